@@ -1,0 +1,3 @@
+#include "UsbBackend.h"
+
+UsbBackend::~UsbBackend() = default;
