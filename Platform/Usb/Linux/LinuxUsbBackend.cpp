@@ -1,0 +1,183 @@
+#include "Usb/Linux/LinuxUsbBackend.h"
+
+#include "Usb/Linux/LinuxUsbDevice.h"
+#include "Usb/Linux/SysfsHex.h"
+#include "Usb/Linux/UdevPtr.h"
+
+#include <QLoggingCategory>
+#include <QSocketNotifier>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+
+Q_LOGGING_CATEGORY(lcLinuxUsb, "kx.usb.linux")
+
+namespace {
+
+int errnoOr(int fallback) {
+    return errno != 0 ? errno : fallback;
+}
+
+// Reads idVendor / idProduct; 0 or the errno-style reason they could not be read.
+int readIdentity(udev_device* device, UsbDeviceInfo* info) {
+    errno = 0;
+    const char* vendor = udev_device_get_sysattr_value(device, "idVendor");
+    if (vendor == nullptr)
+        return errnoOr(ENOENT);
+    errno = 0;
+    const char* product = udev_device_get_sysattr_value(device, "idProduct");
+    if (product == nullptr)
+        return errnoOr(ENOENT);
+    const auto vendorId = parseSysfsHex(vendor, 0xFFFF);
+    const auto productId = parseSysfsHex(product, 0xFFFF);
+    if (!vendorId || !productId)
+        return EINVAL;
+    info->vendorId = static_cast<quint16>(*vendorId);
+    info->productId = static_cast<quint16>(*productId);
+    return 0;
+}
+
+} // namespace
+
+struct LinuxUsbBackend::Private {
+    struct Known {
+        quint64 serviceId;
+        std::weak_ptr<LinuxUsbDevice> device;
+    };
+
+    LinuxUsbBackend* q;
+    UdevPtr<udev> context;
+    UdevPtr<udev_monitor> monitor;
+    std::unique_ptr<QSocketNotifier> notifier;
+    std::unordered_map<std::string, Known> known; // by syspath
+
+    int enumerate();
+    void readMonitor();
+    void arrived(udev_device* device);
+    void removed(const char* syspath);
+};
+
+int LinuxUsbBackend::Private::enumerate() {
+    errno = 0;
+    UdevPtr<udev_enumerate> enumerate(udev_enumerate_new(context.get()));
+    if (!enumerate)
+        return errnoOr(ENOMEM);
+    udev_enumerate_add_match_subsystem(enumerate.get(), "usb");
+    udev_enumerate_add_match_property(enumerate.get(), "DEVTYPE", "usb_device");
+    if (const int r = udev_enumerate_scan_devices(enumerate.get()); r < 0)
+        return -r;
+    udev_list_entry* entry;
+    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumerate.get())) {
+        // The device may have gone since the scan; then there is nothing to announce.
+        UdevPtr<udev_device> device(
+            udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)));
+        if (device)
+            arrived(device.get());
+    }
+    return 0;
+}
+
+void LinuxUsbBackend::Private::readMonitor() {
+    // The socket is non-blocking. A null device means an empty queue or a message the filter
+    // dropped; the notifier is level-triggered, so whatever is still queued wakes it again.
+    for (;;) {
+        errno = 0;
+        UdevPtr<udev_device> device(udev_monitor_receive_device(monitor.get()));
+        if (!device) {
+            if (errno == ENOBUFS)
+                qCWarning(lcLinuxUsb, "udev events were lost: the receive queue overflowed");
+            return;
+        }
+        const char* action = udev_device_get_action(device.get());
+        const char* syspath = udev_device_get_syspath(device.get());
+        if (action == nullptr || syspath == nullptr)
+            continue;
+        if (std::strcmp(action, "add") == 0)
+            arrived(device.get());
+        else if (std::strcmp(action, "remove") == 0)
+            removed(syspath);
+    }
+}
+
+void LinuxUsbBackend::Private::arrived(udev_device* device) {
+    const char* syspath = udev_device_get_syspath(device);
+    if (syspath == nullptr || known.count(syspath) != 0)
+        return;
+
+    UsbDeviceInfo info;
+    info.serviceId = UsbDeviceInfo::allocateServiceId();
+    info.interfaceError = readIdentity(device, &info);
+    if (const char* product = udev_device_get_sysattr_value(device, "product"))
+        info.productName = QString::fromUtf8(product);
+    int handleError = 0;
+    auto handle = LinuxUsbDevice::create(device, &handleError);
+    info.handleError = handle ? 0 : handleError;
+    info.device = handle;
+
+    known.emplace(syspath, Known{info.serviceId, handle});
+    Q_EMIT q->deviceArrived(info);
+}
+
+void LinuxUsbBackend::Private::removed(const char* syspath) {
+    const auto it = known.find(syspath);
+    if (it == known.end())
+        return;
+    const quint64 serviceId = it->second.serviceId;
+    // Requests still running on other threads fail fast from now on.
+    if (const auto device = it->second.device.lock())
+        device->markGone();
+    known.erase(it);
+    Q_EMIT q->deviceRemoved(serviceId);
+}
+
+LinuxUsbBackend::LinuxUsbBackend(QObject* parent)
+    : UsbBackend(parent), d_(std::make_unique<Private>()) {
+    d_->q = this;
+}
+
+LinuxUsbBackend::~LinuxUsbBackend() = default;
+
+int LinuxUsbBackend::start() {
+    if (d_->context)
+        return EALREADY;
+
+    errno = 0;
+    UdevPtr<udev> context(udev_new());
+    if (!context)
+        return errnoOr(ENOMEM);
+
+    // With a udev daemon, take its events: they come once rules have run and the nodes carry
+    // their permissions. Without one (containers, CI) only the kernel's events exist.
+    const char* source = ::access("/run/udev/control", F_OK) == 0 ? "udev" : "kernel";
+    errno = 0;
+    UdevPtr<udev_monitor> monitor(udev_monitor_new_from_netlink(context.get(), source));
+    if (!monitor)
+        return errnoOr(EPROTONOSUPPORT);
+    if (const int r =
+            udev_monitor_filter_add_match_subsystem_devtype(monitor.get(), "usb", "usb_device");
+        r < 0)
+        return -r;
+    // Listen before enumerating so that no arrival falls between the two; the devices seen twice
+    // are dropped by syspath.
+    if (const int r = udev_monitor_enable_receiving(monitor.get()); r < 0)
+        return -r;
+    const int fd = udev_monitor_get_fd(monitor.get());
+    if (fd < 0)
+        return -fd;
+
+    d_->context = std::move(context);
+    d_->monitor = std::move(monitor);
+    if (const int r = d_->enumerate(); r != 0) {
+        d_->known.clear();
+        d_->monitor.reset();
+        d_->context.reset();
+        return r;
+    }
+    d_->notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    connect(d_->notifier.get(), &QSocketNotifier::activated, this, [this] { d_->readMonitor(); });
+    return 0;
+}

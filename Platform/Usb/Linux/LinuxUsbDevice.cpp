@@ -1,0 +1,324 @@
+#include "Usb/Linux/LinuxUsbDevice.h"
+
+#include "Usb/Linux/SysfsHex.h"
+#include "Usb/Linux/UdevPtr.h"
+
+#include <fcntl.h>
+#include <linux/hidraw.h>
+#include <linux/usbdevice_fs.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+namespace {
+
+int retryIoctl(int fd, unsigned long request, void* argument) {
+    int result;
+    do {
+        result = ::ioctl(fd, request, argument);
+    } while (result < 0 && errno == EINTR);
+    return result;
+}
+
+int errnoOr(int fallback) {
+    return errno != 0 ? errno : fallback;
+}
+
+// The interface a udev device of devtype usb_interface stands for, when it belongs to the USB
+// device at usbSyspath (and not to a device behind it, should that device be a hub).
+std::optional<unsigned> interfaceNumberOf(udev_device* interface, const std::string& usbSyspath) {
+    udev_device* owner = udev_device_get_parent(interface);
+    const char* ownerPath = owner ? udev_device_get_syspath(owner) : nullptr;
+    if (ownerPath == nullptr || usbSyspath != ownerPath)
+        return std::nullopt;
+    return parseSysfsHex(udev_device_get_sysattr_value(interface, "bInterfaceNumber"), 0xFF);
+}
+
+// The interface numbers of the USB device at syspath, in its active configuration.
+int interfaceNumbers(const std::string& syspath, std::vector<unsigned>* numbers) {
+    errno = 0;
+    UdevPtr<udev> context(udev_new());
+    if (!context)
+        return errnoOr(ENOMEM);
+    UdevPtr<udev_device> usb(udev_device_new_from_syspath(context.get(), syspath.c_str()));
+    if (!usb)
+        return ENODEV;
+    UdevPtr<udev_enumerate> enumerate(udev_enumerate_new(context.get()));
+    if (!enumerate)
+        return errnoOr(ENOMEM);
+    udev_enumerate_add_match_parent(enumerate.get(), usb.get());
+    udev_enumerate_add_match_subsystem(enumerate.get(), "usb");
+    udev_enumerate_add_match_property(enumerate.get(), "DEVTYPE", "usb_interface");
+    if (const int r = udev_enumerate_scan_devices(enumerate.get()); r < 0)
+        return -r;
+    udev_list_entry* entry;
+    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumerate.get())) {
+        UdevPtr<udev_device> interface(
+            udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)));
+        if (!interface)
+            continue;
+        if (const auto number = interfaceNumberOf(interface.get(), syspath))
+            numbers->push_back(*number);
+    }
+    return 0;
+}
+
+} // namespace
+
+std::shared_ptr<LinuxUsbDevice> LinuxUsbDevice::create(udev_device* device, int* error) {
+    const char* syspath = udev_device_get_syspath(device);
+    const char* busnum = udev_device_get_sysattr_value(device, "busnum");
+    const char* devnum = udev_device_get_sysattr_value(device, "devnum");
+    std::string node;
+    if (const char* devnode = udev_device_get_devnode(device)) {
+        node = devnode;
+    } else if (busnum && devnum) {
+        // No DEVNAME in the event: usbfs names its nodes after bus and address.
+        char path[64];
+        std::snprintf(path, sizeof path, "/dev/bus/usb/%03d/%03d", std::atoi(busnum),
+                      std::atoi(devnum));
+        node = path;
+    }
+    if (syspath == nullptr || node.empty()) {
+        *error = ENODEV;
+        return nullptr;
+    }
+    return std::make_shared<LinuxUsbDevice>(syspath, node, devnum ? devnum : "");
+}
+
+LinuxUsbDevice::LinuxUsbDevice(std::string syspath, std::string usbfsNode, std::string devnum)
+    : syspath_(std::move(syspath)), usbfsNode_(std::move(usbfsNode)), devnum_(std::move(devnum)) {}
+
+LinuxUsbDevice::~LinuxUsbDevice() = default;
+
+int LinuxUsbDevice::setFeatureReport(int interfaceNumber, const uint8_t* report, size_t length,
+                                     size_t* transferred) {
+    if (length > _IOC_SIZEMASK)
+        return EINVAL;
+    // HIDIOCSFEATURE only reads the buffer.
+    return featureIoctl(interfaceNumber, HIDIOCSFEATURE(length), const_cast<uint8_t*>(report),
+                        transferred);
+}
+
+int LinuxUsbDevice::getFeatureReport(int interfaceNumber, uint8_t* report, size_t length,
+                                     size_t* transferred) {
+    if (length > _IOC_SIZEMASK)
+        return EINVAL;
+    return featureIoctl(interfaceNumber, HIDIOCGFEATURE(length), report, transferred);
+}
+
+int LinuxUsbDevice::featureIoctl(int interfaceNumber, unsigned long request, uint8_t* report,
+                                 size_t* transferred) {
+    if (gone_)
+        return ENODEV;
+    int error = 0;
+    const SharedFd fd = hidrawFd(interfaceNumber, &error);
+    if (!fd)
+        return error;
+
+    // hidraw signals a hang-up on the descriptors of an unplugged device.
+    pollfd state{fd->get(), 0, 0};
+    const bool hungUp = ::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLNVAL));
+    const int result = hungUp ? -1 : retryIoctl(fd->get(), request, report);
+    if (result < 0) {
+        const int ioctlError = hungUp ? ENODEV : errno;
+        if (ioctlError == ENODEV || ioctlError == EIO) {
+            gone_ = true;
+            forgetHidraw(interfaceNumber, fd);
+            return ENODEV;
+        }
+        return ioctlError;
+    }
+    *transferred = static_cast<size_t>(result);
+    return 0;
+}
+
+LinuxUsbDevice::SharedFd LinuxUsbDevice::hidrawFd(int interfaceNumber, int* error) {
+    {
+        std::lock_guard lock(mutex_);
+        if (const auto it = hidraw_.find(interfaceNumber); it != hidraw_.end())
+            return it->second;
+    }
+
+    std::string node;
+    unsigned long long devnum = 0;
+    if (const int r = findHidrawNode(interfaceNumber, &node, &devnum); r != 0) {
+        *error = goneOr(r);
+        return nullptr;
+    }
+    UniqueFd fd(::open(node.c_str(), O_RDWR | O_CLOEXEC));
+    if (!fd.isValid()) {
+        const int openError = errno;
+        *error = (openError == ENOENT || openError == ENODEV || openError == ENXIO)
+                     ? goneOr(openError)
+                     : openError;
+        return nullptr;
+    }
+    // The node name could have passed to another device between the lookup and the open.
+    struct stat st;
+    if (devnum != 0 && ::fstat(fd.get(), &st) == 0 && S_ISCHR(st.st_mode) && st.st_rdev != devnum) {
+        *error = goneOr(ENOENT);
+        return nullptr;
+    }
+    // The syspath alone does not tell plugs apart: a device re-plugged into the same port gets
+    // the same one, and the lookup above would have found its nodes.
+    if (!stillPresent()) {
+        gone_ = true;
+        *error = ENODEV;
+        return nullptr;
+    }
+
+    auto shared = std::make_shared<const UniqueFd>(std::move(fd));
+    std::lock_guard lock(mutex_);
+    // A request on another thread may have opened the node meanwhile; keep one descriptor.
+    return hidraw_.emplace(interfaceNumber, std::move(shared)).first->second;
+}
+
+int LinuxUsbDevice::findHidrawNode(int interfaceNumber, std::string* node,
+                                   unsigned long long* devnum) const {
+    // libudev contexts are not thread safe and requests come from any thread: use a fresh one.
+    errno = 0;
+    UdevPtr<udev> context(udev_new());
+    if (!context)
+        return errnoOr(ENOMEM);
+    UdevPtr<udev_device> usb(udev_device_new_from_syspath(context.get(), syspath_.c_str()));
+    if (!usb)
+        return ENODEV;
+    UdevPtr<udev_enumerate> enumerate(udev_enumerate_new(context.get()));
+    if (!enumerate)
+        return errnoOr(ENOMEM);
+    udev_enumerate_add_match_parent(enumerate.get(), usb.get());
+    udev_enumerate_add_match_subsystem(enumerate.get(), "hidraw");
+    if (const int r = udev_enumerate_scan_devices(enumerate.get()); r < 0)
+        return -r;
+
+    udev_list_entry* entry;
+    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumerate.get())) {
+        UdevPtr<udev_device> hidraw(
+            udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)));
+        if (!hidraw)
+            continue;
+        udev_device* interface =
+            udev_device_get_parent_with_subsystem_devtype(hidraw.get(), "usb", "usb_interface");
+        if (interface == nullptr)
+            continue;
+        const auto number = interfaceNumberOf(interface, syspath_);
+        const char* devnode = udev_device_get_devnode(hidraw.get());
+        if (!number || *number != static_cast<unsigned>(interfaceNumber) || devnode == nullptr)
+            continue;
+        *node = devnode;
+        *devnum = udev_device_get_devnum(hidraw.get());
+        return 0;
+    }
+    return ENOENT;
+}
+
+void LinuxUsbDevice::forgetHidraw(int interfaceNumber, const SharedFd& fd) {
+    std::lock_guard lock(mutex_);
+    if (const auto it = hidraw_.find(interfaceNumber); it != hidraw_.end() && it->second == fd)
+        hidraw_.erase(it);
+}
+
+bool LinuxUsbDevice::stillPresent() const {
+    if (devnum_.empty())
+        return ::access(syspath_.c_str(), F_OK) == 0;
+    // Same syspath and same bus address: the same plug. A re-plugged device gets a new address.
+    const std::string path = syspath_ + "/devnum";
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.isValid())
+        return errno != ENOENT && errno != ENODEV;
+    char text[16] = {};
+    const ssize_t n = ::read(fd.get(), text, sizeof text - 1);
+    if (n < 0)
+        return errno != ENODEV;
+    std::string value(text, static_cast<size_t>(n));
+    while (!value.empty() && (value.back() == '\n' || value.back() == ' '))
+        value.pop_back();
+    return value == devnum_;
+}
+
+int LinuxUsbDevice::goneOr(int error) {
+    if (gone_ || !stillPresent()) {
+        gone_ = true;
+        return ENODEV;
+    }
+    return error;
+}
+
+int LinuxUsbDevice::open() {
+    if (gone_)
+        return ENODEV;
+    std::lock_guard lock(mutex_);
+    if (usbfs_)
+        return 0;
+    UniqueFd fd;
+    if (const int r = openUsbfs(&fd); r != 0)
+        return r;
+    usbfs_ = std::make_shared<const UniqueFd>(std::move(fd));
+    return 0;
+}
+
+int LinuxUsbDevice::openUsbfs(UniqueFd* fd) {
+    fd->reset(::open(usbfsNode_.c_str(), O_RDWR | O_CLOEXEC));
+    if (!fd->isValid()) {
+        const int openError = errno;
+        return (openError == ENOENT || openError == ENODEV) ? goneOr(openError) : openError;
+    }
+    // Exclusive among the programs that take this lock: whoever holds it drives the device.
+    if (::flock(fd->get(), LOCK_EX | LOCK_NB) != 0) {
+        const int lockError = errno;
+        fd->reset();
+        return lockError == EWOULDBLOCK ? EBUSY : lockError;
+    }
+    return 0;
+}
+
+int LinuxUsbDevice::withUsbfs(const std::function<int(int fd)>& action) {
+    if (gone_)
+        return ENODEV;
+    SharedFd held;
+    {
+        std::lock_guard lock(mutex_);
+        held = usbfs_;
+    }
+    UniqueFd temporary;
+    if (!held) {
+        if (const int r = openUsbfs(&temporary); r != 0)
+            return r;
+    }
+    const int result = action(held ? held->get() : temporary.get());
+    if (result == ENODEV)
+        gone_ = true;
+    return result;
+}
+
+int LinuxUsbDevice::reset() {
+    return withUsbfs(
+        [](int fd) { return retryIoctl(fd, USBDEVFS_RESET, nullptr) < 0 ? errno : 0; });
+}
+
+int LinuxUsbDevice::reEnumerate() {
+    std::vector<unsigned> interfaces;
+    if (const int r = interfaceNumbers(syspath_, &interfaces); r != 0)
+        return goneOr(r);
+    return withUsbfs([&interfaces](int fd) {
+        for (const unsigned number : interfaces) {
+            usbdevfs_ioctl command{static_cast<int>(number), USBDEVFS_DISCONNECT, nullptr};
+            // ENODATA: no driver was bound, nothing to detach.
+            if (retryIoctl(fd, USBDEVFS_IOCTL, &command) < 0 && errno != ENODATA)
+                return errno;
+            command.ioctl_code = USBDEVFS_CONNECT;
+            if (retryIoctl(fd, USBDEVFS_IOCTL, &command) < 0)
+                return errno;
+        }
+        return 0;
+    });
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "Usb/Linux/UniqueFd.h"
+#include "Usb/UsbDevice.h"
+
+#include <atomic>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+
+struct udev_device;
+
+// One USB device of the host. Feature reports go to the hidraw node of the addressed interface;
+// open, reset and re-enumeration go through the device's usbfs node. The hidraw nodes are found
+// on first use, since the HID driver creates them after the USB device itself has arrived, and
+// each stays open for later requests: an open hidraw descriptor keeps answering ENODEV once its
+// device is unplugged, so it can never reach a device re-plugged under the same node name.
+class LinuxUsbDevice : public UsbDevice {
+public:
+    // A handle on a udev device of devtype usb_device; null with *error set when the device
+    // names no usbfs node.
+    static std::shared_ptr<LinuxUsbDevice> create(udev_device* device, int* error);
+
+    // devnum is the bus address the kernel gave this arrival; a device at the same syspath with
+    // another address is a later plug. Empty when unknown.
+    LinuxUsbDevice(std::string syspath, std::string usbfsNode, std::string devnum);
+    ~LinuxUsbDevice() override;
+
+    const std::string& syspath() const { return syspath_; }
+    const std::string& usbfsNode() const { return usbfsNode_; }
+
+    // The bus saw the device go: every later request fails with ENODEV.
+    void markGone() { gone_ = true; }
+    bool isGone() const { return gone_; }
+
+    int open() override;
+    int reset() override;
+    int reEnumerate() override;
+
+protected:
+    int setFeatureReport(int interfaceNumber, const uint8_t* report, size_t length,
+                         size_t* transferred) override;
+    int getFeatureReport(int interfaceNumber, uint8_t* report, size_t length,
+                         size_t* transferred) override;
+
+private:
+    using SharedFd = std::shared_ptr<const UniqueFd>;
+
+    int featureIoctl(int interfaceNumber, unsigned long request, uint8_t* report,
+                     size_t* transferred);
+    SharedFd hidrawFd(int interfaceNumber, int* error);
+    int findHidrawNode(int interfaceNumber, std::string* node, unsigned long long* devnum) const;
+    void forgetHidraw(int interfaceNumber, const SharedFd& fd);
+    bool stillPresent() const;
+    int goneOr(int error);
+    int openUsbfs(UniqueFd* fd);
+    int withUsbfs(const std::function<int(int fd)>& action);
+
+    const std::string syspath_;
+    const std::string usbfsNode_;
+    const std::string devnum_;
+    std::atomic<bool> gone_{false};
+
+    std::mutex mutex_;               // guards the two members below
+    std::map<int, SharedFd> hidraw_; // by interface number
+    SharedFd usbfs_;                 // from open() on, holding the exclusive lock
+};
