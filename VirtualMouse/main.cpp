@@ -1,0 +1,118 @@
+// kx-virtual-mouse: serves the emulated mouse, or drives a running server.
+
+#include "FlashStore.h"
+#include "UnixSignalWatcher.h"
+#include "VirtualMouseCommand.h"
+#include "VirtualMouseServer.h"
+
+#include "Usb/Virtual/VirtualUsbProtocol.h"
+
+#include <QCoreApplication>
+#include <QLocalSocket>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+constexpr int kConnectTimeoutMs = 2000;
+constexpr int kReplyTimeoutMs = 5000;
+
+void printLine(FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fprintf(stream, "%s%s", bytes.constData(), bytes.endsWith('\n') ? "" : "\n");
+    std::fflush(stream);
+}
+
+int usageError(const QString& message) {
+    printLine(stderr, QStringLiteral("kx-virtual-mouse: %1").arg(message));
+    std::fputs(VirtualMouseCommand::usage().toLocal8Bit().constData(), stderr);
+    return 2;
+}
+
+int serve(QCoreApplication& app, bool plugged) {
+    UnixSignalWatcher signals({SIGINT, SIGTERM});
+    if (!signals.isValid()) {
+        printLine(stderr, QStringLiteral("kx-virtual-mouse: cannot watch signals"));
+        return 1;
+    }
+    VirtualMouseServer server({VirtualUsb::socketPath(), FlashStore::defaultPath(), plugged});
+    QObject::connect(&server, &VirtualMouseServer::stateLine,
+                     [](const QString& line) { printLine(stdout, line); });
+    QObject::connect(&server, &VirtualMouseServer::warning, [](const QString& line) {
+        printLine(stderr, QStringLiteral("kx-virtual-mouse: %1").arg(line));
+    });
+    QString error;
+    if (!server.start(&error)) {
+        printLine(stderr, error);
+        return 1;
+    }
+    QObject::connect(&signals, &UnixSignalWatcher::received, &app, [&app] { app.quit(); });
+    app.exec();
+    server.stop();
+    printLine(stdout, QStringLiteral("stopped"));
+    return 0;
+}
+
+// Sends one command line to the running server and prints its answer.
+int runClient(const QStringList& words) {
+    const QString path = VirtualUsb::socketPath();
+    QLocalSocket socket;
+    socket.connectToServer(path);
+    if (!socket.waitForConnected(kConnectTimeoutMs)) {
+        printLine(
+            stderr,
+            QStringLiteral("kx-virtual-mouse is not running (nothing serves on %1)").arg(path));
+        return 1;
+    }
+    socket.write(VirtualUsb::encodeFrame(VirtualUsb::FrameType::Command,
+                                         words.join(QLatin1Char(' ')).toUtf8()));
+    QByteArray received;
+    for (;;) {
+        bool malformed = false;
+        const auto frame = VirtualUsb::takeFrame(received, &malformed);
+        if (frame && frame->type == VirtualUsb::FrameType::Text) {
+            const int status = VirtualUsb::readLe<int32_t>(frame->payload, 0).value_or(EPROTO);
+            const QString text = QString::fromUtf8(frame->payload.mid(4));
+            if (status != 0) {
+                printLine(stderr, QStringLiteral("kx-virtual-mouse: %1").arg(text));
+                return 1;
+            }
+            printLine(stdout, text);
+            return 0;
+        }
+        if (malformed || frame) {
+            printLine(stderr, QStringLiteral("kx-virtual-mouse: unexpected reply from the server"));
+            return 1;
+        }
+        if (!socket.waitForReadyRead(kReplyTimeoutMs)) {
+            printLine(stderr, QStringLiteral("kx-virtual-mouse: no reply from the server: %1")
+                                  .arg(socket.errorString()));
+            return 1;
+        }
+        received.append(socket.readAll());
+    }
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList words = app.arguments().mid(1);
+    const QString verb = words.value(0);
+
+    if (verb == QLatin1String("help") || verb == QLatin1String("--help") ||
+        verb == QLatin1String("-h")) {
+        std::fputs(VirtualMouseCommand::usage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (words.isEmpty() || verb == QLatin1String("serve")) {
+        const QStringList options = words.mid(1);
+        if (options.size() > 1 ||
+            (options.size() == 1 && options[0] != QLatin1String("--unplugged")))
+            return usageError(QStringLiteral("serve takes only --unplugged"));
+        return serve(app, options.isEmpty());
+    }
+    QString error;
+    if (!VirtualMouseCommand::parse(words, &error))
+        return usageError(error);
+    return runClient(words);
+}

@@ -1,0 +1,167 @@
+#include "EventLoopWait.h"
+
+#include "Usb/UsbNotificationPort.h"
+#include "Usb/Virtual/VirtualUsbBackend.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class VirtualMouseProgramTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        QDir().mkpath(dir.filePath("run"));
+        env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", dir.filePath("run"));
+        env.insert("XDG_STATE_HOME", dir.filePath("state"));
+        env.insert("HOME", dir.path());
+    }
+
+    void TearDown() override {
+        if (server.state() != QProcess::NotRunning) {
+            server.terminate();
+            server.waitForFinished(5000);
+        }
+    }
+
+    QString socketPath() const { return dir.filePath("run/kx-virtual-mouse.sock"); }
+
+    // Starts the server and waits for its first line, written once it listens.
+    void startServer(const QStringList& arguments = {}) {
+        serverOutput.clear();
+        server.setProcessEnvironment(env);
+        server.start(KX_VIRTUAL_MOUSE_PATH, arguments);
+        ASSERT_TRUE(server.waitForStarted());
+        ASSERT_TRUE(KxTest::waitFor([&] {
+            serverOutput += QString::fromLocal8Bit(server.readAllStandardOutput());
+            return serverOutput.startsWith("serving on");
+        }));
+    }
+
+    Outcome run(const QStringList& arguments) {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(KX_VIRTUAL_MOUSE_PATH, arguments);
+        Outcome result;
+        if (!process.waitForFinished(10000))
+            return result;
+        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        result.err = QString::fromLocal8Bit(process.readAllStandardError());
+        return result;
+    }
+
+    QTemporaryDir dir;
+    QProcessEnvironment env;
+    QProcess server;
+    QString serverOutput;
+};
+
+} // namespace
+
+TEST_F(VirtualMouseProgramTest, CommandsWithoutAServerFailWithAClearMessage) {
+    for (const QStringList& command : {QStringList{"status"}, QStringList{"press", "dpi"}}) {
+        const Outcome result = run(command);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_TRUE(result.err.contains("not running")) << result.err.toStdString();
+    }
+}
+
+TEST_F(VirtualMouseProgramTest, BadUsageExitsTwoWithTheUsage) {
+    const QStringList bad[] = {
+        {"jump"}, {"press"}, {"press", "button", "6"}, {"serve", "--now"}, {"stream-motion", "10"}};
+    for (const QStringList& arguments : bad) {
+        const Outcome result = run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(result.err.contains("usage:"));
+    }
+}
+
+TEST_F(VirtualMouseProgramTest, PressDpiShowsInTheDumpAndSurvivesARestart) {
+    startServer();
+    EXPECT_TRUE(run({"dump"}).out.contains("stage: 1 (800 DPI)"));
+    const Outcome press = run({"press", "dpi"});
+    EXPECT_EQ(press.exitCode, 0) << press.err.toStdString();
+    const Outcome dump = run({"dump"});
+    EXPECT_EQ(dump.exitCode, 0);
+    EXPECT_TRUE(dump.out.contains("stage: 2 (1600 DPI)")) << dump.out.toStdString();
+    EXPECT_TRUE(dump.out.contains("DPI stages: 800 1600 2400 3200"));
+    EXPECT_TRUE(dump.out.contains("profile 5 button 5 @1984: c1 40 00"));
+
+    server.terminate();
+    ASSERT_TRUE(server.waitForFinished(5000));
+    EXPECT_EQ(server.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(server.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(socketPath()));
+    const QString output = serverOutput + QString::fromLocal8Bit(server.readAllStandardOutput());
+    EXPECT_TRUE(output.contains("press dpi: profile 1, stage 2 (1600 DPI)"))
+        << output.toStdString();
+    EXPECT_TRUE(output.endsWith("stopped\n"));
+
+    startServer();
+    EXPECT_TRUE(run({"dump"}).out.contains("stage: 2 (1600 DPI)"));
+}
+
+TEST_F(VirtualMouseProgramTest, SecondServerExitsOneAndCommandsReportFailure) {
+    startServer({"serve", "--unplugged"});
+    EXPECT_EQ(QFile::permissions(socketPath()) & 0077, 0); // the owner's only
+    const Outcome second = run({"serve"});
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_TRUE(second.err.contains("already running on " + socketPath()));
+
+    const Outcome press = run({"press", "lock"});
+    EXPECT_EQ(press.exitCode, 1);
+    EXPECT_TRUE(press.err.contains("unplugged"));
+    EXPECT_EQ(run({"plug"}).exitCode, 0);
+    const Outcome status = run({"status"});
+    EXPECT_TRUE(status.out.contains("plugged: yes\ngeneration: 1\n")) << status.out.toStdString();
+    EXPECT_EQ(run({"press", "button", "4"}).exitCode, 0);
+
+    server.kill(); // no clean exit: the socket file stays behind
+    server.waitForFinished(5000);
+    ASSERT_TRUE(QFile::exists(socketPath()));
+    startServer();
+    EXPECT_EQ(run({"status"}).exitCode, 0);
+}
+
+TEST_F(VirtualMouseProgramTest, BackendAnnouncesARunningServersMouseDuringStart) {
+    startServer();
+    qputenv("XDG_RUNTIME_DIR", dir.filePath("run").toLocal8Bit());
+    UsbNotificationPort::setBackendFactory([] {
+        std::vector<std::unique_ptr<UsbBackend>> backends;
+        backends.push_back(std::make_unique<VirtualUsbBackend>());
+        return backends;
+    });
+    int error = 0;
+    auto port = UsbNotificationPort::create(&error);
+    UsbNotificationPort::setBackendFactory({});
+    ASSERT_TRUE(port);
+    UsbDeviceIterator* present =
+        port->addMatchingNotification(UsbNotificationPort::Kind::FirstMatch, nullptr, nullptr);
+    const auto mouse = present->next();
+    ASSERT_TRUE(mouse);
+    EXPECT_EQ(mouse->vendorId, 0x04F2);
+    EXPECT_EQ(mouse->productId, 0x1106);
+
+    // Feature requests go through the HID class request path of the device.
+    QByteArray report = QByteArray::fromHex("0402ff02") + QByteArray(12, '\0');
+    UsbControlRequest prepare{0x21, 0x09, 0x0304, 1, 16, report.data()};
+    ASSERT_EQ(mouse->device->deviceRequest(prepare), 0);
+    UsbControlRequest fetch{0xA1, 0x01, 0x0304, 1, 16, report.data()};
+    ASSERT_EQ(mouse->device->deviceRequest(fetch), 0);
+    EXPECT_EQ(fetch.wLenDone, 16u);
+    EXPECT_EQ(report.left(6), QByteArray::fromHex("0402ff020100")); // 0xFF02: profile 1
+}
