@@ -1,0 +1,188 @@
+#include "HvDeviceRequester.h"
+
+#include "Usb/UsbNotificationPort.h"
+
+#include <QMetaType>
+
+#include <cstdarg>
+#include <cstdio>
+
+Q_DECLARE_METATYPE(std::shared_ptr<UsbDevice>)
+
+namespace {
+const QString kVID = QStringLiteral("VID");
+const QString kPID = QStringLiteral("PID");
+const QString kName = QStringLiteral("name");
+const QString kDev = QStringLiteral("dev");
+const QString kService = QStringLiteral("service");
+
+std::shared_ptr<UsbDevice> deviceOf(const QVariantMap& entry) {
+    return entry.value(kDev).value<std::shared_ptr<UsbDevice>>();
+}
+} // namespace
+
+HvDeviceRequester* HvDeviceRequester::shareDeviceReq() {
+    // Lives for the rest of the process, like the notifications it owns.
+    static HvDeviceRequester* shared = new HvDeviceRequester();
+    return shared;
+}
+
+HvDeviceRequester::HvDeviceRequester() = default;
+HvDeviceRequester::~HvDeviceRequester() = default;
+
+void HvDeviceRequester::print(const char* format, ...) const {
+    if (!isPrintMsg_)
+        return;
+    va_list args;
+    va_start(args, format);
+    std::vprintf(format, args);
+    va_end(args);
+    std::fflush(stdout);
+}
+
+bool HvDeviceRequester::listenDevWithVid(uint32_t vendorId, uint32_t productId) {
+    vendorID_ = vendorId;
+    productID_ = productId;
+    isSingleMode_ = true;
+    const bool listening = listenForDevices();
+    if (listening)
+        setSelectedDev();
+    return listening;
+}
+
+bool HvDeviceRequester::listenForDevices() {
+    isFillData_ = true;
+    deviceArray_.emplace();
+
+    // A second call starts afresh: the old port and its notifications go.
+    newDeviceAddedIter_ = nullptr;
+    newDeviceRemovedIter_ = nullptr;
+    notifyPort_.reset();
+
+    int error = 0;
+    notifyPort_ = UsbNotificationPort::create(&error);
+    if (!notifyPort_) {
+        print("%s(): IOMasterPort() returned %08x\n", __func__, static_cast<unsigned>(error));
+        isFillData_ = false;
+        return false;
+    }
+
+    newDeviceAddedIter_ = notifyPort_->addMatchingNotification(
+        UsbNotificationPort::Kind::FirstMatch, staticDeviceAdded, this);
+    deviceAdded(newDeviceAddedIter_);
+    newDeviceRemovedIter_ = notifyPort_->addMatchingNotification(
+        UsbNotificationPort::Kind::Terminate, staticDeviceRemoved, this);
+    deviceRemoved(newDeviceRemovedIter_);
+
+    isFillData_ = false;
+    return true;
+}
+
+void HvDeviceRequester::deviceAdded(UsbDeviceIterator* iterator) {
+    while (auto info = iterator->next()) {
+        print("%s(): device added %d.\n", __func__, static_cast<int>(info->serviceId));
+        if (!info->device) {
+            print("%s(): Unable to create a plug-in (%08x)\n", __func__,
+                  static_cast<unsigned>(info->handleError));
+            continue;
+        }
+        if (info->interfaceError != 0) {
+            print("%s(): Couldn\u2019t create a device interface (%08x)\n", __func__,
+                  static_cast<unsigned>(info->interfaceError));
+            continue;
+        }
+        if (!info->productName)
+            continue;
+        print(" *dev = %p\n", static_cast<void*>(info->device.get()));
+
+        QVariantMap entry;
+        entry.insert(kVID, static_cast<int>(info->vendorId));
+        entry.insert(kPID, static_cast<int>(info->productId));
+        entry.insert(kName, *info->productName);
+        entry.insert(kDev, QVariant::fromValue(info->device));
+        entry.insert(kService, static_cast<qulonglong>(info->serviceId));
+        if (!deviceArray_)
+            deviceArray_.emplace();
+        deviceArray_->append(entry);
+        if (!isFillData_)
+            setSelectedDev();
+    }
+}
+
+void HvDeviceRequester::deviceRemoved(UsbDeviceIterator* iterator) {
+    while (auto info = iterator->next()) {
+        print("%s(): device removed %d.\n", __func__, static_cast<int>(info->serviceId));
+        if (!deviceArray_)
+            continue;
+        for (qsizetype i = 0; i < deviceArray_->size(); ++i) {
+            if (deviceArray_->at(i).value(kService).toULongLong() == info->serviceId) {
+                deviceArray_->removeAt(i);
+                if (!isFillData_)
+                    setSelectedDev();
+                break;
+            }
+        }
+    }
+}
+
+void HvDeviceRequester::setSelectedDev() {
+    if (!deviceArray_)
+        return;
+    currDevDic_.clear();
+    std::shared_ptr<UsbDevice> selected;
+    for (const QVariantMap& entry : std::as_const(*deviceArray_)) {
+        if (entry.value(kVID).toUInt() == vendorID_ && entry.value(kPID).toUInt() == productID_) {
+            currDevDic_ = entry;
+            selected = deviceOf(entry);
+            isListenSelected_ = true;
+            break;
+        }
+    }
+    selectedDevice_.store(std::move(selected));
+}
+
+bool HvDeviceRequester::isDevOn() const {
+    return selectedDevice_.load() != nullptr;
+}
+
+bool HvDeviceRequester::sendDeviceRequest(IOUSBDevRequest* request) {
+    const std::shared_ptr<UsbDevice> device = selectedDevice_.load();
+    if (!device || !request)
+        return false;
+    const int result = device->deviceRequest(*request);
+    if (result == 0)
+        return true;
+    print("Request failed,OS reported error code %08x", static_cast<unsigned>(result));
+    return false;
+}
+
+bool HvDeviceRequester::resetCurrDevice() {
+    const std::shared_ptr<UsbDevice> device = selectedDevice_.load();
+    if (!device)
+        return false;
+    if (const int result = device->open(); result != 0) {
+        print("Exclusive Device open failed,OS reported error code %08x",
+              static_cast<unsigned>(result));
+        return false;
+    }
+    if (const int result = device->reset(); result != 0) {
+        print("Device reset failed,OS reported error code %08x", static_cast<unsigned>(result));
+        return false;
+    }
+    if (const int result = device->reEnumerate(); result != 0) {
+        print("USBDeviceReEnumerate failed,OS reported error code %08x",
+              static_cast<unsigned>(result));
+        return false;
+    }
+    return true;
+}
+
+void staticDeviceAdded(void* refCon, UsbDeviceIterator* iterator) {
+    if (refCon)
+        static_cast<HvDeviceRequester*>(refCon)->deviceAdded(iterator);
+}
+
+void staticDeviceRemoved(void* refCon, UsbDeviceIterator* iterator) {
+    if (refCon)
+        static_cast<HvDeviceRequester*>(refCon)->deviceRemoved(iterator);
+}

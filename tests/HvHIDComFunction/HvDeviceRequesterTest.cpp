@@ -1,0 +1,215 @@
+#include "HvDeviceRequester/HvDeviceRequester.h"
+#include "TestUsbBackend.h"
+#include "Usb/UsbNotificationPort.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <future>
+#include <thread>
+
+using testing::internal::CaptureStdout;
+using testing::internal::GetCapturedStdout;
+
+namespace {
+constexpr quint16 kVid = 0x04F2;
+constexpr quint16 kPid = 0x1106;
+
+class HvDeviceRequesterTest : public testing::Test {
+protected:
+    void SetUp() override {
+        UsbNotificationPort::setBackendFactory([this] {
+            auto backend = std::make_unique<TestUsbBackend>();
+            backend->startResult = startResult;
+            for (auto [vid, pid] : presentAtStart)
+                backend->plug(vid, pid);
+            bus = backend.get();
+            std::vector<std::unique_ptr<UsbBackend>> backends;
+            backends.push_back(std::move(backend));
+            return backends;
+        });
+    }
+    void TearDown() override { UsbNotificationPort::setBackendFactory({}); }
+
+    quint64 selectedService() const {
+        return requester.currDevDic().value(QStringLiteral("service")).toULongLong();
+    }
+
+    IOUSBDevRequest featureWrite(uint8_t* report) {
+        IOUSBDevRequest request;
+        request.bmRequestType = 0x21;
+        request.bRequest = 0x09;
+        request.wValue = 0x0303;
+        request.wIndex = 1;
+        request.wLength = 16;
+        request.pData = report;
+        return request;
+    }
+
+    std::vector<std::pair<quint16, quint16>> presentAtStart;
+    int startResult = 0;
+    TestUsbBackend* bus = nullptr;
+    HvDeviceRequester requester;
+};
+
+TEST_F(HvDeviceRequesterTest, SelectsTheFirstArrivedMouseAndFallsBackToTheNextOnRemoval) {
+    presentAtStart = {{0x1234, 0x0001}, {kVid, kPid}};
+    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
+    ASSERT_TRUE(requester.isDevOn());
+    EXPECT_TRUE(requester.isListenSelected());
+    EXPECT_EQ(requester.deviceArray().size(), 2);
+    const quint64 first = selectedService();
+
+    const quint64 second = bus->plug(kVid, kPid);
+    EXPECT_EQ(selectedService(), first) << "a later mouse must not take over";
+
+    const quint64 keyboard = bus->plug(0x046D, 0xC31C);
+    bus->unplug(keyboard);
+    EXPECT_EQ(selectedService(), first) << "other devices leave the selection alone";
+
+    bus->unplug(first);
+    EXPECT_EQ(selectedService(), second);
+    bus->unplug(second);
+    EXPECT_FALSE(requester.isDevOn());
+    EXPECT_TRUE(requester.currDevDic().isEmpty());
+
+    bus->plug(kVid, kPid);
+    EXPECT_TRUE(requester.isDevOn()) << "plugging in again selects the new entry";
+}
+
+TEST_F(HvDeviceRequesterTest, EntriesCarryIdsNameHandleAndService) {
+    presentAtStart = {{kVid, kPid}};
+    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
+    const QVariantMap entry = requester.currDevDic();
+    EXPECT_EQ(entry.value(QStringLiteral("VID")).toInt(), 1266);
+    EXPECT_EQ(entry.value(QStringLiteral("PID")).toInt(), 4358);
+    EXPECT_EQ(entry.value(QStringLiteral("name")).toString(), QStringLiteral("Test Device"));
+    EXPECT_TRUE(entry.value(QStringLiteral("dev")).isValid());
+    EXPECT_GT(entry.value(QStringLiteral("service")).toULongLong(), 0u);
+}
+
+TEST_F(HvDeviceRequesterTest, DevicesWithoutNameOrHandleNeverEnterTheList) {
+    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
+    requester.setIsPrintMsg(true);
+    CaptureStdout();
+    bus->plug(kVid, kPid, {.name = std::nullopt});
+    const quint64 broken = bus->plug(kVid, kPid, {.handleError = EACCES});
+    const quint64 mute = bus->plug(kVid, kPid, {.interfaceError = EIO});
+    const std::string out = GetCapturedStdout();
+
+    EXPECT_TRUE(requester.deviceArray().isEmpty());
+    EXPECT_FALSE(requester.isDevOn());
+    EXPECT_NE(out.find("deviceAdded(): device added " + std::to_string(broken) + ".\n"),
+              std::string::npos);
+    EXPECT_NE(out.find("deviceAdded(): Unable to create a plug-in (0000000d)\n"),
+              std::string::npos);
+    EXPECT_NE(out.find("deviceAdded(): Couldn\u2019t create a device interface (00000005)\n"),
+              std::string::npos);
+    EXPECT_NE(out.find("device added " + std::to_string(mute)), std::string::npos);
+    EXPECT_EQ(out.find(" *dev = "), std::string::npos) << "no entry, no handle line";
+}
+
+TEST_F(HvDeviceRequesterTest, PrintsNothingUnlessAsked) {
+    presentAtStart = {{kVid, kPid}};
+    CaptureStdout();
+    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
+    bus->unplug(selectedService());
+    uint8_t report[16] = {0x03};
+    auto request = featureWrite(report);
+    EXPECT_FALSE(requester.sendDeviceRequest(&request));
+    EXPECT_FALSE(requester.resetCurrDevice());
+    EXPECT_EQ(GetCapturedStdout(), "");
+}
+
+TEST_F(HvDeviceRequesterTest, RequestsReachTheSelectedDeviceAndReportFailures) {
+    auto device = std::make_shared<TestUsbDevice>();
+    std::vector<uint8_t> seen;
+    int answer = 0;
+    device->onSetFeature = [&](int iface, uint8_t* report, size_t length, size_t* done) {
+        EXPECT_EQ(iface, 1);
+        seen.assign(report, report + length);
+        *done = length;
+        return answer;
+    };
+    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
+    bus->plug(kVid, kPid, {.device = device});
+    requester.setIsPrintMsg(true);
+
+    uint8_t report[16] = {0x03, 0x05, 0x00, 0x01, 0xA0};
+    auto request = featureWrite(report);
+    CaptureStdout();
+    EXPECT_TRUE(requester.sendDeviceRequest(&request));
+    EXPECT_EQ(request.wLenDone, 16u);
+    EXPECT_EQ(seen, std::vector<uint8_t>(report, report + 16));
+
+    answer = EIO;
+    EXPECT_FALSE(requester.sendDeviceRequest(&request));
+    EXPECT_EQ(GetCapturedStdout(), "Request failed,OS reported error code 00000005");
+}
+
+TEST_F(HvDeviceRequesterTest, ResetStopsAtTheFirstFailingStep) {
+    auto device = std::make_shared<TestUsbDevice>();
+    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
+    bus->plug(kVid, kPid, {.device = device});
+    requester.setIsPrintMsg(true);
+
+    EXPECT_TRUE(requester.resetCurrDevice());
+    EXPECT_EQ(device->calls, (std::vector<std::string>{"open", "reset", "reEnumerate"}));
+
+    device->calls.clear();
+    device->resetResult = EPERM;
+    CaptureStdout();
+    EXPECT_FALSE(requester.resetCurrDevice());
+    EXPECT_EQ(GetCapturedStdout(), "Device reset failed,OS reported error code 00000001");
+    EXPECT_EQ(device->calls, (std::vector<std::string>{"open", "reset"}));
+
+    device->openResult = EBUSY;
+    CaptureStdout();
+    EXPECT_FALSE(requester.resetCurrDevice());
+    EXPECT_EQ(GetCapturedStdout(), "Exclusive Device open failed,OS reported error code 00000010");
+
+    device->openResult = 0;
+    device->resetResult = 0;
+    device->reEnumerateResult = ENODEV;
+    CaptureStdout();
+    EXPECT_FALSE(requester.resetCurrDevice());
+    EXPECT_EQ(GetCapturedStdout(), "USBDeviceReEnumerate failed,OS reported error code 00000013");
+}
+
+TEST_F(HvDeviceRequesterTest, ARequestInFlightSurvivesTheDeviceGoingAway) {
+    auto device = std::make_shared<TestUsbDevice>();
+    std::promise<void> entered;
+    std::promise<void> release;
+    device->onSetFeature = [&](int, uint8_t*, size_t, size_t*) {
+        entered.set_value();
+        release.get_future().wait();
+        return ENODEV;
+    };
+    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
+    const quint64 service = bus->plug(kVid, kPid, {.device = device});
+    std::weak_ptr<TestUsbDevice> watch = device;
+    device.reset();
+
+    uint8_t report[16] = {0x03};
+    auto request = featureWrite(report);
+    std::future<bool> result =
+        std::async(std::launch::async, [&] { return requester.sendDeviceRequest(&request); });
+    entered.get_future().wait();
+    bus->unplug(service); // the list changes while the worker is inside the request
+    EXPECT_FALSE(requester.isDevOn());
+    EXPECT_FALSE(watch.expired()) << "the worker's request keeps its device alive";
+    release.set_value();
+    EXPECT_FALSE(result.get());
+    EXPECT_TRUE(watch.expired());
+}
+
+TEST_F(HvDeviceRequesterTest, FailingToListenIsReportedWithTheCode) {
+    startResult = ENOSYS;
+    requester.setIsPrintMsg(true);
+    CaptureStdout();
+    EXPECT_FALSE(requester.listenDevWithVid(kVid, kPid));
+    EXPECT_EQ(GetCapturedStdout(), "listenForDevices(): IOMasterPort() returned 00000026\n");
+    EXPECT_FALSE(requester.isDevOn());
+}
+
+} // namespace
