@@ -1,0 +1,138 @@
+#include "KxAction.h"
+
+#include "HvDeviceRequester/HvDeviceRequester.h"
+#include "KxGlobals.h"
+
+#include <cstring>
+#include <thread>
+
+namespace {
+constexpr uint8_t kReportWrite = 0x03;
+constexpr uint8_t kReportRead = 0x04;
+constexpr uint16_t kHidInterface = 1;
+constexpr uint8_t kMaxBytesPerReport = 12;
+
+KxAction::PauseHook& pauseHook() {
+    static KxAction::PauseHook hook;
+    return hook;
+}
+
+int sendHidRequest(uint8_t requestType, uint8_t request, uint8_t reportId, uint8_t* buffer,
+                   uint16_t length) {
+    IOUSBDevRequest req;
+    req.bmRequestType = requestType;
+    req.bRequest = request;
+    req.wValue = static_cast<uint16_t>(UsbHid::kReportTypeFeature << 8 | reportId);
+    req.wIndex = kHidInterface;
+    req.wLength = length;
+    req.pData = buffer;
+    req.wLenDone = 0;
+    return sysDeviceReq && sysDeviceReq->sendDeviceRequest(&req) ? 1 : 0;
+}
+} // namespace
+
+void KxAction::startListenDev() {
+    sysDeviceReq = HvDeviceRequester::shareDeviceReq();
+    sysDeviceReq->setIsPrintMsg(true);
+    sysDeviceReq->listenDevWithVid(kVendorId, kProductId);
+}
+
+bool KxAction::checkListenDev() {
+    return sysDeviceReq && sysDeviceReq->isDevOn();
+}
+
+int KxAction::GetCommand(uint8_t* buffer, uint16_t length) {
+    return sendHidRequest(UsbHid::kClassInterfaceIn, UsbHid::kGetReport, kReportRead, buffer,
+                          length);
+}
+
+int KxAction::SetCommand(uint8_t* buffer, uint16_t length) {
+    return sendHidRequest(UsbHid::kClassInterfaceOut, UsbHid::kSetReport, kReportRead, buffer,
+                          length);
+}
+
+int KxAction::GetCommand2(uint8_t* buffer, uint16_t length) {
+    return sendHidRequest(UsbHid::kClassInterfaceIn, UsbHid::kGetReport, kReportWrite, buffer,
+                          length);
+}
+
+int KxAction::SetCommand2(uint8_t* buffer, uint16_t length) {
+    return sendHidRequest(UsbHid::kClassInterfaceOut, UsbHid::kSetReport, kReportWrite, buffer,
+                          length);
+}
+
+int KxAction::sendWriteReport(uint16_t address, const uint8_t* data, uint8_t count) {
+    if (count > kMaxBytesPerReport)
+        count = kMaxBytesPerReport;
+    uint8_t report[kReportLength] = {};
+    report[0] = kReportWrite;
+    report[1] = address & 0xFF;
+    report[2] = address >> 8;
+    report[3] = count;
+    if (count > 0)
+        std::memcpy(report + 4, data, count);
+    return SetCommand2(report, kReportLength);
+}
+
+void KxAction::setAdrrData(uint8_t data, uint16_t address) {
+    sendWriteReport(address, &data, 1);
+    pause(kReportPauseUs);
+}
+
+void KxAction::setDeviceReadyToRead(uint16_t address, uint8_t count) {
+    uint8_t report[kReportLength] = {};
+    report[0] = kReportRead;
+    report[1] = address & 0xFF;
+    report[2] = address >> 8;
+    report[3] = count;
+    SetCommand(report, kReportLength);
+    pause(kReportPauseUs);
+}
+
+void KxAction::getDeviceData(uint16_t address, uint8_t count, uint8_t* buffer) {
+    setDeviceReadyToRead(address, count);
+    buffer[0] = kReportRead;
+    buffer[1] = address & 0xFF;
+    buffer[2] = address >> 8;
+    buffer[3] = count;
+    GetCommand(buffer, kReportLength);
+    pause(kReportPauseUs);
+}
+
+void KxAction::refreshDeviceData() {
+    setAdrrData(1, kAddrCommit);
+}
+
+uint16_t KxAction::getOffsetAdrBy(uint32_t baseAddress, uint32_t profileIndex) {
+    return static_cast<uint16_t>(baseAddress + 410 * profileIndex);
+}
+
+void KxAction::setProfileToDevice(uint32_t profileIndex, bool /*isTemp*/) {
+    setAdrrData(static_cast<uint8_t>((profileIndex + 1) * 32), kAddrActiveProfile);
+    refreshDeviceData();
+    // Leaves the mouse ready to answer which profile is active; the answer is not fetched.
+    uint8_t report[kReportLength] = {};
+    report[0] = kReportRead;
+    report[1] = kAddrLiveProfile & 0xFF;
+    report[2] = kAddrLiveProfile >> 8;
+    report[3] = 2;
+    SetCommand(report, kReportLength);
+}
+
+int KxAction::getProfileByDevice() {
+    uint8_t buffer[kReportLength] = {};
+    getDeviceData(kAddrLiveProfile, 2, buffer);
+    return static_cast<int>(buffer[4]) - 1;
+}
+
+void KxAction::pause(unsigned microseconds) {
+    if (const auto& hook = pauseHook()) {
+        hook(microseconds);
+        return;
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(microseconds));
+}
+
+void KxAction::setPauseHookForTesting(PauseHook hook) {
+    pauseHook() = std::move(hook);
+}

@@ -1,0 +1,3 @@
+#include "KxGlobals.h"
+
+HvDeviceRequester* sysDeviceReq = nullptr;

@@ -1,0 +1,125 @@
+#include "FirmwareUsbBackend.h"
+#include "HvDeviceRequester/HvDeviceRequester.h"
+#include "KxAction.h"
+#include "KxGlobals.h"
+#include "Usb/UsbNotificationPort.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using testing::ElementsAre;
+using testing::internal::CaptureStdout;
+using testing::internal::GetCapturedStdout;
+
+namespace {
+
+// 16-byte report as the log shows it: the given leading bytes, zero-filled.
+std::string report(const std::string& prefix, std::initializer_list<int> bytes = {}) {
+    std::vector<uint8_t> data(16, 0);
+    size_t i = 0;
+    for (int b : bytes)
+        data[i++] = static_cast<uint8_t>(b);
+    return prefix + " " + FirmwareUsbDevice::hex(data.data(), data.size());
+}
+
+class KxActionCommandChannelTest : public testing::Test {
+protected:
+    void SetUp() override {
+        UsbNotificationPort::setBackendFactory([this] {
+            auto backend = std::make_unique<FirmwareUsbBackend>(firmware, log);
+            bus = backend.get();
+            std::vector<std::unique_ptr<UsbBackend>> backends;
+            backends.push_back(std::move(backend));
+            return backends;
+        });
+        KxAction::setPauseHookForTesting(
+            [this](unsigned us) { log->push_back("pause " + std::to_string(us)); });
+        CaptureStdout(); // the channel turns the requester's messages on
+        KxAction::startListenDev();
+        startOutput = GetCapturedStdout();
+        log->clear();
+    }
+    void TearDown() override {
+        KxAction::setPauseHookForTesting({});
+        UsbNotificationPort::setBackendFactory({});
+    }
+
+    std::shared_ptr<VirtualMouseFirmware> firmware = std::make_shared<VirtualMouseFirmware>();
+    std::shared_ptr<std::vector<std::string>> log = std::make_shared<std::vector<std::string>>();
+    FirmwareUsbBackend* bus = nullptr;
+    std::string startOutput;
+};
+
+TEST_F(KxActionCommandChannelTest, ListensForTheMouseAndSaysSo) {
+    EXPECT_EQ(sysDeviceReq, HvDeviceRequester::shareDeviceReq());
+    EXPECT_TRUE(sysDeviceReq->isPrintMsg());
+    EXPECT_EQ(sysDeviceReq->vendorID(), 1266u);
+    EXPECT_EQ(sysDeviceReq->productID(), 4358u);
+    EXPECT_TRUE(KxAction::checkListenDev());
+    EXPECT_NE(startOutput.find("device added"), std::string::npos);
+    bus->unplug();
+    EXPECT_FALSE(KxAction::checkListenDev());
+}
+
+TEST_F(KxActionCommandChannelTest, EveryReportIsFollowedByOnePause) {
+    KxAction::setAdrrData(0x7B, 0x0123);
+    KxAction::setDeviceReadyToRead(0x0A10, 12);
+    KxAction::refreshDeviceData();
+    EXPECT_THAT(*log, ElementsAre(report("SET", {0x03, 0x23, 0x01, 1, 0x7B}), "pause 30000",
+                                  report("SET", {0x04, 0x10, 0x0A, 12}), "pause 30000",
+                                  report("SET", {0x03, 0x06, 0xFF, 1, 1}), "pause 30000"));
+}
+
+TEST_F(KxActionCommandChannelTest, ReadingFetchesTheAnswerIntoTheCallersBuffer) {
+    uint8_t buffer[16] = {};
+    KxAction::getDeviceData(8, 4, buffer);
+    EXPECT_THAT(*log, ElementsAre(report("SET", {0x04, 8, 0, 4}), "pause 30000",
+                                  report("GET", {0x04, 8, 0, 4, 8, 16, 24, 32}), "pause 30000"));
+    EXPECT_THAT(std::vector<uint8_t>(buffer, buffer + 8), ElementsAre(4, 8, 0, 4, 8, 16, 24, 32));
+}
+
+TEST_F(KxActionCommandChannelTest, BytesWrittenAreReadBack) {
+    const uint8_t steps[12] = {4, 0x00, 4, 0x80, 5, 0x00, 5, 0xC0, 0, 0, 0, 0};
+    const uint16_t address = KxAction::getOffsetAdrBy(16, 3) + 82;
+    EXPECT_EQ(KxAction::sendWriteReport(address, steps, 12), 1);
+    uint8_t buffer[16] = {};
+    KxAction::getDeviceData(address, 12, buffer);
+    EXPECT_EQ(std::vector<uint8_t>(buffer + 4, buffer + 16),
+              std::vector<uint8_t>(steps, steps + 12));
+}
+
+TEST_F(KxActionCommandChannelTest, ProfileAddressesAre410BytesApart) {
+    EXPECT_EQ(KxAction::getOffsetAdrBy(16, 4), 1656);
+    EXPECT_EQ(KxAction::getOffsetAdrBy(16, 0), 16);
+    EXPECT_EQ(KxAction::getOffsetAdrBy(0xFFFF, 1), 409) << "addresses are 16 bits";
+}
+
+TEST_F(KxActionCommandChannelTest, SwitchingProfileWritesCommitsAndLeavesAReadPrepared) {
+    KxAction::setProfileToDevice(4, false);
+    EXPECT_THAT(*log, ElementsAre(report("SET", {0x03, 0x05, 0x00, 1, 160}), "pause 30000",
+                                  report("SET", {0x03, 0x06, 0xFF, 1, 1}), "pause 30000",
+                                  report("SET", {0x04, 0x02, 0xFF, 2})));
+    EXPECT_EQ(KxAction::getProfileByDevice(), 4) << "the mouse now runs on-board profile 5";
+    KxAction::setProfileToDevice(0, true);
+    EXPECT_EQ(KxAction::getProfileByDevice(), 0);
+}
+
+TEST_F(KxActionCommandChannelTest, WithoutTheMouseReadsYieldMinusOneSilentlyAndStillPause) {
+    bus->unplug();
+    log->clear();
+    CaptureStdout();
+    EXPECT_EQ(KxAction::getProfileByDevice(), -1);
+    uint8_t buffer[4] = {};
+    EXPECT_EQ(KxAction::SetCommand2(buffer, 4), 0);
+    EXPECT_EQ(GetCapturedStdout(), "");
+    EXPECT_THAT(*log, ElementsAre("pause 30000", "pause 30000"));
+}
+
+TEST_F(KxActionCommandChannelTest, RequestsReportWhetherTheyWereTransferred) {
+    uint8_t buffer[16] = {0x04, 0x02, 0xFF, 2};
+    EXPECT_EQ(KxAction::SetCommand(buffer, 16), 1);
+    EXPECT_EQ(KxAction::GetCommand(buffer, 16), 1);
+    EXPECT_EQ(buffer[4], 1) << "profile 1 is active from the factory";
+}
+
+} // namespace

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "Usb/UsbBackend.h"
+#include "VirtualMouseFirmware.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The emulated firmware as a USB device in this process, so the host code runs against the
+// mouse's real behaviour without a server. Every request is appended to a shared log, as
+// "SET <hex bytes>" or "GET <hex bytes of the answer>", so tests can also see what the host
+// sent and in which order.
+class FirmwareUsbDevice : public UsbDevice {
+public:
+    FirmwareUsbDevice(std::shared_ptr<VirtualMouseFirmware> firmware,
+                      std::shared_ptr<std::vector<std::string>> log);
+
+    int open() override { return 0; }
+    int reset() override { return 0; }
+    int reEnumerate() override { return 0; }
+
+    static std::string hex(const uint8_t* bytes, size_t length);
+
+protected:
+    int setFeatureReport(int interfaceNumber, const uint8_t* report, size_t length,
+                         size_t* transferred) override;
+    int getFeatureReport(int interfaceNumber, uint8_t* report, size_t length,
+                         size_t* transferred) override;
+
+private:
+    std::shared_ptr<VirtualMouseFirmware> firmware_;
+    std::shared_ptr<std::vector<std::string>> log_;
+};
+
+// One emulated mouse, plugged and unplugged by the test.
+class FirmwareUsbBackend : public UsbBackend {
+public:
+    FirmwareUsbBackend(std::shared_ptr<VirtualMouseFirmware> firmware,
+                       std::shared_ptr<std::vector<std::string>> log);
+
+    void plug();
+    void unplug();
+    int start() override;
+    const char* name() const override { return "In-process firmware"; }
+
+private:
+    std::shared_ptr<VirtualMouseFirmware> firmware_;
+    std::shared_ptr<std::vector<std::string>> log_;
+    bool started_ = false;
+    bool plugged_ = true;
+    UsbDeviceInfo current_;
+};
