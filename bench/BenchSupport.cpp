@@ -1,0 +1,81 @@
+#include "BenchSupport.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "Usb/Virtual/VirtualUsbProtocol.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace KxBench {
+
+double median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t mid = values.size() / 2;
+    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+void report(const char* name, double value, const char* unit) {
+    if (value >= 1000)
+        std::printf("%s: %.0f%s%s\n", name, value, *unit ? " " : "", unit);
+    else
+        std::printf("%s: %.3f%s%s\n", name, value, *unit ? " " : "", unit);
+    std::fflush(stdout);
+}
+
+bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (!condition() && !deadline.hasExpired()) {
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return condition();
+}
+
+QuietStdout::QuietStdout() {
+    std::fflush(stdout);
+    saved_ = dup(STDOUT_FILENO);
+    const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (null >= 0) {
+        dup2(null, STDOUT_FILENO);
+        close(null);
+    }
+}
+
+QuietStdout::~QuietStdout() {
+    std::fflush(stdout);
+    if (saved_ >= 0) {
+        dup2(saved_, STDOUT_FILENO);
+        close(saved_);
+    }
+}
+
+VirtualMouseServer::VirtualMouseServer() {
+    process_.setProgram(QStringLiteral(KX_VIRTUAL_MOUSE_PATH));
+    process_.setArguments({QStringLiteral("serve")});
+    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process_.setStandardOutputFile(QProcess::nullDevice());
+    process_.start();
+    started_ = process_.waitForStarted(5000) &&
+               waitFor([] { return QFileInfo::exists(VirtualUsb::socketPath()); }, 5000);
+    if (!started_)
+        std::fprintf(stderr, "bench: kx-virtual-mouse did not start\n");
+}
+
+VirtualMouseServer::~VirtualMouseServer() {
+    process_.terminate();
+    if (!process_.waitForFinished(5000))
+        process_.kill();
+}
+
+} // namespace KxBench

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+// Helpers shared by the benchmarks: medians, printing "name: value" lines, and an emulated
+// mouse server started for the run.
+namespace KxBench {
+
+double median(std::vector<double> values);
+
+// Prints one figure as "name: value" (ratios are named *_ratio).
+void report(const char* name, double value, const char* unit = "");
+
+// Runs the event loop until condition() holds or timeoutMs passes.
+bool waitFor(const std::function<bool()>& condition, int timeoutMs);
+
+// Sends this process's standard output to /dev/null while it lives (the device library's
+// diagnostic lines would mix with the figures).
+class QuietStdout {
+public:
+    QuietStdout();
+    ~QuietStdout();
+
+private:
+    int saved_ = -1;
+};
+
+// kx-virtual-mouse serving in the background for the life of this object.
+class VirtualMouseServer {
+public:
+    VirtualMouseServer();
+    ~VirtualMouseServer();
+    bool isRunning() const { return started_; }
+
+private:
+    QProcess process_;
+    bool started_ = false;
+};
+
+} // namespace KxBench
