@@ -13,6 +13,7 @@
 #include <cstring>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 Q_LOGGING_CATEGORY(lcLinuxUsb, "kx.usb.linux")
 
@@ -55,13 +56,14 @@ struct LinuxUsbBackend::Private {
     std::unique_ptr<QSocketNotifier> notifier;
     std::unordered_map<std::string, Known> known; // by syspath
 
-    int enumerate();
+    int enumerate(std::unordered_set<std::string>* seen = nullptr);
+    void resync();
     void readMonitor();
     void arrived(udev_device* device);
     void removed(const char* syspath);
 };
 
-int LinuxUsbBackend::Private::enumerate() {
+int LinuxUsbBackend::Private::enumerate(std::unordered_set<std::string>* seen) {
     errno = 0;
     UdevPtr<udev_enumerate> enumerate(udev_enumerate_new(context.get()));
     if (!enumerate)
@@ -75,10 +77,27 @@ int LinuxUsbBackend::Private::enumerate() {
         // The device may have gone since the scan; then there is nothing to announce.
         UdevPtr<udev_device> device(
             udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)));
-        if (device)
-            arrived(device.get());
+        if (!device)
+            continue;
+        if (seen)
+            seen->insert(udev_device_get_syspath(device.get()));
+        arrived(device.get());
     }
     return 0;
+}
+
+// After lost events the list may be wrong both ways: scan again, announce what came and what
+// went meanwhile.
+void LinuxUsbBackend::Private::resync() {
+    std::unordered_set<std::string> present;
+    if (enumerate(&present) != 0)
+        return;
+    std::vector<std::string> gone;
+    for (const auto& [syspath, entry] : known)
+        if (present.count(syspath) == 0)
+            gone.push_back(syspath);
+    for (const auto& syspath : gone)
+        removed(syspath.c_str());
 }
 
 void LinuxUsbBackend::Private::readMonitor() {
@@ -88,8 +107,11 @@ void LinuxUsbBackend::Private::readMonitor() {
         errno = 0;
         UdevPtr<udev_device> device(udev_monitor_receive_device(monitor.get()));
         if (!device) {
-            if (errno == ENOBUFS)
-                qCWarning(lcLinuxUsb, "udev events were lost: the receive queue overflowed");
+            if (errno == ENOBUFS) {
+                qCWarning(lcLinuxUsb,
+                          "udev events were lost (receive queue overflowed); rescanning");
+                resync();
+            }
             return;
         }
         const char* action = udev_device_get_action(device.get());
