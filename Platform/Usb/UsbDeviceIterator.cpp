@@ -9,4 +9,6 @@ std::optional<UsbDeviceInfo> UsbDeviceIterator::next() {
     return info;
 }
 
-void UsbDeviceIterator::push(UsbDeviceInfo info) { pending_.push_back(std::move(info)); }
+void UsbDeviceIterator::push(UsbDeviceInfo info) {
+    pending_.push_back(std::move(info));
+}
