@@ -1,0 +1,124 @@
+// HvAction: folders, resource copies and keyed archives.
+#include "HvAction.h"
+
+#include "HvLogger.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QSaveFile>
+
+namespace {
+
+const QString kArchiveFormat = QStringLiteral("com.vlak.KxOption.archive");
+constexpr int kArchiveVersion = 1;
+// Archives hold one macro or similar; anything larger is not one of ours.
+constexpr qint64 kMaxArchiveBytes = 16 * 1024 * 1024;
+
+} // namespace
+
+void HvAction::creatDirectoryPro(const QString& path) {
+    if (path.isEmpty()) {
+        HV_WARNING(QStringLiteral("cannot create a folder without a name"));
+        return;
+    }
+    if (!QDir().mkpath(path))
+        HV_WARNING(QStringLiteral("cannot create the folder %1").arg(path));
+}
+
+bool HvAction::checkAddCopyFileFromResourceWithPath(const QString& folder,
+                                                    const QString& fileName) {
+    if (folder.isEmpty() || fileName.isEmpty() || fileName.contains(QLatin1Char('/'))) {
+        HV_WARNING(QStringLiteral("bad resource copy request: folder \"%1\", file \"%2\"")
+                       .arg(folder, fileName));
+        return false;
+    }
+    const QString target = QDir(folder).filePath(fileName);
+    const QFileInfo targetInfo(target);
+    if (targetInfo.exists()) {
+        if (targetInfo.isFile())
+            return true;
+        HV_WARNING(QStringLiteral("%1 is in the way of the file %2").arg(target, fileName));
+        return false;
+    }
+
+    QFile resource(QStringLiteral(":/") + fileName);
+    if (!resource.open(QIODevice::ReadOnly)) {
+        HV_WARNING(QStringLiteral("no resource %1 to copy into %2").arg(fileName, folder));
+        return false;
+    }
+    const QByteArray content = resource.readAll();
+    if (!QDir().mkpath(folder)) {
+        HV_WARNING(QStringLiteral("cannot create the folder %1").arg(folder));
+        return false;
+    }
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size() || !out.commit()) {
+        HV_WARNING(QStringLiteral("cannot write %1: %2").arg(target, out.errorString()));
+        return false;
+    }
+    // Resource files are read-only; the copy is the user's to change.
+    QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::ReadOwner |
+                                      QFileDevice::WriteOwner);
+    HV_DEBUG(QStringLiteral("copied the resource %1 into %2").arg(fileName, folder));
+    return true;
+}
+
+bool HvAction::SaveObject(const QJsonObject& object, const QString& path) {
+    if (path.isEmpty()) {
+        HV_WARNING(QStringLiteral("cannot save an archive without a path"));
+        return false;
+    }
+    QJsonObject top;
+    top.insert(QStringLiteral("format"), kArchiveFormat);
+    top.insert(QStringLiteral("version"), kArchiveVersion);
+    top.insert(QStringLiteral("object"), object);
+    const QByteArray bytes = QJsonDocument(top).toJson(QJsonDocument::Indented);
+
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        HV_WARNING(QStringLiteral("cannot save the archive %1: %2").arg(path, out.errorString()));
+        return false;
+    }
+    return true;
+}
+
+std::optional<QJsonObject> HvAction::CopyObject(const QString& path) {
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) {
+        HV_WARNING(QStringLiteral("cannot read the archive %1: %2").arg(path, in.errorString()));
+        return std::nullopt;
+    }
+    if (in.size() > kMaxArchiveBytes) {
+        HV_WARNING(QStringLiteral("%1 is too large for an archive").arg(path));
+        return std::nullopt;
+    }
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(in.readAll(), &error);
+    if (error.error != QJsonParseError::NoError) {
+        HV_WARNING(QStringLiteral("%1 is damaged at offset %2: %3")
+                       .arg(path)
+                       .arg(error.offset)
+                       .arg(error.errorString()));
+        return std::nullopt;
+    }
+    const QJsonObject top = document.object();
+    if (!document.isObject() || top.value(QStringLiteral("format")).toString() != kArchiveFormat) {
+        HV_WARNING(QStringLiteral("%1 is not an archive of this program").arg(path));
+        return std::nullopt;
+    }
+    const QJsonValue version = top.value(QStringLiteral("version"));
+    if (!version.isDouble() || version.toDouble() != kArchiveVersion) {
+        HV_WARNING(
+            QStringLiteral("%1 has an archive version this program does not read").arg(path));
+        return std::nullopt;
+    }
+    const QJsonValue object = top.value(QStringLiteral("object"));
+    if (!object.isObject()) {
+        HV_WARNING(QStringLiteral("%1 holds no object").arg(path));
+        return std::nullopt;
+    }
+    return object.toObject();
+}

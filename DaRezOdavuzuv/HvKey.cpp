@@ -1,0 +1,141 @@
+#include "HvKey.h"
+
+#include <array>
+#include <cstdint>
+
+namespace {
+
+// The key codes are positions on the keyboard, independent of its layout; the names are those
+// of a US layout.
+struct KeyName {
+    int code;
+    const char* name;
+};
+
+constexpr auto kKeyNames = std::to_array<KeyName>({
+    {0, "A"},
+    {1, "S"},
+    {2, "D"},
+    {3, "F"},
+    {4, "H"},
+    {5, "G"},
+    {6, "Z"},
+    {7, "X"},
+    {8, "C"},
+    {9, "V"},
+    {10, "§"},
+    {11, "B"},
+    {12, "Q"},
+    {13, "W"},
+    {14, "E"},
+    {15, "R"},
+    {16, "Y"},
+    {17, "T"},
+    {18, "1"},
+    {19, "2"},
+    {20, "3"},
+    {21, "4"},
+    {22, "6"},
+    {23, "5"},
+    {24, "="},
+    {25, "9"},
+    {26, "7"},
+    {27, "-"},
+    {28, "8"},
+    {29, "0"},
+    {30, "]"},
+    {31, "O"},
+    {32, "U"},
+    {33, "["},
+    {34, "I"},
+    {35, "P"},
+    {36, "Enter"},
+    {37, "L"},
+    {38, "J"},
+    {39, "'"},
+    {40, "K"},
+    {41, ";"},
+    {42, "\\"},
+    {43, ","},
+    {44, "/"},
+    {45, "N"},
+    {46, "M"},
+    {47, "."},
+    {48, "Tab"},
+    {49, "Space"},
+    {50, "`"},
+    {51, "Backspace"},
+    {53, "Esc"},
+    {54, "Right Super"},
+    {55, "Super"},
+    {56, "Shift"},
+    {57, "Caps Lock"},
+    {58, "Alt"},
+    {59, "Ctrl"},
+    {60, "Right Shift"},
+    {61, "Right Alt"},
+    {62, "Right Ctrl"},
+    {64, "F17"},
+    {65, "Num ."},
+    {67, "Num *"},
+    {69, "Num +"},
+    {71, "Num Lock"},
+    {72, "Volume Up"},
+    {73, "Volume Down"},
+    {74, "Mute"},
+    {75, "Num /"},
+    {76, "Num Enter"},
+    {78, "Num -"},
+    {79, "F18"},
+    {80, "F19"},
+    {81, "Num ="},
+    {82, "Num 0"},
+    {83, "Num 1"},
+    {84, "Num 2"},
+    {85, "Num 3"},
+    {86, "Num 4"},
+    {87, "Num 5"},
+    {88, "Num 6"},
+    {89, "Num 7"},
+    {90, "F20"},
+    {91, "Num 8"},
+    {92, "Num 9"},
+    {96, "F5"},
+    {97, "F6"},
+    {98, "F7"},
+    {99, "F3"},
+    {100, "F8"},
+    {101, "F9"},
+    {103, "F11"},
+    {105, "Print Screen"},
+    {106, "F16"},
+    {107, "Scroll Lock"},
+    {109, "F10"},
+    {110, "Menu"},
+    {111, "F12"},
+    {113, "Pause"},
+    {114, "Insert"},
+    {115, "Home"},
+    {116, "Page Up"},
+    {117, "Delete"},
+    {118, "F4"},
+    {119, "End"},
+    {120, "F2"},
+    {121, "Page Down"},
+    {122, "F1"},
+    {123, "Left Arrow"},
+    {124, "Right Arrow"},
+    {125, "Down Arrow"},
+    {126, "Up Arrow"},
+});
+
+} // namespace
+
+QString HvKey::getStrByKeycode(int code) {
+    for (const KeyName& key : kKeyNames) {
+        if (key.code == code)
+            return QString::fromUtf8(key.name);
+    }
+    return QStringLiteral("Key 0x") +
+           QString::number(static_cast<uint32_t>(code), 16).toUpper().rightJustified(2, u'0');
+}

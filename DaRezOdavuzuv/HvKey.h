@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Names of the desktop key codes that macros and key functions hold, as a Linux user reads them.
+class HvKey {
+public:
+    // "A", "F5", "Left Arrow", "Enter", "Ctrl", ...; "Key 0x7F" for a code without a name.
+    static QString getStrByKeycode(int code);
+};

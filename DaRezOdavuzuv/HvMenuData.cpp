@@ -1,0 +1,3 @@
+#include "HvMenuData.h"
+
+HvMenuData::~HvMenuData() = default;
