@@ -1,7 +1,18 @@
 #pragma once
 
+#include "KxRecords.h"
+
+#include <QDomElement>
+#include <QString>
+
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
+
+class HvTreeNode;
+class MacroInfo;
+class MenuInfo;
 
 // The shared operations of the configuration window and the daemon, as class operations over
 // the process-wide state of KxGlobals.h.
@@ -49,4 +60,88 @@ public:
     // never set it.
     using PauseHook = std::function<void(unsigned microseconds)>;
     static void setPauseHookForTesting(PauseHook hook);
+
+    // Key codes and device values (KxActionKeyCodes.cpp). Desktop key codes are the codes the
+    // records and macros hold; the mouse stores HID keyboard usage ids.
+    static uint8_t GetFWKeyCode(uint32_t keyCode);
+    static uint8_t GetKeyCodeByFW(uint32_t usageId);
+    static uint8_t getMacroType(uint32_t runMode);
+    static uint32_t getMacroType2(uint8_t modeByte);
+    static uint32_t getBtnIndexBy(uint32_t buttonIndex);
+    static uint32_t getBtnAppLaunchIndex(uint32_t profileIndex, uint32_t buttonIndex);
+
+    // Device settings (KxActionSettings.cpp): live registers, the stored block at 6..11 with its
+    // commit, and their reads.
+    static void setSettingToDev_Dpi(uint8_t stage, uint8_t value);
+    static void setSettingToDev_Rate(uint32_t poRate);
+    static void setWhellColorToDevice();
+    static void setLogoColorToDevice();
+    static void setColorToDevice();
+    static void setSettingToDev();
+    static void setCurrColorToDev();
+    static void setCurrSettingToDev();
+    static void getSettingFromDevice();
+    static void getSettingFromDev_Dpi(int* stage, int* value);
+    static int getSettingFromDev_Rate();
+    static int getFWLockState();
+    // The settings byte at address 7: stage in bits 0..3, wheel light 0x10, logo light 0x20.
+    static uint8_t settingsByte(const _Kx_PROFILE& profile);
+
+    // Data folder (KxActionPaths.cpp)
+    // Sets sysPath to ${XDG_DATA_HOME:-~/.local/share}/com.vlak.KxOption, creates the folder and
+    // writes it to the debug log.
+    static void getSysPath();
+
+    // Preferences (KxActionPreferences.cpp), in UserPreferences. The daemon's reads open the
+    // file afresh on every call and never write it.
+    // "FirstUp" (absent = false); stores true when it was false. Returns the value read.
+    static bool firstUp();
+    // "OSDTag"; true when the file or the key is missing or unreadable.
+    static bool daemonGetOsd();
+    // "ProfileLaunch%0x" of a launch slot code; none when the file or the key is missing.
+    static std::optional<QString> daemonGetLaunchPath(uint32_t code);
+    // The key of a launch slot: "ProfileLaunch" and the code in lower-case hex (160 → "a0").
+    static QString launchPathKey(uint32_t code);
+
+    // Function catalogue (KxActionMenus.cpp): "MenuInfo.xml" in the data folder holds the
+    // single-function menu, the macro insert menu and the macro library. Lookups yield none
+    // while the menus are not built.
+    static void initMenuList();
+    static void initMacroList(const QDomElement& macroList);
+    static void initSingleMenulist(const QDomElement& singleMenu);
+    static void initMacroInsertMenulist(const QDomElement& macroComMenu);
+    static void initMenuPro(HvTreeNode& root, const QDomElement& menu, bool isTooltip);
+    static HvTreeNode* addNodeByEle(const QDomElement& item, HvTreeNode& parent);
+    static void initNodeTooltip(HvTreeNode& root);
+    // Rebuilds macroNode from the shown macros, then hands it to the macro list handler.
+    static void refreshMenuList();
+    // The window's macro list widget registers here to be given macroNode after each rebuild.
+    using MacroNodeHandler = std::function<void(HvTreeNode& macroNode)>;
+    static void setMacroMenuListHandler(MacroNodeHandler handler);
+    // Writes the shown macros into "MacroList" (made when missing); false when nothing was
+    // written (one log line says why).
+    static bool saveMenuList();
+    static QDomElement addElementByNode(const MacroInfo& macro, QDomElement& parent,
+                                        const std::optional<QString>& itemName = std::nullopt);
+    static std::shared_ptr<MenuInfo> getSingleById(int32_t functionId);
+    static std::optional<QString> getSingleNameById(int32_t functionId);
+    // Compares the table and the four key bits only.
+    static std::shared_ptr<MenuInfo> getSingleByBtnInfo(const _BTN_INFO& btnInfo);
+    static std::shared_ptr<MenuInfo> getMacroMenuByFunid(int32_t functionId);
+    static std::optional<QString> getMacroMenuNameById(int32_t functionId);
+
+    // Macro library (KxActionMacros.cpp): macroListArrs, hidden macros included.
+    static constexpr int kMaxMacroCount = 100; // shown macros, counted in macroNode
+    static void addMacroInfoByEle(const QDomElement& item);
+    static void SaveMacroInfoToEle(QDomElement& element, const MacroInfo& macro);
+    static std::shared_ptr<MacroInfo> getMacroById(int32_t macroId);
+    static std::shared_ptr<MacroInfo> getMacroByName(const QString& name);
+    static std::optional<QString> getMacroNameById(int32_t macroId);
+    // Same number of steps with equal key codes and flags; delays are not compared.
+    static bool CheckTwoMacro(const MacroInfo& data1, const MacroInfo& data2);
+    static std::shared_ptr<MacroInfo> getMacroByData(const MacroInfo& macro);
+    static int32_t getNewMacorId();
+    static QString getNewMacorName();
+    // None at the limit of shown macros; the displayed list is not refreshed.
+    static std::shared_ptr<MacroInfo> addMacorByName(const QString& name);
 };

@@ -1,11 +1,6 @@
-#include "FirmwareUsbBackend.h"
+#include "FirmwareTest.h"
 #include "HvDeviceRequester/HvDeviceRequester.h"
-#include "KxAction.h"
 #include "KxGlobals.h"
-#include "Usb/UsbNotificationPort.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using testing::ElementsAre;
 using testing::internal::CaptureStdout;
@@ -13,42 +8,7 @@ using testing::internal::GetCapturedStdout;
 
 namespace {
 
-// 16-byte report as the log shows it: the given leading bytes, zero-filled.
-std::string report(const std::string& prefix, std::initializer_list<int> bytes = {}) {
-    std::vector<uint8_t> data(16, 0);
-    size_t i = 0;
-    for (int b : bytes)
-        data[i++] = static_cast<uint8_t>(b);
-    return prefix + " " + FirmwareUsbDevice::hex(data.data(), data.size());
-}
-
-class KxActionCommandChannelTest : public testing::Test {
-protected:
-    void SetUp() override {
-        UsbNotificationPort::setBackendFactory([this] {
-            auto backend = std::make_unique<FirmwareUsbBackend>(firmware, log);
-            bus = backend.get();
-            std::vector<std::unique_ptr<UsbBackend>> backends;
-            backends.push_back(std::move(backend));
-            return backends;
-        });
-        KxAction::setPauseHookForTesting(
-            [this](unsigned us) { log->push_back("pause " + std::to_string(us)); });
-        CaptureStdout(); // the channel turns the requester's messages on
-        KxAction::startListenDev();
-        startOutput = GetCapturedStdout();
-        log->clear();
-    }
-    void TearDown() override {
-        KxAction::setPauseHookForTesting({});
-        UsbNotificationPort::setBackendFactory({});
-    }
-
-    std::shared_ptr<VirtualMouseFirmware> firmware = std::make_shared<VirtualMouseFirmware>();
-    std::shared_ptr<std::vector<std::string>> log = std::make_shared<std::vector<std::string>>();
-    FirmwareUsbBackend* bus = nullptr;
-    std::string startOutput;
-};
+using KxActionCommandChannelTest = FirmwareTest;
 
 TEST_F(KxActionCommandChannelTest, ListensForTheMouseAndSaysSo) {
     EXPECT_EQ(sysDeviceReq, HvDeviceRequester::shareDeviceReq());

@@ -1,0 +1,118 @@
+#include "KxAction.h"
+
+#include "KxGlobals.h"
+#include "ProfieController.h"
+
+namespace {
+constexpr uint16_t kAddrRate = 6;
+constexpr uint16_t kAddrSettings = 7;
+constexpr uint16_t kAddrStageDpi = 8;
+constexpr uint16_t kRegLiveDpi = 0xFF00;
+constexpr uint16_t kRegLiveRate = 0xFF01;
+constexpr uint16_t kRegWheelLight = 0xFF03;
+constexpr uint16_t kRegLogoLight = 0xFF04;
+constexpr uint16_t kRegLock = 0xFF05;
+constexpr uint8_t kWheelLightBit = 0x10;
+constexpr uint8_t kLogoLightBit = 0x20;
+
+// One register or memory read of up to 12 bytes; the data starts at buffer[4].
+struct ReadBuffer {
+    uint8_t bytes[KxAction::kReportLength] = {};
+    const uint8_t* data() const { return bytes + 4; }
+};
+
+ReadBuffer read(uint16_t address, uint8_t count) {
+    ReadBuffer buffer;
+    KxAction::getDeviceData(address, count, buffer.bytes);
+    return buffer;
+}
+
+void writePaced(uint16_t address, const uint8_t* data, uint8_t count) {
+    KxAction::sendWriteReport(address, data, count);
+    KxAction::pause(KxAction::kReportPauseUs);
+}
+
+// The edited profile becomes the one transferred, to the active on-board slot.
+void takeEditedProfileForTransfer() {
+    currSetProfile = selProfile;
+    currSetProfileID =
+        static_cast<uint32_t>(ProfieController::getShareProCon()->currFWProfileIndex());
+}
+
+} // namespace
+
+uint8_t KxAction::settingsByte(const _Kx_PROFILE& profile) {
+    uint8_t value = profile.currSelectDPI & 0x0F;
+    if (profile.islightOnArr[1] != 0)
+        value |= kWheelLightBit;
+    if (profile.islightOnArr[0] != 0)
+        value |= kLogoLightBit;
+    return value;
+}
+
+void KxAction::setSettingToDev_Dpi(uint8_t stage, uint8_t value) {
+    const uint8_t data[2] = {stage, value};
+    writePaced(kRegLiveDpi, data, 2);
+}
+
+void KxAction::setSettingToDev_Rate(uint32_t poRate) {
+    setAdrrData(static_cast<uint8_t>(2 - poRate), kRegLiveRate);
+}
+
+void KxAction::setWhellColorToDevice() {
+    setAdrrData(static_cast<uint8_t>(selProfile.islightOnArr[1]), kRegWheelLight);
+}
+
+void KxAction::setLogoColorToDevice() {
+    setAdrrData(static_cast<uint8_t>(selProfile.islightOnArr[0]), kRegLogoLight);
+}
+
+void KxAction::setColorToDevice() {
+    setAdrrData(settingsByte(currSetProfile), kAddrSettings);
+    refreshDeviceData();
+}
+
+void KxAction::setSettingToDev() {
+    setAdrrData(settingsByte(currSetProfile), kAddrSettings);
+    for (uint16_t stage = 0; stage < 4; ++stage)
+        setAdrrData(static_cast<uint8_t>(currSetProfile.xSensArr[stage]), kAddrStageDpi + stage);
+    setAdrrData(static_cast<uint8_t>(2 - currSetProfile.poRate), kAddrRate);
+    refreshDeviceData();
+}
+
+void KxAction::setCurrColorToDev() {
+    takeEditedProfileForTransfer();
+    setColorToDevice();
+}
+
+void KxAction::setCurrSettingToDev() {
+    takeEditedProfileForTransfer();
+    setSettingToDev();
+}
+
+void KxAction::getSettingFromDevice() {
+    const uint8_t settings = read(kAddrSettings, 1).data()[0];
+    currSetProfile.islightOnArr[0] = (settings & kLogoLightBit) ? 1 : 0;
+    currSetProfile.islightOnArr[1] = (settings & kWheelLightBit) ? 1 : 0;
+    currSetProfile.currSelectDPI = settings & 0x0F;
+
+    const ReadBuffer dpi = read(kAddrStageDpi, 4);
+    for (int stage = 0; stage < 4; ++stage)
+        currSetProfile.xSensArr[stage] = dpi.data()[stage];
+
+    currSetProfile.poRate = 2 - read(kAddrRate, 1).data()[0];
+}
+
+void KxAction::getSettingFromDev_Dpi(int* stage, int* value) {
+    const ReadBuffer live = read(kRegLiveDpi, 2);
+    *stage = live.data()[0];
+    *value = live.data()[1];
+}
+
+int KxAction::getSettingFromDev_Rate() {
+    return 2 - read(kRegLiveRate, 1).data()[0];
+}
+
+int KxAction::getFWLockState() {
+    return read(kRegLock, 1).data()[0];
+}

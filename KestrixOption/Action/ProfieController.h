@@ -1,0 +1,164 @@
+#pragma once
+
+#include "KxRecords.h"
+#include "ProfileValue.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+// The library of the mouse's five profiles: Default1.pro … Default5.pro in the folder
+// "Profiles" of the data folder (element i of profileArr belongs to on-board slot i), the five
+// built-in defaults compiled into the program (":/Default<n>.pro"), the selection and its
+// working copy selProfile, and two preferences (on-screen display, launch paths).
+//
+// The values are shared (std::shared_ptr): the library's lists hold them, and menu items
+// (ProfileMenuData) keep the profile they stand for alive after it leaves the list.
+// currProfile and defaultProfile are plain non-owning pointers; the library clears them when
+// their value leaves its lists.
+//
+// Saving replaces the whole folder without a moment in which no complete set is on disk: the
+// new set is written and synced in "Profiles.saving", then swapped with "Profiles", then the old
+// set is removed. A start (set-up or refreshProfile) finishes or rolls back an interrupted save.
+class ProfieController {
+public:
+    using ProfileList = QList<std::shared_ptr<ProfileValue>>;
+    static constexpr qsizetype kNotFound = -1;
+
+    // The steps of saveToSys after which the disk holds a new state, in order.
+    enum class SaveStep {
+        StagingCreated,   // empty "Profiles.saving"
+        ProfileWritten,   // one file more in "Profiles.saving" (once per profile)
+        StagingSynced,    // the new set is complete and durable
+        FoldersExchanged, // "Profiles" holds the new set, "Profiles.saving" the old one
+        OldSetMovedAside, // without exchange: "Profiles" renamed to "Profiles.old"
+        NewSetMovedIn,    // without exchange: "Profiles.saving" renamed to "Profiles"
+        OldSetRemoved,    // done
+    };
+    enum class SaveHookReply {
+        Continue,
+        Stop, // end the save here, leaving the disk as it is (a crash or power cut)
+        // At StagingSynced: swap with two renames, as on file systems without an exchange.
+        ContinueWithoutExchange,
+    };
+    using SaveHook = std::function<SaveHookReply(SaveStep)>;
+
+    // The shared instance, made on the first call.
+    static ProfieController* getShareProCon();
+
+    // Set-up: data folder, profile folder, built-in defaults, slot ids 0..4, refreshProfile.
+    ProfieController();
+    ProfieController(const ProfieController&) = delete;
+    ProfieController& operator=(const ProfieController&) = delete;
+
+    // Reloads profileArr from the profile folder and clears the selection.
+    void refreshProfile();
+
+    // Selection and working copy.
+    void setSelectByIndex(int32_t index);
+    void saveSelProfileToData();
+    void refreshSelProfileFromData();
+    // Every setting of selProfile except the five buttons goes into every profile.
+    void applySettingToAll();
+    void setSelectByName(const QString& name);
+    void selectedLast();
+    qsizetype getCurrProfileIndex() const; // kNotFound when nothing is selected
+    qsizetype getProfileCount() const { return profileArr_.size(); }
+
+    const ProfileList& profileArr() const { return profileArr_; }
+    void setProfileArr(const ProfileList& list);
+    ProfileValue* currProfile() const { return currProfile_; }
+    void setCurrProfile(ProfileValue* profile) { currProfile_ = profile; }
+    void setDefaultProfile(ProfileValue* profile) { defaultProfile_ = profile; }
+    const QString& sysProPath() const { return sysProPath_; }
+    void setSysProPath(const QString& path) { sysProPath_ = path; }
+    int32_t currFWProfileIndex() const { return currFWProfileIndex_; }
+    int32_t currProfileId() const { return currProfileId_; }
+    void setCurrProfileId(int32_t id) { currProfileId_ = id; }
+    // Entry n - 1 is Default<n>, or null when its resource gave no value.
+    const ProfileList& defaultProfileArrs() const { return defaultProfileArrs_; }
+    void setDefaultProfileArrs(const ProfileList& list);
+    const std::array<uint64_t, 5>& fwProfileID() const { return fwProfileID_; }
+
+    // On-board slots and built-in defaults.
+    void setCurrFWProfileIndex(int32_t slot);
+    ProfileValue* getProValueByProid(int64_t profileId) const;
+    ProfileValue* getProfileByFWProId(int32_t slot);
+    void setProfileToFWPro(int64_t profileId);
+    ProfileValue* defaultProfile();
+    ProfileValue* getFirstDefaultProfile() const;
+    void resetToDefault();
+    void resetCurrFwToDef();
+    void resetAllToDefault();
+    void resetButtonInfo();
+    _BTN_INFO getDefBtnInfoByIndex(int index);
+    void fillOSD();
+    void fillProRate();
+
+    // Saving.
+    void saveToSys();
+    void clearAllProfile();
+    void saveToPath(const QString& directory);
+    void saveSeltoPath(const QString& directory);
+    void saveSelProfile();
+
+    // Editing the list.
+    int addByPath(const QString& path); // 0 added, 1 no value, 2 name in use
+    bool checkProfileName(const QString& name, const ProfileValue* profile) const;
+    int64_t getNewProfileId() const;
+    QString getNewProfileName() const;
+    QString getCopyProfileName() const;
+    ProfileValue* addProfileByName(const QString& name, const ProfileValue* templateProfile);
+    ProfileValue* addProfile();
+    ProfileValue* copyProfile(const ProfileValue* profile);
+    ProfileValue* getProfileByName(const QString& name) const;
+    void delProByName(const QString& name);
+    void delProfile(const ProfileValue* profile);
+    ProfileValue* getNextProfie(const ProfileValue* profile) const;
+    void sortProfile();
+    void removeAllNoDefault();
+    void getNoDefaultProArr(ProfileList& list) const;
+    void setNoDefaultProArr(const ProfileList& list);
+    void des() const;
+
+    // Preferences.
+    void setIsOSD(bool isOSD);
+    bool isOSD();
+    // Launch path of slot 0..4, button 0..4, under "ProfileLaunch<code in hex>" (code 160 +
+    // 5 * slot + button); written to disk at once.
+    void setLaunchPath(const QString& path, int slot, int button);
+    std::optional<QString> getLaunchPath(int slot, int button) const;
+    static std::optional<QString> getLaunchPath(uint32_t code);
+
+    // Test hook: called after each step of saveToSys. The programs never set it.
+    void setSaveHookForTesting(SaveHook hook) { saveHook_ = std::move(hook); }
+
+    // The file name a profile is saved under: its name and ".pro", a '/' replaced by '_'.
+    static QString fileNameFor(const ProfileValue& profile);
+
+private:
+    // Finishes or rolls back a save that a crash interrupted, so that "Profiles" holds a
+    // complete set again, and removes what the save left beside it.
+    void recoverInterruptedSave();
+    bool reportStep(SaveStep step, SaveHookReply* reply = nullptr) const;
+    // Drops non-owning pointers to a value that leaves the lists.
+    void forget(const ProfileValue* profile);
+    void removeAt(qsizetype index);
+    QString siblingPath(const char* suffix) const;
+
+    ProfileList profileArr_;
+    ProfileValue* currProfile_ = nullptr;
+    ProfileValue* defaultProfile_ = nullptr;
+    ProfileList defaultProfileArrs_;
+    QString sysProPath_;
+    bool isOSD_ = false;
+    int32_t currProfileId_ = 0;
+    int32_t currFWProfileIndex_ = 0;
+    std::array<uint64_t, 5> fwProfileID_{0, 1, 2, 3, 4};
+    SaveHook saveHook_;
+};

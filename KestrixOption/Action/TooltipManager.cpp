@@ -1,0 +1,140 @@
+#include "TooltipManager.h"
+
+#include "HvAction.h"
+#include "HvLogger.h"
+#include "KxGlobals.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+const QString kTooltipFile = QStringLiteral("Tooltip.xml");
+
+// The desktop's language codes and the names the file gives those languages.
+constexpr auto kLanguageNames = std::to_array<std::pair<const char*, const char*>>({
+    {"en", "English"},
+    {"zh-Hant", "TC"},
+    {"zh-Hans", "SC"},
+    {"cs", "Czech"},
+    {"fr", "French"},
+    {"de", "German"},
+    {"el", "Greek"},
+    {"it", "Italian"},
+    {"ja", "Japanese"},
+    {"ko", "Korean"},
+    {"pl", "Polish"},
+    {"pt-BR", "Portuguese(Brazil)"},
+    {"ru", "Russian"},
+    {"es", "Spanish"},
+    {"tr", "Turkish"},
+});
+
+std::optional<QString> textOf(const QList<TooltipData>& tooltips, const QString& key) {
+    for (const TooltipData& tooltip : tooltips) {
+        if (tooltip.name == key)
+            return tooltip.text;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TooltipManager* TooltipManager::shareTooltipManager() {
+    static TooltipManager manager;
+    sysTooltip = &manager;
+    return &manager;
+}
+
+TooltipManager::TooltipManager() {
+    initData();
+    setLanByname(getSysLanName());
+}
+
+void TooltipManager::initData() {
+    infoList_.clear();
+    currLan_.reset();
+    engLan_.reset();
+
+    if (sysPath.isEmpty()) {
+        HV_WARNING(QStringLiteral("%1: no data folder yet; no tooltips").arg(kTooltipFile));
+        return;
+    }
+    if (!HvAction::checkAddCopyFileFromResourceWithPath(sysPath, kTooltipFile))
+        return;
+    const auto document = HvAction::loadXmlFromPath(QDir(sysPath).filePath(kTooltipFile));
+    if (!document)
+        return;
+
+    const QDomElement root = document->documentElement();
+    for (QDomElement lan = root.firstChildElement(QStringLiteral("Lan")); !lan.isNull();
+         lan = lan.nextSiblingElement(QStringLiteral("Lan"))) {
+        LanData language;
+        language.name = HvAction::getNodeAtrValue(lan, QStringLiteral("name")).value_or(QString());
+        for (QDomElement item = lan.firstChildElement(QStringLiteral("Item")); !item.isNull();
+             item = item.nextSiblingElement(QStringLiteral("Item"))) {
+            TooltipData tooltip;
+            tooltip.name =
+                HvAction::getNodeAtrValue(item, QStringLiteral("name")).value_or(QString());
+            tooltip.text =
+                HvAction::getNodeAtrValue(item, QStringLiteral("text")).value_or(QString());
+            bool ok = false;
+            tooltip.viewId = HvAction::getNodeAtrValue(item, QStringLiteral("viewID"))
+                                 .value_or(QString())
+                                 .trimmed()
+                                 .toInt(&ok);
+            if (!ok)
+                tooltip.viewId = 0;
+            tooltip.btnTag =
+                HvAction::getNodeAtrValue(item, QStringLiteral("btnID")).value_or(QString());
+            // Texts are shown without a final period.
+            if (tooltip.text.endsWith(QLatin1Char('.')))
+                tooltip.text.chop(1);
+            language.tooltips.append(tooltip);
+        }
+        infoList_.append(language);
+        if (!engLan_)
+            engLan_ = infoList_.back();
+    }
+    if (infoList_.isEmpty())
+        HV_WARNING(QStringLiteral("%1 holds no languages").arg(kTooltipFile));
+}
+
+std::optional<QString> TooltipManager::getSysLanName() const {
+    const QString code = HvAction::getSysLanName(0).value_or(QStringLiteral("en"));
+    for (const auto& [system, name] : kLanguageNames) {
+        if (code == QLatin1String(system))
+            return QString::fromLatin1(name);
+    }
+    HV_DEBUG(QStringLiteral("no tooltips for the language %1").arg(code));
+    return std::nullopt;
+}
+
+void TooltipManager::setLanByname(const std::optional<QString>& name) {
+    currLan_.reset();
+    if (name) {
+        for (const LanData& language : std::as_const(infoList_)) {
+            if (language.name == *name) {
+                currLan_ = language;
+                break;
+            }
+        }
+    }
+    if (!currLan_)
+        currLan_ = engLan_;
+}
+
+std::optional<QString> TooltipManager::getTooltip(const QString& key) const {
+    if (infoList_.isEmpty())
+        return std::nullopt;
+    // Without a chosen language the first one of the file is the current one.
+    const LanData& current = currLan_ ? *currLan_ : infoList_.front();
+    if (auto text = textOf(current.tooltips, key))
+        return text;
+    if (engLan_)
+        return textOf(engLan_->tooltips, key);
+    return std::nullopt;
+}

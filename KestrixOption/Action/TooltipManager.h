@@ -1,0 +1,34 @@
+#pragma once
+
+#include "LanData.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The tooltip texts of "Tooltip.xml" in the data folder, in the desktop's language when the file
+// has it and in its first language otherwise.
+class TooltipManager {
+public:
+    // The shared manager, made (and loaded) on the first call.
+    static TooltipManager* shareTooltipManager();
+
+    TooltipManager(); // runs init: initData, then setLanByname with getSysLanName
+    void initData();
+    // The file's name of the desktop's language ("English", "SC", ...), none when the language
+    // is not one the table knows.
+    std::optional<QString> getSysLanName() const;
+    void setLanByname(const std::optional<QString>& name);
+    // The text for a key in the current language, else in the fallback language, else none.
+    std::optional<QString> getTooltip(const QString& key) const;
+
+    const QList<LanData>& infoList() const { return infoList_; }
+    const std::optional<LanData>& currLan() const { return currLan_; }
+    const std::optional<LanData>& engLan() const { return engLan_; }
+
+private:
+    QList<LanData> infoList_;
+    std::optional<LanData> currLan_;
+    std::optional<LanData> engLan_;
+};

@@ -1,0 +1,117 @@
+#include "FirmwareTest.h"
+#include "KxGlobals.h"
+
+using testing::ElementsAre;
+
+namespace {
+
+class KxActionSettingsTest : public FirmwareTest {
+protected:
+    // Requests only, without the pauses between them.
+    std::vector<std::string> requests() const {
+        std::vector<std::string> out;
+        for (const auto& line : *log)
+            if (line.rfind("pause", 0) != 0)
+                out.push_back(line);
+        return out;
+    }
+};
+
+TEST_F(KxActionSettingsTest, TheStoredBlockIsWrittenInOrderAndCommitted) {
+    currSetProfile = {};
+    currSetProfile.currSelectDPI = 2;
+    currSetProfile.islightOnArr[0] = 1; // logo
+    currSetProfile.islightOnArr[1] = 0; // wheel
+    const uint32_t dpi[4] = {4, 12, 20, 35};
+    std::copy(std::begin(dpi), std::end(dpi), currSetProfile.xSensArr);
+    currSetProfile.poRate = 0; // 125 Hz
+    KxAction::setSettingToDev();
+
+    EXPECT_THAT(requests(),
+                ElementsAre(report("SET", {3, 7, 0, 1, 0x22}), report("SET", {3, 8, 0, 1, 4}),
+                            report("SET", {3, 9, 0, 1, 12}), report("SET", {3, 10, 0, 1, 20}),
+                            report("SET", {3, 11, 0, 1, 35}), report("SET", {3, 6, 0, 1, 2}),
+                            report("SET", {3, 0x06, 0xFF, 1, 1})));
+    EXPECT_EQ(std::count(log->begin(), log->end(), "pause 30000"), 7);
+    // The mouse runs on the committed block.
+    EXPECT_EQ(firmware->state().stage, 2);
+    EXPECT_EQ(firmware->state().dpi, 20);
+    EXPECT_EQ(firmware->state().rateCode, 2);
+    EXPECT_TRUE(firmware->state().logoLight);
+    EXPECT_FALSE(firmware->state().wheelLight);
+}
+
+TEST_F(KxActionSettingsTest, VerticalDpiNeverReachesTheMouse) {
+    currSetProfile = {};
+    KxAction::setSettingToDev();
+    const auto before = *log;
+    log->clear();
+    currSetProfile.ySensArr[1] = 33;
+    KxAction::setSettingToDev();
+    EXPECT_EQ(*log, before);
+}
+
+TEST_F(KxActionSettingsTest, LightsAloneWriteTheSettingsByteAndCommit) {
+    currSetProfile = {};
+    currSetProfile.currSelectDPI = 1;
+    currSetProfile.islightOnArr[1] = 1;
+    KxAction::setColorToDevice();
+    EXPECT_THAT(requests(), ElementsAre(report("SET", {3, 7, 0, 1, 0x11}),
+                                        report("SET", {3, 0x06, 0xFF, 1, 1})));
+}
+
+TEST_F(KxActionSettingsTest, LiveRegistersSwitchAtOnceAndReadBack) {
+    KxAction::setSettingToDev_Dpi(3, 35);
+    KxAction::setSettingToDev_Rate(0);
+    selProfile = {};
+    selProfile.islightOnArr[0] = 1;
+    KxAction::setWhellColorToDevice();
+    KxAction::setLogoColorToDevice();
+    EXPECT_THAT(requests(), ElementsAre(report("SET", {3, 0x00, 0xFF, 2, 3, 35}),
+                                        report("SET", {3, 0x01, 0xFF, 1, 2}),
+                                        report("SET", {3, 0x03, 0xFF, 1, 0}),
+                                        report("SET", {3, 0x04, 0xFF, 1, 1})));
+    EXPECT_FALSE(firmware->state().wheelLight);
+
+    int stage = -1, value = -1;
+    KxAction::getSettingFromDev_Dpi(&stage, &value);
+    EXPECT_EQ(stage, 3);
+    EXPECT_EQ(value, 35);
+    EXPECT_EQ(KxAction::getSettingFromDev_Rate(), 0) << "rate code 2 is 125 Hz, poRate 0";
+    EXPECT_EQ(firmware->memory(6, 1).at(0), 0) << "live writes leave the stored block alone";
+}
+
+TEST_F(KxActionSettingsTest, ReadingTheBlockFillsTheTransferProfile) {
+    const uint8_t settings[] = {0, 0x3B, 7, 9, 11, 13};
+    KxAction::sendWriteReport(6, settings, 6);
+    currSetProfile = {};
+    currSetProfile.ySensArr[0] = 77;
+    KxAction::getSettingFromDevice();
+    EXPECT_EQ(currSetProfile.currSelectDPI, 11u) << "the low four bits, unclamped";
+    EXPECT_EQ(currSetProfile.islightOnArr[0], 1u);
+    EXPECT_EQ(currSetProfile.islightOnArr[1], 1u);
+    EXPECT_EQ(currSetProfile.xSensArr[3], 13u);
+    EXPECT_EQ(currSetProfile.poRate, 2u) << "rate code 0 is 1000 Hz";
+    EXPECT_EQ(currSetProfile.ySensArr[0], 77u) << "vertical DPI is not read";
+}
+
+TEST_F(KxActionSettingsTest, LockStateFollowsTheSwitch) {
+    EXPECT_EQ(KxAction::getFWLockState(), 0);
+    firmware->press(VirtualMouseFirmware::Key::Lock);
+    EXPECT_EQ(KxAction::getFWLockState(), 1);
+}
+
+TEST_F(KxActionSettingsTest, AnAbsentMouseReadsAsZeros) {
+    bus->unplug();
+    currSetProfile = {};
+    currSetProfile.islightOnArr[0] = 1;
+    currSetProfile.xSensArr[0] = 8;
+    KxAction::getSettingFromDevice();
+    EXPECT_EQ(currSetProfile.islightOnArr[0], 0u);
+    EXPECT_EQ(currSetProfile.xSensArr[0], 0u);
+    EXPECT_EQ(currSetProfile.poRate, 2u);
+    EXPECT_EQ(KxAction::getSettingFromDev_Rate(), 2);
+    EXPECT_EQ(KxAction::getFWLockState(), 0);
+}
+
+} // namespace

@@ -1,0 +1,236 @@
+#include "CatalogueFixture.h"
+
+#include <QDomDocument>
+
+using testing::ElementsAre;
+
+namespace {
+
+using KxCatalogueTest = CatalogueFixture;
+
+_BTN_INFO record(uint32_t table, std::initializer_list<uint32_t> keys) {
+    _BTN_INFO info{};
+    info.FuncTableId = table;
+    std::copy(keys.begin(), keys.end(), info.KeyBit);
+    return info;
+}
+
+QStringList titlesUnder(const QByteArray& xml, const QString& element) {
+    QDomDocument document;
+    document.setContent(xml);
+    QStringList titles;
+    for (QDomElement e = document.documentElement().firstChildElement(element).firstChildElement();
+         !e.isNull(); e = e.nextSiblingElement())
+        titles << e.attribute("title");
+    return titles;
+}
+
+TEST_F(KxCatalogueTest, ReadsHexEitherWayMissingAttributesAsNothingAndOnlyFirstElements) {
+    writeCatalogue(R"(<SingleMenu>
+        <Item title="Hex" type="2" functionID="1F" functionTableID="0x2" NeedSepretor="3"
+              KeyBit1="FF" KeyBit2="0x0a" KeyBit3="0X10" KeyBit4="zz"/><Item/></SingleMenu>
+      <MacroList><Item title="M1"/></MacroList><MacroComMenu><Item functionID="1"/></MacroComMenu>
+      <SingleMenu><Item/><Item/><Item/></SingleMenu><MacroList><Item/></MacroList>
+      <MacroComMenu><Item functionID="2"/></MacroComMenu>)");
+    KxAction::initMenuList();
+    ASSERT_EQ(singleMenuNode->numberOfChildren(), 2);
+    const auto hex = entryAt(*singleMenuNode, 0);
+    EXPECT_EQ(hex->functionID(), 31);
+    EXPECT_EQ(hex->functionTableID(), 2);
+    EXPECT_EQ(hex->type(), 2);
+    EXPECT_TRUE(hex->needSepretor());
+    EXPECT_THAT((std::vector{hex->KeyBit1(), hex->KeyBit2(), hex->KeyBit3(), hex->KeyBit4()}),
+                ElementsAre(255, 10, 16, 0));
+    const auto bare = entryAt(*singleMenuNode, 1);
+    EXPECT_EQ(bare->functionID() | bare->KeyBit1() | bare->type(), 0);
+    EXPECT_FALSE(bare->needSepretor() || bare->toolTipTag());
+    EXPECT_TRUE(bare->titleStr().isEmpty());
+    ASSERT_EQ(macroListArrs.size(), 1);
+    EXPECT_TRUE(KxAction::getMacroMenuByFunid(1));
+    EXPECT_FALSE(KxAction::getMacroMenuByFunid(2));
+}
+
+TEST_F(KxCatalogueTest, ButtonRecordLookupComparesTableAndKeyBitsOnly) {
+    writeCatalogue(R"(<SingleMenu><Item functionID="1" functionTableID="2" KeyBit1="99"/>
+        <Item functionID="4" functionTableID="2" KeyBit1="99" KeyBit2="99"/></SingleMenu>)");
+    auto idOf = [](const _BTN_INFO& record) {
+        const auto entry = KxAction::getSingleByBtnInfo(record);
+        return entry ? entry->functionID() : -1;
+    };
+    _BTN_INFO click = record(2, {153});
+    click.FuncID = 2; // what a read-back sets for every click
+    click.btnType = 7;
+    EXPECT_EQ(idOf(click), -1) << "menus not built yet";
+    KxAction::initMenuList();
+    EXPECT_EQ(idOf(click), 1);
+    click.KeyBit[1] = 153;
+    EXPECT_EQ(idOf(click), 4);
+    click.FuncTableId = 1;
+    EXPECT_EQ(idOf(click), -1);
+}
+
+TEST_F(KxCatalogueTest, TitlesTakeTheTooltipTextWhenTheTableHasOne) {
+    useTooltips(R"(<Item name="tip.copy" text="Kopieren"/><Item name="tip.empty" text=""/>)");
+    writeCatalogue(R"(<MacroComMenu><Item title="Copy" functionID="1" TooltipTag="tip.copy"/>
+        <Item title="Cut" functionID="2" TooltipTag="tip.missing"/>
+        <Item title="Paste" functionID="3" TooltipTag="tip.empty"/></MacroComMenu>)");
+    KxAction::initMenuList();
+    EXPECT_EQ(KxAction::getMacroMenuNameById(1), "Kopieren");
+    EXPECT_EQ(KxAction::getMacroMenuNameById(2), "Cut");
+    EXPECT_EQ(KxAction::getMacroMenuNameById(3), "Paste");
+    EXPECT_TRUE(catalogueBytes().contains("\"Copy\"")) << "the file is not changed";
+}
+
+TEST_F(KxCatalogueTest, SavingWritesShownMacrosOnlyAndKeepsEverythingElseAsOnDisk) {
+    writeCatalogue(R"(<Unknown keep="1"/><MacroList><Item title="old"/></MacroList>
+        <SingleMenu><Item title="S1"/><Item title="S2"/></SingleMenu>)");
+    KxAction::initMenuList();
+    macroListArrs = {macro(1, "A", {{4, 0, 50}, {4, 1, 0}}), macro(2, "hidden", {}, true),
+                     macro(3, "B & <C>")};
+    macroListArrs[0]->setLoopTime(7);
+    ASSERT_TRUE(KxAction::saveMenuList());
+    EXPECT_THAT(titlesUnder(catalogueBytes(), "MacroList"), ElementsAre("A", "B & <C>"));
+    EXPECT_THAT(titlesUnder(catalogueBytes(), "SingleMenu"), ElementsAre("S1", "S2"));
+    EXPECT_TRUE(catalogueBytes().contains("\n    <Unknown keep=\"1\"/>")) << "pretty-printed";
+
+    // An edit made to the file after loading is kept by the next save.
+    writeCatalogue("<SingleMenu><Item title=\"edited\"/></SingleMenu>");
+    ASSERT_TRUE(KxAction::saveMenuList()) << "a missing MacroList is made, not skipped";
+    EXPECT_THAT(titlesUnder(catalogueBytes(), "SingleMenu"), ElementsAre("edited"));
+    KxAction::initMenuList();
+    ASSERT_EQ(macroListArrs.size(), 2);
+    EXPECT_EQ(macroListArrs[0]->keyInfoArr(), (QList<MacroKeyInfo>{{4, 0, 50}, {4, 1, 0}}));
+    EXPECT_EQ(macroListArrs[0]->loopTime(), 7);
+    EXPECT_EQ(macroListArrs[1]->nameStr() + QString::number(macroListArrs[1]->macroId()),
+              "B & <C>3");
+
+    writeFile("MenuInfo.xml", "<Root><MacroList>");
+    EXPECT_FALSE(KxAction::saveMenuList());
+    EXPECT_EQ(catalogueBytes(), "<Root><MacroList>") << "a damaged file is not overwritten";
+}
+
+TEST_F(KxCatalogueTest, RefreshingTwiceListsEachShownMacroOnce) {
+    macroListArrs = {macro(1, "A"), macro(2, "hidden", {}, true), macro(3, "B")};
+    int handed = 0;
+    KxAction::setMacroMenuListHandler(
+        [&](HvTreeNode& node) { handed += &node == macroNode.get(); });
+    KxAction::refreshMenuList();
+    KxAction::refreshMenuList();
+    KxAction::setMacroMenuListHandler(nullptr);
+    EXPECT_EQ(handed, 2);
+    ASSERT_EQ(macroNode->numberOfChildren(), 2);
+    EXPECT_EQ(entryAt(*macroNode, 0)->macroInfo(), macroListArrs[0]) << "shared, not copied";
+    EXPECT_EQ(entryAt(*macroNode, 0)->type(), MenuInfo::kTypeMacro);
+    EXPECT_EQ(entryAt(*macroNode, 1)->titleStr(), "B");
+}
+
+TEST_F(KxCatalogueTest, ACatalogueThatCannotBeParsedLeavesEverythingEmpty) {
+    const QByteArray cases[] = {
+        "",
+        "<Root><MacroList><Item title=\"A\"/>",
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Root><MacroList><Item title=\"\xff\xfe\"/>"
+        "</MacroList></Root>",
+        "<?xml version=\"1.0\" encoding=\"bogus-8\"?><Root><MacroList/></Root>",
+        QByteArray("\x00\x01\x89PNG\r\n\x1a\n\xde\xad", 12),
+        "<!-- no root -->"};
+    for (const QByteArray& bytes : cases) {
+        writeCatalogue("<MacroList><Item/></MacroList><SingleMenu><Item/></SingleMenu>");
+        KxAction::initMenuList();
+        logLines().clear();
+        writeFile("MenuInfo.xml", bytes);
+        KxAction::initMenuList();
+        EXPECT_TRUE(macroListArrs.isEmpty() && !singleMenuNode) << bytes.toHex().constData();
+        EXPECT_FALSE(logLines().filter("MenuInfo.xml").isEmpty()) << bytes.toHex().constData();
+    }
+}
+
+TEST_F(KxCatalogueTest, TheShippedCatalogueHoldsTheFixedFunctionsAndEncodableChords) {
+    KxAction::initMenuList();
+    EXPECT_TRUE(QFile::exists(QDir(sysPath).filePath("MenuInfo.xml"))) << "copied on first use";
+    EXPECT_TRUE(macroListArrs.isEmpty());
+    const std::pair<int, _BTN_INFO> fixed[] = {
+        {1, record(2, {153})},      {2, record(2, {152})},           {3, record(2, {151})},
+        {4, record(2, {153, 153})}, {8, record(2, {153, 153, 153})}, {5, record(1, {192})},
+        {7, record(1, {193})},      {255, record(255, {0})}};
+    for (const auto& [id, info] : fixed) {
+        const auto entry = KxAction::getSingleByBtnInfo(info);
+        EXPECT_TRUE(entry && entry->functionID() == id && KxAction::getSingleById(id) == entry)
+            << id;
+    }
+    for (int i = 0; i < macroInsertMenuNode->numberOfChildren(); ++i) {
+        const auto entry = entryAt(*macroInsertMenuNode, i);
+        const int keys[] = {entry->KeyBit1(), entry->KeyBit2(), entry->KeyBit3(), entry->KeyBit4()};
+        const int* end = std::find(std::begin(keys), std::end(keys), 255);
+        EXPECT_NE(end, std::begin(keys)) << entry->titleStr().toStdString();
+        EXPECT_TRUE(std::all_of(end, std::end(keys), [](int k) { return k == 255; }));
+        EXPECT_TRUE(std::all_of(std::begin(keys), end, [](int k) {
+            return KxAction::GetFWKeyCode(k);
+        })) << entry->titleStr().toStdString();
+    }
+}
+
+TEST_F(KxCatalogueTest, EveryLanguageHasATextForEveryKeyAskedFor) {
+    QStringList keys = {"Reset this profile to system default.",
+                        "Go to Orvane Website",
+                        "Open the help docuement.",
+                        "Close",
+                        "LED configuration.",
+                        "Open Macro editor",
+                        "Advanced mouse configuration.",
+                        "Macro Function",
+                        "Single Key Function",
+                        "Default Button Function",
+                        "Applictaion Launcher Function",
+                        "Apply",
+                        "OK",
+                        "Cancel",
+                        "RESET TO DEFAULT",
+                        "STOP",
+                        "DELETE",
+                        "Move instruction line up",
+                        "Move instruction line down",
+                        "Create New Macro",
+                        "Load",
+                        "Save as file",
+                        "Delete one macro file",
+                        "ADJUST DELAY TIME",
+                        "Configure the delay timing",
+                        "Insert Macro command",
+                        "Without any delay",
+                        "Insert defualt delay time",
+                        "Commands"};
+    for (int n = 1; n <= 5; ++n)
+        keys << QStringLiteral("Switch to profile %1 page.").arg(n);
+    auto load = [](const QString& path) {
+        QFile file(path);
+        QDomDocument document;
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && document.setContent(&file));
+        return document;
+    };
+    auto children = [](const QDomElement& parent, const char* name) {
+        QList<QDomElement> found;
+        for (QDomElement e = parent.firstChildElement(name); !e.isNull();
+             e = e.nextSiblingElement(name))
+            found << e;
+        return found;
+    };
+    const QDomDocument catalogue = load(":/MenuInfo.xml");
+    for (const char* menu : {"SingleMenu", "MacroComMenu"})
+        for (const QDomElement& e :
+             children(catalogue.documentElement().firstChildElement(menu), "Item"))
+            keys << e.attribute("TooltipTag");
+    QStringList order;
+    const QDomDocument table = load(":/Tooltip.xml");
+    for (const QDomElement& lan : children(table.documentElement(), "Lan")) {
+        order << lan.attribute("name");
+        QHash<QString, QString> texts;
+        for (const QDomElement& item : children(lan, "Item"))
+            texts[item.attribute("name")] = item.attribute("text");
+        for (const QString& key : keys)
+            EXPECT_FALSE(texts.value(key).isEmpty())
+                << order.last().toStdString() << ": " << key.toStdString();
+    }
+    EXPECT_THAT(order, ElementsAre("English", "German", "French", "Spanish", "SC"));
+}
+
+} // namespace

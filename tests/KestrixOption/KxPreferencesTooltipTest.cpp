@@ -1,0 +1,179 @@
+#include "KxAction.h"
+#include "KxGlobals.h"
+#include "Preferences/UserPreferences.h"
+#include "TooltipManager.h"
+
+#include "../DaRezOdavuzuv/PrivateHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const auto* const home = testing::AddGlobalTestEnvironment(new PrivateHome);
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+// ---- Preferences ----
+
+TEST(Preferences, NoFileThenTheApplicationsSyncedValuesEveryRead) {
+    const QString file = UserPreferences::filePath();
+    QFile::remove(file);
+    EXPECT_TRUE(KxAction::daemonGetOsd());
+    EXPECT_FALSE(KxAction::daemonGetLaunchPath(160));
+    EXPECT_FALSE(QFileInfo::exists(file)) << "the daemon never writes";
+
+    EXPECT_FALSE(KxAction::firstUp());
+    EXPECT_TRUE(KxAction::firstUp());
+
+    auto app = UserPreferences::open(); // the application keeps its store open
+    const QString path = "/opt/My Tools, Ünïcode/run=it;now.sh";
+    app->setValue("ProfileLauncha0", path);
+    app->setValue("OSDTag", false);
+    app->sync();
+    EXPECT_EQ(KxAction::daemonGetLaunchPath(160), path);
+    EXPECT_FALSE(KxAction::daemonGetLaunchPath(161));
+    EXPECT_FALSE(KxAction::daemonGetOsd());
+    app->setValue("OSDTag", true);
+    app->sync();
+    EXPECT_TRUE(KxAction::daemonGetOsd()) << "read afresh";
+    EXPECT_EQ(KxAction::launchPathKey(173), "ProfileLaunchad");
+    QFile::remove(file);
+}
+
+TEST(Preferences, HandEditedAndGarbledFilesDoNotCrash) {
+    const QString file = UserPreferences::filePath();
+    writeFile(file, "[General]\nOSDTag=maybe\nProfileLauncha0=a, b\nFirstUp=0\n");
+    EXPECT_TRUE(KxAction::daemonGetOsd());            // not a boolean: the default
+    EXPECT_FALSE(KxAction::daemonGetLaunchPath(160)); // a list, not a path
+    EXPECT_FALSE(KxAction::firstUp());
+    for (const QByteArray& junk : {QByteArray("\x00\xff[[[=\n==\n", 9),
+                                   QByteArray("[General\nOSDTag=\"false\n"), QByteArray(999, 1)}) {
+        writeFile(file, junk);
+        KxAction::daemonGetOsd();
+        EXPECT_FALSE(KxAction::daemonGetLaunchPath(160));
+    }
+    QFile::remove(file);
+}
+
+// ---- Tooltips ----
+
+class Tooltips : public testing::Test {
+protected:
+    void SetUp() override {
+        sysPath = PrivateHome::dir("data") + "/tooltips";
+        QDir(sysPath).removeRecursively();
+        QDir().mkpath(sysPath);
+        setLanguage("en_US.UTF-8");
+        warnings().clear();
+        previous_ = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext&, const QString& text) {
+                if (type == QtWarningMsg)
+                    warnings() << text;
+            });
+    }
+    void TearDown() override { qInstallMessageHandler(previous_); }
+
+    static QStringList& warnings() {
+        static QStringList lines;
+        return lines;
+    }
+    static void setLanguage(const char* locale) {
+        for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            qputenv(variable, "");
+        qputenv("LANG", locale);
+    }
+    static void writeTable(const QByteArray& content) {
+        writeFile(sysPath + "/Tooltip.xml", content);
+    }
+
+    QtMessageHandler previous_ = nullptr;
+};
+
+const QByteArray kTable = R"(<Tooltip>
+  <Lan name="English">
+    <Item name="Apply" text="Apply the changes." viewID=" 12 " btnID="applyBtn"/>
+    <Item name="Load" text="  Load a macro.. "/>
+    <Item name="More" text="More.."/>
+    <Other name="Cancel" text="not an item"/>
+  </Lan>
+  <Other><Lan name="Hidden"><Item name="Cancel" text="hidden"/></Lan></Other>
+  <Lan name="German">
+    <Item name="Apply" text="Übernehmen."/>
+    <Item name="Apply" text="second entry"/>
+  </Lan>
+</Tooltip>
+)";
+
+TEST_F(Tooltips, ReadsTheFileAndDropsOneFinalPeriod) {
+    writeTable(kTable);
+    TooltipManager manager;
+    ASSERT_EQ(manager.infoList().size(), 2);
+    EXPECT_EQ(manager.engLan()->name, "English");
+    const TooltipData& apply = manager.infoList()[0].tooltips[0];
+    EXPECT_EQ(apply.viewId, 12);
+    EXPECT_EQ(apply.btnTag, "applyBtn");
+    EXPECT_EQ(manager.getTooltip("Apply"), "Apply the changes");
+    EXPECT_EQ(manager.getTooltip("More"), "More.");
+    EXPECT_EQ(manager.getTooltip("Load"), "  Load a macro.. ") << "white space is kept";
+    EXPECT_FALSE(manager.getTooltip("Cancel"));
+    EXPECT_TRUE(warnings().isEmpty());
+}
+
+TEST_F(Tooltips, DesktopLanguageFirstThenTheFilesFirstLanguage) {
+    writeTable(kTable);
+    setLanguage("de_DE.UTF-8");
+    TooltipManager german;
+    EXPECT_EQ(german.getTooltip("Apply"), "Übernehmen"); // the first German entry
+    EXPECT_EQ(german.getTooltip("More"), "More.");       // missing in German
+    EXPECT_FALSE(german.getTooltip("Cancel"));
+    for (const char* other : {"nl_NL.UTF-8", "C"}) { // not in the table or the file
+        setLanguage(other);
+        EXPECT_EQ(TooltipManager().currLan()->name, "English") << other;
+    }
+    setLanguage("pt_BR");
+    EXPECT_EQ(german.getSysLanName(), "Portuguese(Brazil)");
+
+    german.initData(); // no language chosen: the first serves
+    EXPECT_FALSE(german.currLan());
+    EXPECT_EQ(german.getTooltip("Apply"), "Apply the changes");
+}
+
+TEST_F(Tooltips, BadFilesGiveAnEmptyTableAndALogLine) {
+    // Malformed XML (see HvAction's tests for every kind), no languages, a folder in the way.
+    for (const QByteArray& bad : {QByteArray("<Tooltip><Lan name=\"E\"></Tooltip>"),
+                                  QByteArray("<Tooltip><Language name=\"E\"/></Tooltip>")}) {
+        writeTable(bad);
+        warnings().clear();
+        TooltipManager manager;
+        EXPECT_TRUE(manager.infoList().isEmpty()) << bad.constData();
+        EXPECT_FALSE(manager.currLan());
+        EXPECT_FALSE(manager.getTooltip("Apply"));
+        EXPECT_EQ(warnings().size(), 1) << bad.constData();
+    }
+    QFile::remove(sysPath + "/Tooltip.xml");
+    QDir(sysPath).mkdir("Tooltip.xml");
+    EXPECT_TRUE(TooltipManager().infoList().isEmpty());
+    sysPath.clear();
+    EXPECT_TRUE(TooltipManager().infoList().isEmpty());
+}
+
+TEST_F(Tooltips, MissingFileComesFromTheResourcesAndTheSharedOneIsPublished) {
+    TooltipManager* const shared = TooltipManager::shareTooltipManager();
+    EXPECT_EQ(sysTooltip, shared);
+    EXPECT_EQ(TooltipManager::shareTooltipManager(), shared);
+    sysTooltip = nullptr;
+    EXPECT_TRUE(QFileInfo(sysPath + "/Tooltip.xml").isWritable());
+    ASSERT_TRUE(shared->engLan());
+    EXPECT_EQ(shared->engLan()->name, "English");
+}
+
+} // namespace

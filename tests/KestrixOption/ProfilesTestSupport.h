@@ -1,0 +1,61 @@
+#pragma once
+
+#include "KxGlobals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// HOME, the XDG folders and the data folder in a temporary directory of the test's own, and the
+// lines the code under test logs.
+class ProfilesFixture : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
+                                 "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+            qputenv(name, home.filePath(QLatin1String(name)).toUtf8());
+        sysPath = home.filePath(QStringLiteral("data"));
+        QDir().mkpath(sysPath);
+        selProfile = _Kx_PROFILE{};
+        log().clear();
+        previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& text) { log() << text; });
+    }
+    void TearDown() override { qInstallMessageHandler(previous); }
+
+    static QStringList& log() {
+        static QStringList lines;
+        return lines;
+    }
+    QString path(const QString& name) const { return home.filePath(name); }
+    QString profilesPath() const { return QDir(sysPath).filePath(QStringLiteral("Profiles")); }
+
+    static void writeFile(const QString& path, const QByteArray& content) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(path);
+        file.write(content);
+    }
+    static QByteArray readFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    template <typename T>
+    static QByteArray bytesOf(const T& record) {
+        return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
+    }
+    static uint64_t readLe(const QByteArray& bytes, qsizetype offset, int size) {
+        uint64_t value = 0;
+        for (int i = 0; i < size; ++i)
+            value |= uint64_t(uint8_t(bytes[offset + i])) << (8 * i);
+        return value;
+    }
+
+    QTemporaryDir home;
+
+private:
+    QtMessageHandler previous = nullptr;
+};
