@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QDomDocument>
-#include <QDomElement>
 #include <QJsonObject>
 #include <QString>
 
+#include <pugixml.hpp>
+
+#include <memory>
 #include <optional>
 
 // File, XML, archive, desktop and logger helpers used throughout the programs.
@@ -17,12 +18,26 @@ public:
     static bool checkAddCopyFileFromResourceWithPath(const QString& folder,
                                                      const QString& fileName);
 
-    // The parsed document, or none (missing, unreadable or malformed file; one log line says why).
-    static std::optional<QDomDocument> loadXmlFromPath(const QString& path);
-    // The attribute's text, or none when the attribute is absent.
-    static std::optional<QString> getNodeAtrValue(const QDomElement& element, const QString& name);
-    // The text of the element's first child element of that name, or none.
-    static std::optional<QString> getNodeValue(const QDomElement& element, const QString& name);
+    // How white space of a parsed file is kept. Normalized: attribute values have their tabs and
+    // line breaks turned into spaces and text of white space only is dropped, as XML reads them.
+    // Verbatim: attribute values and text exactly as written.
+    enum class XmlSpace { Normalized, Verbatim };
+    // The parsed document, or none (missing, unreadable or malformed file; one log line says why
+    // and where). Files are UTF-8, or UTF-16/UTF-32 with a byte order mark, or declared
+    // ISO-8859-1; comments, processing instructions and CDATA sections are kept, and no entity
+    // beyond XML's predefined ones is expanded.
+    static std::unique_ptr<pugi::xml_document>
+    loadXmlFromPath(const QString& path, XmlSpace space = XmlSpace::Normalized);
+    // Writes the document atomically as UTF-8, indented by four spaces, one element per line.
+    // A declared encoding is changed to UTF-8. False with a log line when it was not written.
+    static bool saveXmlToPath(pugi::xml_document& document, const QString& path);
+    // The attribute's text, or none when the attribute (or the element) is absent.
+    static std::optional<QString> getNodeAtrValue(const pugi::xml_node& element, const char* name);
+    // Sets the attribute, leaving out characters an XML file cannot hold (control characters
+    // other than tab and line breaks).
+    static void setNodeAtrValue(pugi::xml_node& element, const char* name, const QString& value);
+    // All text inside the element's first child element of that name, or none.
+    static std::optional<QString> getNodeValue(const pugi::xml_node& element, const char* name);
     // Hexadecimal text with or without a 0x prefix; garbage reads as 0.
     static int getIntValueByHex(const QString& text);
 

@@ -1,60 +1,423 @@
 // HvAction: XML documents and the values read from them.
+//
+// pugixml parses leniently: it accepts undefined entities, several root elements, text after
+// the root, repeated attributes and any bytes. The files here are edited by hand and saved
+// back, so what XML does not allow is refused before the document is used: the bytes are
+// checked as UTF-8 first, and after parsing, the references pugixml was told to leave alone are
+// expanded here, strictly.
 #include "HvAction.h"
 
 #include "HvLogger.h"
 
 #include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <string_view>
 
 namespace {
+
+using namespace std::string_view_literals;
 
 // The program's XML files are a few hundred kilobytes at most.
 constexpr qint64 kMaxXmlBytes = 32 * 1024 * 1024;
 
+// Fragment mode keeps text outside the root, so that it can be refused; everything that saving
+// writes back (comments, processing instructions, the declaration, a DOCTYPE) is kept.
+constexpr unsigned kParseOptions = pugi::parse_cdata | pugi::parse_eol | pugi::parse_comments |
+                                   pugi::parse_pi | pugi::parse_declaration | pugi::parse_doctype |
+                                   pugi::parse_fragment;
+
+// Unicode forms told by a byte order mark or by how the leading "<?" is written.
+struct WideForm {
+    std::string_view start;
+    QStringConverter::Encoding encoding;
+    const char* name;
+    std::string_view family; // declared names begin so, in lower case without '-' and '_'
+};
+constexpr WideForm kWideForms[] = {
+    {"\xFF\xFE\0\0"sv, QStringConverter::Utf32LE, "UTF-32", "utf32"},
+    {"\0\0\xFE\xFF"sv, QStringConverter::Utf32BE, "UTF-32", "utf32"},
+    {"\xFF\xFE"sv, QStringConverter::Utf16LE, "UTF-16", "utf16"},
+    {"\xFE\xFF"sv, QStringConverter::Utf16BE, "UTF-16", "utf16"},
+    {"<\0\0\0"sv, QStringConverter::Utf32LE, "UTF-32", "utf32"},
+    {"\0\0\0<"sv, QStringConverter::Utf32BE, "UTF-32", "utf32"},
+    {"<\0?\0"sv, QStringConverter::Utf16LE, "UTF-16", "utf16"},
+    {"\0<\0?"sv, QStringConverter::Utf16BE, "UTF-16", "utf16"},
+};
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+std::string_view viewOf(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<size_t>(bytes.size())};
+}
+
+// "line L, column C" of a byte offset (columns count bytes).
+QString placeOf(std::string_view text, ptrdiff_t offset) {
+    const std::string_view before = text.substr(0, offset < 0 ? 0 : size_t(offset));
+    const size_t lineStart = before.rfind('\n') + 1; // npos + 1 is 0
+    return QStringLiteral("line %1, column %2")
+        .arg(std::count(before.begin(), before.end(), '\n') + 1)
+        .arg(before.size() - lineStart + 1);
+}
+
+// The encoding named by a leading XML declaration, if any.
+std::optional<std::string_view> declaredEncoding(std::string_view text) {
+    if (!text.starts_with("<?xml"sv) || text.size() < 6 || !std::isspace(uint8_t(text[5])))
+        return std::nullopt;
+    const std::string_view declaration = text.substr(0, text.find("?>"sv));
+    size_t at = declaration.find("encoding"sv);
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    at = declaration.find_first_not_of(" \t\r\n="sv, at + 8);
+    if (at == std::string_view::npos || (declaration[at] != '"' && declaration[at] != '\''))
+        return std::nullopt;
+    const size_t end = declaration.find(declaration[at], at + 1);
+    if (end == std::string_view::npos)
+        return std::nullopt;
+    return declaration.substr(at + 1, end - at - 1);
+}
+
+// Lower case without '-' and '_': "UTF-8" and "utf_8" both read "utf8".
+std::string encodingKey(std::string_view name) {
+    std::string key;
+    for (const char c : name) {
+        if (c != '-' && c != '_')
+            key += char(std::tolower(uint8_t(c)));
+    }
+    return key;
+}
+
+bool isXmlChar(uint32_t c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// Offset of the first byte that does not begin a well-formed UTF-8 sequence of a character XML
+// allows (control characters other than tab and line breaks are not allowed), or none.
+std::optional<size_t> firstForbiddenByte(std::string_view text) {
+    const auto* s = reinterpret_cast<const uint8_t*>(text.data());
+    for (size_t i = 0; i < text.size();) {
+        const uint8_t lead = s[i];
+        if (lead < 0x80) {
+            if (!isXmlChar(lead))
+                return i;
+            ++i;
+            continue;
+        }
+        size_t length = 0;
+        uint32_t c = 0;
+        uint32_t smallest = 0;
+        if ((lead & 0xE0) == 0xC0)
+            length = 2, c = lead & 0x1F, smallest = 0x80;
+        else if ((lead & 0xF0) == 0xE0)
+            length = 3, c = lead & 0x0F, smallest = 0x800;
+        else if ((lead & 0xF8) == 0xF0)
+            length = 4, c = lead & 0x07, smallest = 0x10000;
+        else
+            return i;
+        if (text.size() - i < length)
+            return i;
+        for (size_t k = 1; k < length; ++k) {
+            if ((s[i + k] & 0xC0) != 0x80)
+                return i;
+            c = c << 6 | (s[i + k] & 0x3F);
+        }
+        if (c < smallest || !isXmlChar(c))
+            return i;
+        i += length;
+    }
+    return std::nullopt;
+}
+
+// Turns the file's bytes into the UTF-8 text that is parsed. Empty, or the reason they cannot.
+QString makeUtf8(QByteArray& bytes) {
+    const std::string_view head = viewOf(bytes).substr(0, 4);
+    const WideForm* wide = nullptr;
+    const bool bom = head.starts_with(kUtf8Bom);
+    if (bom) {
+        bytes.remove(0, kUtf8Bom.size());
+    } else {
+        for (const WideForm& form : kWideForms) {
+            if (!head.starts_with(form.start))
+                continue;
+            // The decoder drops the byte order mark; a stateless one reports a cut sequence, but
+            // a lone surrogate passes it.
+            QStringDecoder decoder(form.encoding, QStringConverter::Flag::Stateless);
+            const QString text = decoder.decode(bytes);
+            if (decoder.hasError() || !text.isValidUtf16())
+                return QStringLiteral("is not valid %1").arg(QLatin1String(form.name));
+            bytes = text.toUtf8();
+            wide = &form;
+            break;
+        }
+    }
+    if (const auto declared = declaredEncoding(viewOf(bytes))) {
+        const std::string key = encodingKey(*declared);
+        if (!wide && !bom && (key == "iso88591" || key == "latin1")) {
+            bytes = QString::fromLatin1(bytes).toUtf8();
+        } else if (wide ? !key.starts_with(wide->family) : key != "utf8") {
+            return QStringLiteral("declares the encoding \"%1\", which is not the one it is "
+                                  "written in (%2)")
+                .arg(QString::fromUtf8(declared->data(), declared->size()),
+                     QLatin1String(wide ? wide->name : "UTF-8"));
+        }
+    }
+    if (const auto bad = firstForbiddenByte(viewOf(bytes)))
+        return QStringLiteral("holds a byte that is not a character XML allows in UTF-8 at %1")
+            .arg(placeOf(viewOf(bytes), ptrdiff_t(*bad)));
+    return {};
+}
+
+void appendUtf8(std::string& out, uint32_t c) {
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | c >> 6);
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | c >> 12);
+        out += char(0x80 | (c >> 6 & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | c >> 18);
+        out += char(0x80 | (c >> 12 & 0x3F));
+        out += char(0x80 | (c >> 6 & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+// The character of a reference "&#…;" (given without '&', '#' and ';'), or none.
+std::optional<uint32_t> characterReference(std::string_view digits) {
+    int base = 10;
+    if (digits.starts_with('x')) {
+        base = 16;
+        digits.remove_prefix(1);
+    }
+    if (digits.empty())
+        return std::nullopt;
+    uint32_t c = 0;
+    for (const char d : digits) {
+        int value = base;
+        if (d >= '0' && d <= '9')
+            value = d - '0';
+        else if (d >= 'a' && d <= 'f')
+            value = d - 'a' + 10;
+        else if (d >= 'A' && d <= 'F')
+            value = d - 'A' + 10;
+        if (value >= base)
+            return std::nullopt;
+        c = c * base + value;
+        if (c > 0x10FFFF)
+            return std::nullopt;
+    }
+    if (!isXmlChar(c))
+        return std::nullopt;
+    return c;
+}
+
+// Expands the predefined entities and character references of a value; empty, or the reason
+// the value cannot be expanded (an undefined entity, a malformed reference).
+QString expandReferences(std::string_view raw, std::string& out) {
+    static constexpr std::pair<std::string_view, char> kPredefined[] = {
+        {"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"apos", '\''}, {"quot", '"'}};
+    out.clear();
+    out.reserve(raw.size());
+    for (size_t at = 0;;) {
+        const size_t amp = raw.find('&', at);
+        out.append(raw.substr(at, amp - at));
+        if (amp == std::string_view::npos)
+            return {};
+        const size_t semicolon = raw.find(';', amp);
+        const std::string_view name = raw.substr(amp + 1, semicolon - amp - 1);
+        if (semicolon == std::string_view::npos || name.empty())
+            return QStringLiteral("an '&' that begins no reference");
+        if (name.starts_with('#')) {
+            const auto c = characterReference(name.substr(1));
+            if (!c)
+                return QStringLiteral("the reference &%1; is not a character XML allows")
+                    .arg(QString::fromUtf8(name.data(), std::min<size_t>(name.size(), 16)));
+            appendUtf8(out, *c);
+        } else {
+            const auto* known = std::find_if(std::begin(kPredefined), std::end(kPredefined),
+                                             [&](const auto& p) { return p.first == name; });
+            if (known == std::end(kPredefined))
+                return QStringLiteral("the entity &%1; is not defined")
+                    .arg(QString::fromUtf8(name.data(), std::min<size_t>(name.size(), 40)));
+            out += known->second;
+        }
+        at = semicolon + 1;
+    }
+}
+
+struct Fault {
+    ptrdiff_t offset;
+    QString why;
+};
+
+// Refuses what XML does not allow and pugixml let through, and expands the references of every
+// attribute value and text (CDATA sections have none).
+std::optional<Fault> checkAndExpand(pugi::xml_document& document) {
+    int roots = 0;
+    for (const pugi::xml_node node : document.children()) {
+        if (node.type() == pugi::node_element && ++roots > 1)
+            return Fault{node.offset_debug(), QStringLiteral("a second root element")};
+        const std::string_view text = node.value();
+        const size_t visible = text.find_first_not_of(" \t\r\n"sv);
+        if ((node.type() == pugi::node_pcdata && visible != std::string_view::npos) ||
+            node.type() == pugi::node_cdata)
+            return Fault{node.offset_debug() + ptrdiff_t(visible == text.npos ? 0 : visible),
+                         QStringLiteral("text outside the root element")};
+    }
+    if (roots == 0)
+        return Fault{0, QStringLiteral("no root element")};
+
+    std::string expanded;
+    for (pugi::xml_node node = document.first_child(); node;) {
+        if (node.type() == pugi::node_element) {
+            for (pugi::xml_attribute attribute : node.attributes()) {
+                for (pugi::xml_attribute other = node.first_attribute(); other != attribute;
+                     other = other.next_attribute()) {
+                    if (std::string_view(other.name()) == attribute.name())
+                        return Fault{node.offset_debug(),
+                                     QStringLiteral("the attribute %1 given twice")
+                                         .arg(QString::fromUtf8(attribute.name()))};
+                }
+                const std::string_view raw = attribute.value();
+                if (raw.find('<') != std::string_view::npos)
+                    return Fault{node.offset_debug(),
+                                 QStringLiteral("a '<' in an attribute value")};
+                if (raw.find('&') == std::string_view::npos)
+                    continue;
+                if (QString why = expandReferences(raw, expanded); !why.isEmpty())
+                    return Fault{node.offset_debug(), why};
+                attribute.set_value(expanded.c_str());
+            }
+        } else if (node.type() == pugi::node_pcdata) {
+            const std::string_view raw = node.value();
+            if (raw.find("]]>"sv) != std::string_view::npos)
+                return Fault{node.offset_debug(), QStringLiteral("\"]]>\" in text")};
+            if (raw.find('&') != std::string_view::npos) {
+                if (QString why = expandReferences(raw, expanded); !why.isEmpty())
+                    return Fault{node.offset_debug(), why};
+                node.set_value(expanded.c_str());
+            }
+        }
+        // Depth first, without recursion: documents may nest deeper than the stack would allow.
+        if (node.first_child()) {
+            node = node.first_child();
+            continue;
+        }
+        while (node && !node.next_sibling())
+            node = node.parent();
+        if (node)
+            node = node.next_sibling();
+    }
+    return std::nullopt;
+}
+
+// Hands pugixml's output to a file.
+class DeviceWriter : public pugi::xml_writer {
+public:
+    explicit DeviceWriter(QIODevice& device) : device_(device) {}
+    void write(const void* data, size_t size) override {
+        device_.write(static_cast<const char*>(data), qint64(size));
+    }
+
+private:
+    QIODevice& device_;
+};
+
 } // namespace
 
-std::optional<QDomDocument> HvAction::loadXmlFromPath(const QString& path) {
+std::unique_ptr<pugi::xml_document> HvAction::loadXmlFromPath(const QString& path, XmlSpace space) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         HV_WARNING(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-        return std::nullopt;
+        return nullptr;
     }
     if (file.size() > kMaxXmlBytes) {
         HV_WARNING(QStringLiteral("%1 is too large (%2 bytes)").arg(path).arg(file.size()));
-        return std::nullopt;
+        return nullptr;
     }
-    const QByteArray bytes = file.readAll();
-    QDomDocument document;
-    QString message;
-    int line = 0;
-    int column = 0;
-    if (!document.setContent(bytes, false, &message, &line, &column)) {
-        HV_WARNING(QStringLiteral("%1 is not well-formed XML at line %2, column %3: %4")
-                       .arg(path)
-                       .arg(line)
-                       .arg(column)
-                       .arg(message));
-        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (const QString why = makeUtf8(bytes); !why.isEmpty()) {
+        HV_WARNING(QStringLiteral("%1 %2").arg(path, why));
+        return nullptr;
     }
-    if (document.documentElement().isNull()) {
-        HV_WARNING(QStringLiteral("%1 has no root element").arg(path));
-        return std::nullopt;
+    const unsigned options =
+        kParseOptions |
+        (space == XmlSpace::Normalized ? pugi::parse_wconv_attribute : pugi::parse_ws_pcdata);
+    auto document = std::make_unique<pugi::xml_document>();
+    const pugi::xml_parse_result result = document->load_buffer(
+        bytes.constData(), size_t(bytes.size()), options, pugi::encoding_utf8);
+    std::optional<Fault> fault;
+    if (!result)
+        fault = Fault{result.offset, QString::fromUtf8(result.description())};
+    else
+        fault = checkAndExpand(*document);
+    if (fault) {
+        HV_WARNING(QStringLiteral("%1 is not well-formed XML at %2: %3")
+                       .arg(path, placeOf(viewOf(bytes), fault->offset), fault->why));
+        return nullptr;
     }
     return document;
 }
 
-std::optional<QString> HvAction::getNodeAtrValue(const QDomElement& element, const QString& name) {
-    if (element.isNull() || !element.hasAttribute(name))
-        return std::nullopt;
-    return element.attribute(name);
+bool HvAction::saveXmlToPath(pugi::xml_document& document, const QString& path) {
+    for (pugi::xml_node node : document.children()) {
+        if (node.type() == pugi::node_declaration && node.attribute("encoding"))
+            node.attribute("encoding").set_value("UTF-8");
+    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        DeviceWriter writer(file);
+        // No declaration is added to a document that has none.
+        document.save(writer, "    ", pugi::format_indent | pugi::format_no_declaration,
+                      pugi::encoding_utf8);
+        if (file.commit())
+            return true;
+    }
+    HV_WARNING(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    return false;
 }
 
-std::optional<QString> HvAction::getNodeValue(const QDomElement& element, const QString& name) {
-    if (element.isNull())
+std::optional<QString> HvAction::getNodeAtrValue(const pugi::xml_node& element, const char* name) {
+    const pugi::xml_attribute attribute = element.attribute(name);
+    if (!attribute)
         return std::nullopt;
-    const QDomElement child = element.firstChildElement(name);
-    if (child.isNull())
+    return QString::fromUtf8(attribute.value());
+}
+
+void HvAction::setNodeAtrValue(pugi::xml_node& element, const char* name, const QString& value) {
+    QString text = value;
+    text.removeIf([](QChar c) { return c.unicode() < 0x20 && !isXmlChar(c.unicode()); });
+    pugi::xml_attribute attribute = element.attribute(name);
+    if (!attribute)
+        attribute = element.append_attribute(name);
+    attribute.set_value(text.toUtf8().constData());
+}
+
+std::optional<QString> HvAction::getNodeValue(const pugi::xml_node& element, const char* name) {
+    const pugi::xml_node child = element.child(name);
+    if (!child)
         return std::nullopt;
-    return child.text();
+    // The text of every text and CDATA node inside, in document order.
+    QByteArray text("");
+    for (pugi::xml_node node = child.first_child(); node;) {
+        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+            text += node.value();
+        if (node.first_child()) {
+            node = node.first_child();
+            continue;
+        }
+        while (node != child && !node.next_sibling())
+            node = node.parent();
+        node = node == child ? pugi::xml_node() : node.next_sibling();
+    }
+    return QString::fromUtf8(text);
 }
 
 int HvAction::getIntValueByHex(const QString& text) {

@@ -2,7 +2,6 @@
 
 #include "KxRecords.h"
 
-#include <QDomElement>
 #include <QString>
 
 #include <cstdint>
@@ -11,6 +10,10 @@
 #include <optional>
 
 class HvTreeNode;
+namespace pugi {
+class xml_node;
+}
+class ProfieController;
 class MacroInfo;
 class MenuInfo;
 
@@ -51,6 +54,10 @@ public:
     static void setProfileToDevice(uint32_t profileIndex, bool isTemp);
     static int getProfileByDevice();
 
+    // A read whose result says whether both of its requests reached the mouse.
+    static bool readDeviceData(uint16_t address, uint8_t count, uint8_t* buffer);
+    // A prepare-read report, without the pause that follows it.
+    static int sendPrepareReport(uint16_t address, uint8_t count);
     // A write-bytes report of up to 12 bytes at address, without the pause that follows it.
     static int sendWriteReport(uint16_t address, const uint8_t* data, uint8_t count);
     // Sleeps the calling thread between reports.
@@ -81,11 +88,51 @@ public:
     static void setCurrColorToDev();
     static void setCurrSettingToDev();
     static void getSettingFromDevice();
+    // As getSettingFromDevice; false when a read did not reach the mouse.
+    static bool readSettingFromDevice();
     static void getSettingFromDev_Dpi(int* stage, int* value);
     static int getSettingFromDev_Rate();
     static int getFWLockState();
     // The settings byte at address 7: stage in bits 0..3, wheel light 0x10, logo light 0x20.
     static uint8_t settingsByte(const _Kx_PROFILE& profile);
+
+    // Button records (KxActionButtonRecords.cpp): per button up to 40 two-byte steps, a mode
+    // byte and a repeat count at 16 + 410 × slot + 82 × button, written in 12-byte chunks.
+    static constexpr int kRecordSize = 82;
+    static constexpr int kMaxRecordSteps = 40;
+    static constexpr int kChunkSize = 12;
+    static void getBtnDataInfoBy(const _BTN_INFO& btnInfo, uint8_t* buffer, uint32_t* length);
+    static void setBtnInfoToDevice();
+    static void getBtnInfoFromDevice();
+    // As getBtnInfoFromDevice; false when a record could not be read whole (it then reads as a
+    // disabled button and adds nothing to the macro library).
+    static bool readBtnInfoFromDevice();
+    static _BTN_INFO readBtnRecord(uint16_t address, bool* complete);
+    static void setCurrBtnInfoToDevice();
+
+    // Whole-device transfers and the desktop's speeds (KxActionDeviceSync.cpp).
+    // Reads the five on-board profiles and the settings block into the library and saves it;
+    // false (and nothing stored) when the mouse could not be read whole.
+    static bool getAllFWData();
+    static void applyFWData();
+    // Start the transfer on a detached worker, then show the loading view.
+    static void getAllFWDataPro();
+    static void applyFWDataPro();
+    static void setCurrBtnInfoToDevicePro();
+    // Posts "Notify_HideLoad_Event" with the code: 1 after a full read, 0 after a write.
+    static void sendHideLoadView(int code);
+    // The window's loading view registers here; the core only starts the workers.
+    using LoadViewHandler = std::function<void()>;
+    static void setLoadViewHandler(LoadViewHandler handler);
+    static void initSysPrePro();
+    static void updateSysPreSettingPro();
+    static void setSysPreSettingValue(int value, int type);
+    static void resetSysProSettingToDef();
+    static void applySysPreSettingToDef();
+    // The profile library the transfers work on: sysProCon, else the shared one.
+    static ProfieController* profileLibrary();
+    // currSetProfile = selProfile, currSetProfileID = the library's active on-board slot.
+    static void takeEditedProfileForTransfer();
 
     // Data folder (KxActionPaths.cpp)
     // Sets sysPath to ${XDG_DATA_HOME:-~/.local/share}/com.vlak.KxOption, creates the folder and
@@ -107,11 +154,11 @@ public:
     // single-function menu, the macro insert menu and the macro library. Lookups yield none
     // while the menus are not built.
     static void initMenuList();
-    static void initMacroList(const QDomElement& macroList);
-    static void initSingleMenulist(const QDomElement& singleMenu);
-    static void initMacroInsertMenulist(const QDomElement& macroComMenu);
-    static void initMenuPro(HvTreeNode& root, const QDomElement& menu, bool isTooltip);
-    static HvTreeNode* addNodeByEle(const QDomElement& item, HvTreeNode& parent);
+    static void initMacroList(const pugi::xml_node& macroList);
+    static void initSingleMenulist(const pugi::xml_node& singleMenu);
+    static void initMacroInsertMenulist(const pugi::xml_node& macroComMenu);
+    static void initMenuPro(HvTreeNode& root, const pugi::xml_node& menu, bool isTooltip);
+    static HvTreeNode* addNodeByEle(const pugi::xml_node& item, HvTreeNode& parent);
     static void initNodeTooltip(HvTreeNode& root);
     // Rebuilds macroNode from the shown macros, then hands it to the macro list handler.
     static void refreshMenuList();
@@ -121,8 +168,8 @@ public:
     // Writes the shown macros into "MacroList" (made when missing); false when nothing was
     // written (one log line says why).
     static bool saveMenuList();
-    static QDomElement addElementByNode(const MacroInfo& macro, QDomElement& parent,
-                                        const std::optional<QString>& itemName = std::nullopt);
+    static pugi::xml_node addElementByNode(const MacroInfo& macro, pugi::xml_node& parent,
+                                           const std::optional<QString>& itemName = std::nullopt);
     static std::shared_ptr<MenuInfo> getSingleById(int32_t functionId);
     static std::optional<QString> getSingleNameById(int32_t functionId);
     // Compares the table and the four key bits only.
@@ -132,8 +179,8 @@ public:
 
     // Macro library (KxActionMacros.cpp): macroListArrs, hidden macros included.
     static constexpr int kMaxMacroCount = 100; // shown macros, counted in macroNode
-    static void addMacroInfoByEle(const QDomElement& item);
-    static void SaveMacroInfoToEle(QDomElement& element, const MacroInfo& macro);
+    static void addMacroInfoByEle(const pugi::xml_node& item);
+    static void SaveMacroInfoToEle(pugi::xml_node& element, const MacroInfo& macro);
     static std::shared_ptr<MacroInfo> getMacroById(int32_t macroId);
     static std::shared_ptr<MacroInfo> getMacroByName(const QString& name);
     static std::optional<QString> getMacroNameById(int32_t macroId);

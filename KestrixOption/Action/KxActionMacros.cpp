@@ -7,17 +7,17 @@
 #include "KxValues.h"
 #include "MacroInfo.h"
 
-#include <QDomDocument>
+#include <pugixml.hpp>
 
 #include <algorithm>
 #include <limits>
 
 namespace {
-const QString kItem = QStringLiteral("Item");
-const QString kLoopTime = QStringLiteral("LoopTime");
-const QString kKeyItem = QStringLiteral("KeyItem");
+constexpr const char* kItem = "Item";
+constexpr const char* kLoopTime = "LoopTime";
+constexpr const char* kKeyItem = "KeyItem";
 
-int32_t decimalAttribute(const QDomElement& element, const QString& name) {
+int32_t decimalAttribute(const pugi::xml_node& element, const char* name) {
     return kxDecimalValue(HvAction::getNodeAtrValue(element, name));
 }
 
@@ -31,40 +31,34 @@ std::shared_ptr<MacroInfo> findMacro(Condition condition) {
 }
 } // namespace
 
-void KxAction::addMacroInfoByEle(const QDomElement& item) {
+void KxAction::addMacroInfoByEle(const pugi::xml_node& item) {
     auto macro = std::make_shared<MacroInfo>();
     macro->setLoopTime(kxDecimalValue(HvAction::getNodeValue(item, kLoopTime)));
-    macro->setNameStr(HvAction::getNodeAtrValue(item, QStringLiteral("title")).value_or(QString()));
-    macro->setMacroId(decimalAttribute(item, QStringLiteral("MacroID")));
-    for (QDomElement key = item.firstChildElement(kKeyItem); !key.isNull();
-         key = key.nextSiblingElement(kKeyItem)) {
-        macro->keyInfoArr().append(MacroKeyInfo(decimalAttribute(key, QStringLiteral("keyCode")),
-                                                decimalAttribute(key, QStringLiteral("keyFlag")),
-                                                decimalAttribute(key, QStringLiteral("delay"))));
+    macro->setNameStr(HvAction::getNodeAtrValue(item, "title").value_or(QString()));
+    macro->setMacroId(decimalAttribute(item, "MacroID"));
+    for (const pugi::xml_node key : item.children(kKeyItem)) {
+        macro->keyInfoArr().append(MacroKeyInfo(decimalAttribute(key, "keyCode"),
+                                                decimalAttribute(key, "keyFlag"),
+                                                decimalAttribute(key, "delay")));
     }
     macroListArrs.append(std::move(macro));
 }
 
-void KxAction::SaveMacroInfoToEle(QDomElement& element, const MacroInfo& macro) {
-    QDomDocument document = element.ownerDocument();
-    QDomElement loopTime = document.createElement(kLoopTime);
-    loopTime.appendChild(document.createTextNode(QString::number(macro.loopTime())));
-    element.appendChild(loopTime);
+void KxAction::SaveMacroInfoToEle(pugi::xml_node& element, const MacroInfo& macro) {
+    element.append_child(kLoopTime).text().set(macro.loopTime());
     for (const MacroKeyInfo& step : macro.keyInfoArr()) {
-        QDomElement key = document.createElement(kKeyItem);
-        key.setAttribute(QStringLiteral("keyCode"), QString::number(step.keyCode()));
-        key.setAttribute(QStringLiteral("keyFlag"), QString::number(step.keyFlag()));
-        key.setAttribute(QStringLiteral("delay"), QString::number(step.delay()));
-        element.appendChild(key);
+        pugi::xml_node key = element.append_child(kKeyItem);
+        key.append_attribute("keyCode").set_value(step.keyCode());
+        key.append_attribute("keyFlag").set_value(step.keyFlag());
+        key.append_attribute("delay").set_value(step.delay());
     }
 }
 
-QDomElement KxAction::addElementByNode(const MacroInfo& macro, QDomElement& parent,
-                                       const std::optional<QString>& itemName) {
-    QDomElement element = parent.ownerDocument().createElement(itemName.value_or(kItem));
-    parent.appendChild(element);
-    element.setAttribute(QStringLiteral("title"), macro.nameStr());
-    element.setAttribute(QStringLiteral("MacroID"), QString::number(macro.macroId()));
+pugi::xml_node KxAction::addElementByNode(const MacroInfo& macro, pugi::xml_node& parent,
+                                          const std::optional<QString>& itemName) {
+    pugi::xml_node element = parent.append_child(itemName ? itemName->toUtf8().constData() : kItem);
+    HvAction::setNodeAtrValue(element, "title", macro.nameStr());
+    element.append_attribute("MacroID").set_value(macro.macroId());
     SaveMacroInfoToEle(element, macro);
     return element;
 }

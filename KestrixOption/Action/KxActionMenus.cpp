@@ -10,20 +10,17 @@
 #include "TooltipManager.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
 
-#include <sys/stat.h>
+#include <pugixml.hpp>
 
 #include <utility>
 
 namespace {
 const QString kCatalogueName = QStringLiteral("MenuInfo.xml");
-const QString kMacroList = QStringLiteral("MacroList");
-const QString kMacroComMenu = QStringLiteral("MacroComMenu");
-const QString kSingleMenu = QStringLiteral("SingleMenu");
-const QString kItem = QStringLiteral("Item");
-constexpr int kIndent = 4;
+constexpr const char* kMacroList = "MacroList";
+constexpr const char* kMacroComMenu = "MacroComMenu";
+constexpr const char* kSingleMenu = "SingleMenu";
+constexpr const char* kItem = "Item";
 
 KxAction::MacroNodeHandler& macroNodeHandler() {
     static KxAction::MacroNodeHandler handler;
@@ -34,78 +31,30 @@ QString cataloguePath() {
     return QDir(sysPath).filePath(kCatalogueName);
 }
 
-int32_t hexAttribute(const QDomElement& element, const QString& name) {
+int32_t hexAttribute(const pugi::xml_node& element, const char* name) {
     const std::optional<QString> text = HvAction::getNodeAtrValue(element, name);
     return text ? HvAction::getIntValueByHex(*text) : 0;
 }
 
-int32_t decimalAttribute(const QDomElement& element, const QString& name) {
+int32_t decimalAttribute(const pugi::xml_node& element, const char* name) {
     return kxDecimalValue(HvAction::getNodeAtrValue(element, name));
 }
 
-// Identity of the catalogue file as last read or written: saving reuses that document instead
-// of parsing the file again while the file on disk is still the same.
-struct FileStamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = -1;
-    timespec modified{};
-
-    static std::optional<FileStamp> of(const QString& path) {
-        struct stat info {};
-        if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-            return std::nullopt;
-        return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
-    }
-    bool operator==(const FileStamp& o) const {
-        return device == o.device && inode == o.inode && size == o.size &&
-               modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
-    }
-};
-
-struct CachedCatalogue {
-    QString path;
-    FileStamp stamp;
-    QDomDocument document;
-};
-
-std::optional<CachedCatalogue>& cachedCatalogue() {
-    static std::optional<CachedCatalogue> cache;
-    return cache;
-}
-
-void rememberCatalogue(const QString& path, const QDomDocument& document) {
-    const std::optional<FileStamp> stamp = FileStamp::of(path);
-    if (stamp)
-        cachedCatalogue() = CachedCatalogue{path, *stamp, document};
-    else
-        cachedCatalogue().reset();
-}
-
 // The catalogue, present in the data folder (copied from the resources when missing) and
-// parsed; none with a log line otherwise. With reuse, the document last read or written is
-// taken when the file has not changed since.
-std::optional<QDomDocument> loadCatalogue(bool reuse) {
-    const std::optional<CachedCatalogue> cached = std::exchange(cachedCatalogue(), std::nullopt);
+// parsed; none with a log line otherwise. Parsing is quick enough to be done for every save, so
+// an edit made to the file in the meantime is never lost.
+std::unique_ptr<pugi::xml_document> loadCatalogue() {
     if (sysPath.isEmpty()) {
         HV_WARNING(QStringLiteral("MenuInfo.xml: the data folder is not set"));
-        return std::nullopt;
+        return nullptr;
     }
     if (!HvAction::checkAddCopyFileFromResourceWithPath(sysPath, kCatalogueName)) {
         HV_WARNING(QStringLiteral("MenuInfo.xml: cannot be made present in %1").arg(sysPath));
-        return std::nullopt;
+        return nullptr;
     }
-    const QString path = cataloguePath();
-    if (reuse && cached && cached->path == path && FileStamp::of(path) == cached->stamp) {
-        cachedCatalogue() = cached;
-        return cached->document;
-    }
-    std::optional<QDomDocument> document = HvAction::loadXmlFromPath(path);
-    if (!document || document->documentElement().isNull()) {
-        HV_WARNING(QStringLiteral("MenuInfo.xml: %1 cannot be read as XML").arg(path));
-        return std::nullopt;
-    }
-    rememberCatalogue(path, *document);
+    std::unique_ptr<pugi::xml_document> document = HvAction::loadXmlFromPath(cataloguePath());
+    if (!document)
+        HV_WARNING(QStringLiteral("MenuInfo.xml: %1 cannot be read as XML").arg(cataloguePath()));
     return document;
 }
 
@@ -135,60 +84,54 @@ void KxAction::initMenuList() {
     singleMenuNode.reset();
     macroInsertMenuNode.reset();
 
-    const std::optional<QDomDocument> document = loadCatalogue(false);
+    const std::unique_ptr<pugi::xml_document> document = loadCatalogue();
     if (!document) {
         HV_WARNING(QStringLiteral("MenuInfo.xml: no macros and no menus"));
         return;
     }
-    const QDomElement root = document->documentElement();
-    const QDomElement macroList = root.firstChildElement(kMacroList);
-    if (!macroList.isNull())
+    const pugi::xml_node root = document->document_element();
+    if (const pugi::xml_node macroList = root.child(kMacroList))
         initMacroList(macroList);
-    const QDomElement macroComMenu = root.firstChildElement(kMacroComMenu);
-    if (!macroComMenu.isNull())
+    if (const pugi::xml_node macroComMenu = root.child(kMacroComMenu))
         initMacroInsertMenulist(macroComMenu);
-    const QDomElement singleMenu = root.firstChildElement(kSingleMenu);
-    if (!singleMenu.isNull())
+    if (const pugi::xml_node singleMenu = root.child(kSingleMenu))
         initSingleMenulist(singleMenu);
 }
 
-void KxAction::initMacroList(const QDomElement& macroList) {
-    for (QDomElement item = macroList.firstChildElement(kItem); !item.isNull();
-         item = item.nextSiblingElement(kItem))
+void KxAction::initMacroList(const pugi::xml_node& macroList) {
+    for (const pugi::xml_node item : macroList.children(kItem))
         addMacroInfoByEle(item);
 }
 
-void KxAction::initSingleMenulist(const QDomElement& singleMenu) {
+void KxAction::initSingleMenulist(const pugi::xml_node& singleMenu) {
     singleMenuNode = HvTreeNode::makeRoot();
     initMenuPro(*singleMenuNode, singleMenu, true);
 }
 
-void KxAction::initMacroInsertMenulist(const QDomElement& macroComMenu) {
+void KxAction::initMacroInsertMenulist(const pugi::xml_node& macroComMenu) {
     macroInsertMenuNode = HvTreeNode::makeRoot();
     initMenuPro(*macroInsertMenuNode, macroComMenu, true);
 }
 
-void KxAction::initMenuPro(HvTreeNode& root, const QDomElement& menu, bool isTooltip) {
-    for (QDomElement item = menu.firstChildElement(kItem); !item.isNull();
-         item = item.nextSiblingElement(kItem))
+void KxAction::initMenuPro(HvTreeNode& root, const pugi::xml_node& menu, bool isTooltip) {
+    for (const pugi::xml_node item : menu.children(kItem))
         addNodeByEle(item, root);
     if (isTooltip)
         initNodeTooltip(root);
 }
 
-HvTreeNode* KxAction::addNodeByEle(const QDomElement& item, HvTreeNode& parent) {
+HvTreeNode* KxAction::addNodeByEle(const pugi::xml_node& item, HvTreeNode& parent) {
     auto entry = std::make_shared<MenuInfo>();
-    entry->setTitleStr(
-        HvAction::getNodeAtrValue(item, QStringLiteral("title")).value_or(QString()));
-    entry->setType(decimalAttribute(item, QStringLiteral("type")));
-    entry->setFunctionID(hexAttribute(item, QStringLiteral("functionID")));
-    entry->setFunctionTableID(hexAttribute(item, QStringLiteral("functionTableID")));
-    entry->setNeedSepretor(decimalAttribute(item, QStringLiteral("NeedSepretor")) != 0);
-    entry->setToolTipTag(HvAction::getNodeAtrValue(item, QStringLiteral("TooltipTag")));
-    entry->setKeyBit1(hexAttribute(item, QStringLiteral("KeyBit1")));
-    entry->setKeyBit2(hexAttribute(item, QStringLiteral("KeyBit2")));
-    entry->setKeyBit3(hexAttribute(item, QStringLiteral("KeyBit3")));
-    entry->setKeyBit4(hexAttribute(item, QStringLiteral("KeyBit4")));
+    entry->setTitleStr(HvAction::getNodeAtrValue(item, "title").value_or(QString()));
+    entry->setType(decimalAttribute(item, "type"));
+    entry->setFunctionID(hexAttribute(item, "functionID"));
+    entry->setFunctionTableID(hexAttribute(item, "functionTableID"));
+    entry->setNeedSepretor(decimalAttribute(item, "NeedSepretor") != 0);
+    entry->setToolTipTag(HvAction::getNodeAtrValue(item, "TooltipTag"));
+    entry->setKeyBit1(hexAttribute(item, "KeyBit1"));
+    entry->setKeyBit2(hexAttribute(item, "KeyBit2"));
+    entry->setKeyBit3(hexAttribute(item, "KeyBit3"));
+    entry->setKeyBit4(hexAttribute(item, "KeyBit4"));
     return HvTreeNode::initWithData(std::move(entry), parent);
 }
 
@@ -223,36 +166,25 @@ void KxAction::setMacroMenuListHandler(MacroNodeHandler handler) {
 }
 
 bool KxAction::saveMenuList() {
-    std::optional<QDomDocument> document = loadCatalogue(true);
+    const std::unique_ptr<pugi::xml_document> document = loadCatalogue();
     if (!document) {
         HV_WARNING(QStringLiteral("MenuInfo.xml: macros not saved"));
         return false;
     }
-    QDomElement root = document->documentElement();
-    QDomElement macroList = root.firstChildElement(kMacroList);
-    if (macroList.isNull()) {
+    pugi::xml_node root = document->document_element();
+    pugi::xml_node macroList = root.child(kMacroList);
+    if (!macroList) {
         // Without the element the library would never reach the file; make it, first in the root.
         HV_WARNING(QStringLiteral("MenuInfo.xml: no MacroList, made one"));
-        macroList = document->createElement(kMacroList);
-        root.insertBefore(macroList, QDomNode());
+        macroList = root.prepend_child(kMacroList);
     }
-    while (!macroList.lastChild().isNull())
-        macroList.removeChild(macroList.lastChild());
+    macroList.remove_children();
     for (const std::shared_ptr<MacroInfo>& macro : std::as_const(macroListArrs)) {
         if (macro && !macro->isNoDisplay())
             addElementByNode(*macro, macroList);
     }
-
-    QSaveFile file(cataloguePath());
-    if (!file.open(QIODevice::WriteOnly)) {
-        HV_WARNING(QStringLiteral("MenuInfo.xml: cannot write %1: %2")
-                       .arg(cataloguePath(), file.errorString()));
-        return false;
-    }
-    file.write(document->toByteArray(kIndent));
-    if (!file.commit()) {
-        HV_WARNING(QStringLiteral("MenuInfo.xml: cannot write %1: %2")
-                       .arg(cataloguePath(), file.errorString()));
+    if (!HvAction::saveXmlToPath(*document, cataloguePath())) {
+        HV_WARNING(QStringLiteral("MenuInfo.xml: macros not saved"));
         return false;
     }
     return true;

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <pugixml.hpp>
+
 #include <array>
 #include <utility>
 
@@ -65,31 +67,26 @@ void TooltipManager::initData() {
     }
     if (!HvAction::checkAddCopyFileFromResourceWithPath(sysPath, kTooltipFile))
         return;
-    const auto document = HvAction::loadXmlFromPath(QDir(sysPath).filePath(kTooltipFile));
+    // Texts and attribute values exactly as written: a tooltip's spaces and line breaks are its
+    // own.
+    const auto document = HvAction::loadXmlFromPath(QDir(sysPath).filePath(kTooltipFile),
+                                                    HvAction::XmlSpace::Verbatim);
     if (!document)
         return;
 
-    const QDomElement root = document->documentElement();
-    for (QDomElement lan = root.firstChildElement(QStringLiteral("Lan")); !lan.isNull();
-         lan = lan.nextSiblingElement(QStringLiteral("Lan"))) {
+    for (const pugi::xml_node lan : document->document_element().children("Lan")) {
         LanData language;
-        language.name = HvAction::getNodeAtrValue(lan, QStringLiteral("name")).value_or(QString());
-        for (QDomElement item = lan.firstChildElement(QStringLiteral("Item")); !item.isNull();
-             item = item.nextSiblingElement(QStringLiteral("Item"))) {
+        language.name = HvAction::getNodeAtrValue(lan, "name").value_or(QString());
+        for (const pugi::xml_node item : lan.children("Item")) {
             TooltipData tooltip;
-            tooltip.name =
-                HvAction::getNodeAtrValue(item, QStringLiteral("name")).value_or(QString());
-            tooltip.text =
-                HvAction::getNodeAtrValue(item, QStringLiteral("text")).value_or(QString());
+            tooltip.name = HvAction::getNodeAtrValue(item, "name").value_or(QString());
+            tooltip.text = HvAction::getNodeAtrValue(item, "text").value_or(QString());
             bool ok = false;
-            tooltip.viewId = HvAction::getNodeAtrValue(item, QStringLiteral("viewID"))
-                                 .value_or(QString())
-                                 .trimmed()
-                                 .toInt(&ok);
+            tooltip.viewId =
+                HvAction::getNodeAtrValue(item, "viewID").value_or(QString()).trimmed().toInt(&ok);
             if (!ok)
                 tooltip.viewId = 0;
-            tooltip.btnTag =
-                HvAction::getNodeAtrValue(item, QStringLiteral("btnID")).value_or(QString());
+            tooltip.btnTag = HvAction::getNodeAtrValue(item, "btnID").value_or(QString());
             // Texts are shown without a final period.
             if (tooltip.text.endsWith(QLatin1Char('.')))
                 tooltip.text.chop(1);

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QStringConverter>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -72,7 +74,31 @@ TEST(HvActionArchive, RoundTripAndAnythingElseReadsAsNone) {
     }
 }
 
-TEST(HvActionXml, MalformedFilesGiveNone) {
+// The warnings logged while a file is loaded.
+QStringList warningsLoading(const QString& path,
+                            HvAction::XmlSpace space = HvAction::XmlSpace::Normalized,
+                            bool* loaded = nullptr) {
+    static QStringList lines;
+    lines.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtWarningMsg)
+                lines << text;
+        });
+    const bool ok = HvAction::loadXmlFromPath(path, space) != nullptr;
+    qInstallMessageHandler(previous);
+    if (loaded)
+        *loaded = ok;
+    return lines;
+}
+
+std::unique_ptr<pugi::xml_document> loadBytes(const QTemporaryDir& dir, const QByteArray& bytes,
+                                              HvAction::XmlSpace space = {}) {
+    writeFile(dir.filePath("f.xml"), bytes);
+    return HvAction::loadXmlFromPath(dir.filePath("f.xml"), space);
+}
+
+TEST(HvActionXml, MalformedFilesGiveNoneAndOneLineSayingWhere) {
     QTemporaryDir dir;
     QByteArray bomb = "<!DOCTYPE r [<!ENTITY e0 \"aaaaaaaaaa\">";
     for (int i = 1; i < 9; ++i)
@@ -81,26 +107,140 @@ TEST(HvActionXml, MalformedFilesGiveNone) {
                     .arg(QStringLiteral("&e%1;").arg(i - 1).repeated(10))
                     .toUtf8();
     bomb += "]><r>&e8;</r>";
-    for (const QByteArray& bad :
-         {QByteArray(), QByteArray("<A><B></A></B>"), QByteArray("<A/><B/>"),
-          QByteArray("<A x=y/>"), QByteArray("<?xml version=\"1.0\" encoding=\"no\"?><A/>"),
-          QByteArray("<A>&nope;</A>"), bomb}) {
+    const QByteArray deep = QByteArray("<a>").repeated(200000); // unclosed, deeper than a stack
+    const std::pair<QByteArray, const char*> cases[] = {
+        {"", "line 1, column 1"},
+        {"<A>\n<B></A></B>", "line 2"},
+        {"<A/><B/>", "second root"},
+        {"<A/>\ntext", "line 2"},
+        {"text<A/>", "outside the root"},
+        {"<A/><![CDATA[x]]>", "outside the root"},
+        {"<!-- c --> <?pi x?>", "no root"},
+        {"<A x=y/>", "line 1"},
+        {"<A x=\"1\" x=\"2\"/>", "twice"},
+        {"<A x=\"<\"/>", "'<'"},
+        {"<A>]]></A>", "]]>"},
+        {"<?xml version=\"1.0\" encoding=\"no\"?><A/>", "\"no\""},
+        {"<?xml version=\"1.0\" encoding=\"UTF-16\"?><A/>", "UTF-16"},
+        {"\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><A/>", "ISO-8859-1"},
+        {"<A>&nope;</A>", "&nope;"},
+        {"<A x=\"&nope;\"/>", "&nope;"},
+        {"<A>a & b</A>", "'&'"},
+        {"<A>&amp</A>", "'&'"},
+        {"<A>&#0;</A>", "&#0;"},
+        {"<A>&#xD800;</A>", "&#xD800;"},
+        {"<A>&#x110000;</A>", "reference"},
+        {"<A>&#12a;</A>", "reference"},
+        {"<A>\x01</A>", "line 1, column 4"},
+        {"<A>\n\xC0\xAF</A>", "line 2, column 1"}, // overlong '/'
+        {"<A>\xED\xA0\x80</A>", "line 1"},         // a surrogate
+        {"<A>\xE2\x82</A>", "line 1"},             // cut sequence
+        {"<A x=\"\xFF\"/>", "line 1"},
+        {QByteArray("\xFF\xFE<\0A\0>\0\0\xD8<\0/\0A\0>\0", 18), "UTF-16"}, // lone surrogate
+        {QByteArray("\x00\x01\x89PNG\r\n\x1a\n\xde\xad", 12), "line 1"},
+        {bomb, "&e8;"},
+        {deep, "line 1"},
+    };
+    for (const auto& [bad, where] : cases) {
         writeFile(dir.filePath("bad.xml"), bad);
-        EXPECT_FALSE(HvAction::loadXmlFromPath(dir.filePath("bad.xml"))) << bad.constData();
+        bool loaded = true;
+        const QStringList lines = warningsLoading(dir.filePath("bad.xml"), {}, &loaded);
+        EXPECT_FALSE(loaded) << bad.left(60).toHex().constData();
+        ASSERT_EQ(lines.size(), 1) << bad.left(60).toHex().constData();
+        EXPECT_TRUE(lines[0].contains(dir.filePath("bad.xml")) && lines[0].contains(where))
+            << lines[0].toStdString();
     }
-    EXPECT_FALSE(HvAction::loadXmlFromPath(dir.path()));
+    EXPECT_EQ(warningsLoading(dir.path()).size(), 1) << "a folder";
+    const QByteArray nested =
+        QByteArray("<a>").repeated(100000) + "x" + QByteArray("</a>").repeated(100000);
+    const auto deepDocument = loadBytes(dir, nested); // deeper than a recursion would survive
+    ASSERT_TRUE(deepDocument);
+    EXPECT_EQ(HvAction::getNodeValue(*deepDocument, "a"), "x");
+    EXPECT_EQ(warningsLoading(dir.filePath("absent.xml")).size(), 1);
 }
 
-TEST(HvActionXml, AbsentIsNotEmpty) {
+TEST(HvActionXml, EncodingsTheFileIsReallyWrittenIn) {
     QTemporaryDir dir;
-    writeFile(dir.filePath("ok.xml"), "<R a=\" x \" e=\"\"><Id>1F</Id><Id>2</Id><None/></R>");
-    const QDomElement root = HvAction::loadXmlFromPath(dir.filePath("ok.xml"))->documentElement();
+    const QString text = QStringLiteral("Ü€𝄞");
+    const QByteArray element = "<A t=\"" + text.toUtf8() + "\"/>";
+    auto titleOf = [&](const QByteArray& bytes) {
+        const auto document = loadBytes(dir, bytes);
+        return document ? HvAction::getNodeAtrValue(document->document_element(), "t")
+                        : std::nullopt;
+    };
+    EXPECT_EQ(titleOf(element), text);
+    EXPECT_EQ(titleOf("\xEF\xBB\xBF" + element), text);
+    EXPECT_EQ(titleOf("<?xml version='1.0' encoding='utf-8'?>" + element), text);
+    auto utf16 = [](const QString& s, QStringConverter::Encoding encoding) {
+        return QByteArray(QStringEncoder(encoding, QStringConverter::Flag::WriteBom).encode(s));
+    };
+    const QString declared =
+        "<?xml version=\"1.0\" encoding=\"UTF-16\"?>" + QString::fromUtf8(element);
+    EXPECT_EQ(titleOf(utf16(declared, QStringConverter::Utf16LE)), text);
+    EXPECT_EQ(titleOf(utf16(declared, QStringConverter::Utf16BE)), text);
+    EXPECT_EQ(titleOf(utf16(QString::fromUtf8(element), QStringConverter::Utf32LE)), text);
+    EXPECT_EQ(titleOf("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><A t=\"\xDC\"/>"), "Ü");
+}
+
+TEST(HvActionXml, AbsentIsNotEmptyAndReferencesAreExpanded) {
+    QTemporaryDir dir;
+    const auto document = loadBytes(
+        dir, "<R a=\" x \" e=\"\" r=\"&lt;&amp;&gt;&quot;&apos;&#65;&#x42;&#x1D11E;\">"
+             "<Id>1F</Id><Id>2</Id><None/><Mixed> a <b>&amp;b</b><![CDATA[&c]]> </Mixed></R>");
+    ASSERT_TRUE(document);
+    const pugi::xml_node root = document->document_element();
     EXPECT_EQ(HvAction::getNodeAtrValue(root, "a"), " x ");
     EXPECT_EQ(HvAction::getNodeAtrValue(root, "e"), "");
+    EXPECT_FALSE(HvAction::getNodeAtrValue(root, "e")->isNull());
     EXPECT_FALSE(HvAction::getNodeAtrValue(root, "missing"));
+    EXPECT_FALSE(HvAction::getNodeAtrValue(pugi::xml_node(), "a"));
+    EXPECT_EQ(HvAction::getNodeAtrValue(root, "r"), QStringLiteral("<&>\"'AB𝄞"));
     EXPECT_EQ(HvAction::getNodeValue(root, "Id"), "1F");
     EXPECT_EQ(HvAction::getNodeValue(root, "None"), "");
+    EXPECT_EQ(HvAction::getNodeValue(root, "Mixed"), " a &b&c") << "all text inside, in order";
     EXPECT_FALSE(HvAction::getNodeValue(root, "Missing"));
+}
+
+TEST(HvActionXml, WhiteSpaceNormalizedOrVerbatim) {
+    QTemporaryDir dir;
+    const QByteArray bytes = "<R a=\"1\t2\r\n3&#10;4\"> <E> </E><C><![CDATA[ x ]]></C></R>";
+    const auto normal = loadBytes(dir, bytes);
+    ASSERT_TRUE(normal);
+    EXPECT_EQ(HvAction::getNodeAtrValue(normal->document_element(), "a"), "1 2 3\n4");
+    EXPECT_EQ(HvAction::getNodeValue(normal->document_element(), "E"), "");
+    const auto verbatim = loadBytes(dir, bytes, HvAction::XmlSpace::Verbatim);
+    ASSERT_TRUE(verbatim);
+    EXPECT_EQ(HvAction::getNodeAtrValue(verbatim->document_element(), "a"), "1\t2\n3\n4");
+    EXPECT_EQ(HvAction::getNodeValue(verbatim->document_element(), "E"), " ");
+    EXPECT_EQ(HvAction::getNodeValue(verbatim->document_element(), "C"), " x ");
+}
+
+TEST(HvActionXml, SavingIsIndentedKeepsEverythingAndReadsBackTheSame) {
+    QTemporaryDir dir;
+    auto document = loadBytes(dir, "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+                                   "<!DOCTYPE R><!-- note --><R><?pi data?><E/><L>7</L></R>");
+    ASSERT_TRUE(document);
+    pugi::xml_node root = document->document_element();
+    const QString odd = QStringLiteral("tab\tline\ncr\r<&>\"' ü\x01\x1f end");
+    HvAction::setNodeAtrValue(root, "odd", odd);
+    HvAction::setNodeAtrValue(root, "odd", odd); // replaced, not added twice
+    const QString path = dir.filePath("out.xml");
+    ASSERT_TRUE(HvAction::saveXmlToPath(*document, path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    EXPECT_TRUE(saved.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE R>\n"
+                                 "<!-- note -->\n<R odd="))
+        << saved.constData();
+    EXPECT_TRUE(saved.endsWith("\n    <?pi data?>\n    <E />\n    <L>7</L>\n</R>\n"));
+
+    const auto back = HvAction::loadXmlFromPath(path);
+    ASSERT_TRUE(back) << "what is saved can be read";
+    EXPECT_EQ(HvAction::getNodeAtrValue(back->document_element(), "odd"),
+              QStringLiteral("tab\tline\ncr\r<&>\"' ü end"))
+        << "exactly, less what XML cannot hold";
+
+    EXPECT_FALSE(HvAction::saveXmlToPath(*document, dir.filePath("no/folder/out.xml")));
 }
 
 TEST(HvActionXml, HexText) {

@@ -2,8 +2,9 @@
 
 #include "HvAction.h"
 
-#include <QDomDocument>
 #include <QJsonArray>
+
+#include <pugixml.hpp>
 
 #include <limits>
 
@@ -52,10 +53,10 @@ TEST_F(KxMacroLibraryTest, DeviceStepCountExpandsInsertedChordsUpToTheFirst255) 
 }
 
 TEST_F(KxMacroLibraryTest, DamagedMacroElementsReadAsZeroAndNoName) {
-    QDomDocument document;
-    ASSERT_TRUE(document.setContent(QByteArray(R"(<Item MacroID=" 12abc"><LoopTime>x9</LoopTime>
-        <Other keyCode="7"/><KeyItem keyCode="-5" keyFlag="" delay="99999999999"/><KeyItem/></Item>)")));
-    KxAction::addMacroInfoByEle(document.documentElement());
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string(R"(<Item MacroID=" 12abc"><LoopTime>x9</LoopTime>
+        <Other keyCode="7"/><KeyItem keyCode="-5" keyFlag="" delay="99999999999"/><KeyItem/></Item>)"));
+    KxAction::addMacroInfoByEle(document.document_element());
     const MacroInfo& damaged = *macroListArrs.at(0);
     EXPECT_TRUE(damaged.nameStr().isNull());
     EXPECT_EQ(damaged.macroId(), 12);
