@@ -25,7 +25,7 @@ double median(std::vector<double> values) {
 }
 
 void report(const char* name, double value, const char* unit) {
-    if (value >= 1000)
+    if (value >= 1000 || value == static_cast<long long>(value))
         std::printf("%s: %.0f%s%s\n", name, value, *unit ? " " : "", unit);
     else
         std::printf("%s: %.3f%s%s\n", name, value, *unit ? " " : "", unit);

@@ -74,29 +74,39 @@ int KxAction::sendWriteReport(uint16_t address, const uint8_t* data, uint8_t cou
     return SetCommand2(report, kReportLength);
 }
 
+int KxAction::sendPrepareReport(uint16_t address, uint8_t count) {
+    uint8_t report[kReportLength] = {};
+    report[0] = kReportRead;
+    report[1] = address & 0xFF;
+    report[2] = address >> 8;
+    report[3] = count;
+    return SetCommand(report, kReportLength);
+}
+
 void KxAction::setAdrrData(uint8_t data, uint16_t address) {
     sendWriteReport(address, &data, 1);
     pause(kReportPauseUs);
 }
 
 void KxAction::setDeviceReadyToRead(uint16_t address, uint8_t count) {
-    uint8_t report[kReportLength] = {};
-    report[0] = kReportRead;
-    report[1] = address & 0xFF;
-    report[2] = address >> 8;
-    report[3] = count;
-    SetCommand(report, kReportLength);
+    sendPrepareReport(address, count);
     pause(kReportPauseUs);
 }
 
 void KxAction::getDeviceData(uint16_t address, uint8_t count, uint8_t* buffer) {
-    setDeviceReadyToRead(address, count);
+    readDeviceData(address, count, buffer);
+}
+
+bool KxAction::readDeviceData(uint16_t address, uint8_t count, uint8_t* buffer) {
+    const bool prepared = sendPrepareReport(address, count) == 1;
+    pause(kReportPauseUs);
     buffer[0] = kReportRead;
     buffer[1] = address & 0xFF;
     buffer[2] = address >> 8;
     buffer[3] = count;
-    GetCommand(buffer, kReportLength);
+    const bool fetched = GetCommand(buffer, kReportLength) == 1;
     pause(kReportPauseUs);
+    return prepared && fetched;
 }
 
 void KxAction::refreshDeviceData() {
@@ -111,12 +121,7 @@ void KxAction::setProfileToDevice(uint32_t profileIndex, bool /*isTemp*/) {
     setAdrrData(static_cast<uint8_t>((profileIndex + 1) * 32), kAddrActiveProfile);
     refreshDeviceData();
     // Leaves the mouse ready to answer which profile is active; the answer is not fetched.
-    uint8_t report[kReportLength] = {};
-    report[0] = kReportRead;
-    report[1] = kAddrLiveProfile & 0xFF;
-    report[2] = kAddrLiveProfile >> 8;
-    report[3] = 2;
-    SetCommand(report, kReportLength);
+    sendPrepareReport(kAddrLiveProfile, 2);
 }
 
 int KxAction::getProfileByDevice() {

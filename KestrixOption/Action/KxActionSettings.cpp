@@ -15,28 +15,23 @@ constexpr uint16_t kRegLock = 0xFF05;
 constexpr uint8_t kWheelLightBit = 0x10;
 constexpr uint8_t kLogoLightBit = 0x20;
 
-// One register or memory read of up to 12 bytes; the data starts at buffer[4].
+// One register or memory read of up to 12 bytes; the data starts at buffer[4]. A read that did
+// not reach the mouse leaves zeros.
 struct ReadBuffer {
     uint8_t bytes[KxAction::kReportLength] = {};
+    bool complete = false;
     const uint8_t* data() const { return bytes + 4; }
 };
 
 ReadBuffer read(uint16_t address, uint8_t count) {
     ReadBuffer buffer;
-    KxAction::getDeviceData(address, count, buffer.bytes);
+    buffer.complete = KxAction::readDeviceData(address, count, buffer.bytes);
     return buffer;
 }
 
 void writePaced(uint16_t address, const uint8_t* data, uint8_t count) {
     KxAction::sendWriteReport(address, data, count);
     KxAction::pause(KxAction::kReportPauseUs);
-}
-
-// The edited profile becomes the one transferred, to the active on-board slot.
-void takeEditedProfileForTransfer() {
-    currSetProfile = selProfile;
-    currSetProfileID =
-        static_cast<uint32_t>(ProfieController::getShareProCon()->currFWProfileIndex());
 }
 
 } // namespace
@@ -91,7 +86,12 @@ void KxAction::setCurrSettingToDev() {
 }
 
 void KxAction::getSettingFromDevice() {
-    const uint8_t settings = read(kAddrSettings, 1).data()[0];
+    readSettingFromDevice();
+}
+
+bool KxAction::readSettingFromDevice() {
+    const ReadBuffer block = read(kAddrSettings, 1);
+    const uint8_t settings = block.data()[0];
     currSetProfile.islightOnArr[0] = (settings & kLogoLightBit) ? 1 : 0;
     currSetProfile.islightOnArr[1] = (settings & kWheelLightBit) ? 1 : 0;
     currSetProfile.currSelectDPI = settings & 0x0F;
@@ -100,7 +100,9 @@ void KxAction::getSettingFromDevice() {
     for (int stage = 0; stage < 4; ++stage)
         currSetProfile.xSensArr[stage] = dpi.data()[stage];
 
-    currSetProfile.poRate = 2 - read(kAddrRate, 1).data()[0];
+    const ReadBuffer rate = read(kAddrRate, 1);
+    currSetProfile.poRate = 2 - rate.data()[0];
+    return block.complete && dpi.complete && rate.complete;
 }
 
 void KxAction::getSettingFromDev_Dpi(int* stage, int* value) {

@@ -1,5 +1,6 @@
 #include "KxGlobals.h"
 
+#include "HvMouseAction.h"
 #include "HvTreeNode.h"
 
 HvDeviceRequester* sysDeviceReq = nullptr;
@@ -9,6 +10,7 @@ uint32_t currSetProfileID = 0;
 QString sysPath;
 ProfieController* sysProCon = nullptr;
 TooltipManager* sysTooltip = nullptr;
+std::unique_ptr<HvMouseAction> selMouseAction;
 std::unique_ptr<HvTreeNode> singleMenuNode;
 std::unique_ptr<HvTreeNode> macroInsertMenuNode;
 std::unique_ptr<HvTreeNode> macroNode;

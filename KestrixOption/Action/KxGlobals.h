@@ -8,6 +8,7 @@
 #include <memory>
 
 class HvDeviceRequester;
+class HvMouseAction;
 class HvTreeNode;
 class MacroInfo;
 class ProfieController;
@@ -33,6 +34,10 @@ extern QString sysPath;
 // The shared profile library and tooltip table, once the program has taken them.
 extern ProfieController* sysProCon;
 extern TooltipManager* sysTooltip;
+
+// The desktop's mouse settings (pointer, scroll and double-click speed), made by
+// KxAction::initSysPrePro.
+extern std::unique_ptr<HvMouseAction> selMouseAction;
 
 // The function menus and the macro library, loaded from "MenuInfo.xml".
 extern std::unique_ptr<HvTreeNode> singleMenuNode;

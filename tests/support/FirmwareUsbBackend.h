@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RequestPacing.h"
 #include "Usb/UsbBackend.h"
 #include "VirtualMouseFirmware.h"
 
@@ -10,11 +11,12 @@
 // The emulated firmware as a USB device in this process, so the host code runs against the
 // mouse's real behaviour without a server. Every request is appended to a shared log, as
 // "SET <hex bytes>" or "GET <hex bytes of the answer>", so tests can also see what the host
-// sent and in which order.
+// sent and in which order, and counted by the firmware's pacing rule.
 class FirmwareUsbDevice : public UsbDevice {
 public:
     FirmwareUsbDevice(std::shared_ptr<VirtualMouseFirmware> firmware,
-                      std::shared_ptr<std::vector<std::string>> log);
+                      std::shared_ptr<std::vector<std::string>> log,
+                      std::shared_ptr<RequestPacing> pacing);
 
     int open() override { return 0; }
     int reset() override { return 0; }
@@ -29,8 +31,11 @@ protected:
                          size_t* transferred) override;
 
 private:
+    void notePacing(bool isSet, const uint8_t* report, size_t length);
+
     std::shared_ptr<VirtualMouseFirmware> firmware_;
     std::shared_ptr<std::vector<std::string>> log_;
+    std::shared_ptr<RequestPacing> pacing_;
 };
 
 // One emulated mouse, plugged and unplugged by the test.
@@ -41,12 +46,14 @@ public:
 
     void plug();
     void unplug();
+    const RequestPacing& pacing() const { return *pacing_; }
     int start() override;
     const char* name() const override { return "In-process firmware"; }
 
 private:
     std::shared_ptr<VirtualMouseFirmware> firmware_;
     std::shared_ptr<std::vector<std::string>> log_;
+    std::shared_ptr<RequestPacing> pacing_ = std::make_shared<RequestPacing>();
     bool started_ = false;
     bool plugged_ = true;
     UsbDeviceInfo current_;

@@ -1,0 +1,148 @@
+// Whole-device transfers (all five on-board profiles read into the library, the edited profile
+// written to its slot) on worker threads, and the desktop mouse settings the profiles carry.
+#include "KxAction.h"
+
+#include "HvLogger.h"
+#include "HvMouseAction.h"
+#include "KxGlobals.h"
+#include "Notifications/NotificationCenter.h"
+#include "ProfieController.h"
+#include "ProfileValue.h"
+
+#include <thread>
+
+namespace {
+
+KxAction::LoadViewHandler& loadViewHandler() {
+    static KxAction::LoadViewHandler handler;
+    return handler;
+}
+
+// One detached worker per transfer; the window shows its loading view meanwhile.
+void startWorker(void (*body)()) {
+    std::thread(body).detach();
+    if (const auto& show = loadViewHandler())
+        show();
+}
+
+} // namespace
+
+void KxAction::setLoadViewHandler(LoadViewHandler handler) {
+    loadViewHandler() = std::move(handler);
+}
+
+void KxAction::sendHideLoadView(int code) {
+    NotificationCenter::defaultCenter().post(QStringLiteral("Notify_HideLoad_Event"), code);
+}
+
+bool KxAction::getAllFWData() {
+    ProfieController* library = profileLibrary();
+    const ProfieController::ProfileList profiles = library->profileArr();
+    // Read into copies: the library takes them only when the whole mouse was read, so a mouse
+    // unplugged halfway leaves the profiles in memory and on disk as they were.
+    _Kx_PROFILE read[5] = {};
+    bool complete = profiles.size() >= 5;
+    if (!complete)
+        HV_WARNING(QStringLiteral("the profile library holds %1 profiles, not five; the mouse is "
+                                  "read but nothing is stored")
+                       .arg(profiles.size()));
+    for (uint32_t slot = 0; slot < 5; ++slot) {
+        currSetProfileID = slot;
+        currSetProfile =
+            slot < uint32_t(profiles.size()) ? profiles[slot]->profileData() : _Kx_PROFILE{};
+        if (!readBtnInfoFromDevice())
+            complete = false;
+        if (slot == 4 && !readSettingFromDevice())
+            complete = false;
+        read[slot] = currSetProfile;
+    }
+    if (complete) {
+        for (uint32_t slot = 0; slot < 5; ++slot)
+            profiles[slot]->setProfileData(read[slot]);
+        // The settings block is the mouse's own, once for all profiles.
+        selProfile = read[4];
+        library->applySettingToAll();
+        library->refreshSelProfileFromData();
+        library->saveToSys();
+    } else {
+        HV_WARNING(QStringLiteral("the mouse could not be read whole; the profiles are kept"));
+    }
+    sendHideLoadView(1);
+    return complete;
+}
+
+void KxAction::applyFWData() {
+    takeEditedProfileForTransfer();
+    setBtnInfoToDevice();
+    setColorToDevice();
+    setSettingToDev();
+    sendHideLoadView(0);
+}
+
+void KxAction::getAllFWDataPro() {
+    startWorker([] { getAllFWData(); });
+}
+
+void KxAction::applyFWDataPro() {
+    startWorker(applyFWData);
+}
+
+void KxAction::setCurrBtnInfoToDevicePro() {
+    startWorker(setCurrBtnInfoToDevice);
+}
+
+void KxAction::initSysPrePro() {
+    if (!selMouseAction) {
+        selMouseAction = std::make_unique<HvMouseAction>();
+        for (int type : {HvMouseAction::kPointerSpeed, HvMouseAction::kScrollSpeed,
+                         HvMouseAction::kDoubleClickSpeed})
+            selMouseAction->addSettingItem(type);
+        selMouseAction->startSynchronize();
+    }
+    if (firstUp())
+        return;
+    // First start: every profile takes the desktop's speeds.
+    ProfieController* library = profileLibrary();
+    updateSysPreSettingPro();
+    library->saveSelProfileToData();
+    for (const auto& profile : library->profileArr()) {
+        _Kx_PROFILE data = profile->profileData();
+        data.acceler = selProfile.acceler;
+        data.srcSpeed = selProfile.srcSpeed;
+        data.doubleSpeed = selProfile.doubleSpeed;
+        profile->setProfileData(data);
+    }
+    library->saveToSys();
+}
+
+void KxAction::updateSysPreSettingPro() {
+    if (!selMouseAction)
+        return;
+    selProfile.acceler = selMouseAction->getValueByType(HvMouseAction::kPointerSpeed);
+    selProfile.srcSpeed = selMouseAction->getValueByType(HvMouseAction::kScrollSpeed);
+    selProfile.doubleSpeed = selMouseAction->getValueByType(HvMouseAction::kDoubleClickSpeed);
+}
+
+void KxAction::setSysPreSettingValue(int value, int type) {
+    if (selMouseAction)
+        selMouseAction->setValue(value, type);
+}
+
+void KxAction::resetSysProSettingToDef() {
+    if (selMouseAction)
+        selMouseAction->resetDefault();
+}
+
+void KxAction::applySysPreSettingToDef() {
+    if (selMouseAction)
+        selMouseAction->applyDefault();
+}
+
+ProfieController* KxAction::profileLibrary() {
+    return sysProCon ? sysProCon : ProfieController::getShareProCon();
+}
+
+void KxAction::takeEditedProfileForTransfer() {
+    currSetProfile = selProfile;
+    currSetProfileID = static_cast<uint32_t>(profileLibrary()->currFWProfileIndex());
+}

@@ -1,0 +1,225 @@
+#include "DeviceProtocolTest.h"
+#include "HvTreeNode.h"
+
+using testing::ElementsAre;
+
+namespace {
+
+class KxButtonRecordsTest : public DeviceProtocolTest {
+protected:
+    struct Encoded {
+        std::vector<uint8_t> steps;
+        uint8_t mode;
+        uint8_t count;
+    };
+    static Encoded encode(const _BTN_INFO& button) {
+        uint8_t buffer[82] = {};
+        uint32_t length = 0;
+        KxAction::getBtnDataInfoBy(button, buffer, &length);
+        return {std::vector<uint8_t>(buffer, buffer + length), buffer[80], buffer[81]};
+    }
+    static _BTN_INFO single(uint32_t id, uint32_t table, std::initializer_list<uint32_t> keys) {
+        _BTN_INFO button{};
+        button.FuncID = id;
+        button.FuncTableId = table;
+        button.btnType = table == 15 ? 3 : 1;
+        std::copy(keys.begin(), keys.end(), button.KeyBit);
+        return button;
+    }
+};
+
+TEST_F(KxButtonRecordsTest, KeysAndFunctionsEncodeAsSteps) {
+    const Encoded keys = encode(single(0x100, 2, {4, 5}));
+    EXPECT_THAT(keys.steps, ElementsAre(4, 0x00, 4, 0x80, 5, 0x00, 5, 0xC0));
+    EXPECT_EQ(keys.mode, 160);
+    EXPECT_TRUE(encode(single(0, 2, {})).steps.empty());
+    EXPECT_THAT(encode(single(15, 15, {173})).steps, ElementsAre(173, 0x40));
+    EXPECT_THAT(encode(single(255, 255, {0})).steps, ElementsAre(0, 0x40));
+    EXPECT_TRUE(encode(single(6, 99, {1})).steps.empty()) << "unknown tables write nothing";
+}
+
+TEST_F(KxButtonRecordsTest, MacroStepsCarryReleaseDelayAndLastBits) {
+    auto macro = std::make_shared<MacroInfo>();
+    macro->setMacroId(KxAction::getNewMacorId());
+    macro->keyInfoArr() = {MacroKeyInfo(0, 1, 5000), MacroKeyInfo(0, 0, 7000),
+                           MacroKeyInfo(0, 0, 99)};
+    macroListArrs.append(macro);
+    const Encoded e = encode(macroButton(*macro, 2, 0));
+    EXPECT_THAT(e.steps, ElementsAre(4, 0xB2, 4, 0x3F, 4, 0x40));
+    EXPECT_EQ(e.mode, 161);
+
+    _BTN_INFO missing = macroButton(*macro, 0, 0);
+    missing.MacroID = 999;
+    EXPECT_TRUE(encode(missing).steps.empty());
+}
+
+TEST_F(KxButtonRecordsTest, AMacroKeepsItsFirstFortySteps) {
+    const auto macro = addMacro(45);
+    const Encoded e = encode(macroButton(*macro, 0, 0));
+    ASSERT_EQ(e.steps.size(), 80u);
+    EXPECT_EQ(e.steps[79] & 0x40, 0x40);
+    EXPECT_EQ(e.steps[77] & 0x40, 0) << "only the fortieth step is the last";
+}
+
+TEST_F(KxButtonRecordsTest, AnInsertedChordExpandsAndIsCutAtFortySteps) {
+    std::shared_ptr<MenuInfo> chord;
+    for (const auto& node : macroInsertMenuNode->children()) {
+        auto entry = std::dynamic_pointer_cast<MenuInfo>(node->nodeData());
+        if (entry && entry->KeyBit2() != 255 && entry->KeyBit3() == 255) {
+            chord = entry;
+            break;
+        }
+    }
+    ASSERT_TRUE(chord) << "the catalogue has two-key chords";
+    auto macro = addMacro(37);
+    macro->keyInfoArr().append(MacroKeyInfo(chord->functionID(), 2, 0));
+    const Encoded e = encode(macroButton(*macro, 0, 0));
+    ASSERT_EQ(e.steps.size(), 80u);
+    // Steps 38 and 39 press the chord's keys, step 40 releases the second; the rest is dropped.
+    EXPECT_EQ(e.steps[74], KxAction::GetFWKeyCode(chord->KeyBit1()));
+    EXPECT_EQ(e.steps[75], 0x00);
+    EXPECT_EQ(e.steps[76], KxAction::GetFWKeyCode(chord->KeyBit2()));
+    EXPECT_EQ(e.steps[78], KxAction::GetFWKeyCode(chord->KeyBit2()));
+    EXPECT_EQ(e.steps[79], 0x81 | 0x40);
+}
+
+TEST_F(KxButtonRecordsTest, CountsAboveWhatTheMouseHoldsRunTheMost) {
+    const auto macro = addMacro(3);
+    EXPECT_EQ(encode(macroButton(*macro, 1, 9999)).count, 255);
+    EXPECT_EQ(encode(macroButton(*macro, 1, 7)).count, 7);
+}
+
+TEST_F(KxButtonRecordsTest, WritingGoesInTwelveByteChunksThenTheModeWithLongPauses) {
+    const auto macro = addMacro(13); // 26 bytes: chunks of 12, 12 and 2
+    currSetProfile = {};
+    currSetProfile.btnInfo[1] = macroButton(*macro, 1, 3);
+    currSetProfileID = 2;
+    KxAction::setBtnInfoToDevice();
+    // Each write as its first four bytes: report id, address, count.
+    const auto header = [](int address, int count) {
+        return report("SET", {3, address & 0xFF, address >> 8, count}).substr(0, 15);
+    };
+    std::vector<std::string> writes, pauses;
+    for (const auto& line : *log)
+        if (line.rfind("pause", 0) == 0)
+            pauses.push_back(line);
+        else
+            writes.push_back(line.substr(0, 15));
+    const int address = 16 + 410 * 2 + 82;
+    EXPECT_THAT(writes, ElementsAre(header(address, 12), header(address + 12, 12),
+                                    header(address + 24, 2), header(address + 80, 2)));
+    EXPECT_EQ(pauses, std::vector<std::string>(4, "pause 150000"));
+    EXPECT_EQ(record(2, 1).at(80), char(160));
+    EXPECT_EQ(record(2, 1).at(81), 3);
+}
+
+TEST_F(KxButtonRecordsTest, ButtonsTheMouseOwnsAreNeitherWrittenNorLost) {
+    const QByteArray before = record(0, 0);
+    currSetProfile = {};
+    currSetProfile.btnInfo[0] = single(241, 241, {156});
+    currSetProfileID = 0;
+    KxAction::setBtnInfoToDevice();
+    EXPECT_TRUE(log->empty()) << "table 241 is skipped, and the other four encode to nothing";
+    EXPECT_EQ(record(0, 0), before);
+    KxAction::getBtnInfoFromDevice();
+    EXPECT_EQ(currSetProfile.btnInfo[0].FuncID, 1u) << "reads back as the mouse holds it";
+}
+
+TEST_F(KxButtonRecordsTest, LaunchSlotsAndOneStepKeysReadBackAsWhatTheyAre) {
+    const _BTN_INFO launch = writeAndReadBack(single(15, 15, {173}), 2, 3);
+    EXPECT_THAT(record(2, 3).left(2).toStdString(), testing::StrEq("\xAD\x40"));
+    EXPECT_EQ(record(2, 3).at(80), char(160));
+    EXPECT_EQ(launch.FuncTableId, 15u);
+    EXPECT_EQ(launch.btnType, 3u);
+    EXPECT_EQ(launch.KeyBit[0], 173u);
+
+    // A key with the last-step bit is a one-step macro, which joins the library hidden.
+    const uint8_t oneKey[] = {4, 0x40};
+    KxAction::sendWriteReport(16 + 82, oneKey, 2);
+    const qsizetype macros = macroListArrs.size();
+    currSetProfileID = 0;
+    KxAction::getBtnInfoFromDevice();
+    const _BTN_INFO& read = currSetProfile.btnInfo[1];
+    EXPECT_EQ(read.FuncTableId, 6u);
+    ASSERT_EQ(macroListArrs.size(), macros + 1);
+    const auto hidden = KxAction::getMacroById(int32_t(read.MacroID));
+    ASSERT_TRUE(hidden);
+    EXPECT_TRUE(hidden->isNoDisplay());
+    ASSERT_EQ(hidden->keyInfoArr().size(), 1);
+    EXPECT_EQ(hidden->keyInfoArr()[0].keyCode(), 0);
+
+    // Read again: the same device macro is found, not added twice.
+    KxAction::getBtnInfoFromDevice();
+    EXPECT_EQ(macroListArrs.size(), macros + 1);
+}
+
+TEST_F(KxButtonRecordsTest, RecordedClicksSurviveAWriteAndARead) {
+    auto macro = std::make_shared<MacroInfo>();
+    macro->setMacroId(KxAction::getNewMacorId());
+    macro->keyInfoArr() = {MacroKeyInfo(120, 3, 0), MacroKeyInfo(120, 4, 200),
+                           MacroKeyInfo(121, 3, 0), MacroKeyInfo(121, 4, 0)};
+    macroListArrs.append(macro);
+    EXPECT_THAT(encode(macroButton(*macro, 0, 0)).steps,
+                ElementsAre(153, 0x00, 153, 0x82, 152, 0x00, 152, 0xC0));
+    const _BTN_INFO read = writeAndReadBack(macroButton(*macro, 0, 0), 1, 4);
+    EXPECT_EQ(read.MacroID, uint32_t(macro->macroId())) << "matched: flags 3/4 and codes kept";
+}
+
+TEST_F(KxButtonRecordsTest, EveryCatalogueFunctionComesBackFromEverySlot) {
+    int checked = 0;
+    for (const auto& node : singleMenuNode->children()) {
+        const auto entry = std::dynamic_pointer_cast<MenuInfo>(node->nodeData());
+        if (!entry || entry->type() == MenuInfo::kTypeHeading)
+            continue;
+        const _BTN_INFO button = single(entry->functionID(), entry->functionTableID(),
+                                        {uint32_t(entry->KeyBit1()), uint32_t(entry->KeyBit2()),
+                                         uint32_t(entry->KeyBit3()), uint32_t(entry->KeyBit4())});
+        const uint32_t slot = checked % 5, index = (checked / 5) % 5;
+        const _BTN_INFO read = writeAndReadBack(button, slot, index);
+        EXPECT_EQ(read.FuncID, button.FuncID) << qPrintable(entry->titleStr());
+        EXPECT_EQ(read.FuncTableId, button.FuncTableId) << qPrintable(entry->titleStr());
+        EXPECT_EQ(std::vector<uint32_t>(read.KeyBit, read.KeyBit + 4),
+                  std::vector<uint32_t>(button.KeyBit, button.KeyBit + 4))
+            << qPrintable(entry->titleStr());
+        ++checked;
+    }
+    EXPECT_GT(checked, 60);
+    EXPECT_TRUE(std::none_of(macroListArrs.begin(), macroListArrs.end(), [](const auto& m) {
+        return m->isNoDisplay();
+    })) << "no function may come back as an unknown macro";
+}
+
+TEST_F(KxButtonRecordsTest, MacrosOfEveryLengthAndModeComeBackAsTheLibrarysOwn) {
+    struct Mode {
+        uint32_t mode, count, readMode, readCount;
+    };
+    const Mode modes[] = {{0, 0, 0, 0},      {1, 0, 0, 0}, {1, 1, 0, 1}, {1, 255, 1, 255},
+                          {1, 9999, 1, 255}, {2, 0, 2, 0}, {3, 0, 3, 0}};
+    int n = 0;
+    for (int steps : {1, 39, 40}) {
+        const auto macro = addMacro(steps, steps);
+        const qsizetype librarySize = macroListArrs.size();
+        for (const Mode& m : modes) {
+            const uint32_t slot = n % 5, index = (n / 5) % 5;
+            const _BTN_INFO read =
+                writeAndReadBack(macroButton(*macro, m.mode, m.count), slot, index);
+            EXPECT_EQ(read.MacroID, uint32_t(macro->macroId())) << steps << " steps";
+            EXPECT_EQ(read.KeyBit[0], m.readMode) << steps << " steps, mode " << m.mode;
+            EXPECT_EQ(read.KeyBit[1], m.readCount) << "count " << m.count;
+            EXPECT_EQ(macroListArrs.size(), librarySize) << "nothing new joins the library";
+            ++n;
+        }
+    }
+    // 41 steps do not fit: the mouse holds 40, which the library does not know.
+    const auto tooLong = addMacro(41);
+    const _BTN_INFO read = writeAndReadBack(macroButton(*tooLong, 0, 0), 4, 4);
+    const auto kept = KxAction::getMacroById(int32_t(read.MacroID));
+    ASSERT_TRUE(kept);
+    EXPECT_NE(kept, tooLong);
+    EXPECT_TRUE(kept->isNoDisplay());
+    EXPECT_EQ(kept->keyInfoArr().size(), 40);
+    EXPECT_EQ(kept->keyInfoArr()[39].delay(), tooLong->keyInfoArr()[39].delay())
+        << "delays come back to the 100 ms step";
+}
+
+} // namespace
