@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include "KxAction.h"
 #include "Usb/Virtual/VirtualUsbProtocol.h"
 
 #include <algorithm>
@@ -58,6 +59,18 @@ QuietStdout::~QuietStdout() {
         dup2(saved_, STDOUT_FILENO);
         close(saved_);
     }
+}
+
+bool listenToTheEmulatedMouse() {
+    bool present = false;
+    {
+        QuietStdout quiet; // the requester's lines about every device it sees
+        KxAction::startListenDev();
+        present = waitFor(KxAction::checkListenDev, 5000);
+    }
+    if (!present)
+        std::fprintf(stderr, "bench: the emulated mouse did not appear\n");
+    return present;
 }
 
 VirtualMouseServer::VirtualMouseServer() {

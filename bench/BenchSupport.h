@@ -29,6 +29,10 @@ private:
     int saved_ = -1;
 };
 
+// Starts the device requester and waits for the emulated mouse; false (with a line on standard
+// error) when it does not appear.
+bool listenToTheEmulatedMouse();
+
 // kx-virtual-mouse serving in the background for the life of this object.
 class VirtualMouseServer {
 public:

@@ -41,16 +41,8 @@ int main(int argc, char** argv) {
     KxBench::VirtualMouseServer server;
     if (!server.isRunning())
         return 1;
-    bool present = false;
-    {
-        KxBench::QuietStdout quiet;
-        KxAction::startListenDev();
-        present = KxBench::waitFor(KxAction::checkListenDev, 5000);
-    }
-    if (!present) {
-        std::fprintf(stderr, "bench: the emulated mouse did not appear\n");
+    if (!KxBench::listenToTheEmulatedMouse())
         return 1;
-    }
 
     const double pause = KxAction::kReportPauseUs / 1e6;
     std::vector<double> writeRatio, readRatio, rawWrite, rawRead;

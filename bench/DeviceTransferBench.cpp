@@ -84,19 +84,11 @@ int main(int argc, char** argv) {
     KxBench::VirtualMouseServer server;
     if (!server.isRunning())
         return 1;
-    bool present = false;
-    {
-        KxBench::QuietStdout quiet;
-        KxAction::getSysPath();
-        KxAction::initMenuList();
-        sysProCon = ProfieController::getShareProCon();
-        KxAction::startListenDev();
-        present = KxBench::waitFor(KxAction::checkListenDev, 5000);
-    }
-    if (!present) {
-        std::fprintf(stderr, "bench: the emulated mouse did not appear\n");
+    KxAction::getSysPath();
+    KxAction::initMenuList();
+    sysProCon = ProfieController::getShareProCon();
+    if (!KxBench::listenToTheEmulatedMouse())
         return 1;
-    }
     sysProCon->setCurrFWProfileIndex(0);
 
     // Fewest requests: one read (two requests) per 12 bytes a record needs, the settings 6..11
