@@ -75,9 +75,7 @@ TEST(HvActionArchive, RoundTripAndAnythingElseReadsAsNone) {
 }
 
 // The warnings logged while a file is loaded.
-QStringList warningsLoading(const QString& path,
-                            HvAction::XmlSpace space = HvAction::XmlSpace::Normalized,
-                            bool* loaded = nullptr) {
+QStringList warningsLoading(const QString& path, bool* loaded = nullptr) {
     static QStringList lines;
     lines.clear();
     const QtMessageHandler previous =
@@ -85,7 +83,7 @@ QStringList warningsLoading(const QString& path,
             if (type == QtWarningMsg)
                 lines << text;
         });
-    const bool ok = HvAction::loadXmlFromPath(path, space) != nullptr;
+    const bool ok = HvAction::loadXmlFromPath(path) != nullptr;
     qInstallMessageHandler(previous);
     if (loaded)
         *loaded = ok;
@@ -144,7 +142,7 @@ TEST(HvActionXml, MalformedFilesGiveNoneAndOneLineSayingWhere) {
     for (const auto& [bad, where] : cases) {
         writeFile(dir.filePath("bad.xml"), bad);
         bool loaded = true;
-        const QStringList lines = warningsLoading(dir.filePath("bad.xml"), {}, &loaded);
+        const QStringList lines = warningsLoading(dir.filePath("bad.xml"), &loaded);
         EXPECT_FALSE(loaded) << bad.left(60).toHex().constData();
         ASSERT_EQ(lines.size(), 1) << bad.left(60).toHex().constData();
         EXPECT_TRUE(lines[0].contains(dir.filePath("bad.xml")) && lines[0].contains(where))

@@ -87,7 +87,7 @@ TEST_F(KxMacroLibraryTest, ArchivesRoundTripThroughFilesAndForeignOnesReadAsNone
     m->setLoopTime(3);
     EXPECT_THAT(m->toArchive().keys(),
                 UnorderedElementsAre("nameStr", "loopTime", "keyInfoArr", "isNoDisplay"));
-    const QString path = QDir(sysPath).filePath("Chord.mac");
+    const QString path = inData("Chord.mac");
     ASSERT_TRUE(HvAction::SaveObject(m->toArchive(), path));
     const auto back = MacroInfo::fromArchive(HvAction::CopyObject(path).value_or(QJsonObject()));
     ASSERT_TRUE(back);
@@ -110,9 +110,7 @@ TEST_F(KxMacroLibraryTest, ArchivesRoundTripThroughFilesAndForeignOnesReadAsNone
     for (const QJsonObject& archive : foreign)
         EXPECT_FALSE(MacroInfo::fromArchive(archive)) << archive.keys().join(',').toStdString();
     EXPECT_FALSE(MenuInfo::fromArchive({{"functionID", 1}, {"macroInfo", QJsonObject{}}}));
-    writeFile("damaged.mac", "{\"format\": ");
-    EXPECT_FALSE(HvAction::CopyObject(QDir(sysPath).filePath("damaged.mac")));
-    EXPECT_GE(logLines().size(), 8) << "each refusal says why";
+    EXPECT_GE(log().size(), 7) << "each refusal says why";
 }
 
 } // namespace

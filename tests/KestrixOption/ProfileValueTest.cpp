@@ -2,6 +2,7 @@
 #include "ProfilesTestSupport.h"
 
 #include <cstring>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -65,14 +66,7 @@ TEST_F(ProfileFile, LoadingAndSavingKeepsWhatTheClassDoesNotMaintain) {
     EXPECT_EQ(readFile(path("out.pro")).mid(41, 256), QByteArray("A") + QByteArray(255, '\0'));
 }
 
-TEST_F(ProfileFile, FilesOfOtherSizesLoadWhatTheyHold) {
-    writeFile(path("empty.pro"), QByteArray());
-    const auto empty = ProfileValue::initWithPath(path("empty.pro"));
-    ASSERT_TRUE(empty);
-    EXPECT_TRUE(empty->name().isEmpty());
-    EXPECT_FALSE(empty->isDefault());
-    EXPECT_EQ(bytesOf(empty->configPro()), QByteArray(1872, '\0'));
-
+TEST_F(ProfileFile, FilesOfOtherSizesLoadWhatTheyHoldAndUnreadableOnesLoadEmpty) {
     const QByteArray full = bytesOf(sampleConfig());
     writeFile(path("short.pro"), full.left(60));
     const auto shortValue = ProfileValue::initWithPath(path("short.pro"));
@@ -85,48 +79,43 @@ TEST_F(ProfileFile, FilesOfOtherSizesLoadWhatTheyHold) {
     ASSERT_TRUE(longValue);
     ASSERT_TRUE(longValue->saveToPath(path("long.pro")));
     EXPECT_EQ(readFile(path("long.pro")), full) << "read from its first 1872 bytes";
-}
 
-TEST_F(ProfileFile, AFolderGivesAnEmptyValueAndNothingGivesNone) {
+    writeFile(path("empty.pro"), QByteArray());
     QDir().mkpath(path("folder.pro"));
-    const auto folder = ProfileValue::initWithPath(path("folder.pro"));
-    ASSERT_TRUE(folder);
-    EXPECT_EQ(bytesOf(folder->configPro()), QByteArray(1872, '\0'));
+    writeFile(path("locked.pro"), full);
+    QFile::setPermissions(path("locked.pro"), QFileDevice::Permissions());
+    const bool lockHolds = ::access(QFile::encodeName(path("locked.pro")).constData(), R_OK) != 0;
+    for (const char* name : {"empty.pro", "folder.pro", "locked.pro"}) {
+        if (!lockHolds && name == std::string_view("locked.pro"))
+            continue; // permissions do not apply to this user
+        const auto value = ProfileValue::initWithPath(path(name));
+        ASSERT_TRUE(value) << name;
+        EXPECT_TRUE(value->name().isEmpty() && value->profileId() == 0 && !value->isDefault())
+            << name;
+        EXPECT_EQ(bytesOf(value->configPro()), QByteArray(1872, '\0')) << name;
+    }
 
     const QStringList before = QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden);
     EXPECT_FALSE(ProfileValue::initWithPath(path("missing.pro")));
     EXPECT_FALSE(ProfileValue::initWithPath(QString()));
     EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
-    EXPECT_FALSE(folder->saveToPath(path("no/such/x.pro")));
+    EXPECT_FALSE(longValue->saveToPath(path("no/such/x.pro")));
     EXPECT_FALSE(log().filter(QStringLiteral("could not be written")).isEmpty());
 }
 
-TEST_F(ProfileFile, AFileWithoutReadPermissionGivesAnEmptyValue) {
-    writeFile(path("locked.pro"), bytesOf(sampleConfig()));
-    QFile::setPermissions(path("locked.pro"), QFileDevice::Permissions());
-    if (::access(QFile::encodeName(path("locked.pro")).constData(), R_OK) == 0)
-        GTEST_SKIP() << "permissions do not apply to this user";
-    const auto locked = ProfileValue::initWithPath(path("locked.pro"));
-    ASSERT_TRUE(locked);
-    EXPECT_TRUE(locked->name().isEmpty());
-    EXPECT_EQ(locked->profileId(), 0);
-}
-
-TEST_F(ProfileFile, ALongNameIsCutAtACharacterBoundary) {
+// Cut at a character boundary; a field without NUL or with bad UTF-8 still loads and saves.
+TEST_F(ProfileFile, NamesThatDoNotFitTheField) {
     const QString mouse = QStringLiteral("\U0001F5B1"); // four UTF-8 bytes
     EXPECT_EQ(ProfileValue::encodeName(QString(252, QLatin1Char('a')) + mouse),
               QByteArray(252, 'a'));
     EXPECT_EQ(ProfileValue::encodeName(QString(251, QLatin1Char('a')) + mouse).size(), 255);
-
     ProfileValue value;
     value.setName(QString(300, QChar(0x00e9)));
     ASSERT_TRUE(value.saveToPath(path("long.pro")));
     const auto back = ProfileValue::initWithPath(path("long.pro"));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->name(), QString(127, QChar(0x00e9)));
-}
 
-TEST_F(ProfileFile, ANameFieldWithoutNulOrWithBadUtf8LoadsAsASaveableName) {
     _Kx_CONFIG config{};
     std::memset(config.profileName, 'N', sizeof config.profileName);
     config.reserved297[0] = 'X'; // not part of the name

@@ -32,7 +32,8 @@ protected:
         return lines;
     }
     QString path(const QString& name) const { return home.filePath(name); }
-    QString profilesPath() const { return QDir(sysPath).filePath(QStringLiteral("Profiles")); }
+    static QString inData(const QString& name) { return QDir(sysPath).filePath(name); }
+    static QString profilesPath() { return inData(QStringLiteral("Profiles")); }
 
     static void writeFile(const QString& path, const QByteArray& content) {
         QFile file(path);

@@ -9,6 +9,8 @@
 namespace {
 using Fw = VirtualMouseFirmware;
 
+const Fw::State kFactory{1, 0, 8, 0, true, true, false};
+
 QByteArray bytes(std::initializer_list<int> values) {
     QByteArray out;
     for (int v : values)
@@ -16,25 +18,24 @@ QByteArray bytes(std::initializer_list<int> values) {
     return out;
 }
 
+int set(Fw& fw, const QByteArray& report, size_t* done = nullptr) {
+    size_t ignored = 0;
+    return fw.setFeatureReport(1, reinterpret_cast<const uint8_t*>(report.constData()),
+                               report.size(), done ? done : &ignored);
+}
+
 int write(Fw& fw, uint16_t address, const QByteArray& data, int count = -1) {
     QByteArray report =
-        bytes({3, address & 0xFF, address >> 8, count < 0 ? int(data.size()) : count});
-    report += data;
+        bytes({3, address & 0xFF, address >> 8, count < 0 ? int(data.size()) : count}) + data;
     report.resize(16, '\0');
-    size_t done = 0;
-    return fw.setFeatureReport(1, reinterpret_cast<const uint8_t*>(report.constData()),
-                               report.size(), &done);
+    return set(fw, report);
 }
 
 // Prepare read, then fetch; the whole 16-byte response.
 QByteArray readResponse(Fw& fw, uint16_t address, int count) {
-    const QByteArray prepare = bytes({4, address & 0xFF, address >> 8, count});
+    EXPECT_EQ(set(fw, bytes({4, address & 0xFF, address >> 8, count})), 0);
+    QByteArray response = bytes({4}) + QByteArray(15, '\0');
     size_t done = 0;
-    EXPECT_EQ(fw.setFeatureReport(1, reinterpret_cast<const uint8_t*>(prepare.constData()),
-                                  prepare.size(), &done),
-              0);
-    QByteArray response(16, '\0');
-    response[0] = 4;
     EXPECT_EQ(fw.getFeatureReport(1, reinterpret_cast<uint8_t*>(response.data()), 16, &done), 0);
     EXPECT_EQ(done, 16u);
     return response;
@@ -68,23 +69,42 @@ TEST(VirtualMouseFirmware, FactoryStateOfEveryRecordAndTheSettingsBlock) {
         }
     }
     EXPECT_EQ(fw.memory(5, 7), bytes({0x20, 0, 0x30, 8, 16, 24, 32}));
-    const Fw::State state = fw.state();
-    EXPECT_EQ(state, (Fw::State{1, 0, 8, 0, true, true, false}));
+    EXPECT_EQ(fw.state(), kFactory);
     // Nothing but the records and the block is set.
     EXPECT_EQ(fw.memory(0, 5), QByteArray(5, '\0'));
     EXPECT_EQ(fw.memory(12, 4), QByteArray(4, '\0'));
     EXPECT_EQ(fw.memory(Fw::kRecordAreaEnd, 64), QByteArray(64, '\0'));
 }
 
-TEST(VirtualMouseFirmware, WriteThenReadRoundTripsUpToTwelveBytes) {
+TEST(VirtualMouseFirmware, WritesAndReadsRoundTripWithinTheReportAndTheAddressSpace) {
     Fw fw;
     const QByteArray data = bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
     ASSERT_EQ(write(fw, 0x1234, data), 0);
     EXPECT_EQ(fw.memory(0x1234, 12), data);
-    const QByteArray response = readResponse(fw, 0x1234, 12);
-    EXPECT_EQ(response, bytes({4, 0x34, 0x12, 12}) + data);
+    EXPECT_EQ(readResponse(fw, 0x1234, 12), bytes({4, 0x34, 0x12, 12}) + data);
     // A one-byte read returns that byte and zeros after it.
     EXPECT_EQ(readResponse(fw, 0x1235, 1), bytes({4, 0x35, 0x12, 1, 2}) + QByteArray(11, '\0'));
+
+    // Writes at the top of the address space do not wrap.
+    ASSERT_EQ(write(fw, 0xFFFE, bytes({1, 2, 3, 4})), 0);
+    EXPECT_EQ(fw.memory(0xFFFE, 2), bytes({1, 2}));
+    EXPECT_EQ(fw.memory(0, 2), bytes({0, 0}));
+    EXPECT_EQ(read(fw, 0xFFFE, 4), bytes({1, 2, 0, 0}));
+
+    // Short SETs are zero-extended (the second data byte here), short GETs truncated.
+    ASSERT_EQ(write(fw, 0x3001, bytes({0xFF})), 0);
+    size_t done = 0;
+    ASSERT_EQ(set(fw, bytes({3, 0x00, 0x30, 2, 0xAB}), &done), 0);
+    EXPECT_EQ(done, 5u);
+    EXPECT_EQ(fw.memory(0x3000, 2), bytes({0xAB, 0}));
+    ASSERT_EQ(set(fw, bytes({4, 0x00, 0x30, 2}), &done), 0);
+    uint8_t response[6] = {4};
+    ASSERT_EQ(fw.getFeatureReport(1, response, sizeof response, &done), 0);
+    EXPECT_EQ(done, 6u);
+    EXPECT_EQ(QByteArray(reinterpret_cast<char*>(response), 6), bytes({4, 0, 0x30, 2, 0xAB, 0}));
+    uint8_t large[64] = {4};
+    ASSERT_EQ(fw.getFeatureReport(1, large, sizeof large, &done), 0);
+    EXPECT_EQ(done, 16u);
 }
 
 TEST(VirtualMouseFirmware, CountsOfZeroAndAboveTwelveAreIgnored) {
@@ -125,60 +145,26 @@ TEST(VirtualMouseFirmware, StallsOnOtherInterfacesAndReportIds) {
     EXPECT_EQ(fw.memory(0x2000, 1), bytes({0}));
 }
 
-TEST(VirtualMouseFirmware, ShortSetsAreZeroExtendedAndShortGetsTruncated) {
-    Fw fw;
-    const uint8_t shortWrite[] = {3, 0x00, 0x30, 2, 0xAB}; // second data byte missing: zero
-    ASSERT_EQ(write(fw, 0x3001, bytes({0xFF})), 0);
-    size_t done = 0;
-    ASSERT_EQ(fw.setFeatureReport(1, shortWrite, sizeof shortWrite, &done), 0);
-    EXPECT_EQ(done, sizeof shortWrite);
-    EXPECT_EQ(fw.memory(0x3000, 2), bytes({0xAB, 0}));
-
-    const uint8_t prepare[] = {4, 0x00, 0x30, 2};
-    ASSERT_EQ(fw.setFeatureReport(1, prepare, sizeof prepare, &done), 0);
-    uint8_t response[6] = {4};
-    ASSERT_EQ(fw.getFeatureReport(1, response, sizeof response, &done), 0);
-    EXPECT_EQ(done, 6u);
-    EXPECT_EQ(QByteArray(reinterpret_cast<char*>(response), 6), bytes({4, 0, 0x30, 2, 0xAB, 0}));
-    uint8_t large[64] = {4};
-    ASSERT_EQ(fw.getFeatureReport(1, large, sizeof large, &done), 0);
-    EXPECT_EQ(done, 16u);
-}
-
-TEST(VirtualMouseFirmware, WritesAtTheTopOfTheAddressSpaceDoNotWrap) {
-    Fw fw;
-    ASSERT_EQ(write(fw, 0xFFFE, bytes({1, 2, 3, 4})), 0);
-    EXPECT_EQ(fw.memory(0xFFFE, 2), bytes({1, 2}));
-    EXPECT_EQ(fw.memory(0, 2), bytes({0, 0}));
-    EXPECT_EQ(read(fw, 0xFFFE, 4), bytes({1, 2, 0, 0}));
-}
-
-TEST(VirtualMouseFirmware, StoredWritesWaitForCommit) {
+TEST(VirtualMouseFirmware, StoredWritesWaitForCommitWhichTakesWhatTheLiveStateCan) {
     Fw fw;
     // profile 4, 125 Hz, stage 3 with the logo light only, new stage DPI values
     ASSERT_EQ(write(fw, 5, bytes({4 * 32, 2, 0x22, 5, 6, 7, 35})), 0);
-    EXPECT_EQ(fw.state(), (Fw::State{1, 0, 8, 0, true, true, false}));
+    EXPECT_EQ(fw.state(), kFactory);
     EXPECT_EQ(read(fw, 0xFF02, 2), bytes({1, 0}));
+    ASSERT_EQ(write(fw, 0xFF06, bytes({2})), 0); // only a 1 commits
+    EXPECT_EQ(fw.state(), kFactory);
 
     ASSERT_EQ(write(fw, 0xFF06, bytes({1})), 0);
-    EXPECT_EQ(fw.state(), (Fw::State{4, 2, 7, 2, false, true, false}));
+    const Fw::State committed{4, 2, 7, 2, false, true, false};
+    EXPECT_EQ(fw.state(), committed);
     EXPECT_EQ(read(fw, 0xFF02, 2), bytes({4, 0}));
     EXPECT_EQ(read(fw, 0xFF00, 2), bytes({2, 7}));
     EXPECT_EQ(read(fw, 0xFF01, 1), bytes({2}));
-}
 
-TEST(VirtualMouseFirmware, CommitKeepsWhatTheLiveStateCannotTake) {
-    Fw fw;
-    ASSERT_EQ(write(fw, 5, bytes({0, 7, 0x3F})), 0); // profile 0, rate 7, stage 15
+    // Profile 0, rate 7 and stage 15 are kept out; the lights are taken.
+    ASSERT_EQ(write(fw, 5, bytes({0, 7, 0x3F})), 0);
     ASSERT_EQ(write(fw, 0xFF06, bytes({1})), 0);
-    EXPECT_EQ(fw.state().profile, 1);
-    EXPECT_EQ(fw.state().rateCode, 0);
-    EXPECT_EQ(fw.state().stage, 0);
-    EXPECT_EQ(fw.state().dpi, 8);
-    // Only a 1 commits.
-    ASSERT_EQ(write(fw, 5, bytes({2 * 32})), 0);
-    ASSERT_EQ(write(fw, 0xFF06, bytes({2})), 0);
-    EXPECT_EQ(fw.state().profile, 1);
+    EXPECT_EQ(fw.state(), (Fw::State{4, 2, 7, 2, true, true, false}));
 }
 
 TEST(VirtualMouseFirmware, LiveRegistersSwitchAtOnceAndLeaveTheStoredBlock) {
@@ -210,7 +196,7 @@ TEST(VirtualMouseFirmware, LiveRegistersSwitchAtOnceAndLeaveTheStoredBlock) {
     EXPECT_EQ(fw.memory(0xFF00, 7), QByteArray(7, '\0'));
     // A commit brings the stored block back.
     ASSERT_EQ(write(fw, 0xFF06, bytes({1})), 0);
-    EXPECT_EQ(fw.state(), (Fw::State{1, 0, 8, 0, true, true, false}));
+    EXPECT_EQ(fw.state(), kFactory);
 }
 
 TEST(VirtualMouseFirmware, OwnButtonsChangeLiveAndStoredStateAndReport) {
@@ -255,11 +241,11 @@ TEST(VirtualMouseFirmware, LockedMouseIgnoresItsButtonsButTheLock) {
 
 TEST(VirtualMouseFirmware, ProgrammableButtonsOfTheActiveProfile) {
     Fw fw;
-    EXPECT_EQ(fw.pressButton(1).reports, (std::vector{pointer(1), pointer(0)}));
-    EXPECT_EQ(fw.pressButton(2).reports, (std::vector{pointer(2), pointer(0)}));
-    EXPECT_EQ(fw.pressButton(3).reports, (std::vector{pointer(4), pointer(0)}));
-    EXPECT_EQ(fw.pressButton(4).reports, (std::vector{pointer(8), pointer(0)}));
-    EXPECT_EQ(fw.pressButton(5).reports, (std::vector{pointer(16), pointer(0)}));
+    for (int button = 1; button <= 5; ++button) {
+        EXPECT_EQ(fw.pressButton(button).reports,
+                  (std::vector{pointer(1 << (button - 1)), pointer(0)}))
+            << "button " << button;
+    }
     EXPECT_TRUE(fw.pressButton(0).reports.empty());
     EXPECT_TRUE(fw.pressButton(6).reports.empty());
 

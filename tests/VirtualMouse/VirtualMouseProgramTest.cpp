@@ -51,10 +51,11 @@ protected:
         }));
     }
 
-    Outcome run(const QStringList& arguments) {
+    // Runs the program with the words of a command line.
+    Outcome run(const QString& line) {
         QProcess process;
         process.setProcessEnvironment(env);
-        process.start(KX_VIRTUAL_MOUSE_PATH, arguments);
+        process.start(KX_VIRTUAL_MOUSE_PATH, line.split(' '));
         Outcome result;
         if (!process.waitForFinished(10000))
             return result;
@@ -72,30 +73,25 @@ protected:
 
 } // namespace
 
-TEST_F(VirtualMouseProgramTest, CommandsWithoutAServerFailWithAClearMessage) {
-    for (const QStringList& command : {QStringList{"status"}, QStringList{"press", "dpi"}}) {
-        const Outcome result = run(command);
-        EXPECT_EQ(result.exitCode, 1);
-        EXPECT_TRUE(result.err.contains("not running")) << result.err.toStdString();
-    }
-}
-
-TEST_F(VirtualMouseProgramTest, BadUsageExitsTwoWithTheUsage) {
-    const QStringList bad[] = {
-        {"jump"}, {"press"}, {"press", "button", "6"}, {"serve", "--now"}, {"stream-motion", "10"}};
-    for (const QStringList& arguments : bad) {
-        const Outcome result = run(arguments);
-        EXPECT_EQ(result.exitCode, 2) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(result.err.contains("usage:"));
+TEST_F(VirtualMouseProgramTest, NoServerExitsOneAndBadUsageTwo) {
+    const std::pair<const char*, int> cases[] = {
+        {"status", 1},          {"press dpi", 1},      {"jump", 2},
+        {"press", 2},           {"press button 6", 2}, {"serve --now", 2},
+        {"stream-motion 10", 2}};
+    for (const auto& [line, exitCode] : cases) {
+        const Outcome result = run(line);
+        EXPECT_EQ(result.exitCode, exitCode) << line;
+        EXPECT_TRUE(result.err.contains(exitCode == 1 ? "not running" : "usage:"))
+            << result.err.toStdString();
     }
 }
 
 TEST_F(VirtualMouseProgramTest, PressDpiShowsInTheDumpAndSurvivesARestart) {
     startServer();
-    EXPECT_TRUE(run({"dump"}).out.contains("stage: 1 (800 DPI)"));
-    const Outcome press = run({"press", "dpi"});
+    EXPECT_TRUE(run("dump").out.contains("stage: 1 (800 DPI)"));
+    const Outcome press = run("press dpi");
     EXPECT_EQ(press.exitCode, 0) << press.err.toStdString();
-    const Outcome dump = run({"dump"});
+    const Outcome dump = run("dump");
     EXPECT_EQ(dump.exitCode, 0);
     EXPECT_TRUE(dump.out.contains("stage: 2 (1600 DPI)")) << dump.out.toStdString();
     EXPECT_TRUE(dump.out.contains("DPI stages: 800 1600 2400 3200"));
@@ -112,29 +108,29 @@ TEST_F(VirtualMouseProgramTest, PressDpiShowsInTheDumpAndSurvivesARestart) {
     EXPECT_TRUE(output.endsWith("stopped\n"));
 
     startServer();
-    EXPECT_TRUE(run({"dump"}).out.contains("stage: 2 (1600 DPI)"));
+    EXPECT_TRUE(run("dump").out.contains("stage: 2 (1600 DPI)"));
 }
 
 TEST_F(VirtualMouseProgramTest, SecondServerExitsOneAndCommandsReportFailure) {
     startServer({"serve", "--unplugged"});
     EXPECT_EQ(QFile::permissions(socketPath()) & 0077, 0); // the owner's only
-    const Outcome second = run({"serve"});
+    const Outcome second = run("serve");
     EXPECT_EQ(second.exitCode, 1);
     EXPECT_TRUE(second.err.contains("already running on " + socketPath()));
 
-    const Outcome press = run({"press", "lock"});
+    const Outcome press = run("press lock");
     EXPECT_EQ(press.exitCode, 1);
     EXPECT_TRUE(press.err.contains("unplugged"));
-    EXPECT_EQ(run({"plug"}).exitCode, 0);
-    const Outcome status = run({"status"});
+    EXPECT_EQ(run("plug").exitCode, 0);
+    const Outcome status = run("status");
     EXPECT_TRUE(status.out.contains("plugged: yes\ngeneration: 1\n")) << status.out.toStdString();
-    EXPECT_EQ(run({"press", "button", "4"}).exitCode, 0);
+    EXPECT_EQ(run("press button 4").exitCode, 0);
 
     server.kill(); // no clean exit: the socket file stays behind
     server.waitForFinished(5000);
     ASSERT_TRUE(QFile::exists(socketPath()));
     startServer();
-    EXPECT_EQ(run({"status"}).exitCode, 0);
+    EXPECT_EQ(run("status").exitCode, 0);
 }
 
 TEST_F(VirtualMouseProgramTest, BackendAnnouncesARunningServersMouseDuringStart) {
@@ -152,9 +148,7 @@ TEST_F(VirtualMouseProgramTest, BackendAnnouncesARunningServersMouseDuringStart)
     UsbDeviceIterator* present =
         port->addMatchingNotification(UsbNotificationPort::Kind::FirstMatch, nullptr, nullptr);
     const auto mouse = present->next();
-    ASSERT_TRUE(mouse);
-    EXPECT_EQ(mouse->vendorId, 0x04F2);
-    EXPECT_EQ(mouse->productId, 0x1106);
+    ASSERT_TRUE(mouse && mouse->device);
 
     // Feature requests go through the HID class request path of the device.
     QByteArray report = QByteArray::fromHex("0402ff02") + QByteArray(12, '\0');

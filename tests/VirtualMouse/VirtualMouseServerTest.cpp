@@ -50,30 +50,32 @@ public:
         socket.flush();
     }
     void send(FrameType type, const QByteArray& payload) { send(encodeFrame(type, payload)); }
+    bool subscribe() {
+        send(FrameType::Subscribe, {});
+        return next(FrameType::Presence).has_value();
+    }
     bool closed() const { return socket.state() == QLocalSocket::UnconnectedState; }
     // The next frame of a type, waiting for it.
     std::optional<Frame> next(FrameType type) {
         std::optional<Frame> found;
         KxTest::waitFor([&] {
-            for (auto it = frames.begin(); it != frames.end(); ++it) {
-                if (it->type == type) {
-                    found = *it;
-                    frames.erase(it);
-                    return true;
-                }
-            }
-            return false;
+            const auto it = std::find_if(frames.begin(), frames.end(),
+                                         [&](const Frame& f) { return f.type == type; });
+            if (it == frames.end())
+                return false;
+            found = *it;
+            frames.erase(it);
+            return true;
         });
         return found;
     }
+    // The reply text of a command; its status in *status.
     QString command(const QString& line, int* status = nullptr) {
         send(FrameType::Command, line.toUtf8());
         const auto text = next(FrameType::Text);
-        if (!text)
-            return QStringLiteral("<no reply>");
-        if (status)
+        if (text && status)
             *status = *readLe<int32_t>(text->payload, 0);
-        return QString::fromUtf8(text->payload.mid(4));
+        return text ? QString::fromUtf8(text->payload.mid(4)) : QStringLiteral("<no reply>");
     }
 
     QLocalSocket socket;
@@ -89,42 +91,47 @@ QByteArray setPayload(quint64 generation, const QByteArray& report) {
 }
 
 QByteArray writeReport(uint16_t address, const QByteArray& data) {
-    QByteArray report;
-    report.append(char(3)).append(char(address & 0xFF)).append(char(address >> 8));
-    report.append(char(data.size())).append(data);
+    QByteArray report =
+        QByteArray(1, 3) + char(address & 0xFF) + char(address >> 8) + char(data.size()) + data;
     report.resize(16, '\0');
     return report;
 }
 
-struct Seen {
-    std::vector<UsbDeviceInfo> arrived;
-    std::vector<quint64> removed;
-};
-
-void onArrived(void* refCon, UsbDeviceIterator* it) {
-    while (auto info = it->next())
-        static_cast<Seen*>(refCon)->arrived.push_back(*info);
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-void onRemoved(void* refCon, UsbDeviceIterator* it) {
-    while (auto info = it->next())
-        static_cast<Seen*>(refCon)->removed.push_back(info->serviceId);
+int request(UsbDevice& device, uint8_t type, uint8_t code, uint8_t reportId, QByteArray* buffer,
+            uint16_t interface = 1) {
+    UsbControlRequest r{type, code, uint16_t(UsbHid::kReportTypeFeature << 8 | reportId),
+                        interface};
+    r.wLength = uint16_t(buffer->size());
+    r.pData = buffer->data();
+    return device.deviceRequest(r);
+}
+
+int setReport(UsbDevice& device, QByteArray report, uint16_t interface = 1) {
+    return request(device, UsbHid::kClassInterfaceOut, UsbHid::kSetReport, uint8_t(report[0]),
+                   &report, interface);
 }
 
 class VirtualMouseServerTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        runtimeDir = dir.filePath("run");
-        QDir().mkpath(runtimeDir);
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.toLocal8Bit());
+        QDir().mkpath(dir.filePath("run"));
+        qputenv("XDG_RUNTIME_DIR", dir.filePath("run").toLocal8Bit());
         qputenv("XDG_STATE_HOME", dir.filePath("state").toLocal8Bit());
     }
-    void TearDown() override { UsbNotificationPort::setBackendFactory({}); }
+    void TearDown() override {
+        port.reset();
+        UsbNotificationPort::setBackendFactory({});
+    }
 
-    std::unique_ptr<VirtualMouseServer> startServer(bool plugged = true) {
-        auto server = std::make_unique<VirtualMouseServer>(VirtualMouseServer::Options{
-            VirtualUsb::socketPath(), FlashStore::defaultPath(), plugged});
+    std::unique_ptr<VirtualMouseServer> startServer() {
+        auto server = std::make_unique<VirtualMouseServer>(
+            VirtualMouseServer::Options{VirtualUsb::socketPath(), FlashStore::defaultPath(), true});
         QObject::connect(server.get(), &VirtualMouseServer::warning,
                          [this](const QString& line) { warnings << line; });
         QString error;
@@ -132,53 +139,47 @@ protected:
         return server;
     }
 
-    std::unique_ptr<UsbNotificationPort> startPort(Seen* seen) {
+    // A notification port on the virtual bus; arrivals and removals are recorded.
+    bool startPort() {
         UsbNotificationPort::setBackendFactory([] {
             std::vector<std::unique_ptr<UsbBackend>> backends;
             backends.push_back(std::make_unique<VirtualUsbBackend>());
             return backends;
         });
         int error = 0;
-        auto port = UsbNotificationPort::create(&error);
+        port = UsbNotificationPort::create(&error);
         EXPECT_TRUE(port) << error;
-        if (port) {
-            onArrived(seen, port->addMatchingNotification(UsbNotificationPort::Kind::FirstMatch,
-                                                          onArrived, seen));
-            onRemoved(seen, port->addMatchingNotification(UsbNotificationPort::Kind::Terminate,
-                                                          onRemoved, seen));
-        }
-        return port;
+        if (!port)
+            return false;
+        record<true>(this, port->addMatchingNotification(UsbNotificationPort::Kind::FirstMatch,
+                                                         &record<true>, this));
+        record<false>(this, port->addMatchingNotification(UsbNotificationPort::Kind::Terminate,
+                                                          &record<false>, this));
+        return true;
+    }
+    template <bool Arrived>
+    static void record(void* self, UsbDeviceIterator* it) {
+        auto* t = static_cast<VirtualMouseServerTest*>(self);
+        while (auto info = it->next())
+            Arrived ? t->arrived.push_back(*info) : t->removed.push_back(info->serviceId);
+    }
+    bool waitForArrivals(size_t count) {
+        return KxTest::waitFor([&] { return arrived.size() == count; });
     }
 
     QTemporaryDir dir;
-    QString runtimeDir;
     QStringList warnings;
+    std::unique_ptr<UsbNotificationPort> port;
+    std::vector<UsbDeviceInfo> arrived;
+    std::vector<quint64> removed;
 };
-
-int request(UsbDevice& device, uint8_t type, uint8_t requestCode, uint8_t reportId,
-            QByteArray* buffer) {
-    UsbControlRequest r;
-    r.bmRequestType = type;
-    r.bRequest = requestCode;
-    r.wValue = uint16_t(UsbHid::kReportTypeFeature << 8 | reportId);
-    r.wIndex = 1;
-    r.wLength = uint16_t(buffer->size());
-    r.pData = buffer->data();
-    return device.deviceRequest(r);
-}
-
-int setReport(UsbDevice& device, QByteArray report) {
-    return request(device, UsbHid::kClassInterfaceOut, UsbHid::kSetReport, uint8_t(report[0]),
-                   &report);
-}
 
 } // namespace
 
-TEST_F(VirtualMouseServerTest, MalformedAndOversizedFramesCloseOnlyThatConnection) {
+TEST_F(VirtualMouseServerTest, MalformedFramesCloseOnlyThatConnectionSubscribersHearReports) {
     auto server = startServer();
     Client subscriber;
-    subscriber.send(FrameType::Subscribe, {});
-    ASSERT_TRUE(subscriber.next(FrameType::Presence));
+    ASSERT_TRUE(subscriber.subscribe());
 
     QByteArray oversized;
     appendLe<uint32_t>(oversized, kMaxFrameLength + 1);
@@ -198,14 +199,27 @@ TEST_F(VirtualMouseServerTest, MalformedAndOversizedFramesCloseOnlyThatConnectio
         EXPECT_TRUE(KxTest::waitFor([&] { return bad.closed(); })) << frame.toHex().constData();
     }
     EXPECT_EQ(warnings.size(), std::size(badFrames));
-
     EXPECT_FALSE(subscriber.closed());
+
+    // The subscriber is still served: input reports of the current generation, then presence.
     int status = -1;
+    const QString text = subscriber.command("press profile", &status);
+    EXPECT_EQ(status, 0) << text.toStdString();
+    const auto report = subscriber.next(FrameType::InputReport);
+    ASSERT_TRUE(report);
+    EXPECT_EQ(*readLe<uint64_t>(report->payload, 0), 1u);
+    EXPECT_EQ(report->payload.mid(8), QByteArray::fromHex("01"
+                                                          "0204000000000000"));
+
+    status = -1;
     EXPECT_EQ(subscriber.command("unplug", &status), "unplugged");
     EXPECT_EQ(status, 0);
     const auto presence = subscriber.next(FrameType::Presence);
     ASSERT_TRUE(presence);
     EXPECT_EQ(presence->payload[0], 0);
+    subscriber.command("press dpi", &status);
+    EXPECT_EQ(status, ENODEV);
+    EXPECT_EQ(server->firmware().state().stage, 0);
 }
 
 TEST_F(VirtualMouseServerTest, ARequestIsAppliedOnlyOnceItsWholeFrameArrived) {
@@ -216,7 +230,6 @@ TEST_F(VirtualMouseServerTest, ARequestIsAppliedOnlyOnceItsWholeFrameArrived) {
         Client vanishing;
         vanishing.send(frame.left(frame.size() - 3));
         KxTest::spin(20);
-        EXPECT_EQ(server->firmware().memory(0x2000, 2), QByteArray(2, '\0'));
         vanishing.socket.abort();
     }
     KxTest::spin(20);
@@ -231,26 +244,6 @@ TEST_F(VirtualMouseServerTest, ARequestIsAppliedOnlyOnceItsWholeFrameArrived) {
     ASSERT_TRUE(result);
     EXPECT_EQ(*readLe<int32_t>(result->payload, 0), 0);
     EXPECT_EQ(server->firmware().memory(0x2000, 2), QByteArray("\x11\x22"));
-}
-
-TEST_F(VirtualMouseServerTest, SubscribersHearInputReportsOfTheCurrentGeneration) {
-    auto server = startServer();
-    Client subscriber;
-    subscriber.send(FrameType::Subscribe, {});
-    ASSERT_TRUE(subscriber.next(FrameType::Presence));
-    int status = -1;
-    const QString text = subscriber.command("press profile", &status);
-    EXPECT_EQ(status, 0) << text.toStdString();
-    const auto report = subscriber.next(FrameType::InputReport);
-    ASSERT_TRUE(report);
-    EXPECT_EQ(*readLe<uint64_t>(report->payload, 0), 1u);
-    EXPECT_EQ(report->payload.mid(8), QByteArray::fromHex("01"
-                                                          "0204000000000000"));
-
-    subscriber.command("unplug");
-    subscriber.command("press dpi", &status);
-    EXPECT_EQ(status, ENODEV);
-    EXPECT_EQ(server->firmware().state().stage, 0);
 }
 
 TEST_F(VirtualMouseServerTest, FlashSurvivesARestartButTheLockDoesNot) {
@@ -274,7 +267,8 @@ TEST_F(VirtualMouseServerTest, FlashSurvivesARestartButTheLockDoesNot) {
 
 TEST_F(VirtualMouseServerTest, ABadFlashFileIsKeptAsideAndReplacedByFactoryState) {
     const QString path = FlashStore::defaultPath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QDir folder = QFileInfo(path).absoluteDir();
+    folder.mkpath(".");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a flash image");
@@ -286,79 +280,68 @@ TEST_F(VirtualMouseServerTest, ABadFlashFileIsKeptAsideAndReplacedByFactoryState
     EXPECT_EQ(server->firmware().flashImage(), Fw::factoryImage());
     server->stop();
 
-    const QStringList aside =
-        QDir(QFileInfo(path).absolutePath()).entryList({"flash.bin.bad-*"}, QDir::Files);
+    const QStringList aside = folder.entryList({"flash.bin.bad-*"}, QDir::Files);
     ASSERT_EQ(aside.size(), 1);
-    QFile kept(QFileInfo(path).absoluteDir().filePath(aside.first()));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), "not a flash image");
-    QFile replaced(path);
-    ASSERT_TRUE(replaced.open(QIODevice::ReadOnly));
-    EXPECT_EQ(replaced.readAll(), Fw::factoryImage());
+    EXPECT_EQ(contents(folder.filePath(aside.first())), "not a flash image");
+    EXPECT_EQ(contents(path), Fw::factoryImage());
 }
 
 TEST_F(VirtualMouseServerTest, BackendFollowsPlugUnplugAndServerRestarts) {
-    Seen seen;
-    auto port = startPort(&seen); // no server yet: the backend idles on the folder watch
-    ASSERT_TRUE(port);
-    EXPECT_TRUE(seen.arrived.empty());
+    ASSERT_TRUE(startPort()); // no server yet: the backend idles on the folder watch
+    EXPECT_TRUE(arrived.empty());
 
     auto server = startServer();
-    ASSERT_TRUE(KxTest::waitFor([&] { return seen.arrived.size() == 1; }));
-    const UsbDeviceInfo first = seen.arrived[0];
+    ASSERT_TRUE(waitForArrivals(1));
+    const UsbDeviceInfo first = arrived[0];
     EXPECT_EQ(first.vendorId, 0x04F2);
     EXPECT_EQ(first.productId, 0x1106);
     EXPECT_TRUE(first.productName.has_value());
     ASSERT_TRUE(first.device);
 
     server->unplug();
-    ASSERT_TRUE(KxTest::waitFor([&] { return seen.removed.size() == 1; }));
-    EXPECT_EQ(seen.removed[0], first.serviceId);
-    QByteArray report = writeReport(0x2000, "\x01");
+    ASSERT_TRUE(KxTest::waitFor([&] { return removed.size() == 1; }));
+    EXPECT_EQ(removed[0], first.serviceId);
+    const QByteArray report = writeReport(0x2000, "\x01");
     EXPECT_EQ(offThread([&] { return setReport(*first.device, report); }), ENODEV);
 
     server->plug();
-    ASSERT_TRUE(KxTest::waitFor([&] { return seen.arrived.size() == 2; }));
-    EXPECT_NE(seen.arrived[1].serviceId, first.serviceId);
+    ASSERT_TRUE(waitForArrivals(2));
+    EXPECT_NE(arrived[1].serviceId, first.serviceId);
     EXPECT_EQ(offThread([&] { return setReport(*first.device, report); }), ENODEV);
-    EXPECT_EQ(offThread([&] { return setReport(*seen.arrived[1].device, report); }), 0);
+    EXPECT_EQ(offThread([&] { return setReport(*arrived[1].device, report); }), 0);
 
     server.reset(); // gone: removal, and requests fail
-    ASSERT_TRUE(KxTest::waitFor([&] { return seen.removed.size() == 2; }));
-    EXPECT_EQ(offThread([&] { return setReport(*seen.arrived[1].device, report); }), ENODEV);
+    ASSERT_TRUE(KxTest::waitFor([&] { return removed.size() == 2; }));
+    EXPECT_EQ(offThread([&] { return setReport(*arrived[1].device, report); }), ENODEV);
 
     server = startServer();
-    ASSERT_TRUE(KxTest::waitFor([&] { return seen.arrived.size() == 3; }));
-    EXPECT_EQ(offThread([&] { return setReport(*seen.arrived[2].device, report); }), 0);
+    ASSERT_TRUE(waitForArrivals(3));
+    EXPECT_EQ(offThread([&] { return setReport(*arrived[2].device, report); }), 0);
 }
 
 TEST_F(VirtualMouseServerTest, BackendWaitsForAMissingRuntimeFolder) {
     const QString nested = dir.filePath("later/run");
     qputenv("XDG_RUNTIME_DIR", nested.toLocal8Bit());
-    Seen seen;
-    auto port = startPort(&seen);
-    ASSERT_TRUE(port);
+    ASSERT_TRUE(startPort());
     EXPECT_FALSE(QFileInfo::exists(nested)); // the backend creates nothing
 
     QDir().mkpath(nested);
     auto server = startServer();
-    EXPECT_TRUE(KxTest::waitFor([&] { return seen.arrived.size() == 1; }));
+    EXPECT_TRUE(waitForArrivals(1));
 }
 
 TEST_F(VirtualMouseServerTest, DeviceRequestsRoundTripAndResetMakesANewGeneration) {
     // The port starts first: with the server in this thread, the backend's wait for the presence
     // of an already running server could not be answered.
-    Seen seen;
-    auto port = startPort(&seen);
+    ASSERT_TRUE(startPort());
     auto server = startServer();
-    ASSERT_TRUE(KxTest::waitFor([&] { return seen.arrived.size() == 1; }));
-    UsbDevice& device = *seen.arrived[0].device;
+    ASSERT_TRUE(waitForArrivals(1));
+    UsbDevice& device = *arrived[0].device;
 
     const auto [writeStatus, prepareStatus, readStatus, response] = offThread([&] {
-        QByteArray prepare = QByteArray::fromHex("04000102") + QByteArray(12, '\0');
         QByteArray read(16, '\0');
         const int w = setReport(device, writeReport(0x0100, "\xC3\x3C"));
-        const int p = setReport(device, prepare);
+        const int p = setReport(device, QByteArray::fromHex("04000102") + QByteArray(12, '\0'));
         const int r = request(device, UsbHid::kClassInterfaceIn, UsbHid::kGetReport, 4, &read);
         return std::tuple{w, p, r, read};
     });
@@ -369,23 +352,16 @@ TEST_F(VirtualMouseServerTest, DeviceRequestsRoundTripAndResetMakesANewGeneratio
     // Three requests with no pause between them: two came too soon.
     EXPECT_EQ(server->pacing().requests(), 3u);
     EXPECT_EQ(server->pacing().tooClose(), 2u);
-
     // A stall from the firmware travels back as it is.
-    QByteArray wrongInterface = writeReport(0x0100, "\x01");
-    EXPECT_EQ(offThread([&] {
-                  UsbControlRequest r{UsbHid::kClassInterfaceOut, UsbHid::kSetReport, 0x0303, 0, 16,
-                                      wrongInterface.data()};
-                  return device.deviceRequest(r);
-              }),
-              EPIPE);
+    EXPECT_EQ(offThread([&] { return setReport(device, writeReport(0x0100, "\x01"), 0); }), EPIPE);
 
     server->firmware().press(Fw::Key::Dpi);
     ASSERT_EQ(server->firmware().state().stage, 1);
     server->firmware().setFeatureReport(
         1, reinterpret_cast<const uint8_t*>("\x03\x00\xFF\x02\x03\x05"), 6, nullptr);
     EXPECT_EQ(offThread([&] { return device.reset(); }), 0);
-    ASSERT_TRUE(KxTest::waitFor([&] { return seen.arrived.size() == 2; }));
-    EXPECT_EQ(seen.removed.size(), 1u);
+    ASSERT_TRUE(waitForArrivals(2));
+    EXPECT_EQ(removed.size(), 1u);
     EXPECT_EQ(server->firmware().state().stage, 1); // re-committed from the stored block
     EXPECT_EQ(server->firmware().state().dpi, 16);
     EXPECT_EQ(offThread([&] { return device.reset(); }), ENODEV);
@@ -394,22 +370,19 @@ TEST_F(VirtualMouseServerTest, DeviceRequestsRoundTripAndResetMakesANewGeneratio
 TEST_F(VirtualMouseServerTest, MotionStreamSendsEveryReportAtItsRateAndStopsOnUnplug) {
     auto server = startServer();
     Client subscriber;
-    subscriber.send(FrameType::Subscribe, {});
-    ASSERT_TRUE(subscriber.next(FrameType::Presence));
+    ASSERT_TRUE(subscriber.subscribe());
     int status = -1;
     subscriber.command("stream-motion 1000 1", &status);
     ASSERT_EQ(status, 0);
+    auto isReport = [](const Frame& f) { return f.type == FrameType::InputReport; };
     auto reports = [&] {
-        return std::count_if(subscriber.frames.begin(), subscriber.frames.end(),
-                             [](const Frame& f) { return f.type == FrameType::InputReport; });
+        return std::count_if(subscriber.frames.begin(), subscriber.frames.end(), isReport);
     };
     KxTest::spin(300);
     EXPECT_GT(reports(), 0);
     EXPECT_LT(reports(), 1000); // paced, not sent at once
     ASSERT_TRUE(KxTest::waitFor([&] { return reports() == 1000; }, 2000));
-    const auto first =
-        std::find_if(subscriber.frames.begin(), subscriber.frames.end(),
-                     [](const Frame& f) { return f.type == FrameType::InputReport; });
+    const auto first = std::find_if(subscriber.frames.begin(), subscriber.frames.end(), isReport);
     EXPECT_EQ(first->payload.mid(8), QByteArray::fromHex("00"
                                                          "0100010000000000")); // interface 0
 
