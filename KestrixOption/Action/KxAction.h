@@ -3,6 +3,9 @@
 #include "KxRecords.h"
 
 #include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <QVariantMap>
 
 #include <cstdint>
 #include <functional>
@@ -133,6 +136,19 @@ public:
     static ProfieController* profileLibrary();
     // currSetProfile = selProfile, currSetProfileID = the library's active on-board slot.
     static void takeEditedProfileForTransfer();
+
+    // Messages (KxActionMessages.cpp): "KxSettingChange" to the daemon, with the code as its
+    // object and the values under "value1", "value2", ...
+    static void sendMessageToDaemon(int code);
+    static void sendMessageToDaemon(int code, const QVariantList& values);
+    static void sendProfileChangeToDaemon(int profileIndex);
+    static void sendModeChangeToDaemon(int mode);
+    static void sendDPiChangeToDaemon(int stage, int x, int y);
+    static void sendRateChangeToDaemon(int rateIndex);
+    static void sendRelaunchDaemon();
+    // Local "Notify_CloseWindow_Event" with "type" and, when valid, "value".
+    static void sendFinishWinMsg(int type, const QVariant& value);
+    static QVariantMap indexedValues(const QVariantList& values);
 
     // Data folder (KxActionPaths.cpp)
     // Sets sysPath to ${XDG_DATA_HOME:-~/.local/share}/com.vlak.KxOption, creates the folder and
