@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -42,8 +43,11 @@ std::optional<unsigned> interfaceNumberOf(udev_device* interface, const std::str
     return parseSysfsHex(udev_device_get_sysattr_value(interface, "bInterfaceNumber"), 0xFF);
 }
 
-// The interface numbers of the USB device at syspath, in its active configuration.
-int interfaceNumbers(const std::string& syspath, std::vector<unsigned>* numbers) {
+// Calls visit for each descendant of the USB device at syspath in the subsystem (and devtype,
+// when given), until visit returns true. libudev contexts are not thread safe and requests come
+// from any thread, so each scan has a context of its own. 0, or why the scan could not be made.
+int forEachChild(const std::string& syspath, const char* subsystem, const char* devtype,
+                 const std::function<bool(udev_device*)>& visit) {
     errno = 0;
     UdevPtr<udev> context(udev_new());
     if (!context)
@@ -55,20 +59,28 @@ int interfaceNumbers(const std::string& syspath, std::vector<unsigned>* numbers)
     if (!enumerate)
         return errnoOr(ENOMEM);
     udev_enumerate_add_match_parent(enumerate.get(), usb.get());
-    udev_enumerate_add_match_subsystem(enumerate.get(), "usb");
-    udev_enumerate_add_match_property(enumerate.get(), "DEVTYPE", "usb_interface");
+    udev_enumerate_add_match_subsystem(enumerate.get(), subsystem);
+    if (devtype)
+        udev_enumerate_add_match_property(enumerate.get(), "DEVTYPE", devtype);
     if (const int r = udev_enumerate_scan_devices(enumerate.get()); r < 0)
         return -r;
     udev_list_entry* entry;
     udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumerate.get())) {
-        UdevPtr<udev_device> interface(
+        UdevPtr<udev_device> child(
             udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)));
-        if (!interface)
-            continue;
-        if (const auto number = interfaceNumberOf(interface.get(), syspath))
-            numbers->push_back(*number);
+        if (child && visit(child.get()))
+            break;
     }
     return 0;
+}
+
+// The interface numbers of the USB device at syspath, in its active configuration.
+int interfaceNumbers(const std::string& syspath, std::vector<unsigned>* numbers) {
+    return forEachChild(syspath, "usb", "usb_interface", [&](udev_device* interface) {
+        if (const auto number = interfaceNumberOf(interface, syspath))
+            numbers->push_back(*number);
+        return false;
+    });
 }
 
 } // namespace
@@ -184,41 +196,24 @@ LinuxUsbDevice::SharedFd LinuxUsbDevice::hidrawFd(int interfaceNumber, int* erro
 
 int LinuxUsbDevice::findHidrawNode(int interfaceNumber, std::string* node,
                                    unsigned long long* devnum) const {
-    // libudev contexts are not thread safe and requests come from any thread: use a fresh one.
-    errno = 0;
-    UdevPtr<udev> context(udev_new());
-    if (!context)
-        return errnoOr(ENOMEM);
-    UdevPtr<udev_device> usb(udev_device_new_from_syspath(context.get(), syspath_.c_str()));
-    if (!usb)
-        return ENODEV;
-    UdevPtr<udev_enumerate> enumerate(udev_enumerate_new(context.get()));
-    if (!enumerate)
-        return errnoOr(ENOMEM);
-    udev_enumerate_add_match_parent(enumerate.get(), usb.get());
-    udev_enumerate_add_match_subsystem(enumerate.get(), "hidraw");
-    if (const int r = udev_enumerate_scan_devices(enumerate.get()); r < 0)
-        return -r;
-
-    udev_list_entry* entry;
-    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumerate.get())) {
-        UdevPtr<udev_device> hidraw(
-            udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)));
-        if (!hidraw)
-            continue;
+    bool found = false;
+    const int scanned = forEachChild(syspath_, "hidraw", nullptr, [&](udev_device* hidraw) {
         udev_device* interface =
-            udev_device_get_parent_with_subsystem_devtype(hidraw.get(), "usb", "usb_interface");
-        if (interface == nullptr)
-            continue;
+            udev_device_get_parent_with_subsystem_devtype(hidraw, "usb", "usb_interface");
+        const char* devnode = udev_device_get_devnode(hidraw);
+        if (interface == nullptr || devnode == nullptr)
+            return false;
         const auto number = interfaceNumberOf(interface, syspath_);
-        const char* devnode = udev_device_get_devnode(hidraw.get());
-        if (!number || *number != static_cast<unsigned>(interfaceNumber) || devnode == nullptr)
-            continue;
+        if (!number || *number != static_cast<unsigned>(interfaceNumber))
+            return false;
         *node = devnode;
-        *devnum = udev_device_get_devnum(hidraw.get());
-        return 0;
-    }
-    return ENOENT;
+        *devnum = udev_device_get_devnum(hidraw);
+        found = true;
+        return true;
+    });
+    if (scanned != 0)
+        return scanned;
+    return found ? 0 : ENOENT;
 }
 
 void LinuxUsbDevice::forgetHidraw(int interfaceNumber, const SharedFd& fd) {
