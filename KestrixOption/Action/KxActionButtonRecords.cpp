@@ -358,8 +358,8 @@ void KxAction::getBtnInfoFromDevice() {
 bool KxAction::readBtnInfoFromDevice() {
     bool complete = true;
     for (uint32_t index = 0; index < 5; ++index) {
-        const uint16_t address = static_cast<uint16_t>(kRecordBase + 410 * currSetProfileID +
-                                                       kRecordSize * getBtnIndexBy(index));
+        const uint16_t address = static_cast<uint16_t>(
+            getOffsetAdrBy(kRecordBase, currSetProfileID) + kRecordSize * getBtnIndexBy(index));
         HV_DEBUG(QString::asprintf("currBtnIndex %d", index));
         bool recordComplete = false;
         currSetProfile.btnInfo[index] = readBtnRecord(address, &recordComplete);

@@ -17,6 +17,14 @@ KxAction::PauseHook& pauseHook() {
     return hook;
 }
 
+// Bytes 0..3 of every command report: report id, address lo, address hi, count.
+void putHeader(uint8_t* report, uint8_t reportId, uint16_t address, uint8_t count) {
+    report[0] = reportId;
+    report[1] = address & 0xFF;
+    report[2] = address >> 8;
+    report[3] = count;
+}
+
 int sendHidRequest(uint8_t requestType, uint8_t request, uint8_t reportId, uint8_t* buffer,
                    uint16_t length) {
     IOUSBDevRequest req;
@@ -65,10 +73,7 @@ int KxAction::sendWriteReport(uint16_t address, const uint8_t* data, uint8_t cou
     if (count > kMaxBytesPerReport)
         count = kMaxBytesPerReport;
     uint8_t report[kReportLength] = {};
-    report[0] = kReportWrite;
-    report[1] = address & 0xFF;
-    report[2] = address >> 8;
-    report[3] = count;
+    putHeader(report, kReportWrite, address, count);
     if (count > 0)
         std::memcpy(report + 4, data, count);
     return SetCommand2(report, kReportLength);
@@ -76,10 +81,7 @@ int KxAction::sendWriteReport(uint16_t address, const uint8_t* data, uint8_t cou
 
 int KxAction::sendPrepareReport(uint16_t address, uint8_t count) {
     uint8_t report[kReportLength] = {};
-    report[0] = kReportRead;
-    report[1] = address & 0xFF;
-    report[2] = address >> 8;
-    report[3] = count;
+    putHeader(report, kReportRead, address, count);
     return SetCommand(report, kReportLength);
 }
 
@@ -100,10 +102,7 @@ void KxAction::getDeviceData(uint16_t address, uint8_t count, uint8_t* buffer) {
 bool KxAction::readDeviceData(uint16_t address, uint8_t count, uint8_t* buffer) {
     const bool prepared = sendPrepareReport(address, count) == 1;
     pause(kReportPauseUs);
-    buffer[0] = kReportRead;
-    buffer[1] = address & 0xFF;
-    buffer[2] = address >> 8;
-    buffer[3] = count;
+    putHeader(buffer, kReportRead, address, count);
     const bool fetched = GetCommand(buffer, kReportLength) == 1;
     pause(kReportPauseUs);
     return prepared && fetched;

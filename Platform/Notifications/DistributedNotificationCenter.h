@@ -5,7 +5,6 @@
 #include <QDBusConnection>
 #include <QObject>
 
-#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
