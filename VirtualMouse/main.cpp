@@ -1,7 +1,7 @@
 // kx-virtual-mouse: serves the emulated mouse, or drives a running server.
 
 #include "FlashStore.h"
-#include "UnixSignalWatcher.h"
+#include "Process/UnixSignalWatcher.h"
 #include "VirtualMouseCommand.h"
 #include "VirtualMouseServer.h"
 

@@ -4,6 +4,10 @@
 
 UsbDevice::~UsbDevice() = default;
 
+int UsbDevice::getLocationId(uint32_t* /*locationId*/) const {
+    return EOPNOTSUPP;
+}
+
 int UsbDevice::deviceRequest(UsbControlRequest& request) {
     request.wLenDone = 0;
     const uint8_t reportType = request.wValue >> 8;

@@ -23,6 +23,11 @@ public:
     virtual int reset() = 0;       // port reset
     virtual int reEnumerate() = 0; // drivers detach and attach again
 
+    // Where the device is plugged in: the bus number in the top byte, then one nibble per port
+    // on the way from the root hub (bus 1, port 2, then port 3 of a hub: 0x01230000).
+    // EOPNOTSUPP when the handle cannot tell.
+    virtual int getLocationId(uint32_t* locationId) const;
+
 protected:
     virtual int setFeatureReport(int interfaceNumber, const uint8_t* report, size_t length,
                                  size_t* transferred) = 0;

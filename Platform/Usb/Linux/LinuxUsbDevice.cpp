@@ -317,3 +317,37 @@ int LinuxUsbDevice::reEnumerate() {
         return 0;
     });
 }
+
+int LinuxUsbDevice::locationFromSysname(const std::string& sysname, uint32_t* locationId) {
+    // "<bus>-<port>[.<port>...]": the bus in the top byte, then a nibble per port.
+    const size_t dash = sysname.find('-');
+    if (dash == std::string::npos || dash == 0)
+        return EINVAL;
+    char* end = nullptr;
+    const unsigned long bus = std::strtoul(sysname.c_str(), &end, 10);
+    if (end != sysname.c_str() + dash || bus == 0 || bus > 0xFF)
+        return EINVAL;
+    uint32_t location = static_cast<uint32_t>(bus) << 24;
+    int shift = 20;
+    size_t at = dash + 1;
+    while (true) {
+        const unsigned long port = std::strtoul(sysname.c_str() + at, &end, 10);
+        if (end == sysname.c_str() + at || port == 0 || port > 0xF || shift < 0)
+            return EINVAL;
+        location |= static_cast<uint32_t>(port) << shift;
+        shift -= 4;
+        if (*end == '\0')
+            break;
+        if (*end != '.')
+            return EINVAL;
+        at = static_cast<size_t>(end - sysname.c_str()) + 1;
+    }
+    *locationId = location;
+    return 0;
+}
+
+int LinuxUsbDevice::getLocationId(uint32_t* locationId) const {
+    const size_t slash = syspath_.rfind('/');
+    return locationFromSysname(slash == std::string::npos ? syspath_ : syspath_.substr(slash + 1),
+                               locationId);
+}

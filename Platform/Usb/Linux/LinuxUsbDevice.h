@@ -38,6 +38,11 @@ public:
     int open() override;
     int reset() override;
     int reEnumerate() override;
+    int getLocationId(uint32_t* locationId) const override;
+
+    // The location of a device by its sysfs name ("1-2.3"); EINVAL for a name of another shape
+    // or a path deeper than six ports.
+    static int locationFromSysname(const std::string& sysname, uint32_t* locationId);
 
 protected:
     int setFeatureReport(int interfaceNumber, const uint8_t* report, size_t length,

@@ -113,6 +113,11 @@ int VirtualUsbDevice::reEnumerate() {
     return 0;
 }
 
+int VirtualUsbDevice::getLocationId(uint32_t* locationId) const {
+    *locationId = 0xFE100000;
+    return 0;
+}
+
 int VirtualUsbDevice::reset() {
     QByteArray payload;
     VirtualUsb::appendLe<uint64_t>(payload, generation_);

@@ -20,6 +20,8 @@ public:
     int open() override;
     int reset() override; // the server power-cycles the mouse: unplug, then plug anew
     int reEnumerate() override;
+    // The emulated mouse sits on port 1 of a bus numbered 0xFE, above any real bus number.
+    int getLocationId(uint32_t* locationId) const override;
 
 protected:
     int setFeatureReport(int interfaceNumber, const uint8_t* report, size_t length,
