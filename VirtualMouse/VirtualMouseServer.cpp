@@ -416,13 +416,14 @@ QByteArray VirtualMouseServer::Private::handleGetFeature(const QByteArray& paylo
 }
 
 QByteArray VirtualMouseServer::Private::presenceFrame() const {
-    QByteArray payload;
-    appendLe<uint8_t>(payload, plugged ? 1 : 0);
-    appendLe<uint64_t>(payload, generation);
-    appendLe<uint16_t>(payload, kVendorId);
-    appendLe<uint16_t>(payload, kProductId);
-    payload.append(kProductName);
-    return VirtualUsb::encodeFrame(FrameType::Presence, payload);
+    const VirtualUsb::Presence presence{plugged,
+                                        generation,
+                                        kVendorId,
+                                        kProductId,
+                                        {uint8_t(VirtualMouseFirmware::kPointerInterface),
+                                         uint8_t(VirtualMouseFirmware::kControlInterface)},
+                                        QString::fromLatin1(kProductName)};
+    return VirtualUsb::encodeFrame(FrameType::Presence, VirtualUsb::encodePresence(presence));
 }
 
 void VirtualMouseServer::Private::broadcast(const QByteArray& frame, bool isInputReport) {
@@ -436,11 +437,11 @@ void VirtualMouseServer::Private::broadcast(const QByteArray& frame, bool isInpu
 }
 
 void VirtualMouseServer::Private::sendInputReport(const VirtualMouseFirmware::InputReport& report) {
-    QByteArray payload;
-    appendLe<uint64_t>(payload, generation);
-    appendLe<uint8_t>(payload, uint8_t(report.interfaceNumber));
-    payload.append(report.bytes);
-    broadcast(VirtualUsb::encodeFrame(FrameType::InputReport, payload), true);
+    broadcast(VirtualUsb::encodeFrame(FrameType::InputReport,
+                                      VirtualUsb::encodeInputReport(generation,
+                                                                    uint8_t(report.interfaceNumber),
+                                                                    report.bytes)),
+              true);
 }
 
 void VirtualMouseServer::Private::startMotion(int hz, int seconds) {

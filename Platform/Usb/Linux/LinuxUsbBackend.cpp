@@ -2,12 +2,10 @@
 
 #include "Usb/Linux/LinuxUsbDevice.h"
 #include "Usb/Linux/SysfsHex.h"
-#include "Usb/Linux/UdevPtr.h"
+#include "Usb/Linux/UdevMonitor.h"
 
 #include <QLoggingCategory>
 #include <QSocketNotifier>
-
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -101,27 +99,16 @@ void LinuxUsbBackend::Private::resync() {
 }
 
 void LinuxUsbBackend::Private::readMonitor() {
-    // The socket is non-blocking. A null device means an empty queue or a message the filter
-    // dropped; the notifier is level-triggered, so whatever is still queued wakes it again.
-    for (;;) {
-        errno = 0;
-        UdevPtr<udev_device> device(udev_monitor_receive_device(monitor.get()));
-        if (!device) {
-            if (errno == ENOBUFS) {
-                qCWarning(lcLinuxUsb,
-                          "udev events were lost (receive queue overflowed); rescanning");
-                resync();
-            }
-            return;
-        }
-        const char* action = udev_device_get_action(device.get());
-        const char* syspath = udev_device_get_syspath(device.get());
-        if (action == nullptr || syspath == nullptr)
-            continue;
-        if (std::strcmp(action, "add") == 0)
-            arrived(device.get());
-        else if (std::strcmp(action, "remove") == 0)
-            removed(syspath);
+    const bool complete =
+        drainUdevMonitor(monitor.get(), [this](const char* action, udev_device* device) {
+            if (std::strcmp(action, "add") == 0)
+                arrived(device);
+            else if (std::strcmp(action, "remove") == 0)
+                removed(udev_device_get_syspath(device));
+        });
+    if (!complete) {
+        qCWarning(lcLinuxUsb, "udev events were lost (receive queue overflowed); rescanning");
+        resync();
     }
 }
 
@@ -172,24 +159,13 @@ int LinuxUsbBackend::start() {
     if (!context)
         return errnoOr(ENOMEM);
 
-    // With a udev daemon, take its events: they come once rules have run and the nodes carry
-    // their permissions. Without one (containers, CI) only the kernel's events exist.
-    const char* source = ::access("/run/udev/control", F_OK) == 0 ? "udev" : "kernel";
-    errno = 0;
-    UdevPtr<udev_monitor> monitor(udev_monitor_new_from_netlink(context.get(), source));
-    if (!monitor)
-        return errnoOr(EPROTONOSUPPORT);
-    if (const int r =
-            udev_monitor_filter_add_match_subsystem_devtype(monitor.get(), "usb", "usb_device");
-        r < 0)
-        return -r;
     // Listen before enumerating so that no arrival falls between the two; the devices seen twice
     // are dropped by syspath.
-    if (const int r = udev_monitor_enable_receiving(monitor.get()); r < 0)
-        return -r;
+    int error = 0;
+    UdevPtr<udev_monitor> monitor = openUdevMonitor(context.get(), "usb", "usb_device", &error);
+    if (!monitor)
+        return error;
     const int fd = udev_monitor_get_fd(monitor.get());
-    if (fd < 0)
-        return -fd;
 
     d_->context = std::move(context);
     d_->monitor = std::move(monitor);

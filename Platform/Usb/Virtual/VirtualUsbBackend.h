@@ -5,9 +5,9 @@
 #include <memory>
 
 // The emulated mouse served by kx-virtual-mouse. The backend subscribes on the server's socket
-// and reports the mouse as arriving when the server says it is plugged and as removed when it is
-// unplugged or the server goes away. While no server runs, the socket's folder is watched
-// (inotify through QFileSystemWatcher) so that a server starting later is found at once.
+// (VirtualUsbSubscription) and reports the mouse as arriving when the server says it is plugged
+// and as removed when it is unplugged or the server goes away; a server starting later is found
+// at once.
 class VirtualUsbBackend : public UsbBackend {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <type_traits>
+#include <vector>
 
 // Wire format between an emulated USB device server (kx-virtual-mouse) and its clients over a
 // Unix stream socket.
@@ -25,7 +26,8 @@
 //   Command        UTF-8 command line      Text: i32 status (0 = done), UTF-8 text
 //
 // Server to client, unasked (subscribers only)
-//   Presence       u8 plugged, u64 generation, u16 vendor id, u16 product id, UTF-8 name
+//   Presence       u8 plugged, u64 generation, u16 vendor id, u16 product id,
+//                  u8 count, count x u8 HID interface number, UTF-8 name
 //   InputReport    u64 generation, u8 interface, report bytes (report id in byte 0)
 //
 // The generation changes on every plug; a request naming another generation than the plugged
@@ -52,8 +54,33 @@ struct Frame {
     QByteArray payload;
 };
 
+// What a Presence frame says. The HID interfaces are those whose input reports the device sends.
+struct Presence {
+    bool plugged = false;
+    quint64 generation = 0;
+    quint16 vendorId = 0;
+    quint16 productId = 0;
+    std::vector<uint8_t> interfaces;
+    QString name;
+};
+
+// One InputReport frame; report points into the payload it was read from.
+struct InputReport {
+    quint64 generation = 0;
+    int interfaceNumber = 0;
+    const uint8_t* report = nullptr;
+    size_t length = 0;
+};
+
 // The whole frame, length prefix included.
 QByteArray encodeFrame(FrameType type, const QByteArray& payload);
+
+// Payloads of the server's unasked frames and their readers; a reader gives nullopt for a
+// payload too short for its fields (or, for an input report, without report bytes).
+QByteArray encodePresence(const Presence& presence);
+std::optional<Presence> decodePresence(const QByteArray& payload);
+QByteArray encodeInputReport(quint64 generation, uint8_t interfaceNumber, const QByteArray& report);
+std::optional<InputReport> decodeInputReport(const QByteArray& payload);
 
 // Takes one complete frame off the front of buffer. Returns nullopt while the frame is still
 // incomplete; sets *malformed (and returns nullopt) for a bad length or unknown type.

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// One HID node as a report source announces it: a device node of one HID interface whose input
+// reports it passes on.
+struct HidNodeInfo {
+    quint64 nodeId = 0; // unique per node in this process; reports and removal name it again
+    quint16 vendorId = 0;
+    quint16 productId = 0;
+    int interfaceNumber = -1; // the USB interface, -1 when the node is not on one
+    QString path;             // where the node is: a device node, or the emulated device's
+};

@@ -1,0 +1,21 @@
+#include "Hid/HidNodeSource.h"
+
+#include <algorithm>
+#include <atomic>
+
+HidNodeSource::~HidNodeSource() = default;
+
+void HidNodeSource::addMatch(quint16 vendorId, quint16 productId) {
+    matches_.push_back({vendorId, productId});
+}
+
+bool HidNodeSource::matches(quint16 vendorId, quint16 productId) const {
+    return matches_.empty() || std::any_of(matches_.begin(), matches_.end(), [&](const Match& m) {
+               return m.vendorId == vendorId && m.productId == productId;
+           });
+}
+
+quint64 HidNodeSource::allocateNodeId() {
+    static std::atomic<quint64> next{1};
+    return next.fetch_add(1, std::memory_order_relaxed);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Usb/Virtual/VirtualUsbProtocol.h"
+
+#include <QObject>
+
+#include <memory>
+
+// One subscriber connection to kx-virtual-mouse: connects when the server's socket exists,
+// subscribes, and passes on what the server says unasked. While no server runs, the socket's
+// folder (or the nearest existing folder above it) is watched through inotify, so a server
+// starting later is found at once. A refused, closed or misbehaving connection is dropped and
+// reported as lost; the next change in the folder brings the next attempt.
+class VirtualUsbSubscription : public QObject {
+    Q_OBJECT
+public:
+    explicit VirtualUsbSubscription(QObject* parent = nullptr);
+    ~VirtualUsbSubscription() override;
+
+    // Starts watching. When a server already runs, its first presence is delivered before this
+    // returns (waiting at most VirtualUsbDevice::kReplyTimeoutMs for it).
+    void start();
+
+    const QString& socketPath() const;
+
+Q_SIGNALS:
+    void presenceReceived(const VirtualUsb::Presence& presence);
+    // The report bytes are valid only during the call.
+    void inputReportReceived(const VirtualUsb::InputReport& report);
+    // The server went away or broke the protocol; whatever it had plugged is gone.
+    void connectionLost();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d_;
+};
