@@ -2,6 +2,7 @@
 #include "HvAction.h"
 
 #include "HvLogger.h"
+#include "Workspace/Workspace.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -84,17 +85,6 @@ struct GObjectDeleter {
     void operator()(T* object) const { g_object_unref(object); }
 };
 
-bool launchUri(const QByteArray& uri) {
-    GError* error = nullptr;
-    if (g_app_info_launch_default_for_uri(uri.constData(), nullptr, &error))
-        return true;
-    HV_WARNING(QStringLiteral("cannot open %1: %2")
-                   .arg(QString::fromUtf8(uri),
-                        error ? QString::fromUtf8(error->message) : QStringLiteral("unknown")));
-    g_clear_error(&error);
-    return false;
-}
-
 } // namespace
 
 std::optional<QString> HvAction::getAppPathByid(const QString& identifier) {
@@ -130,7 +120,7 @@ bool HvAction::openPage(const QString& url) {
         HV_WARNING(QStringLiteral("\"%1\" is not a web address").arg(url));
         return false;
     }
-    return launchUri(parsed.toEncoded());
+    return Workspace::openUri(parsed.toEncoded());
 }
 
 bool HvAction::openFile(const QString& path) {
@@ -139,5 +129,5 @@ bool HvAction::openFile(const QString& path) {
         HV_WARNING(QStringLiteral("cannot open \"%1\": no such file").arg(path));
         return false;
     }
-    return launchUri(QUrl::fromLocalFile(info.absoluteFilePath()).toEncoded());
+    return Workspace::openUri(QUrl::fromLocalFile(info.absoluteFilePath()).toEncoded());
 }
