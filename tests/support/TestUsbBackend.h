@@ -25,6 +25,10 @@ public:
     int open() override;
     int reset() override;
     int reEnumerate() override;
+    int getLocationId(uint32_t* locationId) const override {
+        *locationId = 0x01200000;
+        return 0;
+    }
 
 protected:
     int setFeatureReport(int interfaceNumber, const uint8_t* report, size_t length,
