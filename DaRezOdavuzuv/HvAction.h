@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+class QFont;
+
 // File, XML, archive, desktop and logger helpers used throughout the programs.
 class HvAction {
 public:
@@ -56,6 +58,11 @@ public:
     // desktop could not.
     static bool openPage(const QString& url);
     static bool openFile(const QString& path);
+
+    // The font "<name>" of the given pixel size: the program's resource ":/Fonts/<name>.ttf",
+    // else an installed family of that name; none when neither exists or the program has no
+    // window system. Defined in DaRezOdavuzuvWidgets; callers include <QFont>.
+    static std::optional<QFont> customTTFFontWithName(const QString& name, int size);
 
     static void setLoggerDebugLevel();
     static void setLoggerHasFile(bool hasFile);

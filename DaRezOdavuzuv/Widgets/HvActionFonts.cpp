@@ -1,0 +1,52 @@
+#include "HvAction.h"
+#include "HvLogger.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHash>
+
+std::optional<QFont> HvAction::customTTFFontWithName(const QString& name, int size) {
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        size <= 0) {
+        HV_WARNING(QStringLiteral("no font \"%1\" of size %2: not a font name and size")
+                       .arg(name)
+                       .arg(size));
+        return std::nullopt;
+    }
+    // Fonts need the window system's font database, which only a GUI application has.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        HV_WARNING(QStringLiteral("no font \"%1\": the program has no window system").arg(name));
+        return std::nullopt;
+    }
+
+    // Family of each resource font, registered once; an empty family marks a name without a
+    // usable resource file. Fonts are looked up on the GUI thread only.
+    static QHash<QString, QString> resourceFamilies;
+    auto found = resourceFamilies.find(name);
+    if (found == resourceFamilies.end()) {
+        const QString path = QStringLiteral(":/Fonts/%1.ttf").arg(name);
+        QString family;
+        if (QFile::exists(path)) {
+            const int id = QFontDatabase::addApplicationFont(path);
+            const QStringList families =
+                id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+            if (families.isEmpty())
+                HV_WARNING(QStringLiteral("font file %1 could not be loaded").arg(path));
+            else
+                family = families.first();
+        }
+        found = resourceFamilies.insert(name, family);
+    }
+
+    QString family = found.value();
+    if (family.isEmpty()) {
+        if (!QFontDatabase::hasFamily(name))
+            return std::nullopt;
+        family = name;
+    }
+    QFont font(family);
+    font.setPixelSize(size);
+    return font;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QPoint>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+// A top-level window without title bar or frame. Its content view fills it; an optional strip
+// along the top edge moves the window when the user presses in it and drags. Closing the window
+// only hides it, so it can be shown again later.
+class HvNoTitleWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Where the window stays among the others.
+    enum class Level {
+        Normal,   // an ordinary window: task bar entry, takes the focus when shown
+        Floating, // stays above ordinary windows
+        // An overlay: stays above every other window, never takes the keyboard focus, lets mouse
+        // input through to the windows below, has no task bar entry and does not keep the
+        // program running on its own.
+        ScreenSaver,
+    };
+
+    // A window whose content area has the given geometry (screen coordinates, top-left origin).
+    explicit HvNoTitleWindow(const QRect& contentRect, QWidget* parent = nullptr);
+
+    bool isCanDrag() const { return canDrag_; }
+    void setIsCanDrag(bool canDrag);
+    // Height of the drag strip in pixels (default 30); negative values count as 0.
+    int dragHeight() const { return dragHeight_; }
+    void setDragHeight(int height);
+
+    // The view filling the window; the window takes ownership and deletes the previous one.
+    // Null removes the content.
+    QWidget* contentView() const { return contentView_; }
+    void setContentView(QWidget* view);
+
+    Level level() const { return level_; }
+    // Applies at once, also to a window that is showing (it stays shown).
+    void setLevel(Level level);
+
+    // Opaque windows paint their palette background under the content; otherwise (the default)
+    // whatever the content leaves unpainted is transparent where the desktop composites windows.
+    bool isOpaque() const { return opaque_; }
+    void setOpaque(bool opaque);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void applyLevel();
+    bool inDragStrip(const QPoint& localPos) const;
+
+    QPointer<QWidget> contentView_;
+    Level level_ = Level::Normal;
+    bool canDrag_ = true;
+    bool opaque_ = false;
+    int dragHeight_ = 30;
+    bool dragging_ = false;
+    QPoint dragOffset_; // press position relative to the window's top-left corner
+};
