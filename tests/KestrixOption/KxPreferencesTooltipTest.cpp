@@ -3,7 +3,7 @@
 #include "Preferences/UserPreferences.h"
 #include "TooltipManager.h"
 
-#include "../DaRezOdavuzuv/PrivateHome.h"
+#include "PrivateHome.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,259 @@
+#include "DealwithMessage.h"
+
+#include "HvAction.h"
+#include "HvLogger.h"
+#include "KxAction.h"
+#include "Notifications/DistributedNotificationCenter.h"
+#include "ProfieController.h"
+#include "ShowMsgView.h"
+#include "Widgets/HvNoTitleWindow.h"
+#include "Workspace/Workspace.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include <unistd.h>
+
+#ifndef KX_INSTALL_BINDIR
+#error "KX_INSTALL_BINDIR must name the folder the programs are installed in"
+#endif
+
+namespace {
+constexpr int kCodeSettingsSaved = 101;
+constexpr int kCodeDisplaySwitch = 110;
+constexpr int kCodeShowChange = 111;
+constexpr int kCodeRelaunch = 121;
+constexpr int kRelaunchDelayMs = 500;
+
+constexpr uint8_t kReportIdButtons = 2;
+constexpr uint8_t kKindLaunch = 0;
+constexpr uint8_t kKindDpi = 1;
+constexpr uint8_t kKindRate = 2;
+constexpr uint8_t kKindProfile = 4;
+constexpr uint8_t kKindLock = 8;
+constexpr uint8_t kFirstLaunchCode = 160;
+constexpr uint8_t kLastLaunchCode = 184;
+
+constexpr int kStatusProfile = 1;
+constexpr int kStatusDpi = 2;
+constexpr int kStatusRate = 3;
+
+// A number the way the window sends it; anything else (a missing key, text that is not a
+// number, a list) reads as 0.
+int intValue(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::UChar:
+    case QMetaType::Bool:
+    case QMetaType::Double:
+        return value.toInt();
+    case QMetaType::QString:
+        return value.toString().trimmed().toInt();
+    default:
+        return 0;
+    }
+}
+
+int userInfoInt(const Notification& notification, const QString& key) {
+    return notification.userInfo ? intValue(notification.userInfo->value(key)) : 0;
+}
+} // namespace
+
+DealwithMessage::DealwithMessage() {
+    DistributedNotificationCenter::defaultCenter().addObserver(
+        QStringLiteral("KxSettingChange"),
+        [this](const Notification& notification) { apReportPro(notification); });
+    sysProCon_ = ProfieController::getShareProCon();
+    isOsd_ = KxAction::daemonGetOsd();
+}
+
+DealwithMessage::~DealwithMessage() = default;
+
+void DealwithMessage::andDevPro() {
+    HvUSBDealwithObj::andDevPro();
+    KxAction::startListenDev();
+}
+
+void DealwithMessage::removeDevPro() {
+    HvUSBDealwithObj::removeDevPro();
+}
+
+void DealwithMessage::didEndInit() {
+    if (!isOnDev())
+        return;
+    HV_DEBUG(QStringLiteral("Doemon%1").arg(QStringLiteral("resetDev2")));
+    KxAction::startListenDev();
+}
+
+void DealwithMessage::apReportPro(const Notification& notification) {
+    switch (intValue(notification.object)) {
+    case kCodeSettingsSaved:
+        refrshSetting();
+        break;
+    case kCodeDisplaySwitch:
+        isOsd_ = userInfoInt(notification, QStringLiteral("value1")) != 0;
+        break;
+    case kCodeShowChange: {
+        if (!isOsd_)
+            return;
+        const int kind = userInfoInt(notification, QStringLiteral("value1"));
+        const int value2 = userInfoInt(notification, QStringLiteral("value2"));
+        const int value3 = userInfoInt(notification, QStringLiteral("value3"));
+        QString tag;
+        if (kind == 1)
+            tag = QStringLiteral("P%1").arg(value2 + 1);
+        else if (kind == 2)
+            tag = value2 == 0 ? QStringLiteral("normal") : QStringLiteral("battle");
+        else if (kind == 4)
+            tag = QStringLiteral("rate%1").arg(value2);
+        ShowMsgView* view = getShowFrmView();
+        if (!view)
+            return;
+        // Both axes show X: the window sends the stage's X and Y, the pictures hold one value.
+        if (kind == 3)
+            view->showDpi(value2, value3, value3);
+        else
+            view->showWithImageTag(tag);
+        break;
+    }
+    case kCodeRelaunch:
+        HV_DEBUG(QStringLiteral("Domen  Relaunch"));
+        QTimer::singleShot(kRelaunchDelayMs, &context_, [this] { openDrive(); });
+        break;
+    default:
+        break;
+    }
+}
+
+void DealwithMessage::refrshSetting() {
+    HV_DEBUG(QStringLiteral("更新Setting"));
+    sysProCon_->refreshProfile();
+    reSetCurrProfile();
+}
+
+void DealwithMessage::reSetCurrProfile() {
+    usleep(100000);
+}
+
+QString DealwithMessage::applicationPath() {
+    if (const auto path = HvAction::getAppPathByid(QLatin1String(kApplicationId)))
+        return *path;
+    return QStringLiteral(KX_INSTALL_BINDIR "/KxOption");
+}
+
+bool DealwithMessage::openDrive() {
+    const QString path = applicationPath();
+    if (checkApLaunch() || Workspace::isApplicationRunningAtPath(path))
+        return false;
+    if (QFileInfo::exists(path))
+        Workspace::openFile(path);
+    return true;
+}
+
+bool DealwithMessage::checkApLaunch() {
+    return Workspace::isApplicationRunning(QLatin1String(kApplicationId));
+}
+
+ShowMsgView* DealwithMessage::getShowFrmView() {
+    if (!isOsd_)
+        return nullptr;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect frame = ShowMsgView::windowGeometry(screen ? screen->geometry() : QRect());
+    if (!showMsgFrm_) {
+        showMsgFrm_ = std::make_unique<HvNoTitleWindow>(frame);
+        showMsgFrm_->setIsCanDrag(false);
+        showMsgFrm_->setContentView(new ShowMsgView(ShowMsgView::viewFrame()));
+        showMsgFrm_->setLevel(HvNoTitleWindow::Level::ScreenSaver);
+    }
+    showMsgFrm_->setGeometry(frame);
+    showMsgFrm_->show();
+    showMsgFrm_->raise();
+    return static_cast<ShowMsgView*>(showMsgFrm_->contentView());
+}
+
+void DealwithMessage::dealWithMsg(const uint8_t* report) {
+    if (HvLogger::getLogger()->isDebugEnabled())
+        HV_DEBUG(QString::asprintf("Daemon Rec %0x %0x %0x %0x %0x %0x %0x %0x", report[0],
+                                   report[1], report[2], report[3], report[4], report[5],
+                                   report[6], report[7]));
+    if (report[0] == kReportIdButtons)
+        dealWithReport(report);
+}
+
+void DealwithMessage::dealWithReport(const uint8_t* report) {
+    switch (report[1]) {
+    case kKindLaunch:
+        if (report[3] >= kFirstLaunchCode && report[3] <= kLastLaunchCode)
+            dealyLaunchAp(report);
+        break;
+    case kKindDpi:
+        setDpiWithReport(report);
+        break;
+    case kKindRate:
+        setRateWithReport(report);
+        break;
+    case kKindProfile:
+        setProfileWithReport(report);
+        break;
+    case kKindLock:
+        setLockWithReport(report);
+        break;
+    default:
+        break;
+    }
+}
+
+void DealwithMessage::setDpiWithReport(const uint8_t* /*report*/) {
+    int stage = 0;
+    int value = 0;
+    KxAction::getSettingFromDev_Dpi(&stage, &value);
+    if (ShowMsgView* view = getShowFrmView())
+        view->showDpi(stage, value, value);
+    sendDevStatus(kStatusDpi, QVariantList{stage, value, value});
+}
+
+void DealwithMessage::setRateWithReport(const uint8_t* /*report*/) {
+    const int rate = KxAction::getSettingFromDev_Rate();
+    if (rate < 0 || rate > 2)
+        return;
+    if (ShowMsgView* view = getShowFrmView())
+        view->showWithImageTag(QStringLiteral("rate%1").arg(rate));
+    sendDevStatus(kStatusRate, QVariantList{rate});
+}
+
+void DealwithMessage::setProfileWithReport(const uint8_t* /*report*/) {
+    const int profile = KxAction::getProfileByDevice();
+    if (profile < 0 || profile > 4)
+        return;
+    // The window follows the change and sends it back as a display request of its own.
+    if (checkApLaunch()) {
+        sendDevStatus(kStatusProfile, profile);
+        return;
+    }
+    if (ShowMsgView* view = getShowFrmView())
+        view->showWithImageTag(QStringLiteral("P%1").arg(profile + 1));
+}
+
+void DealwithMessage::setLockWithReport(const uint8_t* /*report*/) {
+    const int state = KxAction::getFWLockState();
+    if (ShowMsgView* view = getShowFrmView())
+        view->showWithImageTag(state == 1 ? QStringLiteral("lock") : QStringLiteral("unlock"));
+}
+
+void DealwithMessage::dealyLaunchAp(const uint8_t* report) {
+    if (const auto path = KxAction::daemonGetLaunchPath(report[3]))
+        launchAppByPath(*path);
+}
+
+void DealwithMessage::launchAppByPath(const QString& path) {
+    if (!path.isEmpty() && QFileInfo::exists(path))
+        Workspace::openFile(path);
+}

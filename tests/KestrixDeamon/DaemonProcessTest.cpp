@@ -1,0 +1,193 @@
+// KestrixDeamon end to end: the emulated mouse and the daemon as programs of their own, this
+// process as the configuration window, all on the test's session bus.
+#include "EventLoopWait.h"
+#include "KxAction.h"
+#include "Notifications/DistributedNotificationCenter.h"
+#include "Preferences/UserPreferences.h"
+#include "PrivateHome.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+const auto* const kHome = testing::AddGlobalTestEnvironment(new PrivateHome);
+
+class DaemonProcessTest : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!QDBusConnection::sessionBus().isConnected())
+            GTEST_SKIP() << "no session bus (./kx test provides one)";
+        observer = DistributedNotificationCenter::defaultCenter().addObserver(
+            QStringLiteral("KxDevStatus"), [this](const Notification& n) {
+                statuses.push_back(n.userInfo.value_or(QVariantMap()));
+            });
+    }
+    void TearDown() override {
+        DistributedNotificationCenter::defaultCenter().removeObserver(observer);
+        for (QProcess* process : {&daemon, &mouse}) {
+            if (process->state() == QProcess::NotRunning)
+                continue;
+            process->terminate();
+            process->waitForFinished(5000);
+        }
+    }
+
+    void startMouse(const QString& state = QStringLiteral("plugged")) {
+        mouse.start(KX_VIRTUAL_MOUSE_PATH, state == "plugged"
+                                               ? QStringList{"serve"}
+                                               : QStringList{"serve", "--unplugged"});
+        ASSERT_TRUE(mouse.waitForStarted());
+        ASSERT_TRUE(KxTest::waitFor([&] { return mouse.canReadLine(); }));
+    }
+    // Runs a command of the emulated mouse; its answer.
+    QString mouseCommand(const QString& line) {
+        QProcess client;
+        client.start(KX_VIRTUAL_MOUSE_PATH, line.split(' '));
+        EXPECT_TRUE(client.waitForFinished(10000));
+        EXPECT_EQ(client.exitCode(), 0) << client.readAllStandardError().toStdString();
+        return QString::fromLocal8Bit(client.readAllStandardOutput());
+    }
+    void startDaemon() {
+        daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        daemon.start(KX_DAEMON_PATH, {});
+        ASSERT_TRUE(daemon.waitForStarted());
+        // Listening once it says so.
+        ASSERT_TRUE(KxTest::waitFor([&] {
+            daemonOutput += QString::fromLocal8Bit(daemon.readAllStandardOutput());
+            return daemonOutput.contains("Starting run loop.");
+        }));
+    }
+    std::vector<int> types() const {
+        std::vector<int> result;
+        for (const QVariantMap& status : statuses)
+            result.push_back(status.value("type").toInt());
+        return result;
+    }
+    bool waitForStatuses(size_t count) {
+        return KxTest::waitFor([&] { return statuses.size() >= count; });
+    }
+
+    QProcess mouse;
+    QProcess daemon;
+    QString daemonOutput;
+    DistributedNotificationCenter::Token observer = 0;
+    std::vector<QVariantMap> statuses;
+};
+
+TEST_F(DaemonProcessTest, ArrivalsAndRemovalsOfTheMouse) {
+    startMouse();
+    startDaemon();
+    ASSERT_TRUE(waitForStatuses(2));
+    KxTest::spin(300);
+    EXPECT_EQ(types(), (std::vector<int>{101, 101})) << "present at start: announced twice";
+    EXPECT_EQ(statuses[0].value("value").toInt(), 101);
+
+    mouseCommand("unplug");
+    ASSERT_TRUE(waitForStatuses(3));
+    EXPECT_EQ(statuses[2], (QVariantMap{{"type", 100}, {"value", 100}}));
+    mouseCommand("plug");
+    ASSERT_TRUE(waitForStatuses(4));
+    KxTest::spin(300);
+    EXPECT_EQ(types(), (std::vector<int>{101, 101, 100, 101}));
+}
+
+TEST_F(DaemonProcessTest, StartedWithoutTheMouseSaysNothingUntilItArrives) {
+    startMouse("unplugged");
+    startDaemon();
+    KxTest::spin(500);
+    EXPECT_TRUE(statuses.empty());
+    mouseCommand("plug");
+    ASSERT_TRUE(waitForStatuses(1));
+    KxTest::spin(300);
+    EXPECT_EQ(types(), (std::vector<int>{101}));
+}
+
+TEST_F(DaemonProcessTest, TheMousesOwnButtonsReachTheWindow) {
+    startMouse();
+    startDaemon();
+    ASSERT_TRUE(waitForStatuses(2));
+    // The stage the mouse moved to, and its DPI, as it reports them itself.
+    const QString state = mouseCommand("press dpi");
+    ASSERT_TRUE(waitForStatuses(3));
+    const QVariantMap dpi = statuses[2];
+    EXPECT_EQ(dpi.value("type").toInt(), 2);
+    EXPECT_TRUE(state.contains(QStringLiteral("stage %1 (%2 DPI)")
+                                   .arg(dpi.value("value1").toInt() + 1)
+                                   .arg(dpi.value("value2").toInt() * 100)))
+        << state.toStdString();
+    EXPECT_EQ(dpi.value("value2"), dpi.value("value3"));
+
+    mouseCommand("press rate");
+    ASSERT_TRUE(waitForStatuses(4));
+    EXPECT_EQ(statuses[3].value("type").toInt(), 3);
+}
+
+TEST_F(DaemonProcessTest, ABoundButtonStartsItsProgramWithTheWindowClosed) {
+    const QString program = PrivateHome::dir("home") + "/bound-app";
+    {
+        QFile file(program);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("#!/bin/sh\ntouch '%1.started'\n").arg(program).toUtf8());
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    UserPreferences::open()->setValue(KxAction::launchPathKey(160), program);
+    startMouse();
+    // The window bound button 1 of profile 1 to launch slot 160.
+    KxAction::setPauseHookForTesting([](unsigned) {});
+    KxAction::startListenDev();
+    const uint8_t step[] = {160, 0x40};
+    const uint8_t mode[] = {160};
+    ASSERT_EQ(KxAction::sendWriteReport(16, step, 2), 1);
+    ASSERT_EQ(KxAction::sendWriteReport(16 + 80, mode, 1), 1);
+    KxAction::setPauseHookForTesting({});
+
+    startDaemon();
+    ASSERT_TRUE(waitForStatuses(2));
+    mouseCommand("press button 1");
+    EXPECT_TRUE(KxTest::waitFor([&] { return QFileInfo::exists(program + ".started"); }));
+}
+
+TEST_F(DaemonProcessTest, SurvivesMalformedMessagesAndEndsCleanlyOnSignals) {
+    startMouse();
+    startDaemon();
+    ASSERT_TRUE(waitForStatuses(2));
+
+    // A second copy says so and leaves the first one alone.
+    QProcess second;
+    second.start(KX_DAEMON_PATH, {});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(second.readAllStandardError().contains("already running"));
+
+    auto sendSignal = [](const QString& member, const QVariantList& arguments) {
+        QDBusMessage message =
+            QDBusMessage::createSignal(DistributedNotificationCenter::kPath,
+                                       DistributedNotificationCenter::kInterface, member);
+        message.setArguments(arguments);
+        QDBusConnection::sessionBus().send(message);
+    };
+    sendSignal("KxSettingChange", {});
+    sendSignal("KxSettingChange", {111});
+    sendSignal("KxSettingChange", {QString("111"), QString("no dictionary"), true});
+    sendSignal("KxSettingChange", {QString("abc"), QVariantMap{}, true});
+    sendSignal("KxSettingChange",
+               {QString("111"), QVariantMap{{"value1", "3"}, {"value2", QVariantList{}}}, true});
+    sendSignal("KxSettingChange", {QString("121"), QVariantMap{}, false, 7, 8});
+
+    mouseCommand("press dpi");
+    ASSERT_TRUE(waitForStatuses(3)) << "still serving after every malformed message";
+    EXPECT_EQ(daemon.state(), QProcess::Running);
+
+    ::kill(static_cast<pid_t>(daemon.processId()), SIGTERM);
+    ASSERT_TRUE(daemon.waitForFinished(5000));
+    EXPECT_EQ(daemon.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(daemon.exitCode(), 0);
+}
+} // namespace

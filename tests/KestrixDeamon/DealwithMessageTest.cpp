@@ -1,0 +1,295 @@
+#include "DealwithMessage.h"
+#include "EventLoopWait.h"
+#include "FirmwareUsbBackend.h"
+#include "KxAction.h"
+#include "Notifications/DistributedNotificationCenter.h"
+#include "Preferences/UserPreferences.h"
+#include "PrivateHome.h"
+#include "ProfieController.h"
+#include "ShowMsgView.h"
+#include "Usb/UsbNotificationPort.h"
+#include "Widgets/HvNoTitleWindow.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+constexpr const char* kAppId = "com.vlak.KxOption";
+
+// A program that leaves a marker file when started: the application bound to a button, and the
+// configuration window's stand-in.
+QString writeMarkerProgram(const QString& name) {
+    const QString path = PrivateHome::dir("home") + "/" + name;
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("#!/bin/sh\ntouch '%1.started'\n").arg(path).toUtf8());
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+bool started(const QString& program) {
+    return QFileInfo::exists(program + ".started");
+}
+
+// The configuration window's desktop entry must exist before GIO first looks.
+class DaemonHome : public PrivateHome {
+public:
+    void prepare() override {
+        const QString window = writeMarkerProgram("KxOption");
+        QDir().mkpath(dir("data") + "/applications");
+        QFile entry(dir("data") + "/applications/" + kAppId + ".desktop");
+        ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+        entry.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=KxOption\nExec=%1\n")
+                        .arg(window)
+                        .toUtf8());
+    }
+};
+const auto* const kHome = testing::AddGlobalTestEnvironment(new DaemonHome);
+
+class DealwithMessageTest : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!QDBusConnection::sessionBus().isConnected())
+            GTEST_SKIP() << "no session bus (./kx test provides one)";
+        UsbNotificationPort::setBackendFactory([this] {
+            auto backend = std::make_unique<FirmwareUsbBackend>(firmware, requestLog);
+            std::vector<std::unique_ptr<UsbBackend>> backends;
+            backends.push_back(std::move(backend));
+            return backends;
+        });
+        KxAction::setPauseHookForTesting([](unsigned) {});
+        observer = DistributedNotificationCenter::defaultCenter().addObserver(
+            QStringLiteral("KxDevStatus"),
+            [this](const Notification& n) { statuses.push_back(*n.userInfo); });
+        handler = std::make_unique<DealwithMessage>();
+        testing::internal::CaptureStdout();
+        handler->andDevPro(); // the mouse is there: the requester finds it
+        testing::internal::GetCapturedStdout();
+        ASSERT_TRUE(KxTest::waitFor([&] { return !statuses.empty(); }));
+        statuses.clear();
+    }
+    void TearDown() override {
+        handler.reset();
+        DistributedNotificationCenter::defaultCenter().removeObserver(observer);
+        KxAction::setPauseHookForTesting({});
+        UsbNotificationPort::setBackendFactory({});
+        if (ownsAppName)
+            QDBusConnection::sessionBus().unregisterService(kAppId);
+    }
+
+    void report(uint8_t id, uint8_t kind, uint8_t code = 0) {
+        const uint8_t bytes[8] = {id, kind, 0, code, 0, 0, 0, 0};
+        handler->dealWithMsg(bytes);
+    }
+    void press(VirtualMouseFirmware::Key key) {
+        ASSERT_TRUE(firmware->press(key).has_value());
+        report(2, static_cast<uint8_t>(key));
+    }
+    void pretendWindowRuns() {
+        ownsAppName = QDBusConnection::sessionBus().registerService(kAppId);
+        ASSERT_TRUE(ownsAppName);
+    }
+    // The status notifications posted so far, after the bus had time to bring them back.
+    std::vector<QVariantMap> postedStatuses(size_t expected) {
+        KxTest::waitFor([&] { return statuses.size() >= expected; }, 2000);
+        KxTest::spin(50);
+        return statuses;
+    }
+    ShowMsgView* view() const {
+        return handler->showMsgFrm()
+                   ? static_cast<ShowMsgView*>(handler->showMsgFrm()->contentView())
+                   : nullptr;
+    }
+    void settingChange(int code, std::optional<QVariantMap> userInfo = std::nullopt) {
+        handler->apReportPro({QStringLiteral("KxSettingChange"), QString::number(code), userInfo});
+    }
+
+    std::shared_ptr<VirtualMouseFirmware> firmware = std::make_shared<VirtualMouseFirmware>();
+    std::shared_ptr<std::vector<std::string>> requestLog =
+        std::make_shared<std::vector<std::string>>();
+    std::unique_ptr<DealwithMessage> handler;
+    DistributedNotificationCenter::Token observer = 0;
+    std::vector<QVariantMap> statuses;
+    bool ownsAppName = false;
+};
+
+QVariantMap status(int type, std::initializer_list<std::pair<const char*, int>> values) {
+    QVariantMap map{{QStringLiteral("type"), type}};
+    for (const auto& [key, value] : values)
+        map.insert(QString::fromLatin1(key), value);
+    return map;
+}
+
+TEST_F(DealwithMessageTest, DpiAndRateButtonsShowAndReportTheMouseState) {
+    press(VirtualMouseFirmware::Key::Dpi);
+    const auto& state = firmware->state();
+    ASSERT_NE(view(), nullptr);
+    EXPECT_EQ(view()->dpiText(), QString::number(state.dpi * 100));
+    EXPECT_TRUE(handler->showMsgFrm()->isVisible());
+
+    press(VirtualMouseFirmware::Key::Rate);
+    const int rateIndex = state.rateCode == 0 ? 2 : state.rateCode == 1 ? 1 : 0;
+    EXPECT_EQ(view()->showImage(),
+              view()->imageArr().value(QStringLiteral("rate%1").arg(rateIndex)));
+
+    // With the display off nothing is shown, but the window is still told.
+    handler->setIsOsd(false);
+    handler->showMsgFrm()->close();
+    press(VirtualMouseFirmware::Key::Dpi);
+    EXPECT_FALSE(handler->showMsgFrm()->isVisible());
+
+    const auto posted = postedStatuses(3);
+    ASSERT_EQ(posted.size(), 3u);
+    EXPECT_EQ(posted[1], status(3, {{"value1", rateIndex}}));
+    EXPECT_EQ(posted[2],
+              status(2, {{"value1", state.stage}, {"value2", state.dpi}, {"value3", state.dpi}}));
+    EXPECT_EQ(posted[0].value("type").toInt(), 2);
+}
+
+TEST_F(DealwithMessageTest, ProfileButtonGoesToTheRunningWindowOrToTheDisplay) {
+    press(VirtualMouseFirmware::Key::Profile);
+    const int profileIndex = firmware->state().profile - 1;
+    ASSERT_NE(view(), nullptr) << "the window is closed: the display shows the profile";
+    EXPECT_EQ(view()->showImage(),
+              view()->imageArr().value(QStringLiteral("P%1").arg(profileIndex + 1)));
+
+    handler->showMsgFrm()->close();
+    pretendWindowRuns();
+    press(VirtualMouseFirmware::Key::Profile);
+    EXPECT_FALSE(handler->showMsgFrm()->isVisible()) << "the window follows and asks itself";
+    const auto posted = postedStatuses(1);
+    ASSERT_EQ(posted.size(), 1u) << "nothing is posted while the window is closed";
+    EXPECT_EQ(posted[0], status(1, {{"value", firmware->state().profile - 1}}));
+}
+
+TEST_F(DealwithMessageTest, LockShowsLockOrUnlockAndOtherReportsDoNothing) {
+    press(VirtualMouseFirmware::Key::Lock);
+    ASSERT_NE(view(), nullptr);
+    EXPECT_EQ(view()->showImage(), view()->imageArr().value("lock"));
+    press(VirtualMouseFirmware::Key::Lock);
+    EXPECT_EQ(view()->showImage(), view()->imageArr().value("unlock"));
+
+    handler->showMsgFrm()->close();
+    requestLog->clear();
+    report(1, 1);    // a pointer report
+    report(2, 3);    // an unlisted kind
+    report(2, 0, 0); // a launch report without a slot code
+    EXPECT_TRUE(requestLog->empty()) << "nothing is read from the mouse";
+    EXPECT_FALSE(handler->showMsgFrm()->isVisible());
+    EXPECT_TRUE(postedStatuses(0).empty());
+}
+
+TEST_F(DealwithMessageTest, LaunchReportsStartTheProgramBoundToTheirSlotOnly) {
+    const QString bound = writeMarkerProgram("bound-app");
+    const QString other = writeMarkerProgram("other-app");
+    {
+        auto settings = UserPreferences::open();
+        settings->setValue(KxAction::launchPathKey(160), bound);
+        settings->setValue(KxAction::launchPathKey(173), other); // profile 3, button 4
+        settings->setValue(KxAction::launchPathKey(184), PrivateHome::dir("home") + "/gone");
+    }
+    report(2, 0, 159);
+    report(2, 0, 185);
+    report(2, 0, 184); // a path that no longer exists: nothing
+    KxTest::spin(200);
+    EXPECT_FALSE(started(bound));
+    EXPECT_FALSE(started(other));
+
+    report(2, 0, 160);
+    EXPECT_TRUE(KxTest::waitFor([&] { return started(bound); }));
+    EXPECT_FALSE(started(other));
+    report(2, 0, 173);
+    EXPECT_TRUE(KxTest::waitFor([&] { return started(other); }));
+}
+
+TEST_F(DealwithMessageTest, DisplayMessagesFromTheWindow) {
+    // Kind 3 with different X and Y shows X.
+    settingChange(111, QVariantMap{{"value1", 3}, {"value2", 1}, {"value3", 57}, {"value4", 32}});
+    ASSERT_NE(view(), nullptr);
+    EXPECT_EQ(view()->dpiText(), QStringLiteral("5700"));
+
+    settingChange(111, QVariantMap{{"value1", 2}, {"value2", 0}});
+    EXPECT_TRUE(view()->showImage().isNull()) << "mode pictures do not exist: shown empty";
+
+    // Switched off: no window shows; switched on again: it does.
+    handler->showMsgFrm()->close();
+    settingChange(110, QVariantMap{{"value1", false}});
+    settingChange(111, QVariantMap{{"value1", 1}, {"value2", 2}});
+    EXPECT_FALSE(handler->showMsgFrm()->isVisible());
+    settingChange(110, QVariantMap{{"value1", true}});
+    settingChange(111, QVariantMap{{"value1", 1}, {"value2", 2}});
+    EXPECT_EQ(view()->showImage(), view()->imageArr().value("P3"));
+}
+
+TEST_F(DealwithMessageTest, DisplayOffFromTheStartMakesNoWindow) {
+    UserPreferences::open()->setValue(QStringLiteral("OSDTag"), false);
+    handler = std::make_unique<DealwithMessage>();
+    settingChange(111, QVariantMap{{"value1", 4}, {"value2", 1}});
+    press(VirtualMouseFirmware::Key::Dpi);
+    EXPECT_EQ(handler->showMsgFrm(), nullptr);
+    UserPreferences::open()->remove(QStringLiteral("OSDTag"));
+}
+
+TEST_F(DealwithMessageTest, MalformedMessagesReadAsZeroAndNeverCrash) {
+    const QVariant junk[] = {QVariant(), QStringLiteral("abc"), QVariantList{1, 2}, QVariant(3.7),
+                             QVariantMap{{"x", 1}}};
+    for (const QVariant& object : junk) {
+        handler->apReportPro({QStringLiteral("KxSettingChange"), object, std::nullopt});
+        for (const QVariant& value : junk)
+            handler->apReportPro({QStringLiteral("KxSettingChange"), QStringLiteral("111"),
+                                  QVariantMap{{"value1", value}, {"value2", value}}});
+    }
+    handler->apReportPro({QStringLiteral("KxSettingChange"), QStringLiteral("111"), std::nullopt});
+    ASSERT_NE(view(), nullptr) << "111 with unreadable values is kind 0: an empty display";
+    EXPECT_TRUE(view()->showImage().isNull());
+
+    // A signal of the wrong shape on the bus reaches the handler as no object and no values.
+    QDBusMessage bad = QDBusMessage::createSignal(DistributedNotificationCenter::kPath,
+                                                  DistributedNotificationCenter::kInterface,
+                                                  QStringLiteral("KxSettingChange"));
+    bad << 121 << QStringLiteral("value1");
+    EXPECT_TRUE(QDBusConnection::sessionBus().send(bad));
+    KxTest::spin(100);
+}
+
+TEST_F(DealwithMessageTest, SavedSettingsReloadTheProfilesEvenWithoutMouse) {
+    ProfieController* library = ProfieController::getShareProCon();
+    auto acceleration = [](const ProfieController& profiles) {
+        return profiles.profileArr()[2]->profileData().acceler;
+    };
+    // The window changes a profile and saves the set; the daemon only hears "101".
+    const uint32_t changed = acceleration(*library) + 7;
+    {
+        ProfieController window;
+        _Kx_PROFILE data = window.profileArr()[2]->profileData();
+        data.acceler = changed;
+        window.profileArr()[2]->setProfileData(data);
+        window.saveToSys();
+    }
+    handler->removeDevPro();
+    settingChange(101);
+    EXPECT_EQ(acceleration(*library), changed);
+}
+
+TEST_F(DealwithMessageTest, RelaunchStartsTheWindowHalfASecondLaterUnlessItRuns) {
+    const QString window = PrivateHome::dir("home") + "/KxOption";
+    pretendWindowRuns();
+    settingChange(121);
+    KxTest::spin(800);
+    EXPECT_FALSE(started(window)) << "still running when the delay ends: not started twice";
+
+    QDBusConnection::sessionBus().unregisterService(kAppId);
+    ownsAppName = false;
+    settingChange(121);
+    KxTest::spin(300);
+    EXPECT_FALSE(started(window)) << "not before the delay";
+    EXPECT_TRUE(KxTest::waitFor([&] { return started(window); }));
+}
+} // namespace

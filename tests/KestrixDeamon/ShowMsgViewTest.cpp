@@ -1,0 +1,182 @@
+#include "ShowMsgView.h"
+
+#include "HvNoTitleWindow.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "EventLoopWait.h"
+
+namespace {
+
+// Bounding box (device pixels) of the pixels where two images of the same size differ.
+QRect changedPixels(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QRect changed;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col)
+            if (x.pixel(col, row) != y.pixel(col, row))
+                changed |= QRect(col, row, 1, 1);
+    return changed;
+}
+
+class ShowMsgViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.setContentView(view);
+        window.setLevel(HvNoTitleWindow::Level::ScreenSaver);
+        window.show();
+    }
+
+    // Ticks until the display ends and lets the queued close run.
+    void finishDisplay() {
+        for (int tick = 0; tick < 100 && !view->isStop(); ++tick)
+            view->timerPro();
+        QCoreApplication::sendPostedEvents();
+    }
+
+    // The view painted over opaque red, in device pixels.
+    QImage renderOverRed() {
+        const qreal ratio = view->devicePixelRatioF();
+        QImage image(view->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::red);
+        view->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+        image.setDevicePixelRatio(1);
+        return image;
+    }
+
+    HvNoTitleWindow window{ShowMsgView::windowGeometry(QRect(0, 0, 1920, 1080))};
+    ShowMsgView* view = new ShowMsgView(ShowMsgView::viewFrame());
+};
+
+TEST_F(ShowMsgViewTest, NewShowRestartsCountdownAndLastTickClosesKeptWindow) {
+    view->showWithImageTag(QStringLiteral("P1"));
+    for (int tick = 0; tick < 3; ++tick)
+        view->timerPro();
+    view->showWithImageTag(QStringLiteral("rate1"));
+    EXPECT_EQ(view->timeSetp(), ShowMsgView::kDisplayTicks);
+    EXPECT_EQ(view->findChildren<QTimer*>().size(), 1);
+
+    for (int tick = 1; tick < ShowMsgView::kDisplayTicks; ++tick)
+        view->timerPro();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(window.isVisible());
+    view->timerPro();
+    EXPECT_TRUE(view->isStop());
+    QCoreApplication::sendPostedEvents();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.contentView(), view);
+
+    // A show handled after the last tick but before the queued close keeps the window up.
+    window.show();
+    view->showWithImageTag(QStringLiteral("P2"));
+    for (int tick = 0; tick < ShowMsgView::kDisplayTicks; ++tick)
+        view->timerPro();
+    view->showWithImageTag(QStringLiteral("P3"));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(window.isVisible());
+
+    // The timer itself ends the display.
+    EXPECT_TRUE(KxTest::waitFor([&] { return !window.isVisible(); }, 10000));
+}
+
+TEST_F(ShowMsgViewTest, DpiIsDrawnInHundredsAndRequestsWithoutPictureChangeNothing) {
+    view->showDpi(2, 57, 57);
+    EXPECT_EQ(view->dpiText(), QStringLiteral("5700"));
+    const QImage plain = view->imageArr().value(QStringLiteral("dpi2"));
+    EXPECT_FALSE(changedPixels(view->showImage(), plain).isNull());
+    // The table's picture stays unmarked for the next display.
+    EXPECT_TRUE(changedPixels(plain, ShowMsgView::loadTableImage(QStringLiteral("Level3.png"),
+                                                                 plain.devicePixelRatio()))
+                    .isNull());
+    finishDisplay();
+
+    const qint64 shown = view->showImage().cacheKey();
+    view->showDpi(4, 16, 16);
+    view->showDpi(-1, 16, 16);
+    view->showDpi(0, 16, 17); // separate X and Y values have no pictures
+    EXPECT_EQ(view->showImage().cacheKey(), shown);
+    EXPECT_EQ(view->dpiText(), QStringLiteral("5700"));
+    EXPECT_TRUE(view->isStop());
+}
+
+TEST_F(ShowMsgViewTest, TagsWithoutPictureShowTransparentView) {
+    for (const QString& tag : {QStringLiteral("normal"), QStringLiteral("battle"), QString(),
+                               QStringLiteral("dpixy0"), QStringLiteral("Lock")}) {
+        SCOPED_TRACE(tag.toStdString());
+        view->showWithImageTag(QStringLiteral("P4")); // a picture that must go away
+        view->showWithImageTag(tag);
+        EXPECT_FALSE(view->isStop());
+        QImage clear(renderOverRed().size(), QImage::Format_ARGB32_Premultiplied);
+        clear.fill(Qt::transparent);
+        EXPECT_EQ(renderOverRed(), clear);
+        finishDisplay();
+    }
+}
+
+// Runs also on a high-density screen (a CTest of its own), where the @2x pictures are used.
+TEST_F(ShowMsgViewTest, PictureReplacesEverythingCentredInTheView) {
+    view->showWithImageTag(QStringLiteral("lock"));
+    const QImage picture = view->showImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int ratio = view->devicePixelRatioF() > 1 ? 2 : 1;
+    ASSERT_EQ(picture.devicePixelRatio(), ratio);
+    ASSERT_EQ(view->size(), ShowMsgView::kContentSize); // the content view fills the window
+
+    // The picture's own pixels, transparent corners included; transparent bands around it.
+    const QImage painted = renderOverRed();
+    const int top = (ShowMsgView::kContentSize.height() - ShowMsgView::kViewSize.height()) / 2;
+    QImage copied = painted.copy(0, top * ratio, picture.width(), picture.height());
+    copied.setDevicePixelRatio(ratio);
+    EXPECT_EQ(copied, picture);
+    EXPECT_EQ(qAlpha(painted.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(painted.pixel(painted.width() - 1, painted.height() - 1)), 0);
+}
+
+// The DPI text never paints over the artwork around its area and is centred in it, also for
+// values too wide for the full font size and on high-density pictures.
+TEST(ShowMsgViewComposition, TextStaysCentredInsideDpiArea) {
+    const auto attributes = ShowMsgView::getStrAtt(Qt::white, ShowMsgView::kDpiFontSize);
+    for (const int ratio : {1, 2}) {
+        const QImage stage = ShowMsgView::loadTableImage(QStringLiteral("Level1.png"), ratio);
+        const QRect& r = ShowMsgView::kDpiTextRect;
+        const QRect area(r.topLeft() * ratio, r.size() * ratio);
+        for (const QString& text : {QStringLiteral("100"), QStringLiteral("3500"),
+                                    QStringLiteral("12000"), QStringLiteral("888888")}) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2x").arg(text).arg(ratio).toStdString());
+            const QImage composed = ShowMsgView::composeDpiImage(stage, attributes, text);
+            EXPECT_EQ(composed.devicePixelRatio(), ratio);
+            const QRect changed = changedPixels(composed, stage);
+            // Strictly inside: text cut off by the clip would touch the area's edges.
+            EXPECT_TRUE(area.adjusted(1, 1, -1, -1).contains(changed));
+            const QPointF offset = QRectF(changed).center() - QRectF(area).center();
+            EXPECT_LE(std::abs(offset.x()), 3 * ratio);
+            EXPECT_LE(std::abs(offset.y()), 3 * ratio);
+        }
+    }
+}
+
+TEST(ShowMsgViewPictures, EveryTablePictureLoadsInBothDensities) {
+    ShowMsgView view(ShowMsgView::viewFrame());
+    EXPECT_EQ(view.imageArr().size(), qsizetype(ShowMsgView::imageTable().size()));
+    for (const auto& [tag, fileName] : ShowMsgView::imageTable()) {
+        SCOPED_TRACE(fileName.toStdString());
+        EXPECT_TRUE(view.imageArr().contains(tag));
+        EXPECT_EQ(ShowMsgView::loadTableImage(fileName, 1).size(), ShowMsgView::kViewSize);
+        const QImage doubled = ShowMsgView::loadTableImage(fileName, 1.5);
+        EXPECT_EQ(doubled.size(), ShowMsgView::kViewSize * 2);
+        EXPECT_EQ(doubled.deviceIndependentSize().toSize(), ShowMsgView::kViewSize);
+    }
+}
+
+TEST(ShowMsgViewGeometry, WindowSitsCentredAboveTheScreenBottom) {
+    EXPECT_EQ(ShowMsgView::windowGeometry(QRect(1920, 200, 1280, 800)), QRect(2253, 714, 613, 186));
+    EXPECT_EQ(ShowMsgView::windowGeometry(QRect()), QRect(0, 0, 613, 186));
+}
+
+} // namespace
