@@ -98,6 +98,7 @@ struct VirtualMouseServer::Private {
     struct Client {
         QByteArray received;
         bool subscribed = false;
+        bool wantsInputReports = false;
     };
 
     VirtualMouseServer* q = nullptr;
@@ -316,6 +317,8 @@ bool VirtualMouseServer::Private::handleFrame(QLocalSocket* socket, Client& clie
     switch (frame.type) {
     case FrameType::Subscribe:
         client.subscribed = true;
+        client.wantsInputReports =
+            payload.isEmpty() || (payload[0] & VirtualUsb::kSubscribeInputReports);
         socket->write(presenceFrame());
         return true;
     case FrameType::SetFeature:
@@ -428,7 +431,7 @@ QByteArray VirtualMouseServer::Private::presenceFrame() const {
 
 void VirtualMouseServer::Private::broadcast(const QByteArray& frame, bool isInputReport) {
     for (auto& [socket, client] : clients) {
-        if (!client.subscribed)
+        if (!client.subscribed || (isInputReport && !client.wantsInputReports))
             continue;
         if (isInputReport && socket->bytesToWrite() > kMaxQueuedBytes)
             continue;

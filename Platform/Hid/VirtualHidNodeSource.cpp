@@ -7,7 +7,7 @@
 
 struct VirtualHidNodeSource::Private {
     VirtualHidNodeSource* q = nullptr;
-    VirtualUsbSubscription subscription;
+    VirtualUsbSubscription subscription{VirtualUsbSubscription::Reports::Wanted};
     quint64 generation = 0;         // the plugged generation whose nodes exist, 0 when none
     std::map<int, quint64> nodeIds; // by interface number
 

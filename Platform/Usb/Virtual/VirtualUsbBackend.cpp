@@ -5,7 +5,7 @@
 
 struct VirtualUsbBackend::Private {
     VirtualUsbBackend* q = nullptr;
-    VirtualUsbSubscription subscription;
+    VirtualUsbSubscription subscription{VirtualUsbSubscription::Reports::NotWanted};
     quint64 serviceId = 0; // the arrival announced for the plugged generation, 0 when none
     quint64 generation = 0;
 

@@ -16,7 +16,8 @@
 // frame with a bad length or an unknown type closes the connection.
 //
 // Client to server                         Server's reply
-//   Subscribe      (nothing)               Presence now and on every change; InputReport
+//   Subscribe      [u8 flags]              Presence now and on every change; InputReport
+//                                          unless flags lacks kSubscribeInputReports
 //   SetFeature     u64 generation,         Result: i32 status (0 or errno), u32 transferred
 //                  u8 interface, data...
 //   GetFeature     u64 generation,         Result: i32 status, u32 transferred, data...
@@ -36,6 +37,9 @@ namespace VirtualUsb {
 
 inline constexpr uint32_t kMaxFrameLength = 16384; // a dump of every button record fits
 inline constexpr int kLengthPrefix = 4;
+// Subscribe flags. Without a flags byte a subscriber gets input reports too; a client that only
+// follows plugging leaves the bit out and is not woken by every motion of the mouse.
+inline constexpr uint8_t kSubscribeInputReports = 0x01;
 
 enum class FrameType : uint8_t {
     Subscribe = 0x01,

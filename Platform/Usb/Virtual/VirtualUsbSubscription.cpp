@@ -17,6 +17,7 @@ struct VirtualUsbSubscription::Private {
     std::unique_ptr<QLocalSocket> socket;
     QByteArray received;
     bool presenceKnown = false; // a Presence frame came on this connection
+    Reports reports = Reports::Wanted;
 
     void watchSocketFolder();
     void connectIfPresent();
@@ -50,8 +51,10 @@ void VirtualUsbSubscription::Private::connectIfPresent() {
         return;
     socket = std::make_unique<QLocalSocket>();
     QLocalSocket* s = socket.get();
-    QObject::connect(s, &QLocalSocket::connected, q, [s] {
-        s->write(VirtualUsb::encodeFrame(VirtualUsb::FrameType::Subscribe, {}));
+    const char flags =
+        reports == Reports::Wanted ? char(VirtualUsb::kSubscribeInputReports) : char(0);
+    QObject::connect(s, &QLocalSocket::connected, q, [s, flags] {
+        s->write(VirtualUsb::encodeFrame(VirtualUsb::FrameType::Subscribe, QByteArray(1, flags)));
     });
     QObject::connect(s, &QLocalSocket::readyRead, q, [this] { onReadyRead(); });
     // A refused connection (a stale socket file) and a closed one end alike. A wait that timed
@@ -110,9 +113,10 @@ void VirtualUsbSubscription::Private::handleFrame(const VirtualUsb::Frame& frame
     }
 }
 
-VirtualUsbSubscription::VirtualUsbSubscription(QObject* parent)
+VirtualUsbSubscription::VirtualUsbSubscription(Reports reports, QObject* parent)
     : QObject(parent), d_(std::make_unique<Private>()) {
     d_->q = this;
+    d_->reports = reports;
 }
 
 VirtualUsbSubscription::~VirtualUsbSubscription() {

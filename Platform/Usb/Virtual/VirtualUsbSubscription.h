@@ -14,7 +14,9 @@
 class VirtualUsbSubscription : public QObject {
     Q_OBJECT
 public:
-    explicit VirtualUsbSubscription(QObject* parent = nullptr);
+    enum class Reports { Wanted, NotWanted };
+    // With Reports::NotWanted the server sends presence only (no frame per input report).
+    explicit VirtualUsbSubscription(Reports reports, QObject* parent = nullptr);
     ~VirtualUsbSubscription() override;
 
     // Starts watching. When a server already runs, its first presence is delivered before this
