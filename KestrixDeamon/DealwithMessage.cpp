@@ -174,8 +174,12 @@ ShowMsgView* DealwithMessage::getShowFrmView() {
         showMsgFrm_->setLevel(HvNoTitleWindow::Level::ScreenSaver);
     }
     showMsgFrm_->setGeometry(frame);
+    // Showing puts a hidden window on top; one still up is raised above windows opened since
+    // (a screen without a window system has no stacking to change).
+    const bool wasVisible = showMsgFrm_->isVisible();
     showMsgFrm_->show();
-    showMsgFrm_->raise();
+    if (wasVisible && QGuiApplication::platformName() != QLatin1String("offscreen"))
+        showMsgFrm_->raise();
     return static_cast<ShowMsgView*>(showMsgFrm_->contentView());
 }
 
