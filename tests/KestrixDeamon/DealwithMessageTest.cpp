@@ -187,26 +187,28 @@ TEST_F(DealwithMessageTest, LockShowsLockOrUnlockAndOtherReportsDoNothing) {
 }
 
 TEST_F(DealwithMessageTest, LaunchReportsStartTheProgramBoundToTheirSlotOnly) {
-    const QString bound = writeMarkerProgram("bound-app");
-    const QString other = writeMarkerProgram("other-app");
+    const QString first = writeMarkerProgram("first-slot-app");
+    const QString middle = writeMarkerProgram("middle-slot-app");
+    const QString last = writeMarkerProgram("last-slot-app");
     {
         auto settings = UserPreferences::open();
-        settings->setValue(KxAction::launchPathKey(160), bound);
-        settings->setValue(KxAction::launchPathKey(173), other); // profile 3, button 4
-        settings->setValue(KxAction::launchPathKey(184), PrivateHome::dir("home") + "/gone");
+        settings->setValue(KxAction::launchPathKey(160), first);
+        settings->setValue(KxAction::launchPathKey(173), middle); // profile 3, button 4
+        settings->setValue(KxAction::launchPathKey(184), last);
+        settings->setValue(KxAction::launchPathKey(170), PrivateHome::dir("home") + "/gone");
+        settings->setValue(KxAction::launchPathKey(171), QString());
     }
-    report(2, 0, 159);
-    report(2, 0, 185);
-    report(2, 0, 184); // a path that no longer exists: nothing
+    for (const uint8_t code : {159, 185, 170, 171})
+        report(2, 0, code); // outside the slots, a path that no longer exists, an empty path
     KxTest::spin(200);
-    EXPECT_FALSE(started(bound));
-    EXPECT_FALSE(started(other));
+    EXPECT_FALSE(started(first) || started(middle) || started(last));
 
     report(2, 0, 160);
-    EXPECT_TRUE(KxTest::waitFor([&] { return started(bound); }));
-    EXPECT_FALSE(started(other));
+    report(2, 0, 184);
+    EXPECT_TRUE(KxTest::waitFor([&] { return started(first) && started(last); }));
+    EXPECT_FALSE(started(middle)) << "only the code's own slot";
     report(2, 0, 173);
-    EXPECT_TRUE(KxTest::waitFor([&] { return started(other); }));
+    EXPECT_TRUE(KxTest::waitFor([&] { return started(middle); }));
 }
 
 TEST_F(DealwithMessageTest, DisplayMessagesFromTheWindow) {
