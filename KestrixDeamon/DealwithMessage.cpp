@@ -40,31 +40,6 @@ constexpr int kStatusProfile = 1;
 constexpr int kStatusDpi = 2;
 constexpr int kStatusRate = 3;
 
-// A number the way the window sends it; anything else (a missing key, text that is not a
-// number, a list) reads as 0.
-int intValue(const QVariant& value) {
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Char:
-    case QMetaType::UChar:
-    case QMetaType::Bool:
-    case QMetaType::Double:
-        return value.toInt();
-    case QMetaType::QString:
-        return value.toString().trimmed().toInt();
-    default:
-        return 0;
-    }
-}
-
-int userInfoInt(const Notification& notification, const QString& key) {
-    return notification.userInfo ? intValue(notification.userInfo->value(key)) : 0;
-}
 } // namespace
 
 DealwithMessage::DealwithMessage() {
@@ -94,19 +69,19 @@ void DealwithMessage::didEndInit() {
 }
 
 void DealwithMessage::apReportPro(const Notification& notification) {
-    switch (intValue(notification.object)) {
+    switch (notification.objectInt()) {
     case kCodeSettingsSaved:
         refrshSetting();
         break;
     case kCodeDisplaySwitch:
-        isOsd_ = userInfoInt(notification, QStringLiteral("value1")) != 0;
+        isOsd_ = notification.userInfoInt(QStringLiteral("value1")) != 0;
         break;
     case kCodeShowChange: {
         if (!isOsd_)
             return;
-        const int kind = userInfoInt(notification, QStringLiteral("value1"));
-        const int value2 = userInfoInt(notification, QStringLiteral("value2"));
-        const int value3 = userInfoInt(notification, QStringLiteral("value3"));
+        const int kind = notification.userInfoInt(QStringLiteral("value1"));
+        const int value2 = notification.userInfoInt(QStringLiteral("value2"));
+        const int value3 = notification.userInfoInt(QStringLiteral("value3"));
         QString tag;
         if (kind == 1)
             tag = QStringLiteral("P%1").arg(value2 + 1);
@@ -186,8 +161,8 @@ ShowMsgView* DealwithMessage::getShowFrmView() {
 void DealwithMessage::dealWithMsg(const uint8_t* report) {
     if (HvLogger::getLogger()->isDebugEnabled())
         HV_DEBUG(QString::asprintf("Daemon Rec %0x %0x %0x %0x %0x %0x %0x %0x", report[0],
-                                   report[1], report[2], report[3], report[4], report[5],
-                                   report[6], report[7]));
+                                   report[1], report[2], report[3], report[4], report[5], report[6],
+                                   report[7]));
     if (report[0] == kReportIdButtons)
         dealWithReport(report);
 }

@@ -1,6 +1,7 @@
 #include "HvDaemon/HvUSBListen.h"
 
 #include "Drivers/DriverRegistry.h"
+#include "HvPrint.h"
 #include "Process/UnixSignalWatcher.h"
 #include "Usb/UsbNotificationPort.h"
 
@@ -10,7 +11,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <cstdarg>
 #include <cstdio>
 
 // Per-report lines are debug lines, off unless QT_LOGGING_RULES enables "kx.listen.debug".
@@ -20,14 +20,6 @@ namespace {
 constexpr size_t kReportBytes = 8;
 constexpr int kIoReturnNotFound = 0xE00002F0; // no driver instance to subscribe to
 
-void printAlways(const char* format, ...) __attribute__((format(printf, 1, 2)));
-void printAlways(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    std::vprintf(format, args);
-    va_end(args);
-    std::fflush(stdout);
-}
 } // namespace
 
 HvUSBListen* HvUSBListen::shareUsbListen() {
@@ -38,16 +30,6 @@ HvUSBListen* HvUSBListen::shareUsbListen() {
 HvUSBListen::HvUSBListen() = default;
 HvUSBListen::~HvUSBListen() = default;
 
-void HvUSBListen::print(const char* format, ...) const {
-    if (!isPrintMsg_)
-        return;
-    va_list args;
-    va_start(args, format);
-    std::vprintf(format, args);
-    va_end(args);
-    std::fflush(stdout);
-}
-
 bool HvUSBListen::startListen() {
     const int32_t vendor = vendorID_;
     const int32_t product = productID_;
@@ -56,21 +38,22 @@ bool HvUSBListen::startListen() {
     signalWatcher_ =
         std::make_unique<UnixSignalWatcher>(std::initializer_list<int>{SIGINT, SIGTERM});
     if (!signalWatcher_->isValid())
-        print("Could not establish new signal handler");
+        hvPrint(isPrintMsg_, "Could not establish new signal handler");
     QObject::connect(signalWatcher_.get(), &UnixSignalWatcher::received,
                      [this](int signalNumber) { SignalHandler(signalNumber); });
 
     int error = 0;
     std::unique_ptr<UsbNotificationPort> port = UsbNotificationPort::create(&error);
     if (!port) {
-        print("ERR: Couldn't create a master IOKit Port(%08x)\n", static_cast<unsigned>(error));
+        hvPrint(isPrintMsg_, "ERR: Couldn't create a master IOKit Port(%08x)\n",
+                static_cast<unsigned>(error));
         signalWatcher_.reset();
         return false;
     }
     // The ids must name a USB device, and the hook's instances a class.
     if (vendor <= 0 || vendor > 0xFFFF || product < 0 || product > 0xFFFF ||
         driverIdentify_.isEmpty()) {
-        print("Can't create a USB matching dictionary\n");
+        hvPrint(isPrintMsg_, "Can't create a USB matching dictionary\n");
         signalWatcher_.reset();
         return false;
     }
@@ -89,7 +72,7 @@ bool HvUSBListen::startListen() {
         [this](const std::shared_ptr<DriverService>& service) { driverPublished(service); });
 
     DeviceAdded(this, gAddedIter_);
-    print("Starting run loop.\n");
+    hvPrint(isPrintMsg_, "Starting run loop.\n");
     if (isFirstDevOn_ && selDealMessage_)
         selDealMessage_->andDevPro();
     if (selDealMessage_)
@@ -140,7 +123,7 @@ std::vector<std::shared_ptr<DriverService>> HvUSBListen::FindDevices() const {
     std::vector<std::shared_ptr<DriverService>> services =
         DriverRegistry::shared().matching(driverIdentify_);
     if (services.empty())
-        printAlways("No matching HID class devices found.\n");
+        hvPrint(true, "No matching HID class devices found.\n");
     return services;
 }
 
@@ -174,31 +157,31 @@ void HvUSBListen::DeviceAdded(void* refCon, UsbDeviceIterator* iterator) {
     while (const std::optional<UsbDeviceInfo> info = iterator->next()) {
         if (info->vendorId != self->vendorID_ || info->productId != self->productID_)
             continue;
-        printAlways("Device 0x%08x added.\n", static_cast<unsigned>(info->serviceId));
+        hvPrint(true, "Device 0x%08x added.\n", static_cast<unsigned>(info->serviceId));
 
         auto record = std::make_unique<ListenDeviceData>();
         record->listener = self;
         record->serviceId = info->serviceId;
         record->deviceName = QString::fromLatin1(info->productName.value_or(QString()).toLatin1());
-        printAlways("deviceName: %s\n", record->deviceName.toLatin1().constData());
+        hvPrint(true, "deviceName: %s\n", record->deviceName.toLatin1().constData());
 
         if (!info->device) {
-            printAlways("unable to create a plugin (%08x)\n",
-                        static_cast<unsigned>(info->handleError));
+            hvPrint(true, "unable to create a plugin (%08x)\n",
+                    static_cast<unsigned>(info->handleError));
             continue;
         }
         if (info->interfaceError != 0) {
-            printAlways("couldn't create a device interface (%08x)\n",
-                        static_cast<unsigned>(info->interfaceError));
+            hvPrint(true, "couldn't create a device interface (%08x)\n",
+                    static_cast<unsigned>(info->interfaceError));
             continue;
         }
         record->deviceInterface = info->device;
         uint32_t location = 0;
         if (const int result = record->deviceInterface->getLocationId(&location); result != 0) {
-            printAlways("GetLocationID returned %08x\n", static_cast<unsigned>(result));
+            hvPrint(true, "GetLocationID returned %08x\n", static_cast<unsigned>(result));
             continue;
         }
-        printAlways("Location ID: 0x%lx\n\n", static_cast<unsigned long>(location));
+        hvPrint(true, "Location ID: 0x%lx\n\n", static_cast<unsigned long>(location));
         record->locationID = location;
 
         ListenDeviceData* kept = record.get();
@@ -214,8 +197,8 @@ void HvUSBListen::DeviceAdded(void* refCon, UsbDeviceIterator* iterator) {
             self->selDealMessage_->andDevPro();
         self->isFirstDevOn_ = true;
         if (!registered)
-            printAlways("IOServiceAddInterestNotification returned 0x%08x\n",
-                        static_cast<unsigned>(kIoReturnNotFound));
+            hvPrint(true, "IOServiceAddInterestNotification returned 0x%08x\n",
+                    static_cast<unsigned>(kIoReturnNotFound));
     }
 }
 
@@ -235,7 +218,7 @@ void HvUSBListen::DeviceTerminated(void* refCon, UsbDeviceIterator* iterator) {
         if (it == self->records_.end())
             continue;
         // Its hook instances (if any came up) did not report the removal first.
-        printAlways("Device 0x%08x removed.\n", static_cast<unsigned>(info->serviceId));
+        hvPrint(true, "Device 0x%08x removed.\n", static_cast<unsigned>(info->serviceId));
         if (self->selDealMessage_ && self->selDealMessage_->isOnDev())
             self->deviceRemoved(it->get());
         else
@@ -245,8 +228,8 @@ void HvUSBListen::DeviceTerminated(void* refCon, UsbDeviceIterator* iterator) {
 
 void HvUSBListen::deviceRemoved(ListenDeviceData* record) {
     selDealMessage_->removeDevPro();
-    printAlways("deviceName: %s\n", record->deviceName.toLatin1().constData());
-    printAlways("It was at location: 0x%lx\n", static_cast<unsigned long>(record->locationID));
+    hvPrint(true, "deviceName: %s\n", record->deviceName.toLatin1().constData());
+    hvPrint(true, "It was at location: 0x%lx\n", static_cast<unsigned long>(record->locationID));
     // Ends both subscriptions of the record: no later message can reach it.
     std::erase_if(records_, [record](const auto& r) { return r.get() == record; });
 }
@@ -270,10 +253,10 @@ void HvUSBListen::DeviceNotification(void* refCon, DriverService* service, uint3
         return;
     }
 
-    printAlways("Device MessageType 0x%08x\n", static_cast<unsigned>(messageType));
+    hvPrint(true, "Device MessageType 0x%08x\n", static_cast<unsigned>(messageType));
     if (messageType != kServiceClosedMessage)
         return;
-    printAlways("Device 0x%08x removed.\n", static_cast<unsigned>(record->serviceId));
+    hvPrint(true, "Device 0x%08x removed.\n", static_cast<unsigned>(record->serviceId));
     (void)service;
     if (handler && handler->isOnDev())
         self->deviceRemoved(record);

@@ -88,7 +88,6 @@ private:
         uint32_t locationID = 0;
     };
 
-    void print(const char* format, ...) const __attribute__((format(printf, 2, 3)));
     bool matchesDevice(const DriverService& service) const;
     bool subscribe(ListenDeviceData* record, const std::shared_ptr<DriverService>& service);
     void driverPublished(const std::shared_ptr<DriverService>& service);

@@ -1,10 +1,10 @@
 #include "HvDeviceRequester.h"
 
+#include "HvPrint.h"
 #include "Usb/UsbNotificationPort.h"
 
 #include <QMetaType>
 
-#include <cstdarg>
 #include <cstdio>
 
 Q_DECLARE_METATYPE(std::shared_ptr<UsbDevice>)
@@ -30,16 +30,6 @@ HvDeviceRequester* HvDeviceRequester::shareDeviceReq() {
 HvDeviceRequester::HvDeviceRequester() = default;
 HvDeviceRequester::~HvDeviceRequester() = default;
 
-void HvDeviceRequester::print(const char* format, ...) const {
-    if (!isPrintMsg_)
-        return;
-    va_list args;
-    va_start(args, format);
-    std::vprintf(format, args);
-    va_end(args);
-    std::fflush(stdout);
-}
-
 bool HvDeviceRequester::listenDevWithVid(uint32_t vendorId, uint32_t productId) {
     vendorID_ = vendorId;
     productID_ = productId;
@@ -62,7 +52,8 @@ bool HvDeviceRequester::listenForDevices() {
     int error = 0;
     notifyPort_ = UsbNotificationPort::create(&error);
     if (!notifyPort_) {
-        print("%s(): IOMasterPort() returned %08x\n", __func__, static_cast<unsigned>(error));
+        hvPrint(isPrintMsg_, "%s(): IOMasterPort() returned %08x\n", __func__,
+                static_cast<unsigned>(error));
         isFillData_ = false;
         return false;
     }
@@ -80,20 +71,21 @@ bool HvDeviceRequester::listenForDevices() {
 
 void HvDeviceRequester::deviceAdded(UsbDeviceIterator* iterator) {
     while (auto info = iterator->next()) {
-        print("%s(): device added %d.\n", __func__, static_cast<int>(info->serviceId));
+        hvPrint(isPrintMsg_, "%s(): device added %d.\n", __func__,
+                static_cast<int>(info->serviceId));
         if (!info->device) {
-            print("%s(): Unable to create a plug-in (%08x)\n", __func__,
-                  static_cast<unsigned>(info->handleError));
+            hvPrint(isPrintMsg_, "%s(): Unable to create a plug-in (%08x)\n", __func__,
+                    static_cast<unsigned>(info->handleError));
             continue;
         }
         if (info->interfaceError != 0) {
-            print("%s(): Couldn\u2019t create a device interface (%08x)\n", __func__,
-                  static_cast<unsigned>(info->interfaceError));
+            hvPrint(isPrintMsg_, "%s(): Couldn\u2019t create a device interface (%08x)\n", __func__,
+                    static_cast<unsigned>(info->interfaceError));
             continue;
         }
         if (!info->productName)
             continue;
-        print(" *dev = %p\n", static_cast<void*>(info->device.get()));
+        hvPrint(isPrintMsg_, " *dev = %p\n", static_cast<void*>(info->device.get()));
 
         QVariantMap entry;
         entry.insert(kVID, static_cast<int>(info->vendorId));
@@ -111,7 +103,8 @@ void HvDeviceRequester::deviceAdded(UsbDeviceIterator* iterator) {
 
 void HvDeviceRequester::deviceRemoved(UsbDeviceIterator* iterator) {
     while (auto info = iterator->next()) {
-        print("%s(): device removed %d.\n", __func__, static_cast<int>(info->serviceId));
+        hvPrint(isPrintMsg_, "%s(): device removed %d.\n", __func__,
+                static_cast<int>(info->serviceId));
         if (!deviceArray_)
             continue;
         for (qsizetype i = 0; i < deviceArray_->size(); ++i) {
@@ -152,7 +145,8 @@ bool HvDeviceRequester::sendDeviceRequest(IOUSBDevRequest* request) {
     const int result = device->deviceRequest(*request);
     if (result == 0)
         return true;
-    print("Request failed,OS reported error code %08x", static_cast<unsigned>(result));
+    hvPrint(isPrintMsg_, "Request failed,OS reported error code %08x",
+            static_cast<unsigned>(result));
     return false;
 }
 
@@ -161,17 +155,18 @@ bool HvDeviceRequester::resetCurrDevice() {
     if (!device)
         return false;
     if (const int result = device->open(); result != 0) {
-        print("Exclusive Device open failed,OS reported error code %08x",
-              static_cast<unsigned>(result));
+        hvPrint(isPrintMsg_, "Exclusive Device open failed,OS reported error code %08x",
+                static_cast<unsigned>(result));
         return false;
     }
     if (const int result = device->reset(); result != 0) {
-        print("Device reset failed,OS reported error code %08x", static_cast<unsigned>(result));
+        hvPrint(isPrintMsg_, "Device reset failed,OS reported error code %08x",
+                static_cast<unsigned>(result));
         return false;
     }
     if (const int result = device->reEnumerate(); result != 0) {
-        print("USBDeviceReEnumerate failed,OS reported error code %08x",
-              static_cast<unsigned>(result));
+        hvPrint(isPrintMsg_, "USBDeviceReEnumerate failed,OS reported error code %08x",
+                static_cast<unsigned>(result));
         return false;
     }
     return true;

@@ -61,8 +61,6 @@ public:
     void setPrintName(const QString& value) { printName_ = value; }
 
 private:
-    void print(const char* format, ...) const __attribute__((format(printf, 2, 3)));
-
     std::optional<QList<QVariantMap>> deviceArray_;
     std::unique_ptr<UsbNotificationPort> notifyPort_;
     UsbDeviceIterator* newDeviceAddedIter_ = nullptr;

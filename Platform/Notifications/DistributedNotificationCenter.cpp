@@ -29,21 +29,9 @@ namespace {
 
 // Integers as i and booleans as b, whatever width the caller used.
 QVariant wireValue(const QVariant& value) {
-    switch (value.typeId()) {
-    case QMetaType::Bool:
+    if (value.typeId() == QMetaType::Bool)
         return value.toBool();
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Char:
-    case QMetaType::UChar:
-        return value.toInt();
-    default:
-        return value;
-    }
+    return Notification::isInteger(value) ? QVariant(value.toInt()) : value;
 }
 
 QString objectString(const QVariant& object) {
