@@ -16,17 +16,21 @@ DriverService::addInterestNotification(InterestCallback callback, void* refCon) 
 int DriverService::messageClients(uint32_t messageType, void* argument, size_t argumentSize) {
     // A client's callback may drop the last reference to this service, or change the list.
     const auto keepAlive = weak_from_this().lock();
-    std::vector<uint64_t> ids;
-    ids.reserve(clients_.size());
-    for (const Client& client : clients_)
-        ids.push_back(client.id);
+    // Ids grow with every registration and clients_ keeps registration order, so it is sorted by
+    // id: the clients registered when the call began are those up to lastId, and the next one to
+    // reach is the first still registered after the one reached last. Nothing is copied or
+    // allocated, which matters at a message per input report.
+    const uint64_t lastId = nextClientId_ - 1;
+    uint64_t reachedId = 0;
     int reached = 0;
-    for (const uint64_t id : ids) {
-        const auto it = std::find_if(clients_.begin(), clients_.end(),
-                                     [id](const Client& c) { return c.id == id; });
-        if (it == clients_.end())
-            continue;
-        const Client client = *it;
+    for (;;) {
+        const auto it =
+            std::upper_bound(clients_.begin(), clients_.end(), reachedId,
+                             [](uint64_t id, const Client& client) { return id < client.id; });
+        if (it == clients_.end() || it->id > lastId)
+            break;
+        const Client client = *it; // the callback may change the list
+        reachedId = client.id;
         client.callback(client.refCon, this, messageType, argument, argumentSize);
         ++reached;
     }

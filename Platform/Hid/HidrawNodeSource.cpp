@@ -1,5 +1,6 @@
 #include "Hid/HidrawNodeSource.h"
 
+#include "Hid/CoalescingReadNotifier.h"
 #include "Usb/Linux/SysfsHex.h"
 #include "Usb/Linux/UdevMonitor.h"
 #include "Usb/Linux/UniqueFd.h"
@@ -80,7 +81,7 @@ struct HidrawNodeSource::Private {
         std::string syspath;
         HidNodeInfo info;
         UniqueFd fd;
-        std::unique_ptr<QSocketNotifier> notifier; // after fd: goes first
+        std::unique_ptr<CoalescingReadNotifier> reader; // after fd: goes first
         std::vector<uint8_t> buffer;
         bool gone = false;
     };
@@ -97,7 +98,7 @@ struct HidrawNodeSource::Private {
     int enumerate(std::unordered_set<std::string>* seen);
     void readMonitor();
     void arrived(udev_device* device);
-    void readNode(Node& node);
+    size_t readNode(Node& node);
     void retire(std::string syspath);
 };
 
@@ -180,37 +181,39 @@ void HidrawNodeSource::Private::arrived(udev_device* device) {
     node->info.interfaceNumber = interfaceNumberOf(device);
     node->info.path = QString::fromLocal8Bit(devnode);
     node->buffer.resize(kMaxReportSize);
-    node->notifier = std::make_unique<QSocketNotifier>(fd.get(), QSocketNotifier::Read);
+    node->reader = std::make_unique<CoalescingReadNotifier>(
+        fd.get(), [this, weak = std::weak_ptr<Node>(node)]() -> size_t {
+            const auto alive = weak.lock();
+            return alive ? readNode(*alive) : 0;
+        });
     node->fd = std::move(fd);
-    QObject::connect(node->notifier.get(), &QSocketNotifier::activated, q,
-                     [this, weak = std::weak_ptr<Node>(node)] {
-                         if (const auto alive = weak.lock())
-                             readNode(*alive);
-                     });
     nodes.emplace(syspath, node);
     Q_EMIT q->nodeAdded(node->info);
 }
 
-void HidrawNodeSource::Private::readNode(Node& node) {
+// Returns the number of reports read: hidraw hands out one per read.
+size_t HidrawNodeSource::Private::readNode(Node& node) {
+    size_t reports = 0;
     for (;;) {
         const ssize_t n = ::read(node.fd.get(), node.buffer.data(), node.buffer.size());
         if (n > 0) {
+            ++reports;
             Q_EMIT q->inputReport(node.info.nodeId, node.buffer.data(), size_t(n));
             if (node.gone)
-                return;
+                return reports;
             continue;
         }
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-            return;
+            return reports;
         // End of file, or ENODEV / EIO: the device is gone. Anything else would wake the
         // notifier for ever, so the node is dropped all the same.
         if (n < 0 && errno != ENODEV && errno != EIO)
             qCWarning(lcHidraw, "reading %s failed: %s; no more reports from it",
                       qPrintable(node.info.path), strerror(errno));
         retire(node.syspath);
-        return;
+        return reports;
     }
 }
 
@@ -221,9 +224,10 @@ void HidrawNodeSource::Private::retire(std::string syspath) {
     const std::shared_ptr<Node> node = it->second;
     nodes.erase(it);
     node->gone = true;
-    // This may run inside the notifier's own signal: it goes once that has returned.
-    node->notifier->setEnabled(false);
-    node->notifier.release()->deleteLater();
+    // This may run inside the reader's own drain: it goes once that has returned.
+    node->reader->stop();
+    node->reader->setParent(q);
+    node->reader.release()->deleteLater();
     node->fd.reset();
     Q_EMIT q->nodeRemoved(node->info.nodeId);
 }

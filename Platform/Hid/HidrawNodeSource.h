@@ -7,8 +7,8 @@
 // The host's hidraw nodes, from udev: enumerated at start, then followed through a udev monitor
 // of subsystem "hidraw". Each node of a matching device is opened read-only and non-blocking;
 // the kernel gives every opener its own copy of each input report while its HID driver keeps
-// the device working, so reading takes nothing from anyone. A QSocketNotifier wakes the source
-// when reports are waiting and each wakeup drains them all.
+// the device working, so reading takes nothing from anyone. Each wakeup drains all the reports
+// waiting; a node that streams (a moving mouse) is read in batches (CoalescingReadNotifier).
 //
 // A node is removed on the udev "remove" event, on end of file or on a read error (ENODEV, EIO
 // once the device is unplugged), whichever comes first. A node that may not be read (EACCES)

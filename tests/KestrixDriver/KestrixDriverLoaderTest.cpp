@@ -7,6 +7,7 @@
 #include "VirtualMouseServer.h"
 
 #include "Hid/VirtualHidNodeSource.h"
+#include "Usb/Linux/UniqueFd.h"
 #include "Usb/Virtual/VirtualUsbProtocol.h"
 
 #include <QDir>
@@ -17,6 +18,11 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+
+#include <cstring>
 
 namespace {
 
@@ -189,4 +195,55 @@ TEST_F(KestrixDriverLoaderTest, ASlowServerIsStillHeardButShortFramesAndStaleRep
     client->abort(); // the server dies without a word
     ASSERT_TRUE(waitForPublished(0));
     EXPECT_EQ(listener.count(0xE0000110), 1u);
+}
+
+// The mouse moves, a report a millisecond read in batches, while its DPI button is pressed: every
+// report arrives, the press in its place. Then its server goes away in the middle of a stream.
+TEST_F(KestrixDriverLoaderTest, AMovingMouseLosesNoReportAndItsServerGoingMidStreamIsSeenOnce) {
+    auto loader = makeLoader();
+    ASSERT_EQ(loader->start(), 0);
+    Listener listener(registry);
+    auto server = startServer();
+    ASSERT_TRUE(waitForPublished(2));
+
+    int status = -1;
+    server->runCommand("stream-motion 1000 1", &status);
+    ASSERT_EQ(status, 0);
+    KxTest::spin(300);
+    server->runCommand("press dpi", &status);
+    ASSERT_TRUE(KxTest::waitFor([&] { return listener.count(0xFFF1) == 1001; }, 3000));
+    KxTest::spin(50);
+    ASSERT_EQ(listener.count(0xFFF1), 1001u);
+    const auto press = std::find_if(listener.messages.begin(), listener.messages.end(),
+                                    [](const auto& m) { return m.interfaceNumber == 1; });
+    ASSERT_NE(press, listener.messages.end());
+    EXPECT_EQ(press->argument.left(2), QByteArray("\x02\x01"));
+    const auto motionBefore = std::count_if(listener.messages.begin(), press,
+                                            [](const auto& m) { return m.type == 0xFFF1; });
+    EXPECT_GT(motionBefore, 200);
+    EXPECT_LT(motionBefore, 1000);
+
+    server->runCommand("stream-motion 1000 1", &status);
+    KxTest::spin(100);
+    server.reset();
+    ASSERT_TRUE(waitForPublished(0));
+    KxTest::spin(50);
+    EXPECT_EQ(listener.count(0xE0000110), 2u);
+}
+
+// Between a server creating its socket file and listening on it, connecting is refused.
+TEST_F(KestrixDriverLoaderTest, AServerThatListensJustAfterItsSocketAppearsIsStillFound) {
+    UniqueFd server(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = VirtualUsb::socketPath().toLocal8Bit();
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    ASSERT_EQ(::bind(server.get(), reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    auto loader = makeLoader();
+    ASSERT_EQ(loader->start(), 0); // refused
+    ASSERT_EQ(::listen(server.get(), 4), 0);
+    EXPECT_TRUE(KxTest::waitFor([&] {
+        pollfd pending{server.get(), POLLIN, 0};
+        return ::poll(&pending, 1, 0) == 1;
+    }));
 }

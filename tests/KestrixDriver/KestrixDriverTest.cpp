@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -140,4 +143,42 @@ TEST(KestrixDriverTest, AClientMayUnsubscribeInsideItsCallbackAndTheOthersStillH
     EXPECT_EQ(staying.messages[2].type, 0xE0000110u);
     EXPECT_TRUE(staying.messages[2].argument.empty());
     EXPECT_EQ(driver->clientCount(), 1u);
+}
+
+// A callback that drops a later client and adds a new one: the message goes on to the clients
+// registered when it was sent and still registered, in their order; the newcomer hears the next.
+TEST(KestrixDriverTest, AMessageReachesItsClientsInOrderWhileACallbackChangesTheList) {
+    auto service = std::make_shared<DriverService>(QStringLiteral("test"));
+    struct Peer {
+        char name;
+        std::string* heard;
+        std::function<void()> action;
+        std::unique_ptr<InterestNotification> subscription;
+    };
+    std::string heard;
+    std::vector<std::unique_ptr<Peer>> peers;
+    const auto add = [&](char name) {
+        peers.push_back(std::make_unique<Peer>(Peer{name, &heard, {}, {}}));
+        Peer* peer = peers.back().get();
+        peer->subscription = service->addInterestNotification(
+            [](void* self, DriverService*, uint32_t, void*, size_t) {
+                auto* p = static_cast<Peer*>(self);
+                *p->heard += p->name;
+                if (const auto action = std::exchange(p->action, {}))
+                    action();
+            },
+            peer);
+        return peer;
+    };
+    Peer* a = add('a');
+    add('b');
+    Peer* c = add('c');
+    add('d');
+    a->action = [&] {
+        c->subscription.reset();
+        add('e');
+    };
+    EXPECT_EQ(service->messageClients(1, nullptr, 0), 3);
+    EXPECT_EQ(service->messageClients(2, nullptr, 0), 4);
+    EXPECT_EQ(heard, "abdabde"); // c left during the first, e came for the second
 }

@@ -15,7 +15,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <ctime>
 #include <map>
+#include <thread>
 
 namespace {
 
@@ -217,4 +219,58 @@ TEST_F(HidrawNodeSourceTest, ANodeThatMayNotBeReadIsNamedInOneWarningAndNotAnnou
     EXPECT_TRUE(warnings[0].contains(QString::fromStdString(devnode("1-1#1"))));
     EXPECT_TRUE(warnings[0].contains("04f2:1106"));
     EXPECT_TRUE(warnings[0].contains("install the rule"));
+}
+
+// A node that streams is read in batches; the pseudo-terminal joins the reports of a batch into
+// one read, so what is compared is the bytes, in order.
+TEST_F(HidrawNodeSourceTest, AStreamingNodeLosesNothingAndGoesOnceWhenUnpluggedMidStream) {
+    addDevice("1-1", "04f2", "1106", {0}, {0});
+    ASSERT_EQ(source_.start(), 0);
+    const int device = umockdev_testbed_get_dev_fd(testbed_, devnode("1-1#0").c_str());
+    const auto stream = [device](int count, QByteArray* sent) {
+        timespec next{};
+        clock_gettime(CLOCK_MONOTONIC, &next);
+        for (int i = 0; i < count; ++i) {
+            next.tv_nsec += 1000000; // 1000 reports a second
+            if (next.tv_nsec >= 1000000000) {
+                next.tv_nsec -= 1000000000;
+                ++next.tv_sec;
+            }
+            clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr);
+            const char report[8] = {1, 0, char(i), char(i >> 8), 0, 0, 0, 0};
+            if (::write(device, report, sizeof report) != sizeof report)
+                return;
+            sent->append(report, sizeof report);
+        }
+    };
+    const auto received = [this] {
+        QByteArray bytes;
+        for (const Event& e : of('r'))
+            bytes += e.report;
+        return bytes;
+    };
+
+    QByteArray sent;
+    std::thread first(stream, 300, &sent);
+    const bool all = KxTest::waitFor([&] { return received().size() >= 300 * 8; }, 3000);
+    first.join();
+    ASSERT_TRUE(all);
+    EXPECT_EQ(received(), sent);
+
+    // Unplugged while it streams (and so most likely while its reading pauses).
+    const size_t before = of('r').size();
+    QByteArray more;
+    std::thread second(stream, 1000, &more);
+    KxTest::spin(100);
+    umockdev_testbed_uevent(testbed_, syspath("1-1#0").c_str(), "remove");
+    hangUp("1-1#0");
+    second.join();
+    KxTest::spin(100);
+    ASSERT_EQ(of('-').size(), 1u);
+    EXPECT_EQ(of('-')[0].nodeId, idOf("1-1#0"));
+    QByteArray late;
+    const auto reports = of('r');
+    for (size_t i = before; i < reports.size(); ++i)
+        late += reports[i].report;
+    EXPECT_TRUE(more.startsWith(late)) << late.size() << " of " << more.size();
 }

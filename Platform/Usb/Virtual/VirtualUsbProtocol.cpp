@@ -74,34 +74,48 @@ QByteArray encodeInputReport(quint64 generation, uint8_t interfaceNumber,
 }
 
 std::optional<InputReport> decodeInputReport(const QByteArray& payload) {
-    constexpr qsizetype kReportAt = 9;
-    if (payload.size() <= kReportAt)
-        return std::nullopt;
-    return InputReport{*readLe<uint64_t>(payload, 0), static_cast<uint8_t>(payload[8]),
-                       reinterpret_cast<const uint8_t*>(payload.constData()) + kReportAt,
-                       static_cast<size_t>(payload.size() - kReportAt)};
+    return decodeInputReport(payload.constData(), size_t(payload.size()));
 }
 
-std::optional<Frame> takeFrame(QByteArray& buffer, bool* malformed) {
+std::optional<InputReport> decodeInputReport(const char* payload, size_t size) {
+    constexpr size_t kReportAt = 9;
+    if (size <= kReportAt)
+        return std::nullopt;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(payload);
+    uint64_t generation = 0;
+    for (size_t i = 0; i < 8; ++i)
+        generation |= uint64_t(bytes[i]) << (8 * i);
+    return InputReport{generation, bytes[8], bytes + kReportAt, size - kReportAt};
+}
+
+std::optional<FrameView> peekFrame(const char* data, size_t size, bool* malformed) {
     if (malformed)
         *malformed = false;
-    const auto length = readLe<uint32_t>(buffer, 0);
-    if (!length)
+    if (size < size_t(kLengthPrefix))
         return std::nullopt;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(data);
+    const uint32_t length = uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 |
+                            uint32_t(bytes[2]) << 16 | uint32_t(bytes[3]) << 24;
     // The length and the type are judged as soon as they arrive, so an oversized frame is
     // refused before its body is buffered.
-    if (*length == 0 || *length > kMaxFrameLength ||
-        (buffer.size() > kLengthPrefix &&
-         !knownType(static_cast<uint8_t>(buffer[kLengthPrefix])))) {
+    if (length == 0 || length > kMaxFrameLength ||
+        (size > size_t(kLengthPrefix) && !knownType(bytes[kLengthPrefix]))) {
         if (malformed)
             *malformed = true;
         return std::nullopt;
     }
-    if (buffer.size() < kLengthPrefix + qsizetype(*length))
+    if (size < kLengthPrefix + size_t(length))
         return std::nullopt;
-    Frame frame{static_cast<FrameType>(static_cast<uint8_t>(buffer[kLengthPrefix])),
-                buffer.mid(kLengthPrefix + 1, *length - 1)};
-    buffer.remove(0, kLengthPrefix + *length);
+    return FrameView{static_cast<FrameType>(bytes[kLengthPrefix]), data + kLengthPrefix + 1,
+                     size_t(length) - 1, kLengthPrefix + size_t(length)};
+}
+
+std::optional<Frame> takeFrame(QByteArray& buffer, bool* malformed) {
+    const auto view = peekFrame(buffer.constData(), size_t(buffer.size()), malformed);
+    if (!view)
+        return std::nullopt;
+    Frame frame{view->type, QByteArray(view->payload, qsizetype(view->payloadSize))};
+    buffer.remove(0, qsizetype(view->frameSize));
     return frame;
 }
 

@@ -76,6 +76,14 @@ struct InputReport {
     size_t length = 0;
 };
 
+// One complete frame in place: payload points into the bytes it was found in.
+struct FrameView {
+    FrameType type;
+    const char* payload;
+    size_t payloadSize;
+    size_t frameSize; // length prefix included
+};
+
 // The whole frame, length prefix included.
 QByteArray encodeFrame(FrameType type, const QByteArray& payload);
 
@@ -85,10 +93,13 @@ QByteArray encodePresence(const Presence& presence);
 std::optional<Presence> decodePresence(const QByteArray& payload);
 QByteArray encodeInputReport(quint64 generation, uint8_t interfaceNumber, const QByteArray& report);
 std::optional<InputReport> decodeInputReport(const QByteArray& payload);
+std::optional<InputReport> decodeInputReport(const char* payload, size_t size);
 
 // Takes one complete frame off the front of buffer. Returns nullopt while the frame is still
 // incomplete; sets *malformed (and returns nullopt) for a bad length or unknown type.
 std::optional<Frame> takeFrame(QByteArray& buffer, bool* malformed);
+// The same without copying or consuming: the frame at the front of data[0, size).
+std::optional<FrameView> peekFrame(const char* data, size_t size, bool* malformed);
 
 // The server's socket: $XDG_RUNTIME_DIR/kx-virtual-mouse.sock, or a per-user path under the
 // temporary folder when XDG_RUNTIME_DIR is unset.

@@ -9,8 +9,10 @@
 // One subscriber connection to kx-virtual-mouse: connects when the server's socket exists,
 // subscribes, and passes on what the server says unasked. While no server runs, the socket's
 // folder (or the nearest existing folder above it) is watched through inotify, so a server
-// starting later is found at once. A refused, closed or misbehaving connection is dropped and
-// reported as lost; the next change in the folder brings the next attempt.
+// starting later is found at once. A closed or misbehaving connection is dropped and reported as
+// lost; a refused one is tried again a few times. Then the next change in the folder brings the
+// next attempt. The connection is a plain non-blocking Unix socket read in batches while the
+// mouse streams (CoalescingReadNotifier), into one buffer kept for the subscription's life.
 class VirtualUsbSubscription : public QObject {
     Q_OBJECT
 public:

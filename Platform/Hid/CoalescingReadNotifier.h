@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <optional>
+
+// Watches a non-blocking descriptor for reading and calls a drain function that takes all that
+// is waiting, like a QSocketNotifier does, but reads a descriptor that streams in batches.
+//
+// A mouse that moves sends a report every millisecond; waking once per report costs far more in
+// poll and context switches than reading the report does. So when a descriptor delivers records
+// close together (two wakeups within kStreamingGap, or one drain that found several), it is left
+// unwatched for kPause and whatever queued up meanwhile is then read in one go, in order. It stays
+// in that rhythm while records keep coming; after a pause that brought none, the descriptor is
+// watched again at once, so a lone record (a button) is read as soon as it comes. Only a
+// single-shot timer runs, and only while the descriptor streams: an idle one costs nothing.
+//
+// End of stream and read errors reach the drain function at the next read, so while paused
+// they are seen at most kPause late. The drain function may stop() or destroy this object.
+class CoalescingReadNotifier : public QObject {
+    Q_OBJECT
+public:
+    // Reads everything waiting on the descriptor (until EAGAIN) and returns how many records it
+    // found: reports or frames; where the descriptor keeps no boundaries, the number of reads
+    // that brought bytes.
+    using Drain = std::function<size_t()>;
+
+    // 8 ms is 8 reports of a mouse at 1000 Hz: hidraw queues 64 per reader, and a cursor moved
+    // by the kernel's own driver is unaffected, as only this reader's copy waits.
+    static constexpr std::chrono::milliseconds kPause{8};
+    // Reports 4 ms apart (250 Hz) or closer count as a stream.
+    static constexpr std::chrono::microseconds kStreamingGap{5000};
+
+    CoalescingReadNotifier(int fd, Drain drain, QObject* parent = nullptr);
+    ~CoalescingReadNotifier() override;
+
+    // Stops watching for good; call before the descriptor closes. Safe inside the drain function.
+    void stop();
+
+    // Whether the descriptor is left unwatched for a pause (also while the pause's drain runs).
+    bool isPaused() const { return !stopped_ && !notifier_.isEnabled(); }
+
+private:
+    void onReadable();
+    void onPauseOver();
+
+    QSocketNotifier notifier_;
+    QTimer timer_;
+    Drain drain_;
+    std::optional<std::chrono::steady_clock::time_point> lastRecordAt_;
+    bool stopped_ = false;
+};

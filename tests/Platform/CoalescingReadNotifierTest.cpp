@@ -1,0 +1,145 @@
+// Batched reading of a descriptor that streams, on a sequenced-packet socket pair: like a hidraw
+// node, it hands out one record per read.
+#include "EventLoopWait.h"
+
+#include "Hid/CoalescingReadNotifier.h"
+#include "Usb/Linux/UniqueFd.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+
+#include <ctime>
+#include <functional>
+#include <thread>
+#include <vector>
+
+namespace {
+
+class CoalescingReadNotifierTest : public testing::Test {
+protected:
+    struct Drain {
+        size_t records;
+        bool paused; // the drain ran at the end of a pause, not on the descriptor's wakeup
+    };
+
+    void SetUp() override {
+        int pair[2];
+        ASSERT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, pair), 0);
+        reader_.reset(pair[0]);
+        writer_.reset(pair[1]);
+        ASSERT_EQ(::fcntl(reader_.get(), F_SETFL, O_NONBLOCK), 0);
+        notifier_ =
+            std::make_unique<CoalescingReadNotifier>(reader_.get(), [this] { return drain(); });
+    }
+
+    // Reads every record waiting, as a report source does; end of stream stops the notifier,
+    // as a source retires its node.
+    size_t drain() {
+        const bool paused = notifier_->isPaused();
+        size_t records = 0;
+        for (;;) {
+            uint32_t value = 0;
+            const ssize_t n = ::read(reader_.get(), &value, sizeof value);
+            if (n > 0) {
+                received_.push_back(value);
+                ++records;
+                continue;
+            }
+            if (n == 0) {
+                ++ends_;
+                notifier_->stop();
+            }
+            break;
+        }
+        drains_.push_back({records, paused});
+        if (onDrain_)
+            onDrain_();
+        return records;
+    }
+
+    void send(uint32_t value) { ASSERT_EQ(::write(writer_.get(), &value, sizeof value), 4); }
+    bool receivedCount(size_t count) {
+        return KxTest::waitFor([&] { return received_.size() >= count; });
+    }
+    // The drain that read record number index.
+    Drain drainOf(size_t index) const {
+        size_t seen = 0;
+        for (const Drain& d : drains_) {
+            seen += d.records;
+            if (seen > index)
+                return d;
+        }
+        return {0, false};
+    }
+
+    UniqueFd reader_, writer_;
+    std::unique_ptr<CoalescingReadNotifier> notifier_;
+    std::vector<uint32_t> received_;
+    std::vector<Drain> drains_;
+    std::function<void()> onDrain_;
+    int ends_ = 0;
+};
+
+} // namespace
+
+TEST_F(CoalescingReadNotifierTest, AStreamIsReadInOrderInBatchesAndALoneRecordAtOnce) {
+    send(1000);
+    ASSERT_TRUE(receivedCount(1));
+    EXPECT_FALSE(drainOf(0).paused);
+
+    // 300 records at 1000 per second, from another thread as a device would send them.
+    constexpr uint32_t kStreamed = 300;
+    std::thread device([fd = writer_.get()] {
+        timespec next{};
+        clock_gettime(CLOCK_MONOTONIC, &next);
+        for (uint32_t i = 0; i < kStreamed; ++i) {
+            next.tv_nsec += 1000000;
+            if (next.tv_nsec >= 1000000000) {
+                next.tv_nsec -= 1000000000;
+                ++next.tv_sec;
+            }
+            clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr);
+            if (::write(fd, &i, sizeof i) != sizeof i)
+                return;
+        }
+    });
+    const bool all = receivedCount(1 + kStreamed);
+    device.join();
+    ASSERT_TRUE(all) << received_.size();
+    for (uint32_t i = 0; i < kStreamed; ++i)
+        ASSERT_EQ(received_[1 + i], i);
+    size_t batches = 0, afterPause = 0;
+    for (const Drain& d : drains_) {
+        batches += d.records > 0;
+        afterPause += d.records > 0 && d.paused;
+    }
+    // Woken once per record this would be about 300 reads.
+    EXPECT_LT(batches, kStreamed / 3);
+    EXPECT_GT(afterPause, 0u);
+
+    // The stream is over: after one empty pause the descriptor is watched again.
+    ASSERT_TRUE(KxTest::waitFor([&] { return !notifier_->isPaused(); }, 1000));
+    KxTest::spin(20);
+    send(2000);
+    ASSERT_TRUE(receivedCount(2 + kStreamed));
+    EXPECT_EQ(received_.back(), 2000u);
+    EXPECT_FALSE(drainOf(1 + kStreamed).paused);
+}
+
+TEST_F(CoalescingReadNotifierTest, AnEndDuringAPauseIsSeenOnceWhenThePauseIsOver) {
+    // Three records in one read make a stream; the device then goes away while the pause runs.
+    onDrain_ = [this] {
+        if (drains_.size() == 1)
+            writer_.reset();
+    };
+    for (uint32_t i = 0; i < 3; ++i)
+        send(i);
+    ASSERT_TRUE(KxTest::waitFor([&] { return ends_ > 0; }, 1000));
+    KxTest::spin(40);
+    EXPECT_EQ(ends_, 1);
+    ASSERT_EQ(drains_.size(), 2u);
+    EXPECT_EQ(drains_[0].records, 3u);
+    EXPECT_TRUE(drains_[1].paused); // the end was read when the pause was over
+    EXPECT_EQ(received_, (std::vector<uint32_t>{0, 1, 2}));
+}
