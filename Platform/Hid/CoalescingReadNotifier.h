@@ -33,7 +33,7 @@ public:
     // 8 ms is 8 reports of a mouse at 1000 Hz: hidraw queues 64 per reader, and a cursor moved
     // by the kernel's own driver is unaffected, as only this reader's copy waits.
     static constexpr std::chrono::milliseconds kPause{8};
-    // Reports 4 ms apart (250 Hz) or closer count as a stream.
+    // Reports less than 5 ms apart (above 200 Hz) count as a stream.
     static constexpr std::chrono::microseconds kStreamingGap{5000};
 
     CoalescingReadNotifier(int fd, Drain drain, QObject* parent = nullptr);
