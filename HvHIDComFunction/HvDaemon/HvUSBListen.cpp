@@ -18,7 +18,7 @@ Q_LOGGING_CATEGORY(lcListen, "kx.listen", QtInfoMsg)
 
 namespace {
 constexpr size_t kReportBytes = 8;
-constexpr int kIoReturnNotFound = 0xE00002F0; // no driver instance to subscribe to
+constexpr uint32_t kIoReturnNotFound = 0xE00002F0; // no driver instance to subscribe to
 
 } // namespace
 
@@ -197,8 +197,7 @@ void HvUSBListen::DeviceAdded(void* refCon, UsbDeviceIterator* iterator) {
             self->selDealMessage_->andDevPro();
         self->isFirstDevOn_ = true;
         if (!registered)
-            hvPrint(true, "IOServiceAddInterestNotification returned 0x%08x\n",
-                    static_cast<unsigned>(kIoReturnNotFound));
+            hvPrint(true, "IOServiceAddInterestNotification returned 0x%08x\n", kIoReturnNotFound);
     }
 }
 
@@ -234,7 +233,7 @@ void HvUSBListen::deviceRemoved(ListenDeviceData* record) {
     std::erase_if(records_, [record](const auto& r) { return r.get() == record; });
 }
 
-void HvUSBListen::DeviceNotification(void* refCon, DriverService* service, uint32_t messageType,
+void HvUSBListen::DeviceNotification(void* refCon, DriverService* /*service*/, uint32_t messageType,
                                      void* argument, size_t argumentSize) {
     auto* record = static_cast<ListenDeviceData*>(refCon);
     HvUSBListen* self = record->listener;
@@ -257,7 +256,6 @@ void HvUSBListen::DeviceNotification(void* refCon, DriverService* service, uint3
     if (messageType != kServiceClosedMessage)
         return;
     hvPrint(true, "Device 0x%08x removed.\n", static_cast<unsigned>(record->serviceId));
-    (void)service;
     if (handler && handler->isOnDev())
         self->deviceRemoved(record);
     else
