@@ -14,7 +14,6 @@
 
 #include <cstdio>
 
-#include <unistd.h>
 
 namespace {
 // The live read of the new stage and its DPI: a prepare report and a read report, each followed
@@ -74,17 +73,17 @@ double residentMiB(qint64 pid) {
     return -1;
 }
 
-// User and system CPU time of the process, in seconds.
+// CPU time of every thread of the process, in seconds (the scheduler's own nanosecond count:
+// the tick-based user and system times are too coarse for a fraction of a percent).
 double cpuSeconds(qint64 pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray text = stat.readAll();
-    // Fields after the command name in parentheses: state is field 3, utime 14, stime 15.
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() < 13)
-        return -1;
-    return (fields[11].toDouble() + fields[12].toDouble()) / double(sysconf(_SC_CLK_TCK));
+    double total = 0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile schedstat(tasks.filePath(task + QStringLiteral("/schedstat")));
+        if (schedstat.open(QIODevice::ReadOnly))
+            total += schedstat.readAll().split(' ').first().toDouble() / 1e9;
+    }
+    return total;
 }
 } // namespace
 

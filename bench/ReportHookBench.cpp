@@ -149,10 +149,13 @@ bool emulatedRun(Run* run) {
     KestrixDriverLoader loader(std::move(sources), registry);
     if (loader.start() != 0 || loader.instances().size() != 2)
         return false;
-    // The command returns at once; the server streams on its own.
-    if (QProcess::execute(QStringLiteral(KX_VIRTUAL_MOUSE_PATH),
-                          {QStringLiteral("stream-motion"), QString::number(kHz),
-                           QString::number(kSeconds)}) != 0)
+    // The command returns at once; the server streams on its own. Its answer is not a figure.
+    QProcess command;
+    command.setStandardOutputFile(QProcess::nullDevice());
+    command.start(
+        QStringLiteral(KX_VIRTUAL_MOUSE_PATH),
+        {QStringLiteral("stream-motion"), QString::number(kHz), QString::number(kSeconds)});
+    if (!command.waitForFinished() || command.exitCode() != 0)
         return false;
     *run = measure(loop, [&] { return client.reports(); });
     return true;

@@ -30,9 +30,11 @@ public:
     // that brought bytes.
     using Drain = std::function<size_t()>;
 
-    // 8 ms is 8 reports of a mouse at 1000 Hz: hidraw queues 64 per reader, and a cursor moved
-    // by the kernel's own driver is unaffected, as only this reader's copy waits.
-    static constexpr std::chrono::milliseconds kPause{8};
+    // 16 ms is 16 reports of a mouse at 1000 Hz, its fastest rate: hidraw queues 64 per reader,
+    // and a cursor moved by the kernel's own driver is unaffected, as only this reader's copy
+    // waits. Each wake-up costs tens of microseconds in poll and context switches on a busy
+    // desktop; at 16 ms the stream costs about 60 of them a second.
+    static constexpr std::chrono::milliseconds kPause{16};
     // Reports less than 5 ms apart (above 200 Hz) count as a stream.
     static constexpr std::chrono::microseconds kStreamingGap{5000};
 
