@@ -57,10 +57,6 @@ void DealwithMessage::andDevPro() {
     KxAction::startListenDev();
 }
 
-void DealwithMessage::removeDevPro() {
-    HvUSBDealwithObj::removeDevPro();
-}
-
 void DealwithMessage::didEndInit() {
     if (!isOnDev())
         return;
@@ -126,7 +122,7 @@ QString DealwithMessage::applicationPath() {
 
 bool DealwithMessage::openDrive() {
     const QString path = applicationPath();
-    if (checkApLaunch() || Workspace::isApplicationRunningAtPath(path))
+    if (checkApLaunch()) // the window owns its id on the bus whenever it runs
         return false;
     if (QFileInfo::exists(path))
         Workspace::openFile(path);

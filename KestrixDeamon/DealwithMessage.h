@@ -26,11 +26,10 @@ public:
     DealwithMessage();
     ~DealwithMessage() override;
 
-    bool openDeviceWhenAdd() override { return false; }
+    // The base's removal handling, and its "no companion application on arrival", serve as they
+    // are.
     std::optional<QString> notifyDevStatusStr() override { return QStringLiteral("KxDevStatus"); }
-    std::optional<QString> deviceOptionPath() override { return std::nullopt; }
     void andDevPro() override;
-    void removeDevPro() override;
     void didEndInit() override;
     void dealWithMsg(const uint8_t* report) override;
 

@@ -2,14 +2,13 @@
 // process as the configuration window, all on the test's session bus.
 #include "EventLoopWait.h"
 #include "KxAction.h"
+#include "MarkerProgram.h"
 #include "Notifications/DistributedNotificationCenter.h"
 #include "Preferences/UserPreferences.h"
 #include "PrivateHome.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -130,13 +129,7 @@ TEST_F(DaemonProcessTest, TheMousesOwnButtonsReachTheWindow) {
 }
 
 TEST_F(DaemonProcessTest, ABoundButtonStartsItsProgramWithTheWindowClosed) {
-    const QString program = PrivateHome::dir("home") + "/bound-app";
-    {
-        QFile file(program);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("#!/bin/sh\ntouch '%1.started'\n").arg(program).toUtf8());
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    const QString program = writeMarkerProgram("bound-app");
     UserPreferences::open()->setValue(KxAction::launchPathKey(160), program);
     startMouse();
     // The window bound button 1 of profile 1 to launch slot 160.
@@ -151,7 +144,7 @@ TEST_F(DaemonProcessTest, ABoundButtonStartsItsProgramWithTheWindowClosed) {
     startDaemon();
     ASSERT_TRUE(waitForStatuses(2));
     mouseCommand("press button 1");
-    EXPECT_TRUE(KxTest::waitFor([&] { return QFileInfo::exists(program + ".started"); }));
+    EXPECT_TRUE(KxTest::waitFor([&] { return started(program); }));
 }
 
 TEST_F(DaemonProcessTest, SurvivesMalformedMessagesAndEndsCleanlyOnSignals) {

@@ -2,6 +2,7 @@
 #include "EventLoopWait.h"
 #include "FirmwareUsbBackend.h"
 #include "KxAction.h"
+#include "MarkerProgram.h"
 #include "Notifications/DistributedNotificationCenter.h"
 #include "Preferences/UserPreferences.h"
 #include "PrivateHome.h"
@@ -15,28 +16,11 @@
 #include <QDBusMessage>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
 namespace {
 constexpr const char* kAppId = "com.vlak.KxOption";
-
-// A program that leaves a marker file when started: the application bound to a button, and the
-// configuration window's stand-in.
-QString writeMarkerProgram(const QString& name) {
-    const QString path = PrivateHome::dir("home") + "/" + name;
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("#!/bin/sh\ntouch '%1.started'\n").arg(path).toUtf8());
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
-}
-
-bool started(const QString& program) {
-    return QFileInfo::exists(program + ".started");
-}
 
 // The configuration window's desktop entry must exist before GIO first looks.
 class DaemonHome : public PrivateHome {
