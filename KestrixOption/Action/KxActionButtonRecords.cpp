@@ -183,24 +183,50 @@ void KxAction::setBtnInfoToDevice() {
 
 namespace {
 
-// Reads of one record; remembers whether every request reached the mouse.
+// The bytes of one record, read on demand in whole 12-byte chunks from its start, as the mouse
+// is read. Seven chunks cover the step area and the mode byte and count behind it.
 class RecordReader {
 public:
     explicit RecordReader(uint16_t address) : address_(address) {}
 
-    // count bytes at offset into out; false once any request of the record failed.
-    bool read(int offset, uint8_t count, uint8_t* out) {
-        uint8_t buffer[KxAction::kReportLength] = {};
-        complete_ =
-            KxAction::readDeviceData(static_cast<uint16_t>(address_ + offset), count, buffer) &&
-            complete_;
-        std::memcpy(out, buffer + 4, count);
+    // Reads chunks until the first `end` bytes are in; false when a request of the record
+    // failed or `end` lies beyond the seven chunks.
+    bool ensure(int end) {
+        while (available_ < end && available_ + KxAction::kChunkSize <= int(sizeof bytes_)) {
+            uint8_t report[KxAction::kReportLength] = {};
+            complete_ = KxAction::readDeviceData(static_cast<uint16_t>(address_ + available_),
+                                                 KxAction::kChunkSize, report) &&
+                        complete_;
+            std::memcpy(bytes_ + available_, report + 4, KxAction::kChunkSize);
+            available_ += KxAction::kChunkSize;
+        }
+        return complete_ && available_ >= end;
+    }
+    // Byte i of the record; valid after ensure(i + 1) succeeded.
+    uint8_t operator[](int i) const { return bytes_[i]; }
+
+    // The mode byte and repeat count at +80: from the chunks when they reached them, else read
+    // on their own.
+    bool trailer(uint8_t* mode, uint8_t* count) {
+        if (available_ < kModeOffset + 2) {
+            uint8_t report[KxAction::kReportLength] = {};
+            complete_ = KxAction::readDeviceData(static_cast<uint16_t>(address_ + kModeOffset), 2,
+                                                 report) &&
+                        complete_;
+            *mode = report[4];
+            *count = report[5];
+            return complete_;
+        }
+        *mode = bytes_[kModeOffset];
+        *count = bytes_[kModeOffset + 1];
         return complete_;
     }
     bool complete() const { return complete_; }
 
 private:
     uint16_t address_;
+    uint8_t bytes_[7 * KxAction::kChunkSize] = {};
+    int available_ = 0;
     bool complete_ = true;
 };
 
@@ -236,20 +262,24 @@ std::optional<_BTN_INFO> classifyOneStep(uint8_t code) {
 }
 
 // Up to four keys each pressed and released without delay, the last release ending the record:
-// the key sequence of a table 2 entry. Clicks (153, 152, 151) always read as one; other keys
-// only where the catalogue has that sequence, since a recorded macro can hold the same steps.
-std::optional<_BTN_INFO> classifyKeySequence(const uint8_t* steps) {
+// the key sequence of a table 2 entry. Clicks (153, 152, 151) always have that shape; other keys
+// only where the catalogue has the sequence. A macro can hold the same steps, so the caller
+// still checks the mode byte and count.
+std::optional<_BTN_INFO> classifyKeySequence(RecordReader& record) {
     _BTN_INFO info{};
     info.FuncID = 2;
     info.FuncTableId = 2;
     info.btnType = 1;
     for (int key = 0; key < 4; ++key) {
-        const uint8_t* pair = steps + 4 * key;
-        const bool last = pair[3] == (kFlagRelease | kFlagLast);
-        if (pair[0] == 0 || pair[1] != 0x00 || pair[2] != pair[0] ||
-            (pair[3] != kFlagRelease && !last))
+        const int at = 4 * key;
+        if (!record.ensure(at + 4))
             return std::nullopt;
-        info.KeyBit[key] = pair[0];
+        const uint8_t code = record[at];
+        const bool last = record[at + 3] == (kFlagRelease | kFlagLast);
+        if (code == 0 || record[at + 1] != 0x00 || record[at + 2] != code ||
+            (record[at + 3] != kFlagRelease && !last))
+            return std::nullopt;
+        info.KeyBit[key] = code;
         if (last) {
             const bool clicks = std::all_of(info.KeyBit, info.KeyBit + key + 1, [](uint32_t c) {
                 return c == 153 || c == 152 || c == 151;
@@ -272,45 +302,31 @@ MacroKeyInfo decodeMacroStep(uint8_t code, uint8_t flags) {
                         release ? MacroKeyInfo::kFlagKeyUp : MacroKeyInfo::kFlagKeyDown, delay);
 }
 
-// The rest of a macro record: steps until the last-step bit, then the mode byte and count.
-// bytes holds the first chunk already read.
-std::optional<_BTN_INFO> readMacro(RecordReader& reader, uint8_t* bytes) {
+// A macro record: steps until the last-step bit or the end of the step area, then the mode byte
+// and count.
+std::optional<_BTN_INFO> readMacro(RecordReader& record) {
     auto macro = std::make_shared<MacroInfo>();
-    int offset = 0; // of bytes[0] within the record
-    int available = KxAction::kChunkSize;
-    int step = 0;
-    bool last = false;
-    while (!last && step < KxAction::kMaxRecordSteps) {
-        const int at = 2 * step - offset;
-        if (at + 2 > available) {
-            // The mouse is read in whole chunks; the last one also holds the mode and count.
-            offset += available;
-            if (!reader.read(offset, KxAction::kChunkSize, bytes))
-                return std::nullopt;
-            continue;
-        }
-        macro->keyInfoArr().append(decodeMacroStep(bytes[at], bytes[at + 1]));
-        last = (bytes[at + 1] & kFlagLast) != 0;
-        ++step;
+    for (int step = 0; step < KxAction::kMaxRecordSteps; ++step) {
+        if (!record.ensure(2 * step + 2))
+            return std::nullopt;
+        const uint8_t flags = record[2 * step + 1];
+        macro->keyInfoArr().append(decodeMacroStep(record[2 * step], flags));
+        if (flags & kFlagLast)
+            break;
     }
-    uint8_t trailer[2];
-    const int trailerAt = kModeOffset - offset;
-    if (trailerAt >= 0 && trailerAt + 2 <= available) {
-        trailer[0] = bytes[trailerAt];
-        trailer[1] = bytes[trailerAt + 1];
-    } else if (!reader.read(kModeOffset, 2, trailer)) {
+    uint8_t mode = 0, count = 0;
+    if (!record.trailer(&mode, &count))
         return std::nullopt;
-    }
 
-    uint32_t runMode = KxAction::getMacroType2(trailer[0]);
-    if (runMode == 0 && trailer[1] >= 2)
+    uint32_t runMode = KxAction::getMacroType2(mode);
+    if (runMode == 0 && count >= 2)
         runMode = 1;
     _BTN_INFO info{};
     info.FuncID = 6;
     info.FuncTableId = 6;
     info.btnType = 2;
     info.KeyBit[0] = runMode;
-    info.KeyBit[1] = trailer[1];
+    info.KeyBit[1] = count;
 
     if (const auto known = KxAction::getMacroByData(*macro)) {
         info.MacroID = static_cast<uint32_t>(known->macroId());
@@ -325,25 +341,33 @@ std::optional<_BTN_INFO> readMacro(RecordReader& reader, uint8_t* bytes) {
     return info;
 }
 
+std::optional<_BTN_INFO> classifyRecord(RecordReader& record) {
+    if (!record.ensure(2))
+        return std::nullopt;
+    if (record[1] & kFlagLast) {
+        if (auto function = classifyOneStep(record[0]))
+            return function;
+    } else if (auto sequence = classifyKeySequence(record)) {
+        // The function only when it runs once without a count; otherwise the user's macro.
+        uint8_t mode = 0, count = 0;
+        if (!record.trailer(&mode, &count))
+            return std::nullopt;
+        if (mode == kModeOnce && count == 0)
+            return sequence;
+    } else if (record[0] == 0 && record[1] == 0) {
+        return singleFunction(255, 0);
+    }
+    return readMacro(record);
+}
+
 } // namespace
 
 _BTN_INFO KxAction::readBtnRecord(uint16_t address, bool* complete) {
-    RecordReader reader(address);
-    uint8_t bytes[kChunkSize] = {};
-    std::optional<_BTN_INFO> info;
-    if (reader.read(0, kChunkSize, bytes)) {
-        if (bytes[1] & kFlagLast)
-            info = classifyOneStep(bytes[0]);
-        else
-            info = classifyKeySequence(bytes);
-        if (!info && bytes[0] == 0 && bytes[1] == 0)
-            info = singleFunction(255, 0);
-        if (!info)
-            info = readMacro(reader, bytes);
-    }
+    RecordReader record(address);
+    std::optional<_BTN_INFO> info = classifyRecord(record);
     // A record that could not be read whole is a disabled button, never a half-read macro.
-    *complete = reader.complete();
-    if (!info || !reader.complete())
+    *complete = record.complete();
+    if (!info || !record.complete())
         return singleFunction(255, 0);
     if (info->FuncTableId != 6)
         if (const auto entry = getSingleByBtnInfo(*info))
@@ -356,6 +380,8 @@ void KxAction::getBtnInfoFromDevice() {
 }
 
 bool KxAction::readBtnInfoFromDevice() {
+    // Macros read back join the library only when every record of the slot was read.
+    const QList<std::shared_ptr<MacroInfo>> library = macroListArrs;
     bool complete = true;
     for (uint32_t index = 0; index < 5; ++index) {
         const uint16_t address = static_cast<uint16_t>(
@@ -365,6 +391,8 @@ bool KxAction::readBtnInfoFromDevice() {
         currSetProfile.btnInfo[index] = readBtnRecord(address, &recordComplete);
         complete = complete && recordComplete;
     }
+    if (!complete)
+        macroListArrs = library;
     return complete;
 }
 

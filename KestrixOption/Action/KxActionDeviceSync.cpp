@@ -5,6 +5,7 @@
 #include "HvLogger.h"
 #include "HvMouseAction.h"
 #include "KxGlobals.h"
+#include "MacroInfo.h"
 #include "Notifications/NotificationCenter.h"
 #include "ProfieController.h"
 #include "ProfileValue.h"
@@ -41,6 +42,8 @@ bool KxAction::getAllFWData() {
     // Read into copies: the library takes them only when the whole mouse was read, so a mouse
     // unplugged halfway leaves the profiles in memory and on disk as they were.
     _Kx_PROFILE read[5] = {};
+    // Likewise the macros the read adds to the library: kept only when the whole mouse was read.
+    const QList<std::shared_ptr<MacroInfo>> macrosBefore = macroListArrs;
     bool complete = profiles.size() >= 5;
     if (!complete)
         HV_WARNING(QStringLiteral("the profile library holds %1 profiles, not five; the mouse is "
@@ -65,6 +68,7 @@ bool KxAction::getAllFWData() {
         library->refreshSelProfileFromData();
         library->saveToSys();
     } else {
+        macroListArrs = macrosBefore;
         HV_WARNING(QStringLiteral("the mouse could not be read whole; the profiles are kept"));
     }
     sendHideLoadView(1);

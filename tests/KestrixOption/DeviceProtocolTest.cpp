@@ -7,6 +7,9 @@ void DeviceProtocolTest::SetUp() {
     for (const char* name :
          {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"})
         qputenv(name, home.filePath(QLatin1String(name)).toUtf8());
+    // The desktop's mouse settings in this process's memory, never the user's (GSettings reads
+    // this at its first use).
+    qputenv("GSETTINGS_BACKEND", "memory");
     sysPath = home.filePath(QStringLiteral("data"));
     QDir().mkpath(sysPath);
     selProfile = {};

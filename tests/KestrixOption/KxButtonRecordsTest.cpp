@@ -222,4 +222,70 @@ TEST_F(KxButtonRecordsTest, MacrosOfEveryLengthAndModeComeBackAsTheLibrarysOwn) 
         << "delays come back to the 100 ms step";
 }
 
+// Quick taps (0 ms) press and release each key in turn, the shape of a key sequence; four of
+// them need more than the first chunk, and only the bytes the mouse gave may be looked at.
+TEST_F(KxButtonRecordsTest, QuickTapsOfThreeAndFourKeysComeBackAsTheirMacro) {
+    for (int keys : {3, 4}) {
+        auto macro = std::make_shared<MacroInfo>();
+        macro->setMacroId(KxAction::getNewMacorId());
+        for (int k = 0; k < keys; ++k) {
+            const int32_t code = KxAction::GetKeyCodeByFW(uint8_t(30 + k)); // the digits 1..4
+            macro->keyInfoArr() << MacroKeyInfo(code, 0, 0) << MacroKeyInfo(code, 1, 0);
+        }
+        macroListArrs.append(macro);
+        const _BTN_INFO read = writeAndReadBack(macroButton(*macro, 0, 0), 1, 2);
+        EXPECT_EQ(read.FuncTableId, 6u) << keys << " taps";
+        EXPECT_EQ(read.MacroID, uint32_t(macro->macroId())) << keys << " taps";
+    }
+    // A four-key sequence written as a function: read from two chunks, not past the first.
+    const _BTN_INFO sequence = writeAndReadBack(single(0, 2, {30, 31, 32, 33}), 0, 3);
+    const auto kept = KxAction::getMacroById(int32_t(sequence.MacroID));
+    ASSERT_TRUE(kept) << "no catalogue entry has these four keys: a macro";
+    EXPECT_EQ(kept->keyInfoArr().size(), 8);
+}
+
+// Only a record that runs once without a count is a function; the same steps in hold or toggle
+// mode, or with a count, are the user's macro and must come back as one, or the next Apply
+// would write the plain function over it.
+TEST_F(KxButtonRecordsTest, AMacroShapedLikeAFunctionKeepsItsModeAndCount) {
+    std::shared_ptr<MenuInfo> letter;
+    for (const auto& node : singleMenuNode->children()) {
+        const auto entry = std::dynamic_pointer_cast<MenuInfo>(node->nodeData());
+        if (entry && entry->functionTableID() == 2 && entry->KeyBit1() < 100 &&
+            entry->KeyBit2() == 0) {
+            letter = entry;
+            break;
+        }
+    }
+    ASSERT_TRUE(letter) << "the catalogue has single keys";
+    const int32_t key = KxAction::GetKeyCodeByFW(uint8_t(letter->KeyBit1()));
+    auto click = std::make_shared<MacroInfo>();
+    click->setMacroId(KxAction::getNewMacorId());
+    click->keyInfoArr() = {MacroKeyInfo(120, 3, 0), MacroKeyInfo(120, 4, 0)};
+    auto keyTap = std::make_shared<MacroInfo>();
+    keyTap->setMacroId(click->macroId() + 1);
+    keyTap->keyInfoArr() = {MacroKeyInfo(key, 0, 0), MacroKeyInfo(key, 1, 0)};
+    macroListArrs << click << keyTap;
+
+    struct Case {
+        uint32_t mode, count, readMode, readCount;
+    };
+    int n = 0;
+    for (const auto& macro : {click, keyTap}) {
+        for (const Case c : {Case{2, 0, 2, 0}, Case{3, 0, 3, 0}, Case{1, 5, 1, 5}, Case{1, 1, 0, 1},
+                             Case{3, 9, 3, 9}}) {
+            const _BTN_INFO read =
+                writeAndReadBack(macroButton(*macro, c.mode, c.count), n % 5, (n / 5) % 5);
+            ++n;
+            EXPECT_EQ(read.FuncTableId, 6u) << "mode " << c.mode << ", count " << c.count;
+            EXPECT_EQ(read.MacroID, uint32_t(macro->macroId()));
+            EXPECT_EQ(read.KeyBit[0], c.readMode);
+            EXPECT_EQ(read.KeyBit[1], c.readCount);
+        }
+        // Run once without a count, the steps are the function itself.
+        const _BTN_INFO once = writeAndReadBack(macroButton(*macro, 0, 0), 4, 4);
+        EXPECT_EQ(once.FuncTableId, 2u);
+    }
+}
+
 } // namespace

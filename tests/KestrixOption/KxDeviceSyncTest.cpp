@@ -1,5 +1,6 @@
 #include "DeviceProtocolTest.h"
 #include "EventLoopWait.h"
+#include "HvMouseAction.h"
 #include "Notifications/NotificationCenter.h"
 #include "ProfileValue.h"
 
@@ -88,9 +89,12 @@ TEST_F(KxDeviceSyncTest, AMouseUnpluggedHalfwayLeavesTheProfilesAsTheyWere) {
     const qsizetype macros = macroListArrs.size();
 
     for (int after : {1, 2, 9, 30, 55}) {
-        // The mouse changes, then goes away after `after` pauses of the next read.
+        // The mouse changes (slot 0 now holds a macro the library does not know), then goes
+        // away after `after` pauses of the next read.
         const uint8_t other[] = {0, 0x40};
         KxAction::sendWriteReport(16 + 410 * 2, other, 2);
+        const uint8_t unknownMacro[] = {uint8_t(4 + after), 0x01, 5, 0x41};
+        KxAction::sendWriteReport(16 + 82 * 2, unknownMacro, 4);
         int pauses = 0;
         KxAction::setPauseHookForTesting([&](unsigned) {
             if (++pauses == after)
@@ -143,11 +147,21 @@ TEST_F(KxDeviceSyncTest, WorkersRunDetachedAndAlwaysEndWithTheHideNotification) 
 }
 
 TEST_F(KxDeviceSyncTest, TheFirstStartCopiesTheDesktopSpeedsOnce) {
+    {
+        // The desktop as the user set it, none of the three at its default.
+        HvMouseAction desktop;
+        for (int type : {1, 2, 3})
+            desktop.addSettingItem(type);
+        ASSERT_TRUE(desktop.setValue(3, HvMouseAction::kPointerSpeed));
+        ASSERT_TRUE(desktop.setValue(8, HvMouseAction::kScrollSpeed));
+        ASSERT_TRUE(desktop.setValue(2, HvMouseAction::kDoubleClickSpeed));
+    }
     library->setCurrFWProfileIndex(0);
     KxAction::initSysPrePro();
     for (const auto& profile : library->profileArr()) {
-        EXPECT_EQ(profile->profileData().acceler, 5u);
-        EXPECT_EQ(profile->profileData().doubleSpeed, 7u);
+        EXPECT_EQ(profile->profileData().acceler, 3u);
+        EXPECT_EQ(profile->profileData().srcSpeed, 8u);
+        EXPECT_EQ(profile->profileData().doubleSpeed, 2u);
     }
     // The user changes a profile's speeds; a second start leaves them alone.
     _Kx_PROFILE edited = library->profileArr()[1]->profileData();
@@ -162,11 +176,12 @@ TEST_F(KxDeviceSyncTest, TheFirstStartCopiesTheDesktopSpeedsOnce) {
 TEST_F(KxDeviceSyncTest, AWholeReadAtTheRealPacingTakesTheRequestsItNeeds) {
     KxAction::setPauseHookForTesting({});
     ASSERT_TRUE(KxAction::getAllFWData());
-    // Factory state: 25 one-chunk records and three settings reads, two requests each.
+    // Factory state: 25 one-chunk records, the mode and count of the 15 clicks (which a macro
+    // could also hold) and three settings reads, two requests each.
     const auto requests = std::count_if(log->begin(), log->end(), [](const std::string& l) {
         return l.rfind("SET", 0) == 0 || l.rfind("GET", 0) == 0;
     });
-    EXPECT_EQ(requests, 2 * (25 + 3));
+    EXPECT_EQ(requests, 2 * (25 + 15 + 3));
     EXPECT_EQ(bus->pacing().tooClose(), 0u) << "no request came sooner than the mouse allows";
 }
 
