@@ -24,6 +24,9 @@ public:
     // line breaks turned into spaces and text of white space only is dropped, as XML reads them.
     // Verbatim: attribute values and text exactly as written.
     enum class XmlSpace { Normalized, Verbatim };
+    // The program's files nest three or four levels; a file nested deeper is refused, and such
+    // a document is never written (indentation would grow its size with the square of it).
+    static constexpr int kMaxXmlDepth = 32;
     // The parsed document, or none (missing, unreadable or malformed file; one log line says why
     // and where). Files are UTF-8, or UTF-16/UTF-32 with a byte order mark, or declared
     // ISO-8859-1; comments, processing instructions and CDATA sections are kept, and no entity
@@ -31,12 +34,14 @@ public:
     static std::unique_ptr<pugi::xml_document>
     loadXmlFromPath(const QString& path, XmlSpace space = XmlSpace::Normalized);
     // Writes the document atomically as UTF-8, indented by four spaces, one element per line.
-    // A declared encoding is changed to UTF-8. False with a log line when it was not written.
+    // A declared encoding is changed to UTF-8; characters XML cannot hold are left out of every
+    // value first. False with a log line when it was not written (also for a document nested
+    // deeper than kMaxXmlDepth).
     static bool saveXmlToPath(pugi::xml_document& document, const QString& path);
     // The attribute's text, or none when the attribute (or the element) is absent.
     static std::optional<QString> getNodeAtrValue(const pugi::xml_node& element, const char* name);
     // Sets the attribute, leaving out characters an XML file cannot hold (control characters
-    // other than tab and line breaks).
+    // other than tab and line breaks, U+FFFE, U+FFFF, unpaired surrogates).
     static void setNodeAtrValue(pugi::xml_node& element, const char* name, const QString& value);
     // All text inside the element's first child element of that name, or none.
     static std::optional<QString> getNodeValue(const pugi::xml_node& element, const char* name);

@@ -17,6 +17,7 @@
 #include <cctype>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 namespace {
 
@@ -95,41 +96,82 @@ bool isXmlChar(uint32_t c) {
            (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-// Offset of the first byte that does not begin a well-formed UTF-8 sequence of a character XML
-// allows (control characters other than tab and line breaks are not allowed), or none.
-std::optional<size_t> firstForbiddenByte(std::string_view text) {
+// The length of the well-formed UTF-8 sequence of a character XML allows at the start of text
+// (control characters other than tab and line breaks are not allowed), or 0.
+size_t xmlCharLength(std::string_view text) {
     const auto* s = reinterpret_cast<const uint8_t*>(text.data());
+    const uint8_t lead = s[0];
+    if (lead < 0x80)
+        return isXmlChar(lead) ? 1 : 0;
+    size_t length = 0;
+    uint32_t c = 0;
+    uint32_t smallest = 0;
+    if ((lead & 0xE0) == 0xC0)
+        length = 2, c = lead & 0x1F, smallest = 0x80;
+    else if ((lead & 0xF0) == 0xE0)
+        length = 3, c = lead & 0x0F, smallest = 0x800;
+    else if ((lead & 0xF8) == 0xF0)
+        length = 4, c = lead & 0x07, smallest = 0x10000;
+    else
+        return 0;
+    if (text.size() < length)
+        return 0;
+    for (size_t k = 1; k < length; ++k) {
+        if ((s[k] & 0xC0) != 0x80)
+            return 0;
+        c = c << 6 | (s[k] & 0x3F);
+    }
+    return c >= smallest && isXmlChar(c) ? length : 0;
+}
+
+// Offset of the first byte that does not begin a character XML allows, or none.
+std::optional<size_t> firstForbiddenByte(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
-        const uint8_t lead = s[i];
-        if (lead < 0x80) {
-            if (!isXmlChar(lead))
-                return i;
-            ++i;
-            continue;
-        }
-        size_t length = 0;
-        uint32_t c = 0;
-        uint32_t smallest = 0;
-        if ((lead & 0xE0) == 0xC0)
-            length = 2, c = lead & 0x1F, smallest = 0x80;
-        else if ((lead & 0xF0) == 0xE0)
-            length = 3, c = lead & 0x0F, smallest = 0x800;
-        else if ((lead & 0xF8) == 0xF0)
-            length = 4, c = lead & 0x07, smallest = 0x10000;
-        else
-            return i;
-        if (text.size() - i < length)
-            return i;
-        for (size_t k = 1; k < length; ++k) {
-            if ((s[i + k] & 0xC0) != 0x80)
-                return i;
-            c = c << 6 | (s[i + k] & 0x3F);
-        }
-        if (c < smallest || !isXmlChar(c))
+        const size_t length = xmlCharLength(text.substr(i));
+        if (length == 0)
             return i;
         i += length;
     }
     return std::nullopt;
+}
+
+// The text without what XML cannot hold: disallowed characters and malformed UTF-8 bytes.
+std::string xmlText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = xmlCharLength(text.substr(i));
+        if (length == 0) {
+            ++i;
+            continue;
+        }
+        out.append(text.substr(i, length));
+        i += length;
+    }
+    return out;
+}
+
+// Visits every node below the document in document order without recursion (documents may nest
+// deeper than the stack would allow), telling each node's depth (1 for the root element). The
+// visitor returns false to stop.
+template <typename Visit>
+void walk(const pugi::xml_node& document, Visit visit) {
+    int depth = 1;
+    for (pugi::xml_node node = document.first_child(); node;) {
+        if (!visit(node, depth))
+            return;
+        if (node.first_child()) {
+            node = node.first_child();
+            ++depth;
+            continue;
+        }
+        while (node && !node.next_sibling()) {
+            node = node.parent();
+            --depth;
+        }
+        if (node)
+            node = node.next_sibling();
+    }
 }
 
 // Turns the file's bytes into the UTF-8 text that is parsed. Empty, or the reason they cannot.
@@ -252,6 +294,28 @@ QString expandReferences(std::string_view raw, std::string& out) {
     }
 }
 
+// An attribute of the element whose name an earlier one has, or none; linear in the number of
+// attributes (a crafted element may have hundreds of thousands).
+std::optional<pugi::xml_attribute> repeatedAttribute(const pugi::xml_node& element) {
+    constexpr int kFewAttributes = 8;
+    int count = 0;
+    for (pugi::xml_attribute a = element.first_attribute(); a && count <= kFewAttributes;
+         a = a.next_attribute())
+        ++count;
+    if (count <= kFewAttributes) {
+        for (pugi::xml_attribute a : element.attributes())
+            for (pugi::xml_attribute b = element.first_attribute(); b != a; b = b.next_attribute())
+                if (std::string_view(a.name()) == b.name())
+                    return a;
+        return std::nullopt;
+    }
+    std::unordered_set<std::string_view> names;
+    for (pugi::xml_attribute a : element.attributes())
+        if (!names.insert(a.name()).second)
+            return a;
+    return std::nullopt;
+}
+
 struct Fault {
     ptrdiff_t offset;
     QString why;
@@ -275,47 +339,74 @@ std::optional<Fault> checkAndExpand(pugi::xml_document& document) {
         return Fault{0, QStringLiteral("no root element")};
 
     std::string expanded;
-    for (pugi::xml_node node = document.first_child(); node;) {
+    std::optional<Fault> fault;
+    walk(document, [&](pugi::xml_node node, int depth) {
+        if (node.type() == pugi::node_element && depth > HvAction::kMaxXmlDepth) {
+            fault =
+                Fault{node.offset_debug(), QStringLiteral("elements nested deeper than %1 levels")
+                                               .arg(HvAction::kMaxXmlDepth)};
+            return false;
+        }
         if (node.type() == pugi::node_element) {
+            if (const auto repeated = repeatedAttribute(node)) {
+                fault = Fault{node.offset_debug(), QStringLiteral("the attribute %1 given twice")
+                                                       .arg(QString::fromUtf8(repeated->name()))};
+                return false;
+            }
             for (pugi::xml_attribute attribute : node.attributes()) {
-                for (pugi::xml_attribute other = node.first_attribute(); other != attribute;
-                     other = other.next_attribute()) {
-                    if (std::string_view(other.name()) == attribute.name())
-                        return Fault{node.offset_debug(),
-                                     QStringLiteral("the attribute %1 given twice")
-                                         .arg(QString::fromUtf8(attribute.name()))};
-                }
                 const std::string_view raw = attribute.value();
-                if (raw.find('<') != std::string_view::npos)
-                    return Fault{node.offset_debug(),
-                                 QStringLiteral("a '<' in an attribute value")};
+                if (raw.find('<') != std::string_view::npos) {
+                    fault =
+                        Fault{node.offset_debug(), QStringLiteral("a '<' in an attribute value")};
+                    return false;
+                }
                 if (raw.find('&') == std::string_view::npos)
                     continue;
-                if (QString why = expandReferences(raw, expanded); !why.isEmpty())
-                    return Fault{node.offset_debug(), why};
+                if (QString why = expandReferences(raw, expanded); !why.isEmpty()) {
+                    fault = Fault{node.offset_debug(), why};
+                    return false;
+                }
                 attribute.set_value(expanded.c_str());
             }
         } else if (node.type() == pugi::node_pcdata) {
             const std::string_view raw = node.value();
-            if (raw.find("]]>"sv) != std::string_view::npos)
-                return Fault{node.offset_debug(), QStringLiteral("\"]]>\" in text")};
+            if (raw.find("]]>"sv) != std::string_view::npos) {
+                fault = Fault{node.offset_debug(), QStringLiteral("\"]]>\" in text")};
+                return false;
+            }
             if (raw.find('&') != std::string_view::npos) {
-                if (QString why = expandReferences(raw, expanded); !why.isEmpty())
-                    return Fault{node.offset_debug(), why};
+                if (QString why = expandReferences(raw, expanded); !why.isEmpty()) {
+                    fault = Fault{node.offset_debug(), why};
+                    return false;
+                }
                 node.set_value(expanded.c_str());
             }
         }
-        // Depth first, without recursion: documents may nest deeper than the stack would allow.
-        if (node.first_child()) {
-            node = node.first_child();
-            continue;
+        return true;
+    });
+    return fault;
+}
+
+// Leaves out of every value what XML cannot hold; false when the document nests deeper than a
+// file may.
+bool prepareForSaving(pugi::xml_document& document) {
+    bool shallow = true;
+    walk(document, [&](pugi::xml_node node, int depth) {
+        if (node.type() == pugi::node_element && depth > HvAction::kMaxXmlDepth) {
+            shallow = false;
+            return false;
         }
-        while (node && !node.next_sibling())
-            node = node.parent();
-        if (node)
-            node = node.next_sibling();
-    }
-    return std::nullopt;
+        for (pugi::xml_attribute attribute : node.attributes()) {
+            const std::string_view value = attribute.value();
+            if (firstForbiddenByte(value))
+                attribute.set_value(xmlText(value).c_str());
+        }
+        const std::string_view value = node.value();
+        if (firstForbiddenByte(value))
+            node.set_value(xmlText(value).c_str());
+        return true;
+    });
+    return shallow;
 }
 
 // Hands pugixml's output to a file.
@@ -359,7 +450,7 @@ std::unique_ptr<pugi::xml_document> HvAction::loadXmlFromPath(const QString& pat
     else
         fault = checkAndExpand(*document);
     if (fault) {
-        HV_WARNING(QStringLiteral("%1 is not well-formed XML at %2: %3")
+        HV_WARNING(QStringLiteral("%1 cannot be read as XML at %2: %3")
                        .arg(path, placeOf(viewOf(bytes), fault->offset), fault->why));
         return nullptr;
     }
@@ -367,6 +458,12 @@ std::unique_ptr<pugi::xml_document> HvAction::loadXmlFromPath(const QString& pat
 }
 
 bool HvAction::saveXmlToPath(pugi::xml_document& document, const QString& path) {
+    if (!prepareForSaving(document)) {
+        HV_WARNING(QStringLiteral("%1 not written: its elements nest deeper than %2 levels")
+                       .arg(path)
+                       .arg(kMaxXmlDepth));
+        return false;
+    }
     for (pugi::xml_node node : document.children()) {
         if (node.type() == pugi::node_declaration && node.attribute("encoding"))
             node.attribute("encoding").set_value("UTF-8");
@@ -392,12 +489,11 @@ std::optional<QString> HvAction::getNodeAtrValue(const pugi::xml_node& element, 
 }
 
 void HvAction::setNodeAtrValue(pugi::xml_node& element, const char* name, const QString& value) {
-    QString text = value;
-    text.removeIf([](QChar c) { return c.unicode() < 0x20 && !isXmlChar(c.unicode()); });
     pugi::xml_attribute attribute = element.attribute(name);
     if (!attribute)
         attribute = element.append_attribute(name);
-    attribute.set_value(text.toUtf8().constData());
+    // An unpaired surrogate becomes a replacement character in UTF-8, which XML allows.
+    attribute.set_value(xmlText(viewOf(value.toUtf8())).c_str());
 }
 
 std::optional<QString> HvAction::getNodeValue(const pugi::xml_node& element, const char* name) {

@@ -1,6 +1,7 @@
 // Catalogue load and save with a full macro library: 100 macros of 40 steps beside the shipped
-// menus, in a data folder of its own.
+// menus, in a data folder of its own; loading hostile XML files of 2 MB.
 #include "BenchSupport.h"
+#include "HvAction.h"
 #include "KxAction.h"
 #include "KxGlobals.h"
 #include "MacroInfo.h"
@@ -8,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -64,6 +66,28 @@ int main(int argc, char** argv) {
     }
     KxBench::report("catalogue_load_100x40_ms", KxBench::median(load));
     KxBench::report("catalogue_save_100x40_ms", KxBench::median(save));
+
+    // Hostile 2 MB files: every check is linear in the size, so each is refused in a few ms.
+    const auto hostileLoadMs = [&](const QByteArray& bytes) {
+        const QString path = folder.filePath(QStringLiteral("hostile.xml"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return -1.0;
+        file.close();
+        std::vector<double> runs;
+        for (int r = 0; r < 5; ++r)
+            runs.push_back(millisecondsFor([&] { HvAction::loadXmlFromPath(path); }));
+        return KxBench::median(runs);
+    };
+    constexpr qsizetype kHostileBytes = 2 * 1024 * 1024;
+    QByteArray attributes = "<A";
+    for (int i = 0; attributes.size() < kHostileBytes; ++i)
+        attributes += " a" + QByteArray::number(i) + "=\"1\"";
+    const QByteArray nesting = QByteArray("<a>").repeated(kHostileBytes / 7) + "x" +
+                               QByteArray("</a>").repeated(kHostileBytes / 7);
+    KxBench::report("xml_load_hostile_2mb_attributes_ms",
+                    hostileLoadMs(attributes + " a0=\"2\"/>"));
+    KxBench::report("xml_load_hostile_2mb_nesting_ms", hostileLoadMs(nesting));
     sysTooltip = nullptr;
     return 0;
 }

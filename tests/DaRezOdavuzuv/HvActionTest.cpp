@@ -149,12 +149,67 @@ TEST(HvActionXml, MalformedFilesGiveNoneAndOneLineSayingWhere) {
             << lines[0].toStdString();
     }
     EXPECT_EQ(warningsLoading(dir.path()).size(), 1) << "a folder";
-    const QByteArray nested =
-        QByteArray("<a>").repeated(100000) + "x" + QByteArray("</a>").repeated(100000);
-    const auto deepDocument = loadBytes(dir, nested); // deeper than a recursion would survive
-    ASSERT_TRUE(deepDocument);
-    EXPECT_EQ(HvAction::getNodeValue(*deepDocument, "a"), "x");
     EXPECT_EQ(warningsLoading(dir.filePath("absent.xml")).size(), 1);
+}
+
+// Hostile shapes a damaged or crafted file can have: each is refused or read in time linear in
+// its size, and none can grow a file on the next save.
+TEST(HvActionXml, DeepNestingAndManyAttributesNeitherHangNorBlowUp) {
+    QTemporaryDir dir;
+    const auto nested = [](int depth) {
+        return QByteArray("<a>").repeated(depth) + "x" + QByteArray("</a>").repeated(depth);
+    };
+    ASSERT_TRUE(loadBytes(dir, nested(HvAction::kMaxXmlDepth)));
+    for (int depth : {HvAction::kMaxXmlDepth + 1, 10000, 200000}) {
+        writeFile(dir.filePath("deep.xml"), nested(depth));
+        bool loaded = true;
+        const QStringList lines = warningsLoading(dir.filePath("deep.xml"), &loaded);
+        EXPECT_FALSE(loaded) << depth;
+        ASSERT_EQ(lines.size(), 1);
+        EXPECT_TRUE(lines[0].contains("nested deeper than")) << lines[0].toStdString();
+    }
+
+    // 200 000 attributes on one element: read at once, and a repeated one found at the end.
+    QByteArray wide = "<A";
+    for (int i = 0; i < 200000; ++i)
+        wide += " a" + QByteArray::number(i) + "=\"1\"";
+    ASSERT_TRUE(loadBytes(dir, wide + "/>"));
+    writeFile(dir.filePath("wide.xml"), wide + " a7=\"2\"/>");
+    bool loaded = true;
+    const QStringList lines = warningsLoading(dir.filePath("wide.xml"), &loaded);
+    EXPECT_FALSE(loaded);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_TRUE(lines[0].contains("a7 given twice")) << lines[0].toStdString();
+
+    // A document built deeper than any file may be is not written, so no save multiplies it.
+    pugi::xml_document built;
+    pugi::xml_node node = built.append_child("a");
+    for (int i = 0; i < 10000; ++i)
+        node = node.append_child("a");
+    EXPECT_FALSE(HvAction::saveXmlToPath(built, dir.filePath("built.xml")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("built.xml")));
+}
+
+// Characters XML 1.0 does not allow (U+FFFE, U+FFFF, control characters) are left out wherever a
+// value reaches a file, so what is saved can always be read again.
+TEST(HvActionXml, SavingLeavesOutEveryCharacterXmlCannotHold) {
+    QTemporaryDir dir;
+    pugi::xml_document document;
+    pugi::xml_node root = document.append_child("R");
+    const QString odd = QStringLiteral("a\uFFFEb\uFFFFc\x0B\U0001F600d");
+    HvAction::setNodeAtrValue(root, "name", odd);
+    root.append_attribute("raw").set_value(odd.toUtf8().constData()); // set around the helper
+    root.append_child("T").text().set(odd.toUtf8().constData());
+    root.append_child(pugi::node_cdata).set_value("x\xEF\xBF\xBEy");
+    const QString path = dir.filePath("odd.xml");
+    ASSERT_TRUE(HvAction::saveXmlToPath(document, path));
+    const auto back = HvAction::loadXmlFromPath(path);
+    ASSERT_TRUE(back) << "what is saved can be read";
+    const pugi::xml_node r = back->document_element();
+    const QString kept = QStringLiteral("abc\U0001F600d");
+    EXPECT_EQ(HvAction::getNodeAtrValue(r, "name"), kept);
+    EXPECT_EQ(HvAction::getNodeAtrValue(r, "raw"), kept);
+    EXPECT_EQ(HvAction::getNodeValue(r, "T"), kept);
 }
 
 TEST(HvActionXml, EncodingsTheFileIsReallyWrittenIn) {

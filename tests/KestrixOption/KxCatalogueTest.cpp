@@ -86,11 +86,23 @@ TEST_F(KxCatalogueTest, SavingWritesShownMacrosOnlyAndKeepsEverythingElseAsOnDis
     writeCatalogue(R"(<Unknown keep="1"/><!-- a note --><MacroList><Item title="old"/></MacroList>
         <SingleMenu><Item title="S1"/><Item title="S2"/></SingleMenu>)");
     KxAction::initMenuList();
+    // A name can come from an imported macro file with characters XML cannot hold.
     macroListArrs = {macro(1, "A", {{4, 0, 50}, {4, 1, 0}}), macro(2, "hidden", {}, true),
-                     macro(3, "B & <C>\x01\t\"D\"")};
+                     macro(3, QStringLiteral("B & <C>\x01\t\uFFFE\"D\"\uFFFF"))};
     macroListArrs[0]->setLoopTime(7);
     ASSERT_TRUE(KxAction::saveMenuList());
     EXPECT_THAT(titlesUnder(catalogueBytes(), "MacroList"), ElementsAre("A", "B & <C>\t\"D\""));
+    // The macro's form on disk, as other versions and exported files expect it.
+    pugi::xml_document saved;
+    ASSERT_TRUE(saved.load_buffer(catalogueBytes().constData(), catalogueBytes().size()));
+    const pugi::xml_node first = saved.document_element().child("MacroList").child("Item");
+    EXPECT_STREQ(first.attribute("MacroID").value(), "1");
+    EXPECT_STREQ(first.child("LoopTime").text().get(), "7");
+    std::vector<std::string> steps;
+    for (const pugi::xml_node key : first.children("KeyItem"))
+        steps.push_back(std::string(key.attribute("keyCode").value()) + "/" +
+                        key.attribute("keyFlag").value() + "/" + key.attribute("delay").value());
+    EXPECT_THAT(steps, ElementsAre("4/0/50", "4/1/0"));
     EXPECT_THAT(titlesUnder(catalogueBytes(), "SingleMenu"), ElementsAre("S1", "S2"));
     EXPECT_TRUE(catalogueBytes().contains("\n    <Unknown keep=\"1\" />\n    <!-- a note -->\n"))
         << "pretty-printed, comments kept";
