@@ -56,24 +56,17 @@ TooltipManager::TooltipManager() {
     setLanByname(getSysLanName());
 }
 
-void TooltipManager::initData() {
-    infoList_.clear();
-    currLan_.reset();
-    engLan_.reset();
+namespace {
 
-    if (sysPath.isEmpty()) {
-        HV_WARNING(QStringLiteral("%1: no data folder yet; no tooltips").arg(kTooltipFile));
-        return;
-    }
-    if (!HvAction::checkAddCopyFileFromResourceWithPath(sysPath, kTooltipFile))
-        return;
+// The languages of a tooltip file, in file order; empty when the file cannot be read or holds
+// none (the loader's log line says why).
+QList<LanData> readLanguages(const QString& path) {
     // Texts and attribute values exactly as written: a tooltip's spaces and line breaks are its
     // own.
-    const auto document = HvAction::loadXmlFromPath(QDir(sysPath).filePath(kTooltipFile),
-                                                    HvAction::XmlSpace::Verbatim);
+    const auto document = HvAction::loadXmlFromPath(path, HvAction::XmlSpace::Verbatim);
     if (!document)
-        return;
-
+        return {};
+    QList<LanData> languages;
     for (const pugi::xml_node lan : document->document_element().children("Lan")) {
         LanData language;
         language.name = HvAction::getNodeAtrValue(lan, "name").value_or(QString());
@@ -92,12 +85,39 @@ void TooltipManager::initData() {
                 tooltip.text.chop(1);
             language.tooltips.append(tooltip);
         }
-        infoList_.append(language);
-        if (!engLan_)
-            engLan_ = infoList_.back();
+        languages.append(language);
     }
-    if (infoList_.isEmpty())
-        HV_WARNING(QStringLiteral("%1 holds no languages").arg(kTooltipFile));
+    return languages;
+}
+
+} // namespace
+
+void TooltipManager::initData() {
+    currLan_.reset();
+    engLan_.reset();
+
+    // The user's copy in the data folder, made from the built-in one when missing. A copy that
+    // cannot serve is left for the user to mend; the built-in table serves meanwhile.
+    QString problem;
+    if (sysPath.isEmpty()) {
+        problem = QStringLiteral("there is no data folder yet");
+        infoList_.clear();
+    } else if (!HvAction::checkAddCopyFileFromResourceWithPath(sysPath, kTooltipFile)) {
+        problem = QStringLiteral("it cannot be placed in %1").arg(sysPath);
+        infoList_.clear();
+    } else {
+        infoList_ = readLanguages(QDir(sysPath).filePath(kTooltipFile));
+        if (infoList_.isEmpty())
+            problem = QStringLiteral("%1 holds no languages that can be read")
+                          .arg(QDir(sysPath).filePath(kTooltipFile));
+    }
+    if (!problem.isEmpty()) {
+        HV_WARNING(
+            QStringLiteral("%1: %2; the built-in tooltips are used").arg(kTooltipFile, problem));
+        infoList_ = readLanguages(QStringLiteral(":/") + kTooltipFile);
+    }
+    if (!infoList_.isEmpty())
+        engLan_ = infoList_.front();
 }
 
 std::optional<QString> TooltipManager::getSysLanName() const {

@@ -146,23 +146,28 @@ TEST_F(Tooltips, DesktopLanguageFirstThenTheFilesFirstLanguage) {
     EXPECT_EQ(german.getTooltip("Apply"), "Apply the changes");
 }
 
-TEST_F(Tooltips, BadFilesGiveAnEmptyTableAndALogLine) {
-    // Malformed XML (see HvAction's tests for every kind), no languages, a folder in the way.
-    for (const QByteArray& bad : {QByteArray("<Tooltip><Lan name=\"E\"></Tooltip>"),
-                                  QByteArray("<Tooltip><Language name=\"E\"/></Tooltip>")}) {
+// A file that cannot serve (cut short, no languages, a folder in its place, no data folder)
+// must not leave every tooltip empty: the built-in table serves, one line says so, and the
+// user's file stays as it is for them to mend.
+TEST_F(Tooltips, BadFilesFallBackToTheBuiltInTableAndAreKept) {
+    const QByteArray cut = kTable.left(kTable.size() / 2);
+    for (const QByteArray& bad : {cut, QByteArray("<Tooltip><Language name=\"E\"/></Tooltip>")}) {
         writeTable(bad);
         warnings().clear();
         TooltipManager manager;
-        EXPECT_TRUE(manager.infoList().isEmpty()) << bad.constData();
-        EXPECT_FALSE(manager.currLan());
-        EXPECT_FALSE(manager.getTooltip("Apply"));
-        EXPECT_EQ(warnings().size(), 1) << bad.constData();
+        ASSERT_TRUE(manager.engLan()) << bad.constData();
+        EXPECT_EQ(manager.engLan()->name, "English");
+        EXPECT_EQ(manager.getTooltip("Apply"), "Apply") << "the built-in text";
+        EXPECT_EQ(warnings().filter("built-in").size(), 1) << warnings().join('\n').toStdString();
+        QFile file(sysPath + "/Tooltip.xml");
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), bad) << "the user's file is kept";
     }
     QFile::remove(sysPath + "/Tooltip.xml");
     QDir(sysPath).mkdir("Tooltip.xml");
-    EXPECT_TRUE(TooltipManager().infoList().isEmpty());
+    EXPECT_EQ(TooltipManager().getTooltip("Apply"), "Apply");
     sysPath.clear();
-    EXPECT_TRUE(TooltipManager().infoList().isEmpty());
+    EXPECT_EQ(TooltipManager().getTooltip("Apply"), "Apply");
 }
 
 TEST_F(Tooltips, MissingFileComesFromTheResourcesAndTheSharedOneIsPublished) {
