@@ -83,7 +83,13 @@ void ProfieController::applySettingToAll() {
 }
 
 void ProfieController::setSelectByName(const QString& name) {
-    currProfile_ = getProfileByName(name);
+    // An unknown name changes nothing: clearing selProfile would lose the pending edits.
+    ProfileValue* profile = getProfileByName(name);
+    if (!profile) {
+        HV_DEBUG(QStringLiteral("No profile named %1; the selection stays").arg(name));
+        return;
+    }
+    currProfile_ = profile;
     selProfile = dataOf(currProfile_);
 }
 

@@ -25,6 +25,7 @@
 // Saving replaces the whole folder without a moment in which no complete set is on disk: the
 // new set is written and synced in "Profiles.saving", then swapped with "Profiles", then the old
 // set is removed. A start (set-up or refreshProfile) finishes or rolls back an interrupted save.
+// "Profiles.lock" serialises the programs and journals the folders a running save has made.
 class ProfieController {
 public:
     using ProfileList = QList<std::shared_ptr<ProfileValue>>;
@@ -56,7 +57,9 @@ public:
     ProfieController(const ProfieController&) = delete;
     ProfieController& operator=(const ProfieController&) = delete;
 
-    // Reloads profileArr from the profile folder and clears the selection.
+    // Reloads profileArr from the profile folder and clears the selection. Waits at most two
+    // seconds for another program's save; past that the profiles in memory stay (a log line
+    // says so). Only regular files are read.
     void refreshProfile();
 
     // Selection and working copy.
@@ -100,8 +103,9 @@ public:
     void fillOSD();
     void fillProRate();
 
-    // Saving.
-    void saveToSys();
+    // Saving. saveToSys waits for another program's save to end; false (with a log line) when
+    // the set could not be saved, the old one then being kept.
+    bool saveToSys();
     void clearAllProfile();
     void saveToPath(const QString& directory);
     void saveSeltoPath(const QString& directory);
@@ -135,21 +139,31 @@ public:
     std::optional<QString> getLaunchPath(int slot, int button) const;
     static std::optional<QString> getLaunchPath(uint32_t code);
 
-    // Test hook: called after each step of saveToSys. The programs never set it.
+    // Test hooks, never set by the programs: called after each step of saveToSys; called to
+    // sync a folder (given the folder and an open descriptor of it) instead of fsync.
     void setSaveHookForTesting(SaveHook hook) { saveHook_ = std::move(hook); }
+    using FolderSyncHook = std::function<int(const QString& folder, int fd)>;
+    void setFolderSyncHookForTesting(FolderSyncHook hook) { folderSyncHook_ = std::move(hook); }
 
     // The file name a profile is saved under: its name and ".pro", a '/' replaced by '_'.
     static QString fileNameFor(const ProfileValue& profile);
 
 private:
+    class FolderLock;
+    enum class CreateFolder { No, IfMissing };
+    void refreshProfile(CreateFolder create);
     // Finishes or rolls back a save that a crash interrupted, so that "Profiles" holds a
-    // complete set again, and removes what the save left beside it.
-    void recoverInterruptedSave();
+    // complete set again, and removes what the save had made beside it (as its journal in the
+    // lock file names them).
+    void recoverInterruptedSave(FolderLock& lock);
     bool reportStep(SaveStep step, SaveHookReply* reply = nullptr) const;
+    // Makes the entries of a folder (creations, renames) durable.
+    void syncFolder(const QString& path) const;
     // Drops non-owning pointers to a value that leaves the lists.
     void forget(const ProfileValue* profile);
     void removeAt(qsizetype index);
-    QString siblingPath(const char* suffix) const;
+    // A path in the folder that holds the profile folder.
+    QString siblingPath(const QString& name) const;
 
     ProfileList profileArr_;
     ProfileValue* currProfile_ = nullptr;
@@ -161,4 +175,5 @@ private:
     int32_t currFWProfileIndex_ = 0;
     std::array<uint64_t, 5> fwProfileID_{0, 1, 2, 3, 4};
     SaveHook saveHook_;
+    FolderSyncHook folderSyncHook_;
 };

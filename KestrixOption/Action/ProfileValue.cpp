@@ -5,9 +5,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
 
 std::unique_ptr<ProfileValue> ProfileValue::initWithPath(const QString& path) {
     if (path.isEmpty() || !QFileInfo::exists(path))
@@ -16,17 +22,12 @@ std::unique_ptr<ProfileValue> ProfileValue::initWithPath(const QString& path) {
     auto value = std::make_unique<ProfileValue>();
     value->pathName_ = QFileInfo(path).fileName();
 
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        // Only the record's length matters; a longer file's tail is never read.
-        const QByteArray bytes = file.read(sizeof(_Kx_CONFIG));
-        std::memcpy(&value->configPro_, bytes.constData(), size_t(bytes.size()));
-        if (file.error() != QFileDevice::NoError)
-            HV_WARNING(QStringLiteral("Profile file %1 could not be read: %2")
-                           .arg(path, file.errorString()));
+    if (path.startsWith(QLatin1Char(':'))) {
+        QFile resource(path); // compiled into the program
+        if (resource.open(QIODevice::ReadOnly))
+            value->readRecord(path, resource.read(sizeof(_Kx_CONFIG)), resource.size());
     } else {
-        HV_WARNING(QStringLiteral("Profile file %1 could not be opened: %2")
-                       .arg(path, file.errorString()));
+        value->readFile(path);
     }
 
     const _Kx_CONFIG& config = value->configPro_;
@@ -37,6 +38,58 @@ std::unique_ptr<ProfileValue> ProfileValue::initWithPath(const QString& path) {
               value->fwProfileID_.begin());
     value->profileData_ = config.profile;
     return value;
+}
+
+void ProfileValue::readFile(const QString& path) {
+    // Opened without blocking and read only when it is a regular file: a FIFO would block the
+    // open until a writer came, a device would give endless bytes.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        HV_WARNING(QStringLiteral("Profile file %1 could not be opened: %2")
+                       .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        return;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        HV_WARNING(QStringLiteral("Profile file %1 is not a regular file; not read").arg(path));
+        ::close(fd);
+        return;
+    }
+    QByteArray bytes(sizeof(_Kx_CONFIG), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            HV_WARNING(QStringLiteral("Profile file %1 could not be read: %2")
+                           .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    ::close(fd);
+    bytes.truncate(got);
+    readRecord(path, bytes, info.st_size);
+}
+
+void ProfileValue::readRecord(const QString& path, const QByteArray& bytes, qint64 fileSize) {
+    // Only the record's length matters: a shorter file leaves the rest zero, a longer file's
+    // tail is never read. Either is named once per program run, not at every reload.
+    std::memcpy(&configPro_, bytes.constData(), size_t(bytes.size()));
+    if (fileSize == qint64(sizeof(_Kx_CONFIG)))
+        return;
+    static std::mutex mutex;
+    static QSet<QString> named;
+    const QString key = path + QLatin1Char('\n') + QString::number(fileSize);
+    std::lock_guard lock(mutex);
+    if (!named.contains(key)) {
+        named.insert(key);
+        HV_WARNING(QStringLiteral("Profile file %1 has %2 bytes, not %3; read as far as it goes")
+                       .arg(path)
+                       .arg(fileSize)
+                       .arg(sizeof(_Kx_CONFIG)));
+    }
 }
 
 bool ProfileValue::saveToPath(const QString& path) {

@@ -2,6 +2,7 @@
 
 #include "KxRecords.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
@@ -60,6 +61,10 @@ public:
     static QString decodeName(const char (&field)[kNameFieldSize]);
 
 private:
+    // The record from a file (a regular one only, opened without blocking) or from its bytes.
+    void readFile(const QString& path);
+    void readRecord(const QString& path, const QByteArray& bytes, qint64 fileSize);
+
     int64_t profileId_ = 0;
     int64_t currProfileId_ = 0;
     QString name_;

@@ -1,11 +1,14 @@
 #include "ProfieController.h"
-#include "HvLogger.h"
-#include "KxAction.h"
 #include "Preferences/UserPreferences.h"
 #include "ProfileMenuData.h"
 #include "ProfilesTestSupport.h"
 
 #include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -109,6 +112,98 @@ TEST_F(ProfileLibrary, AFileWhoseNameIsInUseIsRefused) {
     EXPECT_EQ(library.getProfileCount(), 4);
 }
 
+// Hands a library nothing it cannot read without blocking, and says once what is odd.
+TEST_F(ProfileLibrary, OnlyRegularFilesAreReadAndOddSizesAreNamedOnce) {
+    QDir().mkpath(profilesPath());
+    const QString fifo = QDir(profilesPath()).filePath("Default2.pro");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ProfileValue named;
+    named.setName(QStringLiteral("Short"));
+    named.setProfileId(2);
+    ASSERT_TRUE(named.saveToPath(path("full.pro")));
+    writeFile(QDir(profilesPath()).filePath("Default3.pro"), readFile(path("full.pro")).left(300));
+
+    ProfieController library; // a FIFO would block an ordinary open for good
+    EXPECT_EQ(names(library),
+              QStringList({"Default1", "Default2", "Short", "Default4", "Default5"}));
+    EXPECT_EQ(bytesOf(library.profileArr()[1]->profileData()), QByteArray(1528, '\0'))
+        << "the FIFO's slot starts empty";
+    EXPECT_EQ(log().filter("Default2.pro").filter("not a regular file").size(), 1);
+    EXPECT_EQ(log().filter("Default3.pro").filter("300 bytes").size(), 1);
+    library.refreshProfile();
+    EXPECT_EQ(log().filter("Default3.pro").filter("300 bytes").size(), 1) << "named once";
+    EXPECT_EQ(ProfileValue::initWithPath(fifo)->name(), QString()) << "read directly: empty";
+}
+
+// The profile folder gone, or a file in its place: an empty library (nothing to show), and a
+// save never destroys what is there instead.
+TEST_F(ProfileLibrary, AMissingFolderOrAFileInItsPlace) {
+    ProfieController library;
+    markAll(library, 11);
+    library.saveToSys();
+    library.setSelectByIndex(1);
+    QDir(profilesPath()).removeRecursively();
+    library.refreshProfile();
+    EXPECT_EQ(library.getProfileCount(), 0);
+    EXPECT_EQ(library.currProfile(), nullptr);
+    EXPECT_FALSE(log().filter("No profile folder").isEmpty());
+
+    writeFile(profilesPath(), "the user's file");
+    ProfieController another;
+    EXPECT_EQ(another.getProfileCount(), 0);
+    another.addProfileByName(QStringLiteral("Default1"), nullptr);
+    EXPECT_FALSE(another.saveToSys());
+    EXPECT_EQ(readFile(profilesPath()), "the user's file");
+    EXPECT_FALSE(log().filter("not a folder").isEmpty());
+}
+
+// Another process holding the lock (a save that hangs, a stopped window) must not freeze the
+// daemon: a reload gives up after a bounded wait and keeps the profiles it has.
+TEST_F(ProfileLibrary, AReloadGivesUpOnAHeldLockAndKeepsItsProfiles) {
+    ProfieController library;
+    markAll(library, 11);
+    library.saveToSys();
+    library.refreshProfile();
+    markAll(library, 22); // in memory only
+
+    const int holder = ::open(QFile::encodeName(profilesPath() + ".lock").constData(), O_RDWR);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    log().clear();
+    library.refreshProfile();
+    EXPECT_EQ(marks(library), QList<uint32_t>(5, 22)) << "kept while the lock is held";
+    EXPECT_EQ(log().filter("Profiles.lock").size(), 1) << log().join('\n').toStdString();
+    library.refreshProfile(); // a second reload while the first one's waiter still waits
+    EXPECT_EQ(marks(library), QList<uint32_t>(5, 22));
+    ::close(holder);
+
+    library.refreshProfile();
+    EXPECT_EQ(marks(library), QList<uint32_t>(5, 11)) << "read once the lock is free";
+}
+
+// Folders of these names that the save did not make are the user's own.
+TEST_F(ProfileLibrary, FoldersBesideTheProfilesThatTheSaveDidNotMakeAreKept) {
+    for (const bool exchange : {true, false}) {
+        ProfieController library;
+        for (const char* name : {"Profiles.old", "Profiles.saving"}) {
+            QDir().mkpath(inData(name));
+            writeFile(inData(name) + "/keep.txt", name);
+        }
+        markAll(library, exchange ? 11 : 22);
+        library.setSaveHookForTesting([&](Step step) {
+            return step == Step::StagingSynced && !exchange ? Reply::ContinueWithoutExchange
+                                                            : Reply::Continue;
+        });
+        EXPECT_TRUE(library.saveToSys());
+        EXPECT_EQ(marks(ProfieController()), QList<uint32_t>(5, exchange ? 11 : 22));
+        for (const char* name : {"Profiles.old", "Profiles.saving"})
+            EXPECT_EQ(readFile(inData(name) + "/keep.txt"), name) << exchange;
+        EXPECT_EQ(profileFiles(), fiveFiles());
+        QDir(inData("Profiles.old")).removeRecursively();
+        QDir(inData("Profiles.saving")).removeRecursively();
+    }
+}
+
 // ---- A save interrupted at every step ----
 
 class InterruptedSave : public ProfileLibrary {
@@ -166,14 +261,55 @@ TEST_F(InterruptedSave, EveryStepLeavesACompleteSet) {
     }
 }
 
-TEST_F(InterruptedSave, ABackupAloneIsRestoredAtStart) {
-    interrupt(true, -1);
-    ASSERT_TRUE(QDir(sysPath).rename("Profiles", "Profiles.old"));
+// The save's durability rests on syncing each folder after its entries change: the staging
+// folder once every file is in it, the data folder after each rename.
+TEST_F(InterruptedSave, EveryFolderIsSyncedBeforeTheNextStepRelyingOnIt) {
+    for (const bool exchange : {true, false}) {
+        QStringList events;
+        ProfieController library;
+        library.setFolderSyncHookForTesting([&](const QString& folder, int fd) {
+            events << QStringLiteral("sync ") + QFileInfo(folder).fileName();
+            return ::fsync(fd);
+        });
+        library.setSaveHookForTesting([&](Step step) {
+            events << QString::number(int(step));
+            return step == Step::StagingSynced && !exchange ? Reply::ContinueWithoutExchange
+                                                            : Reply::Continue;
+        });
+        ASSERT_TRUE(library.saveToSys());
+        const auto at = [&](const QString& event, qsizetype from = 0) {
+            return events.indexOf(event, from);
+        };
+        const QString data = QFileInfo(sysPath).fileName();
+        const qsizetype lastFile = events.lastIndexOf(QString::number(int(Step::ProfileWritten)));
+        const qsizetype staged = at(QString::number(int(Step::StagingSynced)));
+        EXPECT_GT(at("sync Profiles.saving", lastFile), lastFile)
+            << events.join(", ").toStdString();
+        EXPECT_LT(at("sync Profiles.saving", lastFile), staged);
+        const Step swapped = exchange ? Step::FoldersExchanged : Step::NewSetMovedIn;
+        const qsizetype swap = at(QString::number(int(swapped)));
+        EXPECT_GT(at("sync " + data, staged), staged) << events.join(", ").toStdString();
+        EXPECT_LT(at("sync " + data, staged), swap) << "the rename is durable before it counts";
+    }
+}
+
+// Moved aside, the old set is the one to restore when the staged set is gone as well.
+TEST_F(InterruptedSave, ABackupAloneIsRestoredAndTheRemovalsAreLogged) {
+    const QList<Step> steps = interrupt(false, 7);
+    ASSERT_EQ(steps.last(), Step::OldSetMovedAside);
+    ASSERT_TRUE(QDir(inData("Profiles.saving")).removeRecursively());
+    log().clear();
     ProfieController library;
-    EXPECT_EQ(marks(library), QList<uint32_t>(5, 22));
-    ASSERT_TRUE(QDir(sysPath).rename("Profiles", "Profiles.old"));
+    EXPECT_EQ(marks(library), QList<uint32_t>(5, 11));
+    EXPECT_EQ(dataFolder(), kDataFolder);
+    EXPECT_EQ(log().filter("Restored").size(), 1);
+
+    interrupt(true, 7); // exchanged: the old set waits in the staging folder
+    log().clear();
     library.refreshProfile(); // recovers as well
     EXPECT_EQ(marks(library), QList<uint32_t>(5, 22));
+    EXPECT_EQ(log().filter("Removed " + inData("Profiles.saving")).size(), 1)
+        << log().join('\n').toStdString();
 }
 
 // ---- Selection, slots and defaults ----
@@ -242,6 +378,17 @@ TEST_F(Selection, TheBuiltInDefaultFollowsTheActiveSlot) {
     EXPECT_EQ(selProfile.poRate, 1u) << "only the buttons are reset";
 }
 
+TEST_F(Selection, AnUnknownNameKeepsTheSelectionAndItsPendingEdits) {
+    library->setSelectByIndex(3);
+    selProfile.srcSpeed = 9; // edited, not yet saved back
+    library->setSelectByName(QStringLiteral("no such profile"));
+    EXPECT_EQ(library->currProfile(), at(3));
+    EXPECT_EQ(selProfile.srcSpeed, 9u);
+    library->setSelectByName(QStringLiteral("Default2"));
+    EXPECT_EQ(library->currProfile(), at(1));
+    EXPECT_EQ(bytesOf(selProfile), bytesOf(at(1)->profileData()));
+}
+
 TEST_F(Selection, NewNamesSkipThoseInUse) {
     library->addProfileByName(QStringLiteral("NewProfile_1"), nullptr);
     library->addProfileByName(QStringLiteral("NewProfile_2"), nullptr);
@@ -277,34 +424,7 @@ TEST_F(Selection, RemovedProfilesLeaveNoDanglingReference) {
     EXPECT_EQ(names(*library), QStringList({"Default1", "Default5", "Default4", "Default2"}));
 }
 
-TEST_F(ProfileLibrary, TheBuiltInDefaultsAreTheFactoryState) {
-    const uint32_t buttons[5][3] = {
-        {1, 2, 153}, {2, 2, 152}, {3, 2, 151}, {5, 1, 192}, {7, 1, 193}};
-    for (int n = 1; n <= 5; ++n) {
-        SCOPED_TRACE(n);
-        const QString resource = QStringLiteral(":/Default%1.pro").arg(n);
-        ASSERT_EQ(readFile(resource).size(), 1872);
-        const auto value = ProfileValue::initWithPath(resource);
-        EXPECT_EQ(value->name(), QStringLiteral("Default%1").arg(n));
-        EXPECT_EQ(value->profileId(), n - 1);
-        EXPECT_EQ(value->fwProfileID(), (std::array<uint64_t, 5>{0, 1, 2, 3, 4}));
-        const _Kx_PROFILE data = value->profileData();
-        for (int b = 0; b < 5; ++b) {
-            const _BTN_INFO& button = data.btnInfo[b];
-            EXPECT_EQ(std::vector<uint32_t>({button.FuncID, button.FuncTableId, button.KeyBit[0],
-                                             button.KeyBit[1], button.btnType}),
-                      std::vector<uint32_t>({buttons[b][0], buttons[b][1], buttons[b][2], 0, 1}));
-        }
-        EXPECT_EQ(std::vector<uint32_t>(std::begin(data.xSensArr), std::end(data.ySensArr)),
-                  std::vector<uint32_t>({8, 16, 24, 32, 8, 16, 24, 32}));
-        EXPECT_EQ(std::vector<uint32_t>({data.currSelectDPI, data.poRate, data.islightOnArr[0],
-                                         data.islightOnArr[1], data.acceler, data.doubleSpeed,
-                                         data.srcSpeed, data.enableSrcDes}),
-                  std::vector<uint32_t>({0, 2, 1, 1, 5, 5, 5, 1}));
-    }
-}
-
-// ---- Preferences and the data folder ----
+// ---- Preferences ----
 
 TEST_F(ProfileLibrary, PreferencesUseTheirKeys) {
     ProfieController library;
@@ -322,17 +442,6 @@ TEST_F(ProfileLibrary, PreferencesUseTheirKeys) {
     EXPECT_EQ(ProfieController::getLaunchPath(184u), std::nullopt);
     library.setLaunchPath(QStringLiteral("/x"), 5, 0); // no such slot: refused
     EXPECT_EQ(ProfieController::getLaunchPath(185u), std::nullopt);
-}
-
-TEST_F(ProfileLibrary, TheDataFolderFollowsXdgDataHome) {
-    sysPath.clear();
-    HvLogger::getLogger()->setDebugEnabled(true);
-    KxAction::getSysPath();
-    HvLogger::getLogger()->setDebugEnabled(false);
-    const QString expected = home.filePath(QStringLiteral("XDG_DATA_HOME/com.vlak.KxOption"));
-    EXPECT_EQ(sysPath, expected);
-    EXPECT_TRUE(QFileInfo(expected).isDir());
-    EXPECT_FALSE(log().filter(expected).isEmpty());
 }
 
 } // namespace
