@@ -33,10 +33,4 @@ TEST(HvKey, EveryTableKeyHasItsOwnName) {
     EXPECT_EQ(HvKey::getStrByKeycode(123), "Left Arrow");
 }
 
-TEST(HvKey, UnknownCodesGetAReadableFallback) {
-    EXPECT_EQ(HvKey::getStrByKeycode(127), "Key 0x7F");
-    EXPECT_EQ(HvKey::getStrByKeycode(52), "Key 0x34");
-    EXPECT_EQ(HvKey::getStrByKeycode(-1), "Key 0xFFFFFFFF");
-}
-
 } // namespace

@@ -53,12 +53,15 @@ protected:
 };
 
 TEST_F(HvDeviceRequesterTest, SelectsTheFirstArrivedMouseAndFallsBackToTheNextOnRemoval) {
-    presentAtStart = {{0x1234, 0x0001}, {kVid, kPid}};
+    // Devices of the mouse's maker, or with its product number from another maker, are not it.
+    presentAtStart = {{kVid, 0x0001}, {0x1234, kPid}, {kVid, kPid}};
     ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
     ASSERT_TRUE(requester.isDevOn());
     EXPECT_TRUE(requester.isListenSelected());
-    EXPECT_EQ(requester.deviceArray().size(), 2);
+    EXPECT_EQ(requester.deviceArray().size(), 3);
     const quint64 first = selectedService();
+    EXPECT_EQ(requester.currDevDic().value(QStringLiteral("VID")).toUInt(), kVid);
+    EXPECT_EQ(requester.currDevDic().value(QStringLiteral("PID")).toUInt(), kPid);
 
     const quint64 second = bus->plug(kVid, kPid);
     EXPECT_EQ(selectedService(), first) << "a later mouse must not take over";

@@ -59,17 +59,4 @@ TEST_F(KxActionMessagesTest, CodesAndIndexedValuesReachTheDaemon) {
     EXPECT_TRUE(received[7].userInfo->isEmpty());
 }
 
-TEST(KxActionLocalMessages, CloseWindowCarriesTypeAndOnlyAGivenValue) {
-    std::vector<QVariantMap> seen;
-    const auto token = NotificationCenter::defaultCenter().addObserver(
-        QStringLiteral("Notify_CloseWindow_Event"),
-        [&](const Notification& n) { seen.push_back(n.userInfo.value_or(QVariantMap())); });
-    KxAction::sendFinishWinMsg(3, {});
-    KxAction::sendFinishWinMsg(4, QStringLiteral("done"));
-    NotificationCenter::defaultCenter().removeObserver(token);
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0], QVariantMap({{QStringLiteral("type"), 3}}));
-    EXPECT_EQ(seen[1].value(QStringLiteral("value")).toString(), QStringLiteral("done"));
-}
-
 } // namespace

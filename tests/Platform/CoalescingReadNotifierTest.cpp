@@ -143,3 +143,13 @@ TEST_F(CoalescingReadNotifierTest, AnEndDuringAPauseIsSeenOnceWhenThePauseIsOver
     EXPECT_TRUE(drains_[1].paused); // the end was read when the pause was over
     EXPECT_EQ(received_, (std::vector<uint32_t>{0, 1, 2}));
 }
+
+TEST_F(CoalescingReadNotifierTest, TwoRecordsFoundByOneReadStartAPause) {
+    // Both are waiting before the event loop runs, after a long quiet: one read finds two.
+    send(1);
+    send(2);
+    ASSERT_TRUE(receivedCount(2));
+    ASSERT_EQ(drains_.size(), 1u);
+    EXPECT_EQ(drains_[0].records, 2u);
+    EXPECT_TRUE(notifier_->isPaused()) << "two at once are a stream";
+}

@@ -260,6 +260,14 @@ TEST(VirtualMouseFirmware, ProgrammableButtonsOfTheActiveProfile) {
     EXPECT_TRUE(fw.pressButton(1).reports.empty());
     ASSERT_EQ(write(fw, Fw::recordAddress(2, 1), bytes({0, 0x40})), 0);
     EXPECT_TRUE(fw.pressButton(2).reports.empty());
+
+    // The last slot (profile 5, button 5) reports; the code past it is no slot.
+    fw.press(Fw::Key::Profile);
+    fw.press(Fw::Key::Profile);
+    ASSERT_EQ(write(fw, Fw::recordAddress(4, 4), bytes({184, 0x40})), 0);
+    EXPECT_EQ(fw.pressButton(5).reports, (std::vector{event(0, 184)}));
+    ASSERT_EQ(write(fw, Fw::recordAddress(4, 4), bytes({185, 0x40})), 0);
+    EXPECT_TRUE(fw.pressButton(5).reports.empty());
 }
 
 TEST(RequestPacing, CountsGapsShorterThanThePauseWithOneMillisecondOfGrace) {
