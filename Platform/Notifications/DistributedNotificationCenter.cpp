@@ -1,4 +1,5 @@
 #include "Notifications/DistributedNotificationCenter.h"
+#include "Notifications/ObserverSlot.h"
 
 #include <QDBusArgument>
 #include <QDBusMessage>
@@ -8,21 +9,24 @@
 Q_LOGGING_CATEGORY(lcBusNotifications, "kx.notifications")
 
 // Lives on the thread that registered its observer, so QtDBus delivers there.
+// A signal QtDBus has already queued for it still arrives after removal; the retired slot then
+// drops it.
 class DistributedNotificationCenter::Receiver : public QObject {
     Q_OBJECT
 public:
     Receiver(QString name, Observer observer)
-        : name_(std::move(name)), observer_(std::move(observer)) {}
+        : name_(std::move(name)), slot_(std::move(observer)) {}
     const QString& name() const { return name_; }
+    void retire() { slot_.retire(); }
 
 public Q_SLOTS:
     void handle(const QDBusMessage& message) {
-        observer_(DistributedNotificationCenter::decode(name_, message.arguments()));
+        slot_.call(DistributedNotificationCenter::decode(name_, message.arguments()));
     }
 
 private:
     QString name_;
-    Observer observer_;
+    ObserverSlot slot_;
 };
 
 namespace {
@@ -53,8 +57,10 @@ DistributedNotificationCenter::DistributedNotificationCenter(QDBusConnection con
 
 DistributedNotificationCenter::~DistributedNotificationCenter() {
     std::lock_guard lock(mutex_);
-    for (auto& [token, receiver] : receivers_)
+    for (auto& [token, receiver] : receivers_) {
+        receiver->retire();
         receiver.release()->deleteLater(); // may live on another thread
+    }
 }
 
 bool DistributedNotificationCenter::busAvailable() {
@@ -107,6 +113,7 @@ void DistributedNotificationCenter::removeObserver(Token token) {
         receiver = std::move(it->second);
         receivers_.erase(it);
     }
+    receiver->retire();
     connection_.disconnect(QString(), QString::fromLatin1(kPath), QString::fromLatin1(kInterface),
                            receiver->name(), receiver.get(), SLOT(handle(QDBusMessage)));
     receiver.release()->deleteLater();

@@ -36,6 +36,7 @@ public:
     bool post(const Notification& notification);
     // The observer runs on the event loop of the thread that registers it. 0 without a bus.
     Token addObserver(const QString& name, Observer observer);
+    // Once it returns, the observer is not called again, even for a signal already queued.
     void removeObserver(Token token);
 
     // A received signal's arguments as a notification; anything malformed reads as no object

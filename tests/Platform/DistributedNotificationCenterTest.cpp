@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <memory>
+#include <thread>
+
 namespace {
 
 // Test processes share one session bus and run side by side: each observes a name of its own.
@@ -66,6 +70,23 @@ TEST_F(DistributedNotificationCenterTest, NameObjectAndTypedValuesArriveInPostin
     EXPECT_TRUE(received[2].userInfo->isEmpty());
     for (int i = 0; i < 30; ++i)
         EXPECT_EQ(received[3 + i].object.toString().toInt(), i);
+}
+
+// Signals already handed to this thread when the observer is removed must not reach it: its
+// owner may be gone the moment removeObserver returns.
+TEST_F(DistributedNotificationCenterTest, NothingReachesAnObserverOnceItIsRemoved) {
+    auto calls = std::make_unique<int>(0);
+    const auto removed =
+        center().addObserver(note(), [count = calls.get()](const Notification&) { ++*count; });
+    for (int i = 0; i < 5; ++i)
+        center().post({note(), i, std::nullopt});
+    // The bus thread queues them for this thread while this thread's loop does not run.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(*calls, 0);
+    center().removeObserver(removed);
+    calls.reset(); // the owner is gone: a call now would write to freed memory
+    ASSERT_TRUE(waitForCount(5)) << "the other observer hears them all";
+    KxTest::spin(100);
 }
 
 TEST_F(DistributedNotificationCenterTest, ForeignSignalsOfAnyShapeReadAsNothing) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <thread>
 
 namespace {
@@ -41,6 +43,48 @@ TEST(NotificationCenter, AnObserverMayRemoveItselfAndAddOthersAndSeesTheUserInfo
     ASSERT_EQ(seen.size(), 2u) << "the first observer removed itself";
     EXPECT_FALSE(seen[0].has_value());
     EXPECT_TRUE(seen[1].has_value()) << "an empty user info is not the same as none";
+}
+
+// An observer removed while a post runs, by another observer or from another thread, is not
+// called once removeObserver has returned.
+TEST(NotificationCenter, ARemovedObserverIsNotCalledAfterwards) {
+    NotificationCenter center;
+    std::vector<std::string> calls;
+    NotificationCenter::Token second = 0;
+    center.addObserver(QStringLiteral("R"), [&](const Notification&) {
+        calls.push_back("first");
+        center.removeObserver(second);
+    });
+    second = center.addObserver(QStringLiteral("R"),
+                                [&](const Notification&) { calls.push_back("second"); });
+    center.post(QStringLiteral("R"));
+    EXPECT_EQ(calls, (std::vector<std::string>{"first"}));
+
+    // Removal from another thread waits for a call in progress, then none follows.
+    std::atomic<bool> inCall = false, release = false;
+    std::atomic<int> after = 0;
+    std::atomic<bool> removedFlag = false;
+    const auto slow = center.addObserver(QStringLiteral("S"), [&](const Notification&) {
+        if (removedFlag)
+            ++after;
+        inCall = true;
+        while (!release)
+            std::this_thread::yield();
+    });
+    std::thread poster([&] { center.post(QStringLiteral("S")); });
+    while (!inCall)
+        std::this_thread::yield();
+    std::thread remover([&] {
+        center.removeObserver(slow);
+        removedFlag = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(removedFlag) << "removal waits for the call in progress";
+    release = true;
+    poster.join();
+    remover.join();
+    center.post(QStringLiteral("S"));
+    EXPECT_EQ(after, 0);
 }
 
 } // namespace
