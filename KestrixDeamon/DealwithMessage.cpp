@@ -14,7 +14,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <unistd.h>
+#include <algorithm>
 
 #ifndef KX_INSTALL_BINDIR
 #error "KX_INSTALL_BINDIR must name the folder the programs are installed in"
@@ -25,7 +25,6 @@ constexpr int kCodeSettingsSaved = 101;
 constexpr int kCodeDisplaySwitch = 110;
 constexpr int kCodeShowChange = 111;
 constexpr int kCodeRelaunch = 121;
-constexpr int kRelaunchDelayMs = 500;
 
 constexpr uint8_t kReportIdButtons = 2;
 constexpr uint8_t kKindLaunch = 0;
@@ -40,17 +39,41 @@ constexpr int kStatusProfile = 1;
 constexpr int kStatusDpi = 2;
 constexpr int kStatusRate = 3;
 
+// What the mouse can have: four stages, five profiles, three rates.
+constexpr int kStages = 4;
+constexpr int kProfiles = 5;
+constexpr int kRates = 3;
+
+bool isIndex(int value, int count) {
+    return value >= 0 && value < count;
+}
+
 } // namespace
 
-DealwithMessage::DealwithMessage() {
-    DistributedNotificationCenter::defaultCenter().addObserver(
+DealwithMessage::DealwithMessage()
+    : windowWatcher_(QLatin1String(kApplicationId), QDBusConnection::sessionBus(),
+                     QDBusServiceWatcher::WatchForRegistration) {
+    settingObserver_ = DistributedNotificationCenter::defaultCenter().addObserver(
         QStringLiteral("KxSettingChange"),
         [this](const Notification& notification) { apReportPro(notification); });
     sysProCon_ = ProfieController::getShareProCon();
     isOsd_ = KxAction::daemonGetOsd();
+
+    reloadTimer_.setSingleShot(true);
+    reloadTimer_.setInterval(kReloadDelayMs);
+    QObject::connect(&reloadTimer_, &QTimer::timeout, [this] { refrshSetting(); });
+    relaunchTimer_.setSingleShot(true);
+    relaunchTimer_.setInterval(kRelaunchDelayMs);
+    QObject::connect(&relaunchTimer_, &QTimer::timeout, [this] { openDrive(); });
+    windowStarting_.setSingleShot(true);
+    windowStarting_.setInterval(kWindowStartMs);
+    QObject::connect(&windowWatcher_, &QDBusServiceWatcher::serviceRegistered,
+                     [this] { windowStarting_.stop(); });
 }
 
-DealwithMessage::~DealwithMessage() = default;
+DealwithMessage::~DealwithMessage() {
+    DistributedNotificationCenter::defaultCenter().removeObserver(settingObserver_);
+}
 
 void DealwithMessage::andDevPro() {
     HvUSBDealwithObj::andDevPro();
@@ -64,10 +87,17 @@ void DealwithMessage::didEndInit() {
     KxAction::startListenDev();
 }
 
+void DealwithMessage::reloadRequested() {
+    if (!reloadTimer_.isActive())
+        reloadTimer_.start();
+}
+
 void DealwithMessage::apReportPro(const Notification& notification) {
     switch (notification.objectInt()) {
     case kCodeSettingsSaved:
-        refrshSetting();
+        // The files were saved before the message was sent: a reload that starts after it
+        // covers every message of a burst.
+        reloadRequested();
         break;
     case kCodeDisplaySwitch:
         isOsd_ = notification.userInfoInt(QStringLiteral("value1")) != 0;
@@ -78,9 +108,10 @@ void DealwithMessage::apReportPro(const Notification& notification) {
         const int kind = notification.userInfoInt(QStringLiteral("value1"));
         const int value2 = notification.userInfoInt(QStringLiteral("value2"));
         const int value3 = notification.userInfoInt(QStringLiteral("value3"));
+        // Drawn within what the mouse can have, whatever the message says.
         QString tag;
         if (kind == 1)
-            tag = QStringLiteral("P%1").arg(value2 + 1);
+            tag = QStringLiteral("P%1").arg(std::clamp(value2, 0, kProfiles - 1) + 1);
         else if (kind == 2)
             tag = value2 == 0 ? QStringLiteral("normal") : QStringLiteral("battle");
         else if (kind == 4)
@@ -90,14 +121,17 @@ void DealwithMessage::apReportPro(const Notification& notification) {
             return;
         // Both axes show X: the window sends the stage's X and Y, the pictures hold one value.
         if (kind == 3)
-            view->showDpi(value2, value3, value3);
+            view->showDpi(std::clamp(value2, 0, kStages - 1), value3, value3);
         else
             view->showWithImageTag(tag);
         break;
     }
     case kCodeRelaunch:
         HV_DEBUG(QStringLiteral("Domen  Relaunch"));
-        QTimer::singleShot(kRelaunchDelayMs, &context_, [this] { openDrive(); });
+        // One window however often it is asked: not while a start is pending or under way.
+        if (relaunchTimer_.isActive() || windowStarting_.isActive())
+            break;
+        relaunchTimer_.start();
         break;
     default:
         break;
@@ -107,11 +141,6 @@ void DealwithMessage::apReportPro(const Notification& notification) {
 void DealwithMessage::refrshSetting() {
     HV_DEBUG(QStringLiteral("更新Setting"));
     sysProCon_->refreshProfile();
-    reSetCurrProfile();
-}
-
-void DealwithMessage::reSetCurrProfile() {
-    usleep(100000);
 }
 
 QString DealwithMessage::applicationPath() {
@@ -124,8 +153,8 @@ bool DealwithMessage::openDrive() {
     const QString path = applicationPath();
     if (checkApLaunch()) // the window owns its id on the bus whenever it runs
         return false;
-    if (QFileInfo::exists(path))
-        Workspace::openFile(path);
+    if (QFileInfo::exists(path) && Workspace::openFile(path))
+        windowStarting_.start();
     return true;
 }
 
@@ -145,12 +174,7 @@ ShowMsgView* DealwithMessage::getShowFrmView() {
         showMsgFrm_->setLevel(HvNoTitleWindow::Level::ScreenSaver);
     }
     showMsgFrm_->setGeometry(frame);
-    // Showing puts a hidden window on top; one still up is raised above windows opened since
-    // (a screen without a window system has no stacking to change).
-    const bool wasVisible = showMsgFrm_->isVisible();
-    showMsgFrm_->show();
-    if (wasVisible && QGuiApplication::platformName() != QLatin1String("offscreen"))
-        showMsgFrm_->raise();
+    // The view shows the window when it has something to show, with its countdown.
     return static_cast<ShowMsgView*>(showMsgFrm_->contentView());
 }
 
@@ -186,41 +210,49 @@ void DealwithMessage::dealWithReport(const uint8_t* report) {
     }
 }
 
+// The handlers below read the new state from the mouse. A read that did not reach it (the mouse
+// went away after its report) or a value it cannot have ends the handling silently: nothing is
+// shown and nothing posted.
+
 void DealwithMessage::setDpiWithReport(const uint8_t* /*report*/) {
     int stage = 0;
     int value = 0;
-    KxAction::getSettingFromDev_Dpi(&stage, &value);
+    if (!KxAction::readSettingFromDev_Dpi(&stage, &value) || !isIndex(stage, kStages) ||
+        value < ShowMsgView::kMinDpiValue || value > ShowMsgView::kMaxDpiValue)
+        return;
     if (ShowMsgView* view = getShowFrmView())
         view->showDpi(stage, value, value);
     sendDevStatus(kStatusDpi, QVariantList{stage, value, value});
 }
 
 void DealwithMessage::setRateWithReport(const uint8_t* /*report*/) {
-    const int rate = KxAction::getSettingFromDev_Rate();
-    if (rate < 0 || rate > 2)
+    const std::optional<int> rate = KxAction::readSettingFromDev_Rate();
+    if (!rate || !isIndex(*rate, kRates))
         return;
     if (ShowMsgView* view = getShowFrmView())
-        view->showWithImageTag(QStringLiteral("rate%1").arg(rate));
-    sendDevStatus(kStatusRate, QVariantList{rate});
+        view->showWithImageTag(QStringLiteral("rate%1").arg(*rate));
+    sendDevStatus(kStatusRate, QVariantList{*rate});
 }
 
 void DealwithMessage::setProfileWithReport(const uint8_t* /*report*/) {
-    const int profile = KxAction::getProfileByDevice();
-    if (profile < 0 || profile > 4)
+    const std::optional<int> profile = KxAction::readProfileByDevice();
+    if (!profile || !isIndex(*profile, kProfiles))
         return;
     // The window follows the change and sends it back as a display request of its own.
     if (checkApLaunch()) {
-        sendDevStatus(kStatusProfile, profile);
+        sendDevStatus(kStatusProfile, *profile);
         return;
     }
     if (ShowMsgView* view = getShowFrmView())
-        view->showWithImageTag(QStringLiteral("P%1").arg(profile + 1));
+        view->showWithImageTag(QStringLiteral("P%1").arg(*profile + 1));
 }
 
 void DealwithMessage::setLockWithReport(const uint8_t* /*report*/) {
-    const int state = KxAction::getFWLockState();
+    const std::optional<int> state = KxAction::readFWLockState();
+    if (!state)
+        return;
     if (ShowMsgView* view = getShowFrmView())
-        view->showWithImageTag(state == 1 ? QStringLiteral("lock") : QStringLiteral("unlock"));
+        view->showWithImageTag(*state == 1 ? QStringLiteral("lock") : QStringLiteral("unlock"));
 }
 
 void DealwithMessage::dealyLaunchAp(const uint8_t* report) {

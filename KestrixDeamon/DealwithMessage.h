@@ -3,8 +3,10 @@
 #include "HvDaemon/HvUSBDealwithObj.h"
 #include "Notifications/Notification.h"
 
+#include <QDBusServiceWatcher>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <cstdint>
 #include <memory>
@@ -32,12 +34,17 @@ public:
     void andDevPro() override;
     void didEndInit() override;
     void dealWithMsg(const uint8_t* report) override;
+    // SIGHUP: reload the profiles, as for a "KxSettingChange" 101.
+    void reloadRequested() override;
 
-    // One "KxSettingChange" notification.
+    // One "KxSettingChange" notification. Nothing here waits on the event loop: a reload is
+    // made kReloadDelayMs after the first request of a burst, covering the whole burst, and a
+    // relaunch request does nothing while one is pending or the window is starting.
     void apReportPro(const Notification& notification);
+    // Reloads the profile library from disk now.
     void refrshSetting();
-    void reSetCurrProfile();
-    // Starts the configuration window unless it runs; true unless it runs.
+    // Starts the configuration window unless it runs; true unless it runs. The window then
+    // counts as starting until it owns its bus name, or for kWindowStartMs at most.
     bool openDrive();
     // Whether the configuration window runs (it owns its id on the session bus).
     bool checkApLaunch();
@@ -52,6 +59,10 @@ public:
     void dealyLaunchAp(const uint8_t* report);
     void launchAppByPath(const QString& path);
 
+    static constexpr int kReloadDelayMs = 100;
+    static constexpr int kRelaunchDelayMs = 500;
+    static constexpr int kWindowStartMs = 10000;
+
     bool isOsd() const { return isOsd_; }
     void setIsOsd(bool value) { isOsd_ = value; }
     // The display's window once made (for tests and the program's shutdown).
@@ -64,5 +75,9 @@ private:
     bool isOsd_ = true;
     std::unique_ptr<HvNoTitleWindow> showMsgFrm_;
     ProfieController* sysProCon_ = nullptr;
-    QObject context_; // owns the delayed calls: none outlives the handler
+    quint64 settingObserver_ = 0;
+    QTimer reloadTimer_;    // a reload is pending
+    QTimer relaunchTimer_;  // a relaunch of the window is pending
+    QTimer windowStarting_; // the window was started and has not yet claimed its bus name
+    QDBusServiceWatcher windowWatcher_;
 };

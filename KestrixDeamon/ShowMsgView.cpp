@@ -5,6 +5,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -97,18 +98,21 @@ void ShowMsgView::showWithImageTag(const QString& tag) {
     showImagePro();
 }
 
-void ShowMsgView::showDpi(int stage, int x, int y) {
+bool ShowMsgView::showDpi(int stage, int x, int y) {
     loadImagesForScreen();
+    x = std::clamp(x, kMinDpiValue, kMaxDpiValue);
+    y = std::clamp(y, kMinDpiValue, kMaxDpiValue);
     const bool separate = x != y;
     const TextAttributes attributes =
         getStrAtt(Qt::white, separate ? kDpiXYFontSize : kDpiFontSize);
     const QString tag = (separate ? QStringLiteral("dpixy%1") : QStringLiteral("dpi%1")).arg(stage);
     const auto found = imageArr_.constFind(tag);
     if (found == imageArr_.constEnd())
-        return;
-    dpiText_ = QString::number(static_cast<qint64>(x) * 100);
+        return false;
+    dpiText_ = QString::number(x * 100);
     showImage_ = composeDpiImage(found.value(), attributes, dpiText_);
     showImagePro();
+    return true;
 }
 
 void ShowMsgView::showImagePro() {
@@ -117,8 +121,15 @@ void ShowMsgView::showImagePro() {
         timer_.start();
         stop_ = false;
     }
+    QWidget* frame = window();
+    // Showing puts a hidden window on top; one still up is raised above windows opened since
+    // (a screen without a window system has no stacking to change).
+    if (!frame->isVisible())
+        frame->show();
+    else if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        frame->raise();
     repaint();
-    window()->setWindowOpacity(1.0);
+    frame->setWindowOpacity(1.0);
 }
 
 void ShowMsgView::timerPro() {

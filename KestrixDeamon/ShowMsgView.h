@@ -34,7 +34,10 @@ public:
     static constexpr int kDpiFontSize = 90;     // pixels
     static constexpr int kDpiXYFontSize = 70;   // pixels, for separate X and Y values
     static constexpr int kTickIntervalMs = 500; // one timer tick
-    static constexpr int kDisplayTicks = 6;     // ticks from the last show request to closing
+    // DPI values the mouse can have, in units of 100 DPI; what is drawn stays within them.
+    static constexpr int kMinDpiValue = 1;
+    static constexpr int kMaxDpiValue = 57;
+    static constexpr int kDisplayTicks = 6; // ticks from the last show request to closing
     static inline const QString kDpiFontName = QStringLiteral("RARIVIVIRA");
 
     // Font and colour of drawn text.
@@ -62,12 +65,14 @@ public:
     // Shows the table's picture for the tag; an empty tag, or a tag without a picture, shows an
     // empty (transparent) view. Then showImagePro().
     void showWithImageTag(const QString& tag);
-    // Shows the stage picture of stage (0..3) with the value x (in units of 100 DPI) drawn into
-    // its DPI area. Pictures exist for equal x and y only; otherwise, or for a stage without a
-    // picture, nothing changes and no timer starts.
-    void showDpi(int stage, int x, int y);
+    // Shows the stage picture of stage (0..3) with the value x (in units of 100 DPI, kept within
+    // kMinDpiValue..kMaxDpiValue) drawn into its DPI area. Pictures exist for equal x and y
+    // only; otherwise, or for a stage without a picture, nothing changes, no timer starts and
+    // false is returned.
+    bool showDpi(int stage, int x, int y);
     // Restarts the countdown (kDisplayTicks), starts the timer when none runs, redraws now and
-    // makes the window fully opaque.
+    // shows the window, fully opaque and above others: a window is never up without its
+    // countdown.
     void showImagePro();
     // One timer tick: after the last one the timer stops and the window is closed through the
     // event loop (unless a new display started in the meantime).

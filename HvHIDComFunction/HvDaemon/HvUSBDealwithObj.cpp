@@ -70,3 +70,5 @@ void HvUSBDealwithObj::andDevPro() {
 }
 
 void HvUSBDealwithObj::didEndInit() {}
+
+void HvUSBDealwithObj::reloadRequested() {}

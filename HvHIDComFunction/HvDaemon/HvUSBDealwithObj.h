@@ -36,6 +36,8 @@ public:
     virtual void removeDevPro();
     virtual void andDevPro();
     virtual void didEndInit();
+    // The process was asked to reload its configuration (SIGHUP). Base: nothing.
+    virtual void reloadRequested();
 
     bool isOnDev() const { return isOnDev_; }
     void setIsOnDev(bool value) { isOnDev_ = value; }

@@ -56,6 +56,8 @@ public:
     static uint16_t getOffsetAdrBy(uint32_t baseAddress, uint32_t profileIndex);
     static void setProfileToDevice(uint32_t profileIndex, bool isTemp);
     static int getProfileByDevice();
+    // As getProfileByDevice; none when the read did not reach the mouse.
+    static std::optional<int> readProfileByDevice();
 
     // A read whose result says whether both of its requests reached the mouse.
     static bool readDeviceData(uint16_t address, uint8_t count, uint8_t* buffer);
@@ -96,6 +98,11 @@ public:
     static void getSettingFromDev_Dpi(int* stage, int* value);
     static int getSettingFromDev_Rate();
     static int getFWLockState();
+    // The live reads, saying whether they reached the mouse: a failed read is no value (the
+    // reads above give zeros then, which look like stage 0 or 1000 Hz).
+    static bool readSettingFromDev_Dpi(int* stage, int* value);
+    static std::optional<int> readSettingFromDev_Rate();
+    static std::optional<int> readFWLockState();
     // The settings byte at address 7: stage in bits 0..3, wheel light 0x10, logo light 0x20.
     static uint8_t settingsByte(const _Kx_PROFILE& profile);
 

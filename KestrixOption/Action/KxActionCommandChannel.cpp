@@ -129,6 +129,13 @@ int KxAction::getProfileByDevice() {
     return static_cast<int>(buffer[4]) - 1;
 }
 
+std::optional<int> KxAction::readProfileByDevice() {
+    uint8_t buffer[kReportLength] = {};
+    if (!readDeviceData(kAddrLiveProfile, 2, buffer))
+        return std::nullopt;
+    return static_cast<int>(buffer[4]) - 1;
+}
+
 void KxAction::pause(unsigned microseconds) {
     if (const auto& hook = pauseHook()) {
         hook(microseconds);

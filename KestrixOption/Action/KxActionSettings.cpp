@@ -106,15 +106,34 @@ bool KxAction::readSettingFromDevice() {
 }
 
 void KxAction::getSettingFromDev_Dpi(int* stage, int* value) {
+    readSettingFromDev_Dpi(stage, value);
+}
+
+bool KxAction::readSettingFromDev_Dpi(int* stage, int* value) {
     const ReadBuffer live = read(kRegLiveDpi, 2);
     *stage = live.data()[0];
     *value = live.data()[1];
+    return live.complete;
 }
 
 int KxAction::getSettingFromDev_Rate() {
     return 2 - read(kRegLiveRate, 1).data()[0];
 }
 
+std::optional<int> KxAction::readSettingFromDev_Rate() {
+    const ReadBuffer live = read(kRegLiveRate, 1);
+    if (!live.complete)
+        return std::nullopt;
+    return 2 - live.data()[0];
+}
+
 int KxAction::getFWLockState() {
     return read(kRegLock, 1).data()[0];
+}
+
+std::optional<int> KxAction::readFWLockState() {
+    const ReadBuffer live = read(kRegLock, 1);
+    if (!live.complete)
+        return std::nullopt;
+    return live.data()[0];
 }

@@ -1,6 +1,7 @@
 #include "DealwithMessage.h"
 #include "EventLoopWait.h"
 #include "FirmwareUsbBackend.h"
+#include "HvLogger.h"
 #include "KxAction.h"
 #include "MarkerProgram.h"
 #include "Notifications/DistributedNotificationCenter.h"
@@ -18,6 +19,8 @@
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <climits>
 
 namespace {
 constexpr const char* kAppId = "com.vlak.KxOption";
@@ -44,6 +47,7 @@ protected:
             GTEST_SKIP() << "no session bus (./kx test provides one)";
         UsbNotificationPort::setBackendFactory([this] {
             auto backend = std::make_unique<FirmwareUsbBackend>(firmware, requestLog);
+            bus = backend.get();
             std::vector<std::unique_ptr<UsbBackend>> backends;
             backends.push_back(std::move(backend));
             return backends;
@@ -98,6 +102,7 @@ protected:
     std::shared_ptr<VirtualMouseFirmware> firmware = std::make_shared<VirtualMouseFirmware>();
     std::shared_ptr<std::vector<std::string>> requestLog =
         std::make_shared<std::vector<std::string>>();
+    FirmwareUsbBackend* bus = nullptr;
     std::unique_ptr<DealwithMessage> handler;
     DistributedNotificationCenter::Token observer = 0;
     std::vector<QVariantMap> statuses;
@@ -261,7 +266,7 @@ TEST_F(DealwithMessageTest, SavedSettingsReloadTheProfilesEvenWithoutMouse) {
     }
     handler->removeDevPro();
     settingChange(101);
-    EXPECT_EQ(acceleration(*library), changed);
+    EXPECT_TRUE(KxTest::waitFor([&] { return acceleration(*library) == changed; }));
 }
 
 TEST_F(DealwithMessageTest, RelaunchStartsTheWindowHalfASecondLaterUnlessItRuns) {
@@ -277,5 +282,90 @@ TEST_F(DealwithMessageTest, RelaunchStartsTheWindowHalfASecondLaterUnlessItRuns)
     KxTest::spin(300);
     EXPECT_FALSE(started(window)) << "not before the delay";
     EXPECT_TRUE(KxTest::waitFor([&] { return started(window); }));
+}
+
+bool shown(const DealwithMessage& handler) {
+    return handler.showMsgFrm() && handler.showMsgFrm()->isVisible();
+}
+
+// A read that did not reach the mouse, or a value the mouse cannot have, is no news: nothing is
+// shown, nothing posted (a failed read used to show "0" and stage 1, or 1000 Hz).
+TEST_F(DealwithMessageTest, FailedOrImpossibleLiveReadsShowAndPostNothing) {
+    bus->unplug(); // the cable is pulled between the button's report and the read
+    for (const uint8_t kind : {1, 2, 4, 8})
+        report(2, kind);
+    EXPECT_FALSE(shown(*handler));
+
+    bus->plug();
+    ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
+    // The next stage's stored DPI is 0: the mouse would run it at a value it cannot have.
+    const int next = (firmware->state().stage + 1) % 4;
+    const uint8_t zero = 0;
+    KxAction::sendWriteReport(uint16_t(8 + next), &zero, 1);
+    press(VirtualMouseFirmware::Key::Dpi);
+    ASSERT_EQ(firmware->state().dpi, 0);
+    EXPECT_FALSE(shown(*handler));
+    EXPECT_TRUE(postedStatuses(0).empty());
+}
+
+// What the window sends is drawn within what the mouse can have: stages 1..4, 100..5700 DPI,
+// profiles 1..5; no value overflows.
+TEST_F(DealwithMessageTest, DisplayValuesFromTheBusAreBounded) {
+    const auto stagePicture = [&](int stage, const QString& text) {
+        return ShowMsgView::composeDpiImage(
+            view()->imageArr().value(QStringLiteral("dpi%1").arg(stage)),
+            ShowMsgView::getStrAtt(Qt::white, ShowMsgView::kDpiFontSize), text);
+    };
+    settingChange(111, QVariantMap{{"value1", 3}, {"value2", INT_MAX}, {"value3", INT_MAX}});
+    ASSERT_NE(view(), nullptr);
+    EXPECT_EQ(view()->dpiText(), "5700");
+    EXPECT_EQ(view()->showImage(), stagePicture(3, "5700"));
+    settingChange(111, QVariantMap{{"value1", 3}, {"value2", INT_MIN}, {"value3", -9}});
+    EXPECT_EQ(view()->dpiText(), "100");
+    EXPECT_EQ(view()->showImage(), stagePicture(0, "100"));
+    settingChange(111, QVariantMap{{"value1", 1}, {"value2", INT_MAX}});
+    EXPECT_EQ(view()->showImage(), view()->imageArr().value("P5"));
+    settingChange(111, QVariantMap{{"value1", 1}, {"value2", INT_MIN}});
+    EXPECT_EQ(view()->showImage(), view()->imageArr().value("P1"));
+}
+
+// A burst of messages neither holds the event loop (each reload used to sleep 100 ms on it) nor
+// multiplies: reloads coalesce into one, and one window is started however often it is asked.
+TEST_F(DealwithMessageTest, BurstsOfReloadsAndRelaunchesCoalesce) {
+    static int reloads = 0;
+    reloads = 0;
+    HvLogger::getLogger()->setDebugEnabled(true);
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            reloads += text.contains(QStringLiteral("更新Setting"));
+        });
+    for (int i = 0; i < 100; ++i)
+        settingChange(101);
+    EXPECT_EQ(reloads, 0) << "handled later, on the event loop";
+    EXPECT_TRUE(KxTest::waitFor([] { return reloads > 0; }));
+    KxTest::spin(300);
+    qInstallMessageHandler(previous);
+    HvLogger::getLogger()->setDebugEnabled(false);
+    EXPECT_EQ(reloads, 1);
+
+    const QString window = PrivateHome::dir("home") + "/KxOption";
+    for (int i = 0; i < 10; ++i)
+        settingChange(121);
+    ASSERT_TRUE(KxTest::waitFor([&] { return started(window); }));
+    KxTest::spin(800);
+    EXPECT_EQ(startCount(window), 1);
+    // The window was started but has not claimed its name yet: it is still starting.
+    settingChange(121);
+    KxTest::spin(800);
+    EXPECT_EQ(startCount(window), 1);
+}
+
+// The handler's bus observer goes with it: a message arriving afterwards reaches nothing.
+TEST_F(DealwithMessageTest, AGoneHandlerHearsNoMoreMessages) {
+    handler.reset();
+    DistributedNotificationCenter::defaultCenter().post(
+        {QStringLiteral("KxSettingChange"), QStringLiteral("111"),
+         QVariantMap{{"value1", 1}, {"value2", 2}}});
+    KxTest::spin(200);
 }
 } // namespace

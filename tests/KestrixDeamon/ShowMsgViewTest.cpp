@@ -179,4 +179,22 @@ TEST(ShowMsgViewGeometry, WindowSitsCentredAboveTheScreenBottom) {
     EXPECT_EQ(ShowMsgView::windowGeometry(QRect()), QRect(0, 0, 613, 186));
 }
 
+// The view shows its window itself, and only with a picture and its countdown: a stage without
+// a picture used to leave an empty window up for good.
+TEST_F(ShowMsgViewTest, TheWindowIsShownOnlyWithAPictureAndItsCountdown) {
+    window.close();
+    for (const int stage : {-1, 4, 7}) {
+        EXPECT_FALSE(view->showDpi(stage, 16, 16)) << stage;
+        EXPECT_FALSE(window.isVisible()) << stage;
+        EXPECT_TRUE(view->isStop()) << stage;
+    }
+    EXPECT_TRUE(view->showDpi(2, 16, 16));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(view->isStop());
+    EXPECT_TRUE(view->showDpi(2, 999, 999));
+    EXPECT_EQ(view->dpiText(), "5700") << "drawn within what the mouse can have";
+    finishDisplay();
+    EXPECT_FALSE(window.isVisible());
+}
+
 } // namespace
