@@ -81,8 +81,8 @@ std::vector<std::shared_ptr<com_vlak_driver_KestrixDriver>> KestrixDriverLoader:
 void KestrixDriverLoader::onNodeAdded(const HidNodeInfo& node) {
     if (byNode_.count(node.nodeId) != 0)
         return;
-    auto instance = std::make_shared<com_vlak_driver_KestrixDriver>(node.vendorId, node.productId,
-                                                                    node.interfaceNumber);
+    auto instance = std::make_shared<com_vlak_driver_KestrixDriver>(
+        node.vendorId, node.productId, node.interfaceNumber, node.locationId);
     byNode_.emplace(node.nodeId, instance);
     nodeOrder_.push_back(node.nodeId);
     HV_DEBUG(QStringLiteral("report hook on %1 (interface %2)")

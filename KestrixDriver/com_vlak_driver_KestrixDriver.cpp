@@ -6,11 +6,13 @@
 #include <cstring>
 
 com_vlak_driver_KestrixDriver::com_vlak_driver_KestrixDriver(quint16 vendorId, quint16 productId,
-                                                             int interfaceNumber)
+                                                             int interfaceNumber,
+                                                             quint32 locationId)
     : DriverService(QString::fromLatin1(kClassName)) {
     setProperty(QStringLiteral("idVendor"), int(vendorId));
     setProperty(QStringLiteral("idProduct"), int(productId));
     setProperty(QStringLiteral("bInterfaceNumber"), interfaceNumber);
+    setProperty(QStringLiteral("locationID"), qlonglong(locationId));
 }
 
 com_vlak_driver_KestrixDriver::~com_vlak_driver_KestrixDriver() = default;

@@ -23,7 +23,10 @@ public:
     // Message without argument: the instance was closed, its device is gone.
     static constexpr uint32_t kServiceWasClosed = 0xE0000110;
 
-    com_vlak_driver_KestrixDriver(quint16 vendorId, quint16 productId, int interfaceNumber);
+    // Properties "idVendor", "idProduct", "bInterfaceNumber" and "locationID" (of the USB
+    // device the node is on, which tells two mice of the same ids apart).
+    com_vlak_driver_KestrixDriver(quint16 vendorId, quint16 productId, int interfaceNumber,
+                                  quint32 locationId);
     ~com_vlak_driver_KestrixDriver() override;
 
     // One input report of the node (report id in byte 0): sent to every client as

@@ -36,7 +36,7 @@ bool HvUSBListen::startListen() {
     isFirstDevOn_ = false;
 
     signalWatcher_ =
-        std::make_unique<UnixSignalWatcher>(std::initializer_list<int>{SIGINT, SIGTERM});
+        std::make_unique<UnixSignalWatcher>(std::initializer_list<int>{SIGINT, SIGTERM, SIGHUP});
     if (!signalWatcher_->isValid())
         hvPrint(isPrintMsg_, "Could not establish new signal handler");
     QObject::connect(signalWatcher_.get(), &UnixSignalWatcher::received,
@@ -103,9 +103,15 @@ void HvUSBListen::endListening() {
     signalWatcher_.reset();
 }
 
-void HvUSBListen::SignalHandler(int /*signalNumber*/) {
-    // Runs on the event loop (the signal handler itself only wrote to a pipe). The loop ends
-    // normally, so the program can close its windows and bus connection on the way out.
+void HvUSBListen::SignalHandler(int signalNumber) {
+    // Runs on the event loop (the signal handler itself only wrote to a pipe). A hang-up asks
+    // for a reload, as daemons take it; the others end the loop normally, so the program can
+    // close its windows and bus connection on the way out.
+    if (signalNumber == SIGHUP) {
+        if (selDealMessage_)
+            selDealMessage_->reloadRequested();
+        return;
+    }
     gAddedIter_ = nullptr;
     gNotifyPort_.reset();
     stopListen();
@@ -119,6 +125,13 @@ bool HvUSBListen::matchesDevice(const DriverService& service) const {
     return vendor.toLongLong() == vendorID_ && product.toLongLong() == productID_;
 }
 
+bool HvUSBListen::belongsTo(const DriverService& service, uint32_t locationID) {
+    // Two mice of these ids (the real one and the emulated one) each have their own instances;
+    // the USB location tells them apart.
+    const QVariant location = service.property(QStringLiteral("locationID"));
+    return location.isValid() && location.toLongLong() == locationID;
+}
+
 std::vector<std::shared_ptr<DriverService>> HvUSBListen::FindDevices() const {
     std::vector<std::shared_ptr<DriverService>> services =
         DriverRegistry::shared().matching(driverIdentify_);
@@ -127,11 +140,11 @@ std::vector<std::shared_ptr<DriverService>> HvUSBListen::FindDevices() const {
     return services;
 }
 
-std::shared_ptr<DriverService> HvUSBListen::FindMyDriver(const DriverService* skip,
-                                                         FindMode mode) const {
+std::shared_ptr<DriverService> HvUSBListen::FindMyDriver(const DriverService* skip, FindMode mode,
+                                                         uint32_t locationID) const {
     std::shared_ptr<DriverService> found;
     for (const auto& service : FindDevices()) {
-        if (service.get() == skip || !matchesDevice(*service))
+        if (service.get() == skip || !matchesDevice(*service) || !belongsTo(*service, locationID))
             continue;
         found = service;
         if (mode == FindMode::First)
@@ -186,9 +199,11 @@ void HvUSBListen::DeviceAdded(void* refCon, UsbDeviceIterator* iterator) {
 
         ListenDeviceData* kept = record.get();
         self->records_.push_back(std::move(record));
-        const std::shared_ptr<DriverService> first = self->FindMyDriver(nullptr, FindMode::First);
+        const std::shared_ptr<DriverService> first =
+            self->FindMyDriver(nullptr, FindMode::First, kept->locationID);
         self->subscribe(kept, first);
-        const std::shared_ptr<DriverService> last = self->FindMyDriver(nullptr, FindMode::Last);
+        const std::shared_ptr<DriverService> last =
+            self->FindMyDriver(nullptr, FindMode::Last, kept->locationID);
         bool registered = first != nullptr;
         if (last && last != first)
             registered = self->subscribe(kept, last);
@@ -202,10 +217,15 @@ void HvUSBListen::DeviceAdded(void* refCon, UsbDeviceIterator* iterator) {
 }
 
 void HvUSBListen::driverPublished(const std::shared_ptr<DriverService>& service) {
-    // An instance coming up after its device's arrival: the device handled last gets it.
-    if (records_.empty() || !matchesDevice(*service))
+    // An instance coming up after its device's arrival (the HID driver binds later) joins the
+    // device it belongs to.
+    if (!matchesDevice(*service))
         return;
-    subscribe(records_.back().get(), service);
+    for (const auto& record : records_)
+        if (belongsTo(*service, record->locationID)) {
+            subscribe(record.get(), service);
+            return;
+        }
 }
 
 void HvUSBListen::DeviceTerminated(void* refCon, UsbDeviceIterator* iterator) {

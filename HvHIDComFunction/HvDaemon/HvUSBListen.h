@@ -49,7 +49,9 @@ public:
     static void DeviceNotification(void* refCon, DriverService* service, uint32_t messageType,
                                    void* argument, size_t argumentSize);
     enum class FindMode { First, Last };
-    std::shared_ptr<DriverService> FindMyDriver(const DriverService* skip, FindMode mode) const;
+    // The first or last hook instance of the device at that USB location.
+    std::shared_ptr<DriverService> FindMyDriver(const DriverService* skip, FindMode mode,
+                                                uint32_t locationID) const;
     std::vector<std::shared_ptr<DriverService>> FindDevices() const;
     void SignalHandler(int signalNumber);
 
@@ -89,6 +91,8 @@ private:
     };
 
     bool matchesDevice(const DriverService& service) const;
+    // Whether an instance is on the device at that location ("locationID" property).
+    static bool belongsTo(const DriverService& service, uint32_t locationID);
     bool subscribe(ListenDeviceData* record, const std::shared_ptr<DriverService>& service);
     void driverPublished(const std::shared_ptr<DriverService>& service);
     void deviceRemoved(ListenDeviceData* record);

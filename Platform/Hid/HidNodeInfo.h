@@ -9,5 +9,8 @@ struct HidNodeInfo {
     quint16 vendorId = 0;
     quint16 productId = 0;
     int interfaceNumber = -1; // the USB interface, -1 when the node is not on one
-    QString path;             // where the node is: a device node, or the emulated device's
+    // Location of the USB device the node is on, as UsbDevice::getLocationId gives it: two
+    // devices of the same ids are told apart by it. 0 when unknown.
+    quint32 locationId = 0;
+    QString path; // where the node is: a device node, or the emulated device's
 };

@@ -1,6 +1,7 @@
 #include "Hid/HidrawNodeSource.h"
 
 #include "Hid/CoalescingReadNotifier.h"
+#include "Usb/Linux/LinuxUsbDevice.h"
 #include "Usb/Linux/SysfsHex.h"
 #include "Usb/Linux/UdevMonitor.h"
 #include "Usb/Linux/UniqueFd.h"
@@ -62,6 +63,16 @@ bool identify(udev_device* hidraw, Identity* identity) {
         return false;
     *identity = {quint16(*vendor), quint16(*product)};
     return true;
+}
+
+// Location of the USB device above the node, as the device list gives it; 0 when unknown.
+quint32 locationOf(udev_device* hidraw) {
+    udev_device* usb = udev_device_get_parent_with_subsystem_devtype(hidraw, "usb", "usb_device");
+    const char* sysname = usb ? udev_device_get_sysname(usb) : nullptr;
+    uint32_t location = 0;
+    if (sysname == nullptr || LinuxUsbDevice::locationFromSysname(sysname, &location) != 0)
+        return 0;
+    return location;
 }
 
 int interfaceNumberOf(udev_device* hidraw) {
@@ -179,6 +190,7 @@ void HidrawNodeSource::Private::arrived(udev_device* device) {
     node->info.vendorId = identity.vendorId;
     node->info.productId = identity.productId;
     node->info.interfaceNumber = interfaceNumberOf(device);
+    node->info.locationId = locationOf(device);
     node->info.path = QString::fromLocal8Bit(devnode);
     node->buffer.resize(kMaxReportSize);
     node->reader = std::make_unique<CoalescingReadNotifier>(

@@ -1,5 +1,6 @@
 #include "Hid/VirtualHidNodeSource.h"
 
+#include "Usb/Virtual/VirtualUsbProtocol.h"
 #include "Usb/Virtual/VirtualUsbSubscription.h"
 
 #include <map>
@@ -31,6 +32,7 @@ void VirtualHidNodeSource::Private::onPresence(const VirtualUsb::Presence& prese
         info.vendorId = presence.vendorId;
         info.productId = presence.productId;
         info.interfaceNumber = number;
+        info.locationId = VirtualUsb::kLocationId;
         info.path = QStringLiteral("%1 (generation %2, interface %3)")
                         .arg(subscription.socketPath())
                         .arg(presence.generation)

@@ -67,11 +67,13 @@ protected:
             DriverRegistry::shared().unpublish(instance.get());
     }
 
-    // A report hook instance for a node of a device with these ids.
-    std::shared_ptr<DriverService> publishHook(quint16 vendor = kVid, quint16 product = kPid) {
+    // A report hook instance for a node of a device with these ids, at that USB location.
+    std::shared_ptr<DriverService> publishHook(quint16 vendor = kVid, quint16 product = kPid,
+                                               uint32_t location = 0x01200000) {
         auto instance = std::make_shared<DriverService>(kDriverClass);
         instance->setProperty(QStringLiteral("idVendor"), vendor);
         instance->setProperty(QStringLiteral("idProduct"), product);
+        instance->setProperty(QStringLiteral("locationID"), location);
         DriverRegistry::shared().publish(instance);
         instances.push_back(instance);
         return instance;
@@ -151,6 +153,32 @@ TEST_F(HvUSBListenTest, HotPlugSubscribesHookInstancesThatComeUpAfterTheDevice) 
     ASSERT_EQ(handler->reports.size(), 2u);
     EXPECT_EQ(handler->reports[1][1], 8);
     EXPECT_EQ(handler->events, (Events{"init", "arrived", "removed", "arrived"}));
+}
+
+// The real mouse and the emulated one side by side: each record takes only the hook instances
+// of its own device, so one leaving never ends the other's reports.
+TEST_F(HvUSBListenTest, InstancesJoinOnlyTheDeviceTheyBelongTo) {
+    constexpr uint32_t kOtherLocation = 0xFE100000;
+    listenWhile([&] {
+        auto otherDevice = std::make_shared<TestUsbDevice>();
+        otherDevice->locationId = kOtherLocation;
+        bus->plug(kVid, kPid);
+        const quint64 other = bus->plug(kVid, kPid, {.device = otherDevice});
+        // Both hooks come up after both devices, the first device's first.
+        auto own = publishHook(kVid, kPid, 0x01200000);
+        auto others = publishHook(kVid, kPid, kOtherLocation);
+        EXPECT_EQ(own->clientCount(), 1u);
+        EXPECT_EQ(others->clientCount(), 1u);
+        sendReport(*own, {2, 1, 0, 0, 0, 0, 0, 0});
+
+        sendClosed(*others);
+        bus->unplug(other);
+        EXPECT_EQ(others->clientCount(), 0u);
+        EXPECT_EQ(own->clientCount(), 1u) << "the first mouse's subscription stays";
+        // A hook of a device that is not there joins nothing.
+        EXPECT_EQ(publishHook(kVid, kPid, 0x03100000)->clientCount(), 0u);
+    });
+    ASSERT_EQ(handler->reports.size(), 1u);
 }
 
 TEST_F(HvUSBListenTest, DeviceLeavingWithoutAHookInstanceIsStillSeenLeaving) {

@@ -57,7 +57,7 @@ private:
 };
 
 std::shared_ptr<Driver> makeDriver() {
-    return std::make_shared<Driver>(0x04F2, 0x1106, 1);
+    return std::make_shared<Driver>(0x04F2, 0x1106, 1, 0x01200000);
 }
 
 } // namespace
@@ -103,6 +103,7 @@ TEST(KestrixDriverTest, SetPropertiesChangesNothingAndDebugLinesCostNothingWhenO
     const QVariantMap before = driver->properties();
     EXPECT_EQ(before.value("idVendor"), QVariant(0x04F2));
     EXPECT_EQ(before.value("idProduct"), QVariant(0x1106));
+    EXPECT_EQ(before.value("locationID").toLongLong(), 0x01200000) << "tells two mice apart";
     {
         LogCapture log(true);
         EXPECT_EQ(driver->setProperties({{"idVendor", 1}, {"idProduct", "x"}, {"other", 2}}), 0);

@@ -25,8 +25,9 @@ public:
     int open() override;
     int reset() override;
     int reEnumerate() override;
-    int getLocationId(uint32_t* locationId) const override {
-        *locationId = 0x01200000;
+    uint32_t locationId = 0x01200000; // bus 1, port 2
+    int getLocationId(uint32_t* location) const override {
+        *location = locationId;
         return 0;
     }
 

@@ -114,7 +114,7 @@ int VirtualUsbDevice::reEnumerate() {
 }
 
 int VirtualUsbDevice::getLocationId(uint32_t* locationId) const {
-    *locationId = 0xFE100000;
+    *locationId = VirtualUsb::kLocationId;
     return 0;
 }
 

@@ -35,6 +35,9 @@
 // device's fails with ENODEV, as a request to an unplugged USB device does.
 namespace VirtualUsb {
 
+// Where the emulated mouse says it is plugged in (UsbDevice::getLocationId), far from real
+// buses.
+inline constexpr uint32_t kLocationId = 0xFE100000;
 inline constexpr uint32_t kMaxFrameLength = 16384; // a dump of every button record fits
 inline constexpr int kLengthPrefix = 4;
 // Subscribe flags. Without a flags byte a subscriber gets input reports too; a client that only
