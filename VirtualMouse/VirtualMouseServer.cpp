@@ -307,6 +307,14 @@ void VirtualMouseServer::Private::onReadyRead(QLocalSocket* socket) {
             return;
         if (!handleFrame(socket, client, *frame))
             return;
+        // A client that sends requests and never reads the replies would make the server keep
+        // them all.
+        if (socket->bytesToWrite() > kMaxClientBacklog) {
+            closeClient(socket, QStringLiteral("the client does not read its replies (%1 bytes "
+                                               "waiting)")
+                                    .arg(socket->bytesToWrite()));
+            return;
+        }
     }
 }
 

@@ -20,6 +20,8 @@ public:
     // Input reports waiting for a subscriber that does not read are dropped beyond this, as a
     // full interrupt endpoint queue would.
     static constexpr qint64 kMaxQueuedBytes = 1 << 20;
+    // Replies waiting for a client that does not read them: past this its connection is closed.
+    static constexpr qint64 kMaxClientBacklog = 4 << 20;
 
     struct Options {
         QString socketPath;

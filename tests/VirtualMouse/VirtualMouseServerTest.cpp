@@ -17,7 +17,11 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <future>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace VirtualUsb;
 using Fw = VirtualMouseFirmware;
@@ -395,4 +399,40 @@ TEST_F(VirtualMouseServerTest, MotionStreamSendsEveryReportAtItsRateAndStopsOnUn
     KxTest::spin(100);
     EXPECT_EQ(reports(), sent);
     EXPECT_LT(sent, 1000);
+}
+
+// A client that asks and never reads its replies must not make the server keep them all (it
+// grew to gigabytes): past a bound its connection is closed, with one line, and others go on.
+TEST_F(VirtualMouseServerTest, AClientThatDoesNotReadIsDisconnected) {
+    auto server = startServer();
+    Client reader;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(VirtualUsb::socketPath());
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+
+    const QByteArray dump = encodeFrame(FrameType::Command, "dump");
+    bool closed = false;
+    for (int sent = 0; sent < 100000 && !closed;) {
+        const ssize_t n = ::send(fd, dump.constData(), size_t(dump.size()), MSG_NOSIGNAL);
+        if (n == dump.size()) {
+            ++sent;
+        } else if (n < 0 && errno == EAGAIN) {
+            KxTest::spin(5); // the server reads and answers
+        } else {
+            closed = true; // EPIPE or ECONNRESET: the server let go of it
+        }
+        if (sent % 100 == 0)
+            KxTest::spin(1);
+        closed = closed || !warnings.filter("does not read").isEmpty();
+    }
+    ::close(fd);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(warnings.filter("does not read").size(), 1) << warnings.join('\n').toStdString();
+    int status = -1;
+    reader.command("status", &status);
+    EXPECT_EQ(status, 0) << "the others are still served";
 }
