@@ -9,23 +9,76 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QLoggingCategory>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string_view>
 
 namespace {
 constexpr const char* kBusName = "com.vlak.KestrixDeamon";
 
+// --help and --version answer at once; anything else is refused (Qt's own options, such as
+// -platform, are taken by the application object before). Returns the exit status, or -1 to go
+// on.
+int answerCommandLine(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--help" || option == "-h") {
+            std::printf("Usage: KestrixDeamon [--help | --version]\n"
+                        "The Kestrix mouse's background program: shows what the mouse's own "
+                        "buttons change,\ntells the configuration window, and starts the "
+                        "applications bound to buttons.\nIt is started at login; SIGHUP "
+                        "reloads the profiles, SIGTERM ends it.\n");
+            return 0;
+        }
+        if (option == "--version") {
+            std::printf("KestrixDeamon %s\n", KX_VERSION);
+            return 0;
+        }
+    }
+    return -1;
+}
+
 // Without a display the daemon still serves the window and launches applications; only the
-// on-screen display has nowhere to appear.
-void chooseWindowSystem() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+// on-screen display has nowhere to appear. A display that is named but cannot be opened (a dead
+// X server) must not abort the program, which its unit would restart in a loop: the display's
+// platform is tried first, the offscreen one after it.
+// True when it chose.
+bool chooseWindowSystem() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return false;
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         std::fprintf(stderr, "KestrixDeamon: no display; the on-screen display stays hidden\n");
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        return true;
     }
+    qputenv("QT_QPA_PLATFORM", "xcb;offscreen");
+    // The one line reportUnopenedDisplay prints says what failed; Qt's own lines about the
+    // connection are not needed.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));
+    return true;
+}
+
+// After the application object exists: says when the display could not be opened, and takes the
+// platform choice back out of the environment, so that the programs the daemon starts choose
+// their own.
+void reportUnopenedDisplay(bool chosenHere) {
+    if (!chosenHere)
+        return;
+    QLoggingCategory::setFilterRules(QString());
+    const bool triedDisplay = qgetenv("QT_QPA_PLATFORM") == "xcb;offscreen";
+    qunsetenv("QT_QPA_PLATFORM");
+    if (!triedDisplay || QGuiApplication::platformName() != QLatin1String("offscreen"))
+        return;
+    const QByteArray display =
+        qEnvironmentVariableIsEmpty("DISPLAY") ? qgetenv("WAYLAND_DISPLAY") : qgetenv("DISPLAY");
+    std::fprintf(stderr,
+                 "KestrixDeamon: the display %s cannot be opened; the on-screen display stays "
+                 "hidden\n",
+                 display.constData());
 }
 
 // One copy per user: a second one would show everything twice and start applications twice.
@@ -42,9 +95,17 @@ bool claimBusName() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    chooseWindowSystem();
+    if (const int status = answerCommandLine(argc, argv); status >= 0)
+        return status;
+    const bool platformChosenHere = chooseWindowSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KestrixDeamon"));
+    reportUnopenedDisplay(platformChosenHere);
+    if (const QStringList extra = QApplication::arguments().mid(1); !extra.isEmpty()) {
+        std::fprintf(stderr, "KestrixDeamon: unknown option %s (see --help)\n",
+                     qPrintable(extra.first()));
+        return 2;
+    }
     // The display's window closes after every show; that must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -53,8 +53,10 @@ protected:
         EXPECT_EQ(client.exitCode(), 0) << client.readAllStandardError().toStdString();
         return QString::fromLocal8Bit(client.readAllStandardOutput());
     }
-    void startDaemon() {
+    void
+    startDaemon(const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
         daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        daemon.setProcessEnvironment(environment);
         daemon.start(KX_DAEMON_PATH, {});
         ASSERT_TRUE(daemon.waitForStarted());
         // Listening once it says so.
@@ -182,5 +184,54 @@ TEST_F(DaemonProcessTest, SurvivesMalformedMessagesAndEndsCleanlyOnSignals) {
     ASSERT_TRUE(daemon.waitForFinished(5000));
     EXPECT_EQ(daemon.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(daemon.exitCode(), 0);
+}
+
+TEST_F(DaemonProcessTest, HelpAndVersionAnswerWithoutStarting) {
+    for (const char* option : {"--help", "--version"}) {
+        QProcess asked;
+        asked.start(KX_DAEMON_PATH, {QString::fromLatin1(option)});
+        ASSERT_TRUE(asked.waitForFinished(10000)) << option;
+        EXPECT_EQ(asked.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(asked.exitCode(), 0) << option;
+        EXPECT_TRUE(asked.readAllStandardOutput().contains("KestrixDeamon")) << option;
+    }
+    QProcess wrong;
+    wrong.start(KX_DAEMON_PATH, {QStringLiteral("--no-such-option")});
+    ASSERT_TRUE(wrong.waitForFinished(10000));
+    EXPECT_EQ(wrong.exitCode(), 2);
+    EXPECT_TRUE(wrong.readAllStandardError().contains("--no-such-option"));
+}
+
+// A display that cannot be opened (a dead X server) must not abort the daemon, which its unit
+// would then restart in a loop: it says so once and runs on without the on-screen display.
+// SIGHUP reloads the profiles, as daemons do, instead of ending it.
+TEST_F(DaemonProcessTest, RunsOnWithoutADisplayAndReloadsOnHangUp) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":87")); // no server there
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("kx.debug=true"));
+    daemon.setProcessChannelMode(QProcess::SeparateChannels);
+    startMouse();
+    daemon.setProcessEnvironment(environment);
+    daemon.start(KX_DAEMON_PATH, {});
+    ASSERT_TRUE(daemon.waitForStarted());
+    QString errors;
+    ASSERT_TRUE(KxTest::waitFor([&] {
+        daemonOutput += QString::fromLocal8Bit(daemon.readAllStandardOutput());
+        errors += QString::fromLocal8Bit(daemon.readAllStandardError());
+        return daemonOutput.contains("Starting run loop.") || daemon.state() != QProcess::Running;
+    }));
+    ASSERT_EQ(daemon.state(), QProcess::Running) << errors.toStdString();
+    EXPECT_EQ(errors.count(QStringLiteral(":87")), 1) << errors.toStdString();
+
+    ::kill(static_cast<pid_t>(daemon.processId()), SIGHUP);
+    EXPECT_TRUE(KxTest::waitFor([&] {
+        errors += QString::fromLocal8Bit(daemon.readAllStandardError());
+        return errors.contains(QStringLiteral("更新Setting"));
+    })) << errors.toStdString();
+    EXPECT_EQ(daemon.state(), QProcess::Running);
+    mouseCommand("press dpi");
+    EXPECT_TRUE(waitForStatuses(3)) << "still serving, without a display";
 }
 } // namespace
