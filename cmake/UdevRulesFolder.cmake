@@ -1,0 +1,18 @@
+# kx_udev_rules_folder(<out> <udevdir>): the folder udev reads rules from. <udevdir> is udev's
+# own folder as its pkg-config file names it (empty when there is none); without it, the first
+# rules folder of the system's udev that exists. Always an absolute path: a folder under the
+# install prefix (/usr/local/lib/udev/rules.d) is one udev never reads.
+function(kx_udev_rules_folder out udevdir)
+    if(udevdir)
+        set(${out} "${udevdir}/rules.d" PARENT_SCOPE)
+        return()
+    endif()
+    set(folder /usr/lib/udev/rules.d)
+    foreach(candidate /usr/lib/udev/rules.d /lib/udev/rules.d)
+        if(IS_DIRECTORY "${candidate}")
+            set(folder "${candidate}")
+            break()
+        endif()
+    endforeach()
+    set(${out} "${folder}" PARENT_SCOPE)
+endfunction()
