@@ -132,6 +132,13 @@ protected:
         std::lock_guard lock(mutex_);
         return calls_;
     }
+    // What the nodes answer next; umockdev's worker thread reads it.
+    void answer(long done, int error, Bytes bytes = {}) {
+        std::lock_guard lock(mutex_);
+        done_ = done;
+        error_ = error;
+        answer_ = std::move(bytes);
+    }
 
     static UsbControlRequest feature(bool set, int reportId, int interface, Bytes& buffer) {
         return {set ? UsbHid::kClassInterfaceOut : UsbHid::kClassInterfaceIn,
@@ -204,18 +211,18 @@ TEST_F(LinuxUsbBackendTest, FeatureReportsGoToTheInterfacesHidrawNodeOthersFailW
     UsbDevice& device = *events_[0].second.device;
 
     Bytes write = {0x03, 0x10, 0x00, 0x03, 0xAA, 0xBB, 0xCC, 0, 0, 0, 0, 0, 0, 0, 0, 0x5A};
-    done_ = 15; // what the node says it took, not what was asked
+    answer(15, 0); // what the node says it took, not what was asked
     auto set = feature(true, 3, 1, write);
     ASSERT_EQ(device.deviceRequest(set), 0);
     EXPECT_EQ(set.wLenDone, 15u);
 
-    done_ = -1;
-    answer_ = {0x04, 0x10, 0x00, 0x03, 0x11, 0x22, 0x33, 0, 0, 0, 0, 0, 0, 0, 0, 0x77};
+    const Bytes answered = {0x04, 0x10, 0x00, 0x03, 0x11, 0x22, 0x33, 0, 0, 0, 0, 0, 0, 0, 0, 0x77};
+    answer(-1, 0, answered);
     Bytes read(16, 0xEE);
     auto get = feature(false, 4, 1, read);
     ASSERT_EQ(device.deviceRequest(get), 0);
     EXPECT_EQ(get.wLenDone, 16u);
-    EXPECT_EQ(read, answer_);
+    EXPECT_EQ(read, answered);
 
     const auto seen = calls();
     ASSERT_EQ(seen.size(), 2u);
@@ -237,9 +244,9 @@ TEST_F(LinuxUsbBackendTest, FeatureReportsGoToTheInterfacesHidrawNodeOthersFailW
     EXPECT_EQ(calls().size(), 2u);
 
     // A stall on one request leaves the device usable.
-    error_ = EPIPE;
+    answer(-1, EPIPE);
     EXPECT_EQ(device.deviceRequest(get), EPIPE);
-    error_ = 0;
+    answer(-1, 0);
     EXPECT_EQ(device.deviceRequest(get), 0);
 }
 
@@ -253,9 +260,9 @@ TEST_F(LinuxUsbBackendTest, DeviceThatIsGoneFailsFastWithEnodev) {
     auto get = feature(false, 4, 1, buffer);
 
     // EIO from the node: the device went away under the request.
-    error_ = EIO;
+    answer(-1, EIO);
     EXPECT_EQ(events_[0].second.device->deviceRequest(get), ENODEV);
-    error_ = 0;
+    answer(-1, 0);
     EXPECT_EQ(events_[0].second.device->deviceRequest(get), ENODEV);
     EXPECT_EQ(calls().size(), 1u);
 
