@@ -124,9 +124,18 @@ size_t xmlCharLength(std::string_view text) {
     return c >= smallest && isXmlChar(c) ? length : 0;
 }
 
+// Printable ASCII, nearly all of the program's files: allowed without decoding.
+bool isPlainAscii(char c) {
+    return uint8_t(c) >= 0x20 && uint8_t(c) < 0x80;
+}
+
 // Offset of the first byte that does not begin a character XML allows, or none.
 std::optional<size_t> firstForbiddenByte(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
+        if (isPlainAscii(text[i])) {
+            ++i;
+            continue;
+        }
         const size_t length = xmlCharLength(text.substr(i));
         if (length == 0)
             return i;
@@ -140,6 +149,10 @@ std::string xmlText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
+        if (isPlainAscii(text[i])) {
+            out += text[i++];
+            continue;
+        }
         const size_t length = xmlCharLength(text.substr(i));
         if (length == 0) {
             ++i;
