@@ -3,6 +3,8 @@
 #include "HvAction.h"
 #include "HvLogger.h"
 #include "KxAction.h"
+#include "KxMessages.h"
+#include "KxProtocol.h"
 #include "Notifications/DistributedNotificationCenter.h"
 #include "ProfieController.h"
 #include "ShowMsgView.h"
@@ -21,28 +23,6 @@
 #endif
 
 namespace {
-constexpr int kCodeSettingsSaved = 101;
-constexpr int kCodeDisplaySwitch = 110;
-constexpr int kCodeShowChange = 111;
-constexpr int kCodeRelaunch = 121;
-
-constexpr uint8_t kReportIdButtons = 2;
-constexpr uint8_t kKindLaunch = 0;
-constexpr uint8_t kKindDpi = 1;
-constexpr uint8_t kKindRate = 2;
-constexpr uint8_t kKindProfile = 4;
-constexpr uint8_t kKindLock = 8;
-constexpr uint8_t kFirstLaunchCode = 160;
-constexpr uint8_t kLastLaunchCode = 184;
-
-constexpr int kStatusProfile = 1;
-constexpr int kStatusDpi = 2;
-constexpr int kStatusRate = 3;
-
-// What the mouse can have: four stages, five profiles, three rates.
-constexpr int kStages = 4;
-constexpr int kProfiles = 5;
-constexpr int kRates = 3;
 
 bool isIndex(int value, int count) {
     return value >= 0 && value < count;
@@ -50,11 +30,14 @@ bool isIndex(int value, int count) {
 
 } // namespace
 
+using namespace KxMessages;
+using namespace KxProtocol;
+
 DealwithMessage::DealwithMessage()
     : windowWatcher_(QLatin1String(kApplicationId), QDBusConnection::sessionBus(),
                      QDBusServiceWatcher::WatchForRegistration) {
     settingObserver_ = DistributedNotificationCenter::defaultCenter().addObserver(
-        QStringLiteral("KxSettingChange"),
+        QLatin1String(kSettingChange),
         [this](const Notification& notification) { apReportPro(notification); });
     sysProCon_ = ProfieController::getShareProCon();
     isOsd_ = KxAction::daemonGetOsd();
@@ -73,6 +56,10 @@ DealwithMessage::DealwithMessage()
 
 DealwithMessage::~DealwithMessage() {
     DistributedNotificationCenter::defaultCenter().removeObserver(settingObserver_);
+}
+
+std::optional<QString> DealwithMessage::notifyDevStatusStr() {
+    return QLatin1String(kDevStatus);
 }
 
 void DealwithMessage::andDevPro() {
@@ -94,15 +81,15 @@ void DealwithMessage::reloadRequested() {
 
 void DealwithMessage::apReportPro(const Notification& notification) {
     switch (notification.objectInt()) {
-    case kCodeSettingsSaved:
+    case kSettingsSaved:
         // The files were saved before the message was sent: a reload that starts after it
         // covers every message of a burst.
         reloadRequested();
         break;
-    case kCodeDisplaySwitch:
+    case kDisplaySwitch:
         isOsd_ = notification.userInfoInt(QStringLiteral("value1")) != 0;
         break;
-    case kCodeShowChange: {
+    case kShowChange: {
         if (!isOsd_)
             return;
         const int kind = notification.userInfoInt(QStringLiteral("value1"));
@@ -110,23 +97,23 @@ void DealwithMessage::apReportPro(const Notification& notification) {
         const int value3 = notification.userInfoInt(QStringLiteral("value3"));
         // Drawn within what the mouse can have, whatever the message says.
         QString tag;
-        if (kind == 1)
+        if (kind == kShowProfile)
             tag = QStringLiteral("P%1").arg(std::clamp(value2, 0, kProfiles - 1) + 1);
-        else if (kind == 2)
+        else if (kind == kShowMode)
             tag = value2 == 0 ? QStringLiteral("normal") : QStringLiteral("battle");
-        else if (kind == 4)
+        else if (kind == kShowRate)
             tag = QStringLiteral("rate%1").arg(value2);
         ShowMsgView* view = getShowFrmView();
         if (!view)
             return;
         // Both axes show X: the window sends the stage's X and Y, the pictures hold one value.
-        if (kind == 3)
+        if (kind == kShowDpi)
             view->showDpi(std::clamp(value2, 0, kStages - 1), value3, value3);
         else
             view->showWithImageTag(tag);
         break;
     }
-    case kCodeRelaunch:
+    case kRelaunch:
         HV_DEBUG(QStringLiteral("Domen  Relaunch"));
         // One window however often it is asked: not while a start is pending or under way.
         if (relaunchTimer_.isActive() || windowStarting_.isActive())
@@ -218,7 +205,7 @@ void DealwithMessage::setDpiWithReport(const uint8_t* /*report*/) {
     int stage = 0;
     int value = 0;
     if (!KxAction::readSettingFromDev_Dpi(&stage, &value) || !isIndex(stage, kStages) ||
-        value < ShowMsgView::kMinDpiValue || value > ShowMsgView::kMaxDpiValue)
+        value < kMinDpiValue || value > kMaxDpiValue)
         return;
     if (ShowMsgView* view = getShowFrmView())
         view->showDpi(stage, value, value);

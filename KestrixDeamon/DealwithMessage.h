@@ -30,7 +30,7 @@ public:
 
     // The base's removal handling, and its "no companion application on arrival", serve as they
     // are.
-    std::optional<QString> notifyDevStatusStr() override { return QStringLiteral("KxDevStatus"); }
+    std::optional<QString> notifyDevStatusStr() override;
     void andDevPro() override;
     void didEndInit() override;
     void dealWithMsg(const uint8_t* report) override;

@@ -2,6 +2,7 @@
 
 #include "HvAction.h"
 #include "HvLogger.h"
+#include "KxProtocol.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -100,8 +101,8 @@ void ShowMsgView::showWithImageTag(const QString& tag) {
 
 bool ShowMsgView::showDpi(int stage, int x, int y) {
     loadImagesForScreen();
-    x = std::clamp(x, kMinDpiValue, kMaxDpiValue);
-    y = std::clamp(y, kMinDpiValue, kMaxDpiValue);
+    x = std::clamp(x, KxProtocol::kMinDpiValue, KxProtocol::kMaxDpiValue);
+    y = std::clamp(y, KxProtocol::kMinDpiValue, KxProtocol::kMaxDpiValue);
     const bool separate = x != y;
     const TextAttributes attributes =
         getStrAtt(Qt::white, separate ? kDpiXYFontSize : kDpiFontSize);

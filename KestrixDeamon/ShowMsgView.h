@@ -34,10 +34,7 @@ public:
     static constexpr int kDpiFontSize = 90;     // pixels
     static constexpr int kDpiXYFontSize = 70;   // pixels, for separate X and Y values
     static constexpr int kTickIntervalMs = 500; // one timer tick
-    // DPI values the mouse can have, in units of 100 DPI; what is drawn stays within them.
-    static constexpr int kMinDpiValue = 1;
-    static constexpr int kMaxDpiValue = 57;
-    static constexpr int kDisplayTicks = 6; // ticks from the last show request to closing
+    static constexpr int kDisplayTicks = 6;     // ticks from the last show request to closing
     static inline const QString kDpiFontName = QStringLiteral("RARIVIVIRA");
 
     // Font and colour of drawn text.
@@ -66,9 +63,9 @@ public:
     // empty (transparent) view. Then showImagePro().
     void showWithImageTag(const QString& tag);
     // Shows the stage picture of stage (0..3) with the value x (in units of 100 DPI, kept within
-    // kMinDpiValue..kMaxDpiValue) drawn into its DPI area. Pictures exist for equal x and y
-    // only; otherwise, or for a stage without a picture, nothing changes, no timer starts and
-    // false is returned.
+    // what the mouse can have, KxProtocol::kMinDpiValue..kMaxDpiValue) drawn into its DPI area.
+    // Pictures exist for equal x and y only; otherwise, or for a stage without a picture, nothing
+    // changes, no timer starts and false is returned.
     bool showDpi(int stage, int x, int y);
     // Restarts the countdown (kDisplayTicks), starts the timer when none runs, redraws now and
     // shows the window, fully opaque and above others: a window is never up without its

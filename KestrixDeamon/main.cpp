@@ -5,6 +5,7 @@
 #include "HvDaemon/HvUSBListen.h"
 #include "HvLogger.h"
 #include "KestrixDriverLoader.h"
+#include "KxProtocol.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -124,8 +125,8 @@ int main(int argc, char* argv[]) {
     HvUSBListen* listen = HvUSBListen::shareUsbListen();
     listen->setSelDealMessage(std::make_shared<DealwithMessage>());
     listen->setDriverIdentify(QStringLiteral("com_vlak_driver_KestrixDriver"));
-    listen->setProductID(0x1106);
-    listen->setVendorID(0x04F2);
+    listen->setProductID(KxProtocol::kProductId);
+    listen->setVendorID(KxProtocol::kVendorId);
     listen->setPrintName(QStringLiteral("Kestrix"));
     listen->setIsPrintMsg(true);
     listen->startListen();

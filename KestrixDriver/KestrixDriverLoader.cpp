@@ -1,5 +1,7 @@
 #include "KestrixDriverLoader.h"
 
+#include "KxProtocol.h"
+
 #include "Hid/HidrawNodeSource.h"
 #include "Hid/VirtualHidNodeSource.h"
 #include "HvLogger.h"
@@ -28,7 +30,7 @@ KestrixDriverLoader::KestrixDriverLoader(std::vector<std::unique_ptr<HidNodeSour
                                          DriverRegistry& registry, QObject* parent)
     : QObject(parent), registry_(registry), sources_(std::move(sources)) {
     for (const auto& source : sources_) {
-        source->addMatch(kVendorId, kProductId);
+        source->addMatch(KxProtocol::kVendorId, KxProtocol::kProductId);
         connect(source.get(), &HidNodeSource::nodeAdded, this, &KestrixDriverLoader::onNodeAdded);
         connect(source.get(), &HidNodeSource::nodeRemoved, this,
                 &KestrixDriverLoader::onNodeRemoved);

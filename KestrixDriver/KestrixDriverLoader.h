@@ -18,8 +18,6 @@
 class KestrixDriverLoader : public QObject {
     Q_OBJECT
 public:
-    static constexpr quint16 kVendorId = 0x04F2;
-    static constexpr quint16 kProductId = 0x1106;
     // The udev rule that lets the user read the mouse's hidraw nodes.
     static constexpr const char* kUdevRuleName = "70-kestrix-mouse.rules";
 

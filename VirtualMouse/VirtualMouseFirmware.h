@@ -15,6 +15,8 @@
 // buttons cause. Nothing here knows sockets or files; a feature request is applied whole.
 class VirtualMouseFirmware {
 public:
+    // The firmware's own copy of the protocol's facts, kept apart from the host's KxProtocol.h on
+    // purpose: tests of the host against this firmware then check the host's encoding.
     static constexpr int kMemorySize = 0x10000;
     static constexpr size_t kReportLength = 16;
     static constexpr int kControlInterface = 1;

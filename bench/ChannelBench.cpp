@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     if (!KxBench::listenToTheEmulatedMouse())
         return 1;
 
-    const double pause = KxAction::kReportPauseUs / 1e6;
+    const double pause = KxProtocol::kReportPauseUs / 1e6;
     std::vector<double> writeRatio, readRatio, rawWrite, rawRead;
     for (int r = 0; r < kRepeats; ++r) {
         writeRatio.push_back(secondsFor([] { writes(kPacedOps); }) / (kPacedOps * pause));

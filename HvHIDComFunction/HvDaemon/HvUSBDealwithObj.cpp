@@ -1,13 +1,15 @@
 #include "HvDaemon/HvUSBDealwithObj.h"
 
+#include "KxMessages.h"
+
 #include "Notifications/DistributedNotificationCenter.h"
 #include "Workspace/Workspace.h"
 
 #include <QFileInfo>
 
 namespace {
-constexpr int kDeviceRemoved = 100;
-constexpr int kDeviceArrived = 101;
+constexpr int kDeviceRemoved = KxMessages::kStatusRemoved;
+constexpr int kDeviceArrived = KxMessages::kStatusArrived;
 } // namespace
 
 HvUSBDealwithObj::HvUSBDealwithObj() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KxProtocol.h"
 #include "KxRecords.h"
 
 #include <QString>
@@ -23,22 +24,10 @@ class MenuInfo;
 // The shared operations of the configuration window and the daemon, as class operations over
 // the process-wide state of KxGlobals.h.
 //
-// Command channel: the mouse is driven through HID feature reports on its interface 1. Report 3
-// writes up to 12 bytes at a 16-bit address; report 4 prepares a read (SET) and returns it
-// (GET). The mouse acknowledges nothing, so every report is followed by a fixed pause.
+// Command channel: the mouse is driven through HID feature reports on its interface 1 (the
+// reports, addresses and pauses are in KxProtocol.h).
 class KxAction {
 public:
-    static constexpr uint32_t kVendorId = 0x04F2;  // 1266
-    static constexpr uint32_t kProductId = 0x1106; // 4358
-    static constexpr uint16_t kReportLength = 16;
-    static constexpr unsigned kReportPauseUs = 30000;       // after each report
-    static constexpr unsigned kButtonChunkPauseUs = 150000; // after each button-record chunk
-
-    // Device addresses.
-    static constexpr uint16_t kAddrActiveProfile = 5;
-    static constexpr uint16_t kAddrLiveProfile = 0xFF02;
-    static constexpr uint16_t kAddrCommit = 0xFF06;
-
     static void startListenDev();
     static bool checkListenDev();
 
@@ -107,10 +96,7 @@ public:
     static uint8_t settingsByte(const _Kx_PROFILE& profile);
 
     // Button records (KxActionButtonRecords.cpp): per button up to 40 two-byte steps, a mode
-    // byte and a repeat count at 16 + 410 × slot + 82 × button, written in 12-byte chunks.
-    static constexpr int kRecordSize = 82;
-    static constexpr int kMaxRecordSteps = 40;
-    static constexpr int kChunkSize = 12;
+    // byte and a repeat count (KxProtocol::recordAddress), written in 12-byte chunks.
     static void getBtnDataInfoBy(const _BTN_INFO& btnInfo, uint8_t* buffer, uint32_t* length);
     static void setBtnInfoToDevice();
     static void getBtnInfoFromDevice();

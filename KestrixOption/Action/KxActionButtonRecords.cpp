@@ -13,23 +13,20 @@
 #include <algorithm>
 #include <cstring>
 
+using namespace KxProtocol;
+
 namespace {
 
-constexpr uint16_t kRecordBase = 16;
-constexpr int kModeOffset = 80;
-constexpr uint8_t kFlagRelease = 0x80;
-constexpr uint8_t kFlagLast = 0x40;
-constexpr uint8_t kDelayMask = 0x3F;
-constexpr uint8_t kDelayStepMs = 100;
-constexpr uint8_t kModeOnce = 160;
-constexpr int32_t kNoChordKey = 255;
+constexpr uint8_t kDelayMask = kStepDelayMask;
+constexpr int32_t kNoChordKey = 255; // a chord's unused key
 
 // Mouse buttons in macros: the desktop's codes in recorded steps, the mouse's on the device.
 struct MouseButtonCode {
     int32_t recorded;
     uint8_t device;
 };
-constexpr MouseButtonCode kMouseButtons[] = {{120, 153}, {121, 152}, {122, 151}};
+constexpr MouseButtonCode kMouseButtons[] = {
+    {120, kCodeLeftClick}, {121, kCodeRightClick}, {122, kCodeMiddleClick}};
 
 std::optional<uint8_t> deviceMouseButton(int32_t recorded) {
     for (const auto& b : kMouseButtons)
@@ -46,7 +43,7 @@ std::optional<int32_t> recordedMouseButton(uint8_t device) {
 }
 
 uint8_t delayFlags(int32_t delayMs) {
-    return static_cast<uint8_t>(std::clamp(delayMs / kDelayStepMs, 0, int(kDelayMask)));
+    return static_cast<uint8_t>(std::clamp(delayMs / kStepDelayUnitMs, 0, int(kDelayMask)));
 }
 
 // Collects steps into the 80-byte step area, dropping whatever does not fit.
@@ -55,7 +52,7 @@ public:
     explicit StepWriter(uint8_t* buffer) : buffer_(buffer) {}
 
     void add(uint8_t code, uint8_t flags) {
-        if (count_ == KxAction::kMaxRecordSteps)
+        if (count_ == kMaxRecordSteps)
             return;
         buffer_[2 * count_] = code;
         buffer_[2 * count_ + 1] = flags;
@@ -88,7 +85,7 @@ void encodeMacroStep(const MacroKeyInfo& step, StepWriter& steps) {
         }
         for (int i = 3; i >= 0; --i)
             if (keys[i] != kNoChordKey)
-                steps.add(KxAction::GetFWKeyCode(keys[i]), kFlagRelease | 1);
+                steps.add(KxAction::GetFWKeyCode(keys[i]), kStepRelease | 1);
         return;
     }
     const uint8_t delay = delayFlags(step.delay());
@@ -99,11 +96,11 @@ void encodeMacroStep(const MacroKeyInfo& step, StepWriter& steps) {
         if (!code)
             return;
         const bool release = step.keyFlag() == MacroKeyInfo::kFlagMouseUp;
-        steps.add(*code, delay | (release ? kFlagRelease : 0));
+        steps.add(*code, delay | (release ? kStepRelease : 0));
         return;
     }
     const bool release = step.keyFlag() == MacroKeyInfo::kFlagKeyUp;
-    steps.add(KxAction::GetFWKeyCode(step.keyCode()), delay | (release ? kFlagRelease : 0));
+    steps.add(KxAction::GetFWKeyCode(step.keyCode()), delay | (release ? kStepRelease : 0));
 }
 
 } // namespace
@@ -116,7 +113,7 @@ void KxAction::getBtnDataInfoBy(const _BTN_INFO& btnInfo, uint8_t* buffer, uint3
     case 15:
     case 255:
         steps.add(static_cast<uint8_t>(btnInfo.KeyBit[0]), 0);
-        *length = steps.finish(kFlagLast);
+        *length = steps.finish(kStepLast);
         buffer[kModeOffset] = kModeOnce;
         buffer[kModeOffset + 1] = 0;
         return;
@@ -126,9 +123,9 @@ void KxAction::getBtnDataInfoBy(const _BTN_INFO& btnInfo, uint8_t* buffer, uint3
             if (code == 0)
                 break;
             steps.add(code, 0x00);
-            steps.add(code, kFlagRelease);
+            steps.add(code, kStepRelease);
         }
-        *length = steps.finish(kFlagLast);
+        *length = steps.finish(kStepLast);
         buffer[kModeOffset] = kModeOnce;
         buffer[kModeOffset + 1] = 0;
         return;
@@ -139,7 +136,7 @@ void KxAction::getBtnDataInfoBy(const _BTN_INFO& btnInfo, uint8_t* buffer, uint3
             return;
         for (const MacroKeyInfo& step : macro->keyInfoArr())
             encodeMacroStep(step, steps);
-        *length = steps.finish(kFlagLast);
+        *length = steps.finish(kStepLast);
         buffer[kModeOffset] = getMacroType(btnInfo.KeyBit[0]);
         // One byte holds the count: larger counts run the most the mouse can.
         buffer[kModeOffset + 1] = static_cast<uint8_t>(std::min<uint32_t>(btnInfo.KeyBit[1], 255));
@@ -165,7 +162,8 @@ void KxAction::setBtnInfoToDevice() {
         if (length == 0)
             continue;
 
-        const uint32_t chunks = std::min<uint32_t>((length + kChunkSize - 1) / kChunkSize, 7);
+        const uint32_t chunks =
+            std::min<uint32_t>((length + kChunkSize - 1) / kChunkSize, kChunksPerRecord);
         HV_DEBUG(QString::asprintf("writeCount %d", chunks));
         for (uint32_t c = 0; c < chunks; ++c) {
             const uint32_t n = std::min<uint32_t>(kChunkSize, length - kChunkSize * c);
@@ -192,13 +190,13 @@ public:
     // Reads chunks until the first `end` bytes are in; false when a request of the record
     // failed or `end` lies beyond the seven chunks.
     bool ensure(int end) {
-        while (available_ < end && available_ + KxAction::kChunkSize <= int(sizeof bytes_)) {
-            uint8_t report[KxAction::kReportLength] = {};
+        while (available_ < end && available_ + kChunkSize <= int(sizeof bytes_)) {
+            uint8_t report[kReportLength] = {};
             complete_ = KxAction::readDeviceData(static_cast<uint16_t>(address_ + available_),
-                                                 KxAction::kChunkSize, report) &&
+                                                 kChunkSize, report) &&
                         complete_;
-            std::memcpy(bytes_ + available_, report + 4, KxAction::kChunkSize);
-            available_ += KxAction::kChunkSize;
+            std::memcpy(bytes_ + available_, report + kReportHeaderLength, kChunkSize);
+            available_ += kChunkSize;
         }
         return complete_ && available_ >= end;
     }
@@ -209,12 +207,12 @@ public:
     // on their own.
     bool trailer(uint8_t* mode, uint8_t* count) {
         if (available_ < kModeOffset + 2) {
-            uint8_t report[KxAction::kReportLength] = {};
+            uint8_t report[kReportLength] = {};
             complete_ = KxAction::readDeviceData(static_cast<uint16_t>(address_ + kModeOffset), 2,
                                                  report) &&
                         complete_;
-            *mode = report[4];
-            *count = report[5];
+            *mode = report[kReportHeaderLength];
+            *count = report[kReportHeaderLength + 1];
             return complete_;
         }
         *mode = bytes_[kModeOffset];
@@ -225,7 +223,7 @@ public:
 
 private:
     uint16_t address_;
-    uint8_t bytes_[7 * KxAction::kChunkSize] = {};
+    uint8_t bytes_[kChunksPerRecord * kChunkSize] = {};
     int available_ = 0;
     bool complete_ = true;
 };
@@ -242,21 +240,21 @@ _BTN_INFO singleFunction(uint32_t table, uint32_t code) {
 // A record whose first step is its last: a function of the mouse, unless the code is a key.
 std::optional<_BTN_INFO> classifyOneStep(uint8_t code) {
     switch (code) {
-    case 0:
+    case kCodeDisabled:
         return singleFunction(255, 0);
-    case 157:
+    case kCodeTable240:
         return singleFunction(240, code);
-    case 156:
+    case kCodeTable241:
         return singleFunction(241, code);
-    case 194:
+    case kCodeTable242:
         return singleFunction(242, code);
-    case 192:
-    case 193:
+    case kCodeBack:
+    case kCodeForward:
         return singleFunction(1, code);
     default:
         break;
     }
-    if (code >= 160 && code <= 184)
+    if (code >= kFirstLaunchCode && code <= kLastLaunchCode)
         return singleFunction(15, code);
     return std::nullopt;
 }
@@ -275,14 +273,14 @@ std::optional<_BTN_INFO> classifyKeySequence(RecordReader& record) {
         if (!record.ensure(at + 4))
             return std::nullopt;
         const uint8_t code = record[at];
-        const bool last = record[at + 3] == (kFlagRelease | kFlagLast);
+        const bool last = record[at + 3] == (kStepRelease | kStepLast);
         if (code == 0 || record[at + 1] != 0x00 || record[at + 2] != code ||
-            (record[at + 3] != kFlagRelease && !last))
+            (record[at + 3] != kStepRelease && !last))
             return std::nullopt;
         info.KeyBit[key] = code;
         if (last) {
             const bool clicks = std::all_of(info.KeyBit, info.KeyBit + key + 1, [](uint32_t c) {
-                return c == 153 || c == 152 || c == 151;
+                return c == kCodeLeftClick || c == kCodeRightClick || c == kCodeMiddleClick;
             });
             if (clicks || KxAction::getSingleByBtnInfo(info))
                 return info;
@@ -293,8 +291,8 @@ std::optional<_BTN_INFO> classifyKeySequence(RecordReader& record) {
 }
 
 MacroKeyInfo decodeMacroStep(uint8_t code, uint8_t flags) {
-    const int32_t delay = (flags & kDelayMask) * kDelayStepMs;
-    const bool release = (flags & kFlagRelease) != 0;
+    const int32_t delay = (flags & kDelayMask) * kStepDelayUnitMs;
+    const bool release = (flags & kStepRelease) != 0;
     if (const auto button = recordedMouseButton(code))
         return MacroKeyInfo(
             *button, release ? MacroKeyInfo::kFlagMouseUp : MacroKeyInfo::kFlagMouseDown, delay);
@@ -306,12 +304,12 @@ MacroKeyInfo decodeMacroStep(uint8_t code, uint8_t flags) {
 // and count.
 std::optional<_BTN_INFO> readMacro(RecordReader& record) {
     auto macro = std::make_shared<MacroInfo>();
-    for (int step = 0; step < KxAction::kMaxRecordSteps; ++step) {
+    for (int step = 0; step < kMaxRecordSteps; ++step) {
         if (!record.ensure(2 * step + 2))
             return std::nullopt;
         const uint8_t flags = record[2 * step + 1];
         macro->keyInfoArr().append(decodeMacroStep(record[2 * step], flags));
-        if (flags & kFlagLast)
+        if (flags & kStepLast)
             break;
     }
     uint8_t mode = 0, count = 0;
@@ -344,7 +342,7 @@ std::optional<_BTN_INFO> readMacro(RecordReader& record) {
 std::optional<_BTN_INFO> classifyRecord(RecordReader& record) {
     if (!record.ensure(2))
         return std::nullopt;
-    if (record[1] & kFlagLast) {
+    if (record[1] & kStepLast) {
         if (auto function = classifyOneStep(record[0]))
             return function;
     } else if (auto sequence = classifyKeySequence(record)) {

@@ -6,11 +6,9 @@
 #include <cstring>
 #include <thread>
 
+using namespace KxProtocol;
+
 namespace {
-constexpr uint8_t kReportWrite = 0x03;
-constexpr uint8_t kReportRead = 0x04;
-constexpr uint16_t kHidInterface = 1;
-constexpr uint8_t kMaxBytesPerReport = 12;
 
 KxAction::PauseHook& pauseHook() {
     static KxAction::PauseHook hook;
@@ -31,7 +29,7 @@ int sendHidRequest(uint8_t requestType, uint8_t request, uint8_t reportId, uint8
     req.bmRequestType = requestType;
     req.bRequest = request;
     req.wValue = static_cast<uint16_t>(UsbHid::kReportTypeFeature << 8 | reportId);
-    req.wIndex = kHidInterface;
+    req.wIndex = kControlInterface;
     req.wLength = length;
     req.pData = buffer;
     req.wLenDone = 0;
@@ -71,11 +69,11 @@ int KxAction::SetCommand2(uint8_t* buffer, uint16_t length) {
 
 int KxAction::sendWriteReport(uint16_t address, const uint8_t* data, uint8_t count) {
     if (count > kMaxBytesPerReport)
-        count = kMaxBytesPerReport;
+        count = static_cast<uint8_t>(kMaxBytesPerReport);
     uint8_t report[kReportLength] = {};
     putHeader(report, kReportWrite, address, count);
     if (count > 0)
-        std::memcpy(report + 4, data, count);
+        std::memcpy(report + kReportHeaderLength, data, count);
     return SetCommand2(report, kReportLength);
 }
 
@@ -109,31 +107,31 @@ bool KxAction::readDeviceData(uint16_t address, uint8_t count, uint8_t* buffer) 
 }
 
 void KxAction::refreshDeviceData() {
-    setAdrrData(1, kAddrCommit);
+    setAdrrData(1, kRegCommit);
 }
 
 uint16_t KxAction::getOffsetAdrBy(uint32_t baseAddress, uint32_t profileIndex) {
-    return static_cast<uint16_t>(baseAddress + 410 * profileIndex);
+    return profileAddress(baseAddress, profileIndex);
 }
 
 void KxAction::setProfileToDevice(uint32_t profileIndex, bool /*isTemp*/) {
-    setAdrrData(static_cast<uint8_t>((profileIndex + 1) * 32), kAddrActiveProfile);
+    setAdrrData(static_cast<uint8_t>((profileIndex + 1) << 5), kAddrActiveProfile);
     refreshDeviceData();
     // Leaves the mouse ready to answer which profile is active; the answer is not fetched.
-    sendPrepareReport(kAddrLiveProfile, 2);
+    sendPrepareReport(kRegLiveProfile, 2);
 }
 
 int KxAction::getProfileByDevice() {
     uint8_t buffer[kReportLength] = {};
-    getDeviceData(kAddrLiveProfile, 2, buffer);
-    return static_cast<int>(buffer[4]) - 1;
+    getDeviceData(kRegLiveProfile, 2, buffer);
+    return static_cast<int>(buffer[kReportHeaderLength]) - 1;
 }
 
 std::optional<int> KxAction::readProfileByDevice() {
     uint8_t buffer[kReportLength] = {};
-    if (!readDeviceData(kAddrLiveProfile, 2, buffer))
+    if (!readDeviceData(kRegLiveProfile, 2, buffer))
         return std::nullopt;
-    return static_cast<int>(buffer[4]) - 1;
+    return static_cast<int>(buffer[kReportHeaderLength]) - 1;
 }
 
 void KxAction::pause(unsigned microseconds) {

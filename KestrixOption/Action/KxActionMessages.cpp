@@ -2,13 +2,15 @@
 // local notifications.
 #include "KxAction.h"
 
+#include "KxMessages.h"
+
 #include "Notifications/DistributedNotificationCenter.h"
 #include "Notifications/NotificationCenter.h"
 
+using namespace KxMessages;
+
 namespace {
-const QString kSettingChange = QStringLiteral("KxSettingChange");
-constexpr int kShowOnScreen = 111;
-constexpr int kRelaunch = 121;
+const QString kSettingChangeName = QLatin1String(kSettingChange);
 } // namespace
 
 QVariantMap KxAction::indexedValues(const QVariantList& values) {
@@ -20,28 +22,28 @@ QVariantMap KxAction::indexedValues(const QVariantList& values) {
 
 void KxAction::sendMessageToDaemon(int code) {
     DistributedNotificationCenter::defaultCenter().post(
-        {kSettingChange, QString::number(code), std::nullopt});
+        {kSettingChangeName, QString::number(code), std::nullopt});
 }
 
 void KxAction::sendMessageToDaemon(int code, const QVariantList& values) {
     DistributedNotificationCenter::defaultCenter().post(
-        {kSettingChange, QString::number(code), indexedValues(values)});
+        {kSettingChangeName, QString::number(code), indexedValues(values)});
 }
 
 void KxAction::sendProfileChangeToDaemon(int profileIndex) {
-    sendMessageToDaemon(kShowOnScreen, {1, profileIndex});
+    sendMessageToDaemon(kShowChange, {kShowProfile, profileIndex});
 }
 
 void KxAction::sendModeChangeToDaemon(int mode) {
-    sendMessageToDaemon(kShowOnScreen, {2, mode});
+    sendMessageToDaemon(kShowChange, {kShowMode, mode});
 }
 
 void KxAction::sendDPiChangeToDaemon(int stage, int x, int y) {
-    sendMessageToDaemon(kShowOnScreen, {3, stage, x, y});
+    sendMessageToDaemon(kShowChange, {kShowDpi, stage, x, y});
 }
 
 void KxAction::sendRateChangeToDaemon(int rateIndex) {
-    sendMessageToDaemon(kShowOnScreen, {4, rateIndex});
+    sendMessageToDaemon(kShowChange, {kShowRate, rateIndex});
 }
 
 void KxAction::sendRelaunchDaemon() {

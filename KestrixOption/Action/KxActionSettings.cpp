@@ -3,24 +3,16 @@
 #include "KxGlobals.h"
 #include "ProfieController.h"
 
+using namespace KxProtocol;
+
 namespace {
-constexpr uint16_t kAddrRate = 6;
-constexpr uint16_t kAddrSettings = 7;
-constexpr uint16_t kAddrStageDpi = 8;
-constexpr uint16_t kRegLiveDpi = 0xFF00;
-constexpr uint16_t kRegLiveRate = 0xFF01;
-constexpr uint16_t kRegWheelLight = 0xFF03;
-constexpr uint16_t kRegLogoLight = 0xFF04;
-constexpr uint16_t kRegLock = 0xFF05;
-constexpr uint8_t kWheelLightBit = 0x10;
-constexpr uint8_t kLogoLightBit = 0x20;
 
 // One register or memory read of up to 12 bytes; the data starts at buffer[4]. A read that did
 // not reach the mouse leaves zeros.
 struct ReadBuffer {
-    uint8_t bytes[KxAction::kReportLength] = {};
+    uint8_t bytes[kReportLength] = {};
     bool complete = false;
-    const uint8_t* data() const { return bytes + 4; }
+    const uint8_t* data() const { return bytes + kReportHeaderLength; }
 };
 
 ReadBuffer read(uint16_t address, uint8_t count) {
@@ -31,13 +23,13 @@ ReadBuffer read(uint16_t address, uint8_t count) {
 
 void writePaced(uint16_t address, const uint8_t* data, uint8_t count) {
     KxAction::sendWriteReport(address, data, count);
-    KxAction::pause(KxAction::kReportPauseUs);
+    KxAction::pause(kReportPauseUs);
 }
 
 } // namespace
 
 uint8_t KxAction::settingsByte(const _Kx_PROFILE& profile) {
-    uint8_t value = profile.currSelectDPI & 0x0F;
+    uint8_t value = profile.currSelectDPI & kStageMask;
     if (profile.islightOnArr[1] != 0)
         value |= kWheelLightBit;
     if (profile.islightOnArr[0] != 0)
@@ -69,7 +61,7 @@ void KxAction::setColorToDevice() {
 
 void KxAction::setSettingToDev() {
     setAdrrData(settingsByte(currSetProfile), kAddrSettings);
-    for (uint16_t stage = 0; stage < 4; ++stage)
+    for (uint16_t stage = 0; stage < kStages; ++stage)
         setAdrrData(static_cast<uint8_t>(currSetProfile.xSensArr[stage]), kAddrStageDpi + stage);
     setAdrrData(static_cast<uint8_t>(2 - currSetProfile.poRate), kAddrRate);
     refreshDeviceData();
@@ -94,10 +86,10 @@ bool KxAction::readSettingFromDevice() {
     const uint8_t settings = block.data()[0];
     currSetProfile.islightOnArr[0] = (settings & kLogoLightBit) ? 1 : 0;
     currSetProfile.islightOnArr[1] = (settings & kWheelLightBit) ? 1 : 0;
-    currSetProfile.currSelectDPI = settings & 0x0F;
+    currSetProfile.currSelectDPI = settings & kStageMask;
 
-    const ReadBuffer dpi = read(kAddrStageDpi, 4);
-    for (int stage = 0; stage < 4; ++stage)
+    const ReadBuffer dpi = read(kAddrStageDpi, kStages);
+    for (int stage = 0; stage < kStages; ++stage)
         currSetProfile.xSensArr[stage] = dpi.data()[stage];
 
     const ReadBuffer rate = read(kAddrRate, 1);
