@@ -2,9 +2,9 @@
 
 #include "KxProtocol.h"
 
-#include "Hid/HidrawNodeSource.h"
-#include "Hid/VirtualHidNodeSource.h"
 #include "HvLogger.h"
+#include "Linux/HidrawNodeSource.h"
+#include "Virtual/VirtualHidNodeSource.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,9 +1,11 @@
 #include "VirtualMouseServer.h"
 
+#include "Linux/UniqueFd.h"
+
 #include "FlashStore.h"
 #include "VirtualMouseCommand.h"
 
-#include "Usb/Virtual/VirtualUsbProtocol.h"
+#include "Virtual/VirtualUsbProtocol.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -58,37 +60,33 @@ struct UnixAddress {
 // Whether a server answers on path. A refused connection means a stale socket file.
 bool serverAnswers(const QString& path) {
     const UnixAddress address(path);
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0 || !address.valid)
+    const UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (!fd.isValid() || !address.valid)
         return false;
-    const bool answers = ::connect(fd, address.get(), sizeof address.address) == 0 ||
-                         errno == EAGAIN || errno == EINPROGRESS;
-    ::close(fd);
-    return answers;
+    return ::connect(fd.get(), address.get(), sizeof address.address) == 0 || errno == EAGAIN ||
+           errno == EINPROGRESS;
 }
 
 // A listening socket bound under a temporary name and renamed into place, so that the path
 // never names a socket that is not yet listening (clients connect as soon as it appears).
-int listenAt(const QString& path, QString* error) {
+UniqueFd listenAt(const QString& path, QString* error) {
     const QString temporary = path + QStringLiteral(".%1.new").arg(::getpid());
     const UnixAddress address(temporary);
     if (!address.valid) {
         *error = QStringLiteral("socket path too long: %1").arg(path);
-        return -1;
+        return {};
     }
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     const QByteArray tempName = QFile::encodeName(temporary);
     ::unlink(tempName.constData());
     const mode_t oldMask = ::umask(0077);
-    const bool bound = fd >= 0 && ::bind(fd, address.get(), sizeof address.address) == 0;
+    const bool bound = fd.isValid() && ::bind(fd.get(), address.get(), sizeof address.address) == 0;
     ::umask(oldMask);
-    if (!bound || ::chmod(tempName.constData(), 0600) != 0 || ::listen(fd, 64) != 0 ||
+    if (!bound || ::chmod(tempName.constData(), 0600) != 0 || ::listen(fd.get(), 64) != 0 ||
         ::rename(tempName.constData(), QFile::encodeName(path).constData()) != 0) {
         *error = QStringLiteral("cannot listen on %1: %2").arg(path, strerror(errno));
-        if (fd >= 0)
-            ::close(fd);
         ::unlink(tempName.constData());
-        return -1;
+        return {};
     }
     return fd;
 }
@@ -181,14 +179,14 @@ bool VirtualMouseServer::start(QString* error) {
         *error = QStringLiteral("kx-virtual-mouse is already running on %1").arg(path);
         return false;
     }
-    const int fd = listenAt(path, error);
-    if (fd < 0)
+    UniqueFd fd = listenAt(path, error);
+    if (!fd.isValid())
         return false;
-    if (!d_->server.listen(fd)) {
+    if (!d_->server.listen(fd.get())) {
         *error = QStringLiteral("cannot serve on %1: %2").arg(path, d_->server.errorString());
-        ::close(fd);
         return false;
     }
+    fd.release(); // the server owns it now
     d_->listening = true;
     Q_EMIT stateLine(QStringLiteral("serving on %1: %2, %3")
                          .arg(path,

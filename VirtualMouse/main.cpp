@@ -5,7 +5,7 @@
 #include "VirtualMouseCommand.h"
 #include "VirtualMouseServer.h"
 
-#include "Usb/Virtual/VirtualUsbProtocol.h"
+#include "Virtual/VirtualUsbProtocol.h"
 
 #include <QCoreApplication>
 #include <QLocalSocket>

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "KxAction.h"
-#include "Usb/Virtual/VirtualUsbProtocol.h"
+#include "Virtual/VirtualUsbProtocol.h"
 
 #include <algorithm>
 #include <cstdio>

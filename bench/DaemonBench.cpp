@@ -2,7 +2,7 @@
 // window, what the daemon costs while idle and while the mouse moves, and its memory.
 #include "BenchSupport.h"
 #include "Notifications/DistributedNotificationCenter.h"
-#include "Usb/Virtual/VirtualUsbProtocol.h"
+#include "Virtual/VirtualUsbProtocol.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +13,6 @@
 #include <QThread>
 
 #include <cstdio>
-
 
 namespace {
 // The live read of the new stage and its DPI: a prepare report and a read report, each followed

@@ -6,8 +6,8 @@
 #include "BenchSupport.h"
 #include "KestrixDriverLoader.h"
 
-#include "Hid/HidrawNodeSource.h"
-#include "Hid/VirtualHidNodeSource.h"
+#include "Linux/HidrawNodeSource.h"
+#include "Virtual/VirtualHidNodeSource.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,6 +6,7 @@
 #include "HvLogger.h"
 #include "KxAction.h"
 #include "KxGlobals.h"
+#include "Linux/UniqueFd.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,12 +60,12 @@ bool lockWithin(int fd, std::chrono::milliseconds wait) {
         bool abandoned = false;
     };
     auto shared = std::make_shared<Shared>();
-    const int waiterFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
-    if (waiterFd < 0)
+    UniqueFd waiterFd(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
+    if (!waiterFd.isValid())
         return false;
-    std::thread([shared, waiterFd] {
+    std::thread([shared, waiterFd = std::move(waiterFd)] {
         int result;
-        while ((result = ::flock(waiterFd, LOCK_EX)) != 0 && errno == EINTR) {
+        while ((result = ::flock(waiterFd.get(), LOCK_EX)) != 0 && errno == EINTR) {
         }
         bool abandoned;
         {
@@ -75,10 +76,9 @@ bool lockWithin(int fd, std::chrono::milliseconds wait) {
         }
         shared->changed.notify_one();
         if (abandoned) {
-            ::flock(waiterFd, LOCK_UN);
+            ::flock(waiterFd.get(), LOCK_UN);
             --waitersLeftBehind;
         }
-        ::close(waiterFd);
     }).detach();
 
     std::unique_lock lock(shared->mutex);
@@ -102,27 +102,24 @@ public:
         Bounded,      // loads: a stuck holder must not freeze the program
     };
     FolderLock(const QString& profileFolder, Wait wait) : path_(profileFolder + ".lock") {
-        fd_ = ::open(native(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (fd_ < 0)
+        fd_.reset(::open(native(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+        if (!fd_.isValid())
             return;
         if (wait == Wait::Bounded) {
-            held_ = lockWithin(fd_, kLoadLockWait);
+            held_ = lockWithin(fd_.get(), kLoadLockWait);
             return;
         }
         int result;
-        while ((result = ::flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
+        while ((result = ::flock(fd_.get(), LOCK_EX)) != 0 && errno == EINTR) {
         }
         held_ = result == 0;
     }
-    ~FolderLock() {
-        if (fd_ >= 0)
-            ::close(fd_); // releases the lock
-    }
+    // Closing the file releases the lock.
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
     // No lock file at all (an unwritable data folder): loads go ahead unlocked.
-    bool hasFile() const { return fd_ >= 0; }
+    bool hasFile() const { return fd_.isValid(); }
     bool held() const { return held_; }
     const QString& path() const { return path_; }
 
@@ -135,7 +132,7 @@ public:
     Journal journal() const {
         Journal journal;
         char text[1024];
-        const ssize_t n = held_ ? ::pread(fd_, text, sizeof text, 0) : -1;
+        const ssize_t n = held_ ? ::pread(fd_.get(), text, sizeof text, 0) : -1;
         if (n <= 0)
             return journal;
         for (const QString& line : QString::fromUtf8(text, n).split(QLatin1Char('\n'))) {
@@ -157,9 +154,9 @@ public:
             text += "staging=" + journal.staging.toUtf8() + '\n';
         if (!journal.backup.isEmpty())
             text += "backup=" + journal.backup.toUtf8() + '\n';
-        if (!held_ || ::ftruncate(fd_, 0) != 0 ||
-            ::pwrite(fd_, text.constData(), size_t(text.size()), 0) != text.size() ||
-            ::fdatasync(fd_) != 0) {
+        if (!held_ || ::ftruncate(fd_.get(), 0) != 0 ||
+            ::pwrite(fd_.get(), text.constData(), size_t(text.size()), 0) != text.size() ||
+            ::fdatasync(fd_.get()) != 0) {
             HV_WARNING(QStringLiteral("Could not write %1: %2").arg(path_, errnoText()));
             return false;
         }
@@ -168,7 +165,7 @@ public:
 
 private:
     QString path_;
-    int fd_ = -1;
+    UniqueFd fd_;
     bool held_ = false;
 };
 
@@ -228,13 +225,12 @@ QString ProfieController::fileNameFor(const ProfileValue& profile) {
 }
 
 void ProfieController::syncFolder(const QString& path) const {
-    const int fd = ::open(native(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    const UniqueFd fd(::open(native(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd.isValid())
         return;
-    const int result = folderSyncHook_ ? folderSyncHook_(path, fd) : ::fsync(fd);
+    const int result = folderSyncHook_ ? folderSyncHook_(path, fd.get()) : ::fsync(fd.get());
     if (result != 0)
         HV_WARNING(QStringLiteral("Could not sync %1: %2").arg(path, errnoText()));
-    ::close(fd);
 }
 
 ProfieController::ProfieController() {

@@ -1,6 +1,7 @@
 #include "ProfileValue.h"
 
 #include "HvLogger.h"
+#include "Linux/UniqueFd.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -43,22 +44,22 @@ std::unique_ptr<ProfileValue> ProfileValue::initWithPath(const QString& path) {
 void ProfileValue::readFile(const QString& path) {
     // Opened without blocking and read only when it is a regular file: a FIFO would block the
     // open until a writer came, a device would give endless bytes.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+    const UniqueFd fd(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.isValid()) {
         HV_WARNING(QStringLiteral("Profile file %1 could not be opened: %2")
                        .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
         return;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         HV_WARNING(QStringLiteral("Profile file %1 is not a regular file; not read").arg(path));
-        ::close(fd);
         return;
     }
     QByteArray bytes(sizeof(_Kx_CONFIG), Qt::Uninitialized);
     qsizetype got = 0;
     while (got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+        const ssize_t n = ::read(fd.get(), bytes.data() + got, size_t(bytes.size() - got));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -68,7 +69,6 @@ void ProfileValue::readFile(const QString& path) {
             break;
         got += n;
     }
-    ::close(fd);
     bytes.truncate(got);
     readRecord(path, bytes, info.st_size);
 }

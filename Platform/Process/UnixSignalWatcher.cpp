@@ -32,12 +32,12 @@ UnixSignalWatcher::UnixSignalWatcher(std::initializer_list<int> signals, QObject
         error_ = errno;
         return;
     }
-    readFd_ = fds[0];
-    gWriteFd.store(fds[1]);
-    notifier_ = std::make_unique<QSocketNotifier>(readFd_, QSocketNotifier::Read);
+    readFd_.reset(fds[0]);
+    gWriteFd.store(fds[1]); // a plain int: the signal handler may only load it
+    notifier_ = std::make_unique<QSocketNotifier>(readFd_.get(), QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, [this] {
         unsigned char byte = 0;
-        while (read(readFd_, &byte, 1) == 1)
+        while (read(readFd_.get(), &byte, 1) == 1)
             Q_EMIT received(byte);
     });
 
@@ -58,8 +58,6 @@ UnixSignalWatcher::~UnixSignalWatcher() {
     for (const int signalNumber : signals_)
         std::signal(signalNumber, SIG_DFL);
     notifier_.reset();
-    if (readFd_ < 0)
-        return;
-    close(gWriteFd.exchange(-1));
-    close(readFd_);
+    if (readFd_.isValid())
+        close(gWriteFd.exchange(-1));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Linux/UniqueFd.h"
+
 #include <QObject>
 #include <QSocketNotifier>
 
@@ -25,7 +27,7 @@ Q_SIGNALS:
     void received(int signalNumber);
 
 private:
-    int readFd_ = -1;
+    UniqueFd readFd_;
     int error_ = 0;
     std::vector<int> signals_;
     std::unique_ptr<QSocketNotifier> notifier_;

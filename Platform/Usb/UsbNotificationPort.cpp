@@ -1,7 +1,7 @@
 #include "UsbNotificationPort.h"
 
-#include "Usb/Linux/LinuxUsbBackend.h"
-#include "Usb/Virtual/VirtualUsbBackend.h"
+#include "Linux/LinuxUsbBackend.h"
+#include "Virtual/VirtualUsbBackend.h"
 
 #include <QLoggingCategory>
 

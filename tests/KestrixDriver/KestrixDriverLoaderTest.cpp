@@ -6,9 +6,9 @@
 #include "KestrixDriverLoader.h"
 #include "VirtualMouseServer.h"
 
-#include "Hid/VirtualHidNodeSource.h"
-#include "Usb/Linux/UniqueFd.h"
-#include "Usb/Virtual/VirtualUsbProtocol.h"
+#include "Linux/UniqueFd.h"
+#include "Virtual/VirtualHidNodeSource.h"
+#include "Virtual/VirtualUsbProtocol.h"
 
 #include <QDir>
 #include <QFileInfo>

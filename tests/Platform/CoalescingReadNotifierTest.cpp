@@ -3,7 +3,7 @@
 #include "EventLoopWait.h"
 
 #include "Hid/CoalescingReadNotifier.h"
-#include "Usb/Linux/UniqueFd.h"
+#include "Linux/UniqueFd.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 // hanging it up ends the node's reads as an unplugged device's end.
 #include "EventLoopWait.h"
 
-#include "Hid/HidrawNodeSource.h"
+#include "Linux/HidrawNodeSource.h"
 
 #include <gtest/gtest.h>
 #include <linux/capability.h>

@@ -2,8 +2,8 @@
 // nodes whose ioctls are answered (on umockdev's worker thread) by onIoctl below.
 #include "EventLoopWait.h"
 
-#include "Usb/Linux/LinuxUsbBackend.h"
-#include "Usb/Linux/LinuxUsbDevice.h"
+#include "Linux/LinuxUsbBackend.h"
+#include "Linux/LinuxUsbDevice.h"
 #include "Usb/UsbNotificationPort.h"
 
 #include <gtest/gtest.h>

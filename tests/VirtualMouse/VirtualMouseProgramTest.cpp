@@ -1,7 +1,7 @@
 #include "EventLoopWait.h"
 
 #include "Usb/UsbNotificationPort.h"
-#include "Usb/Virtual/VirtualUsbBackend.h"
+#include "Virtual/VirtualUsbBackend.h"
 
 #include <QDir>
 #include <QFile>

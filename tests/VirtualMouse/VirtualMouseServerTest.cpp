@@ -4,9 +4,9 @@
 #include "VirtualMouseServer.h"
 
 #include "Usb/UsbNotificationPort.h"
-#include "Usb/Virtual/VirtualUsbBackend.h"
-#include "Usb/Virtual/VirtualUsbDevice.h"
-#include "Usb/Virtual/VirtualUsbProtocol.h"
+#include "Virtual/VirtualUsbBackend.h"
+#include "Virtual/VirtualUsbDevice.h"
+#include "Virtual/VirtualUsbProtocol.h"
 
 #include <QDir>
 #include <QFile>

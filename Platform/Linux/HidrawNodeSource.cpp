@@ -1,10 +1,10 @@
-#include "Hid/HidrawNodeSource.h"
+#include "Linux/HidrawNodeSource.h"
 
 #include "Hid/CoalescingReadNotifier.h"
-#include "Usb/Linux/LinuxUsbDevice.h"
-#include "Usb/Linux/SysfsHex.h"
-#include "Usb/Linux/UdevMonitor.h"
-#include "Usb/Linux/UniqueFd.h"
+#include "Linux/LinuxUsbDevice.h"
+#include "Linux/SysfsHex.h"
+#include "Linux/UdevMonitor.h"
+#include "Linux/UniqueFd.h"
 
 #include <QLoggingCategory>
 #include <QSocketNotifier>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Usb/Linux/UniqueFd.h"
+#include "Linux/UniqueFd.h"
 #include "Usb/UsbDevice.h"
 
 #include <atomic>

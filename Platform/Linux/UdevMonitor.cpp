@@ -1,4 +1,4 @@
-#include "Usb/Linux/UdevMonitor.h"
+#include "Linux/UdevMonitor.h"
 
 #include <unistd.h>
 

@@ -1,7 +1,7 @@
-#include "Usb/Virtual/VirtualUsbBackend.h"
+#include "Virtual/VirtualUsbBackend.h"
 
-#include "Usb/Virtual/VirtualUsbDevice.h"
-#include "Usb/Virtual/VirtualUsbSubscription.h"
+#include "Virtual/VirtualUsbDevice.h"
+#include "Virtual/VirtualUsbSubscription.h"
 
 struct VirtualUsbBackend::Private {
     VirtualUsbBackend* q = nullptr;

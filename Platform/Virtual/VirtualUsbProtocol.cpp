@@ -1,4 +1,4 @@
-#include "Usb/Virtual/VirtualUsbProtocol.h"
+#include "Virtual/VirtualUsbProtocol.h"
 
 #include <QDir>
 

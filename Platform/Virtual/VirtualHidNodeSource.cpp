@@ -1,7 +1,7 @@
-#include "Hid/VirtualHidNodeSource.h"
+#include "Virtual/VirtualHidNodeSource.h"
 
-#include "Usb/Virtual/VirtualUsbProtocol.h"
-#include "Usb/Virtual/VirtualUsbSubscription.h"
+#include "Virtual/VirtualUsbProtocol.h"
+#include "Virtual/VirtualUsbSubscription.h"
 
 #include <map>
 #include <utility>

@@ -1,8 +1,8 @@
-#include "Usb/Virtual/VirtualUsbSubscription.h"
+#include "Virtual/VirtualUsbSubscription.h"
 
 #include "Hid/CoalescingReadNotifier.h"
-#include "Usb/Linux/UniqueFd.h"
-#include "Usb/Virtual/VirtualUsbDevice.h"
+#include "Linux/UniqueFd.h"
+#include "Virtual/VirtualUsbDevice.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>

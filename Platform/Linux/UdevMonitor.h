@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Usb/Linux/UdevPtr.h"
+#include "Linux/UdevPtr.h"
 
 #include <functional>
 

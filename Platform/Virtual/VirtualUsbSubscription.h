@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Usb/Virtual/VirtualUsbProtocol.h"
+#include "Virtual/VirtualUsbProtocol.h"
 
 #include <QObject>
 

@@ -1,8 +1,8 @@
-#include "Usb/Linux/LinuxUsbBackend.h"
+#include "Linux/LinuxUsbBackend.h"
 
-#include "Usb/Linux/LinuxUsbDevice.h"
-#include "Usb/Linux/SysfsHex.h"
-#include "Usb/Linux/UdevMonitor.h"
+#include "Linux/LinuxUsbDevice.h"
+#include "Linux/SysfsHex.h"
+#include "Linux/UdevMonitor.h"
 
 #include <QLoggingCategory>
 #include <QSocketNotifier>

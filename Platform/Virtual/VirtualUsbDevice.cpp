@@ -1,6 +1,8 @@
-#include "Usb/Virtual/VirtualUsbDevice.h"
+#include "Virtual/VirtualUsbDevice.h"
 
-#include "Usb/Virtual/VirtualUsbProtocol.h"
+#include "Linux/UniqueFd.h"
+
+#include "Virtual/VirtualUsbProtocol.h"
 
 #include <cerrno>
 #include <cstring>
@@ -21,21 +23,15 @@ public:
     Connection() = default;
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
-    ~Connection() { close(); }
-
-    void close() {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = -1;
-    }
+    void close() { fd_.reset(); }
 
     // A kept connection is usable when nothing is waiting on it: end of stream means the server
     // went away, stray bytes are a late reply to a request that timed out.
     bool idleAndAlive() const {
-        if (fd_ < 0)
+        if (!fd_.isValid())
             return false;
         char byte;
-        const ssize_t n = ::recv(fd_, &byte, 1, MSG_PEEK | MSG_DONTWAIT);
+        const ssize_t n = ::recv(fd_.get(), &byte, 1, MSG_PEEK | MSG_DONTWAIT);
         return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
     }
 
@@ -46,14 +42,14 @@ public:
         if (size_t(path.size()) >= sizeof(address.sun_path))
             return ENAMETOOLONG;
         std::memcpy(address.sun_path, path.constData(), path.size());
-        fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (fd_ < 0)
+        fd_.reset(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+        if (!fd_.isValid())
             return errno;
         timeval timeout{VirtualUsbDevice::kReplyTimeoutMs / 1000,
                         (VirtualUsbDevice::kReplyTimeoutMs % 1000) * 1000};
-        ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
-        ::setsockopt(fd_, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
-        if (::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::setsockopt(fd_.get(), SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+        ::setsockopt(fd_.get(), SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+        if (::connect(fd_.get(), reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
             close();
             return ENODEV; // no server: no device
         }
@@ -64,7 +60,7 @@ public:
         qsizetype sent = 0;
         while (sent < data.size()) {
             const ssize_t n =
-                ::send(fd_, data.constData() + sent, data.size() - sent, MSG_NOSIGNAL);
+                ::send(fd_.get(), data.constData() + sent, data.size() - sent, MSG_NOSIGNAL);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
@@ -77,7 +73,7 @@ public:
     int receiveExactly(char* out, size_t count) {
         size_t got = 0;
         while (got < count) {
-            const ssize_t n = ::recv(fd_, out + got, count - got, 0);
+            const ssize_t n = ::recv(fd_.get(), out + got, count - got, 0);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0)
@@ -90,7 +86,7 @@ public:
     }
 
 private:
-    int fd_ = -1;
+    UniqueFd fd_;
 };
 
 Connection& connectionFor(const QByteArray& path) {

@@ -1,7 +1,7 @@
-#include "Usb/Linux/LinuxUsbDevice.h"
+#include "Linux/LinuxUsbDevice.h"
 
-#include "Usb/Linux/SysfsHex.h"
-#include "Usb/Linux/UdevPtr.h"
+#include "Linux/SysfsHex.h"
+#include "Linux/UdevPtr.h"
 
 #include <fcntl.h>
 #include <linux/hidraw.h>

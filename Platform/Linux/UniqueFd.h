@@ -21,6 +21,8 @@ public:
 
     int get() const { return fd_; }
     bool isValid() const { return fd_ >= 0; }
+    // Gives up ownership without closing.
+    int release() { return std::exchange(fd_, -1); }
     void reset(int fd = -1) {
         if (fd_ >= 0)
             ::close(fd_);
