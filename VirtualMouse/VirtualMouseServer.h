@@ -1,17 +1,31 @@
 #pragma once
 
+#include "FlashStore.h"
 #include "RequestPacing.h"
 #include "VirtualMouseFirmware.h"
 
+#include <QElapsedTimer>
+#include <QLocalServer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
+#include <unordered_map>
 
-// Serves the emulated mouse on a Unix socket (see VirtualUsbProtocol.h): subscribers hear of
-// plugging and input reports, any connection may send feature requests for the plugged
+class QLocalSocket;
+namespace VirtualUsb {
+struct Frame;
+}
+
+// Serves the emulated mouse on a Unix socket (see Virtual/VirtualUsbProtocol.h): subscribers hear
+// of plugging and input reports, any connection may send feature requests for the plugged
 // generation, reset it, or run a command line (plug, press, dump, ...). A request is applied only
 // once its whole frame has arrived; a malformed frame closes that connection alone.
+//
+// The server's jobs are in files of their own: requests and commands (VirtualMouseServer.cpp),
+// the socket and its connections (VirtualMouseConnections.cpp), the motion stream
+// (VirtualMouseMotion.cpp), the dump and status texts (VirtualMouseTexts.cpp).
 class VirtualMouseServer : public QObject {
     Q_OBJECT
 public:
@@ -38,11 +52,11 @@ public:
     // Saves the flash, closes every connection and removes the socket file.
     void stop();
 
-    VirtualMouseFirmware& firmware();
-    bool isPlugged() const;
-    quint64 generation() const;
+    VirtualMouseFirmware& firmware() { return firmware_; }
+    bool isPlugged() const { return plugged_; }
+    quint64 generation() const { return generation_; }
     int subscriberCount() const;
-    const RequestPacing& pacing() const;
+    const RequestPacing& pacing() const { return pacing_; }
 
     void plug();
     void unplug();
@@ -54,10 +68,56 @@ Q_SIGNALS:
     // One line per change of what the mouse shows: plugging, presses, commits, register writes.
     void stateLine(const QString& line);
     // Problems worth a line: a bad flash file, a save that failed, a connection closed for a
-    // malformed frame.
+    // malformed frame or for not reading its replies.
     void warning(const QString& line);
 
 private:
-    struct Private;
-    std::unique_ptr<Private> d_;
+    struct Client {
+        QByteArray received;
+        bool subscribed = false;
+        bool wantsInputReports = false;
+    };
+
+    // Connections.
+    void onNewConnection();
+    void onReadyRead(QLocalSocket* socket);
+    void closeClient(QLocalSocket* socket, const QString& reason);
+    // Requests; false when the frame closed the connection.
+    bool handleFrame(QLocalSocket* socket, Client& client, const VirtualUsb::Frame& frame);
+    QByteArray handleSetFeature(const QByteArray& payload);
+    QByteArray handleGetFeature(const QByteArray& payload);
+    bool current(quint64 generationOfRequest) const {
+        return plugged_ && generationOfRequest == generation_;
+    }
+    void noteRequest(bool isSet, const uint8_t* report, size_t length);
+    QByteArray presenceFrame() const;
+    void broadcast(const QByteArray& frame, bool isInputReport);
+    void sendInputReport(const VirtualMouseFirmware::InputReport& report);
+    // Motion stream.
+    void startMotion(int hz, int seconds);
+    void stopMotion();
+    void onMotionTick();
+    // Texts.
+    QString dumpText() const;
+    QString statusText() const;
+
+    Options options_;
+    VirtualMouseFirmware firmware_;
+    std::unique_ptr<FlashStore> flash_;
+    QLocalServer server_;
+    bool listening_ = false;
+    // Sockets are children of the server; these are the live ones.
+    std::unordered_map<QLocalSocket*, Client> clients_;
+    bool plugged_ = false;
+    quint64 generation_ = 0;
+    RequestPacing pacing_;
+    QElapsedTimer clock_;
+
+    // Motion stream: reports due are derived from the elapsed time, so the rate holds even when
+    // a timer tick comes late.
+    QTimer motionTimer_;
+    QElapsedTimer motionClock_;
+    int motionHz_ = 0;
+    qint64 motionSent_ = 0;
+    qint64 motionTotal_ = 0;
 };
