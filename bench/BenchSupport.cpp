@@ -33,32 +33,17 @@ void report(const char* name, double value, const char* unit) {
     std::fflush(stdout);
 }
 
-bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!condition() && !deadline.hasExpired()) {
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return condition();
-}
-
-QuietStdout::QuietStdout() {
+QuietStdout::QuietStdout() : saved_(dup(STDOUT_FILENO)) {
     std::fflush(stdout);
-    saved_ = dup(STDOUT_FILENO);
-    const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
-    if (null >= 0) {
-        dup2(null, STDOUT_FILENO);
-        close(null);
-    }
+    const UniqueFd null(open("/dev/null", O_WRONLY | O_CLOEXEC));
+    if (null.isValid())
+        dup2(null.get(), STDOUT_FILENO);
 }
 
 QuietStdout::~QuietStdout() {
     std::fflush(stdout);
-    if (saved_ >= 0) {
-        dup2(saved_, STDOUT_FILENO);
-        close(saved_);
-    }
+    if (saved_.isValid())
+        dup2(saved_.get(), STDOUT_FILENO);
 }
 
 bool listenToTheEmulatedMouse() {
@@ -66,26 +51,26 @@ bool listenToTheEmulatedMouse() {
     {
         QuietStdout quiet; // the requester's lines about every device it sees
         KxAction::startListenDev();
-        present = waitFor(KxAction::checkListenDev, 5000);
+        present = KxTest::waitFor(KxAction::checkListenDev, 5000);
     }
     if (!present)
         std::fprintf(stderr, "bench: the emulated mouse did not appear\n");
     return present;
 }
 
-VirtualMouseServer::VirtualMouseServer() {
+EmulatedMouseProcess::EmulatedMouseProcess() {
     process_.setProgram(QStringLiteral(KX_VIRTUAL_MOUSE_PATH));
     process_.setArguments({QStringLiteral("serve")});
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.setStandardOutputFile(QProcess::nullDevice());
     process_.start();
     started_ = process_.waitForStarted(5000) &&
-               waitFor([] { return QFileInfo::exists(VirtualUsb::socketPath()); }, 5000);
+               KxTest::waitFor([] { return QFileInfo::exists(VirtualUsb::socketPath()); }, 5000);
     if (!started_)
         std::fprintf(stderr, "bench: kx-virtual-mouse did not start\n");
 }
 
-VirtualMouseServer::~VirtualMouseServer() {
+EmulatedMouseProcess::~EmulatedMouseProcess() {
     process_.terminate();
     if (!process_.waitForFinished(5000))
         process_.kill();

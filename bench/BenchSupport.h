@@ -3,20 +3,20 @@
 #include <QProcess>
 #include <QString>
 
+#include "EventLoopWait.h"
+#include "Linux/UniqueFd.h"
+
 #include <functional>
 #include <vector>
 
 // Helpers shared by the benchmarks: medians, printing "name: value" lines, and an emulated
-// mouse server started for the run.
+// mouse server started for the run. Waiting on the event loop is the tests' KxTest::waitFor.
 namespace KxBench {
 
 double median(std::vector<double> values);
 
 // Prints one figure as "name: value" (ratios are named *_ratio).
 void report(const char* name, double value, const char* unit = "");
-
-// Runs the event loop until condition() holds or timeoutMs passes.
-bool waitFor(const std::function<bool()>& condition, int timeoutMs);
 
 // Sends this process's standard output to /dev/null while it lives (the device library's
 // diagnostic lines would mix with the figures).
@@ -26,7 +26,7 @@ public:
     ~QuietStdout();
 
 private:
-    int saved_ = -1;
+    UniqueFd saved_;
 };
 
 // Starts the device requester and waits for the emulated mouse; false (with a line on standard
@@ -34,10 +34,10 @@ private:
 bool listenToTheEmulatedMouse();
 
 // kx-virtual-mouse serving in the background for the life of this object.
-class VirtualMouseServer {
+class EmulatedMouseProcess {
 public:
-    VirtualMouseServer();
-    ~VirtualMouseServer();
+    EmulatedMouseProcess();
+    ~EmulatedMouseProcess();
     bool isRunning() const { return started_; }
 
 private:

@@ -38,7 +38,7 @@ void reads(int n) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    KxBench::VirtualMouseServer server;
+    KxBench::EmulatedMouseProcess server;
     if (!server.isRunning())
         return 1;
     if (!KxBench::listenToTheEmulatedMouse())

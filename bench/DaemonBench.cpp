@@ -88,7 +88,7 @@ double cpuSeconds(qint64 pid) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    KxBench::VirtualMouseServer mouse;
+    KxBench::EmulatedMouseProcess mouse;
     if (!mouse.isRunning())
         return 1;
 
@@ -107,13 +107,12 @@ int main(int argc, char* argv[]) {
     daemon.setStandardOutputFile(QProcess::nullDevice());
     daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     daemon.start();
-    if (!daemon.waitForStarted() ||
-        !KxBench::waitFor([&] { return statuses.size() >= 2; }, 10000)) {
+    if (!daemon.waitForStarted() || !KxTest::waitFor([&] { return statuses.size() >= 2; }, 10000)) {
         std::fprintf(stderr, "kx-bench-daemon: the daemon did not announce the mouse\n");
         return 1;
     }
     const qint64 pid = daemon.processId();
-    KxBench::waitFor([] { return false; }, 1000); // settle
+    KxTest::waitFor([] { return false; }, 1000); // settle
     KxBench::report("daemon_rss_after_start_mib", residentMiB(pid), "MiB");
 
     // Press to "KxDevStatus" type 2, minus the live read the protocol mandates.
@@ -122,17 +121,17 @@ int main(int argc, char* argv[]) {
         const size_t before = statuses.size();
         const qint64 pressedNs = clock.nsecsElapsed();
         if (!mouseCommand(QStringLiteral("press dpi")) ||
-            !KxBench::waitFor([&] { return statuses.size() > before; }, 5000))
+            !KxTest::waitFor([&] { return statuses.size() > before; }, 5000))
             return 1;
         latencies.push_back((statusTimesNs[before] - pressedNs) / 1e6 - kMandatedReadMs);
-        KxBench::waitFor([] { return false; }, 100);
+        KxTest::waitFor([] { return false; }, 100);
     }
     KxBench::report("daemon_dpi_press_to_status_minus_read_ms", KxBench::median(latencies), "ms");
     KxBench::report("daemon_rss_after_displays_mib", residentMiB(pid), "MiB");
 
     // Idle: once the display has closed (its ticks are work), nothing happens for kIdleSeconds;
     // this process sleeps too, so the bus stays quiet.
-    KxBench::waitFor([] { return false; }, 3500);
+    KxTest::waitFor([] { return false; }, 3500);
     const long long idleBefore = contextSwitches(pid);
     QThread::sleep(kIdleSeconds);
     KxBench::report("daemon_idle_wakeups_10s", double(contextSwitches(pid) - idleBefore));

@@ -81,7 +81,7 @@ void fillWithMacros() {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    KxBench::VirtualMouseServer server;
+    KxBench::EmulatedMouseProcess server;
     if (!server.isRunning())
         return 1;
     KxAction::getSysPath();

@@ -138,7 +138,7 @@ bool hidrawRun(Run* run) {
 }
 
 bool emulatedRun(Run* run) {
-    KxBench::VirtualMouseServer server;
+    KxBench::EmulatedMouseProcess server;
     if (!server.isRunning())
         return false;
     QEventLoop loop;

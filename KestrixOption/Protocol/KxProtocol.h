@@ -59,8 +59,8 @@ inline constexpr uint16_t kRecordBase = 16;
 inline constexpr int kProfileStride = 410;
 inline constexpr int kRecordSize = 82;
 inline constexpr int kMaxRecordSteps = 40;
-inline constexpr int kModeOffset = 80; // mode byte; the repeat count follows it
-inline constexpr int kChunkSize = 12;  // records are written and read in chunks of this
+inline constexpr int kModeOffset = 80;     // mode byte; the repeat count follows it
+inline constexpr int kChunkSize = 12;      // records are written and read in chunks of this
 inline constexpr int kChunksPerRecord = 7; // the step area, then the mode byte and count
 
 // A step: a code, then flags.

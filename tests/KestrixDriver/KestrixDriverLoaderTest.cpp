@@ -1,6 +1,7 @@
 // The loader against the emulated mouse: instances appear with the mouse, carry its reports to
 // subscribed clients, and close and leave the registry when it goes.
 #include "EventLoopWait.h"
+#include "PrivateRuntimeDir.h"
 
 #include "FlashStore.h"
 #include "KestrixDriverLoader.h"
@@ -71,9 +72,7 @@ class KestrixDriverLoaderTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        QDir().mkpath(dir.filePath("run"));
-        qputenv("XDG_RUNTIME_DIR", dir.filePath("run").toLocal8Bit());
-        qputenv("XDG_STATE_HOME", dir.filePath("state").toLocal8Bit());
+        dir.apply();
     }
 
     std::unique_ptr<KestrixDriverLoader> makeLoader() {
@@ -93,7 +92,7 @@ protected:
         return KxTest::waitFor([&] { return published() == count; });
     }
 
-    QTemporaryDir dir;
+    PrivateRuntimeDir dir;
     DriverRegistry registry;
 };
 

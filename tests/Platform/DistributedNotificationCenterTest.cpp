@@ -82,8 +82,7 @@ TEST_F(DistributedNotificationCenterTest, NothingReachesAnObserverOnceItIsRemove
         center().removeObserver(second);
         calls.reset(); // the second observer's owner is gone
     });
-    second =
-        center().addObserver(note(), [count = calls.get()](const Notification&) { ++*count; });
+    second = center().addObserver(note(), [count = calls.get()](const Notification&) { ++*count; });
     fromLoop([] { center().post({note(), 1, std::nullopt}); });
     ASSERT_TRUE(waitForCount(1));
     KxTest::spin(100);

@@ -1,4 +1,5 @@
 #include "EventLoopWait.h"
+#include "PrivateRuntimeDir.h"
 
 #include "Usb/UsbNotificationPort.h"
 #include "Virtual/VirtualUsbBackend.h"
@@ -23,11 +24,7 @@ class VirtualMouseProgramTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        QDir().mkpath(dir.filePath("run"));
-        env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", dir.filePath("run"));
-        env.insert("XDG_STATE_HOME", dir.filePath("state"));
-        env.insert("HOME", dir.path());
+        env = dir.environment();
     }
 
     void TearDown() override {
@@ -65,7 +62,7 @@ protected:
         return result;
     }
 
-    QTemporaryDir dir;
+    PrivateRuntimeDir dir;
     QProcessEnvironment env;
     QProcess server;
     QString serverOutput;
@@ -135,7 +132,7 @@ TEST_F(VirtualMouseProgramTest, SecondServerExitsOneAndCommandsReportFailure) {
 
 TEST_F(VirtualMouseProgramTest, BackendAnnouncesARunningServersMouseDuringStart) {
     startServer();
-    qputenv("XDG_RUNTIME_DIR", dir.filePath("run").toLocal8Bit());
+    dir.apply();
     UsbNotificationPort::setBackendFactory([] {
         std::vector<std::unique_ptr<UsbBackend>> backends;
         backends.push_back(std::make_unique<VirtualUsbBackend>());

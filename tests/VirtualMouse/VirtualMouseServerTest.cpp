@@ -1,4 +1,5 @@
 #include "EventLoopWait.h"
+#include "PrivateRuntimeDir.h"
 
 #include "FlashStore.h"
 #include "VirtualMouseServer.h"
@@ -124,9 +125,7 @@ class VirtualMouseServerTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        QDir().mkpath(dir.filePath("run"));
-        qputenv("XDG_RUNTIME_DIR", dir.filePath("run").toLocal8Bit());
-        qputenv("XDG_STATE_HOME", dir.filePath("state").toLocal8Bit());
+        dir.apply();
     }
     void TearDown() override {
         port.reset();
@@ -171,7 +170,7 @@ protected:
         return KxTest::waitFor([&] { return arrived.size() == count; });
     }
 
-    QTemporaryDir dir;
+    PrivateRuntimeDir dir;
     QStringList warnings;
     std::unique_ptr<UsbNotificationPort> port;
     std::vector<UsbDeviceInfo> arrived;
