@@ -8,7 +8,9 @@
 #include <optional>
 
 // The tooltip texts of "Tooltip.xml" in the data folder, in the desktop's language when the file
-// has it and in its first language otherwise.
+// has it and in its first language otherwise. The file is copied there from the resources when
+// missing; a file that cannot serve (malformed, cut short, no language) is left for the user and
+// the built-in table serves, with one log line. One trailing period is dropped from each text.
 class TooltipManager {
 public:
     // The shared manager, made (and loaded) on the first call.
