@@ -68,6 +68,10 @@ public:
     // else an installed family of that name; none when neither exists or the program has no
     // window system. Defined in DaRezOdavuzuvWidgets; callers include <QFont>.
     static std::optional<QFont> customTTFFontWithName(const QString& name, int size);
+    // The program's message box with OK, and a question with OK and Cancel (true for OK), drawn
+    // in the program's look and run modally. Defined in DaRezOdavuzuvWidgets.
+    static void showInfoMessage(const QString& message);
+    static bool ChooseInfoMessage(const QString& message);
 
     static void setLoggerDebugLevel();
     static void setLoggerHasFile(bool hasFile);

@@ -1,0 +1,252 @@
+#include "HvButton.h"
+
+#include "Notifications/NotificationCenter.h"
+
+#include <QBitmap>
+#include <QEnterEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+HvButtonDelegate::~HvButtonDelegate() = default;
+
+bool HvButtonDelegate::checkMouseEvent(QObject*, QMouseEvent*) {
+    return true;
+}
+
+void HvButtonDelegate::onMouseEvent(QObject*, QMouseEvent*, MouseEventType) {}
+
+QColor HvButton::accentColor() {
+    return QColor::fromRgbF(0.492f, 0.022f, 0.031f);
+}
+
+HvButton::HvButton(QWidget* parent) : QAbstractButton(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_Hover);
+    setMouseTracking(true);
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (action_)
+            action_(this);
+    });
+    connect(this, &QAbstractButton::toggled, this, [this] { update(); });
+}
+
+HvButton::~HvButton() = default;
+
+void HvButton::setImages(const QImage& normal, const QImage& over, const QImage& down,
+                         const QImage& disable, const QImage& selected) {
+    normal_ = normal;
+    over_ = over;
+    down_ = down;
+    disable_ = disable;
+    selected_ = selected;
+    updateShape();
+    update();
+}
+
+void HvButton::setIsNoanomaly(bool shaped) {
+    shaped_ = shaped;
+    updateShape();
+}
+
+void HvButton::updateShape() {
+    if (!shaped_ || normal_.isNull() || size().isEmpty()) {
+        clearMask();
+        return;
+    }
+    // The mask in points, from the picture's alpha at this size.
+    const QImage alpha = normal_.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                             .createAlphaMask(Qt::ThresholdAlphaDither);
+    setMask(QBitmap::fromImage(alpha));
+}
+
+void HvButton::resizeEvent(QResizeEvent* event) {
+    QAbstractButton::resizeEvent(event);
+    updateShape();
+}
+
+const QImage& HvButton::currentImage() const {
+    if (!isEnabled())
+        return disable_;
+    if (isDown())
+        return down_;
+    if (isCheckable() && isChecked())
+        return selected_.isNull() ? down_ : selected_;
+    if (hovered_ && hasHover_ && !over_.isNull())
+        return over_;
+    return normal_;
+}
+
+void HvButton::setIsCheckBox(bool isCheckBox) {
+    setCheckable(isCheckBox);
+    update();
+}
+
+void HvButton::setLeftPad(int pad) {
+    leftPad_ = pad;
+    update();
+}
+
+void HvButton::setRightPad(int pad) {
+    rightPad_ = pad;
+    update();
+}
+
+void HvButton::setTitleColor(const QColor& colour) {
+    titleColor_ = colour;
+    update();
+}
+
+void HvButton::setTitleAlignment(Qt::Alignment alignment) {
+    titleAlignment_ = alignment;
+    update();
+}
+
+QString HvButton::elidedTitle() const {
+    const int width = qMax(0, this->width() - leftPad_ - rightPad_);
+    return fontMetrics().elidedText(text(), Qt::ElideRight, width);
+}
+
+QSize HvButton::sizeHint() const {
+    if (!normal_.isNull())
+        return normal_.deviceIndependentSize().toSize();
+    return QSize(fontMetrics().horizontalAdvance(text()) + leftPad_ + rightPad_ + 8,
+                 fontMetrics().height() + 6);
+}
+
+void HvButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QImage& image = currentImage();
+    if (!image.isNull())
+        painter.drawImage(QRectF(QPointF(0, 0), image.deviceIndependentSize()), image);
+    if (!text().isEmpty()) {
+        painter.setFont(font());
+        QColor colour = titleColor_;
+        if (!isEnabled())
+            colour.setAlphaF(0.45f);
+        painter.setPen(colour);
+        const QRect area = rect().adjusted(leftPad_, 0, -rightPad_, 0);
+        painter.drawText(area, int(titleAlignment_ | Qt::AlignVCenter), elidedTitle());
+    }
+    if (hasFocus() && keyboardFocus_) {
+        // The focus ring: the accent colour around the button (its shape for shaped buttons).
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPen pen(accentColor().lighter(170), 2);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+    }
+}
+
+bool HvButton::hitButton(const QPoint& pos) const {
+    if (!rect().contains(pos))
+        return false;
+    if (!shaped_ || normal_.isNull())
+        return true;
+    const qreal ratio = normal_.devicePixelRatio();
+    const QPoint pixel(int(pos.x() * ratio), int(pos.y() * ratio));
+    return normal_.valid(pixel) && qAlpha(normal_.pixel(pixel)) > 0;
+}
+
+void HvButton::enterEvent(QEnterEvent* event) {
+    QAbstractButton::enterEvent(event);
+    hovered_ = true;
+    update();
+    if (delegate_)
+        NotificationCenter::defaultCenter().post(QStringLiteral("HvNotifyShowTipNameStr"),
+                                                 QVariant::fromValue<QObject*>(this));
+}
+
+void HvButton::leaveEvent(QEvent* event) {
+    QAbstractButton::leaveEvent(event);
+    hovered_ = false;
+    update();
+    if (delegate_)
+        NotificationCenter::defaultCenter().post(QStringLiteral("HvNotifyHideTipNameStr"),
+                                                 QVariant::fromValue<QObject*>(this));
+}
+
+bool HvButton::captured(QMouseEvent* event, bool press) {
+    if (!capture_ || !delegate_ || !delegate_->checkMouseEvent(this, event))
+        return false;
+    using Type = HvButtonDelegate::MouseEventType;
+    Type type;
+    switch (event->button()) {
+    case Qt::LeftButton:
+        type = press ? Type::LeftDown : Type::LeftUp;
+        break;
+    case Qt::RightButton:
+        type = press ? Type::RightDown : Type::RightUp;
+        break;
+    default:
+        type = press ? Type::OtherDown : Type::OtherUp;
+        break;
+    }
+    delegate_->onMouseEvent(this, event, type);
+    return true;
+}
+
+void HvButton::mousePressEvent(QMouseEvent* event) {
+    if (captured(event, true))
+        return;
+    if (event->button() == Qt::RightButton) {
+        rightPressed_ = hitButton(event->position().toPoint());
+        return;
+    }
+    QAbstractButton::mousePressEvent(event);
+}
+
+void HvButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (captured(event, false))
+        return;
+    if (event->button() == Qt::RightButton) {
+        const bool inside = hitButton(event->position().toPoint());
+        if (rightPressed_ && inside && isEnabled() && rightAction_)
+            rightAction_(this);
+        rightPressed_ = false;
+        return;
+    }
+    QAbstractButton::mouseReleaseEvent(event);
+}
+
+void HvButton::keyPressEvent(QKeyEvent* event) {
+    // Space is QAbstractButton's own; Enter acts the same.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void HvButton::focusInEvent(QFocusEvent* event) {
+    keyboardFocus_ =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+        event->reason() == Qt::ShortcutFocusReason || event->reason() == Qt::OtherFocusReason;
+    QAbstractButton::focusInEvent(event);
+}
+
+void HvButton::focusOutEvent(QFocusEvent* event) {
+    keyboardFocus_ = false;
+    QAbstractButton::focusOutEvent(event);
+}
+
+bool HvButton::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ToolTipChange:
+    case QEvent::DynamicPropertyChange:
+        updateAccessibleName();
+        break;
+    default:
+        break;
+    }
+    return QAbstractButton::event(event);
+}
+
+void HvButton::updateAccessibleName() {
+    // A picture button without a title is named by its tooltip.
+    if (text().isEmpty())
+        setAccessibleName(toolTip());
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// The program's message box, drawn in its look: a borderless dark panel with the message in white
+// and OK (and Cancel) buttons. Enter is OK, Escape is Cancel (or OK when there is none).
+// HvAction::showInfoMessage and HvAction::ChooseInfoMessage run it.
+class HvMessageBox : public QDialog {
+    Q_OBJECT
+public:
+    HvMessageBox(const QString& message, bool withCancel, QWidget* parent = nullptr);
+
+    QString message() const;
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLabel* label_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};

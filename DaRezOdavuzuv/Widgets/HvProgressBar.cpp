@@ -1,0 +1,159 @@
+#include "HvProgressBar.h"
+
+#include "HvButton.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+HvProgressBar::HvProgressBar(QWidget* parent) : QAbstractSlider(parent) {
+    setOrientation(Qt::Horizontal);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_Hover);
+    setPageStep(1);
+    // Keys and wheel come through QAbstractSlider's actions: the user moved the value.
+    connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) {
+        if (action == SliderMove)
+            return; // the mouse path reports its own moves
+        const int next = std::clamp(sliderPosition(), minimum(), maximum());
+        if (next != value() && action_) {
+            QMetaObject::invokeMethod(
+                this, [this] { action_(this); }, Qt::QueuedConnection);
+        }
+    });
+    connect(this, &QAbstractSlider::valueChanged, this, [this] { update(); });
+}
+
+void HvProgressBar::setBarStyle(int style) {
+    barStyle_ = style;
+    update();
+}
+
+void HvProgressBar::setBackgroundImage(const QImage& image) {
+    background_ = image;
+    update();
+}
+
+void HvProgressBar::setOverImage(const QImage& image) {
+    over_ = image;
+    update();
+}
+
+void HvProgressBar::setSliderImage(const QImage& knob) {
+    knob_ = knob;
+    update();
+}
+
+int HvProgressBar::knobWidth() const {
+    return barStyle_ == 1 && !knob_.isNull() ? qRound(knob_.deviceIndependentSize().width()) : 0;
+}
+
+int HvProgressBar::positionOf(int v) const {
+    const int span = maximum() - minimum();
+    const int track = width() - knobWidth();
+    if (span <= 0)
+        return knobWidth() / 2;
+    return knobWidth() / 2 + int(std::lround(double(v - minimum()) * track / span));
+}
+
+int HvProgressBar::valueAt(int x) const {
+    const int span = maximum() - minimum();
+    const int track = std::max(1, width() - knobWidth());
+    const double fraction = std::clamp(double(x - knobWidth() / 2) / track, 0.0, 1.0);
+    return minimum() + int(std::lround(fraction * span));
+}
+
+QSize HvProgressBar::sizeHint() const {
+    if (!background_.isNull())
+        return background_.deviceIndependentSize().toSize();
+    return QSize(120, 20);
+}
+
+void HvProgressBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRectF area(QPointF(0, 0), QSizeF(size()));
+    if (!background_.isNull())
+        painter.drawImage(QRectF(QPointF(0, 0), background_.deviceIndependentSize()), background_);
+    const int at = positionOf(value());
+    if (barStyle_ == 2) {
+        // A filling bar: the hover picture up to the value.
+        if (!over_.isNull()) {
+            const qreal ratio = over_.devicePixelRatio();
+            const QRectF target(0, 0, at, height());
+            painter.drawImage(target, over_, QRectF(0, 0, at * ratio, over_.height()));
+        }
+    } else {
+        if (hovered_ && !over_.isNull())
+            painter.drawImage(QRectF(QPointF(0, 0), over_.deviceIndependentSize()), over_);
+        if (!knob_.isNull()) {
+            const QSizeF knob = knob_.deviceIndependentSize();
+            painter.drawImage(
+                QRectF(QPointF(at - knob.width() / 2, (height() - knob.height()) / 2), knob),
+                knob_);
+        }
+    }
+    if (hasFocus() && keyboardFocus_) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(HvButton::accentColor().lighter(170), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(area.adjusted(1, 1, -1, -1), 3, 3);
+    }
+}
+
+void HvProgressBar::setValueByUser(int v) {
+    v = std::clamp(v, minimum(), maximum());
+    if (v == value())
+        return;
+    setValue(v);
+    if (action_)
+        action_(this);
+}
+
+void HvProgressBar::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !isEnabled()) {
+        event->ignore();
+        return;
+    }
+    dragging_ = true;
+    setSliderDown(true);
+    setValueByUser(valueAt(int(event->position().x())));
+}
+
+void HvProgressBar::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_)
+        setValueByUser(valueAt(int(event->position().x())));
+}
+
+void HvProgressBar::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && dragging_) {
+        dragging_ = false;
+        setSliderDown(false);
+    }
+}
+
+void HvProgressBar::enterEvent(QEnterEvent* event) {
+    hovered_ = true;
+    update();
+    QAbstractSlider::enterEvent(event);
+}
+
+void HvProgressBar::leaveEvent(QEvent* event) {
+    hovered_ = false;
+    update();
+    QAbstractSlider::leaveEvent(event);
+}
+
+void HvProgressBar::focusInEvent(QFocusEvent* event) {
+    keyboardFocus_ = event->reason() != Qt::MouseFocusReason;
+    QAbstractSlider::focusInEvent(event);
+    update();
+}
+
+void HvProgressBar::focusOutEvent(QFocusEvent* event) {
+    keyboardFocus_ = false;
+    QAbstractSlider::focusOutEvent(event);
+    update();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QAbstractSlider>
+#include <QImage>
+
+#include <functional>
+
+// A horizontal slider drawn from pictures. Bar style 1: the track picture with a knob picture at
+// the value. Bar style 2 (no knob): the track picture, with the hover picture shown from the left
+// edge up to the value, a bar that fills. The value moves with the mouse (press or drag anywhere
+// on the track), the arrow keys, Page Up / Page Down, Home and End; every change the user makes
+// runs the change action. Screen readers see a slider with its value.
+class HvProgressBar : public QAbstractSlider {
+    Q_OBJECT
+public:
+    using Action = std::function<void(HvProgressBar*)>;
+
+    explicit HvProgressBar(QWidget* parent = nullptr);
+
+    int tag() const { return tag_; }
+    void setTag(int tag) { tag_ = tag; }
+
+    void setBarStyle(int style);
+    int barStyle() const { return barStyle_; }
+    void setBackgroundImage(const QImage& image);
+    void setOverImage(const QImage& image);
+    const QImage& overImage() const { return over_; }
+    void setSliderImage(const QImage& knob);
+    const QImage& sliderImage() const { return knob_; }
+    // Kept for the views that set them; the knob is always centred on its value.
+    void setIsConImage(bool value) { conImage_ = value; }
+    void setCalcType(int type) { calcType_ = type; }
+
+    void setAction(Action action) { action_ = std::move(action); }
+
+    // The point on the track where a value lies, and the value nearest a point.
+    int positionOf(int value) const;
+    int valueAt(int x) const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int knobWidth() const;
+    void setValueByUser(int value);
+
+    int tag_ = 0;
+    int barStyle_ = 1;
+    int calcType_ = 0;
+    bool conImage_ = false;
+    bool dragging_ = false;
+    bool hovered_ = false;
+    bool keyboardFocus_ = false;
+    QImage background_, over_, knob_;
+    Action action_;
+};

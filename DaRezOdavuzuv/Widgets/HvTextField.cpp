@@ -1,0 +1,35 @@
+#include "HvTextField.h"
+
+#include "HvButton.h"
+
+HvTextField::HvTextField(QWidget* parent) : QLineEdit(parent) {
+    setAttribute(Qt::WA_MacShowFocusRect, false);
+    applyStyle();
+}
+
+void HvTextField::setBordered(bool bordered) {
+    bordered_ = bordered;
+    applyStyle();
+}
+
+void HvTextField::setEditable(bool editable) {
+    setReadOnly(!editable);
+    setFocusPolicy(editable ? Qt::StrongFocus : Qt::NoFocus);
+    applyStyle();
+}
+
+void HvTextField::setTextColor(const QColor& colour) {
+    textColor_ = colour;
+    applyStyle();
+}
+
+void HvTextField::applyStyle() {
+    // The accent colour marks the field that has the keyboard focus.
+    const QString border = bordered_ ? QStringLiteral("1px solid rgba(255,255,255,60)")
+                                     : QStringLiteral("1px solid transparent");
+    setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: %1; border: %2;"
+                                 " padding: 0px 2px; selection-background-color: %3; }"
+                                 "QLineEdit:focus { border: 1px solid %4; }")
+                      .arg(textColor_.name(QColor::HexArgb), border, HvButton::accentColor().name(),
+                           HvButton::accentColor().lighter(170).name()));
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A text field drawn on a picture: clear background, white text and insertion point, an optional
+// thin border, the text clipped to the field. As a label (not editable) it has no border and takes
+// no focus.
+class HvTextField : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit HvTextField(QWidget* parent = nullptr);
+
+    int tag() const { return tag_; }
+    void setTag(int tag) { tag_ = tag; }
+
+    void setBordered(bool bordered);
+    bool isBordered() const { return bordered_; }
+    // An editable field, or a label.
+    void setEditable(bool editable);
+    bool isEditable() const { return !isReadOnly(); }
+    void setTextColor(const QColor& colour);
+
+private:
+    void applyStyle();
+
+    int tag_ = 0;
+    bool bordered_ = true;
+    QColor textColor_ = Qt::white;
+};

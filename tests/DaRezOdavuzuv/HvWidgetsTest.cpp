@@ -1,0 +1,306 @@
+// The support library's widgets, offscreen: picture states, radio groups, number fields, menu
+// lists, hover notifications, keyboard and screen-reader access.
+#include "HvAction.h"
+#include "HvButton.h"
+#include "HvMenuData.h"
+#include "HvMenulist.h"
+#include "HvMessageBox.h"
+#include "HvNumberTextField.h"
+#include "HvProgressBar.h"
+#include "HvSetpPanelObj.h"
+#include "HvTreeNode.h"
+#include "Notifications/NotificationCenter.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Shows a window and makes it the active one, so that the keyboard focus can move in it.
+void showActive(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+QImage filled(const QColor& colour, const QSize& size = QSize(40, 20)) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(colour);
+    return image;
+}
+
+class Group : public HvSetpPanelDelegate {
+public:
+    bool shouldSelectIndex(int index, int old, HvSetpPanelObj*) override {
+        asked.push_back({index, old});
+        return index != refuse;
+    }
+    void onSelectIndex(int index, int old, HvSetpPanelObj*) override {
+        told.push_back({index, old});
+    }
+    std::vector<std::pair<int, int>> asked, told;
+    int refuse = -1;
+};
+
+TEST(HvButton, ShowsThePictureOfItsStateAndFallsBackToPressedForSelected) {
+    HvButton button;
+    button.resize(40, 20);
+    const QImage normal = filled(Qt::red), over = filled(Qt::green), down = filled(Qt::blue),
+                 disable = filled(Qt::gray);
+    button.setImages(normal, over, down, disable);
+    EXPECT_EQ(button.currentImage(), normal);
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(&button, &enter);
+    EXPECT_EQ(button.currentImage(), over);
+    button.setDown(true);
+    EXPECT_EQ(button.currentImage(), down);
+    button.setDown(false);
+    button.setIsCheckBox(true);
+    button.setChecked(true);
+    EXPECT_EQ(button.currentImage(), down) << "no selected picture: the pressed one";
+    const QImage selected = filled(Qt::yellow);
+    button.setImages(normal, over, down, disable, selected);
+    EXPECT_EQ(button.currentImage(), selected);
+    button.setEnabled(false);
+    EXPECT_EQ(button.currentImage(), disable);
+}
+
+TEST(HvButton, HoverIsPostedOnlyWithADelegateAndCaptureModeTakesClicks) {
+    std::vector<QString> posted;
+    std::vector<QObject*> objects;
+    auto& center = NotificationCenter::defaultCenter();
+    const auto show =
+        center.addObserver(QStringLiteral("HvNotifyShowTipNameStr"), [&](const Notification& n) {
+            posted.push_back(n.name);
+            objects.push_back(n.object.value<QObject*>());
+        });
+    const auto hide = center.addObserver(QStringLiteral("HvNotifyHideTipNameStr"),
+                                         [&](const Notification& n) { posted.push_back(n.name); });
+    HvButton button;
+    button.resize(40, 20);
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(&button, &enter);
+    EXPECT_TRUE(posted.empty()) << "no delegate: no notification";
+
+    struct Delegate : HvButtonDelegate {
+        std::vector<MouseEventType> seen;
+        bool capture = true;
+        bool checkMouseEvent(QObject*, QMouseEvent*) override { return capture; }
+        void onMouseEvent(QObject*, QMouseEvent*, MouseEventType type) override {
+            seen.push_back(type);
+        }
+    } delegate;
+    button.setHvBtnDelege(&delegate);
+    QApplication::sendEvent(&button, &enter);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&button, &leave);
+    EXPECT_EQ(posted, (std::vector<QString>{"HvNotifyShowTipNameStr", "HvNotifyHideTipNameStr"}));
+    EXPECT_EQ(objects, (std::vector<QObject*>{&button}));
+
+    int clicks = 0;
+    button.setAction([&](HvButton*) { ++clicks; });
+    button.setIsCaptureMouseEvent(true);
+    button.show();
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QTest::mouseClick(&button, Qt::RightButton);
+    EXPECT_EQ(clicks, 0) << "captured clicks do not act";
+    using T = HvButtonDelegate::MouseEventType;
+    EXPECT_EQ(delegate.seen, (std::vector<T>{T::LeftDown, T::LeftUp, T::RightDown, T::RightUp}));
+    delegate.capture = false; // STOP stays usable while recording
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+    center.removeObserver(show);
+    center.removeObserver(hide);
+}
+
+TEST(HvButton, IsReachedAndWorkedByKeyboardAndNamedForScreenReaders) {
+    QWidget window;
+    auto* first = new HvButton(&window);
+    auto* second = new HvButton(&window);
+    first->setToolTip(QStringLiteral("Apply"));
+    second->setText(QStringLiteral("OK"));
+    int firstClicks = 0, secondClicks = 0, rightClicks = 0;
+    first->setAction([&](HvButton*) { ++firstClicks; });
+    second->setAction([&](HvButton*) { ++secondClicks; });
+    second->setRightAction([&](HvButton*) { ++rightClicks; });
+    showActive(window);
+    first->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(first, Qt::Key_Space);
+    QTest::keyClick(&window, Qt::Key_Tab);
+    ASSERT_TRUE(second->hasFocus());
+    QTest::keyClick(second, Qt::Key_Return);
+    QTest::qWait(300); // the click is animated
+    EXPECT_EQ(firstClicks, 1);
+    EXPECT_EQ(secondClicks, 1);
+    QTest::mouseClick(second, Qt::RightButton);
+    EXPECT_EQ(rightClicks, 1);
+    EXPECT_EQ(secondClicks, 1);
+
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(first);
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("Apply")) << "named by its tooltip";
+    EXPECT_EQ(a->role(), QAccessible::Button);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(second)->text(QAccessible::Name), "OK");
+}
+
+TEST(HvButton, AShapedButtonIsOnlyWhereItsPictureIs) {
+    QWidget window;
+    window.resize(60, 40);
+    auto* below = new HvButton(&window);
+    below->setGeometry(0, 0, 60, 40);
+    auto* shaped = new HvButton(&window);
+    shaped->setGeometry(0, 0, 60, 40);
+    QImage half(60, 40, QImage::Format_ARGB32_Premultiplied);
+    half.fill(Qt::transparent);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 30; ++x)
+            half.setPixelColor(x, y, Qt::red);
+    shaped->setImages(half, half, half, half);
+    shaped->setIsNoanomaly(true);
+    window.show();
+    int belowClicks = 0, shapedClicks = 0;
+    below->setAction([&](HvButton*) { ++belowClicks; });
+    shaped->setAction([&](HvButton*) { ++shapedClicks; });
+    EXPECT_EQ(window.childAt(10, 10), shaped);
+    EXPECT_EQ(window.childAt(50, 10), below) << "the transparent half lets events through";
+    QTest::mouseClick(shaped, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(shapedClicks, 1);
+}
+
+TEST(HvSetpPanelObj, CallbacksWithOldIndexRefusalsAndProgrammaticSelection) {
+    QWidget window;
+    HvSetpPanelObj group;
+    Group delegate;
+    group.setDelegate(&delegate);
+    std::vector<HvButton*> buttons;
+    for (int i = 0; i < 3; ++i) {
+        buttons.push_back(new HvButton(&window));
+        buttons.back()->setGeometry(i * 30, 0, 28, 20);
+        group.addItem(buttons.back());
+    }
+    showActive(window);
+    EXPECT_TRUE(group.setSelectIndex(1)) << "the program selects";
+    EXPECT_EQ(delegate.told, (std::vector<std::pair<int, int>>{{1, 0}})) << "old index 0 first";
+    QTest::mouseClick(buttons[2], Qt::LeftButton);
+    EXPECT_EQ(delegate.told.back(), (std::pair<int, int>{3, 1}));
+    EXPECT_TRUE(buttons[2]->isChecked());
+    EXPECT_FALSE(buttons[0]->isChecked());
+
+    delegate.refuse = 2;
+    QTest::mouseClick(buttons[1], Qt::LeftButton);
+    EXPECT_EQ(group.selectIndex(), 3) << "refused: the old one stays";
+    EXPECT_FALSE(buttons[1]->isChecked());
+    EXPECT_TRUE(buttons[2]->isChecked());
+    QTest::mouseClick(buttons[2], Qt::LeftButton); // clicking the chosen one keeps it chosen
+    EXPECT_TRUE(buttons[2]->isChecked());
+    EXPECT_FALSE(group.setSelectIndex(4));
+    EXPECT_FALSE(group.setSelectIndex(0));
+
+    delegate.refuse = -1;
+    buttons[2]->setFocus();
+    QTest::keyClick(buttons[2], Qt::Key_Left);
+    EXPECT_EQ(group.selectIndex(), 2) << "the arrows move the choice";
+    EXPECT_TRUE(buttons[1]->hasFocus());
+}
+
+TEST(HvNumberTextField, KeepsToItsRangeLengthAndSign) {
+    HvNumberTextField field;
+    field.setLimits(100, 3500, 4, false);
+    std::vector<int> reported;
+    field.setAction([&](HvNumberTextField* f) { reported.push_back(f->intValue()); });
+    field.setIntValue(1200);
+    showActive(field);
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClicks(&field, QStringLiteral("-98765x"));
+    EXPECT_EQ(field.text(), "9876") << "no sign, no letter, at most four characters";
+    field.commit();
+    EXPECT_EQ(field.intValue(), 3500);
+    field.setText(QStringLiteral("12"));
+    field.commit();
+    EXPECT_EQ(field.intValue(), 100);
+    field.setText(QString());
+    field.commit();
+    EXPECT_EQ(field.text(), "100") << "no number: the last accepted value";
+    EXPECT_EQ(reported, (std::vector<int>{3500, 100, 100}));
+
+    field.setLimits(-50, 50, 3, true);
+    field.setText(QStringLiteral("-7"));
+    field.commit();
+    EXPECT_EQ(field.intValue(), -7);
+}
+
+TEST(HvProgressBar, TheUserMovesItByMouseAndKeysAndItsActionHears) {
+    HvProgressBar bar;
+    bar.resize(200, 20);
+    bar.setRange(0, 3);
+    QImage knob = filled(Qt::white, QSize(14, 20));
+    bar.setSliderImage(knob);
+    std::vector<int> heard;
+    bar.setAction([&](HvProgressBar* b) { heard.push_back(b->value()); });
+    bar.show();
+    EXPECT_EQ(bar.positionOf(0), 7);
+    EXPECT_EQ(bar.positionOf(3), 193);
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.positionOf(2) + 3, 10));
+    EXPECT_EQ(bar.value(), 2);
+    bar.setFocus();
+    QTest::keyClick(&bar, Qt::Key_Right);
+    QApplication::processEvents();
+    EXPECT_EQ(bar.value(), 3);
+    bar.setValue(1); // the program: no action
+    EXPECT_EQ(heard, (std::vector<int>{2, 3}));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&bar)->role(), QAccessible::Slider);
+}
+
+TEST(HvMenulist, ListsTheNodesChildrenAndAnEmptyNodeShowsNothing) {
+    auto root = HvTreeNode::makeRoot();
+    HvMenulist list(root.get());
+    list.showAt(QPoint(0, 0));
+    EXPECT_FALSE(list.isVisible()) << "no children: nothing";
+    for (const auto& [title, type] :
+         {std::pair("Mouse", 2), std::pair("Left click", 0), std::pair("Right click", 0)}) {
+        auto data = std::make_shared<HvMenuData>();
+        data->setTitleStr(QLatin1String(title));
+        data->setType(type);
+        HvTreeNode::initWithData(data, *root);
+    }
+    struct Picked : HvMenulistDelegate {
+        HvTreeNode* node = nullptr;
+        void onMenulistSelected(HvMenulist*, HvTreeNode* picked) override { node = picked; }
+    } delegate;
+    list.setDelegate(&delegate);
+    list.showAt(QPoint(0, 0));
+    ASSERT_TRUE(list.isVisible());
+    EXPECT_EQ(list.listWidget()->count(), 3);
+    EXPECT_FALSE(list.listWidget()->item(0)->flags() & Qt::ItemIsEnabled) << "a heading";
+    EXPECT_EQ(list.listWidget()->currentRow(), 1) << "the first entry that can be picked";
+    QTest::keyClick(list.listWidget(), Qt::Key_Down);
+    QTest::keyClick(list.listWidget(), Qt::Key_Return);
+    EXPECT_EQ(delegate.node, root->children()[2].get());
+    EXPECT_FALSE(list.isVisible());
+}
+
+// The program's own message box: Enter is OK, Escape is Cancel; OK alone when asked so.
+TEST(HvMessageBox, AnswersByKeyAndShowsCancelOnlyForAQuestion) {
+    for (const auto& [key, expected] :
+         {std::pair(Qt::Key_Return, true), std::pair(Qt::Key_Escape, false)}) {
+        QTimer::singleShot(0, [key = key] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<HvMessageBox*>(top); box && box->isVisible()) {
+                    EXPECT_TRUE(box->cancelButton());
+                    QTest::keyClick(box, key);
+                }
+        });
+        EXPECT_EQ(HvAction::ChooseInfoMessage(QStringLiteral("Clear all steps?")), expected);
+    }
+    HvMessageBox info(QStringLiteral("Saved"), false);
+    EXPECT_FALSE(info.cancelButton());
+    EXPECT_EQ(info.message(), "Saved");
+}
+
+} // namespace
