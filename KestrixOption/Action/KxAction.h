@@ -13,7 +13,18 @@
 #include <memory>
 #include <optional>
 
+class HvButton;
+class HvMenulist;
+class HvMenulistDelegate;
+class HvNumberTextField;
+class HvProgressBar;
+class HvTextField;
 class HvTreeNode;
+class QImage;
+class QPoint;
+class QRect;
+class QSize;
+class RirImageView;
 namespace pugi {
 class xml_node;
 }
@@ -185,6 +196,44 @@ public:
     static std::shared_ptr<MenuInfo> getSingleByBtnInfo(const _BTN_INFO& btnInfo);
     static std::shared_ptr<MenuInfo> getMacroMenuByFunid(int32_t functionId);
     static std::optional<QString> getMacroMenuNameById(int32_t functionId);
+
+    // Controls of the picture-drawn views (KxActionWidgets.cpp, in the widget library KxWidgets;
+    // the headless core declares them only). Each adds the new control to the parent view and
+    // returns it; a button's pictures are cut from the parent's at its frame (the pressed one
+    // from the selected-state picture when the parent has one). A null action sends the control
+    // to the parent's buttonAction.
+    using ButtonAction = std::function<void(HvButton*)>;
+    using SliderAction = std::function<void(HvProgressBar*)>;
+    static HvButton* AddButton(const QRect& frame, ButtonAction action, ButtonAction rightAction,
+                               RirImageView* parent);
+    static HvButton* AddCheckBox(const QRect& frame, ButtonAction action, ButtonAction rightAction,
+                                 RirImageView* parent);
+    static HvProgressBar* AddProBar(const QRect& frame, SliderAction action, RirImageView* parent,
+                                    const QImage& knob, int maximum, int minimum);
+    static HvTextField* AddTextField(const QRect& frame, RirImageView* parent);
+    static HvTextField* AddLabTextField(const QRect& frame, RirImageView* parent);
+    // Its changes go to the parent's onNumTextChange.
+    static HvNumberTextField* AddNumTextField(const QRect& frame, RirImageView* parent, int maxNum,
+                                              int minNum, int maxLen, bool hasNeg);
+    // A button shaped by pictures of its own: "<name>_Normal.png", "_Over", "_Down", "_Disable".
+    static void setBtnNoanomaly(HvButton* button, const QString& imageName, RirImageView* parent);
+    // The rectangle (in points) of a picture, copied 1:1 at its density.
+    static QImage GetImageFromRect(const QImage& image, const QRect& rect);
+    // A button that opens a menu list: title cut at its tail, insets 2 and 40, white, centred.
+    static void setBtnAtr(HvButton* button);
+    // Makes the list once (colours and font of the look) and gives it the node; nothing when
+    // node is null.
+    static void refreshMenuListData(HvMenulist** list, HvMenulistDelegate* delegate,
+                                    HvTreeNode* node, int width);
+    // Opens the list under the button; nothing when its node has no children.
+    static void showMenulistWithBtn(HvButton* button, HvMenulist* list);
+    // The picture pop-up: OK (and Cancel when both coordinates of its origin are non-zero) at the
+    // origins, from the top-left corner; run modally; true for OK.
+    static bool showPopView(const QString& imageName, const QSize& size, const QPoint& okOrigin,
+                            const QPoint& cancelOrigin);
+    // The loading window, made once; hide may be called from any thread.
+    static void showLoadViewPro();
+    static void hideLoadViewPro();
 
     // Macro library (KxActionMacros.cpp): macroListArrs, hidden macros included.
     static constexpr int kMaxMacroCount = 100; // shown macros, counted in macroNode

@@ -1,0 +1,243 @@
+// KxAction's widget operations: the control factories of the picture-drawn views, the menu lists,
+// the picture pop-up and the loading window. They live in the widget library so that the
+// headless core links no QtGui or QtWidgets.
+#include "KxAction.h"
+
+#include "HvButton.h"
+#include "HvMenulist.h"
+#include "HvModal.h"
+#include "HvNoTitleWindow.h"
+#include "HvNumberTextField.h"
+#include "HvProgressBar.h"
+#include "HvTextField.h"
+#include "HvTreeNode.h"
+#include "KxGlobals.h"
+#include "KxWidgetGlobals.h"
+#include "PopDialogView.h"
+#include "RirImageView.h"
+#include "ShowLoadView.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QThread>
+
+HvMenulist* macroMenuList = nullptr;
+HvNoTitleWindow* showLoadFrm = nullptr;
+
+namespace {
+
+QFont smallSystemFont(int pixelSize) {
+    QFont font = QApplication::font();
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+void placeControl(QWidget* control, const QRect& frame, RirImageView* parent) {
+    control->setParent(parent);
+    control->setGeometry(frame);
+    control->show();
+}
+
+// Pictures of a control cut from its view's at its frame.
+void cutPictures(HvButton* button, const QRect& frame, const RirImageView& parent) {
+    const QImage& pressed =
+        parent.activeImage().isNull() ? parent.downImage() : parent.activeImage();
+    button->setImages(KxAction::GetImageFromRect(parent.bgImage(), frame),
+                      KxAction::GetImageFromRect(parent.overImage(), frame),
+                      KxAction::GetImageFromRect(pressed, frame),
+                      KxAction::GetImageFromRect(parent.disableImage(), frame));
+}
+
+KxAction::ButtonAction toParent(KxAction::ButtonAction action, RirImageView* parent) {
+    if (action)
+        return action;
+    return [parent](HvButton* button) { parent->buttonAction(button); };
+}
+
+void onMainThread(std::function<void()> work) {
+    if (QThread::currentThread() == qApp->thread())
+        work();
+    else
+        QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
+}
+
+} // namespace
+
+HvButton* KxAction::AddButton(const QRect& frame, ButtonAction action, ButtonAction rightAction,
+                              RirImageView* parent) {
+    auto* button = new HvButton;
+    cutPictures(button, frame, *parent);
+    button->setFont(smallSystemFont(11));
+    button->setTitleAlignment(Qt::AlignCenter);
+    button->setAction(toParent(std::move(action), parent));
+    if (rightAction)
+        button->setRightAction(std::move(rightAction));
+    placeControl(button, frame, parent);
+    return button;
+}
+
+HvButton* KxAction::AddCheckBox(const QRect& frame, ButtonAction action, ButtonAction rightAction,
+                                RirImageView* parent) {
+    HvButton* button = AddButton(frame, std::move(action), std::move(rightAction), parent);
+    button->setIsCheckBox(true);
+    return button;
+}
+
+HvProgressBar* KxAction::AddProBar(const QRect& frame, SliderAction action, RirImageView* parent,
+                                   const QImage& knob, int maximum, int minimum) {
+    auto* bar = new HvProgressBar;
+    bar->setBarStyle(1);
+    const QImage track = GetImageFromRect(parent->bgImage(), frame);
+    bar->setBackgroundImage(track);
+    bar->setOverImage(track);
+    bar->setSliderImage(knob);
+    bar->setRange(minimum, maximum);
+    bar->setAction(std::move(action));
+    placeControl(bar, frame, parent);
+    return bar;
+}
+
+HvTextField* KxAction::AddTextField(const QRect& frame, RirImageView* parent) {
+    auto* field = new HvTextField;
+    field->setBordered(true);
+    field->setEditable(true);
+    field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    field->setFont(font);
+    placeControl(field, frame, parent);
+    return field;
+}
+
+HvTextField* KxAction::AddLabTextField(const QRect& frame, RirImageView* parent) {
+    HvTextField* label = AddTextField(frame, parent);
+    label->setEditable(false);
+    label->setBordered(false);
+    return label;
+}
+
+HvNumberTextField* KxAction::AddNumTextField(const QRect& frame, RirImageView* parent, int maxNum,
+                                             int minNum, int maxLen, bool hasNeg) {
+    auto* field = new HvNumberTextField;
+    field->setBordered(false);
+    field->setEditable(true);
+    field->setLimits(minNum, maxNum, maxLen, hasNeg);
+    field->setAction([parent](HvNumberTextField* sender) { parent->onNumTextChange(sender); });
+    placeControl(field, frame, parent);
+    return field;
+}
+
+void KxAction::setBtnNoanomaly(HvButton* button, const QString& imageName, RirImageView* parent) {
+    if (!button || imageName.isEmpty())
+        return;
+    button->setIsNoanomaly(true);
+    const QString png = QStringLiteral("png");
+    button->setImages(parent->getImageByName(imageName, QStringLiteral("Normal"), png),
+                      parent->getImageByName(imageName, QStringLiteral("Over"), png),
+                      parent->getImageByName(imageName, QStringLiteral("Down"), png),
+                      parent->getImageByName(imageName, QStringLiteral("Disable"), png));
+}
+
+QImage KxAction::GetImageFromRect(const QImage& image, const QRect& rect) {
+    if (image.isNull() || rect.isEmpty())
+        return {};
+    const qreal ratio = image.devicePixelRatio();
+    const QRect pixels(qRound(rect.x() * ratio), qRound(rect.y() * ratio),
+                       qRound(rect.width() * ratio), qRound(rect.height() * ratio));
+    QImage cut = image.copy(pixels); // 1:1, outside the source stays transparent
+    cut.setDevicePixelRatio(ratio);
+    return cut;
+}
+
+void KxAction::setBtnAtr(HvButton* button) {
+    if (!button)
+        return;
+    button->setLeftPad(2);
+    button->setRightPad(40);
+    button->setTitleColor(Qt::white);
+    button->setTitleAlignment(Qt::AlignCenter);
+    button->setFont(smallSystemFont(12));
+}
+
+void KxAction::refreshMenuListData(HvMenulist** list, HvMenulistDelegate* delegate,
+                                   HvTreeNode* node, int width) {
+    if (!node || !list)
+        return;
+    if (!*list) {
+        auto* made = new HvMenulist(node);
+        made->setDelegate(delegate);
+        made->setTextColor(Qt::white);
+        made->setBackgroundColor(QColor::fromRgbF(0.222f, 0.222f, 0.222f));
+        made->setSelectedTextColor(Qt::white);
+        made->setSelectedBackgroundColor(QColor::fromRgbF(0.492f, 0.022f, 0.031f));
+        made->setBorderColor(QColor::fromRgbF(0, 0, 0.017f));
+        made->setListFont(smallSystemFont(12));
+        made->setMenuWidth(width);
+        made->setIsTitleCenter(true);
+        *list = made;
+    }
+    (*list)->setNode(node);
+}
+
+void KxAction::showMenulistWithBtn(HvButton* button, HvMenulist* list) {
+    if (!button || !list || !list->node() || list->node()->numberOfChildren() < 1)
+        return;
+    list->showAt(button->mapToGlobal(QPoint(0, button->height())));
+}
+
+bool KxAction::showPopView(const QString& imageName, const QSize& size, const QPoint& okOrigin,
+                           const QPoint& cancelOrigin) {
+    const bool isChoose = cancelOrigin.x() != 0 && cancelOrigin.y() != 0;
+    HvNoTitleWindow window(QRect(QPoint(0, 0), size));
+    window.setIsCanDrag(true);
+    window.setDragHeight(50);
+    window.setWindowTitle(imageName);
+    auto* view = new PopDialogView(QRect(QPoint(0, 0), size), imageName, isChoose);
+    window.setContentView(view);
+    view->addButtons(okOrigin, cancelOrigin);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.geometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.setGeometry(frame);
+    }
+    return HvModal::runModal(&window) != 0;
+}
+
+void KxAction::showLoadViewPro() {
+    if (!showLoadFrm) {
+        showLoadFrm = new HvNoTitleWindow(QRect(QPoint(0, 0), ShowLoadView::kSize));
+        showLoadFrm->setIsCanDrag(false);
+        showLoadFrm->setWindowTitle(QStringLiteral("Loading"));
+        showLoadFrm->setContentView(new ShowLoadView);
+    }
+    // Centred across, 200 points below the middle of the main screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        showLoadFrm->move(area.x() + (area.width() - ShowLoadView::kSize.width()) / 2,
+                          area.y() + (area.height() - ShowLoadView::kSize.height()) / 2 + 200);
+    }
+    showLoadFrm->setLevel(HvNoTitleWindow::Level::Floating);
+    static_cast<ShowLoadView*>(showLoadFrm->contentView())->setAnt(true);
+    showLoadFrm->show();
+    showLoadFrm->raise();
+}
+
+void KxAction::hideLoadViewPro() {
+    // A worker's transfer ends by asking for this: it is done on the main thread.
+    onMainThread([] {
+        if (!showLoadFrm)
+            return;
+        static_cast<ShowLoadView*>(showLoadFrm->contentView())->setAnt(false);
+        showLoadFrm->hide();
+    });
+}
+
+void KxWidgets::install() {
+    KxAction::setLoadViewHandler([] { onMainThread([] { KxAction::showLoadViewPro(); }); });
+    KxAction::setMacroMenuListHandler([](HvTreeNode& node) {
+        KxAction::refreshMenuListData(&macroMenuList,
+                                      macroMenuList ? macroMenuList->delegate() : nullptr, &node,
+                                      macroMenuList ? macroMenuList->menuWidth() : 141);
+    });
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QRect>
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+// The layout of a picture-drawn view: its size and the frame, kind and drawn label of every
+// control, plus the view's fixed texts and panels. One layout per view is read both by the
+// artwork program (kx-draw-views draws each control at its frame, in each state) and by the view
+// (its controls are placed at the same frames and cut from those pictures), so a picture and its
+// hit area cannot drift apart. Frames are in points, top-left origin.
+namespace KxLayout {
+
+enum class Kind {
+    Button,      // a push button with a label and/or an icon
+    IconButton,  // a small square button with an icon only
+    CheckBox,    // a box and its label; checked in the selected state
+    RadioItem,   // an item of a radio group, a dot and its label; set in the selected state
+    Tab,         // an item of a radio group drawn as a segment; lit in the selected state
+    ListButton,  // a button that opens a menu list; the title is drawn by the view
+    Slider,      // a track; the knob is a picture of its own
+    FillSlider,  // a track whose hover picture is the filled bar (bar style 2)
+    NumberField, // a sunken field; the number is drawn by the view
+    TextField,   // the same for text
+    Label,       // a place for text the view draws (no picture)
+    MouseButton, // a mouse button with pictures of its own (shaped, see Shape)
+    Selector,    // a place whose selected picture is a picture of its own
+    Table,       // a list the view fills (the macro steps)
+    Picture,     // a place for a picture the view shows
+};
+
+// Which drawn mouse button a MouseButton is.
+enum class Shape { None, LeftButton, RightButton, Wheel, SideFront, SideBack };
+
+struct Control {
+    std::string_view name; // the view's member ("okBtn"); pictures of their own use `picture`
+    int tag = 0;           // the control's tag, 0 when it has none
+    Kind kind = Kind::Button;
+    QRect frame;
+    std::string_view label = {};   // drawn into the artwork
+    std::string_view icon = {};    // glyph drawn into the artwork ("close", "help", ...)
+    std::string_view picture = {}; // own pictures' base name (mouse buttons, selectors)
+    Shape shape = Shape::None;
+};
+
+enum class DecorKind {
+    Title,   // the view's title, large
+    Caption, // a small caption over a group of controls
+    Text,    // a line of body text
+    Panel,   // a sunken panel behind controls
+    Mouse,   // the drawing of the mouse seen from above, filling the frame
+    MouseMini,
+};
+
+struct Decoration {
+    DecorKind kind = DecorKind::Text;
+    QRect frame;
+    std::string_view text = {};
+};
+
+// The knob pictures of the sliders, drawn at these sizes ("Slider1.png" for the DPI stage,
+// "Slider2.png" for the speeds); a slider's track runs from half a knob in at each end.
+inline constexpr QSize kSlider1Size{14, 24};
+inline constexpr QSize kSlider2Size{12, 22};
+// The marker on the selected mouse button and the pictures of the function types.
+inline constexpr QSize kSelectedSize{20, 20};
+inline constexpr QSize kFunctionTypeSize{48, 48};
+// The icons of the macro steps.
+inline constexpr QSize kStepIconSize{16, 16};
+
+struct View {
+    std::string_view name; // picture base: "<name>_Normal.png", "_Over", "_Down", ...
+    QSize size;
+    std::span<const Control> controls;
+    std::span<const Decoration> decorations;
+    bool hasActive = false; // held states: a "<name>_Active.png" picture
+    int dragHeight = 60;    // the strip at the top that moves the window
+};
+
+// The control of that name; a view's layout always has the controls its code asks for, so a
+// missing one is a programming error caught by the tests.
+constexpr const Control* find(const View& view, std::string_view name) {
+    for (const Control& control : view.controls)
+        if (control.name == name)
+            return &control;
+    return nullptr;
+}
+constexpr QRect frame(const View& view, std::string_view name) {
+    const Control* control = find(view, name);
+    return control ? control->frame : QRect();
+}
+
+} // namespace KxLayout

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+
+#include <string_view>
+
+// The picture pop-ups: each picture carries its message and leaves its buttons' places to the
+// buttons drawn at these origins (top-left corners, from the dialog's top-left corner).
+namespace PopupLayout {
+
+inline constexpr QSize kSize{380, 190};
+inline constexpr QSize kButtonSize{92, 26};
+inline constexpr QPoint kOkOrigin{90, 144}; // beside Cancel
+inline constexpr QPoint kCancelOrigin{198, 144};
+inline constexpr QPoint kOkAloneOrigin{144, 144}; // a pop-up with OK only
+inline constexpr int kDragHeight = 50;
+
+struct Popup {
+    std::string_view name; // "<name>_Normal.png", "_Over", "_Down"
+    std::string_view title;
+    std::string_view message;
+    bool withCancel;
+
+    constexpr QPoint okOrigin() const { return withCancel ? kOkOrigin : kOkAloneOrigin; }
+    // (0, 0): no Cancel button.
+    constexpr QPoint cancelOrigin() const { return withCancel ? kCancelOrigin : QPoint(0, 0); }
+};
+
+inline constexpr Popup kPopups[] = {
+    {"WarningNeedSave", "Unsaved changes",
+     "This profile has changes that are not written to the mouse yet. OK goes on with what you "
+     "asked for; Cancel goes back to the profile as it is.",
+     true},
+    {"WarningNoDevice", "Mouse not connected",
+     "The Kestrix mouse is not connected, or it was unplugged. OK closes the window; it opens "
+     "again when the mouse is back.",
+     false},
+    {"WarningNeedLeft", "One button must stay the left click",
+     "This is the only button that does the left click, so it cannot be given another "
+     "function. OK goes back and leaves it as it is.",
+     false},
+    {"WarningReset", "Reset this profile?",
+     "Every button and setting of this profile goes back to its default and is written to the "
+     "mouse. OK resets it; Cancel leaves it as it is.",
+     true},
+};
+
+constexpr const Popup* find(std::string_view name) {
+    for (const Popup& popup : kPopups)
+        if (popup.name == name)
+            return &popup;
+    return nullptr;
+}
+
+} // namespace PopupLayout

@@ -1,0 +1,61 @@
+#include "PopDialogView.h"
+
+#include "HvButton.h"
+#include "HvModal.h"
+#include "KxAction.h"
+
+#include <QKeyEvent>
+
+PopDialogView::PopDialogView(const QRect& frame, const QString& imageName, bool isChoose,
+                             QWidget* parent)
+    : RirImageView(frame, parent), imageNameStr_(imageName), isChoose_(isChoose) {
+    // "<name>_Normal.png" serves as the disabled picture too.
+    const QImage normal =
+        getImageByName(imageName, QStringLiteral("Normal"), QStringLiteral("png"));
+    setBgImage(normal);
+    setImages(getImageByName(imageName, QStringLiteral("Over"), QStringLiteral("png")),
+              getImageByName(imageName, QStringLiteral("Down"), QStringLiteral("png")), normal);
+    setFocusPolicy(Qt::StrongFocus);
+    init();
+}
+
+void PopDialogView::addButtons(const QPoint& okOrigin, const QPoint& cancelOrigin) {
+    okBtn_ = KxAction::AddButton(QRect(okOrigin, kButtonSize), nullptr, nullptr, this);
+    okBtn_->setTag(kOkTag);
+    okBtn_->setAccessibleName(QStringLiteral("OK"));
+    if (isChoose_) {
+        cancelBtn_ = KxAction::AddButton(QRect(cancelOrigin, kButtonSize), nullptr, nullptr, this);
+        cancelBtn_->setTag(kCancelTag);
+        cancelBtn_->setAccessibleName(QStringLiteral("Cancel"));
+    }
+    okBtn_->setFocus(Qt::OtherFocusReason);
+}
+
+void PopDialogView::buttonAction(QObject* sender) {
+    const auto* button = qobject_cast<HvButton*>(sender);
+    if (!button)
+        return;
+    if (button->tag() == kOkTag)
+        end(1);
+    else if (button->tag() == kCancelTag)
+        end(0);
+}
+
+void PopDialogView::end(int code) {
+    HvModal::stopModal(window(), code);
+}
+
+void PopDialogView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter on a focused Cancel is Cancel; anywhere else it is OK.
+        end(cancelBtn_ && cancelBtn_->hasFocus() ? 0 : 1);
+        return;
+    case Qt::Key_Escape:
+        end(isChoose_ ? 0 : 1);
+        return;
+    default:
+        RirImageView::keyPressEvent(event);
+    }
+}

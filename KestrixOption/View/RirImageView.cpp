@@ -1,0 +1,111 @@
+#include "RirImageView.h"
+
+#include "KxPictures.h"
+
+#include <QEvent>
+#include <QPainter>
+
+RirImageView::RirImageView(const QRect& frame, QWidget* parent) : QWidget(parent) {
+    setGeometry(frame);
+    frmHeight_ = frame.height();
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+RirImageView::~RirImageView() {
+    if (!deallocated_) {
+        deallocated_ = true;
+        deallocData();
+    }
+}
+
+void RirImageView::init() {
+    initData();
+    initControls();
+    refreshData();
+}
+
+qreal RirImageView::pictureRatio() const {
+    return KxPictures::ratioFor(this);
+}
+
+QImage RirImageView::pictureNamed(const QString& fileName) const {
+    return KxPictures::load(fileName, pictureRatio());
+}
+
+QImage RirImageView::getImageByName(const QString& base, const QString& state,
+                                    const QString& ext) const {
+    return pictureNamed(QStringLiteral("%1_%2.%3").arg(base, state, ext));
+}
+
+void RirImageView::setImageByName(const QString& name) {
+    if (name.isEmpty())
+        return;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString ext = dot < 0 ? QString() : name.mid(dot + 1);
+    const qsizetype underscore = name.indexOf(QLatin1Char('_'));
+    const QString base =
+        underscore >= 0 ? name.left(underscore) : name.left(dot < 0 ? name.size() : dot);
+    const auto stateName = [&](const char* state) {
+        return QStringLiteral("%1_%2.%3").arg(base, QLatin1String(state), ext);
+    };
+    KxPictures::preload(
+        {name, stateName("Over"), stateName("Down"), stateName("Disable"), stateName("Active")},
+        pictureRatio());
+    bgImage_ = pictureNamed(name);
+    overImage_ = getImageByName(base, QStringLiteral("Over"), ext);
+    downImage_ = getImageByName(base, QStringLiteral("Down"), ext);
+    disableImage_ = getImageByName(base, QStringLiteral("Disable"), ext);
+    activeImage_ = getImageByName(base, QStringLiteral("Active"), ext);
+    update();
+}
+
+void RirImageView::setBgImage(const QImage& image) {
+    bgImage_ = image;
+    update();
+}
+
+void RirImageView::setBgColor(const QColor& colour) {
+    bgColor_ = colour;
+    update();
+}
+
+void RirImageView::setImages(const QImage& over, const QImage& down, const QImage& disable,
+                             const QImage& active) {
+    overImage_ = over;
+    downImage_ = down;
+    disableImage_ = disable;
+    activeImage_ = active;
+}
+
+void RirImageView::buttonAction(QObject*) {}
+
+void RirImageView::onNumTextChange(QObject*) {}
+
+void RirImageView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), bgColor_);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (!bgImage_.isNull())
+        painter.drawImage(QRectF(QPointF(0, 0), bgImage_.deviceIndependentSize()), bgImage_);
+}
+
+bool RirImageView::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ParentChange:
+        if (parentWidget() && !inParent_) {
+            inParent_ = true;
+            initNotify();
+        }
+        break;
+    case QEvent::ParentAboutToChange:
+        if (inParent_) {
+            inParent_ = false;
+            deallocNotify();
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+class HvButton;
+
+// Base of every picture-drawn view. The view's background picture holds its whole artwork; its
+// hover, pressed, disabled and (optional) selected pictures show every control in that state, and
+// the controls made by the KxAction factories cut their own pictures from these at their frames.
+//
+// Creation runs the hooks initData, initControls, refreshData in this order (from init(), which
+// the derived view's constructor calls when its members exist). Entering a parent runs
+// initNotify; leaving it runs deallocNotify; destruction runs deallocData. Every control's action
+// reaches buttonAction with the control as sender (its tag tells which).
+class RirImageView : public QWidget {
+    Q_OBJECT
+public:
+    explicit RirImageView(const QRect& frame, QWidget* parent = nullptr);
+    ~RirImageView() override;
+
+    // The picture naming scheme: n itself; then "<base>_Over.<ext>", "_Down", "_Disable",
+    // "_Active", where base is n before its first "_" (or n less its extension) and ext is n's
+    // extension. A picture that does not exist is none; an empty name changes nothing.
+    void setImageByName(const QString& name);
+    // "<base>_<state>.<ext>" from the program's pictures, the @2x variant on a screen that wants
+    // it; none when it does not exist.
+    QImage getImageByName(const QString& base, const QString& state, const QString& ext) const;
+    // A picture of the program by file name ("Selected.png"), at this view's density.
+    QImage pictureNamed(const QString& fileName) const;
+
+    const QImage& bgImage() const { return bgImage_; }
+    const QImage& overImage() const { return overImage_; }
+    const QImage& downImage() const { return downImage_; }
+    const QImage& disableImage() const { return disableImage_; }
+    const QImage& activeImage() const { return activeImage_; }
+    void setBgImage(const QImage& image);
+    // The four state pictures at once (a view whose pictures do not follow the naming scheme).
+    void setImages(const QImage& over, const QImage& down, const QImage& disable,
+                   const QImage& active = QImage());
+    QColor bgColor() const { return bgColor_; }
+    void setBgColor(const QColor& colour);
+    int frmHeight() const { return frmHeight_; }
+
+    // The device pixel ratio the pictures are loaded for: 2 on a screen above 1, else 1.
+    qreal pictureRatio() const;
+
+    // The hooks; all empty here.
+    virtual void initData() {}
+    virtual void initControls() {}
+    virtual void refreshData() {}
+    virtual void initNotify() {}
+    virtual void deallocNotify() {}
+    virtual void saveData() {}
+    virtual void fillSettingData() {}
+    virtual void saveSettingData() {}
+    virtual void resetSettingData() {}
+    virtual void deallocData() {}
+    virtual void buttonAction(QObject* sender);
+    // A number field made by AddNumTextField committed a value.
+    virtual void onNumTextChange(QObject* sender);
+
+protected:
+    // Runs initData, initControls and refreshData; the derived constructor calls it.
+    void init();
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    QImage bgImage_, overImage_, downImage_, disableImage_, activeImage_;
+    QColor bgColor_ = Qt::transparent;
+    int frmHeight_ = 0;
+    bool inParent_ = false;
+    bool deallocated_ = false;
+};
