@@ -1,0 +1,233 @@
+// Renders every window of the configuration program offscreen, through the real widgets, into
+// PNG files a person can look at:
+//
+//   kx-screenshots [--suffix @2x] <output folder>
+//
+// One file per view or pop-up and state (MainView_Over.png, WarningReset.png,
+// WarningReset_Down.png, ...), the loading window, a message box and a menu list, then
+// contact-sheet.png with all of them. Run with QT_SCALE_FACTOR=2 and --suffix @2x for the
+// high-density pictures.
+#include "HvButton.h"
+#include "HvMenuData.h"
+#include "HvMenulist.h"
+#include "HvMessageBox.h"
+#include "HvNoTitleWindow.h"
+#include "HvProgressBar.h"
+#include "HvTreeNode.h"
+#include "KxLayouts.h"
+#include "KxWidgetGlobals.h"
+#include "LayoutPreview.h"
+#include "PopDialogView.h"
+#include "ShowLoadView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEnterEvent>
+#include <QListWidget>
+#include <QLoggingCategory>
+#include <QPainter>
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace {
+
+struct Shot {
+    QString name;
+    QPixmap pixmap;
+};
+
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), qsizetype(view.size()));
+}
+
+enum class State { Normal, Over, Down, Disable, Active };
+const char* stateName(State state) {
+    switch (state) {
+    case State::Normal:
+        return "Normal";
+    case State::Over:
+        return "Over";
+    case State::Down:
+        return "Down";
+    case State::Disable:
+        return "Disable";
+    case State::Active:
+        return "Active";
+    }
+    return "";
+}
+
+// Puts every control of a view into a state, the way a pointer or the program would.
+void apply(QWidget* view, State state) {
+    const auto buttons = view->findChildren<HvButton*>();
+    switch (state) {
+    case State::Normal:
+        break;
+    case State::Over:
+        for (HvButton* button : buttons) {
+            QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+            QApplication::sendEvent(button, &enter);
+        }
+        for (HvProgressBar* bar : view->findChildren<HvProgressBar*>()) {
+            QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+            QApplication::sendEvent(bar, &enter);
+        }
+        break;
+    case State::Down:
+        for (HvButton* button : buttons)
+            button->setDown(true);
+        break;
+    case State::Disable:
+        view->setEnabled(false);
+        break;
+    case State::Active:
+        for (HvButton* button : buttons)
+            if (button->isCheckable())
+                button->setChecked(true);
+        break;
+    }
+}
+
+QPixmap grab(QWidget* widget) {
+    widget->show();
+    QApplication::processEvents();
+    return widget->grab();
+}
+
+void shootViews(std::vector<Shot>& shots) {
+    for (const KxLayout::View* layout : KxLayout::kViews) {
+        std::vector<State> states{State::Normal, State::Over, State::Down, State::Disable};
+        if (layout->hasActive)
+            states.push_back(State::Active);
+        for (const State state : states) {
+            HvNoTitleWindow window(QRect(QPoint(0, 0), layout->size));
+            auto* preview = new LayoutPreview(*layout);
+            window.setContentView(preview);
+            window.show();
+            apply(preview, state);
+            shots.push_back(
+                {text(layout->name) + QLatin1Char('_') + QLatin1String(stateName(state)),
+                 grab(&window)});
+        }
+    }
+}
+
+void shootPopups(std::vector<Shot>& shots) {
+    for (const auto& popup : PopupLayout::kPopups) {
+        for (const State state : {State::Normal, State::Over, State::Down}) {
+            HvNoTitleWindow window(QRect(QPoint(0, 0), PopupLayout::kSize));
+            auto* view = new PopDialogView(QRect(QPoint(0, 0), PopupLayout::kSize),
+                                           text(popup.name), popup.withCancel);
+            window.setContentView(view);
+            view->addButtons(popup.okOrigin(), popup.cancelOrigin());
+            window.show();
+            apply(view, state);
+            shots.push_back(
+                {text(popup.name) + (state == State::Normal
+                                         ? QString()
+                                         : QLatin1Char('_') + QLatin1String(stateName(state))),
+                 grab(&window)});
+        }
+    }
+}
+
+void shootOthers(std::vector<Shot>& shots) {
+    {
+        HvNoTitleWindow window(QRect(QPoint(0, 0), ShowLoadView::kSize));
+        auto* view = new ShowLoadView;
+        window.setContentView(view);
+        view->setAnt(true);
+        shots.push_back({QStringLiteral("Loading"), grab(&window)});
+    }
+    {
+        HvMessageBox box(QStringLiteral("Are you sure you want to Clear Commands?"), true);
+        shots.push_back({QStringLiteral("MessageBox"), grab(&box)});
+    }
+    {
+        auto root = HvTreeNode::makeRoot();
+        const char* titles[] = {
+            "Mouse", "Left click", "Right click", "Middle click", "Double click", "Keys", "A",
+            "B",     "C"};
+        for (const char* title : titles) {
+            auto data = std::make_shared<HvMenuData>();
+            data->setTitleStr(QLatin1String(title));
+            data->setType(QByteArray(title) == "Mouse" || QByteArray(title) == "Keys" ? 2 : 0);
+            HvTreeNode::initWithData(data, *root);
+        }
+        HvMenulist list(root.get());
+        list.setMenuWidth(146);
+        list.showAt(QPoint(0, 0));
+        list.listWidget()->setCurrentRow(2);
+        shots.push_back({QStringLiteral("MenuList"), grab(&list)});
+    }
+}
+
+QImage contactSheet(const std::vector<Shot>& shots) {
+    constexpr int kCell = 300, kLabel = 22, kColumns = 5, kGap = 14;
+    const int rows = int((shots.size() + kColumns - 1) / kColumns);
+    QImage sheet(kColumns * (kCell + kGap) + kGap, rows * (kCell + kLabel + kGap) + kGap,
+                 QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(QColor(0x30, 0x32, 0x36));
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    QFont font = QApplication::font();
+    font.setPixelSize(12);
+    painter.setFont(font);
+    for (size_t i = 0; i < shots.size(); ++i) {
+        const int x = kGap + int(i % kColumns) * (kCell + kGap);
+        const int y = kGap + int(i / kColumns) * (kCell + kLabel + kGap);
+        const QSize size = shots[i].pixmap.deviceIndependentSize().toSize().scaled(
+            kCell, kCell, Qt::KeepAspectRatio);
+        painter.drawPixmap(QRect(QPoint(x + (kCell - size.width()) / 2, y), size), shots[i].pixmap);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(x, y + kCell + 2, kCell, kLabel), Qt::AlignCenter, shots[i].name);
+    }
+    return sheet;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform's notes (no raise, no keyboard grab) say nothing about the windows.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));
+    QApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    QString suffix;
+    if (args.size() >= 2 && args[0] == QLatin1String("--suffix")) {
+        suffix = args[1];
+        args = args.mid(2);
+    }
+    if (args.size() != 1) {
+        std::fprintf(stderr, "usage: kx-screenshots [--suffix @2x] <output folder>\n");
+        return 2;
+    }
+    const QDir out(args[0]);
+    if (!QDir().mkpath(out.path())) {
+        std::fprintf(stderr, "kx-screenshots: %s cannot be made\n", qPrintable(out.path()));
+        return 1;
+    }
+    KxWidgets::install();
+    std::vector<Shot> shots;
+    shootViews(shots);
+    shootPopups(shots);
+    shootOthers(shots);
+    for (const Shot& shot : shots) {
+        const QString path = out.filePath(shot.name + suffix + QStringLiteral(".png"));
+        if (!shot.pixmap.save(path, "PNG")) {
+            std::fprintf(stderr, "kx-screenshots: %s could not be written\n", qPrintable(path));
+            return 1;
+        }
+    }
+    const QString sheet =
+        out.filePath(QStringLiteral("contact-sheet") + suffix + QStringLiteral(".png"));
+    if (!contactSheet(shots).save(sheet, "PNG")) {
+        std::fprintf(stderr, "kx-screenshots: %s could not be written\n", qPrintable(sheet));
+        return 1;
+    }
+    std::printf("%zu screenshots and the contact sheet in %s\n", shots.size(),
+                qPrintable(out.path()));
+    return 0;
+}
