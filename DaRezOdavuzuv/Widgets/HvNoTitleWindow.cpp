@@ -1,5 +1,6 @@
 #include "HvNoTitleWindow.h"
 
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QWindow>
@@ -115,4 +116,9 @@ void HvNoTitleWindow::resizeEvent(QResizeEvent* event) {
     if (contentView_)
         contentView_->setGeometry(rect());
     QWidget::resizeEvent(event);
+}
+
+void HvNoTitleWindow::closeEvent(QCloseEvent* event) {
+    Q_EMIT windowWillClose(this);
+    QWidget::closeEvent(event);
 }

@@ -45,7 +45,12 @@ public:
     bool isOpaque() const { return opaque_; }
     void setOpaque(bool opaque);
 
+Q_SIGNALS:
+    // The window is about to close (close(), or the window system asked); it is still shown.
+    void windowWillClose(HvNoTitleWindow* window);
+
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

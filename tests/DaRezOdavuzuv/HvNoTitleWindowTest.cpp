@@ -52,7 +52,16 @@ TEST(HvNoTitleWindow, ContentFollowsWindowAndSurvivesClose) {
     QPointer<QWidget> second = new QWidget;
     window.setContentView(second);
     EXPECT_TRUE(first.isNull());
+    // The owner hears of the close while the window still shows, then it hides.
+    bool shownWhenTold = false;
+    int told = 0;
+    QObject::connect(&window, &HvNoTitleWindow::windowWillClose, [&](HvNoTitleWindow* closing) {
+        shownWhenTold = closing == &window && closing->isVisible();
+        ++told;
+    });
     window.close();
+    EXPECT_EQ(told, 1);
+    EXPECT_TRUE(shownWhenTold);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.contentView(), second.data());
 }
