@@ -24,6 +24,7 @@
 
 HvMenulist* macroMenuList = nullptr;
 HvNoTitleWindow* showLoadFrm = nullptr;
+bool isNeedSave = false;
 
 namespace {
 

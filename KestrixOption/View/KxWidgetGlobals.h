@@ -10,6 +10,10 @@ class HvNoTitleWindow;
 extern HvMenulist* macroMenuList;
 // The loading window, made by the first showLoadViewPro and kept.
 extern HvNoTitleWindow* showLoadFrm;
+// The working copy of the selected profile has changes not yet written to the mouse: set by
+// every reassignment of a button (the function dialogs' OK among them), cleared by Apply and by
+// a profile switch; the main window enables Apply and OK by it.
+extern bool isNeedSave;
 
 namespace KxWidgets {
 // Registers the widgets with the core: the loading window as the transfers' load view, and

@@ -119,7 +119,7 @@ TEST(KxViews, TheNamingSchemeFindsEachStateOfAView) {
     EXPECT_FALSE(macro.activeImage().isNull());
     auto* ok = qobject_cast<HvButton*>(macro.control("okBtn"));
     ASSERT_TRUE(ok);
-    const QRect frame = TKeyViewLayout::kView.controls[5].frame;
+    const QRect frame = KxLayout::frame(TKeyViewLayout::kView, "okBtn");
     EXPECT_EQ(ok->geometry(), frame) << "placed at its layout frame";
     EXPECT_EQ(ok->normalImage(), KxAction::GetImageFromRect(macro.bgImage(), frame));
 }

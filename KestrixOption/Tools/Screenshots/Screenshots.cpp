@@ -4,7 +4,8 @@
 //   kx-screenshots [--suffix @2x] <output folder>
 //
 // One file per view or pop-up and state (MainView_Over.png, WarningReset.png,
-// WarningReset_Down.png, ...), the loading window, a message box and a menu list, then
+// WarningReset_Down.png, ...), the working dialogs (SingleKeyView_Dialog.png, ...), the loading
+// window, a message box and a menu list, then
 // contact-sheet.png with all of them. Run with QT_SCALE_FACTOR=2 and --suffix @2x for the
 // high-density pictures.
 #include "HvButton.h"
@@ -14,11 +15,17 @@
 #include "HvNoTitleWindow.h"
 #include "HvProgressBar.h"
 #include "HvTreeNode.h"
+#include "KxGlobals.h"
 #include "KxLayouts.h"
 #include "KxWidgetGlobals.h"
 #include "LayoutPreview.h"
+#include "MacroInfo.h"
+#include "MenuInfo.h"
 #include "PopDialogView.h"
 #include "ShowLoadView.h"
+#include "SingleKeyView.h"
+#include "TkeyRepeatView.h"
+#include "TkeyView.h"
 
 #include <QApplication>
 #include <QDir>
@@ -132,6 +139,50 @@ void shootPopups(std::vector<Shot>& shots) {
     }
 }
 
+// The function dialogs as a person meets them, over a small menu and macro library of their own
+// (the user's files are not read).
+void shootDialogs(std::vector<Shot>& shots) {
+    singleMenuNode = HvTreeNode::makeRoot();
+    for (const char* title : {"Left Click", "Right Click", "Back"}) {
+        auto entry = std::make_shared<MenuInfo>();
+        entry->setTitleStr(QLatin1String(title));
+        HvTreeNode::initWithData(entry, *singleMenuNode);
+    }
+    auto macro = std::make_shared<MacroInfo>();
+    macro->setMacroId(1);
+    macro->setNameStr(QStringLiteral("Quick reload"));
+    macroListArrs = {macro};
+    {
+        HvNoTitleWindow window(QRect(QPoint(0, 0), SingleKeyViewLayout::kView.size));
+        auto* view = new SingleKeyView;
+        window.setContentView(view);
+        view->onMenulistSelected(view->comMenuList(), singleMenuNode->children()[2].get());
+        shots.push_back({QStringLiteral("SingleKeyView_Dialog"), grab(&window)});
+    }
+    {
+        HvNoTitleWindow window(QRect(QPoint(0, 0), TKeyViewLayout::kView.size));
+        auto* view = new TkeyView;
+        window.setContentView(view);
+        _BTN_INFO assigned{};
+        assigned.FuncID = 6;
+        assigned.MacroID = 1;
+        assigned.KeyBit[0] = TkeyView::kRepeatCount;
+        assigned.KeyBit[1] = 12;
+        view->setTmpBtnInfo(assigned);
+        shots.push_back({QStringLiteral("TKeyView_Dialog"), grab(&window)});
+    }
+    {
+        HvNoTitleWindow window(QRect(QPoint(0, 0), TKeyRepeatViewLayout::kView.size));
+        auto* view = new TkeyRepeatView;
+        window.setContentView(view);
+        view->setRepeatCount(1000); // above what the mouse holds: the note shows
+        view->makeTxtFirstRes();
+        shots.push_back({QStringLiteral("TKeyRepeatView_Dialog"), grab(&window)});
+    }
+    macroListArrs.clear();
+    singleMenuNode.reset();
+}
+
 void shootOthers(std::vector<Shot>& shots) {
     {
         HvNoTitleWindow window(QRect(QPoint(0, 0), ShowLoadView::kSize));
@@ -213,6 +264,7 @@ int main(int argc, char** argv) {
     std::vector<Shot> shots;
     shootViews(shots);
     shootPopups(shots);
+    shootDialogs(shots);
     shootOthers(shots);
     for (const Shot& shot : shots) {
         const QString path = out.filePath(shot.name + suffix + QStringLiteral(".png"));

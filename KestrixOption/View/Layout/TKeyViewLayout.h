@@ -11,6 +11,8 @@ inline constexpr Control kControls[] = {
     {"selMacroBtn", 5250, Kind::ListButton, QRect(30, 83, 147, 23)},
     {"onceChk", 5251, Kind::RadioItem, QRect(28, 152, 69, 24), "Once"},
     {"multTimesChk", 5252, Kind::RadioItem, QRect(28, 182, 127, 23), "Repeat count"},
+    // Beside the repeat item: how many times the mouse will run the macro.
+    {"countLbl", 0, Kind::Label, QRect(160, 182, 100, 23)},
     {"holdChk", 5253, Kind::RadioItem, QRect(28, 213, 156, 23), "While held"},
     {"untilPreChk", 5254, Kind::RadioItem, QRect(28, 242, 184, 23), "Until pressed again"},
     {"okBtn", 5255, Kind::Button, QRect(45, 280, 92, 26), "OK"},

@@ -1,0 +1,95 @@
+#include "SingleKeyView.h"
+
+#include "DialogKeys.h"
+#include "HvButton.h"
+#include "HvTreeNode.h"
+#include "KxAction.h"
+#include "KxGlobals.h"
+#include "KxWidgetGlobals.h"
+#include "MenuInfo.h"
+#include "SingleKeyViewLayout.h"
+
+using SingleKeyViewLayout::kView;
+
+SingleKeyView::SingleKeyView(QWidget* parent)
+    : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+    setImageByName(QStringLiteral("SingleKeyView_Normal.png"));
+    init();
+    new DialogKeys(
+        this, [this] { ok(); }, [this] { window()->close(); }, cancelBtn_);
+}
+
+SingleKeyView::~SingleKeyView() {
+    delete comMenuList_;
+}
+
+void SingleKeyView::initControls() {
+    selComBtn_ = KxAction::AddButton(KxLayout::frame(kView, "selComBtn"), nullptr, nullptr, this);
+    selComBtn_->setTag(kSelComTag);
+    KxAction::setBtnAtr(selComBtn_);
+    selComBtn_->setRightPad(18);
+    selComBtn_->setAccessibleName(QStringLiteral("Function"));
+    selComBtn_->setText(QStringLiteral("Choose a function"));
+
+    okBtn_ = KxAction::AddButton(KxLayout::frame(kView, "okBtn"), nullptr, nullptr, this);
+    okBtn_->setTag(kOkTag);
+    okBtn_->setAccessibleName(QStringLiteral("OK"));
+    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), nullptr, nullptr, this);
+    cancelBtn_->setTag(kCancelTag);
+    cancelBtn_->setAccessibleName(QStringLiteral("Cancel"));
+}
+
+void SingleKeyView::refreshData() {
+    KxAction::refreshMenuListData(&comMenuList_, this, singleMenuNode.get(), kListWidth);
+}
+
+void SingleKeyView::onMenulistSelected(HvMenulist* list, HvTreeNode* node) {
+    if (list != comMenuList_ || !node)
+        return;
+    auto entry = std::dynamic_pointer_cast<MenuInfo>(node->nodeData());
+    if (!entry)
+        return;
+    selMenuData_ = std::move(entry);
+    selComBtn_->setText(selMenuData_->titleStr());
+}
+
+void SingleKeyView::buttonAction(QObject* sender) {
+    const auto* button = qobject_cast<HvButton*>(sender);
+    if (!button)
+        return;
+    switch (button->tag()) {
+    case kSelComTag:
+        KxAction::showMenulistWithBtn(selComBtn_, comMenuList_);
+        break;
+    case kOkTag:
+        ok();
+        break;
+    case kCancelTag:
+        window()->close();
+        break;
+    default:
+        break;
+    }
+}
+
+void SingleKeyView::ok() {
+    if (!selMenuData_) {
+        selComBtn_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    isNeedSave = true;
+    saveData();
+    window()->close();
+}
+
+void SingleKeyView::saveData() {
+    if (!selMenuData_)
+        return;
+    tmpBtnInfo_.btnType = 1;
+    tmpBtnInfo_.FuncID = uint32_t(selMenuData_->functionID());
+    tmpBtnInfo_.FuncTableId = uint32_t(selMenuData_->functionTableID());
+    tmpBtnInfo_.KeyBit[0] = uint32_t(selMenuData_->KeyBit1());
+    tmpBtnInfo_.KeyBit[1] = uint32_t(selMenuData_->KeyBit2());
+    tmpBtnInfo_.KeyBit[2] = uint32_t(selMenuData_->KeyBit3());
+    tmpBtnInfo_.KeyBit[3] = uint32_t(selMenuData_->KeyBit4());
+}

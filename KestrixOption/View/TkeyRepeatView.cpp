@@ -1,0 +1,83 @@
+#include "TkeyRepeatView.h"
+
+#include "DialogKeys.h"
+#include "HvButton.h"
+#include "HvModal.h"
+#include "HvNumberTextField.h"
+#include "KxAction.h"
+#include "TKeyRepeatViewLayout.h"
+
+using TKeyRepeatViewLayout::kView;
+
+TkeyRepeatView::TkeyRepeatView(QWidget* parent)
+    : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+    setImageByName(QStringLiteral("TKeyRepeatView_Normal.png"));
+    init();
+    new DialogKeys(
+        this, [this] { ok(); }, [this] { end(0); }, cancelBtn_);
+}
+
+void TkeyRepeatView::initControls() {
+    countTxt_ = KxAction::AddNumTextField(KxLayout::frame(kView, "countTxt"), this, kMaxCount,
+                                          kMinCount, 4, false);
+    countTxt_->setAlignment(Qt::AlignCenter);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(15);
+    countTxt_->setFont(arial);
+    countTxt_->setAccessibleName(QStringLiteral("Times to run the macro"));
+    connect(countTxt_, &HvTextField::textChanged, this, &TkeyRepeatView::showLimit);
+
+    limitTxt_ = KxAction::AddLabTextField(KxLayout::frame(kView, "limitTxt"), this);
+    QFont small = font();
+    small.setPixelSize(10);
+    limitTxt_->setFont(small);
+    // The accent's hue, light enough to read on the dark window.
+    const QColor accent = HvButton::accentColor();
+    limitTxt_->setTextColor(QColor::fromHsl(accent.hslHue(), 190, 150));
+    limitTxt_->setFocusPolicy(Qt::NoFocus);
+    limitTxt_->setText(
+        QStringLiteral("The mouse repeats a macro at most %1 times").arg(kMouseMaxCount));
+    limitTxt_->setCursorPosition(0);
+    limitTxt_->hide();
+
+    okBtn_ = KxAction::AddButton(KxLayout::frame(kView, "okBtn"), nullptr, nullptr, this);
+    okBtn_->setTag(kOkTag);
+    okBtn_->setAccessibleName(QStringLiteral("OK"));
+    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), nullptr, nullptr, this);
+    cancelBtn_->setTag(kCancelTag);
+    cancelBtn_->setAccessibleName(QStringLiteral("Cancel"));
+}
+
+void TkeyRepeatView::makeTxtFirstRes() {
+    countTxt_->setIntValue(repeatCount_ == 0 ? 1 : repeatCount_);
+    countTxt_->setFocus(Qt::OtherFocusReason);
+    // The whole number is selected, so typing replaces it.
+    countTxt_->selectAll();
+}
+
+// Said while the count is typed, not after the mouse has quietly run fewer.
+void TkeyRepeatView::showLimit(const QString& text) {
+    bool isNumber = false;
+    const int typed = text.toInt(&isNumber);
+    limitTxt_->setVisible(isNumber && typed > kMouseMaxCount);
+}
+
+void TkeyRepeatView::buttonAction(QObject* sender) {
+    const auto* button = qobject_cast<HvButton*>(sender);
+    if (!button)
+        return;
+    if (button->tag() == kOkTag)
+        ok();
+    else if (button->tag() == kCancelTag)
+        end(0);
+}
+
+void TkeyRepeatView::ok() {
+    countTxt_->commit(); // what was typed, brought into 1..9999
+    repeatCount_ = countTxt_->intValue();
+    end(1);
+}
+
+void TkeyRepeatView::end(int code) {
+    HvModal::stopModal(window(), code);
+}

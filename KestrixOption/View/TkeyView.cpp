@@ -1,0 +1,211 @@
+#include "TkeyView.h"
+
+#include "DialogKeys.h"
+#include "HvButton.h"
+#include "HvModal.h"
+#include "HvNoTitleWindow.h"
+#include "HvTextField.h"
+#include "HvTreeNode.h"
+#include "KxAction.h"
+#include "KxGlobals.h"
+#include "KxWidgetGlobals.h"
+#include "MacroInfo.h"
+#include "MenuInfo.h"
+#include "TKeyRepeatViewLayout.h"
+#include "TKeyViewLayout.h"
+#include "TkeyRepeatView.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+
+using TKeyViewLayout::kView;
+
+namespace {
+constexpr uint32_t kMacroFunction = 6;
+constexpr int kLoopWindowDragHeight = 50;
+} // namespace
+
+TkeyView::TkeyView(QWidget* parent) : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+    setImageByName(QStringLiteral("TKeyView_Normal.png"));
+    init();
+    new DialogKeys(
+        this, [this] { ok(); }, [this] { window()->close(); }, cancelBtn_);
+}
+
+TkeyView::~TkeyView() {
+    // The list outlives the dialog; it must not call back into it.
+    if (macroMenuList && macroMenuList->delegate() == this)
+        macroMenuList->setDelegate(nullptr);
+}
+
+void TkeyView::initControls() {
+    selMacroBtn_ =
+        KxAction::AddButton(KxLayout::frame(kView, "selMacroBtn"), nullptr, nullptr, this);
+    selMacroBtn_->setTag(kSelMacroTag);
+    KxAction::setBtnAtr(selMacroBtn_);
+    selMacroBtn_->setRightPad(18);
+    selMacroBtn_->setAccessibleName(QStringLiteral("Macro"));
+
+    macroTypeSetp_ = new HvSetpPanelObj(this);
+    const std::pair<const char*, int> items[] = {{"onceChk", kOnceTag},
+                                                 {"multTimesChk", kMultTimesTag},
+                                                 {"holdChk", kHoldTag},
+                                                 {"untilPreChk", kUntilPressedTag}};
+    for (const auto& [name, tag] : items) {
+        const KxLayout::Control* control = KxLayout::find(kView, name);
+        HvButton* item = KxAction::AddCheckBox(control->frame, nullptr, nullptr, this);
+        item->setTag(tag);
+        item->setAccessibleName(
+            QString::fromUtf8(control->label.data(), qsizetype(control->label.size())));
+        macroTypeSetp_->addItem(item);
+    }
+    macroTypeSetp_->setDelegate(this);
+
+    countLbl_ = KxAction::AddLabTextField(KxLayout::frame(kView, "countLbl"), this);
+    countLbl_->setFocusPolicy(Qt::NoFocus);
+    countLbl_->setTextColor(QColor(0xB8, 0xBC, 0xC4));
+
+    okBtn_ = KxAction::AddButton(KxLayout::frame(kView, "okBtn"), nullptr, nullptr, this);
+    okBtn_->setTag(kOkTag);
+    okBtn_->setAccessibleName(QStringLiteral("OK"));
+    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), nullptr, nullptr, this);
+    cancelBtn_->setTag(kCancelTag);
+    cancelBtn_->setAccessibleName(QStringLiteral("Cancel"));
+}
+
+void TkeyView::refreshData() {
+    KxAction::refreshMenuList();
+    KxAction::refreshMenuListData(&macroMenuList, this, macroNode.get(), kListWidth);
+    if (macroMenuList) {
+        macroMenuList->setDelegate(this);
+        macroMenuList->setMenuWidth(kListWidth);
+    }
+    setSelMacro(nullptr);
+    fillSettingData();
+}
+
+void TkeyView::fillSettingData() {
+    isFillData_ = true;
+    macroTypeSetp_->setSelectIndex(kOnce + 1);
+    isFillData_ = false;
+    showCount();
+}
+
+void TkeyView::setTmpBtnInfo(const _BTN_INFO& info) {
+    tmpBtnInfo_ = info;
+    if (info.FuncID != kMacroFunction)
+        return;
+    isFillData_ = true;
+    // A record from a file may hold anything: a mode the dialog does not offer shows as once,
+    // which is what the mouse makes of it, and the count stays within what the field accepts.
+    macroType_ = info.KeyBit[0] <= kUntilPressedAgain ? int(info.KeyBit[0]) : kOnce;
+    macroCount_ = int(std::min<uint32_t>(info.KeyBit[1], TkeyRepeatView::kMaxCount));
+    setSelMacro(KxAction::getMacroById(int32_t(info.MacroID)));
+    macroTypeSetp_->setSelectIndex(macroType_ + 1);
+    isFillData_ = false;
+    showCount();
+}
+
+void TkeyView::setSelMacro(std::shared_ptr<MacroInfo> macro) {
+    selMacroInfo_ = std::move(macro);
+    if (selMacroInfo_)
+        selMacroBtn_->setText(selMacroInfo_->nameStr());
+    else if (!macroNode || macroNode->numberOfChildren() == 0)
+        selMacroBtn_->setText(QStringLiteral("No macros yet"));
+    else
+        selMacroBtn_->setText(QStringLiteral("Choose a macro"));
+}
+
+void TkeyView::onMenulistSelected(HvMenulist* list, HvTreeNode* node) {
+    if (list != macroMenuList || !node)
+        return;
+    if (const auto entry = std::dynamic_pointer_cast<MenuInfo>(node->nodeData()))
+        if (entry->macroInfo())
+            setSelMacro(entry->macroInfo());
+}
+
+void TkeyView::onSelectIndex(int index, int, HvSetpPanelObj* sender) {
+    if (sender != macroTypeSetp_ || isFillData_)
+        return;
+    macroType_ = index - 1;
+    if (index == kRepeatCount + 1)
+        showLoopFrm();
+    showCount();
+}
+
+void TkeyView::showLoopFrm() {
+    HvNoTitleWindow window(QRect(QPoint(0, 0), TKeyRepeatViewLayout::kView.size));
+    window.setIsCanDrag(true);
+    window.setDragHeight(kLoopWindowDragHeight);
+    window.setWindowTitle(QStringLiteral("Repeat count"));
+    auto* view = new TkeyRepeatView;
+    window.setContentView(view);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.geometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.setGeometry(frame);
+    }
+    view->setRepeatCount(macroCount_);
+    view->makeTxtFirstRes();
+    if (HvModal::runModal(&window) != 0)
+        macroCount_ = view->repeatCount();
+    // The run is over; the dialog's own window takes the keyboard again.
+    QWidget* own = this->window();
+    own->raise();
+    own->activateWindow();
+}
+
+// How many times the mouse will run it: the count it can hold, or nothing when the macro does
+// not repeat by count.
+void TkeyView::showCount() {
+    if (macroType_ != kRepeatCount || macroCount_ < 1) {
+        countLbl_->clear();
+        return;
+    }
+    const int runs = std::min(macroCount_, TkeyRepeatView::kMouseMaxCount);
+    countLbl_->setText(runs == 1 ? QStringLiteral("1 time") : QStringLiteral("%1 times").arg(runs));
+}
+
+void TkeyView::buttonAction(QObject* sender) {
+    const auto* button = qobject_cast<HvButton*>(sender);
+    if (!button)
+        return;
+    switch (button->tag()) {
+    case kSelMacroTag:
+        KxAction::showMenulistWithBtn(selMacroBtn_, macroMenuList);
+        break;
+    case kOkTag:
+        ok();
+        break;
+    case kCancelTag:
+        window()->close();
+        break;
+    default:
+        break;
+    }
+}
+
+void TkeyView::ok() {
+    if (!selMacroInfo_) {
+        selMacroBtn_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    isNeedSave = true;
+    saveData();
+    window()->close();
+}
+
+void TkeyView::saveData() {
+    if (!selMacroInfo_)
+        return;
+    tmpBtnInfo_.btnType = 2;
+    tmpBtnInfo_.FuncID = kMacroFunction;
+    tmpBtnInfo_.FuncTableId = kMacroFunction;
+    tmpBtnInfo_.MacroID = uint32_t(selMacroInfo_->macroId());
+    tmpBtnInfo_.KeyBit[0] = uint32_t(macroType_);
+    if (macroType_ != kRepeatCount)
+        macroCount_ = 0;
+    tmpBtnInfo_.KeyBit[1] = uint32_t(macroCount_);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "HvMenulist.h"
+#include "HvSetpPanelObj.h"
+#include "KxRecords.h"
+#include "RirImageView.h"
+
+#include <memory>
+
+class HvButton;
+class HvTextField;
+class MacroInfo;
+
+// Gives a button a macro of the library and how it runs: once, a number of times, while the
+// button is held, or until it is pressed again. Edits a copy of the button's record; OK (only
+// with a macro picked) writes the choice into it, marks the profile changed and closes the
+// window; Cancel closes it and leaves the record as it was. Enter is OK, Escape is Cancel.
+class TkeyView : public RirImageView, public HvMenulistDelegate, public HvSetpPanelDelegate {
+    Q_OBJECT
+public:
+    static constexpr int kSelMacroTag = 5250;
+    static constexpr int kOnceTag = 5251;
+    static constexpr int kMultTimesTag = 5252;
+    static constexpr int kHoldTag = 5253;
+    static constexpr int kUntilPressedTag = 5254;
+    static constexpr int kOkTag = 5255;
+    static constexpr int kCancelTag = 5256;
+    static constexpr int kListWidth = 147;
+    // Run modes, as the record's KeyBit[0] holds them; the radio items are these plus one.
+    enum RunMode { kOnce = 0, kRepeatCount = 1, kWhileHeld = 2, kUntilPressedAgain = 3 };
+
+    explicit TkeyView(QWidget* parent = nullptr);
+    ~TkeyView() override;
+
+    const _BTN_INFO& tmpBtnInfo() const { return tmpBtnInfo_; }
+    // Takes the record to edit; a macro assigned in it is shown with its run mode and count.
+    void setTmpBtnInfo(const _BTN_INFO& info);
+
+    // The picked macro, null while none is.
+    const std::shared_ptr<MacroInfo>& selMacroInfo() const { return selMacroInfo_; }
+    void setSelMacro(std::shared_ptr<MacroInfo> macro);
+    int macroType() const { return macroType_; }
+    int macroCount() const { return macroCount_; }
+
+    HvButton* selMacroBtn() const { return selMacroBtn_; }
+    HvButton* okBtn() const { return okBtn_; }
+    HvButton* cancelBtn() const { return cancelBtn_; }
+    HvSetpPanelObj* macroTypeSetp() const { return macroTypeSetp_; }
+    // How many times the macro runs, beside the repeat item.
+    HvTextField* countLbl() const { return countLbl_; }
+
+    void initControls() override;
+    void refreshData() override;
+    void fillSettingData() override;
+    void saveData() override;
+    void buttonAction(QObject* sender) override;
+    void onMenulistSelected(HvMenulist* list, HvTreeNode* node) override;
+    void onSelectIndex(int index, int oldIndex, HvSetpPanelObj* sender) override;
+    // Asks for the repeat count in a modal window; Cancel keeps the count.
+    void showLoopFrm();
+
+private:
+    void ok();
+    void showCount();
+
+    HvButton* selMacroBtn_ = nullptr;
+    HvButton* okBtn_ = nullptr;
+    HvButton* cancelBtn_ = nullptr;
+    HvTextField* countLbl_ = nullptr;
+    HvSetpPanelObj* macroTypeSetp_ = nullptr;
+    std::shared_ptr<MacroInfo> selMacroInfo_;
+    int macroType_ = kOnce;
+    int macroCount_ = 0;
+    bool isFillData_ = false;
+    _BTN_INFO tmpBtnInfo_{};
+};

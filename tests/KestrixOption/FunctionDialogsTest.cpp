@@ -1,0 +1,446 @@
+// The button function dialogs, each in a window of its own with a record handed in and read
+// back, driven by pointer and keyboard; then what they write, through the mouse and back.
+#include "DeviceProtocolTest.h"
+#include "HvButton.h"
+#include "HvMenulist.h"
+#include "HvNoTitleWindow.h"
+#include "HvNumberTextField.h"
+#include "HvTreeNode.h"
+#include "KxWidgetGlobals.h"
+#include "SingleKeyView.h"
+#include "TkeyRepeatView.h"
+#include "TkeyView.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <cstring>
+#include <functional>
+
+namespace {
+
+std::vector<uint32_t> keyBits(const _BTN_INFO& info) {
+    return {info.KeyBit, info.KeyBit + 4};
+}
+
+bool sameRecord(const _BTN_INFO& a, const _BTN_INFO& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// A dialog in its own window, as the main window opens it; counts the window's closes.
+template <class View>
+struct Opened {
+    Opened() {
+        view = new View;
+        window.setContentView(view);
+        QObject::connect(&window, &HvNoTitleWindow::windowWillClose, [this] { ++closes; });
+        window.show();
+    }
+    HvNoTitleWindow window{QRect(0, 0, 300, 330)};
+    View* view = nullptr;
+    int closes = 0;
+};
+
+// Answers the repeat-count window from inside its modal run, once per window that opens.
+class CountWindowAnswer {
+public:
+    explicit CountWindowAnswer(std::function<void(TkeyRepeatView&)> answer)
+        : answer_(std::move(answer)) {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+        timer_.start();
+    }
+    int opened() const { return opened_; }
+
+private:
+    void look() {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<HvNoTitleWindow*>(top);
+            auto* view = window ? qobject_cast<TkeyRepeatView*>(window->contentView()) : nullptr;
+            if (!view || !window->isVisible() || view == answered_)
+                continue;
+            answered_ = view;
+            ++opened_;
+            answer_(*view);
+        }
+    }
+    std::function<void(TkeyRepeatView&)> answer_;
+    QTimer timer_;
+    QPointer<TkeyRepeatView> answered_;
+    int opened_ = 0;
+};
+
+void type(TkeyRepeatView& count, const char* text, Qt::Key end = Qt::Key_Return) {
+    QTest::keyClicks(count.countTxt(), QLatin1String(text));
+    QTest::keyClick(count.countTxt(), end);
+}
+
+// Picks a node of an open menu list by keyboard, as a person would.
+void pick(HvMenulist* list, const HvTreeNode* node) {
+    ASSERT_TRUE(list && list->isVisible()) << "the list is open";
+    const auto& children = list->node()->children();
+    const auto at = std::find_if(children.begin(), children.end(),
+                                 [node](const auto& child) { return child.get() == node; });
+    ASSERT_NE(at, children.end());
+    list->listWidget()->setCurrentRow(int(at - children.begin()));
+    QTest::keyClick(list->listWidget(), Qt::Key_Return);
+}
+
+class FunctionDialogsTest : public DeviceProtocolTest {
+protected:
+    void SetUp() override {
+        DeviceProtocolTest::SetUp();
+        static const bool installed = (KxWidgets::install(), true);
+        (void)installed;
+        isNeedSave = false;
+    }
+
+    // A record a button could hold before the dialog: a launch path and a macro id that a
+    // single function must keep, and key bits that it must replace.
+    static _BTN_INFO before() {
+        _BTN_INFO info{};
+        info.btnType = 3;
+        info.FuncID = 15;
+        info.FuncTableId = 15;
+        info.KeyBit[0] = 161;
+        info.KeyBit[3] = 9;
+        std::strcpy(info.app_path, "/usr/bin/true");
+        info.singlekey_code = 4;
+        info.MacroID = 77;
+        return info;
+    }
+
+    // The entries of the single-function menu a person can pick.
+    static std::vector<HvTreeNode*> functions() {
+        std::vector<HvTreeNode*> out;
+        for (const auto& node : singleMenuNode->children())
+            if (node->nodeData()->type() != MenuInfo::kTypeHeading)
+                out.push_back(node.get());
+        return out;
+    }
+
+    // The record the single-function dialog gives for an entry.
+    _BTN_INFO assignFunction(HvTreeNode* node, const _BTN_INFO& start) {
+        Opened<SingleKeyView> dialog;
+        dialog.view->setTmpBtnInfo(start);
+        QTest::mouseClick(dialog.view->selComBtn(), Qt::LeftButton);
+        pick(dialog.view->comMenuList(), node);
+        QTest::keyClick(dialog.view->okBtn(), Qt::Key_Return);
+        EXPECT_EQ(dialog.closes, 1);
+        return dialog.view->tmpBtnInfo();
+    }
+
+    // The record the macro dialog gives for a macro, a run mode picked with the keyboard from
+    // "once", and the count typed into the count window when the mode asks for one.
+    _BTN_INFO assignMacro(const std::shared_ptr<MacroInfo>& macro, int mode, const char* count) {
+        Opened<TkeyView> dialog;
+        dialog.view->setTmpBtnInfo(_BTN_INFO{});
+        QTest::mouseClick(dialog.view->selMacroBtn(), Qt::LeftButton);
+        pick(macroMenuList, nodeOf(*macro));
+        CountWindowAnswer answer([count](TkeyRepeatView& view) { type(view, count); });
+        for (int step = 0; step < mode; ++step)
+            QTest::keyClick(dialog.view->macroTypeSetp()->items()[size_t(step)], Qt::Key_Down);
+        QTest::keyClick(dialog.view, Qt::Key_Return);
+        EXPECT_EQ(dialog.closes, 1);
+        return dialog.view->tmpBtnInfo();
+    }
+
+    static HvTreeNode* nodeOf(const MacroInfo& macro) {
+        for (const auto& node : macroNode->children())
+            if (std::static_pointer_cast<MenuInfo>(node->nodeData())->macroInfo().get() == &macro)
+                return node.get();
+        return nullptr;
+    }
+};
+
+TEST_F(FunctionDialogsTest, SingleFunctionOkWaitsForAPickThenWritesItOverTheOldAssignment) {
+    Opened<SingleKeyView> dialog;
+    dialog.view->setTmpBtnInfo(before());
+    EXPECT_FALSE(dialog.view->selMenuData()) << "opens with nothing picked";
+
+    // OK with nothing picked: by pointer and by Enter, nothing happens.
+    QTest::mouseClick(dialog.view->okBtn(), Qt::LeftButton);
+    QTest::keyClick(dialog.view, Qt::Key_Return);
+    EXPECT_TRUE(dialog.window.isVisible());
+    EXPECT_EQ(dialog.closes, 0);
+    EXPECT_TRUE(sameRecord(dialog.view->tmpBtnInfo(), before()));
+    EXPECT_FALSE(isNeedSave);
+
+    // Space on the list button opens the list; the pick shows in the button.
+    dialog.view->selComBtn()->setFocus();
+    QTest::keyClick(dialog.view->selComBtn(), Qt::Key_Space);
+    ASSERT_TRUE(dialog.view->comMenuList()->isVisible());
+    EXPECT_EQ(dialog.view->comMenuList()->menuWidth(), SingleKeyView::kListWidth);
+    HvTreeNode* chosen = functions().at(3);
+    const auto entry = std::static_pointer_cast<MenuInfo>(chosen->nodeData());
+    pick(dialog.view->comMenuList(), chosen);
+    EXPECT_EQ(dialog.view->selComBtn()->text(), entry->titleStr());
+    EXPECT_TRUE(sameRecord(dialog.view->tmpBtnInfo(), before())) << "only OK writes";
+
+    QTest::keyClick(dialog.view->selComBtn(), Qt::Key_Enter); // keypad Enter is OK too
+    EXPECT_EQ(dialog.closes, 1);
+    EXPECT_FALSE(dialog.window.isVisible());
+    EXPECT_TRUE(isNeedSave);
+    const _BTN_INFO& written = dialog.view->tmpBtnInfo();
+    EXPECT_EQ(written.btnType, 1u);
+    EXPECT_EQ(written.FuncID, uint32_t(entry->functionID()));
+    EXPECT_EQ(written.FuncTableId, uint32_t(entry->functionTableID()));
+    EXPECT_EQ(keyBits(written),
+              (std::vector<uint32_t>{uint32_t(entry->KeyBit1()), uint32_t(entry->KeyBit2()),
+                                     uint32_t(entry->KeyBit3()), uint32_t(entry->KeyBit4())}));
+    EXPECT_STREQ(written.app_path, "/usr/bin/true");
+    EXPECT_EQ(written.MacroID, 77u);
+    EXPECT_EQ(written.singlekey_code, 4u);
+}
+
+TEST_F(FunctionDialogsTest, CancelEscapeAndEnterOnCancelLeaveTheRecordAsItWas) {
+    enum class Way { Click, Escape, EnterOnCancel };
+    for (const Way way : {Way::Click, Way::Escape, Way::EnterOnCancel}) {
+        {
+            Opened<SingleKeyView> dialog;
+            dialog.view->setTmpBtnInfo(before());
+            QTest::mouseClick(dialog.view->selComBtn(), Qt::LeftButton);
+            pick(dialog.view->comMenuList(), functions().front());
+            if (way == Way::Click)
+                QTest::mouseClick(dialog.view->cancelBtn(), Qt::LeftButton);
+            else if (way == Way::Escape)
+                QTest::keyClick(dialog.view->okBtn(), Qt::Key_Escape);
+            else
+                QTest::keyClick(dialog.view->cancelBtn(), Qt::Key_Return);
+            EXPECT_EQ(dialog.closes, 1) << int(way);
+            EXPECT_TRUE(sameRecord(dialog.view->tmpBtnInfo(), before())) << int(way);
+        }
+        {
+            const auto macro = addMacro(4);
+            Opened<TkeyView> dialog;
+            dialog.view->setTmpBtnInfo(before());
+            dialog.view->setSelMacro(macro);
+            if (way == Way::Click)
+                QTest::mouseClick(dialog.view->cancelBtn(), Qt::LeftButton);
+            else if (way == Way::Escape)
+                QTest::keyClick(dialog.view->selMacroBtn(), Qt::Key_Escape);
+            else
+                QTest::keyClick(dialog.view->cancelBtn(), Qt::Key_Enter);
+            EXPECT_EQ(dialog.closes, 1) << int(way);
+            EXPECT_TRUE(sameRecord(dialog.view->tmpBtnInfo(), before())) << int(way);
+        }
+    }
+    EXPECT_FALSE(isNeedSave);
+}
+
+TEST_F(FunctionDialogsTest, AnAssignedMacroOpensWithItsModeAndCountWithoutAskingForTheCount) {
+    const auto macro = addMacro(6);
+    CountWindowAnswer answer([](TkeyRepeatView& view) { type(view, "", Qt::Key_Escape); });
+    for (const uint32_t mode : {1u, 2u, 3u, 0u}) {
+        Opened<TkeyView> dialog;
+        const _BTN_INFO assigned = macroButton(*macro, mode, mode == 1 ? 5 : 0);
+        dialog.view->setTmpBtnInfo(assigned);
+        EXPECT_EQ(dialog.view->selMacroInfo(), macro);
+        EXPECT_EQ(dialog.view->selMacroBtn()->text(), macro->nameStr());
+        EXPECT_EQ(dialog.view->macroTypeSetp()->selectIndex(), int(mode) + 1);
+        EXPECT_EQ(dialog.view->countLbl()->text(), mode == 1 ? "5 times" : "");
+        QTest::mouseClick(dialog.view->okBtn(), Qt::LeftButton);
+        EXPECT_TRUE(sameRecord(dialog.view->tmpBtnInfo(), assigned)) << "mode " << mode;
+    }
+    QTest::qWait(1);
+    EXPECT_EQ(answer.opened(), 0) << "no count window while the dialog fills itself in";
+    EXPECT_TRUE(isNeedSave);
+}
+
+TEST_F(FunctionDialogsTest, AMacroNoLongerInTheLibraryOpensWithNonePickedAndOkWaits) {
+    const auto shown = addMacro(2);
+    KxAction::refreshMenuList();
+    Opened<TkeyView> dialog;
+    _BTN_INFO gone = macroButton(*shown, 1, 7);
+    gone.MacroID = uint32_t(shown->macroId() + 1000);
+    dialog.view->setTmpBtnInfo(gone);
+    EXPECT_FALSE(dialog.view->selMacroInfo());
+    EXPECT_EQ(dialog.view->selMacroBtn()->text(), "Choose a macro");
+    QTest::mouseClick(dialog.view->okBtn(), Qt::LeftButton);
+    QTest::keyClick(dialog.view, Qt::Key_Return);
+    EXPECT_TRUE(dialog.window.isVisible());
+    EXPECT_TRUE(sameRecord(dialog.view->tmpBtnInfo(), gone));
+    EXPECT_FALSE(isNeedSave);
+
+    // With no macro to show, the list button says so instead of opening an empty list.
+    macroListArrs.clear();
+    Opened<TkeyView> empty;
+    EXPECT_EQ(empty.view->selMacroBtn()->text(), "No macros yet");
+    QTest::mouseClick(empty.view->selMacroBtn(), Qt::LeftButton);
+    EXPECT_FALSE(macroMenuList->isVisible());
+}
+
+// The count window: it opens with 1 for no count; Cancel keeps the count; a count is forgotten
+// when another mode is chosen; the repeat item chosen again asks again.
+TEST_F(FunctionDialogsTest, TheCountWindowAsksOnlyWhenTheRepeatItemIsChosen) {
+    const auto macro = addMacro(3);
+    Opened<TkeyView> dialog;
+    dialog.view->setTmpBtnInfo(_BTN_INFO{});
+    dialog.view->setSelMacro(macro);
+    HvButton* repeat = dialog.view->macroTypeSetp()->items()[1];
+    HvButton* once = dialog.view->macroTypeSetp()->items()[0];
+
+    QString shown;
+    {
+        CountWindowAnswer answer([&](TkeyRepeatView& view) {
+            shown = view.countTxt()->text();
+            EXPECT_EQ(view.countTxt()->selectedText(), shown) << "typing replaces it";
+            type(view, "42", Qt::Key_Escape);
+        });
+        QTest::mouseClick(repeat, Qt::LeftButton);
+        EXPECT_EQ(answer.opened(), 1);
+    }
+    EXPECT_EQ(shown, "1");
+    EXPECT_EQ(dialog.view->macroType(), TkeyView::kRepeatCount);
+    EXPECT_EQ(dialog.view->macroCount(), 0) << "Cancel keeps the count there was";
+    EXPECT_EQ(dialog.view->countLbl()->text(), "");
+    EXPECT_TRUE(dialog.window.isVisible()) << "the count window's Escape is its own";
+
+    {
+        CountWindowAnswer answer([](TkeyRepeatView& view) { type(view, "12"); });
+        QTest::mouseClick(repeat, Qt::LeftButton); // chosen again: asked again
+        EXPECT_EQ(answer.opened(), 1);
+    }
+    EXPECT_EQ(dialog.view->macroCount(), 12);
+    EXPECT_EQ(dialog.view->countLbl()->text(), "12 times");
+    {
+        CountWindowAnswer answer([&](TkeyRepeatView& view) {
+            shown = view.countTxt()->text();
+            QTest::mouseClick(view.cancelBtn(), Qt::LeftButton);
+        });
+        QTest::keyClick(once, Qt::Key_Down); // the arrows choose as the pointer does
+        EXPECT_EQ(answer.opened(), 1);
+    }
+    EXPECT_EQ(shown, "12") << "the count window opens on the current count";
+    QTest::mouseClick(once, Qt::LeftButton);
+    EXPECT_EQ(dialog.view->countLbl()->text(), "");
+    QTest::mouseClick(dialog.view->okBtn(), Qt::LeftButton);
+    const _BTN_INFO& written = dialog.view->tmpBtnInfo();
+    EXPECT_EQ(written.KeyBit[0], 0u);
+    EXPECT_EQ(written.KeyBit[1], 0u) << "a count only goes with the repeat mode";
+    EXPECT_EQ(written.MacroID, uint32_t(macro->macroId()));
+}
+
+TEST_F(FunctionDialogsTest, ACancelledFirstCountLeavesTheRepeatModeWithNoCount) {
+    const auto macro = addMacro(3);
+    Opened<TkeyView> dialog;
+    dialog.view->setTmpBtnInfo(_BTN_INFO{});
+    dialog.view->setSelMacro(macro);
+    CountWindowAnswer answer([](TkeyRepeatView& view) { type(view, "", Qt::Key_Escape); });
+    QTest::mouseClick(dialog.view->macroTypeSetp()->items()[1], Qt::LeftButton);
+    QTest::mouseClick(dialog.view->okBtn(), Qt::LeftButton);
+    EXPECT_EQ(dialog.view->tmpBtnInfo().KeyBit[0], 1u);
+    EXPECT_EQ(dialog.view->tmpBtnInfo().KeyBit[1], 0u);
+}
+
+// The count field takes 1..9999; above what the mouse holds it says so while the count is typed.
+TEST_F(FunctionDialogsTest, ACountAboveTheMousesLimitIsToldAsItIsTyped) {
+    TkeyRepeatView view;
+    view.setRepeatCount(7);
+    view.makeTxtFirstRes();
+    EXPECT_EQ(view.countTxt()->text(), "7");
+    EXPECT_EQ(view.limitTxt()->text(), "The mouse repeats a macro at most 255 times");
+    EXPECT_TRUE(view.limitTxt()->isHidden());
+    QTest::keyClicks(view.countTxt(), QStringLiteral("255"));
+    EXPECT_TRUE(view.limitTxt()->isHidden());
+    QTest::keyClicks(view.countTxt(), QStringLiteral("5")); // 2555
+    EXPECT_FALSE(view.limitTxt()->isHidden());
+    QTest::keyClick(view.countTxt(), Qt::Key_Backspace);
+    EXPECT_TRUE(view.limitTxt()->isHidden());
+    QTest::keyClicks(view.countTxt(), QStringLiteral("99"));
+    EXPECT_EQ(view.countTxt()->text(), "2559") << "four digits at most";
+    view.countTxt()->selectAll();
+    QTest::keyClicks(view.countTxt(), QStringLiteral("-0"));
+    EXPECT_EQ(view.countTxt()->text(), "0") << "no sign";
+
+    const auto macro = addMacro(3);
+    Opened<TkeyView> dialog;
+    dialog.view->setTmpBtnInfo(_BTN_INFO{});
+    dialog.view->setSelMacro(macro);
+    bool told = false;
+    CountWindowAnswer answer([&](TkeyRepeatView& count) {
+        QTest::keyClicks(count.countTxt(), QStringLiteral("1000"));
+        told = !count.limitTxt()->isHidden();
+        QTest::mouseClick(count.okBtn(), Qt::LeftButton);
+    });
+    QTest::mouseClick(dialog.view->macroTypeSetp()->items()[1], Qt::LeftButton);
+    EXPECT_TRUE(told);
+    EXPECT_EQ(dialog.view->macroCount(), 1000) << "kept as typed, as the profile stores it";
+    EXPECT_EQ(dialog.view->countLbl()->text(), "255 times") << "what the mouse will do";
+}
+
+// A profile file may hold any numbers: the dialog shows what the mouse makes of them and never
+// writes back a mode it does not offer.
+TEST_F(FunctionDialogsTest, ARecordOutsideTheDialogsRangeOpensAsTheMouseRunsIt) {
+    const auto macro = addMacro(3);
+    Opened<TkeyView> dialog;
+    dialog.view->setTmpBtnInfo(macroButton(*macro, 9, 0xFFFFFFFFu));
+    EXPECT_EQ(dialog.view->macroTypeSetp()->selectIndex(), 1);
+    EXPECT_EQ(dialog.view->macroType(), TkeyView::kOnce);
+    EXPECT_EQ(dialog.view->macroCount(), TkeyRepeatView::kMaxCount);
+    QTest::mouseClick(dialog.view->okBtn(), Qt::LeftButton);
+    EXPECT_EQ(keyBits(dialog.view->tmpBtnInfo()), (std::vector<uint32_t>{0, 0, 0, 0}));
+}
+
+// The macro list is shared by every window that offers macros and outlives each dialog.
+TEST_F(FunctionDialogsTest, TheSharedMacroListForgetsAClosedDialog) {
+    const auto first = addMacro(2);
+    const auto second = addMacro(4);
+    {
+        Opened<TkeyView> dialog;
+        EXPECT_EQ(macroMenuList->delegate(), dialog.view);
+        EXPECT_EQ(macroMenuList->menuWidth(), TkeyView::kListWidth);
+        EXPECT_EQ(macroMenuList->node()->numberOfChildren(), 2);
+    }
+    EXPECT_EQ(macroMenuList->delegate(), nullptr);
+    macroMenuList->showAt(QPoint(0, 0));
+    pick(macroMenuList, nodeOf(*second)); // nobody listens: nothing happens
+
+    Opened<TkeyView> again;
+    QTest::mouseClick(again.view->selMacroBtn(), Qt::LeftButton);
+    pick(macroMenuList, nodeOf(*second));
+    EXPECT_EQ(again.view->selMacroInfo(), second);
+}
+
+// Every single function of the catalogue, and a macro in every run mode, as the dialogs write
+// them, through the mouse and back.
+TEST_F(FunctionDialogsTest, EveryAssignmentTheDialogsMakeComesBackFromTheMouse) {
+    int n = 0;
+    for (HvTreeNode* node : functions()) {
+        const _BTN_INFO made = assignFunction(node, _BTN_INFO{});
+        const _BTN_INFO read = writeAndReadBack(made, n % 5, (n / 5) % 5);
+        const QString title = node->nodeData()->titleStr();
+        EXPECT_EQ(read.btnType, made.btnType) << qPrintable(title);
+        EXPECT_EQ(read.FuncID, made.FuncID) << qPrintable(title);
+        EXPECT_EQ(read.FuncTableId, made.FuncTableId) << qPrintable(title);
+        EXPECT_EQ(keyBits(read), keyBits(made)) << qPrintable(title);
+        ++n;
+    }
+    EXPECT_GT(n, 60);
+
+    const auto macro = addMacro(12);
+    KxAction::refreshMenuList();
+    struct Case {
+        int mode;
+        const char* count;
+        uint32_t readMode, readCount;
+    };
+    // The mouse runs a macro once for a count below 2, and at most 255 times.
+    const Case cases[] = {{0, "", 0, 0},  {1, "5", 1, 5}, {1, "255", 1, 255}, {1, "1000", 1, 255},
+                          {1, "1", 0, 1}, {2, "", 2, 0},  {3, "", 3, 0}};
+    for (const Case& c : cases) {
+        const _BTN_INFO made = assignMacro(macro, c.mode, c.count);
+        EXPECT_EQ(made.KeyBit[0], uint32_t(c.mode));
+        const _BTN_INFO read = writeAndReadBack(made, n % 5, (n / 5) % 5);
+        EXPECT_EQ(read.btnType, 2u);
+        EXPECT_EQ(read.MacroID, uint32_t(macro->macroId())) << "mode " << c.mode;
+        EXPECT_EQ(read.KeyBit[0], c.readMode) << "mode " << c.mode << " count " << c.count;
+        EXPECT_EQ(read.KeyBit[1], c.readCount) << "mode " << c.mode << " count " << c.count;
+        ++n;
+    }
+}
+
+} // namespace
