@@ -10,6 +10,7 @@
 #include <QLoggingCategory>
 #include <QStandardPaths>
 
+#include <cstdio>
 #include <memory>
 #include <mutex>
 
@@ -42,6 +43,15 @@ void appendToFile(const char* level, const QString& text) {
                                   QLatin1String(level), text);
     logFile->write(line.toUtf8());
     logFile->flush();
+    // A long run at debug level sets its log aside too and goes on in a new one.
+    if (logFile->size() >= HvLogger::kMaxFileBytes) {
+        const QString path = logFile->fileName();
+        logFile->close();
+        std::rename(QFile::encodeName(path).constData(),
+                    QFile::encodeName(path + QStringLiteral(".1")).constData());
+        if (!logFile->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+            logFile.reset();
+    }
 }
 
 } // namespace
@@ -92,6 +102,11 @@ bool HvLogger::setFileEnabled(bool enabled) {
         if (!enabled)
             return true;
         QDir().mkpath(QFileInfo(path).absolutePath());
+        if (QFileInfo(path).size() >= kMaxFileBytes) {
+            // rename(2) replaces the older generation in one step.
+            std::rename(QFile::encodeName(path).constData(),
+                        QFile::encodeName(path + QStringLiteral(".1")).constData());
+        }
         auto file = std::make_unique<QFile>(path);
         if (file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
             logFile = std::move(file);

@@ -17,6 +17,9 @@ public:
 
     void setDebugEnabled(bool enabled);
     bool isDebugEnabled() const;
+    // A log file that has reached this size when it is opened is set aside as "<file>.1"
+    // (replacing the one before) and a new one begun.
+    static constexpr qint64 kMaxFileBytes = 1 << 20;
     // Opens (true) or closes (false) the log file; false when it could not be opened.
     bool setFileEnabled(bool enabled);
     // The log file of this program: <state folder>/com.vlak.KxOption/<program>.log.

@@ -1,8 +1,11 @@
 #include "HvLogger.h"
 #include "HvAction.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +44,55 @@ TEST(HvLogger, DebugLinesOnlyWhenTurnedOnAndFileOnlyWhenAsked) {
     EXPECT_TRUE(content.contains("warning HvLoggerTest.cpp:"));
     EXPECT_FALSE(content.contains("not into the file"));
     EXPECT_FALSE(content.contains("quiet"));
+}
+
+// The window logs at debug level on every start: a log that reached its bound is set aside as
+// "<name>.log.1" (one generation) and a new one begun, so the file never grows without end.
+TEST(HvLogger, AFullLogIsSetAsideWhenOpened) {
+    // A state folder of its own: the other cases of this program write the same log name.
+    QTemporaryDir state;
+    ASSERT_TRUE(state.isValid());
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+    const QString path = HvLogger::logFilePath();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+    const QByteArray full(int(HvLogger::kMaxFileBytes) + 1, 'x');
+    for (int round = 0; round < 2; ++round) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(full);
+        file.close();
+        HvAction::setLoggerHasFile(true);
+        HV_WARNING("after the bound");
+        HvAction::setLoggerHasFile(false);
+        QFile fresh(path);
+        ASSERT_TRUE(fresh.open(QIODevice::ReadOnly));
+        const QByteArray content = fresh.readAll();
+        EXPECT_LT(content.size(), 1000) << "round " << round;
+        EXPECT_TRUE(content.contains("after the bound"));
+        EXPECT_EQ(QFile(path + ".1").size(), full.size()) << "one generation, replaced";
+    }
+    // Below the bound the log goes on.
+    HvAction::setLoggerHasFile(true);
+    HV_WARNING("appended");
+    HvAction::setLoggerHasFile(false);
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    const QByteArray content = kept.readAll();
+    EXPECT_TRUE(content.contains("after the bound") && content.contains("appended"));
+    kept.close();
+
+    // A run that writes past the bound goes on in a new file.
+    HvAction::setLoggerHasFile(true);
+    const QString longLine(4096, QLatin1Char('y'));
+    for (int i = 0; i < 300; ++i)
+        HV_WARNING(longLine);
+    HV_WARNING("the last line");
+    HvAction::setLoggerHasFile(false);
+    EXPECT_LT(QFile(path).size(), HvLogger::kMaxFileBytes);
+    EXPECT_LE(QFile(path + ".1").size(), HvLogger::kMaxFileBytes + 5000);
+    QFile last(path);
+    ASSERT_TRUE(last.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(last.readAll().contains("the last line"));
 }
 
 } // namespace
