@@ -19,6 +19,7 @@ namespace {
 
 constexpr uint8_t kDelayMask = kStepDelayMask;
 constexpr int32_t kNoChordKey = 255; // a chord's unused key
+constexpr uint32_t kLaunchFunction = 15;
 
 // Mouse buttons in macros: the desktop's codes in recorded steps, the mouse's on the device.
 struct MouseButtonCode {
@@ -377,6 +378,20 @@ void KxAction::getBtnInfoFromDevice() {
     readBtnInfoFromDevice();
 }
 
+namespace {
+// The mouse holds a launch slot's code; the path the daemon starts for it is in the
+// preferences. A path the record cannot hold whole is left out rather than cut.
+void fillLaunchPath(_BTN_INFO& record) {
+    std::memset(record.app_path, 0, sizeof record.app_path);
+    const std::optional<QString> path = ProfieController::getLaunchPath(record.KeyBit[0]);
+    if (!path)
+        return;
+    const QByteArray utf8 = path->toUtf8();
+    if (utf8.size() < qsizetype(sizeof record.app_path) && !utf8.contains('\0'))
+        std::memcpy(record.app_path, utf8.constData(), size_t(utf8.size()));
+}
+} // namespace
+
 bool KxAction::readBtnInfoFromDevice() {
     // Macros read back join the library only when every record of the slot was read.
     const QList<std::shared_ptr<MacroInfo>> library = macroListArrs;
@@ -386,8 +401,10 @@ bool KxAction::readBtnInfoFromDevice() {
             getOffsetAdrBy(kRecordBase, currSetProfileID) + kRecordSize * getBtnIndexBy(index));
         HV_DEBUG(QString::asprintf("currBtnIndex %d", index));
         bool recordComplete = false;
-        currSetProfile.btnInfo[index] = readBtnRecord(address, &recordComplete);
+        _BTN_INFO& read = currSetProfile.btnInfo[index] = readBtnRecord(address, &recordComplete);
         complete = complete && recordComplete;
+        if (read.FuncID == kLaunchFunction)
+            fillLaunchPath(read);
     }
     if (!complete)
         macroListArrs = library;

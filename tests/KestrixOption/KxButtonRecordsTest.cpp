@@ -132,6 +132,15 @@ TEST_F(KxButtonRecordsTest, LaunchSlotsAndOneStepKeysReadBackAsWhatTheyAre) {
     EXPECT_EQ(launch.FuncTableId, 15u);
     EXPECT_EQ(launch.btnType, 3u);
     EXPECT_EQ(launch.KeyBit[0], 173u);
+    EXPECT_STREQ(launch.app_path, "") << "no path kept for the slot";
+
+    // The mouse holds the slot's code; the path is the one the daemon starts, from the
+    // preferences. One that does not fit the record is not cut into another path.
+    sysProCon->setLaunchPath(QStringLiteral("/usr/bin/gnome-calculator"), 2, 3);
+    EXPECT_STREQ(writeAndReadBack(single(15, 15, {173}), 2, 3).app_path,
+                 "/usr/bin/gnome-calculator");
+    sysProCon->setLaunchPath(QStringLiteral("/") + QString(300, QLatin1Char('a')), 2, 3);
+    EXPECT_STREQ(writeAndReadBack(single(15, 15, {173}), 2, 3).app_path, "");
 
     // A key with the last-step bit is a one-step macro, which joins the library hidden.
     const uint8_t oneKey[] = {4, 0x40};
