@@ -126,6 +126,8 @@ public:
     static void getAllFWDataPro();
     static void applyFWDataPro();
     static void setCurrBtnInfoToDevicePro();
+    // Waits for the transfers started above to end; false when some still run after timeoutMs.
+    static bool waitForTransfers(int timeoutMs);
     // Posts "Notify_HideLoad_Event" with the code: 1 after a full read, 0 after a write.
     static void sendHideLoadView(int code);
     // The window's loading view registers here; the core only starts the workers.

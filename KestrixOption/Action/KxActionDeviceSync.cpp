@@ -10,9 +10,23 @@
 #include "ProfieController.h"
 #include "ProfileValue.h"
 
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 namespace {
+
+// The transfers under way, so that a program ending waits for them instead of tearing down the
+// state they use.
+struct Transfers {
+    std::mutex mutex;
+    std::condition_variable done;
+    int running = 0;
+};
+Transfers& transfers() {
+    static Transfers* state = new Transfers; // outlives every worker, also at exit
+    return *state;
+}
 
 KxAction::LoadViewHandler& loadViewHandler() {
     static KxAction::LoadViewHandler handler;
@@ -21,12 +35,29 @@ KxAction::LoadViewHandler& loadViewHandler() {
 
 // One detached worker per transfer; the window shows its loading view meanwhile.
 void startWorker(void (*body)()) {
-    std::thread(body).detach();
+    Transfers& state = transfers();
+    {
+        std::lock_guard lock(state.mutex);
+        ++state.running;
+    }
+    std::thread([body, &state] {
+        body();
+        std::lock_guard lock(state.mutex);
+        --state.running;
+        state.done.notify_all();
+    }).detach();
     if (const auto& show = loadViewHandler())
         show();
 }
 
 } // namespace
+
+bool KxAction::waitForTransfers(int timeoutMs) {
+    Transfers& state = transfers();
+    std::unique_lock lock(state.mutex);
+    return state.done.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                               [&state] { return state.running == 0; });
+}
 
 void KxAction::setLoadViewHandler(LoadViewHandler handler) {
     loadViewHandler() = std::move(handler);
