@@ -1,0 +1,156 @@
+#include "Workspace/InstalledApplications.h"
+
+#include "Linux/UniqueFd.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QSet>
+
+#include <gio/gdesktopappinfo.h>
+#include <gio/gio.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+
+namespace {
+
+// Desktop entries are a few kilobytes, the largest (every translation of their keywords) well
+// under this; a bigger file is not one, and is not read whole to find out.
+constexpr qint64 kMaxEntryBytes = 1 << 20;
+
+struct GObjectUnref {
+    void operator()(gpointer object) const { g_object_unref(object); }
+};
+// Not g_key_file_free, which empties the file for the app info that keeps a reference to it.
+struct KeyFileUnref {
+    void operator()(GKeyFile* keys) const { g_key_file_unref(keys); }
+};
+
+// The bytes of a regular file of at most kMaxEntryBytes; none for anything else. Opened without
+// blocking, so a FIFO or a device at the path cannot stall the caller.
+std::optional<QByteArray> readSmallRegularFile(const QString& path) {
+    UniqueFd fd(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat status {};
+    if (!fd.isValid() || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_size > kMaxEntryBytes)
+        return std::nullopt;
+    QByteArray bytes;
+    char buffer[16384];
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            return bytes;
+        bytes.append(buffer, got);
+        if (bytes.size() > kMaxEntryBytes) // grew while being read
+            return std::nullopt;
+    }
+}
+
+// The application of a desktop entry's bytes, as GIO reads it: none for what is not an
+// application entry or names a program that is not installed.
+using AppInfo = std::unique_ptr<GDesktopAppInfo, GObjectUnref>;
+AppInfo parseEntry(const QByteArray& bytes) {
+    const std::unique_ptr<GKeyFile, KeyFileUnref> keys(g_key_file_new());
+    if (!g_key_file_load_from_data(keys.get(), bytes.constData(), gsize(bytes.size()),
+                                   G_KEY_FILE_NONE, nullptr))
+        return nullptr;
+    return AppInfo(g_desktop_app_info_new_from_keyfile(keys.get()));
+}
+
+// The entry's Name, in the user's language; none for an entry without one.
+std::optional<QString> nameOf(GDesktopAppInfo* info) {
+    if (!g_desktop_app_info_has_key(info, G_KEY_FILE_DESKTOP_KEY_NAME))
+        return std::nullopt;
+    const QString name = QString::fromUtf8(g_app_info_get_name(G_APP_INFO(info))).trimmed();
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+// A theme icon's first name (the one the entry gave), or an icon file's path.
+QString iconNameOf(GAppInfo* info) {
+    GIcon* icon = g_app_info_get_icon(info); // owned by the info
+    if (icon && G_IS_THEMED_ICON(icon)) {
+        const gchar* const* names = g_themed_icon_get_names(G_THEMED_ICON(icon));
+        return names && names[0] ? QString::fromUtf8(names[0]) : QString();
+    }
+    if (icon && G_IS_FILE_ICON(icon)) {
+        const std::unique_ptr<char, decltype(&g_free)> path(
+            g_file_get_path(g_file_icon_get_file(G_FILE_ICON(icon))), &g_free);
+        return path ? QFile::decodeName(path.get()) : QString();
+    }
+    return {};
+}
+
+// The "applications" folders in the order they take precedence: the user's data folder, then
+// the system's. GLib's view of them, which is the one the desktop's GIO calls share.
+QStringList applicationFolders() {
+    QStringList folders{QFile::decodeName(g_get_user_data_dir())};
+    for (const gchar* const* dir = g_get_system_data_dirs(); dir && *dir; ++dir)
+        folders.append(QFile::decodeName(*dir));
+    QStringList out;
+    for (const QString& folder : folders)
+        if (QDir::isAbsolutePath(folder))
+            out.append(QDir::cleanPath(folder) + QStringLiteral("/applications"));
+    return out;
+}
+
+} // namespace
+
+// The folders are walked here rather than through g_app_info_get_all, which opens every entry
+// with a blocking read: a FIFO named like an entry would stall it for good. As there, the first
+// folder holding an id owns it, and its entry hides the others of that id even when it is hidden
+// or broken itself; an id is the path under "applications" with "/" as "-".
+QList<InstalledApplication> InstalledApplications::list() {
+    QList<InstalledApplication> applications;
+    QSet<QString> seen;
+    for (const QString& folder : applicationFolders()) {
+        QDirIterator files(folder, {QStringLiteral("*.desktop")}, QDir::Files | QDir::System,
+                           QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            QString id = path.mid(folder.size() + 1);
+            id.replace(QLatin1Char('/'), QLatin1Char('-'));
+            if (seen.contains(id))
+                continue;
+            seen.insert(id);
+            const std::optional<QByteArray> bytes = readSmallRegularFile(path);
+            const AppInfo info = bytes ? parseEntry(*bytes) : nullptr;
+            if (!info || g_desktop_app_info_get_is_hidden(info.get()) ||
+                !g_app_info_should_show(G_APP_INFO(info.get())))
+                continue;
+            if (const std::optional<QString> name = nameOf(info.get()))
+                applications.append({id, *name, path, iconNameOf(G_APP_INFO(info.get()))});
+        }
+    }
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(applications.begin(), applications.end(),
+              [&collator](const InstalledApplication& a, const InstalledApplication& b) {
+                  const int order = collator.compare(a.name, b.name);
+                  return order != 0 ? order < 0 : a.id < b.id;
+              });
+    return applications;
+}
+
+std::optional<QString> InstalledApplications::displayName(const QString& desktopFile) {
+    if (desktopFile.isEmpty())
+        return std::nullopt;
+    const std::optional<QByteArray> bytes = readSmallRegularFile(desktopFile);
+    const AppInfo info = bytes ? parseEntry(*bytes) : nullptr;
+    if (!info)
+        return std::nullopt;
+    return nameOf(info.get());
+}
