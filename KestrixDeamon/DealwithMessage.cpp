@@ -150,8 +150,11 @@ bool DealwithMessage::checkApLaunch() {
 }
 
 ShowMsgView* DealwithMessage::getShowFrmView() {
-    if (!isOsd_)
+    if (!isOsd_) {
+        HV_DEBUG(QStringLiteral("The on-screen display is off"));
         return nullptr;
+    }
+    HV_DEBUG(QStringLiteral("The on-screen display shows"));
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect frame = ShowMsgView::windowGeometry(screen ? screen->geometry() : QRect());
     if (!showMsgFrm_) {

@@ -373,6 +373,9 @@ bool glyph(QPainter& painter, const QRectF& sq, const QString& name, const QColo
     if (name == QLatin1String("close")) {
         painter.drawLine(at(0.2, 0.2), at(0.8, 0.8));
         painter.drawLine(at(0.8, 0.2), at(0.2, 0.8));
+    } else if (name == QLatin1String("menu")) {
+        for (const qreal y : {0.28, 0.5, 0.72})
+            painter.drawLine(at(0.2, y), at(0.8, y));
     } else if (name == QLatin1String("plus") || name == QLatin1String("minus")) {
         painter.drawLine(at(0.2, 0.5), at(0.8, 0.5));
         if (name == QLatin1String("plus"))

@@ -72,7 +72,7 @@ void track(QPainter& painter, const QRectF& rect, State state, int knobWidth);
 void fillTrack(QPainter& painter, const QRectF& rect, State state, bool filled);
 void table(QPainter& painter, const QRectF& rect);
 
-// A glyph of a few strokes in a square ("close", "help", "home", "reset", "plus", "minus",
+// A glyph of a few strokes in a square ("close", "menu", "help", "home", "reset", "plus", "minus",
 // "record", "stop", "up", "down", "mouse", "key", "macro", "launch", "light", "gauge",
 // "warning"); false for an unknown name.
 bool glyph(QPainter& painter, const QRectF& square, const QString& name, const QColor& colour);

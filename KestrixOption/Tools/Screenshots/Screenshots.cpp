@@ -14,10 +14,12 @@
 #include "HvMessageBox.h"
 #include "HvNoTitleWindow.h"
 #include "HvProgressBar.h"
+#include "HvTextField.h"
 #include "HvTreeNode.h"
 #include "KxGlobals.h"
 #include "KxLayouts.h"
 #include "KxWidgetGlobals.h"
+#include "LaunchChooserView.h"
 #include "LayoutPreview.h"
 #include "MacroInfo.h"
 #include "MenuInfo.h"
@@ -30,10 +32,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QEnterEvent>
+#include <QIcon>
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QPainter>
 #include <QPixmap>
+#include <QStandardPaths>
 
 #include <cstdio>
 
@@ -183,6 +187,55 @@ void shootDialogs(std::vector<Shot>& shots) {
     singleMenuNode.reset();
 }
 
+// The application chooser over applications of its own (not the machine's), as it opens and
+// with a filter typed.
+void shootLaunchChooser(std::vector<Shot>& shots) {
+    const std::pair<const char*, const char*> applications[] = {
+        {"Calculator", "accessories-calculator"},
+        {"Calendar", "x-office-calendar"},
+        {"Character Map", "accessories-character-map"},
+        {"Dictionary", "accessories-dictionary"},
+        {"Document Viewer", "x-office-document"},
+        {"Files", "system-file-manager"},
+        {"Games", "applications-games"},
+        {"Image Viewer", "image-x-generic"},
+        {"Screenshot", "applets-screenshooter"},
+        {"Spreadsheet of the office suite, with a name much too long for its row",
+         "x-office-spreadsheet"},
+        {"Terminal", "utilities-terminal"},
+        {"Text Editor", "accessories-text-editor"},
+        {"Web Browser", "web-browser"},
+    };
+    QList<InstalledApplication> list;
+    for (const auto& [name, icon] : applications) {
+        const QString id = QStringLiteral("org.example.%1.desktop")
+                               .arg(QString::fromLatin1(name).remove(QLatin1Char(' ')));
+        list.append({id, QLatin1String(name), QStringLiteral("/usr/share/applications/") + id,
+                     QLatin1String(icon)});
+    }
+    // Their icons from a theme of the machine's, where the platform offers none.
+    const QString theme = QIcon::themeName();
+    const QStringList themePaths = QIcon::themeSearchPaths();
+    if (QIcon::fromTheme(QStringLiteral("accessories-calculator")).isNull()) {
+        QIcon::setThemeSearchPaths(themePaths +
+                                   QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                                             QStringLiteral("icons"),
+                                                             QStandardPaths::LocateDirectory));
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
+    }
+    HvNoTitleWindow window(QRect(QPoint(0, 0), LaunchChooserLayout::kView.size));
+    auto* view = new LaunchChooserView;
+    window.setContentView(view);
+    view->setApplications(list);
+    shots.push_back({QStringLiteral("LaunchChooserView_Dialog"), grab(&window)});
+    view->filterTxt()->setText(QStringLiteral("view"));
+    shots.push_back({QStringLiteral("LaunchChooserView_Filtered"), grab(&window)});
+    view->filterTxt()->setText(QStringLiteral("xyz"));
+    shots.push_back({QStringLiteral("LaunchChooserView_NoMatch"), grab(&window)});
+    QIcon::setThemeName(theme);
+    QIcon::setThemeSearchPaths(themePaths);
+}
+
 void shootOthers(std::vector<Shot>& shots) {
     {
         HvNoTitleWindow window(QRect(QPoint(0, 0), ShowLoadView::kSize));
@@ -265,6 +318,7 @@ int main(int argc, char** argv) {
     shootViews(shots);
     shootPopups(shots);
     shootDialogs(shots);
+    shootLaunchChooser(shots);
     shootOthers(shots);
     for (const Shot& shot : shots) {
         const QString path = out.filePath(shot.name + suffix + QStringLiteral(".png"));

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "AboutViewLayout.h"
 #include "CreateMacroLayout.h"
+#include "LaunchChooserLayout.h"
 #include "LightOptionViewLayout.h"
 #include "MacroViewLayout.h"
 #include "MainViewLayout.h"
@@ -13,8 +15,9 @@
 // Every view's layout, for the artwork program, the screenshots and the tests.
 namespace KxLayout {
 inline constexpr const View* kViews[] = {
-    &MainViewLayout::kView,  &PerformanceLayout::kView,    &LightOptionViewLayout::kView,
-    &MacroViewLayout::kView, &CreateMacroLayout::kView,    &SingleKeyViewLayout::kView,
-    &TKeyViewLayout::kView,  &TKeyRepeatViewLayout::kView,
+    &MainViewLayout::kView,      &PerformanceLayout::kView,    &LightOptionViewLayout::kView,
+    &MacroViewLayout::kView,     &CreateMacroLayout::kView,    &SingleKeyViewLayout::kView,
+    &TKeyViewLayout::kView,      &TKeyRepeatViewLayout::kView, &AboutViewLayout::kView,
+    &LaunchChooserLayout::kView,
 };
 } // namespace KxLayout

@@ -8,6 +8,8 @@ namespace MainViewLayout {
 using namespace KxLayout;
 
 inline constexpr Control kControls[] = {
+    // The application menu (About, the display switch, Help, Quit), in the drag strip.
+    {"menuBtn", 126, Kind::IconButton, QRect(626, 22, 34, 30), {}, "menu"},
     {"reDefBtn", 100, Kind::IconButton, QRect(668, 22, 34, 30), {}, "reset"},
     {"homeBtn", 101, Kind::IconButton, QRect(710, 22, 34, 30), {}, "home"},
     {"helpBtn", 102, Kind::IconButton, QRect(752, 22, 34, 30), {}, "help"},

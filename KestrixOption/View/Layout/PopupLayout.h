@@ -29,8 +29,14 @@ struct Popup {
 
 inline constexpr Popup kPopups[] = {
     {"WarningNeedSave", "Unsaved changes",
-     "This profile has changes that are not written to the mouse yet. OK goes on with what you "
-     "asked for; Cancel goes back to the profile as it is.",
+     "This profile has changes that are not written to the mouse yet. OK switches to the other "
+     "profile and drops them; Cancel stays on this profile with them.",
+     true},
+    // Closing with changes: the same question as above would promise the opposite of what
+    // happens, so it has its own.
+    {"WarningSaveOnClose", "Close with unsaved changes?",
+     "This profile has changes that are not written to the mouse yet. OK writes them to the "
+     "mouse and closes; Cancel closes without them.",
      true},
     {"WarningNoDevice", "Mouse not connected",
      "The Kestrix mouse is not connected, or it was unplugged. OK closes the window; it opens "

@@ -1,0 +1,95 @@
+// KxOption: the Kestrix mouse's configuration window. One copy per user; it reads the mouse's
+// five profiles, lets the user assign the five buttons and writes them back to the mouse.
+#include "AppDelegate.h"
+#include "HvAction.h"
+#include "KxAction.h"
+#include "KxGlobals.h"
+#include "KxWidgetGlobals.h"
+#include "MainView.h"
+#include "SingleInstance.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+// --help and --version answer at once. Returns the exit status, or -1 to go on.
+int answerCommandLine(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--help" || option == "-h") {
+            std::printf("Usage: KxOption [--help | --version]\n"
+                        "The Kestrix mouse's configuration window: the mouse's five profiles and "
+                        "what its\nfive buttons do. A second start raises the running "
+                        "window.\n");
+            return 0;
+        }
+        if (option == "--version") {
+            std::printf("KxOption %s\n", KX_VERSION);
+            return 0;
+        }
+    }
+    return -1;
+}
+
+// Said once the window shows: what does not work on this machine, and why.
+void tellWhatIsMissing(bool noBus) {
+    QStringList lines;
+    if (noBus)
+        lines << QStringLiteral("There is no session bus: the on-screen display cannot be "
+                                "switched and the window cannot be started again when the mouse "
+                                "comes back.");
+    const QFileInfo data(sysPath);
+    if (!data.isDir() || !data.isWritable())
+        lines << QStringLiteral("The folder %1 cannot be written: changes to profiles and macros "
+                                "are not kept.")
+                     .arg(sysPath);
+    if (!lines.isEmpty())
+        HvAction::showInfoMessage(lines.join(QStringLiteral("\n\n")));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (const int status = answerCommandLine(argc, argv); status >= 0)
+        return status;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KxOption"));
+    QApplication::setApplicationVersion(QStringLiteral(KX_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("com.vlak.KxOption"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/com.vlak.KxOption.png")));
+    if (const QStringList extra = QApplication::arguments().mid(1); !extra.isEmpty()) {
+        std::fprintf(stderr, "KxOption: unknown option %s (see --help)\n",
+                     qPrintable(extra.first()));
+        return 2;
+    }
+
+    SingleInstance instance;
+    const SingleInstance::Claim claim = instance.claim();
+    if (claim == SingleInstance::Claim::OtherRuns) {
+        std::fprintf(stderr, "KxOption: already running; its window was raised\n");
+        return 0;
+    }
+
+    KxWidgets::install();
+    AppDelegate delegate;
+    QObject::connect(&instance, &SingleInstance::activated, &delegate, &AppDelegate::raiseWindow);
+    delegate.applicationDidFinishLaunching();
+    if (!delegate.relaunch() && delegate.window()->isVisible())
+        QTimer::singleShot(0,
+                           [claim] { tellWhatIsMissing(claim == SingleInstance::Claim::NoBus); });
+    const int status = app.exec();
+
+    // A transfer still running uses the program's state: wait for it, or leave without tearing
+    // that state down.
+    const int code = delegate.relaunch() ? AppDelegate::kRelaunchExitCode : status;
+    if (!KxAction::waitForTransfers(10000))
+        std::_Exit(code);
+    return code;
+}

@@ -1,0 +1,105 @@
+#include "AboutConnortller.h"
+
+#include "AboutViewLayout.h"
+#include "DialogKeys.h"
+#include "HvButton.h"
+#include "HvDeviceRequester/HvDeviceRequester.h"
+#include "HvLogger.h"
+#include "HvModal.h"
+#include "HvNoTitleWindow.h"
+#include "KxAction.h"
+#include "KxGlobals.h"
+#include "Preferences/UserPreferences.h"
+#include "RirImageView.h"
+#include "Usb/UsbDevice.h"
+#include "Virtual/VirtualUsbProtocol.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+#ifndef KX_VERSION
+#define KX_VERSION "unknown"
+#endif
+
+using AboutViewLayout::kView;
+
+namespace {
+QString mouseInUse() {
+    if (!sysDeviceReq || !sysDeviceReq->isDevOn())
+        return QStringLiteral("No mouse is connected.");
+    const auto device =
+        sysDeviceReq->currDevDic().value(QStringLiteral("dev")).value<std::shared_ptr<UsbDevice>>();
+    uint32_t location = 0;
+    if (device && device->getLocationId(&location) == 0 && location == VirtualUsb::kLocationId)
+        return QStringLiteral("The emulated mouse (kx-virtual-mouse) is in use.");
+    return QStringLiteral("The Kestrix mouse on USB is in use.");
+}
+} // namespace
+
+AboutConnortller* AboutConnortller::shareAboutController() {
+    static AboutConnortller* controller = new AboutConnortller;
+    return controller;
+}
+
+AboutConnortller::AboutConnortller() {
+    window_ = new HvNoTitleWindow(QRect(QPoint(0, 0), kView.size));
+    window_->setIsCanDrag(true);
+    window_->setDragHeight(kView.dragHeight);
+    window_->setWindowTitle(QStringLiteral("About Kestrix Mouse"));
+    auto* view = new RirImageView(QRect(QPoint(0, 0), kView.size));
+    view->setImageByName(QStringLiteral("AboutView_Normal.png"));
+    window_->setContentView(view);
+
+    auto* icon = new QLabel(view);
+    icon->setGeometry(KxLayout::frame(kView, "appIcon"));
+    QPixmap picture =
+        QPixmap::fromImage(view->pictureNamed(QStringLiteral("com.vlak.KxOption.png")));
+    const qreal ratio = view->pictureRatio();
+    picture = picture.scaled(icon->size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
+    icon->setPixmap(picture);
+
+    info_ = new QLabel(view);
+    info_->setGeometry(KxLayout::frame(kView, "infoTxt"));
+    info_->setWordWrap(true);
+    info_->setTextFormat(Qt::RichText);
+    info_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    info_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    info_->setStyleSheet(QStringLiteral("color: white; font-size: 11px;"));
+
+    HvButton* ok = KxAction::AddButton(
+        KxLayout::frame(kView, "okBtn"), [this](HvButton*) { window_->close(); }, nullptr, view);
+    ok->setTag(kView.controls[2].tag);
+    ok->setAccessibleName(QStringLiteral("OK"));
+    const auto close = [this] { window_->close(); };
+    new DialogKeys(view, close, close, nullptr);
+    connect(window_, &HvNoTitleWindow::windowWillClose, this, &AboutConnortller::windowWillClose);
+}
+
+QString AboutConnortller::infoText() {
+    const auto line = [](const QString& label, const QString& value) {
+        return QStringLiteral("<b>%1</b><br>%2<br>").arg(label, value.toHtmlEscaped());
+    };
+    return QStringLiteral("Version %1 &middot; MIT licence<br><br>")
+               .arg(QLatin1String(KX_VERSION)) +
+           line(QStringLiteral("Mouse"), mouseInUse()) +
+           line(QStringLiteral("Profiles and macros"), QDir::toNativeSeparators(sysPath)) +
+           line(QStringLiteral("Preferences"), UserPreferences::filePath()) +
+           line(QStringLiteral("Log"), HvLogger::logFilePath());
+}
+
+void AboutConnortller::showModal() {
+    info_->setText(infoText());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window_->geometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window_->setGeometry(frame);
+    }
+    HvModal::runModal(window_);
+}
+
+void AboutConnortller::windowWillClose(HvNoTitleWindow* window) {
+    HvModal::stopModal(window, 0);
+}

@@ -1,0 +1,31 @@
+#include "AppMenu.h"
+
+#include "HvButton.h"
+#include "MainView.h"
+
+#include <QColor>
+
+AppMenu::AppMenu(MainView* view) : QMenu(view) {
+    setObjectName(QStringLiteral("AppMenu"));
+    const QColor accent = HvButton::accentColor();
+    setStyleSheet(QStringLiteral("QMenu { background: #383838; color: white; border: 1px solid "
+                                 "#000004; padding: 4px 0; }"
+                                 "QMenu::item { padding: 5px 24px 5px 16px; }"
+                                 "QMenu::item:selected { background: %1; }"
+                                 "QMenu::separator { height: 1px; background: #2a2c31; margin: "
+                                 "4px 8px; }")
+                      .arg(accent.name()));
+    about_ = addAction(QStringLiteral("About Kestrix Mouse"), view, &MainView::aboutRequested);
+    osd_ = addAction(QString(), view, [view] { view->osdClick(view->osdMenuTag()); });
+    connect(this, &QMenu::aboutToShow, view, [this, view] {
+        view->refreshOsdMenu();
+        osd_->setText(view->osdMenuTitle());
+    });
+    addSeparator();
+    help_ = addAction(QStringLiteral("Help"), view, &MainView::openHelpPro);
+    help_->setShortcut(QKeySequence::HelpContents);
+    addSeparator();
+    quit_ = addAction(QStringLiteral("Quit"), view,
+                      [view] { view->buttonAction(view->control(MainView::kCloseTag)); });
+    quit_->setShortcut(QKeySequence::Quit);
+}

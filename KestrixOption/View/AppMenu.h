@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMenu>
+
+class MainView;
+
+// The application menu of the borderless main window, opened from the menu button in its drag
+// strip or by a right click on the strip: About, the on-screen display switch, Help and Quit.
+class AppMenu : public QMenu {
+    Q_OBJECT
+public:
+    explicit AppMenu(MainView* view);
+
+    QAction* aboutAction() const { return about_; }
+    // Titled and tagged by the view just before the menu shows ("Disable the OSD" / "Enable
+    // the OSD").
+    QAction* osdAction() const { return osd_; }
+    QAction* helpAction() const { return help_; }
+    QAction* quitAction() const { return quit_; }
+
+private:
+    QAction* about_ = nullptr;
+    QAction* osd_ = nullptr;
+    QAction* help_ = nullptr;
+    QAction* quit_ = nullptr;
+};

@@ -1,0 +1,309 @@
+#include "LaunchChooserView.h"
+
+#include "DialogKeys.h"
+#include "HvButton.h"
+#include "HvModal.h"
+#include "HvNoTitleWindow.h"
+#include "HvTextField.h"
+#include "KxAction.h"
+#include "LaunchChooserLayout.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QStyledItemDelegate>
+
+using LaunchChooserLayout::kView;
+
+namespace {
+
+const QColor kListBackground = QColor::fromRgbF(0.222f, 0.222f, 0.222f);
+const QColor kListBorder = QColor::fromRgbF(0, 0, 0.017f);
+const QColor kDimText(0x9a, 0x9e, 0xa6);
+
+LaunchChooserView::FileDialog& fileDialogForTesting() {
+    static LaunchChooserView::FileDialog dialog;
+    return dialog;
+}
+
+// A plain window in grey, for entries without an icon the theme knows.
+QIcon genericIcon() {
+    QIcon icon;
+    for (const int scale : {1, 2}) {
+        const int side = LaunchChooserView::kIconSize * scale;
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(scale, scale);
+        painter.setPen(QPen(kDimText, 1.5));
+        painter.setBrush(QColor(0x2a, 0x2c, 0x31));
+        painter.drawRoundedRect(QRectF(3.75, 4.75, 16.5, 14.5), 2.5, 2.5);
+        painter.fillRect(QRectF(4.5, 5.5, 15, 3), kDimText);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+// Draws a row's icon as it is: the style would tint the selected row's with the application's
+// highlight colour, which is not this list's.
+class UntintedIconDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem row = option;
+        initStyleOption(&row, index);
+        const QIcon icon = row.icon;
+        row.icon = QIcon(); // drawn without it; its place stays
+        const QStyle* style = row.widget ? row.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &row, painter, row.widget);
+        const QRect place =
+            style->subElementRect(QStyle::SE_ItemViewItemDecoration, &row, row.widget);
+        icon.paint(painter, place, row.decorationAlignment, QIcon::Normal);
+    }
+};
+
+QIcon iconOf(const QString& name, const QIcon& generic) {
+    if (name.isEmpty())
+        return generic;
+    if (QDir::isAbsolutePath(name))
+        return QFileInfo(name).isFile() ? QIcon(name) : generic;
+    return QIcon::fromTheme(name,
+                            QIcon::fromTheme(QStringLiteral("application-x-executable"), generic));
+}
+
+} // namespace
+
+LaunchChooserView::LaunchChooserView(QWidget* parent)
+    : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+    setImageByName(QStringLiteral("LaunchChooserView_Normal.png"));
+    init();
+    new DialogKeys(
+        this, [this] { ok(); }, [this] { end(0); }, cancelBtn_);
+}
+
+// In its window, typing goes to the filter.
+void LaunchChooserView::initNotify() {
+    filterTxt_->setFocus(Qt::OtherFocusReason);
+}
+
+void LaunchChooserView::setFileDialogForTesting(FileDialog dialog) {
+    fileDialogForTesting() = std::move(dialog);
+}
+
+void LaunchChooserView::initControls() {
+    filterTxt_ = KxAction::AddTextField(KxLayout::frame(kView, "filterTxt"), this);
+    filterTxt_->setBordered(false); // the picture has the field's edge
+    filterTxt_->setPlaceholderText(QStringLiteral("Type to filter"));
+    filterTxt_->setAccessibleName(QStringLiteral("Filter the applications"));
+    QPalette palette = filterTxt_->palette();
+    palette.setColor(QPalette::PlaceholderText, kDimText);
+    filterTxt_->setPalette(palette);
+    filterTxt_->installEventFilter(this);
+    connect(filterTxt_, &HvTextField::textChanged, this, &LaunchChooserView::applyFilter);
+
+    appList_ = new QListWidget(this);
+    appList_->setGeometry(KxLayout::frame(kView, "appList"));
+    appList_->setAccessibleName(QStringLiteral("Applications"));
+    appList_->setIconSize(QSize(kIconSize, kIconSize));
+    appList_->setUniformItemSizes(true);
+    appList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    appList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    appList_->setTextElideMode(Qt::ElideRight);
+    appList_->setItemDelegate(new UntintedIconDelegate(appList_));
+    QFont listFont = QApplication::font();
+    listFont.setPixelSize(12);
+    appList_->setFont(listFont);
+    appList_->setStyleSheet(
+        QStringLiteral(
+            "QListWidget { background: %1; color: white; border: 1px solid %2; outline: 0; }"
+            "QListWidget::item { padding: 3px 4px; border: none; }"
+            "QListWidget::item:hover { background: %3; }"
+            "QListWidget::item:selected { background: %4; color: white; }"
+            "QScrollBar:vertical { background: %1; width: 10px; margin: 0; }"
+            "QScrollBar::handle:vertical { background: %5; border-radius: 3px; margin: 2px;"
+            " min-height: 24px; }"
+            "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")
+            .arg(kListBackground.name(), kListBorder.name(), kListBackground.lighter(130).name(),
+                 HvButton::accentColor().name(), kListBackground.lighter(190).name()));
+    connect(appList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        appList_->setCurrentItem(item);
+        ok();
+    });
+
+    // Said in the list while it shows no row.
+    emptyLbl_ = new QLabel(appList_);
+    emptyLbl_->setGeometry(appList_->rect().adjusted(12, 12, -12, -12));
+    emptyLbl_->setTextFormat(Qt::PlainText); // it repeats what was typed
+    emptyLbl_->setAlignment(Qt::AlignCenter);
+    emptyLbl_->setWordWrap(true);
+    emptyLbl_->setFont(listFont);
+    emptyLbl_->setStyleSheet(
+        QStringLiteral("color: %1; background: transparent;").arg(kDimText.name()));
+    emptyLbl_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    emptyLbl_->hide();
+
+    otherBtn_ = KxAction::AddButton(KxLayout::frame(kView, "otherBtn"), nullptr, nullptr, this);
+    otherBtn_->setTag(kOtherTag);
+    otherBtn_->setAccessibleName(QStringLiteral("Other file"));
+    okBtn_ = KxAction::AddButton(KxLayout::frame(kView, "okBtn"), nullptr, nullptr, this);
+    okBtn_->setTag(kOkTag);
+    okBtn_->setAccessibleName(QStringLiteral("OK"));
+    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), nullptr, nullptr, this);
+    cancelBtn_->setTag(kCancelTag);
+    cancelBtn_->setAccessibleName(QStringLiteral("Cancel"));
+}
+
+void LaunchChooserView::refreshData() {
+    setApplications(InstalledApplications::list());
+}
+
+void LaunchChooserView::setApplications(const QList<InstalledApplication>& applications) {
+    const QIcon generic = genericIcon();
+    appList_->clear();
+    for (const InstalledApplication& application : applications) {
+        auto* item =
+            new QListWidgetItem(iconOf(application.iconName, generic), application.name, appList_);
+        item->setData(kPathRole, application.desktopFile);
+        item->setToolTip(application.desktopFile);
+    }
+    applyFilter();
+}
+
+// Rows whose name holds the typed text, in any case; the first of them is current.
+void LaunchChooserView::applyFilter() {
+    const QString typed = filterTxt_->text().trimmed();
+    QListWidgetItem* first = nullptr;
+    for (int row = 0; row < appList_->count(); ++row) {
+        QListWidgetItem* item = appList_->item(row);
+        const bool shown = item->text().contains(typed, Qt::CaseInsensitive);
+        item->setHidden(!shown);
+        if (shown && !first)
+            first = item;
+    }
+    if (first) {
+        appList_->setCurrentItem(first);
+        appList_->scrollToItem(first);
+    } else {
+        appList_->setCurrentItem(nullptr);
+        appList_->clearSelection();
+    }
+    okBtn_->setEnabled(first != nullptr);
+    if (appList_->count() == 0)
+        emptyLbl_->setText(
+            QStringLiteral("No installed applications were found: \u201cOther file\u2026\u201d "
+                           "takes any program."));
+    else
+        emptyLbl_->setText(QStringLiteral("No application matches \u201c%1\u201d.").arg(typed));
+    emptyLbl_->setVisible(!first);
+}
+
+// Up and Down (and their pages) in the filter move the list's current row.
+bool LaunchChooserView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != filterTxt_ || event->type() != QEvent::KeyPress)
+        return RirImageView::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        QApplication::sendEvent(appList_, event);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void LaunchChooserView::buttonAction(QObject* sender) {
+    const auto* button = qobject_cast<HvButton*>(sender);
+    if (!button)
+        return;
+    switch (button->tag()) {
+    case kOtherTag:
+        chooseOtherFile();
+        break;
+    case kOkTag:
+        ok();
+        break;
+    case kCancelTag:
+        end(0);
+        break;
+    default:
+        break;
+    }
+}
+
+void LaunchChooserView::ok() {
+    // Enter on the focused "Other file…" means that button.
+    if (window()->focusWidget() == otherBtn_) {
+        chooseOtherFile();
+        return;
+    }
+    const QListWidgetItem* item = appList_->currentItem();
+    if (!item || item->isHidden()) {
+        filterTxt_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    chosenPath_ = item->data(kPathRole).toString();
+    end(1);
+}
+
+void LaunchChooserView::chooseOtherFile() {
+    const QString path =
+        fileDialogForTesting()
+            ? fileDialogForTesting()()
+            : QFileDialog::getOpenFileName(
+                  this, QStringLiteral("Choose the program or file to start"), QDir::homePath());
+    // Nothing chosen, or it went away meanwhile: the choice goes on.
+    const QFileInfo file(path);
+    if (path.isEmpty() || !file.isFile())
+        return;
+    chosenPath_ = file.absoluteFilePath();
+    end(1);
+}
+
+void LaunchChooserView::end(int code) {
+    if (code == 0)
+        chosenPath_.clear();
+    HvModal::stopModal(window(), code);
+}
+
+std::optional<QString> LaunchChooserView::choose(QWidget* over) {
+    const QPointer<QWidget> owner = over ? over->window() : nullptr;
+    HvNoTitleWindow window(QRect(QPoint(0, 0), kView.size));
+    window.setIsCanDrag(true);
+    window.setDragHeight(kView.dragHeight);
+    window.setWindowTitle(QStringLiteral("Application launcher"));
+    auto* view = new LaunchChooserView;
+    window.setContentView(view);
+    if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen()) {
+        QRect frame = window.geometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.setGeometry(frame);
+    }
+    const QPointer<LaunchChooserView> alive(view);
+    const int code = HvModal::runModal(&window);
+    std::optional<QString> chosen;
+    if (code == 1 && alive && !alive->chosenPath().isEmpty())
+        chosen = alive->chosenPath();
+    // The run is over; the opener's window takes the keyboard again.
+    if (owner) {
+        owner->raise();
+        owner->activateWindow();
+    }
+    return chosen;
+}

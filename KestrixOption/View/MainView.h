@@ -1,0 +1,198 @@
+#pragma once
+
+#include "HvButton.h"
+#include "HvNoTitleWindow.h"
+#include "HvSetpPanelObj.h"
+#include "KxRecords.h"
+#include "Notifications/NotificationCenter.h"
+#include "RirImageView.h"
+
+#include <QImage>
+#include <QPointer>
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+class AppMenu;
+class HvNoTitleWindow;
+class HvTextField;
+class QLabel;
+struct Notification;
+
+// The main window's content: the mouse with its five buttons, the five on-board profiles, what
+// the selected button does, and the ways to change it. Edits go to the working copy selProfile;
+// Apply writes its buttons to the mouse, OK writes them and closes, Cancel closes.
+//
+// The view follows the mouse through the daemon's "KxDevStatus" notifications (profile switched
+// on the mouse, DPI and rate relayed to the other views, mouse plugged and unplugged) and
+// serialises the user's actions against device transfers with isModalSeron.
+//
+// Definitions by concern: MainView.cpp (start-up, the bars, what is shown), MainViewActions.cpp
+// (the controls and the windows they open), MainViewDevice.cpp (transfers, device reports, the
+// display switch, ending).
+class MainView : public RirImageView, public HvSetpPanelDelegate, public HvButtonDelegate {
+    Q_OBJECT
+public:
+    enum Tag {
+        kReDefTag = 100,
+        kHomeTag = 101,
+        kHelpTag = 102,
+        kCloseTag = 103,
+        kProfile1Tag = 104, // .. 108
+        kLightOptionTag = 111,
+        kMacroTag = 112,
+        kSettingTag = 113,
+        kTkeyTag = 114,
+        kSingleTag = 115,
+        kDefaultTag = 116,
+        kLaunchProTag = 117,
+        kApplyTag = 118,
+        kOkTag = 119,
+        kCancelTag = 120,
+        kLeftClickTag = 121,
+        kMiddleClickTag = 122,
+        kRightTag = 123,
+        kLeft1Tag = 124,
+        kLeft2Tag = 125,
+        kMenuTag = 126,
+    };
+    // The two function dialogs' windows are moved by this strip; the main window by its own.
+    static constexpr int kDialogDragHeight = 40;
+    static constexpr int kMainDragHeight = 130;
+    // app_path holds this many bytes and its terminating NUL.
+    static constexpr int kMaxAppPathBytes = 255;
+
+    explicit MainView(QWidget* parent = nullptr);
+    ~MainView() override;
+
+    void initData() override;
+    void initControls() override;
+    void initNotify() override;
+    void deallocNotify() override;
+    void initTooltip();
+    void buttonAction(QObject* sender) override;
+
+    // The radio groups' callbacks: profileStep (the profiles) and selBtnSetp (the buttons).
+    bool shouldSelectIndex(int index, int oldIndex, HvSetpPanelObj* sender) override;
+    void onSelectIndex(int index, int oldIndex, HvSetpPanelObj* sender) override;
+
+    // What the selected button (or the one under the pointer) does.
+    static QString getBtnCaption(const _BTN_INFO& info);
+    void displayBtnInfo();
+    void displayBtnInfo2();
+    void disPlayDefaultBtn();
+    void refreshApplyBtn();
+    // False for the only button left doing the left click: it must keep it.
+    bool checkOnlyLeft(int index) const;
+    // checkOnlyLeft for the selected button; "WarningNeedLeft" when it must keep it.
+    bool checkOnlyLeftPro();
+
+    // Makes slot p the mouse's active profile and shows it.
+    void setBtnCurrProfile(int profile);
+    // A profile switch made on the mouse (a "KxDevStatus" of type 1).
+    void changeProfilePro(int profile);
+
+    void resetBtnDefault();
+    void showSingKeyView();
+    void showTKeyView();
+    void showLaunchPro();
+    // The launcher's assignment for a chosen path; false (and a message) when it cannot be
+    // stored.
+    bool setLaunchPath(const QString& path);
+    void openHelpPro();
+    void connectOrvaneSite();
+    // The closing window of a function dialog gives its record back.
+    void windowWillClose(HvNoTitleWindow* window);
+
+    // The application menu's display item: tag 2 "Disable the OSD" while the display is on,
+    // tag 1 "Enable the OSD" while it is off.
+    void refreshOsdMenu();
+    void osdClick(int tag);
+    void changeOSDPro();
+
+    // Device transfers and reports.
+    void getFWDataPro();
+    void checkDevPro();
+    void hideLoadView(const Notification& notification);
+    void hideLoadViewPro(int code);
+    void devReportPro(const Notification& notification);
+    void outPlusePro();
+    void reluanchAppPro();
+    void ShowToolTip(const Notification& notification);
+    void HideToolTip(const Notification& notification);
+
+    // State, for the application and the tests.
+    int isModalSeron() const { return isModalSeron_; }
+    int selBtnIndex() const { return selBtnIndex_; }
+    int selOverBtnIndex() const { return selOverBtnIndex_; }
+    bool isDevOnTag() const { return isDevOnTag_; }
+    bool isOutPlus() const { return isOutPlus_; }
+    HvSetpPanelObj* profileStep() const { return profileStep_; }
+    HvSetpPanelObj* selBtnSetp() const { return selBtnSetp_; }
+    HvButton* control(int tag) const;
+    HvTextField* captionTxt() const { return btnSelTagCaptionTxt_; }
+    // The function type picture shown, null when none is.
+    const QImage& shownTypeImage() const { return shownTypeImage_; }
+    QLabel* selectedMarker() const { return btnSelImageView_; }
+    // The function dialog's window while one is open.
+    HvNoTitleWindow* dialogWindow() const { return dialogWindow_; }
+    AppMenu* appMenu() const { return appMenu_; }
+    QString osdMenuTitle() const { return osdMenuTitle_; }
+    int osdMenuTag() const { return osdMenuTag_; }
+    const QString& lochelpPath() const { return lochelpPath_; }
+
+Q_SIGNALS:
+    // The window is done: quit, or quit after the daemon was asked to start it again.
+    void terminateRequested(bool relaunch);
+    void aboutRequested();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    // A picture pop-up of PopupLayout by name, run modally; true for OK.
+    static bool popUp(std::string_view name);
+    void moveMarkerTo(int index);
+    void showTypeAndCaption(const _BTN_INFO* info);
+    void openDialog(RirImageView* dialog);
+    void apply();
+    void okAndQuit();
+    void closeAsked();
+    void resetProfile();
+    void endModalActivity();
+    void terminate(bool relaunch);
+    _BTN_INFO& selectedRecord();
+
+    std::array<HvButton*, 27> controls_{}; // by tag - kReDefTag
+    HvSetpPanelObj* profileStep_ = nullptr;
+    HvSetpPanelObj* selBtnSetp_ = nullptr;
+    QLabel* btnSelImageView_ = nullptr;
+    QLabel* btnSelTagImageView_ = nullptr;
+    HvTextField* btnSelTagCaptionTxt_ = nullptr;
+    AppMenu* appMenu_ = nullptr;
+    std::array<QImage, 4> selTagImageArrs_;
+    QImage shownTypeImage_;
+
+    int selBtnIndex_ = 0;
+    int selOverBtnIndex_ = -1;
+    int isModalSeron_ = 0;
+    bool isFWChangeProfile_ = false;
+    bool isDevOnTag_ = false;
+    bool isOutPlus_ = false;
+    bool quitAfterTransfer_ = false;
+    bool terminating_ = false;
+    // A switch made on the mouse while the window could not follow; taken when it can.
+    std::optional<int> pendingMouseProfile_;
+    QString lochelpPath_;
+    QString osdMenuTitle_;
+    int osdMenuTag_ = 0;
+
+    QPointer<HvNoTitleWindow> dialogWindow_;
+    bool modalSession_ = false;
+
+    NotificationCenter::Token hideLoadObserver_ = 0;
+    NotificationCenter::Token showTipObserver_ = 0;
+    NotificationCenter::Token hideTipObserver_ = 0;
+    quint64 devStatusObserver_ = 0;
+};

@@ -1,0 +1,239 @@
+// The main view's controls and the windows they open.
+#include "MainView.h"
+
+#include "AppMenu.h"
+#include "HvAction.h"
+#include "HvLogger.h"
+#include "HvModal.h"
+#include "HvNoTitleWindow.h"
+#include "KxAction.h"
+#include "KxGlobals.h"
+#include "KxMessages.h"
+#include "KxWidgetGlobals.h"
+#include "LaunchChooserView.h"
+#include "ProfieController.h"
+#include "SingleKeyView.h"
+#include "TkeyView.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstring>
+
+#ifndef KX_HOMEPAGE_URL
+#define KX_HOMEPAGE_URL ""
+#endif
+
+void MainView::buttonAction(QObject* sender) {
+    const auto* button = qobject_cast<HvButton*>(sender);
+    if (!button || isModalSeron_ != 0)
+        return;
+    switch (button->tag()) {
+    case kReDefTag:
+        resetProfile();
+        break;
+    case kHomeTag:
+        connectOrvaneSite();
+        break;
+    case kHelpTag:
+        openHelpPro();
+        break;
+    case kCloseTag:
+        closeAsked();
+        break;
+    case kTkeyTag:
+        showTKeyView();
+        break;
+    case kSingleTag:
+        showSingKeyView();
+        break;
+    case kDefaultTag:
+        if (checkOnlyLeftPro()) {
+            resetBtnDefault();
+            isNeedSave = true;
+            refreshApplyBtn();
+        }
+        break;
+    case kLaunchProTag:
+        showLaunchPro();
+        break;
+    case kApplyTag:
+        apply();
+        break;
+    case kOkTag:
+        okAndQuit();
+        break;
+    case kCancelTag:
+        terminate(false);
+        break;
+    case kMenuTag: {
+        const HvButton* menu = control(kMenuTag);
+        appMenu_->popup(menu->mapToGlobal(QPoint(0, menu->height())));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void MainView::resetProfile() {
+    if (!popUp("WarningReset"))
+        return;
+    ++isModalSeron_;
+    sysProCon->resetCurrFwToDef();
+    sysProCon->refreshSelProfileFromData();
+    sysProCon->saveToSys();
+    // The working copy is now what is written: nothing is left to apply.
+    isNeedSave = false;
+    refreshApplyBtn();
+    displayBtnInfo();
+    KxAction::applyFWDataPro();
+}
+
+void MainView::closeAsked() {
+    if (!isNeedSave) {
+        terminate(false);
+        return;
+    }
+    // Its own question: OK and Cancel mean here what its picture says, write or leave.
+    if (popUp("WarningSaveOnClose"))
+        okAndQuit();
+    else
+        terminate(false);
+}
+
+void MainView::apply() {
+    sysProCon->saveSelProfileToData();
+    sysProCon->saveToSys();
+    KxAction::sendMessageToDaemon(KxMessages::kSettingsSaved);
+    sysProCon->refreshSelProfileFromData();
+    ++isModalSeron_;
+    KxAction::setCurrBtnInfoToDevicePro();
+    isNeedSave = false;
+    refreshApplyBtn();
+}
+
+// Saved first, so that nothing is lost if the mouse goes away during the write; the write runs
+// behind the loading window and the window closes when it is done.
+void MainView::okAndQuit() {
+    sysProCon->saveSelProfileToData();
+    sysProCon->saveToSys();
+    quitAfterTransfer_ = true;
+    ++isModalSeron_;
+    KxAction::setCurrBtnInfoToDevicePro();
+}
+
+void MainView::resetBtnDefault() {
+    if (selBtnIndex_ < 1 || selBtnIndex_ > 5)
+        return;
+    selectedRecord() = sysProCon->getDefBtnInfoByIndex(selBtnIndex_ - 1);
+    displayBtnInfo();
+}
+
+void MainView::openDialog(RirImageView* dialog) {
+    auto* window = new HvNoTitleWindow(QRect(this->window()->pos(), dialog->size()));
+    window->setIsCanDrag(true);
+    window->setDragHeight(kDialogDragHeight);
+    window->setWindowTitle(dialog->objectName());
+    window->setContentView(dialog);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window->geometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->setGeometry(frame);
+    }
+    connect(window, &HvNoTitleWindow::windowWillClose, this, &MainView::windowWillClose);
+    ++isModalSeron_;
+    dialogWindow_ = window;
+    modalSession_ = true;
+    HvModal::beginModalSession(window);
+}
+
+void MainView::showSingKeyView() {
+    if (selBtnIndex_ < 1 || selBtnIndex_ > 5 || !checkOnlyLeftPro())
+        return;
+    sysProCon->saveSelProfileToData();
+    auto* dialog = new SingleKeyView;
+    dialog->setObjectName(QStringLiteral("Single Key Function"));
+    dialog->setTmpBtnInfo(selectedRecord());
+    openDialog(dialog);
+}
+
+void MainView::showTKeyView() {
+    if (selBtnIndex_ < 1 || selBtnIndex_ > 5 || !checkOnlyLeftPro())
+        return;
+    auto* dialog = new TkeyView;
+    dialog->setObjectName(QStringLiteral("Macro Function"));
+    dialog->setTmpBtnInfo(selectedRecord());
+    openDialog(dialog);
+}
+
+void MainView::windowWillClose(HvNoTitleWindow* window) {
+    if (!modalSession_ || window != dialogWindow_)
+        return;
+    HvModal::endModalSession(window);
+    modalSession_ = false;
+    // Cancel leaves the dialog's copy as it was handed in.
+    if (auto* single = qobject_cast<SingleKeyView*>(window->contentView()))
+        selectedRecord() = single->tmpBtnInfo();
+    else if (auto* macro = qobject_cast<TkeyView*>(window->contentView()))
+        selectedRecord() = macro->tmpBtnInfo();
+    displayBtnInfo();
+    refreshApplyBtn();
+    window->deleteLater();
+    dialogWindow_ = nullptr;
+    endModalActivity();
+    this->window()->raise();
+    this->window()->activateWindow();
+}
+
+void MainView::showLaunchPro() {
+    if (selBtnIndex_ < 1 || selBtnIndex_ > 5 || !checkOnlyLeftPro())
+        return;
+    ++isModalSeron_;
+    const std::optional<QString> chosen = LaunchChooserView::choose(this);
+    endModalActivity();
+    if (chosen)
+        setLaunchPath(*chosen);
+}
+
+bool MainView::setLaunchPath(const QString& path) {
+    const QByteArray utf8 = path.toUtf8();
+    // A cut path would start something else, or nothing: refused whole.
+    if (utf8.isEmpty() || utf8.size() > kMaxAppPathBytes || utf8.contains('\0')) {
+        HvAction::showInfoMessage(
+            QStringLiteral("This path is too long to be kept in the mouse's profile (%1 bytes "
+                           "at most):\n%2")
+                .arg(kMaxAppPathBytes)
+                .arg(path));
+        return false;
+    }
+    const int profile = sysProCon->currFWProfileIndex();
+    const int button = selBtnIndex_ - 1;
+    _BTN_INFO& record = selectedRecord();
+    record.btnType = 3;
+    record.FuncID = 15;
+    record.FuncTableId = 15;
+    record.KeyBit[0] = KxAction::getBtnAppLaunchIndex(uint32_t(profile), uint32_t(button));
+    std::memset(record.app_path, 0, sizeof record.app_path);
+    std::memcpy(record.app_path, utf8.constData(), size_t(utf8.size()));
+    displayBtnInfo();
+    isNeedSave = true;
+    refreshApplyBtn();
+    sysProCon->setLaunchPath(path, profile, button);
+    return true;
+}
+
+void MainView::openHelpPro() {
+    if (lochelpPath_.isEmpty() || !HvAction::openFile(lochelpPath_))
+        HvAction::showInfoMessage(QStringLiteral("The help page could not be opened."));
+}
+
+void MainView::connectOrvaneSite() {
+    const QString homepage = QStringLiteral(KX_HOMEPAGE_URL);
+    if (homepage.isEmpty()) {
+        openHelpPro();
+        return;
+    }
+    if (!HvAction::openPage(homepage))
+        HvAction::showInfoMessage(QStringLiteral("%1 could not be opened.").arg(homepage));
+}

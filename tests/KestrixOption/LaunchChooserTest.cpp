@@ -1,0 +1,247 @@
+// The application chooser over private desktop entries: filtering, the keyboard, the pointer and
+// the other-file answer, through the modal run a button's launch setting uses.
+#include "HvButton.h"
+#include "HvModal.h"
+#include "HvNoTitleWindow.h"
+#include "HvTextField.h"
+#include "LaunchChooserView.h"
+#include "PrivateHome.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+// Paths in the failures' messages as text.
+static void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+QString appsDir() {
+    return PrivateHome::dir("data") + "/applications/";
+}
+
+QString entryPath(const char* name) {
+    return appsDir() + "org.example." + name + ".desktop";
+}
+
+// GLib reads the data folders once: the entries are there before the first test, and the
+// system folder is a private empty one.
+class ChooserHome : public PrivateHome {
+public:
+    void prepare() override {
+        QDir().mkpath(appsDir());
+        QDir().mkpath(dir("system"));
+        qputenv("XDG_DATA_DIRS", dir("system").toLocal8Bit());
+        const std::pair<const char*, const char*> entries[] = {
+            {"Calculator", "Icon=accessories-calculator\n"},
+            {"Calendar", "Icon=/no/such/icon.png\n"},
+            {"Terminal", ""},
+            {"TextEditor", "Icon=accessories-text-editor\n"},
+            {"Secret", "NoDisplay=true\n"},
+        };
+        for (const auto& [name, more] : entries) {
+            QFile file(entryPath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            const QByteArray shown = QByteArray(name) == "TextEditor" ? "Text Editor" : name;
+            file.write("[Desktop Entry]\nType=Application\nName=" + shown + "\nExec=true\n" + more);
+        }
+    }
+};
+
+const auto* const home = testing::AddGlobalTestEnvironment(new ChooserHome);
+
+// The rows the filter leaves, in order.
+std::string shownRows(const QListWidget* list) {
+    QStringList names;
+    for (int row = 0; row < list->count(); ++row)
+        if (!list->item(row)->isHidden())
+            names << list->item(row)->text();
+    return names.join(", ").toStdString();
+}
+
+std::string currentRow(const QListWidget* list) {
+    return list->currentItem() ? list->currentItem()->text().toStdString() : "(none)";
+}
+
+// Answers the chooser from inside its modal run. A run the answer did not end is ended after a
+// while, as a failure, so that a fault cannot hang the test.
+class ChooserAnswer {
+public:
+    explicit ChooserAnswer(std::function<void(LaunchChooserView&)> answer)
+        : answer_(std::move(answer)) {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+        timer_.start();
+        watchdog_.setSingleShot(true);
+        watchdog_.setInterval(5000);
+        QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+            ADD_FAILURE() << "the chooser is still open";
+            HvModal::stopModal(window_, 0);
+        });
+    }
+    bool answered() const { return answered_; }
+
+private:
+    void look() {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<HvNoTitleWindow*>(top);
+            auto* view = window ? qobject_cast<LaunchChooserView*>(window->contentView()) : nullptr;
+            if (!view || !window->isVisible())
+                continue;
+            answered_ = true;
+            timer_.stop();
+            window_ = window;
+            watchdog_.start();
+            answer_(*view);
+            return;
+        }
+    }
+    std::function<void(LaunchChooserView&)> answer_;
+    QTimer timer_;
+    QTimer watchdog_;
+    QPointer<QWidget> window_;
+    bool answered_ = false;
+};
+
+std::optional<QString> chooseWith(std::function<void(LaunchChooserView&)> answer) {
+    ChooserAnswer chooser(std::move(answer));
+    const std::optional<QString> chosen = LaunchChooserView::choose();
+    EXPECT_TRUE(chooser.answered()) << "the chooser was shown";
+    return chosen;
+}
+
+class LaunchChooserTest : public testing::Test {
+protected:
+    void TearDown() override { LaunchChooserView::setFileDialogForTesting(nullptr); }
+};
+
+TEST_F(LaunchChooserTest, ListsTheMenusApplicationsWithIconsAndNarrowsThemByTyping) {
+    HvNoTitleWindow window(QRect(QPoint(0, 0), QSize(420, 440)));
+    auto* view = new LaunchChooserView;
+    window.setContentView(view);
+    window.show();
+    QListWidget* list = view->appList();
+    EXPECT_EQ(shownRows(list), "Calculator, Calendar, Terminal, Text Editor")
+        << "not the NoDisplay entry";
+    EXPECT_EQ(currentRow(list), "Calculator");
+    EXPECT_EQ(list->item(0)->data(LaunchChooserView::kPathRole), entryPath("Calculator"));
+    for (int row = 0; row < list->count(); ++row)
+        EXPECT_FALSE(list->item(row)->icon().isNull()) << "rows keep their text aligned";
+
+    QTest::keyClicks(view->filterTxt(), "CAL");
+    EXPECT_EQ(shownRows(list), "Calculator, Calendar");
+    QTest::keyClicks(view->filterTxt(), "e");
+    EXPECT_EQ(shownRows(list), "Calendar");
+    EXPECT_EQ(currentRow(list), "Calendar") << "the first row left is current";
+    QTest::keyClicks(view->filterTxt(), "ndarx");
+    EXPECT_EQ(shownRows(list), "");
+    EXPECT_EQ(currentRow(list), "(none)");
+    EXPECT_FALSE(view->okBtn()->isEnabled());
+    EXPECT_TRUE(view->findChild<QLabel*>()->isVisible()) << "the empty list says why";
+
+    view->filterTxt()->setText(" t ");
+    EXPECT_EQ(shownRows(list), "Calculator, Terminal, Text Editor");
+    view->filterTxt()->setText("edit");
+    EXPECT_EQ(shownRows(list), "Text Editor");
+    EXPECT_TRUE(view->okBtn()->isEnabled());
+    EXPECT_FALSE(view->findChild<QLabel*>()->isVisible());
+
+    view->setApplications({});
+    EXPECT_EQ(currentRow(list), "(none)");
+    EXPECT_FALSE(view->okBtn()->isEnabled());
+    EXPECT_TRUE(view->findChild<QLabel*>()->isVisible());
+}
+
+TEST_F(LaunchChooserTest, TypeDownAndEnterChooseWithTheKeyboardAlone) {
+    const std::optional<QString> chosen = chooseWith([](LaunchChooserView& view) {
+        EXPECT_EQ(view.window()->focusWidget(), view.filterTxt())
+            << "typing goes to the filter at once";
+        QTest::keyClicks(view.filterTxt(), "t");
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
+            QTest::keyClick(view.filterTxt(), key);
+        EXPECT_EQ(currentRow(view.appList()), "Text Editor") << "stops at the last row";
+        QTest::keyClick(view.filterTxt(), Qt::Key_Up);
+        EXPECT_EQ(currentRow(view.appList()), "Terminal");
+        EXPECT_EQ(view.filterTxt()->text(), "t") << "the arrows leave the text alone";
+        QTest::keyClick(view.filterTxt(), Qt::Key_Return);
+    });
+    EXPECT_EQ(chosen, entryPath("Terminal"));
+}
+
+TEST_F(LaunchChooserTest, EscapeCancelAndClosingGiveNone) {
+    const std::function<void(LaunchChooserView&)> ways[] = {
+        [](LaunchChooserView& view) { QTest::keyClick(view.filterTxt(), Qt::Key_Escape); },
+        [](LaunchChooserView& view) { QTest::keyClick(view.appList(), Qt::Key_Escape); },
+        [](LaunchChooserView& view) { QTest::mouseClick(view.cancelBtn(), Qt::LeftButton); },
+        [](LaunchChooserView& view) {
+            view.cancelBtn()->setFocus();
+            QTest::keyClick(view.cancelBtn(), Qt::Key_Return);
+        },
+        [](LaunchChooserView& view) { view.window()->close(); },
+    };
+    for (size_t way = 0; way < std::size(ways); ++way)
+        EXPECT_EQ(chooseWith(ways[way]), std::nullopt) << "way " << way;
+}
+
+TEST_F(LaunchChooserTest, OkWithoutARowDoesNothingUntilOneIsThere) {
+    const std::optional<QString> chosen = chooseWith([](LaunchChooserView& view) {
+        QTest::keyClicks(view.filterTxt(), "zzz");
+        QTest::keyClick(view.filterTxt(), Qt::Key_Return);
+        QTest::mouseClick(view.okBtn(), Qt::LeftButton);
+        EXPECT_TRUE(HvModal::isRunning(view.window()));
+        EXPECT_TRUE(view.chosenPath().isEmpty());
+        view.filterTxt()->clear();
+        QTest::mouseClick(view.okBtn(), Qt::LeftButton);
+    });
+    EXPECT_EQ(chosen, entryPath("Calculator"));
+}
+
+TEST_F(LaunchChooserTest, DoubleClickOnARowChoosesIt) {
+    const std::optional<QString> chosen = chooseWith([](LaunchChooserView& view) {
+        QListWidget* list = view.appList();
+        const QRect row = list->visualItemRect(list->item(1));
+        // A widget sees the second press of a double-click as the double-click.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    });
+    EXPECT_EQ(chosen, entryPath("Calendar"));
+}
+
+TEST_F(LaunchChooserTest, OtherFileTakesAnExistingFileAndNothingElse) {
+    const QString tool = PrivateHome::dir("home") + "/bin/../tool.sh";
+    QDir().mkpath(PrivateHome::dir("home") + "/bin");
+    QFile file(tool);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    QStringList answers{"", PrivateHome::dir("home") + "/missing", PrivateHome::dir("home"), tool};
+    int asked = 0;
+    LaunchChooserView::setFileDialogForTesting([&] { return answers.at(asked++); });
+    const std::optional<QString> chosen = chooseWith([&](LaunchChooserView& view) {
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(view.otherBtn(), Qt::LeftButton);
+            EXPECT_TRUE(HvModal::isRunning(view.window())) << "no file: the choice goes on, " << i;
+        }
+        view.otherBtn()->setFocus();
+        QTest::keyClick(view.otherBtn(), Qt::Key_Return); // Enter on the button is the button
+    });
+    EXPECT_EQ(asked, 4);
+    EXPECT_EQ(chosen, QFileInfo(tool).absoluteFilePath());
+    EXPECT_FALSE(chosen->contains("..")) << "stored clean";
+}
+
+} // namespace

@@ -1,0 +1,625 @@
+// The configuration window end to end: this process is KxOption (its main view in its window),
+// beside kx-virtual-mouse and KestrixDeamon as programs of their own on the test's session bus.
+#include "EventLoopWait.h"
+#include "HvMessageBox.h"
+#include "HvNoTitleWindow.h"
+#include "HvTextField.h"
+#include "HvTreeNode.h"
+#include "KxAction.h"
+#include "KxGlobals.h"
+#include "KxWidgetGlobals.h"
+#include "MacroInfo.h"
+#include "MacroKeyInfo.h"
+#include "MainView.h"
+#include "MenuInfo.h"
+#include "Notifications/DistributedNotificationCenter.h"
+#include "PopDialogView.h"
+#include "PrivateHome.h"
+#include "ProfieController.h"
+#include "SingleKeyView.h"
+#include "TkeyView.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDir>
+#include <QListWidget>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+namespace {
+
+const auto* const kHome = testing::AddGlobalTestEnvironment(new PrivateHome);
+constexpr int kTransferMs = 60000;
+
+// Answers the window's modal pop-ups and message boxes as they open, from inside their modal
+// runs, and keeps their names in order. Answers are taken in order; any further one is OK.
+class PopUps {
+public:
+    PopUps() {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+        timer_.start();
+    }
+    void answer(std::initializer_list<bool> answers) { answers_.assign(answers); }
+    // Runs while the named pop-up is up, before it is answered.
+    std::function<void(const QString&)> whileShown;
+    QStringList seen;
+
+private:
+    void look() {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (!top->isVisible() || answered_.contains(top))
+                continue;
+            auto* window = qobject_cast<HvNoTitleWindow*>(top);
+            auto* popup = window ? qobject_cast<PopDialogView*>(window->contentView()) : nullptr;
+            auto* box = qobject_cast<HvMessageBox*>(top);
+            if (!popup && !box)
+                continue;
+            answered_.append(top);
+            const QString name = popup ? popup->imageNameStr() : QStringLiteral("message");
+            seen << name;
+            if (whileShown)
+                whileShown(name);
+            const bool ok = answers_.empty() || answers_.front();
+            if (!answers_.empty())
+                answers_.erase(answers_.begin());
+            if (popup)
+                (ok || !popup->cancelBtn() ? popup->okBtn() : popup->cancelBtn())->click();
+            else
+                (ok || !box->cancelButton() ? box->okButton() : box->cancelButton())->click();
+        }
+    }
+    QTimer timer_;
+    std::vector<bool> answers_;
+    QList<QPointer<QWidget>> answered_;
+};
+
+std::shared_ptr<MenuInfo> entry(const QString& title) {
+    for (const auto& node : singleMenuNode->children()) {
+        auto info = std::static_pointer_cast<MenuInfo>(node->nodeData());
+        if (info->titleStr() == title)
+            return info;
+    }
+    return nullptr;
+}
+
+_BTN_INFO single(const QString& title) {
+    const auto info = entry(title);
+    EXPECT_TRUE(info) << qPrintable(title);
+    _BTN_INFO record{};
+    if (!info)
+        return record;
+    record.btnType = 1;
+    record.FuncID = uint32_t(info->functionID());
+    record.FuncTableId = uint32_t(info->functionTableID());
+    const int32_t bits[] = {info->KeyBit1(), info->KeyBit2(), info->KeyBit3(), info->KeyBit4()};
+    std::copy(std::begin(bits), std::end(bits), record.KeyBit);
+    return record;
+}
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!QDBusConnection::sessionBus().isConnected())
+            GTEST_SKIP() << "no session bus (./kx test provides one)";
+        static const bool installed = (KxWidgets::install(), true);
+        (void)installed;
+        isNeedSave = false;
+        // Every test starts from a mouse as it leaves the factory.
+        QFile::remove(PrivateHome::dir("state") + "/kx-virtual-mouse/flash.bin");
+        settingObserver = DistributedNotificationCenter::defaultCenter().addObserver(
+            QStringLiteral("KxSettingChange"), [this](const Notification& n) {
+                settingChanges.push_back({n.objectInt(), n.userInfo.value_or(QVariantMap())});
+            });
+    }
+    void TearDown() override {
+        delete window.data();
+        QDBusConnection::sessionBus().unregisterService(QStringLiteral("com.vlak.KxOption"));
+        KxAction::waitForTransfers(kTransferMs);
+        DistributedNotificationCenter::defaultCenter().removeObserver(settingObserver);
+        for (QProcess* process : {&daemon, &mouse}) {
+            if (process->state() == QProcess::NotRunning)
+                continue;
+            process->terminate();
+            process->waitForFinished(5000);
+        }
+    }
+
+    void startMouse(bool plugged = true) {
+        mouse.start(KX_VIRTUAL_MOUSE_PATH,
+                    plugged ? QStringList{"serve"} : QStringList{"serve", "--unplugged"});
+        ASSERT_TRUE(mouse.waitForStarted());
+        ASSERT_TRUE(KxTest::waitFor([&] { return mouse.canReadLine(); }));
+    }
+    QString mouseCommand(const QString& line) {
+        QProcess client;
+        client.start(KX_VIRTUAL_MOUSE_PATH, line.split(' '));
+        EXPECT_TRUE(client.waitForFinished(10000));
+        return QString::fromLocal8Bit(client.readAllStandardOutput());
+    }
+    // The 82 bytes the mouse holds for a button (1-based profile and button).
+    QByteArray mouseRecord(int profile, int button) {
+        const QRegularExpression line(
+            QStringLiteral("profile %1 button %2 @\\d+: ([0-9a-f ]+)").arg(profile).arg(button));
+        const auto match = line.match(mouseCommand(QStringLiteral("dump")));
+        return match.hasMatch() ? QByteArray::fromHex(match.captured(1).toLatin1()) : QByteArray();
+    }
+    void startDaemon() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("kx.debug=true"));
+        daemon.setProcessEnvironment(environment);
+        daemon.start(KX_DAEMON_PATH, {});
+        ASSERT_TRUE(daemon.waitForStarted());
+        ASSERT_TRUE(KxTest::waitFor([&] {
+            daemonOutput += QString::fromLocal8Bit(daemon.readAllStandardOutput());
+            return daemonOutput.contains("Starting run loop.");
+        }));
+    }
+    // The window as the program makes it; by default the mouse's whole read is waited for.
+    void openWindow(bool waitForRead = true) {
+        // The daemon tells a running window (the owner of its name) of the mouse's own switches.
+        QDBusConnection::sessionBus().registerService(QStringLiteral("com.vlak.KxOption"));
+        window = new HvNoTitleWindow(QRect(QPoint(0, 0), QSize(860, 560)));
+        view = new MainView;
+        QObject::connect(view, &MainView::terminateRequested,
+                         [this](bool relaunch) { ended = relaunch; });
+        window->setContentView(view);
+        window->show();
+        loadingShownAtStart = showLoadFrm && showLoadFrm->isVisible();
+        if (waitForRead) {
+            ASSERT_TRUE(idle()) << "the whole read ends";
+        }
+    }
+    bool idle() {
+        return KxTest::waitFor(
+            [&] {
+                return ended || (view && view->isModalSeron() == 0 && !showLoadFrm->isVisible());
+            },
+            kTransferMs);
+    }
+    void selectButton(int index) {
+        view->selBtnSetp()->items()[size_t(index - 1)]->click();
+        ASSERT_EQ(view->selBtnIndex(), index);
+    }
+    QString caption() const { return view->captionTxt()->text(); }
+    // Whether the window sent this "KxSettingChange" code.
+    bool sent(int code) const {
+        return std::any_of(settingChanges.begin(), settingChanges.end(),
+                           [code](const auto& change) { return change.first == code; });
+    }
+    // Writes the buttons of a slot as the window would, before the window runs.
+    static void writeToMouse(int slot, const _BTN_INFO (&buttons)[5]) {
+        KxAction::setPauseHookForTesting([](unsigned) {});
+        currSetProfile = {};
+        std::copy(std::begin(buttons), std::end(buttons), currSetProfile.btnInfo);
+        currSetProfileID = uint32_t(slot);
+        KxAction::setBtnInfoToDevice();
+        KxAction::setPauseHookForTesting({});
+    }
+    // The catalogue and library as the window will load them, for records made by the test.
+    static void loadCatalogue() {
+        KxAction::getSysPath();
+        KxAction::initMenuList();
+        KxAction::startListenDev();
+        sysProCon = ProfieController::getShareProCon();
+    }
+
+    QProcess mouse;
+    QProcess daemon;
+    QString daemonOutput;
+    QPointer<HvNoTitleWindow> window;
+    MainView* view = nullptr;
+    std::optional<bool> ended; // relaunch asked, once the window ended
+    bool loadingShownAtStart = false;
+    DistributedNotificationCenter::Token settingObserver = 0;
+    std::vector<std::pair<int, QVariantMap>> settingChanges;
+};
+
+TEST_F(MainWindowTest, StartUpReadsTheMouseBehindTheLoadingWindowAndShowsItsProfile) {
+    startMouse();
+    mouseCommand("press profile");
+    mouseCommand("press profile"); // the mouse is on its third profile
+    loadCatalogue();
+    auto macro = KxAction::addMacorByName(QStringLiteral("Reload"));
+    macro->keyInfoArr() << MacroKeyInfo(21, 0, 100) << MacroKeyInfo(21, 1, 100);
+    ASSERT_TRUE(KxAction::saveMenuList());
+    sysProCon->setLaunchPath(QStringLiteral("/usr/bin/gnome-calculator"), 2, 3);
+    _BTN_INFO launch{};
+    launch.btnType = 3;
+    launch.FuncID = launch.FuncTableId = 15;
+    launch.KeyBit[0] = KxAction::getBtnAppLaunchIndex(2, 3);
+    _BTN_INFO held{};
+    held.btnType = 2;
+    held.FuncID = held.FuncTableId = 6;
+    held.MacroID = uint32_t(macro->macroId());
+    held.KeyBit[0] = 2;
+    writeToMouse(2, {single("Left Click"), single("Back"), single("Mute"), launch, held});
+    startDaemon();
+
+    openWindow();
+    EXPECT_TRUE(loadingShownAtStart);
+    EXPECT_FALSE(showLoadFrm->isVisible());
+    EXPECT_EQ(view->profileStep()->selectIndex(), 3);
+    const QStringList expected{"Left Click", "Back", "Mute", "gnome-calculator", "Reload"};
+    for (int button = 1; button <= 5; ++button) {
+        selectButton(button);
+        EXPECT_EQ(caption(), expected[button - 1]) << "button " << button;
+    }
+    EXPECT_FALSE(view->shownTypeImage().isNull());
+    EXPECT_TRUE(KxTest::waitFor([&] { return sent(101); })) << "the daemon reloads what was read";
+    EXPECT_FALSE(ended);
+}
+
+TEST_F(MainWindowTest, ProfileSwitchesAskOnlyTheUserAndWaitForTransfers) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    ASSERT_EQ(view->profileStep()->selectIndex(), 1);
+    PopUps popUps;
+    popUps.answer({false, true});
+
+    // An edit: the default of button 2 given to button 2 of another function first.
+    selectButton(2);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    ASSERT_TRUE(isNeedSave);
+    view->control(MainView::kProfile1Tag + 2)->click();
+    EXPECT_EQ(popUps.seen, QStringList{"WarningNeedSave"});
+    EXPECT_EQ(view->profileStep()->selectIndex(), 1) << "Cancel keeps the profile";
+    EXPECT_TRUE(isNeedSave);
+    EXPECT_EQ(caption(), "true");
+    view->control(MainView::kProfile1Tag + 2)->click();
+    EXPECT_EQ(view->profileStep()->selectIndex(), 3) << "OK switches";
+    EXPECT_FALSE(isNeedSave);
+    EXPECT_TRUE(mouseCommand("dump").contains("active profile: 3"));
+
+    // The mouse's own switch never asks, even with edits.
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    const QStringList asked = popUps.seen;
+    mouseCommand("press profile");
+    ASSERT_TRUE(KxTest::waitFor([&] { return view->profileStep()->selectIndex() == 4; }));
+    EXPECT_EQ(popUps.seen, asked);
+
+    // During a transfer the window waits, then follows the mouse.
+    view->control(MainView::kReDefTag)->click(); // WarningReset: OK; a write runs
+    ASSERT_GT(view->isModalSeron(), 0);
+    mouseCommand("press profile");
+    KxTest::spin(300);
+    EXPECT_EQ(view->profileStep()->selectIndex(), 4) << "not while the write runs";
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(KxTest::waitFor([&] { return view->profileStep()->selectIndex() == 5; }));
+}
+
+// The last button doing the left click keeps it, whichever way it would lose it; with two, it
+// may. A function confirmed in a dialog reaches the working copy; Cancel leaves it.
+TEST_F(MainWindowTest, TheLastLeftClickStaysAndDialogsReachTheWorkingCopy) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    PopUps popUps;
+    selectButton(1);
+    const _BTN_INFO leftBefore = selProfile.btnInfo[0];
+    for (int tag : {MainView::kSingleTag, MainView::kTkeyTag, MainView::kLaunchProTag}) {
+        view->control(tag)->click();
+        EXPECT_FALSE(view->dialogWindow()) << tag;
+        EXPECT_EQ(view->isModalSeron(), 0);
+    }
+    EXPECT_EQ(popUps.seen, QStringList(3, "WarningNeedLeft"));
+    EXPECT_EQ(std::memcmp(&selProfile.btnInfo[0], &leftBefore, sizeof leftBefore), 0);
+
+    // Button 2 takes the left click in the single-function dialog; Cancel first, then OK.
+    selectButton(2);
+    const _BTN_INFO rightBefore = selProfile.btnInfo[1];
+    for (const bool confirm : {false, true}) {
+        view->control(MainView::kSingleTag)->click();
+        ASSERT_TRUE(view->dialogWindow());
+        EXPECT_EQ(view->isModalSeron(), 1);
+        auto* dialog = qobject_cast<SingleKeyView*>(view->dialogWindow()->contentView());
+        ASSERT_TRUE(dialog);
+        dialog->selComBtn()->click();
+        HvMenulist* list = dialog->comMenuList();
+        for (int row = 0; row < list->listWidget()->count(); ++row)
+            if (list->listWidget()->item(row)->text() == "Left Click")
+                list->listWidget()->setCurrentRow(row);
+        QTest::keyClick(list->listWidget(), Qt::Key_Return);
+        (confirm ? dialog->okBtn() : dialog->cancelBtn())->click();
+        EXPECT_FALSE(view->dialogWindow());
+        EXPECT_EQ(view->isModalSeron(), 0);
+        if (!confirm) {
+            EXPECT_EQ(std::memcmp(&selProfile.btnInfo[1], &rightBefore, sizeof rightBefore), 0);
+        }
+    }
+    EXPECT_EQ(selProfile.btnInfo[1].FuncID, 1u);
+    EXPECT_EQ(caption(), "Left Click");
+    EXPECT_TRUE(isNeedSave);
+    EXPECT_TRUE(view->control(MainView::kApplyTag)->isEnabled());
+
+    // With two left clicks button 1 may change; then button 2 is the last one again, and its
+    // default (the right click) is refused too.
+    selectButton(1);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    popUps.seen.clear();
+    selectButton(2);
+    ASSERT_TRUE(view->control(MainView::kDefaultTag)->isEnabled());
+    view->control(MainView::kDefaultTag)->click();
+    EXPECT_EQ(popUps.seen, QStringList{"WarningNeedLeft"});
+    EXPECT_EQ(selProfile.btnInfo[1].FuncID, 1u);
+}
+
+TEST_F(MainWindowTest, CaptionsForEveryKindOfRecordAndTheDefaultButton) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    auto macro = KxAction::addMacorByName(QStringLiteral("Combo"));
+    // An installed application is named as the desktop's menus name it.
+    const QString applications = PrivateHome::dir("data") + "/applications";
+    QDir().mkpath(applications);
+    QFile entryFile(applications + "/org.example.Editor.desktop");
+    ASSERT_TRUE(entryFile.open(QIODevice::WriteOnly));
+    entryFile.write("[Desktop Entry]\nType=Application\nName=Text Editor\nExec=true\n");
+    entryFile.close();
+
+    const QByteArray editor = (applications + "/org.example.Editor.desktop").toUtf8();
+    struct Case {
+        uint32_t funcId, table;
+        const char* path;
+        QString caption;
+    };
+    const Case cases[] = {
+        {6, 6, "", QStringLiteral("Combo")},
+        {6, 255, "", QStringLiteral("Combo")},
+        {15, 15, "", QStringLiteral("Launch Key")},
+        {15, 15, "/opt/tools/My Tool.AppImage", QStringLiteral("My Tool")},
+        {15, 15, "/usr/bin/gnome-calculator", QStringLiteral("gnome-calculator")},
+        {15, 15, editor.constData(), QStringLiteral("Text Editor")},
+        {15, 15, "/gone/away.desktop", QStringLiteral("away")},
+        {239, 255, "", QStringLiteral("T Key")},
+        {240, 2, "", QStringLiteral("Page UP(Win)")},
+        {241, 2, "", QStringLiteral("Page Down(Win)")},
+        {242, 2, "", QStringLiteral("Middle Button(Win)")},
+        {1, 255, "", QStringLiteral("Disable")},
+        {5, 1, "", QStringLiteral("Back")},
+    };
+    selectButton(3);
+    for (const Case& c : cases) {
+        _BTN_INFO record{};
+        record.FuncID = c.funcId;
+        record.FuncTableId = c.table;
+        record.MacroID = uint32_t(macro->macroId());
+        std::strncpy(record.app_path, c.path, sizeof record.app_path - 1);
+        selProfile.btnInfo[2] = record;
+        view->displayBtnInfo();
+        EXPECT_EQ(caption(), c.caption) << c.funcId << " " << c.path;
+    }
+
+    // The default button compares the function and its key bits only.
+    _BTN_INFO preset = sysProCon->getDefBtnInfoByIndex(2);
+    selProfile.btnInfo[2] = preset;
+    std::strcpy(selProfile.btnInfo[2].app_path, "/usr/bin/other");
+    selProfile.btnInfo[2].btnType = 3;
+    view->displayBtnInfo();
+    EXPECT_FALSE(view->control(MainView::kDefaultTag)->isEnabled());
+    selProfile.btnInfo[2].KeyBit[3] ^= 1;
+    view->displayBtnInfo();
+    EXPECT_TRUE(view->control(MainView::kDefaultTag)->isEnabled());
+
+    // The pointer over another button shows it; leaving shows nothing until the next display.
+    HvButton* wheel = view->selBtnSetp()->items()[2];
+    HvButton* left = view->selBtnSetp()->items()[0];
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(left, &enter);
+    EXPECT_EQ(view->selOverBtnIndex(), 0);
+    EXPECT_EQ(caption(), MainView::getBtnCaption(selProfile.btnInfo[0]));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(left, &leave);
+    EXPECT_EQ(caption(), "");
+    EXPECT_TRUE(view->shownTypeImage().isNull());
+    (void)wheel;
+}
+
+// The path is kept whole in the record or not at all.
+TEST_F(MainWindowTest, ALauncherPathTheRecordCannotHoldIsRefused) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    PopUps popUps;
+    selectButton(4);
+    const _BTN_INFO before = selProfile.btnInfo[3];
+    EXPECT_FALSE(view->setLaunchPath(QStringLiteral("/") + QString(255, QLatin1Char('a'))));
+    EXPECT_EQ(popUps.seen, QStringList{"message"});
+    EXPECT_EQ(std::memcmp(&selProfile.btnInfo[3], &before, sizeof before), 0);
+    EXPECT_FALSE(isNeedSave);
+    const QString longest = QStringLiteral("/") + QString(254, QChar(u'b'));
+    EXPECT_TRUE(view->setLaunchPath(longest));
+    EXPECT_EQ(QString::fromUtf8(selProfile.btnInfo[3].app_path), longest);
+    EXPECT_EQ(selProfile.btnInfo[3].KeyBit[0], KxAction::getBtnAppLaunchIndex(0, 3));
+    EXPECT_EQ(sysProCon->getLaunchPath(0, 3), longest) << "for the daemon to start";
+}
+
+TEST_F(MainWindowTest, ApplyWritesTheButtonsOkWritesSavesAndQuitsResetWritesTheDefaults) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    selectButton(4);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/gnome-calculator")));
+    settingChanges.clear();
+    view->control(MainView::kApplyTag)->click();
+    EXPECT_GT(view->isModalSeron(), 0);
+    ASSERT_TRUE(idle());
+    EXPECT_FALSE(isNeedSave);
+    EXPECT_FALSE(view->control(MainView::kApplyTag)->isEnabled());
+    // The launch slot's code, once, with the last-step bit; run once.
+    const QByteArray launch = mouseRecord(1, 4);
+    ASSERT_EQ(launch.size(), 82);
+    EXPECT_EQ(uint8_t(launch[0]), KxAction::getBtnAppLaunchIndex(0, 3));
+    EXPECT_EQ(uint8_t(launch[1]), 0x40);
+    EXPECT_EQ(uint8_t(launch[80]), 160);
+    EXPECT_TRUE(KxTest::waitFor([&] { return sent(101); }));
+
+    // Reset: the profile's defaults, written.
+    PopUps popUps;
+    view->control(MainView::kReDefTag)->click();
+    EXPECT_EQ(popUps.seen, QStringList{"WarningReset"});
+    ASSERT_TRUE(idle());
+    EXPECT_NE(uint8_t(mouseRecord(1, 4)[0]), KxAction::getBtnAppLaunchIndex(0, 3));
+    EXPECT_EQ(selProfile.btnInfo[3].FuncID, sysProCon->getDefBtnInfoByIndex(3).FuncID);
+
+    // OK: written, saved, then the window ends.
+    selectButton(5);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/xterm")));
+    view->control(MainView::kOkTag)->click();
+    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }, kTransferMs));
+    EXPECT_FALSE(*ended) << "closed, not relaunched";
+    EXPECT_EQ(uint8_t(mouseRecord(1, 5)[0]), KxAction::getBtnAppLaunchIndex(0, 4));
+    ProfieController reread;
+    reread.setCurrFWProfileIndex(0);
+    EXPECT_EQ(reread.currProfile()->profileData().btnInfo[4].FuncID, 15u) << "saved";
+}
+
+TEST_F(MainWindowTest, CloseAsksAboutUnsavedChangesWithItsOwnQuestion) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    PopUps popUps;
+    view->control(MainView::kCloseTag)->click();
+    EXPECT_TRUE(popUps.seen.isEmpty()) << "nothing to ask";
+    ASSERT_TRUE(ended);
+    EXPECT_FALSE(*ended);
+
+    // With an edit: Cancel closes without writing it.
+    delete window.data();
+    ended.reset();
+    openWindow();
+    const QByteArray before = mouseRecord(1, 4);
+    selectButton(4);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    popUps.answer({false});
+    view->control(MainView::kCloseTag)->click();
+    EXPECT_EQ(popUps.seen, QStringList{"WarningSaveOnClose"});
+    ASSERT_TRUE(ended);
+    EXPECT_FALSE(*ended);
+    EXPECT_EQ(mouseRecord(1, 4), before);
+}
+
+TEST_F(MainWindowTest, UnpluggedTheWindowSaysSoAndCloses) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    PopUps popUps;
+    mouseCommand("unplug");
+    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
+    EXPECT_EQ(popUps.seen, QStringList{"WarningNoDevice"});
+    EXPECT_FALSE(*ended);
+}
+
+TEST_F(MainWindowTest, UnpluggedDuringADialogTheWindowIsStartedAgainWithoutAsking) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    PopUps popUps;
+    selectButton(3);
+    view->control(MainView::kTkeyTag)->click();
+    ASSERT_TRUE(view->dialogWindow());
+    settingChanges.clear();
+    mouseCommand("unplug");
+    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
+    EXPECT_TRUE(*ended);
+    EXPECT_TRUE(popUps.seen.isEmpty());
+    EXPECT_TRUE(KxTest::waitFor([&] { return sent(121); }))
+        << "the daemon is asked to start the window again";
+}
+
+TEST_F(MainWindowTest, PluggedBackWhileTheWindowSaysItWasUnpluggedItIsStartedAgain) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    PopUps popUps;
+    popUps.whileShown = [&](const QString&) {
+        mouseCommand("plug");
+        KxTest::waitFor([&] { return view->isDevOnTag(); });
+    };
+    mouseCommand("unplug");
+    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
+    EXPECT_EQ(popUps.seen, QStringList{"WarningNoDevice"});
+    EXPECT_TRUE(*ended);
+}
+
+TEST_F(MainWindowTest, WithoutAMouseAtStartTheWindowSaysSoAndCloses) {
+    startMouse(false);
+    startDaemon();
+    PopUps popUps;
+    openWindow(false);
+    EXPECT_EQ(popUps.seen, QStringList{"WarningNoDevice"});
+    ASSERT_TRUE(ended);
+    EXPECT_FALSE(*ended);
+}
+
+TEST_F(MainWindowTest, TheDisplayItemSwitchesTheDaemonsDisplay) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    view->refreshOsdMenu();
+    EXPECT_EQ(view->osdMenuTitle(), "Disable the OSD");
+    settingChanges.clear();
+    view->osdClick(view->osdMenuTag());
+    ASSERT_TRUE(KxTest::waitFor([&] { return sent(110); }));
+    EXPECT_EQ(settingChanges.back().second.value("value1"), false);
+    view->refreshOsdMenu();
+    EXPECT_EQ(view->osdMenuTitle(), "Enable the OSD");
+
+    // What the daemon does with the mouse's own DPI button from now on.
+    const auto pressDpiAndWaitFor = [&](const char* line) {
+        daemon.readAllStandardError();
+        mouseCommand("press dpi");
+        QString errors;
+        EXPECT_TRUE(KxTest::waitFor([&] {
+            errors += QString::fromLocal8Bit(daemon.readAllStandardError());
+            return errors.contains(QLatin1String(line));
+        })) << line;
+        return errors;
+    };
+    EXPECT_FALSE(pressDpiAndWaitFor("The on-screen display is off").contains("display shows"));
+    settingChanges.clear();
+    view->osdClick(view->osdMenuTag());
+    ASSERT_TRUE(KxTest::waitFor([&] { return sent(110); }));
+    EXPECT_EQ(settingChanges.back().second.value("value1"), true);
+    EXPECT_FALSE(pressDpiAndWaitFor("The on-screen display shows").contains("display is off"));
+}
+
+// The program itself: one window per user; a second start raises it and ends.
+TEST_F(MainWindowTest, ASecondStartRaisesTheFirstAndEnds) {
+    startMouse();
+    startDaemon();
+    QProcess first;
+    first.setProcessChannelMode(QProcess::SeparateChannels);
+    first.start(KX_OPTION_PATH, {});
+    ASSERT_TRUE(first.waitForStarted());
+    QString firstErrors;
+    ASSERT_TRUE(KxTest::waitFor(
+        [&] {
+            firstErrors += QString::fromLocal8Bit(first.readAllStandardError());
+            return firstErrors.contains("Curr SelBtn Setp 1");
+        },
+        kTransferMs));
+    QProcess second;
+    second.start(KX_OPTION_PATH, {});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(KxTest::waitFor([&] {
+        firstErrors += QString::fromLocal8Bit(first.readAllStandardError());
+        return firstErrors.contains("Raised by a second start");
+    }));
+    first.terminate();
+    first.waitForFinished(5000);
+}
+
+} // namespace
