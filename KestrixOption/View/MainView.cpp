@@ -422,3 +422,11 @@ void MainView::contextMenuEvent(QContextMenuEvent* event) {
     }
     RirImageView::contextMenuEvent(event);
 }
+
+void MainView::paintEvent(QPaintEvent* event) {
+    RirImageView::paintEvent(event);
+    if (!painted_) {
+        painted_ = true;
+        HV_DEBUG(QStringLiteral("The main window is shown"));
+    }
+}

@@ -149,6 +149,7 @@ Q_SIGNALS:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // A picture pop-up of PopupLayout by name, run modally; true for OK.
@@ -182,6 +183,7 @@ private:
     bool isOutPlus_ = false;
     bool quitAfterTransfer_ = false;
     bool terminating_ = false;
+    bool painted_ = false;
     // A switch made on the mouse while the window could not follow; taken when it can.
     std::optional<int> pendingMouseProfile_;
     QString lochelpPath_;

@@ -51,6 +51,7 @@ void MainView::hideLoadView(const Notification& notification) {
 void MainView::hideLoadViewPro(int code) {
     isModalSeron_ = std::max(0, isModalSeron_ - 1);
     if (code == 1) {
+        HV_DEBUG(QStringLiteral("The mouse was read whole"));
         // The whole mouse was read: show the profile it is on, as it holds it.
         // Selected again only when it differs: a selection tells the daemon, which shows it.
         if (const auto active = KxAction::readProfileByDevice();

@@ -16,12 +16,15 @@
 #include "HvProgressBar.h"
 #include "HvTextField.h"
 #include "HvTreeNode.h"
+#include "KxAction.h"
 #include "KxGlobals.h"
 #include "KxLayouts.h"
 #include "KxWidgetGlobals.h"
 #include "LaunchChooserView.h"
 #include "LayoutPreview.h"
 #include "MacroInfo.h"
+#include "MacroKeyInfo.h"
+#include "MainView.h"
 #include "MenuInfo.h"
 #include "PopDialogView.h"
 #include "ShowLoadView.h"
@@ -31,15 +34,19 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QIcon>
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QPainter>
 #include <QPixmap>
+#include <QProcess>
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <cstring>
+#include <functional>
 
 namespace {
 
@@ -292,6 +299,71 @@ QImage contactSheet(const std::vector<Shot>& shots) {
 
 } // namespace
 
+// Waits on the event loop, at most timeoutMs, for a condition.
+bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    return true;
+}
+
+// The main window as it runs, beside an emulated mouse of its own: a button of each kind of
+// function selected, and the pointer over another button.
+void shootMainWindow(std::vector<Shot>& shots) {
+    QProcess mouse;
+    mouse.start(QStringLiteral(KX_VIRTUAL_MOUSE_PATH), {QStringLiteral("serve")});
+    if (!mouse.waitForStarted() || !waitFor([&] { return mouse.canReadLine(); }, 10000)) {
+        std::fprintf(stderr, "kx-screenshots: the emulated mouse did not start\n");
+        return;
+    }
+    {
+        HvNoTitleWindow window(QRect(QPoint(0, 0), MainViewLayout::kView.size));
+        auto* view = new MainView;
+        window.setContentView(view);
+        window.show();
+        if (waitFor([&] { return view->isModalSeron() == 0 && !showLoadFrm->isVisible(); },
+                    60000)) {
+            auto macro = KxAction::addMacorByName(QStringLiteral("Quick reload"));
+            macro->keyInfoArr() << MacroKeyInfo(21, 0, 100) << MacroKeyInfo(21, 1, 100);
+            _BTN_INFO& single = selProfile.btnInfo[1];
+            single = _BTN_INFO{};
+            single.btnType = 1;
+            single.FuncID = 5;
+            single.FuncTableId = 1;
+            single.KeyBit[0] = 0xC0;
+            _BTN_INFO& held = selProfile.btnInfo[2];
+            held = _BTN_INFO{};
+            held.btnType = 2;
+            held.FuncID = held.FuncTableId = 6;
+            held.MacroID = uint32_t(macro->macroId());
+            _BTN_INFO& launch = selProfile.btnInfo[3];
+            launch = _BTN_INFO{};
+            launch.btnType = 3;
+            launch.FuncID = launch.FuncTableId = 15;
+            std::strcpy(launch.app_path, "/usr/bin/gnome-calculator");
+            const char* names[] = {"MainView_Default", "MainView_SingleKey", "MainView_Macro",
+                                   "MainView_Launch"};
+            for (int button = 1; button <= 4; ++button) {
+                view->selBtnSetp()->setSelectIndex(button);
+                shots.push_back({QLatin1String(names[button - 1]), grab(&window)});
+            }
+            view->selBtnSetp()->setSelectIndex(1);
+            HvButton* side = view->selBtnSetp()->items()[3];
+            QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+            QApplication::sendEvent(side, &enter);
+            shots.push_back({QStringLiteral("MainView_Hover"), grab(&window)});
+        } else {
+            std::fprintf(stderr, "kx-screenshots: the main window did not read the mouse\n");
+        }
+    }
+    mouse.terminate();
+    mouse.waitForFinished(5000);
+}
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -319,6 +391,7 @@ int main(int argc, char** argv) {
     shootPopups(shots);
     shootDialogs(shots);
     shootLaunchChooser(shots);
+    shootMainWindow(shots);
     shootOthers(shots);
     for (const Shot& shot : shots) {
         const QString path = out.filePath(shot.name + suffix + QStringLiteral(".png"));

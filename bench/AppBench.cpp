@@ -1,0 +1,111 @@
+// KxOption's start beside the emulated mouse: process start to the first painted frame of the
+// main window, start to the end of the whole-mouse read over the pauses that read must make,
+// and the memory after start-up. Each run is a fresh process in a fresh data folder.
+#include "BenchSupport.h"
+#include "KxAction.h"
+#include "KxGlobals.h"
+#include "ProfieController.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// The pauses a whole read of the mouse must make: the read itself, run with a pause hook that
+// adds them up instead of sleeping.
+double mandatedPausesMs() {
+    double total = 0;
+    KxAction::setPauseHookForTesting([&total](unsigned microseconds) { total += microseconds; });
+    KxAction::getSysPath();
+    KxAction::initMenuList();
+    sysProCon = ProfieController::getShareProCon();
+    KxAction::getAllFWData();
+    KxAction::setPauseHookForTesting({});
+    return total / 1000.0;
+}
+
+double residentMiB(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+struct Run {
+    double firstFrameMs = 0;
+    double readMs = 0;
+    double rssMiB = 0;
+};
+
+std::optional<Run> startOnce() {
+    QTemporaryDir data;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess app;
+    app.setProcessEnvironment(environment);
+    QString errors;
+    Run run;
+    QElapsedTimer clock;
+    // Lines are timed as they arrive.
+    QObject::connect(&app, &QProcess::readyReadStandardError, [&] {
+        errors += QString::fromLocal8Bit(app.readAllStandardError());
+        if (run.firstFrameMs == 0 && errors.contains(QLatin1String("The main window is shown")))
+            run.firstFrameMs = double(clock.nsecsElapsed()) / 1e6;
+        if (run.readMs == 0 && errors.contains(QLatin1String("The mouse was read whole")))
+            run.readMs = double(clock.nsecsElapsed()) / 1e6;
+    });
+    clock.start();
+    app.start(QStringLiteral(KX_OPTION_PATH), {});
+    const bool done =
+        KxTest::waitFor([&] { return run.firstFrameMs > 0 && run.readMs > 0; }, 60000);
+    if (done) {
+        KxTest::spin(200);
+        run.rssMiB = residentMiB(app.processId());
+    }
+    app.terminate();
+    app.waitForFinished(5000);
+    if (!done) {
+        std::fprintf(stderr, "kx-bench-app: KxOption did not start:\n%s\n", qPrintable(errors));
+        return std::nullopt;
+    }
+    return run;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    KxBench::EmulatedMouseProcess mouse;
+    if (!mouse.isRunning())
+        return 1;
+    double pausesMs = 0;
+    {
+        KxBench::QuietStdout quiet;
+        if (!KxBench::listenToTheEmulatedMouse())
+            return 1;
+        pausesMs = mandatedPausesMs();
+    }
+    std::vector<double> frames, ratios, memory;
+    for (int i = 0; i < 5; ++i) {
+        const std::optional<Run> run = startOnce();
+        if (!run)
+            return 1;
+        frames.push_back(run->firstFrameMs);
+        ratios.push_back(run->readMs / pausesMs);
+        memory.push_back(run->rssMiB);
+    }
+    KxBench::report("app_first_frame_ms", KxBench::median(frames));
+    KxBench::report("app_startup_read_pauses_ms", pausesMs);
+    KxBench::report("app_startup_read_ratio", KxBench::median(ratios));
+    KxBench::report("app_rss_mib", KxBench::median(memory));
+    return 0;
+}
