@@ -208,6 +208,10 @@ public:
     using SliderAction = std::function<void(HvProgressBar*)>;
     static HvButton* AddButton(const QRect& frame, ButtonAction action, ButtonAction rightAction,
                                RirImageView* parent);
+    // A button sending to the parent's buttonAction, with its tag and the name screen readers
+    // say.
+    static HvButton* AddButton(const QRect& frame, int tag, const QString& accessibleName,
+                               RirImageView* parent);
     static HvButton* AddCheckBox(const QRect& frame, ButtonAction action, ButtonAction rightAction,
                                  RirImageView* parent);
     static HvProgressBar* AddProBar(const QRect& frame, SliderAction action, RirImageView* parent,

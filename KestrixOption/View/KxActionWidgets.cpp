@@ -78,6 +78,14 @@ HvButton* KxAction::AddButton(const QRect& frame, ButtonAction action, ButtonAct
     return button;
 }
 
+HvButton* KxAction::AddButton(const QRect& frame, int tag, const QString& accessibleName,
+                              RirImageView* parent) {
+    HvButton* button = AddButton(frame, nullptr, nullptr, parent);
+    button->setTag(tag);
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
 HvButton* KxAction::AddCheckBox(const QRect& frame, ButtonAction action, ButtonAction rightAction,
                                 RirImageView* parent) {
     HvButton* button = AddButton(frame, std::move(action), std::move(rightAction), parent);

@@ -154,15 +154,12 @@ void LaunchChooserView::initControls() {
     emptyLbl_->setAttribute(Qt::WA_TransparentForMouseEvents);
     emptyLbl_->hide();
 
-    otherBtn_ = KxAction::AddButton(KxLayout::frame(kView, "otherBtn"), nullptr, nullptr, this);
-    otherBtn_->setTag(kOtherTag);
-    otherBtn_->setAccessibleName(QStringLiteral("Other file"));
-    okBtn_ = KxAction::AddButton(KxLayout::frame(kView, "okBtn"), nullptr, nullptr, this);
-    okBtn_->setTag(kOkTag);
-    okBtn_->setAccessibleName(QStringLiteral("OK"));
-    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), nullptr, nullptr, this);
-    cancelBtn_->setTag(kCancelTag);
-    cancelBtn_->setAccessibleName(QStringLiteral("Cancel"));
+    otherBtn_ = KxAction::AddButton(KxLayout::frame(kView, "otherBtn"), kOtherTag,
+                                    QStringLiteral("Other file"), this);
+    okBtn_ =
+        KxAction::AddButton(KxLayout::frame(kView, "okBtn"), kOkTag, QStringLiteral("OK"), this);
+    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), kCancelTag,
+                                     QStringLiteral("Cancel"), this);
 }
 
 void LaunchChooserView::refreshData() {

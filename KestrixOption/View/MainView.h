@@ -162,6 +162,8 @@ private:
     void closeAsked();
     void resetProfile();
     void endModalActivity();
+    // Follows a switch made on the mouse while the window could not, once nothing modal runs.
+    void takePendingMouseProfile();
     void terminate(bool relaunch);
     _BTN_INFO& selectedRecord();
 

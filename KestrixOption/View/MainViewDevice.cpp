@@ -70,15 +70,15 @@ void MainView::hideLoadViewPro(int code) {
         terminate(false);
         return;
     }
-    if (isModalSeron_ == 0 && pendingMouseProfile_) {
-        const int profile = *pendingMouseProfile_;
-        pendingMouseProfile_.reset();
-        changeProfilePro(profile);
-    }
+    takePendingMouseProfile();
 }
 
 void MainView::endModalActivity() {
     isModalSeron_ = std::max(0, isModalSeron_ - 1);
+    takePendingMouseProfile();
+}
+
+void MainView::takePendingMouseProfile() {
     if (isModalSeron_ == 0 && pendingMouseProfile_) {
         const int profile = *pendingMouseProfile_;
         pendingMouseProfile_.reset();

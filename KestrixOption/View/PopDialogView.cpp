@@ -20,13 +20,10 @@ PopDialogView::PopDialogView(const QRect& frame, const QString& imageName, bool 
 }
 
 void PopDialogView::addButtons(const QPoint& okOrigin, const QPoint& cancelOrigin) {
-    okBtn_ = KxAction::AddButton(QRect(okOrigin, kButtonSize), nullptr, nullptr, this);
-    okBtn_->setTag(kOkTag);
-    okBtn_->setAccessibleName(QStringLiteral("OK"));
+    okBtn_ = KxAction::AddButton(QRect(okOrigin, kButtonSize), kOkTag, QStringLiteral("OK"), this);
     if (isChoose_) {
-        cancelBtn_ = KxAction::AddButton(QRect(cancelOrigin, kButtonSize), nullptr, nullptr, this);
-        cancelBtn_->setTag(kCancelTag);
-        cancelBtn_->setAccessibleName(QStringLiteral("Cancel"));
+        cancelBtn_ = KxAction::AddButton(QRect(cancelOrigin, kButtonSize), kCancelTag,
+                                         QStringLiteral("Cancel"), this);
     }
     okBtn_->setFocus(Qt::OtherFocusReason);
 }

@@ -31,12 +31,10 @@ void SingleKeyView::initControls() {
     selComBtn_->setAccessibleName(QStringLiteral("Function"));
     selComBtn_->setText(QStringLiteral("Choose a function"));
 
-    okBtn_ = KxAction::AddButton(KxLayout::frame(kView, "okBtn"), nullptr, nullptr, this);
-    okBtn_->setTag(kOkTag);
-    okBtn_->setAccessibleName(QStringLiteral("OK"));
-    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), nullptr, nullptr, this);
-    cancelBtn_->setTag(kCancelTag);
-    cancelBtn_->setAccessibleName(QStringLiteral("Cancel"));
+    okBtn_ =
+        KxAction::AddButton(KxLayout::frame(kView, "okBtn"), kOkTag, QStringLiteral("OK"), this);
+    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), kCancelTag,
+                                     QStringLiteral("Cancel"), this);
 }
 
 void SingleKeyView::refreshData() {

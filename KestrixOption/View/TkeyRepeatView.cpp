@@ -40,12 +40,10 @@ void TkeyRepeatView::initControls() {
     limitTxt_->setCursorPosition(0);
     limitTxt_->hide();
 
-    okBtn_ = KxAction::AddButton(KxLayout::frame(kView, "okBtn"), nullptr, nullptr, this);
-    okBtn_->setTag(kOkTag);
-    okBtn_->setAccessibleName(QStringLiteral("OK"));
-    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), nullptr, nullptr, this);
-    cancelBtn_->setTag(kCancelTag);
-    cancelBtn_->setAccessibleName(QStringLiteral("Cancel"));
+    okBtn_ =
+        KxAction::AddButton(KxLayout::frame(kView, "okBtn"), kOkTag, QStringLiteral("OK"), this);
+    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), kCancelTag,
+                                     QStringLiteral("Cancel"), this);
 }
 
 void TkeyRepeatView::makeTxtFirstRes() {

@@ -67,12 +67,10 @@ void TkeyView::initControls() {
     countLbl_->setFocusPolicy(Qt::NoFocus);
     countLbl_->setTextColor(QColor(0xB8, 0xBC, 0xC4));
 
-    okBtn_ = KxAction::AddButton(KxLayout::frame(kView, "okBtn"), nullptr, nullptr, this);
-    okBtn_->setTag(kOkTag);
-    okBtn_->setAccessibleName(QStringLiteral("OK"));
-    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), nullptr, nullptr, this);
-    cancelBtn_->setTag(kCancelTag);
-    cancelBtn_->setAccessibleName(QStringLiteral("Cancel"));
+    okBtn_ =
+        KxAction::AddButton(KxLayout::frame(kView, "okBtn"), kOkTag, QStringLiteral("OK"), this);
+    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), kCancelTag,
+                                     QStringLiteral("Cancel"), this);
 }
 
 void TkeyView::refreshData() {
