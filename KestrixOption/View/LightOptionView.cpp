@@ -1,0 +1,237 @@
+#include "LightOptionView.h"
+
+#include "DialogKeys.h"
+#include "HvModal.h"
+#include "HvNoTitleWindow.h"
+#include "KxAction.h"
+#include "KxGlobals.h"
+#include "LightOptionViewLayout.h"
+#include "ProfieController.h"
+
+using LightOptionViewLayout::kView;
+
+namespace {
+
+constexpr int kLogo = 0;
+constexpr int kWheel = 1;
+
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), qsizetype(view.size()));
+}
+
+} // namespace
+
+LightOptionView::LightOptionView(QWidget* parent)
+    : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+    setImageByName(QStringLiteral("LightOptionView_Normal.png"));
+    init();
+    new DialogKeys(
+        this, [this] { ok(); }, [this] { cancel(); }, cancelBtn_);
+}
+
+void LightOptionView::initControls() {
+    // The lights on the drawing of the mouse: only the picked one shows, lit.
+    const auto selector = [this](const char* name, const QString& spoken) {
+        const KxLayout::Control* control = KxLayout::find(kView, name);
+        HvButton* button = KxAction::AddCheckBox(control->frame, nullptr, nullptr, this);
+        clearBtnImage(button);
+        button->setImages({}, {}, {}, {}, pictureNamed(text(control->picture) + ".png"));
+        button->setCursor(Qt::PointingHandCursor);
+        button->setAccessibleName(spoken);
+        return button;
+    };
+    // The state boxes show; a click does not change them.
+    const auto stateBox = [this](const char* name) {
+        const KxLayout::Control* control = KxLayout::find(kView, name);
+        HvButton* box = KxAction::AddCheckBox(control->frame, nullptr, nullptr, this);
+        box->setTag(control->tag);
+        box->setHasHover(false);
+        box->setAttribute(Qt::WA_TransparentForMouseEvents);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setAccessibleName(text(control->label));
+        return box;
+    };
+    logoLightTagBtn_ = selector("logoLightTagBtn", QStringLiteral("Pick the logo light"));
+    midLightTagBtn_ = selector("midLightTagBtn", QStringLiteral("Pick the wheel light"));
+    lightBtnSetp_ = new HvSetpPanelObj(this);
+    lightBtnSetp_->addItem(logoLightTagBtn_);
+    lightBtnSetp_->addItem(midLightTagBtn_);
+    lightBtnSetp_->setDelegate(this);
+    logoLightBtn_ = stateBox("logoLightBtn");
+    midLightBtn_ = stateBox("midLightBtn");
+
+    lightOnOffSetp_ = new HvSetpPanelObj(this);
+    for (const char* name : {"lightOnBtn", "lightOffBtn"}) {
+        const KxLayout::Control* control = KxLayout::find(kView, name);
+        HvButton* item = KxAction::AddCheckBox(control->frame, nullptr, nullptr, this);
+        item->setTag(control->tag);
+        item->setAccessibleName(QStringLiteral("Light ") + text(control->label).toLower());
+        lightOnOffSetp_->addItem(item);
+    }
+    lightOnOffSetp_->setDelegate(this);
+
+    applyBtn_ = KxAction::AddButton(KxLayout::frame(kView, "applyBtn"), kApplyTag,
+                                    QStringLiteral("Apply"), this);
+    okBtn_ =
+        KxAction::AddButton(KxLayout::frame(kView, "okBtn"), kOkTag, QStringLiteral("OK"), this);
+    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), kCancelTag,
+                                     QStringLiteral("Cancel"), this);
+    setTabOrder(logoLightTagBtn_, midLightTagBtn_);
+    setTabOrder(midLightTagBtn_, lightOnOffSetp_->items()[0]);
+    setTabOrder(lightOnOffSetp_->items()[0], lightOnOffSetp_->items()[1]);
+    setTabOrder(lightOnOffSetp_->items()[1], applyBtn_);
+    setTabOrder(applyBtn_, okBtn_);
+    setTabOrder(okBtn_, cancelBtn_);
+}
+
+void LightOptionView::clearBtnImage(HvButton* button) {
+    button->setImages({}, {}, {}, {});
+    button->setHvBtnDelege(this);
+}
+
+void LightOptionView::refreshData() {
+    fillSettingData();
+}
+
+void LightOptionView::initNotify() {
+    // A window closed by other means than OK or Cancel drops the edits as Cancel does.
+    if (auto* frame = qobject_cast<HvNoTitleWindow*>(window()))
+        connect(frame, &HvNoTitleWindow::windowWillClose, this, [this] {
+            if (!ended_)
+                cancel();
+        });
+}
+
+void LightOptionView::fillSettingData() {
+    isFillData_ = true;
+    fillBtnOnOff();
+    setLightSelImage(kLogo);
+    setLightSelImage(kWheel);
+    isFillData_ = false;
+}
+
+void LightOptionView::fillBtnOnOff() {
+    const bool filling = isFillData_;
+    isFillData_ = true;
+    const bool on =
+        currSelectedBtn_ == 1 || currSelectedBtn_ == 2
+            ? selProfile.islightOnArr[currSelectedBtn_ - 1] != 0
+            : selProfile.islightOnArr[kLogo] != 0 || selProfile.islightOnArr[kWheel] != 0;
+    lightOnOffSetp_->setSelectIndex(on ? 1 : 2);
+    isFillData_ = filling;
+}
+
+void LightOptionView::setLightSelImage(int light) {
+    if (light != kLogo && light != kWheel)
+        return;
+    (light == kLogo ? logoLightBtn_ : midLightBtn_)
+        ->setChecked(selProfile.islightOnArr[light] == 1);
+}
+
+void LightOptionView::setBtnOnOff(bool on) {
+    if (isFillData_)
+        return;
+    hasSaved_ = true;
+    if (currSelectedBtn_ == 1 || currSelectedBtn_ == 2) {
+        selProfile.islightOnArr[currSelectedBtn_ - 1] = on ? 1 : 0;
+    } else {
+        selProfile.islightOnArr[kLogo] = on ? 1 : 0;
+        selProfile.islightOnArr[kWheel] = on ? 1 : 0;
+    }
+}
+
+void LightOptionView::onSelectIndex(int index, int /*oldIndex*/, HvSetpPanelObj* sender) {
+    if (isFillData_)
+        return;
+    if (sender == lightBtnSetp_) {
+        if (index != currSelectedBtn_) {
+            currSelectedBtn_ = index;
+            fillBtnOnOff();
+        }
+        return;
+    }
+    if (sender != lightOnOffSetp_)
+        return;
+    setBtnOnOff(index == 1);
+    switch (currSelectedBtn_) {
+    case 1:
+        setLightSelImage(kLogo);
+        KxAction::setLogoColorToDevice();
+        break;
+    case 2:
+        setLightSelImage(kWheel);
+        KxAction::setWhellColorToDevice();
+        break;
+    default:
+        // No light picked: the switch was made on both, so both are shown and both go to the
+        // mouse (sending only one would leave the mouse and the boxes showing the old logo).
+        setLightSelImage(kLogo);
+        setLightSelImage(kWheel);
+        KxAction::setLogoColorToDevice();
+        KxAction::setWhellColorToDevice();
+        break;
+    }
+}
+
+void LightOptionView::buttonAction(QObject* sender) {
+    const auto* button = qobject_cast<HvButton*>(sender);
+    if (!button)
+        return;
+    switch (button->tag()) {
+    case kLogoLightTag:
+    case kMidLightTag:
+        // They only show the lights (a click reaching them, from a screen reader say, is undone).
+        setLightSelImage(button->tag() == kLogoLightTag ? kLogo : kWheel);
+        break;
+    case kOkTag:
+        ok();
+        break;
+    case kCancelTag:
+        cancel();
+        break;
+    case kApplyTag:
+        apply();
+        break;
+    default:
+        break;
+    }
+}
+
+void LightOptionView::ok() {
+    if (ended_)
+        return;
+    ProfieController* library = KxAction::profileLibrary();
+    if (hasSaved_)
+        KxAction::setCurrColorToDev();
+    library->saveSelProfileToData();
+    library->applySettingToAll();
+    library->saveToSys();
+    endRun(1);
+}
+
+void LightOptionView::cancel() {
+    if (ended_)
+        return;
+    if (hasSaved_) {
+        KxAction::profileLibrary()->refreshSelProfileFromData();
+        KxAction::setCurrColorToDev();
+    }
+    endRun(0);
+}
+
+void LightOptionView::apply() {
+    if (!hasSaved_)
+        return;
+    KxAction::setCurrColorToDev();
+    KxAction::profileLibrary()->applySettingToAll();
+    hasSaved_ = false;
+}
+
+void LightOptionView::endRun(int code) {
+    ended_ = true;
+    QWidget* frame = window();
+    if (HvModal::isRunning(frame))
+        HvModal::stopModal(frame, code);
+    else if (frame != this)
+        frame->hide();
+}

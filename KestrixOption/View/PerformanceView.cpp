@@ -1,0 +1,414 @@
+#include "PerformanceView.h"
+
+#include "DialogKeys.h"
+#include "HvButton.h"
+#include "HvLogger.h"
+#include "HvModal.h"
+#include "HvNoTitleWindow.h"
+#include "HvNumberTextField.h"
+#include "HvProgressBar.h"
+#include "KxAction.h"
+#include "KxGlobals.h"
+#include "KxMessages.h"
+#include "KxProtocol.h"
+#include "PerformanceLayout.h"
+#include "ProfieController.h"
+#include "TooltipManager.h"
+
+#include <QPointer>
+
+#include <algorithm>
+
+using PerformanceLayout::kView;
+
+namespace {
+
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), qsizetype(view.size()));
+}
+
+// Tooltip keys of the controls that have one.
+struct Tip {
+    const char* name;
+    const char* key;
+};
+constexpr Tip kTips[] = {{"oneScreenBtn", "ONE SCREEN AT TIME"},
+                         {"applyBtn", "Apply"},
+                         {"okBtn", "OK"},
+                         {"cancelBtn", "Cancel"},
+                         {"reDefBtn", "RESET TO DEFAULT"}};
+
+} // namespace
+
+PerformanceView::PerformanceView(QWidget* parent)
+    : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+    setImageByName(QStringLiteral("Performance_Normal.png"));
+    init();
+    new DialogKeys(
+        this,
+        [this] {
+            takeTypedDpi();
+            ok();
+        },
+        [this] { cancel(); }, cancelBtn_);
+}
+
+PerformanceView::~PerformanceView() {
+    deallocNotify();
+}
+
+void PerformanceView::initControls() {
+    const auto slider = [this](const char* name, const char* knob, int minimum, int maximum,
+                               const QString& spoken) {
+        const KxLayout::Control* control = KxLayout::find(kView, name);
+        HvProgressBar* bar = KxAction::AddProBar(
+            control->frame, [this](HvProgressBar* sender) { progessBarAction(sender); }, this,
+            pictureNamed(QLatin1String(knob)), maximum, minimum);
+        bar->setTag(control->tag);
+        bar->setIsConImage(true);
+        bar->setPageStep(1);
+        bar->setAccessibleName(spoken);
+        return bar;
+    };
+    dpiLevelPro_ = slider("dpiLevelPro", "Slider1.png", 0, KxProtocol::kStages - 1,
+                          QStringLiteral("DPI stage"));
+    doubleSpeedPro_ =
+        slider("doubleSpeedPro", "Slider2.png", 1, 10, QStringLiteral("Double-click speed"));
+    mouseSpeedPro_ = slider("mouseSpeedPro", "Slider2.png", 1, 10, QStringLiteral("Pointer speed"));
+    scrSpeedPro_ = slider("scrSpeedPro", "Slider2.png", 1, 10, QStringLiteral("Scroll speed"));
+
+    // The DPI bar fills up to its value: its hover picture is the filled bar of the view's.
+    const QRect dpiFrame = KxLayout::frame(kView, "dpiPro");
+    dpiPro_ = KxAction::AddProBar(
+        dpiFrame, [this](HvProgressBar* sender) { progessBarAction(sender); }, this, QImage(),
+        kMaxDpiLevel, kMinDpiLevel);
+    dpiPro_->setTag(kDpiTag);
+    dpiPro_->setBarStyle(2);
+    dpiPro_->setCalcType(1);
+    dpiPro_->setOverImage(KxAction::GetImageFromRect(overImage(), dpiFrame));
+    dpiPro_->setPageStep(5);
+    dpiPro_->setAccessibleName(QStringLiteral("DPI of this stage, in hundreds"));
+
+    dpiTxt_ = KxAction::AddNumTextField(KxLayout::frame(kView, "dpiTxt"), this, kMaxDpiLevel * 100,
+                                        kMinDpiLevel * 100, 4, false);
+    dpiTxt_->setAlignment(Qt::AlignCenter);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(19); // 18.7 points of the artwork
+    dpiTxt_->setFont(arial);
+    dpiTxt_->setAccessibleName(QStringLiteral("DPI of this stage"));
+
+    rateSetp_ = new HvSetpPanelObj(this);
+    for (const char* name : {"rate125Btn", "rate500Btn", "rate1000Btn"}) {
+        const KxLayout::Control* control = KxLayout::find(kView, name);
+        HvButton* item = KxAction::AddCheckBox(control->frame, nullptr, nullptr, this);
+        item->setTag(control->tag);
+        item->setAccessibleName(QStringLiteral("Polling rate ") + text(control->label));
+        rateSetp_->addItem(item);
+    }
+    rateSetp_->setDelegate(this);
+
+    const KxLayout::Control* osd = KxLayout::find(kView, "oneScreenBtn");
+    oneScreenBtn_ = KxAction::AddCheckBox(osd->frame, nullptr, nullptr, this);
+    oneScreenBtn_->setTag(kOneScreenTag);
+    oneScreenBtn_->setAccessibleName(text(osd->label));
+
+    reDefBtn_ = KxAction::AddButton(KxLayout::frame(kView, "reDefBtn"), kReDefTag,
+                                    QStringLiteral("Reset to defaults"), this);
+    applyBtn_ = KxAction::AddButton(KxLayout::frame(kView, "applyBtn"), kApplyTag,
+                                    QStringLiteral("Apply"), this);
+    okBtn_ =
+        KxAction::AddButton(KxLayout::frame(kView, "okBtn"), kOkTag, QStringLiteral("OK"), this);
+    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), kCancelTag,
+                                     QStringLiteral("Cancel"), this);
+    initTooltip();
+
+    // Tab goes through the controls as they are laid out: left column, then right, then buttons.
+    const QWidget* order[] = {dpiLevelPro_,
+                              dpiPro_,
+                              dpiTxt_,
+                              rateSetp_->items()[0],
+                              rateSetp_->items()[1],
+                              rateSetp_->items()[2],
+                              oneScreenBtn_,
+                              doubleSpeedPro_,
+                              mouseSpeedPro_,
+                              scrSpeedPro_,
+                              reDefBtn_,
+                              applyBtn_,
+                              okBtn_,
+                              cancelBtn_};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+}
+
+void PerformanceView::initTooltip() {
+    const TooltipManager* tips = sysTooltip ? sysTooltip : TooltipManager::shareTooltipManager();
+    for (const Tip& tip : kTips) {
+        const int tag = KxLayout::find(kView, tip.name)->tag;
+        const QList<HvButton*> buttons = findChildren<HvButton*>();
+        const auto button = std::find_if(buttons.begin(), buttons.end(),
+                                         [tag](const HvButton* b) { return b->tag() == tag; });
+        const QString key = QLatin1String(tip.key);
+        if (button != buttons.end())
+            (*button)->setToolTip(tips ? tips->getTooltip(key).value_or(key) : key);
+    }
+}
+
+void PerformanceView::refreshData() {
+    KxAction::profileLibrary()->refreshSelProfileFromData();
+    fillSettingData();
+}
+
+void PerformanceView::initNotify() {
+    NotificationCenter& local = NotificationCenter::defaultCenter();
+    // Relayed on the thread that received the mouse's status: handled on the view's.
+    const auto onViewThread = [this](auto work) {
+        QMetaObject::invokeMethod(
+            this,
+            [guard = QPointer<PerformanceView>(this), work] {
+                if (guard)
+                    work(guard.data());
+            },
+            Qt::QueuedConnection);
+    };
+    if (!dpiObserver_)
+        dpiObserver_ = local.addObserver(
+            QStringLiteral("Notify_DPIChange"), [onViewThread](const Notification& n) {
+                const QVariantMap values = n.userInfo.value_or(QVariantMap());
+                onViewThread([values](PerformanceView* view) { view->dpiChangePro(values); });
+            });
+    if (!rateObserver_)
+        rateObserver_ = local.addObserver(
+            QStringLiteral("Notify_FWRateChange"), [onViewThread](const Notification& n) {
+                const int rate = n.objectInt();
+                onViewThread([rate](PerformanceView* view) { view->rateChangePro(rate); });
+            });
+    // A window closed by other means than OK or Cancel drops the edits as Cancel does.
+    if (auto* frame = qobject_cast<HvNoTitleWindow*>(window()))
+        connect(frame, &HvNoTitleWindow::windowWillClose, this, [this] {
+            if (!ended_)
+                cancel();
+        });
+}
+
+void PerformanceView::deallocNotify() {
+    NotificationCenter& local = NotificationCenter::defaultCenter();
+    for (NotificationCenter::Token* token : {&dpiObserver_, &rateObserver_}) {
+        if (*token)
+            local.removeObserver(*token);
+        *token = 0;
+    }
+}
+
+int PerformanceView::currentStage() const {
+    return std::clamp(int(selProfile.currSelectDPI), 0, KxProtocol::kStages - 1);
+}
+
+void PerformanceView::fillSettingData() {
+    isFillData_ = true;
+    hasSaved_ = false;
+    dpiLevelPro_->setValue(int(selProfile.currSelectDPI));
+    doubleSpeedPro_->setValue(int(selProfile.doubleSpeed));
+    mouseSpeedPro_->setValue(int(selProfile.acceler));
+    scrSpeedPro_->setValue(int(selProfile.srcSpeed));
+    rateSetp_->setSelectIndex(int(selProfile.poRate) + 1);
+    oneScreenBtn_->setChecked(KxAction::profileLibrary()->isOSD());
+    fillDPIData();
+    isFillData_ = false;
+}
+
+void PerformanceView::fillDPIData() {
+    const int stage = currentStage();
+    const int x = std::max(1, int(selProfile.xSensArr[stage]));
+    const int y = std::max(1, int(selProfile.ySensArr[stage]));
+    const int level = std::max(x, y);
+    const bool filling = isFillData_;
+    isFillData_ = true;
+    dpiTxt_->setIntValue(level * 100);
+    dpiPro_->setValue(level);
+    isFillData_ = filling;
+}
+
+void PerformanceView::setDPIData(int x, int y) {
+    const int stage = currentStage();
+    if (x != -1)
+        selProfile.xSensArr[stage] = uint32_t(x);
+    if (y != -1)
+        selProfile.ySensArr[stage] = uint32_t(y);
+    fillDPIData();
+    hasSaved_ = true;
+}
+
+void PerformanceView::progessBarAction(HvProgressBar* slider) {
+    hasSaved_ = true;
+    const int value = slider->value();
+    switch (slider->tag()) {
+    case kDpiLevelTag: {
+        selProfile.currSelectDPI = uint32_t(value);
+        const int stage = currentStage();
+        KxAction::setSettingToDev_Dpi(uint8_t(stage), uint8_t(selProfile.xSensArr[stage]));
+        fillDPIData();
+        KxAction::sendDPiChangeToDaemon(stage, int(selProfile.xSensArr[stage]),
+                                        int(selProfile.ySensArr[stage]));
+        break;
+    }
+    case kDoubleSpeedTag:
+        selProfile.doubleSpeed = uint32_t(value);
+        KxAction::setSysPreSettingValue(value, 3);
+        break;
+    case kMouseSpeedTag:
+        selProfile.acceler = uint32_t(value);
+        KxAction::setSysPreSettingValue(value, 1);
+        break;
+    case kScrSpeedTag:
+        selProfile.srcSpeed = uint32_t(value);
+        KxAction::setSysPreSettingValue(value, 2);
+        break;
+    case kDpiTag:
+        setDPIData(value, value);
+        break;
+    default:
+        break;
+    }
+}
+
+void PerformanceView::onNumTextChange(QObject* sender) {
+    if (sender != dpiTxt_ || isFillData_)
+        return;
+    const int dpi = std::clamp(dpiTxt_->intValue(), kMinDpiLevel * 100, kMaxDpiLevel * 100);
+    setDPIData(dpi / 100, dpi / 100);
+}
+
+void PerformanceView::takeTypedDpi() {
+    if (dpiTxt_->text() != QString::number(dpiTxt_->intValue()))
+        dpiTxt_->commit();
+}
+
+void PerformanceView::onSelectIndex(int index, int oldIndex, HvSetpPanelObj* sender) {
+    if (sender != rateSetp_)
+        return;
+    HV_DEBUG(QStringLiteral("Curr Color Setp %1").arg(index));
+    selProfile.poRate = uint32_t(index - 1);
+    hasSaved_ = true;
+    if (oldIndex > 0 && !isFillData_)
+        KxAction::sendRateChangeToDaemon(index - 1);
+    KxAction::setSettingToDev_Rate(selProfile.poRate);
+}
+
+void PerformanceView::buttonAction(QObject* sender) {
+    const auto* button = qobject_cast<HvButton*>(sender);
+    if (!button)
+        return;
+    switch (button->tag()) {
+    case kOneScreenTag: {
+        ProfieController* library = KxAction::profileLibrary();
+        library->setIsOSD(oneScreenBtn_->isChecked());
+        KxAction::sendMessageToDaemon(KxMessages::kDisplaySwitch, {library->isOSD()});
+        break;
+    }
+    case kOkTag:
+        ok();
+        break;
+    case kCancelTag:
+        cancel();
+        break;
+    case kApplyTag:
+        apply();
+        break;
+    case kReDefTag:
+        reset();
+        break;
+    default:
+        break;
+    }
+}
+
+void PerformanceView::ok() {
+    if (ended_)
+        return;
+    ProfieController* library = KxAction::profileLibrary();
+    if (hasSaved_)
+        KxAction::setCurrSettingToDev();
+    library->saveSelProfileToData();
+    KxAction::applySysPreSettingToDef();
+    library->applySettingToAll();
+    library->saveToSys();
+    endRun(1);
+}
+
+void PerformanceView::cancel() {
+    if (ended_)
+        return;
+    if (hasSaved_) {
+        KxAction::profileLibrary()->refreshSelProfileFromData();
+        KxAction::resetSysProSettingToDef();
+        KxAction::setCurrSettingToDev();
+    }
+    endRun(0);
+}
+
+void PerformanceView::apply() {
+    takeTypedDpi();
+    KxAction::setCurrSettingToDev();
+    KxAction::applySysPreSettingToDef();
+    KxAction::profileLibrary()->applySettingToAll();
+}
+
+void PerformanceView::reset() {
+    reDefPro();
+    KxAction::setCurrSettingToDev();
+    KxAction::setSysPreSettingValue(int(selProfile.doubleSpeed), 3);
+    KxAction::setSysPreSettingValue(int(selProfile.acceler), 1);
+    KxAction::setSysPreSettingValue(int(selProfile.srcSpeed), 2);
+}
+
+void PerformanceView::reDefPro() {
+    ProfileValue* defaults = KxAction::profileLibrary()->defaultProfile();
+    if (!defaults)
+        return;
+    const _Kx_PROFILE& from = defaults->profileData();
+    selProfile.currSelectDPI = from.currSelectDPI;
+    selProfile.doubleSpeed = from.doubleSpeed;
+    selProfile.acceler = from.acceler;
+    selProfile.srcSpeed = from.srcSpeed;
+    selProfile.poRate = from.poRate;
+    std::copy(std::begin(from.xSensArr), std::end(from.xSensArr), std::begin(selProfile.xSensArr));
+    std::copy(std::begin(from.ySensArr), std::end(from.ySensArr), std::begin(selProfile.ySensArr));
+    fillSettingData();
+}
+
+void PerformanceView::dpiChangePro(const QVariantMap& values) {
+    const auto value = [&values](const char* key) {
+        bool ok = false;
+        const int v = values.value(QLatin1String(key)).toInt(&ok);
+        return ok ? v : -1;
+    };
+    const int stage = value("value1");
+    if (stage < 0)
+        return;
+    selProfile.currSelectDPI = uint32_t(std::clamp(stage, 0, KxProtocol::kStages - 1));
+    dpiLevelPro_->setValue(int(selProfile.currSelectDPI));
+    // A DPI the mouse cannot have leaves that axis as it is.
+    const auto level = [](int v) {
+        return v >= KxProtocol::kMinDpiValue && v <= KxProtocol::kMaxDpiValue ? v : -1;
+    };
+    setDPIData(level(value("value2")), level(value("value3")));
+}
+
+void PerformanceView::rateChangePro(int rateIndex) {
+    // Index 3 has no radio item (the mouse reports only 0..2); it is ignored.
+    if (rateIndex < 0 || rateIndex >= KxProtocol::kRates)
+        return;
+    isFillData_ = true;
+    rateSetp_->setSelectIndex(rateIndex + 1);
+    isFillData_ = false;
+}
+
+void PerformanceView::endRun(int code) {
+    ended_ = true;
+    QWidget* frame = window();
+    if (HvModal::isRunning(frame))
+        HvModal::stopModal(frame, code);
+    else if (frame != this)
+        frame->hide();
+}

@@ -1,0 +1,387 @@
+// The performance and lighting views in windows of their own over the profile library, driven
+// by pointer and keyboard; what they send is checked in the emulated mouse's registers and
+// memory, the desktop speeds in a private GSettings.
+#include "DeviceProtocolTest.h"
+#include "HvButton.h"
+#include "HvMouseAction.h"
+#include "HvNoTitleWindow.h"
+#include "HvNumberTextField.h"
+#include "HvProgressBar.h"
+#include "KxWidgetGlobals.h"
+#include "LightOptionView.h"
+#include "PerformanceView.h"
+#include "PrivateHome.h"
+#include "ProfileValue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <gio/gio.h>
+
+namespace {
+
+// The desktop's mouse schema (the keys used), compiled into a private folder before GSettings
+// is first used; the tests' in-memory backend then holds the values.
+class DesktopSchema : public testing::Environment {
+public:
+    void SetUp() override {
+        const QString schemas = QDir::temp().filePath(
+            QStringLiteral("kx-settings-views-%1/schemas").arg(QCoreApplication::applicationPid()));
+        QDir().mkpath(schemas);
+        QFile file(schemas + "/kx-test.gschema.xml");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(R"(<schemalist>
+  <schema id="org.gnome.desktop.peripherals.mouse" path="/org/gnome/desktop/peripherals/mouse/">
+    <key name="speed" type="d"><default>0</default><range min="-1" max="1"/></key>
+    <key name="double-click" type="i"><default>400</default></key>
+  </schema>
+</schemalist>)");
+        file.close();
+        ready = QProcess::execute(QStringLiteral("glib-compile-schemas"), {schemas}) == 0;
+        qputenv("GSETTINGS_SCHEMA_DIR", schemas.toLocal8Bit());
+        qputenv("GSETTINGS_BACKEND", "memory");
+    }
+    static inline bool ready = false;
+};
+const auto* const kSchema = testing::AddGlobalTestEnvironment(new DesktopSchema);
+
+// A view in its own window, as the main window opens it.
+template <class View>
+struct Opened {
+    Opened() {
+        view = new View;
+        window.setContentView(view);
+        window.show();
+    }
+    bool closed() const { return !window.isVisible(); }
+    HvNoTitleWindow window{QRect(0, 0, 640, 440)};
+    View* view = nullptr;
+};
+
+class SettingsViewsTest : public DeviceProtocolTest {
+protected:
+    void SetUp() override {
+        DeviceProtocolTest::SetUp();
+        static const bool installed = (KxWidgets::install(), true);
+        (void)installed;
+        ASSERT_EQ(library->profileArr().size(), 5);
+        library->setCurrFWProfileIndex(0);
+        ASSERT_TRUE(library->currProfile());
+        library->setIsOSD(false);
+        // The mouse starts as the stored profile says.
+        library->refreshSelProfileFromData();
+        KxAction::setCurrSettingToDev();
+        KxAction::setCurrColorToDev();
+        if (!selMouseAction)
+            KxAction::initSysPrePro();
+        selMouseAction->startSynchronize();
+        log->clear();
+    }
+
+    // Edits the stored current profile (what the views load) and puts the mouse on it.
+    void store(const std::function<void(_Kx_PROFILE&)>& edit) {
+        _Kx_PROFILE data = library->currProfile()->profileData();
+        edit(data);
+        library->currProfile()->setProfileData(data);
+        library->refreshSelProfileFromData();
+        KxAction::setCurrSettingToDev();
+        KxAction::setCurrColorToDev();
+        log->clear();
+    }
+    // The DPI of a stage in the mouse's stored block, units of 100.
+    int storedDpi(int stage) const {
+        return uint8_t(firmware->memory(uint16_t(8 + stage), 1).at(0));
+    }
+    _Kx_PROFILE stored() const { return library->currProfile()->profileData(); }
+    std::vector<std::string> requests() const {
+        std::vector<std::string> out;
+        for (const auto& line : *log)
+            if (line.rfind("pause", 0) != 0)
+                out.push_back(line);
+        return out;
+    }
+    static void press(QWidget* control, Qt::Key key, int times = 1) {
+        // A slider runs its action for a key after the key's event.
+        for (int i = 0; i < times; ++i) {
+            QTest::keyClick(control, key);
+            QCoreApplication::processEvents();
+        }
+    }
+    static double desktopPointerSpeed() {
+        GSettings* settings = g_settings_new(HvMouseAction::kDesktopSchema);
+        const double speed = g_settings_get_double(settings, "speed");
+        g_object_unref(settings);
+        return speed;
+    }
+};
+
+using Performance = Opened<PerformanceView>;
+using Lighting = Opened<LightOptionView>;
+
+TEST_F(SettingsViewsTest, TheDpiShownIsTheStagesLargerAxisAndEveryEditSetsBothAxes) {
+    store([](_Kx_PROFILE& p) {
+        p.currSelectDPI = 1;
+        p.xSensArr[1] = 8;
+        p.ySensArr[1] = 12;
+        p.xSensArr[2] = p.ySensArr[2] = 0;
+    });
+    Performance opened;
+    PerformanceView& v = *opened.view;
+    EXPECT_EQ(v.dpiTxt()->text(), "1200");
+    EXPECT_EQ(v.dpiPro()->value(), 12);
+
+    press(v.dpiPro(), Qt::Key_Right, 8);
+    EXPECT_EQ(selProfile.xSensArr[1], 20u);
+    EXPECT_EQ(selProfile.ySensArr[1], 20u);
+    EXPECT_EQ(v.dpiTxt()->text(), "2000");
+
+    // Typed, then Tab: truncated to hundreds, both axes.
+    v.dpiTxt()->setFocus();
+    v.dpiTxt()->selectAll();
+    QTest::keyClicks(v.dpiTxt(), "1250");
+    QTest::keyClick(v.dpiTxt(), Qt::Key_Tab);
+    EXPECT_EQ(selProfile.xSensArr[1], 12u);
+    EXPECT_EQ(selProfile.ySensArr[1], 12u);
+    EXPECT_EQ(v.dpiTxt()->text(), "1200");
+
+    // A stage of 0 shows as 100 DPI.
+    press(v.dpiLevelPro(), Qt::Key_Right);
+    EXPECT_EQ(selProfile.currSelectDPI, 2u);
+    EXPECT_EQ(v.dpiTxt()->text(), "100");
+    EXPECT_EQ(v.dpiPro()->value(), 1);
+    // Nothing but the stage went to the mouse: the stages' DPI wait for OK.
+    EXPECT_EQ(storedDpi(1), 8);
+}
+
+TEST_F(SettingsViewsTest, TheStageGoesToTheMouseAtOnceAndCancelPutsTheStoredOneBack) {
+    store([](_Kx_PROFILE& p) {
+        p.currSelectDPI = 0;
+        const uint32_t dpi[4] = {8, 16, 24, 32};
+        std::copy(std::begin(dpi), std::end(dpi), p.xSensArr);
+        std::copy(std::begin(dpi), std::end(dpi), p.ySensArr);
+    });
+    Performance opened;
+    log->clear();
+    press(opened.view->dpiLevelPro(), Qt::Key_Right);
+    EXPECT_THAT(requests(), testing::ElementsAre(report("SET", {3, 0x00, 0xFF, 2, 1, 16})));
+    EXPECT_EQ(firmware->state().stage, 1);
+    EXPECT_EQ(firmware->state().dpi, 16);
+
+    opened.view->cancelBtn()->click();
+    EXPECT_TRUE(opened.closed());
+    EXPECT_EQ(firmware->state().stage, 0) << "Cancel after only the stage slider restores it";
+    EXPECT_EQ(firmware->state().dpi, 8);
+    EXPECT_EQ(selProfile.currSelectDPI, 0u);
+    EXPECT_EQ(stored().currSelectDPI, 0u);
+}
+
+TEST_F(SettingsViewsTest, OkWritesTheStagesDpiAndTheRateAndKeepsThemInEveryProfile) {
+    Performance opened;
+    PerformanceView& v = *opened.view;
+    press(v.dpiLevelPro(), Qt::Key_End); // stage 4
+    press(v.dpiPro(), Qt::Key_End);      // 3500 DPI
+    v.rateSetp()->items()[1]->click();   // 500 Hz
+    EXPECT_EQ(firmware->state().rateHz(), 500) << "the rate goes to the mouse at once";
+    EXPECT_NE(storedDpi(3), 35);
+
+    // Enter with a DPI typed and not yet taken: the typed value is kept, then OK.
+    v.dpiTxt()->setFocus();
+    v.dpiTxt()->selectAll();
+    QTest::keyClicks(v.dpiTxt(), "3000");
+    QTest::keyClick(v.dpiTxt(), Qt::Key_Return);
+    EXPECT_TRUE(opened.closed());
+    EXPECT_EQ(storedDpi(3), 30);
+    EXPECT_EQ(firmware->state().stage, 3);
+    EXPECT_EQ(firmware->state().rateCode, 1);
+    for (const auto& profile : library->profileArr()) {
+        EXPECT_EQ(profile->profileData().xSensArr[3], 30u);
+        EXPECT_EQ(profile->profileData().poRate, 1u);
+    }
+    ProfieController reloaded;
+    reloaded.setCurrFWProfileIndex(0);
+    ASSERT_TRUE(reloaded.currProfile());
+    EXPECT_EQ(reloaded.currProfile()->profileData().xSensArr[3], 30u) << "saved to disk";
+}
+
+TEST_F(SettingsViewsTest, ResetRestoresStagesRateAndSpeedsAtOnceButNotTheDisplaySwitch) {
+    store([](_Kx_PROFILE& p) {
+        p.currSelectDPI = 3;
+        std::fill(std::begin(p.xSensArr), std::end(p.xSensArr), 33u);
+        std::fill(std::begin(p.ySensArr), std::end(p.ySensArr), 33u);
+        p.poRate = 0;
+        p.acceler = p.srcSpeed = p.doubleSpeed = 2;
+    });
+    library->setIsOSD(true);
+    const _Kx_PROFILE defaults = library->defaultProfile()->profileData();
+    Performance opened;
+    EXPECT_TRUE(opened.view->oneScreenBtn()->isChecked());
+    opened.view->reDefBtn()->click();
+    EXPECT_FALSE(opened.closed());
+    for (int stage = 0; stage < 4; ++stage) {
+        EXPECT_EQ(selProfile.xSensArr[stage], defaults.xSensArr[stage]);
+        EXPECT_EQ(storedDpi(stage), int(defaults.xSensArr[stage]));
+    }
+    EXPECT_EQ(firmware->state().stage, int(defaults.currSelectDPI));
+    EXPECT_EQ(firmware->state().rateCode, 2 - int(defaults.poRate));
+    EXPECT_EQ(selProfile.acceler, defaults.acceler);
+    EXPECT_EQ(opened.view->mouseSpeedPro()->value(), int(defaults.acceler));
+    EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), int(defaults.acceler));
+    EXPECT_TRUE(library->isOSD());
+    EXPECT_TRUE(opened.view->oneScreenBtn()->isChecked());
+
+    // Cancel after Reset: the mouse and the desktop go back to what is stored.
+    opened.view->cancelBtn()->click();
+    EXPECT_EQ(storedDpi(0), 33);
+    EXPECT_EQ(firmware->state().rateCode, 2);
+}
+
+TEST_F(SettingsViewsTest, TheViewFollowsTheMouseButtonsAndIgnoresARateItDoesNotHave) {
+    store([](_Kx_PROFILE& p) {
+        p.currSelectDPI = 0;
+        p.poRate = 2;
+    });
+    Performance opened;
+    PerformanceView& v = *opened.view;
+    log->clear();
+    v.dpiChangePro({{"value1", 2}, {"value2", 20}, {"value3", 20}});
+    EXPECT_EQ(v.dpiLevelPro()->value(), 2);
+    EXPECT_EQ(selProfile.currSelectDPI, 2u);
+    EXPECT_EQ(selProfile.xSensArr[2], 20u);
+    EXPECT_EQ(v.dpiTxt()->text(), "2000");
+    EXPECT_TRUE(requests().empty()) << "the mouse already runs on it";
+    v.dpiChangePro({{"value1", 9}, {"value2", 200}, {"value3", 12}});
+    EXPECT_EQ(selProfile.currSelectDPI, 3u) << "a stage is limited to 0..3";
+    EXPECT_EQ(selProfile.ySensArr[3], 12u);
+    EXPECT_NE(selProfile.xSensArr[3], 200u) << "a DPI the mouse cannot have is not taken";
+
+    v.rateChangePro(0);
+    EXPECT_EQ(v.rateSetp()->selectIndex(), 1);
+    EXPECT_EQ(selProfile.poRate, 0u);
+    log->clear();
+    v.rateChangePro(3);
+    v.rateChangePro(-1);
+    EXPECT_EQ(v.rateSetp()->selectIndex(), 1);
+    EXPECT_TRUE(requests().empty());
+}
+
+TEST_F(SettingsViewsTest, DesktopSpeedsChangeAtOnceCancelRestoresThemOkKeepsThem) {
+    if (!DesktopSchema::ready)
+        GTEST_SKIP() << "glib-compile-schemas did not run";
+    const double before = desktopPointerSpeed();
+    {
+        Performance opened;
+        opened.view->mouseSpeedPro()->setFocus();
+        press(opened.view->mouseSpeedPro(), Qt::Key_End);
+        EXPECT_DOUBLE_EQ(desktopPointerSpeed(), 1.0);
+        press(opened.view->mouseSpeedPro(), Qt::Key_Escape); // Escape is Cancel
+        EXPECT_TRUE(opened.closed());
+        EXPECT_DOUBLE_EQ(desktopPointerSpeed(), before);
+    }
+    {
+        Performance opened;
+        press(opened.view->mouseSpeedPro(), Qt::Key_End);
+        press(opened.view->mouseSpeedPro(), Qt::Key_Home);
+        opened.view->okBtn()->click();
+        EXPECT_DOUBLE_EQ(desktopPointerSpeed(), -0.8);
+        EXPECT_EQ(stored().acceler, 1u);
+    }
+    {
+        // A window closed otherwise than by OK or Cancel drops its edits as Cancel does.
+        Performance opened;
+        press(opened.view->mouseSpeedPro(), Qt::Key_End);
+        press(opened.view->dpiLevelPro(), Qt::Key_End);
+        opened.window.close();
+        EXPECT_DOUBLE_EQ(desktopPointerSpeed(), -0.8);
+        EXPECT_EQ(firmware->state().stage, int(stored().currSelectDPI));
+    }
+}
+
+TEST_F(SettingsViewsTest, LightingOpensOnWhenEitherLightIsOnWithOnlyTheLitOneChecked) {
+    store([](_Kx_PROFILE& p) {
+        p.islightOnArr[0] = 1;
+        p.islightOnArr[1] = 0;
+    });
+    Lighting opened;
+    LightOptionView& v = *opened.view;
+    EXPECT_EQ(v.currSelectedBtn(), 0);
+    EXPECT_EQ(v.lightOnOffSetp()->selectIndex(), 1);
+    EXPECT_TRUE(v.logoLightBtn()->isChecked());
+    EXPECT_FALSE(v.midLightBtn()->isChecked());
+    EXPECT_TRUE(requests().empty());
+
+    // The state boxes only show: a click changes nothing.
+    QTest::mouseClick(v.logoLightBtn(), Qt::LeftButton);
+    EXPECT_TRUE(v.logoLightBtn()->isChecked());
+
+    // Picking the wheel while it is off shows "off" and writes nothing.
+    v.midLightTagBtn()->click();
+    EXPECT_EQ(v.currSelectedBtn(), 2);
+    EXPECT_EQ(v.lightOnOffSetp()->selectIndex(), 2);
+    EXPECT_TRUE(requests().empty());
+    EXPECT_FALSE(v.hasSaved());
+
+    // Switching it on sends only the wheel, at once.
+    v.lightOnOffSetp()->items()[0]->click();
+    EXPECT_TRUE(firmware->state().wheelLight);
+    EXPECT_TRUE(v.midLightBtn()->isChecked());
+    EXPECT_EQ(requests().size(), 1u);
+}
+
+TEST_F(SettingsViewsTest, WithNoLightPickedOffSwitchesBothOnTheMouseAndInTheBoxes) {
+    store([](_Kx_PROFILE& p) { p.islightOnArr[0] = p.islightOnArr[1] = 1; });
+    Lighting opened;
+    LightOptionView& v = *opened.view;
+    v.lightOnOffSetp()->items()[1]->click();
+    EXPECT_EQ(selProfile.islightOnArr[0], 0u);
+    EXPECT_EQ(selProfile.islightOnArr[1], 0u);
+    EXPECT_FALSE(firmware->state().logoLight);
+    EXPECT_FALSE(firmware->state().wheelLight);
+    EXPECT_FALSE(v.logoLightBtn()->isChecked());
+    EXPECT_FALSE(v.midLightBtn()->isChecked());
+    EXPECT_EQ(firmware->memory(7, 1).at(0) & 0x30, 0x30) << "not stored before OK";
+
+    v.okBtn()->click();
+    EXPECT_TRUE(opened.closed());
+    EXPECT_EQ(firmware->memory(7, 1).at(0) & 0x30, 0) << "OK writes both lights";
+    EXPECT_EQ(stored().islightOnArr[0], 0u);
+    for (const auto& profile : library->profileArr())
+        EXPECT_EQ(profile->profileData().islightOnArr[1], 0u);
+}
+
+TEST_F(SettingsViewsTest, CancelRestoresTheStoredLightsOnlyAfterASwitchApplyTwiceWritesOnce) {
+    store([](_Kx_PROFILE& p) { p.islightOnArr[0] = p.islightOnArr[1] = 1; });
+    {
+        Lighting opened;
+        opened.view->cancelBtn()->click();
+        EXPECT_TRUE(opened.closed());
+        EXPECT_TRUE(requests().empty()) << "Cancel without a switch writes nothing";
+    }
+    {
+        Lighting opened;
+        LightOptionView& v = *opened.view;
+        v.logoLightTagBtn()->click();
+        v.lightOnOffSetp()->items()[1]->click();
+        EXPECT_FALSE(firmware->state().logoLight);
+        QTest::keyClick(&v, Qt::Key_Escape);
+        EXPECT_TRUE(opened.closed());
+        EXPECT_TRUE(firmware->state().logoLight) << "Cancel restores the mouse";
+        EXPECT_EQ(selProfile.islightOnArr[0], 1u);
+    }
+    {
+        Lighting opened;
+        LightOptionView& v = *opened.view;
+        v.midLightTagBtn()->click();
+        v.lightOnOffSetp()->items()[1]->click();
+        log->clear();
+        v.applyBtn()->click();
+        const size_t afterFirst = requests().size();
+        EXPECT_GT(afterFirst, 0u);
+        EXPECT_EQ(firmware->memory(7, 1).at(0) & 0x10, 0) << "Apply stores the wheel off";
+        v.applyBtn()->click();
+        EXPECT_EQ(requests().size(), afterFirst) << "a second Apply writes nothing";
+    }
+}
+
+} // namespace
