@@ -124,6 +124,8 @@ MainView::~MainView() {
     deallocNotify();
     if (dialogWindow_)
         delete dialogWindow_.data();
+    if (subViewWindow_)
+        delete subViewWindow_.data();
 }
 
 void MainView::initData() {
@@ -195,9 +197,8 @@ void MainView::initControls() {
     selBtnSetp_->setSelectIndex(1);
 
     appMenu_ = new AppMenu(this);
-    // The window's sub-views come with later work; until then their buttons are off.
-    for (int tag : {kLightOptionTag, kMacroTag, kSettingTag})
-        control(tag)->setEnabled(false);
+    // The macro editor comes with later work; until then its button is off.
+    control(kMacroTag)->setEnabled(false);
     initTooltip();
     refreshApplyBtn();
 }

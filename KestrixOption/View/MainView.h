@@ -97,6 +97,9 @@ public:
     void showSingKeyView();
     void showTKeyView();
     void showLaunchPro();
+    // The performance and lighting views, each run fully modal over the saved working copy.
+    void showSettingView();
+    void showLightOptionView();
     // The launcher's assignment for a chosen path; false (and a message) when it cannot be
     // stored.
     bool setLaunchPath(const QString& path);
@@ -137,6 +140,8 @@ public:
     QLabel* selectedMarker() const { return btnSelImageView_; }
     // The function dialog's window while one is open.
     HvNoTitleWindow* dialogWindow() const { return dialogWindow_; }
+    // The performance or lighting view's window while one runs.
+    HvNoTitleWindow* subViewWindow() const { return subViewWindow_; }
     AppMenu* appMenu() const { return appMenu_; }
     QString osdMenuTitle() const { return osdMenuTitle_; }
     int osdMenuTag() const { return osdMenuTag_; }
@@ -157,6 +162,9 @@ private:
     void moveMarkerTo(int index);
     void showTypeAndCaption(const _BTN_INFO* info);
     void openDialog(RirImageView* dialog);
+    // A window of its own for a view, centred on the screen.
+    HvNoTitleWindow* makeViewWindow(RirImageView* view);
+    void runSubView(RirImageView* view);
     void apply();
     void okAndQuit();
     void closeAsked();
@@ -193,6 +201,7 @@ private:
     int osdMenuTag_ = 0;
 
     QPointer<HvNoTitleWindow> dialogWindow_;
+    QPointer<HvNoTitleWindow> subViewWindow_;
     bool modalSession_ = false;
 
     NotificationCenter::Token hideLoadObserver_ = 0;

@@ -11,6 +11,8 @@
 #include "KxMessages.h"
 #include "KxWidgetGlobals.h"
 #include "LaunchChooserView.h"
+#include "LightOptionView.h"
+#include "PerformanceView.h"
 #include "ProfieController.h"
 #include "SingleKeyView.h"
 #include "TkeyView.h"
@@ -56,6 +58,12 @@ void MainView::buttonAction(QObject* sender) {
         break;
     case kLaunchProTag:
         showLaunchPro();
+        break;
+    case kLightOptionTag:
+        showLightOptionView();
+        break;
+    case kSettingTag:
+        showSettingView();
         break;
     case kApplyTag:
         apply();
@@ -130,22 +138,58 @@ void MainView::resetBtnDefault() {
     displayBtnInfo();
 }
 
-void MainView::openDialog(RirImageView* dialog) {
-    auto* window = new HvNoTitleWindow(QRect(this->window()->pos(), dialog->size()));
+HvNoTitleWindow* MainView::makeViewWindow(RirImageView* view) {
+    auto* window = new HvNoTitleWindow(QRect(this->window()->pos(), view->size()));
     window->setIsCanDrag(true);
     window->setDragHeight(kDialogDragHeight);
-    window->setWindowTitle(dialog->objectName());
-    window->setContentView(dialog);
+    window->setWindowTitle(view->objectName());
+    window->setContentView(view);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = window->geometry();
         frame.moveCenter(screen->availableGeometry().center());
         window->setGeometry(frame);
     }
+    return window;
+}
+
+void MainView::openDialog(RirImageView* dialog) {
+    HvNoTitleWindow* window = makeViewWindow(dialog);
     connect(window, &HvNoTitleWindow::windowWillClose, this, &MainView::windowWillClose);
     ++isModalSeron_;
     dialogWindow_ = window;
     modalSession_ = true;
     HvModal::beginModalSession(window);
+}
+
+void MainView::showSettingView() {
+    sysProCon->saveSelProfileToData();
+    auto* view = new PerformanceView;
+    view->setObjectName(QStringLiteral("Performance"));
+    runSubView(view);
+}
+
+void MainView::showLightOptionView() {
+    sysProCon->saveSelProfileToData();
+    auto* view = new LightOptionView;
+    view->setObjectName(QStringLiteral("Lighting"));
+    runSubView(view);
+}
+
+// A modal activity like a transfer: the window neither acts nor switches profiles meanwhile, and
+// an unplug relaunches at once.
+void MainView::runSubView(RirImageView* view) {
+    QPointer<HvNoTitleWindow> window = makeViewWindow(view);
+    ++isModalSeron_;
+    subViewWindow_ = window;
+    const QPointer<MainView> alive(this);
+    HvModal::runModal(window);
+    delete window.data();
+    if (!alive || terminating_)
+        return;
+    refreshOsdMenu();
+    endModalActivity();
+    this->window()->raise();
+    this->window()->activateWindow();
 }
 
 void MainView::showSingKeyView() {

@@ -176,5 +176,7 @@ void MainView::terminate(bool relaunch) {
         HvModal::endModalSession(dialogWindow_);
         dialogWindow_->hide();
     }
+    if (subViewWindow_)
+        HvModal::stopModal(subViewWindow_, 0);
     Q_EMIT terminateRequested(relaunch);
 }

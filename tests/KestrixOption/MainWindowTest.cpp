@@ -3,19 +3,24 @@
 #include "EventLoopWait.h"
 #include "HvMessageBox.h"
 #include "HvNoTitleWindow.h"
+#include "HvNumberTextField.h"
+#include "HvProgressBar.h"
 #include "HvTextField.h"
 #include "HvTreeNode.h"
 #include "KxAction.h"
 #include "KxGlobals.h"
 #include "KxWidgetGlobals.h"
+#include "LightOptionView.h"
 #include "MacroInfo.h"
 #include "MacroKeyInfo.h"
 #include "MainView.h"
 #include "MenuInfo.h"
 #include "Notifications/DistributedNotificationCenter.h"
+#include "PerformanceView.h"
 #include "PopDialogView.h"
 #include "PrivateHome.h"
 #include "ProfieController.h"
+#include "ProfileValue.h"
 #include "SingleKeyView.h"
 #include "TkeyView.h"
 
@@ -592,6 +597,84 @@ TEST_F(MainWindowTest, TheDisplayItemSwitchesTheDaemonsDisplay) {
     ASSERT_TRUE(KxTest::waitFor([&] { return sent(110); }));
     EXPECT_EQ(settingChanges.back().second.value("value1"), true);
     EXPECT_FALSE(pressDpiAndWaitFor("The on-screen display shows").contains("display is off"));
+}
+
+// The performance and lighting views run modally over the window: a test acts in them from
+// inside their run.
+template <class View>
+View* openedSubView(MainView* view) {
+    HvNoTitleWindow* window = view->subViewWindow();
+    return window ? qobject_cast<View*>(window->contentView()) : nullptr;
+}
+
+void pressKey(QWidget* control, Qt::Key key, int times = 1) {
+    for (int i = 0; i < times; ++i) {
+        QTest::keyClick(control, key);
+        QCoreApplication::processEvents();
+    }
+}
+
+TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    ASSERT_TRUE(mouseCommand("dump").contains("stage: 1 (800 DPI)"));
+    bool followed = false;
+    QString shownAfterPress;
+    QTimer::singleShot(0, [&] {
+        auto* perf = openedSubView<PerformanceView>(view);
+        ASSERT_TRUE(perf);
+        EXPECT_EQ(view->isModalSeron(), 1);
+        // The mouse's own DPI button while the view is open: the view follows it.
+        mouseCommand("press dpi");
+        followed = KxTest::waitFor([&] { return perf->dpiLevelPro()->value() == 1; }, 10000);
+        shownAfterPress = perf->dpiTxt()->text();
+        pressKey(perf->dpiLevelPro(), Qt::Key_Right); // the third stage
+        perf->dpiTxt()->setFocus();
+        perf->dpiTxt()->selectAll();
+        QTest::keyClicks(perf->dpiTxt(), "2000");
+        pressKey(perf->dpiTxt(), Qt::Key_Tab);
+        perf->rateSetp()->items()[1]->click(); // 500 Hz
+        perf->okBtn()->click();
+    });
+    view->control(MainView::kSettingTag)->click();
+    EXPECT_TRUE(followed);
+    EXPECT_EQ(shownAfterPress, "1600");
+    EXPECT_FALSE(view->subViewWindow());
+    EXPECT_EQ(view->isModalSeron(), 0);
+    const QString dump = mouseCommand("dump");
+    EXPECT_TRUE(dump.contains("stage: 3 (2000 DPI)")) << qPrintable(dump);
+    EXPECT_TRUE(dump.contains("DPI stages: 800 1600 2000 3200")) << qPrintable(dump);
+    EXPECT_TRUE(dump.contains("rate: 500 Hz")) << qPrintable(dump);
+
+    // The lights: Off with no light picked switches both; OK keeps it.
+    QTimer::singleShot(0, [&] {
+        auto* lights = openedSubView<LightOptionView>(view);
+        ASSERT_TRUE(lights);
+        lights->lightOnOffSetp()->items()[1]->click();
+        lights->okBtn()->click();
+    });
+    view->control(MainView::kLightOptionTag)->click();
+    const QString lit = mouseCommand("dump");
+    EXPECT_TRUE(lit.contains("logo light: off")) << qPrintable(lit);
+    EXPECT_TRUE(lit.contains("wheel light: off")) << qPrintable(lit);
+    EXPECT_EQ(sysProCon->currProfile()->profileData().islightOnArr[0], 0u);
+}
+
+TEST_F(MainWindowTest, UnpluggedWhileAViewRunsTheWindowIsStartedAgainWithoutAsking) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    PopUps popUps;
+    QTimer::singleShot(0, [&] {
+        ASSERT_TRUE(openedSubView<LightOptionView>(view));
+        mouseCommand("unplug");
+        EXPECT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
+    });
+    view->control(MainView::kLightOptionTag)->click();
+    ASSERT_TRUE(ended.has_value()) << "the view's run ends with the window";
+    EXPECT_TRUE(*ended);
+    EXPECT_TRUE(popUps.seen.isEmpty());
 }
 
 // The program itself: one window per user; a second start raises it and ends.

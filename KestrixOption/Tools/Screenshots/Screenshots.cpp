@@ -22,10 +22,12 @@
 #include "KxWidgetGlobals.h"
 #include "LaunchChooserView.h"
 #include "LayoutPreview.h"
+#include "LightOptionView.h"
 #include "MacroInfo.h"
 #include "MacroKeyInfo.h"
 #include "MainView.h"
 #include "MenuInfo.h"
+#include "PerformanceView.h"
 #include "PopDialogView.h"
 #include "ShowLoadView.h"
 #include "SingleKeyView.h"
@@ -43,6 +45,7 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -311,6 +314,35 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
     return true;
 }
 
+// The performance and lighting views as the main window runs them (modally: each is shot and
+// cancelled from inside its run).
+void shootSubViews(MainView* view, std::vector<Shot>& shots) {
+    QTimer::singleShot(0, [&] {
+        HvNoTitleWindow* sub = view->subViewWindow();
+        auto* perf = sub ? qobject_cast<PerformanceView*>(sub->contentView()) : nullptr;
+        if (!perf)
+            return;
+        selProfile.currSelectDPI = 2;
+        perf->fillSettingData();
+        shots.push_back({QStringLiteral("PerformanceView_Dialog"), grab(sub)});
+        perf->rateSetp()->items()[1]->setFocus(Qt::TabFocusReason);
+        shots.push_back({QStringLiteral("PerformanceView_Focus"), grab(sub)});
+        perf->cancelBtn()->click();
+    });
+    view->control(MainView::kSettingTag)->click();
+    QTimer::singleShot(0, [&] {
+        HvNoTitleWindow* sub = view->subViewWindow();
+        auto* lights = sub ? qobject_cast<LightOptionView*>(sub->contentView()) : nullptr;
+        if (!lights)
+            return;
+        shots.push_back({QStringLiteral("LightOptionView_Dialog"), grab(sub)});
+        lights->midLightTagBtn()->click();
+        shots.push_back({QStringLiteral("LightOptionView_Wheel"), grab(sub)});
+        lights->cancelBtn()->click();
+    });
+    view->control(MainView::kLightOptionTag)->click();
+}
+
 // The main window as it runs, beside an emulated mouse of its own: a button of each kind of
 // function selected, and the pointer over another button.
 void shootMainWindow(std::vector<Shot>& shots) {
@@ -356,6 +388,9 @@ void shootMainWindow(std::vector<Shot>& shots) {
             QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
             QApplication::sendEvent(side, &enter);
             shots.push_back({QStringLiteral("MainView_Hover"), grab(&window)});
+            QEvent left(QEvent::Leave);
+            QApplication::sendEvent(side, &left);
+            shootSubViews(view, shots);
         } else {
             std::fprintf(stderr, "kx-screenshots: the main window did not read the mouse\n");
         }
