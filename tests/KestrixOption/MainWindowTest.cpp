@@ -635,6 +635,8 @@ TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate
         QTest::keyClicks(perf->dpiTxt(), "2000");
         pressKey(perf->dpiTxt(), Qt::Key_Tab);
         perf->rateSetp()->items()[1]->click(); // 500 Hz
+        settingChanges.clear();
+        perf->oneScreenBtn()->click(); // the display off
         perf->okBtn()->click();
     });
     view->control(MainView::kSettingTag)->click();
@@ -646,6 +648,10 @@ TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate
     EXPECT_TRUE(dump.contains("stage: 3 (2000 DPI)")) << qPrintable(dump);
     EXPECT_TRUE(dump.contains("DPI stages: 800 1600 2000 3200")) << qPrintable(dump);
     EXPECT_TRUE(dump.contains("rate: 500 Hz")) << qPrintable(dump);
+    ASSERT_TRUE(KxTest::waitFor([&] { return sent(110); })) << "the daemon is told of the display";
+    EXPECT_EQ(settingChanges.back().second.value("value1"), false);
+    view->refreshOsdMenu();
+    EXPECT_EQ(view->osdMenuTitle(), "Enable the OSD");
 
     // The lights: Off with no light picked switches both; OK keeps it.
     QTimer::singleShot(0, [&] {
