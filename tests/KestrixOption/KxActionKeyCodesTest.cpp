@@ -57,9 +57,9 @@ TEST(KxActionKeyCodes, ScanCodesBecomeTheKeyCodesTheRecordsHold) {
     EXPECT_EQ(scan(96), 76) << "keypad Enter";
     EXPECT_EQ(scan(99), 105) << "Print Screen";
     // Modifiers by their own codes, the two sides apart.
-    const std::pair<uint32_t, int32_t> modifiers[] = {{125, 55}, {126, 54}, {42, 56}, {54, 60},
-                                                      {58, 57},  {56, 58},  {100, 61}, {29, 59},
-                                                      {97, 62}};
+    const std::pair<uint32_t, int32_t> modifiers[] = {{125, 55}, {126, 54}, {42, 56},
+                                                      {54, 60},  {58, 57},  {56, 58},
+                                                      {100, 61}, {29, 59},  {97, 62}};
     for (const auto& [evdev, code] : modifiers) {
         EXPECT_EQ(scan(evdev), code) << "evdev " << evdev;
         EXPECT_TRUE(KxAction::isModifierKeyCode(code));
