@@ -196,7 +196,7 @@ void MainView::initControls() {
 
     appMenu_ = new AppMenu(this);
     // The window's sub-views come with later work; until then their buttons are off.
-    for (int tag : {kLightOptionTag, kMacroTag, kSettingTag})
+    for (int tag : {kLightOptionTag, kSettingTag})
         control(tag)->setEnabled(false);
     initTooltip();
     refreshApplyBtn();

@@ -96,6 +96,8 @@ public:
     void resetBtnDefault();
     void showSingKeyView();
     void showTKeyView();
+    // The macro editor, in a modal session like the function dialogs.
+    void showMacroView();
     void showLaunchPro();
     // The launcher's assignment for a chosen path; false (and a message) when it cannot be
     // stored.
@@ -135,7 +137,7 @@ public:
     // The function type picture shown, null when none is.
     const QImage& shownTypeImage() const { return shownTypeImage_; }
     QLabel* selectedMarker() const { return btnSelImageView_; }
-    // The function dialog's window while one is open.
+    // The function dialog's or the macro editor's window while one is open.
     HvNoTitleWindow* dialogWindow() const { return dialogWindow_; }
     AppMenu* appMenu() const { return appMenu_; }
     QString osdMenuTitle() const { return osdMenuTitle_; }
@@ -156,7 +158,7 @@ private:
     static bool popUp(std::string_view name);
     void moveMarkerTo(int index);
     void showTypeAndCaption(const _BTN_INFO* info);
-    void openDialog(RirImageView* dialog);
+    void openDialog(RirImageView* dialog, int dragHeight = kDialogDragHeight);
     void apply();
     void okAndQuit();
     void closeAsked();

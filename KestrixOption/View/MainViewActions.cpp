@@ -11,6 +11,7 @@
 #include "KxMessages.h"
 #include "KxWidgetGlobals.h"
 #include "LaunchChooserView.h"
+#include "MacroView.h"
 #include "ProfieController.h"
 #include "SingleKeyView.h"
 #include "TkeyView.h"
@@ -40,6 +41,9 @@ void MainView::buttonAction(QObject* sender) {
         break;
     case kCloseTag:
         closeAsked();
+        break;
+    case kMacroTag:
+        showMacroView();
         break;
     case kTkeyTag:
         showTKeyView();
@@ -130,10 +134,10 @@ void MainView::resetBtnDefault() {
     displayBtnInfo();
 }
 
-void MainView::openDialog(RirImageView* dialog) {
+void MainView::openDialog(RirImageView* dialog, int dragHeight) {
     auto* window = new HvNoTitleWindow(QRect(this->window()->pos(), dialog->size()));
     window->setIsCanDrag(true);
-    window->setDragHeight(kDialogDragHeight);
+    window->setDragHeight(dragHeight);
     window->setWindowTitle(dialog->objectName());
     window->setContentView(dialog);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -167,6 +171,12 @@ void MainView::showTKeyView() {
     openDialog(dialog);
 }
 
+void MainView::showMacroView() {
+    auto* editor = new MacroView;
+    editor->setObjectName(QStringLiteral("Macro editor"));
+    openDialog(editor, MacroView::kDragHeight);
+}
+
 void MainView::windowWillClose(HvNoTitleWindow* window) {
     if (!modalSession_ || window != dialogWindow_)
         return;
@@ -177,6 +187,7 @@ void MainView::windowWillClose(HvNoTitleWindow* window) {
         selectedRecord() = single->tmpBtnInfo();
     else if (auto* macro = qobject_cast<TkeyView*>(window->contentView()))
         selectedRecord() = macro->tmpBtnInfo();
+    // After the macro editor, a caption may name a macro deleted or put back.
     displayBtnInfo();
     refreshApplyBtn();
     window->deleteLater();
