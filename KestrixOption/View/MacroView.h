@@ -164,6 +164,8 @@ public:
     int currInsertIndex() const { return currInsertIndex_; }
     // Changes since the editor opened or was last applied.
     bool isChanged() const { return changed_; }
+    // Whether Apply or OK wrote changed macros to the library's file.
+    bool hasSavedChanges() const { return savedChanges_; }
     HvButton* control(int tag) const;
     RigthMouseTBView* keytbView() const { return keytbView_; }
     MacroStepModel* stepModel() const { return stepModel_; }
@@ -231,6 +233,7 @@ private:
     int endTag_ = 0;
     bool ended_ = false;
     bool changed_ = false;
+    bool savedChanges_ = false;
     // The library as it was when the editor opened or was last applied.
     std::vector<std::pair<std::shared_ptr<MacroInfo>, MacroInfo>> snapshot_;
     Clock clock_;

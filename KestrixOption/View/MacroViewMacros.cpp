@@ -271,6 +271,7 @@ bool MacroView::apply() {
         return false;
     }
     takeSnapshot();
+    savedChanges_ = savedChanges_ || changed_;
     changed_ = false;
     control(kApplyTag)->setEnabled(false);
     return true;

@@ -19,7 +19,12 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstring>
+
+namespace {
+constexpr uint32_t kMacroFunctionId = 6;
+} // namespace
 
 #ifndef KX_HOMEPAGE_URL
 #define KX_HOMEPAGE_URL ""
@@ -187,6 +192,13 @@ void MainView::windowWillClose(HvNoTitleWindow* window) {
         selectedRecord() = single->tmpBtnInfo();
     else if (auto* macro = qobject_cast<TkeyView*>(window->contentView()))
         selectedRecord() = macro->tmpBtnInfo();
+    // Changed macros reach the mouse when the buttons bound to them are written: Apply is
+    // offered while the profile has such a button.
+    else if (auto* editor = qobject_cast<MacroView*>(window->contentView());
+             editor && editor->hasSavedChanges() &&
+             std::any_of(std::begin(selProfile.btnInfo), std::end(selProfile.btnInfo),
+                         [](const _BTN_INFO& b) { return b.FuncID == kMacroFunctionId; }))
+        isNeedSave = true;
     // After the macro editor, a caption may name a macro deleted or put back.
     displayBtnInfo();
     refreshApplyBtn();

@@ -606,6 +606,19 @@ TEST_F(MainWindowTest, AMacroRecordedInTheEditorAndBoundInHoldModeIsThereAfterAR
     EXPECT_EQ(uint8_t(held[15]) & 0x40, 0x40) << "the eighth step is the last";
     EXPECT_EQ(uint8_t(held[80]), 161) << "repeat while held";
 
+    // The bound macro edited: Apply is offered, and writes it.
+    view->control(MainView::kMacroTag)->click();
+    editor = qobject_cast<MacroView*>(view->dialogWindow()->contentView());
+    ASSERT_TRUE(editor);
+    editor->selectMacro(recorded.get());
+    editor->selectRow(7);
+    editor->control(MacroView::kDelKeyTag)->click();
+    editor->control(MacroView::kOkTag)->click();
+    EXPECT_TRUE(view->control(MainView::kApplyTag)->isEnabled());
+    view->control(MainView::kApplyTag)->click();
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(uint8_t(mouseRecord(1, 3)[13]) & 0x40, 0x40) << "seven steps now";
+
     delete window.data();
     openWindow();
     selectButton(3);
