@@ -49,9 +49,10 @@ public:
     static int getIntValueByHex(const QString& text);
 
     // One object as a keyed archive file (JSON), written atomically. CopyObject yields none for a
-    // missing, damaged or foreign file.
+    // missing, damaged, foreign or oversized file, or anything but a regular file (never waiting
+    // on a FIFO or a device); why, when given, then says which in a few words.
     static bool SaveObject(const QJsonObject& object, const QString& path);
-    static std::optional<QJsonObject> CopyObject(const QString& path);
+    static std::optional<QJsonObject> CopyObject(const QString& path, QString* why = nullptr);
 
     // Path of the installed application with that identifier: the desktop entry <id>.desktop in
     // the XDG application folders; none when there is none.

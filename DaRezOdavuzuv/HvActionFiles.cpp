@@ -2,6 +2,7 @@
 #include "HvAction.h"
 
 #include "HvLogger.h"
+#include "Linux/UniqueFd.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,12 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QSaveFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace {
 
@@ -85,40 +92,52 @@ bool HvAction::SaveObject(const QJsonObject& object, const QString& path) {
     return true;
 }
 
-std::optional<QJsonObject> HvAction::CopyObject(const QString& path) {
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
-        HV_WARNING(QStringLiteral("cannot read the archive %1: %2").arg(path, in.errorString()));
+std::optional<QJsonObject> HvAction::CopyObject(const QString& path, QString* why) {
+    const auto refuse = [&](const QString& reason) -> std::optional<QJsonObject> {
+        HV_WARNING(QStringLiteral("%1: %2").arg(path, reason));
+        if (why)
+            *why = reason;
         return std::nullopt;
-    }
-    if (in.size() > kMaxArchiveBytes) {
-        HV_WARNING(QStringLiteral("%1 is too large for an archive").arg(path));
-        return std::nullopt;
+    };
+    // Opened without blocking and checked to be a regular file, so that a FIFO or a device at
+    // the path cannot stall the caller; read to at most the bound, even if it grows meanwhile.
+    UniqueFd fd(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!fd.isValid())
+        return refuse(QStringLiteral("cannot be opened (%1)").arg(qt_error_string(errno)));
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return refuse(QStringLiteral("is not a regular file"));
+    if (status.st_size > kMaxArchiveBytes)
+        return refuse(QStringLiteral("is too large for an archive"));
+    QByteArray bytes;
+    char buffer[16384];
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return refuse(QStringLiteral("cannot be read (%1)").arg(qt_error_string(errno)));
+        if (got == 0)
+            break;
+        bytes.append(buffer, got);
+        if (bytes.size() > kMaxArchiveBytes)
+            return refuse(QStringLiteral("is too large for an archive"));
     }
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(in.readAll(), &error);
-    if (error.error != QJsonParseError::NoError) {
-        HV_WARNING(QStringLiteral("%1 is damaged at offset %2: %3")
-                       .arg(path)
-                       .arg(error.offset)
-                       .arg(error.errorString()));
-        return std::nullopt;
-    }
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        return refuse(QStringLiteral("is damaged at offset %1: %2")
+                          .arg(error.offset)
+                          .arg(error.errorString()));
     const QJsonObject top = document.object();
-    if (!document.isObject() || top.value(QStringLiteral("format")).toString() != kArchiveFormat) {
-        HV_WARNING(QStringLiteral("%1 is not an archive of this program").arg(path));
-        return std::nullopt;
-    }
+    if (!document.isObject() || top.value(QStringLiteral("format")).toString() != kArchiveFormat)
+        return refuse(QStringLiteral("is not an archive of this program"));
     const QJsonValue version = top.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() != kArchiveVersion) {
-        HV_WARNING(
-            QStringLiteral("%1 has an archive version this program does not read").arg(path));
-        return std::nullopt;
-    }
+    if (!version.isDouble() || version.toDouble() != kArchiveVersion)
+        return refuse(QStringLiteral("has an archive version this program does not read"));
     const QJsonValue object = top.value(QStringLiteral("object"));
-    if (!object.isObject()) {
-        HV_WARNING(QStringLiteral("%1 holds no object").arg(path));
-        return std::nullopt;
-    }
+    if (!object.isObject())
+        return refuse(QStringLiteral("holds no object"));
     return object.toObject();
 }

@@ -189,8 +189,6 @@ bool HvButton::captured(QMouseEvent* event, bool press) {
 }
 
 void HvButton::mousePressEvent(QMouseEvent* event) {
-    if (captured(event, true))
-        return;
     if (event->button() == Qt::RightButton) {
         rightPressed_ = hitButton(event->position().toPoint());
         return;
@@ -199,8 +197,6 @@ void HvButton::mousePressEvent(QMouseEvent* event) {
 }
 
 void HvButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (captured(event, false))
-        return;
     if (event->button() == Qt::RightButton) {
         const bool inside = hitButton(event->position().toPoint());
         if (rightPressed_ && inside && isEnabled() && rightAction_)
@@ -235,6 +231,16 @@ void HvButton::focusOutEvent(QFocusEvent* event) {
 
 bool HvButton::event(QEvent* event) {
     switch (event->type()) {
+    // Capture mode takes clicks before anything else: a recording turns the editor's buttons
+    // off, and a disabled button would swallow them; a quick second click arrives as a double
+    // click and is a press all the same.
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        if (capture_ &&
+            captured(static_cast<QMouseEvent*>(event), event->type() != QEvent::MouseButtonRelease))
+            return true;
+        break;
     case QEvent::ToolTipChange:
     case QEvent::DynamicPropertyChange:
         updateAccessibleName();

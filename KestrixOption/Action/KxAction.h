@@ -77,6 +77,14 @@ public:
     // records and macros hold; the mouse stores HID keyboard usage ids.
     static uint8_t GetFWKeyCode(uint32_t keyCode);
     static uint8_t GetKeyCodeByFW(uint32_t usageId);
+    // The desktop key code of a key the window system reports by its native scan code, which is
+    // the evdev code + 8 on X11 and Wayland: evdev → HID usage → GetKeyCodeByFW. Modifiers give
+    // their own codes (Super 55 / right 54, Shift 56 / 60, Caps Lock 57, Alt 58 / 61, Ctrl 59 /
+    // 62, Fn 63). None for a key the records cannot hold (no usage, or none in the table).
+    static std::optional<int32_t> getKeyCodeByScanCode(uint32_t nativeScanCode);
+    static std::optional<int32_t> getKeyCodeByEvdev(uint32_t evdevCode);
+    // Whether a desktop key code is one of the modifier codes above.
+    static bool isModifierKeyCode(int32_t keyCode);
     static uint8_t getMacroType(uint32_t runMode);
     static uint32_t getMacroType2(uint8_t modeByte);
     static uint32_t getBtnIndexBy(uint32_t buttonIndex);

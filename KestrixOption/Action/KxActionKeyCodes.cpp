@@ -1,5 +1,7 @@
 #include "KxAction.h"
 
+#include <linux/input-event-codes.h>
+
 #include <array>
 #include <utility>
 
@@ -31,7 +33,76 @@ bool isMouseButtonCode(uint32_t code) {
     return code == 153 || code == 154 || code == 155;
 }
 
+// Linux input event codes of the keys a keyboard sends → HID keyboard usage ids: the inverse of
+// the kernel's usage → code table for the usages a keyboard has.
+constexpr std::pair<uint16_t, uint8_t> kEvdevUsage[] = {
+    {KEY_A, 4},           {KEY_B, 5},          {KEY_C, 6},           {KEY_D, 7},
+    {KEY_E, 8},           {KEY_F, 9},          {KEY_G, 10},          {KEY_H, 11},
+    {KEY_I, 12},          {KEY_J, 13},         {KEY_K, 14},          {KEY_L, 15},
+    {KEY_M, 16},          {KEY_N, 17},         {KEY_O, 18},          {KEY_P, 19},
+    {KEY_Q, 20},          {KEY_R, 21},         {KEY_S, 22},          {KEY_T, 23},
+    {KEY_U, 24},          {KEY_V, 25},         {KEY_W, 26},          {KEY_X, 27},
+    {KEY_Y, 28},          {KEY_Z, 29},         {KEY_1, 30},          {KEY_2, 31},
+    {KEY_3, 32},          {KEY_4, 33},         {KEY_5, 34},          {KEY_6, 35},
+    {KEY_7, 36},          {KEY_8, 37},         {KEY_9, 38},          {KEY_0, 39},
+    {KEY_ENTER, 40},      {KEY_ESC, 41},       {KEY_BACKSPACE, 42},  {KEY_TAB, 43},
+    {KEY_SPACE, 44},      {KEY_MINUS, 45},     {KEY_EQUAL, 46},      {KEY_LEFTBRACE, 47},
+    {KEY_RIGHTBRACE, 48}, {KEY_BACKSLASH, 49}, {KEY_SEMICOLON, 51},  {KEY_APOSTROPHE, 52},
+    {KEY_GRAVE, 53},      {KEY_COMMA, 54},     {KEY_DOT, 55},        {KEY_SLASH, 56},
+    {KEY_CAPSLOCK, 57},   {KEY_F1, 58},        {KEY_F2, 59},         {KEY_F3, 60},
+    {KEY_F4, 61},         {KEY_F5, 62},        {KEY_F6, 63},         {KEY_F7, 64},
+    {KEY_F8, 65},         {KEY_F9, 66},        {KEY_F10, 67},        {KEY_F11, 68},
+    {KEY_F12, 69},        {KEY_SYSRQ, 70},     {KEY_SCROLLLOCK, 71}, {KEY_PAUSE, 72},
+    {KEY_INSERT, 73},     {KEY_HOME, 74},      {KEY_PAGEUP, 75},     {KEY_DELETE, 76},
+    {KEY_END, 77},        {KEY_PAGEDOWN, 78},  {KEY_RIGHT, 79},      {KEY_LEFT, 80},
+    {KEY_DOWN, 81},       {KEY_UP, 82},        {KEY_NUMLOCK, 83},    {KEY_KPSLASH, 84},
+    {KEY_KPASTERISK, 85}, {KEY_KPMINUS, 86},   {KEY_KPPLUS, 87},     {KEY_KPENTER, 88},
+    {KEY_KP1, 89},        {KEY_KP2, 90},       {KEY_KP3, 91},        {KEY_KP4, 92},
+    {KEY_KP5, 93},        {KEY_KP6, 94},       {KEY_KP7, 95},        {KEY_KP8, 96},
+    {KEY_KP9, 97},        {KEY_KP0, 98},       {KEY_KPDOT, 99},      {KEY_102ND, 100},
+    {KEY_COMPOSE, 101},   {KEY_POWER, 102},    {KEY_KPEQUAL, 103},   {KEY_F13, 104},
+    {KEY_F14, 105},       {KEY_F15, 106},      {KEY_F16, 107},       {KEY_F17, 108},
+    {KEY_F18, 109},       {KEY_F19, 110},      {KEY_F20, 111},       {KEY_F21, 112},
+    {KEY_F22, 113},       {KEY_F23, 114},      {KEY_F24, 115},
+};
+
+// The modifier keys have codes of their own in the records, the two sides apart.
+constexpr std::pair<uint16_t, int32_t> kEvdevModifier[] = {
+    {KEY_LEFTMETA, 55},  {KEY_RIGHTMETA, 54}, {KEY_LEFTSHIFT, 56}, {KEY_RIGHTSHIFT, 60},
+    {KEY_CAPSLOCK, 57},  {KEY_LEFTALT, 58},   {KEY_RIGHTALT, 61},  {KEY_LEFTCTRL, 59},
+    {KEY_RIGHTCTRL, 62}, {KEY_FN, 63},
+};
+
+constexpr uint32_t kScanCodeOffset = 8; // X11 and Wayland keycodes are evdev codes + 8
+constexpr uint32_t kUsageA = 4;         // the only usage whose key code is 0
+
 } // namespace
+
+std::optional<int32_t> KxAction::getKeyCodeByEvdev(uint32_t evdevCode) {
+    for (const auto& [code, keyCode] : kEvdevModifier)
+        if (code == evdevCode)
+            return keyCode;
+    for (const auto& [code, usage] : kEvdevUsage) {
+        if (code != evdevCode)
+            continue;
+        const uint8_t keyCode = GetKeyCodeByFW(usage);
+        // 0 is A's code, and what the table gives for a usage it does not hold.
+        if (keyCode == 0 && usage != kUsageA)
+            return std::nullopt;
+        return keyCode;
+    }
+    return std::nullopt;
+}
+
+std::optional<int32_t> KxAction::getKeyCodeByScanCode(uint32_t nativeScanCode) {
+    if (nativeScanCode < kScanCodeOffset)
+        return std::nullopt;
+    return getKeyCodeByEvdev(nativeScanCode - kScanCodeOffset);
+}
+
+bool KxAction::isModifierKeyCode(int32_t keyCode) {
+    return keyCode >= 54 && keyCode <= 63;
+}
 
 uint8_t KxAction::GetFWKeyCode(uint32_t keyCode) {
     switch (keyCode) {

@@ -197,8 +197,6 @@ void MainView::initControls() {
     selBtnSetp_->setSelectIndex(1);
 
     appMenu_ = new AppMenu(this);
-    // The macro editor comes with later work; until then its button is off.
-    control(kMacroTag)->setEnabled(false);
     initTooltip();
     refreshApplyBtn();
 }

@@ -96,6 +96,8 @@ public:
     void resetBtnDefault();
     void showSingKeyView();
     void showTKeyView();
+    // The macro editor, in a modal session like the function dialogs.
+    void showMacroView();
     void showLaunchPro();
     // The performance and lighting views, each run fully modal over the saved working copy.
     void showSettingView();
@@ -138,7 +140,7 @@ public:
     // The function type picture shown, null when none is.
     const QImage& shownTypeImage() const { return shownTypeImage_; }
     QLabel* selectedMarker() const { return btnSelImageView_; }
-    // The function dialog's window while one is open.
+    // The function dialog's or the macro editor's window while one is open.
     HvNoTitleWindow* dialogWindow() const { return dialogWindow_; }
     // The performance or lighting view's window while one runs.
     HvNoTitleWindow* subViewWindow() const { return subViewWindow_; }
@@ -161,9 +163,9 @@ private:
     static bool popUp(std::string_view name);
     void moveMarkerTo(int index);
     void showTypeAndCaption(const _BTN_INFO* info);
-    void openDialog(RirImageView* dialog);
+    void openDialog(RirImageView* dialog, int dragHeight = kDialogDragHeight);
     // A window of its own for a view, centred on the screen.
-    HvNoTitleWindow* makeViewWindow(RirImageView* view);
+    HvNoTitleWindow* makeViewWindow(RirImageView* view, int dragHeight = kDialogDragHeight);
     void runSubView(RirImageView* view);
     void apply();
     void okAndQuit();

@@ -13,6 +13,7 @@
 #include "LaunchChooserView.h"
 #include "LightOptionView.h"
 #include "PerformanceView.h"
+#include "MacroView.h"
 #include "ProfieController.h"
 #include "SingleKeyView.h"
 #include "TkeyView.h"
@@ -20,7 +21,12 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstring>
+
+namespace {
+constexpr uint32_t kMacroFunctionId = 6;
+} // namespace
 
 #ifndef KX_HOMEPAGE_URL
 #define KX_HOMEPAGE_URL ""
@@ -42,6 +48,9 @@ void MainView::buttonAction(QObject* sender) {
         break;
     case kCloseTag:
         closeAsked();
+        break;
+    case kMacroTag:
+        showMacroView();
         break;
     case kTkeyTag:
         showTKeyView();
@@ -138,10 +147,10 @@ void MainView::resetBtnDefault() {
     displayBtnInfo();
 }
 
-HvNoTitleWindow* MainView::makeViewWindow(RirImageView* view) {
+HvNoTitleWindow* MainView::makeViewWindow(RirImageView* view, int dragHeight) {
     auto* window = new HvNoTitleWindow(QRect(this->window()->pos(), view->size()));
     window->setIsCanDrag(true);
-    window->setDragHeight(kDialogDragHeight);
+    window->setDragHeight(dragHeight);
     window->setWindowTitle(view->objectName());
     window->setContentView(view);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -152,8 +161,8 @@ HvNoTitleWindow* MainView::makeViewWindow(RirImageView* view) {
     return window;
 }
 
-void MainView::openDialog(RirImageView* dialog) {
-    HvNoTitleWindow* window = makeViewWindow(dialog);
+void MainView::openDialog(RirImageView* dialog, int dragHeight) {
+    HvNoTitleWindow* window = makeViewWindow(dialog, dragHeight);
     connect(window, &HvNoTitleWindow::windowWillClose, this, &MainView::windowWillClose);
     ++isModalSeron_;
     dialogWindow_ = window;
@@ -211,6 +220,12 @@ void MainView::showTKeyView() {
     openDialog(dialog);
 }
 
+void MainView::showMacroView() {
+    auto* editor = new MacroView;
+    editor->setObjectName(QStringLiteral("Macro editor"));
+    openDialog(editor, MacroView::kDragHeight);
+}
+
 void MainView::windowWillClose(HvNoTitleWindow* window) {
     if (!modalSession_ || window != dialogWindow_)
         return;
@@ -221,6 +236,14 @@ void MainView::windowWillClose(HvNoTitleWindow* window) {
         selectedRecord() = single->tmpBtnInfo();
     else if (auto* macro = qobject_cast<TkeyView*>(window->contentView()))
         selectedRecord() = macro->tmpBtnInfo();
+    // Changed macros reach the mouse when the buttons bound to them are written: Apply is
+    // offered while the profile has such a button.
+    else if (auto* editor = qobject_cast<MacroView*>(window->contentView());
+             editor && editor->hasSavedChanges() &&
+             std::any_of(std::begin(selProfile.btnInfo), std::end(selProfile.btnInfo),
+                         [](const _BTN_INFO& b) { return b.FuncID == kMacroFunctionId; }))
+        isNeedSave = true;
+    // After the macro editor, a caption may name a macro deleted or put back.
     displayBtnInfo();
     refreshApplyBtn();
     window->deleteLater();

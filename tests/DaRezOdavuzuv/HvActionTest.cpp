@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 void writeFile(const QString& path, const QByteArray& content) {
@@ -72,6 +74,33 @@ TEST(HvActionArchive, RoundTripAndAnythingElseReadsAsNone) {
         writeFile(dir.filePath("bad.mac"), bad);
         EXPECT_FALSE(HvAction::CopyObject(dir.filePath("bad.mac"))) << bad.constData();
     }
+}
+
+// What may sit at a path the user picks: none of it may stall the program or fill its memory.
+TEST(HvActionArchive, OnlyABoundedRegularFileIsReadAndTheRefusalSaysWhy) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo.mac");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QString why;
+    EXPECT_FALSE(HvAction::CopyObject(fifo, &why)) << "no writer: a blocking read would hang";
+    EXPECT_EQ(why, "is not a regular file");
+    EXPECT_FALSE(HvAction::CopyObject(dir.path(), &why));
+    EXPECT_EQ(why, "is not a regular file");
+    EXPECT_FALSE(HvAction::CopyObject("/dev/zero", &why)) << "endless, of size 0";
+    EXPECT_EQ(why, "is not a regular file");
+
+    QFile huge(dir.filePath("huge.mac"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(64 * 1024 * 1024)); // sparse: costs no disk
+    huge.close();
+    EXPECT_FALSE(HvAction::CopyObject(huge.fileName(), &why));
+    EXPECT_EQ(why, "is too large for an archive");
+
+    writeFile(dir.filePath("foreign.mac"), R"({"nameStr": "M"})");
+    EXPECT_FALSE(HvAction::CopyObject(dir.filePath("foreign.mac"), &why));
+    EXPECT_EQ(why, "is not an archive of this program");
+    EXPECT_FALSE(HvAction::CopyObject(dir.filePath("absent.mac"), &why));
+    EXPECT_TRUE(why.startsWith("cannot be opened")) << qPrintable(why);
 }
 
 // The warnings logged while a file is loaded.

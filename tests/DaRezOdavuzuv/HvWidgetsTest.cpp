@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -116,6 +117,40 @@ TEST(HvButton, HoverIsPostedOnlyWithADelegateAndCaptureModeTakesClicks) {
     EXPECT_EQ(clicks, 1);
     center.removeObserver(show);
     center.removeObserver(hide);
+}
+
+// While a macro is recorded the editor's buttons are off, yet a click on them is a step; a quick
+// second click arrives as a double click and is a press like the first.
+TEST(HvButton, CaptureModeTakesClicksOnADisabledButtonAndDoubleClicksAsPresses) {
+    struct Delegate : HvButtonDelegate {
+        std::vector<MouseEventType> seen;
+        void onMouseEvent(QObject*, QMouseEvent*, MouseEventType type) override {
+            seen.push_back(type);
+        }
+    } delegate;
+    HvButton button;
+    button.resize(40, 20);
+    button.setHvBtnDelege(&delegate);
+    int clicks = 0;
+    button.setAction([&](HvButton*) { ++clicks; });
+    button.show();
+    button.setEnabled(false);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_TRUE(delegate.seen.empty()) << "not capturing: a disabled button takes nothing";
+    button.setIsCaptureMouseEvent(true);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&button, &second);
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    QTest::mouseClick(&button, Qt::MiddleButton);
+    using T = HvButtonDelegate::MouseEventType;
+    EXPECT_EQ(delegate.seen, (std::vector<T>{T::LeftDown, T::LeftUp, T::LeftDown, T::LeftUp,
+                                             T::OtherDown, T::OtherUp}));
+    button.setEnabled(true);
+    button.setIsCaptureMouseEvent(false);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1) << "out of capture mode it is a button again";
 }
 
 TEST(HvButton, IsReachedAndWorkedByKeyboardAndNamedForScreenReaders) {

@@ -42,6 +42,57 @@ TEST(KxActionKeyCodes, EveryUsageWithItsOwnKeyCodeRoundTrips) {
     EXPECT_EQ(roundTrips, 95);
 }
 
+// Recorded keys: the window system's scan code is the evdev code + 8 (X11 and Wayland).
+TEST(KxActionKeyCodes, ScanCodesBecomeTheKeyCodesTheRecordsHold) {
+    const auto scan = [](uint32_t evdev) { return KxAction::getKeyCodeByScanCode(evdev + 8); };
+    EXPECT_EQ(scan(30), 0) << "A: key code 0, a real key";
+    EXPECT_EQ(scan(48), 11) << "B";
+    EXPECT_EQ(scan(2), 18) << "1";
+    EXPECT_EQ(scan(28), 36) << "Enter";
+    EXPECT_EQ(scan(57), 49) << "Space";
+    EXPECT_EQ(scan(59), 122) << "F1";
+    EXPECT_EQ(scan(60), 120) << "F2: the code a left click has in click steps";
+    EXPECT_EQ(scan(109), 121) << "Page Down";
+    EXPECT_EQ(scan(103), 126) << "Up";
+    EXPECT_EQ(scan(96), 76) << "keypad Enter";
+    EXPECT_EQ(scan(99), 105) << "Print Screen";
+    // Modifiers by their own codes, the two sides apart.
+    const std::pair<uint32_t, int32_t> modifiers[] = {{125, 55}, {126, 54}, {42, 56},
+                                                      {54, 60},  {58, 57},  {56, 58},
+                                                      {100, 61}, {29, 59},  {97, 62}};
+    for (const auto& [evdev, code] : modifiers) {
+        EXPECT_EQ(scan(evdev), code) << "evdev " << evdev;
+        EXPECT_TRUE(KxAction::isModifierKeyCode(code));
+    }
+    EXPECT_FALSE(KxAction::isModifierKeyCode(0));
+    EXPECT_FALSE(KxAction::isModifierKeyCode(120));
+    // Keys the records cannot hold give nothing, never the A that key code 0 would play.
+    EXPECT_EQ(scan(86), std::nullopt) << "the key left of Z: its usage's pair says 0";
+    EXPECT_EQ(scan(183), std::nullopt) << "F13: no pair";
+    EXPECT_EQ(scan(113), std::nullopt) << "Mute: no keyboard usage";
+    EXPECT_EQ(KxAction::getKeyCodeByScanCode(0), std::nullopt) << "no scan code (synthetic)";
+    EXPECT_EQ(KxAction::getKeyCodeByScanCode(7), std::nullopt);
+}
+
+// Every key a scan code gives goes to the mouse as the key it is, and comes back.
+TEST(KxActionKeyCodes, EveryRecordedKeyReachesTheMouseAsItself) {
+    int keys = 0;
+    for (uint32_t evdev = 1; evdev < 256; ++evdev) {
+        const auto code = KxAction::getKeyCodeByEvdev(evdev);
+        if (!code)
+            continue;
+        ++keys;
+        const uint8_t usage = KxAction::GetFWKeyCode(uint32_t(*code));
+        if (*code == 54) {
+            EXPECT_EQ(usage, 0) << "right Super: no pair on the mouse";
+            continue;
+        }
+        EXPECT_NE(usage, 0) << "evdev " << evdev;
+        EXPECT_EQ(KxAction::GetKeyCodeByFW(usage), *code) << "evdev " << evdev;
+    }
+    EXPECT_GE(keys, 100);
+}
+
 TEST(KxActionKeyCodes, ModeBytesAndSlotCodes) {
     EXPECT_EQ(KxAction::getMacroType(0), 160);
     EXPECT_EQ(KxAction::getMacroType(1), 160);

@@ -13,6 +13,7 @@
 #include "LightOptionView.h"
 #include "MacroInfo.h"
 #include "MacroKeyInfo.h"
+#include "MacroView.h"
 #include "MainView.h"
 #include "MenuInfo.h"
 #include "Notifications/DistributedNotificationCenter.h"
@@ -21,6 +22,7 @@
 #include "PrivateHome.h"
 #include "ProfieController.h"
 #include "ProfileValue.h"
+#include "RigthMouseTBView.h"
 #include "SingleKeyView.h"
 #include "TkeyView.h"
 
@@ -540,6 +542,96 @@ TEST_F(MainWindowTest, UnpluggedDuringADialogTheWindowIsStartedAgainWithoutAskin
     EXPECT_TRUE(popUps.seen.isEmpty());
     EXPECT_TRUE(KxTest::waitFor([&] { return sent(121); }))
         << "the daemon is asked to start the window again";
+}
+
+TEST_F(MainWindowTest, UnpluggedWhileTheMacroEditorIsOpenTheWindowIsStartedAgainWithoutAsking) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    PopUps popUps;
+    view->control(MainView::kMacroTag)->click();
+    ASSERT_TRUE(view->dialogWindow());
+    ASSERT_TRUE(qobject_cast<MacroView*>(view->dialogWindow()->contentView()));
+    settingChanges.clear();
+    mouseCommand("unplug");
+    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
+    EXPECT_TRUE(*ended);
+    EXPECT_TRUE(popUps.seen.isEmpty());
+    EXPECT_TRUE(KxTest::waitFor([&] { return sent(121); }));
+    delete view->dialogWindow();
+}
+
+// What a person does under Xvfb: opens the editor from the main window, records, binds the macro
+// to a button to run while held, applies, and finds it there when the window starts again.
+TEST_F(MainWindowTest, AMacroRecordedInTheEditorAndBoundInHoldModeIsThereAfterARestart) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    HvButton* macroButton = view->control(MainView::kMacroTag);
+    ASSERT_TRUE(macroButton->isEnabled());
+    EXPECT_EQ(macroButton->toolTip(), "Open the macro editor");
+    macroButton->click();
+    ASSERT_TRUE(view->dialogWindow());
+    auto* editor = qobject_cast<MacroView*>(view->dialogWindow()->contentView());
+    ASSERT_TRUE(editor);
+    EXPECT_GT(view->isModalSeron(), 0) << "the main window waits for the editor";
+    ASSERT_TRUE(editor->addMacorByName(QStringLiteral("Strafe")));
+    editor->control(MacroView::kRecordTag)->click();
+    ASSERT_TRUE(editor->isRecord());
+    const auto key = [&](uint32_t evdev, bool press) {
+        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_unknown,
+                        Qt::NoModifier, evdev + 8, 0, 0);
+        QApplication::sendEvent(editor->keytbView(), &event);
+    };
+    for (const uint32_t evdev : {17u, 30u, 31u, 32u}) { // W A S D
+        key(evdev, true);
+        key(evdev, false);
+    }
+    editor->control(MacroView::kStopTag)->click();
+    const auto recorded = editor->currMacroInfo();
+    ASSERT_EQ(recorded->keyInfoArr().size(), 8);
+    editor->control(MacroView::kOkTag)->click();
+    EXPECT_FALSE(view->dialogWindow());
+    EXPECT_EQ(view->isModalSeron(), 0);
+
+    selectButton(3);
+    view->control(MainView::kTkeyTag)->click();
+    ASSERT_TRUE(view->dialogWindow());
+    auto* dialog = qobject_cast<TkeyView*>(view->dialogWindow()->contentView());
+    ASSERT_TRUE(dialog);
+    dialog->setSelMacro(recorded);
+    dialog->macroTypeSetp()->items()[TkeyView::kWhileHeld]->click();
+    dialog->okBtn()->click();
+    EXPECT_EQ(caption(), "Strafe");
+    view->control(MainView::kApplyTag)->click();
+    ASSERT_TRUE(idle());
+    const QByteArray held = mouseRecord(1, 3);
+    ASSERT_EQ(held.size(), 82);
+    EXPECT_EQ(uint8_t(held[0]), KxAction::GetFWKeyCode(13)) << "W";
+    EXPECT_EQ(uint8_t(held[15]) & 0x40, 0x40) << "the eighth step is the last";
+    EXPECT_EQ(uint8_t(held[80]), 161) << "repeat while held";
+
+    // The bound macro edited: Apply is offered, and writes it.
+    view->control(MainView::kMacroTag)->click();
+    editor = qobject_cast<MacroView*>(view->dialogWindow()->contentView());
+    ASSERT_TRUE(editor);
+    editor->selectMacro(recorded.get());
+    editor->selectRow(7);
+    editor->control(MacroView::kDelKeyTag)->click();
+    editor->control(MacroView::kOkTag)->click();
+    EXPECT_TRUE(view->control(MainView::kApplyTag)->isEnabled());
+    view->control(MainView::kApplyTag)->click();
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(uint8_t(mouseRecord(1, 3)[13]) & 0x40, 0x40) << "seven steps now";
+
+    delete window.data();
+    openWindow();
+    selectButton(3);
+    EXPECT_EQ(caption(), "Strafe");
+    const auto back = KxAction::getMacroById(int32_t(selProfile.btnInfo[2].MacroID));
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(KxAction::CheckTwoMacro(*back, *recorded));
+    EXPECT_EQ(selProfile.btnInfo[2].KeyBit[0], uint32_t(TkeyView::kWhileHeld));
 }
 
 TEST_F(MainWindowTest, PluggedBackWhileTheWindowSaysItWasUnpluggedItIsStartedAgain) {

@@ -8,6 +8,7 @@
 // window, a message box and a menu list, then
 // contact-sheet.png with all of them. Run with QT_SCALE_FACTOR=2 and --suffix @2x for the
 // high-density pictures.
+#include "CreateMacroView.h"
 #include "HvButton.h"
 #include "HvMenuData.h"
 #include "HvMenulist.h"
@@ -25,6 +26,7 @@
 #include "LightOptionView.h"
 #include "MacroInfo.h"
 #include "MacroKeyInfo.h"
+#include "MacroView.h"
 #include "MainView.h"
 #include "MenuInfo.h"
 #include "PerformanceView.h"
@@ -195,6 +197,82 @@ void shootDialogs(std::vector<Shot>& shots) {
     }
     macroListArrs.clear();
     singleMenuNode.reset();
+}
+
+// The macro editor as a person meets it: with no macro yet, while recording, and with a macro
+// as full as the mouse holds; then the name dialog with a name typed. Over a library and
+// command menu of its own.
+void shootMacroEditor(std::vector<Shot>& shots) {
+    macroInsertMenuNode = HvTreeNode::makeRoot();
+    const std::tuple<const char*, int, int, int> commands[] = {{"Copy (Ctrl+C)", 301, 59, 8},
+                                                               {"Paste (Ctrl+V)", 302, 59, 9}};
+    for (const auto& [title, id, first, second] : commands) {
+        auto entry = std::make_shared<MenuInfo>();
+        entry->setTitleStr(QLatin1String(title));
+        entry->setFunctionID(id);
+        entry->setKeyBit1(first);
+        entry->setKeyBit2(second);
+        entry->setKeyBit3(255);
+        entry->setKeyBit4(255);
+        HvTreeNode::initWithData(entry, *macroInsertMenuNode);
+    }
+    macroListArrs.clear();
+    const auto editorShot = [&](const QString& name, const std::function<void(MacroView&)>& set) {
+        HvNoTitleWindow window(QRect(QPoint(0, 0), MacroViewLayout::kView.size));
+        auto* view = new MacroView;
+        window.setContentView(view);
+        window.show();
+        set(*view);
+        shots.push_back({name, grab(&window)});
+        view->cancel();
+    };
+    editorShot(QStringLiteral("MacroView_Empty"), [](MacroView&) {});
+
+    const auto reload = std::make_shared<MacroInfo>();
+    reload->setMacroId(1);
+    reload->setNameStr(QStringLiteral("Quick reload"));
+    reload->keyInfoArr() << MacroKeyInfo(15, 0, 100) << MacroKeyInfo(15, 1, 300)
+                         << MacroKeyInfo(120, 3, 0) << MacroKeyInfo(120, 4, 0);
+    macroListArrs = {reload};
+    editorShot(QStringLiteral("MacroView_Recording"), [&](MacroView& view) {
+        view.selectMacro(reload.get());
+        view.control(MacroView::kRecordTag)->click();
+        for (const auto& [code, flag] :
+             std::initializer_list<std::pair<int, int>>{{56, 0}, {13, 0}, {13, 1}})
+            view.AddNewKey(code, flag);
+    });
+
+    auto full = std::make_shared<MacroInfo>();
+    full->setMacroId(2);
+    full->setNameStr(QStringLiteral("Build order: barracks, supply, scout"));
+    const std::tuple<int, int, int> pattern[] = {
+        {59, 0, 0},     {8, 0, 100},   {8, 1, 0},     {59, 1, 200}, {120, 3, 0},
+        {120, 4, 1500}, {301, 2, 0},   {49, 0, 0},    {49, 1, 0},   {121, 3, 0},
+        {121, 4, 300},  {302, 2, 100}, {18, 0, 0},    {18, 1, 100}, {56, 0, 0},
+        {122, 3, 0},    {122, 4, 0},   {56, 1, 2500}, {36, 0, 0},   {36, 1, 0}};
+    for (int round = 0; round < 2; ++round)
+        for (const auto& [code, flag, delay] : pattern)
+            full->keyInfoArr() << MacroKeyInfo(code, flag, delay);
+    macroListArrs = {reload, full};
+    editorShot(QStringLiteral("MacroView_Full"), [&](MacroView& view) {
+        view.selectMacro(full.get());
+        view.selectRow(6);
+        view.onMenulistSelected(view.macroComList(), macroInsertMenuNode->children().front().get());
+        view.control(MacroView::kInsertDefLayChkTag)->click();
+    });
+
+    {
+        HvNoTitleWindow window(QRect(QPoint(0, 0), CreateMacroLayout::kView.size));
+        auto* view = new CreateMacroView;
+        window.setContentView(view);
+        window.show();
+        view->makeTxtFirstRes();
+        view->nameTxt()->setText(QStringLiteral("Rocket jump"));
+        shots.push_back({QStringLiteral("CreateMacro_Dialog"), grab(&window)});
+    }
+    macroListArrs.clear();
+    KxAction::refreshMenuList();
+    macroInsertMenuNode.reset();
 }
 
 // The application chooser over applications of its own (not the machine's), as it opens and
@@ -425,6 +503,7 @@ int main(int argc, char** argv) {
     shootViews(shots);
     shootPopups(shots);
     shootDialogs(shots);
+    shootMacroEditor(shots);
     shootLaunchChooser(shots);
     shootMainWindow(shots);
     shootOthers(shots);

@@ -1,0 +1,72 @@
+#include "CreateMacroView.h"
+
+#include "CreateMacroLayout.h"
+#include "DialogKeys.h"
+#include "HvButton.h"
+#include "HvModal.h"
+#include "HvTextField.h"
+#include "HvTreeNode.h"
+#include "KxAction.h"
+#include "KxGlobals.h"
+
+#include <QApplication>
+
+using CreateMacroLayout::kView;
+
+CreateMacroView::CreateMacroView(QWidget* parent)
+    : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+    setImageByName(QStringLiteral("CreateMacro_Normal.png"));
+    init();
+    new DialogKeys(
+        this, [this] { ok(); }, [this] { HvModal::stopModal(window(), 0); }, cancelBtn_);
+}
+
+void CreateMacroView::initControls() {
+    nameTxt_ = KxAction::AddTextField(KxLayout::frame(kView, "nameTxt"), this);
+    QFont system = QApplication::font();
+    system.setPixelSize(13);
+    nameTxt_->setFont(system);
+    nameTxt_->setMaxLength(kMaxNameLength);
+    nameTxt_->setAccessibleName(QStringLiteral("Name of the new macro"));
+    nameTxt_->setPlaceholderText(QStringLiteral("Macro name"));
+    okBtn_ =
+        KxAction::AddButton(KxLayout::frame(kView, "okBtn"), kOkTag, QStringLiteral("OK"), this);
+    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), kCancelTag,
+                                     QStringLiteral("Cancel"), this);
+}
+
+bool CreateMacroView::checkMacroName(const QString& name) {
+    if (name.isEmpty())
+        return false;
+    if (!macroNode)
+        return true;
+    for (const auto& child : macroNode->children())
+        if (child->nodeData() && child->nodeData()->titleStr() == name)
+            return false;
+    return true;
+}
+
+void CreateMacroView::makeTxtFirstRes() {
+    nameTxt_->setFocus(Qt::OtherFocusReason);
+    nameTxt_->selectAll();
+}
+
+void CreateMacroView::buttonAction(QObject* sender) {
+    const auto* button = qobject_cast<HvButton*>(sender);
+    if (!button)
+        return;
+    if (button->tag() == kOkTag)
+        ok();
+    else if (button->tag() == kCancelTag)
+        HvModal::stopModal(window(), 0);
+}
+
+void CreateMacroView::ok() {
+    const QString name = nameTxt_->text().trimmed();
+    if (!checkMacroName(name)) {
+        makeTxtFirstRes();
+        return;
+    }
+    nameStr_ = name;
+    HvModal::stopModal(window(), 1);
+}

@@ -1,0 +1,687 @@
+// The macro editor in its window: recording through key and mouse events as the window system
+// delivers them, the delays, the limits, the editing of steps, the macros and their files, OK /
+// Apply / Cancel over the library; then a recorded macro bound to a button, through the mouse
+// and back.
+#include "CreateMacroView.h"
+#include "DeviceProtocolTest.h"
+#include "EventLoopWait.h"
+#include "HvAction.h"
+#include "HvButton.h"
+#include "HvMessageBox.h"
+#include "HvModal.h"
+#include "HvNoTitleWindow.h"
+#include "HvNumberTextField.h"
+#include "HvTextField.h"
+#include "HvTreeNode.h"
+#include "KxWidgetGlobals.h"
+#include "MacroCapacityMeter.h"
+#include "MacroStepModel.h"
+#include "MacroView.h"
+#include "MacroViewLayout.h"
+#include "RigthMouseTBView.h"
+#include "TkeyView.h"
+#include "TooltipManager.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/stat.h>
+
+#include <functional>
+
+namespace {
+
+// evdev codes of the keys the tests press.
+constexpr uint32_t kA = 30, kB = 48, kTab = 15, kEsc = 1, kLeftShift = 42, kRightCtrl = 97;
+constexpr uint32_t kPause = 119, kMute = 113;
+
+using Step = std::tuple<int32_t, int32_t, int32_t>; // code, flag, delay
+std::vector<Step> steps(const MacroInfo& macro) {
+    std::vector<Step> out;
+    for (const MacroKeyInfo& s : macro.keyInfoArr())
+        out.emplace_back(s.keyCode(), s.keyFlag(), s.delay());
+    return out;
+}
+
+// Answers the message boxes as they open, from inside their modal runs, and keeps their texts.
+// Answers are taken in order; any further one is OK.
+class Messages {
+public:
+    Messages() {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+        timer_.start();
+    }
+    void answer(std::initializer_list<bool> answers) { answers_.assign(answers); }
+    QStringList seen;
+
+private:
+    void look() {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<HvMessageBox*>(top);
+            if (!box || !box->isVisible() || answered_.contains(box))
+                continue;
+            answered_.append(box);
+            seen << box->message();
+            const bool ok = answers_.empty() || answers_.front();
+            if (!answers_.empty())
+                answers_.erase(answers_.begin());
+            (ok || !box->cancelButton() ? box->okButton() : box->cancelButton())->click();
+        }
+    }
+    QTimer timer_;
+    std::vector<bool> answers_;
+    QList<QPointer<QWidget>> answered_;
+};
+
+class MacroEditorTest : public DeviceProtocolTest {
+protected:
+    void SetUp() override {
+        DeviceProtocolTest::SetUp();
+        static const bool installed = (KxWidgets::install(), true);
+        (void)installed;
+        MacroView::delayTime = MacroView::defDelayTime = 0;
+        MacroView::delayType = MacroView::kRealDelay;
+        sysTooltip = TooltipManager::shareTooltipManager();
+        window =
+            std::make_unique<HvNoTitleWindow>(QRect(QPoint(0, 0), MacroViewLayout::kView.size));
+        view = new MacroView;
+        window->setContentView(view);
+        window->show();
+        view->setClockForTesting([this] { return clock; });
+    }
+    void TearDown() override {
+        window.reset();
+        DeviceProtocolTest::TearDown();
+    }
+
+    HvButton* button(int tag) const { return view->control(tag); }
+    void click(int tag, Qt::MouseButton which = Qt::LeftButton) {
+        QTest::mouseClick(button(tag), which);
+    }
+    // A key as X11 or Wayland delivers it, to whatever has the focus.
+    void key(uint32_t evdev, bool press, bool repeat = false, Qt::Key qtKey = Qt::Key_unknown) {
+        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, qtKey, Qt::NoModifier,
+                        evdev == 0 ? 0 : evdev + 8, 0, 0, QString(), repeat);
+        QWidget* focus = QApplication::focusWidget();
+        QApplication::sendEvent(focus ? focus : view->keytbView(), &event);
+    }
+    void tap(uint32_t evdev) {
+        key(evdev, true);
+        key(evdev, false);
+    }
+    // A new macro of the library, shown.
+    std::shared_ptr<MacroInfo> newMacro(const QString& name, int stepCount = 0) {
+        EXPECT_TRUE(view->addMacorByName(name));
+        auto macro = view->currMacroInfo();
+        for (int i = 0; i < stepCount; ++i)
+            macro->keyInfoArr().append(MacroKeyInfo(i % 10, i % 2, 100));
+        view->stepModel()->reload();
+        return macro;
+    }
+    void startRecording() {
+        click(MacroView::kRecordTag);
+        ASSERT_TRUE(view->isRecord());
+    }
+
+    std::unique_ptr<HvNoTitleWindow> window;
+    MacroView* view = nullptr;
+    qint64 clock = 5000;
+};
+
+TEST_F(MacroEditorTest, OpensWithNothingChosenAndOnlyWhatNeedsNoMacroEnabled) {
+    EXPECT_FALSE(view->currMacroInfo());
+    EXPECT_EQ(button(MacroView::kMacroNameTag)->text(), "No macros yet");
+    EXPECT_EQ(button(MacroView::kComSelTag)->text(), "Commands");
+    for (int tag :
+         {MacroView::kRecordTag, MacroView::kStopTag, MacroView::kDelKeyTag, MacroView::kKeyUpTag,
+          MacroView::kKeyDownTag, MacroView::kInsertDelayTag, MacroView::kInsertComTag,
+          MacroView::kSaveMacroTag, MacroView::kDelMacroTag, MacroView::kApplyTag})
+        EXPECT_FALSE(button(tag)->isEnabled()) << tag;
+    for (int tag : {MacroView::kNewMacroTag, MacroView::kLoadMacroTag, MacroView::kOkTag,
+                    MacroView::kCancelTag, MacroView::kMacroNameTag, MacroView::kComSelTag})
+        EXPECT_TRUE(button(tag)->isEnabled()) << tag;
+    EXPECT_FALSE(view->defDelayTxt()->isEnabled()) << "only with the default delay checked";
+    EXPECT_EQ(button(MacroView::kRecordTag)->toolTip(), "Start recording");
+    EXPECT_EQ(button(MacroView::kRecordTag)->accessibleName(), "Start recording");
+    EXPECT_EQ(button(MacroView::kMacroNameTag)->accessibleName(), "Macro");
+    EXPECT_EQ(view->keytbView()->accessibleName(), "Steps");
+    EXPECT_EQ(view->capacityMeter()->text(), "No macro chosen");
+
+    newMacro("First");
+    EXPECT_EQ(button(MacroView::kMacroNameTag)->text(), "First");
+    EXPECT_TRUE(button(MacroView::kRecordTag)->isEnabled());
+    EXPECT_FALSE(button(MacroView::kStopTag)->isEnabled());
+    EXPECT_FALSE(button(MacroView::kDelKeyTag)->isEnabled()) << "no steps";
+    EXPECT_TRUE(button(MacroView::kApplyTag)->isEnabled()) << "a new macro is a change";
+    EXPECT_EQ(view->capacityMeter()->text(), "0 of 40 steps on the mouse");
+}
+
+TEST_F(MacroEditorTest, RecordingTakesKeysOnceWithTheirPausesAndModifiersByTheirCodes) {
+    const auto macro = newMacro("Keys");
+    startRecording();
+    EXPECT_EQ(window->focusWidget(), view->keytbView());
+    EXPECT_TRUE(button(MacroView::kStopTag)->isEnabled());
+    for (int tag = MacroView::kDelKeyTag; tag <= MacroView::kApplyTag; ++tag)
+        EXPECT_FALSE(button(tag)->isEnabled()) << tag;
+    EXPECT_EQ(view->capacityMeter()->text(), "Recording · 0 of 40 steps on the mouse");
+
+    key(kLeftShift, true);
+    clock += 1234;
+    key(kA, true);
+    clock += 40;
+    key(kA, false, true); // the key's repeat: a release and a press marked as such
+    key(kA, true, true);
+    key(kA, true); // a repeat not marked as one (the key is still down)
+    clock += 250;
+    key(kA, false);
+    clock += 99;
+    key(kLeftShift, false);
+    key(kB, false); // a release whose press came before the recording
+    key(0, true);   // a key without a scan code the mouse can hold
+    key(kMute, true);
+    clock += 3000;
+    tap(kTab); // recorded, not a move of the focus
+    tap(kEsc); // recorded, not Cancel
+    tap(kRightCtrl);
+    EXPECT_EQ(window->focusWidget(), view->keytbView());
+    EXPECT_TRUE(window->isVisible());
+    key(kPause, true, false, Qt::Key_Pause); // the keyboard's way out
+    EXPECT_FALSE(view->isRecord());
+    key(kPause, false, false, Qt::Key_Pause);
+
+    EXPECT_EQ(steps(*macro), (std::vector<Step>{{56, 0, 1200},
+                                                {0, 0, 200},
+                                                {0, 1, 0},
+                                                {56, 1, 3000},
+                                                {48, 0, 0},
+                                                {48, 1, 0},
+                                                {53, 0, 0},
+                                                {53, 1, 0},
+                                                {62, 0, 0},
+                                                {62, 1, 0}}))
+        << "each pause goes to the step before it, down to 100 ms; the last keeps 0";
+    EXPECT_EQ(view->selectedRow(), 9) << "the step added last is selected";
+    EXPECT_TRUE(button(MacroView::kApplyTag)->isEnabled());
+    EXPECT_EQ(view->stepModel()->data(view->stepModel()->index(0, 1)).toString(), "Press Shift");
+    EXPECT_EQ(view->stepModel()->data(view->stepModel()->index(0, 2)).toString(), "1200 ms");
+
+    // A second recording appends, and its first step's pause is measured from its own start.
+    startRecording();
+    clock += 700;
+    tap(kB);
+    click(MacroView::kStopTag);
+    EXPECT_EQ(macro->keyInfoArr().size(), 12);
+    EXPECT_EQ(steps(*macro)[9], (Step{62, 1, 0}));
+    EXPECT_EQ(steps(*macro)[10], (Step{11, 0, 0}));
+}
+
+TEST_F(MacroEditorTest, DelayTypeChangesOnlyWhenConfiguredAndAWallClockJumpCannotMakeItNegative) {
+    const auto macro = newMacro("Delays");
+    HvButton* without = button(MacroView::kLgnoreDelayChkTag);
+    HvButton* withDefault = button(MacroView::kInsertDefLayChkTag);
+    QTest::mouseClick(without, Qt::LeftButton);
+    EXPECT_TRUE(without->Checked());
+    const auto pressAndWait = [&](uint32_t evdev) {
+        key(evdev, true);
+        clock += 500;
+        key(evdev, false);
+        clock += 500;
+    };
+    startRecording();
+    pressAndWait(kA);
+    pressAndWait(kB);
+    click(MacroView::kStopTag);
+    EXPECT_EQ(macro->keyInfoArr()[0].delay(), 500) << "checked but not configured: real delays";
+
+    click(MacroView::kInsertDefDelayTag);
+    EXPECT_EQ(MacroView::delayType, MacroView::kNoDelay);
+    macro->keyInfoArr().clear();
+    startRecording();
+    pressAndWait(kA);
+    pressAndWait(kB);
+    click(MacroView::kStopTag);
+    for (const MacroKeyInfo& step : macro->keyInfoArr())
+        EXPECT_EQ(step.delay(), 0);
+
+    QTest::mouseClick(withDefault, Qt::LeftButton);
+    EXPECT_TRUE(withDefault->Checked());
+    EXPECT_FALSE(without->Checked()) << "at most one is checked";
+    ASSERT_TRUE(view->defDelayTxt()->isEnabled());
+    view->defDelayTxt()->setText(QStringLiteral("350"));
+    click(MacroView::kInsertDefDelayTag); // takes what was typed, down to 100 ms
+    EXPECT_EQ(MacroView::defDelayTime, 300);
+    EXPECT_EQ(view->defDelayTxt()->text(), "300");
+    EXPECT_EQ(MacroView::delayType, MacroView::kDefaultDelay);
+    macro->keyInfoArr().clear();
+    startRecording();
+    pressAndWait(kA);
+    pressAndWait(kB);
+    click(MacroView::kStopTag);
+    EXPECT_EQ(steps(*macro),
+              (std::vector<Step>{{0, 0, 300}, {0, 1, 300}, {11, 0, 300}, {11, 1, 0}}));
+
+    // Real delays again, and the clock going back (as a wall clock can) gives 0, not a huge
+    // or negative pause.
+    QTest::mouseClick(withDefault, Qt::LeftButton);
+    click(MacroView::kInsertDefDelayTag);
+    EXPECT_EQ(MacroView::delayType, MacroView::kRealDelay);
+    macro->keyInfoArr().clear();
+    startRecording();
+    key(kA, true);
+    clock -= 60000;
+    key(kA, false);
+    click(MacroView::kStopTag);
+    EXPECT_EQ(macro->keyInfoArr()[0].delay(), 0);
+}
+
+TEST_F(MacroEditorTest, ClicksAnywhereButOnStopAreRecordedAsMouseSteps) {
+    const auto macro = newMacro("Clicks");
+    startRecording();
+    click(MacroView::kDelMacroTag); // off while recording, still a click
+    QTest::mouseClick(view->keytbView()->viewport(), Qt::RightButton);
+    QTest::mouseClick(view, Qt::MiddleButton, Qt::NoModifier, QPoint(700, 20));
+    click(MacroView::kStopTag);
+    EXPECT_FALSE(view->isRecord());
+    EXPECT_EQ(steps(*macro),
+              (std::vector<Step>{
+                  {120, 3, 0}, {120, 4, 0}, {121, 3, 0}, {121, 4, 0}, {122, 3, 0}, {122, 4, 0}}));
+    const MacroStepModel* model = view->stepModel();
+    EXPECT_EQ(model->data(model->index(0, 1)).toString(), "L Button Down");
+    EXPECT_EQ(model->data(model->index(3, 1)).toString(), "R Button Up");
+    EXPECT_EQ(model->data(model->index(4, 1)).toString(), "M Button Down");
+    // Out of recording the buttons act again.
+    int before = int(macroListArrs.size());
+    Messages messages;
+    messages.answer({false});
+    click(MacroView::kDelMacroTag);
+    EXPECT_EQ(messages.seen, QStringList{"Are you sure you want to delete this macro?"});
+    EXPECT_EQ(macroListArrs.size(), before);
+}
+
+// Key codes 120-122 are mouse buttons only in click steps; as keys they are F2, Page Down, F1.
+TEST_F(MacroEditorTest, StepTextsNameEachKindOfStep) {
+    EXPECT_EQ(MacroStepModel::stepText(MacroKeyInfo(120, 0, 0)), "Press F2");
+    EXPECT_EQ(MacroStepModel::stepText(MacroKeyInfo(121, 1, 0)), "Release Page Down");
+    EXPECT_EQ(MacroStepModel::stepText(MacroKeyInfo(122, 0, 0)), "Press F1");
+    EXPECT_EQ(MacroStepModel::stepText(MacroKeyInfo(120, 3, 0)), "L Button Down");
+    EXPECT_EQ(MacroStepModel::stepText(MacroKeyInfo(122, 4, 0)), "M Button Up");
+    EXPECT_EQ(MacroStepModel::stepText(MacroKeyInfo(56, 0, 0)), "Press Shift");
+    const auto command =
+        std::static_pointer_cast<MenuInfo>(macroInsertMenuNode->children().front()->nodeData());
+    EXPECT_EQ(MacroStepModel::stepText(MacroKeyInfo(command->functionID(), 2, 0)),
+              command->titleStr());
+}
+
+TEST_F(MacroEditorTest, FortyStepsNeverEndingWithAKeyHeldAndAHundredMacros) {
+    const auto macro = newMacro("Full", 37);
+    Messages messages;
+    startRecording();
+    key(kLeftShift, true); // 38, with room for its release
+    key(kA, true);         // no room for A and both releases: the recording ends
+    EXPECT_FALSE(view->isRecord());
+    EXPECT_EQ(messages.seen, QStringList{"Maximum number of macros reached"});
+    ASSERT_EQ(macro->keyInfoArr().size(), 39);
+    EXPECT_EQ(steps(*macro).back(), (Step{56, 1, 0})) << "the held key is released";
+    key(kA, false);
+
+    macro->keyInfoArr().append(MacroKeyInfo(0, 0, 0));
+    view->selectMacro(macro.get());
+    EXPECT_FALSE(view->AddNewKey(11, 0));
+    view->selectRow(0);
+    view->onMenulistSelected(view->macroComList(), macroInsertMenuNode->children().front().get());
+    click(MacroView::kInsertComTag);
+    EXPECT_EQ(macro->keyInfoArr().size(), 40);
+    EXPECT_EQ(messages.seen.size(), 3);
+    EXPECT_EQ(view->capacityMeter()->text(), "40 of 40 steps on the mouse");
+
+    while (macroNode->numberOfChildren() < KxAction::kMaxMacroCount)
+        view->addMacorByName(KxAction::getNewMacorName());
+    const int count = int(macroListArrs.size());
+    EXPECT_FALSE(view->addMacorByName("One too many"));
+    EXPECT_EQ(macroListArrs.size(), count);
+    EXPECT_EQ(messages.seen.back(), "Maximum number of macros reached");
+}
+
+// A command's chord is several steps on the mouse: the meter counts those.
+TEST_F(MacroEditorTest, InsertingACommandWithNoRowSelectedPutsItFirstAndTheMeterCountsItsChord) {
+    const auto macro = newMacro("Commands", 2);
+    EXPECT_EQ(view->selectedRow(), -1);
+    click(MacroView::kInsertComTag);
+    EXPECT_EQ(macro->keyInfoArr().size(), 2) << "no command chosen: nothing";
+    HvTreeNode* chord = nullptr;
+    for (const auto& node : macroInsertMenuNode->children()) {
+        const auto entry = std::static_pointer_cast<MenuInfo>(node->nodeData());
+        if (entry->type() != MenuInfo::kTypeHeading && entry->KeyBit2() != 255) {
+            chord = node.get();
+            break;
+        }
+    }
+    ASSERT_TRUE(chord);
+    const auto entry = std::static_pointer_cast<MenuInfo>(chord->nodeData());
+    view->onMenulistSelected(view->macroComList(), chord);
+    EXPECT_EQ(button(MacroView::kComSelTag)->text(), entry->titleStr());
+    click(MacroView::kInsertComTag);
+    ASSERT_EQ(macro->keyInfoArr().size(), 3);
+    EXPECT_EQ(steps(*macro).front(), (Step{entry->functionID(), 2, 0}));
+    EXPECT_EQ(view->selectedRow(), 0);
+    const int device = int(macro->getMacroCount());
+    EXPECT_GT(device, 3);
+    EXPECT_EQ(view->capacityMeter()->count(), device);
+}
+
+TEST_F(MacroEditorTest, MovesAndDeletesKeepTheSelectionWhereAPersonExpectsIt) {
+    const auto macro = newMacro("Edit", 3);
+    const auto original = steps(*macro);
+    view->selectRow(0);
+    EXPECT_FALSE(button(MacroView::kKeyUpTag)->isEnabled());
+    EXPECT_TRUE(button(MacroView::kKeyDownTag)->isEnabled());
+    click(MacroView::kKeyDownTag);
+    EXPECT_EQ(view->selectedRow(), 1);
+    EXPECT_EQ(steps(*macro)[1], original[0]);
+    click(MacroView::kKeyDownTag);
+    EXPECT_EQ(view->selectedRow(), 2);
+    EXPECT_FALSE(button(MacroView::kKeyDownTag)->isEnabled()) << "the last row";
+    click(MacroView::kKeyUpTag);
+    EXPECT_EQ(view->selectedRow(), 1);
+
+    // A press below the last row keeps the selection.
+    QTest::mouseClick(view->keytbView()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(50, 300));
+    EXPECT_EQ(view->selectedRow(), 1);
+
+    view->selectRow(2);
+    click(MacroView::kDelKeyTag); // the last: the new last is selected
+    EXPECT_EQ(view->selectedRow(), 1);
+    view->selectRow(0);
+    QTest::keyClick(view->keytbView(), Qt::Key_Delete); // the keyboard's way
+    EXPECT_EQ(view->selectedRow(), 0);
+    click(MacroView::kDelKeyTag); // the only one: no selection
+    EXPECT_TRUE(macro->keyInfoArr().isEmpty());
+    EXPECT_EQ(view->selectedRow(), -1);
+    EXPECT_FALSE(button(MacroView::kDelKeyTag)->isEnabled());
+
+    // A double click on DELETE asks, then clears.
+    macro->keyInfoArr() << MacroKeyInfo(0, 0, 0) << MacroKeyInfo(0, 1, 0);
+    view->stepModel()->reload();
+    view->selectRow(0);
+    Messages messages;
+    messages.answer({false, true});
+    QTest::mouseDClick(button(MacroView::kDelKeyTag), Qt::LeftButton);
+    EXPECT_EQ(messages.seen, QStringList{"Are you sure you want to Clear Commands?"});
+    EXPECT_FALSE(macro->keyInfoArr().isEmpty()) << "Cancel keeps them";
+    macro->keyInfoArr() << MacroKeyInfo(0, 0, 0);
+    view->stepModel()->reload();
+    view->selectRow(0);
+    QTest::mouseDClick(button(MacroView::kDelKeyTag), Qt::LeftButton);
+    EXPECT_TRUE(macro->keyInfoArr().isEmpty());
+}
+
+TEST_F(MacroEditorTest, DelaysFromTheFieldTheButtonsAndTheTableAreKept) {
+    const auto macro = newMacro("Pauses", 2);
+    MacroView::delayTime = 150;
+    view->upDelayPro();
+    EXPECT_EQ(MacroView::delayTime, 200);
+    MacroView::delayTime = 150;
+    view->downDelayPro();
+    EXPECT_EQ(MacroView::delayTime, 50);
+    EXPECT_EQ(view->adjustDelayTxt()->text(), "50");
+    MacroView::delayTime = 5000;
+    click(MacroView::kAdjustDelayUpTag);
+    EXPECT_EQ(MacroView::delayTime, 5000);
+    MacroView::delayTime = 0;
+    click(MacroView::kAdjustDelayDownTag);
+    EXPECT_EQ(MacroView::delayTime, 0);
+
+    view->adjustDelayTxt()->setText(QStringLiteral("1234"));
+    view->selectRow(1);
+    click(MacroView::kInsertDelayTag);
+    EXPECT_EQ(MacroView::delayTime, 1200);
+    EXPECT_EQ(macro->keyInfoArr()[1].delay(), 1200);
+    EXPECT_EQ(view->selectedRow(), 1);
+
+    // Typed into the table: shown bare while edited, stored on Enter, down to 100 ms.
+    const QModelIndex cell = view->stepModel()->index(0, MacroStepModel::kDelayColumn);
+    view->keytbView()->setCurrentIndex(cell);
+    view->keytbView()->edit(cell);
+    auto* editor = view->keytbView()->findChild<QLineEdit*>();
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->text(), "100");
+    editor->setText(QStringLiteral("2345"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_TRUE(KxTest::waitFor([&] { return macro->keyInfoArr()[0].delay() != 100; }));
+    EXPECT_EQ(macro->keyInfoArr()[0].delay(), 2300);
+    EXPECT_EQ(view->stepModel()->data(cell).toString(), "2300 ms");
+    EXPECT_FALSE(view->stepModel()->setData(cell, QStringLiteral("many")));
+    view->stepModel()->setData(cell, 99999);
+    EXPECT_EQ(macro->keyInfoArr()[0].delay(), 5000);
+    EXPECT_FALSE(view->stepModel()->flags(view->stepModel()->index(0, 1)) & Qt::ItemIsEditable);
+}
+
+TEST_F(MacroEditorTest, ExportedMacrosComeBackWithIdsOfTheirOwn) {
+    const auto macro = newMacro("Dash", 6);
+    macro->setLoopTime(3);
+    const QString folder = home.filePath(QStringLiteral("Documents"));
+    QDir().mkpath(folder);
+    ASSERT_TRUE(view->exportMacroTo(folder + "/dash")); // the extension is added
+    ASSERT_TRUE(QFile::exists(folder + "/dash.mac"));
+    ASSERT_TRUE(QFile::copy(folder + "/dash.mac", folder + "/dash copy.mac"));
+
+    ASSERT_TRUE(view->importMacroFrom(folder + "/dash.mac"));
+    const auto first = view->currMacroInfo();
+    ASSERT_TRUE(view->importMacroFrom(folder + "/dash copy.mac"));
+    const auto second = view->currMacroInfo();
+    EXPECT_EQ(first->nameStr(), "dash");
+    EXPECT_EQ(second->nameStr(), "dash copy");
+    EXPECT_EQ(steps(*first), steps(*macro));
+    EXPECT_EQ(first->loopTime(), 3);
+    EXPECT_NE(first->macroId(), 0);
+    EXPECT_NE(first->macroId(), macro->macroId());
+    EXPECT_NE(second->macroId(), first->macroId()) << "a button bound to one plays that one";
+    EXPECT_EQ(KxAction::getMacroById(second->macroId()), second);
+    EXPECT_EQ(button(MacroView::kMacroNameTag)->text(), "dash copy");
+
+    Messages messages;
+    EXPECT_FALSE(view->importMacroFrom(folder + "/dash.mac"));
+    EXPECT_EQ(messages.seen.back(), "A macro of this name already exists.");
+    EXPECT_FALSE(view->exportMacroTo(folder + "/no such folder/x.mac"));
+    EXPECT_TRUE(messages.seen.back().startsWith("The macro could not be saved"))
+        << qPrintable(messages.seen.back());
+}
+
+TEST_F(MacroEditorTest, AFileThatIsNotAMacroThisEditorCanHoldIsRefusedWithAReason) {
+    const QString folder = home.filePath(QStringLiteral("bad"));
+    QDir().mkpath(folder);
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(folder + "/" + name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    const auto archive = [](const QJsonObject& object) {
+        return QJsonDocument(QJsonObject{{"format", "com.vlak.KxOption.archive"},
+                                         {"version", 1},
+                                         {"object", object}})
+            .toJson();
+    };
+    QJsonArray tooMany;
+    for (int i = 0; i < 41; ++i)
+        tooMany.append(QJsonObject{{"keyCode", 0}, {"keyFlag", i % 2}, {"delay", 0}});
+    const QString fifo = folder + "/pipe.mac";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const std::pair<QString, const char*> files[] = {
+        {write("text.mac", "not json at all"), "is damaged"},
+        {write("foreign.mac", R"({"nameStr": "x", "keyInfoArr": []})"), "not an archive"},
+        {write("profile.mac", archive({{"colour", 3}})), "it is not a macro"},
+        {write("long.mac", archive({{"keyInfoArr", tooMany}})), "41 steps"},
+        {write("odd.mac",
+               archive({{"keyInfoArr",
+                         QJsonArray{QJsonObject{{"keyCode", 0}, {"keyFlag", 9}, {"delay", 0}}}}})),
+         "does not know"},
+        {write("neg.mac",
+               archive({{"keyInfoArr",
+                         QJsonArray{QJsonObject{{"keyCode", 0}, {"keyFlag", 0}, {"delay", -5}}}}})),
+         "does not know"},
+        {write(".mac", archive({{"keyInfoArr", QJsonArray{}}})), "has no name"},
+        {fifo, "not a regular file"},
+    };
+    Messages messages;
+    const int before = int(macroListArrs.size());
+    for (const auto& [path, reason] : files) {
+        EXPECT_FALSE(view->importMacroFrom(path)) << qPrintable(path);
+        ASSERT_FALSE(messages.seen.isEmpty());
+        EXPECT_TRUE(messages.seen.back().contains("cannot be loaded") &&
+                    messages.seen.back().contains(QLatin1String(reason)))
+            << qPrintable(messages.seen.back());
+    }
+    EXPECT_EQ(macroListArrs.size(), before);
+    EXPECT_FALSE(view->isChanged());
+}
+
+TEST_F(MacroEditorTest, CancelPutsTheLibraryBackApplyAndOkWriteIt) {
+    const auto kept = newMacro("Kept", 2);
+    ASSERT_TRUE(view->apply());
+    EXPECT_FALSE(button(MacroView::kApplyTag)->isEnabled());
+    const auto before = steps(*kept);
+
+    // Edits after Apply: a step deleted, a macro added, the kept one deleted.
+    view->selectRow(0);
+    click(MacroView::kDelKeyTag);
+    newMacro("Dropped", 1);
+    view->selectMacro(kept.get());
+    Messages messages;
+    click(MacroView::kDelMacroTag);
+    EXPECT_FALSE(KxAction::getMacroByName("Kept"));
+    click(MacroView::kCancelTag);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(view->endTag(), 0);
+    EXPECT_EQ(KxAction::getMacroByName("Kept"), kept) << "the same object, as it was";
+    EXPECT_EQ(steps(*kept), before);
+    EXPECT_FALSE(KxAction::getMacroByName("Dropped"));
+
+    // The file holds what Apply wrote; OK writes the rest.
+    macroListArrs.clear();
+    KxAction::initMenuList();
+    ASSERT_TRUE(KxAction::getMacroByName("Kept"));
+    EXPECT_EQ(steps(*KxAction::getMacroByName("Kept")), before);
+
+    MacroView* reopened = new MacroView;
+    HvNoTitleWindow second(QRect(QPoint(0, 0), MacroViewLayout::kView.size));
+    second.setContentView(reopened);
+    second.show();
+    EXPECT_TRUE(reopened->addMacorByName("Saved"));
+    QTest::mouseClick(reopened->control(MacroView::kOkTag), Qt::LeftButton);
+    EXPECT_EQ(reopened->endTag(), 1);
+    EXPECT_FALSE(second.isVisible());
+    macroListArrs.clear();
+    KxAction::initMenuList();
+    EXPECT_TRUE(KxAction::getMacroByName("Saved"));
+
+    // Closed another way (the window manager): like Cancel.
+    MacroView* third = new MacroView;
+    HvNoTitleWindow other(QRect(QPoint(0, 0), MacroViewLayout::kView.size));
+    other.setContentView(third);
+    other.show();
+    third->addMacorByName("Unsaved");
+    other.close();
+    EXPECT_FALSE(KxAction::getMacroByName("Unsaved"));
+}
+
+// The name dialog keeps itself open, silently, for a name that cannot be taken.
+TEST_F(MacroEditorTest, TheNameDialogTakesOnlyANewNameAndTheEditorShowsTheNewMacro) {
+    newMacro("Taken");
+    struct Typed {
+        QString text;
+        Qt::Key key;
+    };
+    std::vector<Typed> typing = {
+        {"", Qt::Key_Return}, {"Taken", Qt::Key_Return}, {"  Fresh  ", Qt::Key_Return}};
+    std::vector<bool> stillOpen;
+    QTimer answer;
+    answer.setInterval(0);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<HvNoTitleWindow*>(top);
+            auto* dialog = window ? qobject_cast<CreateMacroView*>(window->contentView()) : nullptr;
+            if (!dialog || !window->isVisible() || typing.empty())
+                continue;
+            EXPECT_EQ(window->focusWidget(), dialog->nameTxt());
+            const Typed next = typing.front();
+            typing.erase(typing.begin());
+            dialog->nameTxt()->setText(next.text);
+            QTest::keyClick(dialog->nameTxt(), next.key);
+            stillOpen.push_back(dialog->nameStr().isEmpty());
+        }
+    });
+    answer.start();
+    click(MacroView::kNewMacroTag);
+    EXPECT_EQ(stillOpen, (std::vector<bool>{true, true, false}));
+    ASSERT_TRUE(view->currMacroInfo());
+    EXPECT_EQ(view->currMacroInfo()->nameStr(), "Fresh");
+    EXPECT_EQ(view->currMacroInfo()->macroId(), KxAction::getNewMacorId() - 1);
+
+    // Escape: no macro.
+    typing = {{"Other", Qt::Key_Escape}};
+    const int count = int(macroListArrs.size());
+    click(MacroView::kNewMacroTag);
+    EXPECT_EQ(macroListArrs.size(), count);
+}
+
+// A person records a macro, binds it to a button to run while the button is held, and applies:
+// the mouse holds it, and a program started afresh reads it back as that macro.
+TEST_F(MacroEditorTest, ARecordedMacroBoundToAButtonInHoldModeComesBackFromTheMouse) {
+    const auto macro = newMacro("Burst");
+    startRecording();
+    for (int i = 0; i < 4; ++i) {
+        key(kLeftShift, true);
+        clock += 120;
+        tap(kA);
+        clock += 340;
+        key(kLeftShift, false);
+        clock += 1000;
+        click(MacroView::kSaveMacroTag);
+    }
+    click(MacroView::kStopTag);
+    ASSERT_EQ(macro->keyInfoArr().size(), 24);
+    const auto recorded = steps(*macro);
+    click(MacroView::kOkTag);
+    ASSERT_EQ(view->endTag(), 1);
+
+    HvNoTitleWindow dialogWindow(QRect(0, 0, 300, 330));
+    auto* dialog = new TkeyView;
+    dialogWindow.setContentView(dialog);
+    dialogWindow.show();
+    dialog->setTmpBtnInfo(_BTN_INFO{});
+    dialog->setSelMacro(macro);
+    QTest::mouseClick(dialog->macroTypeSetp()->items()[TkeyView::kWhileHeld], Qt::LeftButton);
+    QTest::mouseClick(dialog->okBtn(), Qt::LeftButton);
+    const _BTN_INFO bound = dialog->tmpBtnInfo();
+    ASSERT_EQ(bound.KeyBit[0], uint32_t(TkeyView::kWhileHeld));
+
+    const _BTN_INFO read = writeAndReadBack(bound, 2, 3);
+    EXPECT_EQ(read.MacroID, uint32_t(macro->macroId()));
+    EXPECT_EQ(read.KeyBit[0], uint32_t(TkeyView::kWhileHeld));
+    EXPECT_EQ(uint8_t(record(2, 3)[80]), 161) << "repeat while held";
+
+    // Started afresh: the library from its file, the button from the mouse.
+    macroListArrs.clear();
+    KxAction::initMenuList();
+    currSetProfile = {};
+    KxAction::getBtnInfoFromDevice();
+    const _BTN_INFO again = currSetProfile.btnInfo[3];
+    const auto found = KxAction::getMacroById(int32_t(again.MacroID));
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->nameStr(), "Burst");
+    EXPECT_FALSE(found->isNoDisplay());
+    EXPECT_EQ(steps(*found), recorded) << "codes, kinds and pauses";
+    EXPECT_EQ(again.KeyBit[0], uint32_t(TkeyView::kWhileHeld));
+}
+
+} // namespace
