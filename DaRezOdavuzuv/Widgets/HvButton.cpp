@@ -168,23 +168,21 @@ void HvButton::leaveEvent(QEvent* event) {
                                                  QVariant::fromValue<QObject*>(this));
 }
 
+HvButtonDelegate::MouseEventType HvButtonDelegate::eventType(const QMouseEvent* event, bool press) {
+    switch (event->button()) {
+    case Qt::LeftButton:
+        return press ? LeftDown : LeftUp;
+    case Qt::RightButton:
+        return press ? RightDown : RightUp;
+    default:
+        return press ? OtherDown : OtherUp;
+    }
+}
+
 bool HvButton::captured(QMouseEvent* event, bool press) {
     if (!capture_ || !delegate_ || !delegate_->checkMouseEvent(this, event))
         return false;
-    using Type = HvButtonDelegate::MouseEventType;
-    Type type;
-    switch (event->button()) {
-    case Qt::LeftButton:
-        type = press ? Type::LeftDown : Type::LeftUp;
-        break;
-    case Qt::RightButton:
-        type = press ? Type::RightDown : Type::RightUp;
-        break;
-    default:
-        type = press ? Type::OtherDown : Type::OtherUp;
-        break;
-    }
-    delegate_->onMouseEvent(this, event, type);
+    delegate_->onMouseEvent(this, event, HvButtonDelegate::eventType(event, press));
     return true;
 }
 

@@ -28,6 +28,8 @@ public:
     // usual (false, e.g. the STOP button while recording).
     virtual bool checkMouseEvent(QObject* sender, QMouseEvent* event);
     virtual void onMouseEvent(QObject* sender, QMouseEvent* event, MouseEventType type);
+    // The kind of a press or release by its button.
+    static MouseEventType eventType(const QMouseEvent* event, bool press);
 };
 
 // A button drawn from pictures: normal, hover, pressed, disabled and, for held states (a checked

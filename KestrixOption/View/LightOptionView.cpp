@@ -1,8 +1,6 @@
 #include "LightOptionView.h"
 
 #include "DialogKeys.h"
-#include "HvModal.h"
-#include "HvNoTitleWindow.h"
 #include "KxAction.h"
 #include "KxGlobals.h"
 #include "LightOptionViewLayout.h"
@@ -95,11 +93,7 @@ void LightOptionView::refreshData() {
 
 void LightOptionView::initNotify() {
     // A window closed by other means than OK or Cancel drops the edits as Cancel does.
-    if (auto* frame = qobject_cast<HvNoTitleWindow*>(window()))
-        connect(frame, &HvNoTitleWindow::windowWillClose, this, [this] {
-            if (!ended_)
-                cancel();
-        });
+    onWindowClosedOtherwise([this] { cancel(); });
 }
 
 void LightOptionView::fillSettingData() {
@@ -198,25 +192,21 @@ void LightOptionView::buttonAction(QObject* sender) {
 }
 
 void LightOptionView::ok() {
-    if (ended_)
-        return;
     ProfieController* library = KxAction::profileLibrary();
     if (hasSaved_)
         KxAction::setCurrColorToDev();
     library->saveSelProfileToData();
     library->applySettingToAll();
     library->saveToSys();
-    endRun(1);
+    endWindowRun(1);
 }
 
 void LightOptionView::cancel() {
-    if (ended_)
-        return;
     if (hasSaved_) {
         KxAction::profileLibrary()->refreshSelProfileFromData();
         KxAction::setCurrColorToDev();
     }
-    endRun(0);
+    endWindowRun(0);
 }
 
 void LightOptionView::apply() {
@@ -225,13 +215,4 @@ void LightOptionView::apply() {
     KxAction::setCurrColorToDev();
     KxAction::profileLibrary()->applySettingToAll();
     hasSaved_ = false;
-}
-
-void LightOptionView::endRun(int code) {
-    ended_ = true;
-    QWidget* frame = window();
-    if (HvModal::isRunning(frame))
-        HvModal::stopModal(frame, code);
-    else if (frame != this)
-        frame->hide();
 }

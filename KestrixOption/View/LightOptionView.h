@@ -54,7 +54,6 @@ private:
     void ok();
     void cancel();
     void apply();
-    void endRun(int code);
 
     HvButton* logoLightBtn_ = nullptr;
     HvButton* midLightBtn_ = nullptr;
@@ -68,5 +67,4 @@ private:
     int currSelectedBtn_ = 0;
     bool hasSaved_ = false;
     bool isFillData_ = false;
-    bool ended_ = false;
 };

@@ -3,8 +3,6 @@
 #include "DialogKeys.h"
 #include "HvButton.h"
 #include "HvLogger.h"
-#include "HvModal.h"
-#include "HvNoTitleWindow.h"
 #include "HvNumberTextField.h"
 #include "HvProgressBar.h"
 #include "KxAction.h"
@@ -184,11 +182,7 @@ void PerformanceView::initNotify() {
                 onViewThread([rate](PerformanceView* view) { view->rateChangePro(rate); });
             });
     // A window closed by other means than OK or Cancel drops the edits as Cancel does.
-    if (auto* frame = qobject_cast<HvNoTitleWindow*>(window()))
-        connect(frame, &HvNoTitleWindow::windowWillClose, this, [this] {
-            if (!ended_)
-                cancel();
-        });
+    onWindowClosedOtherwise([this] { cancel(); });
 }
 
 void PerformanceView::deallocNotify() {
@@ -324,8 +318,6 @@ void PerformanceView::buttonAction(QObject* sender) {
 }
 
 void PerformanceView::ok() {
-    if (ended_)
-        return;
     ProfieController* library = KxAction::profileLibrary();
     if (hasSaved_)
         KxAction::setCurrSettingToDev();
@@ -333,18 +325,16 @@ void PerformanceView::ok() {
     KxAction::applySysPreSettingToDef();
     library->applySettingToAll();
     library->saveToSys();
-    endRun(1);
+    endWindowRun(1);
 }
 
 void PerformanceView::cancel() {
-    if (ended_)
-        return;
     if (hasSaved_) {
         KxAction::profileLibrary()->refreshSelProfileFromData();
         KxAction::resetSysProSettingToDef();
         KxAction::setCurrSettingToDev();
     }
-    endRun(0);
+    endWindowRun(0);
 }
 
 void PerformanceView::apply() {
@@ -402,13 +392,4 @@ void PerformanceView::rateChangePro(int rateIndex) {
     isFillData_ = true;
     rateSetp_->setSelectIndex(rateIndex + 1);
     isFillData_ = false;
-}
-
-void PerformanceView::endRun(int code) {
-    ended_ = true;
-    QWidget* frame = window();
-    if (HvModal::isRunning(frame))
-        HvModal::stopModal(frame, code);
-    else if (frame != this)
-        frame->hide();
 }

@@ -81,7 +81,6 @@ private:
     void reset();
     // A DPI typed but not yet committed (Enter went to OK) is taken before OK or Apply.
     void takeTypedDpi();
-    void endRun(int code);
 
     HvProgressBar* dpiLevelPro_ = nullptr;
     HvProgressBar* doubleSpeedPro_ = nullptr;
@@ -97,7 +96,6 @@ private:
     HvButton* reDefBtn_ = nullptr;
     bool hasSaved_ = false;
     bool isFillData_ = false;
-    bool ended_ = false;
     NotificationCenter::Token dpiObserver_ = 0;
     NotificationCenter::Token rateObserver_ = 0;
 };

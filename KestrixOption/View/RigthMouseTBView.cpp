@@ -68,22 +68,8 @@ void RigthMouseTBView::selectRow(int row) {
 }
 
 bool RigthMouseTBView::offer(QMouseEvent* event, bool press) {
-    using Type = HvButtonDelegate::MouseEventType;
-    if (delegate_) {
-        Type type;
-        switch (event->button()) {
-        case Qt::LeftButton:
-            type = press ? Type::LeftDown : Type::LeftUp;
-            break;
-        case Qt::RightButton:
-            type = press ? Type::RightDown : Type::RightUp;
-            break;
-        default:
-            type = press ? Type::OtherDown : Type::OtherUp;
-            break;
-        }
-        delegate_->onMouseEvent(this, event, type);
-    }
+    if (delegate_)
+        delegate_->onMouseEvent(this, event, HvButtonDelegate::eventType(event, press));
     return capture_;
 }
 

@@ -1,5 +1,7 @@
 #include "RirImageView.h"
 
+#include "HvModal.h"
+#include "HvNoTitleWindow.h"
 #include "KxPictures.h"
 
 #include <QEvent>
@@ -16,6 +18,23 @@ RirImageView::~RirImageView() {
         deallocated_ = true;
         deallocData();
     }
+}
+
+void RirImageView::endWindowRun(int code) {
+    runEnded_ = true;
+    QWidget* frame = window();
+    if (HvModal::isRunning(frame))
+        HvModal::stopModal(frame, code);
+    else if (frame != this)
+        frame->hide();
+}
+
+void RirImageView::onWindowClosedOtherwise(std::function<void()> handler) {
+    if (auto* frame = qobject_cast<HvNoTitleWindow*>(window()))
+        connect(frame, &HvNoTitleWindow::windowWillClose, this, [this, handler] {
+            if (!runEnded_)
+                handler();
+        });
 }
 
 void RirImageView::init() {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class HvButton;
 
 // Base of every picture-drawn view. The view's background picture holds its whole artwork; its
@@ -65,6 +67,12 @@ public:
 protected:
     // Runs initData, initControls and refreshData; the derived constructor calls it.
     void init();
+    // A view run fully modal in its window: ends the run with the code (or hides the window when
+    // no run is going on).
+    void endWindowRun(int code);
+    // Calls handler when the view's window is closed other than by endWindowRun (by the window
+    // system, say); call from initNotify, once the view is in its window.
+    void onWindowClosedOtherwise(std::function<void()> handler);
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -73,5 +81,6 @@ private:
     QColor bgColor_ = Qt::transparent;
     int frmHeight_ = 0;
     bool inParent_ = false;
+    bool runEnded_ = false;
     bool deallocated_ = false;
 };
