@@ -62,6 +62,8 @@ void VirtualMouseServer::plug() {
     firmware_.powerOn();
     plugged_ = true;
     ++generation_;
+    if (attachment_)
+        attachment_->attach();
     broadcast(presenceFrame(), false);
     Q_EMIT stateLine(QStringLiteral("plugged (generation %1): %2")
                          .arg(generation_)
@@ -73,6 +75,8 @@ void VirtualMouseServer::unplug() {
         return;
     stopMotion();
     plugged_ = false;
+    if (attachment_)
+        attachment_->detach();
     broadcast(presenceFrame(), false);
     Q_EMIT stateLine(QStringLiteral("unplugged"));
 }
@@ -176,16 +180,27 @@ QByteArray VirtualMouseServer::handleGetFeature(const QByteArray& payload) {
     report[0] = payload[11];
     auto* bytes = reinterpret_cast<uint8_t*>(report.data());
     noteRequest(false, bytes, report.size());
+    const auto fault = takeFault();
+    if (fault == Fault::Stall)
+        return resultFrame(EPIPE, 0);
+    if (fault == Fault::Silent)
+        return {}; // the client's own timeout ends its wait
+    if (fault == Fault::Unplug) {
+        unplug();
+        return resultFrame(ENODEV, 0);
+    }
     size_t transferred = 0;
     const int status =
         firmware_.getFeatureReport(interfaceNumber, bytes, report.size(), &transferred);
     if (status != 0)
         return resultFrame(status, 0);
+    if (fault == Fault::Short)
+        transferred = qMin<size_t>(transferred, kShortReplyLength);
     return resultFrame(0, uint32_t(transferred), report.left(qsizetype(transferred)));
 }
 
 QByteArray VirtualMouseServer::presenceFrame() const {
-    const VirtualUsb::Presence presence{plugged_,
+    const VirtualUsb::Presence presence{plugged_ && attachment_ == nullptr,
                                         generation_,
                                         kVendorId,
                                         kProductId,
@@ -206,6 +221,10 @@ void VirtualMouseServer::broadcast(const QByteArray& frame, bool isInputReport) 
 }
 
 void VirtualMouseServer::sendInputReport(const VirtualMouseFirmware::InputReport& report) {
+    if (attachment_) {
+        attachment_->sendInputReport(report);
+        return;
+    }
     broadcast(VirtualUsb::encodeFrame(FrameType::InputReport,
                                       VirtualUsb::encodeInputReport(generation_,
                                                                     uint8_t(report.interfaceNumber),
@@ -270,6 +289,13 @@ QString VirtualMouseServer::runCommand(const QString& line, int* status) {
                            .arg(result.description);
         if (!reports.isEmpty())
             text += QStringLiteral("; reports ") + reports.join(QStringLiteral(", "));
+        Q_EMIT stateLine(text);
+        return text;
+    }
+    case Kind::Fault: {
+        fault_ = command->fault;
+        const QString text = QStringLiteral("the next feature report read: %1")
+                                 .arg(VirtualMouseCommand::faultName(command->fault));
         Q_EMIT stateLine(text);
         return text;
     }
