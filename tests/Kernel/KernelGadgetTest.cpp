@@ -218,6 +218,16 @@ TEST_F(KernelTest, UnplugAndPlugAreSeenByTheRequesterAndAnOpenNodeHearsTheUnplug
     EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0));
 }
 
+TEST_F(KernelTest, AResetThroughUsbfsAndReEnumerationLeaveTheMouseAnswering) {
+    // Port reset keeps usbhid bound; re-enumeration detaches and attaches it, so the hidraw
+    // nodes the requests used are gone and new ones take their place on the same device.
+    ASSERT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0));
+    ASSERT_TRUE(sysDeviceReq->resetCurrDevice());
+    ASSERT_TRUE(waitForMouse(true));
+    EXPECT_TRUE(sysDeviceReq->isDevOn());
+    EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0));
+}
+
 // --- Requests through usbhid and hidraw ------------------------------------------------------
 
 TEST_F(KernelTest, AWholeReadGivesTheFirmwaresMemory) {
@@ -400,6 +410,15 @@ TEST_F(KernelTest, ASilentMouseEndsTheTransferAfterTheKernelsTimeout) {
 }
 
 TEST_F(KernelTest, AnUnplugDuringATransferFailsItAndTheMouseIsGone) {
+    mouseCommand(QStringLiteral("fault unplug"));
+    const RawRead raw = rawRead(mouseNodes().at(kControlInterface), kRegLiveProfile, 2);
+    // dummy_hcd ends the control transfer of a device that goes with EPROTO.
+    EXPECT_EQ(raw.result, -1);
+    EXPECT_EQ(raw.error, EPROTO) << std::strerror(raw.error);
+    ASSERT_TRUE(waitForMouse(false));
+    mouseCommand(QStringLiteral("plug"));
+    ASSERT_TRUE(waitForMouse(true));
+
     mouseCommand(QStringLiteral("fault unplug"));
     QElapsedTimer clock;
     clock.start();
