@@ -275,6 +275,8 @@ void VirtualMouseGadget::onEp0Readable() {
             switch (events[i].type) {
             case FUNCTIONFS_ENABLE:
                 enabled_ = true;
+                for (Endpoint& endpoint : endpoints_)
+                    pump(endpoint);
                 break;
             case FUNCTIONFS_DISABLE:
             case FUNCTIONFS_UNBIND:
@@ -328,11 +330,10 @@ void VirtualMouseGadget::handleSetup(const usb_ctrlrequest& setup) {
                         .arg(n < 0 ? errorText(errno) : QStringLiteral("no bytes")));
                 return;
             }
-            const auto* bytes = reinterpret_cast<const uint8_t*>(report.constData());
-            server_.noteRequest(true, bytes, size_t(n));
             size_t transferred = 0;
-            if (const int r = server_.firmware().setFeatureReport(interfaceNumber, bytes, size_t(n),
-                                                                  &transferred);
+            if (const int r = server_.hostSetFeature(
+                    interfaceNumber, reinterpret_cast<const uint8_t*>(report.constData()),
+                    size_t(n), &transferred);
                 r != 0)
                 Q_EMIT server_.warning(
                     QStringLiteral("the firmware refused a feature report: %1").arg(errorText(r)));

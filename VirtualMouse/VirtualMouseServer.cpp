@@ -142,15 +142,20 @@ QByteArray VirtualMouseServer::handleSetFeature(const QByteArray& payload) {
     const QByteArray report = payload.mid(kSetHeader);
     if (report.isEmpty())
         return resultFrame(EINVAL, 0);
-    const auto* bytes = reinterpret_cast<const uint8_t*>(report.constData());
-    noteRequest(true, bytes, report.size());
-
-    const VirtualMouseFirmware::State before = firmware_.state();
     size_t transferred = 0;
     const int status =
-        firmware_.setFeatureReport(interfaceNumber, bytes, report.size(), &transferred);
+        hostSetFeature(interfaceNumber, reinterpret_cast<const uint8_t*>(report.constData()),
+                       size_t(report.size()), &transferred);
+    return resultFrame(status, uint32_t(transferred));
+}
+
+int VirtualMouseServer::hostSetFeature(int interfaceNumber, const uint8_t* bytes, size_t length,
+                                       size_t* transferred) {
+    noteRequest(true, bytes, length);
+    const VirtualMouseFirmware::State before = firmware_.state();
+    const int status = firmware_.setFeatureReport(interfaceNumber, bytes, length, transferred);
     // Register writes are worth a line; memory writes are not, so request streams stay cheap.
-    if (status == 0 && report.size() >= 4 && bytes[0] == VirtualMouseFirmware::kWriteReportId &&
+    if (status == 0 && length >= 4 && bytes[0] == VirtualMouseFirmware::kWriteReportId &&
         bytes[3] >= 1 && bytes[3] <= VirtualMouseFirmware::kMaxTransfer) {
         const uint16_t address = bytes[1] | bytes[2] << 8;
         if (address >= VirtualMouseFirmware::kRegStage &&
@@ -165,7 +170,7 @@ QByteArray VirtualMouseServer::handleSetFeature(const QByteArray& payload) {
                          before == firmware_.state() ? QStringLiteral(" (unchanged)") : QString()));
         }
     }
-    return resultFrame(status, uint32_t(transferred));
+    return status;
 }
 
 QByteArray VirtualMouseServer::handleGetFeature(const QByteArray& payload) {

@@ -86,6 +86,10 @@ public:
     std::optional<Fault> takeFault() { return std::exchange(fault_, std::nullopt); }
     // Counts a host feature request against the pacing rule (the socket and a gadget both do).
     void noteRequest(bool isSet, const uint8_t* report, size_t length);
+    // A host's SET_REPORT of a feature report, from whichever transport: counted, applied to the
+    // firmware, a register it changes told as a state line. 0 or an errno value.
+    int hostSetFeature(int interfaceNumber, const uint8_t* report, size_t length,
+                       size_t* transferred);
 
     // Runs one command line as a Command frame would; *status is 0 or an errno value.
     QString runCommand(const QString& line, int* status);
