@@ -197,17 +197,19 @@ bool VirtualMouseGadget::start(QString* error) {
     ep0Notifier_ = std::make_unique<QSocketNotifier>(ep0_.get(), QSocketNotifier::Read, this);
     connect(ep0Notifier_.get(), &QSocketNotifier::activated, this, [this] { onEp0Readable(); });
 
-    if (options_.udc.isEmpty()) {
-        const QStringList controllers =
-            QDir(QStringLiteral("/sys/class/udc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-        if (controllers.isEmpty()) {
-            *error = QStringLiteral("no USB device controller in /sys/class/udc (dummy_hcd "
-                                    "provides a virtual one)");
-            stop();
-            return false;
-        }
-        options_.udc = controllers.first();
+    const QStringList controllers =
+        QDir(QStringLiteral("/sys/class/udc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    if (controllers.isEmpty() || (!options_.udc.isEmpty() && !controllers.contains(options_.udc))) {
+        *error = options_.udc.isEmpty()
+                     ? QStringLiteral("no USB device controller in /sys/class/udc (dummy_hcd "
+                                      "provides a virtual one)")
+                     : QStringLiteral("no USB device controller %1 in /sys/class/udc (there: %2)")
+                           .arg(options_.udc, controllers.join(QStringLiteral(", ")));
+        stop();
+        return false;
     }
+    if (options_.udc.isEmpty())
+        options_.udc = controllers.first();
     return true;
 }
 

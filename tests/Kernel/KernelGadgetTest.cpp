@@ -229,6 +229,16 @@ TEST_F(KernelTest, AResetThroughUsbfsAndReEnumerationLeaveTheMouseAnswering) {
     EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0));
 }
 
+TEST_F(KernelTest, ASecondGadgetIsRefusedAndLeavesTheFirstAlone) {
+    QProcess second;
+    second.start(KX_VIRTUAL_MOUSE_PATH, {QStringLiteral("gadget")});
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(second.readAllStandardError().contains("exists already"));
+    EXPECT_EQ(mouseNodes().size(), 2u);
+    EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0));
+}
+
 // --- Requests through usbhid and hidraw ------------------------------------------------------
 
 TEST_F(KernelTest, AWholeReadGivesTheFirmwaresMemory) {
