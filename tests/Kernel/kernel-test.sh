@@ -134,7 +134,8 @@ timeout --foreground "$GUEST_TIMEOUT" qemu-system-x86_64 -accel tcg -m 1536 -smp
     -kernel "$vmlinuz" -initrd "$initramfs" \
     -append "console=ttyS0 quiet loglevel=3 panic=-1 rdinit=/init" \
     -virtfs local,path=/,mount_tag=hostroot,security_model=none,readonly=on,multidevs=remap \
-    </dev/null 2>&1 | tr -d '\r' | tee "$log" || status=$?
+    </dev/null 2>&1 | tr -d '\r' | sed -u 's/\x1bc//g; s/\x1b\[[0-9;?]*[A-Za-z]//g' |
+    tee "$log" || status=$?
 elapsed=$((($(date +%s%N) - started) / 100000000))
 printf 'kernel-test: QEMU ran %d.%d s (wall time)\n' $((elapsed / 10)) $((elapsed % 10))
 
