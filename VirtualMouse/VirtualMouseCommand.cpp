@@ -58,6 +58,17 @@ std::optional<VirtualMouseCommand> VirtualMouseCommand::parse(const QStringList&
         }
         return fail(QStringLiteral("press takes dpi, rate, profile, lock or button N"));
     }
+    if (verb == QLatin1String("fault")) {
+        using Fault = VirtualMouseServer::Fault;
+        for (const Fault fault : {Fault::Short, Fault::Stall, Fault::Silent, Fault::Unplug}) {
+            if (arguments == 1 && words[1] == QLatin1String(faultName(fault))) {
+                command.kind = Kind::Fault;
+                command.fault = fault;
+                return command;
+            }
+        }
+        return fail(QStringLiteral("fault takes short, stall, silent or unplug"));
+    }
     if (verb == QLatin1String("stream-motion")) {
         const auto hz = arguments == 2 ? number(words[1], 1, kMaxMotionHz) : std::nullopt;
         const auto seconds = arguments == 2 ? number(words[2], 1, kMaxMotionSeconds) : std::nullopt;
@@ -73,15 +84,34 @@ std::optional<VirtualMouseCommand> VirtualMouseCommand::parse(const QStringList&
     return fail(QStringLiteral("unknown command \"%1\"").arg(verb));
 }
 
+const char* VirtualMouseCommand::faultName(VirtualMouseServer::Fault fault) {
+    switch (fault) {
+    case VirtualMouseServer::Fault::Short:
+        return "short";
+    case VirtualMouseServer::Fault::Stall:
+        return "stall";
+    case VirtualMouseServer::Fault::Silent:
+        return "silent";
+    case VirtualMouseServer::Fault::Unplug:
+        return "unplug";
+    }
+    return "?";
+}
+
 QString VirtualMouseCommand::usage() {
     return QStringLiteral(
         "usage: kx-virtual-mouse [serve [--unplugged]]\n"
+        "       kx-virtual-mouse gadget [--unplugged] [--udc NAME]\n"
         "       kx-virtual-mouse plug | unplug\n"
         "       kx-virtual-mouse press dpi | rate | profile | lock\n"
         "       kx-virtual-mouse press button N        (N = 1..5)\n"
         "       kx-virtual-mouse dump | status\n"
         "       kx-virtual-mouse stream-motion HZ SECONDS\n"
+        "       kx-virtual-mouse fault short | stall | silent | unplug\n"
         "\n"
-        "serve emulates the mouse on the socket until SIGINT or SIGTERM; the other commands\n"
-        "talk to the running server. stream-motion returns at once; the server streams on.\n");
+        "serve emulates the mouse on the socket until SIGINT or SIGTERM; gadget serves it as a\n"
+        "USB gadget on this machine's USB device controller (root, configfs and FunctionFS)\n"
+        "and takes the other commands on the socket. The other commands talk to the running\n"
+        "server. stream-motion returns at once; the server streams on. fault makes the next\n"
+        "feature report read answer short, stall, stay unanswered or unplug the mouse.\n");
 }

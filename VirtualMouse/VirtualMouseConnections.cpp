@@ -98,6 +98,8 @@ bool VirtualMouseServer::start(QString* error) {
     }
     fd.release(); // the server owns it now
     listening_ = true;
+    if (plugged_ && attachment_)
+        attachment_->attach();
     Q_EMIT stateLine(QStringLiteral("serving on %1: %2, %3")
                          .arg(path,
                               plugged_ ? QStringLiteral("plugged (generation %1)").arg(generation_)

@@ -160,6 +160,11 @@ void VirtualMouseFirmware::commit() {
     state_.dpi = storedDpi(state_.stage);
 }
 
+bool VirtualMouseFirmware::takesFeatureReport(int interfaceNumber, uint8_t reportId, bool isSet) {
+    return interfaceNumber == kControlInterface &&
+           (reportId == kReadReportId || (isSet && reportId == kWriteReportId));
+}
+
 int VirtualMouseFirmware::setFeatureReport(int interfaceNumber, const uint8_t* report,
                                            size_t length, size_t* transferred) {
     if (interfaceNumber != kControlInterface || report == nullptr || length == 0)

@@ -100,6 +100,10 @@ public:
     // feature reports 3 (SET) and 4 (SET and GET) on interface 1 stalls with EPIPE. A SET shorter
     // than 16 bytes is zero-extended, bytes past 16 are accepted and ignored; a GET fills
     // min(length, 16) bytes.
+    // Whether a feature request of this kind is taken at all, judged before its data arrives
+    // (as a USB device decides whether to stall a control request at its setup stage).
+    static bool takesFeatureReport(int interfaceNumber, uint8_t reportId, bool isSet);
+
     int setFeatureReport(int interfaceNumber, const uint8_t* report, size_t length,
                          size_t* transferred);
     int getFeatureReport(int interfaceNumber, uint8_t* report, size_t length, size_t* transferred);

@@ -62,6 +62,8 @@ void VirtualMouseServer::plug() {
     firmware_.powerOn();
     plugged_ = true;
     ++generation_;
+    if (attachment_)
+        attachment_->attach();
     broadcast(presenceFrame(), false);
     Q_EMIT stateLine(QStringLiteral("plugged (generation %1): %2")
                          .arg(generation_)
@@ -73,6 +75,8 @@ void VirtualMouseServer::unplug() {
         return;
     stopMotion();
     plugged_ = false;
+    if (attachment_)
+        attachment_->detach();
     broadcast(presenceFrame(), false);
     Q_EMIT stateLine(QStringLiteral("unplugged"));
 }
@@ -138,15 +142,20 @@ QByteArray VirtualMouseServer::handleSetFeature(const QByteArray& payload) {
     const QByteArray report = payload.mid(kSetHeader);
     if (report.isEmpty())
         return resultFrame(EINVAL, 0);
-    const auto* bytes = reinterpret_cast<const uint8_t*>(report.constData());
-    noteRequest(true, bytes, report.size());
-
-    const VirtualMouseFirmware::State before = firmware_.state();
     size_t transferred = 0;
     const int status =
-        firmware_.setFeatureReport(interfaceNumber, bytes, report.size(), &transferred);
+        hostSetFeature(interfaceNumber, reinterpret_cast<const uint8_t*>(report.constData()),
+                       size_t(report.size()), &transferred);
+    return resultFrame(status, uint32_t(transferred));
+}
+
+int VirtualMouseServer::hostSetFeature(int interfaceNumber, const uint8_t* bytes, size_t length,
+                                       size_t* transferred) {
+    noteRequest(true, bytes, length);
+    const VirtualMouseFirmware::State before = firmware_.state();
+    const int status = firmware_.setFeatureReport(interfaceNumber, bytes, length, transferred);
     // Register writes are worth a line; memory writes are not, so request streams stay cheap.
-    if (status == 0 && report.size() >= 4 && bytes[0] == VirtualMouseFirmware::kWriteReportId &&
+    if (status == 0 && length >= 4 && bytes[0] == VirtualMouseFirmware::kWriteReportId &&
         bytes[3] >= 1 && bytes[3] <= VirtualMouseFirmware::kMaxTransfer) {
         const uint16_t address = bytes[1] | bytes[2] << 8;
         if (address >= VirtualMouseFirmware::kRegStage &&
@@ -161,7 +170,7 @@ QByteArray VirtualMouseServer::handleSetFeature(const QByteArray& payload) {
                          before == firmware_.state() ? QStringLiteral(" (unchanged)") : QString()));
         }
     }
-    return resultFrame(status, uint32_t(transferred));
+    return status;
 }
 
 QByteArray VirtualMouseServer::handleGetFeature(const QByteArray& payload) {
@@ -176,16 +185,27 @@ QByteArray VirtualMouseServer::handleGetFeature(const QByteArray& payload) {
     report[0] = payload[11];
     auto* bytes = reinterpret_cast<uint8_t*>(report.data());
     noteRequest(false, bytes, report.size());
+    const auto fault = takeFault();
+    if (fault == Fault::Stall)
+        return resultFrame(EPIPE, 0);
+    if (fault == Fault::Silent)
+        return {}; // the client's own timeout ends its wait
+    if (fault == Fault::Unplug) {
+        unplug();
+        return resultFrame(ENODEV, 0);
+    }
     size_t transferred = 0;
     const int status =
         firmware_.getFeatureReport(interfaceNumber, bytes, report.size(), &transferred);
     if (status != 0)
         return resultFrame(status, 0);
+    if (fault == Fault::Short)
+        transferred = qMin<size_t>(transferred, kShortReplyLength);
     return resultFrame(0, uint32_t(transferred), report.left(qsizetype(transferred)));
 }
 
 QByteArray VirtualMouseServer::presenceFrame() const {
-    const VirtualUsb::Presence presence{plugged_,
+    const VirtualUsb::Presence presence{plugged_ && attachment_ == nullptr,
                                         generation_,
                                         kVendorId,
                                         kProductId,
@@ -206,6 +226,10 @@ void VirtualMouseServer::broadcast(const QByteArray& frame, bool isInputReport) 
 }
 
 void VirtualMouseServer::sendInputReport(const VirtualMouseFirmware::InputReport& report) {
+    if (attachment_) {
+        attachment_->sendInputReport(report);
+        return;
+    }
     broadcast(VirtualUsb::encodeFrame(FrameType::InputReport,
                                       VirtualUsb::encodeInputReport(generation_,
                                                                     uint8_t(report.interfaceNumber),
@@ -270,6 +294,13 @@ QString VirtualMouseServer::runCommand(const QString& line, int* status) {
                            .arg(result.description);
         if (!reports.isEmpty())
             text += QStringLiteral("; reports ") + reports.join(QStringLiteral(", "));
+        Q_EMIT stateLine(text);
+        return text;
+    }
+    case Kind::Fault: {
+        fault_ = command->fault;
+        const QString text = QStringLiteral("the next feature report read: %1")
+                                 .arg(VirtualMouseCommand::faultName(command->fault));
         Q_EMIT stateLine(text);
         return text;
     }

@@ -11,7 +11,9 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 #include <unordered_map>
+#include <utility>
 
 class QLocalSocket;
 namespace VirtualUsb {
@@ -43,12 +45,31 @@ public:
         bool plugged = true;
     };
 
+    // Another way for the mouse to reach the host, such as a USB gadget. With one set, plugging
+    // attaches it and input reports go to it; the socket then carries commands only and shows
+    // its subscribers no mouse.
+    class Attachment {
+    public:
+        virtual ~Attachment() = default;
+        virtual void attach() = 0;
+        virtual void detach() = 0;
+        virtual void sendInputReport(const VirtualMouseFirmware::InputReport& report) = 0;
+    };
+
+    // How the next read of a feature report (GET_REPORT) is answered, for tests of the host's
+    // error paths: with the report's 4-byte header only, with a stall, not at all, or by
+    // unplugging the mouse before it is answered. Each is used once.
+    enum class Fault { Short, Stall, Silent, Unplug };
+    static constexpr qsizetype kShortReplyLength = 4;
+
     explicit VirtualMouseServer(Options options, QObject* parent = nullptr);
     ~VirtualMouseServer() override;
 
     // Loads the flash and listens. Fails when another server answers on the socket; a stale
     // socket file is replaced. The socket is accessible to its owner only.
     bool start(QString* error);
+    // Before start; the attachment outlives the server's use of it (until stop).
+    void setAttachment(Attachment* attachment) { attachment_ = attachment; }
     // Saves the flash, closes every connection and removes the socket file.
     void stop();
 
@@ -60,6 +81,15 @@ public:
 
     void plug();
     void unplug();
+
+    // The fault armed for the next feature report read, taken by whoever answers it.
+    std::optional<Fault> takeFault() { return std::exchange(fault_, std::nullopt); }
+    // Counts a host feature request against the pacing rule (the socket and a gadget both do).
+    void noteRequest(bool isSet, const uint8_t* report, size_t length);
+    // A host's SET_REPORT of a feature report, from whichever transport: counted, applied to the
+    // firmware, a register it changes told as a state line. 0 or an errno value.
+    int hostSetFeature(int interfaceNumber, const uint8_t* report, size_t length,
+                       size_t* transferred);
 
     // Runs one command line as a Command frame would; *status is 0 or an errno value.
     QString runCommand(const QString& line, int* status);
@@ -87,9 +117,8 @@ private:
     QByteArray handleSetFeature(const QByteArray& payload);
     QByteArray handleGetFeature(const QByteArray& payload);
     bool current(quint64 generationOfRequest) const {
-        return plugged_ && generationOfRequest == generation_;
+        return plugged_ && attachment_ == nullptr && generationOfRequest == generation_;
     }
-    void noteRequest(bool isSet, const uint8_t* report, size_t length);
     QByteArray presenceFrame() const;
     void broadcast(const QByteArray& frame, bool isInputReport);
     void sendInputReport(const VirtualMouseFirmware::InputReport& report);
@@ -110,6 +139,8 @@ private:
     std::unordered_map<QLocalSocket*, Client> clients_;
     bool plugged_ = false;
     quint64 generation_ = 0;
+    Attachment* attachment_ = nullptr;
+    std::optional<Fault> fault_;
     RequestPacing pacing_;
     QElapsedTimer clock_;
 

@@ -3,15 +3,19 @@
 #include "FlashStore.h"
 #include "Process/UnixSignalWatcher.h"
 #include "VirtualMouseCommand.h"
+#include "VirtualMouseGadget.h"
 #include "VirtualMouseServer.h"
 
 #include "Virtual/VirtualUsbProtocol.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLocalSocket>
 
 #include <csignal>
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 namespace {
 constexpr int kConnectTimeoutMs = 2000;
@@ -29,7 +33,10 @@ int usageError(const QString& message) {
     return 2;
 }
 
-int serve(QCoreApplication& app, bool plugged) {
+// Serves on the socket; with gadget options, the mouse itself is a USB gadget and the socket
+// carries the commands.
+int serve(QCoreApplication& app, bool plugged,
+          std::optional<VirtualMouseGadget::Options> gadgetOptions = std::nullopt) {
     UnixSignalWatcher signals({SIGINT, SIGTERM});
     if (!signals.isValid()) {
         printLine(stderr, QStringLiteral("kx-virtual-mouse: cannot watch signals"));
@@ -42,6 +49,15 @@ int serve(QCoreApplication& app, bool plugged) {
         printLine(stderr, QStringLiteral("kx-virtual-mouse: %1").arg(line));
     });
     QString error;
+    std::unique_ptr<VirtualMouseGadget> gadget;
+    if (gadgetOptions) {
+        gadget = std::make_unique<VirtualMouseGadget>(server, *gadgetOptions);
+        if (!gadget->start(&error)) {
+            printLine(stderr, QStringLiteral("kx-virtual-mouse: %1").arg(error));
+            return 1;
+        }
+        server.setAttachment(gadget.get());
+    }
     if (!server.start(&error)) {
         printLine(stderr, error);
         return 1;
@@ -49,6 +65,8 @@ int serve(QCoreApplication& app, bool plugged) {
     QObject::connect(&signals, &UnixSignalWatcher::received, &app, [&app] { app.quit(); });
     app.exec();
     server.stop();
+    if (gadget)
+        gadget->stop();
     printLine(stdout, QStringLiteral("stopped"));
     return 0;
 }
@@ -110,6 +128,21 @@ int main(int argc, char** argv) {
             (options.size() == 1 && options[0] != QLatin1String("--unplugged")))
             return usageError(QStringLiteral("serve takes only --unplugged"));
         return serve(app, options.isEmpty());
+    }
+    if (verb == QLatin1String("gadget")) {
+        VirtualMouseGadget::Options options;
+        options.mountPoint = QFileInfo(VirtualUsb::socketPath()).absolutePath() +
+                             QStringLiteral("/kx-virtual-mouse.ffs");
+        bool plugged = true;
+        for (qsizetype i = 1; i < words.size(); ++i) {
+            if (words[i] == QLatin1String("--unplugged"))
+                plugged = false;
+            else if (words[i] == QLatin1String("--udc") && i + 1 < words.size())
+                options.udc = words[++i];
+            else
+                return usageError(QStringLiteral("gadget takes --unplugged and --udc NAME"));
+        }
+        return serve(app, plugged, options);
     }
     QString error;
     if (!VirtualMouseCommand::parse(words, &error))

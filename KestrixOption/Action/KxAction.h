@@ -42,7 +42,8 @@ public:
     static void startListenDev();
     static bool checkListenDev();
 
-    // One HID class control request each on interface 1; 1 when it was transferred, else 0.
+    // One HID class control request each on interface 1; 1 when all length bytes were
+    // transferred, else 0 (a read that ends short has not read the report).
     static int GetCommand(uint8_t* buffer, uint16_t length);  // GET_REPORT feature 4
     static int SetCommand(uint8_t* buffer, uint16_t length);  // SET_REPORT feature 4
     static int GetCommand2(uint8_t* buffer, uint16_t length); // GET_REPORT feature 3

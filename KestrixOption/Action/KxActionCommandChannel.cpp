@@ -33,7 +33,9 @@ int sendHidRequest(uint8_t requestType, uint8_t request, uint8_t reportId, uint8
     req.wLength = length;
     req.pData = buffer;
     req.wLenDone = 0;
-    return sysDeviceReq && sysDeviceReq->sendDeviceRequest(&req) ? 1 : 0;
+    // A transfer that ends early is no error to the bus, but the bytes it did not bring are
+    // whatever the buffer held before: a request is done only when its whole report went across.
+    return sysDeviceReq && sysDeviceReq->sendDeviceRequest(&req) && req.wLenDone == length ? 1 : 0;
 }
 } // namespace
 

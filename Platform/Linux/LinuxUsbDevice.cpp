@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -129,28 +130,43 @@ int LinuxUsbDevice::getFeatureReport(int interfaceNumber, uint8_t* report, size_
 
 int LinuxUsbDevice::featureIoctl(int interfaceNumber, unsigned long request, uint8_t* report,
                                  size_t* transferred) {
-    if (gone_)
-        return ENODEV;
-    int error = 0;
-    const SharedFd fd = hidrawFd(interfaceNumber, &error);
-    if (!fd)
-        return error;
-
-    // hidraw signals a hang-up on the descriptors of an unplugged device.
-    pollfd state{fd->get(), 0, 0};
-    const bool hungUp = ::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLNVAL));
-    const int result = hungUp ? -1 : retryIoctl(fd->get(), request, report);
-    if (result < 0) {
-        const int ioctlError = hungUp ? ENODEV : errno;
-        if (ioctlError == ENODEV || ioctlError == EIO) {
-            gone_ = true;
-            forgetHidraw(interfaceNumber, fd);
+    // A node that hangs up went with its device, or alone: re-enumeration (a HID driver bound
+    // again) gives the same device new hidraw nodes. Then the request, which never left, gets one
+    // more try on the node that took the old one's place.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (gone_)
             return ENODEV;
+        int error = 0;
+        const SharedFd fd = hidrawFd(interfaceNumber, &error);
+        if (!fd)
+            return error;
+
+        // hidraw signals a hang-up on the descriptors of a node that has gone.
+        pollfd state{fd->get(), 0, 0};
+        const bool hungUp = ::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLNVAL));
+        const int result = hungUp ? -1 : retryIoctl(fd->get(), request, report);
+        if (result >= 0) {
+            *transferred = static_cast<size_t>(result);
+            return 0;
         }
-        return ioctlError;
+        const int ioctlError = hungUp ? ENODEV : errno;
+        if (ioctlError != ENODEV && ioctlError != EIO)
+            return ioctlError;
+        const std::string oldNode = forgetHidraw(interfaceNumber, fd);
+        if (attempt == 0 && nodeReplaced(interfaceNumber, oldNode))
+            continue;
+        gone_ = true;
+        return ENODEV;
     }
-    *transferred = static_cast<size_t>(result);
-    return 0;
+    return ENODEV;
+}
+
+bool LinuxUsbDevice::nodeReplaced(int interfaceNumber, const std::string& oldSyspath) const {
+    if (oldSyspath.empty() || !stillPresent())
+        return false;
+    std::string node, syspath;
+    unsigned long long devnum = 0;
+    return findHidrawNode(interfaceNumber, &node, &devnum, &syspath) == 0 && syspath != oldSyspath;
 }
 
 LinuxUsbDevice::SharedFd LinuxUsbDevice::hidrawFd(int interfaceNumber, int* error) {
@@ -160,9 +176,9 @@ LinuxUsbDevice::SharedFd LinuxUsbDevice::hidrawFd(int interfaceNumber, int* erro
             return it->second;
     }
 
-    std::string node;
+    std::string node, syspath;
     unsigned long long devnum = 0;
-    if (const int r = findHidrawNode(interfaceNumber, &node, &devnum); r != 0) {
+    if (const int r = findHidrawNode(interfaceNumber, &node, &devnum, &syspath); r != 0) {
         *error = goneOr(r);
         return nullptr;
     }
@@ -191,11 +207,14 @@ LinuxUsbDevice::SharedFd LinuxUsbDevice::hidrawFd(int interfaceNumber, int* erro
     auto shared = std::make_shared<const UniqueFd>(std::move(fd));
     std::lock_guard lock(mutex_);
     // A request on another thread may have opened the node meanwhile; keep one descriptor.
-    return hidraw_.emplace(interfaceNumber, std::move(shared)).first->second;
+    const auto [it, inserted] = hidraw_.emplace(interfaceNumber, std::move(shared));
+    if (inserted)
+        hidrawSyspath_[interfaceNumber] = syspath;
+    return it->second;
 }
 
 int LinuxUsbDevice::findHidrawNode(int interfaceNumber, std::string* node,
-                                   unsigned long long* devnum) const {
+                                   unsigned long long* devnum, std::string* syspath) const {
     bool found = false;
     const int scanned = forEachChild(syspath_, "hidraw", nullptr, [&](udev_device* hidraw) {
         udev_device* interface =
@@ -208,6 +227,7 @@ int LinuxUsbDevice::findHidrawNode(int interfaceNumber, std::string* node,
             return false;
         *node = devnode;
         *devnum = udev_device_get_devnum(hidraw);
+        *syspath = udev_device_get_syspath(hidraw);
         found = true;
         return true;
     });
@@ -216,10 +236,13 @@ int LinuxUsbDevice::findHidrawNode(int interfaceNumber, std::string* node,
     return found ? 0 : ENOENT;
 }
 
-void LinuxUsbDevice::forgetHidraw(int interfaceNumber, const SharedFd& fd) {
+std::string LinuxUsbDevice::forgetHidraw(int interfaceNumber, const SharedFd& fd) {
     std::lock_guard lock(mutex_);
-    if (const auto it = hidraw_.find(interfaceNumber); it != hidraw_.end() && it->second == fd)
-        hidraw_.erase(it);
+    const auto it = hidraw_.find(interfaceNumber);
+    if (it == hidraw_.end() || it->second != fd)
+        return {}; // another request forgot it first
+    hidraw_.erase(it);
+    return std::exchange(hidrawSyspath_[interfaceNumber], {});
 }
 
 bool LinuxUsbDevice::stillPresent() const {

@@ -16,7 +16,9 @@ struct udev_device;
 // open, reset and re-enumeration go through the device's usbfs node. The hidraw nodes are found
 // on first use, since the HID driver creates them after the USB device itself has arrived, and
 // each stays open for later requests: an open hidraw descriptor keeps answering ENODEV once its
-// device is unplugged, so it can never reach a device re-plugged under the same node name.
+// device is unplugged, so it can never reach a device re-plugged under the same node name. A
+// node replaced while its device stays (re-enumeration binds the HID driver again, and the new
+// node may even get the old one's name) is found afresh.
 class LinuxUsbDevice : public UsbDevice {
 public:
     // A handle on a udev device of devtype usb_device; null with *error set when the device
@@ -56,8 +58,12 @@ private:
     int featureIoctl(int interfaceNumber, unsigned long request, uint8_t* report,
                      size_t* transferred);
     SharedFd hidrawFd(int interfaceNumber, int* error);
-    int findHidrawNode(int interfaceNumber, std::string* node, unsigned long long* devnum) const;
-    void forgetHidraw(int interfaceNumber, const SharedFd& fd);
+    int findHidrawNode(int interfaceNumber, std::string* node, unsigned long long* devnum,
+                       std::string* syspath) const;
+    // Drops the node's descriptor unless another request did; the node's syspath, or empty.
+    std::string forgetHidraw(int interfaceNumber, const SharedFd& fd);
+    // Whether the device is still here and the interface has a hidraw node other than oldSyspath.
+    bool nodeReplaced(int interfaceNumber, const std::string& oldSyspath) const;
     bool stillPresent() const;
     int goneOr(int error);
     int openUsbfs(UniqueFd* fd);
@@ -68,7 +74,8 @@ private:
     const std::string devnum_;
     std::atomic<bool> gone_{false};
 
-    std::mutex mutex_;               // guards the two members below
-    std::map<int, SharedFd> hidraw_; // by interface number
-    SharedFd usbfs_;                 // from open() on, holding the exclusive lock
+    std::mutex mutex_;                         // guards the three members below
+    std::map<int, SharedFd> hidraw_;           // by interface number
+    std::map<int, std::string> hidrawSyspath_; // the node each descriptor was opened on
+    SharedFd usbfs_;                           // from open() on, holding the exclusive lock
 };

@@ -2,6 +2,8 @@
 #include "HvDeviceRequester/HvDeviceRequester.h"
 #include "KxGlobals.h"
 
+#include <cstring>
+
 using testing::ElementsAre;
 using testing::internal::CaptureStdout;
 using testing::internal::GetCapturedStdout;
@@ -80,6 +82,21 @@ TEST_F(KxActionCommandChannelTest, RequestsReportWhetherTheyWereTransferred) {
     EXPECT_EQ(KxAction::SetCommand(buffer, 16), 1);
     EXPECT_EQ(KxAction::GetCommand(buffer, 16), 1);
     EXPECT_EQ(buffer[4], 1) << "profile 1 is active from the factory";
+}
+
+TEST_F(KxActionCommandChannelTest, AReadAnsweredShortFailsAndLeavesNoStaleBytesAsData) {
+    // A transfer that ends early is not an error to the bus; the bytes it did not bring are
+    // whatever the buffer held before, never the mouse's.
+    uint8_t buffer[16];
+    std::memset(buffer, 0xA5, sizeof buffer);
+    bus->shortenNextRead(4);
+    EXPECT_FALSE(KxAction::readDeviceData(0xFF02, 2, buffer));
+    bus->shortenNextRead(4);
+    EXPECT_EQ(KxAction::readProfileByDevice(), std::nullopt);
+    bus->shortenNextRead(4);
+    uint8_t raw[16] = {0x04, 0x02, 0xFF, 2};
+    EXPECT_EQ(KxAction::GetCommand(raw, 16), 0);
+    EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0)) << "the next read works";
 }
 
 } // namespace

@@ -370,6 +370,37 @@ TEST_F(VirtualMouseServerTest, DeviceRequestsRoundTripAndResetMakesANewGeneratio
     EXPECT_EQ(offThread([&] { return device.reset(); }), ENODEV);
 }
 
+TEST_F(VirtualMouseServerTest, AnArmedFaultAnswersTheNextReadOnceShortStalledOrByUnplugging) {
+    ASSERT_TRUE(startPort());
+    auto server = startServer();
+    ASSERT_TRUE(waitForArrivals(1));
+    UsbDevice& device = *arrived[0].device;
+    // A read response: the status and how many bytes came.
+    auto read = [&] {
+        return offThread([&] {
+            QByteArray buffer(16, '\xA5');
+            UsbControlRequest r{UsbHid::kClassInterfaceIn, UsbHid::kGetReport,
+                                uint16_t(UsbHid::kReportTypeFeature << 8 | 4), 1};
+            r.wLength = 16;
+            r.pData = buffer.data();
+            const int status = device.deviceRequest(r);
+            return std::pair{status, r.wLenDone};
+        });
+    };
+    int status = -1;
+    server->runCommand(QStringLiteral("fault short"), &status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(read(), std::pair(0, 4u));
+    EXPECT_EQ(read(), std::pair(0, 16u)) << "once";
+    server->runCommand(QStringLiteral("fault stall"), &status);
+    EXPECT_EQ(read(), std::pair(EPIPE, 0u));
+    server->runCommand(QStringLiteral("fault unplug"), &status);
+    EXPECT_EQ(read(), std::pair(ENODEV, 0u));
+    EXPECT_FALSE(server->isPlugged());
+    server->runCommand(QStringLiteral("fault sideways"), &status);
+    EXPECT_EQ(status, EINVAL);
+}
+
 TEST_F(VirtualMouseServerTest, MotionStreamSendsEveryReportAtItsRateAndStopsOnUnplug) {
     auto server = startServer();
     Client subscriber;

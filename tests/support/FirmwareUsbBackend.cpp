@@ -1,12 +1,16 @@
 #include "FirmwareUsbBackend.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <utility>
 
 FirmwareUsbDevice::FirmwareUsbDevice(std::shared_ptr<VirtualMouseFirmware> firmware,
                                      std::shared_ptr<std::vector<std::string>> log,
-                                     std::shared_ptr<RequestPacing> pacing)
-    : firmware_(std::move(firmware)), log_(std::move(log)), pacing_(std::move(pacing)) {}
+                                     std::shared_ptr<RequestPacing> pacing,
+                                     std::shared_ptr<std::optional<size_t>> shortReply)
+    : firmware_(std::move(firmware)), log_(std::move(log)), pacing_(std::move(pacing)),
+      shortReply_(std::move(shortReply)) {}
 
 void FirmwareUsbDevice::notePacing(bool isSet, const uint8_t* report, size_t length) {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
@@ -34,7 +38,14 @@ int FirmwareUsbDevice::setFeatureReport(int interfaceNumber, const uint8_t* repo
 int FirmwareUsbDevice::getFeatureReport(int interfaceNumber, uint8_t* report, size_t length,
                                         size_t* transferred) {
     notePacing(false, report, length);
-    const int result = firmware_->getFeatureReport(interfaceNumber, report, length, transferred);
+    const std::optional<size_t> shortened = std::exchange(*shortReply_, std::nullopt);
+    std::vector<uint8_t> answer(report, report + length);
+    const int result =
+        firmware_->getFeatureReport(interfaceNumber, answer.data(), length, transferred);
+    const size_t kept = result == 0 && shortened ? std::min(*shortened, *transferred) : length;
+    std::copy_n(answer.begin(), kept, report);
+    if (result == 0 && shortened)
+        *transferred = kept;
     log_->push_back("GET " + hex(report, length));
     return result;
 }
@@ -50,7 +61,7 @@ void FirmwareUsbBackend::plug() {
     current_.vendorId = 0x04F2;
     current_.productId = 0x1106;
     current_.productName = QStringLiteral("Emulated mouse");
-    current_.device = std::make_shared<FirmwareUsbDevice>(firmware_, log_, pacing_);
+    current_.device = std::make_shared<FirmwareUsbDevice>(firmware_, log_, pacing_, shortReply_);
     if (started_)
         Q_EMIT deviceArrived(current_);
 }

@@ -5,6 +5,7 @@
 #include "VirtualMouseFirmware.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,8 @@ class FirmwareUsbDevice : public UsbDevice {
 public:
     FirmwareUsbDevice(std::shared_ptr<VirtualMouseFirmware> firmware,
                       std::shared_ptr<std::vector<std::string>> log,
-                      std::shared_ptr<RequestPacing> pacing);
+                      std::shared_ptr<RequestPacing> pacing,
+                      std::shared_ptr<std::optional<size_t>> shortReply);
 
     int open() override { return 0; }
     int reset() override { return 0; }
@@ -36,6 +38,7 @@ private:
     std::shared_ptr<VirtualMouseFirmware> firmware_;
     std::shared_ptr<std::vector<std::string>> log_;
     std::shared_ptr<RequestPacing> pacing_;
+    std::shared_ptr<std::optional<size_t>> shortReply_;
 };
 
 // One emulated mouse, plugged and unplugged by the test.
@@ -47,6 +50,9 @@ public:
     void plug();
     void unplug();
     const RequestPacing& pacing() const { return *pacing_; }
+    // The next feature report read brings only this many bytes, as a USB transfer that ends
+    // short does; the rest of the caller's buffer is left as it was.
+    void shortenNextRead(size_t bytes) { *shortReply_ = bytes; }
     int start() override;
     const char* name() const override { return "In-process firmware"; }
 
@@ -54,6 +60,7 @@ private:
     std::shared_ptr<VirtualMouseFirmware> firmware_;
     std::shared_ptr<std::vector<std::string>> log_;
     std::shared_ptr<RequestPacing> pacing_ = std::make_shared<RequestPacing>();
+    std::shared_ptr<std::optional<size_t>> shortReply_ = std::make_shared<std::optional<size_t>>();
     bool started_ = false;
     bool plugged_ = true;
     UsbDeviceInfo current_;
