@@ -16,6 +16,7 @@
 #include "PopDialogView.h"
 #include "RirImageView.h"
 #include "ShowLoadView.h"
+#include "TooltipManager.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -249,4 +250,8 @@ void KxWidgets::install() {
                                       macroMenuList ? macroMenuList->delegate() : nullptr, &node,
                                       macroMenuList ? macroMenuList->menuWidth() : 141);
     });
+}
+
+QString KxWidgets::tooltipText(const QString& key) {
+    return (sysTooltip ? sysTooltip->getTooltip(key) : std::nullopt).value_or(key);
 }

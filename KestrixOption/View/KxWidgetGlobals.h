@@ -1,6 +1,7 @@
 #pragma once
 
 class HvMenulist;
+class QString;
 class HvNoTitleWindow;
 
 // Process-wide state of the window's widgets, beside the core's (KxGlobals.h).
@@ -19,4 +20,6 @@ namespace KxWidgets {
 // Registers the widgets with the core: the loading window as the transfers' load view, and
 // macroMenuList as the receiver of each rebuilt macro node. Called once at start.
 void install();
+// The text of a tooltip key in the desktop's language (sysTooltip), else the key itself.
+QString tooltipText(const QString& key);
 } // namespace KxWidgets

@@ -13,10 +13,6 @@ namespace {
 constexpr int kLogo = 0;
 constexpr int kWheel = 1;
 
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
-
 } // namespace
 
 LightOptionView::LightOptionView(QWidget* parent)
@@ -33,7 +29,7 @@ void LightOptionView::initControls() {
         const KxLayout::Control* control = KxLayout::find(kView, name);
         HvButton* button = KxAction::AddCheckBox(control->frame, nullptr, nullptr, this);
         clearBtnImage(button);
-        button->setImages({}, {}, {}, {}, pictureNamed(text(control->picture) + ".png"));
+        button->setImages({}, {}, {}, {}, pictureNamed(KxLayout::text(control->picture) + ".png"));
         button->setCursor(Qt::PointingHandCursor);
         button->setAccessibleName(spoken);
         return button;
@@ -46,7 +42,7 @@ void LightOptionView::initControls() {
         box->setHasHover(false);
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
         box->setFocusPolicy(Qt::NoFocus);
-        box->setAccessibleName(text(control->label));
+        box->setAccessibleName(KxLayout::text(control->label));
         return box;
     };
     logoLightTagBtn_ = selector("logoLightTagBtn", QStringLiteral("Pick the logo light"));
@@ -63,7 +59,8 @@ void LightOptionView::initControls() {
         const KxLayout::Control* control = KxLayout::find(kView, name);
         HvButton* item = KxAction::AddCheckBox(control->frame, nullptr, nullptr, this);
         item->setTag(control->tag);
-        item->setAccessibleName(QStringLiteral("Light ") + text(control->label).toLower());
+        item->setAccessibleName(QStringLiteral("Light ") +
+                                KxLayout::text(control->label).toLower());
         lightOnOffSetp_->addItem(item);
     }
     lightOnOffSetp_->setDelegate(this);

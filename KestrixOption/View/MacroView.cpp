@@ -15,7 +15,6 @@
 #include "MacroViewLayout.h"
 #include "MenuInfo.h"
 #include "RigthMouseTBView.h"
-#include "TooltipManager.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,10 +30,6 @@ int MacroView::defDelayTime = 0;
 int MacroView::delayType = MacroView::kRealDelay;
 
 namespace {
-
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
 
 struct ControlSpec {
     const char* name;
@@ -64,12 +59,6 @@ constexpr ControlSpec kControls[] = {
     {"cancelBtn", "Cancel", nullptr},
     {"applyBtn", "Apply", nullptr},
 };
-
-QString tooltipFor(const char* key) {
-    const QString name = QLatin1String(key);
-    const std::optional<QString> tip = sysTooltip ? sysTooltip->getTooltip(name) : std::nullopt;
-    return tip.value_or(name);
-}
 
 HvNumberTextField* delayField(const char* name, const QString& spoken, MacroView* view) {
     HvNumberTextField* field = KxAction::AddNumTextField(KxLayout::frame(kView, name), view,
@@ -118,7 +107,7 @@ void MacroView::initControls() {
                                    ? KxAction::AddCheckBox(c.frame, nullptr, nullptr, this)
                                    : KxAction::AddButton(c.frame, nullptr, nullptr, this);
             button->setTag(c.tag);
-            button->setObjectName(text(c.name));
+            button->setObjectName(KxLayout::text(c.name));
             button->setHvBtnDelege(this);
             controls_[size_t(c.tag - kRecordTag)] = button;
             break;
@@ -161,7 +150,7 @@ void MacroView::initControls() {
     for (const ControlSpec& spec : kControls) {
         HvButton* button = findChild<HvButton*>(QLatin1String(spec.name));
         if (spec.tooltip)
-            button->setToolTip(tooltipFor(spec.tooltip));
+            button->setToolTip(KxWidgets::tooltipText(QLatin1String(spec.tooltip)));
         if (spec.spoken)
             button->setAccessibleName(QLatin1String(spec.spoken));
     }

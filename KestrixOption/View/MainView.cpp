@@ -84,10 +84,6 @@ QString spokenName(std::string_view name) {
     return {};
 }
 
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
-
 // The help page is part of the program: written out whenever this version's page differs, so
 // that the desktop's browser can open it.
 QString writeHelpPage() {
@@ -150,9 +146,9 @@ void MainView::initControls() {
         const KxLayout::Control* c = KxLayout::find(kView, spec.name);
         HvButton* button = KxAction::AddButton(c->frame, nullptr, nullptr, this);
         if (c->kind == KxLayout::Kind::MouseButton)
-            KxAction::setBtnNoanomaly(button, text(c->picture), this);
+            KxAction::setBtnNoanomaly(button, KxLayout::text(c->picture), this);
         button->setTag(c->tag);
-        button->setObjectName(text(c->name));
+        button->setObjectName(KxLayout::text(c->name));
         const QString spoken = spokenName(c->name);
         if (!spoken.isEmpty())
             button->setAccessibleName(spoken);
@@ -205,10 +201,8 @@ void MainView::initTooltip() {
     for (const ButtonSpec& spec : kButtons) {
         if (!spec.tooltip)
             continue;
-        const QString key = QLatin1String(spec.tooltip);
-        HvButton* button = findChild<HvButton*>(QLatin1String(spec.name));
-        const std::optional<QString> tip = sysTooltip ? sysTooltip->getTooltip(key) : std::nullopt;
-        button->setToolTip(tip.value_or(key));
+        findChild<HvButton*>(QLatin1String(spec.name))
+            ->setToolTip(KxWidgets::tooltipText(QLatin1String(spec.tooltip)));
     }
 }
 
@@ -392,8 +386,8 @@ bool MainView::checkOnlyLeftPro() {
 
 bool MainView::popUp(std::string_view name) {
     const PopupLayout::Popup* popup = PopupLayout::find(name);
-    return popup && KxAction::showPopView(text(popup->name), PopupLayout::kSize, popup->okOrigin(),
-                                          popup->cancelOrigin());
+    return popup && KxAction::showPopView(KxLayout::text(popup->name), PopupLayout::kSize,
+                                          popup->okOrigin(), popup->cancelOrigin());
 }
 
 // A transfer's worker writes the working copy: nothing of it is shown until the transfer ends.

@@ -10,24 +10,11 @@
 #include "KxMessages.h"
 #include "KxWidgetGlobals.h"
 #include "ProfieController.h"
-
-#include <QPointer>
+#include "ViewThread.h"
 
 using namespace KxMessages;
 
-namespace {
-// Runs work on the view's thread without waiting; nothing when the view is gone by then.
-template <class Work>
-void onViewThread(MainView* view, Work work) {
-    QMetaObject::invokeMethod(
-        view,
-        [guard = QPointer<MainView>(view), work] {
-            if (guard)
-                work();
-        },
-        Qt::QueuedConnection);
-}
-} // namespace
+using KxWidgets::onViewThread;
 
 void MainView::getFWDataPro() {
     if (isModalSeron_ != 0)

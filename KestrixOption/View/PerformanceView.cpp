@@ -9,34 +9,14 @@
 #include "KxGlobals.h"
 #include "KxMessages.h"
 #include "KxProtocol.h"
+#include "KxWidgetGlobals.h"
 #include "PerformanceLayout.h"
 #include "ProfieController.h"
-#include "TooltipManager.h"
-
-#include <QPointer>
+#include "ViewThread.h"
 
 #include <algorithm>
 
 using PerformanceLayout::kView;
-
-namespace {
-
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
-
-// Tooltip keys of the controls that have one.
-struct Tip {
-    const char* name;
-    const char* key;
-};
-constexpr Tip kTips[] = {{"oneScreenBtn", "ONE SCREEN AT TIME"},
-                         {"applyBtn", "Apply"},
-                         {"okBtn", "OK"},
-                         {"cancelBtn", "Cancel"},
-                         {"reDefBtn", "RESET TO DEFAULT"}};
-
-} // namespace
 
 PerformanceView::PerformanceView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
@@ -100,7 +80,7 @@ void PerformanceView::initControls() {
         const KxLayout::Control* control = KxLayout::find(kView, name);
         HvButton* item = KxAction::AddCheckBox(control->frame, nullptr, nullptr, this);
         item->setTag(control->tag);
-        item->setAccessibleName(QStringLiteral("Polling rate ") + text(control->label));
+        item->setAccessibleName(QStringLiteral("Polling rate ") + KxLayout::text(control->label));
         rateSetp_->addItem(item);
     }
     rateSetp_->setDelegate(this);
@@ -108,7 +88,7 @@ void PerformanceView::initControls() {
     const KxLayout::Control* osd = KxLayout::find(kView, "oneScreenBtn");
     oneScreenBtn_ = KxAction::AddCheckBox(osd->frame, nullptr, nullptr, this);
     oneScreenBtn_->setTag(kOneScreenTag);
-    oneScreenBtn_->setAccessibleName(text(osd->label));
+    oneScreenBtn_->setAccessibleName(KxLayout::text(osd->label));
 
     reDefBtn_ = KxAction::AddButton(KxLayout::frame(kView, "reDefBtn"), kReDefTag,
                                     QStringLiteral("Reset to defaults"), this);
@@ -140,16 +120,13 @@ void PerformanceView::initControls() {
 }
 
 void PerformanceView::initTooltip() {
-    const TooltipManager* tips = sysTooltip ? sysTooltip : TooltipManager::shareTooltipManager();
-    for (const Tip& tip : kTips) {
-        const int tag = KxLayout::find(kView, tip.name)->tag;
-        const QList<HvButton*> buttons = findChildren<HvButton*>();
-        const auto button = std::find_if(buttons.begin(), buttons.end(),
-                                         [tag](const HvButton* b) { return b->tag() == tag; });
-        const QString key = QLatin1String(tip.key);
-        if (button != buttons.end())
-            (*button)->setToolTip(tips ? tips->getTooltip(key).value_or(key) : key);
-    }
+    const std::pair<HvButton*, const char*> tips[] = {{oneScreenBtn_, "ONE SCREEN AT TIME"},
+                                                      {applyBtn_, "Apply"},
+                                                      {okBtn_, "OK"},
+                                                      {cancelBtn_, "Cancel"},
+                                                      {reDefBtn_, "RESET TO DEFAULT"}};
+    for (const auto& [button, key] : tips)
+        button->setToolTip(KxWidgets::tooltipText(QLatin1String(key)));
 }
 
 void PerformanceView::refreshData() {
@@ -159,27 +136,18 @@ void PerformanceView::refreshData() {
 
 void PerformanceView::initNotify() {
     NotificationCenter& local = NotificationCenter::defaultCenter();
-    // Relayed on the thread that received the mouse's status: handled on the view's.
-    const auto onViewThread = [this](auto work) {
-        QMetaObject::invokeMethod(
-            this,
-            [guard = QPointer<PerformanceView>(this), work] {
-                if (guard)
-                    work(guard.data());
-            },
-            Qt::QueuedConnection);
-    };
     if (!dpiObserver_)
-        dpiObserver_ = local.addObserver(
-            QStringLiteral("Notify_DPIChange"), [onViewThread](const Notification& n) {
+        dpiObserver_ =
+            local.addObserver(QStringLiteral("Notify_DPIChange"), [this](const Notification& n) {
+                // Relayed on the thread that received the mouse's status: handled on the view's.
                 const QVariantMap values = n.userInfo.value_or(QVariantMap());
-                onViewThread([values](PerformanceView* view) { view->dpiChangePro(values); });
+                KxWidgets::onViewThread(this, [this, values] { dpiChangePro(values); });
             });
     if (!rateObserver_)
-        rateObserver_ = local.addObserver(
-            QStringLiteral("Notify_FWRateChange"), [onViewThread](const Notification& n) {
+        rateObserver_ =
+            local.addObserver(QStringLiteral("Notify_FWRateChange"), [this](const Notification& n) {
                 const int rate = n.objectInt();
-                onViewThread([rate](PerformanceView* view) { view->rateChangePro(rate); });
+                KxWidgets::onViewThread(this, [this, rate] { rateChangePro(rate); });
             });
     // A window closed by other means than OK or Cancel drops the edits as Cancel does.
     onWindowClosedOtherwise([this] { cancel(); });

@@ -57,8 +57,7 @@ void TkeyView::initControls() {
         const KxLayout::Control* control = KxLayout::find(kView, name);
         HvButton* item = KxAction::AddCheckBox(control->frame, nullptr, nullptr, this);
         item->setTag(tag);
-        item->setAccessibleName(
-            QString::fromUtf8(control->label.data(), qsizetype(control->label.size())));
+        item->setAccessibleName(KxLayout::text(control->label));
         macroTypeSetp_->addItem(item);
     }
     macroTypeSetp_->setDelegate(this);

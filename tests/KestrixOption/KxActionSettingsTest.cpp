@@ -5,17 +5,7 @@ using testing::ElementsAre;
 
 namespace {
 
-class KxActionSettingsTest : public FirmwareTest {
-protected:
-    // Requests only, without the pauses between them.
-    std::vector<std::string> requests() const {
-        std::vector<std::string> out;
-        for (const auto& line : *log)
-            if (line.rfind("pause", 0) != 0)
-                out.push_back(line);
-        return out;
-    }
-};
+using KxActionSettingsTest = FirmwareTest;
 
 TEST_F(KxActionSettingsTest, TheStoredBlockIsWrittenInOrderAndCommitted) {
     currSetProfile = {};

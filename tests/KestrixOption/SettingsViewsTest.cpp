@@ -95,13 +95,6 @@ protected:
         return uint8_t(firmware->memory(uint16_t(8 + stage), 1).at(0));
     }
     _Kx_PROFILE stored() const { return library->currProfile()->profileData(); }
-    std::vector<std::string> requests() const {
-        std::vector<std::string> out;
-        for (const auto& line : *log)
-            if (line.rfind("pause", 0) != 0)
-                out.push_back(line);
-        return out;
-    }
     static void press(QWidget* control, Qt::Key key, int times = 1) {
         // A slider runs its action for a key after the key's event.
         for (int i = 0; i < times; ++i) {

@@ -21,6 +21,14 @@ void FirmwareTest::TearDown() {
     UsbNotificationPort::setBackendFactory({});
 }
 
+std::vector<std::string> FirmwareTest::requests() const {
+    std::vector<std::string> out;
+    for (const auto& line : *log)
+        if (line.rfind("pause", 0) != 0)
+            out.push_back(line);
+    return out;
+}
+
 std::string FirmwareTest::report(const std::string& prefix, std::initializer_list<int> bytes) {
     std::vector<uint8_t> data(16, 0);
     size_t i = 0;

@@ -21,6 +21,8 @@ protected:
 
     // A 16-byte report as the log shows it: the given leading bytes, zero-filled.
     static std::string report(const std::string& prefix, std::initializer_list<int> bytes = {});
+    // The requests of the log, without the pauses between them.
+    std::vector<std::string> requests() const;
 
     std::shared_ptr<VirtualMouseFirmware> firmware = std::make_shared<VirtualMouseFirmware>();
     std::shared_ptr<std::vector<std::string>> log = std::make_shared<std::vector<std::string>>();

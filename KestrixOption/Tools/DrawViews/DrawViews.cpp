@@ -39,10 +39,6 @@ QStringList written; // file names, for the resource list
     std::exit(1);
 }
 
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
-
 void save(const QImage& image, const QString& fileName) {
     QSaveFile file(outputDir.filePath(fileName));
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
@@ -107,13 +103,13 @@ void decorations(QPainter& painter, const KxLayout::View& view) {
         const QRectF frame(d.frame);
         switch (d.kind) {
         case DecorKind::Title:
-            title(painter, frame, text(d.text));
+            title(painter, frame, KxLayout::text(d.text));
             break;
         case DecorKind::Caption:
-            caption(painter, frame, text(d.text));
+            caption(painter, frame, KxLayout::text(d.text));
             break;
         case DecorKind::Text:
-            bodyText(painter, frame, text(d.text),
+            bodyText(painter, frame, KxLayout::text(d.text),
                      frame.width() <= 24 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
             break;
         case DecorKind::Panel:
@@ -129,8 +125,8 @@ void decorations(QPainter& painter, const KxLayout::View& view) {
 
 void control(QPainter& painter, const KxLayout::Control& c, State state) {
     const QRectF frame(c.frame);
-    const QString label = text(c.label);
-    const QString icon = text(c.icon);
+    const QString label = KxLayout::text(c.label);
+    const QString icon = KxLayout::text(c.icon);
     switch (c.kind) {
     case Kind::Button:
     case Kind::IconButton:
@@ -173,7 +169,7 @@ void control(QPainter& painter, const KxLayout::Control& c, State state) {
 }
 
 void drawView(const KxLayout::View& view) {
-    const QString name = text(view.name);
+    const QString name = KxLayout::text(view.name);
     std::vector<State> states{State::Normal, State::Over, State::Down, State::Disable};
     if (view.hasActive)
         states.push_back(State::Active);
@@ -190,17 +186,17 @@ void drawView(const KxLayout::View& view) {
     // Pictures of their own.
     const auto mouse = mouseOf(view);
     for (const auto& c : view.controls) {
-        const QString own = text(c.picture);
+        const QString own = KxLayout::text(c.picture);
         if (c.kind == Kind::MouseButton) {
             const QPainterPath* region = mouse ? regionOf(*mouse, c.shape) : nullptr;
             if (!region)
                 fail(QStringLiteral("%1.%2: a mouse button without its drawn region")
-                         .arg(name, text(c.name)));
+                         .arg(name, KxLayout::text(c.name)));
             const QRectF box = region->boundingRect();
             if (!QRectF(c.frame).adjusted(-0.5, -0.5, 0.5, 0.5).contains(box))
                 fail(QStringLiteral("%1.%2: frame %3,%4 %5x%6 does not hold its drawn shape "
                                     "(%7,%8 %9x%10)")
-                         .arg(name, text(c.name))
+                         .arg(name, KxLayout::text(c.name))
                          .arg(c.frame.x())
                          .arg(c.frame.y())
                          .arg(c.frame.width())
@@ -236,32 +232,32 @@ void drawPopup(const PopupLayout::Popup& popup) {
     using namespace PopupLayout;
     const QSize size = kSize;
     for (const State state : {State::Normal, State::Over, State::Down}) {
-        picture(
-            text(popup.name) + QLatin1Char('_') + QLatin1String(stateName(state)), size,
-            [&](QPainter& painter) {
-                windowBackground(painter, size);
-                glyph(painter, QRectF(24, 26, 34, 34), QStringLiteral("warning"),
-                      Colour::kAccentBright);
-                const QRectF titleRect(72, 24, size.width() - 92, 38);
-                qreal titleSize = 16;
-                while (titleSize > 11 &&
-                       QFontMetricsF(font(titleSize, true)).horizontalAdvance(text(popup.title)) >
-                           titleRect.width())
-                    titleSize -= 0.5;
-                painter.setFont(font(titleSize, true));
-                painter.setPen(Colour::kText);
-                painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter, text(popup.title));
-                painter.setFont(font(12));
-                painter.setPen(QColor(0xd8, 0xda, 0xde));
-                painter.drawText(QRectF(72, 64, size.width() - 96, 72),
-                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                                 text(popup.message));
-                button(painter, QRectF(popup.okOrigin(), kButtonSize), state, QStringLiteral("OK"),
-                       {});
-                if (popup.withCancel)
-                    button(painter, QRectF(popup.cancelOrigin(), kButtonSize), state,
-                           QStringLiteral("CANCEL"), {});
-            });
+        picture(KxLayout::text(popup.name) + QLatin1Char('_') + QLatin1String(stateName(state)),
+                size, [&](QPainter& painter) {
+                    windowBackground(painter, size);
+                    glyph(painter, QRectF(24, 26, 34, 34), QStringLiteral("warning"),
+                          Colour::kAccentBright);
+                    const QRectF titleRect(72, 24, size.width() - 92, 38);
+                    qreal titleSize = 16;
+                    while (titleSize > 11 && QFontMetricsF(font(titleSize, true))
+                                                     .horizontalAdvance(KxLayout::text(
+                                                         popup.title)) > titleRect.width())
+                        titleSize -= 0.5;
+                    painter.setFont(font(titleSize, true));
+                    painter.setPen(Colour::kText);
+                    painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter,
+                                     KxLayout::text(popup.title));
+                    painter.setFont(font(12));
+                    painter.setPen(QColor(0xd8, 0xda, 0xde));
+                    painter.drawText(QRectF(72, 64, size.width() - 96, 72),
+                                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                     KxLayout::text(popup.message));
+                    button(painter, QRectF(popup.okOrigin(), kButtonSize), state,
+                           QStringLiteral("OK"), {});
+                    if (popup.withCancel)
+                        button(painter, QRectF(popup.cancelOrigin(), kButtonSize), state,
+                               QStringLiteral("CANCEL"), {});
+                });
     }
 }
 

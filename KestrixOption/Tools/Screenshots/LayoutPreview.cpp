@@ -10,15 +10,9 @@
 
 using KxLayout::Kind;
 
-namespace {
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
-} // namespace
-
 LayoutPreview::LayoutPreview(const KxLayout::View& layout, QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), layout.size), parent), layout_(layout) {
-    setImageByName(text(layout.name) + QStringLiteral("_Normal.png"));
+    setImageByName(KxLayout::text(layout.name) + QStringLiteral("_Normal.png"));
     init();
 }
 
@@ -86,7 +80,7 @@ void LayoutPreview::initControls() {
         }
         case Kind::MouseButton: {
             HvButton* button = KxAction::AddButton(c.frame, nullptr, nullptr, this);
-            KxAction::setBtnNoanomaly(button, text(c.picture), this);
+            KxAction::setBtnNoanomaly(button, KxLayout::text(c.picture), this);
             made = button;
             break;
         }
@@ -95,7 +89,7 @@ void LayoutPreview::initControls() {
             button->setGeometry(c.frame);
             button->setIsCheckBox(true);
             button->setImages({}, {}, {}, {},
-                              pictureNamed(text(c.picture) + QStringLiteral(".png")));
+                              pictureNamed(KxLayout::text(c.picture) + QStringLiteral(".png")));
             button->show();
             made = button;
             break;
@@ -107,10 +101,10 @@ void LayoutPreview::initControls() {
         if (auto* button = qobject_cast<HvButton*>(made)) {
             button->setTag(c.tag);
             if (!c.label.empty())
-                button->setAccessibleName(text(c.label));
+                button->setAccessibleName(KxLayout::text(c.label));
         }
         if (made)
-            made->setObjectName(text(c.name));
+            made->setObjectName(KxLayout::text(c.name));
         controls_.push_back(made);
     }
 }

@@ -60,10 +60,6 @@ struct Shot {
     QPixmap pixmap;
 };
 
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
-
 enum class State { Normal, Over, Down, Disable, Active };
 const char* stateName(State state) {
     switch (state) {
@@ -130,7 +126,7 @@ void shootViews(std::vector<Shot>& shots) {
             window.show();
             apply(preview, state);
             shots.push_back(
-                {text(layout->name) + QLatin1Char('_') + QLatin1String(stateName(state)),
+                {KxLayout::text(layout->name) + QLatin1Char('_') + QLatin1String(stateName(state)),
                  grab(&window)});
         }
     }
@@ -141,15 +137,15 @@ void shootPopups(std::vector<Shot>& shots) {
         for (const State state : {State::Normal, State::Over, State::Down}) {
             HvNoTitleWindow window(QRect(QPoint(0, 0), PopupLayout::kSize));
             auto* view = new PopDialogView(QRect(QPoint(0, 0), PopupLayout::kSize),
-                                           text(popup.name), popup.withCancel);
+                                           KxLayout::text(popup.name), popup.withCancel);
             window.setContentView(view);
             view->addButtons(popup.okOrigin(), popup.cancelOrigin());
             window.show();
             apply(view, state);
             shots.push_back(
-                {text(popup.name) + (state == State::Normal
-                                         ? QString()
-                                         : QLatin1Char('_') + QLatin1String(stateName(state))),
+                {KxLayout::text(popup.name) +
+                     (state == State::Normal ? QString()
+                                             : QLatin1Char('_') + QLatin1String(stateName(state))),
                  grab(&window)});
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 
 #include <cstddef>
 #include <span>
@@ -90,6 +91,10 @@ constexpr const Control* find(const View& view, std::string_view name) {
 constexpr QRect frame(const View& view, std::string_view name) {
     const Control* control = find(view, name);
     return control ? control->frame : QRect();
+}
+// A layout's text (a label, a name) as a QString.
+inline QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), qsizetype(view.size()));
 }
 
 } // namespace KxLayout
