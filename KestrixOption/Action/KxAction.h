@@ -99,6 +99,10 @@ public:
     static void setLogoColorToDevice();
     static void setColorToDevice();
     static void setSettingToDev();
+    // As setColorToDevice and setSettingToDev (from currSetProfile); false as soon as a report
+    // does not go across, the rest then not sent.
+    static bool writeColorToDevice();
+    static bool writeSettingToDevice();
     static void setCurrColorToDev();
     static void setCurrSettingToDev();
     static void getSettingFromDevice();
@@ -118,19 +122,66 @@ public:
     // Button records (KxActionButtonRecords.cpp): per button up to 40 two-byte steps, a mode
     // byte and a repeat count (KxProtocol::recordAddress), written in 12-byte chunks.
     static void getBtnDataInfoBy(const _BTN_INFO& btnInfo, uint8_t* buffer, uint32_t* length);
-    static void setBtnInfoToDevice();
+
+    // What a write of a slot's five buttons did, button by button. The mouse acknowledges
+    // nothing, so a button counts as written when every report of its record went across.
+    struct ButtonWriteResult {
+        enum class Outcome : uint8_t {
+            Written,     // its record went across whole
+            AlreadyHeld, // the mouse holds these very bytes: nothing was sent
+            LeftAsIs,    // nothing to write (a deleted macro, a button the mouse keeps)
+            Failed,      // a report of its record did not go across
+            NotReached,  // the write had stopped before this button
+        };
+        uint32_t slot = 0;
+        _BTN_INFO buttons[5] = {}; // the records the write was given
+        Outcome outcome[5] = {Outcome::NotReached, Outcome::NotReached, Outcome::NotReached,
+                              Outcome::NotReached, Outcome::NotReached};
+        // Set by a transfer that also writes the settings block (a reset): whether it went
+        // across.
+        std::optional<bool> settingsWritten;
+
+        // Whether the mouse now holds button b as given.
+        bool holds(int b) const {
+            return outcome[b] == Outcome::Written || outcome[b] == Outcome::AlreadyHeld;
+        }
+        bool reached(int b) const {
+            return outcome[b] != Outcome::Failed && outcome[b] != Outcome::NotReached;
+        }
+        // Every button reached and, when written, the settings block too.
+        bool complete() const;
+    };
+
+    // Writes the five records of currSetProfile into slot currSetProfileID. A record the mouse
+    // is known to hold already is not sent again (so a button nobody touched keeps its bytes),
+    // and the write stops at the first report that does not go across: a stalled or vanished
+    // mouse ends it at once instead of after every remaining pause.
+    static ButtonWriteResult setBtnInfoToDevice();
     static void getBtnInfoFromDevice();
     // As getBtnInfoFromDevice; false when a record could not be read whole (it then reads as a
-    // disabled button and adds nothing to the macro library).
+    // disabled button and adds nothing to the macro library). Stops at the first record that
+    // could not be read.
     static bool readBtnInfoFromDevice();
     static _BTN_INFO readBtnRecord(uint16_t address, bool* complete);
     static void setCurrBtnInfoToDevice();
+    // What this program knows the mouse's button records hold (from reads and writes), used to
+    // leave a record alone that would be written as it is. Forgotten whenever the mouse may have
+    // changed behind the program's back (a new whole read, a failed write).
+    static void forgetKnownRecords();
+    // The library macro whose record would be these very step bytes (keys, chords, flags and
+    // delays at the mouse's 100 ms resolution), or none.
+    static std::shared_ptr<MacroInfo> getMacroByRecordSteps(const uint8_t* steps, int length);
 
     // Whole-device transfers and the desktop's speeds (KxActionDeviceSync.cpp).
     // Reads the five on-board profiles and the settings block into the library and saves it;
     // false (and nothing stored) when the mouse could not be read whole.
     static bool getAllFWData();
     static void applyFWData();
+    // The outcome of the last button write a transfer made (Apply, OK or a reset), taken once by
+    // the thread that handles its "Notify_HideLoad_Event".
+    static std::optional<ButtonWriteResult> takeButtonWriteResult();
+    // Kept by the transfer's worker before it posts "Notify_HideLoad_Event".
+    static void keepButtonWriteResult(const ButtonWriteResult& result);
     // Start the transfer on a detached worker, then show the loading view.
     static void getAllFWDataPro();
     static void applyFWDataPro();
@@ -246,6 +297,10 @@ public:
     // origins, from the top-left corner; run modally; true for OK.
     static bool showPopView(const QString& imageName, const QSize& size, const QPoint& okOrigin,
                             const QPoint& cancelOrigin);
+    // As showPopView: 1 for OK, 0 for Cancel, -1 when the pop-up was dismissed (Escape where it
+    // has a Cancel, or its window closed) without an answer.
+    static int runPopView(const QString& imageName, const QSize& size, const QPoint& okOrigin,
+                          const QPoint& cancelOrigin);
     // The loading window, made once; hide may be called from any thread.
     static void showLoadViewPro();
     static void hideLoadViewPro();
@@ -260,6 +315,9 @@ public:
     // Same number of steps with equal key codes and flags; delays are not compared.
     static bool CheckTwoMacro(const MacroInfo& data1, const MacroInfo& data2);
     static std::shared_ptr<MacroInfo> getMacroByData(const MacroInfo& macro);
+    // An id no macro has had: above every id the library holds or held (macroIdHighWater, kept
+    // in the catalogue) and every id a profile's button refers to, so that a deleted macro's
+    // buttons never follow a new one. Raises the mark.
     static int32_t getNewMacorId();
     static QString getNewMacorName();
     // None at the limit of shown macros; the displayed list is not refreshed.

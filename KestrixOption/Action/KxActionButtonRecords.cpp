@@ -10,7 +10,10 @@
 #include "MenuInfo.h"
 #include "ProfieController.h"
 
+#include <QByteArray>
+
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 using namespace KxProtocol;
@@ -148,36 +151,118 @@ void KxAction::getBtnDataInfoBy(const _BTN_INFO& btnInfo, uint8_t* buffer, uint3
     }
 }
 
-void KxAction::setBtnInfoToDevice() {
+namespace {
+
+// What this program knows each record on the mouse to mean, as the bytes the record's value
+// encodes to now (steps, then mode byte and count): set when a record is read or written,
+// forgotten when a write fails or a new whole read starts. Only transfers touch it, one at a
+// time.
+std::array<std::optional<QByteArray>, kProfiles * kButtons>& knownRecords() {
+    static std::array<std::optional<QByteArray>, kProfiles * kButtons> known;
+    return known;
+}
+
+std::optional<QByteArray>* knownRecord(uint32_t slot, uint32_t button) {
+    if (slot >= uint32_t(kProfiles) || button >= uint32_t(kButtons))
+        return nullptr;
+    return &knownRecords()[slot * kButtons + button];
+}
+
+// A record's meaning as bytes: its steps and, behind them, the mode byte and count. Empty when
+// the record writes nothing.
+QByteArray encodedRecord(const _BTN_INFO& info) {
+    uint8_t record[kRecordSize] = {};
+    uint32_t length = 0;
+    KxAction::getBtnDataInfoBy(info, record, &length);
+    if (length == 0)
+        return {};
+    QByteArray bytes(reinterpret_cast<const char*>(record), qsizetype(length));
+    bytes.append(char(record[kModeOffset]));
+    bytes.append(char(record[kModeOffset + 1]));
+    return bytes;
+}
+
+// One record in 12-byte chunks, then its mode byte and count; false at the first report that
+// does not go across, the rest then not sent.
+bool writeRecord(uint16_t base, uint32_t index, const uint8_t* record, uint32_t length) {
+    uint16_t address = static_cast<uint16_t>(base + kRecordSize * KxAction::getBtnIndexBy(index));
+    HV_DEBUG(QString::asprintf("%0x", address));
+    const uint32_t chunks =
+        std::min<uint32_t>((length + kChunkSize - 1) / kChunkSize, kChunksPerRecord);
+    HV_DEBUG(QString::asprintf("writeCount %d", chunks));
+    for (uint32_t c = 0; c < chunks; ++c) {
+        const uint32_t n = std::min<uint32_t>(kChunkSize, length - kChunkSize * c);
+        HV_DEBUG(QString::asprintf("数据部分 部分%0x", address));
+        if (KxAction::sendWriteReport(address, record + kChunkSize * c, static_cast<uint8_t>(n)) !=
+            1)
+            return false;
+        address = static_cast<uint16_t>(address + n);
+        KxAction::pause(kButtonChunkPauseUs);
+    }
+    const uint16_t trailer = static_cast<uint16_t>(base + kRecordSize * index + kModeOffset);
+    HV_DEBUG(QString::asprintf("End 部分%0x", trailer));
+    if (KxAction::sendWriteReport(trailer, record + kModeOffset, 2) != 1)
+        return false;
+    KxAction::pause(kButtonChunkPauseUs);
+    return true;
+}
+
+} // namespace
+
+bool KxAction::ButtonWriteResult::complete() const {
+    for (int b = 0; b < kButtons; ++b)
+        if (!reached(b))
+            return false;
+    return settingsWritten.value_or(true);
+}
+
+void KxAction::forgetKnownRecords() {
+    for (auto& record : knownRecords())
+        record.reset();
+}
+
+KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice() {
+    using Outcome = ButtonWriteResult::Outcome;
+    ButtonWriteResult result;
+    result.slot = currSetProfileID;
+    std::copy(std::begin(currSetProfile.btnInfo), std::end(currSetProfile.btnInfo),
+              std::begin(result.buttons));
     const uint16_t base = getOffsetAdrBy(kRecordBase, currSetProfileID);
     for (uint32_t index = 0; index < 5; ++index) {
         const _BTN_INFO& btnInfo = currSetProfile.btnInfo[index];
-        if (btnInfo.FuncTableId >= 239 && btnInfo.FuncTableId <= 242)
-            continue; // the mouse keeps what it holds for these
-        uint16_t address = static_cast<uint16_t>(base + kRecordSize * getBtnIndexBy(index));
-        HV_DEBUG(QString::asprintf("%0x", address));
-
+        Outcome& outcome = result.outcome[index];
+        if (btnInfo.FuncTableId >= 239 && btnInfo.FuncTableId <= 242) {
+            outcome = Outcome::LeftAsIs; // the mouse keeps what it holds for these
+            continue;
+        }
         uint8_t record[kRecordSize] = {};
         uint32_t length = 0;
         getBtnDataInfoBy(btnInfo, record, &length);
-        if (length == 0)
+        if (length == 0) {
+            outcome = Outcome::LeftAsIs; // a deleted macro: the mouse keeps what it runs
             continue;
-
-        const uint32_t chunks =
-            std::min<uint32_t>((length + kChunkSize - 1) / kChunkSize, kChunksPerRecord);
-        HV_DEBUG(QString::asprintf("writeCount %d", chunks));
-        for (uint32_t c = 0; c < chunks; ++c) {
-            const uint32_t n = std::min<uint32_t>(kChunkSize, length - kChunkSize * c);
-            HV_DEBUG(QString::asprintf("数据部分 部分%0x", address));
-            sendWriteReport(address, record + kChunkSize * c, static_cast<uint8_t>(n));
-            address = static_cast<uint16_t>(address + n);
-            pause(kButtonChunkPauseUs);
         }
-        const uint16_t trailer = static_cast<uint16_t>(base + kRecordSize * index + kModeOffset);
-        HV_DEBUG(QString::asprintf("End 部分%0x", trailer));
-        sendWriteReport(trailer, record + kModeOffset, 2);
-        pause(kButtonChunkPauseUs);
+        std::optional<QByteArray>* known = knownRecord(currSetProfileID, index);
+        const QByteArray encoded = encodedRecord(btnInfo);
+        if (known && *known == encoded) {
+            outcome = Outcome::AlreadyHeld;
+            continue;
+        }
+        if (!writeRecord(base, index, record, length)) {
+            // Part of the record may have gone across: what the mouse holds is unknown now.
+            if (known)
+                known->reset();
+            outcome = Outcome::Failed;
+            HV_WARNING(QStringLiteral("Button %1 of profile %2 was not written; the write stops")
+                           .arg(index + 1)
+                           .arg(currSetProfileID + 1));
+            break;
+        }
+        if (known)
+            *known = encoded;
+        outcome = Outcome::Written;
     }
+    return result;
 }
 
 namespace {
@@ -203,6 +288,7 @@ public:
     }
     // Byte i of the record; valid after ensure(i + 1) succeeded.
     uint8_t operator[](int i) const { return bytes_[i]; }
+    const uint8_t* data() const { return bytes_; }
 
     // The mode byte and repeat count at +80: from the chunks when they reached them, else read
     // on their own.
@@ -305,11 +391,13 @@ MacroKeyInfo decodeMacroStep(uint8_t code, uint8_t flags) {
 // and count.
 std::optional<_BTN_INFO> readMacro(RecordReader& record) {
     auto macro = std::make_shared<MacroInfo>();
+    int stepBytes = 0;
     for (int step = 0; step < kMaxRecordSteps; ++step) {
         if (!record.ensure(2 * step + 2))
             return std::nullopt;
         const uint8_t flags = record[2 * step + 1];
         macro->keyInfoArr().append(decodeMacroStep(record[2 * step], flags));
+        stepBytes = 2 * step + 2;
         if (flags & kStepLast)
             break;
     }
@@ -327,7 +415,9 @@ std::optional<_BTN_INFO> readMacro(RecordReader& record) {
     info.KeyBit[0] = runMode;
     info.KeyBit[1] = count;
 
-    if (const auto known = KxAction::getMacroByData(*macro)) {
+    // The library's macro only when it would be written as these very steps: two macros that
+    // differ only in their delays are not the same macro to the mouse.
+    if (const auto known = KxAction::getMacroByRecordSteps(record.data(), stepBytes)) {
         info.MacroID = static_cast<uint32_t>(known->macroId());
         return info;
     }
@@ -360,6 +450,21 @@ std::optional<_BTN_INFO> classifyRecord(RecordReader& record) {
 }
 
 } // namespace
+
+std::shared_ptr<MacroInfo> KxAction::getMacroByRecordSteps(const uint8_t* steps, int length) {
+    for (const std::shared_ptr<MacroInfo>& macro : std::as_const(macroListArrs)) {
+        if (!macro)
+            continue;
+        uint8_t encoded[kRecordSize] = {};
+        StepWriter writer(encoded);
+        for (const MacroKeyInfo& step : macro->keyInfoArr())
+            encodeMacroStep(step, writer);
+        const uint32_t encodedLength = writer.finish(kStepLast);
+        if (int(encodedLength) == length && std::memcmp(encoded, steps, size_t(length)) == 0)
+            return macro;
+    }
+    return nullptr;
+}
 
 _BTN_INFO KxAction::readBtnRecord(uint16_t address, bool* complete) {
     RecordReader record(address);
@@ -402,9 +507,18 @@ bool KxAction::readBtnInfoFromDevice() {
         HV_DEBUG(QString::asprintf("currBtnIndex %d", index));
         bool recordComplete = false;
         _BTN_INFO& read = currSetProfile.btnInfo[index] = readBtnRecord(address, &recordComplete);
-        complete = complete && recordComplete;
+        std::optional<QByteArray>* known = knownRecord(currSetProfileID, index);
+        if (!recordComplete) {
+            // A mouse that does not answer one record will not answer the next: stop here.
+            if (known)
+                known->reset();
+            complete = false;
+            break;
+        }
         if (read.FuncID == kLaunchFunction)
             fillLaunchPath(read);
+        if (known)
+            *known = encodedRecord(read);
     }
     if (!complete)
         macroListArrs = library;
@@ -413,6 +527,6 @@ bool KxAction::readBtnInfoFromDevice() {
 
 void KxAction::setCurrBtnInfoToDevice() {
     takeEditedProfileForTransfer();
-    setBtnInfoToDevice();
+    keepButtonWriteResult(setBtnInfoToDevice());
     sendHideLoadView(0);
 }

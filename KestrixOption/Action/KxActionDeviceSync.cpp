@@ -13,6 +13,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -25,6 +26,17 @@ struct Transfers {
 };
 Transfers& transfers() {
     static Transfers* state = new Transfers; // outlives every worker, also at exit
+    return *state;
+}
+
+// The last button write's outcome, from the worker that made it to the thread that ends the
+// transfer.
+struct WriteResult {
+    std::mutex mutex;
+    std::optional<KxAction::ButtonWriteResult> result;
+};
+WriteResult& writeResult() {
+    static WriteResult* state = new WriteResult; // outlives every worker, also at exit
     return *state;
 }
 
@@ -63,6 +75,16 @@ void KxAction::setLoadViewHandler(LoadViewHandler handler) {
     loadViewHandler() = std::move(handler);
 }
 
+void KxAction::keepButtonWriteResult(const ButtonWriteResult& result) {
+    std::lock_guard lock(writeResult().mutex);
+    writeResult().result = result;
+}
+
+std::optional<KxAction::ButtonWriteResult> KxAction::takeButtonWriteResult() {
+    std::lock_guard lock(writeResult().mutex);
+    return std::exchange(writeResult().result, std::nullopt);
+}
+
 void KxAction::sendHideLoadView(int code) {
     NotificationCenter::defaultCenter().post(QStringLiteral("Notify_HideLoad_Event"), code);
 }
@@ -80,16 +102,17 @@ bool KxAction::getAllFWData() {
         HV_WARNING(QStringLiteral("the profile library holds %1 profiles, not five; the mouse is "
                                   "read but nothing is stored")
                        .arg(profiles.size()));
-    for (uint32_t slot = 0; slot < 5; ++slot) {
+    forgetKnownRecords();
+    bool answered = true;
+    // A request that does not go across ends the read: an unplugged mouse answers no more.
+    for (uint32_t slot = 0; slot < 5 && answered; ++slot) {
         currSetProfileID = slot;
         currSetProfile =
             slot < uint32_t(profiles.size()) ? profiles[slot]->profileData() : _Kx_PROFILE{};
-        if (!readBtnInfoFromDevice())
-            complete = false;
-        if (slot == 4 && !readSettingFromDevice())
-            complete = false;
+        answered = readBtnInfoFromDevice() && (slot < 4 || readSettingFromDevice());
         read[slot] = currSetProfile;
     }
+    complete = complete && answered;
     if (complete) {
         for (uint32_t slot = 0; slot < 5; ++slot)
             profiles[slot]->setProfileData(read[slot]);
@@ -100,6 +123,8 @@ bool KxAction::getAllFWData() {
         library->saveToSys();
     } else {
         macroListArrs = macrosBefore;
+        // What was learnt of the records spoke of macros the library no longer has.
+        forgetKnownRecords();
         HV_WARNING(QStringLiteral("the mouse could not be read whole; the profiles are kept"));
     }
     sendHideLoadView(1);
@@ -108,9 +133,10 @@ bool KxAction::getAllFWData() {
 
 void KxAction::applyFWData() {
     takeEditedProfileForTransfer();
-    setBtnInfoToDevice();
-    setColorToDevice();
-    setSettingToDev();
+    ButtonWriteResult result = setBtnInfoToDevice();
+    // The settings follow only a complete button write: a mouse that stopped answering is left.
+    result.settingsWritten = result.complete() && writeColorToDevice() && writeSettingToDevice();
+    keepButtonWriteResult(result);
     sendHideLoadView(0);
 }
 

@@ -6,6 +6,7 @@
 #include "KxGlobals.h"
 #include "KxValues.h"
 #include "MacroInfo.h"
+#include "ProfieController.h"
 
 #include <pugixml.hpp>
 
@@ -92,16 +93,22 @@ std::shared_ptr<MacroInfo> KxAction::getMacroByData(const MacroInfo& macro) {
 }
 
 int32_t KxAction::getNewMacorId() {
-    int32_t largest = 0;
+    int32_t largest = std::max(0, macroIdHighWater);
     for (const std::shared_ptr<MacroInfo>& macro : std::as_const(macroListArrs)) {
         if (macro)
             largest = std::max(largest, macro->macroId());
     }
-    if (largest < std::numeric_limits<int32_t>::max())
+    const QList<int32_t> referenced = sysProCon ? sysProCon->macroIdsInUse() : QList<int32_t>{};
+    for (const int32_t id : referenced)
+        largest = std::max(largest, id);
+    if (largest < std::numeric_limits<int32_t>::max()) {
+        macroIdHighWater = largest + 1;
         return largest + 1;
-    // The largest id is taken: the smallest free positive one instead of an overflow.
+    }
+    // Every id up to the largest was handed out: the smallest that no macro and no button uses,
+    // rather than an overflow.
     int32_t id = 1;
-    while (getMacroById(id))
+    while (getMacroById(id) || referenced.contains(id))
         ++id;
     return id;
 }

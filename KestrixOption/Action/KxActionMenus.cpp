@@ -13,6 +13,7 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -21,6 +22,7 @@ constexpr const char* kMacroList = "MacroList";
 constexpr const char* kMacroComMenu = "MacroComMenu";
 constexpr const char* kSingleMenu = "SingleMenu";
 constexpr const char* kItem = "Item";
+constexpr const char* kLastMacroId = "LastMacroID";
 
 KxAction::MacroNodeHandler& macroNodeHandler() {
     static KxAction::MacroNodeHandler handler;
@@ -80,6 +82,7 @@ std::optional<QString> titleOf(const std::shared_ptr<MenuInfo>& entry) {
 
 void KxAction::initMenuList() {
     macroListArrs.clear();
+    macroIdHighWater = 0;
     // The menus are built from this file only; a failed load leaves them unbuilt.
     singleMenuNode.reset();
     macroInsertMenuNode.reset();
@@ -99,6 +102,8 @@ void KxAction::initMenuList() {
 }
 
 void KxAction::initMacroList(const pugi::xml_node& macroList) {
+    // A mark that is no number, or below zero, is no mark: the ids in use still count.
+    macroIdHighWater = std::max(0, decimalAttribute(macroList, kLastMacroId));
     for (const pugi::xml_node item : macroList.children(kItem))
         addMacroInfoByEle(item);
 }
@@ -179,6 +184,8 @@ bool KxAction::saveMenuList() {
         macroList = root.prepend_child(kMacroList);
     }
     macroList.remove_children();
+    macroList.remove_attribute(kLastMacroId);
+    macroList.append_attribute(kLastMacroId).set_value(macroIdHighWater);
     for (const std::shared_ptr<MacroInfo>& macro : std::as_const(macroListArrs)) {
         if (macro && !macro->isNoDisplay())
             addElementByNode(*macro, macroList);

@@ -26,6 +26,14 @@ void writePaced(uint16_t address, const uint8_t* data, uint8_t count) {
     KxAction::pause(kReportPauseUs);
 }
 
+// One byte as setAdrrData writes it; false, without the pause, when it did not go across.
+bool writeByte(uint8_t value, uint16_t address) {
+    if (KxAction::sendWriteReport(address, &value, 1) != 1)
+        return false;
+    KxAction::pause(kReportPauseUs);
+    return true;
+}
+
 } // namespace
 
 uint8_t KxAction::settingsByte(const _Kx_PROFILE& profile) {
@@ -55,16 +63,26 @@ void KxAction::setLogoColorToDevice() {
 }
 
 void KxAction::setColorToDevice() {
-    setAdrrData(settingsByte(currSetProfile), kAddrSettings);
-    refreshDeviceData();
+    writeColorToDevice();
 }
 
 void KxAction::setSettingToDev() {
-    setAdrrData(settingsByte(currSetProfile), kAddrSettings);
+    writeSettingToDevice();
+}
+
+bool KxAction::writeColorToDevice() {
+    return writeByte(settingsByte(currSetProfile), kAddrSettings) && writeByte(1, kRegCommit);
+}
+
+bool KxAction::writeSettingToDevice() {
+    if (!writeByte(settingsByte(currSetProfile), kAddrSettings))
+        return false;
     for (uint16_t stage = 0; stage < kStages; ++stage)
-        setAdrrData(static_cast<uint8_t>(currSetProfile.xSensArr[stage]), kAddrStageDpi + stage);
-    setAdrrData(static_cast<uint8_t>(2 - currSetProfile.poRate), kAddrRate);
-    refreshDeviceData();
+        if (!writeByte(static_cast<uint8_t>(currSetProfile.xSensArr[stage]),
+                       static_cast<uint16_t>(kAddrStageDpi + stage)))
+            return false;
+    return writeByte(static_cast<uint8_t>(2 - currSetProfile.poRate), kAddrRate) &&
+           writeByte(1, kRegCommit);
 }
 
 void KxAction::setCurrColorToDev() {

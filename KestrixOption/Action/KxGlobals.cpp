@@ -15,3 +15,4 @@ std::unique_ptr<HvTreeNode> singleMenuNode;
 std::unique_ptr<HvTreeNode> macroInsertMenuNode;
 std::unique_ptr<HvTreeNode> macroNode;
 QList<std::shared_ptr<MacroInfo>> macroListArrs;
+int32_t macroIdHighWater = 0;

@@ -44,3 +44,6 @@ extern std::unique_ptr<HvTreeNode> singleMenuNode;
 extern std::unique_ptr<HvTreeNode> macroInsertMenuNode;
 extern std::unique_ptr<HvTreeNode> macroNode;
 extern QList<std::shared_ptr<MacroInfo>> macroListArrs;
+// The largest macro id ever handed out, saved with the macro library ("LastMacroID" of
+// "MacroList"): ids are never given twice, even after their macro was deleted.
+extern int32_t macroIdHighWater;

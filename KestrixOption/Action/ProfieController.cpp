@@ -5,6 +5,7 @@
 #include "Preferences/UserPreferences.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -48,28 +49,37 @@ ProfieController* ProfieController::getShareProCon() {
 // Selection and working copy.
 
 void ProfieController::setSelectByIndex(int32_t index) {
-    if (currProfile_)
-        currProfile_->setProfileData(selProfile);
+    saveSelProfileToData();
     currProfileId_ = index;
-    if (index >= 0 && index < profileArr_.size()) {
+    if (index >= 0 && index < profileArr_.size())
         currProfile_ = profileArr_[index].get();
-        selProfile = currProfile_->profileData();
-        return;
-    }
-    if (!profileArr_.isEmpty()) {
+    else if (!profileArr_.isEmpty())
         currProfile_ = getFirstDefaultProfile();
-        selProfile = dataOf(currProfile_);
-    }
+    else
+        return;
+    selProfile = dataOf(currProfile_);
+    refreshSelProfileFromData();
 }
 
 void ProfieController::saveSelProfileToData() {
-    if (currProfile_)
-        currProfile_->setProfileData(selProfile);
+    if (!currProfile_)
+        return;
+    _Kx_PROFILE data = selProfile;
+    const _Kx_PROFILE stored = currProfile_->profileData();
+    std::copy(std::begin(stored.btnInfo), std::end(stored.btnInfo), std::begin(data.btnInfo));
+    currProfile_->setProfileData(data);
+    const int slot = selectedSlot();
+    if (slot != kNotFound && std::memcmp(selProfile.btnInfo, stored.btnInfo, sizeof stored.btnInfo))
+        keepButtonEdits(slot, selProfile.btnInfo);
 }
 
 void ProfieController::refreshSelProfileFromData() {
-    if (currProfile_)
-        selProfile = currProfile_->profileData();
+    if (!currProfile_)
+        return;
+    selProfile = currProfile_->profileData();
+    if (const int slot = selectedSlot(); slot != kNotFound && buttonEdits_[size_t(slot)])
+        std::copy(buttonEdits_[size_t(slot)]->begin(), buttonEdits_[size_t(slot)]->end(),
+                  std::begin(selProfile.btnInfo));
 }
 
 void ProfieController::applySettingToAll() {

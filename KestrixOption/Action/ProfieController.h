@@ -62,7 +62,11 @@ public:
     // says so). Only regular files are read.
     void refreshProfile();
 
-    // Selection and working copy.
+    // Selection and working copy. The profiles hold the buttons the mouse holds, which is what a
+    // save writes; button edits not yet written live in selProfile and, for a slot, in its
+    // button edits below. Saving the selection back stores its settings in the profile and keeps
+    // its buttons, when they differ, as the slot's edits; loading it takes the profile with the
+    // slot's edits over its buttons.
     void setSelectByIndex(int32_t index);
     void saveSelProfileToData();
     void refreshSelProfileFromData();
@@ -130,6 +134,35 @@ public:
     void setNoDefaultProArr(const ProfileList& list);
     void des() const;
 
+    // Button edits not yet on the mouse, per profile of profileArr (its on-board slot 0..4):
+    // left behind by a switch made on the mouse, or not taken by a write that failed. They end
+    // when a write takes them or the user drops them, never by a switch alone.
+    bool hasButtonEdits(int slot) const;
+    std::optional<std::array<_BTN_INFO, 5>> buttonEdits(int slot) const;
+    // The slot's five records become its edits (its working copy when it is the selection).
+    void keepButtonEdits(int slot, const _BTN_INFO (&buttons)[5]);
+    // Forgets the slot's edits and their journal; the selection's buttons go back to the
+    // profile's when it is that slot.
+    void dropButtonEdits(int slot);
+    void dropAllButtonEdits();
+    // After a write to the slot: the buttons in `held` (bit b = button b) are on the mouse as
+    // given and become the profile's, a launcher's path going to the preferences with it; the
+    // edits of the buttons in `leftAsIs` give way to what the mouse kept. The edits end, and
+    // their journal with them, once none differs from the profile. Not saved to disk here.
+    void takeWrittenButtons(int slot, const _BTN_INFO (&buttons)[5], unsigned held,
+                            unsigned leftAsIs);
+    // The slot's edits written to disk ("Unwritten/Default<n>.buttons" in the data folder)
+    // before a write starts, so that a write cut short by an unplug or a crash is not lost;
+    // false (with a log line) when they could not be.
+    bool journalButtonEdits(int slot);
+    // At start, after the mouse was read: the journalled edits that the mouse does not hold
+    // become the slots' edits again; the slots, in order. A journal the mouse already holds
+    // (the write ended just before its journal could go) is removed; one that cannot be read is
+    // left alone with a log line.
+    QList<int> restoreJournalledEdits();
+    // Every macro id a button refers to: in the profiles, in the edits and in selProfile.
+    QList<int32_t> macroIdsInUse() const;
+
     // Preferences.
     void setIsOSD(bool isOSD);
     bool isOSD();
@@ -164,6 +197,11 @@ private:
     void removeAt(qsizetype index);
     // A path in the folder that holds the profile folder.
     QString siblingPath(const QString& name) const;
+    // The journal file of a slot's button edits.
+    QString journalPath(int slot) const;
+    void removeJournal(int slot) const;
+    // The selection's profile index (its slot), or kNotFound.
+    int selectedSlot() const;
 
     ProfileList profileArr_;
     ProfileValue* currProfile_ = nullptr;
@@ -174,6 +212,7 @@ private:
     int32_t currProfileId_ = 0;
     int32_t currFWProfileIndex_ = 0;
     std::array<uint64_t, 5> fwProfileID_{0, 1, 2, 3, 4};
+    std::array<std::optional<std::array<_BTN_INFO, 5>>, 5> buttonEdits_;
     SaveHook saveHook_;
     FolderSyncHook folderSyncHook_;
 };

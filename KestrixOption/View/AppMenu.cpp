@@ -23,9 +23,10 @@ AppMenu::AppMenu(MainView* view) : QMenu(view) {
     });
     addSeparator();
     help_ = addAction(QStringLiteral("Help"), view, &MainView::openHelpPro);
-    help_->setShortcut(QKeySequence::HelpContents);
+    // The keys named, not the platform's: some platforms bind no key to quitting.
+    help_->setShortcut(QKeySequence(Qt::Key_F1));
     addSeparator();
     quit_ = addAction(QStringLiteral("Quit"), view,
                       [view] { view->buttonAction(view->control(MainView::kCloseTag)); });
-    quit_->setShortcut(QKeySequence::Quit);
+    quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }

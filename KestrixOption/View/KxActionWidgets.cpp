@@ -198,6 +198,11 @@ void KxAction::showMenulistWithBtn(HvButton* button, HvMenulist* list) {
 
 bool KxAction::showPopView(const QString& imageName, const QSize& size, const QPoint& okOrigin,
                            const QPoint& cancelOrigin) {
+    return runPopView(imageName, size, okOrigin, cancelOrigin) == 1;
+}
+
+int KxAction::runPopView(const QString& imageName, const QSize& size, const QPoint& okOrigin,
+                         const QPoint& cancelOrigin) {
     const bool isChoose = cancelOrigin.x() != 0 && cancelOrigin.y() != 0;
     HvNoTitleWindow window(QRect(QPoint(0, 0), size));
     window.setIsCanDrag(true);
@@ -211,7 +216,9 @@ bool KxAction::showPopView(const QString& imageName, const QSize& size, const QP
         frame.moveCenter(screen->availableGeometry().center());
         window.setGeometry(frame);
     }
-    return HvModal::runModal(&window) != 0;
+    HvModal::runModal(&window);
+    // A window closed by other means gave no answer.
+    return view->answer().value_or(PopDialogView::kDismissed);
 }
 
 void KxAction::showLoadViewPro() {

@@ -23,6 +23,9 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cstring>
+#include <utility>
+
 using MainViewLayout::kView;
 
 namespace {
@@ -132,7 +135,7 @@ void MainView::initData() {
     KxAction::getSysPath();
     sysTooltip = TooltipManager::shareTooltipManager();
     KxAction::initMenuList();
-    sysProCon = ProfieController::getShareProCon();
+    sysProCon = KxAction::profileLibrary();
     KxAction::startListenDev();
     lochelpPath_ = writeHelpPage();
     const char* types[] = {"BtnFunType_D.png", "BtnFunType_S.png", "BtnFunType_T.png",
@@ -193,6 +196,9 @@ void MainView::initControls() {
     selBtnSetp_->setSelectIndex(1);
 
     appMenu_ = new AppMenu(this);
+    // Help (F1) and Quit (Ctrl+Q) anywhere in the window, not only in the open menu.
+    addAction(appMenu_->helpAction());
+    addAction(appMenu_->quitAction());
     initTooltip();
     refreshApplyBtn();
 }
@@ -250,14 +256,25 @@ bool MainView::shouldSelectIndex(int, int oldIndex, HvSetpPanelObj* sender) {
         return false;
     if (sender == selBtnSetp_ || isFWChangeProfile_ || !isNeedSave)
         return true;
-    return popUp("WarningNeedSave");
+    // OK drops the edits, as the question says.
+    dropEditsOnSwitch_ = popUp("WarningNeedSave");
+    return dropEditsOnSwitch_;
 }
 
 void MainView::onSelectIndex(int index, int oldIndex, HvSetpPanelObj* sender) {
     if (sender == profileStep_) {
         HV_DEBUG(QStringLiteral("Curr Profile Setp %1").arg(index));
+        if (oldIndex > 0) {
+            // The profile being left: its edits dropped when the user said so; kept for when the
+            // user comes back when the mouse switched by itself.
+            const int left = oldIndex - 1;
+            if (std::exchange(dropEditsOnSwitch_, false))
+                sysProCon->dropButtonEdits(left);
+            else if (isNeedSave)
+                sysProCon->keepButtonEdits(left, selProfile.btnInfo);
+        }
         setBtnCurrProfile(index - 1);
-        isNeedSave = false;
+        isNeedSave = sysProCon->hasButtonEdits(index - 1);
         refreshApplyBtn();
         if (oldIndex < 1)
             KxAction::initSysPrePro();
@@ -300,7 +317,9 @@ _BTN_INFO& MainView::selectedRecord() {
 QString MainView::getBtnCaption(const _BTN_INFO& info) {
     switch (info.FuncID) {
     case kMacroFunction:
-        return KxAction::getMacroNameById(int32_t(info.MacroID)).value_or(QString());
+        // The mouse keeps running what it holds until the button is given something else.
+        return KxAction::getMacroNameById(int32_t(info.MacroID))
+            .value_or(QStringLiteral("Deleted macro"));
     case kLaunchFunction: {
         const QString path = QString::fromUtf8(
             info.app_path, qsizetype(strnlen(info.app_path, sizeof info.app_path)));
@@ -335,6 +354,13 @@ void MainView::showTypeAndCaption(const _BTN_INFO* info) {
     btnSelTagImageView_->setPixmap(QPixmap::fromImage(shownTypeImage_));
     btnSelTagCaptionTxt_->setText(info ? getBtnCaption(*info) : QString());
     btnSelTagCaptionTxt_->setCursorPosition(0);
+    // A launcher is named by its entry's Name, which anyone can write: its path says what runs.
+    QString path;
+    if (info && info->FuncID == kLaunchFunction)
+        path = QString::fromUtf8(info->app_path,
+                                 qsizetype(strnlen(info->app_path, sizeof info->app_path)));
+    btnSelTagCaptionTxt_->setToolTip(path);
+    btnSelTagCaptionTxt_->setAccessibleDescription(path);
 }
 
 void MainView::displayBtnInfo() {
@@ -385,9 +411,14 @@ bool MainView::checkOnlyLeftPro() {
 }
 
 bool MainView::popUp(std::string_view name) {
+    return popUpAnswer(name) == 1;
+}
+
+int MainView::popUpAnswer(std::string_view name) {
     const PopupLayout::Popup* popup = PopupLayout::find(name);
-    return popup && KxAction::showPopView(KxLayout::text(popup->name), PopupLayout::kSize,
-                                          popup->okOrigin(), popup->cancelOrigin());
+    return popup ? KxAction::runPopView(KxLayout::text(popup->name), PopupLayout::kSize,
+                                        popup->okOrigin(), popup->cancelOrigin())
+                 : 0;
 }
 
 // A transfer's worker writes the working copy: nothing of it is shown until the transfer ends.

@@ -3,6 +3,7 @@
 #include "HvButton.h"
 #include "HvNoTitleWindow.h"
 #include "HvSetpPanelObj.h"
+#include "KxAction.h"
 #include "KxRecords.h"
 #include "Notifications/NotificationCenter.h"
 #include "RirImageView.h"
@@ -161,6 +162,8 @@ protected:
 private:
     // A picture pop-up of PopupLayout by name, run modally; true for OK.
     static bool popUp(std::string_view name);
+    // As popUp, telling Cancel (0) from a pop-up dismissed by Escape or closed (-1); OK is 1.
+    static int popUpAnswer(std::string_view name);
     void moveMarkerTo(int index);
     void showTypeAndCaption(const _BTN_INFO* info);
     void openDialog(RirImageView* dialog, int dragHeight = kDialogDragHeight);
@@ -171,6 +174,19 @@ private:
     void okAndQuit();
     void closeAsked();
     void resetProfile();
+    // Apply, OK and a reset write the working copy's buttons behind the loading window; the
+    // buttons being written are kept as the slot's edits, on disk too, until the mouse holds
+    // them.
+    enum class ButtonWrite { Apply, Ok, Reset };
+    void startButtonWrite(ButtonWrite kind);
+    // The end of such a write: what the mouse took becomes the profile's and is saved; what it
+    // did not stays an edit with Apply enabled, and the user is told which buttons.
+    void finishButtonWrite(const std::optional<KxAction::ButtonWriteResult>& result);
+    // Edits a write left on disk when the program was ended or the mouse unplugged during it:
+    // back as edits, said once.
+    void takeJournalledEdits();
+    // Quits without writing: every edit is dropped.
+    void quitDroppingEdits();
     void endModalActivity();
     // Follows a switch made on the mouse while the window could not, once nothing modal runs.
     void takePendingMouseProfile();
@@ -193,7 +209,9 @@ private:
     bool isFWChangeProfile_ = false;
     bool isDevOnTag_ = false;
     bool isOutPlus_ = false;
-    bool quitAfterTransfer_ = false;
+    // The user confirmed a profile switch that drops the edits of the profile being left.
+    bool dropEditsOnSwitch_ = false;
+    std::optional<ButtonWrite> runningWrite_;
     bool terminating_ = false;
     bool painted_ = false;
     // A switch made on the mouse while the window could not follow; taken when it can.

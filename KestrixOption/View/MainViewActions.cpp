@@ -15,6 +15,7 @@
 #include "MacroView.h"
 #include "PerformanceView.h"
 #include "ProfieController.h"
+#include "ProfileValue.h"
 #include "SingleKeyView.h"
 #include "TkeyView.h"
 
@@ -81,7 +82,7 @@ void MainView::buttonAction(QObject* sender) {
         okAndQuit();
         break;
     case kCancelTag:
-        terminate(false);
+        quitDroppingEdits();
         break;
     case kMenuTag: {
         const HvButton* menu = control(kMenuTag);
@@ -93,18 +94,18 @@ void MainView::buttonAction(QObject* sender) {
     }
 }
 
+// The profile's defaults, buttons and settings, written as the working copy; the settings the
+// mouse holds once reach every profile only when the mouse took them.
 void MainView::resetProfile() {
     if (!popUp("WarningReset"))
         return;
-    ++isModalSeron_;
-    sysProCon->resetCurrFwToDef();
-    sysProCon->refreshSelProfileFromData();
-    sysProCon->saveToSys();
-    // The working copy is now what is written: nothing is left to apply.
-    isNeedSave = false;
-    refreshApplyBtn();
-    displayBtnInfo();
-    KxAction::applyFWDataPro();
+    const int slot = sysProCon->currFWProfileIndex();
+    ProfileValue* defaults = sysProCon->defaultProfile();
+    if (!defaults)
+        return;
+    sysProCon->dropButtonEdits(slot);
+    selProfile = defaults->profileData();
+    startButtonWrite(ButtonWrite::Reset);
 }
 
 void MainView::closeAsked() {
@@ -112,32 +113,47 @@ void MainView::closeAsked() {
         terminate(false);
         return;
     }
-    // Its own question: OK and Cancel mean here what its picture says, write or leave.
-    if (popUp("WarningSaveOnClose"))
+    // Its own question: OK writes and closes, Cancel closes without; dismissed, the window stays
+    // with its edits.
+    switch (popUpAnswer("WarningSaveOnClose")) {
+    case 1:
         okAndQuit();
-    else
-        terminate(false);
+        break;
+    case 0:
+        quitDroppingEdits();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainView::quitDroppingEdits() {
+    sysProCon->dropAllButtonEdits();
+    isNeedSave = false;
+    terminate(false);
 }
 
 void MainView::apply() {
-    sysProCon->saveSelProfileToData();
-    sysProCon->saveToSys();
-    KxAction::sendMessageToDaemon(KxMessages::kSettingsSaved);
-    sysProCon->refreshSelProfileFromData();
-    ++isModalSeron_;
-    KxAction::setCurrBtnInfoToDevicePro();
-    isNeedSave = false;
-    refreshApplyBtn();
+    startButtonWrite(ButtonWrite::Apply);
 }
 
-// Saved first, so that nothing is lost if the mouse goes away during the write; the write runs
-// behind the loading window and the window closes when it is done.
+// The window closes once the mouse holds everything; it stays, with the edits, when it does not.
 void MainView::okAndQuit() {
-    sysProCon->saveSelProfileToData();
-    sysProCon->saveToSys();
-    quitAfterTransfer_ = true;
+    startButtonWrite(ButtonWrite::Ok);
+}
+
+void MainView::startButtonWrite(ButtonWrite kind) {
+    const int slot = sysProCon->currFWProfileIndex();
+    // The buttons being written are the slot's edits until the mouse holds them, on disk too, so
+    // that an unplug or a crash halfway loses nothing.
+    sysProCon->keepButtonEdits(slot, selProfile.btnInfo);
+    sysProCon->journalButtonEdits(slot);
+    runningWrite_ = kind;
     ++isModalSeron_;
-    KxAction::setCurrBtnInfoToDevicePro();
+    if (kind == ButtonWrite::Reset)
+        KxAction::applyFWDataPro();
+    else
+        KxAction::setCurrBtnInfoToDevicePro();
 }
 
 void MainView::resetBtnDefault() {
@@ -286,7 +302,7 @@ bool MainView::setLaunchPath(const QString& path) {
     displayBtnInfo();
     isNeedSave = true;
     refreshApplyBtn();
-    sysProCon->setLaunchPath(path, profile, button);
+    // The path reaches the preferences, where the daemon finds it, with the record: on Apply or OK.
     return true;
 }
 

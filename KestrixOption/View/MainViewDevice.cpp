@@ -2,6 +2,7 @@
 // reports, the display switch, and the window's end.
 #include "MainView.h"
 
+#include "HvAction.h"
 #include "HvLogger.h"
 #include "HvModal.h"
 #include "HvNoTitleWindow.h"
@@ -11,6 +12,8 @@
 #include "KxWidgetGlobals.h"
 #include "ProfieController.h"
 #include "ViewThread.h"
+
+#include <utility>
 
 using namespace KxMessages;
 
@@ -48,16 +51,117 @@ void MainView::hideLoadViewPro(int code) {
             isFWChangeProfile_ = false;
         }
         sysProCon->refreshSelProfileFromData();
+        takeJournalledEdits();
         displayBtnInfo();
         KxAction::sendMessageToDaemon(kSettingsSaved);
     }
     KxAction::hideLoadViewPro();
-    if (quitAfterTransfer_) {
-        KxAction::sendMessageToDaemon(kSettingsSaved);
+    if (code == 0 && runningWrite_) {
+        finishButtonWrite(KxAction::takeButtonWriteResult());
+        return;
+    }
+    takePendingMouseProfile();
+}
+
+namespace {
+
+// The buttons as the window names them, in the records' order.
+constexpr const char* kButtonNames[] = {"left button", "right button", "wheel button",
+                                        "front side button", "back side button"};
+
+QString buttonList(const QStringList& names) {
+    if (names.size() < 2)
+        return names.join(QString());
+    return QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")) +
+           QStringLiteral(" and ") + names.last();
+}
+
+} // namespace
+
+void MainView::finishButtonWrite(const std::optional<KxAction::ButtonWriteResult>& result) {
+    const ButtonWrite kind = *std::exchange(runningWrite_, std::nullopt);
+    const bool quit = kind == ButtonWrite::Ok;
+    if (!result) {
+        // No worker outcome: nothing can be taken as written.
+        HV_WARNING(QStringLiteral("A write ended without its outcome; the edits are kept"));
+        isNeedSave = true;
+        refreshApplyBtn();
+        takePendingMouseProfile();
+        return;
+    }
+    const int slot = int(result->slot);
+    unsigned held = 0;
+    unsigned leftAsIs = 0;
+    QStringList notWritten;
+    for (int b = 0; b < 5; ++b) {
+        if (result->holds(b))
+            held |= 1u << b;
+        else if (result->outcome[b] == KxAction::ButtonWriteResult::Outcome::LeftAsIs)
+            leftAsIs |= 1u << b;
+        else
+            notWritten << QLatin1String(kButtonNames[b]);
+    }
+    sysProCon->takeWrittenButtons(slot, result->buttons, held, leftAsIs);
+    if (kind == ButtonWrite::Reset) {
+        if (result->settingsWritten.value_or(false)) {
+            // The mouse holds one settings block: every profile carries it.
+            sysProCon->saveSelProfileToData();
+            sysProCon->applySettingToAll();
+        } else {
+            sysProCon->refreshSelProfileFromData(); // the settings as the mouse still has them
+        }
+    }
+    const bool saved = sysProCon->saveToSys();
+    KxAction::sendMessageToDaemon(kSettingsSaved);
+    isNeedSave = sysProCon->hasButtonEdits(slot);
+    refreshApplyBtn();
+    displayBtnInfo();
+
+    QStringList problems;
+    if (!notWritten.isEmpty())
+        problems << QStringLiteral("The %1 of profile %2 did not reach the mouse.")
+                        .arg(buttonList(notWritten))
+                        .arg(slot + 1);
+    if (kind == ButtonWrite::Reset && !result->settingsWritten.value_or(false))
+        problems << QStringLiteral("The settings of profile %1 (DPI, polling rate, lights) did "
+                                   "not reach the mouse.")
+                        .arg(slot + 1);
+    if (!problems.isEmpty()) {
+        problems << QStringLiteral("The mouse did not answer. The changes are kept: Apply tries "
+                                   "again.");
+        HvAction::showInfoMessage(problems.join(QLatin1Char(' ')));
+    } else if (!saved) {
+        HvAction::showInfoMessage(
+            QStringLiteral("The mouse took the changes, but the profiles could not be saved in %1.")
+                .arg(sysProCon->sysProPath()));
+    }
+    if (quit && problems.isEmpty()) {
         terminate(false);
         return;
     }
     takePendingMouseProfile();
+}
+
+void MainView::takeJournalledEdits() {
+    const QList<int> slots = sysProCon->restoreJournalledEdits();
+    if (slots.isEmpty())
+        return;
+    const int current = profileStep_->selectIndex() - 1;
+    if (slots.contains(current)) {
+        sysProCon->refreshSelProfileFromData();
+        isNeedSave = true;
+        refreshApplyBtn();
+    }
+    QStringList names;
+    for (const int slot : slots)
+        names << QString::number(slot + 1);
+    const QString profiles = names.size() == 1
+                                 ? QStringLiteral("profile %1").arg(names.first())
+                                 : QStringLiteral("profiles %1").arg(buttonList(names));
+    HvAction::showInfoMessage(
+        QStringLiteral("The last changes to %1 did not reach the mouse. They are shown as changes "
+                       "not yet written: Apply writes them.")
+            .arg(profiles));
 }
 
 void MainView::endModalActivity() {

@@ -39,6 +39,7 @@ void PopDialogView::buttonAction(QObject* sender) {
 }
 
 void PopDialogView::end(int code) {
+    answer_ = code;
     HvModal::stopModal(window(), code);
 }
 
@@ -50,7 +51,7 @@ void PopDialogView::keyPressEvent(QKeyEvent* event) {
         end(cancelBtn_ && cancelBtn_->hasFocus() ? 0 : 1);
         return;
     case Qt::Key_Escape:
-        end(isChoose_ ? 0 : 1);
+        end(isChoose_ ? kDismissed : 1);
         return;
     default:
         RirImageView::keyPressEvent(event);

@@ -10,8 +10,8 @@ void DeviceProtocolTest::SetUp() {
     // The desktop's mouse settings in this process's memory, never the user's (GSettings reads
     // this at its first use).
     qputenv("GSETTINGS_BACKEND", "memory");
-    sysPath = home.filePath(QStringLiteral("data"));
-    QDir().mkpath(sysPath);
+    // The data folder where the programs find it, so that a window made by the test shares it.
+    KxAction::getSysPath();
     selProfile = {};
     currSetProfile = {};
     KxAction::initMenuList();

@@ -219,16 +219,47 @@ TEST_F(KxButtonRecordsTest, MacrosOfEveryLengthAndModeComeBackAsTheLibrarysOwn) 
             ++n;
         }
     }
-    // 41 steps do not fit: the mouse holds 40, which the library does not know.
+    // 41 steps do not fit: the mouse holds the first 40, which is what this macro writes, so
+    // the button still names it.
     const auto tooLong = addMacro(41);
     const _BTN_INFO read = writeAndReadBack(macroButton(*tooLong, 0, 0), 4, 4);
-    const auto kept = KxAction::getMacroById(int32_t(read.MacroID));
-    ASSERT_TRUE(kept);
-    EXPECT_NE(kept, tooLong);
-    EXPECT_TRUE(kept->isNoDisplay());
-    EXPECT_EQ(kept->keyInfoArr().size(), 40);
-    EXPECT_EQ(kept->keyInfoArr()[39].delay(), tooLong->keyInfoArr()[39].delay())
-        << "delays come back to the 100 ms step";
+    EXPECT_EQ(KxAction::getMacroById(int32_t(read.MacroID)), tooLong);
+}
+
+// The library's macro is the one whose record the mouse holds byte for byte: delays (at the
+// mouse's 100 ms) and inserted chords count, so of two macros that differ only there neither
+// takes the other's button; a record like none of them joins the library hidden, delays kept.
+TEST_F(KxButtonRecordsTest, ARecordIsTheLibrarysMacroOnlyWhenItsEveryByteIs) {
+    const auto quick = addMacro(6);
+    auto slow = std::make_shared<MacroInfo>(*quick);
+    slow->setMacroId(KxAction::getNewMacorId());
+    for (MacroKeyInfo& step : slow->keyInfoArr())
+        step.setDelay(step.delay() + 200);
+    macroListArrs.append(slow);
+    // 30 ms more is the same to the mouse: 100 ms steps.
+    auto alike = std::make_shared<MacroInfo>(*slow);
+    alike->setMacroId(KxAction::getNewMacorId());
+    for (MacroKeyInfo& step : alike->keyInfoArr())
+        step.setDelay(step.delay() + 30);
+    macroListArrs.append(alike);
+    EXPECT_EQ(writeAndReadBack(macroButton(*slow, 0, 0), 0, 1).MacroID, uint32_t(slow->macroId()));
+    EXPECT_EQ(writeAndReadBack(macroButton(*quick, 0, 0), 0, 2).MacroID,
+              uint32_t(quick->macroId()));
+
+    macroListArrs.removeAll(slow);
+    macroListArrs.removeAll(alike);
+    writeAndReadBack(macroButton(*quick, 0, 0), 0, 3);
+    // Only quick is left: a record of slow's delays is none of the library's.
+    const uint8_t slower[] = {uint8_t(record(0, 3)[0]), 0x05};
+    KxAction::sendWriteReport(uint16_t(16 + 82 * 3), slower, 2);
+    currSetProfile = {};
+    currSetProfileID = 0;
+    KxAction::getBtnInfoFromDevice();
+    const auto hidden = KxAction::getMacroById(int32_t(currSetProfile.btnInfo[3].MacroID));
+    ASSERT_TRUE(hidden);
+    EXPECT_NE(hidden, quick);
+    EXPECT_TRUE(hidden->isNoDisplay());
+    EXPECT_EQ(hidden->keyInfoArr()[0].delay(), 500);
 }
 
 // Quick taps (0 ms) press and release each key in turn, the shape of a key sequence; four of

@@ -19,6 +19,7 @@
 #include "Notifications/DistributedNotificationCenter.h"
 #include "PerformanceView.h"
 #include "PopDialogView.h"
+#include "PopUps.h"
 #include "PrivateHome.h"
 #include "ProfieController.h"
 #include "ProfileValue.h"
@@ -46,49 +47,6 @@ namespace {
 
 const auto* const kHome = testing::AddGlobalTestEnvironment(new PrivateHome);
 constexpr int kTransferMs = 60000;
-
-// Answers the window's modal pop-ups and message boxes as they open, from inside their modal
-// runs, and keeps their names in order. Answers are taken in order; any further one is OK.
-class PopUps {
-public:
-    PopUps() {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
-        timer_.start();
-    }
-    void answer(std::initializer_list<bool> answers) { answers_.assign(answers); }
-    // Runs while the named pop-up is up, before it is answered.
-    std::function<void(const QString&)> whileShown;
-    QStringList seen;
-
-private:
-    void look() {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (!top->isVisible() || answered_.contains(top))
-                continue;
-            auto* window = qobject_cast<HvNoTitleWindow*>(top);
-            auto* popup = window ? qobject_cast<PopDialogView*>(window->contentView()) : nullptr;
-            auto* box = qobject_cast<HvMessageBox*>(top);
-            if (!popup && !box)
-                continue;
-            answered_.append(top);
-            const QString name = popup ? popup->imageNameStr() : QStringLiteral("message");
-            seen << name;
-            if (whileShown)
-                whileShown(name);
-            const bool ok = answers_.empty() || answers_.front();
-            if (!answers_.empty())
-                answers_.erase(answers_.begin());
-            if (popup)
-                (ok || !popup->cancelBtn() ? popup->okBtn() : popup->cancelBtn())->click();
-            else
-                (ok || !box->cancelButton() ? box->okButton() : box->cancelButton())->click();
-        }
-    }
-    QTimer timer_;
-    std::vector<bool> answers_;
-    QList<QPointer<QWidget>> answered_;
-};
 
 std::shared_ptr<MenuInfo> entry(const QString& title) {
     for (const auto& node : singleMenuNode->children()) {
@@ -288,21 +246,40 @@ TEST_F(MainWindowTest, ProfileSwitchesAskOnlyTheUserAndWaitForTransfers) {
     EXPECT_FALSE(isNeedSave);
     EXPECT_TRUE(mouseCommand("dump").contains("active profile: 3"));
 
-    // The mouse's own switch never asks, even with edits.
+    // The mouse's own switch never asks, even with edits, and never writes them: they wait on
+    // their profile, with Apply, for the user to come back.
     ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
     const QStringList asked = popUps.seen;
+    const QByteArray button2 = mouseRecord(3, 2);
     mouseCommand("press profile");
     ASSERT_TRUE(KxTest::waitFor([&] { return view->profileStep()->selectIndex() == 4; }));
     EXPECT_EQ(popUps.seen, asked);
+    EXPECT_FALSE(view->control(MainView::kApplyTag)->isEnabled());
+    view->control(MainView::kProfile1Tag + 2)->click();
+    EXPECT_EQ(popUps.seen, asked) << "profile 4 had nothing to drop";
+    EXPECT_EQ(caption(), "true");
+    EXPECT_TRUE(view->control(MainView::kApplyTag)->isEnabled());
+    EXPECT_EQ(mouseRecord(3, 2), button2);
 
-    // During a transfer the window waits, then follows the mouse.
-    view->control(MainView::kReDefTag)->click(); // WarningReset: OK; a write runs
+    // During a transfer the window waits, then follows the mouse: four buttons of 40 steps each
+    // take seconds to write.
+    const auto macro = KxAction::addMacorByName(QStringLiteral("Long"));
+    ASSERT_TRUE(macro);
+    for (int i = 0; i < 40; ++i)
+        macro->keyInfoArr() << MacroKeyInfo(21, i % 2, 100);
+    for (int b = 1; b < 5; ++b) {
+        selProfile.btnInfo[b] = {};
+        selProfile.btnInfo[b].btnType = 2;
+        selProfile.btnInfo[b].FuncID = selProfile.btnInfo[b].FuncTableId = 6;
+        selProfile.btnInfo[b].MacroID = uint32_t(macro->macroId());
+    }
+    view->control(MainView::kApplyTag)->click();
     ASSERT_GT(view->isModalSeron(), 0);
     mouseCommand("press profile");
     KxTest::spin(300);
-    EXPECT_EQ(view->profileStep()->selectIndex(), 4) << "not while the write runs";
+    EXPECT_EQ(view->profileStep()->selectIndex(), 3) << "not while the write runs";
     ASSERT_TRUE(idle());
-    EXPECT_TRUE(KxTest::waitFor([&] { return view->profileStep()->selectIndex() == 5; }));
+    EXPECT_TRUE(KxTest::waitFor([&] { return view->profileStep()->selectIndex() == 4; }));
 }
 
 // The last button doing the left click keeps it, whichever way it would lose it; with two, it
@@ -432,7 +409,7 @@ TEST_F(MainWindowTest, CaptionsForEveryKindOfRecordAndTheDefaultButton) {
     (void)wheel;
 }
 
-// The path is kept whole in the record or not at all.
+// The path is kept whole in the record or not at all; it reaches the daemon with the record.
 TEST_F(MainWindowTest, ALauncherPathTheRecordCannotHoldIsRefused) {
     startMouse();
     startDaemon();
@@ -448,6 +425,9 @@ TEST_F(MainWindowTest, ALauncherPathTheRecordCannotHoldIsRefused) {
     EXPECT_TRUE(view->setLaunchPath(longest));
     EXPECT_EQ(QString::fromUtf8(selProfile.btnInfo[3].app_path), longest);
     EXPECT_EQ(selProfile.btnInfo[3].KeyBit[0], KxAction::getBtnAppLaunchIndex(0, 3));
+    EXPECT_EQ(sysProCon->getLaunchPath(0, 3), std::nullopt) << "not before Apply";
+    view->control(MainView::kApplyTag)->click();
+    ASSERT_TRUE(idle());
     EXPECT_EQ(sysProCon->getLaunchPath(0, 3), longest) << "for the daemon to start";
 }
 

@@ -36,11 +36,11 @@ inline constexpr Popup kPopups[] = {
     // happens, so it has its own.
     {"WarningSaveOnClose", "Close with unsaved changes?",
      "This profile has changes that are not written to the mouse yet. OK writes them to the "
-     "mouse and closes; Cancel closes without them.",
+     "mouse and closes; Cancel closes without them; Escape goes back to them.",
      true},
     {"WarningNoDevice", "Mouse not connected",
-     "The Kestrix mouse is not connected, or it was unplugged. OK closes the window; it opens "
-     "again when the mouse is back.",
+     "The Kestrix mouse is not connected, or it was unplugged. OK closes the window; plug the "
+     "mouse in, then open Kestrix Mouse again.",
      false},
     {"WarningNeedLeft", "One button must stay the left click",
      "This is the only button that does the left click, so it cannot be given another "

@@ -1,0 +1,422 @@
+// What the user sets in the main window across profiles, dialogs and writes, against the
+// emulated firmware in this process: an edit reaches the mouse only with Apply, OK or a reset;
+// a dropped edit is gone; a button nobody touched keeps its bytes; a write that fails is told
+// and its edits stay; nothing on disk claims what the mouse lacks.
+#include "DeviceProtocolTest.h"
+#include "EventLoopWait.h"
+#include "HvNoTitleWindow.h"
+#include "HvTextField.h"
+#include "KxWidgetGlobals.h"
+#include "MainView.h"
+#include "Notifications/Notification.h"
+#include "PopUps.h"
+#include "Preferences/UserPreferences.h"
+#include "ProfileValue.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cstring>
+
+namespace {
+
+constexpr uint16_t kRecordBase = 16;
+
+class WindowEditsTest : public DeviceProtocolTest {
+protected:
+    void SetUp() override {
+        DeviceProtocolTest::SetUp();
+        static const bool installed = (KxWidgets::install(), true);
+        (void)installed;
+        isNeedSave = false;
+        // The window reads the mouse on a worker: pauses are not slept.
+        KxAction::setPauseHookForTesting([](unsigned) {});
+    }
+    void TearDown() override {
+        closeWindow();
+        KxAction::waitForTransfers(10000);
+        DeviceProtocolTest::TearDown();
+    }
+
+    void openWindow() {
+        window = new HvNoTitleWindow(QRect(QPoint(0, 0), QSize(860, 560)));
+        view = new MainView;
+        QObject::connect(view, &MainView::terminateRequested,
+                         [this](bool relaunch) { ended = relaunch; });
+        window->setContentView(view);
+        window->show();
+        ASSERT_TRUE(idle()) << "the whole read ends";
+    }
+    void closeWindow() {
+        delete window.data();
+        view = nullptr;
+        ended.reset();
+    }
+    bool idle() {
+        return KxTest::waitFor(
+            [&] {
+                return ended || (view && view->isModalSeron() == 0 && !showLoadFrm->isVisible());
+            },
+            20000);
+    }
+    void selectButton(int index) {
+        view->selBtnSetp()->items()[size_t(index - 1)]->click();
+        ASSERT_EQ(view->selBtnIndex(), index);
+    }
+    void clickProfile(int profile) { view->control(MainView::kProfile1Tag + profile - 1)->click(); }
+    void click(int tag) { view->control(tag)->click(); }
+    QString caption() const { return view->captionTxt()->text(); }
+    bool applyEnabled() const { return view->control(MainView::kApplyTag)->isEnabled(); }
+    // The mouse's own profile button, and the daemon's word of it to the window.
+    void pressMouseProfile() {
+        firmware->press(VirtualMouseFirmware::Key::Profile);
+        Notification status;
+        status.name = QStringLiteral("KxDevStatus");
+        status.userInfo = QVariantMap{{QStringLiteral("type"), 1},
+                                      {QStringLiteral("value"), firmware->state().profile - 1}};
+        view->devReportPro(status);
+        KxTest::spin(0);
+    }
+    // Requests that wrote into a record (1-based profile and button).
+    int writesInto(int profile, int button) const {
+        const int start = kRecordBase + 410 * (profile - 1) + 82 * (button - 1);
+        int writes = 0;
+        for (const std::string& line : requests()) {
+            if (line.rfind("SET 03", 0) != 0)
+                continue;
+            const int address = std::stoi(line.substr(7, 2), nullptr, 16) |
+                                std::stoi(line.substr(10, 2), nullptr, 16) << 8;
+            writes += address >= start && address < start + 82;
+        }
+        return writes;
+    }
+    static _BTN_INFO launcher(int slot, int button, const char* path) {
+        _BTN_INFO record{};
+        record.btnType = 3;
+        record.FuncID = record.FuncTableId = 15;
+        record.KeyBit[0] = KxAction::getBtnAppLaunchIndex(uint32_t(slot), uint32_t(button));
+        std::strncpy(record.app_path, path, sizeof record.app_path - 1);
+        return record;
+    }
+    // Writes the buttons of a slot as an earlier run of the window would have.
+    void writeToMouse(int slot, const _BTN_INFO (&buttons)[5]) {
+        currSetProfile = {};
+        std::copy(std::begin(buttons), std::end(buttons), currSetProfile.btnInfo);
+        currSetProfileID = uint32_t(slot);
+        KxAction::setBtnInfoToDevice();
+        KxAction::forgetKnownRecords();
+    }
+    _BTN_INFO storedOnDisk(int slot, int button) const {
+        ProfieController reread;
+        return reread.profileArr()[slot]->profileData().btnInfo[button];
+    }
+
+    QPointer<HvNoTitleWindow> window;
+    MainView* view = nullptr;
+    std::optional<bool> ended;
+};
+
+// Give button 2 a launcher, click profile 3, OK, click profile 1: the launcher is gone, Apply
+// is off, and an Apply of another edit leaves button 2 as the mouse holds it.
+TEST_F(WindowEditsTest, ADroppedEditIsGoneAndNeverReachesTheMouse) {
+    openWindow();
+    PopUps popUps;
+    const QByteArray button2 = record(0, 1);
+    selectButton(2);
+    const QString before = caption();
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    clickProfile(3);
+    EXPECT_EQ(popUps.seen, QStringList{"WarningNeedSave"});
+    ASSERT_EQ(view->profileStep()->selectIndex(), 3);
+    clickProfile(1);
+    EXPECT_EQ(popUps.seen.size(), 1) << "nothing left to ask about";
+    EXPECT_EQ(caption(), before);
+    EXPECT_FALSE(applyEnabled());
+
+    selectButton(5);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    click(MainView::kApplyTag);
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(record(0, 1), button2);
+    EXPECT_EQ(uint8_t(record(0, 4)[0]), KxAction::getBtnAppLaunchIndex(0, 4));
+    EXPECT_NE(storedOnDisk(0, 1).FuncID, 15u);
+}
+
+// A switch made on the mouse never asks and never writes: the edits wait on their profile and
+// come back, with Apply, when the user does.
+TEST_F(WindowEditsTest, EditsLeftByTheMousesOwnSwitchWaitOnTheirProfile) {
+    openWindow();
+    PopUps popUps;
+    const QByteArray button2 = record(0, 1);
+    selectButton(2);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    pressMouseProfile();
+    ASSERT_EQ(view->profileStep()->selectIndex(), 2);
+    EXPECT_FALSE(applyEnabled()) << "profile 2 has nothing to write";
+    EXPECT_EQ(record(0, 1), button2);
+
+    clickProfile(1);
+    EXPECT_TRUE(popUps.seen.isEmpty()) << "profile 2 had no edits to drop";
+    EXPECT_EQ(caption(), "true");
+    EXPECT_TRUE(applyEnabled());
+    EXPECT_EQ(record(0, 1), button2) << "still nothing written";
+    click(MainView::kApplyTag);
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(uint8_t(record(0, 1)[0]), KxAction::getBtnAppLaunchIndex(0, 1));
+    EXPECT_FALSE(applyEnabled());
+}
+
+// The chosen path is stored with the record, on Apply or OK; Cancel leaves nothing for the
+// daemon to start. The caption's tooltip says which file runs.
+TEST_F(WindowEditsTest, ALauncherPathIsStoredOnlyWithItsRecord) {
+    const QString key = KxAction::launchPathKey(KxAction::getBtnAppLaunchIndex(0, 3));
+    openWindow();
+    selectButton(4);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    EXPECT_EQ(view->captionTxt()->toolTip(), "/usr/bin/true");
+    EXPECT_FALSE(UserPreferences::open()->contains(key)) << "not before it is written";
+    click(MainView::kCancelTag);
+    ASSERT_TRUE(ended);
+    EXPECT_FALSE(UserPreferences::open()->contains(key)) << "cancelled";
+    closeWindow();
+
+    openWindow();
+    selectButton(4);
+    EXPECT_NE(caption(), "true");
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    click(MainView::kOkTag);
+    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
+    EXPECT_EQ(UserPreferences::open()->value(key).toString(), "/usr/bin/true");
+    EXPECT_EQ(QString::fromUtf8(storedOnDisk(0, 3).app_path), "/usr/bin/true");
+}
+
+// Deleting a macro never hands its id to the next one, across restarts too; its buttons say
+// it is gone and keep what the mouse runs.
+TEST_F(WindowEditsTest, ADeletedMacrosIdIsNeverGivenAgain) {
+    const auto doomed = addMacro(6);
+    ASSERT_TRUE(KxAction::saveMenuList());
+    writeToMouse(0, {library->getDefBtnInfoByIndex(0), library->getDefBtnInfoByIndex(1),
+                     macroButton(*doomed, 0, 0), library->getDefBtnInfoByIndex(3),
+                     library->getDefBtnInfoByIndex(4)});
+    openWindow();
+    selectButton(3);
+    ASSERT_EQ(caption(), doomed->nameStr());
+    const int32_t doomedId = doomed->macroId();
+    const QByteArray held = record(0, 2);
+
+    // Deleted as the macro editor deletes it (the window loaded its own copy of the library).
+    macroListArrs.removeAll(KxAction::getMacroById(doomedId));
+    ASSERT_TRUE(KxAction::saveMenuList());
+    view->displayBtnInfo();
+    EXPECT_EQ(caption(), "Deleted macro");
+    EXPECT_GT(KxAction::getNewMacorId(), doomedId);
+    KxAction::initMenuList(); // as the next start loads it
+    const auto successor = KxAction::addMacorByName(QStringLiteral("Successor"));
+    ASSERT_TRUE(successor);
+    EXPECT_GT(successor->macroId(), doomedId);
+    view->displayBtnInfo();
+    EXPECT_EQ(caption(), "Deleted macro") << "the button does not follow the new macro";
+
+    selectButton(5);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    log->clear();
+    click(MainView::kApplyTag);
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(record(0, 2), held);
+    EXPECT_EQ(writesInto(1, 3), 0);
+}
+
+// Two macros that differ only in their delays are two macros to the mouse: a button holding the
+// second names it, and an Apply of another button sends nothing for it, nor for a record whose
+// mode byte the window does not know.
+TEST_F(WindowEditsTest, ApplyLeavesTheButtonsNobodyTouchedAsTheMouseHoldsThem) {
+    const auto quick = addMacro(4);
+    const auto slow = std::make_shared<MacroInfo>(*quick);
+    slow->setMacroId(KxAction::getNewMacorId());
+    slow->setNameStr(QStringLiteral("Slow"));
+    for (MacroKeyInfo& step : slow->keyInfoArr())
+        step.setDelay(step.delay() + 300);
+    macroListArrs.append(slow);
+    ASSERT_TRUE(KxAction::saveMenuList());
+    writeToMouse(0, {library->getDefBtnInfoByIndex(0), library->getDefBtnInfoByIndex(1),
+                     macroButton(*slow, 2, 0), macroButton(*quick, 0, 0),
+                     library->getDefBtnInfoByIndex(4)});
+    const uint8_t unknownMode = 0xA7;
+    KxAction::sendWriteReport(uint16_t(kRecordBase + 82 * 3 + 80), &unknownMode, 1);
+    const QByteArray before[] = {record(0, 0), record(0, 1), record(0, 2), record(0, 3)};
+
+    openWindow();
+    selectButton(3);
+    EXPECT_EQ(caption(), "Slow");
+    selectButton(5);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    log->clear();
+    click(MainView::kApplyTag);
+    ASSERT_TRUE(idle());
+    for (int button = 0; button < 4; ++button) {
+        EXPECT_EQ(record(0, button), before[button]) << "button " << button + 1;
+        EXPECT_EQ(writesInto(1, button + 1), 0) << "button " << button + 1;
+    }
+    EXPECT_GT(writesInto(1, 5), 0);
+}
+
+// The mouse goes away after the first of two changed buttons: the user is told which button did
+// not reach it, the edit stays with Apply, and the file holds only what the mouse took.
+TEST_F(WindowEditsTest, AWriteCutShortIsToldAndItsEditsStay) {
+    openWindow();
+    PopUps popUps;
+    selectButton(2);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    selectButton(4);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    const QByteArray button4 = record(0, 3);
+    // Button 2's record is two reports; the mouse leaves right after them.
+    int writes = 0;
+    KxAction::setPauseHookForTesting([&](unsigned) {
+        if (++writes == 2)
+            bus->unplug();
+    });
+    click(MainView::kApplyTag);
+    ASSERT_TRUE(idle());
+    ASSERT_EQ(popUps.texts.size(), 1);
+    EXPECT_TRUE(popUps.texts[0].contains("front side button of profile 1 did not reach the mouse"))
+        << qPrintable(popUps.texts[0]);
+    EXPECT_FALSE(popUps.texts[0].contains("right button"));
+    EXPECT_TRUE(isNeedSave);
+    EXPECT_TRUE(applyEnabled());
+    EXPECT_EQ(caption(), "false") << "the edit is still shown";
+    EXPECT_EQ(record(0, 3), button4);
+    EXPECT_EQ(storedOnDisk(0, 1).FuncID, 15u) << "what the mouse took is saved";
+    EXPECT_NE(storedOnDisk(0, 3).FuncID, 15u) << "what it did not take is not";
+
+    // Back again, Apply writes the rest.
+    KxAction::setPauseHookForTesting([](unsigned) {});
+    bus->plug();
+    click(MainView::kApplyTag);
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(uint8_t(record(0, 3)[0]), KxAction::getBtnAppLaunchIndex(0, 3));
+    EXPECT_FALSE(applyEnabled());
+    EXPECT_EQ(storedOnDisk(0, 3).FuncID, 15u);
+}
+
+// OK that fails keeps the window open with the edits, never closing as if it had written.
+TEST_F(WindowEditsTest, OkThatFailsKeepsTheWindowAndItsEdits) {
+    openWindow();
+    PopUps popUps;
+    selectButton(5);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    KxAction::setPauseHookForTesting([&](unsigned) { bus->unplug(); });
+    click(MainView::kOkTag);
+    ASSERT_TRUE(idle());
+    EXPECT_FALSE(ended.has_value());
+    EXPECT_EQ(popUps.seen, QStringList{"message"});
+    EXPECT_TRUE(applyEnabled());
+}
+
+// The program ends (or the mouse goes) in the middle of a write: the next start shows the
+// unwritten edits with Apply, says so once, and Apply finishes the job.
+TEST_F(WindowEditsTest, EditsAWriteDidNotFinishComeBackAtTheNextStart) {
+    openWindow();
+    selectButton(2);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    selectButton(3);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    int pauses = 0;
+    KxAction::setPauseHookForTesting([&](unsigned) {
+        if (++pauses == 2)
+            bus->unplug();
+    });
+    {
+        PopUps popUps;
+        click(MainView::kApplyTag);
+        ASSERT_TRUE(idle());
+    }
+    // A new start: nothing of this run is left in memory.
+    closeWindow();
+    library = std::make_unique<ProfieController>();
+    sysProCon = library.get();
+    KxAction::setPauseHookForTesting([](unsigned) {});
+    bus->plug();
+
+    PopUps popUps;
+    openWindow();
+    EXPECT_EQ(popUps.texts.filter("The last changes to profile 1 did not reach the mouse").size(),
+              1)
+        << qPrintable(popUps.texts.join('|'));
+    EXPECT_TRUE(applyEnabled());
+    selectButton(2);
+    EXPECT_EQ(caption(), "true");
+    selectButton(3);
+    EXPECT_EQ(caption(), "false");
+    click(MainView::kApplyTag);
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(uint8_t(record(0, 2)[0]), KxAction::getBtnAppLaunchIndex(0, 2));
+    closeWindow();
+    library = std::make_unique<ProfieController>();
+    sysProCon = library.get();
+
+    popUps.texts.clear();
+    openWindow();
+    EXPECT_TRUE(popUps.texts.isEmpty()) << "nothing left to tell";
+    EXPECT_FALSE(applyEnabled());
+}
+
+// A reset writes the profile's defaults; the settings block the mouse holds once reaches every
+// profile, so another profile's settings view cannot write the old values back.
+TEST_F(WindowEditsTest, AResetGivesEveryProfileTheSettingsTheMouseNowHolds) {
+    openWindow();
+    PopUps popUps;
+    for (const auto& profile : library->profileArr()) {
+        _Kx_PROFILE data = profile->profileData();
+        data.xSensArr[1] = data.ySensArr[1] = 33;
+        data.poRate = 1;
+        profile->setProfileData(data);
+    }
+    library->refreshSelProfileFromData();
+    click(MainView::kReDefTag);
+    ASSERT_TRUE(idle());
+    const _Kx_PROFILE defaults = library->defaultProfile()->profileData();
+    ASSERT_NE(defaults.xSensArr[1], 33u);
+    for (int slot = 0; slot < 5; ++slot) {
+        const _Kx_PROFILE data = library->profileArr()[slot]->profileData();
+        EXPECT_EQ(data.xSensArr[1], defaults.xSensArr[1]) << "profile " << slot + 1;
+        EXPECT_EQ(data.poRate, defaults.poRate) << "profile " << slot + 1;
+    }
+    EXPECT_EQ(uint8_t(firmware->memory(9, 1)[0]), defaults.xSensArr[1]);
+}
+
+// Escape in the close question goes back to the edits; Ctrl+Q asks it from anywhere in the
+// window, and F1 opens the help.
+TEST_F(WindowEditsTest, TheKeysOfTheWindowAndEscapeInTheCloseQuestion) {
+    openWindow();
+    PopUps popUps;
+    selectButton(2);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    popUps.answer({PopUps::Answer::Escape});
+    QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+    KxTest::spin(50);
+    EXPECT_EQ(popUps.seen, QStringList{"WarningSaveOnClose"});
+    EXPECT_FALSE(ended.has_value());
+    EXPECT_TRUE(applyEnabled());
+    EXPECT_EQ(caption(), "true");
+
+    QAction* help = nullptr;
+    for (QAction* action : view->actions())
+        if (action->shortcut() == QKeySequence(Qt::Key_F1))
+            help = action;
+    ASSERT_TRUE(help);
+    // Only the signal is watched: the help page is not opened in a browser here.
+    QObject::disconnect(help, &QAction::triggered, nullptr, nullptr);
+    QSignalSpy opened(help, &QAction::triggered);
+    window->activateWindow(); // back from the pop-up, as the desktop does
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_F1);
+    EXPECT_EQ(opened.count(), 1);
+}
+
+} // namespace
