@@ -1,0 +1,769 @@
+// Random sequences of what a user does with the window, run on the real main view in this
+// process beside kx-virtual-mouse and KestrixDeamon, each step checked against a small model of
+// what the mouse, the window and the files must hold:
+// - the mouse changes only on Apply, OK or a reset, and then by exactly what the model encodes
+//   (so a button nobody touched keeps its bytes, and a macro changed in the editor reaches the
+//   profile it is applied on, and only that one);
+// - a dropped edit is gone, an edit left by the mouse's own switch waits on its profile;
+// - the window shows the model's records, its Apply is on exactly when the profile has edits;
+// - the profile files and the launch paths hold what the mouse holds, never an edit;
+// - a macro id is never given to a second macro.
+// CTest runs a fixed set of seeds; RC_PARAMS (for instance "max_success=200 max_size=60") runs
+// longer by hand and the seed of a failure is printed.
+#include "EventLoopWait.h"
+#include "HvMenulist.h"
+#include "HvNoTitleWindow.h"
+#include "HvNumberTextField.h"
+#include "HvTextField.h"
+#include "HvTreeNode.h"
+#include "KxAction.h"
+#include "KxGlobals.h"
+#include "KxWidgetGlobals.h"
+#include "MacroInfo.h"
+#include "MacroKeyInfo.h"
+#include "MacroView.h"
+#include "MainView.h"
+#include "MenuInfo.h"
+#include "PopUps.h"
+#include "PrivateHome.h"
+#include "ProfieController.h"
+#include "ProfileValue.h"
+#include "SingleKeyView.h"
+#include "TkeyRepeatView.h"
+#include "TkeyView.h"
+
+#include <QDBusConnection>
+#include <QDir>
+#include <QListWidget>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <rapidcheck.h>
+#include <rapidcheck/gtest.h>
+#include <rapidcheck/state.h>
+
+#include <array>
+#include <cstring>
+#include <map>
+#include <set>
+
+namespace {
+
+const auto* const kHome = testing::AddGlobalTestEnvironment(new PrivateHome);
+
+using Buttons = std::array<_BTN_INFO, 5>;
+constexpr const char* kPaths[] = {"/usr/bin/true", "/usr/bin/false", "/opt/Tool/run.sh"};
+// Desktop key codes the macros use (each has a HID usage and comes back as itself).
+constexpr int32_t kKeys[] = {0, 1, 2, 3, 11, 13, 14, 15, 17, 31, 32, 34};
+
+struct Step {
+    int32_t key;
+    bool up;
+    int32_t delay;
+};
+
+// What must hold, kept apart from the window's own structures.
+struct Model {
+    int slot = 0;   // the window's profile and the mouse's active one
+    int button = 0; // the selected button
+    std::array<Buttons, 5> stored{};
+    std::array<std::optional<Buttons>, 5> edits;
+    // The meaningful bytes of each record on the mouse: its steps to the last, mode and count.
+    std::array<std::array<QByteArray, 5>, 5> mouse;
+    std::map<int32_t, std::vector<Step>> macros; // the library's shown macros, by id
+    std::set<int32_t> idsGiven;                  // every id a macro ever had
+    std::array<Buttons, 5> defaults{};
+
+    Buttons working(int s) const {
+        return edits[size_t(s)] ? *edits[size_t(s)] : stored[size_t(s)];
+    }
+    _BTN_INFO selected() const { return working(slot)[size_t(button)]; }
+    bool canReassign() const {
+        const Buttons w = working(slot);
+        if (w[size_t(button)].FuncID != 1)
+            return true;
+        return std::count_if(w.begin(), w.end(),
+                             [](const _BTN_INFO& b) { return b.FuncID == 1; }) >= 2;
+    }
+    void edit(const _BTN_INFO& record) {
+        Buttons w = working(slot);
+        w[size_t(button)] = record;
+        edits[size_t(slot)] = w;
+    }
+    bool hasMacroButton() const {
+        const Buttons w = working(slot);
+        return std::any_of(w.begin(), w.end(), [](const _BTN_INFO& b) { return b.FuncID == 6; });
+    }
+};
+
+// A record as the mouse holds it, encoded here independently of the window's encoder: steps of
+// a code and flags (release 0x80, last 0x40, delay in 100 ms below), then mode and count. Empty
+// for what the window does not write (a deleted macro, the functions the mouse keeps).
+QByteArray encode(const _BTN_INFO& r, const Model& model) {
+    QByteArray steps;
+    uint8_t mode = 160, count = 0;
+    const auto add = [&steps](uint32_t code, uint8_t flags) {
+        if (steps.size() < 80) {
+            steps.append(char(code));
+            steps.append(char(flags));
+        }
+    };
+    switch (r.FuncTableId) {
+    case 1:
+    case 15:
+    case 255:
+        add(r.KeyBit[0], 0);
+        break;
+    case 2:
+        for (const uint32_t key : r.KeyBit) {
+            if (uint8_t(key) == 0)
+                break;
+            add(key, 0);
+            add(key, 0x80);
+        }
+        break;
+    case 6: {
+        const auto macro = model.macros.find(int32_t(r.MacroID));
+        if (macro == model.macros.end())
+            return {};
+        for (const Step& step : macro->second)
+            add(KxAction::GetFWKeyCode(uint32_t(step.key)),
+                uint8_t(std::min(step.delay / 100, 63) | (step.up ? 0x80 : 0)));
+        mode = r.KeyBit[0] == 2 ? 161 : r.KeyBit[0] == 3 ? 162 : 160;
+        count = uint8_t(std::min<uint32_t>(r.KeyBit[1], 255));
+        break;
+    }
+    default:
+        return {};
+    }
+    if (steps.isEmpty())
+        return {};
+    steps[steps.size() - 1] = char(uint8_t(steps.back()) | 0x40);
+    steps.append(char(mode));
+    steps.append(char(count));
+    return steps;
+}
+
+// The meaningful bytes of an 82-byte record.
+QByteArray meaningful(const QByteArray& record) {
+    QByteArray out;
+    for (int i = 0; i + 1 < 80; i += 2) {
+        out += record.mid(i, 2);
+        if (uint8_t(record[i + 1]) & 0x40)
+            break;
+    }
+    return out + record.mid(80, 2);
+}
+
+// Same meaning: what the caption, the mouse and the daemon go by.
+bool sameMeaning(const _BTN_INFO& a, const _BTN_INFO& b) {
+    if (a.FuncID != b.FuncID || a.FuncTableId != b.FuncTableId)
+        return false;
+    if (a.FuncID == 6)
+        return a.MacroID == b.MacroID && a.KeyBit[0] == b.KeyBit[0] && a.KeyBit[1] == b.KeyBit[1];
+    if (a.FuncID == 15)
+        return a.KeyBit[0] == b.KeyBit[0] && std::strcmp(a.app_path, b.app_path) == 0;
+    return std::equal(std::begin(a.KeyBit), std::end(a.KeyBit), std::begin(b.KeyBit));
+}
+
+std::string describe(const _BTN_INFO& r) {
+    return "{func " + std::to_string(r.FuncID) + " table " + std::to_string(r.FuncTableId) +
+           " keys " + std::to_string(r.KeyBit[0]) + "," + std::to_string(r.KeyBit[1]) + " macro " +
+           std::to_string(r.MacroID) + " path '" + r.app_path + "'}";
+}
+
+// The system under test: the emulated mouse and the daemon as programs, the window here.
+class Sut {
+public:
+    Sut() {
+        QFile::remove(PrivateHome::dir("state") + "/kx-virtual-mouse/flash.bin");
+        QDir(PrivateHome::dir("data") + "/com.vlak.KxOption").removeRecursively();
+        QFile::remove(PrivateHome::dir("config") + "/com.vlak.KxOption.conf");
+        mouse_.start(KX_VIRTUAL_MOUSE_PATH, {QStringLiteral("serve")});
+        RC_ASSERT(mouse_.waitForStarted());
+        RC_ASSERT(KxTest::waitFor([&] { return mouse_.canReadLine(); }));
+        daemon_.start(KX_DAEMON_PATH, {});
+        RC_ASSERT(daemon_.waitForStarted());
+        RC_ASSERT(KxTest::waitFor([&] {
+            daemonOutput_ += QString::fromLocal8Bit(daemon_.readAllStandardOutput());
+            return daemonOutput_.contains("Starting run loop.");
+        }));
+        // The window's writes are not paced here: the emulated mouse takes them at any speed.
+        KxAction::setPauseHookForTesting([](unsigned) {});
+        QDBusConnection::sessionBus().registerService(QStringLiteral("com.vlak.KxOption"));
+    }
+    ~Sut() {
+        closeWindow();
+        QDBusConnection::sessionBus().unregisterService(QStringLiteral("com.vlak.KxOption"));
+        KxAction::setPauseHookForTesting({});
+        for (QProcess* process : {&daemon_, &mouse_}) {
+            process->terminate();
+            process->waitForFinished(5000);
+        }
+        sysProCon = nullptr;
+        library_.reset();
+    }
+
+    // A start of the program: a library of its own, the mouse read whole.
+    void openWindow() {
+        closeWindow();
+        isNeedSave = false;
+        library_ = std::make_unique<ProfieController>();
+        sysProCon = library_.get();
+        window_ = new HvNoTitleWindow(QRect(QPoint(0, 0), QSize(860, 560)));
+        view_ = new MainView;
+        QObject::connect(view_, &MainView::terminateRequested,
+                         [this](bool relaunch) { ended_ = relaunch; });
+        window_->setContentView(view_);
+        window_->show();
+        RC_ASSERT(idle());
+    }
+    void closeWindow() {
+        delete window_.data();
+        view_ = nullptr;
+        ended_.reset();
+        KxAction::waitForTransfers(20000);
+    }
+    bool idle() {
+        return KxTest::waitFor(
+            [&] {
+                return ended_ || (view_ && view_->isModalSeron() == 0 && !showLoadFrm->isVisible());
+            },
+            30000);
+    }
+    QString command(const QString& line) {
+        QProcess client;
+        client.start(KX_VIRTUAL_MOUSE_PATH, line.split(' '));
+        client.waitForFinished(10000);
+        return QString::fromLocal8Bit(client.readAllStandardOutput());
+    }
+    std::array<std::array<QByteArray, 5>, 5> mouseRecords() {
+        std::array<std::array<QByteArray, 5>, 5> out;
+        static const QRegularExpression line(
+            QStringLiteral("profile (\\d) button (\\d) @\\d+: ([0-9a-f ]+)"));
+        auto it = line.globalMatch(command(QStringLiteral("dump")));
+        while (it.hasNext()) {
+            const auto match = it.next();
+            out[size_t(match.captured(1).toInt() - 1)][size_t(match.captured(2).toInt() - 1)] =
+                meaningful(QByteArray::fromHex(match.captured(3).toLatin1()));
+        }
+        return out;
+    }
+
+    MainView* view() const { return view_; }
+    const std::optional<bool>& ended() const { return ended_; }
+    PopUps popUps;
+
+private:
+    QProcess mouse_;
+    QProcess daemon_;
+    QString daemonOutput_;
+    std::unique_ptr<ProfieController> library_;
+    QPointer<HvNoTitleWindow> window_;
+    MainView* view_ = nullptr;
+    std::optional<bool> ended_;
+};
+
+void check(const Model& m, Sut& sut) {
+    MainView* view = sut.view();
+    RC_ASSERT(view->profileStep()->selectIndex() == m.slot + 1);
+    RC_ASSERT(view->selBtnIndex() == m.button + 1);
+    const Buttons working = m.working(m.slot);
+    for (int b = 0; b < 5; ++b) {
+        if (!sameMeaning(selProfile.btnInfo[b], working[size_t(b)]))
+            RC_FAIL("button " + std::to_string(b + 1) + " shows " +
+                    describe(selProfile.btnInfo[b]) + ", the model has " +
+                    describe(working[size_t(b)]));
+    }
+    RC_ASSERT(view->control(MainView::kApplyTag)->isEnabled() ==
+              m.edits[size_t(m.slot)].has_value());
+    const _BTN_INFO shown = m.selected();
+    if (shown.FuncID == 6) {
+        // A macro of the read is hidden and named by the window; a shown one the model knows.
+        const auto macro = KxAction::getMacroById(int32_t(shown.MacroID));
+        if (!macro) {
+            RC_ASSERT(!m.macros.count(int32_t(shown.MacroID)));
+            RC_ASSERT(view->captionTxt()->text() == QStringLiteral("Deleted macro"));
+        } else if (!macro->isNoDisplay()) {
+            RC_ASSERT(m.macros.count(int32_t(shown.MacroID)) == 1u);
+            RC_ASSERT(view->captionTxt()->text() == macro->nameStr());
+        }
+    } else {
+        RC_ASSERT(view->captionTxt()->text() == MainView::getBtnCaption(shown));
+    }
+
+    const auto mouse = sut.mouseRecords();
+    for (int s = 0; s < 5; ++s)
+        for (int b = 0; b < 5; ++b)
+            if (mouse[size_t(s)][size_t(b)] != m.mouse[size_t(s)][size_t(b)])
+                RC_FAIL("the mouse's profile " + std::to_string(s + 1) + " button " +
+                        std::to_string(b + 1) + " holds " +
+                        mouse[size_t(s)][size_t(b)].toHex(' ').toStdString() + ", the model " +
+                        m.mouse[size_t(s)][size_t(b)].toHex(' ').toStdString());
+
+    ProfieController disk;
+    for (int s = 0; s < 5; ++s)
+        for (int b = 0; b < 5; ++b) {
+            const _BTN_INFO saved = disk.profileArr()[s]->profileData().btnInfo[b];
+            if (!sameMeaning(saved, m.stored[size_t(s)][size_t(b)]))
+                RC_FAIL("the file of profile " + std::to_string(s + 1) + " button " +
+                        std::to_string(b + 1) + " holds " + describe(saved) + ", the mouse " +
+                        describe(m.stored[size_t(s)][size_t(b)]));
+            const _BTN_INFO& held = m.stored[size_t(s)][size_t(b)];
+            if (held.FuncID == 15 && held.app_path[0])
+                RC_ASSERT(disk.getLaunchPath(s, b) == QString::fromUtf8(held.app_path));
+        }
+
+    std::set<int32_t> shownIds;
+    for (const auto& macro : std::as_const(macroListArrs))
+        if (!macro->isNoDisplay())
+            shownIds.insert(macro->macroId());
+    std::set<int32_t> modelIds;
+    for (const auto& [id, steps] : m.macros)
+        modelIds.insert(id);
+    RC_ASSERT(shownIds == modelIds);
+}
+
+// The model after a write of the working copy: what the mouse now holds, and its stored copy.
+void written(Model& m, const Buttons& buttons) {
+    const int s = m.slot;
+    for (int b = 0; b < 5; ++b) {
+        const QByteArray bytes = encode(buttons[size_t(b)], m);
+        if (bytes.isEmpty())
+            continue; // left as the mouse holds it
+        m.mouse[size_t(s)][size_t(b)] = bytes;
+        m.stored[size_t(s)][size_t(b)] = buttons[size_t(b)];
+    }
+    m.edits[size_t(s)].reset();
+}
+
+// A new start of the window: nothing of the edits is left (no write was cut short here); what
+// it reads is what the mouse holds: the records the model stored, or, for a macro the library
+// no longer has as the mouse holds it, a hidden macro of the read.
+void restarted(Model& m, Sut& sut) {
+    sut.openWindow();
+    m.edits = {};
+    m.button = 0;
+    for (int s = 0; s < 5; ++s) {
+        const Buttons read = [&] {
+            Buttons out;
+            const _Kx_PROFILE data = sysProCon->profileArr()[s]->profileData();
+            std::copy(std::begin(data.btnInfo), std::end(data.btnInfo), out.begin());
+            return out;
+        }();
+        for (int b = 0; b < 5; ++b) {
+            _BTN_INFO& held = m.stored[size_t(s)][size_t(b)];
+            const bool asLibrary =
+                held.FuncID != 6 || encode(held, m) == m.mouse[size_t(s)][size_t(b)];
+            if (asLibrary && !sameMeaning(read[size_t(b)], held))
+                RC_FAIL("read back, profile " + std::to_string(s + 1) + " button " +
+                        std::to_string(b + 1) + " is " + describe(read[size_t(b)]) +
+                        "; the mouse holds " + describe(held));
+            held = read[size_t(b)];
+        }
+    }
+    for (const auto& macro : std::as_const(macroListArrs))
+        m.idsGiven.insert(macro->macroId());
+}
+
+// A step of the user. What the model allows is asked when a sequence is made and again when it
+// runs (a restart can change what holds), where a step that no longer applies is left out.
+struct Command : rc::state::Command<Model, Sut> {
+    virtual bool applicable(const Model&) const { return true; }
+    void checkPreconditions(const Model& m) const override { RC_PRE(applicable(m)); }
+};
+
+struct ClickProfile : Command {
+    int profile = *rc::gen::inRange(0, 5);
+    bool ok = *rc::gen::arbitrary<bool>();
+    bool applicable(const Model& m) const override { return profile != m.slot; }
+    void apply(Model& m) const override {
+        if (m.edits[size_t(m.slot)]) {
+            if (!ok)
+                return;
+            m.edits[size_t(m.slot)].reset();
+        }
+        m.slot = profile;
+    }
+    void run(const Model& m, Sut& sut) const override {
+        sut.popUps.answer({ok});
+        const qsizetype before = sut.popUps.seen.size();
+        sut.view()->control(MainView::kProfile1Tag + profile)->click();
+        RC_ASSERT((sut.popUps.seen.size() > before) == m.edits[size_t(m.slot)].has_value());
+    }
+    void show(std::ostream& os) const override {
+        os << "click profile " << profile + 1 << (ok ? ", OK" : ", Cancel");
+    }
+};
+
+struct SelectButton : Command {
+    int button = *rc::gen::inRange(0, 5);
+    void apply(Model& m) const override { m.button = button; }
+    void run(const Model&, Sut& sut) const override {
+        sut.view()->selBtnSetp()->items()[size_t(button)]->click();
+    }
+    void show(std::ostream& os) const override { os << "select button " << button + 1; }
+};
+
+// Runs while a dialog of the main window is open, then closes it with OK or Cancel.
+template <class Dialog>
+Dialog* openDialog(Sut& sut, int tag) {
+    sut.view()->control(tag)->click();
+    HvNoTitleWindow* window = sut.view()->dialogWindow();
+    return window ? qobject_cast<Dialog*>(window->contentView()) : nullptr;
+}
+
+void pick(HvMenulist* list, const HvTreeNode* node) {
+    RC_ASSERT(list && list->isVisible());
+    const auto& children = list->node()->children();
+    const auto at = std::find_if(children.begin(), children.end(),
+                                 [node](const auto& child) { return child.get() == node; });
+    RC_ASSERT(at != children.end());
+    list->listWidget()->setCurrentRow(int(at - children.begin()));
+    QTest::keyClick(list->listWidget(), Qt::Key_Return);
+}
+
+std::vector<HvTreeNode*> functions() {
+    std::vector<HvTreeNode*> out;
+    for (const auto& node : singleMenuNode->children())
+        if (node->nodeData()->type() != MenuInfo::kTypeHeading)
+            out.push_back(node.get());
+    return out;
+}
+
+_BTN_INFO functionRecord(const HvTreeNode* node) {
+    const auto entry = std::static_pointer_cast<MenuInfo>(node->nodeData());
+    _BTN_INFO r{};
+    r.btnType = 1;
+    r.FuncID = uint32_t(entry->functionID());
+    r.FuncTableId = uint32_t(entry->functionTableID());
+    const int32_t bits[] = {entry->KeyBit1(), entry->KeyBit2(), entry->KeyBit3(), entry->KeyBit4()};
+    std::copy(std::begin(bits), std::end(bits), r.KeyBit);
+    return r;
+}
+
+struct AssignFunction : Command {
+    size_t entry = size_t(*rc::gen::inRange(0, 1000));
+    bool ok = *rc::gen::arbitrary<bool>();
+    void apply(Model& m) const override {
+        if (!ok || !m.canReassign())
+            return;
+        const auto entries = functions();
+        m.edit(functionRecord(entries[entry % entries.size()]));
+    }
+    void run(const Model& m, Sut& sut) const override {
+        auto* dialog = openDialog<SingleKeyView>(sut, MainView::kSingleTag);
+        RC_ASSERT(bool(dialog) == m.canReassign());
+        if (!dialog)
+            return;
+        QTest::mouseClick(dialog->selComBtn(), Qt::LeftButton);
+        const auto entries = functions();
+        pick(dialog->comMenuList(), entries[entry % entries.size()]);
+        QTest::mouseClick(ok ? dialog->okBtn() : dialog->cancelBtn(), Qt::LeftButton);
+        RC_ASSERT(!sut.view()->dialogWindow());
+    }
+    void show(std::ostream& os) const override {
+        os << "function #" << entry << (ok ? ", OK" : ", Cancel");
+    }
+};
+
+HvTreeNode* macroNodeOf(int32_t id) {
+    for (const auto& node : macroNode->children())
+        if (std::static_pointer_cast<MenuInfo>(node->nodeData())->macroInfo()->macroId() == id)
+            return node.get();
+    return nullptr;
+}
+
+struct AssignMacro : Command {
+    size_t which = size_t(*rc::gen::inRange(0, 1000));
+    int mode = *rc::gen::inRange(0, 4);
+    int count = *rc::gen::inRange(1, 300);
+    bool ok = *rc::gen::arbitrary<bool>();
+    int32_t id(const Model& m) const {
+        auto it = m.macros.begin();
+        std::advance(it, long(which % m.macros.size()));
+        return it->first;
+    }
+    bool applicable(const Model& m) const override { return !m.macros.empty(); }
+    void apply(Model& m) const override {
+        if (!ok || !m.canReassign())
+            return;
+        _BTN_INFO r{};
+        r.btnType = 2;
+        r.FuncID = r.FuncTableId = 6;
+        r.MacroID = uint32_t(id(m));
+        r.KeyBit[0] = uint32_t(mode);
+        r.KeyBit[1] = mode == 1 ? uint32_t(std::min(count, 255)) : 0;
+        m.edit(r);
+    }
+    void run(const Model& m, Sut& sut) const override {
+        auto* dialog = openDialog<TkeyView>(sut, MainView::kTkeyTag);
+        RC_ASSERT(bool(dialog) == m.canReassign());
+        if (!dialog)
+            return;
+        QTest::mouseClick(dialog->selMacroBtn(), Qt::LeftButton);
+        pick(macroMenuList, macroNodeOf(id(m)));
+        // The count window opens for the repeat mode: the count typed, Enter.
+        QTimer answer;
+        answer.setInterval(0);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                auto* window = qobject_cast<HvNoTitleWindow*>(top);
+                auto* view =
+                    window ? qobject_cast<TkeyRepeatView*>(window->contentView()) : nullptr;
+                if (!view || !window->isVisible())
+                    continue;
+                view->countTxt()->setText(QString::number(count));
+                QTest::keyClick(view->countTxt(), Qt::Key_Return);
+            }
+        });
+        answer.start();
+        QTest::mouseClick(dialog->macroTypeSetp()->items()[size_t(mode)], Qt::LeftButton);
+        answer.stop();
+        QTest::mouseClick(ok ? dialog->okBtn() : dialog->cancelBtn(), Qt::LeftButton);
+        RC_ASSERT(!sut.view()->dialogWindow());
+    }
+    void show(std::ostream& os) const override {
+        os << "macro #" << which << " mode " << mode << " count " << count
+           << (ok ? ", OK" : ", Cancel");
+    }
+};
+
+struct AssignLauncher : Command {
+    size_t path = size_t(*rc::gen::inRange(0, 3));
+    bool applicable(const Model& m) const override { return m.canReassign(); }
+    void apply(Model& m) const override {
+        _BTN_INFO r{};
+        r.btnType = 3;
+        r.FuncID = r.FuncTableId = 15;
+        r.KeyBit[0] = KxAction::getBtnAppLaunchIndex(uint32_t(m.slot), uint32_t(m.button));
+        std::strcpy(r.app_path, kPaths[path]);
+        m.edit(r);
+    }
+    void run(const Model&, Sut& sut) const override {
+        RC_ASSERT(sut.view()->setLaunchPath(QString::fromUtf8(kPaths[path])));
+    }
+    void show(std::ostream& os) const override { os << "launcher " << kPaths[path]; }
+};
+
+struct AssignDefault : Command {
+    bool enabled(const Model& m) const {
+        const _BTN_INFO now = m.selected();
+        const _BTN_INFO& preset = m.defaults[size_t(m.slot)][size_t(m.button)];
+        return now.FuncID != preset.FuncID || now.FuncTableId != preset.FuncTableId ||
+               !std::equal(std::begin(now.KeyBit), std::end(now.KeyBit), std::begin(preset.KeyBit));
+    }
+    void apply(Model& m) const override {
+        if (enabled(m) && m.canReassign())
+            m.edit(m.defaults[size_t(m.slot)][size_t(m.button)]);
+    }
+    void run(const Model& m, Sut& sut) const override {
+        HvButton* button = sut.view()->control(MainView::kDefaultTag);
+        RC_ASSERT(button->isEnabled() == enabled(m));
+        button->click();
+    }
+    void show(std::ostream& os) const override { os << "default"; }
+};
+
+struct Apply : Command {
+    bool applicable(const Model& m) const override { return m.edits[size_t(m.slot)].has_value(); }
+    void apply(Model& m) const override { written(m, m.working(m.slot)); }
+    void run(const Model&, Sut& sut) const override {
+        sut.view()->control(MainView::kApplyTag)->click();
+        RC_ASSERT(sut.idle());
+    }
+    void show(std::ostream& os) const override { os << "Apply"; }
+};
+
+struct Reset : Command {
+    bool ok = *rc::gen::arbitrary<bool>();
+    void apply(Model& m) const override {
+        if (ok)
+            written(m, m.defaults[size_t(m.slot)]);
+    }
+    void run(const Model&, Sut& sut) const override {
+        sut.popUps.answer({ok});
+        sut.view()->control(MainView::kReDefTag)->click();
+        RC_ASSERT(sut.idle());
+    }
+    void show(std::ostream& os) const override { os << "reset" << (ok ? ", OK" : ", Cancel"); }
+};
+
+// OK writes and ends the window; Cancel ends it dropping every edit. The program is started
+// again.
+struct EndWindow : Command {
+    bool ok = *rc::gen::arbitrary<bool>();
+    bool applicable(const Model& m) const override {
+        return !ok || m.edits[size_t(m.slot)].has_value();
+    }
+    void apply(Model& m) const override {
+        if (ok)
+            written(m, m.working(m.slot));
+        m.edits = {};
+    }
+    void run(const Model& m, Sut& sut) const override {
+        sut.view()->control(ok ? MainView::kOkTag : MainView::kCancelTag)->click();
+        RC_ASSERT(KxTest::waitFor([&] { return sut.ended().has_value(); }, 30000));
+        (void)m;
+    }
+    void show(std::ostream& os) const override { os << (ok ? "OK" : "Cancel"); }
+};
+
+struct MouseProfileButton : Command {
+    void apply(Model& m) const override { m.slot = (m.slot + 1) % 5; }
+    void run(const Model& m, Sut& sut) const override {
+        sut.command(QStringLiteral("press profile"));
+        RC_ASSERT(KxTest::waitFor(
+            [&] { return sut.view()->profileStep()->selectIndex() == (m.slot + 1) % 5 + 1; }));
+    }
+    void show(std::ostream& os) const override { os << "the mouse's profile button"; }
+};
+
+// Unplugged and plugged again: the window closes and the program is started again.
+struct Replug : Command {
+    void apply(Model& m) const override { m.edits = {}; }
+    void run(const Model&, Sut& sut) const override {
+        sut.command(QStringLiteral("unplug"));
+        RC_ASSERT(KxTest::waitFor([&] { return sut.ended().has_value(); }));
+        sut.command(QStringLiteral("plug"));
+    }
+    void show(std::ostream& os) const override { os << "unplug, plug, start again"; }
+};
+
+// The macro editor: one change, then OK or Cancel. OK offers Apply when the profile has a macro
+// button.
+struct EditMacros : Command {
+    enum Kind { Delay, Delete, Create };
+    Kind kind = *rc::gen::element(Delay, Delete, Create);
+    size_t which = size_t(*rc::gen::inRange(0, 1000));
+    int step = *rc::gen::inRange(0, 40);
+    int delay = *rc::gen::inRange(0, 6000);
+    size_t key = size_t(*rc::gen::inRange(0, int(std::size(kKeys))));
+    bool ok = *rc::gen::arbitrary<bool>();
+
+    int32_t id(const Model& m) const {
+        auto it = m.macros.begin();
+        std::advance(it, long(which % m.macros.size()));
+        return it->first;
+    }
+    bool applicable(const Model& m) const override { return kind == Create || !m.macros.empty(); }
+    void apply(Model& m) const override {
+        if (!ok)
+            return;
+        if (kind == Delay) {
+            auto& steps = m.macros[id(m)];
+            steps[size_t(step) % steps.size()].delay = std::min(delay, 5000) / 100 * 100;
+        } else if (kind == Delete) {
+            m.macros.erase(id(m));
+        }
+        // A new macro's id and steps are the editor's: taken in run.
+        if (m.hasMacroButton() && !m.edits[size_t(m.slot)])
+            m.edits[size_t(m.slot)] = m.working(m.slot);
+    }
+    void run(const Model& m, Sut& sut) const override {
+        auto* editor = openDialog<MacroView>(sut, MainView::kMacroTag);
+        RC_ASSERT(editor);
+        if (kind == Create) {
+            const QString name = QStringLiteral("Made %1").arg(m.idsGiven.size());
+            RC_ASSERT(editor->addMacorByName(name));
+            editor->AddNewKey(kKeys[key], 0);
+            editor->AddNewKey(kKeys[key], 1);
+        } else {
+            const auto macro = KxAction::getMacroById(id(m));
+            RC_ASSERT(macro);
+            editor->selectMacro(macro.get());
+            if (kind == Delay) {
+                editor->selectRow(step % int(macro->keyInfoArr().size()));
+                editor->adjustDelayTxt()->setText(QString::number(delay));
+                QTest::mouseClick(editor->control(MacroView::kInsertDelayTag), Qt::LeftButton);
+            } else {
+                sut.popUps.answer({true}); // "Are you sure you want to delete this macro?"
+                QTest::mouseClick(editor->control(MacroView::kDelMacroTag), Qt::LeftButton);
+            }
+        }
+        QTest::mouseClick(editor->control(ok ? MacroView::kOkTag : MacroView::kCancelTag),
+                          Qt::LeftButton);
+        RC_ASSERT(KxTest::waitFor([&] { return !sut.view()->dialogWindow(); }));
+    }
+    void show(std::ostream& os) const override {
+        static const char* names[] = {"delay", "delete", "new"};
+        os << "editor: " << names[kind] << " #" << which << " step " << step << " delay " << delay
+           << (ok ? ", OK" : ", Cancel");
+    }
+};
+
+// Commands whose model needs what the window made (a new macro's id) take it here.
+struct Synced {
+    static void takeNewMacros(Model& m) {
+        for (const auto& macro : std::as_const(macroListArrs)) {
+            if (macro->isNoDisplay() || m.macros.count(macro->macroId()))
+                continue;
+            if (m.idsGiven.count(macro->macroId()))
+                RC_FAIL("macro id " + std::to_string(macro->macroId()) + " was given again");
+            std::vector<Step> steps;
+            for (const MacroKeyInfo& s : macro->keyInfoArr())
+                steps.push_back({s.keyCode(), s.keyFlag() == MacroKeyInfo::kFlagKeyUp, s.delay()});
+            m.macros[macro->macroId()] = steps;
+            m.idsGiven.insert(macro->macroId());
+        }
+    }
+};
+
+// The library the window starts with: macros of a few steps, none encoded like another.
+void makeLibrary() {
+    KxAction::getSysPath();
+    KxAction::initMenuList();
+    for (int n = 0; n < 3; ++n) {
+        auto macro = KxAction::addMacorByName(QStringLiteral("Macro %1").arg(n + 1));
+        for (int i = 0; i < 2 + 2 * n; ++i)
+            macro->keyInfoArr() << MacroKeyInfo(kKeys[size_t(n + i / 2)], i % 2, 100 * (i + n));
+    }
+    RC_ASSERT(KxAction::saveMenuList());
+}
+
+Model initialModel(Sut& sut) {
+    Model m;
+    m.slot = sut.view()->profileStep()->selectIndex() - 1;
+    for (int s = 0; s < 5; ++s) {
+        const _Kx_PROFILE data = sysProCon->profileArr()[s]->profileData();
+        std::copy(std::begin(data.btnInfo), std::end(data.btnInfo), m.stored[size_t(s)].begin());
+        const _Kx_PROFILE preset = sysProCon->defaultProfileArrs()[s]->profileData();
+        std::copy(std::begin(preset.btnInfo), std::end(preset.btnInfo),
+                  m.defaults[size_t(s)].begin());
+    }
+    m.mouse = sut.mouseRecords();
+    Synced::takeNewMacros(m);
+    return m;
+}
+
+} // namespace
+
+RC_GTEST_PROP(WindowModel, WhatTheUserSetsIsWhatTheMouseAndTheFilesHold, ()) {
+    static const bool installed = (KxWidgets::install(), true);
+    (void)installed;
+    RC_PRE(QDBusConnection::sessionBus().isConnected());
+    Sut sut;
+    makeLibrary();
+    sut.openWindow();
+    Model model = initialModel(sut);
+    check(model, sut);
+
+    const auto commands = *rc::state::gen::commands(
+        model,
+        rc::state::gen::execOneOfWithArgs<ClickProfile, SelectButton, AssignFunction, AssignMacro,
+                                          AssignLauncher, AssignDefault, Apply, Reset, EndWindow,
+                                          MouseProfileButton, Replug, EditMacros>());
+    for (const auto& step : commands) {
+        const auto* command = static_cast<const Command*>(step.get());
+        if (!command->applicable(model))
+            continue;
+        command->run(model, sut);
+        command->apply(model);
+        Synced::takeNewMacros(model);
+        // A restart reads the mouse: the model takes the window's reading after its checks.
+        if (dynamic_cast<const EndWindow*>(command) || dynamic_cast<const Replug*>(command))
+            restarted(model, sut);
+        check(model, sut);
+    }
+}
