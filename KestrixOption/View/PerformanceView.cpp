@@ -305,11 +305,17 @@ void PerformanceView::cancel() {
     endWindowRun(0);
 }
 
+// Keeps what OK keeps, without closing: the mouse's block, the desktop's speeds as the ones a
+// later Cancel goes back to, the settings in every profile and on disk.
 void PerformanceView::apply() {
     takeTypedDpi();
+    ProfieController* library = KxAction::profileLibrary();
     KxAction::setCurrSettingToDev();
+    library->saveSelProfileToData();
     KxAction::applySysPreSettingToDef();
-    KxAction::profileLibrary()->applySettingToAll();
+    library->applySettingToAll();
+    library->saveToSys();
+    hasSaved_ = false;
 }
 
 void PerformanceView::reset() {

@@ -259,6 +259,64 @@ TEST_F(SettingsViewsTest, TheViewFollowsTheMouseButtonsAndIgnoresARateItDoesNotH
     EXPECT_TRUE(requests().empty());
 }
 
+// The mouse holds one DPI per stage: after a read of the whole mouse the vertical value is the
+// horizontal one, so the view cannot show a stale larger value the mouse does not have.
+TEST_F(SettingsViewsTest, AfterAReadTheViewShowsTheDpiTheMouseHolds) {
+    store([](_Kx_PROFILE& p) {
+        p.currSelectDPI = 1;
+        const uint32_t dpi[4] = {8, 16, 24, 32};
+        std::copy(std::begin(dpi), std::end(dpi), p.xSensArr);
+        std::fill(std::begin(p.ySensArr), std::end(p.ySensArr), 30u);
+    });
+    ASSERT_EQ(storedDpi(1), 16);
+    ASSERT_TRUE(KxAction::getAllFWData());
+    for (const auto& profile : library->profileArr())
+        for (int stage = 0; stage < 4; ++stage)
+            EXPECT_EQ(profile->profileData().ySensArr[stage],
+                      profile->profileData().xSensArr[stage]);
+    Performance opened;
+    EXPECT_EQ(opened.view->dpiTxt()->text(), "1600");
+    EXPECT_EQ(opened.view->dpiPro()->value(), 16);
+}
+
+// Apply keeps what OK keeps: the settings in every profile and on disk, so that a later Cancel
+// or another profile cannot bring the old values back.
+TEST_F(SettingsViewsTest, ApplyKeepsTheSettingsInEveryProfileAndOnDiskAsOkDoes) {
+    store([](_Kx_PROFILE& p) {
+        p.currSelectDPI = 2;
+        p.poRate = 2;
+        p.acceler = 5;
+    });
+    Performance opened;
+    PerformanceView& v = *opened.view;
+    press(v.dpiPro(), Qt::Key_End); // 3500 DPI
+    press(v.mouseSpeedPro(), Qt::Key_Home);
+    v.rateSetp()->items()[0]->click(); // 125 Hz
+    v.applyBtn()->click();
+    EXPECT_FALSE(opened.closed());
+    EXPECT_EQ(storedDpi(2), 35);
+    for (const auto& profile : library->profileArr()) {
+        EXPECT_EQ(profile->profileData().xSensArr[2], 35u);
+        EXPECT_EQ(profile->profileData().poRate, 0u);
+        EXPECT_EQ(profile->profileData().acceler, 1u);
+    }
+    {
+        ProfieController reloaded;
+        for (const auto& profile : reloaded.profileArr()) {
+            EXPECT_EQ(profile->profileData().xSensArr[2], 35u) << "saved to disk";
+            EXPECT_EQ(profile->profileData().acceler, 1u) << "saved to disk";
+        }
+    }
+
+    // Cancel after Apply keeps what was applied, on the mouse and on the desktop.
+    v.cancelBtn()->click();
+    EXPECT_TRUE(opened.closed());
+    EXPECT_EQ(storedDpi(2), 35);
+    EXPECT_EQ(selProfile.xSensArr[2], 35u);
+    EXPECT_EQ(firmware->state().rateCode, 2);
+    EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 1);
+}
+
 TEST_F(SettingsViewsTest, DesktopSpeedsChangeAtOnceCancelRestoresThemOkKeepsThem) {
     if (!DesktopSchema::ready)
         GTEST_SKIP() << "glib-compile-schemas did not run";
