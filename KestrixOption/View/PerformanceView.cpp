@@ -201,7 +201,11 @@ void PerformanceView::setDPIData(int x, int y) {
     hasSaved_ = true;
 }
 
+// Every change of a slider's value, whoever made it (pointer, keys, a screen reader); the view's
+// own filling, under isFillData_, is not a change of the user's.
 void PerformanceView::progessBarAction(HvProgressBar* slider) {
+    if (isFillData_)
+        return;
     hasSaved_ = true;
     const int value = slider->value();
     switch (slider->tag()) {
@@ -351,7 +355,10 @@ void PerformanceView::dpiChangePro(const QVariantMap& values) {
     if (stage < 0)
         return;
     selProfile.currSelectDPI = uint32_t(std::clamp(stage, 0, KxProtocol::kStages - 1));
+    // The mouse is on that stage already: moving the slider writes nothing back.
+    isFillData_ = true;
     dpiLevelPro_->setValue(int(selProfile.currSelectDPI));
+    isFillData_ = false;
     // A DPI the mouse cannot have leaves that axis as it is.
     const auto level = [](int v) {
         return v >= KxProtocol::kMinDpiValue && v <= KxProtocol::kMaxDpiValue ? v : -1;

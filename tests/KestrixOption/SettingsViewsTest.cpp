@@ -13,6 +13,7 @@
 #include "PrivateHome.h"
 #include "ProfileValue.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -112,6 +113,14 @@ protected:
 
 using Performance = Opened<PerformanceView>;
 using Lighting = Opened<LightOptionView>;
+
+// What a screen reader does to a slider.
+void setByScreenReader(HvProgressBar* slider, int value) {
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(slider);
+    ASSERT_TRUE(spoken && spoken->valueInterface());
+    spoken->valueInterface()->setCurrentValue(value);
+    QCoreApplication::processEvents();
+}
 
 TEST_F(SettingsViewsTest, TheDpiShownIsTheStagesLargerAxisAndEveryEditSetsBothAxes) {
     store([](_Kx_PROFILE& p) {
@@ -257,6 +266,59 @@ TEST_F(SettingsViewsTest, TheViewFollowsTheMouseButtonsAndIgnoresARateItDoesNotH
     v.rateChangePro(-1);
     EXPECT_EQ(v.rateSetp()->selectIndex(), 1);
     EXPECT_TRUE(requests().empty());
+}
+
+// A value set by assistive technology (or any code) is the user's: the view takes it as from a
+// drag, writes the stage to the mouse once, and OK keeps it.
+TEST_F(SettingsViewsTest, SlidersSetByAScreenReaderAreTakenAsTheUsersAndWrittenOnce) {
+    store([](_Kx_PROFILE& p) {
+        p.currSelectDPI = 1;
+        const uint32_t dpi[4] = {8, 16, 24, 32};
+        std::copy(std::begin(dpi), std::end(dpi), p.xSensArr);
+        std::copy(std::begin(dpi), std::end(dpi), p.ySensArr);
+        p.acceler = p.srcSpeed = p.doubleSpeed = 5;
+    });
+    Performance opened;
+    PerformanceView& v = *opened.view;
+    log->clear();
+    setByScreenReader(v.dpiPro(), 20);
+    EXPECT_EQ(v.dpiTxt()->text(), "2000");
+    EXPECT_EQ(selProfile.xSensArr[1], 20u);
+    EXPECT_EQ(selProfile.ySensArr[1], 20u);
+    EXPECT_TRUE(requests().empty()) << "a stage's DPI waits for OK";
+
+    setByScreenReader(v.dpiLevelPro(), 2);
+    EXPECT_EQ(selProfile.currSelectDPI, 2u);
+    EXPECT_EQ(v.dpiTxt()->text(), "2400") << "the stage's own DPI is shown";
+    EXPECT_THAT(requests(), testing::ElementsAre(report("SET", {3, 0x00, 0xFF, 2, 2, 24})))
+        << "the stage goes to the mouse once";
+    setByScreenReader(v.dpiLevelPro(), 1);
+    EXPECT_EQ(v.dpiTxt()->text(), "2000");
+
+    setByScreenReader(v.mouseSpeedPro(), 9);
+    setByScreenReader(v.scrSpeedPro(), 3);
+    setByScreenReader(v.doubleSpeedPro(), 7);
+    EXPECT_EQ(selProfile.acceler, 9u);
+    EXPECT_EQ(selProfile.srcSpeed, 3u);
+    EXPECT_EQ(selProfile.doubleSpeed, 7u);
+    EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 9)
+        << "the desktop's speed changes at once";
+
+    // The mouse's own DPI button moves the sliders too, and that writes nothing back.
+    log->clear();
+    v.dpiChangePro({{"value1", 3}, {"value2", 30}, {"value3", 30}});
+    EXPECT_EQ(v.dpiLevelPro()->value(), 3);
+    EXPECT_EQ(v.dpiPro()->value(), 30);
+    EXPECT_TRUE(requests().empty());
+    v.dpiChangePro({{"value1", 1}, {"value2", 20}, {"value3", 20}});
+
+    v.okBtn()->click();
+    EXPECT_TRUE(opened.closed());
+    EXPECT_EQ(storedDpi(1), 20);
+    EXPECT_EQ(stored().xSensArr[1], 20u);
+    EXPECT_EQ(stored().acceler, 9u);
+    EXPECT_EQ(stored().srcSpeed, 3u);
+    EXPECT_EQ(stored().doubleSpeed, 7u);
 }
 
 // The mouse holds one DPI per stage: after a read of the whole mouse the vertical value is the
