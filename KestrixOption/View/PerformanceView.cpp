@@ -149,8 +149,9 @@ void PerformanceView::initNotify() {
                 const int rate = n.objectInt();
                 KxWidgets::onViewThread(this, [this, rate] { rateChangePro(rate); });
             });
-    // A window closed by other means than OK or Cancel drops the edits as Cancel does.
-    onWindowClosedOtherwise([this] { cancel(); });
+    // A run ended any other way than by OK or Cancel (the window closed or hidden, the main
+    // window ending the run when the mouse goes away) drops the edits as Cancel does.
+    onRunEndedOtherwise([this] { cancel(); });
 }
 
 void PerformanceView::deallocNotify() {

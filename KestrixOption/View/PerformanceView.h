@@ -16,7 +16,8 @@ class HvProgressBar;
 // (the mouse holds them once) and on disk. While open it follows the mouse's own DPI and rate
 // buttons ("Notify_DPIChange", "Notify_FWRateChange", relayed by the main window).
 //
-// Runs fully modal: OK ends the run with 1, Cancel (also Escape, or the window closing) with 0.
+// Runs fully modal: OK ends the run with 1, Cancel with 0; every other end of the run (Escape,
+// the window closed or hidden, the run stopped from outside) runs Cancel first.
 // Enter is OK, with a DPI still being typed taken first.
 class PerformanceView : public RirImageView, public HvSetpPanelDelegate {
     Q_OBJECT

@@ -3,6 +3,7 @@
 // memory, the desktop speeds in a private GSettings.
 #include "DeviceProtocolTest.h"
 #include "HvButton.h"
+#include "HvModal.h"
 #include "HvMouseAction.h"
 #include "HvNoTitleWindow.h"
 #include "HvNumberTextField.h"
@@ -16,8 +17,10 @@
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 
 #include <gio/gio.h>
 
@@ -113,6 +116,18 @@ protected:
 
 using Performance = Opened<PerformanceView>;
 using Lighting = Opened<LightOptionView>;
+
+// A view run fully modal in its own window, as the main window runs it; `inside` acts from within
+// the run. The window is gone afterwards.
+template <class View>
+void runModally(const std::function<void(View&, HvNoTitleWindow&)>& inside) {
+    QPointer<HvNoTitleWindow> window = new HvNoTitleWindow(QRect(0, 0, 640, 440));
+    auto* view = new View;
+    window->setContentView(view);
+    QTimer::singleShot(0, [&] { inside(*view, *window); });
+    HvModal::runModal(window);
+    delete window.data();
+}
 
 // What a screen reader does to a slider.
 void setByScreenReader(HvProgressBar* slider, int value) {
@@ -377,6 +392,61 @@ TEST_F(SettingsViewsTest, ApplyKeepsTheSettingsInEveryProfileAndOnDiskAsOkDoes) 
     EXPECT_EQ(selProfile.xSensArr[2], 35u);
     EXPECT_EQ(firmware->state().rateCode, 2);
     EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 1);
+}
+
+// The main window ends a view's run from outside when the mouse goes away (HvModal::stopModal);
+// that, hiding, closing or destroying the view's window drop the edits as Cancel does: the
+// desktop's speeds, the stage and the lights go back to what is stored. Minimising ends nothing.
+TEST_F(SettingsViewsTest, EveryEndOfAViewsRunButOkRunsItsCancel) {
+    store([](_Kx_PROFILE& p) {
+        p.currSelectDPI = 0;
+        p.acceler = 5;
+        p.islightOnArr[0] = p.islightOnArr[1] = 1;
+    });
+    const int speed = selMouseAction->getValueByType(HvMouseAction::kPointerSpeed);
+    const std::pair<const char*, std::function<void(HvNoTitleWindow&)>> ends[] = {
+        {"stopped from outside", [](HvNoTitleWindow& w) { HvModal::stopModal(&w, 0); }},
+        {"hidden", [](HvNoTitleWindow& w) { w.hide(); }},
+        {"closed", [](HvNoTitleWindow& w) { w.close(); }},
+        {"destroyed", [](HvNoTitleWindow& w) { delete &w; }},
+    };
+    for (const auto& [how, end] : ends) {
+        runModally<PerformanceView>([&, end = end](PerformanceView& v, HvNoTitleWindow& w) {
+            press(v.mouseSpeedPro(), Qt::Key_End);
+            press(v.dpiLevelPro(), Qt::Key_End);
+            EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 10);
+            EXPECT_EQ(firmware->state().stage, 3);
+            end(w);
+        });
+        EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), speed) << how;
+        EXPECT_EQ(firmware->state().stage, 0) << how;
+        EXPECT_EQ(selProfile.acceler, 5u) << how;
+        EXPECT_EQ(selProfile.currSelectDPI, 0u) << how;
+
+        runModally<LightOptionView>([&, end = end](LightOptionView& v, HvNoTitleWindow& w) {
+            v.lightOnOffSetp()->items()[1]->click();
+            EXPECT_FALSE(firmware->state().wheelLight);
+            end(w);
+        });
+        EXPECT_TRUE(firmware->state().wheelLight) << how;
+        EXPECT_EQ(selProfile.islightOnArr[1], 1u) << how;
+    }
+
+    // Minimised, the view still runs (looked at once the run's loop has had its turns); its OK
+    // then keeps the edits.
+    bool stillRunning = false;
+    runModally<PerformanceView>([&](PerformanceView& v, HvNoTitleWindow& w) {
+        press(v.mouseSpeedPro(), Qt::Key_End);
+        w.showMinimized();
+        QTimer::singleShot(20, &w, [&] {
+            stillRunning = HvModal::isRunning(&w);
+            w.showNormal();
+            v.okBtn()->click();
+        });
+    });
+    EXPECT_TRUE(stillRunning);
+    EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 10);
+    EXPECT_EQ(stored().acceler, 10u);
 }
 
 TEST_F(SettingsViewsTest, DesktopSpeedsChangeAtOnceCancelRestoresThemOkKeepsThem) {
