@@ -38,7 +38,8 @@ class RigthMouseTBView;
 // flag 3 down, 4 up), except on STOP. The pause before each event is measured on a monotonic
 // clock and given to the step before it by the delay type. A press is taken only while there is
 // room for it and for the releases of every key held, so a macro never ends with a key down;
-// at the limit the recording stops and says so.
+// at the limit the recording stops and says so. Room is counted in the steps the mouse holds
+// (40), where an inserted command is a press and a release per key of its chord.
 //
 // Definitions: MacroView.cpp (controls, enabling, recording, steps and delays),
 // MacroViewMacros.cpp (the macros, files, OK / Apply / Cancel).
@@ -192,7 +193,10 @@ protected:
 private:
     void recordKey(const QKeyEvent& event, bool press);
     void recordButton(int32_t code, bool press);
-    // Room for a press and the releases of every key and button held after it.
+    // The steps the shown macro takes on the mouse (an inserted command's chord counts each
+    // press and release), which a button holds kMaxSteps of.
+    int deviceSteps() const;
+    // Room on the mouse for a press and the releases of every key and button held after it.
     bool roomForPress() const;
     void limitReached();
     void onSelectionChanged();

@@ -42,9 +42,10 @@ QString documentsFolder() {
 
 // Why a macro from a file cannot be held, or none when it can.
 std::optional<QString> unfitFor(const MacroInfo& macro) {
-    if (macro.keyInfoArr().size() > MacroView::kMaxSteps)
-        return QStringLiteral("it holds %1 steps, more than the %2 a macro can have")
-            .arg(macro.keyInfoArr().size())
+    // Counted as the mouse holds them: an inserted command is a press and a release per key.
+    if (macro.getMacroCount() > uint32_t(MacroView::kMaxSteps))
+        return QStringLiteral("it takes %1 steps on the mouse, more than the %2 a button holds")
+            .arg(macro.getMacroCount())
             .arg(MacroView::kMaxSteps);
     for (const MacroKeyInfo& step : macro.keyInfoArr()) {
         if (step.keyFlag() < MacroKeyInfo::kFlagKeyDown ||

@@ -377,6 +377,44 @@ TEST_F(MacroEditorTest, InsertingACommandWithNoRowSelectedPutsItFirstAndTheMeter
     EXPECT_EQ(view->capacityMeter()->count(), device);
 }
 
+// The limit is the mouse's 40 steps, not the table's rows: an inserted command takes as many
+// steps as its chord has presses and releases, and a recording counts them too.
+TEST_F(MacroEditorTest, InsertsAndRecordingsThatWouldPassFortyStepsOnTheMouseAreRefused) {
+    HvTreeNode* copy = nullptr;
+    for (const auto& node : macroInsertMenuNode->children())
+        if (std::static_pointer_cast<MenuInfo>(node->nodeData())->titleStr() == "Copy")
+            copy = node.get();
+    ASSERT_TRUE(copy);
+    const auto macro = newMacro("Copying", 38);
+    Messages messages;
+    view->onMenulistSelected(view->macroComList(), copy);
+    view->selectRow(37);
+    click(MacroView::kInsertComTag);
+    EXPECT_EQ(macro->keyInfoArr().size(), 38) << "38 and the chord's 4 would be 42 on the mouse";
+    EXPECT_EQ(macro->getMacroCount(), 38u);
+    EXPECT_EQ(messages.seen, QStringList{"Maximum number of macros reached"});
+
+    // With room for the chord it goes in; a recording then has room for what the mouse holds.
+    macro->keyInfoArr().remove(34, 4);
+    view->stepModel()->reload();
+    view->selectRow(33);
+    click(MacroView::kInsertComTag);
+    ASSERT_EQ(macro->keyInfoArr().size(), 35);
+    EXPECT_EQ(macro->getMacroCount(), 38u);
+    EXPECT_EQ(messages.seen.size(), 1);
+    startRecording();
+    tap(kA);       // 40 on the mouse
+    key(kB, true); // no room for B and its release: the recording ends
+    EXPECT_FALSE(view->isRecord());
+    key(kB, false);
+    EXPECT_EQ(macro->keyInfoArr().size(), 37);
+    EXPECT_EQ(macro->getMacroCount(), 40u);
+    EXPECT_EQ(messages.seen.size(), 2);
+    EXPECT_FALSE(view->AddNewKey(11, 0)) << "37 rows, but 40 steps on the mouse";
+    EXPECT_EQ(macro->keyInfoArr().size(), 37);
+    EXPECT_EQ(view->capacityMeter()->text(), "40 of 40 steps on the mouse");
+}
+
 TEST_F(MacroEditorTest, MovesAndDeletesKeepTheSelectionWhereAPersonExpectsIt) {
     const auto macro = newMacro("Edit", 3);
     const auto original = steps(*macro);
@@ -514,6 +552,12 @@ TEST_F(MacroEditorTest, AFileThatIsNotAMacroThisEditorCanHoldIsRefusedWithAReaso
     QJsonArray tooMany;
     for (int i = 0; i < 41; ++i)
         tooMany.append(QJsonObject{{"keyCode", 0}, {"keyFlag", i % 2}, {"delay", 0}});
+    // 38 rows, but 41 steps on the mouse: the last is the command Copy, Ctrl and C pressed and
+    // released.
+    QJsonArray chordTooMany = tooMany;
+    while (chordTooMany.size() > 37)
+        chordTooMany.removeLast();
+    chordTooMany.append(QJsonObject{{"keyCode", 0x200}, {"keyFlag", 2}, {"delay", 0}});
     const QString fifo = folder + "/pipe.mac";
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const std::pair<QString, const char*> files[] = {
@@ -521,6 +565,7 @@ TEST_F(MacroEditorTest, AFileThatIsNotAMacroThisEditorCanHoldIsRefusedWithAReaso
         {write("foreign.mac", R"({"nameStr": "x", "keyInfoArr": []})"), "not an archive"},
         {write("profile.mac", archive({{"colour", 3}})), "it is not a macro"},
         {write("long.mac", archive({{"keyInfoArr", tooMany}})), "41 steps"},
+        {write("chord.mac", archive({{"keyInfoArr", chordTooMany}})), "41 steps on the mouse"},
         {write("odd.mac",
                archive({{"keyInfoArr",
                          QJsonArray{QJsonObject{{"keyCode", 0}, {"keyFlag", 9}, {"delay", 0}}}}})),
