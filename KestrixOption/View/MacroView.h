@@ -122,7 +122,8 @@ public:
     // not at all; false, after saying why, when it could not be.
     bool exportMacroTo(QString path);
     // A macro from a ".mac" file, named by the file, with a new id; false, after saying why, for
-    // a file that is not a macro this editor can hold, or a name that is taken.
+    // a file that is not a macro this editor can hold, or a name that is taken. Delays a step
+    // does not hold are brought within 0..kMaxDelay in steps of 100 ms, and the user is told.
     bool importMacroFrom(const QString& path);
 
     // Delays.

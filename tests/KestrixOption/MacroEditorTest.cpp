@@ -34,6 +34,7 @@
 
 #include <sys/stat.h>
 
+#include <climits>
 #include <functional>
 
 namespace {
@@ -588,6 +589,44 @@ TEST_F(MacroEditorTest, AFileThatIsNotAMacroThisEditorCanHoldIsRefusedWithAReaso
     }
     EXPECT_EQ(macroListArrs.size(), before);
     EXPECT_FALSE(view->isChanged());
+}
+
+// A step holds at most 5000 ms here (the step table's limit, within the 6300 the mouse can
+// play), in steps of 100 ms: delays beyond that in a file are brought within it on import, and
+// the user is told, as the table does with a typed delay.
+TEST_F(MacroEditorTest, ImportedDelaysAreBroughtWithinWhatAStepHoldsAndTheUserIsTold) {
+    const QString folder = home.filePath(QStringLiteral("delays"));
+    QDir().mkpath(folder);
+    const auto write = [&](const QString& name, const QList<int>& delays) {
+        QJsonArray keys;
+        for (int i = 0; i < delays.size(); ++i)
+            keys.append(QJsonObject{{"keyCode", 0}, {"keyFlag", i % 2}, {"delay", delays[i]}});
+        QFile file(folder + "/" + name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(QJsonObject{{"format", "com.vlak.KxOption.archive"},
+                                             {"version", 1},
+                                             {"object", QJsonObject{{"keyInfoArr", keys}}}})
+                       .toJson());
+        return file.fileName();
+    };
+    Messages messages;
+    ASSERT_TRUE(view->importMacroFrom(write("slow.mac", {INT_MAX, 5000, 6300, 150, 0, 5100})));
+    const auto macro = view->currMacroInfo();
+    ASSERT_TRUE(macro);
+    EXPECT_EQ(macro->nameStr(), "slow");
+    std::vector<int> delays;
+    for (const MacroKeyInfo& step : macro->keyInfoArr())
+        delays.push_back(step.delay());
+    EXPECT_EQ(delays, (std::vector<int>{5000, 5000, 5000, 100, 0, 5000}));
+    EXPECT_EQ(view->stepModel()->data(view->stepModel()->index(0, 2)).toString(), "5000 ms");
+    ASSERT_EQ(messages.seen.size(), 1);
+    EXPECT_TRUE(messages.seen[0].startsWith("slow.mac") && messages.seen[0].contains("4 delays") &&
+                messages.seen[0].contains("5000 ms"))
+        << qPrintable(messages.seen[0]);
+
+    // Delays a step holds load without a word.
+    ASSERT_TRUE(view->importMacroFrom(write("quick.mac", {0, 100, 5000})));
+    EXPECT_EQ(messages.seen.size(), 1);
 }
 
 TEST_F(MacroEditorTest, CancelPutsTheLibraryBackApplyAndOkWriteIt) {
