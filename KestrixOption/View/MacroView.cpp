@@ -411,7 +411,8 @@ bool MacroView::AddNewKey(int32_t code, int32_t flag) {
         const qint64 time = now();
         if (oldTime_ && lastKeyRow_ >= 0 && lastKeyRow_ < keyArrs_->size()) {
             const qint64 elapsed = std::max<qint64>(0, time - *oldTime_);
-            const int d = int(std::min<qint64>(elapsed, INT32_MAX)) / delaySetpTime * delaySetpTime;
+            // At most what a step holds, as the table would take it.
+            const int d = MacroStepModel::heldDelay(int(std::min<qint64>(elapsed, kMaxDelay)));
             const int delay = delayType == kNoDelay        ? 0
                               : delayType == kDefaultDelay ? defDelayTime
                                                            : d;

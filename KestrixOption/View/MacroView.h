@@ -36,10 +36,11 @@ class RigthMouseTBView;
 // their own codes); key repeat is ignored, and so is a release whose press came before the
 // recording. Clicks anywhere in the window become mouse steps (120 left, 121 right, 122 other;
 // flag 3 down, 4 up), except on STOP. The pause before each event is measured on a monotonic
-// clock and given to the step before it by the delay type. A press is taken only while there is
-// room for it and for the releases of every key held, so a macro never ends with a key down;
-// at the limit the recording stops and says so. Room is counted in the steps the mouse holds
-// (40), where an inserted command is a press and a release per key of its chord.
+// clock, limited to what a step holds (5000 ms), and given to the step before it by the delay
+// type. A press is taken only while there is room for it and for the releases of every key held,
+// so a macro never ends with a key down; at the limit the recording stops and says so. Room is
+// counted in the steps the mouse holds (40), where an inserted command is a press and a release
+// per key of its chord.
 //
 // Definitions: MacroView.cpp (controls, enabling, recording, steps and delays),
 // MacroViewMacros.cpp (the macros, files, OK / Apply / Cancel).

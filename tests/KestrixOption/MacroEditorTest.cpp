@@ -281,6 +281,16 @@ TEST_F(MacroEditorTest, DelayTypeChangesOnlyWhenConfiguredAndAWallClockJumpCanno
     key(kA, false);
     click(MacroView::kStopTag);
     EXPECT_EQ(macro->keyInfoArr()[0].delay(), 0);
+
+    // A pause longer than a step holds is recorded as the longest it holds, as the table shows
+    // and the mouse plays it.
+    macro->keyInfoArr().clear();
+    startRecording();
+    key(kA, true);
+    clock += 12000;
+    key(kA, false);
+    click(MacroView::kStopTag);
+    EXPECT_EQ(macro->keyInfoArr()[0].delay(), MacroView::kMaxDelay);
 }
 
 TEST_F(MacroEditorTest, ClicksAnywhereButOnStopAreRecordedAsMouseSteps) {
