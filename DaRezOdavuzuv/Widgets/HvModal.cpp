@@ -19,12 +19,13 @@ std::map<const QWidget*, Run>& runs() {
     return active;
 }
 
-// Ends a run when its window is hidden by other means than stopModal.
+// Ends a run when its window is hidden by other means than stopModal. A spontaneous hide is the
+// window system minimising the window: the run goes on.
 class HideWatcher : public QObject {
 public:
     explicit HideWatcher(QWidget* window) : QObject(window) { window->installEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Hide) {
+        if (event->type() == QEvent::Hide && !event->spontaneous()) {
             const auto it = runs().find(static_cast<QWidget*>(watched));
             if (it != runs().end() && it->second.loop)
                 it->second.loop->exit(it->second.code);

@@ -6,7 +6,7 @@ class QWidget;
 //
 // runModal: the window is shown application-modal (input to the program's other windows is
 // blocked) and a nested event loop runs until stopModal ends it with a code, which runModal
-// returns; a window closed or destroyed otherwise ends it with 0.
+// returns; a window closed, hidden or destroyed otherwise ends it with 0 (minimised, it goes on).
 //
 // A modal session: the window is shown application-modal, but the caller goes on at once; the
 // program's own event loop serves the window until endModalSession.

@@ -14,17 +14,13 @@ HvProgressBar::HvProgressBar(QWidget* parent) : QAbstractSlider(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
     setPageStep(1);
-    // Keys and wheel come through QAbstractSlider's actions: the user moved the value.
-    connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) {
-        if (action == SliderMove)
-            return; // the mouse path reports its own moves
-        const int next = std::clamp(sliderPosition(), minimum(), maximum());
-        if (next != value() && action_) {
-            QMetaObject::invokeMethod(
-                this, [this] { action_(this); }, Qt::QueuedConnection);
-        }
+    // The value, not the way it came: keys, wheel, pointer, a screen reader's setCurrentValue and
+    // setValue all end here, once per change.
+    connect(this, &QAbstractSlider::valueChanged, this, [this] {
+        update();
+        if (action_)
+            action_(this);
     });
-    connect(this, &QAbstractSlider::valueChanged, this, [this] { update(); });
 }
 
 void HvProgressBar::setBarStyle(int style) {
@@ -103,13 +99,8 @@ void HvProgressBar::paintEvent(QPaintEvent*) {
     }
 }
 
-void HvProgressBar::setValueByUser(int v) {
-    v = std::clamp(v, minimum(), maximum());
-    if (v == value())
-        return;
-    setValue(v);
-    if (action_)
-        action_(this);
+void HvProgressBar::moveTo(int x) {
+    setValue(valueAt(x));
 }
 
 void HvProgressBar::mousePressEvent(QMouseEvent* event) {
@@ -119,12 +110,12 @@ void HvProgressBar::mousePressEvent(QMouseEvent* event) {
     }
     dragging_ = true;
     setSliderDown(true);
-    setValueByUser(valueAt(int(event->position().x())));
+    moveTo(int(event->position().x()));
 }
 
 void HvProgressBar::mouseMoveEvent(QMouseEvent* event) {
     if (dragging_)
-        setValueByUser(valueAt(int(event->position().x())));
+        moveTo(int(event->position().x()));
 }
 
 void HvProgressBar::mouseReleaseEvent(QMouseEvent* event) {

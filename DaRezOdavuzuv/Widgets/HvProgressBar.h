@@ -8,8 +8,10 @@
 // A horizontal slider drawn from pictures. Bar style 1: the track picture with a knob picture at
 // the value. Bar style 2 (no knob): the track picture, with the hover picture shown from the left
 // edge up to the value, a bar that fills. The value moves with the mouse (press or drag anywhere
-// on the track), the arrow keys, Page Up / Page Down, Home and End; every change the user makes
-// runs the change action. Screen readers see a slider with its value.
+// on the track), the arrow keys, Page Up / Page Down, Home and End, and assistive technology
+// sets it. Every change of the value runs the change action once, whoever made it (the user, a
+// screen reader, the program's setValue); an owner that fills the slider from its own data
+// ignores the action meanwhile. Screen readers see a slider with its value.
 class HvProgressBar : public QAbstractSlider {
     Q_OBJECT
 public:
@@ -51,7 +53,7 @@ protected:
 
 private:
     int knobWidth() const;
-    void setValueByUser(int value);
+    void moveTo(int x);
 
     int tag_ = 0;
     int barStyle_ = 1;

@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <map>
+#include <vector>
 
 using namespace KxProtocol;
 
@@ -50,28 +52,84 @@ uint8_t delayFlags(int32_t delayMs) {
     return static_cast<uint8_t>(std::clamp(delayMs / kStepDelayUnitMs, 0, int(kDelayMask)));
 }
 
-// Collects steps into the 80-byte step area, dropping whatever does not fit.
+// One step of a record as the mouse holds it: a key or button code and its flags byte.
+struct DeviceStep {
+    uint8_t code;
+    uint8_t flags;
+    bool release() const { return (flags & kStepRelease) != 0; }
+};
+
+// Collects a record's steps and writes them into its 80-byte step area. What must go whole (one
+// recorded step, or every press and release of an inserted chord) is added as one unit. A record
+// longer than the area loses whole units from its end, then the presses whose releases went with
+// them, so that the mouse never ends a record with a key or button held down.
 class StepWriter {
 public:
     explicit StepWriter(uint8_t* buffer) : buffer_(buffer) {}
 
-    void add(uint8_t code, uint8_t flags) {
-        if (count_ == kMaxRecordSteps)
-            return;
-        buffer_[2 * count_] = code;
-        buffer_[2 * count_ + 1] = flags;
-        ++count_;
+    // A step of its own.
+    void add(uint8_t code, uint8_t flags) { units_.push_back({DeviceStep{code, flags}}); }
+    // Steps that go whole or not at all.
+    void addUnit(std::vector<DeviceStep> steps) {
+        if (!steps.empty())
+            units_.push_back(std::move(steps));
     }
-    // Marks the last stored step; the length of the step bytes.
+    // Writes what fits and marks the last step written; the length of the step bytes.
     uint32_t finish(uint8_t lastFlags) {
-        if (count_ > 0)
-            buffer_[2 * count_ - 1] |= lastFlags;
-        return 2 * count_;
+        std::vector<DeviceStep> kept;
+        size_t total = 0;
+        bool full = false;
+        for (const std::vector<DeviceStep>& unit : units_) {
+            total += unit.size();
+            if (full || kept.size() + unit.size() > size_t(kMaxRecordSteps)) {
+                full = true;
+                continue;
+            }
+            kept.insert(kept.end(), unit.begin(), unit.end());
+        }
+        if (full)
+            dropHeldPresses(kept);
+        needed_ = total;
+        dropped_ = total - kept.size();
+        for (size_t i = 0; i < kept.size(); ++i) {
+            buffer_[2 * i] = kept[i].code;
+            buffer_[2 * i + 1] = kept[i].flags;
+        }
+        if (!kept.empty())
+            buffer_[2 * kept.size() - 1] |= lastFlags;
+        return uint32_t(2 * kept.size());
     }
+    // After finish: the steps the record needed, and how many of them were left out.
+    size_t needed() const { return needed_; }
+    size_t dropped() const { return dropped_; }
 
 private:
+    // Removes every press that no later release of the same code answers: at a cut, the keys
+    // held across it. Each release answers the latest press of its code before it.
+    static void dropHeldPresses(std::vector<DeviceStep>& steps) {
+        std::map<uint8_t, std::vector<size_t>> open;
+        for (size_t i = 0; i < steps.size(); ++i) {
+            std::vector<size_t>& pressed = open[steps[i].code];
+            if (!steps[i].release())
+                pressed.push_back(i);
+            else if (!pressed.empty())
+                pressed.pop_back();
+        }
+        std::vector<bool> held(steps.size(), false);
+        for (const auto& [code, pressed] : open)
+            for (const size_t i : pressed)
+                held[i] = true;
+        size_t at = 0;
+        for (size_t i = 0; i < steps.size(); ++i)
+            if (!held[i])
+                steps[at++] = steps[i];
+        steps.resize(at);
+    }
+
     uint8_t* buffer_;
-    int count_ = 0;
+    std::vector<std::vector<DeviceStep>> units_;
+    size_t needed_ = 0;
+    size_t dropped_ = 0;
 };
 
 void encodeMacroStep(const MacroKeyInfo& step, StepWriter& steps) {
@@ -82,14 +140,16 @@ void encodeMacroStep(const MacroKeyInfo& step, StepWriter& steps) {
             return;
         const int32_t keys[] = {entry->KeyBit1(), entry->KeyBit2(), entry->KeyBit3(),
                                 entry->KeyBit4()};
+        std::vector<DeviceStep> chord;
         for (const int32_t key : keys) {
             if (key == kNoChordKey)
                 break;
-            steps.add(KxAction::GetFWKeyCode(key), 0x00);
+            chord.push_back({KxAction::GetFWKeyCode(key), 0x00});
         }
         for (int i = 3; i >= 0; --i)
             if (keys[i] != kNoChordKey)
-                steps.add(KxAction::GetFWKeyCode(keys[i]), kStepRelease | 1);
+                chord.push_back({KxAction::GetFWKeyCode(keys[i]), kStepRelease | 1});
+        steps.addUnit(std::move(chord));
         return;
     }
     const uint8_t delay = delayFlags(step.delay());
@@ -141,6 +201,15 @@ void KxAction::getBtnDataInfoBy(const _BTN_INFO& btnInfo, uint8_t* buffer, uint3
         for (const MacroKeyInfo& step : macro->keyInfoArr())
             encodeMacroStep(step, steps);
         *length = steps.finish(kStepLast);
+        if (steps.dropped() > 0)
+            HV_WARNING(QStringLiteral("The macro \"%1\" needs %2 steps on the mouse, a button "
+                                      "holds %3: %4 are left out (whole steps and chords from its "
+                                      "end, and the presses of keys still held there) so that no "
+                                      "key stays down")
+                           .arg(macro->nameStr())
+                           .arg(steps.needed())
+                           .arg(kMaxRecordSteps)
+                           .arg(steps.dropped()));
         buffer[kModeOffset] = getMacroType(btnInfo.KeyBit[0]);
         // One byte holds the count: larger counts run the most the mouse can.
         buffer[kModeOffset + 1] = static_cast<uint8_t>(std::min<uint32_t>(btnInfo.KeyBit[1], 255));

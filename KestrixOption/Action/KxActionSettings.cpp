@@ -106,9 +106,11 @@ bool KxAction::readSettingFromDevice() {
     currSetProfile.islightOnArr[1] = (settings & kWheelLightBit) ? 1 : 0;
     currSetProfile.currSelectDPI = settings & kStageMask;
 
+    // The mouse holds one DPI per stage: both axes take it, so that no older vertical value is
+    // shown or kept as if the mouse had it.
     const ReadBuffer dpi = read(kAddrStageDpi, kStages);
     for (int stage = 0; stage < kStages; ++stage)
-        currSetProfile.xSensArr[stage] = dpi.data()[stage];
+        currSetProfile.xSensArr[stage] = currSetProfile.ySensArr[stage] = dpi.data()[stage];
 
     const ReadBuffer rate = read(kAddrRate, 1);
     currSetProfile.poRate = 2 - rate.data()[0];

@@ -1,6 +1,7 @@
 #include "LaunchChooserView.h"
 
 #include "DialogKeys.h"
+#include "HvAction.h"
 #include "HvButton.h"
 #include "HvModal.h"
 #include "HvNoTitleWindow.h"
@@ -18,7 +19,10 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 using LaunchChooserLayout::kView;
 
@@ -80,6 +84,39 @@ QIcon iconOf(const QString& name, const QIcon& generic) {
         return QFileInfo(name).isFile() ? QIcon(name) : generic;
     return QIcon::fromTheme(name,
                             QIcon::fromTheme(QStringLiteral("application-x-executable"), generic));
+}
+
+// Whether the file lies in one of the folders the desktop's installed entries come from (the
+// "applications" folders of XDG_DATA_HOME and XDG_DATA_DIRS), links resolved on both sides.
+bool inApplicationFolders(const QFileInfo& file) {
+    const QString real = file.canonicalFilePath();
+    if (real.isEmpty())
+        return false;
+    const QStringList folders =
+        QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
+    return std::any_of(folders.begin(), folders.end(), [&real](const QString& folder) {
+        const QString root = QFileInfo(folder).canonicalFilePath();
+        return !root.isEmpty() && real.startsWith(root + QLatin1Char('/'));
+    });
+}
+
+// A desktop entry names itself, so one from elsewhere (a download, say) can take a familiar
+// application's name: the user is asked, with where it lies, before it is taken.
+bool acceptEntryFromElsewhere(const QFileInfo& file) {
+    const std::optional<QString> name = InstalledApplications::displayName(file.absoluteFilePath());
+    QString where = file.absoluteFilePath();
+    if (const QString real = file.canonicalFilePath(); real != where)
+        where += QStringLiteral(" (a link to %1)").arg(real);
+    const QString question =
+        name ? QStringLiteral("\u201c%1\u201d is a desktop entry from outside the applications "
+                              "folders:\n%2\nAny entry can take an application's name. Start "
+                              "what it names with this button?")
+                   .arg(*name, where)
+             : QStringLiteral("This desktop entry is outside the applications folders and names no "
+                              "application this desktop can start:\n%1\nTake it for this button "
+                              "anyway?")
+                   .arg(where);
+    return HvAction::ChooseInfoMessage(question);
 }
 
 } // namespace
@@ -268,6 +305,9 @@ void LaunchChooserView::chooseOtherFile() {
     // Nothing chosen, or it went away meanwhile: the choice goes on.
     const QFileInfo file(path);
     if (path.isEmpty() || !file.isFile())
+        return;
+    if (file.suffix().compare(QLatin1String("desktop"), Qt::CaseInsensitive) == 0 &&
+        !inApplicationFolders(file) && !acceptEntryFromElsewhere(file))
         return;
     chosenPath_ = file.absoluteFilePath();
     end(1);

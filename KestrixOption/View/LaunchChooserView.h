@@ -19,8 +19,9 @@ class QListWidgetItem;
 // narrowed by what is typed into the filter, or any other file. The first row left by the filter
 // is the current one; Up and Down in the filter move it. OK (Enter, or a double-click on a row)
 // takes the current row and ends the run with 1, doing nothing while there is none; "Other
-// file…" asks for an existing file and, when one is chosen, takes it and ends with 1; Cancel
-// (Escape) ends with 0.
+// file…" asks for an existing file and, when one is chosen, takes it and ends with 1 (a desktop
+// entry from outside the applications folders, which could pose as any application, only when
+// the user says yes to a question that shows where it lies); Cancel (Escape) ends with 0.
 class LaunchChooserView : public RirImageView {
     Q_OBJECT
 public:

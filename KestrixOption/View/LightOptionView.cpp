@@ -89,8 +89,9 @@ void LightOptionView::refreshData() {
 }
 
 void LightOptionView::initNotify() {
-    // A window closed by other means than OK or Cancel drops the edits as Cancel does.
-    onWindowClosedOtherwise([this] { cancel(); });
+    // A run ended any other way than by OK or Cancel (the window closed or hidden, the main
+    // window ending the run when the mouse goes away) drops the edits as Cancel does.
+    onRunEndedOtherwise([this] { cancel(); });
 }
 
 void LightOptionView::fillSettingData() {

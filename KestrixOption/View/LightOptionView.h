@@ -9,7 +9,8 @@
 // the change at once, OK or Apply keeps it, Cancel puts the stored lights back. It edits the
 // working copy selProfile (islightOnArr: 0 the logo, 1 the wheel; 1 on, 0 off).
 //
-// Runs fully modal: OK ends the run with 1, Cancel (also Escape, or the window closing) with 0.
+// Runs fully modal: OK ends the run with 1, Cancel with 0; every other end of the run (Escape,
+// the window closed or hidden, the run stopped from outside) runs Cancel first.
 class LightOptionView : public RirImageView, public HvSetpPanelDelegate, public HvButtonDelegate {
     Q_OBJECT
 public:

@@ -120,6 +120,10 @@ Qt::ItemFlags MacroStepModel::flags(const QModelIndex& index) const {
     return flags;
 }
 
+int MacroStepModel::heldDelay(int ms) {
+    return std::clamp(ms, 0, kMaxDelay) / kDelayStep * kDelayStep;
+}
+
 bool MacroStepModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !editable_ || !steps_ || index.column() != kDelayColumn ||
         index.row() >= steps_->size())
@@ -129,8 +133,7 @@ bool MacroStepModel::setData(const QModelIndex& index, const QVariant& value, in
     if (!ok)
         return false;
     // The same rule as the editor's delay field: within 0..5000, down to a multiple of 100.
-    const int delay = std::clamp(typed, 0, kMaxDelay) / kDelayStep * kDelayStep;
-    (*steps_)[index.row()].setDelay(delay);
+    (*steps_)[index.row()].setDelay(heldDelay(typed));
     Q_EMIT dataChanged(this->index(index.row(), 0), this->index(index.row(), kColumnCount - 1));
     if (delayEdited_)
         delayEdited_(index.row());

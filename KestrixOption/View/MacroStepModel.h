@@ -19,6 +19,9 @@ public:
     // The pause of an edited cell: 0..kMaxDelay, down to a multiple of kDelayStep.
     static constexpr int kMaxDelay = 5000;
     static constexpr int kDelayStep = 100;
+    // A pause as a step holds it here: within 0..kMaxDelay (the mouse plays up to 6300 ms), down
+    // to a multiple of kDelayStep (the mouse's resolution).
+    static int heldDelay(int ms);
 
     explicit MacroStepModel(QObject* parent = nullptr);
 

@@ -385,8 +385,12 @@ void MacroView::setClockForTesting(Clock clock) {
     clock_ = std::move(clock);
 }
 
+int MacroView::deviceSteps() const {
+    return currMacroInfo_ ? int(currMacroInfo_->getMacroCount()) : 0;
+}
+
 bool MacroView::roomForPress() const {
-    return keyArrs_ && keyArrs_->size() + heldKeys_.size() + heldButtons_.size() + 2 <= kMaxSteps;
+    return keyArrs_ && deviceSteps() + heldKeys_.size() + heldButtons_.size() + 2 <= kMaxSteps;
 }
 
 void MacroView::limitReached() {
@@ -399,7 +403,7 @@ bool MacroView::AddNewKey(int32_t code, int32_t flag) {
         return false;
     if (lastKeyInfo_ && lastKeyInfo_->first == code && lastKeyInfo_->second == flag)
         return false; // the key's repeat
-    if (keyArrs_->size() >= kMaxSteps) {
+    if (deviceSteps() >= kMaxSteps) {
         HvAction::showInfoMessage(QStringLiteral("Maximum number of macros reached"));
         return false;
     }
@@ -407,7 +411,8 @@ bool MacroView::AddNewKey(int32_t code, int32_t flag) {
         const qint64 time = now();
         if (oldTime_ && lastKeyRow_ >= 0 && lastKeyRow_ < keyArrs_->size()) {
             const qint64 elapsed = std::max<qint64>(0, time - *oldTime_);
-            const int d = int(std::min<qint64>(elapsed, INT32_MAX)) / delaySetpTime * delaySetpTime;
+            // At most what a step holds, as the table would take it.
+            const int d = MacroStepModel::heldDelay(int(std::min<qint64>(elapsed, kMaxDelay)));
             const int delay = delayType == kNoDelay        ? 0
                               : delayType == kDefaultDelay ? defDelayTime
                                                            : d;
@@ -610,13 +615,15 @@ void MacroView::refreshMeter() {
 void MacroView::insertCom() {
     if (!currMacroMenuData_ || !keyArrs_)
         return;
-    if (keyArrs_->size() >= kMaxSteps) {
+    // The command's chord is a press and a release per key on the mouse.
+    const MacroKeyInfo command(currMacroMenuData_->functionID(), MacroKeyInfo::kFlagMenuFunction,
+                               0);
+    if (deviceSteps() + int(MacroInfo::getComMacroCount(command)) > kMaxSteps) {
         HvAction::showInfoMessage(QStringLiteral("Maximum number of macros reached"));
         return;
     }
     const int row = std::max(0, selectedRow());
-    keyArrs_->insert(
-        row, MacroKeyInfo(currMacroMenuData_->functionID(), MacroKeyInfo::kFlagMenuFunction, 0));
+    keyArrs_->insert(row, command);
     stepsChanged();
     selectRow(row);
     setConEnableWithKey();

@@ -36,9 +36,11 @@ class RigthMouseTBView;
 // their own codes); key repeat is ignored, and so is a release whose press came before the
 // recording. Clicks anywhere in the window become mouse steps (120 left, 121 right, 122 other;
 // flag 3 down, 4 up), except on STOP. The pause before each event is measured on a monotonic
-// clock and given to the step before it by the delay type. A press is taken only while there is
-// room for it and for the releases of every key held, so a macro never ends with a key down;
-// at the limit the recording stops and says so.
+// clock, limited to what a step holds (5000 ms), and given to the step before it by the delay
+// type. A press is taken only while there is room for it and for the releases of every key held,
+// so a macro never ends with a key down; at the limit the recording stops and says so. Room is
+// counted in the steps the mouse holds (40), where an inserted command is a press and a release
+// per key of its chord.
 //
 // Definitions: MacroView.cpp (controls, enabling, recording, steps and delays),
 // MacroViewMacros.cpp (the macros, files, OK / Apply / Cancel).
@@ -121,7 +123,8 @@ public:
     // not at all; false, after saying why, when it could not be.
     bool exportMacroTo(QString path);
     // A macro from a ".mac" file, named by the file, with a new id; false, after saying why, for
-    // a file that is not a macro this editor can hold, or a name that is taken.
+    // a file that is not a macro this editor can hold, or a name that is taken. Delays a step
+    // does not hold are brought within 0..kMaxDelay in steps of 100 ms, and the user is told.
     bool importMacroFrom(const QString& path);
 
     // Delays.
@@ -192,7 +195,10 @@ protected:
 private:
     void recordKey(const QKeyEvent& event, bool press);
     void recordButton(int32_t code, bool press);
-    // Room for a press and the releases of every key and button held after it.
+    // The steps the shown macro takes on the mouse (an inserted command's chord counts each
+    // press and release), which a button holds kMaxSteps of.
+    int deviceSteps() const;
+    // Room on the mouse for a press and the releases of every key and button held after it.
     bool roomForPress() const;
     void limitReached();
     void onSelectionChanged();

@@ -42,9 +42,10 @@ QString documentsFolder() {
 
 // Why a macro from a file cannot be held, or none when it can.
 std::optional<QString> unfitFor(const MacroInfo& macro) {
-    if (macro.keyInfoArr().size() > MacroView::kMaxSteps)
-        return QStringLiteral("it holds %1 steps, more than the %2 a macro can have")
-            .arg(macro.keyInfoArr().size())
+    // Counted as the mouse holds them: an inserted command is a press and a release per key.
+    if (macro.getMacroCount() > uint32_t(MacroView::kMaxSteps))
+        return QStringLiteral("it takes %1 steps on the mouse, more than the %2 a button holds")
+            .arg(macro.getMacroCount())
             .arg(MacroView::kMaxSteps);
     for (const MacroKeyInfo& step : macro.keyInfoArr()) {
         if (step.keyFlag() < MacroKeyInfo::kFlagKeyDown ||
@@ -234,12 +235,32 @@ bool MacroView::importMacroFrom(const QString& path) {
         HvAction::showInfoMessage(QStringLiteral("Maximum number of macros reached"));
         return false;
     }
+    // A pause longer than a step holds (or finer than the mouse plays) is brought within it, as
+    // the step table does with a typed one, and the user is told.
+    int changed = 0;
+    for (MacroKeyInfo& step : macro->keyInfoArr()) {
+        const int held = MacroStepModel::heldDelay(step.delay());
+        if (held != step.delay()) {
+            step.setDelay(held);
+            ++changed;
+        }
+    }
     macro->setNameStr(name);
     macro->setIsNoDisplay(false);
     // An id of its own: the archive has none, and a button bound to one macro must not play
     // another that shares its id.
     macro->setMacroId(KxAction::getNewMacorId());
     addMacroPro(std::move(macro));
+    if (changed > 0) {
+        const QString delays =
+            changed == 1 ? QStringLiteral("1 delay") : QStringLiteral("%1 delays").arg(changed);
+        HvAction::showInfoMessage(
+            QStringLiteral("%1 was loaded with %2 changed to what a step holds: at most %3 ms, in "
+                           "steps of %4 ms.")
+                .arg(file, delays)
+                .arg(MacroStepModel::kMaxDelay)
+                .arg(MacroStepModel::kDelayStep));
+    }
     return true;
 }
 

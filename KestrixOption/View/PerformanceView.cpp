@@ -149,8 +149,9 @@ void PerformanceView::initNotify() {
                 const int rate = n.objectInt();
                 KxWidgets::onViewThread(this, [this, rate] { rateChangePro(rate); });
             });
-    // A window closed by other means than OK or Cancel drops the edits as Cancel does.
-    onWindowClosedOtherwise([this] { cancel(); });
+    // A run ended any other way than by OK or Cancel (the window closed or hidden, the main
+    // window ending the run when the mouse goes away) drops the edits as Cancel does.
+    onRunEndedOtherwise([this] { cancel(); });
 }
 
 void PerformanceView::deallocNotify() {
@@ -201,7 +202,11 @@ void PerformanceView::setDPIData(int x, int y) {
     hasSaved_ = true;
 }
 
+// Every change of a slider's value, whoever made it (pointer, keys, a screen reader); the view's
+// own filling, under isFillData_, is not a change of the user's.
 void PerformanceView::progessBarAction(HvProgressBar* slider) {
+    if (isFillData_)
+        return;
     hasSaved_ = true;
     const int value = slider->value();
     switch (slider->tag()) {
@@ -305,11 +310,17 @@ void PerformanceView::cancel() {
     endWindowRun(0);
 }
 
+// Keeps what OK keeps, without closing: the mouse's block, the desktop's speeds as the ones a
+// later Cancel goes back to, the settings in every profile and on disk.
 void PerformanceView::apply() {
     takeTypedDpi();
+    ProfieController* library = KxAction::profileLibrary();
     KxAction::setCurrSettingToDev();
+    library->saveSelProfileToData();
     KxAction::applySysPreSettingToDef();
-    KxAction::profileLibrary()->applySettingToAll();
+    library->applySettingToAll();
+    library->saveToSys();
+    hasSaved_ = false;
 }
 
 void PerformanceView::reset() {
@@ -345,7 +356,10 @@ void PerformanceView::dpiChangePro(const QVariantMap& values) {
     if (stage < 0)
         return;
     selProfile.currSelectDPI = uint32_t(std::clamp(stage, 0, KxProtocol::kStages - 1));
+    // The mouse is on that stage already: moving the slider writes nothing back.
+    isFillData_ = true;
     dpiLevelPro_->setValue(int(selProfile.currSelectDPI));
+    isFillData_ = false;
     // A DPI the mouse cannot have leaves that axis as it is.
     const auto level = [](int v) {
         return v >= KxProtocol::kMinDpiValue && v <= KxProtocol::kMaxDpiValue ? v : -1;

@@ -12,10 +12,12 @@ class HvProgressBar;
 // rate, the desktop's three pointer speeds and the on-screen display switch. It edits the working
 // copy selProfile in place. The stage and the rate go to the mouse as they are chosen; the
 // speeds go to the desktop at once; the stages' DPI go with OK, Apply or Reset, and Cancel writes
-// the stored settings back. While open it follows the mouse's own DPI and rate buttons
-// ("Notify_DPIChange", "Notify_FWRateChange", relayed by the main window).
+// the stored settings back. OK and Apply keep the settings alike: in the mouse, in every profile
+// (the mouse holds them once) and on disk. While open it follows the mouse's own DPI and rate
+// buttons ("Notify_DPIChange", "Notify_FWRateChange", relayed by the main window).
 //
-// Runs fully modal: OK ends the run with 1, Cancel (also Escape, or the window closing) with 0.
+// Runs fully modal: OK ends the run with 1, Cancel with 0; every other end of the run (Escape,
+// the window closed or hidden, the run stopped from outside) runs Cancel first.
 // Enter is OK, with a DPI still being typed taken first.
 class PerformanceView : public RirImageView, public HvSetpPanelDelegate {
     Q_OBJECT

@@ -1,7 +1,6 @@
 #include "RirImageView.h"
 
 #include "HvModal.h"
-#include "HvNoTitleWindow.h"
 #include "KxPictures.h"
 
 #include <QEvent>
@@ -29,12 +28,39 @@ void RirImageView::endWindowRun(int code) {
         frame->hide();
 }
 
-void RirImageView::onWindowClosedOtherwise(std::function<void()> handler) {
-    if (auto* frame = qobject_cast<HvNoTitleWindow*>(window()))
-        connect(frame, &HvNoTitleWindow::windowWillClose, this, [this, handler] {
-            if (!runEnded_)
-                handler();
-        });
+namespace {
+
+// Watches a view's window for the hide that every end of its run comes with: closing hides it,
+// a run stopped from outside is hidden by HvModal::runModal, and a window destroyed while shown
+// is hidden first. A spontaneous hide is the window system's (minimising), not an end.
+class RunEndWatcher : public QObject {
+public:
+    RunEndWatcher(QWidget* window, QObject* owner, std::function<void()> ended)
+        : QObject(owner), ended_(std::move(ended)) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide && !event->spontaneous())
+            ended_();
+        return false;
+    }
+
+private:
+    std::function<void()> ended_;
+};
+
+} // namespace
+
+void RirImageView::onRunEndedOtherwise(std::function<void()> handler) {
+    QWidget* frame = window();
+    if (frame == this)
+        return;
+    new RunEndWatcher(frame, this, [this, handler = std::move(handler)] {
+        if (runEnded_)
+            return;
+        runEnded_ = true; // once, also when the handler ends the run itself
+        handler();
+    });
 }
 
 void RirImageView::init() {

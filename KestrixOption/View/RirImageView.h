@@ -70,9 +70,11 @@ protected:
     // A view run fully modal in its window: ends the run with the code (or hides the window when
     // no run is going on).
     void endWindowRun(int code);
-    // Calls handler when the view's window is closed other than by endWindowRun (by the window
-    // system, say); call from initNotify, once the view is in its window.
-    void onWindowClosedOtherwise(std::function<void()> handler);
+    // Calls handler, once, when the view's run ends other than by endWindowRun: its window
+    // closed (by the window system, say), hidden or destroyed, or the run stopped from outside
+    // (HvModal::stopModal, which hides the window). A window minimised has not ended. Call from
+    // initNotify, once the view is in its window.
+    void onRunEndedOtherwise(std::function<void()> handler);
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
 

@@ -270,7 +270,9 @@ TEST(HvNumberTextField, KeepsToItsRangeLengthAndSign) {
     EXPECT_EQ(field.intValue(), -7);
 }
 
-TEST(HvProgressBar, TheUserMovesItByMouseAndKeysAndItsActionHears) {
+// Every change of the value runs the action once, whoever made it: the pointer, the keys, a
+// screen reader (QAccessibleValueInterface) or the program.
+TEST(HvProgressBar, EveryChangeOfItsValueRunsItsActionOnceWhoeverMadeIt) {
     HvProgressBar bar;
     bar.resize(200, 20);
     bar.setRange(0, 3);
@@ -287,9 +289,30 @@ TEST(HvProgressBar, TheUserMovesItByMouseAndKeysAndItsActionHears) {
     QTest::keyClick(&bar, Qt::Key_Right);
     QApplication::processEvents();
     EXPECT_EQ(bar.value(), 3);
-    bar.setValue(1); // the program: no action
+    QTest::keyClick(&bar, Qt::Key_Right); // at the end: no change, nothing heard
+    QApplication::processEvents();
     EXPECT_EQ(heard, (std::vector<int>{2, 3}));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&bar)->role(), QAccessible::Slider);
+
+    bar.setValue(1); // the program
+    bar.setValue(1); // the same value: nothing
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&bar);
+    ASSERT_TRUE(spoken);
+    EXPECT_EQ(spoken->role(), QAccessible::Slider);
+    ASSERT_TRUE(spoken->valueInterface());
+    spoken->valueInterface()->setCurrentValue(0);
+    EXPECT_EQ(bar.value(), 0);
+    spoken->valueInterface()->setCurrentValue(9); // beyond the range: its end
+    EXPECT_EQ(bar.value(), 3);
+    EXPECT_EQ(heard, (std::vector<int>{2, 3, 1, 0, 3}));
+
+    // A drag reports each value it crosses once, however many moves it takes.
+    heard.clear();
+    QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(bar.positionOf(0), 10));
+    QTest::mouseMove(&bar, QPoint(bar.positionOf(0) + 2, 10));
+    QTest::mouseMove(&bar, QPoint(bar.positionOf(1), 10));
+    QTest::mouseMove(&bar, QPoint(bar.positionOf(1) + 2, 10));
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(bar.positionOf(1) + 2, 10));
+    EXPECT_EQ(heard, (std::vector<int>{0, 1}));
 }
 
 TEST(HvMenulist, ListsTheNodesChildrenAndAnEmptyNodeShowsNothing) {

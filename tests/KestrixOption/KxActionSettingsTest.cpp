@@ -71,7 +71,9 @@ TEST_F(KxActionSettingsTest, LiveRegistersSwitchAtOnceAndReadBack) {
     EXPECT_EQ(firmware->memory(6, 1).at(0), 0) << "live writes leave the stored block alone";
 }
 
-TEST_F(KxActionSettingsTest, ReadingTheBlockFillsTheTransferProfile) {
+// The mouse holds one DPI per stage: a read gives it to both axes, so that nothing older can
+// pass for the mouse's value.
+TEST_F(KxActionSettingsTest, ReadingTheBlockFillsTheTransferProfileWithOneDpiPerStage) {
     const uint8_t settings[] = {0, 0x3B, 7, 9, 11, 13};
     KxAction::sendWriteReport(6, settings, 6);
     currSetProfile = {};
@@ -82,7 +84,8 @@ TEST_F(KxActionSettingsTest, ReadingTheBlockFillsTheTransferProfile) {
     EXPECT_EQ(currSetProfile.islightOnArr[1], 1u);
     EXPECT_EQ(currSetProfile.xSensArr[3], 13u);
     EXPECT_EQ(currSetProfile.poRate, 2u) << "rate code 0 is 1000 Hz";
-    EXPECT_EQ(currSetProfile.ySensArr[0], 77u) << "vertical DPI is not read";
+    EXPECT_EQ(currSetProfile.ySensArr[0], 7u) << "the vertical DPI is the stage's one value";
+    EXPECT_EQ(currSetProfile.ySensArr[3], 13u);
 }
 
 TEST_F(KxActionSettingsTest, LockStateFollowsTheSwitch) {

@@ -1,6 +1,8 @@
 #include "DeviceProtocolTest.h"
 #include "HvTreeNode.h"
 
+#include <map>
+
 using testing::ElementsAre;
 
 namespace {
@@ -61,26 +63,119 @@ TEST_F(KxButtonRecordsTest, AMacroKeepsItsFirstFortySteps) {
     EXPECT_EQ(e.steps[77] & 0x40, 0) << "only the fortieth step is the last";
 }
 
-TEST_F(KxButtonRecordsTest, AnInsertedChordExpandsAndIsCutAtFortySteps) {
-    std::shared_ptr<MenuInfo> chord;
+// The keys (and mouse buttons) a record leaves pressed when the mouse plays it to its last step.
+std::map<uint8_t, int> leftDown(const QByteArray& record) {
+    std::map<uint8_t, int> down;
+    for (int step = 0; step < 40; ++step) {
+        const uint8_t code = uint8_t(record.at(2 * step));
+        const uint8_t flags = uint8_t(record.at(2 * step + 1));
+        if (!(flags & 0x80))
+            ++down[code];
+        else if (down[code] > 0)
+            --down[code];
+        if (flags & 0x40)
+            break;
+    }
+    std::erase_if(down, [](const auto& key) { return key.second == 0; });
+    return down;
+}
+
+// The number of steps up to and with the one carrying the last-step bit; 0 when none does.
+int stepCount(const QByteArray& record) {
+    for (int step = 0; step < 40; ++step)
+        if (record.at(2 * step + 1) & 0x40)
+            return step + 1;
+    return 0;
+}
+
+// The warnings logged while it lives.
+class Warnings {
+public:
+    Warnings() {
+        lines().clear();
+        previous_ = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext&, const QString& text) {
+                if (type == QtWarningMsg)
+                    lines() << text;
+            });
+    }
+    ~Warnings() { qInstallMessageHandler(previous_); }
+    static QStringList& lines() {
+        static QStringList seen;
+        return seen;
+    }
+
+private:
+    QtMessageHandler previous_;
+};
+
+// A macro longer than a button's 40 steps loses whole chords and whole press/release pairs from
+// its end, and says so: the mouse never ends a macro with a key held down on the computer.
+TEST_F(KxButtonRecordsTest, AMacroThatDoesNotFitNeverLeavesAKeyPressed) {
+    std::shared_ptr<MenuInfo> copy;
     for (const auto& node : macroInsertMenuNode->children()) {
         auto entry = std::dynamic_pointer_cast<MenuInfo>(node->nodeData());
-        if (entry && entry->KeyBit2() != 255 && entry->KeyBit3() == 255) {
-            chord = entry;
-            break;
-        }
+        if (entry && entry->titleStr() == "Copy")
+            copy = entry;
     }
-    ASSERT_TRUE(chord) << "the catalogue has two-key chords";
-    auto macro = addMacro(37);
-    macro->keyInfoArr().append(MacroKeyInfo(chord->functionID(), 2, 0));
-    const Encoded e = encode(macroButton(*macro, 0, 0));
-    ASSERT_EQ(e.steps.size(), 80u);
-    // Steps 38 and 39 press the chord's keys, step 40 releases the second; the rest is dropped.
-    EXPECT_EQ(e.steps[74], KxAction::GetFWKeyCode(chord->KeyBit1()));
-    EXPECT_EQ(e.steps[75], 0x00);
-    EXPECT_EQ(e.steps[76], KxAction::GetFWKeyCode(chord->KeyBit2()));
-    EXPECT_EQ(e.steps[78], KxAction::GetFWKeyCode(chord->KeyBit2()));
-    EXPECT_EQ(e.steps[79], 0x81 | 0x40);
+    ASSERT_TRUE(copy) << "the catalogue has Copy, a chord of two keys";
+    const uint8_t ctrl = KxAction::GetFWKeyCode(copy->KeyBit1());
+    const uint8_t c = KxAction::GetFWKeyCode(copy->KeyBit2());
+
+    // 38 recorded steps and Copy inserted last: 42 steps on the mouse. The chord goes whole.
+    auto recorded = addMacro(38);
+    recorded->keyInfoArr().append(MacroKeyInfo(copy->functionID(), 2, 0));
+    ASSERT_EQ(recorded->getMacroCount(), 42u);
+    {
+        Warnings warnings;
+        writeAndReadBack(macroButton(*recorded, 0, 0), 1, 2);
+        const QStringList said = warnings.lines().filter(recorded->nameStr());
+        EXPECT_EQ(said.size(), 1) << qPrintable(warnings.lines().join('\n'));
+    }
+    EXPECT_EQ(stepCount(record(1, 2)), 38);
+    EXPECT_TRUE(leftDown(record(1, 2)).empty());
+
+    // Copy first, then 38 recorded steps: the chord is whole and the last pair that fits ends it.
+    auto chordFirst = addMacro(38);
+    chordFirst->keyInfoArr().prepend(MacroKeyInfo(copy->functionID(), 2, 0));
+    writeAndReadBack(macroButton(*chordFirst, 0, 0), 1, 3);
+    const QByteArray first = record(1, 3);
+    EXPECT_EQ(stepCount(first), 40);
+    EXPECT_EQ(uint8_t(first.at(0)), ctrl);
+    EXPECT_EQ(uint8_t(first.at(2)), c);
+    EXPECT_TRUE(leftDown(first).empty());
+
+    // Shift held around 20 taps of A (42 steps): at the cut both Shift and A are held; their
+    // presses go with their releases, and the 19 whole taps stay.
+    auto held = std::make_shared<MacroInfo>();
+    held->setMacroId(KxAction::getNewMacorId());
+    held->setNameStr(QStringLiteral("Held"));
+    const int32_t shift = 56, a = 0;
+    held->keyInfoArr().append(MacroKeyInfo(shift, 0, 0));
+    for (int tap = 0; tap < 20; ++tap)
+        held->keyInfoArr() << MacroKeyInfo(a, 0, 100) << MacroKeyInfo(a, 1, 100);
+    held->keyInfoArr().append(MacroKeyInfo(shift, 1, 0));
+    macroListArrs.append(held);
+    writeAndReadBack(macroButton(*held, 2, 0), 2, 0);
+    const QByteArray taps = record(2, 0);
+    EXPECT_EQ(stepCount(taps), 38);
+    EXPECT_TRUE(leftDown(taps).empty());
+    for (int step = 0; step < 38; ++step)
+        EXPECT_EQ(uint8_t(taps.at(2 * step)), KxAction::GetFWKeyCode(a)) << "step " << step;
+    EXPECT_EQ(uint8_t(taps.at(80)), 161) << "the mode is kept";
+
+    // A macro that fits exactly is written whole and logs nothing.
+    auto exact = addMacro(36);
+    exact->keyInfoArr().append(MacroKeyInfo(copy->functionID(), 2, 0));
+    {
+        Warnings warnings;
+        writeAndReadBack(macroButton(*exact, 0, 0), 3, 1);
+        EXPECT_TRUE(warnings.lines().isEmpty()) << qPrintable(warnings.lines().join('\n'));
+    }
+    const QByteArray whole = record(3, 1);
+    EXPECT_EQ(stepCount(whole), 40);
+    EXPECT_EQ(uint8_t(whole.at(78)), ctrl) << "the chord's last release ends it";
+    EXPECT_TRUE(leftDown(whole).empty());
 }
 
 TEST_F(KxButtonRecordsTest, CountsAboveWhatTheMouseHoldsRunTheMost) {

@@ -1,6 +1,7 @@
 // The application chooser over private desktop entries: filtering, the keyboard, the pointer and
 // the other-file answer, through the modal run a button's launch setting uses.
 #include "HvButton.h"
+#include "HvMessageBox.h"
 #include "HvModal.h"
 #include "HvNoTitleWindow.h"
 #include "HvTextField.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -122,6 +124,43 @@ std::optional<QString> chooseWith(std::function<void(LaunchChooserView&)> answer
     const std::optional<QString> chosen = LaunchChooserView::choose();
     EXPECT_TRUE(chooser.answered()) << "the chooser was shown";
     return chosen;
+}
+
+// Answers the program's message boxes as they open, in order (any further one with Cancel), and
+// keeps their texts.
+class BoxAnswers {
+public:
+    explicit BoxAnswers(std::vector<bool> answers) : answers_(std::move(answers)) {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+        timer_.start();
+    }
+    QStringList seen;
+
+private:
+    void look() {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<HvMessageBox*>(top);
+            if (!box || !box->isVisible() || answered_.contains(box))
+                continue;
+            answered_.append(box);
+            seen << box->message();
+            const bool ok = !answers_.empty() && answers_.front();
+            if (!answers_.empty())
+                answers_.erase(answers_.begin());
+            (ok || !box->cancelButton() ? box->okButton() : box->cancelButton())->click();
+        }
+    }
+    QTimer timer_;
+    std::vector<bool> answers_;
+    QList<QPointer<QWidget>> answered_;
+};
+
+void writeEntry(const QString& path, const QByteArray& name) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Desktop Entry]\nType=Application\nName=" + name + "\nExec=true\n");
 }
 
 class LaunchChooserTest : public testing::Test {
@@ -242,6 +281,66 @@ TEST_F(LaunchChooserTest, OtherFileTakesAnExistingFileAndNothingElse) {
     EXPECT_EQ(asked, 4);
     EXPECT_EQ(chosen, QFileInfo(tool).absoluteFilePath());
     EXPECT_FALSE(chosen->contains("..")) << "stored clean";
+}
+
+// A desktop entry names itself: one from outside the applications folders can pose as a familiar
+// application. "Other file…" asks, saying its path, before it takes one; an entry inside the
+// folders (also reached through a symbolic link) is taken at once.
+TEST_F(LaunchChooserTest, OtherFileAsksBeforeTakingAnEntryFromOutsideTheApplicationsFolders) {
+    const QString data = PrivateHome::dir("data");
+    // Beside the folder, with a name that begins like it, and reached through "..".
+    const QString outside = data + "/applications-extra/org.example.Calculator.desktop";
+    writeEntry(outside, "Calculator");
+    const QString dotted =
+        data + "/applications/../applications-extra/" + QFileInfo(outside).fileName();
+    // Inside, reached through a link to the folder.
+    const QString link = PrivateHome::dir("home") + "/apps-link";
+    QFile::remove(link);
+    ASSERT_TRUE(QFile::link(appsDir(), link));
+    const QString throughLink = link + "/" + QFileInfo(entryPath("Terminal")).fileName();
+    // A link in the folder to an entry outside it: where it really lies counts.
+    const QString linkedIn = appsDir() + "org.example.Linked.desktop";
+    QFile::remove(linkedIn);
+    ASSERT_TRUE(QFile::link(outside, linkedIn));
+
+    QStringList answers{dotted, outside};
+    int asked = 0;
+    LaunchChooserView::setFileDialogForTesting([&] { return answers.at(asked++); });
+    {
+        BoxAnswers boxes({false, true});
+        const std::optional<QString> chosen = chooseWith([&](LaunchChooserView& view) {
+            QTest::mouseClick(view.otherBtn(), Qt::LeftButton);
+            EXPECT_TRUE(HvModal::isRunning(view.window())) << "refused: the choice goes on";
+            EXPECT_TRUE(view.chosenPath().isEmpty());
+            QTest::mouseClick(view.otherBtn(), Qt::LeftButton);
+        });
+        EXPECT_EQ(chosen, outside);
+        ASSERT_EQ(boxes.seen.size(), 2);
+        EXPECT_TRUE(boxes.seen[0].contains(outside)) << qPrintable(boxes.seen[0]);
+        EXPECT_TRUE(boxes.seen[0].contains("Calculator")) << "the name it gives itself";
+    }
+
+    answers = {throughLink, entryPath("Calendar")};
+    asked = 0;
+    for (int i = 0; i < 2; ++i) {
+        BoxAnswers boxes({});
+        const std::optional<QString> chosen =
+            chooseWith([&](LaunchChooserView& view) { view.otherBtn()->click(); });
+        EXPECT_EQ(chosen, QFileInfo(answers[i]).absoluteFilePath());
+        EXPECT_TRUE(boxes.seen.isEmpty()) << qPrintable(boxes.seen.join('\n'));
+    }
+
+    answers = {linkedIn};
+    asked = 0;
+    BoxAnswers boxes({false});
+    const std::optional<QString> chosen = chooseWith([&](LaunchChooserView& view) {
+        view.otherBtn()->click();
+        view.cancelBtn()->click();
+    });
+    EXPECT_EQ(chosen, std::nullopt);
+    ASSERT_EQ(boxes.seen.size(), 1);
+    EXPECT_TRUE(boxes.seen[0].contains(outside)) << qPrintable(boxes.seen[0]);
+    QFile::remove(linkedIn); // the other tests list the folder
 }
 
 } // namespace

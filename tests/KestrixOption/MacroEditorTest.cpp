@@ -34,6 +34,7 @@
 
 #include <sys/stat.h>
 
+#include <climits>
 #include <functional>
 
 namespace {
@@ -280,6 +281,16 @@ TEST_F(MacroEditorTest, DelayTypeChangesOnlyWhenConfiguredAndAWallClockJumpCanno
     key(kA, false);
     click(MacroView::kStopTag);
     EXPECT_EQ(macro->keyInfoArr()[0].delay(), 0);
+
+    // A pause longer than a step holds is recorded as the longest it holds, as the table shows
+    // and the mouse plays it.
+    macro->keyInfoArr().clear();
+    startRecording();
+    key(kA, true);
+    clock += 12000;
+    key(kA, false);
+    click(MacroView::kStopTag);
+    EXPECT_EQ(macro->keyInfoArr()[0].delay(), MacroView::kMaxDelay);
 }
 
 TEST_F(MacroEditorTest, ClicksAnywhereButOnStopAreRecordedAsMouseSteps) {
@@ -375,6 +386,44 @@ TEST_F(MacroEditorTest, InsertingACommandWithNoRowSelectedPutsItFirstAndTheMeter
     const int device = int(macro->getMacroCount());
     EXPECT_GT(device, 3);
     EXPECT_EQ(view->capacityMeter()->count(), device);
+}
+
+// The limit is the mouse's 40 steps, not the table's rows: an inserted command takes as many
+// steps as its chord has presses and releases, and a recording counts them too.
+TEST_F(MacroEditorTest, InsertsAndRecordingsThatWouldPassFortyStepsOnTheMouseAreRefused) {
+    HvTreeNode* copy = nullptr;
+    for (const auto& node : macroInsertMenuNode->children())
+        if (std::static_pointer_cast<MenuInfo>(node->nodeData())->titleStr() == "Copy")
+            copy = node.get();
+    ASSERT_TRUE(copy);
+    const auto macro = newMacro("Copying", 38);
+    Messages messages;
+    view->onMenulistSelected(view->macroComList(), copy);
+    view->selectRow(37);
+    click(MacroView::kInsertComTag);
+    EXPECT_EQ(macro->keyInfoArr().size(), 38) << "38 and the chord's 4 would be 42 on the mouse";
+    EXPECT_EQ(macro->getMacroCount(), 38u);
+    EXPECT_EQ(messages.seen, QStringList{"Maximum number of macros reached"});
+
+    // With room for the chord it goes in; a recording then has room for what the mouse holds.
+    macro->keyInfoArr().remove(34, 4);
+    view->stepModel()->reload();
+    view->selectRow(33);
+    click(MacroView::kInsertComTag);
+    ASSERT_EQ(macro->keyInfoArr().size(), 35);
+    EXPECT_EQ(macro->getMacroCount(), 38u);
+    EXPECT_EQ(messages.seen.size(), 1);
+    startRecording();
+    tap(kA);       // 40 on the mouse
+    key(kB, true); // no room for B and its release: the recording ends
+    EXPECT_FALSE(view->isRecord());
+    key(kB, false);
+    EXPECT_EQ(macro->keyInfoArr().size(), 37);
+    EXPECT_EQ(macro->getMacroCount(), 40u);
+    EXPECT_EQ(messages.seen.size(), 2);
+    EXPECT_FALSE(view->AddNewKey(11, 0)) << "37 rows, but 40 steps on the mouse";
+    EXPECT_EQ(macro->keyInfoArr().size(), 37);
+    EXPECT_EQ(view->capacityMeter()->text(), "40 of 40 steps on the mouse");
 }
 
 TEST_F(MacroEditorTest, MovesAndDeletesKeepTheSelectionWhereAPersonExpectsIt) {
@@ -514,6 +563,12 @@ TEST_F(MacroEditorTest, AFileThatIsNotAMacroThisEditorCanHoldIsRefusedWithAReaso
     QJsonArray tooMany;
     for (int i = 0; i < 41; ++i)
         tooMany.append(QJsonObject{{"keyCode", 0}, {"keyFlag", i % 2}, {"delay", 0}});
+    // 38 rows, but 41 steps on the mouse: the last is the command Copy, Ctrl and C pressed and
+    // released.
+    QJsonArray chordTooMany = tooMany;
+    while (chordTooMany.size() > 37)
+        chordTooMany.removeLast();
+    chordTooMany.append(QJsonObject{{"keyCode", 0x200}, {"keyFlag", 2}, {"delay", 0}});
     const QString fifo = folder + "/pipe.mac";
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const std::pair<QString, const char*> files[] = {
@@ -521,6 +576,7 @@ TEST_F(MacroEditorTest, AFileThatIsNotAMacroThisEditorCanHoldIsRefusedWithAReaso
         {write("foreign.mac", R"({"nameStr": "x", "keyInfoArr": []})"), "not an archive"},
         {write("profile.mac", archive({{"colour", 3}})), "it is not a macro"},
         {write("long.mac", archive({{"keyInfoArr", tooMany}})), "41 steps"},
+        {write("chord.mac", archive({{"keyInfoArr", chordTooMany}})), "41 steps on the mouse"},
         {write("odd.mac",
                archive({{"keyInfoArr",
                          QJsonArray{QJsonObject{{"keyCode", 0}, {"keyFlag", 9}, {"delay", 0}}}}})),
@@ -543,6 +599,44 @@ TEST_F(MacroEditorTest, AFileThatIsNotAMacroThisEditorCanHoldIsRefusedWithAReaso
     }
     EXPECT_EQ(macroListArrs.size(), before);
     EXPECT_FALSE(view->isChanged());
+}
+
+// A step holds at most 5000 ms here (the step table's limit, within the 6300 the mouse can
+// play), in steps of 100 ms: delays beyond that in a file are brought within it on import, and
+// the user is told, as the table does with a typed delay.
+TEST_F(MacroEditorTest, ImportedDelaysAreBroughtWithinWhatAStepHoldsAndTheUserIsTold) {
+    const QString folder = home.filePath(QStringLiteral("delays"));
+    QDir().mkpath(folder);
+    const auto write = [&](const QString& name, const QList<int>& delays) {
+        QJsonArray keys;
+        for (int i = 0; i < delays.size(); ++i)
+            keys.append(QJsonObject{{"keyCode", 0}, {"keyFlag", i % 2}, {"delay", delays[i]}});
+        QFile file(folder + "/" + name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(QJsonObject{{"format", "com.vlak.KxOption.archive"},
+                                             {"version", 1},
+                                             {"object", QJsonObject{{"keyInfoArr", keys}}}})
+                       .toJson());
+        return file.fileName();
+    };
+    Messages messages;
+    ASSERT_TRUE(view->importMacroFrom(write("slow.mac", {INT_MAX, 5000, 6300, 150, 0, 5100})));
+    const auto macro = view->currMacroInfo();
+    ASSERT_TRUE(macro);
+    EXPECT_EQ(macro->nameStr(), "slow");
+    std::vector<int> delays;
+    for (const MacroKeyInfo& step : macro->keyInfoArr())
+        delays.push_back(step.delay());
+    EXPECT_EQ(delays, (std::vector<int>{5000, 5000, 5000, 100, 0, 5000}));
+    EXPECT_EQ(view->stepModel()->data(view->stepModel()->index(0, 2)).toString(), "5000 ms");
+    ASSERT_EQ(messages.seen.size(), 1);
+    EXPECT_TRUE(messages.seen[0].startsWith("slow.mac") && messages.seen[0].contains("4 delays") &&
+                messages.seen[0].contains("5000 ms"))
+        << qPrintable(messages.seen[0]);
+
+    // Delays a step holds load without a word.
+    ASSERT_TRUE(view->importMacroFrom(write("quick.mac", {0, 100, 5000})));
+    EXPECT_EQ(messages.seen.size(), 1);
 }
 
 TEST_F(MacroEditorTest, CancelPutsTheLibraryBackApplyAndOkWriteIt) {

@@ -3,6 +3,7 @@
 // memory, the desktop speeds in a private GSettings.
 #include "DeviceProtocolTest.h"
 #include "HvButton.h"
+#include "HvModal.h"
 #include "HvMouseAction.h"
 #include "HvNoTitleWindow.h"
 #include "HvNumberTextField.h"
@@ -13,10 +14,13 @@
 #include "PrivateHome.h"
 #include "ProfileValue.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 
 #include <gio/gio.h>
 
@@ -112,6 +116,26 @@ protected:
 
 using Performance = Opened<PerformanceView>;
 using Lighting = Opened<LightOptionView>;
+
+// A view run fully modal in its own window, as the main window runs it; `inside` acts from within
+// the run. The window is gone afterwards.
+template <class View>
+void runModally(const std::function<void(View&, HvNoTitleWindow&)>& inside) {
+    QPointer<HvNoTitleWindow> window = new HvNoTitleWindow(QRect(0, 0, 640, 440));
+    auto* view = new View;
+    window->setContentView(view);
+    QTimer::singleShot(0, [&] { inside(*view, *window); });
+    HvModal::runModal(window);
+    delete window.data();
+}
+
+// What a screen reader does to a slider.
+void setByScreenReader(HvProgressBar* slider, int value) {
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(slider);
+    ASSERT_TRUE(spoken && spoken->valueInterface());
+    spoken->valueInterface()->setCurrentValue(value);
+    QCoreApplication::processEvents();
+}
 
 TEST_F(SettingsViewsTest, TheDpiShownIsTheStagesLargerAxisAndEveryEditSetsBothAxes) {
     store([](_Kx_PROFILE& p) {
@@ -257,6 +281,172 @@ TEST_F(SettingsViewsTest, TheViewFollowsTheMouseButtonsAndIgnoresARateItDoesNotH
     v.rateChangePro(-1);
     EXPECT_EQ(v.rateSetp()->selectIndex(), 1);
     EXPECT_TRUE(requests().empty());
+}
+
+// A value set by assistive technology (or any code) is the user's: the view takes it as from a
+// drag, writes the stage to the mouse once, and OK keeps it.
+TEST_F(SettingsViewsTest, SlidersSetByAScreenReaderAreTakenAsTheUsersAndWrittenOnce) {
+    store([](_Kx_PROFILE& p) {
+        p.currSelectDPI = 1;
+        const uint32_t dpi[4] = {8, 16, 24, 32};
+        std::copy(std::begin(dpi), std::end(dpi), p.xSensArr);
+        std::copy(std::begin(dpi), std::end(dpi), p.ySensArr);
+        p.acceler = p.srcSpeed = p.doubleSpeed = 5;
+    });
+    Performance opened;
+    PerformanceView& v = *opened.view;
+    log->clear();
+    setByScreenReader(v.dpiPro(), 20);
+    EXPECT_EQ(v.dpiTxt()->text(), "2000");
+    EXPECT_EQ(selProfile.xSensArr[1], 20u);
+    EXPECT_EQ(selProfile.ySensArr[1], 20u);
+    EXPECT_TRUE(requests().empty()) << "a stage's DPI waits for OK";
+
+    setByScreenReader(v.dpiLevelPro(), 2);
+    EXPECT_EQ(selProfile.currSelectDPI, 2u);
+    EXPECT_EQ(v.dpiTxt()->text(), "2400") << "the stage's own DPI is shown";
+    EXPECT_THAT(requests(), testing::ElementsAre(report("SET", {3, 0x00, 0xFF, 2, 2, 24})))
+        << "the stage goes to the mouse once";
+    setByScreenReader(v.dpiLevelPro(), 1);
+    EXPECT_EQ(v.dpiTxt()->text(), "2000");
+
+    setByScreenReader(v.mouseSpeedPro(), 9);
+    setByScreenReader(v.scrSpeedPro(), 3);
+    setByScreenReader(v.doubleSpeedPro(), 7);
+    EXPECT_EQ(selProfile.acceler, 9u);
+    EXPECT_EQ(selProfile.srcSpeed, 3u);
+    EXPECT_EQ(selProfile.doubleSpeed, 7u);
+    EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 9)
+        << "the desktop's speed changes at once";
+
+    // The mouse's own DPI button moves the sliders too, and that writes nothing back.
+    log->clear();
+    v.dpiChangePro({{"value1", 3}, {"value2", 30}, {"value3", 30}});
+    EXPECT_EQ(v.dpiLevelPro()->value(), 3);
+    EXPECT_EQ(v.dpiPro()->value(), 30);
+    EXPECT_TRUE(requests().empty());
+    v.dpiChangePro({{"value1", 1}, {"value2", 20}, {"value3", 20}});
+
+    v.okBtn()->click();
+    EXPECT_TRUE(opened.closed());
+    EXPECT_EQ(storedDpi(1), 20);
+    EXPECT_EQ(stored().xSensArr[1], 20u);
+    EXPECT_EQ(stored().acceler, 9u);
+    EXPECT_EQ(stored().srcSpeed, 3u);
+    EXPECT_EQ(stored().doubleSpeed, 7u);
+}
+
+// The mouse holds one DPI per stage: after a read of the whole mouse the vertical value is the
+// horizontal one, so the view cannot show a stale larger value the mouse does not have.
+TEST_F(SettingsViewsTest, AfterAReadTheViewShowsTheDpiTheMouseHolds) {
+    store([](_Kx_PROFILE& p) {
+        p.currSelectDPI = 1;
+        const uint32_t dpi[4] = {8, 16, 24, 32};
+        std::copy(std::begin(dpi), std::end(dpi), p.xSensArr);
+        std::fill(std::begin(p.ySensArr), std::end(p.ySensArr), 30u);
+    });
+    ASSERT_EQ(storedDpi(1), 16);
+    ASSERT_TRUE(KxAction::getAllFWData());
+    for (const auto& profile : library->profileArr())
+        for (int stage = 0; stage < 4; ++stage)
+            EXPECT_EQ(profile->profileData().ySensArr[stage],
+                      profile->profileData().xSensArr[stage]);
+    Performance opened;
+    EXPECT_EQ(opened.view->dpiTxt()->text(), "1600");
+    EXPECT_EQ(opened.view->dpiPro()->value(), 16);
+}
+
+// Apply keeps what OK keeps: the settings in every profile and on disk, so that a later Cancel
+// or another profile cannot bring the old values back.
+TEST_F(SettingsViewsTest, ApplyKeepsTheSettingsInEveryProfileAndOnDiskAsOkDoes) {
+    store([](_Kx_PROFILE& p) {
+        p.currSelectDPI = 2;
+        p.poRate = 2;
+        p.acceler = 5;
+    });
+    Performance opened;
+    PerformanceView& v = *opened.view;
+    press(v.dpiPro(), Qt::Key_End); // 3500 DPI
+    press(v.mouseSpeedPro(), Qt::Key_Home);
+    v.rateSetp()->items()[0]->click(); // 125 Hz
+    v.applyBtn()->click();
+    EXPECT_FALSE(opened.closed());
+    EXPECT_EQ(storedDpi(2), 35);
+    for (const auto& profile : library->profileArr()) {
+        EXPECT_EQ(profile->profileData().xSensArr[2], 35u);
+        EXPECT_EQ(profile->profileData().poRate, 0u);
+        EXPECT_EQ(profile->profileData().acceler, 1u);
+    }
+    {
+        ProfieController reloaded;
+        for (const auto& profile : reloaded.profileArr()) {
+            EXPECT_EQ(profile->profileData().xSensArr[2], 35u) << "saved to disk";
+            EXPECT_EQ(profile->profileData().acceler, 1u) << "saved to disk";
+        }
+    }
+
+    // Cancel after Apply keeps what was applied, on the mouse and on the desktop.
+    v.cancelBtn()->click();
+    EXPECT_TRUE(opened.closed());
+    EXPECT_EQ(storedDpi(2), 35);
+    EXPECT_EQ(selProfile.xSensArr[2], 35u);
+    EXPECT_EQ(firmware->state().rateCode, 2);
+    EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 1);
+}
+
+// The main window ends a view's run from outside when the mouse goes away (HvModal::stopModal);
+// that, hiding, closing or destroying the view's window drop the edits as Cancel does: the
+// desktop's speeds, the stage and the lights go back to what is stored. Minimising ends nothing.
+TEST_F(SettingsViewsTest, EveryEndOfAViewsRunButOkRunsItsCancel) {
+    store([](_Kx_PROFILE& p) {
+        p.currSelectDPI = 0;
+        p.acceler = 5;
+        p.islightOnArr[0] = p.islightOnArr[1] = 1;
+    });
+    const int speed = selMouseAction->getValueByType(HvMouseAction::kPointerSpeed);
+    const std::pair<const char*, std::function<void(HvNoTitleWindow&)>> ends[] = {
+        {"stopped from outside", [](HvNoTitleWindow& w) { HvModal::stopModal(&w, 0); }},
+        {"hidden", [](HvNoTitleWindow& w) { w.hide(); }},
+        {"closed", [](HvNoTitleWindow& w) { w.close(); }},
+        {"destroyed", [](HvNoTitleWindow& w) { delete &w; }},
+    };
+    for (const auto& [how, end] : ends) {
+        runModally<PerformanceView>([&, end = end](PerformanceView& v, HvNoTitleWindow& w) {
+            press(v.mouseSpeedPro(), Qt::Key_End);
+            press(v.dpiLevelPro(), Qt::Key_End);
+            EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 10);
+            EXPECT_EQ(firmware->state().stage, 3);
+            end(w);
+        });
+        EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), speed) << how;
+        EXPECT_EQ(firmware->state().stage, 0) << how;
+        EXPECT_EQ(selProfile.acceler, 5u) << how;
+        EXPECT_EQ(selProfile.currSelectDPI, 0u) << how;
+
+        runModally<LightOptionView>([&, end = end](LightOptionView& v, HvNoTitleWindow& w) {
+            v.lightOnOffSetp()->items()[1]->click();
+            EXPECT_FALSE(firmware->state().wheelLight);
+            end(w);
+        });
+        EXPECT_TRUE(firmware->state().wheelLight) << how;
+        EXPECT_EQ(selProfile.islightOnArr[1], 1u) << how;
+    }
+
+    // Minimised, the view still runs (looked at once the run's loop has had its turns); its OK
+    // then keeps the edits.
+    bool stillRunning = false;
+    runModally<PerformanceView>([&](PerformanceView& v, HvNoTitleWindow& w) {
+        press(v.mouseSpeedPro(), Qt::Key_End);
+        w.showMinimized();
+        QTimer::singleShot(20, &w, [&] {
+            stillRunning = HvModal::isRunning(&w);
+            w.showNormal();
+            v.okBtn()->click();
+        });
+    });
+    EXPECT_TRUE(stillRunning);
+    EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 10);
+    EXPECT_EQ(stored().acceler, 10u);
 }
 
 TEST_F(SettingsViewsTest, DesktopSpeedsChangeAtOnceCancelRestoresThemOkKeepsThem) {
