@@ -35,7 +35,8 @@ using namespace KxProtocol;
 
 DealwithMessage::DealwithMessage()
     : windowWatcher_(QLatin1String(kApplicationId), QDBusConnection::sessionBus(),
-                     QDBusServiceWatcher::WatchForRegistration) {
+                     QDBusServiceWatcher::WatchForRegistration |
+                         QDBusServiceWatcher::WatchForUnregistration) {
     settingObserver_ = DistributedNotificationCenter::defaultCenter().addObserver(
         QLatin1String(kSettingChange),
         [this](const Notification& notification) { apReportPro(notification); });
@@ -47,11 +48,27 @@ DealwithMessage::DealwithMessage()
     QObject::connect(&reloadTimer_, &QTimer::timeout, [this] { refrshSetting(); });
     relaunchTimer_.setSingleShot(true);
     relaunchTimer_.setInterval(kRelaunchDelayMs);
-    QObject::connect(&relaunchTimer_, &QTimer::timeout, [this] { openDrive(); });
+    QObject::connect(&relaunchTimer_, &QTimer::timeout, [this] { relaunchDue(); });
+    oldWindowGone_.setSingleShot(true);
+    oldWindowGone_.setInterval(kOldWindowWaitMs);
+    QObject::connect(&oldWindowGone_, &QTimer::timeout, [this] {
+        HV_WARNING(QStringLiteral("The window asked to be started again but still runs after "
+                                  "%1 s; it is not started again")
+                       .arg(oldWindowGone_.interval() / 1000.0));
+    });
     windowStarting_.setSingleShot(true);
     windowStarting_.setInterval(kWindowStartMs);
     QObject::connect(&windowWatcher_, &QDBusServiceWatcher::serviceRegistered,
                      [this] { windowStarting_.stop(); });
+    // The bus tells of the name's release in order with the answer to openDrive's question
+    // whether it is owned, so a release just after that answer is not missed.
+    QObject::connect(&windowWatcher_, &QDBusServiceWatcher::serviceUnregistered, [this] {
+        if (!oldWindowGone_.isActive())
+            return;
+        oldWindowGone_.stop();
+        HV_DEBUG(QStringLiteral("The old window has ended; the new one starts"));
+        openDrive();
+    });
 }
 
 DealwithMessage::~DealwithMessage() {
@@ -116,7 +133,7 @@ void DealwithMessage::apReportPro(const Notification& notification) {
     case kRelaunch:
         HV_DEBUG(QStringLiteral("Domen  Relaunch"));
         // One window however often it is asked: not while a start is pending or under way.
-        if (relaunchTimer_.isActive() || windowStarting_.isActive())
+        if (relaunchTimer_.isActive() || oldWindowGone_.isActive() || windowStarting_.isActive())
             break;
         relaunchTimer_.start();
         break;
@@ -134,6 +151,13 @@ QString DealwithMessage::applicationPath() {
     if (const auto path = HvAction::getAppPathByid(QLatin1String(kApplicationId)))
         return *path;
     return QStringLiteral(KX_INSTALL_BINDIR "/KxOption");
+}
+
+void DealwithMessage::relaunchDue() {
+    if (!openDrive()) {
+        HV_DEBUG(QStringLiteral("The window still runs; it starts again once it has ended"));
+        oldWindowGone_.start();
+    }
 }
 
 bool DealwithMessage::openDrive() {

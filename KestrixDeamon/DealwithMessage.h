@@ -40,6 +40,11 @@ public:
     // One "KxSettingChange" notification. Nothing here waits on the event loop: a reload is
     // made kReloadDelayMs after the first request of a burst, covering the whole burst, and a
     // relaunch request does nothing while one is pending or the window is starting.
+    //
+    // A relaunch is asked for by the window that is ending, and it still owns its bus name for
+    // a while (it waits up to 10 s for a transfer still running): when it still runs once
+    // kRelaunchDelayMs have passed, the new window is started as soon as its name is gone, or
+    // not at all if it has not gone within oldWindowWaitMs (which is logged).
     void apReportPro(const Notification& notification);
     // Reloads the profile library from disk now.
     void refrshSetting();
@@ -62,6 +67,10 @@ public:
     static constexpr int kReloadDelayMs = 100;
     static constexpr int kRelaunchDelayMs = 500;
     static constexpr int kWindowStartMs = 10000;
+    // The ending window's 10 s for its transfer, and time to end after it.
+    static constexpr int kOldWindowWaitMs = 15000;
+    // For tests: how long a relaunch waits for the window that asked for it to end.
+    void setOldWindowWaitMs(int ms) { oldWindowGone_.setInterval(ms); }
 
     bool isOsd() const { return isOsd_; }
     void setIsOsd(bool value) { isOsd_ = value; }
@@ -72,12 +81,17 @@ public:
     static QString applicationPath();
 
 private:
+    // The relaunch's delay has passed: start the window, or wait for the old one to end.
+    void relaunchDue();
+
     bool isOsd_ = true;
     std::unique_ptr<HvNoTitleWindow> showMsgFrm_;
     ProfieController* sysProCon_ = nullptr;
     quint64 settingObserver_ = 0;
     QTimer reloadTimer_;    // a reload is pending
     QTimer relaunchTimer_;  // a relaunch of the window is pending
+    QTimer oldWindowGone_;  // a relaunch waits for the window that asked for it to end
     QTimer windowStarting_; // the window was started and has not yet claimed its bus name
+    // Its bus name claimed and released: the window started, or ended.
     QDBusServiceWatcher windowWatcher_;
 };

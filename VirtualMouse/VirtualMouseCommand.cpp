@@ -8,6 +8,72 @@ std::optional<int> number(const QString& word, int min, int max) {
         return std::nullopt;
     return value;
 }
+
+// fault [--at N] [--on read|write|any] short|stall|silent|unplug, or fault off.
+std::optional<VirtualMouseCommand> parseFault(const QStringList& words, QString* error) {
+    using Kind = FeatureFault::Kind;
+    using On = FeatureFault::On;
+    auto fail = [error](const QString& message) -> std::optional<VirtualMouseCommand> {
+        if (error)
+            *error = message;
+        return std::nullopt;
+    };
+    VirtualMouseCommand command;
+    command.kind = VirtualMouseCommand::Kind::Fault;
+    if (words == QStringList{QStringLiteral("off")})
+        return command;
+    FeatureFault fault;
+    bool haveAt = false;
+    bool haveOn = false;
+    bool haveKind = false;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString& word = words[i];
+        if (word == QLatin1String("--at")) {
+            const auto at = !haveAt && i + 1 < words.size()
+                                ? number(words[++i], 1, FeatureFault::kMaxAt)
+                                : std::nullopt;
+            if (!at)
+                return fail(QStringLiteral("fault --at takes one request number, 1 (the next) "
+                                           "to %1")
+                                .arg(FeatureFault::kMaxAt));
+            fault.at = *at;
+            haveAt = true;
+            continue;
+        }
+        if (word == QLatin1String("--on")) {
+            const QString what = !haveOn && i + 1 < words.size() ? words[++i] : QString();
+            bool known = false;
+            for (const On on : {On::Read, On::Write, On::Any}) {
+                if (what == QLatin1String(FeatureFault::onName(on))) {
+                    fault.on = on;
+                    known = true;
+                }
+            }
+            if (!known)
+                return fail(QStringLiteral("fault --on takes one of read, write or any"));
+            haveOn = true;
+            continue;
+        }
+        bool known = false;
+        for (const Kind kind : {Kind::Short, Kind::Stall, Kind::Silent, Kind::Unplug}) {
+            if (!haveKind && word == QLatin1String(FeatureFault::kindName(kind))) {
+                fault.kind = kind;
+                known = true;
+            }
+        }
+        if (!known)
+            return fail(QStringLiteral("fault takes [--at N] [--on read|write|any] and one of "
+                                       "short, stall, silent or unplug, or off"));
+        haveKind = true;
+    }
+    if (!haveKind)
+        return fail(QStringLiteral("fault needs one of short, stall, silent or unplug (or off)"));
+    if (!fault.isValid())
+        return fail(QStringLiteral("fault short cuts a read's answer: it is for reads only "
+                                   "(--on read, the default)"));
+    command.fault = fault;
+    return command;
+}
 } // namespace
 
 std::optional<VirtualMouseCommand> VirtualMouseCommand::parse(const QStringList& words,
@@ -58,17 +124,8 @@ std::optional<VirtualMouseCommand> VirtualMouseCommand::parse(const QStringList&
         }
         return fail(QStringLiteral("press takes dpi, rate, profile, lock or button N"));
     }
-    if (verb == QLatin1String("fault")) {
-        using Fault = VirtualMouseServer::Fault;
-        for (const Fault fault : {Fault::Short, Fault::Stall, Fault::Silent, Fault::Unplug}) {
-            if (arguments == 1 && words[1] == QLatin1String(faultName(fault))) {
-                command.kind = Kind::Fault;
-                command.fault = fault;
-                return command;
-            }
-        }
-        return fail(QStringLiteral("fault takes short, stall, silent or unplug"));
-    }
+    if (verb == QLatin1String("fault"))
+        return parseFault(words.mid(1), error);
     if (verb == QLatin1String("stream-motion")) {
         const auto hz = arguments == 2 ? number(words[1], 1, kMaxMotionHz) : std::nullopt;
         const auto seconds = arguments == 2 ? number(words[2], 1, kMaxMotionSeconds) : std::nullopt;
@@ -84,20 +141,6 @@ std::optional<VirtualMouseCommand> VirtualMouseCommand::parse(const QStringList&
     return fail(QStringLiteral("unknown command \"%1\"").arg(verb));
 }
 
-const char* VirtualMouseCommand::faultName(VirtualMouseServer::Fault fault) {
-    switch (fault) {
-    case VirtualMouseServer::Fault::Short:
-        return "short";
-    case VirtualMouseServer::Fault::Stall:
-        return "stall";
-    case VirtualMouseServer::Fault::Silent:
-        return "silent";
-    case VirtualMouseServer::Fault::Unplug:
-        return "unplug";
-    }
-    return "?";
-}
-
 QString VirtualMouseCommand::usage() {
     return QStringLiteral(
         "usage: kx-virtual-mouse [serve [--unplugged]]\n"
@@ -107,11 +150,16 @@ QString VirtualMouseCommand::usage() {
         "       kx-virtual-mouse press button N        (N = 1..5)\n"
         "       kx-virtual-mouse dump | status\n"
         "       kx-virtual-mouse stream-motion HZ SECONDS\n"
-        "       kx-virtual-mouse fault short | stall | silent | unplug\n"
+        "       kx-virtual-mouse fault [--at N] [--on read | write | any]\n"
+        "                              short | stall | silent | unplug\n"
+        "       kx-virtual-mouse fault off\n"
         "\n"
         "serve emulates the mouse on the socket until SIGINT or SIGTERM; gadget serves it as a\n"
         "USB gadget on this machine's USB device controller (root, configfs and FunctionFS)\n"
         "and takes the other commands on the socket. The other commands talk to the running\n"
-        "server. stream-motion returns at once; the server streams on. fault makes the next\n"
-        "feature report read answer short, stall, stay unanswered or unplug the mouse.\n");
+        "server. stream-motion returns at once; the server streams on. fault arms how one\n"
+        "feature request is answered: short (reads only), stall, not at all (silent), or by\n"
+        "unplugging the mouse. It hits the Nth request from now (--at, 1 = the next) of those\n"
+        "it counts (--on: reads, the default, writes, or any); a write it hits changes\n"
+        "nothing. One fault is armed at a time; off disarms it, status shows it.\n");
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "FeatureFault.h"
 #include "VirtualMouseFirmware.h"
-#include "VirtualMouseServer.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,17 +17,14 @@ struct VirtualMouseCommand {
     static constexpr int kMaxMotionSeconds = 3600;
 
     Kind kind = Kind::Status;
-    VirtualMouseFirmware::Key key = VirtualMouseFirmware::Key::Dpi;     // Press
-    int button = 0;                                                     // PressButton: 1..5
-    int hz = 0;                                                         // StreamMotion
-    int seconds = 0;                                                    // StreamMotion
-    VirtualMouseServer::Fault fault = VirtualMouseServer::Fault::Short; // Fault
+    VirtualMouseFirmware::Key key = VirtualMouseFirmware::Key::Dpi; // Press
+    int button = 0;                                                 // PressButton: 1..5
+    int hz = 0;                                                     // StreamMotion
+    int seconds = 0;                                                // StreamMotion
+    std::optional<FeatureFault> fault;                              // Fault: none disarms
 
     // nullopt with the reason in *error for an unknown command or bad arguments.
     static std::optional<VirtualMouseCommand> parse(const QStringList& words, QString* error);
-
-    // The word naming a fault on the command line.
-    static const char* faultName(VirtualMouseServer::Fault fault);
 
     // The usage text of these commands.
     static QString usage();

@@ -21,16 +21,6 @@
 
 namespace {
 
-constexpr uint8_t kHidGetReport = 0x01;
-constexpr uint8_t kHidGetIdle = 0x02;
-constexpr uint8_t kHidGetProtocol = 0x03;
-constexpr uint8_t kHidSetReport = 0x09;
-constexpr uint8_t kHidSetIdle = 0x0A;
-constexpr uint8_t kHidSetProtocol = 0x0B;
-constexpr uint8_t kReportTypeFeature = 3;
-constexpr uint8_t kClassInterfaceIn = USB_DIR_IN | USB_TYPE_CLASS | USB_RECIP_INTERFACE;
-constexpr uint8_t kClassInterfaceOut = USB_DIR_OUT | USB_TYPE_CLASS | USB_RECIP_INTERFACE;
-constexpr uint8_t kStandardInterfaceIn = USB_DIR_IN | USB_TYPE_STANDARD | USB_RECIP_INTERFACE;
 const char kFunctionInstance[] = "kxmouse";
 
 QString errorText(int error) {
@@ -52,20 +42,13 @@ long ioGetEvents(aio_context_t context, long minimum, long maximum, io_event* ev
     return ::syscall(SYS_io_getevents, context, minimum, maximum, events, &none);
 }
 
-uint16_t le16(uint16_t value) {
-    return le16toh(value);
-}
-
 } // namespace
 
 VirtualMouseGadget::VirtualMouseGadget(VirtualMouseServer& server, Options options, QObject* parent)
     : QObject(parent), server_(server), options_(std::move(options)) {
     gadgetDir_ = options_.configfs + QStringLiteral("/usb_gadget/") + options_.name;
     silentHold_.setSingleShot(true);
-    connect(&silentHold_, &QTimer::timeout, this, [this] {
-        if (ep0Notifier_)
-            ep0Notifier_->setEnabled(true);
-    });
+    connect(&silentHold_, &QTimer::timeout, this, [this] { releaseHeld(); });
 }
 
 VirtualMouseGadget::~VirtualMouseGadget() {
@@ -287,7 +270,7 @@ void VirtualMouseGadget::onEp0Readable() {
                 break;
             case FUNCTIONFS_SETUP:
                 // Always the last event of a read; it is answered before ep0 is read again.
-                handleSetup(events[i].u.setup);
+                setup_.handle(events[i].u.setup);
                 if (!ep0Notifier_->isEnabled())
                     return;
                 break;
@@ -298,101 +281,8 @@ void VirtualMouseGadget::onEp0Readable() {
     }
 }
 
-void VirtualMouseGadget::handleSetup(const usb_ctrlrequest& setup) {
-    const uint8_t type = setup.bRequestType;
-    const uint16_t value = le16(setup.wValue);
-    const int interfaceNumber = le16(setup.wIndex) & 0xFF;
-    const uint16_t length = le16(setup.wLength);
-    const uint8_t reportType = value >> 8;
-    const uint8_t reportId = value & 0xFF;
-    const bool in = type & USB_DIR_IN;
-
-    if (type == kStandardInterfaceIn && setup.bRequest == USB_REQ_GET_DESCRIPTOR) {
-        const QByteArray descriptor =
-            reportType == 0x22   ? VirtualMouseDescriptors::reportDescriptor(interfaceNumber)
-            : reportType == 0x21 ? VirtualMouseDescriptors::hidDescriptor(interfaceNumber)
-                                 : QByteArray();
-        if (descriptor.isEmpty())
-            stall(in);
-        else
-            reply(descriptor, length);
-        return;
-    }
-    if (type == kClassInterfaceOut) {
-        if (setup.bRequest == kHidSetIdle || setup.bRequest == kHidSetProtocol) {
-            acknowledge();
-        } else if (setup.bRequest == kHidSetReport && reportType == kReportTypeFeature &&
-                   length > 0 &&
-                   VirtualMouseFirmware::takesFeatureReport(interfaceNumber, reportId, true)) {
-            QByteArray report(length, '\0');
-            const ssize_t n = ::read(ep0_.get(), report.data(), size_t(length));
-            if (n <= 0) {
-                Q_EMIT server_.warning(
-                    QStringLiteral("a feature report's data did not arrive: %1")
-                        .arg(n < 0 ? errorText(errno) : QStringLiteral("no bytes")));
-                return;
-            }
-            size_t transferred = 0;
-            if (const int r = server_.hostSetFeature(
-                    interfaceNumber, reinterpret_cast<const uint8_t*>(report.constData()),
-                    size_t(n), &transferred);
-                r != 0)
-                Q_EMIT server_.warning(
-                    QStringLiteral("the firmware refused a feature report: %1").arg(errorText(r)));
-        } else {
-            stall(in);
-        }
-        return;
-    }
-    if (type == kClassInterfaceIn) {
-        if (setup.bRequest == kHidGetReport && reportType == kReportTypeFeature &&
-            VirtualMouseFirmware::takesFeatureReport(interfaceNumber, reportId, false) &&
-            length > 0)
-            handleGetFeature(interfaceNumber, reportId, length);
-        else if (setup.bRequest == kHidGetIdle)
-            reply(QByteArray(1, '\0'), length);
-        else if (setup.bRequest == kHidGetProtocol)
-            reply(QByteArray(1, '\1'), length); // report protocol
-        else
-            stall(in);
-        return;
-    }
-    stall(in);
-}
-
-void VirtualMouseGadget::handleGetFeature(int interfaceNumber, uint8_t reportId, uint16_t length) {
-    using Fault = VirtualMouseServer::Fault;
-    QByteArray report(qMin<int>(length, VirtualMouseFirmware::kReportLength), '\0');
-    report[0] = char(reportId);
-    auto* bytes = reinterpret_cast<uint8_t*>(report.data());
-    server_.noteRequest(false, bytes, size_t(report.size()));
-    const auto fault = server_.takeFault();
-    if (fault == Fault::Stall) {
-        stall(true);
-        return;
-    }
-    if (fault == Fault::Silent) {
-        holdUnanswered();
-        return;
-    }
-    if (fault == Fault::Unplug) {
-        server_.unplug(); // the request is still waiting for its answer
-        return;
-    }
-    size_t transferred = 0;
-    if (server_.firmware().getFeatureReport(interfaceNumber, bytes, size_t(report.size()),
-                                            &transferred) != 0) {
-        stall(true);
-        return;
-    }
-    if (fault == Fault::Short)
-        transferred = qMin<size_t>(transferred, VirtualMouseServer::kShortReplyLength);
-    reply(report.left(qsizetype(transferred)), length);
-}
-
-void VirtualMouseGadget::reply(const QByteArray& data, uint16_t length) {
-    const QByteArray sent = data.left(length);
-    if (::write(ep0_.get(), sent.constData(), size_t(sent.size())) < 0)
+void VirtualMouseGadget::reply(const QByteArray& data) {
+    if (::write(ep0_.get(), data.constData(), size_t(data.size())) < 0)
         Q_EMIT server_.warning(
             QStringLiteral("answering a control request: %1").arg(errorText(errno)));
 }
@@ -404,6 +294,18 @@ void VirtualMouseGadget::acknowledge() {
             QStringLiteral("acknowledging a control request: %1").arg(errorText(errno)));
 }
 
+std::optional<QByteArray> VirtualMouseGadget::receive(uint16_t length) {
+    QByteArray data(length, '\0');
+    const ssize_t n = ::read(ep0_.get(), data.data(), size_t(length));
+    if (n <= 0) {
+        Q_EMIT server_.warning(QStringLiteral("a feature report's data did not arrive: %1")
+                                   .arg(n < 0 ? errorText(errno) : QStringLiteral("no bytes")));
+        return std::nullopt;
+    }
+    data.truncate(n);
+    return data;
+}
+
 void VirtualMouseGadget::stall(bool inDirection) {
     // FunctionFS stalls a request that is served in the wrong direction; it reports EL2HLT.
     const ssize_t r = inDirection ? ::read(ep0_.get(), nullptr, 0) : ::write(ep0_.get(), "", 0);
@@ -412,12 +314,27 @@ void VirtualMouseGadget::stall(bool inDirection) {
             QStringLiteral("stalling a control request: %1").arg(errorText(errno)));
 }
 
-void VirtualMouseGadget::holdUnanswered() {
+void VirtualMouseGadget::holdUnanswered(bool inDirection) {
     // ep0 stays readable while a setup waits for its answer, so it is not watched until the host
-    // has given up. Read then, the request is either already replaced by the next one (EIDRM) or
-    // is stalled, which the host no longer hears.
+    // has given up.
+    heldIn_ = inDirection;
     ep0Notifier_->setEnabled(false);
     silentHold_.start(kSilentHoldMs);
+}
+
+void VirtualMouseGadget::releaseHeld() {
+    if (!ep0Notifier_)
+        return;
+    // The held request is stalled now, which the host no longer hears. It may have been replaced
+    // by the host's next request meanwhile (EIDRM) or be gone (ESRCH, EINVAL): nothing to end
+    // then. An OUT request is never read here: that would wait for a data stage that the host,
+    // having given up, never sends.
+    const ssize_t r = heldIn_ ? ::read(ep0_.get(), nullptr, 0) : ::write(ep0_.get(), "", 0);
+    if (r < 0 && errno != EL2HLT && errno != EIDRM && errno != ESRCH && errno != EINVAL &&
+        errno != EAGAIN)
+        Q_EMIT server_.warning(
+            QStringLiteral("ending an unanswered control request: %1").arg(errorText(errno)));
+    ep0Notifier_->setEnabled(true);
 }
 
 void VirtualMouseGadget::sendInputReport(const VirtualMouseFirmware::InputReport& report) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Linux/UniqueFd.h"
+#include "VirtualMouseGadgetSetup.h"
 #include "VirtualMouseServer.h"
 
 #include <QObject>
@@ -15,15 +16,16 @@
 #include <deque>
 #include <memory>
 
-struct usb_ctrlrequest;
-
 // The emulated mouse on a real USB bus: a configfs gadget with the mouse's ids and one
 // FunctionFS function shaped like the mouse (VirtualMouseDescriptors.h), bound to a USB device
 // controller such as dummy_hcd's. Control requests to its interfaces reach it as setup events on
 // ep0 and are answered from the server's firmware; input reports go out on the interrupt IN
 // endpoints through kernel AIO, so a host that does not poll never blocks the program. Plugging
-// binds the gadget to the controller, unplugging unbinds it. Needs root.
-class VirtualMouseGadget : public QObject, public VirtualMouseServer::Attachment {
+// binds the gadget to the controller, unplugging unbinds it. Needs root. What each control
+// request gets is VirtualMouseGadgetSetup's choice; this class carries it out on ep0.
+class VirtualMouseGadget : public QObject,
+                           public VirtualMouseServer::Attachment,
+                           private VirtualMouseGadgetSetup::Ep0 {
 public:
     struct Options {
         QString configfs = QStringLiteral("/sys/kernel/config");
@@ -66,12 +68,14 @@ private:
     bool makeDir(const QString& relative, QString* error);
 
     void onEp0Readable();
-    void handleSetup(const usb_ctrlrequest& setup);
-    void handleGetFeature(int interfaceNumber, uint8_t reportId, uint16_t length);
-    void reply(const QByteArray& data, uint16_t length);
-    void acknowledge();
-    void stall(bool inDirection);
-    void holdUnanswered();
+    // VirtualMouseGadgetSetup::Ep0
+    void reply(const QByteArray& data) override;
+    void acknowledge() override;
+    std::optional<QByteArray> receive(uint16_t length) override;
+    void stall(bool inDirection) override;
+    void holdUnanswered(bool inDirection) override;
+    // Ends a request held unanswered, once the host has given up on it.
+    void releaseHeld();
 
     void pump(Endpoint& endpoint);
     void onAioDone();
@@ -85,9 +89,11 @@ private:
     bool bound_ = false;
     bool enabled_ = false;
 
+    VirtualMouseGadgetSetup setup_{server_, *this};
     UniqueFd ep0_;
     std::unique_ptr<QSocketNotifier> ep0Notifier_;
     QTimer silentHold_;
+    bool heldIn_ = false;               // the direction of the request held unanswered
     std::array<Endpoint, 2> endpoints_; // by interface
     aio_context_t aio_ = 0;
     UniqueFd aioEvents_; // eventfd the AIO completions signal

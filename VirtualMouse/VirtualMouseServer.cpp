@@ -135,6 +135,45 @@ void VirtualMouseServer::noteRequest(bool isSet, const uint8_t* report, size_t l
     pacing_.note(clock_.nsecsElapsed(), RequestPacing::pauseAfter(isSet, report, length));
 }
 
+std::optional<VirtualMouseServer::Fault> VirtualMouseServer::takeFault(bool isSet) {
+    const auto fault = faults_.take(isSet);
+    if (fault) {
+        const char* request = isSet ? "write" : "read";
+        QString what;
+        switch (*fault) {
+        case Fault::Short:
+            what = QStringLiteral("a %1 answered with its header only").arg(request);
+            break;
+        case Fault::Stall:
+            what = QStringLiteral("a %1 stalled").arg(request);
+            break;
+        case Fault::Silent:
+            what = QStringLiteral("a %1 left unanswered").arg(request);
+            break;
+        case Fault::Unplug:
+            what = QStringLiteral("unplugging instead of answering a %1").arg(request);
+            break;
+        }
+        Q_EMIT stateLine(QStringLiteral("fault: ") + what);
+    }
+    return fault;
+}
+
+QByteArray VirtualMouseServer::faultReply(Fault fault) {
+    switch (fault) {
+    case Fault::Stall:
+        return resultFrame(EPIPE, 0);
+    case Fault::Silent:
+        return {}; // the client's own timeout ends its wait
+    case Fault::Unplug:
+        unplug();
+        return resultFrame(ENODEV, 0);
+    case Fault::Short:
+        break;
+    }
+    return resultFrame(EPROTO, 0); // not reached: a short answer is the read's own business
+}
+
 QByteArray VirtualMouseServer::handleSetFeature(const QByteArray& payload) {
     if (!current(*readLe<uint64_t>(payload, 0)))
         return resultFrame(ENODEV, 0);
@@ -142,10 +181,13 @@ QByteArray VirtualMouseServer::handleSetFeature(const QByteArray& payload) {
     const QByteArray report = payload.mid(kSetHeader);
     if (report.isEmpty())
         return resultFrame(EINVAL, 0);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(report.constData());
+    if (const auto fault = takeFault(true); fault && *fault != Fault::Short) {
+        noteRequest(true, bytes, size_t(report.size()));
+        return faultReply(*fault); // nothing of the report reaches the firmware
+    }
     size_t transferred = 0;
-    const int status =
-        hostSetFeature(interfaceNumber, reinterpret_cast<const uint8_t*>(report.constData()),
-                       size_t(report.size()), &transferred);
+    const int status = hostSetFeature(interfaceNumber, bytes, size_t(report.size()), &transferred);
     return resultFrame(status, uint32_t(transferred));
 }
 
@@ -185,15 +227,9 @@ QByteArray VirtualMouseServer::handleGetFeature(const QByteArray& payload) {
     report[0] = payload[11];
     auto* bytes = reinterpret_cast<uint8_t*>(report.data());
     noteRequest(false, bytes, report.size());
-    const auto fault = takeFault();
-    if (fault == Fault::Stall)
-        return resultFrame(EPIPE, 0);
-    if (fault == Fault::Silent)
-        return {}; // the client's own timeout ends its wait
-    if (fault == Fault::Unplug) {
-        unplug();
-        return resultFrame(ENODEV, 0);
-    }
+    const auto fault = takeFault(false);
+    if (fault && *fault != Fault::Short)
+        return faultReply(*fault);
     size_t transferred = 0;
     const int status =
         firmware_.getFeatureReport(interfaceNumber, bytes, report.size(), &transferred);
@@ -298,9 +334,18 @@ QString VirtualMouseServer::runCommand(const QString& line, int* status) {
         return text;
     }
     case Kind::Fault: {
-        fault_ = command->fault;
-        const QString text = QStringLiteral("the next feature report read: %1")
-                                 .arg(VirtualMouseCommand::faultName(command->fault));
+        const QString replaced = faults_.armed()
+                                     ? QStringLiteral(" (in place of %1)").arg(faults_.describe())
+                                     : QString();
+        QString text;
+        if (!command->fault) {
+            text = faults_.armed() ? QStringLiteral("fault off") + replaced
+                                   : QStringLiteral("fault off (none was armed)");
+            faults_.clear();
+        } else {
+            faults_.arm(*command->fault); // the parser let only valid ones through
+            text = QStringLiteral("fault armed: %1%2").arg(faults_.describe(), replaced);
+        }
         Q_EMIT stateLine(text);
         return text;
     }

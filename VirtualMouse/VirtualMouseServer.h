@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FeatureFault.h"
 #include "FlashStore.h"
 #include "RequestPacing.h"
 #include "VirtualMouseFirmware.h"
@@ -56,10 +57,9 @@ public:
         virtual void sendInputReport(const VirtualMouseFirmware::InputReport& report) = 0;
     };
 
-    // How the next read of a feature report (GET_REPORT) is answered, for tests of the host's
-    // error paths: with the report's 4-byte header only, with a stall, not at all, or by
-    // unplugging the mouse before it is answered. Each is used once.
-    enum class Fault { Short, Stall, Silent, Unplug };
+    // Faults for tests of the host's error paths (FeatureFault.h). Whoever answers a host's
+    // feature request, the socket or a gadget, first counts it against the armed fault.
+    using Fault = FeatureFault::Kind;
     static constexpr qsizetype kShortReplyLength = 4;
 
     explicit VirtualMouseServer(Options options, QObject* parent = nullptr);
@@ -82,8 +82,13 @@ public:
     void plug();
     void unplug();
 
-    // The fault armed for the next feature report read, taken by whoever answers it.
-    std::optional<Fault> takeFault() { return std::exchange(fault_, std::nullopt); }
+    // Arms a fault in place of any armed one; false for one that is not valid.
+    bool armFault(const FeatureFault& fault) { return faults_.arm(fault); }
+    void clearFault() { faults_.clear(); }
+    const FeatureFaultPlan& faults() const { return faults_; }
+    // Counts a host feature request (SET or GET) against the armed fault: the fault's kind when
+    // it hits this request, which is then answered that way and not by the firmware.
+    std::optional<Fault> takeFault(bool isSet);
     // Counts a host feature request against the pacing rule (the socket and a gadget both do).
     void noteRequest(bool isSet, const uint8_t* report, size_t length);
     // A host's SET_REPORT of a feature report, from whichever transport: counted, applied to the
@@ -116,6 +121,8 @@ private:
     bool handleFrame(QLocalSocket* socket, Client& client, const VirtualUsb::Frame& frame);
     QByteArray handleSetFeature(const QByteArray& payload);
     QByteArray handleGetFeature(const QByteArray& payload);
+    // The socket's answer to a request that a stall, silence or unplug fault hit.
+    QByteArray faultReply(Fault fault);
     bool current(quint64 generationOfRequest) const {
         return plugged_ && attachment_ == nullptr && generationOfRequest == generation_;
     }
@@ -140,7 +147,7 @@ private:
     bool plugged_ = false;
     quint64 generation_ = 0;
     Attachment* attachment_ = nullptr;
-    std::optional<Fault> fault_;
+    FeatureFaultPlan faults_;
     RequestPacing pacing_;
     QElapsedTimer clock_;
 

@@ -44,5 +44,6 @@ QString VirtualMouseServer::statusText() const {
                       .arg(motionSent_)
                       .arg(motionTotal_)
                 : QStringLiteral("motion stream: off\n");
+    text += QStringLiteral("fault armed: %1\n").arg(faults_.describe());
     return text;
 }

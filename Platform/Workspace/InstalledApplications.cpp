@@ -1,6 +1,7 @@
 #include "Workspace/InstalledApplications.h"
 
-#include "Linux/UniqueFd.h"
+#include "Workspace/RegularFile.h"
+#include "Workspace/Workspace.h"
 
 #include <QCollator>
 #include <QDir>
@@ -11,19 +12,10 @@
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <memory>
 
 namespace {
-
-// Desktop entries are a few kilobytes, the largest (every translation of their keywords) well
-// under this; a bigger file is not one, and is not read whole to find out.
-constexpr qint64 kMaxEntryBytes = 1 << 20;
 
 struct GObjectUnref {
     void operator()(gpointer object) const { g_object_unref(object); }
@@ -32,31 +24,6 @@ struct GObjectUnref {
 struct KeyFileUnref {
     void operator()(GKeyFile* keys) const { g_key_file_unref(keys); }
 };
-
-// The bytes of a regular file of at most kMaxEntryBytes; none for anything else. Opened without
-// blocking, so a FIFO or a device at the path cannot stall the caller.
-std::optional<QByteArray> readSmallRegularFile(const QString& path) {
-    UniqueFd fd(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    struct stat status {};
-    if (!fd.isValid() || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        status.st_size > kMaxEntryBytes)
-        return std::nullopt;
-    QByteArray bytes;
-    char buffer[16384];
-    for (;;) {
-        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            return bytes;
-        bytes.append(buffer, got);
-        if (bytes.size() > kMaxEntryBytes) // grew while being read
-            return std::nullopt;
-    }
-}
 
 // The application of a desktop entry's bytes, as GIO reads it: none for what is not an
 // application entry or names a program that is not installed.
@@ -126,7 +93,8 @@ QList<InstalledApplication> InstalledApplications::list() {
             if (seen.contains(id))
                 continue;
             seen.insert(id);
-            const std::optional<QByteArray> bytes = readSmallRegularFile(path);
+            const std::optional<QByteArray> bytes =
+                RegularFile::read(path, Workspace::kMaxDesktopEntryBytes);
             const AppInfo info = bytes ? parseEntry(*bytes) : nullptr;
             if (!info || g_desktop_app_info_get_is_hidden(info.get()) ||
                 !g_app_info_should_show(G_APP_INFO(info.get())))
@@ -148,7 +116,8 @@ QList<InstalledApplication> InstalledApplications::list() {
 std::optional<QString> InstalledApplications::displayName(const QString& desktopFile) {
     if (desktopFile.isEmpty())
         return std::nullopt;
-    const std::optional<QByteArray> bytes = readSmallRegularFile(desktopFile);
+    const std::optional<QByteArray> bytes =
+        RegularFile::read(desktopFile, Workspace::kMaxDesktopEntryBytes);
     const AppInfo info = bytes ? parseEntry(*bytes) : nullptr;
     if (!info)
         return std::nullopt;

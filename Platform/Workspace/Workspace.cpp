@@ -1,5 +1,7 @@
 #include "Workspace/Workspace.h"
 
+#include "Workspace/RegularFile.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDir>
@@ -12,6 +14,7 @@
 #include <gio/gio.h>
 
 #include <memory>
+#include <optional>
 
 #include <unistd.h>
 
@@ -31,9 +34,22 @@ QString takeMessage(GError* error) {
     return message;
 }
 
+// Started from the bytes the guard read: GIO's own loading opens the file blocking, and a FIFO
+// put at the path would stall the caller for good.
 bool launchDesktopEntry(const QString& path) {
+    QString why;
+    const std::optional<QByteArray> bytes =
+        RegularFile::read(path, Workspace::kMaxDesktopEntryBytes, &why);
+    if (!bytes) {
+        qCWarning(lcWorkspace, "cannot start %s: it %s", qPrintable(path), qPrintable(why));
+        return false;
+    }
+    GKeyFile* keys = g_key_file_new();
+    const bool parsed = g_key_file_load_from_data(keys, bytes->constData(), gsize(bytes->size()),
+                                                  G_KEY_FILE_NONE, nullptr);
     std::unique_ptr<GDesktopAppInfo, GObjectUnref> info(
-        g_desktop_app_info_new_from_filename(QFile::encodeName(path).constData()));
+        parsed ? g_desktop_app_info_new_from_keyfile(keys) : nullptr);
+    g_key_file_unref(keys); // not g_key_file_free, which empties it for the info that keeps it
     if (!info) {
         qCWarning(lcWorkspace, "%s is not a valid desktop entry", qPrintable(path));
         return false;
@@ -81,6 +97,11 @@ bool Workspace::openFile(const QString& path) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
         qCWarning(lcWorkspace, "cannot open \"%s\": no such file", qPrintable(path));
+        return false;
+    }
+    // A FIFO, a socket or a device is nothing to start or show.
+    if (!info.isFile() && !info.isDir()) {
+        qCWarning(lcWorkspace, "cannot open %s: it is not a regular file", qPrintable(path));
         return false;
     }
     if (info.isFile() && path.endsWith(kDesktopSuffix))

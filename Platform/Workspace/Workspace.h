@@ -7,6 +7,10 @@
 // Nothing here goes through a shell.
 class Workspace {
 public:
+    // Desktop entries are a few kilobytes, the largest (every translation of their keywords) well
+    // under this; a bigger file is not one, and is not read whole to find out.
+    static constexpr qint64 kMaxDesktopEntryBytes = 1 << 20;
+
     // Whether a running program owns this application id as a well-known name on the session
     // bus, as single-instance programs of the desktop do. False without a bus.
     static bool isApplicationRunning(const QString& applicationId);

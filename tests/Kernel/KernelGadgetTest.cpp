@@ -105,6 +105,17 @@ RawRead rawRead(const std::string& node, uint16_t address, uint8_t count) {
     return read;
 }
 
+// A one-byte feature report write straight through hidraw: 0 or the error the kernel gives.
+int rawWrite(const std::string& node, uint16_t address, uint8_t value) {
+    const UniqueFd fd(::open(node.c_str(), O_RDWR | O_CLOEXEC));
+    if (!fd.isValid())
+        return errno;
+    uint8_t report[kReportLength] = {kReportWrite, uint8_t(address & 0xFF), uint8_t(address >> 8),
+                                     1, value};
+    return ::ioctl(fd.get(), HIDIOCSFEATURE(kReportLength), report) == int(kReportLength) ? 0
+                                                                                          : errno;
+}
+
 class KernelTest : public testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -456,6 +467,46 @@ TEST_F(KernelTest, AnUnplugDuringATransferFailsItAndTheMouseIsGone) {
     ASSERT_TRUE(waitForMouse(false));
     EXPECT_EQ(KxAction::readProfileByDevice(), std::nullopt);
 
+    mouseCommand(QStringLiteral("plug"));
+    ASSERT_TRUE(waitForMouse(true));
+    EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0));
+}
+
+// A write the gadget stalls in its setup stage, or leaves unanswered without taking its data,
+// changes nothing; after the kernel's timeout the gadget lets the unanswered one go and answers
+// the next request.
+TEST_F(KernelTest, AFaultedWriteFailsAndLeavesTheMouseAsItWas) {
+    const std::string node = mouseNodes().at(kControlInterface);
+    constexpr uint16_t kAddress = 0x0100; // a byte of a button record
+    const RawRead before = rawRead(node, kAddress, 1);
+    ASSERT_EQ(before.result, int(kReportLength));
+    const uint8_t held = before.bytes[4];
+
+    mouseCommand(QStringLiteral("fault --on write stall"));
+    EXPECT_EQ(rawWrite(node, kAddress, uint8_t(~held)), EPIPE);
+    EXPECT_EQ(rawRead(node, kAddress, 1).bytes[4], held) << "nothing applied";
+
+    mouseCommand(QStringLiteral("fault --on write silent"));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(rawWrite(node, kAddress, uint8_t(~held)), ETIMEDOUT);
+    EXPECT_GE(clock.elapsed(), 4500);
+    const RawRead after = rawRead(node, kAddress, 1);
+    EXPECT_EQ(after.result, int(kReportLength)) << std::strerror(after.error);
+    EXPECT_EQ(after.bytes[4], held) << "nothing applied";
+    EXPECT_EQ(rawWrite(node, kAddress, uint8_t(~held)), 0);
+    EXPECT_EQ(rawRead(node, kAddress, 1).bytes[4], uint8_t(~held));
+    EXPECT_FALSE(gadgetOutput().contains(QStringLiteral("kx-virtual-mouse: ")))
+        << "no warnings: " << gadgetOutput().toStdString();
+}
+
+// The unplug of a transfer at its Nth request: a read of the profile is a prepare and a fetch,
+// so the second read ends at its prepare.
+TEST_F(KernelTest, AnUnplugAtTheNthRequestEndsTheTransferThere) {
+    mouseCommand(QStringLiteral("fault --at 3 --on any unplug"));
+    EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0));
+    EXPECT_EQ(KxAction::readProfileByDevice(), std::nullopt);
+    ASSERT_TRUE(waitForMouse(false));
     mouseCommand(QStringLiteral("plug"));
     ASSERT_TRUE(waitForMouse(true));
     EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0));

@@ -9,11 +9,14 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+
+#include <sys/stat.h>
 
 namespace {
 const auto* const kHome = testing::AddGlobalTestEnvironment(new PrivateHome);
@@ -55,7 +58,8 @@ protected:
     }
     void
     startDaemon(const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
-        daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        daemon.setProcessChannelMode(keepDaemonErrors ? QProcess::SeparateChannels
+                                                      : QProcess::ForwardedErrorChannel);
         daemon.setProcessEnvironment(environment);
         daemon.start(KX_DAEMON_PATH, {});
         ASSERT_TRUE(daemon.waitForStarted());
@@ -75,8 +79,20 @@ protected:
         return KxTest::waitFor([&] { return statuses.size() >= count; });
     }
 
+    // The window's part in binding button 1 of profile 1 to launch slot 160: the mouse's record.
+    void bindButtonOneToSlot160() {
+        KxAction::setPauseHookForTesting([](unsigned) {});
+        KxAction::startListenDev();
+        const uint8_t step[] = {160, 0x40};
+        const uint8_t mode[] = {160};
+        ASSERT_EQ(KxAction::sendWriteReport(16, step, 2), 1);
+        ASSERT_EQ(KxAction::sendWriteReport(16 + 80, mode, 1), 1);
+        KxAction::setPauseHookForTesting({});
+    }
+
     QProcess mouse;
     QProcess daemon;
+    bool keepDaemonErrors = false; // read them with daemon.readAllStandardError()
     QString daemonOutput;
     DistributedNotificationCenter::Token observer = 0;
     std::vector<QVariantMap> statuses;
@@ -134,19 +150,38 @@ TEST_F(DaemonProcessTest, ABoundButtonStartsItsProgramWithTheWindowClosed) {
     const QString program = writeMarkerProgram("bound-app");
     UserPreferences::open()->setValue(KxAction::launchPathKey(160), program);
     startMouse();
-    // The window bound button 1 of profile 1 to launch slot 160.
-    KxAction::setPauseHookForTesting([](unsigned) {});
-    KxAction::startListenDev();
-    const uint8_t step[] = {160, 0x40};
-    const uint8_t mode[] = {160};
-    ASSERT_EQ(KxAction::sendWriteReport(16, step, 2), 1);
-    ASSERT_EQ(KxAction::sendWriteReport(16 + 80, mode, 1), 1);
-    KxAction::setPauseHookForTesting({});
+    bindButtonOneToSlot160();
 
     startDaemon();
     ASSERT_TRUE(waitForStatuses(2));
     mouseCommand("press button 1");
     EXPECT_TRUE(KxTest::waitFor([&] { return started(program); }));
+}
+
+// A FIFO put at a bound button's path (where its desktop entry was) must not hang the daemon:
+// nothing may open it blocking. The launch is refused with a line saying why, and the daemon
+// serves on.
+TEST_F(DaemonProcessTest, AFifoAtALaunchPathIsRefusedAndTheDaemonServesOn) {
+    const QString path = PrivateHome::dir("home") + "/trap.desktop";
+    QFile::remove(path);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    UserPreferences::open()->setValue(KxAction::launchPathKey(160), path);
+    startMouse();
+    bindButtonOneToSlot160();
+    keepDaemonErrors = true;
+    startDaemon();
+    ASSERT_TRUE(waitForStatuses(2));
+
+    mouseCommand("press button 1");
+    mouseCommand("press dpi");
+    EXPECT_TRUE(waitForStatuses(3)) << "still serving after the launch";
+    QString errors;
+    EXPECT_TRUE(KxTest::waitFor([&] {
+        errors += QString::fromLocal8Bit(daemon.readAllStandardError());
+        return errors.contains(path);
+    })) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(path + ": it is not a regular file")) << errors.toStdString();
+    QFile::remove(path);
 }
 
 TEST_F(DaemonProcessTest, SurvivesMalformedMessagesAndEndsCleanlyOnSignals) {

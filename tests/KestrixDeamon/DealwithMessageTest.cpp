@@ -269,19 +269,58 @@ TEST_F(DealwithMessageTest, SavedSettingsReloadTheProfilesEvenWithoutMouse) {
     EXPECT_TRUE(KxTest::waitFor([&] { return acceleration(*library) == changed; }));
 }
 
-TEST_F(DealwithMessageTest, RelaunchStartsTheWindowHalfASecondLaterUnlessItRuns) {
+TEST_F(DealwithMessageTest, RelaunchStartsTheWindowHalfASecondLater) {
     const QString window = PrivateHome::dir("home") + "/KxOption";
-    pretendWindowRuns();
-    settingChange(121);
-    KxTest::spin(800);
-    EXPECT_FALSE(started(window)) << "still running when the delay ends: not started twice";
-
-    QDBusConnection::sessionBus().unregisterService(kAppId);
-    ownsAppName = false;
     settingChange(121);
     KxTest::spin(300);
     EXPECT_FALSE(started(window)) << "not before the delay";
     EXPECT_TRUE(KxTest::waitFor([&] { return started(window); }));
+}
+
+// The window that asks for its relaunch still owns its name while it ends (it waits up to 10 s for
+// a transfer still running): the new one is started as soon as the name is gone, not skipped.
+TEST_F(DealwithMessageTest, ARelaunchWaitsForTheOldWindowToEndThenStartsOneWindow) {
+    const QString window = PrivateHome::dir("home") + "/KxOption";
+    const int before = startCount(window);
+    pretendWindowRuns();
+    for (int i = 0; i < 5; ++i)
+        settingChange(121);
+    KxTest::spin(1500);
+    EXPECT_EQ(startCount(window), before) << "not while the old window runs";
+
+    QDBusConnection::sessionBus().unregisterService(kAppId);
+    ownsAppName = false;
+    EXPECT_TRUE(KxTest::waitFor([&] { return startCount(window) == before + 1; }, 2000));
+    KxTest::spin(800);
+    EXPECT_EQ(startCount(window), before + 1) << "one window for the burst";
+}
+
+// The wait is bounded: a window that does not end is not waited for for ever, and that is
+// logged; a later request is served again.
+TEST_F(DealwithMessageTest, ARelaunchGivesUpOnAWindowThatDoesNotEnd) {
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtWarningMsg)
+                warnings << text;
+        });
+    const QString window = PrivateHome::dir("home") + "/KxOption";
+    const int before = startCount(window);
+    handler->setOldWindowWaitMs(400);
+    pretendWindowRuns();
+    settingChange(121);
+    const bool gaveUp = KxTest::waitFor(
+        [] { return !warnings.filter(QStringLiteral("still runs after 0.4 s")).isEmpty(); }, 3000);
+    qInstallMessageHandler(previous);
+    ASSERT_TRUE(gaveUp) << warnings.join('\n').toStdString();
+
+    QDBusConnection::sessionBus().unregisterService(kAppId);
+    ownsAppName = false;
+    KxTest::spin(400);
+    EXPECT_EQ(startCount(window), before) << "given up";
+    settingChange(121);
+    EXPECT_TRUE(KxTest::waitFor([&] { return startCount(window) == before + 1; }));
 }
 
 bool shown(const DealwithMessage& handler) {

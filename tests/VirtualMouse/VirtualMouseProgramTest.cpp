@@ -71,10 +71,16 @@ protected:
 } // namespace
 
 TEST_F(VirtualMouseProgramTest, NoServerExitsOneAndBadUsageTwo) {
-    const std::pair<const char*, int> cases[] = {
-        {"status", 1},          {"press dpi", 1},      {"jump", 2},
-        {"press", 2},           {"press button 6", 2}, {"serve --now", 2},
-        {"stream-motion 10", 2}};
+    const std::pair<const char*, int> cases[] = {{"status", 1},
+                                                 {"press dpi", 1},
+                                                 {"jump", 2},
+                                                 {"press", 2},
+                                                 {"press button 6", 2},
+                                                 {"serve --now", 2},
+                                                 {"stream-motion 10", 2},
+                                                 {"fault --on write short", 2},
+                                                 {"fault --at 0 stall", 2},
+                                                 {"fault --at 2 --on write stall", 1}};
     for (const auto& [line, exitCode] : cases) {
         const Outcome result = run(line);
         EXPECT_EQ(result.exitCode, exitCode) << line;

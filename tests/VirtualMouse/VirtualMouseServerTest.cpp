@@ -2,6 +2,7 @@
 #include "PrivateRuntimeDir.h"
 
 #include "FlashStore.h"
+#include "VirtualMouseCommand.h"
 #include "VirtualMouseServer.h"
 
 #include "Usb/UsbNotificationPort.h"
@@ -10,6 +11,7 @@
 #include "Virtual/VirtualUsbProtocol.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
 #include <QTemporaryDir>
@@ -399,6 +401,166 @@ TEST_F(VirtualMouseServerTest, AnArmedFaultAnswersTheNextReadOnceShortStalledOrB
     EXPECT_FALSE(server->isPlugged());
     server->runCommand(QStringLiteral("fault sideways"), &status);
     EXPECT_EQ(status, EINVAL);
+}
+
+// What a host's write meets when a write fault is armed: a stall, no answer (the client's own
+// timeout), or the mouse unplugged; in each case the mouse keeps what it held. Reads pass by a
+// write fault untouched.
+TEST_F(VirtualMouseServerTest, AWriteFaultStallsGoesUnansweredOrUnplugsAndAppliesNothing) {
+    ASSERT_TRUE(startPort());
+    auto server = startServer();
+    ASSERT_TRUE(waitForArrivals(1));
+    UsbDevice& device = *arrived[0].device;
+    auto write = [&](const QByteArray& data) {
+        return offThread([&] { return setReport(device, writeReport(0x0100, data)); });
+    };
+    auto read = [&] {
+        return offThread([&] {
+            QByteArray buffer(16, '\0');
+            return request(device, UsbHid::kClassInterfaceIn, UsbHid::kGetReport, 4, &buffer);
+        });
+    };
+    auto held = [&] { return server->firmware().memory(0x0100, 2); };
+    ASSERT_EQ(write("\x01\x02"), 0);
+
+    int status = -1;
+    server->runCommand(QStringLiteral("fault --on write stall"), &status);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(read(), 0) << "a write fault lets reads pass";
+    EXPECT_EQ(write("\x11\x12"), EPIPE);
+    EXPECT_EQ(held(), QByteArray("\x01\x02"));
+    EXPECT_EQ(write("\x21\x22"), 0) << "once";
+    EXPECT_EQ(held(), QByteArray("\x21\x22"));
+
+    server->runCommand(QStringLiteral("fault --on write silent"), &status);
+    ASSERT_EQ(status, 0);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(write("\x31\x32"), ETIMEDOUT);
+    EXPECT_GE(clock.elapsed(), VirtualUsbDevice::kReplyTimeoutMs - 100);
+    EXPECT_EQ(held(), QByteArray("\x21\x22"));
+    EXPECT_EQ(write("\x41\x42"), 0);
+    EXPECT_EQ(held(), QByteArray("\x41\x42"));
+
+    server->runCommand(QStringLiteral("fault --on write unplug"), &status);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(write("\x51\x52"), ENODEV);
+    EXPECT_FALSE(server->isPlugged());
+    EXPECT_EQ(held(), QByteArray("\x41\x42"));
+    EXPECT_TRUE(KxTest::waitFor([&] { return removed.size() == 1; }));
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+}
+
+// A fault armed at the Nth request counts only the requests it is armed on; status shows what is
+// armed and how many requests are still to come; arming again replaces it, off disarms it.
+TEST_F(VirtualMouseServerTest, AFaultAtTheNthRequestCountsOnlyTheRequestsItIsArmedOn) {
+    ASSERT_TRUE(startPort());
+    auto server = startServer();
+    ASSERT_TRUE(waitForArrivals(1));
+    auto write = [&](const QByteArray& data) {
+        return offThread(
+            [&] { return setReport(*arrived.back().device, writeReport(0x0100, data)); });
+    };
+    auto read = [&] {
+        return offThread([&] {
+            QByteArray buffer(16, '\0');
+            return request(*arrived.back().device, UsbHid::kClassInterfaceIn, UsbHid::kGetReport, 4,
+                           &buffer);
+        });
+    };
+    auto armed = [&] {
+        int status = -1;
+        const QString text = server->runCommand(QStringLiteral("status"), &status);
+        const qsizetype at = text.indexOf(QStringLiteral("fault armed: "));
+        return at < 0 ? QStringLiteral("<missing>") : text.mid(at + 13).section('\n', 0, 0);
+    };
+    EXPECT_EQ(armed(), "none");
+
+    int status = -1;
+    const QString reply =
+        server->runCommand(QStringLiteral("fault --at 3 --on any unplug"), &status);
+    ASSERT_EQ(status, 0) << reply.toStdString();
+    EXPECT_EQ(reply, "fault armed: unplug at the 3rd feature request (read or write) from now");
+    EXPECT_EQ(write("\x01"), 0);
+    EXPECT_EQ(read(), 0);
+    EXPECT_EQ(armed(), "unplug at the next feature request (read or write)");
+    EXPECT_EQ(write("\x02"), ENODEV) << "the third, a write";
+    EXPECT_EQ(server->firmware().memory(0x0100, 1), QByteArray("\x01"));
+    EXPECT_EQ(armed(), "none");
+
+    server->plug();
+    ASSERT_TRUE(waitForArrivals(2));
+    server->runCommand(QStringLiteral("fault --at 2 stall"), &status); // reads by default
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(read(), 0);
+    EXPECT_EQ(write("\x03"), 0);
+    EXPECT_EQ(write("\x04"), 0);
+    EXPECT_EQ(armed(), "stall at the next read");
+    EXPECT_EQ(read(), EPIPE);
+
+    server->runCommand(QStringLiteral("fault --on write stall"), &status);
+    EXPECT_EQ(server->runCommand(QStringLiteral("fault --at 12 silent"), &status),
+              "fault armed: silent at the 12th read from now (in place of stall at the next "
+              "write)");
+    EXPECT_EQ(write("\x05"), 0) << "the write fault was replaced";
+    EXPECT_EQ(server->runCommand(QStringLiteral("fault off"), &status),
+              "fault off (in place of silent at the 12th read from now)");
+    EXPECT_EQ(armed(), "none");
+    EXPECT_EQ(read(), 0);
+    EXPECT_EQ(server->runCommand(QStringLiteral("fault off"), &status),
+              "fault off (none was armed)");
+}
+
+// One parser serves the program's arguments and the server's command frames: every wrong fault
+// command line is refused with what is wrong, nothing is armed.
+TEST(VirtualMouseCommandTest, FaultCommandLines) {
+    using Kind = FeatureFault::Kind;
+    using On = FeatureFault::On;
+    auto parse = [](const char* line) {
+        return VirtualMouseCommand::parse(QString::fromLatin1(line).split(' '), nullptr);
+    };
+    const std::pair<const char*, FeatureFault> good[] = {
+        {"fault short", {Kind::Short, On::Read, 1}},
+        {"fault stall", {Kind::Stall, On::Read, 1}},
+        {"fault --on write silent", {Kind::Silent, On::Write, 1}},
+        {"fault --at 7 --on any unplug", {Kind::Unplug, On::Any, 7}},
+        {"fault unplug --on write --at 2", {Kind::Unplug, On::Write, 2}},
+        {"fault --at 3 short", {Kind::Short, On::Read, 3}},
+        {"fault --at 1000000 stall", {Kind::Stall, On::Read, 1000000}},
+    };
+    for (const auto& [line, fault] : good) {
+        const auto command = parse(line);
+        ASSERT_TRUE(command) << line;
+        EXPECT_EQ(command->kind, VirtualMouseCommand::Kind::Fault) << line;
+        EXPECT_EQ(command->fault, fault) << line;
+    }
+    const auto off = parse("fault off");
+    ASSERT_TRUE(off);
+    EXPECT_EQ(off->fault, std::nullopt);
+
+    const std::pair<const char*, const char*> bad[] = {
+        {"fault", "needs one of"},
+        {"fault --on write short", "reads only"},
+        {"fault --on any short", "reads only"},
+        {"fault --at 0 stall", "--at takes"},
+        {"fault --at 1000001 stall", "--at takes"},
+        {"fault --at -2 stall", "--at takes"},
+        {"fault --at two stall", "--at takes"},
+        {"fault stall --at", "--at takes"},
+        {"fault --at 2 --at 3 stall", "--at takes"},
+        {"fault --on sideways stall", "--on takes"},
+        {"fault --on read --on write stall", "--on takes"},
+        {"fault stall silent", "one of"},
+        {"fault --at 2", "needs one of"},
+        {"fault off --at 2", "or off"},
+        {"fault sideways", "or off"},
+    };
+    for (const auto& [line, reason] : bad) {
+        QString error;
+        EXPECT_FALSE(VirtualMouseCommand::parse(QString::fromLatin1(line).split(' '), &error))
+            << line;
+        EXPECT_TRUE(error.contains(QLatin1String(reason))) << line << ": " << error.toStdString();
+    }
 }
 
 TEST_F(VirtualMouseServerTest, MotionStreamSendsEveryReportAtItsRateAndStopsOnUnplug) {
