@@ -131,7 +131,7 @@ public:
             AlreadyHeld, // the mouse holds these very bytes: nothing was sent
             LeftAsIs,    // nothing to write (a deleted macro, a button the mouse keeps)
             Failed,      // a report of its record did not go across
-            NotReached,  // the write had stopped before this button
+            NotReached,  // it needed writing, and the write had stopped before it
         };
         uint32_t slot = 0;
         _BTN_INFO buttons[5] = {}; // the records the write was given

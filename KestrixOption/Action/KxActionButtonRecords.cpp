@@ -169,7 +169,16 @@ void encodeMacroStep(const MacroKeyInfo& step, StepWriter& steps) {
 
 } // namespace
 
-void KxAction::getBtnDataInfoBy(const _BTN_INFO& btnInfo, uint8_t* buffer, uint32_t* length) {
+namespace {
+
+// What an encoding left out of a macro that does not fit a record.
+struct Cut {
+    QString macro;
+    uint32_t needed = 0;
+    uint32_t dropped = 0;
+};
+
+void encodeRecordInto(const _BTN_INFO& btnInfo, uint8_t* buffer, uint32_t* length, Cut* cut) {
     StepWriter steps(buffer);
     *length = 0;
     switch (btnInfo.FuncTableId) {
@@ -195,22 +204,15 @@ void KxAction::getBtnDataInfoBy(const _BTN_INFO& btnInfo, uint8_t* buffer, uint3
         return;
     case 6: {
         const std::shared_ptr<MacroInfo> macro =
-            getMacroById(static_cast<int32_t>(btnInfo.MacroID));
+            KxAction::getMacroById(static_cast<int32_t>(btnInfo.MacroID));
         if (!macro)
             return;
         for (const MacroKeyInfo& step : macro->keyInfoArr())
             encodeMacroStep(step, steps);
         *length = steps.finish(kStepLast);
-        if (steps.dropped() > 0)
-            HV_WARNING(QStringLiteral("The macro \"%1\" needs %2 steps on the mouse, a button "
-                                      "holds %3: %4 are left out (whole steps and chords from its "
-                                      "end, and the presses of keys still held there) so that no "
-                                      "key stays down")
-                           .arg(macro->nameStr())
-                           .arg(steps.needed())
-                           .arg(kMaxRecordSteps)
-                           .arg(steps.dropped()));
-        buffer[kModeOffset] = getMacroType(btnInfo.KeyBit[0]);
+        if (cut && steps.dropped() > 0)
+            *cut = {macro->nameStr(), uint32_t(steps.needed()), uint32_t(steps.dropped())};
+        buffer[kModeOffset] = KxAction::getMacroType(btnInfo.KeyBit[0]);
         // One byte holds the count: larger counts run the most the mouse can.
         buffer[kModeOffset + 1] = static_cast<uint8_t>(std::min<uint32_t>(btnInfo.KeyBit[1], 255));
         return;
@@ -218,6 +220,12 @@ void KxAction::getBtnDataInfoBy(const _BTN_INFO& btnInfo, uint8_t* buffer, uint3
     default:
         return;
     }
+}
+
+} // namespace
+
+void KxAction::getBtnDataInfoBy(const _BTN_INFO& btnInfo, uint8_t* buffer, uint32_t* length) {
+    encodeRecordInto(btnInfo, buffer, length, nullptr);
 }
 
 namespace {
@@ -297,6 +305,7 @@ KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice() {
     std::copy(std::begin(currSetProfile.btnInfo), std::end(currSetProfile.btnInfo),
               std::begin(result.buttons));
     const uint16_t base = getOffsetAdrBy(kRecordBase, currSetProfileID);
+    bool stopped = false; // after a failure nothing more is sent
     for (uint32_t index = 0; index < 5; ++index) {
         const _BTN_INFO& btnInfo = currSetProfile.btnInfo[index];
         Outcome& outcome = result.outcome[index];
@@ -306,17 +315,33 @@ KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice() {
         }
         uint8_t record[kRecordSize] = {};
         uint32_t length = 0;
-        getBtnDataInfoBy(btnInfo, record, &length);
+        Cut cut;
+        encodeRecordInto(btnInfo, record, &length, &cut);
         if (length == 0) {
             outcome = Outcome::LeftAsIs; // a deleted macro: the mouse keeps what it runs
             continue;
         }
         std::optional<QByteArray>* known = knownRecord(currSetProfileID, index);
-        const QByteArray encoded = encodedRecord(btnInfo);
+        QByteArray encoded(reinterpret_cast<const char*>(record), qsizetype(length));
+        encoded.append(char(record[kModeOffset]));
+        encoded.append(char(record[kModeOffset + 1]));
         if (known && *known == encoded) {
             outcome = Outcome::AlreadyHeld;
             continue;
         }
+        if (stopped) {
+            outcome = Outcome::NotReached;
+            continue;
+        }
+        if (cut.dropped > 0)
+            HV_WARNING(QStringLiteral("The macro \"%1\" needs %2 steps on the mouse, a button "
+                                      "holds %3: %4 are left out (whole steps and chords from its "
+                                      "end, and the presses of keys still held there) so that no "
+                                      "key stays down")
+                           .arg(cut.macro)
+                           .arg(cut.needed)
+                           .arg(kMaxRecordSteps)
+                           .arg(cut.dropped));
         if (!writeRecord(base, index, record, length)) {
             // Part of the record may have gone across: what the mouse holds is unknown now.
             if (known)
@@ -325,7 +350,8 @@ KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice() {
             HV_WARNING(QStringLiteral("Button %1 of profile %2 was not written; the write stops")
                            .arg(index + 1)
                            .arg(currSetProfileID + 1));
-            break;
+            stopped = true;
+            continue;
         }
         if (known)
             *known = encoded;

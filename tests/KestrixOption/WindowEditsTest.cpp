@@ -4,6 +4,7 @@
 // and its edits stay; nothing on disk claims what the mouse lacks.
 #include "DeviceProtocolTest.h"
 #include "EventLoopWait.h"
+#include "FeatureFault.h"
 #include "HvNoTitleWindow.h"
 #include "HvTextField.h"
 #include "KxWidgetGlobals.h"
@@ -273,18 +274,15 @@ TEST_F(WindowEditsTest, AWriteCutShortIsToldAndItsEditsStay) {
     selectButton(4);
     ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
     const QByteArray button4 = record(0, 3);
-    // Button 2's record is two reports; the mouse leaves right after them.
-    int writes = 0;
-    KxAction::setPauseHookForTesting([&](unsigned) {
-        if (++writes == 2)
-            bus->unplug();
-    });
+    // Button 2's record is two reports; the mouse leaves at the next one.
+    ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Unplug, FeatureFault::On::Write, 3}));
     click(MainView::kApplyTag);
     ASSERT_TRUE(idle());
     ASSERT_EQ(popUps.texts.size(), 1);
     EXPECT_TRUE(popUps.texts[0].contains("front side button of profile 1 did not reach the mouse"))
         << qPrintable(popUps.texts[0]);
     EXPECT_FALSE(popUps.texts[0].contains("right button"));
+    EXPECT_FALSE(popUps.texts[0].contains("back side button")) << "nothing to write there";
     EXPECT_TRUE(isNeedSave);
     EXPECT_TRUE(applyEnabled());
     EXPECT_EQ(caption(), "false") << "the edit is still shown";
@@ -293,8 +291,8 @@ TEST_F(WindowEditsTest, AWriteCutShortIsToldAndItsEditsStay) {
     EXPECT_NE(storedOnDisk(0, 3).FuncID, 15u) << "what it did not take is not";
 
     // Back again, Apply writes the rest.
-    KxAction::setPauseHookForTesting([](unsigned) {});
     bus->plug();
+    ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
     click(MainView::kApplyTag);
     ASSERT_TRUE(idle());
     EXPECT_EQ(uint8_t(record(0, 3)[0]), KxAction::getBtnAppLaunchIndex(0, 3));
@@ -308,7 +306,8 @@ TEST_F(WindowEditsTest, OkThatFailsKeepsTheWindowAndItsEdits) {
     PopUps popUps;
     selectButton(5);
     ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
-    KxAction::setPauseHookForTesting([&](unsigned) { bus->unplug(); });
+    // The mouse stalls the first report: nothing was written.
+    ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
     click(MainView::kOkTag);
     ASSERT_TRUE(idle());
     EXPECT_FALSE(ended.has_value());
@@ -324,11 +323,7 @@ TEST_F(WindowEditsTest, EditsAWriteDidNotFinishComeBackAtTheNextStart) {
     ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
     selectButton(3);
     ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
-    int pauses = 0;
-    KxAction::setPauseHookForTesting([&](unsigned) {
-        if (++pauses == 2)
-            bus->unplug();
-    });
+    ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Unplug, FeatureFault::On::Write, 3}));
     {
         PopUps popUps;
         click(MainView::kApplyTag);
@@ -338,8 +333,8 @@ TEST_F(WindowEditsTest, EditsAWriteDidNotFinishComeBackAtTheNextStart) {
     closeWindow();
     library = std::make_unique<ProfieController>();
     sysProCon = library.get();
-    KxAction::setPauseHookForTesting([](unsigned) {});
     bus->plug();
+    ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
 
     PopUps popUps;
     openWindow();
@@ -362,6 +357,37 @@ TEST_F(WindowEditsTest, EditsAWriteDidNotFinishComeBackAtTheNextStart) {
     openWindow();
     EXPECT_TRUE(popUps.texts.isEmpty()) << "nothing left to tell";
     EXPECT_FALSE(applyEnabled());
+}
+
+// The program ended after the journal and one of two records: the next start shows the other,
+// and only that one, as not yet written.
+TEST_F(WindowEditsTest, AWriteTheProgramDidNotLiveToFinishIsOfferedAgain) {
+    _BTN_INFO buttons[5];
+    for (int b = 0; b < 5; ++b)
+        buttons[b] = library->getDefBtnInfoByIndex(b);
+    writeToMouse(0, buttons);
+    buttons[1] = launcher(0, 1, "/usr/bin/true");
+    buttons[2] = launcher(0, 2, "/usr/bin/false");
+    library->keepButtonEdits(0, buttons);
+    ASSERT_TRUE(library->journalButtonEdits(0));
+    writeToMouse(
+        0, {buttons[0], buttons[1], library->getDefBtnInfoByIndex(2), buttons[3], buttons[4]});
+    library = std::make_unique<ProfieController>();
+    sysProCon = library.get();
+
+    PopUps popUps;
+    openWindow();
+    EXPECT_EQ(popUps.texts.filter("The last changes to profile 1 did not reach the mouse").size(),
+              1);
+    selectButton(3);
+    EXPECT_EQ(caption(), "false");
+    EXPECT_TRUE(applyEnabled());
+    EXPECT_NE(storedOnDisk(0, 2).FuncID, 15u) << "the file holds what the mouse holds";
+    log->clear();
+    click(MainView::kApplyTag);
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(writesInto(1, 2), 0) << "the record the mouse took is not sent again";
+    EXPECT_EQ(uint8_t(record(0, 2)[0]), KxAction::getBtnAppLaunchIndex(0, 2));
 }
 
 // A reset writes the profile's defaults; the settings block the mouse holds once reaches every
