@@ -43,8 +43,8 @@ void tellWhatIsMissing(bool noBus) {
     QStringList lines;
     if (noBus)
         lines << QStringLiteral("There is no session bus: the on-screen display cannot be "
-                                "switched and the window cannot be started again when the mouse "
-                                "comes back.");
+                                "switched, and the window cannot follow the mouse's own buttons "
+                                "or be started again after an unplug.");
     const QFileInfo data(sysPath);
     if (!data.isDir() || !data.isWritable())
         lines << QStringLiteral("The folder %1 cannot be written: changes to profiles and macros "

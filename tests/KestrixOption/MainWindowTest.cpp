@@ -30,6 +30,7 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QListWidget>
 #include <QPointer>
 #include <QProcess>
@@ -522,6 +523,68 @@ TEST_F(MainWindowTest, UnpluggedDuringADialogTheWindowIsStartedAgainWithoutAskin
     EXPECT_TRUE(popUps.seen.isEmpty());
     EXPECT_TRUE(KxTest::waitFor([&] { return sent(121); }))
         << "the daemon is asked to start the window again";
+}
+
+// The mouse goes away in the middle of an Apply: the write ends at once and the window is started
+// again; the file holds only what the mouse took; once the mouse is back, the next start shows
+// the rest as not yet written, says so, and Apply finishes it.
+TEST_F(MainWindowTest, UnpluggedDuringApplyTheNextStartOffersWhatWasNotWritten) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    selectButton(2);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    selectButton(4);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    // Button 2's record is two reports; the mouse goes at the third.
+    mouseCommand("fault --on write --at 3 unplug");
+    settingChanges.clear();
+    QElapsedTimer clock;
+    clock.start();
+    {
+        // The write's end and the daemon's word of the unplug race: the window is started again
+        // at once when the word comes first; otherwise it tells what was not written, then
+        // that the mouse is gone, and closes.
+        PopUps popUps;
+        view->control(MainView::kApplyTag)->click();
+        ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }, kTransferMs));
+        EXPECT_LT(clock.elapsed(), 5000) << "the write ends when the mouse goes";
+        if (*ended) {
+            EXPECT_TRUE(KxTest::waitFor([&] { return sent(121); }));
+        } else {
+            EXPECT_EQ(popUps.texts.filter("front side button of profile 1 did not reach").size(), 1)
+                << qPrintable(popUps.texts.join('|'));
+            EXPECT_TRUE(popUps.seen.contains("WarningNoDevice"));
+        }
+    }
+    {
+        ProfieController disk;
+        EXPECT_NE(disk.profileArr()[0]->profileData().btnInfo[3].FuncID, 15u)
+            << "the file does not claim what the mouse lacks";
+    }
+
+    // A new start once the mouse is back.
+    delete window.data();
+    ended.reset();
+    KxAction::waitForTransfers(kTransferMs);
+    QDBusConnection::sessionBus().unregisterService(QStringLiteral("com.vlak.KxOption"));
+    mouseCommand("plug");
+    ProfieController library;
+    sysProCon = &library;
+    PopUps popUps;
+    openWindow();
+    EXPECT_EQ(popUps.texts.filter("The last changes to profile 1 did not reach the mouse").size(),
+              1)
+        << qPrintable(popUps.texts.join('|'));
+    EXPECT_TRUE(view->control(MainView::kApplyTag)->isEnabled());
+    selectButton(4);
+    EXPECT_EQ(caption(), "false");
+    view->control(MainView::kApplyTag)->click();
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(uint8_t(mouseRecord(1, 4)[0]), KxAction::getBtnAppLaunchIndex(0, 3));
+    EXPECT_EQ(uint8_t(mouseRecord(1, 2)[0]), KxAction::getBtnAppLaunchIndex(0, 1));
+    delete window.data();
+    sysProCon = nullptr;
 }
 
 TEST_F(MainWindowTest, UnpluggedWhileTheMacroEditorIsOpenTheWindowIsStartedAgainWithoutAsking) {
