@@ -2,7 +2,7 @@
 #include "HvAction.h"
 
 #include "HvLogger.h"
-#include "Linux/UniqueFd.h"
+#include "Workspace/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,12 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QSaveFile>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 
 namespace {
 
@@ -99,33 +93,13 @@ std::optional<QJsonObject> HvAction::CopyObject(const QString& path, QString* wh
             *why = reason;
         return std::nullopt;
     };
-    // Opened without blocking and checked to be a regular file, so that a FIFO or a device at
-    // the path cannot stall the caller; read to at most the bound, even if it grows meanwhile.
-    UniqueFd fd(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (!fd.isValid())
-        return refuse(QStringLiteral("cannot be opened (%1)").arg(qt_error_string(errno)));
-    struct stat status {};
-    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
-        return refuse(QStringLiteral("is not a regular file"));
-    if (status.st_size > kMaxArchiveBytes)
-        return refuse(QStringLiteral("is too large for an archive"));
-    QByteArray bytes;
-    char buffer[16384];
-    for (;;) {
-        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return refuse(QStringLiteral("cannot be read (%1)").arg(qt_error_string(errno)));
-        if (got == 0)
-            break;
-        bytes.append(buffer, got);
-        if (bytes.size() > kMaxArchiveBytes)
-            return refuse(QStringLiteral("is too large for an archive"));
-    }
+    // A FIFO or a device at the path cannot stall the caller, nor a huge file fill memory.
+    QString reason;
+    const std::optional<QByteArray> bytes = RegularFile::read(path, kMaxArchiveBytes, &reason);
+    if (!bytes)
+        return refuse(reason);
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    const QJsonDocument document = QJsonDocument::fromJson(*bytes, &error);
     if (error.error != QJsonParseError::NoError)
         return refuse(QStringLiteral("is damaged at offset %1: %2")
                           .arg(error.offset)

@@ -4,16 +4,13 @@
 
 #include "HvLogger.h"
 #include "KxGlobals.h"
+#include "Workspace/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
 #include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -33,28 +30,12 @@ bool sameButtons(const _BTN_INFO* a, const _BTN_INFO* b) {
     return std::memcmp(a, b, kButtons * sizeof(_BTN_INFO)) == 0;
 }
 
-// The journal's bytes, read from a regular file of exactly its size without blocking on
-// whatever else may sit at the path; none otherwise.
+// The journal's bytes, from a regular file of exactly its size (read without blocking on
+// whatever else may sit at the path); none otherwise.
 std::optional<QByteArray> readJournal(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat info {};
-    QByteArray bytes;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size == kJournalSize) {
-        bytes.resize(kJournalSize);
-        qint64 got = 0;
-        while (got < kJournalSize) {
-            const ssize_t n = ::read(fd, bytes.data() + got, size_t(kJournalSize - got));
-            if (n <= 0)
-                break;
-            got += n;
-        }
-        if (got != kJournalSize)
-            bytes.clear();
-    }
-    ::close(fd);
-    if (bytes.isEmpty() || std::memcmp(bytes.constData(), kJournalTag, sizeof kJournalTag) != 0)
+    const std::optional<QByteArray> bytes = RegularFile::read(path, kJournalSize);
+    if (!bytes || bytes->size() != kJournalSize ||
+        std::memcmp(bytes->constData(), kJournalTag, sizeof kJournalTag) != 0)
         return std::nullopt;
     return bytes;
 }

@@ -27,7 +27,11 @@ std::optional<QByteArray> RegularFile::read(const QString& path, qint64 maxBytes
     struct stat status {};
     if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
         return refuse(QStringLiteral("is not a regular file"));
-    const QString tooLarge = QStringLiteral("is larger than %1 bytes").arg(maxBytes);
+    // Bounds are whole MiB or small: said the way a person reads them.
+    constexpr qint64 kMiB = 1024 * 1024;
+    const QString tooLarge = maxBytes >= kMiB && maxBytes % kMiB == 0
+                                 ? QStringLiteral("is larger than %1 MiB").arg(maxBytes / kMiB)
+                                 : QStringLiteral("is larger than %1 bytes").arg(maxBytes);
     if (status.st_size > maxBytes)
         return refuse(tooLarge);
     QByteArray bytes;

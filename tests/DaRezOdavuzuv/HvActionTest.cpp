@@ -94,7 +94,7 @@ TEST(HvActionArchive, OnlyABoundedRegularFileIsReadAndTheRefusalSaysWhy) {
     ASSERT_TRUE(huge.resize(64 * 1024 * 1024)); // sparse: costs no disk
     huge.close();
     EXPECT_FALSE(HvAction::CopyObject(huge.fileName(), &why));
-    EXPECT_EQ(why, "is too large for an archive");
+    EXPECT_EQ(why, "is larger than 16 MiB");
 
     writeFile(dir.filePath("foreign.mac"), R"({"nameStr": "M"})");
     EXPECT_FALSE(HvAction::CopyObject(dir.filePath("foreign.mac"), &why));

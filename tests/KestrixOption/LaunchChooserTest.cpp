@@ -6,6 +6,7 @@
 #include "HvNoTitleWindow.h"
 #include "HvTextField.h"
 #include "LaunchChooserView.h"
+#include "PopUps.h"
 #include "PrivateHome.h"
 
 #include <QApplication>
@@ -125,36 +126,6 @@ std::optional<QString> chooseWith(std::function<void(LaunchChooserView&)> answer
     EXPECT_TRUE(chooser.answered()) << "the chooser was shown";
     return chosen;
 }
-
-// Answers the program's message boxes as they open, in order (any further one with Cancel), and
-// keeps their texts.
-class BoxAnswers {
-public:
-    explicit BoxAnswers(std::vector<bool> answers) : answers_(std::move(answers)) {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
-        timer_.start();
-    }
-    QStringList seen;
-
-private:
-    void look() {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<HvMessageBox*>(top);
-            if (!box || !box->isVisible() || answered_.contains(box))
-                continue;
-            answered_.append(box);
-            seen << box->message();
-            const bool ok = !answers_.empty() && answers_.front();
-            if (!answers_.empty())
-                answers_.erase(answers_.begin());
-            (ok || !box->cancelButton() ? box->okButton() : box->cancelButton())->click();
-        }
-    }
-    QTimer timer_;
-    std::vector<bool> answers_;
-    QList<QPointer<QWidget>> answered_;
-};
 
 void writeEntry(const QString& path, const QByteArray& name) {
     QDir().mkpath(QFileInfo(path).path());
@@ -307,7 +278,8 @@ TEST_F(LaunchChooserTest, OtherFileAsksBeforeTakingAnEntryFromOutsideTheApplicat
     int asked = 0;
     LaunchChooserView::setFileDialogForTesting([&] { return answers.at(asked++); });
     {
-        BoxAnswers boxes({false, true});
+        PopUps boxes;
+        boxes.answer({false, true});
         const std::optional<QString> chosen = chooseWith([&](LaunchChooserView& view) {
             QTest::mouseClick(view.otherBtn(), Qt::LeftButton);
             EXPECT_TRUE(HvModal::isRunning(view.window())) << "refused: the choice goes on";
@@ -315,31 +287,32 @@ TEST_F(LaunchChooserTest, OtherFileAsksBeforeTakingAnEntryFromOutsideTheApplicat
             QTest::mouseClick(view.otherBtn(), Qt::LeftButton);
         });
         EXPECT_EQ(chosen, outside);
-        ASSERT_EQ(boxes.seen.size(), 2);
-        EXPECT_TRUE(boxes.seen[0].contains(outside)) << qPrintable(boxes.seen[0]);
-        EXPECT_TRUE(boxes.seen[0].contains("Calculator")) << "the name it gives itself";
+        ASSERT_EQ(boxes.texts.size(), 2);
+        EXPECT_TRUE(boxes.texts[0].contains(outside)) << qPrintable(boxes.texts[0]);
+        EXPECT_TRUE(boxes.texts[0].contains("Calculator")) << "the name it gives itself";
     }
 
     answers = {throughLink, entryPath("Calendar")};
     asked = 0;
     for (int i = 0; i < 2; ++i) {
-        BoxAnswers boxes({});
+        PopUps boxes;
         const std::optional<QString> chosen =
             chooseWith([&](LaunchChooserView& view) { view.otherBtn()->click(); });
         EXPECT_EQ(chosen, QFileInfo(answers[i]).absoluteFilePath());
-        EXPECT_TRUE(boxes.seen.isEmpty()) << qPrintable(boxes.seen.join('\n'));
+        EXPECT_TRUE(boxes.texts.isEmpty()) << qPrintable(boxes.texts.join('\n'));
     }
 
     answers = {linkedIn};
     asked = 0;
-    BoxAnswers boxes({false});
+    PopUps boxes;
+    boxes.answer({false});
     const std::optional<QString> chosen = chooseWith([&](LaunchChooserView& view) {
         view.otherBtn()->click();
         view.cancelBtn()->click();
     });
     EXPECT_EQ(chosen, std::nullopt);
-    ASSERT_EQ(boxes.seen.size(), 1);
-    EXPECT_TRUE(boxes.seen[0].contains(outside)) << qPrintable(boxes.seen[0]);
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts[0].contains(outside)) << qPrintable(boxes.texts[0]);
     QFile::remove(linkedIn); // the other tests list the folder
 }
 

@@ -18,6 +18,7 @@
 #include "MacroStepModel.h"
 #include "MacroView.h"
 #include "MacroViewLayout.h"
+#include "PopUps.h"
 #include "RigthMouseTBView.h"
 #include "TkeyView.h"
 #include "TooltipManager.h"
@@ -50,37 +51,6 @@ std::vector<Step> steps(const MacroInfo& macro) {
         out.emplace_back(s.keyCode(), s.keyFlag(), s.delay());
     return out;
 }
-
-// Answers the message boxes as they open, from inside their modal runs, and keeps their texts.
-// Answers are taken in order; any further one is OK.
-class Messages {
-public:
-    Messages() {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
-        timer_.start();
-    }
-    void answer(std::initializer_list<bool> answers) { answers_.assign(answers); }
-    QStringList seen;
-
-private:
-    void look() {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<HvMessageBox*>(top);
-            if (!box || !box->isVisible() || answered_.contains(box))
-                continue;
-            answered_.append(box);
-            seen << box->message();
-            const bool ok = answers_.empty() || answers_.front();
-            if (!answers_.empty())
-                answers_.erase(answers_.begin());
-            (ok || !box->cancelButton() ? box->okButton() : box->cancelButton())->click();
-        }
-    }
-    QTimer timer_;
-    std::vector<bool> answers_;
-    QList<QPointer<QWidget>> answered_;
-};
 
 class MacroEditorTest : public DeviceProtocolTest {
 protected:
@@ -310,10 +280,10 @@ TEST_F(MacroEditorTest, ClicksAnywhereButOnStopAreRecordedAsMouseSteps) {
     EXPECT_EQ(model->data(model->index(4, 1)).toString(), "M Button Down");
     // Out of recording the buttons act again.
     int before = int(macroListArrs.size());
-    Messages messages;
+    PopUps messages;
     messages.answer({false});
     click(MacroView::kDelMacroTag);
-    EXPECT_EQ(messages.seen, QStringList{"Are you sure you want to delete this macro?"});
+    EXPECT_EQ(messages.texts, QStringList{"Are you sure you want to delete this macro?"});
     EXPECT_EQ(macroListArrs.size(), before);
 }
 
@@ -333,12 +303,12 @@ TEST_F(MacroEditorTest, StepTextsNameEachKindOfStep) {
 
 TEST_F(MacroEditorTest, FortyStepsNeverEndingWithAKeyHeldAndAHundredMacros) {
     const auto macro = newMacro("Full", 37);
-    Messages messages;
+    PopUps messages;
     startRecording();
     key(kLeftShift, true); // 38, with room for its release
     key(kA, true);         // no room for A and both releases: the recording ends
     EXPECT_FALSE(view->isRecord());
-    EXPECT_EQ(messages.seen, QStringList{"Maximum number of macros reached"});
+    EXPECT_EQ(messages.texts, QStringList{"Maximum number of macros reached"});
     ASSERT_EQ(macro->keyInfoArr().size(), 39);
     EXPECT_EQ(steps(*macro).back(), (Step{56, 1, 0})) << "the held key is released";
     key(kA, false);
@@ -350,7 +320,7 @@ TEST_F(MacroEditorTest, FortyStepsNeverEndingWithAKeyHeldAndAHundredMacros) {
     view->onMenulistSelected(view->macroComList(), macroInsertMenuNode->children().front().get());
     click(MacroView::kInsertComTag);
     EXPECT_EQ(macro->keyInfoArr().size(), 40);
-    EXPECT_EQ(messages.seen.size(), 3);
+    EXPECT_EQ(messages.texts.size(), 3);
     EXPECT_EQ(view->capacityMeter()->text(), "40 of 40 steps on the mouse");
 
     while (macroNode->numberOfChildren() < KxAction::kMaxMacroCount)
@@ -358,7 +328,7 @@ TEST_F(MacroEditorTest, FortyStepsNeverEndingWithAKeyHeldAndAHundredMacros) {
     const int count = int(macroListArrs.size());
     EXPECT_FALSE(view->addMacorByName("One too many"));
     EXPECT_EQ(macroListArrs.size(), count);
-    EXPECT_EQ(messages.seen.back(), "Maximum number of macros reached");
+    EXPECT_EQ(messages.texts.back(), "Maximum number of macros reached");
 }
 
 // A command's chord is several steps on the mouse: the meter counts those.
@@ -397,13 +367,13 @@ TEST_F(MacroEditorTest, InsertsAndRecordingsThatWouldPassFortyStepsOnTheMouseAre
             copy = node.get();
     ASSERT_TRUE(copy);
     const auto macro = newMacro("Copying", 38);
-    Messages messages;
+    PopUps messages;
     view->onMenulistSelected(view->macroComList(), copy);
     view->selectRow(37);
     click(MacroView::kInsertComTag);
     EXPECT_EQ(macro->keyInfoArr().size(), 38) << "38 and the chord's 4 would be 42 on the mouse";
     EXPECT_EQ(macro->getMacroCount(), 38u);
-    EXPECT_EQ(messages.seen, QStringList{"Maximum number of macros reached"});
+    EXPECT_EQ(messages.texts, QStringList{"Maximum number of macros reached"});
 
     // With room for the chord it goes in; a recording then has room for what the mouse holds.
     macro->keyInfoArr().remove(34, 4);
@@ -412,7 +382,7 @@ TEST_F(MacroEditorTest, InsertsAndRecordingsThatWouldPassFortyStepsOnTheMouseAre
     click(MacroView::kInsertComTag);
     ASSERT_EQ(macro->keyInfoArr().size(), 35);
     EXPECT_EQ(macro->getMacroCount(), 38u);
-    EXPECT_EQ(messages.seen.size(), 1);
+    EXPECT_EQ(messages.texts.size(), 1);
     startRecording();
     tap(kA);       // 40 on the mouse
     key(kB, true); // no room for B and its release: the recording ends
@@ -420,7 +390,7 @@ TEST_F(MacroEditorTest, InsertsAndRecordingsThatWouldPassFortyStepsOnTheMouseAre
     key(kB, false);
     EXPECT_EQ(macro->keyInfoArr().size(), 37);
     EXPECT_EQ(macro->getMacroCount(), 40u);
-    EXPECT_EQ(messages.seen.size(), 2);
+    EXPECT_EQ(messages.texts.size(), 2);
     EXPECT_FALSE(view->AddNewKey(11, 0)) << "37 rows, but 40 steps on the mouse";
     EXPECT_EQ(macro->keyInfoArr().size(), 37);
     EXPECT_EQ(view->capacityMeter()->text(), "40 of 40 steps on the mouse");
@@ -461,10 +431,10 @@ TEST_F(MacroEditorTest, MovesAndDeletesKeepTheSelectionWhereAPersonExpectsIt) {
     macro->keyInfoArr() << MacroKeyInfo(0, 0, 0) << MacroKeyInfo(0, 1, 0);
     view->stepModel()->reload();
     view->selectRow(0);
-    Messages messages;
+    PopUps messages;
     messages.answer({false, true});
     QTest::mouseDClick(button(MacroView::kDelKeyTag), Qt::LeftButton);
-    EXPECT_EQ(messages.seen, QStringList{"Are you sure you want to Clear Commands?"});
+    EXPECT_EQ(messages.texts, QStringList{"Are you sure you want to Clear Commands?"});
     EXPECT_FALSE(macro->keyInfoArr().isEmpty()) << "Cancel keeps them";
     macro->keyInfoArr() << MacroKeyInfo(0, 0, 0);
     view->stepModel()->reload();
@@ -537,12 +507,12 @@ TEST_F(MacroEditorTest, ExportedMacrosComeBackWithIdsOfTheirOwn) {
     EXPECT_EQ(KxAction::getMacroById(second->macroId()), second);
     EXPECT_EQ(button(MacroView::kMacroNameTag)->text(), "dash copy");
 
-    Messages messages;
+    PopUps messages;
     EXPECT_FALSE(view->importMacroFrom(folder + "/dash.mac"));
-    EXPECT_EQ(messages.seen.back(), "A macro of this name already exists.");
+    EXPECT_EQ(messages.texts.back(), "A macro of this name already exists.");
     EXPECT_FALSE(view->exportMacroTo(folder + "/no such folder/x.mac"));
-    EXPECT_TRUE(messages.seen.back().startsWith("The macro could not be saved"))
-        << qPrintable(messages.seen.back());
+    EXPECT_TRUE(messages.texts.back().startsWith("The macro could not be saved"))
+        << qPrintable(messages.texts.back());
 }
 
 TEST_F(MacroEditorTest, AFileThatIsNotAMacroThisEditorCanHoldIsRefusedWithAReason) {
@@ -588,14 +558,14 @@ TEST_F(MacroEditorTest, AFileThatIsNotAMacroThisEditorCanHoldIsRefusedWithAReaso
         {write(".mac", archive({{"keyInfoArr", QJsonArray{}}})), "has no name"},
         {fifo, "not a regular file"},
     };
-    Messages messages;
+    PopUps messages;
     const int before = int(macroListArrs.size());
     for (const auto& [path, reason] : files) {
         EXPECT_FALSE(view->importMacroFrom(path)) << qPrintable(path);
-        ASSERT_FALSE(messages.seen.isEmpty());
-        EXPECT_TRUE(messages.seen.back().contains("cannot be loaded") &&
-                    messages.seen.back().contains(QLatin1String(reason)))
-            << qPrintable(messages.seen.back());
+        ASSERT_FALSE(messages.texts.isEmpty());
+        EXPECT_TRUE(messages.texts.back().contains("cannot be loaded") &&
+                    messages.texts.back().contains(QLatin1String(reason)))
+            << qPrintable(messages.texts.back());
     }
     EXPECT_EQ(macroListArrs.size(), before);
     EXPECT_FALSE(view->isChanged());
@@ -619,7 +589,7 @@ TEST_F(MacroEditorTest, ImportedDelaysAreBroughtWithinWhatAStepHoldsAndTheUserIs
                        .toJson());
         return file.fileName();
     };
-    Messages messages;
+    PopUps messages;
     ASSERT_TRUE(view->importMacroFrom(write("slow.mac", {INT_MAX, 5000, 6300, 150, 0, 5100})));
     const auto macro = view->currMacroInfo();
     ASSERT_TRUE(macro);
@@ -629,14 +599,14 @@ TEST_F(MacroEditorTest, ImportedDelaysAreBroughtWithinWhatAStepHoldsAndTheUserIs
         delays.push_back(step.delay());
     EXPECT_EQ(delays, (std::vector<int>{5000, 5000, 5000, 100, 0, 5000}));
     EXPECT_EQ(view->stepModel()->data(view->stepModel()->index(0, 2)).toString(), "5000 ms");
-    ASSERT_EQ(messages.seen.size(), 1);
-    EXPECT_TRUE(messages.seen[0].startsWith("slow.mac") && messages.seen[0].contains("4 delays") &&
-                messages.seen[0].contains("5000 ms"))
-        << qPrintable(messages.seen[0]);
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].startsWith("slow.mac") &&
+                messages.texts[0].contains("4 delays") && messages.texts[0].contains("5000 ms"))
+        << qPrintable(messages.texts[0]);
 
     // Delays a step holds load without a word.
     ASSERT_TRUE(view->importMacroFrom(write("quick.mac", {0, 100, 5000})));
-    EXPECT_EQ(messages.seen.size(), 1);
+    EXPECT_EQ(messages.texts.size(), 1);
 }
 
 TEST_F(MacroEditorTest, CancelPutsTheLibraryBackApplyAndOkWriteIt) {
@@ -650,7 +620,7 @@ TEST_F(MacroEditorTest, CancelPutsTheLibraryBackApplyAndOkWriteIt) {
     click(MacroView::kDelKeyTag);
     newMacro("Dropped", 1);
     view->selectMacro(kept.get());
-    Messages messages;
+    PopUps messages;
     click(MacroView::kDelMacroTag);
     EXPECT_FALSE(KxAction::getMacroByName("Kept"));
     click(MacroView::kCancelTag);

@@ -15,6 +15,7 @@
 #include "MacroKeyInfo.h"
 #include "MacroView.h"
 #include "MainView.h"
+#include "MainWindowUnderTest.h"
 #include "MenuInfo.h"
 #include "Notifications/DistributedNotificationCenter.h"
 #include "PerformanceView.h"
@@ -72,7 +73,7 @@ _BTN_INFO single(const QString& title) {
     return record;
 }
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public testing::Test, protected MainWindowUnderTest {
 protected:
     void SetUp() override {
         if (!QDBusConnection::sessionBus().isConnected())
@@ -134,23 +135,11 @@ protected:
     void openWindow(bool waitForRead = true) {
         // The daemon tells a running window (the owner of its name) of the mouse's own switches.
         QDBusConnection::sessionBus().registerService(QStringLiteral("com.vlak.KxOption"));
-        window = new HvNoTitleWindow(QRect(QPoint(0, 0), QSize(860, 560)));
-        view = new MainView;
-        QObject::connect(view, &MainView::terminateRequested,
-                         [this](bool relaunch) { ended = relaunch; });
-        window->setContentView(view);
-        window->show();
+        openMainWindow();
         loadingShownAtStart = showLoadFrm && showLoadFrm->isVisible();
         if (waitForRead) {
             ASSERT_TRUE(idle()) << "the whole read ends";
         }
-    }
-    bool idle() {
-        return KxTest::waitFor(
-            [&] {
-                return ended || (view && view->isModalSeron() == 0 && !showLoadFrm->isVisible());
-            },
-            kTransferMs);
     }
     void selectButton(int index) {
         view->selBtnSetp()->items()[size_t(index - 1)]->click();
@@ -182,9 +171,6 @@ protected:
     QProcess mouse;
     QProcess daemon;
     QString daemonOutput;
-    QPointer<HvNoTitleWindow> window;
-    MainView* view = nullptr;
-    std::optional<bool> ended; // relaunch asked, once the window ended
     bool loadingShownAtStart = false;
     DistributedNotificationCenter::Token settingObserver = 0;
     std::vector<std::pair<int, QVariantMap>> settingChanges;

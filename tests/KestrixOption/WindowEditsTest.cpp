@@ -9,6 +9,7 @@
 #include "HvTextField.h"
 #include "KxWidgetGlobals.h"
 #include "MainView.h"
+#include "MainWindowUnderTest.h"
 #include "Notifications/Notification.h"
 #include "PopUps.h"
 #include "Preferences/UserPreferences.h"
@@ -26,7 +27,7 @@ namespace {
 
 constexpr uint16_t kRecordBase = 16;
 
-class WindowEditsTest : public DeviceProtocolTest {
+class WindowEditsTest : public DeviceProtocolTest, protected MainWindowUnderTest {
 protected:
     void SetUp() override {
         DeviceProtocolTest::SetUp();
@@ -38,31 +39,14 @@ protected:
     }
     void TearDown() override {
         closeWindow();
-        KxAction::waitForTransfers(10000);
         DeviceProtocolTest::TearDown();
     }
 
     void openWindow() {
-        window = new HvNoTitleWindow(QRect(QPoint(0, 0), QSize(860, 560)));
-        view = new MainView;
-        QObject::connect(view, &MainView::terminateRequested,
-                         [this](bool relaunch) { ended = relaunch; });
-        window->setContentView(view);
-        window->show();
+        openMainWindow();
         ASSERT_TRUE(idle()) << "the whole read ends";
     }
-    void closeWindow() {
-        delete window.data();
-        view = nullptr;
-        ended.reset();
-    }
-    bool idle() {
-        return KxTest::waitFor(
-            [&] {
-                return ended || (view && view->isModalSeron() == 0 && !showLoadFrm->isVisible());
-            },
-            20000);
-    }
+    void closeWindow() { closeMainWindow(); }
     void selectButton(int index) {
         view->selBtnSetp()->items()[size_t(index - 1)]->click();
         ASSERT_EQ(view->selBtnIndex(), index);
@@ -114,10 +98,6 @@ protected:
         ProfieController reread;
         return reread.profileArr()[slot]->profileData().btnInfo[button];
     }
-
-    QPointer<HvNoTitleWindow> window;
-    MainView* view = nullptr;
-    std::optional<bool> ended;
 };
 
 // Give button 2 a launcher, click profile 3, OK, click profile 1: the launcher is gone, Apply

@@ -23,6 +23,7 @@
 #include "MacroKeyInfo.h"
 #include "MacroView.h"
 #include "MainView.h"
+#include "MainWindowUnderTest.h"
 #include "MenuInfo.h"
 #include "PopUps.h"
 #include "PrivateHome.h"
@@ -174,7 +175,7 @@ std::string describe(const _BTN_INFO& r) {
 }
 
 // The system under test: the emulated mouse and the daemon as programs, the window here.
-class Sut {
+class Sut : public MainWindowUnderTest {
 public:
     Sut() {
         QFile::remove(PrivateHome::dir("state") + "/kx-virtual-mouse/flash.bin");
@@ -211,27 +212,10 @@ public:
         isNeedSave = false;
         library_ = std::make_unique<ProfieController>();
         sysProCon = library_.get();
-        window_ = new HvNoTitleWindow(QRect(QPoint(0, 0), QSize(860, 560)));
-        view_ = new MainView;
-        QObject::connect(view_, &MainView::terminateRequested,
-                         [this](bool relaunch) { ended_ = relaunch; });
-        window_->setContentView(view_);
-        window_->show();
+        openMainWindow();
         RC_ASSERT(idle());
     }
-    void closeWindow() {
-        delete window_.data();
-        view_ = nullptr;
-        ended_.reset();
-        KxAction::waitForTransfers(20000);
-    }
-    bool idle() {
-        return KxTest::waitFor(
-            [&] {
-                return ended_ || (view_ && view_->isModalSeron() == 0 && !showLoadFrm->isVisible());
-            },
-            30000);
-    }
+    void closeWindow() { closeMainWindow(); }
     QString command(const QString& line) {
         QProcess client;
         client.start(KX_VIRTUAL_MOUSE_PATH, line.split(' '));
@@ -251,8 +235,6 @@ public:
         return out;
     }
 
-    MainView* view() const { return view_; }
-    const std::optional<bool>& ended() const { return ended_; }
     PopUps popUps;
 
 private:
@@ -260,13 +242,10 @@ private:
     QProcess daemon_;
     QString daemonOutput_;
     std::unique_ptr<ProfieController> library_;
-    QPointer<HvNoTitleWindow> window_;
-    MainView* view_ = nullptr;
-    std::optional<bool> ended_;
 };
 
 void check(const Model& m, Sut& sut) {
-    MainView* view = sut.view();
+    MainView* view = sut.view;
     RC_ASSERT(view->profileStep()->selectIndex() == m.slot + 1);
     RC_ASSERT(view->selBtnIndex() == m.button + 1);
     const Buttons working = m.working(m.slot);
@@ -389,7 +368,7 @@ struct ClickProfile : Command {
     void run(const Model& m, Sut& sut) const override {
         sut.popUps.answer({ok});
         const qsizetype before = sut.popUps.seen.size();
-        sut.view()->control(MainView::kProfile1Tag + profile)->click();
+        sut.view->control(MainView::kProfile1Tag + profile)->click();
         RC_ASSERT((sut.popUps.seen.size() > before) == m.edits[size_t(m.slot)].has_value());
     }
     void show(std::ostream& os) const override {
@@ -401,7 +380,7 @@ struct SelectButton : Command {
     int button = *rc::gen::inRange(0, 5);
     void apply(Model& m) const override { m.button = button; }
     void run(const Model&, Sut& sut) const override {
-        sut.view()->selBtnSetp()->items()[size_t(button)]->click();
+        sut.view->selBtnSetp()->items()[size_t(button)]->click();
     }
     void show(std::ostream& os) const override { os << "select button " << button + 1; }
 };
@@ -409,8 +388,8 @@ struct SelectButton : Command {
 // Runs while a dialog of the main window is open, then closes it with OK or Cancel.
 template <class Dialog>
 Dialog* openDialog(Sut& sut, int tag) {
-    sut.view()->control(tag)->click();
-    HvNoTitleWindow* window = sut.view()->dialogWindow();
+    sut.view->control(tag)->click();
+    HvNoTitleWindow* window = sut.view->dialogWindow();
     return window ? qobject_cast<Dialog*>(window->contentView()) : nullptr;
 }
 
@@ -461,7 +440,7 @@ struct AssignFunction : Command {
         const auto entries = functions();
         pick(dialog->comMenuList(), entries[entry % entries.size()]);
         QTest::mouseClick(ok ? dialog->okBtn() : dialog->cancelBtn(), Qt::LeftButton);
-        RC_ASSERT(!sut.view()->dialogWindow());
+        RC_ASSERT(!sut.view->dialogWindow());
     }
     void show(std::ostream& os) const override {
         os << "function #" << entry << (ok ? ", OK" : ", Cancel");
@@ -522,7 +501,7 @@ struct AssignMacro : Command {
         QTest::mouseClick(dialog->macroTypeSetp()->items()[size_t(mode)], Qt::LeftButton);
         answer.stop();
         QTest::mouseClick(ok ? dialog->okBtn() : dialog->cancelBtn(), Qt::LeftButton);
-        RC_ASSERT(!sut.view()->dialogWindow());
+        RC_ASSERT(!sut.view->dialogWindow());
     }
     void show(std::ostream& os) const override {
         os << "macro #" << which << " mode " << mode << " count " << count
@@ -542,7 +521,7 @@ struct AssignLauncher : Command {
         m.edit(r);
     }
     void run(const Model&, Sut& sut) const override {
-        RC_ASSERT(sut.view()->setLaunchPath(QString::fromUtf8(kPaths[path])));
+        RC_ASSERT(sut.view->setLaunchPath(QString::fromUtf8(kPaths[path])));
     }
     void show(std::ostream& os) const override { os << "launcher " << kPaths[path]; }
 };
@@ -559,7 +538,7 @@ struct AssignDefault : Command {
             m.edit(m.defaults[size_t(m.slot)][size_t(m.button)]);
     }
     void run(const Model& m, Sut& sut) const override {
-        HvButton* button = sut.view()->control(MainView::kDefaultTag);
+        HvButton* button = sut.view->control(MainView::kDefaultTag);
         RC_ASSERT(button->isEnabled() == enabled(m));
         button->click();
     }
@@ -570,7 +549,7 @@ struct Apply : Command {
     bool applicable(const Model& m) const override { return m.edits[size_t(m.slot)].has_value(); }
     void apply(Model& m) const override { written(m, m.working(m.slot)); }
     void run(const Model&, Sut& sut) const override {
-        sut.view()->control(MainView::kApplyTag)->click();
+        sut.view->control(MainView::kApplyTag)->click();
         RC_ASSERT(sut.idle());
     }
     void show(std::ostream& os) const override { os << "Apply"; }
@@ -584,7 +563,7 @@ struct Reset : Command {
     }
     void run(const Model&, Sut& sut) const override {
         sut.popUps.answer({ok});
-        sut.view()->control(MainView::kReDefTag)->click();
+        sut.view->control(MainView::kReDefTag)->click();
         RC_ASSERT(sut.idle());
     }
     void show(std::ostream& os) const override { os << "reset" << (ok ? ", OK" : ", Cancel"); }
@@ -603,8 +582,8 @@ struct EndWindow : Command {
         m.edits = {};
     }
     void run(const Model& m, Sut& sut) const override {
-        sut.view()->control(ok ? MainView::kOkTag : MainView::kCancelTag)->click();
-        RC_ASSERT(KxTest::waitFor([&] { return sut.ended().has_value(); }, 30000));
+        sut.view->control(ok ? MainView::kOkTag : MainView::kCancelTag)->click();
+        RC_ASSERT(KxTest::waitFor([&] { return sut.ended.has_value(); }, 30000));
         (void)m;
     }
     void show(std::ostream& os) const override { os << (ok ? "OK" : "Cancel"); }
@@ -615,7 +594,7 @@ struct MouseProfileButton : Command {
     void run(const Model& m, Sut& sut) const override {
         sut.command(QStringLiteral("press profile"));
         RC_ASSERT(KxTest::waitFor(
-            [&] { return sut.view()->profileStep()->selectIndex() == (m.slot + 1) % 5 + 1; }));
+            [&] { return sut.view->profileStep()->selectIndex() == (m.slot + 1) % 5 + 1; }));
     }
     void show(std::ostream& os) const override { os << "the mouse's profile button"; }
 };
@@ -625,7 +604,7 @@ struct Replug : Command {
     void apply(Model& m) const override { m.edits = {}; }
     void run(const Model&, Sut& sut) const override {
         sut.command(QStringLiteral("unplug"));
-        RC_ASSERT(KxTest::waitFor([&] { return sut.ended().has_value(); }));
+        RC_ASSERT(KxTest::waitFor([&] { return sut.ended.has_value(); }));
         sut.command(QStringLiteral("plug"));
     }
     void show(std::ostream& os) const override { os << "unplug, plug, start again"; }
@@ -684,7 +663,7 @@ struct EditMacros : Command {
         }
         QTest::mouseClick(editor->control(ok ? MacroView::kOkTag : MacroView::kCancelTag),
                           Qt::LeftButton);
-        RC_ASSERT(KxTest::waitFor([&] { return !sut.view()->dialogWindow(); }));
+        RC_ASSERT(KxTest::waitFor([&] { return !sut.view->dialogWindow(); }));
     }
     void show(std::ostream& os) const override {
         static const char* names[] = {"delay", "delete", "new"};
@@ -724,7 +703,7 @@ void makeLibrary() {
 
 Model initialModel(Sut& sut) {
     Model m;
-    m.slot = sut.view()->profileStep()->selectIndex() - 1;
+    m.slot = sut.view->profileStep()->selectIndex() - 1;
     for (int s = 0; s < 5; ++s) {
         const _Kx_PROFILE data = sysProCon->profileArr()[s]->profileData();
         std::copy(std::begin(data.btnInfo), std::end(data.btnInfo), m.stored[size_t(s)].begin());

@@ -83,7 +83,7 @@ TEST(RegularFileTest, ReadsARegularFileAndRefusesEverythingElseWithoutBlocking) 
     writeFile(sparse, "");
     ASSERT_EQ(::truncate(QFile::encodeName(sparse).constData(), qint64(1) << 40), 0);
     EXPECT_EQ(RegularFile::read(sparse, 1 << 20, &why), std::nullopt);
-    EXPECT_EQ(why, "is larger than 1048576 bytes");
+    EXPECT_EQ(why, "is larger than 1 MiB");
 }
 
 // A desktop entry is started from the bytes the guard read: a FIFO or a device where an entry
@@ -111,9 +111,9 @@ TEST(WorkspaceTest, ADesktopEntryIsStartedOnlyFromARegularFileOfBoundedSize) {
     ASSERT_EQ(warnings.lines.size(), 2) << warnings.lines.join('\n').toStdString();
     EXPECT_EQ(warnings.lines[0],
               QStringLiteral("cannot open %1: it is not a regular file").arg(fifo));
-    EXPECT_EQ(warnings.lines[1], QStringLiteral("cannot start %1: it is larger than %2 bytes")
-                                     .arg(home("large.desktop"))
-                                     .arg(Workspace::kMaxDesktopEntryBytes));
+    EXPECT_EQ(
+        warnings.lines[1],
+        QStringLiteral("cannot start %1: it is larger than 1 MiB").arg(home("large.desktop")));
 }
 
 } // namespace

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "EventLoopWait.h"
+#include "HvNoTitleWindow.h"
+#include "KxAction.h"
+#include "KxWidgetGlobals.h"
+#include "MainView.h"
+#include "MainViewLayout.h"
+
+#include <QPointer>
+
+#include <optional>
+
+// The main window as the program makes it, for the tests that drive it: its view in a
+// borderless window; `ended` holds the end the view asked for (true: to be started again).
+class MainWindowUnderTest {
+public:
+    // Made and shown: entering the window starts the view's work (the mouse found and read).
+    void openMainWindow() {
+        window = new HvNoTitleWindow(QRect(QPoint(0, 0), MainViewLayout::kView.size));
+        view = new MainView;
+        QObject::connect(view, &MainView::terminateRequested,
+                         [this](bool relaunch) { ended = relaunch; });
+        window->setContentView(view);
+        window->show();
+    }
+    // Gone, as at the program's end: its transfers are waited for.
+    void closeMainWindow() {
+        delete window.data();
+        view = nullptr;
+        ended.reset();
+        KxAction::waitForTransfers(60000);
+    }
+    // Nothing modal runs and the loading window is hidden, or the window has ended.
+    bool idle(int timeoutMs = 60000) const {
+        return KxTest::waitFor(
+            [&] {
+                return ended || (view && view->isModalSeron() == 0 && !showLoadFrm->isVisible());
+            },
+            timeoutMs);
+    }
+
+    QPointer<HvNoTitleWindow> window;
+    MainView* view = nullptr;
+    std::optional<bool> ended;
+};
