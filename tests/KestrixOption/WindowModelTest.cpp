@@ -18,6 +18,7 @@
 #include "HvTreeNode.h"
 #include "KxAction.h"
 #include "KxGlobals.h"
+#include "KxMessages.h"
 #include "KxWidgetGlobals.h"
 #include "MacroInfo.h"
 #include "MacroKeyInfo.h"
@@ -25,6 +26,7 @@
 #include "MainView.h"
 #include "MainWindowUnderTest.h"
 #include "MenuInfo.h"
+#include "Notifications/DistributedNotificationCenter.h"
 #include "PopUps.h"
 #include "PrivateHome.h"
 #include "ProfieController.h"
@@ -98,6 +100,11 @@ struct Model {
     }
 };
 
+// The mode byte of a macro's run mode: once and a count share one.
+uint8_t modeByte(uint32_t runMode) {
+    return runMode == 2 ? 161 : runMode == 3 ? 162 : 160;
+}
+
 // A record as the mouse holds it, encoded here independently of the window's encoder: steps of
 // a code and flags (release 0x80, last 0x40, delay in 100 ms below), then mode and count. Empty
 // for what the window does not write (a deleted macro, the functions the mouse keeps).
@@ -131,7 +138,7 @@ QByteArray encode(const _BTN_INFO& r, const Model& model) {
         for (const Step& step : macro->second)
             add(KxAction::GetFWKeyCode(uint32_t(step.key)),
                 uint8_t(std::min(step.delay / 100, 63) | (step.up ? 0x80 : 0)));
-        mode = r.KeyBit[0] == 2 ? 161 : r.KeyBit[0] == 3 ? 162 : 160;
+        mode = modeByte(r.KeyBit[0]);
         count = uint8_t(std::min<uint32_t>(r.KeyBit[1], 255));
         break;
     }
@@ -157,12 +164,14 @@ QByteArray meaningful(const QByteArray& record) {
     return out + record.mid(80, 2);
 }
 
-// Same meaning: what the caption, the mouse and the daemon go by.
+// Same meaning: what the caption, the mouse and the daemon go by. A macro run once and one
+// repeated once are the same bytes to the mouse, and read back as once.
 bool sameMeaning(const _BTN_INFO& a, const _BTN_INFO& b) {
     if (a.FuncID != b.FuncID || a.FuncTableId != b.FuncTableId)
         return false;
     if (a.FuncID == 6)
-        return a.MacroID == b.MacroID && a.KeyBit[0] == b.KeyBit[0] && a.KeyBit[1] == b.KeyBit[1];
+        return a.MacroID == b.MacroID && modeByte(a.KeyBit[0]) == modeByte(b.KeyBit[0]) &&
+               std::min<uint32_t>(a.KeyBit[1], 255) == std::min<uint32_t>(b.KeyBit[1], 255);
     if (a.FuncID == 15)
         return a.KeyBit[0] == b.KeyBit[0] && std::strcmp(a.app_path, b.app_path) == 0;
     return std::equal(std::begin(a.KeyBit), std::end(a.KeyBit), std::begin(b.KeyBit));
@@ -190,12 +199,16 @@ public:
             daemonOutput_ += QString::fromLocal8Bit(daemon_.readAllStandardOutput());
             return daemonOutput_.contains("Starting run loop.");
         }));
+        devStatusObserver_ = DistributedNotificationCenter::defaultCenter().addObserver(
+            QStringLiteral("KxDevStatus"),
+            [this](const Notification& n) { ++devStatus_[n.userInfoInt(QStringLiteral("type"))]; });
         // The window's writes are not paced here: the emulated mouse takes them at any speed.
         KxAction::setPauseHookForTesting([](unsigned) {});
         QDBusConnection::sessionBus().registerService(QStringLiteral("com.vlak.KxOption"));
     }
     ~Sut() {
         closeWindow();
+        DistributedNotificationCenter::defaultCenter().removeObserver(devStatusObserver_);
         QDBusConnection::sessionBus().unregisterService(QStringLiteral("com.vlak.KxOption"));
         KxAction::setPauseHookForTesting({});
         for (QProcess* process : {&daemon_, &mouse_}) {
@@ -216,6 +229,8 @@ public:
         RC_ASSERT(idle());
     }
     void closeWindow() { closeMainWindow(); }
+    // How many "KxDevStatus" of a type the daemon has sent.
+    int devStatusCount(int type) const { return devStatus_.value(type); }
     QString command(const QString& line) {
         QProcess client;
         client.start(KX_VIRTUAL_MOUSE_PATH, line.split(' '));
@@ -242,6 +257,8 @@ private:
     QProcess daemon_;
     QString daemonOutput_;
     std::unique_ptr<ProfieController> library_;
+    DistributedNotificationCenter::Token devStatusObserver_ = 0;
+    QHash<int, int> devStatus_;
 };
 
 void check(const Model& m, Sut& sut) {
@@ -603,9 +620,17 @@ struct MouseProfileButton : Command {
 struct Replug : Command {
     void apply(Model& m) const override { m.edits = {}; }
     void run(const Model&, Sut& sut) const override {
+        // The daemon's word of each change is awaited: a window started later must not hear
+        // one meant for the window before it.
+        const int removed = sut.devStatusCount(KxMessages::kStatusRemoved);
         sut.command(QStringLiteral("unplug"));
         RC_ASSERT(KxTest::waitFor([&] { return sut.ended.has_value(); }));
+        RC_ASSERT(KxTest::waitFor(
+            [&] { return sut.devStatusCount(KxMessages::kStatusRemoved) > removed; }));
+        const int arrived = sut.devStatusCount(KxMessages::kStatusArrived);
         sut.command(QStringLiteral("plug"));
+        RC_ASSERT(KxTest::waitFor(
+            [&] { return sut.devStatusCount(KxMessages::kStatusArrived) > arrived; }));
     }
     void show(std::ostream& os) const override { os << "unplug, plug, start again"; }
 };

@@ -331,6 +331,13 @@ void shootOthers(std::vector<Shot>& shots) {
     {
         HvMessageBox box(QStringLiteral("Are you sure you want to Clear Commands?"), true);
         shots.push_back({QStringLiteral("MessageBox"), grab(&box)});
+        // The longest the window says: a write the mouse did not take.
+        HvMessageBox failed(
+            QStringLiteral("The right button, front side button and back side button of profile 3 "
+                           "did not reach the mouse. The mouse did not answer. The changes are "
+                           "kept: Apply tries again."),
+            false);
+        shots.push_back({QStringLiteral("MessageBox_WriteFailed"), grab(&failed)});
     }
     {
         auto root = HvTreeNode::makeRoot();
