@@ -8,6 +8,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -186,6 +187,8 @@ public:
     static void getAllFWDataPro();
     static void applyFWDataPro();
     static void setCurrBtnInfoToDevicePro();
+    // The five records of another slot (edits left there), written like the edited profile's.
+    static void setSlotBtnInfoToDevicePro(uint32_t slot, const std::array<_BTN_INFO, 5>& buttons);
     // Waits for the transfers started above to end; false when some still run after timeoutMs.
     static bool waitForTransfers(int timeoutMs);
     // Posts "Notify_HideLoad_Event" with the code: 1 after a full read, 0 after a write.

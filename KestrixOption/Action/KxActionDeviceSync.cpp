@@ -10,7 +10,9 @@
 #include "ProfieController.h"
 #include "ProfileValue.h"
 
+#include <algorithm>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -46,13 +48,13 @@ KxAction::LoadViewHandler& loadViewHandler() {
 }
 
 // One detached worker per transfer; the window shows its loading view meanwhile.
-void startWorker(void (*body)()) {
+void startWorker(std::function<void()> body) {
     Transfers& state = transfers();
     {
         std::lock_guard lock(state.mutex);
         ++state.running;
     }
-    std::thread([body, &state] {
+    std::thread([body = std::move(body), &state] {
         body();
         std::lock_guard lock(state.mutex);
         --state.running;
@@ -150,6 +152,16 @@ void KxAction::applyFWDataPro() {
 
 void KxAction::setCurrBtnInfoToDevicePro() {
     startWorker(setCurrBtnInfoToDevice);
+}
+
+void KxAction::setSlotBtnInfoToDevicePro(uint32_t slot, const std::array<_BTN_INFO, 5>& buttons) {
+    startWorker([slot, buttons] {
+        currSetProfile = {};
+        std::copy(buttons.begin(), buttons.end(), std::begin(currSetProfile.btnInfo));
+        currSetProfileID = slot;
+        keepButtonWriteResult(setBtnInfoToDevice());
+        sendHideLoadView(0);
+    });
 }
 
 void KxAction::initSysPrePro() {

@@ -187,6 +187,10 @@ private:
     void takeJournalledEdits();
     // Quits without writing: every edit is dropped.
     void quitDroppingEdits();
+    // OK's end: the next profile with edits written, or, with none left, the window closed.
+    void writeOtherProfilesOrQuit();
+    // Edits not yet written on this profile or on any other.
+    bool hasUnwrittenEdits() const;
     void endModalActivity();
     // Follows a switch made on the mouse while the window could not, once nothing modal runs.
     void takePendingMouseProfile();

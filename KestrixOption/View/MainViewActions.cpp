@@ -109,7 +109,7 @@ void MainView::resetProfile() {
 }
 
 void MainView::closeAsked() {
-    if (!isNeedSave) {
+    if (!hasUnwrittenEdits()) {
         terminate(false);
         return;
     }
@@ -137,9 +137,37 @@ void MainView::apply() {
     startButtonWrite(ButtonWrite::Apply);
 }
 
-// The window closes once the mouse holds everything; it stays, with the edits, when it does not.
+// Every profile's edits are written, this one's first (those the mouse's own switch left on
+// others too); the window closes once the mouse holds them all, and stays, with the edits, when
+// it does not.
 void MainView::okAndQuit() {
-    startButtonWrite(ButtonWrite::Ok);
+    if (isNeedSave)
+        startButtonWrite(ButtonWrite::Ok);
+    else
+        writeOtherProfilesOrQuit();
+}
+
+void MainView::writeOtherProfilesOrQuit() {
+    for (int slot = 0; slot < 5; ++slot) {
+        const auto edits = sysProCon->buttonEdits(slot);
+        if (!edits || slot == sysProCon->currFWProfileIndex())
+            continue;
+        sysProCon->journalButtonEdits(slot);
+        runningWrite_ = ButtonWrite::Ok;
+        ++isModalSeron_;
+        KxAction::setSlotBtnInfoToDevicePro(uint32_t(slot), *edits);
+        return;
+    }
+    terminate(false);
+}
+
+bool MainView::hasUnwrittenEdits() const {
+    if (isNeedSave)
+        return true;
+    for (int slot = 0; slot < 5; ++slot)
+        if (sysProCon->hasButtonEdits(slot))
+            return true;
+    return false;
 }
 
 void MainView::startButtonWrite(ButtonWrite kind) {

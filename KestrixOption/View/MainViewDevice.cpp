@@ -113,7 +113,7 @@ void MainView::finishButtonWrite(const std::optional<KxAction::ButtonWriteResult
     }
     const bool saved = sysProCon->saveToSys();
     KxAction::sendMessageToDaemon(kSettingsSaved);
-    isNeedSave = sysProCon->hasButtonEdits(slot);
+    isNeedSave = sysProCon->hasButtonEdits(sysProCon->currFWProfileIndex());
     refreshApplyBtn();
     displayBtnInfo();
 
@@ -136,7 +136,7 @@ void MainView::finishButtonWrite(const std::optional<KxAction::ButtonWriteResult
                 .arg(sysProCon->sysProPath()));
     }
     if (quit && problems.isEmpty()) {
-        terminate(false);
+        writeOtherProfilesOrQuit();
         return;
     }
     takePendingMouseProfile();

@@ -150,6 +150,30 @@ TEST_F(WindowEditsTest, EditsLeftByTheMousesOwnSwitchWaitOnTheirProfile) {
     EXPECT_FALSE(applyEnabled());
 }
 
+// Edits the mouse's own switch left on another profile are not lost at the end: the close
+// question asks about them, and OK writes them with this profile's.
+TEST_F(WindowEditsTest, OkWritesTheEditsLeftOnOtherProfilesToo) {
+    openWindow();
+    PopUps popUps;
+    selectButton(2);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    pressMouseProfile();
+    ASSERT_EQ(view->profileStep()->selectIndex(), 2);
+    popUps.answer({PopUps::Answer::Escape});
+    click(MainView::kCloseTag);
+    EXPECT_EQ(popUps.seen, QStringList{"WarningSaveOnClose"}) << "profile 1 has edits";
+    EXPECT_FALSE(ended.has_value());
+
+    selectButton(4);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    click(MainView::kOkTag);
+    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
+    EXPECT_EQ(uint8_t(record(1, 3)[0]), KxAction::getBtnAppLaunchIndex(1, 3));
+    EXPECT_EQ(uint8_t(record(0, 1)[0]), KxAction::getBtnAppLaunchIndex(0, 1));
+    EXPECT_EQ(storedOnDisk(0, 1).FuncID, 15u);
+    EXPECT_EQ(storedOnDisk(1, 3).FuncID, 15u);
+}
+
 // The chosen path is stored with the record, on Apply or OK; Cancel leaves nothing for the
 // daemon to start. The caption's tooltip says which file runs.
 TEST_F(WindowEditsTest, ALauncherPathIsStoredOnlyWithItsRecord) {

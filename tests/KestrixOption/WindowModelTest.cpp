@@ -322,8 +322,7 @@ void check(const Model& m, Sut& sut) {
 }
 
 // The model after a write of the working copy: what the mouse now holds, and its stored copy.
-void written(Model& m, const Buttons& buttons) {
-    const int s = m.slot;
+void written(Model& m, int s, const Buttons& buttons) {
     for (int b = 0; b < 5; ++b) {
         const QByteArray bytes = encode(buttons[size_t(b)], m);
         if (bytes.isEmpty())
@@ -564,7 +563,7 @@ struct AssignDefault : Command {
 
 struct Apply : Command {
     bool applicable(const Model& m) const override { return m.edits[size_t(m.slot)].has_value(); }
-    void apply(Model& m) const override { written(m, m.working(m.slot)); }
+    void apply(Model& m) const override { written(m, m.slot, m.working(m.slot)); }
     void run(const Model&, Sut& sut) const override {
         sut.view->control(MainView::kApplyTag)->click();
         RC_ASSERT(sut.idle());
@@ -576,7 +575,7 @@ struct Reset : Command {
     bool ok = *rc::gen::arbitrary<bool>();
     void apply(Model& m) const override {
         if (ok)
-            written(m, m.defaults[size_t(m.slot)]);
+            written(m, m.slot, m.defaults[size_t(m.slot)]);
     }
     void run(const Model&, Sut& sut) const override {
         sut.popUps.answer({ok});
@@ -594,8 +593,13 @@ struct EndWindow : Command {
         return !ok || m.edits[size_t(m.slot)].has_value();
     }
     void apply(Model& m) const override {
-        if (ok)
-            written(m, m.working(m.slot));
+        // OK writes this profile's edits, then those the mouse's own switch left on others.
+        if (ok) {
+            written(m, m.slot, m.working(m.slot));
+            for (int s = 0; s < 5; ++s)
+                if (m.edits[size_t(s)])
+                    written(m, s, *m.edits[size_t(s)]);
+        }
         m.edits = {};
     }
     void run(const Model& m, Sut& sut) const override {

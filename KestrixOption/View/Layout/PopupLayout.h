@@ -35,8 +35,8 @@ inline constexpr Popup kPopups[] = {
     // Closing with changes: the same question as above would promise the opposite of what
     // happens, so it has its own.
     {"WarningSaveOnClose", "Close with unsaved changes?",
-     "This profile has changes that are not written to the mouse yet. OK writes them to the "
-     "mouse and closes; Cancel closes without them; Escape goes back to them.",
+     "There are changes that are not written to the mouse yet. OK writes them to the mouse "
+     "and closes; Cancel closes without them; Escape goes back to them.",
      true},
     {"WarningNoDevice", "Mouse not connected",
      "The Kestrix mouse is not connected, or it was unplugged. OK closes the window; plug the "
