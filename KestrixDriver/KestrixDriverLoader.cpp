@@ -31,6 +31,8 @@ KestrixDriverLoader::KestrixDriverLoader(std::vector<std::unique_ptr<HidNodeSour
     : QObject(parent), registry_(registry), sources_(std::move(sources)) {
     for (const auto& source : sources_) {
         source->addMatch(KxProtocol::kVendorId, KxProtocol::kProductId);
+        // The daemon handles the mouse's button reports only, never its pointer's motion.
+        source->addWantedReportId(KxProtocol::kReportIdButtons);
         connect(source.get(), &HidNodeSource::nodeAdded, this, &KestrixDriverLoader::onNodeAdded);
         connect(source.get(), &HidNodeSource::nodeRemoved, this,
                 &KestrixDriverLoader::onNodeRemoved);

@@ -64,7 +64,7 @@ void VirtualMouseServer::plug() {
     ++generation_;
     if (attachment_)
         attachment_->attach();
-    broadcast(presenceFrame(), false);
+    broadcast(presenceFrame(), std::nullopt);
     Q_EMIT stateLine(QStringLiteral("plugged (generation %1): %2")
                          .arg(generation_)
                          .arg(firmware_.state().describe()));
@@ -77,7 +77,7 @@ void VirtualMouseServer::unplug() {
     plugged_ = false;
     if (attachment_)
         attachment_->detach();
-    broadcast(presenceFrame(), false);
+    broadcast(presenceFrame(), std::nullopt);
     Q_EMIT stateLine(QStringLiteral("unplugged"));
 }
 
@@ -89,6 +89,7 @@ bool VirtualMouseServer::handleFrame(QLocalSocket* socket, Client& client,
         client.subscribed = true;
         client.wantsInputReports =
             payload.isEmpty() || (payload[0] & VirtualUsb::kSubscribeInputReports);
+        client.wantedReportIds = payload.mid(1);
         socket->write(presenceFrame());
         return true;
     case FrameType::SetFeature:
@@ -251,9 +252,13 @@ QByteArray VirtualMouseServer::presenceFrame() const {
     return VirtualUsb::encodeFrame(FrameType::Presence, VirtualUsb::encodePresence(presence));
 }
 
-void VirtualMouseServer::broadcast(const QByteArray& frame, bool isInputReport) {
+void VirtualMouseServer::broadcast(const QByteArray& frame, std::optional<uint8_t> inputReportId) {
+    const bool isInputReport = inputReportId.has_value();
     for (auto& [socket, client] : clients_) {
         if (!client.subscribed || (isInputReport && !client.wantsInputReports))
+            continue;
+        if (isInputReport && !client.wantedReportIds.isEmpty() &&
+            !client.wantedReportIds.contains(char(*inputReportId)))
             continue;
         if (isInputReport && socket->bytesToWrite() > kMaxQueuedBytes)
             continue;
@@ -270,7 +275,7 @@ void VirtualMouseServer::sendInputReport(const VirtualMouseFirmware::InputReport
                                       VirtualUsb::encodeInputReport(generation_,
                                                                     uint8_t(report.interfaceNumber),
                                                                     report.bytes)),
-              true);
+              report.bytes.isEmpty() ? uint8_t(0) : uint8_t(report.bytes[0]));
 }
 
 QString VirtualMouseServer::runCommand(const QString& line, int* status) {

@@ -111,6 +111,7 @@ private:
         QByteArray received;
         bool subscribed = false;
         bool wantsInputReports = false;
+        QByteArray wantedReportIds; // empty: every report
     };
 
     // Connections.
@@ -127,7 +128,8 @@ private:
         return plugged_ && attachment_ == nullptr && generationOfRequest == generation_;
     }
     QByteArray presenceFrame() const;
-    void broadcast(const QByteArray& frame, bool isInputReport);
+    // To every subscriber; an input report (its id given) only to those that want it.
+    void broadcast(const QByteArray& frame, std::optional<uint8_t> inputReportId);
     void sendInputReport(const VirtualMouseFirmware::InputReport& report);
     // Motion stream.
     void startMotion(int hz, int seconds);

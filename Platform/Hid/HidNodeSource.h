@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <set>
 #include <vector>
 
 // A source of HID nodes and of their input reports: the host's hidraw nodes or the emulated
@@ -27,6 +28,13 @@ public:
     // Set before start().
     void addMatch(quint16 vendorId, quint16 productId);
     bool matches(quint16 vendorId, quint16 productId) const;
+    // Only input reports of the ids added here are wanted: a node whose device declares none of
+    // them is not opened (so its reports, a pointer's motion say, never wake the process), and
+    // a source that can choose is sent only these. With none, every report. Set before start().
+    void addWantedReportId(uint8_t reportId);
+    const std::vector<uint8_t>& wantedReportIds() const { return wantedReportIds_; }
+    // Whether a node whose input reports carry these ids is wanted.
+    bool wantsAnyOf(const std::set<uint8_t>& inputReportIds) const;
 
     // A fresh node number, never handed out twice in this process.
     static quint64 allocateNodeId();
@@ -44,4 +52,5 @@ private:
         quint16 productId;
     };
     std::vector<Match> matches_;
+    std::vector<uint8_t> wantedReportIds_;
 };

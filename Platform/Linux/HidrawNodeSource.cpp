@@ -1,6 +1,7 @@
 #include "Linux/HidrawNodeSource.h"
 
 #include "Hid/CoalescingReadNotifier.h"
+#include "Hid/HidReportDescriptor.h"
 #include "Linux/LinuxUsbDevice.h"
 #include "Linux/SysfsHex.h"
 #include "Linux/UdevMonitor.h"
@@ -10,10 +11,14 @@
 #include <QSocketNotifier>
 
 #include <fcntl.h>
+#include <linux/hidraw.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -73,6 +78,19 @@ quint32 locationOf(udev_device* hidraw) {
     if (sysname == nullptr || LinuxUsbDevice::locationFromSysname(sysname, &location) != 0)
         return 0;
     return location;
+}
+
+// The report ids of the node's input reports, from its report descriptor; none when the node
+// cannot say (an ioctl refused, a descriptor that does not parse).
+std::optional<std::set<uint8_t>> inputReportIdsOf(int fd) {
+    int size = 0;
+    if (::ioctl(fd, HIDIOCGRDESCSIZE, &size) < 0 || size < 0 || size > HID_MAX_DESCRIPTOR_SIZE)
+        return std::nullopt;
+    hidraw_report_descriptor descriptor{};
+    descriptor.size = uint32_t(size);
+    if (::ioctl(fd, HIDIOCGRDESC, &descriptor) < 0)
+        return std::nullopt;
+    return HidReportDescriptor::inputReportIds(descriptor.value, descriptor.size);
 }
 
 int interfaceNumberOf(udev_device* hidraw) {
@@ -183,6 +201,18 @@ void HidrawNodeSource::Private::arrived(udev_device* device) {
         return;
     }
     refused.erase(syspath);
+    // A node none of whose input reports is wanted is not kept open: its reports (a pointer's
+    // motion, a thousand a second) would wake the process for nothing. One that cannot say is
+    // kept, so that no wanted report is missed.
+    if (!q->wantedReportIds().empty()) {
+        const std::optional<std::set<uint8_t>> ids = inputReportIdsOf(fd.get());
+        if (ids && !q->wantsAnyOf(*ids)) {
+            qCDebug(lcHidraw, "%s: none of its input reports is wanted; not opened", devnode);
+            return;
+        }
+        if (!ids)
+            qCDebug(lcHidraw, "%s: its report descriptor cannot be read; kept open", devnode);
+    }
 
     auto node = std::make_shared<Node>();
     node->syspath = syspath;

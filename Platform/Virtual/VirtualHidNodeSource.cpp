@@ -73,6 +73,8 @@ VirtualHidNodeSource::~VirtualHidNodeSource() {
 }
 
 int VirtualHidNodeSource::start() {
+    // The server sends only the wanted reports: the others never wake this process.
+    d_->subscription.setWantedReportIds(wantedReportIds());
     d_->subscription.start();
     return 0;
 }

@@ -16,8 +16,9 @@
 // frame with a bad length or an unknown type closes the connection.
 //
 // Client to server                         Server's reply
-//   Subscribe      [u8 flags]              Presence now and on every change; InputReport
-//                                          unless flags lacks kSubscribeInputReports
+//   Subscribe      [u8 flags,              Presence now and on every change; InputReport
+//                  u8 report id...]        unless flags lacks kSubscribeInputReports, and
+//                                          with report ids only the reports of those ids
 //   SetFeature     u64 generation,         Result: i32 status (0 or errno), u32 transferred
 //                  u8 interface, data...
 //   GetFeature     u64 generation,         Result: i32 status, u32 transferred, data...

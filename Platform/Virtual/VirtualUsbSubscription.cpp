@@ -33,6 +33,7 @@ constexpr size_t kReceiveBufferSize = 2 * (VirtualUsb::kLengthPrefix + VirtualUs
 struct VirtualUsbSubscription::Private {
     VirtualUsbSubscription* q = nullptr;
     Reports reports = Reports::Wanted;
+    std::vector<uint8_t> wantedReportIds;
     QString socketPath;
     QString socketDir;
     QFileSystemWatcher watcher;
@@ -107,11 +108,14 @@ int VirtualUsbSubscription::Private::connectNow() {
         return errno;
     if (::connect(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
         return errno;
-    // Six bytes into an empty socket buffer: sent whole or the connection is broken.
+    // A few bytes into an empty socket buffer: sent whole or the connection is broken.
     const char flags =
         reports == Reports::Wanted ? char(VirtualUsb::kSubscribeInputReports) : char(0);
-    const QByteArray subscribe =
-        VirtualUsb::encodeFrame(VirtualUsb::FrameType::Subscribe, QByteArray(1, flags));
+    QByteArray payload(1, flags);
+    if (reports == Reports::Wanted)
+        for (const uint8_t id : wantedReportIds)
+            payload.append(char(id));
+    const QByteArray subscribe = VirtualUsb::encodeFrame(VirtualUsb::FrameType::Subscribe, payload);
     const ssize_t sent =
         ::send(socket.get(), subscribe.constData(), size_t(subscribe.size()), MSG_NOSIGNAL);
     if (sent != subscribe.size())
@@ -245,6 +249,10 @@ VirtualUsbSubscription::~VirtualUsbSubscription() = default;
 
 const QString& VirtualUsbSubscription::socketPath() const {
     return d_->socketPath;
+}
+
+void VirtualUsbSubscription::setWantedReportIds(const std::vector<uint8_t>& reportIds) {
+    d_->wantedReportIds = reportIds;
 }
 
 void VirtualUsbSubscription::start() {

@@ -4,7 +4,9 @@
 
 #include <QObject>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 // One subscriber connection to kx-virtual-mouse: connects when the server's socket exists,
 // subscribes, and passes on what the server says unasked. While no server runs, the socket's
@@ -20,6 +22,10 @@ public:
     // With Reports::NotWanted the server sends presence only (no frame per input report).
     explicit VirtualUsbSubscription(Reports reports, QObject* parent = nullptr);
     ~VirtualUsbSubscription() override;
+
+    // With Reports::Wanted, only input reports of these ids are sent (none given: all of them).
+    // Set before start().
+    void setWantedReportIds(const std::vector<uint8_t>& reportIds);
 
     // Starts watching. When a server already runs, its first presence is delivered before this
     // returns (waiting at most VirtualUsbDevice::kReplyTimeoutMs for it).

@@ -397,6 +397,62 @@ TEST_F(KernelTest, ADpiPressReachesTheBusThroughTheReportHookAndTheDaemon) {
     DistributedNotificationCenter::defaultCenter().removeObserver(observer);
 }
 
+// Voluntary and involuntary context switches of every thread of a process.
+long long contextSwitches(qint64 pid) {
+    long long total = 0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile status(tasks.filePath(task + QStringLiteral("/status")));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("voluntary_ctxt_switches:") ||
+                line.startsWith("nonvoluntary_ctxt_switches:"))
+                total += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+    }
+    return total;
+}
+
+// The daemon keeps only the mouse's button node open (its report descriptor declares input
+// report 2); the pointer's node is never opened, so a motion stream wakes it no more than
+// idleness does.
+TEST_F(KernelTest, TheDaemonNeverOpensThePointerSoMotionDoesNotWakeIt) {
+    ASSERT_TRUE(QDBusConnection::sessionBus().isConnected()) << "runs under dbus-run-session";
+    bool announced = false;
+    const auto observer = DistributedNotificationCenter::defaultCenter().addObserver(
+        QStringLiteral("KxDevStatus"), [&](const Notification& n) {
+            announced = announced || n.userInfoInt(QStringLiteral("type")) == 101;
+        });
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    daemon.setProcessEnvironment(environment);
+    daemon.setProcessChannelMode(QProcess::MergedChannels);
+    daemon.start(KX_DAEMON_PATH, {});
+    ASSERT_TRUE(daemon.waitForStarted());
+    ASSERT_TRUE(KxTest::waitFor([&] { return announced; }, kArrivalMs))
+        << daemon.readAll().toStdString();
+    DistributedNotificationCenter::defaultCenter().removeObserver(observer);
+
+    const auto nodes = mouseNodes();
+    QStringList open;
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(daemon.processId()));
+    for (const QFileInfo& fd : fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot))
+        open << fd.symLinkTarget();
+    EXPECT_TRUE(open.contains(QString::fromStdString(nodes.at(kControlInterface))))
+        << open.join(' ').toStdString();
+    EXPECT_FALSE(open.contains(QString::fromStdString(nodes.at(0))))
+        << open.join(' ').toStdString();
+
+    const long long before = contextSwitches(daemon.processId());
+    KxTest::spin(1000);
+    const long long idle = contextSwitches(daemon.processId()) - before;
+    mouseCommand(QStringLiteral("stream-motion 500 1"));
+    const long long streamStart = contextSwitches(daemon.processId());
+    KxTest::spin(1000);
+    const long long moving = contextSwitches(daemon.processId()) - streamStart;
+    EXPECT_LE(moving, idle + 5) << "idle " << idle << ", during motion " << moving;
+}
+
 // --- What only a kernel produces -------------------------------------------------------------
 
 TEST_F(KernelTest, AShortReplyIsAFailedReadNeverData) {

@@ -593,6 +593,34 @@ TEST_F(VirtualMouseServerTest, MotionStreamSendsEveryReportAtItsRateAndStopsOnUn
     EXPECT_LT(sent, 1000);
 }
 
+// A subscriber that names the report ids it wants gets only those: the pointer's motion never
+// reaches a client that follows the mouse's own buttons, while one that names none gets all.
+TEST_F(VirtualMouseServerTest, ASubscriberGetsOnlyTheReportIdsItAskedFor) {
+    auto server = startServer();
+    Client buttons;
+    buttons.send(FrameType::Subscribe, QByteArray::fromHex("0102"));
+    ASSERT_TRUE(buttons.next(FrameType::Presence));
+    Client everything;
+    ASSERT_TRUE(everything.subscribe());
+    int status = -1;
+    everything.command("stream-motion 1000 1", &status);
+    ASSERT_EQ(status, 0);
+    everything.command("press dpi", &status);
+    ASSERT_EQ(status, 0);
+    auto reportIds = [](const Client& client) {
+        QByteArray ids;
+        for (const Frame& f : client.frames)
+            if (f.type == FrameType::InputReport)
+                ids.append(f.payload.at(9)); // after the generation and the interface
+        return ids;
+    };
+    ASSERT_TRUE(
+        KxTest::waitFor([&] { return reportIds(everything).count(char(1)) == 1000; }, 3000));
+    ASSERT_TRUE(KxTest::waitFor([&] { return reportIds(buttons).contains(char(2)); }));
+    EXPECT_EQ(reportIds(buttons), QByteArray(1, char(2))) << "the DPI press, and nothing else";
+    EXPECT_TRUE(reportIds(everything).contains(char(2)));
+}
+
 // A client that asks and never reads its replies must not make the server keep them all (it
 // grew to gigabytes): past a bound its connection is closed, with one line, and others go on.
 TEST_F(VirtualMouseServerTest, AClientThatDoesNotReadIsDisconnected) {
