@@ -210,10 +210,14 @@ class InterruptedSave : public ProfileLibrary {
 protected:
     // The old set (mark 11, and a stray file) on disk, then a save of the new set (mark 22)
     // that ends at hook call stopAt as if the power went. Yields the steps reported.
-    QList<Step> interrupt(bool exchange, int stopAt) {
+    QList<Step> interrupt(bool exchange, int stopAt, const QStringList& usersFolders = {}) {
         QList<Step> steps;
         QDir(sysPath).removeRecursively();
         QDir().mkpath(sysPath);
+        for (const QString& name : usersFolders) {
+            QDir().mkpath(inData(name));
+            writeFile(inData(name) + "/keep.txt", name.toUtf8());
+        }
         ProfieController library;
         markAll(library, 11);
         library.saveToSys();
@@ -257,6 +261,29 @@ TEST_F(InterruptedSave, EveryStepLeavesACompleteSet) {
             // Once the old set is aside, the complete staged set is the one to finish with.
             expectCompleteSet(steps.contains(Step::FoldersExchanged) ||
                               steps.contains(Step::OldSetMovedAside));
+        }
+    }
+}
+
+// Recovery removes the folders the journal names, never others of the same pattern: with the
+// user's own "Profiles.saving" and "Profiles.old" beside, the save picks other names, and an
+// interruption at any step leaves every one of the user's folders as it was.
+TEST_F(InterruptedSave, RecoveryKeepsTheUsersFoldersOfTheSameNames) {
+    const QStringList users{"Profiles.old", "Profiles.old-3", "Profiles.saving",
+                            "Profiles.saving-3", "Profiles.savings"};
+    for (const bool exchange : {true, false}) {
+        const qsizetype all = interrupt(exchange, -1, users).size();
+        for (int stop = 0; stop < all; ++stop) {
+            SCOPED_TRACE(testing::Message() << "exchange " << exchange << ", stop " << stop);
+            const QList<Step> steps = interrupt(exchange, stop, users);
+            ProfieController fresh; // recovers
+            const bool isNew =
+                steps.contains(Step::FoldersExchanged) || steps.contains(Step::OldSetMovedAside);
+            EXPECT_EQ(marks(fresh), QList<uint32_t>(5, isNew ? 22 : 11));
+            EXPECT_EQ(dataFolder(), QStringList(kDataFolder) << users)
+                << "the save's own folders are gone, the user's stay";
+            for (const QString& name : users)
+                EXPECT_EQ(readFile(inData(name) + "/keep.txt"), name.toUtf8());
         }
     }
 }

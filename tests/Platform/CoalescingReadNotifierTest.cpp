@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 
+#include <algorithm>
 #include <ctime>
 #include <functional>
 #include <thread>
@@ -152,4 +153,58 @@ TEST_F(CoalescingReadNotifierTest, TwoRecordsFoundByOneReadStartAPause) {
     ASSERT_EQ(drains_.size(), 1u);
     EXPECT_EQ(drains_[0].records, 2u);
     EXPECT_TRUE(notifier_->isPaused()) << "two at once are a stream";
+}
+
+namespace {
+
+// Writes count records from another thread, one every period, as a device would send them.
+std::thread sendEvery(int fd, uint32_t count, long periodNs, uint32_t first = 0) {
+    return std::thread([fd, count, periodNs, first] {
+        timespec next{};
+        clock_gettime(CLOCK_MONOTONIC, &next);
+        for (uint32_t i = first; i < first + count; ++i) {
+            next.tv_nsec += periodNs;
+            while (next.tv_nsec >= 1000000000) {
+                next.tv_nsec -= 1000000000;
+                ++next.tv_sec;
+            }
+            clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr);
+            if (::write(fd, &i, sizeof i) != sizeof i)
+                return;
+        }
+    });
+}
+
+} // namespace
+
+// hidraw keeps 64 reports per reader and drops the oldest beyond: at 1000 Hz a pause must end
+// well inside 64 ms. Batch sizes are what the pause lets queue; their median stays far below the
+// queue even on a loaded machine, where a pause ten times as long would fill it.
+TEST_F(CoalescingReadNotifierTest, AStreamAt1000HzIsDrainedWellBeforeTheKernelsQueueFills) {
+    constexpr uint32_t kStreamed = 600;
+    std::thread device = sendEvery(writer_.get(), kStreamed, 1000000);
+    const bool all = receivedCount(kStreamed);
+    device.join();
+    ASSERT_TRUE(all) << received_.size();
+    std::vector<size_t> batches;
+    for (const Drain& d : drains_)
+        if (d.records > 0)
+            batches.push_back(d.records);
+    ASSERT_GT(batches.size(), 2u);
+    std::nth_element(batches.begin(), batches.begin() + long(batches.size() / 2), batches.end());
+    EXPECT_LE(batches[batches.size() / 2], 40u) << "median records per read";
+}
+
+// Records 10 ms apart are no stream: each is read on its own wake-up, never held by a pause.
+TEST_F(CoalescingReadNotifierTest, LoneRecordsAShortGapApartAreEachReadAtOnce) {
+    constexpr uint32_t kLone = 20;
+    std::thread device = sendEvery(writer_.get(), kLone, 10000000);
+    const bool all = receivedCount(kLone);
+    device.join();
+    ASSERT_TRUE(all) << received_.size();
+    size_t atOnce = 0;
+    for (size_t i = 0; i < kLone; ++i)
+        atOnce += !drainOf(i).paused;
+    // A busy machine may deliver two together now and then, which rightly starts a pause.
+    EXPECT_GE(atOnce, kLone * 3 / 4);
 }
