@@ -191,7 +191,11 @@ public:
     static void setSlotBtnInfoToDevicePro(uint32_t slot, const std::array<_BTN_INFO, 5>& buttons);
     // Waits for the transfers started above to end; false when some still run after timeoutMs.
     static bool waitForTransfers(int timeoutMs);
-    // Posts "Notify_HideLoad_Event" with the code: 1 after a full read, 0 after a write.
+    // Posts "Notify_HideLoad_Event" with the code: 1 after a full read, 0 after a write, 2 after
+    // a read that did not reach the whole mouse (nothing of it was stored).
+    static constexpr int kHideAfterWrite = 0;
+    static constexpr int kHideAfterRead = 1;
+    static constexpr int kHideAfterFailedRead = 2;
     static void sendHideLoadView(int code);
     // The window's loading view registers here; the core only starts the workers.
     using LoadViewHandler = std::function<void()>;

@@ -129,7 +129,7 @@ bool KxAction::getAllFWData() {
         forgetKnownRecords();
         HV_WARNING(QStringLiteral("the mouse could not be read whole; the profiles are kept"));
     }
-    sendHideLoadView(1);
+    sendHideLoadView(complete ? kHideAfterRead : kHideAfterFailedRead);
     return complete;
 }
 

@@ -55,6 +55,17 @@ void MainView::hideLoadViewPro(int code) {
         displayBtnInfo();
         KxAction::sendMessageToDaemon(kSettingsSaved);
     }
+    if (code == KxAction::kHideAfterFailedRead) {
+        // The profiles are shown as last saved; an unplug, if that is what it was, follows.
+        HV_WARNING(QStringLiteral("The mouse could not be read whole"));
+        sysProCon->refreshSelProfileFromData();
+        displayBtnInfo();
+        if (!isOutPlus_)
+            HvAction::showInfoMessage(
+                QStringLiteral("The mouse did not answer while it was being read. The window "
+                               "shows its profiles as they were last saved; changes are written "
+                               "only when the mouse answers."));
+    }
     KxAction::hideLoadViewPro();
     if (code == 0 && runningWrite_) {
         finishButtonWrite(KxAction::takeButtonWriteResult());

@@ -102,7 +102,8 @@ TEST_F(KxDeviceSyncTest, AMouseUnpluggedHalfwayLeavesTheProfilesAsTheyWere) {
         });
         hideCodes.clear();
         EXPECT_FALSE(KxAction::getAllFWData()) << "unplugged after " << after;
-        EXPECT_EQ(hideCodes, std::vector<int>{1}) << "the loading view still closes";
+        EXPECT_EQ(hideCodes, std::vector<int>{KxAction::kHideAfterFailedRead})
+            << "the loading view still closes, told the read failed";
         EXPECT_EQ(profileFiles(), saved) << "unplugged after " << after;
         const _Kx_PROFILE now = library->profileArr()[2]->profileData();
         EXPECT_EQ(std::memcmp(&inMemory, &now, sizeof now), 0);
