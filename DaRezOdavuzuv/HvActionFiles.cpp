@@ -56,7 +56,8 @@ bool HvAction::checkAddCopyFileFromResourceWithPath(const QString& folder,
         return false;
     }
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size() || !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size() || !out.flush() ||
+        !out.commit()) {
         HV_WARNING(QStringLiteral("cannot write %1: %2").arg(target, out.errorString()));
         return false;
     }
@@ -79,7 +80,8 @@ bool HvAction::SaveObject(const QJsonObject& object, const QString& path) {
     const QByteArray bytes = QJsonDocument(top).toJson(QJsonDocument::Indented);
 
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() ||
+        !out.commit()) {
         HV_WARNING(QStringLiteral("cannot save the archive %1: %2").arg(path, out.errorString()));
         return false;
     }

@@ -487,7 +487,8 @@ bool HvAction::saveXmlToPath(pugi::xml_document& document, const QString& path) 
         // No declaration is added to a document that has none.
         document.save(writer, "    ", pugi::format_indent | pugi::format_no_declaration,
                       pugi::encoding_utf8);
-        if (file.commit())
+        // A failed write of buffered bytes shows at the flush, which commit() does not check.
+        if (file.flush() && file.commit())
             return true;
     }
     HV_WARNING(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));

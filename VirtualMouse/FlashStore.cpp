@@ -79,7 +79,8 @@ bool FlashStore::save(QString* error) {
     }
     QSaveFile file(path_);
     const QByteArray image = image_();
-    if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.flush() ||
+        !file.commit()) {
         if (error)
             *error = QStringLiteral("cannot save flash to %1: %2").arg(path_, file.errorString());
         return false;

@@ -142,7 +142,8 @@ bool ProfieController::journalButtonEdits(int slot) {
     QByteArray bytes(kJournalTag, sizeof kJournalTag);
     bytes.append(reinterpret_cast<const char*>(edits->data()), kButtons * sizeof(_BTN_INFO));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit()) {
         HV_WARNING(QStringLiteral("The edits of profile %1 could not be kept in %2: %3")
                        .arg(slot + 1)
                        .arg(path, file.errorString()));

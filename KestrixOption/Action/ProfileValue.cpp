@@ -107,7 +107,12 @@ bool ProfileValue::saveToPath(const QString& path) {
                        .arg(path, file.errorString()));
         return false;
     }
-    file.write(reinterpret_cast<const char*>(&configPro_), sizeof configPro_);
+    // The bytes wait in the file's buffer: a full disk shows when they are flushed, and commit()
+    // alone would not look. Flushed here, a failure cancels the file.
+    const qint64 written =
+        file.write(reinterpret_cast<const char*>(&configPro_), sizeof configPro_);
+    if (written != qint64(sizeof configPro_) || !file.flush())
+        file.cancelWriting();
     // commit() syncs the temporary file to disk before renaming it over the target.
     if (!file.commit()) {
         HV_WARNING(QStringLiteral("Profile file %1 could not be written: %2")

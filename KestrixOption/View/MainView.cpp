@@ -105,7 +105,8 @@ QString writeHelpPage() {
     existing.close();
     QDir().mkpath(folder);
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(page) != page.size() || !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(page) != page.size() || !out.flush() ||
+        !out.commit()) {
         HV_WARNING(QStringLiteral("The help page could not be written to %1").arg(path));
         return {};
     }
