@@ -164,6 +164,10 @@ void KxAction::setSlotBtnInfoToDevicePro(uint32_t slot, const std::array<_BTN_IN
     });
 }
 
+void KxAction::startTransferPro(std::function<void()> body) {
+    startWorker(std::move(body));
+}
+
 void KxAction::initSysPrePro() {
     if (!selMouseAction) {
         selMouseAction = std::make_unique<HvMouseAction>();
