@@ -56,6 +56,10 @@ void MainView::hideLoadViewPro(int code) {
         KxAction::sendMessageToDaemon(kSettingsSaved);
     }
     KxAction::hideLoadViewPro();
+    if (code == 0 && setupJob_) {
+        finishSetupJob();
+        return;
+    }
     if (code == 0 && runningWrite_) {
         finishButtonWrite(KxAction::takeButtonWriteResult());
         return;
