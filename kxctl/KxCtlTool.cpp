@@ -164,7 +164,10 @@ bool Tool::lock() {
     if (locked_)
         return true;
     QString why;
-    locked_ = lock_.acquire(QDir(sysPath).filePath(QStringLiteral("kxctl.lock")), &why);
+    locked_ = lock_.acquire(
+        KxMouseLock::path(),
+        [this] { note(QStringLiteral("waiting for the mouse: another program is using it...")); },
+        &why);
     if (!locked_)
         fail(kRefused, why);
     return locked_;

@@ -2,6 +2,7 @@
 
 #include "KxCtlCommandLine.h"
 #include "KxCtlWriter.h"
+#include "KxMouseLock.h"
 #include "KxSetupMouse.h"
 
 #include <QJsonObject>
@@ -78,7 +79,7 @@ private:
                     const KxSetup::MouseState& before, bool saved);
 
     Invocation invocation_;
-    WriterLock lock_;
+    KxMouseLock lock_;
     bool locked_ = false;
 };
 

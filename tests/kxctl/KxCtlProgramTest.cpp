@@ -327,8 +327,8 @@ TEST_F(KxCtlProgramTest, TwoWritersTakeTurns) {
     const Outcome b = finish(second);
     EXPECT_EQ(a.exit, 0) << qPrintable(a.err);
     EXPECT_EQ(b.exit, 0) << qPrintable(b.err);
-    EXPECT_TRUE(a.err.contains(QLatin1String("waiting for another kxctl")) ||
-                b.err.contains(QLatin1String("waiting for another kxctl")));
+    EXPECT_TRUE(a.err.contains(QLatin1String("waiting for the mouse")) ||
+                b.err.contains(QLatin1String("waiting for the mouse")));
     EXPECT_EQ(dumpLine("DPI stages:"), QStringLiteral("DPI stages: 1000 1600 2400 3200"));
     EXPECT_EQ(held(record(1, 4), 4), QByteArray::fromHex("3f003fc0a000"));
     // Their requests never met: each kept the mouse's pacing.

@@ -212,3 +212,45 @@ TEST_F(KxCtlWindowTest, TheWindowRefusesAFileItCannotTakeAndChangesNothing) {
 }
 
 } // namespace
+
+TEST_F(KxCtlWindowTest, AReadingKxctlAndTheWindowsTransfersTakeTurnsAtTheMouse) {
+    // The mouse answers a read to whoever asked last: a kxctl reading beside the window's whole
+    // read would take the window's answers, and the window kxctl's.
+    openWindow();
+    const QString alone = PrivateHome::dir("home") + QStringLiteral("/alone.kxsetup");
+    ASSERT_TRUE(view->exportSetupTo(alone));
+    ASSERT_TRUE(idle());
+    const Outcome shownAlone = kxctl({"--json", "show", "--all"});
+    ASSERT_EQ(shownAlone.exit, 0) << qPrintable(shownAlone.err);
+    const auto tooClose = [this] {
+        const QRegularExpression line(QStringLiteral("requests closer than the pacing: (\\d+)"));
+        return line.match(mouseCommand(QStringLiteral("status"))).captured(1).toInt();
+    };
+    const int before = tooClose();
+
+    QProcess* reading = startKxctl({"--json", "show", "--all"});
+    ASSERT_TRUE(reading->waitForStarted());
+    KxTest::spin(150);
+    const QString beside = PrivateHome::dir("home") + QStringLiteral("/beside.kxsetup");
+    ASSERT_TRUE(view->exportSetupTo(beside));
+    ASSERT_TRUE(idle());
+    const Outcome shown = finish(reading);
+    ASSERT_EQ(shown.exit, 0) << qPrintable(shown.err);
+
+    EXPECT_EQ(tooClose(), before) << "the two met at the mouse";
+    const auto text = [](const QJsonValue& value) {
+        return QString::fromUtf8(QJsonDocument(value.toArray()).toJson());
+    };
+    EXPECT_EQ(text(shown.json().value(QStringLiteral("profiles"))),
+              text(shownAlone.json().value(QStringLiteral("profiles"))));
+    // The same set-up, but for when it was exported.
+    const auto setup = [](const QString& path) {
+        KxSetup::Parsed parsed = KxSetup::readFile(path);
+        EXPECT_TRUE(parsed.file) << qPrintable(parsed.error.text());
+        if (!parsed.file)
+            return QString();
+        parsed.file->exported = {};
+        return QString::fromUtf8(KxSetup::serialize(*parsed.file));
+    };
+    EXPECT_EQ(setup(beside), setup(alone));
+}
