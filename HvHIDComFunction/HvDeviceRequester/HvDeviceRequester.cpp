@@ -134,6 +134,20 @@ void HvDeviceRequester::setSelectedDev() {
     selectedDevice_.store(std::move(selected));
 }
 
+bool HvDeviceRequester::selectService(quint64 serviceId) {
+    if (!deviceArray_)
+        return false;
+    for (const QVariantMap& entry : std::as_const(*deviceArray_)) {
+        if (entry.value(kService).toULongLong() == serviceId &&
+            entry.value(kVID).toUInt() == vendorID_ && entry.value(kPID).toUInt() == productID_) {
+            currDevDic_ = entry;
+            selectedDevice_.store(deviceOf(entry));
+            return true;
+        }
+    }
+    return false;
+}
+
 bool HvDeviceRequester::isDevOn() const {
     return selectedDevice_.load() != nullptr;
 }

@@ -40,6 +40,10 @@ public:
     void deviceAdded(UsbDeviceIterator* iterator);
     void deviceRemoved(UsbDeviceIterator* iterator);
     void setSelectedDev();
+    // Directs requests at the listed device of this service number (one with the wanted ids)
+    // instead of the first; the selection rule picks again at the next arrival or removal, or at
+    // setSelectedDev. False, and the selection as it was, when no such device is listed.
+    bool selectService(quint64 serviceId);
     bool isDevOn() const;
     bool sendDeviceRequest(IOUSBDevRequest* request);
     bool resetCurrDevice();

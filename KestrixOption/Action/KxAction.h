@@ -40,7 +40,9 @@ class MenuInfo;
 // reports, addresses and pauses are in KxProtocol.h).
 class KxAction {
 public:
-    static void startListenDev();
+    // printMessages: the device library's diagnostic lines on standard output (a program whose
+    // output is read by others, kxctl, leaves them out).
+    static void startListenDev(bool printMessages = true);
     static bool checkListenDev();
 
     // One HID class control request each on interface 1; 1 when all length bytes were
@@ -189,6 +191,9 @@ public:
     static void setCurrBtnInfoToDevicePro();
     // The five records of another slot (edits left there), written like the edited profile's.
     static void setSlotBtnInfoToDevicePro(uint32_t slot, const std::array<_BTN_INFO, 5>& buttons);
+    // Any other transfer (a whole set-up read or written) the same way; the body ends by posting
+    // sendHideLoadView.
+    static void startTransferPro(std::function<void()> body);
     // Waits for the transfers started above to end; false when some still run after timeoutMs.
     static bool waitForTransfers(int timeoutMs);
     // Posts "Notify_HideLoad_Event" with the code: 1 after a full read, 0 after a write, 2 after

@@ -39,9 +39,9 @@ int sendHidRequest(uint8_t requestType, uint8_t request, uint8_t reportId, uint8
 }
 } // namespace
 
-void KxAction::startListenDev() {
+void KxAction::startListenDev(bool printMessages) {
     sysDeviceReq = HvDeviceRequester::shareDeviceReq();
-    sysDeviceReq->setIsPrintMsg(true);
+    sysDeviceReq->setIsPrintMsg(printMessages);
     sysDeviceReq->listenDevWithVid(kVendorId, kProductId);
 }
 

@@ -5,6 +5,7 @@
 #include "HvLogger.h"
 #include "HvMouseAction.h"
 #include "KxGlobals.h"
+#include "KxMouseLock.h"
 #include "MacroInfo.h"
 #include "Notifications/NotificationCenter.h"
 #include "ProfieController.h"
@@ -47,15 +48,22 @@ KxAction::LoadViewHandler& loadViewHandler() {
     return handler;
 }
 
-// One detached worker per transfer; the window shows its loading view meanwhile.
+// One detached worker per transfer, at the mouse when no other program is (KxMouseLock.h); the
+// window shows its loading view meanwhile.
 void startWorker(std::function<void()> body) {
     Transfers& state = transfers();
     {
         std::lock_guard lock(state.mutex);
         ++state.running;
     }
-    std::thread([body = std::move(body), &state] {
+    std::thread([body = std::move(body), &state, lockPath = KxMouseLock::path()] {
+        // kxctl may be at the mouse: the transfer waits for its turn.
+        KxMouseLock turn;
+        QString why;
+        if (!lockPath.isEmpty() && !turn.acquire(lockPath, {}, &why))
+            HV_WARNING(QStringLiteral("Transferring without the mouse's lock: %1").arg(why));
         body();
+        turn.release();
         std::lock_guard lock(state.mutex);
         --state.running;
         state.done.notify_all();
@@ -162,6 +170,10 @@ void KxAction::setSlotBtnInfoToDevicePro(uint32_t slot, const std::array<_BTN_IN
         keepButtonWriteResult(setBtnInfoToDevice());
         sendHideLoadView(0);
     });
+}
+
+void KxAction::startTransferPro(std::function<void()> body) {
+    startWorker(std::move(body));
 }
 
 void KxAction::initSysPrePro() {

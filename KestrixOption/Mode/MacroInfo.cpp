@@ -7,10 +7,33 @@
 
 #include <QJsonArray>
 
+#include <algorithm>
+
 namespace {
 // Marks an empty key bit of a macro insert menu entry and ends its chord.
 constexpr int32_t kNoKey = 255;
+constexpr int32_t kMaxKeyCode = 0xFFFF; // key events carry 16 bits
 } // namespace
+
+int MacroInfo::heldDelay(int ms) {
+    return std::clamp(ms, 0, kMaxDelayMs) / kDelayStepMs * kDelayStepMs;
+}
+
+std::optional<QString> MacroInfo::unfitReason() const {
+    // Counted as the mouse holds them: an inserted command is a press and a release per key.
+    const uint32_t count = getMacroCount();
+    if (count > uint32_t(KxProtocol::kMaxRecordSteps))
+        return QStringLiteral("it takes %1 steps on the mouse, more than the %2 a button holds")
+            .arg(count)
+            .arg(KxProtocol::kMaxRecordSteps);
+    for (const MacroKeyInfo& step : keyInfoArr_) {
+        if (step.keyFlag() < MacroKeyInfo::kFlagKeyDown ||
+            step.keyFlag() > MacroKeyInfo::kFlagMouseUp || step.keyCode() < 0 ||
+            step.keyCode() > kMaxKeyCode || step.delay() < 0)
+            return QStringLiteral("it holds a step this program does not know");
+    }
+    return std::nullopt;
+}
 
 uint32_t MacroInfo::getMacroCount() const {
     uint32_t count = 0;

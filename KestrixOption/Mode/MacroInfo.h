@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // A named macro of the library: its steps, a stored loop count and whether it is shown. Hidden
 // macros come from the mouse (a read-back matching no library macro); they can be looked up
@@ -36,6 +37,15 @@ public:
     // Device steps of one inserted menu function: 2 per key of its macro insert menu entry
     // before the first 255; 0 when the menu has no entry with that id.
     static uint32_t getComMacroCount(const MacroKeyInfo& step);
+
+    // A step's pause as the macro editor holds it: within 0..kMaxDelayMs (the mouse plays up to
+    // 6300 ms), down to a multiple of kDelayStepMs (the mouse's resolution).
+    static constexpr int kMaxDelayMs = 5000;
+    static constexpr int kDelayStepMs = 100;
+    static int heldDelay(int ms);
+    // Why a button cannot hold the macro (more device steps than a record holds, a step of a kind
+    // or key this program does not know), or none when it can.
+    std::optional<QString> unfitReason() const;
 
     // Keyed archive used for exported macro files: "nameStr", "loopTime", "keyInfoArr" (array
     // of step archives), "isNoDisplay"; the id is not part of it. fromArchive yields a macro

@@ -22,6 +22,9 @@ AppMenu::AppMenu(MainView* view) : QMenu(view) {
         osd_->setText(view->osdMenuTitle());
     });
     addSeparator();
+    exportSetup_ = addAction(QStringLiteral("Export set-up…"), view, &MainView::exportSetupAsked);
+    importSetup_ = addAction(QStringLiteral("Import set-up…"), view, &MainView::importSetupAsked);
+    addSeparator();
     help_ = addAction(QStringLiteral("Help"), view, &MainView::openHelpPro);
     // The keys named, not the platform's: some platforms bind no key to quitting.
     help_->setShortcut(QKeySequence(Qt::Key_F1));

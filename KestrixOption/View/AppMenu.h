@@ -5,7 +5,8 @@
 class MainView;
 
 // The application menu of the borderless main window, opened from the menu button in its drag
-// strip or by a right click on the strip: About, the on-screen display switch, Help and Quit.
+// strip or by a right click on the strip: About, the on-screen display switch, the set-up's
+// export and import, Help and Quit.
 class AppMenu : public QMenu {
     Q_OBJECT
 public:
@@ -15,12 +16,16 @@ public:
     // Titled and tagged by the view just before the menu shows ("Disable the OSD" / "Enable
     // the OSD").
     QAction* osdAction() const { return osd_; }
+    QAction* exportSetupAction() const { return exportSetup_; }
+    QAction* importSetupAction() const { return importSetup_; }
     QAction* helpAction() const { return help_; }
     QAction* quitAction() const { return quit_; }
 
 private:
     QAction* about_ = nullptr;
     QAction* osd_ = nullptr;
+    QAction* exportSetup_ = nullptr;
+    QAction* importSetup_ = nullptr;
     QAction* help_ = nullptr;
     QAction* quit_ = nullptr;
 };

@@ -121,7 +121,7 @@ Qt::ItemFlags MacroStepModel::flags(const QModelIndex& index) const {
 }
 
 int MacroStepModel::heldDelay(int ms) {
-    return std::clamp(ms, 0, kMaxDelay) / kDelayStep * kDelayStep;
+    return MacroInfo::heldDelay(ms);
 }
 
 bool MacroStepModel::setData(const QModelIndex& index, const QVariant& value, int role) {

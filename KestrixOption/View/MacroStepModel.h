@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MacroInfo.h"
 #include "MacroKeyInfo.h"
 
 #include <QAbstractTableModel>
@@ -17,8 +18,8 @@ class MacroStepModel : public QAbstractTableModel {
 public:
     enum Column { kIconColumn = 0, kTextColumn = 1, kDelayColumn = 2, kColumnCount = 3 };
     // The pause of an edited cell: 0..kMaxDelay, down to a multiple of kDelayStep.
-    static constexpr int kMaxDelay = 5000;
-    static constexpr int kDelayStep = 100;
+    static constexpr int kMaxDelay = MacroInfo::kMaxDelayMs;
+    static constexpr int kDelayStep = MacroInfo::kDelayStepMs;
     // A pause as a step holds it here: within 0..kMaxDelay (the mouse plays up to 6300 ms), down
     // to a multiple of kDelayStep (the mouse's resolution).
     static int heldDelay(int ms);

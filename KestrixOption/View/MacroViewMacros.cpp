@@ -28,7 +28,6 @@
 namespace {
 
 const QString kMacroExtension = QStringLiteral("mac");
-constexpr int32_t kMaxKeyCode = 0xFFFF; // key events carry 16 bits
 
 int shownMacroCount() {
     return macroNode ? int(macroNode->numberOfChildren()) : 0;
@@ -42,18 +41,7 @@ QString documentsFolder() {
 
 // Why a macro from a file cannot be held, or none when it can.
 std::optional<QString> unfitFor(const MacroInfo& macro) {
-    // Counted as the mouse holds them: an inserted command is a press and a release per key.
-    if (macro.getMacroCount() > uint32_t(MacroView::kMaxSteps))
-        return QStringLiteral("it takes %1 steps on the mouse, more than the %2 a button holds")
-            .arg(macro.getMacroCount())
-            .arg(MacroView::kMaxSteps);
-    for (const MacroKeyInfo& step : macro.keyInfoArr()) {
-        if (step.keyFlag() < MacroKeyInfo::kFlagKeyDown ||
-            step.keyFlag() > MacroKeyInfo::kFlagMouseUp || step.keyCode() < 0 ||
-            step.keyCode() > kMaxKeyCode || step.delay() < 0)
-            return QStringLiteral("it holds a step this program does not know");
-    }
-    return std::nullopt;
+    return macro.unfitReason();
 }
 
 } // namespace

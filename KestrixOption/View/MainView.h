@@ -111,6 +111,15 @@ public:
     // The closing window of a function dialog gives its record back.
     void windowWillClose(HvNoTitleWindow* window);
 
+    // The application menu's set-up items: a file panel, then the whole mouse read into a file,
+    // or a file's changes shown and, confirmed, written as Apply writes (MainViewSetup.cpp).
+    void exportSetupAsked();
+    void importSetupAsked();
+    // The same for a path; false (with a message, or the preview cancelled) when nothing was
+    // started.
+    bool exportSetupTo(const QString& path);
+    bool importSetupFrom(const QString& path);
+
     // The application menu's display item: tag 2 "Disable the OSD" while the display is on,
     // tag 1 "Enable the OSD" while it is off.
     void refreshOsdMenu();
@@ -196,6 +205,9 @@ private:
     void takePendingMouseProfile();
     void terminate(bool relaunch);
     _BTN_INFO& selectedRecord();
+    // A set-up read or written behind the loading window, and its end.
+    struct SetupJob;
+    void finishSetupJob();
 
     std::array<HvButton*, 27> controls_{}; // by tag - kReDefTag
     HvSetpPanelObj* profileStep_ = nullptr;
@@ -216,6 +228,7 @@ private:
     // The user confirmed a profile switch that drops the edits of the profile being left.
     bool dropEditsOnSwitch_ = false;
     std::optional<ButtonWrite> runningWrite_;
+    std::shared_ptr<SetupJob> setupJob_;
     bool terminating_ = false;
     bool painted_ = false;
     // A switch made on the mouse while the window could not follow; taken when it can.

@@ -67,6 +67,10 @@ void MainView::hideLoadViewPro(int code) {
                                "only when the mouse answers."));
     }
     KxAction::hideLoadViewPro();
+    if (code == 0 && setupJob_) {
+        finishSetupJob();
+        return;
+    }
     if (code == 0 && runningWrite_) {
         finishButtonWrite(KxAction::takeButtonWriteResult());
         return;

@@ -31,6 +31,7 @@
 #include "MenuInfo.h"
 #include "PerformanceView.h"
 #include "PopDialogView.h"
+#include "SetupPreviewView.h"
 #include "ShowLoadView.h"
 #include "SingleKeyView.h"
 #include "TkeyRepeatView.h"
@@ -338,6 +339,19 @@ void shootOthers(std::vector<Shot>& shots) {
                            "kept: Apply tries again."),
             false);
         shots.push_back({QStringLiteral("MessageBox_WriteFailed"), grab(&failed)});
+        // "Import set-up…": what the file changes, before anything is.
+        SetupPreviewView preview(
+            QStringLiteral("Importing mine.kxsetup changes the mouse:"),
+            {QStringLiteral("profile 1 front side button: Back → F5"),
+             QStringLiteral("profile 1 right button: Right Click → macro Reload, repeat 3 times"),
+             QStringLiteral("profile 1 back side button: Forward → launch /usr/bin/true"),
+             QStringLiteral("profile 3 wheel button: Middle Click → Mute"),
+             QStringLiteral("DPI stage 2: 1600 → 2100"), QStringLiteral("active DPI stage: 1 → 2"),
+             QStringLiteral("polling rate: 1000 Hz → 500 Hz"),
+             QStringLiteral("logo light: on → off"), QStringLiteral("active profile: 1 → 3"),
+             QStringLiteral("macro Reload: added to the library")},
+            QStringLiteral("Changes not yet written to the mouse are dropped."));
+        shots.push_back({QStringLiteral("SetupPreview"), grab(&preview)});
     }
     {
         auto root = HvTreeNode::makeRoot();

@@ -1,0 +1,264 @@
+#include "KxNames.h"
+
+#include "HvTreeNode.h"
+#include "KxAction.h"
+#include "KxGlobals.h"
+#include "MacroInfo.h"
+#include "MenuInfo.h"
+#include "TooltipManager.h"
+#include "Workspace/InstalledApplications.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr uint32_t kMacroFunction = 6;
+constexpr uint32_t kLaunchFunction = 15;
+constexpr uint32_t kDisabledTable = 255;
+
+constexpr const char* kButtonKeys[] = {"left", "right", "middle", "side1", "side2"};
+constexpr const char* kButtonTitles[] = {"left button", "right button", "wheel button",
+                                         "front side button", "back side button"};
+
+// What the window calls the functions the mouse keeps by itself.
+struct DeviceFunction {
+    uint32_t table;
+    const char* name;
+};
+constexpr DeviceFunction kDeviceFunctions[] = {
+    {239, "T Key"}, {240, "Page UP(Win)"}, {241, "Page Down(Win)"}, {242, "Middle Button(Win)"}};
+
+// Names compare without case and with runs of white space as one space.
+QString folded(const QString& name) {
+    return name.simplified().toCaseFolded();
+}
+
+QList<std::shared_ptr<MenuInfo>> entriesOf(const HvTreeNode* root) {
+    QList<std::shared_ptr<MenuInfo>> entries;
+    if (!root)
+        return entries;
+    for (const auto& child : root->children()) {
+        auto entry = std::dynamic_pointer_cast<MenuInfo>(child->nodeData());
+        if (entry && entry->type() != MenuInfo::kTypeHeading)
+            entries.append(std::move(entry));
+    }
+    return entries;
+}
+
+int editDistance(const QString& a, const QString& b) {
+    QList<int> row(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        row[j] = int(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = int(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int above = row[j];
+            row[j] = std::min(
+                {row[j] + 1, row[j - 1] + 1, diagonal + (a.at(i - 1) == b.at(j - 1) ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+template <typename T, typename NameOf>
+KxNames::Match<T> match(const QList<std::shared_ptr<T>>& candidates, const QString& name,
+                        NameOf nameOf) {
+    KxNames::Match<T> result;
+    const QString wanted = folded(name);
+    QStringList names;
+    for (const auto& candidate : candidates) {
+        const QString candidateName = nameOf(*candidate);
+        names.append(candidateName);
+        if (wanted.isEmpty() || folded(candidateName) != wanted)
+            continue;
+        if (result.found) {
+            result.ambiguous = true;
+            result.close.append(candidateName);
+        } else {
+            result.found = candidate;
+            result.close = {candidateName};
+        }
+    }
+    if (result.ambiguous) {
+        result.found.reset();
+        return result;
+    }
+    if (!result.found)
+        result.close = KxNames::closeNames(name, names);
+    else
+        result.close.clear();
+    return result;
+}
+
+} // namespace
+
+QString KxNames::buttonKey(int index) {
+    return index >= 0 && index < kButtons ? QLatin1String(kButtonKeys[index]) : QString();
+}
+
+QString KxNames::buttonTitle(int index) {
+    return index >= 0 && index < kButtons ? QLatin1String(kButtonTitles[index]) : QString();
+}
+
+std::optional<int> KxNames::buttonIndex(const QString& text) {
+    const QString key = text.trimmed().toLower();
+    bool number = false;
+    const int n = key.toInt(&number);
+    if (number)
+        return n >= 1 && n <= kButtons ? std::optional<int>(n - 1) : std::nullopt;
+    if (key == QLatin1String("wheel"))
+        return 2;
+    for (int i = 0; i < kButtons; ++i)
+        if (key == QLatin1String(kButtonKeys[i]))
+            return i;
+    return std::nullopt;
+}
+
+QString KxNames::functionName(const MenuInfo& entry) {
+    // The catalogue's titles are replaced by the desktop's language when it is loaded; the
+    // tooltip table's first language (English) gives the name that does not change.
+    const TooltipManager* tooltips =
+        sysTooltip ? sysTooltip : TooltipManager::shareTooltipManager();
+    if (entry.toolTipTag() && tooltips->engLan()) {
+        for (const TooltipData& tooltip : tooltips->engLan()->tooltips)
+            if (tooltip.name == *entry.toolTipTag() && !tooltip.text.isEmpty())
+                return tooltip.text;
+    }
+    return entry.titleStr();
+}
+
+QList<std::shared_ptr<MenuInfo>> KxNames::buttonFunctions() {
+    return entriesOf(singleMenuNode.get());
+}
+
+QList<std::shared_ptr<MenuInfo>> KxNames::insertFunctions() {
+    return entriesOf(macroInsertMenuNode.get());
+}
+
+QList<std::shared_ptr<MacroInfo>> KxNames::libraryMacros() {
+    QList<std::shared_ptr<MacroInfo>> shown;
+    for (const auto& macro : std::as_const(macroListArrs))
+        if (macro && !macro->isNoDisplay())
+            shown.append(macro);
+    return shown;
+}
+
+KxNames::Match<MenuInfo> KxNames::findFunction(const QString& name) {
+    return match(buttonFunctions(), name, [](const MenuInfo& e) { return functionName(e); });
+}
+
+KxNames::Match<MenuInfo> KxNames::findInsertFunction(const QString& name) {
+    return match(insertFunctions(), name, [](const MenuInfo& e) { return functionName(e); });
+}
+
+KxNames::Match<MacroInfo> KxNames::findMacro(const QString& name) {
+    return match(libraryMacros(), name, [](const MacroInfo& m) { return m.nameStr(); });
+}
+
+QStringList KxNames::closeNames(const QString& name, const QStringList& candidates, int limit) {
+    const QString wanted = folded(name);
+    if (wanted.isEmpty())
+        return {};
+    // Ranked: 0 the same but for case and spaces, 1 starts with it, 2 holds it or it holds the
+    // candidate, 3 a typo or two away.
+    QList<std::pair<int, QString>> ranked;
+    for (const QString& candidate : candidates) {
+        const QString c = folded(candidate);
+        int rank = -1;
+        if (c == wanted)
+            rank = 0;
+        else if (c.startsWith(wanted))
+            rank = 1;
+        else if (c.contains(wanted) || (wanted.size() >= 3 && wanted.contains(c) && c.size() >= 3))
+            rank = 2;
+        else if (wanted.size() >= 3 && editDistance(c, wanted) <= 2)
+            rank = 3;
+        if (rank >= 0 && !std::any_of(ranked.begin(), ranked.end(),
+                                      [&](const auto& r) { return r.second == candidate; }))
+            ranked.append({rank, candidate});
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QStringList names;
+    for (const auto& [rank, candidate] : ranked) {
+        if (names.size() >= limit)
+            break;
+        names.append(candidate);
+    }
+    return names;
+}
+
+std::shared_ptr<MenuInfo> KxNames::functionOf(const _BTN_INFO& record) {
+    if (record.FuncID == kMacroFunction || record.FuncTableId == kLaunchFunction ||
+        deviceFunctionName(record.FuncTableId))
+        return nullptr;
+    return KxAction::getSingleByBtnInfo(record);
+}
+
+std::optional<QString> KxNames::deviceFunctionName(uint32_t table) {
+    for (const DeviceFunction& function : kDeviceFunctions)
+        if (function.table == table)
+            return QLatin1String(function.name);
+    return std::nullopt;
+}
+
+QString KxNames::runText(const _BTN_INFO& record) {
+    switch (record.KeyBit[0]) {
+    case 1:
+        return record.KeyBit[1] == 1 ? QStringLiteral("repeat once")
+                                     : QStringLiteral("repeat %1 times").arg(record.KeyBit[1]);
+    case 2:
+        return QStringLiteral("while held");
+    case 3:
+        return QStringLiteral("until pressed again");
+    default:
+        return QStringLiteral("once");
+    }
+}
+
+QString KxNames::launchPath(const _BTN_INFO& record) {
+    return QString::fromUtf8(record.app_path,
+                             qsizetype(strnlen(record.app_path, sizeof record.app_path)));
+}
+
+QString KxNames::caption(const _BTN_INFO& record) {
+    if (record.FuncID == kMacroFunction) {
+        const std::shared_ptr<MacroInfo> macro = KxAction::getMacroById(int32_t(record.MacroID));
+        if (!macro)
+            return QStringLiteral("deleted macro (the mouse keeps running what it holds)");
+        return QStringLiteral("macro %1%2, %3")
+            .arg(macro->nameStr(),
+                 macro->isNoDisplay() ? QStringLiteral(" (not in the library)") : QString(),
+                 runText(record));
+    }
+    if (record.FuncID == kLaunchFunction || record.FuncTableId == kLaunchFunction) {
+        const QString path = launchPath(record);
+        if (path.isEmpty())
+            return QStringLiteral("launch (no application set)");
+        if (path.endsWith(QLatin1String(".desktop")))
+            if (const auto name = InstalledApplications::displayName(path))
+                return QStringLiteral("launch %1 (%2)").arg(*name, path);
+        return QStringLiteral("launch %1").arg(path);
+    }
+    if (const auto device = deviceFunctionName(record.FuncTableId))
+        return *device;
+    if (const auto entry = functionOf(record))
+        return functionName(*entry);
+    if (record.FuncTableId == kDisabledTable)
+        return QStringLiteral("Disable");
+    if (record.FuncTableId == 2) {
+        QStringList codes;
+        for (const uint32_t key : record.KeyBit) {
+            if ((key & 0xFF) == 0)
+                break;
+            codes << QStringLiteral("%1").arg(key & 0xFF);
+        }
+        return QStringLiteral("keys %1").arg(codes.join(QLatin1Char(' ')));
+    }
+    return QStringLiteral("unknown function (table %1)").arg(record.FuncTableId);
+}

@@ -1,0 +1,927 @@
+#include "KxSetupMouse.h"
+
+#include "HvAction.h"
+#include "HvLogger.h"
+#include "HvMouseAction.h"
+#include "KxGlobals.h"
+#include "KxNames.h"
+#include "MacroInfo.h"
+#include "MacroKeyInfo.h"
+#include "MenuInfo.h"
+#include "ProfieController.h"
+#include "ProfileValue.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <cstring>
+
+namespace KxSetup {
+
+namespace {
+
+constexpr uint32_t kMacroFunction = 6;
+constexpr uint32_t kLaunchFunction = 15;
+constexpr uint32_t kLeftClickFunction = 1;
+constexpr int32_t kFirstMouseButtonCode = 120; // left, right, middle in recorded steps
+constexpr int kRates[] = {125, 500, 1000};     // by poRate
+
+QString folded(const QString& name) {
+    return name.simplified().toCaseFolded();
+}
+
+bool isMacro(const _BTN_INFO& record) {
+    return record.FuncID == kMacroFunction || record.FuncTableId == kMacroFunction;
+}
+
+bool isLaunch(const _BTN_INFO& record) {
+    return record.FuncID == kLaunchFunction || record.FuncTableId == kLaunchFunction;
+}
+
+// The bytes a record writes: its steps, then the mode byte and count; empty when it writes
+// nothing.
+QByteArray encoded(const _BTN_INFO& record) {
+    uint8_t bytes[KxProtocol::kRecordSize] = {};
+    uint32_t length = 0;
+    KxAction::getBtnDataInfoBy(record, bytes, &length);
+    if (length == 0)
+        return {};
+    QByteArray result(reinterpret_cast<const char*>(bytes), qsizetype(length));
+    result.append(char(bytes[KxProtocol::kModeOffset]));
+    result.append(char(bytes[KxProtocol::kModeOffset + 1]));
+    return result;
+}
+
+// A name for a macro of the file: the library's, made fit for a file (no control characters,
+// not empty, not too long) and unique in it.
+QString uniqueName(QString name, const QSet<QString>& taken) {
+    name.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+    name = name.simplified();
+    if (name.isEmpty())
+        name = QStringLiteral("Macro");
+    name.truncate(kMaxMacroNameLength);
+    if (!taken.contains(folded(name)))
+        return name;
+    for (int n = 2;; ++n) {
+        const QString suffix = QStringLiteral(" (%1)").arg(n);
+        const QString candidate = name.left(kMaxMacroNameLength - int(suffix.size())) + suffix;
+        if (!taken.contains(folded(candidate)))
+            return candidate;
+    }
+}
+
+bool sameSteps(const MacroInfo& a, const MacroInfo& b) {
+    return a.keyInfoArr() == b.keyInfoArr();
+}
+
+// The record read back from the mouse at a button's address, compared with what it was given:
+// its step bytes, mode byte and count. None when a read was not answered.
+std::optional<bool> readsBackAs(uint32_t slot, uint32_t button, const QByteArray& expected) {
+    const uint16_t address = KxProtocol::recordAddress(slot, button);
+    const qsizetype steps = expected.size() - 2;
+    for (qsizetype at = 0; at < steps; at += KxProtocol::kChunkSize) {
+        uint8_t report[KxProtocol::kReportLength] = {};
+        if (!KxAction::readDeviceData(uint16_t(address + at), KxProtocol::kChunkSize, report))
+            return std::nullopt;
+        const qsizetype n = std::min<qsizetype>(KxProtocol::kChunkSize, steps - at);
+        if (std::memcmp(report + KxProtocol::kReportHeaderLength, expected.constData() + at,
+                        size_t(n)) != 0)
+            return false;
+    }
+    uint8_t report[KxProtocol::kReportLength] = {};
+    if (!KxAction::readDeviceData(uint16_t(address + KxProtocol::kModeOffset), 2, report))
+        return std::nullopt;
+    return std::memcmp(report + KxProtocol::kReportHeaderLength, expected.constData() + steps, 2) ==
+           0;
+}
+
+HvMouseAction* mouseSettings(std::unique_ptr<HvMouseAction>& local) {
+    if (selMouseAction)
+        return selMouseAction.get();
+    local = std::make_unique<HvMouseAction>();
+    for (const int type : {HvMouseAction::kPointerSpeed, HvMouseAction::kScrollSpeed,
+                           HvMouseAction::kDoubleClickSpeed})
+        local->addSettingItem(type);
+    local->startSynchronize();
+    return local.get();
+}
+
+QString settingsText(const Settings& s, int part) {
+    switch (part) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+        return QStringLiteral("%1 DPI").arg(s.dpi[size_t(part)]);
+    case 4:
+        return QString::number(s.activeStage + 1);
+    case 5:
+        return QStringLiteral("%1 Hz").arg(s.rateHz);
+    case 6:
+        return s.logoLight ? QStringLiteral("on") : QStringLiteral("off");
+    default:
+        return s.wheelLight ? QStringLiteral("on") : QStringLiteral("off");
+    }
+}
+
+QString settingsName(int part) {
+    switch (part) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+        return QStringLiteral("DPI stage %1").arg(part + 1);
+    case 4:
+        return QStringLiteral("active DPI stage");
+    case 5:
+        return QStringLiteral("polling rate");
+    case 6:
+        return QStringLiteral("logo light");
+    default:
+        return QStringLiteral("wheel light");
+    }
+}
+
+} // namespace
+
+// ---- Reading -------------------------------------------------------------------------------
+
+bool readMouse(unsigned slots, bool settings, bool activeProfile, MouseState* state) {
+    for (uint32_t slot = 0; slot < uint32_t(kProfiles); ++slot) {
+        if (!(slots & (1u << slot)))
+            continue;
+        currSetProfileID = slot;
+        currSetProfile = {};
+        if (!KxAction::readBtnInfoFromDevice())
+            return false;
+        auto& buttons = state->buttons[slot].emplace();
+        std::copy(std::begin(currSetProfile.btnInfo), std::end(currSetProfile.btnInfo),
+                  buttons.begin());
+    }
+    if (settings) {
+        currSetProfile = {};
+        if (!KxAction::readSettingFromDevice())
+            return false;
+        state->settings = settingsOf(currSetProfile);
+    }
+    if (activeProfile) {
+        const std::optional<int> active = KxAction::readProfileByDevice();
+        if (!active || *active < 0 || *active >= kProfiles)
+            return false;
+        state->activeProfile = *active;
+    }
+    return true;
+}
+
+MouseState stateOfLibrary(const ProfieController& library, int activeProfile) {
+    MouseState state;
+    const auto& profiles = library.profileArr();
+    for (int slot = 0; slot < kProfiles && slot < profiles.size(); ++slot) {
+        const _Kx_PROFILE data = profiles[slot]->profileData();
+        auto& buttons = state.buttons[size_t(slot)].emplace();
+        std::copy(std::begin(data.btnInfo), std::end(data.btnInfo), buttons.begin());
+        if (slot == activeProfile)
+            state.settings = settingsOf(data);
+    }
+    state.activeProfile = activeProfile;
+    return state;
+}
+
+void takeRead(ProfieController& library, const MouseState& state) {
+    const auto& profiles = library.profileArr();
+    for (int slot = 0; slot < kProfiles && slot < profiles.size(); ++slot) {
+        _Kx_PROFILE data = profiles[slot]->profileData();
+        if (const auto& buttons = state.buttons[size_t(slot)])
+            std::copy(buttons->begin(), buttons->end(), std::begin(data.btnInfo));
+        if (state.settings)
+            putSettings(*state.settings, &data);
+        profiles[slot]->setProfileData(data);
+    }
+}
+
+int rateHzOf(uint32_t poRate) {
+    return poRate < std::size(kRates) ? kRates[poRate] : 1000;
+}
+
+std::optional<uint32_t> poRateOf(int rateHz) {
+    for (uint32_t i = 0; i < std::size(kRates); ++i)
+        if (kRates[i] == rateHz)
+            return i;
+    return std::nullopt;
+}
+
+Settings settingsOf(const _Kx_PROFILE& profile) {
+    Settings settings;
+    for (int stage = 0; stage < kStages; ++stage)
+        settings.dpi[size_t(stage)] =
+            std::clamp(int(profile.xSensArr[stage]) * kDpiStep, kMinDpi, kMaxDpi);
+    settings.activeStage = int(std::min<uint32_t>(profile.currSelectDPI, kStages - 1));
+    settings.rateHz = rateHzOf(profile.poRate);
+    settings.logoLight = profile.islightOnArr[0] != 0;
+    settings.wheelLight = profile.islightOnArr[1] != 0;
+    return settings;
+}
+
+void putSettings(const Settings& settings, _Kx_PROFILE* profile) {
+    for (int stage = 0; stage < kStages; ++stage)
+        profile->xSensArr[stage] = profile->ySensArr[stage] =
+            uint32_t(settings.dpi[size_t(stage)] / kDpiStep);
+    profile->currSelectDPI = uint32_t(settings.activeStage);
+    profile->poRate = poRateOf(settings.rateHz).value_or(2);
+    profile->islightOnArr[0] = settings.logoLight ? 1 : 0;
+    profile->islightOnArr[1] = settings.wheelLight ? 1 : 0;
+}
+
+Desktop desktopNow() {
+    std::unique_ptr<HvMouseAction> local;
+    const HvMouseAction* action = mouseSettings(local);
+    const auto value = [action](int type) {
+        return std::clamp(action->getValueByType(type), kMinSpeed, kMaxSpeed);
+    };
+    return {value(HvMouseAction::kPointerSpeed), value(HvMouseAction::kScrollSpeed),
+            value(HvMouseAction::kDoubleClickSpeed)};
+}
+
+bool applyDesktop(const Desktop& desktop) {
+    std::unique_ptr<HvMouseAction> local;
+    HvMouseAction* action = mouseSettings(local);
+    const std::pair<int, int> values[] = {
+        {HvMouseAction::kPointerSpeed, desktop.pointerSpeed},
+        {HvMouseAction::kScrollSpeed, desktop.scrollSpeed},
+        {HvMouseAction::kDoubleClickSpeed, desktop.doubleClickSpeed}};
+    bool ok = true;
+    for (const auto& [type, value] : values)
+        ok = action->setValue(value, type) && action->getValueByType(type) == value && ok;
+    // These are the speeds to come back to now, also for a view cancelled later.
+    action->applyDefault();
+    return ok;
+}
+
+// ---- Describing ----------------------------------------------------------------------------
+
+Button describe(const _BTN_INFO& record, int slot, int button) {
+    Button d;
+    if (isMacro(record)) {
+        d.kind = Button::Kind::Macro;
+        if (const auto macro = KxAction::getMacroById(int32_t(record.MacroID)))
+            d.macro = macro->nameStr();
+        d.mode = record.KeyBit[0] <= 3 ? RunMode(record.KeyBit[0]) : RunMode::Once;
+        d.count = std::min<uint32_t>(record.KeyBit[1], kMaxCount);
+        return d;
+    }
+    if (isLaunch(record)) {
+        d.kind = Button::Kind::Launch;
+        const QString path = KxNames::launchPath(record);
+        const QString id = QFileInfo(path).fileName();
+        // An installed application goes by its id, so that it starts wherever it is installed.
+        if (path.endsWith(QLatin1String(".desktop")) &&
+            HvAction::getAppPathByid(id).value_or(QString()) == path)
+            d.desktopEntry = id;
+        else
+            d.path = path;
+        if (record.KeyBit[0] != KxAction::getBtnAppLaunchIndex(uint32_t(slot), uint32_t(button)))
+            d.launchCode = uint8_t(record.KeyBit[0]);
+        return d;
+    }
+    if (const auto name = KxNames::deviceFunctionName(record.FuncTableId)) {
+        d.kind = Button::Kind::Device;
+        d.table = record.FuncTableId;
+        d.function = *name;
+        return d;
+    }
+    if (const auto entry = KxNames::functionOf(record)) {
+        d.kind = Button::Kind::Function;
+        d.function = KxNames::functionName(*entry);
+        d.functionId = entry->functionID();
+        return d;
+    }
+    if (record.FuncTableId == 1 || record.FuncTableId == 2) {
+        d.kind = Button::Kind::Record;
+        d.table = record.FuncTableId;
+        for (int i = 0; i < (d.table == 1 ? 1 : 4); ++i) {
+            const uint8_t code = uint8_t(record.KeyBit[i]);
+            if (code == 0)
+                break;
+            d.keys.append(code);
+        }
+        if (!d.keys.isEmpty())
+            return d;
+    }
+    // A disabled button, also where the catalogue lacks the entry.
+    d.kind = Button::Kind::Function;
+    d.function = QStringLiteral("Disable");
+    return d;
+}
+
+Macro describe(const MacroInfo& macro, const QString& name) {
+    Macro d;
+    d.name = name;
+    d.loopTime = std::clamp(macro.loopTime(), 0, kMaxCount);
+    for (const MacroKeyInfo& key : macro.keyInfoArr()) {
+        MacroStep step;
+        step.delayMs = std::clamp(key.delay(), 0, kMaxDelayMs);
+        switch (key.keyFlag()) {
+        case MacroKeyInfo::kFlagMenuFunction: {
+            // A command the catalogue no longer has never reached the mouse.
+            const auto entry = KxAction::getMacroMenuByFunid(key.keyCode());
+            if (!entry)
+                continue;
+            step.action = MacroStep::Action::Insert;
+            step.function = KxNames::functionName(*entry);
+            step.functionId = entry->functionID();
+            break;
+        }
+        case MacroKeyInfo::kFlagMouseDown:
+        case MacroKeyInfo::kFlagMouseUp:
+            if (key.keyCode() < kFirstMouseButtonCode || key.keyCode() > kFirstMouseButtonCode + 2)
+                continue;
+            step.action = key.keyFlag() == MacroKeyInfo::kFlagMouseDown
+                              ? MacroStep::Action::MouseDown
+                              : MacroStep::Action::MouseUp;
+            step.mouseButton = key.keyCode() - kFirstMouseButtonCode;
+            break;
+        default:
+            step.action = key.keyFlag() == MacroKeyInfo::kFlagKeyUp ? MacroStep::Action::Release
+                                                                    : MacroStep::Action::Press;
+            step.key = key.keyCode();
+            break;
+        }
+        d.steps.append(step);
+    }
+    return d;
+}
+
+File capture(const MouseState& state, const QString& program) {
+    File file;
+    file.program = program;
+    file.exported = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    file.activeProfile = state.activeProfile.value_or(0);
+    file.settings = state.settings.value_or(Settings{{800, 1600, 2400, 3200}, 0, 1000, true, true});
+    file.desktop = state.desktop;
+    QHash<int32_t, QString> names; // macro id → its name in the file
+    QSet<QString> taken;
+    for (int p = 0; p < kProfiles; ++p) {
+        if (!state.buttons[size_t(p)])
+            continue;
+        for (int b = 0; b < kButtons; ++b) {
+            const _BTN_INFO& record = (*state.buttons[size_t(p)])[size_t(b)];
+            Button button = describe(record, p, b);
+            if (button.kind == Button::Kind::Macro) {
+                const int32_t id = int32_t(record.MacroID);
+                const auto macro = KxAction::getMacroById(id);
+                if (!names.contains(id) && macro) {
+                    const QString name = uniqueName(macro->nameStr(), taken);
+                    taken.insert(folded(name));
+                    names.insert(id, name);
+                    file.macros.append(describe(*macro, name));
+                }
+                // A macro deleted from the library: the mouse still runs it, and a set-up read
+                // from the mouse always knows it; one from the files cannot say what it is.
+                if (!macro)
+                    button = describe(_BTN_INFO{}, p, b);
+                else
+                    button.macro = names.value(id);
+            }
+            file.profiles[size_t(p)][size_t(b)] = button;
+        }
+    }
+    return file;
+}
+
+// ---- Resolving -----------------------------------------------------------------------------
+
+unsigned Target::slots() const {
+    unsigned bits = 0;
+    for (int p = 0; p < kProfiles; ++p)
+        for (const auto& button : buttons[size_t(p)])
+            if (button)
+                bits |= 1u << p;
+    return bits;
+}
+
+namespace {
+
+struct Resolver {
+    const File& file;
+    Error error;
+    bool failed = false;
+    QHash<QString, std::shared_ptr<MacroInfo>> macros; // by folded file name
+    QList<std::shared_ptr<MacroInfo>> newMacros;
+    QStringList notes;
+    QSet<QString> taken; // folded names of the library's macros and the new ones
+
+    bool fail(const QString& field, const QString& reason) {
+        if (!failed)
+            error = {field, reason};
+        failed = true;
+        return false;
+    }
+
+    std::shared_ptr<MacroInfo> library(const Macro& macro) {
+        auto candidate = std::make_shared<MacroInfo>();
+        candidate->setNameStr(macro.name);
+        candidate->setLoopTime(macro.loopTime);
+        for (qsizetype i = 0; i < macro.steps.size(); ++i) {
+            const MacroStep& step = macro.steps[i];
+            switch (step.action) {
+            case MacroStep::Action::Press:
+            case MacroStep::Action::Release:
+                candidate->keyInfoArr().append(MacroKeyInfo(step.key,
+                                                            step.action == MacroStep::Action::Press
+                                                                ? MacroKeyInfo::kFlagKeyDown
+                                                                : MacroKeyInfo::kFlagKeyUp,
+                                                            step.delayMs));
+                break;
+            case MacroStep::Action::Insert: {
+                const auto match = KxNames::findInsertFunction(step.function);
+                if (!match.found) {
+                    fail(step.where + QStringLiteral(".function"),
+                         KxNames::whyNot(match, QStringLiteral("command"), step.function));
+                    return nullptr;
+                }
+                candidate->keyInfoArr().append(MacroKeyInfo(
+                    match.found->functionID(), MacroKeyInfo::kFlagMenuFunction, step.delayMs));
+                break;
+            }
+            case MacroStep::Action::MouseDown:
+            case MacroStep::Action::MouseUp:
+                candidate->keyInfoArr().append(MacroKeyInfo(
+                    kFirstMouseButtonCode + step.mouseButton,
+                    step.action == MacroStep::Action::MouseDown ? MacroKeyInfo::kFlagMouseDown
+                                                                : MacroKeyInfo::kFlagMouseUp,
+                    step.delayMs));
+                break;
+            }
+        }
+        const uint32_t deviceSteps = candidate->getMacroCount();
+        if (deviceSteps > uint32_t(KxProtocol::kMaxRecordSteps)) {
+            fail(macro.where + QStringLiteral(".steps"),
+                 QStringLiteral("the macro takes %1 steps on the mouse; a button holds %2")
+                     .arg(deviceSteps)
+                     .arg(KxProtocol::kMaxRecordSteps));
+            return nullptr;
+        }
+        // The same steps in the library: that macro, whatever it is called.
+        for (const auto& existing : KxNames::libraryMacros())
+            if (sameSteps(*existing, *candidate)) {
+                notes << (folded(existing->nameStr()) == folded(macro.name)
+                              ? QStringLiteral("macro %1: the library's, used as it is")
+                                    .arg(existing->nameStr())
+                              : QStringLiteral("macro %1: the same as the library's %2, which "
+                                               "is used")
+                                    .arg(macro.name, existing->nameStr()));
+                return existing;
+            }
+        const QString name = uniqueName(macro.name, taken);
+        taken.insert(folded(name));
+        notes << (name == macro.name
+                      ? QStringLiteral("macro %1: added to the library").arg(name)
+                      : QStringLiteral("macro %1: added to the library as %2 (the library's %1 "
+                                       "has other steps)")
+                            .arg(macro.name, name));
+        candidate->setNameStr(name);
+        newMacros.append(candidate);
+        return candidate;
+    }
+
+    std::optional<_BTN_INFO> record(const Button& button, int slot, int index) {
+        _BTN_INFO r{};
+        switch (button.kind) {
+        case Button::Kind::Function: {
+            const auto match = KxNames::findFunction(button.function);
+            if (!match.found) {
+                fail(button.where + QStringLiteral(".function"),
+                     KxNames::whyNot(match, QStringLiteral("function"), button.function));
+                return std::nullopt;
+            }
+            r.btnType = 1;
+            r.FuncID = uint32_t(match.found->functionID());
+            r.FuncTableId = uint32_t(match.found->functionTableID());
+            r.KeyBit[0] = uint32_t(match.found->KeyBit1());
+            r.KeyBit[1] = uint32_t(match.found->KeyBit2());
+            r.KeyBit[2] = uint32_t(match.found->KeyBit3());
+            r.KeyBit[3] = uint32_t(match.found->KeyBit4());
+            return r;
+        }
+        case Button::Kind::Record:
+            r.btnType = 1;
+            r.FuncID = r.FuncTableId = button.table;
+            for (qsizetype i = 0; i < button.keys.size() && i < 4; ++i)
+                r.KeyBit[i] = button.keys[i];
+            if (const auto entry = KxAction::getSingleByBtnInfo(r))
+                r.FuncID = uint32_t(entry->functionID());
+            return r;
+        case Button::Kind::Macro: {
+            const auto macro = macros.value(folded(button.macro));
+            if (!macro) {
+                fail(button.where + QStringLiteral(".macro"),
+                     QStringLiteral("the file has no macro \"%1\"").arg(button.macro));
+                return std::nullopt;
+            }
+            r.btnType = 2;
+            r.FuncID = r.FuncTableId = kMacroFunction;
+            r.MacroID = uint32_t(macro->macroId());
+            r.KeyBit[0] = uint32_t(button.mode);
+            r.KeyBit[1] = button.count;
+            return r;
+        }
+        case Button::Kind::Launch: {
+            QString path = button.path;
+            if (!button.desktopEntry.isEmpty()) {
+                const auto installed = HvAction::getAppPathByid(button.desktopEntry);
+                if (!installed) {
+                    fail(button.where + QStringLiteral(".desktopEntry"),
+                         QStringLiteral("the application %1 is not installed here")
+                             .arg(button.desktopEntry));
+                    return std::nullopt;
+                }
+                path = *installed;
+            }
+            const QByteArray utf8 = path.toUtf8();
+            if (utf8.size() > kMaxPathBytes) {
+                fail(button.where, QStringLiteral("the application's path is longer than %1 bytes")
+                                       .arg(kMaxPathBytes));
+                return std::nullopt;
+            }
+            r.btnType = 3;
+            r.FuncID = r.FuncTableId = kLaunchFunction;
+            r.KeyBit[0] = button.launchCode.value_or(
+                uint8_t(KxAction::getBtnAppLaunchIndex(uint32_t(slot), uint32_t(index))));
+            std::memcpy(r.app_path, utf8.constData(), size_t(utf8.size()));
+            return r;
+        }
+        case Button::Kind::Device: {
+            // The mouse keeps these itself; a write leaves them as they are.
+            r.btnType = 1;
+            r.FuncID = r.FuncTableId = button.table;
+            return r;
+        }
+        }
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
+Resolved resolve(const File& file, unsigned profiles, bool shared) {
+    Resolver resolver{file, {}, false, {}, {}, {}, {}};
+    for (const auto& macro : std::as_const(macroListArrs))
+        if (macro)
+            resolver.taken.insert(folded(macro->nameStr()));
+
+    // The macros the chosen profiles run, in the file's order.
+    QSet<QString> used;
+    for (int p = 0; p < kProfiles; ++p)
+        if (profiles & (1u << p))
+            for (const Button& button : file.profiles[size_t(p)])
+                if (button.kind == Button::Kind::Macro)
+                    used.insert(folded(button.macro));
+    int shown = int(KxNames::libraryMacros().size());
+    for (const Macro& macro : file.macros) {
+        if (!used.contains(folded(macro.name)))
+            continue;
+        const auto taken = resolver.library(macro);
+        if (!taken)
+            return {std::nullopt, resolver.error};
+        resolver.macros.insert(folded(macro.name), taken);
+    }
+    shown += int(resolver.newMacros.size());
+    if (shown > KxAction::kMaxMacroCount)
+        return {std::nullopt,
+                {QStringLiteral("macros"),
+                 QStringLiteral("the library would hold %1 macros, more than the %2 it keeps")
+                     .arg(shown)
+                     .arg(KxAction::kMaxMacroCount)}};
+
+    Target target;
+    for (int p = 0; p < kProfiles; ++p) {
+        if (!(profiles & (1u << p)))
+            continue;
+        for (int b = 0; b < kButtons; ++b) {
+            const auto record = resolver.record(file.profiles[size_t(p)][size_t(b)], p, b);
+            if (!record)
+                return {std::nullopt, resolver.error};
+            target.buttons[size_t(p)][size_t(b)] = *record;
+        }
+    }
+    if (shared) {
+        target.settings = file.settings;
+        target.activeProfile = file.activeProfile;
+        target.desktop = file.desktop;
+    }
+    // Ids last, so that a refused file leaves the library's mark of ids where it was; the
+    // records of new macros take theirs now.
+    for (const auto& macro : std::as_const(resolver.newMacros))
+        macro->setMacroId(KxAction::getNewMacorId());
+    for (int p = 0; p < kProfiles; ++p) {
+        if (!(profiles & (1u << p)))
+            continue;
+        for (int b = 0; b < kButtons; ++b) {
+            const Button& button = file.profiles[size_t(p)][size_t(b)];
+            auto& record = target.buttons[size_t(p)][size_t(b)];
+            if (record && button.kind == Button::Kind::Macro)
+                record->MacroID = uint32_t(resolver.macros.value(folded(button.macro))->macroId());
+        }
+    }
+    target.newMacros = resolver.newMacros;
+    target.macroNotes = resolver.notes;
+    return {target, {}};
+}
+
+// ---- Planning ------------------------------------------------------------------------------
+
+QString Change::text() const {
+    if (what.isEmpty())
+        return to;
+    if (from.isEmpty())
+        return QStringLiteral("%1: %2").arg(what, to);
+    return QStringLiteral("%1: %2 → %3").arg(what, from, to);
+}
+
+bool sameButton(const _BTN_INFO& a, const _BTN_INFO& b) {
+    const QByteArray ea = encoded(a), eb = encoded(b);
+    if (ea != eb)
+        return false;
+    if (isLaunch(a) || isLaunch(b))
+        return KxNames::launchPath(a) == KxNames::launchPath(b);
+    if (ea.isEmpty())
+        // Neither writes anything: the same only when they name the same.
+        return a.FuncID == b.FuncID && a.FuncTableId == b.FuncTableId &&
+               a.KeyBit[0] == b.KeyBit[0] && a.MacroID == b.MacroID;
+    return true;
+}
+
+QList<int> profilesLosingLeftClick(const Target& target, const MouseState& current) {
+    QList<int> lost;
+    for (int p = 0; p < kProfiles; ++p) {
+        const auto& held = current.buttons[size_t(p)];
+        if (!held || !(target.slots() & (1u << p)))
+            continue;
+        int before = 0, after = 0;
+        for (int b = 0; b < kButtons; ++b) {
+            const _BTN_INFO& now = (*held)[size_t(b)];
+            const auto& wanted = target.buttons[size_t(p)][size_t(b)];
+            before += now.FuncID == kLeftClickFunction;
+            after += (wanted ? *wanted : now).FuncID == kLeftClickFunction;
+        }
+        if (before > 0 && after == 0)
+            lost.append(p);
+    }
+    return lost;
+}
+
+QList<Change> plan(const Target& target, const MouseState& current) {
+    QList<Change> changes;
+    for (int p = 0; p < kProfiles; ++p)
+        for (int b = 0; b < kButtons; ++b) {
+            const auto& wanted = target.buttons[size_t(p)][size_t(b)];
+            if (!wanted)
+                continue;
+            const auto& held = current.buttons[size_t(p)];
+            if (held && sameButton((*held)[size_t(b)], *wanted))
+                continue;
+            QString to = KxNames::caption(*wanted);
+            if (KxNames::deviceFunctionName(wanted->FuncTableId))
+                to += QStringLiteral(" (the mouse keeps what it holds for this button)");
+            changes.append({QStringLiteral("profile %1 %2").arg(p + 1).arg(KxNames::buttonTitle(b)),
+                            held ? KxNames::caption((*held)[size_t(b)]) : QStringLiteral("?"), to});
+        }
+    if (target.settings) {
+        for (int part = 0; part < 8; ++part) {
+            const QString to = settingsText(*target.settings, part);
+            const QString from =
+                current.settings ? settingsText(*current.settings, part) : QStringLiteral("?");
+            if (from != to)
+                changes.append({settingsName(part), from, to});
+        }
+    }
+    if (target.activeProfile && current.activeProfile != target.activeProfile)
+        changes.append({QStringLiteral("active profile"),
+                        current.activeProfile ? QString::number(*current.activeProfile + 1)
+                                              : QStringLiteral("?"),
+                        QString::number(*target.activeProfile + 1)});
+    if (target.desktop) {
+        const std::pair<const char*, std::pair<int, int>> speeds[] = {
+            {"desktop pointer speed",
+             {current.desktop ? current.desktop->pointerSpeed : 0, target.desktop->pointerSpeed}},
+            {"desktop scroll speed",
+             {current.desktop ? current.desktop->scrollSpeed : 0, target.desktop->scrollSpeed}},
+            {"desktop double-click speed",
+             {current.desktop ? current.desktop->doubleClickSpeed : 0,
+              target.desktop->doubleClickSpeed}}};
+        for (const auto& [name, values] : speeds)
+            if (values.first != values.second)
+                changes.append({QLatin1String(name),
+                                values.first ? QString::number(values.first) : QStringLiteral("?"),
+                                QString::number(values.second)});
+    }
+    for (const QString& note : target.macroNotes) {
+        // Only macros that join the library change it.
+        if (note.contains(QLatin1String("added to the library")))
+            changes.append({QString(), QString(), note});
+    }
+    return changes;
+}
+
+// ---- Writing -------------------------------------------------------------------------------
+
+NewMacros::NewMacros(const Target& target) {
+    for (const auto& macro : target.newMacros)
+        if (!macroListArrs.contains(macro)) {
+            macroListArrs.append(macro);
+            added_.append(macro);
+        }
+}
+
+NewMacros::~NewMacros() {
+    if (kept_)
+        return;
+    for (const auto& macro : std::as_const(added_))
+        macroListArrs.removeOne(macro);
+}
+
+bool NewMacros::keep() {
+    if (added_.isEmpty()) {
+        kept_ = true;
+        return true;
+    }
+    KxAction::refreshMenuList();
+    kept_ = KxAction::saveMenuList();
+    return kept_;
+}
+
+bool journalEdits(ProfieController& library, const Target& target) {
+    for (int slot = 0; slot < kProfiles && slot < library.profileArr().size(); ++slot) {
+        if (!(target.slots() & (1u << slot)))
+            continue;
+        _BTN_INFO edits[kButtons];
+        if (const auto kept = library.buttonEdits(slot)) {
+            std::copy(kept->begin(), kept->end(), edits);
+        } else {
+            const _Kx_PROFILE data = library.profileArr()[slot]->profileData();
+            std::copy(std::begin(data.btnInfo), std::end(data.btnInfo), edits);
+        }
+        for (int b = 0; b < kButtons; ++b)
+            if (const auto& wanted = target.buttons[size_t(slot)][size_t(b)])
+                edits[b] = *wanted;
+        library.keepButtonEdits(slot, edits);
+        if (!library.journalButtonEdits(slot))
+            return false;
+    }
+    return true;
+}
+
+bool WriteResult::complete() const {
+    for (const auto& slot : slots)
+        if (slot && !slot->complete())
+            return false;
+    return settings.value_or(true) && activeProfile.value_or(true) && !stopped;
+}
+
+bool WriteResult::changedMouse() const {
+    for (const auto& slot : slots)
+        if (slot)
+            for (const auto outcome : slot->outcome)
+                if (outcome == KxAction::ButtonWriteResult::Outcome::Written)
+                    return true;
+    return settings.value_or(false) || activeProfile.value_or(false);
+}
+
+WriteResult writeToMouse(const Target& target, const MouseState& current) {
+    using Outcome = KxAction::ButtonWriteResult::Outcome;
+    WriteResult result;
+    for (uint32_t slot = 0; slot < uint32_t(kProfiles); ++slot) {
+        if (!(target.slots() & (1u << slot)))
+            continue;
+        currSetProfile = {};
+        for (int b = 0; b < kButtons; ++b) {
+            const auto& wanted = target.buttons[slot][size_t(b)];
+            const auto& held = current.buttons[slot];
+            // A button not asked for is written as the mouse holds it, which sends nothing.
+            currSetProfile.btnInfo[b] = wanted ? *wanted : held ? (*held)[size_t(b)] : _BTN_INFO{};
+        }
+        currSetProfileID = slot;
+        if (result.stopped) {
+            KxAction::ButtonWriteResult skipped;
+            skipped.slot = slot;
+            std::copy(std::begin(currSetProfile.btnInfo), std::end(currSetProfile.btnInfo),
+                      std::begin(skipped.buttons));
+            result.slots[slot] = skipped; // every outcome NotReached
+            continue;
+        }
+        KxAction::ButtonWriteResult written = KxAction::setBtnInfoToDevice();
+        // The mouse acknowledges nothing: what it holds now is read back.
+        for (uint32_t b = 0; b < uint32_t(kButtons) && !result.stopped; ++b) {
+            if (written.outcome[b] != Outcome::Written)
+                continue;
+            const std::optional<bool> same = readsBackAs(slot, b, encoded(written.buttons[b]));
+            if (same.value_or(false))
+                continue;
+            written.outcome[b] = Outcome::Failed;
+            KxAction::forgetKnownRecords();
+            HV_WARNING(QStringLiteral("Button %1 of profile %2 %3")
+                           .arg(b + 1)
+                           .arg(slot + 1)
+                           .arg(same ? QStringLiteral("reads back otherwise than it was written")
+                                     : QStringLiteral("could not be read back")));
+            if (!same)
+                result.stopped = true;
+        }
+        result.stopped = result.stopped || !written.complete();
+        result.slots[slot] = written;
+    }
+    if (target.settings && (!current.settings || *current.settings != *target.settings)) {
+        if (result.stopped) {
+            result.settings = false;
+        } else {
+            currSetProfile = {};
+            putSettings(*target.settings, &currSetProfile);
+            const bool sent = KxAction::writeSettingToDevice();
+            currSetProfile = {};
+            const bool read = sent && KxAction::readSettingFromDevice();
+            result.settings = read && settingsOf(currSetProfile) == *target.settings;
+            result.stopped = !read;
+        }
+    }
+    if (target.activeProfile && current.activeProfile != target.activeProfile) {
+        if (result.stopped) {
+            result.activeProfile = false;
+        } else {
+            KxAction::setProfileToDevice(uint32_t(*target.activeProfile), false);
+            const std::optional<int> active = KxAction::readProfileByDevice();
+            result.activeProfile = active == target.activeProfile;
+            result.stopped = !active;
+        }
+    }
+    return result;
+}
+
+void takeWritten(ProfieController& library, const Target& target, const WriteResult& result) {
+    using Outcome = KxAction::ButtonWriteResult::Outcome;
+    for (int slot = 0; slot < kProfiles; ++slot) {
+        const auto& written = result.slots[size_t(slot)];
+        if (!written)
+            continue;
+        unsigned held = 0, leftAsIs = 0;
+        for (int b = 0; b < kButtons; ++b) {
+            if (written->holds(b))
+                held |= 1u << b;
+            else if (written->outcome[b] == Outcome::LeftAsIs)
+                leftAsIs |= 1u << b;
+        }
+        library.takeWrittenButtons(slot, written->buttons, held, leftAsIs);
+    }
+    if (target.settings && result.settings.value_or(false)) {
+        for (const auto& profile : library.profileArr()) {
+            _Kx_PROFILE data = profile->profileData();
+            putSettings(*target.settings, &data);
+            profile->setProfileData(data);
+        }
+        if (library.currProfile())
+            putSettings(*target.settings, &selProfile);
+    }
+}
+
+void takeDesktop(ProfieController& library, const Desktop& desktop) {
+    const auto put = [&desktop](_Kx_PROFILE& data) {
+        data.acceler = uint32_t(desktop.pointerSpeed);
+        data.srcSpeed = uint32_t(desktop.scrollSpeed);
+        data.doubleSpeed = uint32_t(desktop.doubleClickSpeed);
+    };
+    for (const auto& profile : library.profileArr()) {
+        _Kx_PROFILE data = profile->profileData();
+        put(data);
+        profile->setProfileData(data);
+    }
+    if (library.currProfile())
+        put(selProfile);
+}
+
+QStringList problems(const Target& target, const WriteResult& result) {
+    QStringList lines;
+    for (int slot = 0; slot < kProfiles; ++slot) {
+        const auto& written = result.slots[size_t(slot)];
+        if (!written)
+            continue;
+        QStringList missed;
+        for (int b = 0; b < kButtons; ++b)
+            if (target.buttons[size_t(slot)][size_t(b)] && !written->reached(b))
+                missed << KxNames::buttonTitle(b);
+        if (!missed.isEmpty())
+            lines << QStringLiteral("The %1 of profile %2 did not reach the mouse.")
+                         .arg(missed.join(QStringLiteral(", ")))
+                         .arg(slot + 1);
+    }
+    if (result.settings && !*result.settings)
+        lines << QStringLiteral("The settings (DPI stages, polling rate, lights) did not reach the "
+                                "mouse.");
+    if (result.activeProfile && !*result.activeProfile)
+        lines << QStringLiteral("The mouse did not switch to profile %1.")
+                     .arg(target.activeProfile.value_or(0) + 1);
+    return lines;
+}
+
+} // namespace KxSetup

@@ -1,0 +1,854 @@
+#include "KxCtlTool.h"
+
+#include "HvAction.h"
+#include "HvDeviceRequester/HvDeviceRequester.h"
+#include "HvKey.h"
+#include "HvLogger.h"
+#include "KxGlobals.h"
+#include "KxMessages.h"
+#include "KxNames.h"
+#include "MacroInfo.h"
+#include "MacroKeyInfo.h"
+#include "MenuInfo.h"
+#include "ProfieController.h"
+#include "TooltipManager.h"
+#include "Virtual/VirtualUsbProtocol.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace KxCtl {
+
+namespace {
+
+constexpr uint32_t kMacroFunction = 6;
+constexpr uint32_t kLeftClickFunction = 1;
+
+void print(FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+std::optional<int> number(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// Where a device is plugged in: "1-2.3" (bus 1, port 2, then port 3 of a hub), as sysfs names it.
+QString locationText(uint32_t location) {
+    QString text = QString::number(location >> 24);
+    QStringList ports;
+    for (int shift = 20; shift >= 0; shift -= 4) {
+        const uint32_t port = (location >> shift) & 0xF;
+        if (port == 0)
+            break;
+        ports << QString::number(port);
+    }
+    return ports.isEmpty() ? text : text + QLatin1Char('-') + ports.join(QLatin1Char('.'));
+}
+
+QJsonObject changeToJson(const KxSetup::Change& change) {
+    QJsonObject object{{QStringLiteral("to"), change.to}};
+    if (!change.what.isEmpty())
+        object.insert(QStringLiteral("what"), change.what);
+    if (!change.from.isEmpty())
+        object.insert(QStringLiteral("from"), change.from);
+    return object;
+}
+
+QString stepText(const MacroKeyInfo& step) {
+    switch (step.keyFlag()) {
+    case MacroKeyInfo::kFlagKeyDown:
+        return QStringLiteral("press %1").arg(HvKey::getStrByKeycode(step.keyCode()));
+    case MacroKeyInfo::kFlagKeyUp:
+        return QStringLiteral("release %1").arg(HvKey::getStrByKeycode(step.keyCode()));
+    case MacroKeyInfo::kFlagMenuFunction: {
+        const auto entry = KxAction::getMacroMenuByFunid(step.keyCode());
+        return QStringLiteral("insert %1")
+            .arg(entry ? KxNames::functionName(*entry) : QStringLiteral("(unknown command)"));
+    }
+    case MacroKeyInfo::kFlagMouseDown:
+    case MacroKeyInfo::kFlagMouseUp:
+        return QStringLiteral("%1 %2 button")
+            .arg(step.keyFlag() == MacroKeyInfo::kFlagMouseDown ? QStringLiteral("press")
+                                                                : QStringLiteral("release"),
+                 KxSetup::mouseButtonName(step.keyCode() - 120));
+    default:
+        return QStringLiteral("unknown step");
+    }
+}
+
+// A button as --json shows it: as a set-up file holds it, with its caption.
+QJsonObject buttonJson(const _BTN_INFO& record, int slot, int button) {
+    QJsonObject object = KxSetup::buttonToJson(KxSetup::describe(record, slot, button), button);
+    object.insert(QStringLiteral("caption"), KxNames::caption(record));
+    if (record.FuncID == kMacroFunction) {
+        const auto macro = KxAction::getMacroById(int32_t(record.MacroID));
+        object.insert(QStringLiteral("inLibrary"), macro && !macro->isNoDisplay());
+    }
+    return object;
+}
+
+} // namespace
+
+Tool::Tool(Invocation invocation) : invocation_(std::move(invocation)) {}
+
+// ---- Output --------------------------------------------------------------------------------
+
+QJsonObject Tool::head() const {
+    return {{QStringLiteral("version"), kJsonVersion},
+            {QStringLiteral("command"), invocation_.name}};
+}
+
+int Tool::done(QJsonObject json, const QStringList& text) {
+    if (invocation_.json) {
+        QJsonObject out = head();
+        out.insert(QStringLiteral("ok"), true);
+        for (auto it = json.constBegin(); it != json.constEnd(); ++it)
+            out.insert(it.key(), it.value());
+        print(stdout, QString::fromUtf8(KxSetup::prettyJson(out)));
+    } else if (!text.isEmpty()) {
+        print(stdout, text.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    }
+    return kDone;
+}
+
+int Tool::fail(int code, const QString& message, const QStringList& details) {
+    QString text = QStringLiteral("kxctl: %1\n").arg(message);
+    for (const QString& line : details)
+        text += QStringLiteral("  %1\n").arg(line);
+    print(stderr, text);
+    if (invocation_.json) {
+        QJsonObject out = head();
+        out.insert(QStringLiteral("ok"), false);
+        out.insert(QStringLiteral("exitCode"), code);
+        out.insert(QStringLiteral("error"), message);
+        if (!details.isEmpty())
+            out.insert(QStringLiteral("details"), QJsonArray::fromStringList(details));
+        print(stdout, QString::fromUtf8(KxSetup::prettyJson(out)));
+    }
+    return code;
+}
+
+void Tool::note(const QString& line) const {
+    print(stderr, QStringLiteral("kxctl: %1\n").arg(line));
+}
+
+// ---- Start-up ------------------------------------------------------------------------------
+
+void Tool::startCore() {
+    KxAction::getSysPath();
+    // Names are the catalogue's English ones, whatever the desktop's language.
+    TooltipManager::shareTooltipManager()->setLanByname(QStringLiteral("English"));
+    KxAction::initMenuList();
+    KxAction::refreshMenuList();
+    sysProCon = ProfieController::getShareProCon();
+}
+
+bool Tool::findMouse() {
+    KxAction::startListenDev(invocation_.verbose);
+    return KxAction::checkListenDev();
+}
+
+bool Tool::lock() {
+    if (locked_)
+        return true;
+    QString why;
+    locked_ = lock_.acquire(
+        KxMouseLock::path(),
+        [this] { note(QStringLiteral("waiting for the mouse: another program is using it...")); },
+        &why);
+    if (!locked_)
+        fail(kRefused, why);
+    return locked_;
+}
+
+std::optional<int> Tool::becomeWriter() {
+    for (;;) {
+        if (windowRuns()) {
+            if (!invocation_.wait)
+                return fail(kRefused,
+                            QStringLiteral("the configuration window (KxOption) is open and owns "
+                                           "the mouse's settings: close it first, or run "
+                                           "kxctl --wait to wait for it"));
+            waitForWindowToClose();
+        }
+        if (!lock())
+            return kRefused;
+        // The window may have opened while this waited for the lock.
+        if (!windowRuns())
+            return std::nullopt;
+        lock_.release();
+        locked_ = false;
+    }
+}
+
+// ---- Commands ------------------------------------------------------------------------------
+
+int Tool::run() {
+    switch (invocation_.command) {
+    case Command::Help:
+        print(stdout, usage());
+        return kDone;
+    case Command::Version:
+        print(stdout, QStringLiteral("kxctl %1\n").arg(QStringLiteral(KX_VERSION)));
+        return kDone;
+    default:
+        break;
+    }
+    startCore();
+    switch (invocation_.command) {
+    case Command::List:
+        return list();
+    case Command::Show:
+        return show();
+    case Command::Profile:
+        return profile();
+    case Command::Dpi:
+        return dpi();
+    case Command::Stage:
+        return stage();
+    case Command::Rate:
+        return rate();
+    case Command::Light:
+        return light();
+    case Command::Button:
+        return button();
+    case Command::MacroList:
+        return macroList();
+    case Command::MacroShow:
+        return macroShow();
+    case Command::MacroImport:
+        return macroImport();
+    case Command::MacroExport:
+        return macroExport();
+    case Command::Export:
+        return exportSetup();
+    case Command::Import:
+        return importSetup();
+    case Command::Complete:
+        return complete();
+    default:
+        return kUsage;
+    }
+}
+
+int Tool::list() {
+    if (!lock())
+        return kRefused;
+    if (!findMouse())
+        return fail(kNoMouse, QStringLiteral("no mouse is attached"));
+    QJsonArray mice;
+    QStringList lines;
+    const QVariantMap selected = sysDeviceReq->currDevDic();
+    int index = 0;
+    for (const QVariantMap& entry : sysDeviceReq->deviceArray()) {
+        if (entry.value(QStringLiteral("VID")).toUInt() != KxProtocol::kVendorId ||
+            entry.value(QStringLiteral("PID")).toUInt() != KxProtocol::kProductId)
+            continue;
+        ++index;
+        const quint64 service = entry.value(QStringLiteral("service")).toULongLong();
+        const auto device = entry.value(QStringLiteral("dev")).value<std::shared_ptr<UsbDevice>>();
+        uint32_t location = 0;
+        const bool located = device && device->getLocationId(&location) == 0;
+        const bool emulated = located && location == VirtualUsb::kLocationId;
+        // The mouse's own word on its profile: ask each in turn.
+        std::optional<int> active;
+        if (sysDeviceReq->selectService(service))
+            active = KxAction::readProfileByDevice();
+        const bool inUse = service == selected.value(QStringLiteral("service")).toULongLong();
+        QJsonObject mouse{
+            {QStringLiteral("index"), index},
+            {QStringLiteral("kind"), emulated ? QStringLiteral("emulated") : QStringLiteral("usb")},
+            {QStringLiteral("name"), entry.value(QStringLiteral("name")).toString()},
+            {QStringLiteral("selected"), inUse}};
+        mouse.insert(QStringLiteral("location"), emulated  ? QStringLiteral("kx-virtual-mouse")
+                                                 : located ? locationText(location)
+                                                           : QString());
+        if (active && *active >= 0 && *active < KxSetup::kProfiles)
+            mouse.insert(QStringLiteral("activeProfile"), *active + 1);
+        else
+            mouse.insert(QStringLiteral("activeProfile"), QJsonValue::Null);
+        mice.append(mouse);
+        lines << QStringLiteral("%1  %2  %3  %4  active profile %5%6")
+                     .arg(index)
+                     .arg(emulated ? QStringLiteral("emulated") : QStringLiteral("usb     "),
+                          mouse.value(QStringLiteral("location")).toString(),
+                          mouse.value(QStringLiteral("name")).toString(),
+                          active ? QString::number(*active + 1) : QStringLiteral("?"),
+                          inUse ? QStringLiteral("  (used by kxctl and the window)") : QString());
+    }
+    sysDeviceReq->setSelectedDev();
+    return done({{QStringLiteral("mice"), mice}}, lines);
+}
+
+int Tool::show() {
+    if (invocation_.profile && (*invocation_.profile < 1 || *invocation_.profile > 5))
+        return fail(kRefused, QStringLiteral("the mouse has profiles 1 to 5"));
+    if (!lock())
+        return kRefused;
+    if (!findMouse())
+        return fail(kNoMouse, QStringLiteral("no mouse is attached"));
+    KxSetup::MouseState state;
+    if (!KxSetup::readMouse(0, true, true, &state))
+        return fail(kRefused, QStringLiteral("the mouse did not answer"));
+    const int active = *state.activeProfile;
+    const unsigned slots = invocation_.all       ? 0x1Fu
+                           : invocation_.profile ? 1u << (*invocation_.profile - 1)
+                                                 : 1u << active;
+    state.lock = KxAction::readFWLockState();
+    if (!KxSetup::readMouse(slots, false, false, &state))
+        return fail(kRefused, QStringLiteral("the mouse did not answer"));
+
+    const KxSetup::Settings& settings = *state.settings;
+    QStringList lines;
+    QStringList stages;
+    for (int s = 0; s < KxSetup::kStages; ++s)
+        stages << QStringLiteral("%1%2")
+                      .arg(s == settings.activeStage ? "*" : "")
+                      .arg(settings.dpi[size_t(s)]);
+    lines << QStringLiteral("Active profile: %1").arg(active + 1)
+          << QStringLiteral("DPI stages: %1 (stage %2 active)")
+                 .arg(stages.join(QLatin1Char(' ')))
+                 .arg(settings.activeStage + 1)
+          << QStringLiteral("Polling rate: %1 Hz").arg(settings.rateHz)
+          << QStringLiteral("Lights: logo %1, wheel %2")
+                 .arg(settings.logoLight ? "on" : "off", settings.wheelLight ? "on" : "off");
+    if (state.lock)
+        lines << QStringLiteral("Lock switch: %1").arg(*state.lock == 1 ? "locked" : "unlocked");
+    QJsonArray profiles;
+    for (int p = 0; p < KxSetup::kProfiles; ++p) {
+        if (!state.buttons[size_t(p)])
+            continue;
+        lines << QString()
+              << QStringLiteral("Profile %1%2").arg(p + 1).arg(p == active ? " (active)" : "");
+        QJsonArray buttons;
+        for (int b = 0; b < KxSetup::kButtons; ++b) {
+            const _BTN_INFO& record = (*state.buttons[size_t(p)])[size_t(b)];
+            lines << QStringLiteral("  %1 %2 %3")
+                         .arg(b + 1)
+                         .arg(KxNames::buttonKey(b), -7)
+                         .arg(KxNames::caption(record));
+            buttons.append(buttonJson(record, p, b));
+        }
+        profiles.append(QJsonObject{{QStringLiteral("profile"), p + 1},
+                                    {QStringLiteral("active"), p == active},
+                                    {QStringLiteral("buttons"), buttons}});
+    }
+    QJsonObject json{{QStringLiteral("activeProfile"), active + 1},
+                     {QStringLiteral("settings"), KxSetup::settingsToJson(settings)},
+                     {QStringLiteral("profiles"), profiles}};
+    if (state.lock)
+        json.insert(QStringLiteral("locked"), *state.lock == 1);
+    return done(json, lines);
+}
+
+int Tool::profile() {
+    const auto n = number(invocation_.words[0]);
+    if (!n)
+        return fail(kUsage, QStringLiteral("profile takes a profile number, 1 to 5"));
+    if (*n < 1 || *n > KxSetup::kProfiles)
+        return fail(kRefused, QStringLiteral("the mouse has profiles 1 to 5"));
+    return write({}, [n](const KxSetup::MouseState&, QString*) {
+        KxSetup::Target target;
+        target.activeProfile = *n - 1;
+        return std::optional<KxSetup::Target>(target);
+    });
+}
+
+int Tool::writeSettings(const std::function<void(KxSetup::Settings&)>& change) {
+    return write({}, [&change](const KxSetup::MouseState& state, QString*) {
+        KxSetup::Target target;
+        target.settings = *state.settings;
+        change(*target.settings);
+        return std::optional<KxSetup::Target>(target);
+    });
+}
+
+int Tool::dpi() {
+    const auto stage = number(invocation_.words[0]);
+    const auto value = number(invocation_.words[1]);
+    if (!stage || !value)
+        return fail(kUsage, QStringLiteral("dpi takes a stage (1 to 4) and a DPI value"));
+    if (invocation_.profile && (*invocation_.profile < 1 || *invocation_.profile > 5))
+        return fail(kRefused, QStringLiteral("the mouse has profiles 1 to 5"));
+    if (*stage < 1 || *stage > KxSetup::kStages)
+        return fail(kRefused, QStringLiteral("the mouse has DPI stages 1 to 4"));
+    if (*value < kMinDpi || *value > kMaxDpi || *value % KxSetup::kDpiStep != 0)
+        return fail(kRefused, QStringLiteral("%1 DPI: a stage takes %2 to %3 DPI in steps of %4")
+                                  .arg(*value)
+                                  .arg(kMinDpi)
+                                  .arg(kMaxDpi)
+                                  .arg(KxSetup::kDpiStep));
+    if (invocation_.profile)
+        note(QStringLiteral("the mouse keeps one set of DPI stages for all its profiles; profile "
+                            "%1 has it too")
+                 .arg(*invocation_.profile));
+    return writeSettings([&](KxSetup::Settings& s) { s.dpi[size_t(*stage - 1)] = *value; });
+}
+
+int Tool::stage() {
+    const auto stage = number(invocation_.words[0]);
+    if (!stage)
+        return fail(kUsage, QStringLiteral("stage takes a stage number, 1 to 4"));
+    if (*stage < 1 || *stage > KxSetup::kStages)
+        return fail(kRefused, QStringLiteral("the mouse has DPI stages 1 to 4"));
+    return writeSettings([&](KxSetup::Settings& s) { s.activeStage = *stage - 1; });
+}
+
+int Tool::rate() {
+    const auto hz = number(invocation_.words[0].toLower().remove(QLatin1String("hz")));
+    if (!hz)
+        return fail(kUsage, QStringLiteral("rate takes 125, 500 or 1000 (Hz)"));
+    if (!KxSetup::poRateOf(*hz))
+        return fail(kRefused, QStringLiteral("the mouse runs at 125, 500 or 1000 Hz; it has no "
+                                             "%1 Hz")
+                                  .arg(*hz));
+    return writeSettings([&](KxSetup::Settings& s) { s.rateHz = *hz; });
+}
+
+int Tool::light() {
+    const QString which = invocation_.words[0].toLower();
+    const QString state = invocation_.words[1].toLower();
+    if ((which != QLatin1String("logo") && which != QLatin1String("wheel")) ||
+        (state != QLatin1String("on") && state != QLatin1String("off")))
+        return fail(kUsage, QStringLiteral("light takes logo or wheel, then on or off"));
+    const bool on = state == QLatin1String("on");
+    return writeSettings([&](KxSetup::Settings& s) {
+        (which == QLatin1String("logo") ? s.logoLight : s.wheelLight) = on;
+    });
+}
+
+int Tool::button() {
+    const QStringList& words = invocation_.words;
+    const std::optional<int> index = KxNames::buttonIndex(words[0]);
+    if (!index)
+        return fail(kUsage, QStringLiteral("a button is 1 to 5, or left, right, middle, side1 or "
+                                           "side2"));
+    const QString action = words[1].toLower();
+    const bool takesName = action == QLatin1String("function") ||
+                           action == QLatin1String("macro") || action == QLatin1String("launch");
+    if (!(action == QLatin1String("default") && words.size() == 2) &&
+        !(takesName && words.size() == 3))
+        return fail(kUsage, QStringLiteral("button B takes default, function NAME, macro NAME or "
+                                           "launch PATH"));
+    if (invocation_.profile && (*invocation_.profile < 1 || *invocation_.profile > 5))
+        return fail(kRefused, QStringLiteral("the mouse has profiles 1 to 5"));
+    const int b = *index;
+
+    // What the button gets, apart from the launcher's slot code (which needs the profile).
+    _BTN_INFO record{};
+    if (action == QLatin1String("function")) {
+        const auto match = KxNames::findFunction(words[2]);
+        if (!match.found)
+            return fail(kRefused, KxNames::whyNot(match, QStringLiteral("function"), words[2]));
+        record.btnType = 1;
+        record.FuncID = uint32_t(match.found->functionID());
+        record.FuncTableId = uint32_t(match.found->functionTableID());
+        record.KeyBit[0] = uint32_t(match.found->KeyBit1());
+        record.KeyBit[1] = uint32_t(match.found->KeyBit2());
+        record.KeyBit[2] = uint32_t(match.found->KeyBit3());
+        record.KeyBit[3] = uint32_t(match.found->KeyBit4());
+    } else if (action == QLatin1String("macro")) {
+        const auto match = KxNames::findMacro(words[2]);
+        if (!match.found)
+            return fail(kRefused, KxNames::whyNot(match, QStringLiteral("macro"), words[2]));
+        const KxSetup::RunMode mode = invocation_.mode.value_or(KxSetup::RunMode::Once);
+        const int count = invocation_.count.value_or(0);
+        if (mode == KxSetup::RunMode::Repeat && (count < 1 || count > KxSetup::kMaxCount))
+            return fail(kRefused,
+                        QStringLiteral("a repeat count is 1 to %1").arg(KxSetup::kMaxCount));
+        if (count > 255)
+            note(QStringLiteral("the mouse repeats a macro at most 255 times"));
+        record.btnType = 2;
+        record.FuncID = record.FuncTableId = kMacroFunction;
+        record.MacroID = uint32_t(match.found->macroId());
+        record.KeyBit[0] = uint32_t(mode);
+        record.KeyBit[1] = uint32_t(count);
+    } else if (action == QLatin1String("launch")) {
+        QString path = words[2];
+        // An installed application's id, or a file.
+        if (!path.contains(QLatin1Char('/')) && !QFileInfo(path).isFile()) {
+            const auto installed = HvAction::getAppPathByid(path);
+            if (!installed)
+                return fail(kRefused, QStringLiteral("there is no file %1 and no application of "
+                                                     "that id is installed")
+                                          .arg(path));
+            path = *installed;
+        } else {
+            const QFileInfo file(path);
+            if (!file.isFile())
+                return fail(kRefused, QStringLiteral("there is no file %1").arg(path));
+            path = file.absoluteFilePath();
+        }
+        const QByteArray utf8 = path.toUtf8();
+        if (utf8.size() > KxSetup::kMaxPathBytes)
+            return fail(kRefused,
+                        QStringLiteral("the path is %1 bytes long; the mouse's profile keeps %2 at "
+                                       "most: %3")
+                            .arg(utf8.size())
+                            .arg(KxSetup::kMaxPathBytes)
+                            .arg(path));
+        record.btnType = 3;
+        record.FuncID = record.FuncTableId = 15;
+        std::memcpy(record.app_path, utf8.constData(), size_t(utf8.size()));
+    }
+
+    Need need;
+    if (invocation_.profile)
+        need.slots = 1u << (*invocation_.profile - 1);
+    else
+        need.activeSlot = true;
+    const std::optional<int> chosen =
+        invocation_.profile ? std::optional<int>(*invocation_.profile - 1) : std::nullopt;
+    return write(need, [=](const KxSetup::MouseState& state, QString* refusal) {
+        const int slot = chosen.value_or(*state.activeProfile);
+        _BTN_INFO wanted = record;
+        if (action == QLatin1String("default")) {
+            const auto& defaults = sysProCon->defaultProfileArrs();
+            if (slot >= defaults.size() || !defaults[slot]) {
+                *refusal = QStringLiteral("profile %1 has no built-in default").arg(slot + 1);
+                return std::optional<KxSetup::Target>();
+            }
+            wanted = defaults[slot]->profileData().btnInfo[b];
+        } else if (action == QLatin1String("launch")) {
+            wanted.KeyBit[0] = KxAction::getBtnAppLaunchIndex(uint32_t(slot), uint32_t(b));
+        }
+        KxSetup::Target target;
+        target.buttons[size_t(slot)][size_t(b)] = wanted;
+        return std::optional<KxSetup::Target>(target);
+    });
+}
+
+int Tool::write(const Need& need, const Build& build) {
+    if (invocation_.dryRun) {
+        // A dry run writes nothing: it may run beside the window.
+        if (!lock())
+            return kRefused;
+    } else if (const auto refused = becomeWriter()) {
+        return *refused;
+    }
+    if (!findMouse())
+        return fail(kNoMouse, QStringLiteral("no mouse is attached"));
+
+    // What the mouse holds, first its active profile; on a first use (no profile files yet)
+    // all of it, so that the files hold what the mouse holds.
+    KxSetup::MouseState state;
+    if (!KxSetup::readMouse(0, false, true, &state))
+        return fail(kRefused, QStringLiteral("the mouse did not answer; nothing was written"));
+    const bool firstUse =
+        !QFileInfo::exists(QDir(sysProCon->sysProPath()).filePath(QStringLiteral("Default1.pro")));
+    const unsigned slots =
+        firstUse ? 0x1Fu : need.slots | (need.activeSlot ? 1u << *state.activeProfile : 0u);
+    if (!KxSetup::readMouse(slots, true, false, &state))
+        return fail(kRefused, QStringLiteral("the mouse did not answer; nothing was written"));
+    if (need.desktop)
+        state.desktop = KxSetup::desktopNow();
+    ProfieController& library = *sysProCon;
+    KxSetup::takeRead(library, state);
+    // Changes an earlier write did not finish stay changes, besides this one's.
+    library.restoreJournalledEdits();
+
+    QString refusal;
+    const std::optional<KxSetup::Target> target = build(state, &refusal);
+    if (!target)
+        return fail(kRefused, refusal);
+    if (const QList<int> lost = KxSetup::profilesLosingLeftClick(*target, state); !lost.isEmpty())
+        return fail(kRefused, QStringLiteral("profile %1 would have no button left doing the left "
+                                             "click; give it to another button first")
+                                  .arg(lost.first() + 1));
+    KxSetup::NewMacros macros(*target);
+    const QList<KxSetup::Change> changes = KxSetup::plan(*target, state);
+    QJsonArray changeList;
+    QStringList lines;
+    for (const KxSetup::Change& change : changes) {
+        changeList.append(changeToJson(change));
+        lines << change.text();
+    }
+    if (changes.isEmpty())
+        return done({{QStringLiteral("changes"), changeList}, {QStringLiteral("written"), false}},
+                    {QStringLiteral("Nothing to change: the mouse holds this already.")});
+    if (invocation_.dryRun) {
+        lines.prepend(QStringLiteral("Would change:"));
+        return done({{QStringLiteral("changes"), changeList},
+                     {QStringLiteral("written"), false},
+                     {QStringLiteral("dryRun"), true}},
+                    lines);
+    }
+
+    // As the window's Apply: the macros the records name are kept first, the buttons journalled
+    // as their profiles' edits, then written, read back, and only what the mouse took saved.
+    if (!macros.keep())
+        return fail(kRefused, QStringLiteral("the macro library could not be saved in %1; "
+                                             "nothing was written")
+                                  .arg(sysPath));
+    if (!KxSetup::journalEdits(library, *target))
+        return fail(kRefused, QStringLiteral("the changes could not be journalled in %1; nothing "
+                                             "was written")
+                                  .arg(sysPath));
+    const KxSetup::WriteResult result = KxSetup::writeToMouse(*target, state);
+    KxSetup::takeWritten(library, *target, result);
+    QStringList problems = KxSetup::problems(*target, result);
+    if (target->desktop && state.desktop != target->desktop) {
+        if (KxSetup::applyDesktop(*target->desktop))
+            KxSetup::takeDesktop(library, *target->desktop);
+        else
+            problems << QStringLiteral("The desktop did not take the pointer, scroll and "
+                                       "double-click speeds.");
+    }
+    const bool saved = library.saveToSys();
+    tellDaemon(*target, result, state, saved);
+    if (!saved)
+        problems
+            << QStringLiteral("The profiles could not be saved in %1.").arg(library.sysProPath());
+    if (!problems.isEmpty()) {
+        if (!result.complete())
+            problems << QStringLiteral("What did not reach the mouse is kept as changes not yet "
+                                       "written; the window offers them when it opens.");
+        return fail(kRefused, QStringLiteral("not everything was written"), problems);
+    }
+    return done({{QStringLiteral("changes"), changeList}, {QStringLiteral("written"), true}},
+                lines);
+}
+
+void Tool::tellDaemon(const KxSetup::Target& target, const KxSetup::WriteResult& result,
+                      const KxSetup::MouseState& before, bool saved) {
+    using namespace KxMessages;
+    // The daemon reloads the profile files, as after the window's Apply, and shows what the
+    // window would have shown.
+    if (saved)
+        KxAction::sendMessageToDaemon(kSettingsSaved);
+    if (result.activeProfile.value_or(false))
+        KxAction::sendProfileChangeToDaemon(*target.activeProfile);
+    if (result.settings.value_or(false) && before.settings) {
+        const KxSetup::Settings& now = *target.settings;
+        const int stage = now.activeStage;
+        if (now.activeStage != before.settings->activeStage ||
+            now.dpi[size_t(stage)] != before.settings->dpi[size_t(stage)])
+            KxAction::sendDPiChangeToDaemon(stage, now.dpi[size_t(stage)] / KxSetup::kDpiStep,
+                                            now.dpi[size_t(stage)] / KxSetup::kDpiStep);
+        if (now.rateHz != before.settings->rateHz)
+            KxAction::sendRateChangeToDaemon(int(KxSetup::poRateOf(now.rateHz).value_or(2)));
+    }
+    // Signals go out when the program ends only if they left first: one call to the bus after
+    // them returns once the bus has them.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected())
+        bus.interface()->serviceOwner(QStringLiteral("org.freedesktop.DBus"));
+}
+
+// ---- Macros --------------------------------------------------------------------------------
+
+int Tool::macroList() {
+    QJsonArray macros;
+    QStringList lines;
+    for (const auto& macro : KxNames::libraryMacros()) {
+        macros.append(QJsonObject{{QStringLiteral("name"), macro->nameStr()},
+                                  {QStringLiteral("steps"), int(macro->keyInfoArr().size())},
+                                  {QStringLiteral("deviceSteps"), int(macro->getMacroCount())}});
+        lines << QStringLiteral("%1  (%2 steps, %3 on the mouse)")
+                     .arg(macro->nameStr())
+                     .arg(macro->keyInfoArr().size())
+                     .arg(macro->getMacroCount());
+    }
+    if (lines.isEmpty())
+        lines << QStringLiteral("The library holds no macros.");
+    return done({{QStringLiteral("macros"), macros}}, lines);
+}
+
+int Tool::macroShow() {
+    const auto match = KxNames::findMacro(invocation_.words[0]);
+    if (!match.found)
+        return fail(kRefused,
+                    KxNames::whyNot(match, QStringLiteral("macro"), invocation_.words[0]));
+    const MacroInfo& macro = *match.found;
+    QStringList lines{QStringLiteral("%1: %2 steps, %3 on the mouse (a button holds %4)")
+                          .arg(macro.nameStr())
+                          .arg(macro.keyInfoArr().size())
+                          .arg(macro.getMacroCount())
+                          .arg(KxProtocol::kMaxRecordSteps)};
+    int n = 0;
+    for (const MacroKeyInfo& step : macro.keyInfoArr())
+        lines << QStringLiteral("  %1  %2, then %3 ms")
+                     .arg(++n, 2)
+                     .arg(stepText(step))
+                     .arg(step.delay());
+    return done(
+        {{QStringLiteral("macro"), KxSetup::macroToJson(KxSetup::describe(macro, macro.nameStr()))},
+         {QStringLiteral("deviceSteps"), int(macro.getMacroCount())}},
+        lines);
+}
+
+int Tool::macroImport() {
+    const QString path = invocation_.words[0];
+    const QString file = QFileInfo(path).fileName();
+    QString why;
+    const std::optional<QJsonObject> archive = HvAction::CopyObject(path, &why);
+    if (!archive)
+        return fail(kRefused, QStringLiteral("%1 cannot be loaded: the file %2").arg(file, why));
+    std::shared_ptr<MacroInfo> macro = MacroInfo::fromArchive(*archive);
+    if (!macro)
+        return fail(kRefused, QStringLiteral("%1 cannot be loaded: it is not a macro").arg(file));
+    if (const auto unfit = macro->unfitReason())
+        return fail(kRefused, QStringLiteral("%1 cannot be loaded: %2").arg(file, *unfit));
+    // Named by its file, as the macro editor names an imported macro.
+    const QString name = QFileInfo(path).completeBaseName().trimmed();
+    if (name.isEmpty() || name.size() > KxSetup::kMaxMacroNameLength)
+        return fail(kRefused, QStringLiteral("%1 cannot be loaded: a macro is named by its file, "
+                                             "in 1 to %2 characters")
+                                  .arg(file)
+                                  .arg(KxSetup::kMaxMacroNameLength));
+    if (const auto refused = becomeWriter())
+        return *refused;
+    // The library may have changed while this waited.
+    KxAction::initMenuList();
+    KxAction::refreshMenuList();
+    const auto existing = KxNames::findMacro(name);
+    if (existing.found || existing.ambiguous)
+        return fail(kRefused,
+                    QStringLiteral("the library has a macro called %1 already").arg(name));
+    if (KxNames::libraryMacros().size() >= KxAction::kMaxMacroCount)
+        return fail(kRefused, QStringLiteral("the library holds %1 macros, the most it keeps")
+                                  .arg(KxAction::kMaxMacroCount));
+    int changed = 0;
+    for (MacroKeyInfo& step : macro->keyInfoArr()) {
+        const int held = MacroInfo::heldDelay(step.delay());
+        changed += held != step.delay();
+        step.setDelay(held);
+    }
+    macro->setNameStr(name);
+    macro->setIsNoDisplay(false);
+    macro->setMacroId(KxAction::getNewMacorId());
+    macroListArrs.append(macro);
+    KxAction::refreshMenuList();
+    if (!KxAction::saveMenuList())
+        return fail(kRefused,
+                    QStringLiteral("the macro library could not be saved in %1").arg(sysPath));
+    QStringList lines{QStringLiteral("Added %1 to the library (%2 steps).")
+                          .arg(name)
+                          .arg(macro->keyInfoArr().size())};
+    if (changed > 0)
+        lines << QStringLiteral("%1 delays were changed to what a step holds: at most %2 ms, in "
+                                "steps of %3 ms.")
+                     .arg(changed)
+                     .arg(MacroInfo::kMaxDelayMs)
+                     .arg(MacroInfo::kDelayStepMs);
+    return done({{QStringLiteral("macro"), name}, {QStringLiteral("delaysChanged"), changed}},
+                lines);
+}
+
+int Tool::macroExport() {
+    const auto match = KxNames::findMacro(invocation_.words[0]);
+    if (!match.found)
+        return fail(kRefused,
+                    KxNames::whyNot(match, QStringLiteral("macro"), invocation_.words[0]));
+    QString path = invocation_.words[1];
+    if (QFileInfo(path).suffix() != QLatin1String("mac"))
+        path += QStringLiteral(".mac");
+    if (!HvAction::SaveObject(match.found->toArchive(), path))
+        return fail(kRefused, QStringLiteral("the macro could not be saved as %1").arg(path));
+    return done({{QStringLiteral("macro"), match.found->nameStr()}, {QStringLiteral("file"), path}},
+                {QStringLiteral("Saved %1 as %2.").arg(match.found->nameStr(), path)});
+}
+
+// ---- Set-ups -------------------------------------------------------------------------------
+
+int Tool::exportSetup() {
+    const QString path = invocation_.words[0];
+    if (!lock())
+        return kRefused;
+    if (!findMouse())
+        return fail(kNoMouse, QStringLiteral("no mouse is attached"));
+    KxSetup::MouseState state;
+    if (!KxSetup::readMouse(0x1F, true, true, &state))
+        return fail(kRefused, QStringLiteral("the mouse did not answer; nothing was exported"));
+    state.desktop = KxSetup::desktopNow();
+    const KxSetup::File file =
+        KxSetup::capture(state, QStringLiteral("kxctl %1").arg(QStringLiteral(KX_VERSION)));
+    if (path == QLatin1String("-")) {
+        const QByteArray bytes = KxSetup::serialize(file);
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        std::fflush(stdout);
+        return kDone;
+    }
+    QString why;
+    if (!KxSetup::writeFile(file, path, &why))
+        return fail(kRefused, QStringLiteral("%1 could not be written: %2").arg(path, why));
+    return done(
+        {{QStringLiteral("file"), path}, {QStringLiteral("macros"), int(file.macros.size())}},
+        {QStringLiteral("Exported the set-up (five profiles, %1) to %2.")
+             .arg(file.macros.size() == 1 ? QStringLiteral("1 macro")
+                                          : QStringLiteral("%1 macros").arg(file.macros.size()))
+             .arg(path)});
+}
+
+int Tool::importSetup() {
+    const QString path = invocation_.words[0];
+    unsigned profiles = 0x1F;
+    if (invocation_.profiles) {
+        profiles = 0;
+        for (const int p : *invocation_.profiles) {
+            if (p < 1 || p > KxSetup::kProfiles)
+                return fail(kRefused, QStringLiteral("the mouse has profiles 1 to 5"));
+            profiles |= 1u << (p - 1);
+        }
+    }
+    KxSetup::Parsed parsed;
+    if (path == QLatin1String("-")) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly))
+            return fail(kRefused, QStringLiteral("standard input cannot be read"));
+        parsed = KxSetup::parse(in.read(KxSetup::kMaxFileBytes + 1));
+    } else {
+        parsed = KxSetup::readFile(path);
+    }
+    if (!parsed.file)
+        return fail(kRefused,
+                    QStringLiteral("%1 is refused: %2")
+                        .arg(path == QLatin1String("-") ? QStringLiteral("the set-up") : path,
+                             parsed.error.text()));
+    // Names are resolved before anything is read or written: a file that names what this
+    // machine does not have changes nothing.
+    const bool shared = !invocation_.profiles;
+    const KxSetup::Resolved resolved = KxSetup::resolve(*parsed.file, profiles, shared);
+    if (!resolved.target)
+        return fail(kRefused, QStringLiteral("%1 is refused: %2").arg(path, resolved.error.text()));
+    Need need;
+    need.slots = profiles;
+    need.desktop = shared && parsed.file->desktop.has_value();
+    return write(need,
+                 [&resolved](const KxSetup::MouseState&, QString*) { return resolved.target; });
+}
+
+int Tool::complete() {
+    const QString what = invocation_.words[0];
+    QStringList names;
+    if (what == QLatin1String("functions")) {
+        for (const auto& entry : KxNames::buttonFunctions())
+            names << KxNames::functionName(*entry);
+    } else if (what == QLatin1String("macros")) {
+        for (const auto& macro : KxNames::libraryMacros())
+            names << macro->nameStr();
+    } else if (what == QLatin1String("buttons")) {
+        for (int b = 0; b < KxSetup::kButtons; ++b)
+            names << KxNames::buttonKey(b);
+    } else {
+        return fail(kUsage, QStringLiteral("__complete takes functions, macros or buttons"));
+    }
+    names.removeDuplicates();
+    if (!names.isEmpty())
+        print(stdout, names.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    return kDone;
+}
+
+} // namespace KxCtl

@@ -1,0 +1,52 @@
+// kxctl: the Kestrix mouse from a terminal and from scripts, on the same core as the window.
+#include "HvAction.h"
+#include "KxCtlCommandLine.h"
+#include "KxCtlTool.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool verboseLog = false;
+
+// The core's log lines go to kxctl's log file; on standard error only with --verbose, so that
+// what a script reads there is kxctl's own word.
+void logHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!verboseLog && context.category && std::strcmp(context.category, "kx") == 0)
+        return;
+    if (!verboseLog && type == QtDebugMsg)
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kxctl"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KX_VERSION));
+    const KxCtl::Parsed parsed = KxCtl::parse(QCoreApplication::arguments().mid(1));
+    if (!parsed.invocation) {
+        std::fprintf(stderr, "kxctl: %s\n(kxctl --help tells how to use it)\n",
+                     qPrintable(parsed.error));
+        // Asked for JSON, a script gets it also for a command line that could not be read.
+        if (QCoreApplication::arguments().contains(QStringLiteral("--json")))
+            std::fputs(KxSetup::prettyJson({{QStringLiteral("version"), KxCtl::kJsonVersion},
+                                            {QStringLiteral("command"), QString()},
+                                            {QStringLiteral("ok"), false},
+                                            {QStringLiteral("exitCode"), KxCtl::kUsage},
+                                            {QStringLiteral("error"), parsed.error}})
+                           .constData(),
+                       stdout);
+        return KxCtl::kUsage;
+    }
+    verboseLog = parsed.invocation->verbose;
+    qInstallMessageHandler(logHandler);
+    HvAction::setLoggerHasFile(true);
+    if (verboseLog)
+        HvAction::setLoggerDebugLevel();
+    return KxCtl::Tool(*parsed.invocation).run();
+}

@@ -1,0 +1,515 @@
+// kxctl end to end: the program against kx-virtual-mouse, on a session bus of the test's own,
+// every command checked in the emulated mouse's memory (its dump), in the profile files and on
+// the bus, its --json output against docs/kxctl-json.md's schema.
+#include "HvAction.h"
+#include "KxAction.h"
+#include "KxCtlTestSupport.h"
+#include "KxGlobals.h"
+#include "KxSetupFile.h"
+#include "MacroInfo.h"
+#include "MacroKeyInfo.h"
+#include "Notifications/DistributedNotificationCenter.h"
+#include "ProfieController.h"
+#include "ProfileValue.h"
+
+#include <QDBusConnection>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QSettings>
+
+#include <cstring>
+#include <sys/stat.h>
+
+namespace {
+
+const auto* const kHome = testing::AddGlobalTestEnvironment(new PrivateHome);
+
+QString home(const QString& name) {
+    return PrivateHome::dir("home") + QLatin1Char('/') + name;
+}
+
+QString dataFile(const QString& name) {
+    return PrivateHome::dir("data") + QStringLiteral("/com.vlak.KxOption/") + name;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The bytes a record writes, as the window's encoder makes them: steps, then mode and count.
+QByteArray encoded(const _BTN_INFO& record) {
+    uint8_t bytes[82] = {};
+    uint32_t length = 0;
+    KxAction::getBtnDataInfoBy(record, bytes, &length);
+    QByteArray out(reinterpret_cast<const char*>(bytes), qsizetype(length));
+    out.append(char(bytes[80])).append(char(bytes[81]));
+    return out;
+}
+
+// A record as the mouse holds it, cut to what its encoding covers.
+QByteArray held(const QByteArray& record, qsizetype steps) {
+    return record.left(steps) + record.mid(80, 2);
+}
+
+// Profile n's file as the library reads it.
+_Kx_PROFILE profileFile(int n) {
+    const auto value =
+        ProfileValue::initWithPath(dataFile(QStringLiteral("Profiles/Default%1.pro").arg(n)));
+    return value ? value->profileData() : _Kx_PROFILE{};
+}
+
+class KxCtlProgramTest : public testing::Test, protected KxCtlPrograms {
+protected:
+    void SetUp() override {
+        if (!QDBusConnection::sessionBus().isConnected())
+            GTEST_SKIP() << "no session bus (./kx test provides one)";
+        startFactoryMouse();
+        KxAction::getSysPath();
+        KxAction::initMenuList();
+    }
+
+    // A macro file as the macro editor exports it.
+    static QString macroFile(const QString& name, const QList<MacroKeyInfo>& steps) {
+        MacroInfo macro;
+        macro.setKeyInfoArr(steps);
+        const QString path = home(name + QStringLiteral(".mac"));
+        EXPECT_TRUE(HvAction::SaveObject(macro.toArchive(), path));
+        return path;
+    }
+    // The library as kxctl left it on disk.
+    static std::shared_ptr<MacroInfo> libraryMacro(const QString& name) {
+        KxAction::initMenuList();
+        return KxAction::getMacroByName(name);
+    }
+    void expectNothingChanged(const Outcome& run, const QString& dumpBefore, const char* what) {
+        EXPECT_EQ(run.exit, 1) << what << ": " << qPrintable(run.err);
+        EXPECT_EQ(dump(), dumpBefore) << what;
+    }
+};
+
+TEST_F(KxCtlProgramTest, SettingsReachTheMouseAndTheDaemonIsToldAsAfterApply) {
+    std::vector<std::pair<int, QVariantMap>> told;
+    const auto observer = DistributedNotificationCenter::defaultCenter().addObserver(
+        QStringLiteral("KxSettingChange"), [&told](const Notification& n) {
+            told.push_back({n.objectInt(), n.userInfo.value_or(QVariantMap())});
+        });
+
+    Outcome run = kxctl({"dpi", "2", "1800"});
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_EQ(run.out, QStringLiteral("DPI stage 2: 1600 DPI → 1800 DPI\n"));
+    EXPECT_EQ(dumpLine("DPI stages:"), QStringLiteral("DPI stages: 800 1800 2400 3200"));
+    EXPECT_EQ(kxctl({"stage", "2"}).exit, 0);
+    EXPECT_EQ(dumpLine("stage:"), QStringLiteral("stage: 2 (1800 DPI)"));
+    EXPECT_EQ(kxctl({"rate", "500"}).exit, 0);
+    EXPECT_EQ(dumpLine("rate:"), QStringLiteral("rate: 500 Hz"));
+    EXPECT_EQ(kxctl({"light", "logo", "off"}).exit, 0);
+    EXPECT_EQ(dumpLine("logo light:"), QStringLiteral("logo light: off"));
+    EXPECT_EQ(dumpLine("wheel light:"), QStringLiteral("wheel light: on"));
+    EXPECT_EQ(kxctl({"profile", "4"}).exit, 0);
+    EXPECT_EQ(dumpLine("active profile:"), QStringLiteral("active profile: 4"));
+    // The mouse keeps one set of stages: a profile named says so and changes them for all.
+    run = kxctl({"--json", "dpi", "--profile", "3", "1", "900"});
+    EXPECT_EQ(run.exit, 0);
+    EXPECT_TRUE(run.err.contains(QLatin1String("one set of DPI stages"))) << qPrintable(run.err);
+    EXPECT_TRUE(fitsSchema(run.json(), QStringLiteral("write")));
+    EXPECT_EQ(run.json().value("changes").toArray().size(), 1);
+    EXPECT_EQ(dumpLine("DPI stages:"), QStringLiteral("DPI stages: 900 1800 2400 3200"));
+    // Again: the mouse holds it, nothing is written.
+    run = kxctl({"--json", "dpi", "1", "900"});
+    EXPECT_EQ(run.exit, 0);
+    EXPECT_EQ(run.json().value("written"), QJsonValue(false));
+
+    // What the mouse cannot take is refused, and nothing changes.
+    const QString before = dump();
+    run = kxctl({"rate", "250"});
+    expectNothingChanged(run, before, "rate 250");
+    EXPECT_TRUE(run.err.contains(QLatin1String("no 250 Hz"))) << qPrintable(run.err);
+    expectNothingChanged(kxctl({"dpi", "1", "150"}), before, "dpi 150");
+    expectNothingChanged(kxctl({"dpi", "1", "3600"}), before, "dpi 3600");
+    expectNothingChanged(kxctl({"stage", "5"}), before, "stage 5");
+    expectNothingChanged(kxctl({"profile", "0"}), before, "profile 0");
+
+    // Every profile file holds the block the mouse holds.
+    for (int n = 1; n <= 5; ++n) {
+        const _Kx_PROFILE profile = profileFile(n);
+        EXPECT_EQ(profile.xSensArr[0], 9u) << n;
+        EXPECT_EQ(profile.xSensArr[1], 18u) << n;
+        EXPECT_EQ(profile.currSelectDPI, 1u) << n;
+        EXPECT_EQ(profile.poRate, 1u) << n;
+        EXPECT_EQ(profile.islightOnArr[0], 0u) << n;
+        EXPECT_EQ(profile.islightOnArr[1], 1u) << n;
+    }
+    // The daemon reloads after each write and shows what the window would have shown.
+    ASSERT_TRUE(KxTest::waitFor([&] {
+        const auto shown = [&](int kind) {
+            return std::any_of(told.begin(), told.end(), [kind](const auto& t) {
+                return t.first == 111 && t.second.value("value1").toInt() == kind;
+            });
+        };
+        return shown(1) && shown(3) && shown(4);
+    }));
+    EXPECT_GE(std::count_if(told.begin(), told.end(), [](const auto& t) { return t.first == 101; }),
+              5);
+    DistributedNotificationCenter::defaultCenter().removeObserver(observer);
+}
+
+TEST_F(KxCtlProgramTest, ButtonsAreWrittenAsTheWindowWritesThemAndReadBack) {
+    const QString mac =
+        macroFile(QStringLiteral("Reload"),
+                  {MacroKeyInfo(15, 0, 100), MacroKeyInfo(15, 1, 0), MacroKeyInfo(0x200, 2, 0),
+                   MacroKeyInfo(120, 3, 0), MacroKeyInfo(120, 4, 200)});
+    ASSERT_EQ(kxctl({"macro", "import", mac}).exit, 0);
+    const auto reload = libraryMacro(QStringLiteral("Reload"));
+    ASSERT_TRUE(reload);
+
+    Outcome run = kxctl({"button", "side1", "function", "f5"});
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_EQ(run.out, QStringLiteral("profile 1 front side button: Back → F5\n"));
+    EXPECT_EQ(held(record(1, 4), 4), QByteArray::fromHex("3e003ec0a000"));
+
+    run = kxctl({"button", "2", "macro", "RELOAD", "--mode", "repeat", "3"});
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    _BTN_INFO macro{};
+    macro.btnType = 2;
+    macro.FuncID = macro.FuncTableId = 6;
+    macro.MacroID = uint32_t(reload->macroId());
+    macro.KeyBit[0] = 1;
+    macro.KeyBit[1] = 3;
+    const QByteArray macroBytes = encoded(macro);
+    EXPECT_EQ(held(record(1, 2), macroBytes.size() - 2), macroBytes);
+
+    run = kxctl({"button", "--profile", "2", "middle", "launch", "/bin/true"});
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_EQ(held(record(2, 3), 2), QByteArray::fromHex("a740a000")); // 160 + 5 + 2
+    QSettings preferences(PrivateHome::dir("config") + QStringLiteral("/com.vlak.KxOption.conf"),
+                          QSettings::IniFormat);
+    EXPECT_EQ(preferences.value(QStringLiteral("ProfileLauncha7")).toString(),
+              QStringLiteral("/bin/true"));
+
+    // The built-in default of profile 1's back side button.
+    ProfieController library;
+    const _BTN_INFO builtIn = library.defaultProfileArrs()[0]->profileData().btnInfo[4];
+    EXPECT_EQ(kxctl({"button", "side2", "function", "Disable"}).exit, 0);
+    EXPECT_EQ(kxctl({"button", "side2", "default"}).exit, 0);
+    const QByteArray builtInBytes = encoded(builtIn);
+    EXPECT_EQ(held(record(1, 5), builtInBytes.size() - 2), builtInBytes);
+
+    // What kxctl show reads back, and the files, say the same.
+    run = kxctl({"--json", "show", "--all"});
+    ASSERT_EQ(run.exit, 0);
+    EXPECT_TRUE(fitsSchema(run.json(), QStringLiteral("show")));
+    const QJsonArray profiles = run.json().value("profiles").toArray();
+    ASSERT_EQ(profiles.size(), 5);
+    const QJsonArray first = profiles[0].toObject().value("buttons").toArray();
+    EXPECT_EQ(first[3].toObject().value("caption").toString(), QStringLiteral("F5"));
+    EXPECT_EQ(first[1].toObject().value("caption").toString(),
+              QStringLiteral("macro Reload, repeat 3 times"));
+    EXPECT_EQ(first[1].toObject().value("inLibrary"), QJsonValue(true));
+    EXPECT_EQ(profiles[1].toObject().value("buttons").toArray()[2].toObject().value("path"),
+              QJsonValue(QStringLiteral("/bin/true")));
+    const _Kx_PROFILE one = profileFile(1);
+    EXPECT_EQ(one.btnInfo[3].KeyBit[0], 0x3Eu);
+    EXPECT_EQ(one.btnInfo[1].MacroID, uint32_t(reload->macroId()));
+    EXPECT_EQ(one.btnInfo[1].KeyBit[1], 3u);
+    EXPECT_STREQ(profileFile(2).btnInfo[2].app_path, "/bin/true");
+    // Every write finished: no change is left waiting.
+    EXPECT_TRUE(QDir(dataFile(QStringLiteral("Unwritten")))
+                    .entryList(QDir::Files | QDir::NoDotAndDotDot)
+                    .isEmpty());
+    run = kxctl({"show"});
+    EXPECT_TRUE(run.out.contains(QLatin1String("  4 side1   F5\n"))) << qPrintable(run.out);
+
+    // Refused, and nothing changes.
+    const QString before = dump();
+    run = kxctl({"button", "left", "function", "Right Click"});
+    expectNothingChanged(run, before, "the last left click");
+    EXPECT_TRUE(run.err.contains(QLatin1String("left click"))) << qPrintable(run.err);
+    run = kxctl({"button", "side1", "function", "Lft Click"});
+    expectNothingChanged(run, before, "unknown function");
+    EXPECT_TRUE(run.err.contains(QLatin1String("close: Left Click"))) << qPrintable(run.err);
+    run = kxctl({"button", "2", "macro", "Relaod"});
+    expectNothingChanged(run, before, "unknown macro");
+    EXPECT_TRUE(run.err.contains(QLatin1String("close: Reload"))) << qPrintable(run.err);
+    expectNothingChanged(kxctl({"button", "4", "launch", "/no/such/file"}), before, "no file");
+    expectNothingChanged(kxctl({"button", "--profile", "6", "4", "default"}), before, "profile 6");
+    EXPECT_EQ(kxctl({"button", "9", "default"}).exit, 2);
+    EXPECT_EQ(kxctl({"button", "1", "frobnicate", "x"}).exit, 2);
+}
+
+TEST_F(KxCtlProgramTest, ReadingCommandsAndTheirJsonFitTheSchema) {
+    Outcome run = kxctl({"list"});
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_TRUE(run.out.startsWith(QLatin1String("1  emulated  kx-virtual-mouse  ")))
+        << qPrintable(run.out);
+    run = kxctl({"list", "--json"});
+    EXPECT_TRUE(fitsSchema(run.json(), QStringLiteral("list")));
+    const QJsonObject mouse = run.json().value("mice").toArray().first().toObject();
+    EXPECT_EQ(mouse.value("kind"), QJsonValue(QStringLiteral("emulated")));
+    EXPECT_EQ(mouse.value("activeProfile"), QJsonValue(1));
+    EXPECT_EQ(mouse.value("selected"), QJsonValue(true));
+
+    run = kxctl({"show"});
+    EXPECT_EQ(run.exit, 0);
+    EXPECT_TRUE(run.out.startsWith(QLatin1String("Active profile: 1\nDPI stages: *800 1600 2400 "
+                                                 "3200 (stage 1 active)\nPolling rate: 1000 "
+                                                 "Hz\nLights: logo on, wheel on\n")))
+        << qPrintable(run.out);
+    EXPECT_TRUE(run.out.contains(QLatin1String("  1 left    Left Click\n"))) << qPrintable(run.out);
+    EXPECT_EQ(kxctl({"show", "--profile", "9"}).exit, 1);
+    run = kxctl({"--json", "show", "--profile", "3"});
+    EXPECT_TRUE(fitsSchema(run.json(), QStringLiteral("show")));
+    EXPECT_EQ(run.json().value("profiles").toArray().first().toObject().value("profile"),
+              QJsonValue(3));
+
+    ASSERT_EQ(
+        kxctl({"macro", "import",
+               macroFile(QStringLiteral("Spray"), {MacroKeyInfo(4, 0, 0), MacroKeyInfo(4, 1, 0)})})
+            .exit,
+        0);
+    EXPECT_TRUE(fitsSchema(kxctl({"--json", "macro", "list"}).json(), QStringLiteral("macroList")));
+    EXPECT_TRUE(fitsSchema(kxctl({"--json", "macro", "show", "spray"}).json(),
+                           QStringLiteral("macroShow")));
+    const QString setup = home(QStringLiteral("mouse.kxsetup"));
+    run = kxctl({"--json", "export", setup});
+    EXPECT_TRUE(fitsSchema(run.json(), QStringLiteral("export")));
+    EXPECT_TRUE(fitsSchema(QJsonDocument::fromJson(fileBytes(setup)).object(),
+                           QStringLiteral("setupFile")));
+    // To standard output, the file itself.
+    run = kxctl({"export", "-"});
+    EXPECT_EQ(run.exit, 0);
+    EXPECT_TRUE(KxSetup::parse(run.out.toUtf8()).file);
+
+    // Failures are JSON too, with the exit status.
+    run = kxctl({"--json", "frobnicate"});
+    EXPECT_EQ(run.exit, 2);
+    EXPECT_TRUE(fitsSchema(run.json(), QStringLiteral("failure")));
+    mouseCommand(QStringLiteral("unplug"));
+    run = kxctl({"--json", "show"});
+    EXPECT_EQ(run.exit, 3);
+    EXPECT_TRUE(fitsSchema(run.json(), QStringLiteral("failure")));
+    EXPECT_EQ(kxctl({"dpi", "1", "900"}).exit, 3);
+    EXPECT_EQ(kxctl({"list"}).exit, 3);
+}
+
+TEST_F(KxCtlProgramTest, NothingIsWrittenWhileTheWindowOwnsItsBusName) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    ASSERT_TRUE(bus.registerService(QStringLiteral("com.vlak.KxOption")));
+    const QString before = dump();
+    Outcome run = kxctl({"dpi", "1", "900"});
+    expectNothingChanged(run, before, "while the window runs");
+    EXPECT_TRUE(run.err.contains(QLatin1String("configuration window"))) << qPrintable(run.err);
+    expectNothingChanged(
+        kxctl({"macro", "import", macroFile(QStringLiteral("Late"), {MacroKeyInfo(4, 0, 0)})}),
+        before, "a macro while the window runs");
+    // Reading goes on.
+    EXPECT_EQ(kxctl({"show"}).exit, 0);
+
+    // --wait waits for the window to close, without asking the mouse meanwhile.
+    QProcess* waiting = startKxctl({"--wait", "dpi", "1", "900"});
+    ASSERT_TRUE(KxTest::waitFor(
+        [&] { return waiting->bytesAvailable() >= 0 && waiting->state() == QProcess::Running; }));
+    KxTest::spin(1500);
+    EXPECT_EQ(waiting->state(), QProcess::Running);
+    EXPECT_EQ(dump(), before);
+    ASSERT_TRUE(bus.unregisterService(QStringLiteral("com.vlak.KxOption")));
+    run = finish(waiting);
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_TRUE(run.err.contains(QLatin1String("waiting for the configuration window")));
+    EXPECT_EQ(dumpLine("DPI stages:"), QStringLiteral("DPI stages: 900 1600 2400 3200"));
+}
+
+TEST_F(KxCtlProgramTest, TwoWritersTakeTurns) {
+    QProcess* first = startKxctl({"dpi", "1", "1000"});
+    QProcess* second = startKxctl({"button", "side1", "function", "F6"});
+    const Outcome a = finish(first);
+    const Outcome b = finish(second);
+    EXPECT_EQ(a.exit, 0) << qPrintable(a.err);
+    EXPECT_EQ(b.exit, 0) << qPrintable(b.err);
+    EXPECT_TRUE(a.err.contains(QLatin1String("waiting for the mouse")) ||
+                b.err.contains(QLatin1String("waiting for the mouse")));
+    EXPECT_EQ(dumpLine("DPI stages:"), QStringLiteral("DPI stages: 1000 1600 2400 3200"));
+    EXPECT_EQ(held(record(1, 4), 4), QByteArray::fromHex("3f003fc0a000"));
+    // Their requests never met: each kept the mouse's pacing.
+    EXPECT_TRUE(mouseCommand(QStringLiteral("status"))
+                    .contains(QLatin1String("requests closer than the pacing: 0\n")));
+}
+
+TEST_F(KxCtlProgramTest, ImportShowsWhatChangesTakesChosenProfilesAndMergesMacros) {
+    // The library's Fire differs from the file's.
+    ASSERT_EQ(
+        kxctl({"macro", "import",
+               macroFile(QStringLiteral("Fire"), {MacroKeyInfo(4, 0, 0), MacroKeyInfo(4, 1, 0)})})
+            .exit,
+        0);
+    const QString setup = home(QStringLiteral("friend.kxsetup"));
+    ASSERT_EQ(kxctl({"export", setup}).exit, 0);
+    KxSetup::Parsed parsed = KxSetup::readFile(setup);
+    ASSERT_TRUE(parsed.file);
+    KxSetup::File file = *parsed.file;
+    file.settings.dpi[0] = 1200;
+    file.profiles[1][3].kind = KxSetup::Button::Kind::Function;
+    file.profiles[1][3].function = QStringLiteral("F7");
+    file.profiles[1][1].kind = KxSetup::Button::Kind::Macro;
+    file.profiles[1][1].macro = QStringLiteral("Fire");
+    file.profiles[1][1].mode = KxSetup::RunMode::Toggle;
+    KxSetup::Macro fire;
+    fire.name = QStringLiteral("Fire");
+    fire.steps = {{KxSetup::MacroStep::Action::Press, 5, {}, {}, 0, 300, {}},
+                  {KxSetup::MacroStep::Action::Release, 5, {}, {}, 0, 0, {}}};
+    file.macros = {fire};
+    ASSERT_TRUE(KxSetup::writeFile(file, setup));
+
+    const QString before = dump();
+    const QByteArray library = fileBytes(dataFile(QStringLiteral("MenuInfo.xml")));
+    Outcome run = kxctl({"import", setup, "--dry-run"});
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_EQ(run.out, QStringLiteral("Would change:\n"
+                                      "profile 2 right button: Right Click → macro Fire (2), until "
+                                      "pressed again\n"
+                                      "profile 2 front side button: Back → F7\n"
+                                      "DPI stage 1: 800 DPI → 1200 DPI\n"
+                                      "macro Fire: added to the library as Fire (2) (the "
+                                      "library's Fire has other steps)\n"));
+    EXPECT_EQ(dump(), before);
+    EXPECT_EQ(fileBytes(dataFile(QStringLiteral("MenuInfo.xml"))), library);
+
+    // Profile 2's buttons only: the settings stay.
+    run = kxctl({"--json", "import", setup, "--profiles", "2"});
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_TRUE(fitsSchema(run.json(), QStringLiteral("write")));
+    EXPECT_EQ(run.json().value("changes").toArray().size(), 3);
+    EXPECT_EQ(held(record(2, 4), 4), QByteArray::fromHex("400040c0a000")); // F7
+    EXPECT_EQ(dumpLine("DPI stages:"), QStringLiteral("DPI stages: 800 1600 2400 3200"));
+    const auto added = libraryMacro(QStringLiteral("Fire (2)"));
+    ASSERT_TRUE(added);
+    EXPECT_EQ(added->keyInfoArr().size(), 2);
+    EXPECT_EQ(profileFile(2).btnInfo[1].MacroID, uint32_t(added->macroId()));
+    EXPECT_EQ(profileFile(2).btnInfo[1].KeyBit[0], 3u);
+
+    // The rest; the same macro is the library's now.
+    run = kxctl({"import", setup});
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_EQ(run.out, QStringLiteral("DPI stage 1: 800 DPI → 1200 DPI\n"));
+    EXPECT_EQ(dumpLine("DPI stages:"), QStringLiteral("DPI stages: 1200 1600 2400 3200"));
+    EXPECT_FALSE(libraryMacro(QStringLiteral("Fire (3)")));
+    run = kxctl({"import", setup});
+    EXPECT_EQ(run.out, QStringLiteral("Nothing to change: the mouse holds this already.\n"));
+}
+
+TEST_F(KxCtlProgramTest, HostileSetupFilesAreRefusedAndChangeNothing) {
+    ASSERT_EQ(
+        kxctl({"macro", "import",
+               macroFile(QStringLiteral("Keep"), {MacroKeyInfo(4, 0, 0), MacroKeyInfo(4, 1, 0)})})
+            .exit,
+        0);
+    const QString good = home(QStringLiteral("good.kxsetup"));
+    ASSERT_EQ(kxctl({"export", good}).exit, 0);
+    const QByteArray goodBytes = fileBytes(good);
+
+    const auto write = [](const QString& name, const QByteArray& bytes) {
+        QFile file(home(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return home(name);
+    };
+    QByteArray unknown = goodBytes;
+    unknown.replace("\"Right Click\"", "\"Rihgt Click\"");
+    QByteArray future = goodBytes;
+    future.replace("\"version\": 1", "\"version\": 7");
+    QByteArray huge = goodBytes;
+    huge.insert(huge.indexOf("Right Click"), QByteArray(900000, 'x'));
+    QByteArray chords = goodBytes;
+    QByteArray steps = "[";
+    for (int i = 0; i < 7; ++i)
+        steps += QByteArray(i ? "," : "") + "{\"action\": \"insert\", \"function\": \"Redo\"}";
+    steps += "]";
+    chords.replace("\"macros\": []",
+                   "\"macros\": [{\"name\": \"Long\", \"steps\": " + steps + "}]");
+    chords.replace("\"kind\": \"function\", \"function\": \"Right Click\", \"functionId\": 2",
+                   "\"kind\": \"macro\", \"macro\": \"Long\", \"mode\": \"once\"");
+    const QString fifo = home(QStringLiteral("fifo.kxsetup"));
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    const struct {
+        QString path;
+        const char* says;
+    } hostile[] = {
+        {write(QStringLiteral("text.kxsetup"), "hello"), "not a set-up"},
+        {write(QStringLiteral("cut.kxsetup"), goodBytes.left(goodBytes.size() * 2 / 3)),
+         "ends early"},
+        {write(QStringLiteral("future.kxsetup"), future), "version: version 7"},
+        {write(QStringLiteral("unknown.kxsetup"), unknown),
+         "profiles[0].buttons[1].function: there is no function \"Rihgt Click\"; close: Right "
+         "Click"},
+        {write(QStringLiteral("huge.kxsetup"), huge), "characters long"},
+        {write(QStringLiteral("large.kxsetup"), goodBytes + QByteArray(1 << 20, ' ')),
+         "larger than 1 MiB"},
+        {write(QStringLiteral("deep.kxsetup"), QByteArray(300000, '[')), "not a set-up"},
+        {write(QStringLiteral("chords.kxsetup"), chords),
+         "macros[0].steps: the macro takes 42 steps on the mouse"},
+        {fifo, "not a regular file"},
+        {home(QStringLiteral("missing.kxsetup")), "missing.kxsetup"},
+    };
+    const QString before = dump();
+    const QString requestsBefore = mouseCommand(QStringLiteral("status")).section('\n', 3, 3);
+    const QByteArray library = fileBytes(dataFile(QStringLiteral("MenuInfo.xml")));
+    const QByteArray profile = fileBytes(dataFile(QStringLiteral("Profiles/Default1.pro")));
+    for (const auto& file : hostile) {
+        const Outcome run = kxctl({"import", file.path}, 20000);
+        EXPECT_EQ(run.exit, 1) << qPrintable(file.path);
+        EXPECT_TRUE(run.err.contains(QLatin1String(file.says)))
+            << qPrintable(file.path) << ": " << qPrintable(run.err.left(400));
+    }
+    // Refused before the mouse was asked anything: nothing read, nothing written.
+    EXPECT_EQ(mouseCommand(QStringLiteral("status")).section('\n', 3, 3), requestsBefore);
+    EXPECT_EQ(dump(), before);
+    EXPECT_EQ(fileBytes(dataFile(QStringLiteral("MenuInfo.xml"))), library);
+    EXPECT_EQ(fileBytes(dataFile(QStringLiteral("Profiles/Default1.pro"))), profile);
+    EXPECT_FALSE(QFileInfo::exists(dataFile(QStringLiteral("Unwritten/Default1.buttons"))));
+}
+
+TEST_F(KxCtlProgramTest, MacroCommands) {
+    const QString mac =
+        macroFile(QStringLiteral("Burst"),
+                  {MacroKeyInfo(4, 0, 150), MacroKeyInfo(4, 1, 9000), MacroKeyInfo(0x200, 2, 0)});
+    Outcome run = kxctl({"macro", "import", mac});
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_TRUE(run.out.contains(QLatin1String("2 delays were changed"))) << qPrintable(run.out);
+    const auto burst = libraryMacro(QStringLiteral("Burst"));
+    ASSERT_TRUE(burst);
+    EXPECT_EQ(burst->keyInfoArr()[0].delay(), 100);
+    EXPECT_EQ(burst->keyInfoArr()[1].delay(), 5000);
+
+    run = kxctl({"macro", "list"});
+    EXPECT_EQ(run.out, QStringLiteral("Burst  (3 steps, 6 on the mouse)\n"));
+    run = kxctl({"macro", "show", "burst"});
+    EXPECT_EQ(run.out, QStringLiteral("Burst: 3 steps, 6 on the mouse (a button holds 40)\n"
+                                      "   1  press H, then 100 ms\n"
+                                      "   2  release H, then 5000 ms\n"
+                                      "   3  insert Copy, then 0 ms\n"));
+    const QString out = home(QStringLiteral("out"));
+    run = kxctl({"macro", "export", "BURST", out});
+    EXPECT_EQ(run.exit, 0);
+    const auto archive = HvAction::CopyObject(out + QStringLiteral(".mac"));
+    ASSERT_TRUE(archive);
+    EXPECT_EQ(MacroInfo::fromArchive(*archive)->keyInfoArr(), burst->keyInfoArr());
+
+    // Refused: a name the library has (in any case), a macro a button cannot hold, a name
+    // nobody has.
+    const QByteArray library = fileBytes(dataFile(QStringLiteral("MenuInfo.xml")));
+    QFile::copy(mac, home(QStringLiteral("BURST.mac")));
+    EXPECT_EQ(kxctl({"macro", "import", home(QStringLiteral("BURST.mac"))}).exit, 1);
+    QList<MacroKeyInfo> many;
+    for (int i = 0; i < 41; ++i)
+        many << MacroKeyInfo(4, i % 2, 0);
+    run = kxctl({"macro", "import", macroFile(QStringLiteral("Long"), many)});
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_TRUE(run.err.contains(QLatin1String("41 steps"))) << qPrintable(run.err);
+    run = kxctl({"macro", "show", "Brust"});
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_TRUE(run.err.contains(QLatin1String("close: Burst"))) << qPrintable(run.err);
+    EXPECT_EQ(fileBytes(dataFile(QStringLiteral("MenuInfo.xml"))), library);
+}
+
+} // namespace

@@ -1,0 +1,256 @@
+// Set-ups between the window and kxctl: a mouse set up through the window and exported by its
+// "Export set-up…", the emulated mouse reset to the factory, imported by kxctl and by the
+// window's "Import set-up…": the mouse's memory is the same byte for byte. This process is the
+// window, beside kx-virtual-mouse and kxctl, on a session bus of its own.
+#include "AppMenu.h"
+#include "KxAction.h"
+#include "KxCtlTestSupport.h"
+#include "KxGlobals.h"
+#include "KxNames.h"
+#include "KxSetupFile.h"
+#include "KxWidgetGlobals.h"
+#include "MacroInfo.h"
+#include "MacroKeyInfo.h"
+#include "MainWindowUnderTest.h"
+#include "MenuInfo.h"
+#include "PopUps.h"
+#include "ProfieController.h"
+#include "SetupPreviewView.h"
+
+#include <QDBusConnection>
+#include <QFile>
+#include <QListWidget>
+
+namespace {
+
+const auto* const kHome = testing::AddGlobalTestEnvironment(new PrivateHome);
+constexpr int kTransferMs = 60000;
+
+_BTN_INFO function(const QString& name) {
+    const auto entry = KxNames::findFunction(name).found;
+    EXPECT_TRUE(entry) << qPrintable(name);
+    _BTN_INFO record{};
+    record.btnType = 1;
+    record.FuncID = uint32_t(entry->functionID());
+    record.FuncTableId = uint32_t(entry->functionTableID());
+    record.KeyBit[0] = uint32_t(entry->KeyBit1());
+    record.KeyBit[1] = uint32_t(entry->KeyBit2());
+    record.KeyBit[2] = uint32_t(entry->KeyBit3());
+    record.KeyBit[3] = uint32_t(entry->KeyBit4());
+    return record;
+}
+
+class KxCtlWindowTest : public testing::Test,
+                        protected MainWindowUnderTest,
+                        protected KxCtlPrograms {
+protected:
+    void SetUp() override {
+        if (!QDBusConnection::sessionBus().isConnected())
+            GTEST_SKIP() << "no session bus (./kx test provides one)";
+        static const bool installed = (KxWidgets::install(), true);
+        (void)installed;
+        isNeedSave = false;
+        startFactoryMouse();
+    }
+    void TearDown() override { closeWindow(); }
+
+    void openWindow() {
+        // As the program: it owns its bus name while it runs.
+        QDBusConnection::sessionBus().registerService(QStringLiteral("com.vlak.KxOption"));
+        ASSERT_TRUE(KxTest::waitFor([] { return !sysDeviceReq || KxAction::checkListenDev(); }));
+        openMainWindow();
+        ASSERT_TRUE(idle()) << "the whole read ends";
+    }
+    void closeWindow() {
+        if (window)
+            closeMainWindow();
+        QDBusConnection::sessionBus().unregisterService(QStringLiteral("com.vlak.KxOption"));
+        KxAction::waitForTransfers(kTransferMs);
+    }
+    // A factory-fresh mouse, found again by this process's requester.
+    void factoryReset() {
+        startFactoryMouse();
+        if (sysDeviceReq) {
+            ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
+        }
+    }
+    void selectButton(int index) { view->selBtnSetp()->items()[size_t(index - 1)]->click(); }
+    // The buttons edited in selProfile, as a dialog leaves them, written by Apply.
+    void apply() {
+        isNeedSave = true;
+        view->refreshApplyBtn();
+        view->control(MainView::kApplyTag)->click();
+        ASSERT_TRUE(idle());
+        ASSERT_FALSE(isNeedSave) << "the mouse took the edits";
+    }
+};
+
+TEST_F(KxCtlWindowTest, ASetUpComesBackByteForByteAfterAFactoryReset) {
+    // The macro library as the macro editor left it.
+    KxAction::getSysPath();
+    KxAction::initMenuList();
+    sysProCon = ProfieController::getShareProCon();
+    auto reload = KxAction::addMacorByName(QStringLiteral("Reload"));
+    reload->keyInfoArr() << MacroKeyInfo(15, 0, 100) << MacroKeyInfo(15, 1, 0)
+                         << MacroKeyInfo(0x200, 2, 0) << MacroKeyInfo(121, 3, 300)
+                         << MacroKeyInfo(121, 4, 0);
+    ASSERT_TRUE(KxAction::saveMenuList());
+
+    const QByteArray factoryMiddle = record(3, 3);
+    // Set up through the window: buttons of two profiles with Apply, a launcher, the settings as
+    // the performance view's OK stores them, and the mouse left on profile 3.
+    openWindow();
+    selProfile.btnInfo[3] = function(QStringLiteral("F5"));
+    _BTN_INFO macro{};
+    macro.btnType = 2;
+    macro.FuncID = macro.FuncTableId = 6;
+    macro.MacroID = uint32_t(reload->macroId());
+    macro.KeyBit[0] = 1;
+    macro.KeyBit[1] = 3;
+    selProfile.btnInfo[1] = macro;
+    selectButton(5);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    apply();
+    view->profileStep()->items()[2]->click();
+    ASSERT_EQ(sysProCon->currFWProfileIndex(), 2);
+    selProfile.btnInfo[2] = function(QStringLiteral("Mute"));
+    macro.KeyBit[0] = 3;
+    macro.KeyBit[1] = 0;
+    selProfile.btnInfo[4] = macro;
+    apply();
+    selProfile.xSensArr[1] = selProfile.ySensArr[1] = 21;
+    selProfile.currSelectDPI = 1;
+    selProfile.poRate = 1;
+    selProfile.islightOnArr[0] = 0;
+    KxAction::setCurrSettingToDev();
+    sysProCon->saveSelProfileToData();
+    sysProCon->applySettingToAll();
+    ASSERT_TRUE(sysProCon->saveToSys());
+
+    // The application menu's items, and the export behind the loading window.
+    EXPECT_EQ(view->appMenu()->exportSetupAction()->text(), QStringLiteral("Export set-up…"));
+    EXPECT_EQ(view->appMenu()->importSetupAction()->text(), QStringLiteral("Import set-up…"));
+    const QString path = PrivateHome::dir("home") + QStringLiteral("/mine.kxsetup");
+    ASSERT_TRUE(view->exportSetupTo(path));
+    EXPECT_EQ(view->isModalSeron(), 1);
+    ASSERT_TRUE(idle());
+    const QString before = dump();
+    ASSERT_TRUE(before.contains(QLatin1String("active profile: 3\nstage: 2 (2100 DPI)")))
+        << qPrintable(before);
+    ASSERT_NE(record(3, 3), factoryMiddle) << "profile 3's Apply reached the mouse";
+    closeWindow();
+
+    // A factory mouse, set up by kxctl from the file.
+    factoryReset();
+    ASSERT_NE(dump(), before);
+    const Outcome run = kxctl({"import", path});
+    ASSERT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_EQ(dump(), before);
+
+    // And by the window's import, which shows what changes first.
+    factoryReset();
+    openWindow();
+    {
+        PopUps popUps;
+        QStringList previewed;
+        popUps.whileShown = [&](const QString&) {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* preview = qobject_cast<SetupPreviewView*>(top))
+                    for (int i = 0; i < preview->changeList()->count(); ++i)
+                        previewed << preview->changeList()->item(i)->text();
+        };
+        ASSERT_TRUE(view->importSetupFrom(path));
+        ASSERT_TRUE(idle());
+        EXPECT_EQ(popUps.texts, QStringList{QStringLiteral("Importing mine.kxsetup changes the "
+                                                           "mouse:")});
+        EXPECT_TRUE(previewed.contains(QStringLiteral("profile 1 front side button: Back → F5")))
+            << qPrintable(previewed.join('\n'));
+        EXPECT_TRUE(previewed.contains(QStringLiteral("active profile: 1 → 3")));
+    }
+    EXPECT_EQ(dump(), before);
+    // The window follows: profile 3 shown, nothing left to apply.
+    EXPECT_EQ(view->profileStep()->selectIndex(), 3);
+    EXPECT_EQ(sysProCon->currFWProfileIndex(), 2);
+    EXPECT_FALSE(isNeedSave);
+    EXPECT_EQ(KxNames::caption(selProfile.btnInfo[2]), QStringLiteral("Mute"));
+}
+
+TEST_F(KxCtlWindowTest, TheWindowRefusesAFileItCannotTakeAndChangesNothing) {
+    openWindow();
+    const QString path = PrivateHome::dir("home") + QStringLiteral("/bad.kxsetup");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "com.vlak.KxOption.setup", "version": 9})");
+    file.close();
+    const QString before = dump();
+    {
+        PopUps popUps;
+        EXPECT_FALSE(view->importSetupFrom(path));
+        EXPECT_EQ(popUps.texts.value(0),
+                  QStringLiteral("bad.kxsetup cannot be imported: version: version 9 was written "
+                                 "by a newer program; this one reads versions up to 1"));
+    }
+    EXPECT_EQ(view->isModalSeron(), 0);
+    EXPECT_EQ(dump(), before);
+
+    // Cancelled at its preview, a good file changes nothing either.
+    const QString good = PrivateHome::dir("home") + QStringLiteral("/good.kxsetup");
+    ASSERT_TRUE(view->exportSetupTo(good));
+    ASSERT_TRUE(idle());
+    KxSetup::Parsed parsed = KxSetup::readFile(good);
+    ASSERT_TRUE(parsed.file) << qPrintable(parsed.error.text());
+    parsed.file->profiles[0][3].function = QStringLiteral("F8");
+    ASSERT_TRUE(KxSetup::writeFile(*parsed.file, good));
+    {
+        PopUps popUps;
+        popUps.answer({false});
+        EXPECT_FALSE(view->importSetupFrom(good));
+        EXPECT_EQ(popUps.texts.size(), 1);
+    }
+    EXPECT_EQ(view->isModalSeron(), 0);
+    EXPECT_EQ(dump(), before);
+}
+
+} // namespace
+
+TEST_F(KxCtlWindowTest, AReadingKxctlAndTheWindowsTransfersTakeTurnsAtTheMouse) {
+    // The mouse answers a read to whoever asked last: a kxctl reading beside the window's whole
+    // read would take the window's answers, and the window kxctl's.
+    openWindow();
+    const QString alone = PrivateHome::dir("home") + QStringLiteral("/alone.kxsetup");
+    ASSERT_TRUE(view->exportSetupTo(alone));
+    ASSERT_TRUE(idle());
+    const Outcome shownAlone = kxctl({"--json", "show", "--all"});
+    ASSERT_EQ(shownAlone.exit, 0) << qPrintable(shownAlone.err);
+    const auto tooClose = [this] {
+        const QRegularExpression line(QStringLiteral("requests closer than the pacing: (\\d+)"));
+        return line.match(mouseCommand(QStringLiteral("status"))).captured(1).toInt();
+    };
+    const int before = tooClose();
+
+    QProcess* reading = startKxctl({"--json", "show", "--all"});
+    ASSERT_TRUE(reading->waitForStarted());
+    KxTest::spin(150);
+    const QString beside = PrivateHome::dir("home") + QStringLiteral("/beside.kxsetup");
+    ASSERT_TRUE(view->exportSetupTo(beside));
+    ASSERT_TRUE(idle());
+    const Outcome shown = finish(reading);
+    ASSERT_EQ(shown.exit, 0) << qPrintable(shown.err);
+
+    EXPECT_EQ(tooClose(), before) << "the two met at the mouse";
+    const auto text = [](const QJsonValue& value) {
+        return QString::fromUtf8(QJsonDocument(value.toArray()).toJson());
+    };
+    EXPECT_EQ(text(shown.json().value(QStringLiteral("profiles"))),
+              text(shownAlone.json().value(QStringLiteral("profiles"))));
+    // The same set-up, but for when it was exported.
+    const auto setup = [](const QString& path) {
+        KxSetup::Parsed parsed = KxSetup::readFile(path);
+        EXPECT_TRUE(parsed.file) << qPrintable(parsed.error.text());
+        if (!parsed.file)
+            return QString();
+        parsed.file->exported = {};
+        return QString::fromUtf8(KxSetup::serialize(*parsed.file));
+    };
+    EXPECT_EQ(setup(beside), setup(alone));
+}
