@@ -171,8 +171,11 @@ protected:
         QTest::mouseClick(dialog.view->selMacroBtn(), Qt::LeftButton);
         pick(macroMenuList, nodeOf(*macro));
         CountWindowAnswer answer([count](TkeyRepeatView& view) { type(view, count); });
+        const auto& items = dialog.view->macroTypeSetp()->items();
         for (int step = 0; step < mode; ++step)
-            QTest::keyClick(dialog.view->macroTypeSetp()->items()[size_t(step)], Qt::Key_Down);
+            QTest::keyClick(items[size_t(step)], Qt::Key_Down);
+        if (mode == TkeyView::kRepeatCount) // reached by the arrows, chosen by Space
+            QTest::keyClick(items[size_t(mode)], Qt::Key_Space);
         QTest::keyClick(dialog.view, Qt::Key_Return);
         EXPECT_EQ(dialog.closes, 1);
         return dialog.view->tmpBtnInfo();
@@ -341,7 +344,8 @@ TEST_F(FunctionDialogsTest, TheCountWindowAsksOnlyWhenTheRepeatItemIsChosen) {
             shown = view.countTxt()->text();
             QTest::mouseClick(view.cancelBtn(), Qt::LeftButton);
         });
-        QTest::keyClick(once, Qt::Key_Down); // the arrows choose as the pointer does
+        QTest::keyClick(once, Qt::Key_Down); // the arrows reach it, Space chooses it
+        QTest::keyClick(repeat, Qt::Key_Space);
         EXPECT_EQ(answer.opened(), 1);
     }
     EXPECT_EQ(shown, "12") << "the count window opens on the current count";

@@ -157,10 +157,9 @@ TEST(KxViews, PopUpsHaveOkAloneUnlessCancelHasAPlaceAndAnswerByButtonOrKey) {
         QTimer::singleShot(0, [&] {
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 auto* window = qobject_cast<HvNoTitleWindow*>(top);
-                if (!window || !window->isVisible() ||
-                    window->windowTitle() != QLatin1String("WarningReset"))
+                auto* view = window ? qobject_cast<PopDialogView*>(window->contentView()) : nullptr;
+                if (!view || !window->isVisible())
                     continue;
-                auto* view = static_cast<PopDialogView*>(window->contentView());
                 sawCancel = (view->cancelBtn() != nullptr);
                 c.answer(view);
             }
