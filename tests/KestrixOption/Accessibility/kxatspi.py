@@ -301,11 +301,16 @@ def enabled_names(root, names):
     return [n for n in names if n in shown and has(shown[n], pyatspi.STATE_ENABLED)]
 
 
+def focus_keys_on(top):
+    """The keys to a window: no window manager gives it the keyboard, and the X server's focus
+    follows the pointer, so the pointer goes onto the window's title strip."""
+    x, y, width, height = top.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(x + width // 2, y + 4, pyatspi.MOUSE_ABS)
+
+
 def check_tab_order(root, first, expected):
     """Tab from the first control goes through the expected names in order."""
-    # No window manager gives the window the keyboard: the X server's focus follows the pointer.
-    x, y, width, height = root.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    pyatspi.Registry.generateMouseEvent(x + width // 2, y + 4, pyatspi.MOUSE_ABS)
+    focus_keys_on(root)
     first.queryComponent().grabFocus()
     wait_for(lambda: has(first, pyatspi.STATE_FOCUSED), "the focus on %s" % describe(first))
     seen = [name(first)]
