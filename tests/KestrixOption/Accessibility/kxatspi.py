@@ -22,7 +22,8 @@ gi.require_version("Atspi", "2.0")
 import pyatspi  # noqa: E402
 from gi.repository import Atspi  # noqa: E402
 
-TIMEOUT = float(os.environ.get("KX_ATSPI_TIMEOUT", "20"))
+# Generous: on a loaded machine a window can take seconds to answer; a hang still ends.
+TIMEOUT = float(os.environ.get("KX_ATSPI_TIMEOUT", "60"))
 
 # The roles a person works: each must have a name and a way to be worked.
 WORKED = {
