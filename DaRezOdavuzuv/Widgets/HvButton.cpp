@@ -1,5 +1,6 @@
 #include "HvButton.h"
 
+#include "HvAccessible.h"
 #include "Notifications/NotificationCenter.h"
 
 #include <QBitmap>
@@ -23,6 +24,7 @@ QColor HvButton::accentColor() {
 }
 
 HvButton::HvButton(QWidget* parent) : QAbstractButton(parent) {
+    HvAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
     setMouseTracking(true);
@@ -239,18 +241,8 @@ bool HvButton::event(QEvent* event) {
             captured(static_cast<QMouseEvent*>(event), event->type() != QEvent::MouseButtonRelease))
             return true;
         break;
-    case QEvent::ToolTipChange:
-    case QEvent::DynamicPropertyChange:
-        updateAccessibleName();
-        break;
     default:
         break;
     }
     return QAbstractButton::event(event);
-}
-
-void HvButton::updateAccessibleName() {
-    // A picture button without a title is named by its tooltip.
-    if (text().isEmpty())
-        setAccessibleName(toolTip());
 }

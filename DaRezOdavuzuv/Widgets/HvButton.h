@@ -38,7 +38,8 @@ public:
 //
 // It is a real QAbstractButton: it takes the focus with Tab, acts on Space and Enter, shows a
 // focus ring in the accent colour when the keyboard brought the focus, and tells screen readers
-// its name (the title, else the tooltip), its role and whether it is checked.
+// its name (the accessible name, else the title, else the tooltip), its role, whether it is
+// checked, and an action that is its click (HvAccessible.h).
 class HvButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -46,6 +47,12 @@ public:
 
     // The accent of the whole look (focus ring, selected list rows): RGB 0.492 / 0.022 / 0.031.
     static QColor accentColor();
+
+    // What assistive technology is told the button is. Auto: a push button, or a check box in
+    // check-box mode. Radio: one of its group's exclusive choices (HvSetpPanelObj makes its
+    // members so); Chooser: a button that opens a list, its title the entry chosen (its value);
+    // Indicator: a check box that only shows a state the program sets.
+    enum class Role { Auto, Radio, Chooser, Indicator };
 
     explicit HvButton(QWidget* parent = nullptr);
     ~HvButton() override;
@@ -67,6 +74,12 @@ public:
     // Left click (or Space / Enter) and right click.
     void setAction(Action action) { action_ = std::move(action); }
     void setRightAction(Action action) { rightAction_ = std::move(action); }
+
+    void setRole(Role role) { role_ = role; }
+    Role role() const { return role_; }
+    // The group a radio item belongs to (its HvSetpPanelObj).
+    void setRadioGroup(QObject* group) { radioGroup_ = group; }
+    QObject* radioGroup() const { return radioGroup_; }
 
     // Check-box mode: a click toggles the checked state; the selected picture shows it.
     void setIsCheckBox(bool isCheckBox);
@@ -113,9 +126,10 @@ protected:
 private:
     bool captured(QMouseEvent* event, bool press);
     void updateShape();
-    void updateAccessibleName();
 
     int tag_ = 0;
+    Role role_ = Role::Auto;
+    QObject* radioGroup_ = nullptr;
     QImage normal_, over_, down_, disable_, selected_;
     Action action_, rightAction_;
     bool shaped_ = false;

@@ -1,5 +1,7 @@
 #include "HvNoTitleWindow.h"
 
+#include "HvAccessible.h"
+
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
@@ -9,6 +11,7 @@
 
 HvNoTitleWindow::HvNoTitleWindow(const QRect& contentRect, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    HvAccessible::install();
     setAttribute(Qt::WA_DeleteOnClose, false);
     setOpaque(false);
     setGeometry(contentRect);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
@@ -7,7 +8,8 @@
 
 // A top-level window without title bar or frame. Its content view fills it; an optional strip
 // along the top edge moves the window when the user presses in it and drags. Closing the window
-// only hides it, so it can be shown again later.
+// only hides it, so it can be shown again later. Screen readers meet it by its role (a frame,
+// a dialog, an alert), named by its title and described by its accessible description.
 class HvNoTitleWindow : public QWidget {
     Q_OBJECT
 
@@ -45,6 +47,10 @@ public:
     bool isOpaque() const { return opaque_; }
     void setOpaque(bool opaque);
 
+    // QAccessible::Window (the default), Dialog or AlertMessage.
+    QAccessible::Role accessibleRole() const { return accessibleRole_; }
+    void setAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }
+
 Q_SIGNALS:
     // The window is about to close (close(), or the window system asked); it is still shown.
     void windowWillClose(HvNoTitleWindow* window);
@@ -64,6 +70,7 @@ private:
     Level level_ = Level::Normal;
     bool canDrag_ = true;
     bool opaque_ = false;
+    QAccessible::Role accessibleRole_ = QAccessible::Window;
     int dragHeight_ = 30;
     bool dragging_ = false;
     QPoint dragOffset_; // press position relative to the window's top-left corner

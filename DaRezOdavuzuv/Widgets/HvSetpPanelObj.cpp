@@ -1,5 +1,6 @@
 #include "HvSetpPanelObj.h"
 
+#include "HvAccessible.h"
 #include "HvButton.h"
 
 #include <QKeyEvent>
@@ -12,20 +13,30 @@ bool HvSetpPanelDelegate::shouldSelectIndex(int, int, HvSetpPanelObj*) {
 
 void HvSetpPanelDelegate::onSelectIndex(int, int, HvSetpPanelObj*) {}
 
-HvSetpPanelObj::HvSetpPanelObj(QObject* parent) : QObject(parent) {}
+void HvSetpPanelDelegate::onActivateIndex(int, HvSetpPanelObj*) {}
+
+HvSetpPanelObj::HvSetpPanelObj(QObject* parent) : QObject(parent) {
+    HvAccessible::install();
+}
 
 void HvSetpPanelObj::addItem(HvButton* button) {
     if (!button)
         return;
     button->setIsCheckBox(true);
     button->setChecked(false);
+    button->setRole(HvButton::Role::Radio);
+    button->setRadioGroup(this);
     items_.push_back(button);
     button->installEventFilter(this);
     // A click toggled the member; the group decides what stays checked.
     connect(button, &QAbstractButton::clicked, this, [this, button] {
         const int index = indexOf(button);
-        if (!setSelectIndex(index))
+        if (!setSelectIndex(index)) {
             showSelection();
+            return;
+        }
+        if (delegate_)
+            delegate_->onActivateIndex(index, this);
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <vector>
 
@@ -15,11 +16,17 @@ public:
     // False keeps the old selection.
     virtual bool shouldSelectIndex(int index, int oldIndex, HvSetpPanelObj* sender);
     virtual void onSelectIndex(int index, int oldIndex, HvSetpPanelObj* sender);
+    // Told after a member was clicked (by the pointer, Space or Enter, or a screen reader's
+    // press) and is the selection: chosen, not only passed over. The arrow keys and the
+    // program's selections select without it.
+    virtual void onActivateIndex(int index, HvSetpPanelObj* sender);
 };
 
 // Makes check-box buttons one radio group: exactly one of them is checked once one was chosen.
 // A click, the arrow keys on a member, and a selection made by the program all go through the
-// same two callbacks; a refusal leaves the old member checked.
+// same two callbacks; a refusal leaves the old member checked. Its members are radio items to
+// assistive technology, in a group of the name given here (HvAccessible.h), and a screen
+// reader's press is their click.
 class HvSetpPanelObj : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +36,9 @@ public:
     void addItem(HvButton* button);
     const std::vector<HvButton*>& items() const { return items_; }
     void setDelegate(HvSetpPanelDelegate* delegate) { delegate_ = delegate; }
+    // The group's name, said by screen readers ("Polling rate").
+    void setAccessibleName(const QString& name) { accessibleName_ = name; }
+    const QString& accessibleName() const { return accessibleName_; }
 
     // 1-based; 0 while nothing is selected.
     int selectIndex() const { return selectIndex_; }
@@ -46,5 +56,6 @@ private:
 
     std::vector<HvButton*> items_;
     HvSetpPanelDelegate* delegate_ = nullptr;
+    QString accessibleName_;
     int selectIndex_ = 0;
 };

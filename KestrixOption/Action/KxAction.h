@@ -25,7 +25,11 @@ class QImage;
 class QPoint;
 class QRect;
 class QSize;
+class QWidget;
 class RirImageView;
+namespace KxLayout {
+struct Control;
+}
 namespace pugi {
 class xml_node;
 }
@@ -280,10 +284,6 @@ public:
     using SliderAction = std::function<void(HvProgressBar*)>;
     static HvButton* AddButton(const QRect& frame, ButtonAction action, ButtonAction rightAction,
                                RirImageView* parent);
-    // A button sending to the parent's buttonAction, with its tag and the name screen readers
-    // say.
-    static HvButton* AddButton(const QRect& frame, int tag, const QString& accessibleName,
-                               RirImageView* parent);
     static HvButton* AddCheckBox(const QRect& frame, ButtonAction action, ButtonAction rightAction,
                                  RirImageView* parent);
     static HvProgressBar* AddProBar(const QRect& frame, SliderAction action, RirImageView* parent,
@@ -293,6 +293,13 @@ public:
     // Its changes go to the parent's onNumTextChange.
     static HvNumberTextField* AddNumTextField(const QRect& frame, RirImageView* parent, int maxNum,
                                               int minNum, int maxLen, bool hasNeg);
+    // The control of a layout row (KxLayout.h), the one way the views, the pop-ups and the
+    // previews make theirs: made by its kind at its frame, with its tag, its object name (the
+    // row's name), what assistive technology is told of it (role, name, description), its
+    // tooltip, range and knob. Null for a row whose widget the view makes (a table).
+    static QWidget* AddControl(const KxLayout::Control& row, RirImageView* parent);
+    // A view's own widget of a row, placed, named and described as AddControl does.
+    static void placeControl(QWidget* control, const KxLayout::Control& row, RirImageView* parent);
     // A button shaped by pictures of its own: "<name>_Normal.png", "_Over", "_Down", "_Disable".
     static void setBtnNoanomaly(HvButton* button, const QString& imageName, RirImageView* parent);
     // The rectangle (in points) of a picture, copied 1:1 at its density.

@@ -8,6 +8,7 @@
 #include "HvModal.h"
 #include "HvNoTitleWindow.h"
 #include "KxAction.h"
+#include "KxControls.h"
 #include "KxGlobals.h"
 #include "Preferences/UserPreferences.h"
 #include "RirImageView.h"
@@ -48,12 +49,13 @@ AboutConnortller::AboutConnortller() {
     window_->setIsCanDrag(true);
     window_->setDragHeight(kView.dragHeight);
     window_->setWindowTitle(QStringLiteral("About Kestrix Mouse"));
+    window_->setAccessibleRole(QAccessible::Dialog);
     auto* view = new RirImageView(QRect(QPoint(0, 0), kView.size));
     view->setImageByName(QStringLiteral("AboutView_Normal.png"));
     window_->setContentView(view);
 
-    auto* icon = new QLabel(view);
-    icon->setGeometry(KxLayout::frame(kView, "appIcon"));
+    const KxControls controls(kView, view, {{"infoTxt", [this] { return info_ = new QLabel; }}});
+    auto* icon = controls.get<QLabel>("appIcon");
     QPixmap picture =
         QPixmap::fromImage(view->pictureNamed(QStringLiteral("com.vlak.KxOption.png")));
     const qreal ratio = view->pictureRatio();
@@ -61,18 +63,13 @@ AboutConnortller::AboutConnortller() {
     picture.setDevicePixelRatio(ratio);
     icon->setPixmap(picture);
 
-    info_ = new QLabel(view);
-    info_->setGeometry(KxLayout::frame(kView, "infoTxt"));
     info_->setWordWrap(true);
     info_->setTextFormat(Qt::RichText);
     info_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     info_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     info_->setStyleSheet(QStringLiteral("color: white; font-size: 11px;"));
 
-    HvButton* ok = KxAction::AddButton(
-        KxLayout::frame(kView, "okBtn"), [this](HvButton*) { window_->close(); }, nullptr, view);
-    ok->setTag(kView.controls[2].tag);
-    ok->setAccessibleName(QStringLiteral("OK"));
+    controls.button("okBtn")->setAction([this](HvButton*) { window_->close(); });
     const auto close = [this] { window_->close(); };
     new DialogKeys(view, close, close, nullptr);
     connect(window_, &HvNoTitleWindow::windowWillClose, this, &AboutConnortller::windowWillClose);

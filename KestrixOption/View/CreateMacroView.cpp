@@ -7,6 +7,7 @@
 #include "HvTextField.h"
 #include "HvTreeNode.h"
 #include "KxAction.h"
+#include "KxControls.h"
 #include "KxGlobals.h"
 
 #include <QApplication>
@@ -22,17 +23,15 @@ CreateMacroView::CreateMacroView(QWidget* parent)
 }
 
 void CreateMacroView::initControls() {
-    nameTxt_ = KxAction::AddTextField(KxLayout::frame(kView, "nameTxt"), this);
+    const KxControls controls(kView, this);
+    nameTxt_ = controls.get<HvTextField>("nameTxt");
     QFont system = QApplication::font();
     system.setPixelSize(13);
     nameTxt_->setFont(system);
     nameTxt_->setMaxLength(kMaxNameLength);
-    nameTxt_->setAccessibleName(QStringLiteral("Name of the new macro"));
     nameTxt_->setPlaceholderText(QStringLiteral("Macro name"));
-    okBtn_ =
-        KxAction::AddButton(KxLayout::frame(kView, "okBtn"), kOkTag, QStringLiteral("OK"), this);
-    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), kCancelTag,
-                                     QStringLiteral("Cancel"), this);
+    okBtn_ = controls.button("okBtn");
+    cancelBtn_ = controls.button("cancelBtn");
 }
 
 bool CreateMacroView::checkMacroName(const QString& name) {

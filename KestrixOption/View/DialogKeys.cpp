@@ -22,6 +22,8 @@ bool DialogKeys::eventFilter(QObject* watched, QEvent* event) {
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (takesEnter_ && takesEnter_(watched))
+            return false;
         if (!key->isAutoRepeat())
             (watched == cancelButton_ ? cancel_ : ok_)();
         return true;

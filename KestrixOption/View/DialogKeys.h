@@ -15,6 +15,11 @@ public:
     using Action = std::function<void()>;
 
     DialogKeys(QWidget* dialog, Action ok, Action cancel, const QWidget* cancelButton);
+    // Enter on a control for which this answers true is the control's own (it chooses it), not
+    // OK.
+    void setEnterTaker(std::function<bool(const QObject*)> takesEnter) {
+        takesEnter_ = std::move(takesEnter);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -23,4 +28,5 @@ private:
     Action ok_;
     Action cancel_;
     const QWidget* cancelButton_;
+    std::function<bool(const QObject*)> takesEnter_;
 };

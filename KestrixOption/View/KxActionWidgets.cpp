@@ -12,16 +12,21 @@
 #include "HvTextField.h"
 #include "HvTreeNode.h"
 #include "KxGlobals.h"
+#include "KxLayout.h"
 #include "KxWidgetGlobals.h"
 #include "PopDialogView.h"
+#include "PopupLayout.h"
 #include "RirImageView.h"
 #include "ShowLoadView.h"
 #include "TooltipManager.h"
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QThread>
+
+#include <algorithm>
 
 HvMenulist* macroMenuList = nullptr;
 HvNoTitleWindow* showLoadFrm = nullptr;
@@ -35,7 +40,7 @@ QFont smallSystemFont(int pixelSize) {
     return font;
 }
 
-void placeControl(QWidget* control, const QRect& frame, RirImageView* parent) {
+void placeAt(QWidget* control, const QRect& frame, RirImageView* parent) {
     control->setParent(parent);
     control->setGeometry(frame);
     control->show();
@@ -75,15 +80,7 @@ HvButton* KxAction::AddButton(const QRect& frame, ButtonAction action, ButtonAct
     button->setAction(toParent(std::move(action), parent));
     if (rightAction)
         button->setRightAction(std::move(rightAction));
-    placeControl(button, frame, parent);
-    return button;
-}
-
-HvButton* KxAction::AddButton(const QRect& frame, int tag, const QString& accessibleName,
-                              RirImageView* parent) {
-    HvButton* button = AddButton(frame, nullptr, nullptr, parent);
-    button->setTag(tag);
-    button->setAccessibleName(accessibleName);
+    placeAt(button, frame, parent);
     return button;
 }
 
@@ -104,7 +101,7 @@ HvProgressBar* KxAction::AddProBar(const QRect& frame, SliderAction action, RirI
     bar->setSliderImage(knob);
     bar->setRange(minimum, maximum);
     bar->setAction(std::move(action));
-    placeControl(bar, frame, parent);
+    placeAt(bar, frame, parent);
     return bar;
 }
 
@@ -116,7 +113,7 @@ HvTextField* KxAction::AddTextField(const QRect& frame, RirImageView* parent) {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
     field->setFont(font);
-    placeControl(field, frame, parent);
+    placeAt(field, frame, parent);
     return field;
 }
 
@@ -134,8 +131,128 @@ HvNumberTextField* KxAction::AddNumTextField(const QRect& frame, RirImageView* p
     field->setEditable(true);
     field->setLimits(minNum, maxNum, maxLen, hasNeg);
     field->setAction([parent](HvNumberTextField* sender) { parent->onNumTextChange(sender); });
-    placeControl(field, frame, parent);
+    placeAt(field, frame, parent);
     return field;
+}
+
+namespace {
+
+// What assistive technology is told of a control, from its row.
+void describe(QWidget* control, const KxLayout::Control& row) {
+    control->setObjectName(KxLayout::text(row.name));
+    if (!row.spoken.empty())
+        control->setAccessibleName(KxLayout::text(row.spoken));
+    if (!row.description.empty())
+        control->setAccessibleDescription(KxLayout::text(row.description));
+    if (!row.tooltip.empty())
+        control->setToolTip(KxWidgets::tooltipText(KxLayout::text(row.tooltip)));
+    if (!KxLayout::takesFocus(row))
+        control->setFocusPolicy(Qt::NoFocus);
+}
+
+int digits(int number) {
+    return int(QString::number(number).size());
+}
+
+QWidget* makeControl(const KxLayout::Control& row, RirImageView* parent) {
+    using KxLayout::Kind;
+    switch (row.kind) {
+    case Kind::Button:
+    case Kind::IconButton:
+        return KxAction::AddButton(row.frame, nullptr, nullptr, parent);
+    case Kind::CheckBox:
+    case Kind::Tab:
+    case Kind::RadioItem: {
+        HvButton* box = KxAction::AddCheckBox(row.frame, nullptr, nullptr, parent);
+        if (KxLayout::roleOf(row) == KxLayout::Role::Indicator) {
+            // It shows a state the view sets; the pointer goes through it.
+            box->setRole(HvButton::Role::Indicator);
+            box->setHasHover(false);
+            box->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
+        return box;
+    }
+    case Kind::MouseButton: {
+        HvButton* button = KxAction::AddButton(row.frame, nullptr, nullptr, parent);
+        KxAction::setBtnNoanomaly(button, KxLayout::text(row.picture), parent);
+        return button;
+    }
+    case Kind::Selector: {
+        // Only its selected picture: the place lit when it is picked.
+        HvButton* button = KxAction::AddCheckBox(row.frame, nullptr, nullptr, parent);
+        button->setImages(
+            {}, {}, {}, {},
+            parent->pictureNamed(KxLayout::text(row.picture) + QStringLiteral(".png")));
+        button->setCursor(Qt::PointingHandCursor);
+        return button;
+    }
+    case Kind::ListButton: {
+        HvButton* button = KxAction::AddButton(row.frame, nullptr, nullptr, parent);
+        KxAction::setBtnAtr(button);
+        button->setRightPad(18); // the list's arrow is drawn in the last 18 points
+        // Its title is the entry chosen: its value to a screen reader, not its name.
+        button->setRole(HvButton::Role::Chooser);
+        return button;
+    }
+    case Kind::Slider:
+    case Kind::FillSlider: {
+        const bool fills = row.knob.empty();
+        HvProgressBar* bar = KxAction::AddProBar(
+            row.frame, [parent](HvProgressBar* sender) { parent->progessBarAction(sender); },
+            parent, fills ? QImage() : parent->pictureNamed(KxLayout::text(row.knob)), row.maximum,
+            row.minimum);
+        bar->setPageStep(row.step);
+        if (fills) {
+            // A bar that fills up to its value: its hover picture is the filled bar of the view's.
+            bar->setBarStyle(2);
+            bar->setCalcType(1);
+            bar->setOverImage(KxAction::GetImageFromRect(parent->overImage(), row.frame));
+        } else {
+            bar->setIsConImage(true);
+        }
+        return bar;
+    }
+    case Kind::NumberField:
+        return KxAction::AddNumTextField(row.frame, parent, row.maximum, row.minimum,
+                                         digits(std::max(row.maximum, -row.minimum)),
+                                         row.minimum < 0);
+    case Kind::TextField:
+        return KxAction::AddTextField(row.frame, parent);
+    case Kind::Label:
+        return KxAction::AddLabTextField(row.frame, parent);
+    case Kind::Picture: {
+        auto* picture = new QLabel;
+        picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+        placeAt(picture, row.frame, parent);
+        return picture;
+    }
+    case Kind::Table:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QWidget* KxAction::AddControl(const KxLayout::Control& row, RirImageView* parent) {
+    QWidget* control = makeControl(row, parent);
+    if (!control)
+        return nullptr;
+    if (auto* button = qobject_cast<HvButton*>(control))
+        button->setTag(row.tag);
+    else if (auto* bar = qobject_cast<HvProgressBar*>(control))
+        bar->setTag(row.tag);
+    else if (auto* field = qobject_cast<HvTextField*>(control))
+        field->setTag(row.tag);
+    describe(control, row);
+    return control;
+}
+
+void KxAction::placeControl(QWidget* control, const KxLayout::Control& row, RirImageView* parent) {
+    if (!control)
+        return;
+    placeAt(control, row.frame, parent);
+    describe(control, row);
 }
 
 void KxAction::setBtnNoanomaly(HvButton* button, const QString& imageName, RirImageView* parent) {
@@ -207,7 +324,12 @@ int KxAction::runPopView(const QString& imageName, const QSize& size, const QPoi
     HvNoTitleWindow window(QRect(QPoint(0, 0), size));
     window.setIsCanDrag(true);
     window.setDragHeight(50);
-    window.setWindowTitle(imageName);
+    // The picture carries the title and the message: a screen reader is told them.
+    const PopupLayout::Popup* popup = PopupLayout::find(imageName.toStdString());
+    window.setWindowTitle(popup ? KxLayout::text(popup->title) : imageName);
+    if (popup)
+        window.setAccessibleDescription(KxLayout::text(popup->message));
+    window.setAccessibleRole(QAccessible::AlertMessage);
     auto* view = new PopDialogView(QRect(QPoint(0, 0), size), imageName, isChoose);
     window.setContentView(view);
     view->addButtons(okOrigin, cancelOrigin);

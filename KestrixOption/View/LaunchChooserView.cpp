@@ -7,6 +7,7 @@
 #include "HvNoTitleWindow.h"
 #include "HvTextField.h"
 #include "KxAction.h"
+#include "KxControls.h"
 #include "LaunchChooserLayout.h"
 
 #include <QApplication>
@@ -139,19 +140,17 @@ void LaunchChooserView::setFileDialogForTesting(FileDialog dialog) {
 }
 
 void LaunchChooserView::initControls() {
-    filterTxt_ = KxAction::AddTextField(KxLayout::frame(kView, "filterTxt"), this);
+    const KxControls controls(kView, this,
+                              {{"appList", [this] { return appList_ = new QListWidget; }}});
+    filterTxt_ = controls.get<HvTextField>("filterTxt");
     filterTxt_->setBordered(false); // the picture has the field's edge
     filterTxt_->setPlaceholderText(QStringLiteral("Type to filter"));
-    filterTxt_->setAccessibleName(QStringLiteral("Filter the applications"));
     QPalette palette = filterTxt_->palette();
     palette.setColor(QPalette::PlaceholderText, kDimText);
     filterTxt_->setPalette(palette);
     filterTxt_->installEventFilter(this);
     connect(filterTxt_, &HvTextField::textChanged, this, &LaunchChooserView::applyFilter);
 
-    appList_ = new QListWidget(this);
-    appList_->setGeometry(KxLayout::frame(kView, "appList"));
-    appList_->setAccessibleName(QStringLiteral("Applications"));
     appList_->setIconSize(QSize(kIconSize, kIconSize));
     appList_->setUniformItemSizes(true);
     appList_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -191,12 +190,9 @@ void LaunchChooserView::initControls() {
     emptyLbl_->setAttribute(Qt::WA_TransparentForMouseEvents);
     emptyLbl_->hide();
 
-    otherBtn_ = KxAction::AddButton(KxLayout::frame(kView, "otherBtn"), kOtherTag,
-                                    QStringLiteral("Other file"), this);
-    okBtn_ =
-        KxAction::AddButton(KxLayout::frame(kView, "okBtn"), kOkTag, QStringLiteral("OK"), this);
-    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), kCancelTag,
-                                     QStringLiteral("Cancel"), this);
+    otherBtn_ = controls.button("otherBtn");
+    okBtn_ = controls.button("okBtn");
+    cancelBtn_ = controls.button("cancelBtn");
 }
 
 void LaunchChooserView::refreshData() {
@@ -325,6 +321,7 @@ std::optional<QString> LaunchChooserView::choose(QWidget* over) {
     window.setIsCanDrag(true);
     window.setDragHeight(kView.dragHeight);
     window.setWindowTitle(QStringLiteral("Application launcher"));
+    window.setAccessibleRole(QAccessible::Dialog);
     auto* view = new LaunchChooserView;
     window.setContentView(view);
     if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen()) {

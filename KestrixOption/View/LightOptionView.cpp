@@ -2,6 +2,7 @@
 
 #include "DialogKeys.h"
 #include "KxAction.h"
+#include "KxControls.h"
 #include "KxGlobals.h"
 #include "LightOptionViewLayout.h"
 #include "ProfieController.h"
@@ -24,64 +25,18 @@ LightOptionView::LightOptionView(QWidget* parent)
 }
 
 void LightOptionView::initControls() {
-    // The lights on the drawing of the mouse: only the picked one shows, lit.
-    const auto selector = [this](const char* name, const QString& spoken) {
-        const KxLayout::Control* control = KxLayout::find(kView, name);
-        HvButton* button = KxAction::AddCheckBox(control->frame, nullptr, nullptr, this);
-        clearBtnImage(button);
-        button->setImages({}, {}, {}, {}, pictureNamed(KxLayout::text(control->picture) + ".png"));
-        button->setCursor(Qt::PointingHandCursor);
-        button->setAccessibleName(spoken);
-        return button;
-    };
-    // The state boxes show; a click does not change them.
-    const auto stateBox = [this](const char* name) {
-        const KxLayout::Control* control = KxLayout::find(kView, name);
-        HvButton* box = KxAction::AddCheckBox(control->frame, nullptr, nullptr, this);
-        box->setTag(control->tag);
-        box->setHasHover(false);
-        box->setAttribute(Qt::WA_TransparentForMouseEvents);
-        box->setFocusPolicy(Qt::NoFocus);
-        box->setAccessibleName(KxLayout::text(control->label));
-        return box;
-    };
-    logoLightTagBtn_ = selector("logoLightTagBtn", QStringLiteral("Pick the logo light"));
-    midLightTagBtn_ = selector("midLightTagBtn", QStringLiteral("Pick the wheel light"));
-    lightBtnSetp_ = new HvSetpPanelObj(this);
-    lightBtnSetp_->addItem(logoLightTagBtn_);
-    lightBtnSetp_->addItem(midLightTagBtn_);
-    lightBtnSetp_->setDelegate(this);
-    logoLightBtn_ = stateBox("logoLightBtn");
-    midLightBtn_ = stateBox("midLightBtn");
-
-    lightOnOffSetp_ = new HvSetpPanelObj(this);
-    for (const char* name : {"lightOnBtn", "lightOffBtn"}) {
-        const KxLayout::Control* control = KxLayout::find(kView, name);
-        HvButton* item = KxAction::AddCheckBox(control->frame, nullptr, nullptr, this);
-        item->setTag(control->tag);
-        item->setAccessibleName(QStringLiteral("Light ") +
-                                KxLayout::text(control->label).toLower());
-        lightOnOffSetp_->addItem(item);
-    }
-    lightOnOffSetp_->setDelegate(this);
-
-    applyBtn_ = KxAction::AddButton(KxLayout::frame(kView, "applyBtn"), kApplyTag,
-                                    QStringLiteral("Apply"), this);
-    okBtn_ =
-        KxAction::AddButton(KxLayout::frame(kView, "okBtn"), kOkTag, QStringLiteral("OK"), this);
-    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), kCancelTag,
-                                     QStringLiteral("Cancel"), this);
-    setTabOrder(logoLightTagBtn_, midLightTagBtn_);
-    setTabOrder(midLightTagBtn_, lightOnOffSetp_->items()[0]);
-    setTabOrder(lightOnOffSetp_->items()[0], lightOnOffSetp_->items()[1]);
-    setTabOrder(lightOnOffSetp_->items()[1], applyBtn_);
-    setTabOrder(applyBtn_, okBtn_);
-    setTabOrder(okBtn_, cancelBtn_);
-}
-
-void LightOptionView::clearBtnImage(HvButton* button) {
-    button->setImages({}, {}, {}, {});
-    button->setHvBtnDelege(this);
+    const KxControls controls(kView, this);
+    midLightTagBtn_ = controls.button("midLightTagBtn");
+    logoLightTagBtn_ = controls.button("logoLightTagBtn");
+    for (HvButton* selector : {midLightTagBtn_, logoLightTagBtn_})
+        selector->setHvBtnDelege(this);
+    lightBtnSetp_ = controls.group("Light to switch");
+    logoLightBtn_ = controls.button("logoLightBtn");
+    midLightBtn_ = controls.button("midLightBtn");
+    lightOnOffSetp_ = controls.group("Picked light, or both");
+    applyBtn_ = controls.button("applyBtn");
+    okBtn_ = controls.button("okBtn");
+    cancelBtn_ = controls.button("cancelBtn");
 }
 
 void LightOptionView::refreshData() {
@@ -136,8 +91,10 @@ void LightOptionView::onSelectIndex(int index, int /*oldIndex*/, HvSetpPanelObj*
     if (isFillData_)
         return;
     if (sender == lightBtnSetp_) {
-        if (index != currSelectedBtn_) {
-            currSelectedBtn_ = index;
+        // The group lists the lights as the drawing does, the wheel's first.
+        const int light = sender->items()[size_t(index - 1)] == logoLightTagBtn_ ? 1 : 2;
+        if (light != currSelectedBtn_) {
+            currSelectedBtn_ = light;
             fillBtnOnOff();
         }
         return;

@@ -44,7 +44,6 @@ public:
     void buttonAction(QObject* sender) override;
     void onSelectIndex(int index, int oldIndex, HvSetpPanelObj* sender) override;
 
-    void clearBtnImage(HvButton* button);
     void fillBtnOnOff();
     void setBtnOnOff(bool on);
     // Checks the i-th light's box (0 the logo, 1 the wheel) exactly when that light is on.

@@ -8,6 +8,7 @@
 #include "HvNumberTextField.h"
 #include "HvTreeNode.h"
 #include "KxAction.h"
+#include "KxControls.h"
 #include "KxGlobals.h"
 #include "KxWidgetGlobals.h"
 #include "MacroCapacityMeter.h"
@@ -30,47 +31,6 @@ int MacroView::defDelayTime = 0;
 int MacroView::delayType = MacroView::kRealDelay;
 
 namespace {
-
-struct ControlSpec {
-    const char* name;
-    const char* tooltip; // key of the tooltip table; null for none
-    const char* spoken;  // accessible name where the tooltip does not give one
-};
-constexpr ControlSpec kControls[] = {
-    {"recordBtn", "RECORD", nullptr},
-    {"stopBtn", "STOP", nullptr},
-    {"delKeyBtn", "DELETE", nullptr},
-    {"keyUpBtn", "Move instruction line up", nullptr},
-    {"keyDownBtn", "Move instruction line down", nullptr},
-    {"newMacroBtn", "Create New Macro", nullptr},
-    {"loadMacroBtn", "Load", nullptr},
-    {"saveMacroBtn", "Save as file", nullptr},
-    {"delMacroBtn", "Delete one macro file", nullptr},
-    {"macroNameBtn", nullptr, "Macro"},
-    {"insertDelayBtn", "ADJUST DELAY TIME", nullptr},
-    {"insertDefDelayBtn", "Configure the delay timing", nullptr},
-    {"insertComBtn", "Insert Macro command", nullptr},
-    {"adjustDelayUpBtn", nullptr, "Longer delay"},
-    {"adjustDelayDownBtn", nullptr, "Shorter delay"},
-    {"lgnoreDelayChk", "Without any delay", nullptr},
-    {"insertDefLayChk", "Insert defualt delay time", nullptr},
-    {"comSelBtn", nullptr, "Command"},
-    {"okBtn", "OK", nullptr},
-    {"cancelBtn", "Cancel", nullptr},
-    {"applyBtn", "Apply", nullptr},
-};
-
-HvNumberTextField* delayField(const char* name, const QString& spoken, MacroView* view) {
-    HvNumberTextField* field = KxAction::AddNumTextField(KxLayout::frame(kView, name), view,
-                                                         MacroView::kMaxDelay, 0, 4, false);
-    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(15);
-    field->setFont(arial);
-    field->setAccessibleName(spoken);
-    field->setTextMargins(0, 0, 6, 0);
-    return field;
-}
 
 int roundDown(int delay) {
     return delay / MacroView::delaySetpTime * MacroView::delaySetpTime;
@@ -97,74 +57,44 @@ HvButton* MacroView::control(int tag) const {
 }
 
 void MacroView::initControls() {
-    for (const KxLayout::Control& c : kView.controls) {
-        switch (c.kind) {
-        case KxLayout::Kind::Button:
-        case KxLayout::Kind::IconButton:
-        case KxLayout::Kind::CheckBox:
-        case KxLayout::Kind::ListButton: {
-            HvButton* button = c.kind == KxLayout::Kind::CheckBox
-                                   ? KxAction::AddCheckBox(c.frame, nullptr, nullptr, this)
-                                   : KxAction::AddButton(c.frame, nullptr, nullptr, this);
-            button->setTag(c.tag);
-            button->setObjectName(KxLayout::text(c.name));
-            button->setHvBtnDelege(this);
-            controls_[size_t(c.tag - kRecordTag)] = button;
-            break;
-        }
-        case KxLayout::Kind::NumberField:
-            if (c.name == "adjustDelayTxt")
-                adjustDelayTxt_ =
-                    delayField("adjustDelayTxt", QStringLiteral("Delay to set, ms"), this);
-            else
-                defDelayTxt_ = delayField("defDelayTxt", QStringLiteral("Default delay, ms"), this);
-            break;
-        case KxLayout::Kind::Table: {
-            keytbView_ = new RigthMouseTBView(this);
-            keytbView_->setGeometry(c.frame);
-            keytbView_->setAccessibleName(QStringLiteral("Steps"));
-            stepModel_ = new MacroStepModel(this);
-            stepModel_->setIcons(pictureNamed(QStringLiteral("MacroList_KeyDown.png")),
-                                 pictureNamed(QStringLiteral("MacroList_KeyUp.png")));
-            stepModel_->setDelayEdited([this](int) {
-                refreshMeter();
-                markChanged();
-            });
-            keytbView_->setModel(stepModel_);
-            keytbView_->setItemDelegate(new MacroStepDelegate(keytbView_));
-            keytbView_->setHvBtnDelege(this);
-            connect(keytbView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                    &MacroView::onSelectionChanged);
-            keytbView_->show();
-            break;
-        }
-        case KxLayout::Kind::Label:
-            capacityMeter_ = new MacroCapacityMeter(this);
-            capacityMeter_->setGeometry(c.frame);
-            capacityMeter_->show();
-            break;
-        default:
-            break;
+    const KxControls controls(
+        kView, this,
+        {{"keytbView", [this] { return keytbView_ = new RigthMouseTBView; }},
+         {"capacityMeter", [this] { return capacityMeter_ = new MacroCapacityMeter; }}});
+    for (QWidget* widget : controls.widgets()) {
+        if (auto* button = qobject_cast<HvButton*>(widget)) {
+            button->setHvBtnDelege(this); // a recording takes clicks on every button
+            controls_[size_t(button->tag() - kRecordTag)] = button;
         }
     }
-    for (const ControlSpec& spec : kControls) {
-        HvButton* button = findChild<HvButton*>(QLatin1String(spec.name));
-        if (spec.tooltip)
-            button->setToolTip(KxWidgets::tooltipText(QLatin1String(spec.tooltip)));
-        if (spec.spoken)
-            button->setAccessibleName(QLatin1String(spec.spoken));
+    adjustDelayTxt_ = controls.get<HvNumberTextField>("adjustDelayTxt");
+    defDelayTxt_ = controls.get<HvNumberTextField>("defDelayTxt");
+    for (HvNumberTextField* field : {adjustDelayTxt_, defDelayTxt_}) {
+        field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QFont arial(QStringLiteral("Arial"));
+        arial.setPixelSize(15);
+        field->setFont(arial);
+        field->setTextMargins(0, 0, 6, 0);
     }
-    // STOP is also the Pause key, the way out of a recording without a pointer.
-    control(kStopTag)->setAccessibleDescription(QStringLiteral("Pause key"));
     for (int tag : {kMacroNameTag, kComSelTag}) {
-        HvButton* list = control(tag);
-        KxAction::setBtnAtr(list);
-        list->setRightPad(18);
         QFont system = QApplication::font();
         system.setPixelSize(13);
-        list->setFont(system);
+        control(tag)->setFont(system);
     }
     control(kDelKeyTag)->installEventFilter(this);
+
+    stepModel_ = new MacroStepModel(this);
+    stepModel_->setIcons(pictureNamed(QStringLiteral("MacroList_KeyDown.png")),
+                         pictureNamed(QStringLiteral("MacroList_KeyUp.png")));
+    stepModel_->setDelayEdited([this](int) {
+        refreshMeter();
+        markChanged();
+    });
+    keytbView_->setModel(stepModel_);
+    keytbView_->setItemDelegate(new MacroStepDelegate(keytbView_));
+    keytbView_->setHvBtnDelege(this);
+    connect(keytbView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MacroView::onSelectionChanged);
 }
 
 void MacroView::initNotify() {

@@ -100,6 +100,7 @@ void MacroView::showCreatProfileView() {
     window.setIsCanDrag(true);
     window.setDragHeight(kNameDialogDragHeight);
     window.setWindowTitle(QStringLiteral("New macro"));
+    window.setAccessibleRole(QAccessible::Dialog);
     auto* dialog = new CreateMacroView;
     window.setContentView(dialog);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

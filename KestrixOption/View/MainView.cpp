@@ -6,6 +6,7 @@
 #include "HvLogger.h"
 #include "HvTextField.h"
 #include "KxAction.h"
+#include "KxControls.h"
 #include "KxGlobals.h"
 #include "KxWidgetGlobals.h"
 #include "MainViewLayout.h"
@@ -34,58 +35,6 @@ constexpr uint32_t kMacroFunction = 6;
 constexpr uint32_t kLaunchFunction = 15;
 constexpr uint32_t kLeftClickFunction = 1;
 constexpr uint32_t kDisabledTable = 255;
-
-// The controls of the layout that are buttons, with the tooltip key of each.
-struct ButtonSpec {
-    const char* name;
-    const char* tooltip;
-};
-constexpr ButtonSpec kButtons[] = {
-    {"reDefBtn", "Reset this profile to system default."},
-    {"homeBtn", "Go to Orvane Website"},
-    {"helpBtn", "Open the help docuement."},
-    {"closeBtn", "Close"},
-    {"profile1Btn", "Switch to profile 1 page."},
-    {"profile2Btn", "Switch to profile 2 page."},
-    {"profile3Btn", "Switch to profile 3 page."},
-    {"profile4Btn", "Switch to profile 4 page."},
-    {"profile5Btn", "Switch to profile 5 page."},
-    {"lightOptionBtn", "LED configuration."},
-    {"macroBtn", "Open Macro editor"},
-    {"settingBtn", "Advanced mouse configuration."},
-    {"tkeyBtn", "Macro Function"},
-    {"singleBtn", "Single Key Function"},
-    {"defaultBtn", "Default Button Function"},
-    {"launchProBtn", "Applictaion Launcher Function"},
-    {"applyBtn", "Apply"},
-    {"okBtn", "OK"},
-    {"cancelBtn", "Cancel"},
-    {"menuBtn", nullptr},
-    {"leftClickBtn", nullptr},
-    {"rightBtn", nullptr},
-    {"middleClickBtn", nullptr},
-    {"left1Btn", nullptr},
-    {"left2Btn", nullptr},
-};
-// The mouse buttons in the order of selBtnSetp and of the profile's records.
-constexpr const char* kMouseButtons[] = {"leftClickBtn", "rightBtn", "middleClickBtn", "left1Btn",
-                                         "left2Btn"};
-// Names spoken for the controls that have no tooltip.
-QString spokenName(std::string_view name) {
-    if (name == "menuBtn")
-        return QStringLiteral("Application menu");
-    if (name == "leftClickBtn")
-        return QStringLiteral("Left button");
-    if (name == "rightBtn")
-        return QStringLiteral("Right button");
-    if (name == "middleClickBtn")
-        return QStringLiteral("Wheel button");
-    if (name == "left1Btn")
-        return QStringLiteral("Front side button");
-    if (name == "left2Btn")
-        return QStringLiteral("Back side button");
-    return {};
-}
 
 // The help page is part of the program: written out whenever this version's page differs, so
 // that the desktop's browser can open it.
@@ -146,71 +95,37 @@ void MainView::initData() {
 }
 
 void MainView::initControls() {
-    for (const ButtonSpec& spec : kButtons) {
-        const KxLayout::Control* c = KxLayout::find(kView, spec.name);
-        HvButton* button = KxAction::AddButton(c->frame, nullptr, nullptr, this);
-        if (c->kind == KxLayout::Kind::MouseButton)
-            KxAction::setBtnNoanomaly(button, KxLayout::text(c->picture), this);
-        button->setTag(c->tag);
-        button->setObjectName(KxLayout::text(c->name));
-        const QString spoken = spokenName(c->name);
-        if (!spoken.isEmpty())
-            button->setAccessibleName(spoken);
-        controls_[size_t(c->tag - kReDefTag)] = button;
-    }
-    // The tabs, the mouse and the assignments come before the window's own buttons in Tab order.
-    for (int tag : {kMenuTag, kReDefTag, kHomeTag, kHelpTag, kCloseTag})
-        control(tag)->lower();
-
+    const KxControls controls(kView, this);
+    for (QWidget* widget : controls.widgets())
+        if (auto* button = qobject_cast<HvButton*>(widget))
+            controls_[size_t(button->tag() - kReDefTag)] = button;
+    btnSelTagImageView_ = controls.get<QLabel>("btnSelTagImageView");
+    btnSelTagCaptionTxt_ = controls.get<HvTextField>("btnSelTagCaptionTxt");
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(16);
+    btnSelTagCaptionTxt_->setFont(arial);
+    // The marker on the selected mouse button.
     btnSelImageView_ = new QLabel(this);
     btnSelImageView_->setPixmap(QPixmap::fromImage(pictureNamed(QStringLiteral("Selected.png"))));
     btnSelImageView_->resize(KxLayout::kSelectedSize);
     btnSelImageView_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    btnSelTagImageView_ = new QLabel(this);
-    btnSelTagImageView_->setGeometry(KxLayout::frame(kView, "btnSelTagImageView"));
-    btnSelTagImageView_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    btnSelTagCaptionTxt_ =
-        KxAction::AddLabTextField(KxLayout::frame(kView, "btnSelTagCaptionTxt"), this);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(16);
-    btnSelTagCaptionTxt_->setFont(arial);
-    btnSelTagCaptionTxt_->setFocusPolicy(Qt::NoFocus);
-    btnSelTagCaptionTxt_->setAccessibleName(QStringLiteral("Function of the selected button"));
 
-    profileStep_ = new HvSetpPanelObj(this);
-    for (int tag = kProfile1Tag; tag < kProfile1Tag + 5; ++tag)
-        profileStep_->addItem(control(tag));
-    profileStep_->setDelegate(this);
+    profileStep_ = controls.group("Profile");
     isFWChangeProfile_ = true;
     const std::optional<int> active = KxAction::readProfileByDevice();
     // A mouse that cannot say, or says nonsense, is shown on its first profile.
     profileStep_->setSelectIndex(active && *active >= 0 && *active < 5 ? *active + 1 : 1);
     isFWChangeProfile_ = false;
-
-    selBtnSetp_ = new HvSetpPanelObj(this);
-    for (const char* name : kMouseButtons) {
-        HvButton* button = findChild<HvButton*>(QLatin1String(name));
-        selBtnSetp_->addItem(button);
-        button->setHvBtnDelege(this);
-    }
-    selBtnSetp_->setDelegate(this);
+    selBtnSetp_ = controls.group("Mouse button");
+    for (HvButton* button : selBtnSetp_->items())
+        button->setHvBtnDelege(this); // hovering shows what the button does
     selBtnSetp_->setSelectIndex(1);
 
     appMenu_ = new AppMenu(this);
     // Help (F1) and Quit (Ctrl+Q) anywhere in the window, not only in the open menu.
     addAction(appMenu_->helpAction());
     addAction(appMenu_->quitAction());
-    initTooltip();
     refreshApplyBtn();
-}
-
-void MainView::initTooltip() {
-    for (const ButtonSpec& spec : kButtons) {
-        if (!spec.tooltip)
-            continue;
-        findChild<HvButton*>(QLatin1String(spec.name))
-            ->setToolTip(KxWidgets::tooltipText(QLatin1String(spec.tooltip)));
-    }
 }
 
 void MainView::initNotify() {
@@ -353,6 +268,10 @@ void MainView::showTypeAndCaption(const _BTN_INFO* info) {
                           ? selTagImageArrs_[info->btnType]
                           : QImage();
     btnSelTagImageView_->setPixmap(QPixmap::fromImage(shownTypeImage_));
+    // The picture's kind in words, for those who do not see it.
+    const char* kinds[] = {"Default", "Single key", "Macro", "Launch"};
+    btnSelTagImageView_->setAccessibleDescription(
+        shownTypeImage_.isNull() ? QString() : QLatin1String(kinds[info->btnType]));
     btnSelTagCaptionTxt_->setText(info ? getBtnCaption(*info) : QString());
     btnSelTagCaptionTxt_->setCursorPosition(0);
     // A launcher is named by its entry's Name, which anyone can write: its path says what runs.

@@ -71,7 +71,6 @@ public:
     void initControls() override;
     void initNotify() override;
     void deallocNotify() override;
-    void initTooltip();
     void buttonAction(QObject* sender) override;
 
     // The radio groups' callbacks: profileStep (the profiles) and selBtnSetp (the buttons).

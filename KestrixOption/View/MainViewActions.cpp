@@ -196,6 +196,7 @@ HvNoTitleWindow* MainView::makeViewWindow(RirImageView* view, int dragHeight) {
     window->setIsCanDrag(true);
     window->setDragHeight(dragHeight);
     window->setWindowTitle(view->objectName());
+    window->setAccessibleRole(QAccessible::Dialog);
     window->setContentView(view);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = window->geometry();

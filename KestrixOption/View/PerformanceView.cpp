@@ -6,6 +6,7 @@
 #include "HvNumberTextField.h"
 #include "HvProgressBar.h"
 #include "KxAction.h"
+#include "KxControls.h"
 #include "KxGlobals.h"
 #include "KxMessages.h"
 #include "KxProtocol.h"
@@ -36,97 +37,23 @@ PerformanceView::~PerformanceView() {
 }
 
 void PerformanceView::initControls() {
-    const auto slider = [this](const char* name, const char* knob, int minimum, int maximum,
-                               const QString& spoken) {
-        const KxLayout::Control* control = KxLayout::find(kView, name);
-        HvProgressBar* bar = KxAction::AddProBar(
-            control->frame, [this](HvProgressBar* sender) { progessBarAction(sender); }, this,
-            pictureNamed(QLatin1String(knob)), maximum, minimum);
-        bar->setTag(control->tag);
-        bar->setIsConImage(true);
-        bar->setPageStep(1);
-        bar->setAccessibleName(spoken);
-        return bar;
-    };
-    dpiLevelPro_ = slider("dpiLevelPro", "Slider1.png", 0, KxProtocol::kStages - 1,
-                          QStringLiteral("DPI stage"));
-    doubleSpeedPro_ =
-        slider("doubleSpeedPro", "Slider2.png", 1, 10, QStringLiteral("Double-click speed"));
-    mouseSpeedPro_ = slider("mouseSpeedPro", "Slider2.png", 1, 10, QStringLiteral("Pointer speed"));
-    scrSpeedPro_ = slider("scrSpeedPro", "Slider2.png", 1, 10, QStringLiteral("Scroll speed"));
-
-    // The DPI bar fills up to its value: its hover picture is the filled bar of the view's.
-    const QRect dpiFrame = KxLayout::frame(kView, "dpiPro");
-    dpiPro_ = KxAction::AddProBar(
-        dpiFrame, [this](HvProgressBar* sender) { progessBarAction(sender); }, this, QImage(),
-        kMaxDpiLevel, kMinDpiLevel);
-    dpiPro_->setTag(kDpiTag);
-    dpiPro_->setBarStyle(2);
-    dpiPro_->setCalcType(1);
-    dpiPro_->setOverImage(KxAction::GetImageFromRect(overImage(), dpiFrame));
-    dpiPro_->setPageStep(5);
-    dpiPro_->setAccessibleName(QStringLiteral("DPI of this stage, in hundreds"));
-
-    dpiTxt_ = KxAction::AddNumTextField(KxLayout::frame(kView, "dpiTxt"), this, kMaxDpiLevel * 100,
-                                        kMinDpiLevel * 100, 4, false);
+    const KxControls controls(kView, this);
+    dpiLevelPro_ = controls.get<HvProgressBar>("dpiLevelPro");
+    doubleSpeedPro_ = controls.get<HvProgressBar>("doubleSpeedPro");
+    mouseSpeedPro_ = controls.get<HvProgressBar>("mouseSpeedPro");
+    scrSpeedPro_ = controls.get<HvProgressBar>("scrSpeedPro");
+    dpiPro_ = controls.get<HvProgressBar>("dpiPro");
+    dpiTxt_ = controls.get<HvNumberTextField>("dpiTxt");
     dpiTxt_->setAlignment(Qt::AlignCenter);
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(19); // 18.7 points of the artwork
     dpiTxt_->setFont(arial);
-    dpiTxt_->setAccessibleName(QStringLiteral("DPI of this stage"));
-
-    rateSetp_ = new HvSetpPanelObj(this);
-    for (const char* name : {"rate125Btn", "rate500Btn", "rate1000Btn"}) {
-        const KxLayout::Control* control = KxLayout::find(kView, name);
-        HvButton* item = KxAction::AddCheckBox(control->frame, nullptr, nullptr, this);
-        item->setTag(control->tag);
-        item->setAccessibleName(QStringLiteral("Polling rate ") + KxLayout::text(control->label));
-        rateSetp_->addItem(item);
-    }
-    rateSetp_->setDelegate(this);
-
-    const KxLayout::Control* osd = KxLayout::find(kView, "oneScreenBtn");
-    oneScreenBtn_ = KxAction::AddCheckBox(osd->frame, nullptr, nullptr, this);
-    oneScreenBtn_->setTag(kOneScreenTag);
-    oneScreenBtn_->setAccessibleName(KxLayout::text(osd->label));
-
-    reDefBtn_ = KxAction::AddButton(KxLayout::frame(kView, "reDefBtn"), kReDefTag,
-                                    QStringLiteral("Reset to defaults"), this);
-    applyBtn_ = KxAction::AddButton(KxLayout::frame(kView, "applyBtn"), kApplyTag,
-                                    QStringLiteral("Apply"), this);
-    okBtn_ =
-        KxAction::AddButton(KxLayout::frame(kView, "okBtn"), kOkTag, QStringLiteral("OK"), this);
-    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), kCancelTag,
-                                     QStringLiteral("Cancel"), this);
-    initTooltip();
-
-    // Tab goes through the controls as they are laid out: left column, then right, then buttons.
-    const QWidget* order[] = {dpiLevelPro_,
-                              dpiPro_,
-                              dpiTxt_,
-                              rateSetp_->items()[0],
-                              rateSetp_->items()[1],
-                              rateSetp_->items()[2],
-                              oneScreenBtn_,
-                              doubleSpeedPro_,
-                              mouseSpeedPro_,
-                              scrSpeedPro_,
-                              reDefBtn_,
-                              applyBtn_,
-                              okBtn_,
-                              cancelBtn_};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
-}
-
-void PerformanceView::initTooltip() {
-    const std::pair<HvButton*, const char*> tips[] = {{oneScreenBtn_, "ONE SCREEN AT TIME"},
-                                                      {applyBtn_, "Apply"},
-                                                      {okBtn_, "OK"},
-                                                      {cancelBtn_, "Cancel"},
-                                                      {reDefBtn_, "RESET TO DEFAULT"}};
-    for (const auto& [button, key] : tips)
-        button->setToolTip(KxWidgets::tooltipText(QLatin1String(key)));
+    rateSetp_ = controls.group("Polling rate");
+    oneScreenBtn_ = controls.button("oneScreenBtn");
+    reDefBtn_ = controls.button("reDefBtn");
+    applyBtn_ = controls.button("applyBtn");
+    okBtn_ = controls.button("okBtn");
+    cancelBtn_ = controls.button("cancelBtn");
 }
 
 void PerformanceView::refreshData() {
@@ -204,8 +131,9 @@ void PerformanceView::setDPIData(int x, int y) {
 
 // Every change of a slider's value, whoever made it (pointer, keys, a screen reader); the view's
 // own filling, under isFillData_, is not a change of the user's.
-void PerformanceView::progessBarAction(HvProgressBar* slider) {
-    if (isFillData_)
+void PerformanceView::progessBarAction(QObject* sender) {
+    auto* slider = qobject_cast<HvProgressBar*>(sender);
+    if (isFillData_ || !slider)
         return;
     hasSaved_ = true;
     const int value = slider->value();

@@ -69,13 +69,12 @@ public:
     // The current stage's DPI in units of 100 for each axis; -1 leaves an axis as it is.
     void setDPIData(int x, int y);
     void reDefPro();
-    void progessBarAction(HvProgressBar* slider);
+    void progessBarAction(QObject* sender) override;
     // The mouse's own buttons, relayed by the main window.
     void dpiChangePro(const QVariantMap& values);
     void rateChangePro(int rateIndex);
 
 private:
-    void initTooltip();
     int currentStage() const;
     void ok();
     void cancel();

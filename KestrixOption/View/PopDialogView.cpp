@@ -3,6 +3,8 @@
 #include "HvButton.h"
 #include "HvModal.h"
 #include "KxAction.h"
+#include "KxLayout.h"
+#include "PopupLayout.h"
 
 #include <QKeyEvent>
 
@@ -20,10 +22,22 @@ PopDialogView::PopDialogView(const QRect& frame, const QString& imageName, bool 
 }
 
 void PopDialogView::addButtons(const QPoint& okOrigin, const QPoint& cancelOrigin) {
-    okBtn_ = KxAction::AddButton(QRect(okOrigin, kButtonSize), kOkTag, QStringLiteral("OK"), this);
+    // The buttons are named by what they do in this pop-up.
+    const PopupLayout::Popup* popup = PopupLayout::find(imageNameStr_.toStdString());
+    const KxLayout::Control ok{.name = "okBtn",
+                               .tag = kOkTag,
+                               .frame = QRect(okOrigin, kButtonSize),
+                               .label = "OK",
+                               .spoken = popup ? popup->okSpoken : "OK"};
+    okBtn_ = qobject_cast<HvButton*>(KxAction::AddControl(ok, this));
     if (isChoose_) {
-        cancelBtn_ = KxAction::AddButton(QRect(cancelOrigin, kButtonSize), kCancelTag,
-                                         QStringLiteral("Cancel"), this);
+        const KxLayout::Control cancel{.name = "cancelBtn",
+                                       .tag = kCancelTag,
+                                       .frame = QRect(cancelOrigin, kButtonSize),
+                                       .label = "CANCEL",
+                                       .spoken = popup ? popup->cancelSpoken : "Cancel"};
+        cancelBtn_ = qobject_cast<HvButton*>(KxAction::AddControl(cancel, this));
+        setTabOrder(okBtn_, cancelBtn_);
     }
     okBtn_->setFocus(Qt::OtherFocusReason);
 }

@@ -1,5 +1,6 @@
 #include "RirImageView.h"
 
+#include "HvAccessible.h"
 #include "HvModal.h"
 #include "KxPictures.h"
 
@@ -7,6 +8,9 @@
 #include <QPainter>
 
 RirImageView::RirImageView(const QRect& frame, QWidget* parent) : QWidget(parent) {
+    // Screen readers meet a view's radio groups as nodes of their own, named by the group.
+    static const bool grouping = (HvAccessible::groupChildrenOf("RirImageView"), true);
+    (void)grouping;
     setGeometry(frame);
     frmHeight_ = frame.height();
     setAttribute(Qt::WA_TranslucentBackground);
@@ -125,6 +129,8 @@ void RirImageView::setImages(const QImage& over, const QImage& down, const QImag
 void RirImageView::buttonAction(QObject*) {}
 
 void RirImageView::onNumTextChange(QObject*) {}
+
+void RirImageView::progessBarAction(QObject*) {}
 
 void RirImageView::paintEvent(QPaintEvent*) {
     QPainter painter(this);

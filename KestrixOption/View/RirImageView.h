@@ -63,6 +63,8 @@ public:
     virtual void buttonAction(QObject* sender);
     // A number field made by AddNumTextField committed a value.
     virtual void onNumTextChange(QObject* sender);
+    // A slider made by AddControl changed its value.
+    virtual void progessBarAction(QObject* sender);
 
 protected:
     // Runs initData, initControls and refreshData; the derived constructor calls it.

@@ -4,6 +4,7 @@
 #include "HvButton.h"
 #include "HvTreeNode.h"
 #include "KxAction.h"
+#include "KxControls.h"
 #include "KxGlobals.h"
 #include "KxWidgetGlobals.h"
 #include "MenuInfo.h"
@@ -24,17 +25,11 @@ SingleKeyView::~SingleKeyView() {
 }
 
 void SingleKeyView::initControls() {
-    selComBtn_ = KxAction::AddButton(KxLayout::frame(kView, "selComBtn"), nullptr, nullptr, this);
-    selComBtn_->setTag(kSelComTag);
-    KxAction::setBtnAtr(selComBtn_);
-    selComBtn_->setRightPad(18);
-    selComBtn_->setAccessibleName(QStringLiteral("Function"));
+    const KxControls controls(kView, this);
+    selComBtn_ = controls.button("selComBtn");
     selComBtn_->setText(QStringLiteral("Choose a function"));
-
-    okBtn_ =
-        KxAction::AddButton(KxLayout::frame(kView, "okBtn"), kOkTag, QStringLiteral("OK"), this);
-    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), kCancelTag,
-                                     QStringLiteral("Cancel"), this);
+    okBtn_ = controls.button("okBtn");
+    cancelBtn_ = controls.button("cancelBtn");
 }
 
 void SingleKeyView::refreshData() {

@@ -5,6 +5,7 @@
 #include "HvModal.h"
 #include "HvNumberTextField.h"
 #include "KxAction.h"
+#include "KxControls.h"
 #include "TKeyRepeatViewLayout.h"
 
 using TKeyRepeatViewLayout::kView;
@@ -18,32 +19,28 @@ TkeyRepeatView::TkeyRepeatView(QWidget* parent)
 }
 
 void TkeyRepeatView::initControls() {
-    countTxt_ = KxAction::AddNumTextField(KxLayout::frame(kView, "countTxt"), this, kMaxCount,
-                                          kMinCount, 4, false);
+    const KxControls controls(kView, this);
+    countTxt_ = controls.get<HvNumberTextField>("countTxt");
     countTxt_->setAlignment(Qt::AlignCenter);
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(15);
     countTxt_->setFont(arial);
-    countTxt_->setAccessibleName(QStringLiteral("Times to run the macro"));
     connect(countTxt_, &HvTextField::textChanged, this, &TkeyRepeatView::showLimit);
 
-    limitTxt_ = KxAction::AddLabTextField(KxLayout::frame(kView, "limitTxt"), this);
+    limitTxt_ = controls.get<HvTextField>("limitTxt");
     QFont small = font();
     small.setPixelSize(10);
     limitTxt_->setFont(small);
     // The accent's hue, light enough to read on the dark window.
     const QColor accent = HvButton::accentColor();
     limitTxt_->setTextColor(QColor::fromHsl(accent.hslHue(), 190, 150));
-    limitTxt_->setFocusPolicy(Qt::NoFocus);
     limitTxt_->setText(
         QStringLiteral("The mouse repeats a macro at most %1 times").arg(kMouseMaxCount));
     limitTxt_->setCursorPosition(0);
     limitTxt_->hide();
 
-    okBtn_ =
-        KxAction::AddButton(KxLayout::frame(kView, "okBtn"), kOkTag, QStringLiteral("OK"), this);
-    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), kCancelTag,
-                                     QStringLiteral("Cancel"), this);
+    okBtn_ = controls.button("okBtn");
+    cancelBtn_ = controls.button("cancelBtn");
 }
 
 void TkeyRepeatView::makeTxtFirstRes() {

@@ -7,6 +7,7 @@
 #include "HvTextField.h"
 #include "HvTreeNode.h"
 #include "KxAction.h"
+#include "KxControls.h"
 #include "KxGlobals.h"
 #include "KxWidgetGlobals.h"
 #include "MacroInfo.h"
@@ -30,8 +31,11 @@ constexpr int kLoopWindowDragHeight = 50;
 TkeyView::TkeyView(QWidget* parent) : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
     setImageByName(QStringLiteral("TKeyView_Normal.png"));
     init();
-    new DialogKeys(
+    auto* keys = new DialogKeys(
         this, [this] { ok(); }, [this] { window()->close(); }, cancelBtn_);
+    keys->setEnterTaker([this](const QObject* control) {
+        return !countAsked_ && control == macroTypeSetp_->items()[kRepeatCount];
+    });
 }
 
 TkeyView::~TkeyView() {
@@ -41,35 +45,13 @@ TkeyView::~TkeyView() {
 }
 
 void TkeyView::initControls() {
-    selMacroBtn_ =
-        KxAction::AddButton(KxLayout::frame(kView, "selMacroBtn"), nullptr, nullptr, this);
-    selMacroBtn_->setTag(kSelMacroTag);
-    KxAction::setBtnAtr(selMacroBtn_);
-    selMacroBtn_->setRightPad(18);
-    selMacroBtn_->setAccessibleName(QStringLiteral("Macro"));
-
-    macroTypeSetp_ = new HvSetpPanelObj(this);
-    const std::pair<const char*, int> items[] = {{"onceChk", kOnceTag},
-                                                 {"multTimesChk", kMultTimesTag},
-                                                 {"holdChk", kHoldTag},
-                                                 {"untilPreChk", kUntilPressedTag}};
-    for (const auto& [name, tag] : items) {
-        const KxLayout::Control* control = KxLayout::find(kView, name);
-        HvButton* item = KxAction::AddCheckBox(control->frame, nullptr, nullptr, this);
-        item->setTag(tag);
-        item->setAccessibleName(KxLayout::text(control->label));
-        macroTypeSetp_->addItem(item);
-    }
-    macroTypeSetp_->setDelegate(this);
-
-    countLbl_ = KxAction::AddLabTextField(KxLayout::frame(kView, "countLbl"), this);
-    countLbl_->setFocusPolicy(Qt::NoFocus);
+    const KxControls controls(kView, this);
+    selMacroBtn_ = controls.button("selMacroBtn");
+    macroTypeSetp_ = controls.group("Run the macro");
+    countLbl_ = controls.get<HvTextField>("countLbl");
     countLbl_->setTextColor(QColor(0xB8, 0xBC, 0xC4));
-
-    okBtn_ =
-        KxAction::AddButton(KxLayout::frame(kView, "okBtn"), kOkTag, QStringLiteral("OK"), this);
-    cancelBtn_ = KxAction::AddButton(KxLayout::frame(kView, "cancelBtn"), kCancelTag,
-                                     QStringLiteral("Cancel"), this);
+    okBtn_ = controls.button("okBtn");
+    cancelBtn_ = controls.button("cancelBtn");
 }
 
 void TkeyView::refreshData() {
@@ -127,8 +109,14 @@ void TkeyView::onSelectIndex(int index, int, HvSetpPanelObj* sender) {
     if (sender != macroTypeSetp_ || isFillData_)
         return;
     macroType_ = index - 1;
-    if (index == kRepeatCount + 1)
-        showLoopFrm();
+    countAsked_ = index != kRepeatCount + 1;
+    showCount();
+}
+
+void TkeyView::onActivateIndex(int index, HvSetpPanelObj* sender) {
+    if (sender != macroTypeSetp_ || isFillData_ || index != kRepeatCount + 1)
+        return;
+    showLoopFrm();
     showCount();
 }
 
@@ -137,6 +125,7 @@ void TkeyView::showLoopFrm() {
     window.setIsCanDrag(true);
     window.setDragHeight(kLoopWindowDragHeight);
     window.setWindowTitle(QStringLiteral("Repeat count"));
+    window.setAccessibleRole(QAccessible::Dialog);
     auto* view = new TkeyRepeatView;
     window.setContentView(view);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -146,6 +135,7 @@ void TkeyView::showLoopFrm() {
     }
     view->setRepeatCount(macroCount_);
     view->makeTxtFirstRes();
+    countAsked_ = true;
     if (HvModal::runModal(&window) != 0)
         macroCount_ = view->repeatCount();
     // The run is over; the dialog's own window takes the keyboard again.

@@ -55,7 +55,11 @@ public:
     void saveData() override;
     void buttonAction(QObject* sender) override;
     void onMenulistSelected(HvMenulist* list, HvTreeNode* node) override;
+    // A run mode reached (by the arrows too) is the mode; the repeat mode's count is asked when
+    // that item is chosen: a click, Space, a screen reader's press, or Enter on it while its
+    // count was not asked since it was reached (Enter is OK otherwise).
     void onSelectIndex(int index, int oldIndex, HvSetpPanelObj* sender) override;
+    void onActivateIndex(int index, HvSetpPanelObj* sender) override;
     // Asks for the repeat count in a modal window; Cancel keeps the count.
     void showLoopFrm();
 
@@ -72,5 +76,6 @@ private:
     int macroType_ = kOnce;
     int macroCount_ = 0;
     bool isFillData_ = false;
+    bool countAsked_ = true;
     _BTN_INFO tmpBtnInfo_{};
 };

@@ -1,5 +1,6 @@
 // The support library's widgets, offscreen: picture states, radio groups, number fields, menu
 // lists, hover notifications, keyboard and screen-reader access.
+#include "HvAccessible.h"
 #include "HvAction.h"
 #include "HvButton.h"
 #include "HvMenuData.h"
@@ -20,6 +21,13 @@
 
 #include <gtest/gtest.h>
 
+// A view that shows the radio groups it holds as nodes of their own, as the window's views do.
+class GroupingView : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};
+
 namespace {
 
 // Shows a window and makes it the active one, so that the keyboard focus can move in it.
@@ -35,6 +43,19 @@ QImage filled(const QColor& colour, const QSize& size = QSize(40, 20)) {
     return image;
 }
 
+// What a screen reader is told of a widget and does with it.
+QAccessibleInterface* spoken(QObject* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
+QStringList actionsOf(QObject* widget) {
+    return spoken(widget)->actionInterface()->actionNames();
+}
+void act(QObject* widget, const QString& action) {
+    ASSERT_TRUE(actionsOf(widget).contains(action)) << qPrintable(actionsOf(widget).join(", "));
+    spoken(widget)->actionInterface()->doAction(action);
+    QTest::qWait(250); // the click it stands for is animated
+}
+
 class Group : public HvSetpPanelDelegate {
 public:
     bool shouldSelectIndex(int index, int old, HvSetpPanelObj*) override {
@@ -44,7 +65,9 @@ public:
     void onSelectIndex(int index, int old, HvSetpPanelObj*) override {
         told.push_back({index, old});
     }
+    void onActivateIndex(int index, HvSetpPanelObj*) override { activated.push_back(index); }
     std::vector<std::pair<int, int>> asked, told;
+    std::vector<int> activated;
     int refuse = -1;
 };
 
@@ -183,6 +206,54 @@ TEST(HvButton, IsReachedAndWorkedByKeyboardAndNamedForScreenReaders) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(second)->text(QAccessible::Name), "OK");
 }
 
+// A check box is toggled, a chooser (a button opening a list) says the entry chosen as its value
+// and is pressed, an indicator only shows; every press and toggle is the button's click.
+TEST(HvButton, ScreenReadersMeetItByItsRoleAndWorkItAsAClick) {
+    QWidget window;
+    auto* box = new HvButton(&window);
+    box->setIsCheckBox(true);
+    box->setAccessibleName(QStringLiteral("Show changes on screen"));
+    auto* chooser = new HvButton(&window);
+    chooser->setRole(HvButton::Role::Chooser);
+    chooser->setAccessibleName(QStringLiteral("Macro"));
+    chooser->setText(QStringLiteral("RepB"));
+    auto* indicator = new HvButton(&window);
+    indicator->setIsCheckBox(true);
+    indicator->setRole(HvButton::Role::Indicator);
+    indicator->setFocusPolicy(Qt::NoFocus);
+    int boxClicks = 0, chooserClicks = 0, indicatorClicks = 0;
+    box->setAction([&](HvButton*) { ++boxClicks; });
+    chooser->setAction([&](HvButton*) { ++chooserClicks; });
+    indicator->setAction([&](HvButton*) { ++indicatorClicks; });
+    showActive(window);
+
+    EXPECT_EQ(spoken(box)->role(), QAccessible::CheckBox);
+    EXPECT_FALSE(actionsOf(box).contains(QAccessibleActionInterface::pressAction()));
+    act(box, QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(boxClicks, 1) << "the toggle reaches the button's action";
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_TRUE(spoken(box)->state().checked);
+
+    QAccessibleInterface* a = spoken(chooser);
+    EXPECT_EQ(a->role(), QAccessible::ComboBox);
+    EXPECT_EQ(a->text(QAccessible::Name), "Macro");
+    EXPECT_EQ(a->text(QAccessible::Value), "RepB");
+    ASSERT_TRUE(a->textInterface());
+    EXPECT_EQ(a->textInterface()->text(0, a->textInterface()->characterCount()), "RepB");
+    chooser->setText(QStringLiteral("Reload"));
+    EXPECT_EQ(a->text(QAccessible::Value), "Reload") << "the entry chosen now";
+    act(chooser, QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(chooserClicks, 1);
+
+    EXPECT_EQ(spoken(indicator)->role(), QAccessible::CheckBox);
+    EXPECT_TRUE(spoken(indicator)->state().readOnly);
+    EXPECT_FALSE(actionsOf(indicator).contains(QAccessibleActionInterface::toggleAction()));
+    EXPECT_FALSE(actionsOf(indicator).contains(QAccessibleActionInterface::pressAction()));
+    spoken(indicator)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QTest::qWait(250);
+    EXPECT_EQ(indicatorClicks, 0);
+}
+
 TEST(HvButton, AShapedButtonIsOnlyWhereItsPictureIs) {
     QWidget window;
     window.resize(60, 40);
@@ -241,6 +312,77 @@ TEST(HvSetpPanelObj, CallbacksWithOldIndexRefusalsAndProgrammaticSelection) {
     QTest::keyClick(buttons[2], Qt::Key_Left);
     EXPECT_EQ(group.selectIndex(), 2) << "the arrows move the choice";
     EXPECT_TRUE(buttons[1]->hasFocus());
+}
+
+// A group's members are radio buttons in a node named by the group; a press is their click, so
+// the group keeps one checked and its delegate hears a choice. The arrows pass over members
+// without choosing them; Space chooses.
+TEST(HvSetpPanelObj, ItsItemsAreRadioButtonsOfANamedGroupAndAPressIsAChoice) {
+    HvAccessible::groupChildrenOf("GroupingView");
+    GroupingView window;
+    auto* before = new HvButton(&window);
+    before->setText(QStringLiteral("Before"));
+    auto* group = new HvSetpPanelObj(&window);
+    group->setAccessibleName(QStringLiteral("Polling rate"));
+    Group delegate;
+    group->setDelegate(&delegate);
+    std::vector<HvButton*> items;
+    for (const char* rate : {"125 Hz", "500 Hz", "1000 Hz"}) {
+        items.push_back(new HvButton(&window));
+        items.back()->setGeometry(int(items.size()) * 40, 0, 38, 20);
+        items.back()->setAccessibleName(QLatin1String(rate));
+        group->addItem(items.back());
+    }
+    auto* after = new HvButton(&window);
+    after->setText(QStringLiteral("After"));
+    showActive(window);
+
+    QAccessibleInterface* view = spoken(&window);
+    ASSERT_EQ(view->childCount(), 3) << "before, the group, after";
+    EXPECT_EQ(view->child(0)->object(), before);
+    EXPECT_EQ(view->child(2)->object(), after);
+    QAccessibleInterface* panel = view->child(1);
+    EXPECT_EQ(panel->role(), QAccessible::Grouping);
+    EXPECT_EQ(panel->text(QAccessible::Name), "Polling rate");
+    EXPECT_EQ(view->indexOfChild(panel), 1);
+    EXPECT_EQ(panel->parent()->object(), &window);
+    ASSERT_EQ(panel->childCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QAccessibleInterface* item = panel->child(i);
+        EXPECT_EQ(item->object(), items[size_t(i)]);
+        EXPECT_EQ(item->parent()->object(), group);
+        EXPECT_EQ(panel->indexOfChild(item), i);
+        EXPECT_EQ(item->role(), QAccessible::RadioButton);
+        EXPECT_FALSE(
+            actionsOf(items[size_t(i)]).contains(QAccessibleActionInterface::toggleAction()));
+    }
+    EXPECT_TRUE(panel->rect().contains(spoken(items[2])->rect()));
+
+    const auto checked = [&] {
+        std::vector<int> out;
+        for (size_t i = 0; i < items.size(); ++i)
+            if (items[i]->isChecked())
+                out.push_back(int(i) + 1);
+        return out;
+    };
+    act(items[1], QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(checked(), std::vector<int>{2});
+    act(items[2], QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(checked(), std::vector<int>{3});
+    EXPECT_EQ(delegate.activated, (std::vector<int>{2, 3}));
+    delegate.refuse = 1;
+    act(items[0], QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(checked(), std::vector<int>{3}) << "refused, as a click is";
+    EXPECT_EQ(delegate.activated, (std::vector<int>{2, 3}));
+
+    delegate.refuse = -1;
+    items[2]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(items[2], Qt::Key_Left);
+    EXPECT_EQ(group->selectIndex(), 2);
+    EXPECT_EQ(delegate.activated, (std::vector<int>{2, 3})) << "passed over, not chosen";
+    QTest::keyClick(items[1], Qt::Key_Space);
+    EXPECT_EQ(delegate.activated, (std::vector<int>{2, 3, 2}));
+    EXPECT_EQ(checked(), std::vector<int>{2});
 }
 
 TEST(HvNumberTextField, KeepsToItsRangeLengthAndSign) {
@@ -362,3 +504,5 @@ TEST(HvMessageBox, AnswersByKeyAndShowsCancelOnlyForAQuestion) {
 }
 
 } // namespace
+
+#include "HvWidgetsTest.moc"

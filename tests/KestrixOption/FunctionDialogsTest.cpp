@@ -7,10 +7,12 @@
 #include "HvNumberTextField.h"
 #include "HvTreeNode.h"
 #include "KxWidgetGlobals.h"
+#include "QtPrinters.h"
 #include "SingleKeyView.h"
 #include "TkeyRepeatView.h"
 #include "TkeyView.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QListWidget>
 #include <QPointer>
@@ -89,6 +91,34 @@ void pick(HvMenulist* list, const HvTreeNode* node) {
     QTest::keyClick(list->listWidget(), Qt::Key_Return);
 }
 
+// What a screen reader is told of a control, and what it can do with it.
+QAccessibleInterface* spoken(QObject* control) {
+    return QAccessible::queryAccessibleInterface(control);
+}
+QStringList actionsOf(QObject* control) {
+    QAccessibleInterface* a = spoken(control);
+    return a && a->actionInterface() ? a->actionInterface()->actionNames() : QStringList();
+}
+// A press as a screen reader makes it; the click it stands for comes from the event loop.
+void pressByScreenReader(QObject* control) {
+    QAccessibleInterface* a = spoken(control);
+    ASSERT_TRUE(a && a->actionInterface());
+    ASSERT_TRUE(actionsOf(control).contains(QAccessibleActionInterface::pressAction()))
+        << qPrintable(actionsOf(control).join(", "));
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(250);
+}
+// The chosen entry of a chooser as a screen reader reads it: its value, or its text.
+QString chosen(QObject* control) {
+    QAccessibleInterface* a = spoken(control);
+    if (!a)
+        return {};
+    if (!a->text(QAccessible::Value).isEmpty())
+        return a->text(QAccessible::Value);
+    return a->textInterface() ? a->textInterface()->text(0, a->textInterface()->characterCount())
+                              : QString();
+}
+
 class FunctionDialogsTest : public DeviceProtocolTest {
 protected:
     void SetUp() override {
@@ -141,8 +171,11 @@ protected:
         QTest::mouseClick(dialog.view->selMacroBtn(), Qt::LeftButton);
         pick(macroMenuList, nodeOf(*macro));
         CountWindowAnswer answer([count](TkeyRepeatView& view) { type(view, count); });
+        const auto& items = dialog.view->macroTypeSetp()->items();
         for (int step = 0; step < mode; ++step)
-            QTest::keyClick(dialog.view->macroTypeSetp()->items()[size_t(step)], Qt::Key_Down);
+            QTest::keyClick(items[size_t(step)], Qt::Key_Down);
+        if (mode == TkeyView::kRepeatCount) // reached by the arrows, chosen by Space
+            QTest::keyClick(items[size_t(mode)], Qt::Key_Space);
         QTest::keyClick(dialog.view, Qt::Key_Return);
         EXPECT_EQ(dialog.closes, 1);
         return dialog.view->tmpBtnInfo();
@@ -311,7 +344,8 @@ TEST_F(FunctionDialogsTest, TheCountWindowAsksOnlyWhenTheRepeatItemIsChosen) {
             shown = view.countTxt()->text();
             QTest::mouseClick(view.cancelBtn(), Qt::LeftButton);
         });
-        QTest::keyClick(once, Qt::Key_Down); // the arrows choose as the pointer does
+        QTest::keyClick(once, Qt::Key_Down); // the arrows reach it, Space chooses it
+        QTest::keyClick(repeat, Qt::Key_Space);
         EXPECT_EQ(answer.opened(), 1);
     }
     EXPECT_EQ(shown, "12") << "the count window opens on the current count";
@@ -441,6 +475,114 @@ TEST_F(FunctionDialogsTest, EveryAssignmentTheDialogsMakeComesBackFromTheMouse) 
         EXPECT_EQ(read.KeyBit[1], c.readCount) << "mode " << c.mode << " count " << c.count;
         ++n;
     }
+}
+
+// The run modes are one group of exclusive choices: radio buttons to a screen reader, whose press
+// is a click, so that the group and the dialog follow it as they follow the pointer.
+TEST_F(FunctionDialogsTest, TheRunModesAreRadioButtonsWhosePressIsAClick) {
+    const auto macro = addMacro(3);
+    Opened<TkeyView> dialog;
+    dialog.view->setTmpBtnInfo(_BTN_INFO{});
+    dialog.view->setSelMacro(macro);
+    const auto& items = dialog.view->macroTypeSetp()->items();
+    for (HvButton* item : items) {
+        EXPECT_EQ(spoken(item)->role(), QAccessible::RadioButton)
+            << qPrintable(item->accessibleName());
+        EXPECT_FALSE(actionsOf(item).contains(QAccessibleActionInterface::toggleAction()))
+            << "a radio item is pressed, never toggled";
+    }
+    const auto checked = [&] {
+        std::vector<int> out;
+        for (size_t i = 0; i < items.size(); ++i)
+            if (items[i]->isChecked())
+                out.push_back(int(i) + 1);
+        return out;
+    };
+    pressByScreenReader(items[2]); // while held
+    EXPECT_EQ(checked(), std::vector<int>{3});
+    EXPECT_EQ(dialog.view->macroType(), TkeyView::kWhileHeld);
+    {
+        CountWindowAnswer answer([](TkeyRepeatView& view) { type(view, "7"); });
+        pressByScreenReader(items[1]); // repeat count: asks for the count, as a click does
+        EXPECT_EQ(answer.opened(), 1);
+    }
+    EXPECT_EQ(checked(), std::vector<int>{2});
+    EXPECT_EQ(dialog.view->macroType(), TkeyView::kRepeatCount);
+    EXPECT_EQ(dialog.view->macroCount(), 7);
+    pressByScreenReader(items[0]);
+    EXPECT_EQ(checked(), std::vector<int>{1});
+    EXPECT_EQ(dialog.view->macroType(), TkeyView::kOnce);
+}
+
+// A chooser says what it shows: its name stays what it chooses, its value is the entry chosen.
+TEST_F(FunctionDialogsTest, TheChoosersSayTheEntryChosen) {
+    Opened<SingleKeyView> single;
+    HvButton* function = single.view->selComBtn();
+    EXPECT_EQ(spoken(function)->text(QAccessible::Name), "Function");
+    EXPECT_EQ(chosen(function), "Choose a function");
+    QTest::mouseClick(function, Qt::LeftButton);
+    HvTreeNode* entry = functions().at(2);
+    pick(single.view->comMenuList(), entry);
+    EXPECT_EQ(spoken(function)->text(QAccessible::Name), "Function");
+    EXPECT_EQ(chosen(function), entry->nodeData()->titleStr());
+
+    const auto macro = addMacro(2);
+    Opened<TkeyView> dialog;
+    dialog.view->setTmpBtnInfo(macroButton(*macro, 0, 0));
+    EXPECT_EQ(spoken(dialog.view->selMacroBtn())->text(QAccessible::Name), "Macro");
+    EXPECT_EQ(chosen(dialog.view->selMacroBtn()), macro->nameStr());
+}
+
+// The count beside the repeat item is named; its text is the count.
+TEST_F(FunctionDialogsTest, TheCountBesideTheRepeatItemIsNamed) {
+    const auto macro = addMacro(3);
+    Opened<TkeyView> dialog;
+    dialog.view->setTmpBtnInfo(macroButton(*macro, 1, 7));
+    QAccessibleInterface* count = spoken(dialog.view->countLbl());
+    ASSERT_TRUE(count);
+    EXPECT_EQ(count->text(QAccessible::Name), "Times the macro runs");
+    ASSERT_TRUE(count->textInterface());
+    EXPECT_EQ(count->textInterface()->text(0, count->textInterface()->characterCount()), "7 times");
+}
+
+// The arrows move through the run modes without asking anything. The count is asked when the
+// repeat item is chosen: by a click, by Space, or by Enter on the item the arrows reached (Enter
+// is OK once the count was asked).
+TEST_F(FunctionDialogsTest, ArrowingThroughTheRunModesAsksForNoCount) {
+    const auto macro = addMacro(3);
+    Opened<TkeyView> dialog;
+    dialog.view->setTmpBtnInfo(_BTN_INFO{});
+    dialog.view->setSelMacro(macro);
+    const auto& items = dialog.view->macroTypeSetp()->items();
+    items[0]->setFocus(Qt::TabFocusReason);
+    {
+        CountWindowAnswer answer([](TkeyRepeatView& view) { type(view, "", Qt::Key_Escape); });
+        QTest::keyClick(items[0], Qt::Key_Down);
+        QTest::keyClick(items[1], Qt::Key_Down);
+        QTest::keyClick(items[2], Qt::Key_Up);
+        QTest::qWait(1);
+        EXPECT_EQ(answer.opened(), 0) << "passing the repeat item asks nothing";
+    }
+    ASSERT_TRUE(items[1]->hasFocus());
+    EXPECT_EQ(dialog.view->macroType(), TkeyView::kRepeatCount);
+    {
+        CountWindowAnswer answer([](TkeyRepeatView& view) { type(view, "3"); });
+        QTest::keyClick(items[1], Qt::Key_Return);
+        QTest::qWait(300); // Enter clicks after a moment
+        EXPECT_EQ(answer.opened(), 1) << "Enter on the repeat item the arrows reached";
+    }
+    EXPECT_EQ(dialog.view->macroCount(), 3);
+    EXPECT_EQ(dialog.closes, 0);
+    {
+        CountWindowAnswer answer([](TkeyRepeatView& view) { type(view, "4"); });
+        QTest::keyClick(items[1], Qt::Key_Space);
+        EXPECT_EQ(answer.opened(), 1) << "Space";
+    }
+    EXPECT_EQ(dialog.view->macroCount(), 4);
+    QTest::keyClick(items[1], Qt::Key_Return);
+    EXPECT_EQ(dialog.closes, 1) << "asked: Enter is OK";
+    EXPECT_EQ(dialog.view->tmpBtnInfo().KeyBit[0], 1u);
+    EXPECT_EQ(dialog.view->tmpBtnInfo().KeyBit[1], 4u);
 }
 
 } // namespace

@@ -13,9 +13,11 @@
 #include "LayoutPreview.h"
 #include "MacroInfo.h"
 #include "PopDialogView.h"
+#include "QtPrinters.h"
 #include "RirImageView.h"
 #include "ShowLoadView.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPainter>
 #include <QTest>
@@ -155,10 +157,9 @@ TEST(KxViews, PopUpsHaveOkAloneUnlessCancelHasAPlaceAndAnswerByButtonOrKey) {
         QTimer::singleShot(0, [&] {
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 auto* window = qobject_cast<HvNoTitleWindow*>(top);
-                if (!window || !window->isVisible() ||
-                    window->windowTitle() != QLatin1String("WarningReset"))
+                auto* view = window ? qobject_cast<PopDialogView*>(window->contentView()) : nullptr;
+                if (!view || !window->isVisible())
                     continue;
-                auto* view = static_cast<PopDialogView*>(window->contentView());
                 sawCancel = (view->cancelBtn() != nullptr);
                 c.answer(view);
             }
@@ -167,6 +168,41 @@ TEST(KxViews, PopUpsHaveOkAloneUnlessCancelHasAPlaceAndAnswerByButtonOrKey) {
             QStringLiteral("WarningReset"), PopupLayout::kSize, PopupLayout::kOkOrigin, c.cancel);
         EXPECT_EQ(result, c.result) << c.cancel.x() << "," << c.cancel.y();
         EXPECT_EQ(sawCancel, c.hasCancel) << c.cancel.x() << "," << c.cancel.y();
+    }
+}
+
+// A pop-up is told by its title and its message, not by the name of its picture; its buttons by
+// what they do.
+TEST(KxViews, APopUpSaysItsTitleAndMessageAndWhatEachButtonDoes) {
+    for (const PopupLayout::Popup& popup : PopupLayout::kPopups) {
+        QString name, description;
+        QStringList buttons;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                auto* window = qobject_cast<HvNoTitleWindow*>(top);
+                auto* view = window ? qobject_cast<PopDialogView*>(window->contentView()) : nullptr;
+                if (!view || !window->isVisible())
+                    continue;
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(window);
+                name = a->text(QAccessible::Name);
+                description = a->text(QAccessible::Description);
+                for (HvButton* button : {view->okBtn(), view->cancelBtn()})
+                    if (button)
+                        buttons << QAccessible::queryAccessibleInterface(button)->text(
+                            QAccessible::Name);
+                view->okBtn()->click();
+            }
+        });
+        KxAction::showPopView(text(popup.name), PopupLayout::kSize, popup.okOrigin(),
+                              popup.cancelOrigin());
+        EXPECT_EQ(name, text(popup.title)) << popup.name;
+        EXPECT_EQ(description, text(popup.message)) << popup.name;
+        ASSERT_EQ(buttons.size(), popup.withCancel ? 2 : 1) << popup.name;
+        for (const QString& button : buttons)
+            EXPECT_FALSE(button == "OK" || button == "Cancel" || button.isEmpty())
+                << popup.name << ": " << qPrintable(button);
+        buttons.removeDuplicates();
+        EXPECT_EQ(buttons.size(), popup.withCancel ? 2 : 1) << popup.name;
     }
 }
 

@@ -19,10 +19,12 @@
 #include "MacroView.h"
 #include "MacroViewLayout.h"
 #include "PopUps.h"
+#include "QtPrinters.h"
 #include "RigthMouseTBView.h"
 #include "TkeyView.h"
 #include "TooltipManager.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QJsonArray>
@@ -356,6 +358,37 @@ TEST_F(MacroEditorTest, InsertingACommandWithNoRowSelectedPutsItFirstAndTheMeter
     const int device = int(macro->getMacroCount());
     EXPECT_GT(device, 3);
     EXPECT_EQ(view->capacityMeter()->count(), device);
+}
+
+// What a screen reader is told of the editor's choosers and of the way out of a recording: the
+// macro and the command say the entry chosen, not only what they choose; STOP says its key.
+TEST_F(MacroEditorTest, TheChoosersSayTheirEntryAndStopSaysItsKey) {
+    const auto value = [](QWidget* control) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control);
+        if (!a->text(QAccessible::Value).isEmpty())
+            return a->text(QAccessible::Value);
+        return a->textInterface()
+                   ? a->textInterface()->text(0, a->textInterface()->characterCount())
+                   : QString();
+    };
+    QWidget* command = button(MacroView::kComSelTag);
+    QWidget* macroName = button(MacroView::kMacroNameTag);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(command)->text(QAccessible::Name), "Command");
+    EXPECT_EQ(value(command), "Commands");
+    newMacro("RepB");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(macroName)->text(QAccessible::Name), "Macro");
+    EXPECT_EQ(value(macroName), "RepB");
+    HvTreeNode* entry = nullptr;
+    for (const auto& node : macroInsertMenuNode->children())
+        if (node->nodeData()->type() != MenuInfo::kTypeHeading)
+            entry = node.get();
+    ASSERT_TRUE(entry);
+    view->onMenulistSelected(view->macroComList(), entry);
+    EXPECT_EQ(value(command), entry->nodeData()->titleStr());
+
+    QAccessibleInterface* stop = QAccessible::queryAccessibleInterface(button(MacroView::kStopTag));
+    EXPECT_EQ(stop->text(QAccessible::Name), "Stop recording");
+    EXPECT_EQ(stop->text(QAccessible::Description), "Stop recording (Pause)");
 }
 
 // The limit is the mouse's 40 steps, not the table's rows: an inserted command takes as many

@@ -13,6 +13,7 @@
 #include "PerformanceView.h"
 #include "PrivateHome.h"
 #include "ProfileValue.h"
+#include "QtPrinters.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -281,6 +282,52 @@ TEST_F(SettingsViewsTest, TheViewFollowsTheMouseButtonsAndIgnoresARateItDoesNotH
     v.rateChangePro(-1);
     EXPECT_EQ(v.rateSetp()->selectIndex(), 1);
     EXPECT_TRUE(requests().empty());
+}
+
+// The polling rates and the light switches are groups of exclusive choices: radio buttons to a
+// screen reader, whose press is a click, so that one stays chosen and the mouse follows it.
+TEST_F(SettingsViewsTest, RatesAndLightSwitchesPressedByAScreenReaderAreExclusiveAndReachTheMouse) {
+    const auto press = [](HvButton* item) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(item);
+        EXPECT_EQ(a->role(), QAccessible::RadioButton) << qPrintable(a->text(QAccessible::Name));
+        ASSERT_TRUE(a->actionInterface());
+        const QStringList actions = a->actionInterface()->actionNames();
+        ASSERT_TRUE(actions.contains(QAccessibleActionInterface::pressAction()))
+            << qPrintable(actions.join(", "));
+        EXPECT_FALSE(actions.contains(QAccessibleActionInterface::toggleAction()));
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(250);
+    };
+    const auto checked = [](HvSetpPanelObj* group) {
+        std::vector<int> out;
+        for (size_t i = 0; i < group->items().size(); ++i)
+            if (group->items()[i]->isChecked())
+                out.push_back(int(i) + 1);
+        return out;
+    };
+    store([](_Kx_PROFILE& p) { p.poRate = 2; });
+    {
+        Performance opened;
+        PerformanceView& v = *opened.view;
+        press(v.rateSetp()->items()[1]); // 500 Hz
+        EXPECT_EQ(checked(v.rateSetp()), std::vector<int>{2});
+        EXPECT_EQ(firmware->state().rateHz(), 500);
+        press(v.rateSetp()->items()[0]);
+        EXPECT_EQ(checked(v.rateSetp()), std::vector<int>{1});
+        EXPECT_EQ(firmware->state().rateHz(), 125);
+        v.cancelBtn()->click();
+    }
+    store([](_Kx_PROFILE& p) { p.islightOnArr[0] = p.islightOnArr[1] = 1; });
+    Lighting opened;
+    LightOptionView& v = *opened.view;
+    press(v.midLightTagBtn());             // the wheel light
+    press(v.lightOnOffSetp()->items()[1]); // off
+    EXPECT_EQ(v.currSelectedBtn(), 2);
+    EXPECT_EQ(checked(v.lightOnOffSetp()), std::vector<int>{2});
+    EXPECT_EQ(selProfile.islightOnArr[1], 0u);
+    EXPECT_EQ(selProfile.islightOnArr[0], 1u);
+    EXPECT_FALSE(v.midLightBtn()->isChecked()) << "the wheel's box shows it off";
+    v.cancelBtn()->click();
 }
 
 // A value set by assistive technology (or any code) is the user's: the view takes it as from a

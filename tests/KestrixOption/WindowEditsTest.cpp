@@ -14,7 +14,10 @@
 #include "PopUps.h"
 #include "Preferences/UserPreferences.h"
 #include "ProfileValue.h"
+#include "QtPrinters.h"
+#include "TabChain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -447,6 +450,69 @@ TEST_F(WindowEditsTest, TheKeysOfTheWindowAndEscapeInTheCloseQuestion) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window, Qt::Key_F1);
     EXPECT_EQ(opened.count(), 1);
+}
+
+// The profiles and the mouse buttons are groups of exclusive choices: radio buttons to a screen
+// reader, whose press is the click, so that the window asks, switches and writes as for the
+// pointer, and one profile stays checked.
+TEST_F(WindowEditsTest, ProfilesAndButtonsPressedByAScreenReaderActAsClicks) {
+    openWindow();
+    PopUps popUps;
+    const auto press = [](HvButton* item) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(item);
+        EXPECT_EQ(a->role(), QAccessible::RadioButton) << qPrintable(a->text(QAccessible::Name));
+        ASSERT_TRUE(a->actionInterface());
+        const QStringList actions = a->actionInterface()->actionNames();
+        ASSERT_TRUE(actions.contains(QAccessibleActionInterface::pressAction()))
+            << qPrintable(actions.join(", "));
+        EXPECT_FALSE(actions.contains(QAccessibleActionInterface::toggleAction()));
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(250);
+    };
+    const auto checked = [](HvSetpPanelObj* group) {
+        std::vector<int> out;
+        for (size_t i = 0; i < group->items().size(); ++i)
+            if (group->items()[i]->isChecked())
+                out.push_back(int(i) + 1);
+        return out;
+    };
+    press(view->control(MainView::kProfile1Tag + 2));
+    EXPECT_EQ(checked(view->profileStep()), std::vector<int>{3});
+    EXPECT_EQ(firmware->state().profile, 3);
+    press(view->selBtnSetp()->items()[1]);
+    EXPECT_EQ(view->selBtnIndex(), 2);
+    EXPECT_EQ(checked(view->selBtnSetp()), std::vector<int>{2});
+
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    popUps.answer({false});
+    press(view->control(MainView::kProfile1Tag));
+    EXPECT_EQ(popUps.seen, QStringList{"WarningNeedSave"});
+    EXPECT_EQ(checked(view->profileStep()), std::vector<int>{3}) << "Cancel stays on it";
+    EXPECT_EQ(firmware->state().profile, 3);
+    popUps.answer({true});
+    press(view->control(MainView::kProfile1Tag));
+    EXPECT_EQ(checked(view->profileStep()), std::vector<int>{1});
+    EXPECT_EQ(firmware->state().profile, 1);
+}
+
+// Tab goes through the main window as its layout states: the title bar, the profiles, the
+// mouse, then the assignments, the settings and the window's buttons, each row left to right.
+TEST_F(WindowEditsTest, TheMainWindowsTabOrderIsTheOneItsLayoutStates) {
+    openWindow();
+    const auto stated = TabChain::stated(view, MainViewLayout::kView);
+    EXPECT_EQ(stated.size(), 25u);
+    EXPECT_EQ(QStringList(stated.begin(), stated.end()).join(" → ").toStdString(),
+              QStringList(
+                  {"menuBtn",        "reDefBtn",    "homeBtn",        "helpBtn",      "closeBtn",
+                   "profile1Btn",    "profile2Btn", "profile3Btn",    "profile4Btn",  "profile5Btn",
+                   "leftClickBtn",   "rightBtn",    "middleClickBtn", "left1Btn",     "left2Btn",
+                   "defaultBtn",     "singleBtn",   "tkeyBtn",        "launchProBtn", "settingBtn",
+                   "lightOptionBtn", "macroBtn",    "applyBtn",       "okBtn",        "cancelBtn"})
+                  .join(" → ")
+                  .toStdString());
+    const auto built = TabChain::built(view, MainViewLayout::kView);
+    EXPECT_EQ(QStringList(built.begin(), built.end()).join(" → ").toStdString(),
+              QStringList(stated.begin(), stated.end()).join(" → ").toStdString());
 }
 
 } // namespace

@@ -145,9 +145,7 @@ void control(QPainter& painter, const KxLayout::Control& c, State state) {
         listButton(painter, frame, state == State::Active ? State::Down : state);
         break;
     case Kind::Slider:
-        track(painter, frame, state,
-              c.name.find("dpiLevel") != std::string_view::npos ? KxLayout::kSlider1Size.width()
-                                                                : KxLayout::kSlider2Size.width());
+        track(painter, frame, state, KxLayout::knobSize(c.knob).width());
         break;
     case Kind::FillSlider:
         // The hover picture is the filled bar the slider shows up to its value.

@@ -8,8 +8,9 @@
 class HvButton;
 
 // A view made from nothing but its layout: its pictures by the naming scheme and every control
-// of the layout made by the KxAction factories at its frame, as a real view makes them. For the
-// screenshots, and for tests of the pictures against the layouts.
+// of the layout made by the views' own factory (KxControls), with a value inside each range.
+// For the screenshots, and for tests of the pictures and of what assistive technology is told
+// against the layouts.
 class LayoutPreview : public RirImageView {
     Q_OBJECT
 public:

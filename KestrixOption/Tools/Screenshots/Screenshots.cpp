@@ -6,8 +6,10 @@
 // One file per view or pop-up and state (MainView_Over.png, WarningReset.png,
 // WarningReset_Down.png, ...), the working dialogs (SingleKeyView_Dialog.png, ...), the loading
 // window, a message box and a menu list, then
-// contact-sheet.png with all of them. Run with QT_SCALE_FACTOR=2 and --suffix @2x for the
-// high-density pictures.
+// contact-sheet.png with all of them. Beside each picture (without a suffix) its accessible tree
+// as text (MainView_Default.a11y.txt): role, name, value, description, state and actions of each
+// node, so that a change of what assistive technology meets shows in review as a picture's does.
+// Run with QT_SCALE_FACTOR=2 and --suffix @2x for the high-density pictures.
 #include "CreateMacroView.h"
 #include "HvButton.h"
 #include "HvMenuData.h"
@@ -37,17 +39,21 @@
 #include "TkeyRepeatView.h"
 #include "TkeyView.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEnterEvent>
+#include <QFile>
 #include <QIcon>
 #include <QListWidget>
 #include <QLoggingCategory>
+#include <QMetaEnum>
 #include <QPainter>
 #include <QPixmap>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
@@ -56,10 +62,61 @@
 
 namespace {
 
+// A window as it looks and as assistive technology meets it.
+struct Grabbed {
+    QPixmap pixmap;
+    QString tree;
+};
 struct Shot {
+    Shot(QString name_, Grabbed grabbed)
+        : name(std::move(name_)), pixmap(std::move(grabbed.pixmap)), tree(std::move(grabbed.tree)) {
+    }
     QString name;
     QPixmap pixmap;
+    QString tree;
 };
+
+// One line per shown node, indented by depth: role "name" = value (description) {states}
+// [actions].
+void writeTree(QAccessibleInterface* node, int depth, QTextStream& out) {
+    if (!node || !node->isValid() || node->state().invisible)
+        return;
+    static const QMetaEnum roles = QMetaEnum::fromType<QAccessible::Role>();
+    out << QString(depth * 2, QLatin1Char(' ')) << roles.valueToKey(node->role());
+    const QString name = node->text(QAccessible::Name);
+    if (!name.isEmpty())
+        out << " \"" << name << '"';
+    QString value = node->text(QAccessible::Value);
+    if (QAccessibleValueInterface* v = node->valueInterface())
+        value = QStringLiteral("%1 in %2..%3")
+                    .arg(v->currentValue().toString(), v->minimumValue().toString(),
+                         v->maximumValue().toString());
+    else if (QAccessibleTextInterface* t = node->textInterface(); t && value.isEmpty())
+        value = t->text(0, t->characterCount());
+    if (!value.isEmpty())
+        out << " = " << value;
+    const QString description = node->text(QAccessible::Description);
+    if (!description.isEmpty())
+        out << " (" << description << ')';
+    const QAccessible::State state = node->state();
+    QStringList states;
+    if (state.checked)
+        states << QStringLiteral("checked");
+    if (state.disabled)
+        states << QStringLiteral("disabled");
+    if (state.readOnly)
+        states << QStringLiteral("read only");
+    if (state.focused)
+        states << QStringLiteral("focused");
+    if (!states.isEmpty())
+        out << " {" << states.join(QStringLiteral(", ")) << '}';
+    if (QAccessibleActionInterface* actions = node->actionInterface();
+        actions && !actions->actionNames().isEmpty())
+        out << " [" << actions->actionNames().join(QStringLiteral(", ")) << ']';
+    out << '\n';
+    for (int i = 0; i < node->childCount(); ++i)
+        writeTree(node->child(i), depth + 1, out);
+}
 
 enum class State { Normal, Over, Down, Disable, Active };
 const char* stateName(State state) {
@@ -109,10 +166,13 @@ void apply(QWidget* view, State state) {
     }
 }
 
-QPixmap grab(QWidget* widget) {
+Grabbed grab(QWidget* widget) {
     widget->show();
     QApplication::processEvents();
-    return widget->grab();
+    Grabbed grabbed{widget->grab(), {}};
+    QTextStream out(&grabbed.tree);
+    writeTree(QAccessible::queryAccessibleInterface(widget), 0, out);
+    return grabbed;
 }
 
 void shootViews(std::vector<Shot>& shots) {
@@ -137,6 +197,10 @@ void shootPopups(std::vector<Shot>& shots) {
     for (const auto& popup : PopupLayout::kPopups) {
         for (const State state : {State::Normal, State::Over, State::Down}) {
             HvNoTitleWindow window(QRect(QPoint(0, 0), PopupLayout::kSize));
+            // Told as KxAction::runPopView tells it.
+            window.setWindowTitle(KxLayout::text(popup.title));
+            window.setAccessibleDescription(KxLayout::text(popup.message));
+            window.setAccessibleRole(QAccessible::AlertMessage);
             auto* view = new PopDialogView(QRect(QPoint(0, 0), PopupLayout::kSize),
                                            KxLayout::text(popup.name), popup.withCancel);
             window.setContentView(view);
@@ -528,6 +592,15 @@ int main(int argc, char** argv) {
         const QString path = out.filePath(shot.name + suffix + QStringLiteral(".png"));
         if (!shot.pixmap.save(path, "PNG")) {
             std::fprintf(stderr, "kx-screenshots: %s could not be written\n", qPrintable(path));
+            return 1;
+        }
+        if (!suffix.isEmpty()) // the tree is the same at every density
+            continue;
+        QFile tree(out.filePath(shot.name + QStringLiteral(".a11y.txt")));
+        if (!tree.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            tree.write(shot.tree.toUtf8()) != shot.tree.toUtf8().size()) {
+            std::fprintf(stderr, "kx-screenshots: %s could not be written\n",
+                         qPrintable(tree.fileName()));
             return 1;
         }
     }

@@ -8,9 +8,20 @@ namespace AboutViewLayout {
 using namespace KxLayout;
 
 inline constexpr Control kControls[] = {
-    {"appIcon", 0, Kind::Picture, QRect(36, 104, 72, 72)},
-    {"infoTxt", 0, Kind::Label, QRect(128, 96, 292, 176)},
-    {"okBtn", 5400, Kind::Button, QRect(174, 296, 92, 26), "OK"},
+    {.name = "appIcon",
+     .kind = Kind::Picture,
+     .frame = QRect(36, 104, 72, 72),
+     .spoken = "Kestrix Mouse"},
+    {.name = "infoTxt",
+     .kind = Kind::Label,
+     .frame = QRect(128, 96, 292, 176),
+     .spoken = "About the program"},
+    {.name = "okBtn",
+     .tag = 5400,
+     .kind = Kind::Button,
+     .frame = QRect(174, 296, 92, 26),
+     .label = "OK",
+     .spoken = "OK"},
 };
 inline constexpr Decoration kDecorations[] = {
     {DecorKind::Title, QRect(24, 16, 392, 30), "KESTRIX MOUSE"},

@@ -8,9 +8,22 @@ namespace CreateMacroLayout {
 using namespace KxLayout;
 
 inline constexpr Control kControls[] = {
-    {"nameTxt", 0, Kind::TextField, QRect(24, 66, 252, 26)},
-    {"okBtn", 5300, Kind::Button, QRect(50, 110, 92, 26), "OK"},
-    {"cancelBtn", 5301, Kind::Button, QRect(158, 110, 92, 26), "CANCEL"},
+    {.name = "nameTxt",
+     .kind = Kind::TextField,
+     .frame = QRect(24, 66, 252, 26),
+     .spoken = "Name of the new macro"},
+    {.name = "okBtn",
+     .tag = 5300,
+     .kind = Kind::Button,
+     .frame = QRect(50, 110, 92, 26),
+     .label = "OK",
+     .spoken = "OK"},
+    {.name = "cancelBtn",
+     .tag = 5301,
+     .kind = Kind::Button,
+     .frame = QRect(158, 110, 92, 26),
+     .label = "CANCEL",
+     .spoken = "Cancel"},
 };
 inline constexpr Decoration kDecorations[] = {
     {DecorKind::Title, QRect(20, 12, 260, 24), "NEW MACRO"},

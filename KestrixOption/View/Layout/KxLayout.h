@@ -7,8 +7,9 @@
 #include <span>
 #include <string_view>
 
-// The layout of a picture-drawn view: its size and the frame, kind and drawn label of every
-// control, plus the view's fixed texts and panels. One layout per view is read both by the
+// The layout of a picture-drawn view: its size and, for every control, its frame, kind, drawn
+// label, what assistive technology is told of it and its place in the Tab order, plus the view's
+// fixed texts and panels. One layout per view is read both by the
 // artwork program (kx-draw-views draws each control at its frame, in each state) and by the view
 // (its controls are placed at the same frames and cut from those pictures), so a picture and its
 // hit area cannot drift apart. Frames are in points, top-left origin.
@@ -35,6 +36,26 @@ enum class Kind {
 // Which drawn mouse button a MouseButton is.
 enum class Shape { None, LeftButton, RightButton, Wheel, SideFront, SideBack };
 
+// What assistive technology is told a control is, and so how it is worked. Most kinds say it
+// themselves (roleOf); a row states it where its kind does not.
+enum class Role {
+    ByKind,
+    Button,      // pressed
+    CheckBox,    // toggled
+    Radio,       // one of the exclusive choices of its group: pressed, never toggled
+    Slider,      // a value in a range, moved by steps
+    NumberField, // a whole number in a range, typed
+    TextField,   // text, typed
+    Chooser,     // opens a list; its value is the entry chosen
+    List,        // rows to pick from
+    Label,       // text the view shows
+    Indicator,   // a check box that shows a state the view sets; not worked
+    Picture,     // a picture the view shows
+};
+
+// A control of a view. The order of a view's controls is its Tab order: row by row as the eye
+// reads the window, a panel's rows before the next panel's. Labels, pictures and indicators take
+// no focus and are left out of it.
 struct Control {
     std::string_view name; // the view's member ("okBtn"); pictures of their own use `picture`
     int tag = 0;           // the control's tag, 0 when it has none
@@ -44,7 +65,60 @@ struct Control {
     std::string_view icon = {};    // glyph drawn into the artwork ("close", "help", ...)
     std::string_view picture = {}; // own pictures' base name (mouse buttons, selectors)
     Shape shape = Shape::None;
+    Role role = Role::ByKind;
+    // Radio items: the name of their group; the rows of one group, in layout order, are its
+    // items 1, 2, ... (HvSetpPanelObj's indexes).
+    std::string_view group = {};
+    // What assistive technology says: the name (else the tooltip's text), and after it the
+    // description (else the tooltip's text).
+    std::string_view spoken = {};
+    std::string_view description = {};
+    std::string_view tooltip = {}; // key of the tooltip table ("Tooltip.xml"); none when empty
+    // Sliders and number fields: the range; a slider's Page Up / Page Down step.
+    int minimum = 0;
+    int maximum = 0;
+    int step = 1;
+    std::string_view knob = {}; // a slider's knob picture ("Slider1.png"); none: a filling bar
 };
+
+// The role a control's kind gives it, when its row states none.
+constexpr Role roleOf(const Control& control) {
+    if (control.role != Role::ByKind)
+        return control.role;
+    switch (control.kind) {
+    case Kind::Button:
+    case Kind::IconButton:
+        return Role::Button;
+    case Kind::CheckBox:
+        return Role::CheckBox;
+    case Kind::RadioItem:
+    case Kind::Tab:
+    case Kind::MouseButton:
+    case Kind::Selector:
+        return Role::Radio;
+    case Kind::ListButton:
+        return Role::Chooser;
+    case Kind::Slider:
+    case Kind::FillSlider:
+        return Role::Slider;
+    case Kind::NumberField:
+        return Role::NumberField;
+    case Kind::TextField:
+        return Role::TextField;
+    case Kind::Label:
+        return Role::Label;
+    case Kind::Table:
+        return Role::List;
+    case Kind::Picture:
+        return Role::Picture;
+    }
+    return Role::Button;
+}
+// Whether the control takes the keyboard focus, and so has a place in the Tab order.
+constexpr bool takesFocus(const Control& control) {
+    const Role role = roleOf(control);
+    return role != Role::Label && role != Role::Indicator && role != Role::Picture;
+}
 
 enum class DecorKind {
     Title,   // the view's title, large
@@ -65,6 +139,9 @@ struct Decoration {
 // "Slider2.png" for the speeds); a slider's track runs from half a knob in at each end.
 inline constexpr QSize kSlider1Size{14, 24};
 inline constexpr QSize kSlider2Size{12, 22};
+constexpr QSize knobSize(std::string_view knob) {
+    return knob == "Slider1.png" ? kSlider1Size : kSlider2Size;
+}
 // The marker on the selected mouse button and the pictures of the function types.
 inline constexpr QSize kSelectedSize{20, 20};
 inline constexpr QSize kFunctionTypeSize{48, 48};

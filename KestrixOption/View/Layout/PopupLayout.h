@@ -16,11 +16,15 @@ inline constexpr QPoint kCancelOrigin{198, 144};
 inline constexpr QPoint kOkAloneOrigin{144, 144}; // a pop-up with OK only
 inline constexpr int kDragHeight = 50;
 
+// A pop-up is told to assistive technology by its title and message (the picture draws them),
+// and its buttons by what they do.
 struct Popup {
     std::string_view name; // "<name>_Normal.png", "_Over", "_Down"
     std::string_view title;
     std::string_view message;
     bool withCancel;
+    std::string_view okSpoken;
+    std::string_view cancelSpoken = {};
 
     constexpr QPoint okOrigin() const { return withCancel ? kOkOrigin : kOkAloneOrigin; }
     // (0, 0): no Cancel button.
@@ -31,25 +35,25 @@ inline constexpr Popup kPopups[] = {
     {"WarningNeedSave", "Unsaved changes",
      "This profile has changes that are not written to the mouse yet. OK switches to the other "
      "profile and drops them; Cancel stays on this profile with them.",
-     true},
+     true, "Switch and drop the changes", "Stay on this profile"},
     // Closing with changes: the same question as above would promise the opposite of what
     // happens, so it has its own.
     {"WarningSaveOnClose", "Close with unsaved changes?",
      "There are changes that are not written to the mouse yet. OK writes them to the mouse "
      "and closes; Cancel closes without them; Escape goes back to them.",
-     true},
+     true, "Write and close", "Close without writing"},
     {"WarningNoDevice", "Mouse not connected",
      "The Kestrix mouse is not connected, or it was unplugged. OK closes the window; plug the "
      "mouse in, then open Kestrix Mouse again.",
-     false},
+     false, "Close the window"},
     {"WarningNeedLeft", "One button must stay the left click",
      "This is the only button that does the left click, so it cannot be given another "
      "function. OK goes back and leaves it as it is.",
-     false},
+     false, "Keep the left click"},
     {"WarningReset", "Reset this profile?",
      "Every button and setting of this profile goes back to its default and is written to the "
      "mouse. OK resets it; Cancel leaves it as it is.",
-     true},
+     true, "Reset the profile", "Keep the profile"},
 };
 
 constexpr const Popup* find(std::string_view name) {

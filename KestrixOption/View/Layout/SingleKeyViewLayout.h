@@ -8,9 +8,23 @@ namespace SingleKeyViewLayout {
 using namespace KxLayout;
 
 inline constexpr Control kControls[] = {
-    {"selComBtn", 5200, Kind::ListButton, QRect(29, 82, 146, 22)},
-    {"okBtn", 5201, Kind::Button, QRect(44, 136, 92, 26), "OK"},
-    {"cancelBtn", 5202, Kind::Button, QRect(147, 136, 92, 26), "CANCEL"},
+    {.name = "selComBtn",
+     .tag = 5200,
+     .kind = Kind::ListButton,
+     .frame = QRect(29, 82, 146, 22),
+     .spoken = "Function"},
+    {.name = "okBtn",
+     .tag = 5201,
+     .kind = Kind::Button,
+     .frame = QRect(44, 136, 92, 26),
+     .label = "OK",
+     .spoken = "OK"},
+    {.name = "cancelBtn",
+     .tag = 5202,
+     .kind = Kind::Button,
+     .frame = QRect(147, 136, 92, 26),
+     .label = "CANCEL",
+     .spoken = "Cancel"},
 };
 inline constexpr Decoration kDecorations[] = {
     {DecorKind::Title, QRect(20, 12, 242, 24), "SINGLE KEY FUNCTION"},

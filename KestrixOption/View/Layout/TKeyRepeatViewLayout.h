@@ -8,11 +8,29 @@ namespace TKeyRepeatViewLayout {
 using namespace KxLayout;
 
 inline constexpr Control kControls[] = {
-    {"countTxt", 0, Kind::NumberField, QRect(201, 16, 45, 23)},
-    {"okBtn", 5270, Kind::Button, QRect(44, 54, 92, 24), "OK"},
-    {"cancelBtn", 5271, Kind::Button, QRect(147, 54, 92, 24), "CANCEL"},
+    {.name = "countTxt",
+     .kind = Kind::NumberField,
+     .frame = QRect(201, 16, 45, 23),
+     .spoken = "Times to run the macro",
+     .minimum = 1,
+     .maximum = 9999},
     // Under the field: shown while the count is more than the mouse can hold.
-    {"limitTxt", 0, Kind::Label, QRect(22, 40, 250, 13)},
+    {.name = "limitTxt",
+     .kind = Kind::Label,
+     .frame = QRect(22, 40, 250, 13),
+     .spoken = "Limit of the mouse"},
+    {.name = "okBtn",
+     .tag = 5270,
+     .kind = Kind::Button,
+     .frame = QRect(44, 54, 92, 24),
+     .label = "OK",
+     .spoken = "OK"},
+    {.name = "cancelBtn",
+     .tag = 5271,
+     .kind = Kind::Button,
+     .frame = QRect(147, 54, 92, 24),
+     .label = "CANCEL",
+     .spoken = "Cancel"},
 };
 inline constexpr Decoration kDecorations[] = {
     {DecorKind::Text, QRect(22, 19, 176, 18), "Times to run the macro:"},

@@ -1,0 +1,46 @@
+"""A single function assigned through assistive technology: the mouse button picked, the dialog
+opened, an entry of its list taken with the keys, OK, Apply: the mouse holds the record of the
+entry the chooser and the main window say."""
+
+import sys
+
+import kxatspi as k
+import pyatspi
+
+
+def main():
+    app, win = k.main_window()
+    middle = k.Dump().record(1, 3)  # the wheel button's own function, middle click
+    before = k.Dump().record(1, 4)
+    k.check(before != middle, "the front side button starts as something else")
+    k.press(k.find(win, pyatspi.ROLE_RADIO_BUTTON, "Front side button"))
+    dialog = k.opened(app, k.find(win, pyatspi.ROLE_PUSH_BUTTON, "Single key"),
+                      "Single Key Function")
+    k.log("worked nodes:", k.check_worked_nodes(dialog))
+    chooser = k.find(dialog, pyatspi.ROLE_COMBO_BOX, "Function")
+    k.check(k.text_of(chooser) == "Choose a function", "the chooser says nothing is chosen")
+
+    # The list is a pop-up of its own and takes the keyboard: the chooser loses the focus.
+    k.focus_keys_on(dialog)
+    chooser.queryComponent().grabFocus()
+    k.wait_for(lambda: k.has(chooser, pyatspi.STATE_FOCUSED), "the focus on the chooser")
+    k.press(chooser)
+    k.wait_for(lambda: not k.has(chooser, pyatspi.STATE_FOCUSED), "the list to open")
+    for key in ("Down", "Down", "Return"):
+        k.key(key)
+    k.wait_for(lambda: k.text_of(chooser) != "Choose a function", "an entry chosen")
+    chosen = k.text_of(chooser)
+    k.log("chosen:", chosen)
+    k.check(k.name(chooser) == "Function", "the chooser keeps its name")
+
+    k.press(k.find(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+    k.gone(app, "Single Key Function")
+    caption = k.find(win, pyatspi.ROLE_TEXT, "Function of the selected button")
+    k.wait_for(lambda: k.text_of(caption) == chosen, "the main window to say %r" % chosen)
+    k.press(k.find(win, pyatspi.ROLE_PUSH_BUTTON, "Apply"))
+    k.wait_for(lambda: k.Dump().record(1, 4) != before, "the record written to the mouse")
+    if chosen == "Middle Click":
+        k.check(k.Dump().record(1, 4) == middle, "the mouse holds the middle click")
+
+
+sys.exit(k.run(main))
