@@ -2,6 +2,7 @@
 
 #include "HvAction.h"
 #include "HvLogger.h"
+#include "HvNoTitleWindow.h"
 #include "KxProtocol.h"
 #include "NotificationDisplay.h"
 
@@ -167,6 +168,9 @@ void ShowMsgView::showImagePro() {
     else if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         frame->raise();
     repaint();
+    // Where nothing composites, the window's shape follows the picture.
+    if (auto* shaped = qobject_cast<HvNoTitleWindow*>(frame))
+        shaped->updateShape();
     frame->setWindowOpacity(1.0);
 }
 

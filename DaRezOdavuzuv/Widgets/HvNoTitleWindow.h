@@ -42,14 +42,28 @@ public:
 
     // Opaque windows paint their palette background under the content; otherwise (the default)
     // whatever the content leaves unpainted is transparent where the desktop composites windows.
+    // Where it does not (an X server without a compositing manager, where an alpha channel shows
+    // black), the window is shaped instead: a mask of the pixels its content paints at least
+    // half opaque, over black. The choice is made each time the window is shown.
     bool isOpaque() const { return opaque_; }
     void setOpaque(bool opaque);
+    // Whether the window is shaped by a mask rather than translucent.
+    bool isShaped() const { return shaped_; }
+    // Recomputes the mask of a shaped window from what its content paints now: called when it is
+    // shown or resized, and by a content view whose shape changed.
+    void updateShape();
+
+    // Whether the desktop composites translucent windows: false on an X server where no
+    // compositing manager owns _NET_WM_CM_S<screen>, true elsewhere.
+    static bool desktopComposites();
 
 Q_SIGNALS:
     // The window is about to close (close(), or the window system asked); it is still shown.
     void windowWillClose(HvNoTitleWindow* window);
 
 protected:
+    void setVisible(bool visible) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -64,6 +78,7 @@ private:
     Level level_ = Level::Normal;
     bool canDrag_ = true;
     bool opaque_ = false;
+    bool shaped_ = false;
     int dragHeight_ = 30;
     bool dragging_ = false;
     QPoint dragOffset_; // press position relative to the window's top-left corner
