@@ -198,4 +198,8 @@ bool drag(QPoint from, QPoint to) {
     return true;
 }
 
+bool click(QPoint at) {
+    return drag(at, at);
+}
+
 } // namespace DesktopSession

@@ -41,5 +41,7 @@ QRect boundsOtherThan(const QImage& screen, QRgb colour);
 // The X server's pointer: pressed at from, moved to to in steps, released (a drag with the
 // left button); through the XTEST extension.
 bool drag(QPoint from, QPoint to);
+// A click of the left button there.
+bool click(QPoint at);
 
 } // namespace DesktopSession

@@ -274,6 +274,21 @@ TEST_F(WaylandSessionTest, TheMainWindowIsDrawnAndMovesByItsStrip) {
         << "moved to " << moved.x() << "," << moved.y() << " from " << bounds.x() << ","
         << bounds.y();
     EXPECT_EQ(moved.size(), kMainWindow);
+
+    // A dialog names the main window as its parent (the compositor opens it beside it): the
+    // performance view, opened with its button (View/Layout/MainViewLayout.h: 424,392 126x46).
+    const QRegularExpression mainToplevel(
+        QStringLiteral(R"(xdg_surface@\d+\.get_toplevel\(new id xdg_toplevel@(\d+)\))"));
+    const QString mainId = mainToplevel.match(readLog("window")).captured(1);
+    ASSERT_FALSE(mainId.isEmpty());
+    ASSERT_TRUE(DesktopSession::click(moved.topLeft() + QPoint(424 + 63, 392 + 23)));
+    EXPECT_TRUE(KxTest::waitFor(
+        [&] {
+            return readLog("window").contains(QRegularExpression(
+                QStringLiteral(R"(xdg_toplevel@\d+\.set_parent\(xdg_toplevel@%1\))").arg(mainId)));
+        },
+        5000))
+        << "the performance view is not tied to the main window";
 }
 
 } // namespace
