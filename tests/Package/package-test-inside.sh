@@ -40,6 +40,13 @@ check "bus activation file names the unit" \
     /usr/share/dbus-1/services/com.vlak.KestrixDeamon.service
 check "programs find their private libraries" \
     sh -c 'KxOption --version && KestrixDeamon --version && kx-virtual-mouse --help >/dev/null 2>&1'
+# Each private library finds its own dependencies, whoever loads it first.
+if missing=$(ldd /usr/bin/KxOption /usr/bin/KestrixDeamon /usr/bin/kx-virtual-mouse \
+    /usr/lib/*/kestrix/*.so 2>&1 | grep -e '^/' -e 'not found' | grep -B1 'not found'); then
+    fail "libraries not found: $missing"
+else
+    pass "every program and private library finds its libraries (ldd)"
+fi
 
 # The programs as a user's session runs them: a session bus, an X server, private folders.
 export HOME=/kx/home XDG_RUNTIME_DIR=/kx/runtime XDG_CONFIG_HOME=/kx/home/.config
