@@ -33,8 +33,10 @@ if verify=$(systemd-analyze verify "$unit" 2>&1) && [ -z "$verify" ]; then
 else
     fail "systemd-analyze verify $unit: $verify"
 fi
+# systemd's autostart generator (KDE Plasma) and GNOME's session each skip it there.
 check "autostart entry skipped where the unit starts it" \
-    grep -qx 'X-systemd-skip=true' /etc/xdg/autostart/com.vlak.KestrixDeamon.desktop
+    sh -c 'grep -qx "X-systemd-skip=true" "$0" && grep -qx "X-GNOME-HiddenUnderSystemd=true" "$0"' \
+    /etc/xdg/autostart/com.vlak.KestrixDeamon.desktop
 check "bus activation file names the unit" \
     grep -qx 'SystemdService=com.vlak.KestrixDeamon.service' \
     /usr/share/dbus-1/services/com.vlak.KestrixDeamon.service
