@@ -174,7 +174,7 @@ QRect boundsOtherThan(const QImage& screen, QRgb colour) {
     return top < 0 || left < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-bool drag(QPoint from, QPoint to) {
+bool drag(QPoint from, QPoint to, const std::function<bool()>& pressed) {
     xcb_connection_t* c = connection();
     if (!c)
         return false;
@@ -189,6 +189,11 @@ bool drag(QPoint from, QPoint to) {
     xcb_test_fake_input(c, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
     xcb_flush(c);
     KxTest::spin(100);
+    if (pressed && !pressed()) {
+        xcb_test_fake_input(c, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+        xcb_flush(c);
+        return false;
+    }
     constexpr int kSteps = 10;
     for (int step = 1; step <= kSteps; ++step)
         motion(from + (to - from) * step / kSteps);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 // A real window system for the tests that need one: an X server (Xvfb) of the test's own, and
@@ -39,8 +40,10 @@ QImage grabScreen();
 QRect boundsOtherThan(const QImage& screen, QRgb colour);
 
 // The X server's pointer: pressed at from, moved to to in steps, released (a drag with the
-// left button); through the XTEST extension.
-bool drag(QPoint from, QPoint to);
+// left button); through the XTEST extension. pressed, when given, runs once the button is down
+// and returns whether the drag may go on (a client that must answer the press first, on a
+// loaded machine); false releases the button where it was pressed and fails the drag.
+bool drag(QPoint from, QPoint to, const std::function<bool()>& pressed = {});
 // A click of the left button there.
 bool click(QPoint at);
 

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iostream>
 
 #include <csignal>
@@ -206,6 +207,16 @@ TEST_F(WaylandSessionTest, TheDaemonNotifiesAndReplacesOnABurst) {
         << end.toStdString() << " / " << calls.back().summary.toStdString();
 }
 
+// The last lines of a client's Wayland traffic about the pointer and its pop-ups.
+std::string pointerTraffic(const QString& log) {
+    const QStringList lines =
+        log.split(QLatin1Char('\n'))
+            .filter(QRegularExpression(QStringLiteral("wl_pointer|popup|move")));
+    return lines.mid(std::max<qsizetype>(0, lines.size() - 40))
+        .join(QLatin1Char('\n'))
+        .toStdString();
+}
+
 // The main window in the session: it reads the mouse behind its loading window (shown over it,
 // a pop-up of the window), is drawn, moves when dragged by its strip, and its dialogs name it
 // as their parent. The screenshot is kept in the build folder.
@@ -260,7 +271,19 @@ TEST_F(WaylandSessionTest, TheMainWindowIsDrawnAndMovesByItsStrip) {
     const QPoint to(bounds.x() > room.width() / 2 ? 20 : room.width() - 20,
                     bounds.y() > room.height() / 2 ? 20 : room.height() - 20);
     const QPoint by = to - bounds.topLeft();
-    ASSERT_TRUE(DesktopSession::drag(grip, grip + by));
+    // The compositor moves the window only while the button that asked is down: the pointer
+    // moves on once the window has asked (xdg_toplevel.move), however slowly it answers.
+    const auto askedToMove = [&] {
+        return KxTest::waitFor(
+            [&] {
+                return readLog("window").contains(
+                    QRegularExpression(QStringLiteral(R"(xdg_toplevel@\d+\.move\()")));
+            },
+            10000);
+    };
+    ASSERT_TRUE(DesktopSession::drag(grip, grip + by, askedToMove))
+        << "the window did not ask to be moved:\n"
+        << pointerTraffic(readLog("window"));
     QRect moved;
     EXPECT_TRUE(KxTest::waitFor(
         [&] {
