@@ -5,6 +5,7 @@
 #include "KxAction.h"
 #include "KxMessages.h"
 #include "KxProtocol.h"
+#include "NotificationDisplay.h"
 #include "Notifications/DistributedNotificationCenter.h"
 #include "ProfieController.h"
 #include "ShowMsgView.h"
@@ -42,6 +43,7 @@ DealwithMessage::DealwithMessage()
         [this](const Notification& notification) { apReportPro(notification); });
     sysProCon_ = ProfieController::getShareProCon();
     isOsd_ = KxAction::daemonGetOsd();
+    asNotifications_ = platformNeedsNotifications();
 
     reloadTimer_.setSingleShot(true);
     reloadTimer_.setInterval(kReloadDelayMs);
@@ -173,12 +175,26 @@ bool DealwithMessage::checkApLaunch() {
     return Workspace::isApplicationRunning(QLatin1String(kApplicationId));
 }
 
+bool DealwithMessage::platformNeedsNotifications() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 ShowMsgView* DealwithMessage::getShowFrmView() {
     if (!isOsd_) {
         HV_DEBUG(QStringLiteral("The on-screen display is off"));
         return nullptr;
     }
     HV_DEBUG(QStringLiteral("The on-screen display shows"));
+    if (asNotifications_) {
+        if (!notifiedView_) {
+            notifications_ = std::make_unique<NotificationDisplay>(
+                QDBusConnection::sessionBus(),
+                ShowMsgView::kDisplayTicks * ShowMsgView::kTickIntervalMs);
+            notifiedView_ = std::make_unique<ShowMsgView>(ShowMsgView::viewFrame());
+            notifiedView_->setNotificationDisplay(notifications_.get());
+        }
+        return notifiedView_.get();
+    }
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect frame = ShowMsgView::windowGeometry(screen ? screen->geometry() : QRect());
     if (!showMsgFrm_) {

@@ -13,6 +13,7 @@
 #include <optional>
 
 class HvNoTitleWindow;
+class NotificationDisplay;
 class ProfieController;
 class ShowMsgView;
 
@@ -54,7 +55,16 @@ public:
     // Whether the configuration window runs (it owns its id on the session bus).
     bool checkApLaunch();
     // The on-screen display, placed and brought to the front; null while it is switched off.
+    // Where the display goes to the desktop's notifications, a view without a window.
     ShowMsgView* getShowFrmView();
+
+    // Whether the display goes to the desktop's notification service rather than a window of
+    // its own: on Wayland (decided from the platform when the handler is made), where a window
+    // would take the keyboard and land wherever the compositor puts it.
+    bool displaysAsNotifications() const { return asNotifications_; }
+    // For tests: the choice above, before the first display.
+    void setDisplaysAsNotifications(bool value) { asNotifications_ = value; }
+    static bool platformNeedsNotifications();
 
     void dealWithReport(const uint8_t* report);
     void setDpiWithReport(const uint8_t* report);
@@ -85,7 +95,11 @@ private:
     void relaunchDue();
 
     bool isOsd_ = true;
+    bool asNotifications_ = false;
     std::unique_ptr<HvNoTitleWindow> showMsgFrm_;
+    // The display's view and output where it goes to notifications.
+    std::unique_ptr<ShowMsgView> notifiedView_;
+    std::unique_ptr<NotificationDisplay> notifications_;
     ProfieController* sysProCon_ = nullptr;
     quint64 settingObserver_ = 0;
     QTimer reloadTimer_;    // a reload is pending

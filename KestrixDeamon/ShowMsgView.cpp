@@ -2,7 +2,9 @@
 
 #include "HvAction.h"
 #include "HvLogger.h"
+#include "HvNoTitleWindow.h"
 #include "KxProtocol.h"
+#include "NotificationDisplay.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -93,9 +95,37 @@ void ShowMsgView::loadImagesForScreen() {
     }
 }
 
+QString ShowMsgView::textForTag(const QString& tag) {
+    static const QHash<QString, QString> texts = {
+        {QStringLiteral("rate0"), QStringLiteral("125 Hz")},
+        {QStringLiteral("rate1"), QStringLiteral("500 Hz")},
+        {QStringLiteral("rate2"), QStringLiteral("1000 Hz")},
+        {QStringLiteral("P1"), QStringLiteral("Profile 1")},
+        {QStringLiteral("P2"), QStringLiteral("Profile 2")},
+        {QStringLiteral("P3"), QStringLiteral("Profile 3")},
+        {QStringLiteral("P4"), QStringLiteral("Profile 4")},
+        {QStringLiteral("P5"), QStringLiteral("Profile 5")},
+        {QStringLiteral("lock"), QStringLiteral("Locked")},
+        {QStringLiteral("unlock"), QStringLiteral("Unlocked")},
+    };
+    return texts.value(tag);
+}
+
+QString ShowMsgView::dpiText(int stage, int x) {
+    return QStringLiteral("%1 DPI \u00b7 stage %2 of %3")
+        .arg(x * 100)
+        .arg(stage + 1)
+        .arg(KxProtocol::kStages);
+}
+
+void ShowMsgView::setNotificationDisplay(NotificationDisplay* notifications) {
+    notifications_ = notifications;
+}
+
 void ShowMsgView::showWithImageTag(const QString& tag) {
     loadImagesForScreen();
     showImage_ = imageArr_.value(tag); // null for an empty or unknown tag
+    showText_ = showImage_.isNull() ? QString() : textForTag(tag);
     showImagePro();
 }
 
@@ -112,11 +142,19 @@ bool ShowMsgView::showDpi(int stage, int x, int y) {
         return false;
     dpiText_ = QString::number(x * 100);
     showImage_ = composeDpiImage(found.value(), attributes, dpiText_);
+    showText_ = dpiText(stage, x);
     showImagePro();
     return true;
 }
 
 void ShowMsgView::showImagePro() {
+    if (notifications_) {
+        if (showImage_.isNull())
+            notifications_->clear();
+        else
+            notifications_->show(showText_, showImage_);
+        return;
+    }
     timeSetp_ = kDisplayTicks;
     if (stop_) {
         timer_.start();
@@ -130,6 +168,9 @@ void ShowMsgView::showImagePro() {
     else if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         frame->raise();
     repaint();
+    // Where nothing composites, the window's shape follows the picture.
+    if (auto* shaped = qobject_cast<HvNoTitleWindow*>(frame))
+        shaped->updateShape();
     frame->setWindowOpacity(1.0);
 }
 

@@ -13,11 +13,16 @@
 #include <utility>
 #include <vector>
 
+class NotificationDisplay;
 class QPainter;
 
 // The daemon's on-screen display: shows one picture of the mouse's new state (DPI stage with
 // its value, polling rate, profile, lock) and closes its window after a few timer ticks. The
 // window is only hidden, so the window and this view serve every later display.
+//
+// Where windows of ours cannot be placed nor kept from the keyboard (Wayland), the same displays
+// go to the desktop's notification service instead (setNotificationDisplay): the view then
+// composes the picture and its text, and neither shows a window nor counts down.
 //
 // All calls come on the main thread; the timer runs on its event loop.
 class ShowMsgView : public QWidget {
@@ -59,6 +64,16 @@ public:
     // ratio above 1 (with the image's device pixel ratio set to 2). Null when it is missing.
     static QImage loadTableImage(const QString& fileName, qreal devicePixelRatio);
 
+    // The words of a display, as a notification shows them: "Profile 2", "500 Hz", "Locked",
+    // "Unlocked", "1600 DPI · stage 2 of 4". Empty for a tag without a picture.
+    static QString textForTag(const QString& tag);
+    static QString dpiText(int stage, int x);
+
+    // Sends every later display to the desktop's notifications instead of the window (not
+    // owned; null: back to the window).
+    void setNotificationDisplay(NotificationDisplay* notifications);
+    NotificationDisplay* notificationDisplay() const { return notifications_; }
+
     // Shows the table's picture for the tag; an empty tag, or a tag without a picture, shows an
     // empty (transparent) view. Then showImagePro().
     void showWithImageTag(const QString& tag);
@@ -69,7 +84,8 @@ public:
     bool showDpi(int stage, int x, int y);
     // Restarts the countdown (kDisplayTicks), starts the timer when none runs, redraws now and
     // shows the window, fully opaque and above others: a window is never up without its
-    // countdown.
+    // countdown. With notifications, sends the picture and its text instead (withdraws the last
+    // one for a display without picture).
     void showImagePro();
     // One timer tick: after the last one the timer stops and the window is closed through the
     // event loop (unless a new display started in the meantime).
@@ -85,6 +101,8 @@ public:
     int32_t timeSetp() const { return timeSetp_; }
     // The text last drawn by showDpi ("1600"); empty before the first one.
     QString dpiText() const { return dpiText_; }
+    // The words of the display shown last (textForTag).
+    QString showText() const { return showText_; }
     const QHash<QString, QImage>& imageArr() const { return imageArr_; }
 
     // Text attributes: the font kDpiFontName of that pixel size, else the system font of that
@@ -114,4 +132,6 @@ private:
     int32_t timeSetp_ = 0;
     QTimer timer_;
     QString dpiText_;
+    QString showText_;
+    NotificationDisplay* notifications_ = nullptr;
 };

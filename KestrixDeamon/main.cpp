@@ -46,17 +46,22 @@ int answerCommandLine(int argc, char* argv[]) {
 // Without a display the daemon still serves the window and launches applications; only the
 // on-screen display has nowhere to appear. A display that is named but cannot be opened (a dead
 // X server) must not abort the program, which its unit would restart in a loop: the display's
-// platform is tried first, the offscreen one after it.
+// platform is tried first, the offscreen one after it. A Wayland session is served natively
+// (its changes go to the desktop's notifications), not through its X server, where the display
+// would be a window the compositor places and focuses as it likes.
 // True when it chose.
 bool chooseWindowSystem() {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return false;
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (!x11 && !wayland) {
         std::fprintf(stderr, "KestrixDeamon: no display; the on-screen display stays hidden\n");
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return true;
     }
-    qputenv("QT_QPA_PLATFORM", "xcb;offscreen");
+    qputenv("QT_QPA_PLATFORM",
+            wayland ? (x11 ? "wayland;xcb;offscreen" : "wayland;offscreen") : "xcb;offscreen");
     // The one line reportUnopenedDisplay prints says what failed; Qt's own lines about the
     // connection are not needed.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));
@@ -70,12 +75,13 @@ void reportUnopenedDisplay(bool chosenHere) {
     if (!chosenHere)
         return;
     QLoggingCategory::setFilterRules(QString());
-    const bool triedDisplay = qgetenv("QT_QPA_PLATFORM") == "xcb;offscreen";
+    const bool triedDisplay = qgetenv("QT_QPA_PLATFORM") != "offscreen";
     qunsetenv("QT_QPA_PLATFORM");
     if (!triedDisplay || QGuiApplication::platformName() != QLatin1String("offscreen"))
         return;
-    const QByteArray display =
-        qEnvironmentVariableIsEmpty("DISPLAY") ? qgetenv("WAYLAND_DISPLAY") : qgetenv("DISPLAY");
+    const QByteArray display = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                   ? qgetenv("DISPLAY")
+                                   : qgetenv("WAYLAND_DISPLAY");
     std::fprintf(stderr,
                  "KestrixDeamon: the display %s cannot be opened; the on-screen display stays "
                  "hidden\n",

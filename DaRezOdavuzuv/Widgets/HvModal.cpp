@@ -1,9 +1,11 @@
 #include "HvModal.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 #include <map>
 
@@ -34,7 +36,21 @@ public:
     }
 };
 
+// A modal window belongs to the window it was opened from: the window system keeps it above
+// that one, and where the compositor places windows (Wayland) it opens beside it.
+void attachToOwner(QWidget* window) {
+    if (!window->isWindow() || window->parentWidget())
+        return;
+    QWidget* owner = QApplication::activeWindow();
+    if (!owner || owner == window)
+        return;
+    window->winId();
+    if (QWindow* handle = window->windowHandle(); handle && !handle->transientParent())
+        handle->setTransientParent(owner->windowHandle());
+}
+
 void showModal(QWidget* window) {
+    attachToOwner(window);
     window->setWindowModality(Qt::ApplicationModal);
     window->show();
     window->raise();

@@ -3,11 +3,20 @@
 #include "HvAccessible.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QWindow>
 
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 
 HvNoTitleWindow::HvNoTitleWindow(const QRect& contentRect, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
@@ -74,8 +83,85 @@ void HvNoTitleWindow::applyLevel() {
 
 void HvNoTitleWindow::setOpaque(bool opaque) {
     opaque_ = opaque;
+    shaped_ = false;
+    setAttribute(Qt::WA_NoSystemBackground, false);
     setAttribute(Qt::WA_TranslucentBackground, !opaque);
     setAutoFillBackground(opaque);
+    clearMask();
+}
+
+bool HvNoTitleWindow::desktopComposites() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection())
+        return true; // Wayland always composites; an offscreen screen keeps the alpha channel
+    xcb_connection_t* connection = x11->connection();
+    // The compositing manager of the default screen owns this selection (EWMH).
+    int screen = 0;
+    if (const char* display = std::getenv("DISPLAY"))
+        if (const char* dot = std::strrchr(display, '.'); dot && std::strchr(display, ':') < dot)
+            screen = std::atoi(dot + 1);
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.constData()),
+        nullptr);
+    if (!atom)
+        return true;
+    xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+    const bool composites = !owner || owner->owner != XCB_NONE;
+    std::free(owner);
+    std::free(atom);
+    return composites;
+}
+
+void HvNoTitleWindow::setVisible(bool visible) {
+    if (visible && !opaque_) {
+        // Decided before the window is made: an alpha channel needs a visual that has one.
+        const bool shaped = !desktopComposites();
+        if (shaped != shaped_) {
+            shaped_ = shaped;
+            setAttribute(Qt::WA_TranslucentBackground, !shaped);
+            setAttribute(Qt::WA_NoSystemBackground, shaped);
+            if (!shaped)
+                clearMask();
+        }
+    }
+    QWidget::setVisible(visible);
+    if (visible && shaped_)
+        updateShape();
+}
+
+void HvNoTitleWindow::updateShape() {
+    if (!shaped_)
+        return;
+    QImage painted(size(), QImage::Format_ARGB32_Premultiplied);
+    painted.fill(Qt::transparent);
+    if (contentView_)
+        contentView_->render(&painted, contentView_->pos(), QRegion(), QWidget::DrawChildren);
+    QRegion shape;
+    for (int y = 0; y < painted.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(painted.constScanLine(y));
+        for (int x = 0; x < painted.width();) {
+            if (qAlpha(row[x]) < 128) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < painted.width() && qAlpha(row[x]) >= 128)
+                ++x;
+            shape += QRect(start, y, x - start, 1);
+        }
+    }
+    // An empty region would mean no mask at all: a content that paints nothing shows nothing
+    // through a shape that lies outside the window.
+    setMask(shape.isEmpty() ? QRegion(-1, -1, 1, 1) : shape);
+}
+
+void HvNoTitleWindow::paintEvent(QPaintEvent* event) {
+    if (!shaped_)
+        return;
+    // Under the content, what a compositor would show through it on a dark desktop.
+    QPainter(this).fillRect(event->rect(), Qt::black);
 }
 
 bool HvNoTitleWindow::inDragStrip(const QPoint& localPos) const {
@@ -119,6 +205,8 @@ void HvNoTitleWindow::resizeEvent(QResizeEvent* event) {
     if (contentView_)
         contentView_->setGeometry(rect());
     QWidget::resizeEvent(event);
+    if (shaped_ && isVisible())
+        updateShape();
 }
 
 void HvNoTitleWindow::closeEvent(QCloseEvent* event) {

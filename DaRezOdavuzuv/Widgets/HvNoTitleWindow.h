@@ -44,8 +44,20 @@ public:
 
     // Opaque windows paint their palette background under the content; otherwise (the default)
     // whatever the content leaves unpainted is transparent where the desktop composites windows.
+    // Where it does not (an X server without a compositing manager, where an alpha channel shows
+    // black), the window is shaped instead: a mask of the pixels its content paints at least
+    // half opaque, over black. The choice is made each time the window is shown.
     bool isOpaque() const { return opaque_; }
     void setOpaque(bool opaque);
+    // Whether the window is shaped by a mask rather than translucent.
+    bool isShaped() const { return shaped_; }
+    // Recomputes the mask of a shaped window from what its content paints now: called when it is
+    // shown or resized, and by a content view whose shape changed.
+    void updateShape();
+
+    // Whether the desktop composites translucent windows: false on an X server where no
+    // compositing manager owns _NET_WM_CM_S<screen>, true elsewhere.
+    static bool desktopComposites();
 
     // QAccessible::Window (the default), Dialog or AlertMessage.
     QAccessible::Role accessibleRole() const { return accessibleRole_; }
@@ -56,6 +68,8 @@ Q_SIGNALS:
     void windowWillClose(HvNoTitleWindow* window);
 
 protected:
+    void setVisible(bool visible) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -71,6 +85,7 @@ private:
     bool canDrag_ = true;
     bool opaque_ = false;
     QAccessible::Role accessibleRole_ = QAccessible::Window;
+    bool shaped_ = false;
     int dragHeight_ = 30;
     bool dragging_ = false;
     QPoint dragOffset_; // press position relative to the window's top-left corner

@@ -2,6 +2,7 @@
 // five profiles, lets the user assign the five buttons and writes them back to the mouse.
 #include "AppDelegate.h"
 #include "HvAction.h"
+#include "HvLogger.h"
 #include "KxAction.h"
 #include "KxGlobals.h"
 #include "KxWidgetGlobals.h"
@@ -9,6 +10,9 @@
 #include "SingleInstance.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
@@ -54,6 +58,32 @@ void tellWhatIsMissing(bool noBus) {
         HvAction::showInfoMessage(lines.join(QStringLiteral("\n\n")));
 }
 
+// The background program shows the mouse's own buttons and brings the window back after an
+// unplug: the session bus starts it, once, when it is not running (its activation file names
+// its user unit where systemd runs the session). Nothing waits for the answer.
+void startDaemon(QObject* context) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    QDBusMessage start = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("StartServiceByName"));
+    start << QStringLiteral("com.vlak.KestrixDeamon") << 0u;
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(start), context);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context,
+                     [](QDBusPendingCallWatcher* call) {
+                         call->deleteLater();
+                         if (!call->isError())
+                             return;
+                         // Not installed (a build tree): nothing to start it from.
+                         const QString text = QStringLiteral("The background program could not "
+                                                             "be started: %1")
+                                                  .arg(call->error().message());
+                         if (call->error().type() == QDBusError::ServiceUnknown)
+                             HV_DEBUG(text);
+                         else
+                             HV_WARNING(text);
+                     });
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -76,6 +106,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "KxOption: already running; its window was raised\n");
         return 0;
     }
+
+    if (claim == SingleInstance::Claim::Owner)
+        startDaemon(&instance);
 
     KxWidgets::install();
     AppDelegate delegate;

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QThread>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -343,7 +344,33 @@ int KxAction::runPopView(const QString& imageName, const QSize& size, const QPoi
     return view->answer().value_or(PopDialogView::kDismissed);
 }
 
+namespace {
+
+// Whether the loading window is wanted (shown and not yet hidden).
+bool loadWanted = false;
+
+// Where the compositor places top-level windows (Wayland) the loading window would land
+// anywhere: it is a pop-up of the window it covers instead, centred over it, never focused.
+// False when that window is not shown yet.
+bool attachLoadWindow() {
+    QWidget* owner = QApplication::activeWindow();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (!owner && window != showLoadFrm && window->isVisible())
+            owner = window;
+    if (!owner)
+        return false;
+    showLoadFrm->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
+    showLoadFrm->winId();
+    showLoadFrm->windowHandle()->setTransientParent(owner->windowHandle());
+    showLoadFrm->move(owner->geometry().center() -
+                      QPoint(ShowLoadView::kSize.width(), ShowLoadView::kSize.height()) / 2);
+    return true;
+}
+
+} // namespace
+
 void KxAction::showLoadViewPro() {
+    loadWanted = true;
     if (!showLoadFrm) {
         showLoadFrm = new HvNoTitleWindow(QRect(QPoint(0, 0), ShowLoadView::kSize));
         showLoadFrm->setIsCanDrag(false);
@@ -357,6 +384,24 @@ void KxAction::showLoadViewPro() {
                           area.y() + (area.height() - ShowLoadView::kSize.height()) / 2 + 200);
     }
     showLoadFrm->setLevel(HvNoTitleWindow::Level::Floating);
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+        !attachLoadWindow()) {
+        // The window it covers is being shown in this turn of the event loop (the first read
+        // starts as the main window is made): once more in the next turn, if still wanted.
+        static bool deferred = false;
+        if (!deferred) {
+            deferred = true;
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    if (loadWanted)
+                        showLoadViewPro();
+                    deferred = false;
+                },
+                Qt::QueuedConnection);
+            return;
+        }
+    }
     static_cast<ShowLoadView*>(showLoadFrm->contentView())->setAnt(true);
     showLoadFrm->show();
     showLoadFrm->raise();
@@ -365,6 +410,7 @@ void KxAction::showLoadViewPro() {
 void KxAction::hideLoadViewPro() {
     // A worker's transfer ends by asking for this: it is done on the main thread.
     onMainThread([] {
+        loadWanted = false;
         if (!showLoadFrm)
             return;
         static_cast<ShowLoadView*>(showLoadFrm->contentView())->setAnt(false);

@@ -4,6 +4,7 @@
 #include "HvLogger.h"
 #include "KxAction.h"
 #include "MarkerProgram.h"
+#include "NotificationServer.h"
 #include "Notifications/DistributedNotificationCenter.h"
 #include "Preferences/UserPreferences.h"
 #include "PrivateHome.h"
@@ -12,6 +13,7 @@
 #include "Usb/UsbNotificationPort.h"
 #include "Widgets/HvNoTitleWindow.h"
 
+#include <QApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -20,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -90,6 +93,7 @@ protected:
         KxTest::spin(50);
         return statuses;
     }
+    ShowMsgView* getShowFrmViewForTest() { return handler->getShowFrmView(); }
     ShowMsgView* view() const {
         return handler->showMsgFrm()
                    ? static_cast<ShowMsgView*>(handler->showMsgFrm()->contentView())
@@ -217,6 +221,50 @@ TEST_F(DealwithMessageTest, DisplayMessagesFromTheWindow) {
     settingChange(110, QVariantMap{{"value1", true}});
     settingChange(111, QVariantMap{{"value1", 1}, {"value2", 2}});
     EXPECT_EQ(view()->showImage(), view()->imageArr().value("P3"));
+}
+
+// Where windows cannot be kept from the keyboard (Wayland), every change the display shows goes
+// to the desktop's notifications with the same words, and no window is made.
+TEST_F(DealwithMessageTest, OnWaylandTheDisplayIsANotificationAndNoWindow) {
+    NotificationServer server;
+    ASSERT_TRUE(server.start());
+    handler->setDisplaysAsNotifications(true);
+    auto notified = [&](size_t count) {
+        return KxTest::waitFor([&] { return server.notified().size() >= count; });
+    };
+    press(VirtualMouseFirmware::Key::Dpi);
+    ASSERT_TRUE(notified(1));
+    const auto& state = firmware->state();
+    EXPECT_EQ(
+        server.notified()[0].summary,
+        QStringLiteral("%1 DPI \u00b7 stage %2 of 4").arg(state.dpi * 100).arg(state.stage + 1));
+    // Its image is the drawn display: the stage picture with the value written into it.
+    ASSERT_NE(getShowFrmViewForTest(), nullptr);
+    EXPECT_EQ(server.notified()[0].image(),
+              getShowFrmViewForTest()->showImage().convertToFormat(QImage::Format_RGBA8888));
+
+    press(VirtualMouseFirmware::Key::Lock);
+    ASSERT_TRUE(notified(2));
+    EXPECT_EQ(server.notified()[1].summary, firmware->state().locked ? "Locked" : "Unlocked");
+    settingChange(111, QVariantMap{{"value1", 4}, {"value2", 1}});
+    ASSERT_TRUE(notified(3));
+    EXPECT_EQ(server.notified()[2].summary, "500 Hz");
+    settingChange(111, QVariantMap{{"value1", 1}, {"value2", 1}});
+    ASSERT_TRUE(notified(4));
+    EXPECT_EQ(server.notified()[3].summary, "Profile 2");
+    EXPECT_EQ(server.notified()[3].replacesId, server.notified()[2].replacesId);
+    EXPECT_NE(server.notified()[3].replacesId, 0u);
+    // A display without picture withdraws the notification.
+    settingChange(111, QVariantMap{{"value1", 2}, {"value2", 0}});
+    EXPECT_TRUE(KxTest::waitFor([&] { return !server.closed().empty(); }));
+
+    EXPECT_EQ(handler->showMsgFrm(), nullptr);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    EXPECT_TRUE(
+        std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+    const auto posted = postedStatuses(1);
+    ASSERT_FALSE(posted.empty()) << "the window is still told";
+    EXPECT_EQ(posted[0].value("type").toInt(), 2);
 }
 
 TEST_F(DealwithMessageTest, DisplayOffFromTheStartMakesNoWindow) {

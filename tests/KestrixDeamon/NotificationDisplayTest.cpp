@@ -1,0 +1,145 @@
+// The on-screen display as desktop notifications (Wayland): what each Notify carries, one
+// notification replaced however fast the changes come, and a desktop without a service.
+#include "NotificationDisplay.h"
+
+#include "EventLoopWait.h"
+#include "NotificationServer.h"
+#include "ShowMsgView.h"
+
+#include <QDBusConnection>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList warnings;
+
+class NotificationDisplayTest : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!QDBusConnection::sessionBus().isConnected())
+            GTEST_SKIP() << "no session bus (./kx test provides one)";
+        warnings.clear();
+        previousHandler = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+                if (type == QtWarningMsg && QLatin1String(context.category) == "kx")
+                    warnings << message;
+            });
+    }
+    void TearDown() override { qInstallMessageHandler(previousHandler); }
+
+    static QImage picture(QColor colour) {
+        QImage image(ShowMsgView::kViewSize, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        for (int y = 10; y < 40; ++y)
+            for (int x = 20; x < 90; ++x)
+                image.setPixelColor(x, y, colour);
+        return image;
+    }
+    bool waitForCalls(const NotificationServer& server, size_t count) {
+        return KxTest::waitFor([&] { return server.notified().size() >= count; });
+    }
+
+    QtMessageHandler previousHandler = nullptr;
+    NotificationDisplay display{QDBusConnection::sessionBus(), 3000};
+};
+
+TEST_F(NotificationDisplayTest, EachChangeCarriesItsTextPictureAndHints) {
+    NotificationServer server;
+    ASSERT_TRUE(server.start());
+    const QImage shown = picture(QColor(200, 30, 40, 255));
+    display.show(QStringLiteral("1600 DPI \u00b7 stage 2 of 4"), shown);
+    ASSERT_TRUE(waitForCalls(server, 1));
+    const NotificationServer::Call& call = server.notified()[0];
+    EXPECT_EQ(call.appName, QStringLiteral("Kestrix mouse"));
+    EXPECT_EQ(call.replacesId, 0u);
+    EXPECT_EQ(call.appIcon, QStringLiteral("com.vlak.KxOption"));
+    EXPECT_EQ(call.summary, QStringLiteral("1600 DPI \u00b7 stage 2 of 4"));
+    EXPECT_EQ(call.body, QString());
+    EXPECT_TRUE(call.actions.isEmpty());
+    EXPECT_EQ(call.expireTimeout, 3000);
+    ASSERT_EQ(call.hints.value("urgency").metaType(), QMetaType::fromType<uchar>());
+    EXPECT_EQ(call.hints.value("urgency").value<uchar>(), 0) << "low";
+    EXPECT_EQ(call.hints.value("transient"), QVariant(true));
+    // The picture arrives whole, its transparent parts transparent, in straight RGBA.
+    EXPECT_EQ(call.width, shown.width());
+    EXPECT_EQ(call.height, shown.height());
+    ASSERT_FALSE(call.image().isNull());
+    EXPECT_EQ(call.image().pixelColor(50, 20), QColor(200, 30, 40, 255));
+    EXPECT_EQ(call.image().pixelColor(5, 5).alpha(), 0);
+    EXPECT_EQ(call.image().convertToFormat(QImage::Format_ARGB32),
+              shown.convertToFormat(QImage::Format_ARGB32));
+    KxTest::waitFor([&] { return display.currentId() != 0; });
+    EXPECT_EQ(display.currentId(), 1u);
+
+    // The next change replaces it; a change without picture withdraws it.
+    display.show(QStringLiteral("500 Hz"), picture(Qt::blue));
+    ASSERT_TRUE(waitForCalls(server, 2));
+    EXPECT_EQ(server.notified()[1].replacesId, 1u);
+    KxTest::spin(50);
+    display.clear();
+    EXPECT_TRUE(KxTest::waitFor([&] { return !server.closed().empty(); }));
+    EXPECT_EQ(server.closed(), std::vector<uint>{1});
+    display.show(QStringLiteral("Locked"), picture(Qt::white));
+    ASSERT_TRUE(waitForCalls(server, 3));
+    EXPECT_EQ(server.notified()[2].replacesId, 0u) << "the withdrawn one is not replaced";
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+}
+
+// Presses faster than the service answers: each later change waits for the answer naming the id
+// to replace, and only the newest is sent, so the desktop never holds two.
+TEST_F(NotificationDisplayTest, ABurstReplacesOneNotificationAndEndsOnTheNewest) {
+    NotificationServer server;
+    ASSERT_TRUE(server.start());
+    server.setHoldAnswers(true);
+    display.show(QStringLiteral("Profile 1"), picture(Qt::red));
+    ASSERT_TRUE(waitForCalls(server, 1));
+    for (int profile = 2; profile <= 5; ++profile)
+        display.show(QStringLiteral("Profile %1").arg(profile), picture(Qt::red));
+    KxTest::spin(100);
+    EXPECT_EQ(server.notified().size(), 1u) << "nothing is sent before the id is known";
+    server.setHoldAnswers(false);
+    server.answerHeld();
+    ASSERT_TRUE(waitForCalls(server, 2));
+    KxTest::spin(100);
+    ASSERT_EQ(server.notified().size(), 2u);
+    EXPECT_EQ(server.notified()[1].replacesId, 1u);
+    EXPECT_EQ(server.notified()[1].summary, QStringLiteral("Profile 5"));
+}
+
+// No service: one line in the log, nothing shown, nothing queued; a service that comes later
+// gets the next change as a new notification.
+TEST_F(NotificationDisplayTest, WithoutAServiceTheLogSaysSoOnceAndNothingIsShown) {
+    for (int i = 0; i < 3; ++i)
+        display.show(QStringLiteral("Unlocked"), picture(Qt::green));
+    ASSERT_TRUE(KxTest::waitFor([&] { return display.serviceMissing(); }, 10000));
+    KxTest::spin(200);
+    ASSERT_EQ(warnings.size(), 1) << warnings.join('\n').toStdString();
+    EXPECT_TRUE(warnings[0].contains("No notification service answers"))
+        << warnings[0].toStdString();
+    EXPECT_EQ(display.currentId(), 0u);
+
+    NotificationServer server;
+    ASSERT_TRUE(server.start());
+    display.show(QStringLiteral("Locked"), picture(Qt::green));
+    ASSERT_TRUE(waitForCalls(server, 1));
+    EXPECT_EQ(server.notified()[0].replacesId, 0u);
+    EXPECT_EQ(server.notified()[0].summary, QStringLiteral("Locked"));
+    EXPECT_TRUE(KxTest::waitFor([&] { return !display.serviceMissing(); }));
+    EXPECT_EQ(warnings.size(), 1);
+}
+
+TEST(ShowMsgViewTexts, EveryPictureHasItsWords) {
+    for (const auto& [tag, file] : ShowMsgView::imageTable()) {
+        if (tag.startsWith("dpi"))
+            continue;
+        EXPECT_FALSE(ShowMsgView::textForTag(tag).isEmpty()) << tag.toStdString();
+    }
+    EXPECT_EQ(ShowMsgView::textForTag("rate0"), "125 Hz");
+    EXPECT_EQ(ShowMsgView::textForTag("rate2"), "1000 Hz");
+    EXPECT_EQ(ShowMsgView::textForTag("P5"), "Profile 5");
+    EXPECT_EQ(ShowMsgView::textForTag("normal"), QString());
+    EXPECT_EQ(ShowMsgView::dpiText(0, 35), QStringLiteral("3500 DPI \u00b7 stage 1 of 4"));
+}
+
+} // namespace
