@@ -18,9 +18,11 @@ struct DaemonBench {
     QByteArray factory = VirtualMouseFirmware::factoryImage();
     std::unique_ptr<DealwithMessage> handler;
 
+    // Lives for the process and is never destroyed: its windows cannot close once Qt's own
+    // globals are gone at exit.
     static DaemonBench& get() {
-        static DaemonBench bench;
-        return bench;
+        static DaemonBench* bench = new DaemonBench;
+        return *bench;
     }
 
     // From LLVMFuzzerInitialize.
