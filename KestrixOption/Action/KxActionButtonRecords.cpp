@@ -532,11 +532,13 @@ std::optional<_BTN_INFO> classifyRecord(RecordReader& record) {
         if (auto function = classifyOneStep(record[0]))
             return function;
     } else if (auto sequence = classifyKeySequence(record)) {
-        // The function only when it runs once without a count; otherwise the user's macro.
+        // The function only when it runs once without a count; otherwise the user's macro. The
+        // mode reads as the macro reader reads it (a byte this program never writes runs once),
+        // so that the record means the same before and after it is written back.
         uint8_t mode = 0, count = 0;
         if (!record.trailer(&mode, &count))
             return std::nullopt;
-        if (mode == kModeOnce && count == 0)
+        if (KxAction::getMacroType2(mode) == 0 && count == 0)
             return sequence;
     } else if (record[0] == 0 && record[1] == 0) {
         return singleFunction(255, 0);

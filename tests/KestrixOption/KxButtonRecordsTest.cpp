@@ -423,4 +423,27 @@ TEST_F(KxButtonRecordsTest, AMacroShapedLikeAFunctionKeepsItsModeAndCount) {
     }
 }
 
+TEST_F(KxButtonRecordsTest, ARecordReadsAsTheSameButtonOnceWrittenBack) {
+    // A middle click's key sequence behind a mode byte this program never writes: the reader
+    // takes an unknown mode as "once", as the macro reader does, so the record is the function
+    // before and after it is written back, not a macro that turns into the function.
+    const uint8_t click[] = {0x97, 0x00, 0x97, 0xC0};
+    const uint8_t modeAndCount[] = {0x00, 0x00};
+    KxAction::sendWriteReport(16 + 2 * 82, click, sizeof click);
+    KxAction::sendWriteReport(16 + 2 * 82 + 80, modeAndCount, sizeof modeAndCount);
+    currSetProfileID = 0;
+    ASSERT_TRUE(KxAction::readBtnInfoFromDevice());
+    const _BTN_INFO read = currSetProfile.btnInfo[2];
+    EXPECT_EQ(read.FuncTableId, 2u);
+    EXPECT_EQ(read.KeyBit[0], 0x97u);
+
+    KxAction::forgetKnownRecords();
+    const KxAction::ButtonWriteResult written = KxAction::setBtnInfoToDevice();
+    ASSERT_TRUE(written.complete());
+    ASSERT_TRUE(KxAction::readBtnInfoFromDevice());
+    EXPECT_EQ(currSetProfile.btnInfo[2].FuncTableId, read.FuncTableId);
+    EXPECT_EQ(currSetProfile.btnInfo[2].KeyBit[0], read.KeyBit[0]);
+    EXPECT_EQ(currSetProfile.btnInfo[2].MacroID, read.MacroID);
+}
+
 } // namespace
