@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -190,6 +191,8 @@ private:
     // The end of such a write: what the mouse took becomes the profile's and is saved; what it
     // did not stays an edit with Apply enabled, and the user is told which buttons.
     void finishButtonWrite(const std::optional<KxAction::ButtonWriteResult>& result);
+    // After a write: what did not reach the mouse, or else a save that failed, told once.
+    void tellWriteOutcome(QStringList problems, bool saved, const QString& what);
     // Edits a write left on disk when the program was ended or the mouse unplugged during it:
     // back as edits, said once.
     void takeJournalledEdits();

@@ -141,15 +141,7 @@ void MainView::finishButtonWrite(const std::optional<KxAction::ButtonWriteResult
         problems << QStringLiteral("The settings of profile %1 (DPI, polling rate, lights) did "
                                    "not reach the mouse.")
                         .arg(slot + 1);
-    if (!problems.isEmpty()) {
-        problems << QStringLiteral("The mouse did not answer. The changes are kept: Apply tries "
-                                   "again.");
-        HvAction::showInfoMessage(problems.join(QLatin1Char(' ')));
-    } else if (!saved) {
-        HvAction::showInfoMessage(
-            QStringLiteral("The mouse took the changes, but the profiles could not be saved in %1.")
-                .arg(sysProCon->sysProPath()));
-    }
+    tellWriteOutcome(problems, saved, QStringLiteral("changes"));
     if (quit && problems.isEmpty()) {
         writeOtherProfilesOrQuit();
         return;
@@ -285,4 +277,16 @@ void MainView::terminate(bool relaunch) {
     if (subViewWindow_)
         HvModal::stopModal(subViewWindow_, 0);
     Q_EMIT terminateRequested(relaunch);
+}
+
+void MainView::tellWriteOutcome(QStringList problems, bool saved, const QString& what) {
+    if (!problems.isEmpty()) {
+        problems << QStringLiteral("The mouse did not answer. The changes are kept: Apply tries "
+                                   "again.");
+        HvAction::showInfoMessage(problems.join(QLatin1Char(' ')));
+    } else if (!saved) {
+        HvAction::showInfoMessage(
+            QStringLiteral("The mouse took the %1, but the profiles could not be saved in %2.")
+                .arg(what, sysProCon->sysProPath()));
+    }
 }

@@ -184,14 +184,6 @@ void MainView::finishSetupJob() {
     isNeedSave = sysProCon->hasButtonEdits(sysProCon->currFWProfileIndex());
     refreshApplyBtn();
     displayBtnInfo();
-    if (!problems.isEmpty()) {
-        problems << QStringLiteral("The mouse did not answer. The changes are kept: Apply tries "
-                                   "again.");
-        HvAction::showInfoMessage(problems.join(QLatin1Char(' ')));
-    } else if (!saved) {
-        HvAction::showInfoMessage(
-            QStringLiteral("The mouse took the set-up, but the profiles could not be saved in %1.")
-                .arg(sysProCon->sysProPath()));
-    }
+    tellWriteOutcome(problems, saved, QStringLiteral("set-up"));
     takePendingMouseProfile();
 }

@@ -14,6 +14,7 @@
 #include "PrivateHome.h"
 #include "ProfileValue.h"
 #include "QtPrinters.h"
+#include "ScreenReader.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -287,24 +288,8 @@ TEST_F(SettingsViewsTest, TheViewFollowsTheMouseButtonsAndIgnoresARateItDoesNotH
 // The polling rates and the light switches are groups of exclusive choices: radio buttons to a
 // screen reader, whose press is a click, so that one stays chosen and the mouse follows it.
 TEST_F(SettingsViewsTest, RatesAndLightSwitchesPressedByAScreenReaderAreExclusiveAndReachTheMouse) {
-    const auto press = [](HvButton* item) {
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(item);
-        EXPECT_EQ(a->role(), QAccessible::RadioButton) << qPrintable(a->text(QAccessible::Name));
-        ASSERT_TRUE(a->actionInterface());
-        const QStringList actions = a->actionInterface()->actionNames();
-        ASSERT_TRUE(actions.contains(QAccessibleActionInterface::pressAction()))
-            << qPrintable(actions.join(", "));
-        EXPECT_FALSE(actions.contains(QAccessibleActionInterface::toggleAction()));
-        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTest::qWait(250);
-    };
-    const auto checked = [](HvSetpPanelObj* group) {
-        std::vector<int> out;
-        for (size_t i = 0; i < group->items().size(); ++i)
-            if (group->items()[i]->isChecked())
-                out.push_back(int(i) + 1);
-        return out;
-    };
+    const auto press = pressAsScreenReader;
+    const auto checked = checkedItems;
     store([](_Kx_PROFILE& p) { p.poRate = 2; });
     {
         Performance opened;

@@ -15,6 +15,7 @@
 #include "Preferences/UserPreferences.h"
 #include "ProfileValue.h"
 #include "QtPrinters.h"
+#include "ScreenReader.h"
 #include "TabChain.h"
 
 #include <QAccessible>
@@ -458,24 +459,8 @@ TEST_F(WindowEditsTest, TheKeysOfTheWindowAndEscapeInTheCloseQuestion) {
 TEST_F(WindowEditsTest, ProfilesAndButtonsPressedByAScreenReaderActAsClicks) {
     openWindow();
     PopUps popUps;
-    const auto press = [](HvButton* item) {
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(item);
-        EXPECT_EQ(a->role(), QAccessible::RadioButton) << qPrintable(a->text(QAccessible::Name));
-        ASSERT_TRUE(a->actionInterface());
-        const QStringList actions = a->actionInterface()->actionNames();
-        ASSERT_TRUE(actions.contains(QAccessibleActionInterface::pressAction()))
-            << qPrintable(actions.join(", "));
-        EXPECT_FALSE(actions.contains(QAccessibleActionInterface::toggleAction()));
-        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTest::qWait(250);
-    };
-    const auto checked = [](HvSetpPanelObj* group) {
-        std::vector<int> out;
-        for (size_t i = 0; i < group->items().size(); ++i)
-            if (group->items()[i]->isChecked())
-                out.push_back(int(i) + 1);
-        return out;
-    };
+    const auto press = pressAsScreenReader;
+    const auto checked = checkedItems;
     press(view->control(MainView::kProfile1Tag + 2));
     EXPECT_EQ(checked(view->profileStep()), std::vector<int>{3});
     EXPECT_EQ(firmware->state().profile, 3);
