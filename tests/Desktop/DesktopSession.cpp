@@ -185,6 +185,8 @@ bool drag(QPoint from, QPoint to, const std::function<bool()>& pressed) {
         xcb_flush(c);
         KxTest::spin(30);
     };
+    // A pixel aside first: a pointer already at `from` would make no motion for the client.
+    motion(from + QPoint(1, 1));
     motion(from);
     xcb_test_fake_input(c, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
     xcb_flush(c);

@@ -281,9 +281,14 @@ TEST_F(WaylandSessionTest, TheMainWindowIsDrawnAndMovesByItsStrip) {
             },
             10000);
     };
-    ASSERT_TRUE(DesktopSession::drag(grip, grip + by, askedToMove))
-        << "the window did not ask to be moved:\n"
-        << pointerTraffic(readLog("window"));
+    // Xvfb's injected input reaches weston's own X11 window first; on a loaded machine a press
+    // now and then never reaches the client (no wl_pointer event at all), so a drag the window
+    // never saw is tried again.
+    bool dragged = false;
+    for (int attempt = 0; attempt < 3 && !dragged; ++attempt)
+        dragged = DesktopSession::drag(grip, grip + by, askedToMove);
+    ASSERT_TRUE(dragged) << "the window did not ask to be moved:\n"
+                         << pointerTraffic(readLog("window"));
     QRect moved;
     EXPECT_TRUE(KxTest::waitFor(
         [&] {
