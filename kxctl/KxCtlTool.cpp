@@ -452,13 +452,7 @@ int Tool::button() {
         const auto match = KxNames::findFunction(words[2]);
         if (!match.found)
             return fail(kRefused, KxNames::whyNot(match, QStringLiteral("function"), words[2]));
-        record.btnType = 1;
-        record.FuncID = uint32_t(match.found->functionID());
-        record.FuncTableId = uint32_t(match.found->functionTableID());
-        record.KeyBit[0] = uint32_t(match.found->KeyBit1());
-        record.KeyBit[1] = uint32_t(match.found->KeyBit2());
-        record.KeyBit[2] = uint32_t(match.found->KeyBit3());
-        record.KeyBit[3] = uint32_t(match.found->KeyBit4());
+        record = KxNames::functionRecord(*match.found);
     } else if (action == QLatin1String("macro")) {
         const auto match = KxNames::findMacro(words[2]);
         if (!match.found)

@@ -262,3 +262,15 @@ QString KxNames::caption(const _BTN_INFO& record) {
     }
     return QStringLiteral("unknown function (table %1)").arg(record.FuncTableId);
 }
+
+_BTN_INFO KxNames::functionRecord(const MenuInfo& entry) {
+    _BTN_INFO record{};
+    record.btnType = 1;
+    record.FuncID = uint32_t(entry.functionID());
+    record.FuncTableId = uint32_t(entry.functionTableID());
+    record.KeyBit[0] = uint32_t(entry.KeyBit1());
+    record.KeyBit[1] = uint32_t(entry.KeyBit2());
+    record.KeyBit[2] = uint32_t(entry.KeyBit3());
+    record.KeyBit[3] = uint32_t(entry.KeyBit4());
+    return record;
+}

@@ -497,14 +497,7 @@ struct Resolver {
                      KxNames::whyNot(match, QStringLiteral("function"), button.function));
                 return std::nullopt;
             }
-            r.btnType = 1;
-            r.FuncID = uint32_t(match.found->functionID());
-            r.FuncTableId = uint32_t(match.found->functionTableID());
-            r.KeyBit[0] = uint32_t(match.found->KeyBit1());
-            r.KeyBit[1] = uint32_t(match.found->KeyBit2());
-            r.KeyBit[2] = uint32_t(match.found->KeyBit3());
-            r.KeyBit[3] = uint32_t(match.found->KeyBit4());
-            return r;
+            return KxNames::functionRecord(*match.found);
         }
         case Button::Kind::Record:
             r.btnType = 1;

@@ -24,17 +24,7 @@ protected:
     static _BTN_INFO function(const QString& name) {
         const auto entry = KxNames::findFunction(name).found;
         EXPECT_TRUE(entry) << qPrintable(name);
-        _BTN_INFO record{};
-        if (!entry)
-            return record;
-        record.btnType = 1;
-        record.FuncID = uint32_t(entry->functionID());
-        record.FuncTableId = uint32_t(entry->functionTableID());
-        record.KeyBit[0] = uint32_t(entry->KeyBit1());
-        record.KeyBit[1] = uint32_t(entry->KeyBit2());
-        record.KeyBit[2] = uint32_t(entry->KeyBit3());
-        record.KeyBit[3] = uint32_t(entry->KeyBit4());
-        return record;
+        return entry ? KxNames::functionRecord(*entry) : _BTN_INFO{};
     }
     static _BTN_INFO launcher(uint32_t slot, uint32_t button, const char* path) {
         _BTN_INFO record{};
