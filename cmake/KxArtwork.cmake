@@ -1,5 +1,5 @@
 # Pictures are kept as SVG sources and rendered at build time by kx-render-artwork (built in
-# KestrixOption/). The function only names the target, so it serves every folder whatever the
+# tools/). The function only names the target, so it serves every folder whatever the
 # order in which they are added.
 # kx_render_artwork(<variable> OUTPUT_DIR <folder> [SIZE <W>x<H>] SOURCES <picture.svg>...)
 # Sets <variable> to the rendered files <folder>/<Name>.png and <folder>/<Name>@2x.png.

@@ -11,7 +11,7 @@
 #include "Notifications/DistributedNotificationCenter.h"
 #include "PrivateHome.h"
 #include "ProfieController.h"
-#include "Protocol/KxProtocol.h"
+#include "KxProtocol.h"
 #include "VirtualMouseFirmware.h"
 
 #include <QDBusConnection>

@@ -1,5 +1,5 @@
 // Build-time tool: makes the built-in profiles Default1.pro … Default5.pro from their readable
-// source (Resources/DefaultProfiles.json) with ProfileValue, so the compiled-in files are
+// source (KxCore/Resources/DefaultProfiles.json) with ProfileValue, so the compiled-in files are
 // exactly what the library writes and reads.
 //
 //   kx-make-default-profiles <source.json> <output folder>
