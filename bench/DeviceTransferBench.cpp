@@ -67,8 +67,8 @@ void fillWithMacros() {
             macroListArrs.append(macro);
             _BTN_INFO& info = selProfile.btnInfo[button];
             info = {};
-            info.FuncID = info.FuncTableId = 6;
-            info.btnType = 2;
+            info.FuncID = info.FuncTableId = KxFuncTable::kMacro;
+            info.btnType = KxButtonType::kMacro;
             info.MacroID = uint32_t(macro->macroId());
         }
         KxAction::setCurrBtnInfoToDevice();

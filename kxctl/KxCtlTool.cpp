@@ -12,7 +12,6 @@
 #include "MenuInfo.h"
 #include "ProfieController.h"
 #include "TooltipManager.h"
-#include "Virtual/VirtualUsbProtocol.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -28,9 +27,6 @@
 namespace KxCtl {
 
 namespace {
-
-constexpr uint32_t kMacroFunction = 6;
-constexpr uint32_t kLeftClickFunction = 1;
 
 void print(FILE* stream, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
@@ -92,7 +88,7 @@ QString stepText(const MacroKeyInfo& step) {
 QJsonObject buttonJson(const _BTN_INFO& record, int slot, int button) {
     QJsonObject object = KxSetup::buttonToJson(KxSetup::describe(record, slot, button), button);
     object.insert(QStringLiteral("caption"), KxNames::caption(record));
-    if (record.FuncID == kMacroFunction) {
+    if (record.FuncID == KxFuncId::kMacro) {
         const auto macro = KxAction::getMacroById(int32_t(record.MacroID));
         object.insert(QStringLiteral("inLibrary"), macro && !macro->isNoDisplay());
     }
@@ -261,7 +257,7 @@ int Tool::list() {
         const auto device = entry.value(QStringLiteral("dev")).value<std::shared_ptr<UsbDevice>>();
         uint32_t location = 0;
         const bool located = device && device->getLocationId(&location) == 0;
-        const bool emulated = located && location == VirtualUsb::kLocationId;
+        const bool emulated = HvDeviceRequester::isEmulatedEntry(entry);
         // The mouse's own word on its profile: ask each in turn.
         std::optional<int> active;
         if (sysDeviceReq->selectService(service))
@@ -464,8 +460,8 @@ int Tool::button() {
                         QStringLiteral("a repeat count is 1 to %1").arg(KxSetup::kMaxCount));
         if (count > 255)
             note(QStringLiteral("the mouse repeats a macro at most 255 times"));
-        record.btnType = 2;
-        record.FuncID = record.FuncTableId = kMacroFunction;
+        record.btnType = KxButtonType::kMacro;
+        record.FuncID = record.FuncTableId = KxFuncTable::kMacro;
         record.MacroID = uint32_t(match.found->macroId());
         record.KeyBit[0] = uint32_t(mode);
         record.KeyBit[1] = uint32_t(count);
@@ -493,8 +489,8 @@ int Tool::button() {
                             .arg(utf8.size())
                             .arg(KxSetup::kMaxPathBytes)
                             .arg(path));
-        record.btnType = 3;
-        record.FuncID = record.FuncTableId = 15;
+        record.btnType = KxButtonType::kLaunch;
+        record.FuncID = record.FuncTableId = KxFuncTable::kLaunch;
         std::memcpy(record.app_path, utf8.constData(), size_t(utf8.size()));
     }
 

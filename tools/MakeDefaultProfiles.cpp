@@ -99,7 +99,8 @@ public:
                  where);
         button.FuncID = field(object, QStringLiteral("FuncID"), where);
         button.FuncTableId = field(object, QStringLiteral("FuncTableId"), where);
-        button.btnType = field(object, QStringLiteral("btnType"), where, 1, 3);
+        button.btnType = field(object, QStringLiteral("btnType"), where, KxButtonType::kSingle,
+                               KxButtonType::kLaunch);
         const auto keys = numbers(object, QStringLiteral("KeyBit"), 4, where);
         std::copy(keys.begin(), keys.end(), std::begin(button.KeyBit));
         const QByteArray path = object.value(QStringLiteral("app_path")).toString().toUtf8();

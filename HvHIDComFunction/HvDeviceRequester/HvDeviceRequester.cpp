@@ -2,6 +2,7 @@
 
 #include "HvPrint.h"
 #include "Usb/UsbNotificationPort.h"
+#include "Virtual/VirtualUsbProtocol.h"
 
 #include <QMetaType>
 
@@ -18,6 +19,11 @@ const QString kService = QStringLiteral("service");
 
 std::shared_ptr<UsbDevice> deviceOf(const QVariantMap& entry) {
     return entry.value(kDev).value<std::shared_ptr<UsbDevice>>();
+}
+
+bool isEmulated(const std::shared_ptr<UsbDevice>& device) {
+    uint32_t location = 0;
+    return device && device->getLocationId(&location) == 0 && location == VirtualUsb::kLocationId;
 }
 } // namespace
 
@@ -150,6 +156,14 @@ bool HvDeviceRequester::selectService(quint64 serviceId) {
 
 bool HvDeviceRequester::isDevOn() const {
     return selectedDevice_.load() != nullptr;
+}
+
+bool HvDeviceRequester::isSelectedDeviceEmulated() const {
+    return isEmulated(selectedDevice_.load());
+}
+
+bool HvDeviceRequester::isEmulatedEntry(const QVariantMap& entry) {
+    return isEmulated(deviceOf(entry));
 }
 
 bool HvDeviceRequester::sendDeviceRequest(IOUSBDevRequest* request) {

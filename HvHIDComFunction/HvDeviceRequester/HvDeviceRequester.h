@@ -45,6 +45,11 @@ public:
     // setSelectedDev. False, and the selection as it was, when no such device is listed.
     bool selectService(quint64 serviceId);
     bool isDevOn() const;
+    // Whether the selected mouse is the emulated one (kx-virtual-mouse, known by its USB
+    // location); false when none is selected.
+    bool isSelectedDeviceEmulated() const;
+    // Whether an entry of deviceArray() is the emulated mouse.
+    static bool isEmulatedEntry(const QVariantMap& entry);
     bool sendDeviceRequest(IOUSBDevRequest* request);
     bool resetCurrDevice();
 

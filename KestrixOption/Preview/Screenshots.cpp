@@ -241,7 +241,7 @@ void shootDialogs(std::vector<Shot>& shots) {
         auto* view = new TkeyView;
         window.setContentView(view);
         _BTN_INFO assigned{};
-        assigned.FuncID = 6;
+        assigned.FuncID = KxFuncId::kMacro;
         assigned.MacroID = 1;
         assigned.KeyBit[0] = TkeyView::kRepeatCount;
         assigned.KeyBit[1] = 12;
@@ -522,19 +522,19 @@ void shootMainWindow(std::vector<Shot>& shots) {
             macro->keyInfoArr() << MacroKeyInfo(21, 0, 100) << MacroKeyInfo(21, 1, 100);
             _BTN_INFO& single = selProfile.btnInfo[1];
             single = _BTN_INFO{};
-            single.btnType = 1;
+            single.btnType = KxButtonType::kSingle;
             single.FuncID = 5;
-            single.FuncTableId = 1;
+            single.FuncTableId = KxFuncTable::kFirmware;
             single.KeyBit[0] = 0xC0;
             _BTN_INFO& held = selProfile.btnInfo[2];
             held = _BTN_INFO{};
-            held.btnType = 2;
-            held.FuncID = held.FuncTableId = 6;
+            held.btnType = KxButtonType::kMacro;
+            held.FuncID = held.FuncTableId = KxFuncTable::kMacro;
             held.MacroID = uint32_t(macro->macroId());
             _BTN_INFO& launch = selProfile.btnInfo[3];
             launch = _BTN_INFO{};
-            launch.btnType = 3;
-            launch.FuncID = launch.FuncTableId = 15;
+            launch.btnType = KxButtonType::kLaunch;
+            launch.FuncID = launch.FuncTableId = KxFuncTable::kLaunch;
             std::strcpy(launch.app_path, "/usr/bin/gnome-calculator");
             const char* names[] = {"MainView_Default", "MainView_SingleKey", "MainView_Macro",
                                    "MainView_Launch"};

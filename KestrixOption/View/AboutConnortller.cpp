@@ -12,8 +12,6 @@
 #include "KxGlobals.h"
 #include "Preferences/UserPreferences.h"
 #include "RirImageView.h"
-#include "Usb/UsbDevice.h"
-#include "Virtual/VirtualUsbProtocol.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -30,10 +28,7 @@ namespace {
 QString mouseInUse() {
     if (!sysDeviceReq || !sysDeviceReq->isDevOn())
         return QStringLiteral("No mouse is connected.");
-    const auto device =
-        sysDeviceReq->currDevDic().value(QStringLiteral("dev")).value<std::shared_ptr<UsbDevice>>();
-    uint32_t location = 0;
-    if (device && device->getLocationId(&location) == 0 && location == VirtualUsb::kLocationId)
+    if (sysDeviceReq->isSelectedDeviceEmulated())
         return QStringLiteral("The emulated mouse (kx-virtual-mouse) is in use.");
     return QStringLiteral("The Kestrix mouse on USB is in use.");
 }

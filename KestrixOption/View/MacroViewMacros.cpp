@@ -292,10 +292,9 @@ void MacroView::ok() {
         return; // the editor stays open with the edits
     endTag_ = 1;
     ended_ = true;
-    if (sysProCon) {
-        sysProCon->saveSelProfileToData();
-        sysProCon->saveToSys();
-    }
+    ProfieController* library = KxAction::profileLibrary();
+    library->saveSelProfileToData();
+    library->saveToSys();
     window()->close();
 }
 

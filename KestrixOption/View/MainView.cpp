@@ -31,11 +31,6 @@ using MainViewLayout::kView;
 
 namespace {
 
-constexpr uint32_t kMacroFunction = 6;
-constexpr uint32_t kLaunchFunction = 15;
-constexpr uint32_t kLeftClickFunction = 1;
-constexpr uint32_t kDisabledTable = 255;
-
 // The help page is part of the program: written out whenever this version's page differs, so
 // that the desktop's browser can open it.
 QString writeHelpPage() {
@@ -185,18 +180,18 @@ void MainView::onSelectIndex(int index, int oldIndex, HvSetpPanelObj* sender) {
             // user comes back when the mouse switched by itself.
             const int left = oldIndex - 1;
             if (std::exchange(dropEditsOnSwitch_, false))
-                sysProCon->dropButtonEdits(left);
+                KxAction::profileLibrary()->dropButtonEdits(left);
             else if (isNeedSave)
-                sysProCon->keepButtonEdits(left, selProfile.btnInfo);
+                KxAction::profileLibrary()->keepButtonEdits(left, selProfile.btnInfo);
         }
         setBtnCurrProfile(index - 1);
-        isNeedSave = sysProCon->hasButtonEdits(index - 1);
+        isNeedSave = KxAction::profileLibrary()->hasButtonEdits(index - 1);
         refreshApplyBtn();
         if (oldIndex < 1)
             KxAction::initSysPrePro();
         if (oldIndex > 0)
             KxAction::sendProfileChangeToDaemon(index - 1);
-        sysProCon->refreshSelProfileFromData();
+        KxAction::profileLibrary()->refreshSelProfileFromData();
         displayBtnInfo();
         return;
     }
@@ -220,7 +215,7 @@ void MainView::moveMarkerTo(int index) {
 void MainView::setBtnCurrProfile(int profile) {
     if (profile < 0 || profile > 4)
         return;
-    sysProCon->setCurrFWProfileIndex(profile);
+    KxAction::profileLibrary()->setCurrFWProfileIndex(profile);
     KxAction::setProfileToDevice(uint32_t(profile), false);
     displayBtnInfo();
     update();
@@ -232,11 +227,11 @@ _BTN_INFO& MainView::selectedRecord() {
 
 QString MainView::getBtnCaption(const _BTN_INFO& info) {
     switch (info.FuncID) {
-    case kMacroFunction:
+    case KxFuncId::kMacro:
         // The mouse keeps running what it holds until the button is given something else.
         return KxAction::getMacroNameById(int32_t(info.MacroID))
             .value_or(QStringLiteral("Deleted macro"));
-    case kLaunchFunction: {
+    case KxFuncId::kLaunch: {
         const QString path = QString::fromUtf8(
             info.app_path, qsizetype(strnlen(info.app_path, sizeof info.app_path)));
         if (path.isEmpty())
@@ -247,18 +242,18 @@ QString MainView::getBtnCaption(const _BTN_INFO& info) {
                 return *name;
         return QFileInfo(path).completeBaseName();
     }
-    case 239:
+    case KxFuncId::kTKey:
         return QStringLiteral("T Key");
-    case 240:
+    case KxFuncId::kPageUpWin:
         return QStringLiteral("Page UP(Win)");
-    case 241:
+    case KxFuncId::kPageDownWin:
         return QStringLiteral("Page Down(Win)");
-    case 242:
+    case KxFuncId::kMiddleButtonWin:
         return QStringLiteral("Middle Button(Win)");
     default:
         break;
     }
-    if (info.FuncTableId == kDisabledTable)
+    if (info.FuncTableId == KxFuncTable::kDisabled)
         return QStringLiteral("Disable");
     return KxAction::getSingleNameById(int32_t(info.FuncID)).value_or(QString());
 }
@@ -276,7 +271,7 @@ void MainView::showTypeAndCaption(const _BTN_INFO* info) {
     btnSelTagCaptionTxt_->setCursorPosition(0);
     // A launcher is named by its entry's Name, which anyone can write: its path says what runs.
     QString path;
-    if (info && info->FuncID == kLaunchFunction)
+    if (info && info->FuncID == KxFuncId::kLaunch)
         path = QString::fromUtf8(info->app_path,
                                  qsizetype(strnlen(info->app_path, sizeof info->app_path)));
     btnSelTagCaptionTxt_->setToolTip(path);
@@ -299,7 +294,7 @@ void MainView::disPlayDefaultBtn() {
     bool differs = false;
     if (selBtnIndex_ >= 1 && selBtnIndex_ <= 5) {
         const _BTN_INFO& current = selectedRecord();
-        const _BTN_INFO preset = sysProCon->getDefBtnInfoByIndex(selBtnIndex_ - 1);
+        const _BTN_INFO preset = KxAction::profileLibrary()->getDefBtnInfoByIndex(selBtnIndex_ - 1);
         differs = current.FuncID != preset.FuncID || current.FuncTableId != preset.FuncTableId ||
                   !std::equal(std::begin(current.KeyBit), std::end(current.KeyBit),
                               std::begin(preset.KeyBit));
@@ -315,11 +310,11 @@ void MainView::refreshApplyBtn() {
 bool MainView::checkOnlyLeft(int index) const {
     if (index < 1 || index > 5)
         return false;
-    if (selProfile.btnInfo[index - 1].FuncID != kLeftClickFunction)
+    if (selProfile.btnInfo[index - 1].FuncID != KxFuncId::kLeftClick)
         return true;
-    const auto leftClicks =
-        std::count_if(std::begin(selProfile.btnInfo), std::end(selProfile.btnInfo),
-                      [](const _BTN_INFO& button) { return button.FuncID == kLeftClickFunction; });
+    const auto leftClicks = std::count_if(
+        std::begin(selProfile.btnInfo), std::end(selProfile.btnInfo),
+        [](const _BTN_INFO& button) { return button.FuncID == KxFuncId::kLeftClick; });
     return leftClicks >= 2;
 }
 

@@ -25,10 +25,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-constexpr uint32_t kMacroFunctionId = 6;
-} // namespace
-
 #ifndef KX_HOMEPAGE_URL
 #define KX_HOMEPAGE_URL ""
 #endif
@@ -99,11 +95,11 @@ void MainView::buttonAction(QObject* sender) {
 void MainView::resetProfile() {
     if (!popUp("WarningReset"))
         return;
-    const int slot = sysProCon->currFWProfileIndex();
-    ProfileValue* defaults = sysProCon->defaultProfile();
+    const int slot = KxAction::profileLibrary()->currFWProfileIndex();
+    ProfileValue* defaults = KxAction::profileLibrary()->defaultProfile();
     if (!defaults)
         return;
-    sysProCon->dropButtonEdits(slot);
+    KxAction::profileLibrary()->dropButtonEdits(slot);
     selProfile = defaults->profileData();
     startButtonWrite(ButtonWrite::Reset);
 }
@@ -128,7 +124,7 @@ void MainView::closeAsked() {
 }
 
 void MainView::quitDroppingEdits() {
-    sysProCon->dropAllButtonEdits();
+    KxAction::profileLibrary()->dropAllButtonEdits();
     isNeedSave = false;
     terminate(false);
 }
@@ -149,10 +145,10 @@ void MainView::okAndQuit() {
 
 void MainView::writeOtherProfilesOrQuit() {
     for (int slot = 0; slot < 5; ++slot) {
-        const auto edits = sysProCon->buttonEdits(slot);
-        if (!edits || slot == sysProCon->currFWProfileIndex())
+        const auto edits = KxAction::profileLibrary()->buttonEdits(slot);
+        if (!edits || slot == KxAction::profileLibrary()->currFWProfileIndex())
             continue;
-        sysProCon->journalButtonEdits(slot);
+        KxAction::profileLibrary()->journalButtonEdits(slot);
         runningWrite_ = ButtonWrite::Ok;
         ++isModalSeron_;
         KxAction::setSlotBtnInfoToDevicePro(uint32_t(slot), *edits);
@@ -165,17 +161,17 @@ bool MainView::hasUnwrittenEdits() const {
     if (isNeedSave)
         return true;
     for (int slot = 0; slot < 5; ++slot)
-        if (sysProCon->hasButtonEdits(slot))
+        if (KxAction::profileLibrary()->hasButtonEdits(slot))
             return true;
     return false;
 }
 
 void MainView::startButtonWrite(ButtonWrite kind) {
-    const int slot = sysProCon->currFWProfileIndex();
+    const int slot = KxAction::profileLibrary()->currFWProfileIndex();
     // The buttons being written are the slot's edits until the mouse holds them, on disk too, so
     // that an unplug or a crash halfway loses nothing.
-    sysProCon->keepButtonEdits(slot, selProfile.btnInfo);
-    sysProCon->journalButtonEdits(slot);
+    KxAction::profileLibrary()->keepButtonEdits(slot, selProfile.btnInfo);
+    KxAction::profileLibrary()->journalButtonEdits(slot);
     runningWrite_ = kind;
     ++isModalSeron_;
     if (kind == ButtonWrite::Reset)
@@ -187,7 +183,7 @@ void MainView::startButtonWrite(ButtonWrite kind) {
 void MainView::resetBtnDefault() {
     if (selBtnIndex_ < 1 || selBtnIndex_ > 5)
         return;
-    selectedRecord() = sysProCon->getDefBtnInfoByIndex(selBtnIndex_ - 1);
+    selectedRecord() = KxAction::profileLibrary()->getDefBtnInfoByIndex(selBtnIndex_ - 1);
     displayBtnInfo();
 }
 
@@ -216,14 +212,14 @@ void MainView::openDialog(RirImageView* dialog, int dragHeight) {
 }
 
 void MainView::showSettingView() {
-    sysProCon->saveSelProfileToData();
+    KxAction::profileLibrary()->saveSelProfileToData();
     auto* view = new PerformanceView;
     view->setObjectName(QStringLiteral("Performance"));
     runSubView(view);
 }
 
 void MainView::showLightOptionView() {
-    sysProCon->saveSelProfileToData();
+    KxAction::profileLibrary()->saveSelProfileToData();
     auto* view = new LightOptionView;
     view->setObjectName(QStringLiteral("Lighting"));
     runSubView(view);
@@ -249,7 +245,7 @@ void MainView::runSubView(RirImageView* view) {
 void MainView::showSingKeyView() {
     if (selBtnIndex_ < 1 || selBtnIndex_ > 5 || !checkOnlyLeftPro())
         return;
-    sysProCon->saveSelProfileToData();
+    KxAction::profileLibrary()->saveSelProfileToData();
     auto* dialog = new SingleKeyView;
     dialog->setObjectName(QStringLiteral("Single Key Function"));
     dialog->setTmpBtnInfo(selectedRecord());
@@ -286,7 +282,7 @@ void MainView::windowWillClose(HvNoTitleWindow* window) {
     else if (auto* editor = qobject_cast<MacroView*>(window->contentView());
              editor && editor->hasSavedChanges() &&
              std::any_of(std::begin(selProfile.btnInfo), std::end(selProfile.btnInfo),
-                         [](const _BTN_INFO& b) { return b.FuncID == kMacroFunctionId; }))
+                         [](const _BTN_INFO& b) { return b.FuncID == KxFuncId::kMacro; }))
         isNeedSave = true;
     // After the macro editor, a caption may name a macro deleted or put back.
     displayBtnInfo();
@@ -319,12 +315,12 @@ bool MainView::setLaunchPath(const QString& path) {
                 .arg(path));
         return false;
     }
-    const int profile = sysProCon->currFWProfileIndex();
+    const int profile = KxAction::profileLibrary()->currFWProfileIndex();
     const int button = selBtnIndex_ - 1;
     _BTN_INFO& record = selectedRecord();
-    record.btnType = 3;
-    record.FuncID = 15;
-    record.FuncTableId = 15;
+    record.btnType = KxButtonType::kLaunch;
+    record.FuncID = KxFuncId::kLaunch;
+    record.FuncTableId = KxFuncTable::kLaunch;
     record.KeyBit[0] = KxAction::getBtnAppLaunchIndex(uint32_t(profile), uint32_t(button));
     std::memset(record.app_path, 0, sizeof record.app_path);
     std::memcpy(record.app_path, utf8.constData(), size_t(utf8.size()));

@@ -50,7 +50,7 @@ void MainView::hideLoadViewPro(int code) {
             profileStep_->setSelectIndex(*active + 1);
             isFWChangeProfile_ = false;
         }
-        sysProCon->refreshSelProfileFromData();
+        KxAction::profileLibrary()->refreshSelProfileFromData();
         takeJournalledEdits();
         displayBtnInfo();
         KxAction::sendMessageToDaemon(kSettingsSaved);
@@ -58,7 +58,7 @@ void MainView::hideLoadViewPro(int code) {
     if (code == KxAction::kHideAfterFailedRead) {
         // The profiles are shown as last saved; an unplug, if that is what it was, follows.
         HV_WARNING(QStringLiteral("The mouse could not be read whole"));
-        sysProCon->refreshSelProfileFromData();
+        KxAction::profileLibrary()->refreshSelProfileFromData();
         displayBtnInfo();
         if (!isOutPlus_)
             HvAction::showInfoMessage(
@@ -116,19 +116,21 @@ void MainView::finishButtonWrite(const std::optional<KxAction::ButtonWriteResult
         else
             notWritten << QLatin1String(kButtonNames[b]);
     }
-    sysProCon->takeWrittenButtons(slot, result->buttons, held, leftAsIs);
+    KxAction::profileLibrary()->takeWrittenButtons(slot, result->buttons, held, leftAsIs);
     if (kind == ButtonWrite::Reset) {
         if (result->settingsWritten.value_or(false)) {
             // The mouse holds one settings block: every profile carries it.
-            sysProCon->saveSelProfileToData();
-            sysProCon->applySettingToAll();
+            KxAction::profileLibrary()->saveSelProfileToData();
+            KxAction::profileLibrary()->applySettingToAll();
         } else {
-            sysProCon->refreshSelProfileFromData(); // the settings as the mouse still has them
+            KxAction::profileLibrary()
+                ->refreshSelProfileFromData(); // the settings as the mouse still has them
         }
     }
-    const bool saved = sysProCon->saveToSys();
+    const bool saved = KxAction::profileLibrary()->saveToSys();
     KxAction::sendMessageToDaemon(kSettingsSaved);
-    isNeedSave = sysProCon->hasButtonEdits(sysProCon->currFWProfileIndex());
+    isNeedSave = KxAction::profileLibrary()->hasButtonEdits(
+        KxAction::profileLibrary()->currFWProfileIndex());
     refreshApplyBtn();
     displayBtnInfo();
 
@@ -150,12 +152,12 @@ void MainView::finishButtonWrite(const std::optional<KxAction::ButtonWriteResult
 }
 
 void MainView::takeJournalledEdits() {
-    const QList<int> slots = sysProCon->restoreJournalledEdits();
+    const QList<int> slots = KxAction::profileLibrary()->restoreJournalledEdits();
     if (slots.isEmpty())
         return;
     const int current = profileStep_->selectIndex() - 1;
     if (slots.contains(current)) {
-        sysProCon->refreshSelProfileFromData();
+        KxAction::profileLibrary()->refreshSelProfileFromData();
         isNeedSave = true;
         refreshApplyBtn();
     }
@@ -249,19 +251,19 @@ void MainView::reluanchAppPro() {
 }
 
 void MainView::refreshOsdMenu() {
-    const bool on = sysProCon->isOSD();
+    const bool on = KxAction::profileLibrary()->isOSD();
     osdMenuTitle_ = on ? QStringLiteral("Disable the OSD") : QStringLiteral("Enable the OSD");
     osdMenuTag_ = on ? 2 : 1;
 }
 
 void MainView::osdClick(int tag) {
-    sysProCon->setIsOSD(tag == 1);
+    KxAction::profileLibrary()->setIsOSD(tag == 1);
     changeOSDPro();
     refreshOsdMenu();
 }
 
 void MainView::changeOSDPro() {
-    KxAction::sendMessageToDaemon(kDisplaySwitch, {sysProCon->isOSD()});
+    KxAction::sendMessageToDaemon(kDisplaySwitch, {KxAction::profileLibrary()->isOSD()});
 }
 
 void MainView::terminate(bool relaunch) {
@@ -287,6 +289,6 @@ void MainView::tellWriteOutcome(QStringList problems, bool saved, const QString&
     } else if (!saved) {
         HvAction::showInfoMessage(
             QStringLiteral("The mouse took the %1, but the profiles could not be saved in %2.")
-                .arg(what, sysProCon->sysProPath()));
+                .arg(what, KxAction::profileLibrary()->sysProPath()));
     }
 }

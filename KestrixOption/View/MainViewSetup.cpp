@@ -5,6 +5,7 @@
 
 #include "HvAction.h"
 #include "HvLogger.h"
+#include "KxAction.h"
 #include "KxGlobals.h"
 #include "KxMessages.h"
 #include "KxSetupMouse.h"
@@ -107,7 +108,8 @@ bool MainView::importSetupFrom(const QString& path) {
     job->path = path;
     job->target = *resolved.target;
     // The library holds what the mouse holds.
-    job->current = KxSetup::stateOfLibrary(*sysProCon, sysProCon->currFWProfileIndex());
+    job->current = KxSetup::stateOfLibrary(*KxAction::profileLibrary(),
+                                           KxAction::profileLibrary()->currFWProfileIndex());
     if (job->target.desktop)
         job->current.desktop = KxSetup::desktopNow();
     if (const QList<int> lost = KxSetup::profilesLosingLeftClick(job->target, job->current);
@@ -132,9 +134,9 @@ bool MainView::importSetupFrom(const QString& path) {
     if (!job->macros->keep())
         return refuse(QStringLiteral("the macro library could not be saved."));
     // The set-up replaces every profile: edits not yet written go, as the preview said.
-    sysProCon->dropAllButtonEdits();
+    KxAction::profileLibrary()->dropAllButtonEdits();
     isNeedSave = false;
-    if (!KxSetup::journalEdits(*sysProCon, job->target))
+    if (!KxSetup::journalEdits(*KxAction::profileLibrary(), job->target))
         HV_WARNING(QStringLiteral("The set-up's buttons could not be journalled before writing"));
     setupJob_ = job;
     ++isModalSeron_;
@@ -166,22 +168,23 @@ void MainView::finishSetupJob() {
         return;
     }
 
-    KxSetup::takeWritten(*sysProCon, job->target, job->result);
+    KxSetup::takeWritten(*KxAction::profileLibrary(), job->target, job->result);
     QStringList problems = KxSetup::problems(job->target, job->result);
     if (job->target.desktop && job->current.desktop != job->target.desktop) {
         if (KxSetup::applyDesktop(*job->target.desktop))
-            KxSetup::takeDesktop(*sysProCon, *job->target.desktop);
+            KxSetup::takeDesktop(*KxAction::profileLibrary(), *job->target.desktop);
         else
             problems << QStringLiteral("The desktop did not take the pointer, scroll and "
                                        "double-click speeds.");
     }
-    const bool saved = sysProCon->saveToSys();
+    const bool saved = KxAction::profileLibrary()->saveToSys();
     KxAction::sendMessageToDaemon(KxMessages::kSettingsSaved);
-    sysProCon->refreshSelProfileFromData();
+    KxAction::profileLibrary()->refreshSelProfileFromData();
     // Follows the mouse to the set-up's profile, as to a switch made on the mouse.
     if (job->result.activeProfile.value_or(false))
         changeProfilePro(*job->target.activeProfile);
-    isNeedSave = sysProCon->hasButtonEdits(sysProCon->currFWProfileIndex());
+    isNeedSave = KxAction::profileLibrary()->hasButtonEdits(
+        KxAction::profileLibrary()->currFWProfileIndex());
     refreshApplyBtn();
     displayBtnInfo();
     tellWriteOutcome(problems, saved, QStringLiteral("set-up"));

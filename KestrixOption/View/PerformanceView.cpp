@@ -3,6 +3,7 @@
 #include "DialogKeys.h"
 #include "HvButton.h"
 #include "HvLogger.h"
+#include "HvMouseAction.h"
 #include "HvNumberTextField.h"
 #include "HvProgressBar.h"
 #include "KxAction.h"
@@ -149,15 +150,15 @@ void PerformanceView::progessBarAction(QObject* sender) {
     }
     case kDoubleSpeedTag:
         selProfile.doubleSpeed = uint32_t(value);
-        KxAction::setSysPreSettingValue(value, 3);
+        KxAction::setSysPreSettingValue(value, HvMouseAction::kDoubleClickSpeed);
         break;
     case kMouseSpeedTag:
         selProfile.acceler = uint32_t(value);
-        KxAction::setSysPreSettingValue(value, 1);
+        KxAction::setSysPreSettingValue(value, HvMouseAction::kPointerSpeed);
         break;
     case kScrSpeedTag:
         selProfile.srcSpeed = uint32_t(value);
-        KxAction::setSysPreSettingValue(value, 2);
+        KxAction::setSysPreSettingValue(value, HvMouseAction::kScrollSpeed);
         break;
     case kDpiTag:
         setDPIData(value, value);
@@ -254,9 +255,9 @@ void PerformanceView::apply() {
 void PerformanceView::reset() {
     reDefPro();
     KxAction::setCurrSettingToDev();
-    KxAction::setSysPreSettingValue(int(selProfile.doubleSpeed), 3);
-    KxAction::setSysPreSettingValue(int(selProfile.acceler), 1);
-    KxAction::setSysPreSettingValue(int(selProfile.srcSpeed), 2);
+    KxAction::setSysPreSettingValue(int(selProfile.doubleSpeed), HvMouseAction::kDoubleClickSpeed);
+    KxAction::setSysPreSettingValue(int(selProfile.acceler), HvMouseAction::kPointerSpeed);
+    KxAction::setSysPreSettingValue(int(selProfile.srcSpeed), HvMouseAction::kScrollSpeed);
 }
 
 void PerformanceView::reDefPro() {

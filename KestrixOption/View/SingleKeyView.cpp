@@ -78,7 +78,7 @@ void SingleKeyView::ok() {
 void SingleKeyView::saveData() {
     if (!selMenuData_)
         return;
-    tmpBtnInfo_.btnType = 1;
+    tmpBtnInfo_.btnType = KxButtonType::kSingle;
     tmpBtnInfo_.FuncID = uint32_t(selMenuData_->functionID());
     tmpBtnInfo_.FuncTableId = uint32_t(selMenuData_->functionTableID());
     tmpBtnInfo_.KeyBit[0] = uint32_t(selMenuData_->KeyBit1());

@@ -24,7 +24,6 @@
 using TKeyViewLayout::kView;
 
 namespace {
-constexpr uint32_t kMacroFunction = 6;
 constexpr int kLoopWindowDragHeight = 50;
 } // namespace
 
@@ -74,7 +73,7 @@ void TkeyView::fillSettingData() {
 
 void TkeyView::setTmpBtnInfo(const _BTN_INFO& info) {
     tmpBtnInfo_ = info;
-    if (info.FuncID != kMacroFunction)
+    if (info.FuncID != KxFuncId::kMacro)
         return;
     isFillData_ = true;
     // A record from a file may hold anything: a mode the dialog does not offer shows as once,
@@ -187,9 +186,9 @@ void TkeyView::ok() {
 void TkeyView::saveData() {
     if (!selMacroInfo_)
         return;
-    tmpBtnInfo_.btnType = 2;
-    tmpBtnInfo_.FuncID = kMacroFunction;
-    tmpBtnInfo_.FuncTableId = kMacroFunction;
+    tmpBtnInfo_.btnType = KxButtonType::kMacro;
+    tmpBtnInfo_.FuncID = KxFuncId::kMacro;
+    tmpBtnInfo_.FuncTableId = KxFuncTable::kMacro;
     tmpBtnInfo_.MacroID = uint32_t(selMacroInfo_->macroId());
     tmpBtnInfo_.KeyBit[0] = uint32_t(macroType_);
     if (macroType_ != kRepeatCount)

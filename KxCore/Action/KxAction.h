@@ -211,6 +211,7 @@ public:
     static void setLoadViewHandler(LoadViewHandler handler);
     static void initSysPrePro();
     static void updateSysPreSettingPro();
+    // type: HvMouseAction::kPointerSpeed, kScrollSpeed or kDoubleClickSpeed.
     static void setSysPreSettingValue(int value, int type);
     static void resetSysProSettingToDef();
     static void applySysPreSettingToDef();

@@ -24,7 +24,6 @@ namespace {
 
 constexpr uint8_t kDelayMask = kStepDelayMask;
 constexpr int32_t kNoChordKey = 255; // a chord's unused key
-constexpr uint32_t kLaunchFunction = 15;
 
 // Mouse buttons in macros: the desktop's codes in recorded steps, the mouse's on the device.
 struct MouseButtonCode {
@@ -182,15 +181,15 @@ void encodeRecordInto(const _BTN_INFO& btnInfo, uint8_t* buffer, uint32_t* lengt
     StepWriter steps(buffer);
     *length = 0;
     switch (btnInfo.FuncTableId) {
-    case 1:
-    case 15:
-    case 255:
+    case KxFuncTable::kFirmware:
+    case KxFuncTable::kLaunch:
+    case KxFuncTable::kDisabled:
         steps.add(static_cast<uint8_t>(btnInfo.KeyBit[0]), 0);
         *length = steps.finish(kStepLast);
         buffer[kModeOffset] = kModeOnce;
         buffer[kModeOffset + 1] = 0;
         return;
-    case 2:
+    case KxFuncTable::kKeys:
         for (const uint32_t key : btnInfo.KeyBit) {
             const uint8_t code = static_cast<uint8_t>(key);
             if (code == 0)
@@ -202,7 +201,7 @@ void encodeRecordInto(const _BTN_INFO& btnInfo, uint8_t* buffer, uint32_t* lengt
         buffer[kModeOffset] = kModeOnce;
         buffer[kModeOffset + 1] = 0;
         return;
-    case 6: {
+    case KxFuncTable::kMacro: {
         const std::shared_ptr<MacroInfo> macro =
             KxAction::getMacroById(static_cast<int32_t>(btnInfo.MacroID));
         if (!macro)
@@ -309,7 +308,7 @@ KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice() {
     for (uint32_t index = 0; index < 5; ++index) {
         const _BTN_INFO& btnInfo = currSetProfile.btnInfo[index];
         Outcome& outcome = result.outcome[index];
-        if (btnInfo.FuncTableId >= 239 && btnInfo.FuncTableId <= 242) {
+        if (KxFuncTable::isKeptByMouse(btnInfo.FuncTableId)) {
             outcome = Outcome::LeftAsIs; // the mouse keeps what it holds for these
             continue;
         }
@@ -414,7 +413,7 @@ _BTN_INFO singleFunction(uint32_t table, uint32_t code) {
     _BTN_INFO info{};
     info.FuncID = table;
     info.FuncTableId = table;
-    info.btnType = table == 15 ? 3 : 1;
+    info.btnType = table == KxFuncTable::kLaunch ? KxButtonType::kLaunch : KxButtonType::kSingle;
     info.KeyBit[0] = code;
     return info;
 }
@@ -423,21 +422,21 @@ _BTN_INFO singleFunction(uint32_t table, uint32_t code) {
 std::optional<_BTN_INFO> classifyOneStep(uint8_t code) {
     switch (code) {
     case kCodeDisabled:
-        return singleFunction(255, 0);
+        return singleFunction(KxFuncTable::kDisabled, 0);
     case kCodeTable240:
-        return singleFunction(240, code);
+        return singleFunction(KxFuncTable::kPageUpWin, code);
     case kCodeTable241:
-        return singleFunction(241, code);
+        return singleFunction(KxFuncTable::kPageDownWin, code);
     case kCodeTable242:
-        return singleFunction(242, code);
+        return singleFunction(KxFuncTable::kMiddleButtonWin, code);
     case kCodeBack:
     case kCodeForward:
-        return singleFunction(1, code);
+        return singleFunction(KxFuncTable::kFirmware, code);
     default:
         break;
     }
     if (code >= kFirstLaunchCode && code <= kLastLaunchCode)
-        return singleFunction(15, code);
+        return singleFunction(KxFuncTable::kLaunch, code);
     return std::nullopt;
 }
 
@@ -447,9 +446,9 @@ std::optional<_BTN_INFO> classifyOneStep(uint8_t code) {
 // still checks the mode byte and count.
 std::optional<_BTN_INFO> classifyKeySequence(RecordReader& record) {
     _BTN_INFO info{};
-    info.FuncID = 2;
-    info.FuncTableId = 2;
-    info.btnType = 1;
+    info.FuncID = KxFuncTable::kKeys; // until the catalogue names it
+    info.FuncTableId = KxFuncTable::kKeys;
+    info.btnType = KxButtonType::kSingle;
     for (int key = 0; key < 4; ++key) {
         const int at = 4 * key;
         if (!record.ensure(at + 4))
@@ -504,9 +503,9 @@ std::optional<_BTN_INFO> readMacro(RecordReader& record) {
     if (runMode == 0 && count >= 2)
         runMode = 1;
     _BTN_INFO info{};
-    info.FuncID = 6;
-    info.FuncTableId = 6;
-    info.btnType = 2;
+    info.FuncID = KxFuncId::kMacro;
+    info.FuncTableId = KxFuncTable::kMacro;
+    info.btnType = KxButtonType::kMacro;
     info.KeyBit[0] = runMode;
     info.KeyBit[1] = count;
 
@@ -541,7 +540,7 @@ std::optional<_BTN_INFO> classifyRecord(RecordReader& record) {
         if (KxAction::getMacroType2(mode) == 0 && count == 0)
             return sequence;
     } else if (record[0] == 0 && record[1] == 0) {
-        return singleFunction(255, 0);
+        return singleFunction(KxFuncTable::kDisabled, 0);
     }
     return readMacro(record);
 }
@@ -569,8 +568,8 @@ _BTN_INFO KxAction::readBtnRecord(uint16_t address, bool* complete) {
     // A record that could not be read whole is a disabled button, never a half-read macro.
     *complete = record.complete();
     if (!info || !record.complete())
-        return singleFunction(255, 0);
-    if (info->FuncTableId != 6)
+        return singleFunction(KxFuncTable::kDisabled, 0);
+    if (info->FuncTableId != KxFuncTable::kMacro)
         if (const auto entry = getSingleByBtnInfo(*info))
             info->FuncID = static_cast<uint32_t>(entry->functionID());
     return *info;
@@ -612,7 +611,7 @@ bool KxAction::readBtnInfoFromDevice() {
             complete = false;
             break;
         }
-        if (read.FuncID == kLaunchFunction)
+        if (read.FuncID == KxFuncId::kLaunch)
             fillLaunchPath(read);
         if (known)
             *known = encodedRecord(read);

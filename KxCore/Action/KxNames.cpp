@@ -15,10 +15,6 @@
 
 namespace {
 
-constexpr uint32_t kMacroFunction = 6;
-constexpr uint32_t kLaunchFunction = 15;
-constexpr uint32_t kDisabledTable = 255;
-
 constexpr const char* kButtonKeys[] = {"left", "right", "middle", "side1", "side2"};
 constexpr const char* kButtonTitles[] = {"left button", "right button", "wheel button",
                                          "front side button", "back side button"};
@@ -29,7 +25,10 @@ struct DeviceFunction {
     const char* name;
 };
 constexpr DeviceFunction kDeviceFunctions[] = {
-    {239, "T Key"}, {240, "Page UP(Win)"}, {241, "Page Down(Win)"}, {242, "Middle Button(Win)"}};
+    {KxFuncTable::kTKey, "T Key"},
+    {KxFuncTable::kPageUpWin, "Page UP(Win)"},
+    {KxFuncTable::kPageDownWin, "Page Down(Win)"},
+    {KxFuncTable::kMiddleButtonWin, "Middle Button(Win)"}};
 
 // Names compare without case and with runs of white space as one space.
 QString folded(const QString& name) {
@@ -194,7 +193,7 @@ QStringList KxNames::closeNames(const QString& name, const QStringList& candidat
 }
 
 std::shared_ptr<MenuInfo> KxNames::functionOf(const _BTN_INFO& record) {
-    if (record.FuncID == kMacroFunction || record.FuncTableId == kLaunchFunction ||
+    if (record.FuncID == KxFuncId::kMacro || record.FuncTableId == KxFuncTable::kLaunch ||
         deviceFunctionName(record.FuncTableId))
         return nullptr;
     return KxAction::getSingleByBtnInfo(record);
@@ -227,7 +226,7 @@ QString KxNames::launchPath(const _BTN_INFO& record) {
 }
 
 QString KxNames::caption(const _BTN_INFO& record) {
-    if (record.FuncID == kMacroFunction) {
+    if (record.FuncID == KxFuncId::kMacro) {
         const std::shared_ptr<MacroInfo> macro = KxAction::getMacroById(int32_t(record.MacroID));
         if (!macro)
             return QStringLiteral("deleted macro (the mouse keeps running what it holds)");
@@ -236,7 +235,7 @@ QString KxNames::caption(const _BTN_INFO& record) {
                  macro->isNoDisplay() ? QStringLiteral(" (not in the library)") : QString(),
                  runText(record));
     }
-    if (record.FuncID == kLaunchFunction || record.FuncTableId == kLaunchFunction) {
+    if (record.FuncID == KxFuncId::kLaunch || record.FuncTableId == KxFuncTable::kLaunch) {
         const QString path = launchPath(record);
         if (path.isEmpty())
             return QStringLiteral("launch (no application set)");
@@ -249,9 +248,9 @@ QString KxNames::caption(const _BTN_INFO& record) {
         return *device;
     if (const auto entry = functionOf(record))
         return functionName(*entry);
-    if (record.FuncTableId == kDisabledTable)
+    if (record.FuncTableId == KxFuncTable::kDisabled)
         return QStringLiteral("Disable");
-    if (record.FuncTableId == 2) {
+    if (record.FuncTableId == KxFuncTable::kKeys) {
         QStringList codes;
         for (const uint32_t key : record.KeyBit) {
             if ((key & 0xFF) == 0)
@@ -265,7 +264,7 @@ QString KxNames::caption(const _BTN_INFO& record) {
 
 _BTN_INFO KxNames::functionRecord(const MenuInfo& entry) {
     _BTN_INFO record{};
-    record.btnType = 1;
+    record.btnType = KxButtonType::kSingle;
     record.FuncID = uint32_t(entry.functionID());
     record.FuncTableId = uint32_t(entry.functionTableID());
     record.KeyBit[0] = uint32_t(entry.KeyBit1());

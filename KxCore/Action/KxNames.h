@@ -45,7 +45,7 @@ struct Match {
     QStringList close;      // the ambiguous ones, or names close to an unknown one
 };
 Match<MenuInfo> findFunction(const QString& name);
-// The record a catalogue function is written as (btnType 1, its ids and key codes).
+// The record a catalogue function is written as (KxButtonType::kSingle, its ids and key codes).
 _BTN_INFO functionRecord(const MenuInfo& entry);
 Match<MenuInfo> findInsertFunction(const QString& name);
 Match<MacroInfo> findMacro(const QString& name);

@@ -12,14 +12,55 @@
 
 // What one programmable button does.
 struct _BTN_INFO {
-    uint32_t FuncID;      // function id of the assignment (6 = macro, 15 = application launch)
-    uint32_t FuncTableId; // function table: 1, 2, 6, 15, 239..242, 255
-    uint32_t btnType;     // 1 single function or key, 2 macro, 3 application launch
+    uint32_t FuncID;      // function id of the assignment (KxFuncId)
+    uint32_t FuncTableId; // function table (KxFuncTable)
+    uint32_t btnType;     // kind of assignment (KxButtonType)
     uint32_t KeyBit[4];   // parameters; meaning depends on FuncTableId
     char app_path[256];   // NUL-terminated UTF-8 path of the application to launch
     uint32_t singlekey_code;
-    uint32_t MacroID; // macro library id for table 6
+    uint32_t MacroID; // macro library id for KxFuncTable::kMacro
 };
+
+// The numbers a button record holds. The fields stay plain integers: they are what the profile
+// files and the mouse hold.
+
+// _BTN_INFO::btnType: the kind of assignment (the window's type picture is indexed by it).
+namespace KxButtonType {
+inline constexpr uint32_t kSingle = 1; // one function or key chord of the catalogue
+inline constexpr uint32_t kMacro = 2;  // a macro of the library
+inline constexpr uint32_t kLaunch = 3; // an application launch
+} // namespace KxButtonType
+
+// _BTN_INFO::FuncTableId: the function table, which decides how the button is written to the mouse.
+namespace KxFuncTable {
+inline constexpr uint32_t kFirmware = 1;          // KeyBit[0]: one firmware function code
+inline constexpr uint32_t kKeys = 2;              // KeyBit[0..3]: key codes pressed in turn
+inline constexpr uint32_t kMacro = 6;             // MacroID's steps; KeyBit[0..1]: run mode, count
+inline constexpr uint32_t kLaunch = 15;           // KeyBit[0]: the launch slot code
+inline constexpr uint32_t kTKey = 239;            // kept by the mouse, never written to it
+inline constexpr uint32_t kPageUpWin = 240;       // kept by the mouse
+inline constexpr uint32_t kPageDownWin = 241;     // kept by the mouse
+inline constexpr uint32_t kMiddleButtonWin = 242; // kept by the mouse
+inline constexpr uint32_t kDisabled = 255;        // KeyBit[0] = 0: the button does nothing
+
+// Tables 239..242: functions the mouse keeps by itself; a write leaves such a button as it is.
+constexpr bool isKeptByMouse(uint32_t table) {
+    return table >= kTKey && table <= kMiddleButtonWin;
+}
+} // namespace KxFuncTable
+
+// _BTN_INFO::FuncID values with a fixed meaning; a catalogue function has the catalogue's id.
+// The program's own kinds carry their table's number.
+namespace KxFuncId {
+inline constexpr uint32_t kLeftClick = 1; // the catalogue's left click, which one button must keep
+inline constexpr uint32_t kMacro = KxFuncTable::kMacro;                     // a macro
+inline constexpr uint32_t kLaunch = KxFuncTable::kLaunch;                   // an application launch
+inline constexpr uint32_t kTKey = KxFuncTable::kTKey;                       // "T Key"
+inline constexpr uint32_t kPageUpWin = KxFuncTable::kPageUpWin;             // "Page UP(Win)"
+inline constexpr uint32_t kPageDownWin = KxFuncTable::kPageDownWin;         // "Page Down(Win)"
+inline constexpr uint32_t kMiddleButtonWin = KxFuncTable::kMiddleButtonWin; // "Middle Button(Win)"
+inline constexpr uint32_t kDisabled = KxFuncTable::kDisabled;               // the button disabled
+} // namespace KxFuncId
 
 // One complete profile: five buttons, lights, DPI stages, desktop speeds, polling rate.
 struct _Kx_PROFILE {
@@ -28,9 +69,9 @@ struct _Kx_PROFILE {
     uint32_t xSensArr[4];     // horizontal DPI of stages 1..4, units of 100 DPI
     uint32_t ySensArr[4];     // vertical DPI of stages 1..4
     uint32_t currSelectDPI;   // active stage 0..3
-    uint32_t acceler;         // desktop pointer speed
-    uint32_t doubleSpeed;     // desktop double-click speed
-    uint32_t srcSpeed;        // desktop scroll speed
+    uint32_t acceler;         // desktop pointer speed (HvMouseAction::kPointerSpeed)
+    uint32_t doubleSpeed;     // desktop double-click speed (HvMouseAction::kDoubleClickSpeed)
+    uint32_t srcSpeed;        // desktop scroll speed (HvMouseAction::kScrollSpeed)
     uint32_t poRate;          // 0 = 125 Hz, 1 = 500 Hz, 2 = 1000 Hz
     uint32_t enableSrcDes;    // on-screen display switch
     uint32_t liftHeight;

@@ -1,6 +1,8 @@
 #include "KxSetupFile.h"
 
 #include "HvKey.h"
+#include "KxProtocol.h"
+#include "KxRecords.h"
 #include "KxValues.h"
 #include "Workspace/RegularFile.h"
 
@@ -23,8 +25,6 @@ constexpr const char* kRunModes[] = {"once", "repeat", "hold", "toggle"};
 constexpr const char* kActions[] = {"press", "release", "insert", "mouse-down", "mouse-up"};
 constexpr const char* kMouseButtons[] = {"left", "right", "middle"};
 constexpr int kRates[] = {125, 500, 1000};
-constexpr int kFirstLaunchCode = 160;
-constexpr int kLastLaunchCode = 184;
 constexpr int kMaxKeyCode = 0xFFFF; // key events carry 16 bits
 constexpr int kMaxInfoLength = 200; // texts written for a reader only
 
@@ -332,9 +332,13 @@ std::optional<Button> readButton(const QJsonObject& object, const QString& path,
         break;
     }
     case Button::Kind::Record: {
-        button.table = uint32_t(fields.integer(QStringLiteral("table"), 1, 2, true).value_or(2));
+        button.table = uint32_t(
+            fields
+                .integer(QStringLiteral("table"), KxFuncTable::kFirmware, KxFuncTable::kKeys, true)
+                .value_or(KxFuncTable::kKeys));
         const auto keys =
-            fields.array(QStringLiteral("keys"), 1, button.table == 1 ? 1 : 4, !problems.failed());
+            fields.array(QStringLiteral("keys"), 1, button.table == KxFuncTable::kFirmware ? 1 : 4,
+                         !problems.failed());
         for (qsizetype i = 0; keys && i < keys->size(); ++i) {
             const auto code = kxArchiveInt(keys->at(i));
             if (!code || *code < 1 || *code > 255)
@@ -384,14 +388,16 @@ std::optional<Button> readButton(const QJsonObject& object, const QString& path,
                                              "\"org.example.App.desktop\""));
             button.desktopEntry = *entry;
         }
-        if (const auto code =
-                fields.integer(QStringLiteral("code"), kFirstLaunchCode, kLastLaunchCode, false))
+        if (const auto code = fields.integer(QStringLiteral("code"), KxProtocol::kFirstLaunchCode,
+                                             KxProtocol::kLastLaunchCode, false))
             button.launchCode = uint8_t(*code);
         break;
     }
     case Button::Kind::Device:
-        button.table =
-            uint32_t(fields.integer(QStringLiteral("table"), 239, 242, true).value_or(0));
+        button.table = uint32_t(fields
+                                    .integer(QStringLiteral("table"), KxFuncTable::kTKey,
+                                             KxFuncTable::kMiddleButtonWin, true)
+                                    .value_or(0));
         button.function = fields.text(QStringLiteral("function"), kMaxFunctionNameLength, false)
                               .value_or(QString());
         break;

@@ -23,9 +23,6 @@ namespace KxSetup {
 
 namespace {
 
-constexpr uint32_t kMacroFunction = 6;
-constexpr uint32_t kLaunchFunction = 15;
-constexpr uint32_t kLeftClickFunction = 1;
 constexpr int32_t kFirstMouseButtonCode = 120; // left, right, middle in recorded steps
 constexpr int kRates[] = {125, 500, 1000};     // by poRate
 
@@ -34,11 +31,11 @@ QString folded(const QString& name) {
 }
 
 bool isMacro(const _BTN_INFO& record) {
-    return record.FuncID == kMacroFunction || record.FuncTableId == kMacroFunction;
+    return record.FuncID == KxFuncId::kMacro || record.FuncTableId == KxFuncTable::kMacro;
 }
 
 bool isLaunch(const _BTN_INFO& record) {
-    return record.FuncID == kLaunchFunction || record.FuncTableId == kLaunchFunction;
+    return record.FuncID == KxFuncId::kLaunch || record.FuncTableId == KxFuncTable::kLaunch;
 }
 
 // The bytes a record writes: its steps, then the mode byte and count; empty when it writes
@@ -298,10 +295,10 @@ Button describe(const _BTN_INFO& record, int slot, int button) {
         d.functionId = entry->functionID();
         return d;
     }
-    if (record.FuncTableId == 1 || record.FuncTableId == 2) {
+    if (record.FuncTableId == KxFuncTable::kFirmware || record.FuncTableId == KxFuncTable::kKeys) {
         d.kind = Button::Kind::Record;
         d.table = record.FuncTableId;
-        for (int i = 0; i < (d.table == 1 ? 1 : 4); ++i) {
+        for (int i = 0; i < (d.table == KxFuncTable::kFirmware ? 1 : 4); ++i) {
             const uint8_t code = uint8_t(record.KeyBit[i]);
             if (code == 0)
                 break;
@@ -500,7 +497,7 @@ struct Resolver {
             return KxNames::functionRecord(*match.found);
         }
         case Button::Kind::Record:
-            r.btnType = 1;
+            r.btnType = KxButtonType::kSingle;
             r.FuncID = r.FuncTableId = button.table;
             for (qsizetype i = 0; i < button.keys.size() && i < 4; ++i)
                 r.KeyBit[i] = button.keys[i];
@@ -514,8 +511,8 @@ struct Resolver {
                      QStringLiteral("the file has no macro \"%1\"").arg(button.macro));
                 return std::nullopt;
             }
-            r.btnType = 2;
-            r.FuncID = r.FuncTableId = kMacroFunction;
+            r.btnType = KxButtonType::kMacro;
+            r.FuncID = r.FuncTableId = KxFuncTable::kMacro;
             r.MacroID = uint32_t(macro->macroId());
             r.KeyBit[0] = uint32_t(button.mode);
             r.KeyBit[1] = button.count;
@@ -539,8 +536,8 @@ struct Resolver {
                                        .arg(kMaxPathBytes));
                 return std::nullopt;
             }
-            r.btnType = 3;
-            r.FuncID = r.FuncTableId = kLaunchFunction;
+            r.btnType = KxButtonType::kLaunch;
+            r.FuncID = r.FuncTableId = KxFuncTable::kLaunch;
             r.KeyBit[0] = button.launchCode.value_or(
                 uint8_t(KxAction::getBtnAppLaunchIndex(uint32_t(slot), uint32_t(index))));
             std::memcpy(r.app_path, utf8.constData(), size_t(utf8.size()));
@@ -548,7 +545,7 @@ struct Resolver {
         }
         case Button::Kind::Device: {
             // The mouse keeps these itself; a write leaves them as they are.
-            r.btnType = 1;
+            r.btnType = KxButtonType::kSingle;
             r.FuncID = r.FuncTableId = button.table;
             return r;
         }
@@ -657,8 +654,8 @@ QList<int> profilesLosingLeftClick(const Target& target, const MouseState& curre
         for (int b = 0; b < kButtons; ++b) {
             const _BTN_INFO& now = (*held)[size_t(b)];
             const auto& wanted = target.buttons[size_t(p)][size_t(b)];
-            before += now.FuncID == kLeftClickFunction;
-            after += (wanted ? *wanted : now).FuncID == kLeftClickFunction;
+            before += now.FuncID == KxFuncId::kLeftClick;
+            after += (wanted ? *wanted : now).FuncID == KxFuncId::kLeftClick;
         }
         if (before > 0 && after == 0)
             lost.append(p);

@@ -15,8 +15,6 @@
 namespace {
 
 constexpr int kButtons = 5;
-constexpr uint32_t kMacroFunction = 6;
-constexpr uint32_t kLaunchFunction = 15;
 
 // A journal file: this tag, then the slot's five records as they are in memory.
 constexpr char kJournalTag[8] = {'K', 'X', 'E', 'D', 'I', 'T', 'S', '1'};
@@ -94,7 +92,7 @@ void ProfieController::takeWrittenButtons(int slot, const _BTN_INFO (&buttons)[5
         // The daemon starts a launcher's path from the preferences: it changes with the record.
         const _BTN_INFO& record = buttons[b];
         const size_t length = strnlen(record.app_path, sizeof record.app_path);
-        if (record.FuncID == kLaunchFunction && length > 0)
+        if (record.FuncID == KxFuncId::kLaunch && length > 0)
             setLaunchPath(QString::fromUtf8(record.app_path, qsizetype(length)), slot, b);
     }
     profile.setProfileData(data);
@@ -181,7 +179,7 @@ QList<int> ProfieController::restoreJournalledEdits() {
 QList<int32_t> ProfieController::macroIdsInUse() const {
     QList<int32_t> ids;
     const auto note = [&ids](const _BTN_INFO& button) {
-        if (button.FuncID == kMacroFunction && !ids.contains(int32_t(button.MacroID)))
+        if (button.FuncID == KxFuncId::kMacro && !ids.contains(int32_t(button.MacroID)))
             ids.append(int32_t(button.MacroID));
     };
     for (const auto& profile : profileArr_)

@@ -1,6 +1,7 @@
 #include "HvDeviceRequester/HvDeviceRequester.h"
 #include "TestUsbBackend.h"
 #include "Usb/UsbNotificationPort.h"
+#include "Virtual/VirtualUsbProtocol.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +90,47 @@ TEST_F(HvDeviceRequesterTest, EntriesCarryIdsNameHandleAndService) {
     EXPECT_EQ(entry.value(QStringLiteral("name")).toString(), QStringLiteral("Test Device"));
     EXPECT_TRUE(entry.value(QStringLiteral("dev")).isValid());
     EXPECT_GT(entry.value(QStringLiteral("service")).toULongLong(), 0u);
+}
+
+// A handle that cannot tell its location, yet leaves the emulated mouse's in the answer.
+class UnlocatedDevice : public TestUsbDevice {
+public:
+    int getLocationId(uint32_t* location) const override {
+        *location = VirtualUsb::kLocationId;
+        return EOPNOTSUPP;
+    }
+};
+
+TEST_F(HvDeviceRequesterTest, TellsTheEmulatedMouseByItsLocation) {
+    EXPECT_FALSE(requester.isSelectedDeviceEmulated()) << "before listening nothing is selected";
+    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
+    EXPECT_FALSE(requester.isSelectedDeviceEmulated()) << "no mouse";
+
+    const quint64 usb = bus->plug(kVid, kPid);
+    EXPECT_FALSE(requester.isSelectedDeviceEmulated()) << "a mouse on a USB port";
+
+    auto virtualMouse = std::make_shared<TestUsbDevice>();
+    virtualMouse->locationId = VirtualUsb::kLocationId;
+    const quint64 emulated = bus->plug(kVid, kPid, {.device = virtualMouse});
+    const quint64 unlocated =
+        bus->plug(kVid, kPid, {.device = std::make_shared<UnlocatedDevice>()});
+    EXPECT_FALSE(requester.isSelectedDeviceEmulated()) << "the first mouse stays selected";
+    for (const QVariantMap& entry : requester.deviceArray()) {
+        const quint64 service = entry.value(QStringLiteral("service")).toULongLong();
+        EXPECT_EQ(HvDeviceRequester::isEmulatedEntry(entry), service == emulated) << service;
+    }
+    EXPECT_FALSE(HvDeviceRequester::isEmulatedEntry({})) << "an entry without a handle";
+
+    ASSERT_TRUE(requester.selectService(emulated));
+    EXPECT_TRUE(requester.isSelectedDeviceEmulated());
+    ASSERT_TRUE(requester.selectService(unlocated));
+    EXPECT_FALSE(requester.isSelectedDeviceEmulated()) << "a location it could not read";
+
+    bus->unplug(usb);
+    bus->unplug(emulated);
+    bus->unplug(unlocated);
+    EXPECT_FALSE(requester.isDevOn());
+    EXPECT_FALSE(requester.isSelectedDeviceEmulated()) << "unplugged";
 }
 
 TEST_F(HvDeviceRequesterTest, DevicesWithoutNameOrHandleNeverEnterTheList) {
