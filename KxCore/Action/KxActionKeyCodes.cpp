@@ -1,4 +1,5 @@
 #include "KxAction.h"
+#include "KxProtocol.h"
 
 #include <linux/input-event-codes.h>
 
@@ -188,5 +189,5 @@ uint32_t KxAction::getBtnIndexBy(uint32_t buttonIndex) {
 }
 
 uint32_t KxAction::getBtnAppLaunchIndex(uint32_t profileIndex, uint32_t buttonIndex) {
-    return 160 + 5 * profileIndex + buttonIndex;
+    return KxProtocol::kFirstLaunchCode + 5 * profileIndex + buttonIndex;
 }

@@ -1,6 +1,7 @@
 #include "ProfieController.h"
 
 #include "HvLogger.h"
+#include "KxAction.h"
 #include "KxGlobals.h"
 #include "Preferences/UserPreferences.h"
 
@@ -411,7 +412,8 @@ void ProfieController::setLaunchPath(const QString& path, int slot, int button) 
         return;
     }
     auto settings = UserPreferences::open();
-    settings->setValue(launchKey(160 + 5 * slot + button), path);
+    settings->setValue(launchKey(KxAction::getBtnAppLaunchIndex(uint32_t(slot), uint32_t(button))),
+                       path);
     settings->sync();
     if (settings->status() != QSettings::NoError)
         HV_WARNING(QStringLiteral("Preferences %1 could not be written").arg(settings->fileName()));
@@ -420,7 +422,7 @@ void ProfieController::setLaunchPath(const QString& path, int slot, int button) 
 std::optional<QString> ProfieController::getLaunchPath(int slot, int button) const {
     if (!isIndex(slot) || !isIndex(button))
         return std::nullopt;
-    return getLaunchPath(static_cast<uint32_t>(160 + 5 * slot + button));
+    return getLaunchPath(KxAction::getBtnAppLaunchIndex(uint32_t(slot), uint32_t(button)));
 }
 
 std::optional<QString> ProfieController::getLaunchPath(uint32_t code) {
