@@ -116,21 +116,20 @@ void MainView::finishButtonWrite(const std::optional<KxAction::ButtonWriteResult
         else
             notWritten << QLatin1String(kButtonNames[b]);
     }
-    KxAction::profileLibrary()->takeWrittenButtons(slot, result->buttons, held, leftAsIs);
+    ProfieController* library = KxAction::profileLibrary();
+    library->takeWrittenButtons(slot, result->buttons, held, leftAsIs);
     if (kind == ButtonWrite::Reset) {
         if (result->settingsWritten.value_or(false)) {
             // The mouse holds one settings block: every profile carries it.
-            KxAction::profileLibrary()->saveSelProfileToData();
-            KxAction::profileLibrary()->applySettingToAll();
+            library->saveSelProfileToData();
+            library->applySettingToAll();
         } else {
-            KxAction::profileLibrary()
-                ->refreshSelProfileFromData(); // the settings as the mouse still has them
+            library->refreshSelProfileFromData(); // the settings as the mouse still has them
         }
     }
-    const bool saved = KxAction::profileLibrary()->saveToSys();
+    const bool saved = library->saveToSys();
     KxAction::sendMessageToDaemon(kSettingsSaved);
-    isNeedSave = KxAction::profileLibrary()->hasButtonEdits(
-        KxAction::profileLibrary()->currFWProfileIndex());
+    isNeedSave = library->hasButtonEdits(library->currFWProfileIndex());
     refreshApplyBtn();
     displayBtnInfo();
 

@@ -108,8 +108,8 @@ bool MainView::importSetupFrom(const QString& path) {
     job->path = path;
     job->target = *resolved.target;
     // The library holds what the mouse holds.
-    job->current = KxSetup::stateOfLibrary(*KxAction::profileLibrary(),
-                                           KxAction::profileLibrary()->currFWProfileIndex());
+    ProfieController* library = KxAction::profileLibrary();
+    job->current = KxSetup::stateOfLibrary(*library, library->currFWProfileIndex());
     if (job->target.desktop)
         job->current.desktop = KxSetup::desktopNow();
     if (const QList<int> lost = KxSetup::profilesLosingLeftClick(job->target, job->current);
@@ -134,9 +134,9 @@ bool MainView::importSetupFrom(const QString& path) {
     if (!job->macros->keep())
         return refuse(QStringLiteral("the macro library could not be saved."));
     // The set-up replaces every profile: edits not yet written go, as the preview said.
-    KxAction::profileLibrary()->dropAllButtonEdits();
+    library->dropAllButtonEdits();
     isNeedSave = false;
-    if (!KxSetup::journalEdits(*KxAction::profileLibrary(), job->target))
+    if (!KxSetup::journalEdits(*library, job->target))
         HV_WARNING(QStringLiteral("The set-up's buttons could not be journalled before writing"));
     setupJob_ = job;
     ++isModalSeron_;
@@ -168,23 +168,23 @@ void MainView::finishSetupJob() {
         return;
     }
 
-    KxSetup::takeWritten(*KxAction::profileLibrary(), job->target, job->result);
+    ProfieController* library = KxAction::profileLibrary();
+    KxSetup::takeWritten(*library, job->target, job->result);
     QStringList problems = KxSetup::problems(job->target, job->result);
     if (job->target.desktop && job->current.desktop != job->target.desktop) {
         if (KxSetup::applyDesktop(*job->target.desktop))
-            KxSetup::takeDesktop(*KxAction::profileLibrary(), *job->target.desktop);
+            KxSetup::takeDesktop(*library, *job->target.desktop);
         else
             problems << QStringLiteral("The desktop did not take the pointer, scroll and "
                                        "double-click speeds.");
     }
-    const bool saved = KxAction::profileLibrary()->saveToSys();
+    const bool saved = library->saveToSys();
     KxAction::sendMessageToDaemon(KxMessages::kSettingsSaved);
-    KxAction::profileLibrary()->refreshSelProfileFromData();
+    library->refreshSelProfileFromData();
     // Follows the mouse to the set-up's profile, as to a switch made on the mouse.
     if (job->result.activeProfile.value_or(false))
         changeProfilePro(*job->target.activeProfile);
-    isNeedSave = KxAction::profileLibrary()->hasButtonEdits(
-        KxAction::profileLibrary()->currFWProfileIndex());
+    isNeedSave = library->hasButtonEdits(library->currFWProfileIndex());
     refreshApplyBtn();
     displayBtnInfo();
     tellWriteOutcome(problems, saved, QStringLiteral("set-up"));
