@@ -6,12 +6,12 @@
 #include "HvDeviceRequester/HvDeviceRequester.h"
 #include "KxAction.h"
 #include "KxGlobals.h"
+#include "KxProtocol.h"
 #include "Linux/UdevPtr.h"
 #include "Linux/UniqueFd.h"
 #include "Notifications/DistributedNotificationCenter.h"
 #include "PrivateHome.h"
 #include "ProfieController.h"
-#include "KxProtocol.h"
 #include "VirtualMouseFirmware.h"
 
 #include <QDBusConnection>
