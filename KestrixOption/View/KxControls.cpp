@@ -29,6 +29,7 @@ KxControls::KxControls(const KxLayout::View& layout, RirImageView* view,
             HvSetpPanelObj* radioGroup = group(row.group);
             if (!radioGroup) {
                 radioGroup = new HvSetpPanelObj(view);
+                radioGroup->setObjectName(KxLayout::text(row.group));
                 radioGroup->setAccessibleName(KxLayout::text(row.group));
                 radioGroup->setDelegate(dynamic_cast<HvSetpPanelDelegate*>(view));
                 groups_.emplace_back(row.group, radioGroup);

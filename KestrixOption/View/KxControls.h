@@ -16,8 +16,8 @@ class RirImageView;
 
 // A view's controls, made from its layout: every row by the one factory (KxAction::AddControl),
 // in the layout's order, which is also the order Tab takes through them; the radio items of a
-// group name joined in one HvSetpPanelObj (its delegate is the view when the view is one). The
-// view keeps what it needs and wires what the controls do.
+// group name joined in one HvSetpPanelObj named by the group (its delegate is the view when the
+// view is one). The view keeps what it needs and wires what the controls do.
 class KxControls {
 public:
     // A row whose widget is the view's own (a table, a meter): made by the view, then placed,

@@ -159,23 +159,17 @@ public:
     bool apply();
     void cancel();
 
-    // State, for the main window and the tests.
+    // State, for the main window and the tests; the controls themselves are reached by the names
+    // their layout gives them.
     int endTag() const { return endTag_; }
-    QList<MacroKeyInfo>* keyArrs() const { return keyArrs_; }
     const std::shared_ptr<MacroInfo>& currMacroInfo() const { return currMacroInfo_; }
     bool isRecord() const { return isRecord_; }
-    int currInsertIndex() const { return currInsertIndex_; }
     // Changes since the editor opened or was last applied.
     bool isChanged() const { return changed_; }
     // Whether Apply or OK wrote changed macros to the library's file.
     bool hasSavedChanges() const { return savedChanges_; }
     HvButton* control(int tag) const;
-    RigthMouseTBView* keytbView() const { return keytbView_; }
-    MacroStepModel* stepModel() const { return stepModel_; }
-    HvNumberTextField* adjustDelayTxt() const { return adjustDelayTxt_; }
-    HvNumberTextField* defDelayTxt() const { return defDelayTxt_; }
     HvMenulist* macroComList() const { return macroComList_; }
-    MacroCapacityMeter* capacityMeter() const { return capacityMeter_; }
     // The selected step's row, -1 when none.
     int selectedRow() const;
     void selectRow(int row);

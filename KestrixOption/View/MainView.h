@@ -137,27 +137,19 @@ public:
     void ShowToolTip(const Notification& notification);
     void HideToolTip(const Notification& notification);
 
-    // State, for the application and the tests.
+    // State, for the application and the tests; the controls themselves are reached by the
+    // names their layout gives them.
     int isModalSeron() const { return isModalSeron_; }
     int selBtnIndex() const { return selBtnIndex_; }
-    int selOverBtnIndex() const { return selOverBtnIndex_; }
     bool isDevOnTag() const { return isDevOnTag_; }
-    bool isOutPlus() const { return isOutPlus_; }
-    HvSetpPanelObj* profileStep() const { return profileStep_; }
     HvSetpPanelObj* selBtnSetp() const { return selBtnSetp_; }
     HvButton* control(int tag) const;
-    HvTextField* captionTxt() const { return btnSelTagCaptionTxt_; }
-    // The function type picture shown, null when none is.
-    const QImage& shownTypeImage() const { return shownTypeImage_; }
-    QLabel* selectedMarker() const { return btnSelImageView_; }
     // The function dialog's or the macro editor's window while one is open.
     HvNoTitleWindow* dialogWindow() const { return dialogWindow_; }
     // The performance or lighting view's window while one runs.
     HvNoTitleWindow* subViewWindow() const { return subViewWindow_; }
-    AppMenu* appMenu() const { return appMenu_; }
     QString osdMenuTitle() const { return osdMenuTitle_; }
     int osdMenuTag() const { return osdMenuTag_; }
-    const QString& lochelpPath() const { return lochelpPath_; }
 
 Q_SIGNALS:
     // The window is done: quit, or quit after the daemon was asked to start it again.

@@ -1,6 +1,7 @@
 // The button function dialogs, each in a window of its own with a record handed in and read
 // back, driven by pointer and keyboard; then what they write, through the mouse and back.
 #include "DeviceProtocolTest.h"
+#include "EventLoopWait.h"
 #include "HvButton.h"
 #include "HvMenulist.h"
 #include "HvNoTitleWindow.h"
@@ -8,6 +9,7 @@
 #include "HvTreeNode.h"
 #include "KxWidgetGlobals.h"
 #include "QtPrinters.h"
+#include "ScreenReader.h"
 #include "SingleKeyView.h"
 #include "TkeyRepeatView.h"
 #include "TkeyView.h"
@@ -19,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
@@ -91,22 +94,9 @@ void pick(HvMenulist* list, const HvTreeNode* node) {
     QTest::keyClick(list->listWidget(), Qt::Key_Return);
 }
 
-// What a screen reader is told of a control, and what it can do with it.
+// What a screen reader is told of a control.
 QAccessibleInterface* spoken(QObject* control) {
     return QAccessible::queryAccessibleInterface(control);
-}
-QStringList actionsOf(QObject* control) {
-    QAccessibleInterface* a = spoken(control);
-    return a && a->actionInterface() ? a->actionInterface()->actionNames() : QStringList();
-}
-// A press as a screen reader makes it; the click it stands for comes from the event loop.
-void pressByScreenReader(QObject* control) {
-    QAccessibleInterface* a = spoken(control);
-    ASSERT_TRUE(a && a->actionInterface());
-    ASSERT_TRUE(actionsOf(control).contains(QAccessibleActionInterface::pressAction()))
-        << qPrintable(actionsOf(control).join(", "));
-    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTest::qWait(250);
 }
 // The chosen entry of a chooser as a screen reader reads it: its value, or its text.
 QString chosen(QObject* control) {
@@ -278,7 +268,8 @@ TEST_F(FunctionDialogsTest, AnAssignedMacroOpensWithItsModeAndCountWithoutAsking
         QTest::mouseClick(dialog.view->okBtn(), Qt::LeftButton);
         EXPECT_TRUE(sameRecord(dialog.view->tmpBtnInfo(), assigned)) << "mode " << mode;
     }
-    QTest::qWait(1);
+    // The count window runs modally inside whatever asks for it: had filling in asked, it would
+    // have been answered by now.
     EXPECT_EQ(answer.opened(), 0) << "no count window while the dialog fills itself in";
     EXPECT_TRUE(isNeedSave);
 }
@@ -485,32 +476,19 @@ TEST_F(FunctionDialogsTest, TheRunModesAreRadioButtonsWhosePressIsAClick) {
     dialog.view->setTmpBtnInfo(_BTN_INFO{});
     dialog.view->setSelMacro(macro);
     const auto& items = dialog.view->macroTypeSetp()->items();
-    for (HvButton* item : items) {
-        EXPECT_EQ(spoken(item)->role(), QAccessible::RadioButton)
-            << qPrintable(item->accessibleName());
-        EXPECT_FALSE(actionsOf(item).contains(QAccessibleActionInterface::toggleAction()))
-            << "a radio item is pressed, never toggled";
-    }
-    const auto checked = [&] {
-        std::vector<int> out;
-        for (size_t i = 0; i < items.size(); ++i)
-            if (items[i]->isChecked())
-                out.push_back(int(i) + 1);
-        return out;
-    };
-    pressByScreenReader(items[2]); // while held
-    EXPECT_EQ(checked(), std::vector<int>{3});
+    pressAsScreenReader(items[2]); // while held
+    EXPECT_EQ(checkedItems(dialog.view->macroTypeSetp()), std::vector<int>{3});
     EXPECT_EQ(dialog.view->macroType(), TkeyView::kWhileHeld);
     {
         CountWindowAnswer answer([](TkeyRepeatView& view) { type(view, "7"); });
-        pressByScreenReader(items[1]); // repeat count: asks for the count, as a click does
+        pressAsScreenReader(items[1]); // repeat count: asks for the count, as a click does
         EXPECT_EQ(answer.opened(), 1);
     }
-    EXPECT_EQ(checked(), std::vector<int>{2});
+    EXPECT_EQ(checkedItems(dialog.view->macroTypeSetp()), std::vector<int>{2});
     EXPECT_EQ(dialog.view->macroType(), TkeyView::kRepeatCount);
     EXPECT_EQ(dialog.view->macroCount(), 7);
-    pressByScreenReader(items[0]);
-    EXPECT_EQ(checked(), std::vector<int>{1});
+    pressAsScreenReader(items[0]);
+    EXPECT_EQ(checkedItems(dialog.view->macroTypeSetp()), std::vector<int>{1});
     EXPECT_EQ(dialog.view->macroType(), TkeyView::kOnce);
 }
 
@@ -554,22 +532,27 @@ TEST_F(FunctionDialogsTest, ArrowingThroughTheRunModesAsksForNoCount) {
     dialog.view->setTmpBtnInfo(_BTN_INFO{});
     dialog.view->setSelMacro(macro);
     const auto& items = dialog.view->macroTypeSetp()->items();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog.window)) << "the keys go to the focus";
     items[0]->setFocus(Qt::TabFocusReason);
     {
         CountWindowAnswer answer([](TkeyRepeatView& view) { type(view, "", Qt::Key_Escape); });
         QTest::keyClick(items[0], Qt::Key_Down);
         QTest::keyClick(items[1], Qt::Key_Down);
         QTest::keyClick(items[2], Qt::Key_Up);
-        QTest::qWait(1);
+        // A click the keys set going (an item held down) would ask once it comes.
+        ASSERT_TRUE(KxTest::waitFor([&] {
+            return std::none_of(items.begin(), items.end(),
+                                [](HvButton* b) { return b->isDown(); });
+        }));
         EXPECT_EQ(answer.opened(), 0) << "passing the repeat item asks nothing";
     }
     ASSERT_TRUE(items[1]->hasFocus());
     EXPECT_EQ(dialog.view->macroType(), TkeyView::kRepeatCount);
     {
         CountWindowAnswer answer([](TkeyRepeatView& view) { type(view, "3"); });
-        QTest::keyClick(items[1], Qt::Key_Return);
-        QTest::qWait(300); // Enter clicks after a moment
-        EXPECT_EQ(answer.opened(), 1) << "Enter on the repeat item the arrows reached";
+        QTest::keyClick(items[1], Qt::Key_Return); // clicks a moment later
+        EXPECT_TRUE(KxTest::waitFor([&] { return answer.opened() == 1; }))
+            << "Enter on the repeat item the arrows reached";
     }
     EXPECT_EQ(dialog.view->macroCount(), 3);
     EXPECT_EQ(dialog.closes, 0);

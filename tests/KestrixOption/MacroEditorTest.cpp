@@ -23,7 +23,9 @@
 #include "RigthMouseTBView.h"
 #include "TkeyView.h"
 #include "TooltipManager.h"
+#include "ViewControls.h"
 
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
@@ -38,6 +40,7 @@
 #include <sys/stat.h>
 
 #include <climits>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -54,6 +57,29 @@ std::vector<Step> steps(const MacroInfo& macro) {
     return out;
 }
 
+// Qt's own checks of a model's rules, kept while it lives: a rule the model breaks fails the test.
+class ModelRules {
+public:
+    explicit ModelRules(QAbstractItemModel* model) {
+        previous_ = qInstallMessageHandler(&ModelRules::handle);
+        tester_ = std::make_unique<QAbstractItemModelTester>(
+            model, QAbstractItemModelTester::FailureReportingMode::Warning);
+    }
+    ~ModelRules() {
+        tester_.reset();
+        qInstallMessageHandler(previous_);
+    }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (context.category && std::strcmp(context.category, "qt.modeltest") == 0)
+            ADD_FAILURE() << "the step table breaks a model rule: " << qPrintable(text);
+        previous_(type, context, text);
+    }
+    static inline QtMessageHandler previous_ = nullptr;
+    std::unique_ptr<QAbstractItemModelTester> tester_;
+};
+
 class MacroEditorTest : public DeviceProtocolTest {
 protected:
     void SetUp() override {
@@ -69,13 +95,26 @@ protected:
         window->setContentView(view);
         window->show();
         view->setClockForTesting([this] { return clock; });
+        // Every insert, delete, move, recording and delay edit below goes through the table.
+        stepRules = std::make_unique<ModelRules>(stepModel());
     }
     void TearDown() override {
+        stepRules.reset();
         window.reset();
         DeviceProtocolTest::TearDown();
     }
 
     HvButton* button(int tag) const { return view->control(tag); }
+    // The editor's controls by the names its layout gives them.
+    RigthMouseTBView* table() const { return named<RigthMouseTBView>(view, "keytbView"); }
+    MacroStepModel* stepModel() const { return qobject_cast<MacroStepModel*>(table()->model()); }
+    HvNumberTextField* adjustDelayField() const {
+        return named<HvNumberTextField>(view, "adjustDelayTxt");
+    }
+    HvNumberTextField* defaultDelayField() const {
+        return named<HvNumberTextField>(view, "defDelayTxt");
+    }
+    MacroCapacityMeter* meter() const { return named<MacroCapacityMeter>(view, "capacityMeter"); }
     void click(int tag, Qt::MouseButton which = Qt::LeftButton) {
         QTest::mouseClick(button(tag), which);
     }
@@ -84,7 +123,7 @@ protected:
         QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, qtKey, Qt::NoModifier,
                         evdev == 0 ? 0 : evdev + 8, 0, 0, QString(), repeat);
         QWidget* focus = QApplication::focusWidget();
-        QApplication::sendEvent(focus ? focus : view->keytbView(), &event);
+        QApplication::sendEvent(focus ? focus : table(), &event);
     }
     void tap(uint32_t evdev) {
         key(evdev, true);
@@ -96,7 +135,7 @@ protected:
         auto macro = view->currMacroInfo();
         for (int i = 0; i < stepCount; ++i)
             macro->keyInfoArr().append(MacroKeyInfo(i % 10, i % 2, 100));
-        view->stepModel()->reload();
+        stepModel()->reload();
         return macro;
     }
     void startRecording() {
@@ -106,6 +145,7 @@ protected:
 
     std::unique_ptr<HvNoTitleWindow> window;
     MacroView* view = nullptr;
+    std::unique_ptr<ModelRules> stepRules;
     qint64 clock = 5000;
 };
 
@@ -121,12 +161,12 @@ TEST_F(MacroEditorTest, OpensWithNothingChosenAndOnlyWhatNeedsNoMacroEnabled) {
     for (int tag : {MacroView::kNewMacroTag, MacroView::kLoadMacroTag, MacroView::kOkTag,
                     MacroView::kCancelTag, MacroView::kMacroNameTag, MacroView::kComSelTag})
         EXPECT_TRUE(button(tag)->isEnabled()) << tag;
-    EXPECT_FALSE(view->defDelayTxt()->isEnabled()) << "only with the default delay checked";
+    EXPECT_FALSE(defaultDelayField()->isEnabled()) << "only with the default delay checked";
     EXPECT_EQ(button(MacroView::kRecordTag)->toolTip(), "Start recording");
     EXPECT_EQ(button(MacroView::kRecordTag)->accessibleName(), "Start recording");
     EXPECT_EQ(button(MacroView::kMacroNameTag)->accessibleName(), "Macro");
-    EXPECT_EQ(view->keytbView()->accessibleName(), "Steps");
-    EXPECT_EQ(view->capacityMeter()->text(), "No macro chosen");
+    EXPECT_EQ(table()->accessibleName(), "Steps");
+    EXPECT_EQ(meter()->text(), "No macro chosen");
 
     newMacro("First");
     EXPECT_EQ(button(MacroView::kMacroNameTag)->text(), "First");
@@ -134,17 +174,17 @@ TEST_F(MacroEditorTest, OpensWithNothingChosenAndOnlyWhatNeedsNoMacroEnabled) {
     EXPECT_FALSE(button(MacroView::kStopTag)->isEnabled());
     EXPECT_FALSE(button(MacroView::kDelKeyTag)->isEnabled()) << "no steps";
     EXPECT_TRUE(button(MacroView::kApplyTag)->isEnabled()) << "a new macro is a change";
-    EXPECT_EQ(view->capacityMeter()->text(), "0 of 40 steps on the mouse");
+    EXPECT_EQ(meter()->text(), "0 of 40 steps on the mouse");
 }
 
 TEST_F(MacroEditorTest, RecordingTakesKeysOnceWithTheirPausesAndModifiersByTheirCodes) {
     const auto macro = newMacro("Keys");
     startRecording();
-    EXPECT_EQ(window->focusWidget(), view->keytbView());
+    EXPECT_EQ(window->focusWidget(), table());
     EXPECT_TRUE(button(MacroView::kStopTag)->isEnabled());
     for (int tag = MacroView::kDelKeyTag; tag <= MacroView::kApplyTag; ++tag)
         EXPECT_FALSE(button(tag)->isEnabled()) << tag;
-    EXPECT_EQ(view->capacityMeter()->text(), "Recording · 0 of 40 steps on the mouse");
+    EXPECT_EQ(meter()->text(), "Recording · 0 of 40 steps on the mouse");
 
     key(kLeftShift, true);
     clock += 1234;
@@ -164,7 +204,7 @@ TEST_F(MacroEditorTest, RecordingTakesKeysOnceWithTheirPausesAndModifiersByTheir
     tap(kTab); // recorded, not a move of the focus
     tap(kEsc); // recorded, not Cancel
     tap(kRightCtrl);
-    EXPECT_EQ(window->focusWidget(), view->keytbView());
+    EXPECT_EQ(window->focusWidget(), table());
     EXPECT_TRUE(window->isVisible());
     key(kPause, true, false, Qt::Key_Pause); // the keyboard's way out
     EXPECT_FALSE(view->isRecord());
@@ -183,8 +223,8 @@ TEST_F(MacroEditorTest, RecordingTakesKeysOnceWithTheirPausesAndModifiersByTheir
         << "each pause goes to the step before it, down to 100 ms; the last keeps 0";
     EXPECT_EQ(view->selectedRow(), 9) << "the step added last is selected";
     EXPECT_TRUE(button(MacroView::kApplyTag)->isEnabled());
-    EXPECT_EQ(view->stepModel()->data(view->stepModel()->index(0, 1)).toString(), "Press Shift");
-    EXPECT_EQ(view->stepModel()->data(view->stepModel()->index(0, 2)).toString(), "1200 ms");
+    EXPECT_EQ(stepModel()->data(stepModel()->index(0, 1)).toString(), "Press Shift");
+    EXPECT_EQ(stepModel()->data(stepModel()->index(0, 2)).toString(), "1200 ms");
 
     // A second recording appends, and its first step's pause is measured from its own start.
     startRecording();
@@ -227,11 +267,11 @@ TEST_F(MacroEditorTest, DelayTypeChangesOnlyWhenConfiguredAndAWallClockJumpCanno
     QTest::mouseClick(withDefault, Qt::LeftButton);
     EXPECT_TRUE(withDefault->Checked());
     EXPECT_FALSE(without->Checked()) << "at most one is checked";
-    ASSERT_TRUE(view->defDelayTxt()->isEnabled());
-    view->defDelayTxt()->setText(QStringLiteral("350"));
+    ASSERT_TRUE(defaultDelayField()->isEnabled());
+    defaultDelayField()->setText(QStringLiteral("350"));
     click(MacroView::kInsertDefDelayTag); // takes what was typed, down to 100 ms
     EXPECT_EQ(MacroView::defDelayTime, 300);
-    EXPECT_EQ(view->defDelayTxt()->text(), "300");
+    EXPECT_EQ(defaultDelayField()->text(), "300");
     EXPECT_EQ(MacroView::delayType, MacroView::kDefaultDelay);
     macro->keyInfoArr().clear();
     startRecording();
@@ -269,14 +309,14 @@ TEST_F(MacroEditorTest, ClicksAnywhereButOnStopAreRecordedAsMouseSteps) {
     const auto macro = newMacro("Clicks");
     startRecording();
     click(MacroView::kDelMacroTag); // off while recording, still a click
-    QTest::mouseClick(view->keytbView()->viewport(), Qt::RightButton);
+    QTest::mouseClick(table()->viewport(), Qt::RightButton);
     QTest::mouseClick(view, Qt::MiddleButton, Qt::NoModifier, QPoint(700, 20));
     click(MacroView::kStopTag);
     EXPECT_FALSE(view->isRecord());
     EXPECT_EQ(steps(*macro),
               (std::vector<Step>{
                   {120, 3, 0}, {120, 4, 0}, {121, 3, 0}, {121, 4, 0}, {122, 3, 0}, {122, 4, 0}}));
-    const MacroStepModel* model = view->stepModel();
+    const MacroStepModel* model = stepModel();
     EXPECT_EQ(model->data(model->index(0, 1)).toString(), "L Button Down");
     EXPECT_EQ(model->data(model->index(3, 1)).toString(), "R Button Up");
     EXPECT_EQ(model->data(model->index(4, 1)).toString(), "M Button Down");
@@ -323,7 +363,7 @@ TEST_F(MacroEditorTest, FortyStepsNeverEndingWithAKeyHeldAndAHundredMacros) {
     click(MacroView::kInsertComTag);
     EXPECT_EQ(macro->keyInfoArr().size(), 40);
     EXPECT_EQ(messages.texts.size(), 3);
-    EXPECT_EQ(view->capacityMeter()->text(), "40 of 40 steps on the mouse");
+    EXPECT_EQ(meter()->text(), "40 of 40 steps on the mouse");
 
     while (macroNode->numberOfChildren() < KxAction::kMaxMacroCount)
         view->addMacorByName(KxAction::getNewMacorName());
@@ -357,7 +397,7 @@ TEST_F(MacroEditorTest, InsertingACommandWithNoRowSelectedPutsItFirstAndTheMeter
     EXPECT_EQ(view->selectedRow(), 0);
     const int device = int(macro->getMacroCount());
     EXPECT_GT(device, 3);
-    EXPECT_EQ(view->capacityMeter()->count(), device);
+    EXPECT_EQ(meter()->count(), device);
 }
 
 // What a screen reader is told of the editor's choosers and of the way out of a recording: the
@@ -410,7 +450,7 @@ TEST_F(MacroEditorTest, InsertsAndRecordingsThatWouldPassFortyStepsOnTheMouseAre
 
     // With room for the chord it goes in; a recording then has room for what the mouse holds.
     macro->keyInfoArr().remove(34, 4);
-    view->stepModel()->reload();
+    stepModel()->reload();
     view->selectRow(33);
     click(MacroView::kInsertComTag);
     ASSERT_EQ(macro->keyInfoArr().size(), 35);
@@ -426,7 +466,7 @@ TEST_F(MacroEditorTest, InsertsAndRecordingsThatWouldPassFortyStepsOnTheMouseAre
     EXPECT_EQ(messages.texts.size(), 2);
     EXPECT_FALSE(view->AddNewKey(11, 0)) << "37 rows, but 40 steps on the mouse";
     EXPECT_EQ(macro->keyInfoArr().size(), 37);
-    EXPECT_EQ(view->capacityMeter()->text(), "40 of 40 steps on the mouse");
+    EXPECT_EQ(meter()->text(), "40 of 40 steps on the mouse");
 }
 
 TEST_F(MacroEditorTest, MovesAndDeletesKeepTheSelectionWhereAPersonExpectsIt) {
@@ -445,15 +485,14 @@ TEST_F(MacroEditorTest, MovesAndDeletesKeepTheSelectionWhereAPersonExpectsIt) {
     EXPECT_EQ(view->selectedRow(), 1);
 
     // A press below the last row keeps the selection.
-    QTest::mouseClick(view->keytbView()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(50, 300));
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 300));
     EXPECT_EQ(view->selectedRow(), 1);
 
     view->selectRow(2);
     click(MacroView::kDelKeyTag); // the last: the new last is selected
     EXPECT_EQ(view->selectedRow(), 1);
     view->selectRow(0);
-    QTest::keyClick(view->keytbView(), Qt::Key_Delete); // the keyboard's way
+    QTest::keyClick(table(), Qt::Key_Delete); // the keyboard's way
     EXPECT_EQ(view->selectedRow(), 0);
     click(MacroView::kDelKeyTag); // the only one: no selection
     EXPECT_TRUE(macro->keyInfoArr().isEmpty());
@@ -462,7 +501,7 @@ TEST_F(MacroEditorTest, MovesAndDeletesKeepTheSelectionWhereAPersonExpectsIt) {
 
     // A double click on DELETE asks, then clears.
     macro->keyInfoArr() << MacroKeyInfo(0, 0, 0) << MacroKeyInfo(0, 1, 0);
-    view->stepModel()->reload();
+    stepModel()->reload();
     view->selectRow(0);
     PopUps messages;
     messages.answer({false, true});
@@ -470,7 +509,7 @@ TEST_F(MacroEditorTest, MovesAndDeletesKeepTheSelectionWhereAPersonExpectsIt) {
     EXPECT_EQ(messages.texts, QStringList{"Are you sure you want to Clear Commands?"});
     EXPECT_FALSE(macro->keyInfoArr().isEmpty()) << "Cancel keeps them";
     macro->keyInfoArr() << MacroKeyInfo(0, 0, 0);
-    view->stepModel()->reload();
+    stepModel()->reload();
     view->selectRow(0);
     QTest::mouseDClick(button(MacroView::kDelKeyTag), Qt::LeftButton);
     EXPECT_TRUE(macro->keyInfoArr().isEmpty());
@@ -484,7 +523,7 @@ TEST_F(MacroEditorTest, DelaysFromTheFieldTheButtonsAndTheTableAreKept) {
     MacroView::delayTime = 150;
     view->downDelayPro();
     EXPECT_EQ(MacroView::delayTime, 50);
-    EXPECT_EQ(view->adjustDelayTxt()->text(), "50");
+    EXPECT_EQ(adjustDelayField()->text(), "50");
     MacroView::delayTime = 5000;
     click(MacroView::kAdjustDelayUpTag);
     EXPECT_EQ(MacroView::delayTime, 5000);
@@ -492,7 +531,7 @@ TEST_F(MacroEditorTest, DelaysFromTheFieldTheButtonsAndTheTableAreKept) {
     click(MacroView::kAdjustDelayDownTag);
     EXPECT_EQ(MacroView::delayTime, 0);
 
-    view->adjustDelayTxt()->setText(QStringLiteral("1234"));
+    adjustDelayField()->setText(QStringLiteral("1234"));
     view->selectRow(1);
     click(MacroView::kInsertDelayTag);
     EXPECT_EQ(MacroView::delayTime, 1200);
@@ -500,21 +539,21 @@ TEST_F(MacroEditorTest, DelaysFromTheFieldTheButtonsAndTheTableAreKept) {
     EXPECT_EQ(view->selectedRow(), 1);
 
     // Typed into the table: shown bare while edited, stored on Enter, down to 100 ms.
-    const QModelIndex cell = view->stepModel()->index(0, MacroStepModel::kDelayColumn);
-    view->keytbView()->setCurrentIndex(cell);
-    view->keytbView()->edit(cell);
-    auto* editor = view->keytbView()->findChild<QLineEdit*>();
+    const QModelIndex cell = stepModel()->index(0, MacroStepModel::kDelayColumn);
+    table()->setCurrentIndex(cell);
+    table()->edit(cell);
+    auto* editor = table()->findChild<QLineEdit*>();
     ASSERT_TRUE(editor);
     EXPECT_EQ(editor->text(), "100");
     editor->setText(QStringLiteral("2345"));
     QTest::keyClick(editor, Qt::Key_Return);
     ASSERT_TRUE(KxTest::waitFor([&] { return macro->keyInfoArr()[0].delay() != 100; }));
     EXPECT_EQ(macro->keyInfoArr()[0].delay(), 2300);
-    EXPECT_EQ(view->stepModel()->data(cell).toString(), "2300 ms");
-    EXPECT_FALSE(view->stepModel()->setData(cell, QStringLiteral("many")));
-    view->stepModel()->setData(cell, 99999);
+    EXPECT_EQ(stepModel()->data(cell).toString(), "2300 ms");
+    EXPECT_FALSE(stepModel()->setData(cell, QStringLiteral("many")));
+    stepModel()->setData(cell, 99999);
     EXPECT_EQ(macro->keyInfoArr()[0].delay(), 5000);
-    EXPECT_FALSE(view->stepModel()->flags(view->stepModel()->index(0, 1)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(stepModel()->flags(stepModel()->index(0, 1)) & Qt::ItemIsEditable);
 }
 
 TEST_F(MacroEditorTest, ExportedMacrosComeBackWithIdsOfTheirOwn) {
@@ -631,7 +670,7 @@ TEST_F(MacroEditorTest, ImportedDelaysAreBroughtWithinWhatAStepHoldsAndTheUserIs
     for (const MacroKeyInfo& step : macro->keyInfoArr())
         delays.push_back(step.delay());
     EXPECT_EQ(delays, (std::vector<int>{5000, 5000, 5000, 100, 0, 5000}));
-    EXPECT_EQ(view->stepModel()->data(view->stepModel()->index(0, 2)).toString(), "5000 ms");
+    EXPECT_EQ(stepModel()->data(stepModel()->index(0, 2)).toString(), "5000 ms");
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_TRUE(messages.texts[0].startsWith("slow.mac") &&
                 messages.texts[0].contains("4 delays") && messages.texts[0].contains("5000 ms"))

@@ -27,11 +27,13 @@
 #include "RigthMouseTBView.h"
 #include "SingleKeyView.h"
 #include "TkeyView.h"
+#include "ViewControls.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QProcess>
@@ -145,7 +147,6 @@ protected:
         view->selBtnSetp()->items()[size_t(index - 1)]->click();
         ASSERT_EQ(view->selBtnIndex(), index);
     }
-    QString caption() const { return view->captionTxt()->text(); }
     // Whether the window sent this "KxSettingChange" code.
     bool sent(int code) const {
         return std::any_of(settingChanges.begin(), settingChanges.end(),
@@ -200,13 +201,13 @@ TEST_F(MainWindowTest, StartUpReadsTheMouseBehindTheLoadingWindowAndShowsItsProf
     openWindow();
     EXPECT_TRUE(loadingShownAtStart);
     EXPECT_FALSE(showLoadFrm->isVisible());
-    EXPECT_EQ(view->profileStep()->selectIndex(), 3);
+    EXPECT_EQ(profiles()->selectIndex(), 3);
     const QStringList expected{"Left Click", "Back", "Mute", "gnome-calculator", "Reload"};
     for (int button = 1; button <= 5; ++button) {
         selectButton(button);
         EXPECT_EQ(caption(), expected[button - 1]) << "button " << button;
     }
-    EXPECT_FALSE(view->shownTypeImage().isNull());
+    EXPECT_FALSE(named<QLabel>(view, "btnSelTagImageView")->pixmap().isNull());
     EXPECT_TRUE(KxTest::waitFor([&] { return sent(101); })) << "the daemon reloads what was read";
     EXPECT_FALSE(ended);
 }
@@ -215,7 +216,7 @@ TEST_F(MainWindowTest, ProfileSwitchesAskOnlyTheUserAndWaitForTransfers) {
     startMouse();
     startDaemon();
     openWindow();
-    ASSERT_EQ(view->profileStep()->selectIndex(), 1);
+    ASSERT_EQ(profiles()->selectIndex(), 1);
     PopUps popUps;
     popUps.answer({false, true});
 
@@ -225,11 +226,11 @@ TEST_F(MainWindowTest, ProfileSwitchesAskOnlyTheUserAndWaitForTransfers) {
     ASSERT_TRUE(isNeedSave);
     view->control(MainView::kProfile1Tag + 2)->click();
     EXPECT_EQ(popUps.seen, QStringList{"WarningNeedSave"});
-    EXPECT_EQ(view->profileStep()->selectIndex(), 1) << "Cancel keeps the profile";
+    EXPECT_EQ(profiles()->selectIndex(), 1) << "Cancel keeps the profile";
     EXPECT_TRUE(isNeedSave);
     EXPECT_EQ(caption(), "true");
     view->control(MainView::kProfile1Tag + 2)->click();
-    EXPECT_EQ(view->profileStep()->selectIndex(), 3) << "OK switches";
+    EXPECT_EQ(profiles()->selectIndex(), 3) << "OK switches";
     EXPECT_FALSE(isNeedSave);
     EXPECT_TRUE(mouseCommand("dump").contains("active profile: 3"));
 
@@ -239,7 +240,7 @@ TEST_F(MainWindowTest, ProfileSwitchesAskOnlyTheUserAndWaitForTransfers) {
     const QStringList asked = popUps.seen;
     const QByteArray button2 = mouseRecord(3, 2);
     mouseCommand("press profile");
-    ASSERT_TRUE(KxTest::waitFor([&] { return view->profileStep()->selectIndex() == 4; }));
+    ASSERT_TRUE(KxTest::waitFor([&] { return profiles()->selectIndex() == 4; }));
     EXPECT_EQ(popUps.seen, asked);
     EXPECT_FALSE(view->control(MainView::kApplyTag)->isEnabled());
     view->control(MainView::kProfile1Tag + 2)->click();
@@ -262,11 +263,20 @@ TEST_F(MainWindowTest, ProfileSwitchesAskOnlyTheUserAndWaitForTransfers) {
     }
     view->control(MainView::kApplyTag)->click();
     ASSERT_GT(view->isModalSeron(), 0);
+    int switchesHeard = 0;
+    const auto heard = DistributedNotificationCenter::defaultCenter().addObserver(
+        QStringLiteral("KxDevStatus"), [&](const Notification& n) {
+            switchesHeard += n.userInfoInt(QStringLiteral("type")) == 1;
+        });
     mouseCommand("press profile");
-    KxTest::spin(300);
-    EXPECT_EQ(view->profileStep()->selectIndex(), 3) << "not while the write runs";
+    const bool told = KxTest::waitFor([&] { return switchesHeard > 0; });
+    DistributedNotificationCenter::defaultCenter().removeObserver(heard);
+    ASSERT_TRUE(told) << "the daemon tells of the switch";
+    QCoreApplication::processEvents(); // the window's delivery of the same signal
+    ASSERT_GT(view->isModalSeron(), 0) << "the write still runs";
+    EXPECT_EQ(profiles()->selectIndex(), 3) << "not while the write runs";
     ASSERT_TRUE(idle());
-    EXPECT_TRUE(KxTest::waitFor([&] { return view->profileStep()->selectIndex() == 4; }));
+    EXPECT_TRUE(KxTest::waitFor([&] { return profiles()->selectIndex() == 4; }));
 }
 
 // The last button doing the left click keeps it, whichever way it would lose it; with two, it
@@ -383,17 +393,14 @@ TEST_F(MainWindowTest, CaptionsForEveryKindOfRecordAndTheDefaultButton) {
     EXPECT_TRUE(view->control(MainView::kDefaultTag)->isEnabled());
 
     // The pointer over another button shows it; leaving shows nothing until the next display.
-    HvButton* wheel = view->selBtnSetp()->items()[2];
     HvButton* left = view->selBtnSetp()->items()[0];
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QApplication::sendEvent(left, &enter);
-    EXPECT_EQ(view->selOverBtnIndex(), 0);
     EXPECT_EQ(caption(), MainView::getBtnCaption(selProfile.btnInfo[0]));
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(left, &leave);
     EXPECT_EQ(caption(), "");
-    EXPECT_TRUE(view->shownTypeImage().isNull());
-    (void)wheel;
+    EXPECT_TRUE(named<QLabel>(view, "btnSelTagImageView")->pixmap().isNull());
 }
 
 // The path is kept whole in the record or not at all; it reaches the daemon with the record.
@@ -610,7 +617,7 @@ TEST_F(MainWindowTest, AMacroRecordedInTheEditorAndBoundInHoldModeIsThereAfterAR
     const auto key = [&](uint32_t evdev, bool press) {
         QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_unknown,
                         Qt::NoModifier, evdev + 8, 0, 0);
-        QApplication::sendEvent(editor->keytbView(), &event);
+        QApplication::sendEvent(named(editor, "keytbView"), &event);
     };
     for (const uint32_t evdev : {17u, 30u, 31u, 32u}) { // W A S D
         key(evdev, true);
@@ -726,13 +733,6 @@ template <class View>
 View* openedSubView(MainView* view) {
     HvNoTitleWindow* window = view->subViewWindow();
     return window ? qobject_cast<View*>(window->contentView()) : nullptr;
-}
-
-void pressKey(QWidget* control, Qt::Key key, int times = 1) {
-    for (int i = 0; i < times; ++i) {
-        QTest::keyClick(control, key);
-        QCoreApplication::processEvents();
-    }
 }
 
 TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate) {

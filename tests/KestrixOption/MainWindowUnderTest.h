@@ -2,10 +2,13 @@
 
 #include "EventLoopWait.h"
 #include "HvNoTitleWindow.h"
+#include "HvSetpPanelObj.h"
+#include "HvTextField.h"
 #include "KxAction.h"
 #include "KxWidgetGlobals.h"
 #include "MainView.h"
 #include "MainViewLayout.h"
+#include "ViewControls.h"
 
 #include <QPointer>
 
@@ -39,6 +42,12 @@ public:
             },
             timeoutMs);
     }
+
+    // The window's controls by the names its layout gives them: the profiles, and the caption of
+    // what the selected button (or the one under the pointer) does.
+    HvSetpPanelObj* profiles() const { return named<HvSetpPanelObj>(view, "Profile"); }
+    HvTextField* captionField() const { return named<HvTextField>(view, "btnSelTagCaptionTxt"); }
+    QString caption() const { return captionField()->text(); }
 
     QPointer<HvNoTitleWindow> window;
     MainView* view = nullptr;

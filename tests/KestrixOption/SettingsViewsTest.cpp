@@ -15,6 +15,7 @@
 #include "ProfileValue.h"
 #include "QtPrinters.h"
 #include "ScreenReader.h"
+#include "ViewControls.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -101,13 +102,6 @@ protected:
         return uint8_t(firmware->memory(uint16_t(8 + stage), 1).at(0));
     }
     _Kx_PROFILE stored() const { return library->currProfile()->profileData(); }
-    static void press(QWidget* control, Qt::Key key, int times = 1) {
-        // A slider runs its action for a key after the key's event.
-        for (int i = 0; i < times; ++i) {
-            QTest::keyClick(control, key);
-            QCoreApplication::processEvents();
-        }
-    }
     static double desktopPointerSpeed() {
         GSettings* settings = g_settings_new(HvMouseAction::kDesktopSchema);
         const double speed = g_settings_get_double(settings, "speed");
@@ -151,7 +145,7 @@ TEST_F(SettingsViewsTest, TheDpiShownIsTheStagesLargerAxisAndEveryEditSetsBothAx
     EXPECT_EQ(v.dpiTxt()->text(), "1200");
     EXPECT_EQ(v.dpiPro()->value(), 12);
 
-    press(v.dpiPro(), Qt::Key_Right, 8);
+    pressKey(v.dpiPro(), Qt::Key_Right, 8);
     EXPECT_EQ(selProfile.xSensArr[1], 20u);
     EXPECT_EQ(selProfile.ySensArr[1], 20u);
     EXPECT_EQ(v.dpiTxt()->text(), "2000");
@@ -166,7 +160,7 @@ TEST_F(SettingsViewsTest, TheDpiShownIsTheStagesLargerAxisAndEveryEditSetsBothAx
     EXPECT_EQ(v.dpiTxt()->text(), "1200");
 
     // A stage of 0 shows as 100 DPI.
-    press(v.dpiLevelPro(), Qt::Key_Right);
+    pressKey(v.dpiLevelPro(), Qt::Key_Right);
     EXPECT_EQ(selProfile.currSelectDPI, 2u);
     EXPECT_EQ(v.dpiTxt()->text(), "100");
     EXPECT_EQ(v.dpiPro()->value(), 1);
@@ -183,7 +177,7 @@ TEST_F(SettingsViewsTest, TheStageGoesToTheMouseAtOnceAndCancelPutsTheStoredOneB
     });
     Performance opened;
     log->clear();
-    press(opened.view->dpiLevelPro(), Qt::Key_Right);
+    pressKey(opened.view->dpiLevelPro(), Qt::Key_Right);
     EXPECT_THAT(requests(), testing::ElementsAre(report("SET", {3, 0x00, 0xFF, 2, 1, 16})));
     EXPECT_EQ(firmware->state().stage, 1);
     EXPECT_EQ(firmware->state().dpi, 16);
@@ -199,9 +193,9 @@ TEST_F(SettingsViewsTest, TheStageGoesToTheMouseAtOnceAndCancelPutsTheStoredOneB
 TEST_F(SettingsViewsTest, OkWritesTheStagesDpiAndTheRateAndKeepsThemInEveryProfile) {
     Performance opened;
     PerformanceView& v = *opened.view;
-    press(v.dpiLevelPro(), Qt::Key_End); // stage 4
-    press(v.dpiPro(), Qt::Key_End);      // 3500 DPI
-    v.rateSetp()->items()[1]->click();   // 500 Hz
+    pressKey(v.dpiLevelPro(), Qt::Key_End); // stage 4
+    pressKey(v.dpiPro(), Qt::Key_End);      // 3500 DPI
+    v.rateSetp()->items()[1]->click();      // 500 Hz
     EXPECT_EQ(firmware->state().rateHz(), 500) << "the rate goes to the mouse at once";
     EXPECT_NE(storedDpi(3), 35);
 
@@ -398,8 +392,8 @@ TEST_F(SettingsViewsTest, ApplyKeepsTheSettingsInEveryProfileAndOnDiskAsOkDoes) 
     });
     Performance opened;
     PerformanceView& v = *opened.view;
-    press(v.dpiPro(), Qt::Key_End); // 3500 DPI
-    press(v.mouseSpeedPro(), Qt::Key_Home);
+    pressKey(v.dpiPro(), Qt::Key_End); // 3500 DPI
+    pressKey(v.mouseSpeedPro(), Qt::Key_Home);
     v.rateSetp()->items()[0]->click(); // 125 Hz
     v.applyBtn()->click();
     EXPECT_FALSE(opened.closed());
@@ -444,8 +438,8 @@ TEST_F(SettingsViewsTest, EveryEndOfAViewsRunButOkRunsItsCancel) {
     };
     for (const auto& [how, end] : ends) {
         runModally<PerformanceView>([&, end = end](PerformanceView& v, HvNoTitleWindow& w) {
-            press(v.mouseSpeedPro(), Qt::Key_End);
-            press(v.dpiLevelPro(), Qt::Key_End);
+            pressKey(v.mouseSpeedPro(), Qt::Key_End);
+            pressKey(v.dpiLevelPro(), Qt::Key_End);
             EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 10);
             EXPECT_EQ(firmware->state().stage, 3);
             end(w);
@@ -468,7 +462,7 @@ TEST_F(SettingsViewsTest, EveryEndOfAViewsRunButOkRunsItsCancel) {
     // then keeps the edits.
     bool stillRunning = false;
     runModally<PerformanceView>([&](PerformanceView& v, HvNoTitleWindow& w) {
-        press(v.mouseSpeedPro(), Qt::Key_End);
+        pressKey(v.mouseSpeedPro(), Qt::Key_End);
         w.showMinimized();
         QTimer::singleShot(20, &w, [&] {
             stillRunning = HvModal::isRunning(&w);
@@ -488,16 +482,16 @@ TEST_F(SettingsViewsTest, DesktopSpeedsChangeAtOnceCancelRestoresThemOkKeepsThem
     {
         Performance opened;
         opened.view->mouseSpeedPro()->setFocus();
-        press(opened.view->mouseSpeedPro(), Qt::Key_End);
+        pressKey(opened.view->mouseSpeedPro(), Qt::Key_End);
         EXPECT_DOUBLE_EQ(desktopPointerSpeed(), 1.0);
-        press(opened.view->mouseSpeedPro(), Qt::Key_Escape); // Escape is Cancel
+        pressKey(opened.view->mouseSpeedPro(), Qt::Key_Escape); // Escape is Cancel
         EXPECT_TRUE(opened.closed());
         EXPECT_DOUBLE_EQ(desktopPointerSpeed(), before);
     }
     {
         Performance opened;
-        press(opened.view->mouseSpeedPro(), Qt::Key_End);
-        press(opened.view->mouseSpeedPro(), Qt::Key_Home);
+        pressKey(opened.view->mouseSpeedPro(), Qt::Key_End);
+        pressKey(opened.view->mouseSpeedPro(), Qt::Key_Home);
         opened.view->okBtn()->click();
         EXPECT_DOUBLE_EQ(desktopPointerSpeed(), -0.8);
         EXPECT_EQ(stored().acceler, 1u);
@@ -505,8 +499,8 @@ TEST_F(SettingsViewsTest, DesktopSpeedsChangeAtOnceCancelRestoresThemOkKeepsThem
     {
         // A window closed otherwise than by OK or Cancel drops its edits as Cancel does.
         Performance opened;
-        press(opened.view->mouseSpeedPro(), Qt::Key_End);
-        press(opened.view->dpiLevelPro(), Qt::Key_End);
+        pressKey(opened.view->mouseSpeedPro(), Qt::Key_End);
+        pressKey(opened.view->dpiLevelPro(), Qt::Key_End);
         opened.window.close();
         EXPECT_DOUBLE_EQ(desktopPointerSpeed(), -0.8);
         EXPECT_EQ(firmware->state().stage, int(stored().currSelectDPI));

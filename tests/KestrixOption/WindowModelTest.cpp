@@ -263,7 +263,7 @@ private:
 
 void check(const Model& m, Sut& sut) {
     MainView* view = sut.view;
-    RC_ASSERT(view->profileStep()->selectIndex() == m.slot + 1);
+    RC_ASSERT(sut.profiles()->selectIndex() == m.slot + 1);
     RC_ASSERT(view->selBtnIndex() == m.button + 1);
     const Buttons working = m.working(m.slot);
     for (int b = 0; b < 5; ++b) {
@@ -280,13 +280,13 @@ void check(const Model& m, Sut& sut) {
         const auto macro = KxAction::getMacroById(int32_t(shown.MacroID));
         if (!macro) {
             RC_ASSERT(!m.macros.count(int32_t(shown.MacroID)));
-            RC_ASSERT(view->captionTxt()->text() == QStringLiteral("Deleted macro"));
+            RC_ASSERT(sut.caption() == QStringLiteral("Deleted macro"));
         } else if (!macro->isNoDisplay()) {
             RC_ASSERT(m.macros.count(int32_t(shown.MacroID)) == 1u);
-            RC_ASSERT(view->captionTxt()->text() == macro->nameStr());
+            RC_ASSERT(sut.caption() == macro->nameStr());
         }
     } else {
-        RC_ASSERT(view->captionTxt()->text() == MainView::getBtnCaption(shown));
+        RC_ASSERT(sut.caption() == MainView::getBtnCaption(shown));
     }
 
     const auto mouse = sut.mouseRecords();
@@ -614,8 +614,8 @@ struct MouseProfileButton : Command {
     void apply(Model& m) const override { m.slot = (m.slot + 1) % 5; }
     void run(const Model& m, Sut& sut) const override {
         sut.command(QStringLiteral("press profile"));
-        RC_ASSERT(KxTest::waitFor(
-            [&] { return sut.view->profileStep()->selectIndex() == (m.slot + 1) % 5 + 1; }));
+        RC_ASSERT(
+            KxTest::waitFor([&] { return sut.profiles()->selectIndex() == (m.slot + 1) % 5 + 1; }));
     }
     void show(std::ostream& os) const override { os << "the mouse's profile button"; }
 };
@@ -683,7 +683,7 @@ struct EditMacros : Command {
             editor->selectMacro(macro.get());
             if (kind == Delay) {
                 editor->selectRow(step % int(macro->keyInfoArr().size()));
-                editor->adjustDelayTxt()->setText(QString::number(delay));
+                named<HvNumberTextField>(editor, "adjustDelayTxt")->setText(QString::number(delay));
                 QTest::mouseClick(editor->control(MacroView::kInsertDelayTag), Qt::LeftButton);
             } else {
                 sut.popUps.answer({true}); // "Are you sure you want to delete this macro?"
@@ -732,7 +732,7 @@ void makeLibrary() {
 
 Model initialModel(Sut& sut) {
     Model m;
-    m.slot = sut.view->profileStep()->selectIndex() - 1;
+    m.slot = sut.profiles()->selectIndex() - 1;
     for (int s = 0; s < 5; ++s) {
         const _Kx_PROFILE data = sysProCon->profileArr()[s]->profileData();
         std::copy(std::begin(data.btnInfo), std::end(data.btnInfo), m.stored[size_t(s)].begin());

@@ -103,7 +103,7 @@ TEST_F(KxCtlWindowTest, ASetUpComesBackByteForByteAfterAFactoryReset) {
     selectButton(5);
     ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
     apply();
-    view->profileStep()->items()[2]->click();
+    profiles()->items()[2]->click();
     ASSERT_EQ(sysProCon->currFWProfileIndex(), 2);
     selProfile.btnInfo[2] = function(QStringLiteral("Mute"));
     macro.KeyBit[0] = 3;
@@ -120,8 +120,10 @@ TEST_F(KxCtlWindowTest, ASetUpComesBackByteForByteAfterAFactoryReset) {
     ASSERT_TRUE(sysProCon->saveToSys());
 
     // The application menu's items, and the export behind the loading window.
-    EXPECT_EQ(view->appMenu()->exportSetupAction()->text(), QStringLiteral("Export set-up…"));
-    EXPECT_EQ(view->appMenu()->importSetupAction()->text(), QStringLiteral("Import set-up…"));
+    EXPECT_EQ(named<AppMenu>(view, "AppMenu")->exportSetupAction()->text(),
+              QStringLiteral("Export set-up…"));
+    EXPECT_EQ(named<AppMenu>(view, "AppMenu")->importSetupAction()->text(),
+              QStringLiteral("Import set-up…"));
     const QString path = PrivateHome::dir("home") + QStringLiteral("/mine.kxsetup");
     ASSERT_TRUE(view->exportSetupTo(path));
     EXPECT_EQ(view->isModalSeron(), 1);
@@ -161,7 +163,7 @@ TEST_F(KxCtlWindowTest, ASetUpComesBackByteForByteAfterAFactoryReset) {
     }
     EXPECT_EQ(dump(), before);
     // The window follows: profile 3 shown, nothing left to apply.
-    EXPECT_EQ(view->profileStep()->selectIndex(), 3);
+    EXPECT_EQ(profiles()->selectIndex(), 3);
     EXPECT_EQ(sysProCon->currFWProfileIndex(), 2);
     EXPECT_FALSE(isNeedSave);
     EXPECT_EQ(KxNames::caption(selProfile.btnInfo[2]), QStringLiteral("Mute"));
@@ -214,15 +216,20 @@ TEST_F(KxCtlWindowTest, AReadingKxctlAndTheWindowsTransfersTakeTurnsAtTheMouse) 
     ASSERT_TRUE(idle());
     const Outcome shownAlone = kxctl({"--json", "show", "--all"});
     ASSERT_EQ(shownAlone.exit, 0) << qPrintable(shownAlone.err);
-    const auto tooClose = [this] {
-        const QRegularExpression line(QStringLiteral("requests closer than the pacing: (\\d+)"));
+    // A count of the mouse's status.
+    const auto counted = [this](const char* what) {
+        const QRegularExpression line(QStringLiteral("^%1: (\\d+)$").arg(QLatin1String(what)),
+                                      QRegularExpression::MultilineOption);
         return line.match(mouseCommand(QStringLiteral("status"))).captured(1).toInt();
     };
+    const auto tooClose = [&] { return counted("requests closer than the pacing"); };
     const int before = tooClose();
+    const int requestsBefore = counted("requests");
 
+    // The window starts once kxctl's first request reached the mouse.
     QProcess* reading = startKxctl({"--json", "show", "--all"});
     ASSERT_TRUE(reading->waitForStarted());
-    KxTest::spin(150);
+    ASSERT_TRUE(KxTest::waitFor([&] { return counted("requests") > requestsBefore; }));
     const QString beside = PrivateHome::dir("home") + QStringLiteral("/beside.kxsetup");
     ASSERT_TRUE(view->exportSetupTo(beside));
     ASSERT_TRUE(idle());
