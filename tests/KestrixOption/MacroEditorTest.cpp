@@ -644,8 +644,9 @@ TEST_F(MacroEditorTest, ImportedDelaysAreBroughtWithinWhatAStepHoldsAndTheUserIs
 
 TEST_F(MacroEditorTest, CancelPutsTheLibraryBackApplyAndOkWriteIt) {
     const auto kept = newMacro("Kept", 2);
-    ASSERT_TRUE(view->apply());
+    click(MacroView::kApplyTag);
     EXPECT_FALSE(button(MacroView::kApplyTag)->isEnabled());
+    EXPECT_TRUE(window->isVisible()) << "Apply keeps the editor open";
     const auto before = steps(*kept);
 
     // Edits after Apply: a step deleted, a macro added, the kept one deleted.
@@ -729,6 +730,28 @@ TEST_F(MacroEditorTest, TheNameDialogTakesOnlyANewNameAndTheEditorShowsTheNewMac
     const int count = int(macroListArrs.size());
     click(MacroView::kNewMacroTag);
     EXPECT_EQ(macroListArrs.size(), count);
+
+    // The buttons: Cancel adds no macro, OK the one named.
+    for (const bool ok : {false, true}) {
+        QTimer clicker;
+        clicker.setInterval(0);
+        QObject::connect(&clicker, &QTimer::timeout, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                auto* window = qobject_cast<HvNoTitleWindow*>(top);
+                auto* dialog =
+                    window ? qobject_cast<CreateMacroView*>(window->contentView()) : nullptr;
+                if (!dialog || !window->isVisible())
+                    continue;
+                clicker.stop();
+                dialog->nameTxt()->setText(QStringLiteral("Clicked"));
+                QTest::mouseClick(ok ? dialog->okBtn() : dialog->cancelBtn(), Qt::LeftButton);
+                return;
+            }
+        });
+        clicker.start();
+        click(MacroView::kNewMacroTag);
+        EXPECT_EQ(KxAction::getMacroByName("Clicked") != nullptr, ok) << "OK: " << ok;
+    }
 }
 
 // A person records a macro, binds it to a button to run while the button is held, and applies:
