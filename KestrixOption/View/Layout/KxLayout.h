@@ -179,19 +179,8 @@ inline QString text(std::string_view view) {
 // with held states have.
 enum class State { Normal, Over, Down, Disable, Active };
 constexpr std::string_view stateName(State state) {
-    switch (state) {
-    case State::Normal:
-        return "Normal";
-    case State::Over:
-        return "Over";
-    case State::Down:
-        return "Down";
-    case State::Disable:
-        return "Disable";
-    case State::Active:
-        return "Active";
-    }
-    return "Normal";
+    constexpr std::string_view names[] = {"Normal", "Over", "Down", "Disable", "Active"};
+    return names[size_t(state)];
 }
 // A picture's name in a state: "<base>_<state>" ("MainView_Over").
 inline QString pictureName(const QString& base, State state) {
