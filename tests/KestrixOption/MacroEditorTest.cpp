@@ -743,7 +743,6 @@ TEST_F(MacroEditorTest, TheNameDialogTakesOnlyANewNameAndTheEditorShowsTheNewMac
     click(MacroView::kNewMacroTag);
     EXPECT_TRUE(KxAction::getMacroByName("Clicked"));
 }
-}
 
 // A person records a macro, binds it to a button to run while the button is held, and applies:
 // the mouse holds it, and a program started afresh reads it back as that macro.
