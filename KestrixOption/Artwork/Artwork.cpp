@@ -63,22 +63,6 @@ void label(QPainter& painter, const QRectF& rect, const QString& text, const QCo
 
 } // namespace
 
-const char* stateName(State state) {
-    switch (state) {
-    case State::Normal:
-        return "Normal";
-    case State::Over:
-        return "Over";
-    case State::Down:
-        return "Down";
-    case State::Disable:
-        return "Disable";
-    case State::Active:
-        return "Active";
-    }
-    return "Normal";
-}
-
 QFont font(qreal pixelSize, bool bold, qreal letterSpacing) {
     QFont f(kFamily);
     f.setPixelSize(qMax(1, qRound(pixelSize)));

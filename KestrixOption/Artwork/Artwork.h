@@ -17,8 +17,7 @@ class QPainter;
 // a picture is painted once at 1x and once at 2x by scaling the painter.
 namespace Artwork {
 
-enum class State { Normal, Over, Down, Disable, Active };
-const char* stateName(State state); // "Normal", "Over", ...
+using KxLayout::State;
 
 namespace Colour {
 inline const QColor kWindowTop{0x1c, 0x1e, 0x22};

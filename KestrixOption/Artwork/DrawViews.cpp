@@ -11,16 +11,19 @@
 //  - the pop-ups, <Name>_Normal/_Over/_Down, with their message and their buttons;
 //  - the small pictures: the marker, the function types, the slider knobs, the macro step icons;
 //  - the application icon from its SVG at the icon theme's sizes (icons/<size>/...);
-// and last KxPictures.qrc listing the pictures for the resource compiler. A layout whose mouse
-// button does not hold its drawn shape, or a missing font, ends the tool with one line.
+// and last KxPictures.qrc listing the pictures for the resource compiler; a picture of an earlier
+// run that this one did not draw is removed. A layout whose mouse button does not hold its
+// drawn shape, or a missing font, ends the tool with one line.
 #include "Artwork.h"
 #include "KxLayouts.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSaveFile>
+#include <QSet>
 #include <QSvgRenderer>
 
 #include <cstdio>
@@ -33,6 +36,7 @@ namespace {
 
 QDir outputDir;
 QStringList written; // file names, for the resource list
+QSet<QString> drawn; // every file this run wrote, by its path in outputDir
 
 [[noreturn]] void fail(const QString& what) {
     std::fprintf(stderr, "kx-draw-views: %s\n", qPrintable(what));
@@ -44,6 +48,7 @@ void save(const QImage& image, const QString& fileName) {
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
         fail(QStringLiteral("%1 could not be written").arg(file.fileName()));
     written << fileName;
+    drawn << fileName;
 }
 
 // A picture at both densities. A picture without transparency is stored without an alpha
@@ -168,17 +173,13 @@ void control(QPainter& painter, const KxLayout::Control& c, State state) {
 
 void drawView(const KxLayout::View& view) {
     const QString name = KxLayout::text(view.name);
-    std::vector<State> states{State::Normal, State::Over, State::Down, State::Disable};
-    if (view.hasActive)
-        states.push_back(State::Active);
-    for (const State state : states) {
-        picture(name + QLatin1Char('_') + QLatin1String(stateName(state)), view.size,
-                [&](QPainter& painter) {
-                    windowBackground(painter, view.size);
-                    decorations(painter, view);
-                    for (const auto& c : view.controls)
-                        control(painter, c, state);
-                });
+    for (const State state : KxLayout::statesOf(view)) {
+        picture(KxLayout::pictureName(name, state), view.size, [&](QPainter& painter) {
+            windowBackground(painter, view.size);
+            decorations(painter, view);
+            for (const auto& c : view.controls)
+                control(painter, c, state);
+        });
     }
 
     // Pictures of their own.
@@ -204,8 +205,8 @@ void drawView(const KxLayout::View& view) {
                          .arg(box.width(), 0, 'f', 1)
                          .arg(box.height(), 0, 'f', 1));
             const QPainterPath local = region->translated(-QPointF(c.frame.topLeft()));
-            for (const State state : {State::Normal, State::Over, State::Down, State::Disable})
-                picture(own + QLatin1Char('_') + QLatin1String(stateName(state)), c.frame.size(),
+            for (const State state : KxLayout::kStates)
+                picture(KxLayout::pictureName(own, state), c.frame.size(),
                         [&](QPainter& painter) { mouseButton(painter, local, state); });
         } else if (c.kind == Kind::Selector) {
             // The picked light glowing.
@@ -229,33 +230,33 @@ void drawView(const KxLayout::View& view) {
 void drawPopup(const PopupLayout::Popup& popup) {
     using namespace PopupLayout;
     const QSize size = kSize;
-    for (const State state : {State::Normal, State::Over, State::Down}) {
-        picture(KxLayout::text(popup.name) + QLatin1Char('_') + QLatin1String(stateName(state)),
-                size, [&](QPainter& painter) {
-                    windowBackground(painter, size);
-                    glyph(painter, QRectF(24, 26, 34, 34), QStringLiteral("warning"),
-                          Colour::kAccentBright);
-                    const QRectF titleRect(72, 24, size.width() - 92, 38);
-                    qreal titleSize = 16;
-                    while (titleSize > 11 && QFontMetricsF(font(titleSize, true))
-                                                     .horizontalAdvance(KxLayout::text(
-                                                         popup.title)) > titleRect.width())
-                        titleSize -= 0.5;
-                    painter.setFont(font(titleSize, true));
-                    painter.setPen(Colour::kText);
-                    painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter,
-                                     KxLayout::text(popup.title));
-                    painter.setFont(font(12));
-                    painter.setPen(QColor(0xd8, 0xda, 0xde));
-                    painter.drawText(QRectF(72, 64, size.width() - 96, 72),
-                                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                                     KxLayout::text(popup.message));
-                    button(painter, QRectF(popup.okOrigin(), kButtonSize), state,
-                           QStringLiteral("OK"), {});
-                    if (popup.withCancel)
-                        button(painter, QRectF(popup.cancelOrigin(), kButtonSize), state,
-                               QStringLiteral("CANCEL"), {});
-                });
+    for (const State state : PopupLayout::kStates) {
+        picture(
+            KxLayout::pictureName(KxLayout::text(popup.name), state), size, [&](QPainter& painter) {
+                windowBackground(painter, size);
+                glyph(painter, QRectF(24, 26, 34, 34), QStringLiteral("warning"),
+                      Colour::kAccentBright);
+                const QRectF titleRect(72, 24, size.width() - 92, 38);
+                qreal titleSize = 16;
+                while (titleSize > 11 &&
+                       QFontMetricsF(font(titleSize, true))
+                               .horizontalAdvance(KxLayout::text(popup.title)) > titleRect.width())
+                    titleSize -= 0.5;
+                painter.setFont(font(titleSize, true));
+                painter.setPen(Colour::kText);
+                painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter,
+                                 KxLayout::text(popup.title));
+                painter.setFont(font(12));
+                painter.setPen(QColor(0xd8, 0xda, 0xde));
+                painter.drawText(QRectF(72, 64, size.width() - 96, 72),
+                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                 KxLayout::text(popup.message));
+                button(painter, QRectF(popup.okOrigin(), kButtonSize), state, QStringLiteral("OK"),
+                       {});
+                if (popup.withCancel)
+                    button(painter, QRectF(popup.cancelOrigin(), kButtonSize), state,
+                           QStringLiteral("CANCEL"), {});
+            });
     }
 }
 
@@ -330,11 +331,25 @@ void drawIcon(const QString& svgPath) {
         painter.end();
         const QString folder = QStringLiteral("icons/%1").arg(size);
         outputDir.mkpath(folder);
-        QSaveFile file(outputDir.filePath(folder + QStringLiteral("/com.vlak.KxOption.png")));
+        const QString fileName = folder + QStringLiteral("/com.vlak.KxOption.png");
+        QSaveFile file(outputDir.filePath(fileName));
         if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
             fail(QStringLiteral("%1 could not be written").arg(file.fileName()));
+        drawn << fileName;
         if (size >= 256) // the window's own icon, at 1x and 2x
-            written << folder + QStringLiteral("/com.vlak.KxOption.png");
+            written << fileName;
+    }
+}
+
+// A picture an earlier run drew and this one did not (its view or state since removed) would
+// linger in the folder, and in its manifest.
+void removeStalePictures() {
+    QDirIterator it(outputDir.path(), {QStringLiteral("*.png")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!drawn.contains(outputDir.relativeFilePath(path)) && !QFile::remove(path))
+            fail(QStringLiteral("%1 could not be removed").arg(path));
     }
 }
 
@@ -379,6 +394,7 @@ int main(int argc, char** argv) {
         drawPopup(popup);
     drawSmallPictures();
     drawIcon(args[1]);
+    removeStalePictures();
     writeResourceList();
     return 0;
 }

@@ -118,22 +118,7 @@ void writeTree(QAccessibleInterface* node, int depth, QTextStream& out) {
         writeTree(node->child(i), depth + 1, out);
 }
 
-enum class State { Normal, Over, Down, Disable, Active };
-const char* stateName(State state) {
-    switch (state) {
-    case State::Normal:
-        return "Normal";
-    case State::Over:
-        return "Over";
-    case State::Down:
-        return "Down";
-    case State::Disable:
-        return "Disable";
-    case State::Active:
-        return "Active";
-    }
-    return "";
-}
+using KxLayout::State;
 
 // Puts every control of a view into a state, the way a pointer or the program would.
 void apply(QWidget* view, State state) {
@@ -177,25 +162,21 @@ Grabbed grab(QWidget* widget) {
 
 void shootViews(std::vector<Shot>& shots) {
     for (const KxLayout::View* layout : KxLayout::kViews) {
-        std::vector<State> states{State::Normal, State::Over, State::Down, State::Disable};
-        if (layout->hasActive)
-            states.push_back(State::Active);
-        for (const State state : states) {
+        for (const State state : KxLayout::statesOf(*layout)) {
             HvNoTitleWindow window(QRect(QPoint(0, 0), layout->size));
             auto* preview = new LayoutPreview(*layout);
             window.setContentView(preview);
             window.show();
             apply(preview, state);
             shots.push_back(
-                {KxLayout::text(layout->name) + QLatin1Char('_') + QLatin1String(stateName(state)),
-                 grab(&window)});
+                {KxLayout::pictureName(KxLayout::text(layout->name), state), grab(&window)});
         }
     }
 }
 
 void shootPopups(std::vector<Shot>& shots) {
     for (const auto& popup : PopupLayout::kPopups) {
-        for (const State state : {State::Normal, State::Over, State::Down}) {
+        for (const State state : PopupLayout::kStates) {
             HvNoTitleWindow window(QRect(QPoint(0, 0), PopupLayout::kSize));
             // Told as KxAction::runPopView tells it.
             window.setWindowTitle(KxLayout::text(popup.title));
@@ -207,11 +188,9 @@ void shootPopups(std::vector<Shot>& shots) {
             view->addButtons(popup.okOrigin(), popup.cancelOrigin());
             window.show();
             apply(view, state);
-            shots.push_back(
-                {KxLayout::text(popup.name) +
-                     (state == State::Normal ? QString()
-                                             : QLatin1Char('_') + QLatin1String(stateName(state))),
-                 grab(&window)});
+            const QString name = KxLayout::text(popup.name);
+            shots.push_back({state == State::Normal ? name : KxLayout::pictureName(name, state),
+                             grab(&window)});
         }
     }
 }

@@ -18,6 +18,8 @@ CreateMacroView::CreateMacroView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
     setImageByName(QStringLiteral("CreateMacro_Normal.png"));
     init();
+    setDialogButtons(
+        {{kOkTag, [this] { ok(); }}, {kCancelTag, [this] { HvModal::stopModal(window(), 0); }}});
     new DialogKeys(
         this, [this] { ok(); }, [this] { HvModal::stopModal(window(), 0); }, cancelBtn_);
 }
@@ -48,16 +50,6 @@ bool CreateMacroView::checkMacroName(const QString& name) {
 void CreateMacroView::makeTxtFirstRes() {
     nameTxt_->setFocus(Qt::OtherFocusReason);
     nameTxt_->selectAll();
-}
-
-void CreateMacroView::buttonAction(QObject* sender) {
-    const auto* button = qobject_cast<HvButton*>(sender);
-    if (!button)
-        return;
-    if (button->tag() == kOkTag)
-        ok();
-    else if (button->tag() == kCancelTag)
-        HvModal::stopModal(window(), 0);
 }
 
 void CreateMacroView::ok() {

@@ -29,7 +29,6 @@ public:
     HvButton* cancelBtn() const { return cancelBtn_; }
 
     void initControls() override;
-    void buttonAction(QObject* sender) override;
     // The keyboard in the name field.
     void makeTxtFirstRes();
 

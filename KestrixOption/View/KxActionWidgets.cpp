@@ -260,11 +260,12 @@ void KxAction::setBtnNoanomaly(HvButton* button, const QString& imageName, RirIm
     if (!button || imageName.isEmpty())
         return;
     button->setIsNoanomaly(true);
+    using KxLayout::State;
     const QString png = QStringLiteral("png");
-    button->setImages(parent->getImageByName(imageName, QStringLiteral("Normal"), png),
-                      parent->getImageByName(imageName, QStringLiteral("Over"), png),
-                      parent->getImageByName(imageName, QStringLiteral("Down"), png),
-                      parent->getImageByName(imageName, QStringLiteral("Disable"), png));
+    button->setImages(parent->getImageByName(imageName, State::Normal, png),
+                      parent->getImageByName(imageName, State::Over, png),
+                      parent->getImageByName(imageName, State::Down, png),
+                      parent->getImageByName(imageName, State::Disable, png));
 }
 
 QImage KxAction::GetImageFromRect(const QImage& image, const QRect& rect) {

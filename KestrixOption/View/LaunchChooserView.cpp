@@ -126,6 +126,7 @@ LaunchChooserView::LaunchChooserView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
     setImageByName(QStringLiteral("LaunchChooserView_Normal.png"));
     init();
+    setDialogButtons({{kOkTag, [this] { ok(); }}, {kCancelTag, [this] { end(0); }}});
     new DialogKeys(
         this, [this] { ok(); }, [this] { end(0); }, cancelBtn_);
 }
@@ -266,13 +267,8 @@ void LaunchChooserView::buttonAction(QObject* sender) {
     case kOtherTag:
         chooseOtherFile();
         break;
-    case kOkTag:
-        ok();
-        break;
-    case kCancelTag:
-        end(0);
-        break;
     default:
+        RirImageView::buttonAction(sender);
         break;
     }
 }

@@ -20,6 +20,9 @@ LightOptionView::LightOptionView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
     setImageByName(QStringLiteral("LightOptionView_Normal.png"));
     init();
+    setDialogButtons({{kOkTag, [this] { ok(); }},
+                      {kCancelTag, [this] { cancel(); }},
+                      {kApplyTag, [this] { apply(); }}});
     new DialogKeys(
         this, [this] { ok(); }, [this] { cancel(); }, cancelBtn_);
 }
@@ -132,16 +135,8 @@ void LightOptionView::buttonAction(QObject* sender) {
         // They only show the lights (a click reaching them, from a screen reader say, is undone).
         setLightSelImage(button->tag() == kLogoLightTag ? kLogo : kWheel);
         break;
-    case kOkTag:
-        ok();
-        break;
-    case kCancelTag:
-        cancel();
-        break;
-    case kApplyTag:
-        apply();
-        break;
     default:
+        RirImageView::buttonAction(sender);
         break;
     }
 }

@@ -42,6 +42,9 @@ MacroView::MacroView(QWidget* parent) : RirImageView(QRect(QPoint(0, 0), kView.s
     setImageByName(QStringLiteral("MacroView_Normal.png"));
     setFocusPolicy(Qt::ClickFocus);
     init();
+    setDialogButtons({{kOkTag, [this] { ok(); }},
+                      {kCancelTag, [this] { cancel(); }},
+                      {kApplyTag, [this] { apply(); }}});
 }
 
 MacroView::~MacroView() {
@@ -196,16 +199,8 @@ void MacroView::buttonAction(QObject* sender) {
     case kComSelTag:
         KxAction::showMenulistWithBtn(control(kComSelTag), macroComList_);
         break;
-    case kOkTag:
-        ok();
-        break;
-    case kCancelTag:
-        cancel();
-        break;
-    case kApplyTag:
-        apply();
-        break;
     default:
+        RirImageView::buttonAction(sender);
         break;
     }
 }

@@ -24,6 +24,9 @@ PerformanceView::PerformanceView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
     setImageByName(QStringLiteral("Performance_Normal.png"));
     init();
+    setDialogButtons({{kOkTag, [this] { ok(); }},
+                      {kCancelTag, [this] { cancel(); }},
+                      {kApplyTag, [this] { apply(); }}});
     new DialogKeys(
         this,
         [this] {
@@ -202,19 +205,11 @@ void PerformanceView::buttonAction(QObject* sender) {
         KxAction::sendMessageToDaemon(KxMessages::kDisplaySwitch, {library->isOSD()});
         break;
     }
-    case kOkTag:
-        ok();
-        break;
-    case kCancelTag:
-        cancel();
-        break;
-    case kApplyTag:
-        apply();
-        break;
     case kReDefTag:
         reset();
         break;
     default:
+        RirImageView::buttonAction(sender);
         break;
     }
 }

@@ -12,13 +12,15 @@ PopDialogView::PopDialogView(const QRect& frame, const QString& imageName, bool 
                              QWidget* parent)
     : RirImageView(frame, parent), imageNameStr_(imageName), isChoose_(isChoose) {
     // "<name>_Normal.png" serves as the disabled picture too.
-    const QImage normal =
-        getImageByName(imageName, QStringLiteral("Normal"), QStringLiteral("png"));
+    using KxLayout::State;
+    const QString png = QStringLiteral("png");
+    const QImage normal = getImageByName(imageName, State::Normal, png);
     setBgImage(normal);
-    setImages(getImageByName(imageName, QStringLiteral("Over"), QStringLiteral("png")),
-              getImageByName(imageName, QStringLiteral("Down"), QStringLiteral("png")), normal);
+    setImages(getImageByName(imageName, State::Over, png),
+              getImageByName(imageName, State::Down, png), normal);
     setFocusPolicy(Qt::StrongFocus);
     init();
+    setDialogButtons({{kOkTag, [this] { end(1); }}, {kCancelTag, [this] { end(0); }}});
 }
 
 void PopDialogView::addButtons(const QPoint& okOrigin, const QPoint& cancelOrigin) {
@@ -40,16 +42,6 @@ void PopDialogView::addButtons(const QPoint& okOrigin, const QPoint& cancelOrigi
         setTabOrder(okBtn_, cancelBtn_);
     }
     okBtn_->setFocus(Qt::OtherFocusReason);
-}
-
-void PopDialogView::buttonAction(QObject* sender) {
-    const auto* button = qobject_cast<HvButton*>(sender);
-    if (!button)
-        return;
-    if (button->tag() == kOkTag)
-        end(1);
-    else if (button->tag() == kCancelTag)
-        end(0);
 }
 
 void PopDialogView::end(int code) {

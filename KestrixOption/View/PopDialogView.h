@@ -31,8 +31,6 @@ public:
     // Adds the buttons at their origins (top-left corners, from the view's top-left corner).
     void addButtons(const QPoint& okOrigin, const QPoint& cancelOrigin);
 
-    void buttonAction(QObject* sender) override;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

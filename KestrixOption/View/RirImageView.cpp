@@ -1,6 +1,7 @@
 #include "RirImageView.h"
 
 #include "HvAccessible.h"
+#include "HvButton.h"
 #include "HvModal.h"
 #include "KxPictures.h"
 
@@ -81,9 +82,9 @@ QImage RirImageView::pictureNamed(const QString& fileName) const {
     return KxPictures::load(fileName, pictureRatio());
 }
 
-QImage RirImageView::getImageByName(const QString& base, const QString& state,
+QImage RirImageView::getImageByName(const QString& base, KxLayout::State state,
                                     const QString& ext) const {
-    return pictureNamed(QStringLiteral("%1_%2.%3").arg(base, state, ext));
+    return pictureNamed(KxLayout::pictureName(base, state) + QLatin1Char('.') + ext);
 }
 
 void RirImageView::setImageByName(const QString& name) {
@@ -94,17 +95,16 @@ void RirImageView::setImageByName(const QString& name) {
     const qsizetype underscore = name.indexOf(QLatin1Char('_'));
     const QString base =
         underscore >= 0 ? name.left(underscore) : name.left(dot < 0 ? name.size() : dot);
-    const auto stateName = [&](const char* state) {
-        return QStringLiteral("%1_%2.%3").arg(base, QLatin1String(state), ext);
-    };
-    KxPictures::preload(
-        {name, stateName("Over"), stateName("Down"), stateName("Disable"), stateName("Active")},
-        pictureRatio());
+    using KxLayout::State;
+    QStringList names{name};
+    for (const State state : {State::Over, State::Down, State::Disable, State::Active})
+        names << KxLayout::pictureName(base, state) + QLatin1Char('.') + ext;
+    KxPictures::preload(names, pictureRatio());
     bgImage_ = pictureNamed(name);
-    overImage_ = getImageByName(base, QStringLiteral("Over"), ext);
-    downImage_ = getImageByName(base, QStringLiteral("Down"), ext);
-    disableImage_ = getImageByName(base, QStringLiteral("Disable"), ext);
-    activeImage_ = getImageByName(base, QStringLiteral("Active"), ext);
+    overImage_ = getImageByName(base, State::Over, ext);
+    downImage_ = getImageByName(base, State::Down, ext);
+    disableImage_ = getImageByName(base, State::Disable, ext);
+    activeImage_ = getImageByName(base, State::Active, ext);
     update();
 }
 
@@ -126,7 +126,23 @@ void RirImageView::setImages(const QImage& over, const QImage& down, const QImag
     activeImage_ = active;
 }
 
-void RirImageView::buttonAction(QObject*) {}
+void RirImageView::setDialogButtons(std::vector<DialogButton> buttons) {
+    dialogButtons_ = std::move(buttons);
+}
+
+void RirImageView::buttonAction(QObject* sender) {
+    const auto* button = qobject_cast<HvButton*>(sender);
+    if (!button)
+        return;
+    for (const DialogButton& dialogButton : dialogButtons_) {
+        if (dialogButton.tag == button->tag()) {
+            // A copy: OK and Cancel may end the view with its list.
+            const std::function<void()> action = dialogButton.action;
+            action();
+            return;
+        }
+    }
+}
 
 void RirImageView::onNumTextChange(QObject*) {}
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "KxLayout.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class HvButton;
 
@@ -16,7 +19,8 @@ class HvButton;
 // Creation runs the hooks initData, initControls, refreshData in this order (from init(), which
 // the derived view's constructor calls when its members exist). Entering a parent runs
 // initNotify; leaving it runs deallocNotify; destruction runs deallocData. Every control's action
-// reaches buttonAction with the control as sender (its tag tells which).
+// reaches buttonAction with the control as sender (its tag tells which); a modal view's OK,
+// Cancel and Apply are dispatched here (setDialogButtons).
 class RirImageView : public QWidget {
     Q_OBJECT
 public:
@@ -29,7 +33,7 @@ public:
     void setImageByName(const QString& name);
     // "<base>_<state>.<ext>" from the program's pictures, the @2x variant on a screen that wants
     // it; none when it does not exist.
-    QImage getImageByName(const QString& base, const QString& state, const QString& ext) const;
+    QImage getImageByName(const QString& base, KxLayout::State state, const QString& ext) const;
     // A picture of the program by file name ("Selected.png"), at this view's density.
     QImage pictureNamed(const QString& fileName) const;
 
@@ -60,6 +64,8 @@ public:
     virtual void saveSettingData() {}
     virtual void resetSettingData() {}
     virtual void deallocData() {}
+    // Runs the action of the dialog button whose tag the sender has (setDialogButtons); nothing
+    // for any other control. A view's own buttonAction passes it what it does not take itself.
     virtual void buttonAction(QObject* sender);
     // A number field made by AddNumTextField committed a value.
     virtual void onNumTextChange(QObject* sender);
@@ -67,6 +73,12 @@ public:
     virtual void progessBarAction(QObject* sender);
 
 protected:
+    // A modal view's OK, Cancel and (where it has one) Apply button: its tag and what it runs.
+    struct DialogButton {
+        int tag = 0;
+        std::function<void()> action;
+    };
+    void setDialogButtons(std::vector<DialogButton> buttons);
     // Runs initData, initControls and refreshData; the derived constructor calls it.
     void init();
     // A view run fully modal in its window: ends the run with the code (or hides the window when
@@ -83,6 +95,7 @@ protected:
 private:
     QImage bgImage_, overImage_, downImage_, disableImage_, activeImage_;
     QColor bgColor_ = Qt::transparent;
+    std::vector<DialogButton> dialogButtons_;
     int frmHeight_ = 0;
     bool inParent_ = false;
     bool runEnded_ = false;

@@ -1,6 +1,5 @@
 #include "SingleKeyView.h"
 
-#include "DialogKeys.h"
 #include "HvButton.h"
 #include "HvTreeNode.h"
 #include "KxAction.h"
@@ -13,11 +12,10 @@
 using SingleKeyViewLayout::kView;
 
 SingleKeyView::SingleKeyView(QWidget* parent)
-    : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+    : ButtonFunctionView(kView.size, kOkTag, kCancelTag, parent) {
     setImageByName(QStringLiteral("SingleKeyView_Normal.png"));
     init();
-    new DialogKeys(
-        this, [this] { ok(); }, [this] { window()->close(); }, cancelBtn_);
+    addDialogKeys();
 }
 
 SingleKeyView::~SingleKeyView() {
@@ -44,35 +42,6 @@ void SingleKeyView::onMenulistSelected(HvMenulist* list, HvTreeNode* node) {
         return;
     selMenuData_ = std::move(entry);
     selComBtn_->setText(selMenuData_->titleStr());
-}
-
-void SingleKeyView::buttonAction(QObject* sender) {
-    const auto* button = qobject_cast<HvButton*>(sender);
-    if (!button)
-        return;
-    switch (button->tag()) {
-    case kSelComTag:
-        KxAction::showMenulistWithBtn(selComBtn_, comMenuList_);
-        break;
-    case kOkTag:
-        ok();
-        break;
-    case kCancelTag:
-        window()->close();
-        break;
-    default:
-        break;
-    }
-}
-
-void SingleKeyView::ok() {
-    if (!selMenuData_) {
-        selComBtn_->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    isNeedSave = true;
-    saveData();
-    window()->close();
 }
 
 void SingleKeyView::saveData() {

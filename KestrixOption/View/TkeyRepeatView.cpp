@@ -14,6 +14,7 @@ TkeyRepeatView::TkeyRepeatView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
     setImageByName(QStringLiteral("TKeyRepeatView_Normal.png"));
     init();
+    setDialogButtons({{kOkTag, [this] { ok(); }}, {kCancelTag, [this] { end(0); }}});
     new DialogKeys(
         this, [this] { ok(); }, [this] { end(0); }, cancelBtn_);
 }
@@ -55,16 +56,6 @@ void TkeyRepeatView::showLimit(const QString& text) {
     bool isNumber = false;
     const int typed = text.toInt(&isNumber);
     limitTxt_->setVisible(isNumber && typed > kMouseMaxCount);
-}
-
-void TkeyRepeatView::buttonAction(QObject* sender) {
-    const auto* button = qobject_cast<HvButton*>(sender);
-    if (!button)
-        return;
-    if (button->tag() == kOkTag)
-        ok();
-    else if (button->tag() == kCancelTag)
-        end(0);
 }
 
 void TkeyRepeatView::ok() {

@@ -32,7 +32,6 @@ public:
     HvButton* cancelBtn() const { return cancelBtn_; }
 
     void initControls() override;
-    void buttonAction(QObject* sender) override;
 
 private:
     void ok();

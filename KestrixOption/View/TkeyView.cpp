@@ -27,12 +27,10 @@ namespace {
 constexpr int kLoopWindowDragHeight = 50;
 } // namespace
 
-TkeyView::TkeyView(QWidget* parent) : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+TkeyView::TkeyView(QWidget* parent) : ButtonFunctionView(kView.size, kOkTag, kCancelTag, parent) {
     setImageByName(QStringLiteral("TKeyView_Normal.png"));
     init();
-    auto* keys = new DialogKeys(
-        this, [this] { ok(); }, [this] { window()->close(); }, cancelBtn_);
-    keys->setEnterTaker([this](const QObject* control) {
+    addDialogKeys()->setEnterTaker([this](const QObject* control) {
         return !countAsked_ && control == macroTypeSetp_->items()[kRepeatCount];
     });
 }
@@ -154,33 +152,9 @@ void TkeyView::showCount() {
     countLbl_->setText(runs == 1 ? QStringLiteral("1 time") : QStringLiteral("%1 times").arg(runs));
 }
 
-void TkeyView::buttonAction(QObject* sender) {
-    const auto* button = qobject_cast<HvButton*>(sender);
-    if (!button)
-        return;
-    switch (button->tag()) {
-    case kSelMacroTag:
-        KxAction::showMenulistWithBtn(selMacroBtn_, macroMenuList);
-        break;
-    case kOkTag:
-        ok();
-        break;
-    case kCancelTag:
-        window()->close();
-        break;
-    default:
-        break;
-    }
-}
-
-void TkeyView::ok() {
-    if (!selMacroInfo_) {
-        selMacroBtn_->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    isNeedSave = true;
-    saveData();
-    window()->close();
+// The library's shared list of macros.
+HvMenulist* TkeyView::pickList() const {
+    return macroMenuList;
 }
 
 void TkeyView::saveData() {

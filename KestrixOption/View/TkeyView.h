@@ -1,9 +1,8 @@
 #pragma once
 
+#include "ButtonFunctionView.h"
 #include "HvMenulist.h"
 #include "HvSetpPanelObj.h"
-#include "KxRecords.h"
-#include "RirImageView.h"
 
 #include <memory>
 
@@ -15,7 +14,7 @@ class MacroInfo;
 // button is held, or until it is pressed again. Edits a copy of the button's record; OK (only
 // with a macro picked) writes the choice into it, marks the profile changed and closes the
 // window; Cancel closes it and leaves the record as it was. Enter is OK, Escape is Cancel.
-class TkeyView : public RirImageView, public HvMenulistDelegate, public HvSetpPanelDelegate {
+class TkeyView : public ButtonFunctionView, public HvMenulistDelegate, public HvSetpPanelDelegate {
     Q_OBJECT
 public:
     static constexpr int kSelMacroTag = 5250;
@@ -32,7 +31,6 @@ public:
     explicit TkeyView(QWidget* parent = nullptr);
     ~TkeyView() override;
 
-    const _BTN_INFO& tmpBtnInfo() const { return tmpBtnInfo_; }
     // Takes the record to edit; a macro assigned in it is shown with its run mode and count.
     void setTmpBtnInfo(const _BTN_INFO& info);
 
@@ -43,8 +41,6 @@ public:
     int macroCount() const { return macroCount_; }
 
     HvButton* selMacroBtn() const { return selMacroBtn_; }
-    HvButton* okBtn() const { return okBtn_; }
-    HvButton* cancelBtn() const { return cancelBtn_; }
     HvSetpPanelObj* macroTypeSetp() const { return macroTypeSetp_; }
     // How many times the macro runs, beside the repeat item.
     HvTextField* countLbl() const { return countLbl_; }
@@ -53,7 +49,6 @@ public:
     void refreshData() override;
     void fillSettingData() override;
     void saveData() override;
-    void buttonAction(QObject* sender) override;
     void onMenulistSelected(HvMenulist* list, HvTreeNode* node) override;
     // A run mode reached (by the arrows too) is the mode; the repeat mode's count is asked when
     // that item is chosen: a click, Space, a screen reader's press, or Enter on it while its
@@ -63,13 +58,15 @@ public:
     // Asks for the repeat count in a modal window; Cancel keeps the count.
     void showLoopFrm();
 
+protected:
+    HvButton* pickButton() const override { return selMacroBtn_; }
+    HvMenulist* pickList() const override;
+    bool hasPick() const override { return selMacroInfo_ != nullptr; }
+
 private:
-    void ok();
     void showCount();
 
     HvButton* selMacroBtn_ = nullptr;
-    HvButton* okBtn_ = nullptr;
-    HvButton* cancelBtn_ = nullptr;
     HvTextField* countLbl_ = nullptr;
     HvSetpPanelObj* macroTypeSetp_ = nullptr;
     std::shared_ptr<MacroInfo> selMacroInfo_;
@@ -77,5 +74,4 @@ private:
     int macroCount_ = 0;
     bool isFillData_ = false;
     bool countAsked_ = true;
-    _BTN_INFO tmpBtnInfo_{};
 };

@@ -174,4 +174,25 @@ inline QString text(std::string_view view) {
     return QString::fromUtf8(view.data(), qsizetype(view.size()));
 }
 
+// The states the pictures show the controls in, one picture each: at rest, under the pointer,
+// pressed, disabled, and held (a box checked, a radio item set, a tab lit), which only views
+// with held states have.
+enum class State { Normal, Over, Down, Disable, Active };
+constexpr std::string_view stateName(State state) {
+    constexpr std::string_view names[] = {"Normal", "Over", "Down", "Disable", "Active"};
+    return names[size_t(state)];
+}
+// A picture's name in a state: "<base>_<state>" ("MainView_Over").
+inline QString pictureName(const QString& base, State state) {
+    return base + QLatin1Char('_') + text(stateName(state));
+}
+inline constexpr State kHeldStates[] = {State::Normal, State::Over, State::Down, State::Disable,
+                                        State::Active};
+// The states of every view and of the mouse buttons' pictures of their own.
+inline constexpr std::span<const State> kStates{kHeldStates, 4};
+// The states a view is drawn in.
+constexpr std::span<const State> statesOf(const View& view) {
+    return view.hasActive ? std::span<const State>(kHeldStates) : kStates;
+}
+
 } // namespace KxLayout

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KxLayout.h"
+
 #include <QPoint>
 #include <QSize>
 
@@ -15,6 +17,9 @@ inline constexpr QPoint kOkOrigin{90, 144}; // beside Cancel
 inline constexpr QPoint kCancelOrigin{198, 144};
 inline constexpr QPoint kOkAloneOrigin{144, 144}; // a pop-up with OK only
 inline constexpr int kDragHeight = 50;
+// A pop-up's pictures: no disabled one (its Normal serves) and no held one.
+inline constexpr KxLayout::State kStates[] = {KxLayout::State::Normal, KxLayout::State::Over,
+                                              KxLayout::State::Down};
 
 // A pop-up is told to assistive technology by its title and message (the picture draws them),
 // and its buttons by what they do.
