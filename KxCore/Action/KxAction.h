@@ -110,6 +110,16 @@ public:
     // does not go across, the rest then not sent.
     static bool writeColorToDevice();
     static bool writeSettingToDevice();
+    // The same writes with their values given, for a request queued from the window's thread
+    // (KxDeviceQueue.h), which must not read the globals that thread changes; false as soon as
+    // a report does not go across. light is kLogoLight or kWheelLight (islightOnArr's indexes).
+    static constexpr int kLogoLight = 0;
+    static constexpr int kWheelLight = 1;
+    static bool writeLiveDpi(uint8_t stage, uint8_t value);
+    static bool writeLiveRate(uint32_t poRate);
+    static bool writeLiveLight(int light, bool on);
+    static bool writeColorsOf(const _Kx_PROFILE& profile);
+    static bool writeSettingsOf(const _Kx_PROFILE& profile);
     static void setCurrColorToDev();
     static void setCurrSettingToDev();
     static void getSettingFromDevice();

@@ -1,36 +1,23 @@
 // Whole-device transfers (all five on-board profiles read into the library, the edited profile
-// written to its slot) on worker threads, and the desktop mouse settings the profiles carry.
+// written to its slot) on the device queue's worker, and the desktop mouse settings the profiles
+// carry.
 #include "KxAction.h"
 
 #include "HvLogger.h"
 #include "HvMouseAction.h"
+#include "KxDeviceQueue.h"
 #include "KxGlobals.h"
-#include "KxMouseLock.h"
 #include "MacroInfo.h"
 #include "Notifications/NotificationCenter.h"
 #include "ProfieController.h"
 #include "ProfileValue.h"
 
 #include <algorithm>
-#include <condition_variable>
 #include <functional>
 #include <mutex>
-#include <thread>
 #include <utility>
 
 namespace {
-
-// The transfers under way, so that a program ending waits for them instead of tearing down the
-// state they use.
-struct Transfers {
-    std::mutex mutex;
-    std::condition_variable done;
-    int running = 0;
-};
-Transfers& transfers() {
-    static Transfers* state = new Transfers; // outlives every worker, also at exit
-    return *state;
-}
 
 // The last button write's outcome, from the worker that made it to the thread that ends the
 // transfer.
@@ -48,26 +35,17 @@ KxAction::LoadViewHandler& loadViewHandler() {
     return handler;
 }
 
-// One detached worker per transfer, at the mouse when no other program is (KxMouseLock.h); the
-// window shows its loading view meanwhile.
-void startWorker(std::function<void()> body) {
-    Transfers& state = transfers();
-    {
-        std::lock_guard lock(state.mutex);
-        ++state.running;
-    }
-    std::thread([body = std::move(body), &state, lockPath = KxMouseLock::path()] {
-        // kxctl may be at the mouse: the transfer waits for its turn.
-        KxMouseLock turn;
-        QString why;
-        if (!lockPath.isEmpty() && !turn.acquire(lockPath, {}, &why))
-            HV_WARNING(QStringLiteral("Transferring without the mouse's lock: %1").arg(why));
+// A transfer goes into the process's one queue to the mouse (KxDeviceQueue.h); the window
+// shows its loading view meanwhile.
+void startWorker(QString name, std::function<void()> body) {
+    KxDeviceQueue::Request request;
+    request.name = std::move(name);
+    request.body = [body = std::move(body)] {
         body();
-        turn.release();
-        std::lock_guard lock(state.mutex);
-        --state.running;
-        state.done.notify_all();
-    }).detach();
+        return true; // the transfer tells its own outcome when it posts the loading view's end
+    };
+    request.neverRefused = true;
+    KxDeviceQueue::shared().post(std::move(request));
     if (const auto& show = loadViewHandler())
         show();
 }
@@ -75,10 +53,7 @@ void startWorker(std::function<void()> body) {
 } // namespace
 
 bool KxAction::waitForTransfers(int timeoutMs) {
-    Transfers& state = transfers();
-    std::unique_lock lock(state.mutex);
-    return state.done.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                               [&state] { return state.running == 0; });
+    return KxDeviceQueue::shared().waitUntilIdle(timeoutMs);
 }
 
 void KxAction::setLoadViewHandler(LoadViewHandler handler) {
@@ -151,19 +126,19 @@ void KxAction::applyFWData() {
 }
 
 void KxAction::getAllFWDataPro() {
-    startWorker([] { getAllFWData(); });
+    startWorker(QStringLiteral("Read the mouse"), [] { getAllFWData(); });
 }
 
 void KxAction::applyFWDataPro() {
-    startWorker(applyFWData);
+    startWorker(QStringLiteral("Apply"), applyFWData);
 }
 
 void KxAction::setCurrBtnInfoToDevicePro() {
-    startWorker(setCurrBtnInfoToDevice);
+    startWorker(QStringLiteral("Write the buttons"), setCurrBtnInfoToDevice);
 }
 
 void KxAction::setSlotBtnInfoToDevicePro(uint32_t slot, const std::array<_BTN_INFO, 5>& buttons) {
-    startWorker([slot, buttons] {
+    startWorker(QStringLiteral("Write the buttons of slot %1").arg(slot), [slot, buttons] {
         currSetProfile = {};
         std::copy(buttons.begin(), buttons.end(), std::begin(currSetProfile.btnInfo));
         currSetProfileID = slot;
@@ -173,7 +148,7 @@ void KxAction::setSlotBtnInfoToDevicePro(uint32_t slot, const std::array<_BTN_IN
 }
 
 void KxAction::startTransferPro(std::function<void()> body) {
-    startWorker(std::move(body));
+    startWorker(QStringLiteral("Set-up transfer"), std::move(body));
 }
 
 void KxAction::initSysPrePro() {

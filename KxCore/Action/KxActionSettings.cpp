@@ -21,11 +21,6 @@ ReadBuffer read(uint16_t address, uint8_t count) {
     return buffer;
 }
 
-void writePaced(uint16_t address, const uint8_t* data, uint8_t count) {
-    KxAction::sendWriteReport(address, data, count);
-    KxAction::pause(kReportPauseUs);
-}
-
 // One byte as setAdrrData writes it; false, without the pause, when it did not go across.
 bool writeByte(uint8_t value, uint16_t address) {
     if (KxAction::sendWriteReport(address, &value, 1) != 1)
@@ -46,20 +41,19 @@ uint8_t KxAction::settingsByte(const _Kx_PROFILE& profile) {
 }
 
 void KxAction::setSettingToDev_Dpi(uint8_t stage, uint8_t value) {
-    const uint8_t data[2] = {stage, value};
-    writePaced(kRegLiveDpi, data, 2);
+    writeLiveDpi(stage, value);
 }
 
 void KxAction::setSettingToDev_Rate(uint32_t poRate) {
-    setAdrrData(static_cast<uint8_t>(2 - poRate), kRegLiveRate);
+    writeLiveRate(poRate);
 }
 
 void KxAction::setWhellColorToDevice() {
-    setAdrrData(static_cast<uint8_t>(selProfile.islightOnArr[1]), kRegWheelLight);
+    writeLiveLight(kWheelLight, selProfile.islightOnArr[kWheelLight] != 0);
 }
 
 void KxAction::setLogoColorToDevice() {
-    setAdrrData(static_cast<uint8_t>(selProfile.islightOnArr[0]), kRegLogoLight);
+    writeLiveLight(kLogoLight, selProfile.islightOnArr[kLogoLight] != 0);
 }
 
 void KxAction::setColorToDevice() {
@@ -70,18 +64,42 @@ void KxAction::setSettingToDev() {
     writeSettingToDevice();
 }
 
+bool KxAction::writeLiveDpi(uint8_t stage, uint8_t value) {
+    const uint8_t data[2] = {stage, value};
+    if (sendWriteReport(kRegLiveDpi, data, 2) != 2)
+        return false;
+    pause(kReportPauseUs);
+    return true;
+}
+
+bool KxAction::writeLiveRate(uint32_t poRate) {
+    return writeByte(static_cast<uint8_t>(2 - poRate), kRegLiveRate);
+}
+
+bool KxAction::writeLiveLight(int light, bool on) {
+    return writeByte(on ? 1 : 0, light == kWheelLight ? kRegWheelLight : kRegLogoLight);
+}
+
 bool KxAction::writeColorToDevice() {
-    return writeByte(settingsByte(currSetProfile), kAddrSettings) && writeByte(1, kRegCommit);
+    return writeColorsOf(currSetProfile);
 }
 
 bool KxAction::writeSettingToDevice() {
-    if (!writeByte(settingsByte(currSetProfile), kAddrSettings))
+    return writeSettingsOf(currSetProfile);
+}
+
+bool KxAction::writeColorsOf(const _Kx_PROFILE& profile) {
+    return writeByte(settingsByte(profile), kAddrSettings) && writeByte(1, kRegCommit);
+}
+
+bool KxAction::writeSettingsOf(const _Kx_PROFILE& profile) {
+    if (!writeByte(settingsByte(profile), kAddrSettings))
         return false;
     for (uint16_t stage = 0; stage < kStages; ++stage)
-        if (!writeByte(static_cast<uint8_t>(currSetProfile.xSensArr[stage]),
+        if (!writeByte(static_cast<uint8_t>(profile.xSensArr[stage]),
                        static_cast<uint16_t>(kAddrStageDpi + stage)))
             return false;
-    return writeByte(static_cast<uint8_t>(2 - currSetProfile.poRate), kAddrRate) &&
+    return writeByte(static_cast<uint8_t>(2 - profile.poRate), kAddrRate) &&
            writeByte(1, kRegCommit);
 }
 

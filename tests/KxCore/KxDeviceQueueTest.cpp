@@ -1,0 +1,204 @@
+#include "KxDeviceQueue.h"
+#include "EventLoopWait.h"
+
+#include <QCoreApplication>
+#include <QObject>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Outcome = KxDeviceQueue::Outcome;
+
+// A request the test holds on the worker until it opens the gate, so that the requests posted
+// meanwhile wait in the queue.
+class Gate {
+public:
+    void open() {
+        std::lock_guard lock(mutex_);
+        open_ = true;
+        changed_.notify_all();
+    }
+    void waitOpen() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return open_; });
+    }
+    void markEntered() {
+        std::lock_guard lock(mutex_);
+        entered_ = true;
+        changed_.notify_all();
+    }
+    bool waitEntered() {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, std::chrono::seconds(5), [this] { return entered_; });
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool open_ = false;
+    bool entered_ = false;
+};
+
+class DeviceQueueTest : public ::testing::Test {
+protected:
+    // What ran on the worker, in order, and on which thread.
+    struct Log {
+        std::mutex mutex;
+        std::vector<QString> ran;
+        std::vector<std::thread::id> threads;
+    };
+
+    KxDeviceQueue::Request request(const QString& name, const QString& key = {},
+                                   bool reaches = true) {
+        KxDeviceQueue::Request r;
+        r.name = name;
+        r.coalesceKey = key;
+        r.body = [this, name, reaches] {
+            std::lock_guard lock(log.mutex);
+            log.ran.push_back(name);
+            log.threads.push_back(std::this_thread::get_id());
+            return reaches;
+        };
+        r.receiver = &receiver;
+        r.done = [this, name](Outcome outcome) {
+            outcomes.emplace_back(name, outcome);
+            doneThreads.push_back(QThread::currentThread());
+        };
+        return r;
+    }
+
+    // Holds the worker in a request until the gate opens.
+    void holdWorker(Gate& gate) {
+        KxDeviceQueue::Request r;
+        r.name = QStringLiteral("held");
+        r.body = [&gate] {
+            gate.markEntered();
+            gate.waitOpen();
+            return true;
+        };
+        queue.post(std::move(r));
+        ASSERT_TRUE(gate.waitEntered());
+    }
+
+    std::vector<QString> ran() {
+        std::lock_guard lock(log.mutex);
+        return log.ran;
+    }
+
+    KxDeviceQueue queue;
+    QObject receiver;
+    Log log;
+    std::vector<std::pair<QString, Outcome>> outcomes;
+    std::vector<QThread*> doneThreads;
+};
+
+TEST_F(DeviceQueueTest, RequestsRunInOrderOffTheCallersThreadAndReportOnIt) {
+    queue.post(request("profile"));
+    queue.post(request("dpi", {}, false));
+    queue.post(request("rate"));
+    ASSERT_TRUE(queue.waitUntilIdle(5000));
+    EXPECT_EQ(ran(), (std::vector<QString>{"profile", "dpi", "rate"}));
+    for (std::thread::id id : log.threads)
+        EXPECT_NE(id, std::this_thread::get_id()) << "a request ran on the caller's thread";
+    EXPECT_FALSE(queue.onWorker());
+
+    ASSERT_TRUE(KxTest::waitFor([this] { return outcomes.size() == 3; }));
+    EXPECT_EQ(outcomes[0], std::make_pair(QString("profile"), Outcome::Reached));
+    EXPECT_EQ(outcomes[1], std::make_pair(QString("dpi"), Outcome::Failed));
+    EXPECT_EQ(outcomes[2], std::make_pair(QString("rate"), Outcome::Reached));
+    for (QThread* thread : doneThreads)
+        EXPECT_EQ(thread, QThread::currentThread());
+}
+
+// A slider dragged over four stages while a write is on the wire: the last stage is sent once,
+// the steps between are told they were superseded.
+TEST_F(DeviceQueueTest, KeyedRequestsWaitingAtTheTailAreReplacedByTheLatest) {
+    Gate gate;
+    holdWorker(gate);
+    for (const char* stage : {"stage 1", "stage 2", "stage 3", "stage 4"})
+        queue.post(request(stage, "dpi"));
+    EXPECT_EQ(queue.busyCount(), 2); // the held request and one stage
+    gate.open();
+    ASSERT_TRUE(queue.waitUntilIdle(5000));
+    EXPECT_EQ(ran(), (std::vector<QString>{"stage 4"}));
+    ASSERT_TRUE(KxTest::waitFor([this] { return outcomes.size() == 4; }));
+    EXPECT_EQ(outcomes.back(), std::make_pair(QString("stage 4"), Outcome::Reached));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(outcomes[i].second, Outcome::Superseded) << outcomes[i].first.toStdString();
+}
+
+// Coalescing never reorders: a keyed request behind another request is queued anew, and
+// requests of other keys or none are never replaced.
+TEST_F(DeviceQueueTest, OnlyTheLastQueuedRequestIsReplacedSoNothingOvertakes) {
+    Gate gate;
+    holdWorker(gate);
+    queue.post(request("rate 500", "rate"));
+    queue.post(request("apply"));
+    queue.post(request("rate 1000", "rate"));
+    queue.post(request("wheel light", "light"));
+    queue.post(request("rate 125", "rate"));
+    gate.open();
+    ASSERT_TRUE(queue.waitUntilIdle(5000));
+    EXPECT_EQ(ran(),
+              (std::vector<QString>{"rate 500", "apply", "rate 1000", "wheel light", "rate 125"}));
+}
+
+// A stuck mouse and a user clicking on: the queue stays bounded and says so, while a transfer
+// the loading window waits for is still queued.
+TEST_F(DeviceQueueTest, AFullQueueRefusesLiveRequestsButNeverATransfer) {
+    Gate gate;
+    holdWorker(gate);
+    for (int i = 0; i < KxDeviceQueue::kCapacity; ++i)
+        EXPECT_TRUE(queue.post(request(QStringLiteral("click %1").arg(i))));
+    EXPECT_FALSE(queue.post(request("one too many")));
+    KxDeviceQueue::Request transfer = request("apply");
+    transfer.neverRefused = true;
+    EXPECT_TRUE(queue.post(std::move(transfer)));
+    gate.open();
+    ASSERT_TRUE(queue.waitUntilIdle(10000));
+    const std::vector<QString> done = ran();
+    ASSERT_EQ(done.size(), size_t(KxDeviceQueue::kCapacity) + 1);
+    EXPECT_EQ(done.back(), "apply");
+    ASSERT_TRUE(KxTest::waitFor(
+        [this] { return outcomes.size() == size_t(KxDeviceQueue::kCapacity) + 2; }));
+    EXPECT_EQ(outcomes.front(), std::make_pair(QString("one too many"), Outcome::Refused));
+}
+
+// A view closed while its write is on the wire: the write finishes, nobody is called.
+TEST_F(DeviceQueueTest, AReceiverGoneBeforeTheEndHearsNothing) {
+    Gate gate;
+    holdWorker(gate);
+    auto view = std::make_unique<QObject>();
+    std::atomic<bool> heard = false;
+    KxDeviceQueue::Request r = request("ok");
+    r.receiver = view.get();
+    r.done = [&heard](Outcome) { heard = true; };
+    queue.post(std::move(r));
+    view.reset();
+    gate.open();
+    ASSERT_TRUE(queue.waitUntilIdle(5000));
+    QCoreApplication::sendPostedEvents(); // the outcome was posted before the queue went idle
+    EXPECT_FALSE(heard);
+    EXPECT_EQ(ran(), (std::vector<QString>{"ok"}));
+}
+
+TEST_F(DeviceQueueTest, WaitingForIdleEndsAfterItsTimeWhileARequestIsStuck) {
+    Gate gate;
+    holdWorker(gate);
+    EXPECT_FALSE(queue.waitUntilIdle(20));
+    EXPECT_EQ(queue.busyCount(), 1);
+    gate.open();
+    EXPECT_TRUE(queue.waitUntilIdle(5000));
+    EXPECT_EQ(queue.busyCount(), 0);
+}
+
+} // namespace
