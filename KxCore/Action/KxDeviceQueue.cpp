@@ -6,6 +6,7 @@
 #include <QMetaObject>
 #include <QObject>
 
+#include <chrono>
 #include <utility>
 
 KxDeviceQueue& KxDeviceQueue::shared() {
@@ -26,12 +27,10 @@ KxDeviceQueue::~KxDeviceQueue() {
 }
 
 bool KxDeviceQueue::post(Request request) {
-    const auto now = std::chrono::steady_clock::now();
     std::unique_lock lock(mutex_);
     if (!request.coalesceKey.isEmpty() && !queue_.empty() &&
         queue_.back().request.coalesceKey == request.coalesceKey) {
         Request replaced = std::exchange(queue_.back().request, std::move(request));
-        queue_.back().queued = now;
         lock.unlock();
         report(replaced, Outcome::Superseded);
         return true;
@@ -43,7 +42,7 @@ bool KxDeviceQueue::post(Request request) {
         report(request, Outcome::Refused);
         return false;
     }
-    queue_.push_back({std::move(request), now, KxMouseLock::path()});
+    queue_.push_back({std::move(request), KxMouseLock::path()});
     lock.unlock();
     wake_.notify_one();
     return true;
@@ -62,11 +61,6 @@ int KxDeviceQueue::busyCount() const {
 
 bool KxDeviceQueue::onWorker() const {
     return std::this_thread::get_id() == worker_.get_id();
-}
-
-void KxDeviceQueue::setSpanSink(SpanSink sink) {
-    std::lock_guard lock(mutex_);
-    sink_ = std::move(sink);
 }
 
 void KxDeviceQueue::report(Request& request, Outcome outcome) {
@@ -89,24 +83,19 @@ void KxDeviceQueue::run() {
         running_ = true;
         lock.unlock();
 
-        Span span{next.request.name, next.queued, std::chrono::steady_clock::now(), {}, false};
+        bool reached = true;
         {
             // kxctl may be at the mouse: the request waits for its turn.
             KxMouseLock turn;
             QString why;
             if (!next.lockPath.isEmpty() && !turn.acquire(next.lockPath, {}, &why))
                 HV_WARNING(QStringLiteral("Sending to the mouse without its lock: %1").arg(why));
-            span.reached = next.request.body ? next.request.body() : true;
+            if (next.request.body)
+                reached = next.request.body();
         }
-        span.finished = std::chrono::steady_clock::now();
-        report(next.request, span.reached ? Outcome::Reached : Outcome::Failed);
+        report(next.request, reached ? Outcome::Reached : Outcome::Failed);
 
         lock.lock();
-        if (SpanSink sink = sink_) {
-            lock.unlock();
-            sink(span);
-            lock.lock();
-        }
         running_ = false;
         if (queue_.empty())
             idle_.notify_all();

@@ -3,7 +3,6 @@
 #include <QPointer>
 #include <QString>
 
-#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -45,16 +44,6 @@ public:
         bool neverRefused = false;
     };
 
-    // What a request did on the worker, for a trace of the process's time.
-    struct Span {
-        QString name;
-        std::chrono::steady_clock::time_point queued;
-        std::chrono::steady_clock::time_point started;
-        std::chrono::steady_clock::time_point finished;
-        bool reached = false;
-    };
-    using SpanSink = std::function<void(const Span&)>;
-
     // At most this many requests wait; a slider or a click never comes near it (keyed requests
     // replace each other), a stuck mouse with a user clicking on does.
     static constexpr int kCapacity = 64;
@@ -76,13 +65,10 @@ public:
     int busyCount() const;
     // Whether the calling thread is this queue's worker.
     bool onWorker() const;
-    // Called on the worker after each request that ran.
-    void setSpanSink(SpanSink sink);
 
 private:
     struct Queued {
         Request request;
-        std::chrono::steady_clock::time_point queued;
         QString lockPath; // KxMouseLock::path() when it was posted
     };
     void run();
@@ -94,6 +80,5 @@ private:
     std::deque<Queued> queue_;
     bool running_ = false;
     bool stopping_ = false;
-    SpanSink sink_;
     std::thread worker_;
 };
