@@ -5,6 +5,7 @@
 #include "KxControls.h"
 #include "KxGlobals.h"
 #include "LightOptionViewLayout.h"
+#include "MouseWrites.h"
 #include "ProfieController.h"
 
 using LightOptionViewLayout::kView;
@@ -17,7 +18,11 @@ constexpr int kWheel = 1;
 } // namespace
 
 LightOptionView::LightOptionView(QWidget* parent)
-    : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+    : RirImageView(QRect(QPoint(0, 0), kView.size), parent),
+      liveLogo_(QStringLiteral("logo light"), QStringLiteral("live logo light"),
+                [this](int on) { showLight(kLogo, on != 0); }),
+      liveWheel_(QStringLiteral("wheel light"), QStringLiteral("live wheel light"),
+                 [this](int on) { showLight(kWheel, on != 0); }) {
     setImageByName(QStringLiteral("LightOptionView_Normal.png"));
     init();
     setDialogButtons({{kOkTag, [this] { ok(); }},
@@ -58,6 +63,19 @@ void LightOptionView::fillSettingData() {
     setLightSelImage(kLogo);
     setLightSelImage(kWheel);
     isFillData_ = false;
+    for (const int light : {kLogo, kWheel})
+        liveLight(light).setHeld(selProfile.islightOnArr[light] != 0 ? 1 : 0);
+}
+
+void LightOptionView::showLight(int light, bool on) {
+    selProfile.islightOnArr[light] = on ? 1 : 0;
+    fillBtnOnOff();
+    setLightSelImage(light);
+}
+
+void LightOptionView::writeLight(int light) {
+    const bool on = selProfile.islightOnArr[light] != 0;
+    liveLight(light).write(on ? 1 : 0, [light, on] { return KxAction::writeLiveLight(light, on); });
 }
 
 void LightOptionView::fillBtnOnOff() {
@@ -108,19 +126,19 @@ void LightOptionView::onSelectIndex(int index, int /*oldIndex*/, HvSetpPanelObj*
     switch (currSelectedBtn_) {
     case 1:
         setLightSelImage(kLogo);
-        KxAction::setLogoColorToDevice();
+        writeLight(kLogo);
         break;
     case 2:
         setLightSelImage(kWheel);
-        KxAction::setWhellColorToDevice();
+        writeLight(kWheel);
         break;
     default:
         // No light picked: the switch was made on both, so both are shown and both go to the
         // mouse (sending only one would leave the mouse and the boxes showing the old logo).
         setLightSelImage(kLogo);
         setLightSelImage(kWheel);
-        KxAction::setLogoColorToDevice();
-        KxAction::setWhellColorToDevice();
+        writeLight(kLogo);
+        writeLight(kWheel);
         break;
     }
 }
@@ -144,7 +162,7 @@ void LightOptionView::buttonAction(QObject* sender) {
 void LightOptionView::ok() {
     ProfieController* library = KxAction::profileLibrary();
     if (hasSaved_)
-        KxAction::setCurrColorToDev();
+        MouseWrites::postLights(selProfile);
     library->saveSelProfileToData();
     library->applySettingToAll();
     library->saveToSys();
@@ -154,7 +172,7 @@ void LightOptionView::ok() {
 void LightOptionView::cancel() {
     if (hasSaved_) {
         KxAction::profileLibrary()->refreshSelProfileFromData();
-        KxAction::setCurrColorToDev();
+        MouseWrites::postLights(selProfile);
     }
     endWindowRun(0);
 }
@@ -162,7 +180,7 @@ void LightOptionView::cancel() {
 void LightOptionView::apply() {
     if (!hasSaved_)
         return;
-    KxAction::setCurrColorToDev();
+    MouseWrites::postLights(selProfile);
     KxAction::profileLibrary()->applySettingToAll();
     hasSaved_ = false;
 }

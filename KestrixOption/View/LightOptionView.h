@@ -2,6 +2,7 @@
 
 #include "HvButton.h"
 #include "HvSetpPanelObj.h"
+#include "LiveMouseValue.h"
 #include "RirImageView.h"
 
 // The mouse's two lights, the logo and the wheel, each on or off. The user picks a light on the
@@ -67,4 +68,11 @@ private:
     int currSelectedBtn_ = 0;
     bool hasSaved_ = false;
     bool isFillData_ = false;
+    // Each light as the mouse takes it when switched (islightOnArr's order: logo, wheel).
+    LiveMouseValue liveLogo_;
+    LiveMouseValue liveWheel_;
+    LiveMouseValue& liveLight(int light) { return light == 0 ? liveLogo_ : liveWheel_; }
+    void writeLight(int light);
+    // Puts a light's state on the view and in the edited profile, writing nothing.
+    void showLight(int light, bool on);
 };

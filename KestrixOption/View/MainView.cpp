@@ -10,6 +10,7 @@
 #include "KxGlobals.h"
 #include "KxWidgetGlobals.h"
 #include "MainViewLayout.h"
+#include "MouseWrites.h"
 #include "Notifications/DistributedNotificationCenter.h"
 #include "PopupLayout.h"
 #include "ProfieController.h"
@@ -216,7 +217,7 @@ void MainView::setBtnCurrProfile(int profile) {
     if (profile < 0 || profile > 4)
         return;
     KxAction::profileLibrary()->setCurrFWProfileIndex(profile);
-    KxAction::setProfileToDevice(uint32_t(profile), false);
+    MouseWrites::postActiveProfile(profile);
     displayBtnInfo();
     update();
 }

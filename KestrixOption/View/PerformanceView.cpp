@@ -12,6 +12,7 @@
 #include "KxMessages.h"
 #include "KxProtocol.h"
 #include "KxWidgetGlobals.h"
+#include "MouseWrites.h"
 #include "PerformanceLayout.h"
 #include "ProfieController.h"
 #include "ViewThread.h"
@@ -21,7 +22,22 @@
 using PerformanceLayout::kView;
 
 PerformanceView::PerformanceView(QWidget* parent)
-    : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+    : RirImageView(QRect(QPoint(0, 0), kView.size), parent),
+      liveStage_(QStringLiteral("DPI stage"), QStringLiteral("live DPI stage"),
+                 [this](int stage) {
+                     selProfile.currSelectDPI = uint32_t(stage);
+                     isFillData_ = true;
+                     dpiLevelPro_->setValue(stage);
+                     fillDPIData();
+                     isFillData_ = false;
+                 }),
+      liveRate_(QStringLiteral("polling rate"), QStringLiteral("live polling rate"),
+                [this](int rate) {
+                    selProfile.poRate = uint32_t(rate);
+                    isFillData_ = true;
+                    rateSetp_->setSelectIndex(rate + 1);
+                    isFillData_ = false;
+                }) {
     setImageByName(QStringLiteral("Performance_Normal.png"));
     init();
     setDialogButtons({{kOkTag, [this] { ok(); }},
@@ -109,6 +125,8 @@ void PerformanceView::fillSettingData() {
     oneScreenBtn_->setChecked(KxAction::profileLibrary()->isOSD());
     fillDPIData();
     isFillData_ = false;
+    liveStage_.setHeld(currentStage());
+    liveRate_.setHeld(int(selProfile.poRate));
 }
 
 void PerformanceView::fillDPIData() {
@@ -145,7 +163,9 @@ void PerformanceView::progessBarAction(QObject* sender) {
     case kDpiLevelTag: {
         selProfile.currSelectDPI = uint32_t(value);
         const int stage = currentStage();
-        KxAction::setSettingToDev_Dpi(uint8_t(stage), uint8_t(selProfile.xSensArr[stage]));
+        const auto dpi = uint8_t(selProfile.xSensArr[stage]);
+        liveStage_.write(stage,
+                         [stage, dpi] { return KxAction::writeLiveDpi(uint8_t(stage), dpi); });
         fillDPIData();
         KxAction::sendDPiChangeToDaemon(stage, int(selProfile.xSensArr[stage]),
                                         int(selProfile.ySensArr[stage]));
@@ -188,10 +208,14 @@ void PerformanceView::onSelectIndex(int index, int oldIndex, HvSetpPanelObj* sen
         return;
     HV_DEBUG(QStringLiteral("Curr Color Setp %1").arg(index));
     selProfile.poRate = uint32_t(index - 1);
+    // Filled from the profile or from the mouse's own button: the mouse is not written back.
+    if (isFillData_)
+        return;
     hasSaved_ = true;
-    if (oldIndex > 0 && !isFillData_)
+    if (oldIndex > 0)
         KxAction::sendRateChangeToDaemon(index - 1);
-    KxAction::setSettingToDev_Rate(selProfile.poRate);
+    const uint32_t rate = selProfile.poRate;
+    liveRate_.write(int(rate), [rate] { return KxAction::writeLiveRate(rate); });
 }
 
 void PerformanceView::buttonAction(QObject* sender) {
@@ -217,7 +241,7 @@ void PerformanceView::buttonAction(QObject* sender) {
 void PerformanceView::ok() {
     ProfieController* library = KxAction::profileLibrary();
     if (hasSaved_)
-        KxAction::setCurrSettingToDev();
+        MouseWrites::postSettings(selProfile);
     library->saveSelProfileToData();
     KxAction::applySysPreSettingToDef();
     library->applySettingToAll();
@@ -229,7 +253,7 @@ void PerformanceView::cancel() {
     if (hasSaved_) {
         KxAction::profileLibrary()->refreshSelProfileFromData();
         KxAction::resetSysProSettingToDef();
-        KxAction::setCurrSettingToDev();
+        MouseWrites::postSettings(selProfile);
     }
     endWindowRun(0);
 }
@@ -239,7 +263,7 @@ void PerformanceView::cancel() {
 void PerformanceView::apply() {
     takeTypedDpi();
     ProfieController* library = KxAction::profileLibrary();
-    KxAction::setCurrSettingToDev();
+    MouseWrites::postSettings(selProfile);
     library->saveSelProfileToData();
     KxAction::applySysPreSettingToDef();
     library->applySettingToAll();
@@ -249,7 +273,8 @@ void PerformanceView::apply() {
 
 void PerformanceView::reset() {
     reDefPro();
-    KxAction::setCurrSettingToDev();
+    hasSaved_ = true; // the refill clears it, yet the defaults are an edit Cancel undoes
+    MouseWrites::postSettings(selProfile);
     KxAction::setSysPreSettingValue(int(selProfile.doubleSpeed), HvMouseAction::kDoubleClickSpeed);
     KxAction::setSysPreSettingValue(int(selProfile.acceler), HvMouseAction::kPointerSpeed);
     KxAction::setSysPreSettingValue(int(selProfile.srcSpeed), HvMouseAction::kScrollSpeed);
@@ -284,6 +309,7 @@ void PerformanceView::dpiChangePro(const QVariantMap& values) {
     isFillData_ = true;
     dpiLevelPro_->setValue(int(selProfile.currSelectDPI));
     isFillData_ = false;
+    liveStage_.setHeld(currentStage());
     // A DPI the mouse cannot have leaves that axis as it is.
     const auto level = [](int v) {
         return v >= KxProtocol::kMinDpiValue && v <= KxProtocol::kMaxDpiValue ? v : -1;
@@ -298,4 +324,6 @@ void PerformanceView::rateChangePro(int rateIndex) {
     isFillData_ = true;
     rateSetp_->setSelectIndex(rateIndex + 1);
     isFillData_ = false;
+    liveRate_.setHeld(rateIndex);
+    hasSaved_ = true; // as a stage from the mouse: Cancel puts back the one kept
 }

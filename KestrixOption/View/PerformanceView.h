@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HvSetpPanelObj.h"
+#include "LiveMouseValue.h"
 #include "Notifications/NotificationCenter.h"
 #include "RirImageView.h"
 
@@ -97,6 +98,9 @@ private:
     HvButton* reDefBtn_ = nullptr;
     bool hasSaved_ = false;
     bool isFillData_ = false;
+    // The stage and the rate the mouse takes as they are picked.
+    LiveMouseValue liveStage_;
+    LiveMouseValue liveRate_;
     NotificationCenter::Token dpiObserver_ = 0;
     NotificationCenter::Token rateObserver_ = 0;
 };

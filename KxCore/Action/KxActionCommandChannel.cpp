@@ -123,6 +123,18 @@ void KxAction::setProfileToDevice(uint32_t profileIndex, bool /*isTemp*/) {
     sendPrepareReport(kRegLiveProfile, 2);
 }
 
+bool KxAction::writeActiveProfile(uint32_t profileIndex) {
+    const uint8_t select = static_cast<uint8_t>((profileIndex + 1) << 5);
+    const uint8_t commit = 1;
+    if (sendWriteReport(kAddrActiveProfile, &select, 1) != 1)
+        return false;
+    pause(kReportPauseUs);
+    if (sendWriteReport(kRegCommit, &commit, 1) != 1)
+        return false;
+    pause(kReportPauseUs);
+    return sendPrepareReport(kRegLiveProfile, 2) == 1;
+}
+
 int KxAction::getProfileByDevice() {
     uint8_t buffer[kReportLength] = {};
     getDeviceData(kRegLiveProfile, 2, buffer);

@@ -66,7 +66,7 @@ void KxAction::setSettingToDev() {
 
 bool KxAction::writeLiveDpi(uint8_t stage, uint8_t value) {
     const uint8_t data[2] = {stage, value};
-    if (sendWriteReport(kRegLiveDpi, data, 2) != 2)
+    if (sendWriteReport(kRegLiveDpi, data, 2) != 1)
         return false;
     pause(kReportPauseUs);
     return true;

@@ -109,6 +109,12 @@ protected:
         ASSERT_TRUE(mouse.waitForStarted());
         ASSERT_TRUE(KxTest::waitFor([&] { return mouse.canReadLine(); }));
     }
+    // What the mouse holds once the window's queued writes are done.
+    QString mouseDump() {
+        EXPECT_TRUE(KxAction::waitForTransfers(kTransferMs));
+        QCoreApplication::sendPostedEvents();
+        return mouseCommand(QStringLiteral("dump"));
+    }
     QString mouseCommand(const QString& line) {
         QProcess client;
         client.start(KX_VIRTUAL_MOUSE_PATH, line.split(' '));
@@ -119,7 +125,7 @@ protected:
     QByteArray mouseRecord(int profile, int button) {
         const QRegularExpression line(
             QStringLiteral("profile %1 button %2 @\\d+: ([0-9a-f ]+)").arg(profile).arg(button));
-        const auto match = line.match(mouseCommand(QStringLiteral("dump")));
+        const auto match = line.match(mouseDump());
         return match.hasMatch() ? QByteArray::fromHex(match.captured(1).toLatin1()) : QByteArray();
     }
     void startDaemon() {
@@ -238,7 +244,7 @@ TEST_F(MainWindowTest, ProfileSwitchesAskOnlyTheUserAndWaitForTransfers) {
     view->control(MainView::kProfile1Tag + 2)->click();
     EXPECT_EQ(profiles()->selectIndex(), 3) << "OK switches";
     EXPECT_FALSE(isNeedSave);
-    EXPECT_TRUE(mouseCommand("dump").contains("active profile: 3"));
+    EXPECT_TRUE(mouseDump().contains("active profile: 3"));
 
     // The mouse's own switch never asks, even with edits, and never writes them: they wait on
     // their profile, with Apply, for the user to come back.
@@ -745,7 +751,7 @@ TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate
     startMouse();
     startDaemon();
     openWindow();
-    ASSERT_TRUE(mouseCommand("dump").contains("stage: 1 (800 DPI)"));
+    ASSERT_TRUE(mouseDump().contains("stage: 1 (800 DPI)"));
     bool followed = false;
     QString shownAfterPress;
     QTimer::singleShot(0, [&] {
@@ -771,7 +777,7 @@ TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate
     EXPECT_EQ(shownAfterPress, "1600");
     EXPECT_FALSE(view->subViewWindow());
     EXPECT_EQ(view->isModalSeron(), 0);
-    const QString dump = mouseCommand("dump");
+    const QString dump = mouseDump();
     EXPECT_TRUE(dump.contains("stage: 3 (2000 DPI)")) << qPrintable(dump);
     EXPECT_TRUE(dump.contains("DPI stages: 800 1600 2000 3200")) << qPrintable(dump);
     EXPECT_TRUE(dump.contains("rate: 500 Hz")) << qPrintable(dump);
@@ -788,7 +794,7 @@ TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate
         lights->okBtn()->click();
     });
     view->control(MainView::kLightOptionTag)->click();
-    const QString lit = mouseCommand("dump");
+    const QString lit = mouseDump();
     EXPECT_TRUE(lit.contains("logo light: off")) << qPrintable(lit);
     EXPECT_TRUE(lit.contains("wheel light: off")) << qPrintable(lit);
     EXPECT_EQ(sysProCon->currProfile()->profileData().islightOnArr[0], 0u);

@@ -97,10 +97,26 @@ protected:
         KxAction::setCurrColorToDev();
         log->clear();
     }
-    // The DPI of a stage in the mouse's stored block, units of 100.
-    int storedDpi(int stage) const {
-        return uint8_t(firmware->memory(uint16_t(8 + stage), 1).at(0));
+    // The views' writes reach the mouse from the queue's worker: they are done, and their
+    // outcomes heard on this thread, before the mouse or its log is looked at.
+    static void settle() {
+        ASSERT_TRUE(KxAction::waitForTransfers(5000));
+        QCoreApplication::sendPostedEvents();
     }
+    VirtualMouseFirmware& mouse() {
+        settle();
+        return *firmware;
+    }
+    std::vector<std::string> requests() {
+        settle();
+        return DeviceProtocolTest::requests();
+    }
+    void clearLog() {
+        settle();
+        log->clear();
+    }
+    // The DPI of a stage in the mouse's stored block, units of 100.
+    int storedDpi(int stage) { return uint8_t(mouse().memory(uint16_t(8 + stage), 1).at(0)); }
     _Kx_PROFILE stored() const { return library->currProfile()->profileData(); }
     static double desktopPointerSpeed() {
         GSettings* settings = g_settings_new(HvMouseAction::kDesktopSchema);
@@ -176,16 +192,16 @@ TEST_F(SettingsViewsTest, TheStageGoesToTheMouseAtOnceAndCancelPutsTheStoredOneB
         std::copy(std::begin(dpi), std::end(dpi), p.ySensArr);
     });
     Performance opened;
-    log->clear();
+    clearLog();
     pressKey(opened.view->dpiLevelPro(), Qt::Key_Right);
     EXPECT_THAT(requests(), testing::ElementsAre(report("SET", {3, 0x00, 0xFF, 2, 1, 16})));
-    EXPECT_EQ(firmware->state().stage, 1);
-    EXPECT_EQ(firmware->state().dpi, 16);
+    EXPECT_EQ(mouse().state().stage, 1);
+    EXPECT_EQ(mouse().state().dpi, 16);
 
     opened.view->cancelBtn()->click();
     EXPECT_TRUE(opened.closed());
-    EXPECT_EQ(firmware->state().stage, 0) << "Cancel after only the stage slider restores it";
-    EXPECT_EQ(firmware->state().dpi, 8);
+    EXPECT_EQ(mouse().state().stage, 0) << "Cancel after only the stage slider restores it";
+    EXPECT_EQ(mouse().state().dpi, 8);
     EXPECT_EQ(selProfile.currSelectDPI, 0u);
     EXPECT_EQ(stored().currSelectDPI, 0u);
 }
@@ -196,7 +212,7 @@ TEST_F(SettingsViewsTest, OkWritesTheStagesDpiAndTheRateAndKeepsThemInEveryProfi
     pressKey(v.dpiLevelPro(), Qt::Key_End); // stage 4
     pressKey(v.dpiPro(), Qt::Key_End);      // 3500 DPI
     v.rateSetp()->items()[1]->click();      // 500 Hz
-    EXPECT_EQ(firmware->state().rateHz(), 500) << "the rate goes to the mouse at once";
+    EXPECT_EQ(mouse().state().rateHz(), 500) << "the rate goes to the mouse at once";
     EXPECT_NE(storedDpi(3), 35);
 
     // Enter with a DPI typed and not yet taken: the typed value is kept, then OK.
@@ -206,8 +222,8 @@ TEST_F(SettingsViewsTest, OkWritesTheStagesDpiAndTheRateAndKeepsThemInEveryProfi
     QTest::keyClick(v.dpiTxt(), Qt::Key_Return);
     EXPECT_TRUE(opened.closed());
     EXPECT_EQ(storedDpi(3), 30);
-    EXPECT_EQ(firmware->state().stage, 3);
-    EXPECT_EQ(firmware->state().rateCode, 1);
+    EXPECT_EQ(mouse().state().stage, 3);
+    EXPECT_EQ(mouse().state().rateCode, 1);
     for (const auto& profile : library->profileArr()) {
         EXPECT_EQ(profile->profileData().xSensArr[3], 30u);
         EXPECT_EQ(profile->profileData().poRate, 1u);
@@ -236,8 +252,8 @@ TEST_F(SettingsViewsTest, ResetRestoresStagesRateAndSpeedsAtOnceButNotTheDisplay
         EXPECT_EQ(selProfile.xSensArr[stage], defaults.xSensArr[stage]);
         EXPECT_EQ(storedDpi(stage), int(defaults.xSensArr[stage]));
     }
-    EXPECT_EQ(firmware->state().stage, int(defaults.currSelectDPI));
-    EXPECT_EQ(firmware->state().rateCode, 2 - int(defaults.poRate));
+    EXPECT_EQ(mouse().state().stage, int(defaults.currSelectDPI));
+    EXPECT_EQ(mouse().state().rateCode, 2 - int(defaults.poRate));
     EXPECT_EQ(selProfile.acceler, defaults.acceler);
     EXPECT_EQ(opened.view->mouseSpeedPro()->value(), int(defaults.acceler));
     EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), int(defaults.acceler));
@@ -247,7 +263,7 @@ TEST_F(SettingsViewsTest, ResetRestoresStagesRateAndSpeedsAtOnceButNotTheDisplay
     // Cancel after Reset: the mouse and the desktop go back to what is stored.
     opened.view->cancelBtn()->click();
     EXPECT_EQ(storedDpi(0), 33);
-    EXPECT_EQ(firmware->state().rateCode, 2);
+    EXPECT_EQ(mouse().state().rateCode, 2);
 }
 
 TEST_F(SettingsViewsTest, TheViewFollowsTheMouseButtonsAndIgnoresARateItDoesNotHave) {
@@ -257,7 +273,7 @@ TEST_F(SettingsViewsTest, TheViewFollowsTheMouseButtonsAndIgnoresARateItDoesNotH
     });
     Performance opened;
     PerformanceView& v = *opened.view;
-    log->clear();
+    clearLog();
     v.dpiChangePro({{"value1", 2}, {"value2", 20}, {"value3", 20}});
     EXPECT_EQ(v.dpiLevelPro()->value(), 2);
     EXPECT_EQ(selProfile.currSelectDPI, 2u);
@@ -272,7 +288,7 @@ TEST_F(SettingsViewsTest, TheViewFollowsTheMouseButtonsAndIgnoresARateItDoesNotH
     v.rateChangePro(0);
     EXPECT_EQ(v.rateSetp()->selectIndex(), 1);
     EXPECT_EQ(selProfile.poRate, 0u);
-    log->clear();
+    clearLog();
     v.rateChangePro(3);
     v.rateChangePro(-1);
     EXPECT_EQ(v.rateSetp()->selectIndex(), 1);
@@ -290,10 +306,10 @@ TEST_F(SettingsViewsTest, RatesAndLightSwitchesPressedByAScreenReaderAreExclusiv
         PerformanceView& v = *opened.view;
         press(v.rateSetp()->items()[1]); // 500 Hz
         EXPECT_EQ(checked(v.rateSetp()), std::vector<int>{2});
-        EXPECT_EQ(firmware->state().rateHz(), 500);
+        EXPECT_EQ(mouse().state().rateHz(), 500);
         press(v.rateSetp()->items()[0]);
         EXPECT_EQ(checked(v.rateSetp()), std::vector<int>{1});
-        EXPECT_EQ(firmware->state().rateHz(), 125);
+        EXPECT_EQ(mouse().state().rateHz(), 125);
         v.cancelBtn()->click();
     }
     store([](_Kx_PROFILE& p) { p.islightOnArr[0] = p.islightOnArr[1] = 1; });
@@ -321,7 +337,7 @@ TEST_F(SettingsViewsTest, SlidersSetByAScreenReaderAreTakenAsTheUsersAndWrittenO
     });
     Performance opened;
     PerformanceView& v = *opened.view;
-    log->clear();
+    clearLog();
     setByScreenReader(v.dpiPro(), 20);
     EXPECT_EQ(v.dpiTxt()->text(), "2000");
     EXPECT_EQ(selProfile.xSensArr[1], 20u);
@@ -346,7 +362,7 @@ TEST_F(SettingsViewsTest, SlidersSetByAScreenReaderAreTakenAsTheUsersAndWrittenO
         << "the desktop's speed changes at once";
 
     // The mouse's own DPI button moves the sliders too, and that writes nothing back.
-    log->clear();
+    clearLog();
     v.dpiChangePro({{"value1", 3}, {"value2", 30}, {"value3", 30}});
     EXPECT_EQ(v.dpiLevelPro()->value(), 3);
     EXPECT_EQ(v.dpiPro()->value(), 30);
@@ -416,7 +432,7 @@ TEST_F(SettingsViewsTest, ApplyKeepsTheSettingsInEveryProfileAndOnDiskAsOkDoes) 
     EXPECT_TRUE(opened.closed());
     EXPECT_EQ(storedDpi(2), 35);
     EXPECT_EQ(selProfile.xSensArr[2], 35u);
-    EXPECT_EQ(firmware->state().rateCode, 2);
+    EXPECT_EQ(mouse().state().rateCode, 2);
     EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 1);
 }
 
@@ -441,20 +457,20 @@ TEST_F(SettingsViewsTest, EveryEndOfAViewsRunButOkRunsItsCancel) {
             pressKey(v.mouseSpeedPro(), Qt::Key_End);
             pressKey(v.dpiLevelPro(), Qt::Key_End);
             EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 10);
-            EXPECT_EQ(firmware->state().stage, 3);
+            EXPECT_EQ(mouse().state().stage, 3);
             end(w);
         });
         EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), speed) << how;
-        EXPECT_EQ(firmware->state().stage, 0) << how;
+        EXPECT_EQ(mouse().state().stage, 0) << how;
         EXPECT_EQ(selProfile.acceler, 5u) << how;
         EXPECT_EQ(selProfile.currSelectDPI, 0u) << how;
 
         runModally<LightOptionView>([&, end = end](LightOptionView& v, HvNoTitleWindow& w) {
             v.lightOnOffSetp()->items()[1]->click();
-            EXPECT_FALSE(firmware->state().wheelLight);
+            EXPECT_FALSE(mouse().state().wheelLight);
             end(w);
         });
-        EXPECT_TRUE(firmware->state().wheelLight) << how;
+        EXPECT_TRUE(mouse().state().wheelLight) << how;
         EXPECT_EQ(selProfile.islightOnArr[1], 1u) << how;
     }
 
@@ -503,7 +519,7 @@ TEST_F(SettingsViewsTest, DesktopSpeedsChangeAtOnceCancelRestoresThemOkKeepsThem
         pressKey(opened.view->dpiLevelPro(), Qt::Key_End);
         opened.window.close();
         EXPECT_DOUBLE_EQ(desktopPointerSpeed(), -0.8);
-        EXPECT_EQ(firmware->state().stage, int(stored().currSelectDPI));
+        EXPECT_EQ(mouse().state().stage, int(stored().currSelectDPI));
     }
 }
 
@@ -533,7 +549,7 @@ TEST_F(SettingsViewsTest, LightingOpensOnWhenEitherLightIsOnWithOnlyTheLitOneChe
 
     // Switching it on sends only the wheel, at once.
     v.lightOnOffSetp()->items()[0]->click();
-    EXPECT_TRUE(firmware->state().wheelLight);
+    EXPECT_TRUE(mouse().state().wheelLight);
     EXPECT_TRUE(v.midLightBtn()->isChecked());
     EXPECT_EQ(requests().size(), 1u);
 }
@@ -545,15 +561,15 @@ TEST_F(SettingsViewsTest, WithNoLightPickedOffSwitchesBothOnTheMouseAndInTheBoxe
     v.lightOnOffSetp()->items()[1]->click();
     EXPECT_EQ(selProfile.islightOnArr[0], 0u);
     EXPECT_EQ(selProfile.islightOnArr[1], 0u);
-    EXPECT_FALSE(firmware->state().logoLight);
-    EXPECT_FALSE(firmware->state().wheelLight);
+    EXPECT_FALSE(mouse().state().logoLight);
+    EXPECT_FALSE(mouse().state().wheelLight);
     EXPECT_FALSE(v.logoLightBtn()->isChecked());
     EXPECT_FALSE(v.midLightBtn()->isChecked());
-    EXPECT_EQ(firmware->memory(7, 1).at(0) & 0x30, 0x30) << "not stored before OK";
+    EXPECT_EQ(mouse().memory(7, 1).at(0) & 0x30, 0x30) << "not stored before OK";
 
     v.okBtn()->click();
     EXPECT_TRUE(opened.closed());
-    EXPECT_EQ(firmware->memory(7, 1).at(0) & 0x30, 0) << "OK writes both lights";
+    EXPECT_EQ(mouse().memory(7, 1).at(0) & 0x30, 0) << "OK writes both lights";
     EXPECT_EQ(stored().islightOnArr[0], 0u);
     for (const auto& profile : library->profileArr())
         EXPECT_EQ(profile->profileData().islightOnArr[1], 0u);
@@ -572,10 +588,10 @@ TEST_F(SettingsViewsTest, CancelRestoresTheStoredLightsOnlyAfterASwitchApplyTwic
         LightOptionView& v = *opened.view;
         v.logoLightTagBtn()->click();
         v.lightOnOffSetp()->items()[1]->click();
-        EXPECT_FALSE(firmware->state().logoLight);
+        EXPECT_FALSE(mouse().state().logoLight);
         QTest::keyClick(&v, Qt::Key_Escape);
         EXPECT_TRUE(opened.closed());
-        EXPECT_TRUE(firmware->state().logoLight) << "Cancel restores the mouse";
+        EXPECT_TRUE(mouse().state().logoLight) << "Cancel restores the mouse";
         EXPECT_EQ(selProfile.islightOnArr[0], 1u);
     }
     {
@@ -583,11 +599,11 @@ TEST_F(SettingsViewsTest, CancelRestoresTheStoredLightsOnlyAfterASwitchApplyTwic
         LightOptionView& v = *opened.view;
         v.midLightTagBtn()->click();
         v.lightOnOffSetp()->items()[1]->click();
-        log->clear();
+        clearLog();
         v.applyBtn()->click();
         const size_t afterFirst = requests().size();
         EXPECT_GT(afterFirst, 0u);
-        EXPECT_EQ(firmware->memory(7, 1).at(0) & 0x10, 0) << "Apply stores the wheel off";
+        EXPECT_EQ(mouse().memory(7, 1).at(0) & 0x10, 0) << "Apply stores the wheel off";
         v.applyBtn()->click();
         EXPECT_EQ(requests().size(), afterFirst) << "a second Apply writes nothing";
     }

@@ -1,0 +1,56 @@
+#include "MouseWrites.h"
+
+#include "HvMessageBox.h"
+#include "KxAction.h"
+#include "KxRecords.h"
+
+#include <QApplication>
+#include <QPointer>
+
+void MouseWrites::post(const QString& what, const QString& key, std::function<bool()> body,
+                       std::function<void(KxDeviceQueue::Outcome)> settled) {
+    KxDeviceQueue::Request request;
+    request.name = what;
+    request.coalesceKey = key;
+    request.body = std::move(body);
+    // The application hears the outcome: a view closed by its OK is gone before its write ends.
+    request.receiver = QCoreApplication::instance();
+    request.done = [what, settled = std::move(settled)](KxDeviceQueue::Outcome outcome) {
+        if (settled)
+            settled(outcome);
+        if (outcome == KxDeviceQueue::Outcome::Failed || outcome == KxDeviceQueue::Outcome::Refused)
+            tellNotTaken(what);
+    };
+    KxDeviceQueue::shared().post(std::move(request));
+}
+
+void MouseWrites::postSettings(const _Kx_PROFILE& profile) {
+    post(QStringLiteral("performance settings"), QStringLiteral("settings block"),
+         [profile] { return KxAction::writeSettingsOf(profile); });
+}
+
+void MouseWrites::postLights(const _Kx_PROFILE& profile) {
+    post(QStringLiteral("lighting"), QStringLiteral("lights block"),
+         [profile] { return KxAction::writeColorsOf(profile); });
+}
+
+void MouseWrites::postActiveProfile(int profile) {
+    post(QStringLiteral("profile switch"), QStringLiteral("active profile"),
+         [profile] { return KxAction::writeActiveProfile(uint32_t(profile)); });
+}
+
+void MouseWrites::tellNotTaken(const QString& what) {
+    // A mouse pulled out fails its writes too; the window starts again for it, unasked.
+    if (!KxAction::checkListenDev())
+        return;
+    const QString message =
+        QStringLiteral("The mouse did not take the %1. Is it still plugged in?").arg(what);
+    // Each step of a slider that fails fails alike: one box says it.
+    static QPointer<HvMessageBox> shown;
+    if (shown && shown->isVisible() && shown->message() == message)
+        return;
+    // Opened, not run: the outcome arrives from the event loop, which must go on as it was.
+    shown = new HvMessageBox(message, false, QApplication::activeWindow());
+    shown->setAttribute(Qt::WA_DeleteOnClose);
+    shown->open();
+}

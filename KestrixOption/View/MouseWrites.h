@@ -1,0 +1,33 @@
+#pragma once
+
+#include "KxDeviceQueue.h"
+
+#include <QString>
+
+#include <functional>
+
+struct _Kx_PROFILE;
+
+// The window's own short writes to the mouse (live registers, the settings block, the active
+// profile), queued to the process's one queue (KxDeviceQueue.h) so that the window's thread
+// never waits out the mouse's pauses. A write that does not reach the mouse while the mouse is
+// still plugged in is told to the user; an unplug restarts the window instead.
+namespace MouseWrites {
+
+// what: the write's name in the message ("The mouse did not take the <what>."); key: a write of
+// the same key still waiting is replaced by this one. settled, when given, hears the outcome on
+// the window's thread, also when the poster is gone by then.
+void post(const QString& what, const QString& key, std::function<bool()> body,
+          std::function<void(KxDeviceQueue::Outcome)> settled = {});
+
+// The stored settings block (stages, rate, lights) of the given profile.
+void postSettings(const _Kx_PROFILE& profile);
+// The stored lights of the given profile.
+void postLights(const _Kx_PROFILE& profile);
+// The profile the mouse runs (0..4).
+void postActiveProfile(int profile);
+
+// Tells the user that the mouse did not take a write (unless it is gone); never waits.
+void tellNotTaken(const QString& what);
+
+} // namespace MouseWrites
