@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 
 void MouseWrites::post(const QString& what, const QString& key, std::function<bool()> body,
                        std::function<void(KxDeviceQueue::Outcome)> settled) {
@@ -40,17 +41,21 @@ void MouseWrites::postActiveProfile(int profile) {
 }
 
 void MouseWrites::tellNotTaken(const QString& what) {
-    // A mouse pulled out fails its writes too; the window starts again for it, unasked.
-    if (!KxAction::checkListenDev())
-        return;
-    const QString message =
-        QStringLiteral("The mouse did not take the %1. Is it still plugged in?").arg(what);
-    // Each step of a slider that fails fails alike: one box says it.
-    static QPointer<HvMessageBox> shown;
-    if (shown && shown->isVisible() && shown->message() == message)
-        return;
-    // Opened, not run: the outcome arrives from the event loop, which must go on as it was.
-    shown = new HvMessageBox(message, false, QApplication::activeWindow());
-    shown->setAttribute(Qt::WA_DeleteOnClose);
-    shown->open();
+    // A mouse pulled out fails its writes too, and the window starts again for it, unasked. The
+    // kernel fails the write as the mouse goes and announces the removal moments later, so the
+    // message waits that long before it asks whether the mouse is still there.
+    QTimer::singleShot(kRemovalAnnouncedMs, QCoreApplication::instance(), [what] {
+        if (!KxAction::checkListenDev())
+            return;
+        const QString message =
+            QStringLiteral("The mouse did not take the %1. Is it still plugged in?").arg(what);
+        // Each step of a slider that fails fails alike: one box says it.
+        static QPointer<HvMessageBox> shown;
+        if (shown && shown->isVisible() && shown->message() == message)
+            return;
+        // Opened, not run: the outcome arrives from the event loop, which must go on as it was.
+        shown = new HvMessageBox(message, false, QApplication::activeWindow());
+        shown->setAttribute(Qt::WA_DeleteOnClose);
+        shown->open();
+    });
 }

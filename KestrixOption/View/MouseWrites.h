@@ -27,7 +27,9 @@ void postLights(const _Kx_PROFILE& profile);
 // The profile the mouse runs (0..4).
 void postActiveProfile(int profile);
 
-// Tells the user that the mouse did not take a write (unless it is gone); never waits.
+// Tells the user, kRemovalAnnouncedMs later, that the mouse did not take a write, unless the
+// mouse is gone by then; never waits.
+constexpr int kRemovalAnnouncedMs = 300;
 void tellNotTaken(const QString& what);
 
 } // namespace MouseWrites

@@ -2,14 +2,18 @@
 // by pointer and keyboard; what they send is checked in the emulated mouse's registers and
 // memory, the desktop speeds in a private GSettings.
 #include "DeviceProtocolTest.h"
+#include "EventLoopWait.h"
 #include "HvButton.h"
+#include "HvMessageBox.h"
 #include "HvModal.h"
 #include "HvMouseAction.h"
 #include "HvNoTitleWindow.h"
 #include "HvNumberTextField.h"
 #include "HvProgressBar.h"
+#include "KxDeviceQueue.h"
 #include "KxWidgetGlobals.h"
 #include "LightOptionView.h"
+#include "MouseWrites.h"
 #include "PerformanceView.h"
 #include "PrivateHome.h"
 #include "ProfileValue.h"
@@ -24,6 +28,10 @@
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
+
+#include <condition_variable>
+#include <future>
+#include <mutex>
 
 #include <gio/gio.h>
 
@@ -204,6 +212,171 @@ TEST_F(SettingsViewsTest, TheStageGoesToTheMouseAtOnceAndCancelPutsTheStoredOneB
     EXPECT_EQ(mouse().state().dpi, 8);
     EXPECT_EQ(selProfile.currSelectDPI, 0u);
     EXPECT_EQ(stored().currSelectDPI, 0u);
+}
+
+// The queue's worker kept busy, as by a long write, until released; gone only once the worker
+// has let go of it.
+class HeldWorker {
+public:
+    HeldWorker() {
+        std::promise<void> holding;
+        auto held = holding.get_future();
+        KxDeviceQueue::Request request;
+        request.name = QStringLiteral("held by the test");
+        request.body = [gate = gate_,
+                        holding = std::make_shared<std::promise<void>>(std::move(holding))] {
+            holding->set_value();
+            std::unique_lock lock(gate->mutex);
+            gate->changed.wait(lock, [&] { return gate->released; });
+            gate->done = true;
+            gate->changed.notify_all();
+            return true;
+        };
+        KxDeviceQueue::shared().post(std::move(request));
+        held.wait();
+    }
+    ~HeldWorker() {
+        release();
+        std::unique_lock lock(gate_->mutex);
+        gate_->changed.wait(lock, [&] { return gate_->done; });
+    }
+    void release() {
+        const std::lock_guard lock(gate_->mutex);
+        gate_->released = true;
+        gate_->changed.notify_all();
+    }
+
+private:
+    struct Gate {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool released = false;
+        bool done = false;
+    };
+    std::shared_ptr<Gate> gate_ = std::make_shared<Gate>();
+};
+
+// The message boxes up, by their text, once a failure told has had the time to show.
+QStringList messagesShown() {
+    QTest::qWait(MouseWrites::kRemovalAnnouncedMs + 100);
+    QStringList shown;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<HvMessageBox*>(top); box && box->isVisible())
+            shown << box->message();
+    return shown;
+}
+
+void closeMessages() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (qobject_cast<HvMessageBox*>(top))
+            top->close();
+}
+
+// The window's thread never waits for the mouse: while the worker is busy the slider shows each
+// stage at once and nothing reaches the mouse; a drag over every stage then sends the last.
+TEST_F(SettingsViewsTest, ASliderDragLeavesTheWindowAtOnceAndSendsOnlyTheStageItSettledOn) {
+    store([](_Kx_PROFILE& p) {
+        p.currSelectDPI = 0;
+        const uint32_t dpi[4] = {8, 16, 24, 32};
+        std::copy(std::begin(dpi), std::end(dpi), p.xSensArr);
+        std::copy(std::begin(dpi), std::end(dpi), p.ySensArr);
+    });
+    Performance opened;
+    clearLog();
+    HeldWorker worker;
+    for (int stage = 1; stage <= 3; ++stage) {
+        pressKey(opened.view->dpiLevelPro(), Qt::Key_Right);
+        EXPECT_EQ(opened.view->dpiLevelPro()->value(), stage);
+        EXPECT_EQ(opened.view->dpiTxt()->text(), QString::number(selProfile.xSensArr[stage] * 100));
+    }
+    EXPECT_EQ(firmware->state().stage, 0) << "no write ran on the window's thread";
+    EXPECT_TRUE(log->empty());
+    worker.release();
+    EXPECT_THAT(requests(), testing::ElementsAre(report("SET", {3, 0x00, 0xFF, 2, 3, 32})));
+    EXPECT_EQ(mouse().state().stage, 3);
+
+    // A settled stage is written, each one: the next step finds no write waiting.
+    pressKey(opened.view->dpiLevelPro(), Qt::Key_Left);
+    settle();
+    pressKey(opened.view->dpiLevelPro(), Qt::Key_Left);
+    EXPECT_EQ(requests().size(), 3u);
+    EXPECT_EQ(mouse().state().stage, 1);
+    EXPECT_TRUE(messagesShown().isEmpty());
+}
+
+// A live write the mouse does not take puts its control back to what the mouse holds and says
+// so, once; a write that fails after its view is gone is still told, with nothing to put back.
+TEST_F(SettingsViewsTest, AControlTheMouseDidNotTakeGoesBackAndSaysSo) {
+    store([](_Kx_PROFILE& p) {
+        p.currSelectDPI = 1;
+        p.poRate = 2;
+        p.islightOnArr[0] = p.islightOnArr[1] = 1;
+    });
+    {
+        Performance opened;
+        clearLog();
+        ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
+        {
+            HeldWorker worker;
+            pressKey(opened.view->dpiLevelPro(), Qt::Key_Right);
+            EXPECT_EQ(opened.view->dpiLevelPro()->value(), 2) << "shown while the write waits";
+        }
+        settle();
+        EXPECT_EQ(opened.view->dpiLevelPro()->value(), 1);
+        EXPECT_EQ(selProfile.currSelectDPI, 1u);
+        EXPECT_EQ(mouse().state().stage, 1);
+        EXPECT_EQ(messagesShown(),
+                  QStringList{"The mouse did not take the DPI stage. Is it still plugged in?"});
+
+        // The next step is written as if nothing had happened.
+        pressKey(opened.view->dpiLevelPro(), Qt::Key_Right);
+        settle();
+        EXPECT_EQ(opened.view->dpiLevelPro()->value(), 2);
+        EXPECT_EQ(mouse().state().stage, 2);
+
+        closeMessages();
+        ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
+        opened.view->rateSetp()->items()[0]->click(); // 125 Hz
+        settle();
+        EXPECT_EQ(opened.view->rateSetp()->selectIndex(), 3) << "back to 1000 Hz";
+        EXPECT_EQ(selProfile.poRate, 2u);
+        EXPECT_EQ(mouse().state().rateHz(), 1000);
+        EXPECT_EQ(messagesShown(),
+                  QStringList{"The mouse did not take the polling rate. Is it still plugged in?"});
+        closeMessages();
+
+        // The view goes before its write fails.
+        ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
+        HeldWorker worker;
+        opened.view->rateSetp()->items()[1]->click();
+    }
+    settle();
+    EXPECT_EQ(messagesShown(),
+              QStringList{"The mouse did not take the polling rate. Is it still plugged in?"});
+    EXPECT_EQ(mouse().state().rateHz(), 1000);
+    closeMessages();
+
+    Lighting lighting;
+    ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
+    lighting.view->lightOnOffSetp()->items()[1]->click(); // both off
+    settle();
+    EXPECT_TRUE(lighting.view->logoLightBtn()->isChecked()) << "the logo light's write failed";
+    EXPECT_FALSE(lighting.view->midLightBtn()->isChecked());
+    EXPECT_TRUE(mouse().state().logoLight);
+    EXPECT_FALSE(mouse().state().wheelLight);
+    EXPECT_EQ(messagesShown(),
+              QStringList{"The mouse did not take the logo light. Is it still plugged in?"});
+    closeMessages();
+}
+
+// A mouse pulled out fails its writes as well; the window starts again for it, unasked.
+TEST_F(SettingsViewsTest, AWriteLostToAnUnplugIsNotToldAsAFault) {
+    Performance opened;
+    ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Unplug, FeatureFault::On::Write, 1}));
+    pressKey(opened.view->dpiLevelPro(), Qt::Key_Right);
+    settle();
+    EXPECT_TRUE(messagesShown().isEmpty());
+    EXPECT_FALSE(KxAction::checkListenDev());
 }
 
 TEST_F(SettingsViewsTest, OkWritesTheStagesDpiAndTheRateAndKeepsThemInEveryProfile) {
