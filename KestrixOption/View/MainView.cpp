@@ -25,6 +25,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -107,10 +108,13 @@ void MainView::initControls() {
     btnSelImageView_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     profileStep_ = controls.group("Profile");
+    // Shown on the profile last kept until the read at the start says which one the mouse runs
+    // (it selects that one on the mouse itself).
     isFWChangeProfile_ = true;
-    const std::optional<int> active = KxAction::readProfileByDevice();
-    // A mouse that cannot say, or says nonsense, is shown on its first profile.
-    profileStep_->setSelectIndex(active && *active >= 0 && *active < 5 ? *active + 1 : 1);
+    profileWriteHeld_ = true;
+    profileStep_->setSelectIndex(
+        std::clamp(KxAction::profileLibrary()->currFWProfileIndex(), 0, 4) + 1);
+    profileWriteHeld_ = false;
     isFWChangeProfile_ = false;
     selBtnSetp_ = controls.group("Mouse button");
     for (HvButton* button : selBtnSetp_->items())
@@ -217,7 +221,8 @@ void MainView::setBtnCurrProfile(int profile) {
     if (profile < 0 || profile > 4)
         return;
     KxAction::profileLibrary()->setCurrFWProfileIndex(profile);
-    MouseWrites::postActiveProfile(profile);
+    if (!profileWriteHeld_)
+        MouseWrites::postActiveProfile(profile);
     displayBtnInfo();
     update();
 }

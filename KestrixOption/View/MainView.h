@@ -128,6 +128,9 @@ public:
 
     // Device transfers and reports.
     void getFWDataPro();
+    // Selects the profile the mouse runs; selectAgain writes the selection to the mouse as a
+    // click does.
+    void showProfileTheMouseRuns(int profile, bool selectAgain);
     void checkDevPro();
     void hideLoadView(const Notification& notification);
     void hideLoadViewPro(int code);
@@ -217,6 +220,8 @@ private:
     int selOverBtnIndex_ = -1;
     int isModalSeron_ = 0;
     bool isFWChangeProfile_ = false;
+    // A profile selected to show what the mouse already runs: nothing is written.
+    bool profileWriteHeld_ = false;
     bool isDevOnTag_ = false;
     bool isOutPlus_ = false;
     // The user confirmed a profile switch that drops the edits of the profile being left.

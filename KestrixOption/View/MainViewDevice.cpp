@@ -23,7 +23,7 @@ void MainView::getFWDataPro() {
     if (isModalSeron_ != 0)
         return;
     isModalSeron_ = 1;
-    KxAction::getAllFWDataPro();
+    KxAction::getAllFWDataAtStartPro();
 }
 
 void MainView::checkDevPro() {
@@ -38,18 +38,26 @@ void MainView::hideLoadView(const Notification& notification) {
     onViewThread(this, [this, code] { hideLoadViewPro(code); });
 }
 
+void MainView::showProfileTheMouseRuns(int profile, bool selectAgain) {
+    if (profile + 1 == profileStep_->selectIndex())
+        return;
+    isFWChangeProfile_ = true;
+    profileWriteHeld_ = !selectAgain;
+    profileStep_->setSelectIndex(profile + 1);
+    profileWriteHeld_ = false;
+    isFWChangeProfile_ = false;
+}
+
 void MainView::hideLoadViewPro(int code) {
     isModalSeron_ = std::max(0, isModalSeron_ - 1);
     if (code == 1) {
         HV_DEBUG(QStringLiteral("The mouse was read whole"));
-        // The whole mouse was read: show the profile it is on, as it holds it.
-        // Selected again only when it differs: a selection tells the daemon, which shows it.
-        if (const auto active = KxAction::readProfileByDevice();
-            active && *active >= 0 && *active < 5 && *active + 1 != profileStep_->selectIndex()) {
-            isFWChangeProfile_ = true;
-            profileStep_->setSelectIndex(*active + 1);
-            isFWChangeProfile_ = false;
-        }
+        // The whole mouse was read: show the profile it is on, as it holds it. The worker put
+        // the mouse on the profile it ran before the read; one it switched to during the read
+        // is selected again, as a click would, which also tells the daemon.
+        const KxAction::StartReadProfiles profiles = KxAction::startReadProfiles();
+        showProfileTheMouseRuns(profiles.running.value_or(profiles.selected),
+                                profiles.running && *profiles.running != profiles.selected);
         KxAction::profileLibrary()->refreshSelProfileFromData();
         takeJournalledEdits();
         displayBtnInfo();
@@ -58,6 +66,7 @@ void MainView::hideLoadViewPro(int code) {
     if (code == KxAction::kHideAfterFailedRead) {
         // The profiles are shown as last saved; an unplug, if that is what it was, follows.
         HV_WARNING(QStringLiteral("The mouse could not be read whole"));
+        showProfileTheMouseRuns(KxAction::startReadProfiles().selected, false);
         KxAction::profileLibrary()->refreshSelProfileFromData();
         displayBtnInfo();
         if (!isOutPlus_)

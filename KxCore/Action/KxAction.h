@@ -195,6 +195,8 @@ public:
     // Reads the five on-board profiles and the settings block into the library and saves it;
     // false (and nothing stored) when the mouse could not be read whole.
     static bool getAllFWData();
+    // getAllFWData without posting "Notify_HideLoad_Event".
+    static bool readAllFWData();
     static void applyFWData();
     // The outcome of the last button write a transfer made (Apply, OK or a reset), taken once by
     // the thread that handles its "Notify_HideLoad_Event".
@@ -203,6 +205,16 @@ public:
     static void keepButtonWriteResult(const ButtonWriteResult& result);
     // Start the transfer on a detached worker, then show the loading view.
     static void getAllFWDataPro();
+    // The window's first read, all on the worker: the profile the mouse runs is asked and
+    // selected again (as a click on it would), the whole mouse is read, and the profile it runs
+    // then is asked once more; the answers are in startReadProfiles() when the loading view
+    // hides.
+    static void getAllFWDataAtStartPro();
+    struct StartReadProfiles {
+        int selected = 0;           // the profile selected before the read (0..4)
+        std::optional<int> running; // the one the mouse ran after a whole read, if it said
+    };
+    static StartReadProfiles startReadProfiles();
     static void applyFWDataPro();
     static void setCurrBtnInfoToDevicePro();
     // The five records of another slot (edits left there), written like the edited profile's.

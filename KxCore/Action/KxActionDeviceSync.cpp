@@ -13,6 +13,7 @@
 #include "ProfileValue.h"
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <mutex>
 #include <utility>
@@ -75,6 +76,12 @@ void KxAction::sendHideLoadView(int code) {
 }
 
 bool KxAction::getAllFWData() {
+    const bool complete = readAllFWData();
+    sendHideLoadView(complete ? kHideAfterRead : kHideAfterFailedRead);
+    return complete;
+}
+
+bool KxAction::readAllFWData() {
     ProfieController* library = profileLibrary();
     const ProfieController::ProfileList profiles = library->profileArr();
     // Read into copies: the library takes them only when the whole mouse was read, so a mouse
@@ -112,7 +119,6 @@ bool KxAction::getAllFWData() {
         forgetKnownRecords();
         HV_WARNING(QStringLiteral("the mouse could not be read whole; the profiles are kept"));
     }
-    sendHideLoadView(complete ? kHideAfterRead : kHideAfterFailedRead);
     return complete;
 }
 
@@ -127,6 +133,42 @@ void KxAction::applyFWData() {
 
 void KxAction::getAllFWDataPro() {
     startWorker(QStringLiteral("Read the mouse"), [] { getAllFWData(); });
+}
+
+namespace {
+
+// Written by the start read's worker before it posts the end of the read; read by the window's
+// thread after it.
+std::atomic<int> startSelected{0};
+std::atomic<int> startRunning{-1};
+
+std::optional<int> profileTheMouseRuns() {
+    const std::optional<int> active = KxAction::readProfileByDevice();
+    if (active && *active >= 0 && *active < 5)
+        return active;
+    return std::nullopt;
+}
+
+} // namespace
+
+void KxAction::getAllFWDataAtStartPro() {
+    startWorker(QStringLiteral("Read the mouse"), [] {
+        // A mouse that cannot say, or says nonsense, is put on its first profile.
+        const int selected = profileTheMouseRuns().value_or(0);
+        startSelected.store(selected);
+        setProfileToDevice(uint32_t(selected), false);
+        const bool complete = readAllFWData();
+        startRunning.store(complete ? profileTheMouseRuns().value_or(-1) : -1);
+        sendHideLoadView(complete ? kHideAfterRead : kHideAfterFailedRead);
+    });
+}
+
+KxAction::StartReadProfiles KxAction::startReadProfiles() {
+    StartReadProfiles profiles;
+    profiles.selected = startSelected.load();
+    if (const int running = startRunning.load(); running >= 0)
+        profiles.running = running;
+    return profiles;
 }
 
 void KxAction::applyFWDataPro() {
