@@ -8,6 +8,7 @@
 #include "HvTextField.h"
 #include "HvTreeNode.h"
 #include "KxAction.h"
+#include "KxDeviceQueue.h"
 #include "KxGlobals.h"
 #include "KxWidgetGlobals.h"
 #include "LightOptionView.h"
@@ -44,8 +45,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
 #include <functional>
+#include <thread>
 
 namespace {
 
@@ -85,6 +89,12 @@ protected:
         isNeedSave = false;
         // Every test starts from a mouse as it leaves the factory.
         QFile::remove(PrivateHome::dir("state") + "/kx-virtual-mouse/flash.bin");
+        // The window never waits out the mouse's pauses: every one is the queue's worker's.
+        KxAction::setPauseHookForTesting([this](unsigned microseconds) {
+            if (!KxDeviceQueue::shared().onWorker())
+                ++pausesOffTheWorker;
+            std::this_thread::sleep_for(std::chrono::microseconds(microseconds));
+        });
         settingObserver = DistributedNotificationCenter::defaultCenter().addObserver(
             QStringLiteral("KxSettingChange"), [this](const Notification& n) {
                 settingChanges.push_back({n.objectInt(), n.userInfo.value_or(QVariantMap())});
@@ -94,6 +104,8 @@ protected:
         delete window.data();
         QDBusConnection::sessionBus().unregisterService(QStringLiteral("com.vlak.KxOption"));
         KxAction::waitForTransfers(kTransferMs);
+        KxAction::setPauseHookForTesting({});
+        EXPECT_EQ(pausesOffTheWorker.load(), 0) << "pauses made on the window's thread";
         DistributedNotificationCenter::defaultCenter().removeObserver(settingObserver);
         for (QProcess* process : {&daemon, &mouse}) {
             if (process->state() == QProcess::NotRunning)
@@ -187,6 +199,7 @@ protected:
     bool loadingShownAtStart = false;
     DistributedNotificationCenter::Token settingObserver = 0;
     std::vector<std::pair<int, QVariantMap>> settingChanges;
+    std::atomic<int> pausesOffTheWorker{0};
 };
 
 TEST_F(MainWindowTest, StartUpReadsTheMouseBehindTheLoadingWindowAndShowsItsProfile) {
