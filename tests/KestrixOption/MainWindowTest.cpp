@@ -227,6 +227,7 @@ TEST_F(MainWindowTest, StartUpReadsTheMouseBehindTheLoadingWindowAndShowsItsProf
     EXPECT_TRUE(loadingShownAtStart);
     EXPECT_FALSE(showLoadFrm->isVisible());
     EXPECT_EQ(profiles()->selectIndex(), 3);
+    EXPECT_TRUE(mouseDump().contains("active profile: 3")) << "the read kept the mouse on it";
     const QStringList expected{"Left Click", "Back", "Mute", "gnome-calculator", "Reload"};
     for (int button = 1; button <= 5; ++button) {
         selectButton(button);
