@@ -29,6 +29,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <array>
 #include <condition_variable>
 #include <future>
 #include <mutex>
@@ -104,6 +105,14 @@ protected:
         KxAction::setCurrSettingToDev();
         KxAction::setCurrColorToDev();
         log->clear();
+    }
+    // The stages' DPI (units of 100, both axes) and the stage the mouse is on.
+    void storeStages(const std::array<uint32_t, 4>& dpi, uint32_t stage) {
+        store([&](_Kx_PROFILE& p) {
+            p.currSelectDPI = stage;
+            std::copy(dpi.begin(), dpi.end(), p.xSensArr);
+            std::copy(dpi.begin(), dpi.end(), p.ySensArr);
+        });
     }
     // The views' writes reach the mouse from the queue's worker: they are done, and their
     // outcomes heard on this thread, before the mouse or its log is looked at.
@@ -193,12 +202,7 @@ TEST_F(SettingsViewsTest, TheDpiShownIsTheStagesLargerAxisAndEveryEditSetsBothAx
 }
 
 TEST_F(SettingsViewsTest, TheStageGoesToTheMouseAtOnceAndCancelPutsTheStoredOneBack) {
-    store([](_Kx_PROFILE& p) {
-        p.currSelectDPI = 0;
-        const uint32_t dpi[4] = {8, 16, 24, 32};
-        std::copy(std::begin(dpi), std::end(dpi), p.xSensArr);
-        std::copy(std::begin(dpi), std::end(dpi), p.ySensArr);
-    });
+    storeStages({8, 16, 24, 32}, 0);
     Performance opened;
     clearLog();
     pressKey(opened.view->dpiLevelPro(), Qt::Key_Right);
@@ -275,12 +279,7 @@ void closeMessages() {
 // The window's thread never waits for the mouse: while the worker is busy the slider shows each
 // stage at once and nothing reaches the mouse; a drag over every stage then sends the last.
 TEST_F(SettingsViewsTest, ASliderDragLeavesTheWindowAtOnceAndSendsOnlyTheStageItSettledOn) {
-    store([](_Kx_PROFILE& p) {
-        p.currSelectDPI = 0;
-        const uint32_t dpi[4] = {8, 16, 24, 32};
-        std::copy(std::begin(dpi), std::end(dpi), p.xSensArr);
-        std::copy(std::begin(dpi), std::end(dpi), p.ySensArr);
-    });
+    storeStages({8, 16, 24, 32}, 0);
     Performance opened;
     clearLog();
     HeldWorker worker;
