@@ -17,6 +17,8 @@ void FirmwareTest::SetUp() {
 }
 
 void FirmwareTest::TearDown() {
+    // A write still queued (a view's Cancel as it closes, say) belongs to this test's mouse.
+    EXPECT_TRUE(KxAction::waitForTransfers(10000)) << "the queue to the mouse did not empty";
     KxAction::setPauseHookForTesting({});
     UsbNotificationPort::setBackendFactory({});
 }
