@@ -18,6 +18,7 @@
 #include "MainView.h"
 #include "MainWindowUnderTest.h"
 #include "MenuInfo.h"
+#include "MouseWrites.h"
 #include "Notifications/DistributedNotificationCenter.h"
 #include "PerformanceView.h"
 #include "PopDialogView.h"
@@ -820,13 +821,17 @@ TEST_F(MainWindowTest, UnpluggedWhileAViewRunsTheWindowIsStartedAgainWithoutAski
     openWindow();
     PopUps popUps;
     QTimer::singleShot(0, [&] {
-        ASSERT_TRUE(openedSubView<LightOptionView>(view));
-        mouseCommand("unplug");
+        auto* lighting = openedSubView<LightOptionView>(view);
+        ASSERT_TRUE(lighting);
+        // The mouse goes with the light's write: the write fails, and that is not told.
+        mouseCommand("fault --on write --at 1 unplug");
+        lighting->lightOnOffSetp()->items()[1]->click();
         EXPECT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
     });
     view->control(MainView::kLightOptionTag)->click();
     ASSERT_TRUE(ended.has_value()) << "the view's run ends with the window";
     EXPECT_TRUE(*ended);
+    QTest::qWait(MouseWrites::kRemovalAnnouncedMs + 100);
     EXPECT_TRUE(popUps.seen.isEmpty());
 }
 
