@@ -63,11 +63,12 @@ public:
     QString run() {
         {
             Step step(recorder_, QStringLiteral("start-up"));
+            recorder_.start();
             delegate_->applicationDidFinishLaunching();
             view_ = delegate_->mainView();
             // Made and shown before the loop runs (the first frame's figure): the recording
             // watches the loop from here on.
-            recorder_.start();
+            recorder_.watchEventLoop();
             if (!idle())
                 return QStringLiteral("the whole read did not end");
         }

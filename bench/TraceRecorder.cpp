@@ -68,6 +68,9 @@ void TraceRecorder::start() {
         add({QStringLiteral("pause"), track, startNs, endNs, {}});
     });
     hooked_ = true;
+}
+
+void TraceRecorder::watchEventLoop() {
     lastTickNs_ = nowNs();
     ticker_.start();
 }

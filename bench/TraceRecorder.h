@@ -26,8 +26,10 @@ public:
     TraceRecorder(const TraceRecorder&) = delete;
     TraceRecorder& operator=(const TraceRecorder&) = delete;
 
-    // Hooks the device queue and the pauses and starts the 1 ms timer on the calling thread.
+    // Hooks the device queue and the pauses; the calling thread is the window's.
     void start();
+    // Starts the 1 ms timer on the window's thread: stalls count from here on.
+    void watchEventLoop();
     // Unhooks and stops the timer; the recording stays for write().
     void stop();
 
