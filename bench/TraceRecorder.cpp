@@ -164,13 +164,17 @@ QStringList TraceRecorder::longestStalls(int n) const {
     stalls.resize(std::min(stalls.size(), size_t(std::max(n, 0))));
     QStringList lines;
     for (const Span* stall : stalls) {
-        // The innermost step and the longest delivery that overlap the stall.
+        // The innermost step the stall began in (else the first it overlaps) and the longest
+        // delivery that overlaps it.
         const Span* step = nullptr;
         const Span* delivery = nullptr;
         for (const Span& span : spans_) {
             if (span.endNs <= stall->startNs || span.startNs >= stall->endNs || &span == stall)
                 continue;
-            if (span.track == kSessionTrack && (!step || span.startNs >= step->startNs))
+            const bool beganIn = span.startNs <= stall->startNs;
+            if (span.track == kSessionTrack &&
+                (!step || (beganIn && span.startNs >= step->startNs) ||
+                 (step->startNs > stall->startNs && span.startNs < step->startNs)))
                 step = &span;
             if (span.track == kWindowTrack && span.name != QLatin1String("stall") &&
                 (!delivery || span.endNs - span.startNs > delivery->endNs - delivery->startNs))
