@@ -13,7 +13,9 @@
 // A Chrome trace (the JSON chrome://tracing and Perfetto open) of the window's process while
 // recording: on the window's track, every stretch the event loop was late for its 1 ms timer
 // ("stall") and the slow event deliveries; on the mouse queue's track, each request the worker ran
-// and the pauses between its reports; on the session's track, the steps a scripted session takes.
+// and the pauses between its reports (a pause on the window's thread shows on the window's track,
+// one on any other thread on a track of its own); on the session's track, the steps a scripted
+// session takes.
 // The window's thread is the thread that starts the recording. Spans and pauses may come from any
 // thread; steps and deliveries come from the window's thread.
 class TraceRecorder {
