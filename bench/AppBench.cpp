@@ -1,14 +1,20 @@
 // KxOption's start beside the emulated mouse: process start to the first painted frame of the
 // main window, start to the end of the whole-mouse read over the pauses that read must make,
 // and the memory after start-up. Each run is a fresh process in a fresh data folder.
+// Then the window in this process through a scripted session (AppSession.h): the longest time its
+// event loop was blocked. --trace FILE runs one session only and writes its Chrome trace.
+#include "AppSession.h"
 #include "BenchSupport.h"
 #include "KxAction.h"
 #include "KxGlobals.h"
+#include "KxWidgetGlobals.h"
 #include "ProfieController.h"
+#include "TraceRecorder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -80,10 +86,43 @@ std::optional<Run> startOnce() {
     return run;
 }
 
+struct Session {
+    double maxStallMs = 0;
+    int stallsOver16 = 0;
+};
+
+std::optional<Session> runSession(KxBench::TracedApplication& app, const QString& tracePath) {
+    TraceRecorder recorder;
+    const QString failed = KxBench::runWindowSession(app, recorder);
+    if (!failed.isEmpty()) {
+        std::fprintf(stderr, "kx-bench-app: the session failed: %s\n", qPrintable(failed));
+        return std::nullopt;
+    }
+    for (const QString& stall : recorder.longestStalls(3))
+        std::fprintf(stderr, "kx-bench-app: stall %s\n", qPrintable(stall));
+    QString error;
+    if (!tracePath.isEmpty() && !recorder.write(tracePath, &error)) {
+        std::fprintf(stderr, "kx-bench-app: %s: %s\n", qPrintable(tracePath), qPrintable(error));
+        return std::nullopt;
+    }
+    return Session{recorder.maxStallMs(), recorder.stallsOver(16)};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));
+    KxBench::TracedApplication app(argc, argv);
+    QString tracePath;
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.size() == 2 && arguments[0] == QLatin1String("--trace")) {
+        tracePath = arguments[1];
+    } else if (!arguments.isEmpty()) {
+        std::fprintf(stderr, "Usage: kx-bench-app [--trace FILE]\n");
+        return 2;
+    }
     KxBench::EmulatedMouseProcess mouse;
     if (!mouse.isRunning())
         return 1;
@@ -92,8 +131,22 @@ int main(int argc, char** argv) {
         KxBench::QuietStdout quiet;
         if (!KxBench::listenToTheEmulatedMouse())
             return 1;
-        pausesMs = mandatedPausesMs();
+        if (tracePath.isEmpty())
+            pausesMs = mandatedPausesMs();
     }
+    KxWidgets::install();
+    if (!tracePath.isEmpty()) {
+        std::optional<Session> session;
+        {
+            KxBench::QuietStdout quiet;
+            session = runSession(app, tracePath);
+        }
+        if (!session)
+            return 1;
+        KxBench::report("app_max_stall_ms", session->maxStallMs);
+        return 0;
+    }
+
     std::vector<double> frames, ratios, memory;
     for (int i = 0; i < 5; ++i) {
         const std::optional<Run> run = startOnce();
@@ -103,9 +156,23 @@ int main(int argc, char** argv) {
         ratios.push_back(run->readMs / pausesMs);
         memory.push_back(run->rssMiB);
     }
+    std::vector<double> stalls, over16;
+    for (int i = 0; i < 5; ++i) {
+        std::optional<Session> session;
+        {
+            KxBench::QuietStdout quiet;
+            session = runSession(app, {});
+        }
+        if (!session)
+            return 1;
+        stalls.push_back(session->maxStallMs);
+        over16.push_back(session->stallsOver16);
+    }
     KxBench::report("app_first_frame_ms", KxBench::median(frames));
     KxBench::report("app_startup_read_pauses_ms", pausesMs);
     KxBench::report("app_startup_read_ratio", KxBench::median(ratios));
     KxBench::report("app_rss_mib", KxBench::median(memory));
+    KxBench::report("app_max_stall_ms", KxBench::median(stalls));
+    KxBench::report("app_session_stalls_over_16ms", KxBench::median(over16));
     return 0;
 }

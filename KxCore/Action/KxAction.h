@@ -82,6 +82,10 @@ public:
     // never set it.
     using PauseHook = std::function<void(unsigned microseconds)>;
     static void setPauseHookForTesting(PauseHook hook);
+    // Told of each pause after it slept, on the pausing thread, for a trace (steady clock,
+    // nanoseconds); does not change the pause. One relaxed load per pause when none is set.
+    using PauseObserver = std::function<void(int64_t startNs, int64_t endNs)>;
+    static void setPauseObserver(PauseObserver observer);
 
     // Key codes and device values (KxActionKeyCodes.cpp). Desktop key codes are the codes the
     // records and macros hold; the mouse stores HID keyboard usage ids.

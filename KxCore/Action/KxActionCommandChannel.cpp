@@ -3,7 +3,10 @@
 #include "HvDeviceRequester/HvDeviceRequester.h"
 #include "KxGlobals.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <mutex>
 #include <thread>
 
 using namespace KxProtocol;
@@ -13,6 +16,19 @@ namespace {
 KxAction::PauseHook& pauseHook() {
     static KxAction::PauseHook hook;
     return hook;
+}
+
+std::atomic<bool> pauseObserved{false};
+std::mutex pauseObserverMutex;
+KxAction::PauseObserver& pauseObserver() {
+    static KxAction::PauseObserver observer;
+    return observer;
+}
+
+int64_t steadyNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 // Bytes 0..3 of every command report: report id, address lo, address hi, count.
@@ -153,7 +169,22 @@ void KxAction::pause(unsigned microseconds) {
         hook(microseconds);
         return;
     }
+    if (!pauseObserved.load(std::memory_order_relaxed)) {
+        std::this_thread::sleep_for(std::chrono::microseconds(microseconds));
+        return;
+    }
+    const int64_t startNs = steadyNs();
     std::this_thread::sleep_for(std::chrono::microseconds(microseconds));
+    const int64_t endNs = steadyNs();
+    std::lock_guard lock(pauseObserverMutex);
+    if (const auto& observer = pauseObserver())
+        observer(startNs, endNs);
+}
+
+void KxAction::setPauseObserver(PauseObserver observer) {
+    std::lock_guard lock(pauseObserverMutex);
+    pauseObserved.store(static_cast<bool>(observer), std::memory_order_relaxed);
+    pauseObserver() = std::move(observer);
 }
 
 void KxAction::setPauseHookForTesting(PauseHook hook) {

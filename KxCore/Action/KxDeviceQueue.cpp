@@ -6,8 +6,32 @@
 #include <QMetaObject>
 #include <QObject>
 
+#include <atomic>
 #include <chrono>
 #include <utility>
+
+namespace {
+
+std::atomic<bool> sinkSet{false};
+std::mutex sinkMutex;
+KxDeviceQueue::SpanSink& spanSink() {
+    static KxDeviceQueue::SpanSink sink;
+    return sink;
+}
+
+int64_t steadyNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
+
+void KxDeviceQueue::setSpanSink(SpanSink sink) {
+    std::lock_guard lock(sinkMutex);
+    sinkSet.store(static_cast<bool>(sink), std::memory_order_relaxed);
+    spanSink() = std::move(sink);
+}
 
 KxDeviceQueue& KxDeviceQueue::shared() {
     // Never destroyed: a request may still be on the wire while the program's statics go.
@@ -83,6 +107,8 @@ void KxDeviceQueue::run() {
         running_ = true;
         lock.unlock();
 
+        const bool traced = sinkSet.load(std::memory_order_relaxed);
+        const int64_t startNs = traced ? steadyNs() : 0;
         bool reached = true;
         {
             // kxctl may be at the mouse: the request waits for its turn.
@@ -93,7 +119,14 @@ void KxDeviceQueue::run() {
             if (next.request.body)
                 reached = next.request.body();
         }
-        report(next.request, reached ? Outcome::Reached : Outcome::Failed);
+        const Outcome outcome = reached ? Outcome::Reached : Outcome::Failed;
+        if (traced) {
+            const int64_t endNs = steadyNs();
+            std::lock_guard sinkLock(sinkMutex);
+            if (SpanSink& sink = spanSink())
+                sink(next.request.name, startNs, endNs, outcome);
+        }
+        report(next.request, outcome);
 
         lock.lock();
         running_ = false;

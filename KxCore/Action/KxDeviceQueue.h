@@ -44,6 +44,13 @@ public:
         bool neverRefused = false;
     };
 
+    // Told of each request the worker ran, on the worker, for a trace of the process's time: its
+    // name, when it began and ended (steady clock, nanoseconds) and its outcome. One sink per
+    // process; an empty one stops it. Costs one relaxed load per request when none is set.
+    using SpanSink =
+        std::function<void(const QString& name, int64_t startNs, int64_t endNs, Outcome outcome)>;
+    static void setSpanSink(SpanSink sink);
+
     // At most this many requests wait; a slider or a click never comes near it (keyed requests
     // replace each other), a stuck mouse with a user clicking on does.
     static constexpr int kCapacity = 64;

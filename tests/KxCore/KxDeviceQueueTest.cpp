@@ -1,5 +1,6 @@
 #include "KxDeviceQueue.h"
 #include "EventLoopWait.h"
+#include "KxAction.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -199,6 +200,60 @@ TEST_F(DeviceQueueTest, WaitingForIdleEndsAfterItsTimeWhileARequestIsStuck) {
     gate.open();
     EXPECT_TRUE(queue.waitUntilIdle(5000));
     EXPECT_EQ(queue.busyCount(), 0);
+}
+
+// The trace's view of the worker: each request that ran, with its outcome, and the pauses inside
+// it; a request replaced before it ran was never on the wire and is not told. Nothing is told
+// once the observers are cleared, and a pause still sleeps while it is observed.
+TEST_F(DeviceQueueTest, ASpanSinkSeesWhatRanAndThePausesInsideIt) {
+    struct Seen {
+        QString name;
+        int64_t startNs, endNs;
+        Outcome outcome;
+    };
+    std::mutex mutex;
+    std::vector<Seen> spans;
+    std::vector<std::pair<int64_t, int64_t>> pauses;
+    KxDeviceQueue::setSpanSink(
+        [&](const QString& name, int64_t startNs, int64_t endNs, Outcome outcome) {
+            std::lock_guard lock(mutex);
+            spans.push_back({name, startNs, endNs, outcome});
+        });
+    KxAction::setPauseObserver([&](int64_t startNs, int64_t endNs) {
+        std::lock_guard lock(mutex);
+        pauses.emplace_back(startNs, endNs);
+    });
+    Gate gate;
+    holdWorker(gate);
+    queue.post(request("stage 1", "dpi"));
+    KxDeviceQueue::Request paused = request("stage 2", "dpi", false);
+    paused.body = [] {
+        KxAction::pause(2000);
+        KxAction::pause(2000);
+        return false;
+    };
+    queue.post(std::move(paused));
+    gate.open();
+    ASSERT_TRUE(queue.waitUntilIdle(5000));
+    KxDeviceQueue::setSpanSink({});
+    KxAction::setPauseObserver({});
+    queue.post(request("after"));
+    KxAction::pause(10);
+    ASSERT_TRUE(queue.waitUntilIdle(5000));
+
+    std::lock_guard lock(mutex);
+    ASSERT_EQ(spans.size(), 2u);
+    EXPECT_EQ(spans[0].name, "held");
+    EXPECT_EQ(spans[1].name, "stage 2");
+    EXPECT_EQ(spans[1].outcome, Outcome::Failed);
+    EXPECT_LE(spans[0].endNs, spans[1].startNs);
+    ASSERT_EQ(pauses.size(), 2u);
+    for (const auto& [startNs, endNs] : pauses) {
+        EXPECT_GE(startNs, spans[1].startNs);
+        EXPECT_LE(endNs, spans[1].endNs);
+        EXPECT_GE(endNs - startNs, 2'000'000) << "the pause slept";
+    }
+    EXPECT_LE(pauses[0].second, pauses[1].first);
 }
 
 } // namespace
