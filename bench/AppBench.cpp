@@ -22,15 +22,16 @@
 
 namespace {
 
-// The pauses a whole read of the mouse must make: the read itself, run with a pause hook that
-// adds them up instead of sleeping.
+// The pauses the window's read at its start must make (the profile the mouse runs asked and
+// selected again, the whole mouse, the profile asked once more): that read itself, run with a
+// pause hook that adds them up instead of sleeping.
 double mandatedPausesMs() {
     double total = 0;
     KxAction::setPauseHookForTesting([&total](unsigned microseconds) { total += microseconds; });
     KxAction::getSysPath();
     KxAction::initMenuList();
     sysProCon = ProfieController::getShareProCon();
-    KxAction::getAllFWData();
+    KxAction::readAllFWDataAtStart();
     KxAction::setPauseHookForTesting({});
     return total / 1000.0;
 }
@@ -111,6 +112,12 @@ std::optional<Session> runSession(KxBench::TracedApplication& app, const QString
 } // namespace
 
 int main(int argc, char** argv) {
+    // The reads and sessions in this process keep their profiles in a folder of their own, never
+    // in the user's.
+    QTemporaryDir data;
+    if (!data.isValid())
+        return 1;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));

@@ -214,6 +214,8 @@ public:
     // then is asked once more; the answers are in startReadProfiles() when the loading view
     // hides.
     static void getAllFWDataAtStartPro();
+    // Its body, on the calling thread, without the end of the read posted.
+    static bool readAllFWDataAtStart();
     struct StartReadProfiles {
         int selected = 0;           // the profile selected before the read (0..4)
         std::optional<int> running; // the one the mouse ran after a whole read, if it said

@@ -151,15 +151,19 @@ std::optional<int> profileTheMouseRuns() {
 
 } // namespace
 
+bool KxAction::readAllFWDataAtStart() {
+    // A mouse that cannot say, or says nonsense, is put on its first profile.
+    const int selected = profileTheMouseRuns().value_or(0);
+    startSelected.store(selected);
+    setProfileToDevice(uint32_t(selected), false);
+    const bool complete = readAllFWData();
+    startRunning.store(complete ? profileTheMouseRuns().value_or(-1) : -1);
+    return complete;
+}
+
 void KxAction::getAllFWDataAtStartPro() {
     startWorker(QStringLiteral("Read the mouse"), [] {
-        // A mouse that cannot say, or says nonsense, is put on its first profile.
-        const int selected = profileTheMouseRuns().value_or(0);
-        startSelected.store(selected);
-        setProfileToDevice(uint32_t(selected), false);
-        const bool complete = readAllFWData();
-        startRunning.store(complete ? profileTheMouseRuns().value_or(-1) : -1);
-        sendHideLoadView(complete ? kHideAfterRead : kHideAfterFailedRead);
+        sendHideLoadView(readAllFWDataAtStart() ? kHideAfterRead : kHideAfterFailedRead);
     });
 }
 
