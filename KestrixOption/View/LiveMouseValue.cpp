@@ -23,10 +23,6 @@ void LiveMouseValue::setHeld(int value) {
     state_->held = value;
 }
 
-int LiveMouseValue::held() const {
-    return state_->held;
-}
-
 void LiveMouseValue::write(int value, std::function<bool()> body) {
     ++state_->waiting;
     MouseWrites::post(what_, key_, std::move(body),

@@ -20,7 +20,6 @@ public:
 
     // The value the mouse holds, as the view found it; nothing is written.
     void setHeld(int value);
-    int held() const;
     // Writes value (the control shows it already); body runs on the queue's worker.
     void write(int value, std::function<bool()> body);
 

@@ -110,12 +110,7 @@ void MainView::initControls() {
     profileStep_ = controls.group("Profile");
     // Shown on the profile last kept until the read at the start says which one the mouse runs
     // (it selects that one on the mouse itself).
-    isFWChangeProfile_ = true;
-    profileWriteHeld_ = true;
-    profileStep_->setSelectIndex(
-        std::clamp(KxAction::profileLibrary()->currFWProfileIndex(), 0, 4) + 1);
-    profileWriteHeld_ = false;
-    isFWChangeProfile_ = false;
+    showProfile(std::clamp(KxAction::profileLibrary()->currFWProfileIndex(), 0, 4), false);
     selBtnSetp_ = controls.group("Mouse button");
     for (HvButton* button : selBtnSetp_->items())
         button->setHvBtnDelege(this); // hovering shows what the button does

@@ -128,9 +128,9 @@ public:
 
     // Device transfers and reports.
     void getFWDataPro();
-    // Selects the profile the mouse runs; selectAgain writes the selection to the mouse as a
-    // click does.
-    void showProfileTheMouseRuns(int profile, bool selectAgain);
+    // Selects a profile the mouse runs, or is taken to run, unless it is shown already; only
+    // with writeIt is the selection written to the mouse, as a click writes it.
+    void showProfile(int profile, bool writeIt);
     void checkDevPro();
     void hideLoadView(const Notification& notification);
     void hideLoadViewPro(int code);

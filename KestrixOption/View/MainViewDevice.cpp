@@ -38,11 +38,11 @@ void MainView::hideLoadView(const Notification& notification) {
     onViewThread(this, [this, code] { hideLoadViewPro(code); });
 }
 
-void MainView::showProfileTheMouseRuns(int profile, bool selectAgain) {
+void MainView::showProfile(int profile, bool writeIt) {
     if (profile + 1 == profileStep_->selectIndex())
         return;
     isFWChangeProfile_ = true;
-    profileWriteHeld_ = !selectAgain;
+    profileWriteHeld_ = !writeIt;
     profileStep_->setSelectIndex(profile + 1);
     profileWriteHeld_ = false;
     isFWChangeProfile_ = false;
@@ -56,8 +56,8 @@ void MainView::hideLoadViewPro(int code) {
         // the mouse on the profile it ran before the read; one it switched to during the read
         // is selected again, as a click would, which also tells the daemon.
         const KxAction::StartReadProfiles profiles = KxAction::startReadProfiles();
-        showProfileTheMouseRuns(profiles.running.value_or(profiles.selected),
-                                profiles.running && *profiles.running != profiles.selected);
+        showProfile(profiles.running.value_or(profiles.selected),
+                    profiles.running && *profiles.running != profiles.selected);
         KxAction::profileLibrary()->refreshSelProfileFromData();
         takeJournalledEdits();
         displayBtnInfo();
@@ -66,7 +66,7 @@ void MainView::hideLoadViewPro(int code) {
     if (code == KxAction::kHideAfterFailedRead) {
         // The profiles are shown as last saved; an unplug, if that is what it was, follows.
         HV_WARNING(QStringLiteral("The mouse could not be read whole"));
-        showProfileTheMouseRuns(KxAction::startReadProfiles().selected, false);
+        showProfile(KxAction::startReadProfiles().selected, false);
         KxAction::profileLibrary()->refreshSelProfileFromData();
         displayBtnInfo();
         if (!isOutPlus_)

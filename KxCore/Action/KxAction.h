@@ -63,7 +63,8 @@ public:
     static void refreshDeviceData();
     static uint16_t getOffsetAdrBy(uint32_t baseAddress, uint32_t profileIndex);
     static void setProfileToDevice(uint32_t profileIndex, bool isTemp);
-    // As setProfileToDevice; false, the rest not sent, as soon as a report does not go across.
+    // The selection, its commit and the mouse made ready to say which profile runs; false, the
+    // rest not sent, as soon as a report does not go across. setProfileToDevice is this.
     static bool writeActiveProfile(uint32_t profileIndex);
     static int getProfileByDevice();
     // As getProfileByDevice; none when the read did not reach the mouse.

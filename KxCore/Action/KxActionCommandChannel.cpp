@@ -133,22 +133,7 @@ uint16_t KxAction::getOffsetAdrBy(uint32_t baseAddress, uint32_t profileIndex) {
 }
 
 void KxAction::setProfileToDevice(uint32_t profileIndex, bool /*isTemp*/) {
-    setAdrrData(static_cast<uint8_t>((profileIndex + 1) << 5), kAddrActiveProfile);
-    refreshDeviceData();
-    // Leaves the mouse ready to answer which profile is active; the answer is not fetched.
-    sendPrepareReport(kRegLiveProfile, 2);
-}
-
-bool KxAction::writeActiveProfile(uint32_t profileIndex) {
-    const uint8_t select = static_cast<uint8_t>((profileIndex + 1) << 5);
-    const uint8_t commit = 1;
-    if (sendWriteReport(kAddrActiveProfile, &select, 1) != 1)
-        return false;
-    pause(kReportPauseUs);
-    if (sendWriteReport(kRegCommit, &commit, 1) != 1)
-        return false;
-    pause(kReportPauseUs);
-    return sendPrepareReport(kRegLiveProfile, 2) == 1;
+    writeActiveProfile(profileIndex);
 }
 
 int KxAction::getProfileByDevice() {

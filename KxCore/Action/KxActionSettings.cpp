@@ -80,6 +80,12 @@ bool KxAction::writeLiveLight(int light, bool on) {
     return writeByte(on ? 1 : 0, light == kWheelLight ? kRegWheelLight : kRegLogoLight);
 }
 
+bool KxAction::writeActiveProfile(uint32_t profileIndex) {
+    // Leaves the mouse ready to answer which profile is active; the answer is not fetched.
+    return writeByte(static_cast<uint8_t>((profileIndex + 1) << 5), kAddrActiveProfile) &&
+           writeByte(1, kRegCommit) && sendPrepareReport(kRegLiveProfile, 2) == 1;
+}
+
 bool KxAction::writeColorToDevice() {
     return writeColorsOf(currSetProfile);
 }
