@@ -38,12 +38,13 @@ void CoalescingReadNotifier::onPauseOver() {
     const size_t records = drain_();
     if (!alive || stopped_)
         return;
-    if (records > 0) {
+    if (records >= kStreamInAPause) {
         timer_.start();
         return;
     }
-    // A whole pause without a record: the stream is over and the next record, likely a lone
-    // one, is read the moment it comes.
+    // A pause that brought no more than a slow sender would (a burst that ended, or two lone
+    // reports a busy machine delivered together): the stream is over and the next record,
+    // likely a lone one, is read the moment it comes.
     lastRecordAt_.reset();
     notifier_.setEnabled(true);
 }

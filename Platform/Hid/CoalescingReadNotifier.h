@@ -16,9 +16,9 @@
 // poll and context switches than reading the report does. So when a descriptor delivers records
 // close together (two wakeups within kStreamingGap, or one drain that found several), it is left
 // unwatched for kPause and whatever queued up meanwhile is then read in one go, in order. It stays
-// in that rhythm while records keep coming; after a pause that brought none, the descriptor is
-// watched again at once, so a lone record (a button) is read as soon as it comes. Only a
-// single-shot timer runs, and only while the descriptor streams: an idle one costs nothing.
+// in that rhythm while records keep coming at that pace; after a pause that brought fewer, the
+// descriptor is watched again at once, so a lone record (a button) is read as soon as it comes.
+// Only a single-shot timer runs, and only while the descriptor streams: an idle one costs nothing.
 //
 // End of stream and read errors reach the drain function at the next read, so while paused
 // they are seen at most kPause late. The drain function may stop() or destroy this object.
@@ -37,6 +37,10 @@ public:
     static constexpr std::chrono::milliseconds kPause{16};
     // Reports less than 5 ms apart (above 200 Hz) count as a stream.
     static constexpr std::chrono::microseconds kStreamingGap{5000};
+    // A pause keeps going only if it brought as many records as a stream would: more than one
+    // per kStreamingGap (4 in 16 ms). Otherwise one bunched delivery would hold a 100 Hz sender
+    // in pauses for as long as it sends.
+    static constexpr size_t kStreamInAPause = size_t(kPause / kStreamingGap) + 1;
 
     CoalescingReadNotifier(int fd, Drain drain, QObject* parent = nullptr);
     ~CoalescingReadNotifier() override;
