@@ -72,6 +72,10 @@ public:
     // The program's message box with OK, and a question with OK and Cancel (true for OK), drawn
     // in the program's look and run modally. Defined in DaRezOdavuzuvWidgets.
     static void showInfoMessage(const QString& message);
+    // Opens the message and returns at once, without an event loop of its own, so that what
+    // the caller's loop was doing goes on. A box with the same text that is still up is not
+    // stacked again.
+    static void openInfoMessage(const QString& message);
     static bool ChooseInfoMessage(const QString& message);
 
     static void setLoggerDebugLevel();

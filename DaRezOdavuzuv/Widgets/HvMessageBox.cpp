@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -73,6 +74,15 @@ void HvMessageBox::paintEvent(QPaintEvent*) {
 void HvAction::showInfoMessage(const QString& message) {
     HvMessageBox box(message, false, QApplication::activeWindow());
     box.exec();
+}
+
+void HvAction::openInfoMessage(const QString& message) {
+    static QPointer<HvMessageBox> shown;
+    if (shown && shown->isVisible() && shown->message() == message)
+        return;
+    shown = new HvMessageBox(message, false, QApplication::activeWindow());
+    shown->setAttribute(Qt::WA_DeleteOnClose);
+    shown->open();
 }
 
 bool HvAction::ChooseInfoMessage(const QString& message) {

@@ -7,6 +7,7 @@
 #include "LightOptionViewLayout.h"
 #include "MouseWrites.h"
 #include "ProfieController.h"
+#include "ProfileSaves.h"
 
 using LightOptionViewLayout::kView;
 
@@ -165,7 +166,7 @@ void LightOptionView::ok() {
         MouseWrites::postLights(selProfile);
     library->saveSelProfileToData();
     library->applySettingToAll();
-    library->saveToSys();
+    ProfileSaves::save();
     endWindowRun(1);
 }
 

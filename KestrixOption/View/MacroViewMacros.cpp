@@ -16,6 +16,7 @@
 #include "MacroStepModel.h"
 #include "MenuInfo.h"
 #include "ProfieController.h"
+#include "ProfileSaves.h"
 #include "RigthMouseTBView.h"
 
 #include <QDir>
@@ -294,7 +295,7 @@ void MacroView::ok() {
     ended_ = true;
     ProfieController* library = KxAction::profileLibrary();
     library->saveSelProfileToData();
-    library->saveToSys();
+    ProfileSaves::save();
     window()->close();
 }
 

@@ -75,7 +75,6 @@ MainView::~MainView() {
 }
 
 void MainView::initData() {
-    setImageByName(QStringLiteral("MainView_Normal.png"));
     HvAction::setLoggerDebugLevel();
     HvAction::setLoggerHasFile(true);
     isOutPlus_ = false;
@@ -84,6 +83,10 @@ void MainView::initData() {
     KxAction::initMenuList();
     sysProCon = KxAction::profileLibrary();
     KxAction::startListenDev();
+    // The read at start goes out before the pictures are decoded and the controls made, so that
+    // its pauses overlap them.
+    getFWDataPro();
+    setImageByName(QStringLiteral("MainView_Normal.png"));
     lochelpPath_ = writeHelpPage();
     const char* types[] = {"BtnFunType_D.png", "BtnFunType_S.png", "BtnFunType_T.png",
                            "BtnFunType_L.png"};
@@ -129,9 +132,7 @@ void MainView::initNotify() {
     if (terminating_)
         return;
     NotificationCenter& local = NotificationCenter::defaultCenter();
-    // Posted by the transfer's worker: handled on this thread.
-    hideLoadObserver_ = local.addObserver(QStringLiteral("Notify_HideLoad_Event"),
-                                          [this](const Notification& n) { hideLoadView(n); });
+    observeTransfers();
     showTipObserver_ = local.addObserver(QStringLiteral("HvNotifyShowTipNameStr"),
                                          [this](const Notification& n) { ShowToolTip(n); });
     hideTipObserver_ = local.addObserver(QStringLiteral("HvNotifyHideTipNameStr"),
@@ -139,7 +140,17 @@ void MainView::initNotify() {
     devStatusObserver_ = DistributedNotificationCenter::defaultCenter().addObserver(
         QStringLiteral("KxDevStatus"), [this](const Notification& n) { devReportPro(n); });
     changeOSDPro();
-    getFWDataPro();
+    if (isModalSeron_ > 0)
+        KxAction::showLoadViewPro(); // over the window, now that there is one
+}
+
+void MainView::observeTransfers() {
+    if (hideLoadObserver_)
+        return;
+    // Posted by the transfer's worker: handled on this thread.
+    hideLoadObserver_ = NotificationCenter::defaultCenter().addObserver(
+        QStringLiteral("Notify_HideLoad_Event"),
+        [this](const Notification& n) { hideLoadView(n); });
 }
 
 void MainView::deallocNotify() {

@@ -128,6 +128,8 @@ public:
 
     // Device transfers and reports.
     void getFWDataPro();
+    // Hears the end of the transfers (the loading view's end), once.
+    void observeTransfers();
     // Selects a profile the mouse runs, or is taken to run, unless it is shown already; only
     // with writeIt is the selection written to the mouse, as a click writes it.
     void showProfile(int profile, bool writeIt);
@@ -188,6 +190,9 @@ private:
     void finishButtonWrite(const std::optional<KxAction::ButtonWriteResult>& result);
     // After a write: what did not reach the mouse, or else a save that failed, told once.
     void tellWriteOutcome(QStringList problems, bool saved, const QString& what);
+    // Saves the profiles off the window's thread, then tells the daemon; a failure is told as
+    // following a write the mouse took (taken: what it took), or alone when taken is empty.
+    static void saveThenTellDaemon(const QString& taken);
     // Edits a write left on disk when the program was ended or the mouse unplugged during it:
     // back as edits, said once.
     void takeJournalledEdits();

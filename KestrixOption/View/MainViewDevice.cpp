@@ -11,6 +11,7 @@
 #include "KxMessages.h"
 #include "KxWidgetGlobals.h"
 #include "ProfieController.h"
+#include "ProfileSaves.h"
 #include "ViewThread.h"
 
 #include <utility>
@@ -20,8 +21,12 @@ using namespace KxMessages;
 using KxWidgets::onViewThread;
 
 void MainView::getFWDataPro() {
-    if (isModalSeron_ != 0)
+    // Without the mouse there is nothing to read: initNotify ends the window.
+    if (isModalSeron_ != 0 || !KxAction::checkListenDev())
         return;
+    // The end of the read may be posted before the view is built: it is heard from then on,
+    // and handled once the event loop runs.
+    observeTransfers();
     isModalSeron_ = 1;
     KxAction::getAllFWDataAtStartPro();
 }
@@ -100,6 +105,15 @@ QString buttonList(const QStringList& names) {
            QStringLiteral(" and ") + names.last();
 }
 
+// What a failed save tells: after a write the mouse took (taken says what it took), or alone.
+QString saveFailedText(const QString& taken) {
+    const QString folder = KxAction::profileLibrary()->sysProPath();
+    if (taken.isEmpty())
+        return QStringLiteral("The profiles could not be saved in %1.").arg(folder);
+    return QStringLiteral("The mouse took the %1, but the profiles could not be saved in %2.")
+        .arg(taken, folder);
+}
+
 } // namespace
 
 void MainView::finishButtonWrite(const std::optional<KxAction::ButtonWriteResult>& result) {
@@ -136,8 +150,6 @@ void MainView::finishButtonWrite(const std::optional<KxAction::ButtonWriteResult
             library->refreshSelProfileFromData(); // the settings as the mouse still has them
         }
     }
-    const bool saved = library->saveToSys();
-    KxAction::sendMessageToDaemon(kSettingsSaved);
     isNeedSave = library->hasButtonEdits(library->currFWProfileIndex());
     refreshApplyBtn();
     displayBtnInfo();
@@ -151,11 +163,16 @@ void MainView::finishButtonWrite(const std::optional<KxAction::ButtonWriteResult
         problems << QStringLiteral("The settings of profile %1 (DPI, polling rate, lights) did "
                                    "not reach the mouse.")
                         .arg(slot + 1);
-    tellWriteOutcome(problems, saved, QStringLiteral("changes"));
     if (quit && problems.isEmpty()) {
+        // The window ends: the save is waited for here, where its failure can still be told.
+        const bool saved = library->saveToSys();
+        KxAction::sendMessageToDaemon(kSettingsSaved);
+        tellWriteOutcome({}, saved, QStringLiteral("changes"));
         writeOtherProfilesOrQuit();
         return;
     }
+    tellWriteOutcome(problems, true, QStringLiteral("changes"));
+    saveThenTellDaemon(problems.isEmpty() ? QStringLiteral("changes") : QString());
     takePendingMouseProfile();
 }
 
@@ -295,8 +312,15 @@ void MainView::tellWriteOutcome(QStringList problems, bool saved, const QString&
                                    "again.");
         HvAction::showInfoMessage(problems.join(QLatin1Char(' ')));
     } else if (!saved) {
-        HvAction::showInfoMessage(
-            QStringLiteral("The mouse took the %1, but the profiles could not be saved in %2.")
-                .arg(what, KxAction::profileLibrary()->sysProPath()));
+        HvAction::showInfoMessage(saveFailedText(what));
     }
+}
+
+void MainView::saveThenTellDaemon(const QString& taken) {
+    // The daemon reloads the profiles from disk: it is told once they are there.
+    ProfileSaves::save([taken](bool saved) {
+        KxAction::sendMessageToDaemon(kSettingsSaved);
+        if (!saved)
+            HvAction::openInfoMessage(saveFailedText(taken));
+    });
 }

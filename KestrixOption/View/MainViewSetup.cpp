@@ -7,7 +7,6 @@
 #include "HvLogger.h"
 #include "KxAction.h"
 #include "KxGlobals.h"
-#include "KxMessages.h"
 #include "KxSetupMouse.h"
 #include "KxWidgetGlobals.h"
 #include "ProfieController.h"
@@ -178,8 +177,7 @@ void MainView::finishSetupJob() {
             problems << QStringLiteral("The desktop did not take the pointer, scroll and "
                                        "double-click speeds.");
     }
-    const bool saved = library->saveToSys();
-    KxAction::sendMessageToDaemon(KxMessages::kSettingsSaved);
+    saveThenTellDaemon(problems.isEmpty() ? QStringLiteral("set-up") : QString());
     library->refreshSelProfileFromData();
     // Follows the mouse to the set-up's profile, as to a switch made on the mouse.
     if (job->result.activeProfile.value_or(false))
@@ -187,6 +185,6 @@ void MainView::finishSetupJob() {
     isNeedSave = library->hasButtonEdits(library->currFWProfileIndex());
     refreshApplyBtn();
     displayBtnInfo();
-    tellWriteOutcome(problems, saved, QStringLiteral("set-up"));
+    tellWriteOutcome(problems, true, QStringLiteral("set-up"));
     takePendingMouseProfile();
 }

@@ -1,11 +1,10 @@
 #include "MouseWrites.h"
 
-#include "HvMessageBox.h"
+#include "HvAction.h"
 #include "KxAction.h"
 #include "KxRecords.h"
 
-#include <QApplication>
-#include <QPointer>
+#include <QCoreApplication>
 #include <QTimer>
 
 void MouseWrites::post(const QString& what, const QString& key, std::function<bool()> body,
@@ -47,15 +46,8 @@ void MouseWrites::tellNotTaken(const QString& what) {
     QTimer::singleShot(kRemovalAnnouncedMs, QCoreApplication::instance(), [what] {
         if (!KxAction::checkListenDev())
             return;
-        const QString message =
-            QStringLiteral("The mouse did not take the %1. Is it still plugged in?").arg(what);
         // Each step of a slider that fails fails alike: one box says it.
-        static QPointer<HvMessageBox> shown;
-        if (shown && shown->isVisible() && shown->message() == message)
-            return;
-        // Opened, not run: the outcome arrives from the event loop, which must go on as it was.
-        shown = new HvMessageBox(message, false, QApplication::activeWindow());
-        shown->setAttribute(Qt::WA_DeleteOnClose);
-        shown->open();
+        HvAction::openInfoMessage(
+            QStringLiteral("The mouse did not take the %1. Is it still plugged in?").arg(what));
     });
 }

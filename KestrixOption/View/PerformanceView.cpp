@@ -15,6 +15,7 @@
 #include "MouseWrites.h"
 #include "PerformanceLayout.h"
 #include "ProfieController.h"
+#include "ProfileSaves.h"
 #include "ViewThread.h"
 
 #include <algorithm>
@@ -245,7 +246,7 @@ void PerformanceView::ok() {
     library->saveSelProfileToData();
     KxAction::applySysPreSettingToDef();
     library->applySettingToAll();
-    library->saveToSys();
+    ProfileSaves::save();
     endWindowRun(1);
 }
 
@@ -267,7 +268,7 @@ void PerformanceView::apply() {
     library->saveSelProfileToData();
     KxAction::applySysPreSettingToDef();
     library->applySettingToAll();
-    library->saveToSys();
+    ProfileSaves::save();
     hasSaved_ = false;
 }
 

@@ -213,7 +213,8 @@ public:
     // The window's first read, all on the worker: the profile the mouse runs is asked and
     // selected again (as a click on it would), the whole mouse is read, and the profile it runs
     // then is asked once more; the answers are in startReadProfiles() when the loading view
-    // hides.
+    // hides. Posted before the window is built, so that its pauses overlap the building; the
+    // loading view is shown by showLoadViewPro once there is a window to show it over.
     static void getAllFWDataAtStartPro();
     // Its body, on the calling thread, without the end of the read posted.
     static bool readAllFWDataAtStart();
@@ -229,7 +230,8 @@ public:
     // Any other transfer (a whole set-up read or written) the same way; the body ends by posting
     // sendHideLoadView.
     static void startTransferPro(std::function<void()> body);
-    // Waits for the transfers started above to end; false when some still run after timeoutMs.
+    // Waits for the transfers started above, every other request queued to the mouse and the
+    // profile saves handed to ProfileSaver to end; false when some still run after timeoutMs.
     static bool waitForTransfers(int timeoutMs);
     // Posts "Notify_HideLoad_Event" with the code: 1 after a full read, 0 after a write, 2 after
     // a read that did not reach the whole mouse (nothing of it was stored).

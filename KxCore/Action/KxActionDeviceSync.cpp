@@ -10,7 +10,10 @@
 #include "MacroInfo.h"
 #include "Notifications/NotificationCenter.h"
 #include "ProfieController.h"
+#include "ProfileSaver.h"
 #include "ProfileValue.h"
+
+#include <QElapsedTimer>
 
 #include <algorithm>
 #include <atomic>
@@ -38,7 +41,9 @@ KxAction::LoadViewHandler& loadViewHandler() {
 
 // A transfer goes into the process's one queue to the mouse (KxDeviceQueue.h); the window
 // shows its loading view meanwhile.
-void startWorker(QString name, std::function<void()> body) {
+enum class LoadView { Show, Later };
+
+void startWorker(QString name, std::function<void()> body, LoadView loadView = LoadView::Show) {
     KxDeviceQueue::Request request;
     request.name = std::move(name);
     request.body = [body = std::move(body)] {
@@ -47,14 +52,20 @@ void startWorker(QString name, std::function<void()> body) {
     };
     request.neverRefused = true;
     KxDeviceQueue::shared().post(std::move(request));
-    if (const auto& show = loadViewHandler())
+    if (const auto& show = loadViewHandler(); show && loadView == LoadView::Show)
         show();
 }
 
 } // namespace
 
 bool KxAction::waitForTransfers(int timeoutMs) {
-    return KxDeviceQueue::shared().waitUntilIdle(timeoutMs);
+    // A request's outcome may ask for a save only once the window's thread hears it; a save
+    // never queues a request. So the queue first, then the saver.
+    QElapsedTimer clock;
+    clock.start();
+    return KxDeviceQueue::shared().waitUntilIdle(timeoutMs) &&
+           ProfileSaver::shared().waitUntilIdle(
+               int(std::max<qint64>(0, timeoutMs - clock.elapsed())));
 }
 
 void KxAction::setLoadViewHandler(LoadViewHandler handler) {
@@ -162,9 +173,10 @@ bool KxAction::readAllFWDataAtStart() {
 }
 
 void KxAction::getAllFWDataAtStartPro() {
-    startWorker(QStringLiteral("Read the mouse"), [] {
-        sendHideLoadView(readAllFWDataAtStart() ? kHideAfterRead : kHideAfterFailedRead);
-    });
+    startWorker(
+        QStringLiteral("Read the mouse"),
+        [] { sendHideLoadView(readAllFWDataAtStart() ? kHideAfterRead : kHideAfterFailedRead); },
+        LoadView::Later);
 }
 
 KxAction::StartReadProfiles KxAction::startReadProfiles() {

@@ -7,10 +7,12 @@
 #include <QString>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 // The library of the mouse's five profiles: Default1.pro … Default5.pro in the folder
 // "Profiles" of the data folder (element i of profileArr belongs to on-board slot i), the five
@@ -110,6 +112,16 @@ public:
     // Saving. saveToSys waits for another program's save to end; false (with a log line) when
     // the set could not be saved, the old one then being kept.
     bool saveToSys();
+    // saveToSys in two halves, for a save on another thread (ProfileSaver.h): the set is taken
+    // on the thread that edits the library, then written anywhere while the editing goes on.
+    struct SaveSet {
+        QList<std::pair<QString, QByteArray>> files; // file name, bytes
+        uint64_t generation = 0;                     // a later set has a larger number
+    };
+    SaveSet takeSaveSet();
+    // A set older than one this library has already saved is not written: the newer one holds
+    // all it held (true).
+    bool writeSaveSet(const SaveSet& set);
     void clearAllProfile();
     void saveToPath(const QString& directory);
     void saveSeltoPath(const QString& directory);
@@ -215,4 +227,6 @@ private:
     std::array<std::optional<std::array<_BTN_INFO, 5>>, 5> buttonEdits_;
     SaveHook saveHook_;
     FolderSyncHook folderSyncHook_;
+    std::atomic<uint64_t> setsTaken_{0};
+    std::atomic<uint64_t> newestSetSaved_{0}; // changed only with the folder's lock held
 };

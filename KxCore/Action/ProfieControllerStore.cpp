@@ -336,6 +336,20 @@ bool ProfieController::reportStep(SaveStep step, SaveHookReply* reply) const {
 }
 
 bool ProfieController::saveToSys() {
+    return writeSaveSet(takeSaveSet());
+}
+
+ProfieController::SaveSet ProfieController::takeSaveSet() {
+    SaveSet set;
+    for (const auto& profile : profileArr_) {
+        profile->setFwProfileID(fwProfileID_);
+        set.files.append({fileNameFor(*profile), profile->fileBytes()});
+    }
+    set.generation = setsTaken_.fetch_add(1) + 1;
+    return set;
+}
+
+bool ProfieController::writeSaveSet(const SaveSet& set) {
     const QString parent = QFileInfo(sysProPath_).absolutePath();
     FolderLock lock(sysProPath_, FolderLock::Wait::UntilGranted);
     if (!lock.held()) {
@@ -343,6 +357,8 @@ bool ProfieController::saveToSys() {
                        .arg(lock.path(), errnoText()));
         return false;
     }
+    if (set.generation < newestSetSaved_.load())
+        return true;
     recoverInterruptedSave(lock);
     // The old set must be in place before the staging folder appears: recovery takes a staging
     // folder beside a missing profile folder for a complete set.
@@ -369,9 +385,8 @@ bool ProfieController::saveToSys() {
         return false;
 
     const QDir stagingDir(staging);
-    for (const auto& profile : profileArr_) {
-        profile->setFwProfileID(fwProfileID_);
-        if (!profile->saveToPath(stagingDir.filePath(fileNameFor(*profile)))) {
+    for (const auto& [fileName, bytes] : set.files) {
+        if (!ProfileValue::writeFile(stagingDir.filePath(fileName), bytes)) {
             HV_WARNING(QStringLiteral("Profiles not saved; %1 kept").arg(sysProPath_));
             removeFolder(staging);
             lock.setJournal({});
@@ -420,6 +435,7 @@ bool ProfieController::saveToSys() {
     }
     syncFolder(parent);
     lock.setJournal({});
+    newestSetSaved_.store(std::max(newestSetSaved_.load(), set.generation));
     reportStep(SaveStep::OldSetRemoved);
     return true;
 }

@@ -93,6 +93,10 @@ void ProfileValue::readRecord(const QString& path, const QByteArray& bytes, qint
 }
 
 bool ProfileValue::saveToPath(const QString& path) {
+    return writeFile(path, fileBytes());
+}
+
+QByteArray ProfileValue::fileBytes() {
     configPro_.profileId = static_cast<uint64_t>(profileId_);
     configPro_.profile = profileData_;
     configPro_.isDefault = isDefault_ ? 1 : 0;
@@ -100,7 +104,10 @@ bool ProfileValue::saveToPath(const QString& path) {
     const QByteArray name = encodeName(name_);
     std::memset(configPro_.profileName, 0, sizeof configPro_.profileName);
     std::memcpy(configPro_.profileName, name.constData(), size_t(name.size()));
+    return QByteArray(reinterpret_cast<const char*>(&configPro_), sizeof configPro_);
+}
 
+bool ProfileValue::writeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         HV_WARNING(QStringLiteral("Profile file %1 could not be written: %2")
@@ -109,9 +116,7 @@ bool ProfileValue::saveToPath(const QString& path) {
     }
     // The bytes wait in the file's buffer: a full disk shows when they are flushed, and commit()
     // alone would not look. Flushed here, a failure cancels the file.
-    const qint64 written =
-        file.write(reinterpret_cast<const char*>(&configPro_), sizeof configPro_);
-    if (written != qint64(sizeof configPro_) || !file.flush())
+    if (file.write(bytes) != bytes.size() || !file.flush())
         file.cancelWriting();
     // commit() syncs the temporary file to disk before renaming it over the target.
     if (!file.commit()) {

@@ -27,6 +27,10 @@ public:
     // Writes the profile file atomically (a reader sees the old or the new file) and durably.
     // A failure is logged and gives false; only configPro changes in memory.
     bool saveToPath(const QString& path);
+    // What saveToPath writes: configPro with this value's fields put into it.
+    QByteArray fileBytes();
+    // Writes a profile file's bytes as saveToPath does; any thread.
+    static bool writeFile(const QString& path, const QByteArray& bytes);
 
     void setOSD(uint32_t value) { profileData_.enableSrcDes = value; }
     void setProRate(uint32_t value) { profileData_.poRate = value; }

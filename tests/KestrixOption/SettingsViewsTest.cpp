@@ -27,9 +27,11 @@
 #include <QPointer>
 #include <QProcess>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <array>
+#include <atomic>
 #include <condition_variable>
 #include <future>
 #include <mutex>
@@ -376,6 +378,52 @@ TEST_F(SettingsViewsTest, AWriteLostToAnUnplugIsNotToldAsAFault) {
     settle();
     EXPECT_TRUE(messagesShown().isEmpty());
     EXPECT_FALSE(KxAction::checkListenDev());
+}
+
+// The files are synced on the saver's thread, never on the window's: OK and Apply of both views
+// return before their save is done. A save that fails is told, also after its view has closed.
+TEST_F(SettingsViewsTest, OkAndApplySaveOffTheWindowsThreadAndAFailedSaveIsTold) {
+    std::atomic<int> syncs{0}, syncsOnTheWindowsThread{0};
+    library->setFolderSyncHookForTesting([&](const QString&, int fd) {
+        ++syncs;
+        syncsOnTheWindowsThread += QThread::currentThread() == qApp->thread();
+        return ::fsync(fd);
+    });
+    {
+        Performance opened;
+        opened.view->rateSetp()->items()[0]->click();
+        opened.view->applyBtn()->click();
+        opened.view->okBtn()->click();
+    }
+    {
+        Lighting opened;
+        opened.view->logoLightBtn()->click();
+        opened.view->okBtn()->click();
+    }
+    settle();
+    EXPECT_GT(syncs.load(), 0);
+    EXPECT_EQ(syncsOnTheWindowsThread.load(), 0);
+    ProfieController reloaded;
+    EXPECT_EQ(reloaded.profileArr()[0]->profileData().poRate, 0u) << "saved to disk";
+
+    library->setSaveHookForTesting([](ProfieController::SaveStep step) {
+        return step == ProfieController::SaveStep::StagingCreated
+                   ? ProfieController::SaveHookReply::Stop
+                   : ProfieController::SaveHookReply::Continue;
+    });
+    {
+        Lighting opened;
+        opened.view->logoLightBtn()->click();
+        opened.view->okBtn()->click();
+    }
+    settle();
+    EXPECT_EQ(
+        messagesShown(),
+        QStringList(
+            QStringLiteral("The profiles could not be saved in %1.").arg(library->sysProPath())));
+    closeMessages();
+    library->setSaveHookForTesting({});
+    library->setFolderSyncHookForTesting({});
 }
 
 TEST_F(SettingsViewsTest, OkWritesTheStagesDpiAndTheRateAndKeepsThemInEveryProfile) {

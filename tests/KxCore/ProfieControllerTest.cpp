@@ -1,9 +1,14 @@
 #include "ProfieController.h"
 #include "Preferences/UserPreferences.h"
 #include "ProfileMenuData.h"
+#include "ProfileSaver.h"
 #include "ProfilesTestSupport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+
+#include <condition_variable>
+#include <mutex>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -155,6 +160,80 @@ TEST_F(ProfileLibrary, AMissingFolderOrAFileInItsPlace) {
     EXPECT_FALSE(another.saveToSys());
     EXPECT_EQ(readFile(profilesPath()), "the user's file");
     EXPECT_FALSE(log().filter("not a folder").isEmpty());
+}
+
+// Saves on the saver's thread: each writes the set the library held when it was asked for,
+// asks made while one waits take its place, and every asker hears the outcome on its thread.
+TEST_F(ProfileLibrary, BackgroundSavesWriteTheSetAskedForAndTellEveryAsker) {
+    ProfieController library;
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool held = false, released = false;
+    // The first save waits in its first folder sync until the others are asked for.
+    library.setFolderSyncHookForTesting([&](const QString&, int fd) {
+        std::unique_lock lock(mutex);
+        if (!held) {
+            held = true;
+            changed.notify_all();
+            changed.wait(lock, [&] { return released; });
+        }
+        return ::fsync(fd);
+    });
+    int setsStarted = 0;
+    library.setSaveHookForTesting([&](Step step) {
+        setsStarted += step == Step::StagingCreated;
+        return Reply::Continue;
+    });
+    ProfileSaver saver;
+    QObject asker;
+    QList<bool> heard;
+    const auto hear = [&](bool saved) { heard << saved; };
+    markAll(library, 1);
+    saver.save(library, &asker, hear);
+    {
+        std::unique_lock lock(mutex);
+        ASSERT_TRUE(changed.wait_for(lock, std::chrono::seconds(5), [&] { return held; }));
+    }
+    for (uint32_t mark = 2; mark <= 4; ++mark) {
+        markAll(library, mark);
+        saver.save(library, &asker, hear);
+    }
+    markAll(library, 9); // after the last ask: stays in memory
+    {
+        std::lock_guard lock(mutex);
+        released = true;
+    }
+    changed.notify_all();
+    ASSERT_TRUE(saver.waitUntilIdle(10000));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(heard, QList<bool>({true, true, true, true}));
+    EXPECT_EQ(setsStarted, 2) << "the three asks that waited made one save";
+    EXPECT_EQ(marks(ProfieController()), QList<uint32_t>({4, 4, 4, 4, 4}));
+    EXPECT_EQ(dataFolder(), kDataFolder);
+}
+
+// Two threads may save one library (the window's saver, a transfer's worker): whichever set is
+// written last, the newer one stays.
+TEST_F(ProfileLibrary, AnOlderSetIsNeverWrittenOverANewerOne) {
+    ProfieController library;
+    markAll(library, 1);
+    const ProfieController::SaveSet older = library.takeSaveSet();
+    markAll(library, 2);
+    const ProfieController::SaveSet newer = library.takeSaveSet();
+    ASSERT_TRUE(library.writeSaveSet(newer));
+    EXPECT_TRUE(library.writeSaveSet(older)) << "the newer set on disk holds it";
+    EXPECT_EQ(marks(ProfieController()), QList<uint32_t>({2, 2, 2, 2, 2}));
+    // A set that failed to save does not hold back an older one.
+    markAll(library, 3);
+    const ProfieController::SaveSet before = library.takeSaveSet();
+    markAll(library, 4);
+    const ProfieController::SaveSet failing = library.takeSaveSet();
+    library.setSaveHookForTesting(
+        [](Step step) { return step == Step::StagingCreated ? Reply::Stop : Reply::Continue; });
+    EXPECT_FALSE(library.writeSaveSet(failing));
+    library.setSaveHookForTesting({});
+    ASSERT_TRUE(library.writeSaveSet(before));
+    EXPECT_EQ(marks(ProfieController()), QList<uint32_t>({3, 3, 3, 3, 3}));
 }
 
 // Another process holding the lock (a save that hangs, a stopped window) must not freeze the
