@@ -130,6 +130,8 @@ public:
     void getFWDataPro();
     // Hears the end of the transfers (the loading view's end), once.
     void observeTransfers();
+    // The slot's edits kept on disk before its write starts (ProfieController::journalButtonEdits).
+    void journalAheadOfWrite(int slot);
     // Selects a profile the mouse runs, or is taken to run, unless it is shown already; only
     // with writeIt is the selection written to the mouse, as a click writes it.
     void showProfile(int profile, bool writeIt);

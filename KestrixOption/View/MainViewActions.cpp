@@ -7,6 +7,7 @@
 #include "HvModal.h"
 #include "HvNoTitleWindow.h"
 #include "KxAction.h"
+#include "KxDeviceQueue.h"
 #include "KxGlobals.h"
 #include "KxMessages.h"
 #include "KxWidgetGlobals.h"
@@ -148,7 +149,7 @@ void MainView::writeOtherProfilesOrQuit() {
         const auto edits = KxAction::profileLibrary()->buttonEdits(slot);
         if (!edits || slot == KxAction::profileLibrary()->currFWProfileIndex())
             continue;
-        KxAction::profileLibrary()->journalButtonEdits(slot);
+        journalAheadOfWrite(slot);
         runningWrite_ = ButtonWrite::Ok;
         ++isModalSeron_;
         KxAction::setSlotBtnInfoToDevicePro(uint32_t(slot), *edits);
@@ -166,12 +167,22 @@ bool MainView::hasUnwrittenEdits() const {
     return false;
 }
 
+void MainView::journalAheadOfWrite(int slot) {
+    // Queued to the mouse's worker just ahead of the write: the file's sync is not made on this
+    // thread, and the write never starts before the edits are kept.
+    KxDeviceQueue::Request request;
+    request.name = QStringLiteral("Keep the edits of profile %1").arg(slot + 1);
+    request.body = KxAction::profileLibrary()->buttonEditsJournalJob(slot);
+    request.neverRefused = true;
+    KxDeviceQueue::shared().post(std::move(request));
+}
+
 void MainView::startButtonWrite(ButtonWrite kind) {
     const int slot = KxAction::profileLibrary()->currFWProfileIndex();
     // The buttons being written are the slot's edits until the mouse holds them, on disk too, so
     // that an unplug or a crash halfway loses nothing.
     KxAction::profileLibrary()->keepButtonEdits(slot, selProfile.btnInfo);
-    KxAction::profileLibrary()->journalButtonEdits(slot);
+    journalAheadOfWrite(slot);
     runningWrite_ = kind;
     ++isModalSeron_;
     if (kind == ButtonWrite::Reset)

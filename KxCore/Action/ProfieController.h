@@ -167,6 +167,9 @@ public:
     // before a write starts, so that a write cut short by an unplug or a crash is not lost;
     // false (with a log line) when they could not be.
     bool journalButtonEdits(int slot);
+    // The same as a job for another thread (the mouse's queue, ahead of the write): the edits as
+    // they are now, written when it runs.
+    std::function<bool()> buttonEditsJournalJob(int slot) const;
     // At start, after the mouse was read: the journalled edits that the mouse does not hold
     // become the slots' edits again; the slots, in order. A journal the mouse already holds
     // (the write ended just before its journal could go) is removed; one that cannot be read is

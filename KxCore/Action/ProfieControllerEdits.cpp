@@ -128,26 +128,35 @@ void ProfieController::removeJournal(int slot) const {
 }
 
 bool ProfieController::journalButtonEdits(int slot) {
+    return buttonEditsJournalJob(slot)();
+}
+
+std::function<bool()> ProfieController::buttonEditsJournalJob(int slot) const {
     if (!isSlot(slot))
-        return false;
+        return [] { return false; };
+    const QString path = journalPath(slot);
     const auto& edits = buttonEdits_[size_t(slot)];
     if (!edits) {
-        removeJournal(slot);
-        return true;
+        return [path] {
+            if (QFileInfo::exists(path) && !QFile::remove(path))
+                HV_WARNING(QStringLiteral("%1 could not be removed").arg(path));
+            return true;
+        };
     }
-    const QString path = journalPath(slot);
-    QDir().mkpath(QFileInfo(path).absolutePath());
     QByteArray bytes(kJournalTag, sizeof kJournalTag);
     bytes.append(reinterpret_cast<const char*>(edits->data()), kButtons * sizeof(_BTN_INFO));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit()) {
-        HV_WARNING(QStringLiteral("The edits of profile %1 could not be kept in %2: %3")
-                       .arg(slot + 1)
-                       .arg(path, file.errorString()));
-        return false;
-    }
-    return true;
+    return [slot, path, bytes] {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+            !file.flush() || !file.commit()) {
+            HV_WARNING(QStringLiteral("The edits of profile %1 could not be kept in %2: %3")
+                           .arg(slot + 1)
+                           .arg(path, file.errorString()));
+            return false;
+        }
+        return true;
+    };
 }
 
 QList<int> ProfieController::restoreJournalledEdits() {

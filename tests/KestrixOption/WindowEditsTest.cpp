@@ -22,9 +22,11 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <atomic>
 #include <cstring>
 
 namespace {
@@ -365,6 +367,27 @@ TEST_F(WindowEditsTest, EditsAWriteDidNotFinishComeBackAtTheNextStart) {
     openWindow();
     EXPECT_TRUE(popUps.texts.isEmpty()) << "nothing left to tell";
     EXPECT_FALSE(applyEnabled());
+}
+
+// Apply keeps the edits on disk before the first report of their write goes out (the journal
+// is written on the mouse's queue, ahead of the write), and drops them once the mouse holds them.
+TEST_F(WindowEditsTest, TheEditsAreKeptOnDiskBeforeTheirWriteStarts) {
+    openWindow();
+    selectButton(2);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    const QString journal = QDir(sysPath).filePath(
+        QStringLiteral("Unwritten/Default%1.buttons").arg(library->currFWProfileIndex() + 1));
+    std::atomic<int> journalAtFirstPause{-1};
+    KxAction::setPauseHookForTesting([&](unsigned) {
+        int unseen = -1;
+        journalAtFirstPause.compare_exchange_strong(unseen, QFileInfo::exists(journal) ? 1 : 0);
+    });
+    click(MainView::kApplyTag);
+    ASSERT_TRUE(idle());
+    KxAction::setPauseHookForTesting([](unsigned) {});
+    EXPECT_EQ(journalAtFirstPause.load(), 1);
+    EXPECT_FALSE(QFileInfo::exists(journal)) << "the mouse holds the edits";
+    EXPECT_EQ(uint8_t(record(0, 1)[0]), KxAction::getBtnAppLaunchIndex(0, 1));
 }
 
 // The program ended after the journal and one of two records: the next start shows the other,
