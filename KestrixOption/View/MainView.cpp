@@ -67,6 +67,7 @@ MainView::MainView(QWidget* parent) : RirImageView(QRect(QPoint(0, 0), kView.siz
 }
 
 MainView::~MainView() {
+    KxAction::windowBuilt(); // a view gone before it was shown holds no read back
     deallocNotify();
     if (dialogWindow_)
         delete dialogWindow_.data();
@@ -127,6 +128,8 @@ void MainView::initControls() {
 }
 
 void MainView::initNotify() {
+    // Built: the start's read may now fill the library.
+    KxAction::windowBuilt();
     isDevOnTag_ = false;
     checkDevPro();
     if (terminating_)

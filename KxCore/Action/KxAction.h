@@ -213,9 +213,12 @@ public:
     // The window's first read, all on the worker: the profile the mouse runs is asked and
     // selected again (as a click on it would), the whole mouse is read, and the profile it runs
     // then is asked once more; the answers are in startReadProfiles() when the loading view
-    // hides. Posted before the window is built, so that its pauses overlap the building; the
-    // loading view is shown by showLoadViewPro once there is a window to show it over.
+    // hides. Posted before the window is built, so that its pauses overlap the building: its
+    // first requests touch only the mouse, and it waits for windowBuilt() before it reads into
+    // the library the window is still setting up. The loading view is shown by showLoadViewPro
+    // once there is a window to show it over.
     static void getAllFWDataAtStartPro();
+    static void windowBuilt();
     // Its body, on the calling thread, without the end of the read posted.
     static bool readAllFWDataAtStart();
     struct StartReadProfiles {

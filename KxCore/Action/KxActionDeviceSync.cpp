@@ -17,6 +17,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <functional>
 #include <mutex>
 #include <utility>
@@ -160,19 +162,49 @@ std::optional<int> profileTheMouseRuns() {
     return std::nullopt;
 }
 
+// Held shut from the start read's post until the window is built (KxAction::windowBuilt).
+struct WindowGate {
+    std::mutex mutex;
+    std::condition_variable opened;
+    bool open = true;
+};
+WindowGate& windowGate() {
+    static WindowGate gate;
+    return gate;
+}
+
+// Bounded: a window that never gets built (a test's view never shown) only delays the read.
+constexpr auto kWindowBuiltWait = std::chrono::seconds(10);
+
 } // namespace
+
+void KxAction::windowBuilt() {
+    {
+        std::lock_guard lock(windowGate().mutex);
+        windowGate().open = true;
+    }
+    windowGate().opened.notify_all();
+}
 
 bool KxAction::readAllFWDataAtStart() {
     // A mouse that cannot say, or says nonsense, is put on its first profile.
     const int selected = profileTheMouseRuns().value_or(0);
     startSelected.store(selected);
     setProfileToDevice(uint32_t(selected), false);
+    {
+        std::unique_lock lock(windowGate().mutex);
+        windowGate().opened.wait_for(lock, kWindowBuiltWait, [] { return windowGate().open; });
+    }
     const bool complete = readAllFWData();
     startRunning.store(complete ? profileTheMouseRuns().value_or(-1) : -1);
     return complete;
 }
 
 void KxAction::getAllFWDataAtStartPro() {
+    {
+        std::lock_guard lock(windowGate().mutex);
+        windowGate().open = false;
+    }
     startWorker(
         QStringLiteral("Read the mouse"),
         [] { sendHideLoadView(readAllFWDataAtStart() ? kHideAfterRead : kHideAfterFailedRead); },

@@ -36,11 +36,15 @@ public:
     }
     // Nothing modal runs and the loading window is hidden, or the window has ended.
     bool idle(int timeoutMs = 60000) const {
+        // The save a transfer's end asks for runs on the saver's thread: the files are looked at
+        // once it is done too.
         return KxTest::waitFor(
-            [&] {
-                return ended || (view && view->isModalSeron() == 0 && !showLoadFrm->isVisible());
-            },
-            timeoutMs);
+                   [&] {
+                       return ended ||
+                              (view && view->isModalSeron() == 0 && !showLoadFrm->isVisible());
+                   },
+                   timeoutMs) &&
+               KxAction::waitForTransfers(timeoutMs);
     }
 
     // The window's controls by the names its layout gives them: the profiles, and the caption of
