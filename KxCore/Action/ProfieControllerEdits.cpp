@@ -121,10 +121,17 @@ QString ProfieController::journalPath(int slot) const {
         .filePath(QStringLiteral("Default%1.buttons").arg(slot + 1));
 }
 
-void ProfieController::removeJournal(int slot) const {
-    const QString path = journalPath(slot);
+namespace {
+
+void removeJournalFile(const QString& path) {
     if (QFileInfo::exists(path) && !QFile::remove(path))
         HV_WARNING(QStringLiteral("%1 could not be removed").arg(path));
+}
+
+} // namespace
+
+void ProfieController::removeJournal(int slot) const {
+    removeJournalFile(journalPath(slot));
 }
 
 bool ProfieController::journalButtonEdits(int slot) {
@@ -138,8 +145,7 @@ std::function<bool()> ProfieController::buttonEditsJournalJob(int slot) const {
     const auto& edits = buttonEdits_[size_t(slot)];
     if (!edits) {
         return [path] {
-            if (QFileInfo::exists(path) && !QFile::remove(path))
-                HV_WARNING(QStringLiteral("%1 could not be removed").arg(path));
+            removeJournalFile(path);
             return true;
         };
     }

@@ -435,7 +435,7 @@ bool ProfieController::writeSaveSet(const SaveSet& set) {
     }
     syncFolder(parent);
     lock.setJournal({});
-    newestSetSaved_.store(std::max(newestSetSaved_.load(), set.generation));
+    newestSetSaved_.store(set.generation); // not older: checked under this lock above
     reportStep(SaveStep::OldSetRemoved);
     return true;
 }
