@@ -9,6 +9,8 @@
 #include "ProfieController.h"
 #include "ProfileSaves.h"
 
+#include <QPointer>
+
 using LightOptionViewLayout::kView;
 
 namespace {
@@ -160,10 +162,21 @@ void LightOptionView::buttonAction(QObject* sender) {
     }
 }
 
+// A block write the mouse did not take leaves the view, while it is open, as the user set it,
+// its block still to be written by OK (or put back by Cancel).
+std::function<bool()> LightOptionView::stillEditing() {
+    return [view = QPointer<LightOptionView>(this)] {
+        if (!view || !view->isVisible())
+            return false;
+        view->hasSaved_ = true;
+        return true;
+    };
+}
+
 void LightOptionView::ok() {
     ProfieController* library = KxAction::profileLibrary();
     if (hasSaved_)
-        MouseWrites::postLights(selProfile);
+        MouseWrites::postLights(selProfile, stillEditing());
     library->saveSelProfileToData();
     library->applySettingToAll();
     ProfileSaves::save();
@@ -173,7 +186,7 @@ void LightOptionView::ok() {
 void LightOptionView::cancel() {
     if (hasSaved_) {
         KxAction::profileLibrary()->refreshSelProfileFromData();
-        MouseWrites::postLights(selProfile);
+        MouseWrites::postLights(selProfile, stillEditing());
     }
     endWindowRun(0);
 }
@@ -181,7 +194,7 @@ void LightOptionView::cancel() {
 void LightOptionView::apply() {
     if (!hasSaved_)
         return;
-    MouseWrites::postLights(selProfile);
+    MouseWrites::postLights(selProfile, stillEditing());
     KxAction::profileLibrary()->applySettingToAll();
     hasSaved_ = false;
 }

@@ -2,10 +2,87 @@
 
 #include "HvAction.h"
 #include "KxAction.h"
+#include "KxGlobals.h"
 #include "KxRecords.h"
+#include "ProfieController.h"
+#include "ProfileSaves.h"
+#include "ProfileValue.h"
 
 #include <QCoreApplication>
 #include <QTimer>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// The part of a profile the mouse's stored block holds: the stage, the lights, the stages' DPI
+// (one per stage, both axes) and the rate.
+struct StoredBlock {
+    uint32_t stage = 0;
+    uint32_t lights[2] = {};
+    uint32_t dpi[4] = {};
+    uint32_t rate = 0;
+
+    static StoredBlock of(const _Kx_PROFILE& profile) {
+        StoredBlock block;
+        block.stage = profile.currSelectDPI;
+        std::copy(std::begin(profile.islightOnArr), std::end(profile.islightOnArr), block.lights);
+        std::copy(std::begin(profile.xSensArr), std::end(profile.xSensArr), block.dpi);
+        block.rate = profile.poRate;
+        return block;
+    }
+    void putInto(_Kx_PROFILE& profile) const {
+        profile.currSelectDPI = stage;
+        std::copy(std::begin(lights), std::end(lights), profile.islightOnArr);
+        std::copy(std::begin(dpi), std::end(dpi), profile.xSensArr);
+        std::copy(std::begin(dpi), std::end(dpi), profile.ySensArr);
+        profile.poRate = rate;
+    }
+};
+
+// The block writes not yet settled, and the block the mouse was last known to hold: the
+// library's before the first of them was posted, then each one the mouse took. Window thread.
+struct BlockWrites {
+    int unsettled = 0;
+    StoredBlock held;
+};
+BlockWrites blockWrites;
+
+void putHeldBlockBack(const std::function<bool()>& stillEditing) {
+    ProfieController* library = KxAction::profileLibrary();
+    if (!library)
+        return;
+    for (const auto& profile : library->profileArr()) {
+        _Kx_PROFILE data = profile->profileData();
+        blockWrites.held.putInto(data);
+        profile->setProfileData(data);
+    }
+    if (!stillEditing || !stillEditing())
+        blockWrites.held.putInto(selProfile);
+    ProfileSaves::save();
+}
+
+void postBlock(const QString& what, const QString& key, std::function<bool()> body,
+               const _Kx_PROFILE& profile, std::function<bool()> stillEditing) {
+    if (blockWrites.unsettled++ == 0) {
+        if (ProfieController* library = KxAction::profileLibrary();
+            library && library->currProfile())
+            blockWrites.held = StoredBlock::of(library->currProfile()->profileData());
+    }
+    const StoredBlock written = StoredBlock::of(profile);
+    MouseWrites::post(
+        what, key, std::move(body),
+        [written, stillEditing = std::move(stillEditing)](KxDeviceQueue::Outcome outcome) {
+            --blockWrites.unsettled;
+            if (outcome == KxDeviceQueue::Outcome::Reached)
+                blockWrites.held = written;
+            else if (outcome != KxDeviceQueue::Outcome::Superseded && blockWrites.unsettled == 0)
+                putHeldBlockBack(stillEditing);
+        });
+}
+
+} // namespace
 
 void MouseWrites::post(const QString& what, const QString& key, std::function<bool()> body,
                        std::function<void(KxDeviceQueue::Outcome)> settled) {
@@ -24,14 +101,16 @@ void MouseWrites::post(const QString& what, const QString& key, std::function<bo
     KxDeviceQueue::shared().post(std::move(request));
 }
 
-void MouseWrites::postSettings(const _Kx_PROFILE& profile) {
-    post(QStringLiteral("performance settings"), QStringLiteral("settings block"),
-         [profile] { return KxAction::writeSettingsOf(profile); });
+void MouseWrites::postSettings(const _Kx_PROFILE& profile, std::function<bool()> stillEditing) {
+    postBlock(
+        QStringLiteral("performance settings"), QStringLiteral("settings block"),
+        [profile] { return KxAction::writeSettingsOf(profile); }, profile, std::move(stillEditing));
 }
 
-void MouseWrites::postLights(const _Kx_PROFILE& profile) {
-    post(QStringLiteral("lighting"), QStringLiteral("lights block"),
-         [profile] { return KxAction::writeColorsOf(profile); });
+void MouseWrites::postLights(const _Kx_PROFILE& profile, std::function<bool()> stillEditing) {
+    postBlock(
+        QStringLiteral("lighting"), QStringLiteral("lights block"),
+        [profile] { return KxAction::writeColorsOf(profile); }, profile, std::move(stillEditing));
 }
 
 void MouseWrites::postActiveProfile(int profile) {

@@ -21,9 +21,14 @@ void post(const QString& what, const QString& key, std::function<bool()> body,
           std::function<void(KxDeviceQueue::Outcome)> settled = {});
 
 // The stored settings block (stages, rate, lights) of the given profile.
-void postSettings(const _Kx_PROFILE& profile);
-// The stored lights of the given profile.
-void postLights(const _Kx_PROFILE& profile);
+// The mouse holds one block for every profile, and the library claims it once posted. A block
+// write that does not reach the mouse, with no later one waiting, puts the block the mouse was
+// last known to hold back into every profile and the files, on the window's thread. The edits
+// (selProfile) go back too, unless stillEditing answers true: a view that is still open keeps
+// its controls and takes its block as not yet written.
+void postSettings(const _Kx_PROFILE& profile, std::function<bool()> stillEditing = {});
+// The stored lights of the given profile (with the stage, in the same byte); as postSettings.
+void postLights(const _Kx_PROFILE& profile, std::function<bool()> stillEditing = {});
 // The profile the mouse runs (0..4).
 void postActiveProfile(int profile);
 

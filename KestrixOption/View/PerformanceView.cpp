@@ -18,6 +18,8 @@
 #include "ProfileSaves.h"
 #include "ViewThread.h"
 
+#include <QPointer>
+
 #include <algorithm>
 
 using PerformanceLayout::kView;
@@ -239,10 +241,21 @@ void PerformanceView::buttonAction(QObject* sender) {
     }
 }
 
+// A block write the mouse did not take leaves the view, while it is open, as the user set it,
+// its block still to be written by OK (or put back by Cancel).
+std::function<bool()> PerformanceView::stillEditing() {
+    return [view = QPointer<PerformanceView>(this)] {
+        if (!view || !view->isVisible())
+            return false;
+        view->hasSaved_ = true;
+        return true;
+    };
+}
+
 void PerformanceView::ok() {
     ProfieController* library = KxAction::profileLibrary();
     if (hasSaved_)
-        MouseWrites::postSettings(selProfile);
+        MouseWrites::postSettings(selProfile, stillEditing());
     library->saveSelProfileToData();
     KxAction::applySysPreSettingToDef();
     library->applySettingToAll();
@@ -254,7 +267,7 @@ void PerformanceView::cancel() {
     if (hasSaved_) {
         KxAction::profileLibrary()->refreshSelProfileFromData();
         KxAction::resetSysProSettingToDef();
-        MouseWrites::postSettings(selProfile);
+        MouseWrites::postSettings(selProfile, stillEditing());
     }
     endWindowRun(0);
 }
@@ -264,7 +277,7 @@ void PerformanceView::cancel() {
 void PerformanceView::apply() {
     takeTypedDpi();
     ProfieController* library = KxAction::profileLibrary();
-    MouseWrites::postSettings(selProfile);
+    MouseWrites::postSettings(selProfile, stillEditing());
     library->saveSelProfileToData();
     KxAction::applySysPreSettingToDef();
     library->applySettingToAll();
@@ -275,7 +288,7 @@ void PerformanceView::apply() {
 void PerformanceView::reset() {
     reDefPro();
     hasSaved_ = true; // the refill clears it, yet the defaults are an edit Cancel undoes
-    MouseWrites::postSettings(selProfile);
+    MouseWrites::postSettings(selProfile, stillEditing());
     KxAction::setSysPreSettingValue(int(selProfile.doubleSpeed), HvMouseAction::kDoubleClickSpeed);
     KxAction::setSysPreSettingValue(int(selProfile.acceler), HvMouseAction::kPointerSpeed);
     KxAction::setSysPreSettingValue(int(selProfile.srcSpeed), HvMouseAction::kScrollSpeed);

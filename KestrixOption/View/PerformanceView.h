@@ -5,6 +5,8 @@
 #include "Notifications/NotificationCenter.h"
 #include "RirImageView.h"
 
+#include <functional>
+
 class HvButton;
 class HvNumberTextField;
 class HvProgressBar;
@@ -76,6 +78,7 @@ public:
     void rateChangePro(int rateIndex);
 
 private:
+    std::function<bool()> stillEditing();
     int currentStage() const;
     void ok();
     void cancel();

@@ -118,9 +118,11 @@ protected:
     }
     // The views' writes reach the mouse from the queue's worker: they are done, and their
     // outcomes heard on this thread, before the mouse or its log is looked at.
+    // An outcome heard may ask for more (a block the mouse did not take is put back and saved).
     static void settle() {
         ASSERT_TRUE(KxAction::waitForTransfers(5000));
         QCoreApplication::sendPostedEvents();
+        ASSERT_TRUE(KxAction::waitForTransfers(5000));
     }
     VirtualMouseFirmware& mouse() {
         settle();
@@ -368,6 +370,25 @@ TEST_F(SettingsViewsTest, AControlTheMouseDidNotTakeGoesBackAndSaysSo) {
     EXPECT_EQ(messagesShown(),
               QStringList{"The mouse did not take the logo light. Is it still plugged in?"});
     closeMessages();
+
+    // A block Apply the mouse did not take: the library and the files keep the block the mouse
+    // stores, the open view what the user set, which its OK then writes.
+    Performance opened;
+    opened.view->rateSetp()->items()[0]->click(); // 125 Hz, taken live
+    settle();
+    ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 3}));
+    opened.view->applyBtn()->click();
+    settle();
+    EXPECT_EQ(messagesShown(), QStringList{"The mouse did not take the performance settings. Is "
+                                           "it still plugged in?"});
+    closeMessages();
+    EXPECT_EQ(opened.view->rateSetp()->selectIndex(), 1) << "the view keeps 125 Hz";
+    EXPECT_EQ(stored().poRate, 2u) << "the library claims what the mouse stores";
+    EXPECT_EQ(ProfieController().profileArr()[0]->profileData().poRate, 2u) << "so do the files";
+    opened.view->okBtn()->click();
+    EXPECT_EQ(mouse().memory(VirtualMouseFirmware::kStoredRate, 1).at(0), 2) << "125 Hz stored";
+    EXPECT_EQ(stored().poRate, 0u);
+    EXPECT_EQ(ProfieController().profileArr()[0]->profileData().poRate, 0u);
 }
 
 // A mouse pulled out fails its writes as well; the window starts again for it, unasked.
@@ -424,6 +445,137 @@ TEST_F(SettingsViewsTest, OkAndApplySaveOffTheWindowsThreadAndAFailedSaveIsTold)
     closeMessages();
     library->setSaveHookForTesting({});
     library->setFolderSyncHookForTesting({});
+}
+
+// What the mouse's stored block holds, in a profile's terms.
+struct Held {
+    uint32_t stage = 0;
+    bool logo = false;
+    bool wheel = false;
+    std::array<uint32_t, 4> dpi{};
+    uint32_t rate = 0;
+};
+Held heldIn(const _Kx_PROFILE& p) {
+    Held held{p.currSelectDPI, p.islightOnArr[0] != 0, p.islightOnArr[1] != 0, {}, p.poRate};
+    std::copy(std::begin(p.xSensArr), std::end(p.xSensArr), held.dpi.begin());
+    return held;
+}
+Held heldBy(const VirtualMouseFirmware& mouse) {
+    const auto byte = [&](uint16_t address) { return uint8_t(mouse.memory(address, 1).at(0)); };
+    const uint8_t flags = byte(VirtualMouseFirmware::kStoredFlags);
+    Held held{flags & 0x0Fu,
+              (flags & 0x20) != 0,
+              (flags & 0x10) != 0,
+              {},
+              2u - byte(VirtualMouseFirmware::kStoredRate)};
+    for (uint16_t stage = 0; stage < 4; ++stage)
+        held.dpi[stage] = byte(uint16_t(VirtualMouseFirmware::kStoredDpi + stage));
+    return held;
+}
+// Each setting of `claim` is what the mouse held before or what it holds now.
+testing::AssertionResult backedByTheMouse(const Held& claim, const Held& before, const Held& now) {
+    const auto either = [](auto c, auto b, auto n) { return c == b || c == n; };
+    bool ok =
+        either(claim.stage, before.stage, now.stage) && either(claim.logo, before.logo, now.logo) &&
+        either(claim.wheel, before.wheel, now.wheel) && either(claim.rate, before.rate, now.rate);
+    for (size_t stage = 0; stage < 4; ++stage)
+        ok = ok && either(claim.dpi[stage], before.dpi[stage], now.dpi[stage]);
+    if (ok)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << "claims stage " << claim.stage << " rate " << claim.rate << " lights " << claim.logo
+           << claim.wheel << " stage 4 DPI " << claim.dpi[3] << "; the mouse held stage "
+           << before.stage << " rate " << before.rate << " lights " << before.logo << before.wheel
+           << " stage 4 DPI " << before.dpi[3] << ", now stage " << now.stage << " rate "
+           << now.rate << " lights " << now.logo << now.wheel << " stage 4 DPI " << now.dpi[3];
+}
+
+// The mouse goes away at each request of the block that the performance view's OK or the
+// lighting view's OK writes. Of every setting, the library and the files then claim what the
+// mouse held before or what it holds now, never an edit it did not take; with the mouse back, a
+// read puts what it holds everywhere.
+TEST_F(SettingsViewsTest, AnUnplugAtEveryRequestOfAnOkLeavesNoClaimTheMouseDoesNotBackUp) {
+    // Both views' edits, live writes included, made before the fault is armed; then their OK.
+    const auto performance = [](const std::function<void()>& beforeOk) {
+        Performance opened;
+        PerformanceView& v = *opened.view;
+        pressKey(v.dpiLevelPro(), Qt::Key_End); // stage 4
+        pressKey(v.dpiPro(), Qt::Key_End);      // 3500 DPI
+        v.rateSetp()->items()[1]->click();      // 500 Hz
+        beforeOk();
+        v.okBtn()->click();
+    };
+    const auto lighting = [](const std::function<void()>& beforeOk) {
+        Lighting opened;
+        LightOptionView& v = *opened.view;
+        v.logoLightTagBtn()->click();
+        v.lightOnOffSetp()->items()[1]->click();
+        beforeOk();
+        v.okBtn()->click();
+    };
+    for (const auto& [name, ok] : {std::pair{"performance", std::function(performance)},
+                                   std::pair{"lighting", std::function(lighting)}}) {
+        const auto reset = [this] {
+            settle();
+            bus->clearFault();
+            if (!KxAction::checkListenDev())
+                bus->plug();
+            ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
+            store([](_Kx_PROFILE& p) {
+                p.currSelectDPI = 0;
+                p.poRate = 0;
+                p.islightOnArr[0] = p.islightOnArr[1] = 1;
+                std::fill(std::begin(p.xSensArr), std::end(p.xSensArr), 16u);
+                std::fill(std::begin(p.ySensArr), std::end(p.ySensArr), 16u);
+            });
+            library->applySettingToAll();
+            ASSERT_TRUE(library->saveToSys());
+        };
+        reset();
+        ok([&] { clearLog(); });
+        const int total = int(requests().size());
+        const Held wanted = heldBy(mouse());
+        ASSERT_GE(total, 2) << name;
+
+        for (int at = 1; at <= total; ++at) {
+            SCOPED_TRACE(std::string(name) + " OK, unplugged at request " + std::to_string(at) +
+                         " of " + std::to_string(total));
+            reset();
+            const Held before = heldBy(mouse());
+            ok([&] {
+                settle();
+                ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Unplug, FeatureFault::On::Any, at}));
+            });
+            settle();
+            ASSERT_FALSE(bus->armedFault()) << "the fault hit";
+            ASSERT_TRUE(KxTest::waitFor([] { return !KxAction::checkListenDev(); }));
+            const Held now = heldBy(*firmware);
+            for (const auto& profile : library->profileArr())
+                EXPECT_TRUE(backedByTheMouse(heldIn(profile->profileData()), before, now))
+                    << "in the library";
+            EXPECT_TRUE(backedByTheMouse(heldIn(selProfile), before, now)) << "in the edits";
+            {
+                ProfieController disk;
+                for (const auto& profile : disk.profileArr())
+                    EXPECT_TRUE(backedByTheMouse(heldIn(profile->profileData()), before, now))
+                        << "on disk";
+            }
+            EXPECT_TRUE(messagesShown().isEmpty()) << "an unplug is no fault of the write";
+
+            bus->plug();
+            ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
+            ASSERT_TRUE(KxAction::readAllFWData());
+            settle();
+            for (const auto& profile : library->profileArr())
+                EXPECT_TRUE(backedByTheMouse(heldIn(profile->profileData()), now, now));
+            ProfieController disk;
+            for (const auto& profile : disk.profileArr())
+                EXPECT_TRUE(backedByTheMouse(heldIn(profile->profileData()), now, now))
+                    << "on disk after the read";
+        }
+        ASSERT_TRUE(backedByTheMouse(heldIn(library->currProfile()->profileData()), wanted, wanted))
+            << "the last run's OK, unfaulted, reached the mouse and the library";
+    }
 }
 
 TEST_F(SettingsViewsTest, OkWritesTheStagesDpiAndTheRateAndKeepsThemInEveryProfile) {
