@@ -61,15 +61,22 @@ protected:
     void click(int tag) { view->control(tag)->click(); }
     bool applyEnabled() const { return view->control(MainView::kApplyTag)->isEnabled(); }
     // The mouse's own profile button, and the daemon's word of it to the window.
+    // The in-process mouse, once what the window queued for it is done: the queue's worker
+    // writes it, so the test looks at it or presses its buttons only then.
+    const VirtualMouseFirmware& mouse() const {
+        EXPECT_TRUE(idle());
+        return *firmware;
+    }
     void pressMouseProfile() {
+        ASSERT_TRUE(idle());
         firmware->press(VirtualMouseFirmware::Key::Profile);
+        const int profile = firmware->state().profile;
         Notification status;
         status.name = QStringLiteral("KxDevStatus");
-        status.userInfo = QVariantMap{{QStringLiteral("type"), 1},
-                                      {QStringLiteral("value"), firmware->state().profile - 1}};
+        status.userInfo =
+            QVariantMap{{QStringLiteral("type"), 1}, {QStringLiteral("value"), profile - 1}};
         view->devReportPro(status);
-        ASSERT_TRUE(KxTest::waitFor(
-            [&] { return profiles()->selectIndex() == firmware->state().profile; }));
+        ASSERT_TRUE(KxTest::waitFor([&] { return profiles()->selectIndex() == profile; }));
     }
     // Requests that wrote into a record (1-based profile and button).
     int writesInto(int profile, int button) const {
@@ -442,7 +449,7 @@ TEST_F(WindowEditsTest, AResetGivesEveryProfileTheSettingsTheMouseNowHolds) {
         EXPECT_EQ(data.xSensArr[1], defaults.xSensArr[1]) << "profile " << slot + 1;
         EXPECT_EQ(data.poRate, defaults.poRate) << "profile " << slot + 1;
     }
-    EXPECT_EQ(uint8_t(firmware->memory(9, 1)[0]), defaults.xSensArr[1]);
+    EXPECT_EQ(uint8_t(mouse().memory(9, 1)[0]), defaults.xSensArr[1]);
 }
 
 // Escape in the close question goes back to the edits; Ctrl+Q asks it from anywhere in the
@@ -486,7 +493,7 @@ TEST_F(WindowEditsTest, ProfilesAndButtonsPressedByAScreenReaderActAsClicks) {
     const auto checked = checkedItems;
     press(view->control(MainView::kProfile1Tag + 2));
     EXPECT_EQ(checked(profiles()), std::vector<int>{3});
-    EXPECT_EQ(firmware->state().profile, 3);
+    EXPECT_EQ(mouse().state().profile, 3);
     press(view->selBtnSetp()->items()[1]);
     EXPECT_EQ(view->selBtnIndex(), 2);
     EXPECT_EQ(checked(view->selBtnSetp()), std::vector<int>{2});
@@ -496,11 +503,11 @@ TEST_F(WindowEditsTest, ProfilesAndButtonsPressedByAScreenReaderActAsClicks) {
     press(view->control(MainView::kProfile1Tag));
     EXPECT_EQ(popUps.seen, QStringList{"WarningNeedSave"});
     EXPECT_EQ(checked(profiles()), std::vector<int>{3}) << "Cancel stays on it";
-    EXPECT_EQ(firmware->state().profile, 3);
+    EXPECT_EQ(mouse().state().profile, 3);
     popUps.answer({true});
     press(view->control(MainView::kProfile1Tag));
     EXPECT_EQ(checked(profiles()), std::vector<int>{1});
-    EXPECT_EQ(firmware->state().profile, 1);
+    EXPECT_EQ(mouse().state().profile, 1);
 }
 
 // Tab goes through the main window as its layout states: the title bar, the profiles, the
