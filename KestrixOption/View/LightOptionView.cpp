@@ -9,8 +9,6 @@
 #include "ProfieController.h"
 #include "ProfileSaves.h"
 
-#include <QPointer>
-
 using LightOptionViewLayout::kView;
 
 namespace {
@@ -162,21 +160,11 @@ void LightOptionView::buttonAction(QObject* sender) {
     }
 }
 
-// A block write the mouse did not take leaves the view, while it is open, as the user set it,
-// its block still to be written by OK (or put back by Cancel).
-std::function<bool()> LightOptionView::stillEditing() {
-    return [view = QPointer<LightOptionView>(this)] {
-        if (!view || !view->isVisible())
-            return false;
-        view->hasSaved_ = true;
-        return true;
-    };
-}
-
 void LightOptionView::ok() {
     ProfieController* library = KxAction::profileLibrary();
     if (hasSaved_)
-        MouseWrites::postLights(selProfile, stillEditing());
+        MouseWrites::postLights(selProfile,
+                                MouseWrites::whileShown(this, &LightOptionView::hasSaved_));
     library->saveSelProfileToData();
     library->applySettingToAll();
     ProfileSaves::save();
@@ -186,7 +174,8 @@ void LightOptionView::ok() {
 void LightOptionView::cancel() {
     if (hasSaved_) {
         KxAction::profileLibrary()->refreshSelProfileFromData();
-        MouseWrites::postLights(selProfile, stillEditing());
+        MouseWrites::postLights(selProfile,
+                                MouseWrites::whileShown(this, &LightOptionView::hasSaved_));
     }
     endWindowRun(0);
 }
@@ -194,7 +183,7 @@ void LightOptionView::cancel() {
 void LightOptionView::apply() {
     if (!hasSaved_)
         return;
-    MouseWrites::postLights(selProfile, stillEditing());
+    MouseWrites::postLights(selProfile, MouseWrites::whileShown(this, &LightOptionView::hasSaved_));
     KxAction::profileLibrary()->applySettingToAll();
     hasSaved_ = false;
 }

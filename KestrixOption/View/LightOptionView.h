@@ -5,8 +5,6 @@
 #include "LiveMouseValue.h"
 #include "RirImageView.h"
 
-#include <functional>
-
 // The mouse's two lights, the logo and the wheel, each on or off. The user picks a light on the
 // drawing of the mouse (or none: then On and Off act on both) and switches it; the mouse shows
 // the change at once, OK or Apply keeps it, Cancel puts the stored lights back. It edits the
@@ -54,7 +52,6 @@ public:
     int getTmpColorIndex() const { return currSelectedBtn_ - 1; }
 
 private:
-    std::function<bool()> stillEditing();
     void ok();
     void cancel();
     void apply();

@@ -2,6 +2,7 @@
 
 #include "KxDeviceQueue.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -29,6 +30,17 @@ void post(const QString& what, const QString& key, std::function<bool()> body,
 void postSettings(const _Kx_PROFILE& profile, std::function<bool()> stillEditing = {});
 // The stored lights of the given profile (with the stage, in the same byte); as postSettings.
 void postLights(const _Kx_PROFILE& profile, std::function<bool()> stillEditing = {});
+// The stillEditing of a view: while it is shown, it keeps its controls and sets its `unwritten`
+// flag, so that its OK writes the block again (and its Cancel puts the stored one back).
+template <class View>
+std::function<bool()> whileShown(View* view, bool View::*unwritten) {
+    return [view = QPointer<View>(view), unwritten] {
+        if (!view || !view->isVisible())
+            return false;
+        view.data()->*unwritten = true;
+        return true;
+    };
+}
 // The profile the mouse runs (0..4).
 void postActiveProfile(int profile);
 

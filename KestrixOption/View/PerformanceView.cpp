@@ -18,8 +18,6 @@
 #include "ProfileSaves.h"
 #include "ViewThread.h"
 
-#include <QPointer>
-
 #include <algorithm>
 
 using PerformanceLayout::kView;
@@ -241,21 +239,11 @@ void PerformanceView::buttonAction(QObject* sender) {
     }
 }
 
-// A block write the mouse did not take leaves the view, while it is open, as the user set it,
-// its block still to be written by OK (or put back by Cancel).
-std::function<bool()> PerformanceView::stillEditing() {
-    return [view = QPointer<PerformanceView>(this)] {
-        if (!view || !view->isVisible())
-            return false;
-        view->hasSaved_ = true;
-        return true;
-    };
-}
-
 void PerformanceView::ok() {
     ProfieController* library = KxAction::profileLibrary();
     if (hasSaved_)
-        MouseWrites::postSettings(selProfile, stillEditing());
+        MouseWrites::postSettings(selProfile,
+                                  MouseWrites::whileShown(this, &PerformanceView::hasSaved_));
     library->saveSelProfileToData();
     KxAction::applySysPreSettingToDef();
     library->applySettingToAll();
@@ -267,7 +255,8 @@ void PerformanceView::cancel() {
     if (hasSaved_) {
         KxAction::profileLibrary()->refreshSelProfileFromData();
         KxAction::resetSysProSettingToDef();
-        MouseWrites::postSettings(selProfile, stillEditing());
+        MouseWrites::postSettings(selProfile,
+                                  MouseWrites::whileShown(this, &PerformanceView::hasSaved_));
     }
     endWindowRun(0);
 }
@@ -277,7 +266,8 @@ void PerformanceView::cancel() {
 void PerformanceView::apply() {
     takeTypedDpi();
     ProfieController* library = KxAction::profileLibrary();
-    MouseWrites::postSettings(selProfile, stillEditing());
+    MouseWrites::postSettings(selProfile,
+                              MouseWrites::whileShown(this, &PerformanceView::hasSaved_));
     library->saveSelProfileToData();
     KxAction::applySysPreSettingToDef();
     library->applySettingToAll();
@@ -288,7 +278,8 @@ void PerformanceView::apply() {
 void PerformanceView::reset() {
     reDefPro();
     hasSaved_ = true; // the refill clears it, yet the defaults are an edit Cancel undoes
-    MouseWrites::postSettings(selProfile, stillEditing());
+    MouseWrites::postSettings(selProfile,
+                              MouseWrites::whileShown(this, &PerformanceView::hasSaved_));
     KxAction::setSysPreSettingValue(int(selProfile.doubleSpeed), HvMouseAction::kDoubleClickSpeed);
     KxAction::setSysPreSettingValue(int(selProfile.acceler), HvMouseAction::kPointerSpeed);
     KxAction::setSysPreSettingValue(int(selProfile.srcSpeed), HvMouseAction::kScrollSpeed);

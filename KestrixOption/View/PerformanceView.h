@@ -5,8 +5,6 @@
 #include "Notifications/NotificationCenter.h"
 #include "RirImageView.h"
 
-#include <functional>
-
 class HvButton;
 class HvNumberTextField;
 class HvProgressBar;
@@ -78,7 +76,6 @@ public:
     void rateChangePro(int rateIndex);
 
 private:
-    std::function<bool()> stillEditing();
     int currentStage() const;
     void ok();
     void cancel();
