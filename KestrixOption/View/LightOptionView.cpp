@@ -180,10 +180,14 @@ void LightOptionView::cancel() {
     endWindowRun(0);
 }
 
+// Keeps what OK keeps, without closing: the mouse's lights, in every profile and on disk.
 void LightOptionView::apply() {
     if (!hasSaved_)
         return;
+    ProfieController* library = KxAction::profileLibrary();
     MouseWrites::postLights(selProfile, MouseWrites::whileShown(this, &LightOptionView::hasSaved_));
-    KxAction::profileLibrary()->applySettingToAll();
+    library->saveSelProfileToData();
+    library->applySettingToAll();
+    ProfileSaves::save();
     hasSaved_ = false;
 }

@@ -16,6 +16,7 @@
 #include "MouseWrites.h"
 #include "PerformanceView.h"
 #include "PrivateHome.h"
+#include "ProfileSaves.h"
 #include "ProfileValue.h"
 #include "QtPrinters.h"
 #include "ScreenReader.h"
@@ -370,6 +371,19 @@ TEST_F(SettingsViewsTest, AControlTheMouseDidNotTakeGoesBackAndSaysSo) {
     EXPECT_EQ(messagesShown(),
               QStringList{"The mouse did not take the logo light. Is it still plugged in?"});
     closeMessages();
+    ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
+    lighting.view->applyBtn()->click();
+    settle();
+    EXPECT_EQ(messagesShown(),
+              QStringList{"The mouse did not take the lighting. Is it still plugged in?"});
+    closeMessages();
+    EXPECT_FALSE(lighting.view->midLightBtn()->isChecked()) << "the view keeps the wheel off";
+    EXPECT_EQ(stored().islightOnArr[1], 1u) << "the library claims what the mouse stores";
+    EXPECT_EQ(ProfieController().profileArr()[0]->profileData().islightOnArr[1], 1u);
+    lighting.view->okBtn()->click();
+    EXPECT_EQ(mouse().memory(7, 1).at(0) & 0x10, 0) << "the wheel stored off";
+    EXPECT_EQ(stored().islightOnArr[1], 0u);
+    EXPECT_EQ(ProfieController().profileArr()[0]->profileData().islightOnArr[1], 0u);
 
     // A block Apply the mouse did not take: the library and the files keep the block the mouse
     // stores, the open view what the user set, which its OK then writes.
@@ -947,8 +961,12 @@ TEST_F(SettingsViewsTest, WithNoLightPickedOffSwitchesBothOnTheMouseAndInTheBoxe
         EXPECT_EQ(profile->profileData().islightOnArr[1], 0u);
 }
 
-TEST_F(SettingsViewsTest, CancelRestoresTheStoredLightsOnlyAfterASwitchApplyTwiceWritesOnce) {
+TEST_F(SettingsViewsTest,
+       CancelRestoresTheStoredLightsOnlyAfterASwitchApplySavesAndTwiceWritesOnce) {
     store([](_Kx_PROFILE& p) { p.islightOnArr[0] = p.islightOnArr[1] = 1; });
+    library->applySettingToAll();
+    ProfileSaves::save();
+    settle();
     {
         Lighting opened;
         opened.view->cancelBtn()->click();
@@ -978,6 +996,16 @@ TEST_F(SettingsViewsTest, CancelRestoresTheStoredLightsOnlyAfterASwitchApplyTwic
         EXPECT_EQ(mouse().memory(7, 1).at(0) & 0x10, 0) << "Apply stores the wheel off";
         v.applyBtn()->click();
         EXPECT_EQ(requests().size(), afterFirst) << "a second Apply writes nothing";
+        settle();
+        ProfieController reloaded;
+        for (const auto& profile : reloaded.profileArr())
+            EXPECT_EQ(profile->profileData().islightOnArr[1], 0u) << "Apply saves as OK does";
+
+        // Cancel after Apply keeps what was applied.
+        v.cancelBtn()->click();
+        EXPECT_TRUE(opened.closed());
+        EXPECT_EQ(selProfile.islightOnArr[1], 0u);
+        EXPECT_EQ(mouse().memory(7, 1).at(0) & 0x10, 0);
     }
 }
 
