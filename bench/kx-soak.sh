@@ -2,8 +2,12 @@
 # Soak: the real programs under random use for a long time, sampling the daemon's and the
 # window's memory and open descriptors. Run through `./kx soak [SECONDS] [SAMPLE_SECONDS]`, which
 # gives it a private home and session bus. Prints "name: value" lines: the slopes of resident
-# memory (KiB per hour) and of open descriptors (per hour) by least squares over the samples,
-# the samples' extremes, the operations done and the warning lines in the programs' logs.
+# memory (KiB per hour) and of open descriptors (per hour) by least squares over the samples
+# after the warm-up (KX_SOAK_WARMUP seconds, 300 unless set: the first display, transfer and bus
+# call load pictures, fonts and type tables once), the samples' extremes, the operations done and
+# the warning lines in the programs' logs.
+# KX_SOAK_KEEP=DIR keeps the samples ("seconds daemon-rss daemon-fds window-rss window-fds") and
+# the programs' logs there.
 #
 # Operations, at random: the mouse streams motion at 1000 Hz, presses its DPI, rate and profile
 # buttons and its five buttons, is unplugged and plugged again (the window ends and the daemon
@@ -18,6 +22,10 @@ pids=()
 cleanup() {
     kill "${pids[@]}" 2>/dev/null || true
     pkill -f "$build/KestrixOption/KxOption" 2>/dev/null || true
+    if [ -n "${KX_SOAK_KEEP:-}" ]; then
+        mkdir -p "$KX_SOAK_KEEP"
+        cp "$work"/samples "$work"/*.log "$KX_SOAK_KEEP"/ 2>/dev/null || true
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -92,9 +100,10 @@ done
 
 kill -0 "$daemon" 2>/dev/null || echo "soak: the daemon ended during the run" >&2
 
-# Least-squares slope per hour of column c over the samples that have it.
+# Least-squares slope per hour of column c over the samples after the warm-up that have it.
+warmup="${KX_SOAK_WARMUP:-300}"
 slope() {
-    awk -v c="$1" 'NF >= c && $c != "" { n++; x = $1 / 3600; sx += x; sy += $c; sxx += x * x; sxy += x * $c }
+    awk -v c="$1" -v w="$warmup" '$1 >= w && NF >= c && $c != "" { n++; x = $1 / 3600; sx += x; sy += $c; sxx += x * x; sxy += x * $c }
         END { d = n * sxx - sx * sx; if (n < 3 || d == 0) print "n/a"; else printf "%.1f\n", (n * sxy - sx * sy) / d }' "$samples"
 }
 extreme() {
@@ -104,6 +113,8 @@ extreme() {
 echo "soak_seconds: $duration"
 echo "soak_samples: $(wc -l <"$samples")"
 echo "soak_operations: $operations"
+echo "soak_warmup_seconds: $warmup"
+echo "soak_daemon_rss_kib_first: $(awk 'NR == 1 { print $2 }' "$samples")"
 echo "soak_daemon_rss_kib_min: $(extreme 2 min)"
 echo "soak_daemon_rss_kib_max: $(extreme 2 max)"
 echo "soak_daemon_rss_slope_kib_per_h: $(slope 2)"
