@@ -13,6 +13,7 @@
 # buttons and its five buttons, is unplugged and plugged again (the window ends and the daemon
 # starts it again), and kxctl, where it is built, reads and sets the mouse.
 set -euo pipefail
+trap 'echo "soak: stopped by a failed command at line $LINENO" >&2' ERR
 
 build="$1"
 duration="${2:-3600}"
@@ -42,10 +43,11 @@ daemon=$!
 pids+=("$daemon")
 "$build/KestrixOption/KxOption" >"$work/window.log" 2>&1 &
 
+# Empty while no window is on the bus (one restarting after an unplug, say).
 window_pid() {
-    gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-        --method org.freedesktop.DBus.GetConnectionUnixProcessID com.vlak.KxOption 2>/dev/null |
-        sed -n 's/.*uint32 \([0-9]*\).*/\1/p'
+    { gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.GetConnectionUnixProcessID com.vlak.KxOption 2>/dev/null ||
+        true; } | sed -n 's/.*uint32 \([0-9]*\).*/\1/p'
 }
 rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status" 2>/dev/null || echo ""; }
 fds() { ls "/proc/$1/fd" 2>/dev/null | wc -l; }
