@@ -964,6 +964,7 @@ TEST_F(SettingsViewsTest, WithNoLightPickedOffSwitchesBothOnTheMouseAndInTheBoxe
 TEST_F(SettingsViewsTest,
        CancelRestoresTheStoredLightsOnlyAfterASwitchApplySavesAndTwiceWritesOnce) {
     store([](_Kx_PROFILE& p) { p.islightOnArr[0] = p.islightOnArr[1] = 1; });
+    // Stored on disk too, so that what Apply saves shows in the files.
     library->applySettingToAll();
     ProfileSaves::save();
     settle();
