@@ -160,7 +160,8 @@ void LightOptionView::buttonAction(QObject* sender) {
     }
 }
 
-void LightOptionView::ok() {
+// What OK and Apply keep: the lights on the mouse (when switched), in every profile and on disk.
+void LightOptionView::keep() {
     ProfieController* library = KxAction::profileLibrary();
     if (hasSaved_)
         MouseWrites::postLights(selProfile,
@@ -168,6 +169,10 @@ void LightOptionView::ok() {
     library->saveSelProfileToData();
     library->applySettingToAll();
     ProfileSaves::save();
+}
+
+void LightOptionView::ok() {
+    keep();
     endWindowRun(1);
 }
 
@@ -180,14 +185,9 @@ void LightOptionView::cancel() {
     endWindowRun(0);
 }
 
-// Keeps what OK keeps, without closing: the mouse's lights, in every profile and on disk.
 void LightOptionView::apply() {
     if (!hasSaved_)
         return;
-    ProfieController* library = KxAction::profileLibrary();
-    MouseWrites::postLights(selProfile, MouseWrites::whileShown(this, &LightOptionView::hasSaved_));
-    library->saveSelProfileToData();
-    library->applySettingToAll();
-    ProfileSaves::save();
+    keep();
     hasSaved_ = false;
 }

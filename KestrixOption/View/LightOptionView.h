@@ -52,6 +52,7 @@ public:
     int getTmpColorIndex() const { return currSelectedBtn_ - 1; }
 
 private:
+    void keep();
     void ok();
     void cancel();
     void apply();
