@@ -31,12 +31,6 @@ constexpr CommandSpec kCommands[] = {
     {"__complete", Command::Complete, 1, 2, ""},
 };
 
-std::optional<int> number(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
 bool allows(const CommandSpec& spec, const char* option) {
     return QString::fromLatin1(spec.options)
         .split(QLatin1Char(' '))
@@ -44,6 +38,12 @@ bool allows(const CommandSpec& spec, const char* option) {
 }
 
 } // namespace
+
+std::optional<int> wholeNumber(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
 
 QString usage() {
     return QStringLiteral(
@@ -134,18 +134,18 @@ Parsed parse(const QStringList& arguments) {
             optionsSeen << QStringLiteral("dry-run");
         } else if (argument == QLatin1String("--profile")) {
             const auto value = next();
-            if (!value || !number(*value)) {
+            if (!value || !wholeNumber(*value)) {
                 result.error = QStringLiteral("--profile takes a profile number, 1 to 5");
                 return result;
             }
-            invocation.profile = number(*value);
+            invocation.profile = wholeNumber(*value);
             optionsSeen << QStringLiteral("profile");
         } else if (argument == QLatin1String("--profiles")) {
             const auto value = next();
             QList<int> numbers;
             for (const QString& part :
                  value.value_or(QString()).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-                const auto n = number(part.trimmed());
+                const auto n = wholeNumber(part.trimmed());
                 if (!n) {
                     numbers.clear();
                     break;
@@ -168,12 +168,12 @@ Parsed parse(const QStringList& arguments) {
             invocation.mode = mode;
             if (*mode == KxSetup::RunMode::Repeat) {
                 const auto count = next();
-                if (!count || !number(*count)) {
+                if (!count || !wholeNumber(*count)) {
                     result.error = QStringLiteral("--mode repeat takes a count, as in "
                                                   "--mode repeat 3");
                     return result;
                 }
-                invocation.count = number(*count);
+                invocation.count = wholeNumber(*count);
             }
             optionsSeen << QStringLiteral("mode");
         } else {

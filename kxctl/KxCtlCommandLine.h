@@ -55,4 +55,7 @@ struct Parsed {
 Parsed parse(const QStringList& arguments);
 QString usage();
 
+// A whole number as typed (a sign, then digits), or none.
+std::optional<int> wholeNumber(const QString& text);
+
 } // namespace KxCtl

@@ -34,12 +34,6 @@ void print(FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
-std::optional<int> number(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
 // Where a device is plugged in: "1-2.3" (bus 1, port 2, then port 3 of a hub), as sysfs names it.
 QString locationText(uint32_t location) {
     QString text = QString::number(location >> 24);
@@ -350,7 +344,7 @@ int Tool::show() {
 }
 
 int Tool::profile() {
-    const auto n = number(invocation_.words[0]);
+    const auto n = wholeNumber(invocation_.words[0]);
     if (!n)
         return fail(kUsage, QStringLiteral("profile takes a profile number, 1 to 5"));
     if (*n < 1 || *n > KxSetup::kProfiles)
@@ -372,8 +366,8 @@ int Tool::writeSettings(const std::function<void(KxSetup::Settings&)>& change) {
 }
 
 int Tool::dpi() {
-    const auto stage = number(invocation_.words[0]);
-    const auto value = number(invocation_.words[1]);
+    const auto stage = wholeNumber(invocation_.words[0]);
+    const auto value = wholeNumber(invocation_.words[1]);
     if (!stage || !value)
         return fail(kUsage, QStringLiteral("dpi takes a stage (1 to 4) and a DPI value"));
     if (invocation_.profile && (*invocation_.profile < 1 || *invocation_.profile > 5))
@@ -394,7 +388,7 @@ int Tool::dpi() {
 }
 
 int Tool::stage() {
-    const auto stage = number(invocation_.words[0]);
+    const auto stage = wholeNumber(invocation_.words[0]);
     if (!stage)
         return fail(kUsage, QStringLiteral("stage takes a stage number, 1 to 4"));
     if (*stage < 1 || *stage > KxSetup::kStages)
@@ -403,7 +397,7 @@ int Tool::stage() {
 }
 
 int Tool::rate() {
-    const auto hz = number(invocation_.words[0].toLower().remove(QLatin1String("hz")));
+    const auto hz = wholeNumber(invocation_.words[0].toLower().remove(QLatin1String("hz")));
     if (!hz)
         return fail(kUsage, QStringLiteral("rate takes 125, 500 or 1000 (Hz)"));
     if (!KxSetup::poRateOf(*hz))

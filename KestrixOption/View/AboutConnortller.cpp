@@ -22,8 +22,6 @@
 #define KX_VERSION "unknown"
 #endif
 
-using AboutViewLayout::kView;
-
 namespace {
 QString mouseInUse() {
     if (!sysDeviceReq || !sysDeviceReq->isDevOn())
@@ -40,16 +38,17 @@ AboutConnortller* AboutConnortller::shareAboutController() {
 }
 
 AboutConnortller::AboutConnortller() {
-    window_ = new HvNoTitleWindow(QRect(QPoint(0, 0), kView.size));
+    window_ = new HvNoTitleWindow(QRect(QPoint(0, 0), AboutViewLayout::kView.size));
     window_->setIsCanDrag(true);
-    window_->setDragHeight(kView.dragHeight);
+    window_->setDragHeight(AboutViewLayout::kView.dragHeight);
     window_->setWindowTitle(QStringLiteral("About Kestrix Mouse"));
     window_->setAccessibleRole(QAccessible::Dialog);
-    auto* view = new RirImageView(QRect(QPoint(0, 0), kView.size));
+    auto* view = new RirImageView(QRect(QPoint(0, 0), AboutViewLayout::kView.size));
     view->setImageByName(QStringLiteral("AboutView_Normal.png"));
     window_->setContentView(view);
 
-    const KxControls controls(kView, view, {{"infoTxt", [this] { return info_ = new QLabel; }}});
+    const KxControls controls(AboutViewLayout::kView, view,
+                              {{"infoTxt", [this] { return info_ = new QLabel; }}});
     auto* icon = controls.get<QLabel>("appIcon");
     QPixmap picture =
         QPixmap::fromImage(view->pictureNamed(QStringLiteral("com.vlak.KxOption.png")));

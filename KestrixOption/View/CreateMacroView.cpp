@@ -12,10 +12,8 @@
 
 #include <QApplication>
 
-using CreateMacroLayout::kView;
-
 CreateMacroView::CreateMacroView(QWidget* parent)
-    : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+    : RirImageView(QRect(QPoint(0, 0), CreateMacroLayout::kView.size), parent) {
     setImageByName(QStringLiteral("CreateMacro_Normal.png"));
     init();
     setDialogButtons(
@@ -25,7 +23,7 @@ CreateMacroView::CreateMacroView(QWidget* parent)
 }
 
 void CreateMacroView::initControls() {
-    const KxControls controls(kView, this);
+    const KxControls controls(CreateMacroLayout::kView, this);
     nameTxt_ = controls.get<HvTextField>("nameTxt");
     QFont system = QApplication::font();
     system.setPixelSize(13);

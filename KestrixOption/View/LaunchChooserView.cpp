@@ -25,8 +25,6 @@
 
 #include <algorithm>
 
-using LaunchChooserLayout::kView;
-
 namespace {
 
 const QColor kListBackground = QColor::fromRgbF(0.222f, 0.222f, 0.222f);
@@ -123,7 +121,7 @@ bool acceptEntryFromElsewhere(const QFileInfo& file) {
 } // namespace
 
 LaunchChooserView::LaunchChooserView(QWidget* parent)
-    : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+    : RirImageView(QRect(QPoint(0, 0), LaunchChooserLayout::kView.size), parent) {
     setImageByName(QStringLiteral("LaunchChooserView_Normal.png"));
     init();
     setDialogButtons({{kOkTag, [this] { ok(); }}, {kCancelTag, [this] { end(0); }}});
@@ -141,7 +139,7 @@ void LaunchChooserView::setFileDialogForTesting(FileDialog dialog) {
 }
 
 void LaunchChooserView::initControls() {
-    const KxControls controls(kView, this,
+    const KxControls controls(LaunchChooserLayout::kView, this,
                               {{"appList", [this] { return appList_ = new QListWidget; }}});
     filterTxt_ = controls.get<HvTextField>("filterTxt");
     filterTxt_->setBordered(false); // the picture has the field's edge
@@ -313,9 +311,9 @@ void LaunchChooserView::end(int code) {
 
 std::optional<QString> LaunchChooserView::choose(QWidget* over) {
     const QPointer<QWidget> owner = over ? over->window() : nullptr;
-    HvNoTitleWindow window(QRect(QPoint(0, 0), kView.size));
+    HvNoTitleWindow window(QRect(QPoint(0, 0), LaunchChooserLayout::kView.size));
     window.setIsCanDrag(true);
-    window.setDragHeight(kView.dragHeight);
+    window.setDragHeight(LaunchChooserLayout::kView.dragHeight);
     window.setWindowTitle(QStringLiteral("Application launcher"));
     window.setAccessibleRole(QAccessible::Dialog);
     auto* view = new LaunchChooserView;

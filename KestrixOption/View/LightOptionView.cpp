@@ -9,8 +9,6 @@
 #include "ProfieController.h"
 #include "ProfileSaves.h"
 
-using LightOptionViewLayout::kView;
-
 namespace {
 
 constexpr int kLogo = 0;
@@ -19,7 +17,7 @@ constexpr int kWheel = 1;
 } // namespace
 
 LightOptionView::LightOptionView(QWidget* parent)
-    : RirImageView(QRect(QPoint(0, 0), kView.size), parent),
+    : RirImageView(QRect(QPoint(0, 0), LightOptionViewLayout::kView.size), parent),
       liveLogo_(QStringLiteral("logo light"), QStringLiteral("live logo light"),
                 [this](int on) { showLight(kLogo, on != 0); }),
       liveWheel_(QStringLiteral("wheel light"), QStringLiteral("live wheel light"),
@@ -34,7 +32,7 @@ LightOptionView::LightOptionView(QWidget* parent)
 }
 
 void LightOptionView::initControls() {
-    const KxControls controls(kView, this);
+    const KxControls controls(LightOptionViewLayout::kView, this);
     midLightTagBtn_ = controls.button("midLightTagBtn");
     logoLightTagBtn_ = controls.button("logoLightTagBtn");
     for (HvButton* selector : {midLightTagBtn_, logoLightTagBtn_})

@@ -24,8 +24,6 @@
 
 #include <algorithm>
 
-using MacroViewLayout::kView;
-
 int MacroView::delayTime = 0;
 int MacroView::defDelayTime = 0;
 int MacroView::delayType = MacroView::kRealDelay;
@@ -38,7 +36,8 @@ int roundDown(int delay) {
 
 } // namespace
 
-MacroView::MacroView(QWidget* parent) : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+MacroView::MacroView(QWidget* parent)
+    : RirImageView(QRect(QPoint(0, 0), MacroViewLayout::kView.size), parent) {
     setImageByName(QStringLiteral("MacroView_Normal.png"));
     setFocusPolicy(Qt::ClickFocus);
     init();
@@ -61,7 +60,7 @@ HvButton* MacroView::control(int tag) const {
 
 void MacroView::initControls() {
     const KxControls controls(
-        kView, this,
+        MacroViewLayout::kView, this,
         {{"keytbView", [this] { return keytbView_ = new RigthMouseTBView; }},
          {"capacityMeter", [this] { return capacityMeter_ = new MacroCapacityMeter; }}});
     for (QWidget* widget : controls.widgets()) {

@@ -29,8 +29,6 @@
 #include <cstring>
 #include <utility>
 
-using MainViewLayout::kView;
-
 namespace {
 
 // The help page is part of the program: written out whenever this version's page differs, so
@@ -61,7 +59,8 @@ QString writeHelpPage() {
 
 } // namespace
 
-MainView::MainView(QWidget* parent) : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+MainView::MainView(QWidget* parent)
+    : RirImageView(QRect(QPoint(0, 0), MainViewLayout::kView.size), parent) {
     setFocusPolicy(Qt::ClickFocus);
     init();
 }
@@ -96,7 +95,7 @@ void MainView::initData() {
 }
 
 void MainView::initControls() {
-    const KxControls controls(kView, this);
+    const KxControls controls(MainViewLayout::kView, this);
     for (QWidget* widget : controls.widgets())
         if (auto* button = qobject_cast<HvButton*>(widget))
             controls_[size_t(button->tag() - kReDefTag)] = button;

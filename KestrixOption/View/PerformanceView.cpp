@@ -20,10 +20,8 @@
 
 #include <algorithm>
 
-using PerformanceLayout::kView;
-
 PerformanceView::PerformanceView(QWidget* parent)
-    : RirImageView(QRect(QPoint(0, 0), kView.size), parent),
+    : RirImageView(QRect(QPoint(0, 0), PerformanceLayout::kView.size), parent),
       liveStage_(QStringLiteral("DPI stage"), QStringLiteral("live DPI stage"),
                  [this](int stage) {
                      selProfile.currSelectDPI = uint32_t(stage);
@@ -58,7 +56,7 @@ PerformanceView::~PerformanceView() {
 }
 
 void PerformanceView::initControls() {
-    const KxControls controls(kView, this);
+    const KxControls controls(PerformanceLayout::kView, this);
     dpiLevelPro_ = controls.get<HvProgressBar>("dpiLevelPro");
     doubleSpeedPro_ = controls.get<HvProgressBar>("doubleSpeedPro");
     mouseSpeedPro_ = controls.get<HvProgressBar>("mouseSpeedPro");

@@ -9,10 +9,8 @@
 #include "MenuInfo.h"
 #include "SingleKeyViewLayout.h"
 
-using SingleKeyViewLayout::kView;
-
 SingleKeyView::SingleKeyView(QWidget* parent)
-    : ButtonFunctionView(kView.size, kOkTag, kCancelTag, parent) {
+    : ButtonFunctionView(SingleKeyViewLayout::kView.size, kOkTag, kCancelTag, parent) {
     setImageByName(QStringLiteral("SingleKeyView_Normal.png"));
     init();
     addDialogKeys();
@@ -23,7 +21,7 @@ SingleKeyView::~SingleKeyView() {
 }
 
 void SingleKeyView::initControls() {
-    const KxControls controls(kView, this);
+    const KxControls controls(SingleKeyViewLayout::kView, this);
     selComBtn_ = controls.button("selComBtn");
     selComBtn_->setText(QStringLiteral("Choose a function"));
     okBtn_ = controls.button("okBtn");

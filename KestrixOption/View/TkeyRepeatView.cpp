@@ -8,10 +8,8 @@
 #include "KxControls.h"
 #include "TKeyRepeatViewLayout.h"
 
-using TKeyRepeatViewLayout::kView;
-
 TkeyRepeatView::TkeyRepeatView(QWidget* parent)
-    : RirImageView(QRect(QPoint(0, 0), kView.size), parent) {
+    : RirImageView(QRect(QPoint(0, 0), TKeyRepeatViewLayout::kView.size), parent) {
     setImageByName(QStringLiteral("TKeyRepeatView_Normal.png"));
     init();
     setDialogButtons({{kOkTag, [this] { ok(); }}, {kCancelTag, [this] { end(0); }}});
@@ -20,7 +18,7 @@ TkeyRepeatView::TkeyRepeatView(QWidget* parent)
 }
 
 void TkeyRepeatView::initControls() {
-    const KxControls controls(kView, this);
+    const KxControls controls(TKeyRepeatViewLayout::kView, this);
     countTxt_ = controls.get<HvNumberTextField>("countTxt");
     countTxt_->setAlignment(Qt::AlignCenter);
     QFont arial(QStringLiteral("Arial"));

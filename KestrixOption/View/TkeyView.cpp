@@ -21,13 +21,12 @@
 
 #include <algorithm>
 
-using TKeyViewLayout::kView;
-
 namespace {
 constexpr int kLoopWindowDragHeight = 50;
 } // namespace
 
-TkeyView::TkeyView(QWidget* parent) : ButtonFunctionView(kView.size, kOkTag, kCancelTag, parent) {
+TkeyView::TkeyView(QWidget* parent)
+    : ButtonFunctionView(TKeyViewLayout::kView.size, kOkTag, kCancelTag, parent) {
     setImageByName(QStringLiteral("TKeyView_Normal.png"));
     init();
     addDialogKeys()->setEnterTaker([this](const QObject* control) {
@@ -42,7 +41,7 @@ TkeyView::~TkeyView() {
 }
 
 void TkeyView::initControls() {
-    const KxControls controls(kView, this);
+    const KxControls controls(TKeyViewLayout::kView, this);
     selMacroBtn_ = controls.button("selMacroBtn");
     macroTypeSetp_ = controls.group("Run the macro");
     countLbl_ = controls.get<HvTextField>("countLbl");

@@ -2,6 +2,7 @@
 
 #include "HvDeviceRequester/HvDeviceRequester.h"
 #include "KxGlobals.h"
+#include "SteadyClock.h"
 
 #include <atomic>
 #include <chrono>
@@ -23,12 +24,6 @@ std::mutex pauseObserverMutex;
 KxAction::PauseObserver& pauseObserver() {
     static KxAction::PauseObserver observer;
     return observer;
-}
-
-int64_t steadyNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
 }
 
 // Bytes 0..3 of every command report: report id, address lo, address hi, count.

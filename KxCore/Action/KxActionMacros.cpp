@@ -3,6 +3,7 @@
 #include "HvAction.h"
 #include "HvLogger.h"
 #include "HvTreeNode.h"
+#include "KxCatalogueXml.h"
 #include "KxGlobals.h"
 #include "KxValues.h"
 #include "MacroInfo.h"
@@ -14,13 +15,8 @@
 #include <limits>
 
 namespace {
-constexpr const char* kItem = "Item";
 constexpr const char* kLoopTime = "LoopTime";
 constexpr const char* kKeyItem = "KeyItem";
-
-int32_t decimalAttribute(const pugi::xml_node& element, const char* name) {
-    return kxDecimalValue(HvAction::getNodeAtrValue(element, name));
-}
 
 template <typename Condition>
 std::shared_ptr<MacroInfo> findMacro(Condition condition) {
@@ -36,11 +32,11 @@ void KxAction::addMacroInfoByEle(const pugi::xml_node& item) {
     auto macro = std::make_shared<MacroInfo>();
     macro->setLoopTime(kxDecimalValue(HvAction::getNodeValue(item, kLoopTime)));
     macro->setNameStr(HvAction::getNodeAtrValue(item, "title").value_or(QString()));
-    macro->setMacroId(decimalAttribute(item, "MacroID"));
+    macro->setMacroId(catalogueDecimalAttribute(item, "MacroID"));
     for (const pugi::xml_node key : item.children(kKeyItem)) {
-        macro->keyInfoArr().append(MacroKeyInfo(decimalAttribute(key, "keyCode"),
-                                                decimalAttribute(key, "keyFlag"),
-                                                decimalAttribute(key, "delay")));
+        macro->keyInfoArr().append(MacroKeyInfo(catalogueDecimalAttribute(key, "keyCode"),
+                                                catalogueDecimalAttribute(key, "keyFlag"),
+                                                catalogueDecimalAttribute(key, "delay")));
     }
     macroListArrs.append(std::move(macro));
 }
@@ -57,7 +53,8 @@ void KxAction::SaveMacroInfoToEle(pugi::xml_node& element, const MacroInfo& macr
 
 pugi::xml_node KxAction::addElementByNode(const MacroInfo& macro, pugi::xml_node& parent,
                                           const std::optional<QString>& itemName) {
-    pugi::xml_node element = parent.append_child(itemName ? itemName->toUtf8().constData() : kItem);
+    pugi::xml_node element =
+        parent.append_child(itemName ? itemName->toUtf8().constData() : kCatalogueItem);
     HvAction::setNodeAtrValue(element, "title", macro.nameStr());
     element.append_attribute("MacroID").set_value(macro.macroId());
     SaveMacroInfoToEle(element, macro);

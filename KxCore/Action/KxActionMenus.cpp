@@ -3,6 +3,7 @@
 #include "HvAction.h"
 #include "HvLogger.h"
 #include "HvTreeNode.h"
+#include "KxCatalogueXml.h"
 #include "KxGlobals.h"
 #include "KxValues.h"
 #include "MacroInfo.h"
@@ -21,7 +22,6 @@ const QString kCatalogueName = QStringLiteral("MenuInfo.xml");
 constexpr const char* kMacroList = "MacroList";
 constexpr const char* kMacroComMenu = "MacroComMenu";
 constexpr const char* kSingleMenu = "SingleMenu";
-constexpr const char* kItem = "Item";
 constexpr const char* kLastMacroId = "LastMacroID";
 
 KxAction::MacroNodeHandler& macroNodeHandler() {
@@ -36,10 +36,6 @@ QString cataloguePath() {
 int32_t hexAttribute(const pugi::xml_node& element, const char* name) {
     const std::optional<QString> text = HvAction::getNodeAtrValue(element, name);
     return text ? HvAction::getIntValueByHex(*text) : 0;
-}
-
-int32_t decimalAttribute(const pugi::xml_node& element, const char* name) {
-    return kxDecimalValue(HvAction::getNodeAtrValue(element, name));
 }
 
 // The catalogue, present in the data folder (copied from the resources when missing) and
@@ -103,8 +99,8 @@ void KxAction::initMenuList() {
 
 void KxAction::initMacroList(const pugi::xml_node& macroList) {
     // A mark that is no number, or below zero, is no mark: the ids in use still count.
-    macroIdHighWater = std::max(0, decimalAttribute(macroList, kLastMacroId));
-    for (const pugi::xml_node item : macroList.children(kItem))
+    macroIdHighWater = std::max(0, catalogueDecimalAttribute(macroList, kLastMacroId));
+    for (const pugi::xml_node item : macroList.children(kCatalogueItem))
         addMacroInfoByEle(item);
 }
 
@@ -119,7 +115,7 @@ void KxAction::initMacroInsertMenulist(const pugi::xml_node& macroComMenu) {
 }
 
 void KxAction::initMenuPro(HvTreeNode& root, const pugi::xml_node& menu, bool isTooltip) {
-    for (const pugi::xml_node item : menu.children(kItem))
+    for (const pugi::xml_node item : menu.children(kCatalogueItem))
         addNodeByEle(item, root);
     if (isTooltip)
         initNodeTooltip(root);
@@ -128,10 +124,10 @@ void KxAction::initMenuPro(HvTreeNode& root, const pugi::xml_node& menu, bool is
 HvTreeNode* KxAction::addNodeByEle(const pugi::xml_node& item, HvTreeNode& parent) {
     auto entry = std::make_shared<MenuInfo>();
     entry->setTitleStr(HvAction::getNodeAtrValue(item, "title").value_or(QString()));
-    entry->setType(decimalAttribute(item, "type"));
+    entry->setType(catalogueDecimalAttribute(item, "type"));
     entry->setFunctionID(hexAttribute(item, "functionID"));
     entry->setFunctionTableID(hexAttribute(item, "functionTableID"));
-    entry->setNeedSepretor(decimalAttribute(item, "NeedSepretor") != 0);
+    entry->setNeedSepretor(catalogueDecimalAttribute(item, "NeedSepretor") != 0);
     entry->setToolTipTag(HvAction::getNodeAtrValue(item, "TooltipTag"));
     entry->setKeyBit1(hexAttribute(item, "KeyBit1"));
     entry->setKeyBit2(hexAttribute(item, "KeyBit2"));

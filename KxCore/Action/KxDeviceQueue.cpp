@@ -2,6 +2,7 @@
 
 #include "HvLogger.h"
 #include "KxMouseLock.h"
+#include "SteadyClock.h"
 
 #include <QMetaObject>
 #include <QObject>
@@ -17,12 +18,6 @@ std::mutex sinkMutex;
 KxDeviceQueue::SpanSink& spanSink() {
     static KxDeviceQueue::SpanSink sink;
     return sink;
-}
-
-int64_t steadyNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
 }
 
 } // namespace

@@ -77,6 +77,9 @@ struct _Kx_PROFILE {
     uint32_t liftHeight;
 };
 
+// The polling rates poRate selects, by its value.
+inline constexpr int kPollingRatesHz[] = {125, 500, 1000};
+
 // A named, identified profile as stored in a profile file.
 struct _Kx_CONFIG {
     uint32_t setProfileId[5];

@@ -24,7 +24,6 @@ constexpr const char* kKinds[] = {"function", "record", "macro", "launch", "devi
 constexpr const char* kRunModes[] = {"once", "repeat", "hold", "toggle"};
 constexpr const char* kActions[] = {"press", "release", "insert", "mouse-down", "mouse-up"};
 constexpr const char* kMouseButtons[] = {"left", "right", "middle"};
-constexpr int kRates[] = {125, 500, 1000};
 constexpr int kMaxKeyCode = 0xFFFF; // key events carry 16 bits
 constexpr int kMaxInfoLength = 200; // texts written for a reader only
 
@@ -273,7 +272,8 @@ std::optional<Settings> readSettings(const QJsonObject& object, const QString& p
     if (const auto stage = fields.integer(QStringLiteral("activeStage"), 1, kStages, true))
         settings.activeStage = *stage - 1;
     if (const auto rate = fields.integer(QStringLiteral("pollingRate"), 1, 100000, true)) {
-        if (std::find(std::begin(kRates), std::end(kRates), *rate) == std::end(kRates))
+        if (std::find(std::begin(kPollingRatesHz), std::end(kPollingRatesHz), *rate) ==
+            std::end(kPollingRatesHz))
             return refuse(
                 problems, fields.path(QStringLiteral("pollingRate")),
                 QStringLiteral("%1 Hz: the mouse runs at 125, 500 or 1000 Hz").arg(*rate));

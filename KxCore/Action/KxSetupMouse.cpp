@@ -5,6 +5,7 @@
 #include "HvMouseAction.h"
 #include "KxGlobals.h"
 #include "KxNames.h"
+#include "KxRecords.h"
 #include "MacroInfo.h"
 #include "MacroKeyInfo.h"
 #include "MenuInfo.h"
@@ -24,7 +25,6 @@ namespace KxSetup {
 namespace {
 
 constexpr int32_t kFirstMouseButtonCode = 120; // left, right, middle in recorded steps
-constexpr int kRates[] = {125, 500, 1000};     // by poRate
 
 QString folded(const QString& name) {
     return name.simplified().toCaseFolded();
@@ -200,12 +200,12 @@ void takeRead(ProfieController& library, const MouseState& state) {
 }
 
 int rateHzOf(uint32_t poRate) {
-    return poRate < std::size(kRates) ? kRates[poRate] : 1000;
+    return poRate < std::size(kPollingRatesHz) ? kPollingRatesHz[poRate] : 1000;
 }
 
 std::optional<uint32_t> poRateOf(int rateHz) {
-    for (uint32_t i = 0; i < std::size(kRates); ++i)
-        if (kRates[i] == rateHz)
+    for (uint32_t i = 0; i < std::size(kPollingRatesHz); ++i)
+        if (kPollingRatesHz[i] == rateHz)
             return i;
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "Linux/LinuxUsbBackend.h"
 
+#include "Linux/ErrnoOr.h"
 #include "Linux/LinuxUsbDevice.h"
 #include "Linux/SysfsHex.h"
 #include "Linux/UdevMonitor.h"
@@ -16,10 +17,6 @@
 Q_LOGGING_CATEGORY(lcLinuxUsb, "kx.usb.linux")
 
 namespace {
-
-int errnoOr(int fallback) {
-    return errno != 0 ? errno : fallback;
-}
 
 // Reads idVendor / idProduct; 0 or the errno-style reason they could not be read.
 int readIdentity(udev_device* device, UsbDeviceInfo* info) {

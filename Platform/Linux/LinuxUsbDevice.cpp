@@ -1,5 +1,6 @@
 #include "Linux/LinuxUsbDevice.h"
 
+#include "Linux/ErrnoOr.h"
 #include "Linux/SysfsHex.h"
 #include "Linux/UdevPtr.h"
 
@@ -28,10 +29,6 @@ int retryIoctl(int fd, unsigned long request, void* argument) {
         result = ::ioctl(fd, request, argument);
     } while (result < 0 && errno == EINTR);
     return result;
-}
-
-int errnoOr(int fallback) {
-    return errno != 0 ? errno : fallback;
 }
 
 // The interface a udev device of devtype usb_interface stands for, when it belongs to the USB

@@ -96,8 +96,6 @@ protected:
     DriverRegistry registry;
 };
 
-} // namespace
-
 TEST_F(KestrixDriverLoaderTest, InstancesFollowTheEmulatedMouseAndCarryItsReports) {
     auto loader = makeLoader();
     ASSERT_EQ(loader->start(), 0); // no server yet
@@ -248,3 +246,5 @@ TEST_F(KestrixDriverLoaderTest, AServerThatListensJustAfterItsSocketAppearsIsSti
         return ::poll(&pending, 1, 0) == 1;
     }));
 }
+
+} // namespace

@@ -60,8 +60,6 @@ std::shared_ptr<Driver> makeDriver() {
     return std::make_shared<Driver>(0x04F2, 0x1106, 1, 0x01200000);
 }
 
-} // namespace
-
 TEST(KestrixDriverTest, ReportsOfEveryLengthReachClientsAsTheFirstEightBytesOfAZeroedBlock) {
     auto driver = makeDriver();
     Client client;
@@ -183,3 +181,5 @@ TEST(KestrixDriverTest, AMessageReachesItsClientsInOrderWhileACallbackChangesThe
     EXPECT_EQ(service->messageClients(2, nullptr, 0), 4);
     EXPECT_EQ(heard, "abdabde"); // c left during the first, e came for the second
 }
+
+} // namespace

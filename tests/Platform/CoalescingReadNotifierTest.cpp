@@ -82,8 +82,6 @@ protected:
     int ends_ = 0;
 };
 
-} // namespace
-
 TEST_F(CoalescingReadNotifierTest, AStreamIsReadInOrderInBatchesAndALoneRecordAtOnce) {
     send(1000);
     ASSERT_TRUE(receivedCount(1));
@@ -155,8 +153,6 @@ TEST_F(CoalescingReadNotifierTest, TwoRecordsFoundByOneReadStartAPause) {
     EXPECT_TRUE(notifier_->isPaused()) << "two at once are a stream";
 }
 
-namespace {
-
 // Writes count records from another thread, one every period, as a device would send them.
 std::thread sendEvery(int fd, uint32_t count, long periodNs, uint32_t first = 0) {
     return std::thread([fd, count, periodNs, first] {
@@ -174,8 +170,6 @@ std::thread sendEvery(int fd, uint32_t count, long periodNs, uint32_t first = 0)
         }
     });
 }
-
-} // namespace
 
 // hidraw keeps 64 reports per reader and drops the oldest beyond: at 1000 Hz a pause must end
 // well inside 64 ms. Batch sizes are what the pause lets queue; their median stays far below the
@@ -225,3 +219,5 @@ TEST_F(CoalescingReadNotifierTest, APauseThatBringsAFewRecordsEndsTheStream) {
     ASSERT_TRUE(receivedCount(4));
     EXPECT_FALSE(drainOf(3).paused);
 }
+
+} // namespace

@@ -130,8 +130,6 @@ private:
     __user_cap_data_struct saved_[2] = {};
 };
 
-} // namespace
-
 TEST_F(HidrawNodeSourceTest, AnnouncesTheMatchingNodesAndPassesTheirReports) {
     addDevice("1-1", "04f2", "1106", {1, 0}, {1}); // interface 0 is named by its USB device
     addDevice("1-2", "046d", "c31c", {0}, {0});
@@ -274,3 +272,5 @@ TEST_F(HidrawNodeSourceTest, AStreamingNodeLosesNothingAndGoesOnceWhenUnpluggedM
         late += reports[i].report;
     EXPECT_TRUE(more.startsWith(late)) << late.size() << " of " << more.size();
 }
+
+} // namespace

@@ -68,8 +68,6 @@ protected:
     QString serverOutput;
 };
 
-} // namespace
-
 TEST_F(VirtualMouseProgramTest, NoServerExitsOneAndBadUsageTwo) {
     const std::pair<const char*, int> cases[] = {{"status", 1},
                                                  {"press dpi", 1},
@@ -162,3 +160,5 @@ TEST_F(VirtualMouseProgramTest, BackendAnnouncesARunningServersMouseDuringStart)
     EXPECT_EQ(fetch.wLenDone, 16u);
     EXPECT_EQ(report.left(6), QByteArray::fromHex("0402ff020100")); // 0xFF02: profile 1
 }
+
+} // namespace

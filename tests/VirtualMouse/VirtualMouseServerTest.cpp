@@ -179,8 +179,6 @@ protected:
     std::vector<quint64> removed;
 };
 
-} // namespace
-
 TEST_F(VirtualMouseServerTest, MalformedFramesCloseOnlyThatConnectionSubscribersHearReports) {
     auto server = startServer();
     Client subscriber;
@@ -656,3 +654,5 @@ TEST_F(VirtualMouseServerTest, AClientThatDoesNotReadIsDisconnected) {
     reader.command("status", &status);
     EXPECT_EQ(status, 0) << "the others are still served";
 }
+
+} // namespace

@@ -205,8 +205,6 @@ TEST_F(KxCtlWindowTest, TheWindowRefusesAFileItCannotTakeAndChangesNothing) {
     EXPECT_EQ(dump(), before);
 }
 
-} // namespace
-
 TEST_F(KxCtlWindowTest, AReadingKxctlAndTheWindowsTransfersTakeTurnsAtTheMouse) {
     // The mouse answers a read to whoever asked last: a kxctl reading beside the window's whole
     // read would take the window's answers, and the window kxctl's.
@@ -253,3 +251,5 @@ TEST_F(KxCtlWindowTest, AReadingKxctlAndTheWindowsTransfersTakeTurnsAtTheMouse) 
     };
     EXPECT_EQ(setup(beside), setup(alone));
 }
+
+} // namespace
