@@ -12,16 +12,13 @@
 #include "Widgets/HvNoTitleWindow.h"
 #include "Workspace/Workspace.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
-
-#ifndef KX_INSTALL_BINDIR
-#error "KX_INSTALL_BINDIR must name the folder the programs are installed in"
-#endif
 
 namespace {
 
@@ -152,7 +149,8 @@ void DealwithMessage::refrshSetting() {
 QString DealwithMessage::applicationPath() {
     if (const auto path = HvAction::getAppPathByid(QLatin1String(kApplicationId)))
         return *path;
-    return QStringLiteral(KX_INSTALL_BINDIR "/KxOption");
+    // Installed, the two programs share a folder, whatever the prefix the package chose.
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("KxOption"));
 }
 
 void DealwithMessage::relaunchDue() {

@@ -87,7 +87,7 @@ public:
     // The display's window once made (for tests and the program's shutdown).
     HvNoTitleWindow* showMsgFrm() const { return showMsgFrm_.get(); }
 
-    // The configuration window's path: its desktop entry, else the installed program.
+    // The configuration window's path: its desktop entry, else the program beside this one.
     static QString applicationPath();
 
 private:

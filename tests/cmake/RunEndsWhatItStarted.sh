@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# ./kx run as a user runs it, on a session bus and an X server of its own: the emulated mouse, the
-# daemon and the window come up; then the window ends, and then (a second run) Ctrl+C reaches the
-# terminal's process group. Each time every process ./kx run started must be gone, and nothing else
-# else touched (a process started beside it keeps running).
+# ./kx run as a user runs it (on what the suite built: --no-build), on a session bus and an X
+# server of its own: the emulated mouse, the daemon and the window come up; then the window ends,
+# and then (a second run) Ctrl+C reaches the terminal's process group. Each time every process
+# ./kx run started must be gone, and nothing else touched (a process started beside it keeps
+# running).
 #
 #   RunEndsWhatItStarted.sh <source folder> <build folder>
 #
@@ -73,7 +74,7 @@ start_run() {
     python3 -c 'import os, signal, sys
 signal.signal(signal.SIGINT, signal.SIG_DFL)
 os.setsid()
-os.execv(sys.argv[1], sys.argv[1:])' "$src/kx" run >"$tmp/run-$1.log" 2>&1 &
+os.execv(sys.argv[1], sys.argv[1:])' "$src/kx" run --no-build >"$tmp/run-$1.log" 2>&1 &
     run=$!
     gdbus wait --session --timeout 120 com.vlak.KxOption ||
         fail "$1: the window never took its bus name ($(tail -n 5 "$tmp/run-$1.log"))"
