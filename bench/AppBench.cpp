@@ -1,6 +1,7 @@
 // KxOption's start beside the emulated mouse: process start to the first painted frame of the
-// main window, start to the end of the whole-mouse read over the pauses that read must make,
-// and the memory after start-up. Each run is a fresh process in a fresh data folder.
+// main window, against a bare Qt window's started alike (app_first_frame_ratio); start to the end
+// of the whole-mouse read over the pauses that read must make; the memory after start-up. Each run
+// is a fresh process in a fresh data folder.
 // Then the window in this process through a scripted session (AppSession.h): the longest time its
 // event loop was blocked, the median of five and the first, cold one. --trace FILE runs one session
 // only and writes its Chrome trace.
@@ -53,7 +54,9 @@ struct Run {
     double rssMiB = 0;
 };
 
-std::optional<Run> startOnce() {
+// One start of a program with the window's environment, timed from the process's start to the
+// log lines it writes: its first frame, and (for KxOption) the end of its whole-mouse read.
+std::optional<Run> startOnce(const QString& program, QLatin1String shownLine, bool readsTheMouse) {
     QTemporaryDir data;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
@@ -66,15 +69,15 @@ std::optional<Run> startOnce() {
     // Lines are timed as they arrive.
     QObject::connect(&app, &QProcess::readyReadStandardError, [&] {
         errors += QString::fromLocal8Bit(app.readAllStandardError());
-        if (run.firstFrameMs == 0 && errors.contains(QLatin1String("The main window is shown")))
+        if (run.firstFrameMs == 0 && errors.contains(shownLine))
             run.firstFrameMs = double(clock.nsecsElapsed()) / 1e6;
         if (run.readMs == 0 && errors.contains(QLatin1String("The mouse was read whole")))
             run.readMs = double(clock.nsecsElapsed()) / 1e6;
     });
     clock.start();
-    app.start(QStringLiteral(KX_OPTION_PATH), {});
-    const bool done =
-        KxTest::waitFor([&] { return run.firstFrameMs > 0 && run.readMs > 0; }, 60000);
+    app.start(program, {});
+    const bool done = KxTest::waitFor(
+        [&] { return run.firstFrameMs > 0 && (!readsTheMouse || run.readMs > 0); }, 60000);
     if (done) {
         KxTest::spin(200);
         run.rssMiB = residentMiB(app.processId());
@@ -82,7 +85,8 @@ std::optional<Run> startOnce() {
     app.terminate();
     app.waitForFinished(5000);
     if (!done) {
-        std::fprintf(stderr, "kx-bench-app: KxOption did not start:\n%s\n", qPrintable(errors));
+        std::fprintf(stderr, "kx-bench-app: %s did not start:\n%s\n", qPrintable(program),
+                     qPrintable(errors));
         return std::nullopt;
     }
     return run;
@@ -155,12 +159,17 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    std::vector<double> frames, ratios, memory;
+    // KxOption's starts alternate with a bare Qt window's, so that both meet the machine alike.
+    std::vector<double> frames, bareFrames, ratios, memory;
     for (int i = 0; i < 5; ++i) {
-        const std::optional<Run> run = startOnce();
-        if (!run)
+        const std::optional<Run> run = startOnce(QStringLiteral(KX_OPTION_PATH),
+                                                 QLatin1String("The main window is shown"), true);
+        const std::optional<Run> bare = startOnce(QStringLiteral(KX_BARE_WINDOW_PATH),
+                                                  QLatin1String("The bare window is shown"), false);
+        if (!run || !bare)
             return 1;
         frames.push_back(run->firstFrameMs);
+        bareFrames.push_back(bare->firstFrameMs);
         ratios.push_back(run->readMs / pausesMs);
         memory.push_back(run->rssMiB);
     }
@@ -177,6 +186,8 @@ int main(int argc, char** argv) {
         over16.push_back(session->stallsOver16);
     }
     KxBench::report("app_first_frame_ms", KxBench::median(frames));
+    KxBench::report("app_bare_window_first_frame_ms", KxBench::median(bareFrames));
+    KxBench::report("app_first_frame_ratio", KxBench::median(frames) / KxBench::median(bareFrames));
     KxBench::report("app_startup_read_pauses_ms", pausesMs);
     KxBench::report("app_startup_read_ratio", KxBench::median(ratios));
     KxBench::report("app_rss_mib", KxBench::median(memory));

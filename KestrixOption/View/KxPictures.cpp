@@ -90,6 +90,10 @@ void preload(const QStringList& fileNames, qreal devicePixelRatio) {
         cache().insert(key, image.get());
 }
 
+QStringList decoded() {
+    return cache().keys();
+}
+
 bool exists(const QString& fileName) {
     ensureRegistered();
     return !fileName.isEmpty() && QFile::exists(QStringLiteral(":/") + fileName);

@@ -25,6 +25,8 @@ QImage load(const QString& fileName, qreal devicePixelRatio);
 // Decodes the pictures side by side (a window's states), so that the loads that follow are
 // immediate.
 void preload(const QStringList& fileNames, qreal devicePixelRatio);
+// The pictures decoded so far, as the resource's file names ("MainView_Normal@2x.png").
+QStringList decoded();
 // Whether the program has a picture of that file name.
 bool exists(const QString& fileName);
 // 2 when a widget (or, before it is shown, the primary screen) wants the 2x pictures, else 1.
