@@ -31,10 +31,9 @@ cleanup() {
     rm -rf "$tmp"
 }
 trap cleanup EXIT
-mkdir -p "$tmp/home" "$tmp/config" "$tmp/data" "$tmp/state" "$tmp/cache" "$tmp/runtime"
-chmod 700 "$tmp/runtime"
-export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
-export XDG_STATE_HOME="$tmp/state" XDG_CACHE_HOME="$tmp/cache" XDG_RUNTIME_DIR="$tmp/runtime"
+# shellcheck source=../support/private-folders.sh
+. "$(dirname "$0")/../support/private-folders.sh"
+kx_private_folders "$tmp"
 export KX_BUILD_DIR="$build" QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 

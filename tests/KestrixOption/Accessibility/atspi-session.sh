@@ -62,10 +62,9 @@ cleanup() {
 trap cleanup EXIT
 
 # Private folders: the mouse's socket and flash, the profiles, the preferences.
-mkdir -p "$tmp/home" "$tmp/config" "$tmp/data" "$tmp/state" "$tmp/cache" "$tmp/runtime"
-chmod 700 "$tmp/runtime"
-export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
-export XDG_STATE_HOME="$tmp/state" XDG_CACHE_HOME="$tmp/cache" XDG_RUNTIME_DIR="$tmp/runtime"
+# shellcheck source=../../support/private-folders.sh
+. "$(dirname "$0")/../../support/private-folders.sh"
+kx_private_folders "$tmp"
 export GSETTINGS_BACKEND=memory
 
 # An X server on the first free display; it writes the display's number when it is ready.
