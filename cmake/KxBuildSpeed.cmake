@@ -1,11 +1,13 @@
-# What keeps a two-core build short: a compiler cache shared by every build folder of every clone
-# on the machine, a faster linker where one is installed, and unity builds. Each is used only
-# where it is found; the build is the same without them, only slower.
+# What keeps a two-core build short: a compiler cache, a faster linker where one is installed,
+# and unity builds. Each is used only where it is found; the build is the same without them, only
+# slower.
 
-# ccache. The paths below the source folder are made relative and the working folder is left out
-# of the hash, so that a second clone (CI's, say) reuses the objects a first one compiled. The
-# cache is shared by the plain, sanitizer and fuzz folders, which compile with other flags: room
-# for all of them.
+# ccache: a build folder made again, or a change undone, compiles nothing twice. The paths below
+# the source folder are made relative and the working folder is left out of the hash, so that a
+# second clone (CI's, say) reuses what a first one compiled where a file is compiled on its own
+# (the sanitizer build); a unity batch names its sources by their absolute paths and is compiled
+# again in another clone. The cache is shared by the plain, sanitizer and fuzz folders, which
+# compile with other flags: room for all of them.
 find_program(KX_CCACHE ccache)
 option(KX_USE_CCACHE "Compile through ccache when it is installed" ON)
 if(KX_CCACHE AND KX_USE_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
