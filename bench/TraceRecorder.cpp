@@ -2,6 +2,7 @@
 
 #include "KxAction.h"
 #include "KxDeviceQueue.h"
+#include "SteadyClock.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -12,7 +13,6 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <chrono>
 
 namespace {
 
@@ -49,9 +49,7 @@ TraceRecorder::~TraceRecorder() {
 }
 
 int64_t TraceRecorder::nowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+    return steadyNs();
 }
 
 void TraceRecorder::start() {

@@ -13,9 +13,7 @@ option(KX_USE_CCACHE "Compile through ccache when it is installed" ON)
 if(KX_CCACHE AND KX_USE_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
     set(CMAKE_CXX_COMPILER_LAUNCHER
         ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${PROJECT_SOURCE_DIR} CCACHE_NOHASHDIR=true
-        CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
-        CCACHE_MAXSIZE=20G ${KX_CCACHE})
-    set(CMAKE_C_COMPILER_LAUNCHER ${CMAKE_CXX_COMPILER_LAUNCHER})
+        CCACHE_SLOPPINESS=include_file_mtime,include_file_ctime CCACHE_MAXSIZE=20G ${KX_CCACHE})
 endif()
 
 # A faster linker: mold, else lld, when the compiler can use it.

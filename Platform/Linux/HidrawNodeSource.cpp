@@ -2,6 +2,7 @@
 
 #include "Hid/CoalescingReadNotifier.h"
 #include "Hid/HidReportDescriptor.h"
+#include "Linux/ErrnoOr.h"
 #include "Linux/LinuxUsbDevice.h"
 #include "Linux/SysfsHex.h"
 #include "Linux/UdevMonitor.h"
@@ -135,7 +136,7 @@ int HidrawNodeSource::Private::enumerate(std::unordered_set<std::string>* seen) 
     errno = 0;
     UdevPtr<udev_enumerate> scan(udev_enumerate_new(context.get()));
     if (!scan)
-        return errno != 0 ? errno : ENOMEM;
+        return errnoOr(ENOMEM);
     udev_enumerate_add_match_subsystem(scan.get(), "hidraw");
     if (const int r = udev_enumerate_scan_devices(scan.get()); r < 0)
         return -r;
@@ -291,7 +292,7 @@ int HidrawNodeSource::start() {
     errno = 0;
     UdevPtr<udev> context(udev_new());
     if (!context)
-        return errno != 0 ? errno : ENOMEM;
+        return errnoOr(ENOMEM);
     // Listening starts before the scan, so no node falls between the two; one seen twice is
     // dropped by its syspath.
     int error = 0;

@@ -1,5 +1,7 @@
 #include "Linux/UdevMonitor.h"
 
+#include "Linux/ErrnoOr.h"
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,7 +12,7 @@ UdevPtr<udev_monitor> openUdevMonitor(udev* context, const char* subsystem, cons
     errno = 0;
     UdevPtr<udev_monitor> monitor(udev_monitor_new_from_netlink(context, source));
     if (!monitor) {
-        *error = errno != 0 ? errno : EPROTONOSUPPORT;
+        *error = errnoOr(EPROTONOSUPPORT);
         return nullptr;
     }
     int r = udev_monitor_filter_add_match_subsystem_devtype(monitor.get(), subsystem, devtype);

@@ -1,8 +1,9 @@
 #include "FirmwareUsbBackend.h"
 
+#include "SteadyClock.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <utility>
 
@@ -14,9 +15,7 @@ FirmwareUsbDevice::FirmwareUsbDevice(std::shared_ptr<VirtualMouseFirmware> firmw
       state_(std::move(state)), serviceId_(serviceId) {}
 
 void FirmwareUsbDevice::notePacing(bool isSet, const uint8_t* report, size_t length) {
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    pacing_->note(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count(),
-                  RequestPacing::pauseAfter(isSet, report, length));
+    pacing_->note(steadyNs(), RequestPacing::pauseAfter(isSet, report, length));
 }
 
 std::string FirmwareUsbDevice::hex(const uint8_t* bytes, size_t length) {
