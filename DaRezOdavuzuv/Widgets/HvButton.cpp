@@ -44,8 +44,40 @@ void HvButton::setImages(const QImage& normal, const QImage& over, const QImage&
     down_ = down;
     disable_ = disable;
     selected_ = selected;
+    later_ = nullptr;
     updateShape();
     update();
+}
+
+void HvButton::setImages(const QImage& normal, LaterPictures later) {
+    setImages(normal, {}, {}, {});
+    later_ = std::move(later);
+}
+
+void HvButton::makeLaterPictures() const {
+    if (!later_)
+        return;
+    const LaterPictures later = std::move(later_);
+    later_ = nullptr;
+    const auto [over, down, disable] = later();
+    over_ = over;
+    down_ = down;
+    disable_ = disable;
+}
+
+const QImage& HvButton::overImage() const {
+    makeLaterPictures();
+    return over_;
+}
+
+const QImage& HvButton::downImage() const {
+    makeLaterPictures();
+    return down_;
+}
+
+const QImage& HvButton::disableImage() const {
+    makeLaterPictures();
+    return disable_;
 }
 
 void HvButton::setIsNoanomaly(bool shaped) {
@@ -71,12 +103,12 @@ void HvButton::resizeEvent(QResizeEvent* event) {
 
 const QImage& HvButton::currentImage() const {
     if (!isEnabled())
-        return disable_;
+        return disableImage();
     if (isDown())
-        return down_;
+        return downImage();
     if (isCheckable() && isChecked())
-        return selected_.isNull() ? down_ : selected_;
-    if (hovered_ && hasHover_ && !over_.isNull())
+        return selected_.isNull() ? downImage() : selected_;
+    if (hovered_ && hasHover_ && !overImage().isNull())
         return over_;
     return normal_;
 }

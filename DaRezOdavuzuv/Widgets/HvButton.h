@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QImage>
 
+#include <array>
 #include <functional>
 
 class QMouseEvent;
@@ -63,10 +64,14 @@ public:
     // Pictures; each may be null. Their device pixel ratio says how they map to points.
     void setImages(const QImage& normal, const QImage& over, const QImage& down,
                    const QImage& disable, const QImage& selected = QImage());
+    // The hover, pressed and disabled pictures, in that order, made when first drawn or asked
+    // for: cut from a view's pictures that may still be decoding when the button is made.
+    using LaterPictures = std::function<std::array<QImage, 3>()>;
+    void setImages(const QImage& normal, LaterPictures later);
     const QImage& normalImage() const { return normal_; }
-    const QImage& overImage() const { return over_; }
-    const QImage& downImage() const { return down_; }
-    const QImage& disableImage() const { return disable_; }
+    const QImage& overImage() const;
+    const QImage& downImage() const;
+    const QImage& disableImage() const;
     const QImage& selectedImage() const { return selected_; }
     // The picture drawn for the current state.
     const QImage& currentImage() const;
@@ -126,11 +131,14 @@ protected:
 private:
     bool captured(QMouseEvent* event, bool press);
     void updateShape();
+    void makeLaterPictures() const;
 
     int tag_ = 0;
     Role role_ = Role::Auto;
     QObject* radioGroup_ = nullptr;
-    QImage normal_, over_, down_, disable_, selected_;
+    QImage normal_, selected_;
+    mutable QImage over_, down_, disable_;
+    mutable LaterPictures later_;
     Action action_, rightAction_;
     bool shaped_ = false;
     bool hasHover_ = true;

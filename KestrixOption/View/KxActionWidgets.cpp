@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QScreen>
 #include <QThread>
 #include <QWindow>
@@ -47,14 +48,21 @@ void placeAt(QWidget* control, const QRect& frame, RirImageView* parent) {
     control->show();
 }
 
-// Pictures of a control cut from its view's at its frame.
+// Pictures of a control cut from its view's at its frame; its states' when first drawn (the
+// view's state pictures may still be decoding).
 void cutPictures(HvButton* button, const QRect& frame, const RirImageView& parent) {
-    const QImage& pressed =
-        parent.activeImage().isNull() ? parent.downImage() : parent.activeImage();
+    const QPointer<const RirImageView> view(&parent);
     button->setImages(KxAction::GetImageFromRect(parent.bgImage(), frame),
-                      KxAction::GetImageFromRect(parent.overImage(), frame),
-                      KxAction::GetImageFromRect(pressed, frame),
-                      KxAction::GetImageFromRect(parent.disableImage(), frame));
+                      [view, frame]() -> std::array<QImage, 3> {
+                          if (!view)
+                              return {};
+                          const QImage& pressed = view->activeImage().isNull()
+                                                      ? view->downImage()
+                                                      : view->activeImage();
+                          return {KxAction::GetImageFromRect(view->overImage(), frame),
+                                  KxAction::GetImageFromRect(pressed, frame),
+                                  KxAction::GetImageFromRect(view->disableImage(), frame)};
+                      });
 }
 
 KxAction::ButtonAction toParent(KxAction::ButtonAction action, RirImageView* parent) {
@@ -261,11 +269,16 @@ void KxAction::setBtnNoanomaly(HvButton* button, const QString& imageName, RirIm
         return;
     button->setIsNoanomaly(true);
     using KxLayout::State;
-    const QString png = QStringLiteral("png");
-    button->setImages(parent->getImageByName(imageName, State::Normal, png),
-                      parent->getImageByName(imageName, State::Over, png),
-                      parent->getImageByName(imageName, State::Down, png),
-                      parent->getImageByName(imageName, State::Disable, png));
+    const QPointer<const RirImageView> view(parent);
+    button->setImages(parent->getImageByName(imageName, State::Normal, QStringLiteral("png")),
+                      [view, imageName]() -> std::array<QImage, 3> {
+                          if (!view)
+                              return {};
+                          const QString png = QStringLiteral("png");
+                          return {view->getImageByName(imageName, State::Over, png),
+                                  view->getImageByName(imageName, State::Down, png),
+                                  view->getImageByName(imageName, State::Disable, png)};
+                      });
 }
 
 QImage KxAction::GetImageFromRect(const QImage& image, const QRect& rect) {

@@ -4,10 +4,12 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QScreen>
+#include <QThreadPool>
 #include <QWidget>
 
+#include <atomic>
 #include <future>
-#include <vector>
+#include <memory>
 
 // Q_INIT_RESOURCE declares a function, which it may not do inside a namespace.
 static void initPictures() {
@@ -48,8 +50,12 @@ QImage decode(const QString& fileName, qreal devicePixelRatio) {
     }
     if (image.isNull())
         image = QImage(QStringLiteral(":/") + fileName);
-    if (!image.isNull())
-        image.setDevicePixelRatio(isDouble ? 2 : 1);
+    if (image.isNull())
+        return image;
+    // Premultiplied once here, so that drawing and cutting never convert it again.
+    if (image.hasAlphaChannel())
+        image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(isDouble ? 2 : 1);
     return image;
 }
 
@@ -58,6 +64,36 @@ QImage decode(const QString& fileName, qreal devicePixelRatio) {
 QHash<QString, QImage>& cache() {
     static QHash<QString, QImage> pictures;
     return pictures;
+}
+
+// A picture asked for ahead (prefetch). Whichever thread claims it first decodes it: the
+// background thread when it comes to it, or the main thread when a load cannot wait for the
+// queue; a load that finds it claimed by the background thread waits for its result.
+struct Decoding {
+    std::atomic<bool> claimed{false};
+    std::promise<QImage> promise;
+    std::future<QImage> result = promise.get_future();
+};
+
+// Keyed like the cache; used from the main thread only.
+QHash<QString, std::shared_ptr<Decoding>>& pending() {
+    static QHash<QString, std::shared_ptr<Decoding>> decodings;
+    return decodings;
+}
+
+// One background thread, so that the main thread keeps a core of a two-core machine to itself.
+// At exit the pictures not yet begun are dropped and the one being decoded is waited for.
+QThreadPool& decoder() {
+    struct Pool {
+        QThreadPool pool;
+        Pool() { pool.setMaxThreadCount(1); }
+        ~Pool() {
+            pool.clear();
+            pool.waitForDone();
+        }
+    };
+    static Pool decoder;
+    return decoder.pool;
 }
 
 } // namespace
@@ -70,28 +106,32 @@ QImage load(const QString& fileName, qreal devicePixelRatio) {
     const auto found = cache().constFind(key);
     if (found != cache().constEnd())
         return found.value();
-    QImage image = decode(fileName, devicePixelRatio);
+    QImage image;
+    if (const std::shared_ptr<Decoding> ahead = pending().take(key)) {
+        if (ahead->claimed.exchange(true))
+            image = ahead->result.get();
+        else
+            image = decode(fileName, devicePixelRatio);
+    } else {
+        image = decode(fileName, devicePixelRatio);
+    }
     cache().insert(key, image);
     return image;
 }
 
-void preload(const QStringList& fileNames, qreal devicePixelRatio) {
+void prefetch(const QStringList& fileNames, qreal devicePixelRatio) {
     ensureRegistered();
-    // Each large picture takes milliseconds to decode; a window's state pictures are decoded side
-    // by side.
-    std::vector<std::pair<QString, std::future<QImage>>> pending;
     for (const QString& name : fileNames) {
         const QString key = keyOf(name, devicePixelRatio);
-        if (name.isEmpty() || cache().contains(key))
+        if (name.isEmpty() || cache().contains(key) || pending().contains(key))
             continue;
-        pending.emplace_back(key, std::async(std::launch::async, decode, name, devicePixelRatio));
+        auto decoding = std::make_shared<Decoding>();
+        pending().insert(key, decoding);
+        decoder().start([decoding, name, devicePixelRatio] {
+            if (!decoding->claimed.exchange(true))
+                decoding->promise.set_value(decode(name, devicePixelRatio));
+        });
     }
-    for (auto& [key, image] : pending)
-        cache().insert(key, image.get());
-}
-
-QStringList decoded() {
-    return cache().keys();
 }
 
 bool exists(const QString& fileName) {

@@ -22,11 +22,10 @@ inline constexpr const char* kNamedPictures[] = {
 // above 1, with its device pixel ratio set so that it keeps its size in points. Null when it does
 // not exist.
 QImage load(const QString& fileName, qreal devicePixelRatio);
-// Decodes the pictures side by side (a window's states), so that the loads that follow are
-// immediate.
-void preload(const QStringList& fileNames, qreal devicePixelRatio);
-// The pictures decoded so far, as the resource's file names ("MainView_Normal@2x.png").
-QStringList decoded();
+// Starts decoding the pictures on a background thread, in their order, so that later loads of them
+// find them decoded or nearly (a window's hover and pressed states, which its first frame does
+// not show). A load of one not yet begun decodes it at once.
+void prefetch(const QStringList& fileNames, qreal devicePixelRatio);
 // Whether the program has a picture of that file name.
 bool exists(const QString& fileName);
 // 2 when a widget (or, before it is shown, the primary screen) wants the 2x pictures, else 1.

@@ -8,6 +8,8 @@
 #include "KxAction.h"
 #include "KxControls.h"
 #include "KxGlobals.h"
+#include "KxLayouts.h"
+#include "KxPictures.h"
 #include "KxWidgetGlobals.h"
 #include "MainViewLayout.h"
 #include "MouseWrites.h"
@@ -75,6 +77,10 @@ MainView::~MainView() {
 }
 
 void MainView::initData() {
+    // The pictures the first frame shows decode in the background while the data loads.
+    KxPictures::prefetch(
+        {QStringLiteral("MainView_Normal.png"), QStringLiteral("MainView_Disable.png")},
+        pictureRatio());
     HvAction::setLoggerDebugLevel();
     HvAction::setLoggerHasFile(true);
     isOutPlus_ = false;
@@ -381,5 +387,13 @@ void MainView::paintEvent(QPaintEvent* event) {
     if (!painted_) {
         painted_ = true;
         HV_DEBUG(QStringLiteral("The main window is shown"));
+        // The two largest views this one opens find the pictures of their first frame decoded.
+        QStringList opened;
+        for (const KxLayout::View* view : {&PerformanceLayout::kView, &MacroViewLayout::kView})
+            for (const KxLayout::State state :
+                 {KxLayout::State::Normal, KxLayout::State::Disable, KxLayout::State::Active})
+                opened << KxLayout::pictureName(KxLayout::text(view->name), state) +
+                              QStringLiteral(".png");
+        KxPictures::prefetch(opened, pictureRatio());
     }
 }

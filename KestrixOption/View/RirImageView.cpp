@@ -96,16 +96,29 @@ void RirImageView::setImageByName(const QString& name) {
     const QString base =
         underscore >= 0 ? name.left(underscore) : name.left(dot < 0 ? name.size() : dot);
     using KxLayout::State;
-    QStringList names{name};
-    for (const State state : {State::Over, State::Down, State::Disable, State::Active})
-        names << KxLayout::pictureName(base, state) + QLatin1Char('.') + ext;
-    KxPictures::preload(names, pictureRatio());
-    bgImage_ = pictureNamed(name);
-    overImage_ = getImageByName(base, State::Over, ext);
-    downImage_ = getImageByName(base, State::Down, ext);
-    disableImage_ = getImageByName(base, State::Disable, ext);
-    activeImage_ = getImageByName(base, State::Active, ext);
+    const auto fileName = [&](State state) {
+        return KxLayout::pictureName(base, state) + QLatin1Char('.') + ext;
+    };
+    statePictureNames_ = {fileName(State::Over), fileName(State::Down), fileName(State::Disable),
+                          fileName(State::Active)};
+    statePictures_ = {};
+    statePictureRatio_ = pictureRatio();
+    // Disabled and selected first: a view's first frame may show a control so; hover and press
+    // wait for the pointer.
+    KxPictures::prefetch({statePictureNames_[Disable], statePictureNames_[Active],
+                          statePictureNames_[Over], statePictureNames_[Down]},
+                         statePictureRatio_);
+    bgImage_ = KxPictures::load(name, statePictureRatio_);
     update();
+}
+
+const QImage& RirImageView::statePicture(StateIndex state) const {
+    QString& name = statePictureNames_[state];
+    if (!name.isEmpty()) {
+        statePictures_[state] = KxPictures::load(name, statePictureRatio_);
+        name.clear();
+    }
+    return statePictures_[state];
 }
 
 void RirImageView::setBgImage(const QImage& image) {
@@ -120,10 +133,8 @@ void RirImageView::setBgColor(const QColor& colour) {
 
 void RirImageView::setImages(const QImage& over, const QImage& down, const QImage& disable,
                              const QImage& active) {
-    overImage_ = over;
-    downImage_ = down;
-    disableImage_ = disable;
-    activeImage_ = active;
+    statePictures_ = {over, down, disable, active};
+    statePictureNames_ = {};
 }
 
 void RirImageView::setDialogButtons(std::vector<DialogButton> buttons) {

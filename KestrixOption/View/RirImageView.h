@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -37,11 +38,13 @@ public:
     // A picture of the program by file name ("Selected.png"), at this view's density.
     QImage pictureNamed(const QString& fileName) const;
 
+    // The state pictures of setImageByName load when first asked for: until then they decode in
+    // the background, so that a view's first frame waits only for the pictures it shows.
     const QImage& bgImage() const { return bgImage_; }
-    const QImage& overImage() const { return overImage_; }
-    const QImage& downImage() const { return downImage_; }
-    const QImage& disableImage() const { return disableImage_; }
-    const QImage& activeImage() const { return activeImage_; }
+    const QImage& overImage() const { return statePicture(Over); }
+    const QImage& downImage() const { return statePicture(Down); }
+    const QImage& disableImage() const { return statePicture(Disable); }
+    const QImage& activeImage() const { return statePicture(Active); }
     void setBgImage(const QImage& image);
     // The four state pictures at once (a view whose pictures do not follow the naming scheme).
     void setImages(const QImage& over, const QImage& down, const QImage& disable,
@@ -93,7 +96,14 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    QImage bgImage_, overImage_, downImage_, disableImage_, activeImage_;
+    enum StateIndex { Over, Down, Disable, Active, StateCount };
+    const QImage& statePicture(StateIndex state) const;
+
+    QImage bgImage_;
+    // A state's file name until it is loaded into its picture.
+    mutable std::array<QImage, StateCount> statePictures_;
+    mutable std::array<QString, StateCount> statePictureNames_;
+    qreal statePictureRatio_ = 1; // the background's, when it was set
     QColor bgColor_ = Qt::transparent;
     std::vector<DialogButton> dialogButtons_;
     int frmHeight_ = 0;

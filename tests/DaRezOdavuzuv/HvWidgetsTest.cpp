@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 // A view that shows the radio groups it holds as nodes of their own, as the window's views do.
 class GroupingView : public QWidget {
     Q_OBJECT
@@ -92,6 +94,42 @@ TEST(HvButton, ShowsThePictureOfItsStateAndFallsBackToPressedForSelected) {
     EXPECT_EQ(button.currentImage(), selected);
     button.setEnabled(false);
     EXPECT_EQ(button.currentImage(), disable);
+}
+
+// State pictures made later (cut from a view's still decoding) are made once, when a state first
+// needs one, and never after pictures set outright replaced them.
+TEST(HvButton, PicturesMadeLaterAreMadeOnceWhenAStateFirstNeedsThem) {
+    HvButton button;
+    button.resize(40, 20);
+    int made = 0;
+    const QImage normal = filled(Qt::red);
+    button.setImages(normal, [&made]() -> std::array<QImage, 3> {
+        ++made;
+        return {filled(Qt::green), filled(Qt::blue), filled(Qt::gray)};
+    });
+    button.grab();
+    EXPECT_EQ(made, 0) << "a button drawn in its normal state needs none";
+    EXPECT_EQ(button.currentImage(), normal);
+    button.setEnabled(false);
+    button.grab();
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(button.currentImage(), filled(Qt::gray));
+    button.setEnabled(true);
+    button.setDown(true);
+    EXPECT_EQ(button.currentImage(), filled(Qt::blue));
+    EXPECT_EQ(button.overImage(), filled(Qt::green));
+    EXPECT_EQ(made, 1);
+
+    HvButton replaced;
+    int late = 0;
+    replaced.setImages(normal, [&late]() -> std::array<QImage, 3> {
+        ++late;
+        return {};
+    });
+    replaced.setImages(normal, filled(Qt::green), filled(Qt::blue), filled(Qt::gray));
+    replaced.setEnabled(false);
+    EXPECT_EQ(replaced.currentImage(), filled(Qt::gray));
+    EXPECT_EQ(late, 0);
 }
 
 TEST(HvButton, HoverIsPostedOnlyWithADelegateAndCaptureModeTakesClicks) {

@@ -25,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <thread>
 
 namespace {
@@ -70,6 +71,54 @@ TEST(KxViews, ControlsCutTheirPicturesAtTheirFramesAtBothDensities) {
                       withActive ? QColor(Qt::yellow) : QColor(Qt::blue));
             QTest::mouseClick(button, Qt::LeftButton);
             EXPECT_EQ(view.actions, std::vector<QObject*>{button}) << "to the view's buttonAction";
+        }
+    }
+}
+
+// A button cut from a view's pictures later, when first drawn, that has outlived the view.
+TEST(KxViews, AButtonThatOutlivesItsViewHasNoStatePicturesInsteadOfACrash) {
+    auto view = std::make_unique<PaintedView>(1.0, false);
+    HvButton* button = KxAction::AddButton(QRect(20, 10, 30, 20), nullptr, nullptr, view.get());
+    const std::unique_ptr<HvButton> kept(button);
+    button->setParent(nullptr);
+    view.reset();
+    EXPECT_EQ(button->normalImage().pixelColor(1, 0), QColor(Qt::red)) << "cut at once";
+    EXPECT_TRUE(button->overImage().isNull());
+    button->setEnabled(false);
+    button->grab();
+}
+
+// Pictures asked for ahead decode on a background thread; a load takes one finished, waits for
+// one under way and decodes one not yet begun itself. Whichever it was, the picture is the one a
+// load without asking ahead gives, premultiplied once where it has alpha, at its density.
+TEST(KxViews, PicturesAskedForAheadAreThoseDecodedAtOnceWhicheverThreadDecodedThem) {
+    QStringList names;
+    for (const KxLayout::View* view : KxLayout::kViews)
+        for (const KxLayout::State state :
+             {KxLayout::State::Normal, KxLayout::State::Over, KxLayout::State::Down,
+              KxLayout::State::Disable, KxLayout::State::Active})
+            names << KxLayout::pictureName(text(view->name), state) + QStringLiteral(".png");
+    names << QStringLiteral("NoSuchPicture.png");
+    for (const qreal ratio : {1.0, 2.0})
+        KxPictures::prefetch(names, ratio);
+    // The last asked for first: most of them have not begun when they are loaded.
+    for (qsizetype i = names.size() - 1; i >= 0; --i) {
+        for (const qreal ratio : {2.0, 1.0}) {
+            const QString& name = names[i];
+            const QImage loaded = KxPictures::load(name, ratio);
+            QString file = QStringLiteral(":/") + name;
+            if (ratio > 1 && KxPictures::exists(QString(name).replace(".png", "@2x.png")))
+                file.replace(".png", "@2x.png");
+            QImage expected(file);
+            if (expected.isNull()) {
+                EXPECT_TRUE(loaded.isNull()) << qPrintable(name);
+                continue;
+            }
+            if (expected.hasAlphaChannel())
+                expected.convertTo(QImage::Format_ARGB32_Premultiplied);
+            ASSERT_EQ(loaded.format(), expected.format()) << qPrintable(name);
+            EXPECT_EQ(loaded.devicePixelRatio(), ratio) << qPrintable(name);
+            EXPECT_TRUE(loaded == expected) << qPrintable(name) << " at " << ratio;
         }
     }
 }
