@@ -133,6 +133,7 @@ void VirtualMouseServer::onNewConnection() {
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
         connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
             // Whatever part of a frame arrived is dropped unapplied.
+            readTurns_.forget(quintptr(socket));
             clients_.erase(socket);
             QObject::disconnect(socket, nullptr, this, nullptr);
             socket->deleteLater();
@@ -142,6 +143,7 @@ void VirtualMouseServer::onNewConnection() {
 
 void VirtualMouseServer::closeClient(QLocalSocket* socket, const QString& reason) {
     Q_EMIT warning(QStringLiteral("closing a connection: %1").arg(reason));
+    readTurns_.forget(quintptr(socket));
     clients_.erase(socket);
     QObject::disconnect(socket, nullptr, this, nullptr);
     socket->abort();

@@ -95,16 +95,21 @@ bool VirtualMouseServer::handleFrame(QLocalSocket* socket, Client& client,
     case FrameType::SetFeature:
         if (payload.size() < kSetHeader)
             break;
+        readTurns_.noteSet(quintptr(socket),
+                           payload.size() > kSetHeader &&
+                               uint8_t(payload[kSetHeader]) == VirtualMouseFirmware::kReadReportId);
         socket->write(handleSetFeature(payload));
         return true;
     case FrameType::GetFeature:
         if (payload.size() != kGetPayload)
             break;
+        readTurns_.noteGet(quintptr(socket));
         socket->write(handleGetFeature(payload));
         return true;
     case FrameType::Reset:
         if (payload.size() != kResetPayload)
             break;
+        readTurns_.noteSet(quintptr(socket), false);
         if (!current(*readLe<uint64_t>(payload, 0))) {
             socket->write(resultFrame(ENODEV, 0));
             return true;

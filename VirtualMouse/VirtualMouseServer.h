@@ -2,6 +2,7 @@
 
 #include "FeatureFault.h"
 #include "FlashStore.h"
+#include "ReadTurns.h"
 #include "RequestPacing.h"
 #include "VirtualMouseFirmware.h"
 
@@ -78,6 +79,8 @@ public:
     quint64 generation() const { return generation_; }
     int subscriberCount() const;
     const RequestPacing& pacing() const { return pacing_; }
+    // Reads of one connection that another's requests broke into (the socket's connections).
+    const ReadTurns& readTurns() const { return readTurns_; }
 
     void plug();
     void unplug();
@@ -151,6 +154,7 @@ private:
     Attachment* attachment_ = nullptr;
     FeatureFaultPlan faults_;
     RequestPacing pacing_;
+    ReadTurns readTurns_;
     QElapsedTimer clock_;
 
     // Motion stream: reports due are derived from the elapsed time, so the rate holds even when

@@ -32,12 +32,14 @@ QString VirtualMouseServer::dumpText() const {
 
 QString VirtualMouseServer::statusText() const {
     QString text = QStringLiteral("plugged: %1\ngeneration: %2\nsubscribers: %3\nrequests: %4\n"
-                                  "requests closer than the pacing: %5\n")
+                                  "requests closer than the pacing: %5\n"
+                                  "reads another connection broke into: %6\n")
                        .arg(plugged_ ? "yes" : "no")
                        .arg(generation_)
                        .arg(subscriberCount())
                        .arg(pacing_.requests())
-                       .arg(pacing_.tooClose());
+                       .arg(pacing_.tooClose())
+                       .arg(readTurns_.broken());
     text += motionTimer_.isActive()
                 ? QStringLiteral("motion stream: %1 Hz, %2 of %3 reports sent\n")
                       .arg(motionHz_)

@@ -249,6 +249,51 @@ TEST_F(VirtualMouseServerTest, ARequestIsAppliedOnlyOnceItsWholeFrameArrived) {
     EXPECT_EQ(server->firmware().memory(0x2000, 2), QByteArray("\x11\x22"));
 }
 
+// A read is its prepare and the GET of its answer from one connection. Another connection's
+// request between the two is two programs at the mouse out of turn, and is counted; one
+// connection's own requests, a read finished before another begins, and a read left by a
+// connection that closed are not.
+TEST_F(VirtualMouseServerTest, ReadsAnotherConnectionBrokeIntoAreCounted) {
+    auto server = startServer();
+    const QByteArray prepare = QByteArray::fromHex("04000102") + QByteArray(12, '\0');
+    const auto set = [](Client& client, const QByteArray& report) {
+        client.send(FrameType::SetFeature, setPayload(1, report));
+        return client.next(FrameType::Result).has_value();
+    };
+    const auto get = [](Client& client) {
+        QByteArray payload;
+        appendLe<uint64_t>(payload, 1);
+        appendLe<uint8_t>(payload, 1);
+        appendLe<uint16_t>(payload, 16);
+        appendLe<uint8_t>(payload, 4);
+        client.send(FrameType::GetFeature, payload);
+        return client.next(FrameType::Result).has_value();
+    };
+    Client window, daemon;
+    // In turn: each read whole, a write of the same connection inside its own read.
+    ASSERT_TRUE(set(window, prepare) && set(window, writeReport(0x0100, "\x01")) && get(window));
+    ASSERT_TRUE(set(daemon, prepare) && get(daemon) && set(window, writeReport(0x0100, "\x02")));
+    EXPECT_EQ(server->readTurns().broken(), 0u);
+
+    // Out of turn: a prepare, a write or a GET of another connection inside a read.
+    ASSERT_TRUE(set(window, prepare) && set(daemon, prepare) && get(window));
+    EXPECT_EQ(server->readTurns().broken(), 2u) << "the daemon's prepare, then the window's GET";
+    ASSERT_TRUE(set(window, prepare) && set(daemon, writeReport(0x0100, "\x03")) && get(window));
+    EXPECT_EQ(server->readTurns().broken(), 3u);
+    EXPECT_TRUE(window.command("status").contains("reads another connection broke into: 3"));
+
+    // A connection that prepared a read and closed left nobody's read to break.
+    {
+        Client gone;
+        ASSERT_TRUE(set(gone, prepare));
+        gone.socket.disconnectFromServer();
+        ASSERT_TRUE(KxTest::waitFor([&] { return gone.closed(); }));
+        KxTest::spin(50);
+    }
+    ASSERT_TRUE(set(daemon, prepare) && get(daemon));
+    EXPECT_EQ(server->readTurns().broken(), 3u);
+}
+
 TEST_F(VirtualMouseServerTest, FlashSurvivesARestartButTheLockDoesNot) {
     {
         auto server = startServer();
