@@ -2,6 +2,8 @@
 // process as the configuration window, all on the test's session bus.
 #include "EventLoopWait.h"
 #include "KxAction.h"
+#include "KxMouseLock.h"
+#include "KxProtocol.h"
 #include "MarkerProgram.h"
 #include "Notifications/DistributedNotificationCenter.h"
 #include "Preferences/UserPreferences.h"
@@ -14,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
+#include <thread>
 
 #include <sys/stat.h>
 
@@ -144,6 +148,54 @@ TEST_F(DaemonProcessTest, TheMousesOwnButtonsReachTheWindow) {
     mouseCommand("press rate");
     ASSERT_TRUE(waitForStatuses(4));
     EXPECT_EQ(statuses[3].value("type").toInt(), 3);
+}
+
+// Another program reads the mouse in its turn while the mouse's lock button is pressed again and
+// again: the daemon's reads of the presses wait for that turn, so neither takes the other's
+// answers (they used to: buttons read wrong, and saved so, by the window's start read).
+TEST_F(DaemonProcessTest, TheDaemonsReadsOfThePressesWaitForAnotherProgramsTurn) {
+    startMouse();
+    startDaemon();
+    ASSERT_TRUE(waitForStatuses(2));
+    KxAction::getSysPath();
+    KxAction::startListenDev();
+    ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
+    const auto readRecords = [] {
+        std::vector<QByteArray> records;
+        for (uint32_t slot = 0; slot < KxProtocol::kProfiles; ++slot) {
+            for (uint32_t button = 0; button < KxProtocol::kButtons; ++button) {
+                uint8_t buffer[16] = {};
+                if (!KxAction::readDeviceData(KxProtocol::recordAddress(slot, button), 12, buffer))
+                    return std::vector<QByteArray>();
+                records.emplace_back(reinterpret_cast<const char*>(buffer) + 4, 12);
+            }
+        }
+        return records;
+    };
+    const std::vector<QByteArray> held = readRecords();
+    ASSERT_EQ(held.size(), size_t(KxProtocol::kProfiles * KxProtocol::kButtons));
+
+    std::atomic<bool> done = false;
+    std::vector<QByteArray> readInTurn;
+    std::thread window([&] {
+        KxMouseLock turn;
+        QString why;
+        EXPECT_TRUE(turn.acquire(KxMouseLock::path(), {}, &why)) << why.toStdString();
+        readInTurn = readRecords();
+        done = true;
+    });
+    int presses = 0;
+    for (; !done; ++presses)
+        mouseCommand("press lock");
+    window.join();
+    EXPECT_GE(presses, 5) << "the presses came during the read";
+    ASSERT_EQ(readInTurn.size(), held.size());
+    int wrong = 0;
+    for (size_t i = 0; i < held.size(); ++i)
+        wrong += readInTurn[i] != held[i];
+    EXPECT_EQ(wrong, 0) << "records read wrong";
+    const QString status = mouseCommand("status");
+    EXPECT_TRUE(status.contains("reads another connection broke into: 0")) << status.toStdString();
 }
 
 TEST_F(DaemonProcessTest, ABoundButtonStartsItsProgramWithTheWindowClosed) {

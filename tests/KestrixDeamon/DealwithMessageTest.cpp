@@ -3,6 +3,8 @@
 #include "FirmwareUsbBackend.h"
 #include "HvLogger.h"
 #include "KxAction.h"
+#include "KxDeviceQueue.h"
+#include "KxMouseLock.h"
 #include "MarkerProgram.h"
 #include "NotificationServer.h"
 #include "Notifications/DistributedNotificationCenter.h"
@@ -75,9 +77,12 @@ protected:
             QDBusConnection::sessionBus().unregisterService(kAppId);
     }
 
+    // A report of the mouse, and the live read it starts done and told here.
     void report(uint8_t id, uint8_t kind, uint8_t code = 0) {
         const uint8_t bytes[8] = {id, kind, 0, code, 0, 0, 0, 0};
         handler->dealWithMsg(bytes);
+        ASSERT_TRUE(KxDeviceQueue::shared().waitUntilIdle(5000));
+        QCoreApplication::processEvents();
     }
     void press(VirtualMouseFirmware::Key key) {
         ASSERT_TRUE(firmware->press(key).has_value());
@@ -393,6 +398,50 @@ TEST_F(DealwithMessageTest, FailedOrImpossibleLiveReadsShowAndPostNothing) {
     ASSERT_EQ(firmware->state().dpi, 0);
     EXPECT_FALSE(shown(*handler));
     EXPECT_TRUE(postedStatuses(0).empty());
+}
+
+// While another program holds the turn at the mouse, the daemon's loop runs on and its reads
+// wait: a burst of presses is shown and told as where the mouse ended, never a stage it had left
+// (each press used to read at once, out of turn). A read that waited past the display's bound is
+// told to the window but not shown late.
+TEST_F(DealwithMessageTest, PressesDuringAnotherProgramsTurnAreToldAsWhereTheMouseEnded) {
+    KxMouseLock otherProgram;
+    QString why;
+    ASSERT_FALSE(KxMouseLock::path().isEmpty());
+    ASSERT_TRUE(otherProgram.acquire(KxMouseLock::path(), {}, &why)) << why.toStdString();
+    const uint8_t dpiReport[8] = {2, 1, 0, 0, 0, 0, 0, 0};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(firmware->press(VirtualMouseFirmware::Key::Dpi).has_value());
+        handler->dealWithMsg(dpiReport);
+    }
+    KxTest::spin(200);
+    EXPECT_FALSE(shown(*handler)) << "nothing read out of turn";
+    EXPECT_TRUE(statuses.empty());
+    otherProgram.release();
+    ASSERT_TRUE(KxDeviceQueue::shared().waitUntilIdle(5000));
+    const auto& state = firmware->state();
+    const QVariantMap ended =
+        status(2, {{"value1", state.stage}, {"value2", state.dpi}, {"value3", state.dpi}});
+    const auto posted = postedStatuses(1);
+    ASSERT_FALSE(posted.empty());
+    EXPECT_LE(posted.size(), 2u) << "the waiting reads of the burst became one";
+    for (const QVariantMap& each : posted)
+        EXPECT_EQ(each, ended);
+    ASSERT_TRUE(shown(*handler));
+    EXPECT_EQ(view()->dpiText(), QString::number(state.dpi * 100));
+
+    handler->showMsgFrm()->hide();
+    statuses.clear();
+    ASSERT_TRUE(otherProgram.acquire(KxMouseLock::path(), {}, &why));
+    ASSERT_TRUE(firmware->press(VirtualMouseFirmware::Key::Rate).has_value());
+    const uint8_t rateReport[8] = {2, 2, 0, 0, 0, 0, 0, 0};
+    handler->dealWithMsg(rateReport);
+    KxTest::spin(DealwithMessage::kLiveReadShowMs + 200);
+    otherProgram.release();
+    ASSERT_TRUE(KxDeviceQueue::shared().waitUntilIdle(5000));
+    ASSERT_EQ(postedStatuses(1).size(), 1u);
+    EXPECT_EQ(statuses[0].value("type").toInt(), 3);
+    EXPECT_FALSE(shown(*handler)) << "too late to show";
 }
 
 // What the window sends is drawn within what the mouse can have: stages 1..4, 100..5700 DPI,
