@@ -3,6 +3,7 @@
 #include "HvAction.h"
 #include "HvLogger.h"
 #include "KxAction.h"
+#include "KxDeviceQueue.h"
 #include "KxMessages.h"
 #include "KxProtocol.h"
 #include "NotificationDisplay.h"
@@ -13,12 +14,14 @@
 #include "Workspace/Workspace.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -238,49 +241,99 @@ void DealwithMessage::dealWithReport(const uint8_t* report) {
     }
 }
 
-// The handlers below read the new state from the mouse. A read that did not reach it (the mouse
-// went away after its report) or a value it cannot have ends the handling silently: nothing is
-// shown and nothing posted.
+void DealwithMessage::readLive(const QString& what, std::function<bool()> read,
+                               std::function<void(bool inTime)> tell) {
+    QElapsedTimer waited;
+    waited.start();
+    KxDeviceQueue::Request request;
+    request.name = what;
+    request.coalesceKey = what;
+    request.body = std::move(read);
+    request.receiver = &liveReads_;
+    request.done = [what, tell = std::move(tell), waited](KxDeviceQueue::Outcome outcome) {
+        if (outcome != KxDeviceQueue::Outcome::Reached)
+            return;
+        const bool inTime = !waited.hasExpired(kLiveReadShowMs);
+        if (!inTime)
+            HV_DEBUG(
+                QStringLiteral("The %1 waited %2 ms for its turn at the mouse: told, not shown")
+                    .arg(what)
+                    .arg(waited.elapsed()));
+        tell(inTime);
+    };
+    KxDeviceQueue::shared().post(std::move(request));
+}
+
+// The handlers below read the new state from the mouse, in its turn. A read that did not reach it
+// (the mouse went away after its report) or a value it cannot have ends the handling silently:
+// nothing is shown and nothing posted.
 
 void DealwithMessage::setDpiWithReport(const uint8_t* /*report*/) {
-    int stage = 0;
-    int value = 0;
-    if (!KxAction::readSettingFromDev_Dpi(&stage, &value) || !isIndex(stage, kStages) ||
-        value < kMinDpiValue || value > kMaxDpiValue)
-        return;
-    if (ShowMsgView* view = getShowFrmView())
-        view->showDpi(stage, value, value);
-    sendDevStatus(kStatusDpi, QVariantList{stage, value, value});
+    auto dpi = std::make_shared<std::pair<int, int>>();
+    readLive(
+        QStringLiteral("live DPI read"),
+        [dpi] { return KxAction::readSettingFromDev_Dpi(&dpi->first, &dpi->second); },
+        [this, dpi](bool inTime) {
+            const auto [stage, value] = *dpi;
+            if (!isIndex(stage, kStages) || value < kMinDpiValue || value > kMaxDpiValue)
+                return;
+            if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
+                view->showDpi(stage, value, value);
+            sendDevStatus(kStatusDpi, QVariantList{stage, value, value});
+        });
 }
 
 void DealwithMessage::setRateWithReport(const uint8_t* /*report*/) {
-    const std::optional<int> rate = KxAction::readSettingFromDev_Rate();
-    if (!rate || !isIndex(*rate, kRates))
-        return;
-    if (ShowMsgView* view = getShowFrmView())
-        view->showWithImageTag(QStringLiteral("rate%1").arg(*rate));
-    sendDevStatus(kStatusRate, QVariantList{*rate});
+    auto rate = std::make_shared<std::optional<int>>();
+    readLive(
+        QStringLiteral("live rate read"),
+        [rate] {
+            *rate = KxAction::readSettingFromDev_Rate();
+            return rate->has_value();
+        },
+        [this, rate](bool inTime) {
+            if (!isIndex(**rate, kRates))
+                return;
+            if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
+                view->showWithImageTag(QStringLiteral("rate%1").arg(**rate));
+            sendDevStatus(kStatusRate, QVariantList{**rate});
+        });
 }
 
 void DealwithMessage::setProfileWithReport(const uint8_t* /*report*/) {
-    const std::optional<int> profile = KxAction::readProfileByDevice();
-    if (!profile || !isIndex(*profile, kProfiles))
-        return;
-    // The window follows the change and sends it back as a display request of its own.
-    if (checkApLaunch()) {
-        sendDevStatus(kStatusProfile, *profile);
-        return;
-    }
-    if (ShowMsgView* view = getShowFrmView())
-        view->showWithImageTag(QStringLiteral("P%1").arg(*profile + 1));
+    auto profile = std::make_shared<std::optional<int>>();
+    readLive(
+        QStringLiteral("live profile read"),
+        [profile] {
+            *profile = KxAction::readProfileByDevice();
+            return profile->has_value();
+        },
+        [this, profile](bool inTime) {
+            if (!isIndex(**profile, kProfiles))
+                return;
+            // The window follows the change and sends it back as a display request of its own.
+            if (checkApLaunch()) {
+                sendDevStatus(kStatusProfile, **profile);
+                return;
+            }
+            if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
+                view->showWithImageTag(QStringLiteral("P%1").arg(**profile + 1));
+        });
 }
 
 void DealwithMessage::setLockWithReport(const uint8_t* /*report*/) {
-    const std::optional<int> state = KxAction::readFWLockState();
-    if (!state)
-        return;
-    if (ShowMsgView* view = getShowFrmView())
-        view->showWithImageTag(*state == 1 ? QStringLiteral("lock") : QStringLiteral("unlock"));
+    auto state = std::make_shared<std::optional<int>>();
+    readLive(
+        QStringLiteral("live lock read"),
+        [state] {
+            *state = KxAction::readFWLockState();
+            return state->has_value();
+        },
+        [this, state](bool inTime) {
+            if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
+                view->showWithImageTag(**state == 1 ? QStringLiteral("lock")
+                                                    : QStringLiteral("unlock"));
+        });
 }
 
 void DealwithMessage::dealyLaunchAp(const uint8_t* report) {

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -75,6 +76,9 @@ public:
     void launchAppByPath(const QString& path);
 
     static constexpr int kReloadDelayMs = 100;
+    // A live read that waited longer than this for its turn at the mouse (another program's
+    // whole read or write holds it) is still told to the window, but no longer shown.
+    static constexpr int kLiveReadShowMs = 1000;
     static constexpr int kRelaunchDelayMs = 500;
     static constexpr int kWindowStartMs = 10000;
     // The ending window's 10 s for its transfer, and time to end after it.
@@ -93,6 +97,13 @@ public:
 private:
     // The relaunch's delay has passed: start the window, or wait for the old one to end.
     void relaunchDue();
+    // Reads the mouse's new state after one of its own buttons in the turn every program takes
+    // at the mouse: queued to the process's device queue, whose worker waits for the turn, so
+    // this thread never does. A read still waiting when the next of its kind comes is replaced
+    // by it (a burst of presses shows where the mouse ended). tell runs here once the read
+    // reached the mouse, told whether it came in time to be shown.
+    void readLive(const QString& what, std::function<bool()> read,
+                  std::function<void(bool inTime)> tell);
 
     bool isOsd_ = true;
     bool asNotifications_ = false;
@@ -101,6 +112,7 @@ private:
     std::unique_ptr<ShowMsgView> notifiedView_;
     std::unique_ptr<NotificationDisplay> notifications_;
     ProfieController* sysProCon_ = nullptr;
+    QObject liveReads_; // receives the live reads' outcomes; gone with the handler
     quint64 settingObserver_ = 0;
     QTimer reloadTimer_;    // a reload is pending
     QTimer relaunchTimer_;  // a relaunch of the window is pending
