@@ -4,12 +4,16 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QScreen>
-#include <QThreadPool>
 #include <QWidget>
 
 #include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
 #include <future>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 // Q_INIT_RESOURCE declares a function, which it may not do inside a namespace.
 static void initPictures() {
@@ -81,19 +85,56 @@ QHash<QString, std::shared_ptr<Decoding>>& pending() {
     return decodings;
 }
 
-// One background thread, so that the main thread keeps a core of a two-core machine to itself.
-// At exit the pictures not yet begun are dropped and the one being decoded is waited for.
-QThreadPool& decoder() {
-    struct Pool {
-        QThreadPool pool;
-        Pool() { pool.setMaxThreadCount(1); }
-        ~Pool() {
-            pool.clear();
-            pool.waitForDone();
+// One background thread, so that the main thread keeps a core of a two-core machine to itself;
+// standard threads, whose synchronisation the thread sanitizer sees. At exit the pictures not yet
+// begun are dropped and the one being decoded is waited for.
+class Decoder {
+public:
+    ~Decoder() {
+        {
+            std::lock_guard lock(mutex_);
+            stopping_ = true;
+            jobs_.clear();
         }
-    };
-    static Pool decoder;
-    return decoder.pool;
+        wake_.notify_one();
+        if (thread_.joinable())
+            thread_.join();
+    }
+    void post(std::function<void()> job) {
+        {
+            std::lock_guard lock(mutex_);
+            if (!thread_.joinable())
+                thread_ = std::thread([this] { run(); });
+            jobs_.push_back(std::move(job));
+        }
+        wake_.notify_one();
+    }
+
+private:
+    void run() {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+            if (stopping_)
+                return;
+            const std::function<void()> job = std::move(jobs_.front());
+            jobs_.pop_front();
+            lock.unlock();
+            job();
+            lock.lock();
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::function<void()>> jobs_;
+    bool stopping_ = false;
+    std::thread thread_;
+};
+
+Decoder& decoder() {
+    static Decoder decoder;
+    return decoder;
 }
 
 } // namespace
@@ -127,7 +168,7 @@ void prefetch(const QStringList& fileNames, qreal devicePixelRatio) {
             continue;
         auto decoding = std::make_shared<Decoding>();
         pending().insert(key, decoding);
-        decoder().start([decoding, name, devicePixelRatio] {
+        decoder().post([decoding, name, devicePixelRatio] {
             if (!decoding->claimed.exchange(true))
                 decoding->promise.set_value(decode(name, devicePixelRatio));
         });
