@@ -522,6 +522,11 @@ int Tool::write(const Need& need, const Build& build) {
     } else if (const auto refused = becomeWriter()) {
         return *refused;
     }
+    // In the turn: the macro library and the profiles as the last program at the mouse left
+    // them, which may have written while this waited. What is written is decided from these.
+    KxAction::initMenuList();
+    KxAction::refreshMenuList();
+    sysProCon->refreshProfile();
     if (!findMouse())
         return fail(kNoMouse, QStringLiteral("no mouse is attached"));
 
@@ -810,8 +815,14 @@ int Tool::importSetup() {
     Need need;
     need.slots = profiles;
     need.desktop = shared && parsed.file->desktop.has_value();
-    return write(need,
-                 [&resolved](const KxSetup::MouseState&, QString*) { return resolved.target; });
+    // Again in the turn, where the library is the one the write adds to: the macros' names and
+    // ids are handed out there.
+    return write(need, [&](const KxSetup::MouseState&, QString* refusal) {
+        const KxSetup::Resolved inTurn = KxSetup::resolve(*parsed.file, profiles, shared);
+        if (!inTurn.target)
+            *refusal = QStringLiteral("%1 is refused: %2").arg(path, inTurn.error.text());
+        return inTurn.target;
+    });
 }
 
 int Tool::complete() {

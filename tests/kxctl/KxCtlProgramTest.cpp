@@ -5,6 +5,7 @@
 #include "KxAction.h"
 #include "KxCtlTestSupport.h"
 #include "KxGlobals.h"
+#include "KxMouseLock.h"
 #include "KxSetupFile.h"
 #include "MacroInfo.h"
 #include "MacroKeyInfo.h"
@@ -396,6 +397,63 @@ TEST_F(KxCtlProgramTest, ImportShowsWhatChangesTakesChosenProfilesAndMergesMacro
     EXPECT_FALSE(libraryMacro(QStringLiteral("Fire (3)")));
     run = kxctl({"import", setup});
     EXPECT_EQ(run.out, QStringLiteral("Nothing to change: the mouse holds this already.\n"));
+}
+
+// Two imports at once, each bringing a macro of its own: both wait for the turn at the mouse
+// (held here until both wait), and each resolves names and hands out ids in its turn, so the
+// library keeps both macros with ids of their own and each button runs its own (both used to
+// take id 1 from the library as it was before either, and the second save dropped the first's).
+TEST_F(KxCtlProgramTest, TwoImportsAtOnceKeepBothMacrosWithIdsOfTheirOwn) {
+    const QString exported = home(QStringLiteral("base.kxsetup"));
+    ASSERT_EQ(kxctl({"export", exported}).exit, 0);
+    const auto withMacro = [&](const QString& name, int profile, uint8_t key) {
+        KxSetup::Parsed parsed = KxSetup::readFile(exported);
+        EXPECT_TRUE(parsed.file);
+        KxSetup::File file = *parsed.file;
+        KxSetup::Button& button = file.profiles[size_t(profile - 1)][3];
+        button.kind = KxSetup::Button::Kind::Macro;
+        button.macro = name;
+        button.mode = KxSetup::RunMode::Once;
+        KxSetup::Macro macro;
+        macro.name = name;
+        macro.steps = {{KxSetup::MacroStep::Action::Press, key, {}, {}, 0, 50, {}},
+                       {KxSetup::MacroStep::Action::Release, key, {}, {}, 0, 0, {}}};
+        file.macros = {macro};
+        const QString path = home(name + QStringLiteral(".kxsetup"));
+        EXPECT_TRUE(KxSetup::writeFile(file, path));
+        return path;
+    };
+    const QString alpha = withMacro(QStringLiteral("Alpha"), 1, 4);
+    const QString beta = withMacro(QStringLiteral("Beta"), 2, 5);
+
+    KxMouseLock otherProgram;
+    QString why;
+    ASSERT_TRUE(otherProgram.acquire(KxMouseLock::path(), {}, &why)) << qPrintable(why);
+    // Each the profile of its own: a whole file would also put back the other's profile.
+    QProcess* first = startKxctl({"import", alpha, "--profiles", "1"});
+    QProcess* second = startKxctl({"import", beta, "--profiles", "2"});
+    QString firstErr, secondErr;
+    ASSERT_TRUE(KxTest::waitFor(
+        [&] {
+            firstErr += QString::fromUtf8(first->readAllStandardError());
+            secondErr += QString::fromUtf8(second->readAllStandardError());
+            return firstErr.contains(QLatin1String("waiting for the mouse")) &&
+                   secondErr.contains(QLatin1String("waiting for the mouse"));
+        },
+        20000));
+    otherProgram.release();
+    const Outcome a = finish(first);
+    const Outcome b = finish(second);
+    EXPECT_EQ(a.exit, 0) << qPrintable(a.err);
+    EXPECT_EQ(b.exit, 0) << qPrintable(b.err);
+
+    const auto alphaMacro = libraryMacro(QStringLiteral("Alpha"));
+    const auto betaMacro = libraryMacro(QStringLiteral("Beta"));
+    ASSERT_TRUE(alphaMacro) << "the library lost the first import's macro";
+    ASSERT_TRUE(betaMacro) << "the library lost the second import's macro";
+    EXPECT_NE(alphaMacro->macroId(), betaMacro->macroId());
+    EXPECT_EQ(profileFile(1).btnInfo[3].MacroID, uint32_t(alphaMacro->macroId()));
+    EXPECT_EQ(profileFile(2).btnInfo[3].MacroID, uint32_t(betaMacro->macroId()));
 }
 
 TEST_F(KxCtlProgramTest, HostileSetupFilesAreRefusedAndChangeNothing) {
