@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -241,6 +242,29 @@ void DealwithMessage::dealWithReport(const uint8_t* report) {
     }
 }
 
+namespace {
+
+// A live read's value, set on the device queue's worker and taken on this thread once the read
+// has reached the mouse; a lock of its own, which the thread sanitizer sees.
+template <typename T>
+class LiveValue {
+public:
+    void set(T value) {
+        std::lock_guard lock(mutex_);
+        value_ = std::move(value);
+    }
+    T get() const {
+        std::lock_guard lock(mutex_);
+        return value_;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    T value_{};
+};
+
+} // namespace
+
 void DealwithMessage::readLive(const QString& what, std::function<bool()> read,
                                std::function<void(bool inTime)> tell) {
     QElapsedTimer waited;
@@ -269,12 +293,18 @@ void DealwithMessage::readLive(const QString& what, std::function<bool()> read,
 // nothing is shown and nothing posted.
 
 void DealwithMessage::setDpiWithReport(const uint8_t* /*report*/) {
-    auto dpi = std::make_shared<std::pair<int, int>>();
+    auto dpi = std::make_shared<LiveValue<std::pair<int, int>>>();
     readLive(
         QStringLiteral("live DPI read"),
-        [dpi] { return KxAction::readSettingFromDev_Dpi(&dpi->first, &dpi->second); },
+        [dpi] {
+            int stage = 0;
+            int value = 0;
+            const bool reached = KxAction::readSettingFromDev_Dpi(&stage, &value);
+            dpi->set({stage, value});
+            return reached;
+        },
         [this, dpi](bool inTime) {
-            const auto [stage, value] = *dpi;
+            const auto [stage, value] = dpi->get();
             if (!isIndex(stage, kStages) || value < kMinDpiValue || value > kMaxDpiValue)
                 return;
             if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
@@ -284,55 +314,57 @@ void DealwithMessage::setDpiWithReport(const uint8_t* /*report*/) {
 }
 
 void DealwithMessage::setRateWithReport(const uint8_t* /*report*/) {
-    auto rate = std::make_shared<std::optional<int>>();
+    auto rate = std::make_shared<LiveValue<std::optional<int>>>();
     readLive(
         QStringLiteral("live rate read"),
         [rate] {
-            *rate = KxAction::readSettingFromDev_Rate();
-            return rate->has_value();
+            rate->set(KxAction::readSettingFromDev_Rate());
+            return rate->get().has_value();
         },
         [this, rate](bool inTime) {
-            if (!isIndex(**rate, kRates))
+            const int value = rate->get().value_or(-1);
+            if (!isIndex(value, kRates))
                 return;
             if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
-                view->showWithImageTag(QStringLiteral("rate%1").arg(**rate));
-            sendDevStatus(kStatusRate, QVariantList{**rate});
+                view->showWithImageTag(QStringLiteral("rate%1").arg(value));
+            sendDevStatus(kStatusRate, QVariantList{value});
         });
 }
 
 void DealwithMessage::setProfileWithReport(const uint8_t* /*report*/) {
-    auto profile = std::make_shared<std::optional<int>>();
+    auto profile = std::make_shared<LiveValue<std::optional<int>>>();
     readLive(
         QStringLiteral("live profile read"),
         [profile] {
-            *profile = KxAction::readProfileByDevice();
-            return profile->has_value();
+            profile->set(KxAction::readProfileByDevice());
+            return profile->get().has_value();
         },
         [this, profile](bool inTime) {
-            if (!isIndex(**profile, kProfiles))
+            const int value = profile->get().value_or(-1);
+            if (!isIndex(value, kProfiles))
                 return;
             // The window follows the change and sends it back as a display request of its own.
             if (checkApLaunch()) {
-                sendDevStatus(kStatusProfile, **profile);
+                sendDevStatus(kStatusProfile, value);
                 return;
             }
             if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
-                view->showWithImageTag(QStringLiteral("P%1").arg(**profile + 1));
+                view->showWithImageTag(QStringLiteral("P%1").arg(value + 1));
         });
 }
 
 void DealwithMessage::setLockWithReport(const uint8_t* /*report*/) {
-    auto state = std::make_shared<std::optional<int>>();
+    auto state = std::make_shared<LiveValue<std::optional<int>>>();
     readLive(
         QStringLiteral("live lock read"),
         [state] {
-            *state = KxAction::readFWLockState();
-            return state->has_value();
+            state->set(KxAction::readFWLockState());
+            return state->get().has_value();
         },
         [this, state](bool inTime) {
             if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
-                view->showWithImageTag(**state == 1 ? QStringLiteral("lock")
-                                                    : QStringLiteral("unlock"));
+                view->showWithImageTag(state->get() == 1 ? QStringLiteral("lock")
+                                                         : QStringLiteral("unlock"));
         });
 }
 
