@@ -817,6 +817,71 @@ TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate
     EXPECT_EQ(sysProCon->currProfile()->profileData().islightOnArr[0], 0u);
 }
 
+// The mouse's own DPI and rate buttons with the window open: the stage and rate it moved to
+// become every profile's, the working copy's and the files'; the performance view opens on them;
+// the lights' OK, whose byte also carries the stage, leaves the mouse on its stage (these used
+// to stay at stage 1 and 1000 Hz, and the lights' OK put the mouse back on stage 1).
+TEST_F(MainWindowTest, TheMousesOwnStageAndRateAreKeptByTheLibraryAndByLaterWrites) {
+    startMouse();
+    startDaemon();
+    openWindow();
+    ASSERT_TRUE(mouseDump().contains("stage: 1 (800 DPI)"));
+    mouseCommand("press dpi");
+    mouseCommand("press rate");
+    const QString pressed = mouseDump();
+    ASSERT_TRUE(pressed.contains("stage: 2 (1600 DPI)")) << qPrintable(pressed);
+    const QRegularExpression rateLine(QStringLiteral("rate: (\\d+) Hz"));
+    const int hz = rateLine.match(pressed).captured(1).toInt();
+    const auto rateOf = [](const _Kx_PROFILE& profile) {
+        return profile.poRate < 3 ? kPollingRatesHz[profile.poRate] : 0;
+    };
+    const auto everyProfileFollows = [&] {
+        for (const auto& profile : sysProCon->profileArr()) {
+            const _Kx_PROFILE data = profile->profileData();
+            if (data.currSelectDPI != 1 || rateOf(data) != hz)
+                return false;
+        }
+        return selProfile.currSelectDPI == 1 && rateOf(selProfile) == hz;
+    };
+    EXPECT_TRUE(KxTest::waitFor(everyProfileFollows)) << "the library follows the mouse";
+    EXPECT_TRUE(KxTest::waitFor([&] {
+        for (int n = 1; n <= 5; ++n) {
+            const auto file = ProfileValue::initWithPath(
+                QDir(sysProCon->sysProPath()).filePath(QStringLiteral("Default%1.pro").arg(n)));
+            if (!file || file->profileData().currSelectDPI != 1 ||
+                rateOf(file->profileData()) != hz)
+                return false;
+        }
+        return true;
+    })) << "the files follow the mouse";
+
+    int shownStage = -1;
+    int shownRate = -1;
+    QTimer::singleShot(0, [&] {
+        auto* perf = openedSubView<PerformanceView>(view);
+        ASSERT_TRUE(perf);
+        shownStage = perf->dpiLevelPro()->value();
+        shownRate = perf->rateSetp()->selectIndex() - 1;
+        perf->cancelBtn()->click();
+    });
+    view->control(MainView::kSettingTag)->click();
+    EXPECT_EQ(shownStage, 1);
+    EXPECT_EQ(shownRate >= 0 && shownRate < 3 ? kPollingRatesHz[shownRate] : 0, hz);
+
+    QTimer::singleShot(0, [&] {
+        auto* lights = openedSubView<LightOptionView>(view);
+        ASSERT_TRUE(lights);
+        lights->lightOnOffSetp()->items()[1]->click();
+        lights->okBtn()->click();
+    });
+    view->control(MainView::kLightOptionTag)->click();
+    const QString lit = mouseDump();
+    EXPECT_TRUE(lit.contains("logo light: off")) << qPrintable(lit);
+    EXPECT_TRUE(lit.contains("stage: 2 (1600 DPI)")) << "the lights' OK kept the stage\n"
+                                                     << qPrintable(lit);
+    EXPECT_TRUE(lit.contains(QStringLiteral("rate: %1 Hz").arg(hz))) << qPrintable(lit);
+}
+
 TEST_F(MainWindowTest, UnpluggedWhileAViewRunsTheWindowIsStartedAgainWithoutAsking) {
     startMouse();
     startDaemon();
