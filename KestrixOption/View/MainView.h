@@ -93,6 +93,9 @@ public:
     void setBtnCurrProfile(int profile);
     // A profile switch made on the mouse (a "KxDevStatus" of type 1).
     void changeProfilePro(int profile);
+    // A stage or polling rate the mouse moved to by its own buttons (a "KxDevStatus" of that
+    // type): the library, every profile and the files take it.
+    void followMouseSetting(int status, int value);
 
     void resetBtnDefault();
     void showSingKeyView();

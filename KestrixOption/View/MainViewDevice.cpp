@@ -9,7 +9,9 @@
 #include "KxAction.h"
 #include "KxGlobals.h"
 #include "KxMessages.h"
+#include "KxProtocol.h"
 #include "KxWidgetGlobals.h"
+#include "MouseWrites.h"
 #include "ProfieController.h"
 #include "ProfileSaves.h"
 #include "ViewThread.h"
@@ -225,15 +227,19 @@ void MainView::devReportPro(const Notification& notification) {
         onViewThread(this, [this, profile] { changeProfilePro(profile); });
         break;
     }
-    case kStatusDpi:
+    case kStatusDpi: {
+        const int stage = notification.userInfoInt(QStringLiteral("value1"));
+        onViewThread(this, [this, stage] { followMouseSetting(kStatusDpi, stage); });
         NotificationCenter::defaultCenter().post(QStringLiteral("Notify_DPIChange"), {},
                                                  notification.userInfo);
         break;
-    case kStatusRate:
-        NotificationCenter::defaultCenter().post(
-            QStringLiteral("Notify_FWRateChange"),
-            notification.userInfoInt(QStringLiteral("value1")));
+    }
+    case kStatusRate: {
+        const int rate = notification.userInfoInt(QStringLiteral("value1"));
+        onViewThread(this, [this, rate] { followMouseSetting(kStatusRate, rate); });
+        NotificationCenter::defaultCenter().post(QStringLiteral("Notify_FWRateChange"), rate);
         break;
+    }
     case kStatusRemoved:
         isOutPlus_ = true;
         onViewThread(this, [this] { outPlusePro(); });
@@ -241,6 +247,22 @@ void MainView::devReportPro(const Notification& notification) {
     default:
         break;
     }
+}
+
+void MainView::followMouseSetting(int status, int value) {
+    ProfieController* library = KxAction::profileLibrary();
+    if (!library)
+        return;
+    bool changed = false;
+    if (status == kStatusDpi && value >= 0 && value < KxProtocol::kStages) {
+        changed = library->takeMouseStage(value);
+        MouseWrites::mouseMovedStage(value);
+    } else if (status == kStatusRate && value >= 0 && value < KxProtocol::kRates) {
+        changed = library->takeMouseRate(value);
+        MouseWrites::mouseMovedRate(value);
+    }
+    if (changed)
+        ProfileSaves::save();
 }
 
 void MainView::changeProfilePro(int profile) {

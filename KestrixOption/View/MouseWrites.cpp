@@ -117,6 +117,14 @@ void MouseWrites::postActiveProfile(int profile) {
          [profile] { return KxAction::writeActiveProfile(uint32_t(profile)); });
 }
 
+void MouseWrites::mouseMovedStage(int stage) {
+    blockWrites.held.stage = uint32_t(stage);
+}
+
+void MouseWrites::mouseMovedRate(int rate) {
+    blockWrites.held.rate = uint32_t(rate);
+}
+
 void MouseWrites::tellNotTaken(const QString& what) {
     // A mouse pulled out fails its writes too, and the window starts again for it, unasked. The
     // kernel fails the write as the mouse goes and announces the removal moments later, so the

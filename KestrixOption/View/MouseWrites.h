@@ -43,6 +43,10 @@ std::function<bool()> whileShown(View* view, bool View::*unwritten) {
 }
 // The profile the mouse runs (0..4).
 void postActiveProfile(int profile);
+// The mouse moved to a stage (0..3) or a polling rate (0..2) by its own buttons: the block a
+// failed block write puts back holds it.
+void mouseMovedStage(int stage);
+void mouseMovedRate(int rate);
 
 // Tells the user, kRemovalAnnouncedMs later, that the mouse did not take a write, unless the
 // mouse is gone by then; never waits.

@@ -125,6 +125,7 @@ public:
     static bool writeLiveDpi(uint8_t stage, uint8_t value);
     static bool writeLiveRate(uint32_t poRate);
     static bool writeLiveLight(int light, bool on);
+    // The lights of the profile, with the stage the mouse holds (read first), not the profile's.
     static bool writeColorsOf(const _Kx_PROFILE& profile);
     static bool writeSettingsOf(const _Kx_PROFILE& profile);
     static void setCurrColorToDev();

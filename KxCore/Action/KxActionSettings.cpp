@@ -95,7 +95,14 @@ bool KxAction::writeSettingToDevice() {
 }
 
 bool KxAction::writeColorsOf(const _Kx_PROFILE& profile) {
-    return writeByte(settingsByte(profile), kAddrSettings) && writeByte(1, kRegCommit);
+    // The lights share their byte with the stage, which the mouse's own DPI button moves: the
+    // stage written back is the one the mouse holds, read in the same turn at the mouse.
+    uint8_t held[kReportLength] = {};
+    if (!readDeviceData(kAddrSettings, 1, held))
+        return false;
+    _Kx_PROFILE lit = profile;
+    lit.currSelectDPI = held[kReportHeaderLength] & kStageMask;
+    return writeByte(settingsByte(lit), kAddrSettings) && writeByte(1, kRegCommit);
 }
 
 bool KxAction::writeSettingsOf(const _Kx_PROFILE& profile) {

@@ -93,6 +93,37 @@ void ProfieController::applySettingToAll() {
     }
 }
 
+namespace {
+
+bool takeIntoEvery(const ProfieController::ProfileList& profiles, uint32_t _Kx_PROFILE::*field,
+                   uint32_t value) {
+    bool changed = selProfile.*field != value;
+    selProfile.*field = value;
+    for (const auto& profile : profiles) {
+        _Kx_PROFILE data = profile->profileData();
+        if (data.*field == value)
+            continue;
+        data.*field = value;
+        profile->setProfileData(data);
+        changed = true;
+    }
+    return changed;
+}
+
+} // namespace
+
+bool ProfieController::takeMouseStage(int stage) {
+    if (stage < 0 || stage >= KxProtocol::kStages)
+        return false;
+    return takeIntoEvery(profileArr_, &_Kx_PROFILE::currSelectDPI, uint32_t(stage));
+}
+
+bool ProfieController::takeMouseRate(int rate) {
+    if (rate < 0 || rate >= KxProtocol::kRates)
+        return false;
+    return takeIntoEvery(profileArr_, &_Kx_PROFILE::poRate, uint32_t(rate));
+}
+
 void ProfieController::setSelectByName(const QString& name) {
     // An unknown name changes nothing: clearing selProfile would lose the pending edits.
     ProfileValue* profile = getProfileByName(name);

@@ -74,6 +74,11 @@ public:
     void refreshSelProfileFromData();
     // Every setting of selProfile except the five buttons goes into every profile.
     void applySettingToAll();
+    // The stage (0..3) or the polling rate (0..2) the mouse moved to by its own buttons: the
+    // mouse holds one for every profile, so it becomes every profile's and selProfile's. True
+    // when that changed anything; a value the mouse cannot have changes nothing.
+    bool takeMouseStage(int stage);
+    bool takeMouseRate(int rate);
     void setSelectByName(const QString& name);
     void selectedLast();
     qsizetype getCurrProfileIndex() const; // kNotFound when nothing is selected

@@ -41,13 +41,22 @@ TEST_F(KxActionSettingsTest, VerticalDpiNeverReachesTheMouse) {
     EXPECT_EQ(*log, before);
 }
 
-TEST_F(KxActionSettingsTest, LightsAloneWriteTheSettingsByteAndCommit) {
+// The lights share their byte with the stage: the stage written back is the one the mouse holds
+// (its own DPI button moved it to stage 3), read first, not the profile's.
+TEST_F(KxActionSettingsTest, LightsAloneWriteTheSettingsByteWithTheMousesStageAndCommit) {
+    firmware->press(VirtualMouseFirmware::Key::Dpi);
+    firmware->press(VirtualMouseFirmware::Key::Dpi);
+    log->clear();
     currSetProfile = {};
     currSetProfile.currSelectDPI = 1;
     currSetProfile.islightOnArr[1] = 1;
     KxAction::setColorToDevice();
-    EXPECT_THAT(requests(), ElementsAre(report("SET", {3, 7, 0, 1, 0x11}),
-                                        report("SET", {3, 0x06, 0xFF, 1, 1})));
+    EXPECT_THAT(requests(),
+                ElementsAre(report("SET", {4, 7, 0, 1}), report("GET", {4, 7, 0, 1, 0x32}),
+                            report("SET", {3, 7, 0, 1, 0x12}),
+                            report("SET", {3, 0x06, 0xFF, 1, 1})));
+    EXPECT_EQ(firmware->state().stage, 2);
+    EXPECT_TRUE(firmware->state().wheelLight);
 }
 
 TEST_F(KxActionSettingsTest, LiveRegistersSwitchAtOnceAndReadBack) {
