@@ -310,6 +310,7 @@ void DealwithMessage::setDpiWithReport(const uint8_t* /*report*/) {
             if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
                 view->showDpi(stage, value, value);
             sendDevStatus(kStatusDpi, QVariantList{stage, value, value});
+            keepInFiles(kStatusDpi, stage);
         });
 }
 
@@ -328,6 +329,7 @@ void DealwithMessage::setRateWithReport(const uint8_t* /*report*/) {
             if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
                 view->showWithImageTag(QStringLiteral("rate%1").arg(value));
             sendDevStatus(kStatusRate, QVariantList{value});
+            keepInFiles(kStatusRate, value);
         });
 }
 
@@ -366,6 +368,21 @@ void DealwithMessage::setLockWithReport(const uint8_t* /*report*/) {
                 view->showWithImageTag(state->get() == 1 ? QStringLiteral("lock")
                                                          : QStringLiteral("unlock"));
         });
+}
+
+void DealwithMessage::keepInFiles(int status, int value) {
+    if (!sysProCon_ || checkApLaunch())
+        return;
+    if (!QFileInfo::exists(QDir(sysProCon_->sysProPath()).filePath(QStringLiteral("Default1.pro"))))
+        return;
+    // Another program may have saved since this library was loaded.
+    sysProCon_->refreshProfile();
+    const bool changed =
+        status == kStatusDpi ? sysProCon_->takeMouseStage(value) : sysProCon_->takeMouseRate(value);
+    if (changed && !sysProCon_->saveToSys())
+        HV_WARNING(QStringLiteral("The profiles could not keep the mouse's new %1 in %2")
+                       .arg(status == kStatusDpi ? QStringLiteral("stage") : QStringLiteral("rate"),
+                            sysProCon_->sysProPath()));
 }
 
 void DealwithMessage::dealyLaunchAp(const uint8_t* report) {

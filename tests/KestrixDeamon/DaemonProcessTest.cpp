@@ -2,17 +2,22 @@
 // process as the configuration window, all on the test's session bus.
 #include "EventLoopWait.h"
 #include "KxAction.h"
+#include "KxGlobals.h"
 #include "KxMouseLock.h"
 #include "KxProtocol.h"
 #include "MarkerProgram.h"
 #include "Notifications/DistributedNotificationCenter.h"
 #include "Preferences/UserPreferences.h"
 #include "PrivateHome.h"
+#include "ProfieController.h"
+#include "ProfileValue.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -196,6 +201,38 @@ TEST_F(DaemonProcessTest, TheDaemonsReadsOfThePressesWaitForAnotherProgramsTurn)
     EXPECT_EQ(wrong, 0) << "records read wrong";
     const QString status = mouseCommand("status");
     EXPECT_TRUE(status.contains("reads another connection broke into: 0")) << status.toStdString();
+}
+
+// With the window closed, a stage or rate the mouse's own buttons moved to becomes what every
+// profile file holds, so that the next program to read them holds what the mouse runs.
+TEST_F(DaemonProcessTest, WithTheWindowClosedTheMousesOwnStageAndRateReachTheFiles) {
+    // The library as a program that read the mouse saved it.
+    KxAction::getSysPath();
+    sysProCon = ProfieController::getShareProCon();
+    ASSERT_TRUE(sysProCon->saveToSys());
+    startMouse();
+    startDaemon();
+    ASSERT_TRUE(waitForStatuses(2));
+    mouseCommand("press dpi");
+    mouseCommand("press dpi");
+    const QString state = mouseCommand("press rate");
+    const QRegularExpression rateLine(QStringLiteral("(\\d+) Hz"));
+    const int hz = rateLine.match(state).captured(1).toInt();
+    ASSERT_GT(hz, 0) << state.toStdString();
+    const QString folder = sysProCon->sysProPath();
+    const auto filesHold = [&] {
+        for (int n = 1; n <= 5; ++n) {
+            const auto file = ProfileValue::initWithPath(
+                QDir(folder).filePath(QStringLiteral("Default%1.pro").arg(n)));
+            if (!file)
+                return false;
+            const _Kx_PROFILE data = file->profileData();
+            if (data.currSelectDPI != 2 || data.poRate > 2 || kPollingRatesHz[data.poRate] != hz)
+                return false;
+        }
+        return true;
+    };
+    EXPECT_TRUE(KxTest::waitFor(filesHold, 10000)) << state.toStdString();
 }
 
 TEST_F(DaemonProcessTest, ABoundButtonStartsItsProgramWithTheWindowClosed) {
