@@ -15,6 +15,7 @@
 #include "MenuInfo.h"
 #include "PopUps.h"
 #include "ProfieController.h"
+#include "ProfileValue.h"
 #include "SetupPreviewView.h"
 
 #include <QDBusConnection>
@@ -250,6 +251,55 @@ TEST_F(KxCtlWindowTest, AReadingKxctlAndTheWindowsTransfersTakeTurnsAtTheMouse) 
         return QString::fromUtf8(KxSetup::serialize(*parsed.file));
     };
     EXPECT_EQ(setup(beside), setup(alone));
+}
+
+// A window started while kxctl imports a macro: it loaded the library before the import saved
+// it, and its whole read waits for the import's turn. The read takes the library as the import
+// left it, so the window knows the macro by its name and id (it used to make up a "NewMacro" for
+// the record, and its next save dropped the import's name).
+TEST_F(KxCtlWindowTest, AWindowStartedDuringAnImportKnowsTheMacrosItBrought) {
+    const QString exported = PrivateHome::dir("home") + QStringLiteral("/base.kxsetup");
+    ASSERT_EQ(kxctl({"export", exported}).exit, 0);
+    KxSetup::Parsed parsed = KxSetup::readFile(exported);
+    ASSERT_TRUE(parsed.file);
+    KxSetup::File file = *parsed.file;
+    KxSetup::Button& side = file.profiles[0][3];
+    side.kind = KxSetup::Button::Kind::Macro;
+    side.macro = QStringLiteral("Alpha");
+    side.mode = KxSetup::RunMode::Once;
+    KxSetup::Macro alpha;
+    alpha.name = QStringLiteral("Alpha");
+    // More than one key: no single function's record.
+    alpha.steps = {{KxSetup::MacroStep::Action::Press, 4, {}, {}, 0, 50, {}},
+                   {KxSetup::MacroStep::Action::Press, 5, {}, {}, 0, 50, {}},
+                   {KxSetup::MacroStep::Action::Release, 5, {}, {}, 0, 50, {}},
+                   {KxSetup::MacroStep::Action::Release, 4, {}, {}, 0, 0, {}}};
+    file.macros = {alpha};
+    const QString path = PrivateHome::dir("home") + QStringLiteral("/alpha.kxsetup");
+    ASSERT_TRUE(KxSetup::writeFile(file, path));
+
+    const auto requests = [this] {
+        const QRegularExpression line(QStringLiteral("^requests: (\\d+)$"),
+                                      QRegularExpression::MultilineOption);
+        return line.match(mouseCommand(QStringLiteral("status"))).captured(1).toInt();
+    };
+    const int before = requests();
+    QProcess* importing = startKxctl({"import", path, "--profiles", "1"});
+    ASSERT_TRUE(importing->waitForStarted());
+    ASSERT_TRUE(KxTest::waitFor([&] { return requests() > before; })) << "the import is at it";
+    openWindow();
+    const Outcome imported = finish(importing);
+    ASSERT_EQ(imported.exit, 0) << qPrintable(imported.err);
+
+    const auto known = KxAction::getMacroByName(QStringLiteral("Alpha"));
+    ASSERT_TRUE(known) << "the window does not know the imported macro";
+    ProfileValue* first = sysProCon->getProfileByFWProId(0);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->profileData().btnInfo[3].MacroID, uint32_t(known->macroId()));
+    EXPECT_EQ(first->profileData().btnInfo[3].btnType, 2u) << "a macro";
+    for (const auto& macro : macroListArrs)
+        EXPECT_FALSE(macro && macro->nameStr().startsWith(QLatin1String("NewMacro")))
+            << qPrintable(macro->nameStr());
 }
 
 } // namespace
