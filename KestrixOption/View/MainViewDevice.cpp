@@ -66,6 +66,7 @@ void MainView::hideLoadViewPro(int code) {
         showProfile(profiles.running.value_or(profiles.selected),
                     profiles.running && *profiles.running != profiles.selected);
         KxAction::profileLibrary()->refreshSelProfileFromData();
+        KxAction::refreshMenuList(); // the macro library the read took
         takeJournalledEdits();
         displayBtnInfo();
         KxAction::sendMessageToDaemon(kSettingsSaved);

@@ -290,6 +290,10 @@ public:
     // single-function menu, the macro insert menu and the macro library. Lookups yield none
     // while the menus are not built.
     static void initMenuList();
+    // The macro library alone, again from MenuInfo.xml (another program may have added to it):
+    // safe on the mouse's worker while the window's thread leaves the library alone (a whole
+    // read); the macro menus are rebuilt by refreshMenuList on the window's thread.
+    static void reloadMacroLibrary();
     static void initMacroList(const pugi::xml_node& macroList);
     static void initSingleMenulist(const pugi::xml_node& singleMenu);
     static void initMacroInsertMenulist(const pugi::xml_node& macroComMenu);

@@ -195,6 +195,9 @@ bool KxAction::readAllFWDataAtStart() {
         std::unique_lock lock(windowGate().mutex);
         windowGate().opened.wait_for(lock, kWindowBuiltWait, [] { return windowGate().open; });
     }
+    // In the turn: the macros as the last program at the mouse left them, which may have added
+    // some while the window started (the records read below refer to them).
+    reloadMacroLibrary();
     const bool complete = readAllFWData();
     startRunning.store(complete ? profileTheMouseRuns().value_or(-1) : -1);
     return complete;

@@ -97,6 +97,18 @@ void KxAction::initMenuList() {
         initSingleMenulist(singleMenu);
 }
 
+void KxAction::reloadMacroLibrary() {
+    const std::unique_ptr<pugi::xml_document> document = loadCatalogue();
+    if (!document) {
+        HV_WARNING(QStringLiteral("MenuInfo.xml: the macros stay as they were"));
+        return;
+    }
+    macroListArrs.clear();
+    macroIdHighWater = 0;
+    if (const pugi::xml_node macroList = document->document_element().child(kMacroList))
+        initMacroList(macroList);
+}
+
 void KxAction::initMacroList(const pugi::xml_node& macroList) {
     // A mark that is no number, or below zero, is no mark: the ids in use still count.
     macroIdHighWater = std::max(0, catalogueDecimalAttribute(macroList, kLastMacroId));
