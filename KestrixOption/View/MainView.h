@@ -208,8 +208,9 @@ private:
     // Edits not yet written on this profile or on any other.
     bool hasUnwrittenEdits() const;
     void endModalActivity();
-    // Follows a switch made on the mouse while the window could not, once nothing modal runs.
-    void takePendingMouseProfile();
+    // Follows a switch made on the mouse while a dialog or a transfer ran, and a stage or rate
+    // told while a transfer's worker may have been filling the library, once nothing modal runs.
+    void takePendingMouseChanges();
     void terminate(bool relaunch);
     _BTN_INFO& selectedRecord();
     // A set-up read or written behind the loading window, and its end.
@@ -240,8 +241,11 @@ private:
     std::shared_ptr<SetupJob> setupJob_;
     bool terminating_ = false;
     bool painted_ = false;
-    // A switch made on the mouse while the window could not follow; taken when it can.
+    // A switch, stage or rate made on the mouse while the window could not follow; taken when
+    // it can.
     std::optional<int> pendingMouseProfile_;
+    std::optional<int> pendingMouseStage_;
+    std::optional<int> pendingMouseRate_;
     QString lochelpPath_;
     QString osdMenuTitle_;
     int osdMenuTag_ = 0;

@@ -59,6 +59,9 @@ void MainView::hideLoadViewPro(int code) {
     isModalSeron_ = std::max(0, isModalSeron_ - 1);
     if (code == 1) {
         HV_DEBUG(QStringLiteral("The mouse was read whole"));
+        // The read took the stage and rate the mouse holds, after any the daemon told of.
+        pendingMouseStage_.reset();
+        pendingMouseRate_.reset();
         // The whole mouse was read: show the profile it is on, as it holds it. The worker put
         // the mouse on the profile it ran before the read; one it switched to during the read
         // is selected again, as a click would, which also tells the daemon.
@@ -92,7 +95,7 @@ void MainView::hideLoadViewPro(int code) {
         finishButtonWrite(KxAction::takeButtonWriteResult());
         return;
     }
-    takePendingMouseProfile();
+    takePendingMouseChanges();
 }
 
 namespace {
@@ -127,7 +130,7 @@ void MainView::finishButtonWrite(const std::optional<KxAction::ButtonWriteResult
         HV_WARNING(QStringLiteral("A write ended without its outcome; the edits are kept"));
         isNeedSave = true;
         refreshApplyBtn();
-        takePendingMouseProfile();
+        takePendingMouseChanges();
         return;
     }
     const int slot = int(result->slot);
@@ -176,7 +179,7 @@ void MainView::finishButtonWrite(const std::optional<KxAction::ButtonWriteResult
     }
     tellWriteOutcome(problems, true, QStringLiteral("changes"));
     saveThenTellDaemon(problems.isEmpty() ? QStringLiteral("changes") : QString());
-    takePendingMouseProfile();
+    takePendingMouseChanges();
 }
 
 void MainView::takeJournalledEdits() {
@@ -203,15 +206,18 @@ void MainView::takeJournalledEdits() {
 
 void MainView::endModalActivity() {
     isModalSeron_ = std::max(0, isModalSeron_ - 1);
-    takePendingMouseProfile();
+    takePendingMouseChanges();
 }
 
-void MainView::takePendingMouseProfile() {
-    if (isModalSeron_ == 0 && pendingMouseProfile_) {
-        const int profile = *pendingMouseProfile_;
-        pendingMouseProfile_.reset();
-        changeProfilePro(profile);
-    }
+void MainView::takePendingMouseChanges() {
+    if (isModalSeron_ != 0)
+        return;
+    if (pendingMouseStage_)
+        followMouseSetting(kStatusDpi, *std::exchange(pendingMouseStage_, std::nullopt));
+    if (pendingMouseRate_)
+        followMouseSetting(kStatusRate, *std::exchange(pendingMouseRate_, std::nullopt));
+    if (pendingMouseProfile_)
+        changeProfilePro(*std::exchange(pendingMouseProfile_, std::nullopt));
 }
 
 void MainView::devReportPro(const Notification& notification) {
@@ -254,6 +260,10 @@ void MainView::followMouseSetting(int status, int value) {
     ProfieController* library = KxAction::profileLibrary();
     if (!library)
         return;
+    if (KxAction::transferRunning()) {
+        (status == kStatusDpi ? pendingMouseStage_ : pendingMouseRate_) = value;
+        return;
+    }
     bool changed = false;
     if (status == kStatusDpi && value >= 0 && value < KxProtocol::kStages) {
         changed = library->takeMouseStage(value);

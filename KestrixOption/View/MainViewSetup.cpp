@@ -148,6 +148,10 @@ bool MainView::importSetupFrom(const QString& path) {
 
 void MainView::finishSetupJob() {
     const std::shared_ptr<SetupJob> job = std::exchange(setupJob_, nullptr);
+    // The job read (and an import wrote) the settings in its turn, after any stage or rate the
+    // daemon told of while it ran.
+    pendingMouseStage_.reset();
+    pendingMouseRate_.reset();
     if (job->kind == SetupJob::Kind::Export) {
         if (!job->readWhole) {
             HvAction::showInfoMessage(
@@ -163,7 +167,7 @@ void MainView::finishSetupJob() {
                     QStringLiteral("The set-up could not be saved as %1: %2").arg(job->path, why));
         }
         displayBtnInfo();
-        takePendingMouseProfile();
+        takePendingMouseChanges();
         return;
     }
 
@@ -186,5 +190,5 @@ void MainView::finishSetupJob() {
     refreshApplyBtn();
     displayBtnInfo();
     tellWriteOutcome(problems, true, QStringLiteral("set-up"));
-    takePendingMouseProfile();
+    takePendingMouseChanges();
 }

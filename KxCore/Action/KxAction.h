@@ -237,6 +237,9 @@ public:
     // Waits for the transfers started above, every other request queued to the mouse and the
     // profile saves handed to ProfileSaver to end; false when some still run after timeoutMs.
     static bool waitForTransfers(int timeoutMs);
+    // Whether a transfer started above is queued or running: its worker may be filling the
+    // library, which the window's thread then leaves alone.
+    static bool transferRunning();
     // Posts "Notify_HideLoad_Event" with the code: 1 after a full read, 0 after a write, 2 after
     // a read that did not reach the whole mouse (nothing of it was stored).
     static constexpr int kHideAfterWrite = 0;

@@ -45,11 +45,16 @@ KxAction::LoadViewHandler& loadViewHandler() {
 // shows its loading view meanwhile.
 enum class LoadView { Show, Later };
 
+// Transfers queued or running.
+std::atomic<int> transfers{0};
+
 void startWorker(QString name, std::function<void()> body, LoadView loadView = LoadView::Show) {
     KxDeviceQueue::Request request;
     request.name = std::move(name);
+    transfers.fetch_add(1);
     request.body = [body = std::move(body)] {
         body();
+        transfers.fetch_sub(1);
         return true; // the transfer tells its own outcome when it posts the loading view's end
     };
     request.neverRefused = true;
@@ -68,6 +73,10 @@ bool KxAction::waitForTransfers(int timeoutMs) {
     return KxDeviceQueue::shared().waitUntilIdle(timeoutMs) &&
            ProfileSaver::shared().waitUntilIdle(
                int(std::max<qint64>(0, timeoutMs - clock.elapsed())));
+}
+
+bool KxAction::transferRunning() {
+    return transfers.load() > 0;
 }
 
 void KxAction::setLoadViewHandler(LoadViewHandler handler) {
