@@ -1,21 +1,33 @@
 #include "ReadTurns.h"
 
 void ReadTurns::noteSet(quintptr connection, bool preparesRead) {
-    if (reading_ && *reading_ != connection) {
-        ++broken_;
-        reading_.reset();
+    if (owner_ && *owner_ != connection)
+        disturbed_ = true;
+    if (preparesRead) {
+        owner_ = connection;
+        disturbed_ = false;
+        preparing_.insert(connection);
     }
-    if (preparesRead)
-        reading_ = connection;
 }
 
-void ReadTurns::noteGet(quintptr connection) {
-    if (reading_ && *reading_ != connection)
-        ++broken_;
-    reading_.reset();
+bool ReadTurns::noteGet(quintptr connection) {
+    bool broke = false;
+    if (preparing_.remove(connection))
+        broke = owner_ != connection || disturbed_;
+    else
+        broke = owner_ && *owner_ != connection; // the answer to another's prepare
+    if (owner_ == connection) {
+        owner_.reset();
+        disturbed_ = false;
+    }
+    broken_ += broke;
+    return broke;
 }
 
 void ReadTurns::forget(quintptr connection) {
-    if (reading_ == connection)
-        reading_.reset();
+    preparing_.remove(connection);
+    if (owner_ == connection) {
+        owner_.reset();
+        disturbed_ = false;
+    }
 }

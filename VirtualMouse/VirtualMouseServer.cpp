@@ -103,7 +103,9 @@ bool VirtualMouseServer::handleFrame(QLocalSocket* socket, Client& client,
     case FrameType::GetFeature:
         if (payload.size() != kGetPayload)
             break;
-        readTurns_.noteGet(quintptr(socket));
+        if (readTurns_.noteGet(quintptr(socket)))
+            Q_EMIT warning(QStringLiteral("a read was answered after another connection's request "
+                                          "came between its prepare and its answer"));
         socket->write(handleGetFeature(payload));
         return true;
     case FrameType::Reset:

@@ -250,9 +250,9 @@ TEST_F(VirtualMouseServerTest, ARequestIsAppliedOnlyOnceItsWholeFrameArrived) {
 }
 
 // A read is its prepare and the GET of its answer from one connection. Another connection's
-// request between the two is two programs at the mouse out of turn, and is counted; one
-// connection's own requests, a read finished before another begins, and a read left by a
-// connection that closed are not.
+// request between the two changes or takes that answer, and the read is counted when answered;
+// one connection's own requests, a read finished before another begins, a prepare never fetched
+// and a read left by a connection that closed are not.
 TEST_F(VirtualMouseServerTest, ReadsAnotherConnectionBrokeIntoAreCounted) {
     auto server = startServer();
     const QByteArray prepare = QByteArray::fromHex("04000102") + QByteArray(12, '\0');
@@ -270,16 +270,20 @@ TEST_F(VirtualMouseServerTest, ReadsAnotherConnectionBrokeIntoAreCounted) {
         return client.next(FrameType::Result).has_value();
     };
     Client window, daemon;
-    // In turn: each read whole, a write of the same connection inside its own read.
+    // In turn: each read whole, a write of the same connection inside its own read; a prepare
+    // the window never fetches (the mouse left ready to say its profile), then the daemon's read.
     ASSERT_TRUE(set(window, prepare) && set(window, writeReport(0x0100, "\x01")) && get(window));
     ASSERT_TRUE(set(daemon, prepare) && get(daemon) && set(window, writeReport(0x0100, "\x02")));
+    ASSERT_TRUE(set(window, prepare) && set(daemon, prepare) && get(daemon));
     EXPECT_EQ(server->readTurns().broken(), 0u);
 
-    // Out of turn: a prepare, a write or a GET of another connection inside a read.
+    // Out of turn: another's prepare, write or whole read inside a read that is then answered.
     ASSERT_TRUE(set(window, prepare) && set(daemon, prepare) && get(window));
-    EXPECT_EQ(server->readTurns().broken(), 2u) << "the daemon's prepare, then the window's GET";
+    EXPECT_EQ(server->readTurns().broken(), 1u) << "the window took the daemon's answer";
     ASSERT_TRUE(set(window, prepare) && set(daemon, writeReport(0x0100, "\x03")) && get(window));
-    EXPECT_EQ(server->readTurns().broken(), 3u);
+    EXPECT_EQ(server->readTurns().broken(), 2u);
+    ASSERT_TRUE(set(window, prepare) && set(daemon, prepare) && get(daemon) && get(window));
+    EXPECT_EQ(server->readTurns().broken(), 3u) << "the daemon's read fits inside the window's";
     EXPECT_TRUE(window.command("status").contains("reads another connection broke into: 3"));
 
     // A connection that prepared a read and closed left nobody's read to break.
