@@ -11,6 +11,7 @@
 #include "ProfieController.h"
 #include "ShowMsgView.h"
 #include "Widgets/HvNoTitleWindow.h"
+#include "WorkerValue.h"
 #include "Workspace/Workspace.h"
 
 #include <QDir>
@@ -22,7 +23,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <mutex>
 
 namespace {
 
@@ -242,29 +242,6 @@ void DealwithMessage::dealWithReport(const uint8_t* report) {
     }
 }
 
-namespace {
-
-// A live read's value, set on the device queue's worker and taken on this thread once the read
-// has reached the mouse; a lock of its own, which the thread sanitizer sees.
-template <typename T>
-class LiveValue {
-public:
-    void set(T value) {
-        std::lock_guard lock(mutex_);
-        value_ = std::move(value);
-    }
-    T get() const {
-        std::lock_guard lock(mutex_);
-        return value_;
-    }
-
-private:
-    mutable std::mutex mutex_;
-    T value_{};
-};
-
-} // namespace
-
 void DealwithMessage::readLive(const QString& what, std::function<bool()> read,
                                std::function<void(bool inTime)> tell) {
     QElapsedTimer waited;
@@ -293,7 +270,7 @@ void DealwithMessage::readLive(const QString& what, std::function<bool()> read,
 // nothing is shown and nothing posted.
 
 void DealwithMessage::setDpiWithReport(const uint8_t* /*report*/) {
-    auto dpi = std::make_shared<LiveValue<std::pair<int, int>>>();
+    auto dpi = std::make_shared<WorkerValue<std::pair<int, int>>>();
     readLive(
         QStringLiteral("live DPI read"),
         [dpi] {
@@ -315,7 +292,7 @@ void DealwithMessage::setDpiWithReport(const uint8_t* /*report*/) {
 }
 
 void DealwithMessage::setRateWithReport(const uint8_t* /*report*/) {
-    auto rate = std::make_shared<LiveValue<std::optional<int>>>();
+    auto rate = std::make_shared<WorkerValue<std::optional<int>>>();
     readLive(
         QStringLiteral("live rate read"),
         [rate] {
@@ -334,7 +311,7 @@ void DealwithMessage::setRateWithReport(const uint8_t* /*report*/) {
 }
 
 void DealwithMessage::setProfileWithReport(const uint8_t* /*report*/) {
-    auto profile = std::make_shared<LiveValue<std::optional<int>>>();
+    auto profile = std::make_shared<WorkerValue<std::optional<int>>>();
     readLive(
         QStringLiteral("live profile read"),
         [profile] {
@@ -356,7 +333,7 @@ void DealwithMessage::setProfileWithReport(const uint8_t* /*report*/) {
 }
 
 void DealwithMessage::setLockWithReport(const uint8_t* /*report*/) {
-    auto state = std::make_shared<LiveValue<std::optional<int>>>();
+    auto state = std::make_shared<WorkerValue<std::optional<int>>>();
     readLive(
         QStringLiteral("live lock read"),
         [state] {

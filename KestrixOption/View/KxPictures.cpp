@@ -1,5 +1,6 @@
 #include "KxPictures.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
@@ -86,11 +87,24 @@ QHash<QString, std::shared_ptr<Decoding>>& pending() {
 }
 
 // One background thread, so that the main thread keeps a core of a two-core machine to itself;
-// standard threads, whose synchronisation the thread sanitizer sees. At exit the pictures not yet
-// begun are dropped and the one being decoded is waited for.
+// standard threads, whose synchronisation the thread sanitizer sees. It ends with the
+// application (Qt's image code must not run on once the application is gone): the pictures not
+// yet begun are dropped and the one being decoded is waited for. A later post starts it anew.
 class Decoder {
 public:
-    ~Decoder() {
+    ~Decoder() { stop(); }
+    void post(std::function<void()> job) {
+        {
+            std::lock_guard lock(mutex_);
+            if (!thread_.joinable()) {
+                stopping_ = false;
+                thread_ = std::thread([this] { run(); });
+            }
+            jobs_.push_back(std::move(job));
+        }
+        wake_.notify_one();
+    }
+    void stop() {
         {
             std::lock_guard lock(mutex_);
             stopping_ = true;
@@ -99,15 +113,6 @@ public:
         wake_.notify_one();
         if (thread_.joinable())
             thread_.join();
-    }
-    void post(std::function<void()> job) {
-        {
-            std::lock_guard lock(mutex_);
-            if (!thread_.joinable())
-                thread_ = std::thread([this] { run(); });
-            jobs_.push_back(std::move(job));
-        }
-        wake_.notify_one();
     }
 
 private:
@@ -134,6 +139,12 @@ private:
 
 Decoder& decoder() {
     static Decoder decoder;
+    static const bool endsWithTheApplication = [] {
+        if (QCoreApplication::instance())
+            qAddPostRoutine([] { decoder.stop(); });
+        return true;
+    }();
+    Q_UNUSED(endsWithTheApplication);
     return decoder;
 }
 

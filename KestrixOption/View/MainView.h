@@ -93,9 +93,11 @@ public:
     void setBtnCurrProfile(int profile);
     // A profile switch made on the mouse (a "KxDevStatus" of type 1).
     void changeProfilePro(int profile);
-    // A stage or polling rate the mouse moved to by its own buttons (a "KxDevStatus" of that
-    // type): the library, every profile and the files take it.
-    void followMouseSetting(int status, int value);
+    // The mouse's own DPI or rate button (a "KxDevStatus" of that type): the stage and rate the
+    // mouse holds are read in this program's turn at the mouse (the daemon's word may be older
+    // than another program's write) and the library, every profile and the files take them.
+    void followMouseSettings();
+    void takeMouseSettings(int stage, int rate);
 
     void resetBtnDefault();
     void showSingKeyView();
@@ -208,8 +210,8 @@ private:
     // Edits not yet written on this profile or on any other.
     bool hasUnwrittenEdits() const;
     void endModalActivity();
-    // Follows a switch made on the mouse while a dialog or a transfer ran, and a stage or rate
-    // told while a transfer's worker may have been filling the library, once nothing modal runs.
+    // Follows a switch made on the mouse while a dialog or a transfer ran, and reads again a
+    // stage and rate read while a transfer ran, once nothing modal runs.
     void takePendingMouseChanges();
     void terminate(bool relaunch);
     _BTN_INFO& selectedRecord();
@@ -244,8 +246,9 @@ private:
     // A switch, stage or rate made on the mouse while the window could not follow; taken when
     // it can.
     std::optional<int> pendingMouseProfile_;
-    std::optional<int> pendingMouseStage_;
-    std::optional<int> pendingMouseRate_;
+    // A stage and rate read while a transfer ran (whose worker may fill the library, and which
+    // may write the settings itself): read again once it has ended.
+    bool readMouseSettingsAgain_ = false;
     QString lochelpPath_;
     QString osdMenuTitle_;
     int osdMenuTag_ = 0;

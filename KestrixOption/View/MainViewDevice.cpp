@@ -7,6 +7,7 @@
 #include "HvModal.h"
 #include "HvNoTitleWindow.h"
 #include "KxAction.h"
+#include "KxDeviceQueue.h"
 #include "KxGlobals.h"
 #include "KxMessages.h"
 #include "KxProtocol.h"
@@ -15,6 +16,9 @@
 #include "ProfieController.h"
 #include "ProfileSaves.h"
 #include "ViewThread.h"
+#include "WorkerValue.h"
+
+#include <memory>
 
 #include <utility>
 
@@ -59,9 +63,6 @@ void MainView::hideLoadViewPro(int code) {
     isModalSeron_ = std::max(0, isModalSeron_ - 1);
     if (code == 1) {
         HV_DEBUG(QStringLiteral("The mouse was read whole"));
-        // The read took the stage and rate the mouse holds, after any the daemon told of.
-        pendingMouseStage_.reset();
-        pendingMouseRate_.reset();
         // The whole mouse was read: show the profile it is on, as it holds it. The worker put
         // the mouse on the profile it ran before the read; one it switched to during the read
         // is selected again, as a click would, which also tells the daemon.
@@ -212,10 +213,8 @@ void MainView::endModalActivity() {
 void MainView::takePendingMouseChanges() {
     if (isModalSeron_ != 0)
         return;
-    if (pendingMouseStage_)
-        followMouseSetting(kStatusDpi, *std::exchange(pendingMouseStage_, std::nullopt));
-    if (pendingMouseRate_)
-        followMouseSetting(kStatusRate, *std::exchange(pendingMouseRate_, std::nullopt));
+    if (std::exchange(readMouseSettingsAgain_, false))
+        followMouseSettings();
     if (pendingMouseProfile_)
         changeProfilePro(*std::exchange(pendingMouseProfile_, std::nullopt));
 }
@@ -234,17 +233,16 @@ void MainView::devReportPro(const Notification& notification) {
         onViewThread(this, [this, profile] { changeProfilePro(profile); });
         break;
     }
-    case kStatusDpi: {
-        const int stage = notification.userInfoInt(QStringLiteral("value1"));
-        onViewThread(this, [this, stage] { followMouseSetting(kStatusDpi, stage); });
+    case kStatusDpi:
+        onViewThread(this, [this] { followMouseSettings(); });
         NotificationCenter::defaultCenter().post(QStringLiteral("Notify_DPIChange"), {},
                                                  notification.userInfo);
         break;
-    }
     case kStatusRate: {
-        const int rate = notification.userInfoInt(QStringLiteral("value1"));
-        onViewThread(this, [this, rate] { followMouseSetting(kStatusRate, rate); });
-        NotificationCenter::defaultCenter().post(QStringLiteral("Notify_FWRateChange"), rate);
+        onViewThread(this, [this] { followMouseSettings(); });
+        NotificationCenter::defaultCenter().post(
+            QStringLiteral("Notify_FWRateChange"),
+            notification.userInfoInt(QStringLiteral("value1")));
         break;
     }
     case kStatusRemoved:
@@ -256,23 +254,45 @@ void MainView::devReportPro(const Notification& notification) {
     }
 }
 
-void MainView::followMouseSetting(int status, int value) {
+void MainView::followMouseSettings() {
+    auto held = std::make_shared<WorkerValue<std::pair<int, int>>>();
+    KxDeviceQueue::Request request;
+    request.name = QStringLiteral("stage and rate read");
+    request.coalesceKey = request.name;
+    request.body = [held] {
+        uint8_t bytes[KxProtocol::kReportLength] = {};
+        static_assert(KxProtocol::kAddrSettings == KxProtocol::kAddrRate + 1);
+        if (!KxAction::readDeviceData(KxProtocol::kAddrRate, 2, bytes))
+            return false;
+        const uint8_t rateCode = bytes[KxProtocol::kReportHeaderLength];
+        const uint8_t settings = bytes[KxProtocol::kReportHeaderLength + 1];
+        held->set({settings & KxProtocol::kStageMask, rateCode <= 2 ? 2 - rateCode : -1});
+        return true;
+    };
+    request.receiver = this;
+    request.done = [this, held](KxDeviceQueue::Outcome outcome) {
+        if (outcome == KxDeviceQueue::Outcome::Reached)
+            takeMouseSettings(held->get().first, held->get().second);
+    };
+    KxDeviceQueue::shared().post(std::move(request));
+}
+
+void MainView::takeMouseSettings(int stage, int rate) {
     ProfieController* library = KxAction::profileLibrary();
     if (!library)
         return;
     if (KxAction::transferRunning()) {
-        (status == kStatusDpi ? pendingMouseStage_ : pendingMouseRate_) = value;
+        readMouseSettingsAgain_ = true;
         return;
     }
-    bool changed = false;
-    if (status == kStatusDpi && value >= 0 && value < KxProtocol::kStages) {
-        changed = library->takeMouseStage(value);
-        MouseWrites::mouseMovedStage(value);
-    } else if (status == kStatusRate && value >= 0 && value < KxProtocol::kRates) {
-        changed = library->takeMouseRate(value);
-        MouseWrites::mouseMovedRate(value);
-    }
-    if (changed)
+    // Both, then one save: a stage or rate the mouse cannot have changes nothing.
+    const bool stageChanged = library->takeMouseStage(stage);
+    const bool rateChanged = library->takeMouseRate(rate);
+    if (stage >= 0 && stage < KxProtocol::kStages)
+        MouseWrites::mouseMovedStage(stage);
+    if (rate >= 0 && rate < KxProtocol::kRates)
+        MouseWrites::mouseMovedRate(rate);
+    if (stageChanged || rateChanged)
         ProfileSaves::save();
 }
 

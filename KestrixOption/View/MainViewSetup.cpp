@@ -148,10 +148,6 @@ bool MainView::importSetupFrom(const QString& path) {
 
 void MainView::finishSetupJob() {
     const std::shared_ptr<SetupJob> job = std::exchange(setupJob_, nullptr);
-    // The job read (and an import wrote) the settings in its turn, after any stage or rate the
-    // daemon told of while it ran.
-    pendingMouseStage_.reset();
-    pendingMouseRate_.reset();
     if (job->kind == SetupJob::Kind::Export) {
         if (!job->readWhole) {
             HvAction::showInfoMessage(
