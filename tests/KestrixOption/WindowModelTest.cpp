@@ -7,7 +7,12 @@
 // - a dropped edit is gone, an edit left by the mouse's own switch waits on its profile;
 // - the window shows the model's records, its Apply is on exactly when the profile has edits;
 // - the profile files and the launch paths hold what the mouse holds, never an edit;
-// - a macro id is never given to a second macro.
+// - a macro id is never given to a second macro;
+// - a second actor, the mouse's own DPI and rate buttons, pressed between steps and during the
+//   window's whole read and writes (the test holds the turn at the mouse so that they wait
+//   together), and kxctl beside the window and while it is closed: the stage and rate the
+//   mouse runs are every profile's, the working copy's and the files', and no program's request
+//   ever fell inside another's read (the emulated mouse counts those).
 // CTest runs a fixed set of seeds; RC_PARAMS (for instance "max_success=200 max_size=60") runs
 // longer by hand and the seed of a failure is printed.
 #include "EventLoopWait.h"
@@ -19,6 +24,7 @@
 #include "KxAction.h"
 #include "KxGlobals.h"
 #include "KxMessages.h"
+#include "KxMouseLock.h"
 #include "KxWidgetGlobals.h"
 #include "MacroInfo.h"
 #include "MacroKeyInfo.h"
@@ -48,8 +54,11 @@
 
 #include <array>
 #include <cstring>
+#include <functional>
 #include <map>
+#include <memory>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -77,6 +86,17 @@ struct Model {
     std::map<int32_t, std::vector<Step>> macros; // the library's shown macros, by id
     std::set<int32_t> idsGiven;                  // every id a macro ever had
     std::array<Buttons, 5> defaults{};
+    std::array<std::pair<int, int>, 5> defaultSettings{}; // each preset's stage and rate
+    int stage = 0;                                        // the stage the mouse runs, 0..3
+    int rate = 0; // its polling rate as poRate: 0 = 125 Hz, 1 = 500 Hz, 2 = 1000 Hz
+
+    // The mouse's own buttons: the stage goes round, the rate goes 1000, 500, 125 Hz and round.
+    void pressed(bool dpi) {
+        if (dpi)
+            stage = (stage + 1) % 4;
+        else
+            rate = (rate + 2) % 3;
+    }
 
     Buttons working(int s) const {
         return edits[size_t(s)] ? *edits[size_t(s)] : stored[size_t(s)];
@@ -237,6 +257,80 @@ public:
         client.waitForFinished(10000);
         return QString::fromLocal8Bit(client.readAllStandardOutput());
     }
+    // The stage and the rate (as poRate) the mouse runs, and whether its stored block holds
+    // them too (so that they survive a replug).
+    std::pair<int, int> mouseSettings(bool* stored = nullptr) {
+        const QString dump = command(QStringLiteral("dump"));
+        if (stored) {
+            static const QRegularExpression block(
+                QStringLiteral("stored block \\(5\\.\\.11\\): ([0-9a-f ]+)"));
+            const QByteArray bytes = QByteArray::fromHex(block.match(dump).captured(1).toLatin1());
+            *stored = bytes.size() >= 3;
+            storedStage = bytes.size() >= 3 ? (uint8_t(bytes[2]) & 0x0F) : -1;
+            storedRate = bytes.size() >= 3 ? 2 - uint8_t(bytes[1]) : -1;
+        }
+        static const QRegularExpression stageLine(QStringLiteral("stage: (\\d) \\("));
+        static const QRegularExpression rateLine(QStringLiteral("rate: (\\d+) Hz"));
+        const int stage = stageLine.match(dump).captured(1).toInt() - 1;
+        const int hz = rateLine.match(dump).captured(1).toInt();
+        const auto rate = std::find(std::begin(kPollingRatesHz), std::end(kPollingRatesHz), hz);
+        return {stage, int(rate - std::begin(kPollingRatesHz))};
+    }
+    int storedStage = -1;
+    int storedRate = -1;
+    int brokenReads() {
+        static const QRegularExpression line(
+            QStringLiteral("^reads another connection broke into: (\\d+)$"),
+            QRegularExpression::MultilineOption);
+        return line.match(command(QStringLiteral("status"))).captured(1).toInt();
+    }
+    // Whether the library, its every profile and the working copy hold the stage and rate.
+    static bool libraryHolds(int stage, int rate) {
+        if (!sysProCon || selProfile.currSelectDPI != uint32_t(stage) ||
+            selProfile.poRate != uint32_t(rate))
+            return false;
+        for (const auto& profile : sysProCon->profileArr()) {
+            const _Kx_PROFILE data = profile->profileData();
+            if (data.currSelectDPI != uint32_t(stage) || data.poRate != uint32_t(rate))
+                return false;
+        }
+        return true;
+    }
+    // The window's library follows the mouse's presses (told by the daemon) and is saved.
+    void waitForLibrary(int stage, int rate) {
+        RC_ASSERT(KxTest::waitFor([&] { return libraryHolds(stage, rate); }, 60000));
+        RC_ASSERT(KxAction::waitForTransfers(30000));
+    }
+    QProcess* startKxctl(const QStringList& arguments) {
+        auto* process = new QProcess;
+        process->start(QStringLiteral(KX_CTL_PATH), arguments);
+        return process;
+    }
+    // A kxctl run to its end: its exit code, its errors in *errors.
+    static int finishKxctl(QProcess* process, QString* errors = nullptr) {
+        const std::unique_ptr<QProcess> owned(process);
+        if (process->state() != QProcess::NotRunning && !process->waitForFinished(120000))
+            return -1;
+        if (errors)
+            *errors = QString::fromUtf8(process->readAllStandardError());
+        return process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+    }
+    // The window started again while the test holds the turn at the mouse: duringRead runs
+    // while the whole read waits, then the turn is given back and the read ends.
+    void openWindowHoldingTheTurn(const std::function<void()>& duringRead) {
+        closeWindow();
+        isNeedSave = false;
+        library_ = std::make_unique<ProfieController>();
+        sysProCon = library_.get();
+        KxMouseLock turn;
+        QString why;
+        RC_ASSERT(turn.acquire(KxMouseLock::path(), {}, &why));
+        openMainWindow();
+        duringRead();
+        turn.release();
+        RC_ASSERT(idle());
+    }
+
     std::array<std::array<QByteArray, 5>, 5> mouseRecords() {
         std::array<std::array<QByteArray, 5>, 5> out;
         static const QRegularExpression line(
@@ -311,6 +405,34 @@ void check(const Model& m, Sut& sut) {
                 RC_ASSERT(disk.getLaunchPath(s, b) == QString::fromUtf8(held.app_path));
         }
 
+    // The second actor: the stage and rate the mouse runs are the library's and the files', and
+    // no program's request fell inside another's read.
+    bool hasBlock = false;
+    const auto [stage, rate] = sut.mouseSettings(&hasBlock);
+    if (hasBlock && (sut.storedStage != m.stage || sut.storedRate != m.rate))
+        RC_FAIL("the mouse's stored block holds stage " + std::to_string(sut.storedStage + 1) +
+                ", rate " + std::to_string(sut.storedRate) + "; the model stage " +
+                std::to_string(m.stage + 1) + ", rate " + std::to_string(m.rate));
+    if (stage != m.stage || rate != m.rate)
+        RC_FAIL("the mouse runs stage " + std::to_string(stage + 1) + ", rate " +
+                std::to_string(rate) + "; the model stage " + std::to_string(m.stage + 1) +
+                ", rate " + std::to_string(m.rate));
+    if (!Sut::libraryHolds(m.stage, m.rate))
+        RC_FAIL("the working copy holds stage " + std::to_string(selProfile.currSelectDPI + 1) +
+                ", rate " + std::to_string(selProfile.poRate) + ", profile 1 stage " +
+                std::to_string(sysProCon->profileArr()[0]->profileData().currSelectDPI + 1) +
+                ", rate " + std::to_string(sysProCon->profileArr()[0]->profileData().poRate) +
+                "; the mouse stage " + std::to_string(m.stage + 1) + ", rate " +
+                std::to_string(m.rate));
+    for (int s = 0; s < 5; ++s) {
+        const _Kx_PROFILE saved = disk.profileArr()[s]->profileData();
+        if (saved.currSelectDPI != uint32_t(m.stage) || saved.poRate != uint32_t(m.rate))
+            RC_FAIL("the file of profile " + std::to_string(s + 1) + " holds stage " +
+                    std::to_string(saved.currSelectDPI + 1) + ", rate " +
+                    std::to_string(saved.poRate));
+    }
+    RC_ASSERT(sut.brokenReads() == 0);
+
     std::set<int32_t> shownIds;
     for (const auto& macro : std::as_const(macroListArrs))
         if (!macro->isNoDisplay())
@@ -336,8 +458,9 @@ void written(Model& m, int s, const Buttons& buttons) {
 // A new start of the window: nothing of the edits is left (no write was cut short here); what
 // it reads is what the mouse holds: the records the model stored, or, for a macro the library
 // no longer has as the mouse holds it, a hidden macro of the read.
-void restarted(Model& m, Sut& sut) {
-    sut.openWindow();
+void restarted(Model& m, Sut& sut, bool open = true) {
+    if (open)
+        sut.openWindow();
     m.edits = {};
     m.button = 0;
     for (int s = 0; s < 5; ++s) {
@@ -574,8 +697,11 @@ struct Apply : Command {
 struct Reset : Command {
     bool ok = *rc::gen::arbitrary<bool>();
     void apply(Model& m) const override {
-        if (ok)
-            written(m, m.slot, m.defaults[size_t(m.slot)]);
+        if (!ok)
+            return;
+        written(m, m.slot, m.defaults[size_t(m.slot)]);
+        // A reset writes the preset's settings block too, which the mouse holds for all.
+        std::tie(m.stage, m.rate) = m.defaultSettings[size_t(m.slot)];
     }
     void run(const Model&, Sut& sut) const override {
         sut.popUps.answer({ok});
@@ -701,6 +827,120 @@ struct EditMacros : Command {
     }
 };
 
+// The mouse's own DPI or rate button between the user's steps.
+struct MouseSettingButton : Command {
+    bool dpi = *rc::gen::arbitrary<bool>();
+    void apply(Model& m) const override { m.pressed(dpi); }
+    void run(const Model& m, Sut& sut) const override {
+        Model after = m;
+        after.pressed(dpi);
+        sut.command(dpi ? QStringLiteral("press dpi") : QStringLiteral("press rate"));
+        sut.waitForLibrary(after.stage, after.rate);
+    }
+    void show(std::ostream& os) const override {
+        os << "the mouse's " << (dpi ? "DPI" : "rate") << " button";
+    }
+};
+
+// The mouse's own buttons pressed while Apply's write waits for the turn at the mouse (held by
+// the test, as another program would): the daemon's reads of them wait in the same turn.
+struct ApplyWithPresses : Command {
+    int presses = *rc::gen::inRange(1, 4);
+    bool dpi = *rc::gen::arbitrary<bool>();
+    bool applicable(const Model& m) const override { return m.edits[size_t(m.slot)].has_value(); }
+    void apply(Model& m) const override {
+        written(m, m.slot, m.working(m.slot));
+        for (int i = 0; i < presses; ++i)
+            m.pressed(dpi);
+    }
+    void run(const Model& m, Sut& sut) const override {
+        Model after = m;
+        apply(after);
+        {
+            KxMouseLock turn;
+            QString why;
+            RC_ASSERT(turn.acquire(KxMouseLock::path(), {}, &why));
+            sut.view->control(MainView::kApplyTag)->click();
+            for (int i = 0; i < presses; ++i)
+                sut.command(dpi ? QStringLiteral("press dpi") : QStringLiteral("press rate"));
+        }
+        RC_ASSERT(sut.idle());
+        sut.waitForLibrary(after.stage, after.rate);
+    }
+    void show(std::ostream& os) const override {
+        os << "Apply with " << presses << (dpi ? " DPI" : " rate") << " presses in its turn";
+    }
+};
+
+// Cancel, and the program started again while the mouse's buttons are pressed during its whole
+// read (the read and the daemon's reads wait for the turn together).
+struct RestartWithPresses : Command {
+    int presses = *rc::gen::inRange(1, 4);
+    bool dpi = *rc::gen::arbitrary<bool>();
+    void apply(Model& m) const override {
+        m.edits = {};
+        for (int i = 0; i < presses; ++i)
+            m.pressed(dpi);
+    }
+    void run(const Model& m, Sut& sut) const override {
+        Model after = m;
+        apply(after);
+        sut.view->control(MainView::kCancelTag)->click();
+        RC_ASSERT(KxTest::waitFor([&] { return sut.ended.has_value(); }, 30000));
+        sut.openWindowHoldingTheTurn([&] {
+            for (int i = 0; i < presses; ++i)
+                sut.command(dpi ? QStringLiteral("press dpi") : QStringLiteral("press rate"));
+        });
+        sut.waitForLibrary(after.stage, after.rate);
+    }
+    void show(std::ostream& os) const override {
+        os << "Cancel, start again with " << presses << (dpi ? " DPI" : " rate")
+           << " presses during the read";
+    }
+};
+
+// kxctl reading the whole mouse beside the window's Apply: both answer truly.
+struct KxctlShowBesideApply : Command {
+    bool applicable(const Model& m) const override { return m.edits[size_t(m.slot)].has_value(); }
+    void apply(Model& m) const override { written(m, m.slot, m.working(m.slot)); }
+    void run(const Model&, Sut& sut) const override {
+        QProcess* show = sut.startKxctl({QStringLiteral("show"), QStringLiteral("--all")});
+        RC_ASSERT(show->waitForStarted());
+        sut.view->control(MainView::kApplyTag)->click();
+        RC_ASSERT(sut.idle());
+        QString errors;
+        const int exit = Sut::finishKxctl(show, &errors);
+        if (exit != 0)
+            RC_FAIL("kxctl show ended with " + std::to_string(exit) + ": " + errors.toStdString());
+    }
+    void show(std::ostream& os) const override { os << "kxctl show --all beside Apply"; }
+};
+
+// The window closed (Cancel), kxctl sets the rate, the program is started again.
+struct KxctlRateWithTheWindowClosed : Command {
+    int rate = *rc::gen::inRange(0, 3);
+    void apply(Model& m) const override {
+        m.edits = {};
+        m.rate = rate;
+    }
+    void run(const Model&, Sut& sut) const override {
+        sut.view->control(MainView::kCancelTag)->click();
+        RC_ASSERT(KxTest::waitFor([&] { return sut.ended.has_value(); }, 30000));
+        sut.closeWindow();
+        QDBusConnection::sessionBus().unregisterService(QStringLiteral("com.vlak.KxOption"));
+        QString errors;
+        const int exit = Sut::finishKxctl(
+            sut.startKxctl({QStringLiteral("rate"), QString::number(kPollingRatesHz[rate])}),
+            &errors);
+        QDBusConnection::sessionBus().registerService(QStringLiteral("com.vlak.KxOption"));
+        if (exit != 0)
+            RC_FAIL("kxctl rate ended with " + std::to_string(exit) + ": " + errors.toStdString());
+    }
+    void show(std::ostream& os) const override {
+        os << "closed, kxctl rate " << kPollingRatesHz[rate] << ", start again";
+    }
+};
+
 // Commands whose model needs what the window made (a new macro's id) take it here.
 struct Synced {
     static void takeNewMacros(Model& m) {
@@ -739,8 +979,10 @@ Model initialModel(Sut& sut) {
         const _Kx_PROFILE preset = sysProCon->defaultProfileArrs()[s]->profileData();
         std::copy(std::begin(preset.btnInfo), std::end(preset.btnInfo),
                   m.defaults[size_t(s)].begin());
+        m.defaultSettings[size_t(s)] = {int(preset.currSelectDPI), int(preset.poRate)};
     }
     m.mouse = sut.mouseRecords();
+    std::tie(m.stage, m.rate) = sut.mouseSettings();
     Synced::takeNewMacros(m);
     return m;
 }
@@ -761,7 +1003,9 @@ RC_GTEST_PROP(WindowModel, WhatTheUserSetsIsWhatTheMouseAndTheFilesHold, ()) {
         model,
         rc::state::gen::execOneOfWithArgs<ClickProfile, SelectButton, AssignFunction, AssignMacro,
                                           AssignLauncher, AssignDefault, Apply, Reset, EndWindow,
-                                          MouseProfileButton, Replug, EditMacros>());
+                                          MouseProfileButton, Replug, EditMacros,
+                                          MouseSettingButton, ApplyWithPresses, RestartWithPresses,
+                                          KxctlShowBesideApply, KxctlRateWithTheWindowClosed>());
     for (const auto& step : commands) {
         const auto* command = static_cast<const Command*>(step.get());
         if (!command->applicable(model))
@@ -770,8 +1014,11 @@ RC_GTEST_PROP(WindowModel, WhatTheUserSetsIsWhatTheMouseAndTheFilesHold, ()) {
         command->apply(model);
         Synced::takeNewMacros(model);
         // A restart reads the mouse: the model takes the window's reading after its checks.
-        if (dynamic_cast<const EndWindow*>(command) || dynamic_cast<const Replug*>(command))
+        if (dynamic_cast<const EndWindow*>(command) || dynamic_cast<const Replug*>(command) ||
+            dynamic_cast<const KxctlRateWithTheWindowClosed*>(command))
             restarted(model, sut);
+        else if (dynamic_cast<const RestartWithPresses*>(command))
+            restarted(model, sut, false);
         check(model, sut);
     }
 }
