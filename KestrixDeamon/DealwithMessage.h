@@ -77,7 +77,8 @@ public:
 
     static constexpr int kReloadDelayMs = 100;
     // A live read that waited longer than this for its turn at the mouse (another program's
-    // whole read or write holds it) is still told to the window, but no longer shown.
+    // whole read or write holds it) is still told to the window, but no longer shown. The read
+    // itself, paced by the mouse, does not count.
     static constexpr int kLiveReadShowMs = 1000;
     static constexpr int kRelaunchDelayMs = 500;
     static constexpr int kWindowStartMs = 10000;
