@@ -298,60 +298,53 @@ void DealwithMessage::setDpiWithReport(const uint8_t* /*report*/) {
         });
 }
 
-void DealwithMessage::setRateWithReport(const uint8_t* /*report*/) {
-    auto rate = std::make_shared<WorkerValue<std::optional<int>>>();
+void DealwithMessage::readLiveValue(const QString& what, std::function<std::optional<int>()> read,
+                                    std::function<void(int value, bool inTime)> tell) {
+    auto value = std::make_shared<WorkerValue<std::optional<int>>>();
     readLive(
-        QStringLiteral("live rate read"),
-        [rate] {
-            rate->set(KxAction::readSettingFromDev_Rate());
-            return rate->get().has_value();
+        what,
+        [value, read = std::move(read)] {
+            value->set(read());
+            return value->get().has_value();
         },
-        [this, rate](bool inTime) {
-            const int value = rate->get().value_or(-1);
-            if (!isIndex(value, kRates))
-                return;
-            if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
-                view->showWithImageTag(QStringLiteral("rate%1").arg(value));
-            sendDevStatus(kStatusRate, QVariantList{value});
-            keepInFiles(kStatusRate, value);
-        });
+        [value, tell = std::move(tell)](bool inTime) { tell(*value->get(), inTime); });
+}
+
+void DealwithMessage::setRateWithReport(const uint8_t* /*report*/) {
+    readLiveValue(QStringLiteral("live rate read"), &KxAction::readSettingFromDev_Rate,
+                  [this](int rate, bool inTime) {
+                      if (!isIndex(rate, kRates))
+                          return;
+                      if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
+                          view->showWithImageTag(QStringLiteral("rate%1").arg(rate));
+                      sendDevStatus(kStatusRate, QVariantList{rate});
+                      keepInFiles(kStatusRate, rate);
+                  });
 }
 
 void DealwithMessage::setProfileWithReport(const uint8_t* /*report*/) {
-    auto profile = std::make_shared<WorkerValue<std::optional<int>>>();
-    readLive(
-        QStringLiteral("live profile read"),
-        [profile] {
-            profile->set(KxAction::readProfileByDevice());
-            return profile->get().has_value();
-        },
-        [this, profile](bool inTime) {
-            const int value = profile->get().value_or(-1);
-            if (!isIndex(value, kProfiles))
-                return;
-            // The window follows the change and sends it back as a display request of its own.
-            if (checkApLaunch()) {
-                sendDevStatus(kStatusProfile, value);
-                return;
-            }
-            if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
-                view->showWithImageTag(QStringLiteral("P%1").arg(value + 1));
-        });
+    readLiveValue(QStringLiteral("live profile read"), &KxAction::readProfileByDevice,
+                  [this](int profile, bool inTime) {
+                      if (!isIndex(profile, kProfiles))
+                          return;
+                      // The window follows the change and sends it back as a display request
+                      // of its own.
+                      if (checkApLaunch()) {
+                          sendDevStatus(kStatusProfile, profile);
+                          return;
+                      }
+                      if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
+                          view->showWithImageTag(QStringLiteral("P%1").arg(profile + 1));
+                  });
 }
 
 void DealwithMessage::setLockWithReport(const uint8_t* /*report*/) {
-    auto state = std::make_shared<WorkerValue<std::optional<int>>>();
-    readLive(
-        QStringLiteral("live lock read"),
-        [state] {
-            state->set(KxAction::readFWLockState());
-            return state->get().has_value();
-        },
-        [this, state](bool inTime) {
-            if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
-                view->showWithImageTag(state->get() == 1 ? QStringLiteral("lock")
-                                                         : QStringLiteral("unlock"));
-        });
+    readLiveValue(QStringLiteral("live lock read"), &KxAction::readFWLockState,
+                  [this](int state, bool inTime) {
+                      if (ShowMsgView* view = inTime ? getShowFrmView() : nullptr)
+                          view->showWithImageTag(state == 1 ? QStringLiteral("lock")
+                                                            : QStringLiteral("unlock"));
+                  });
 }
 
 void DealwithMessage::keepInFiles(int status, int value) {

@@ -105,6 +105,9 @@ private:
     // reached the mouse, told whether it came in time to be shown.
     void readLive(const QString& what, std::function<bool()> read,
                   std::function<void(bool inTime)> tell);
+    // readLive of one register's value; none when the read did not reach the mouse.
+    void readLiveValue(const QString& what, std::function<std::optional<int>()> read,
+                       std::function<void(int value, bool inTime)> tell);
     // A stage or polling rate the mouse moved to by its own buttons, with the window closed:
     // every profile file takes it (the window, when it runs, takes it into its library and saves
     // it). Before any program has saved the library there are no files to keep it in: the first

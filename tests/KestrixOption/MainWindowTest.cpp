@@ -764,6 +764,19 @@ View* openedSubView(MainView* view) {
     return window ? qobject_cast<View*>(window->contentView()) : nullptr;
 }
 
+// The lighting view opened, Off picked with no light chosen (both go off) and OK; what the
+// mouse then holds.
+QString lightsOffByOk(MainView* view, const std::function<QString()>& mouseDump) {
+    QTimer::singleShot(0, [view] {
+        auto* lights = openedSubView<LightOptionView>(view);
+        ASSERT_TRUE(lights);
+        lights->lightOnOffSetp()->items()[1]->click();
+        lights->okBtn()->click();
+    });
+    view->control(MainView::kLightOptionTag)->click();
+    return mouseDump();
+}
+
 TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate) {
     startMouse();
     startDaemon();
@@ -804,14 +817,7 @@ TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate
     EXPECT_EQ(view->osdMenuTitle(), "Enable the OSD");
 
     // The lights: Off with no light picked switches both; OK keeps it.
-    QTimer::singleShot(0, [&] {
-        auto* lights = openedSubView<LightOptionView>(view);
-        ASSERT_TRUE(lights);
-        lights->lightOnOffSetp()->items()[1]->click();
-        lights->okBtn()->click();
-    });
-    view->control(MainView::kLightOptionTag)->click();
-    const QString lit = mouseDump();
+    const QString lit = lightsOffByOk(view, [this] { return mouseDump(); });
     EXPECT_TRUE(lit.contains("logo light: off")) << qPrintable(lit);
     EXPECT_TRUE(lit.contains("wheel light: off")) << qPrintable(lit);
     EXPECT_EQ(sysProCon->currProfile()->profileData().islightOnArr[0], 0u);
@@ -868,14 +874,7 @@ TEST_F(MainWindowTest, TheMousesOwnStageAndRateAreKeptByTheLibraryAndByLaterWrit
     EXPECT_EQ(shownStage, 1);
     EXPECT_EQ(shownRate >= 0 && shownRate < 3 ? kPollingRatesHz[shownRate] : 0, hz);
 
-    QTimer::singleShot(0, [&] {
-        auto* lights = openedSubView<LightOptionView>(view);
-        ASSERT_TRUE(lights);
-        lights->lightOnOffSetp()->items()[1]->click();
-        lights->okBtn()->click();
-    });
-    view->control(MainView::kLightOptionTag)->click();
-    const QString lit = mouseDump();
+    const QString lit = lightsOffByOk(view, [this] { return mouseDump(); });
     EXPECT_TRUE(lit.contains("logo light: off")) << qPrintable(lit);
     EXPECT_TRUE(lit.contains("stage: 2 (1600 DPI)")) << "the lights' OK kept the stage\n"
                                                      << qPrintable(lit);
