@@ -4,6 +4,7 @@
 #include "FirmwareUsbBackend.h"
 #include "FuzzSupport.h"
 #include "KxAction.h"
+#include "KxDeviceQueue.h"
 #include "Usb/UsbNotificationPort.h"
 
 #include <QCoreApplication>
@@ -49,6 +50,11 @@ struct DaemonBench {
         log->clear();
     }
 
-    // Posted events (a deferred delete, a queued call) run, as the daemon's loop would.
-    static void settle() { QCoreApplication::processEvents(); }
+    // The live reads the input started are done at the mouse, and posted events (their outcomes,
+    // a deferred delete, a queued call) run, as the daemon's loop would. A read still running when
+    // the fuzzer exits would be reported as a leak, and its outcome would go untried.
+    static void settle() {
+        KX_FUZZ_CHECK(KxDeviceQueue::shared().waitUntilIdle(10000));
+        QCoreApplication::processEvents();
+    }
 };
