@@ -5,6 +5,7 @@
 #include "HvLogger.h"
 #include "KxAction.h"
 #include "KxGlobals.h"
+#include "KxPictures.h"
 #include "KxWidgetGlobals.h"
 #include "MainView.h"
 #include "SingleInstance.h"
@@ -15,6 +16,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QFileInfo>
 #include <QIcon>
+#include <QPixmap>
 #include <QTimer>
 
 #include <cstdio>
@@ -93,7 +95,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("KxOption"));
     QApplication::setApplicationVersion(QStringLiteral(KX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.vlak.KxOption"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/com.vlak.KxOption.png")));
+    // Decoded as the artwork is: a QIcon of a file name would ask every image format plugin
+    // whether it reads the file, loading them all before the first frame.
+    QApplication::setWindowIcon(
+        QIcon(QPixmap::fromImage(KxPictures::load(QStringLiteral("com.vlak.KxOption.png"), 1))));
     if (const QStringList extra = QApplication::arguments().mid(1); !extra.isEmpty()) {
         std::fprintf(stderr, "KxOption: unknown option %s (see --help)\n",
                      qPrintable(extra.first()));

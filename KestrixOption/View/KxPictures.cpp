@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QScreen>
 #include <QWidget>
 
@@ -45,16 +46,25 @@ QString keyOf(const QString& fileName, qreal devicePixelRatio) {
     return devicePixelRatio > 1 ? doubled(fileName) : fileName;
 }
 
+// The artwork is PNG only: read as PNG, without asking every image format plugin whether it
+// reads it first (which loads each of them, and the SVG and JPEG libraries with them, into the
+// process before its first frame).
+QImage readPng(const QString& path) {
+    QImageReader reader(path, QByteArrayLiteral("png"));
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 // Thread-safe: reads a resource and decodes it.
 QImage decode(const QString& fileName, qreal devicePixelRatio) {
     QImage image;
     bool isDouble = false;
     if (devicePixelRatio > 1) {
-        image = QImage(QStringLiteral(":/") + doubled(fileName));
+        image = readPng(QStringLiteral(":/") + doubled(fileName));
         isDouble = !image.isNull();
     }
     if (image.isNull())
-        image = QImage(QStringLiteral(":/") + fileName);
+        image = readPng(QStringLiteral(":/") + fileName);
     if (image.isNull())
         return image;
     // Premultiplied once here, so that drawing and cutting never convert it again.
