@@ -59,6 +59,10 @@ QString writeHelpPage() {
     return path;
 }
 
+// The pictures of the selected button's function type, in the order of selTagImageArrs_.
+constexpr const char* kFunctionTypePictures[] = {"BtnFunType_D.png", "BtnFunType_S.png",
+                                                 "BtnFunType_T.png", "BtnFunType_L.png"};
+
 } // namespace
 
 MainView::MainView(QWidget* parent)
@@ -77,10 +81,19 @@ MainView::~MainView() {
 }
 
 void MainView::initData() {
-    // The pictures the first frame shows decode in the background while the data loads.
-    KxPictures::prefetch(
-        {QStringLiteral("MainView_Normal.png"), QStringLiteral("MainView_Disable.png")},
-        pictureRatio());
+    // The pictures the first frame shows decode in the background while the data loads, in the
+    // order the view takes them.
+    QStringList firstFrame = {QStringLiteral("MainView_Normal.png"),
+                              QStringLiteral("MainView_Disable.png")};
+    for (const char* type : kFunctionTypePictures)
+        firstFrame << QLatin1String(type);
+    for (const KxLayout::Control& control : MainViewLayout::kView.controls)
+        if (!control.picture.empty())
+            firstFrame << KxLayout::pictureName(KxLayout::text(control.picture),
+                                                KxLayout::State::Normal) +
+                              QStringLiteral(".png");
+    firstFrame << QStringLiteral("Selected.png");
+    KxPictures::prefetch(firstFrame, pictureRatio());
     HvAction::setLoggerDebugLevel();
     HvAction::setLoggerHasFile(true);
     isOutPlus_ = false;
@@ -94,10 +107,8 @@ void MainView::initData() {
     getFWDataPro();
     setImageByName(QStringLiteral("MainView_Normal.png"));
     lochelpPath_ = writeHelpPage();
-    const char* types[] = {"BtnFunType_D.png", "BtnFunType_S.png", "BtnFunType_T.png",
-                           "BtnFunType_L.png"};
     for (size_t i = 0; i < selTagImageArrs_.size(); ++i)
-        selTagImageArrs_[i] = pictureNamed(QLatin1String(types[i]));
+        selTagImageArrs_[i] = pictureNamed(QLatin1String(kFunctionTypePictures[i]));
 }
 
 void MainView::initControls() {
