@@ -1,5 +1,6 @@
 // KxOption's start beside the emulated mouse: process start to the first painted frame of the
-// main window, against a bare Qt window's started alike (app_first_frame_ratio); start to the end
+// main window, against a bare Qt window's started alike (app_first_frame_ratio), and each without
+// the time its libraries take to load (app_first_frame_after_load_ratio); start to the end
 // of the whole-mouse read over the pauses that read must make; the memory after start-up. Each run
 // is a fresh process in a fresh data folder.
 // Then the window in this process through a scripted session (AppSession.h): the longest time its
@@ -92,6 +93,20 @@ std::optional<Run> startOnce(const QString& program, QLatin1String shownLine, bo
     return run;
 }
 
+// One start of a program with --version, which answers before it makes its application: process
+// start to exit, the cost of loading the program and its libraries.
+std::optional<double> startAndExitMs(const QString& program) {
+    QProcess process;
+    QElapsedTimer clock;
+    clock.start();
+    process.start(program, {QStringLiteral("--version")});
+    if (!process.waitForFinished(10000) || process.exitCode() != 0) {
+        std::fprintf(stderr, "kx-bench-app: %s --version did not answer\n", qPrintable(program));
+        return std::nullopt;
+    }
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
 struct Session {
     double maxStallMs = 0;
     int stallsOver16 = 0;
@@ -160,8 +175,14 @@ int main(int argc, char** argv) {
     }
 
     // KxOption's starts alternate with a bare Qt window's, so that both meet the machine alike.
-    std::vector<double> frames, bareFrames, ratios, memory;
+    std::vector<double> frames, bareFrames, ratios, memory, loads, bareLoads;
     for (int i = 0; i < 5; ++i) {
+        const std::optional<double> load = startAndExitMs(QStringLiteral(KX_OPTION_PATH));
+        const std::optional<double> bareLoad = startAndExitMs(QStringLiteral(KX_BARE_WINDOW_PATH));
+        if (!load || !bareLoad)
+            return 1;
+        loads.push_back(*load);
+        bareLoads.push_back(*bareLoad);
         const std::optional<Run> run = startOnce(QStringLiteral(KX_OPTION_PATH),
                                                  QLatin1String("The main window is shown"), true);
         const std::optional<Run> bare = startOnce(QStringLiteral(KX_BARE_WINDOW_PATH),
@@ -188,6 +209,15 @@ int main(int argc, char** argv) {
     KxBench::report("app_first_frame_ms", KxBench::median(frames));
     KxBench::report("app_bare_window_first_frame_ms", KxBench::median(bareFrames));
     KxBench::report("app_first_frame_ratio", KxBench::median(frames) / KxBench::median(bareFrames));
+    // What each program does between loading its libraries and its first frame: the bare window
+    // makes its application and paints; KxOption also reads its files, starts the device
+    // listener and the whole-mouse read, and makes its controls.
+    const double load = KxBench::median(loads);
+    const double bareLoad = KxBench::median(bareLoads);
+    KxBench::report("app_libraries_load_ms", load);
+    KxBench::report("app_bare_window_libraries_load_ms", bareLoad);
+    KxBench::report("app_first_frame_after_load_ratio",
+                    (KxBench::median(frames) - load) / (KxBench::median(bareFrames) - bareLoad));
     KxBench::report("app_startup_read_pauses_ms", pausesMs);
     KxBench::report("app_startup_read_ratio", KxBench::median(ratios));
     KxBench::report("app_rss_mib", KxBench::median(memory));

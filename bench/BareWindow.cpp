@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -28,6 +29,11 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
+    // As KxOption's: answered before the application is made (kx-bench-app times the load).
+    if (argc > 1 && std::string_view(argv[1]) == "--version") {
+        std::puts("kx-bare-window");
+        return 0;
+    }
     QApplication app(argc, argv);
     BareWindow window;
     window.resize(MainViewLayout::kView.size);
