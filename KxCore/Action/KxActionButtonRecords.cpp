@@ -163,7 +163,8 @@ void encodeMacroStep(const MacroKeyInfo& step, StepWriter& steps) {
         return;
     }
     const bool release = step.keyFlag() == MacroKeyInfo::kFlagKeyUp;
-    steps.add(KxAction::GetFWKeyCode(step.keyCode()), delay | (release ? kStepRelease : 0));
+    const uint8_t code = step.deviceCode().value_or(KxAction::GetFWKeyCode(step.keyCode()));
+    steps.add(code, delay | (release ? kStepRelease : 0));
 }
 
 } // namespace
@@ -477,8 +478,12 @@ MacroKeyInfo decodeMacroStep(uint8_t code, uint8_t flags) {
     if (const auto button = recordedMouseButton(code))
         return MacroKeyInfo(
             *button, release ? MacroKeyInfo::kFlagMouseUp : MacroKeyInfo::kFlagMouseDown, delay);
-    return MacroKeyInfo(KxAction::GetKeyCodeByFW(code),
-                        release ? MacroKeyInfo::kFlagKeyUp : MacroKeyInfo::kFlagKeyDown, delay);
+    MacroKeyInfo step(KxAction::GetKeyCodeByFW(code),
+                      release ? MacroKeyInfo::kFlagKeyUp : MacroKeyInfo::kFlagKeyDown, delay);
+    // The key table is not one to one: a code it does not give back is kept as the mouse's.
+    if (KxAction::GetFWKeyCode(uint32_t(step.keyCode())) != code)
+        step.setDeviceCode(code);
+    return step;
 }
 
 // A macro record: steps until the last-step bit or the end of the step area, then the mode byte
@@ -547,7 +552,14 @@ std::optional<_BTN_INFO> classifyRecord(RecordReader& record) {
 
 } // namespace
 
-std::shared_ptr<MacroInfo> KxAction::getMacroByRecordSteps(const uint8_t* steps, int length) {
+std::shared_ptr<MacroInfo> KxAction::getMacroByRecordSteps(const uint8_t* record, int length) {
+    // A step area filled to its end ends there, marked or not (another program may leave the
+    // mark out); this program marks it.
+    uint8_t steps[kRecordSize] = {};
+    length = std::clamp(length, 0, int(sizeof steps));
+    std::memcpy(steps, record, size_t(length));
+    if (length == 2 * kMaxRecordSteps)
+        steps[length - 1] |= kStepLast;
     for (const std::shared_ptr<MacroInfo>& macro : std::as_const(macroListArrs)) {
         if (!macro)
             continue;

@@ -17,6 +17,7 @@
 namespace {
 constexpr const char* kLoopTime = "LoopTime";
 constexpr const char* kKeyItem = "KeyItem";
+constexpr const char* kDeviceCode = "deviceCode";
 
 template <typename Condition>
 std::shared_ptr<MacroInfo> findMacro(Condition condition) {
@@ -34,9 +35,17 @@ void KxAction::addMacroInfoByEle(const pugi::xml_node& item) {
     macro->setNameStr(HvAction::getNodeAtrValue(item, "title").value_or(QString()));
     macro->setMacroId(catalogueDecimalAttribute(item, "MacroID"));
     for (const pugi::xml_node key : item.children(kKeyItem)) {
-        macro->keyInfoArr().append(MacroKeyInfo(catalogueDecimalAttribute(key, "keyCode"),
-                                                catalogueDecimalAttribute(key, "keyFlag"),
-                                                catalogueDecimalAttribute(key, "delay")));
+        MacroKeyInfo step(catalogueDecimalAttribute(key, "keyCode"),
+                          catalogueDecimalAttribute(key, "keyFlag"),
+                          catalogueDecimalAttribute(key, "delay"));
+        // Only where a step read from the mouse has one; a code out of range is left out (the
+        // step is then written as its key).
+        if (key.attribute(kDeviceCode)) {
+            const int32_t code = catalogueDecimalAttribute(key, kDeviceCode);
+            if (code >= 0 && code <= 0xFF)
+                step.setDeviceCode(uint8_t(code));
+        }
+        macro->keyInfoArr().append(step);
     }
     macroListArrs.append(std::move(macro));
 }
@@ -48,6 +57,8 @@ void KxAction::SaveMacroInfoToEle(pugi::xml_node& element, const MacroInfo& macr
         key.append_attribute("keyCode").set_value(step.keyCode());
         key.append_attribute("keyFlag").set_value(step.keyFlag());
         key.append_attribute("delay").set_value(step.delay());
+        if (step.deviceCode())
+            key.append_attribute(kDeviceCode).set_value(int(*step.deviceCode()));
     }
 }
 
@@ -81,7 +92,8 @@ bool KxAction::CheckTwoMacro(const MacroInfo& data1, const MacroInfo& data2) {
     const QList<MacroKeyInfo>& steps2 = data2.keyInfoArr();
     return std::equal(steps1.begin(), steps1.end(), steps2.begin(), steps2.end(),
                       [](const MacroKeyInfo& a, const MacroKeyInfo& b) {
-                          return a.keyCode() == b.keyCode() && a.keyFlag() == b.keyFlag();
+                          return a.keyCode() == b.keyCode() && a.keyFlag() == b.keyFlag() &&
+                                 a.deviceCode() == b.deviceCode();
                       });
 }
 

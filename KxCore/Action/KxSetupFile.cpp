@@ -421,6 +421,7 @@ std::optional<MacroStep> readStep(const QJsonObject& object, const QString& path
     case MacroStep::Action::Release:
         step.key = fields.integer(QStringLiteral("key"), 0, kMaxKeyCode, true).value_or(0);
         fields.text(QStringLiteral("keyName"), 64, false); // for a reader; the code decides
+        step.deviceCode = fields.integer(QStringLiteral("deviceCode"), 0, 0xFF, false);
         break;
     case MacroStep::Action::Insert: {
         const auto name = fields.text(QStringLiteral("function"), kMaxFunctionNameLength, true);
@@ -578,7 +579,7 @@ constexpr const char* kKeyOrder[] = {
     "function", "functionId", "table", "keys", "macro", "mode", "count", "path", "desktopEntry",
     "code", "caption", "inLibrary", "buttons",
     // A macro and its steps.
-    "loopTime", "key", "keyName", "delayMs", "steps", "deviceSteps", "delaysChanged",
+    "loopTime", "key", "keyName", "deviceCode", "delayMs", "steps", "deviceSteps", "delaysChanged",
     // The settings and the desktop.
     "dpiStages", "activeStage", "pollingRate", "lights", "logo", "wheel", "pointerSpeed",
     "scrollSpeed", "doubleClickSpeed"};
@@ -699,8 +700,9 @@ bool Button::operator==(const Button& o) const {
 }
 
 bool MacroStep::operator==(const MacroStep& o) const {
-    return action == o.action && key == o.key && function == o.function &&
-           functionId == o.functionId && mouseButton == o.mouseButton && delayMs == o.delayMs;
+    return action == o.action && key == o.key && deviceCode == o.deviceCode &&
+           function == o.function && functionId == o.functionId && mouseButton == o.mouseButton &&
+           delayMs == o.delayMs;
 }
 
 bool Macro::operator==(const Macro& o) const {
@@ -790,6 +792,8 @@ QJsonObject macroToJson(const Macro& macro) {
             object.insert(QStringLiteral("key"), step.key);
             // For a reader; the code decides.
             object.insert(QStringLiteral("keyName"), HvKey::getStrByKeycode(step.key));
+            if (step.deviceCode)
+                object.insert(QStringLiteral("deviceCode"), *step.deviceCode);
             break;
         case MacroStep::Action::Insert:
             object.insert(QStringLiteral("function"), step.function);

@@ -79,6 +79,7 @@ struct MacroStep {
     enum class Action { Press, Release, Insert, MouseDown, MouseUp };
     Action action = Action::Press;
     int32_t key = 0;                   // Press, Release: desktop key code
+    std::optional<int32_t> deviceCode; // Press, Release: the mouse's own code, where read so
     QString function;                  // Insert: a function of the insert menu, by name
     std::optional<int32_t> functionId; // Insert: its id when written, for a reader
     int32_t mouseButton = 0;           // MouseDown, MouseUp: 0 left, 1 right, 2 middle

@@ -344,6 +344,8 @@ Macro describe(const MacroInfo& macro, const QString& name) {
             step.action = key.keyFlag() == MacroKeyInfo::kFlagKeyUp ? MacroStep::Action::Release
                                                                     : MacroStep::Action::Press;
             step.key = key.keyCode();
+            if (key.deviceCode())
+                step.deviceCode = *key.deviceCode();
             break;
         }
         d.steps.append(step);
@@ -425,13 +427,17 @@ struct Resolver {
             const MacroStep& step = macro.steps[i];
             switch (step.action) {
             case MacroStep::Action::Press:
-            case MacroStep::Action::Release:
-                candidate->keyInfoArr().append(MacroKeyInfo(step.key,
-                                                            step.action == MacroStep::Action::Press
-                                                                ? MacroKeyInfo::kFlagKeyDown
-                                                                : MacroKeyInfo::kFlagKeyUp,
-                                                            step.delayMs));
+            case MacroStep::Action::Release: {
+                MacroKeyInfo key(step.key,
+                                 step.action == MacroStep::Action::Press
+                                     ? MacroKeyInfo::kFlagKeyDown
+                                     : MacroKeyInfo::kFlagKeyUp,
+                                 step.delayMs);
+                if (step.deviceCode)
+                    key.setDeviceCode(uint8_t(*step.deviceCode));
+                candidate->keyInfoArr().append(key);
                 break;
+            }
             case MacroStep::Action::Insert: {
                 const auto match = KxNames::findInsertFunction(step.function);
                 if (!match.found) {

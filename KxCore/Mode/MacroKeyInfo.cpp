@@ -4,7 +4,10 @@
 #include "KxValues.h"
 
 QJsonObject MacroKeyInfo::toArchive() const {
-    return QJsonObject{{"keyCode", keyCode_}, {"keyFlag", keyFlag_}, {"delay", delay_}};
+    QJsonObject archive{{"keyCode", keyCode_}, {"keyFlag", keyFlag_}, {"delay", delay_}};
+    if (deviceCode_)
+        archive.insert(QLatin1String("deviceCode"), int(*deviceCode_));
+    return archive;
 }
 
 std::optional<MacroKeyInfo> MacroKeyInfo::fromArchive(const QJsonObject& archive) {
@@ -30,6 +33,15 @@ std::optional<MacroKeyInfo> MacroKeyInfo::fromArchive(const QJsonObject& archive
     if (!anyKey) {
         HV_WARNING(QStringLiteral("macro step archive: none of its keys is there"));
         return std::nullopt;
+    }
+    if (archive.contains(QLatin1String("deviceCode"))) {
+        const std::optional<int32_t> code =
+            kxArchiveInt(archive.value(QLatin1String("deviceCode")));
+        if (!code || *code < 0 || *code > 0xFF) {
+            HV_WARNING(QStringLiteral("macro step archive: \"deviceCode\" is not a code 0 to 255"));
+            return std::nullopt;
+        }
+        step.deviceCode_ = uint8_t(*code);
     }
     return step;
 }

@@ -446,4 +446,59 @@ TEST_F(KxButtonRecordsTest, ARecordReadsAsTheSameButtonOnceWrittenBack) {
     EXPECT_EQ(currSetProfile.btnInfo[2].MacroID, read.MacroID);
 }
 
+// A record read from the mouse joins the library once: every later read finds that macro again,
+// and writing it back gives the mouse its bytes. The key table is not one to one (185 has no
+// desktop key, 228 reads as the key that is written as 231), and another program may fill the
+// forty steps without marking the last, which the mouse reads alike.
+TEST_F(KxButtonRecordsTest, AMacroRecordReadIsTheSameMacroAtEveryReadAndWritesBackAsItWas) {
+    std::vector<std::vector<uint8_t>> steps = {
+        {185, 0x00, 185, 0xC0},
+        {228, 0x00, 4, 0x02, 4, 0x80, 228, 0xC0},
+        {185, 0x40},
+        {},
+    };
+    for (int i = 0; i < 40; ++i)
+        steps[3].insert(steps[3].end(), {uint8_t(i % 2 ? 185 : 4), uint8_t(i % 2 ? 0x81 : 0x01)});
+    for (size_t index = 0; index < steps.size(); ++index) {
+        SCOPED_TRACE(testing::Message() << "record " << index);
+        QByteArray bytes(82, 0);
+        std::copy(steps[index].begin(), steps[index].end(), bytes.begin());
+        bytes[80] = char(KxAction::getMacroType(1)); // run a count of times:
+        bytes[81] = 3;                               // three
+        for (int at = 0; at < 82; at += 12)
+            KxAction::sendWriteReport(uint16_t(16 + 82 * index + at),
+                                      reinterpret_cast<const uint8_t*>(bytes.constData()) + at,
+                                      uint32_t(std::min(12, 82 - at)));
+        ASSERT_EQ(record(0, uint32_t(index)), bytes);
+
+        currSetProfileID = 0;
+        ASSERT_TRUE(KxAction::readBtnInfoFromDevice());
+        const uint32_t first = currSetProfile.btnInfo[index].MacroID;
+        ASSERT_TRUE(KxAction::getMacroById(int32_t(first)));
+        const qsizetype librarySize = macroListArrs.size();
+        for (int read = 2; read <= 3; ++read) {
+            KxAction::forgetKnownRecords();
+            ASSERT_TRUE(KxAction::readBtnInfoFromDevice());
+            EXPECT_EQ(currSetProfile.btnInfo[index].MacroID, first) << "read " << read;
+            EXPECT_EQ(macroListArrs.size(), librarySize) << "read " << read;
+        }
+
+        // Written back over a cleared record: the same bytes, the forty-step record with its
+        // last step marked.
+        const QByteArray cleared(82, 0);
+        KxAction::sendWriteReport(uint16_t(16 + 82 * index),
+                                  reinterpret_cast<const uint8_t*>(cleared.constData()), 12);
+        KxAction::forgetKnownRecords();
+        for (auto& b : currSetProfile.btnInfo)
+            if (&b != &currSetProfile.btnInfo[index])
+                b.FuncTableId = 240; // left as the mouse holds them
+        ASSERT_TRUE(KxAction::setBtnInfoToDevice().complete());
+        QByteArray expected = bytes;
+        if (index == 3)
+            expected[79] = char(expected[79] | 0x40);
+        EXPECT_EQ(record(0, uint32_t(index)).toHex(' ').toStdString(),
+                  expected.toHex(' ').toStdString());
+    }
+}
+
 } // namespace

@@ -110,7 +110,40 @@ TEST_F(KxMacroLibraryTest, ArchivesRoundTripThroughFilesAndForeignOnesReadAsNone
     for (const QJsonObject& archive : foreign)
         EXPECT_FALSE(MacroInfo::fromArchive(archive)) << archive.keys().join(',').toStdString();
     EXPECT_FALSE(MenuInfo::fromArchive({{"functionID", 1}, {"macroInfo", QJsonObject{}}}));
-    EXPECT_GE(log().size(), 7) << "each refusal says why";
+    for (const QJsonValue& code : {QJsonValue(256), QJsonValue(-1), QJsonValue("b9")})
+        EXPECT_FALSE(MacroInfo::fromArchive(
+            {{"nameStr", "x"},
+             {"keyInfoArr", QJsonArray{QJsonObject{{"keyCode", 0}, {"deviceCode", code}}}}}));
+    EXPECT_GE(log().size(), 10) << "each refusal says why";
+}
+
+// A step read from the mouse keeps the mouse's own code where the key does not give it back: in
+// the library file, in a macro file and in the working archive alike.
+TEST_F(KxMacroLibraryTest, AStepsDeviceCodeIsKeptByTheLibraryFileAndTheArchive) {
+    MacroKeyInfo press(0, 0, 100), release(0, 1, 0);
+    press.setDeviceCode(185);
+    release.setDeviceCode(185);
+    const auto m = macro(9, "Read", {press, release, {4, 0, 0}, {4, 1, 0}});
+
+    pugi::xml_document document;
+    pugi::xml_node list = document.append_child("MacroList");
+    KxAction::addElementByNode(*m, list, std::nullopt);
+    macroListArrs.clear();
+    KxAction::addMacroInfoByEle(list.first_child());
+    ASSERT_EQ(macroListArrs.size(), 1);
+    EXPECT_EQ(macroListArrs[0]->keyInfoArr(), m->keyInfoArr());
+
+    const auto back = MacroInfo::fromArchive(m->toArchive());
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->keyInfoArr(), m->keyInfoArr());
+
+    // Another key is the desktop's: the mouse's code goes with the old one.
+    MacroKeyInfo edited = press;
+    edited.setKeyCode(5);
+    EXPECT_FALSE(edited.deviceCode());
+    EXPECT_FALSE(KxAction::CheckTwoMacro(
+        *m, *macro(10, "Keys", {{0, 0, 0}, {0, 1, 0}, {4, 0, 0}, {4, 1, 0}})))
+        << "two steps of key 0 with different mouse codes are different macros";
 }
 
 } // namespace

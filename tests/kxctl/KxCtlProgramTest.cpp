@@ -12,6 +12,7 @@
 #include "Notifications/DistributedNotificationCenter.h"
 #include "ProfieController.h"
 #include "ProfileValue.h"
+#include "VirtualMouseFirmware.h"
 
 #include <QDBusConnection>
 #include <QDir>
@@ -37,6 +38,10 @@ QString dataFile(const QString& name) {
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QJsonObject json(const QByteArray& bytes) {
+    return QJsonDocument::fromJson(bytes).object();
 }
 
 // The bytes a record writes, as the window's encoder makes them: steps, then mode and count.
@@ -357,8 +362,8 @@ TEST_F(KxCtlProgramTest, ImportShowsWhatChangesTakesChosenProfilesAndMergesMacro
     file.profiles[1][1].mode = KxSetup::RunMode::Toggle;
     KxSetup::Macro fire;
     fire.name = QStringLiteral("Fire");
-    fire.steps = {{KxSetup::MacroStep::Action::Press, 5, {}, {}, 0, 300, {}},
-                  {KxSetup::MacroStep::Action::Release, 5, {}, {}, 0, 0, {}}};
+    fire.steps = {{KxSetup::MacroStep::Action::Press, 5, {}, {}, {}, 0, 300, {}},
+                  {KxSetup::MacroStep::Action::Release, 5, {}, {}, {}, 0, 0, {}}};
     file.macros = {fire};
     ASSERT_TRUE(KxSetup::writeFile(file, setup));
 
@@ -416,8 +421,8 @@ TEST_F(KxCtlProgramTest, TwoImportsAtOnceKeepBothMacrosWithIdsOfTheirOwn) {
         button.mode = KxSetup::RunMode::Once;
         KxSetup::Macro macro;
         macro.name = name;
-        macro.steps = {{KxSetup::MacroStep::Action::Press, key, {}, {}, 0, 50, {}},
-                       {KxSetup::MacroStep::Action::Release, key, {}, {}, 0, 0, {}}};
+        macro.steps = {{KxSetup::MacroStep::Action::Press, key, {}, {}, {}, 0, 50, {}},
+                       {KxSetup::MacroStep::Action::Release, key, {}, {}, {}, 0, 0, {}}};
         file.macros = {macro};
         const QString path = home(name + QStringLiteral(".kxsetup"));
         EXPECT_TRUE(KxSetup::writeFile(file, path));
@@ -570,4 +575,38 @@ TEST_F(KxCtlProgramTest, MacroCommands) {
     EXPECT_EQ(fileBytes(dataFile(QStringLiteral("MenuInfo.xml"))), library);
 }
 
+// A macro another program put on the mouse with a key the desktop has no key for (185) and a
+// key the key table writes back as another code (228): every read finds it the same (an export,
+// a write that reads before and after, an export again), and a set-up exported and imported
+// onto a fresh mouse puts the same bytes back.
+TEST_F(KxCtlProgramTest, AMacroTheMouseHoldsIsReadTheSameAndRestoredByteForByte) {
+    stopMouse();
+    QByteArray image = VirtualMouseFirmware::factoryImage();
+    const uint8_t steps[] = {185, 0x00, 228, 0x00, 228, 0x80, 185, 0xC0};
+    const int at = VirtualMouseFirmware::recordAddress(0, 2);
+    std::memcpy(image.data() + at, steps, sizeof steps);
+    image[at + 80] = char(KxAction::getMacroType(1));
+    image[at + 81] = 2;
+    QDir().mkpath(QFileInfo(flashPath()).path());
+    QFile flash(flashPath());
+    ASSERT_TRUE(flash.open(QIODevice::WriteOnly) && flash.write(image) == image.size());
+    flash.close();
+    startMouse();
+    const QByteArray record = this->record(1, 3);
+    ASSERT_EQ(record.left(8), QByteArray(reinterpret_cast<const char*>(steps), sizeof steps));
+
+    const QString first = home(QStringLiteral("first.kxsetup"));
+    const QString again = home(QStringLiteral("again.kxsetup"));
+    ASSERT_EQ(kxctl({"export", first}).exit, 0);
+    ASSERT_EQ(kxctl({"dpi", "1", "800"}).exit, 0);
+    ASSERT_EQ(kxctl({"export", again}).exit, 0);
+    const QJsonArray macros = json(fileBytes(again)).value(QStringLiteral("macros")).toArray();
+    EXPECT_EQ(macros.size(), 1);
+    EXPECT_EQ(json(fileBytes(first)).value(QStringLiteral("macros")), QJsonValue(macros));
+
+    startFactoryMouse();
+    const Outcome run = kxctl({"import", first});
+    ASSERT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_EQ(this->record(1, 3), record);
+}
 } // namespace

@@ -270,10 +270,10 @@ TEST_F(KxCtlWindowTest, AWindowStartedDuringAnImportKnowsTheMacrosItBrought) {
     KxSetup::Macro alpha;
     alpha.name = QStringLiteral("Alpha");
     // More than one key: no single function's record.
-    alpha.steps = {{KxSetup::MacroStep::Action::Press, 4, {}, {}, 0, 50, {}},
-                   {KxSetup::MacroStep::Action::Press, 5, {}, {}, 0, 50, {}},
-                   {KxSetup::MacroStep::Action::Release, 5, {}, {}, 0, 50, {}},
-                   {KxSetup::MacroStep::Action::Release, 4, {}, {}, 0, 0, {}}};
+    alpha.steps = {{KxSetup::MacroStep::Action::Press, 4, {}, {}, {}, 0, 50, {}},
+                   {KxSetup::MacroStep::Action::Press, 5, {}, {}, {}, 0, 50, {}},
+                   {KxSetup::MacroStep::Action::Release, 5, {}, {}, {}, 0, 50, {}},
+                   {KxSetup::MacroStep::Action::Release, 4, {}, {}, {}, 0, 0, {}}};
     file.macros = {alpha};
     const QString path = PrivateHome::dir("home") + QStringLiteral("/alpha.kxsetup");
     ASSERT_TRUE(KxSetup::writeFile(file, path));

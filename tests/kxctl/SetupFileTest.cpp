@@ -71,11 +71,14 @@ File richFile() {
     Macro reload;
     reload.name = QStringLiteral("Reload «all»");
     reload.loopTime = 2;
-    reload.steps = {{MacroStep::Action::Press, 21, {}, {}, 0, 100, {}},
-                    {MacroStep::Action::Release, 21, {}, {}, 0, 0, {}},
-                    {MacroStep::Action::Insert, 0, QStringLiteral("Copy"), 512, 0, 0, {}},
-                    {MacroStep::Action::MouseDown, 0, {}, {}, 1, 6300, {}},
-                    {MacroStep::Action::MouseUp, 0, {}, {}, 1, 0, {}}};
+    reload.steps = {{MacroStep::Action::Press, 21, {}, {}, {}, 0, 100, {}},
+                    {MacroStep::Action::Release, 21, {}, {}, {}, 0, 0, {}},
+                    {MacroStep::Action::Insert, 0, {}, QStringLiteral("Copy"), 512, 0, 0, {}},
+                    {MacroStep::Action::MouseDown, 0, {}, {}, {}, 1, 6300, {}},
+                    {MacroStep::Action::MouseUp, 0, {}, {}, {}, 1, 0, {}},
+                    // A key read from the mouse with no desktop key of its own.
+                    {MacroStep::Action::Press, 0, 185, {}, {}, 0, 0, {}},
+                    {MacroStep::Action::Release, 0, 185, {}, {}, 0, 0, {}}};
     file.macros = {reload};
     return file;
 }
@@ -298,6 +301,9 @@ TEST_F(SetupFileTest, HostileFilesAreRefusedNamingTheField) {
         {"delay beyond a step",
          edited([](QJsonObject& o) { put(o, "macros/0/steps/0/delayMs", 7000); }),
          "macros[0].steps[0].delayMs", "0..6300"},
+        {"a device code beyond a byte",
+         edited([](QJsonObject& o) { put(o, "macros/0/steps/5/deviceCode", 256); }),
+         "macros[0].steps[5].deviceCode", "0..255"},
         {"key beyond 16 bits",
          edited([](QJsonObject& o) { put(o, "macros/0/steps/0/key", 70000); }),
          "macros[0].steps[0].key", "0..65535"},
@@ -357,7 +363,7 @@ TEST_F(SetupFileTest, NamesThisMachineLacksAreRefusedNamingTheField) {
              f.macros[0].steps.clear();
              for (int i = 0; i < 7; ++i)
                  f.macros[0].steps.append(
-                     {MacroStep::Action::Insert, 0, QStringLiteral("redo"), {}, 0, 0, {}});
+                     {MacroStep::Action::Insert, 0, {}, QStringLiteral("redo"), {}, 0, 0, {}});
          },
          "macros[0].steps", "42 steps on the mouse"},
     };
@@ -387,8 +393,8 @@ TEST_F(SetupFileTest, MacrosMergeByContent) {
     file.profiles[1][3].macro = QStringLiteral("FIRE");
     Macro spray;
     spray.name = QStringLiteral("Spray");
-    spray.steps = {{MacroStep::Action::Press, 4, {}, {}, 0, 100, {}},
-                   {MacroStep::Action::Release, 4, {}, {}, 0, 0, {}}};
+    spray.steps = {{MacroStep::Action::Press, 4, {}, {}, {}, 0, 100, {}},
+                   {MacroStep::Action::Release, 4, {}, {}, {}, 0, 0, {}}};
     file.macros.append(spray);
     file.profiles[0][4].kind = Button::Kind::Macro;
     file.profiles[0][4].macro = QStringLiteral("Spray");
