@@ -101,9 +101,11 @@ void TkeyView::onMenulistSelected(HvMenulist* list, HvTreeNode* node) {
             setSelMacro(entry->macroInfo());
 }
 
-void TkeyView::onSelectIndex(int index, int, HvSetpPanelObj* sender) {
+void TkeyView::onSelectIndex(int index, int oldIndex, HvSetpPanelObj* sender) {
     if (sender != macroTypeSetp_ || isFillData_)
         return;
+    if (index == kRepeatCount + 1 && oldIndex != index && oldIndex >= 1)
+        typeBeforeCount_ = oldIndex - 1;
     macroType_ = index - 1;
     countAsked_ = index != kRepeatCount + 1;
     showCount();
@@ -132,8 +134,15 @@ void TkeyView::showLoopFrm() {
     view->setRepeatCount(macroCount_);
     view->makeTxtFirstRes();
     countAsked_ = true;
-    if (HvModal::runModal(&window) != 0)
+    if (HvModal::runModal(&window) != 0) {
         macroCount_ = view->repeatCount();
+    } else if (macroCount_ < 1) {
+        // Repeat by count without a count runs once on the mouse: the mode before comes back.
+        isFillData_ = true;
+        macroType_ = typeBeforeCount_;
+        macroTypeSetp_->setSelectIndex(macroType_ + 1);
+        isFillData_ = false;
+    }
     // The run is over; the dialog's own window takes the keyboard again.
     QWidget* own = this->window();
     own->raise();
@@ -163,6 +172,8 @@ void TkeyView::saveData() {
     tmpBtnInfo_.FuncID = KxFuncId::kMacro;
     tmpBtnInfo_.FuncTableId = KxFuncTable::kMacro;
     tmpBtnInfo_.MacroID = uint32_t(selMacroInfo_->macroId());
+    if (macroType_ == kRepeatCount && macroCount_ < 1)
+        macroType_ = kOnce; // what the mouse makes of it, so the profile stores the same
     tmpBtnInfo_.KeyBit[0] = uint32_t(macroType_);
     if (macroType_ != kRepeatCount)
         macroCount_ = 0;

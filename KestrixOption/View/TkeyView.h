@@ -72,6 +72,8 @@ private:
     std::shared_ptr<MacroInfo> selMacroInfo_;
     int macroType_ = kOnce;
     int macroCount_ = 0;
+    // The mode chosen before "Repeat count", taken back when its first count is cancelled.
+    int typeBeforeCount_ = kOnce;
     bool isFillData_ = false;
     bool countAsked_ = true;
 };

@@ -297,8 +297,9 @@ TEST_F(FunctionDialogsTest, AMacroNoLongerInTheLibraryOpensWithNonePickedAndOkWa
     EXPECT_FALSE(macroMenuList->isVisible());
 }
 
-// The count window: it opens with 1 for no count; Cancel keeps the count; a count is forgotten
-// when another mode is chosen; the repeat item chosen again asks again.
+// The count window: it opens with 1 for no count; Cancel keeps the count there was (none: the
+// mode before); a count is forgotten when another mode is chosen; the repeat item chosen again
+// asks again.
 TEST_F(FunctionDialogsTest, TheCountWindowAsksOnlyWhenTheRepeatItemIsChosen) {
     const auto macro = addMacro(3);
     Opened<TkeyView> dialog;
@@ -318,7 +319,7 @@ TEST_F(FunctionDialogsTest, TheCountWindowAsksOnlyWhenTheRepeatItemIsChosen) {
         EXPECT_EQ(answer.opened(), 1);
     }
     EXPECT_EQ(shown, "1");
-    EXPECT_EQ(dialog.view->macroType(), TkeyView::kRepeatCount);
+    EXPECT_EQ(dialog.view->macroType(), TkeyView::kOnce) << "no count: back to once";
     EXPECT_EQ(dialog.view->macroCount(), 0) << "Cancel keeps the count there was";
     EXPECT_EQ(dialog.view->countLbl()->text(), "");
     EXPECT_TRUE(dialog.window.isVisible()) << "the count window's Escape is its own";
@@ -349,16 +350,24 @@ TEST_F(FunctionDialogsTest, TheCountWindowAsksOnlyWhenTheRepeatItemIsChosen) {
     EXPECT_EQ(written.MacroID, uint32_t(macro->macroId()));
 }
 
-TEST_F(FunctionDialogsTest, ACancelledFirstCountLeavesTheRepeatModeWithNoCount) {
+// Repeat by count without a count is a mode the mouse runs once: a count window cancelled
+// before any count was given goes back to the mode chosen before, so that what the profile
+// stores is what the mouse does.
+TEST_F(FunctionDialogsTest, ACancelledFirstCountGoesBackToTheModeChosenBefore) {
     const auto macro = addMacro(3);
-    Opened<TkeyView> dialog;
-    dialog.view->setTmpBtnInfo(_BTN_INFO{});
-    dialog.view->setSelMacro(macro);
-    CountWindowAnswer answer([](TkeyRepeatView& view) { type(view, "", Qt::Key_Escape); });
-    QTest::mouseClick(dialog.view->macroTypeSetp()->items()[1], Qt::LeftButton);
-    QTest::mouseClick(dialog.view->okBtn(), Qt::LeftButton);
-    EXPECT_EQ(dialog.view->tmpBtnInfo().KeyBit[0], 1u);
-    EXPECT_EQ(dialog.view->tmpBtnInfo().KeyBit[1], 0u);
+    for (const int before : {int(TkeyView::kOnce), int(TkeyView::kUntilPressedAgain)}) {
+        SCOPED_TRACE(before);
+        Opened<TkeyView> dialog;
+        dialog.view->setTmpBtnInfo(macroButton(*macro, uint32_t(before), 0));
+        CountWindowAnswer answer([](TkeyRepeatView& view) { type(view, "", Qt::Key_Escape); });
+        QTest::mouseClick(dialog.view->macroTypeSetp()->items()[1], Qt::LeftButton);
+        EXPECT_EQ(answer.opened(), 1);
+        EXPECT_EQ(dialog.view->macroType(), before);
+        EXPECT_EQ(dialog.view->macroTypeSetp()->selectIndex(), before + 1);
+        QTest::mouseClick(dialog.view->okBtn(), Qt::LeftButton);
+        EXPECT_EQ(dialog.view->tmpBtnInfo().KeyBit[0], uint32_t(before));
+        EXPECT_EQ(dialog.view->tmpBtnInfo().KeyBit[1], 0u);
+    }
 }
 
 // The count field takes 1..9999; above what the mouse holds it says so while the count is typed.
