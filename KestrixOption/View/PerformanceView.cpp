@@ -78,6 +78,7 @@ void PerformanceView::initControls() {
 void PerformanceView::refreshData() {
     KxAction::profileLibrary()->refreshSelProfileFromData();
     fillSettingData();
+    keptOsd_ = KxAction::profileLibrary()->isOSD();
 }
 
 void PerformanceView::initNotify() {
@@ -222,12 +223,9 @@ void PerformanceView::buttonAction(QObject* sender) {
     if (!button)
         return;
     switch (button->tag()) {
-    case kOneScreenTag: {
-        ProfieController* library = KxAction::profileLibrary();
-        library->setIsOSD(oneScreenBtn_->isChecked());
-        KxAction::sendMessageToDaemon(KxMessages::kDisplaySwitch, {library->isOSD()});
+    case kOneScreenTag:
+        showChangesOnScreen(oneScreenBtn_->isChecked());
         break;
-    }
     case kReDefTag:
         reset();
         break;
@@ -235,6 +233,15 @@ void PerformanceView::buttonAction(QObject* sender) {
         RirImageView::buttonAction(sender);
         break;
     }
+}
+
+// Stored and told to the daemon at once, so that the next change on the mouse shows it.
+void PerformanceView::showChangesOnScreen(bool shown) {
+    ProfieController* library = KxAction::profileLibrary();
+    if (library->isOSD() == shown)
+        return;
+    library->setIsOSD(shown);
+    KxAction::sendMessageToDaemon(KxMessages::kDisplaySwitch, {shown});
 }
 
 void PerformanceView::ok() {
@@ -250,6 +257,7 @@ void PerformanceView::ok() {
 }
 
 void PerformanceView::cancel() {
+    showChangesOnScreen(keptOsd_);
     if (hasSaved_) {
         KxAction::profileLibrary()->refreshSelProfileFromData();
         KxAction::resetSysProSettingToDef();
@@ -271,6 +279,7 @@ void PerformanceView::apply() {
     library->applySettingToAll();
     ProfileSaves::save();
     hasSaved_ = false;
+    keptOsd_ = library->isOSD();
 }
 
 void PerformanceView::reset() {

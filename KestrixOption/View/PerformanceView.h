@@ -81,6 +81,7 @@ private:
     void cancel();
     void apply();
     void reset();
+    void showChangesOnScreen(bool shown);
     // A DPI typed but not yet committed (Enter went to OK) is taken before OK or Apply.
     void takeTypedDpi();
 
@@ -98,6 +99,8 @@ private:
     HvButton* reDefBtn_ = nullptr;
     bool hasSaved_ = false;
     bool isFillData_ = false;
+    // The display switch as the view opened or last applied it, for Cancel to put back.
+    bool keptOsd_ = true;
     // The stage and the rate the mouse takes as they are picked.
     LiveMouseValue liveStage_;
     LiveMouseValue liveRate_;

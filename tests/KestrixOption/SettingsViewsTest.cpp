@@ -909,6 +909,41 @@ TEST_F(SettingsViewsTest, DesktopSpeedsChangeAtOnceCancelRestoresThemOkKeepsThem
     }
 }
 
+// The display switch takes effect at the click, as the view's other controls do; Cancel (and
+// any end but OK) puts it back as it was, Apply and OK keep it.
+TEST_F(SettingsViewsTest, TheDisplaySwitchTakesEffectAtOnceCancelPutsItBackOkAndApplyKeepIt) {
+    library->setIsOSD(true);
+    {
+        Performance opened;
+        opened.view->oneScreenBtn()->click();
+        EXPECT_FALSE(library->isOSD()) << "stored at the click";
+        opened.view->cancelBtn()->click();
+        EXPECT_TRUE(library->isOSD());
+    }
+    {
+        Performance opened;
+        EXPECT_TRUE(opened.view->oneScreenBtn()->isChecked());
+        opened.view->oneScreenBtn()->click();
+        opened.window.close();
+        EXPECT_TRUE(library->isOSD()) << "closed otherwise: as Cancel";
+    }
+    {
+        Performance opened;
+        opened.view->oneScreenBtn()->click();
+        opened.view->applyBtn()->click();
+        opened.view->oneScreenBtn()->click();
+        opened.view->cancelBtn()->click();
+        EXPECT_FALSE(library->isOSD()) << "Cancel goes back to what Apply kept";
+    }
+    {
+        Performance opened;
+        EXPECT_FALSE(opened.view->oneScreenBtn()->isChecked());
+        opened.view->oneScreenBtn()->click();
+        opened.view->okBtn()->click();
+        EXPECT_TRUE(library->isOSD());
+    }
+}
+
 TEST_F(SettingsViewsTest, LightingOpensOnWhenEitherLightIsOnWithOnlyTheLitOneChecked) {
     store([](_Kx_PROFILE& p) {
         p.islightOnArr[0] = 1;
