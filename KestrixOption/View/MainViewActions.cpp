@@ -329,11 +329,11 @@ bool MainView::setLaunchPath(const QString& path) {
     const int profile = KxAction::profileLibrary()->currFWProfileIndex();
     const int button = selBtnIndex_ - 1;
     _BTN_INFO& record = selectedRecord();
+    record = _BTN_INFO{}; // nothing of the assignment it replaces stays
     record.btnType = KxButtonType::kLaunch;
     record.FuncID = KxFuncId::kLaunch;
     record.FuncTableId = KxFuncTable::kLaunch;
     record.KeyBit[0] = KxAction::getBtnAppLaunchIndex(uint32_t(profile), uint32_t(button));
-    std::memset(record.app_path, 0, sizeof record.app_path);
     std::memcpy(record.app_path, utf8.constData(), size_t(utf8.size()));
     displayBtnInfo();
     isNeedSave = true;

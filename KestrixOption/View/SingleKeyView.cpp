@@ -5,6 +5,7 @@
 #include "KxAction.h"
 #include "KxControls.h"
 #include "KxGlobals.h"
+#include "KxNames.h"
 #include "KxWidgetGlobals.h"
 #include "MenuInfo.h"
 #include "SingleKeyViewLayout.h"
@@ -45,11 +46,7 @@ void SingleKeyView::onMenulistSelected(HvMenulist* list, HvTreeNode* node) {
 void SingleKeyView::saveData() {
     if (!selMenuData_)
         return;
-    tmpBtnInfo_.btnType = KxButtonType::kSingle;
-    tmpBtnInfo_.FuncID = uint32_t(selMenuData_->functionID());
-    tmpBtnInfo_.FuncTableId = uint32_t(selMenuData_->functionTableID());
-    tmpBtnInfo_.KeyBit[0] = uint32_t(selMenuData_->KeyBit1());
-    tmpBtnInfo_.KeyBit[1] = uint32_t(selMenuData_->KeyBit2());
-    tmpBtnInfo_.KeyBit[2] = uint32_t(selMenuData_->KeyBit3());
-    tmpBtnInfo_.KeyBit[3] = uint32_t(selMenuData_->KeyBit4());
+    // The function's record alone: nothing of the assignment it replaces (a launcher's path, a
+    // macro's id) stays, so that it equals what the mouse reads back.
+    tmpBtnInfo_ = KxNames::functionRecord(*selMenuData_);
 }

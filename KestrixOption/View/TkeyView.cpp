@@ -168,6 +168,8 @@ HvMenulist* TkeyView::pickList() const {
 void TkeyView::saveData() {
     if (!selMacroInfo_)
         return;
+    // The macro's record alone: nothing of the assignment it replaces stays.
+    tmpBtnInfo_ = _BTN_INFO{};
     tmpBtnInfo_.btnType = KxButtonType::kMacro;
     tmpBtnInfo_.FuncID = KxFuncId::kMacro;
     tmpBtnInfo_.FuncTableId = KxFuncTable::kMacro;

@@ -7,6 +7,7 @@
 #include "HvNoTitleWindow.h"
 #include "HvNumberTextField.h"
 #include "HvTreeNode.h"
+#include "KxNames.h"
 #include "KxWidgetGlobals.h"
 #include "QtPrinters.h"
 #include "ScreenReader.h"
@@ -214,9 +215,9 @@ TEST_F(FunctionDialogsTest, SingleFunctionOkWaitsForAPickThenWritesItOverTheOldA
     EXPECT_EQ(keyBits(written),
               (std::vector<uint32_t>{uint32_t(entry->KeyBit1()), uint32_t(entry->KeyBit2()),
                                      uint32_t(entry->KeyBit3()), uint32_t(entry->KeyBit4())}));
-    EXPECT_STREQ(written.app_path, "/usr/bin/true");
-    EXPECT_EQ(written.MacroID, 77u);
-    EXPECT_EQ(written.singlekey_code, 4u);
+    // Nothing of the launcher it replaced stays: the record is the function's alone, as the
+    // mouse will read it back.
+    EXPECT_TRUE(sameRecord(written, KxNames::functionRecord(*entry)));
 }
 
 TEST_F(FunctionDialogsTest, CancelEscapeAndEnterOnCancelLeaveTheRecordAsItWas) {
@@ -272,6 +273,17 @@ TEST_F(FunctionDialogsTest, AnAssignedMacroOpensWithItsModeAndCountWithoutAsking
     // have been answered by now.
     EXPECT_EQ(answer.opened(), 0) << "no count window while the dialog fills itself in";
     EXPECT_TRUE(isNeedSave);
+}
+
+// A macro put over a launcher keeps nothing of it (its path, its launch slot in the keys):
+// the record is the macro's alone, as the mouse will read it back.
+TEST_F(FunctionDialogsTest, AMacroOverALauncherKeepsNothingOfIt) {
+    const auto macro = addMacro(2);
+    Opened<TkeyView> dialog;
+    dialog.view->setTmpBtnInfo(before());
+    dialog.view->setSelMacro(macro);
+    QTest::mouseClick(dialog.view->okBtn(), Qt::LeftButton);
+    EXPECT_TRUE(sameRecord(dialog.view->tmpBtnInfo(), macroButton(*macro, 0, 0)));
 }
 
 TEST_F(FunctionDialogsTest, AMacroNoLongerInTheLibraryOpensWithNonePickedAndOkWaits) {

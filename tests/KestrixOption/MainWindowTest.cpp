@@ -249,8 +249,12 @@ TEST_F(MainWindowTest, ProfileSwitchesAskOnlyTheUserAndWaitForTransfers) {
 
     // An edit: the default of button 2 given to button 2 of another function first.
     selectButton(2);
+    selProfile.btnInfo[1].MacroID = 77; // as a macro's record would leave them
+    selProfile.btnInfo[1].KeyBit[3] = 9;
     ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
     ASSERT_TRUE(isNeedSave);
+    EXPECT_EQ(selProfile.btnInfo[1].MacroID, 0u) << "nothing of the assignment replaced stays";
+    EXPECT_EQ(selProfile.btnInfo[1].KeyBit[3], 0u);
     view->control(MainView::kProfile1Tag + 2)->click();
     EXPECT_EQ(popUps.seen, QStringList{"WarningNeedSave"});
     EXPECT_EQ(profiles()->selectIndex(), 1) << "Cancel keeps the profile";
