@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -40,11 +41,13 @@ struct StoredBlock {
     }
 };
 
-// The block writes not yet settled, and the block the mouse was last known to hold: the
-// library's before the first of them was posted, then each one the mouse took. Window thread.
+// The block writes not yet settled, the block the mouse was last known to hold (the library's
+// before the first of them was posted, then what each one the mouse took wrote), and whether one
+// of them was not taken. Window thread.
 struct BlockWrites {
     int unsettled = 0;
     StoredBlock held;
+    bool oneNotTaken = false;
 };
 BlockWrites blockWrites;
 
@@ -62,9 +65,15 @@ void putHeldBlockBack(const std::function<bool()>& stillEditing) {
     ProfileSaves::save();
 }
 
+// What a block write puts into the block the mouse holds, once it reached the mouse.
+using Takes = void (*)(StoredBlock& held, const StoredBlock& written);
+
+// Once the last block write in flight settles, the library and the files hold what the mouse
+// holds, if any of those writes was not taken (a write taken after it claims only its part).
 void postBlock(const QString& what, const QString& key, std::function<bool()> body,
-               const _Kx_PROFILE& profile, std::function<bool()> stillEditing) {
+               const _Kx_PROFILE& profile, Takes takes, std::function<bool()> stillEditing) {
     if (blockWrites.unsettled++ == 0) {
+        blockWrites.oneNotTaken = false;
         if (ProfieController* library = KxAction::profileLibrary();
             library && library->currProfile())
             blockWrites.held = StoredBlock::of(library->currProfile()->profileData());
@@ -72,11 +81,13 @@ void postBlock(const QString& what, const QString& key, std::function<bool()> bo
     const StoredBlock written = StoredBlock::of(profile);
     MouseWrites::post(
         what, key, std::move(body),
-        [written, stillEditing = std::move(stillEditing)](KxDeviceQueue::Outcome outcome) {
+        [written, takes, stillEditing = std::move(stillEditing)](KxDeviceQueue::Outcome outcome) {
             --blockWrites.unsettled;
             if (outcome == KxDeviceQueue::Outcome::Reached)
-                blockWrites.held = written;
-            else if (outcome != KxDeviceQueue::Outcome::Superseded && blockWrites.unsettled == 0)
+                takes(blockWrites.held, written);
+            else if (outcome != KxDeviceQueue::Outcome::Superseded)
+                blockWrites.oneNotTaken = true;
+            if (blockWrites.unsettled == 0 && std::exchange(blockWrites.oneNotTaken, false))
                 putHeldBlockBack(stillEditing);
         });
 }
@@ -101,15 +112,23 @@ void MouseWrites::post(const QString& what, const QString& key, std::function<bo
 }
 
 void MouseWrites::postSettings(const _Kx_PROFILE& profile, std::function<bool()> stillEditing) {
+    // The whole block: the settings byte (stage and lights), the stages' DPI and the rate.
     postBlock(
         QStringLiteral("performance settings"), QStringLiteral("settings block"),
-        [profile] { return KxAction::writeSettingsOf(profile); }, profile, std::move(stillEditing));
+        [profile] { return KxAction::writeSettingsOf(profile); }, profile,
+        [](StoredBlock& held, const StoredBlock& written) { held = written; },
+        std::move(stillEditing));
 }
 
 void MouseWrites::postLights(const _Kx_PROFILE& profile, std::function<bool()> stillEditing) {
+    // The lights only: the stage beside them in their byte is the one the mouse holds.
     postBlock(
         QStringLiteral("lighting"), QStringLiteral("lights block"),
-        [profile] { return KxAction::writeColorsOf(profile); }, profile, std::move(stillEditing));
+        [profile] { return KxAction::writeColorsOf(profile); }, profile,
+        [](StoredBlock& held, const StoredBlock& written) {
+            std::copy(std::begin(written.lights), std::end(written.lights), held.lights);
+        },
+        std::move(stillEditing));
 }
 
 void MouseWrites::postActiveProfile(int profile) {

@@ -405,6 +405,40 @@ TEST_F(SettingsViewsTest, AControlTheMouseDidNotTakeGoesBackAndSaysSo) {
     EXPECT_EQ(ProfieController().profileArr()[0]->profileData().poRate, 0u);
 }
 
+// A lights block queued behind a performance block the mouse refused writes only the lights (and
+// the stage the mouse holds): it claims no more than that, and once both are settled the library
+// and the files hold the rate the mouse still stores, not the refused one.
+TEST_F(SettingsViewsTest, ALightsWriteBehindARefusedBlockClaimsOnlyTheLights) {
+    store([](_Kx_PROFILE& p) {
+        p.poRate = 2; // 1000 Hz
+        p.islightOnArr[0] = p.islightOnArr[1] = 1;
+    });
+    {
+        HeldWorker worker;
+        {
+            Performance opened;
+            opened.view->rateSetp()->items()[0]->click(); // 125 Hz, live: write 1
+            opened.view->okBtn()->click();                // the block: from write 2
+        }
+        {
+            Lighting lighting;
+            lighting.view->lightOnOffSetp()->items()[1]->click(); // both off
+            lighting.view->okBtn()->click();
+        }
+        ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 2}));
+    }
+    settle();
+    EXPECT_EQ(messagesShown(), QStringList{"The mouse did not take the performance settings. Is "
+                                           "it still plugged in?"});
+    closeMessages();
+    EXPECT_EQ(mouse().memory(VirtualMouseFirmware::kStoredRate, 1).at(0), 0) << "1000 Hz stored";
+    EXPECT_FALSE(mouse().state().logoLight);
+    EXPECT_EQ(stored().poRate, 2u) << "the library claims what the mouse stores";
+    EXPECT_EQ(ProfieController().profileArr()[0]->profileData().poRate, 2u) << "so do the files";
+    EXPECT_EQ(stored().islightOnArr[0], 0u) << "the lights it took";
+    EXPECT_EQ(ProfieController().profileArr()[0]->profileData().islightOnArr[0], 0u);
+}
+
 // A mouse pulled out fails its writes as well; the window starts again for it, unasked.
 TEST_F(SettingsViewsTest, AWriteLostToAnUnplugIsNotToldAsAFault) {
     Performance opened;
