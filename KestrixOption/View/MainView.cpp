@@ -245,9 +245,16 @@ void MainView::moveMarkerTo(int index) {
 void MainView::setBtnCurrProfile(int profile) {
     if (profile < 0 || profile > 4)
         return;
+    const int running = KxAction::profileLibrary()->currFWProfileIndex();
     KxAction::profileLibrary()->setCurrFWProfileIndex(profile);
     if (!profileWriteHeld_)
-        MouseWrites::postActiveProfile(profile);
+        MouseWrites::postActiveProfile(
+            profile, running, [view = QPointer<MainView>(this)](int stillRunning) {
+                // Shown as the mouse runs it, as its own switch is shown, so that Apply never
+                // writes a profile the mouse is not running.
+                if (view && view->profileStep_->selectIndex() != stillRunning + 1)
+                    view->showProfile(stillRunning, false);
+            });
     displayBtnInfo();
     update();
 }

@@ -304,6 +304,7 @@ void MainView::changeProfilePro(int profile) {
         pendingMouseProfile_ = profile;
         return;
     }
+    MouseWrites::mouseMovedProfile(profile);
     isFWChangeProfile_ = true;
     profileStep_->setSelectIndex(profile + 1);
     isFWChangeProfile_ = false;

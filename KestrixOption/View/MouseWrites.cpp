@@ -92,6 +92,15 @@ void postBlock(const QString& what, const QString& key, std::function<bool()> bo
         });
 }
 
+// The profile switches not yet settled, and the profile the mouse was last known to run.
+// Window thread.
+struct ProfileWrites {
+    int unsettled = 0;
+    int running = 0;
+    bool oneNotTaken = false;
+};
+ProfileWrites profileWrites;
+
 } // namespace
 
 void MouseWrites::post(const QString& what, const QString& key, std::function<bool()> body,
@@ -131,9 +140,29 @@ void MouseWrites::postLights(const _Kx_PROFILE& profile, std::function<bool()> s
         std::move(stillEditing));
 }
 
-void MouseWrites::postActiveProfile(int profile) {
-    post(QStringLiteral("profile switch"), QStringLiteral("active profile"),
-         [profile] { return KxAction::writeActiveProfile(uint32_t(profile)); });
+void MouseWrites::postActiveProfile(int profile, int running,
+                                    std::function<void(int running)> notTaken) {
+    if (profileWrites.unsettled++ == 0) {
+        profileWrites.oneNotTaken = false;
+        profileWrites.running = running;
+    }
+    post(
+        QStringLiteral("profile switch"), QStringLiteral("active profile"),
+        [profile] { return KxAction::writeActiveProfile(uint32_t(profile)); },
+        [profile, notTaken = std::move(notTaken)](KxDeviceQueue::Outcome outcome) {
+            --profileWrites.unsettled;
+            if (outcome == KxDeviceQueue::Outcome::Reached)
+                profileWrites.running = profile;
+            else if (outcome != KxDeviceQueue::Outcome::Superseded)
+                profileWrites.oneNotTaken = true;
+            if (profileWrites.unsettled == 0 && std::exchange(profileWrites.oneNotTaken, false) &&
+                notTaken)
+                notTaken(profileWrites.running);
+        });
+}
+
+void MouseWrites::mouseMovedProfile(int profile) {
+    profileWrites.running = profile;
 }
 
 void MouseWrites::mouseMovedStage(int stage) {

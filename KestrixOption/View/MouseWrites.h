@@ -41,8 +41,12 @@ std::function<bool()> whileShown(View* view, bool View::*unwritten) {
         return true;
     };
 }
-// The profile the mouse runs (0..4).
-void postActiveProfile(int profile);
+// The profile the mouse runs (0..4), switched from `running`. When the last switch in flight
+// has settled and one of them was not taken, notTaken hears the profile the mouse was last
+// known to run, on the window's thread.
+void postActiveProfile(int profile, int running, std::function<void(int running)> notTaken);
+// The mouse switched to a profile (0..4) by its own button.
+void mouseMovedProfile(int profile);
 // The mouse moved to a stage (0..3) or a polling rate (0..2) by its own buttons: the block a
 // failed block write puts back holds it.
 void mouseMovedStage(int stage);

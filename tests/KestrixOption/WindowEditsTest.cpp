@@ -332,6 +332,29 @@ TEST_F(WindowEditsTest, OkThatFailsKeepsTheWindowAndItsEdits) {
     EXPECT_TRUE(applyEnabled());
 }
 
+// A profile click the mouse did not take: the window goes back to the profile the mouse runs
+// (with its buttons, in the library too) and says so, so that Apply never writes a profile the
+// mouse is not running; the next click the mouse takes switches as before.
+TEST_F(WindowEditsTest, AProfileClickTheMouseDidNotTakeGoesBackToTheProfileItRuns) {
+    openWindow();
+    PopUps popUps;
+    ASSERT_EQ(profiles()->selectIndex(), 1);
+    ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
+    clickProfile(3);
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(KxTest::waitFor([&] { return profiles()->selectIndex() == 1; }));
+    EXPECT_EQ(KxAction::profileLibrary()->currFWProfileIndex(), 0);
+    EXPECT_EQ(mouse().state().profile, 1);
+    EXPECT_TRUE(KxTest::waitFor([&] { return popUps.seen.contains("message"); }));
+    EXPECT_TRUE(popUps.seen.filter("WarningNeedSave").isEmpty()) << "going back asks nothing";
+
+    clickProfile(3);
+    ASSERT_TRUE(idle());
+    KxTest::spin(100);
+    EXPECT_EQ(profiles()->selectIndex(), 3);
+    EXPECT_EQ(mouse().state().profile, 3);
+}
+
 // The program ends (or the mouse goes) in the middle of a write: the next start shows the
 // unwritten edits with Apply, says so once, and Apply finishes the job.
 TEST_F(WindowEditsTest, EditsAWriteDidNotFinishComeBackAtTheNextStart) {
