@@ -341,8 +341,10 @@ void MainView::disPlayDefaultBtn() {
 }
 
 void MainView::refreshApplyBtn() {
+    // Apply writes this profile; OK every profile with edits (the mouse's own switch, or a
+    // write that failed, may have left some on another).
     control(kApplyTag)->setEnabled(isNeedSave);
-    control(kOkTag)->setEnabled(isNeedSave);
+    control(kOkTag)->setEnabled(hasUnwrittenEdits());
 }
 
 bool MainView::checkOnlyLeft(int index) const {

@@ -187,6 +187,30 @@ TEST_F(WindowEditsTest, OkWritesTheEditsLeftOnOtherProfilesToo) {
     EXPECT_EQ(storedOnDisk(1, 3).FuncID, 15u);
 }
 
+// Edits left on another profile whose write failed are not stranded there: OK stays offered
+// while any profile has edits to write, and a second OK writes them.
+TEST_F(WindowEditsTest, EditsOfAnotherProfileWhoseWriteFailedKeepOkOffered) {
+    openWindow();
+    PopUps popUps;
+    selectButton(2);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    pressMouseProfile();
+    ASSERT_EQ(profiles()->selectIndex(), 2);
+    EXPECT_FALSE(applyEnabled()) << "Apply writes this profile, which has no edits";
+    EXPECT_TRUE(view->control(MainView::kOkTag)->isEnabled()) << "OK writes profile 1's";
+
+    ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
+    click(MainView::kOkTag);
+    ASSERT_TRUE(idle());
+    EXPECT_FALSE(ended.has_value());
+    EXPECT_TRUE(KxTest::waitFor([&] { return popUps.seen.contains("message"); }));
+    EXPECT_TRUE(view->control(MainView::kOkTag)->isEnabled()) << "still offered";
+
+    click(MainView::kOkTag);
+    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
+    EXPECT_EQ(uint8_t(record(0, 1)[0]), KxAction::getBtnAppLaunchIndex(0, 1));
+}
+
 // The chosen path is stored with the record, on Apply or OK; Cancel leaves nothing for the
 // daemon to start. The caption's tooltip says which file runs.
 TEST_F(WindowEditsTest, ALauncherPathIsStoredOnlyWithItsRecord) {
