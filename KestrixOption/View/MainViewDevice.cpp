@@ -153,6 +153,8 @@ void MainView::finishButtonWrite(const std::optional<KxAction::ButtonWriteResult
             // The mouse holds one settings block: every profile carries it.
             library->saveSelProfileToData();
             library->applySettingToAll();
+        } else if (result->settingsHeld) {
+            library->takeSettingsBlock(*result->settingsHeld); // as the write left the mouse
         } else {
             library->refreshSelProfileFromData(); // the settings as the mouse still has them
         }

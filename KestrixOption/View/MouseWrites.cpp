@@ -6,7 +6,7 @@
 #include "KxRecords.h"
 #include "ProfieController.h"
 #include "ProfileSaves.h"
-#include "ProfileValue.h"
+#include "SettingsBlock.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -16,37 +16,12 @@
 
 namespace {
 
-// The part of a profile the mouse's stored block holds: the stage, the lights, the stages' DPI
-// (one per stage, both axes) and the rate.
-struct StoredBlock {
-    uint32_t stage = 0;
-    uint32_t lights[2] = {};
-    uint32_t dpi[4] = {};
-    uint32_t rate = 0;
-
-    static StoredBlock of(const _Kx_PROFILE& profile) {
-        StoredBlock block;
-        block.stage = profile.currSelectDPI;
-        std::copy(std::begin(profile.islightOnArr), std::end(profile.islightOnArr), block.lights);
-        std::copy(std::begin(profile.xSensArr), std::end(profile.xSensArr), block.dpi);
-        block.rate = profile.poRate;
-        return block;
-    }
-    void putInto(_Kx_PROFILE& profile) const {
-        profile.currSelectDPI = stage;
-        std::copy(std::begin(lights), std::end(lights), profile.islightOnArr);
-        std::copy(std::begin(dpi), std::end(dpi), profile.xSensArr);
-        std::copy(std::begin(dpi), std::end(dpi), profile.ySensArr);
-        profile.poRate = rate;
-    }
-};
-
 // The block writes not yet settled, the block the mouse was last known to hold (the library's
 // before the first of them was posted, then what each one the mouse took wrote), and whether one
 // of them was not taken. Window thread.
 struct BlockWrites {
     int unsettled = 0;
-    StoredBlock held;
+    SettingsBlock held;
     bool oneNotTaken = false;
 };
 BlockWrites blockWrites;
@@ -55,18 +30,12 @@ void putHeldBlockBack(const std::function<bool()>& stillEditing) {
     ProfieController* library = KxAction::profileLibrary();
     if (!library)
         return;
-    for (const auto& profile : library->profileArr()) {
-        _Kx_PROFILE data = profile->profileData();
-        blockWrites.held.putInto(data);
-        profile->setProfileData(data);
-    }
-    if (!stillEditing || !stillEditing())
-        blockWrites.held.putInto(selProfile);
+    library->takeSettingsBlock(blockWrites.held, !stillEditing || !stillEditing());
     ProfileSaves::save();
 }
 
 // What a block write puts into the block the mouse holds, once it reached the mouse.
-using Takes = void (*)(StoredBlock& held, const StoredBlock& written);
+using Takes = void (*)(SettingsBlock& held, const SettingsBlock& written);
 
 // Once the last block write in flight settles, the library and the files hold what the mouse
 // holds, if any of those writes was not taken (a write taken after it claims only its part).
@@ -76,9 +45,9 @@ void postBlock(const QString& what, const QString& key, std::function<bool()> bo
         blockWrites.oneNotTaken = false;
         if (ProfieController* library = KxAction::profileLibrary();
             library && library->currProfile())
-            blockWrites.held = StoredBlock::of(library->currProfile()->profileData());
+            blockWrites.held = SettingsBlock::of(library->currProfile()->profileData());
     }
-    const StoredBlock written = StoredBlock::of(profile);
+    const SettingsBlock written = SettingsBlock::of(profile);
     MouseWrites::post(
         what, key, std::move(body),
         [written, takes, stillEditing = std::move(stillEditing)](KxDeviceQueue::Outcome outcome) {
@@ -125,7 +94,7 @@ void MouseWrites::postSettings(const _Kx_PROFILE& profile, std::function<bool()>
     postBlock(
         QStringLiteral("performance settings"), QStringLiteral("settings block"),
         [profile] { return KxAction::writeSettingsOf(profile); }, profile,
-        [](StoredBlock& held, const StoredBlock& written) { held = written; },
+        [](SettingsBlock& held, const SettingsBlock& written) { held = written; },
         std::move(stillEditing));
 }
 
@@ -134,7 +103,7 @@ void MouseWrites::postLights(const _Kx_PROFILE& profile, std::function<bool()> s
     postBlock(
         QStringLiteral("lighting"), QStringLiteral("lights block"),
         [profile] { return KxAction::writeColorsOf(profile); }, profile,
-        [](StoredBlock& held, const StoredBlock& written) {
+        [](SettingsBlock& held, const SettingsBlock& written) {
             std::copy(std::begin(written.lights), std::end(written.lights), held.lights);
         },
         std::move(stillEditing));

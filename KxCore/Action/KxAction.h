@@ -2,6 +2,7 @@
 
 #include "KxProtocol.h"
 #include "KxRecords.h"
+#include "SettingsBlock.h"
 
 #include <QString>
 #include <QVariant>
@@ -133,6 +134,8 @@ public:
     static void getSettingFromDevice();
     // As getSettingFromDevice; false when a read did not reach the mouse.
     static bool readSettingFromDevice();
+    // The settings block the mouse stores, in one read; none when the read did not reach it.
+    static std::optional<SettingsBlock> readSettingsBlock();
     static void getSettingFromDev_Dpi(int* stage, int* value);
     static int getSettingFromDev_Rate();
     static int getFWLockState();
@@ -163,8 +166,10 @@ public:
         Outcome outcome[5] = {Outcome::NotReached, Outcome::NotReached, Outcome::NotReached,
                               Outcome::NotReached, Outcome::NotReached};
         // Set by a transfer that also writes the settings block (a reset): whether it went
-        // across.
+        // across; when it did not, the block the mouse then holds (part of the write may have
+        // gone across), read back, or none when the mouse did not answer.
         std::optional<bool> settingsWritten;
+        std::optional<SettingsBlock> settingsHeld;
 
         // Whether the mouse now holds button b as given.
         bool holds(int b) const {

@@ -148,7 +148,14 @@ void KxAction::applyFWData() {
     takeEditedProfileForTransfer();
     ButtonWriteResult result = setBtnInfoToDevice();
     // The settings follow only a complete button write: a mouse that stopped answering is left.
-    result.settingsWritten = result.complete() && writeColorToDevice() && writeSettingToDevice();
+    if (result.complete()) {
+        result.settingsWritten = writeColorToDevice() && writeSettingToDevice();
+        // Cut short, the mouse may hold part of it: what it holds is what the library takes.
+        if (!*result.settingsWritten)
+            result.settingsHeld = readSettingsBlock();
+    } else {
+        result.settingsWritten = false;
+    }
     keepButtonWriteResult(result);
     sendHideLoadView(0);
 }

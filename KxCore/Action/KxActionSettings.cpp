@@ -148,6 +148,22 @@ bool KxAction::readSettingFromDevice() {
     return block.complete && dpi.complete && rate.complete;
 }
 
+std::optional<SettingsBlock> KxAction::readSettingsBlock() {
+    static_assert(kAddrSettings == kAddrRate + 1 && kAddrStageDpi == kAddrSettings + 1);
+    const ReadBuffer block = read(kAddrRate, 2 + kStages);
+    if (!block.complete || block.data()[0] > 2)
+        return std::nullopt;
+    SettingsBlock held;
+    held.rate = 2 - block.data()[0];
+    const uint8_t settings = block.data()[1];
+    held.stage = settings & kStageMask;
+    held.lights[kLogoLight] = (settings & kLogoLightBit) ? 1 : 0;
+    held.lights[kWheelLight] = (settings & kWheelLightBit) ? 1 : 0;
+    for (int stage = 0; stage < kStages; ++stage)
+        held.dpi[stage] = block.data()[2 + stage];
+    return held;
+}
+
 void KxAction::getSettingFromDev_Dpi(int* stage, int* value) {
     readSettingFromDev_Dpi(stage, value);
 }

@@ -93,6 +93,16 @@ void ProfieController::applySettingToAll() {
     }
 }
 
+void ProfieController::takeSettingsBlock(const SettingsBlock& block, bool intoWorkingCopy) {
+    for (const auto& profile : profileArr_) {
+        _Kx_PROFILE data = profile->profileData();
+        block.putInto(data);
+        profile->setProfileData(data);
+    }
+    if (intoWorkingCopy)
+        block.putInto(selProfile);
+}
+
 namespace {
 
 bool takeIntoEvery(const ProfieController::ProfileList& profiles, uint32_t _Kx_PROFILE::*field,

@@ -2,6 +2,7 @@
 
 #include "KxRecords.h"
 #include "ProfileValue.h"
+#include "SettingsBlock.h"
 
 #include <QList>
 #include <QString>
@@ -79,6 +80,9 @@ public:
     // when that changed anything; a value the mouse cannot have changes nothing.
     bool takeMouseStage(int stage);
     bool takeMouseRate(int rate);
+    // The settings block the mouse holds becomes every profile's, and selProfile's too unless
+    // intoWorkingCopy is false (a view still open keeps what the user set).
+    void takeSettingsBlock(const SettingsBlock& block, bool intoWorkingCopy = true);
     void setSelectByName(const QString& name);
     void selectedLast();
     qsizetype getCurrProfileIndex() const; // kNotFound when nothing is selected

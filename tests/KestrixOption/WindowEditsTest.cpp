@@ -107,6 +107,10 @@ protected:
         KxAction::setBtnInfoToDevice();
         KxAction::forgetKnownRecords();
     }
+    _Kx_PROFILE storedOnDiskProfile(int slot) const {
+        ProfieController reread;
+        return reread.profileArr()[slot]->profileData();
+    }
     _BTN_INFO storedOnDisk(int slot, int button) const {
         ProfieController reread;
         return reread.profileArr()[slot]->profileData().btnInfo[button];
@@ -497,6 +501,46 @@ TEST_F(WindowEditsTest, AResetGivesEveryProfileTheSettingsTheMouseNowHolds) {
         EXPECT_EQ(data.poRate, defaults.poRate) << "profile " << slot + 1;
     }
     EXPECT_EQ(uint8_t(mouse().memory(9, 1)[0]), defaults.xSensArr[1]);
+}
+
+// A Reset whose settings stop half-way (the lights went across, the DPI did not): the window,
+// the library and the files hold what the mouse then holds, read back from it, not what it held
+// before nor the defaults.
+TEST_F(WindowEditsTest, AResetCutShortInItsSettingsTakesWhatTheMouseThenHolds) {
+    openWindow();
+    PopUps popUps;
+    click(MainView::kReDefTag); // the buttons are the defaults: the next Reset writes settings
+    ASSERT_TRUE(idle());
+    const _Kx_PROFILE defaults = library->defaultProfile()->profileData();
+    // The mouse and the library away from the defaults: the lights the other way, stage 2 at 33.
+    _Kx_PROFILE moved = defaults;
+    const uint32_t lit = defaults.islightOnArr[0] ? 0 : 1;
+    moved.islightOnArr[0] = moved.islightOnArr[1] = lit;
+    moved.xSensArr[1] = moved.ySensArr[1] = 33;
+    ASSERT_TRUE(KxAction::writeSettingsOf(moved));
+    for (const auto& profile : library->profileArr()) {
+        _Kx_PROFILE data = profile->profileData();
+        std::copy(std::begin(moved.islightOnArr), std::end(moved.islightOnArr), data.islightOnArr);
+        data.xSensArr[1] = data.ySensArr[1] = 33;
+        profile->setProfileData(data);
+    }
+    library->refreshSelProfileFromData();
+
+    // The lights (a read, their byte, the commit), the block's byte; its first DPI stalls.
+    ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 4}));
+    click(MainView::kReDefTag);
+    ASSERT_TRUE(idle());
+    const uint8_t settings = uint8_t(mouse().memory(KxProtocol::kAddrSettings, 1)[0]);
+    const uint32_t logo = (settings & KxProtocol::kLogoLightBit) ? 1 : 0;
+    ASSERT_EQ(logo, defaults.islightOnArr[0]) << "the lights went across";
+    ASSERT_EQ(uint8_t(mouse().memory(KxProtocol::kAddrStageDpi + 1, 1)[0]), 33) << "the DPI not";
+    EXPECT_EQ(selProfile.islightOnArr[0], logo) << "the window";
+    EXPECT_EQ(selProfile.xSensArr[1], 33u);
+    for (int slot = 0; slot < 5; ++slot) {
+        EXPECT_EQ(library->profileArr()[slot]->profileData().islightOnArr[0], logo) << slot;
+        EXPECT_EQ(storedOnDiskProfile(slot).islightOnArr[0], logo) << "the files, " << slot;
+        EXPECT_EQ(storedOnDiskProfile(slot).xSensArr[1], 33u) << slot;
+    }
 }
 
 // Escape in the close question goes back to the edits; Ctrl+Q asks it from anywhere in the
