@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -146,6 +147,8 @@ void MainView::initControls() {
 void MainView::initNotify() {
     // Built: the start's read may now fill the library.
     KxAction::windowBuilt();
+    if (QWidget* frame = window(); frame != this)
+        frame->installEventFilter(this);
     isDevOnTag_ = false;
     checkDevPro();
     if (terminating_)
@@ -345,6 +348,18 @@ void MainView::refreshApplyBtn() {
     // write that failed, may have left some on another).
     control(kApplyTag)->setEnabled(isNeedSave);
     control(kOkTag)->setEnabled(hasUnwrittenEdits());
+    journalEditsAsMade();
+}
+
+void MainView::journalEditsAsMade() {
+    // A write journals what it writes; edits are only the working copy while none runs.
+    if (!isNeedSave || runningWrite_ || terminating_)
+        return;
+    const int slot = KxAction::profileLibrary()->currFWProfileIndex();
+    if (slot < 0 || slot > 4)
+        return;
+    KxAction::profileLibrary()->keepButtonEdits(slot, selProfile.btnInfo);
+    journalAheadOfWrite(slot);
 }
 
 bool MainView::checkOnlyLeft(int index) const {
@@ -400,6 +415,20 @@ void MainView::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     RirImageView::contextMenuEvent(event);
+}
+
+bool MainView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Close || watched != window() || terminating_)
+        return RirImageView::eventFilter(watched, event);
+    if (qApp->isSavingSession()) {
+        terminate(false);
+        return false;
+    }
+    // The question runs after the close event: a dialog or a write running goes first.
+    event->ignore();
+    if (isModalSeron_ == 0)
+        QMetaObject::invokeMethod(this, &MainView::closeAsked, Qt::QueuedConnection);
+    return true;
 }
 
 void MainView::paintEvent(QPaintEvent* event) {

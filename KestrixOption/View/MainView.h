@@ -137,6 +137,10 @@ public:
     void observeTransfers();
     // The slot's edits kept on disk before its write starts (ProfieController::journalButtonEdits).
     void journalAheadOfWrite(int slot);
+    // The working copy's edits kept as the slot's edits and on disk as they are made, so that a
+    // window that ends without asking (an unplug, a kill, the session's end) loses none: the
+    // next start offers them.
+    void journalEditsAsMade();
     // Selects a profile the mouse runs, or is taken to run, unless it is shown already; only
     // with writeIt is the selection written to the mouse, as a click writes it.
     void showProfile(int profile, bool writeIt);
@@ -171,6 +175,10 @@ Q_SIGNALS:
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // The window closed by the desktop (Alt+F4, a task bar's Close) does what its own Close
+    // does; at the session's end it closes asking nothing, its edits kept on disk for the next
+    // start.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // A picture pop-up of PopupLayout by name, run modally; true for OK.

@@ -237,6 +237,11 @@ private:
     int32_t currFWProfileIndex_ = 0;
     std::array<uint64_t, 5> fwProfileID_{0, 1, 2, 3, 4};
     std::array<std::optional<std::array<_BTN_INFO, 5>>, 5> buttonEdits_;
+    // Orders the journal jobs (run on another thread) after the removals made here: a job made
+    // before its slot's journal was removed writes nothing, so dropped edits never come back.
+    struct JournalGuard;
+    static std::shared_ptr<JournalGuard> makeJournalGuard();
+    std::shared_ptr<JournalGuard> journalGuard_ = makeJournalGuard();
     SaveHook saveHook_;
     FolderSyncHook folderSyncHook_;
     std::atomic<uint64_t> setsTaken_{0};

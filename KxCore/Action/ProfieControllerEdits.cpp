@@ -11,6 +11,7 @@
 #include <QSaveFile>
 
 #include <cstring>
+#include <mutex>
 
 namespace {
 
@@ -130,7 +131,18 @@ void removeJournalFile(const QString& path) {
 
 } // namespace
 
+struct ProfieController::JournalGuard {
+    std::mutex mutex;
+    std::array<uint64_t, kButtons> removals{};
+};
+
+std::shared_ptr<ProfieController::JournalGuard> ProfieController::makeJournalGuard() {
+    return std::make_shared<JournalGuard>();
+}
+
 void ProfieController::removeJournal(int slot) const {
+    const std::lock_guard lock(journalGuard_->mutex);
+    ++journalGuard_->removals[size_t(slot)];
     removeJournalFile(journalPath(slot));
 }
 
@@ -151,7 +163,15 @@ std::function<bool()> ProfieController::buttonEditsJournalJob(int slot) const {
     }
     QByteArray bytes(kJournalTag, sizeof kJournalTag);
     bytes.append(reinterpret_cast<const char*>(edits->data()), kButtons * sizeof(_BTN_INFO));
-    return [slot, path, bytes] {
+    std::shared_ptr<JournalGuard> guard = journalGuard_;
+    const uint64_t removals = [&] {
+        const std::lock_guard lock(guard->mutex);
+        return guard->removals[size_t(slot)];
+    }();
+    return [slot, path, bytes, guard, removals] {
+        const std::lock_guard lock(guard->mutex);
+        if (guard->removals[size_t(slot)] != removals)
+            return true; // the edits were dropped or written since: nothing to keep
         QDir().mkpath(QFileInfo(path).absolutePath());
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||

@@ -7,6 +7,7 @@
 #include "FeatureFault.h"
 #include "HvNoTitleWindow.h"
 #include "HvTextField.h"
+#include "KxDeviceQueue.h"
 #include "KxWidgetGlobals.h"
 #include "MainView.h"
 #include "MainWindowUnderTest.h"
@@ -448,6 +449,31 @@ TEST_F(WindowEditsTest, TheEditsAreKeptOnDiskBeforeTheirWriteStarts) {
     EXPECT_EQ(uint8_t(record(0, 1)[0]), KxAction::getBtnAppLaunchIndex(0, 1));
 }
 
+// Edits are kept on disk as they are made: a window that ends without asking (the mouse
+// unplugged, the program killed, the session ended) finds them at the next start and offers
+// them.
+TEST_F(WindowEditsTest, EditsAreKeptOnDiskAsTheyAreMadeAndOfferedAtTheNextStart) {
+    openWindow();
+    selectButton(3);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    ASSERT_TRUE(KxDeviceQueue::shared().waitUntilIdle(5000));
+    EXPECT_TRUE(
+        QFileInfo::exists(QDir(sysPath).filePath(QStringLiteral("Unwritten/Default1.buttons"))));
+    closeWindow(); // ended without a question; a kill leaves the same files
+    library = std::make_unique<ProfieController>();
+    sysProCon = library.get();
+
+    PopUps popUps;
+    openWindow();
+    EXPECT_EQ(popUps.texts.filter("profile 1").size(), 1) << popUps.texts.join('|').toStdString();
+    selectButton(3);
+    EXPECT_EQ(caption(), "false");
+    EXPECT_TRUE(applyEnabled());
+    click(MainView::kApplyTag);
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(uint8_t(record(0, 2)[0]), KxAction::getBtnAppLaunchIndex(0, 2));
+}
+
 // The program ended after the journal and one of two records: the next start shows the other,
 // and only that one, as not yet written.
 TEST_F(WindowEditsTest, AWriteTheProgramDidNotLiveToFinishIsOfferedAgain) {
@@ -541,6 +567,28 @@ TEST_F(WindowEditsTest, AResetCutShortInItsSettingsTakesWhatTheMouseThenHolds) {
         EXPECT_EQ(storedOnDiskProfile(slot).islightOnArr[0], logo) << "the files, " << slot;
         EXPECT_EQ(storedOnDiskProfile(slot).xSensArr[1], 33u) << slot;
     }
+}
+
+// Closed from the desktop (Alt+F4, a task bar's Close): as the window's own Close, it asks about
+// unwritten edits; dismissed, the window stays with them; answered, it ends as asked.
+TEST_F(WindowEditsTest, ClosedFromTheDesktopItAsksAsItsOwnCloseDoes) {
+    openWindow();
+    PopUps popUps;
+    selectButton(2);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    popUps.answer({PopUps::Answer::Escape});
+    window->close();
+    ASSERT_TRUE(KxTest::waitFor([&] { return popUps.seen.contains("WarningSaveOnClose"); }));
+    KxTest::spin(50);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(ended.has_value());
+    EXPECT_TRUE(applyEnabled()) << "the edits stay";
+
+    popUps.answer({PopUps::Answer::Cancel}); // close without writing
+    window->close();
+    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
+    EXPECT_FALSE(*ended);
+    EXPECT_FALSE(library->hasButtonEdits(0)) << "dropped, as the question said";
 }
 
 // Escape in the close question goes back to the edits; Ctrl+Q asks it from anywhere in the

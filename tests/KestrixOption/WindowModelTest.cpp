@@ -458,10 +458,13 @@ void written(Model& m, int s, const Buttons& buttons) {
 // A new start of the window: nothing of the edits is left (no write was cut short here); what
 // it reads is what the mouse holds: the records the model stored, or, for a macro the library
 // no longer has as the mouse holds it, a hidden macro of the read.
-void restarted(Model& m, Sut& sut, bool open = true) {
+// editsKept: the window ended without asking (an unplug), so the edits it kept on disk as they
+// were made come back, but for those the mouse holds already.
+void restarted(Model& m, Sut& sut, bool open = true, bool editsKept = false) {
     if (open)
         sut.openWindow();
-    m.edits = {};
+    if (!editsKept)
+        m.edits = {};
     m.button = 0;
     for (int s = 0; s < 5; ++s) {
         const Buttons read = [&] {
@@ -480,6 +483,13 @@ void restarted(Model& m, Sut& sut, bool open = true) {
                         "; the mouse holds " + describe(held));
             held = read[size_t(b)];
         }
+    }
+    for (int s = 0; s < 5; ++s) {
+        const auto& edits = m.edits[size_t(s)];
+        if (edits &&
+            std::equal(edits->begin(), edits->end(), m.stored[size_t(s)].begin(),
+                       [](const _BTN_INFO& a, const _BTN_INFO& b) { return sameMeaning(a, b); }))
+            m.edits[size_t(s)].reset();
     }
     for (const auto& macro : std::as_const(macroListArrs))
         m.idsGiven.insert(macro->macroId());
@@ -746,9 +756,10 @@ struct MouseProfileButton : Command {
     void show(std::ostream& os) const override { os << "the mouse's profile button"; }
 };
 
-// Unplugged and plugged again: the window closes and the program is started again.
+// Unplugged and plugged again: the window closes and the program is started again; the edits
+// it kept on disk as they were made come back.
 struct Replug : Command {
-    void apply(Model& m) const override { m.edits = {}; }
+    void apply(Model&) const override {}
     void run(const Model&, Sut& sut) const override {
         // The daemon's word of each change is awaited: a window started later must not hear
         // one meant for the window before it.
@@ -1014,8 +1025,10 @@ RC_GTEST_PROP(WindowModel, WhatTheUserSetsIsWhatTheMouseAndTheFilesHold, ()) {
         command->apply(model);
         Synced::takeNewMacros(model);
         // A restart reads the mouse: the model takes the window's reading after its checks.
-        if (dynamic_cast<const EndWindow*>(command) || dynamic_cast<const Replug*>(command) ||
-            dynamic_cast<const KxctlRateWithTheWindowClosed*>(command))
+        if (dynamic_cast<const Replug*>(command))
+            restarted(model, sut, true, true);
+        else if (dynamic_cast<const EndWindow*>(command) ||
+                 dynamic_cast<const KxctlRateWithTheWindowClosed*>(command))
             restarted(model, sut);
         else if (dynamic_cast<const RestartWithPresses*>(command))
             restarted(model, sut, false);

@@ -551,3 +551,28 @@ TEST_F(ProfileLibrary, PreferencesUseTheirKeys) {
 }
 
 } // namespace
+
+namespace {
+
+// A journal job runs on another thread after it was made: edits dropped or written in between
+// must not come back from it, while a job made after them keeps the new edits.
+TEST_F(ProfileLibrary, AJournalJobMadeBeforeItsEditsWereDroppedWritesNothing) {
+    ProfieController library;
+    const QString journal = QDir(sysPath).filePath(QStringLiteral("Unwritten/Default2.buttons"));
+    _BTN_INFO edits[5] = {};
+    edits[1].FuncID = edits[1].FuncTableId = 15;
+    library.keepButtonEdits(1, edits);
+    const std::function<bool()> stale = library.buttonEditsJournalJob(1);
+    library.dropButtonEdits(1);
+    EXPECT_TRUE(stale());
+    EXPECT_FALSE(QFileInfo::exists(journal)) << "dropped edits came back";
+
+    library.keepButtonEdits(1, edits);
+    const std::function<bool()> fresh = library.buttonEditsJournalJob(1);
+    EXPECT_TRUE(fresh());
+    EXPECT_TRUE(QFileInfo::exists(journal));
+    library.dropButtonEdits(1);
+    EXPECT_FALSE(QFileInfo::exists(journal));
+}
+
+} // namespace
