@@ -352,7 +352,8 @@ void MainView::refreshApplyBtn() {
 }
 
 void MainView::journalEditsAsMade() {
-    // A write journals what it writes; edits are only the working copy while none runs.
+    // A running write keeps and journals what it writes itself; between writes the working
+    // copy's edits are kept here.
     if (!isNeedSave || runningWrite_ || terminating_)
         return;
     const int slot = KxAction::profileLibrary()->currFWProfileIndex();
@@ -424,7 +425,8 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
         terminate(false);
         return false;
     }
-    // The question runs after the close event: a dialog or a write running goes first.
+    // The question runs after the close event. While a dialog or a write runs the close is
+    // refused, as the window's own Close cannot be reached then either.
     event->ignore();
     if (isModalSeron_ == 0)
         QMetaObject::invokeMethod(this, &MainView::closeAsked, Qt::QueuedConnection);
