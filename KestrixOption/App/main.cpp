@@ -124,10 +124,10 @@ int main(int argc, char* argv[]) {
                            [claim] { tellWhatIsMissing(claim == SingleInstance::Claim::NoBus); });
     const int status = app.exec();
 
-    // A transfer still running uses the program's state: wait for it, or leave without tearing
-    // that state down.
+    // A transfer still running uses the program's state: wait for it and run its outcome, or
+    // leave without tearing that state down.
     const int code = delegate.relaunch() ? AppDelegate::kRelaunchExitCode : status;
-    if (!KxAction::waitForTransfers(10000))
+    if (!KxAction::finishTransfersAtExit(10000))
         std::_Exit(code);
     return code;
 }

@@ -242,6 +242,10 @@ public:
     // Waits for the transfers started above, every other request queued to the mouse and the
     // profile saves handed to ProfileSaver to end; false when some still run after timeoutMs.
     static bool waitForTransfers(int timeoutMs);
+    // At the program's end, its event loop over: waits for the transfers, runs the outcomes they
+    // posted to this thread (a write the mouse did not take puts back what the files claimed),
+    // and waits for the saves those ask for.
+    static bool finishTransfersAtExit(int timeoutMs);
     // Whether a transfer started above is queued or running: its worker may be filling the
     // library, which the window's thread then leaves alone.
     static bool transferRunning();

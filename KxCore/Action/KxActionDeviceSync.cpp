@@ -13,6 +13,7 @@
 #include "ProfileSaver.h"
 #include "ProfileValue.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <algorithm>
@@ -73,6 +74,17 @@ bool KxAction::waitForTransfers(int timeoutMs) {
     return KxDeviceQueue::shared().waitUntilIdle(timeoutMs) &&
            ProfileSaver::shared().waitUntilIdle(
                int(std::max<qint64>(0, timeoutMs - clock.elapsed())));
+}
+
+bool KxAction::finishTransfersAtExit(int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    if (!waitForTransfers(timeoutMs))
+        return false;
+    // The outcomes were queued to this thread, whose event loop has ended: run here. What they
+    // ask of the mouse and the saver (a block put back into the files) is waited for in turn.
+    QCoreApplication::sendPostedEvents();
+    return waitForTransfers(int(std::max<qint64>(0, timeoutMs - clock.elapsed())));
 }
 
 bool KxAction::transferRunning() {

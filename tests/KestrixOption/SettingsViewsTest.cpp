@@ -439,6 +439,29 @@ TEST_F(SettingsViewsTest, ALightsWriteBehindARefusedBlockClaimsOnlyTheLights) {
     EXPECT_EQ(ProfieController().profileArr()[0]->profileData().islightOnArr[0], 0u);
 }
 
+// The window's last block write is still on its way when the program ends: its outcome runs
+// before the program leaves, so a block the mouse did not take does not stay claimed in the
+// files.
+TEST_F(SettingsViewsTest, AtTheEndARefusedLastWriteIsPutBackInTheFiles) {
+    store([](_Kx_PROFILE& p) { p.poRate = 2; }); // 1000 Hz
+    {
+        HeldWorker worker;
+        {
+            Performance opened;
+            opened.view->rateSetp()->items()[0]->click(); // 125 Hz, live: write 1
+            opened.view->okBtn()->click();                // the block: from write 2
+        }
+        ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 2}));
+    }
+    // What the program does once its event loop has ended; no event loop runs here.
+    ASSERT_TRUE(KxAction::waitForTransfers(10000));
+    ASSERT_EQ(ProfieController().profileArr()[0]->profileData().poRate, 0u) << "claimed at OK";
+    ASSERT_TRUE(KxAction::finishTransfersAtExit(10000));
+    EXPECT_EQ(ProfieController().profileArr()[0]->profileData().poRate, 2u)
+        << "the files hold what the mouse stores";
+    EXPECT_EQ(mouse().memory(VirtualMouseFirmware::kStoredRate, 1).at(0), 0) << "1000 Hz stored";
+}
+
 // A mouse pulled out fails its writes as well; the window starts again for it, unasked.
 TEST_F(SettingsViewsTest, AWriteLostToAnUnplugIsNotToldAsAFault) {
     Performance opened;
