@@ -359,6 +359,13 @@ void MainView::journalEditsAsMade() {
     const int slot = KxAction::profileLibrary()->currFWProfileIndex();
     if (slot < 0 || slot > 4)
         return;
+    // Kept already (each keeping is journalled): no second write of the same file.
+    const auto kept = KxAction::profileLibrary()->buttonEdits(slot);
+    if (kept && std::equal(kept->begin(), kept->end(), std::begin(selProfile.btnInfo),
+                           [](const _BTN_INFO& a, const _BTN_INFO& b) {
+                               return std::memcmp(&a, &b, sizeof a) == 0;
+                           }))
+        return;
     KxAction::profileLibrary()->keepButtonEdits(slot, selProfile.btnInfo);
     journalAheadOfWrite(slot);
 }

@@ -59,6 +59,14 @@ protected:
         ASSERT_EQ(view->selBtnIndex(), index);
     }
     void clickProfile(int profile) { view->control(MainView::kProfile1Tag + profile - 1)->click(); }
+    // Button 2 of profile 1 given a launcher, then the mouse's own switch to profile 2: the edit
+    // waits on profile 1.
+    void leaveAnEditOnProfileOne() {
+        selectButton(2);
+        ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+        pressMouseProfile();
+        ASSERT_EQ(profiles()->selectIndex(), 2);
+    }
     void click(int tag) { view->control(tag)->click(); }
     bool applyEnabled() const { return view->control(MainView::kApplyTag)->isEnabled(); }
     // The mouse's own profile button, and the daemon's word of it to the window.
@@ -150,10 +158,7 @@ TEST_F(WindowEditsTest, EditsLeftByTheMousesOwnSwitchWaitOnTheirProfile) {
     openWindow();
     PopUps popUps;
     const QByteArray button2 = record(0, 1);
-    selectButton(2);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
-    pressMouseProfile();
-    ASSERT_EQ(profiles()->selectIndex(), 2);
+    leaveAnEditOnProfileOne();
     EXPECT_FALSE(applyEnabled()) << "profile 2 has nothing to write";
     EXPECT_EQ(record(0, 1), button2);
 
@@ -173,10 +178,7 @@ TEST_F(WindowEditsTest, EditsLeftByTheMousesOwnSwitchWaitOnTheirProfile) {
 TEST_F(WindowEditsTest, OkWritesTheEditsLeftOnOtherProfilesToo) {
     openWindow();
     PopUps popUps;
-    selectButton(2);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
-    pressMouseProfile();
-    ASSERT_EQ(profiles()->selectIndex(), 2);
+    leaveAnEditOnProfileOne();
     popUps.answer({PopUps::Answer::Escape});
     click(MainView::kCloseTag);
     EXPECT_EQ(popUps.seen, QStringList{"WarningSaveOnClose"}) << "profile 1 has edits";
@@ -197,10 +199,7 @@ TEST_F(WindowEditsTest, OkWritesTheEditsLeftOnOtherProfilesToo) {
 TEST_F(WindowEditsTest, EditsOfAnotherProfileWhoseWriteFailedKeepOkOffered) {
     openWindow();
     PopUps popUps;
-    selectButton(2);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
-    pressMouseProfile();
-    ASSERT_EQ(profiles()->selectIndex(), 2);
+    leaveAnEditOnProfileOne();
     EXPECT_FALSE(applyEnabled()) << "Apply writes this profile, which has no edits";
     EXPECT_TRUE(view->control(MainView::kOkTag)->isEnabled()) << "OK writes profile 1's";
 
