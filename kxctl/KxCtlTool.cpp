@@ -7,6 +7,7 @@
 #include "KxGlobals.h"
 #include "KxMessages.h"
 #include "KxNames.h"
+#include "KxWriteSession.h"
 #include "MacroInfo.h"
 #include "MacroKeyInfo.h"
 #include "MenuInfo.h"
@@ -556,8 +557,8 @@ int Tool::write(const Need& need, const Build& build) {
         return fail(kRefused, QStringLiteral("profile %1 would have no button left doing the left "
                                              "click; give it to another button first")
                                   .arg(lost.first() + 1));
-    KxSetup::NewMacros macros(*target);
-    const QList<KxSetup::Change> changes = KxSetup::plan(*target, state);
+    KxWriteSession session(library, *target, state);
+    const QList<KxSetup::Change> changes = session.plan();
     QJsonArray changeList;
     QStringList lines;
     for (const KxSetup::Change& change : changes) {
@@ -575,60 +576,26 @@ int Tool::write(const Need& need, const Build& build) {
                     lines);
     }
 
-    // As the window's Apply: the macros the records name are kept first, the buttons journalled
-    // as their profiles' edits, then written, read back, and only what the mouse took saved.
-    if (!macros.keep())
-        return fail(kRefused, QStringLiteral("the macro library could not be saved in %1; "
-                                             "nothing was written")
-                                  .arg(sysPath));
-    if (!KxSetup::journalEdits(library, *target))
-        return fail(kRefused, QStringLiteral("the changes could not be journalled in %1; nothing "
-                                             "was written")
-                                  .arg(sysPath));
-    const KxSetup::WriteResult result = KxSetup::writeToMouse(*target, state);
-    KxSetup::takeWritten(library, *target, result);
-    QStringList problems = KxSetup::problems(*target, result);
-    if (target->desktop && state.desktop != target->desktop) {
-        if (KxSetup::applyDesktop(*target->desktop))
-            KxSetup::takeDesktop(library, *target->desktop);
-        else
-            problems << QStringLiteral("The desktop did not take the pointer, scroll and "
-                                       "double-click speeds.");
-    }
-    const bool saved = library.saveToSys();
-    tellDaemon(*target, result, state, saved);
-    if (!saved)
-        problems
-            << QStringLiteral("The profiles could not be saved in %1.").arg(library.sysProPath());
-    if (!problems.isEmpty()) {
-        if (!result.complete())
-            problems << QStringLiteral("What did not reach the mouse is kept as changes not yet "
+    const KxWriteSession::Outcome outcome = session.run();
+    flushBus();
+    if (outcome.refused)
+        return fail(kRefused, outcome.why);
+    if (!outcome.complete()) {
+        QStringList problems = outcome.problems;
+        if (!outcome.result.complete() && outcome.buttonsKept)
+            problems << QStringLiteral("The buttons not written are kept as changes not yet "
                                        "written; the window offers them when it opens.");
+        if (outcome.result.settings.has_value() && !*outcome.result.settings)
+            problems << QStringLiteral("Give the command again to write the settings.");
+        if (outcome.result.activeProfile.has_value() && !*outcome.result.activeProfile)
+            problems << QStringLiteral("Give the command again to switch the profile.");
         return fail(kRefused, QStringLiteral("not everything was written"), problems);
     }
     return done({{QStringLiteral("changes"), changeList}, {QStringLiteral("written"), true}},
                 lines);
 }
 
-void Tool::tellDaemon(const KxSetup::Target& target, const KxSetup::WriteResult& result,
-                      const KxSetup::MouseState& before, bool saved) {
-    using namespace KxMessages;
-    // The daemon reloads the profile files, as after the window's Apply, and shows what the
-    // window would have shown.
-    if (saved)
-        KxAction::sendMessageToDaemon(kSettingsSaved);
-    if (result.activeProfile.value_or(false))
-        KxAction::sendProfileChangeToDaemon(*target.activeProfile);
-    if (result.settings.value_or(false) && before.settings) {
-        const KxSetup::Settings& now = *target.settings;
-        const int stage = now.activeStage;
-        if (now.activeStage != before.settings->activeStage ||
-            now.dpi[size_t(stage)] != before.settings->dpi[size_t(stage)])
-            KxAction::sendDPiChangeToDaemon(stage, now.dpi[size_t(stage)] / KxSetup::kDpiStep,
-                                            now.dpi[size_t(stage)] / KxSetup::kDpiStep);
-        if (now.rateHz != before.settings->rateHz)
-            KxAction::sendRateChangeToDaemon(int(KxSetup::poRateOf(now.rateHz).value_or(2)));
-    }
+void Tool::flushBus() {
     // Signals go out when the program ends only if they left first: one call to the bus after
     // them returns once the bus has them.
     QDBusConnection bus = QDBusConnection::sessionBus();

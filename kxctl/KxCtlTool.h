@@ -71,12 +71,12 @@ private:
     int importSetup();
     int complete();
 
-    // Reads, builds, plans, journals, writes, reads back, saves and tells the daemon.
+    // Reads, builds and plans; the write session does the rest (KxWriteSession.h).
     int write(const Need& need, const Build& build);
     // A settings change of the block the mouse holds.
     int writeSettings(const std::function<void(KxSetup::Settings&)>& change);
-    void tellDaemon(const KxSetup::Target& target, const KxSetup::WriteResult& result,
-                    const KxSetup::MouseState& before, bool saved);
+    // The daemon's signals leave before the program ends.
+    static void flushBus();
 
     Invocation invocation_;
     KxMouseLock lock_;

@@ -13,14 +13,19 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string_view>
 
 class AppMenu;
+class KxWriteSession;
 class HvNoTitleWindow;
 class HvTextField;
 class QLabel;
 struct Notification;
+namespace KxSetup {
+struct Target;
+}
 
 // The main window's content: the mouse with its five buttons, the five on-board profiles, what
 // the selected button does, and the ways to change it. Edits go to the working copy selProfile;
@@ -195,26 +200,21 @@ private:
     void okAndQuit();
     void closeAsked();
     void resetProfile();
-    // Apply, OK and a reset write the working copy's buttons behind the loading window; the
-    // buttons being written are kept as the slot's edits, on disk too, until the mouse holds
-    // them.
-    enum class ButtonWrite { Apply, Ok, Reset };
-    void startButtonWrite(ButtonWrite kind);
-    // The end of such a write: what the mouse took becomes the profile's and is saved; what it
-    // did not stays an edit with Apply enabled, and the user is told which buttons.
-    void finishButtonWrite(const std::optional<KxAction::ButtonWriteResult>& result);
-    // After a write: what did not reach the mouse, or else a save that failed, told once.
-    void tellWriteOutcome(QStringList problems, bool saved, const QString& what);
-    // Saves the profiles off the window's thread, then tells the daemon; a failure is told as
-    // following a write the mouse took (taken: what it took), or alone when taken is empty.
-    static void saveThenTellDaemon(const QString& taken);
+    // Apply (this profile's buttons), OK (every profile's edits), a reset (the profile's
+    // defaults and the settings block) and an import write through one write session
+    // (KxWriteSession.h) behind the loading window; its end shows what the mouse took and tells
+    // what it did not, which stays an edit with Apply enabled.
+    enum class Write { Apply, Ok, Reset, Import };
+    void startWrite(Write kind, KxSetup::Target target);
+    void startWrite(Write kind, const std::shared_ptr<KxWriteSession>& session);
+    void finishWrite(Write kind, const KxWriteSession& session);
+    // The working copy's five buttons as the target of a write to the slot.
+    KxSetup::Target buttonsTarget(int slot) const;
     // Edits a write left on disk when the program was ended or the mouse unplugged during it:
     // back as edits, said once.
     void takeJournalledEdits();
     // Quits without writing: every edit is dropped.
     void quitDroppingEdits();
-    // OK's end: the next profile with edits written, or, with none left, the window closed.
-    void writeOtherProfilesOrQuit();
     // Edits not yet written on this profile or on any other.
     bool hasUnwrittenEdits() const;
     void endModalActivity();
@@ -223,9 +223,6 @@ private:
     void takePendingMouseChanges();
     void terminate(bool relaunch);
     _BTN_INFO& selectedRecord();
-    // A set-up read or written behind the loading window, and its end.
-    struct SetupJob;
-    void finishSetupJob();
 
     std::array<HvButton*, 27> controls_{}; // by tag - kReDefTag
     HvSetpPanelObj* profileStep_ = nullptr;
@@ -247,8 +244,7 @@ private:
     bool isOutPlus_ = false;
     // The user confirmed a profile switch that drops the edits of the profile being left.
     bool dropEditsOnSwitch_ = false;
-    std::optional<ButtonWrite> runningWrite_;
-    std::shared_ptr<SetupJob> setupJob_;
+    std::optional<Write> runningWrite_;
     bool terminating_ = false;
     bool painted_ = false;
     // A switch, stage or rate made on the mouse while the window could not follow; taken when

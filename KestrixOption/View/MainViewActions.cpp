@@ -10,6 +10,7 @@
 #include "KxDeviceQueue.h"
 #include "KxGlobals.h"
 #include "KxMessages.h"
+#include "KxSetupMouse.h"
 #include "KxWidgetGlobals.h"
 #include "LaunchChooserView.h"
 #include "LightOptionView.h"
@@ -17,6 +18,7 @@
 #include "PerformanceView.h"
 #include "ProfieController.h"
 #include "ProfileValue.h"
+#include "SettingsBlock.h"
 #include "SingleKeyView.h"
 #include "TkeyView.h"
 
@@ -91,18 +93,25 @@ void MainView::buttonAction(QObject* sender) {
     }
 }
 
-// The profile's defaults, buttons and settings, written as the working copy; the settings the
-// mouse holds once reach every profile only when the mouse took them.
+// The profile's defaults, buttons and settings block, written as the working copy; the block
+// the mouse holds once reaches every profile as the mouse took it.
 void MainView::resetProfile() {
     if (!popUp("WarningReset"))
         return;
-    const int slot = KxAction::profileLibrary()->currFWProfileIndex();
-    ProfileValue* defaults = KxAction::profileLibrary()->defaultProfile();
+    ProfieController* library = KxAction::profileLibrary();
+    const int slot = library->currFWProfileIndex();
+    const ProfileValue* defaults = library->defaultProfile();
     if (!defaults)
         return;
-    KxAction::profileLibrary()->dropButtonEdits(slot);
-    selProfile = defaults->profileData();
-    startButtonWrite(ButtonWrite::Reset);
+    library->dropButtonEdits(slot);
+    const _Kx_PROFILE preset = defaults->profileData();
+    std::copy(std::begin(preset.btnInfo), std::end(preset.btnInfo), std::begin(selProfile.btnInfo));
+    SettingsBlock::of(preset).putInto(selProfile);
+    KxSetup::Target target = buttonsTarget(slot);
+    target.settings = KxSetup::settingsOf(preset);
+    // Written even where the library says the mouse holds it: a reset puts back what the mouse
+    // may have been given by anything else.
+    startWrite(Write::Reset, std::move(target));
 }
 
 void MainView::closeAsked() {
@@ -131,31 +140,37 @@ void MainView::quitDroppingEdits() {
 }
 
 void MainView::apply() {
-    startButtonWrite(ButtonWrite::Apply);
+    startWrite(Write::Apply, buttonsTarget(KxAction::profileLibrary()->currFWProfileIndex()));
 }
 
 // Every profile's edits are written, this one's first (those the mouse's own switch left on
 // others too); the window closes once the mouse holds them all, and stays, with the edits, when
 // it does not.
 void MainView::okAndQuit() {
-    if (isNeedSave)
-        startButtonWrite(ButtonWrite::Ok);
-    else
-        writeOtherProfilesOrQuit();
-}
-
-void MainView::writeOtherProfilesOrQuit() {
+    ProfieController* library = KxAction::profileLibrary();
+    KxSetup::Target target;
     for (int slot = 0; slot < 5; ++slot) {
-        const auto edits = KxAction::profileLibrary()->buttonEdits(slot);
-        if (!edits || slot == KxAction::profileLibrary()->currFWProfileIndex())
-            continue;
-        journalAheadOfWrite(slot);
-        runningWrite_ = ButtonWrite::Ok;
-        ++isModalSeron_;
-        KxAction::setSlotBtnInfoToDevicePro(uint32_t(slot), *edits);
+        const auto edits = library->buttonEdits(slot);
+        const bool current = slot == library->currFWProfileIndex();
+        if (current && isNeedSave) {
+            target.buttons[size_t(slot)] = buttonsTarget(slot).buttons[size_t(slot)];
+        } else if (edits && !current) {
+            for (int b = 0; b < 5; ++b)
+                target.buttons[size_t(slot)][size_t(b)] = (*edits)[size_t(b)];
+        }
+    }
+    if (target.slots() == 0) {
+        terminate(false);
         return;
     }
-    terminate(false);
+    startWrite(Write::Ok, std::move(target));
+}
+
+KxSetup::Target MainView::buttonsTarget(int slot) const {
+    KxSetup::Target target;
+    for (int b = 0; b < 5; ++b)
+        target.buttons[size_t(slot)][size_t(b)] = selProfile.btnInfo[b];
+    return target;
 }
 
 bool MainView::hasUnwrittenEdits() const {
@@ -168,27 +183,13 @@ bool MainView::hasUnwrittenEdits() const {
 }
 
 void MainView::journalAheadOfWrite(int slot) {
-    // Queued to the mouse's worker just ahead of the write: the file's sync is not made on this
-    // thread, and the write never starts before the edits are kept.
+    // Queued to the mouse's worker: the file's sync is not made on this thread, and a write
+    // queued later never starts before the edits are kept.
     KxDeviceQueue::Request request;
     request.name = QStringLiteral("Keep the edits of profile %1").arg(slot + 1);
     request.body = KxAction::profileLibrary()->buttonEditsJournalJob(slot);
     request.neverRefused = true;
     KxDeviceQueue::shared().post(std::move(request));
-}
-
-void MainView::startButtonWrite(ButtonWrite kind) {
-    const int slot = KxAction::profileLibrary()->currFWProfileIndex();
-    // The buttons being written are the slot's edits until the mouse holds them, on disk too, so
-    // that an unplug or a crash halfway loses nothing.
-    KxAction::profileLibrary()->keepButtonEdits(slot, selProfile.btnInfo);
-    journalAheadOfWrite(slot);
-    runningWrite_ = kind;
-    ++isModalSeron_;
-    if (kind == ButtonWrite::Reset)
-        KxAction::applyFWDataPro();
-    else
-        KxAction::setCurrBtnInfoToDevicePro();
 }
 
 void MainView::resetBtnDefault() {

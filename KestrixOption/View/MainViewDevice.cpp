@@ -12,6 +12,7 @@
 #include "KxMessages.h"
 #include "KxProtocol.h"
 #include "KxWidgetGlobals.h"
+#include "KxWriteSession.h"
 #include "MouseWrites.h"
 #include "ProfieController.h"
 #include "ProfileSaves.h"
@@ -88,100 +89,62 @@ void MainView::hideLoadViewPro(int code) {
                                "only when the mouse answers."));
     }
     KxAction::hideLoadViewPro();
-    if (code == 0 && setupJob_) {
-        finishSetupJob();
-        return;
-    }
-    if (code == 0 && runningWrite_) {
-        finishButtonWrite(KxAction::takeButtonWriteResult());
-        return;
-    }
     takePendingMouseChanges();
 }
 
 namespace {
 
-// The buttons as the window names them, in the records' order.
-constexpr const char* kButtonNames[] = {"left button", "right button", "wheel button",
-                                        "front side button", "back side button"};
-
-QString buttonList(const QStringList& names) {
+QString listed(const QStringList& names) {
     if (names.size() < 2)
         return names.join(QString());
     return QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")) +
            QStringLiteral(" and ") + names.last();
 }
 
-// What a failed save tells: after a write the mouse took (taken says what it took), or alone.
-QString saveFailedText(const QString& taken) {
-    const QString folder = KxAction::profileLibrary()->sysProPath();
-    if (taken.isEmpty())
-        return QStringLiteral("The profiles could not be saved in %1.").arg(folder);
-    return QStringLiteral("The mouse took the %1, but the profiles could not be saved in %2.")
-        .arg(taken, folder);
-}
-
 } // namespace
 
-void MainView::finishButtonWrite(const std::optional<KxAction::ButtonWriteResult>& result) {
-    const ButtonWrite kind = *std::exchange(runningWrite_, std::nullopt);
-    const bool quit = kind == ButtonWrite::Ok;
-    if (!result) {
-        // No worker outcome: nothing can be taken as written.
-        HV_WARNING(QStringLiteral("A write ended without its outcome; the edits are kept"));
-        isNeedSave = true;
-        refreshApplyBtn();
-        takePendingMouseChanges();
+void MainView::startWrite(Write kind, KxSetup::Target target) {
+    startWrite(kind, std::make_shared<KxWriteSession>(*KxAction::profileLibrary(),
+                                                      std::move(target), KxSetup::MouseState{}));
+}
+
+void MainView::startWrite(Write kind, const std::shared_ptr<KxWriteSession>& session) {
+    // OK closes the window only once the profiles are on disk: their save is waited for.
+    const auto save =
+        kind == Write::Ok ? KxWriteSession::Save::Wait : KxWriteSession::Save::Background;
+    runningWrite_ = kind;
+    if (!KxWriteSession::post(session, save, this, [this, kind, session](const auto&) {
+            finishWrite(kind, *session);
+        })) {
+        runningWrite_.reset();
+        HvAction::showInfoMessage(session->outcome().why);
         return;
     }
-    const int slot = int(result->slot);
-    unsigned held = 0;
-    unsigned leftAsIs = 0;
-    QStringList notWritten;
-    for (int b = 0; b < 5; ++b) {
-        if (result->holds(b))
-            held |= 1u << b;
-        else if (result->outcome[b] == KxAction::ButtonWriteResult::Outcome::LeftAsIs)
-            leftAsIs |= 1u << b;
-        else
-            notWritten << QLatin1String(kButtonNames[b]);
-    }
+    ++isModalSeron_;
+}
+
+void MainView::finishWrite(Write kind, const KxWriteSession& session) {
+    const KxWriteSession::Outcome& outcome = session.outcome();
+    runningWrite_.reset();
+    isModalSeron_ = std::max(0, isModalSeron_ - 1);
+    KxAction::hideLoadViewPro();
     ProfieController* library = KxAction::profileLibrary();
-    library->takeWrittenButtons(slot, result->buttons, held, leftAsIs);
-    if (kind == ButtonWrite::Reset) {
-        if (result->settingsWritten.value_or(false)) {
-            // The mouse holds one settings block: every profile carries it.
-            library->saveSelProfileToData();
-            library->applySettingToAll();
-        } else if (result->settingsHeld) {
-            library->takeSettingsBlock(*result->settingsHeld); // as the write left the mouse
-        } else {
-            library->refreshSelProfileFromData(); // the settings as the mouse still has them
-        }
-    }
+    library->refreshSelProfileFromData();
+    // Follows the mouse to an imported set-up's profile, as to a switch made on the mouse.
+    if (outcome.result.activeProfile.value_or(false))
+        changeProfilePro(*session.target().activeProfile);
     isNeedSave = library->hasButtonEdits(library->currFWProfileIndex());
     refreshApplyBtn();
     displayBtnInfo();
-
-    QStringList problems;
-    if (!notWritten.isEmpty())
-        problems << QStringLiteral("The %1 of profile %2 did not reach the mouse.")
-                        .arg(buttonList(notWritten))
-                        .arg(slot + 1);
-    if (kind == ButtonWrite::Reset && !result->settingsWritten.value_or(false))
-        problems << QStringLiteral("The settings of profile %1 (DPI, polling rate, lights) did "
-                                   "not reach the mouse.")
-                        .arg(slot + 1);
-    if (quit && problems.isEmpty()) {
-        // The window ends: the save is waited for here, where its failure can still be told.
-        const bool saved = library->saveToSys();
-        KxAction::sendMessageToDaemon(kSettingsSaved);
-        tellWriteOutcome({}, saved, QStringLiteral("changes"));
-        writeOtherProfilesOrQuit();
+    if (kind == Write::Ok && outcome.complete()) {
+        terminate(false);
         return;
     }
-    tellWriteOutcome(problems, true, QStringLiteral("changes"));
-    saveThenTellDaemon(problems.isEmpty() ? QStringLiteral("changes") : QString());
+    QStringList told = outcome.refused ? QStringList{outcome.why} : outcome.problems;
+    if (outcome.buttonsKept && !outcome.refused && !outcome.result.complete())
+        told << QStringLiteral("The changes not written are kept: Apply tries again.");
+    if (!told.isEmpty())
+        HvAction::showInfoMessage(told.join(QLatin1Char(' ')));
     takePendingMouseChanges();
 }
 
@@ -198,9 +161,8 @@ void MainView::takeJournalledEdits() {
     QStringList names;
     for (const int slot : slots)
         names << QString::number(slot + 1);
-    const QString profiles = names.size() == 1
-                                 ? QStringLiteral("profile %1").arg(names.first())
-                                 : QStringLiteral("profiles %1").arg(buttonList(names));
+    const QString profiles = names.size() == 1 ? QStringLiteral("profile %1").arg(names.first())
+                                               : QStringLiteral("profiles %1").arg(listed(names));
     HvAction::showInfoMessage(
         QStringLiteral("The last changes to %1 did not reach the mouse. They are shown as changes "
                        "not yet written: Apply writes them.")
@@ -360,23 +322,4 @@ void MainView::terminate(bool relaunch) {
     if (subViewWindow_)
         HvModal::stopModal(subViewWindow_, 0);
     Q_EMIT terminateRequested(relaunch);
-}
-
-void MainView::tellWriteOutcome(QStringList problems, bool saved, const QString& what) {
-    if (!problems.isEmpty()) {
-        problems << QStringLiteral("The mouse did not answer. The changes are kept: Apply tries "
-                                   "again.");
-        HvAction::showInfoMessage(problems.join(QLatin1Char(' ')));
-    } else if (!saved) {
-        HvAction::showInfoMessage(saveFailedText(what));
-    }
-}
-
-void MainView::saveThenTellDaemon(const QString& taken) {
-    // The daemon reloads the profiles from disk: it is told once they are there.
-    ProfileSaves::save([taken](bool saved) {
-        KxAction::sendMessageToDaemon(kSettingsSaved);
-        if (!saved)
-            HvAction::openInfoMessage(saveFailedText(taken));
-    });
 }

@@ -1,6 +1,6 @@
 // The main view's "Export set-up…" and "Import set-up…": the whole mouse read into a file, and a
-// file's changes shown, then written as Apply writes (journalled first, read back, only what the
-// mouse took saved), both behind the loading window.
+// file's changes shown, then written by the write session every write takes, both behind the
+// loading window.
 #include "MainView.h"
 
 #include "HvAction.h"
@@ -9,6 +9,7 @@
 #include "KxGlobals.h"
 #include "KxSetupMouse.h"
 #include "KxWidgetGlobals.h"
+#include "KxWriteSession.h"
 #include "ProfieController.h"
 #include "SetupPreviewView.h"
 
@@ -17,20 +18,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-struct MainView::SetupJob {
-    enum class Kind { Export, Import };
-    Kind kind = Kind::Export;
-    QString path;
-    // Export: what the worker read.
-    KxSetup::MouseState state;
-    bool readWhole = false;
-    // Import: the target, what the library held before, the macros it names, and the outcome.
-    KxSetup::Target target;
-    KxSetup::MouseState current;
-    std::unique_ptr<KxSetup::NewMacros> macros;
-    KxSetup::WriteResult result;
-};
 
 namespace {
 
@@ -60,18 +47,37 @@ void MainView::exportSetupAsked() {
 }
 
 bool MainView::exportSetupTo(const QString& path) {
-    if (isModalSeron_ != 0 || setupJob_)
+    if (isModalSeron_ != 0)
         return false;
     // Read from the mouse, as it holds them: a macro deleted from the library still runs there.
-    auto job = std::make_shared<SetupJob>();
-    job->kind = SetupJob::Kind::Export;
-    job->path = path;
-    setupJob_ = job;
+    struct Read {
+        KxSetup::MouseState state;
+        bool whole = false;
+    };
+    auto read = std::make_shared<Read>();
     ++isModalSeron_;
-    KxAction::startTransferPro([job] {
-        job->readWhole = KxSetup::readMouse(0x1F, true, true, &job->state);
-        KxAction::sendHideLoadView(0);
-    });
+    KxAction::startTransfer(
+        QStringLiteral("Set-up export"),
+        [read] { read->whole = KxSetup::readMouse(0x1F, true, true, &read->state); }, this,
+        [this, read, path] {
+            isModalSeron_ = std::max(0, isModalSeron_ - 1);
+            KxAction::hideLoadViewPro();
+            if (!read->whole) {
+                HvAction::showInfoMessage(
+                    QStringLiteral("The mouse did not answer: the set-up was not exported."));
+            } else {
+                read->state.desktop = KxSetup::desktopNow();
+                QString why;
+                const KxSetup::File file = KxSetup::capture(
+                    read->state,
+                    QStringLiteral("KxOption %1").arg(QCoreApplication::applicationVersion()));
+                if (!KxSetup::writeFile(file, path, &why))
+                    HvAction::showInfoMessage(
+                        QStringLiteral("The set-up could not be saved as %1: %2").arg(path, why));
+            }
+            displayBtnInfo();
+            takePendingMouseChanges();
+        });
     return true;
 }
 
@@ -88,7 +94,7 @@ void MainView::importSetupAsked() {
 }
 
 bool MainView::importSetupFrom(const QString& path) {
-    if (isModalSeron_ != 0 || setupJob_)
+    if (isModalSeron_ != 0)
         return false;
     const QString file = QFileInfo(path).fileName();
     const auto refuse = [&](const QString& why) {
@@ -98,26 +104,24 @@ bool MainView::importSetupFrom(const QString& path) {
     const KxSetup::Parsed parsed = KxSetup::readFile(path);
     if (!parsed.file)
         return refuse(parsed.error.text());
-    const KxSetup::Resolved resolved = KxSetup::resolve(*parsed.file, 0x1F, true);
+    KxSetup::Resolved resolved = KxSetup::resolve(*parsed.file, 0x1F, true);
     if (!resolved.target)
         return refuse(resolved.error.text());
 
-    auto job = std::make_shared<SetupJob>();
-    job->kind = SetupJob::Kind::Import;
-    job->path = path;
-    job->target = *resolved.target;
     // The library holds what the mouse holds.
     ProfieController* library = KxAction::profileLibrary();
-    job->current = KxSetup::stateOfLibrary(*library, library->currFWProfileIndex());
-    if (job->target.desktop)
-        job->current.desktop = KxSetup::desktopNow();
-    if (const QList<int> lost = KxSetup::profilesLosingLeftClick(job->target, job->current);
+    KxSetup::MouseState current = KxSetup::stateOfLibrary(*library, library->currFWProfileIndex());
+    if (resolved.target->desktop)
+        current.desktop = KxSetup::desktopNow();
+    if (const QList<int> lost = KxSetup::profilesLosingLeftClick(*resolved.target, current);
         !lost.isEmpty())
         return refuse(QStringLiteral("profile %1 would have no button doing the left click.")
                           .arg(lost.first() + 1));
-    job->macros = std::make_unique<KxSetup::NewMacros>(job->target);
+    // The session holds the file's macros in the library from here, so that the plan names them.
+    auto session =
+        std::make_shared<KxWriteSession>(*library, std::move(*resolved.target), std::move(current));
     QStringList changes;
-    for (const KxSetup::Change& change : KxSetup::plan(job->target, job->current))
+    for (const KxSetup::Change& change : session->plan())
         changes << change.text();
     if (changes.isEmpty()) {
         HvAction::showInfoMessage(
@@ -130,61 +134,9 @@ bool MainView::importSetupFrom(const QString& path) {
     if (!SetupPreviewView::confirm(QStringLiteral("Importing %1 changes the mouse:").arg(file),
                                    changes, note))
         return false;
-    if (!job->macros->keep())
-        return refuse(QStringLiteral("the macro library could not be saved."));
     // The set-up replaces every profile: edits not yet written go, as the preview said.
     library->dropAllButtonEdits();
     isNeedSave = false;
-    if (!KxSetup::journalEdits(*library, job->target))
-        HV_WARNING(QStringLiteral("The set-up's buttons could not be journalled before writing"));
-    setupJob_ = job;
-    ++isModalSeron_;
-    KxAction::startTransferPro([job] {
-        job->result = KxSetup::writeToMouse(job->target, job->current);
-        KxAction::sendHideLoadView(0);
-    });
+    startWrite(Write::Import, session);
     return true;
-}
-
-void MainView::finishSetupJob() {
-    const std::shared_ptr<SetupJob> job = std::exchange(setupJob_, nullptr);
-    if (job->kind == SetupJob::Kind::Export) {
-        if (!job->readWhole) {
-            HvAction::showInfoMessage(
-                QStringLiteral("The mouse did not answer: the set-up was not exported."));
-        } else {
-            job->state.desktop = KxSetup::desktopNow();
-            QString why;
-            const KxSetup::File file = KxSetup::capture(
-                job->state,
-                QStringLiteral("KxOption %1").arg(QCoreApplication::applicationVersion()));
-            if (!KxSetup::writeFile(file, job->path, &why))
-                HvAction::showInfoMessage(
-                    QStringLiteral("The set-up could not be saved as %1: %2").arg(job->path, why));
-        }
-        displayBtnInfo();
-        takePendingMouseChanges();
-        return;
-    }
-
-    ProfieController* library = KxAction::profileLibrary();
-    KxSetup::takeWritten(*library, job->target, job->result);
-    QStringList problems = KxSetup::problems(job->target, job->result);
-    if (job->target.desktop && job->current.desktop != job->target.desktop) {
-        if (KxSetup::applyDesktop(*job->target.desktop))
-            KxSetup::takeDesktop(*library, *job->target.desktop);
-        else
-            problems << QStringLiteral("The desktop did not take the pointer, scroll and "
-                                       "double-click speeds.");
-    }
-    saveThenTellDaemon(problems.isEmpty() ? QStringLiteral("set-up") : QString());
-    library->refreshSelProfileFromData();
-    // Follows the mouse to the set-up's profile, as to a switch made on the mouse.
-    if (job->result.activeProfile.value_or(false))
-        changeProfilePro(*job->target.activeProfile);
-    isNeedSave = library->hasButtonEdits(library->currFWProfileIndex());
-    refreshApplyBtn();
-    displayBtnInfo();
-    tellWriteOutcome(problems, true, QStringLiteral("set-up"));
-    takePendingMouseChanges();
 }

@@ -23,6 +23,7 @@ class HvProgressBar;
 class HvTextField;
 class HvTreeNode;
 class QImage;
+class QObject;
 class QPoint;
 class QRect;
 class QSize;
@@ -128,7 +129,8 @@ public:
     static bool writeLiveLight(int light, bool on);
     // The lights of the profile, with the stage the mouse holds (read first), not the profile's.
     static bool writeColorsOf(const _Kx_PROFILE& profile);
-    static bool writeSettingsOf(const _Kx_PROFILE& profile);
+    // The block; anySent, when given, hears whether any of its reports went across.
+    static bool writeSettingsOf(const _Kx_PROFILE& profile, bool* anySent = nullptr);
     static void setCurrColorToDev();
     static void setCurrSettingToDev();
     static void getSettingFromDevice();
@@ -160,6 +162,9 @@ public:
             LeftAsIs,    // nothing to write (a deleted macro, a button the mouse keeps)
             Failed,      // a report of its record did not go across
             NotReached,  // it needed writing, and the write had stopped before it
+            // Its record went across whole, but the mouse stopped answering before it could be
+            // read back: it may hold it or not.
+            Unconfirmed,
         };
         uint32_t slot = 0;
         _BTN_INFO buttons[5] = {}; // the records the write was given
@@ -176,7 +181,8 @@ public:
             return outcome[b] == Outcome::Written || outcome[b] == Outcome::AlreadyHeld;
         }
         bool reached(int b) const {
-            return outcome[b] != Outcome::Failed && outcome[b] != Outcome::NotReached;
+            return outcome[b] != Outcome::Failed && outcome[b] != Outcome::NotReached &&
+                   outcome[b] != Outcome::Unconfirmed;
         }
         // Every button reached and, when written, the settings block too.
         bool complete() const;
@@ -185,8 +191,10 @@ public:
     // Writes the five records of currSetProfile into slot currSetProfileID. A record the mouse
     // is known to hold already is not sent again (so a button nobody touched keeps its bytes),
     // and the write stops at the first report that does not go across: a stalled or vanished
-    // mouse ends it at once instead of after every remaining pause.
-    static ButtonWriteResult setBtnInfoToDevice();
+    // mouse ends it at once instead of after every remaining pause. With readBack, each record
+    // sent is read back before the next: one that reads otherwise fails, one whose read is not
+    // answered is unconfirmed, and either stops the write.
+    static ButtonWriteResult setBtnInfoToDevice(bool readBack = false);
     static void getBtnInfoFromDevice();
     // As getBtnInfoFromDevice; false when a record could not be read whole (it then reads as a
     // disabled button and adds nothing to the macro library). Stops at the first record that
@@ -239,6 +247,10 @@ public:
     // Any other transfer (a whole set-up read or written) the same way; the body ends by posting
     // sendHideLoadView.
     static void startTransferPro(std::function<void()> body);
+    // A transfer whose end is heard by done on the receiver's thread (unless the receiver is gone
+    // by then), when its body has run; nothing is posted.
+    static void startTransfer(const QString& name, std::function<void()> body, QObject* receiver,
+                              std::function<void()> done);
     // Waits for the transfers started above, every other request queued to the mouse and the
     // profile saves handed to ProfileSaver to end; false when some still run after timeoutMs.
     static bool waitForTransfers(int timeoutMs);

@@ -259,6 +259,25 @@ QByteArray encodedRecord(const _BTN_INFO& info) {
     return bytes;
 }
 
+// The record at a button's address read back and compared with the bytes it was given (steps,
+// mode byte and count); none when a read was not answered.
+std::optional<bool> readsBackAs(uint32_t slot, uint32_t button, const QByteArray& expected) {
+    const uint16_t address = recordAddress(slot, button);
+    const qsizetype steps = expected.size() - 2;
+    for (qsizetype at = 0; at < steps; at += kChunkSize) {
+        uint8_t report[kReportLength] = {};
+        if (!KxAction::readDeviceData(uint16_t(address + at), kChunkSize, report))
+            return std::nullopt;
+        const qsizetype n = std::min<qsizetype>(kChunkSize, steps - at);
+        if (std::memcmp(report + kReportHeaderLength, expected.constData() + at, size_t(n)) != 0)
+            return false;
+    }
+    uint8_t report[kReportLength] = {};
+    if (!KxAction::readDeviceData(uint16_t(address + kModeOffset), 2, report))
+        return std::nullopt;
+    return std::memcmp(report + kReportHeaderLength, expected.constData() + steps, 2) == 0;
+}
+
 // One record in 12-byte chunks, then its mode byte and count; false at the first report that
 // does not go across, the rest then not sent.
 bool writeRecord(uint16_t base, uint32_t index, const uint8_t* record, uint32_t length) {
@@ -298,7 +317,7 @@ void KxAction::forgetKnownRecords() {
         record.reset();
 }
 
-KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice() {
+KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice(bool readBack) {
     using Outcome = ButtonWriteResult::Outcome;
     ButtonWriteResult result;
     result.slot = currSetProfileID;
@@ -342,20 +361,31 @@ KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice() {
                            .arg(cut.needed)
                            .arg(kMaxRecordSteps)
                            .arg(cut.dropped));
-        if (!writeRecord(base, index, record, length)) {
+        const bool sent = writeRecord(base, index, record, length);
+        outcome = sent ? Outcome::Written : Outcome::Failed;
+        // The mouse acknowledges nothing: what it holds is read back, also after a report that
+        // did not go across (an unplug may take the report with it).
+        if (readBack) {
+            const std::optional<bool> held = readsBackAs(currSetProfileID, index, encoded);
+            outcome = held.value_or(false) ? Outcome::Written
+                      : held               ? Outcome::Failed
+                                           : Outcome::Unconfirmed;
+        }
+        if (outcome != Outcome::Written) {
             // Part of the record may have gone across: what the mouse holds is unknown now.
             if (known)
                 known->reset();
-            outcome = Outcome::Failed;
-            HV_WARNING(QStringLiteral("Button %1 of profile %2 was not written; the write stops")
+            HV_WARNING(QStringLiteral("Button %1 of profile %2 %3; the write stops")
                            .arg(index + 1)
-                           .arg(currSetProfileID + 1));
+                           .arg(currSetProfileID + 1)
+                           .arg(outcome == Outcome::Failed
+                                    ? QStringLiteral("does not hold what was written")
+                                    : QStringLiteral("could not be read back")));
             stopped = true;
             continue;
         }
         if (known)
             *known = encoded;
-        outcome = Outcome::Written;
     }
     return result;
 }
@@ -631,10 +661,4 @@ bool KxAction::readBtnInfoFromDevice() {
     if (!complete)
         macroListArrs = library;
     return complete;
-}
-
-void KxAction::setCurrBtnInfoToDevice() {
-    takeEditedProfileForTransfer();
-    keepButtonWriteResult(setBtnInfoToDevice());
-    sendHideLoadView(0);
 }

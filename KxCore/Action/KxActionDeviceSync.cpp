@@ -2,6 +2,7 @@
 // written to its slot) on the device queue's worker, and the desktop mouse settings the profiles
 // carry.
 #include "KxAction.h"
+#include "KxSetupMouse.h"
 
 #include "HvLogger.h"
 #include "HvMouseAction.h"
@@ -49,9 +50,13 @@ enum class LoadView { Show, Later };
 // Transfers queued or running.
 std::atomic<int> transfers{0};
 
-void startWorker(QString name, std::function<void()> body, LoadView loadView = LoadView::Show) {
+void startWorker(QString name, std::function<void()> body, LoadView loadView = LoadView::Show,
+                 QObject* receiver = nullptr, std::function<void()> done = {}) {
     KxDeviceQueue::Request request;
     request.name = std::move(name);
+    request.receiver = receiver;
+    if (done)
+        request.done = [done = std::move(done)](KxDeviceQueue::Outcome) { done(); };
     transfers.fetch_add(1);
     request.body = [body = std::move(body)] {
         body();
@@ -156,20 +161,38 @@ bool KxAction::readAllFWData() {
     return complete;
 }
 
+namespace {
+
+// The profile's buttons into a slot, and its settings block with them, written as every write
+// is (KxSetup::writeToMouse: each record sent is read back).
+KxAction::ButtonWriteResult writeProfile(uint32_t slot, const _Kx_PROFILE& profile,
+                                         bool withSettings) {
+    KxSetup::Target target;
+    for (int b = 0; b < KxSetup::kButtons; ++b)
+        target.buttons[slot][size_t(b)] = profile.btnInfo[b];
+    if (withSettings)
+        target.settings = KxSetup::settingsOf(profile);
+    const KxSetup::WriteResult written = KxSetup::writeToMouse(target, {});
+    KxAction::ButtonWriteResult result = *written.slots[slot];
+    if (withSettings) {
+        result.settingsWritten = written.settings.value_or(false);
+        result.settingsHeld = written.settingsHeld;
+    }
+    return result;
+}
+
+} // namespace
+
 void KxAction::applyFWData() {
     takeEditedProfileForTransfer();
-    ButtonWriteResult result = setBtnInfoToDevice();
-    // The settings follow only a complete button write: a mouse that stopped answering is left.
-    if (result.complete()) {
-        result.settingsWritten = writeColorToDevice() && writeSettingToDevice();
-        // Cut short, the mouse may hold part of it: what it holds is what the library takes.
-        if (!*result.settingsWritten)
-            result.settingsHeld = readSettingsBlock();
-    } else {
-        result.settingsWritten = false;
-    }
-    keepButtonWriteResult(result);
-    sendHideLoadView(0);
+    keepButtonWriteResult(writeProfile(currSetProfileID, currSetProfile, true));
+    sendHideLoadView(kHideAfterWrite);
+}
+
+void KxAction::setCurrBtnInfoToDevice() {
+    takeEditedProfileForTransfer();
+    keepButtonWriteResult(writeProfile(currSetProfileID, currSetProfile, false));
+    sendHideLoadView(kHideAfterWrite);
 }
 
 void KxAction::getAllFWDataPro() {
@@ -260,16 +283,20 @@ void KxAction::setCurrBtnInfoToDevicePro() {
 
 void KxAction::setSlotBtnInfoToDevicePro(uint32_t slot, const std::array<_BTN_INFO, 5>& buttons) {
     startWorker(QStringLiteral("Write the buttons of slot %1").arg(slot), [slot, buttons] {
-        currSetProfile = {};
-        std::copy(buttons.begin(), buttons.end(), std::begin(currSetProfile.btnInfo));
-        currSetProfileID = slot;
-        keepButtonWriteResult(setBtnInfoToDevice());
-        sendHideLoadView(0);
+        _Kx_PROFILE profile = {};
+        std::copy(buttons.begin(), buttons.end(), std::begin(profile.btnInfo));
+        keepButtonWriteResult(writeProfile(slot, profile, false));
+        sendHideLoadView(kHideAfterWrite);
     });
 }
 
 void KxAction::startTransferPro(std::function<void()> body) {
     startWorker(QStringLiteral("Set-up transfer"), std::move(body));
+}
+
+void KxAction::startTransfer(const QString& name, std::function<void()> body, QObject* receiver,
+                             std::function<void()> done) {
+    startWorker(name, std::move(body), LoadView::Show, receiver, std::move(done));
 }
 
 void KxAction::initSysPrePro() {

@@ -105,15 +105,23 @@ bool KxAction::writeColorsOf(const _Kx_PROFILE& profile) {
     return writeByte(settingsByte(lit), kAddrSettings) && writeByte(1, kRegCommit);
 }
 
-bool KxAction::writeSettingsOf(const _Kx_PROFILE& profile) {
-    if (!writeByte(settingsByte(profile), kAddrSettings))
-        return false;
-    for (uint16_t stage = 0; stage < kStages; ++stage)
-        if (!writeByte(static_cast<uint8_t>(profile.xSensArr[stage]),
-                       static_cast<uint16_t>(kAddrStageDpi + stage)))
+bool KxAction::writeSettingsOf(const _Kx_PROFILE& profile, bool* anySent) {
+    bool sent = false;
+    const auto write = [&sent](uint8_t value, uint16_t address) {
+        if (!writeByte(value, address))
             return false;
-    return writeByte(static_cast<uint8_t>(2 - profile.poRate), kAddrRate) &&
-           writeByte(1, kRegCommit);
+        sent = true;
+        return true;
+    };
+    bool complete = write(settingsByte(profile), kAddrSettings);
+    for (uint16_t stage = 0; complete && stage < kStages; ++stage)
+        complete = write(static_cast<uint8_t>(profile.xSensArr[stage]),
+                         static_cast<uint16_t>(kAddrStageDpi + stage));
+    complete = complete && write(static_cast<uint8_t>(2 - profile.poRate), kAddrRate) &&
+               write(1, kRegCommit);
+    if (anySent)
+        *anySent = sent;
+    return complete;
 }
 
 void KxAction::setCurrColorToDev() {

@@ -74,27 +74,6 @@ bool sameSteps(const MacroInfo& a, const MacroInfo& b) {
     return a.keyInfoArr() == b.keyInfoArr();
 }
 
-// The record read back from the mouse at a button's address, compared with what it was given:
-// its step bytes, mode byte and count. None when a read was not answered.
-std::optional<bool> readsBackAs(uint32_t slot, uint32_t button, const QByteArray& expected) {
-    const uint16_t address = KxProtocol::recordAddress(slot, button);
-    const qsizetype steps = expected.size() - 2;
-    for (qsizetype at = 0; at < steps; at += KxProtocol::kChunkSize) {
-        uint8_t report[KxProtocol::kReportLength] = {};
-        if (!KxAction::readDeviceData(uint16_t(address + at), KxProtocol::kChunkSize, report))
-            return std::nullopt;
-        const qsizetype n = std::min<qsizetype>(KxProtocol::kChunkSize, steps - at);
-        if (std::memcmp(report + KxProtocol::kReportHeaderLength, expected.constData() + at,
-                        size_t(n)) != 0)
-            return false;
-    }
-    uint8_t report[KxProtocol::kReportLength] = {};
-    if (!KxAction::readDeviceData(uint16_t(address + KxProtocol::kModeOffset), 2, report))
-        return std::nullopt;
-    return std::memcmp(report + KxProtocol::kReportHeaderLength, expected.constData() + steps, 2) ==
-           0;
-}
-
 HvMouseAction* mouseSettings(std::unique_ptr<HvMouseAction>& local) {
     if (selMouseAction)
         return selMouseAction.get();
@@ -159,10 +138,10 @@ bool readMouse(unsigned slots, bool settings, bool activeProfile, MouseState* st
                   buttons.begin());
     }
     if (settings) {
-        currSetProfile = {};
-        if (!KxAction::readSettingFromDevice())
+        const std::optional<SettingsBlock> block = KxAction::readSettingsBlock();
+        if (!block)
             return false;
-        state->settings = settingsOf(currSetProfile);
+        state->settings = settingsOf(*block);
     }
     if (activeProfile) {
         const std::optional<int> active = KxAction::readProfileByDevice();
@@ -210,26 +189,35 @@ std::optional<uint32_t> poRateOf(int rateHz) {
     return std::nullopt;
 }
 
-Settings settingsOf(const _Kx_PROFILE& profile) {
+Settings settingsOf(const SettingsBlock& block) {
     Settings settings;
     for (int stage = 0; stage < kStages; ++stage)
         settings.dpi[size_t(stage)] =
-            std::clamp(int(profile.xSensArr[stage]) * kDpiStep, kMinDpi, kMaxDpi);
-    settings.activeStage = int(std::min<uint32_t>(profile.currSelectDPI, kStages - 1));
-    settings.rateHz = rateHzOf(profile.poRate);
-    settings.logoLight = profile.islightOnArr[0] != 0;
-    settings.wheelLight = profile.islightOnArr[1] != 0;
+            std::clamp(int(block.dpi[stage]) * kDpiStep, kMinDpi, kMaxDpi);
+    settings.activeStage = int(std::min<uint32_t>(block.stage, kStages - 1));
+    settings.rateHz = rateHzOf(block.rate);
+    settings.logoLight = block.lights[KxAction::kLogoLight] != 0;
+    settings.wheelLight = block.lights[KxAction::kWheelLight] != 0;
     return settings;
 }
 
-void putSettings(const Settings& settings, _Kx_PROFILE* profile) {
+SettingsBlock blockOf(const Settings& settings) {
+    SettingsBlock block;
     for (int stage = 0; stage < kStages; ++stage)
-        profile->xSensArr[stage] = profile->ySensArr[stage] =
-            uint32_t(settings.dpi[size_t(stage)] / kDpiStep);
-    profile->currSelectDPI = uint32_t(settings.activeStage);
-    profile->poRate = poRateOf(settings.rateHz).value_or(2);
-    profile->islightOnArr[0] = settings.logoLight ? 1 : 0;
-    profile->islightOnArr[1] = settings.wheelLight ? 1 : 0;
+        block.dpi[stage] = uint32_t(settings.dpi[size_t(stage)] / kDpiStep);
+    block.stage = uint32_t(settings.activeStage);
+    block.rate = poRateOf(settings.rateHz).value_or(2);
+    block.lights[KxAction::kLogoLight] = settings.logoLight ? 1 : 0;
+    block.lights[KxAction::kWheelLight] = settings.wheelLight ? 1 : 0;
+    return block;
+}
+
+Settings settingsOf(const _Kx_PROFILE& profile) {
+    return settingsOf(SettingsBlock::of(profile));
+}
+
+void putSettings(const Settings& settings, _Kx_PROFILE* profile) {
+    blockOf(settings).putInto(*profile);
 }
 
 Desktop desktopNow() {
@@ -749,25 +737,15 @@ bool NewMacros::keep() {
     return kept_;
 }
 
-bool journalEdits(ProfieController& library, const Target& target) {
-    for (int slot = 0; slot < kProfiles && slot < library.profileArr().size(); ++slot) {
-        if (!(target.slots() & (1u << slot)))
-            continue;
-        _BTN_INFO edits[kButtons];
-        if (const auto kept = library.buttonEdits(slot)) {
-            std::copy(kept->begin(), kept->end(), edits);
-        } else {
-            const _Kx_PROFILE data = library.profileArr()[slot]->profileData();
-            std::copy(std::begin(data.btnInfo), std::end(data.btnInfo), edits);
-        }
-        for (int b = 0; b < kButtons; ++b)
-            if (const auto& wanted = target.buttons[size_t(slot)][size_t(b)])
-                edits[b] = *wanted;
-        library.keepButtonEdits(slot, edits);
-        if (!library.journalButtonEdits(slot))
-            return false;
-    }
-    return true;
+bool NewMacros::giveBack() {
+    if (!kept_ || added_.isEmpty())
+        return true;
+    kept_ = false;
+    for (const auto& macro : std::as_const(added_))
+        macroListArrs.removeOne(macro);
+    added_.clear();
+    KxAction::refreshMenuList();
+    return KxAction::saveMenuList();
 }
 
 bool WriteResult::complete() const {
@@ -787,7 +765,6 @@ bool WriteResult::changedMouse() const {
 }
 
 WriteResult writeToMouse(const Target& target, const MouseState& current) {
-    using Outcome = KxAction::ButtonWriteResult::Outcome;
     WriteResult result;
     for (uint32_t slot = 0; slot < uint32_t(kProfiles); ++slot) {
         if (!(target.slots() & (1u << slot)))
@@ -808,24 +785,7 @@ WriteResult writeToMouse(const Target& target, const MouseState& current) {
             result.slots[slot] = skipped; // every outcome NotReached
             continue;
         }
-        KxAction::ButtonWriteResult written = KxAction::setBtnInfoToDevice();
-        // The mouse acknowledges nothing: what it holds now is read back.
-        for (uint32_t b = 0; b < uint32_t(kButtons) && !result.stopped; ++b) {
-            if (written.outcome[b] != Outcome::Written)
-                continue;
-            const std::optional<bool> same = readsBackAs(slot, b, encoded(written.buttons[b]));
-            if (same.value_or(false))
-                continue;
-            written.outcome[b] = Outcome::Failed;
-            KxAction::forgetKnownRecords();
-            HV_WARNING(QStringLiteral("Button %1 of profile %2 %3")
-                           .arg(b + 1)
-                           .arg(slot + 1)
-                           .arg(same ? QStringLiteral("reads back otherwise than it was written")
-                                     : QStringLiteral("could not be read back")));
-            if (!same)
-                result.stopped = true;
-        }
+        const KxAction::ButtonWriteResult written = KxAction::setBtnInfoToDevice(true);
         result.stopped = result.stopped || !written.complete();
         result.slots[slot] = written;
     }
@@ -833,22 +793,29 @@ WriteResult writeToMouse(const Target& target, const MouseState& current) {
         if (result.stopped) {
             result.settings = false;
         } else {
-            currSetProfile = {};
-            putSettings(*target.settings, &currSetProfile);
-            const bool sent = KxAction::writeSettingToDevice();
-            currSetProfile = {};
-            const bool read = sent && KxAction::readSettingFromDevice();
-            result.settings = read && settingsOf(currSetProfile) == *target.settings;
-            result.stopped = !read;
+            _Kx_PROFILE profile = {};
+            putSettings(*target.settings, &profile);
+            bool anySent = false;
+            KxAction::writeSettingsOf(profile, &anySent);
+            // Read back whether or not the write went across whole: part of it may have.
+            const std::optional<SettingsBlock> held = KxAction::readSettingsBlock();
+            result.settings = held && settingsOf(*held) == *target.settings;
+            // Held otherwise than before: the mouse took part of it.
+            if (held && !*result.settings &&
+                (!current.settings || settingsOf(*held) != *current.settings))
+                result.settingsHeld = held;
+            result.settingsUnconfirmed = !held && anySent;
+            result.stopped = !held;
         }
     }
     if (target.activeProfile && current.activeProfile != target.activeProfile) {
         if (result.stopped) {
             result.activeProfile = false;
         } else {
-            KxAction::setProfileToDevice(uint32_t(*target.activeProfile), false);
+            const bool sent = KxAction::writeActiveProfile(uint32_t(*target.activeProfile));
             const std::optional<int> active = KxAction::readProfileByDevice();
             result.activeProfile = active == target.activeProfile;
+            result.activeProfileUnconfirmed = !active && sent;
             result.stopped = !active;
         }
     }
@@ -870,15 +837,10 @@ void takeWritten(ProfieController& library, const Target& target, const WriteRes
         }
         library.takeWrittenButtons(slot, written->buttons, held, leftAsIs);
     }
-    if (target.settings && result.settings.value_or(false)) {
-        for (const auto& profile : library.profileArr()) {
-            _Kx_PROFILE data = profile->profileData();
-            putSettings(*target.settings, &data);
-            profile->setProfileData(data);
-        }
-        if (library.currProfile())
-            putSettings(*target.settings, &selProfile);
-    }
+    if (target.settings && result.settings.value_or(false))
+        library.takeSettingsBlock(blockOf(*target.settings));
+    else if (result.settingsHeld)
+        library.takeSettingsBlock(*result.settingsHeld);
 }
 
 void takeDesktop(ProfieController& library, const Desktop& desktop) {
@@ -897,25 +859,52 @@ void takeDesktop(ProfieController& library, const Desktop& desktop) {
 }
 
 QStringList problems(const Target& target, const WriteResult& result) {
+    using Outcome = KxAction::ButtonWriteResult::Outcome;
     QStringList lines;
+    const auto list = [](const QStringList& names) {
+        if (names.size() < 2)
+            return names.join(QString());
+        return QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")) +
+               QStringLiteral(" and ") + names.last();
+    };
     for (int slot = 0; slot < kProfiles; ++slot) {
         const auto& written = result.slots[size_t(slot)];
         if (!written)
             continue;
-        QStringList missed;
-        for (int b = 0; b < kButtons; ++b)
-            if (target.buttons[size_t(slot)][size_t(b)] && !written->reached(b))
-                missed << KxNames::buttonTitle(b);
+        QStringList missed, unconfirmed;
+        for (int b = 0; b < kButtons; ++b) {
+            if (!target.buttons[size_t(slot)][size_t(b)] || written->reached(b))
+                continue;
+            (written->outcome[b] == Outcome::Unconfirmed ? unconfirmed : missed)
+                << KxNames::buttonTitle(b);
+        }
         if (!missed.isEmpty())
             lines << QStringLiteral("The %1 of profile %2 did not reach the mouse.")
-                         .arg(missed.join(QStringLiteral(", ")))
+                         .arg(list(missed))
+                         .arg(slot + 1);
+        if (!unconfirmed.isEmpty())
+            lines << QStringLiteral("The %1 of profile %2 may not have reached the mouse: it "
+                                    "stopped answering before they could be read back.")
+                         .arg(list(unconfirmed))
                          .arg(slot + 1);
     }
-    if (result.settings && !*result.settings)
-        lines << QStringLiteral("The settings (DPI stages, polling rate, lights) did not reach the "
-                                "mouse.");
+    if (result.settings && !*result.settings) {
+        if (result.settingsUnconfirmed)
+            lines << QStringLiteral("The settings (DPI stages, polling rate, lights) may not have "
+                                    "reached the mouse: it stopped answering before they could "
+                                    "be read back.");
+        else if (result.settingsHeld)
+            lines << QStringLiteral("The mouse took only part of the settings (DPI stages, "
+                                    "polling rate, lights): they are shown as it holds them.");
+        else
+            lines << QStringLiteral("The settings (DPI stages, polling rate, lights) did not "
+                                    "reach the mouse.");
+    }
     if (result.activeProfile && !*result.activeProfile)
-        lines << QStringLiteral("The mouse did not switch to profile %1.")
+        lines << (result.activeProfileUnconfirmed
+                      ? QStringLiteral("The mouse may not have switched to profile %1: it stopped "
+                                       "answering before it could say.")
+                      : QStringLiteral("The mouse did not switch to profile %1."))
                      .arg(target.activeProfile.value_or(0) + 1);
     return lines;
 }

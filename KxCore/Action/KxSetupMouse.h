@@ -42,8 +42,11 @@ MouseState stateOfLibrary(const ProfieController& library, int activeProfile);
 // profile the settings read. Not saved.
 void takeRead(ProfieController& library, const MouseState& state);
 
-// The settings block of a profile record and back. Values the file cannot hold (a stage index
+// The settings block as a file holds it and back. Values the file cannot hold (a stage index
 // above 3, a DPI of 0) are brought within it.
+Settings settingsOf(const SettingsBlock& block);
+SettingsBlock blockOf(const Settings& settings);
+// The same for a profile record.
 Settings settingsOf(const _Kx_PROFILE& profile);
 void putSettings(const Settings& settings, _Kx_PROFILE* profile);
 int rateHzOf(uint32_t poRate);
@@ -114,37 +117,43 @@ public:
     NewMacros& operator=(const NewMacros&) = delete;
     // The macros stay and the library is saved; false (they leave again) when it was not.
     bool keep();
+    // Kept macros leave the library again, and it is saved without them (a write that then sent
+    // nothing); false when that save failed.
+    bool giveBack();
 
 private:
     QList<std::shared_ptr<MacroInfo>> added_;
     bool kept_ = false;
 };
 
-// Before a write: the buttons being written become their slots' edits, over any edits there,
-// and are journalled on disk. False when a journal could not be written.
-bool journalEdits(ProfieController& library, const Target& target);
-
 // What a write did.
 struct WriteResult {
     std::array<std::optional<KxAction::ButtonWriteResult>, kProfiles> slots;
     std::optional<bool> settings;      // the block was written and read back equal
     std::optional<bool> activeProfile; // the switch was made and read back
-    bool stopped = false;              // the mouse stopped answering
+    // A block that did not read back as written: what the mouse holds, read back (part of the
+    // write may have gone across), or none when the mouse did not answer.
+    std::optional<SettingsBlock> settingsHeld;
+    // Part of the block or the switch went across before the mouse stopped answering: it may
+    // hold it or not.
+    bool settingsUnconfirmed = false;
+    bool activeProfileUnconfirmed = false;
+    bool stopped = false; // the mouse stopped answering
     bool complete() const;
     bool changedMouse() const;
 };
 // Writes what differs from the state (buttons slot by slot, then the settings block, then the
 // active profile), reading back every record sent. A record that reads back otherwise counts as
-// failed. Stops at the first report the mouse does not take. Uses currSetProfile; runs on any
-// one thread at a time, like every transfer.
+// failed, one that could not be read back as unconfirmed. Stops at the first report the mouse
+// does not take. Uses currSetProfile; runs on any one thread at a time, like every transfer.
 WriteResult writeToMouse(const Target& target, const MouseState& current);
 // After a write: the buttons the mouse holds as given become their profiles' (a launcher's path
-// with them), the edits of the rest stay journalled; a settings block the mouse took goes into
-// every profile. Not saved.
+// with them), the edits of the rest stay journalled; a settings block the mouse took, or the one
+// it holds after taking part of it, goes into every profile. Not saved.
 void takeWritten(ProfieController& library, const Target& target, const WriteResult& result);
 // The desktop's speeds into every profile.
 void takeDesktop(ProfieController& library, const Desktop& desktop);
-// What did not reach the mouse, one sentence each; empty when everything did.
+// What did not reach the mouse, or may not have, one sentence each; empty when everything did.
 QStringList problems(const Target& target, const WriteResult& result);
 
 } // namespace KxSetup

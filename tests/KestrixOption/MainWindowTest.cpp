@@ -281,7 +281,7 @@ TEST_F(MainWindowTest, ProfileSwitchesAskOnlyTheUserAndWaitForTransfers) {
     EXPECT_EQ(mouseRecord(3, 2), button2);
 
     // During a transfer the window waits, then follows the mouse: four buttons of 40 steps each
-    // take seconds to write.
+    // take seconds to write and read back.
     const auto macro = KxAction::addMacorByName(QStringLiteral("Long"));
     ASSERT_TRUE(macro);
     for (int i = 0; i < 40; ++i)
@@ -302,7 +302,8 @@ TEST_F(MainWindowTest, ProfileSwitchesAskOnlyTheUserAndWaitForTransfers) {
     mouseCommand("press profile");
     // The daemon reads the profile the mouse switched to in its turn at the mouse, which the
     // window's write holds: the switch is told once the write is done, never during it.
-    ASSERT_TRUE(KxTest::waitFor([&] { return view->isModalSeron() == 0 || switchesHeard > 0; }));
+    ASSERT_TRUE(
+        KxTest::waitFor([&] { return view->isModalSeron() == 0 || switchesHeard > 0; }, 30000));
     EXPECT_EQ(switchesHeard, 0) << "told while the write ran";
     EXPECT_EQ(profiles()->selectIndex(), 3) << "not while the write runs";
     const bool told = KxTest::waitFor([&] { return switchesHeard > 0; });

@@ -4,6 +4,7 @@
 #include "DeviceProtocolTest.h"
 #include "KxNames.h"
 #include "KxSetupMouse.h"
+#include "KxWriteSession.h"
 #include "ProfileValue.h"
 
 #include <QDir>
@@ -101,17 +102,12 @@ TEST_F(SetupMouseTest, ASetUpReadAndCapturedWritesTheSameBytesIntoAFactoryMouse)
     // The library's macro is used; the one it lacked joins it.
     ASSERT_EQ(resolved.target->newMacros.size(), 1);
     EXPECT_EQ(resolved.target->buttons[0][1]->MacroID, uint32_t(reload->macroId()));
-    NewMacros added(*resolved.target);
-    ASSERT_TRUE(added.keep());
-    ASSERT_TRUE(journalEdits(*library, *resolved.target));
-    const WriteResult result = writeToMouse(*resolved.target, factory);
-    EXPECT_TRUE(result.complete());
-    EXPECT_TRUE(problems(*resolved.target, result).isEmpty());
+    const KxWriteSession::Outcome outcome =
+        KxWriteSession(*library, *resolved.target, factory).run();
+    EXPECT_TRUE(outcome.complete()) << qPrintable(outcome.problems.join(' '));
     EXPECT_EQ(setupMemory().toHex(' '), set.toHex(' '));
 
     // Taken into the files: the profiles hold what the mouse holds, no edit is left.
-    takeWritten(*library, *resolved.target, result);
-    ASSERT_TRUE(library->saveToSys());
     for (int slot = 0; slot < 5; ++slot) {
         EXPECT_FALSE(library->hasButtonEdits(slot)) << slot;
         EXPECT_FALSE(QFileInfo::exists(journal(slot))) << slot;
@@ -134,14 +130,14 @@ TEST_F(SetupMouseTest, AWriteTheMouseStopsTakingStaysJournalledAndOffered) {
     target.buttons[1][3] = function("F2");
     target.buttons[2][3] = function("F3");
     target.settings = Settings{{900, 1600, 2400, 3200}, 0, 1000, true, true};
-    ASSERT_TRUE(journalEdits(*library, target));
-    for (int slot = 0; slot < 3; ++slot)
-        EXPECT_TRUE(QFileInfo::exists(journal(slot))) << slot;
+    KxWriteSession session(*library, target, before);
+    ASSERT_TRUE(session.prepare());
 
     // The second slot's first chunk stalls (after the first slot's chunk and trailer, and the
     // two prepared reads that check them): the write stops there.
     ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 5}));
-    const WriteResult result = writeToMouse(target, before);
+    session.transfer();
+    const WriteResult& result = session.outcome().result;
     EXPECT_FALSE(result.complete());
     EXPECT_TRUE(result.stopped);
     EXPECT_TRUE(result.slots[0]->holds(3));
@@ -157,7 +153,8 @@ TEST_F(SetupMouseTest, AWriteTheMouseStopsTakingStaysJournalledAndOffered) {
                                           "not reach the mouse.")}));
     EXPECT_EQ(firmware->memory(8, 1).at(0), 8); // the stored block as it was
 
-    takeWritten(*library, target, result);
+    session.finish(KxWriteSession::Save::Wait, nullptr, {});
+    EXPECT_TRUE(session.outcome().buttonsKept);
     // What the mouse took is the profile's; the rest waits, journalled, for the window.
     EXPECT_EQ(library->profileArr()[0]->profileData().btnInfo[3].FuncID,
               target.buttons[0][3]->FuncID);
@@ -179,13 +176,20 @@ TEST_F(SetupMouseTest, ARecordThatDoesNotReadBackIsNotTaken) {
     takeRead(*library, before);
     Target target;
     target.buttons[0][4] = function("F4");
-    ASSERT_TRUE(journalEdits(*library, target));
-    // The write goes across; the read that checks it does not come back whole.
+    KxWriteSession session(*library, target, before);
+    ASSERT_TRUE(session.prepare());
+    // The write goes across; the read that checks it does not come back whole: the mouse may
+    // hold it or not, and says so.
     ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Short, FeatureFault::On::Read, 1}));
-    const WriteResult result = writeToMouse(target, before);
-    EXPECT_EQ(result.slots[0]->outcome[4], KxAction::ButtonWriteResult::Outcome::Failed);
+    session.transfer();
+    const WriteResult& result = session.outcome().result;
+    EXPECT_EQ(result.slots[0]->outcome[4], KxAction::ButtonWriteResult::Outcome::Unconfirmed);
     EXPECT_FALSE(result.complete());
-    takeWritten(*library, target, result);
+    session.finish(KxWriteSession::Save::Wait, nullptr, {});
+    EXPECT_EQ(session.outcome().problems,
+              QStringList{QStringLiteral("The back side button of profile 1 may not have reached "
+                                         "the mouse: it stopped answering before they could be "
+                                         "read back.")});
     EXPECT_TRUE(
         sameButton(library->profileArr()[0]->profileData().btnInfo[4], (*before.buttons[0])[4]));
     EXPECT_TRUE(library->hasButtonEdits(0));
@@ -217,12 +221,12 @@ TEST_F(SetupMouseTest, EditsAnEarlierWriteLeftStayBesideANewOne) {
 
     Target target;
     target.buttons[0][2] = function("Mute");
-    ASSERT_TRUE(journalEdits(again, target));
-    const WriteResult result = writeToMouse(target, before);
-    ASSERT_TRUE(result.complete());
+    KxWriteSession session(again, target, before);
+    const KxWriteSession::Outcome outcome = session.run();
+    ASSERT_TRUE(outcome.result.complete());
     // Only the asked-for button went to the mouse.
-    EXPECT_EQ(result.slots[0]->outcome[3], KxAction::ButtonWriteResult::Outcome::AlreadyHeld);
-    takeWritten(again, target, result);
+    EXPECT_EQ(outcome.result.slots[0]->outcome[3],
+              KxAction::ButtonWriteResult::Outcome::AlreadyHeld);
     ASSERT_TRUE(again.hasButtonEdits(0));
     const auto edits = *again.buttonEdits(0);
     EXPECT_TRUE(sameButton(edits[2], *target.buttons[0][2]));
