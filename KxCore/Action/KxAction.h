@@ -206,6 +206,8 @@ public:
     // leave a record alone that would be written as it is. Forgotten whenever the mouse may have
     // changed behind the program's back (a new whole read, a failed write).
     static void forgetKnownRecords();
+    // The mouse holds this record for the button, as read in this turn at the mouse.
+    static void knowRecord(uint32_t slot, uint32_t button, const _BTN_INFO& record);
     // The library macro whose record would be these very step bytes (keys, chords, flags and
     // delays at the mouse's 100 ms resolution), or none.
     static std::shared_ptr<MacroInfo> getMacroByRecordSteps(const uint8_t* steps, int length);

@@ -312,6 +312,14 @@ bool KxAction::ButtonWriteResult::complete() const {
     return settingsWritten.value_or(true);
 }
 
+void KxAction::knowRecord(uint32_t slot, uint32_t button, const _BTN_INFO& record) {
+    if (std::optional<QByteArray>* known = knownRecord(slot, button)) {
+        const QByteArray bytes = encodedRecord(record);
+        if (!bytes.isEmpty())
+            *known = bytes;
+    }
+}
+
 void KxAction::forgetKnownRecords() {
     for (auto& record : knownRecords())
         record.reset();

@@ -773,8 +773,11 @@ WriteResult writeToMouse(const Target& target, const MouseState& current) {
         for (int b = 0; b < kButtons; ++b) {
             const auto& wanted = target.buttons[slot][size_t(b)];
             const auto& held = current.buttons[slot];
-            // A button not asked for is written as the mouse holds it, which sends nothing.
+            // A button not asked for is written as the mouse holds it, and so is one asked for
+            // as it holds it: neither sends anything.
             currSetProfile.btnInfo[b] = wanted ? *wanted : held ? (*held)[size_t(b)] : _BTN_INFO{};
+            if (held && (!wanted || encoded(*wanted) == encoded((*held)[size_t(b)])))
+                KxAction::knowRecord(slot, uint32_t(b), (*held)[size_t(b)]);
         }
         currSetProfileID = slot;
         if (result.stopped) {
@@ -858,7 +861,7 @@ void takeDesktop(ProfieController& library, const Desktop& desktop) {
         put(selProfile);
 }
 
-QStringList problems(const Target& target, const WriteResult& result) {
+QStringList problems(const Target& target, const WriteResult& result, const MouseState& current) {
     using Outcome = KxAction::ButtonWriteResult::Outcome;
     QStringList lines;
     const auto list = [](const QStringList& names) {
@@ -873,7 +876,10 @@ QStringList problems(const Target& target, const WriteResult& result) {
             continue;
         QStringList missed, unconfirmed;
         for (int b = 0; b < kButtons; ++b) {
-            if (!target.buttons[size_t(slot)][size_t(b)] || written->reached(b))
+            const auto& wanted = target.buttons[size_t(slot)][size_t(b)];
+            const auto& held = current.buttons[size_t(slot)];
+            // A button the mouse held as asked before the write is no news.
+            if (!wanted || written->reached(b) || (held && sameButton(*wanted, (*held)[size_t(b)])))
                 continue;
             (written->outcome[b] == Outcome::Unconfirmed ? unconfirmed : missed)
                 << KxNames::buttonTitle(b);

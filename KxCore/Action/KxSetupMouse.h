@@ -153,7 +153,8 @@ WriteResult writeToMouse(const Target& target, const MouseState& current);
 void takeWritten(ProfieController& library, const Target& target, const WriteResult& result);
 // The desktop's speeds into every profile.
 void takeDesktop(ProfieController& library, const Desktop& desktop);
-// What did not reach the mouse, or may not have, one sentence each; empty when everything did.
-QStringList problems(const Target& target, const WriteResult& result);
+// What did not reach the mouse, or may not have, one sentence each, leaving out buttons the
+// current state held as asked already; empty when everything did.
+QStringList problems(const Target& target, const WriteResult& result, const MouseState& current);
 
 } // namespace KxSetup

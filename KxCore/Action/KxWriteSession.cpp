@@ -73,7 +73,7 @@ void KxWriteSession::finish(Save save, QObject* receiver, Done done) {
         return;
     }
     KxSetup::takeWritten(library_, target_, outcome_.result);
-    outcome_.problems = KxSetup::problems(target_, outcome_.result);
+    outcome_.problems = KxSetup::problems(target_, outcome_.result, current_);
     outcome_.buttonsKept = false;
     for (int slot = 0; slot < KxSetup::kProfiles; ++slot)
         outcome_.buttonsKept = outcome_.buttonsKept || library_.hasButtonEdits(slot);

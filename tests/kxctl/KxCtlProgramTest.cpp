@@ -6,6 +6,7 @@
 #include "KxCtlTestSupport.h"
 #include "KxGlobals.h"
 #include "KxMouseLock.h"
+#include "KxNames.h"
 #include "KxSetupFile.h"
 #include "MacroInfo.h"
 #include "MacroKeyInfo.h"
@@ -402,6 +403,121 @@ TEST_F(KxCtlProgramTest, ImportShowsWhatChangesTakesChosenProfilesAndMergesMacro
     EXPECT_FALSE(libraryMacro(QStringLiteral("Fire (3)")));
     run = kxctl({"import", setup});
     EXPECT_EQ(run.out, QStringLiteral("Nothing to change: the mouse holds this already.\n"));
+}
+
+// The mouse goes away at each write of a settings change and of an import in turn: what kxctl
+// then says is what the mouse and the files hold once it is back. It never says "did not reach"
+// of what the mouse holds, never claims in the files what it does not hold, and says the changes
+// are kept only when the journal keeps them.
+TEST_F(KxCtlProgramTest, AfterTheMouseWentAwayMidWriteTheReportIsWhatTheMouseAndTheFilesHold) {
+    ASSERT_EQ(kxctl({"dpi", "2", "1700"}).exit, 0); // the files are made
+    const auto unpluggedAt = [&](int at, const QStringList& command) {
+        mouseCommand(QStringLiteral("fault --at %1 --on write unplug").arg(at));
+        const Outcome run = kxctl(command);
+        mouseCommand(QStringLiteral("fault off"));
+        mouseCommand(QStringLiteral("plug"));
+        return run;
+    };
+    for (const int at : {8, 10, 11, 12, 14}) {
+        SCOPED_TRACE("dpi, unplugged at write " + std::to_string(at));
+        ASSERT_EQ(kxctl({"dpi", "2", "1600"}).exit, 0);
+        const Outcome run = unpluggedAt(at, {"dpi", "2", "2000"});
+        const bool holds =
+            dumpLine("DPI stages:") == QStringLiteral("DPI stages: 800 2000 2400 3200");
+        const bool filed = profileFile(1).xSensArr[1] == 20;
+        EXPECT_FALSE(run.err.contains(QLatin1String("kept as changes"))) << qPrintable(run.err);
+        if (run.exit == 0) {
+            EXPECT_TRUE(holds && filed);
+        }
+        if (run.err.contains(QLatin1String("did not reach"))) {
+            EXPECT_FALSE(holds) << qPrintable(run.err);
+        }
+        if (holds && run.exit != 0) {
+            EXPECT_TRUE(run.err.contains(QLatin1String("may not have reached")))
+                << qPrintable(run.err);
+        }
+        EXPECT_TRUE(holds || !filed) << "the files claim what the mouse does not hold";
+    }
+
+    // An import of four buttons.
+    const QString setup = home(QStringLiteral("four.kxsetup"));
+    ASSERT_EQ(kxctl({"export", setup}).exit, 0);
+    KxSetup::Parsed parsed = KxSetup::readFile(setup);
+    ASSERT_TRUE(parsed.file);
+    KxSetup::File file = *parsed.file;
+    const char* functions[] = {"F5", "F6", "F7", "F8"};
+    for (int b = 1; b < 5; ++b) {
+        file.profiles[0][b].kind = KxSetup::Button::Kind::Function;
+        file.profiles[0][b].function = QLatin1String(functions[b - 1]);
+    }
+    ASSERT_TRUE(KxSetup::writeFile(file, setup));
+    const QString original = home(QStringLiteral("original.kxsetup"));
+    ASSERT_EQ(kxctl({"export", original}).exit, 0);
+    // kxctl reads what it writes over first; the buttons' writes and reads back follow.
+    for (const int at : {46, 52, 58, 64, 70, 76}) {
+        SCOPED_TRACE("import, unplugged at write " + std::to_string(at));
+        ASSERT_EQ(kxctl({"import", original}).exit, 0);
+        const QString before = dump();
+        const Outcome run = unpluggedAt(at, {"import", setup});
+        if (run.err.contains(QLatin1String("nothing was written"))) {
+            EXPECT_EQ(dump(), before);
+            continue;
+        }
+        const QStringList sentences =
+            run.err.split(QLatin1Char('\n')).filter(QStringLiteral("of profile 1 "));
+        for (int b = 1; b < 5; ++b) {
+            const QString title = KxNames::buttonTitle(b);
+            const _BTN_INFO function = KxNames::functionRecord(
+                *KxNames::findFunction(QLatin1String(functions[b - 1])).found);
+            const QByteArray wanted = encoded(function);
+            const bool holds = held(record(1, b + 1), wanted.size() - 2) == wanted;
+            bool toldNotReached = false;
+            for (const QString& sentence : sentences)
+                toldNotReached =
+                    toldNotReached ||
+                    (sentence.contains(title) && sentence.contains(QLatin1String("did not reach")));
+            EXPECT_TRUE(holds || run.err.contains(title))
+                << qPrintable(title) << " not named: " << qPrintable(run.err);
+            EXPECT_FALSE(holds && toldNotReached)
+                << qPrintable(title) << ": " << qPrintable(run.err);
+            EXPECT_TRUE(holds || profileFile(1).btnInfo[b].FuncID != function.FuncID)
+                << qPrintable(title) << " claimed by the files";
+        }
+        EXPECT_TRUE(!run.err.contains(QLatin1String("kept as changes")) ||
+                    QFileInfo::exists(dataFile(QStringLiteral("Unwritten/Default1.buttons"))));
+    }
+}
+
+// With the journal impossible to keep, nothing is written: not to the mouse, and not the file's
+// macros into the library either.
+TEST_F(KxCtlProgramTest, AWriteThatCannotBeJournalledChangesNothingAtAll) {
+    ASSERT_EQ(kxctl({"dpi", "2", "1700"}).exit, 0); // the files are made
+    const QString setup = home(QStringLiteral("macro.kxsetup"));
+    ASSERT_EQ(kxctl({"export", setup}).exit, 0);
+    KxSetup::Parsed parsed = KxSetup::readFile(setup);
+    ASSERT_TRUE(parsed.file);
+    KxSetup::File file = *parsed.file;
+    KxSetup::Macro burst;
+    burst.name = QStringLiteral("Burst");
+    burst.steps = {{KxSetup::MacroStep::Action::Press, 5, {}, {}, {}, 0, 100, {}},
+                   {KxSetup::MacroStep::Action::Release, 5, {}, {}, {}, 0, 0, {}}};
+    file.macros = {burst};
+    file.profiles[0][3].kind = KxSetup::Button::Kind::Macro;
+    file.profiles[0][3].macro = burst.name;
+    ASSERT_TRUE(KxSetup::writeFile(file, setup));
+    // The journal's folder cannot be made: a file has its name.
+    QDir(dataFile(QStringLiteral("Unwritten"))).removeRecursively();
+    QFile blocker(dataFile(QStringLiteral("Unwritten")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    const QString before = dump();
+    const Outcome run = kxctl({"import", setup});
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_TRUE(run.err.contains(QLatin1String("nothing was written"))) << qPrintable(run.err);
+    EXPECT_EQ(dump(), before);
+    EXPECT_FALSE(libraryMacro(burst.name)) << "the file's macro left the library again";
+    QFile::remove(dataFile(QStringLiteral("Unwritten")));
 }
 
 // Two imports at once, each bringing a macro of its own: both wait for the turn at the mouse

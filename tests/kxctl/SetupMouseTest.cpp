@@ -144,7 +144,7 @@ TEST_F(SetupMouseTest, AWriteTheMouseStopsTakingStaysJournalledAndOffered) {
     EXPECT_EQ(result.slots[1]->outcome[3], KxAction::ButtonWriteResult::Outcome::Failed);
     EXPECT_EQ(result.slots[2]->outcome[3], KxAction::ButtonWriteResult::Outcome::NotReached);
     EXPECT_EQ(result.settings, std::optional<bool>(false));
-    EXPECT_EQ(problems(target, result),
+    EXPECT_EQ(problems(target, result, before),
               (QStringList{QStringLiteral("The front side button of profile 2 did not reach the "
                                           "mouse."),
                            QStringLiteral("The front side button of profile 3 did not reach the "
