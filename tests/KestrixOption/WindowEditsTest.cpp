@@ -18,6 +18,7 @@
 #include "QtPrinters.h"
 #include "ScreenReader.h"
 #include "TabChain.h"
+#include "Usb/UsbNotificationPort.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -474,6 +475,46 @@ TEST_F(WindowEditsTest, EditsAreKeptOnDiskAsTheyAreMadeAndOfferedAtTheNextStart)
     click(MainView::kApplyTag);
     ASSERT_TRUE(idle());
     EXPECT_EQ(uint8_t(record(0, 2)[0]), KxAction::getBtnAppLaunchIndex(0, 2));
+}
+
+// A start whose read the mouse did not answer whole still offers the edits the last run
+// journalled, and an edit made then keeps them on disk beside it (the journal was left unread,
+// and the next edit of the profile wrote over it).
+TEST_F(WindowEditsTest, EditsJournalledBeforeAStartReadThatFailedAreOfferedAndKept) {
+    openWindow();
+    selectButton(3);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    ASSERT_TRUE(KxDeviceQueue::shared().waitUntilIdle(5000));
+    closeWindow();
+    library = std::make_unique<ProfieController>();
+    sysProCon = library.get();
+
+    // The window listens on a bus of its own, made as it opens: the fault is armed there.
+    UsbNotificationPort::setBackendFactory([this] {
+        auto backend = std::make_unique<FirmwareUsbBackend>(firmware, log);
+        bus = backend.get();
+        EXPECT_TRUE(bus->armFault({FeatureFault::Kind::Short, FeatureFault::On::Read, 3}));
+        std::vector<std::unique_ptr<UsbBackend>> backends;
+        backends.push_back(std::move(backend));
+        return backends;
+    });
+    PopUps popUps;
+    openWindow();
+    EXPECT_EQ(popUps.texts.filter("did not answer while it was being read").size(), 1)
+        << qPrintable(popUps.texts.join('|'));
+    EXPECT_EQ(popUps.texts.filter("The last changes to profile 1").size(), 1)
+        << qPrintable(popUps.texts.join('|'));
+    selectButton(3);
+    EXPECT_EQ(caption(), "false");
+    EXPECT_TRUE(applyEnabled());
+
+    selectButton(4);
+    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    ASSERT_TRUE(KxDeviceQueue::shared().waitUntilIdle(5000));
+    ProfieController reread;
+    ASSERT_EQ(reread.restoreJournalledEdits(), QList<int>{0});
+    EXPECT_EQ((*reread.buttonEdits(0))[2].FuncID, 15u) << "the last run's edit";
+    EXPECT_EQ((*reread.buttonEdits(0))[3].FuncID, 15u) << "this run's";
 }
 
 // The program ended after the journal and one of two records: the next start shows the other,
