@@ -82,11 +82,16 @@ void MainView::hideLoadViewPro(int code) {
         showProfile(KxAction::startReadProfiles().selected, false);
         KxAction::profileLibrary()->refreshSelProfileFromData();
         displayBtnInfo();
-        if (!isOutPlus_)
+        if (!isOutPlus_) {
             HvAction::showInfoMessage(
                 QStringLiteral("The mouse did not answer while it was being read. The window "
                                "shows its profiles as they were last saved; changes are written "
                                "only when the mouse answers."));
+            // Edits a last run journalled come back here too, so that an edit made now keeps
+            // them on disk rather than writing over them.
+            takeJournalledEdits();
+            displayBtnInfo();
+        }
     }
     KxAction::hideLoadViewPro();
     takePendingMouseChanges();
