@@ -6,9 +6,12 @@
 #include "EventLoopWait.h"
 #include "FeatureFault.h"
 #include "HvNoTitleWindow.h"
+#include "HvNumberTextField.h"
 #include "HvTextField.h"
+#include "KxAction.h"
 #include "KxDeviceQueue.h"
 #include "KxWidgetGlobals.h"
+#include "MacroView.h"
 #include "MainView.h"
 #include "MainWindowUnderTest.h"
 #include "Notifications/Notification.h"
@@ -515,6 +518,50 @@ TEST_F(WindowEditsTest, EditsJournalledBeforeAStartReadThatFailedAreOfferedAndKe
     ASSERT_EQ(reread.restoreJournalledEdits(), QList<int>{0});
     EXPECT_EQ((*reread.buttonEdits(0))[2].FuncID, 15u) << "the last run's edit";
     EXPECT_EQ((*reread.buttonEdits(0))[3].FuncID, 15u) << "this run's";
+}
+
+// A macro changed in the editor while the window shows profile 1 runs on profile 2 too: profile
+// 2 has an edit to write, Close asks about it, and its OK writes the new steps there (they never
+// reached the mouse, and the next start read the old steps as a new macro).
+TEST_F(WindowEditsTest, AMacroChangedInTheEditorIsWrittenToEveryProfileThatRunsIt) {
+    const auto macro = addMacro(2, 4);
+    ASSERT_TRUE(KxAction::saveMenuList());
+    _BTN_INFO buttons[5];
+    for (int b = 0; b < 5; ++b)
+        buttons[b] = library->getDefBtnInfoByIndex(b);
+    buttons[3] = macroButton(*macro, 0, 0);
+    writeToMouse(1, buttons);
+    openWindow();
+    ASSERT_EQ(profiles()->selectIndex(), 1);
+    EXPECT_FALSE(view->control(MainView::kOkTag)->isEnabled());
+
+    selectButton(3);
+    click(MainView::kMacroTag);
+    auto* editor = qobject_cast<MacroView*>(view->dialogWindow()->contentView());
+    ASSERT_TRUE(editor);
+    editor->selectMacro(KxAction::getMacroById(macro->macroId()).get());
+    editor->selectRow(0);
+    named<HvNumberTextField>(editor, "adjustDelayTxt")->setText(QStringLiteral("700"));
+    QTest::mouseClick(editor->control(MacroView::kInsertDelayTag), Qt::LeftButton);
+    QTest::mouseClick(editor->control(MacroView::kOkTag), Qt::LeftButton);
+    ASSERT_TRUE(KxTest::waitFor([&] { return !view->dialogWindow(); }));
+    // The steps the changed macro writes.
+    uint8_t bytes[KxProtocol::kRecordSize] = {};
+    uint32_t length = 0;
+    KxAction::getBtnDataInfoBy(macroButton(*KxAction::getMacroById(macro->macroId()), 0, 0), bytes,
+                               &length);
+    const QByteArray changed(reinterpret_cast<const char*>(bytes), qsizetype(length));
+    ASSERT_NE(record(1, 3).left(changed.size()), changed);
+
+    EXPECT_FALSE(applyEnabled()) << "profile 1 runs no macro";
+    EXPECT_TRUE(view->control(MainView::kOkTag)->isEnabled());
+    EXPECT_TRUE(library->hasButtonEdits(1));
+    PopUps popUps;
+    popUps.answer({true}); // "Write the changes before closing?"
+    click(MainView::kCloseTag);
+    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
+    EXPECT_EQ(popUps.seen, QStringList{"WarningSaveOnClose"});
+    EXPECT_EQ(record(1, 3).left(changed.size()), changed);
 }
 
 // The program ended after the journal and one of two records: the next start shows the other,
