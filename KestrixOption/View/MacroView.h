@@ -166,8 +166,10 @@ public:
     bool isRecord() const { return isRecord_; }
     // Changes since the editor opened or was last applied.
     bool isChanged() const { return changed_; }
-    // Whether Apply or OK wrote changed macros to the library's file.
+    // Whether Apply or OK wrote changed macros to the library's file, and the ids of the macros
+    // whose steps changed or that are new: a button that runs one holds other steps on the mouse.
     bool hasSavedChanges() const { return savedChanges_; }
+    const QSet<int32_t>& changedMacroIds() const { return changedMacroIds_; }
     HvButton* control(int tag) const;
     HvMenulist* macroComList() const { return macroComList_; }
     // The selected step's row, -1 when none.
@@ -234,6 +236,7 @@ private:
     bool ended_ = false;
     bool changed_ = false;
     bool savedChanges_ = false;
+    QSet<int32_t> changedMacroIds_;
     // The library as it was when the editor opened or was last applied.
     std::vector<std::pair<std::shared_ptr<MacroInfo>, MacroInfo>> snapshot_;
     Clock clock_;

@@ -281,6 +281,14 @@ bool MacroView::apply() {
         HvAction::showInfoMessage(QStringLiteral("The macros could not be saved."));
         return false;
     }
+    for (const auto& macro : std::as_const(macroListArrs)) {
+        const auto before =
+            std::find_if(snapshot_.begin(), snapshot_.end(),
+                         [&macro](const auto& kept) { return kept.first == macro; });
+        if (macro &&
+            (before == snapshot_.end() || before->second.keyInfoArr() != macro->keyInfoArr()))
+            changedMacroIds_.insert(macro->macroId());
+    }
     takeSnapshot();
     savedChanges_ = savedChanges_ || changed_;
     changed_ = false;

@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 
 #include <array>
@@ -217,6 +218,10 @@ private:
     void quitDroppingEdits();
     // Edits not yet written on this profile or on any other.
     bool hasUnwrittenEdits() const;
+    // Buttons running a macro the editor changed hold its old steps on the mouse: their profiles
+    // have edits to write (this one's with Apply, all with OK), kept on disk, asked about at
+    // Close.
+    void takeChangedMacros(const QSet<int32_t>& ids);
     void endModalActivity();
     // Follows a switch made on the mouse while a dialog or a transfer ran, and reads again a
     // stage and rate read while a transfer ran, once nothing modal runs.

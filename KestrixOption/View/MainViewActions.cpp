@@ -289,13 +289,9 @@ void MainView::windowWillClose(HvNoTitleWindow* window) {
         selectedRecord() = single->tmpBtnInfo();
     else if (auto* macro = qobject_cast<TkeyView*>(window->contentView()))
         selectedRecord() = macro->tmpBtnInfo();
-    // Changed macros reach the mouse when the buttons bound to them are written: Apply is
-    // offered while the profile has such a button.
     else if (auto* editor = qobject_cast<MacroView*>(window->contentView());
-             editor && editor->hasSavedChanges() &&
-             std::any_of(std::begin(selProfile.btnInfo), std::end(selProfile.btnInfo),
-                         [](const _BTN_INFO& b) { return b.FuncID == KxFuncId::kMacro; }))
-        isNeedSave = true;
+             editor && editor->hasSavedChanges())
+        takeChangedMacros(editor->changedMacroIds());
     // After the macro editor, a caption may name a macro deleted or put back.
     displayBtnInfo();
     refreshApplyBtn();
@@ -304,6 +300,31 @@ void MainView::windowWillClose(HvNoTitleWindow* window) {
     endModalActivity();
     this->window()->raise();
     this->window()->activateWindow();
+}
+
+void MainView::takeChangedMacros(const QSet<int32_t>& ids) {
+    const auto runsOne = [&ids](const _BTN_INFO* buttons) {
+        return std::any_of(buttons, buttons + 5, [&ids](const _BTN_INFO& b) {
+            return b.FuncID == KxFuncId::kMacro && ids.contains(int32_t(b.MacroID));
+        });
+    };
+    ProfieController* library = KxAction::profileLibrary();
+    const int current = library->currFWProfileIndex();
+    for (int slot = 0; slot < 5 && slot < library->profileArr().size(); ++slot) {
+        if (slot == current) {
+            isNeedSave = isNeedSave || runsOne(selProfile.btnInfo);
+            continue;
+        }
+        _BTN_INFO buttons[5];
+        if (const auto edits = library->buttonEdits(slot))
+            std::copy(edits->begin(), edits->end(), buttons);
+        else
+            std::copy_n(library->profileArr()[slot]->profileData().btnInfo, 5, buttons);
+        if (!runsOne(buttons))
+            continue;
+        library->keepButtonEdits(slot, buttons);
+        journalAheadOfWrite(slot);
+    }
 }
 
 void MainView::showLaunchPro() {
