@@ -195,6 +195,13 @@ public:
     // sent is read back before the next: one that reads otherwise fails, one whose read is not
     // answered is unconfirmed, and either stops the write.
     static ButtonWriteResult setBtnInfoToDevice(bool readBack = false);
+    // The same for the given slot and records, touching no global.
+    using SlotButtons = std::array<_BTN_INFO, 5>;
+    static ButtonWriteResult writeSlotButtons(uint32_t slot, const SlotButtons& buttons,
+                                              bool readBack);
+    // The five records of a slot, or none when one could not be read whole (macros read with
+    // them then leave the library again).
+    static std::optional<SlotButtons> readSlotButtons(uint32_t slot);
     static void getBtnInfoFromDevice();
     // As getBtnInfoFromDevice; false when a record could not be read whole (it then reads as a
     // disabled button and adds nothing to the macro library). Stops at the first record that

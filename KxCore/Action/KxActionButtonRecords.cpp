@@ -325,16 +325,16 @@ void KxAction::forgetKnownRecords() {
         record.reset();
 }
 
-KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice(bool readBack) {
+KxAction::ButtonWriteResult KxAction::writeSlotButtons(uint32_t slot, const SlotButtons& buttons,
+                                                       bool readBack) {
     using Outcome = ButtonWriteResult::Outcome;
     ButtonWriteResult result;
-    result.slot = currSetProfileID;
-    std::copy(std::begin(currSetProfile.btnInfo), std::end(currSetProfile.btnInfo),
-              std::begin(result.buttons));
-    const uint16_t base = getOffsetAdrBy(kRecordBase, currSetProfileID);
+    result.slot = slot;
+    std::copy(buttons.begin(), buttons.end(), std::begin(result.buttons));
+    const uint16_t base = getOffsetAdrBy(kRecordBase, slot);
     bool stopped = false; // after a failure nothing more is sent
     for (uint32_t index = 0; index < 5; ++index) {
-        const _BTN_INFO& btnInfo = currSetProfile.btnInfo[index];
+        const _BTN_INFO& btnInfo = buttons[index];
         Outcome& outcome = result.outcome[index];
         if (KxFuncTable::isKeptByMouse(btnInfo.FuncTableId)) {
             outcome = Outcome::LeftAsIs; // the mouse keeps what it holds for these
@@ -348,7 +348,7 @@ KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice(bool readBack) {
             outcome = Outcome::LeftAsIs; // a deleted macro: the mouse keeps what it runs
             continue;
         }
-        std::optional<QByteArray>* known = knownRecord(currSetProfileID, index);
+        std::optional<QByteArray>* known = knownRecord(slot, index);
         QByteArray encoded(reinterpret_cast<const char*>(record), qsizetype(length));
         encoded.append(char(record[kModeOffset]));
         encoded.append(char(record[kModeOffset + 1]));
@@ -374,7 +374,7 @@ KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice(bool readBack) {
         // The mouse acknowledges nothing: what it holds is read back, also after a report that
         // did not go across (an unplug may take the report with it).
         if (readBack) {
-            const std::optional<bool> held = readsBackAs(currSetProfileID, index, encoded);
+            const std::optional<bool> held = readsBackAs(slot, index, encoded);
             outcome = held.value_or(false) ? Outcome::Written
                       : held               ? Outcome::Failed
                                            : Outcome::Unconfirmed;
@@ -385,7 +385,7 @@ KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice(bool readBack) {
                 known->reset();
             HV_WARNING(QStringLiteral("Button %1 of profile %2 %3; the write stops")
                            .arg(index + 1)
-                           .arg(currSetProfileID + 1)
+                           .arg(slot + 1)
                            .arg(outcome == Outcome::Failed
                                     ? QStringLiteral("does not hold what was written")
                                     : QStringLiteral("could not be read back")));
@@ -396,6 +396,13 @@ KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice(bool readBack) {
             *known = encoded;
     }
     return result;
+}
+
+KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice(bool readBack) {
+    SlotButtons buttons;
+    std::copy(std::begin(currSetProfile.btnInfo), std::end(currSetProfile.btnInfo),
+              buttons.begin());
+    return writeSlotButtons(currSetProfileID, buttons, readBack);
 }
 
 namespace {
@@ -643,30 +650,35 @@ void fillLaunchPath(_BTN_INFO& record) {
 }
 } // namespace
 
-bool KxAction::readBtnInfoFromDevice() {
+std::optional<KxAction::SlotButtons> KxAction::readSlotButtons(uint32_t slot) {
     // Macros read back join the library only when every record of the slot was read.
     const QList<std::shared_ptr<MacroInfo>> library = macroListArrs;
-    bool complete = true;
+    SlotButtons buttons;
     for (uint32_t index = 0; index < 5; ++index) {
-        const uint16_t address = static_cast<uint16_t>(
-            getOffsetAdrBy(kRecordBase, currSetProfileID) + kRecordSize * getBtnIndexBy(index));
+        const uint16_t address = static_cast<uint16_t>(getOffsetAdrBy(kRecordBase, slot) +
+                                                       kRecordSize * getBtnIndexBy(index));
         HV_DEBUG(QString::asprintf("currBtnIndex %d", index));
         bool recordComplete = false;
-        _BTN_INFO& read = currSetProfile.btnInfo[index] = readBtnRecord(address, &recordComplete);
-        std::optional<QByteArray>* known = knownRecord(currSetProfileID, index);
+        _BTN_INFO& read = buttons[index] = readBtnRecord(address, &recordComplete);
+        std::optional<QByteArray>* known = knownRecord(slot, index);
         if (!recordComplete) {
             // A mouse that does not answer one record will not answer the next: stop here.
             if (known)
                 known->reset();
-            complete = false;
-            break;
+            macroListArrs = library;
+            return std::nullopt;
         }
         if (read.FuncID == KxFuncId::kLaunch)
             fillLaunchPath(read);
         if (known)
             *known = encodedRecord(read);
     }
-    if (!complete)
-        macroListArrs = library;
-    return complete;
+    return buttons;
+}
+
+bool KxAction::readBtnInfoFromDevice() {
+    const std::optional<SlotButtons> buttons = readSlotButtons(currSetProfileID);
+    if (buttons)
+        std::copy(buttons->begin(), buttons->end(), std::begin(currSetProfile.btnInfo));
+    return buttons.has_value();
 }

@@ -137,11 +137,18 @@ bool KxAction::readAllFWData() {
     bool answered = true;
     // A request that does not go across ends the read: an unplugged mouse answers no more.
     for (uint32_t slot = 0; slot < 5 && answered; ++slot) {
-        currSetProfileID = slot;
-        currSetProfile =
+        read[slot] =
             slot < uint32_t(profiles.size()) ? profiles[slot]->profileData() : _Kx_PROFILE{};
-        answered = readBtnInfoFromDevice() && (slot < 4 || readSettingFromDevice());
-        read[slot] = currSetProfile;
+        const std::optional<SlotButtons> buttons = readSlotButtons(slot);
+        answered = buttons.has_value();
+        if (buttons)
+            std::copy(buttons->begin(), buttons->end(), std::begin(read[slot].btnInfo));
+        if (answered && slot == 4) {
+            const std::optional<SettingsBlock> block = readSettingsBlock();
+            answered = block.has_value();
+            if (block)
+                block->putInto(read[slot]);
+        }
     }
     complete = complete && answered;
     if (complete) {

@@ -129,13 +129,10 @@ bool readMouse(unsigned slots, bool settings, bool activeProfile, MouseState* st
     for (uint32_t slot = 0; slot < uint32_t(kProfiles); ++slot) {
         if (!(slots & (1u << slot)))
             continue;
-        currSetProfileID = slot;
-        currSetProfile = {};
-        if (!KxAction::readBtnInfoFromDevice())
+        const auto buttons = KxAction::readSlotButtons(slot);
+        if (!buttons)
             return false;
-        auto& buttons = state->buttons[slot].emplace();
-        std::copy(std::begin(currSetProfile.btnInfo), std::end(currSetProfile.btnInfo),
-                  buttons.begin());
+        state->buttons[slot] = *buttons;
     }
     if (settings) {
         const std::optional<SettingsBlock> block = KxAction::readSettingsBlock();
@@ -769,26 +766,24 @@ WriteResult writeToMouse(const Target& target, const MouseState& current) {
     for (uint32_t slot = 0; slot < uint32_t(kProfiles); ++slot) {
         if (!(target.slots() & (1u << slot)))
             continue;
-        currSetProfile = {};
+        KxAction::SlotButtons buttons;
         for (int b = 0; b < kButtons; ++b) {
             const auto& wanted = target.buttons[slot][size_t(b)];
             const auto& held = current.buttons[slot];
             // A button not asked for is written as the mouse holds it, and so is one asked for
             // as it holds it: neither sends anything.
-            currSetProfile.btnInfo[b] = wanted ? *wanted : held ? (*held)[size_t(b)] : _BTN_INFO{};
+            buttons[size_t(b)] = wanted ? *wanted : held ? (*held)[size_t(b)] : _BTN_INFO{};
             if (held && (!wanted || encoded(*wanted) == encoded((*held)[size_t(b)])))
                 KxAction::knowRecord(slot, uint32_t(b), (*held)[size_t(b)]);
         }
-        currSetProfileID = slot;
         if (result.stopped) {
             KxAction::ButtonWriteResult skipped;
             skipped.slot = slot;
-            std::copy(std::begin(currSetProfile.btnInfo), std::end(currSetProfile.btnInfo),
-                      std::begin(skipped.buttons));
+            std::copy(buttons.begin(), buttons.end(), std::begin(skipped.buttons));
             result.slots[slot] = skipped; // every outcome NotReached
             continue;
         }
-        const KxAction::ButtonWriteResult written = KxAction::setBtnInfoToDevice(true);
+        const KxAction::ButtonWriteResult written = KxAction::writeSlotButtons(slot, buttons, true);
         result.stopped = result.stopped || !written.complete();
         result.slots[slot] = written;
     }

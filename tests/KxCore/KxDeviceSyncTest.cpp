@@ -180,11 +180,12 @@ TEST_F(KxDeviceSyncTest, AWholeReadAtTheRealPacingTakesTheRequestsItNeeds) {
     KxAction::setPauseHookForTesting({});
     ASSERT_TRUE(KxAction::getAllFWData());
     // Factory state: 25 one-chunk records, the mode and count of the 15 clicks (which a macro
-    // could also hold) and three settings reads, two requests each.
+    // could also hold) and one read of the settings block (rate, settings byte and the stages'
+    // DPI side by side), two requests each.
     const auto requests = std::count_if(log->begin(), log->end(), [](const std::string& l) {
         return l.rfind("SET", 0) == 0 || l.rfind("GET", 0) == 0;
     });
-    EXPECT_EQ(requests, 2 * (25 + 15 + 3));
+    EXPECT_EQ(requests, 2 * (25 + 15 + 1));
     EXPECT_EQ(bus->pacing().tooClose(), 0u) << "no request came sooner than the mouse allows";
 }
 
