@@ -71,6 +71,19 @@ protected:
         pressMouseProfile();
         ASSERT_EQ(profiles()->selectIndex(), 2);
     }
+    // Button 3 of profile 1 given a launcher, then the window ended without a question (a kill
+    // leaves the same files); the next start has a library of its own.
+    void endWithAnEditOfButtonThree() {
+        openWindow();
+        selectButton(3);
+        ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+        ASSERT_TRUE(KxDeviceQueue::shared().waitUntilIdle(5000));
+        ASSERT_TRUE(QFileInfo::exists(
+            QDir(sysPath).filePath(QStringLiteral("Unwritten/Default1.buttons"))));
+        closeWindow();
+        library = std::make_unique<ProfieController>();
+        sysProCon = library.get();
+    }
     void click(int tag) { view->control(tag)->click(); }
     bool applyEnabled() const { return view->control(MainView::kApplyTag)->isEnabled(); }
     // The mouse's own profile button, and the daemon's word of it to the window.
@@ -459,15 +472,7 @@ TEST_F(WindowEditsTest, TheEditsAreKeptOnDiskBeforeTheirWriteStarts) {
 // unplugged, the program killed, the session ended) finds them at the next start and offers
 // them.
 TEST_F(WindowEditsTest, EditsAreKeptOnDiskAsTheyAreMadeAndOfferedAtTheNextStart) {
-    openWindow();
-    selectButton(3);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
-    ASSERT_TRUE(KxDeviceQueue::shared().waitUntilIdle(5000));
-    EXPECT_TRUE(
-        QFileInfo::exists(QDir(sysPath).filePath(QStringLiteral("Unwritten/Default1.buttons"))));
-    closeWindow(); // ended without a question; a kill leaves the same files
-    library = std::make_unique<ProfieController>();
-    sysProCon = library.get();
+    endWithAnEditOfButtonThree();
 
     PopUps popUps;
     openWindow();
@@ -484,13 +489,7 @@ TEST_F(WindowEditsTest, EditsAreKeptOnDiskAsTheyAreMadeAndOfferedAtTheNextStart)
 // journalled, and an edit made then keeps them on disk beside it (the journal was left unread,
 // and the next edit of the profile wrote over it).
 TEST_F(WindowEditsTest, EditsJournalledBeforeAStartReadThatFailedAreOfferedAndKept) {
-    openWindow();
-    selectButton(3);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
-    ASSERT_TRUE(KxDeviceQueue::shared().waitUntilIdle(5000));
-    closeWindow();
-    library = std::make_unique<ProfieController>();
-    sysProCon = library.get();
+    endWithAnEditOfButtonThree();
 
     // The window listens on a bus of its own, made as it opens: the fault is armed there.
     UsbNotificationPort::setBackendFactory([this] {
