@@ -12,19 +12,45 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
 
-// The block writes not yet settled, the block the mouse was last known to hold (the library's
-// before the first of them was posted, then what each one the mouse took wrote), and whether one
-// of them was not taken. Window thread.
-struct BlockWrites {
+// Writes of one value in flight (the settings block, the active profile): how many have not
+// settled, the value the mouse was last known to hold (the library's when the first of them was
+// posted, then what each one the mouse took wrote), and whether one of them was not taken.
+// Window thread.
+template <class Value>
+struct InFlight {
     int unsettled = 0;
-    SettingsBlock held;
+    Value held{};
     bool oneNotTaken = false;
+
+    // Before a write is posted; the first of a run starts from what the mouse holds now, when
+    // that is known.
+    void posting(const std::optional<Value>& now) {
+        if (unsettled++ != 0)
+            return;
+        oneNotTaken = false;
+        if (now)
+            held = *now;
+    }
+    // A write settled, taken into `held` when it reached the mouse; true when it was the last in
+    // flight and one of them was not taken: `held` then goes back where the value is shown.
+    template <class Takes>
+    bool settled(KxDeviceQueue::Outcome outcome, Takes takes) {
+        --unsettled;
+        if (outcome == KxDeviceQueue::Outcome::Reached)
+            takes(held);
+        else if (outcome != KxDeviceQueue::Outcome::Superseded)
+            oneNotTaken = true;
+        return unsettled == 0 && std::exchange(oneNotTaken, false);
+    }
 };
-BlockWrites blockWrites;
+
+InFlight<SettingsBlock> blockWrites;
+InFlight<int> profileWrites;
 
 void putHeldBlockBack(const std::function<bool()>& stillEditing) {
     ProfieController* library = KxAction::profileLibrary();
@@ -41,34 +67,18 @@ using Takes = void (*)(SettingsBlock& held, const SettingsBlock& written);
 // holds, if any of those writes was not taken (a write taken after it claims only its part).
 void postBlock(const QString& what, const QString& key, std::function<bool()> body,
                const _Kx_PROFILE& profile, Takes takes, std::function<bool()> stillEditing) {
-    if (blockWrites.unsettled++ == 0) {
-        blockWrites.oneNotTaken = false;
-        if (ProfieController* library = KxAction::profileLibrary();
-            library && library->currProfile())
-            blockWrites.held = SettingsBlock::of(library->currProfile()->profileData());
-    }
+    std::optional<SettingsBlock> now;
+    if (ProfieController* library = KxAction::profileLibrary(); library && library->currProfile())
+        now = SettingsBlock::of(library->currProfile()->profileData());
+    blockWrites.posting(now);
     const SettingsBlock written = SettingsBlock::of(profile);
     MouseWrites::post(
         what, key, std::move(body),
         [written, takes, stillEditing = std::move(stillEditing)](KxDeviceQueue::Outcome outcome) {
-            --blockWrites.unsettled;
-            if (outcome == KxDeviceQueue::Outcome::Reached)
-                takes(blockWrites.held, written);
-            else if (outcome != KxDeviceQueue::Outcome::Superseded)
-                blockWrites.oneNotTaken = true;
-            if (blockWrites.unsettled == 0 && std::exchange(blockWrites.oneNotTaken, false))
+            if (blockWrites.settled(outcome, [&](SettingsBlock& held) { takes(held, written); }))
                 putHeldBlockBack(stillEditing);
         });
 }
-
-// The profile switches not yet settled, and the profile the mouse was last known to run.
-// Window thread.
-struct ProfileWrites {
-    int unsettled = 0;
-    int running = 0;
-    bool oneNotTaken = false;
-};
-ProfileWrites profileWrites;
 
 } // namespace
 
@@ -111,27 +121,19 @@ void MouseWrites::postLights(const _Kx_PROFILE& profile, std::function<bool()> s
 
 void MouseWrites::postActiveProfile(int profile, int running,
                                     std::function<void(int running)> notTaken) {
-    if (profileWrites.unsettled++ == 0) {
-        profileWrites.oneNotTaken = false;
-        profileWrites.running = running;
-    }
+    profileWrites.posting(running);
     post(
         QStringLiteral("profile switch"), QStringLiteral("active profile"),
         [profile] { return KxAction::writeActiveProfile(uint32_t(profile)); },
         [profile, notTaken = std::move(notTaken)](KxDeviceQueue::Outcome outcome) {
-            --profileWrites.unsettled;
-            if (outcome == KxDeviceQueue::Outcome::Reached)
-                profileWrites.running = profile;
-            else if (outcome != KxDeviceQueue::Outcome::Superseded)
-                profileWrites.oneNotTaken = true;
-            if (profileWrites.unsettled == 0 && std::exchange(profileWrites.oneNotTaken, false) &&
+            if (profileWrites.settled(outcome, [profile](int& held) { held = profile; }) &&
                 notTaken)
-                notTaken(profileWrites.running);
+                notTaken(profileWrites.held);
         });
 }
 
 void MouseWrites::mouseMovedProfile(int profile) {
-    profileWrites.running = profile;
+    profileWrites.held = profile;
 }
 
 void MouseWrites::mouseMovedStage(int stage) {
