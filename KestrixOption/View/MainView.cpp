@@ -70,6 +70,7 @@ MainView::MainView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), MainViewLayout::kView.size), parent) {
     setFocusPolicy(Qt::ClickFocus);
     init();
+    connect(&state_, &WindowEditState::changed, this, &MainView::refreshApplyBtn);
 }
 
 MainView::~MainView() {
@@ -162,7 +163,7 @@ void MainView::initNotify() {
     devStatusObserver_ = DistributedNotificationCenter::defaultCenter().addObserver(
         QStringLiteral("KxDevStatus"), [this](const Notification& n) { devReportPro(n); });
     changeOSDPro();
-    if (isModalSeron_ > 0)
+    if (!state_.idle())
         KxAction::showLoadViewPro(); // over the window, now that there is one
 }
 
@@ -196,9 +197,9 @@ HvButton* MainView::control(int tag) const {
 bool MainView::shouldSelectIndex(int, int oldIndex, HvSetpPanelObj* sender) {
     if (oldIndex < 1)
         return true;
-    if (isModalSeron_ != 0)
+    if (!state_.idle())
         return false;
-    if (sender == selBtnSetp_ || isFWChangeProfile_ || !isNeedSave)
+    if (sender == selBtnSetp_ || isFWChangeProfile_ || !state_.needsSaving())
         return true;
     // OK drops the edits, as the question says.
     dropEditsOnSwitch_ = popUp("WarningNeedSave");
@@ -214,12 +215,11 @@ void MainView::onSelectIndex(int index, int oldIndex, HvSetpPanelObj* sender) {
             const int left = oldIndex - 1;
             if (std::exchange(dropEditsOnSwitch_, false))
                 KxAction::profileLibrary()->dropButtonEdits(left);
-            else if (isNeedSave)
+            else if (state_.needsSaving())
                 KxAction::profileLibrary()->keepButtonEdits(left, selProfile.btnInfo);
         }
         setBtnCurrProfile(index - 1);
-        isNeedSave = KxAction::profileLibrary()->hasButtonEdits(index - 1);
-        refreshApplyBtn();
+        state_.followLibrary();
         if (oldIndex < 1)
             KxAction::initSysPrePro();
         if (oldIndex > 0)
@@ -344,9 +344,11 @@ void MainView::disPlayDefaultBtn() {
 }
 
 void MainView::refreshApplyBtn() {
+    if (!control(kApplyTag))
+        return; // not built yet
     // Apply writes this profile; OK every profile with edits (the mouse's own switch, or a
     // write that failed, may have left some on another).
-    control(kApplyTag)->setEnabled(isNeedSave);
+    control(kApplyTag)->setEnabled(state_.needsSaving());
     control(kOkTag)->setEnabled(hasUnwrittenEdits());
     journalEditsAsMade();
 }
@@ -354,7 +356,7 @@ void MainView::refreshApplyBtn() {
 void MainView::journalEditsAsMade() {
     // A running write keeps and journals what it writes itself; between writes the working
     // copy's edits are kept here.
-    if (!isNeedSave || runningWrite_ || terminating_)
+    if (!state_.needsSaving() || state_.writing() || terminating_)
         return;
     const int slot = KxAction::profileLibrary()->currFWProfileIndex();
     if (slot < 0 || slot > 4)
@@ -401,7 +403,7 @@ int MainView::popUpAnswer(std::string_view name) {
 
 // A transfer's worker writes the working copy: nothing of it is shown until the transfer ends.
 void MainView::ShowToolTip(const Notification& notification) {
-    if (isModalSeron_ != 0)
+    if (!state_.idle())
         return;
     const QObject* hovered = notification.object.value<QObject*>();
     selOverBtnIndex_ = selBtnSetp_->indexOf(hovered) - 1;
@@ -409,7 +411,7 @@ void MainView::ShowToolTip(const Notification& notification) {
 }
 
 void MainView::HideToolTip(const Notification&) {
-    if (isModalSeron_ != 0)
+    if (!state_.idle())
         return;
     selOverBtnIndex_ = -1;
     displayBtnInfo2();
@@ -435,7 +437,7 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
     // The question runs after the close event. While a dialog or a write runs the close is
     // refused, as the window's own Close cannot be reached then either.
     event->ignore();
-    if (isModalSeron_ == 0)
+    if (state_.idle())
         QMetaObject::invokeMethod(this, &MainView::closeAsked, Qt::QueuedConnection);
     return true;
 }

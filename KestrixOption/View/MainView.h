@@ -7,6 +7,7 @@
 #include "KxRecords.h"
 #include "Notifications/NotificationCenter.h"
 #include "RirImageView.h"
+#include "WindowEditState.h"
 
 #include <QImage>
 #include <QPointer>
@@ -161,7 +162,7 @@ public:
 
     // State, for the application and the tests; the controls themselves are reached by the
     // names their layout gives them.
-    int isModalSeron() const { return isModalSeron_; }
+    int isModalSeron() const { return state_.depth(); }
     int selBtnIndex() const { return selBtnIndex_; }
     bool isDevOnTag() const { return isDevOnTag_; }
     HvSetpPanelObj* selBtnSetp() const { return selBtnSetp_; }
@@ -217,7 +218,7 @@ private:
     // Quits without writing: every edit is dropped.
     void quitDroppingEdits();
     // Edits not yet written on this profile or on any other.
-    bool hasUnwrittenEdits() const;
+    bool hasUnwrittenEdits() const { return state_.anyUnwritten(); }
     // Buttons running a macro the editor changed hold its old steps on the mouse: their profiles
     // have edits to write (this one's with Apply, all with OK), kept on disk, asked about at
     // Close.
@@ -241,7 +242,7 @@ private:
 
     int selBtnIndex_ = 0;
     int selOverBtnIndex_ = -1;
-    int isModalSeron_ = 0;
+    WindowEditState state_;
     bool isFWChangeProfile_ = false;
     // A profile selected to show what the mouse already runs: nothing is written.
     bool profileWriteHeld_ = false;
@@ -249,7 +250,6 @@ private:
     bool isOutPlus_ = false;
     // The user confirmed a profile switch that drops the edits of the profile being left.
     bool dropEditsOnSwitch_ = false;
-    std::optional<Write> runningWrite_;
     bool terminating_ = false;
     bool painted_ = false;
     // A switch, stage or rate made on the mouse while the window could not follow; taken when

@@ -34,7 +34,7 @@
 
 void MainView::buttonAction(QObject* sender) {
     const auto* button = qobject_cast<HvButton*>(sender);
-    if (!button || isModalSeron_ != 0)
+    if (!button || !state_.idle())
         return;
     switch (button->tag()) {
     case kReDefTag:
@@ -61,8 +61,7 @@ void MainView::buttonAction(QObject* sender) {
     case kDefaultTag:
         if (checkOnlyLeftPro()) {
             resetBtnDefault();
-            isNeedSave = true;
-            refreshApplyBtn();
+            state_.setNeedsSaving(true);
         }
         break;
     case kLaunchProTag:
@@ -135,7 +134,7 @@ void MainView::closeAsked() {
 
 void MainView::quitDroppingEdits() {
     KxAction::profileLibrary()->dropAllButtonEdits();
-    isNeedSave = false;
+    state_.setNeedsSaving(false);
     terminate(false);
 }
 
@@ -152,7 +151,7 @@ void MainView::okAndQuit() {
     for (int slot = 0; slot < 5; ++slot) {
         const auto edits = library->buttonEdits(slot);
         const bool current = slot == library->currFWProfileIndex();
-        if (current && isNeedSave) {
+        if (current && state_.needsSaving()) {
             target.buttons[size_t(slot)] = buttonsTarget(slot).buttons[size_t(slot)];
         } else if (edits && !current) {
             for (int b = 0; b < 5; ++b)
@@ -171,15 +170,6 @@ KxSetup::Target MainView::buttonsTarget(int slot) const {
     for (int b = 0; b < 5; ++b)
         target.buttons[size_t(slot)][size_t(b)] = selProfile.btnInfo[b];
     return target;
-}
-
-bool MainView::hasUnwrittenEdits() const {
-    if (isNeedSave)
-        return true;
-    for (int slot = 0; slot < 5; ++slot)
-        if (KxAction::profileLibrary()->hasButtonEdits(slot))
-            return true;
-    return false;
 }
 
 void MainView::journalAheadOfWrite(int slot) {
@@ -217,7 +207,7 @@ HvNoTitleWindow* MainView::makeViewWindow(RirImageView* view, int dragHeight) {
 void MainView::openDialog(RirImageView* dialog, int dragHeight) {
     HvNoTitleWindow* window = makeViewWindow(dialog, dragHeight);
     connect(window, &HvNoTitleWindow::windowWillClose, this, &MainView::windowWillClose);
-    ++isModalSeron_;
+    state_.begin(WindowEditState::Activity::Dialog);
     dialogWindow_ = window;
     modalSession_ = true;
     HvModal::beginModalSession(window);
@@ -241,7 +231,7 @@ void MainView::showLightOptionView() {
 // an unplug relaunches at once.
 void MainView::runSubView(RirImageView* view) {
     QPointer<HvNoTitleWindow> window = makeViewWindow(view);
-    ++isModalSeron_;
+    state_.begin(WindowEditState::Activity::Dialog);
     subViewWindow_ = window;
     const QPointer<MainView> alive(this);
     HvModal::runModal(window);
@@ -312,7 +302,8 @@ void MainView::takeChangedMacros(const QSet<int32_t>& ids) {
     const int current = library->currFWProfileIndex();
     for (int slot = 0; slot < 5 && slot < library->profileArr().size(); ++slot) {
         if (slot == current) {
-            isNeedSave = isNeedSave || runsOne(selProfile.btnInfo);
+            if (runsOne(selProfile.btnInfo))
+                state_.setNeedsSaving(true);
             continue;
         }
         _BTN_INFO buttons[5];
@@ -330,7 +321,7 @@ void MainView::takeChangedMacros(const QSet<int32_t>& ids) {
 void MainView::showLaunchPro() {
     if (selBtnIndex_ < 1 || selBtnIndex_ > 5 || !checkOnlyLeftPro())
         return;
-    ++isModalSeron_;
+    state_.begin(WindowEditState::Activity::Dialog);
     const std::optional<QString> chosen = LaunchChooserView::choose(this);
     endModalActivity();
     if (chosen)
@@ -358,8 +349,7 @@ bool MainView::setLaunchPath(const QString& path) {
     record.KeyBit[0] = KxAction::getBtnAppLaunchIndex(uint32_t(profile), uint32_t(button));
     std::memcpy(record.app_path, utf8.constData(), size_t(utf8.size()));
     displayBtnInfo();
-    isNeedSave = true;
-    refreshApplyBtn();
+    state_.setNeedsSaving(true);
     // The path reaches the preferences, where the daemon finds it, with the record: on Apply or OK.
     return true;
 }

@@ -29,12 +29,12 @@ using KxWidgets::onViewThread;
 
 void MainView::getFWDataPro() {
     // Without the mouse there is nothing to read: initNotify ends the window.
-    if (isModalSeron_ != 0 || !KxAction::checkListenDev())
+    if (!state_.idle() || !KxAction::checkListenDev())
         return;
     // The end of the read may be posted before the view is built: it is heard from then on,
     // and handled once the event loop runs.
     observeTransfers();
-    isModalSeron_ = 1;
+    state_.begin(WindowEditState::Activity::Reading);
     KxAction::getAllFWDataAtStartPro();
 }
 
@@ -61,7 +61,7 @@ void MainView::showProfile(int profile, bool writeIt) {
 }
 
 void MainView::hideLoadViewPro(int code) {
-    isModalSeron_ = std::max(0, isModalSeron_ - 1);
+    state_.end();
     if (code == 1) {
         HV_DEBUG(QStringLiteral("The mouse was read whole"));
         // The whole mouse was read: show the profile it is on, as it holds it. The worker put
@@ -117,29 +117,26 @@ void MainView::startWrite(Write kind, const std::shared_ptr<KxWriteSession>& ses
     // OK closes the window only once the profiles are on disk: their save is waited for.
     const auto save =
         kind == Write::Ok ? KxWriteSession::Save::Wait : KxWriteSession::Save::Background;
-    runningWrite_ = kind;
+    state_.begin(kind == Write::Import ? WindowEditState::Activity::Importing
+                                       : WindowEditState::Activity::Writing);
     if (!KxWriteSession::post(session, save, this, [this, kind, session](const auto&) {
             finishWrite(kind, *session);
         })) {
-        runningWrite_.reset();
+        state_.end();
         HvAction::showInfoMessage(session->outcome().why);
-        return;
     }
-    ++isModalSeron_;
 }
 
 void MainView::finishWrite(Write kind, const KxWriteSession& session) {
     const KxWriteSession::Outcome& outcome = session.outcome();
-    runningWrite_.reset();
-    isModalSeron_ = std::max(0, isModalSeron_ - 1);
+    state_.end();
     KxAction::hideLoadViewPro();
     ProfieController* library = KxAction::profileLibrary();
     library->refreshSelProfileFromData();
     // Follows the mouse to an imported set-up's profile, as to a switch made on the mouse.
     if (outcome.result.activeProfile.value_or(false))
         changeProfilePro(*session.target().activeProfile);
-    isNeedSave = library->hasButtonEdits(library->currFWProfileIndex());
-    refreshApplyBtn();
+    state_.followLibrary();
     displayBtnInfo();
     if (kind == Write::Ok && outcome.complete()) {
         terminate(false);
@@ -160,8 +157,7 @@ void MainView::takeJournalledEdits() {
     const int current = profileStep_->selectIndex() - 1;
     if (slots.contains(current)) {
         KxAction::profileLibrary()->refreshSelProfileFromData();
-        isNeedSave = true;
-        refreshApplyBtn();
+        state_.setNeedsSaving(true);
     }
     QStringList names;
     for (const int slot : slots)
@@ -175,12 +171,12 @@ void MainView::takeJournalledEdits() {
 }
 
 void MainView::endModalActivity() {
-    isModalSeron_ = std::max(0, isModalSeron_ - 1);
+    state_.end();
     takePendingMouseChanges();
 }
 
 void MainView::takePendingMouseChanges() {
-    if (isModalSeron_ != 0)
+    if (!state_.idle())
         return;
     if (std::exchange(readMouseSettingsAgain_, false))
         followMouseSettings();
@@ -269,7 +265,7 @@ void MainView::changeProfilePro(int profile) {
     if (profile < 0 || profile > 4)
         return;
     // The window cannot switch while a dialog or a transfer runs; it follows the mouse after.
-    if (isModalSeron_ != 0) {
+    if (!state_.idle()) {
         pendingMouseProfile_ = profile;
         return;
     }
@@ -282,7 +278,7 @@ void MainView::changeProfilePro(int profile) {
 void MainView::outPlusePro() {
     if (terminating_)
         return;
-    if (isModalSeron_ != 0) {
+    if (!state_.idle()) {
         reluanchAppPro();
         return;
     }

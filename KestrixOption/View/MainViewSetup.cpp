@@ -33,7 +33,7 @@ QString documentsFolder() {
 } // namespace
 
 void MainView::exportSetupAsked() {
-    if (isModalSeron_ != 0)
+    if (!state_.idle())
         return;
     QFileDialog panel(window(), QStringLiteral("Export the set-up"), documentsFolder());
     panel.setAcceptMode(QFileDialog::AcceptSave);
@@ -47,7 +47,7 @@ void MainView::exportSetupAsked() {
 }
 
 bool MainView::exportSetupTo(const QString& path) {
-    if (isModalSeron_ != 0)
+    if (!state_.idle())
         return false;
     // Read from the mouse, as it holds them: a macro deleted from the library still runs there.
     struct Read {
@@ -55,12 +55,12 @@ bool MainView::exportSetupTo(const QString& path) {
         bool whole = false;
     };
     auto read = std::make_shared<Read>();
-    ++isModalSeron_;
+    state_.begin(WindowEditState::Activity::Exporting);
     KxAction::startTransfer(
         QStringLiteral("Set-up export"),
         [read] { read->whole = KxSetup::readMouse(0x1F, true, true, &read->state); }, this,
         [this, read, path] {
-            isModalSeron_ = std::max(0, isModalSeron_ - 1);
+            state_.end();
             KxAction::hideLoadViewPro();
             if (!read->whole) {
                 HvAction::showInfoMessage(
@@ -82,7 +82,7 @@ bool MainView::exportSetupTo(const QString& path) {
 }
 
 void MainView::importSetupAsked() {
-    if (isModalSeron_ != 0)
+    if (!state_.idle())
         return;
     QFileDialog panel(window(), QStringLiteral("Import a set-up"), documentsFolder());
     panel.setAcceptMode(QFileDialog::AcceptOpen);
@@ -94,7 +94,7 @@ void MainView::importSetupAsked() {
 }
 
 bool MainView::importSetupFrom(const QString& path) {
-    if (isModalSeron_ != 0)
+    if (!state_.idle())
         return false;
     const QString file = QFileInfo(path).fileName();
     const auto refuse = [&](const QString& why) {
@@ -136,7 +136,7 @@ bool MainView::importSetupFrom(const QString& path) {
         return false;
     // The set-up replaces every profile: edits not yet written go, as the preview said.
     library->dropAllButtonEdits();
-    isNeedSave = false;
+    state_.setNeedsSaving(false);
     startWrite(Write::Import, session);
     return true;
 }
