@@ -166,13 +166,15 @@ MouseState stateOfLibrary(const ProfieController& library, int activeProfile) {
 void takeRead(ProfieController& library, const MouseState& state) {
     const auto& profiles = library.profileArr();
     for (int slot = 0; slot < kProfiles && slot < profiles.size(); ++slot) {
+        const auto& buttons = state.buttons[size_t(slot)];
+        if (!buttons)
+            continue;
         _Kx_PROFILE data = profiles[slot]->profileData();
-        if (const auto& buttons = state.buttons[size_t(slot)])
-            std::copy(buttons->begin(), buttons->end(), std::begin(data.btnInfo));
-        if (state.settings)
-            putSettings(*state.settings, &data);
+        std::copy(buttons->begin(), buttons->end(), std::begin(data.btnInfo));
         profiles[slot]->setProfileData(data);
     }
+    if (state.settings)
+        library.takeSettingsBlock(blockOf(*state.settings), false);
 }
 
 int rateHzOf(uint32_t poRate) {
