@@ -10,6 +10,7 @@
 #include "KxDeviceQueue.h"
 #include "KxGlobals.h"
 #include "KxMessages.h"
+#include "KxNames.h"
 #include "KxProtocol.h"
 #include "KxWidgetGlobals.h"
 #include "KxWriteSession.h"
@@ -97,17 +98,6 @@ void MainView::hideLoadViewPro(int code) {
     takePendingMouseChanges();
 }
 
-namespace {
-
-QString listed(const QStringList& names) {
-    if (names.size() < 2)
-        return names.join(QString());
-    return QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")) +
-           QStringLiteral(" and ") + names.last();
-}
-
-} // namespace
-
 void MainView::startWrite(Write kind, KxSetup::Target target) {
     startWrite(kind, std::make_shared<KxWriteSession>(*KxAction::profileLibrary(),
                                                       std::move(target), KxSetup::MouseState{}));
@@ -162,8 +152,9 @@ void MainView::takeJournalledEdits() {
     QStringList names;
     for (const int slot : slots)
         names << QString::number(slot + 1);
-    const QString profiles = names.size() == 1 ? QStringLiteral("profile %1").arg(names.first())
-                                               : QStringLiteral("profiles %1").arg(listed(names));
+    const QString profiles = names.size() == 1
+                                 ? QStringLiteral("profile %1").arg(names.first())
+                                 : QStringLiteral("profiles %1").arg(KxNames::listed(names));
     HvAction::showInfoMessage(
         QStringLiteral("The last changes to %1 did not reach the mouse. They are shown as changes "
                        "not yet written: Apply writes them.")

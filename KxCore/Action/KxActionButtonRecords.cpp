@@ -259,23 +259,65 @@ QByteArray encodedRecord(const _BTN_INFO& info) {
     return bytes;
 }
 
+// The bytes of one record, read on demand in whole 12-byte chunks from its start, as the mouse
+// is read. Seven chunks cover the step area and the mode byte and count behind it.
+class RecordReader {
+public:
+    explicit RecordReader(uint16_t address) : address_(address) {}
+
+    // Reads chunks until the first `end` bytes are in; false when a request of the record
+    // failed or `end` lies beyond the seven chunks.
+    bool ensure(int end) {
+        while (available_ < end && available_ + kChunkSize <= int(sizeof bytes_)) {
+            uint8_t report[kReportLength] = {};
+            complete_ = KxAction::readDeviceData(static_cast<uint16_t>(address_ + available_),
+                                                 kChunkSize, report) &&
+                        complete_;
+            std::memcpy(bytes_ + available_, report + kReportHeaderLength, kChunkSize);
+            available_ += kChunkSize;
+        }
+        return complete_ && available_ >= end;
+    }
+    // Byte i of the record; valid after ensure(i + 1) succeeded.
+    uint8_t operator[](int i) const { return bytes_[i]; }
+    const uint8_t* data() const { return bytes_; }
+
+    // The mode byte and repeat count at +80: from the chunks when they reached them, else read
+    // on their own.
+    bool trailer(uint8_t* mode, uint8_t* count) {
+        if (available_ < kModeOffset + 2) {
+            uint8_t report[kReportLength] = {};
+            complete_ = KxAction::readDeviceData(static_cast<uint16_t>(address_ + kModeOffset), 2,
+                                                 report) &&
+                        complete_;
+            *mode = report[kReportHeaderLength];
+            *count = report[kReportHeaderLength + 1];
+            return complete_;
+        }
+        *mode = bytes_[kModeOffset];
+        *count = bytes_[kModeOffset + 1];
+        return complete_;
+    }
+    bool complete() const { return complete_; }
+
+private:
+    uint16_t address_;
+    uint8_t bytes_[kChunksPerRecord * kChunkSize] = {};
+    int available_ = 0;
+    bool complete_ = true;
+};
+
 // The record at a button's address read back and compared with the bytes it was given (steps,
 // mode byte and count); none when a read was not answered.
 std::optional<bool> readsBackAs(uint32_t slot, uint32_t button, const QByteArray& expected) {
-    const uint16_t address = recordAddress(slot, button);
-    const qsizetype steps = expected.size() - 2;
-    for (qsizetype at = 0; at < steps; at += kChunkSize) {
-        uint8_t report[kReportLength] = {};
-        if (!KxAction::readDeviceData(uint16_t(address + at), kChunkSize, report))
-            return std::nullopt;
-        const qsizetype n = std::min<qsizetype>(kChunkSize, steps - at);
-        if (std::memcmp(report + kReportHeaderLength, expected.constData() + at, size_t(n)) != 0)
-            return false;
-    }
-    uint8_t report[kReportLength] = {};
-    if (!KxAction::readDeviceData(uint16_t(address + kModeOffset), 2, report))
+    RecordReader record(recordAddress(slot, button));
+    const int steps = int(expected.size()) - 2;
+    uint8_t mode = 0;
+    uint8_t count = 0;
+    if (!record.ensure(steps) || !record.trailer(&mode, &count))
         return std::nullopt;
-    return std::memcmp(report + kReportHeaderLength, expected.constData() + steps, 2) == 0;
+    return std::memcmp(record.data(), expected.constData(), size_t(steps)) == 0 &&
+           mode == uint8_t(expected[steps]) && count == uint8_t(expected[steps + 1]);
 }
 
 // One record in 12-byte chunks, then its mode byte and count; false at the first report that
@@ -406,54 +448,6 @@ KxAction::ButtonWriteResult KxAction::setBtnInfoToDevice(bool readBack) {
 }
 
 namespace {
-
-// The bytes of one record, read on demand in whole 12-byte chunks from its start, as the mouse
-// is read. Seven chunks cover the step area and the mode byte and count behind it.
-class RecordReader {
-public:
-    explicit RecordReader(uint16_t address) : address_(address) {}
-
-    // Reads chunks until the first `end` bytes are in; false when a request of the record
-    // failed or `end` lies beyond the seven chunks.
-    bool ensure(int end) {
-        while (available_ < end && available_ + kChunkSize <= int(sizeof bytes_)) {
-            uint8_t report[kReportLength] = {};
-            complete_ = KxAction::readDeviceData(static_cast<uint16_t>(address_ + available_),
-                                                 kChunkSize, report) &&
-                        complete_;
-            std::memcpy(bytes_ + available_, report + kReportHeaderLength, kChunkSize);
-            available_ += kChunkSize;
-        }
-        return complete_ && available_ >= end;
-    }
-    // Byte i of the record; valid after ensure(i + 1) succeeded.
-    uint8_t operator[](int i) const { return bytes_[i]; }
-    const uint8_t* data() const { return bytes_; }
-
-    // The mode byte and repeat count at +80: from the chunks when they reached them, else read
-    // on their own.
-    bool trailer(uint8_t* mode, uint8_t* count) {
-        if (available_ < kModeOffset + 2) {
-            uint8_t report[kReportLength] = {};
-            complete_ = KxAction::readDeviceData(static_cast<uint16_t>(address_ + kModeOffset), 2,
-                                                 report) &&
-                        complete_;
-            *mode = report[kReportHeaderLength];
-            *count = report[kReportHeaderLength + 1];
-            return complete_;
-        }
-        *mode = bytes_[kModeOffset];
-        *count = bytes_[kModeOffset + 1];
-        return complete_;
-    }
-    bool complete() const { return complete_; }
-
-private:
-    uint16_t address_;
-    uint8_t bytes_[kChunksPerRecord * kChunkSize] = {};
-    int available_ = 0;
-    bool complete_ = true;
-};
 
 _BTN_INFO singleFunction(uint32_t table, uint32_t code) {
     _BTN_INFO info{};

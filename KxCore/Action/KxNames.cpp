@@ -104,6 +104,13 @@ QString KxNames::buttonTitle(int index) {
     return index >= 0 && index < kButtons ? QLatin1String(kButtonTitles[index]) : QString();
 }
 
+QString KxNames::listed(const QStringList& names) {
+    if (names.size() < 2)
+        return names.join(QString());
+    return QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")) +
+           QStringLiteral(" and ") + names.last();
+}
+
 std::optional<int> KxNames::buttonIndex(const QString& text) {
     const QString key = text.trimmed().toLower();
     bool number = false;

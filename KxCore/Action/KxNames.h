@@ -24,6 +24,8 @@ inline constexpr int kButtons = 5;
 QString buttonKey(int index);
 // How the window calls a button: "left button", ..., "back side button".
 QString buttonTitle(int index);
+// Names as a sentence lists them: "a", "a and b", "a, b and c".
+QString listed(const QStringList& names);
 // 0..4 for "1".."5" or a button key (any case; "wheel" is the middle button); none otherwise.
 std::optional<int> buttonIndex(const QString& text);
 

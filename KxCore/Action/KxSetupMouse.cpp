@@ -772,10 +772,10 @@ WriteResult writeToMouse(const Target& target, const MouseState& current) {
         for (int b = 0; b < kButtons; ++b) {
             const auto& wanted = target.buttons[slot][size_t(b)];
             const auto& held = current.buttons[slot];
-            // A button not asked for is written as the mouse holds it, and so is one asked for
-            // as it holds it: neither sends anything.
+            // What the mouse holds is known, so a button not asked for, or asked for as it
+            // holds it, sends nothing.
             buttons[size_t(b)] = wanted ? *wanted : held ? (*held)[size_t(b)] : _BTN_INFO{};
-            if (held && (!wanted || encoded(*wanted) == encoded((*held)[size_t(b)])))
+            if (held)
                 KxAction::knowRecord(slot, uint32_t(b), (*held)[size_t(b)]);
         }
         if (result.stopped) {
@@ -799,10 +799,11 @@ WriteResult writeToMouse(const Target& target, const MouseState& current) {
             KxAction::writeSettingsOf(profile, &anySent);
             // Read back whether or not the write went across whole: part of it may have.
             const std::optional<SettingsBlock> held = KxAction::readSettingsBlock();
-            result.settings = held && settingsOf(*held) == *target.settings;
+            const std::optional<Settings> holds =
+                held ? std::optional<Settings>(settingsOf(*held)) : std::nullopt;
+            result.settings = holds == target.settings;
             // Held otherwise than before: the mouse took part of it.
-            if (held && !*result.settings &&
-                (!current.settings || settingsOf(*held) != *current.settings))
+            if (holds && !*result.settings && holds != current.settings)
                 result.settingsHeld = held;
             result.settingsUnconfirmed = !held && anySent;
             result.stopped = !held;
@@ -861,12 +862,6 @@ void takeDesktop(ProfieController& library, const Desktop& desktop) {
 QStringList problems(const Target& target, const WriteResult& result, const MouseState& current) {
     using Outcome = KxAction::ButtonWriteResult::Outcome;
     QStringList lines;
-    const auto list = [](const QStringList& names) {
-        if (names.size() < 2)
-            return names.join(QString());
-        return QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")) +
-               QStringLiteral(" and ") + names.last();
-    };
     for (int slot = 0; slot < kProfiles; ++slot) {
         const auto& written = result.slots[size_t(slot)];
         if (!written)
@@ -883,12 +878,12 @@ QStringList problems(const Target& target, const WriteResult& result, const Mous
         }
         if (!missed.isEmpty())
             lines << QStringLiteral("The %1 of profile %2 did not reach the mouse.")
-                         .arg(list(missed))
+                         .arg(KxNames::listed(missed))
                          .arg(slot + 1);
         if (!unconfirmed.isEmpty())
             lines << QStringLiteral("The %1 of profile %2 may not have reached the mouse: it "
                                     "stopped answering before they could be read back.")
-                         .arg(list(unconfirmed))
+                         .arg(KxNames::listed(unconfirmed))
                          .arg(slot + 1);
     }
     if (result.settings && !*result.settings) {
