@@ -7,6 +7,7 @@
 #include <QMetaType>
 
 #include <cstdio>
+#include <utility>
 
 Q_DECLARE_METATYPE(std::shared_ptr<UsbDevice>)
 
@@ -137,7 +138,7 @@ void HvDeviceRequester::setSelectedDev() {
             break;
         }
     }
-    selectedDevice_.store(std::move(selected));
+    selectDevice(std::move(selected));
 }
 
 bool HvDeviceRequester::selectService(quint64 serviceId) {
@@ -147,19 +148,33 @@ bool HvDeviceRequester::selectService(quint64 serviceId) {
         if (entry.value(kService).toULongLong() == serviceId &&
             entry.value(kVID).toUInt() == vendorID_ && entry.value(kPID).toUInt() == productID_) {
             currDevDic_ = entry;
-            selectedDevice_.store(deviceOf(entry));
+            selectDevice(deviceOf(entry));
             return true;
         }
     }
     return false;
 }
 
+std::shared_ptr<UsbDevice> HvDeviceRequester::selectedDevice() const {
+    const std::lock_guard lock(selectedMutex_);
+    return selectedDevice_;
+}
+
+void HvDeviceRequester::selectDevice(std::shared_ptr<UsbDevice> device) {
+    std::shared_ptr<UsbDevice> previous;
+    {
+        const std::lock_guard lock(selectedMutex_);
+        previous = std::exchange(selectedDevice_, std::move(device));
+    }
+    // The old device, if this was its last reference, closes outside the lock.
+}
+
 bool HvDeviceRequester::isDevOn() const {
-    return selectedDevice_.load() != nullptr;
+    return selectedDevice() != nullptr;
 }
 
 bool HvDeviceRequester::isSelectedDeviceEmulated() const {
-    return isEmulated(selectedDevice_.load());
+    return isEmulated(selectedDevice());
 }
 
 bool HvDeviceRequester::isEmulatedEntry(const QVariantMap& entry) {
@@ -167,7 +182,7 @@ bool HvDeviceRequester::isEmulatedEntry(const QVariantMap& entry) {
 }
 
 bool HvDeviceRequester::sendDeviceRequest(IOUSBDevRequest* request) {
-    const std::shared_ptr<UsbDevice> device = selectedDevice_.load();
+    const std::shared_ptr<UsbDevice> device = selectedDevice();
     if (!device || !request)
         return false;
     const int result = device->deviceRequest(*request);
@@ -179,7 +194,7 @@ bool HvDeviceRequester::sendDeviceRequest(IOUSBDevRequest* request) {
 }
 
 bool HvDeviceRequester::resetCurrDevice() {
-    const std::shared_ptr<UsbDevice> device = selectedDevice_.load();
+    const std::shared_ptr<UsbDevice> device = selectedDevice();
     if (!device)
         return false;
     if (const int result = device->open(); result != 0) {

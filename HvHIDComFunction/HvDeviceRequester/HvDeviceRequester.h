@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 class UsbNotificationPort;
@@ -78,8 +79,14 @@ private:
     uint32_t productID_ = 0;
     bool isSingleMode_ = false;
     QVariantMap currDevDic_;
-    // The selected entry's device, for requests from any thread.
-    std::atomic<std::shared_ptr<UsbDevice>> selectedDevice_;
+    std::shared_ptr<UsbDevice> selectedDevice() const;
+    void selectDevice(std::shared_ptr<UsbDevice> device);
+
+    // The selected entry's device, for requests from any thread. A mutex rather than
+    // std::atomic<std::shared_ptr>: libstdc++ 12 ends a load with a relaxed unlock, so a later
+    // store is not ordered after it.
+    mutable std::mutex selectedMutex_;
+    std::shared_ptr<UsbDevice> selectedDevice_;
     bool isFillData_ = false;
     bool isListenSelected_ = false;
     std::atomic<bool> isPrintMsg_ = false;
