@@ -2,9 +2,9 @@
 
 #include "HvLogger.h"
 #include "KxMouseLock.h"
+#include "QueuedCall.h"
 #include "SteadyClock.h"
 
-#include <QMetaObject>
 #include <QObject>
 
 #include <atomic>
@@ -86,9 +86,8 @@ void KxDeviceQueue::report(Request& request, Outcome outcome) {
     if (!request.done || !request.receiver)
         return;
     // Queued to the receiver's thread; dropped by Qt when the receiver is deleted first.
-    QMetaObject::invokeMethod(
-        request.receiver.data(), [done = std::move(request.done), outcome] { done(outcome); },
-        Qt::QueuedConnection);
+    KxQueued::post(request.receiver.data(),
+                   [done = std::move(request.done), outcome] { done(outcome); });
 }
 
 void KxDeviceQueue::run() {

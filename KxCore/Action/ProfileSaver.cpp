@@ -1,7 +1,8 @@
 #include "ProfileSaver.h"
 
+#include "QueuedCall.h"
+
 #include <QCoreApplication>
-#include <QMetaObject>
 
 #include <chrono>
 #include <utility>
@@ -61,14 +62,11 @@ void ProfileSaver::run() {
         // The receivers live on the application's thread: whether one is still there is asked
         // on that thread, never here while it may be going.
         if (QCoreApplication* app = QCoreApplication::instance())
-            QMetaObject::invokeMethod(
-                app,
-                [listeners = std::move(job.listeners), saved] {
-                    for (const Listener& listener : listeners)
-                        if (listener.done && listener.receiver)
-                            listener.done(saved);
-                },
-                Qt::QueuedConnection);
+            KxQueued::post(app, [listeners = std::move(job.listeners), saved] {
+                for (const Listener& listener : listeners)
+                    if (listener.done && listener.receiver)
+                        listener.done(saved);
+            });
 
         lock.lock();
         running_ = false;
