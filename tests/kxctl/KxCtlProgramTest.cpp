@@ -21,8 +21,11 @@
 #include <QJsonArray>
 #include <QSettings>
 
+#include <algorithm>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -725,4 +728,109 @@ TEST_F(KxCtlProgramTest, AMacroTheMouseHoldsIsReadTheSameAndRestoredByteForByte)
     ASSERT_EQ(run.exit, 0) << qPrintable(run.err);
     EXPECT_EQ(this->record(1, 3), record);
 }
+
+// Where a script points kxctl's output: a file is replaced whole, a FIFO, /dev/stdout and a
+// process substitution are written in place, a device that is no stream is left alone, and a
+// standard output that cannot take what is written is a failure, not a success.
+TEST_F(KxCtlProgramTest, OutputGoesWhereItIsPointedAndAFailedWriteIsAFailure) {
+    ASSERT_EQ(
+        kxctl({"macro", "import",
+               macroFile(QStringLiteral("Tap"), {MacroKeyInfo(4, 0, 0), MacroKeyInfo(4, 1, 0)})})
+            .exit,
+        0);
+    const Outcome reference = kxctl({"export", "-"});
+    ASSERT_EQ(reference.exit, 0);
+    const QJsonObject setup = json(reference.out.toUtf8());
+    ASSERT_FALSE(setup.isEmpty());
+    // Two exports differ only in their time stamp.
+    const auto sameSetup = [&setup](const QByteArray& bytes) {
+        QJsonObject got = json(bytes);
+        got.remove(QStringLiteral("exported"));
+        QJsonObject want = setup;
+        want.remove(QStringLiteral("exported"));
+        return !got.isEmpty() && got == want;
+    };
+
+    Outcome run = kxctl({"export", "/dev/stdout"});
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_TRUE(sameSetup(run.out.toUtf8())) << qPrintable(run.out.left(200));
+    const QString substituted = home(QStringLiteral("substituted.kxsetup"));
+    QProcess shell;
+    shell.start(QStringLiteral("bash"),
+                {QStringLiteral("-c"), QStringLiteral("'%1' export >(cat > '%2'); wait")
+                                           .arg(QStringLiteral(KX_CTL_PATH), substituted)});
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().constData();
+    EXPECT_TRUE(KxTest::waitFor([&] { return sameSetup(fileBytes(substituted)); }));
+
+    const QString fifo = home(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    run = kxctl({"export", fifo}, 20000);
+    EXPECT_EQ(run.exit, 1) << "nobody reads it";
+    EXPECT_TRUE(run.err.contains(QLatin1String("no program reads"))) << qPrintable(run.err);
+    for (const QStringList& command :
+         {QStringList{"export", fifo}, QStringList{"macro", "export", "Tap", fifo}}) {
+        // The test reads the FIFO; what kxctl writes (a few KiB) waits in the pipe's buffer.
+        const int reader = ::open(fifo.toLocal8Bit().constData(), O_RDONLY | O_NONBLOCK);
+        ASSERT_GE(reader, 0);
+        run = kxctl(command, 20000);
+        EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+        QByteArray read(1 << 16, '\0');
+        const ssize_t got = ::read(reader, read.data(), size_t(read.size()));
+        ::close(reader);
+        read.truncate(std::max<ssize_t>(got, 0));
+        EXPECT_TRUE(command[0] == QLatin1String("macro") ? json(read).contains("object")
+                                                         : sameSetup(read))
+            << qPrintable(command.join(' '));
+        struct stat status {};
+        ASSERT_EQ(::stat(fifo.toLocal8Bit().constData(), &status), 0);
+        EXPECT_TRUE(S_ISFIFO(status.st_mode)) << "the FIFO stays a FIFO";
+    }
+    run = kxctl({"macro", "export", "Tap", "/dev/stdout"});
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_TRUE(json(run.out.toUtf8()).contains("object"));
+
+    // /dev/zero takes writes and is no stream for a file; /dev/full refuses them.
+    for (const QString& device : {QStringLiteral("/dev/zero"), QStringLiteral("/dev/full")}) {
+        for (const QStringList& command :
+             {QStringList{"export", device}, QStringList{"macro", "export", "Tap", device}}) {
+            run = kxctl(command);
+            EXPECT_EQ(run.exit, 1) << qPrintable(command.join(' '));
+            EXPECT_FALSE(run.out.contains(QLatin1String("Exported")));
+            struct stat status {};
+            ASSERT_EQ(::stat(device.toLocal8Bit().constData(), &status), 0);
+            EXPECT_TRUE(S_ISCHR(status.st_mode)) << qPrintable(device) << " is still a device";
+        }
+    }
+
+    const auto toFull = [](const QStringList& arguments) {
+        auto* process = new QProcess;
+        process->setStandardOutputFile(QStringLiteral("/dev/full"));
+        process->start(QStringLiteral(KX_CTL_PATH), arguments);
+        return finish(process);
+    };
+    for (const QStringList& command :
+         {QStringList{"export", "-"}, QStringList{"show"}, QStringList{"--json", "list"},
+          QStringList{"macro", "list"}, QStringList{"--help"}}) {
+        run = toFull(command);
+        EXPECT_EQ(run.exit, 1) << qPrintable(command.join(' '));
+        EXPECT_TRUE(run.err.contains(QLatin1String("standard output cannot be written")))
+            << qPrintable(command.join(' ')) << ": " << qPrintable(run.err);
+    }
+}
+
+// A set-up piped in is read to its end, however the pipe hands it over.
+TEST_F(KxCtlProgramTest, ASetupOnStandardInputIsReadToItsEnd) {
+    QByteArray setup = kxctl({"export", "-"}).out.toUtf8();
+    ASSERT_FALSE(setup.isEmpty());
+    setup.insert(setup.indexOf('{') + 1, QByteArray(200000, ' '));
+    QProcess* process = startKxctl({"import", "--dry-run", "-"});
+    ASSERT_TRUE(process->waitForStarted());
+    process->write(setup);
+    process->closeWriteChannel();
+    const Outcome run = finish(process);
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_TRUE(run.out.contains(QLatin1String("Nothing to change"))) << qPrintable(run.out);
+}
+
 } // namespace
