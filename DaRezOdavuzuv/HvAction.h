@@ -48,10 +48,13 @@ public:
     // Hexadecimal text with or without a 0x prefix; garbage reads as 0.
     static int getIntValueByHex(const QString& text);
 
-    // One object as a keyed archive file (JSON), written atomically. CopyObject yields none for a
-    // missing, damaged, foreign or oversized file, or anything but a regular file (never waiting
-    // on a FIFO or a device); why, when given, then says which in a few words.
-    static bool SaveObject(const QJsonObject& object, const QString& path);
+    // One object as a keyed archive file (JSON), written as OutputTarget writes (a file
+    // atomically, a FIFO or terminal in place, other devices refused). CopyObject yields none for
+    // a missing, damaged, foreign or oversized file, or anything but a regular file (never
+    // waiting on a FIFO or a device); why, when given, then says which in a few words.
+    static bool SaveObject(const QJsonObject& object, const QString& path, QString* why = nullptr);
+    // The bytes SaveObject writes.
+    static QByteArray archiveBytes(const QJsonObject& object);
     static std::optional<QJsonObject> CopyObject(const QString& path, QString* why = nullptr);
 
     // Path of the installed application with that identifier: the desktop entry <id>.desktop in

@@ -2,6 +2,7 @@
 #include "HvAction.h"
 
 #include "HvLogger.h"
+#include "Workspace/OutputTarget.h"
 #include "Workspace/RegularFile.h"
 
 #include <QDir>
@@ -68,21 +69,20 @@ bool HvAction::checkAddCopyFileFromResourceWithPath(const QString& folder,
     return true;
 }
 
-bool HvAction::SaveObject(const QJsonObject& object, const QString& path) {
-    if (path.isEmpty()) {
-        HV_WARNING(QStringLiteral("cannot save an archive without a path"));
-        return false;
-    }
+QByteArray HvAction::archiveBytes(const QJsonObject& object) {
     QJsonObject top;
     top.insert(QStringLiteral("format"), kArchiveFormat);
     top.insert(QStringLiteral("version"), kArchiveVersion);
     top.insert(QStringLiteral("object"), object);
-    const QByteArray bytes = QJsonDocument(top).toJson(QJsonDocument::Indented);
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
 
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() ||
-        !out.commit()) {
-        HV_WARNING(QStringLiteral("cannot save the archive %1: %2").arg(path, out.errorString()));
+bool HvAction::SaveObject(const QJsonObject& object, const QString& path, QString* why) {
+    QString reason;
+    if (!OutputTarget::write(path, archiveBytes(object), &reason)) {
+        HV_WARNING(QStringLiteral("cannot save the archive %1: %2").arg(path, reason));
+        if (why)
+            *why = reason;
         return false;
     }
     return true;

@@ -13,6 +13,7 @@
 #include "MenuInfo.h"
 #include "ProfieController.h"
 #include "TooltipManager.h"
+#include "Workspace/OutputTarget.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -23,16 +24,27 @@
 
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace KxCtl {
 
 namespace {
 
-void print(FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+// Everything kxctl says goes through here, unbuffered: a full disk or a closed pipe on
+// standard output is known at the write that hit it.
+bool print(int fd, const QString& text, QString* why = nullptr) {
+    return OutputTarget::writeAll(fd, text.toLocal8Bit(), why);
+}
+
+// Whether a path is where standard output goes (/dev/stdout, or the file it was sent to): what
+// was written there is the output, with nothing said after it.
+bool isStandardOutput(const QString& path) {
+    struct stat named {};
+    struct stat out {};
+    return ::stat(QFile::encodeName(path).constData(), &named) == 0 &&
+           ::fstat(STDOUT_FILENO, &out) == 0 && named.st_dev == out.st_dev &&
+           named.st_ino == out.st_ino;
 }
 
 // Where a device is plugged in: "1-2.3" (bus 1, port 2, then port 3 of a hub), as sysfs names it.
@@ -107,18 +119,27 @@ int Tool::done(QJsonObject json, const QStringList& text) {
         out.insert(QStringLiteral("ok"), true);
         for (auto it = json.constBegin(); it != json.constEnd(); ++it)
             out.insert(it.key(), it.value());
-        print(stdout, QString::fromUtf8(KxSetup::prettyJson(out)));
-    } else if (!text.isEmpty()) {
-        print(stdout, text.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        return output(KxSetup::prettyJson(out));
     }
-    return kDone;
+    if (text.isEmpty())
+        return kDone;
+    return output((text.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLocal8Bit());
+}
+
+int Tool::output(const QByteArray& bytes) {
+    QString why;
+    if (OutputTarget::writeAll(STDOUT_FILENO, bytes, &why))
+        return kDone;
+    // Said on standard error only: standard output is what failed.
+    print(STDERR_FILENO, QStringLiteral("kxctl: standard output cannot be written: %1\n").arg(why));
+    return kRefused;
 }
 
 int Tool::fail(int code, const QString& message, const QStringList& details) {
     QString text = QStringLiteral("kxctl: %1\n").arg(message);
     for (const QString& line : details)
         text += QStringLiteral("  %1\n").arg(line);
-    print(stderr, text);
+    print(STDERR_FILENO, text);
     if (invocation_.json) {
         QJsonObject out = head();
         out.insert(QStringLiteral("ok"), false);
@@ -126,13 +147,13 @@ int Tool::fail(int code, const QString& message, const QStringList& details) {
         out.insert(QStringLiteral("error"), message);
         if (!details.isEmpty())
             out.insert(QStringLiteral("details"), QJsonArray::fromStringList(details));
-        print(stdout, QString::fromUtf8(KxSetup::prettyJson(out)));
+        output(KxSetup::prettyJson(out));
     }
     return code;
 }
 
 void Tool::note(const QString& line) const {
-    print(stderr, QStringLiteral("kxctl: %1\n").arg(line));
+    print(STDERR_FILENO, QStringLiteral("kxctl: %1\n").arg(line));
 }
 
 // ---- Start-up ------------------------------------------------------------------------------
@@ -189,11 +210,9 @@ std::optional<int> Tool::becomeWriter() {
 int Tool::run() {
     switch (invocation_.command) {
     case Command::Help:
-        print(stdout, usage());
-        return kDone;
+        return output(usage().toLocal8Bit());
     case Command::Version:
-        print(stdout, QStringLiteral("kxctl %1\n").arg(QStringLiteral(KX_VERSION)));
-        return kDone;
+        return output(QStringLiteral("kxctl %1\n").arg(QStringLiteral(KX_VERSION)).toLocal8Bit());
     default:
         break;
     }
@@ -709,10 +728,22 @@ int Tool::macroExport() {
         return fail(kRefused,
                     KxNames::whyNot(match, QStringLiteral("macro"), invocation_.words[0]));
     QString path = invocation_.words[1];
-    if (QFileInfo(path).suffix() != QLatin1String("mac"))
+    if (path == QLatin1String("-"))
+        return output(HvAction::archiveBytes(match.found->toArchive()));
+    // A file is named as the macro editor names one; a FIFO, a terminal or a descriptor
+    // (/dev/stdout) is written as named.
+    const QFileInfo target(path);
+    const bool stream = (target.exists() && !target.isFile()) ||
+                        path.startsWith(QLatin1String("/dev/")) ||
+                        path.startsWith(QLatin1String("/proc/"));
+    if (!stream && target.suffix() != QLatin1String("mac"))
         path += QStringLiteral(".mac");
-    if (!HvAction::SaveObject(match.found->toArchive(), path))
-        return fail(kRefused, QStringLiteral("the macro could not be saved as %1").arg(path));
+    QString why;
+    if (!HvAction::SaveObject(match.found->toArchive(), path, &why))
+        return fail(kRefused,
+                    QStringLiteral("the macro could not be saved as %1: %2").arg(path, why));
+    if (isStandardOutput(path))
+        return kDone;
     return done({{QStringLiteral("macro"), match.found->nameStr()}, {QStringLiteral("file"), path}},
                 {QStringLiteral("Saved %1 as %2.").arg(match.found->nameStr(), path)});
 }
@@ -731,15 +762,13 @@ int Tool::exportSetup() {
     state.desktop = KxSetup::desktopNow();
     const KxSetup::File file =
         KxSetup::capture(state, QStringLiteral("kxctl %1").arg(QStringLiteral(KX_VERSION)));
-    if (path == QLatin1String("-")) {
-        const QByteArray bytes = KxSetup::serialize(file);
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-        std::fflush(stdout);
-        return kDone;
-    }
+    if (path == QLatin1String("-"))
+        return output(KxSetup::serialize(file));
     QString why;
     if (!KxSetup::writeFile(file, path, &why))
         return fail(kRefused, QStringLiteral("%1 could not be written: %2").arg(path, why));
+    if (isStandardOutput(path))
+        return kDone;
     return done(
         {{QStringLiteral("file"), path}, {QStringLiteral("macros"), int(file.macros.size())}},
         {QStringLiteral("Exported the set-up (five profiles, %1) to %2.")
@@ -761,10 +790,12 @@ int Tool::importSetup() {
     }
     KxSetup::Parsed parsed;
     if (path == QLatin1String("-")) {
-        QFile in;
-        if (!in.open(stdin, QIODevice::ReadOnly))
-            return fail(kRefused, QStringLiteral("standard input cannot be read"));
-        parsed = KxSetup::parse(in.read(KxSetup::kMaxFileBytes + 1));
+        // A pipe gives what it holds in pieces: read to its end, up to the bound.
+        QString why;
+        const auto bytes = OutputTarget::readAll(STDIN_FILENO, KxSetup::kMaxFileBytes, &why);
+        if (!bytes)
+            return fail(kRefused, QStringLiteral("the set-up on standard input %1").arg(why));
+        parsed = KxSetup::parse(*bytes);
     } else {
         parsed = KxSetup::readFile(path);
     }
@@ -809,7 +840,7 @@ int Tool::complete() {
     }
     names.removeDuplicates();
     if (!names.isEmpty())
-        print(stdout, names.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        return output((names.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLocal8Bit());
     return kDone;
 }
 

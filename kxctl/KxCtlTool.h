@@ -46,6 +46,8 @@ private:
     // Output: the command's result (text lines, or its JSON object), and failures.
     int done(QJsonObject json, const QStringList& text);
     int fail(int code, const QString& message, const QStringList& details = {});
+    // Bytes to standard output; refused, said on standard error, when they cannot all go.
+    static int output(const QByteArray& bytes);
     void note(const QString& line) const;
     QJsonObject head() const;
 

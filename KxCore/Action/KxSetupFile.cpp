@@ -4,12 +4,12 @@
 #include "KxProtocol.h"
 #include "KxRecords.h"
 #include "KxValues.h"
+#include "Workspace/OutputTarget.h"
 #include "Workspace/RegularFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QSaveFile>
 #include <QSet>
 
 #include <algorithm>
@@ -920,14 +920,7 @@ QByteArray serialize(const File& file) {
 }
 
 bool writeFile(const File& file, const QString& path, QString* why) {
-    const QByteArray bytes = serialize(file);
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        if (why)
-            *why = out.errorString();
-        return false;
-    }
-    return true;
+    return OutputTarget::write(path, serialize(file), why);
 }
 
 } // namespace KxSetup

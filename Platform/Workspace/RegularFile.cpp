@@ -11,6 +11,14 @@
 #include <cerrno>
 #include <cstring>
 
+QString RegularFile::tooLargeText(qint64 maxBytes) {
+    // Bounds are whole MiB or small.
+    constexpr qint64 kMiB = 1024 * 1024;
+    return maxBytes >= kMiB && maxBytes % kMiB == 0
+               ? QStringLiteral("is larger than %1 MiB").arg(maxBytes / kMiB)
+               : QStringLiteral("is larger than %1 bytes").arg(maxBytes);
+}
+
 std::optional<QByteArray> RegularFile::read(const QString& path, qint64 maxBytes, QString* why) {
     const auto refuse = [why](const QString& reason) -> std::optional<QByteArray> {
         if (why)
@@ -27,11 +35,7 @@ std::optional<QByteArray> RegularFile::read(const QString& path, qint64 maxBytes
     struct stat status {};
     if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
         return refuse(QStringLiteral("is not a regular file"));
-    // Bounds are whole MiB or small: said the way a person reads them.
-    constexpr qint64 kMiB = 1024 * 1024;
-    const QString tooLarge = maxBytes >= kMiB && maxBytes % kMiB == 0
-                                 ? QStringLiteral("is larger than %1 MiB").arg(maxBytes / kMiB)
-                                 : QStringLiteral("is larger than %1 bytes").arg(maxBytes);
+    const QString tooLarge = tooLargeText(maxBytes);
     if (status.st_size > maxBytes)
         return refuse(tooLarge);
     QByteArray bytes;

@@ -16,4 +16,6 @@ public:
     // anything else or more than maxBytes.
     static std::optional<QByteArray> read(const QString& path, qint64 maxBytes,
                                           QString* why = nullptr);
+    // "is larger than 1 MiB": a bound said the way a person reads it.
+    static QString tooLargeText(qint64 maxBytes);
 };
