@@ -11,6 +11,7 @@
 #include "MacroInfo.h"
 #include "MacroKeyInfo.h"
 #include "Notifications/DistributedNotificationCenter.h"
+#include "Preferences/UserPreferences.h"
 #include "ProfieController.h"
 #include "ProfileValue.h"
 #include "VirtualMouseFirmware.h"
@@ -19,11 +20,13 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QRegularExpression>
 #include <QSettings>
 
 #include <algorithm>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -244,7 +247,7 @@ TEST_F(KxCtlProgramTest, ButtonsAreWrittenAsTheWindowWritesThemAndReadBack) {
     EXPECT_TRUE(run.err.contains(QLatin1String("close: Reload"))) << qPrintable(run.err);
     expectNothingChanged(kxctl({"button", "4", "launch", "/no/such/file"}), before, "no file");
     expectNothingChanged(kxctl({"button", "--profile", "6", "4", "default"}), before, "profile 6");
-    EXPECT_EQ(kxctl({"button", "9", "default"}).exit, 2);
+    EXPECT_EQ(kxctl({"button", "9", "default"}).exit, 1) << "out of range, as every value";
     EXPECT_EQ(kxctl({"button", "1", "frobnicate", "x"}).exit, 2);
 }
 
@@ -300,7 +303,8 @@ TEST_F(KxCtlProgramTest, ReadingCommandsAndTheirJsonFitTheSchema) {
     EXPECT_EQ(run.exit, 3);
     EXPECT_TRUE(fitsSchema(run.json(), QStringLiteral("failure")));
     EXPECT_EQ(kxctl({"dpi", "1", "900"}).exit, 3);
-    EXPECT_EQ(kxctl({"list"}).exit, 3);
+    // None attached is an empty list.
+    EXPECT_EQ(kxctl({"list"}).exit, 0);
 }
 
 TEST_F(KxCtlProgramTest, NothingIsWrittenWhileTheWindowOwnsItsBusName) {
@@ -630,6 +634,10 @@ TEST_F(KxCtlProgramTest, HostileSetupFilesAreRefusedAndChangeNothing) {
         {write(QStringLiteral("deep.kxsetup"), QByteArray(300000, '[')), "not a set-up"},
         {write(QStringLiteral("chords.kxsetup"), chords),
          "macros[0].steps: the macro takes 42 steps on the mouse"},
+        {write(QStringLiteral("twice.kxsetup"),
+               QByteArray(goodBytes).replace("\"kind\": \"function\",",
+                                             "\"kind\": \"macro\", \"kind\": \"function\",")),
+         "profiles[0].buttons[0].kind: is given twice"},
         {fifo, "not a regular file"},
         {home(QStringLiteral("missing.kxsetup")), "missing.kxsetup"},
     };
@@ -831,6 +839,181 @@ TEST_F(KxCtlProgramTest, ASetupOnStandardInputIsReadToItsEnd) {
     const Outcome run = finish(process);
     EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
     EXPECT_TRUE(run.out.contains(QLatin1String("Nothing to change"))) << qPrintable(run.out);
+}
+
+// What an import reports is what the buttons do: a launcher names its own code or none, a tap
+// kept as a macro stays the user's macro, delays come within what a step holds, names are the
+// names a user typed (emoji too), and text from a file or the mouse never reaches the terminal
+// raw.
+TEST_F(KxCtlProgramTest, AnImportSaysWhatTheButtonsWillDo) {
+    const auto exported = [this] { return json(kxctl({"export", "-"}).out.toUtf8()); };
+    const auto setupFile = [](const QString& name, const QJsonObject& setup) {
+        QFile file(home(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(setup).toJson());
+        return home(name);
+    };
+    // Profile 1's button b (0-based) in a set-up, changed by change(button).
+    const auto withButton = [](QJsonObject setup, int b,
+                               const std::function<void(QJsonObject&)>& change) {
+        QJsonArray profiles = setup.value(QStringLiteral("profiles")).toArray();
+        QJsonObject first = profiles[0].toObject();
+        QJsonArray buttons = first.value(QStringLiteral("buttons")).toArray();
+        QJsonObject button = buttons[b].toObject();
+        change(button);
+        buttons[b] = button;
+        first.insert(QStringLiteral("buttons"), buttons);
+        profiles[0] = first;
+        setup.insert(QStringLiteral("profiles"), profiles);
+        return setup;
+    };
+
+    // A launcher without a path keeps what its code launches: nothing to change, every time.
+    ASSERT_EQ(kxctl({"button", "2", "launch", "/usr/bin/true"}).exit, 0);
+    const QJsonObject withLauncher = exported();
+    const QString noPath = setupFile(QStringLiteral("nopath.kxsetup"),
+                                     withButton(withLauncher, 1, [](QJsonObject& button) {
+                                         button.remove(QStringLiteral("path"));
+                                     }));
+    for (int i = 0; i < 2; ++i) {
+        const Outcome run = kxctl({"import", noPath});
+        EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+        EXPECT_TRUE(run.out.contains(QLatin1String("Nothing to change"))) << qPrintable(run.out);
+    }
+    // Another button's code with a path of its own is refused, naming the field.
+    const int ownCode = int(KxAction::getBtnAppLaunchIndex(0, 1));
+    const QString otherCode = setupFile(QStringLiteral("othercode.kxsetup"),
+                                        withButton(withLauncher, 1, [&](QJsonObject& button) {
+                                            button.insert(QStringLiteral("code"), ownCode + 1);
+                                        }));
+    Outcome run = kxctl({"import", otherCode});
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_TRUE(run.err.contains(QLatin1String("profiles[0].buttons[1].code")))
+        << qPrintable(run.err);
+
+    // Delays as the mouse runs them, with a note; an emoji name survives export and import.
+    QString fire;
+    for (int i = 0; i < 40; ++i)
+        fire += QStringLiteral("🔥");
+    QJsonObject setup = withButton(exported(), 2, [&fire](QJsonObject& button) {
+        button = {{QStringLiteral("button"), button.value(QStringLiteral("button"))},
+                  {QStringLiteral("kind"), QStringLiteral("macro")},
+                  {QStringLiteral("macro"), fire},
+                  {QStringLiteral("mode"), QStringLiteral("once")}};
+    });
+    const QJsonArray steps{QJsonObject{{"action", "press"}, {"key", 4}, {"delayMs", 150}},
+                           QJsonObject{{"action", "release"}, {"key", 4}, {"delayMs", 6300}}};
+    setup.insert(QStringLiteral("macros"),
+                 QJsonArray{QJsonObject{{QStringLiteral("name"), fire}, {"steps", steps}}});
+    run = kxctl({"import", setupFile(QStringLiteral("emoji.kxsetup"), setup)});
+    ASSERT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_TRUE(run.out.contains(QLatin1String("2 delays were changed"))) << qPrintable(run.out);
+    const auto imported = libraryMacro(fire);
+    ASSERT_TRUE(imported);
+    EXPECT_EQ(imported->keyInfoArr()[0].delay(), 100);
+    EXPECT_EQ(imported->keyInfoArr()[1].delay(), 5000);
+    const QJsonObject again = exported();
+    EXPECT_EQ(again.value(QStringLiteral("macros")).toArray().first().toObject().value("name"),
+              QJsonValue(fire));
+    run = kxctl({"import", setupFile(QStringLiteral("again.kxsetup"), again)});
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_TRUE(run.out.contains(QLatin1String("Nothing to change"))) << qPrintable(run.out);
+
+    // A one-tap macro is the user's macro after every read, though the mouse's bytes are the
+    // key's.
+    ASSERT_EQ(
+        kxctl({"macro", "import",
+               macroFile(QStringLiteral("Tap"), {MacroKeyInfo(11, 0, 0), MacroKeyInfo(11, 1, 0)})})
+            .exit,
+        0);
+    run = kxctl({"button", "4", "macro", "Tap"});
+    ASSERT_EQ(run.exit, 0) << qPrintable(run.err);
+    run = kxctl({"show"});
+    EXPECT_TRUE(run.out.contains(QRegularExpression(QStringLiteral("4 side1 +.*Tap"))))
+        << qPrintable(run.out);
+    const QJsonArray macros = exported().value(QStringLiteral("macros")).toArray();
+    EXPECT_TRUE(std::any_of(macros.begin(), macros.end(), [](const QJsonValue& macro) {
+        return macro.toObject().value(QStringLiteral("name")) == QLatin1String("Tap");
+    }));
+
+    // Control characters: refused in a file's path, escaped when the mouse's launcher path
+    // holds them (the preferences are the user's; a path there may be anything).
+    const QString hostilePath = QStringLiteral("/usr/bin/\x1b[2K\rtrue\x07");
+    run = kxctl({"import", setupFile(QStringLiteral("hostile.kxsetup"),
+                                     withButton(withLauncher, 1, [&](QJsonObject& button) {
+                                         button.insert(QStringLiteral("path"), hostilePath);
+                                     }))});
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_TRUE(run.err.contains(QLatin1String("buttons[1].path: holds control characters")))
+        << qPrintable(run.err);
+    {
+        const auto preferences = UserPreferences::open();
+        ASSERT_TRUE(preferences->contains(KxAction::launchPathKey(uint32_t(ownCode))))
+            << qPrintable(preferences->fileName());
+        preferences->setValue(KxAction::launchPathKey(uint32_t(ownCode)), hostilePath);
+        preferences->sync();
+    }
+    run = kxctl({"show"});
+    EXPECT_FALSE(run.out.contains(QChar(0x1b)) || run.out.contains(QChar('\r')) ||
+                 run.out.contains(QChar(7)));
+    EXPECT_TRUE(run.out.contains(QLatin1String("\\x1b[2K\\x0dtrue\\x07"))) << qPrintable(run.out);
+}
+
+// As the command lines of other device tools behave: help per command, -V, an empty list when no
+// mouse is attached, one exit status for a value out of range, --dry-run on every write, and no
+// log lines on standard error unless asked.
+TEST_F(KxCtlProgramTest, TheCommandLineBehavesAsScriptsExpect) {
+    Outcome run = kxctl({"-V"});
+    EXPECT_EQ(run.exit, 0);
+    EXPECT_TRUE(run.out.startsWith(QLatin1String("kxctl "))) << qPrintable(run.out);
+    const Outcome help = kxctl({"help", "button"});
+    EXPECT_EQ(help.exit, 0);
+    EXPECT_TRUE(help.out.startsWith(QLatin1String("kxctl button"))) << qPrintable(help.out);
+    EXPECT_EQ(kxctl({"button", "2", "--help"}).out, help.out);
+    EXPECT_EQ(kxctl({"help", "nothing"}).exit, 2);
+
+    for (const QStringList& outOfRange :
+         {QStringList{"button", "6", "default"}, QStringList{"profile", "99999999999"},
+          QStringList{"stage", "0"}, QStringList{"dpi", "5", "800"}}) {
+        run = kxctl(outOfRange);
+        EXPECT_EQ(run.exit, 1) << qPrintable(outOfRange.join(' ')) << ": " << qPrintable(run.err);
+    }
+
+    const QString before = dump();
+    for (const QStringList& dry :
+         {QStringList{"--dry-run", "profile", "3"}, QStringList{"--dry-run", "rate", "500"},
+          QStringList{"--dry-run", "stage", "3"}, QStringList{"--dry-run", "light", "logo", "off"},
+          QStringList{"--dry-run", "button", "2", "function", "F5"},
+          QStringList{"--dry-run", "dpi", "1", "900"}}) {
+        run = kxctl(dry);
+        EXPECT_EQ(run.exit, 0) << qPrintable(dry.join(' ')) << ": " << qPrintable(run.err);
+        EXPECT_TRUE(run.out.startsWith(QLatin1String("Would change:"))) << qPrintable(run.out);
+        EXPECT_TRUE(run.err.isEmpty()) << "no log lines: " << qPrintable(run.err);
+    }
+    EXPECT_EQ(dump(), before);
+    const QByteArray library = fileBytes(dataFile(QStringLiteral("MenuInfo.xml")));
+    run = kxctl({"macro", "import", "--dry-run",
+                 macroFile(QStringLiteral("Dry"), {MacroKeyInfo(4, 0, 0), MacroKeyInfo(4, 1, 0)})});
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_EQ(fileBytes(dataFile(QStringLiteral("MenuInfo.xml"))), library);
+
+    // Without a session bus an open window cannot be seen: the write goes ahead and says so.
+    auto* process = new QProcess;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    process->setProcessEnvironment(environment);
+    process->start(QStringLiteral(KX_CTL_PATH), {QStringLiteral("rate"), QStringLiteral("500")});
+    run = finish(process);
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_TRUE(run.err.contains(QLatin1String("no session bus"))) << qPrintable(run.err);
+    EXPECT_FALSE(run.err.contains(QLatin1String("messages between the window")))
+        << "the core's log stays in the log file: " << qPrintable(run.err);
+
+    stopMouse();
+    run = kxctl({"--json", "list"});
+    EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
+    EXPECT_EQ(run.json().value(QStringLiteral("mice")), QJsonValue(QJsonArray()));
+    EXPECT_EQ(kxctl({"show"}).exit, 3);
 }
 
 } // namespace
