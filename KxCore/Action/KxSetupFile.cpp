@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QSet>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <cmath>
@@ -41,13 +42,6 @@ QString oneOf(const char* const (&names)[N]) {
     for (const char* name : names)
         list << QStringLiteral("\"%1\"").arg(QLatin1String(name));
     return list.join(QStringLiteral(", "));
-}
-
-bool hasControlCharacters(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.unicode() < 0x20 || c.unicode() == 0x7F || c.category() == QChar::Other_Format ||
-               c.category() == QChar::Other_Surrogate;
-    });
 }
 
 // The first problem met while reading; every later one is ignored.
@@ -135,9 +129,8 @@ public:
         return *number;
     }
 
-    // Text of at most maxLength characters; names (plain) hold no control characters.
-    std::optional<QString> text(const QString& key, int maxLength, bool required,
-                                bool plain = true) {
+    // Text of at most maxLength characters, without control characters.
+    std::optional<QString> text(const QString& key, int maxLength, bool required) {
         const auto v = value(key, required);
         if (!v)
             return std::nullopt;
@@ -146,13 +139,13 @@ public:
             return std::nullopt;
         }
         const QString s = v->toString();
-        if (s.size() > maxLength) {
+        if (const int length = characterCount(s); length > maxLength) {
             problems_.fail(
                 path(key),
-                QStringLiteral("is %1 characters long, at most %2").arg(s.size()).arg(maxLength));
+                QStringLiteral("is %1 characters long, at most %2").arg(length).arg(maxLength));
             return std::nullopt;
         }
-        if (plain && hasControlCharacters(s)) {
+        if (hasControlCharacters(s)) {
             problems_.fail(path(key), QStringLiteral("holds control characters"));
             return std::nullopt;
         }
@@ -362,7 +355,7 @@ std::optional<Button> readButton(const QJsonObject& object, const QString& path,
         break;
     }
     case Button::Kind::Launch: {
-        const auto launchPath = fields.text(QStringLiteral("path"), 4096, false, false);
+        const auto launchPath = fields.text(QStringLiteral("path"), 4096, false);
         const auto entry = fields.text(QStringLiteral("desktopEntry"), kMaxPathBytes, false);
         if (launchPath && entry)
             return refuse(problems, path,
@@ -814,6 +807,102 @@ QJsonObject macroToJson(const Macro& macro) {
     return object;
 }
 
+namespace {
+
+// The first key an object of the document gives twice, as a field path; none when every key is
+// given once. QJsonDocument keeps the last of repeated keys silently; a set-up with two values
+// for one field is ambiguous. The bytes are a document QJsonDocument read without error.
+std::optional<QString> repeatedField(const QByteArray& bytes) {
+    struct Level {
+        bool object = false;
+        QString path;
+        QSet<QString> keys;
+        int index = 0;      // the next element, in an array
+        QString pendingKey; // the key whose value comes next, in an object
+        bool expectKey = true;
+    };
+    QList<Level> levels;
+    const auto childPath = [&levels]() {
+        const Level& parent = levels.last();
+        if (parent.object)
+            return parent.path.isEmpty() ? parent.pendingKey
+                                         : parent.path + QLatin1Char('.') + parent.pendingKey;
+        return QStringLiteral("%1[%2]").arg(parent.path).arg(parent.index);
+    };
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '"') {
+            const qsizetype start = i;
+            for (++i; i < bytes.size() && bytes[i] != '"'; ++i)
+                if (bytes[i] == '\\')
+                    ++i;
+            if (levels.isEmpty() || !levels.last().object || !levels.last().expectKey)
+                continue;
+            const QByteArray raw = bytes.mid(start, i - start + 1);
+            const QString key =
+                raw.contains('\\')
+                    ? QJsonDocument::fromJson("[" + raw + "]").array().first().toString()
+                    : QString::fromUtf8(raw.mid(1, raw.size() - 2));
+            Level& level = levels.last();
+            if (level.keys.contains(key))
+                return level.path.isEmpty() ? key : level.path + QLatin1Char('.') + key;
+            level.keys.insert(key);
+            level.pendingKey = key;
+            level.expectKey = false;
+        } else if (c == '{' || c == '[') {
+            Level child;
+            child.object = c == '{';
+            if (!levels.isEmpty())
+                child.path = childPath();
+            levels.append(child);
+        } else if (c == '}' || c == ']') {
+            levels.removeLast();
+        } else if (c == ',' && !levels.isEmpty()) {
+            Level& level = levels.last();
+            if (level.object)
+                level.expectKey = true;
+            else
+                ++level.index;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int characterCount(const QString& text) {
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    int count = 0;
+    while (graphemes.toNextBoundary() > 0)
+        ++count;
+    return count;
+}
+
+QString firstCharacters(const QString& text, int count) {
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    for (int n = 0; n < count; ++n)
+        if (graphemes.toNextBoundary() < 0)
+            return text;
+    return text.left(graphemes.position());
+}
+
+bool hasControlCharacters(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i; // a pair is one character outside the first plane (an emoji, a rare ideograph)
+            continue;
+        }
+        // The joiners hold emoji sequences together; other formatting characters (direction
+        // overrides among them) can make text shown on a terminal read as other text.
+        const bool joiner = c.unicode() == 0x200C || c.unicode() == 0x200D;
+        if (c.category() == QChar::Other_Control || c.isSurrogate() ||
+            (c.category() == QChar::Other_Format && !joiner))
+            return true;
+    }
+    return false;
+}
+
 Parsed parse(const QByteArray& bytes) {
     Parsed result;
     if (bytes.size() > kMaxFileBytes) {
@@ -841,6 +930,10 @@ Parsed parse(const QByteArray& bytes) {
     }
     if (!document.isObject()) {
         result.error = {QString(), QStringLiteral("the file is not a set-up: it holds no object")};
+        return result;
+    }
+    if (const auto repeated = repeatedField(bytes)) {
+        result.error = {*repeated, QStringLiteral("is given twice; a field is given once")};
         return result;
     }
     const QJsonObject top = document.object();

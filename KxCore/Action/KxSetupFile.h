@@ -146,6 +146,14 @@ struct Parsed {
     Error error; // when there is no file
 };
 
+// Characters as a user counts them (an emoji with its modifiers is one), and the first count of
+// them.
+int characterCount(const QString& text);
+QString firstCharacters(const QString& text, int count);
+// Whether text holds what a name or path cannot: a control character, half of a surrogate pair,
+// or a formatting character other than the joiners of emoji sequences.
+bool hasControlCharacters(const QString& text);
+
 // A file's bytes as a set-up, or the first field that is wrong. Files of every version up to
 // kVersion are read (and brought to the current model); a later version is refused.
 Parsed parse(const QByteArray& bytes);
