@@ -55,16 +55,26 @@ QByteArray encoded(const _BTN_INFO& record) {
 // A name for a macro of the file: the library's, made fit for a file (no control characters,
 // not empty, not too long) and unique in it.
 QString uniqueName(QString name, const QSet<QString>& taken) {
-    name.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
-    name = name.simplified();
+    QString kept;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const qsizetype length =
+            name[i].isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate() ? 2
+                                                                                             : 1;
+        const QString character = name.mid(i, length);
+        if (!hasControlCharacters(character))
+            kept += character;
+        i += length - 1;
+    }
+    name = kept.simplified();
     if (name.isEmpty())
         name = QStringLiteral("Macro");
-    name.truncate(kMaxMacroNameLength);
+    name = firstCharacters(name, kMaxMacroNameLength);
     if (!taken.contains(folded(name)))
         return name;
     for (int n = 2;; ++n) {
         const QString suffix = QStringLiteral(" (%1)").arg(n);
-        const QString candidate = name.left(kMaxMacroNameLength - int(suffix.size())) + suffix;
+        const QString candidate =
+            firstCharacters(name, kMaxMacroNameLength - int(suffix.size())) + suffix;
         if (!taken.contains(folded(candidate)))
             return candidate;
     }
@@ -258,6 +268,12 @@ Button describe(const _BTN_INFO& record, int slot, int button) {
     }
     if (isLaunch(record)) {
         d.kind = Button::Kind::Launch;
+        // Another button's code: the button launches what that code launches, written as the
+        // code alone.
+        if (record.KeyBit[0] != KxAction::getBtnAppLaunchIndex(uint32_t(slot), uint32_t(button))) {
+            d.launchCode = uint8_t(record.KeyBit[0]);
+            return d;
+        }
         const QString path = KxNames::launchPath(record);
         const QString id = QFileInfo(path).fileName();
         // An installed application goes by its id, so that it starts wherever it is installed.
@@ -266,8 +282,6 @@ Button describe(const _BTN_INFO& record, int slot, int button) {
             d.desktopEntry = id;
         else
             d.path = path;
-        if (record.KeyBit[0] != KxAction::getBtnAppLaunchIndex(uint32_t(slot), uint32_t(button)))
-            d.launchCode = uint8_t(record.KeyBit[0]);
         return d;
     }
     if (const auto name = KxNames::deviceFunctionName(record.FuncTableId)) {
@@ -446,6 +460,13 @@ struct Resolver {
                 break;
             }
         }
+        // A step holds its delay in units the mouse has, as the macro editor brings it there.
+        int changed = 0;
+        for (MacroKeyInfo& key : candidate->keyInfoArr()) {
+            const int held = MacroInfo::heldDelay(key.delay());
+            changed += held != key.delay();
+            key.setDelay(held);
+        }
         const uint32_t deviceSteps = candidate->getMacroCount();
         if (deviceSteps > uint32_t(KxProtocol::kMaxRecordSteps)) {
             fail(macro.where + QStringLiteral(".steps"),
@@ -454,6 +475,13 @@ struct Resolver {
                      .arg(KxProtocol::kMaxRecordSteps));
             return nullptr;
         }
+        if (changed > 0)
+            notes << QStringLiteral("macro %1: %2 delays were changed to what a step holds: at "
+                                    "most %3 ms, in steps of %4 ms")
+                         .arg(macro.name)
+                         .arg(changed)
+                         .arg(MacroInfo::kMaxDelayMs)
+                         .arg(MacroInfo::kDelayStepMs);
         // The same steps in the library: that macro, whatever it is called.
         for (const auto& existing : KxNames::libraryMacros())
             if (sameSteps(*existing, *candidate)) {
@@ -512,7 +540,25 @@ struct Resolver {
             return r;
         }
         case Button::Kind::Launch: {
-            QString path = button.path;
+            // The daemon starts the path filed under the code the record sends.
+            const auto own =
+                uint8_t(KxAction::getBtnAppLaunchIndex(uint32_t(slot), uint32_t(index)));
+            const uint8_t code = button.launchCode.value_or(own);
+            const bool named = !button.path.isEmpty() || !button.desktopEntry.isEmpty();
+            if (code != own && named) {
+                const int other = code - KxProtocol::kFirstLaunchCode;
+                fail(button.where + QStringLiteral(".code"),
+                     QStringLiteral("%1 is the launch code of profile %2's %3; a launcher with a "
+                                    "path of its own launches with code %4")
+                         .arg(code)
+                         .arg(other / kButtons + 1)
+                         .arg(KxNames::buttonTitle(other % kButtons))
+                         .arg(own));
+                return std::nullopt;
+            }
+            // Without one, the button launches what its code launches now.
+            QString path =
+                named ? button.path : KxAction::daemonGetLaunchPath(code).value_or(QString());
             if (!button.desktopEntry.isEmpty()) {
                 const auto installed = HvAction::getAppPathByid(button.desktopEntry);
                 if (!installed) {
@@ -531,8 +577,7 @@ struct Resolver {
             }
             r.btnType = KxButtonType::kLaunch;
             r.FuncID = r.FuncTableId = KxFuncTable::kLaunch;
-            r.KeyBit[0] = button.launchCode.value_or(
-                uint8_t(KxAction::getBtnAppLaunchIndex(uint32_t(slot), uint32_t(index))));
+            r.KeyBit[0] = code;
             std::memcpy(r.app_path, utf8.constData(), size_t(utf8.size()));
             return r;
         }
@@ -702,8 +747,9 @@ QList<Change> plan(const Target& target, const MouseState& current) {
                                 QString::number(values.second)});
     }
     for (const QString& note : target.macroNotes) {
-        // Only macros that join the library change it.
-        if (note.contains(QLatin1String("added to the library")))
+        // Only macros that join the library change it, and delays brought to what a step holds.
+        if (note.contains(QLatin1String("added to the library")) ||
+            note.contains(QLatin1String("delays were changed")))
             changes.append({QString(), QString(), note});
     }
     return changes;

@@ -90,10 +90,12 @@ void ProfieController::takeWrittenButtons(int slot, const _BTN_INFO (&buttons)[5
         if (!(held & (1u << b)))
             continue;
         data.btnInfo[b] = buttons[b];
-        // The daemon starts a launcher's path from the preferences: it changes with the record.
+        // The daemon starts a launcher's path from the preferences: it changes with the record,
+        // filed under the button's own code (a record sending another's launches that one's).
         const _BTN_INFO& record = buttons[b];
         const size_t length = strnlen(record.app_path, sizeof record.app_path);
-        if (record.FuncID == KxFuncId::kLaunch && length > 0)
+        if (record.FuncID == KxFuncId::kLaunch && length > 0 &&
+            record.KeyBit[0] == KxAction::getBtnAppLaunchIndex(uint32_t(slot), uint32_t(b)))
             setLaunchPath(QString::fromUtf8(record.app_path, qsizetype(length)), slot, b);
     }
     profile.setProfileData(data);
