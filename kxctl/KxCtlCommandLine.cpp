@@ -1,5 +1,9 @@
 #include "KxCtlCommandLine.h"
 
+#include <QRegularExpression>
+
+#include <limits>
+
 namespace KxCtl {
 
 namespace {
@@ -12,23 +16,67 @@ struct CommandSpec {
     const char* options; // command options allowed, as "profile all mode profiles dry-run"
 };
 
+// Every command that writes takes --dry-run: it reads, prints what would change, and writes
+// nothing.
 constexpr CommandSpec kCommands[] = {
-    {"help", Command::Help, 0, 0, ""},
+    {"help", Command::Help, 0, 2, ""},
     {"list", Command::List, 0, 0, ""},
     {"show", Command::Show, 0, 0, "profile all"},
-    {"profile", Command::Profile, 1, 1, ""},
-    {"dpi", Command::Dpi, 2, 2, "profile"},
-    {"stage", Command::Stage, 1, 1, ""},
-    {"rate", Command::Rate, 1, 1, ""},
-    {"light", Command::Light, 2, 2, ""},
-    {"button", Command::Button, 2, 3, "profile mode"},
+    {"profile", Command::Profile, 1, 1, "dry-run"},
+    {"dpi", Command::Dpi, 2, 2, "profile dry-run"},
+    {"stage", Command::Stage, 1, 1, "dry-run"},
+    {"rate", Command::Rate, 1, 1, "dry-run"},
+    {"light", Command::Light, 2, 2, "dry-run"},
+    {"button", Command::Button, 2, 3, "profile mode dry-run"},
     {"macro list", Command::MacroList, 0, 0, ""},
     {"macro show", Command::MacroShow, 1, 1, ""},
-    {"macro import", Command::MacroImport, 1, 1, ""},
+    {"macro import", Command::MacroImport, 1, 1, "dry-run"},
     {"macro export", Command::MacroExport, 2, 2, ""},
     {"export", Command::Export, 1, 1, ""},
     {"import", Command::Import, 1, 1, "profiles dry-run"},
     {"__complete", Command::Complete, 1, 2, ""},
+};
+
+// Each command's own help: what `kxctl help COMMAND` and `kxctl COMMAND --help` print.
+struct CommandHelp {
+    const char* name;
+    const char* text;
+};
+constexpr CommandHelp kHelp[] = {
+    {"help", "kxctl help [COMMAND]\n  How to use kxctl, or one of its commands.\n"},
+    {"list",
+     "kxctl [--json] list\n  The attached mice, each with its USB location and the profile it "
+     "reports\n  as active. None attached is an empty list.\n"},
+    {"show", "kxctl [--json] show [--profile N | --all]\n  The settings and the buttons of the "
+             "active profile, of profile N (1..5), or\n  of all five, as the mouse holds them.\n"},
+    {"profile", "kxctl profile [--dry-run] N\n  Makes profile N (1..5) the active one.\n"},
+    {"dpi", "kxctl dpi [--profile N] [--dry-run] STAGE VALUE\n  Sets the DPI of stage STAGE (1..4) "
+            "to VALUE (100..3500, in steps of 100).\n  The mouse keeps one set of stages for all "
+            "its profiles.\n"},
+    {"stage", "kxctl stage [--dry-run] N\n  Makes DPI stage N (1..4) the active one.\n"},
+    {"rate", "kxctl rate [--dry-run] 125|500|1000\n  Sets the polling rate in Hz.\n"},
+    {"light", "kxctl light [--dry-run] logo|wheel on|off\n  Switches the logo's or the wheel's "
+              "light.\n"},
+    {"button", "kxctl button [--profile N] [--dry-run] B ACTION\n  Sets what button B does (1..5, "
+               "or left, right, middle, side1, side2), in\n  the active profile or profile N. "
+               "ACTION is one of:\n    default                the profile's built-in function\n"
+               "    function NAME          a function of the catalogue (\"Left Click\", \"F5\")\n"
+               "    macro NAME [--mode once|repeat N|hold|toggle]\n"
+               "                           a macro of the library\n"
+               "    launch PATH|APP-ID     an application: a file, or an installed one's id\n"},
+    {"macro", "kxctl macro list|show|import|export ...\n  The macro library: kxctl help macro "
+              "list, and so on.\n"},
+    {"macro list", "kxctl [--json] macro list\n  The macros of the library.\n"},
+    {"macro show", "kxctl [--json] macro show NAME\n  A macro's steps.\n"},
+    {"macro import", "kxctl macro import [--dry-run] FILE.mac\n  Adds a macro file to the "
+                     "library, named by the file.\n"},
+    {"macro export", "kxctl macro export NAME FILE.mac\n  Saves a macro as a file (- for standard "
+                     "output).\n"},
+    {"export", "kxctl export FILE\n  The whole set-up as a file: a file is replaced whole; a FIFO, "
+               "a terminal or\n  /dev/stdout is written as it is; - is standard output.\n"},
+    {"import", "kxctl import [--profiles 1,3] [--dry-run] FILE\n  Writes a set-up file into the "
+               "mouse, all of it or the profiles named\n  (- reads standard input); --dry-run "
+               "prints what would change.\n"},
 };
 
 bool allows(const CommandSpec& spec, const char* option) {
@@ -40,9 +88,17 @@ bool allows(const CommandSpec& spec, const char* option) {
 } // namespace
 
 std::optional<int> wholeNumber(const QString& text) {
+    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
     bool ok = false;
     const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    if (ok)
+        return value;
+    // A number too large for any range: the largest, so that the command refuses it as out of
+    // range rather than as not a number.
+    return text.startsWith(QLatin1Char('-')) ? std::numeric_limits<int>::min()
+                                             : std::numeric_limits<int>::max();
 }
 
 QString usage() {
@@ -80,11 +136,23 @@ QString usage() {
         "Options:\n"
         "  --json       output as JSON (see the kxctl(1) manual)\n"
         "  --wait       wait for the configuration window to close instead of refusing\n"
+        "  --dry-run    with a command that writes: print what would change, write nothing\n"
         "  --verbose    the programs' log lines on standard error\n"
-        "  --help, --version\n"
+        "  --help, -h   this help; after a command, that command's (also: kxctl help COMMAND)\n"
+        "  --version, -V\n"
         "\n"
         "Names are matched whole and regardless of case. Exit status: 0 done, 1 refused or\n"
         "failed (with a message), 2 bad usage, 3 no mouse.\n");
+}
+
+std::optional<QString> commandHelp(const QStringList& words) {
+    if (words.isEmpty())
+        return usage();
+    const QString name = words.join(QLatin1Char(' '));
+    for (const CommandHelp& help : kHelp)
+        if (name == QLatin1String(help.name))
+            return QString::fromUtf8(help.text);
+    return std::nullopt;
 }
 
 Parsed parse(const QStringList& arguments) {
@@ -93,6 +161,7 @@ Parsed parse(const QStringList& arguments) {
     QStringList words;
     bool endOfOptions = false;
     QStringList optionsSeen;
+    bool helpAsked = false; // --help after a command asks for that command's
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         const auto next = [&]() -> std::optional<QString> {
@@ -103,7 +172,11 @@ Parsed parse(const QStringList& arguments) {
         if (endOfOptions || !argument.startsWith(QLatin1String("--")) ||
             argument == QLatin1String("-")) {
             if (argument == QLatin1String("-h") && !endOfOptions) {
-                invocation.command = Command::Help;
+                helpAsked = true;
+                continue;
+            }
+            if (argument == QLatin1String("-V") && !endOfOptions) {
+                invocation.command = Command::Version;
                 result.invocation = invocation;
                 return result;
             }
@@ -113,9 +186,7 @@ Parsed parse(const QStringList& arguments) {
         if (argument == QLatin1String("--")) {
             endOfOptions = true;
         } else if (argument == QLatin1String("--help")) {
-            invocation.command = Command::Help;
-            result.invocation = invocation;
-            return result;
+            helpAsked = true;
         } else if (argument == QLatin1String("--version")) {
             invocation.command = Command::Version;
             result.invocation = invocation;
@@ -180,6 +251,21 @@ Parsed parse(const QStringList& arguments) {
             result.error = QStringLiteral("unknown option %1").arg(argument);
             return result;
         }
+    }
+    if (helpAsked || (!words.isEmpty() && words.first() == QLatin1String("help"))) {
+        invocation.command = Command::Help;
+        invocation.name = QStringLiteral("help");
+        invocation.words = helpAsked ? words : words.mid(1);
+        // "button 2 --help" asks for button's help.
+        while (!invocation.words.isEmpty() && !commandHelp(invocation.words) &&
+               invocation.words.size() > 1)
+            invocation.words.removeLast();
+        if (!commandHelp(invocation.words)) {
+            result.error = QStringLiteral("there is no command %1").arg(invocation.words.join(' '));
+            return result;
+        }
+        result.invocation = invocation;
+        return result;
     }
     if (words.isEmpty()) {
         result.error = QStringLiteral("no command given");

@@ -54,6 +54,9 @@ struct Parsed {
 // The arguments after the program's name.
 Parsed parse(const QStringList& arguments);
 QString usage();
+// The help of the command the words name ("macro import"), the whole usage for none; none for
+// a command that does not exist.
+std::optional<QString> commandHelp(const QStringList& words);
 
 // A whole number as typed (a sign, then digits), or none.
 std::optional<int> wholeNumber(const QString& text);

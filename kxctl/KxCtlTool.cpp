@@ -37,6 +37,34 @@ bool print(int fd, const QString& text, QString* why = nullptr) {
     return OutputTarget::writeAll(fd, text.toLocal8Bit(), why);
 }
 
+// Text as a terminal shows it truly: control and formatting characters (ESC, CR, a direction
+// override) that came from a file or the mouse are written as escapes, never sent raw.
+QString printable(const QString& text) {
+    if (!KxSetup::hasControlCharacters(text))
+        return text;
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out += text.mid(i++, 2);
+        } else if (KxSetup::hasControlCharacters(QString(c))) {
+            out += c.unicode() < 0x100
+                       ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                       : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QStringList printable(const QStringList& lines) {
+    QStringList out;
+    for (const QString& line : lines)
+        out << printable(line);
+    return out;
+}
+
 // Whether a path is where standard output goes (/dev/stdout, or the file it was sent to): what
 // was written there is the output, with nothing said after it.
 bool isStandardOutput(const QString& path) {
@@ -123,7 +151,7 @@ int Tool::done(QJsonObject json, const QStringList& text) {
     }
     if (text.isEmpty())
         return kDone;
-    return output((text.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLocal8Bit());
+    return output((printable(text).join(QLatin1Char('\n')) + QLatin1Char('\n')).toLocal8Bit());
 }
 
 int Tool::output(const QByteArray& bytes) {
@@ -136,9 +164,9 @@ int Tool::output(const QByteArray& bytes) {
 }
 
 int Tool::fail(int code, const QString& message, const QStringList& details) {
-    QString text = QStringLiteral("kxctl: %1\n").arg(message);
+    QString text = QStringLiteral("kxctl: %1\n").arg(printable(message));
     for (const QString& line : details)
-        text += QStringLiteral("  %1\n").arg(line);
+        text += QStringLiteral("  %1\n").arg(printable(line));
     print(STDERR_FILENO, text);
     if (invocation_.json) {
         QJsonObject out = head();
@@ -153,7 +181,7 @@ int Tool::fail(int code, const QString& message, const QStringList& details) {
 }
 
 void Tool::note(const QString& line) const {
-    print(STDERR_FILENO, QStringLiteral("kxctl: %1\n").arg(line));
+    print(STDERR_FILENO, QStringLiteral("kxctl: %1\n").arg(printable(line)));
 }
 
 // ---- Start-up ------------------------------------------------------------------------------
@@ -186,6 +214,12 @@ bool Tool::lock() {
 }
 
 std::optional<int> Tool::becomeWriter() {
+    // Without a session bus (cron, some ssh sessions) an open window cannot be seen: the turn at
+    // the mouse still keeps the transfers apart; the user is told what a window would show.
+    if (!QDBusConnection::sessionBus().isConnected())
+        note(QStringLiteral("there is no session bus, so an open configuration window cannot be "
+                            "seen; if one is open, it shows the older values until it is opened "
+                            "again"));
     for (;;) {
         if (windowRuns()) {
             if (!invocation_.wait)
@@ -210,7 +244,7 @@ std::optional<int> Tool::becomeWriter() {
 int Tool::run() {
     switch (invocation_.command) {
     case Command::Help:
-        return output(usage().toLocal8Bit());
+        return output(commandHelp(invocation_.words).value_or(usage()).toLocal8Bit());
     case Command::Version:
         return output(QStringLiteral("kxctl %1\n").arg(QStringLiteral(KX_VERSION)).toLocal8Bit());
     default:
@@ -256,10 +290,14 @@ int Tool::run() {
 int Tool::list() {
     if (!lock())
         return kRefused;
-    if (!findMouse())
-        return fail(kNoMouse, QStringLiteral("no mouse is attached"));
     QJsonArray mice;
     QStringList lines;
+    // None attached is an empty list, not a failure: a script asks whether there is one.
+    if (!findMouse()) {
+        if (!invocation_.json)
+            note(QStringLiteral("no mouse is attached"));
+        return done({{QStringLiteral("mice"), mice}}, lines);
+    }
     const QVariantMap selected = sysDeviceReq->currDevDic();
     int index = 0;
     for (const QVariantMap& entry : sysDeviceReq->deviceArray()) {
@@ -443,8 +481,9 @@ int Tool::button() {
     const QStringList& words = invocation_.words;
     const std::optional<int> index = KxNames::buttonIndex(words[0]);
     if (!index)
-        return fail(kUsage, QStringLiteral("a button is 1 to 5, or left, right, middle, side1 or "
-                                           "side2"));
+        // A value out of range is refused, as every command refuses one (exit status 1).
+        return fail(kRefused, QStringLiteral("a button is 1 to 5, or left, right, middle, side1 "
+                                             "or side2"));
     const QString action = words[1].toLower();
     const bool takesName = action == QLatin1String("function") ||
                            action == QLatin1String("macro") || action == QLatin1String("launch");
@@ -678,13 +717,19 @@ int Tool::macroImport() {
         return fail(kRefused, QStringLiteral("%1 cannot be loaded: %2").arg(file, *unfit));
     // Named by its file, as the macro editor names an imported macro.
     const QString name = QFileInfo(path).completeBaseName().trimmed();
-    if (name.isEmpty() || name.size() > KxSetup::kMaxMacroNameLength)
+    if (name.isEmpty() || KxSetup::characterCount(name) > KxSetup::kMaxMacroNameLength ||
+        KxSetup::hasControlCharacters(name))
         return fail(kRefused, QStringLiteral("%1 cannot be loaded: a macro is named by its file, "
-                                             "in 1 to %2 characters")
+                                             "in 1 to %2 characters without control "
+                                             "characters")
                                   .arg(file)
                                   .arg(KxSetup::kMaxMacroNameLength));
-    if (const auto refused = becomeWriter())
+    if (invocation_.dryRun) {
+        if (!lock())
+            return kRefused;
+    } else if (const auto refused = becomeWriter()) {
         return *refused;
+    }
     // The library may have changed while this waited.
     KxAction::initMenuList();
     KxAction::refreshMenuList();
@@ -701,6 +746,14 @@ int Tool::macroImport() {
         changed += held != step.delay();
         step.setDelay(held);
     }
+    if (invocation_.dryRun)
+        return done({{QStringLiteral("macro"), name},
+                     {QStringLiteral("delaysChanged"), changed},
+                     {QStringLiteral("written"), false},
+                     {QStringLiteral("dryRun"), true}},
+                    {QStringLiteral("Would add %1 to the library (%2 steps).")
+                         .arg(name)
+                         .arg(macro->keyInfoArr().size())});
     macro->setNameStr(name);
     macro->setIsNoDisplay(false);
     macro->setMacroId(KxAction::getNewMacorId());

@@ -6,18 +6,15 @@
 #include <QCoreApplication>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
 bool verboseLog = false;
 
-// The core's log lines go to kxctl's log file; on standard error only with --verbose, so that
-// what a script reads there is kxctl's own word.
-void logHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (!verboseLog && context.category && std::strcmp(context.category, "kx") == 0)
-        return;
-    if (!verboseLog && type == QtDebugMsg)
+// The core's and Qt's log lines go to kxctl's log file; on standard error only with --verbose,
+// so that what a script reads there is kxctl's own word.
+void logHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (!verboseLog && type != QtFatalMsg)
         return;
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
