@@ -476,10 +476,11 @@ struct Resolver {
             return nullptr;
         }
         if (changed > 0)
-            notes << QStringLiteral("macro %1: %2 delays were changed to what a step holds: at "
-                                    "most %3 ms, in steps of %4 ms")
-                         .arg(macro.name)
-                         .arg(changed)
+            notes << QStringLiteral("macro %1: %2 changed to what a step holds: at most %3 ms, "
+                                    "in steps of %4 ms")
+                         .arg(macro.name, changed == 1
+                                              ? QStringLiteral("1 delay was")
+                                              : QStringLiteral("%1 delays were").arg(changed))
                          .arg(MacroInfo::kMaxDelayMs)
                          .arg(MacroInfo::kDelayStepMs);
         // The same steps in the library: that macro, whatever it is called.
@@ -749,7 +750,7 @@ QList<Change> plan(const Target& target, const MouseState& current) {
     for (const QString& note : target.macroNotes) {
         // Only macros that join the library change it, and delays brought to what a step holds.
         if (note.contains(QLatin1String("added to the library")) ||
-            note.contains(QLatin1String("delays were changed")))
+            note.contains(QLatin1String("changed to what a step holds")))
             changes.append({QString(), QString(), note});
     }
     return changes;

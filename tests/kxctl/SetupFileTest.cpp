@@ -57,7 +57,11 @@ File richFile() {
     entry = Button{};
     entry.kind = Button::Kind::Launch;
     entry.desktopEntry = QStringLiteral("org.example.Editor.desktop");
-    entry.launchCode = 170;
+    // Sends profile 3's left button's code: launches what that code launches.
+    Button& borrowed = file.profiles[3][4];
+    borrowed = Button{};
+    borrowed.kind = Button::Kind::Launch;
+    borrowed.launchCode = 170;
     Button& record = file.profiles[3][2];
     record = Button{};
     record.kind = Button::Kind::Record;
@@ -414,7 +418,10 @@ TEST_F(SetupFileTest, MacrosMergeByContent) {
     EXPECT_EQ(target.newMacros[0]->nameStr(), QStringLiteral("fire (2)"));
     EXPECT_EQ(target.buttons[1][3]->MacroID, uint32_t(target.newMacros[0]->macroId()));
     EXPECT_GT(target.newMacros[0]->macroId(), fire->macroId());
-    EXPECT_EQ(target.macroNotes.size(), 2);
+    // Two merges, and the 6300 ms step brought to the 5000 a step holds.
+    EXPECT_EQ(target.macroNotes.size(), 3);
+    EXPECT_TRUE(target.macroNotes.join('\n').contains(QLatin1String("1 delay was changed")))
+        << qPrintable(target.macroNotes.join('\n'));
     // The library is as it was until the new macros are kept.
     EXPECT_FALSE(KxAction::getMacroByName(QStringLiteral("fire (2)")));
     {
