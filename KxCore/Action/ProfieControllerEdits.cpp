@@ -3,6 +3,7 @@
 #include "ProfieController.h"
 
 #include "HvLogger.h"
+#include "KxAction.h"
 #include "KxGlobals.h"
 #include "Workspace/RegularFile.h"
 
