@@ -642,21 +642,6 @@ void fillLaunchPath(_BTN_INFO& record) {
     if (utf8.size() < qsizetype(sizeof record.app_path) && !utf8.contains('\0'))
         std::memcpy(record.app_path, utf8.constData(), size_t(utf8.size()));
 }
-// A macro of one tap (a key pressed and released at once, run once) is on the mouse what the
-// key's function is. Read back, the button stays the profile's macro when that macro is still
-// what the mouse holds: the user's choice is not turned into a function by a read.
-void keepProfilesMacro(uint32_t slot, uint32_t button, _BTN_INFO& read) {
-    if (!sysProCon || read.FuncID == KxFuncId::kMacro ||
-        slot >= uint32_t(sysProCon->profileArr().size()) || !sysProCon->profileArr()[slot])
-        return;
-    const _BTN_INFO& mine = sysProCon->profileArr()[slot]->profileData().btnInfo[button];
-    if (mine.FuncID != KxFuncId::kMacro || !KxAction::getMacroById(int32_t(mine.MacroID)))
-        return;
-    const QByteArray bytes = encodedRecord(read);
-    if (!bytes.isEmpty() && encodedRecord(mine) == bytes)
-        read = mine;
-}
-
 } // namespace
 
 std::optional<KxAction::SlotButtons> KxAction::readSlotButtons(uint32_t slot) {
@@ -679,7 +664,6 @@ std::optional<KxAction::SlotButtons> KxAction::readSlotButtons(uint32_t slot) {
         }
         if (read.FuncID == KxFuncId::kLaunch)
             fillLaunchPath(read);
-        keepProfilesMacro(slot, index, read);
         if (known)
             *known = encodedRecord(read);
     }
