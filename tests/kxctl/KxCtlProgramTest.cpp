@@ -841,9 +841,10 @@ TEST_F(KxCtlProgramTest, ASetupOnStandardInputIsReadToItsEnd) {
     EXPECT_TRUE(run.out.contains(QLatin1String("Nothing to change"))) << qPrintable(run.out);
 }
 
-// What an import reports is what the buttons do: a launcher names its own code or none, delays
-// come within what a step holds, names are the names a user typed (emoji too), and text from a
-// file or the mouse never reaches the terminal raw.
+// What an import reports is what the buttons do: a launcher names its own code or none, a tap
+// kept as a macro stays the user's macro, delays come within what a step holds, names are the
+// names a user typed (emoji too), and text from a file or the mouse never reaches the terminal
+// raw.
 TEST_F(KxCtlProgramTest, AnImportSaysWhatTheButtonsWillDo) {
     const auto exported = [this] { return json(kxctl({"export", "-"}).out.toUtf8()); };
     const auto setupFile = [](const QString& name, const QJsonObject& setup) {
@@ -917,6 +918,23 @@ TEST_F(KxCtlProgramTest, AnImportSaysWhatTheButtonsWillDo) {
     run = kxctl({"import", setupFile(QStringLiteral("again.kxsetup"), again)});
     EXPECT_EQ(run.exit, 0) << qPrintable(run.err);
     EXPECT_TRUE(run.out.contains(QLatin1String("Nothing to change"))) << qPrintable(run.out);
+
+    // A one-tap macro is the user's macro after every read, though the mouse's bytes are the
+    // key's.
+    ASSERT_EQ(
+        kxctl({"macro", "import",
+               macroFile(QStringLiteral("Tap"), {MacroKeyInfo(11, 0, 0), MacroKeyInfo(11, 1, 0)})})
+            .exit,
+        0);
+    run = kxctl({"button", "4", "macro", "Tap"});
+    ASSERT_EQ(run.exit, 0) << qPrintable(run.err);
+    run = kxctl({"show"});
+    EXPECT_TRUE(run.out.contains(QRegularExpression(QStringLiteral("4 side1 +.*Tap"))))
+        << qPrintable(run.out);
+    const QJsonArray macros = exported().value(QStringLiteral("macros")).toArray();
+    EXPECT_TRUE(std::any_of(macros.begin(), macros.end(), [](const QJsonValue& macro) {
+        return macro.toObject().value(QStringLiteral("name")) == QLatin1String("Tap");
+    }));
 
     // Control characters: refused in a file's path, escaped when the mouse's launcher path
     // holds them (the preferences are the user's; a path there may be anything).
