@@ -357,6 +357,7 @@ int Tool::show() {
     state.lock = KxAction::readFWLockState();
     if (!KxSetup::readMouse(slots, false, false, &state))
         return fail(kRefused, QStringLiteral("the mouse did not answer"));
+    KxSetup::keepProfilesMacros(*sysProCon, state);
 
     const KxSetup::Settings& settings = *state.settings;
     QStringList lines;
@@ -603,6 +604,7 @@ int Tool::write(const Need& need, const Build& build) {
     if (need.desktop)
         state.desktop = KxSetup::desktopNow();
     ProfieController& library = *sysProCon;
+    KxSetup::keepProfilesMacros(library, state);
     KxSetup::takeRead(library, state);
     // Changes an earlier write did not finish stay changes, besides this one's.
     library.restoreJournalledEdits();
@@ -812,6 +814,7 @@ int Tool::exportSetup() {
     KxSetup::MouseState state;
     if (!KxSetup::readMouse(0x1F, true, true, &state))
         return fail(kRefused, QStringLiteral("the mouse did not answer; nothing was exported"));
+    KxSetup::keepProfilesMacros(*sysProCon, state);
     state.desktop = KxSetup::desktopNow();
     const KxSetup::File file =
         KxSetup::capture(state, QStringLiteral("kxctl %1").arg(QStringLiteral(KX_VERSION)));

@@ -215,6 +215,9 @@ public:
     static void forgetKnownRecords();
     // The mouse holds this record for the button, as read in this turn at the mouse.
     static void knowRecord(uint32_t slot, uint32_t button, const _BTN_INFO& record);
+    // A record read back, as the profile holding `profiles` sees it: a macro of one tap reads as
+    // the key's function, and stays the profile's macro while the mouse's bytes are that macro's.
+    static _BTN_INFO asTheProfileHolds(const _BTN_INFO& read, const _BTN_INFO& profiles);
     // The library macro whose record would be these very step bytes (keys, chords, flags and
     // delays at the mouse's 100 ms resolution), or none.
     static std::shared_ptr<MacroInfo> getMacroByRecordSteps(const uint8_t* steps, int length);

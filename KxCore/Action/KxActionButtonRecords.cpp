@@ -362,6 +362,14 @@ void KxAction::knowRecord(uint32_t slot, uint32_t button, const _BTN_INFO& recor
     }
 }
 
+_BTN_INFO KxAction::asTheProfileHolds(const _BTN_INFO& read, const _BTN_INFO& profiles) {
+    if (read.FuncID == KxFuncId::kMacro || profiles.FuncID != KxFuncId::kMacro ||
+        !getMacroById(int32_t(profiles.MacroID)))
+        return read;
+    const QByteArray bytes = encodedRecord(read);
+    return !bytes.isEmpty() && encodedRecord(profiles) == bytes ? profiles : read;
+}
+
 void KxAction::forgetKnownRecords() {
     for (auto& record : knownRecords())
         record.reset();

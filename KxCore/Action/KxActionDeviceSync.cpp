@@ -141,8 +141,8 @@ bool KxAction::readAllFWData() {
             slot < uint32_t(profiles.size()) ? profiles[slot]->profileData() : _Kx_PROFILE{};
         const std::optional<SlotButtons> buttons = readSlotButtons(slot);
         answered = buttons.has_value();
-        if (buttons)
-            std::copy(buttons->begin(), buttons->end(), std::begin(read[slot].btnInfo));
+        for (uint32_t b = 0; buttons && b < 5; ++b)
+            read[slot].btnInfo[b] = asTheProfileHolds((*buttons)[b], read[slot].btnInfo[b]);
         if (answered && slot == 4) {
             const std::optional<SettingsBlock> block = readSettingsBlock();
             answered = block.has_value();

@@ -173,6 +173,19 @@ MouseState stateOfLibrary(const ProfieController& library, int activeProfile) {
     return state;
 }
 
+void keepProfilesMacros(const ProfieController& library, MouseState& state) {
+    const auto& profiles = library.profileArr();
+    for (int slot = 0; slot < kProfiles && slot < profiles.size(); ++slot) {
+        auto& buttons = state.buttons[size_t(slot)];
+        if (!buttons || !profiles[slot])
+            continue;
+        const _Kx_PROFILE& held = profiles[slot]->profileData();
+        for (int b = 0; b < kButtons; ++b)
+            (*buttons)[size_t(b)] =
+                KxAction::asTheProfileHolds((*buttons)[size_t(b)], held.btnInfo[b]);
+    }
+}
+
 void takeRead(ProfieController& library, const MouseState& state) {
     const auto& profiles = library.profileArr();
     for (int slot = 0; slot < kProfiles && slot < profiles.size(); ++slot) {

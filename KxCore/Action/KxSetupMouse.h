@@ -38,6 +38,9 @@ bool readMouse(unsigned slots, bool settings, bool activeProfile, MouseState* st
 // The state the window's library holds (what the mouse holds): its five profiles, their shared
 // settings, and the active profile given.
 MouseState stateOfLibrary(const ProfieController& library, int activeProfile);
+// The buttons read, as the library's profiles see them (KxAction::asTheProfileHolds); on the
+// library's thread.
+void keepProfilesMacros(const ProfieController& library, MouseState& state);
 // What was read becomes the library's: the profiles of the slots read hold those buttons, every
 // profile the settings read. Not saved.
 void takeRead(ProfieController& library, const MouseState& state);
