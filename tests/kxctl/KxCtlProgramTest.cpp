@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QMap>
 #include <QRegularExpression>
 #include <QSettings>
 
@@ -465,10 +466,19 @@ TEST_F(KxCtlProgramTest, AfterTheMouseWentAwayMidWriteTheReportIsWhatTheMouseAnd
         SCOPED_TRACE("import, unplugged at write " + std::to_string(at));
         ASSERT_EQ(kxctl({"import", original}).exit, 0);
         const QString before = dump();
-        const Outcome run = unpluggedAt(at, {"import", setup});
+        const Outcome run = unpluggedAt(at, {"--json", "import", setup});
         if (run.err.contains(QLatin1String("nothing was written"))) {
             EXPECT_EQ(dump(), before);
             continue;
+        }
+        // For a script, each change with what became of it.
+        QMap<QString, QString> status;
+        if (run.exit != 0) {
+            EXPECT_TRUE(fitsSchema(run.json(), QStringLiteral("failure")));
+            for (const QJsonValue& change : run.json().value(QStringLiteral("changes")).toArray())
+                status.insert(change[QStringLiteral("what")].toString(),
+                              change[QStringLiteral("status")].toString());
+            EXPECT_FALSE(status.isEmpty()) << qPrintable(run.out);
         }
         const QStringList sentences =
             run.err.split(QLatin1Char('\n')).filter(QStringLiteral("of profile 1 "));
@@ -489,6 +499,9 @@ TEST_F(KxCtlProgramTest, AfterTheMouseWentAwayMidWriteTheReportIsWhatTheMouseAnd
                 << qPrintable(title) << ": " << qPrintable(run.err);
             EXPECT_TRUE(holds || profileFile(1).btnInfo[b].FuncID != function.FuncID)
                 << qPrintable(title) << " claimed by the files";
+            const QString said = status.value(QStringLiteral("profile 1 ") + title);
+            EXPECT_TRUE(said != QLatin1String("written") || holds) << qPrintable(title);
+            EXPECT_TRUE(said != QLatin1String("notWritten") || !holds) << qPrintable(title);
         }
         EXPECT_TRUE(!run.err.contains(QLatin1String("kept as changes")) ||
                     QFileInfo::exists(dataFile(QStringLiteral("Unwritten/Default1.buttons"))));
