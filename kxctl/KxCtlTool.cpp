@@ -163,7 +163,8 @@ int Tool::output(const QByteArray& bytes) {
     return kRefused;
 }
 
-int Tool::fail(int code, const QString& message, const QStringList& details) {
+int Tool::fail(int code, const QString& message, const QStringList& details,
+               const QJsonObject& json) {
     QString text = QStringLiteral("kxctl: %1\n").arg(printable(message));
     for (const QString& line : details)
         text += QStringLiteral("  %1\n").arg(printable(line));
@@ -175,6 +176,8 @@ int Tool::fail(int code, const QString& message, const QStringList& details) {
         out.insert(QStringLiteral("error"), message);
         if (!details.isEmpty())
             out.insert(QStringLiteral("details"), QJsonArray::fromStringList(details));
+        for (auto it = json.constBegin(); it != json.constEnd(); ++it)
+            out.insert(it.key(), it.value());
         output(KxSetup::prettyJson(out));
     }
     return code;
@@ -649,7 +652,16 @@ int Tool::write(const Need& need, const Build& build) {
             problems << QStringLiteral("Give the command again to write the settings.");
         if (outcome.result.activeProfile.has_value() && !*outcome.result.activeProfile)
             problems << QStringLiteral("Give the command again to switch the profile.");
-        return fail(kRefused, QStringLiteral("not everything was written"), problems);
+        // For a script: each change with what became of it.
+        QJsonArray told;
+        for (const KxSetup::Change& change : changes) {
+            QJsonObject object = changeToJson(change);
+            object.insert(QStringLiteral("status"),
+                          KxSetup::statusOf(change, outcome.result, outcome.desktopApplied));
+            told.append(object);
+        }
+        return fail(kRefused, QStringLiteral("not everything was written"), problems,
+                    {{QStringLiteral("changes"), told}, {QStringLiteral("saved"), outcome.saved}});
     }
     return done({{QStringLiteral("changes"), changeList}, {QStringLiteral("written"), true}},
                 lines);

@@ -45,7 +45,9 @@ private:
 
     // Output: the command's result (text lines, or its JSON object), and failures.
     int done(QJsonObject json, const QStringList& text);
-    int fail(int code, const QString& message, const QStringList& details = {});
+    // json: more for --json's answer (a write's changes, each with its status).
+    int fail(int code, const QString& message, const QStringList& details = {},
+             const QJsonObject& json = {});
     // Bytes to standard output; refused, said on standard error, when they cannot all go.
     static int output(const QByteArray& bytes);
     void note(const QString& line) const;

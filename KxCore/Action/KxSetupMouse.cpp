@@ -696,6 +696,47 @@ bool sameButton(const _BTN_INFO& a, const _BTN_INFO& b) {
     return true;
 }
 
+QString statusOf(const Change& change, const WriteResult& result, bool desktopApplied) {
+    const QString written = QStringLiteral("written");
+    const QString notWritten = QStringLiteral("notWritten");
+    const QString unconfirmed = QStringLiteral("unconfirmed");
+    const auto ofFlag = [&](const std::optional<bool>& done, bool maybe) {
+        return done.value_or(false) ? written : maybe ? unconfirmed : notWritten;
+    };
+    switch (change.part) {
+    case Change::Part::Button: {
+        if (change.profile < 0 || change.profile >= kProfiles || change.button < 0 ||
+            change.button >= kButtons)
+            return notWritten;
+        const auto& slot = result.slots[size_t(change.profile)];
+        if (!slot)
+            return notWritten;
+        using Outcome = KxAction::ButtonWriteResult::Outcome;
+        switch (slot->outcome[change.button]) {
+        case Outcome::Written:
+        case Outcome::AlreadyHeld:
+        case Outcome::LeftAsIs:
+            return written;
+        case Outcome::Unconfirmed:
+            return unconfirmed;
+        case Outcome::Failed:
+        case Outcome::NotReached:
+            return notWritten;
+        }
+        return notWritten;
+    }
+    case Change::Part::Settings:
+        return ofFlag(result.settings, result.settingsUnconfirmed);
+    case Change::Part::ActiveProfile:
+        return ofFlag(result.activeProfile, result.activeProfileUnconfirmed);
+    case Change::Part::Desktop:
+        return desktopApplied ? written : notWritten;
+    case Change::Part::Library:
+        return written; // the macros were kept before anything was sent
+    }
+    return notWritten;
+}
+
 QList<int> profilesLosingLeftClick(const Target& target, const MouseState& current) {
     QList<int> lost;
     for (int p = 0; p < kProfiles; ++p) {
@@ -729,7 +770,8 @@ QList<Change> plan(const Target& target, const MouseState& current) {
             if (KxNames::deviceFunctionName(wanted->FuncTableId))
                 to += QStringLiteral(" (the mouse keeps what it holds for this button)");
             changes.append({QStringLiteral("profile %1 %2").arg(p + 1).arg(KxNames::buttonTitle(b)),
-                            held ? KxNames::caption((*held)[size_t(b)]) : QStringLiteral("?"), to});
+                            held ? KxNames::caption((*held)[size_t(b)]) : QStringLiteral("?"), to,
+                            Change::Part::Button, p, b});
         }
     if (target.settings) {
         for (int part = 0; part < 8; ++part) {
@@ -737,14 +779,14 @@ QList<Change> plan(const Target& target, const MouseState& current) {
             const QString from =
                 current.settings ? settingsText(*current.settings, part) : QStringLiteral("?");
             if (from != to)
-                changes.append({settingsName(part), from, to});
+                changes.append({settingsName(part), from, to, Change::Part::Settings});
         }
     }
     if (target.activeProfile && current.activeProfile != target.activeProfile)
         changes.append({QStringLiteral("active profile"),
                         current.activeProfile ? QString::number(*current.activeProfile + 1)
                                               : QStringLiteral("?"),
-                        QString::number(*target.activeProfile + 1)});
+                        QString::number(*target.activeProfile + 1), Change::Part::ActiveProfile});
     if (target.desktop) {
         const std::pair<const char*, std::pair<int, int>> speeds[] = {
             {"desktop pointer speed",
@@ -758,7 +800,7 @@ QList<Change> plan(const Target& target, const MouseState& current) {
             if (values.first != values.second)
                 changes.append({QLatin1String(name),
                                 values.first ? QString::number(values.first) : QStringLiteral("?"),
-                                QString::number(values.second)});
+                                QString::number(values.second), Change::Part::Desktop});
     }
     for (const QString& note : target.macroNotes) {
         // Only macros that join the library change it, and delays brought to what a step holds.

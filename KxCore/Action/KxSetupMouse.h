@@ -97,9 +97,15 @@ Resolved resolve(const File& file, unsigned profiles, bool shared);
 
 // One change the target makes: "profile 2 side1 button", "Left Click", "macro Fire, once".
 struct Change {
+    // What the change is of, so that a write's result can tell whether it happened.
+    enum class Part : uint8_t { Button, Settings, ActiveProfile, Desktop, Library };
+
     QString what;
     QString from;
     QString to;
+    Part part = Part::Library;
+    int profile = -1; // 0..4, for a button
+    int button = -1;  // 0..4, for a button
     QString text() const;
 };
 // The profiles (0..4) in which the target takes the last Left Click away: the window keeps one
@@ -159,5 +165,9 @@ void takeDesktop(ProfieController& library, const Desktop& desktop);
 // What did not reach the mouse, or may not have, one sentence each, leaving out buttons the
 // current state held as asked already; empty when everything did.
 QStringList problems(const Target& target, const WriteResult& result, const MouseState& current);
+// Whether a planned change reached the mouse (or, for the desktop and the library, was made):
+// "written", "notWritten", or "unconfirmed" (sent, but the mouse stopped answering before it
+// could be read back).
+QString statusOf(const Change& change, const WriteResult& result, bool desktopApplied);
 
 } // namespace KxSetup

@@ -78,7 +78,8 @@ void KxWriteSession::finish(Save save, QObject* receiver, Done done) {
     for (int slot = 0; slot < KxSetup::kProfiles; ++slot)
         outcome_.buttonsKept = outcome_.buttonsKept || library_.hasButtonEdits(slot);
     if (target_.desktop && current_.desktop != target_.desktop) {
-        if (KxSetup::applyDesktop(*target_.desktop))
+        outcome_.desktopApplied = KxSetup::applyDesktop(*target_.desktop);
+        if (outcome_.desktopApplied)
             KxSetup::takeDesktop(library_, *target_.desktop);
         else
             outcome_.problems << QStringLiteral("The desktop did not take the pointer, scroll and "

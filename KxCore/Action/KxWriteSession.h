@@ -42,6 +42,8 @@ public:
         // Buttons that did not reach the mouse (or may not have) stay journalled as their slots'
         // edits: the window offers them at its next start.
         bool buttonsKept = false;
+        // The desktop took the speeds asked of it (false also when none were asked).
+        bool desktopApplied = false;
         bool complete() const { return !refused && problems.isEmpty(); }
     };
     using Done = std::function<void(const Outcome&)>;
