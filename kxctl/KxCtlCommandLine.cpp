@@ -103,7 +103,7 @@ std::optional<int> wholeNumber(const QString& text) {
 
 QString usage() {
     return QStringLiteral(
-        "Usage: kxctl [--json] [--wait] [--verbose] COMMAND ...\n"
+        "Usage: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...\n"
         "The Kestrix mouse from a terminal: the same profiles, buttons, macros and settings\n"
         "as the configuration window, written through the same paced operations and read back.\n"
         "\n"
@@ -137,6 +137,8 @@ QString usage() {
         "  --json       output as JSON (see the kxctl(1) manual)\n"
         "  --wait       wait for the configuration window to close instead of refusing\n"
         "  --dry-run    with a command that writes: print what would change, write nothing\n"
+        "  --device M   the mouse to use when more than one is attached: its number, location\n"
+        "               or serial number, as kxctl list shows them\n"
         "  --verbose    the programs' log lines on standard error\n"
         "  --help, -h   this help; after a command, that command's (also: kxctl help COMMAND)\n"
         "  --version, -V\n"
@@ -197,6 +199,14 @@ Parsed parse(const QStringList& arguments) {
             invocation.wait = true;
         } else if (argument == QLatin1String("--verbose")) {
             invocation.verbose = true;
+        } else if (argument == QLatin1String("--device")) {
+            const auto value = next();
+            if (!value || value->isEmpty()) {
+                result.error = QStringLiteral("--device takes a mouse: its number, location or "
+                                              "serial number as kxctl list shows them");
+                return result;
+            }
+            invocation.device = *value;
         } else if (argument == QLatin1String("--all")) {
             invocation.all = true;
             optionsSeen << QStringLiteral("all");

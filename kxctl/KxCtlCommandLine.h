@@ -44,6 +44,7 @@ struct Invocation {
     std::optional<KxSetup::RunMode> mode; // --mode once|repeat N|hold|toggle
     std::optional<int> count;             // --mode repeat N
     std::optional<QList<int>> profiles;   // --profiles 1,3
+    std::optional<QString> device;        // --device N|LOCATION|SERIAL: which mouse
 };
 
 struct Parsed {

@@ -88,6 +88,25 @@ QString locationText(uint32_t location) {
     return ports.isEmpty() ? text : text + QLatin1Char('-') + ports.join(QLatin1Char('.'));
 }
 
+// The attached mice, in the order kxctl list numbers them.
+QList<QVariantMap> attachedMice() {
+    QList<QVariantMap> mice;
+    for (const QVariantMap& entry : sysDeviceReq->deviceArray())
+        if (entry.value(QStringLiteral("VID")).toUInt() == KxProtocol::kVendorId &&
+            entry.value(QStringLiteral("PID")).toUInt() == KxProtocol::kProductId)
+            mice << entry;
+    return mice;
+}
+
+// Where a mouse is, as kxctl list shows it and --device takes it.
+QString locationOf(const QVariantMap& entry) {
+    if (HvDeviceRequester::isEmulatedEntry(entry))
+        return QStringLiteral("kx-virtual-mouse");
+    const auto device = entry.value(QStringLiteral("dev")).value<std::shared_ptr<UsbDevice>>();
+    uint32_t location = 0;
+    return device && device->getLocationId(&location) == 0 ? locationText(location) : QString();
+}
+
 QJsonObject changeToJson(const KxSetup::Change& change) {
     QJsonObject object{{QStringLiteral("to"), change.to}};
     if (!change.what.isEmpty())
@@ -203,6 +222,37 @@ bool Tool::findMouse() {
     return KxAction::checkListenDev();
 }
 
+std::optional<int> Tool::chooseMouse(bool writing) {
+    if (!findMouse())
+        return fail(kNoMouse, QStringLiteral("no mouse is attached"));
+    const QList<QVariantMap> mice = attachedMice();
+    if (invocation_.device) {
+        const QString& wanted = *invocation_.device;
+        for (qsizetype i = 0; i < mice.size(); ++i) {
+            const QVariantMap& mouse = mice[i];
+            const QString serial = mouse.value(QStringLiteral("serial")).toString();
+            if (wanted != QString::number(i + 1) && wanted != locationOf(mouse) &&
+                (serial.isEmpty() || wanted != serial))
+                continue;
+            if (!sysDeviceReq->selectService(mouse.value(QStringLiteral("service")).toULongLong()))
+                return fail(kNoMouse, QStringLiteral("mouse %1 went away").arg(wanted));
+            return std::nullopt;
+        }
+        return fail(kNoMouse,
+                    QStringLiteral("no attached mouse is %1 (kxctl list shows them)").arg(wanted));
+    }
+    if (mice.size() > 1) {
+        // A write to the wrong one of two mice is not undone by a second command.
+        if (writing)
+            return fail(kRefused, QStringLiteral("%1 mice are attached: say which with --device N "
+                                                 "(kxctl list shows them)")
+                                      .arg(mice.size()));
+        note(QStringLiteral("%1 mice are attached; this is mouse 1 (--device picks another)")
+                 .arg(mice.size()));
+    }
+    return std::nullopt;
+}
+
 bool Tool::lock() {
     if (locked_)
         return true;
@@ -303,15 +353,9 @@ int Tool::list() {
     }
     const QVariantMap selected = sysDeviceReq->currDevDic();
     int index = 0;
-    for (const QVariantMap& entry : sysDeviceReq->deviceArray()) {
-        if (entry.value(QStringLiteral("VID")).toUInt() != KxProtocol::kVendorId ||
-            entry.value(QStringLiteral("PID")).toUInt() != KxProtocol::kProductId)
-            continue;
+    for (const QVariantMap& entry : attachedMice()) {
         ++index;
         const quint64 service = entry.value(QStringLiteral("service")).toULongLong();
-        const auto device = entry.value(QStringLiteral("dev")).value<std::shared_ptr<UsbDevice>>();
-        uint32_t location = 0;
-        const bool located = device && device->getLocationId(&location) == 0;
         const bool emulated = HvDeviceRequester::isEmulatedEntry(entry);
         // The mouse's own word on its profile: ask each in turn.
         std::optional<int> active;
@@ -322,21 +366,22 @@ int Tool::list() {
             {QStringLiteral("index"), index},
             {QStringLiteral("kind"), emulated ? QStringLiteral("emulated") : QStringLiteral("usb")},
             {QStringLiteral("name"), entry.value(QStringLiteral("name")).toString()},
+            {QStringLiteral("location"), locationOf(entry)},
             {QStringLiteral("selected"), inUse}};
-        mouse.insert(QStringLiteral("location"), emulated  ? QStringLiteral("kx-virtual-mouse")
-                                                 : located ? locationText(location)
-                                                           : QString());
+        const QString serial = entry.value(QStringLiteral("serial")).toString();
+        if (!serial.isEmpty())
+            mouse.insert(QStringLiteral("serial"), serial);
         if (active && *active >= 0 && *active < KxSetup::kProfiles)
             mouse.insert(QStringLiteral("activeProfile"), *active + 1);
         else
             mouse.insert(QStringLiteral("activeProfile"), QJsonValue::Null);
         mice.append(mouse);
-        lines << QStringLiteral("%1  %2  %3  %4  active profile %5%6")
+        lines << QStringLiteral("%1  %2  %3  %4  active profile %5%6%7")
                      .arg(index)
                      .arg(emulated ? QStringLiteral("emulated") : QStringLiteral("usb     "),
-                          mouse.value(QStringLiteral("location")).toString(),
-                          mouse.value(QStringLiteral("name")).toString(),
+                          locationOf(entry), mouse.value(QStringLiteral("name")).toString(),
                           active ? QString::number(*active + 1) : QStringLiteral("?"),
+                          serial.isEmpty() ? QString() : QStringLiteral("  serial ") + serial,
                           inUse ? QStringLiteral("  (used by kxctl and the window)") : QString());
     }
     sysDeviceReq->setSelectedDev();
@@ -348,8 +393,8 @@ int Tool::show() {
         return fail(kRefused, QStringLiteral("the mouse has profiles 1 to 5"));
     if (!lock())
         return kRefused;
-    if (!findMouse())
-        return fail(kNoMouse, QStringLiteral("no mouse is attached"));
+    if (const auto failed = chooseMouse(false))
+        return *failed;
     KxSetup::MouseState state;
     if (!KxSetup::readMouse(0, true, true, &state))
         return fail(kRefused, QStringLiteral("the mouse did not answer"));
@@ -590,8 +635,8 @@ int Tool::write(const Need& need, const Build& build) {
     KxAction::initMenuList();
     KxAction::refreshMenuList();
     sysProCon->refreshProfile();
-    if (!findMouse())
-        return fail(kNoMouse, QStringLiteral("no mouse is attached"));
+    if (const auto failed = chooseMouse(!invocation_.dryRun))
+        return *failed;
 
     // What the mouse holds, first its active profile; on a first use (no profile files yet)
     // all of it, so that the files hold what the mouse holds.
@@ -821,8 +866,8 @@ int Tool::exportSetup() {
     const QString path = invocation_.words[0];
     if (!lock())
         return kRefused;
-    if (!findMouse())
-        return fail(kNoMouse, QStringLiteral("no mouse is attached"));
+    if (const auto failed = chooseMouse(false))
+        return *failed;
     KxSetup::MouseState state;
     if (!KxSetup::readMouse(0x1F, true, true, &state))
         return fail(kRefused, QStringLiteral("the mouse did not answer; nothing was exported"));

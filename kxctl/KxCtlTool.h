@@ -55,6 +55,9 @@ private:
 
     void startCore();
     bool findMouse();
+    // Selects the mouse --device names, or the only one; refuses a write when two are attached
+    // and none is named. An exit status when it cannot.
+    std::optional<int> chooseMouse(bool writing);
     bool lock();
     // One writer: refuses (or waits) while the window runs, then takes the lock.
     std::optional<int> becomeWriter();

@@ -100,6 +100,8 @@ void HvDeviceRequester::deviceAdded(UsbDeviceIterator* iterator) {
         entry.insert(kName, *info->productName);
         entry.insert(kDev, QVariant::fromValue(info->device));
         entry.insert(kService, static_cast<qulonglong>(info->serviceId));
+        if (info->serialNumber)
+            entry.insert(QStringLiteral("serial"), *info->serialNumber);
         if (!deviceArray_)
             deviceArray_.emplace();
         deviceArray_->append(entry);

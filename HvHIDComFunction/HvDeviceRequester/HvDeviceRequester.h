@@ -22,7 +22,8 @@ using IOUSBDevRequest = UsbControlRequest;
 
 // Keeps a live list of the machine's USB devices, selects the first one with the wanted vendor
 // and product id, and sends control requests to it. Device entries are maps with the keys "VID",
-// "PID", "name", "dev" (the device handle, a std::shared_ptr<UsbDevice>) and "service".
+// "PID", "name", "dev" (the device handle, a std::shared_ptr<UsbDevice>), "service" and, when the
+// device has one, "serial".
 //
 // The list changes on the event loop of the thread that started listening; requests may come
 // from any thread. A request takes its own reference to the selected device, so a device

@@ -119,6 +119,8 @@ void LinuxUsbBackend::Private::arrived(udev_device* device) {
     info.interfaceError = readIdentity(device, &info);
     if (const char* product = udev_device_get_sysattr_value(device, "product"))
         info.productName = QString::fromUtf8(product);
+    if (const char* serial = udev_device_get_sysattr_value(device, "serial"))
+        info.serialNumber = QString::fromUtf8(serial);
     int handleError = 0;
     auto handle = LinuxUsbDevice::create(device, &handleError);
     info.handleError = handle ? 0 : handleError;
