@@ -1026,6 +1026,10 @@ TEST_F(KxCtlProgramTest, TheCommandLineBehavesAsScriptsExpect) {
     EXPECT_TRUE(help.out.startsWith(QLatin1String("kxctl button"))) << qPrintable(help.out);
     EXPECT_EQ(kxctl({"button", "2", "--help"}).out, help.out);
     EXPECT_EQ(kxctl({"help", "nothing"}).exit, 2);
+    // After "--" everything is a word, --json too.
+    run = kxctl({"list", "--", "--json"});
+    EXPECT_EQ(run.exit, 2);
+    EXPECT_TRUE(run.out.isEmpty()) << "no JSON for a word: " << qPrintable(run.out);
 
     for (const QStringList& outOfRange :
          {QStringList{"button", "6", "default"}, QStringList{"profile", "99999999999"},
