@@ -29,8 +29,11 @@ int main(int argc, char* argv[]) {
     if (!parsed.invocation) {
         std::fprintf(stderr, "kxctl: %s\n(kxctl --help tells how to use it)\n",
                      qPrintable(parsed.error));
-        // Asked for JSON, a script gets it also for a command line that could not be read.
-        if (QCoreApplication::arguments().contains(QStringLiteral("--json")))
+        // Asked for JSON (before "--", where options end), a script gets it also for a command
+        // line that could not be read.
+        const QStringList arguments = QCoreApplication::arguments();
+        const qsizetype end = arguments.indexOf(QStringLiteral("--"));
+        if (arguments.mid(0, end < 0 ? arguments.size() : end).contains(QStringLiteral("--json")))
             std::fputs(KxSetup::prettyJson({{QStringLiteral("version"), KxCtl::kJsonVersion},
                                             {QStringLiteral("command"), QString()},
                                             {QStringLiteral("ok"), false},
