@@ -22,7 +22,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 
-#include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,10 +30,10 @@ namespace KxCtl {
 
 namespace {
 
-// Everything kxctl says goes through here, unbuffered: a full disk or a closed pipe on
-// standard output is known at the write that hit it.
-bool print(int fd, const QString& text, QString* why = nullptr) {
-    return OutputTarget::writeAll(fd, text.toLocal8Bit(), why);
+// What kxctl says on standard error, unbuffered. (Standard output goes through Tool::output,
+// which knows when a full disk or a closed pipe stopped it.)
+void printError(const QString& text) {
+    OutputTarget::writeAll(STDERR_FILENO, text.toLocal8Bit());
 }
 
 // Text as a terminal shows it truly: control and formatting characters (ESC, CR, a direction
@@ -178,7 +177,7 @@ int Tool::output(const QByteArray& bytes) {
     if (OutputTarget::writeAll(STDOUT_FILENO, bytes, &why))
         return kDone;
     // Said on standard error only: standard output is what failed.
-    print(STDERR_FILENO, QStringLiteral("kxctl: standard output cannot be written: %1\n").arg(why));
+    printError(QStringLiteral("kxctl: standard output cannot be written: %1\n").arg(why));
     return kRefused;
 }
 
@@ -187,7 +186,7 @@ int Tool::fail(int code, const QString& message, const QStringList& details,
     QString text = QStringLiteral("kxctl: %1\n").arg(printable(message));
     for (const QString& line : details)
         text += QStringLiteral("  %1\n").arg(printable(line));
-    print(STDERR_FILENO, text);
+    printError(text);
     if (invocation_.json) {
         QJsonObject out = head();
         out.insert(QStringLiteral("ok"), false);
@@ -203,7 +202,7 @@ int Tool::fail(int code, const QString& message, const QStringList& details,
 }
 
 void Tool::note(const QString& line) const {
-    print(STDERR_FILENO, QStringLiteral("kxctl: %1\n").arg(printable(line)));
+    printError(QStringLiteral("kxctl: %1\n").arg(printable(line)));
 }
 
 // ---- Start-up ------------------------------------------------------------------------------
