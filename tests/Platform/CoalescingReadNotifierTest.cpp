@@ -148,9 +148,14 @@ TEST_F(CoalescingReadNotifierTest, TwoRecordsFoundByOneReadStartAPause) {
     send(1);
     send(2);
     ASSERT_TRUE(receivedCount(2));
-    ASSERT_EQ(drains_.size(), 1u);
+    ASSERT_GE(drains_.size(), 1u);
     EXPECT_EQ(drains_[0].records, 2u);
-    EXPECT_TRUE(notifier_->isPaused()) << "two at once are a stream";
+    // On a loaded machine the pause may already be over, its drain finding nothing more.
+    if (drains_.size() == 1)
+        EXPECT_TRUE(notifier_->isPaused()) << "two at once are a stream";
+    else
+        EXPECT_TRUE(drains_.size() == 2 && drains_[1].paused && drains_[1].records == 0)
+            << "two at once are a stream: the next drain is the pause's end";
 }
 
 // Writes count records from another thread, one every period, as a device would send them.
