@@ -798,12 +798,7 @@ int Tool::macroImport() {
     if (KxNames::libraryMacros().size() >= KxAction::kMaxMacroCount)
         return fail(kRefused, QStringLiteral("the library holds %1 macros, the most it keeps")
                                   .arg(KxAction::kMaxMacroCount));
-    int changed = 0;
-    for (MacroKeyInfo& step : macro->keyInfoArr()) {
-        const int held = MacroInfo::heldDelay(step.delay());
-        changed += held != step.delay();
-        step.setDelay(held);
-    }
+    const int changed = macro->bringDelaysWithinSteps();
     if (invocation_.dryRun)
         return done({{QStringLiteral("macro"), name},
                      {QStringLiteral("delaysChanged"), changed},

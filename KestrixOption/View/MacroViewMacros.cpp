@@ -227,14 +227,7 @@ bool MacroView::importMacroFrom(const QString& path) {
     }
     // A pause longer than a step holds (or finer than the mouse plays) is brought within it, as
     // the step table does with a typed one, and the user is told.
-    int changed = 0;
-    for (MacroKeyInfo& step : macro->keyInfoArr()) {
-        const int held = MacroStepModel::heldDelay(step.delay());
-        if (held != step.delay()) {
-            step.setDelay(held);
-            ++changed;
-        }
-    }
+    const int changed = macro->bringDelaysWithinSteps();
     macro->setNameStr(name);
     macro->setIsNoDisplay(false);
     // An id of its own: the archive has none, and a button bound to one macro must not play

@@ -474,12 +474,7 @@ struct Resolver {
             }
         }
         // A step holds its delay in units the mouse has, as the macro editor brings it there.
-        int changed = 0;
-        for (MacroKeyInfo& key : candidate->keyInfoArr()) {
-            const int held = MacroInfo::heldDelay(key.delay());
-            changed += held != key.delay();
-            key.setDelay(held);
-        }
+        const int changed = candidate->bringDelaysWithinSteps();
         const uint32_t deviceSteps = candidate->getMacroCount();
         if (deviceSteps > uint32_t(KxProtocol::kMaxRecordSteps)) {
             fail(macro.where + QStringLiteral(".steps"),

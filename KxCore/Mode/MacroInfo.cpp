@@ -19,6 +19,16 @@ int MacroInfo::heldDelay(int ms) {
     return std::clamp(ms, 0, kMaxDelayMs) / kDelayStepMs * kDelayStepMs;
 }
 
+int MacroInfo::bringDelaysWithinSteps() {
+    int changed = 0;
+    for (MacroKeyInfo& step : keyInfoArr_) {
+        const int held = heldDelay(step.delay());
+        changed += held != step.delay();
+        step.setDelay(held);
+    }
+    return changed;
+}
+
 std::optional<QString> MacroInfo::unfitReason() const {
     // Counted as the mouse holds them: an inserted command is a press and a release per key.
     const uint32_t count = getMacroCount();

@@ -43,6 +43,8 @@ public:
     static constexpr int kMaxDelayMs = 5000;
     static constexpr int kDelayStepMs = 100;
     static int heldDelay(int ms);
+    // Every step's pause brought to heldDelay (an imported macro may hold any); how many changed.
+    int bringDelaysWithinSteps();
     // Why a button cannot hold the macro (more device steps than a record holds, a step of a kind
     // or key this program does not know), or none when it can.
     std::optional<QString> unfitReason() const;
