@@ -361,11 +361,12 @@ int Tool::list() {
         if (sysDeviceReq->selectService(service))
             active = KxAction::readProfileByDevice();
         const bool inUse = service == selected.value(QStringLiteral("service")).toULongLong();
+        const QString location = locationOf(entry);
         QJsonObject mouse{
             {QStringLiteral("index"), index},
             {QStringLiteral("kind"), emulated ? QStringLiteral("emulated") : QStringLiteral("usb")},
             {QStringLiteral("name"), entry.value(QStringLiteral("name")).toString()},
-            {QStringLiteral("location"), locationOf(entry)},
+            {QStringLiteral("location"), location},
             {QStringLiteral("selected"), inUse}};
         const QString serial = entry.value(QStringLiteral("serial")).toString();
         if (!serial.isEmpty())
@@ -378,7 +379,7 @@ int Tool::list() {
         lines << QStringLiteral("%1  %2  %3  %4  active profile %5%6%7")
                      .arg(index)
                      .arg(emulated ? QStringLiteral("emulated") : QStringLiteral("usb     "),
-                          locationOf(entry), mouse.value(QStringLiteral("name")).toString(),
+                          location, mouse.value(QStringLiteral("name")).toString(),
                           active ? QString::number(*active + 1) : QStringLiteral("?"),
                           serial.isEmpty() ? QString() : QStringLiteral("  serial ") + serial,
                           inUse ? QStringLiteral("  (used by kxctl and the window)") : QString());
