@@ -423,6 +423,54 @@ TEST(HvSetpPanelObj, ItsItemsAreRadioButtonsOfANamedGroupAndAPressIsAChoice) {
     EXPECT_EQ(checked(), std::vector<int>{2});
 }
 
+// A group is one Tab stop, on its checked item (the first that can take the focus while none
+// is), as a radio group of any toolkit is; the arrows move within it. Space on the checked item
+// leaves it checked without a flicker of its state that a screen reader would say twice.
+TEST(HvSetpPanelObj, IsOneTabStopOnItsCheckedItemAndSpaceThereChangesNothing) {
+    QWidget window;
+    auto* before = new HvButton(&window);
+    before->setText(QStringLiteral("Before"));
+    auto* group = new HvSetpPanelObj(&window);
+    std::vector<HvButton*> items;
+    for (int i = 0; i < 3; ++i) {
+        items.push_back(new HvButton(&window));
+        items.back()->setText(QString::number(i + 1));
+        group->addItem(items.back());
+    }
+    auto* after = new HvButton(&window);
+    after->setText(QStringLiteral("After"));
+    showActive(window);
+    const auto tabFrom = [&](QWidget* from, bool back = false) {
+        from->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&window, back ? Qt::Key_Backtab : Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+
+    EXPECT_EQ(tabFrom(before), items[0]) << "nothing checked: the first item";
+    EXPECT_EQ(tabFrom(items[0]), after) << "one stop for the group";
+    items[0]->setEnabled(false);
+    EXPECT_EQ(tabFrom(before), items[1]) << "the first that can take the focus";
+    items[0]->setEnabled(true);
+
+    group->setSelectIndex(3);
+    EXPECT_EQ(tabFrom(before), items[2]);
+    EXPECT_EQ(tabFrom(after, true), items[2]);
+    EXPECT_EQ(tabFrom(items[2], true), before);
+    QTest::keyClick(items[2], Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), items[1]) << "the arrows move within the group";
+    EXPECT_EQ(tabFrom(before), items[1]) << "the stop follows the checked item";
+
+    int toggles = 0;
+    for (HvButton* item : items)
+        QObject::connect(item, &QAbstractButton::toggled, [&] { ++toggles; });
+    items[1]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(items[1], Qt::Key_Space);
+    EXPECT_TRUE(items[1]->isChecked());
+    EXPECT_EQ(toggles, 0) << "a checked radio is not unchecked and checked again";
+    act(items[1], QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(toggles, 0);
+}
+
 TEST(HvNumberTextField, KeepsToItsRangeLengthAndSign) {
     HvNumberTextField field;
     field.setLimits(100, 3500, 4, false);
