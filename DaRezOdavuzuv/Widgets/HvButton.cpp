@@ -249,6 +249,12 @@ void HvButton::keyPressEvent(QKeyEvent* event) {
     QAbstractButton::keyPressEvent(event);
 }
 
+void HvButton::nextCheckState() {
+    if (role_ == Role::Radio && isChecked())
+        return;
+    QAbstractButton::nextCheckState();
+}
+
 void HvButton::focusInEvent(QFocusEvent* event) {
     keyboardFocus_ =
         event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||

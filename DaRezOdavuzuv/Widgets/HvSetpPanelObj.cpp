@@ -28,6 +28,7 @@ void HvSetpPanelObj::addItem(HvButton* button) {
     button->setRadioGroup(this);
     items_.push_back(button);
     button->installEventFilter(this);
+    placeTabStop();
     // A click toggled the member; the group decides what stays checked.
     connect(button, &QAbstractButton::clicked, this, [this, button] {
         const int index = indexOf(button);
@@ -65,9 +66,25 @@ bool HvSetpPanelObj::setSelectIndex(int index) {
 void HvSetpPanelObj::showSelection() {
     for (size_t i = 0; i < items_.size(); ++i)
         items_[i]->setChecked(int(i) + 1 == selectIndex_);
+    placeTabStop();
+}
+
+void HvSetpPanelObj::placeTabStop() {
+    // The checked item, else the first that can take the focus; the others are reached by the
+    // arrows (and the pointer).
+    HvButton* stop = nullptr;
+    if (selectIndex_ >= 1 && items_[size_t(selectIndex_ - 1)]->isEnabled())
+        stop = items_[size_t(selectIndex_ - 1)];
+    for (HvButton* item : items_)
+        if (!stop && item->isEnabled())
+            stop = item;
+    for (HvButton* item : items_)
+        item->setFocusPolicy(item == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 bool HvSetpPanelObj::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && indexOf(watched) != 0)
+        placeTabStop();
     if (event->type() != QEvent::KeyPress)
         return false;
     const int at = indexOf(watched);

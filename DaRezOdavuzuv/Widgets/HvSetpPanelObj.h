@@ -22,7 +22,8 @@ public:
     virtual void onActivateIndex(int index, HvSetpPanelObj* sender);
 };
 
-// Makes check-box buttons one radio group: exactly one of them is checked once one was chosen.
+// Makes check-box buttons one radio group: exactly one of them is checked once one was chosen;
+// the group is one Tab stop, on the checked item, and the arrows move within it.
 // A click, the arrow keys on a member, and a selection made by the program all go through the
 // same two callbacks; a refusal leaves the old member checked. Its members are radio items to
 // assistive technology, in a group of the name given here (HvAccessible.h), and a screen
@@ -53,6 +54,8 @@ protected:
 
 private:
     void showSelection();
+    // One Tab stop for the group, on its checked item, as radio groups are.
+    void placeTabStop();
 
     std::vector<HvButton*> items_;
     HvSetpPanelDelegate* delegate_ = nullptr;
