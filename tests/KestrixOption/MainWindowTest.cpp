@@ -31,6 +31,7 @@
 #include "TkeyView.h"
 #include "ViewControls.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
@@ -430,6 +431,17 @@ TEST_F(MainWindowTest, CaptionsForEveryKindOfRecordAndTheDefaultButton) {
         view->displayBtnInfo();
         EXPECT_EQ(caption(), c.caption) << c.funcId << " " << c.path;
     }
+
+    // Each mouse button says its function as its description ("Wheel button, radio button:
+    // Back"); the caption is read-only text that Tab reaches.
+    for (size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(view->selBtnSetp()->items()[i])
+                      ->text(QAccessible::Description),
+                  MainView::getBtnCaption(selProfile.btnInfo[i]))
+            << i;
+    const QAccessibleInterface* field = QAccessible::queryAccessibleInterface(captionField());
+    EXPECT_TRUE(field->state().readOnly && !field->state().editable);
+    EXPECT_TRUE(captionField()->focusPolicy() & Qt::TabFocus);
 
     // The default button compares the function and its key bits only.
     _BTN_INFO preset = sysProCon->getDefBtnInfoByIndex(2);
