@@ -3,6 +3,7 @@
 #include "HvButton.h"
 #include "HvNoTitleWindow.h"
 #include "HvSetpPanelObj.h"
+#include "HvTextField.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
@@ -35,7 +36,36 @@ HvSetpPanelObj* shownGroup(const HvButton* button) {
                : nullptr;
 }
 
-class ButtonAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+// Text that is read, not edited: a chooser's entry, a label's words.
+class ReadOnlyText : public QAccessibleTextInterface {
+public:
+    virtual QString shownText() const = 0;
+
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        const QString shown = shownText();
+        start = std::clamp(start, 0, int(shown.size()));
+        end = end < 0 ? int(shown.size()) : std::clamp(end, start, int(shown.size()));
+        return shown.mid(start, end - start);
+    }
+    int characterCount() const override { return int(shownText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+};
+
+class ButtonAccessible : public QAccessibleWidget, public ReadOnlyText {
 public:
     explicit ButtonAccessible(HvButton* button) : QAccessibleWidget(button) {}
 
@@ -125,29 +155,37 @@ public:
             return static_cast<QAccessibleTextInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
+    using QAccessibleWidget::text;
+    using ReadOnlyText::text;
 
-    // A chooser's text: the entry chosen, read only.
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int start, int end) const override {
-        const QString title = button()->text();
-        start = std::clamp(start, 0, int(title.size()));
-        end = end < 0 ? int(title.size()) : std::clamp(end, start, int(title.size()));
-        return title.mid(start, end - start);
+    // A chooser's text: the entry chosen.
+    QString shownText() const override { return button()->text(); }
+};
+
+// A text field that is a label: text read, never edited; named by its accessible name.
+class LabelAccessible : public QAccessibleWidget, public ReadOnlyText {
+public:
+    explicit LabelAccessible(HvTextField* field)
+        : QAccessibleWidget(field, QAccessible::StaticText) {}
+
+    QString shownText() const override { return static_cast<HvTextField*>(object())->text(); }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.editable = false;
+        state.selectableText = true;
+        return state;
     }
-    int characterCount() const override { return int(button()->text().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* start, int* end) const override {
-        *start = 0;
-        *end = characterCount();
-        return {};
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return shownText();
+        return QAccessibleWidget::text(t);
+    }
+    using ReadOnlyText::text;
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
     }
 };
 
@@ -254,6 +292,9 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
         return new ButtonAccessible(static_cast<HvButton*>(object));
     if (className == QLatin1String("HvSetpPanelObj"))
         return new GroupAccessible(static_cast<HvSetpPanelObj*>(object));
+    if (className == QLatin1String("HvTextField") &&
+        !static_cast<HvTextField*>(object)->isEditable())
+        return new LabelAccessible(static_cast<HvTextField*>(object));
     if (className == QLatin1String("HvNoTitleWindow"))
         return new WindowAccessible(static_cast<HvNoTitleWindow*>(object));
     if (object->isWidgetType()) {

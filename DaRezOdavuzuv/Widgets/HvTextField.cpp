@@ -2,6 +2,8 @@
 
 #include "HvButton.h"
 
+#include <QAccessible>
+
 HvTextField::HvTextField(QWidget* parent) : QLineEdit(parent) {
     setAttribute(Qt::WA_MacShowFocusRect, false);
     applyStyle();
@@ -13,7 +15,13 @@ void HvTextField::setBordered(bool bordered) {
 }
 
 void HvTextField::setEditable(bool editable) {
+    const bool changed = editable != isEditable();
     setReadOnly(!editable);
+    // A label and a field are told to assistive technology by different interfaces: one made
+    // before the change is dropped, and the next question makes the right one.
+    if (changed && QAccessible::isActive())
+        QAccessible::deleteAccessibleInterface(
+            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(this)));
     setFocusPolicy(editable ? Qt::StrongFocus : Qt::NoFocus);
     applyStyle();
 }

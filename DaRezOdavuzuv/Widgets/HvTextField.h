@@ -3,8 +3,8 @@
 #include <QLineEdit>
 
 // A text field drawn on a picture: clear background, white text and insertion point, an optional
-// thin border, the text clipped to the field. As a label (not editable) it has no border and takes
-// no focus.
+// thin border, the text clipped to the field. As a label (not editable) it has no border, takes
+// no focus unless given it, and is read-only text to assistive technology (HvAccessible.h).
 class HvTextField : public QLineEdit {
     Q_OBJECT
 public:

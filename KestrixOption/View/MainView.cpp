@@ -123,6 +123,8 @@ void MainView::initControls() {
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(16);
     btnSelTagCaptionTxt_->setFont(arial);
+    // Read by Tab as by the selected button's description.
+    btnSelTagCaptionTxt_->setFocusPolicy(Qt::TabFocus);
     // The marker on the selected mouse button.
     btnSelImageView_ = new QLabel(this);
     btnSelImageView_->setPixmap(QPixmap::fromImage(pictureNamed(QStringLiteral("Selected.png"))));
@@ -322,6 +324,10 @@ void MainView::showTypeAndCaption(const _BTN_INFO* info) {
 void MainView::displayBtnInfo() {
     if (selBtnIndex_ >= 1 && selBtnIndex_ <= 5)
         showTypeAndCaption(&selectedRecord());
+    // Each mouse button says its function to a screen reader: "Back side button: Forward".
+    const size_t buttons = selBtnSetp_ ? selBtnSetp_->items().size() : 0;
+    for (size_t i = 0; i < buttons && i < std::size(selProfile.btnInfo); ++i)
+        selBtnSetp_->items()[i]->setAccessibleDescription(getBtnCaption(selProfile.btnInfo[i]));
     disPlayDefaultBtn();
 }
 
