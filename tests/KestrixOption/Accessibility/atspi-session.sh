@@ -101,7 +101,8 @@ for _ in $(seq 100); do
     [ -S "$XDG_RUNTIME_DIR/kx-virtual-mouse.sock" ] && break
     sleep 0.1
 done
-"$build/KestrixDeamon/KestrixDeamon" >"$tmp/daemon.log" 2>&1 &
+# The daemon chooses its window system as on a desktop (a test run may have set one for all).
+env -u QT_QPA_PLATFORM "$build/KestrixDeamon/KestrixDeamon" >"$tmp/daemon.log" 2>&1 &
 pids+=($!)
 gdbus wait --session --timeout 20 com.vlak.KestrixDeamon
 

@@ -20,7 +20,7 @@ import gi
 
 gi.require_version("Atspi", "2.0")
 import pyatspi  # noqa: E402
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 # Generous: on a loaded machine a window can take seconds to answer; a hang still ends.
 TIMEOUT = float(os.environ.get("KX_ATSPI_TIMEOUT", "60"))
@@ -322,6 +322,52 @@ def check_tab_order(root, first, expected):
                  "the focus to move from %s" % (describe(before) if before else "nothing"))
         seen.append(name(focused(root)))
     check(seen == list(expected), "Tab order %s, not %s" % (seen, list(expected)))
+
+
+# ---- what the programs announce ----------------------------------------------------------------
+
+
+class Heard:
+    """The accessible events of every program on the bus, as a screen reader is told them: each
+    as (program, role, name) when an object of that role appears."""
+
+    def __init__(self, event_type="object:state-changed:showing"):
+        self.events = []
+        pyatspi.Registry.registerEventListener(self._heard, event_type)
+        # The registration goes out with the next call that waits for an answer; the registry
+        # then tells the programs, which send only the events someone listens to.
+        fresh(pyatspi.Registry.getDesktop(0)).childCount
+
+    def _heard(self, event):
+        if not event.detail1:
+            return
+        try:
+            source = event.source
+            program = source.getApplication().name
+            self.events.append((program, source.getRoleName(), source.name or ""))
+        except Exception:  # gone while being read
+            pass
+
+    def pump(self):
+        context = GLib.MainContext.default()
+        while context.pending():
+            context.iteration(False)
+
+    def wait_for(self, program, role, test, what, timeout=TIMEOUT):
+        """The first event of that program and role whose name passes, not taken before."""
+
+        def found():
+            self.pump()
+            for i, (p, r, n) in enumerate(self.events):
+                if p == program and r == role and test(n):
+                    del self.events[i]
+                    return n
+            return None
+
+        try:
+            return wait_for(found, what, timeout)
+        except Failure as failure:
+            raise Failure("%s; heard %s" % (failure, self.events[-8:])) from None
 
 
 # ---- the emulated mouse ------------------------------------------------------------------------
