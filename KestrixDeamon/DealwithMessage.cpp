@@ -204,6 +204,8 @@ ShowMsgView* DealwithMessage::getShowFrmView() {
         showMsgFrm_->setIsCanDrag(false);
         showMsgFrm_->setContentView(new ShowMsgView(ShowMsgView::viewFrame()));
         showMsgFrm_->setLevel(HvNoTitleWindow::Level::ScreenSaver);
+        // Announced, never focused: a screen reader speaks each display as it appears.
+        showMsgFrm_->setAccessibleRole(QAccessible::Notification);
     }
     showMsgFrm_->setGeometry(frame);
     // The view shows the window when it has something to show, with its countdown.

@@ -6,6 +6,7 @@
 #include "KxProtocol.h"
 #include "NotificationDisplay.h"
 
+#include <QAccessible>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -161,12 +162,22 @@ void ShowMsgView::showImagePro() {
         stop_ = false;
     }
     QWidget* frame = window();
+    // A screen reader hears the words as the window appears (its role is a notification's);
+    // a window still up appears again to it with the new words.
+    frame->setAccessibleName(showText_);
+    setAccessibleName(showText_);
     // Showing puts a hidden window on top; one still up is raised above windows opened since
     // (a screen without a window system has no stacking to change).
-    if (!frame->isVisible())
+    if (!frame->isVisible()) {
         frame->show();
-    else if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        frame->raise();
+    } else {
+        if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+            frame->raise();
+        if (QAccessible::isActive() && !showText_.isEmpty()) {
+            QAccessibleEvent shown(frame, QAccessible::ObjectShow);
+            QAccessible::updateAccessibility(&shown);
+        }
+    }
     repaint();
     // Where nothing composites, the window's shape follows the picture.
     if (auto* shaped = qobject_cast<HvNoTitleWindow*>(frame))

@@ -7,6 +7,7 @@
 #include "KestrixDriverLoader.h"
 #include "KxProtocol.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -121,6 +122,10 @@ int main(int argc, char* argv[]) {
                      kBusName);
         return 0;
     }
+
+    // The bridge to assistive technology starts when first asked for and connects a moment
+    // later; asked now, it is there before the first display, which a screen reader then hears.
+    QAccessible::isActive();
 
     // The report hook: one instance per HID node of the mouse, before the listener looks.
     KestrixDriverLoader driver;

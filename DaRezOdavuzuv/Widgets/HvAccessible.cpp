@@ -1,5 +1,6 @@
 #include "HvAccessible.h"
 
+#include "HvAnnouncer.h"
 #include "HvButton.h"
 #include "HvNoTitleWindow.h"
 #include "HvSetpPanelObj.h"
@@ -276,6 +277,32 @@ private:
     }
 };
 
+// A message announced: a notification named by it, under the window it belongs to but not
+// listed among its children.
+class AnnouncerAccessible : public QAccessibleObject {
+public:
+    explicit AnnouncerAccessible(HvAnnouncer* announcer) : QAccessibleObject(announcer) {}
+
+    HvAnnouncer* announcer() const { return static_cast<HvAnnouncer*>(object()); }
+    QAccessibleInterface* parent() const override {
+        return announcer()->owner() ? QAccessible::queryAccessibleInterface(announcer()->owner())
+                                    : nullptr;
+    }
+    QWindow* window() const override {
+        QAccessibleInterface* up = parent();
+        return up ? up->window() : nullptr;
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? announcer()->message() : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+    QRect rect() const override { return {}; }
+};
+
 // A borderless window: a frame, a dialog or an alert, by its role; named by its title.
 class WindowAccessible : public QAccessibleWidget {
 public:
@@ -290,6 +317,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
         return nullptr;
     if (className == QLatin1String("HvButton"))
         return new ButtonAccessible(static_cast<HvButton*>(object));
+    if (className == QLatin1String("HvAnnouncer"))
+        return new AnnouncerAccessible(static_cast<HvAnnouncer*>(object));
     if (className == QLatin1String("HvSetpPanelObj"))
         return new GroupAccessible(static_cast<HvSetpPanelObj*>(object));
     if (className == QLatin1String("HvTextField") &&

@@ -10,8 +10,9 @@ class QObject;
 //    role; its press and toggle are its click, the path the pointer takes, so a group and its
 //    delegate follow them.
 //  - HvSetpPanelObj: a named group holding its radio items, between them and their view.
-//  - HvNoTitleWindow: a frame, a dialog or an alert, by its role, named by its title and
-//    described by its accessible description.
+//  - HvNoTitleWindow: a frame, a dialog, an alert or a notification, by its role, named by its
+//    title (or accessible name) and described by its accessible description.
+//  - HvAnnouncer: a notification of its window, named by the message announced.
 // The widgets install the interfaces when the first of them is made.
 namespace HvAccessible {
 

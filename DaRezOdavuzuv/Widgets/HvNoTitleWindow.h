@@ -59,7 +59,7 @@ public:
     // compositing manager owns _NET_WM_CM_S<screen>, true elsewhere.
     static bool desktopComposites();
 
-    // QAccessible::Window (the default), Dialog or AlertMessage.
+    // QAccessible::Window (the default), Dialog, AlertMessage or Notification.
     QAccessible::Role accessibleRole() const { return accessibleRole_; }
     void setAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }
 

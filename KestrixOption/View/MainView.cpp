@@ -1,6 +1,8 @@
 // The main view's start-up, its two bars and what it shows of the selected button.
 #include "MainView.h"
 
+#include "HvAnnouncer.h"
+
 #include "AppMenu.h"
 #include "HvAction.h"
 #include "HvLogger.h"
@@ -131,6 +133,7 @@ void MainView::initControls() {
     btnSelImageView_->resize(KxLayout::kSelectedSize);
     btnSelImageView_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+    announcer_ = new HvAnnouncer(this);
     profileStep_ = controls.group("Profile");
     // Shown on the profile last kept until the read at the start says which one the mouse runs
     // (it selects that one on the mouse itself).

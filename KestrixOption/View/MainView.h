@@ -20,6 +20,7 @@
 #include <string_view>
 
 class AppMenu;
+class HvAnnouncer;
 class KxWriteSession;
 class HvNoTitleWindow;
 class HvTextField;
@@ -233,6 +234,7 @@ private:
     std::array<HvButton*, 27> controls_{}; // by tag - kReDefTag
     HvSetpPanelObj* profileStep_ = nullptr;
     HvSetpPanelObj* selBtnSetp_ = nullptr;
+    HvAnnouncer* announcer_ = nullptr; // profile switches the window did not make
     QLabel* btnSelImageView_ = nullptr;
     QLabel* btnSelTagImageView_ = nullptr;
     HvTextField* btnSelTagCaptionTxt_ = nullptr;

@@ -3,6 +3,7 @@
 #include "MainView.h"
 
 #include "HvAction.h"
+#include "HvAnnouncer.h"
 #include "HvLogger.h"
 #include "HvModal.h"
 #include "HvNoTitleWindow.h"
@@ -261,9 +262,13 @@ void MainView::changeProfilePro(int profile) {
         return;
     }
     MouseWrites::mouseMovedProfile(profile);
+    const bool moves = profileStep_->selectIndex() != profile + 1;
     isFWChangeProfile_ = true;
     profileStep_->setSelectIndex(profile + 1);
     isFWChangeProfile_ = false;
+    // Said to a screen reader: the change was not the user's doing in this window.
+    if (moves && profileStep_->selectIndex() == profile + 1)
+        announcer_->announce(QStringLiteral("Now on profile %1").arg(profile + 1));
 }
 
 void MainView::outPlusePro() {
