@@ -543,6 +543,37 @@ TEST(HvProgressBar, EveryChangeOfItsValueRunsItsActionOnceWhoeverMadeIt) {
     EXPECT_EQ(heard, (std::vector<int>{0, 1}));
 }
 
+// A screen reader is told the value in the user's units and in the words a user sees: a DPI
+// slider kept in hundreds says 1600 and "1600 DPI", and takes 2000 as 20.
+TEST(HvProgressBar, TellsItsValueInTheUsersUnitsAndWords) {
+    HvProgressBar bar;
+    bar.setRange(1, 35);
+    bar.setPageStep(5);
+    bar.setValue(16);
+    bar.setSpoken({100, 0, [](int dpi) { return QStringLiteral("%1 DPI").arg(dpi); }});
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&bar);
+    ASSERT_TRUE(spoken && spoken->valueInterface());
+    QAccessibleValueInterface* value = spoken->valueInterface();
+    EXPECT_EQ(value->currentValue().toInt(), 1600);
+    EXPECT_EQ(value->minimumValue().toInt(), 100);
+    EXPECT_EQ(value->maximumValue().toInt(), 3500);
+    EXPECT_EQ(value->minimumStepSize().toInt(), 100);
+    EXPECT_EQ(spoken->text(QAccessible::Value), "1600 DPI");
+    EXPECT_EQ(spoken->text(QAccessible::Description), "1600 DPI");
+    value->setCurrentValue(2000);
+    EXPECT_EQ(bar.value(), 20);
+    value->setCurrentValue(2049); // between two steps: the nearest
+    EXPECT_EQ(bar.value(), 20);
+    EXPECT_EQ(spoken->text(QAccessible::Value), "2000 DPI");
+
+    HvProgressBar stage;
+    stage.setRange(0, 3);
+    stage.setSpoken({1, 1, [](int n) { return QStringLiteral("Stage %1 of 4").arg(n); }});
+    QAccessibleInterface* stageSpoken = QAccessible::queryAccessibleInterface(&stage);
+    EXPECT_EQ(stageSpoken->valueInterface()->currentValue().toInt(), 1) << "counts from 1";
+    EXPECT_EQ(stageSpoken->text(QAccessible::Value), "Stage 1 of 4");
+}
+
 TEST(HvMenulist, ListsTheNodesChildrenAndAnEmptyNodeShowsNothing) {
     auto root = HvTreeNode::makeRoot();
     HvMenulist list(root.get());
