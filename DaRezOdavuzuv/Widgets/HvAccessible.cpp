@@ -3,6 +3,7 @@
 #include "HvAnnouncer.h"
 #include "HvButton.h"
 #include "HvNoTitleWindow.h"
+#include "HvProgressBar.h"
 #include "HvSetpPanelObj.h"
 #include "HvTextField.h"
 
@@ -190,6 +191,37 @@ public:
     }
 };
 
+// A slider: its value in the user's units, with the words a user sees as its value text and
+// description.
+class SliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit SliderAccessible(HvProgressBar* bar) : QAccessibleWidget(bar, QAccessible::Slider) {}
+
+    HvProgressBar* bar() const { return static_cast<HvProgressBar*>(object()); }
+
+    QString text(QAccessible::Text t) const override {
+        const QString words = bar()->valueWords();
+        if (t == QAccessible::Value)
+            return words.isEmpty() ? QString::number(bar()->spokenValue(bar()->value())) : words;
+        if (t == QAccessible::Description && !words.isEmpty())
+            return words;
+        return QAccessibleWidget::text(t);
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QVariant currentValue() const override { return bar()->spokenValue(bar()->value()); }
+    void setCurrentValue(const QVariant& value) override {
+        bar()->setValue(bar()->valueForSpoken(value.toDouble()));
+    }
+    QVariant maximumValue() const override { return bar()->spokenValue(bar()->maximum()); }
+    QVariant minimumValue() const override { return bar()->spokenValue(bar()->minimum()); }
+    QVariant minimumStepSize() const override { return bar()->spokenStep(); }
+};
+
 // A radio group: a node named by the group, holding its items, in the place of its first item
 // among the view's children.
 class GroupAccessible : public QAccessibleObject {
@@ -317,6 +349,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
         return nullptr;
     if (className == QLatin1String("HvButton"))
         return new ButtonAccessible(static_cast<HvButton*>(object));
+    if (className == QLatin1String("HvProgressBar"))
+        return new SliderAccessible(static_cast<HvProgressBar*>(object));
     if (className == QLatin1String("HvAnnouncer"))
         return new AnnouncerAccessible(static_cast<HvAnnouncer*>(object));
     if (className == QLatin1String("HvSetpPanelObj"))

@@ -1,7 +1,9 @@
 #include "HvProgressBar.h"
 
+#include "HvAccessible.h"
 #include "HvButton.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,9 +20,30 @@ HvProgressBar::HvProgressBar(QWidget* parent) : QAbstractSlider(parent) {
     // setValue all end here, once per change.
     connect(this, &QAbstractSlider::valueChanged, this, [this] {
         update();
+        // The words of the new value: a screen reader says them for the focused slider.
+        if (spoken_.words && QAccessible::isActive()) {
+            QAccessibleEvent told(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&told);
+        }
         if (action_)
             action_(this);
     });
+    HvAccessible::install();
+}
+
+void HvProgressBar::setSpoken(Spoken spoken) {
+    spoken_ = std::move(spoken);
+    if (spoken_.scale == 0)
+        spoken_.scale = 1;
+}
+
+int HvProgressBar::valueForSpoken(double spoken) const {
+    const double value = (spoken - spoken_.offset) / spoken_.scale;
+    return int(std::clamp<double>(std::round(value), minimum(), maximum()));
+}
+
+QString HvProgressBar::valueWords() const {
+    return spoken_.words ? spoken_.words(spokenValue(value())) : QString();
 }
 
 void HvProgressBar::setBarStyle(int style) {

@@ -35,6 +35,23 @@ public:
 
     void setAction(Action action) { action_ = std::move(action); }
 
+    // What assistive technology is told of the value: the value in the user's units (the
+    // slider's own value times scale plus offset: stage 0 is 1, 16 hundreds are 1600 DPI) and
+    // the words a user sees for it ("Stage 1 of 4", "1600 DPI"), its value text and its
+    // description, told again as it changes.
+    struct Spoken {
+        int scale = 1;
+        int offset = 0;
+        std::function<QString(int)> words;
+    };
+    void setSpoken(Spoken spoken);
+    int spokenValue(int value) const { return value * spoken_.scale + spoken_.offset; }
+    // The slider's value nearest a value in the user's units.
+    int valueForSpoken(double spoken) const;
+    int spokenStep() const { return singleStep() * spoken_.scale; }
+    // The words for the current value; empty without words.
+    QString valueWords() const;
+
     // The point on the track where a value lies, and the value nearest a point.
     int positionOf(int value) const;
     int valueAt(int x) const;
@@ -64,4 +81,5 @@ private:
     bool keyboardFocus_ = false;
     QImage background_, over_, knob_;
     Action action_;
+    Spoken spoken_;
 };

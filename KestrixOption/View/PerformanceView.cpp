@@ -63,6 +63,12 @@ void PerformanceView::initControls() {
     scrSpeedPro_ = controls.get<HvProgressBar>("scrSpeedPro");
     dpiPro_ = controls.get<HvProgressBar>("dpiPro");
     dpiTxt_ = controls.get<HvNumberTextField>("dpiTxt");
+    // Said as a user reads them: stages from 1, the DPI in DPI (the slider holds hundreds).
+    dpiLevelPro_->setSpoken(
+        {1, 1, [](int stage) {
+             return QStringLiteral("Stage %1 of %2").arg(stage).arg(KxProtocol::kStages);
+         }});
+    dpiPro_->setSpoken({100, 0, [](int dpi) { return QStringLiteral("%1 DPI").arg(dpi); }});
     dpiTxt_->setAlignment(Qt::AlignCenter);
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(19); // 18.7 points of the artwork

@@ -1014,9 +1014,6 @@ TEST_F(SettingsViewsTest, LightingOpensOnWhenEitherLightIsOnWithOnlyTheLitOneChe
     EXPECT_FALSE(v.midLightBtn()->isChecked());
     EXPECT_TRUE(requests().empty());
 
-    // The state boxes only show: a click changes nothing.
-    QTest::mouseClick(v.logoLightBtn(), Qt::LeftButton);
-    EXPECT_TRUE(v.logoLightBtn()->isChecked());
 
     // Picking the wheel while it is off shows "off" and writes nothing.
     v.midLightTagBtn()->click();
@@ -1030,6 +1027,35 @@ TEST_F(SettingsViewsTest, LightingOpensOnWhenEitherLightIsOnWithOnlyTheLitOneChe
     EXPECT_TRUE(mouse().state().wheelLight);
     EXPECT_TRUE(v.midLightBtn()->isChecked());
     EXPECT_EQ(requests().size(), 1u);
+}
+
+// The view opens with a light choice checked, "both lights", as a radio group always has one;
+// each light's box switches that light, at once, as On and Off do.
+TEST_F(SettingsViewsTest, LightingOpensOnBothLightsAndEachBoxSwitchesItsLight) {
+    store([](_Kx_PROFILE& p) { p.islightOnArr[0] = p.islightOnArr[1] = 1; });
+    Lighting opened;
+    LightOptionView& v = *opened.view;
+    ASSERT_EQ(v.lightBtnSetp()->items().size(), 3u);
+    EXPECT_EQ(v.lightBtnSetp()->selectIndex(), 3) << "both lights";
+    EXPECT_EQ(v.currSelectedBtn(), 0);
+    EXPECT_TRUE(requests().empty());
+
+    QTest::mouseClick(v.logoLightBtn(), Qt::LeftButton);
+    EXPECT_FALSE(v.logoLightBtn()->isChecked());
+    EXPECT_FALSE(mouse().state().logoLight) << "written at once";
+    EXPECT_TRUE(mouse().state().wheelLight);
+    EXPECT_EQ(v.lightOnOffSetp()->selectIndex(), 1) << "one of both is still on";
+    v.logoLightTagBtn()->click();
+    EXPECT_EQ(v.lightOnOffSetp()->selectIndex(), 2) << "the logo light is off";
+    QTest::keyClick(v.midLightBtn(), Qt::Key_Space);
+    EXPECT_FALSE(mouse().state().wheelLight);
+    v.lightBtnSetp()->items()[2]->click();
+    EXPECT_EQ(v.currSelectedBtn(), 0);
+    EXPECT_EQ(v.lightOnOffSetp()->selectIndex(), 2) << "both off";
+    v.okBtn()->click();
+    EXPECT_TRUE(opened.closed());
+    EXPECT_EQ(stored().islightOnArr[0], 0u);
+    EXPECT_EQ(stored().islightOnArr[1], 0u);
 }
 
 TEST_F(SettingsViewsTest, WithNoLightPickedOffSwitchesBothOnTheMouseAndInTheBoxes) {

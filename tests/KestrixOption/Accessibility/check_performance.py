@@ -7,8 +7,8 @@ import kxatspi as k
 import pyatspi
 
 TAB_ORDER = [
-    "DPI stage", "DPI of this stage, in hundreds", "DPI of this stage",
-    "125 Hz", "500 Hz", "1000 Hz", "Show changes on screen",
+    "DPI stage", "DPI of this stage", "Exact DPI",
+    "1000 Hz", "Show changes on screen",
     "Double-click speed", "Pointer speed", "Scroll speed",
     "Reset to defaults", "Apply", "OK", "Cancel",
 ]
@@ -25,12 +25,17 @@ def main():
     k.check_exclusive(rates)
     k.press(k.find(view, pyatspi.ROLE_RADIO_BUTTON, "500 Hz"))
 
+    # Sliders say what a user sees: stages from 1, the DPI in DPI.
     stage = k.find(view, pyatspi.ROLE_SLIDER, "DPI stage")
-    k.set_value(stage, 1)  # the second stage
-    k.wait_for(lambda: k.value_of(stage) == 1, "the second stage")
-    dpi = k.find(view, pyatspi.ROLE_SLIDER, "DPI of this stage, in hundreds")
-    k.set_value(dpi, 20)
-    field = k.find(view, pyatspi.ROLE_TEXT, "DPI of this stage")
+    k.check(k.value_of(stage) >= 1 and k.description(stage) == "Stage %d of 4" % k.value_of(stage),
+            "the stage said as %r, %r" % (k.value_of(stage), k.description(stage)))
+    k.set_value(stage, 2)  # the second stage
+    k.wait_for(lambda: k.description(stage) == "Stage 2 of 4", "the second stage")
+    dpi = k.find(view, pyatspi.ROLE_SLIDER, "DPI of this stage")
+    k.check(dpi.queryValue().minimumIncrement == 100, "the DPI moves by 100 DPI")
+    k.set_value(dpi, 2000)
+    k.wait_for(lambda: k.description(dpi) == "2000 DPI", "the slider to say 2000 DPI")
+    field = k.find(view, pyatspi.ROLE_TEXT, "Exact DPI")
     k.wait_for(lambda: k.text_of(field) == "2000", "the field to say 2000")
 
     k.press(k.find(view, pyatspi.ROLE_PUSH_BUTTON, "OK"))
