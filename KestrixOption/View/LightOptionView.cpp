@@ -37,10 +37,11 @@ void LightOptionView::initControls() {
     logoLightTagBtn_ = controls.button("logoLightTagBtn");
     for (HvButton* selector : {midLightTagBtn_, logoLightTagBtn_})
         selector->setHvBtnDelege(this);
+    bothLightTagBtn_ = controls.button("bothLightTagBtn");
     lightBtnSetp_ = controls.group("Light to switch");
     logoLightBtn_ = controls.button("logoLightBtn");
     midLightBtn_ = controls.button("midLightBtn");
-    lightOnOffSetp_ = controls.group("Picked light, or both");
+    lightOnOffSetp_ = controls.group("Picked light");
     applyBtn_ = controls.button("applyBtn");
     okBtn_ = controls.button("okBtn");
     cancelBtn_ = controls.button("cancelBtn");
@@ -58,6 +59,9 @@ void LightOptionView::initNotify() {
 
 void LightOptionView::fillSettingData() {
     isFillData_ = true;
+    // On and Off switch both lights until one is picked.
+    currSelectedBtn_ = 0;
+    lightBtnSetp_->setSelectIndex(lightBtnSetp_->indexOf(bothLightTagBtn_));
     fillBtnOnOff();
     setLightSelImage(kLogo);
     setLightSelImage(kWheel);
@@ -111,8 +115,9 @@ void LightOptionView::onSelectIndex(int index, int /*oldIndex*/, HvSetpPanelObj*
     if (isFillData_)
         return;
     if (sender == lightBtnSetp_) {
-        // The group lists the lights as the drawing does, the wheel's first.
-        const int light = sender->items()[size_t(index - 1)] == logoLightTagBtn_ ? 1 : 2;
+        // The group lists the lights as the drawing does, the wheel's first, then both.
+        const HvButton* picked = sender->items()[size_t(index - 1)];
+        const int light = picked == logoLightTagBtn_ ? 1 : picked == midLightTagBtn_ ? 2 : 0;
         if (light != currSelectedBtn_) {
             currSelectedBtn_ = light;
             fillBtnOnOff();
@@ -148,10 +153,14 @@ void LightOptionView::buttonAction(QObject* sender) {
         return;
     switch (button->tag()) {
     case kLogoLightTag:
-    case kMidLightTag:
-        // They only show the lights (a click reaching them, from a screen reader say, is undone).
-        setLightSelImage(button->tag() == kLogoLightTag ? kLogo : kWheel);
+    case kMidLightTag: {
+        // A light's box switches that light, at once, as On and Off do.
+        const int light = button->tag() == kLogoLightTag ? kLogo : kWheel;
+        hasSaved_ = true;
+        showLight(light, button->isChecked());
+        writeLight(light);
         break;
+    }
     default:
         RirImageView::buttonAction(sender);
         break;

@@ -61,6 +61,7 @@ private:
     HvButton* midLightBtn_ = nullptr;
     HvButton* logoLightTagBtn_ = nullptr;
     HvButton* midLightTagBtn_ = nullptr;
+    HvButton* bothLightTagBtn_ = nullptr;
     HvSetpPanelObj* lightBtnSetp_ = nullptr;
     HvSetpPanelObj* lightOnOffSetp_ = nullptr;
     HvButton* okBtn_ = nullptr;

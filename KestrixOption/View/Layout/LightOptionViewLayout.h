@@ -8,7 +8,8 @@ namespace LightOptionViewLayout {
 using namespace KxLayout;
 
 inline constexpr Control kControls[] = {
-    // The lights on the drawing of the mouse: the one picked shows lit.
+    // The light that On and Off switch: one on the drawing of the mouse (the one picked shows
+    // lit), or both.
     {.name = "midLightTagBtn",
      .kind = Kind::Selector,
      .frame = QRect(98, 88, 40, 54),
@@ -21,34 +22,38 @@ inline constexpr Control kControls[] = {
      .picture = "Light_Logo",
      .group = "Light to switch",
      .spoken = "Logo light"},
-    // Each light's state, set by the view.
+    {.name = "bothLightTagBtn",
+     .kind = Kind::Tab,
+     .frame = QRect(236, 188, 190, 26),
+     .label = "BOTH LIGHTS",
+     .group = "Light to switch",
+     .spoken = "Both lights"},
+    // Each light's state: a box that switches that light.
     {.name = "logoLightBtn",
      .tag = 150,
      .kind = Kind::CheckBox,
      .frame = QRect(236, 96, 190, 26),
      .label = "Logo light",
-     .role = Role::Indicator,
      .spoken = "Logo light on"},
     {.name = "midLightBtn",
      .tag = 152,
      .kind = Kind::CheckBox,
      .frame = QRect(236, 130, 190, 26),
      .label = "Wheel light",
-     .role = Role::Indicator,
      .spoken = "Wheel light on"},
     {.name = "lightOnBtn",
      .tag = 162,
      .kind = Kind::Tab,
-     .frame = QRect(236, 204, 90, 28),
+     .frame = QRect(236, 228, 90, 28),
      .label = "ON",
-     .group = "Picked light, or both",
+     .group = "Picked light",
      .spoken = "On"},
     {.name = "lightOffBtn",
      .tag = 163,
      .kind = Kind::Tab,
-     .frame = QRect(336, 204, 90, 28),
+     .frame = QRect(336, 228, 90, 28),
      .label = "OFF",
-     .group = "Picked light, or both",
+     .group = "Picked light",
      .spoken = "Off"},
     {.name = "applyBtn",
      .tag = 166,
@@ -74,7 +79,7 @@ inline constexpr Decoration kDecorations[] = {
     {DecorKind::Panel, QRect(20, 64, 196, 214)},
     {DecorKind::MouseMini, QRect(50, 74, 136, 198)},
     {DecorKind::Caption, QRect(236, 74, 190, 16), "LIGHTS"},
-    {DecorKind::Caption, QRect(236, 180, 190, 16), "PICKED LIGHT (OR BOTH)"},
+    {DecorKind::Caption, QRect(236, 166, 190, 16), "PICKED LIGHT"},
 };
 inline constexpr View kView{"LightOptionView", QSize(460, 340), kControls, kDecorations, true, 60};
 
