@@ -2,6 +2,7 @@
 // back, driven by pointer and keyboard; then what they write, through the mouse and back.
 #include "DeviceProtocolTest.h"
 #include "EventLoopWait.h"
+#include "HvAnnouncer.h"
 #include "HvButton.h"
 #include "HvMenulist.h"
 #include "HvNoTitleWindow.h"
@@ -17,6 +18,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QPointer>
 #include <QTest>
@@ -530,6 +532,42 @@ TEST_F(FunctionDialogsTest, TheChoosersSayTheEntryChosen) {
     dialog.view->setTmpBtnInfo(macroButton(*macro, 0, 0));
     EXPECT_EQ(spoken(dialog.view->selMacroBtn())->text(QAccessible::Name), "Macro");
     EXPECT_EQ(chosen(dialog.view->selMacroBtn()), macro->nameStr());
+}
+
+// The function chooser behaves as a combo box: it opens on the button's own function when the
+// list has it, the keys of a combo box open its list (Return there is the chooser's, not OK),
+// and OK with nothing chosen says why instead of only moving the focus.
+TEST_F(FunctionDialogsTest, TheFunctionChooserIsAComboBoxAndOkSaysWhyItWaits) {
+    const auto entry = std::static_pointer_cast<MenuInfo>(functions().at(3)->nodeData());
+    Opened<SingleKeyView> dialog;
+    dialog.view->setTmpBtnInfo(KxNames::functionRecord(*entry));
+    HvButton* chooser = dialog.view->selComBtn();
+    EXPECT_EQ(chosen(chooser), entry->titleStr()) << "the button's own function";
+    ASSERT_TRUE(dialog.view->selMenuData());
+
+    struct Key {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    for (const Key& key : {Key{Qt::Key_Return, {}}, Key{Qt::Key_Down, {}}, Key{Qt::Key_Up, {}},
+                           Key{Qt::Key_F4, {}}, Key{Qt::Key_Down, Qt::AltModifier}}) {
+        SCOPED_TRACE(QKeySequence(key.key | key.modifiers).toString().toStdString());
+        chooser->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(chooser, key.key, key.modifiers);
+        EXPECT_TRUE(KxTest::waitFor([&] { return dialog.view->comMenuList()->isVisible(); }));
+        EXPECT_EQ(dialog.closes, 0) << "the list opens; the dialog stays";
+        dialog.view->comMenuList()->hide();
+    }
+
+    Opened<SingleKeyView> launcher;
+    launcher.view->setTmpBtnInfo(before());
+    EXPECT_EQ(chosen(launcher.view->selComBtn()), "Choose a function") << "not a single function";
+    QTest::mouseClick(launcher.view->okBtn(), Qt::LeftButton);
+    EXPECT_EQ(launcher.closes, 0);
+    auto* told = launcher.view->findChild<HvAnnouncer*>();
+    ASSERT_TRUE(told);
+    EXPECT_EQ(told->message(), "Choose a function from the list first.");
+    EXPECT_TRUE(launcher.view->selComBtn()->hasFocus());
 }
 
 // The count beside the repeat item is named; its text is the count.
