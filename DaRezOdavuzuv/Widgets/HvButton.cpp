@@ -240,6 +240,24 @@ void HvButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void HvButton::keyPressEvent(QKeyEvent* event) {
+    // A chooser opens its list with a combo box's keys; the arrows do not move the focus.
+    if (role_ == Role::Chooser && !event->isAutoRepeat()) {
+        const bool plain = !(event->modifiers() & ~(Qt::KeypadModifier | Qt::AltModifier));
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_F4:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (plain) {
+                animateClick();
+                return;
+            }
+            break;
+        default:
+            break;
+        }
+    }
     // Space is QAbstractButton's own; Enter acts the same.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         !event->isAutoRepeat()) {

@@ -1,18 +1,25 @@
 #include "ButtonFunctionView.h"
 
 #include "DialogKeys.h"
+#include "HvAnnouncer.h"
 #include "HvButton.h"
 #include "KxAction.h"
 #include "KxWidgetGlobals.h"
 
+#include <QToolTip>
+
 ButtonFunctionView::ButtonFunctionView(const QSize& size, int okTag, int cancelTag, QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), size), parent) {
     setDialogButtons({{okTag, [this] { ok(); }}, {cancelTag, [this] { cancel(); }}});
+    announcer_ = new HvAnnouncer(this);
 }
 
 DialogKeys* ButtonFunctionView::addDialogKeys() {
-    return new DialogKeys(
+    auto* keys = new DialogKeys(
         this, [this] { ok(); }, [this] { cancel(); }, cancelBtn_);
+    // Return on the list button opens its list, as on a combo box.
+    keys->setEnterTaker([this](const QObject* control) { return control == pickButton(); });
+    return keys;
 }
 
 void ButtonFunctionView::buttonAction(QObject* sender) {
@@ -24,7 +31,11 @@ void ButtonFunctionView::buttonAction(QObject* sender) {
 
 void ButtonFunctionView::ok() {
     if (!hasPick()) {
+        const QString why = whyOkWaits();
         pickButton()->setFocus(Qt::OtherFocusReason);
+        QToolTip::showText(pickButton()->mapToGlobal(QPoint(0, pickButton()->height())), why,
+                           pickButton());
+        announcer_->announce(why);
         return;
     }
     isNeedSave = true;

@@ -4,14 +4,16 @@
 #include "RirImageView.h"
 
 class DialogKeys;
+class HvAnnouncer;
 class HvButton;
 class HvMenulist;
 
 // The dialogs that give a mouse button a function (SingleKeyView, TkeyView): a list button that
 // opens what to pick from, OK and Cancel. They edit a copy of the button's record. OK, with
 // something picked, writes it into the record (saveData), marks the profile changed and closes
-// the window; with nothing picked it gives the list button the focus. Cancel closes the window
-// and leaves the record as it was.
+// the window; with nothing picked it gives the list button the focus and says why it waits.
+// Cancel closes the window and leaves the record as it was. The list button is a combo box to
+// the keyboard: Space, Return, Up, Down, Alt+Down and F4 open its list.
 class ButtonFunctionView : public RirImageView {
     Q_OBJECT
 public:
@@ -30,6 +32,8 @@ protected:
     virtual HvButton* pickButton() const = 0;
     virtual HvMenulist* pickList() const = 0;
     virtual bool hasPick() const = 0;
+    // Why OK waits while nothing is picked ("Choose a function from the list first.").
+    virtual QString whyOkWaits() const = 0;
 
     HvButton* okBtn_ = nullptr;
     HvButton* cancelBtn_ = nullptr;
@@ -38,4 +42,6 @@ protected:
 private:
     void ok();
     void cancel();
+
+    HvAnnouncer* announcer_ = nullptr;
 };

@@ -9,7 +9,8 @@ class HvButton;
 class MenuInfo;
 
 // Gives a button one function of the catalogue's single-function menu: a click, a key, a media
-// or system function. Edits a copy of the button's record and opens with nothing picked; OK
+// or system function. Edits a copy of the button's record and opens on its function when the
+// list has it (else with nothing picked); OK
 // (only with a function picked) writes it into the record, marks the profile changed and closes
 // the window; Cancel closes it and leaves the record as it was. Enter is OK, Escape is Cancel.
 class SingleKeyView : public ButtonFunctionView, public HvMenulistDelegate {
@@ -23,7 +24,8 @@ public:
     explicit SingleKeyView(QWidget* parent = nullptr);
     ~SingleKeyView() override;
 
-    void setTmpBtnInfo(const _BTN_INFO& info) { tmpBtnInfo_ = info; }
+    // The record to edit; the list's entry that is the button's function, if one is, is picked.
+    void setTmpBtnInfo(const _BTN_INFO& info);
     // The picked entry, null while none is.
     const std::shared_ptr<MenuInfo>& selMenuData() const { return selMenuData_; }
 
@@ -39,6 +41,7 @@ protected:
     HvButton* pickButton() const override { return selComBtn_; }
     HvMenulist* pickList() const override { return comMenuList_; }
     bool hasPick() const override { return selMenuData_ != nullptr; }
+    QString whyOkWaits() const override;
 
 private:
     HvButton* selComBtn_ = nullptr;

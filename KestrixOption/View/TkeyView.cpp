@@ -93,6 +93,12 @@ void TkeyView::setSelMacro(std::shared_ptr<MacroInfo> macro) {
         selMacroBtn_->setText(QStringLiteral("Choose a macro"));
 }
 
+QString TkeyView::whyOkWaits() const {
+    if (!macroNode || macroNode->numberOfChildren() == 0)
+        return QStringLiteral("There are no macros yet: record one in the macro editor first.");
+    return QStringLiteral("Choose a macro from the list first.");
+}
+
 void TkeyView::onMenulistSelected(HvMenulist* list, HvTreeNode* node) {
     if (list != macroMenuList || !node)
         return;

@@ -62,6 +62,7 @@ protected:
     HvButton* pickButton() const override { return selMacroBtn_; }
     HvMenulist* pickList() const override;
     bool hasPick() const override { return selMacroInfo_ != nullptr; }
+    QString whyOkWaits() const override;
 
 private:
     void showCount();

@@ -206,7 +206,7 @@ TEST_F(FunctionDialogsTest, SingleFunctionOkWaitsForAPickThenWritesItOverTheOldA
     EXPECT_EQ(dialog.view->selComBtn()->text(), entry->titleStr());
     EXPECT_TRUE(sameRecord(dialog.view->tmpBtnInfo(), before())) << "only OK writes";
 
-    QTest::keyClick(dialog.view->selComBtn(), Qt::Key_Enter); // keypad Enter is OK too
+    QTest::keyClick(dialog.view->okBtn(), Qt::Key_Enter); // keypad Enter is OK too
     EXPECT_EQ(dialog.closes, 1);
     EXPECT_FALSE(dialog.window.isVisible());
     EXPECT_TRUE(isNeedSave);
@@ -567,7 +567,7 @@ TEST_F(FunctionDialogsTest, TheFunctionChooserIsAComboBoxAndOkSaysWhyItWaits) {
     auto* told = launcher.view->findChild<HvAnnouncer*>();
     ASSERT_TRUE(told);
     EXPECT_EQ(told->message(), "Choose a function from the list first.");
-    EXPECT_TRUE(launcher.view->selComBtn()->hasFocus());
+    EXPECT_EQ(launcher.window.focusWidget(), launcher.view->selComBtn());
 }
 
 // The count beside the repeat item is named; its text is the count.
