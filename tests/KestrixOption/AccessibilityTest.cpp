@@ -14,6 +14,7 @@
 #include "TkeyRepeatView.h"
 #include "TkeyView.h"
 
+#include <QAccessible>
 #include <QTest>
 
 #include <functional>
@@ -35,7 +36,8 @@ std::string join(const std::vector<QString>& names) {
     return QStringList(names.begin(), names.end()).join(QStringLiteral(" → ")).toStdString();
 }
 
-// Tab goes through every view as its layout states: the layout's rows in their order.
+// Tab goes through every view as its layout states: the layout's rows in their order; each
+// dialog's window is described by its layout's sentence.
 TEST_F(AccessibilityTest, EveryViewsTabOrderIsTheOneItsLayoutStates) {
     struct Case {
         const KxLayout::View& layout;
@@ -58,6 +60,11 @@ TEST_F(AccessibilityTest, EveryViewsTabOrderIsTheOneItsLayoutStates) {
         const auto stated = TabChain::stated(view, c.layout);
         EXPECT_GE(stated.size(), 3u) << c.layout.name;
         EXPECT_EQ(join(TabChain::built(view, c.layout)), join(stated)) << c.layout.name;
+        // Each dialog says in a sentence what it sets.
+        const QString description =
+            QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Description);
+        EXPECT_TRUE(description.endsWith(QLatin1Char('.')) && description.size() > 20)
+            << c.layout.name << ": " << description.toStdString();
     }
 }
 
