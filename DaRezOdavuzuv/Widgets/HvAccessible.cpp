@@ -342,6 +342,14 @@ public:
     QAccessible::Role role() const override {
         return static_cast<HvNoTitleWindow*>(widget())->accessibleRole();
     }
+    // Described by its own description, else by its content view's (what the view sets).
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        if (t != QAccessible::Description || !own.isEmpty())
+            return own;
+        const QWidget* content = static_cast<HvNoTitleWindow*>(widget())->contentView();
+        return content ? content->accessibleDescription() : QString();
+    }
 };
 
 QAccessibleInterface* factory(const QString& className, QObject* object) {

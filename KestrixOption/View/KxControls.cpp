@@ -10,6 +10,7 @@
 KxControls::KxControls(const KxLayout::View& layout, RirImageView* view,
                        std::initializer_list<Own> own)
     : layout_(layout) {
+    view->setAccessibleDescription(KxLayout::text(layout.description));
     widgets_.reserve(layout.controls.size());
     QWidget* previous = nullptr;
     for (const KxLayout::Control& row : layout.controls) {

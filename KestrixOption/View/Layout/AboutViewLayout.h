@@ -28,6 +28,12 @@ inline constexpr Decoration kDecorations[] = {
     {DecorKind::Text, QRect(24, 52, 392, 18), "Configuration of the Kestrix gaming mouse"},
     {DecorKind::Panel, QRect(20, 84, 400, 196)},
 };
-inline constexpr View kView{"AboutView", QSize(440, 340), kControls, kDecorations, false, 50};
+inline constexpr View kView{"AboutView",
+                            QSize(440, 340),
+                            kControls,
+                            kDecorations,
+                            false,
+                            50,
+                            "The program's version and where it comes from."};
 
 } // namespace AboutViewLayout

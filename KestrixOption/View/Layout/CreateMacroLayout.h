@@ -29,6 +29,12 @@ inline constexpr Decoration kDecorations[] = {
     {DecorKind::Title, QRect(20, 12, 260, 24), "NEW MACRO"},
     {DecorKind::Caption, QRect(24, 46, 200, 16), "NAME"},
 };
-inline constexpr View kView{"CreateMacro", QSize(300, 152), kControls, kDecorations, false, 50};
+inline constexpr View kView{"CreateMacro",
+                            QSize(300, 152),
+                            kControls,
+                            kDecorations,
+                            false,
+                            50,
+                            "Names a new macro for the macro editor."};
 
 } // namespace CreateMacroLayout

@@ -155,6 +155,8 @@ struct View {
     std::span<const Decoration> decorations;
     bool hasActive = false; // held states: a "<name>_Active.png" picture
     int dragHeight = 60;    // the strip at the top that moves the window
+    // What the view sets, in a sentence: its window's description to assistive technology.
+    std::string_view description = {};
 };
 
 // The control of that name; a view's layout always has the controls its code asks for, so a

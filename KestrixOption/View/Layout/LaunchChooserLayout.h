@@ -41,6 +41,12 @@ inline constexpr Decoration kDecorations[] = {
     {DecorKind::Caption, QRect(24, 58, 372, 16), "INSTALLED APPLICATIONS"},
 };
 inline constexpr QSize kSize{420, 440};
-inline constexpr View kView{"LaunchChooserView", kSize, kControls, kDecorations, false, 50};
+inline constexpr View kView{"LaunchChooserView",
+                            kSize,
+                            kControls,
+                            kDecorations,
+                            false,
+                            50,
+                            "Chooses the application or program the selected mouse button starts."};
 
 } // namespace LaunchChooserLayout

@@ -81,6 +81,12 @@ inline constexpr Decoration kDecorations[] = {
     {DecorKind::Caption, QRect(236, 74, 190, 16), "LIGHTS"},
     {DecorKind::Caption, QRect(236, 166, 190, 16), "PICKED LIGHT"},
 };
-inline constexpr View kView{"LightOptionView", QSize(460, 340), kControls, kDecorations, true, 60};
+inline constexpr View kView{"LightOptionView",
+                            QSize(460, 340),
+                            kControls,
+                            kDecorations,
+                            true,
+                            60,
+                            "Switches the mouse's logo and wheel lights on or off."};
 
 } // namespace LightOptionViewLayout

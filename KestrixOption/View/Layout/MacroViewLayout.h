@@ -189,6 +189,13 @@ inline constexpr Decoration kDecorations[] = {
     {DecorKind::Caption, QRect(566, 200, 130, 16), "DELAY (MS)"},
     {DecorKind::Caption, QRect(566, 294, 130, 16), "COMMAND"},
 };
-inline constexpr View kView{"MacroView", QSize(720, 520), kControls, kDecorations, true, 60};
+inline constexpr View kView{
+    "MacroView",
+    QSize(720, 520),
+    kControls,
+    kDecorations,
+    true,
+    60,
+    "Records, edits, imports and exports the macros the mouse buttons can run."};
 
 } // namespace MacroViewLayout

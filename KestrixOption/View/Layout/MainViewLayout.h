@@ -224,6 +224,13 @@ inline constexpr Decoration kDecorations[] = {
     {DecorKind::Caption, QRect(424, 248, 300, 18), "ASSIGN A FUNCTION"},
     {DecorKind::Caption, QRect(424, 368, 300, 18), "MOUSE SETTINGS"},
 };
-inline constexpr View kView{"MainView", QSize(860, 560), kControls, kDecorations, true, 130};
+inline constexpr View kView{
+    "MainView",
+    QSize(860, 560),
+    kControls,
+    kDecorations,
+    true,
+    130,
+    "Sets up the mouse: its five profiles and what each of its buttons does."};
 
 } // namespace MainViewLayout

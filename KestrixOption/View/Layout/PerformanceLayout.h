@@ -135,6 +135,13 @@ inline constexpr Decoration kDecorations[] = {
     {DecorKind::Text, QRect(452, 284, 40, 14), "Slow"},
     {DecorKind::Text, QRect(572, 284, 40, 14), "Fast"},
 };
-inline constexpr View kView{"Performance", QSize(640, 436), kControls, kDecorations, true, 60};
+inline constexpr View kView{"Performance",
+                            QSize(640, 436),
+                            kControls,
+                            kDecorations,
+                            true,
+                            60,
+                            "Sets the mouse's DPI stages and polling rate, the desktop's pointer, "
+                            "double-click and scroll speeds, and the on-screen display."};
 
 } // namespace PerformanceLayout

@@ -30,6 +30,13 @@ inline constexpr Decoration kDecorations[] = {
     {DecorKind::Title, QRect(20, 12, 242, 24), "SINGLE KEY FUNCTION"},
     {DecorKind::Caption, QRect(29, 62, 200, 16), "FUNCTION"},
 };
-inline constexpr View kView{"SingleKeyView", QSize(282, 181), kControls, kDecorations, false, 40};
+inline constexpr View kView{
+    "SingleKeyView",
+    QSize(282, 181),
+    kControls,
+    kDecorations,
+    false,
+    40,
+    "Gives the selected mouse button one function: a click, a key, a media or a system function."};
 
 } // namespace SingleKeyViewLayout

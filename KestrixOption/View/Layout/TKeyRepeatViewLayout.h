@@ -35,6 +35,12 @@ inline constexpr Control kControls[] = {
 inline constexpr Decoration kDecorations[] = {
     {DecorKind::Text, QRect(22, 19, 176, 18), "Times to run the macro:"},
 };
-inline constexpr View kView{"TKeyRepeatView", QSize(281, 96), kControls, kDecorations, false, 50};
+inline constexpr View kView{"TKeyRepeatView",
+                            QSize(281, 96),
+                            kControls,
+                            kDecorations,
+                            false,
+                            50,
+                            "Sets how many times the macro runs for each press of the button."};
 
 } // namespace TKeyRepeatViewLayout

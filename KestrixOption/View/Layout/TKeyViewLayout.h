@@ -65,6 +65,12 @@ inline constexpr Decoration kDecorations[] = {
     {DecorKind::Caption, QRect(30, 63, 200, 16), "MACRO"},
     {DecorKind::Caption, QRect(28, 130, 200, 16), "RUN THE MACRO"},
 };
-inline constexpr View kView{"TKeyView", QSize(281, 324), kControls, kDecorations, true, 40};
+inline constexpr View kView{"TKeyView",
+                            QSize(281, 324),
+                            kControls,
+                            kDecorations,
+                            true,
+                            40,
+                            "Gives the selected mouse button a macro and the way it runs."};
 
 } // namespace TKeyViewLayout
