@@ -627,10 +627,33 @@ TEST_F(MainWindowTest, UnpluggedDuringApplyTheNextStartOffersWhatWasNotWritten) 
     ProfieController library;
     sysProCon = &library;
     PopUps popUps;
+    // While the message shows: the loading window is gone, the window shows what the selected
+    // button does, and the message is titled and described to assistive technology.
+    bool loadingUp = true;
+    QString captionMeanwhile, named, described;
+    QAccessible::Role role = QAccessible::NoRole;
+    popUps.whileShown = [&](const QString& name) {
+        if (name != "message")
+            return;
+        loadingUp = showLoadFrm && showLoadFrm->isVisible();
+        captionMeanwhile = caption();
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<HvMessageBox*>(top); box && box->isVisible()) {
+                const QAccessibleInterface* told = QAccessible::queryAccessibleInterface(box);
+                named = told->text(QAccessible::Name);
+                described = told->text(QAccessible::Description);
+                role = told->role();
+            }
+    };
     openWindow();
     EXPECT_EQ(popUps.texts.filter("The last changes to profile 1 did not reach the mouse").size(),
               1)
         << qPrintable(popUps.texts.join('|'));
+    EXPECT_FALSE(loadingUp);
+    EXPECT_FALSE(captionMeanwhile.isEmpty());
+    EXPECT_EQ(named, "Changes not written");
+    EXPECT_TRUE(described.startsWith("The last changes to profile 1")) << described.toStdString();
+    EXPECT_EQ(role, QAccessible::AlertMessage);
     EXPECT_TRUE(view->control(MainView::kApplyTag)->isEnabled());
     selectButton(4);
     EXPECT_EQ(caption(), "false");
