@@ -73,8 +73,10 @@ public:
     // window system. Defined in DaRezOdavuzuvWidgets; callers include <QFont>.
     static std::optional<QFont> customTTFFontWithName(const QString& name, int size);
     // The program's message box with OK, and a question with OK and Cancel (true for OK), drawn
-    // in the program's look and run modally. Defined in DaRezOdavuzuvWidgets.
-    static void showInfoMessage(const QString& message);
+    // in the program's look and run modally. Defined in DaRezOdavuzuvWidgets. Titled by the
+    // title given, else by the window it belongs to; assistive technology meets an alert
+    // described by the message.
+    static void showInfoMessage(const QString& message, const QString& title = {});
     // Opens the message and returns at once, without an event loop of its own, so that what
     // the caller's loop was doing goes on. A box with the same text that is still up is not
     // stacked again.

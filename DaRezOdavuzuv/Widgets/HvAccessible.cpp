@@ -357,6 +357,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
         return nullptr;
     if (className == QLatin1String("HvButton"))
         return new ButtonAccessible(static_cast<HvButton*>(object));
+    if (className == QLatin1String("HvMessageBox"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
     if (className == QLatin1String("HvProgressBar"))
         return new SliderAccessible(static_cast<HvProgressBar*>(object));
     if (className == QLatin1String("HvAnnouncer"))

@@ -1,5 +1,6 @@
 #include "HvMessageBox.h"
 
+#include "HvAccessible.h"
 #include "HvAction.h"
 #include "HvButton.h"
 
@@ -11,11 +12,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-HvMessageBox::HvMessageBox(const QString& message, bool withCancel, QWidget* parent)
+HvMessageBox::HvMessageBox(const QString& message, bool withCancel, QWidget* parent,
+                           const QString& title)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    HvAccessible::install();
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
-    setWindowTitle(QApplication::applicationName());
+    QString shownTitle = title;
+    if (shownTitle.isEmpty() && parent)
+        shownTitle = parent->window()->windowTitle();
+    setWindowTitle(shownTitle.isEmpty() ? QStringLiteral("Kestrix Mouse") : shownTitle);
+    setAccessibleDescription(message);
     label_ = new QLabel(message, this);
     label_->setWordWrap(true);
     label_->setAlignment(Qt::AlignCenter);
@@ -71,8 +78,8 @@ void HvMessageBox::paintEvent(QPaintEvent*) {
     painter.drawRect(QRectF(12, 0.5, width() - 24, 3));
 }
 
-void HvAction::showInfoMessage(const QString& message) {
-    HvMessageBox box(message, false, QApplication::activeWindow());
+void HvAction::showInfoMessage(const QString& message, const QString& title) {
+    HvMessageBox box(message, false, QApplication::activeWindow(), title);
     box.exec();
 }
 

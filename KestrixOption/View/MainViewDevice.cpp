@@ -64,6 +64,8 @@ void MainView::showProfile(int profile, bool writeIt) {
 
 void MainView::hideLoadViewPro(int code) {
     state_.end();
+    // Gone before anything is told: a message is read over the window, not over the loading one.
+    KxAction::hideLoadViewPro();
     if (code == 1) {
         HV_DEBUG(QStringLiteral("The mouse was read whole"));
         // The whole mouse was read: show the profile it is on, as it holds it. The worker put
@@ -95,7 +97,6 @@ void MainView::hideLoadViewPro(int code) {
             displayBtnInfo();
         }
     }
-    KxAction::hideLoadViewPro();
     takePendingMouseChanges();
 }
 
@@ -156,10 +157,14 @@ void MainView::takeJournalledEdits() {
     const QString profiles = names.size() == 1
                                  ? QStringLiteral("profile %1").arg(names.first())
                                  : QStringLiteral("profiles %1").arg(KxNames::listed(names));
+    // The window shows them before it tells of them.
+    displayBtnInfo();
+    refreshApplyBtn();
     HvAction::showInfoMessage(
         QStringLiteral("The last changes to %1 did not reach the mouse. They are shown as changes "
                        "not yet written: Apply writes them.")
-            .arg(profiles));
+            .arg(profiles),
+        QStringLiteral("Changes not written"));
 }
 
 void MainView::endModalActivity() {
