@@ -30,14 +30,14 @@ void PopDialogView::addButtons(const QPoint& okOrigin, const QPoint& cancelOrigi
                                .tag = kOkTag,
                                .frame = QRect(okOrigin, kButtonSize),
                                .label = "OK",
-                               .spoken = popup ? popup->okSpoken : "OK"};
+                               .spoken = popup ? popup->okDoes : "OK"};
     okBtn_ = qobject_cast<HvButton*>(KxAction::AddControl(ok, this));
     if (isChoose_) {
         const KxLayout::Control cancel{.name = "cancelBtn",
                                        .tag = kCancelTag,
                                        .frame = QRect(cancelOrigin, kButtonSize),
                                        .label = "CANCEL",
-                                       .spoken = popup ? popup->cancelSpoken : "Cancel"};
+                                       .spoken = popup ? popup->cancelDoes : "Cancel"};
         cancelBtn_ = qobject_cast<HvButton*>(KxAction::AddControl(cancel, this));
         setTabOrder(okBtn_, cancelBtn_);
     }

@@ -9,12 +9,14 @@
 #include "LightOptionView.h"
 #include "MacroView.h"
 #include "PerformanceView.h"
+#include "PopDialogView.h"
 #include "SingleKeyView.h"
 #include "TabChain.h"
 #include "TkeyRepeatView.h"
 #include "TkeyView.h"
 
 #include <QAccessible>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <functional>
@@ -65,6 +67,38 @@ TEST_F(AccessibilityTest, EveryViewsTabOrderIsTheOneItsLayoutStates) {
             QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Description);
         EXPECT_TRUE(description.endsWith(QLatin1Char('.')) && description.size() > 20)
             << c.layout.name << ": " << description.toStdString();
+    }
+}
+
+// Speech input works by what a user sees: a control's name holds its visible text as a word
+// ("New macro" for NEW, "Profile 1" for 1), and a pop-up's buttons are named by their text alone,
+// what they do being their description.
+TEST(AccessibleNames, HoldTheVisibleTextAndPopUpButtonsAreNamedByIt) {
+    for (const KxLayout::View* view : KxLayout::kViews)
+        for (const KxLayout::Control& row : view->controls) {
+            if (row.label.empty() || row.spoken.empty())
+                continue;
+            QString seen = KxLayout::text(row.label).toLower();
+            seen.remove(QChar(0x2026)); // an ellipsis says more follows; it is not said
+            const QRegularExpression word(
+                QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(seen)));
+            EXPECT_TRUE(word.match(KxLayout::text(row.spoken).toLower()).hasMatch())
+                << view->name << " " << row.name << ": " << row.label << " named " << row.spoken;
+        }
+    for (const PopupLayout::Popup& popup : PopupLayout::kPopups) {
+        PopDialogView view(QRect(QPoint(0, 0), PopupLayout::kSize), KxLayout::text(popup.name),
+                           popup.withCancel);
+        view.addButtons(popup.okOrigin(), popup.cancelOrigin());
+        const QAccessibleInterface* ok = QAccessible::queryAccessibleInterface(view.okBtn());
+        EXPECT_EQ(ok->text(QAccessible::Name), "OK") << popup.name;
+        EXPECT_EQ(ok->text(QAccessible::Description), KxLayout::text(popup.okDoes)) << popup.name;
+        if (popup.withCancel) {
+            const QAccessibleInterface* cancel =
+                QAccessible::queryAccessibleInterface(view.cancelBtn());
+            EXPECT_EQ(cancel->text(QAccessible::Name), "Cancel") << popup.name;
+            EXPECT_EQ(cancel->text(QAccessible::Description), KxLayout::text(popup.cancelDoes))
+                << popup.name;
+        }
     }
 }
 

@@ -21,15 +21,15 @@ inline constexpr int kDragHeight = 50;
 inline constexpr KxLayout::State kStates[] = {KxLayout::State::Normal, KxLayout::State::Over,
                                               KxLayout::State::Down};
 
-// A pop-up is told to assistive technology by its title and message (the picture draws them),
-// and its buttons by what they do.
+// A pop-up is told to assistive technology by its title and message (the picture draws them);
+// its buttons are named by their text, and described by what they do in it.
 struct Popup {
     std::string_view name; // "<name>_Normal.png", "_Over", "_Down"
     std::string_view title;
     std::string_view message;
     bool withCancel;
-    std::string_view okSpoken;
-    std::string_view cancelSpoken = {};
+    std::string_view okDoes;
+    std::string_view cancelDoes = {};
 
     constexpr QPoint okOrigin() const { return withCancel ? kOkOrigin : kOkAloneOrigin; }
     // (0, 0): no Cancel button.
