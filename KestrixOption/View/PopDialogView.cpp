@@ -24,21 +24,25 @@ PopDialogView::PopDialogView(const QRect& frame, const QString& imageName, bool 
 }
 
 void PopDialogView::addButtons(const QPoint& okOrigin, const QPoint& cancelOrigin) {
-    // The buttons are named by what they do in this pop-up.
+    // The buttons are named by their text and described by what they do in this pop-up.
     const PopupLayout::Popup* popup = PopupLayout::find(imageNameStr_.toStdString());
     const KxLayout::Control ok{.name = "okBtn",
                                .tag = kOkTag,
                                .frame = QRect(okOrigin, kButtonSize),
                                .label = "OK",
-                               .spoken = popup ? popup->okDoes : "OK"};
+                               .spoken = "OK"};
     okBtn_ = qobject_cast<HvButton*>(KxAction::AddControl(ok, this));
+    if (popup)
+        okBtn_->setAccessibleDescription(KxLayout::text(popup->okDoes));
     if (isChoose_) {
         const KxLayout::Control cancel{.name = "cancelBtn",
                                        .tag = kCancelTag,
                                        .frame = QRect(cancelOrigin, kButtonSize),
                                        .label = "CANCEL",
-                                       .spoken = popup ? popup->cancelDoes : "Cancel"};
+                                       .spoken = "Cancel"};
         cancelBtn_ = qobject_cast<HvButton*>(KxAction::AddControl(cancel, this));
+        if (popup)
+            cancelBtn_->setAccessibleDescription(KxLayout::text(popup->cancelDoes));
         setTabOrder(okBtn_, cancelBtn_);
     }
     okBtn_->setFocus(Qt::OtherFocusReason);

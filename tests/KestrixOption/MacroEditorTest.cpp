@@ -163,7 +163,7 @@ TEST_F(MacroEditorTest, OpensWithNothingChosenAndOnlyWhatNeedsNoMacroEnabled) {
         EXPECT_TRUE(button(tag)->isEnabled()) << tag;
     EXPECT_FALSE(defaultDelayField()->isEnabled()) << "only with the default delay checked";
     EXPECT_EQ(button(MacroView::kRecordTag)->toolTip(), "Start recording");
-    EXPECT_EQ(button(MacroView::kRecordTag)->accessibleName(), "Start recording");
+    EXPECT_EQ(button(MacroView::kRecordTag)->accessibleName(), "Record");
     EXPECT_EQ(button(MacroView::kMacroNameTag)->accessibleName(), "Macro");
     EXPECT_EQ(table()->accessibleName(), "Steps");
     EXPECT_EQ(meter()->text(), "No macro chosen");

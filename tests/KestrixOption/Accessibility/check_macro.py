@@ -26,7 +26,7 @@ def main():
             "the editor's chooser says the new macro")
     steps = k.find(editor, pyatspi.ROLE_TABLE, "Steps")
     k.focus_keys_on(editor)
-    start = k.find(editor, pyatspi.ROLE_PUSH_BUTTON, "Start recording")
+    start = k.find(editor, pyatspi.ROLE_PUSH_BUTTON, "Record")
     k.press(start)
     stop = k.find(editor, pyatspi.ROLE_PUSH_BUTTON, "Stop recording")
     k.wait_for(lambda: k.has(stop, pyatspi.STATE_ENABLED), "the recording to start")
