@@ -225,6 +225,17 @@ TEST_F(MacroEditorTest, RecordingTakesKeysOnceWithTheirPausesAndModifiersByTheir
     EXPECT_TRUE(button(MacroView::kApplyTag)->isEnabled());
     EXPECT_EQ(stepModel()->data(stepModel()->index(0, 1)).toString(), "Press Shift");
     EXPECT_EQ(stepModel()->data(stepModel()->index(0, 2)).toString(), "1200 ms");
+    // A screen reader reads each cell for itself, under its column's name.
+    const auto spoken = [&](int column) {
+        return stepModel()->data(stepModel()->index(0, column), Qt::AccessibleTextRole).toString();
+    };
+    EXPECT_EQ(spoken(MacroStepModel::kIconColumn), "Key down");
+    EXPECT_EQ(spoken(MacroStepModel::kTextColumn), "Press Shift");
+    EXPECT_EQ(spoken(MacroStepModel::kDelayColumn), "1200 ms");
+    QStringList columns;
+    for (int column = 0; column < MacroStepModel::kColumnCount; ++column)
+        columns << stepModel()->headerData(column, Qt::Horizontal).toString();
+    EXPECT_EQ(columns, (QStringList{"Kind", "Step", "Delay"}));
 
     // A second recording appends, and its first step's pause is measured from its own start.
     startRecording();
