@@ -100,12 +100,45 @@ QVariant MacroStepModel::data(const QModelIndex& index, int role) const {
             return keyUp_;
         return {};
     case Qt::AccessibleTextRole:
-        // A screen reader reads the whole step in any of its cells.
-        return QStringLiteral("%1, then %2 ms").arg(stepText(step)).arg(step.delay());
+        // Each cell its own: the row is read cell by cell under the columns' names.
+        if (index.column() == kIconColumn)
+            return stepKind(step);
+        return data(index, Qt::DisplayRole);
     case Qt::ToolTipRole:
         return index.column() == kDelayColumn && editable_
                    ? QStringLiteral("Double-click to change the delay")
                    : QVariant();
+    default:
+        return {};
+    }
+}
+
+QString MacroStepModel::stepKind(const MacroKeyInfo& step) {
+    switch (step.keyFlag()) {
+    case MacroKeyInfo::kFlagKeyDown:
+        return QStringLiteral("Key down");
+    case MacroKeyInfo::kFlagKeyUp:
+        return QStringLiteral("Key up");
+    case MacroKeyInfo::kFlagMouseDown:
+        return QStringLiteral("Button down");
+    case MacroKeyInfo::kFlagMouseUp:
+        return QStringLiteral("Button up");
+    default:
+        return QStringLiteral("Command");
+    }
+}
+
+QVariant MacroStepModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal ||
+        (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case kIconColumn:
+        return QStringLiteral("Kind");
+    case kTextColumn:
+        return QStringLiteral("Step");
+    case kDelayColumn:
+        return QStringLiteral("Delay");
     default:
         return {};
     }
