@@ -785,13 +785,13 @@ TEST_F(MainWindowTest, TheDisplayItemSwitchesTheDaemonsDisplay) {
     startDaemon();
     openWindow();
     view->refreshOsdMenu();
-    EXPECT_EQ(view->osdMenuTitle(), "Disable the OSD");
+    EXPECT_EQ(view->osdMenuTitle(), "Hide the on-screen display");
     settingChanges.clear();
     view->osdClick(view->osdMenuTag());
     ASSERT_TRUE(KxTest::waitFor([&] { return sent(110); }));
     EXPECT_EQ(lastValueSent(110), false);
     view->refreshOsdMenu();
-    EXPECT_EQ(view->osdMenuTitle(), "Enable the OSD");
+    EXPECT_EQ(view->osdMenuTitle(), "Show the on-screen display");
 
     // What the daemon does with the mouse's own DPI button from now on.
     const auto pressDpiAndWaitFor = [&](const char* line) {
@@ -874,7 +874,7 @@ TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate
     ASSERT_TRUE(KxTest::waitFor([&] { return sent(110); })) << "the daemon is told of the display";
     EXPECT_EQ(lastValueSent(110), false);
     view->refreshOsdMenu();
-    EXPECT_EQ(view->osdMenuTitle(), "Enable the OSD");
+    EXPECT_EQ(view->osdMenuTitle(), "Show the on-screen display");
 
     // The lights: Off with no light picked switches both; OK keeps it.
     const QString lit = lightsOffByOk(view, [this] { return mouseDump(); });
