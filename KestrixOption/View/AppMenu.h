@@ -13,8 +13,8 @@ public:
     explicit AppMenu(MainView* view);
 
     QAction* aboutAction() const { return about_; }
-    // Titled and tagged by the view just before the menu shows ("Disable the OSD" / "Enable
-    // the OSD").
+    // Titled and tagged by the view just before the menu shows ("Hide the on-screen display" /
+    // "Show the on-screen display").
     QAction* osdAction() const { return osd_; }
     QAction* exportSetupAction() const { return exportSetup_; }
     QAction* importSetupAction() const { return importSetup_; }

@@ -133,8 +133,8 @@ public:
     bool exportSetupTo(const QString& path);
     bool importSetupFrom(const QString& path);
 
-    // The application menu's display item: tag 2 "Disable the OSD" while the display is on,
-    // tag 1 "Enable the OSD" while it is off.
+    // The application menu's display item: tag 2 "Hide the on-screen display" while it is on,
+    // tag 1 "Show the on-screen display" while it is off.
     void refreshOsdMenu();
     void osdClick(int tag);
     void changeOSDPro();

@@ -297,7 +297,8 @@ void MainView::reluanchAppPro() {
 
 void MainView::refreshOsdMenu() {
     const bool on = KxAction::profileLibrary()->isOSD();
-    osdMenuTitle_ = on ? QStringLiteral("Disable the OSD") : QStringLiteral("Enable the OSD");
+    osdMenuTitle_ = on ? QStringLiteral("Hide the on-screen display")
+                       : QStringLiteral("Show the on-screen display");
     osdMenuTag_ = on ? 2 : 1;
 }
 
