@@ -2,46 +2,17 @@
 
 #include "HvLogger.h"
 
-#include <QDBusArgument>
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 
-namespace {
-
-// The "image-data" hint: (iiibiiay) width, height, row stride, alpha, bits per sample,
-// channels, and the pixels as RGBA bytes, rows top to bottom.
-struct ImageData {
-    QImage rgba;
-};
-
-QDBusArgument& operator<<(QDBusArgument& argument, const ImageData& image) {
-    const QImage& rgba = image.rgba;
-    argument.beginStructure();
-    argument << rgba.width() << rgba.height() << static_cast<int>(rgba.bytesPerLine()) << true << 8
-             << 4
-             << QByteArray(reinterpret_cast<const char*>(rgba.constBits()),
-                           static_cast<qsizetype>(rgba.sizeInBytes()));
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, ImageData&) {
-    return argument; // only ever sent
-}
-
-} // namespace
-
-Q_DECLARE_METATYPE(ImageData)
-
 NotificationDisplay::NotificationDisplay(const QDBusConnection& bus, int expireMs, QObject* parent)
-    : QObject(parent), bus_(bus), expireMs_(expireMs) {
-    qDBusRegisterMetaType<ImageData>();
-}
+    : QObject(parent), bus_(bus), expireMs_(expireMs) {}
 
-void NotificationDisplay::show(const QString& text, const QImage& picture) {
-    Request request{text, picture};
+void NotificationDisplay::show(const QString& summary, const QString& body) {
+    if (summary.isEmpty())
+        return;
+    Request request{summary, body};
     if (pending_) {
         waiting_ = std::move(request);
         return;
@@ -58,7 +29,7 @@ void NotificationDisplay::clear() {
 }
 
 void NotificationDisplay::send(const Request& request) {
-    const bool close = request.text.isEmpty() && request.picture.isNull();
+    const bool close = request.summary.isEmpty();
     if (close && id_ == 0)
         return;
     if (!bus_.isConnected()) {
@@ -76,19 +47,14 @@ void NotificationDisplay::send(const Request& request) {
         call << id_;
         id_ = 0;
     } else {
-        QVariantMap hints{
+        const QVariantMap hints{
             {QStringLiteral("urgency"), QVariant::fromValue(kUrgencyLow)},
             {QStringLiteral("transient"), true},
         };
-        if (!request.picture.isNull()) {
-            QImage rgba = request.picture.convertToFormat(QImage::Format_RGBA8888);
-            rgba.setDevicePixelRatio(1);
-            hints.insert(QStringLiteral("image-data"), QVariant::fromValue(ImageData{rgba}));
-        }
         call = QDBusMessage::createMethodCall(QLatin1String(kService), QLatin1String(kPath),
                                               QLatin1String(kInterface), QStringLiteral("Notify"));
-        call << kApplicationName << id_ << kIconName << request.text << QString() << QStringList()
-             << hints << expireMs_;
+        call << kApplicationName << id_ << kIconName << request.summary << request.body
+             << QStringList() << hints << expireMs_;
     }
     pending_ = true;
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, kCallTimeoutMs), this);

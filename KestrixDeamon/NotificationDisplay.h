@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDBusConnection>
-#include <QImage>
 #include <QObject>
 #include <QString>
 
@@ -12,8 +11,9 @@ class QDBusPendingCallWatcher;
 // The on-screen display's output where a window of ours cannot serve: on Wayland, xdg-shell
 // gives every top-level window the keyboard and a place of the compositor's choosing, so each
 // change goes to the desktop's notification service (org.freedesktop.Notifications on the
-// session bus) instead: transient, low urgency, the display's picture as its image, shown for
-// the display's time, each one replacing the last by its id.
+// session bus) instead: transient, low urgency, its words in the summary and body beside the
+// program's icon (a service shows a picture about the size of a line of text, too small for the
+// display's drawing), shown for the display's time, each one replacing the last by its id.
 //
 // Calls are asynchronous; nothing waits on the bus. A change made while the previous Notify
 // awaits its answer waits for that answer (only the newest is kept), so that it names the id
@@ -34,9 +34,9 @@ public:
     // expireMs: how long the service shows each notification.
     NotificationDisplay(const QDBusConnection& bus, int expireMs, QObject* parent = nullptr);
 
-    // Shows the text (the summary) with the picture (its image hint; none for a null picture),
-    // replacing the notification shown last.
-    void show(const QString& text, const QImage& picture);
+    // Shows the summary ("1600 DPI") and the body ("Stage 2 of 4", may be empty), replacing the
+    // notification shown last.
+    void show(const QString& summary, const QString& body);
     // Withdraws the notification shown last, if any.
     void clear();
 
@@ -47,8 +47,8 @@ public:
 
 private:
     struct Request {
-        QString text;
-        QImage picture; // null: withdraw the last notification
+        QString summary; // empty: withdraw the last notification
+        QString body;
     };
     void send(const Request& request);
     void answered(QDBusPendingCallWatcher* watcher, bool wasClose);

@@ -150,10 +150,15 @@ bool ShowMsgView::showDpi(int stage, int x, int y) {
 
 void ShowMsgView::showImagePro() {
     if (notifications_) {
+        // "1600 DPI · stage 2 of 4": the value as the summary, the stage as the body.
+        const qsizetype dot = showText_.indexOf(QStringLiteral(" \u00b7 "));
+        QString body = dot < 0 ? QString() : showText_.mid(dot + 3);
+        if (!body.isEmpty())
+            body[0] = body[0].toUpper();
         if (showImage_.isNull())
             notifications_->clear();
         else
-            notifications_->show(showText_, showImage_);
+            notifications_->show(dot < 0 ? showText_ : showText_.left(dot), body);
         return;
     }
     timeSetp_ = kDisplayTicks;

@@ -21,8 +21,9 @@ class QPainter;
 // window is only hidden, so the window and this view serve every later display.
 //
 // Where windows of ours cannot be placed nor kept from the keyboard (Wayland), the same displays
-// go to the desktop's notification service instead (setNotificationDisplay): the view then
-// composes the picture and its text, and neither shows a window nor counts down.
+// go to the desktop's notification service instead (setNotificationDisplay): the view then sends
+// the display's words, and neither shows a window nor counts down. On X11 the window is a
+// notification to assistive technology, named by the words and announced with each display.
 //
 // All calls come on the main thread; the timer runs on its event loop.
 class ShowMsgView : public QWidget {
