@@ -19,6 +19,8 @@ def main():
 
     editor = k.opened(app, k.find(win, pyatspi.ROLE_PUSH_BUTTON, "Macro editor"), "Macro editor")
     new = k.opened(app, k.find(editor, pyatspi.ROLE_PUSH_BUTTON, "New macro"), "New macro")
+    for described in (editor, new):
+        k.check(k.description(described).endswith("."), "%s is described" % k.describe(described))
     k.set_text(k.find(new, pyatspi.ROLE_TEXT, "Name of the new macro"), "RepB")
     k.press(k.find(new, pyatspi.ROLE_PUSH_BUTTON, "OK"))
     k.gone(app, "New macro")
@@ -34,11 +36,19 @@ def main():
     k.wait_for(lambda: fresh_rows(steps) == 2, "a press and a release recorded")
     k.press(stop)
     k.wait_for(lambda: not k.has(stop, pyatspi.STATE_ENABLED), "the recording to stop")
+    # Each cell says its own column, under the columns' names.
+    table = k.fresh(steps).queryTable()
+    columns = [table.getColumnDescription(c) for c in range(table.nColumns)]
+    k.check(columns == ["Kind", "Step", "Delay"], "the columns named, not %s" % columns)
+    cells = [k.name(table.getAccessibleAt(0, c)) for c in range(table.nColumns)]
+    k.check(cells[0] == "Key down" and cells[1] == "Press Space" and cells[2].endswith(" ms"),
+            "the first step's cells: %s" % cells)
     k.press(k.find(editor, pyatspi.ROLE_PUSH_BUTTON, "OK"))
     k.gone(app, "Macro editor")
 
     k.press(k.find(win, pyatspi.ROLE_RADIO_BUTTON, "Front side button"))
     dialog = k.opened(app, k.find(win, pyatspi.ROLE_PUSH_BUTTON, "Macro"), "Macro Function")
+    k.check(k.description(dialog).endswith("."), "the dialog is described")
     k.log("worked nodes:", k.check_worked_nodes(dialog))
     chooser = k.find(dialog, pyatspi.ROLE_COMBO_BOX, "Macro")
     k.focus_keys_on(dialog)
@@ -61,17 +71,18 @@ def main():
 
     k.press(repeat)
     count = k.window(app, "Repeat count")
+    k.check(k.description(count).endswith("."), "the count window is described")
     k.check(k.checked(repeat) and not k.checked(once), "Repeat count alone chosen")
     field = [n for n in k.walk(count) if n.getRole() == pyatspi.ROLE_TEXT][0]
     k.set_text(field, "5")
     k.press(k.find(count, pyatspi.ROLE_PUSH_BUTTON, "OK"))
     k.gone(app, "Repeat count")
-    times = k.find(dialog, pyatspi.ROLE_TEXT, "Times the macro runs")
+    times = k.find(dialog, pyatspi.ROLE_LABEL, "Times the macro runs")
     k.wait_for(lambda: k.text_of(times) == "5 times", "the dialog to say 5 times")
 
     k.press(k.find(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"))
     k.gone(app, "Macro Function")
-    caption = k.find(win, pyatspi.ROLE_TEXT, "Function of the selected button")
+    caption = k.find(win, pyatspi.ROLE_LABEL, "Function of the selected button")
     k.wait_for(lambda: k.text_of(caption) == "RepB", "the main window to say the macro")
     k.press(k.find(win, pyatspi.ROLE_PUSH_BUTTON, "Apply"))
     # The recorded Space, press and release (the last step), run the count 5 times.

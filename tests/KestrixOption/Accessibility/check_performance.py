@@ -18,6 +18,7 @@ def main():
     app, win = k.main_window()
     view = k.opened(app, k.find(win, pyatspi.ROLE_PUSH_BUTTON, "Performance"), "Performance")
     k.log("worked nodes:", k.check_worked_nodes(view))
+    k.check(k.description(view).endswith("."), "the dialog is described")
     first = k.find(view, pyatspi.ROLE_SLIDER, "DPI stage")
     k.check_tab_order(view, first, k.enabled_names(view, TAB_ORDER))
 

@@ -1,5 +1,5 @@
-"""A pop-up: named by its title, described by its message, its buttons by what they do; the
-one that keeps the profile keeps it."""
+"""A pop-up: named by its title, described by its message, its buttons named by their text and
+described by what they do; the one that keeps the profile keeps it."""
 
 import sys
 
@@ -18,8 +18,12 @@ def main():
     k.check(popup.getRole() == pyatspi.ROLE_ALERT, "a pop-up is an alert")
     k.check(k.description(popup) == MESSAGE, "its message: %r" % k.description(popup))
     k.log("worked nodes:", k.check_worked_nodes(popup))
-    k.find(popup, pyatspi.ROLE_PUSH_BUTTON, "Reset the profile")
-    k.press(k.find(popup, pyatspi.ROLE_PUSH_BUTTON, "Keep the profile"))
+    # Named by their text, as a speech-input user says them; described by what they do.
+    ok = k.find(popup, pyatspi.ROLE_PUSH_BUTTON, "OK")
+    k.check(k.description(ok) == "Reset the profile", "OK says what it does")
+    cancel = k.find(popup, pyatspi.ROLE_PUSH_BUTTON, "Cancel")
+    k.check(k.description(cancel) == "Keep the profile", "Cancel says what it does")
+    k.press(cancel)
     k.gone(app, TITLE)
     k.check(k.Dump().text == before, "the mouse is as it was")
 

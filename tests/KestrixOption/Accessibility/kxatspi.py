@@ -175,6 +175,13 @@ def find_all(root, role):
     return [node for node in walk(root) if node.getRole() == role and showing(node)]
 
 
+def checked_in(items):
+    """The name of the checked item of a radio group."""
+    names = [name(item) for item in items if checked(item)]
+    check(len(names) == 1, "one item checked, not %s" % names)
+    return names[0]
+
+
 def group(root, name_):
     """A radio group: the panel of that name and its radio buttons."""
     panel = find(root, pyatspi.ROLE_PANEL, name_)
@@ -296,9 +303,13 @@ def check_exclusive(items, settle=None):
         check(not others, "%s and %s both checked" % (describe(item), ", ".join(others)))
 
 
+# What Tab reaches: what is worked, and read-only text a user reads by Tab.
+TABBED = WORKED | {pyatspi.ROLE_LABEL}
+
+
 def enabled_names(root, names):
     """The names, in their order, of the shown controls that are enabled now."""
-    shown = {name(n): n for n in walk(root) if n.getRole() in WORKED and showing(n)}
+    shown = {name(n): n for n in walk(root) if n.getRole() in TABBED and showing(n)}
     return [n for n in names if n in shown and has(shown[n], pyatspi.STATE_ENABLED)]
 
 
