@@ -164,11 +164,13 @@ public:
     QString shownText() const override { return button()->text(); }
 };
 
-// A text field that is a label: text read, never edited; named by its accessible name.
+// A text field that is a label: read-only text (the text role, without its editable state or
+// interface), named by its accessible name; screen readers read its text when it has the focus,
+// which they do not for a label.
 class LabelAccessible : public QAccessibleWidget, public ReadOnlyText {
 public:
     explicit LabelAccessible(HvTextField* field)
-        : QAccessibleWidget(field, QAccessible::StaticText) {}
+        : QAccessibleWidget(field, QAccessible::EditableText) {}
 
     QString shownText() const override { return static_cast<HvTextField*>(object())->text(); }
     QAccessible::State state() const override {

@@ -40,7 +40,7 @@ def main():
 
     k.press(k.find(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"))
     k.gone(app, "Single Key Function")
-    caption = k.find(win, pyatspi.ROLE_LABEL, "Function of the selected button")
+    caption = k.find(win, pyatspi.ROLE_TEXT, "Function of the selected button")
     k.wait_for(lambda: k.text_of(caption) == chosen, "the main window to say %r" % chosen)
     k.press(k.find(win, pyatspi.ROLE_PUSH_BUTTON, "Apply"))
     k.wait_for(lambda: k.Dump().record(1, 4) != before, "the record written to the mouse")

@@ -77,12 +77,12 @@ def main():
     k.set_text(field, "5")
     k.press(k.find(count, pyatspi.ROLE_PUSH_BUTTON, "OK"))
     k.gone(app, "Repeat count")
-    times = k.find(dialog, pyatspi.ROLE_LABEL, "Times the macro runs")
+    times = k.find(dialog, pyatspi.ROLE_TEXT, "Times the macro runs")
     k.wait_for(lambda: k.text_of(times) == "5 times", "the dialog to say 5 times")
 
     k.press(k.find(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"))
     k.gone(app, "Macro Function")
-    caption = k.find(win, pyatspi.ROLE_LABEL, "Function of the selected button")
+    caption = k.find(win, pyatspi.ROLE_TEXT, "Function of the selected button")
     k.wait_for(lambda: k.text_of(caption) == "RepB", "the main window to say the macro")
     k.press(k.find(win, pyatspi.ROLE_PUSH_BUTTON, "Apply"))
     # The recorded Space, press and release (the last step), run the count 5 times.

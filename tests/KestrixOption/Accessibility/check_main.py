@@ -25,7 +25,7 @@ def main():
     k.check(k.description(win).endswith("."), "the window is described")
 
     buttons = k.group(win, "Mouse button")
-    caption = k.find(win, pyatspi.ROLE_LABEL, "Function of the selected button")
+    caption = k.find(win, pyatspi.ROLE_TEXT, "Function of the selected button")
     k.check(k.has(caption, pyatspi.STATE_READ_ONLY) and not k.has(caption, pyatspi.STATE_EDITABLE),
             "the caption is read-only text")
     k.check(k.has(caption, pyatspi.STATE_FOCUSABLE), "the caption is reached by Tab")

@@ -303,13 +303,9 @@ def check_exclusive(items, settle=None):
         check(not others, "%s and %s both checked" % (describe(item), ", ".join(others)))
 
 
-# What Tab reaches: what is worked, and read-only text a user reads by Tab.
-TABBED = WORKED | {pyatspi.ROLE_LABEL}
-
-
 def enabled_names(root, names):
     """The names, in their order, of the shown controls that are enabled now."""
-    shown = {name(n): n for n in walk(root) if n.getRole() in TABBED and showing(n)}
+    shown = {name(n): n for n in walk(root) if n.getRole() in WORKED and showing(n)}
     return [n for n in names if n in shown and has(shown[n], pyatspi.STATE_ENABLED)]
 
 
