@@ -6,8 +6,6 @@
 #include "KxAction.h"
 #include "KxWidgetGlobals.h"
 
-#include <QToolTip>
-
 ButtonFunctionView::ButtonFunctionView(const QSize& size, int okTag, int cancelTag, QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), size), parent) {
     setDialogButtons({{okTag, [this] { ok(); }}, {cancelTag, [this] { cancel(); }}});
@@ -33,8 +31,6 @@ void ButtonFunctionView::ok() {
     if (!hasPick()) {
         const QString why = whyOkWaits();
         pickButton()->setFocus(Qt::OtherFocusReason);
-        QToolTip::showText(pickButton()->mapToGlobal(QPoint(0, pickButton()->height())), why,
-                           pickButton());
         announcer_->announce(why);
         return;
     }

@@ -30,7 +30,8 @@ TkeyView::TkeyView(QWidget* parent)
     setImageByName(QStringLiteral("TKeyView_Normal.png"));
     init();
     addDialogKeys()->setEnterTaker([this](const QObject* control) {
-        return !countAsked_ && control == macroTypeSetp_->items()[kRepeatCount];
+        return control == pickButton() ||
+               (!countAsked_ && control == macroTypeSetp_->items()[kRepeatCount]);
     });
 }
 
