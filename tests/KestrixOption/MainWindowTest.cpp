@@ -35,6 +35,7 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
+#include <QMenu>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
@@ -784,6 +785,17 @@ TEST_F(MainWindowTest, TheDisplayItemSwitchesTheDaemonsDisplay) {
     startMouse();
     startDaemon();
     openWindow();
+    // The menu opens named, on its first item, so that a screen reader says it opened; the
+    // window's pane, which a click can focus, is named.
+    view->control(MainView::kMenuTag)->click();
+    auto* menu = view->findChild<QMenu*>();
+    ASSERT_TRUE(menu && KxTest::waitFor([&] { return menu->isVisible(); }));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(menu)->text(QAccessible::Name),
+              "Application menu");
+    EXPECT_EQ(menu->activeAction(), menu->actions().value(0));
+    menu->hide();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name),
+              "Kestrix Mouse");
     view->refreshOsdMenu();
     EXPECT_EQ(view->osdMenuTitle(), "Hide the on-screen display");
     settingChanges.clear();
