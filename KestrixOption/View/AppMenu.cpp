@@ -6,6 +6,7 @@
 #include <QColor>
 
 AppMenu::AppMenu(MainView* view) : QMenu(view) {
+    setWindowTitle(QStringLiteral("Application menu")); // its name to assistive technology
     setObjectName(QStringLiteral("AppMenu"));
     const QColor accent = HvButton::accentColor();
     setStyleSheet(QStringLiteral("QMenu { background: #383838; color: white; border: 1px solid "

@@ -40,6 +40,7 @@ MacroView::MacroView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), MacroViewLayout::kView.size), parent) {
     setImageByName(QStringLiteral("MacroView_Normal.png"));
     setFocusPolicy(Qt::ClickFocus);
+    setAccessibleName(QStringLiteral("Macro editor")); // a click on the pane focuses it
     init();
     setDialogButtons({{kOkTag, [this] { ok(); }},
                       {kCancelTag, [this] { cancel(); }},

@@ -71,6 +71,7 @@ constexpr const char* kFunctionTypePictures[] = {"BtnFunType_D.png", "BtnFunType
 MainView::MainView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), MainViewLayout::kView.size), parent) {
     setFocusPolicy(Qt::ClickFocus);
+    setAccessibleName(QStringLiteral("Kestrix Mouse")); // a click on the pane focuses it
     init();
     connect(&state_, &WindowEditState::changed, this, &MainView::refreshApplyBtn);
 }

@@ -85,6 +85,9 @@ void MainView::buttonAction(QObject* sender) {
     case kMenuTag: {
         const HvButton* menu = control(kMenuTag);
         appMenu_->popup(menu->mapToGlobal(QPoint(0, menu->height())));
+        // Opened on its first item, as a menu button's menu: the keys start there, and a screen
+        // reader says the menu and the item.
+        appMenu_->setActiveAction(appMenu_->actions().value(0));
         break;
     }
     default:

@@ -18,7 +18,6 @@ PopDialogView::PopDialogView(const QRect& frame, const QString& imageName, bool 
     setBgImage(normal);
     setImages(getImageByName(imageName, State::Over, png),
               getImageByName(imageName, State::Down, png), normal);
-    setFocusPolicy(Qt::StrongFocus);
     init();
     setDialogButtons({{kOkTag, [this] { end(1); }}, {kCancelTag, [this] { end(0); }}});
 }
