@@ -272,6 +272,21 @@ TEST(KxViews, TheLoadingWindowShownTwiceAndHiddenOnceIsHiddenAlsoFromAWorker) {
     worker.join();
     EXPECT_TRUE(showLoadFrm->isVisible()) << "the worker only asks; the main thread hides";
     ASSERT_TRUE(KxTest::waitFor([] { return !showLoadFrm->isVisible(); }));
+
+    // Hidden, it is no window of the program's to assistive technology; shown again, it is.
+    const auto loadingListed = [] {
+        const QAccessibleInterface* program = QAccessible::queryAccessibleInterface(qApp);
+        for (int i = 0; i < program->childCount(); ++i)
+            if (program->child(i)->text(QAccessible::Name) == "Loading")
+                return true;
+        return false;
+    };
+    EXPECT_FALSE(loadingListed());
+    KxAction::showLoadViewPro();
+    EXPECT_TRUE(showLoadFrm->isVisible());
+    EXPECT_TRUE(loadingListed());
+    KxAction::hideLoadViewPro();
+    EXPECT_FALSE(loadingListed());
 }
 
 // A view used with the keyboard alone: Tab goes through its controls in their order; Space and
