@@ -213,3 +213,8 @@ void HvNoTitleWindow::closeEvent(QCloseEvent* event) {
     Q_EMIT windowWillClose(this);
     QWidget::closeEvent(event);
 }
+
+void HvNoTitleWindow::releaseNativeWindow() {
+    if (!isVisible() && testAttribute(Qt::WA_WState_Created))
+        destroy();
+}

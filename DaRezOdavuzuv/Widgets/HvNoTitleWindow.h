@@ -59,6 +59,10 @@ public:
     // compositing manager owns _NET_WM_CM_S<screen>, true elsewhere.
     static bool desktopComposites();
 
+    // A hidden window gives back its window-system window, which also takes it out of the
+    // program's windows that assistive technology lists; showing it again makes a new one.
+    void releaseNativeWindow();
+
     // QAccessible::Window (the default), Dialog, AlertMessage or Notification.
     QAccessible::Role accessibleRole() const { return accessibleRole_; }
     void setAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }

@@ -429,6 +429,8 @@ void KxAction::hideLoadViewPro() {
             return;
         static_cast<ShowLoadView*>(showLoadFrm->contentView())->setAnt(false);
         showLoadFrm->hide();
+        // Not left in the accessible tree as a hidden "Loading" window.
+        showLoadFrm->releaseNativeWindow();
     });
 }
 
