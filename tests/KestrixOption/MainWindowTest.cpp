@@ -35,10 +35,10 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
-#include <QMenu>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>

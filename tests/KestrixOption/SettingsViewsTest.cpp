@@ -781,18 +781,19 @@ TEST_F(SettingsViewsTest, SlidersSetByAScreenReaderAreTakenAsTheUsersAndWrittenO
     Performance opened;
     PerformanceView& v = *opened.view;
     clearLog();
-    setByScreenReader(v.dpiPro(), 20);
+    // In the user's units: DPI, and stages from 1.
+    setByScreenReader(v.dpiPro(), 2000);
     EXPECT_EQ(v.dpiTxt()->text(), "2000");
     EXPECT_EQ(selProfile.xSensArr[1], 20u);
     EXPECT_EQ(selProfile.ySensArr[1], 20u);
     EXPECT_TRUE(requests().empty()) << "a stage's DPI waits for OK";
 
-    setByScreenReader(v.dpiLevelPro(), 2);
+    setByScreenReader(v.dpiLevelPro(), 3);
     EXPECT_EQ(selProfile.currSelectDPI, 2u);
     EXPECT_EQ(v.dpiTxt()->text(), "2400") << "the stage's own DPI is shown";
     EXPECT_THAT(requests(), testing::ElementsAre(report("SET", {3, 0x00, 0xFF, 2, 2, 24})))
         << "the stage goes to the mouse once";
-    setByScreenReader(v.dpiLevelPro(), 1);
+    setByScreenReader(v.dpiLevelPro(), 2);
     EXPECT_EQ(v.dpiTxt()->text(), "2000");
 
     setByScreenReader(v.mouseSpeedPro(), 9);
@@ -1013,7 +1014,6 @@ TEST_F(SettingsViewsTest, LightingOpensOnWhenEitherLightIsOnWithOnlyTheLitOneChe
     EXPECT_TRUE(v.logoLightBtn()->isChecked());
     EXPECT_FALSE(v.midLightBtn()->isChecked());
     EXPECT_TRUE(requests().empty());
-
 
     // Picking the wheel while it is off shows "off" and writes nothing.
     v.midLightTagBtn()->click();
