@@ -498,6 +498,36 @@ TEST(HvNumberTextField, KeepsToItsRangeLengthAndSign) {
     EXPECT_EQ(field.intValue(), -7);
 }
 
+// A number field is editable text with a value and its range to assistive technology: its
+// whole text and its selection as they are, a value set as typed and committed.
+TEST(HvNumberTextField, IsTextWithAValueAndRangeToAScreenReader) {
+    HvNumberTextField field;
+    field.setLimits(100, 3500, 4, false);
+    std::vector<int> reported;
+    field.setAction([&](HvNumberTextField* f) { reported.push_back(f->intValue()); });
+    field.setIntValue(800);
+    field.selectAll();
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&field);
+    ASSERT_TRUE(spoken && spoken->textInterface() && spoken->editableTextInterface() &&
+                spoken->valueInterface());
+    EXPECT_EQ(spoken->role(), QAccessible::EditableText);
+    EXPECT_TRUE(spoken->state().editable);
+    QAccessibleTextInterface* text = spoken->textInterface();
+    EXPECT_EQ(text->characterCount(), 3);
+    EXPECT_EQ(text->text(0, text->characterCount()), "800");
+    int start = -1, end = -1;
+    text->selection(0, &start, &end);
+    EXPECT_EQ(std::pair(start, end), std::pair(0, 3)) << "the whole of it selected";
+    EXPECT_EQ(spoken->valueInterface()->currentValue().toInt(), 800);
+    EXPECT_EQ(spoken->valueInterface()->minimumValue().toInt(), 100);
+    EXPECT_EQ(spoken->valueInterface()->maximumValue().toInt(), 3500);
+    spoken->valueInterface()->setCurrentValue(5000);
+    EXPECT_EQ(field.text(), "3500") << "brought into the range";
+    EXPECT_EQ(reported, std::vector<int>{3500});
+    spoken->editableTextInterface()->replaceText(0, 4, QStringLiteral("1200"));
+    EXPECT_EQ(field.text(), "1200");
+}
+
 // Every change of the value runs the action once, whoever made it: the pointer, the keys, a
 // screen reader (QAccessibleValueInterface) or the program.
 TEST(HvProgressBar, EveryChangeOfItsValueRunsItsActionOnceWhoeverMadeIt) {
