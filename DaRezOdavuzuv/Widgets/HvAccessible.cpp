@@ -3,6 +3,7 @@
 #include "HvAnnouncer.h"
 #include "HvButton.h"
 #include "HvNoTitleWindow.h"
+#include "HvNumberTextField.h"
 #include "HvProgressBar.h"
 #include "HvSetpPanelObj.h"
 #include "HvTextField.h"
@@ -224,6 +225,94 @@ public:
     QVariant minimumStepSize() const override { return bar()->spokenStep(); }
 };
 
+// A number field: editable text, its selection as the field holds it, and a value with its
+// range; a value set by assistive technology is typed and committed, as Enter does.
+class NumberFieldAccessible : public QAccessibleWidget,
+                              public QAccessibleTextInterface,
+                              public QAccessibleEditableTextInterface,
+                              public QAccessibleValueInterface {
+public:
+    explicit NumberFieldAccessible(HvNumberTextField* field)
+        : QAccessibleWidget(field, QAccessible::EditableText) {}
+
+    HvNumberTextField* field() const { return static_cast<HvNumberTextField*>(object()); }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = !field()->isReadOnly();
+        state.readOnly = field()->isReadOnly();
+        state.selectableText = true;
+        return state;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return field()->text();
+        return QAccessibleWidget::text(t);
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        switch (type) {
+        case QAccessible::TextInterface:
+            return static_cast<QAccessibleTextInterface*>(this);
+        case QAccessible::EditableTextInterface:
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        case QAccessible::ValueInterface:
+            return static_cast<QAccessibleValueInterface*>(this);
+        default:
+            return QAccessibleWidget::interface_cast(type);
+        }
+    }
+
+    // Text.
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index == 0 && field()->hasSelectedText()) {
+            *start = field()->selectionStart();
+            *end = *start + field()->selectionLength();
+        }
+    }
+    int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { field()->deselect(); }
+    void setSelection(int, int start, int end) override {
+        field()->setSelection(start, end - start);
+    }
+    int cursorPosition() const override { return field()->cursorPosition(); }
+    void setCursorPosition(int position) override { field()->setCursorPosition(position); }
+    QString text(int start, int end) const override {
+        const QString all = field()->text();
+        start = std::clamp(start, 0, int(all.size()));
+        end = end < 0 ? int(all.size()) : std::clamp(end, start, int(all.size()));
+        return all.mid(start, end - start);
+    }
+    int characterCount() const override { return int(field()->text().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+    // Editable text: through the field, so that its rules on what can be typed hold.
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override {
+        field()->setSelection(start, end - start);
+        field()->insert(text);
+    }
+
+    // Value.
+    QVariant currentValue() const override { return field()->intValue(); }
+    void setCurrentValue(const QVariant& value) override {
+        field()->setText(QString::number(value.toLongLong()));
+        field()->commit();
+    }
+    QVariant maximumValue() const override { return field()->maximum(); }
+    QVariant minimumValue() const override { return field()->minimum(); }
+    QVariant minimumStepSize() const override { return 1; }
+};
+
 // A radio group: a node named by the group, holding its items, in the place of its first item
 // among the view's children.
 class GroupAccessible : public QAccessibleObject {
@@ -367,6 +456,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
         return new AnnouncerAccessible(static_cast<HvAnnouncer*>(object));
     if (className == QLatin1String("HvSetpPanelObj"))
         return new GroupAccessible(static_cast<HvSetpPanelObj*>(object));
+    if (className == QLatin1String("HvNumberTextField"))
+        return new NumberFieldAccessible(static_cast<HvNumberTextField*>(object));
     if (className == QLatin1String("HvTextField") &&
         !static_cast<HvTextField*>(object)->isEditable())
         return new LabelAccessible(static_cast<HvTextField*>(object));

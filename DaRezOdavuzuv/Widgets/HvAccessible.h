@@ -12,6 +12,7 @@ class QObject;
 //  - HvSetpPanelObj: a named group holding its radio items, between them and their view.
 //  - HvNoTitleWindow: a frame, a dialog, an alert or a notification, by its role, named by its
 //    title (or accessible name) and described by its accessible description.
+//  - HvNumberTextField: editable text with a value and its range.
 //  - HvMessageBox: an alert, named by its title and described by its message.
 //  - HvProgressBar: a slider whose value is in the user's units, with the words a user sees.
 //  - HvAnnouncer: a notification of its window, named by the message announced.
