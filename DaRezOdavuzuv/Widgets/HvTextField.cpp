@@ -1,10 +1,12 @@
 #include "HvTextField.h"
 
+#include "HvAccessible.h"
 #include "HvButton.h"
 
 #include <QAccessible>
 
 HvTextField::HvTextField(QWidget* parent) : QLineEdit(parent) {
+    HvAccessible::install();
     setAttribute(Qt::WA_MacShowFocusRect, false);
     applyStyle();
 }
