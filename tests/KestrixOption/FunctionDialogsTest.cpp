@@ -556,6 +556,8 @@ TEST_F(FunctionDialogsTest, TheFunctionChooserIsAComboBoxAndOkSaysWhyItWaits) {
         QTest::keyClick(chooser, key.key, key.modifiers);
         EXPECT_TRUE(KxTest::waitFor([&] { return dialog.view->comMenuList()->isVisible(); }));
         EXPECT_EQ(dialog.closes, 0) << "the list opens; the dialog stays";
+        const QListWidgetItem* current = dialog.view->comMenuList()->listWidget()->currentItem();
+        EXPECT_TRUE(current && current->text() == entry->titleStr()) << "on the chosen entry";
         dialog.view->comMenuList()->hide();
     }
 
