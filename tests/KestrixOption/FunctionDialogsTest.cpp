@@ -527,11 +527,18 @@ TEST_F(FunctionDialogsTest, TheChoosersSayTheEntryChosen) {
     EXPECT_EQ(spoken(function)->text(QAccessible::Name), "Function");
     EXPECT_EQ(chosen(function), entry->nodeData()->titleStr());
 
+    addMacro(1);
     const auto macro = addMacro(2);
     Opened<TkeyView> dialog;
     dialog.view->setTmpBtnInfo(macroButton(*macro, 0, 0));
     EXPECT_EQ(spoken(dialog.view->selMacroBtn())->text(QAccessible::Name), "Macro");
     EXPECT_EQ(chosen(dialog.view->selMacroBtn()), macro->nameStr());
+    // Its list opens on the macro chosen.
+    QTest::mouseClick(dialog.view->selMacroBtn(), Qt::LeftButton);
+    ASSERT_TRUE(KxTest::waitFor([] { return macroMenuList->isVisible(); }));
+    const QListWidgetItem* current = macroMenuList->listWidget()->currentItem();
+    EXPECT_TRUE(current && current->text() == macro->nameStr());
+    macroMenuList->hide();
 }
 
 // The function chooser behaves as a combo box: it opens on the button's own function when the
