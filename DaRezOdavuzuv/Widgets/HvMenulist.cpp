@@ -108,7 +108,8 @@ void HvMenulist::rebuild() {
     }
 }
 
-void HvMenulist::showAt(const QPoint& globalPos) {
+void HvMenulist::showAt(const QPoint& globalPos,
+                        const std::function<bool(const HvTreeNode&)>& isCurrent) {
     if (!node_ || node_->numberOfChildren() == 0)
         return;
     rebuild();
@@ -125,11 +126,21 @@ void HvMenulist::showAt(const QPoint& globalPos) {
     move(at);
     show();
     list_->setFocus(Qt::PopupFocusReason);
-    for (int row = 0; row < list_->count(); ++row)
-        if (list_->item(row)->flags() & Qt::ItemIsEnabled) {
-            list_->setCurrentRow(row);
+    int first = -1;
+    for (int row = 0; row < list_->count(); ++row) {
+        if (!(list_->item(row)->flags() & Qt::ItemIsEnabled))
+            continue;
+        if (first < 0)
+            first = row;
+        const int index = list_->item(row)->data(kChildIndexRole).toInt();
+        if (isCurrent && index >= 0 && index < node_->numberOfChildren() &&
+            isCurrent(*node_->children()[size_t(index)])) {
+            first = row;
             break;
         }
+    }
+    if (first >= 0)
+        list_->setCurrentRow(first);
 }
 
 void HvMenulist::pick(QListWidgetItem* item) {

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QWidget>
 
+#include <functional>
+
 class HvTreeNode;
 class HvMenulist;
 class QListWidget;
@@ -45,8 +47,11 @@ public:
     int menuWidth() const { return width_; }
     void setIsTitleCenter(bool centred);
 
-    // Opens at a point in screen coordinates; nothing when the node has no children.
-    void showAt(const QPoint& globalPos);
+    // Opens at a point in screen coordinates, on the first entry for which isCurrent answers
+    // true (the one chosen, as a combo box's list opens), else on the first entry; nothing when
+    // the node has no children.
+    void showAt(const QPoint& globalPos,
+                const std::function<bool(const HvTreeNode&)>& isCurrent = {});
     // The rows shown, for tests and screen readers.
     QListWidget* listWidget() const { return list_; }
 

@@ -22,7 +22,8 @@ DialogKeys* ButtonFunctionView::addDialogKeys() {
 
 void ButtonFunctionView::buttonAction(QObject* sender) {
     if (sender && sender == pickButton())
-        KxAction::showMenulistWithBtn(pickButton(), pickList());
+        KxAction::showMenulistWithBtn(pickButton(), pickList(),
+                                      [this](const HvTreeNode& entry) { return isPicked(entry); });
     else
         RirImageView::buttonAction(sender);
 }

@@ -7,6 +7,7 @@ class DialogKeys;
 class HvAnnouncer;
 class HvButton;
 class HvMenulist;
+class HvTreeNode;
 
 // The dialogs that give a mouse button a function (SingleKeyView, TkeyView): a list button that
 // opens what to pick from, OK and Cancel. They edit a copy of the button's record. OK, with
@@ -32,6 +33,8 @@ protected:
     virtual HvButton* pickButton() const = 0;
     virtual HvMenulist* pickList() const = 0;
     virtual bool hasPick() const = 0;
+    // Whether an entry of the list is the one picked (the list opens on it).
+    virtual bool isPicked(const HvTreeNode& entry) const = 0;
     // Why OK waits while nothing is picked ("Choose a function from the list first.").
     virtual QString whyOkWaits() const = 0;
 

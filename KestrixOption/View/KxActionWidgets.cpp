@@ -322,10 +322,11 @@ void KxAction::refreshMenuListData(HvMenulist** list, HvMenulistDelegate* delega
     (*list)->setNode(node);
 }
 
-void KxAction::showMenulistWithBtn(HvButton* button, HvMenulist* list) {
+void KxAction::showMenulistWithBtn(HvButton* button, HvMenulist* list,
+                                   const std::function<bool(const HvTreeNode&)>& isCurrent) {
     if (!button || !list || !list->node() || list->node()->numberOfChildren() < 1)
         return;
-    list->showAt(button->mapToGlobal(QPoint(0, button->height())));
+    list->showAt(button->mapToGlobal(QPoint(0, button->height())), isCurrent);
 }
 
 bool KxAction::showPopView(const QString& imageName, const QSize& size, const QPoint& okOrigin,

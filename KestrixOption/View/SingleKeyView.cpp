@@ -66,6 +66,10 @@ void SingleKeyView::setTmpBtnInfo(const _BTN_INFO& info) {
         find(singleMenuNode.get());
 }
 
+bool SingleKeyView::isPicked(const HvTreeNode& entry) const {
+    return selMenuData_ && entry.nodeData() == selMenuData_;
+}
+
 QString SingleKeyView::whyOkWaits() const {
     return QStringLiteral("Choose a function from the list first.");
 }

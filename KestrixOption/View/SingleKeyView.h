@@ -41,6 +41,7 @@ protected:
     HvButton* pickButton() const override { return selComBtn_; }
     HvMenulist* pickList() const override { return comMenuList_; }
     bool hasPick() const override { return selMenuData_ != nullptr; }
+    bool isPicked(const HvTreeNode& entry) const override;
     QString whyOkWaits() const override;
 
 private:

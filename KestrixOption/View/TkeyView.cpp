@@ -94,6 +94,11 @@ void TkeyView::setSelMacro(std::shared_ptr<MacroInfo> macro) {
         selMacroBtn_->setText(QStringLiteral("Choose a macro"));
 }
 
+bool TkeyView::isPicked(const HvTreeNode& entry) const {
+    const auto item = std::dynamic_pointer_cast<MenuInfo>(entry.nodeData());
+    return selMacroInfo_ && item && item->macroInfo() == selMacroInfo_;
+}
+
 QString TkeyView::whyOkWaits() const {
     if (!macroNode || macroNode->numberOfChildren() == 0)
         return QStringLiteral("There are no macros yet: record one in the macro editor first.");

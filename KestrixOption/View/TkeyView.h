@@ -62,6 +62,7 @@ protected:
     HvButton* pickButton() const override { return selMacroBtn_; }
     HvMenulist* pickList() const override;
     bool hasPick() const override { return selMacroInfo_ != nullptr; }
+    bool isPicked(const HvTreeNode& entry) const override;
     QString whyOkWaits() const override;
 
 private:

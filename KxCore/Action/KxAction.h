@@ -388,8 +388,10 @@ public:
     // node is null.
     static void refreshMenuListData(HvMenulist** list, HvMenulistDelegate* delegate,
                                     HvTreeNode* node, int width);
-    // Opens the list under the button; nothing when its node has no children.
-    static void showMenulistWithBtn(HvButton* button, HvMenulist* list);
+    // Opens the list under the button, on the entry isCurrent picks out (HvMenulist::showAt);
+    // nothing when its node has no children.
+    static void showMenulistWithBtn(HvButton* button, HvMenulist* list,
+                                    const std::function<bool(const HvTreeNode&)>& isCurrent = {});
     // The picture pop-up: OK (and Cancel when both coordinates of its origin are non-zero) at the
     // origins, from the top-left corner; run modally; true for OK.
     static bool showPopView(const QString& imageName, const QSize& size, const QPoint& okOrigin,
