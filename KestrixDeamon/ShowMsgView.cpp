@@ -1,12 +1,12 @@
 #include "ShowMsgView.h"
 
+#include "HvAccessible.h"
 #include "HvAction.h"
 #include "HvLogger.h"
 #include "HvNoTitleWindow.h"
 #include "KxProtocol.h"
 #include "NotificationDisplay.h"
 
-#include <QAccessible>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -178,10 +178,8 @@ void ShowMsgView::showImagePro() {
     } else {
         if (QGuiApplication::platformName() != QLatin1String("offscreen"))
             frame->raise();
-        if (QAccessible::isActive() && !showText_.isEmpty()) {
-            QAccessibleEvent shown(frame, QAccessible::ObjectShow);
-            QAccessible::updateAccessibility(&shown);
-        }
+        if (!showText_.isEmpty())
+            HvAccessible::appearAgain(frame);
     }
     repaint();
     // Where nothing composites, the window's shape follows the picture.

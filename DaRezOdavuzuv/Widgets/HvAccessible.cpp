@@ -39,8 +39,9 @@ HvSetpPanelObj* shownGroup(const HvButton* button) {
                : nullptr;
 }
 
-// Text that is read, not edited: a chooser's entry, a label's words.
-class ReadOnlyText : public QAccessibleTextInterface {
+// The text a widget shows, to assistive technology: a chooser's entry, a label's words, a
+// field's number. No selection and no cursor unless a field overrides them.
+class ShownText : public QAccessibleTextInterface {
 public:
     virtual QString shownText() const = 0;
 
@@ -68,7 +69,7 @@ public:
     }
 };
 
-class ButtonAccessible : public QAccessibleWidget, public ReadOnlyText {
+class ButtonAccessible : public QAccessibleWidget, public ShownText {
 public:
     explicit ButtonAccessible(HvButton* button) : QAccessibleWidget(button) {}
 
@@ -159,7 +160,7 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
     using QAccessibleWidget::text;
-    using ReadOnlyText::text;
+    using ShownText::text;
 
     // A chooser's text: the entry chosen.
     QString shownText() const override { return button()->text(); }
@@ -168,7 +169,7 @@ public:
 // A text field that is a label: read-only text (the text role, without its editable state or
 // interface), named by its accessible name; screen readers read its text when it has the focus,
 // which they do not for a label.
-class LabelAccessible : public QAccessibleWidget, public ReadOnlyText {
+class LabelAccessible : public QAccessibleWidget, public ShownText {
 public:
     explicit LabelAccessible(HvTextField* field)
         : QAccessibleWidget(field, QAccessible::EditableText) {}
@@ -186,7 +187,7 @@ public:
             return shownText();
         return QAccessibleWidget::text(t);
     }
-    using ReadOnlyText::text;
+    using ShownText::text;
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface*>(this);
@@ -228,7 +229,7 @@ public:
 // A number field: editable text, its selection as the field holds it, and a value with its
 // range; a value set by assistive technology is typed and committed, as Enter does.
 class NumberFieldAccessible : public QAccessibleWidget,
-                              public QAccessibleTextInterface,
+                              public ShownText,
                               public QAccessibleEditableTextInterface,
                               public QAccessibleValueInterface {
 public:
@@ -262,7 +263,7 @@ public:
         }
     }
 
-    // Text.
+    // Its selection and cursor, as the field holds them.
     void selection(int index, int* start, int* end) const override {
         *start = *end = 0;
         if (index == 0 && field()->hasSelectedText()) {
@@ -278,21 +279,8 @@ public:
     }
     int cursorPosition() const override { return field()->cursorPosition(); }
     void setCursorPosition(int position) override { field()->setCursorPosition(position); }
-    QString text(int start, int end) const override {
-        const QString all = field()->text();
-        start = std::clamp(start, 0, int(all.size()));
-        end = end < 0 ? int(all.size()) : std::clamp(end, start, int(all.size()));
-        return all.mid(start, end - start);
-    }
-    int characterCount() const override { return int(field()->text().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* start, int* end) const override {
-        *start = 0;
-        *end = characterCount();
-        return {};
-    }
+    QString shownText() const override { return field()->text(); }
+    using ShownText::text;
 
     // Editable text: through the field, so that its rules on what can be typed hold.
     void deleteText(int start, int end) override { replaceText(start, end, QString()); }
@@ -485,4 +473,11 @@ void HvAccessible::groupChildrenOf(const char* className) {
     if (std::find(groupingClasses().begin(), groupingClasses().end(), name) ==
         groupingClasses().end())
         groupingClasses().push_back(name);
+}
+
+void HvAccessible::appearAgain(QObject* object) {
+    if (!object || !QAccessible::isActive())
+        return;
+    QAccessibleEvent shown(object, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }

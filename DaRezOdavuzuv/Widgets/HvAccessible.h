@@ -26,4 +26,8 @@ void install();
 // groups they parent as nodes of their own, each holding its items, in place of the items.
 void groupChildrenOf(const char* className);
 
+// Tells assistive technology that the object appears, as when it is shown: a notification
+// already up is spoken again with its new name. Nothing while no assistive technology listens.
+void appearAgain(QObject* object);
+
 } // namespace HvAccessible

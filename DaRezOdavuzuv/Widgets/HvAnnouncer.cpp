@@ -15,6 +15,5 @@ void HvAnnouncer::announce(const QString& message) {
         return;
     QAccessibleEvent named(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    HvAccessible::appearAgain(this);
 }

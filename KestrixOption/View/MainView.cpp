@@ -346,9 +346,7 @@ void MainView::disPlayDefaultBtn() {
     if (selBtnIndex_ >= 1 && selBtnIndex_ <= 5) {
         const _BTN_INFO& current = selectedRecord();
         const _BTN_INFO preset = KxAction::profileLibrary()->getDefBtnInfoByIndex(selBtnIndex_ - 1);
-        differs = current.FuncID != preset.FuncID || current.FuncTableId != preset.FuncTableId ||
-                  !std::equal(std::begin(current.KeyBit), std::end(current.KeyBit),
-                              std::begin(preset.KeyBit));
+        differs = !sameFunction(current, preset);
     }
     control(kDefaultTag)->setEnabled(differs);
 }

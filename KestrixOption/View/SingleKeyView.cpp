@@ -10,9 +10,6 @@
 #include "MenuInfo.h"
 #include "SingleKeyViewLayout.h"
 
-#include <algorithm>
-#include <functional>
-
 SingleKeyView::SingleKeyView(QWidget* parent)
     : ButtonFunctionView(SingleKeyViewLayout::kView.size, kOkTag, kCancelTag, parent) {
     setImageByName(QStringLiteral("SingleKeyView_Normal.png"));
@@ -32,38 +29,23 @@ void SingleKeyView::initControls() {
     cancelBtn_ = controls.button("cancelBtn");
 }
 
-namespace {
-
-// The same function: table, id and key codes (a button's default and the catalogue's entry
-// differ in their kind only).
-bool sameFunction(const _BTN_INFO& a, const _BTN_INFO& b) {
-    return a.FuncTableId == b.FuncTableId && a.FuncID == b.FuncID &&
-           std::equal(std::begin(a.KeyBit), std::end(a.KeyBit), std::begin(b.KeyBit));
-}
-
-} // namespace
-
 void SingleKeyView::setTmpBtnInfo(const _BTN_INFO& info) {
     tmpBtnInfo_ = info;
     selMenuData_.reset();
     selComBtn_->setText(QStringLiteral("Choose a function"));
-    const std::function<bool(const HvTreeNode*)> find = [&](const HvTreeNode* node) {
-        for (const auto& child : node->children()) {
-            const auto entry = std::dynamic_pointer_cast<MenuInfo>(child->nodeData());
-            if (entry && sameFunction(KxNames::functionRecord(*entry), info)) {
-                selMenuData_ = entry;
-                selComBtn_->setText(entry->titleStr());
-                return true;
-            }
-            if (find(child.get()))
-                return true;
-        }
-        return false;
-    };
     // A macro or a launcher is no entry of this list, whatever its numbers.
-    if (singleMenuNode && info.btnType != KxButtonType::kMacro &&
-        info.btnType != KxButtonType::kLaunch)
-        find(singleMenuNode.get());
+    if (!singleMenuNode || info.btnType == KxButtonType::kMacro ||
+        info.btnType == KxButtonType::kLaunch)
+        return;
+    for (const auto& child : singleMenuNode->children()) {
+        const auto entry = std::dynamic_pointer_cast<MenuInfo>(child->nodeData());
+        if (entry && entry->type() != MenuInfo::kTypeHeading &&
+            sameFunction(KxNames::functionRecord(*entry), info)) {
+            selMenuData_ = entry;
+            selComBtn_->setText(entry->titleStr());
+            return;
+        }
+    }
 }
 
 bool SingleKeyView::isPicked(const HvTreeNode& entry) const {

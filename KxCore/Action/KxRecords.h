@@ -21,6 +21,13 @@ struct _BTN_INFO {
     uint32_t MacroID; // macro library id for KxFuncTable::kMacro
 };
 
+// The same function: table, id and key codes, whatever the kind of assignment (a button's
+// default and the catalogue's entry for it differ in their kind only).
+inline bool sameFunction(const _BTN_INFO& a, const _BTN_INFO& b) {
+    return a.FuncTableId == b.FuncTableId && a.FuncID == b.FuncID && a.KeyBit[0] == b.KeyBit[0] &&
+           a.KeyBit[1] == b.KeyBit[1] && a.KeyBit[2] == b.KeyBit[2] && a.KeyBit[3] == b.KeyBit[3];
+}
+
 // The numbers a button record holds. The fields stay plain integers: they are what the profile
 // files and the mouse hold.
 
