@@ -5,6 +5,7 @@
 #include "HvDaemon/HvUSBListen.h"
 #include "HvLogger.h"
 #include "KestrixDriverLoader.h"
+#include "KxLanguage.h"
 #include "KxProtocol.h"
 
 #include <QAccessible>
@@ -108,18 +109,23 @@ int main(int argc, char* argv[]) {
     const bool platformChosenHere = chooseWindowSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KestrixDeamon"));
+    KxLanguage::install();
     reportUnopenedDisplay(platformChosenHere);
     if (const QStringList extra = QApplication::arguments().mid(1); !extra.isEmpty()) {
-        std::fprintf(stderr, "KestrixDeamon: unknown option %s (see --help)\n",
-                     qPrintable(extra.first()));
+        std::fprintf(stderr, "KestrixDeamon: %s\n",
+                     qPrintable(QCoreApplication::translate("KestrixDeamon",
+                                                            "unknown option %1 (see --help)")
+                                    .arg(extra.first())));
         return 2;
     }
     // The display's window closes after every show; that must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
     if (!claimBusName()) {
-        std::fprintf(stderr, "KestrixDeamon: already running for this user (%s is taken)\n",
-                     kBusName);
+        std::fprintf(stderr, "KestrixDeamon: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                                    "KestrixDeamon", "already running for this user (%1 is taken)")
+                                    .arg(QLatin1String(kBusName))));
         return 0;
     }
 

@@ -2,6 +2,7 @@
 #include "HvAction.h"
 #include "KxCtlCommandLine.h"
 #include "KxCtlTool.h"
+#include "KxLanguage.h"
 
 #include <QCoreApplication>
 
@@ -25,15 +26,21 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kxctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KX_VERSION));
+    // What a person reads follows their language; what a script reads as JSON stays as it is.
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype end = arguments.indexOf(QStringLiteral("--"));
+    const bool json =
+        arguments.mid(0, end < 0 ? arguments.size() : end).contains(QStringLiteral("--json"));
+    if (!json)
+        KxLanguage::install();
     const KxCtl::Parsed parsed = KxCtl::parse(QCoreApplication::arguments().mid(1));
     if (!parsed.invocation) {
-        std::fprintf(stderr, "kxctl: %s\n(kxctl --help tells how to use it)\n",
-                     qPrintable(parsed.error));
+        std::fprintf(
+            stderr, "kxctl: %s\n%s\n", qPrintable(parsed.error),
+            qPrintable(QCoreApplication::translate("KxCtl", "(kxctl --help tells how to use it)")));
         // Asked for JSON (before "--", where options end), a script gets it also for a command
         // line that could not be read.
-        const QStringList arguments = QCoreApplication::arguments();
-        const qsizetype end = arguments.indexOf(QStringLiteral("--"));
-        if (arguments.mid(0, end < 0 ? arguments.size() : end).contains(QStringLiteral("--json")))
+        if (json)
             std::fputs(KxSetup::prettyJson({{QStringLiteral("version"), KxCtl::kJsonVersion},
                                             {QStringLiteral("command"), QString()},
                                             {QStringLiteral("ok"), false},

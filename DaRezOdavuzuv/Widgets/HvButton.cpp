@@ -101,16 +101,37 @@ void HvButton::resizeEvent(QResizeEvent* event) {
     updateShape();
 }
 
-const QImage& HvButton::currentImage() const {
+HvButton::Face HvButton::currentFace() const {
     if (!isEnabled())
-        return disableImage();
+        return Face::Disable;
     if (isDown())
-        return downImage();
+        return Face::Down;
     if (isCheckable() && isChecked())
-        return selected_.isNull() ? downImage() : selected_;
+        return Face::Selected;
     if (hovered_ && hasHover_ && !overImage().isNull())
+        return Face::Over;
+    return Face::Normal;
+}
+
+const QImage& HvButton::currentImage() const {
+    switch (currentFace()) {
+    case Face::Disable:
+        return disableImage();
+    case Face::Down:
+        return downImage();
+    case Face::Selected:
+        return selected_.isNull() ? downImage() : selected_;
+    case Face::Over:
         return over_;
+    case Face::Normal:
+        break;
+    }
     return normal_;
+}
+
+void HvButton::setFacePainter(FacePainter painter) {
+    facePainter_ = std::move(painter);
+    update();
 }
 
 void HvButton::setIsCheckBox(bool isCheckBox) {
@@ -155,6 +176,8 @@ void HvButton::paintEvent(QPaintEvent*) {
     const QImage& image = currentImage();
     if (!image.isNull())
         painter.drawImage(QRectF(QPointF(0, 0), image.deviceIndependentSize()), image);
+    if (facePainter_)
+        facePainter_(painter, currentFace());
     if (!text().isEmpty()) {
         painter.setFont(font());
         QColor colour = titleColor_;

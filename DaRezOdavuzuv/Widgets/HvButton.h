@@ -104,6 +104,15 @@ public:
     void setIsCaptureMouseEvent(bool capture) { capture_ = capture; }
     bool isCaptureMouseEvent() const { return capture_; }
 
+    // Which of its pictures the button shows now: normal, under the pointer, pressed, disabled,
+    // or held (checked; the pressed picture when it has no selected one).
+    enum class Face { Normal, Over, Down, Disable, Selected };
+    Face currentFace() const;
+    // Drawn over the picture in its face, before the title: the words of a picture-drawn control,
+    // in the user's language and the look of its picture.
+    using FacePainter = std::function<void(QPainter&, Face)>;
+    void setFacePainter(FacePainter painter);
+
     // Title text and its look.
     void setLeftPad(int pad);
     void setRightPad(int pad);
@@ -142,6 +151,7 @@ private:
     mutable QImage over_, down_, disable_;
     mutable LaterPictures later_;
     Action action_, rightAction_;
+    FacePainter facePainter_;
     bool shaped_ = false;
     bool hasHover_ = true;
     bool capture_ = false;

@@ -5,6 +5,7 @@
 #include "HvLogger.h"
 #include "KxAction.h"
 #include "KxGlobals.h"
+#include "KxLanguage.h"
 #include "KxPictures.h"
 #include "KxWidgetGlobals.h"
 #include "MainView.h"
@@ -95,6 +96,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("KxOption"));
     QApplication::setApplicationVersion(QStringLiteral(KX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.vlak.KxOption"));
+    KxLanguage::install();
     // Decoded as the artwork is: a QIcon of a file name would ask every image format plugin
     // whether it reads the file, loading them all before the first frame.
     QApplication::setWindowIcon(

@@ -1,14 +1,11 @@
 #include "Artwork.h"
 
-#include <QFontDatabase>
 #include <QPainter>
 #include <QtMath>
 
 namespace Artwork {
 
 namespace {
-
-const QString kFamily = QStringLiteral("DejaVu Sans");
 
 // Fill and edge of a raised control in a state.
 struct Look {
@@ -46,40 +43,7 @@ void raised(QPainter& painter, const QRectF& rect, const Look& look, qreal radiu
     painter.restore();
 }
 
-void label(QPainter& painter, const QRectF& rect, const QString& text, const QColor& colour,
-           qreal size, bool bold, Qt::Alignment alignment = Qt::AlignCenter) {
-    if (text.isEmpty())
-        return;
-    painter.save();
-    QFont f = font(size, bold, bold ? 0.6 : 0);
-    // Long labels shrink to fit their place.
-    for (int i = 0; i < 6 && QFontMetricsF(f).horizontalAdvance(text) > rect.width() - 4; ++i)
-        f.setPixelSize(std::max(8, f.pixelSize() - 1));
-    painter.setFont(f);
-    painter.setPen(colour);
-    painter.drawText(rect, int(alignment), text);
-    painter.restore();
-}
-
 } // namespace
-
-QFont font(qreal pixelSize, bool bold, qreal letterSpacing) {
-    QFont f(kFamily);
-    f.setPixelSize(qMax(1, qRound(pixelSize)));
-    f.setBold(bold);
-    f.setHintingPreference(QFont::PreferNoHinting);
-    if (letterSpacing != 0)
-        f.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
-    return f;
-}
-
-bool fontAvailable(QString* why) {
-    if (QFontDatabase::families().contains(kFamily))
-        return true;
-    *why = QStringLiteral("the font family \"%1\" is missing (Debian package fonts-dejavu-core)")
-               .arg(kFamily);
-    return false;
-}
 
 QImage newImage(const QSize& points, int scale) {
     QImage image(points * scale, QImage::Format_ARGB32_Premultiplied);
@@ -134,67 +98,35 @@ void panel(QPainter& painter, const QRectF& rect) {
     painter.restore();
 }
 
-void title(QPainter& painter, const QRectF& rect, const QString& text) {
-    painter.save();
-    qreal size = std::min<qreal>(rect.height() * 0.78, 26);
-    // Shrunk until the title fits its place.
-    while (size > 10 &&
-           QFontMetricsF(font(size, true, size * 0.12)).horizontalAdvance(text) > rect.width())
-        size -= 0.5;
-    painter.setFont(font(size, true, size * 0.12));
-    painter.setPen(Colour::kText);
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, text);
-    // The accent tick before the title's underline.
-    const qreal width = QFontMetricsF(painter.font()).horizontalAdvance(text);
-    painter.fillRect(QRectF(rect.left(), rect.bottom() + 1, std::min(width, 36.0), 2),
-                     Colour::kAccentBright);
-    painter.restore();
-}
-
-void caption(QPainter& painter, const QRectF& rect, const QString& text) {
-    label(painter, rect, text, Colour::kTextDim, 10.5, true, Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-void bodyText(QPainter& painter, const QRectF& rect, const QString& text, Qt::Alignment alignment) {
-    label(painter, rect, text, Colour::kTextDim, 11, false, alignment);
-}
-
-void button(QPainter& painter, const QRectF& rect, State state, const QString& text,
+void button(QPainter& painter, const QRectF& rect, State state, bool labelled,
             const QString& icon) {
     const Look look = lookOf(state);
     raised(painter, rect, look);
-    const bool tile = rect.height() >= 40 && !icon.isEmpty();
-    if (tile) {
-        // A tile: the icon above, the label below.
+    if (icon.isEmpty())
+        return;
+    if (rect.height() >= 40) {
+        // A tile: the icon above, the label (drawn by the view) below.
         const qreal side = std::min(rect.height() * 0.42, 28.0);
         const QRectF square(rect.center().x() - side / 2, rect.top() + rect.height() * 0.16, side,
                             side);
         glyph(painter, square, icon, look.text);
-        label(painter,
-              QRectF(rect.left() + 2, square.bottom() + 2, rect.width() - 4,
-                     rect.bottom() - square.bottom() - 4),
-              text, look.text, 10, true);
         return;
     }
-    if (!icon.isEmpty() && text.isEmpty()) {
+    if (!labelled) {
         const qreal side = std::min(rect.width(), rect.height()) * 0.55;
         glyph(painter, QRectF(rect.center() - QPointF(side / 2, side / 2), QSizeF(side, side)),
               icon, look.text);
         return;
     }
-    QRectF textRect = rect;
-    if (!icon.isEmpty()) {
-        const qreal side = rect.height() * 0.45;
-        const QRectF square(rect.left() + 10, rect.center().y() - side / 2, side, side);
-        glyph(painter, square, icon,
-              icon == QLatin1String("record") && state != State::Disable ? Colour::kAccentBright
-                                                                         : look.text);
-        textRect.setLeft(square.right() + 4);
-    }
-    label(painter, textRect, text, look.text, 11, true);
+    // The icon at the left; the label after it.
+    const qreal side = rect.height() * 0.45;
+    const QRectF square(rect.left() + 10, rect.center().y() - side / 2, side, side);
+    glyph(painter, square, icon,
+          icon == QLatin1String("record") && state != State::Disable ? Colour::kAccentBright
+                                                                     : look.text);
 }
 
-void tab(QPainter& painter, const QRectF& rect, State state, const QString& text) {
+void tab(QPainter& painter, const QRectF& rect, State state) {
     Look look = lookOf(state);
     if (state == State::Down)
         look = {Colour::kOverBottom, Colour::kControlBottom, Colour::kAccentBright, Colour::kText};
@@ -204,10 +136,9 @@ void tab(QPainter& painter, const QRectF& rect, State state, const QString& text
         painter.fillRect(QRectF(rect.left() + 3, rect.bottom() - 4, rect.width() - 6, 3),
                          Colour::kText);
     }
-    label(painter, rect, text, look.text, rect.height() >= 30 ? 15 : 11, true);
 }
 
-void checkBox(QPainter& painter, const QRectF& rect, State state, const QString& text) {
+void checkBox(QPainter& painter, const QRectF& rect, State state) {
     using namespace Colour;
     const qreal side = std::min<qreal>(16, rect.height() - 6);
     const QRectF box(rect.left() + 2, rect.center().y() - side / 2, side, side);
@@ -234,13 +165,9 @@ void checkBox(QPainter& painter, const QRectF& rect, State state, const QString&
         painter.drawPath(tick);
     }
     painter.restore();
-    label(painter,
-          QRectF(box.right() + 8, rect.top(), rect.right() - box.right() - 8, rect.height()), text,
-          state == State::Disable ? kTextDisabled : kText, 12, false,
-          Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void radioItem(QPainter& painter, const QRectF& rect, State state, const QString& text) {
+void radioItem(QPainter& painter, const QRectF& rect, State state) {
     using namespace Colour;
     const qreal side = std::min<qreal>(16, rect.height() - 6);
     const QRectF ring(rect.left() + 2, rect.center().y() - side / 2, side, side);
@@ -258,10 +185,6 @@ void radioItem(QPainter& painter, const QRectF& rect, State state, const QString
         painter.drawEllipse(ring.adjusted(inset, inset, -inset, -inset));
     }
     painter.restore();
-    label(painter,
-          QRectF(ring.right() + 8, rect.top(), rect.right() - ring.right() - 8, rect.height()),
-          text, state == State::Disable ? kTextDisabled : kText, 12, false,
-          Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void listButton(QPainter& painter, const QRectF& rect, State state) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KxLayout.h"
+#include "KxTextLook.h"
 
 #include <QColor>
 #include <QFont>
@@ -30,9 +31,9 @@ inline const QColor kControlBottom{0x22, 0x24, 0x29};
 inline const QColor kOverTop{0x45, 0x49, 0x52};
 inline const QColor kOverBottom{0x2d, 0x30, 0x36};
 inline const QColor kDisabled{0x1a, 0x1b, 0x1e};
-inline const QColor kText{0xff, 0xff, 0xff};
-inline const QColor kTextDim{0x9a, 0x9e, 0xa6};
-inline const QColor kTextDisabled{0x55, 0x58, 0x5e};
+inline const QColor kText = KxTextLook::kText;
+inline const QColor kTextDim = KxTextLook::kTextDim;
+inline const QColor kTextDisabled = KxTextLook::kTextDisabled;
 inline const QColor kField{0x07, 0x07, 0x08};
 inline const QColor kAccent = QColor::fromRgbF(0.492f, 0.022f, 0.031f); // #7D0608
 inline const QColor kAccentBright{0xc4, 0x14, 0x1c};
@@ -41,10 +42,10 @@ inline const QColor kMouseBody{0x1d, 0x1f, 0x23};
 inline const QColor kMouseShell{0x2b, 0x2e, 0x34};
 } // namespace Colour
 
-// The font of every text in the pictures: a family the build machine has from its packages.
-QFont font(qreal pixelSize, bool bold = false, qreal letterSpacing = 0);
-// False (with the reason) when the family is missing: pictures would then depend on the machine.
-bool fontAvailable(QString* why);
+// Text is not drawn into the pictures (the views draw it in the user's language); the font
+// still shapes the few pictures whose glyphs are letters.
+using KxTextLook::font;
+using KxTextLook::fontAvailable;
 
 // A picture of a size in points at a scale (1 or 2), transparent, with the painter set up.
 QImage newImage(const QSize& points, int scale);
@@ -54,17 +55,13 @@ QImage draw(const QSize& points, int scale, const std::function<void(QPainter&)>
 // The window: a dark gradient, a border, an accent line at the top.
 void windowBackground(QPainter& painter, const QSize& size);
 void panel(QPainter& painter, const QRectF& rect);
-void title(QPainter& painter, const QRectF& rect, const QString& text);
-void caption(QPainter& painter, const QRectF& rect, const QString& text);
-void bodyText(QPainter& painter, const QRectF& rect, const QString& text,
-              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
-// Controls in a state, each filling its frame.
-void button(QPainter& painter, const QRectF& rect, State state, const QString& label,
-            const QString& icon);
-void tab(QPainter& painter, const QRectF& rect, State state, const QString& label);
-void checkBox(QPainter& painter, const QRectF& rect, State state, const QString& label);
-void radioItem(QPainter& painter, const QRectF& rect, State state, const QString& label);
+// Controls in a state, each filling its frame, without their labels (KxTextLook draws them); a
+// labelled button keeps its icon at the left for the label.
+void button(QPainter& painter, const QRectF& rect, State state, bool labelled, const QString& icon);
+void tab(QPainter& painter, const QRectF& rect, State state);
+void checkBox(QPainter& painter, const QRectF& rect, State state);
+void radioItem(QPainter& painter, const QRectF& rect, State state);
 void listButton(QPainter& painter, const QRectF& rect, State state);
 void field(QPainter& painter, const QRectF& rect, State state);
 void track(QPainter& painter, const QRectF& rect, State state, int knobWidth);

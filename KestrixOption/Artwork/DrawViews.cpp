@@ -4,11 +4,11 @@
 //
 // Writes, each at 1x (<Name>.png) and 2x (<Name>@2x.png):
 //  - every view in each state: <View>_Normal, _Over, _Down, _Disable, and _Active for views with
-//    held states; the background, the view's texts and panels, and every control of its layout
-//    at its frame in that state;
+//    held states; the background, the view's panels, and every control of its layout at its
+//    frame in that state (no words: the views draw them in the user's language, KxTextLook.h);
 //  - the mouse buttons' own shaped pictures, <Picture>_Normal/_Over/_Down/_Disable, and the
 //    selectors' selected pictures (the lights);
-//  - the pop-ups, <Name>_Normal/_Over/_Down, with their message and their buttons;
+//  - the pop-ups, <Name>_Normal/_Over/_Down, with their buttons;
 //  - the small pictures: the marker, the function types, the slider knobs, the macro step icons;
 //  - the application icon from its SVG at the icon theme's sizes (icons/<size>/...);
 // and last KxPictures.qrc listing the pictures for the resource compiler; a picture of an earlier
@@ -107,15 +107,9 @@ void decorations(QPainter& painter, const KxLayout::View& view) {
     for (const auto& d : view.decorations) {
         const QRectF frame(d.frame);
         switch (d.kind) {
-        case DecorKind::Title:
-            title(painter, frame, KxLayout::text(d.text));
-            break;
+        case DecorKind::Title: // words: drawn by the view, in the user's language
         case DecorKind::Caption:
-            caption(painter, frame, KxLayout::text(d.text));
-            break;
         case DecorKind::Text:
-            bodyText(painter, frame, KxLayout::text(d.text),
-                     frame.width() <= 24 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
             break;
         case DecorKind::Panel:
             panel(painter, frame);
@@ -130,21 +124,20 @@ void decorations(QPainter& painter, const KxLayout::View& view) {
 
 void control(QPainter& painter, const KxLayout::Control& c, State state) {
     const QRectF frame(c.frame);
-    const QString label = KxLayout::text(c.label);
     const QString icon = KxLayout::text(c.icon);
     switch (c.kind) {
     case Kind::Button:
     case Kind::IconButton:
-        button(painter, frame, state, label, icon);
+        button(painter, frame, state, !c.label.empty(), icon);
         break;
     case Kind::Tab:
-        tab(painter, frame, state, label);
+        tab(painter, frame, state);
         break;
     case Kind::CheckBox:
-        checkBox(painter, frame, state, label);
+        checkBox(painter, frame, state);
         break;
     case Kind::RadioItem:
-        radioItem(painter, frame, state, label);
+        radioItem(painter, frame, state);
         break;
     case Kind::ListButton:
         listButton(painter, frame, state == State::Active ? State::Down : state);
@@ -231,32 +224,16 @@ void drawPopup(const PopupLayout::Popup& popup) {
     using namespace PopupLayout;
     const QSize size = kSize;
     for (const State state : PopupLayout::kStates) {
-        picture(
-            KxLayout::pictureName(KxLayout::text(popup.name), state), size, [&](QPainter& painter) {
-                windowBackground(painter, size);
-                glyph(painter, QRectF(24, 26, 34, 34), QStringLiteral("warning"),
-                      Colour::kAccentBright);
-                const QRectF titleRect(72, 24, size.width() - 92, 38);
-                qreal titleSize = 16;
-                while (titleSize > 11 &&
-                       QFontMetricsF(font(titleSize, true))
-                               .horizontalAdvance(KxLayout::text(popup.title)) > titleRect.width())
-                    titleSize -= 0.5;
-                painter.setFont(font(titleSize, true));
-                painter.setPen(Colour::kText);
-                painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter,
-                                 KxLayout::text(popup.title));
-                painter.setFont(font(12));
-                painter.setPen(QColor(0xd8, 0xda, 0xde));
-                painter.drawText(QRectF(72, 64, size.width() - 96, 72),
-                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                                 KxLayout::text(popup.message));
-                button(painter, QRectF(popup.okOrigin(), kButtonSize), state, QStringLiteral("OK"),
-                       {});
-                if (popup.withCancel)
-                    button(painter, QRectF(popup.cancelOrigin(), kButtonSize), state,
-                           QStringLiteral("CANCEL"), {});
-            });
+        picture(KxLayout::pictureName(KxLayout::text(popup.name), state), size,
+                [&](QPainter& painter) {
+                    windowBackground(painter, size);
+                    glyph(painter, QRectF(24, 26, 34, 34), QStringLiteral("warning"),
+                          Colour::kAccentBright);
+                    // The title, the message and the buttons' words are drawn by the pop-up.
+                    button(painter, QRectF(popup.okOrigin(), kButtonSize), state, true, {});
+                    if (popup.withCancel)
+                        button(painter, QRectF(popup.cancelOrigin(), kButtonSize), state, true, {});
+                });
     }
 }
 

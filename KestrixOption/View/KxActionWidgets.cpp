@@ -13,6 +13,7 @@
 #include "HvTreeNode.h"
 #include "KxGlobals.h"
 #include "KxLayout.h"
+#include "KxTextLook.h"
 #include "KxWidgetGlobals.h"
 #include "PopDialogView.h"
 #include "PopupLayout.h"
@@ -23,6 +24,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QThread>
@@ -146,17 +148,47 @@ HvNumberTextField* KxAction::AddNumTextField(const QRect& frame, RirImageView* p
 
 namespace {
 
-// What assistive technology is told of a control, from its row.
-void describe(QWidget* control, const KxLayout::Control& row) {
+// What assistive technology is told of a control, from its row, in the user's language.
+void describe(QWidget* control, const KxLayout::Control& row, const RirImageView& view) {
     control->setObjectName(KxLayout::text(row.name));
     if (!row.spoken.empty())
-        control->setAccessibleName(KxLayout::text(row.spoken));
+        control->setAccessibleName(view.shown(row.spoken));
     if (!row.description.empty())
-        control->setAccessibleDescription(KxLayout::text(row.description));
+        control->setAccessibleDescription(view.shown(row.description));
     if (!row.tooltip.empty())
         control->setToolTip(KxWidgets::tooltipText(KxLayout::text(row.tooltip)));
     if (!KxLayout::takesFocus(row))
         control->setFocusPolicy(Qt::NoFocus);
+}
+
+// The button's label drawn over its pictures in each of its faces, as the artwork would; a label
+// cut to fit shows whole in the tooltip.
+void drawLabel(HvButton* button, const KxLayout::Control& row, const RirImageView& view) {
+    const QString words = view.shown(row.label);
+    // The pressed picture of a view with held states is its held one (cutPictures).
+    const bool held = !view.activeImage().isNull();
+    button->setFacePainter([row, words, held](QPainter& painter, HvButton::Face face) {
+        using KxLayout::State;
+        State state = State::Normal;
+        switch (face) {
+        case HvButton::Face::Normal:
+            break;
+        case HvButton::Face::Over:
+            state = State::Over;
+            break;
+        case HvButton::Face::Down:
+        case HvButton::Face::Selected:
+            state = held ? State::Active : State::Down;
+            break;
+        case HvButton::Face::Disable:
+            state = State::Disable;
+            break;
+        }
+        KxTextLook::controlLabel(painter, row, QRectF(QPointF(0, 0), QSizeF(row.frame.size())),
+                                 state, words);
+    });
+    if (button->toolTip().isEmpty() && !KxTextLook::fitControlLabel(row, words).whole)
+        button->setToolTip(words);
 }
 
 int digits(int number) {
@@ -253,7 +285,9 @@ QWidget* KxAction::AddControl(const KxLayout::Control& row, RirImageView* parent
         bar->setTag(row.tag);
     else if (auto* field = qobject_cast<HvTextField*>(control))
         field->setTag(row.tag);
-    describe(control, row);
+    describe(control, row, *parent);
+    if (auto* button = qobject_cast<HvButton*>(control); button && !row.label.empty())
+        drawLabel(button, row, *parent);
     return control;
 }
 
@@ -261,7 +295,7 @@ void KxAction::placeControl(QWidget* control, const KxLayout::Control& row, RirI
     if (!control)
         return;
     placeAt(control, row.frame, parent);
-    describe(control, row);
+    describe(control, row, *parent);
 }
 
 void KxAction::setBtnNoanomaly(HvButton* button, const QString& imageName, RirImageView* parent) {
@@ -340,11 +374,11 @@ int KxAction::runPopView(const QString& imageName, const QSize& size, const QPoi
     HvNoTitleWindow window(QRect(QPoint(0, 0), size));
     window.setIsCanDrag(true);
     window.setDragHeight(50);
-    // The picture carries the title and the message: a screen reader is told them.
+    // The pop-up draws its title and message: a screen reader is told them.
     const PopupLayout::Popup* popup = PopupLayout::find(imageName.toStdString());
-    window.setWindowTitle(popup ? KxLayout::text(popup->title) : imageName);
+    window.setWindowTitle(popup ? KxLayout::shown(PopupLayout::kContext, popup->title) : imageName);
     if (popup)
-        window.setAccessibleDescription(KxLayout::text(popup->message));
+        window.setAccessibleDescription(KxLayout::shown(PopupLayout::kContext, popup->message));
     window.setAccessibleRole(QAccessible::AlertMessage);
     auto* view = new PopDialogView(QRect(QPoint(0, 0), size), imageName, isChoose);
     window.setContentView(view);

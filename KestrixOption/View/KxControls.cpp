@@ -3,14 +3,23 @@
 #include "HvButton.h"
 #include "HvSetpPanelObj.h"
 #include "KxAction.h"
+#include "KxTextLook.h"
 #include "RirImageView.h"
+
+#include <QPainter>
 
 #include <algorithm>
 
 KxControls::KxControls(const KxLayout::View& layout, RirImageView* view,
                        std::initializer_list<Own> own)
     : layout_(layout) {
-    view->setAccessibleDescription(KxLayout::text(layout.description));
+    view->setTextContext(layout.name.data());
+    view->setAccessibleDescription(view->shown(layout.description));
+    // The layout's titles, captions and lines of text, over the background.
+    view->setTextPainter([view, &layout](QPainter& painter) {
+        for (const KxLayout::Decoration& decoration : layout.decorations)
+            KxTextLook::decoration(painter, decoration, view->shown(decoration.text));
+    });
     widgets_.reserve(layout.controls.size());
     QWidget* previous = nullptr;
     for (const KxLayout::Control& row : layout.controls) {
@@ -31,7 +40,7 @@ KxControls::KxControls(const KxLayout::View& layout, RirImageView* view,
             if (!radioGroup) {
                 radioGroup = new HvSetpPanelObj(view);
                 radioGroup->setObjectName(KxLayout::text(row.group));
-                radioGroup->setAccessibleName(KxLayout::text(row.group));
+                radioGroup->setAccessibleName(view->shown(row.group));
                 radioGroup->setDelegate(dynamic_cast<HvSetpPanelDelegate*>(view));
                 groups_.emplace_back(row.group, radioGroup);
             }

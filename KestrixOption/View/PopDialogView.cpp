@@ -4,9 +4,11 @@
 #include "HvModal.h"
 #include "KxAction.h"
 #include "KxLayout.h"
+#include "KxTextLook.h"
 #include "PopupLayout.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 
 PopDialogView::PopDialogView(const QRect& frame, const QString& imageName, bool isChoose,
                              QWidget* parent)
@@ -18,6 +20,13 @@ PopDialogView::PopDialogView(const QRect& frame, const QString& imageName, bool 
     setBgImage(normal);
     setImages(getImageByName(imageName, State::Over, png),
               getImageByName(imageName, State::Down, png), normal);
+    setTextContext(PopupLayout::kContext);
+    if (const PopupLayout::Popup* popup = PopupLayout::find(imageName.toStdString()))
+        setTextPainter([this, popup](QPainter& painter) {
+            KxTextLook::popupTitle(painter, QRectF(PopupLayout::kTitleFrame), shown(popup->title));
+            KxTextLook::popupMessage(painter, QRectF(PopupLayout::kMessageFrame),
+                                     shown(popup->message));
+        });
     init();
     setDialogButtons({{kOkTag, [this] { end(1); }}, {kCancelTag, [this] { end(0); }}});
 }
@@ -28,20 +37,20 @@ void PopDialogView::addButtons(const QPoint& okOrigin, const QPoint& cancelOrigi
     const KxLayout::Control ok{.name = "okBtn",
                                .tag = kOkTag,
                                .frame = QRect(okOrigin, kButtonSize),
-                               .label = "OK",
-                               .spoken = "OK"};
+                               .label = QT_TRANSLATE_NOOP("Popup", "OK"),
+                               .spoken = QT_TRANSLATE_NOOP("Popup", "OK")};
     okBtn_ = qobject_cast<HvButton*>(KxAction::AddControl(ok, this));
     if (popup)
-        okBtn_->setAccessibleDescription(KxLayout::text(popup->okDoes));
+        okBtn_->setAccessibleDescription(shown(popup->okDoes));
     if (isChoose_) {
         const KxLayout::Control cancel{.name = "cancelBtn",
                                        .tag = kCancelTag,
                                        .frame = QRect(cancelOrigin, kButtonSize),
-                                       .label = "CANCEL",
-                                       .spoken = "Cancel"};
+                                       .label = QT_TRANSLATE_NOOP("Popup", "CANCEL"),
+                                       .spoken = QT_TRANSLATE_NOOP("Popup", "Cancel")};
         cancelBtn_ = qobject_cast<HvButton*>(KxAction::AddControl(cancel, this));
         if (popup)
-            cancelBtn_->setAccessibleDescription(KxLayout::text(popup->cancelDoes));
+            cancelBtn_->setAccessibleDescription(shown(popup->cancelDoes));
         setTabOrder(okBtn_, cancelBtn_);
     }
     okBtn_->setFocus(Qt::OtherFocusReason);

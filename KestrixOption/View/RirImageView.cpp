@@ -166,6 +166,20 @@ void RirImageView::paintEvent(QPaintEvent*) {
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (!bgImage_.isNull())
         painter.drawImage(QRectF(QPointF(0, 0), bgImage_.deviceIndependentSize()), bgImage_);
+    if (textPainter_) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        textPainter_(painter);
+    }
+}
+
+QString RirImageView::shown(std::string_view text) const {
+    return KxLayout::shown(textContext_, text);
+}
+
+void RirImageView::setTextPainter(std::function<void(QPainter&)> painter) {
+    textPainter_ = std::move(painter);
+    update();
 }
 
 bool RirImageView::event(QEvent* event) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 class HvButton;
+class QPainter;
 
 // Base of every picture-drawn view. The view's background picture holds its whole artwork; its
 // hover, pressed, disabled and (optional) selected pictures show every control in that state, and
@@ -55,6 +56,14 @@ public:
 
     // The device pixel ratio the pictures are loaded for: 2 on a screen above 1, else 1.
     qreal pictureRatio() const;
+
+    // The words of the view's layout, translated in this context (the layout's name; a
+    // literal's, so that it outlives the view).
+    const char* textContext() const { return textContext_; }
+    void setTextContext(const char* context) { textContext_ = context; }
+    QString shown(std::string_view text) const;
+    // The words drawn over the background picture (titles, captions, lines of text).
+    void setTextPainter(std::function<void(QPainter&)> painter);
 
     // The hooks; all empty here.
     virtual void initData() {}
@@ -104,6 +113,8 @@ private:
     mutable std::array<QImage, StateCount> statePictures_;
     mutable std::array<QString, StateCount> statePictureNames_;
     qreal statePictureRatio_ = 1; // the background's, when it was set
+    const char* textContext_ = "KxLayout";
+    std::function<void(QPainter&)> textPainter_;
     QColor bgColor_ = Qt::transparent;
     std::vector<DialogButton> dialogButtons_;
     int frmHeight_ = 0;

@@ -3,6 +3,7 @@
 #include "HvAction.h"
 #include "HvLogger.h"
 #include "KxGlobals.h"
+#include "KxLanguage.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -121,7 +122,11 @@ void TooltipManager::initData() {
 }
 
 std::optional<QString> TooltipManager::getSysLanName() const {
-    const QString code = HvAction::getSysLanName(0).value_or(QStringLiteral("en"));
+    // The window's language when it is translated, so that a user reads one language; else the
+    // user's first language, which the table may have though the window does not.
+    QString code = KxLanguage::chosen();
+    if (code == QLatin1String("en"))
+        code = HvAction::getSysLanName(0).value_or(QStringLiteral("en"));
     for (const auto& [system, name] : kLanguageNames) {
         if (code == QLatin1String(system))
             return QString::fromLatin1(name);

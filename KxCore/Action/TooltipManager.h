@@ -18,8 +18,8 @@ public:
 
     TooltipManager(); // runs init: initData, then setLanByname with getSysLanName
     void initData();
-    // The file's name of the desktop's language ("English", "SC", ...), none when the language
-    // is not one the table knows.
+    // The file's name of the window's language ("English", "SC", ...), or of the desktop's first
+    // language when the window is in English; none when the language is not one the table knows.
     std::optional<QString> getSysLanName() const;
     void setLanByname(const std::optional<QString>& name);
     // The text for a key in the current language, else in the fallback language, else none.

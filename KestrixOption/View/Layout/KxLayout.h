@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 
@@ -174,6 +175,13 @@ constexpr QRect frame(const View& view, std::string_view name) {
 // A layout's text (a label, a name) as a QString.
 inline QString text(std::string_view view) {
     return QString::fromUtf8(view.data(), qsizetype(view.size()));
+}
+// A layout's words as the user reads them: translated in a context (the layout's name). Layout
+// texts are literals, so each view's data ends in a zero.
+inline QString shown(const char* context, std::string_view words) {
+    if (words.empty())
+        return {};
+    return QCoreApplication::translate(context, words.data());
 }
 
 // The states the pictures show the controls in, one picture each: at rest, under the pointer,

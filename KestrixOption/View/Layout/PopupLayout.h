@@ -3,12 +3,14 @@
 #include "KxLayout.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 #include <string_view>
 
-// The picture pop-ups: each picture carries its message and leaves its buttons' places to the
-// buttons drawn at these origins (top-left corners, from the dialog's top-left corner).
+// The picture pop-ups: each picture has the look and leaves its buttons' places to the buttons
+// drawn at these origins (top-left corners, from the dialog's top-left corner); the pop-up draws
+// its title, its message and its buttons' words over it in the user's language.
 namespace PopupLayout {
 
 inline constexpr QSize kSize{380, 190};
@@ -17,11 +19,16 @@ inline constexpr QPoint kOkOrigin{90, 144}; // beside Cancel
 inline constexpr QPoint kCancelOrigin{198, 144};
 inline constexpr QPoint kOkAloneOrigin{144, 144}; // a pop-up with OK only
 inline constexpr int kDragHeight = 50;
+// The translation context of the pop-ups' words.
+inline constexpr const char* kContext = "Popup";
+// Where a pop-up draws its title and message.
+inline constexpr QRect kTitleFrame{72, 24, kSize.width() - 92, 38};
+inline constexpr QRect kMessageFrame{72, 64, kSize.width() - 96, 72};
 // A pop-up's pictures: no disabled one (its Normal serves) and no held one.
 inline constexpr KxLayout::State kStates[] = {KxLayout::State::Normal, KxLayout::State::Over,
                                               KxLayout::State::Down};
 
-// A pop-up is told to assistive technology by its title and message (the picture draws them);
+// A pop-up is told to assistive technology by its title and message;
 // its buttons are named by their text, and described by what they do in it.
 struct Popup {
     std::string_view name; // "<name>_Normal.png", "_Over", "_Down"

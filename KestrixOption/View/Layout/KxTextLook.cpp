@@ -1,0 +1,221 @@
+#include "KxTextLook.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace KxTextLook {
+
+namespace {
+
+const QString kFamily = QStringLiteral("DejaVu Sans");
+
+// The smallest a label shrinks to, in pixels, and how many steps it takes to get there.
+constexpr int kSmallestLabel = 8;
+constexpr int kShrinkSteps = 6;
+
+// Where a control's kind draws its label, and in which size and weight.
+struct Place {
+    QRectF rect;
+    qreal size = 11;
+    bool bold = true;
+    Qt::Alignment alignment = Qt::AlignCenter;
+};
+
+Place placeOf(const KxLayout::Control& control, const QRectF& rect) {
+    using KxLayout::Kind;
+    switch (control.kind) {
+    case Kind::Button:
+    case Kind::IconButton:
+        if (control.icon.empty())
+            return {rect};
+        if (rect.height() >= 40) {
+            // A tile: the icon above, the label below.
+            const qreal side = std::min(rect.height() * 0.42, 28.0);
+            const qreal squareBottom = rect.top() + rect.height() * 0.16 + side;
+            return {QRectF(rect.left() + 2, squareBottom + 2, rect.width() - 4,
+                           rect.bottom() - squareBottom - 4),
+                    10};
+        } else {
+            // The icon at the left, the label after it.
+            const qreal side = rect.height() * 0.45;
+            QRectF after = rect;
+            after.setLeft(rect.left() + 10 + side + 4);
+            return {after};
+        }
+    case Kind::Tab:
+        return {rect, rect.height() >= 30 ? 15.0 : 11.0};
+    case Kind::CheckBox:
+    case Kind::RadioItem: {
+        // After the box or the ring.
+        const qreal side = std::min<qreal>(16, rect.height() - 6);
+        const qreal boxRight = rect.left() + 2 + side;
+        return {QRectF(boxRight + 8, rect.top(), rect.right() - boxRight - 8, rect.height()), 12,
+                false, Qt::AlignLeft | Qt::AlignVCenter};
+    }
+    default:
+        return {rect};
+    }
+}
+
+QColor colourOf(const KxLayout::Control&, KxLayout::State state) {
+    return state == KxLayout::State::Disable ? kTextDisabled : kText;
+}
+
+// Cut with an ellipsis when it is wider than its place.
+Fitted elided(QFont font, const QString& text, qreal width) {
+    const QFontMetricsF metrics(font);
+    if (metrics.horizontalAdvance(text) <= width)
+        return {font, text, true};
+    return {font, metrics.elidedText(text, Qt::ElideRight, width), false};
+}
+
+Fitted fitLine(qreal width, const QString& text, qreal size, bool bold) {
+    QFont f = font(size, bold, bold ? 0.6 : 0);
+    for (int i = 0; i < kShrinkSteps && QFontMetricsF(f).horizontalAdvance(text) > width - 4; ++i)
+        f.setPixelSize(std::max(kSmallestLabel, f.pixelSize() - 1));
+    return elided(f, text, width);
+}
+
+Fitted fitTitle(const QRectF& rect, const QString& text) {
+    qreal size = std::min<qreal>(rect.height() * 0.78, 26);
+    while (size > 10 &&
+           QFontMetricsF(font(size, true, size * 0.12)).horizontalAdvance(text) > rect.width())
+        size -= 0.5;
+    return elided(font(size, true, size * 0.12), text, rect.width());
+}
+
+void drawFitted(QPainter& painter, const QRectF& rect, const Fitted& fitted, const QColor& colour,
+                Qt::Alignment alignment) {
+    painter.save();
+    painter.setFont(fitted.font);
+    painter.setPen(colour);
+    painter.drawText(rect, int(alignment), fitted.text);
+    painter.restore();
+}
+
+struct DecorationLook {
+    qreal size;
+    bool bold;
+    Qt::Alignment alignment;
+};
+
+// Captions are small and bold, lines of text plain; a narrow place (a number under a slider)
+// centres its text.
+DecorationLook lookOf(const KxLayout::Decoration& decoration) {
+    if (decoration.kind == KxLayout::DecorKind::Caption)
+        return {10.5, true, Qt::AlignLeft | Qt::AlignVCenter};
+    return {11, false,
+            decoration.frame.width() <= 24 ? Qt::Alignment(Qt::AlignCenter)
+                                           : Qt::AlignLeft | Qt::AlignVCenter};
+}
+
+bool hasText(const KxLayout::Decoration& decoration) {
+    using KxLayout::DecorKind;
+    return decoration.kind == DecorKind::Title || decoration.kind == DecorKind::Caption ||
+           decoration.kind == DecorKind::Text;
+}
+
+} // namespace
+
+QFont font(qreal pixelSize, bool bold, qreal letterSpacing) {
+    QFont f(kFamily);
+    f.setPixelSize(qMax(1, qRound(pixelSize)));
+    f.setBold(bold);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    if (letterSpacing != 0)
+        f.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
+    return f;
+}
+
+bool fontAvailable(QString* why) {
+    if (QFontDatabase::families().contains(kFamily))
+        return true;
+    *why = QStringLiteral("the font family \"%1\" is missing (Debian package fonts-dejavu-core)")
+               .arg(kFamily);
+    return false;
+}
+
+void label(QPainter& painter, const QRectF& rect, const QString& text, const QColor& colour,
+           qreal size, bool bold, Qt::Alignment alignment) {
+    if (text.isEmpty())
+        return;
+    drawFitted(painter, rect, fitLine(rect.width(), text, size, bold), colour, alignment);
+}
+
+void title(QPainter& painter, const QRectF& rect, const QString& text) {
+    if (text.isEmpty())
+        return;
+    const Fitted fitted = fitTitle(rect, text);
+    drawFitted(painter, rect, fitted, kText, Qt::AlignLeft | Qt::AlignVCenter);
+    // The accent tick under the title's start.
+    const qreal width = QFontMetricsF(fitted.font).horizontalAdvance(fitted.text);
+    painter.fillRect(QRectF(rect.left(), rect.bottom() + 1, std::min(width, 36.0), 2),
+                     QColor(0xc4, 0x14, 0x1c));
+}
+
+void decoration(QPainter& painter, const KxLayout::Decoration& decoration, const QString& text) {
+    if (!hasText(decoration))
+        return;
+    const QRectF frame(decoration.frame);
+    if (decoration.kind == KxLayout::DecorKind::Title) {
+        title(painter, frame, text);
+        return;
+    }
+    const DecorationLook look = lookOf(decoration);
+    label(painter, frame, text, kTextDim, look.size, look.bold, look.alignment);
+}
+
+Fitted fitDecoration(const KxLayout::Decoration& decoration, const QString& text) {
+    const QRectF frame(decoration.frame);
+    if (decoration.kind == KxLayout::DecorKind::Title)
+        return fitTitle(frame, text);
+    const DecorationLook look = lookOf(decoration);
+    return fitLine(frame.width(), text, look.size, look.bold);
+}
+
+void controlLabel(QPainter& painter, const KxLayout::Control& control, const QRectF& rect,
+                  KxLayout::State state, const QString& text) {
+    const Place place = placeOf(control, rect);
+    label(painter, place.rect, text, colourOf(control, state), place.size, place.bold,
+          place.alignment);
+}
+
+Fitted fitControlLabel(const KxLayout::Control& control, const QString& text) {
+    const Place place = placeOf(control, QRectF(control.frame));
+    return fitLine(place.rect.width(), text, place.size, place.bold);
+}
+
+namespace {
+
+Fitted fitPopupTitle(const QRectF& rect, const QString& text) {
+    qreal size = 16;
+    while (size > 11 && QFontMetricsF(font(size, true)).horizontalAdvance(text) > rect.width())
+        size -= 0.5;
+    return elided(font(size, true), text, rect.width());
+}
+
+constexpr int kMessageFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+
+} // namespace
+
+void popupTitle(QPainter& painter, const QRectF& rect, const QString& text) {
+    drawFitted(painter, rect, fitPopupTitle(rect, text), kText, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void popupMessage(QPainter& painter, const QRectF& rect, const QString& text) {
+    painter.save();
+    painter.setFont(font(12));
+    painter.setPen(kMessageText);
+    painter.drawText(rect, kMessageFlags, text);
+    painter.restore();
+}
+
+bool popupMessageFits(const QRectF& rect, const QString& text) {
+    const QRectF needed = QFontMetricsF(font(12)).boundingRect(rect, kMessageFlags, text);
+    return needed.width() <= rect.width() + 0.5 && needed.height() <= rect.height() + 0.5;
+}
+
+} // namespace KxTextLook
