@@ -5,6 +5,7 @@
 #include "Workspace/OutputTarget.h"
 #include "Workspace/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -102,18 +103,21 @@ std::optional<QJsonObject> HvAction::CopyObject(const QString& path, QString* wh
         return refuse(reason);
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(*bytes, &error);
+    //: Why a file cannot be loaded, said after "the file" ("Fire.mac cannot be loaded: the
+    //: file is not an archive of this program").
     if (error.error != QJsonParseError::NoError)
-        return refuse(QStringLiteral("is damaged at offset %1: %2")
+        return refuse(QCoreApplication::translate("HvAction", "is damaged at offset %1: %2")
                           .arg(error.offset)
                           .arg(error.errorString()));
     const QJsonObject top = document.object();
     if (!document.isObject() || top.value(QStringLiteral("format")).toString() != kArchiveFormat)
-        return refuse(QStringLiteral("is not an archive of this program"));
+        return refuse(QCoreApplication::translate("HvAction", "is not an archive of this program"));
     const QJsonValue version = top.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != kArchiveVersion)
-        return refuse(QStringLiteral("has an archive version this program does not read"));
+        return refuse(QCoreApplication::translate(
+            "HvAction", "has an archive version this program does not read"));
     const QJsonValue object = top.value(QStringLiteral("object"));
     if (!object.isObject())
-        return refuse(QStringLiteral("holds no object"));
+        return refuse(QCoreApplication::translate("HvAction", "holds no object"));
     return object.toObject();
 }

@@ -1,12 +1,14 @@
 #include "HvKey.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cstdint>
 
 namespace {
 
 // The key codes are positions on the keyboard, independent of its layout; the names are those
-// of a US layout.
+// of a US layout. The names that are words are translated where a person reads them.
 struct KeyName {
     int code;
     const char* name;
@@ -49,7 +51,7 @@ constexpr auto kKeyNames = std::to_array<KeyName>({
     {33, "["},
     {34, "I"},
     {35, "P"},
-    {36, "Enter"},
+    {36, QT_TRANSLATE_NOOP("HvKey", "Enter")},
     {37, "L"},
     {38, "J"},
     {39, "'"},
@@ -61,30 +63,30 @@ constexpr auto kKeyNames = std::to_array<KeyName>({
     {45, "N"},
     {46, "M"},
     {47, "."},
-    {48, "Tab"},
-    {49, "Space"},
+    {48, QT_TRANSLATE_NOOP("HvKey", "Tab")},
+    {49, QT_TRANSLATE_NOOP("HvKey", "Space")},
     {50, "`"},
-    {51, "Backspace"},
-    {53, "Esc"},
-    {54, "Right Super"},
-    {55, "Super"},
-    {56, "Shift"},
-    {57, "Caps Lock"},
-    {58, "Alt"},
-    {59, "Ctrl"},
-    {60, "Right Shift"},
-    {61, "Right Alt"},
-    {62, "Right Ctrl"},
+    {51, QT_TRANSLATE_NOOP("HvKey", "Backspace")},
+    {53, QT_TRANSLATE_NOOP("HvKey", "Esc")},
+    {54, QT_TRANSLATE_NOOP("HvKey", "Right Super")},
+    {55, QT_TRANSLATE_NOOP("HvKey", "Super")},
+    {56, QT_TRANSLATE_NOOP("HvKey", "Shift")},
+    {57, QT_TRANSLATE_NOOP("HvKey", "Caps Lock")},
+    {58, QT_TRANSLATE_NOOP("HvKey", "Alt")},
+    {59, QT_TRANSLATE_NOOP("HvKey", "Ctrl")},
+    {60, QT_TRANSLATE_NOOP("HvKey", "Right Shift")},
+    {61, QT_TRANSLATE_NOOP("HvKey", "Right Alt")},
+    {62, QT_TRANSLATE_NOOP("HvKey", "Right Ctrl")},
     {64, "F17"},
     {65, "Num ."},
     {67, "Num *"},
     {69, "Num +"},
-    {71, "Num Lock"},
-    {72, "Volume Up"},
-    {73, "Volume Down"},
-    {74, "Mute"},
+    {71, QT_TRANSLATE_NOOP("HvKey", "Num Lock")},
+    {72, QT_TRANSLATE_NOOP("HvKey", "Volume Up")},
+    {73, QT_TRANSLATE_NOOP("HvKey", "Volume Down")},
+    {74, QT_TRANSLATE_NOOP("HvKey", "Mute")},
     {75, "Num /"},
-    {76, "Num Enter"},
+    {76, QT_TRANSLATE_NOOP("HvKey", "Num Enter")},
     {78, "Num -"},
     {79, "F18"},
     {80, "F19"},
@@ -107,27 +109,32 @@ constexpr auto kKeyNames = std::to_array<KeyName>({
     {100, "F8"},
     {101, "F9"},
     {103, "F11"},
-    {105, "Print Screen"},
+    {105, QT_TRANSLATE_NOOP("HvKey", "Print Screen")},
     {106, "F16"},
-    {107, "Scroll Lock"},
+    {107, QT_TRANSLATE_NOOP("HvKey", "Scroll Lock")},
     {109, "F10"},
-    {110, "Menu"},
+    {110, QT_TRANSLATE_NOOP("HvKey", "Menu")},
     {111, "F12"},
-    {113, "Pause"},
-    {114, "Insert"},
-    {115, "Home"},
-    {116, "Page Up"},
-    {117, "Delete"},
+    {113, QT_TRANSLATE_NOOP("HvKey", "Pause")},
+    {114, QT_TRANSLATE_NOOP("HvKey", "Insert")},
+    {115, QT_TRANSLATE_NOOP("HvKey", "Home")},
+    {116, QT_TRANSLATE_NOOP("HvKey", "Page Up")},
+    {117, QT_TRANSLATE_NOOP("HvKey", "Delete")},
     {118, "F4"},
-    {119, "End"},
+    {119, QT_TRANSLATE_NOOP("HvKey", "End")},
     {120, "F2"},
-    {121, "Page Down"},
+    {121, QT_TRANSLATE_NOOP("HvKey", "Page Down")},
     {122, "F1"},
-    {123, "Left Arrow"},
-    {124, "Right Arrow"},
-    {125, "Down Arrow"},
-    {126, "Up Arrow"},
+    {123, QT_TRANSLATE_NOOP("HvKey", "Left Arrow")},
+    {124, QT_TRANSLATE_NOOP("HvKey", "Right Arrow")},
+    {125, QT_TRANSLATE_NOOP("HvKey", "Down Arrow")},
+    {126, QT_TRANSLATE_NOOP("HvKey", "Up Arrow")},
 });
+
+QString hexCode(int code) {
+    return QStringLiteral("0x") +
+           QString::number(static_cast<uint32_t>(code), 16).toUpper().rightJustified(2, u'0');
+}
 
 } // namespace
 
@@ -136,6 +143,14 @@ QString HvKey::getStrByKeycode(int code) {
         if (key.code == code)
             return QString::fromUtf8(key.name);
     }
-    return QStringLiteral("Key 0x") +
-           QString::number(static_cast<uint32_t>(code), 16).toUpper().rightJustified(2, u'0');
+    return QStringLiteral("Key ") + hexCode(code);
+}
+
+QString HvKey::shownName(int code) {
+    for (const KeyName& key : kKeyNames) {
+        if (key.code == code)
+            return QCoreApplication::translate("HvKey", key.name);
+    }
+    //: A key without a name: its code, as "0x7F".
+    return QCoreApplication::translate("HvKey", "Key %1").arg(hexCode(code));
 }

@@ -3,6 +3,7 @@
 #include "Linux/UniqueFd.h"
 #include "Workspace/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -52,10 +53,12 @@ bool streamDevice(dev_t device) {
 
 QString kindOf(mode_t mode) {
     if (S_ISDIR(mode))
-        return QStringLiteral("is a folder");
+        //: Why a file cannot be written, said after its name ("out.kxsetup could not be
+        //: written: is a folder"), as the other reasons here are.
+        return QCoreApplication::translate("OutputTarget", "is a folder");
     if (S_ISSOCK(mode))
-        return QStringLiteral("is a socket");
-    return QStringLiteral("is a device, not a file or a terminal");
+        return QCoreApplication::translate("OutputTarget", "is a socket");
+    return QCoreApplication::translate("OutputTarget", "is a device, not a file or a terminal");
 }
 
 bool writeInPlace(int fd, const QByteArray& bytes, QString* why) {
@@ -75,7 +78,9 @@ bool OutputTarget::writeAll(int fd, const QByteArray& bytes, QString* why) {
         if (wrote < 0 && errno == EINTR)
             continue;
         if (wrote <= 0)
-            return refuse(why, wrote < 0 ? systemError() : QStringLiteral("nothing was taken"));
+            return refuse(
+                why, wrote < 0 ? systemError()
+                               : QCoreApplication::translate("OutputTarget", "nothing was taken"));
         done += wrote;
     }
     return true;
@@ -89,7 +94,8 @@ std::optional<QByteArray> OutputTarget::readAll(int fd, qint64 maxBytes, QString
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            refuse(why, QStringLiteral("cannot be read (%1)").arg(systemError()));
+            refuse(why, QCoreApplication::translate("OutputTarget", "cannot be read (%1)")
+                            .arg(systemError()));
             return std::nullopt;
         }
         if (got == 0)
@@ -104,11 +110,13 @@ std::optional<QByteArray> OutputTarget::readAll(int fd, qint64 maxBytes, QString
 
 bool OutputTarget::write(const QString& path, const QByteArray& bytes, QString* why) {
     if (path.isEmpty())
-        return refuse(why, QStringLiteral("no file was named"));
+        return refuse(why, QCoreApplication::translate("OutputTarget", "no file was named"));
     struct stat status {};
     if (const auto fd = ownDescriptor(path)) {
         if (::fstat(*fd, &status) != 0)
-            return refuse(why, QStringLiteral("is not open (%1)").arg(systemError()));
+            return refuse(
+                why,
+                QCoreApplication::translate("OutputTarget", "is not open (%1)").arg(systemError()));
         if (S_ISDIR(status.st_mode) || S_ISBLK(status.st_mode))
             return refuse(why, kindOf(status.st_mode));
         return writeInPlace(*fd, bytes, why);
@@ -125,12 +133,14 @@ bool OutputTarget::write(const QString& path, const QByteArray& bytes, QString* 
     // O_NONBLOCK: a FIFO nobody reads fails at once (ENXIO) instead of waiting for ever.
     const UniqueFd fd(::open(name.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!fd.isValid())
-        return refuse(why, errno == ENXIO ? QStringLiteral("is a FIFO that no program reads")
+        return refuse(why, errno == ENXIO ? QCoreApplication::translate(
+                                                "OutputTarget", "is a FIFO that no program reads")
                                           : systemError());
     // What was opened is what was checked: a path swapped meanwhile is refused.
     struct stat opened {};
     if (::fstat(fd.get(), &opened) != 0 || opened.st_dev != status.st_dev ||
         opened.st_ino != status.st_ino)
-        return refuse(why, QStringLiteral("changed while it was opened"));
+        return refuse(why,
+                      QCoreApplication::translate("OutputTarget", "changed while it was opened"));
     return writeInPlace(fd.get(), bytes, why);
 }

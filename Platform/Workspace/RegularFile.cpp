@@ -2,6 +2,7 @@
 
 #include "Linux/UniqueFd.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <fcntl.h>
@@ -14,9 +15,12 @@
 QString RegularFile::tooLargeText(qint64 maxBytes) {
     // Bounds are whole MiB or small.
     constexpr qint64 kMiB = 1024 * 1024;
+    //: Why a file is refused, said after its name, as the other reasons here are.
     return maxBytes >= kMiB && maxBytes % kMiB == 0
-               ? QStringLiteral("is larger than %1 MiB").arg(maxBytes / kMiB)
-               : QStringLiteral("is larger than %1 bytes").arg(maxBytes);
+               ? QCoreApplication::translate("RegularFile", "is larger than %1 MiB")
+                     .arg(maxBytes / kMiB)
+               : QCoreApplication::translate("RegularFile", "is larger than %1 bytes")
+                     .arg(maxBytes);
 }
 
 std::optional<QByteArray> RegularFile::read(const QString& path, qint64 maxBytes, QString* why) {
@@ -30,11 +34,11 @@ std::optional<QByteArray> RegularFile::read(const QString& path, qint64 maxBytes
     const UniqueFd fd(
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!fd.isValid())
-        return refuse(QStringLiteral("cannot be opened (%1)")
+        return refuse(QCoreApplication::translate("RegularFile", "cannot be opened (%1)")
                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
     struct stat status {};
     if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
-        return refuse(QStringLiteral("is not a regular file"));
+        return refuse(QCoreApplication::translate("RegularFile", "is not a regular file"));
     const QString tooLarge = tooLargeText(maxBytes);
     if (status.st_size > maxBytes)
         return refuse(tooLarge);
@@ -46,7 +50,7 @@ std::optional<QByteArray> RegularFile::read(const QString& path, qint64 maxBytes
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return refuse(QStringLiteral("cannot be read (%1)")
+            return refuse(QCoreApplication::translate("RegularFile", "cannot be read (%1)")
                               .arg(QString::fromLocal8Bit(std::strerror(errno))));
         if (got == 0)
             return bytes;
