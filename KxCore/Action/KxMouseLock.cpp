@@ -2,6 +2,7 @@
 
 #include "KxGlobals.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -33,7 +34,8 @@ bool KxMouseLock::acquire(const QString& path, const std::function<void()>& befo
     fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
                  0600);
     if (fd_ < 0) {
-        *why = QStringLiteral("%1 cannot be opened: %2").arg(path, errorText());
+        *why = QCoreApplication::translate("KxMouseLock", "%1 cannot be opened: %2")
+                   .arg(path, errorText());
         return false;
     }
     if (::flock(fd_, LOCK_EX | LOCK_NB) == 0)
@@ -43,7 +45,8 @@ bool KxMouseLock::acquire(const QString& path, const std::function<void()>& befo
     while (::flock(fd_, LOCK_EX) != 0) {
         if (errno == EINTR)
             continue;
-        *why = QStringLiteral("%1 cannot be locked: %2").arg(path, errorText());
+        *why = QCoreApplication::translate("KxMouseLock", "%1 cannot be locked: %2")
+                   .arg(path, errorText());
         release();
         return false;
     }

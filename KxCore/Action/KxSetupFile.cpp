@@ -7,6 +7,7 @@
 #include "Workspace/OutputTarget.h"
 #include "Workspace/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -69,22 +70,26 @@ QString element(const QString& path, qsizetype index) {
     return QStringLiteral("%1[%2]").arg(path).arg(index);
 }
 
+// What a field holds instead, for "must be a number, not %1"; null is JSON's word.
 QString jsonKind(const QJsonValue& value) {
     switch (value.type()) {
     case QJsonValue::Null:
         return QStringLiteral("null");
     case QJsonValue::Bool:
-        return QStringLiteral("true or false");
+        //: What a field of a set-up file holds, in "must be a number, not %1"; true and false
+        //: are JSON's words.
+        return QCoreApplication::translate("KxSetupFile", "true or false");
     case QJsonValue::Double:
-        return QStringLiteral("a number");
+        return QCoreApplication::translate("KxSetupFile", "a number");
     case QJsonValue::String:
-        return QStringLiteral("text");
+        //: What a field of a set-up file holds, in "must be a number, not %1".
+        return QCoreApplication::translate("KxSetupFile", "text");
     case QJsonValue::Array:
-        return QStringLiteral("a list");
+        return QCoreApplication::translate("KxSetupFile", "a list");
     case QJsonValue::Object:
-        return QStringLiteral("an object");
+        return QCoreApplication::translate("KxSetupFile", "an object");
     default:
-        return QStringLiteral("nothing");
+        return QCoreApplication::translate("KxSetupFile", "nothing");
     }
 }
 
@@ -101,8 +106,10 @@ public:
         used_.insert(key);
         const auto it = object_.find(key);
         if (it == object_.end() || it->isUndefined()) {
+            //: Said of a field of a set-up file, after its name ("settings.lights: is
+            //: missing"); so are the other texts that start with a verb.
             if (required)
-                problems_.fail(path(key), QStringLiteral("is missing"));
+                problems_.fail(path(key), QCoreApplication::translate("KxSetupFile", "is missing"));
             return std::nullopt;
         }
         return *it;
@@ -114,16 +121,20 @@ public:
             return std::nullopt;
         const auto number = kxArchiveInt(*v);
         if (!number) {
-            problems_.fail(path(key),
-                           v->isDouble()
-                               ? QStringLiteral("must be a whole number")
-                               : QStringLiteral("must be a number, not %1").arg(jsonKind(*v)));
+            problems_.fail(
+                path(key),
+                v->isDouble()
+                    ? QCoreApplication::translate("KxSetupFile", "must be a whole number")
+                    : QCoreApplication::translate("KxSetupFile", "must be a number, not %1")
+                          .arg(jsonKind(*v)));
             return std::nullopt;
         }
         if (*number < min || *number > max) {
-            problems_.fail(
-                path(key),
-                QStringLiteral("%1 is not within %2..%3").arg(*number).arg(min).arg(max));
+            problems_.fail(path(key),
+                           QCoreApplication::translate("KxSetupFile", "%1 is not within %2..%3")
+                               .arg(*number)
+                               .arg(min)
+                               .arg(max));
             return std::nullopt;
         }
         return *number;
@@ -135,18 +146,22 @@ public:
         if (!v)
             return std::nullopt;
         if (!v->isString()) {
-            problems_.fail(path(key), QStringLiteral("must be text, not %1").arg(jsonKind(*v)));
+            problems_.fail(path(key),
+                           QCoreApplication::translate("KxSetupFile", "must be text, not %1")
+                               .arg(jsonKind(*v)));
             return std::nullopt;
         }
         const QString s = v->toString();
         if (const int length = characterCount(s); length > maxLength) {
-            problems_.fail(
-                path(key),
-                QStringLiteral("is %1 characters long, at most %2").arg(length).arg(maxLength));
+            problems_.fail(path(key), QCoreApplication::translate(
+                                          "KxSetupFile", "is %1 characters long, at most %2")
+                                          .arg(length)
+                                          .arg(maxLength));
             return std::nullopt;
         }
         if (hasControlCharacters(s)) {
-            problems_.fail(path(key), QStringLiteral("holds control characters"));
+            problems_.fail(path(key),
+                           QCoreApplication::translate("KxSetupFile", "holds control characters"));
             return std::nullopt;
         }
         return s;
@@ -161,7 +176,8 @@ public:
         const int index = indexOf(names, *s);
         if (index < 0)
             problems_.fail(path(key),
-                           QStringLiteral("\"%1\" is not one of %2").arg(*s, oneOf(names)));
+                           QCoreApplication::translate("KxSetupFile", "\"%1\" is not one of %2")
+                               .arg(*s, oneOf(names)));
         return index < 0 ? std::nullopt : std::optional<int>(index);
     }
 
@@ -170,8 +186,9 @@ public:
         if (!v)
             return std::nullopt;
         if (!v->isBool()) {
-            problems_.fail(path(key),
-                           QStringLiteral("must be true or false, not %1").arg(jsonKind(*v)));
+            problems_.fail(path(key), QCoreApplication::translate("KxSetupFile",
+                                                                  "must be true or false, not %1")
+                                          .arg(jsonKind(*v)));
             return std::nullopt;
         }
         return v->toBool();
@@ -183,18 +200,23 @@ public:
         if (!v)
             return std::nullopt;
         if (!v->isArray()) {
-            problems_.fail(path(key), QStringLiteral("must be a list, not %1").arg(jsonKind(*v)));
+            problems_.fail(path(key),
+                           QCoreApplication::translate("KxSetupFile", "must be a list, not %1")
+                               .arg(jsonKind(*v)));
             return std::nullopt;
         }
         const QJsonArray a = v->toArray();
         if (a.size() < min || a.size() > max) {
-            problems_.fail(path(key),
-                           min == max
-                               ? QStringLiteral("holds %1 entries, not %2").arg(a.size()).arg(min)
-                               : QStringLiteral("holds %1 entries, %2..%3 allowed")
-                                     .arg(a.size())
-                                     .arg(min)
-                                     .arg(max));
+            problems_.fail(
+                path(key),
+                min == max
+                    ? QCoreApplication::translate("KxSetupFile", "holds %1 entries, not %2")
+                          .arg(a.size())
+                          .arg(min)
+                    : QCoreApplication::translate("KxSetupFile", "holds %1 entries, %2..%3 allowed")
+                          .arg(a.size())
+                          .arg(min)
+                          .arg(max));
             return std::nullopt;
         }
         return a;
@@ -206,7 +228,8 @@ public:
             return std::nullopt;
         if (!v->isObject()) {
             problems_.fail(path(key),
-                           QStringLiteral("must be an object, not %1").arg(jsonKind(*v)));
+                           QCoreApplication::translate("KxSetupFile", "must be an object, not %1")
+                               .arg(jsonKind(*v)));
             return std::nullopt;
         }
         return v->toObject();
@@ -218,8 +241,9 @@ public:
             return false;
         for (auto it = object_.begin(); it != object_.end(); ++it)
             if (!used_.contains(it.key()))
-                return problems_.fail(path(it.key()),
-                                      QStringLiteral("is not a field of a set-up file"));
+                return problems_.fail(
+                    path(it.key()),
+                    QCoreApplication::translate("KxSetupFile", "is not a field of a set-up file"));
         return true;
     }
 
@@ -235,7 +259,8 @@ std::optional<QJsonObject> objectAt(const QJsonArray& array, qsizetype i, const 
                                     Problems& problems) {
     if (!array[i].isObject()) {
         problems.fail(element(path, i),
-                      QStringLiteral("must be an object, not %1").arg(jsonKind(array[i])));
+                      QCoreApplication::translate("KxSetupFile", "must be an object, not %1")
+                          .arg(jsonKind(array[i])));
         return std::nullopt;
     }
     return array[i].toObject();
@@ -250,11 +275,14 @@ std::optional<Settings> readSettings(const QJsonObject& object, const QString& p
             const QString at = element(fields.path(QStringLiteral("dpiStages")), i);
             const auto dpi = kxArchiveInt(stages->at(i));
             if (!dpi)
-                return refuse(problems, at, QStringLiteral("must be a whole number of DPI"));
+                return refuse(
+                    problems, at,
+                    QCoreApplication::translate("KxSetupFile", "must be a whole number of DPI"));
             if (*dpi < kMinDpi || *dpi > kMaxDpi || *dpi % kDpiStep != 0)
                 return refuse(problems, at,
-                              QStringLiteral("%1 DPI: the mouse takes %2..%3 in steps "
-                                             "of %4")
+                              QCoreApplication::translate("KxSetupFile",
+                                                          "%1 DPI: the mouse takes %2..%3 in steps "
+                                                          "of %4")
                                   .arg(*dpi)
                                   .arg(kMinDpi)
                                   .arg(kMaxDpi)
@@ -267,9 +295,10 @@ std::optional<Settings> readSettings(const QJsonObject& object, const QString& p
     if (const auto rate = fields.integer(QStringLiteral("pollingRate"), 1, 100000, true)) {
         if (std::find(std::begin(kPollingRatesHz), std::end(kPollingRatesHz), *rate) ==
             std::end(kPollingRatesHz))
-            return refuse(
-                problems, fields.path(QStringLiteral("pollingRate")),
-                QStringLiteral("%1 Hz: the mouse runs at 125, 500 or 1000 Hz").arg(*rate));
+            return refuse(problems, fields.path(QStringLiteral("pollingRate")),
+                          QCoreApplication::translate(
+                              "KxSetupFile", "%1 Hz: the mouse runs at 125, 500 or 1000 Hz")
+                              .arg(*rate));
         settings.rateHz = *rate;
     }
     if (const auto lights = fields.object(QStringLiteral("lights"), true)) {
@@ -319,7 +348,7 @@ std::optional<Button> readButton(const QJsonObject& object, const QString& path,
         const auto name = fields.text(QStringLiteral("function"), kMaxFunctionNameLength, true);
         if (name && name->trimmed().isEmpty())
             return refuse(problems, fields.path(QStringLiteral("function")),
-                          QStringLiteral("is empty"));
+                          QCoreApplication::translate("KxSetupFile", "is empty"));
         button.function = name.value_or(QString());
         button.functionId = fields.integer(QStringLiteral("functionId"), 0, 0xFFFF, false);
         break;
@@ -335,8 +364,9 @@ std::optional<Button> readButton(const QJsonObject& object, const QString& path,
         for (qsizetype i = 0; keys && i < keys->size(); ++i) {
             const auto code = kxArchiveInt(keys->at(i));
             if (!code || *code < 1 || *code > 255)
-                return refuse(problems, element(fields.path(QStringLiteral("keys")), i),
-                              QStringLiteral("must be a code of 1..255"));
+                return refuse(
+                    problems, element(fields.path(QStringLiteral("keys")), i),
+                    QCoreApplication::translate("KxSetupFile", "must be a code of 1..255"));
             button.keys.append(uint8_t(*code));
         }
         break;
@@ -349,9 +379,10 @@ std::optional<Button> readButton(const QJsonObject& object, const QString& path,
         button.count =
             uint32_t(fields.integer(QStringLiteral("count"), 0, kMaxCount, false).value_or(0));
         if (button.mode == RunMode::Repeat && button.count == 0 && !problems.failed())
-            return refuse(
-                problems, fields.path(QStringLiteral("count")),
-                QStringLiteral("a macro that repeats needs a count of 1..%1").arg(kMaxCount));
+            return refuse(problems, fields.path(QStringLiteral("count")),
+                          QCoreApplication::translate("KxSetupFile",
+                                                      "a macro that repeats needs a count of 1..%1")
+                              .arg(kMaxCount));
         break;
     }
     case Button::Kind::Launch: {
@@ -359,17 +390,20 @@ std::optional<Button> readButton(const QJsonObject& object, const QString& path,
         const auto entry = fields.text(QStringLiteral("desktopEntry"), kMaxPathBytes, false);
         if (launchPath && entry)
             return refuse(problems, path,
-                          QStringLiteral("a launcher has a path or a desktopEntry, "
-                                         "not both"));
+                          QCoreApplication::translate("KxSetupFile",
+                                                      "a launcher has a path or a desktopEntry, "
+                                                      "not both"));
         if (launchPath) {
             const QByteArray utf8 = launchPath->toUtf8();
             if (!launchPath->startsWith(QLatin1Char('/')))
-                return refuse(problems, fields.path(QStringLiteral("path")),
-                              QStringLiteral("must be an absolute path"));
+                return refuse(
+                    problems, fields.path(QStringLiteral("path")),
+                    QCoreApplication::translate("KxSetupFile", "must be an absolute path"));
             if (utf8.size() > kMaxPathBytes || utf8.contains('\0'))
                 return refuse(problems, fields.path(QStringLiteral("path")),
-                              QStringLiteral("is %1 bytes long; the mouse's profile keeps "
-                                             "%2 at most")
+                              QCoreApplication::translate(
+                                  "KxSetupFile", "is %1 bytes long; the mouse's profile keeps "
+                                                 "%2 at most")
                                   .arg(utf8.size())
                                   .arg(kMaxPathBytes));
             button.path = *launchPath;
@@ -377,8 +411,9 @@ std::optional<Button> readButton(const QJsonObject& object, const QString& path,
         if (entry) {
             if (!isDesktopEntryId(*entry))
                 return refuse(problems, fields.path(QStringLiteral("desktopEntry")),
-                              QStringLiteral("must be an application's id, such as "
-                                             "\"org.example.App.desktop\""));
+                              QCoreApplication::translate("KxSetupFile",
+                                                          "must be an application's id, such as "
+                                                          "\"org.example.App.desktop\""));
             button.desktopEntry = *entry;
         }
         if (const auto code = fields.integer(QStringLiteral("code"), KxProtocol::kFirstLaunchCode,
@@ -439,7 +474,8 @@ std::optional<Macro> readMacro(const QJsonObject& object, const QString& path, P
     macro.where = path;
     const auto name = fields.text(QStringLiteral("name"), kMaxMacroNameLength, true);
     if (name && name->trimmed().isEmpty())
-        return refuse(problems, fields.path(QStringLiteral("name")), QStringLiteral("is empty"));
+        return refuse(problems, fields.path(QStringLiteral("name")),
+                      QCoreApplication::translate("KxSetupFile", "is empty"));
     macro.name = name.value_or(QString());
     macro.loopTime = fields.integer(QStringLiteral("loopTime"), 0, kMaxCount, false).value_or(0);
     const auto steps = fields.array(QStringLiteral("steps"), 1, kMaxSteps, true);
@@ -467,8 +503,10 @@ bool readProfiles(const QJsonArray& list, const QString& path, File& file, Probl
         if (!number || !buttons)
             return false;
         if (seen[size_t(*number - 1)])
-            return problems.fail(fields.path(QStringLiteral("profile")),
-                                 QStringLiteral("profile %1 appears twice").arg(*number));
+            return problems.fail(
+                fields.path(QStringLiteral("profile")),
+                QCoreApplication::translate("KxSetupFile", "profile %1 appears twice")
+                    .arg(*number));
         seen[size_t(*number - 1)] = true;
         std::array<bool, kButtons> seenButton{};
         for (qsizetype b = 0; b < buttons->size(); ++b) {
@@ -481,10 +519,12 @@ bool readProfiles(const QJsonArray& list, const QString& path, File& file, Probl
             const auto button = readButton(*buttonObject, buttonPath, &index, problems);
             if (!button)
                 return false;
+            //: %1: the button as the file names it (left, right, middle, side1, side2).
             if (seenButton[size_t(index)])
-                return problems.fail(buttonPath + QStringLiteral(".button"),
-                                     QStringLiteral("the %1 button appears twice")
-                                         .arg(QLatin1String(kButtonKeys[index])));
+                return problems.fail(
+                    buttonPath + QStringLiteral(".button"),
+                    QCoreApplication::translate("KxSetupFile", "the %1 button appears twice")
+                        .arg(QLatin1String(kButtonKeys[index])));
             seenButton[size_t(index)] = true;
             file.profiles[size_t(*number - 1)][size_t(index)] = *button;
         }
@@ -528,9 +568,10 @@ std::optional<File> readVersion1(const QJsonObject& top, Problems& problems) {
                 break;
             const QString folded = macro->name.simplified().toCaseFolded();
             if (names.contains(folded)) {
-                problems.fail(
-                    at + QStringLiteral(".name"),
-                    QStringLiteral("another macro of this file is called \"%1\"").arg(macro->name));
+                problems.fail(at + QStringLiteral(".name"),
+                              QCoreApplication::translate(
+                                  "KxSetupFile", "another macro of this file is called \"%1\"")
+                                  .arg(macro->name));
                 break;
             }
             names.insert(folded);
@@ -549,8 +590,10 @@ std::optional<File> readVersion1(const QJsonObject& top, Problems& problems) {
             if (std::none_of(file.macros.begin(), file.macros.end(), [&](const Macro& m) {
                     return m.name.simplified().toCaseFolded() == folded;
                 })) {
-                problems.fail(QStringLiteral("profiles[%1].buttons[%2].macro").arg(p).arg(b),
-                              QStringLiteral("the file has no macro \"%1\"").arg(button.macro));
+                problems.fail(
+                    QStringLiteral("profiles[%1].buttons[%2].macro").arg(p).arg(b),
+                    QCoreApplication::translate("KxSetupFile", "the file has no macro \"%1\"")
+                        .arg(button.macro));
                 return std::nullopt;
             }
         }
@@ -906,10 +949,12 @@ bool hasControlCharacters(const QString& text) {
 Parsed parse(const QByteArray& bytes) {
     Parsed result;
     if (bytes.size() > kMaxFileBytes) {
-        result.error = {QString(), QStringLiteral("the file is %1 bytes long; a set-up is at most "
-                                                  "%2")
-                                       .arg(bytes.size())
-                                       .arg(kMaxFileBytes)};
+        result.error = {
+            QString(), QCoreApplication::translate("KxSetupFile",
+                                                   "the file is %1 bytes long; a set-up is at most "
+                                                   "%2")
+                           .arg(bytes.size())
+                           .arg(kMaxFileBytes)};
         return result;
     }
     QJsonParseError error{};
@@ -919,44 +964,56 @@ Parsed parse(const QByteArray& bytes) {
                            error.error == QJsonParseError::UnterminatedObject ||
                            error.error == QJsonParseError::UnterminatedArray ||
                            error.error == QJsonParseError::UnterminatedString;
-        result.error = {QString(), ended ? QStringLiteral("the file ends early (at byte %1): it "
-                                                          "is cut short or is not a set-up")
-                                               .arg(error.offset)
-                                         : QStringLiteral("the file is not a set-up: at byte %1, "
-                                                          "%2")
-                                               .arg(error.offset)
-                                               .arg(error.errorString())};
+        result.error = {QString(),
+                        ended ? QCoreApplication::translate("KxSetupFile",
+                                                            "the file ends early (at byte %1): it "
+                                                            "is cut short or is not a set-up")
+                                    .arg(error.offset)
+                              : QCoreApplication::translate("KxSetupFile",
+                                                            "the file is not a set-up: at byte %1, "
+                                                            "%2")
+                                    .arg(error.offset)
+                                    .arg(error.errorString())};
         return result;
     }
     if (!document.isObject()) {
-        result.error = {QString(), QStringLiteral("the file is not a set-up: it holds no object")};
+        result.error = {
+            QString(), QCoreApplication::translate("KxSetupFile",
+                                                   "the file is not a set-up: it holds no object")};
         return result;
     }
     if (const auto repeated = repeatedField(bytes)) {
-        result.error = {*repeated, QStringLiteral("is given twice; a field is given once")};
+        result.error = {*repeated, QCoreApplication::translate(
+                                       "KxSetupFile", "is given twice; a field is given once")};
         return result;
     }
     const QJsonObject top = document.object();
     const QJsonValue format = top.value(QStringLiteral("format"));
     if (!format.isString() || format.toString() != QLatin1String(kFormat)) {
-        result.error = {QStringLiteral("format"),
-                        format.isUndefined()
-                            ? QStringLiteral("is missing: the file is not a set-up")
-                            : QStringLiteral("is not \"%1\": the file is not a set-up")
-                                  .arg(QLatin1String(kFormat))};
+        result.error = {
+            QStringLiteral("format"),
+            format.isUndefined()
+                ? QCoreApplication::translate("KxSetupFile", "is missing: the file is not a set-up")
+                : QCoreApplication::translate("KxSetupFile",
+                                              "is not \"%1\": the file is not a set-up")
+                      .arg(QLatin1String(kFormat))};
         return result;
     }
     const auto version = kxArchiveInt(top.value(QStringLiteral("version")));
     if (!version || *version < 1) {
-        result.error = {QStringLiteral("version"), QStringLiteral("must be a whole number from 1")};
+        result.error = {
+            QStringLiteral("version"),
+            QCoreApplication::translate("KxSetupFile", "must be a whole number from 1")};
         return result;
     }
     if (*version > kVersion) {
-        result.error = {QStringLiteral("version"),
-                        QStringLiteral("version %1 was written by a newer program; this one reads "
-                                       "versions up to %2")
-                            .arg(*version)
-                            .arg(kVersion)};
+        result.error = {
+            QStringLiteral("version"),
+            QCoreApplication::translate("KxSetupFile",
+                                        "version %1 was written by a newer program; this one reads "
+                                        "versions up to %2")
+                .arg(*version)
+                .arg(kVersion)};
         return result;
     }
     Problems problems;
@@ -974,7 +1031,10 @@ Parsed readFile(const QString& path) {
     const std::optional<QByteArray> bytes = RegularFile::read(path, kMaxFileBytes, &why);
     if (!bytes) {
         Parsed result;
-        result.error = {QString(), QStringLiteral("%1 %2").arg(path, why)};
+        //: A file (%1) and why it cannot be read (%2: "is not a regular file", "cannot be
+        //: opened (…)").
+        result.error = {QString(),
+                        QCoreApplication::translate("KxSetupFile", "%1 %2").arg(path, why)};
         return result;
     }
     return parse(*bytes);

@@ -22,9 +22,11 @@ KxWriteSession::~KxWriteSession() = default;
 bool KxWriteSession::prepare() {
     if (!macros_->keep()) {
         outcome_.refused = true;
-        outcome_.why = QStringLiteral("The macro library could not be saved in %1; nothing was "
-                                      "written.")
-                           .arg(sysPath);
+        outcome_.why =
+            QCoreApplication::translate("KxWriteSession",
+                                        "The macro library could not be saved in %1; nothing was "
+                                        "written.")
+                .arg(sysPath);
         return false;
     }
     // The buttons being written are their slots' edits until the mouse holds them, over any
@@ -65,8 +67,9 @@ void KxWriteSession::finish(Save save, QObject* receiver, Done done) {
         // Nothing was sent: the macros kept for the write leave the library again.
         macros_->giveBack();
         outcome_.refused = true;
-        outcome_.why = QStringLiteral("The changes could not be kept in %1 before writing; "
-                                      "nothing was written.")
+        outcome_.why = QCoreApplication::translate(
+                           "KxWriteSession", "The changes could not be kept in %1 before writing; "
+                                             "nothing was written.")
                            .arg(sysPath);
         if (done)
             done(outcome_);
@@ -82,14 +85,16 @@ void KxWriteSession::finish(Save save, QObject* receiver, Done done) {
         if (outcome_.desktopApplied)
             KxSetup::takeDesktop(library_, *target_.desktop);
         else
-            outcome_.problems << QStringLiteral("The desktop did not take the pointer, scroll and "
-                                                "double-click speeds.");
+            outcome_.problems << QCoreApplication::translate(
+                "KxWriteSession", "The desktop did not take the pointer, scroll and "
+                                  "double-click speeds.");
     }
     const auto saved = [this, save, receiver = QPointer<QObject>(receiver),
                         done = std::move(done)](bool isSaved) {
         outcome_.saved = isSaved;
         if (!isSaved)
-            outcome_.problems << QStringLiteral("The profiles could not be saved in %1.")
+            outcome_.problems << QCoreApplication::translate(
+                                     "KxWriteSession", "The profiles could not be saved in %1.")
                                      .arg(library_.sysProPath());
         // The daemon reloads the profiles from disk: it is told once they are there.
         tellDaemon();

@@ -5,6 +5,7 @@
 #include "KxValues.h"
 #include "MenuInfo.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <algorithm>
@@ -33,14 +34,17 @@ std::optional<QString> MacroInfo::unfitReason() const {
     // Counted as the mouse holds them: an inserted command is a press and a release per key.
     const uint32_t count = getMacroCount();
     if (count > uint32_t(KxProtocol::kMaxRecordSteps))
-        return QStringLiteral("it takes %1 steps on the mouse, more than the %2 a button holds")
+        //: Why a macro cannot be loaded, after "Fire.mac cannot be loaded: ".
+        return QCoreApplication::translate(
+                   "MacroInfo", "it takes %1 steps on the mouse, more than the %2 a button holds")
             .arg(count)
             .arg(KxProtocol::kMaxRecordSteps);
     for (const MacroKeyInfo& step : keyInfoArr_) {
         if (step.keyFlag() < MacroKeyInfo::kFlagKeyDown ||
             step.keyFlag() > MacroKeyInfo::kFlagMouseUp || step.keyCode() < 0 ||
             step.keyCode() > kMaxKeyCode || step.delay() < 0)
-            return QStringLiteral("it holds a step this program does not know");
+            return QCoreApplication::translate("MacroInfo",
+                                               "it holds a step this program does not know");
     }
     return std::nullopt;
 }
