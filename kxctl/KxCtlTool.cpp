@@ -549,12 +549,12 @@ int Tool::button() {
     if (action == QLatin1String("function")) {
         const auto match = KxNames::findFunction(words[2]);
         if (!match.found)
-            return fail(kRefused, KxNames::whyNot(match, QStringLiteral("function"), words[2]));
+            return fail(kRefused, KxNames::whyNot(match, KxNames::Named::Function, words[2]));
         record = KxNames::functionRecord(*match.found);
     } else if (action == QLatin1String("macro")) {
         const auto match = KxNames::findMacro(words[2]);
         if (!match.found)
-            return fail(kRefused, KxNames::whyNot(match, QStringLiteral("macro"), words[2]));
+            return fail(kRefused, KxNames::whyNot(match, KxNames::Named::Macro, words[2]));
         const KxSetup::RunMode mode = invocation_.mode.value_or(KxSetup::RunMode::Once);
         const int count = invocation_.count.value_or(0);
         if (mode == KxSetup::RunMode::Repeat && (count < 1 || count > KxSetup::kMaxCount))
@@ -742,8 +742,7 @@ int Tool::macroList() {
 int Tool::macroShow() {
     const auto match = KxNames::findMacro(invocation_.words[0]);
     if (!match.found)
-        return fail(kRefused,
-                    KxNames::whyNot(match, QStringLiteral("macro"), invocation_.words[0]));
+        return fail(kRefused, KxNames::whyNot(match, KxNames::Named::Macro, invocation_.words[0]));
     const MacroInfo& macro = *match.found;
     QStringList lines{QStringLiteral("%1: %2 steps, %3 on the mouse (a button holds %4)")
                           .arg(macro.nameStr())
@@ -832,8 +831,7 @@ int Tool::macroImport() {
 int Tool::macroExport() {
     const auto match = KxNames::findMacro(invocation_.words[0]);
     if (!match.found)
-        return fail(kRefused,
-                    KxNames::whyNot(match, QStringLiteral("macro"), invocation_.words[0]));
+        return fail(kRefused, KxNames::whyNot(match, KxNames::Named::Macro, invocation_.words[0]));
     QString path = invocation_.words[1];
     if (path == QLatin1String("-"))
         return output(HvAction::archiveBytes(match.found->toArchive()));

@@ -8,6 +8,7 @@
 #include "TooltipManager.h"
 #include "Workspace/InstalledApplications.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -16,8 +17,10 @@
 namespace {
 
 constexpr const char* kButtonKeys[] = {"left", "right", "middle", "side1", "side2"};
-constexpr const char* kButtonTitles[] = {"left button", "right button", "wheel button",
-                                         "front side button", "back side button"};
+constexpr const char* kButtonTitles[] = {
+    QT_TRANSLATE_NOOP("KxNames", "left button"), QT_TRANSLATE_NOOP("KxNames", "right button"),
+    QT_TRANSLATE_NOOP("KxNames", "wheel button"), QT_TRANSLATE_NOOP("KxNames", "front side button"),
+    QT_TRANSLATE_NOOP("KxNames", "back side button")};
 
 // What the window calls the functions the mouse keeps by itself.
 struct DeviceFunction {
@@ -101,14 +104,20 @@ QString KxNames::buttonKey(int index) {
 }
 
 QString KxNames::buttonTitle(int index) {
-    return index >= 0 && index < kButtons ? QLatin1String(kButtonTitles[index]) : QString();
+    return index >= 0 && index < kButtons
+               ? QCoreApplication::translate("KxNames", kButtonTitles[index])
+               : QString();
 }
 
 QString KxNames::listed(const QStringList& names) {
     if (names.size() < 2)
         return names.join(QString());
-    return QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")) +
-           QStringLiteral(" and ") + names.last();
+    QString text = names.first();
+    for (qsizetype i = 1; i + 1 < names.size(); ++i)
+        //: Names listed: the ones before (%1) and the next one (%2), not the last.
+        text = QCoreApplication::translate("KxNames", "%1, %2").arg(text, names[i]);
+    //: Names listed: the ones before (%1) and the last one (%2).
+    return QCoreApplication::translate("KxNames", "%1 and %2").arg(text, names.last());
 }
 
 std::optional<int> KxNames::buttonIndex(const QString& text) {
@@ -166,6 +175,29 @@ KxNames::Match<MacroInfo> KxNames::findMacro(const QString& name) {
     return match(libraryMacros(), name, [](const MacroInfo& m) { return m.nameStr(); });
 }
 
+QString KxNames::whyNot(Named what, const QString& name, bool ambiguous, const QStringList& close) {
+    // By what was looked up, then: none of that name without and with names close to it, more
+    // than one of it without and with their names.
+    static constexpr const char* kTexts[3][4] = {
+        {QT_TRANSLATE_NOOP("KxNames", "there is no function \"%1\""),
+         QT_TRANSLATE_NOOP("KxNames", "there is no function \"%1\"; close: %2"),
+         QT_TRANSLATE_NOOP("KxNames", "\"%1\" names more than one function"),
+         QT_TRANSLATE_NOOP("KxNames", "\"%1\" names more than one function: %2")},
+        {QT_TRANSLATE_NOOP("KxNames", "there is no macro \"%1\""),
+         QT_TRANSLATE_NOOP("KxNames", "there is no macro \"%1\"; close: %2"),
+         QT_TRANSLATE_NOOP("KxNames", "\"%1\" names more than one macro"),
+         QT_TRANSLATE_NOOP("KxNames", "\"%1\" names more than one macro: %2")},
+        {QT_TRANSLATE_NOOP("KxNames", "there is no command \"%1\""),
+         QT_TRANSLATE_NOOP("KxNames", "there is no command \"%1\"; close: %2"),
+         QT_TRANSLATE_NOOP("KxNames", "\"%1\" names more than one command"),
+         QT_TRANSLATE_NOOP("KxNames", "\"%1\" names more than one command: %2")},
+    };
+    const char* text = kTexts[int(what)][(ambiguous ? 2 : 0) + (close.isEmpty() ? 0 : 1)];
+    const QString translated = QCoreApplication::translate("KxNames", text);
+    return close.isEmpty() ? translated.arg(name)
+                           : translated.arg(name, close.join(QStringLiteral(", ")));
+}
+
 QStringList KxNames::closeNames(const QString& name, const QStringList& candidates, int limit) {
     const QString wanted = folded(name);
     if (wanted.isEmpty())
@@ -216,14 +248,19 @@ std::optional<QString> KxNames::deviceFunctionName(uint32_t table) {
 QString KxNames::runText(const _BTN_INFO& record) {
     switch (record.KeyBit[0]) {
     case 1:
-        return record.KeyBit[1] == 1 ? QStringLiteral("repeat once")
-                                     : QStringLiteral("repeat %1 times").arg(record.KeyBit[1]);
+    {
+        // Counted in a variable: lupdate loops forever on an index inside the count's argument.
+        const int times = int(record.KeyBit[1]);
+        return times == 1 ? QCoreApplication::translate("KxNames", "repeat once")
+                          : QCoreApplication::translate("KxNames", "repeat %n times", nullptr, times);
+    }
     case 2:
-        return QStringLiteral("while held");
+        return QCoreApplication::translate("KxNames", "while held");
     case 3:
-        return QStringLiteral("until pressed again");
+        return QCoreApplication::translate("KxNames", "until pressed again");
     default:
-        return QStringLiteral("once");
+        //: How a macro runs: one time for each press.
+        return QCoreApplication::translate("KxNames", "once");
     }
 }
 
@@ -236,20 +273,23 @@ QString KxNames::caption(const _BTN_INFO& record) {
     if (record.FuncID == KxFuncId::kMacro) {
         const std::shared_ptr<MacroInfo> macro = KxAction::getMacroById(int32_t(record.MacroID));
         if (!macro)
-            return QStringLiteral("deleted macro (the mouse keeps running what it holds)");
-        return QStringLiteral("macro %1%2, %3")
-            .arg(macro->nameStr(),
-                 macro->isNoDisplay() ? QStringLiteral(" (not in the library)") : QString(),
-                 runText(record));
+            return QCoreApplication::translate(
+                "KxNames", "deleted macro (the mouse keeps running what it holds)");
+        //: A button's macro: its name (%1) and how it runs (%2, as "repeat 3 times").
+        return (macro->isNoDisplay()
+                    ? QCoreApplication::translate("KxNames", "macro %1 (not in the library), %2")
+                    : QCoreApplication::translate("KxNames", "macro %1, %2"))
+            .arg(macro->nameStr(), runText(record));
     }
     if (record.FuncID == KxFuncId::kLaunch || record.FuncTableId == KxFuncTable::kLaunch) {
         const QString path = launchPath(record);
         if (path.isEmpty())
-            return QStringLiteral("launch (no application set)");
+            return QCoreApplication::translate("KxNames", "launch (no application set)");
         if (path.endsWith(QLatin1String(".desktop")))
             if (const auto name = InstalledApplications::displayName(path))
-                return QStringLiteral("launch %1 (%2)").arg(*name, path);
-        return QStringLiteral("launch %1").arg(path);
+                //: A button that starts an application: its name (%1) and file (%2).
+                return QCoreApplication::translate("KxNames", "launch %1 (%2)").arg(*name, path);
+        return QCoreApplication::translate("KxNames", "launch %1").arg(path);
     }
     if (const auto device = deviceFunctionName(record.FuncTableId))
         return *device;
@@ -264,9 +304,11 @@ QString KxNames::caption(const _BTN_INFO& record) {
                 break;
             codes << QStringLiteral("%1").arg(key & 0xFF);
         }
-        return QStringLiteral("keys %1").arg(codes.join(QLatin1Char(' ')));
+        //: A button that sends key codes (%1: the codes, as "4 22").
+        return QCoreApplication::translate("KxNames", "keys %1").arg(codes.join(QLatin1Char(' ')));
     }
-    return QStringLiteral("unknown function (table %1)").arg(record.FuncTableId);
+    return QCoreApplication::translate("KxNames", "unknown function (table %1)")
+        .arg(record.FuncTableId);
 }
 
 _BTN_INFO KxNames::functionRecord(const MenuInfo& entry) {

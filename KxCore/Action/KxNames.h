@@ -51,9 +51,14 @@ Match<MenuInfo> findFunction(const QString& name);
 _BTN_INFO functionRecord(const MenuInfo& entry);
 Match<MenuInfo> findInsertFunction(const QString& name);
 Match<MacroInfo> findMacro(const QString& name);
-// Why a match found nothing, for a message: "no function \"x\"; close: A, B".
+// What a name was looked up as.
+enum class Named { Function, Macro, Command };
+// Why a match found nothing, for a message: "there is no function \"x\"; close: A, B".
+QString whyNot(Named what, const QString& name, bool ambiguous, const QStringList& close);
 template <typename T>
-QString whyNot(const Match<T>& match, const QString& what, const QString& name);
+QString whyNot(const Match<T>& match, Named what, const QString& name) {
+    return whyNot(what, name, match.ambiguous, match.close);
+}
 
 // Names of the candidates close to a name: the same but for case and spaces, starting with it,
 // holding it, or within two edits of it; at most `limit`, closest first.
@@ -72,13 +77,3 @@ QString caption(const _BTN_INFO& record);
 QString launchPath(const _BTN_INFO& record);
 
 } // namespace KxNames
-
-template <typename T>
-QString KxNames::whyNot(const Match<T>& match, const QString& what, const QString& name) {
-    QString text = match.ambiguous ? QStringLiteral("\"%2\" names more than one %1").arg(what, name)
-                                   : QStringLiteral("there is no %1 \"%2\"").arg(what, name);
-    if (!match.close.isEmpty())
-        text += (match.ambiguous ? QStringLiteral(": ") : QStringLiteral("; close: ")) +
-                match.close.join(QStringLiteral(", "));
-    return text;
-}

@@ -12,6 +12,7 @@
 #include "ProfieController.h"
 #include "ProfileValue.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
@@ -101,15 +102,18 @@ QString settingsText(const Settings& s, int part) {
     case 1:
     case 2:
     case 3:
-        return QStringLiteral("%1 DPI").arg(s.dpi[size_t(part)]);
+        return QCoreApplication::translate("KxSetupMouse", "%1 DPI").arg(s.dpi[size_t(part)]);
     case 4:
         return QString::number(s.activeStage + 1);
     case 5:
-        return QStringLiteral("%1 Hz").arg(s.rateHz);
+        return QCoreApplication::translate("KxSetupMouse", "%1 Hz").arg(s.rateHz);
     case 6:
-        return s.logoLight ? QStringLiteral("on") : QStringLiteral("off");
+        //: A light's state.
+        return s.logoLight ? QCoreApplication::translate("KxSetupMouse", "on")
+                           : QCoreApplication::translate("KxSetupMouse", "off");
     default:
-        return s.wheelLight ? QStringLiteral("on") : QStringLiteral("off");
+        return s.wheelLight ? QCoreApplication::translate("KxSetupMouse", "on")
+                            : QCoreApplication::translate("KxSetupMouse", "off");
     }
 }
 
@@ -119,15 +123,15 @@ QString settingsName(int part) {
     case 1:
     case 2:
     case 3:
-        return QStringLiteral("DPI stage %1").arg(part + 1);
+        return QCoreApplication::translate("KxSetupMouse", "DPI stage %1").arg(part + 1);
     case 4:
-        return QStringLiteral("active DPI stage");
+        return QCoreApplication::translate("KxSetupMouse", "active DPI stage");
     case 5:
-        return QStringLiteral("polling rate");
+        return QCoreApplication::translate("KxSetupMouse", "polling rate");
     case 6:
-        return QStringLiteral("logo light");
+        return QCoreApplication::translate("KxSetupMouse", "logo light");
     default:
-        return QStringLiteral("wheel light");
+        return QCoreApplication::translate("KxSetupMouse", "wheel light");
     }
 }
 
@@ -424,6 +428,7 @@ struct Resolver {
     QHash<QString, std::shared_ptr<MacroInfo>> macros; // by folded file name
     QList<std::shared_ptr<MacroInfo>> newMacros;
     QStringList notes;
+    QStringList changes; // those of the notes that change the library
     QSet<QString> taken; // folded names of the library's macros and the new ones
 
     bool fail(const QString& field, const QString& reason) {
@@ -456,7 +461,7 @@ struct Resolver {
                 const auto match = KxNames::findInsertFunction(step.function);
                 if (!match.found) {
                     fail(step.where + QStringLiteral(".function"),
-                         KxNames::whyNot(match, QStringLiteral("command"), step.function));
+                         KxNames::whyNot(match, KxNames::Named::Command, step.function));
                     return nullptr;
                 }
                 candidate->keyInfoArr().append(MacroKeyInfo(
@@ -478,37 +483,52 @@ struct Resolver {
         const uint32_t deviceSteps = candidate->getMacroCount();
         if (deviceSteps > uint32_t(KxProtocol::kMaxRecordSteps)) {
             fail(macro.where + QStringLiteral(".steps"),
-                 QStringLiteral("the macro takes %1 steps on the mouse; a button holds %2")
+                 QCoreApplication::translate(
+                     "KxSetupMouse", "the macro takes %1 steps on the mouse; a button holds %2")
                      .arg(deviceSteps)
                      .arg(KxProtocol::kMaxRecordSteps));
             return nullptr;
         }
-        if (changed > 0)
-            notes << QStringLiteral("macro %1: %2 changed to what a step holds: at most %3 ms, "
-                                    "in steps of %4 ms")
-                         .arg(macro.name, changed == 1
-                                              ? QStringLiteral("1 delay was")
-                                              : QStringLiteral("%1 delays were").arg(changed))
-                         .arg(MacroInfo::kMaxDelayMs)
-                         .arg(MacroInfo::kDelayStepMs);
+        if (changed > 0) {
+            const QString note =
+                (changed == 1
+                     ? QCoreApplication::translate("KxSetupMouse",
+                                                   "macro %1: 1 delay was changed to what a step "
+                                                   "holds: at most %2 ms, in steps of %3 ms")
+                     : QCoreApplication::translate("KxSetupMouse",
+                                                   "macro %1: %n delays were changed to what a "
+                                                   "step holds: at most %2 ms, in steps of %3 ms",
+                                                   nullptr, changed))
+                    .arg(macro.name, QString::number(MacroInfo::kMaxDelayMs),
+                         QString::number(MacroInfo::kDelayStepMs));
+            notes << note;
+            changes << note;
+        }
         // The same steps in the library: that macro, whatever it is called.
         for (const auto& existing : KxNames::libraryMacros())
             if (sameSteps(*existing, *candidate)) {
                 notes << (folded(existing->nameStr()) == folded(macro.name)
-                              ? QStringLiteral("macro %1: the library's, used as it is")
+                              ? QCoreApplication::translate(
+                                    "KxSetupMouse", "macro %1: the library's, used as it is")
                                     .arg(existing->nameStr())
-                              : QStringLiteral("macro %1: the same as the library's %2, which "
-                                               "is used")
+                              : QCoreApplication::translate(
+                                    "KxSetupMouse", "macro %1: the same as the library's %2, which "
+                                                    "is used")
                                     .arg(macro.name, existing->nameStr()));
                 return existing;
             }
         const QString name = uniqueName(macro.name, taken);
         taken.insert(folded(name));
-        notes << (name == macro.name
-                      ? QStringLiteral("macro %1: added to the library").arg(name)
-                      : QStringLiteral("macro %1: added to the library as %2 (the library's %1 "
-                                       "has other steps)")
-                            .arg(macro.name, name));
+        const QString note =
+            name == macro.name
+                ? QCoreApplication::translate("KxSetupMouse", "macro %1: added to the library")
+                      .arg(name)
+                : QCoreApplication::translate("KxSetupMouse",
+                                              "macro %1: added to the library as %2 (the "
+                                              "library's %1 has other steps)")
+                      .arg(macro.name, name);
+        notes << note;
+        changes << note;
         candidate->setNameStr(name);
         newMacros.append(candidate);
         return candidate;
@@ -521,7 +541,7 @@ struct Resolver {
             const auto match = KxNames::findFunction(button.function);
             if (!match.found) {
                 fail(button.where + QStringLiteral(".function"),
-                     KxNames::whyNot(match, QStringLiteral("function"), button.function));
+                     KxNames::whyNot(match, KxNames::Named::Function, button.function));
                 return std::nullopt;
             }
             return KxNames::functionRecord(*match.found);
@@ -538,7 +558,8 @@ struct Resolver {
             const auto macro = macros.value(folded(button.macro));
             if (!macro) {
                 fail(button.where + QStringLiteral(".macro"),
-                     QStringLiteral("the file has no macro \"%1\"").arg(button.macro));
+                     QCoreApplication::translate("KxSetupMouse", "the file has no macro \"%1\"")
+                         .arg(button.macro));
                 return std::nullopt;
             }
             r.btnType = KxButtonType::kMacro;
@@ -557,8 +578,10 @@ struct Resolver {
             if (code != own && named) {
                 const int other = code - KxProtocol::kFirstLaunchCode;
                 fail(button.where + QStringLiteral(".code"),
-                     QStringLiteral("%1 is the launch code of profile %2's %3; a launcher with a "
-                                    "path of its own launches with code %4")
+                     QCoreApplication::translate(
+                         "KxSetupMouse",
+                         "%1 is the launch code of profile %2's %3; a launcher with a "
+                         "path of its own launches with code %4")
                          .arg(code)
                          .arg(other / kButtons + 1)
                          .arg(KxNames::buttonTitle(other % kButtons))
@@ -572,7 +595,8 @@ struct Resolver {
                 const auto installed = HvAction::getAppPathByid(button.desktopEntry);
                 if (!installed) {
                     fail(button.where + QStringLiteral(".desktopEntry"),
-                         QStringLiteral("the application %1 is not installed here")
+                         QCoreApplication::translate("KxSetupMouse",
+                                                     "the application %1 is not installed here")
                              .arg(button.desktopEntry));
                     return std::nullopt;
                 }
@@ -580,8 +604,10 @@ struct Resolver {
             }
             const QByteArray utf8 = path.toUtf8();
             if (utf8.size() > kMaxPathBytes) {
-                fail(button.where, QStringLiteral("the application's path is longer than %1 bytes")
-                                       .arg(kMaxPathBytes));
+                fail(button.where,
+                     QCoreApplication::translate("KxSetupMouse",
+                                                 "the application's path is longer than %1 bytes")
+                         .arg(kMaxPathBytes));
                 return std::nullopt;
             }
             r.btnType = KxButtonType::kLaunch;
@@ -604,7 +630,7 @@ struct Resolver {
 } // namespace
 
 Resolved resolve(const File& file, unsigned profiles, bool shared) {
-    Resolver resolver{file, {}, false, {}, {}, {}, {}};
+    Resolver resolver{file, {}, false, {}, {}, {}, {}, {}};
     for (const auto& macro : std::as_const(macroListArrs))
         if (macro)
             resolver.taken.insert(folded(macro->nameStr()));
@@ -629,7 +655,8 @@ Resolved resolve(const File& file, unsigned profiles, bool shared) {
     if (shown > KxAction::kMaxMacroCount)
         return {std::nullopt,
                 {QStringLiteral("macros"),
-                 QStringLiteral("the library would hold %1 macros, more than the %2 it keeps")
+                 QCoreApplication::translate(
+                     "KxSetupMouse", "the library would hold %1 macros, more than the %2 it keeps")
                      .arg(shown)
                      .arg(KxAction::kMaxMacroCount)}};
 
@@ -665,6 +692,7 @@ Resolved resolve(const File& file, unsigned profiles, bool shared) {
     }
     target.newMacros = resolver.newMacros;
     target.macroNotes = resolver.notes;
+    target.macroChanges = resolver.changes;
     return {target, {}};
 }
 
@@ -674,8 +702,10 @@ QString Change::text() const {
     if (what.isEmpty())
         return to;
     if (from.isEmpty())
-        return QStringLiteral("%1: %2").arg(what, to);
-    return QStringLiteral("%1: %2 → %3").arg(what, from, to);
+        //: A change: what changes (%1) and what it becomes (%2).
+        return QCoreApplication::translate("KxSetupMouse", "%1: %2").arg(what, to);
+    //: A change: what changes (%1), what it was (%2) and what it becomes (%3).
+    return QCoreApplication::translate("KxSetupMouse", "%1: %2 → %3").arg(what, from, to);
 }
 
 bool sameButton(const _BTN_INFO& a, const _BTN_INFO& b) {
@@ -763,8 +793,14 @@ QList<Change> plan(const Target& target, const MouseState& current) {
                 continue;
             QString to = KxNames::caption(*wanted);
             if (KxNames::deviceFunctionName(wanted->FuncTableId))
-                to += QStringLiteral(" (the mouse keeps what it holds for this button)");
-            changes.append({QStringLiteral("profile %1 %2").arg(p + 1).arg(KxNames::buttonTitle(b)),
+                //: What a button is given (%1: a function the mouse keeps by itself).
+                to = QCoreApplication::translate(
+                         "KxSetupMouse", "%1 (the mouse keeps what it holds for this button)")
+                         .arg(to);
+            //: A button of a profile: the profile's number (%1) and the button ("wheel button").
+            changes.append({QCoreApplication::translate("KxSetupMouse", "profile %1 %2")
+                                .arg(p + 1)
+                                .arg(KxNames::buttonTitle(b)),
                             held ? KxNames::caption((*held)[size_t(b)]) : QStringLiteral("?"), to,
                             Change::Part::Button, p, b});
         }
@@ -778,31 +814,28 @@ QList<Change> plan(const Target& target, const MouseState& current) {
         }
     }
     if (target.activeProfile && current.activeProfile != target.activeProfile)
-        changes.append({QStringLiteral("active profile"),
+        changes.append({QCoreApplication::translate("KxSetupMouse", "active profile"),
                         current.activeProfile ? QString::number(*current.activeProfile + 1)
                                               : QStringLiteral("?"),
                         QString::number(*target.activeProfile + 1), Change::Part::ActiveProfile});
     if (target.desktop) {
         const std::pair<const char*, std::pair<int, int>> speeds[] = {
-            {"desktop pointer speed",
+            {QT_TRANSLATE_NOOP("KxSetupMouse", "desktop pointer speed"),
              {current.desktop ? current.desktop->pointerSpeed : 0, target.desktop->pointerSpeed}},
-            {"desktop scroll speed",
+            {QT_TRANSLATE_NOOP("KxSetupMouse", "desktop scroll speed"),
              {current.desktop ? current.desktop->scrollSpeed : 0, target.desktop->scrollSpeed}},
-            {"desktop double-click speed",
+            {QT_TRANSLATE_NOOP("KxSetupMouse", "desktop double-click speed"),
              {current.desktop ? current.desktop->doubleClickSpeed : 0,
               target.desktop->doubleClickSpeed}}};
         for (const auto& [name, values] : speeds)
             if (values.first != values.second)
-                changes.append({QLatin1String(name),
+                changes.append({QCoreApplication::translate("KxSetupMouse", name),
                                 values.first ? QString::number(values.first) : QStringLiteral("?"),
                                 QString::number(values.second), Change::Part::Desktop});
     }
-    for (const QString& note : target.macroNotes) {
-        // Only macros that join the library change it, and delays brought to what a step holds.
-        if (note.contains(QLatin1String("added to the library")) ||
-            note.contains(QLatin1String("changed to what a step holds")))
-            changes.append({QString(), QString(), note});
-    }
+    // Only macros that join the library change it, and delays brought to what a step holds.
+    for (const QString& note : target.macroChanges)
+        changes.append({QString(), QString(), note});
     return changes;
 }
 
@@ -974,32 +1007,40 @@ QStringList problems(const Target& target, const WriteResult& result, const Mous
                 << KxNames::buttonTitle(b);
         }
         if (!missed.isEmpty())
-            lines << QStringLiteral("The %1 of profile %2 did not reach the mouse.")
+            lines << QCoreApplication::translate("KxSetupMouse",
+                                                 "The %1 of profile %2 did not reach the mouse.")
                          .arg(KxNames::listed(missed))
                          .arg(slot + 1);
         if (!unconfirmed.isEmpty())
-            lines << QStringLiteral("The %1 of profile %2 may not have reached the mouse: it "
-                                    "stopped answering before they could be read back.")
+            lines << QCoreApplication::translate(
+                         "KxSetupMouse", "The %1 of profile %2 may not have reached the mouse: it "
+                                         "stopped answering before they could be read back.")
                          .arg(KxNames::listed(unconfirmed))
                          .arg(slot + 1);
     }
     if (result.settings && !*result.settings) {
         if (result.settingsUnconfirmed)
-            lines << QStringLiteral("The settings (DPI stages, polling rate, lights) may not have "
-                                    "reached the mouse: it stopped answering before they could "
-                                    "be read back.");
+            lines << QCoreApplication::translate(
+                "KxSetupMouse", "The settings (DPI stages, polling rate, lights) may not have "
+                                "reached the mouse: it stopped answering before they could "
+                                "be read back.");
         else if (result.settingsHeld)
-            lines << QStringLiteral("The mouse took only part of the settings (DPI stages, "
-                                    "polling rate, lights): they are shown as it holds them.");
+            lines << QCoreApplication::translate(
+                "KxSetupMouse", "The mouse took only part of the settings (DPI stages, "
+                                "polling rate, lights): they are shown as it holds them.");
         else
-            lines << QStringLiteral("The settings (DPI stages, polling rate, lights) did not "
-                                    "reach the mouse.");
+            lines << QCoreApplication::translate(
+                "KxSetupMouse", "The settings (DPI stages, polling rate, lights) did not "
+                                "reach the mouse.");
     }
     if (result.activeProfile && !*result.activeProfile)
         lines << (result.activeProfileUnconfirmed
-                      ? QStringLiteral("The mouse may not have switched to profile %1: it stopped "
-                                       "answering before it could say.")
-                      : QStringLiteral("The mouse did not switch to profile %1."))
+                      ? QCoreApplication::translate(
+                            "KxSetupMouse",
+                            "The mouse may not have switched to profile %1: it stopped "
+                            "answering before it could say.")
+                      : QCoreApplication::translate("KxSetupMouse",
+                                                    "The mouse did not switch to profile %1."))
                      .arg(target.activeProfile.value_or(0) + 1);
     return lines;
 }

@@ -78,6 +78,9 @@ struct Target {
     // file ("Fire: imported as Fire (2), the library's Fire differs").
     QList<std::shared_ptr<MacroInfo>> newMacros;
     QStringList macroNotes;
+    // Those of the notes that change the library: a macro added, delays brought to what a step
+    // holds.
+    QStringList macroChanges;
 
     // Bit s for every slot with a button to set.
     unsigned slots() const;
