@@ -1,5 +1,6 @@
 #include "KxCtlCommandLine.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <limits>
@@ -43,40 +44,72 @@ struct CommandHelp {
     const char* text;
 };
 constexpr CommandHelp kHelp[] = {
-    {"help", "kxctl help [COMMAND]\n  How to use kxctl, or one of its commands.\n"},
+    {"help", QT_TRANSLATE_NOOP(
+                 "KxCtl", "kxctl help [COMMAND]\n  How to use kxctl, or one of its commands.\n")},
     {"list",
-     "kxctl [--json] list\n  The attached mice, each with its USB location and the profile it "
-     "reports\n  as active. None attached is an empty list.\n"},
-    {"show", "kxctl [--json] show [--profile N | --all]\n  The settings and the buttons of the "
-             "active profile, of profile N (1..5), or\n  of all five, as the mouse holds them.\n"},
-    {"profile", "kxctl profile [--dry-run] N\n  Makes profile N (1..5) the active one.\n"},
-    {"dpi", "kxctl dpi [--profile N] [--dry-run] STAGE VALUE\n  Sets the DPI of stage STAGE (1..4) "
-            "to VALUE (100..3500, in steps of 100).\n  The mouse keeps one set of stages for all "
-            "its profiles.\n"},
-    {"stage", "kxctl stage [--dry-run] N\n  Makes DPI stage N (1..4) the active one.\n"},
-    {"rate", "kxctl rate [--dry-run] 125|500|1000\n  Sets the polling rate in Hz.\n"},
-    {"light", "kxctl light [--dry-run] logo|wheel on|off\n  Switches the logo's or the wheel's "
-              "light.\n"},
-    {"button", "kxctl button [--profile N] [--dry-run] B ACTION\n  Sets what button B does (1..5, "
-               "or left, right, middle, side1, side2), in\n  the active profile or profile N. "
-               "ACTION is one of:\n    default                the profile's built-in function\n"
-               "    function NAME          a function of the catalogue (\"Left Click\", \"F5\")\n"
-               "    macro NAME [--mode once|repeat N|hold|toggle]\n"
-               "                           a macro of the library\n"
-               "    launch PATH|APP-ID     an application: a file, or an installed one's id\n"},
-    {"macro", "kxctl macro list|show|import|export ...\n  The macro library: kxctl help macro "
-              "list, and so on.\n"},
-    {"macro list", "kxctl [--json] macro list\n  The macros of the library.\n"},
-    {"macro show", "kxctl [--json] macro show NAME\n  A macro's steps.\n"},
-    {"macro import", "kxctl macro import [--dry-run] FILE.mac\n  Adds a macro file to the "
-                     "library, named by the file.\n"},
-    {"macro export", "kxctl macro export NAME FILE.mac\n  Saves a macro as a file (- for standard "
-                     "output).\n"},
-    {"export", "kxctl export FILE\n  The whole set-up as a file: a file is replaced whole; a FIFO, "
-               "a terminal or\n  /dev/stdout is written as it is; - is standard output.\n"},
-    {"import", "kxctl import [--profiles 1,3] [--dry-run] FILE\n  Writes a set-up file into the "
-               "mouse, all of it or the profiles named\n  (- reads standard input); --dry-run "
-               "prints what would change.\n"},
+     QT_TRANSLATE_NOOP(
+         "KxCtl",
+         "kxctl [--json] list\n  The attached mice, each with its USB location and the profile it "
+         "reports\n  as active. None attached is an empty list.\n")},
+    {"show",
+     QT_TRANSLATE_NOOP(
+         "KxCtl",
+         "kxctl [--json] show [--profile N | --all]\n  The settings and the buttons of the "
+         "active profile, of profile N (1..5), or\n  of all five, as the mouse holds them.\n")},
+    {"profile",
+     QT_TRANSLATE_NOOP("KxCtl",
+                       "kxctl profile [--dry-run] N\n  Makes profile N (1..5) the active one.\n")},
+    {"dpi",
+     QT_TRANSLATE_NOOP(
+         "KxCtl",
+         "kxctl dpi [--profile N] [--dry-run] STAGE VALUE\n  Sets the DPI of stage STAGE (1..4) "
+         "to VALUE (100..3500, in steps of 100).\n  The mouse keeps one set of stages for all "
+         "its profiles.\n")},
+    {"stage",
+     QT_TRANSLATE_NOOP("KxCtl",
+                       "kxctl stage [--dry-run] N\n  Makes DPI stage N (1..4) the active one.\n")},
+    {"rate", QT_TRANSLATE_NOOP(
+                 "KxCtl", "kxctl rate [--dry-run] 125|500|1000\n  Sets the polling rate in Hz.\n")},
+    {"light",
+     QT_TRANSLATE_NOOP(
+         "KxCtl", "kxctl light [--dry-run] logo|wheel on|off\n  Switches the logo's or the wheel's "
+                  "light.\n")},
+    {"button",
+     QT_TRANSLATE_NOOP(
+         "KxCtl",
+         "kxctl button [--profile N] [--dry-run] B ACTION\n  Sets what button B does (1..5, "
+         "or left, right, middle, side1, side2), in\n  the active profile or profile N. "
+         "ACTION is one of:\n    default                the profile's built-in function\n"
+         "    function NAME          a function of the catalogue (\"Left Click\", \"F5\")\n"
+         "    macro NAME [--mode once|repeat N|hold|toggle]\n"
+         "                           a macro of the library\n"
+         "    launch PATH|APP-ID     an application: a file, or an installed one's id\n")},
+    {"macro",
+     QT_TRANSLATE_NOOP(
+         "KxCtl", "kxctl macro list|show|import|export ...\n  The macro library: kxctl help macro "
+                  "list, and so on.\n")},
+    {"macro list",
+     QT_TRANSLATE_NOOP("KxCtl", "kxctl [--json] macro list\n  The macros of the library.\n")},
+    {"macro show",
+     QT_TRANSLATE_NOOP("KxCtl", "kxctl [--json] macro show NAME\n  A macro's steps.\n")},
+    {"macro import",
+     QT_TRANSLATE_NOOP("KxCtl",
+                       "kxctl macro import [--dry-run] FILE.mac\n  Adds a macro file to the "
+                       "library, named by the file.\n")},
+    {"macro export",
+     QT_TRANSLATE_NOOP(
+         "KxCtl", "kxctl macro export NAME FILE.mac\n  Saves a macro as a file (- for standard "
+                  "output).\n")},
+    {"export",
+     QT_TRANSLATE_NOOP(
+         "KxCtl",
+         "kxctl export FILE\n  The whole set-up as a file: a file is replaced whole; a FIFO, "
+         "a terminal or\n  /dev/stdout is written as it is; - is standard output.\n")},
+    {"import",
+     QT_TRANSLATE_NOOP(
+         "KxCtl", "kxctl import [--profiles 1,3] [--dry-run] FILE\n  Writes a set-up file into the "
+                  "mouse, all of it or the profiles named\n  (- reads standard input); --dry-run "
+                  "prints what would change.\n")},
 };
 
 bool allows(const CommandSpec& spec, const char* option) {
@@ -102,7 +135,10 @@ std::optional<int> wholeNumber(const QString& text) {
 }
 
 QString usage() {
-    return QStringLiteral(
+    //: kxctl's help. Commands, options and the words in capitals (N, NAME, FILE) are typed as
+    //: they are; keep them, and keep the columns lined up.
+    return QCoreApplication::translate(
+        "KxCtl",
         "Usage: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...\n"
         "The Kestrix mouse from a terminal: the same profiles, buttons, macros and settings\n"
         "as the configuration window, written through the same paced operations and read back.\n"
@@ -153,7 +189,7 @@ std::optional<QString> commandHelp(const QStringList& words) {
     const QString name = words.join(QLatin1Char(' '));
     for (const CommandHelp& help : kHelp)
         if (name == QLatin1String(help.name))
-            return QString::fromUtf8(help.text);
+            return QCoreApplication::translate("KxCtl", help.text);
     return std::nullopt;
 }
 
@@ -202,8 +238,9 @@ Parsed parse(const QStringList& arguments) {
         } else if (argument == QLatin1String("--device")) {
             const auto value = next();
             if (!value || value->isEmpty()) {
-                result.error = QStringLiteral("--device takes a mouse: its number, location or "
-                                              "serial number as kxctl list shows them");
+                result.error = QCoreApplication::translate(
+                    "KxCtl", "--device takes a mouse: its number, location or "
+                             "serial number as kxctl list shows them");
                 return result;
             }
             invocation.device = *value;
@@ -216,7 +253,8 @@ Parsed parse(const QStringList& arguments) {
         } else if (argument == QLatin1String("--profile")) {
             const auto value = next();
             if (!value || !wholeNumber(*value)) {
-                result.error = QStringLiteral("--profile takes a profile number, 1 to 5");
+                result.error = QCoreApplication::translate(
+                    "KxCtl", "--profile takes a profile number, 1 to 5");
                 return result;
             }
             invocation.profile = wholeNumber(*value);
@@ -234,7 +272,8 @@ Parsed parse(const QStringList& arguments) {
                 numbers << *n;
             }
             if (numbers.isEmpty()) {
-                result.error = QStringLiteral("--profiles takes profile numbers, as in 1,3");
+                result.error = QCoreApplication::translate(
+                    "KxCtl", "--profiles takes profile numbers, as in 1,3");
                 return result;
             }
             invocation.profiles = numbers;
@@ -243,22 +282,24 @@ Parsed parse(const QStringList& arguments) {
             const auto value = next();
             const auto mode = value ? KxSetup::runModeFromName(*value) : std::nullopt;
             if (!mode) {
-                result.error = QStringLiteral("--mode takes once, repeat N, hold or toggle");
+                result.error = QCoreApplication::translate(
+                    "KxCtl", "--mode takes once, repeat N, hold or toggle");
                 return result;
             }
             invocation.mode = mode;
             if (*mode == KxSetup::RunMode::Repeat) {
                 const auto count = next();
                 if (!count || !wholeNumber(*count)) {
-                    result.error = QStringLiteral("--mode repeat takes a count, as in "
-                                                  "--mode repeat 3");
+                    result.error =
+                        QCoreApplication::translate("KxCtl", "--mode repeat takes a count, as in "
+                                                             "--mode repeat 3");
                     return result;
                 }
                 invocation.count = wholeNumber(*count);
             }
             optionsSeen << QStringLiteral("mode");
         } else {
-            result.error = QStringLiteral("unknown option %1").arg(argument);
+            result.error = QCoreApplication::translate("KxCtl", "unknown option %1").arg(argument);
             return result;
         }
     }
@@ -271,14 +312,15 @@ Parsed parse(const QStringList& arguments) {
                invocation.words.size() > 1)
             invocation.words.removeLast();
         if (!commandHelp(invocation.words)) {
-            result.error = QStringLiteral("there is no command %1").arg(invocation.words.join(' '));
+            result.error = QCoreApplication::translate("KxCtl", "there is no command %1")
+                               .arg(invocation.words.join(' '));
             return result;
         }
         result.invocation = invocation;
         return result;
     }
     if (words.isEmpty()) {
-        result.error = QStringLiteral("no command given");
+        result.error = QCoreApplication::translate("KxCtl", "no command given");
         return result;
     }
     const CommandSpec* spec = nullptr;
@@ -290,9 +332,10 @@ Parsed parse(const QStringList& arguments) {
         }
     }
     if (!spec) {
-        result.error = words.first() == QLatin1String("macro")
-                           ? QStringLiteral("macro takes list, show, import or export")
-                           : QStringLiteral("unknown command %1").arg(words.first());
+        result.error =
+            words.first() == QLatin1String("macro")
+                ? QCoreApplication::translate("KxCtl", "macro takes list, show, import or export")
+                : QCoreApplication::translate("KxCtl", "unknown command %1").arg(words.first());
         return result;
     }
     invocation.command = spec->command;
@@ -300,23 +343,27 @@ Parsed parse(const QStringList& arguments) {
     invocation.words = words.mid(invocation.name.count(QLatin1Char(' ')) + 1);
     for (const QString& option : std::as_const(optionsSeen)) {
         if (!allows(*spec, option.toLatin1().constData())) {
-            result.error = QStringLiteral("%1 does not take --%2").arg(invocation.name, option);
+            result.error = QCoreApplication::translate("KxCtl", "%1 does not take --%2")
+                               .arg(invocation.name, option);
             return result;
         }
     }
     if (invocation.words.size() < spec->minWords || invocation.words.size() > spec->maxWords) {
-        result.error = invocation.words.size() < spec->minWords
-                           ? QStringLiteral("%1: too few arguments").arg(invocation.name)
-                           : QStringLiteral("%1: too many arguments").arg(invocation.name);
+        result.error =
+            invocation.words.size() < spec->minWords
+                ? QCoreApplication::translate("KxCtl", "%1: too few arguments").arg(invocation.name)
+                : QCoreApplication::translate("KxCtl", "%1: too many arguments")
+                      .arg(invocation.name);
         return result;
     }
     if (invocation.all && invocation.profile) {
-        result.error = QStringLiteral("show takes --profile N or --all, not both");
+        result.error =
+            QCoreApplication::translate("KxCtl", "show takes --profile N or --all, not both");
         return result;
     }
     if (invocation.mode &&
         (invocation.words.size() < 2 || invocation.words[1].toLower() != QLatin1String("macro"))) {
-        result.error = QStringLiteral("--mode goes with button B macro NAME");
+        result.error = QCoreApplication::translate("KxCtl", "--mode goes with button B macro NAME");
         return result;
     }
     result.invocation = invocation;

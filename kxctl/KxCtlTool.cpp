@@ -15,6 +15,7 @@
 #include "TooltipManager.h"
 #include "Workspace/OutputTarget.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDir>
@@ -118,22 +119,35 @@ QJsonObject changeToJson(const KxSetup::Change& change) {
 QString stepText(const MacroKeyInfo& step) {
     switch (step.keyFlag()) {
     case MacroKeyInfo::kFlagKeyDown:
-        return QStringLiteral("press %1").arg(HvKey::getStrByKeycode(step.keyCode()));
+        return QCoreApplication::translate("KxCtl", "press %1")
+            .arg(HvKey::shownName(step.keyCode()));
     case MacroKeyInfo::kFlagKeyUp:
-        return QStringLiteral("release %1").arg(HvKey::getStrByKeycode(step.keyCode()));
+        return QCoreApplication::translate("KxCtl", "release %1")
+            .arg(HvKey::shownName(step.keyCode()));
     case MacroKeyInfo::kFlagMenuFunction: {
         const auto entry = KxAction::getMacroMenuByFunid(step.keyCode());
-        return QStringLiteral("insert %1")
-            .arg(entry ? KxNames::functionName(*entry) : QStringLiteral("(unknown command)"));
+        return QCoreApplication::translate("KxCtl", "insert %1")
+            .arg(entry ? KxNames::functionName(*entry)
+                       : QCoreApplication::translate("KxCtl", "(unknown command)"));
     }
     case MacroKeyInfo::kFlagMouseDown:
-    case MacroKeyInfo::kFlagMouseUp:
-        return QStringLiteral("%1 %2 button")
-            .arg(step.keyFlag() == MacroKeyInfo::kFlagMouseDown ? QStringLiteral("press")
-                                                                : QStringLiteral("release"),
-                 KxSetup::mouseButtonName(step.keyCode() - 120));
+    case MacroKeyInfo::kFlagMouseUp: {
+        // Pressed, then released: the left, right and middle button.
+        static constexpr const char* kMouseSteps[2][3] = {
+            {QT_TRANSLATE_NOOP("KxCtl", "press left button"),
+             QT_TRANSLATE_NOOP("KxCtl", "press right button"),
+             QT_TRANSLATE_NOOP("KxCtl", "press middle button")},
+            {QT_TRANSLATE_NOOP("KxCtl", "release left button"),
+             QT_TRANSLATE_NOOP("KxCtl", "release right button"),
+             QT_TRANSLATE_NOOP("KxCtl", "release middle button")}};
+        const int released = step.keyFlag() == MacroKeyInfo::kFlagMouseDown ? 0 : 1;
+        const int button = step.keyCode() - 120;
+        if (button < 0 || button > 2)
+            return released ? QStringLiteral("release  button") : QStringLiteral("press  button");
+        return QCoreApplication::translate("KxCtl", kMouseSteps[released][button]);
+    }
     default:
-        return QStringLiteral("unknown step");
+        return QCoreApplication::translate("KxCtl", "unknown step");
     }
 }
 
@@ -177,7 +191,10 @@ int Tool::output(const QByteArray& bytes) {
     if (OutputTarget::writeAll(STDOUT_FILENO, bytes, &why))
         return kDone;
     // Said on standard error only: standard output is what failed.
-    printError(QStringLiteral("kxctl: standard output cannot be written: %1\n").arg(why));
+    printError(
+        QStringLiteral("kxctl: %1\n")
+            .arg(QCoreApplication::translate("KxCtl", "standard output cannot be written: %1")
+                     .arg(why)));
     return kRefused;
 }
 
@@ -223,7 +240,7 @@ bool Tool::findMouse() {
 
 std::optional<int> Tool::chooseMouse(bool writing) {
     if (!findMouse())
-        return fail(kNoMouse, QStringLiteral("no mouse is attached"));
+        return fail(kNoMouse, QCoreApplication::translate("KxCtl", "no mouse is attached"));
     const QList<QVariantMap> mice = attachedMice();
     if (invocation_.device) {
         const QString& wanted = *invocation_.device;
@@ -234,19 +251,23 @@ std::optional<int> Tool::chooseMouse(bool writing) {
                 (serial.isEmpty() || wanted != serial))
                 continue;
             if (!sysDeviceReq->selectService(mouse.value(QStringLiteral("service")).toULongLong()))
-                return fail(kNoMouse, QStringLiteral("mouse %1 went away").arg(wanted));
+                return fail(kNoMouse,
+                            QCoreApplication::translate("KxCtl", "mouse %1 went away").arg(wanted));
             return std::nullopt;
         }
-        return fail(kNoMouse,
-                    QStringLiteral("no attached mouse is %1 (kxctl list shows them)").arg(wanted));
+        return fail(kNoMouse, QCoreApplication::translate(
+                                  "KxCtl", "no attached mouse is %1 (kxctl list shows them)")
+                                  .arg(wanted));
     }
     if (mice.size() > 1) {
         // A write to the wrong one of two mice is not undone by a second command.
         if (writing)
-            return fail(kRefused, QStringLiteral("%1 mice are attached: say which with --device N "
-                                                 "(kxctl list shows them)")
+            return fail(kRefused, QCoreApplication::translate(
+                                      "KxCtl", "%1 mice are attached: say which with --device N "
+                                               "(kxctl list shows them)")
                                       .arg(mice.size()));
-        note(QStringLiteral("%1 mice are attached; this is mouse 1 (--device picks another)")
+        note(QCoreApplication::translate(
+                 "KxCtl", "%1 mice are attached; this is mouse 1 (--device picks another)")
                  .arg(mice.size()));
     }
     return std::nullopt;
@@ -258,7 +279,10 @@ bool Tool::lock() {
     QString why;
     locked_ = lock_.acquire(
         KxMouseLock::path(),
-        [this] { note(QStringLiteral("waiting for the mouse: another program is using it...")); },
+        [this] {
+            note(QCoreApplication::translate(
+                "KxCtl", "waiting for the mouse: another program is using it..."));
+        },
         &why);
     if (!locked_)
         fail(kRefused, why);
@@ -269,16 +293,18 @@ std::optional<int> Tool::becomeWriter() {
     // Without a session bus (cron, some ssh sessions) an open window cannot be seen: the turn at
     // the mouse still keeps the transfers apart; the user is told what a window would show.
     if (!QDBusConnection::sessionBus().isConnected())
-        note(QStringLiteral("there is no session bus, so an open configuration window cannot be "
-                            "seen; if one is open, it shows the older values until it is opened "
-                            "again"));
+        note(QCoreApplication::translate(
+            "KxCtl", "there is no session bus, so an open configuration window cannot be "
+                     "seen; if one is open, it shows the older values until it is opened "
+                     "again"));
     for (;;) {
         if (windowRuns()) {
             if (!invocation_.wait)
                 return fail(kRefused,
-                            QStringLiteral("the configuration window (KxOption) is open and owns "
-                                           "the mouse's settings: close it first, or run "
-                                           "kxctl --wait to wait for it"));
+                            QCoreApplication::translate(
+                                "KxCtl", "the configuration window (KxOption) is open and owns "
+                                         "the mouse's settings: close it first, or run "
+                                         "kxctl --wait to wait for it"));
             waitForWindowToClose();
         }
         if (!lock())
@@ -347,7 +373,7 @@ int Tool::list() {
     // None attached is an empty list, not a failure: a script asks whether there is one.
     if (!findMouse()) {
         if (!invocation_.json)
-            note(QStringLiteral("no mouse is attached"));
+            note(QCoreApplication::translate("KxCtl", "no mouse is attached"));
         return done({{QStringLiteral("mice"), mice}}, lines);
     }
     const QVariantMap selected = sysDeviceReq->currDevDic();
@@ -376,13 +402,28 @@ int Tool::list() {
         else
             mouse.insert(QStringLiteral("activeProfile"), QJsonValue::Null);
         mice.append(mouse);
-        lines << QStringLiteral("%1  %2  %3  %4  active profile %5%6%7")
-                     .arg(index)
-                     .arg(emulated ? QStringLiteral("emulated") : QStringLiteral("usb     "),
-                          location, mouse.value(QStringLiteral("name")).toString(),
-                          active ? QString::number(*active + 1) : QStringLiteral("?"),
-                          serial.isEmpty() ? QString() : QStringLiteral("  serial ") + serial,
-                          inUse ? QStringLiteral("  (used by kxctl and the window)") : QString());
+        //: How a mouse is attached, in kxctl list's column beside "usb".
+        const QString emulatedWord = QCoreApplication::translate("KxCtl", "emulated");
+        //: kxctl list, one line per mouse: its number, how it is attached ("usb" or "emulated"),
+        //: its USB location, its name, the profile it reports, then its serial number when it
+        //: has one, and whether kxctl uses it. Keep the columns.
+        const char* row =
+            serial.isEmpty()
+                ? (inUse ? QT_TRANSLATE_NOOP("KxCtl", "%1  %2  %3  %4  active profile %5  (used "
+                                                      "by kxctl and the window)")
+                         : QT_TRANSLATE_NOOP("KxCtl", "%1  %2  %3  %4  active profile %5"))
+                : (inUse ? QT_TRANSLATE_NOOP("KxCtl", "%1  %2  %3  %4  active profile %5  serial "
+                                                      "%6  (used by kxctl and the window)")
+                         : QT_TRANSLATE_NOOP("KxCtl",
+                                             "%1  %2  %3  %4  active profile %5  serial %6"));
+        const QString number = QString::number(index);
+        const QString kind =
+            emulated ? emulatedWord : QStringLiteral("usb").leftJustified(emulatedWord.size());
+        const QString name = mouse.value(QStringLiteral("name")).toString();
+        const QString profile = active ? QString::number(*active + 1) : QStringLiteral("?");
+        const QString shown = QCoreApplication::translate("KxCtl", row);
+        lines << (serial.isEmpty() ? shown.arg(number, kind, location, name, profile)
+                                   : shown.arg(number, kind, location, name, profile, serial));
     }
     sysDeviceReq->setSelectedDev();
     return done({{QStringLiteral("mice"), mice}}, lines);
@@ -390,21 +431,22 @@ int Tool::list() {
 
 int Tool::show() {
     if (invocation_.profile && (*invocation_.profile < 1 || *invocation_.profile > 5))
-        return fail(kRefused, QStringLiteral("the mouse has profiles 1 to 5"));
+        return fail(kRefused,
+                    QCoreApplication::translate("KxCtl", "the mouse has profiles 1 to 5"));
     if (!lock())
         return kRefused;
     if (const auto failed = chooseMouse(false))
         return *failed;
     KxSetup::MouseState state;
     if (!KxSetup::readMouse(0, true, true, &state))
-        return fail(kRefused, QStringLiteral("the mouse did not answer"));
+        return fail(kRefused, QCoreApplication::translate("KxCtl", "the mouse did not answer"));
     const int active = *state.activeProfile;
     const unsigned slots = invocation_.all       ? 0x1Fu
                            : invocation_.profile ? 1u << (*invocation_.profile - 1)
                                                  : 1u << active;
     state.lock = KxAction::readFWLockState();
     if (!KxSetup::readMouse(slots, false, false, &state))
-        return fail(kRefused, QStringLiteral("the mouse did not answer"));
+        return fail(kRefused, QCoreApplication::translate("KxCtl", "the mouse did not answer"));
     KxSetup::keepProfilesMacros(*sysProCon, state);
 
     const KxSetup::Settings& settings = *state.settings;
@@ -414,21 +456,29 @@ int Tool::show() {
         stages << QStringLiteral("%1%2")
                       .arg(s == settings.activeStage ? "*" : "")
                       .arg(settings.dpi[size_t(s)]);
-    lines << QStringLiteral("Active profile: %1").arg(active + 1)
-          << QStringLiteral("DPI stages: %1 (stage %2 active)")
+    lines << QCoreApplication::translate("KxCtl", "Active profile: %1").arg(active + 1)
+          << QCoreApplication::translate("KxCtl", "DPI stages: %1 (stage %2 active)")
                  .arg(stages.join(QLatin1Char(' ')))
                  .arg(settings.activeStage + 1)
-          << QStringLiteral("Polling rate: %1 Hz").arg(settings.rateHz)
-          << QStringLiteral("Lights: logo %1, wheel %2")
-                 .arg(settings.logoLight ? "on" : "off", settings.wheelLight ? "on" : "off");
+          << QCoreApplication::translate("KxCtl", "Polling rate: %1 Hz").arg(settings.rateHz)
+          << (settings.logoLight
+                  ? (settings.wheelLight
+                         ? QCoreApplication::translate("KxCtl", "Lights: logo on, wheel on")
+                         : QCoreApplication::translate("KxCtl", "Lights: logo on, wheel off"))
+                  : (settings.wheelLight
+                         ? QCoreApplication::translate("KxCtl", "Lights: logo off, wheel on")
+                         : QCoreApplication::translate("KxCtl", "Lights: logo off, wheel off")));
     if (state.lock)
-        lines << QStringLiteral("Lock switch: %1").arg(*state.lock == 1 ? "locked" : "unlocked");
+        lines << (*state.lock == 1 ? QCoreApplication::translate("KxCtl", "Lock switch: locked")
+                                   : QCoreApplication::translate("KxCtl", "Lock switch: unlocked"));
     QJsonArray profiles;
     for (int p = 0; p < KxSetup::kProfiles; ++p) {
         if (!state.buttons[size_t(p)])
             continue;
         lines << QString()
-              << QStringLiteral("Profile %1%2").arg(p + 1).arg(p == active ? " (active)" : "");
+              << (p == active ? QCoreApplication::translate("KxCtl", "Profile %1 (active)")
+                              : QCoreApplication::translate("KxCtl", "Profile %1"))
+                     .arg(p + 1);
         QJsonArray buttons;
         for (int b = 0; b < KxSetup::kButtons; ++b) {
             const _BTN_INFO& record = (*state.buttons[size_t(p)])[size_t(b)];
@@ -453,9 +503,11 @@ int Tool::show() {
 int Tool::profile() {
     const auto n = wholeNumber(invocation_.words[0]);
     if (!n)
-        return fail(kUsage, QStringLiteral("profile takes a profile number, 1 to 5"));
+        return fail(kUsage,
+                    QCoreApplication::translate("KxCtl", "profile takes a profile number, 1 to 5"));
     if (*n < 1 || *n > KxSetup::kProfiles)
-        return fail(kRefused, QStringLiteral("the mouse has profiles 1 to 5"));
+        return fail(kRefused,
+                    QCoreApplication::translate("KxCtl", "the mouse has profiles 1 to 5"));
     return write({}, [n](const KxSetup::MouseState&, QString*) {
         KxSetup::Target target;
         target.activeProfile = *n - 1;
@@ -476,20 +528,25 @@ int Tool::dpi() {
     const auto stage = wholeNumber(invocation_.words[0]);
     const auto value = wholeNumber(invocation_.words[1]);
     if (!stage || !value)
-        return fail(kUsage, QStringLiteral("dpi takes a stage (1 to 4) and a DPI value"));
+        return fail(kUsage, QCoreApplication::translate(
+                                "KxCtl", "dpi takes a stage (1 to 4) and a DPI value"));
     if (invocation_.profile && (*invocation_.profile < 1 || *invocation_.profile > 5))
-        return fail(kRefused, QStringLiteral("the mouse has profiles 1 to 5"));
+        return fail(kRefused,
+                    QCoreApplication::translate("KxCtl", "the mouse has profiles 1 to 5"));
     if (*stage < 1 || *stage > KxSetup::kStages)
-        return fail(kRefused, QStringLiteral("the mouse has DPI stages 1 to 4"));
+        return fail(kRefused,
+                    QCoreApplication::translate("KxCtl", "the mouse has DPI stages 1 to 4"));
     if (*value < kMinDpi || *value > kMaxDpi || *value % KxSetup::kDpiStep != 0)
-        return fail(kRefused, QStringLiteral("%1 DPI: a stage takes %2 to %3 DPI in steps of %4")
+        return fail(kRefused, QCoreApplication::translate(
+                                  "KxCtl", "%1 DPI: a stage takes %2 to %3 DPI in steps of %4")
                                   .arg(*value)
                                   .arg(kMinDpi)
                                   .arg(kMaxDpi)
                                   .arg(KxSetup::kDpiStep));
     if (invocation_.profile)
-        note(QStringLiteral("the mouse keeps one set of DPI stages for all its profiles; profile "
-                            "%1 has it too")
+        note(QCoreApplication::translate(
+                 "KxCtl", "the mouse keeps one set of DPI stages for all its profiles; profile "
+                          "%1 has it too")
                  .arg(*invocation_.profile));
     return writeSettings([&](KxSetup::Settings& s) { s.dpi[size_t(*stage - 1)] = *value; });
 }
@@ -497,19 +554,23 @@ int Tool::dpi() {
 int Tool::stage() {
     const auto stage = wholeNumber(invocation_.words[0]);
     if (!stage)
-        return fail(kUsage, QStringLiteral("stage takes a stage number, 1 to 4"));
+        return fail(kUsage,
+                    QCoreApplication::translate("KxCtl", "stage takes a stage number, 1 to 4"));
     if (*stage < 1 || *stage > KxSetup::kStages)
-        return fail(kRefused, QStringLiteral("the mouse has DPI stages 1 to 4"));
+        return fail(kRefused,
+                    QCoreApplication::translate("KxCtl", "the mouse has DPI stages 1 to 4"));
     return writeSettings([&](KxSetup::Settings& s) { s.activeStage = *stage - 1; });
 }
 
 int Tool::rate() {
     const auto hz = wholeNumber(invocation_.words[0].toLower().remove(QLatin1String("hz")));
     if (!hz)
-        return fail(kUsage, QStringLiteral("rate takes 125, 500 or 1000 (Hz)"));
+        return fail(kUsage,
+                    QCoreApplication::translate("KxCtl", "rate takes 125, 500 or 1000 (Hz)"));
     if (!KxSetup::poRateOf(*hz))
-        return fail(kRefused, QStringLiteral("the mouse runs at 125, 500 or 1000 Hz; it has no "
-                                             "%1 Hz")
+        return fail(kRefused, QCoreApplication::translate(
+                                  "KxCtl", "the mouse runs at 125, 500 or 1000 Hz; it has no "
+                                           "%1 Hz")
                                   .arg(*hz));
     return writeSettings([&](KxSetup::Settings& s) { s.rateHz = *hz; });
 }
@@ -519,7 +580,8 @@ int Tool::light() {
     const QString state = invocation_.words[1].toLower();
     if ((which != QLatin1String("logo") && which != QLatin1String("wheel")) ||
         (state != QLatin1String("on") && state != QLatin1String("off")))
-        return fail(kUsage, QStringLiteral("light takes logo or wheel, then on or off"));
+        return fail(kUsage, QCoreApplication::translate(
+                                "KxCtl", "light takes logo or wheel, then on or off"));
     const bool on = state == QLatin1String("on");
     return writeSettings([&](KxSetup::Settings& s) {
         (which == QLatin1String("logo") ? s.logoLight : s.wheelLight) = on;
@@ -531,17 +593,20 @@ int Tool::button() {
     const std::optional<int> index = KxNames::buttonIndex(words[0]);
     if (!index)
         // A value out of range is refused, as every command refuses one (exit status 1).
-        return fail(kRefused, QStringLiteral("a button is 1 to 5, or left, right, middle, side1 "
-                                             "or side2"));
+        return fail(kRefused, QCoreApplication::translate(
+                                  "KxCtl", "a button is 1 to 5, or left, right, middle, side1 "
+                                           "or side2"));
     const QString action = words[1].toLower();
     const bool takesName = action == QLatin1String("function") ||
                            action == QLatin1String("macro") || action == QLatin1String("launch");
     if (!(action == QLatin1String("default") && words.size() == 2) &&
         !(takesName && words.size() == 3))
-        return fail(kUsage, QStringLiteral("button B takes default, function NAME, macro NAME or "
-                                           "launch PATH"));
+        return fail(kUsage, QCoreApplication::translate(
+                                "KxCtl", "button B takes default, function NAME, macro NAME or "
+                                         "launch PATH"));
     if (invocation_.profile && (*invocation_.profile < 1 || *invocation_.profile > 5))
-        return fail(kRefused, QStringLiteral("the mouse has profiles 1 to 5"));
+        return fail(kRefused,
+                    QCoreApplication::translate("KxCtl", "the mouse has profiles 1 to 5"));
     const int b = *index;
 
     // What the button gets, apart from the launcher's slot code (which needs the profile).
@@ -558,10 +623,11 @@ int Tool::button() {
         const KxSetup::RunMode mode = invocation_.mode.value_or(KxSetup::RunMode::Once);
         const int count = invocation_.count.value_or(0);
         if (mode == KxSetup::RunMode::Repeat && (count < 1 || count > KxSetup::kMaxCount))
-            return fail(kRefused,
-                        QStringLiteral("a repeat count is 1 to %1").arg(KxSetup::kMaxCount));
+            return fail(kRefused, QCoreApplication::translate("KxCtl", "a repeat count is 1 to %1")
+                                      .arg(KxSetup::kMaxCount));
         if (count > 255)
-            note(QStringLiteral("the mouse repeats a macro at most 255 times"));
+            note(QCoreApplication::translate("KxCtl",
+                                             "the mouse repeats a macro at most 255 times"));
         record.btnType = KxButtonType::kMacro;
         record.FuncID = record.FuncTableId = KxFuncTable::kMacro;
         record.MacroID = uint32_t(match.found->macroId());
@@ -573,21 +639,24 @@ int Tool::button() {
         if (!path.contains(QLatin1Char('/')) && !QFileInfo(path).isFile()) {
             const auto installed = HvAction::getAppPathByid(path);
             if (!installed)
-                return fail(kRefused, QStringLiteral("there is no file %1 and no application of "
-                                                     "that id is installed")
+                return fail(kRefused, QCoreApplication::translate(
+                                          "KxCtl", "there is no file %1 and no application of "
+                                                   "that id is installed")
                                           .arg(path));
             path = *installed;
         } else {
             const QFileInfo file(path);
             if (!file.isFile())
-                return fail(kRefused, QStringLiteral("there is no file %1").arg(path));
+                return fail(kRefused,
+                            QCoreApplication::translate("KxCtl", "there is no file %1").arg(path));
             path = file.absoluteFilePath();
         }
         const QByteArray utf8 = path.toUtf8();
         if (utf8.size() > KxSetup::kMaxPathBytes)
             return fail(kRefused,
-                        QStringLiteral("the path is %1 bytes long; the mouse's profile keeps %2 at "
-                                       "most: %3")
+                        QCoreApplication::translate(
+                            "KxCtl", "the path is %1 bytes long; the mouse's profile keeps %2 at "
+                                     "most: %3")
                             .arg(utf8.size())
                             .arg(KxSetup::kMaxPathBytes)
                             .arg(path));
@@ -609,7 +678,9 @@ int Tool::button() {
         if (action == QLatin1String("default")) {
             const auto& defaults = sysProCon->defaultProfileArrs();
             if (slot >= defaults.size() || !defaults[slot]) {
-                *refusal = QStringLiteral("profile %1 has no built-in default").arg(slot + 1);
+                *refusal =
+                    QCoreApplication::translate("KxCtl", "profile %1 has no built-in default")
+                        .arg(slot + 1);
                 return std::optional<KxSetup::Target>();
             }
             wanted = defaults[slot]->profileData().btnInfo[b];
@@ -642,13 +713,15 @@ int Tool::write(const Need& need, const Build& build) {
     // all of it, so that the files hold what the mouse holds.
     KxSetup::MouseState state;
     if (!KxSetup::readMouse(0, false, true, &state))
-        return fail(kRefused, QStringLiteral("the mouse did not answer; nothing was written"));
+        return fail(kRefused, QCoreApplication::translate(
+                                  "KxCtl", "the mouse did not answer; nothing was written"));
     const bool firstUse =
         !QFileInfo::exists(QDir(sysProCon->sysProPath()).filePath(QStringLiteral("Default1.pro")));
     const unsigned slots =
         firstUse ? 0x1Fu : need.slots | (need.activeSlot ? 1u << *state.activeProfile : 0u);
     if (!KxSetup::readMouse(slots, true, false, &state))
-        return fail(kRefused, QStringLiteral("the mouse did not answer; nothing was written"));
+        return fail(kRefused, QCoreApplication::translate(
+                                  "KxCtl", "the mouse did not answer; nothing was written"));
     if (need.desktop)
         state.desktop = KxSetup::desktopNow();
     ProfieController& library = *sysProCon;
@@ -662,8 +735,9 @@ int Tool::write(const Need& need, const Build& build) {
     if (!target)
         return fail(kRefused, refusal);
     if (const QList<int> lost = KxSetup::profilesLosingLeftClick(*target, state); !lost.isEmpty())
-        return fail(kRefused, QStringLiteral("profile %1 would have no button left doing the left "
-                                             "click; give it to another button first")
+        return fail(kRefused, QCoreApplication::translate(
+                                  "KxCtl", "profile %1 would have no button left doing the left "
+                                           "click; give it to another button first")
                                   .arg(lost.first() + 1));
     KxWriteSession session(library, *target, state);
     const QList<KxSetup::Change> changes = session.plan();
@@ -675,9 +749,10 @@ int Tool::write(const Need& need, const Build& build) {
     }
     if (changes.isEmpty())
         return done({{QStringLiteral("changes"), changeList}, {QStringLiteral("written"), false}},
-                    {QStringLiteral("Nothing to change: the mouse holds this already.")});
+                    {QCoreApplication::translate(
+                        "KxCtl", "Nothing to change: the mouse holds this already.")});
     if (invocation_.dryRun) {
-        lines.prepend(QStringLiteral("Would change:"));
+        lines.prepend(QCoreApplication::translate("KxCtl", "Would change:"));
         return done({{QStringLiteral("changes"), changeList},
                      {QStringLiteral("written"), false},
                      {QStringLiteral("dryRun"), true}},
@@ -691,12 +766,15 @@ int Tool::write(const Need& need, const Build& build) {
     if (!outcome.complete()) {
         QStringList problems = outcome.problems;
         if (!outcome.result.complete() && outcome.buttonsKept)
-            problems << QStringLiteral("The buttons not written are kept as changes not yet "
-                                       "written; the window offers them when it opens.");
+            problems << QCoreApplication::translate(
+                "KxCtl", "The buttons not written are kept as changes not yet "
+                         "written; the window offers them when it opens.");
         if (outcome.result.settings.has_value() && !*outcome.result.settings)
-            problems << QStringLiteral("Give the command again to write the settings.");
+            problems << QCoreApplication::translate(
+                "KxCtl", "Give the command again to write the settings.");
         if (outcome.result.activeProfile.has_value() && !*outcome.result.activeProfile)
-            problems << QStringLiteral("Give the command again to switch the profile.");
+            problems << QCoreApplication::translate(
+                "KxCtl", "Give the command again to switch the profile.");
         // For a script: each change with what became of it.
         QJsonArray told;
         for (const KxSetup::Change& change : changes) {
@@ -705,7 +783,8 @@ int Tool::write(const Need& need, const Build& build) {
                           KxSetup::statusOf(change, outcome.result, outcome.desktopApplied));
             told.append(object);
         }
-        return fail(kRefused, QStringLiteral("not everything was written"), problems,
+        return fail(kRefused, QCoreApplication::translate("KxCtl", "not everything was written"),
+                    problems,
                     {{QStringLiteral("changes"), told}, {QStringLiteral("saved"), outcome.saved}});
     }
     return done({{QStringLiteral("changes"), changeList}, {QStringLiteral("written"), true}},
@@ -729,13 +808,13 @@ int Tool::macroList() {
         macros.append(QJsonObject{{QStringLiteral("name"), macro->nameStr()},
                                   {QStringLiteral("steps"), int(macro->keyInfoArr().size())},
                                   {QStringLiteral("deviceSteps"), int(macro->getMacroCount())}});
-        lines << QStringLiteral("%1  (%2 steps, %3 on the mouse)")
+        lines << QCoreApplication::translate("KxCtl", "%1  (%2 steps, %3 on the mouse)")
                      .arg(macro->nameStr())
                      .arg(macro->keyInfoArr().size())
                      .arg(macro->getMacroCount());
     }
     if (lines.isEmpty())
-        lines << QStringLiteral("The library holds no macros.");
+        lines << QCoreApplication::translate("KxCtl", "The library holds no macros.");
     return done({{QStringLiteral("macros"), macros}}, lines);
 }
 
@@ -744,14 +823,17 @@ int Tool::macroShow() {
     if (!match.found)
         return fail(kRefused, KxNames::whyNot(match, KxNames::Named::Macro, invocation_.words[0]));
     const MacroInfo& macro = *match.found;
-    QStringList lines{QStringLiteral("%1: %2 steps, %3 on the mouse (a button holds %4)")
-                          .arg(macro.nameStr())
-                          .arg(macro.keyInfoArr().size())
-                          .arg(macro.getMacroCount())
-                          .arg(KxProtocol::kMaxRecordSteps)};
+    QStringList lines{
+        QCoreApplication::translate("KxCtl", "%1: %2 steps, %3 on the mouse (a button holds %4)")
+            .arg(macro.nameStr())
+            .arg(macro.keyInfoArr().size())
+            .arg(macro.getMacroCount())
+            .arg(KxProtocol::kMaxRecordSteps)};
     int n = 0;
     for (const MacroKeyInfo& step : macro.keyInfoArr())
-        lines << QStringLiteral("  %1  %2, then %3 ms")
+        //: kxctl macro show, one line per step: its number, what it does ("press A"), and the
+        //: delay after it.
+        lines << QCoreApplication::translate("KxCtl", "  %1  %2, then %3 ms")
                      .arg(++n, 2)
                      .arg(stepText(step))
                      .arg(step.delay());
@@ -767,19 +849,27 @@ int Tool::macroImport() {
     QString why;
     const std::optional<QJsonObject> archive = HvAction::CopyObject(path, &why);
     if (!archive)
-        return fail(kRefused, QStringLiteral("%1 cannot be loaded: the file %2").arg(file, why));
+        //: %1: a macro file; %2: why it cannot be read ("is not a regular file").
+        return fail(kRefused,
+                    QCoreApplication::translate("KxCtl", "%1 cannot be loaded: the file %2")
+                        .arg(file, why));
     std::shared_ptr<MacroInfo> macro = MacroInfo::fromArchive(*archive);
     if (!macro)
-        return fail(kRefused, QStringLiteral("%1 cannot be loaded: it is not a macro").arg(file));
+        return fail(kRefused,
+                    QCoreApplication::translate("KxCtl", "%1 cannot be loaded: it is not a macro")
+                        .arg(file));
     if (const auto unfit = macro->unfitReason())
-        return fail(kRefused, QStringLiteral("%1 cannot be loaded: %2").arg(file, *unfit));
+        return fail(
+            kRefused,
+            QCoreApplication::translate("KxCtl", "%1 cannot be loaded: %2").arg(file, *unfit));
     // Named by its file, as the macro editor names an imported macro.
     const QString name = QFileInfo(path).completeBaseName().trimmed();
     if (name.isEmpty() || KxSetup::characterCount(name) > KxSetup::kMaxMacroNameLength ||
         KxSetup::hasControlCharacters(name))
-        return fail(kRefused, QStringLiteral("%1 cannot be loaded: a macro is named by its file, "
-                                             "in 1 to %2 characters without control "
-                                             "characters")
+        return fail(kRefused, QCoreApplication::translate(
+                                  "KxCtl", "%1 cannot be loaded: a macro is named by its file, "
+                                           "in 1 to %2 characters without control "
+                                           "characters")
                                   .arg(file)
                                   .arg(KxSetup::kMaxMacroNameLength));
     if (invocation_.dryRun) {
@@ -793,10 +883,12 @@ int Tool::macroImport() {
     KxAction::refreshMenuList();
     const auto existing = KxNames::findMacro(name);
     if (existing.found || existing.ambiguous)
-        return fail(kRefused,
-                    QStringLiteral("the library has a macro called %1 already").arg(name));
+        return fail(kRefused, QCoreApplication::translate(
+                                  "KxCtl", "the library has a macro called %1 already")
+                                  .arg(name));
     if (KxNames::libraryMacros().size() >= KxAction::kMaxMacroCount)
-        return fail(kRefused, QStringLiteral("the library holds %1 macros, the most it keeps")
+        return fail(kRefused, QCoreApplication::translate(
+                                  "KxCtl", "the library holds %1 macros, the most it keeps")
                                   .arg(KxAction::kMaxMacroCount));
     const int changed = macro->bringDelaysWithinSteps();
     if (invocation_.dryRun)
@@ -804,7 +896,7 @@ int Tool::macroImport() {
                      {QStringLiteral("delaysChanged"), changed},
                      {QStringLiteral("written"), false},
                      {QStringLiteral("dryRun"), true}},
-                    {QStringLiteral("Would add %1 to the library (%2 steps).")
+                    {QCoreApplication::translate("KxCtl", "Would add %1 to the library (%2 steps).")
                          .arg(name)
                          .arg(macro->keyInfoArr().size())});
     macro->setNameStr(name);
@@ -813,14 +905,16 @@ int Tool::macroImport() {
     macroListArrs.append(macro);
     KxAction::refreshMenuList();
     if (!KxAction::saveMenuList())
-        return fail(kRefused,
-                    QStringLiteral("the macro library could not be saved in %1").arg(sysPath));
-    QStringList lines{QStringLiteral("Added %1 to the library (%2 steps).")
+        return fail(kRefused, QCoreApplication::translate(
+                                  "KxCtl", "the macro library could not be saved in %1")
+                                  .arg(sysPath));
+    QStringList lines{QCoreApplication::translate("KxCtl", "Added %1 to the library (%2 steps).")
                           .arg(name)
                           .arg(macro->keyInfoArr().size())};
     if (changed > 0)
-        lines << QStringLiteral("%1 delays were changed to what a step holds: at most %2 ms, in "
-                                "steps of %3 ms.")
+        lines << QCoreApplication::translate(
+                     "KxCtl", "%1 delays were changed to what a step holds: at most %2 ms, in "
+                              "steps of %3 ms.")
                      .arg(changed)
                      .arg(MacroInfo::kMaxDelayMs)
                      .arg(MacroInfo::kDelayStepMs);
@@ -846,11 +940,13 @@ int Tool::macroExport() {
     QString why;
     if (!HvAction::SaveObject(match.found->toArchive(), path, &why))
         return fail(kRefused,
-                    QStringLiteral("the macro could not be saved as %1: %2").arg(path, why));
+                    QCoreApplication::translate("KxCtl", "the macro could not be saved as %1: %2")
+                        .arg(path, why));
     if (isStandardOutput(path))
         return kDone;
     return done({{QStringLiteral("macro"), match.found->nameStr()}, {QStringLiteral("file"), path}},
-                {QStringLiteral("Saved %1 as %2.").arg(match.found->nameStr(), path)});
+                {QCoreApplication::translate("KxCtl", "Saved %1 as %2.")
+                     .arg(match.found->nameStr(), path)});
 }
 
 // ---- Set-ups -------------------------------------------------------------------------------
@@ -863,7 +959,8 @@ int Tool::exportSetup() {
         return *failed;
     KxSetup::MouseState state;
     if (!KxSetup::readMouse(0x1F, true, true, &state))
-        return fail(kRefused, QStringLiteral("the mouse did not answer; nothing was exported"));
+        return fail(kRefused, QCoreApplication::translate(
+                                  "KxCtl", "the mouse did not answer; nothing was exported"));
     KxSetup::keepProfilesMacros(*sysProCon, state);
     state.desktop = KxSetup::desktopNow();
     const KxSetup::File file =
@@ -872,14 +969,20 @@ int Tool::exportSetup() {
         return output(KxSetup::serialize(file));
     QString why;
     if (!KxSetup::writeFile(file, path, &why))
-        return fail(kRefused, QStringLiteral("%1 could not be written: %2").arg(path, why));
+        //: %1: a file; %2: why ("is a folder", or the system's word).
+        return fail(
+            kRefused,
+            QCoreApplication::translate("KxCtl", "%1 could not be written: %2").arg(path, why));
     if (isStandardOutput(path))
         return kDone;
     return done(
         {{QStringLiteral("file"), path}, {QStringLiteral("macros"), int(file.macros.size())}},
-        {QStringLiteral("Exported the set-up (five profiles, %1) to %2.")
-             .arg(file.macros.size() == 1 ? QStringLiteral("1 macro")
-                                          : QStringLiteral("%1 macros").arg(file.macros.size()))
+        {(file.macros.size() == 1
+              ? QCoreApplication::translate("KxCtl",
+                                            "Exported the set-up (five profiles, 1 macro) to %1.")
+              : QCoreApplication::translate("KxCtl",
+                                            "Exported the set-up (five profiles, %n macros) to %1.",
+                                            nullptr, int(file.macros.size())))
              .arg(path)});
 }
 
@@ -890,7 +993,8 @@ int Tool::importSetup() {
         profiles = 0;
         for (const int p : *invocation_.profiles) {
             if (p < 1 || p > KxSetup::kProfiles)
-                return fail(kRefused, QStringLiteral("the mouse has profiles 1 to 5"));
+                return fail(kRefused,
+                            QCoreApplication::translate("KxCtl", "the mouse has profiles 1 to 5"));
             profiles |= 1u << (p - 1);
         }
     }
@@ -900,22 +1004,28 @@ int Tool::importSetup() {
         QString why;
         const auto bytes = OutputTarget::readAll(STDIN_FILENO, KxSetup::kMaxFileBytes, &why);
         if (!bytes)
-            return fail(kRefused, QStringLiteral("the set-up on standard input %1").arg(why));
+            //: %1: why it cannot be read ("cannot be read (…)", "is larger than 1 MiB").
+            return fail(
+                kRefused,
+                QCoreApplication::translate("KxCtl", "the set-up on standard input %1").arg(why));
         parsed = KxSetup::parse(*bytes);
     } else {
         parsed = KxSetup::readFile(path);
     }
     if (!parsed.file)
         return fail(kRefused,
-                    QStringLiteral("%1 is refused: %2")
-                        .arg(path == QLatin1String("-") ? QStringLiteral("the set-up") : path,
-                             parsed.error.text()));
+                    path == QLatin1String("-")
+                        ? QCoreApplication::translate("KxCtl", "the set-up is refused: %1")
+                              .arg(parsed.error.text())
+                        : QCoreApplication::translate("KxCtl", "%1 is refused: %2")
+                              .arg(path, parsed.error.text()));
     // Names are resolved before anything is read or written: a file that names what this
     // machine does not have changes nothing.
     const bool shared = !invocation_.profiles;
     const KxSetup::Resolved resolved = KxSetup::resolve(*parsed.file, profiles, shared);
     if (!resolved.target)
-        return fail(kRefused, QStringLiteral("%1 is refused: %2").arg(path, resolved.error.text()));
+        return fail(kRefused, QCoreApplication::translate("KxCtl", "%1 is refused: %2")
+                                  .arg(path, resolved.error.text()));
     Need need;
     need.slots = profiles;
     need.desktop = shared && parsed.file->desktop.has_value();
@@ -924,7 +1034,8 @@ int Tool::importSetup() {
     return write(need, [&](const KxSetup::MouseState&, QString* refusal) {
         const KxSetup::Resolved inTurn = KxSetup::resolve(*parsed.file, profiles, shared);
         if (!inTurn.target)
-            *refusal = QStringLiteral("%1 is refused: %2").arg(path, inTurn.error.text());
+            *refusal = QCoreApplication::translate("KxCtl", "%1 is refused: %2")
+                           .arg(path, inTurn.error.text());
         return inTurn.target;
     });
 }

@@ -1,5 +1,6 @@
 #include "KxCtlWriter.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusServiceWatcher>
@@ -31,7 +32,9 @@ void waitForWindowToClose() {
     // Asked after the watch is set, so that a window closing in between is not missed.
     if (!windowRuns())
         return;
-    std::fprintf(stderr, "kxctl: waiting for the configuration window to close...\n");
+    std::fprintf(stderr, "kxctl: %s\n",
+                 qPrintable(QCoreApplication::translate(
+                     "KxCtl", "waiting for the configuration window to close...")));
     loop.exec();
 }
 
