@@ -97,26 +97,35 @@ void ShowMsgView::loadImagesForScreen() {
 }
 
 QString ShowMsgView::textForTag(const QString& tag) {
-    static const QHash<QString, QString> texts = {
-        {QStringLiteral("rate0"), QStringLiteral("125 Hz")},
-        {QStringLiteral("rate1"), QStringLiteral("500 Hz")},
-        {QStringLiteral("rate2"), QStringLiteral("1000 Hz")},
-        {QStringLiteral("P1"), QStringLiteral("Profile 1")},
-        {QStringLiteral("P2"), QStringLiteral("Profile 2")},
-        {QStringLiteral("P3"), QStringLiteral("Profile 3")},
-        {QStringLiteral("P4"), QStringLiteral("Profile 4")},
-        {QStringLiteral("P5"), QStringLiteral("Profile 5")},
-        {QStringLiteral("lock"), QStringLiteral("Locked")},
-        {QStringLiteral("unlock"), QStringLiteral("Unlocked")},
+    // The words, with the number they show (none: 0).
+    struct Words {
+        const char* text;
+        int number;
     };
-    return texts.value(tag);
+    static const QHash<QString, Words> texts = {
+        {QStringLiteral("rate0"), {QT_TR_NOOP("%1 Hz"), 125}},
+        {QStringLiteral("rate1"), {QT_TR_NOOP("%1 Hz"), 500}},
+        {QStringLiteral("rate2"), {QT_TR_NOOP("%1 Hz"), 1000}},
+        {QStringLiteral("P1"), {QT_TR_NOOP("Profile %1"), 1}},
+        {QStringLiteral("P2"), {QT_TR_NOOP("Profile %1"), 2}},
+        {QStringLiteral("P3"), {QT_TR_NOOP("Profile %1"), 3}},
+        {QStringLiteral("P4"), {QT_TR_NOOP("Profile %1"), 4}},
+        {QStringLiteral("P5"), {QT_TR_NOOP("Profile %1"), 5}},
+        //: The mouse's lock switch is on: its buttons are locked.
+        {QStringLiteral("lock"), {QT_TR_NOOP("Locked"), 0}},
+        //: The mouse's lock switch is off: its buttons work again.
+        {QStringLiteral("unlock"), {QT_TR_NOOP("Unlocked"), 0}},
+    };
+    const auto found = texts.constFind(tag);
+    if (found == texts.constEnd())
+        return QString();
+    const QString text = tr(found->text);
+    return found->number ? text.arg(found->number) : text;
 }
 
 QString ShowMsgView::dpiText(int stage, int x) {
-    return QStringLiteral("%1 DPI \u00b7 stage %2 of %3")
-        .arg(x * 100)
-        .arg(stage + 1)
-        .arg(KxProtocol::kStages);
+    //: The on-screen display after a DPI change: the value, then which stage of how many.
+    return tr("%1 DPI · stage %2 of %3").arg(x * 100).arg(stage + 1).arg(KxProtocol::kStages);
 }
 
 void ShowMsgView::setNotificationDisplay(NotificationDisplay* notifications) {
@@ -127,6 +136,8 @@ void ShowMsgView::showWithImageTag(const QString& tag) {
     loadImagesForScreen();
     showImage_ = imageArr_.value(tag); // null for an empty or unknown tag
     showText_ = showImage_.isNull() ? QString() : textForTag(tag);
+    summary_ = showText_;
+    body_.clear();
     showImagePro();
 }
 
@@ -144,21 +155,20 @@ bool ShowMsgView::showDpi(int stage, int x, int y) {
     dpiText_ = QString::number(x * 100);
     showImage_ = composeDpiImage(found.value(), attributes, dpiText_);
     showText_ = dpiText(stage, x);
+    //: A notification after a DPI change: its summary; the body follows ("Stage 2 of 4").
+    summary_ = tr("%1 DPI").arg(x * 100);
+    //: A notification after a DPI change: its body, below the summary ("1600 DPI").
+    body_ = tr("Stage %1 of %2").arg(stage + 1).arg(KxProtocol::kStages);
     showImagePro();
     return true;
 }
 
 void ShowMsgView::showImagePro() {
     if (notifications_) {
-        // "1600 DPI · stage 2 of 4": the value as the summary, the stage as the body.
-        const qsizetype dot = showText_.indexOf(QStringLiteral(" \u00b7 "));
-        QString body = dot < 0 ? QString() : showText_.mid(dot + 3);
-        if (!body.isEmpty())
-            body[0] = body[0].toUpper();
         if (showImage_.isNull())
             notifications_->clear();
         else
-            notifications_->show(dot < 0 ? showText_ : showText_.left(dot), body);
+            notifications_->show(summary_, body_);
         return;
     }
     timeSetp_ = kDisplayTicks;

@@ -134,5 +134,8 @@ private:
     QTimer timer_;
     QString dpiText_;
     QString showText_;
+    // A notification's words: "1600 DPI" and "Stage 2 of 4"; a display of a tag has no body.
+    QString summary_;
+    QString body_;
     NotificationDisplay* notifications_ = nullptr;
 };
