@@ -247,12 +247,12 @@ std::optional<QString> KxNames::deviceFunctionName(uint32_t table) {
 
 QString KxNames::runText(const _BTN_INFO& record) {
     switch (record.KeyBit[0]) {
-    case 1:
-    {
+    case 1: {
         // Counted in a variable: lupdate loops forever on an index inside the count's argument.
         const int times = int(record.KeyBit[1]);
-        return times == 1 ? QCoreApplication::translate("KxNames", "repeat once")
-                          : QCoreApplication::translate("KxNames", "repeat %n times", nullptr, times);
+        return times == 1
+                   ? QCoreApplication::translate("KxNames", "repeat once")
+                   : QCoreApplication::translate("KxNames", "repeat %n times", nullptr, times);
     }
     case 2:
         return QCoreApplication::translate("KxNames", "while held");
