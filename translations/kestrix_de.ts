@@ -751,6 +751,7 @@ Aufruf, 3 keine Maus.
     </message>
     <message>
         <source>%1  %2  %3  %4  active profile %5  (used by kxctl and the window)</source>
+        <extracomment>kxctl list, one line per mouse: its number, how it is attached (&quot;usb&quot; or &quot;emulated&quot;), its USB location, its name, the profile it reports, then its serial number when it has one, and whether kxctl uses it. Keep the columns.</extracomment>
         <translation>%1  %2  %3  %4  aktives Profil %5  (von kxctl und dem Fenster verwendet)</translation>
     </message>
     <message>
@@ -931,6 +932,7 @@ Aufruf, 3 keine Maus.
     </message>
     <message>
         <source>  %1  %2, then %3 ms</source>
+        <extracomment>kxctl macro show, one line per step: its number, what it does (&quot;press A&quot;), and the delay after it.</extracomment>
         <translation>  %1  %2, dann %3 ms</translation>
     </message>
     <message>
@@ -1321,6 +1323,7 @@ Aufruf, 3 keine Maus.
     </message>
     <message>
         <source>the %1 button appears twice</source>
+        <extracomment>%1: the button as the file names it (left, right, middle, side1, side2).</extracomment>
         <translation>die Taste %1 kommt doppelt vor</translation>
     </message>
     <message>
@@ -1465,10 +1468,12 @@ Aufruf, 3 keine Maus.
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A change: what changes (%1) and what it becomes (%2).</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2 → %3</source>
+        <extracomment>A change: what changes (%1), what it was (%2) and what it becomes (%3).</extracomment>
         <translation>%1: %2 → %3</translation>
     </message>
     <message>
@@ -1478,6 +1483,7 @@ Aufruf, 3 keine Maus.
     </message>
     <message>
         <source>profile %1 %2</source>
+        <extracomment>A button of a profile: the profile&apos;s number (%1) and the button (&quot;wheel button&quot;).</extracomment>
         <translation>Profil %1, %2</translation>
     </message>
     <message>
@@ -1913,14 +1919,6 @@ Trotzdem für diese Taste verwenden?</translation>
         <translation>Ein Makro mit diesem Namen gibt es bereits.</translation>
     </message>
     <message>
-        <source>1 delay</source>
-        <translation>1 Verzögerung</translation>
-    </message>
-    <message>
-        <source>%1 delays</source>
-        <translation>%1 Verzögerungen</translation>
-    </message>
-    <message>
         <source>The macros could not be saved.</source>
         <translation>Die Makros konnten nicht gespeichert werden.</translation>
     </message>
@@ -2163,6 +2161,17 @@ Trotzdem für diese Taste verwenden?</translation>
         <source>Cancel</source>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 was loaded with 1 delay changed to what a step holds: at most %2 ms, in steps of %3 ms.</source>
+        <translation>%1 wurde geladen; 1 Verzögerung wurde an das angepasst, was ein Schritt fasst: höchstens %2 ms, in Schritten von %3 ms.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was loaded with %n delays changed to what a step holds: at most %2 ms, in steps of %3 ms.</source>
+        <translation>
+            <numerusform>%1 wurde geladen; %n Verzögerung wurde an das angepasst, was ein Schritt fasst: höchstens %2 ms, in Schritten von %3 ms.</numerusform>
+            <numerusform>%1 wurde geladen; %n Verzögerungen wurden an das angepasst, was ein Schritt fasst: höchstens %2 ms, in Schritten von %3 ms.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2526,6 +2535,14 @@ Trotzdem für diese Taste verwenden?</translation>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Single Key Function</source>
+        <translation>Einzeltastenfunktion</translation>
+    </message>
+    <message>
+        <source>Macro Function</source>
+        <translation>Makrofunktion</translation>
+    </message>
 </context>
 <context>
     <name>MouseWrites</name>
@@ -2561,6 +2578,72 @@ Trotzdem für diese Taste verwenden?</translation>
     <message>
         <source>polling rate</source>
         <translation>die Abfragerate</translation>
+    </message>
+</context>
+<context>
+    <name>OsdWords</name>
+    <message>
+        <source>SENSITIVITY</source>
+        <extracomment>The on-screen display of a DPI change: the stage among the mouse&apos;s stages.</extracomment>
+        <translation>EMPFINDLICHKEIT</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>STAGE %1 OF %2</source>
+        <translation>STUFE %1 VON %2</translation>
+    </message>
+    <message>
+        <source>POLLING RATE</source>
+        <translation>ABFRAGERATE</translation>
+    </message>
+    <message>
+        <source>RATE</source>
+        <translation>RATE</translation>
+    </message>
+    <message>
+        <source>REPORTS PER SECOND</source>
+        <translation>BERICHTE PRO SEKUNDE</translation>
+    </message>
+    <message>
+        <source>ACTIVE PROFILE</source>
+        <extracomment>The on-screen display of a profile change: the profile among those the mouse holds.</extracomment>
+        <translation>AKTIVES PROFIL</translation>
+    </message>
+    <message>
+        <source>PROFILE</source>
+        <translation>PROFIL</translation>
+    </message>
+    <message>
+        <source>ON-BOARD %1 OF %2</source>
+        <translation>INTERN %1 VON %2</translation>
+    </message>
+    <message>
+        <source>MOUSE LOCK</source>
+        <extracomment>The mouse&apos;s lock switch is on: its buttons are locked.</extracomment>
+        <translation>MAUSSPERRE</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>SPERRE</translation>
+    </message>
+    <message>
+        <source>SWITCH ON</source>
+        <translation>SCHALTER EIN</translation>
+    </message>
+    <message>
+        <source>LOCKED</source>
+        <translation>GESPERRT</translation>
+    </message>
+    <message>
+        <source>SWITCH OFF</source>
+        <translation>SCHALTER AUS</translation>
+    </message>
+    <message>
+        <source>UNLOCKED</source>
+        <translation>ENTSPERRT</translation>
     </message>
 </context>
 <context>
@@ -3123,8 +3206,8 @@ Trotzdem für diese Taste verwenden?</translation>
 <context>
     <name>TkeyRepeatView</name>
     <message>
-        <source>The mouse repeats a macro at most %1 times</source>
-        <translation>Die Maus wiederholt ein Makro höchstens %1-mal</translation>
+        <source>At most %1 times on the mouse</source>
+        <translation>Höchstens %1-mal auf der Maus</translation>
     </message>
 </context>
 <context>

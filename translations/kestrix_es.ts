@@ -744,6 +744,7 @@ Los nombres se comparan completos y sin distinguir mayúsculas. Estado de salida
     </message>
     <message>
         <source>%1  %2  %3  %4  active profile %5  (used by kxctl and the window)</source>
+        <extracomment>kxctl list, one line per mouse: its number, how it is attached (&quot;usb&quot; or &quot;emulated&quot;), its USB location, its name, the profile it reports, then its serial number when it has one, and whether kxctl uses it. Keep the columns.</extracomment>
         <translation>%1  %2  %3  %4  perfil activo %5  (en uso por kxctl y la ventana)</translation>
     </message>
     <message>
@@ -924,6 +925,7 @@ Los nombres se comparan completos y sin distinguir mayúsculas. Estado de salida
     </message>
     <message>
         <source>  %1  %2, then %3 ms</source>
+        <extracomment>kxctl macro show, one line per step: its number, what it does (&quot;press A&quot;), and the delay after it.</extracomment>
         <translation>  %1  %2, luego %3 ms</translation>
     </message>
     <message>
@@ -1314,6 +1316,7 @@ Los nombres se comparan completos y sin distinguir mayúsculas. Estado de salida
     </message>
     <message>
         <source>the %1 button appears twice</source>
+        <extracomment>%1: the button as the file names it (left, right, middle, side1, side2).</extracomment>
         <translation>el botón %1 aparece dos veces</translation>
     </message>
     <message>
@@ -1458,10 +1461,12 @@ Los nombres se comparan completos y sin distinguir mayúsculas. Estado de salida
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A change: what changes (%1) and what it becomes (%2).</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2 → %3</source>
+        <extracomment>A change: what changes (%1), what it was (%2) and what it becomes (%3).</extracomment>
         <translation>%1: %2 → %3</translation>
     </message>
     <message>
@@ -1471,6 +1476,7 @@ Los nombres se comparan completos y sin distinguir mayúsculas. Estado de salida
     </message>
     <message>
         <source>profile %1 %2</source>
+        <extracomment>A button of a profile: the profile&apos;s number (%1) and the button (&quot;wheel button&quot;).</extracomment>
         <translation>perfil %1, %2</translation>
     </message>
     <message>
@@ -1906,14 +1912,6 @@ Take it for this button anyway?</source>
         <translation>Ya existe una macro con este nombre.</translation>
     </message>
     <message>
-        <source>1 delay</source>
-        <translation>1 retardo</translation>
-    </message>
-    <message>
-        <source>%1 delays</source>
-        <translation>%1 retardos</translation>
-    </message>
-    <message>
         <source>The macros could not be saved.</source>
         <translation>No se pudieron guardar las macros.</translation>
     </message>
@@ -2156,6 +2154,17 @@ Take it for this button anyway?</source>
         <source>Cancel</source>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1 was loaded with 1 delay changed to what a step holds: at most %2 ms, in steps of %3 ms.</source>
+        <translation>%1 se cargó con 1 retardo ajustado a lo que admite un paso: como máximo %2 ms, en pasos de %3 ms.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was loaded with %n delays changed to what a step holds: at most %2 ms, in steps of %3 ms.</source>
+        <translation>
+            <numerusform>%1 se cargó con %n retardo ajustado a lo que admite un paso: como máximo %2 ms, en pasos de %3 ms.</numerusform>
+            <numerusform>%1 se cargó con %n retardos ajustados a lo que admite un paso: como máximo %2 ms, en pasos de %3 ms.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2519,6 +2528,14 @@ Take it for this button anyway?</source>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Single Key Function</source>
+        <translation>Tecla o función</translation>
+    </message>
+    <message>
+        <source>Macro Function</source>
+        <translation>Función de macro</translation>
+    </message>
 </context>
 <context>
     <name>MouseWrites</name>
@@ -2554,6 +2571,72 @@ Take it for this button anyway?</source>
     <message>
         <source>polling rate</source>
         <translation>frecuencia de sondeo</translation>
+    </message>
+</context>
+<context>
+    <name>OsdWords</name>
+    <message>
+        <source>SENSITIVITY</source>
+        <extracomment>The on-screen display of a DPI change: the stage among the mouse&apos;s stages.</extracomment>
+        <translation>SENSIBILIDAD</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>STAGE %1 OF %2</source>
+        <translation>NIVEL %1 DE %2</translation>
+    </message>
+    <message>
+        <source>POLLING RATE</source>
+        <translation>FRECUENCIA DE SONDEO</translation>
+    </message>
+    <message>
+        <source>RATE</source>
+        <translation>FRECUENCIA</translation>
+    </message>
+    <message>
+        <source>REPORTS PER SECOND</source>
+        <translation>INFORMES POR SEGUNDO</translation>
+    </message>
+    <message>
+        <source>ACTIVE PROFILE</source>
+        <extracomment>The on-screen display of a profile change: the profile among those the mouse holds.</extracomment>
+        <translation>PERFIL ACTIVO</translation>
+    </message>
+    <message>
+        <source>PROFILE</source>
+        <translation>PERFIL</translation>
+    </message>
+    <message>
+        <source>ON-BOARD %1 OF %2</source>
+        <translation>INTEGRADO %1 DE %2</translation>
+    </message>
+    <message>
+        <source>MOUSE LOCK</source>
+        <extracomment>The mouse&apos;s lock switch is on: its buttons are locked.</extracomment>
+        <translation>BLOQUEO DEL RATÓN</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>BLOQUEO</translation>
+    </message>
+    <message>
+        <source>SWITCH ON</source>
+        <translation>INTERRUPTOR ACTIVADO</translation>
+    </message>
+    <message>
+        <source>LOCKED</source>
+        <translation>BLOQUEADO</translation>
+    </message>
+    <message>
+        <source>SWITCH OFF</source>
+        <translation>INTERRUPTOR DESACTIVADO</translation>
+    </message>
+    <message>
+        <source>UNLOCKED</source>
+        <translation>DESBLOQUEADO</translation>
     </message>
 </context>
 <context>
@@ -3116,8 +3199,8 @@ Take it for this button anyway?</source>
 <context>
     <name>TkeyRepeatView</name>
     <message>
-        <source>The mouse repeats a macro at most %1 times</source>
-        <translation>El ratón repite una macro %1 veces como máximo</translation>
+        <source>At most %1 times on the mouse</source>
+        <translation>Como máximo %1 veces en el ratón</translation>
     </message>
 </context>
 <context>

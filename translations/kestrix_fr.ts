@@ -157,7 +157,7 @@
     <message>
         <source>is damaged at offset %1: %2</source>
         <extracomment>Why a file cannot be loaded, said after &quot;the file&quot; (&quot;Fire.mac cannot be loaded: the file is not an archive of this program&quot;).</extracomment>
-        <translation>est endommagé à la position %1 : %2</translation>
+        <translation>est endommagé à la position %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>is not an archive of this program</source>
@@ -436,12 +436,12 @@
 </source>
         <translation>kxctl button [--profile N] [--dry-run] B ACTION
   Définit ce que fait le bouton B (1..5, ou left, right, middle, side1, side2)
-  dans le profil actif ou dans le profil N. ACTION est l&apos;une des actions :
+  dans le profil actif ou dans le profil N. ACTION est l&apos;une des actions&#xa0;:
     default                la fonction d&apos;origine du profil
     function NAME          une fonction du catalogue (&quot;Left Click&quot;, &quot;F5&quot;)
     macro NAME [--mode once|repeat N|hold|toggle]
                            une macro de la bibliothèque
-    launch PATH|APP-ID     une application : un fichier, ou l&apos;identifiant
+    launch PATH|APP-ID     une application&#xa0;: un fichier, ou l&apos;identifiant
                            d&apos;une application installée
 </translation>
     </message>
@@ -450,7 +450,7 @@
   The macro library: kxctl help macro list, and so on.
 </source>
         <translation>kxctl macro list|show|import|export ...
-  La bibliothèque de macros : kxctl help macro list, etc.
+  La bibliothèque de macros&#xa0;: kxctl help macro list, etc.
 </translation>
     </message>
     <message>
@@ -491,8 +491,8 @@
   /dev/stdout is written as it is; - is standard output.
 </source>
         <translation>kxctl export FILE
-  Toute la configuration dans un fichier : un fichier est remplacé en entier ;
-  un FIFO, un terminal ou /dev/stdout est écrit tel quel ; - désigne la sortie
+  Toute la configuration dans un fichier&#xa0;: un fichier est remplacé en entier&#xa0;;
+  un FIFO, un terminal ou /dev/stdout est écrit tel quel&#xa0;; - désigne la sortie
   standard.
 </translation>
     </message>
@@ -503,7 +503,7 @@
 </source>
         <translation>kxctl import [--profiles 1,3] [--dry-run] FILE
   Écrit un fichier de configuration dans la souris, en entier ou seulement les
-  profils indiqués (- lit l&apos;entrée standard) ; --dry-run affiche ce qui
+  profils indiqués (- lit l&apos;entrée standard)&#xa0;; --dry-run affiche ce qui
   changerait.
 </translation>
     </message>
@@ -552,12 +552,12 @@ Names are matched whole and regardless of case. Exit status: 0 done, 1 refused o
 failed (with a message), 2 bad usage, 3 no mouse.
 </source>
         <extracomment>kxctl&apos;s help. Commands, options and the words in capitals (N, NAME, FILE) are typed as they are; keep them, and keep the columns lined up.</extracomment>
-        <translation>Utilisation : kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
-La souris Kestrix depuis un terminal : les mêmes profils, boutons, macros et
+        <translation>Utilisation&#xa0;: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
+La souris Kestrix depuis un terminal&#xa0;: les mêmes profils, boutons, macros et
 réglages que dans la fenêtre de configuration, écrits par les mêmes opérations
 cadencées, puis relus.
 
-Commandes :
+Commandes&#xa0;:
   list                           les souris branchées
   show [--profile N | --all]     réglages et boutons tels que la souris les contient
   profile N                      faire du profil N (1..5) le profil actif
@@ -566,14 +566,14 @@ Commandes :
   rate 125|500|1000              régler le taux de rapport, en Hz
   light logo|wheel on|off        allumer ou éteindre un éclairage
   button [--profile N] B ACTION  définir ce que fait le bouton B (1..5, left, right,
-                                 middle, side1, side2) ; ACTION est l&apos;une des actions
+                                 middle, side1, side2)&#xa0;; ACTION est l&apos;une des actions
       default                    la fonction d&apos;origine du profil pour ce bouton
       function NAME              une fonction du catalogue (&quot;Left Click&quot;, &quot;F5&quot;)
       macro NAME [--mode once|repeat N|hold|toggle]
                                  une macro de la bibliothèque, exécutée une fois (par
                                  défaut), N fois, tant que le bouton est maintenu ou
                                  jusqu&apos;au prochain appui
-      launch PATH|APP-ID         une application : un fichier, ou l&apos;identifiant d&apos;une
+      launch PATH|APP-ID         une application&#xa0;: un fichier, ou l&apos;identifiant d&apos;une
                                  application installée (org.example.App.desktop)
   macro list                     la bibliothèque de macros
   macro show NAME                les étapes d&apos;une macro
@@ -584,29 +584,29 @@ Commandes :
                                  sortie standard)
   import FILE [--profiles 1,3] [--dry-run]
                                  écrire un fichier de configuration dans la souris
-                                 (- pour l&apos;entrée standard) ; --dry-run affiche ce
+                                 (- pour l&apos;entrée standard)&#xa0;; --dry-run affiche ce
                                  qui changerait
 
-Options :
+Options&#xa0;:
   --json       sortie au format JSON (voir le manuel kxctl(1))
   --wait       attendre que la fenêtre de configuration se ferme au lieu de refuser
-  --dry-run    avec une commande d&apos;écriture : afficher ce qui changerait, sans écrire
-  --device M   la souris à utiliser quand plusieurs sont branchées : son numéro,
+  --dry-run    avec une commande d&apos;écriture&#xa0;: afficher ce qui changerait, sans écrire
+  --device M   la souris à utiliser quand plusieurs sont branchées&#xa0;: son numéro,
                son emplacement ou son numéro de série, tels que kxctl list les
                affiche
   --verbose    les lignes de journal des programmes sur la sortie d&apos;erreur standard
-  --help, -h   cette aide ; après une commande, l&apos;aide de cette commande (aussi :
+  --help, -h   cette aide&#xa0;; après une commande, l&apos;aide de cette commande (aussi&#xa0;:
                kxctl help COMMAND)
   --version, -V
 
-Les noms doivent correspondre en entier ; la casse est ignorée. Code de sortie :
+Les noms doivent correspondre en entier&#xa0;; la casse est ignorée. Code de sortie&#xa0;:
 0 terminé, 1 refusé ou échec (avec un message), 2 mauvaise utilisation, 3 aucune
 souris.
 </translation>
     </message>
     <message>
         <source>--device takes a mouse: its number, location or serial number as kxctl list shows them</source>
-        <translation>--device attend une souris : son numéro, son emplacement ou son numéro de série, tels que kxctl list les affiche</translation>
+        <translation>--device attend une souris&#xa0;: son numéro, son emplacement ou son numéro de série, tels que kxctl list les affiche</translation>
     </message>
     <message>
         <source>--profile takes a profile number, 1 to 5</source>
@@ -650,11 +650,11 @@ souris.
     </message>
     <message>
         <source>%1: too few arguments</source>
-        <translation>%1 : pas assez d&apos;arguments</translation>
+        <translation>%1&#xa0;: pas assez d&apos;arguments</translation>
     </message>
     <message>
         <source>%1: too many arguments</source>
-        <translation>%1 : trop d&apos;arguments</translation>
+        <translation>%1&#xa0;: trop d&apos;arguments</translation>
     </message>
     <message>
         <source>show takes --profile N or --all, not both</source>
@@ -710,7 +710,7 @@ souris.
     </message>
     <message>
         <source>standard output cannot be written: %1</source>
-        <translation>impossible d&apos;écrire sur la sortie standard : %1</translation>
+        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
     <message>
         <source>no mouse is attached</source>
@@ -726,23 +726,23 @@ souris.
     </message>
     <message>
         <source>%1 mice are attached: say which with --device N (kxctl list shows them)</source>
-        <translation>%1 souris sont branchées : indiquez laquelle avec --device N (kxctl list les affiche)</translation>
+        <translation>%1 souris sont branchées&#xa0;: indiquez laquelle avec --device N (kxctl list les affiche)</translation>
     </message>
     <message>
         <source>%1 mice are attached; this is mouse 1 (--device picks another)</source>
-        <translation>%1 souris sont branchées ; la souris 1 est utilisée (--device en choisit une autre)</translation>
+        <translation>%1 souris sont branchées&#xa0;; la souris 1 est utilisée (--device en choisit une autre)</translation>
     </message>
     <message>
         <source>waiting for the mouse: another program is using it...</source>
-        <translation>attente de la souris : un autre programme l&apos;utilise...</translation>
+        <translation>attente de la souris&#xa0;: un autre programme l&apos;utilise...</translation>
     </message>
     <message>
         <source>there is no session bus, so an open configuration window cannot be seen; if one is open, it shows the older values until it is opened again</source>
-        <translation>il n&apos;y a pas de bus de session : une fenêtre de configuration ouverte ne peut donc pas être détectée ; si une fenêtre est ouverte, elle affiche les anciennes valeurs jusqu&apos;à sa prochaine ouverture</translation>
+        <translation>il n&apos;y a pas de bus de session&#xa0;: une fenêtre de configuration ouverte ne peut donc pas être détectée&#xa0;; si une fenêtre est ouverte, elle affiche les anciennes valeurs jusqu&apos;à sa prochaine ouverture</translation>
     </message>
     <message>
         <source>the configuration window (KxOption) is open and owns the mouse&apos;s settings: close it first, or run kxctl --wait to wait for it</source>
-        <translation>la fenêtre de configuration (KxOption) est ouverte et gère les réglages de la souris : fermez-la d&apos;abord, ou lancez kxctl --wait pour attendre sa fermeture</translation>
+        <translation>la fenêtre de configuration (KxOption) est ouverte et gère les réglages de la souris&#xa0;: fermez-la d&apos;abord, ou lancez kxctl --wait pour attendre sa fermeture</translation>
     </message>
     <message>
         <source>emulated</source>
@@ -751,6 +751,7 @@ souris.
     </message>
     <message>
         <source>%1  %2  %3  %4  active profile %5  (used by kxctl and the window)</source>
+        <extracomment>kxctl list, one line per mouse: its number, how it is attached (&quot;usb&quot; or &quot;emulated&quot;), its USB location, its name, the profile it reports, then its serial number when it has one, and whether kxctl uses it. Keep the columns.</extracomment>
         <translation>%1  %2  %3  %4  profil actif %5  (utilisée par kxctl et la fenêtre)</translation>
     </message>
     <message>
@@ -775,39 +776,39 @@ souris.
     </message>
     <message>
         <source>Active profile: %1</source>
-        <translation>Profil actif : %1</translation>
+        <translation>Profil actif&#xa0;: %1</translation>
     </message>
     <message>
         <source>DPI stages: %1 (stage %2 active)</source>
-        <translation>Paliers DPI : %1 (palier %2 actif)</translation>
+        <translation>Paliers DPI&#xa0;: %1 (palier %2 actif)</translation>
     </message>
     <message>
         <source>Polling rate: %1 Hz</source>
-        <translation>Taux de rapport : %1 Hz</translation>
+        <translation>Taux de rapport&#xa0;: %1 Hz</translation>
     </message>
     <message>
         <source>Lights: logo on, wheel on</source>
-        <translation>Éclairages : logo allumé, molette allumée</translation>
+        <translation>Éclairages&#xa0;: logo allumé, molette allumée</translation>
     </message>
     <message>
         <source>Lights: logo on, wheel off</source>
-        <translation>Éclairages : logo allumé, molette éteinte</translation>
+        <translation>Éclairages&#xa0;: logo allumé, molette éteinte</translation>
     </message>
     <message>
         <source>Lights: logo off, wheel on</source>
-        <translation>Éclairages : logo éteint, molette allumée</translation>
+        <translation>Éclairages&#xa0;: logo éteint, molette allumée</translation>
     </message>
     <message>
         <source>Lights: logo off, wheel off</source>
-        <translation>Éclairages : logo éteint, molette éteinte</translation>
+        <translation>Éclairages&#xa0;: logo éteint, molette éteinte</translation>
     </message>
     <message>
         <source>Lock switch: locked</source>
-        <translation>Verrouillage : activé</translation>
+        <translation>Verrouillage&#xa0;: activé</translation>
     </message>
     <message>
         <source>Lock switch: unlocked</source>
-        <translation>Verrouillage : désactivé</translation>
+        <translation>Verrouillage&#xa0;: désactivé</translation>
     </message>
     <message>
         <source>Profile %1 (active)</source>
@@ -831,11 +832,11 @@ souris.
     </message>
     <message>
         <source>%1 DPI: a stage takes %2 to %3 DPI in steps of %4</source>
-        <translation>%1 DPI : un palier accepte de %2 à %3 DPI, par pas de %4</translation>
+        <translation>%1 DPI&#xa0;: un palier accepte de %2 à %3 DPI, par pas de %4</translation>
     </message>
     <message>
         <source>the mouse keeps one set of DPI stages for all its profiles; profile %1 has it too</source>
-        <translation>la souris garde un seul jeu de paliers DPI pour tous ses profils ; le profil %1 l&apos;utilise aussi</translation>
+        <translation>la souris garde un seul jeu de paliers DPI pour tous ses profils&#xa0;; le profil %1 l&apos;utilise aussi</translation>
     </message>
     <message>
         <source>stage takes a stage number, 1 to 4</source>
@@ -847,7 +848,7 @@ souris.
     </message>
     <message>
         <source>the mouse runs at 125, 500 or 1000 Hz; it has no %1 Hz</source>
-        <translation>la souris fonctionne à 125, 500 ou 1000 Hz ; %1 Hz n&apos;est pas possible</translation>
+        <translation>la souris fonctionne à 125, 500 ou 1000 Hz&#xa0;; %1 Hz n&apos;est pas possible</translation>
     </message>
     <message>
         <source>light takes logo or wheel, then on or off</source>
@@ -879,7 +880,7 @@ souris.
     </message>
     <message>
         <source>the path is %1 bytes long; the mouse&apos;s profile keeps %2 at most: %3</source>
-        <translation>le chemin fait %1 octets ; le profil de la souris en garde %2 au maximum : %3</translation>
+        <translation>le chemin fait %1 octets&#xa0;; le profil de la souris en garde %2 au maximum&#xa0;: %3</translation>
     </message>
     <message>
         <source>profile %1 has no built-in default</source>
@@ -887,23 +888,23 @@ souris.
     </message>
     <message>
         <source>the mouse did not answer; nothing was written</source>
-        <translation>la souris n&apos;a pas répondu ; rien n&apos;a été écrit</translation>
+        <translation>la souris n&apos;a pas répondu&#xa0;; rien n&apos;a été écrit</translation>
     </message>
     <message>
         <source>profile %1 would have no button left doing the left click; give it to another button first</source>
-        <translation>le profil %1 n&apos;aurait plus aucun bouton pour le clic gauche ; attribuez-le d&apos;abord à un autre bouton</translation>
+        <translation>le profil %1 n&apos;aurait plus aucun bouton pour le clic gauche&#xa0;; attribuez-le d&apos;abord à un autre bouton</translation>
     </message>
     <message>
         <source>Nothing to change: the mouse holds this already.</source>
-        <translation>Rien à changer : la souris contient déjà ces réglages.</translation>
+        <translation>Rien à changer&#xa0;: la souris contient déjà ces réglages.</translation>
     </message>
     <message>
         <source>Would change:</source>
-        <translation>Changements prévus :</translation>
+        <translation>Changements prévus&#xa0;:</translation>
     </message>
     <message>
         <source>The buttons not written are kept as changes not yet written; the window offers them when it opens.</source>
-        <translation>Les boutons non écrits sont gardés comme modifications en attente ; la fenêtre les propose à son ouverture.</translation>
+        <translation>Les boutons non écrits sont gardés comme modifications en attente&#xa0;; la fenêtre les propose à son ouverture.</translation>
     </message>
     <message>
         <source>Give the command again to write the settings.</source>
@@ -927,28 +928,29 @@ souris.
     </message>
     <message>
         <source>%1: %2 steps, %3 on the mouse (a button holds %4)</source>
-        <translation>%1 : %2 étapes, %3 dans la souris (un bouton en contient %4)</translation>
+        <translation>%1&#xa0;: %2 étapes, %3 dans la souris (un bouton en contient %4)</translation>
     </message>
     <message>
         <source>  %1  %2, then %3 ms</source>
+        <extracomment>kxctl macro show, one line per step: its number, what it does (&quot;press A&quot;), and the delay after it.</extracomment>
         <translation>  %1  %2, puis %3 ms</translation>
     </message>
     <message>
         <source>%1 cannot be loaded: the file %2</source>
         <extracomment>%1: a macro file; %2: why it cannot be read (&quot;is not a regular file&quot;).</extracomment>
-        <translation>impossible de charger %1 : le fichier %2</translation>
+        <translation>impossible de charger %1&#xa0;: le fichier %2</translation>
     </message>
     <message>
         <source>%1 cannot be loaded: it is not a macro</source>
-        <translation>impossible de charger %1 : ce n&apos;est pas une macro</translation>
+        <translation>impossible de charger %1&#xa0;: ce n&apos;est pas une macro</translation>
     </message>
     <message>
         <source>%1 cannot be loaded: %2</source>
-        <translation>impossible de charger %1 : %2</translation>
+        <translation>impossible de charger %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be loaded: a macro is named by its file, in 1 to %2 characters without control characters</source>
-        <translation>impossible de charger %1 : une macro prend le nom de son fichier, de 1 à %2 caractères, sans caractères de contrôle</translation>
+        <translation>impossible de charger %1&#xa0;: une macro prend le nom de son fichier, de 1 à %2 caractères, sans caractères de contrôle</translation>
     </message>
     <message>
         <source>the library has a macro called %1 already</source>
@@ -972,11 +974,11 @@ souris.
     </message>
     <message>
         <source>%1 delays were changed to what a step holds: at most %2 ms, in steps of %3 ms.</source>
-        <translation>Délais ajustés à ce qu&apos;une étape peut contenir (%2 ms au maximum, par pas de %3 ms) : %1.</translation>
+        <translation>Délais ajustés à ce qu&apos;une étape peut contenir (%2 ms au maximum, par pas de %3 ms)&#xa0;: %1.</translation>
     </message>
     <message>
         <source>the macro could not be saved as %1: %2</source>
-        <translation>impossible d&apos;enregistrer la macro sous %1 : %2</translation>
+        <translation>impossible d&apos;enregistrer la macro sous %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Saved %1 as %2.</source>
@@ -984,12 +986,12 @@ souris.
     </message>
     <message>
         <source>the mouse did not answer; nothing was exported</source>
-        <translation>la souris n&apos;a pas répondu ; rien n&apos;a été exporté</translation>
+        <translation>la souris n&apos;a pas répondu&#xa0;; rien n&apos;a été exporté</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
         <extracomment>%1: a file; %2: why (&quot;is a folder&quot;, or the system&apos;s word).</extracomment>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Exported the set-up (five profiles, 1 macro) to %1.</source>
@@ -1009,11 +1011,11 @@ souris.
     </message>
     <message>
         <source>the set-up is refused: %1</source>
-        <translation>la configuration est refusée : %1</translation>
+        <translation>la configuration est refusée&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 is refused: %2</source>
-        <translation>%1 est refusé : %2</translation>
+        <translation>%1 est refusé&#xa0;: %2</translation>
     </message>
     <message>
         <source>waiting for the configuration window to close...</source>
@@ -1028,11 +1030,11 @@ souris.
     <name>KxMouseLock</name>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation>impossible d&apos;ouvrir %1 : %2</translation>
+        <translation>impossible d&apos;ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be locked: %2</source>
-        <translation>impossible de verrouiller %1 : %2</translation>
+        <translation>impossible de verrouiller %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1069,51 +1071,51 @@ souris.
     </message>
     <message>
         <source>there is no function &quot;%1&quot;</source>
-        <translation>la fonction « %1 » n&apos;existe pas</translation>
+        <translation>la fonction «&#xa0;%1&#xa0;» n&apos;existe pas</translation>
     </message>
     <message>
         <source>there is no function &quot;%1&quot;; close: %2</source>
-        <translation>la fonction « %1 » n&apos;existe pas ; noms proches : %2</translation>
+        <translation>la fonction «&#xa0;%1&#xa0;» n&apos;existe pas&#xa0;; noms proches&#xa0;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names more than one function</source>
-        <translation>« %1 » désigne plusieurs fonctions</translation>
+        <translation>«&#xa0;%1&#xa0;» désigne plusieurs fonctions</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names more than one function: %2</source>
-        <translation>« %1 » désigne plusieurs fonctions : %2</translation>
+        <translation>«&#xa0;%1&#xa0;» désigne plusieurs fonctions&#xa0;: %2</translation>
     </message>
     <message>
         <source>there is no macro &quot;%1&quot;</source>
-        <translation>la macro « %1 » n&apos;existe pas</translation>
+        <translation>la macro «&#xa0;%1&#xa0;» n&apos;existe pas</translation>
     </message>
     <message>
         <source>there is no macro &quot;%1&quot;; close: %2</source>
-        <translation>la macro « %1 » n&apos;existe pas ; noms proches : %2</translation>
+        <translation>la macro «&#xa0;%1&#xa0;» n&apos;existe pas&#xa0;; noms proches&#xa0;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names more than one macro</source>
-        <translation>« %1 » désigne plusieurs macros</translation>
+        <translation>«&#xa0;%1&#xa0;» désigne plusieurs macros</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names more than one macro: %2</source>
-        <translation>« %1 » désigne plusieurs macros : %2</translation>
+        <translation>«&#xa0;%1&#xa0;» désigne plusieurs macros&#xa0;: %2</translation>
     </message>
     <message>
         <source>there is no command &quot;%1&quot;</source>
-        <translation>la commande « %1 » n&apos;existe pas</translation>
+        <translation>la commande «&#xa0;%1&#xa0;» n&apos;existe pas</translation>
     </message>
     <message>
         <source>there is no command &quot;%1&quot;; close: %2</source>
-        <translation>la commande « %1 » n&apos;existe pas ; noms proches : %2</translation>
+        <translation>la commande «&#xa0;%1&#xa0;» n&apos;existe pas&#xa0;; noms proches&#xa0;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names more than one command</source>
-        <translation>« %1 » désigne plusieurs commandes</translation>
+        <translation>«&#xa0;%1&#xa0;» désigne plusieurs commandes</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names more than one command: %2</source>
-        <translation>« %1 » désigne plusieurs commandes : %2</translation>
+        <translation>«&#xa0;%1&#xa0;» désigne plusieurs commandes&#xa0;: %2</translation>
     </message>
     <message>
         <source>repeat once</source>
@@ -1179,15 +1181,15 @@ souris.
     <name>KxOption</name>
     <message>
         <source>There is no session bus: the on-screen display cannot be switched, and the window cannot follow the mouse&apos;s own buttons or be started again after an unplug.</source>
-        <translation>Il n&apos;y a pas de bus de session : l&apos;affichage à l&apos;écran ne peut pas être activé ni désactivé, et la fenêtre ne peut ni suivre les boutons propres de la souris ni être relancée après un débranchement.</translation>
+        <translation>Il n&apos;y a pas de bus de session&#xa0;: l&apos;affichage à l&apos;écran ne peut pas être activé ni désactivé, et la fenêtre ne peut ni suivre les boutons propres de la souris ni être relancée après un débranchement.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written: changes to profiles and macros are not kept.</source>
-        <translation>Impossible d&apos;écrire dans le dossier %1 : les modifications des profils et des macros ne sont pas conservées.</translation>
+        <translation>Impossible d&apos;écrire dans le dossier %1&#xa0;: les modifications des profils et des macros ne sont pas conservées.</translation>
     </message>
     <message>
         <source>The background program could not be started: %1</source>
-        <translation>Impossible de démarrer le programme d&apos;arrière-plan : %1</translation>
+        <translation>Impossible de démarrer le programme d&apos;arrière-plan&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1249,7 +1251,7 @@ souris.
     </message>
     <message>
         <source>&quot;%1&quot; is not one of %2</source>
-        <translation>&quot;%1&quot; ne fait pas partie des valeurs admises : %2</translation>
+        <translation>&quot;%1&quot; ne fait pas partie des valeurs admises&#xa0;: %2</translation>
     </message>
     <message>
         <source>must be true or false, not %1</source>
@@ -1265,7 +1267,7 @@ souris.
     </message>
     <message>
         <source>holds %1 entries, %2..%3 allowed</source>
-        <translation>contient %1 entrées ; %2..%3 autorisées</translation>
+        <translation>contient %1 entrées&#xa0;; %2..%3 autorisées</translation>
     </message>
     <message>
         <source>must be an object, not %1</source>
@@ -1281,11 +1283,11 @@ souris.
     </message>
     <message>
         <source>%1 DPI: the mouse takes %2..%3 in steps of %4</source>
-        <translation>%1 DPI : la souris accepte %2..%3, par pas de %4</translation>
+        <translation>%1 DPI&#xa0;: la souris accepte %2..%3, par pas de %4</translation>
     </message>
     <message>
         <source>%1 Hz: the mouse runs at 125, 500 or 1000 Hz</source>
-        <translation>%1 Hz : la souris fonctionne à 125, 500 ou 1000 Hz</translation>
+        <translation>%1 Hz&#xa0;: la souris fonctionne à 125, 500 ou 1000 Hz</translation>
     </message>
     <message>
         <source>is empty</source>
@@ -1309,7 +1311,7 @@ souris.
     </message>
     <message>
         <source>is %1 bytes long; the mouse&apos;s profile keeps %2 at most</source>
-        <translation>fait %1 octets ; le profil de la souris en garde %2 au maximum</translation>
+        <translation>fait %1 octets&#xa0;; le profil de la souris en garde %2 au maximum</translation>
     </message>
     <message>
         <source>must be an application&apos;s id, such as &quot;org.example.App.desktop&quot;</source>
@@ -1321,43 +1323,44 @@ souris.
     </message>
     <message>
         <source>the %1 button appears twice</source>
+        <extracomment>%1: the button as the file names it (left, right, middle, side1, side2).</extracomment>
         <translation>le bouton %1 apparaît deux fois</translation>
     </message>
     <message>
         <source>another macro of this file is called &quot;%1&quot;</source>
-        <translation>une autre macro de ce fichier s&apos;appelle « %1 »</translation>
+        <translation>une autre macro de ce fichier s&apos;appelle «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the file has no macro &quot;%1&quot;</source>
-        <translation>le fichier ne contient pas de macro « %1 »</translation>
+        <translation>le fichier ne contient pas de macro «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the file is %1 bytes long; a set-up is at most %2</source>
-        <translation>le fichier fait %1 octets ; une configuration en fait %2 au maximum</translation>
+        <translation>le fichier fait %1 octets&#xa0;; une configuration en fait %2 au maximum</translation>
     </message>
     <message>
         <source>the file ends early (at byte %1): it is cut short or is not a set-up</source>
-        <translation>le fichier se termine trop tôt (à l&apos;octet %1) : il est tronqué ou n&apos;est pas une configuration</translation>
+        <translation>le fichier se termine trop tôt (à l&apos;octet %1)&#xa0;: il est tronqué ou n&apos;est pas une configuration</translation>
     </message>
     <message>
         <source>the file is not a set-up: at byte %1, %2</source>
-        <translation>le fichier n&apos;est pas une configuration : à l&apos;octet %1, %2</translation>
+        <translation>le fichier n&apos;est pas une configuration&#xa0;: à l&apos;octet %1, %2</translation>
     </message>
     <message>
         <source>the file is not a set-up: it holds no object</source>
-        <translation>le fichier n&apos;est pas une configuration : il ne contient aucun objet</translation>
+        <translation>le fichier n&apos;est pas une configuration&#xa0;: il ne contient aucun objet</translation>
     </message>
     <message>
         <source>is given twice; a field is given once</source>
-        <translation>figure deux fois ; un champ ne doit figurer qu&apos;une fois</translation>
+        <translation>figure deux fois&#xa0;; un champ ne doit figurer qu&apos;une fois</translation>
     </message>
     <message>
         <source>is missing: the file is not a set-up</source>
-        <translation>absent : le fichier n&apos;est pas une configuration</translation>
+        <translation>absent&#xa0;: le fichier n&apos;est pas une configuration</translation>
     </message>
     <message>
         <source>is not &quot;%1&quot;: the file is not a set-up</source>
-        <translation>n&apos;est pas &quot;%1&quot; : le fichier n&apos;est pas une configuration</translation>
+        <translation>n&apos;est pas &quot;%1&quot;&#xa0;: le fichier n&apos;est pas une configuration</translation>
     </message>
     <message>
         <source>must be a whole number from 1</source>
@@ -1365,7 +1368,7 @@ souris.
     </message>
     <message>
         <source>version %1 was written by a newer program; this one reads versions up to %2</source>
-        <translation>la version %1 a été écrite par un programme plus récent ; celui-ci lit les versions jusqu&apos;à %2</translation>
+        <translation>la version %1 a été écrite par un programme plus récent&#xa0;; celui-ci lit les versions jusqu&apos;à %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -1414,42 +1417,42 @@ souris.
     </message>
     <message>
         <source>the macro takes %1 steps on the mouse; a button holds %2</source>
-        <translation>la macro occupe %1 étapes dans la souris ; un bouton en contient %2</translation>
+        <translation>la macro occupe %1 étapes dans la souris&#xa0;; un bouton en contient %2</translation>
     </message>
     <message>
         <source>macro %1: 1 delay was changed to what a step holds: at most %2 ms, in steps of %3 ms</source>
-        <translation>macro %1 : 1 délai a été ajusté à ce qu&apos;une étape peut contenir : %2 ms au maximum, par pas de %3 ms</translation>
+        <translation>macro %1&#xa0;: 1 délai a été ajusté à ce qu&apos;une étape peut contenir&#xa0;: %2 ms au maximum, par pas de %3 ms</translation>
     </message>
     <message numerus="yes">
         <source>macro %1: %n delays were changed to what a step holds: at most %2 ms, in steps of %3 ms</source>
         <translation>
-            <numerusform>macro %1 : %n délai a été ajusté à ce qu&apos;une étape peut contenir : %2 ms au maximum, par pas de %3 ms</numerusform>
-            <numerusform>macro %1 : %n délais ont été ajustés à ce qu&apos;une étape peut contenir : %2 ms au maximum, par pas de %3 ms</numerusform>
+            <numerusform>macro %1&#xa0;: %n délai a été ajusté à ce qu&apos;une étape peut contenir&#xa0;: %2 ms au maximum, par pas de %3 ms</numerusform>
+            <numerusform>macro %1&#xa0;: %n délais ont été ajustés à ce qu&apos;une étape peut contenir&#xa0;: %2 ms au maximum, par pas de %3 ms</numerusform>
         </translation>
     </message>
     <message>
         <source>macro %1: the library&apos;s, used as it is</source>
-        <translation>macro %1 : celle de la bibliothèque, utilisée telle quelle</translation>
+        <translation>macro %1&#xa0;: celle de la bibliothèque, utilisée telle quelle</translation>
     </message>
     <message>
         <source>macro %1: the same as the library&apos;s %2, which is used</source>
-        <translation>macro %1 : identique à la macro %2 de la bibliothèque, qui est utilisée</translation>
+        <translation>macro %1&#xa0;: identique à la macro %2 de la bibliothèque, qui est utilisée</translation>
     </message>
     <message>
         <source>macro %1: added to the library</source>
-        <translation>macro %1 : ajoutée à la bibliothèque</translation>
+        <translation>macro %1&#xa0;: ajoutée à la bibliothèque</translation>
     </message>
     <message>
         <source>macro %1: added to the library as %2 (the library&apos;s %1 has other steps)</source>
-        <translation>macro %1 : ajoutée à la bibliothèque sous le nom %2 (la macro %1 de la bibliothèque a d&apos;autres étapes)</translation>
+        <translation>macro %1&#xa0;: ajoutée à la bibliothèque sous le nom %2 (la macro %1 de la bibliothèque a d&apos;autres étapes)</translation>
     </message>
     <message>
         <source>the file has no macro &quot;%1&quot;</source>
-        <translation>le fichier ne contient pas de macro « %1 »</translation>
+        <translation>le fichier ne contient pas de macro «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 is the launch code of profile %2&apos;s %3; a launcher with a path of its own launches with code %4</source>
-        <translation>%1 est le code de lancement du %3 du profil %2 ; un lanceur qui a son propre chemin utilise le code %4</translation>
+        <translation>%1 est le code de lancement du %3 du profil %2&#xa0;; un lanceur qui a son propre chemin utilise le code %4</translation>
     </message>
     <message>
         <source>the application %1 is not installed here</source>
@@ -1465,11 +1468,13 @@ souris.
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <extracomment>A change: what changes (%1) and what it becomes (%2).</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: %2 → %3</source>
-        <translation>%1 : %2 → %3</translation>
+        <extracomment>A change: what changes (%1), what it was (%2) and what it becomes (%3).</extracomment>
+        <translation>%1&#xa0;: %2 → %3</translation>
     </message>
     <message>
         <source>%1 (the mouse keeps what it holds for this button)</source>
@@ -1478,6 +1483,7 @@ souris.
     </message>
     <message>
         <source>profile %1 %2</source>
+        <extracomment>A button of a profile: the profile&apos;s number (%1) and the button (&quot;wheel button&quot;).</extracomment>
         <translation>profil %1, %2</translation>
     </message>
     <message>
@@ -1498,19 +1504,19 @@ souris.
     </message>
     <message>
         <source>The %1 of profile %2 did not reach the mouse.</source>
-        <translation>Dans le profil %2, la fonction des boutons suivants n&apos;est pas parvenue à la souris : %1.</translation>
+        <translation>Dans le profil %2, la fonction des boutons suivants n&apos;est pas parvenue à la souris&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The %1 of profile %2 may not have reached the mouse: it stopped answering before they could be read back.</source>
-        <translation>Dans le profil %2, la fonction des boutons suivants n&apos;est peut-être pas parvenue à la souris, qui a cessé de répondre avant sa relecture : %1.</translation>
+        <translation>Dans le profil %2, la fonction des boutons suivants n&apos;est peut-être pas parvenue à la souris, qui a cessé de répondre avant sa relecture&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The settings (DPI stages, polling rate, lights) may not have reached the mouse: it stopped answering before they could be read back.</source>
-        <translation>Les réglages (paliers DPI, taux de rapport, éclairages) ne sont peut-être pas parvenus à la souris : elle a cessé de répondre avant leur relecture.</translation>
+        <translation>Les réglages (paliers DPI, taux de rapport, éclairages) ne sont peut-être pas parvenus à la souris&#xa0;: elle a cessé de répondre avant leur relecture.</translation>
     </message>
     <message>
         <source>The mouse took only part of the settings (DPI stages, polling rate, lights): they are shown as it holds them.</source>
-        <translation>La souris n&apos;a accepté qu&apos;une partie des réglages (paliers DPI, taux de rapport, éclairages) : ils sont affichés tels qu&apos;elle les contient.</translation>
+        <translation>La souris n&apos;a accepté qu&apos;une partie des réglages (paliers DPI, taux de rapport, éclairages)&#xa0;: ils sont affichés tels qu&apos;elle les contient.</translation>
     </message>
     <message>
         <source>The settings (DPI stages, polling rate, lights) did not reach the mouse.</source>
@@ -1518,7 +1524,7 @@ souris.
     </message>
     <message>
         <source>The mouse may not have switched to profile %1: it stopped answering before it could say.</source>
-        <translation>La souris n&apos;est peut-être pas passée au profil %1 : elle a cessé de répondre avant de le confirmer.</translation>
+        <translation>La souris n&apos;est peut-être pas passée au profil %1&#xa0;: elle a cessé de répondre avant de le confirmer.</translation>
     </message>
     <message>
         <source>The mouse did not switch to profile %1.</source>
@@ -1529,11 +1535,11 @@ souris.
     <name>KxWriteSession</name>
     <message>
         <source>The macro library could not be saved in %1; nothing was written.</source>
-        <translation>Impossible d&apos;enregistrer la bibliothèque de macros dans %1 ; rien n&apos;a été écrit.</translation>
+        <translation>Impossible d&apos;enregistrer la bibliothèque de macros dans %1&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>The changes could not be kept in %1 before writing; nothing was written.</source>
-        <translation>Impossible de conserver les modifications dans %1 avant l&apos;écriture ; rien n&apos;a été écrit.</translation>
+        <translation>Impossible de conserver les modifications dans %1 avant l&apos;écriture&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>The desktop did not take the pointer, scroll and double-click speeds.</source>
@@ -1554,9 +1560,9 @@ souris.
         <source>This desktop entry is outside the applications folders and names no application this desktop can start:
 %1
 Take it for this button anyway?</source>
-        <translation>Ce fichier .desktop se trouve hors des dossiers d&apos;applications et ne désigne aucune application que ce bureau sait lancer :
+        <translation>Ce fichier .desktop se trouve hors des dossiers d&apos;applications et ne désigne aucune application que ce bureau sait lancer&#xa0;:
 %1
-L&apos;utiliser quand même pour ce bouton ?</translation>
+L&apos;utiliser quand même pour ce bouton&#xa0;?</translation>
     </message>
     <message>
         <source>Type to filter</source>
@@ -1564,11 +1570,11 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     </message>
     <message>
         <source>No installed applications were found: “Other file…” takes any program.</source>
-        <translation>Aucune application installée n&apos;a été trouvée : « Autre fichier… » accepte n&apos;importe quel programme.</translation>
+        <translation>Aucune application installée n&apos;a été trouvée&#xa0;: «&#xa0;Autre fichier…&#xa0;» accepte n&apos;importe quel programme.</translation>
     </message>
     <message>
         <source>No application matches “%1”.</source>
-        <translation>Aucune application ne correspond à « %1 ».</translation>
+        <translation>Aucune application ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Choose the program or file to start</source>
@@ -1735,7 +1741,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     </message>
     <message>
         <source>%1 steps: the mouse plays the first %2</source>
-        <translation>%1 étapes : la souris exécute les %2 premières</translation>
+        <translation>%1 étapes&#xa0;: la souris exécute les %2 premières</translation>
     </message>
     <message>
         <source>%1 of %2 steps on the mouse</source>
@@ -1857,7 +1863,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     </message>
     <message>
         <source>Are you sure you want to Clear Commands?</source>
-        <translation>Voulez-vous vraiment effacer toutes les étapes ?</translation>
+        <translation>Voulez-vous vraiment effacer toutes les étapes&#xa0;?</translation>
     </message>
     <message>
         <source>No macros yet</source>
@@ -1874,7 +1880,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this macro?</source>
-        <translation>Voulez-vous vraiment supprimer cette macro ?</translation>
+        <translation>Voulez-vous vraiment supprimer cette macro&#xa0;?</translation>
     </message>
     <message>
         <source>Save the macro to a file</source>
@@ -1894,7 +1900,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     </message>
     <message>
         <source>%1 cannot be loaded: %2.</source>
-        <translation>Impossible de charger %1 : %2.</translation>
+        <translation>Impossible de charger %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the file %1</source>
@@ -1911,14 +1917,6 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     <message>
         <source>A macro of this name already exists.</source>
         <translation>Une macro de ce nom existe déjà.</translation>
-    </message>
-    <message>
-        <source>1 delay</source>
-        <translation>1 délai</translation>
-    </message>
-    <message>
-        <source>%1 delays</source>
-        <translation>%1 délais</translation>
     </message>
     <message>
         <source>The macros could not be saved.</source>
@@ -2164,6 +2162,17 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>%1 was loaded with 1 delay changed to what a step holds: at most %2 ms, in steps of %3 ms.</source>
+        <translation>%1 a été chargé&#xa0;; 1 délai a été ramené à ce qu&apos;une étape peut contenir&#xa0;: au plus %2 ms, par pas de %3 ms.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was loaded with %n delays changed to what a step holds: at most %2 ms, in steps of %3 ms.</source>
+        <translation>
+            <numerusform>%1 a été chargé&#xa0;; %n délai a été ramené à ce qu&apos;une étape peut contenir&#xa0;: au plus %2 ms, par pas de %3 ms.</numerusform>
+            <numerusform>%1 a été chargé&#xa0;; %n délais ont été ramenés à ce qu&apos;une étape peut contenir&#xa0;: au plus %2 ms, par pas de %3 ms.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>
@@ -2222,7 +2231,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     <message>
         <source>This path is too long to be kept in the mouse&apos;s profile (%1 bytes at most):
 %2</source>
-        <translation>Ce chemin est trop long pour être gardé dans le profil de la souris (%1 octets au maximum) :
+        <translation>Ce chemin est trop long pour être gardé dans le profil de la souris (%1 octets au maximum)&#xa0;:
 %2</translation>
     </message>
     <message>
@@ -2235,11 +2244,11 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     </message>
     <message>
         <source>The mouse did not answer while it was being read. The window shows its profiles as they were last saved; changes are written only when the mouse answers.</source>
-        <translation>La souris n&apos;a pas répondu pendant sa lecture. La fenêtre affiche ses profils tels qu&apos;ils ont été enregistrés la dernière fois ; les modifications ne sont écrites que lorsque la souris répond.</translation>
+        <translation>La souris n&apos;a pas répondu pendant sa lecture. La fenêtre affiche ses profils tels qu&apos;ils ont été enregistrés la dernière fois&#xa0;; les modifications ne sont écrites que lorsque la souris répond.</translation>
     </message>
     <message>
         <source>The changes not written are kept: Apply tries again.</source>
-        <translation>Les modifications non écrites sont conservées : Appliquer réessaie.</translation>
+        <translation>Les modifications non écrites sont conservées&#xa0;: Appliquer réessaie.</translation>
     </message>
     <message>
         <source>profile %1</source>
@@ -2251,7 +2260,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     </message>
     <message>
         <source>The last changes to %1 did not reach the mouse. They are shown as changes not yet written: Apply writes them.</source>
-        <translation>Les dernières modifications (%1) ne sont pas parvenues à la souris. Elles apparaissent comme des modifications en attente : Appliquer les écrit.</translation>
+        <translation>Les dernières modifications (%1) ne sont pas parvenues à la souris. Elles apparaissent comme des modifications en attente&#xa0;: Appliquer les écrit.</translation>
     </message>
     <message>
         <source>Changes not written</source>
@@ -2291,11 +2300,11 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     </message>
     <message>
         <source>The mouse did not answer: the set-up was not exported.</source>
-        <translation>La souris n&apos;a pas répondu : la configuration n&apos;a pas été exportée.</translation>
+        <translation>La souris n&apos;a pas répondu&#xa0;: la configuration n&apos;a pas été exportée.</translation>
     </message>
     <message>
         <source>The set-up could not be saved as %1: %2</source>
-        <translation>Impossible d&apos;enregistrer la configuration sous %1 : %2</translation>
+        <translation>Impossible d&apos;enregistrer la configuration sous %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Import a set-up</source>
@@ -2303,7 +2312,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     </message>
     <message>
         <source>%1 cannot be imported: %2</source>
-        <translation>Impossible d&apos;importer %1 : %2</translation>
+        <translation>Impossible d&apos;importer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>profile %1 would have no button doing the left click.</source>
@@ -2319,12 +2328,12 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     </message>
     <message>
         <source>Importing %1 changes the mouse:</source>
-        <translation>L&apos;importation de %1 modifie la souris :</translation>
+        <translation>L&apos;importation de %1 modifie la souris&#xa0;:</translation>
     </message>
     <message>
         <source>Sets up the mouse: its five profiles and what each of its buttons does.</source>
         <extracomment>the window&apos;s description, spoken</extracomment>
-        <translation>Configure la souris : ses cinq profils et la fonction de chacun de ses boutons.</translation>
+        <translation>Configure la souris&#xa0;: ses cinq profils et la fonction de chacun de ses boutons.</translation>
     </message>
     <message>
         <source>KESTRIX</source>
@@ -2526,6 +2535,14 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Single Key Function</source>
+        <translation>Fonction simple</translation>
+    </message>
+    <message>
+        <source>Macro Function</source>
+        <translation>Fonction macro</translation>
+    </message>
 </context>
 <context>
     <name>MouseWrites</name>
@@ -2552,7 +2569,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     <message>
         <source>The mouse did not take the %1. Is it still plugged in?</source>
         <extracomment>%1 is what was written: &quot;performance settings&quot;, &quot;lighting&quot;, &quot;DPI stage&quot;...</extracomment>
-        <translation>La souris n&apos;a pas accepté %1. Est-elle toujours branchée ?</translation>
+        <translation>La souris n&apos;a pas accepté %1. Est-elle toujours branchée&#xa0;?</translation>
     </message>
     <message>
         <source>DPI stage</source>
@@ -2561,6 +2578,72 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     <message>
         <source>polling rate</source>
         <translation>le taux de rapport</translation>
+    </message>
+</context>
+<context>
+    <name>OsdWords</name>
+    <message>
+        <source>SENSITIVITY</source>
+        <extracomment>The on-screen display of a DPI change: the stage among the mouse&apos;s stages.</extracomment>
+        <translation>SENSIBILITÉ</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>STAGE %1 OF %2</source>
+        <translation>PALIER %1 SUR %2</translation>
+    </message>
+    <message>
+        <source>POLLING RATE</source>
+        <translation>TAUX DE RAPPORT</translation>
+    </message>
+    <message>
+        <source>RATE</source>
+        <translation>TAUX</translation>
+    </message>
+    <message>
+        <source>REPORTS PER SECOND</source>
+        <translation>RAPPORTS PAR SECONDE</translation>
+    </message>
+    <message>
+        <source>ACTIVE PROFILE</source>
+        <extracomment>The on-screen display of a profile change: the profile among those the mouse holds.</extracomment>
+        <translation>PROFIL ACTIF</translation>
+    </message>
+    <message>
+        <source>PROFILE</source>
+        <translation>PROFIL</translation>
+    </message>
+    <message>
+        <source>ON-BOARD %1 OF %2</source>
+        <translation>INTÉGRÉ %1 SUR %2</translation>
+    </message>
+    <message>
+        <source>MOUSE LOCK</source>
+        <extracomment>The mouse&apos;s lock switch is on: its buttons are locked.</extracomment>
+        <translation>VERROUILLAGE</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>VERROU</translation>
+    </message>
+    <message>
+        <source>SWITCH ON</source>
+        <translation>INTERRUPTEUR ACTIVÉ</translation>
+    </message>
+    <message>
+        <source>LOCKED</source>
+        <translation>VERROUILLÉ</translation>
+    </message>
+    <message>
+        <source>SWITCH OFF</source>
+        <translation>INTERRUPTEUR DÉSACTIVÉ</translation>
+    </message>
+    <message>
+        <source>UNLOCKED</source>
+        <translation>DÉVERROUILLÉ</translation>
     </message>
 </context>
 <context>
@@ -2784,7 +2867,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     <message>
         <source>This profile has changes that are not written to the mouse yet. OK switches to the other profile and drops them; Cancel stays on this profile with them.</source>
         <extracomment>a message, wrapped in 284 by 72 points</extracomment>
-        <translation>Ce profil a des modifications qui ne sont pas encore écrites dans la souris. OK passe à l&apos;autre profil et les abandonne ; Annuler reste sur ce profil et les conserve.</translation>
+        <translation>Ce profil a des modifications qui ne sont pas encore écrites dans la souris. OK passe à l&apos;autre profil et les abandonne&#xa0;; Annuler reste sur ce profil et les conserve.</translation>
     </message>
     <message>
         <source>Switch and drop the changes</source>
@@ -2799,12 +2882,12 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     <message>
         <source>Close with unsaved changes?</source>
         <extracomment>a message&apos;s title, 288 points wide</extracomment>
-        <translation>Fermer malgré les modifications ?</translation>
+        <translation>Fermer malgré les modifications&#xa0;?</translation>
     </message>
     <message>
         <source>There are changes that are not written to the mouse yet. OK writes them to the mouse and closes; Cancel closes without them; Escape goes back to them.</source>
         <extracomment>a message, wrapped in 284 by 72 points</extracomment>
-        <translation>Des modifications ne sont pas encore écrites dans la souris. OK les écrit dans la souris et ferme ; Annuler ferme sans les écrire ; Escape revient aux modifications.</translation>
+        <translation>Des modifications ne sont pas encore écrites dans la souris. OK les écrit dans la souris et ferme&#xa0;; Annuler ferme sans les écrire&#xa0;; Escape revient aux modifications.</translation>
     </message>
     <message>
         <source>Write and close</source>
@@ -2824,7 +2907,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     <message>
         <source>The Kestrix mouse is not connected, or it was unplugged. OK closes the window; plug the mouse in, then open Kestrix Mouse again.</source>
         <extracomment>a message, wrapped in 284 by 72 points</extracomment>
-        <translation>La souris Kestrix n&apos;est pas connectée ou a été débranchée. OK ferme la fenêtre ; branchez la souris, puis rouvrez Souris Kestrix.</translation>
+        <translation>La souris Kestrix n&apos;est pas connectée ou a été débranchée. OK ferme la fenêtre&#xa0;; branchez la souris, puis rouvrez Souris Kestrix.</translation>
     </message>
     <message>
         <source>Close the window</source>
@@ -2839,7 +2922,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     <message>
         <source>This is the only button that does the left click, so it cannot be given another function. OK goes back and leaves it as it is.</source>
         <extracomment>a message, wrapped in 284 by 72 points</extracomment>
-        <translation>C&apos;est le seul bouton qui fait le clic gauche : il ne peut donc pas recevoir une autre fonction. OK revient en arrière et le laisse tel quel.</translation>
+        <translation>C&apos;est le seul bouton qui fait le clic gauche&#xa0;: il ne peut donc pas recevoir une autre fonction. OK revient en arrière et le laisse tel quel.</translation>
     </message>
     <message>
         <source>Keep the left click</source>
@@ -2849,12 +2932,12 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     <message>
         <source>Reset this profile?</source>
         <extracomment>a message&apos;s title, 288 points wide</extracomment>
-        <translation>Réinitialiser ce profil ?</translation>
+        <translation>Réinitialiser ce profil&#xa0;?</translation>
     </message>
     <message>
         <source>Every button and setting of this profile goes back to its default and is written to the mouse. OK resets it; Cancel leaves it as it is.</source>
         <extracomment>a message, wrapped in 284 by 72 points</extracomment>
-        <translation>Tous les boutons et réglages de ce profil reviennent à leurs valeurs par défaut, écrites dans la souris. OK le réinitialise ; Annuler le laisse tel quel.</translation>
+        <translation>Tous les boutons et réglages de ce profil reviennent à leurs valeurs par défaut, écrites dans la souris. OK le réinitialise&#xa0;; Annuler le laisse tel quel.</translation>
     </message>
     <message>
         <source>Reset the profile</source>
@@ -2960,7 +3043,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     <name>SingleInstance</name>
     <message>
         <source>The running window did not answer: %1</source>
-        <translation>La fenêtre déjà ouverte n&apos;a pas répondu : %1</translation>
+        <translation>La fenêtre déjà ouverte n&apos;a pas répondu&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2976,7 +3059,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     <message>
         <source>Gives the selected mouse button one function: a click, a key, a media or a system function.</source>
         <extracomment>the window&apos;s description, spoken</extracomment>
-        <translation>Attribue une seule fonction au bouton sélectionné : un clic, une touche, une fonction multimédia ou système.</translation>
+        <translation>Attribue une seule fonction au bouton sélectionné&#xa0;: un clic, une touche, une fonction multimédia ou système.</translation>
     </message>
     <message>
         <source>SINGLE KEY FUNCTION</source>
@@ -3019,7 +3102,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     <message>
         <source>Times to run the macro:</source>
         <extracomment>a line of text, 176 points wide</extracomment>
-        <translation>Nombre d&apos;exécutions :</translation>
+        <translation>Nombre d&apos;exécutions&#xa0;:</translation>
     </message>
     <message>
         <source>Times to run the macro</source>
@@ -3123,8 +3206,8 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
 <context>
     <name>TkeyRepeatView</name>
     <message>
-        <source>The mouse repeats a macro at most %1 times</source>
-        <translation>La souris répète une macro %1 fois au maximum</translation>
+        <source>At most %1 times on the mouse</source>
+        <translation>Au plus %1 fois sur la souris</translation>
     </message>
 </context>
 <context>
@@ -3139,7 +3222,7 @@ L&apos;utiliser quand même pour ce bouton ?</translation>
     </message>
     <message>
         <source>There are no macros yet: record one in the macro editor first.</source>
-        <translation>Il n&apos;y a encore aucune macro : enregistrez-en d&apos;abord une dans l&apos;éditeur de macros.</translation>
+        <translation>Il n&apos;y a encore aucune macro&#xa0;: enregistrez-en d&apos;abord une dans l&apos;éditeur de macros.</translation>
     </message>
     <message>
         <source>Choose a macro from the list first.</source>

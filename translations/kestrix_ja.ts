@@ -746,6 +746,7 @@ failed (with a message), 2 bad usage, 3 no mouse.
     </message>
     <message>
         <source>%1  %2  %3  %4  active profile %5  (used by kxctl and the window)</source>
+        <extracomment>kxctl list, one line per mouse: its number, how it is attached (&quot;usb&quot; or &quot;emulated&quot;), its USB location, its name, the profile it reports, then its serial number when it has one, and whether kxctl uses it. Keep the columns.</extracomment>
         <translation>%1  %2  %3  %4  アクティブなプロファイル %5  (kxctl とウィンドウで使用中)</translation>
     </message>
     <message>
@@ -926,6 +927,7 @@ failed (with a message), 2 bad usage, 3 no mouse.
     </message>
     <message>
         <source>  %1  %2, then %3 ms</source>
+        <extracomment>kxctl macro show, one line per step: its number, what it does (&quot;press A&quot;), and the delay after it.</extracomment>
         <translation>  %1  %2、その後 %3 ms</translation>
     </message>
     <message>
@@ -1314,6 +1316,7 @@ failed (with a message), 2 bad usage, 3 no mouse.
     </message>
     <message>
         <source>the %1 button appears twice</source>
+        <extracomment>%1: the button as the file names it (left, right, middle, side1, side2).</extracomment>
         <translation>ボタン %1 が 2 回指定されています</translation>
     </message>
     <message>
@@ -1457,10 +1460,12 @@ failed (with a message), 2 bad usage, 3 no mouse.
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A change: what changes (%1) and what it becomes (%2).</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2 → %3</source>
+        <extracomment>A change: what changes (%1), what it was (%2) and what it becomes (%3).</extracomment>
         <translation>%1: %2 → %3</translation>
     </message>
     <message>
@@ -1470,6 +1475,7 @@ failed (with a message), 2 bad usage, 3 no mouse.
     </message>
     <message>
         <source>profile %1 %2</source>
+        <extracomment>A button of a profile: the profile&apos;s number (%1) and the button (&quot;wheel button&quot;).</extracomment>
         <translation>プロファイル %1 の%2</translation>
     </message>
     <message>
@@ -1905,14 +1911,6 @@ Take it for this button anyway?</source>
         <translation>この名前のマクロは既に存在します。</translation>
     </message>
     <message>
-        <source>1 delay</source>
-        <translation>1 個の遅延</translation>
-    </message>
-    <message>
-        <source>%1 delays</source>
-        <translation>%1 個の遅延</translation>
-    </message>
-    <message>
         <source>The macros could not be saved.</source>
         <translation>マクロを保存できませんでした。</translation>
     </message>
@@ -2155,6 +2153,16 @@ Take it for this button anyway?</source>
         <source>Cancel</source>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>%1 was loaded with 1 delay changed to what a step holds: at most %2 ms, in steps of %3 ms.</source>
+        <translation>%1 を読み込みました。1 件の遅延をステップに収まる値に変更しました（最大 %2 ms、%3 ms 単位）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was loaded with %n delays changed to what a step holds: at most %2 ms, in steps of %3 ms.</source>
+        <translation>
+            <numerusform>%1 を読み込みました。%n 件の遅延をステップに収まる値に変更しました（最大 %2 ms、%3 ms 単位）。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2518,6 +2526,14 @@ Take it for this button anyway?</source>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Single Key Function</source>
+        <translation>シングルキー機能</translation>
+    </message>
+    <message>
+        <source>Macro Function</source>
+        <translation>マクロ機能</translation>
+    </message>
 </context>
 <context>
     <name>MouseWrites</name>
@@ -2553,6 +2569,72 @@ Take it for this button anyway?</source>
     <message>
         <source>polling rate</source>
         <translation>ポーリングレート</translation>
+    </message>
+</context>
+<context>
+    <name>OsdWords</name>
+    <message>
+        <source>SENSITIVITY</source>
+        <extracomment>The on-screen display of a DPI change: the stage among the mouse&apos;s stages.</extracomment>
+        <translation>感度</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>STAGE %1 OF %2</source>
+        <translation>ステージ %1 / %2</translation>
+    </message>
+    <message>
+        <source>POLLING RATE</source>
+        <translation>ポーリングレート</translation>
+    </message>
+    <message>
+        <source>RATE</source>
+        <translation>レート</translation>
+    </message>
+    <message>
+        <source>REPORTS PER SECOND</source>
+        <translation>1 秒あたりのレポート数</translation>
+    </message>
+    <message>
+        <source>ACTIVE PROFILE</source>
+        <extracomment>The on-screen display of a profile change: the profile among those the mouse holds.</extracomment>
+        <translation>使用中のプロファイル</translation>
+    </message>
+    <message>
+        <source>PROFILE</source>
+        <translation>プロファイル</translation>
+    </message>
+    <message>
+        <source>ON-BOARD %1 OF %2</source>
+        <translation>本体 %1 / %2</translation>
+    </message>
+    <message>
+        <source>MOUSE LOCK</source>
+        <extracomment>The mouse&apos;s lock switch is on: its buttons are locked.</extracomment>
+        <translation>マウスロック</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>ロック</translation>
+    </message>
+    <message>
+        <source>SWITCH ON</source>
+        <translation>スイッチ オン</translation>
+    </message>
+    <message>
+        <source>LOCKED</source>
+        <translation>ロック中</translation>
+    </message>
+    <message>
+        <source>SWITCH OFF</source>
+        <translation>スイッチ オフ</translation>
+    </message>
+    <message>
+        <source>UNLOCKED</source>
+        <translation>ロック解除</translation>
     </message>
 </context>
 <context>
@@ -3115,8 +3197,8 @@ Take it for this button anyway?</source>
 <context>
     <name>TkeyRepeatView</name>
     <message>
-        <source>The mouse repeats a macro at most %1 times</source>
-        <translation>マウスがマクロを繰り返せるのは最大 %1 回です</translation>
+        <source>At most %1 times on the mouse</source>
+        <translation>マウスでは最大 %1 回</translation>
     </message>
 </context>
 <context>

@@ -741,6 +741,7 @@ failed (with a message), 2 bad usage, 3 no mouse.
     </message>
     <message>
         <source>%1  %2  %3  %4  active profile %5  (used by kxctl and the window)</source>
+        <extracomment>kxctl list, one line per mouse: its number, how it is attached (&quot;usb&quot; or &quot;emulated&quot;), its USB location, its name, the profile it reports, then its serial number when it has one, and whether kxctl uses it. Keep the columns.</extracomment>
         <translation>%1  %2  %3  %4  当前配置文件 %5  （kxctl 和配置窗口使用此鼠标）</translation>
     </message>
     <message>
@@ -921,6 +922,7 @@ failed (with a message), 2 bad usage, 3 no mouse.
     </message>
     <message>
         <source>  %1  %2, then %3 ms</source>
+        <extracomment>kxctl macro show, one line per step: its number, what it does (&quot;press A&quot;), and the delay after it.</extracomment>
         <translation>  %1  %2，然后等待 %3 ms</translation>
     </message>
     <message>
@@ -1309,6 +1311,7 @@ failed (with a message), 2 bad usage, 3 no mouse.
     </message>
     <message>
         <source>the %1 button appears twice</source>
+        <extracomment>%1: the button as the file names it (left, right, middle, side1, side2).</extracomment>
         <translation>按键 %1 出现了两次</translation>
     </message>
     <message>
@@ -1452,10 +1455,12 @@ failed (with a message), 2 bad usage, 3 no mouse.
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A change: what changes (%1) and what it becomes (%2).</extracomment>
         <translation>%1：%2</translation>
     </message>
     <message>
         <source>%1: %2 → %3</source>
+        <extracomment>A change: what changes (%1), what it was (%2) and what it becomes (%3).</extracomment>
         <translation>%1：%2 → %3</translation>
     </message>
     <message>
@@ -1465,6 +1470,7 @@ failed (with a message), 2 bad usage, 3 no mouse.
     </message>
     <message>
         <source>profile %1 %2</source>
+        <extracomment>A button of a profile: the profile&apos;s number (%1) and the button (&quot;wheel button&quot;).</extracomment>
         <translation>配置文件 %1 的%2</translation>
     </message>
     <message>
@@ -1900,14 +1906,6 @@ Take it for this button anyway?</source>
         <translation>已存在同名的宏。</translation>
     </message>
     <message>
-        <source>1 delay</source>
-        <translation>1 个延迟</translation>
-    </message>
-    <message>
-        <source>%1 delays</source>
-        <translation>%1 个延迟</translation>
-    </message>
-    <message>
         <source>The macros could not be saved.</source>
         <translation>无法保存宏。</translation>
     </message>
@@ -2150,6 +2148,16 @@ Take it for this button anyway?</source>
         <source>Cancel</source>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1 was loaded with 1 delay changed to what a step holds: at most %2 ms, in steps of %3 ms.</source>
+        <translation>已加载 %1，其中 1 个延迟已调整为步骤可容纳的值：最多 %2 毫秒，以 %3 毫秒为步长。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was loaded with %n delays changed to what a step holds: at most %2 ms, in steps of %3 ms.</source>
+        <translation>
+            <numerusform>已加载 %1，其中 %n 个延迟已调整为步骤可容纳的值：最多 %2 毫秒，以 %3 毫秒为步长。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2513,6 +2521,14 @@ Take it for this button anyway?</source>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Single Key Function</source>
+        <translation>单键功能</translation>
+    </message>
+    <message>
+        <source>Macro Function</source>
+        <translation>宏功能</translation>
+    </message>
 </context>
 <context>
     <name>MouseWrites</name>
@@ -2548,6 +2564,72 @@ Take it for this button anyway?</source>
     <message>
         <source>polling rate</source>
         <translation>回报率</translation>
+    </message>
+</context>
+<context>
+    <name>OsdWords</name>
+    <message>
+        <source>SENSITIVITY</source>
+        <extracomment>The on-screen display of a DPI change: the stage among the mouse&apos;s stages.</extracomment>
+        <translation>灵敏度</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>STAGE %1 OF %2</source>
+        <translation>第 %1 档（共 %2 档）</translation>
+    </message>
+    <message>
+        <source>POLLING RATE</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>RATE</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>REPORTS PER SECOND</source>
+        <translation>每秒报告次数</translation>
+    </message>
+    <message>
+        <source>ACTIVE PROFILE</source>
+        <extracomment>The on-screen display of a profile change: the profile among those the mouse holds.</extracomment>
+        <translation>当前配置文件</translation>
+    </message>
+    <message>
+        <source>PROFILE</source>
+        <translation>配置文件</translation>
+    </message>
+    <message>
+        <source>ON-BOARD %1 OF %2</source>
+        <translation>板载 %1 / %2</translation>
+    </message>
+    <message>
+        <source>MOUSE LOCK</source>
+        <extracomment>The mouse&apos;s lock switch is on: its buttons are locked.</extracomment>
+        <translation>鼠标锁定</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <source>SWITCH ON</source>
+        <translation>开关已打开</translation>
+    </message>
+    <message>
+        <source>LOCKED</source>
+        <translation>已锁定</translation>
+    </message>
+    <message>
+        <source>SWITCH OFF</source>
+        <translation>开关已关闭</translation>
+    </message>
+    <message>
+        <source>UNLOCKED</source>
+        <translation>已解锁</translation>
     </message>
 </context>
 <context>
@@ -3110,8 +3192,8 @@ Take it for this button anyway?</source>
 <context>
     <name>TkeyRepeatView</name>
     <message>
-        <source>The mouse repeats a macro at most %1 times</source>
-        <translation>鼠标最多将宏重复 %1 次</translation>
+        <source>At most %1 times on the mouse</source>
+        <translation>鼠标最多 %1 次</translation>
     </message>
 </context>
 <context>
