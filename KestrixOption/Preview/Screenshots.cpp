@@ -1,7 +1,7 @@
 // Renders every window of the configuration program offscreen, through the real widgets, into
 // PNG files a person can look at:
 //
-//   kx-screenshots [--suffix @2x] <output folder>
+//   kx-screenshots [--suffix @2x] [--lang <language>] <output folder>
 //
 // One file per view or pop-up and state (MainView_Over.png, WarningReset.png,
 // WarningReset_Down.png, ...), the working dialogs (SingleKeyView_Dialog.png, ...), the loading
@@ -9,7 +9,10 @@
 // contact-sheet.png with all of them. Beside each picture (without a suffix) its accessible tree
 // as text (MainView_Default.a11y.txt): role, name, value, description, state and actions of each
 // node, so that a change of what assistive technology meets shows in review as a picture's does.
-// Run with QT_SCALE_FACTOR=2 and --suffix @2x for the high-density pictures.
+// Run with QT_SCALE_FACTOR=2 and --suffix @2x for the high-density pictures. --lang shows the
+// windows in a language of the catalogues ("de", "zh-Hans"), or in "pseudo", a made-up one
+// whose every translated text is marked and 40 % longer (PseudoLanguage.h). words.txt lists
+// every text shown ("shown<TAB>where<TAB>text") and each one that does not fit its place ("cut").
 #include "CreateMacroView.h"
 #include "HvButton.h"
 #include "HvMenuData.h"
@@ -21,7 +24,11 @@
 #include "HvTreeNode.h"
 #include "KxAction.h"
 #include "KxGlobals.h"
+#include "KxLanguage.h"
 #include "KxLayouts.h"
+#include "KxNames.h"
+#include "KxSetupMouse.h"
+#include "KxTextLook.h"
 #include "KxWidgetGlobals.h"
 #include "LaunchChooserView.h"
 #include "LayoutPreview.h"
@@ -33,6 +40,7 @@
 #include "MenuInfo.h"
 #include "PerformanceView.h"
 #include "PopDialogView.h"
+#include "PseudoLanguage.h"
 #include "SetupPreviewView.h"
 #include "ShowLoadView.h"
 #include "SingleKeyView.h"
@@ -45,7 +53,9 @@
 #include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QIcon>
+#include <QLabel>
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QMetaEnum>
@@ -120,6 +130,94 @@ void writeTree(QAccessibleInterface* node, int depth, QTextStream& out) {
 
 using KxLayout::State;
 
+// The texts the windows show, and those that do not fit their places: "shown" and "cut" lines.
+class Words {
+public:
+    void shown(const QString& where, const QString& text) { add("shown", where, text); }
+    void cut(const QString& where, const QString& text) { add("cut", where, text); }
+    QByteArray report() const { return lines_.join(QLatin1Char('\n')).toUtf8() + '\n'; }
+
+private:
+    void add(const char* kind, const QString& where, const QString& text) {
+        if (text.trimmed().isEmpty())
+            return;
+        QString flat = text;
+        flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const QString line = QStringLiteral("%1\t%2\t%3").arg(QLatin1String(kind), where, flat);
+        if (!seen_.contains(line)) {
+            seen_.insert(line);
+            lines_ << line;
+        }
+    }
+    QStringList lines_;
+    QSet<QString> seen_;
+};
+Words words;
+
+// The words of a window's widgets that the code sets (labels, titles, fields) and whether each
+// fits; the layouts' drawn words are checked by checkLayouts.
+void collectWords(const QString& shot, QWidget* window) {
+    words.shown(shot + QStringLiteral(" window title"), window->windowTitle());
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        const QString where = shot + QLatin1Char('/') + widget->objectName();
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            if (label->text().isEmpty() || label->textFormat() == Qt::RichText)
+                continue;
+            words.shown(where, label->text());
+            if (!label->wordWrap() &&
+                QFontMetricsF(label->font()).horizontalAdvance(label->text()) >
+                    label->contentsRect().width() + 0.5)
+                words.cut(where, label->text());
+        } else if (auto* button = qobject_cast<HvButton*>(widget)) {
+            words.shown(where, button->text());
+            if (button->elidedTitle() != button->text())
+                words.cut(where, button->text());
+        } else if (auto* field = qobject_cast<HvTextField*>(widget)) {
+            words.shown(where, field->text());
+            words.shown(where + QStringLiteral(" placeholder"), field->placeholderText());
+            if (!field->isEditable() &&
+                QFontMetricsF(field->font()).horizontalAdvance(field->text()) >
+                    field->contentsRect().width())
+                words.cut(where, field->text());
+        }
+    }
+}
+
+// Every drawn word of the layouts in the installed language, and whether it fits its place.
+void checkLayouts() {
+    for (const KxLayout::View* layout : KxLayout::kViews) {
+        const char* context = layout->name.data();
+        const QString view = KxLayout::text(layout->name);
+        for (const KxLayout::Control& c : layout->controls) {
+            const QString label = KxLayout::shown(context, c.label);
+            const QString where = view + QLatin1Char('/') + KxLayout::text(c.name);
+            words.shown(where, label);
+            if (!label.isEmpty() && !KxTextLook::fitControlLabel(c, label).whole)
+                words.cut(where, label);
+        }
+        for (const KxLayout::Decoration& d : layout->decorations) {
+            const QString text = KxLayout::shown(context, d.text);
+            const QString where = view + QStringLiteral("/decoration");
+            words.shown(where, text);
+            if (!text.isEmpty() && !KxTextLook::fitDecoration(d, text).whole)
+                words.cut(where, text);
+        }
+    }
+    for (const PopupLayout::Popup& popup : PopupLayout::kPopups) {
+        const QString where = KxLayout::text(popup.name);
+        const QString title = KxLayout::shown(PopupLayout::kContext, popup.title);
+        const QString message = KxLayout::shown(PopupLayout::kContext, popup.message);
+        words.shown(where + QStringLiteral("/title"), title);
+        words.shown(where + QStringLiteral("/message"), message);
+        if (!KxTextLook::popupTitleFits(QRectF(PopupLayout::kTitleFrame), title))
+            words.cut(where + QStringLiteral("/title"), title);
+        if (!KxTextLook::popupMessageFits(QRectF(PopupLayout::kMessageFrame), message))
+            words.cut(where + QStringLiteral("/message"), message);
+    }
+}
+
 // Puts every control of a view into a state, the way a pointer or the program would.
 void apply(QWidget* view, State state) {
     const auto buttons = view->findChildren<HvButton*>();
@@ -154,6 +252,10 @@ void apply(QWidget* view, State state) {
 Grabbed grab(QWidget* widget) {
     widget->show();
     QApplication::processEvents();
+    collectWords(widget->objectName().isEmpty()
+                     ? QString::fromLatin1(widget->metaObject()->className())
+                     : widget->objectName(),
+                 widget);
     Grabbed grabbed{widget->grab(), {}};
     QTextStream out(&grabbed.tree);
     writeTree(QAccessible::queryAccessibleInterface(widget), 0, out);
@@ -179,8 +281,8 @@ void shootPopups(std::vector<Shot>& shots) {
         for (const State state : PopupLayout::kStates) {
             HvNoTitleWindow window(QRect(QPoint(0, 0), PopupLayout::kSize));
             // Told as KxAction::runPopView tells it.
-            window.setWindowTitle(KxLayout::text(popup.title));
-            window.setAccessibleDescription(KxLayout::text(popup.message));
+            window.setWindowTitle(KxLayout::shown(PopupLayout::kContext, popup.title));
+            window.setAccessibleDescription(KxLayout::shown(PopupLayout::kContext, popup.message));
             window.setAccessibleRole(QAccessible::AlertMessage);
             auto* view = new PopDialogView(QRect(QPoint(0, 0), PopupLayout::kSize),
                                            KxLayout::text(popup.name), popup.withCancel);
@@ -373,27 +475,60 @@ void shootOthers(std::vector<Shot>& shots) {
         shots.push_back({QStringLiteral("Loading"), grab(&window)});
     }
     {
-        HvMessageBox box(QStringLiteral("Are you sure you want to Clear Commands?"), true);
+        // The window's own words, in the language shown.
+        HvMessageBox box(
+            QCoreApplication::translate("MacroView", "Are you sure you want to Clear Commands?"),
+            true);
         shots.push_back({QStringLiteral("MessageBox"), grab(&box)});
-        // The longest the window says: a write the mouse did not take.
+        // The longest the window says: a write the mouse did not take, in the words the core
+        // and the window use.
+        const auto core = [](const char* text) {
+            return QCoreApplication::translate("KxSetupMouse", text);
+        };
         HvMessageBox failed(
-            QStringLiteral("The right button, front side button and back side button of profile 3 "
-                           "did not reach the mouse. The mouse did not answer. The changes are "
-                           "kept: Apply tries again."),
+            core("The %1 of profile %2 did not reach the mouse.")
+                    .arg(KxNames::listed({KxNames::buttonTitle(1), KxNames::buttonTitle(3),
+                                          KxNames::buttonTitle(4)}))
+                    .arg(3) +
+                QLatin1Char(' ') +
+                QCoreApplication::translate("MainView",
+                                            "The changes not written are kept: Apply tries again."),
             false);
         shots.push_back({QStringLiteral("MessageBox_WriteFailed"), grab(&failed)});
         // "Import set-up…": what the file changes, before anything is.
+        const auto button = [&core](int profile, int index, const QString& from,
+                                    const QString& to) {
+            return KxSetup::Change{
+                core("profile %1 %2").arg(profile).arg(KxNames::buttonTitle(index)), from, to}
+                .text();
+        };
+        const auto names = [](const char* text) {
+            return QCoreApplication::translate("KxNames", text);
+        };
+        const auto change = [](const QString& what, const QString& from, const QString& to) {
+            return KxSetup::Change{what, from, to}.text();
+        };
         SetupPreviewView preview(
-            QStringLiteral("Importing mine.kxsetup changes the mouse:"),
-            {QStringLiteral("profile 1 front side button: Back → F5"),
-             QStringLiteral("profile 1 right button: Right Click → macro Reload, repeat 3 times"),
-             QStringLiteral("profile 1 back side button: Forward → launch /usr/bin/true"),
-             QStringLiteral("profile 3 wheel button: Middle Click → Mute"),
-             QStringLiteral("DPI stage 2: 1600 → 2100"), QStringLiteral("active DPI stage: 1 → 2"),
-             QStringLiteral("polling rate: 1000 Hz → 500 Hz"),
-             QStringLiteral("logo light: on → off"), QStringLiteral("active profile: 1 → 3"),
-             QStringLiteral("macro Reload: added to the library")},
-            QStringLiteral("Changes not yet written to the mouse are dropped."));
+            QCoreApplication::translate("MainView", "Importing %1 changes the mouse:")
+                .arg(QStringLiteral("mine.kxsetup")),
+            {button(1, 3, QStringLiteral("Back"), QStringLiteral("F5")),
+             button(
+                 1, 1, QStringLiteral("Right Click"),
+                 names("macro %1, %2")
+                     .arg(QStringLiteral("Reload"),
+                          QCoreApplication::translate("KxNames", "repeat %n times", nullptr, 3))),
+             button(1, 4, QStringLiteral("Forward"),
+                    names("launch %1").arg(QStringLiteral("/usr/bin/true"))),
+             button(3, 2, QStringLiteral("Middle Click"), QStringLiteral("Mute")),
+             change(core("DPI stage %1").arg(2), core("%1 DPI").arg(1600),
+                    core("%1 DPI").arg(2100)),
+             change(core("active DPI stage"), QStringLiteral("1"), QStringLiteral("2")),
+             change(core("polling rate"), core("%1 Hz").arg(1000), core("%1 Hz").arg(500)),
+             change(core("logo light"), core("on"), core("off")),
+             change(core("active profile"), QStringLiteral("1"), QStringLiteral("3")),
+             core("macro %1: added to the library").arg(QStringLiteral("Reload"))},
+            QCoreApplication::translate("MainView",
+                                        "Changes not yet written to the mouse are dropped."));
         shots.push_back({QStringLiteral("SetupPreview"), grab(&preview)});
     }
     {
@@ -545,12 +680,27 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     QString suffix;
-    if (args.size() >= 2 && args[0] == QLatin1String("--suffix")) {
-        suffix = args[1];
+    QString language;
+    while (args.size() >= 2 && args[0].startsWith(QLatin1String("--"))) {
+        if (args[0] == QLatin1String("--suffix"))
+            suffix = args[1];
+        else if (args[0] == QLatin1String("--lang"))
+            language = args[1];
+        else
+            break;
         args = args.mid(2);
     }
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: kx-screenshots [--suffix @2x] <output folder>\n");
+        std::fprintf(stderr,
+                     "usage: kx-screenshots [--suffix @2x] [--lang <language>] <output folder>\n");
+        return 2;
+    }
+    if (language == QLatin1String("pseudo")) {
+        QCoreApplication::installTranslator(new PseudoLanguage);
+    } else if (!language.isEmpty() && !KxLanguage::install(language)) {
+        std::fprintf(stderr, "kx-screenshots: there are no texts in \"%s\"; languages: en %s\n",
+                     qPrintable(language),
+                     qPrintable(KxLanguage::translated().join(QLatin1Char(' '))));
         return 2;
     }
     const QDir out(args[0]);
@@ -567,6 +717,7 @@ int main(int argc, char** argv) {
     shootLaunchChooser(shots);
     shootMainWindow(shots);
     shootOthers(shots);
+    checkLayouts();
     for (const Shot& shot : shots) {
         const QString path = out.filePath(shot.name + suffix + QStringLiteral(".png"));
         if (!shot.pixmap.save(path, "PNG")) {
@@ -580,6 +731,16 @@ int main(int argc, char** argv) {
             tree.write(shot.tree.toUtf8()) != shot.tree.toUtf8().size()) {
             std::fprintf(stderr, "kx-screenshots: %s could not be written\n",
                          qPrintable(tree.fileName()));
+            return 1;
+        }
+    }
+    if (suffix.isEmpty()) {
+        QFile list(out.filePath(QStringLiteral("words.txt")));
+        const QByteArray report = words.report();
+        if (!list.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            list.write(report) != report.size()) {
+            std::fprintf(stderr, "kx-screenshots: %s could not be written\n",
+                         qPrintable(list.fileName()));
             return 1;
         }
     }
