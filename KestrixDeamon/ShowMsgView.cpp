@@ -6,6 +6,7 @@
 #include "HvNoTitleWindow.h"
 #include "KxProtocol.h"
 #include "NotificationDisplay.h"
+#include "OsdWords.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -91,6 +92,7 @@ void ShowMsgView::loadImagesForScreen() {
     imageArr_.clear();
     for (const auto& [tag, fileName] : imageTable()) {
         QImage image = loadTableImage(fileName, ratio);
+        OsdWords::drawInto(image, tag);
         if (!image.isNull())
             imageArr_.insert(tag, image);
     }

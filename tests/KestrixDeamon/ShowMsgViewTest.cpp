@@ -1,9 +1,11 @@
 #include "ShowMsgView.h"
 
 #include "HvNoTitleWindow.h"
+#include "OsdWords.h"
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -91,10 +93,12 @@ TEST_F(ShowMsgViewTest, DpiIsDrawnInHundredsAndRequestsWithoutPictureChangeNothi
     EXPECT_EQ(view->dpiText(), QStringLiteral("5700"));
     const QImage plain = view->imageArr().value(QStringLiteral("dpi2"));
     EXPECT_FALSE(changedPixels(view->showImage(), plain).isNull());
-    // The table's picture stays unmarked for the next display.
-    EXPECT_TRUE(changedPixels(plain, ShowMsgView::loadTableImage(QStringLiteral("Level3.png"),
-                                                                 plain.devicePixelRatio()))
-                    .isNull());
+    // The table's picture (the artwork and its words) stays without the value for the next
+    // display.
+    QImage artwork =
+        ShowMsgView::loadTableImage(QStringLiteral("Level3.png"), plain.devicePixelRatio());
+    OsdWords::drawInto(artwork, QStringLiteral("dpi2"));
+    EXPECT_TRUE(changedPixels(plain, artwork).isNull());
     finishDisplay();
 
     const qint64 shown = view->showImage().cacheKey();
@@ -198,3 +202,37 @@ TEST_F(ShowMsgViewTest, TheWindowIsShownOnlyWithAPictureAndItsCountdown) {
 }
 
 } // namespace
+
+// The pictures' words are drawn over the artwork, in the language installed: every picture has
+// words, and another language's words are other pixels; a tag without a picture gets none.
+TEST(OsdWords, AreDrawnOverTheArtworkInTheLanguageInstalled) {
+    class Shouting : public QTranslator {
+    public:
+        QString translate(const char* context, const char* source, const char*,
+                          int) const override {
+            return QLatin1String(context) == QLatin1String("OsdWords")
+                       ? QStringLiteral("ÄÖÜ ÉÈ %1 %2").arg(QLatin1String(source))
+                       : QString();
+        }
+        bool isEmpty() const override { return false; }
+    };
+    for (const auto& [tag, fileName] : ShowMsgView::imageTable()) {
+        SCOPED_TRACE(tag.toStdString());
+        const QImage artwork = ShowMsgView::loadTableImage(fileName, 1);
+        ASSERT_FALSE(artwork.isNull());
+        QImage english = artwork;
+        OsdWords::drawInto(english, tag);
+        const QRect words = changedPixels(artwork, english);
+        EXPECT_FALSE(words.isNull());
+        Shouting other;
+        QCoreApplication::installTranslator(&other);
+        QImage translated = artwork;
+        OsdWords::drawInto(translated, tag);
+        QCoreApplication::removeTranslator(&other);
+        EXPECT_FALSE(changedPixels(english, translated).isNull());
+    }
+    QImage none = ShowMsgView::loadTableImage(QStringLiteral("P1.png"), 1);
+    const QImage before = none;
+    OsdWords::drawInto(none, QStringLiteral("no such tag"));
+    EXPECT_TRUE(changedPixels(before, none).isNull());
+}
