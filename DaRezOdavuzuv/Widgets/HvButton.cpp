@@ -159,9 +159,20 @@ void HvButton::setTitleAlignment(Qt::Alignment alignment) {
     update();
 }
 
+QFont HvButton::titleFont() const {
+    QFont fitted = font();
+    if (fitted.pixelSize() <= 0)
+        return fitted;
+    const int width = qMax(0, this->width() - leftPad_ - rightPad_);
+    const int floor = std::max(8, fitted.pixelSize() - 3);
+    while (fitted.pixelSize() > floor && QFontMetrics(fitted).horizontalAdvance(text()) > width)
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    return fitted;
+}
+
 QString HvButton::elidedTitle() const {
     const int width = qMax(0, this->width() - leftPad_ - rightPad_);
-    return fontMetrics().elidedText(text(), Qt::ElideRight, width);
+    return QFontMetrics(titleFont()).elidedText(text(), Qt::ElideRight, width);
 }
 
 QSize HvButton::sizeHint() const {
@@ -179,7 +190,7 @@ void HvButton::paintEvent(QPaintEvent*) {
     if (facePainter_)
         facePainter_(painter, currentFace());
     if (!text().isEmpty()) {
-        painter.setFont(font());
+        painter.setFont(titleFont());
         QColor colour = titleColor_;
         if (!isEnabled())
             colour.setAlphaF(0.45f);

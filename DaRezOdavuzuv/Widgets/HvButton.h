@@ -118,7 +118,9 @@ public:
     void setRightPad(int pad);
     void setTitleColor(const QColor& colour);
     void setTitleAlignment(Qt::Alignment alignment);
-    // The title as drawn: cut at its tail to fit between the pads.
+    // The title as drawn: up to three pixels smaller where it is too long for the room between
+    // the pads, then cut at its tail.
+    QFont titleFont() const;
     QString elidedTitle() const;
 
     bool isHovered() const { return hovered_; }

@@ -3,6 +3,7 @@
 #include "HvMenuData.h"
 #include "HvTreeNode.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -26,7 +27,7 @@ HvMenulist::HvMenulist(HvTreeNode* node, QWidget* parent)
     list_->setFrameShape(QFrame::NoFrame);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setUniformItemSizes(true);
-    list_->setAccessibleName(QStringLiteral("Menu list"));
+    list_->setAccessibleName(QCoreApplication::translate("HvMenulist", "Menu list"));
     connect(list_, &QListWidget::itemActivated, this, &HvMenulist::pick);
     connect(list_, &QListWidget::itemClicked, this, &HvMenulist::pick);
     applyStyle();

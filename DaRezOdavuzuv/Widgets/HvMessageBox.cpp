@@ -5,6 +5,7 @@
 #include "HvButton.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -21,7 +22,9 @@ HvMessageBox::HvMessageBox(const QString& message, bool withCancel, QWidget* par
     QString shownTitle = title;
     if (shownTitle.isEmpty() && parent)
         shownTitle = parent->window()->windowTitle();
-    setWindowTitle(shownTitle.isEmpty() ? QStringLiteral("Kestrix Mouse") : shownTitle);
+    setWindowTitle(shownTitle.isEmpty()
+                       ? QCoreApplication::translate("HvMessageBox", "Kestrix Mouse")
+                       : shownTitle);
     setAccessibleDescription(message);
     label_ = new QLabel(message, this);
     label_->setWordWrap(true);
@@ -38,7 +41,7 @@ HvMessageBox::HvMessageBox(const QString& message, bool withCancel, QWidget* par
                        "QPushButton:pressed { background: %1; }"
                        "QPushButton:focus { border: 2px solid %2; }")
             .arg(accent, focus);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(QCoreApplication::translate("HvMessageBox", "OK"), this);
     ok_->setStyleSheet(style);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
@@ -46,7 +49,7 @@ HvMessageBox::HvMessageBox(const QString& message, bool withCancel, QWidget* par
     buttons->addStretch();
     buttons->addWidget(ok_);
     if (withCancel) {
-        cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+        cancel_ = new QPushButton(QCoreApplication::translate("HvMessageBox", "Cancel"), this);
         cancel_->setStyleSheet(style);
         connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
         buttons->addWidget(cancel_);

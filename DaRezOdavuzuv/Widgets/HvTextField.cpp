@@ -5,10 +5,34 @@
 
 #include <QAccessible>
 
+#include <algorithm>
+
 HvTextField::HvTextField(QWidget* parent) : QLineEdit(parent) {
     HvAccessible::install();
     setAttribute(Qt::WA_MacShowFocusRect, false);
     applyStyle();
+    connect(this, &QLineEdit::textChanged, this, &HvTextField::fitLabel);
+}
+
+void HvTextField::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    fitLabel();
+}
+
+void HvTextField::fitLabel() {
+    if (isEditable() || font().pixelSize() <= 0)
+        return;
+    if (labelPixelSize_ == 0)
+        labelPixelSize_ = font().pixelSize();
+    // The room the style leaves: the border and two pixels of padding each side.
+    const int room = contentsRect().width() - 6;
+    QFont fitted = font();
+    fitted.setPixelSize(labelPixelSize_);
+    const int floor = std::max(8, labelPixelSize_ - 3);
+    while (fitted.pixelSize() > floor && QFontMetrics(fitted).horizontalAdvance(text()) > room)
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    if (fitted.pixelSize() != font().pixelSize())
+        setFont(fitted);
 }
 
 void HvTextField::setBordered(bool bordered) {

@@ -7,6 +7,7 @@
 #include "Notifications/NotificationCenter.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QScreen>
 
@@ -21,7 +22,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         frame.moveCenter(screen->availableGeometry().center());
     window_ = new HvNoTitleWindow(frame);
-    window_->setWindowTitle(QStringLiteral("Kestrix Mouse"));
+    window_->setWindowTitle(QCoreApplication::translate("AppDelegate", "Kestrix Mouse"));
     window_->setIsCanDrag(true);
     window_->setDragHeight(MainView::kMainDragHeight);
     view_ = new MainView;

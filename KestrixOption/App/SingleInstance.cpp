@@ -2,6 +2,7 @@
 
 #include "HvLogger.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -31,7 +32,8 @@ SingleInstance::Claim SingleInstance::claim() {
     const QDBusMessage answer = bus.call(activate, QDBus::Block, 5000);
     if (answer.type() == QDBusMessage::ErrorMessage)
         HV_WARNING(
-            QStringLiteral("The running window did not answer: %1").arg(answer.errorMessage()));
+            QCoreApplication::translate("SingleInstance", "The running window did not answer: %1")
+                .arg(answer.errorMessage()));
     return Claim::OtherRuns;
 }
 

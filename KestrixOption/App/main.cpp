@@ -12,6 +12,7 @@
 #include "SingleInstance.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -49,13 +50,15 @@ int answerCommandLine(int argc, char* argv[]) {
 void tellWhatIsMissing(bool noBus) {
     QStringList lines;
     if (noBus)
-        lines << QStringLiteral("There is no session bus: the on-screen display cannot be "
-                                "switched, and the window cannot follow the mouse's own buttons "
-                                "or be started again after an unplug.");
+        lines << QCoreApplication::translate(
+            "KxOption", "There is no session bus: the on-screen display cannot be "
+                        "switched, and the window cannot follow the mouse's own buttons "
+                        "or be started again after an unplug.");
     const QFileInfo data(sysPath);
     if (!data.isDir() || !data.isWritable())
-        lines << QStringLiteral("The folder %1 cannot be written: changes to profiles and macros "
-                                "are not kept.")
+        lines << QCoreApplication::translate(
+                     "KxOption", "The folder %1 cannot be written: changes to profiles and macros "
+                                 "are not kept.")
                      .arg(sysPath);
     if (!lines.isEmpty())
         HvAction::showInfoMessage(lines.join(QStringLiteral("\n\n")));
@@ -71,20 +74,21 @@ void startDaemon(QObject* context) {
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("StartServiceByName"));
     start << QStringLiteral("com.vlak.KestrixDeamon") << 0u;
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(start), context);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context,
-                     [](QDBusPendingCallWatcher* call) {
-                         call->deleteLater();
-                         if (!call->isError())
-                             return;
-                         // Not installed (a build tree): nothing to start it from.
-                         const QString text = QStringLiteral("The background program could not "
-                                                             "be started: %1")
-                                                  .arg(call->error().message());
-                         if (call->error().type() == QDBusError::ServiceUnknown)
-                             HV_DEBUG(text);
-                         else
-                             HV_WARNING(text);
-                     });
+    QObject::connect(
+        watcher, &QDBusPendingCallWatcher::finished, context, [](QDBusPendingCallWatcher* call) {
+            call->deleteLater();
+            if (!call->isError())
+                return;
+            // Not installed (a build tree): nothing to start it from.
+            const QString text =
+                QCoreApplication::translate("KxOption", "The background program could not "
+                                                        "be started: %1")
+                    .arg(call->error().message());
+            if (call->error().type() == QDBusError::ServiceUnknown)
+                HV_DEBUG(text);
+            else
+                HV_WARNING(text);
+        });
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "Preferences/UserPreferences.h"
 #include "RirImageView.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -25,10 +26,11 @@
 namespace {
 QString mouseInUse() {
     if (!sysDeviceReq || !sysDeviceReq->isDevOn())
-        return QStringLiteral("No mouse is connected.");
+        return QCoreApplication::translate("AboutConnortller", "No mouse is connected.");
     if (sysDeviceReq->isSelectedDeviceEmulated())
-        return QStringLiteral("The emulated mouse (kx-virtual-mouse) is in use.");
-    return QStringLiteral("The Kestrix mouse on USB is in use.");
+        return QCoreApplication::translate("AboutConnortller",
+                                           "The emulated mouse (kx-virtual-mouse) is in use.");
+    return QCoreApplication::translate("AboutConnortller", "The Kestrix mouse on USB is in use.");
 }
 } // namespace
 
@@ -41,7 +43,7 @@ AboutConnortller::AboutConnortller() {
     window_ = new HvNoTitleWindow(QRect(QPoint(0, 0), AboutViewLayout::kView.size));
     window_->setIsCanDrag(true);
     window_->setDragHeight(AboutViewLayout::kView.dragHeight);
-    window_->setWindowTitle(QStringLiteral("About Kestrix Mouse"));
+    window_->setWindowTitle(QCoreApplication::translate("AboutConnortller", "About Kestrix Mouse"));
     window_->setAccessibleRole(QAccessible::Dialog);
     auto* view = new RirImageView(QRect(QPoint(0, 0), AboutViewLayout::kView.size));
     view->setImageByName(QStringLiteral("AboutView_Normal.png"));
@@ -73,12 +75,15 @@ QString AboutConnortller::infoText() {
     const auto line = [](const QString& label, const QString& value) {
         return QStringLiteral("<b>%1</b><br>%2<br>").arg(label, value.toHtmlEscaped());
     };
-    return QStringLiteral("Version %1 &middot; MIT licence<br><br>")
+    return QCoreApplication::translate("AboutConnortller",
+                                       "Version %1 &middot; MIT licence<br><br>")
                .arg(QLatin1String(KX_VERSION)) +
-           line(QStringLiteral("Mouse"), mouseInUse()) +
-           line(QStringLiteral("Profiles and macros"), QDir::toNativeSeparators(sysPath)) +
-           line(QStringLiteral("Preferences"), UserPreferences::filePath()) +
-           line(QStringLiteral("Log"), HvLogger::logFilePath());
+           line(QCoreApplication::translate("AboutConnortller", "Mouse"), mouseInUse()) +
+           line(QCoreApplication::translate("AboutConnortller", "Profiles and macros"),
+                QDir::toNativeSeparators(sysPath)) +
+           line(QCoreApplication::translate("AboutConnortller", "Preferences"),
+                UserPreferences::filePath()) +
+           line(QCoreApplication::translate("AboutConnortller", "Log"), HvLogger::logFilePath());
 }
 
 void AboutConnortller::showModal() {

@@ -11,6 +11,7 @@
 #include "KxGlobals.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 CreateMacroView::CreateMacroView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), CreateMacroLayout::kView.size), parent) {
@@ -29,7 +30,7 @@ void CreateMacroView::initControls() {
     system.setPixelSize(13);
     nameTxt_->setFont(system);
     nameTxt_->setMaxLength(kMaxNameLength);
-    nameTxt_->setPlaceholderText(QStringLiteral("Macro name"));
+    nameTxt_->setPlaceholderText(QCoreApplication::translate("CreateMacroView", "Macro name"));
     okBtn_ = controls.button("okBtn");
     cancelBtn_ = controls.button("cancelBtn");
 }

@@ -22,6 +22,7 @@
 #include "TooltipManager.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -423,7 +424,7 @@ void KxAction::showLoadViewPro() {
     if (!showLoadFrm) {
         showLoadFrm = new HvNoTitleWindow(QRect(QPoint(0, 0), ShowLoadView::kSize));
         showLoadFrm->setIsCanDrag(false);
-        showLoadFrm->setWindowTitle(QStringLiteral("Loading"));
+        showLoadFrm->setWindowTitle(QCoreApplication::translate("KxAction", "Loading"));
         showLoadFrm->setContentView(new ShowLoadView);
     }
     // Centred across, 200 points below the middle of the main screen.

@@ -11,6 +11,7 @@
 #include "LaunchChooserLayout.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -105,15 +106,17 @@ bool acceptEntryFromElsewhere(const QFileInfo& file) {
     const std::optional<QString> name = InstalledApplications::displayName(file.absoluteFilePath());
     QString where = file.absoluteFilePath();
     if (const QString real = file.canonicalFilePath(); real != where)
-        where += QStringLiteral(" (a link to %1)").arg(real);
+        where += QCoreApplication::translate("LaunchChooserView", " (a link to %1)").arg(real);
     const QString question =
         name ? QStringLiteral("\u201c%1\u201d is a desktop entry from outside the applications "
                               "folders:\n%2\nAny entry can take an application's name. Start "
                               "what it names with this button?")
                    .arg(*name, where)
-             : QStringLiteral("This desktop entry is outside the applications folders and names no "
-                              "application this desktop can start:\n%1\nTake it for this button "
-                              "anyway?")
+             : QCoreApplication::translate(
+                   "LaunchChooserView",
+                   "This desktop entry is outside the applications folders and names no "
+                   "application this desktop can start:\n%1\nTake it for this button "
+                   "anyway?")
                    .arg(where);
     return HvAction::ChooseInfoMessage(question);
 }
@@ -143,7 +146,8 @@ void LaunchChooserView::initControls() {
                               {{"appList", [this] { return appList_ = new QListWidget; }}});
     filterTxt_ = controls.get<HvTextField>("filterTxt");
     filterTxt_->setBordered(false); // the picture has the field's edge
-    filterTxt_->setPlaceholderText(QStringLiteral("Type to filter"));
+    filterTxt_->setPlaceholderText(
+        QCoreApplication::translate("LaunchChooserView", "Type to filter"));
     QPalette palette = filterTxt_->palette();
     palette.setColor(QPalette::PlaceholderText, kDimText);
     filterTxt_->setPalette(palette);
@@ -230,11 +234,14 @@ void LaunchChooserView::applyFilter() {
     }
     okBtn_->setEnabled(first != nullptr);
     if (appList_->count() == 0)
-        emptyLbl_->setText(
-            QStringLiteral("No installed applications were found: \u201cOther file\u2026\u201d "
-                           "takes any program."));
+        emptyLbl_->setText(QCoreApplication::translate(
+            "LaunchChooserView",
+            "No installed applications were found: \u201cOther file\u2026\u201d "
+            "takes any program."));
     else
-        emptyLbl_->setText(QStringLiteral("No application matches \u201c%1\u201d.").arg(typed));
+        emptyLbl_->setText(QCoreApplication::translate("LaunchChooserView",
+                                                       "No application matches \u201c%1\u201d.")
+                               .arg(typed));
     emptyLbl_->setVisible(!first);
 }
 
@@ -287,11 +294,13 @@ void LaunchChooserView::ok() {
 }
 
 void LaunchChooserView::chooseOtherFile() {
-    const QString path =
-        fileDialogForTesting()
-            ? fileDialogForTesting()()
-            : QFileDialog::getOpenFileName(
-                  this, QStringLiteral("Choose the program or file to start"), QDir::homePath());
+    const QString path = fileDialogForTesting()
+                             ? fileDialogForTesting()()
+                             : QFileDialog::getOpenFileName(
+                                   this,
+                                   QCoreApplication::translate(
+                                       "LaunchChooserView", "Choose the program or file to start"),
+                                   QDir::homePath());
     // Nothing chosen, or it went away meanwhile: the choice goes on.
     const QFileInfo file(path);
     if (path.isEmpty() || !file.isFile())
@@ -314,7 +323,7 @@ std::optional<QString> LaunchChooserView::choose(QWidget* over) {
     HvNoTitleWindow window(QRect(QPoint(0, 0), LaunchChooserLayout::kView.size));
     window.setIsCanDrag(true);
     window.setDragHeight(LaunchChooserLayout::kView.dragHeight);
-    window.setWindowTitle(QStringLiteral("Application launcher"));
+    window.setWindowTitle(QCoreApplication::translate("LaunchChooserView", "Application launcher"));
     window.setAccessibleRole(QAccessible::Dialog);
     auto* view = new LaunchChooserView;
     window.setContentView(view);

@@ -18,9 +18,10 @@ constexpr int kWheel = 1;
 
 LightOptionView::LightOptionView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), LightOptionViewLayout::kView.size), parent),
-      liveLogo_(QStringLiteral("logo light"), QStringLiteral("live logo light"),
-                [this](int on) { showLight(kLogo, on != 0); }),
-      liveWheel_(QStringLiteral("wheel light"), QStringLiteral("live wheel light"),
+      liveLogo_(QStringLiteral(QT_TRANSLATE_NOOP("MouseWrites", "logo light")),
+                QStringLiteral("live logo light"), [this](int on) { showLight(kLogo, on != 0); }),
+      liveWheel_(QStringLiteral(QT_TRANSLATE_NOOP("MouseWrites", "wheel light")),
+                 QStringLiteral("live wheel light"),
                  [this](int on) { showLight(kWheel, on != 0); }) {
     setImageByName(QStringLiteral("LightOptionView_Normal.png"));
     init();

@@ -3,6 +3,7 @@
 #include "HvButton.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -37,13 +38,19 @@ void MacroCapacityMeter::setRecording(bool recording) {
 QString MacroCapacityMeter::text() const {
     QString line;
     if (count_ < 0)
-        line = QStringLiteral("No macro chosen");
+        line = QCoreApplication::translate("MacroCapacityMeter", "No macro chosen");
     else if (count_ > kDeviceSteps)
-        line =
-            QStringLiteral("%1 steps: the mouse plays the first %2").arg(count_).arg(kDeviceSteps);
+        line = QCoreApplication::translate("MacroCapacityMeter",
+                                           "%1 steps: the mouse plays the first %2")
+                   .arg(count_)
+                   .arg(kDeviceSteps);
     else
-        line = QStringLiteral("%1 of %2 steps on the mouse").arg(count_).arg(kDeviceSteps);
-    return recording_ ? QStringLiteral("Recording · ") + line : line;
+        line = QCoreApplication::translate("MacroCapacityMeter", "%1 of %2 steps on the mouse")
+                   .arg(count_)
+                   .arg(kDeviceSteps);
+    return recording_
+               ? QCoreApplication::translate("MacroCapacityMeter", "Recording · %1").arg(line)
+               : line;
 }
 
 void MacroCapacityMeter::changed() {

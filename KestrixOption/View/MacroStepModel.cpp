@@ -5,6 +5,7 @@
 #include "KxAction.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIntValidator>
 #include <QLineEdit>
 #include <QPainter>
@@ -42,31 +43,36 @@ void MacroStepModel::setIcons(const QImage& keyDown, const QImage& keyUp) {
 QString MacroStepModel::mouseButtonName(int32_t keyCode) {
     switch (keyCode) {
     case kLeftButton:
-        return QStringLiteral("L Button");
+        return QCoreApplication::translate("MacroStepModel", "L Button");
     case kRightButton:
-        return QStringLiteral("R Button");
+        return QCoreApplication::translate("MacroStepModel", "R Button");
     case kMiddleButton:
-        return QStringLiteral("M Button");
+        return QCoreApplication::translate("MacroStepModel", "M Button");
     default:
-        return HvKey::getStrByKeycode(keyCode);
+        return HvKey::shownName(keyCode);
     }
 }
 
 QString MacroStepModel::stepText(const MacroKeyInfo& step) {
     switch (step.keyFlag()) {
     case MacroKeyInfo::kFlagKeyDown:
-        return QStringLiteral("Press %1").arg(HvKey::getStrByKeycode(step.keyCode()));
+        return QCoreApplication::translate("MacroStepModel", "Press %1")
+            .arg(HvKey::shownName(step.keyCode()));
     case MacroKeyInfo::kFlagKeyUp:
-        return QStringLiteral("Release %1").arg(HvKey::getStrByKeycode(step.keyCode()));
+        return QCoreApplication::translate("MacroStepModel", "Release %1")
+            .arg(HvKey::shownName(step.keyCode()));
     case MacroKeyInfo::kFlagMenuFunction:
         return KxAction::getMacroMenuNameById(step.keyCode())
-            .value_or(QStringLiteral("Command %1").arg(step.keyCode()));
+            .value_or(
+                QCoreApplication::translate("MacroStepModel", "Command %1").arg(step.keyCode()));
     case MacroKeyInfo::kFlagMouseDown:
-        return QStringLiteral("%1 Down").arg(mouseButtonName(step.keyCode()));
+        return QCoreApplication::translate("MacroStepModel", "%1 Down")
+            .arg(mouseButtonName(step.keyCode()));
     case MacroKeyInfo::kFlagMouseUp:
-        return QStringLiteral("%1 Up").arg(mouseButtonName(step.keyCode()));
+        return QCoreApplication::translate("MacroStepModel", "%1 Up")
+            .arg(mouseButtonName(step.keyCode()));
     default:
-        return QStringLiteral("Step of kind %1").arg(step.keyFlag());
+        return QCoreApplication::translate("MacroStepModel", "Step of kind %1").arg(step.keyFlag());
     }
 }
 
@@ -87,7 +93,7 @@ QVariant MacroStepModel::data(const QModelIndex& index, int role) const {
         if (index.column() == kTextColumn)
             return stepText(step);
         if (index.column() == kDelayColumn)
-            return QStringLiteral("%1 ms").arg(step.delay());
+            return QCoreApplication::translate("MacroStepModel", "%1 ms").arg(step.delay());
         return {};
     case Qt::EditRole:
         return index.column() == kDelayColumn ? QVariant(step.delay()) : QVariant();
@@ -106,7 +112,8 @@ QVariant MacroStepModel::data(const QModelIndex& index, int role) const {
         return data(index, Qt::DisplayRole);
     case Qt::ToolTipRole:
         return index.column() == kDelayColumn && editable_
-                   ? QStringLiteral("Double-click to change the delay")
+                   ? QCoreApplication::translate("MacroStepModel",
+                                                 "Double-click to change the delay")
                    : QVariant();
     default:
         return {};
@@ -116,15 +123,15 @@ QVariant MacroStepModel::data(const QModelIndex& index, int role) const {
 QString MacroStepModel::stepKind(const MacroKeyInfo& step) {
     switch (step.keyFlag()) {
     case MacroKeyInfo::kFlagKeyDown:
-        return QStringLiteral("Key down");
+        return QCoreApplication::translate("MacroStepModel", "Key down");
     case MacroKeyInfo::kFlagKeyUp:
-        return QStringLiteral("Key up");
+        return QCoreApplication::translate("MacroStepModel", "Key up");
     case MacroKeyInfo::kFlagMouseDown:
-        return QStringLiteral("Button down");
+        return QCoreApplication::translate("MacroStepModel", "Button down");
     case MacroKeyInfo::kFlagMouseUp:
-        return QStringLiteral("Button up");
+        return QCoreApplication::translate("MacroStepModel", "Button up");
     default:
-        return QStringLiteral("Command");
+        return QCoreApplication::translate("MacroStepModel", "Command");
     }
 }
 
@@ -134,11 +141,11 @@ QVariant MacroStepModel::headerData(int section, Qt::Orientation orientation, in
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case kIconColumn:
-        return QStringLiteral("Kind");
+        return QCoreApplication::translate("MacroStepModel", "Kind");
     case kTextColumn:
-        return QStringLiteral("Step");
+        return QCoreApplication::translate("MacroStepModel", "Step");
     case kDelayColumn:
-        return QStringLiteral("Delay");
+        return QCoreApplication::translate("MacroStepModel", "Delay");
     default:
         return {};
     }
@@ -213,7 +220,8 @@ QWidget* MacroStepDelegate::createEditor(QWidget* parent, const QStyleOptionView
     editor->setValidator(new QIntValidator(0, MacroStepModel::kMaxDelay, editor));
     editor->setMaxLength(4);
     editor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    editor->setAccessibleName(QStringLiteral("Delay in milliseconds"));
+    editor->setAccessibleName(
+        QCoreApplication::translate("MacroStepModel", "Delay in milliseconds"));
     editor->setStyleSheet(QStringLiteral("QLineEdit { background: #070708; color: white; "
                                          "border: 1px solid #c4141c; padding: 0 6px; }"));
     return editor;

@@ -18,6 +18,7 @@
 #include "RigthMouseTBView.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -40,7 +41,8 @@ MacroView::MacroView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), MacroViewLayout::kView.size), parent) {
     setImageByName(QStringLiteral("MacroView_Normal.png"));
     setFocusPolicy(Qt::ClickFocus);
-    setAccessibleName(QStringLiteral("Macro editor")); // a click on the pane focuses it
+    setAccessibleName(
+        QCoreApplication::translate("MacroView", "Macro editor")); // a click on the pane focuses it
     init();
     setDialogButtons({{kOkTag, [this] { ok(); }},
                       {kCancelTag, [this] { cancel(); }},
@@ -128,7 +130,8 @@ void MacroView::fillSettingData() {
     control(kInsertDefLayChkTag)->setChecked(delayType == kDefaultDelay);
     setConEnable();
     control(kComSelTag)
-        ->setText(currMacroMenuData_ ? currMacroMenuData_->titleStr() : QStringLiteral("Commands"));
+        ->setText(currMacroMenuData_ ? currMacroMenuData_->titleStr()
+                                     : QCoreApplication::translate("MacroView", "Commands"));
     control(kApplyTag)->setEnabled(changed_);
 }
 
@@ -320,7 +323,8 @@ bool MacroView::roomForPress() const {
 
 void MacroView::limitReached() {
     setRecState(false);
-    HvAction::showInfoMessage(QStringLiteral("Maximum number of macros reached"));
+    HvAction::showInfoMessage(
+        QCoreApplication::translate("MacroView", "Maximum number of macros reached"));
 }
 
 bool MacroView::AddNewKey(int32_t code, int32_t flag) {
@@ -329,7 +333,8 @@ bool MacroView::AddNewKey(int32_t code, int32_t flag) {
     if (lastKeyInfo_ && lastKeyInfo_->first == code && lastKeyInfo_->second == flag)
         return false; // the key's repeat
     if (deviceSteps() >= kMaxSteps) {
-        HvAction::showInfoMessage(QStringLiteral("Maximum number of macros reached"));
+        HvAction::showInfoMessage(
+            QCoreApplication::translate("MacroView", "Maximum number of macros reached"));
         return false;
     }
     if (isAddDelay_) {
@@ -544,7 +549,8 @@ void MacroView::insertCom() {
     const MacroKeyInfo command(currMacroMenuData_->functionID(), MacroKeyInfo::kFlagMenuFunction,
                                0);
     if (deviceSteps() + int(MacroInfo::getComMacroCount(command)) > kMaxSteps) {
-        HvAction::showInfoMessage(QStringLiteral("Maximum number of macros reached"));
+        HvAction::showInfoMessage(
+            QCoreApplication::translate("MacroView", "Maximum number of macros reached"));
         return;
     }
     const int row = std::max(0, selectedRow());
@@ -567,7 +573,8 @@ void MacroView::delCommand() {
 void MacroView::delAllCommand() {
     if (!keyArrs_ || keyArrs_->isEmpty())
         return;
-    if (!HvAction::ChooseInfoMessage(QStringLiteral("Are you sure you want to Clear Commands?")))
+    if (!HvAction::ChooseInfoMessage(
+            QCoreApplication::translate("MacroView", "Are you sure you want to Clear Commands?")))
         return;
     keyArrs_->clear();
     stepsChanged();

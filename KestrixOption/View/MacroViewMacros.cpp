@@ -19,6 +19,7 @@
 #include "ProfileSaves.h"
 #include "RigthMouseTBView.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -71,8 +72,9 @@ void MacroView::setSelMacro(std::shared_ptr<MenuInfo> entry) {
 
 void MacroView::showNoMacroTitle() {
     control(kMacroNameTag)
-        ->setText(shownMacroCount() == 0 ? QStringLiteral("No macros yet")
-                                         : QStringLiteral("Choose a macro"));
+        ->setText(shownMacroCount() == 0
+                      ? QCoreApplication::translate("MacroView", "No macros yet")
+                      : QCoreApplication::translate("MacroView", "Choose a macro"));
 }
 
 HvTreeNode* MacroView::getNodeByData(const MacroInfo& macro) {
@@ -100,7 +102,7 @@ void MacroView::showCreatProfileView() {
     HvNoTitleWindow window(QRect(QPoint(0, 0), CreateMacroLayout::kView.size));
     window.setIsCanDrag(true);
     window.setDragHeight(kNameDialogDragHeight);
-    window.setWindowTitle(QStringLiteral("New macro"));
+    window.setWindowTitle(QCoreApplication::translate("MacroView", "New macro"));
     window.setAccessibleRole(QAccessible::Dialog);
     auto* dialog = new CreateMacroView;
     window.setContentView(dialog);
@@ -121,7 +123,8 @@ void MacroView::showCreatProfileView() {
 
 bool MacroView::addMacorByName(const QString& name) {
     if (shownMacroCount() >= KxAction::kMaxMacroCount) {
-        HvAction::showInfoMessage(QStringLiteral("Maximum number of macros reached"));
+        HvAction::showInfoMessage(
+            QCoreApplication::translate("MacroView", "Maximum number of macros reached"));
         return false;
     }
     auto macro = std::make_shared<MacroInfo>();
@@ -142,7 +145,8 @@ void MacroView::addMacroPro(std::shared_ptr<MacroInfo> macro) {
 void MacroView::delMacro() {
     if (!currMacroInfo_)
         return;
-    if (!HvAction::ChooseInfoMessage(QStringLiteral("Are you sure you want to delete this macro?")))
+    if (!HvAction::ChooseInfoMessage(QCoreApplication::translate(
+            "MacroView", "Are you sure you want to delete this macro?")))
         return;
     // The macro after it is shown next; the tree is rebuilt, so it is found again by its object.
     const MacroInfo* next = nullptr;
@@ -165,10 +169,11 @@ void MacroView::delMacro() {
 void MacroView::extentMacro() {
     if (!currMacroInfo_)
         return;
-    QFileDialog panel(this, QStringLiteral("Save the macro to a file"), documentsFolder());
+    QFileDialog panel(this, QCoreApplication::translate("MacroView", "Save the macro to a file"),
+                      documentsFolder());
     panel.setAcceptMode(QFileDialog::AcceptSave);
     panel.setFileMode(QFileDialog::AnyFile);
-    panel.setNameFilter(QStringLiteral("Macro files (*.mac)"));
+    panel.setNameFilter(QCoreApplication::translate("MacroView", "Macro files (*.mac)"));
     panel.setDefaultSuffix(kMacroExtension);
     panel.selectFile(currMacroInfo_->nameStr() + QLatin1Char('.') + kMacroExtension);
     if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty())
@@ -182,17 +187,20 @@ bool MacroView::exportMacroTo(QString path) {
     if (QFileInfo(path).suffix() != kMacroExtension)
         path += QLatin1Char('.') + kMacroExtension;
     if (!HvAction::SaveObject(currMacroInfo_->toArchive(), path)) {
-        HvAction::showInfoMessage(QStringLiteral("The macro could not be saved as %1.").arg(path));
+        HvAction::showInfoMessage(
+            QCoreApplication::translate("MacroView", "The macro could not be saved as %1.")
+                .arg(path));
         return false;
     }
     return true;
 }
 
 void MacroView::importMacro() {
-    QFileDialog panel(this, QStringLiteral("Load a macro from a file"), documentsFolder());
+    QFileDialog panel(this, QCoreApplication::translate("MacroView", "Load a macro from a file"),
+                      documentsFolder());
     panel.setAcceptMode(QFileDialog::AcceptOpen);
     panel.setFileMode(QFileDialog::ExistingFile);
-    panel.setNameFilter(QStringLiteral("Macro files (*.mac)"));
+    panel.setNameFilter(QCoreApplication::translate("MacroView", "Macro files (*.mac)"));
     if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty())
         return;
     importMacroFrom(panel.selectedFiles().first());
@@ -201,28 +209,32 @@ void MacroView::importMacro() {
 bool MacroView::importMacroFrom(const QString& path) {
     const QString file = QFileInfo(path).fileName();
     const auto refuse = [&](const QString& why) {
-        HvAction::showInfoMessage(QStringLiteral("%1 cannot be loaded: %2.").arg(file, why));
+        HvAction::showInfoMessage(
+            QCoreApplication::translate("MacroView", "%1 cannot be loaded: %2.").arg(file, why));
         return false;
     };
     QString why;
     const std::optional<QJsonObject> archive = HvAction::CopyObject(path, &why);
     if (!archive)
-        return refuse(QStringLiteral("the file %1").arg(why));
+        return refuse(QCoreApplication::translate("MacroView", "the file %1").arg(why));
     std::shared_ptr<MacroInfo> macro = MacroInfo::fromArchive(*archive);
     if (!macro)
-        return refuse(QStringLiteral("it is not a macro"));
+        return refuse(QCoreApplication::translate("MacroView", "it is not a macro"));
     if (const auto unfit = unfitFor(*macro))
         return refuse(*unfit);
     // Named by the file; a file name of spaces only would make a name nobody can read.
     const QString name = QFileInfo(path).completeBaseName().trimmed();
     if (name.isEmpty())
-        return refuse(QStringLiteral("a macro is named by its file, and this file has no name"));
+        return refuse(QCoreApplication::translate(
+            "MacroView", "a macro is named by its file, and this file has no name"));
     if (!checkMacroName(name)) {
-        HvAction::showInfoMessage(QStringLiteral("A macro of this name already exists."));
+        HvAction::showInfoMessage(
+            QCoreApplication::translate("MacroView", "A macro of this name already exists."));
         return false;
     }
     if (shownMacroCount() >= KxAction::kMaxMacroCount) {
-        HvAction::showInfoMessage(QStringLiteral("Maximum number of macros reached"));
+        HvAction::showInfoMessage(
+            QCoreApplication::translate("MacroView", "Maximum number of macros reached"));
         return false;
     }
     // A pause longer than a step holds (or finer than the mouse plays) is brought within it, as
@@ -235,12 +247,16 @@ bool MacroView::importMacroFrom(const QString& path) {
     macro->setMacroId(KxAction::getNewMacorId());
     addMacroPro(std::move(macro));
     if (changed > 0) {
-        const QString delays =
-            changed == 1 ? QStringLiteral("1 delay") : QStringLiteral("%1 delays").arg(changed);
         HvAction::showInfoMessage(
-            QStringLiteral("%1 was loaded with %2 changed to what a step holds: at most %3 ms, in "
-                           "steps of %4 ms.")
-                .arg(file, delays)
+            (changed == 1 ? QCoreApplication::translate(
+                                "MacroView", "%1 was loaded with 1 delay changed to what a step "
+                                             "holds: at most %2 ms, in steps of %3 ms.")
+                          : QCoreApplication::translate(
+                                "MacroView",
+                                "%1 was loaded with %n delays changed to what a step holds: at "
+                                "most %2 ms, in steps of %3 ms.",
+                                nullptr, changed))
+                .arg(file)
                 .arg(MacroStepModel::kMaxDelay)
                 .arg(MacroStepModel::kDelayStep));
     }
@@ -271,7 +287,8 @@ bool MacroView::apply() {
     if (isRecord_)
         setRecState(false);
     if (!KxAction::saveMenuList()) {
-        HvAction::showInfoMessage(QStringLiteral("The macros could not be saved."));
+        HvAction::showInfoMessage(
+            QCoreApplication::translate("MacroView", "The macros could not be saved."));
         return false;
     }
     for (const auto& macro : std::as_const(macroListArrs)) {

@@ -10,6 +10,7 @@
 #include "KxAction.h"
 #include "KxControls.h"
 #include "KxGlobals.h"
+#include "KxLanguage.h"
 #include "KxLayouts.h"
 #include "KxPictures.h"
 #include "KxWidgetGlobals.h"
@@ -22,6 +23,7 @@
 #include "Workspace/InstalledApplications.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,16 +39,21 @@
 namespace {
 
 // The help page is part of the program: written out whenever this version's page differs, so
-// that the desktop's browser can open it.
+// that the desktop's browser can open it. It is the page in the window's language, the English
+// one where there is none.
 QString writeHelpPage() {
-    QFile resource(QStringLiteral(":/Help/Information_en.html"));
+    const QString name = QStringLiteral("Information_%1.html");
+    QString file = name.arg(KxLanguage::fileStem(KxLanguage::chosen()));
+    if (!QFile::exists(QStringLiteral(":/Help/") + file))
+        file = name.arg(QStringLiteral("en"));
+    QFile resource(QStringLiteral(":/Help/") + file);
     if (!resource.open(QIODevice::ReadOnly))
         return {};
     const QByteArray page = resource.readAll();
     const QString folder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
             .filePath(QStringLiteral("com.vlak.KxOption/Help"));
-    const QString path = QDir(folder).filePath(QStringLiteral("Information_en.html"));
+    const QString path = QDir(folder).filePath(file);
     QFile existing(path);
     if (existing.open(QIODevice::ReadOnly) && existing.size() == page.size() &&
         existing.readAll() == page)
@@ -71,7 +78,8 @@ constexpr const char* kFunctionTypePictures[] = {"BtnFunType_D.png", "BtnFunType
 MainView::MainView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), MainViewLayout::kView.size), parent) {
     setFocusPolicy(Qt::ClickFocus);
-    setAccessibleName(QStringLiteral("Kestrix Mouse")); // a click on the pane focuses it
+    setAccessibleName(
+        QCoreApplication::translate("MainView", "Kestrix Mouse")); // a click on the pane focuses it
     init();
     connect(&state_, &WindowEditState::changed, this, &MainView::refreshApplyBtn);
 }
@@ -277,12 +285,12 @@ QString MainView::getBtnCaption(const _BTN_INFO& info) {
     case KxFuncId::kMacro:
         // The mouse keeps running what it holds until the button is given something else.
         return KxAction::getMacroNameById(int32_t(info.MacroID))
-            .value_or(QStringLiteral("Deleted macro"));
+            .value_or(QCoreApplication::translate("MainView", "Deleted macro"));
     case KxFuncId::kLaunch: {
         const QString path = QString::fromUtf8(
             info.app_path, qsizetype(strnlen(info.app_path, sizeof info.app_path)));
         if (path.isEmpty())
-            return QStringLiteral("Launch Key");
+            return QCoreApplication::translate("MainView", "Launch Key");
         // An installed application is called by its name in the desktop's menus.
         if (path.endsWith(QLatin1String(".desktop")))
             if (const auto name = InstalledApplications::displayName(path))
@@ -290,18 +298,18 @@ QString MainView::getBtnCaption(const _BTN_INFO& info) {
         return QFileInfo(path).completeBaseName();
     }
     case KxFuncId::kTKey:
-        return QStringLiteral("T Key");
+        return QCoreApplication::translate("MainView", "T Key");
     case KxFuncId::kPageUpWin:
-        return QStringLiteral("Page UP(Win)");
+        return QCoreApplication::translate("MainView", "Page UP(Win)");
     case KxFuncId::kPageDownWin:
-        return QStringLiteral("Page Down(Win)");
+        return QCoreApplication::translate("MainView", "Page Down(Win)");
     case KxFuncId::kMiddleButtonWin:
-        return QStringLiteral("Middle Button(Win)");
+        return QCoreApplication::translate("MainView", "Middle Button(Win)");
     default:
         break;
     }
     if (info.FuncTableId == KxFuncTable::kDisabled)
-        return QStringLiteral("Disable");
+        return QCoreApplication::translate("MainView", "Disable");
     return KxAction::getSingleNameById(int32_t(info.FuncID)).value_or(QString());
 }
 
@@ -311,9 +319,12 @@ void MainView::showTypeAndCaption(const _BTN_INFO* info) {
                           : QImage();
     btnSelTagImageView_->setPixmap(QPixmap::fromImage(shownTypeImage_));
     // The picture's kind in words, for those who do not see it.
-    const char* kinds[] = {"Default", "Single key", "Macro", "Launch"};
+    const char* kinds[] = {
+        QT_TRANSLATE_NOOP("MainView", "Default"), QT_TRANSLATE_NOOP("MainView", "Single key"),
+        QT_TRANSLATE_NOOP("MainView", "Macro"), QT_TRANSLATE_NOOP("MainView", "Launch")};
     btnSelTagImageView_->setAccessibleDescription(
-        shownTypeImage_.isNull() ? QString() : QLatin1String(kinds[info->btnType]));
+        shownTypeImage_.isNull() ? QString()
+                                 : QCoreApplication::translate("MainView", kinds[info->btnType]));
     btnSelTagCaptionTxt_->setText(info ? getBtnCaption(*info) : QString());
     btnSelTagCaptionTxt_->setCursorPosition(0);
     // A launcher is named by its entry's Name, which anyone can write: its path says what runs.

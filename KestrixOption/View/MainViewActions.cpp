@@ -22,6 +22,7 @@
 #include "SingleKeyView.h"
 #include "TkeyView.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -196,7 +197,9 @@ HvNoTitleWindow* MainView::makeViewWindow(RirImageView* view, int dragHeight) {
     auto* window = new HvNoTitleWindow(QRect(this->window()->pos(), view->size()));
     window->setIsCanDrag(true);
     window->setDragHeight(dragHeight);
-    window->setWindowTitle(view->objectName());
+    // The view's name is its window's title, in the user's language.
+    window->setWindowTitle(
+        QCoreApplication::translate("MainView", view->objectName().toUtf8().constData()));
     window->setAccessibleRole(QAccessible::Dialog);
     window->setContentView(view);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -219,14 +222,14 @@ void MainView::openDialog(RirImageView* dialog, int dragHeight) {
 void MainView::showSettingView() {
     KxAction::profileLibrary()->saveSelProfileToData();
     auto* view = new PerformanceView;
-    view->setObjectName(QStringLiteral("Performance"));
+    view->setObjectName(QStringLiteral(QT_TRANSLATE_NOOP("MainView", "Performance")));
     runSubView(view);
 }
 
 void MainView::showLightOptionView() {
     KxAction::profileLibrary()->saveSelProfileToData();
     auto* view = new LightOptionView;
-    view->setObjectName(QStringLiteral("Lighting"));
+    view->setObjectName(QStringLiteral(QT_TRANSLATE_NOOP("MainView", "Lighting")));
     runSubView(view);
 }
 
@@ -252,7 +255,7 @@ void MainView::showSingKeyView() {
         return;
     KxAction::profileLibrary()->saveSelProfileToData();
     auto* dialog = new SingleKeyView;
-    dialog->setObjectName(QStringLiteral("Single Key Function"));
+    dialog->setObjectName(QStringLiteral(QT_TRANSLATE_NOOP("MainView", "Single Key Function")));
     dialog->setTmpBtnInfo(selectedRecord());
     openDialog(dialog);
 }
@@ -261,14 +264,14 @@ void MainView::showTKeyView() {
     if (selBtnIndex_ < 1 || selBtnIndex_ > 5 || !checkOnlyLeftPro())
         return;
     auto* dialog = new TkeyView;
-    dialog->setObjectName(QStringLiteral("Macro Function"));
+    dialog->setObjectName(QStringLiteral(QT_TRANSLATE_NOOP("MainView", "Macro Function")));
     dialog->setTmpBtnInfo(selectedRecord());
     openDialog(dialog);
 }
 
 void MainView::showMacroView() {
     auto* editor = new MacroView;
-    editor->setObjectName(QStringLiteral("Macro editor"));
+    editor->setObjectName(QStringLiteral(QT_TRANSLATE_NOOP("MainView", "Macro editor")));
     openDialog(editor, MacroView::kDragHeight);
 }
 
@@ -336,8 +339,9 @@ bool MainView::setLaunchPath(const QString& path) {
     // A cut path would start something else, or nothing: refused whole.
     if (utf8.isEmpty() || utf8.size() > kMaxAppPathBytes || utf8.contains('\0')) {
         HvAction::showInfoMessage(
-            QStringLiteral("This path is too long to be kept in the mouse's profile (%1 bytes "
-                           "at most):\n%2")
+            QCoreApplication::translate(
+                "MainView", "This path is too long to be kept in the mouse's profile (%1 bytes "
+                            "at most):\n%2")
                 .arg(kMaxAppPathBytes)
                 .arg(path));
         return false;
@@ -359,7 +363,8 @@ bool MainView::setLaunchPath(const QString& path) {
 
 void MainView::openHelpPro() {
     if (lochelpPath_.isEmpty() || !HvAction::openFile(lochelpPath_))
-        HvAction::showInfoMessage(QStringLiteral("The help page could not be opened."));
+        HvAction::showInfoMessage(
+            QCoreApplication::translate("MainView", "The help page could not be opened."));
 }
 
 void MainView::connectOrvaneSite() {
@@ -369,5 +374,6 @@ void MainView::connectOrvaneSite() {
         return;
     }
     if (!HvAction::openPage(homepage))
-        HvAction::showInfoMessage(QStringLiteral("%1 could not be opened.").arg(homepage));
+        HvAction::showInfoMessage(
+            QCoreApplication::translate("MainView", "%1 could not be opened.").arg(homepage));
 }

@@ -25,6 +25,8 @@
 
 #include <utility>
 
+#include <QCoreApplication>
+
 using namespace KxMessages;
 
 using KxWidgets::onViewThread;
@@ -87,10 +89,10 @@ void MainView::hideLoadViewPro(int code) {
         KxAction::profileLibrary()->refreshSelProfileFromData();
         displayBtnInfo();
         if (!isOutPlus_) {
-            HvAction::showInfoMessage(
-                QStringLiteral("The mouse did not answer while it was being read. The window "
-                               "shows its profiles as they were last saved; changes are written "
-                               "only when the mouse answers."));
+            HvAction::showInfoMessage(QCoreApplication::translate(
+                "MainView", "The mouse did not answer while it was being read. The window "
+                            "shows its profiles as they were last saved; changes are written "
+                            "only when the mouse answers."));
             // Edits a last run journalled come back here too, so that an edit made now keeps
             // them on disk rather than writing over them.
             takeJournalledEdits();
@@ -136,7 +138,8 @@ void MainView::finishWrite(Write kind, const KxWriteSession& session) {
     }
     QStringList told = outcome.refused ? QStringList{outcome.why} : outcome.problems;
     if (outcome.buttonsKept && !outcome.refused && !outcome.result.complete())
-        told << QStringLiteral("The changes not written are kept: Apply tries again.");
+        told << QCoreApplication::translate("MainView",
+                                            "The changes not written are kept: Apply tries again.");
     if (!told.isEmpty())
         HvAction::showInfoMessage(told.join(QLatin1Char(' ')));
     takePendingMouseChanges();
@@ -154,17 +157,19 @@ void MainView::takeJournalledEdits() {
     QStringList names;
     for (const int slot : slots)
         names << QString::number(slot + 1);
-    const QString profiles = names.size() == 1
-                                 ? QStringLiteral("profile %1").arg(names.first())
-                                 : QStringLiteral("profiles %1").arg(KxNames::listed(names));
+    const QString profiles =
+        names.size() == 1
+            ? QCoreApplication::translate("MainView", "profile %1").arg(names.first())
+            : QCoreApplication::translate("MainView", "profiles %1").arg(KxNames::listed(names));
     // The window shows them before it tells of them.
     displayBtnInfo();
     refreshApplyBtn();
     HvAction::showInfoMessage(
-        QStringLiteral("The last changes to %1 did not reach the mouse. They are shown as changes "
-                       "not yet written: Apply writes them.")
+        QCoreApplication::translate(
+            "MainView", "The last changes to %1 did not reach the mouse. They are shown as changes "
+                        "not yet written: Apply writes them.")
             .arg(profiles),
-        QStringLiteral("Changes not written"));
+        QCoreApplication::translate("MainView", "Changes not written"));
 }
 
 void MainView::endModalActivity() {
@@ -273,7 +278,8 @@ void MainView::changeProfilePro(int profile) {
     isFWChangeProfile_ = false;
     // Said to a screen reader: the change was not the user's doing in this window.
     if (moves && profileStep_->selectIndex() == profile + 1)
-        announcer_->announce(QStringLiteral("Now on profile %1").arg(profile + 1));
+        announcer_->announce(
+            QCoreApplication::translate("MainView", "Now on profile %1").arg(profile + 1));
 }
 
 void MainView::outPlusePro() {
@@ -297,8 +303,8 @@ void MainView::reluanchAppPro() {
 
 void MainView::refreshOsdMenu() {
     const bool on = KxAction::profileLibrary()->isOSD();
-    osdMenuTitle_ = on ? QStringLiteral("Hide the on-screen display")
-                       : QStringLiteral("Show the on-screen display");
+    osdMenuTitle_ = on ? QCoreApplication::translate("MainView", "Hide the on-screen display")
+                       : QCoreApplication::translate("MainView", "Show the on-screen display");
     osdMenuTag_ = on ? 2 : 1;
 }
 
@@ -317,7 +323,7 @@ void MainView::terminate(bool relaunch) {
         return;
     terminating_ = true;
     HV_DEBUG(relaunch ? QStringLiteral("The window closes to be started again")
-                      : QStringLiteral("The window closes"));
+                      : QCoreApplication::translate("MainView", "The window closes"));
     if (dialogWindow_) {
         HvModal::endModalSession(dialogWindow_);
         dialogWindow_->hide();

@@ -21,8 +21,8 @@
 
 namespace {
 
-const QString kFilter =
-    QStringLiteral("Kestrix set-ups (*.%1)").arg(QLatin1String(KxSetup::kExtension));
+const QString kFilter = QCoreApplication::translate("MainView", "Kestrix set-ups (*.%1)")
+                            .arg(QLatin1String(KxSetup::kExtension));
 
 QString documentsFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -35,12 +35,14 @@ QString documentsFolder() {
 void MainView::exportSetupAsked() {
     if (!state_.idle())
         return;
-    QFileDialog panel(window(), QStringLiteral("Export the set-up"), documentsFolder());
+    QFileDialog panel(window(), QCoreApplication::translate("MainView", "Export the set-up"),
+                      documentsFolder());
     panel.setAcceptMode(QFileDialog::AcceptSave);
     panel.setFileMode(QFileDialog::AnyFile);
     panel.setNameFilter(kFilter);
     panel.setDefaultSuffix(QLatin1String(KxSetup::kExtension));
-    panel.selectFile(QStringLiteral("Kestrix set-up.%1").arg(QLatin1String(KxSetup::kExtension)));
+    panel.selectFile(QCoreApplication::translate("MainView", "Kestrix set-up.%1")
+                         .arg(QLatin1String(KxSetup::kExtension)));
     if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty())
         return;
     exportSetupTo(panel.selectedFiles().first());
@@ -57,14 +59,14 @@ bool MainView::exportSetupTo(const QString& path) {
     auto read = std::make_shared<Read>();
     state_.begin(WindowEditState::Activity::Exporting);
     KxAction::startTransfer(
-        QStringLiteral("Set-up export"),
+        QCoreApplication::translate("MainView", "Set-up export"),
         [read] { read->whole = KxSetup::readMouse(0x1F, true, true, &read->state); }, this,
         [this, read, path] {
             state_.end();
             KxAction::hideLoadViewPro();
             if (!read->whole) {
-                HvAction::showInfoMessage(
-                    QStringLiteral("The mouse did not answer: the set-up was not exported."));
+                HvAction::showInfoMessage(QCoreApplication::translate(
+                    "MainView", "The mouse did not answer: the set-up was not exported."));
             } else {
                 read->state.desktop = KxSetup::desktopNow();
                 QString why;
@@ -73,7 +75,9 @@ bool MainView::exportSetupTo(const QString& path) {
                     QStringLiteral("KxOption %1").arg(QCoreApplication::applicationVersion()));
                 if (!KxSetup::writeFile(file, path, &why))
                     HvAction::showInfoMessage(
-                        QStringLiteral("The set-up could not be saved as %1: %2").arg(path, why));
+                        QCoreApplication::translate("MainView",
+                                                    "The set-up could not be saved as %1: %2")
+                            .arg(path, why));
             }
             displayBtnInfo();
             takePendingMouseChanges();
@@ -84,7 +88,8 @@ bool MainView::exportSetupTo(const QString& path) {
 void MainView::importSetupAsked() {
     if (!state_.idle())
         return;
-    QFileDialog panel(window(), QStringLiteral("Import a set-up"), documentsFolder());
+    QFileDialog panel(window(), QCoreApplication::translate("MainView", "Import a set-up"),
+                      documentsFolder());
     panel.setAcceptMode(QFileDialog::AcceptOpen);
     panel.setFileMode(QFileDialog::ExistingFile);
     panel.setNameFilter(kFilter);
@@ -98,7 +103,8 @@ bool MainView::importSetupFrom(const QString& path) {
         return false;
     const QString file = QFileInfo(path).fileName();
     const auto refuse = [&](const QString& why) {
-        HvAction::showInfoMessage(QStringLiteral("%1 cannot be imported: %2").arg(file, why));
+        HvAction::showInfoMessage(
+            QCoreApplication::translate("MainView", "%1 cannot be imported: %2").arg(file, why));
         return false;
     };
     const KxSetup::Parsed parsed = KxSetup::readFile(path);
@@ -115,7 +121,8 @@ bool MainView::importSetupFrom(const QString& path) {
         current.desktop = KxSetup::desktopNow();
     if (const QList<int> lost = KxSetup::profilesLosingLeftClick(*resolved.target, current);
         !lost.isEmpty())
-        return refuse(QStringLiteral("profile %1 would have no button doing the left click.")
+        return refuse(QCoreApplication::translate(
+                          "MainView", "profile %1 would have no button doing the left click.")
                           .arg(lost.first() + 1));
     // The session holds the file's macros in the library from here, so that the plan names them.
     auto session =
@@ -125,14 +132,17 @@ bool MainView::importSetupFrom(const QString& path) {
         changes << change.text();
     if (changes.isEmpty()) {
         HvAction::showInfoMessage(
-            QStringLiteral("The mouse holds the set-up of %1 already.").arg(file));
+            QCoreApplication::translate("MainView", "The mouse holds the set-up of %1 already.")
+                .arg(file));
         return false;
     }
     const QString note = hasUnwrittenEdits()
-                             ? QStringLiteral("Changes not yet written to the mouse are dropped.")
+                             ? QCoreApplication::translate(
+                                   "MainView", "Changes not yet written to the mouse are dropped.")
                              : QString();
-    if (!SetupPreviewView::confirm(QStringLiteral("Importing %1 changes the mouse:").arg(file),
-                                   changes, note))
+    if (!SetupPreviewView::confirm(
+            QCoreApplication::translate("MainView", "Importing %1 changes the mouse:").arg(file),
+            changes, note))
         return false;
     // The set-up replaces every profile: edits not yet written go, as the preview said.
     library->dropAllButtonEdits();

@@ -102,17 +102,18 @@ void MouseWrites::post(const QString& what, const QString& key, std::function<bo
 void MouseWrites::postSettings(const _Kx_PROFILE& profile, std::function<bool()> stillEditing) {
     // The whole block: the settings byte (stage and lights), the stages' DPI and the rate.
     postBlock(
-        QStringLiteral("performance settings"), QStringLiteral("settings block"),
-        [profile] { return KxAction::writeSettingsOf(profile); }, profile,
-        [](SettingsBlock& held, const SettingsBlock& written) { held = written; },
+        QStringLiteral(QT_TRANSLATE_NOOP("MouseWrites", "performance settings")),
+        QStringLiteral("settings block"), [profile] { return KxAction::writeSettingsOf(profile); },
+        profile, [](SettingsBlock& held, const SettingsBlock& written) { held = written; },
         std::move(stillEditing));
 }
 
 void MouseWrites::postLights(const _Kx_PROFILE& profile, std::function<bool()> stillEditing) {
     // The lights only: the stage beside them in their byte is the one the mouse holds.
     postBlock(
-        QStringLiteral("lighting"), QStringLiteral("lights block"),
-        [profile] { return KxAction::writeColorsOf(profile); }, profile,
+        QStringLiteral(QT_TRANSLATE_NOOP("MouseWrites", "lighting")),
+        QStringLiteral("lights block"), [profile] { return KxAction::writeColorsOf(profile); },
+        profile,
         [](SettingsBlock& held, const SettingsBlock& written) {
             std::copy(std::begin(written.lights), std::end(written.lights), held.lights);
         },
@@ -123,7 +124,8 @@ void MouseWrites::postActiveProfile(int profile, int running,
                                     std::function<void(int running)> notTaken) {
     profileWrites.posting(running);
     post(
-        QStringLiteral("profile switch"), QStringLiteral("active profile"),
+        QStringLiteral(QT_TRANSLATE_NOOP("MouseWrites", "profile switch")),
+        QStringLiteral("active profile"),
         [profile] { return KxAction::writeActiveProfile(uint32_t(profile)); },
         [profile, notTaken = std::move(notTaken)](KxDeviceQueue::Outcome outcome) {
             if (profileWrites.settled(outcome, [profile](int& held) { held = profile; }) &&
@@ -153,6 +155,9 @@ void MouseWrites::tellNotTaken(const QString& what) {
             return;
         // Each step of a slider that fails fails alike: one box says it.
         HvAction::openInfoMessage(
-            QStringLiteral("The mouse did not take the %1. Is it still plugged in?").arg(what));
+            //: %1 is what was written: "performance settings", "lighting", "DPI stage"...
+            QCoreApplication::translate("MouseWrites",
+                                        "The mouse did not take the %1. Is it still plugged in?")
+                .arg(QCoreApplication::translate("MouseWrites", what.toUtf8().constData())));
     });
 }

@@ -20,9 +20,12 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 PerformanceView::PerformanceView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), PerformanceLayout::kView.size), parent),
-      liveStage_(QStringLiteral("DPI stage"), QStringLiteral("live DPI stage"),
+      liveStage_(QStringLiteral(QT_TRANSLATE_NOOP("MouseWrites", "DPI stage")),
+                 QStringLiteral("live DPI stage"),
                  [this](int stage) {
                      selProfile.currSelectDPI = uint32_t(stage);
                      isFillData_ = true;
@@ -30,8 +33,8 @@ PerformanceView::PerformanceView(QWidget* parent)
                      fillDPIData();
                      isFillData_ = false;
                  }),
-      liveRate_(QStringLiteral("polling rate"), QStringLiteral("live polling rate"),
-                [this](int rate) {
+      liveRate_(QStringLiteral(QT_TRANSLATE_NOOP("MouseWrites", "polling rate")),
+                QStringLiteral("live polling rate"), [this](int rate) {
                     selProfile.poRate = uint32_t(rate);
                     isFillData_ = true;
                     rateSetp_->setSelectIndex(rate + 1);
@@ -64,11 +67,16 @@ void PerformanceView::initControls() {
     dpiPro_ = controls.get<HvProgressBar>("dpiPro");
     dpiTxt_ = controls.get<HvNumberTextField>("dpiTxt");
     // Said as a user reads them: stages from 1, the DPI in DPI (the slider holds hundreds).
-    dpiLevelPro_->setSpoken(
-        {1, 1, [](int stage) {
-             return QStringLiteral("Stage %1 of %2").arg(stage).arg(KxProtocol::kStages);
+    dpiLevelPro_->setSpoken({1, 1, [](int stage) {
+                                 return QCoreApplication::translate("PerformanceView",
+                                                                    "Stage %1 of %2")
+                                     .arg(stage)
+                                     .arg(KxProtocol::kStages);
+                             }});
+    dpiPro_->setSpoken(
+        {100, 0, [](int dpi) {
+             return QCoreApplication::translate("PerformanceView", "%1 DPI").arg(dpi);
          }});
-    dpiPro_->setSpoken({100, 0, [](int dpi) { return QStringLiteral("%1 DPI").arg(dpi); }});
     dpiTxt_->setAlignment(Qt::AlignCenter);
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(19); // 18.7 points of the artwork

@@ -19,6 +19,8 @@ void ProfileSaves::save(std::function<void(bool)> saved) {
             }
             if (!ok)
                 HvAction::openInfoMessage(
-                    QStringLiteral("The profiles could not be saved in %1.").arg(folder));
+                    QCoreApplication::translate("ProfileSaves",
+                                                "The profiles could not be saved in %1.")
+                        .arg(folder));
         });
 }

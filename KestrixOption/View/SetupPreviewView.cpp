@@ -1,6 +1,7 @@
 #include "SetupPreviewView.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,7 +18,7 @@ SetupPreviewView::SetupPreviewView(const QString& heading, const QStringList& ch
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("SetupChanges"));
     list_->addItems(changes);
-    list_->setAccessibleName(QStringLiteral("Changes"));
+    list_->setAccessibleName(QCoreApplication::translate("SetupPreviewView", "Changes"));
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setFocusPolicy(Qt::StrongFocus);
     // The list's look: the menu lists' grey and white, a thin near-black border.
@@ -34,7 +35,7 @@ SetupPreviewView::SetupPreviewView(const QString& heading, const QStringList& ch
         noteLabel->setStyleSheet(QStringLiteral("color: #b8bcc4; font-size: 12px;"));
         box->insertWidget(2, noteLabel);
     }
-    okButton()->setText(QStringLiteral("Import"));
+    okButton()->setText(QCoreApplication::translate("SetupPreviewView", "Import"));
 }
 
 bool SetupPreviewView::confirm(const QString& heading, const QStringList& changes,

@@ -1,5 +1,6 @@
 #include "ShowLoadView.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <cmath>
@@ -11,7 +12,7 @@ class LoadingAnimation : public QWidget {
 public:
     explicit LoadingAnimation(QWidget* parent) : QWidget(parent) {
         setObjectName(QStringLiteral("Loading.gif"));
-        setAccessibleName(QStringLiteral("Loading"));
+        setAccessibleName(QCoreApplication::translate("ShowLoadView", "Loading"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         timer_.setInterval(ShowLoadView::kFrameMs);
         connect(&timer_, &QTimer::timeout, this, [this] {
@@ -50,7 +51,7 @@ protected:
         painter.setFont(font);
         painter.setPen(QColor(0xd8, 0xda, 0xde));
         painter.drawText(QRectF(r.left(), r.bottom() - 40, r.width(), 24), Qt::AlignCenter,
-                         QStringLiteral("LOADING"));
+                         QCoreApplication::translate("ShowLoadView", "LOADING"));
     }
 
 private:

@@ -10,6 +10,8 @@
 #include "MenuInfo.h"
 #include "SingleKeyViewLayout.h"
 
+#include <QCoreApplication>
+
 SingleKeyView::SingleKeyView(QWidget* parent)
     : ButtonFunctionView(SingleKeyViewLayout::kView.size, kOkTag, kCancelTag, parent) {
     setImageByName(QStringLiteral("SingleKeyView_Normal.png"));
@@ -24,7 +26,7 @@ SingleKeyView::~SingleKeyView() {
 void SingleKeyView::initControls() {
     const KxControls controls(SingleKeyViewLayout::kView, this);
     selComBtn_ = controls.button("selComBtn");
-    selComBtn_->setText(QStringLiteral("Choose a function"));
+    selComBtn_->setText(QCoreApplication::translate("SingleKeyView", "Choose a function"));
     okBtn_ = controls.button("okBtn");
     cancelBtn_ = controls.button("cancelBtn");
 }
@@ -32,7 +34,7 @@ void SingleKeyView::initControls() {
 void SingleKeyView::setTmpBtnInfo(const _BTN_INFO& info) {
     tmpBtnInfo_ = info;
     selMenuData_.reset();
-    selComBtn_->setText(QStringLiteral("Choose a function"));
+    selComBtn_->setText(QCoreApplication::translate("SingleKeyView", "Choose a function"));
     // A macro or a launcher is no entry of this list, whatever its numbers.
     if (!singleMenuNode || info.btnType == KxButtonType::kMacro ||
         info.btnType == KxButtonType::kLaunch)
@@ -53,7 +55,7 @@ bool SingleKeyView::isPicked(const HvTreeNode& entry) const {
 }
 
 QString SingleKeyView::whyOkWaits() const {
-    return QStringLiteral("Choose a function from the list first.");
+    return QCoreApplication::translate("SingleKeyView", "Choose a function from the list first.");
 }
 
 void SingleKeyView::refreshData() {

@@ -8,6 +8,8 @@
 #include "KxControls.h"
 #include "TKeyRepeatViewLayout.h"
 
+#include <QCoreApplication>
+
 TkeyRepeatView::TkeyRepeatView(QWidget* parent)
     : RirImageView(QRect(QPoint(0, 0), TKeyRepeatViewLayout::kView.size), parent) {
     setImageByName(QStringLiteral("TKeyRepeatView_Normal.png"));
@@ -34,7 +36,8 @@ void TkeyRepeatView::initControls() {
     const QColor accent = HvButton::accentColor();
     limitTxt_->setTextColor(QColor::fromHsl(accent.hslHue(), 190, 150));
     limitTxt_->setText(
-        QStringLiteral("The mouse repeats a macro at most %1 times").arg(kMouseMaxCount));
+        QCoreApplication::translate("TkeyRepeatView", "At most %1 times on the mouse")
+            .arg(kMouseMaxCount));
     limitTxt_->setCursorPosition(0);
     limitTxt_->hide();
 

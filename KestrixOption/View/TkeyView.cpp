@@ -16,6 +16,7 @@
 #include "TKeyViewLayout.h"
 #include "TkeyRepeatView.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -89,9 +90,9 @@ void TkeyView::setSelMacro(std::shared_ptr<MacroInfo> macro) {
     if (selMacroInfo_)
         selMacroBtn_->setText(selMacroInfo_->nameStr());
     else if (!macroNode || macroNode->numberOfChildren() == 0)
-        selMacroBtn_->setText(QStringLiteral("No macros yet"));
+        selMacroBtn_->setText(QCoreApplication::translate("TkeyView", "No macros yet"));
     else
-        selMacroBtn_->setText(QStringLiteral("Choose a macro"));
+        selMacroBtn_->setText(QCoreApplication::translate("TkeyView", "Choose a macro"));
 }
 
 bool TkeyView::isPicked(const HvTreeNode& entry) const {
@@ -101,8 +102,9 @@ bool TkeyView::isPicked(const HvTreeNode& entry) const {
 
 QString TkeyView::whyOkWaits() const {
     if (!macroNode || macroNode->numberOfChildren() == 0)
-        return QStringLiteral("There are no macros yet: record one in the macro editor first.");
-    return QStringLiteral("Choose a macro from the list first.");
+        return QCoreApplication::translate(
+            "TkeyView", "There are no macros yet: record one in the macro editor first.");
+    return QCoreApplication::translate("TkeyView", "Choose a macro from the list first.");
 }
 
 void TkeyView::onMenulistSelected(HvMenulist* list, HvTreeNode* node) {
@@ -134,7 +136,7 @@ void TkeyView::showLoopFrm() {
     HvNoTitleWindow window(QRect(QPoint(0, 0), TKeyRepeatViewLayout::kView.size));
     window.setIsCanDrag(true);
     window.setDragHeight(kLoopWindowDragHeight);
-    window.setWindowTitle(QStringLiteral("Repeat count"));
+    window.setWindowTitle(QCoreApplication::translate("TkeyView", "Repeat count"));
     window.setAccessibleRole(QAccessible::Dialog);
     auto* view = new TkeyRepeatView;
     window.setContentView(view);
@@ -169,7 +171,8 @@ void TkeyView::showCount() {
         return;
     }
     const int runs = std::min(macroCount_, TkeyRepeatView::kMouseMaxCount);
-    countLbl_->setText(runs == 1 ? QStringLiteral("1 time") : QStringLiteral("%1 times").arg(runs));
+    countLbl_->setText(runs == 1 ? QCoreApplication::translate("TkeyView", "1 time")
+                                 : QCoreApplication::translate("TkeyView", "%1 times").arg(runs));
 }
 
 // The library's shared list of macros.

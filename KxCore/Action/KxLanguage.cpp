@@ -10,19 +10,21 @@
 
 namespace {
 
-// The catalogue of a preferred-language code: "de" → ":/i18n/kestrix_de.qm",
-// "zh-Hans" → ":/i18n/kestrix_zh_CN.qm".
-QString fileStem(const QString& code) {
+// The catalogue of a preferred-language code: "de" → ":/i18n/kestrix_de.qm".
+QString catalogue(const QString& code) {
+    return QStringLiteral(":/i18n/kestrix_%1.qm").arg(KxLanguage::fileStem(code));
+}
+
+// The language installed in this process, once one is.
+QString installedLanguage;
+
+} // namespace
+
+QString KxLanguage::fileStem(const QString& code) {
     if (code == QLatin1String("zh-Hans"))
         return QStringLiteral("zh_CN");
     return code;
 }
-
-QString catalogue(const QString& code) {
-    return QStringLiteral(":/i18n/kestrix_%1.qm").arg(fileStem(code));
-}
-
-} // namespace
 
 QStringList KxLanguage::translated() {
     QStringList codes;
@@ -34,6 +36,8 @@ QStringList KxLanguage::translated() {
 }
 
 QString KxLanguage::chosen() {
+    if (!installedLanguage.isEmpty())
+        return installedLanguage;
     const QStringList available = translated();
     for (int i = 0;; ++i) {
         const std::optional<QString> code = HvAction::getSysLanName(i);
@@ -50,12 +54,23 @@ QString KxLanguage::install() {
     const QString language = chosen();
     if (language == QLatin1String("en"))
         return language;
-    auto* own = new QTranslator(QCoreApplication::instance());
-    if (!own->load(catalogue(language))) {
+    if (!install(language)) {
         HV_WARNING(
             QStringLiteral("the texts in %1 cannot be loaded; English is used").arg(language));
-        delete own;
         return QStringLiteral("en");
+    }
+    return language;
+}
+
+bool KxLanguage::install(const QString& language) {
+    if (language == QLatin1String("en")) {
+        installedLanguage = language;
+        return true;
+    }
+    auto* own = new QTranslator(QCoreApplication::instance());
+    if (!own->load(catalogue(language))) {
+        delete own;
+        return false;
     }
     QCoreApplication::installTranslator(own);
     // Qt's own texts (a file dialog's buttons), from the system's Qt translations when present.
@@ -65,5 +80,6 @@ QString KxLanguage::install() {
         QCoreApplication::installTranslator(qt);
     else
         delete qt;
-    return language;
+    installedLanguage = language;
+    return true;
 }

@@ -390,7 +390,7 @@ TEST_F(FunctionDialogsTest, ACountAboveTheMousesLimitIsToldAsItIsTyped) {
     view.setRepeatCount(7);
     view.makeTxtFirstRes();
     EXPECT_EQ(view.countTxt()->text(), "7");
-    EXPECT_EQ(view.limitTxt()->text(), "The mouse repeats a macro at most 255 times");
+    EXPECT_EQ(view.limitTxt()->text(), "At most 255 times on the mouse");
     EXPECT_TRUE(view.limitTxt()->isHidden());
     QTest::keyClicks(view.countTxt(), QStringLiteral("255"));
     EXPECT_TRUE(view.limitTxt()->isHidden());

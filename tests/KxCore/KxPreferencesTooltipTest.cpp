@@ -1,10 +1,12 @@
 #include "KxAction.h"
 #include "KxGlobals.h"
+#include "KxLanguage.h"
 #include "Preferences/UserPreferences.h"
 #include "TooltipManager.h"
 
 #include "PrivateHome.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -144,6 +146,47 @@ TEST_F(Tooltips, DesktopLanguageFirstThenTheFilesFirstLanguage) {
     german.initData(); // no language chosen: the first serves
     EXPECT_FALSE(german.currLan());
     EXPECT_EQ(german.getTooltip("Apply"), "Apply the changes");
+}
+
+// The window's language is the first of the user's that has a catalogue, as gettext walks
+// LANGUAGE; the tooltips follow it, so that a user reads one language, and keep their own
+// choice where the window is in English.
+TEST_F(Tooltips, TheWindowsLanguageIsTheFirstOfTheUsersWithACatalogueAndTheTooltipsFollow) {
+    writeTable(kTable);
+    struct Case {
+        const char* language; // LANGUAGE
+        const char* lang;     // LANG
+        const char* chosen;
+        const char* tooltips; // the table's name of the language the tooltips take
+    };
+    const Case cases[] = {
+        {"", "de_DE.UTF-8", "de", "German"},
+        {"ko:de", "de_DE.UTF-8", "de", "German"},  // a language without a catalogue is passed
+        {"en:de", "de_DE.UTF-8", "en", "English"}, // English first is English
+        {"", "zh_CN.UTF-8", "zh-Hans", "SC"},
+        {"", "zh_TW.UTF-8", "en", "TC"}, // no window catalogue: the tooltips' own choice
+        {"", "ja_JP.UTF-8", "ja", "Japanese"},
+        {"de", "C", "en", "English"}, // LANGUAGE does not count under the C locale
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.language) + " / " + c.lang);
+        setLanguage(c.lang);
+        qputenv("LANGUAGE", c.language);
+        EXPECT_EQ(KxLanguage::chosen(), QLatin1String(c.chosen));
+        EXPECT_EQ(TooltipManager().getSysLanName().value_or(QString()), QLatin1String(c.tooltips));
+    }
+    EXPECT_EQ(KxLanguage::translated(),
+              QStringList({QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
+                           QStringLiteral("zh-Hans"), QStringLiteral("ja")}));
+
+    // Installed, a language is the process's whatever the environment says, and its texts are
+    // the catalogue's.
+    setLanguage("C");
+    EXPECT_FALSE(KxLanguage::install(QStringLiteral("ko")));
+    ASSERT_TRUE(KxLanguage::install(QStringLiteral("fr")));
+    EXPECT_EQ(KxLanguage::chosen(), "fr");
+    EXPECT_EQ(TooltipManager().getSysLanName(), "French");
+    EXPECT_EQ(QCoreApplication::translate("AppMenu", "Quit"), "Quitter");
 }
 
 // A file that cannot serve (cut short, no languages, a folder in its place, no data folder)

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <optional>
 
 namespace KxTextLook {
 
@@ -72,11 +73,36 @@ Fitted elided(QFont font, const QString& text, qreal width) {
     return {font, metrics.elidedText(text, Qt::ElideRight, width), false};
 }
 
-Fitted fitLine(qreal width, const QString& text, qreal size, bool bold) {
-    QFont f = font(size, bold, bold ? 0.6 : 0);
-    for (int i = 0; i < kShrinkSteps && QFontMetricsF(f).horizontalAdvance(text) > width - 4; ++i)
+constexpr int kWrapFlags = Qt::AlignCenter | Qt::TextWordWrap;
+
+// On two lines or more, at the largest size from the given one down to the floor whose lines
+// fit the place; none when even the smallest does not.
+std::optional<Fitted> wrappedToFit(const QRectF& rect, const QString& text, QFont f) {
+    if (!text.contains(QLatin1Char(' ')))
+        return std::nullopt;
+    for (;;) {
+        const QRectF needed = QFontMetricsF(f).boundingRect(rect, kWrapFlags, text);
+        if (needed.width() <= rect.width() && needed.height() <= rect.height())
+            return Fitted{f, text, true, true};
+        if (f.pixelSize() <= kSmallestLabel)
+            return std::nullopt;
+        f.setPixelSize(f.pixelSize() - 1);
+    }
+}
+
+Fitted fitLine(const QRectF& rect, const QString& text, qreal size, bool bold) {
+    const QFont start = font(size, bold, bold ? 0.6 : 0);
+    QFont f = start;
+    for (int i = 0; i < kShrinkSteps && QFontMetricsF(f).horizontalAdvance(text) > rect.width() - 4;
+         ++i)
         f.setPixelSize(std::max(kSmallestLabel, f.pixelSize() - 1));
-    return elided(f, text, width);
+    if (QFontMetricsF(f).horizontalAdvance(text) <= rect.width())
+        return {f, text, true};
+    if (auto wrapped = wrappedToFit(rect, text, start))
+        return *wrapped;
+    // At the smallest size, the letters closer together.
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    return elided(f, text, rect.width());
 }
 
 Fitted fitTitle(const QRectF& rect, const QString& text) {
@@ -92,7 +118,8 @@ void drawFitted(QPainter& painter, const QRectF& rect, const Fitted& fitted, con
     painter.save();
     painter.setFont(fitted.font);
     painter.setPen(colour);
-    painter.drawText(rect, int(alignment), fitted.text);
+    painter.drawText(rect, fitted.wrapped ? int(alignment) | Qt::TextWordWrap : int(alignment),
+                     fitted.text);
     painter.restore();
 }
 
@@ -142,7 +169,7 @@ void label(QPainter& painter, const QRectF& rect, const QString& text, const QCo
            qreal size, bool bold, Qt::Alignment alignment) {
     if (text.isEmpty())
         return;
-    drawFitted(painter, rect, fitLine(rect.width(), text, size, bold), colour, alignment);
+    drawFitted(painter, rect, fitLine(rect, text, size, bold), colour, alignment);
 }
 
 void title(QPainter& painter, const QRectF& rect, const QString& text) {
@@ -173,7 +200,7 @@ Fitted fitDecoration(const KxLayout::Decoration& decoration, const QString& text
     if (decoration.kind == KxLayout::DecorKind::Title)
         return fitTitle(frame, text);
     const DecorationLook look = lookOf(decoration);
-    return fitLine(frame.width(), text, look.size, look.bold);
+    return fitLine(frame, text, look.size, look.bold);
 }
 
 void controlLabel(QPainter& painter, const KxLayout::Control& control, const QRectF& rect,
@@ -185,7 +212,7 @@ void controlLabel(QPainter& painter, const KxLayout::Control& control, const QRe
 
 Fitted fitControlLabel(const KxLayout::Control& control, const QString& text) {
     const Place place = placeOf(control, QRectF(control.frame));
-    return fitLine(place.rect.width(), text, place.size, place.bold);
+    return fitLine(place.rect, text, place.size, place.bold);
 }
 
 namespace {
@@ -194,10 +221,23 @@ Fitted fitPopupTitle(const QRectF& rect, const QString& text) {
     qreal size = 16;
     while (size > 11 && QFontMetricsF(font(size, true)).horizontalAdvance(text) > rect.width())
         size -= 0.5;
+    if (QFontMetricsF(font(size, true)).horizontalAdvance(text) <= rect.width())
+        return {font(size, true), text, true};
+    if (auto wrapped = wrappedToFit(rect, text, font(14, true)))
+        return *wrapped;
     return elided(font(size, true), text, rect.width());
 }
 
 constexpr int kMessageFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+
+// The message's font: 12 pixels, smaller (down to 10) for a message too long for its place.
+QFont messageFont(const QRectF& rect, const QString& text) {
+    QFont f = font(12);
+    while (f.pixelSize() > 10 &&
+           QFontMetricsF(f).boundingRect(rect, kMessageFlags, text).height() > rect.height())
+        f.setPixelSize(f.pixelSize() - 1);
+    return f;
+}
 
 } // namespace
 
@@ -207,14 +247,19 @@ void popupTitle(QPainter& painter, const QRectF& rect, const QString& text) {
 
 void popupMessage(QPainter& painter, const QRectF& rect, const QString& text) {
     painter.save();
-    painter.setFont(font(12));
+    painter.setFont(messageFont(rect, text));
     painter.setPen(kMessageText);
     painter.drawText(rect, kMessageFlags, text);
     painter.restore();
 }
 
+bool popupTitleFits(const QRectF& rect, const QString& text) {
+    return fitPopupTitle(rect, text).whole;
+}
+
 bool popupMessageFits(const QRectF& rect, const QString& text) {
-    const QRectF needed = QFontMetricsF(font(12)).boundingRect(rect, kMessageFlags, text);
+    const QRectF needed =
+        QFontMetricsF(messageFont(rect, text)).boundingRect(rect, kMessageFlags, text);
     return needed.width() <= rect.width() + 0.5 && needed.height() <= rect.height() + 0.5;
 }
 

@@ -11,7 +11,8 @@ class QPainter;
 // The words of the picture-drawn windows, drawn at run time over the pictures in the user's
 // language: the pictures hold shapes, icons and states; every label, title, caption and line of
 // text is drawn here, by the views and by the artwork program alike, in one font and one look.
-// A text too wide for its place is drawn smaller, down to a floor, then cut with an ellipsis.
+// A text too wide for its place is drawn smaller, down to a floor, then on two lines where the
+// place is tall enough, then cut with an ellipsis.
 namespace KxTextLook {
 
 inline const QColor kText{0xff, 0xff, 0xff};
@@ -25,12 +26,13 @@ QFont font(qreal pixelSize, bool bold = false, qreal letterSpacing = 0);
 // False (with the reason) when the family is missing.
 bool fontAvailable(QString* why);
 
-// How a text is drawn in its place: its font after shrinking, and the text itself, cut with an
-// ellipsis when it does not fit even at the smallest size (whole is then false).
+// How a text is drawn in its place: its font after shrinking; on two lines where the place is
+// tall enough for them; cut with an ellipsis when it does not fit even so (whole is then false).
 struct Fitted {
     QFont font;
     QString text;
     bool whole = true;
+    bool wrapped = false;
 };
 
 // A line of text in a place, in a colour and size.
@@ -51,7 +53,9 @@ Fitted fitControlLabel(const KxLayout::Control& control, const QString& text);
 // A pop-up's title and message, in its picture's coordinates.
 void popupTitle(QPainter& painter, const QRectF& rect, const QString& text);
 void popupMessage(QPainter& painter, const QRectF& rect, const QString& text);
-// Whether a pop-up's message fits its place wrapped at word boundaries.
+// Whether a pop-up's title fits its place (at its smallest), and its message wrapped at word
+// boundaries.
+bool popupTitleFits(const QRectF& rect, const QString& text);
 bool popupMessageFits(const QRectF& rect, const QString& text);
 
 } // namespace KxTextLook
