@@ -41,8 +41,12 @@ The background program KestrixDeamon starts with the graphical session. It
 shows the mouse's own DPI, rate, profile and lock buttons (on Wayland through
 the desktop's notifications) and starts the applications bound to buttons.
 A udev rule gives the user at the seat access to the mouse.")
-# Shown on Wayland through Qt's Wayland platform; without it, through the X server.
-set(CPACK_DEBIAN_KESTRIX_PACKAGE_RECOMMENDS "qt6-wayland")
+# Shown on Wayland through Qt's Wayland platform; without it, through the X server. The words are
+# drawn in DejaVu Sans; Chinese and Japanese glyphs come from the system's fallback fonts, which a
+# desktop in those languages has and any other gets from a CJK font package.
+set(CPACK_DEBIAN_KESTRIX_PACKAGE_DEPENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_KESTRIX_PACKAGE_RECOMMENDS
+    "qt6-wayland, fonts-wqy-microhei | fonts-noto-cjk | fonts-wqy-zenhei")
 set(CPACK_DEBIAN_KESTRIX_PACKAGE_SUGGESTS "kestrix-virtual-mouse")
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/conffiles
      "${KX_AUTOSTART_DIR}/com.vlak.KestrixDeamon.desktop\n")
