@@ -310,6 +310,33 @@ TEST_F(KxCtlProgramTest, ReadingCommandsAndTheirJsonFitTheSchema) {
     EXPECT_EQ(kxctl({"list"}).exit, 0);
 }
 
+// A person reads kxctl in their language, as on any desktop program (LANGUAGE before LANG); a
+// script asking for JSON reads the same words whatever the language.
+TEST_F(KxCtlProgramTest, APersonReadsTheirLanguageAndAScriptItsJsonInEnglish) {
+    const struct {
+        const char* language;
+        const char* lang;
+        const char* said;
+    } cases[] = {
+        {"", "de_DE.UTF-8", "kxctl: unbekannter Befehl frobnicate"},
+        {"ko:fr", "de_DE.UTF-8", "kxctl: commande inconnue"},
+        {"", "C.UTF-8", "kxctl: unknown command frobnicate"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lang);
+        qputenv("LANGUAGE", c.language);
+        qputenv("LC_MESSAGES", c.lang);
+        Outcome run = kxctl({"frobnicate"});
+        EXPECT_EQ(run.exit, 2);
+        EXPECT_TRUE(run.err.startsWith(QLatin1String(c.said))) << qPrintable(run.err);
+        run = kxctl({"--json", "frobnicate"});
+        EXPECT_TRUE(run.out.contains(QLatin1String("\"error\": \"unknown command frobnicate\"")))
+            << qPrintable(run.out);
+    }
+    qunsetenv("LANGUAGE");
+    qputenv("LC_MESSAGES", "C.UTF-8");
+}
+
 TEST_F(KxCtlProgramTest, NothingIsWrittenWhileTheWindowOwnsItsBusName) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     ASSERT_TRUE(bus.registerService(QStringLiteral("com.vlak.KxOption")));
