@@ -166,9 +166,10 @@ void describe(QWidget* control, const KxLayout::Control& row, const RirImageView
 // cut to fit shows whole in the tooltip.
 void drawLabel(HvButton* button, const KxLayout::Control& row, const RirImageView& view) {
     const QString words = view.shown(row.label);
-    // The pressed picture of a view with held states is its held one (cutPictures).
-    const bool held = !view.activeImage().isNull();
-    button->setFacePainter([row, words, held](QPainter& painter, HvButton::Face face) {
+    const KxTextLook::PlacedLabel label =
+        KxTextLook::placeControlLabel(row, QRectF(QPointF(0, 0), QSizeF(row.frame.size())), words);
+    const QPointer<const RirImageView> parent(&view);
+    button->setFacePainter([label, parent](QPainter& painter, HvButton::Face face) {
         using KxLayout::State;
         State state = State::Normal;
         switch (face) {
@@ -179,16 +180,17 @@ void drawLabel(HvButton* button, const KxLayout::Control& row, const RirImageVie
             break;
         case HvButton::Face::Down:
         case HvButton::Face::Selected:
-            state = held ? State::Active : State::Down;
+            // The pressed picture of a view with held states is its held one (cutPictures),
+            // asked for only once a control shows it.
+            state = parent && !parent->activeImage().isNull() ? State::Active : State::Down;
             break;
         case HvButton::Face::Disable:
             state = State::Disable;
             break;
         }
-        KxTextLook::controlLabel(painter, row, QRectF(QPointF(0, 0), QSizeF(row.frame.size())),
-                                 state, words);
+        KxTextLook::drawControlLabel(painter, label, state);
     });
-    if (button->toolTip().isEmpty() && !KxTextLook::fitControlLabel(row, words).whole)
+    if (button->toolTip().isEmpty() && !label.fitted.whole)
         button->setToolTip(words);
 }
 

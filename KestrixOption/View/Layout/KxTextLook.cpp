@@ -61,10 +61,6 @@ Place placeOf(const KxLayout::Control& control, const QRectF& rect) {
     }
 }
 
-QColor colourOf(const KxLayout::Control&, KxLayout::State state) {
-    return state == KxLayout::State::Disable ? kTextDisabled : kText;
-}
-
 // Cut with an ellipsis when it is wider than its place.
 Fitted elided(QFont font, const QString& text, qreal width) {
     const QFontMetricsF metrics(font);
@@ -205,9 +201,19 @@ Fitted fitDecoration(const KxLayout::Decoration& decoration, const QString& text
 
 void controlLabel(QPainter& painter, const KxLayout::Control& control, const QRectF& rect,
                   KxLayout::State state, const QString& text) {
+    if (!text.isEmpty())
+        drawControlLabel(painter, placeControlLabel(control, rect, text), state);
+}
+
+PlacedLabel placeControlLabel(const KxLayout::Control& control, const QRectF& rect,
+                              const QString& text) {
     const Place place = placeOf(control, rect);
-    label(painter, place.rect, text, colourOf(control, state), place.size, place.bold,
-          place.alignment);
+    return {place.rect, fitLine(place.rect, text, place.size, place.bold), place.alignment};
+}
+
+void drawControlLabel(QPainter& painter, const PlacedLabel& label, KxLayout::State state) {
+    drawFitted(painter, label.rect, label.fitted,
+               state == KxLayout::State::Disable ? kTextDisabled : kText, label.alignment);
 }
 
 Fitted fitControlLabel(const KxLayout::Control& control, const QString& text) {

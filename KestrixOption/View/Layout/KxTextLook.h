@@ -46,6 +46,16 @@ void decoration(QPainter& painter, const KxLayout::Decoration& decoration, const
 // The label of a control in a state, where its kind places it within rect (its frame).
 void controlLabel(QPainter& painter, const KxLayout::Control& control, const QRectF& rect,
                   KxLayout::State state, const QString& text);
+// The same fitted once, for a control that draws its label at every paint: where, how, and in
+// which state's colour.
+struct PlacedLabel {
+    QRectF rect;
+    Fitted fitted;
+    Qt::Alignment alignment;
+};
+PlacedLabel placeControlLabel(const KxLayout::Control& control, const QRectF& rect,
+                              const QString& text);
+void drawControlLabel(QPainter& painter, const PlacedLabel& label, KxLayout::State state);
 // How a decoration's or a control's text fits its place (the control's in its normal state).
 Fitted fitDecoration(const KxLayout::Decoration& decoration, const QString& text);
 Fitted fitControlLabel(const KxLayout::Control& control, const QString& text);
