@@ -38,35 +38,43 @@
 
 namespace {
 
-// The help page is part of the program: written out whenever this version's page differs, so
-// that the desktop's browser can open it. It is the page in the window's language, the English
-// one where there is none.
+// A file of the help page's resources written into the folder unless it holds it already; false
+// when it cannot be written.
+bool writeHelpFile(const QString& folder, const QString& file) {
+    QFile resource(QStringLiteral(":/Help/") + file);
+    if (!resource.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = resource.readAll();
+    const QString path = QDir(folder).filePath(file);
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.size() == content.size() &&
+        existing.readAll() == content)
+        return true;
+    existing.close();
+    QDir().mkpath(folder);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size() || !out.flush() ||
+        !out.commit()) {
+        HV_WARNING(QStringLiteral("The help page could not be written to %1").arg(path));
+        return false;
+    }
+    return true;
+}
+
+// The help page is part of the program: written out, with its stylesheet, whenever this
+// version's differs, so that the desktop's browser can open it. It is the page in the window's
+// language, the English one where there is none.
 QString writeHelpPage() {
     const QString name = QStringLiteral("Information_%1.html");
     QString file = name.arg(KxLanguage::fileStem(KxLanguage::chosen()));
     if (!QFile::exists(QStringLiteral(":/Help/") + file))
         file = name.arg(QStringLiteral("en"));
-    QFile resource(QStringLiteral(":/Help/") + file);
-    if (!resource.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray page = resource.readAll();
     const QString folder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
             .filePath(QStringLiteral("com.vlak.KxOption/Help"));
-    const QString path = QDir(folder).filePath(file);
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.size() == page.size() &&
-        existing.readAll() == page)
-        return path;
-    existing.close();
-    QDir().mkpath(folder);
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(page) != page.size() || !out.flush() ||
-        !out.commit()) {
-        HV_WARNING(QStringLiteral("The help page could not be written to %1").arg(path));
+    if (!writeHelpFile(folder, QStringLiteral("Information.css")) || !writeHelpFile(folder, file))
         return {};
-    }
-    return path;
+    return QDir(folder).filePath(file);
 }
 
 // The pictures of the selected button's function type, in the order of selTagImageArrs_.
