@@ -10,6 +10,7 @@
 #include "HvTextField.h"
 #include "KxAction.h"
 #include "KxDeviceQueue.h"
+#include "KxLanguage.h"
 #include "KxWidgetGlobals.h"
 #include "MacroView.h"
 #include "MainView.h"
@@ -29,6 +30,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <atomic>
@@ -709,6 +711,21 @@ TEST_F(WindowEditsTest, TheKeysOfTheWindowAndEscapeInTheCloseQuestion) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window, Qt::Key_F1);
     EXPECT_EQ(opened.count(), 1);
+}
+
+// The help page a user opens is the one in the window's language, beside the stylesheet the
+// pages share; the window's words are that language's too.
+TEST_F(WindowEditsTest, TheHelpPageAndTheWordsAreInTheWindowsLanguage) {
+    ASSERT_TRUE(KxLanguage::install(QStringLiteral("zh-Hans")));
+    openWindow();
+    const QDir help(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                    QStringLiteral("/com.vlak.KxOption/Help"));
+    QFile page(help.filePath(QStringLiteral("Information_zh_CN.html")));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(page.readAll().contains(R"(<html lang="zh-CN">)"));
+    EXPECT_TRUE(help.exists(QStringLiteral("Information.css")));
+    EXPECT_FALSE(help.exists(QStringLiteral("Information_en.html")));
+    EXPECT_EQ(view->control(MainView::kProfile1Tag)->accessibleName(), "配置文件 1");
 }
 
 // The profiles and the mouse buttons are groups of exclusive choices: radio buttons to a screen
