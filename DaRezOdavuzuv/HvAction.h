@@ -72,6 +72,10 @@ public:
     // else an installed family of that name; none when neither exists or the program has no
     // window system. Defined in DaRezOdavuzuvWidgets; callers include <QFont>.
     static std::optional<QFont> customTTFFontWithName(const QString& name, int size);
+    // The font at the largest pixel size, down to three pixels smaller (and not below 8), at which
+    // the text fits the width: a longer language's title drawn smaller before it is cut. A font
+    // sized in points is returned as it is. Defined in DaRezOdavuzuvWidgets.
+    static QFont fontToFit(const QFont& font, const QString& text, int width);
     // The program's message box with OK, and a question with OK and Cancel (true for OK), drawn
     // in the program's look and run modally. Defined in DaRezOdavuzuvWidgets. Titled by the
     // title given, else by the window it belongs to; assistive technology meets an alert

@@ -4,8 +4,21 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHash>
+
+#include <algorithm>
+
+QFont HvAction::fontToFit(const QFont& font, const QString& text, int width) {
+    QFont fitted = font;
+    if (fitted.pixelSize() <= 0)
+        return fitted;
+    const int floor = std::max(8, fitted.pixelSize() - 3);
+    while (fitted.pixelSize() > floor && QFontMetrics(fitted).horizontalAdvance(text) > width)
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    return fitted;
+}
 
 std::optional<QFont> HvAction::customTTFFontWithName(const QString& name, int size) {
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||

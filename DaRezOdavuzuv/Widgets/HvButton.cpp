@@ -1,6 +1,7 @@
 #include "HvButton.h"
 
 #include "HvAccessible.h"
+#include "HvAction.h"
 #include "Notifications/NotificationCenter.h"
 
 #include <QBitmap>
@@ -160,14 +161,7 @@ void HvButton::setTitleAlignment(Qt::Alignment alignment) {
 }
 
 QFont HvButton::titleFont() const {
-    QFont fitted = font();
-    if (fitted.pixelSize() <= 0)
-        return fitted;
-    const int width = qMax(0, this->width() - leftPad_ - rightPad_);
-    const int floor = std::max(8, fitted.pixelSize() - 3);
-    while (fitted.pixelSize() > floor && QFontMetrics(fitted).horizontalAdvance(text()) > width)
-        fitted.setPixelSize(fitted.pixelSize() - 1);
-    return fitted;
+    return HvAction::fontToFit(font(), text(), qMax(0, width() - leftPad_ - rightPad_));
 }
 
 QString HvButton::elidedTitle() const {

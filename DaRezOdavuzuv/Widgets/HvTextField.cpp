@@ -1,11 +1,10 @@
 #include "HvTextField.h"
 
 #include "HvAccessible.h"
+#include "HvAction.h"
 #include "HvButton.h"
 
 #include <QAccessible>
-
-#include <algorithm>
 
 HvTextField::HvTextField(QWidget* parent) : QLineEdit(parent) {
     HvAccessible::install();
@@ -24,13 +23,10 @@ void HvTextField::fitLabel() {
         return;
     if (labelPixelSize_ == 0)
         labelPixelSize_ = font().pixelSize();
+    QFont own = font();
+    own.setPixelSize(labelPixelSize_);
     // The room the style leaves: the border and two pixels of padding each side.
-    const int room = contentsRect().width() - 6;
-    QFont fitted = font();
-    fitted.setPixelSize(labelPixelSize_);
-    const int floor = std::max(8, labelPixelSize_ - 3);
-    while (fitted.pixelSize() > floor && QFontMetrics(fitted).horizontalAdvance(text()) > room)
-        fitted.setPixelSize(fitted.pixelSize() - 1);
+    const QFont fitted = HvAction::fontToFit(own, text(), contentsRect().width() - 6);
     if (fitted.pixelSize() != font().pixelSize())
         setFont(fitted);
 }

@@ -42,9 +42,8 @@ inline const QColor kMouseBody{0x1d, 0x1f, 0x23};
 inline const QColor kMouseShell{0x2b, 0x2e, 0x34};
 } // namespace Colour
 
-// Text is not drawn into the pictures (the views draw it in the user's language); the font
-// still shapes the few pictures whose glyphs are letters.
-using KxTextLook::font;
+// Text is not drawn into the pictures (the views draw it in the user's language); the tool still
+// needs the words' font, which the views' pictures are measured against.
 using KxTextLook::fontAvailable;
 
 // A picture of a size in points at a scale (1 or 2), transparent, with the painter set up.

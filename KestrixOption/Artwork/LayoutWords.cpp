@@ -72,7 +72,8 @@ void addView(Words& words, const KxLayout::View& view) {
         }
     }
     for (const KxLayout::Control& c : view.controls) {
-        const KxTextLook::Fitted fitted = KxTextLook::fitControlLabel(c, KxLayout::text(c.label));
+        const KxTextLook::Fitted fitted =
+            KxTextLook::placeControlLabel(c, QRectF(c.frame), KxLayout::text(c.label)).fitted;
         const qreal width = QFontMetricsF(fitted.font).horizontalAdvance(fitted.text);
         words.add(context, c.label,
                   QStringLiteral("the label of the control %1, %2 (English uses %3)")

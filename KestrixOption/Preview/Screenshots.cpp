@@ -194,14 +194,15 @@ void checkLayouts() {
             const QString label = KxLayout::shown(context, c.label);
             const QString where = view + QLatin1Char('/') + KxLayout::text(c.name);
             words.shown(where, label);
-            if (!label.isEmpty() && !KxTextLook::fitControlLabel(c, label).whole)
+            if (!label.isEmpty() &&
+                !KxTextLook::placeControlLabel(c, QRectF(c.frame), label).fitted.whole)
                 words.cut(where, label);
         }
         for (const KxLayout::Decoration& d : layout->decorations) {
             const QString text = KxLayout::shown(context, d.text);
             const QString where = view + QStringLiteral("/decoration");
             words.shown(where, text);
-            if (!text.isEmpty() && !KxTextLook::fitDecoration(d, text).whole)
+            if (!text.isEmpty() && !KxTextLook::placeDecoration(d, text).fitted.whole)
                 words.cut(where, text);
         }
     }
@@ -211,9 +212,10 @@ void checkLayouts() {
         const QString message = KxLayout::shown(PopupLayout::kContext, popup.message);
         words.shown(where + QStringLiteral("/title"), title);
         words.shown(where + QStringLiteral("/message"), message);
-        if (!KxTextLook::popupTitleFits(QRectF(PopupLayout::kTitleFrame), title))
+        if (!KxTextLook::placePopupTitle(QRectF(PopupLayout::kTitleFrame), title).fitted.whole)
             words.cut(where + QStringLiteral("/title"), title);
-        if (!KxTextLook::popupMessageFits(QRectF(PopupLayout::kMessageFrame), message))
+        if (!KxTextLook::placePopupMessage(QRectF(PopupLayout::kMessageFrame), message)
+                 .fitted.whole)
             words.cut(where + QStringLiteral("/message"), message);
     }
 }

@@ -15,10 +15,13 @@ KxControls::KxControls(const KxLayout::View& layout, RirImageView* view,
     : layout_(layout) {
     view->setTextContext(layout.name.data());
     view->setAccessibleDescription(view->shown(layout.description));
-    // The layout's titles, captions and lines of text, over the background.
-    view->setTextPainter([view, &layout](QPainter& painter) {
-        for (const KxLayout::Decoration& decoration : layout.decorations)
-            KxTextLook::decoration(painter, decoration, view->shown(decoration.text));
+    // The layout's titles, captions and lines of text over the background, fitted once.
+    std::vector<KxTextLook::PlacedLabel> texts;
+    for (const KxLayout::Decoration& decoration : layout.decorations)
+        texts.push_back(KxTextLook::placeDecoration(decoration, view->shown(decoration.text)));
+    view->setTextPainter([texts = std::move(texts)](QPainter& painter) {
+        for (const KxTextLook::PlacedLabel& text : texts)
+            KxTextLook::draw(painter, text);
     });
     widgets_.reserve(layout.controls.size());
     QWidget* previous = nullptr;

@@ -22,11 +22,14 @@ PopDialogView::PopDialogView(const QRect& frame, const QString& imageName, bool 
               getImageByName(imageName, State::Down, png), normal);
     setTextContext(PopupLayout::kContext);
     if (const PopupLayout::Popup* popup = PopupLayout::find(imageName.toStdString()))
-        setTextPainter([this, popup](QPainter& painter) {
-            KxTextLook::popupTitle(painter, QRectF(PopupLayout::kTitleFrame), shown(popup->title));
-            KxTextLook::popupMessage(painter, QRectF(PopupLayout::kMessageFrame),
-                                     shown(popup->message));
-        });
+        setTextPainter(
+            [title =
+                 KxTextLook::placePopupTitle(QRectF(PopupLayout::kTitleFrame), shown(popup->title)),
+             message = KxTextLook::placePopupMessage(QRectF(PopupLayout::kMessageFrame),
+                                                     shown(popup->message))](QPainter& painter) {
+                KxTextLook::draw(painter, title);
+                KxTextLook::draw(painter, message);
+            });
     init();
     setDialogButtons({{kOkTag, [this] { end(1); }}, {kCancelTag, [this] { end(0); }}});
 }

@@ -2,10 +2,11 @@
 # The catalogues hold every text the sources mark for translation, and none they no longer have:
 # lupdate is run on copies and the texts compared with those of the committed catalogues.
 #
-#   check_current.sh <source root> <kx-layout-words> <lupdate> <catalogue.ts>...
+#   check_current.sh <source root> <kx-layout-words> <lupdate> <folders> <catalogue.ts>...
+# (folders: the translated source folders, separated by ";" as CMake lists them)
 set -eu
-root=$1 words=$2 lupdate=$3
-shift 3
+root=$1 words=$2 lupdate=$3 folders=$4
+shift 4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 QT_QPA_PLATFORM=offscreen "$words" "$work/LayoutWords.cpp"
@@ -14,9 +15,9 @@ for ts in "$@"; do
 done
 cd "$root"
 # lupdate 6.4 loops forever on some expressions; a bounded run says so rather than hanging CI.
+# shellcheck disable=SC2046 # the folders are words of their own
 timeout 120 "$lupdate" -silent -recursive -locations none -no-obsolete -extensions cpp,h \
-    KxCore KestrixOption/View KestrixOption/App KestrixDeamon kxctl DaRezOdavuzuv \
-    HvHIDComFunction Platform "$work/LayoutWords.cpp" -ts "$work"/*.ts
+    $(echo "$folders" | tr ';' ' ') "$work/LayoutWords.cpp" -ts "$work"/*.ts
 status=0
 for ts in "$@"; do
     name=$(basename "$ts")

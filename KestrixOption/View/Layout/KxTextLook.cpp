@@ -161,50 +161,6 @@ bool fontAvailable(QString* why) {
     return false;
 }
 
-void label(QPainter& painter, const QRectF& rect, const QString& text, const QColor& colour,
-           qreal size, bool bold, Qt::Alignment alignment) {
-    if (text.isEmpty())
-        return;
-    drawFitted(painter, rect, fitLine(rect, text, size, bold), colour, alignment);
-}
-
-void title(QPainter& painter, const QRectF& rect, const QString& text) {
-    if (text.isEmpty())
-        return;
-    const Fitted fitted = fitTitle(rect, text);
-    drawFitted(painter, rect, fitted, kText, Qt::AlignLeft | Qt::AlignVCenter);
-    // The accent tick under the title's start.
-    const qreal width = QFontMetricsF(fitted.font).horizontalAdvance(fitted.text);
-    painter.fillRect(QRectF(rect.left(), rect.bottom() + 1, std::min(width, 36.0), 2),
-                     QColor(0xc4, 0x14, 0x1c));
-}
-
-void decoration(QPainter& painter, const KxLayout::Decoration& decoration, const QString& text) {
-    if (!hasText(decoration))
-        return;
-    const QRectF frame(decoration.frame);
-    if (decoration.kind == KxLayout::DecorKind::Title) {
-        title(painter, frame, text);
-        return;
-    }
-    const DecorationLook look = lookOf(decoration);
-    label(painter, frame, text, kTextDim, look.size, look.bold, look.alignment);
-}
-
-Fitted fitDecoration(const KxLayout::Decoration& decoration, const QString& text) {
-    const QRectF frame(decoration.frame);
-    if (decoration.kind == KxLayout::DecorKind::Title)
-        return fitTitle(frame, text);
-    const DecorationLook look = lookOf(decoration);
-    return fitLine(frame, text, look.size, look.bold);
-}
-
-void controlLabel(QPainter& painter, const KxLayout::Control& control, const QRectF& rect,
-                  KxLayout::State state, const QString& text) {
-    if (!text.isEmpty())
-        drawControlLabel(painter, placeControlLabel(control, rect, text), state);
-}
-
 PlacedLabel placeControlLabel(const KxLayout::Control& control, const QRectF& rect,
                               const QString& text) {
     const Place place = placeOf(control, rect);
@@ -216,23 +172,17 @@ void drawControlLabel(QPainter& painter, const PlacedLabel& label, KxLayout::Sta
                state == KxLayout::State::Disable ? kTextDisabled : kText, label.alignment);
 }
 
-Fitted fitControlLabel(const KxLayout::Control& control, const QString& text) {
-    const Place place = placeOf(control, QRectF(control.frame));
-    return fitLine(place.rect, text, place.size, place.bold);
+PlacedLabel placeDecoration(const KxLayout::Decoration& decoration, const QString& text) {
+    const QRectF frame(decoration.frame);
+    if (!hasText(decoration))
+        return {frame, {}, Qt::AlignLeft};
+    if (decoration.kind == KxLayout::DecorKind::Title)
+        return {frame, fitTitle(frame, text), Qt::AlignLeft | Qt::AlignVCenter, kText, true};
+    const DecorationLook look = lookOf(decoration);
+    return {frame, fitLine(frame, text, look.size, look.bold), look.alignment, kTextDim};
 }
 
 namespace {
-
-Fitted fitPopupTitle(const QRectF& rect, const QString& text) {
-    qreal size = 16;
-    while (size > 11 && QFontMetricsF(font(size, true)).horizontalAdvance(text) > rect.width())
-        size -= 0.5;
-    if (QFontMetricsF(font(size, true)).horizontalAdvance(text) <= rect.width())
-        return {font(size, true), text, true};
-    if (auto wrapped = wrappedToFit(rect, text, font(14, true)))
-        return *wrapped;
-    return elided(font(size, true), text, rect.width());
-}
 
 constexpr int kMessageFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
@@ -247,26 +197,39 @@ QFont messageFont(const QRectF& rect, const QString& text) {
 
 } // namespace
 
-void popupTitle(QPainter& painter, const QRectF& rect, const QString& text) {
-    drawFitted(painter, rect, fitPopupTitle(rect, text), kText, Qt::AlignLeft | Qt::AlignVCenter);
+PlacedLabel placePopupTitle(const QRectF& rect, const QString& text) {
+    qreal size = 16;
+    while (size > 11 && QFontMetricsF(font(size, true)).horizontalAdvance(text) > rect.width())
+        size -= 0.5;
+    Fitted fitted{font(size, true), text, true};
+    if (QFontMetricsF(fitted.font).horizontalAdvance(text) > rect.width()) {
+        if (auto wrapped = wrappedToFit(rect, text, font(14, true)))
+            fitted = *wrapped;
+        else
+            fitted = elided(fitted.font, text, rect.width());
+    }
+    return {rect, fitted, Qt::AlignLeft | Qt::AlignVCenter};
 }
 
-void popupMessage(QPainter& painter, const QRectF& rect, const QString& text) {
-    painter.save();
-    painter.setFont(messageFont(rect, text));
-    painter.setPen(kMessageText);
-    painter.drawText(rect, kMessageFlags, text);
-    painter.restore();
+PlacedLabel placePopupMessage(const QRectF& rect, const QString& text) {
+    const QFont f = messageFont(rect, text);
+    const QRectF needed = QFontMetricsF(f).boundingRect(rect, kMessageFlags, text);
+    const bool whole =
+        needed.width() <= rect.width() + 0.5 && needed.height() <= rect.height() + 0.5;
+    return {rect, {f, text, whole, true}, Qt::AlignLeft | Qt::AlignTop, kMessageText};
 }
 
-bool popupTitleFits(const QRectF& rect, const QString& text) {
-    return fitPopupTitle(rect, text).whole;
-}
-
-bool popupMessageFits(const QRectF& rect, const QString& text) {
-    const QRectF needed =
-        QFontMetricsF(messageFont(rect, text)).boundingRect(rect, kMessageFlags, text);
-    return needed.width() <= rect.width() + 0.5 && needed.height() <= rect.height() + 0.5;
+void draw(QPainter& painter, const PlacedLabel& label) {
+    if (label.fitted.text.isEmpty())
+        return;
+    drawFitted(painter, label.rect, label.fitted, label.colour, label.alignment);
+    if (label.titleTick) {
+        // The accent tick under the title's start.
+        const qreal width = QFontMetricsF(label.fitted.font).horizontalAdvance(label.fitted.text);
+        painter.fillRect(
+            QRectF(label.rect.left(), label.rect.bottom() + 1, std::min(width, 36.0), 2),
+            QColor(0xc4, 0x14, 0x1c));
+    }
 }
 
 } // namespace KxTextLook

@@ -35,37 +35,27 @@ struct Fitted {
     bool wrapped = false;
 };
 
-// A line of text in a place, in a colour and size.
-void label(QPainter& painter, const QRectF& rect, const QString& text, const QColor& colour,
-           qreal size, bool bold, Qt::Alignment alignment = Qt::AlignCenter);
-// A view's title: large, bold, spaced, with the accent tick under its start.
-void title(QPainter& painter, const QRectF& rect, const QString& text);
-// The text of a decoration (its title, a caption or a line of text); nothing for panels and
-// drawings.
-void decoration(QPainter& painter, const KxLayout::Decoration& decoration, const QString& text);
-// The label of a control in a state, where its kind places it within rect (its frame).
-void controlLabel(QPainter& painter, const KxLayout::Control& control, const QRectF& rect,
-                  KxLayout::State state, const QString& text);
-// The same fitted once, for a control that draws its label at every paint: where, how, and in
-// which state's colour.
+// A text fitted to its place once, for a widget that draws it at every paint: where, how, and
+// (for a decoration) its colour and the title's accent tick.
 struct PlacedLabel {
     QRectF rect;
     Fitted fitted;
     Qt::Alignment alignment;
+    QColor colour = kText;
+    bool titleTick = false;
 };
+
+// A control's label, where its kind places it within rect (its frame), drawn in a state's colour.
 PlacedLabel placeControlLabel(const KxLayout::Control& control, const QRectF& rect,
                               const QString& text);
 void drawControlLabel(QPainter& painter, const PlacedLabel& label, KxLayout::State state);
-// How a decoration's or a control's text fits its place (the control's in its normal state).
-Fitted fitDecoration(const KxLayout::Decoration& decoration, const QString& text);
-Fitted fitControlLabel(const KxLayout::Control& control, const QString& text);
-
-// A pop-up's title and message, in its picture's coordinates.
-void popupTitle(QPainter& painter, const QRectF& rect, const QString& text);
-void popupMessage(QPainter& painter, const QRectF& rect, const QString& text);
-// Whether a pop-up's title fits its place (at its smallest), and its message wrapped at word
-// boundaries.
-bool popupTitleFits(const QRectF& rect, const QString& text);
-bool popupMessageFits(const QRectF& rect, const QString& text);
+// A decoration's text (a view's title, a caption, a line of text); none (an empty text) for
+// panels and drawings.
+PlacedLabel placeDecoration(const KxLayout::Decoration& decoration, const QString& text);
+// A pop-up's title and its message wrapped at word boundaries, in its picture's coordinates.
+PlacedLabel placePopupTitle(const QRectF& rect, const QString& text);
+PlacedLabel placePopupMessage(const QRectF& rect, const QString& text);
+// A decoration or a pop-up's text in its own colour.
+void draw(QPainter& painter, const PlacedLabel& label);
 
 } // namespace KxTextLook
