@@ -1,8 +1,10 @@
 #include "DeviceProtocolTest.h"
+#include "FreshStart.h"
 
 #include <QDir>
 
 void DeviceProtocolTest::SetUp() {
+    freshStart();
     ASSERT_TRUE(home.isValid());
     for (const char* name :
          {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"})
@@ -12,8 +14,6 @@ void DeviceProtocolTest::SetUp() {
     qputenv("GSETTINGS_BACKEND", "memory");
     // The data folder where the programs find it, so that a window made by the test shares it.
     KxAction::getSysPath();
-    selProfile = {};
-    currSetProfile = {};
     KxAction::initMenuList();
     ASSERT_TRUE(singleMenuNode) << "the shipped catalogue loads";
     library = std::make_unique<ProfieController>();
@@ -23,8 +23,7 @@ void DeviceProtocolTest::SetUp() {
 
 void DeviceProtocolTest::TearDown() {
     FirmwareTest::TearDown();
-    sysProCon = nullptr;
-    macroListArrs.clear();
+    freshStart();
 }
 
 std::shared_ptr<MacroInfo> DeviceProtocolTest::addMacro(int steps, int firstKeyCode) {
@@ -48,14 +47,14 @@ std::shared_ptr<MacroInfo> DeviceProtocolTest::addMacro(int steps, int firstKeyC
 }
 
 QByteArray DeviceProtocolTest::record(uint32_t slot, uint32_t button) const {
-    return firmware->memory(static_cast<uint16_t>(16 + 410 * slot + 82 * button), 82);
+    return firmware->record(int(slot), int(button));
 }
 
 _BTN_INFO DeviceProtocolTest::writeAndReadBack(const _BTN_INFO& button, uint32_t slot,
                                                uint32_t index) {
     currSetProfile = {};
     for (auto& b : currSetProfile.btnInfo)
-        b.FuncTableId = 240; // left as the mouse holds them
+        b = Buttons::keptByMouse();
     currSetProfile.btnInfo[index] = button;
     currSetProfileID = slot;
     KxAction::setBtnInfoToDevice();
@@ -65,12 +64,5 @@ _BTN_INFO DeviceProtocolTest::writeAndReadBack(const _BTN_INFO& button, uint32_t
 }
 
 _BTN_INFO DeviceProtocolTest::macroButton(const MacroInfo& macro, uint32_t mode, uint32_t count) {
-    _BTN_INFO button{};
-    button.FuncID = 6;
-    button.FuncTableId = 6;
-    button.btnType = 2;
-    button.KeyBit[0] = mode;
-    button.KeyBit[1] = count;
-    button.MacroID = static_cast<uint32_t>(macro.macroId());
-    return button;
+    return Buttons::macro(macro, KxSetup::RunMode(mode), count);
 }
