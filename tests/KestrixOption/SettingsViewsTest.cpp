@@ -11,13 +11,12 @@
 #include "HvNumberTextField.h"
 #include "HvProgressBar.h"
 #include "KxDeviceQueue.h"
+#include "KxProtocol.h"
 #include "KxWidgetGlobals.h"
 #include "LightOptionView.h"
 #include "MouseWrites.h"
 #include "PerformanceView.h"
-#include "PrivateHome.h"
 #include "ProfileSaves.h"
-#include "ProfileValue.h"
 #include "QtPrinters.h"
 #include "ScreenReader.h"
 #include "ViewControls.h"
@@ -36,6 +35,7 @@
 #include <condition_variable>
 #include <future>
 #include <mutex>
+#include <optional>
 
 #include <gio/gio.h>
 
@@ -74,10 +74,57 @@ struct Opened {
         window.setContentView(view);
         window.show();
     }
+    View* operator->() const { return view; }
     bool closed() const { return !window.isVisible(); }
     HvNoTitleWindow window{QRect(0, 0, 640, 440)};
     View* view = nullptr;
 };
+using Performance = Opened<PerformanceView>;
+using Lighting = Opened<LightOptionView>;
+
+// What the mouse's stored block holds, in a profile's terms; lights 1 for on.
+struct Held {
+    uint32_t stage, rate, logo, wheel;
+    std::array<uint32_t, 4> dpi;
+    std::array<uint32_t, 8> all() const {
+        return {stage, rate, logo, wheel, dpi[0], dpi[1], dpi[2], dpi[3]};
+    }
+};
+Held heldIn(const _Kx_PROFILE& p) {
+    return {p.currSelectDPI,
+            p.poRate,
+            p.islightOnArr[0] != 0,
+            p.islightOnArr[1] != 0,
+            {p.xSensArr[0], p.xSensArr[1], p.xSensArr[2], p.xSensArr[3]}};
+}
+// Read through the emulated firmware's own copy of the block's layout.
+Held heldBy(const VirtualMouseFirmware& mouse) {
+    using F = VirtualMouseFirmware;
+    const auto byte = [&](uint16_t address) { return uint8_t(mouse.memory(address, 1).at(0)); };
+    const uint8_t flags = byte(F::kStoredFlags);
+    Held held{flags & 0x0Fu,
+              2u - byte(F::kStoredRate),
+              (flags & F::kLogoLightBit) != 0,
+              (flags & F::kWheelLightBit) != 0,
+              {}};
+    for (uint16_t stage = 0; stage < F::kStages; ++stage)
+        held.dpi[stage] = byte(uint16_t(F::kStoredDpi + stage));
+    return held;
+}
+// Each setting of `claim` is what the mouse held before or what it holds now.
+testing::AssertionResult backedByTheMouse(const Held& claim, const Held& before, const Held& now) {
+    static const char* const names[] = {"stage", "rate",  "logo",  "wheel",
+                                        "DPI 1", "DPI 2", "DPI 3", "DPI 4"};
+    for (size_t i = 0; i < claim.all().size(); ++i)
+        if (claim.all()[i] != before.all()[i] && claim.all()[i] != now.all()[i])
+            return testing::AssertionFailure()
+                   << "claims " << names[i] << " " << claim.all()[i] << "; the mouse held "
+                   << before.all()[i] << ", now " << now.all()[i];
+    return testing::AssertionSuccess();
+}
+
+// Both lights on, as stored.
+constexpr std::array<uint32_t, 2> kLightsOn{1, 1};
 
 class SettingsViewsTest : public DeviceProtocolTest {
 protected:
@@ -109,12 +156,25 @@ protected:
         KxAction::setCurrColorToDev();
         log->clear();
     }
-    // The stages' DPI (units of 100, both axes) and the stage the mouse is on.
-    void storeStages(const std::array<uint32_t, 4>& dpi, uint32_t stage) {
+    // The settings a case starts from; what is not given stays as stored. The stages' DPI (units
+    // of 100) for both axes, the three desktop speeds alike.
+    struct Settings {
+        std::optional<uint32_t> stage = {}, rate = {}, speeds = {};
+        std::optional<std::array<uint32_t, 2>> lights = {};
+        std::optional<std::array<uint32_t, 4>> dpi = {};
+    };
+    void store(const Settings& s) {
         store([&](_Kx_PROFILE& p) {
-            p.currSelectDPI = stage;
-            std::copy(dpi.begin(), dpi.end(), p.xSensArr);
-            std::copy(dpi.begin(), dpi.end(), p.ySensArr);
+            p.currSelectDPI = s.stage.value_or(p.currSelectDPI);
+            p.poRate = s.rate.value_or(p.poRate);
+            if (s.speeds)
+                p.acceler = p.srcSpeed = p.doubleSpeed = *s.speeds;
+            if (s.lights)
+                std::copy(s.lights->begin(), s.lights->end(), p.islightOnArr);
+            if (s.dpi) {
+                std::copy(s.dpi->begin(), s.dpi->end(), p.xSensArr);
+                std::copy(s.dpi->begin(), s.dpi->end(), p.ySensArr);
+            }
         });
     }
     // The views' writes reach the mouse from the queue's worker: they are done, and their
@@ -129,6 +189,7 @@ protected:
         settle();
         return *firmware;
     }
+    Held storedBlock() { return heldBy(mouse()); }
     std::vector<std::string> requests() {
         settle();
         return DeviceProtocolTest::requests();
@@ -137,19 +198,38 @@ protected:
         settle();
         log->clear();
     }
-    // The DPI of a stage in the mouse's stored block, units of 100.
-    int storedDpi(int stage) { return uint8_t(mouse().memory(uint16_t(8 + stage), 1).at(0)); }
+    // The live write of a stage and its DPI, as the log shows it.
+    static std::string liveStage(int stage, int dpi) {
+        return report("SET", {KxProtocol::kReportWrite, KxProtocol::kRegLiveDpi & 0xFF,
+                              KxProtocol::kRegLiveDpi >> 8, 2, stage, dpi});
+    }
+    // The next `count`th write the mouse refuses.
+    void stallWrite(int count = 1) {
+        ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, count}));
+    }
     _Kx_PROFILE stored() const { return library->currProfile()->profileData(); }
+    static _Kx_PROFILE onDisk() { return ProfieController().profileArr()[0]->profileData(); }
+    // Every profile of the library and of the files holds what `holds` asks, once saved.
+    testing::AssertionResult everyProfile(const std::function<bool(const _Kx_PROFILE&)>& holds) {
+        settle();
+        ProfieController disk;
+        for (const ProfieController* profiles : {library.get(), &disk})
+            for (qsizetype i = 0; i < profiles->profileArr().size(); ++i)
+                if (!holds(profiles->profileArr()[i]->profileData()))
+                    return testing::AssertionFailure()
+                           << (profiles == &disk ? "the file of profile " : "profile ") << i + 1;
+        return testing::AssertionSuccess();
+    }
     static double desktopPointerSpeed() {
         GSettings* settings = g_settings_new(HvMouseAction::kDesktopSchema);
         const double speed = g_settings_get_double(settings, "speed");
         g_object_unref(settings);
         return speed;
     }
+    static int pointerSpeed() {
+        return selMouseAction->getValueByType(HvMouseAction::kPointerSpeed);
+    }
 };
-
-using Performance = Opened<PerformanceView>;
-using Lighting = Opened<LightOptionView>;
 
 // A view run fully modal in its own window, as the main window runs it; `inside` acts from within
 // the run. The window is gone afterwards.
@@ -171,6 +251,13 @@ void setByScreenReader(HvProgressBar* slider, int value) {
     QCoreApplication::processEvents();
 }
 
+void typeDpi(PerformanceView* view, const char* typed, Qt::Key then) {
+    view->dpiTxt()->setFocus();
+    view->dpiTxt()->selectAll();
+    QTest::keyClicks(view->dpiTxt(), typed);
+    QTest::keyClick(view->dpiTxt(), then);
+}
+
 TEST_F(SettingsViewsTest, TheDpiShownIsTheStagesLargerAxisAndEveryEditSetsBothAxes) {
     store([](_Kx_PROFILE& p) {
         p.currSelectDPI = 1;
@@ -178,45 +265,45 @@ TEST_F(SettingsViewsTest, TheDpiShownIsTheStagesLargerAxisAndEveryEditSetsBothAx
         p.ySensArr[1] = 12;
         p.xSensArr[2] = p.ySensArr[2] = 0;
     });
-    Performance opened;
-    PerformanceView& v = *opened.view;
-    EXPECT_EQ(v.dpiTxt()->text(), "1200");
-    EXPECT_EQ(v.dpiPro()->value(), 12);
+    Performance v;
+    EXPECT_EQ(v->dpiTxt()->text(), "1200");
+    EXPECT_EQ(v->dpiPro()->value(), 12);
 
-    pressKey(v.dpiPro(), Qt::Key_Right, 8);
+    pressKey(v->dpiPro(), Qt::Key_Right, 8);
     EXPECT_EQ(selProfile.xSensArr[1], 20u);
     EXPECT_EQ(selProfile.ySensArr[1], 20u);
-    EXPECT_EQ(v.dpiTxt()->text(), "2000");
+    EXPECT_EQ(v->dpiTxt()->text(), "2000");
 
-    // Typed, then Tab: truncated to hundreds, both axes.
-    v.dpiTxt()->setFocus();
-    v.dpiTxt()->selectAll();
-    QTest::keyClicks(v.dpiTxt(), "1250");
-    QTest::keyClick(v.dpiTxt(), Qt::Key_Tab);
-    EXPECT_EQ(selProfile.xSensArr[1], 12u);
-    EXPECT_EQ(selProfile.ySensArr[1], 12u);
-    EXPECT_EQ(v.dpiTxt()->text(), "1200");
+    // Typed, then Tab: truncated to hundreds, both axes; the view takes 100..3500 DPI only.
+    const std::pair<const char*, uint32_t> typedDpi[] = {{"1250", 12}, {"3600", 35}, {"50", 1}};
+    for (const auto& [typed, taken] : typedDpi) {
+        SCOPED_TRACE(typed);
+        typeDpi(v.view, typed, Qt::Key_Tab);
+        EXPECT_EQ(selProfile.xSensArr[1], taken);
+        EXPECT_EQ(selProfile.ySensArr[1], taken);
+        EXPECT_EQ(v->dpiTxt()->text(), QString::number(taken * 100));
+    }
 
     // A stage of 0 shows as 100 DPI.
-    pressKey(v.dpiLevelPro(), Qt::Key_Right);
+    pressKey(v->dpiLevelPro(), Qt::Key_Right);
     EXPECT_EQ(selProfile.currSelectDPI, 2u);
-    EXPECT_EQ(v.dpiTxt()->text(), "100");
-    EXPECT_EQ(v.dpiPro()->value(), 1);
+    EXPECT_EQ(v->dpiTxt()->text(), "100");
+    EXPECT_EQ(v->dpiPro()->value(), 1);
     // Nothing but the stage went to the mouse: the stages' DPI wait for OK.
-    EXPECT_EQ(storedDpi(1), 8);
+    EXPECT_EQ(storedBlock().dpi[1], 8u);
 }
 
 TEST_F(SettingsViewsTest, TheStageGoesToTheMouseAtOnceAndCancelPutsTheStoredOneBack) {
-    storeStages({8, 16, 24, 32}, 0);
-    Performance opened;
+    store({.stage = 0, .dpi = {{8, 16, 24, 32}}});
+    Performance v;
     clearLog();
-    pressKey(opened.view->dpiLevelPro(), Qt::Key_Right);
-    EXPECT_THAT(requests(), testing::ElementsAre(report("SET", {3, 0x00, 0xFF, 2, 1, 16})));
+    pressKey(v->dpiLevelPro(), Qt::Key_Right);
+    EXPECT_THAT(requests(), testing::ElementsAre(liveStage(1, 16)));
     EXPECT_EQ(mouse().state().stage, 1);
     EXPECT_EQ(mouse().state().dpi, 16);
 
-    opened.view->cancelBtn()->click();
-    EXPECT_TRUE(opened.closed());
+    v->cancelBtn()->click();
+    EXPECT_TRUE(v.closed());
     EXPECT_EQ(mouse().state().stage, 0) << "Cancel after only the stage slider restores it";
     EXPECT_EQ(mouse().state().dpi, 8);
     EXPECT_EQ(selProfile.currSelectDPI, 0u);
@@ -275,34 +362,39 @@ QStringList messagesShown() {
     return shown;
 }
 
-void closeMessages() {
+// The one message shown, which is then closed.
+void expectTold(const QString& message) {
+    EXPECT_EQ(messagesShown(), QStringList{message});
     for (QWidget* top : QApplication::topLevelWidgets())
         if (qobject_cast<HvMessageBox*>(top))
             top->close();
+}
+void expectNotTaken(const char* what) {
+    expectTold(QStringLiteral("The mouse did not take %1. Is it still plugged in?").arg(what));
 }
 
 // The window's thread never waits for the mouse: while the worker is busy the slider shows each
 // stage at once and nothing reaches the mouse; a drag over every stage then sends the last.
 TEST_F(SettingsViewsTest, ASliderDragLeavesTheWindowAtOnceAndSendsOnlyTheStageItSettledOn) {
-    storeStages({8, 16, 24, 32}, 0);
-    Performance opened;
+    store({.stage = 0, .dpi = {{8, 16, 24, 32}}});
+    Performance v;
     clearLog();
     HeldWorker worker;
     for (int stage = 1; stage <= 3; ++stage) {
-        pressKey(opened.view->dpiLevelPro(), Qt::Key_Right);
-        EXPECT_EQ(opened.view->dpiLevelPro()->value(), stage);
-        EXPECT_EQ(opened.view->dpiTxt()->text(), QString::number(selProfile.xSensArr[stage] * 100));
+        pressKey(v->dpiLevelPro(), Qt::Key_Right);
+        EXPECT_EQ(v->dpiLevelPro()->value(), stage);
+        EXPECT_EQ(v->dpiTxt()->text(), QString::number(selProfile.xSensArr[stage] * 100));
     }
     EXPECT_EQ(firmware->state().stage, 0) << "no write ran on the window's thread";
     EXPECT_TRUE(log->empty());
     worker.release();
-    EXPECT_THAT(requests(), testing::ElementsAre(report("SET", {3, 0x00, 0xFF, 2, 3, 32})));
+    EXPECT_THAT(requests(), testing::ElementsAre(liveStage(3, 32)));
     EXPECT_EQ(mouse().state().stage, 3);
 
     // A settled stage is written, each one: the next step finds no write waiting.
-    pressKey(opened.view->dpiLevelPro(), Qt::Key_Left);
+    pressKey(v->dpiLevelPro(), Qt::Key_Left);
     settle();
-    pressKey(opened.view->dpiLevelPro(), Qt::Key_Left);
+    pressKey(v->dpiLevelPro(), Qt::Key_Left);
     EXPECT_EQ(requests().size(), 3u);
     EXPECT_EQ(mouse().state().stage, 1);
     EXPECT_TRUE(messagesShown().isEmpty());
@@ -311,162 +403,140 @@ TEST_F(SettingsViewsTest, ASliderDragLeavesTheWindowAtOnceAndSendsOnlyTheStageIt
 // A live write the mouse does not take puts its control back to what the mouse holds and says
 // so, once; a write that fails after its view is gone is still told, with nothing to put back.
 TEST_F(SettingsViewsTest, AControlTheMouseDidNotTakeGoesBackAndSaysSo) {
-    store([](_Kx_PROFILE& p) {
-        p.currSelectDPI = 1;
-        p.poRate = 2;
-        p.islightOnArr[0] = p.islightOnArr[1] = 1;
-    });
+    store({.stage = 1, .rate = 2, .lights = kLightsOn});
     {
-        Performance opened;
+        Performance v;
         clearLog();
-        ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
+        stallWrite();
         {
             HeldWorker worker;
-            pressKey(opened.view->dpiLevelPro(), Qt::Key_Right);
-            EXPECT_EQ(opened.view->dpiLevelPro()->value(), 2) << "shown while the write waits";
+            pressKey(v->dpiLevelPro(), Qt::Key_Right);
+            EXPECT_EQ(v->dpiLevelPro()->value(), 2) << "shown while the write waits";
         }
         settle();
-        EXPECT_EQ(opened.view->dpiLevelPro()->value(), 1);
+        EXPECT_EQ(v->dpiLevelPro()->value(), 1);
         EXPECT_EQ(selProfile.currSelectDPI, 1u);
         EXPECT_EQ(mouse().state().stage, 1);
-        EXPECT_EQ(messagesShown(),
-                  QStringList{"The mouse did not take the DPI stage. Is it still plugged in?"});
+        expectNotTaken("the DPI stage");
 
         // The next step is written as if nothing had happened.
-        pressKey(opened.view->dpiLevelPro(), Qt::Key_Right);
+        pressKey(v->dpiLevelPro(), Qt::Key_Right);
         settle();
-        EXPECT_EQ(opened.view->dpiLevelPro()->value(), 2);
+        EXPECT_EQ(v->dpiLevelPro()->value(), 2);
         EXPECT_EQ(mouse().state().stage, 2);
 
-        closeMessages();
-        ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
-        opened.view->rateSetp()->items()[0]->click(); // 125 Hz
+        stallWrite();
+        v->rateSetp()->items()[0]->click(); // 125 Hz
         settle();
-        EXPECT_EQ(opened.view->rateSetp()->selectIndex(), 3) << "back to 1000 Hz";
+        EXPECT_EQ(v->rateSetp()->selectIndex(), 3) << "back to 1000 Hz";
         EXPECT_EQ(selProfile.poRate, 2u);
         EXPECT_EQ(mouse().state().rateHz(), 1000);
-        EXPECT_EQ(messagesShown(),
-                  QStringList{"The mouse did not take the polling rate. Is it still plugged in?"});
-        closeMessages();
+        expectNotTaken("the polling rate");
 
         // The view goes before its write fails.
-        ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
+        stallWrite();
         HeldWorker worker;
-        opened.view->rateSetp()->items()[1]->click();
+        v->rateSetp()->items()[1]->click();
     }
     settle();
-    EXPECT_EQ(messagesShown(),
-              QStringList{"The mouse did not take the polling rate. Is it still plugged in?"});
+    expectNotTaken("the polling rate");
     EXPECT_EQ(mouse().state().rateHz(), 1000);
-    closeMessages();
 
     Lighting lighting;
-    ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
-    lighting.view->lightOnOffSetp()->items()[1]->click(); // both off
+    stallWrite();
+    lighting->lightOnOffSetp()->items()[1]->click(); // both off
     settle();
-    EXPECT_TRUE(lighting.view->logoLightBtn()->isChecked()) << "the logo light's write failed";
-    EXPECT_FALSE(lighting.view->midLightBtn()->isChecked());
+    EXPECT_TRUE(lighting->logoLightBtn()->isChecked()) << "the logo light's write failed";
+    EXPECT_FALSE(lighting->midLightBtn()->isChecked());
     EXPECT_TRUE(mouse().state().logoLight);
     EXPECT_FALSE(mouse().state().wheelLight);
-    EXPECT_EQ(messagesShown(),
-              QStringList{"The mouse did not take the logo light. Is it still plugged in?"});
-    closeMessages();
-    ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
-    lighting.view->applyBtn()->click();
+    expectNotTaken("the logo light");
+    stallWrite();
+    lighting->applyBtn()->click();
     settle();
-    EXPECT_EQ(messagesShown(),
-              QStringList{"The mouse did not take the lighting. Is it still plugged in?"});
-    closeMessages();
-    EXPECT_FALSE(lighting.view->midLightBtn()->isChecked()) << "the view keeps the wheel off";
+    expectNotTaken("the lighting");
+    EXPECT_FALSE(lighting->midLightBtn()->isChecked()) << "the view keeps the wheel off";
     EXPECT_EQ(stored().islightOnArr[1], 1u) << "the library claims what the mouse stores";
-    EXPECT_EQ(ProfieController().profileArr()[0]->profileData().islightOnArr[1], 1u);
-    lighting.view->okBtn()->click();
-    EXPECT_EQ(mouse().memory(7, 1).at(0) & 0x10, 0) << "the wheel stored off";
+    EXPECT_EQ(onDisk().islightOnArr[1], 1u);
+    lighting->okBtn()->click();
+    EXPECT_EQ(storedBlock().wheel, 0u) << "the wheel stored off";
     EXPECT_EQ(stored().islightOnArr[1], 0u);
-    EXPECT_EQ(ProfieController().profileArr()[0]->profileData().islightOnArr[1], 0u);
+    EXPECT_EQ(onDisk().islightOnArr[1], 0u);
 
     // A block Apply the mouse did not take: the library and the files keep the block the mouse
     // stores, the open view what the user set, which its OK then writes.
-    Performance opened;
-    opened.view->rateSetp()->items()[0]->click(); // 125 Hz, taken live
+    Performance v;
+    v->rateSetp()->items()[0]->click(); // 125 Hz, taken live
     settle();
-    ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 3}));
-    opened.view->applyBtn()->click();
+    stallWrite(3);
+    v->applyBtn()->click();
     settle();
-    EXPECT_EQ(messagesShown(), QStringList{"The mouse did not take the performance settings. Is "
-                                           "it still plugged in?"});
-    closeMessages();
-    EXPECT_EQ(opened.view->rateSetp()->selectIndex(), 1) << "the view keeps 125 Hz";
+    expectNotTaken("the performance settings");
+    EXPECT_EQ(v->rateSetp()->selectIndex(), 1) << "the view keeps 125 Hz";
     EXPECT_EQ(stored().poRate, 2u) << "the library claims what the mouse stores";
-    EXPECT_EQ(ProfieController().profileArr()[0]->profileData().poRate, 2u) << "so do the files";
-    opened.view->okBtn()->click();
-    EXPECT_EQ(mouse().memory(VirtualMouseFirmware::kStoredRate, 1).at(0), 2) << "125 Hz stored";
+    EXPECT_EQ(onDisk().poRate, 2u) << "so do the files";
+    v->okBtn()->click();
+    EXPECT_EQ(storedBlock().rate, 0u) << "125 Hz stored";
     EXPECT_EQ(stored().poRate, 0u);
-    EXPECT_EQ(ProfieController().profileArr()[0]->profileData().poRate, 0u);
+    EXPECT_EQ(onDisk().poRate, 0u);
 }
 
 // A lights block queued behind a performance block the mouse refused writes only the lights (and
 // the stage the mouse holds): it claims no more than that, and once both are settled the library
 // and the files hold the rate the mouse still stores, not the refused one.
 TEST_F(SettingsViewsTest, ALightsWriteBehindARefusedBlockClaimsOnlyTheLights) {
-    store([](_Kx_PROFILE& p) {
-        p.poRate = 2; // 1000 Hz
-        p.islightOnArr[0] = p.islightOnArr[1] = 1;
-    });
+    store({.rate = 2, .lights = kLightsOn}); // 1000 Hz
     {
         HeldWorker worker;
         {
-            Performance opened;
-            opened.view->rateSetp()->items()[0]->click(); // 125 Hz, live: write 1
-            opened.view->okBtn()->click();                // the block: from write 2
+            Performance v;
+            v->rateSetp()->items()[0]->click(); // 125 Hz, live: write 1
+            v->okBtn()->click();                // the block: from write 2
         }
         {
-            Lighting lighting;
-            lighting.view->lightOnOffSetp()->items()[1]->click(); // both off
-            lighting.view->okBtn()->click();
+            Lighting v;
+            v->lightOnOffSetp()->items()[1]->click(); // both off
+            v->okBtn()->click();
         }
-        ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 2}));
+        stallWrite(2);
     }
     settle();
-    EXPECT_EQ(messagesShown(), QStringList{"The mouse did not take the performance settings. Is "
-                                           "it still plugged in?"});
-    closeMessages();
-    EXPECT_EQ(mouse().memory(VirtualMouseFirmware::kStoredRate, 1).at(0), 0) << "1000 Hz stored";
+    expectNotTaken("the performance settings");
+    EXPECT_EQ(storedBlock().rate, 2u) << "1000 Hz stored";
     EXPECT_FALSE(mouse().state().logoLight);
     EXPECT_EQ(stored().poRate, 2u) << "the library claims what the mouse stores";
-    EXPECT_EQ(ProfieController().profileArr()[0]->profileData().poRate, 2u) << "so do the files";
+    EXPECT_EQ(onDisk().poRate, 2u) << "so do the files";
     EXPECT_EQ(stored().islightOnArr[0], 0u) << "the lights it took";
-    EXPECT_EQ(ProfieController().profileArr()[0]->profileData().islightOnArr[0], 0u);
+    EXPECT_EQ(onDisk().islightOnArr[0], 0u);
 }
 
 // The window's last block write is still on its way when the program ends: its outcome runs
 // before the program leaves, so a block the mouse did not take does not stay claimed in the
 // files.
 TEST_F(SettingsViewsTest, AtTheEndARefusedLastWriteIsPutBackInTheFiles) {
-    store([](_Kx_PROFILE& p) { p.poRate = 2; }); // 1000 Hz
+    store({.rate = 2}); // 1000 Hz
     {
         HeldWorker worker;
         {
-            Performance opened;
-            opened.view->rateSetp()->items()[0]->click(); // 125 Hz, live: write 1
-            opened.view->okBtn()->click();                // the block: from write 2
+            Performance v;
+            v->rateSetp()->items()[0]->click(); // 125 Hz, live: write 1
+            v->okBtn()->click();                // the block: from write 2
         }
-        ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 2}));
+        stallWrite(2);
     }
     // What the program does once its event loop has ended; no event loop runs here.
     ASSERT_TRUE(KxAction::waitForTransfers(10000));
-    ASSERT_EQ(ProfieController().profileArr()[0]->profileData().poRate, 0u) << "claimed at OK";
+    ASSERT_EQ(onDisk().poRate, 0u) << "claimed at OK";
     ASSERT_TRUE(KxAction::finishTransfersAtExit(10000));
-    EXPECT_EQ(ProfieController().profileArr()[0]->profileData().poRate, 2u)
-        << "the files hold what the mouse stores";
-    EXPECT_EQ(mouse().memory(VirtualMouseFirmware::kStoredRate, 1).at(0), 0) << "1000 Hz stored";
+    EXPECT_EQ(onDisk().poRate, 2u) << "the files hold what the mouse stores";
+    EXPECT_EQ(storedBlock().rate, 2u) << "1000 Hz stored";
 }
 
 // A mouse pulled out fails its writes as well; the window starts again for it, unasked.
 TEST_F(SettingsViewsTest, AWriteLostToAnUnplugIsNotToldAsAFault) {
-    Performance opened;
+    Performance v;
     ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Unplug, FeatureFault::On::Write, 1}));
-    pressKey(opened.view->dpiLevelPro(), Qt::Key_Right);
+    pressKey(v->dpiLevelPro(), Qt::Key_Right);
     settle();
     EXPECT_TRUE(messagesShown().isEmpty());
     EXPECT_FALSE(KxAction::checkListenDev());
@@ -482,83 +552,32 @@ TEST_F(SettingsViewsTest, OkAndApplySaveOffTheWindowsThreadAndAFailedSaveIsTold)
         return ::fsync(fd);
     });
     {
-        Performance opened;
-        opened.view->rateSetp()->items()[0]->click();
-        opened.view->applyBtn()->click();
-        opened.view->okBtn()->click();
+        Performance v;
+        v->rateSetp()->items()[0]->click();
+        v->applyBtn()->click();
+        v->okBtn()->click();
     }
-    {
-        Lighting opened;
-        opened.view->logoLightBtn()->click();
-        opened.view->okBtn()->click();
-    }
+    const auto lightingOk = [] {
+        Lighting v;
+        v->logoLightBtn()->click();
+        v->okBtn()->click();
+    };
+    lightingOk();
     settle();
     EXPECT_GT(syncs.load(), 0);
     EXPECT_EQ(syncsOnTheWindowsThread.load(), 0);
-    ProfieController reloaded;
-    EXPECT_EQ(reloaded.profileArr()[0]->profileData().poRate, 0u) << "saved to disk";
+    EXPECT_EQ(onDisk().poRate, 0u) << "saved to disk";
 
     library->setSaveHookForTesting([](ProfieController::SaveStep step) {
         return step == ProfieController::SaveStep::StagingCreated
                    ? ProfieController::SaveHookReply::Stop
                    : ProfieController::SaveHookReply::Continue;
     });
-    {
-        Lighting opened;
-        opened.view->logoLightBtn()->click();
-        opened.view->okBtn()->click();
-    }
+    lightingOk();
     settle();
-    EXPECT_EQ(
-        messagesShown(),
-        QStringList(
-            QStringLiteral("The profiles could not be saved in %1.").arg(library->sysProPath())));
-    closeMessages();
+    expectTold(QStringLiteral("The profiles could not be saved in %1.").arg(library->sysProPath()));
     library->setSaveHookForTesting({});
     library->setFolderSyncHookForTesting({});
-}
-
-// What the mouse's stored block holds, in a profile's terms.
-struct Held {
-    uint32_t stage = 0;
-    bool logo = false;
-    bool wheel = false;
-    std::array<uint32_t, 4> dpi{};
-    uint32_t rate = 0;
-};
-Held heldIn(const _Kx_PROFILE& p) {
-    Held held{p.currSelectDPI, p.islightOnArr[0] != 0, p.islightOnArr[1] != 0, {}, p.poRate};
-    std::copy(std::begin(p.xSensArr), std::end(p.xSensArr), held.dpi.begin());
-    return held;
-}
-Held heldBy(const VirtualMouseFirmware& mouse) {
-    const auto byte = [&](uint16_t address) { return uint8_t(mouse.memory(address, 1).at(0)); };
-    const uint8_t flags = byte(VirtualMouseFirmware::kStoredFlags);
-    Held held{flags & 0x0Fu,
-              (flags & 0x20) != 0,
-              (flags & 0x10) != 0,
-              {},
-              2u - byte(VirtualMouseFirmware::kStoredRate)};
-    for (uint16_t stage = 0; stage < 4; ++stage)
-        held.dpi[stage] = byte(uint16_t(VirtualMouseFirmware::kStoredDpi + stage));
-    return held;
-}
-// Each setting of `claim` is what the mouse held before or what it holds now.
-testing::AssertionResult backedByTheMouse(const Held& claim, const Held& before, const Held& now) {
-    const auto either = [](auto c, auto b, auto n) { return c == b || c == n; };
-    bool ok =
-        either(claim.stage, before.stage, now.stage) && either(claim.logo, before.logo, now.logo) &&
-        either(claim.wheel, before.wheel, now.wheel) && either(claim.rate, before.rate, now.rate);
-    for (size_t stage = 0; stage < 4; ++stage)
-        ok = ok && either(claim.dpi[stage], before.dpi[stage], now.dpi[stage]);
-    if (ok)
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure()
-           << "claims stage " << claim.stage << " rate " << claim.rate << " lights " << claim.logo
-           << claim.wheel << " stage 4 DPI " << claim.dpi[3] << "; the mouse held stage "
-           << before.stage << " rate " << before.rate << " lights " << before.logo << before.wheel
-           << " stage 4 DPI " << before.dpi[3] << ", now stage " << now.stage << " rate "
-           << now.rate << " lights " << now.logo << now.wheel << " stage 4 DPI " << now.dpi[3];
 }
 
 // The mouse goes away at each request of the block that the performance view's OK or the
@@ -567,52 +586,56 @@ testing::AssertionResult backedByTheMouse(const Held& claim, const Held& before,
 // read puts what it holds everywhere.
 TEST_F(SettingsViewsTest, AnUnplugAtEveryRequestOfAnOkLeavesNoClaimTheMouseDoesNotBackUp) {
     // Both views' edits, live writes included, made before the fault is armed; then their OK.
-    const auto performance = [](const std::function<void()>& beforeOk) {
-        Performance opened;
-        PerformanceView& v = *opened.view;
-        pressKey(v.dpiLevelPro(), Qt::Key_End); // stage 4
-        pressKey(v.dpiPro(), Qt::Key_End);      // 3500 DPI
-        v.rateSetp()->items()[1]->click();      // 500 Hz
-        beforeOk();
-        v.okBtn()->click();
+    using Ok = std::function<void(const std::function<void()>&)>;
+    const std::pair<const char*, Ok> oks[] = {
+        {"performance",
+         [](const auto& beforeOk) {
+             Performance v;
+             pressKey(v->dpiLevelPro(), Qt::Key_End); // stage 4
+             pressKey(v->dpiPro(), Qt::Key_End);      // 3500 DPI
+             v->rateSetp()->items()[1]->click();      // 500 Hz
+             beforeOk();
+             v->okBtn()->click();
+         }},
+        {"lighting",
+         [](const auto& beforeOk) {
+             Lighting v;
+             v->logoLightTagBtn()->click();
+             v->lightOnOffSetp()->items()[1]->click();
+             beforeOk();
+             v->okBtn()->click();
+         }},
     };
-    const auto lighting = [](const std::function<void()>& beforeOk) {
-        Lighting opened;
-        LightOptionView& v = *opened.view;
-        v.logoLightTagBtn()->click();
-        v.lightOnOffSetp()->items()[1]->click();
-        beforeOk();
-        v.okBtn()->click();
+    const auto reset = [this] {
+        settle();
+        bus->clearFault();
+        if (!KxAction::checkListenDev())
+            bus->plug();
+        ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
+        store({.stage = 0, .rate = 0, .lights = kLightsOn, .dpi = {{16, 16, 16, 16}}});
+        library->applySettingToAll();
+        ASSERT_TRUE(library->saveToSys());
     };
-    for (const auto& [name, ok] : {std::pair{"performance", std::function(performance)},
-                                   std::pair{"lighting", std::function(lighting)}}) {
-        const auto reset = [this] {
-            settle();
-            bus->clearFault();
-            if (!KxAction::checkListenDev())
-                bus->plug();
-            ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
-            store([](_Kx_PROFILE& p) {
-                p.currSelectDPI = 0;
-                p.poRate = 0;
-                p.islightOnArr[0] = p.islightOnArr[1] = 1;
-                std::fill(std::begin(p.xSensArr), std::end(p.xSensArr), 16u);
-                std::fill(std::begin(p.ySensArr), std::end(p.ySensArr), 16u);
-            });
-            library->applySettingToAll();
-            ASSERT_TRUE(library->saveToSys());
-        };
+    // Every profile of the library and of the files claims what the mouse held or holds.
+    const auto claimsBacked = [this](const Held& before, const Held& now) {
+        ProfieController disk;
+        for (const ProfieController* profiles : {library.get(), &disk})
+            for (const auto& profile : profiles->profileArr())
+                EXPECT_TRUE(backedByTheMouse(heldIn(profile->profileData()), before, now))
+                    << (profiles == &disk ? "on disk" : "in the library");
+    };
+    for (const auto& [name, ok] : oks) {
         reset();
         ok([&] { clearLog(); });
         const int total = int(requests().size());
-        const Held wanted = heldBy(mouse());
+        const Held wanted = storedBlock();
         ASSERT_GE(total, 2) << name;
 
         for (int at = 1; at <= total; ++at) {
             SCOPED_TRACE(std::string(name) + " OK, unplugged at request " + std::to_string(at) +
                          " of " + std::to_string(total));
             reset();
-            const Held before = heldBy(mouse());
+            const Held before = storedBlock();
             ok([&] {
                 settle();
                 ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Unplug, FeatureFault::On::Any, at}));
@@ -621,201 +644,157 @@ TEST_F(SettingsViewsTest, AnUnplugAtEveryRequestOfAnOkLeavesNoClaimTheMouseDoesN
             ASSERT_FALSE(bus->armedFault()) << "the fault hit";
             ASSERT_TRUE(KxTest::waitFor([] { return !KxAction::checkListenDev(); }));
             const Held now = heldBy(*firmware);
-            for (const auto& profile : library->profileArr())
-                EXPECT_TRUE(backedByTheMouse(heldIn(profile->profileData()), before, now))
-                    << "in the library";
+            claimsBacked(before, now);
             EXPECT_TRUE(backedByTheMouse(heldIn(selProfile), before, now)) << "in the edits";
-            {
-                ProfieController disk;
-                for (const auto& profile : disk.profileArr())
-                    EXPECT_TRUE(backedByTheMouse(heldIn(profile->profileData()), before, now))
-                        << "on disk";
-            }
             EXPECT_TRUE(messagesShown().isEmpty()) << "an unplug is no fault of the write";
 
             bus->plug();
             ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
             ASSERT_TRUE(KxAction::readAllFWData());
             settle();
-            for (const auto& profile : library->profileArr())
-                EXPECT_TRUE(backedByTheMouse(heldIn(profile->profileData()), now, now));
-            ProfieController disk;
-            for (const auto& profile : disk.profileArr())
-                EXPECT_TRUE(backedByTheMouse(heldIn(profile->profileData()), now, now))
-                    << "on disk after the read";
+            claimsBacked(now, now);
         }
-        ASSERT_TRUE(backedByTheMouse(heldIn(library->currProfile()->profileData()), wanted, wanted))
+        ASSERT_TRUE(backedByTheMouse(heldIn(stored()), wanted, wanted))
             << "the last run's OK, unfaulted, reached the mouse and the library";
     }
 }
 
 TEST_F(SettingsViewsTest, OkWritesTheStagesDpiAndTheRateAndKeepsThemInEveryProfile) {
-    Performance opened;
-    PerformanceView& v = *opened.view;
-    pressKey(v.dpiLevelPro(), Qt::Key_End); // stage 4
-    pressKey(v.dpiPro(), Qt::Key_End);      // 3500 DPI
-    v.rateSetp()->items()[1]->click();      // 500 Hz
+    Performance v;
+    pressKey(v->dpiLevelPro(), Qt::Key_End); // stage 4
+    pressKey(v->dpiPro(), Qt::Key_End);      // 3500 DPI
+    v->rateSetp()->items()[1]->click();      // 500 Hz
     EXPECT_EQ(mouse().state().rateHz(), 500) << "the rate goes to the mouse at once";
-    EXPECT_NE(storedDpi(3), 35);
+    EXPECT_NE(storedBlock().dpi[3], 35u);
 
     // Enter with a DPI typed and not yet taken: the typed value is kept, then OK.
-    v.dpiTxt()->setFocus();
-    v.dpiTxt()->selectAll();
-    QTest::keyClicks(v.dpiTxt(), "3000");
-    QTest::keyClick(v.dpiTxt(), Qt::Key_Return);
-    EXPECT_TRUE(opened.closed());
-    EXPECT_EQ(storedDpi(3), 30);
+    typeDpi(v.view, "3000", Qt::Key_Return);
+    EXPECT_TRUE(v.closed());
+    EXPECT_EQ(storedBlock().dpi[3], 30u);
     EXPECT_EQ(mouse().state().stage, 3);
     EXPECT_EQ(mouse().state().rateCode, 1);
-    for (const auto& profile : library->profileArr()) {
-        EXPECT_EQ(profile->profileData().xSensArr[3], 30u);
-        EXPECT_EQ(profile->profileData().poRate, 1u);
-    }
-    ProfieController reloaded;
-    reloaded.setCurrFWProfileIndex(0);
-    ASSERT_TRUE(reloaded.currProfile());
-    EXPECT_EQ(reloaded.currProfile()->profileData().xSensArr[3], 30u) << "saved to disk";
+    EXPECT_TRUE(everyProfile([](const _Kx_PROFILE& p) {
+        return p.xSensArr[3] == 30 && p.poRate == 1 && p.currSelectDPI == 3;
+    }));
 }
 
 TEST_F(SettingsViewsTest, ResetRestoresStagesRateAndSpeedsAtOnceButNotTheDisplaySwitch) {
-    store([](_Kx_PROFILE& p) {
-        p.currSelectDPI = 3;
-        std::fill(std::begin(p.xSensArr), std::end(p.xSensArr), 33u);
-        std::fill(std::begin(p.ySensArr), std::end(p.ySensArr), 33u);
-        p.poRate = 0;
-        p.acceler = p.srcSpeed = p.doubleSpeed = 2;
-    });
+    store({.stage = 3, .rate = 0, .speeds = 2, .dpi = {{33, 33, 33, 33}}});
     library->setIsOSD(true);
     const _Kx_PROFILE defaults = library->defaultProfile()->profileData();
-    Performance opened;
-    EXPECT_TRUE(opened.view->oneScreenBtn()->isChecked());
-    opened.view->reDefBtn()->click();
-    EXPECT_FALSE(opened.closed());
+    Performance v;
+    EXPECT_TRUE(v->oneScreenBtn()->isChecked());
+    v->reDefBtn()->click();
+    EXPECT_FALSE(v.closed());
     for (int stage = 0; stage < 4; ++stage) {
         EXPECT_EQ(selProfile.xSensArr[stage], defaults.xSensArr[stage]);
-        EXPECT_EQ(storedDpi(stage), int(defaults.xSensArr[stage]));
+        EXPECT_EQ(storedBlock().dpi[stage], defaults.xSensArr[stage]);
     }
     EXPECT_EQ(mouse().state().stage, int(defaults.currSelectDPI));
     EXPECT_EQ(mouse().state().rateCode, 2 - int(defaults.poRate));
     EXPECT_EQ(selProfile.acceler, defaults.acceler);
-    EXPECT_EQ(opened.view->mouseSpeedPro()->value(), int(defaults.acceler));
-    EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), int(defaults.acceler));
+    EXPECT_EQ(v->mouseSpeedPro()->value(), int(defaults.acceler));
+    EXPECT_EQ(pointerSpeed(), int(defaults.acceler));
     EXPECT_TRUE(library->isOSD());
-    EXPECT_TRUE(opened.view->oneScreenBtn()->isChecked());
+    EXPECT_TRUE(v->oneScreenBtn()->isChecked());
 
     // Cancel after Reset: the mouse and the desktop go back to what is stored.
-    opened.view->cancelBtn()->click();
-    EXPECT_EQ(storedDpi(0), 33);
+    v->cancelBtn()->click();
+    EXPECT_EQ(storedBlock().dpi[0], 33u);
     EXPECT_EQ(mouse().state().rateCode, 2);
 }
 
 TEST_F(SettingsViewsTest, TheViewFollowsTheMouseButtonsAndIgnoresARateItDoesNotHave) {
-    store([](_Kx_PROFILE& p) {
-        p.currSelectDPI = 0;
-        p.poRate = 2;
-    });
-    Performance opened;
-    PerformanceView& v = *opened.view;
+    store({.stage = 0, .rate = 2});
+    Performance v;
     clearLog();
-    v.dpiChangePro({{"value1", 2}, {"value2", 20}, {"value3", 20}});
-    EXPECT_EQ(v.dpiLevelPro()->value(), 2);
+    v->dpiChangePro({{"value1", 2}, {"value2", 20}, {"value3", 20}});
+    EXPECT_EQ(v->dpiLevelPro()->value(), 2);
     EXPECT_EQ(selProfile.currSelectDPI, 2u);
     EXPECT_EQ(selProfile.xSensArr[2], 20u);
-    EXPECT_EQ(v.dpiTxt()->text(), "2000");
+    EXPECT_EQ(v->dpiTxt()->text(), "2000");
     EXPECT_TRUE(requests().empty()) << "the mouse already runs on it";
-    v.dpiChangePro({{"value1", 9}, {"value2", 200}, {"value3", 12}});
+    v->dpiChangePro({{"value1", 9}, {"value2", 200}, {"value3", 12}});
     EXPECT_EQ(selProfile.currSelectDPI, 3u) << "a stage is limited to 0..3";
     EXPECT_EQ(selProfile.ySensArr[3], 12u);
     EXPECT_NE(selProfile.xSensArr[3], 200u) << "a DPI the mouse cannot have is not taken";
 
-    v.rateChangePro(0);
-    EXPECT_EQ(v.rateSetp()->selectIndex(), 1);
+    v->rateChangePro(0);
+    EXPECT_EQ(v->rateSetp()->selectIndex(), 1);
     EXPECT_EQ(selProfile.poRate, 0u);
     clearLog();
-    v.rateChangePro(3);
-    v.rateChangePro(-1);
-    EXPECT_EQ(v.rateSetp()->selectIndex(), 1);
+    v->rateChangePro(3);
+    v->rateChangePro(-1);
+    EXPECT_EQ(v->rateSetp()->selectIndex(), 1);
     EXPECT_TRUE(requests().empty());
 }
 
 // The polling rates and the light switches are groups of exclusive choices: radio buttons to a
 // screen reader, whose press is a click, so that one stays chosen and the mouse follows it.
 TEST_F(SettingsViewsTest, RatesAndLightSwitchesPressedByAScreenReaderAreExclusiveAndReachTheMouse) {
-    const auto press = pressAsScreenReader;
-    const auto checked = checkedItems;
-    store([](_Kx_PROFILE& p) { p.poRate = 2; });
+    store({.rate = 2});
     {
-        Performance opened;
-        PerformanceView& v = *opened.view;
-        press(v.rateSetp()->items()[1]); // 500 Hz
-        EXPECT_EQ(checked(v.rateSetp()), std::vector<int>{2});
+        Performance v;
+        pressAsScreenReader(v->rateSetp()->items()[1]); // 500 Hz
+        EXPECT_EQ(checkedItems(v->rateSetp()), std::vector<int>{2});
         EXPECT_EQ(mouse().state().rateHz(), 500);
-        press(v.rateSetp()->items()[0]);
-        EXPECT_EQ(checked(v.rateSetp()), std::vector<int>{1});
+        pressAsScreenReader(v->rateSetp()->items()[0]);
+        EXPECT_EQ(checkedItems(v->rateSetp()), std::vector<int>{1});
         EXPECT_EQ(mouse().state().rateHz(), 125);
-        v.cancelBtn()->click();
+        v->cancelBtn()->click();
     }
-    store([](_Kx_PROFILE& p) { p.islightOnArr[0] = p.islightOnArr[1] = 1; });
-    Lighting opened;
-    LightOptionView& v = *opened.view;
-    press(v.midLightTagBtn());             // the wheel light
-    press(v.lightOnOffSetp()->items()[1]); // off
-    EXPECT_EQ(v.currSelectedBtn(), 2);
-    EXPECT_EQ(checked(v.lightOnOffSetp()), std::vector<int>{2});
+    store({.lights = kLightsOn});
+    Lighting v;
+    pressAsScreenReader(v->midLightTagBtn());             // the wheel light
+    pressAsScreenReader(v->lightOnOffSetp()->items()[1]); // off
+    EXPECT_EQ(v->currSelectedBtn(), 2);
+    EXPECT_EQ(checkedItems(v->lightOnOffSetp()), std::vector<int>{2});
     EXPECT_EQ(selProfile.islightOnArr[1], 0u);
     EXPECT_EQ(selProfile.islightOnArr[0], 1u);
-    EXPECT_FALSE(v.midLightBtn()->isChecked()) << "the wheel's box shows it off";
-    v.cancelBtn()->click();
+    EXPECT_FALSE(v->midLightBtn()->isChecked()) << "the wheel's box shows it off";
+    v->cancelBtn()->click();
 }
 
 // A value set by assistive technology (or any code) is the user's: the view takes it as from a
 // drag, writes the stage to the mouse once, and OK keeps it.
 TEST_F(SettingsViewsTest, SlidersSetByAScreenReaderAreTakenAsTheUsersAndWrittenOnce) {
-    store([](_Kx_PROFILE& p) {
-        p.currSelectDPI = 1;
-        const uint32_t dpi[4] = {8, 16, 24, 32};
-        std::copy(std::begin(dpi), std::end(dpi), p.xSensArr);
-        std::copy(std::begin(dpi), std::end(dpi), p.ySensArr);
-        p.acceler = p.srcSpeed = p.doubleSpeed = 5;
-    });
-    Performance opened;
-    PerformanceView& v = *opened.view;
+    store({.stage = 1, .speeds = 5, .dpi = {{8, 16, 24, 32}}});
+    Performance v;
     clearLog();
     // In the user's units: DPI, and stages from 1.
-    setByScreenReader(v.dpiPro(), 2000);
-    EXPECT_EQ(v.dpiTxt()->text(), "2000");
+    setByScreenReader(v->dpiPro(), 2000);
+    EXPECT_EQ(v->dpiTxt()->text(), "2000");
     EXPECT_EQ(selProfile.xSensArr[1], 20u);
     EXPECT_EQ(selProfile.ySensArr[1], 20u);
     EXPECT_TRUE(requests().empty()) << "a stage's DPI waits for OK";
 
-    setByScreenReader(v.dpiLevelPro(), 3);
+    setByScreenReader(v->dpiLevelPro(), 3);
     EXPECT_EQ(selProfile.currSelectDPI, 2u);
-    EXPECT_EQ(v.dpiTxt()->text(), "2400") << "the stage's own DPI is shown";
-    EXPECT_THAT(requests(), testing::ElementsAre(report("SET", {3, 0x00, 0xFF, 2, 2, 24})))
+    EXPECT_EQ(v->dpiTxt()->text(), "2400") << "the stage's own DPI is shown";
+    EXPECT_THAT(requests(), testing::ElementsAre(liveStage(2, 24)))
         << "the stage goes to the mouse once";
-    setByScreenReader(v.dpiLevelPro(), 2);
-    EXPECT_EQ(v.dpiTxt()->text(), "2000");
+    setByScreenReader(v->dpiLevelPro(), 2);
+    EXPECT_EQ(v->dpiTxt()->text(), "2000");
 
-    setByScreenReader(v.mouseSpeedPro(), 9);
-    setByScreenReader(v.scrSpeedPro(), 3);
-    setByScreenReader(v.doubleSpeedPro(), 7);
+    setByScreenReader(v->mouseSpeedPro(), 9);
+    setByScreenReader(v->scrSpeedPro(), 3);
+    setByScreenReader(v->doubleSpeedPro(), 7);
     EXPECT_EQ(selProfile.acceler, 9u);
     EXPECT_EQ(selProfile.srcSpeed, 3u);
     EXPECT_EQ(selProfile.doubleSpeed, 7u);
-    EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 9)
-        << "the desktop's speed changes at once";
+    EXPECT_EQ(pointerSpeed(), 9) << "the desktop's speed changes at once";
 
     // The mouse's own DPI button moves the sliders too, and that writes nothing back.
     clearLog();
-    v.dpiChangePro({{"value1", 3}, {"value2", 30}, {"value3", 30}});
-    EXPECT_EQ(v.dpiLevelPro()->value(), 3);
-    EXPECT_EQ(v.dpiPro()->value(), 30);
+    v->dpiChangePro({{"value1", 3}, {"value2", 30}, {"value3", 30}});
+    EXPECT_EQ(v->dpiLevelPro()->value(), 3);
+    EXPECT_EQ(v->dpiPro()->value(), 30);
     EXPECT_TRUE(requests().empty());
-    v.dpiChangePro({{"value1", 1}, {"value2", 20}, {"value3", 20}});
+    v->dpiChangePro({{"value1", 1}, {"value2", 20}, {"value3", 20}});
 
-    v.okBtn()->click();
-    EXPECT_TRUE(opened.closed());
-    EXPECT_EQ(storedDpi(1), 20);
+    v->okBtn()->click();
+    EXPECT_TRUE(v.closed());
+    EXPECT_EQ(storedBlock().dpi[1], 20u);
     EXPECT_EQ(stored().xSensArr[1], 20u);
     EXPECT_EQ(stored().acceler, 9u);
     EXPECT_EQ(stored().srcSpeed, 3u);
@@ -831,65 +810,47 @@ TEST_F(SettingsViewsTest, AfterAReadTheViewShowsTheDpiTheMouseHolds) {
         std::copy(std::begin(dpi), std::end(dpi), p.xSensArr);
         std::fill(std::begin(p.ySensArr), std::end(p.ySensArr), 30u);
     });
-    ASSERT_EQ(storedDpi(1), 16);
+    ASSERT_EQ(storedBlock().dpi[1], 16u);
     ASSERT_TRUE(KxAction::getAllFWData());
     for (const auto& profile : library->profileArr())
         for (int stage = 0; stage < 4; ++stage)
             EXPECT_EQ(profile->profileData().ySensArr[stage],
                       profile->profileData().xSensArr[stage]);
-    Performance opened;
-    EXPECT_EQ(opened.view->dpiTxt()->text(), "1600");
-    EXPECT_EQ(opened.view->dpiPro()->value(), 16);
+    Performance v;
+    EXPECT_EQ(v->dpiTxt()->text(), "1600");
+    EXPECT_EQ(v->dpiPro()->value(), 16);
 }
 
 // Apply keeps what OK keeps: the settings in every profile and on disk, so that a later Cancel
 // or another profile cannot bring the old values back.
 TEST_F(SettingsViewsTest, ApplyKeepsTheSettingsInEveryProfileAndOnDiskAsOkDoes) {
-    store([](_Kx_PROFILE& p) {
-        p.currSelectDPI = 2;
-        p.poRate = 2;
-        p.acceler = 5;
-    });
-    Performance opened;
-    PerformanceView& v = *opened.view;
-    pressKey(v.dpiPro(), Qt::Key_End); // 3500 DPI
-    pressKey(v.mouseSpeedPro(), Qt::Key_Home);
-    v.rateSetp()->items()[0]->click(); // 125 Hz
-    v.applyBtn()->click();
-    EXPECT_FALSE(opened.closed());
-    EXPECT_EQ(storedDpi(2), 35);
-    for (const auto& profile : library->profileArr()) {
-        EXPECT_EQ(profile->profileData().xSensArr[2], 35u);
-        EXPECT_EQ(profile->profileData().poRate, 0u);
-        EXPECT_EQ(profile->profileData().acceler, 1u);
-    }
-    {
-        ProfieController reloaded;
-        for (const auto& profile : reloaded.profileArr()) {
-            EXPECT_EQ(profile->profileData().xSensArr[2], 35u) << "saved to disk";
-            EXPECT_EQ(profile->profileData().acceler, 1u) << "saved to disk";
-        }
-    }
+    store({.stage = 2, .rate = 2, .speeds = 5});
+    Performance v;
+    pressKey(v->dpiPro(), Qt::Key_End); // 3500 DPI
+    pressKey(v->mouseSpeedPro(), Qt::Key_Home);
+    v->rateSetp()->items()[0]->click(); // 125 Hz
+    v->applyBtn()->click();
+    EXPECT_FALSE(v.closed());
+    EXPECT_EQ(storedBlock().dpi[2], 35u);
+    EXPECT_TRUE(everyProfile([](const _Kx_PROFILE& p) {
+        return p.xSensArr[2] == 35 && p.poRate == 0 && p.acceler == 1;
+    }));
 
     // Cancel after Apply keeps what was applied, on the mouse and on the desktop.
-    v.cancelBtn()->click();
-    EXPECT_TRUE(opened.closed());
-    EXPECT_EQ(storedDpi(2), 35);
+    v->cancelBtn()->click();
+    EXPECT_TRUE(v.closed());
+    EXPECT_EQ(storedBlock().dpi[2], 35u);
     EXPECT_EQ(selProfile.xSensArr[2], 35u);
     EXPECT_EQ(mouse().state().rateCode, 2);
-    EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 1);
+    EXPECT_EQ(pointerSpeed(), 1);
 }
 
 // The main window ends a view's run from outside when the mouse goes away (HvModal::stopModal);
 // that, hiding, closing or destroying the view's window drop the edits as Cancel does: the
 // desktop's speeds, the stage and the lights go back to what is stored. Minimising ends nothing.
 TEST_F(SettingsViewsTest, EveryEndOfAViewsRunButOkRunsItsCancel) {
-    store([](_Kx_PROFILE& p) {
-        p.currSelectDPI = 0;
-        p.acceler = 5;
-        p.islightOnArr[0] = p.islightOnArr[1] = 1;
-    });
-    const int speed = selMouseAction->getValueByType(HvMouseAction::kPointerSpeed);
+    store({.stage = 0, .speeds = 5, .lights = kLightsOn});
+    const int speed = pointerSpeed();
     const std::pair<const char*, std::function<void(HvNoTitleWindow&)>> ends[] = {
         {"stopped from outside", [](HvNoTitleWindow& w) { HvModal::stopModal(&w, 0); }},
         {"hidden", [](HvNoTitleWindow& w) { w.hide(); }},
@@ -897,25 +858,26 @@ TEST_F(SettingsViewsTest, EveryEndOfAViewsRunButOkRunsItsCancel) {
         {"destroyed", [](HvNoTitleWindow& w) { delete &w; }},
     };
     for (const auto& [how, end] : ends) {
+        SCOPED_TRACE(how);
         runModally<PerformanceView>([&, end = end](PerformanceView& v, HvNoTitleWindow& w) {
             pressKey(v.mouseSpeedPro(), Qt::Key_End);
             pressKey(v.dpiLevelPro(), Qt::Key_End);
-            EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 10);
+            EXPECT_EQ(pointerSpeed(), 10);
             EXPECT_EQ(mouse().state().stage, 3);
             end(w);
         });
-        EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), speed) << how;
-        EXPECT_EQ(mouse().state().stage, 0) << how;
-        EXPECT_EQ(selProfile.acceler, 5u) << how;
-        EXPECT_EQ(selProfile.currSelectDPI, 0u) << how;
+        EXPECT_EQ(pointerSpeed(), speed);
+        EXPECT_EQ(mouse().state().stage, 0);
+        EXPECT_EQ(selProfile.acceler, 5u);
+        EXPECT_EQ(selProfile.currSelectDPI, 0u);
 
         runModally<LightOptionView>([&, end = end](LightOptionView& v, HvNoTitleWindow& w) {
             v.lightOnOffSetp()->items()[1]->click();
             EXPECT_FALSE(mouse().state().wheelLight);
             end(w);
         });
-        EXPECT_TRUE(mouse().state().wheelLight) << how;
-        EXPECT_EQ(selProfile.islightOnArr[1], 1u) << how;
+        EXPECT_TRUE(mouse().state().wheelLight);
+        EXPECT_EQ(selProfile.islightOnArr[1], 1u);
     }
 
     // Minimised, the view still runs (looked at once the run's loop has had its turns); its OK
@@ -931,7 +893,7 @@ TEST_F(SettingsViewsTest, EveryEndOfAViewsRunButOkRunsItsCancel) {
         });
     });
     EXPECT_TRUE(stillRunning);
-    EXPECT_EQ(selMouseAction->getValueByType(HvMouseAction::kPointerSpeed), 10);
+    EXPECT_EQ(pointerSpeed(), 10);
     EXPECT_EQ(stored().acceler, 10u);
 }
 
@@ -940,31 +902,20 @@ TEST_F(SettingsViewsTest, DesktopSpeedsChangeAtOnceCancelRestoresThemOkKeepsThem
         GTEST_SKIP() << "glib-compile-schemas did not run";
     const double before = desktopPointerSpeed();
     {
-        Performance opened;
-        opened.view->mouseSpeedPro()->setFocus();
-        pressKey(opened.view->mouseSpeedPro(), Qt::Key_End);
+        Performance v;
+        v->mouseSpeedPro()->setFocus();
+        pressKey(v->mouseSpeedPro(), Qt::Key_End);
         EXPECT_DOUBLE_EQ(desktopPointerSpeed(), 1.0);
-        pressKey(opened.view->mouseSpeedPro(), Qt::Key_Escape); // Escape is Cancel
-        EXPECT_TRUE(opened.closed());
+        pressKey(v->mouseSpeedPro(), Qt::Key_Escape); // Escape is Cancel
+        EXPECT_TRUE(v.closed());
         EXPECT_DOUBLE_EQ(desktopPointerSpeed(), before);
     }
-    {
-        Performance opened;
-        pressKey(opened.view->mouseSpeedPro(), Qt::Key_End);
-        pressKey(opened.view->mouseSpeedPro(), Qt::Key_Home);
-        opened.view->okBtn()->click();
-        EXPECT_DOUBLE_EQ(desktopPointerSpeed(), -0.8);
-        EXPECT_EQ(stored().acceler, 1u);
-    }
-    {
-        // A window closed otherwise than by OK or Cancel drops its edits as Cancel does.
-        Performance opened;
-        pressKey(opened.view->mouseSpeedPro(), Qt::Key_End);
-        pressKey(opened.view->dpiLevelPro(), Qt::Key_End);
-        opened.window.close();
-        EXPECT_DOUBLE_EQ(desktopPointerSpeed(), -0.8);
-        EXPECT_EQ(mouse().state().stage, int(stored().currSelectDPI));
-    }
+    Performance v;
+    pressKey(v->mouseSpeedPro(), Qt::Key_End);
+    pressKey(v->mouseSpeedPro(), Qt::Key_Home);
+    v->okBtn()->click();
+    EXPECT_DOUBLE_EQ(desktopPointerSpeed(), -0.8);
+    EXPECT_EQ(stored().acceler, 1u);
 }
 
 // The display switch takes effect at the click, as the view's other controls do; Cancel (and
@@ -972,160 +923,145 @@ TEST_F(SettingsViewsTest, DesktopSpeedsChangeAtOnceCancelRestoresThemOkKeepsThem
 TEST_F(SettingsViewsTest, TheDisplaySwitchTakesEffectAtOnceCancelPutsItBackOkAndApplyKeepIt) {
     library->setIsOSD(true);
     {
-        Performance opened;
-        opened.view->oneScreenBtn()->click();
+        Performance v;
+        v->oneScreenBtn()->click();
         EXPECT_FALSE(library->isOSD()) << "stored at the click";
-        opened.view->cancelBtn()->click();
+        v->cancelBtn()->click();
         EXPECT_TRUE(library->isOSD());
     }
     {
-        Performance opened;
-        EXPECT_TRUE(opened.view->oneScreenBtn()->isChecked());
-        opened.view->oneScreenBtn()->click();
-        opened.window.close();
+        Performance v;
+        EXPECT_TRUE(v->oneScreenBtn()->isChecked());
+        v->oneScreenBtn()->click();
+        v.window.close();
         EXPECT_TRUE(library->isOSD()) << "closed otherwise: as Cancel";
     }
     {
-        Performance opened;
-        opened.view->oneScreenBtn()->click();
-        opened.view->applyBtn()->click();
-        opened.view->oneScreenBtn()->click();
-        opened.view->cancelBtn()->click();
+        Performance v;
+        v->oneScreenBtn()->click();
+        v->applyBtn()->click();
+        v->oneScreenBtn()->click();
+        v->cancelBtn()->click();
         EXPECT_FALSE(library->isOSD()) << "Cancel goes back to what Apply kept";
     }
-    {
-        Performance opened;
-        EXPECT_FALSE(opened.view->oneScreenBtn()->isChecked());
-        opened.view->oneScreenBtn()->click();
-        opened.view->okBtn()->click();
-        EXPECT_TRUE(library->isOSD());
-    }
+    Performance v;
+    EXPECT_FALSE(v->oneScreenBtn()->isChecked());
+    v->oneScreenBtn()->click();
+    v->okBtn()->click();
+    EXPECT_TRUE(library->isOSD());
 }
 
 TEST_F(SettingsViewsTest, LightingOpensOnWhenEitherLightIsOnWithOnlyTheLitOneChecked) {
-    store([](_Kx_PROFILE& p) {
-        p.islightOnArr[0] = 1;
-        p.islightOnArr[1] = 0;
-    });
-    Lighting opened;
-    LightOptionView& v = *opened.view;
-    EXPECT_EQ(v.currSelectedBtn(), 0);
-    EXPECT_EQ(v.lightOnOffSetp()->selectIndex(), 1);
-    EXPECT_TRUE(v.logoLightBtn()->isChecked());
-    EXPECT_FALSE(v.midLightBtn()->isChecked());
+    store({.lights = {{1, 0}}});
+    Lighting v;
+    EXPECT_EQ(v->currSelectedBtn(), 0);
+    EXPECT_EQ(v->lightOnOffSetp()->selectIndex(), 1);
+    EXPECT_TRUE(v->logoLightBtn()->isChecked());
+    EXPECT_FALSE(v->midLightBtn()->isChecked());
     EXPECT_TRUE(requests().empty());
 
     // Picking the wheel while it is off shows "off" and writes nothing.
-    v.midLightTagBtn()->click();
-    EXPECT_EQ(v.currSelectedBtn(), 2);
-    EXPECT_EQ(v.lightOnOffSetp()->selectIndex(), 2);
+    v->midLightTagBtn()->click();
+    EXPECT_EQ(v->currSelectedBtn(), 2);
+    EXPECT_EQ(v->lightOnOffSetp()->selectIndex(), 2);
     EXPECT_TRUE(requests().empty());
-    EXPECT_FALSE(v.hasSaved());
+    EXPECT_FALSE(v->hasSaved());
 
     // Switching it on sends only the wheel, at once.
-    v.lightOnOffSetp()->items()[0]->click();
+    v->lightOnOffSetp()->items()[0]->click();
     EXPECT_TRUE(mouse().state().wheelLight);
-    EXPECT_TRUE(v.midLightBtn()->isChecked());
+    EXPECT_TRUE(v->midLightBtn()->isChecked());
     EXPECT_EQ(requests().size(), 1u);
 }
 
 // The view opens with a light choice checked, "both lights", as a radio group always has one;
 // each light's box switches that light, at once, as On and Off do.
 TEST_F(SettingsViewsTest, LightingOpensOnBothLightsAndEachBoxSwitchesItsLight) {
-    store([](_Kx_PROFILE& p) { p.islightOnArr[0] = p.islightOnArr[1] = 1; });
-    Lighting opened;
-    LightOptionView& v = *opened.view;
-    ASSERT_EQ(v.lightBtnSetp()->items().size(), 3u);
-    EXPECT_EQ(v.lightBtnSetp()->selectIndex(), 3) << "both lights";
-    EXPECT_EQ(v.currSelectedBtn(), 0);
+    store({.lights = kLightsOn});
+    Lighting v;
+    ASSERT_EQ(v->lightBtnSetp()->items().size(), 3u);
+    EXPECT_EQ(v->lightBtnSetp()->selectIndex(), 3) << "both lights";
+    EXPECT_EQ(v->currSelectedBtn(), 0);
     EXPECT_TRUE(requests().empty());
 
-    QTest::mouseClick(v.logoLightBtn(), Qt::LeftButton);
-    EXPECT_FALSE(v.logoLightBtn()->isChecked());
+    QTest::mouseClick(v->logoLightBtn(), Qt::LeftButton);
+    EXPECT_FALSE(v->logoLightBtn()->isChecked());
     EXPECT_FALSE(mouse().state().logoLight) << "written at once";
     EXPECT_TRUE(mouse().state().wheelLight);
-    EXPECT_EQ(v.lightOnOffSetp()->selectIndex(), 1) << "one of both is still on";
-    v.logoLightTagBtn()->click();
-    EXPECT_EQ(v.lightOnOffSetp()->selectIndex(), 2) << "the logo light is off";
-    QTest::keyClick(v.midLightBtn(), Qt::Key_Space);
+    EXPECT_EQ(v->lightOnOffSetp()->selectIndex(), 1) << "one of both is still on";
+    v->logoLightTagBtn()->click();
+    EXPECT_EQ(v->lightOnOffSetp()->selectIndex(), 2) << "the logo light is off";
+    QTest::keyClick(v->midLightBtn(), Qt::Key_Space);
     EXPECT_FALSE(mouse().state().wheelLight);
-    v.lightBtnSetp()->items()[2]->click();
-    EXPECT_EQ(v.currSelectedBtn(), 0);
-    EXPECT_EQ(v.lightOnOffSetp()->selectIndex(), 2) << "both off";
-    v.okBtn()->click();
-    EXPECT_TRUE(opened.closed());
+    v->lightBtnSetp()->items()[2]->click();
+    EXPECT_EQ(v->currSelectedBtn(), 0);
+    EXPECT_EQ(v->lightOnOffSetp()->selectIndex(), 2) << "both off";
+    v->okBtn()->click();
+    EXPECT_TRUE(v.closed());
     EXPECT_EQ(stored().islightOnArr[0], 0u);
     EXPECT_EQ(stored().islightOnArr[1], 0u);
 }
 
 TEST_F(SettingsViewsTest, WithNoLightPickedOffSwitchesBothOnTheMouseAndInTheBoxes) {
-    store([](_Kx_PROFILE& p) { p.islightOnArr[0] = p.islightOnArr[1] = 1; });
-    Lighting opened;
-    LightOptionView& v = *opened.view;
-    v.lightOnOffSetp()->items()[1]->click();
+    store({.lights = kLightsOn});
+    Lighting v;
+    v->lightOnOffSetp()->items()[1]->click();
     EXPECT_EQ(selProfile.islightOnArr[0], 0u);
     EXPECT_EQ(selProfile.islightOnArr[1], 0u);
     EXPECT_FALSE(mouse().state().logoLight);
     EXPECT_FALSE(mouse().state().wheelLight);
-    EXPECT_FALSE(v.logoLightBtn()->isChecked());
-    EXPECT_FALSE(v.midLightBtn()->isChecked());
-    EXPECT_EQ(mouse().memory(7, 1).at(0) & 0x30, 0x30) << "not stored before OK";
+    EXPECT_FALSE(v->logoLightBtn()->isChecked());
+    EXPECT_FALSE(v->midLightBtn()->isChecked());
+    EXPECT_TRUE(storedBlock().logo && storedBlock().wheel) << "not stored before OK";
 
-    v.okBtn()->click();
-    EXPECT_TRUE(opened.closed());
-    EXPECT_EQ(mouse().memory(7, 1).at(0) & 0x30, 0) << "OK writes both lights";
+    v->okBtn()->click();
+    EXPECT_TRUE(v.closed());
+    EXPECT_FALSE(storedBlock().logo || storedBlock().wheel) << "OK writes both lights";
     EXPECT_EQ(stored().islightOnArr[0], 0u);
-    for (const auto& profile : library->profileArr())
-        EXPECT_EQ(profile->profileData().islightOnArr[1], 0u);
+    EXPECT_TRUE(everyProfile([](const _Kx_PROFILE& p) { return p.islightOnArr[1] == 0; }));
 }
 
 TEST_F(SettingsViewsTest,
        CancelRestoresTheStoredLightsOnlyAfterASwitchApplySavesAndTwiceWritesOnce) {
-    store([](_Kx_PROFILE& p) { p.islightOnArr[0] = p.islightOnArr[1] = 1; });
+    store({.lights = kLightsOn});
     // Stored on disk too, so that what Apply saves shows in the files.
     library->applySettingToAll();
     ProfileSaves::save();
     settle();
     {
-        Lighting opened;
-        opened.view->cancelBtn()->click();
-        EXPECT_TRUE(opened.closed());
+        Lighting v;
+        v->cancelBtn()->click();
+        EXPECT_TRUE(v.closed());
         EXPECT_TRUE(requests().empty()) << "Cancel without a switch writes nothing";
     }
     {
-        Lighting opened;
-        LightOptionView& v = *opened.view;
-        v.logoLightTagBtn()->click();
-        v.lightOnOffSetp()->items()[1]->click();
+        Lighting v;
+        v->logoLightTagBtn()->click();
+        v->lightOnOffSetp()->items()[1]->click();
         EXPECT_FALSE(mouse().state().logoLight);
-        QTest::keyClick(&v, Qt::Key_Escape);
-        EXPECT_TRUE(opened.closed());
+        QTest::keyClick(v.view, Qt::Key_Escape);
+        EXPECT_TRUE(v.closed());
         EXPECT_TRUE(mouse().state().logoLight) << "Cancel restores the mouse";
         EXPECT_EQ(selProfile.islightOnArr[0], 1u);
     }
-    {
-        Lighting opened;
-        LightOptionView& v = *opened.view;
-        v.midLightTagBtn()->click();
-        v.lightOnOffSetp()->items()[1]->click();
-        clearLog();
-        v.applyBtn()->click();
-        const size_t afterFirst = requests().size();
-        EXPECT_GT(afterFirst, 0u);
-        EXPECT_EQ(mouse().memory(7, 1).at(0) & 0x10, 0) << "Apply stores the wheel off";
-        v.applyBtn()->click();
-        EXPECT_EQ(requests().size(), afterFirst) << "a second Apply writes nothing";
-        settle();
-        ProfieController reloaded;
-        for (const auto& profile : reloaded.profileArr())
-            EXPECT_EQ(profile->profileData().islightOnArr[1], 0u) << "Apply saves as OK does";
+    Lighting v;
+    v->midLightTagBtn()->click();
+    v->lightOnOffSetp()->items()[1]->click();
+    clearLog();
+    v->applyBtn()->click();
+    const size_t afterFirst = requests().size();
+    EXPECT_GT(afterFirst, 0u);
+    EXPECT_EQ(storedBlock().wheel, 0u) << "Apply stores the wheel off";
+    v->applyBtn()->click();
+    EXPECT_EQ(requests().size(), afterFirst) << "a second Apply writes nothing";
+    EXPECT_TRUE(everyProfile([](const _Kx_PROFILE& p) { return p.islightOnArr[1] == 0; }))
+        << "Apply saves as OK does";
 
-        // Cancel after Apply keeps what was applied.
-        v.cancelBtn()->click();
-        EXPECT_TRUE(opened.closed());
-        EXPECT_EQ(selProfile.islightOnArr[1], 0u);
-        EXPECT_EQ(mouse().memory(7, 1).at(0) & 0x10, 0);
-    }
+    // Cancel after Apply keeps what was applied.
+    v->cancelBtn()->click();
+    EXPECT_TRUE(v.closed());
+    EXPECT_EQ(selProfile.islightOnArr[1], 0u);
+    EXPECT_EQ(storedBlock().wheel, 0u);
 }
 
 } // namespace
