@@ -58,19 +58,63 @@ void act(QObject* widget, const QString& action) {
     QTest::qWait(250); // the click it stands for is animated
 }
 
+// Records a button's captured mouse events; captures all unless told not to.
+struct Capture : HvButtonDelegate {
+    bool checkMouseEvent(QObject*, QMouseEvent*) override { return capture; }
+    void onMouseEvent(QObject*, QMouseEvent*, MouseEventType type) override {
+        seen.push_back(type);
+    }
+    std::vector<MouseEventType> seen;
+    bool capture = true;
+};
+using T = HvButtonDelegate::MouseEventType;
+
+// A radio group's delegate: refuses one index, records the selections and the choices.
 class Group : public HvSetpPanelDelegate {
 public:
-    bool shouldSelectIndex(int index, int old, HvSetpPanelObj*) override {
-        asked.push_back({index, old});
-        return index != refuse;
-    }
+    bool shouldSelectIndex(int index, int, HvSetpPanelObj*) override { return index != refuse; }
     void onSelectIndex(int index, int old, HvSetpPanelObj*) override {
         told.push_back({index, old});
     }
     void onActivateIndex(int index, HvSetpPanelObj*) override { activated.push_back(index); }
-    std::vector<std::pair<int, int>> asked, told;
+    std::vector<std::pair<int, int>> told;
     std::vector<int> activated;
     int refuse = -1;
+};
+
+// A view with a button before a radio group of three and one after it, shown and active.
+class HvSetpPanelObjTest : public testing::Test {
+protected:
+    void SetUp() override {
+        HvAccessible::groupChildrenOf("GroupingView");
+        before->setText(QStringLiteral("Before"));
+        group->setAccessibleName(QStringLiteral("Polling rate"));
+        group->setDelegate(&delegate);
+        for (const char* rate : {"125 Hz", "500 Hz", "1000 Hz"}) {
+            items.push_back(new HvButton(&window));
+            items.back()->setGeometry(int(items.size()) * 40, 0, 38, 20);
+            items.back()->setAccessibleName(QLatin1String(rate));
+            group->addItem(items.back());
+        }
+        after = new HvButton(&window);
+        after->setText(QStringLiteral("After"));
+        showActive(window);
+    }
+    // The checked items, counted from 1.
+    std::vector<int> checked() const {
+        std::vector<int> out;
+        for (size_t i = 0; i < items.size(); ++i)
+            if (items[i]->isChecked())
+                out.push_back(int(i) + 1);
+        return out;
+    }
+
+    Group delegate;
+    GroupingView window;
+    HvButton* before = new HvButton(&window);
+    HvSetpPanelObj* group = new HvSetpPanelObj(&window);
+    std::vector<HvButton*> items;
+    HvButton* after = nullptr;
 };
 
 TEST(HvButton, ShowsThePictureOfItsStateAndFallsBackToPressedForSelected) {
@@ -149,14 +193,7 @@ TEST(HvButton, HoverIsPostedOnlyWithADelegateAndCaptureModeTakesClicks) {
     QApplication::sendEvent(&button, &enter);
     EXPECT_TRUE(posted.empty()) << "no delegate: no notification";
 
-    struct Delegate : HvButtonDelegate {
-        std::vector<MouseEventType> seen;
-        bool capture = true;
-        bool checkMouseEvent(QObject*, QMouseEvent*) override { return capture; }
-        void onMouseEvent(QObject*, QMouseEvent*, MouseEventType type) override {
-            seen.push_back(type);
-        }
-    } delegate;
+    Capture delegate;
     button.setHvBtnDelege(&delegate);
     QApplication::sendEvent(&button, &enter);
     QEvent leave(QEvent::Leave);
@@ -171,7 +208,6 @@ TEST(HvButton, HoverIsPostedOnlyWithADelegateAndCaptureModeTakesClicks) {
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::mouseClick(&button, Qt::RightButton);
     EXPECT_EQ(clicks, 0) << "captured clicks do not act";
-    using T = HvButtonDelegate::MouseEventType;
     EXPECT_EQ(delegate.seen, (std::vector<T>{T::LeftDown, T::LeftUp, T::RightDown, T::RightUp}));
     delegate.capture = false; // STOP stays usable while recording
     QTest::mouseClick(&button, Qt::LeftButton);
@@ -183,12 +219,7 @@ TEST(HvButton, HoverIsPostedOnlyWithADelegateAndCaptureModeTakesClicks) {
 // While a macro is recorded the editor's buttons are off, yet a click on them is a step; a quick
 // second click arrives as a double click and is a press like the first.
 TEST(HvButton, CaptureModeTakesClicksOnADisabledButtonAndDoubleClicksAsPresses) {
-    struct Delegate : HvButtonDelegate {
-        std::vector<MouseEventType> seen;
-        void onMouseEvent(QObject*, QMouseEvent*, MouseEventType type) override {
-            seen.push_back(type);
-        }
-    } delegate;
+    Capture delegate;
     HvButton button;
     button.resize(40, 20);
     button.setHvBtnDelege(&delegate);
@@ -205,7 +236,6 @@ TEST(HvButton, CaptureModeTakesClicksOnADisabledButtonAndDoubleClicksAsPresses) 
     QApplication::sendEvent(&button, &second);
     QTest::mouseRelease(&button, Qt::LeftButton);
     QTest::mouseClick(&button, Qt::MiddleButton);
-    using T = HvButtonDelegate::MouseEventType;
     EXPECT_EQ(delegate.seen, (std::vector<T>{T::LeftDown, T::LeftUp, T::LeftDown, T::LeftUp,
                                              T::OtherDown, T::OtherUp}));
     button.setEnabled(true);
@@ -316,65 +346,27 @@ TEST(HvButton, AShapedButtonIsOnlyWhereItsPictureIs) {
     EXPECT_EQ(shapedClicks, 1);
 }
 
-TEST(HvSetpPanelObj, CallbacksWithOldIndexRefusalsAndProgrammaticSelection) {
-    QWidget window;
-    HvSetpPanelObj group;
-    Group delegate;
-    group.setDelegate(&delegate);
-    std::vector<HvButton*> buttons;
-    for (int i = 0; i < 3; ++i) {
-        buttons.push_back(new HvButton(&window));
-        buttons.back()->setGeometry(i * 30, 0, 28, 20);
-        group.addItem(buttons.back());
-    }
-    showActive(window);
-    EXPECT_TRUE(group.setSelectIndex(1)) << "the program selects";
+TEST_F(HvSetpPanelObjTest, CallbacksWithOldIndexRefusalsAndProgrammaticSelection) {
+    EXPECT_TRUE(group->setSelectIndex(1)) << "the program selects";
     EXPECT_EQ(delegate.told, (std::vector<std::pair<int, int>>{{1, 0}})) << "old index 0 first";
-    QTest::mouseClick(buttons[2], Qt::LeftButton);
+    QTest::mouseClick(items[2], Qt::LeftButton);
     EXPECT_EQ(delegate.told.back(), (std::pair<int, int>{3, 1}));
-    EXPECT_TRUE(buttons[2]->isChecked());
-    EXPECT_FALSE(buttons[0]->isChecked());
+    EXPECT_EQ(checked(), std::vector<int>{3});
 
     delegate.refuse = 2;
-    QTest::mouseClick(buttons[1], Qt::LeftButton);
-    EXPECT_EQ(group.selectIndex(), 3) << "refused: the old one stays";
-    EXPECT_FALSE(buttons[1]->isChecked());
-    EXPECT_TRUE(buttons[2]->isChecked());
-    QTest::mouseClick(buttons[2], Qt::LeftButton); // clicking the chosen one keeps it chosen
-    EXPECT_TRUE(buttons[2]->isChecked());
-    EXPECT_FALSE(group.setSelectIndex(4));
-    EXPECT_FALSE(group.setSelectIndex(0));
-
-    delegate.refuse = -1;
-    buttons[2]->setFocus();
-    QTest::keyClick(buttons[2], Qt::Key_Left);
-    EXPECT_EQ(group.selectIndex(), 2) << "the arrows move the choice";
-    EXPECT_TRUE(buttons[1]->hasFocus());
+    QTest::mouseClick(items[1], Qt::LeftButton);
+    EXPECT_EQ(group->selectIndex(), 3) << "refused: the old one stays";
+    EXPECT_EQ(checked(), std::vector<int>{3});
+    QTest::mouseClick(items[2], Qt::LeftButton); // clicking the chosen one keeps it chosen
+    EXPECT_EQ(checked(), std::vector<int>{3});
+    EXPECT_FALSE(group->setSelectIndex(4));
+    EXPECT_FALSE(group->setSelectIndex(0));
 }
 
 // A group's members are radio buttons in a node named by the group; a press is their click, so
 // the group keeps one checked and its delegate hears a choice. The arrows pass over members
-// without choosing them; Space chooses.
-TEST(HvSetpPanelObj, ItsItemsAreRadioButtonsOfANamedGroupAndAPressIsAChoice) {
-    HvAccessible::groupChildrenOf("GroupingView");
-    GroupingView window;
-    auto* before = new HvButton(&window);
-    before->setText(QStringLiteral("Before"));
-    auto* group = new HvSetpPanelObj(&window);
-    group->setAccessibleName(QStringLiteral("Polling rate"));
-    Group delegate;
-    group->setDelegate(&delegate);
-    std::vector<HvButton*> items;
-    for (const char* rate : {"125 Hz", "500 Hz", "1000 Hz"}) {
-        items.push_back(new HvButton(&window));
-        items.back()->setGeometry(int(items.size()) * 40, 0, 38, 20);
-        items.back()->setAccessibleName(QLatin1String(rate));
-        group->addItem(items.back());
-    }
-    auto* after = new HvButton(&window);
-    after->setText(QStringLiteral("After"));
-    showActive(window);
-
+// without choosing them, and take the focus along; Space chooses.
+TEST_F(HvSetpPanelObjTest, ItsItemsAreRadioButtonsOfANamedGroupAndAPressIsAChoice) {
     QAccessibleInterface* view = spoken(&window);
     ASSERT_EQ(view->childCount(), 3) << "before, the group, after";
     EXPECT_EQ(view->child(0)->object(), before);
@@ -396,13 +388,6 @@ TEST(HvSetpPanelObj, ItsItemsAreRadioButtonsOfANamedGroupAndAPressIsAChoice) {
     }
     EXPECT_TRUE(panel->rect().contains(spoken(items[2])->rect()));
 
-    const auto checked = [&] {
-        std::vector<int> out;
-        for (size_t i = 0; i < items.size(); ++i)
-            if (items[i]->isChecked())
-                out.push_back(int(i) + 1);
-        return out;
-    };
     act(items[1], QAccessibleActionInterface::pressAction());
     EXPECT_EQ(checked(), std::vector<int>{2});
     act(items[2], QAccessibleActionInterface::pressAction());
@@ -417,6 +402,7 @@ TEST(HvSetpPanelObj, ItsItemsAreRadioButtonsOfANamedGroupAndAPressIsAChoice) {
     items[2]->setFocus(Qt::TabFocusReason);
     QTest::keyClick(items[2], Qt::Key_Left);
     EXPECT_EQ(group->selectIndex(), 2);
+    EXPECT_TRUE(items[1]->hasFocus());
     EXPECT_EQ(delegate.activated, (std::vector<int>{2, 3})) << "passed over, not chosen";
     QTest::keyClick(items[1], Qt::Key_Space);
     EXPECT_EQ(delegate.activated, (std::vector<int>{2, 3, 2}));
@@ -426,20 +412,7 @@ TEST(HvSetpPanelObj, ItsItemsAreRadioButtonsOfANamedGroupAndAPressIsAChoice) {
 // A group is one Tab stop, on its checked item (the first that can take the focus while none
 // is), as a radio group of any toolkit is; the arrows move within it. Space on the checked item
 // leaves it checked without a flicker of its state that a screen reader would say twice.
-TEST(HvSetpPanelObj, IsOneTabStopOnItsCheckedItemAndSpaceThereChangesNothing) {
-    QWidget window;
-    auto* before = new HvButton(&window);
-    before->setText(QStringLiteral("Before"));
-    auto* group = new HvSetpPanelObj(&window);
-    std::vector<HvButton*> items;
-    for (int i = 0; i < 3; ++i) {
-        items.push_back(new HvButton(&window));
-        items.back()->setText(QString::number(i + 1));
-        group->addItem(items.back());
-    }
-    auto* after = new HvButton(&window);
-    after->setText(QStringLiteral("After"));
-    showActive(window);
+TEST_F(HvSetpPanelObjTest, IsOneTabStopOnItsCheckedItemAndSpaceThereChangesNothing) {
     const auto tabFrom = [&](QWidget* from, bool back = false) {
         from->setFocus(Qt::TabFocusReason);
         QTest::keyClick(&window, back ? Qt::Key_Backtab : Qt::Key_Tab);

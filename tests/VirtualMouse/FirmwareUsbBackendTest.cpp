@@ -2,9 +2,8 @@
 // paths: what each request gets, what reaches the firmware, and the unplug announced where the
 // bus announces removals, also when the request came from a worker thread.
 #include "FirmwareUsbBackend.h"
+#include "EmulatedMouse.h"
 #include "EventLoopWait.h"
-
-#include "Usb/UsbControlRequest.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -14,6 +13,7 @@
 #include <cerrno>
 #include <future>
 
+using KxTest::kScratch;
 using Kind = FeatureFault::Kind;
 using On = FeatureFault::On;
 
@@ -30,24 +30,18 @@ protected:
         ASSERT_EQ(arrived.size(), 1u);
     }
 
-    UsbDevice& device() { return *arrived.back().device; }
-    // Writes two bytes at 0x0100.
+    // A write of two bytes at kScratch, and the GET of a read into *buffer (a fresh one without):
+    // the status; the bytes that came in *done.
     int write(const char* data) {
-        uint8_t report[16] = {3, 0x00, 0x01, 2, uint8_t(data[0]), uint8_t(data[1])};
-        UsbControlRequest r{UsbHid::kClassInterfaceOut, UsbHid::kSetReport, 0x0303, 1, 16, report};
-        return device().deviceRequest(r);
+        return KxTest::setReport(*arrived.back().device,
+                                 KxTest::writeReport(kScratch, QByteArray(data, 2)));
     }
-    // Fetches a read response; the bytes that came in *done.
-    int read(uint32_t* done = nullptr, uint8_t* buffer = nullptr) {
-        uint8_t own[16] = {4};
-        UsbControlRequest r{UsbHid::kClassInterfaceIn, UsbHid::kGetReport, 0x0304, 1, 16,
-                            buffer ? buffer : own};
-        const int result = device().deviceRequest(r);
-        if (done)
-            *done = r.wLenDone;
-        return result;
+    int read(uint32_t* done = nullptr, QByteArray* buffer = nullptr, UsbDevice* device = nullptr) {
+        QByteArray own = KxTest::readReport(0, 0);
+        return KxTest::featureRequest(device ? *device : *arrived.back().device, false,
+                                      buffer ? *buffer : own, KxProtocol::kControlInterface, done);
     }
-    QByteArray held() const { return firmware->memory(0x0100, 2); }
+    QByteArray held() const { return firmware->memory(kScratch, 2); }
 
     std::shared_ptr<VirtualMouseFirmware> firmware = std::make_shared<VirtualMouseFirmware>();
     std::shared_ptr<std::vector<std::string>> log = std::make_shared<std::vector<std::string>>();
@@ -62,7 +56,9 @@ TEST_F(FirmwareUsbBackendTest, StallAndSilenceFailOneRequestAndReachNothing) {
     EXPECT_EQ(read(), 0) << "a write fault lets reads pass";
     EXPECT_EQ(write("\x11\x12"), EPIPE);
     EXPECT_EQ(held(), QByteArray("\x01\x02"));
-    EXPECT_EQ(log->back(), "SET 03 00 01 02 11 12 00 00 00 00 00 00 00 00 00 00 (stall)");
+    EXPECT_EQ(
+        log->back(),
+        ("SET " + KxTest::writeReport(kScratch, "\x11\x12").toHex(' ') + " (stall)").toStdString());
     EXPECT_EQ(write("\x21\x22"), 0) << "once";
     EXPECT_EQ(held(), QByteArray("\x21\x22"));
 
@@ -94,9 +90,7 @@ TEST_F(FirmwareUsbBackendTest, AnUnplugAtTheNthRequestEndsTheDeviceForGood) {
     bus.plug();
     ASSERT_EQ(arrived.size(), 2u);
     EXPECT_EQ(write("\x07\x08"), 0);
-    uint8_t buffer[16] = {4};
-    UsbControlRequest old{UsbHid::kClassInterfaceIn, UsbHid::kGetReport, 0x0304, 1, 16, buffer};
-    EXPECT_EQ(arrived[0].device->deviceRequest(old), ENODEV);
+    EXPECT_EQ(read(nullptr, nullptr, arrived[0].device.get()), ENODEV);
 }
 
 // Transfers run on worker threads: the removal is still announced on the bus's own thread,
@@ -115,14 +109,13 @@ TEST_F(FirmwareUsbBackendTest, AnUnplugHitOnAWorkerIsAnnouncedOnTheBusThread) {
 }
 
 TEST_F(FirmwareUsbBackendTest, ShortReadsAndFaultsThatCannotBeArmed) {
-    uint8_t buffer[16];
-    std::fill(std::begin(buffer), std::end(buffer), 0xA5);
-    buffer[0] = 4;
+    QByteArray buffer(KxProtocol::kReportLength, '\xA5');
+    buffer[0] = char(KxProtocol::kReportRead);
     uint32_t done = 0;
     ASSERT_TRUE(bus.armFault({Kind::Short, On::Read}));
-    EXPECT_EQ(read(&done, buffer), 0);
+    EXPECT_EQ(read(&done, &buffer), 0);
     EXPECT_EQ(done, 4u);
-    EXPECT_EQ(buffer[4], 0xA5) << "the rest of the buffer is left as it was";
+    EXPECT_EQ(buffer[4], '\xA5') << "the rest of the buffer is left as it was";
     bus.shortenNextRead(6);
     EXPECT_EQ(read(&done), 0);
     EXPECT_EQ(done, 6u);

@@ -1,12 +1,12 @@
 // The gadget's answers to control requests, without a kernel: what it does on ep0 for each
 // request, and how an armed fault changes that. A SET's fault must be answered in the setup
 // stage, before its data is taken: taken, it can no longer be stalled and is applied.
+#include "EmulatedMouse.h"
 #include "PrivateRuntimeDir.h"
 
-#include "FlashStore.h"
-#include "Virtual/VirtualUsbProtocol.h"
 #include "VirtualMouseGadgetSetup.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <endian.h>
@@ -14,18 +14,17 @@
 #include <string>
 #include <vector>
 
-using Fw = VirtualMouseFirmware;
+using KxTest::kScratch;
 using Kind = FeatureFault::Kind;
 using On = FeatureFault::On;
+using Calls = std::vector<std::string>;
 
 namespace {
 
 // ep0 as the handler uses it, each use written down; an OUT request's data is what the test put.
 class RecordingEp0 : public VirtualMouseGadgetSetup::Ep0 {
 public:
-    void reply(const QByteArray& data) override {
-        calls.push_back("reply " + data.toHex(' ').toStdString());
-    }
+    void reply(const QByteArray& data) override { calls.push_back(replied(data)); }
     void acknowledge() override { calls.push_back("acknowledge"); }
     std::optional<QByteArray> receive(uint16_t length) override {
         calls.push_back("receive " + std::to_string(length));
@@ -33,30 +32,24 @@ public:
     }
     void stall(bool in) override { calls.push_back(in ? "stall in" : "stall out"); }
     void holdUnanswered(bool in) override { calls.push_back(in ? "hold in" : "hold out"); }
+    static std::string replied(const QByteArray& data) {
+        return "reply " + data.toHex(' ').toStdString();
+    }
 
     QByteArray hostData;
-    std::vector<std::string> calls;
+    Calls calls;
 };
 
 usb_ctrlrequest setup(uint8_t type, uint8_t request, uint16_t value, uint16_t index,
                       uint16_t length) {
     return {type, request, htole16(value), htole16(index), htole16(length)};
 }
-constexpr uint8_t kClassOut = USB_DIR_OUT | USB_TYPE_CLASS | USB_RECIP_INTERFACE;
-constexpr uint8_t kClassIn = USB_DIR_IN | USB_TYPE_CLASS | USB_RECIP_INTERFACE;
-usb_ctrlrequest setFeature(uint8_t reportId, int interfaceNumber = 1) {
-    return setup(kClassOut, 0x09, uint16_t(0x0300 | reportId), uint16_t(interfaceNumber), 16);
-}
-usb_ctrlrequest getFeature(uint8_t reportId) {
-    return setup(kClassIn, 0x01, uint16_t(0x0300 | reportId), 1, 16);
-}
-
-// A write of bytes at 0x0100, as the host sends it.
-QByteArray writeReport(const QByteArray& data) {
-    QByteArray report = QByteArray::fromHex("03000100") + data;
-    report[3] = char(data.size());
-    report.resize(16, '\0');
-    return report;
+usb_ctrlrequest feature(bool set, uint8_t reportId,
+                        uint16_t interface = KxProtocol::kControlInterface) {
+    return setup(set ? UsbHid::kClassInterfaceOut : UsbHid::kClassInterfaceIn,
+                 set ? UsbHid::kSetReport : UsbHid::kGetReport,
+                 uint16_t(UsbHid::kReportTypeFeature << 8 | reportId), interface,
+                 KxProtocol::kReportLength);
 }
 
 class VirtualMouseGadgetSetupTest : public testing::Test {
@@ -67,19 +60,18 @@ protected:
         QObject::connect(&server, &VirtualMouseServer::warning,
                          [this](const QString& line) { warnings << line; });
     }
-    // One host write through the handler: what ep0 saw.
-    std::vector<std::string> write(const QByteArray& data) {
+    // One host request through the handler: what ep0 saw.
+    Calls handle(const usb_ctrlrequest& request, const QByteArray& hostData = {}) {
         ep0.calls.clear();
-        ep0.hostData = writeReport(data);
-        handler.handle(setFeature(Fw::kWriteReportId));
+        ep0.hostData = hostData;
+        handler.handle(request);
         return ep0.calls;
     }
-    std::vector<std::string> read() {
-        ep0.calls.clear();
-        handler.handle(getFeature(Fw::kReadReportId));
-        return ep0.calls;
+    Calls write(const QByteArray& data) {
+        return handle(feature(true, KxProtocol::kReportWrite), KxTest::writeReport(kScratch, data));
     }
-    QByteArray held() { return server.firmware().memory(0x0100, 2); }
+    Calls read() { return handle(feature(false, KxProtocol::kReportRead)); }
+    QByteArray held() { return server.firmware().memory(kScratch, 2); }
     void arm(Kind kind, On on, int at = 1) { ASSERT_TRUE(server.armFault({kind, on, at})); }
 
     PrivateRuntimeDir dir;
@@ -89,19 +81,15 @@ protected:
     QStringList warnings;
 };
 
-using Calls = std::vector<std::string>;
-
 TEST_F(VirtualMouseGadgetSetupTest, FeatureWritesAreTakenAndAppliedReadsAnswered) {
     EXPECT_EQ(write("\x11\x22"), Calls{"receive 16"});
     EXPECT_EQ(held(), QByteArray("\x11\x22"));
-    ep0.hostData = QByteArray::fromHex("04000102") + QByteArray(12, '\0');
-    handler.handle(setFeature(Fw::kReadReportId));
-    EXPECT_EQ(read(), Calls{"reply 04 00 01 02 11 22 00 00 00 00 00 00 00 00 00 00"});
+    const QByteArray prepare = KxTest::readReport(kScratch, 2);
+    handle(feature(true, KxProtocol::kReportRead), prepare);
+    EXPECT_EQ(read(), Calls{RecordingEp0::replied(QByteArray(prepare).replace(4, 2, "\x11\x22"))});
     // Another report id or interface is stalled in the setup stage, its data never taken.
-    ep0.calls.clear();
-    handler.handle(setFeature(5));
-    handler.handle(setFeature(Fw::kWriteReportId, 0));
-    EXPECT_EQ(ep0.calls, (Calls{"stall out", "stall out"}));
+    EXPECT_EQ(handle(feature(true, 5)), Calls{"stall out"});
+    EXPECT_EQ(handle(feature(true, KxProtocol::kReportWrite, 0)), Calls{"stall out"});
     EXPECT_EQ(server.pacing().requests(), 3u);
 }
 
@@ -127,7 +115,7 @@ TEST_F(VirtualMouseGadgetSetupTest, AWriteFaultIsAnsweredInTheSetupStageAndAppli
 
 TEST_F(VirtualMouseGadgetSetupTest, ReadFaultsCutStallOrHoldTheAnswer) {
     arm(Kind::Short, On::Read);
-    EXPECT_EQ(read(), Calls{"reply 04 00 00 00"});
+    EXPECT_EQ(read(), Calls{RecordingEp0::replied(KxTest::readReport(0, 0).left(4))});
     arm(Kind::Stall, On::Read);
     EXPECT_EQ(read(), Calls{"stall in"});
     arm(Kind::Silent, On::Read);
@@ -141,18 +129,16 @@ TEST_F(VirtualMouseGadgetSetupTest, ReadFaultsCutStallOrHoldTheAnswer) {
 // sends on its own (at enumeration, or when a node is opened) do not.
 TEST_F(VirtualMouseGadgetSetupTest, OnlyFeatureRequestsCountTowardsTheNth) {
     arm(Kind::Stall, On::Any, 3);
-    ep0.calls.clear();
-    handler.handle(setup(USB_DIR_IN | USB_TYPE_STANDARD | USB_RECIP_INTERFACE,
-                         USB_REQ_GET_DESCRIPTOR, 0x2200, 1, 4));
-    handler.handle(setup(kClassOut, 0x0A, 0, 0, 0));      // SET_IDLE
-    handler.handle(setup(kClassIn, 0x03, 0, 1, 1));       // GET_PROTOCOL
-    handler.handle(setup(kClassIn, 0x01, 0x0104, 1, 16)); // GET_REPORT of an input report
-    ASSERT_EQ(ep0.calls.size(), 4u);
-    EXPECT_EQ(ep0.calls[0].substr(0, 5), "reply") << "the report descriptor, cut to 4 bytes";
-    EXPECT_EQ(ep0.calls[0].size(), std::string("reply 00 00 00 00").size());
-    EXPECT_EQ(ep0.calls[1], "acknowledge");
-    EXPECT_EQ(ep0.calls[2], "reply 01");
-    EXPECT_EQ(ep0.calls[3], "stall in");
+    const uint8_t in = UsbHid::kClassInterfaceIn, setIdle = 0x0A, getProtocol = 0x03;
+    EXPECT_THAT(handle(setup(USB_DIR_IN | USB_TYPE_STANDARD | USB_RECIP_INTERFACE,
+                             USB_REQ_GET_DESCRIPTOR, 0x2200, 1, 4)),
+                testing::ElementsAre(testing::MatchesRegex("reply( [0-9a-f]{2}){4}")))
+        << "the report descriptor, cut to 4 bytes";
+    EXPECT_EQ(handle(setup(UsbHid::kClassInterfaceOut, setIdle, 0, 0, 0)), Calls{"acknowledge"});
+    EXPECT_EQ(handle(setup(in, getProtocol, 0, 1, 1)), Calls{"reply 01"});
+    // GET_REPORT of an input report (type 1) with the read's id.
+    EXPECT_EQ(handle(setup(in, UsbHid::kGetReport, 0x0100 | KxProtocol::kReportRead, 1, 16)),
+              Calls{"stall in"});
     EXPECT_EQ(server.faults().armed()->at, 3);
 
     EXPECT_EQ(read().front().substr(0, 5), "reply");

@@ -1,8 +1,6 @@
+#include "EmulatedMouse.h"
 #include "EventLoopWait.h"
 #include "PrivateRuntimeDir.h"
-
-#include "Usb/UsbNotificationPort.h"
-#include "Virtual/VirtualUsbBackend.h"
 
 #include <QDir>
 #include <QFile>
@@ -137,11 +135,7 @@ TEST_F(VirtualMouseProgramTest, SecondServerExitsOneAndCommandsReportFailure) {
 TEST_F(VirtualMouseProgramTest, BackendAnnouncesARunningServersMouseDuringStart) {
     startServer();
     dir.apply();
-    UsbNotificationPort::setBackendFactory([] {
-        std::vector<std::unique_ptr<UsbBackend>> backends;
-        backends.push_back(std::make_unique<VirtualUsbBackend>());
-        return backends;
-    });
+    KxTest::useVirtualBus();
     int error = 0;
     auto port = UsbNotificationPort::create(&error);
     UsbNotificationPort::setBackendFactory({});
@@ -152,13 +146,12 @@ TEST_F(VirtualMouseProgramTest, BackendAnnouncesARunningServersMouseDuringStart)
     ASSERT_TRUE(mouse && mouse->device);
 
     // Feature requests go through the HID class request path of the device.
-    QByteArray report = QByteArray::fromHex("0402ff02") + QByteArray(12, '\0');
-    UsbControlRequest prepare{0x21, 0x09, 0x0304, 1, 16, report.data()};
-    ASSERT_EQ(mouse->device->deviceRequest(prepare), 0);
-    UsbControlRequest fetch{0xA1, 0x01, 0x0304, 1, 16, report.data()};
-    ASSERT_EQ(mouse->device->deviceRequest(fetch), 0);
-    EXPECT_EQ(fetch.wLenDone, 16u);
-    EXPECT_EQ(report.left(6), QByteArray::fromHex("0402ff020100")); // 0xFF02: profile 1
+    QByteArray report = KxTest::readReport(KxProtocol::kRegLiveProfile, 2);
+    ASSERT_EQ(KxTest::featureRequest(*mouse->device, true, report), 0);
+    uint32_t done = 0;
+    ASSERT_EQ(KxTest::featureRequest(*mouse->device, false, report, 1, &done), 0);
+    EXPECT_EQ(done, KxProtocol::kReportLength);
+    EXPECT_EQ(report.mid(4, 2), QByteArray("\x01\x00", 2)) << "profile 1";
 }
 
 } // namespace

@@ -1,20 +1,15 @@
+#include "EmulatedMouse.h"
 #include "EventLoopWait.h"
 #include "PrivateRuntimeDir.h"
 
-#include "FlashStore.h"
 #include "VirtualMouseCommand.h"
-#include "VirtualMouseServer.h"
 
-#include "Usb/UsbNotificationPort.h"
-#include "Virtual/VirtualUsbBackend.h"
 #include "Virtual/VirtualUsbDevice.h"
-#include "Virtual/VirtualUsbProtocol.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +22,11 @@
 #include <unistd.h>
 
 using namespace VirtualUsb;
+using KxTest::featureRequest;
+using KxTest::kScratch;
+using KxTest::readReport;
+using KxTest::setReport;
+using KxTest::writeReport;
 using Fw = VirtualMouseFirmware;
 
 namespace {
@@ -76,12 +76,12 @@ public:
         });
         return found;
     }
-    // The reply text of a command; its status in *status.
-    QString command(const QString& line, int* status = nullptr) {
+    // The reply text of a command, whose status must be the one given.
+    QString command(const QString& line, int expected = 0) {
         send(FrameType::Command, line.toUtf8());
         const auto text = next(FrameType::Text);
-        if (text && status)
-            *status = *readLe<int32_t>(text->payload, 0);
+        EXPECT_EQ(text ? readLe<int32_t>(text->payload, 0) : std::nullopt, expected)
+            << line.toStdString();
         return text ? QString::fromUtf8(text->payload.mid(4)) : QStringLiteral("<no reply>");
     }
 
@@ -93,34 +93,13 @@ public:
 QByteArray setPayload(quint64 generation, const QByteArray& report) {
     QByteArray payload;
     appendLe<uint64_t>(payload, generation);
-    appendLe<uint8_t>(payload, 1);
+    appendLe<uint8_t>(payload, KxProtocol::kControlInterface);
     return payload + report;
-}
-
-QByteArray writeReport(uint16_t address, const QByteArray& data) {
-    QByteArray report =
-        QByteArray(1, 3) + char(address & 0xFF) + char(address >> 8) + char(data.size()) + data;
-    report.resize(16, '\0');
-    return report;
 }
 
 QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-int request(UsbDevice& device, uint8_t type, uint8_t code, uint8_t reportId, QByteArray* buffer,
-            uint16_t interface = 1) {
-    UsbControlRequest r{type, code, uint16_t(UsbHid::kReportTypeFeature << 8 | reportId),
-                        interface};
-    r.wLength = uint16_t(buffer->size());
-    r.pData = buffer->data();
-    return device.deviceRequest(r);
-}
-
-int setReport(UsbDevice& device, QByteArray report, uint16_t interface = 1) {
-    return request(device, UsbHid::kClassInterfaceOut, UsbHid::kSetReport, uint8_t(report[0]),
-                   &report, interface);
 }
 
 class VirtualMouseServerTest : public testing::Test {
@@ -130,27 +109,16 @@ protected:
         dir.apply();
     }
     void TearDown() override {
+        server.reset();
         port.reset();
         UsbNotificationPort::setBackendFactory({});
     }
 
-    std::unique_ptr<VirtualMouseServer> startServer() {
-        auto server = std::make_unique<VirtualMouseServer>(
-            VirtualMouseServer::Options{VirtualUsb::socketPath(), FlashStore::defaultPath(), true});
-        QObject::connect(server.get(), &VirtualMouseServer::warning,
-                         [this](const QString& line) { warnings << line; });
-        QString error;
-        EXPECT_TRUE(server->start(&error)) << error.toStdString();
-        return server;
-    }
+    std::unique_ptr<VirtualMouseServer> startServer() { return KxTest::startServer(&warnings); }
 
     // A notification port on the virtual bus; arrivals and removals are recorded.
     bool startPort() {
-        UsbNotificationPort::setBackendFactory([] {
-            std::vector<std::unique_ptr<UsbBackend>> backends;
-            backends.push_back(std::make_unique<VirtualUsbBackend>());
-            return backends;
-        });
+        KxTest::useVirtualBus();
         int error = 0;
         port = UsbNotificationPort::create(&error);
         EXPECT_TRUE(port) << error;
@@ -171,16 +139,47 @@ protected:
     bool waitForArrivals(size_t count) {
         return KxTest::waitFor([&] { return arrived.size() == count; });
     }
+    // The port, then the server, and its mouse arrived. The port starts first: with the server in
+    // this thread, the backend's wait for the presence of an already running server could not be
+    // answered.
+    void plugIn() {
+        ASSERT_TRUE(startPort());
+        server = startServer();
+        ASSERT_TRUE(waitForArrivals(1));
+    }
+
+    // Requests to the mouse that arrived last, each on a worker thread: their status.
+    UsbDevice& device() { return *arrived.back().device; }
+    int write(const QByteArray& data) {
+        return offThread([&] { return setReport(device(), writeReport(kScratch, data)); });
+    }
+    // The GET of a read into a buffer of 0xA5; the bytes that came in *done.
+    int read(uint32_t* done = nullptr) {
+        return offThread([&] {
+            QByteArray buffer(KxProtocol::kReportLength, '\xA5');
+            buffer[0] = char(KxProtocol::kReportRead);
+            return featureRequest(device(), false, buffer, KxProtocol::kControlInterface, done);
+        });
+    }
+    QByteArray held() { return server->firmware().memory(kScratch, 2); }
+    // A command line that the server must take; its reply.
+    QString command(const QString& line) {
+        int status = -1;
+        const QString reply = server->runCommand(line, &status);
+        EXPECT_EQ(status, 0) << line.toStdString() << ": " << reply.toStdString();
+        return reply;
+    }
 
     PrivateRuntimeDir dir;
     QStringList warnings;
     std::unique_ptr<UsbNotificationPort> port;
+    std::unique_ptr<VirtualMouseServer> server;
     std::vector<UsbDeviceInfo> arrived;
     std::vector<quint64> removed;
 };
 
 TEST_F(VirtualMouseServerTest, MalformedFramesCloseOnlyThatConnectionSubscribersHearReports) {
-    auto server = startServer();
+    server = startServer();
     Client subscriber;
     ASSERT_TRUE(subscriber.subscribe());
 
@@ -205,28 +204,23 @@ TEST_F(VirtualMouseServerTest, MalformedFramesCloseOnlyThatConnectionSubscribers
     EXPECT_FALSE(subscriber.closed());
 
     // The subscriber is still served: input reports of the current generation, then presence.
-    int status = -1;
-    const QString text = subscriber.command("press profile", &status);
-    EXPECT_EQ(status, 0) << text.toStdString();
+    subscriber.command("press profile");
     const auto report = subscriber.next(FrameType::InputReport);
     ASSERT_TRUE(report);
     EXPECT_EQ(*readLe<uint64_t>(report->payload, 0), 1u);
-    EXPECT_EQ(report->payload.mid(8), QByteArray::fromHex("01"
-                                                          "0204000000000000"));
+    EXPECT_EQ(report->payload.mid(8),
+              char(KxProtocol::kControlInterface) + KxTest::buttonReport(KxProtocol::kKindProfile));
 
-    status = -1;
-    EXPECT_EQ(subscriber.command("unplug", &status), "unplugged");
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(subscriber.command("unplug"), "unplugged");
     const auto presence = subscriber.next(FrameType::Presence);
     ASSERT_TRUE(presence);
     EXPECT_EQ(presence->payload[0], 0);
-    subscriber.command("press dpi", &status);
-    EXPECT_EQ(status, ENODEV);
+    subscriber.command("press dpi", ENODEV);
     EXPECT_EQ(server->firmware().state().stage, 0);
 }
 
 TEST_F(VirtualMouseServerTest, ARequestIsAppliedOnlyOnceItsWholeFrameArrived) {
-    auto server = startServer();
+    server = startServer();
     const QByteArray frame =
         encodeFrame(FrameType::SetFeature, setPayload(1, writeReport(0x2000, "\x11\x22")));
     {
@@ -254,8 +248,8 @@ TEST_F(VirtualMouseServerTest, ARequestIsAppliedOnlyOnceItsWholeFrameArrived) {
 // one connection's own requests, a read finished before another begins, a prepare never fetched
 // and a read left by a connection that closed are not.
 TEST_F(VirtualMouseServerTest, ReadsAnotherConnectionBrokeIntoAreCounted) {
-    auto server = startServer();
-    const QByteArray prepare = QByteArray::fromHex("04000102") + QByteArray(12, '\0');
+    server = startServer();
+    const QByteArray prepare = readReport(kScratch, 2);
     const auto set = [](Client& client, const QByteArray& report) {
         client.send(FrameType::SetFeature, setPayload(1, report));
         return client.next(FrameType::Result).has_value();
@@ -263,24 +257,24 @@ TEST_F(VirtualMouseServerTest, ReadsAnotherConnectionBrokeIntoAreCounted) {
     const auto get = [](Client& client) {
         QByteArray payload;
         appendLe<uint64_t>(payload, 1);
-        appendLe<uint8_t>(payload, 1);
-        appendLe<uint16_t>(payload, 16);
-        appendLe<uint8_t>(payload, 4);
+        appendLe<uint8_t>(payload, KxProtocol::kControlInterface);
+        appendLe<uint16_t>(payload, KxProtocol::kReportLength);
+        appendLe<uint8_t>(payload, KxProtocol::kReportRead);
         client.send(FrameType::GetFeature, payload);
         return client.next(FrameType::Result).has_value();
     };
     Client window, daemon;
     // In turn: each read whole, a write of the same connection inside its own read; a prepare
     // the window never fetches (the mouse left ready to say its profile), then the daemon's read.
-    ASSERT_TRUE(set(window, prepare) && set(window, writeReport(0x0100, "\x01")) && get(window));
-    ASSERT_TRUE(set(daemon, prepare) && get(daemon) && set(window, writeReport(0x0100, "\x02")));
+    ASSERT_TRUE(set(window, prepare) && set(window, writeReport(kScratch, "\x01")) && get(window));
+    ASSERT_TRUE(set(daemon, prepare) && get(daemon) && set(window, writeReport(kScratch, "\x02")));
     ASSERT_TRUE(set(window, prepare) && set(daemon, prepare) && get(daemon));
     EXPECT_EQ(server->readTurns().broken(), 0u);
 
     // Out of turn: another's prepare, write or whole read inside a read that is then answered.
     ASSERT_TRUE(set(window, prepare) && set(daemon, prepare) && get(window));
     EXPECT_EQ(server->readTurns().broken(), 1u) << "the window took the daemon's answer";
-    ASSERT_TRUE(set(window, prepare) && set(daemon, writeReport(0x0100, "\x03")) && get(window));
+    ASSERT_TRUE(set(window, prepare) && set(daemon, writeReport(kScratch, "\x03")) && get(window));
     EXPECT_EQ(server->readTurns().broken(), 2u);
     ASSERT_TRUE(set(window, prepare) && set(daemon, prepare) && get(daemon) && get(window));
     EXPECT_EQ(server->readTurns().broken(), 3u) << "the daemon's read fits inside the window's";
@@ -299,21 +293,20 @@ TEST_F(VirtualMouseServerTest, ReadsAnotherConnectionBrokeIntoAreCounted) {
 }
 
 TEST_F(VirtualMouseServerTest, FlashSurvivesARestartButTheLockDoesNot) {
-    {
-        auto server = startServer();
-        server->firmware().press(Fw::Key::Dpi);
-        Client client;
-        client.send(FrameType::SetFeature, setPayload(1, writeReport(16, "\xA5\x40")));
-        ASSERT_TRUE(client.next(FrameType::Result));
-        server->firmware().press(Fw::Key::Lock);
-        server->stop();
-        EXPECT_FALSE(QFile::exists(VirtualUsb::socketPath()));
-    }
-    auto server = startServer();
-    EXPECT_EQ(server->firmware().state().stage, 1);
-    EXPECT_EQ(server->firmware().state().dpi, 16);
-    EXPECT_FALSE(server->firmware().state().locked);
-    EXPECT_EQ(server->firmware().memory(16, 2), QByteArray("\xA5\x40"));
+    const uint16_t record = KxProtocol::recordAddress(0, 0);
+    server = startServer();
+    server->firmware().press(Fw::Key::Dpi);
+    Client client;
+    client.send(FrameType::SetFeature, setPayload(1, writeReport(record, "\xA5\x40")));
+    ASSERT_TRUE(client.next(FrameType::Result));
+    server->firmware().press(Fw::Key::Lock);
+    server->stop();
+    EXPECT_FALSE(QFile::exists(VirtualUsb::socketPath()));
+
+    server.reset();
+    server = startServer();
+    EXPECT_EQ(server->firmware().state(), (Fw::State{1, 1, 16})) << "stage 2, unlocked";
+    EXPECT_EQ(server->firmware().memory(record, 2), QByteArray("\xA5\x40"));
     EXPECT_TRUE(warnings.isEmpty());
 }
 
@@ -326,7 +319,7 @@ TEST_F(VirtualMouseServerTest, ABadFlashFileIsKeptAsideAndReplacedByFactoryState
     file.write("not a flash image");
     file.close();
 
-    auto server = startServer();
+    server = startServer();
     ASSERT_EQ(warnings.size(), 1);
     EXPECT_TRUE(warnings.first().contains(path));
     EXPECT_EQ(server->firmware().flashImage(), Fw::factoryImage());
@@ -342,11 +335,11 @@ TEST_F(VirtualMouseServerTest, BackendFollowsPlugUnplugAndServerRestarts) {
     ASSERT_TRUE(startPort()); // no server yet: the backend idles on the folder watch
     EXPECT_TRUE(arrived.empty());
 
-    auto server = startServer();
+    server = startServer();
     ASSERT_TRUE(waitForArrivals(1));
     const UsbDeviceInfo first = arrived[0];
-    EXPECT_EQ(first.vendorId, 0x04F2);
-    EXPECT_EQ(first.productId, 0x1106);
+    EXPECT_EQ(first.vendorId, KxProtocol::kVendorId);
+    EXPECT_EQ(first.productId, KxProtocol::kProductId);
     EXPECT_TRUE(first.productName.has_value());
     ASSERT_TRUE(first.device);
 
@@ -378,74 +371,59 @@ TEST_F(VirtualMouseServerTest, BackendWaitsForAMissingRuntimeFolder) {
     EXPECT_FALSE(QFileInfo::exists(nested)); // the backend creates nothing
 
     QDir().mkpath(nested);
-    auto server = startServer();
+    server = startServer();
     EXPECT_TRUE(waitForArrivals(1));
 }
 
 TEST_F(VirtualMouseServerTest, DeviceRequestsRoundTripAndResetMakesANewGeneration) {
-    // The port starts first: with the server in this thread, the backend's wait for the presence
-    // of an already running server could not be answered.
-    ASSERT_TRUE(startPort());
-    auto server = startServer();
-    ASSERT_TRUE(waitForArrivals(1));
-    UsbDevice& device = *arrived[0].device;
-
+    ASSERT_NO_FATAL_FAILURE(plugIn());
+    UsbDevice& mouse = device();
     const auto [writeStatus, prepareStatus, readStatus, response] = offThread([&] {
-        QByteArray read(16, '\0');
-        const int w = setReport(device, writeReport(0x0100, "\xC3\x3C"));
-        const int p = setReport(device, QByteArray::fromHex("04000102") + QByteArray(12, '\0'));
-        const int r = request(device, UsbHid::kClassInterfaceIn, UsbHid::kGetReport, 4, &read);
-        return std::tuple{w, p, r, read};
+        QByteArray answer = readReport(kScratch, 2);
+        const int w = setReport(mouse, writeReport(kScratch, "\xC3\x3C"));
+        const int p = setReport(mouse, answer);
+        const int r = featureRequest(mouse, false, answer);
+        return std::tuple{w, p, r, answer};
     });
     EXPECT_EQ(writeStatus, 0);
     EXPECT_EQ(prepareStatus, 0);
     EXPECT_EQ(readStatus, 0);
-    EXPECT_EQ(response.left(6), QByteArray::fromHex("04000102c33c"));
+    EXPECT_EQ(response.left(6), readReport(kScratch, 2).left(4) + "\xC3\x3C");
     // Three requests with no pause between them: two came too soon.
     EXPECT_EQ(server->pacing().requests(), 3u);
     EXPECT_EQ(server->pacing().tooClose(), 2u);
     // A stall from the firmware travels back as it is.
-    EXPECT_EQ(offThread([&] { return setReport(device, writeReport(0x0100, "\x01"), 0); }), EPIPE);
+    EXPECT_EQ(offThread([&] { return setReport(mouse, writeReport(kScratch, "\x01"), 0); }), EPIPE);
 
     server->firmware().press(Fw::Key::Dpi);
     ASSERT_EQ(server->firmware().state().stage, 1);
-    server->firmware().setFeatureReport(
-        1, reinterpret_cast<const uint8_t*>("\x03\x00\xFF\x02\x03\x05"), 6, nullptr);
-    EXPECT_EQ(offThread([&] { return device.reset(); }), 0);
+    const QByteArray live = writeReport(KxProtocol::kRegLiveDpi, "\x03\x05");
+    server->firmware().setFeatureReport(KxProtocol::kControlInterface,
+                                        reinterpret_cast<const uint8_t*>(live.constData()),
+                                        size_t(live.size()), nullptr);
+    EXPECT_EQ(offThread([&] { return mouse.reset(); }), 0);
     ASSERT_TRUE(waitForArrivals(2));
     EXPECT_EQ(removed.size(), 1u);
-    EXPECT_EQ(server->firmware().state().stage, 1); // re-committed from the stored block
-    EXPECT_EQ(server->firmware().state().dpi, 16);
-    EXPECT_EQ(offThread([&] { return device.reset(); }), ENODEV);
+    EXPECT_EQ(server->firmware().state(), (Fw::State{1, 1, 16})) << "the stored block again";
+    EXPECT_EQ(offThread([&] { return mouse.reset(); }), ENODEV);
 }
 
 TEST_F(VirtualMouseServerTest, AnArmedFaultAnswersTheNextReadOnceShortStalledOrByUnplugging) {
-    ASSERT_TRUE(startPort());
-    auto server = startServer();
-    ASSERT_TRUE(waitForArrivals(1));
-    UsbDevice& device = *arrived[0].device;
+    ASSERT_NO_FATAL_FAILURE(plugIn());
     // A read response: the status and how many bytes came.
-    auto read = [&] {
-        return offThread([&] {
-            QByteArray buffer(16, '\xA5');
-            UsbControlRequest r{UsbHid::kClassInterfaceIn, UsbHid::kGetReport,
-                                uint16_t(UsbHid::kReportTypeFeature << 8 | 4), 1};
-            r.wLength = 16;
-            r.pData = buffer.data();
-            const int status = device.deviceRequest(r);
-            return std::pair{status, r.wLenDone};
-        });
+    const auto fetch = [&] {
+        uint32_t done = 0;
+        return std::pair{read(&done), done};
     };
-    int status = -1;
-    server->runCommand(QStringLiteral("fault short"), &status);
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(read(), std::pair(0, 4u));
-    EXPECT_EQ(read(), std::pair(0, 16u)) << "once";
-    server->runCommand(QStringLiteral("fault stall"), &status);
-    EXPECT_EQ(read(), std::pair(EPIPE, 0u));
-    server->runCommand(QStringLiteral("fault unplug"), &status);
-    EXPECT_EQ(read(), std::pair(ENODEV, 0u));
+    command("fault short");
+    EXPECT_EQ(fetch(), std::pair(0, 4u));
+    EXPECT_EQ(fetch(), std::pair(0, 16u)) << "once";
+    command("fault stall");
+    EXPECT_EQ(fetch(), std::pair(EPIPE, 0u));
+    command("fault unplug");
+    EXPECT_EQ(fetch(), std::pair(ENODEV, 0u));
     EXPECT_FALSE(server->isPlugged());
+    int status = -1;
     server->runCommand(QStringLiteral("fault sideways"), &status);
     EXPECT_EQ(status, EINVAL);
 }
@@ -454,33 +432,17 @@ TEST_F(VirtualMouseServerTest, AnArmedFaultAnswersTheNextReadOnceShortStalledOrB
 // timeout), or the mouse unplugged; in each case the mouse keeps what it held. Reads pass by a
 // write fault untouched.
 TEST_F(VirtualMouseServerTest, AWriteFaultStallsGoesUnansweredOrUnplugsAndAppliesNothing) {
-    ASSERT_TRUE(startPort());
-    auto server = startServer();
-    ASSERT_TRUE(waitForArrivals(1));
-    UsbDevice& device = *arrived[0].device;
-    auto write = [&](const QByteArray& data) {
-        return offThread([&] { return setReport(device, writeReport(0x0100, data)); });
-    };
-    auto read = [&] {
-        return offThread([&] {
-            QByteArray buffer(16, '\0');
-            return request(device, UsbHid::kClassInterfaceIn, UsbHid::kGetReport, 4, &buffer);
-        });
-    };
-    auto held = [&] { return server->firmware().memory(0x0100, 2); };
+    ASSERT_NO_FATAL_FAILURE(plugIn());
     ASSERT_EQ(write("\x01\x02"), 0);
 
-    int status = -1;
-    server->runCommand(QStringLiteral("fault --on write stall"), &status);
-    ASSERT_EQ(status, 0);
+    command("fault --on write stall");
     EXPECT_EQ(read(), 0) << "a write fault lets reads pass";
     EXPECT_EQ(write("\x11\x12"), EPIPE);
     EXPECT_EQ(held(), QByteArray("\x01\x02"));
     EXPECT_EQ(write("\x21\x22"), 0) << "once";
     EXPECT_EQ(held(), QByteArray("\x21\x22"));
 
-    server->runCommand(QStringLiteral("fault --on write silent"), &status);
-    ASSERT_EQ(status, 0);
+    command("fault --on write silent");
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(write("\x31\x32"), ETIMEDOUT);
@@ -489,8 +451,7 @@ TEST_F(VirtualMouseServerTest, AWriteFaultStallsGoesUnansweredOrUnplugsAndApplie
     EXPECT_EQ(write("\x41\x42"), 0);
     EXPECT_EQ(held(), QByteArray("\x41\x42"));
 
-    server->runCommand(QStringLiteral("fault --on write unplug"), &status);
-    ASSERT_EQ(status, 0);
+    command("fault --on write unplug");
     EXPECT_EQ(write("\x51\x52"), ENODEV);
     EXPECT_FALSE(server->isPlugged());
     EXPECT_EQ(held(), QByteArray("\x41\x42"));
@@ -501,61 +462,41 @@ TEST_F(VirtualMouseServerTest, AWriteFaultStallsGoesUnansweredOrUnplugsAndApplie
 // A fault armed at the Nth request counts only the requests it is armed on; status shows what is
 // armed and how many requests are still to come; arming again replaces it, off disarms it.
 TEST_F(VirtualMouseServerTest, AFaultAtTheNthRequestCountsOnlyTheRequestsItIsArmedOn) {
-    ASSERT_TRUE(startPort());
-    auto server = startServer();
-    ASSERT_TRUE(waitForArrivals(1));
-    auto write = [&](const QByteArray& data) {
-        return offThread(
-            [&] { return setReport(*arrived.back().device, writeReport(0x0100, data)); });
-    };
-    auto read = [&] {
-        return offThread([&] {
-            QByteArray buffer(16, '\0');
-            return request(*arrived.back().device, UsbHid::kClassInterfaceIn, UsbHid::kGetReport, 4,
-                           &buffer);
-        });
-    };
+    ASSERT_NO_FATAL_FAILURE(plugIn());
     auto armed = [&] {
-        int status = -1;
-        const QString text = server->runCommand(QStringLiteral("status"), &status);
+        const QString text = command("status");
         const qsizetype at = text.indexOf(QStringLiteral("fault armed: "));
         return at < 0 ? QStringLiteral("<missing>") : text.mid(at + 13).section('\n', 0, 0);
     };
     EXPECT_EQ(armed(), "none");
 
-    int status = -1;
-    const QString reply =
-        server->runCommand(QStringLiteral("fault --at 3 --on any unplug"), &status);
-    ASSERT_EQ(status, 0) << reply.toStdString();
-    EXPECT_EQ(reply, "fault armed: unplug at the 3rd feature request (read or write) from now");
+    EXPECT_EQ(command("fault --at 3 --on any unplug"),
+              "fault armed: unplug at the 3rd feature request (read or write) from now");
     EXPECT_EQ(write("\x01"), 0);
     EXPECT_EQ(read(), 0);
     EXPECT_EQ(armed(), "unplug at the next feature request (read or write)");
     EXPECT_EQ(write("\x02"), ENODEV) << "the third, a write";
-    EXPECT_EQ(server->firmware().memory(0x0100, 1), QByteArray("\x01"));
+    EXPECT_EQ(server->firmware().memory(kScratch, 1), QByteArray("\x01"));
     EXPECT_EQ(armed(), "none");
 
     server->plug();
     ASSERT_TRUE(waitForArrivals(2));
-    server->runCommand(QStringLiteral("fault --at 2 stall"), &status); // reads by default
-    ASSERT_EQ(status, 0);
+    command("fault --at 2 stall"); // reads by default
     EXPECT_EQ(read(), 0);
     EXPECT_EQ(write("\x03"), 0);
     EXPECT_EQ(write("\x04"), 0);
     EXPECT_EQ(armed(), "stall at the next read");
     EXPECT_EQ(read(), EPIPE);
 
-    server->runCommand(QStringLiteral("fault --on write stall"), &status);
-    EXPECT_EQ(server->runCommand(QStringLiteral("fault --at 12 silent"), &status),
+    command("fault --on write stall");
+    EXPECT_EQ(command("fault --at 12 silent"),
               "fault armed: silent at the 12th read from now (in place of stall at the next "
               "write)");
     EXPECT_EQ(write("\x05"), 0) << "the write fault was replaced";
-    EXPECT_EQ(server->runCommand(QStringLiteral("fault off"), &status),
-              "fault off (in place of silent at the 12th read from now)");
+    EXPECT_EQ(command("fault off"), "fault off (in place of silent at the 12th read from now)");
     EXPECT_EQ(armed(), "none");
     EXPECT_EQ(read(), 0);
-    EXPECT_EQ(server->runCommand(QStringLiteral("fault off"), &status),
-              "fault off (none was armed)");
+    EXPECT_EQ(command("fault off"), "fault off (none was armed)");
 }
 
 // One parser serves the program's arguments and the server's command frames: every wrong fault
@@ -611,12 +552,10 @@ TEST(VirtualMouseCommandTest, FaultCommandLines) {
 }
 
 TEST_F(VirtualMouseServerTest, MotionStreamSendsEveryReportAtItsRateAndStopsOnUnplug) {
-    auto server = startServer();
+    server = startServer();
     Client subscriber;
     ASSERT_TRUE(subscriber.subscribe());
-    int status = -1;
-    subscriber.command("stream-motion 1000 1", &status);
-    ASSERT_EQ(status, 0);
+    subscriber.command("stream-motion 1000 1");
     auto isReport = [](const Frame& f) { return f.type == FrameType::InputReport; };
     auto reports = [&] {
         return std::count_if(subscriber.frames.begin(), subscriber.frames.end(), isReport);
@@ -643,17 +582,15 @@ TEST_F(VirtualMouseServerTest, MotionStreamSendsEveryReportAtItsRateAndStopsOnUn
 // A subscriber that names the report ids it wants gets only those: the pointer's motion never
 // reaches a client that follows the mouse's own buttons, while one that names none gets all.
 TEST_F(VirtualMouseServerTest, ASubscriberGetsOnlyTheReportIdsItAskedFor) {
-    auto server = startServer();
+    server = startServer();
+    const char buttonsId = char(KxProtocol::kReportIdButtons);
     Client buttons;
-    buttons.send(FrameType::Subscribe, QByteArray::fromHex("0102"));
+    buttons.send(FrameType::Subscribe, QByteArray(1, char(kSubscribeInputReports)) + buttonsId);
     ASSERT_TRUE(buttons.next(FrameType::Presence));
     Client everything;
     ASSERT_TRUE(everything.subscribe());
-    int status = -1;
-    everything.command("stream-motion 1000 1", &status);
-    ASSERT_EQ(status, 0);
-    everything.command("press dpi", &status);
-    ASSERT_EQ(status, 0);
+    everything.command("stream-motion 1000 1");
+    everything.command("press dpi");
     auto reportIds = [](const Client& client) {
         QByteArray ids;
         for (const Frame& f : client.frames)
@@ -663,15 +600,15 @@ TEST_F(VirtualMouseServerTest, ASubscriberGetsOnlyTheReportIdsItAskedFor) {
     };
     ASSERT_TRUE(
         KxTest::waitFor([&] { return reportIds(everything).count(char(1)) == 1000; }, 3000));
-    ASSERT_TRUE(KxTest::waitFor([&] { return reportIds(buttons).contains(char(2)); }));
-    EXPECT_EQ(reportIds(buttons), QByteArray(1, char(2))) << "the DPI press, and nothing else";
-    EXPECT_TRUE(reportIds(everything).contains(char(2)));
+    ASSERT_TRUE(KxTest::waitFor([&] { return reportIds(buttons).contains(buttonsId); }));
+    EXPECT_EQ(reportIds(buttons), QByteArray(1, buttonsId)) << "the DPI press, and nothing else";
+    EXPECT_TRUE(reportIds(everything).contains(buttonsId));
 }
 
 // A client that asks and never reads its replies must not make the server keep them all (it
 // grew to gigabytes): past a bound its connection is closed, with one line, and others go on.
 TEST_F(VirtualMouseServerTest, AClientThatDoesNotReadIsDisconnected) {
-    auto server = startServer();
+    server = startServer();
     Client reader;
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     ASSERT_GE(fd, 0);
@@ -699,9 +636,7 @@ TEST_F(VirtualMouseServerTest, AClientThatDoesNotReadIsDisconnected) {
     ::close(fd);
     EXPECT_TRUE(closed);
     EXPECT_EQ(warnings.filter("does not read").size(), 1) << warnings.join('\n').toStdString();
-    int status = -1;
-    reader.command("status", &status);
-    EXPECT_EQ(status, 0) << "the others are still served";
+    reader.command("status"); // the others are still served
 }
 
 } // namespace
