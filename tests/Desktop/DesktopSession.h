@@ -1,14 +1,11 @@
 #pragma once
 
 #include <QImage>
-#include <QProcess>
 #include <QProcessEnvironment>
 #include <QRect>
 #include <QString>
-#include <QTemporaryDir>
 
 #include <functional>
-#include <memory>
 
 // A real window system for the tests that need one: an X server (Xvfb) of the test's own, and
 // on it, when asked, weston with its X11 backend (a Wayland session whose output is a window of
@@ -20,21 +17,19 @@ namespace DesktopSession {
 // Starts Xvfb (before the application object exists); its display name, or empty with the
 // reason in *why.
 QString startX(QString* why);
-QString xDisplay();
 
 // Starts weston on the X server with a plain background of backgroundColour and no panel;
-// false with the reason in *why. The Wayland display's name is waylandDisplay().
+// false with the reason in *why.
 bool startWeston(QRgb backgroundColour, QString* why);
 void stopWeston();
-QString waylandDisplay();
 QSize outputSize();
-
 // The environment of a program of the Wayland session: WAYLAND_DISPLAY, and neither DISPLAY
 // nor a chosen Qt platform (a session without an X server).
 QProcessEnvironment waylandEnvironment();
 
-// The X server's whole screen, as it shows now.
+// The X server's whole screen as it shows now, and the part of it that is weston's output.
 QImage grabScreen();
+QImage grabOutput();
 // The bounding box of what the screen shows on the colour: rows and columns of at least 100
 // pixels of other colours (a window, not the pointer).
 QRect boundsOtherThan(const QImage& screen, QRgb colour);
@@ -45,6 +40,8 @@ QRect boundsOtherThan(const QImage& screen, QRgb colour);
 // loaded machine); false releases the button where it was pressed and fails the drag.
 bool drag(QPoint from, QPoint to, const std::function<bool()>& pressed = {});
 // A click of the left button there.
-bool click(QPoint at);
+inline bool click(QPoint at) {
+    return drag(at, at);
+}
 
 } // namespace DesktopSession
