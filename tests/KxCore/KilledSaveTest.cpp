@@ -49,19 +49,7 @@ protected:
         return {child.exitStatus(), child.exitCode(), QString::fromLocal8Bit(child.readAll())};
     }
     // Which complete set loads: its mark, or 0 for a mix or nothing.
-    static uint32_t profilesMark() {
-        ProfieController library;
-        if (library.profileArr().size() != 5)
-            return 0;
-        const uint32_t mark = library.profileArr()[0]->profileData().acceler;
-        for (const auto& profile : library.profileArr()) {
-            const _Kx_PROFILE data = profile->profileData();
-            if (data.acceler != mark ||
-                data.btnInfo[1].KeyBit[0] != mark + uint32_t(profile->profileId()))
-                return 0;
-        }
-        return mark;
-    }
+    static uint32_t profilesMark() { return markOf(ProfieController()); }
     static QString macroNames() {
         KxAction::initMenuList();
         QStringList names;

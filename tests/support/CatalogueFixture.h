@@ -15,7 +15,6 @@ class CatalogueFixture : public ProfilesFixture {
 protected:
     void SetUp() override {
         ProfilesFixture::SetUp();
-        macroListArrs.clear();
         singleMenuNode.reset();
         macroInsertMenuNode.reset();
         macroNode.reset();

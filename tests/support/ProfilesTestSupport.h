@@ -1,6 +1,8 @@
 #pragma once
 
+#include "FreshStart.h"
 #include "KxGlobals.h"
+#include "ProfieController.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
-// HOME, the XDG folders and the data folder in a temporary directory of the test's own, and the
-// lines the code under test logs.
+// HOME, the XDG folders and the data folder in a temporary directory of the test's own, the lines
+// the code under test logs, and the core's state as a program starts with it.
 class ProfilesFixture : public testing::Test {
 protected:
     void SetUp() override {
@@ -20,12 +22,15 @@ protected:
             qputenv(name, home.filePath(QLatin1String(name)).toUtf8());
         sysPath = home.filePath(QStringLiteral("data"));
         QDir().mkpath(sysPath);
-        selProfile = _Kx_PROFILE{};
+        freshStart();
         log().clear();
         previous = qInstallMessageHandler(
             [](QtMsgType, const QMessageLogContext&, const QString& text) { log() << text; });
     }
-    void TearDown() override { qInstallMessageHandler(previous); }
+    void TearDown() override {
+        qInstallMessageHandler(previous);
+        freshStart();
+    }
 
     static QStringList& log() {
         static QStringList lines;
@@ -53,6 +58,30 @@ protected:
         for (int i = 0; i < size; ++i)
             value |= uint64_t(uint8_t(bytes[offset + i])) << (8 * i);
         return value;
+    }
+
+    // Sets of profiles told apart by a mark: each profile's pointer speed, and its second
+    // button's first key code the mark plus the profile's id.
+    static void markAll(ProfieController& library, uint32_t mark) {
+        for (const auto& profile : library.profileArr()) {
+            _Kx_PROFILE data = profile->profileData();
+            data.acceler = mark;
+            data.btnInfo[1].KeyBit[0] = mark + uint32_t(profile->profileId());
+            profile->setProfileData(data);
+        }
+    }
+    // The mark of the complete set of five a library holds; 0 for a mix or another number.
+    static uint32_t markOf(const ProfieController& library) {
+        if (library.profileArr().size() != 5)
+            return 0;
+        const uint32_t mark = library.profileArr()[0]->profileData().acceler;
+        for (const auto& profile : library.profileArr()) {
+            const _Kx_PROFILE data = profile->profileData();
+            if (data.acceler != mark ||
+                data.btnInfo[1].KeyBit[0] != mark + uint32_t(profile->profileId()))
+                return 0;
+        }
+        return mark;
     }
 
     QTemporaryDir home;
