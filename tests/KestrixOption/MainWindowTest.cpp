@@ -1,12 +1,12 @@
 // The configuration window end to end: this process is KxOption (its main view in its window),
 // beside kx-virtual-mouse and KestrixDeamon as programs of their own on the test's session bus.
+#include "Buttons.h"
 #include "EventLoopWait.h"
+#include "HeldRecord.h"
 #include "HvMessageBox.h"
 #include "HvNoTitleWindow.h"
 #include "HvNumberTextField.h"
 #include "HvProgressBar.h"
-#include "HvTextField.h"
-#include "HvTreeNode.h"
 #include "KxAction.h"
 #include "KxDeviceQueue.h"
 #include "KxGlobals.h"
@@ -17,16 +17,13 @@
 #include "MacroView.h"
 #include "MainView.h"
 #include "MainWindowUnderTest.h"
-#include "MenuInfo.h"
 #include "MouseWrites.h"
 #include "Notifications/DistributedNotificationCenter.h"
 #include "PerformanceView.h"
-#include "PopDialogView.h"
 #include "PopUps.h"
 #include "PrivateHome.h"
 #include "ProfieController.h"
 #include "ProfileValue.h"
-#include "RigthMouseTBView.h"
 #include "SingleKeyView.h"
 #include "TkeyView.h"
 #include "ViewControls.h"
@@ -39,9 +36,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QPointer>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -64,27 +59,11 @@ constexpr int kMouseFollowsMs = 20000;
 const auto* const kHome = testing::AddGlobalTestEnvironment(new PrivateHome);
 constexpr int kTransferMs = 60000;
 
-std::shared_ptr<MenuInfo> entry(const QString& title) {
-    for (const auto& node : singleMenuNode->children()) {
-        auto info = std::static_pointer_cast<MenuInfo>(node->nodeData());
-        if (info->titleStr() == title)
-            return info;
-    }
-    return nullptr;
-}
+// "KxSettingChange" codes the window sends the daemon.
+constexpr int kReload = 101, kDisplay = 110, kStartAgain = 121;
 
-_BTN_INFO single(const QString& title) {
-    const auto info = entry(title);
-    EXPECT_TRUE(info) << qPrintable(title);
-    _BTN_INFO record{};
-    if (!info)
-        return record;
-    record.btnType = 1;
-    record.FuncID = uint32_t(info->functionID());
-    record.FuncTableId = uint32_t(info->functionTableID());
-    const int32_t bits[] = {info->KeyBit1(), info->KeyBit2(), info->KeyBit3(), info->KeyBit4()};
-    std::copy(std::begin(bits), std::end(bits), record.KeyBit);
-    return record;
+bool same(const _BTN_INFO& a, const _BTN_INFO& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 class MainWindowTest : public testing::Test, protected MainWindowUnderTest {
@@ -141,12 +120,21 @@ protected:
         EXPECT_TRUE(client.waitForFinished(10000));
         return QString::fromLocal8Bit(client.readAllStandardOutput());
     }
-    // The 82 bytes the mouse holds for a button (1-based profile and button).
+    // The bytes the mouse holds for a button (1-based profile and button).
     QByteArray mouseRecord(int profile, int button) {
         const QRegularExpression line(
             QStringLiteral("profile %1 button %2 @\\d+: ([0-9a-f ]+)").arg(profile).arg(button));
         const auto match = line.match(mouseDump());
         return match.hasMatch() ? QByteArray::fromHex(match.captured(1).toLatin1()) : QByteArray();
+    }
+    HeldRecord heldByMouse(int profile, int button) {
+        return HeldRecord(mouseRecord(profile, button));
+    }
+    // Whether the mouse's button runs the launcher of its own slot (1-based).
+    bool launches(int profile, int button) {
+        const HeldRecord held = heldByMouse(profile, button);
+        return !held.steps.empty() &&
+               held.steps[0].code == KxAction::getBtnAppLaunchIndex(profile - 1, button - 1);
     }
     void startDaemon() {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -169,9 +157,11 @@ protected:
             ASSERT_TRUE(idle()) << "the whole read ends";
         }
     }
-    void selectButton(int index) {
-        view->selBtnSetp()->items()[size_t(index - 1)]->click();
-        ASSERT_EQ(view->selBtnIndex(), index);
+    // The mouse, the daemon, and the window once it has read the mouse.
+    void startAll() {
+        ASSERT_NO_FATAL_FAILURE(startMouse());
+        ASSERT_NO_FATAL_FAILURE(startDaemon());
+        openWindow();
     }
     // Whether the window sent this "KxSettingChange" code.
     bool sent(int code) const {
@@ -219,16 +209,9 @@ TEST_F(MainWindowTest, StartUpReadsTheMouseBehindTheLoadingWindowAndShowsItsProf
     macro->keyInfoArr() << MacroKeyInfo(21, 0, 100) << MacroKeyInfo(21, 1, 100);
     ASSERT_TRUE(KxAction::saveMenuList());
     sysProCon->setLaunchPath(QStringLiteral("/usr/bin/gnome-calculator"), 2, 3);
-    _BTN_INFO launch{};
-    launch.btnType = 3;
-    launch.FuncID = launch.FuncTableId = 15;
-    launch.KeyBit[0] = KxAction::getBtnAppLaunchIndex(2, 3);
-    _BTN_INFO held{};
-    held.btnType = 2;
-    held.FuncID = held.FuncTableId = 6;
-    held.MacroID = uint32_t(macro->macroId());
-    held.KeyBit[0] = 2;
-    writeToMouse(2, {single("Left Click"), single("Back"), single("Mute"), launch, held});
+    writeToMouse(2, {Buttons::function("Left Click"), Buttons::function("Back"),
+                     Buttons::function("Mute"), Buttons::launch(2, 3),
+                     Buttons::macro(*macro, KxSetup::RunMode::Hold)});
     startDaemon();
 
     openWindow();
@@ -242,14 +225,15 @@ TEST_F(MainWindowTest, StartUpReadsTheMouseBehindTheLoadingWindowAndShowsItsProf
         EXPECT_EQ(caption(), expected[button - 1]) << "button " << button;
     }
     EXPECT_FALSE(named<QLabel>(view, "btnSelTagImageView")->pixmap().isNull());
-    EXPECT_TRUE(KxTest::waitFor([&] { return sent(101); })) << "the daemon reloads what was read";
+    EXPECT_TRUE(KxTest::waitFor([&] { return sent(kReload); })) << "the daemon reloads the read";
     EXPECT_FALSE(ended);
 }
 
+// A profile click with edits asks (Cancel keeps the profile, OK drops them and switches); the
+// mouse's own switch never asks and is followed once a running transfer is done. (Edits left by
+// the mouse's own switch: WindowEditsTest.)
 TEST_F(MainWindowTest, ProfileSwitchesAskOnlyTheUserAndWaitForTransfers) {
-    startMouse();
-    startDaemon();
-    openWindow();
+    startAll();
     ASSERT_EQ(profiles()->selectIndex(), 1);
     PopUps popUps;
     popUps.answer({false, true});
@@ -262,44 +246,26 @@ TEST_F(MainWindowTest, ProfileSwitchesAskOnlyTheUserAndWaitForTransfers) {
     ASSERT_TRUE(isNeedSave);
     EXPECT_EQ(selProfile.btnInfo[1].MacroID, 0u) << "nothing of the assignment replaced stays";
     EXPECT_EQ(selProfile.btnInfo[1].KeyBit[3], 0u);
-    view->control(MainView::kProfile1Tag + 2)->click();
+    clickProfile(3);
     EXPECT_EQ(popUps.seen, QStringList{"WarningNeedSave"});
     EXPECT_EQ(profiles()->selectIndex(), 1) << "Cancel keeps the profile";
     EXPECT_TRUE(isNeedSave);
     EXPECT_EQ(caption(), "true");
-    view->control(MainView::kProfile1Tag + 2)->click();
+    clickProfile(3);
     EXPECT_EQ(profiles()->selectIndex(), 3) << "OK switches";
     EXPECT_FALSE(isNeedSave);
     EXPECT_TRUE(mouseDump().contains("active profile: 3"));
 
-    // The mouse's own switch never asks, even with edits, and never writes them: they wait on
-    // their profile, with Apply, for the user to come back.
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
-    const QStringList asked = popUps.seen;
-    const QByteArray button2 = mouseRecord(3, 2);
-    mouseCommand("press profile");
-    ASSERT_TRUE(KxTest::waitFor([&] { return profiles()->selectIndex() == 4; }, kMouseFollowsMs));
-    EXPECT_EQ(popUps.seen, asked);
-    EXPECT_FALSE(view->control(MainView::kApplyTag)->isEnabled());
-    view->control(MainView::kProfile1Tag + 2)->click();
-    EXPECT_EQ(popUps.seen, asked) << "profile 4 had nothing to drop";
-    EXPECT_EQ(caption(), "true");
-    EXPECT_TRUE(view->control(MainView::kApplyTag)->isEnabled());
-    EXPECT_EQ(mouseRecord(3, 2), button2);
-
     // During a transfer the window waits, then follows the mouse: four buttons of 40 steps each
     // take seconds to write and read back.
+    setLaunch(2, QStringLiteral("/usr/bin/true"));
     const auto macro = KxAction::addMacorByName(QStringLiteral("Long"));
     ASSERT_TRUE(macro);
-    for (int i = 0; i < 40; ++i)
+    for (int i = 0; i < KxProtocol::kMaxRecordSteps; ++i)
         macro->keyInfoArr() << MacroKeyInfo(21, i % 2, 100);
-    for (int b = 1; b < 5; ++b) {
-        selProfile.btnInfo[b] = {};
-        selProfile.btnInfo[b].btnType = 2;
-        selProfile.btnInfo[b].FuncID = selProfile.btnInfo[b].FuncTableId = 6;
-        selProfile.btnInfo[b].MacroID = uint32_t(macro->macroId());
-    }
-    view->control(MainView::kApplyTag)->click();
+    for (int b = 1; b < 5; ++b)
+        selProfile.btnInfo[b] = Buttons::macro(*macro);
+    click(MainView::kApplyTag);
     ASSERT_GT(view->isModalSeron(), 0);
     int switchesHeard = 0;
     int heardWhileTransferring = 0;
@@ -329,30 +295,29 @@ TEST_F(MainWindowTest, ProfileSwitchesAskOnlyTheUserAndWaitForTransfers) {
     ASSERT_TRUE(told) << "the daemon tells of the switch";
     ASSERT_TRUE(idle());
     EXPECT_TRUE(KxTest::waitFor([&] { return profiles()->selectIndex() == 4; }));
+    EXPECT_EQ(popUps.seen.size(), 2) << "the mouse's own switch asked";
 }
 
 // The last button doing the left click keeps it, whichever way it would lose it; with two, it
 // may. A function confirmed in a dialog reaches the working copy; Cancel leaves it.
 TEST_F(MainWindowTest, TheLastLeftClickStaysAndDialogsReachTheWorkingCopy) {
-    startMouse();
-    startDaemon();
-    openWindow();
+    startAll();
     PopUps popUps;
     selectButton(1);
     const _BTN_INFO leftBefore = selProfile.btnInfo[0];
     for (int tag : {MainView::kSingleTag, MainView::kTkeyTag, MainView::kLaunchProTag}) {
-        view->control(tag)->click();
+        click(tag);
         EXPECT_FALSE(view->dialogWindow()) << tag;
         EXPECT_EQ(view->isModalSeron(), 0);
     }
     EXPECT_EQ(popUps.seen, QStringList(3, "WarningNeedLeft"));
-    EXPECT_EQ(std::memcmp(&selProfile.btnInfo[0], &leftBefore, sizeof leftBefore), 0);
+    EXPECT_TRUE(same(selProfile.btnInfo[0], leftBefore));
 
     // Button 2 takes the left click in the single-function dialog; Cancel first, then OK.
     selectButton(2);
     const _BTN_INFO rightBefore = selProfile.btnInfo[1];
     for (const bool confirm : {false, true}) {
-        view->control(MainView::kSingleTag)->click();
+        click(MainView::kSingleTag);
         ASSERT_TRUE(view->dialogWindow());
         EXPECT_EQ(view->isModalSeron(), 1);
         auto* dialog = qobject_cast<SingleKeyView*>(view->dialogWindow()->contentView());
@@ -367,30 +332,27 @@ TEST_F(MainWindowTest, TheLastLeftClickStaysAndDialogsReachTheWorkingCopy) {
         EXPECT_FALSE(view->dialogWindow());
         EXPECT_EQ(view->isModalSeron(), 0);
         if (!confirm) {
-            EXPECT_EQ(std::memcmp(&selProfile.btnInfo[1], &rightBefore, sizeof rightBefore), 0);
+            EXPECT_TRUE(same(selProfile.btnInfo[1], rightBefore));
         }
     }
-    EXPECT_EQ(selProfile.btnInfo[1].FuncID, 1u);
+    EXPECT_EQ(selProfile.btnInfo[1].FuncID, KxFuncId::kLeftClick);
     EXPECT_EQ(caption(), "Left Click");
     EXPECT_TRUE(isNeedSave);
-    EXPECT_TRUE(view->control(MainView::kApplyTag)->isEnabled());
+    EXPECT_TRUE(enabled(MainView::kApplyTag));
 
     // With two left clicks button 1 may change; then button 2 is the last one again, and its
     // default (the right click) is refused too.
-    selectButton(1);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    setLaunch(1, QStringLiteral("/usr/bin/true"));
     popUps.seen.clear();
     selectButton(2);
-    ASSERT_TRUE(view->control(MainView::kDefaultTag)->isEnabled());
-    view->control(MainView::kDefaultTag)->click();
+    ASSERT_TRUE(enabled(MainView::kDefaultTag));
+    click(MainView::kDefaultTag);
     EXPECT_EQ(popUps.seen, QStringList{"WarningNeedLeft"});
-    EXPECT_EQ(selProfile.btnInfo[1].FuncID, 1u);
+    EXPECT_EQ(selProfile.btnInfo[1].FuncID, KxFuncId::kLeftClick);
 }
 
 TEST_F(MainWindowTest, CaptionsForEveryKindOfRecordAndTheDefaultButton) {
-    startMouse();
-    startDaemon();
-    openWindow();
+    startAll();
     auto macro = KxAction::addMacorByName(QStringLiteral("Combo"));
     // An installed application is named as the desktop's menus name it.
     const QString applications = PrivateHome::dir("data") + "/applications";
@@ -399,27 +361,26 @@ TEST_F(MainWindowTest, CaptionsForEveryKindOfRecordAndTheDefaultButton) {
     ASSERT_TRUE(entryFile.open(QIODevice::WriteOnly));
     entryFile.write("[Desktop Entry]\nType=Application\nName=Text Editor\nExec=true\n");
     entryFile.close();
-
-    const QByteArray editor = (applications + "/org.example.Editor.desktop").toUtf8();
+    const QByteArray editor = entryFile.fileName().toUtf8();
     struct Case {
         uint32_t funcId, table;
         const char* path;
-        QString caption;
+        const char* caption;
     };
     const Case cases[] = {
-        {6, 6, "", QStringLiteral("Combo")},
-        {6, 255, "", QStringLiteral("Combo")},
-        {15, 15, "", QStringLiteral("Launch Key")},
-        {15, 15, "/opt/tools/My Tool.AppImage", QStringLiteral("My Tool")},
-        {15, 15, "/usr/bin/gnome-calculator", QStringLiteral("gnome-calculator")},
-        {15, 15, editor.constData(), QStringLiteral("Text Editor")},
-        {15, 15, "/gone/away.desktop", QStringLiteral("away")},
-        {239, 255, "", QStringLiteral("T Key")},
-        {240, 2, "", QStringLiteral("Page UP(Win)")},
-        {241, 2, "", QStringLiteral("Page Down(Win)")},
-        {242, 2, "", QStringLiteral("Middle Button(Win)")},
-        {1, 255, "", QStringLiteral("Disable")},
-        {5, 1, "", QStringLiteral("Back")},
+        {KxFuncId::kMacro, KxFuncTable::kMacro, "", "Combo"},
+        {KxFuncId::kMacro, KxFuncTable::kDisabled, "", "Combo"},
+        {KxFuncId::kLaunch, KxFuncTable::kLaunch, "", "Launch Key"},
+        {KxFuncId::kLaunch, KxFuncTable::kLaunch, "/opt/tools/My Tool.AppImage", "My Tool"},
+        {KxFuncId::kLaunch, KxFuncTable::kLaunch, "/usr/bin/gnome-calculator", "gnome-calculator"},
+        {KxFuncId::kLaunch, KxFuncTable::kLaunch, editor.constData(), "Text Editor"},
+        {KxFuncId::kLaunch, KxFuncTable::kLaunch, "/gone/away.desktop", "away"},
+        {KxFuncId::kTKey, KxFuncTable::kDisabled, "", "T Key"},
+        {KxFuncId::kPageUpWin, KxFuncTable::kKeys, "", "Page UP(Win)"},
+        {KxFuncId::kPageDownWin, KxFuncTable::kKeys, "", "Page Down(Win)"},
+        {KxFuncId::kMiddleButtonWin, KxFuncTable::kKeys, "", "Middle Button(Win)"},
+        {KxFuncId::kLeftClick, KxFuncTable::kDisabled, "", "Disable"},
+        {5, KxFuncTable::kFirmware, "", "Back"}, // the catalogue's Back
     };
     selectButton(3);
     for (const Case& c : cases) {
@@ -445,15 +406,14 @@ TEST_F(MainWindowTest, CaptionsForEveryKindOfRecordAndTheDefaultButton) {
     EXPECT_TRUE(captionField()->focusPolicy() & Qt::TabFocus);
 
     // The default button compares the function and its key bits only.
-    _BTN_INFO preset = sysProCon->getDefBtnInfoByIndex(2);
-    selProfile.btnInfo[2] = preset;
+    selProfile.btnInfo[2] = sysProCon->getDefBtnInfoByIndex(2);
     std::strcpy(selProfile.btnInfo[2].app_path, "/usr/bin/other");
-    selProfile.btnInfo[2].btnType = 3;
+    selProfile.btnInfo[2].btnType = KxButtonType::kLaunch;
     view->displayBtnInfo();
-    EXPECT_FALSE(view->control(MainView::kDefaultTag)->isEnabled());
+    EXPECT_FALSE(enabled(MainView::kDefaultTag));
     selProfile.btnInfo[2].KeyBit[3] ^= 1;
     view->displayBtnInfo();
-    EXPECT_TRUE(view->control(MainView::kDefaultTag)->isEnabled());
+    EXPECT_TRUE(enabled(MainView::kDefaultTag));
 
     // The pointer over another button shows it; leaving shows nothing until the next display.
     HvButton* left = view->selBtnSetp()->items()[0];
@@ -468,130 +428,138 @@ TEST_F(MainWindowTest, CaptionsForEveryKindOfRecordAndTheDefaultButton) {
 
 // The path is kept whole in the record or not at all; it reaches the daemon with the record.
 TEST_F(MainWindowTest, ALauncherPathTheRecordCannotHoldIsRefused) {
-    startMouse();
-    startDaemon();
-    openWindow();
+    startAll();
     PopUps popUps;
     selectButton(4);
     const _BTN_INFO before = selProfile.btnInfo[3];
-    EXPECT_FALSE(view->setLaunchPath(QStringLiteral("/") + QString(255, QLatin1Char('a'))));
+    const int longest = int(sizeof before.app_path) - 1; // the record ends the path with a 0
+    EXPECT_FALSE(view->setLaunchPath(QStringLiteral("/") + QString(longest, QLatin1Char('a'))));
     EXPECT_EQ(popUps.seen, QStringList{"message"});
-    EXPECT_EQ(std::memcmp(&selProfile.btnInfo[3], &before, sizeof before), 0);
+    EXPECT_TRUE(same(selProfile.btnInfo[3], before));
     EXPECT_FALSE(isNeedSave);
-    const QString longest = QStringLiteral("/") + QString(254, QChar(u'b'));
-    EXPECT_TRUE(view->setLaunchPath(longest));
-    EXPECT_EQ(QString::fromUtf8(selProfile.btnInfo[3].app_path), longest);
+    const QString fits = QStringLiteral("/") + QString(longest - 1, QChar(u'b'));
+    EXPECT_TRUE(view->setLaunchPath(fits));
+    EXPECT_EQ(QString::fromUtf8(selProfile.btnInfo[3].app_path), fits);
     EXPECT_EQ(selProfile.btnInfo[3].KeyBit[0], KxAction::getBtnAppLaunchIndex(0, 3));
     EXPECT_EQ(sysProCon->getLaunchPath(0, 3), std::nullopt) << "not before Apply";
-    view->control(MainView::kApplyTag)->click();
-    ASSERT_TRUE(idle());
-    EXPECT_EQ(sysProCon->getLaunchPath(0, 3), longest) << "for the daemon to start";
+    apply();
+    EXPECT_EQ(sysProCon->getLaunchPath(0, 3), fits) << "for the daemon to start";
 }
 
 TEST_F(MainWindowTest, ApplyWritesTheButtonsOkWritesSavesAndQuitsResetWritesTheDefaults) {
-    startMouse();
-    startDaemon();
-    openWindow();
-    selectButton(4);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/gnome-calculator")));
+    startAll();
+    setLaunch(4, QStringLiteral("/usr/bin/gnome-calculator"));
     settingChanges.clear();
-    view->control(MainView::kApplyTag)->click();
+    click(MainView::kApplyTag);
     EXPECT_GT(view->isModalSeron(), 0);
     ASSERT_TRUE(idle());
     EXPECT_FALSE(isNeedSave);
-    EXPECT_FALSE(view->control(MainView::kApplyTag)->isEnabled());
-    // The launch slot's code, once, with the last-step bit; run once.
-    const QByteArray launch = mouseRecord(1, 4);
-    ASSERT_EQ(launch.size(), 82);
-    EXPECT_EQ(uint8_t(launch[0]), KxAction::getBtnAppLaunchIndex(0, 3));
-    EXPECT_EQ(uint8_t(launch[1]), 0x40);
-    EXPECT_EQ(uint8_t(launch[80]), 160);
-    EXPECT_TRUE(KxTest::waitFor([&] { return sent(101); }));
+    EXPECT_FALSE(enabled(MainView::kApplyTag));
+    // The launch slot's code, once, as the last step; run once.
+    const HeldRecord launch = heldByMouse(1, 4);
+    ASSERT_EQ(launch.stepCount(), 1);
+    EXPECT_EQ(launch.steps[0].code, KxAction::getBtnAppLaunchIndex(0, 3));
+    EXPECT_EQ(launch.steps[0].flags, KxProtocol::kStepLast);
+    EXPECT_EQ(launch.mode, KxProtocol::kModeOnce);
+    EXPECT_TRUE(KxTest::waitFor([&] { return sent(kReload); }));
 
     // Reset: the profile's defaults, written.
     PopUps popUps;
-    view->control(MainView::kReDefTag)->click();
+    click(MainView::kReDefTag);
     EXPECT_EQ(popUps.seen, QStringList{"WarningReset"});
     ASSERT_TRUE(idle());
-    EXPECT_NE(uint8_t(mouseRecord(1, 4)[0]), KxAction::getBtnAppLaunchIndex(0, 3));
+    EXPECT_FALSE(launches(1, 4));
     EXPECT_EQ(selProfile.btnInfo[3].FuncID, sysProCon->getDefBtnInfoByIndex(3).FuncID);
 
     // OK: written, saved, then the window ends.
-    selectButton(5);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/xterm")));
-    view->control(MainView::kOkTag)->click();
-    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }, kTransferMs));
+    setLaunch(5, QStringLiteral("/usr/bin/xterm"));
+    click(MainView::kOkTag);
+    ASSERT_TRUE(waitForEnd(kTransferMs));
     EXPECT_FALSE(*ended) << "closed, not relaunched";
-    EXPECT_EQ(uint8_t(mouseRecord(1, 5)[0]), KxAction::getBtnAppLaunchIndex(0, 4));
+    EXPECT_TRUE(launches(1, 5));
     ProfieController reread;
     reread.setCurrFWProfileIndex(0);
-    EXPECT_EQ(reread.currProfile()->profileData().btnInfo[4].FuncID, 15u) << "saved";
+    EXPECT_EQ(reread.currProfile()->profileData().btnInfo[4].FuncID, KxFuncId::kLaunch) << "saved";
 }
 
 TEST_F(MainWindowTest, CloseAsksAboutUnsavedChangesWithItsOwnQuestion) {
-    startMouse();
-    startDaemon();
-    openWindow();
+    startAll();
     PopUps popUps;
-    view->control(MainView::kCloseTag)->click();
+    click(MainView::kCloseTag);
     EXPECT_TRUE(popUps.seen.isEmpty()) << "nothing to ask";
     ASSERT_TRUE(ended);
     EXPECT_FALSE(*ended);
 
     // With an edit: Cancel closes without writing it.
-    delete window.data();
-    ended.reset();
+    closeMainWindow();
     openWindow();
     const QByteArray before = mouseRecord(1, 4);
-    selectButton(4);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    setLaunch(4, QStringLiteral("/usr/bin/true"));
     popUps.answer({false});
-    view->control(MainView::kCloseTag)->click();
+    click(MainView::kCloseTag);
     EXPECT_EQ(popUps.seen, QStringList{"WarningSaveOnClose"});
     ASSERT_TRUE(ended);
     EXPECT_FALSE(*ended);
     EXPECT_EQ(mouseRecord(1, 4), before);
 }
 
-TEST_F(MainWindowTest, UnpluggedTheWindowSaysSoAndCloses) {
-    startMouse();
-    startDaemon();
-    openWindow();
+// The mouse unplugged with the window open: the window says so and closes; plugged back while
+// that is said, the window is started again instead.
+class MainWindowUnplugTest : public MainWindowTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(MainWindowUnplugTest, TheWindowSaysSoAndClosesOrStartsAgainOncePluggedBack) {
+    const bool pluggedBack = GetParam();
+    startAll();
     PopUps popUps;
+    if (pluggedBack)
+        popUps.whileShown = [&](const QString&) {
+            mouseCommand("plug");
+            KxTest::waitFor([&] { return view->isDevOnTag(); });
+        };
     mouseCommand("unplug");
-    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
+    ASSERT_TRUE(waitForEnd());
     EXPECT_EQ(popUps.seen, QStringList{"WarningNoDevice"});
-    EXPECT_FALSE(*ended);
+    EXPECT_EQ(*ended, pluggedBack);
 }
 
-TEST_F(MainWindowTest, UnpluggedDuringADialogTheWindowIsStartedAgainWithoutAsking) {
-    startMouse();
-    startDaemon();
-    openWindow();
+INSTANTIATE_TEST_SUITE_P(Unplugged, MainWindowUnplugTest, testing::Bool(),
+                         [](const auto& info) { return info.param ? "PluggedBack" : "Away"; });
+
+// Unplugged while a dialog or the macro editor runs over the window: the window is started
+// again by the daemon, without asking.
+class MainWindowUnplugUnderADialogTest : public MainWindowTest,
+                                         public testing::WithParamInterface<int> {};
+
+TEST_P(MainWindowUnplugUnderADialogTest, TheWindowIsStartedAgainWithoutAsking) {
+    startAll();
     PopUps popUps;
     selectButton(3);
-    view->control(MainView::kTkeyTag)->click();
+    click(GetParam());
     ASSERT_TRUE(view->dialogWindow());
     settingChanges.clear();
     mouseCommand("unplug");
-    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
+    ASSERT_TRUE(waitForEnd());
     EXPECT_TRUE(*ended);
     EXPECT_TRUE(popUps.seen.isEmpty());
-    EXPECT_TRUE(KxTest::waitFor([&] { return sent(121); }))
+    EXPECT_TRUE(KxTest::waitFor([&] { return sent(kStartAgain); }))
         << "the daemon is asked to start the window again";
+    delete view->dialogWindow();
 }
+
+INSTANTIATE_TEST_SUITE_P(Unplugged, MainWindowUnplugUnderADialogTest,
+                         testing::Values(MainView::kTkeyTag, MainView::kMacroTag),
+                         [](const auto& info) {
+                             return info.param == MainView::kTkeyTag ? "MacroDialog"
+                                                                     : "MacroEditor";
+                         });
 
 // The mouse goes away in the middle of an Apply: the write ends at once and the window is started
 // again; the file holds only what the mouse took; once the mouse is back, the next start shows
 // the rest as not yet written, says so, and Apply finishes it.
 TEST_F(MainWindowTest, UnpluggedDuringApplyTheNextStartOffersWhatWasNotWritten) {
-    startMouse();
-    startDaemon();
-    openWindow();
-    selectButton(2);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
-    selectButton(4);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    startAll();
+    setLaunch(2, QStringLiteral("/usr/bin/true"));
+    setLaunch(4, QStringLiteral("/usr/bin/false"));
     // Button 2's record is two reports; the mouse goes at the third.
     mouseCommand("fault --on write --at 3 unplug");
     settingChanges.clear();
@@ -602,27 +570,23 @@ TEST_F(MainWindowTest, UnpluggedDuringApplyTheNextStartOffersWhatWasNotWritten) 
         // at once when the word comes first; otherwise it tells what was not written, then
         // that the mouse is gone, and closes.
         PopUps popUps;
-        view->control(MainView::kApplyTag)->click();
-        ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }, kTransferMs));
+        click(MainView::kApplyTag);
+        ASSERT_TRUE(waitForEnd(kTransferMs));
         EXPECT_LT(clock.elapsed(), 5000) << "the write ends when the mouse goes";
         if (*ended) {
-            EXPECT_TRUE(KxTest::waitFor([&] { return sent(121); }));
+            EXPECT_TRUE(KxTest::waitFor([&] { return sent(kStartAgain); }));
         } else {
             EXPECT_EQ(popUps.texts.filter("front side button of profile 1 did not reach").size(), 1)
                 << qPrintable(popUps.texts.join('|'));
             EXPECT_TRUE(popUps.seen.contains("WarningNoDevice"));
         }
     }
-    {
-        ProfieController disk;
-        EXPECT_NE(disk.profileArr()[0]->profileData().btnInfo[3].FuncID, 15u)
-            << "the file does not claim what the mouse lacks";
-    }
+    EXPECT_NE(ProfieController().profileArr()[0]->profileData().btnInfo[3].FuncID,
+              KxFuncId::kLaunch)
+        << "the file does not claim what the mouse lacks";
 
     // A new start once the mouse is back.
-    delete window.data();
-    ended.reset();
-    KxAction::waitForTransfers(kTransferMs);
+    closeMainWindow();
     QDBusConnection::sessionBus().unregisterService(QStringLiteral("com.vlak.KxOption"));
     mouseCommand("plug");
     ProfieController library;
@@ -655,40 +619,20 @@ TEST_F(MainWindowTest, UnpluggedDuringApplyTheNextStartOffersWhatWasNotWritten) 
     EXPECT_EQ(named, "Changes not written");
     EXPECT_TRUE(described.startsWith("The last changes to profile 1")) << described.toStdString();
     EXPECT_EQ(role, QAccessible::AlertMessage);
-    EXPECT_TRUE(view->control(MainView::kApplyTag)->isEnabled());
+    EXPECT_TRUE(enabled(MainView::kApplyTag));
     selectButton(4);
     EXPECT_EQ(caption(), "false");
-    view->control(MainView::kApplyTag)->click();
-    ASSERT_TRUE(idle());
-    EXPECT_EQ(uint8_t(mouseRecord(1, 4)[0]), KxAction::getBtnAppLaunchIndex(0, 3));
-    EXPECT_EQ(uint8_t(mouseRecord(1, 2)[0]), KxAction::getBtnAppLaunchIndex(0, 1));
+    apply();
+    EXPECT_TRUE(launches(1, 4));
+    EXPECT_TRUE(launches(1, 2));
     delete window.data();
     sysProCon = nullptr;
-}
-
-TEST_F(MainWindowTest, UnpluggedWhileTheMacroEditorIsOpenTheWindowIsStartedAgainWithoutAsking) {
-    startMouse();
-    startDaemon();
-    openWindow();
-    PopUps popUps;
-    view->control(MainView::kMacroTag)->click();
-    ASSERT_TRUE(view->dialogWindow());
-    ASSERT_TRUE(qobject_cast<MacroView*>(view->dialogWindow()->contentView()));
-    settingChanges.clear();
-    mouseCommand("unplug");
-    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
-    EXPECT_TRUE(*ended);
-    EXPECT_TRUE(popUps.seen.isEmpty());
-    EXPECT_TRUE(KxTest::waitFor([&] { return sent(121); }));
-    delete view->dialogWindow();
 }
 
 // What a person does under Xvfb: opens the editor from the main window, records, binds the macro
 // to a button to run while held, applies, and finds it there when the window starts again.
 TEST_F(MainWindowTest, AMacroRecordedInTheEditorAndBoundInHoldModeIsThereAfterARestart) {
-    startMouse();
-    startDaemon();
-    openWindow();
+    startAll();
     HvButton* macroButton = view->control(MainView::kMacroTag);
     ASSERT_TRUE(macroButton->isEnabled());
     EXPECT_EQ(macroButton->toolTip(), "Open the macro editor");
@@ -700,14 +644,11 @@ TEST_F(MainWindowTest, AMacroRecordedInTheEditorAndBoundInHoldModeIsThereAfterAR
     ASSERT_TRUE(editor->addMacorByName(QStringLiteral("Strafe")));
     editor->control(MacroView::kRecordTag)->click();
     ASSERT_TRUE(editor->isRecord());
-    const auto key = [&](uint32_t evdev, bool press) {
-        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_unknown,
-                        Qt::NoModifier, evdev + 8, 0, 0);
-        QApplication::sendEvent(named(editor, "keytbView"), &event);
-    };
     for (const uint32_t evdev : {17u, 30u, 31u, 32u}) { // W A S D
-        key(evdev, true);
-        key(evdev, false);
+        for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, Qt::Key_unknown, Qt::NoModifier, evdev + 8, 0, 0);
+            QApplication::sendEvent(named(editor, "keytbView"), &event);
+        }
     }
     editor->control(MacroView::kStopTag)->click();
     const auto recorded = editor->currMacroInfo();
@@ -717,7 +658,7 @@ TEST_F(MainWindowTest, AMacroRecordedInTheEditorAndBoundInHoldModeIsThereAfterAR
     EXPECT_EQ(view->isModalSeron(), 0);
 
     selectButton(3);
-    view->control(MainView::kTkeyTag)->click();
+    click(MainView::kTkeyTag);
     ASSERT_TRUE(view->dialogWindow());
     auto* dialog = qobject_cast<TkeyView*>(view->dialogWindow()->contentView());
     ASSERT_TRUE(dialog);
@@ -725,26 +666,23 @@ TEST_F(MainWindowTest, AMacroRecordedInTheEditorAndBoundInHoldModeIsThereAfterAR
     dialog->macroTypeSetp()->items()[TkeyView::kWhileHeld]->click();
     dialog->okBtn()->click();
     EXPECT_EQ(caption(), "Strafe");
-    view->control(MainView::kApplyTag)->click();
-    ASSERT_TRUE(idle());
-    const QByteArray held = mouseRecord(1, 3);
-    ASSERT_EQ(held.size(), 82);
-    EXPECT_EQ(uint8_t(held[0]), KxAction::GetFWKeyCode(13)) << "W";
-    EXPECT_EQ(uint8_t(held[15]) & 0x40, 0x40) << "the eighth step is the last";
-    EXPECT_EQ(uint8_t(held[80]), 161) << "repeat while held";
+    apply();
+    const HeldRecord held = heldByMouse(1, 3);
+    ASSERT_EQ(held.stepCount(), 8);
+    EXPECT_EQ(held.steps[0].code, KxAction::GetFWKeyCode(13)) << "W";
+    EXPECT_EQ(held.mode, KxProtocol::kModeWhileHeld);
 
     // The bound macro edited: Apply is offered, and writes it.
-    view->control(MainView::kMacroTag)->click();
+    click(MainView::kMacroTag);
     editor = qobject_cast<MacroView*>(view->dialogWindow()->contentView());
     ASSERT_TRUE(editor);
     editor->selectMacro(recorded.get());
     editor->selectRow(7);
     editor->control(MacroView::kDelKeyTag)->click();
     editor->control(MacroView::kOkTag)->click();
-    EXPECT_TRUE(view->control(MainView::kApplyTag)->isEnabled());
-    view->control(MainView::kApplyTag)->click();
-    ASSERT_TRUE(idle());
-    EXPECT_EQ(uint8_t(mouseRecord(1, 3)[13]) & 0x40, 0x40) << "seven steps now";
+    EXPECT_TRUE(enabled(MainView::kApplyTag));
+    apply();
+    EXPECT_EQ(heldByMouse(1, 3).stepCount(), 7);
 
     delete window.data();
     openWindow();
@@ -754,21 +692,6 @@ TEST_F(MainWindowTest, AMacroRecordedInTheEditorAndBoundInHoldModeIsThereAfterAR
     ASSERT_TRUE(back);
     EXPECT_TRUE(KxAction::CheckTwoMacro(*back, *recorded));
     EXPECT_EQ(selProfile.btnInfo[2].KeyBit[0], uint32_t(TkeyView::kWhileHeld));
-}
-
-TEST_F(MainWindowTest, PluggedBackWhileTheWindowSaysItWasUnpluggedItIsStartedAgain) {
-    startMouse();
-    startDaemon();
-    openWindow();
-    PopUps popUps;
-    popUps.whileShown = [&](const QString&) {
-        mouseCommand("plug");
-        KxTest::waitFor([&] { return view->isDevOnTag(); });
-    };
-    mouseCommand("unplug");
-    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
-    EXPECT_EQ(popUps.seen, QStringList{"WarningNoDevice"});
-    EXPECT_TRUE(*ended);
 }
 
 TEST_F(MainWindowTest, WithoutAMouseAtStartTheWindowSaysSoAndCloses) {
@@ -782,12 +705,10 @@ TEST_F(MainWindowTest, WithoutAMouseAtStartTheWindowSaysSoAndCloses) {
 }
 
 TEST_F(MainWindowTest, TheDisplayItemSwitchesTheDaemonsDisplay) {
-    startMouse();
-    startDaemon();
-    openWindow();
+    startAll();
     // The menu opens named, on its first item, so that a screen reader says it opened; the
     // window's pane, which a click can focus, is named.
-    view->control(MainView::kMenuTag)->click();
+    click(MainView::kMenuTag);
     auto* menu = view->findChild<QMenu*>();
     ASSERT_TRUE(menu && KxTest::waitFor([&] { return menu->isVisible(); }));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(menu)->text(QAccessible::Name),
@@ -796,35 +717,31 @@ TEST_F(MainWindowTest, TheDisplayItemSwitchesTheDaemonsDisplay) {
     menu->hide();
     EXPECT_EQ(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name),
               "Kestrix Mouse");
-    view->refreshOsdMenu();
-    EXPECT_EQ(view->osdMenuTitle(), "Hide the on-screen display");
-    settingChanges.clear();
-    view->osdClick(view->osdMenuTag());
-    ASSERT_TRUE(KxTest::waitFor([&] { return sent(110); }));
-    EXPECT_EQ(lastValueSent(110), false);
-    view->refreshOsdMenu();
-    EXPECT_EQ(view->osdMenuTitle(), "Show the on-screen display");
 
-    // What the daemon does with the mouse's own DPI button from now on.
-    const auto pressDpiAndWaitFor = [&](const char* line) {
+    // The item says what it will do, tells the daemon, and the daemon's display follows it at
+    // the mouse's own DPI button.
+    for (const bool shown : {false, true}) {
+        SCOPED_TRACE(shown ? "shown again" : "hidden");
+        view->refreshOsdMenu();
+        EXPECT_EQ(view->osdMenuTitle(),
+                  shown ? "Show the on-screen display" : "Hide the on-screen display");
+        settingChanges.clear();
+        view->osdClick(view->osdMenuTag());
+        ASSERT_TRUE(KxTest::waitFor([&] { return sent(kDisplay); }));
+        EXPECT_EQ(lastValueSent(kDisplay), shown);
+        const char* said = shown ? "The on-screen display shows" : "The on-screen display is off";
         daemon.readAllStandardError();
         mouseCommand("press dpi");
         QString errors;
         EXPECT_TRUE(KxTest::waitFor(
             [&] {
                 errors += QString::fromLocal8Bit(daemon.readAllStandardError());
-                return errors.contains(QLatin1String(line));
+                return errors.contains(QLatin1String(said));
             },
             kMouseFollowsMs))
-            << line;
-        return errors;
-    };
-    EXPECT_FALSE(pressDpiAndWaitFor("The on-screen display is off").contains("display shows"));
-    settingChanges.clear();
-    view->osdClick(view->osdMenuTag());
-    ASSERT_TRUE(KxTest::waitFor([&] { return sent(110); }));
-    EXPECT_EQ(lastValueSent(110), true);
-    EXPECT_FALSE(pressDpiAndWaitFor("The on-screen display shows").contains("display is off"));
+            << said;
+        EXPECT_FALSE(errors.contains(shown ? "display is off" : "display shows"));
+    }
 }
 
 // The performance and lighting views run modally over the window: a test acts in them from
@@ -849,9 +766,7 @@ QString lightsOffByOk(MainView* view, const std::function<QString()>& mouseDump)
 }
 
 TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate) {
-    startMouse();
-    startDaemon();
-    openWindow();
+    startAll();
     ASSERT_TRUE(mouseDump().contains("stage: 1 (800 DPI)"));
     bool followed = false;
     QString shownAfterPress;
@@ -874,17 +789,17 @@ TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate
         perf->oneScreenBtn()->click(); // the display off
         perf->okBtn()->click();
     });
-    view->control(MainView::kSettingTag)->click();
+    click(MainView::kSettingTag);
     EXPECT_TRUE(followed);
     EXPECT_EQ(shownAfterPress, "1600");
     EXPECT_FALSE(view->subViewWindow());
     EXPECT_EQ(view->isModalSeron(), 0);
     const QString dump = mouseDump();
-    EXPECT_TRUE(dump.contains("stage: 3 (2000 DPI)")) << qPrintable(dump);
-    EXPECT_TRUE(dump.contains("DPI stages: 800 1600 2000 3200")) << qPrintable(dump);
-    EXPECT_TRUE(dump.contains("rate: 500 Hz")) << qPrintable(dump);
-    ASSERT_TRUE(KxTest::waitFor([&] { return sent(110); })) << "the daemon is told of the display";
-    EXPECT_EQ(lastValueSent(110), false);
+    for (const char* line :
+         {"stage: 3 (2000 DPI)", "DPI stages: 800 1600 2000 3200", "rate: 500 Hz"})
+        EXPECT_TRUE(dump.contains(QLatin1String(line))) << line << "\n" << qPrintable(dump);
+    ASSERT_TRUE(KxTest::waitFor([&] { return sent(kDisplay); })) << "the daemon is told";
+    EXPECT_EQ(lastValueSent(kDisplay), false);
     view->refreshOsdMenu();
     EXPECT_EQ(view->osdMenuTitle(), "Show the on-screen display");
 
@@ -900,9 +815,7 @@ TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate
 // the lights' OK, whose byte also carries the stage, leaves the mouse on its stage (these used
 // to stay at stage 1 and 1000 Hz, and the lights' OK put the mouse back on stage 1).
 TEST_F(MainWindowTest, TheMousesOwnStageAndRateAreKeptByTheLibraryAndByLaterWrites) {
-    startMouse();
-    startDaemon();
-    openWindow();
+    startAll();
     ASSERT_TRUE(mouseDump().contains("stage: 1 (800 DPI)"));
     mouseCommand("press dpi");
     mouseCommand("press rate");
@@ -910,26 +823,25 @@ TEST_F(MainWindowTest, TheMousesOwnStageAndRateAreKeptByTheLibraryAndByLaterWrit
     ASSERT_TRUE(pressed.contains("stage: 2 (1600 DPI)")) << qPrintable(pressed);
     const QRegularExpression rateLine(QStringLiteral("rate: (\\d+) Hz"));
     const int hz = rateLine.match(pressed).captured(1).toInt();
-    const auto rateOf = [](const _Kx_PROFILE& profile) {
-        return profile.poRate < 3 ? kPollingRatesHz[profile.poRate] : 0;
+    const auto follows = [hz](const _Kx_PROFILE& profile) {
+        return profile.currSelectDPI == 1 && profile.poRate < 3 &&
+               kPollingRatesHz[profile.poRate] == hz;
     };
-    const auto everyProfileFollows = [&] {
-        for (const auto& profile : sysProCon->profileArr()) {
-            const _Kx_PROFILE data = profile->profileData();
-            if (data.currSelectDPI != 1 || rateOf(data) != hz)
-                return false;
-        }
-        return selProfile.currSelectDPI == 1 && rateOf(selProfile) == hz;
-    };
-    EXPECT_TRUE(KxTest::waitFor(everyProfileFollows, kMouseFollowsMs))
+    EXPECT_TRUE(KxTest::waitFor(
+        [&] {
+            const auto& all = sysProCon->profileArr();
+            return follows(selProfile) && std::all_of(all.begin(), all.end(), [&](const auto& p) {
+                       return follows(p->profileData());
+                   });
+        },
+        kMouseFollowsMs))
         << "the library follows the mouse";
     EXPECT_TRUE(KxTest::waitFor(
         [&] {
             for (int n = 1; n <= 5; ++n) {
                 const auto file = ProfileValue::initWithPath(
                     QDir(sysProCon->sysProPath()).filePath(QStringLiteral("Default%1.pro").arg(n)));
-                if (!file || file->profileData().currSelectDPI != 1 ||
-                    rateOf(file->profileData()) != hz)
+                if (!file || !follows(file->profileData()))
                     return false;
             }
             return true;
@@ -946,7 +858,7 @@ TEST_F(MainWindowTest, TheMousesOwnStageAndRateAreKeptByTheLibraryAndByLaterWrit
         shownRate = perf->rateSetp()->selectIndex() - 1;
         perf->cancelBtn()->click();
     });
-    view->control(MainView::kSettingTag)->click();
+    click(MainView::kSettingTag);
     EXPECT_EQ(shownStage, 1);
     EXPECT_EQ(shownRate >= 0 && shownRate < 3 ? kPollingRatesHz[shownRate] : 0, hz);
 
@@ -958,9 +870,7 @@ TEST_F(MainWindowTest, TheMousesOwnStageAndRateAreKeptByTheLibraryAndByLaterWrit
 }
 
 TEST_F(MainWindowTest, UnpluggedWhileAViewRunsTheWindowIsStartedAgainWithoutAsking) {
-    startMouse();
-    startDaemon();
-    openWindow();
+    startAll();
     PopUps popUps;
     QTimer::singleShot(0, [&] {
         auto* lighting = openedSubView<LightOptionView>(view);
@@ -968,9 +878,9 @@ TEST_F(MainWindowTest, UnpluggedWhileAViewRunsTheWindowIsStartedAgainWithoutAski
         // The mouse goes with the light's write: the write fails, and that is not told.
         mouseCommand("fault --on write --at 1 unplug");
         lighting->lightOnOffSetp()->items()[1]->click();
-        EXPECT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
+        EXPECT_TRUE(waitForEnd());
     });
-    view->control(MainView::kLightOptionTag)->click();
+    click(MainView::kLightOptionTag);
     ASSERT_TRUE(ended.has_value()) << "the view's run ends with the window";
     EXPECT_TRUE(*ended);
     QTest::qWait(MouseWrites::kRemovalAnnouncedMs + 100);
@@ -986,21 +896,21 @@ TEST_F(MainWindowTest, ASecondStartRaisesTheFirstAndEnds) {
     first.start(KX_OPTION_PATH, {});
     ASSERT_TRUE(first.waitForStarted());
     QString firstErrors;
-    ASSERT_TRUE(KxTest::waitFor(
-        [&] {
-            firstErrors += QString::fromLocal8Bit(first.readAllStandardError());
-            return firstErrors.contains("Curr SelBtn Setp 1");
-        },
-        kTransferMs));
+    const auto firstSaid = [&](const char* text) {
+        return KxTest::waitFor(
+            [&] {
+                firstErrors += QString::fromLocal8Bit(first.readAllStandardError());
+                return firstErrors.contains(QLatin1String(text));
+            },
+            kTransferMs);
+    };
+    ASSERT_TRUE(firstSaid("Curr SelBtn Setp 1"));
     QProcess second;
     second.start(KX_OPTION_PATH, {});
     ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(KxTest::waitFor([&] {
-        firstErrors += QString::fromLocal8Bit(first.readAllStandardError());
-        return firstErrors.contains("Raised by a second start");
-    }));
+    EXPECT_TRUE(firstSaid("Raised by a second start"));
     first.terminate();
     first.waitForFinished(5000);
 }

@@ -53,6 +53,28 @@ public:
     HvTextField* captionField() const { return named<HvTextField>(view, "btnSelTagCaptionTxt"); }
     QString caption() const { return captionField()->text(); }
 
+    // The user's steps, as a click does them: a mouse button (1 to 5) selected, a control of the
+    // view clicked, a launcher given to a button, Apply and its write waited for.
+    void selectButton(int index) {
+        view->selBtnSetp()->items()[size_t(index - 1)]->click();
+        ASSERT_EQ(view->selBtnIndex(), index);
+    }
+    void click(int tag) const { view->control(tag)->click(); }
+    void clickProfile(int profile) const { click(MainView::kProfile1Tag + profile - 1); }
+    bool enabled(int tag) const { return view->control(tag)->isEnabled(); }
+    void setLaunch(int button, const QString& path) {
+        selectButton(button);
+        ASSERT_TRUE(view->setLaunchPath(path)) << qPrintable(path);
+    }
+    void apply() {
+        click(MainView::kApplyTag);
+        ASSERT_TRUE(idle());
+    }
+    // Ended by the view (OK, Close, a lost mouse), waited for.
+    bool waitForEnd(int timeoutMs = 60000) const {
+        return KxTest::waitFor([&] { return ended.has_value(); }, timeoutMs);
+    }
+
     QPointer<HvNoTitleWindow> window;
     MainView* view = nullptr;
     std::optional<bool> ended;
