@@ -15,16 +15,19 @@
 //   ever fell inside another's read (the emulated mouse counts those).
 // CTest runs a fixed set of seeds; RC_PARAMS (for instance "max_success=200 max_size=60") runs
 // longer by hand and the seed of a failure is printed.
+#include "Buttons.h"
 #include "EventLoopWait.h"
+#include "FreshStart.h"
+#include "HeldRecord.h"
 #include "HvMenulist.h"
 #include "HvNoTitleWindow.h"
 #include "HvNumberTextField.h"
-#include "HvTextField.h"
 #include "HvTreeNode.h"
 #include "KxAction.h"
 #include "KxGlobals.h"
 #include "KxMessages.h"
 #include "KxMouseLock.h"
+#include "KxProtocol.h"
 #include "KxWidgetGlobals.h"
 #include "MacroInfo.h"
 #include "MacroKeyInfo.h"
@@ -36,7 +39,6 @@
 #include "PopUps.h"
 #include "PrivateHome.h"
 #include "ProfieController.h"
-#include "ProfileValue.h"
 #include "SingleKeyView.h"
 #include "TkeyRepeatView.h"
 #include "TkeyView.h"
@@ -64,7 +66,8 @@ namespace {
 
 const auto* const kHome = testing::AddGlobalTestEnvironment(new PrivateHome);
 
-using Buttons = std::array<_BTN_INFO, 5>;
+// A profile's five buttons.
+using Row = std::array<_BTN_INFO, 5>;
 constexpr const char* kPaths[] = {"/usr/bin/true", "/usr/bin/false", "/opt/Tool/run.sh"};
 // Desktop key codes the macros use (each has a HID usage and comes back as itself).
 constexpr int32_t kKeys[] = {0, 1, 2, 3, 11, 13, 14, 15, 17, 31, 32, 34};
@@ -79,85 +82,90 @@ struct Step {
 struct Model {
     int slot = 0;   // the window's profile and the mouse's active one
     int button = 0; // the selected button
-    std::array<Buttons, 5> stored{};
-    std::array<std::optional<Buttons>, 5> edits;
+    std::array<Row, 5> stored{};
+    std::array<std::optional<Row>, 5> edits;
     // The meaningful bytes of each record on the mouse: its steps to the last, mode and count.
     std::array<std::array<QByteArray, 5>, 5> mouse;
     std::map<int32_t, std::vector<Step>> macros; // the library's shown macros, by id
     std::set<int32_t> idsGiven;                  // every id a macro ever had
-    std::array<Buttons, 5> defaults{};
+    std::array<Row, 5> defaults{};
     std::array<std::pair<int, int>, 5> defaultSettings{}; // each preset's stage and rate
     int stage = 0;                                        // the stage the mouse runs, 0..3
     int rate = 0; // its polling rate as poRate: 0 = 125 Hz, 1 = 500 Hz, 2 = 1000 Hz
 
     // The mouse's own buttons: the stage goes round, the rate goes 1000, 500, 125 Hz and round.
-    void pressed(bool dpi) {
-        if (dpi)
-            stage = (stage + 1) % 4;
-        else
-            rate = (rate + 2) % 3;
+    void pressed(bool dpi, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            if (dpi)
+                stage = (stage + 1) % 4;
+            else
+                rate = (rate + 2) % 3;
     }
 
-    Buttons working(int s) const {
-        return edits[size_t(s)] ? *edits[size_t(s)] : stored[size_t(s)];
-    }
+    Row working(int s) const { return edits[size_t(s)].value_or(stored[size_t(s)]); }
     _BTN_INFO selected() const { return working(slot)[size_t(button)]; }
+    // One button keeps the left click.
     bool canReassign() const {
-        const Buttons w = working(slot);
-        if (w[size_t(button)].FuncID != 1)
-            return true;
-        return std::count_if(w.begin(), w.end(),
-                             [](const _BTN_INFO& b) { return b.FuncID == 1; }) >= 2;
+        const Row w = working(slot);
+        const auto left = [](const _BTN_INFO& b) { return b.FuncID == KxFuncId::kLeftClick; };
+        return !left(w[size_t(button)]) || std::count_if(w.begin(), w.end(), left) >= 2;
     }
     void edit(const _BTN_INFO& record) {
-        Buttons w = working(slot);
+        Row w = working(slot);
         w[size_t(button)] = record;
         edits[size_t(slot)] = w;
     }
     bool hasMacroButton() const {
-        const Buttons w = working(slot);
-        return std::any_of(w.begin(), w.end(), [](const _BTN_INFO& b) { return b.FuncID == 6; });
+        const Row w = working(slot);
+        return std::any_of(w.begin(), w.end(),
+                           [](const _BTN_INFO& b) { return b.FuncID == KxFuncId::kMacro; });
+    }
+    // A shown macro, picked by a generated number.
+    int32_t macroId(size_t which) const {
+        return std::next(macros.begin(), long(which % macros.size()))->first;
     }
 };
 
 // The mode byte of a macro's run mode: once and a count share one.
 uint8_t modeByte(uint32_t runMode) {
-    return runMode == 2 ? 161 : runMode == 3 ? 162 : 160;
+    return runMode == uint32_t(KxSetup::RunMode::Hold)     ? KxProtocol::kModeWhileHeld
+           : runMode == uint32_t(KxSetup::RunMode::Toggle) ? KxProtocol::kModeToggle
+                                                           : KxProtocol::kModeOnce;
 }
 
 // A record as the mouse holds it, encoded here independently of the window's encoder: steps of
-// a code and flags (release 0x80, last 0x40, delay in 100 ms below), then mode and count. Empty
-// for what the window does not write (a deleted macro, the functions the mouse keeps).
+// a code and flags (release, last, the delay after it), then mode and count. Empty for what the
+// window does not write (a deleted macro, the functions the mouse keeps).
 QByteArray encode(const _BTN_INFO& r, const Model& model) {
+    using namespace KxProtocol;
     QByteArray steps;
-    uint8_t mode = 160, count = 0;
+    uint8_t mode = kModeOnce, count = 0;
     const auto add = [&steps](uint32_t code, uint8_t flags) {
-        if (steps.size() < 80) {
-            steps.append(char(code));
-            steps.append(char(flags));
-        }
+        if (steps.size() < kModeOffset)
+            steps.append(char(code)).append(char(flags));
     };
     switch (r.FuncTableId) {
-    case 1:
-    case 15:
-    case 255:
+    case KxFuncTable::kFirmware:
+    case KxFuncTable::kLaunch:
+    case KxFuncTable::kDisabled:
         add(r.KeyBit[0], 0);
         break;
-    case 2:
+    case KxFuncTable::kKeys:
         for (const uint32_t key : r.KeyBit) {
             if (uint8_t(key) == 0)
                 break;
             add(key, 0);
-            add(key, 0x80);
+            add(key, kStepRelease);
         }
         break;
-    case 6: {
+    case KxFuncTable::kMacro: {
         const auto macro = model.macros.find(int32_t(r.MacroID));
         if (macro == model.macros.end())
             return {};
         for (const Step& step : macro->second)
             add(KxAction::GetFWKeyCode(uint32_t(step.key)),
-                uint8_t(std::min(step.delay / 100, 63) | (step.up ? 0x80 : 0)));
+                uint8_t(std::min(step.delay / kStepDelayUnitMs, int(kStepDelayMask)) |
+                        (step.up ? kStepRelease : 0)));
         mode = modeByte(r.KeyBit[0]);
         count = uint8_t(std::min<uint32_t>(r.KeyBit[1], 255));
         break;
@@ -167,21 +175,14 @@ QByteArray encode(const _BTN_INFO& r, const Model& model) {
     }
     if (steps.isEmpty())
         return {};
-    steps[steps.size() - 1] = char(uint8_t(steps.back()) | 0x40);
-    steps.append(char(mode));
-    steps.append(char(count));
-    return steps;
+    steps[steps.size() - 1] = char(uint8_t(steps.back()) | kStepLast);
+    return steps.append(char(mode)).append(char(count));
 }
 
-// The meaningful bytes of an 82-byte record.
+// The meaningful bytes of a whole record: its steps to the last, mode and count.
 QByteArray meaningful(const QByteArray& record) {
-    QByteArray out;
-    for (int i = 0; i + 1 < 80; i += 2) {
-        out += record.mid(i, 2);
-        if (uint8_t(record[i + 1]) & 0x40)
-            break;
-    }
-    return out + record.mid(80, 2);
+    return record.left(2 * qsizetype(HeldRecord(record).steps.size())) +
+           record.mid(KxProtocol::kModeOffset, 2);
 }
 
 // Same meaning: what the caption, the mouse and the daemon go by. A macro run once and one
@@ -189,10 +190,10 @@ QByteArray meaningful(const QByteArray& record) {
 bool sameMeaning(const _BTN_INFO& a, const _BTN_INFO& b) {
     if (a.FuncID != b.FuncID || a.FuncTableId != b.FuncTableId)
         return false;
-    if (a.FuncID == 6)
+    if (a.FuncID == KxFuncId::kMacro)
         return a.MacroID == b.MacroID && modeByte(a.KeyBit[0]) == modeByte(b.KeyBit[0]) &&
                std::min<uint32_t>(a.KeyBit[1], 255) == std::min<uint32_t>(b.KeyBit[1], 255);
-    if (a.FuncID == 15)
+    if (a.FuncID == KxFuncId::kLaunch)
         return a.KeyBit[0] == b.KeyBit[0] && std::strcmp(a.app_path, b.app_path) == 0;
     return std::equal(std::begin(a.KeyBit), std::end(a.KeyBit), std::begin(b.KeyBit));
 }
@@ -202,11 +203,21 @@ std::string describe(const _BTN_INFO& r) {
            " keys " + std::to_string(r.KeyBit[0]) + "," + std::to_string(r.KeyBit[1]) + " macro " +
            std::to_string(r.MacroID) + " path '" + r.app_path + "'}";
 }
+std::string at(int s, int b) {
+    return "profile " + std::to_string(s + 1) + " button " + std::to_string(b + 1);
+}
+std::string settings(int stage, int rate) {
+    return "stage " + std::to_string(stage + 1) + ", rate " + std::to_string(rate);
+}
+std::string settings(const _Kx_PROFILE& p) {
+    return settings(int(p.currSelectDPI), int(p.poRate));
+}
 
 // The system under test: the emulated mouse and the daemon as programs, the window here.
 class Sut : public MainWindowUnderTest {
 public:
     Sut() {
+        freshStart();
         QFile::remove(PrivateHome::dir("state") + "/kx-virtual-mouse/flash.bin");
         QDir(PrivateHome::dir("data") + "/com.vlak.KxOption").removeRecursively();
         QFile::remove(PrivateHome::dir("config") + "/com.vlak.KxOption.conf");
@@ -227,7 +238,7 @@ public:
         QDBusConnection::sessionBus().registerService(QStringLiteral("com.vlak.KxOption"));
     }
     ~Sut() {
-        closeWindow();
+        closeMainWindow();
         DistributedNotificationCenter::defaultCenter().removeObserver(devStatusObserver_);
         QDBusConnection::sessionBus().unregisterService(QStringLiteral("com.vlak.KxOption"));
         KxAction::setPauseHookForTesting({});
@@ -235,20 +246,36 @@ public:
             process->terminate();
             process->waitForFinished(5000);
         }
-        sysProCon = nullptr;
+        freshStart();
         library_.reset();
     }
 
-    // A start of the program: a library of its own, the mouse read whole.
-    void openWindow() {
-        closeWindow();
+    // A start of the program: a library of its own, the mouse read whole. With duringRead, the
+    // test holds the turn at the mouse: duringRead runs while the whole read waits, then the
+    // turn is given back and the read ends.
+    void openWindow(const std::function<void()>& duringRead = {}) {
+        closeMainWindow();
         isNeedSave = false;
         library_ = std::make_unique<ProfieController>();
         sysProCon = library_.get();
+        KxMouseLock turn;
+        if (duringRead)
+            takeTurn(turn);
         openMainWindow();
+        if (duringRead)
+            duringRead();
+        turn.release();
         RC_ASSERT(idle());
     }
-    void closeWindow() { closeMainWindow(); }
+    static void takeTurn(KxMouseLock& turn) {
+        QString why;
+        RC_ASSERT(turn.acquire(KxMouseLock::path(), {}, &why));
+    }
+    // Ends the window with its OK or Cancel.
+    void end(int tag) {
+        view->control(tag)->click();
+        RC_ASSERT(KxTest::waitFor([&] { return ended.has_value(); }, 30000));
+    }
     // How many "KxDevStatus" of a type the daemon has sent.
     int devStatusCount(int type) const { return devStatus_.value(type); }
     QString command(const QString& line) {
@@ -257,27 +284,32 @@ public:
         client.waitForFinished(10000);
         return QString::fromLocal8Bit(client.readAllStandardOutput());
     }
-    // The stage and the rate (as poRate) the mouse runs, and whether its stored block holds
-    // them too (so that they survive a replug).
-    std::pair<int, int> mouseSettings(bool* stored = nullptr) {
-        const QString dump = command(QStringLiteral("dump"));
-        if (stored) {
-            static const QRegularExpression block(
-                QStringLiteral("stored block \\(5\\.\\.11\\): ([0-9a-f ]+)"));
-            const QByteArray bytes = QByteArray::fromHex(block.match(dump).captured(1).toLatin1());
-            *stored = bytes.size() >= 3;
-            storedStage = bytes.size() >= 3 ? (uint8_t(bytes[2]) & 0x0F) : -1;
-            storedRate = bytes.size() >= 3 ? 2 - uint8_t(bytes[1]) : -1;
-        }
+    // The mouse's own DPI or rate button.
+    void press(bool dpi, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            command(dpi ? QStringLiteral("press dpi") : QStringLiteral("press rate"));
+    }
+    // The stage and the rate (as poRate) the mouse runs, then those its stored block holds, so
+    // that they survive a replug (-1 without a block).
+    std::array<int, 4> mouseSettings() {
+        static const QRegularExpression block(
+            QStringLiteral("stored block \\(5\\.\\.11\\): ([0-9a-f ]+)"));
         static const QRegularExpression stageLine(QStringLiteral("stage: (\\d) \\("));
         static const QRegularExpression rateLine(QStringLiteral("rate: (\\d+) Hz"));
-        const int stage = stageLine.match(dump).captured(1).toInt() - 1;
+        const QString dump = command(QStringLiteral("dump"));
+        const QByteArray bytes = QByteArray::fromHex(block.match(dump).captured(1).toLatin1());
         const int hz = rateLine.match(dump).captured(1).toInt();
-        const auto rate = std::find(std::begin(kPollingRatesHz), std::end(kPollingRatesHz), hz);
-        return {stage, int(rate - std::begin(kPollingRatesHz))};
+        const int stage = stageLine.match(dump).captured(1).toInt() - 1;
+        const int rate = int(std::find(std::begin(kPollingRatesHz), std::end(kPollingRatesHz), hz) -
+                             std::begin(kPollingRatesHz));
+        if (bytes.size() < 3)
+            return {stage, rate, -1, -1};
+        const auto byte = [&](int address) {
+            return uint8_t(bytes[address - KxProtocol::kAddrActiveProfile]);
+        };
+        return {stage, rate, byte(KxProtocol::kAddrSettings) & KxProtocol::kStageMask,
+                2 - byte(KxProtocol::kAddrRate)};
     }
-    int storedStage = -1;
-    int storedRate = -1;
     int brokenReads() {
         static const QRegularExpression line(
             QStringLiteral("^reads another connection broke into: (\\d+)$"),
@@ -286,49 +318,35 @@ public:
     }
     // Whether the library, its every profile and the working copy hold the stage and rate.
     static bool libraryHolds(int stage, int rate) {
-        if (!sysProCon || selProfile.currSelectDPI != uint32_t(stage) ||
-            selProfile.poRate != uint32_t(rate))
+        const auto holds = [&](const _Kx_PROFILE& p) {
+            return p.currSelectDPI == uint32_t(stage) && p.poRate == uint32_t(rate);
+        };
+        if (!sysProCon || !holds(selProfile))
             return false;
-        for (const auto& profile : sysProCon->profileArr()) {
-            const _Kx_PROFILE data = profile->profileData();
-            if (data.currSelectDPI != uint32_t(stage) || data.poRate != uint32_t(rate))
-                return false;
-        }
-        return true;
+        const auto& profiles = sysProCon->profileArr();
+        return std::all_of(profiles.begin(), profiles.end(),
+                           [&](const auto& profile) { return holds(profile->profileData()); });
     }
     // The window's library follows the mouse's presses (told by the daemon) and is saved.
     void waitForLibrary(int stage, int rate) {
         RC_ASSERT(KxTest::waitFor([&] { return libraryHolds(stage, rate); }, 60000));
         RC_ASSERT(KxAction::waitForTransfers(30000));
     }
-    QProcess* startKxctl(const QStringList& arguments) {
+    static QProcess* startKxctl(const QStringList& arguments) {
         auto* process = new QProcess;
         process->start(QStringLiteral(KX_CTL_PATH), arguments);
         return process;
     }
-    // A kxctl run to its end: its exit code, its errors in *errors.
-    static int finishKxctl(QProcess* process, QString* errors = nullptr) {
+    // A kxctl run to its end, which is a success.
+    static void finishKxctl(QProcess* process) {
         const std::unique_ptr<QProcess> owned(process);
-        if (process->state() != QProcess::NotRunning && !process->waitForFinished(120000))
-            return -1;
-        if (errors)
-            *errors = QString::fromUtf8(process->readAllStandardError());
-        return process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
-    }
-    // The window started again while the test holds the turn at the mouse: duringRead runs
-    // while the whole read waits, then the turn is given back and the read ends.
-    void openWindowHoldingTheTurn(const std::function<void()>& duringRead) {
-        closeWindow();
-        isNeedSave = false;
-        library_ = std::make_unique<ProfieController>();
-        sysProCon = library_.get();
-        KxMouseLock turn;
-        QString why;
-        RC_ASSERT(turn.acquire(KxMouseLock::path(), {}, &why));
-        openMainWindow();
-        duringRead();
-        turn.release();
-        RC_ASSERT(idle());
+        if (process->state() != QProcess::NotRunning)
+            process->waitForFinished(120000);
+        if (process->state() != QProcess::NotRunning ||
+            process->exitStatus() != QProcess::NormalExit || process->exitCode() != 0)
+            RC_FAIL("kxctl " + process->arguments().join(' ').toStdString() + " ended with " +
+                    std::to_string(process->exitCode()) + ": " +
+                    QString::fromUtf8(process->readAllStandardError()).toStdString());
     }
 
     std::array<std::array<QByteArray, 5>, 5> mouseRecords() {
@@ -359,7 +377,7 @@ void check(const Model& m, Sut& sut) {
     MainView* view = sut.view;
     RC_ASSERT(sut.profiles()->selectIndex() == m.slot + 1);
     RC_ASSERT(view->selBtnIndex() == m.button + 1);
-    const Buttons working = m.working(m.slot);
+    const Row working = m.working(m.slot);
     for (int b = 0; b < 5; ++b) {
         if (!sameMeaning(selProfile.btnInfo[b], working[size_t(b)]))
             RC_FAIL("button " + std::to_string(b + 1) + " shows " +
@@ -369,7 +387,7 @@ void check(const Model& m, Sut& sut) {
     RC_ASSERT(view->control(MainView::kApplyTag)->isEnabled() ==
               m.edits[size_t(m.slot)].has_value());
     const _BTN_INFO shown = m.selected();
-    if (shown.FuncID == 6) {
+    if (shown.FuncID == KxFuncId::kMacro) {
         // A macro of the read is hidden and named by the window; a shown one the model knows.
         const auto macro = KxAction::getMacroById(int32_t(shown.MacroID));
         if (!macro) {
@@ -384,67 +402,52 @@ void check(const Model& m, Sut& sut) {
     }
 
     const auto mouse = sut.mouseRecords();
-    for (int s = 0; s < 5; ++s)
-        for (int b = 0; b < 5; ++b)
-            if (mouse[size_t(s)][size_t(b)] != m.mouse[size_t(s)][size_t(b)])
-                RC_FAIL("the mouse's profile " + std::to_string(s + 1) + " button " +
-                        std::to_string(b + 1) + " holds " +
-                        mouse[size_t(s)][size_t(b)].toHex(' ').toStdString() + ", the model " +
-                        m.mouse[size_t(s)][size_t(b)].toHex(' ').toStdString());
-
     ProfieController disk;
     for (int s = 0; s < 5; ++s)
         for (int b = 0; b < 5; ++b) {
+            const QByteArray& bytes = m.mouse[size_t(s)][size_t(b)];
+            if (mouse[size_t(s)][size_t(b)] != bytes)
+                RC_FAIL("the mouse's " + at(s, b) + " holds " +
+                        mouse[size_t(s)][size_t(b)].toHex(' ').toStdString() + ", the model " +
+                        bytes.toHex(' ').toStdString());
             const _BTN_INFO saved = disk.profileArr()[s]->profileData().btnInfo[b];
-            if (!sameMeaning(saved, m.stored[size_t(s)][size_t(b)]))
-                RC_FAIL("the file of profile " + std::to_string(s + 1) + " button " +
-                        std::to_string(b + 1) + " holds " + describe(saved) + ", the mouse " +
-                        describe(m.stored[size_t(s)][size_t(b)]));
             const _BTN_INFO& held = m.stored[size_t(s)][size_t(b)];
-            if (held.FuncID == 15 && held.app_path[0])
+            if (!sameMeaning(saved, held))
+                RC_FAIL("the file of " + at(s, b) + " holds " + describe(saved) + ", the mouse " +
+                        describe(held));
+            if (held.FuncID == KxFuncId::kLaunch && held.app_path[0])
                 RC_ASSERT(disk.getLaunchPath(s, b) == QString::fromUtf8(held.app_path));
         }
 
     // The second actor: the stage and rate the mouse runs are the library's and the files', and
     // no program's request fell inside another's read.
-    bool hasBlock = false;
-    const auto [stage, rate] = sut.mouseSettings(&hasBlock);
-    if (hasBlock && (sut.storedStage != m.stage || sut.storedRate != m.rate))
-        RC_FAIL("the mouse's stored block holds stage " + std::to_string(sut.storedStage + 1) +
-                ", rate " + std::to_string(sut.storedRate) + "; the model stage " +
-                std::to_string(m.stage + 1) + ", rate " + std::to_string(m.rate));
+    const auto [stage, rate, storedStage, storedRate] = sut.mouseSettings();
+    const std::string model = "; the model " + settings(m.stage, m.rate);
+    if (storedStage >= 0 && (storedStage != m.stage || storedRate != m.rate))
+        RC_FAIL("the mouse's stored block holds " + settings(storedStage, storedRate) + model);
     if (stage != m.stage || rate != m.rate)
-        RC_FAIL("the mouse runs stage " + std::to_string(stage + 1) + ", rate " +
-                std::to_string(rate) + "; the model stage " + std::to_string(m.stage + 1) +
-                ", rate " + std::to_string(m.rate));
+        RC_FAIL("the mouse runs " + settings(stage, rate) + model);
     if (!Sut::libraryHolds(m.stage, m.rate))
-        RC_FAIL("the working copy holds stage " + std::to_string(selProfile.currSelectDPI + 1) +
-                ", rate " + std::to_string(selProfile.poRate) + ", profile 1 stage " +
-                std::to_string(sysProCon->profileArr()[0]->profileData().currSelectDPI + 1) +
-                ", rate " + std::to_string(sysProCon->profileArr()[0]->profileData().poRate) +
-                "; the mouse stage " + std::to_string(m.stage + 1) + ", rate " +
-                std::to_string(m.rate));
+        RC_FAIL("the working copy holds " + settings(selProfile) + ", profile 1 " +
+                settings(sysProCon->profileArr()[0]->profileData()) + model);
     for (int s = 0; s < 5; ++s) {
         const _Kx_PROFILE saved = disk.profileArr()[s]->profileData();
         if (saved.currSelectDPI != uint32_t(m.stage) || saved.poRate != uint32_t(m.rate))
-            RC_FAIL("the file of profile " + std::to_string(s + 1) + " holds stage " +
-                    std::to_string(saved.currSelectDPI + 1) + ", rate " +
-                    std::to_string(saved.poRate));
+            RC_FAIL("the file of profile " + std::to_string(s + 1) + " holds " + settings(saved));
     }
     RC_ASSERT(sut.brokenReads() == 0);
 
-    std::set<int32_t> shownIds;
+    std::set<int32_t> shownIds, modelIds;
     for (const auto& macro : std::as_const(macroListArrs))
         if (!macro->isNoDisplay())
             shownIds.insert(macro->macroId());
-    std::set<int32_t> modelIds;
     for (const auto& [id, steps] : m.macros)
         modelIds.insert(id);
     RC_ASSERT(shownIds == modelIds);
 }
 
 // The model after a write of the working copy: what the mouse now holds, and its stored copy.
-void written(Model& m, int s, const Buttons& buttons) {
+void written(Model& m, int s, const Row& buttons) {
     for (int b = 0; b < 5; ++b) {
         const QByteArray bytes = encode(buttons[size_t(b)], m);
         if (bytes.isEmpty())
@@ -467,28 +470,19 @@ void restarted(Model& m, Sut& sut, bool open = true, bool editsKept = false) {
         m.edits = {};
     m.button = 0;
     for (int s = 0; s < 5; ++s) {
-        const Buttons read = [&] {
-            Buttons out;
-            const _Kx_PROFILE data = sysProCon->profileArr()[s]->profileData();
-            std::copy(std::begin(data.btnInfo), std::end(data.btnInfo), out.begin());
-            return out;
-        }();
+        const _Kx_PROFILE read = sysProCon->profileArr()[s]->profileData();
         for (int b = 0; b < 5; ++b) {
             _BTN_INFO& held = m.stored[size_t(s)][size_t(b)];
             const bool asLibrary =
-                held.FuncID != 6 || encode(held, m) == m.mouse[size_t(s)][size_t(b)];
-            if (asLibrary && !sameMeaning(read[size_t(b)], held))
-                RC_FAIL("read back, profile " + std::to_string(s + 1) + " button " +
-                        std::to_string(b + 1) + " is " + describe(read[size_t(b)]) +
+                held.FuncID != KxFuncId::kMacro || encode(held, m) == m.mouse[size_t(s)][size_t(b)];
+            if (asLibrary && !sameMeaning(read.btnInfo[b], held))
+                RC_FAIL("read back, " + at(s, b) + " is " + describe(read.btnInfo[b]) +
                         "; the mouse holds " + describe(held));
-            held = read[size_t(b)];
+            held = read.btnInfo[b];
         }
-    }
-    for (int s = 0; s < 5; ++s) {
         const auto& edits = m.edits[size_t(s)];
         if (edits &&
-            std::equal(edits->begin(), edits->end(), m.stored[size_t(s)].begin(),
-                       [](const _BTN_INFO& a, const _BTN_INFO& b) { return sameMeaning(a, b); }))
+            std::equal(edits->begin(), edits->end(), m.stored[size_t(s)].begin(), sameMeaning))
             m.edits[size_t(s)].reset();
     }
     for (const auto& macro : std::as_const(macroListArrs))
@@ -500,6 +494,8 @@ void restarted(Model& m, Sut& sut, bool open = true, bool editsKept = false) {
 struct Command : rc::state::Command<Model, Sut> {
     virtual bool applicable(const Model&) const { return true; }
     void checkPreconditions(const Model& m) const override { RC_PRE(applicable(m)); }
+    // A restart reads the mouse: the model takes the window's reading once the step has run.
+    virtual void restart(Model&, Sut&) const {}
 };
 
 struct ClickProfile : Command {
@@ -534,7 +530,7 @@ struct SelectButton : Command {
     void show(std::ostream& os) const override { os << "select button " << button + 1; }
 };
 
-// Runs while a dialog of the main window is open, then closes it with OK or Cancel.
+// The dialog of the main window a button opens, while it is open.
 template <class Dialog>
 Dialog* openDialog(Sut& sut, int tag) {
     sut.view->control(tag)->click();
@@ -560,25 +556,25 @@ std::vector<HvTreeNode*> functions() {
     return out;
 }
 
+// A catalogue entry's record, read from the entry itself.
 _BTN_INFO functionRecord(const HvTreeNode* node) {
-    const auto entry = std::static_pointer_cast<MenuInfo>(node->nodeData());
-    _BTN_INFO r{};
-    r.btnType = 1;
-    r.FuncID = uint32_t(entry->functionID());
-    r.FuncTableId = uint32_t(entry->functionTableID());
-    const int32_t bits[] = {entry->KeyBit1(), entry->KeyBit2(), entry->KeyBit3(), entry->KeyBit4()};
-    std::copy(std::begin(bits), std::end(bits), r.KeyBit);
-    return r;
+    const auto e = std::static_pointer_cast<MenuInfo>(node->nodeData());
+    return Buttons::single(uint32_t(e->functionTableID()),
+                           {uint32_t(e->KeyBit1()), uint32_t(e->KeyBit2()), uint32_t(e->KeyBit3()),
+                            uint32_t(e->KeyBit4())},
+                           uint32_t(e->functionID()));
 }
 
 struct AssignFunction : Command {
     size_t entry = size_t(*rc::gen::inRange(0, 1000));
     bool ok = *rc::gen::arbitrary<bool>();
-    void apply(Model& m) const override {
-        if (!ok || !m.canReassign())
-            return;
+    const HvTreeNode* node() const {
         const auto entries = functions();
-        m.edit(functionRecord(entries[entry % entries.size()]));
+        return entries[entry % entries.size()];
+    }
+    void apply(Model& m) const override {
+        if (ok && m.canReassign())
+            m.edit(functionRecord(node()));
     }
     void run(const Model& m, Sut& sut) const override {
         auto* dialog = openDialog<SingleKeyView>(sut, MainView::kSingleTag);
@@ -586,8 +582,7 @@ struct AssignFunction : Command {
         if (!dialog)
             return;
         QTest::mouseClick(dialog->selComBtn(), Qt::LeftButton);
-        const auto entries = functions();
-        pick(dialog->comMenuList(), entries[entry % entries.size()]);
+        pick(dialog->comMenuList(), node());
         QTest::mouseClick(ok ? dialog->okBtn() : dialog->cancelBtn(), Qt::LeftButton);
         RC_ASSERT(!sut.view->dialogWindow());
     }
@@ -608,22 +603,15 @@ struct AssignMacro : Command {
     int mode = *rc::gen::inRange(0, 4);
     int count = *rc::gen::inRange(1, 300);
     bool ok = *rc::gen::arbitrary<bool>();
-    int32_t id(const Model& m) const {
-        auto it = m.macros.begin();
-        std::advance(it, long(which % m.macros.size()));
-        return it->first;
-    }
     bool applicable(const Model& m) const override { return !m.macros.empty(); }
     void apply(Model& m) const override {
         if (!ok || !m.canReassign())
             return;
-        _BTN_INFO r{};
-        r.btnType = 2;
-        r.FuncID = r.FuncTableId = 6;
-        r.MacroID = uint32_t(id(m));
-        r.KeyBit[0] = uint32_t(mode);
-        r.KeyBit[1] = mode == 1 ? uint32_t(std::min(count, 255)) : 0;
-        m.edit(r);
+        MacroInfo macro;
+        macro.setMacroId(m.macroId(which));
+        const bool repeat = KxSetup::RunMode(mode) == KxSetup::RunMode::Repeat;
+        m.edit(Buttons::macro(macro, KxSetup::RunMode(mode),
+                              repeat ? uint32_t(std::min(count, 255)) : 0));
     }
     void run(const Model& m, Sut& sut) const override {
         auto* dialog = openDialog<TkeyView>(sut, MainView::kTkeyTag);
@@ -631,7 +619,7 @@ struct AssignMacro : Command {
         if (!dialog)
             return;
         QTest::mouseClick(dialog->selMacroBtn(), Qt::LeftButton);
-        pick(macroMenuList, macroNodeOf(id(m)));
+        pick(macroMenuList, macroNodeOf(m.macroId(which)));
         // The count window opens for the repeat mode: the count typed, Enter.
         QTimer answer;
         answer.setInterval(0);
@@ -662,10 +650,7 @@ struct AssignLauncher : Command {
     size_t path = size_t(*rc::gen::inRange(0, 3));
     bool applicable(const Model& m) const override { return m.canReassign(); }
     void apply(Model& m) const override {
-        _BTN_INFO r{};
-        r.btnType = 3;
-        r.FuncID = r.FuncTableId = 15;
-        r.KeyBit[0] = KxAction::getBtnAppLaunchIndex(uint32_t(m.slot), uint32_t(m.button));
+        _BTN_INFO r = Buttons::launch(uint32_t(m.slot), uint32_t(m.button));
         std::strcpy(r.app_path, kPaths[path]);
         m.edit(r);
     }
@@ -738,11 +723,10 @@ struct EndWindow : Command {
         }
         m.edits = {};
     }
-    void run(const Model& m, Sut& sut) const override {
-        sut.view->control(ok ? MainView::kOkTag : MainView::kCancelTag)->click();
-        RC_ASSERT(KxTest::waitFor([&] { return sut.ended.has_value(); }, 30000));
-        (void)m;
+    void run(const Model&, Sut& sut) const override {
+        sut.end(ok ? MainView::kOkTag : MainView::kCancelTag);
     }
+    void restart(Model& m, Sut& sut) const override { restarted(m, sut); }
     void show(std::ostream& os) const override { os << (ok ? "OK" : "Cancel"); }
 };
 
@@ -773,6 +757,7 @@ struct Replug : Command {
         RC_ASSERT(KxTest::waitFor(
             [&] { return sut.devStatusCount(KxMessages::kStatusArrived) > arrived; }));
     }
+    void restart(Model& m, Sut& sut) const override { restarted(m, sut, true, true); }
     void show(std::ostream& os) const override { os << "unplug, plug, start again"; }
 };
 
@@ -787,20 +772,15 @@ struct EditMacros : Command {
     size_t key = size_t(*rc::gen::inRange(0, int(std::size(kKeys))));
     bool ok = *rc::gen::arbitrary<bool>();
 
-    int32_t id(const Model& m) const {
-        auto it = m.macros.begin();
-        std::advance(it, long(which % m.macros.size()));
-        return it->first;
-    }
     bool applicable(const Model& m) const override { return kind == Create || !m.macros.empty(); }
     void apply(Model& m) const override {
         if (!ok)
             return;
         if (kind == Delay) {
-            auto& steps = m.macros[id(m)];
+            auto& steps = m.macros[m.macroId(which)];
             steps[size_t(step) % steps.size()].delay = std::min(delay, 5000) / 100 * 100;
         } else if (kind == Delete) {
-            m.macros.erase(id(m));
+            m.macros.erase(m.macroId(which));
         }
         // A new macro's id and steps are the editor's: taken in run.
         if (m.hasMacroButton() && !m.edits[size_t(m.slot)])
@@ -815,7 +795,7 @@ struct EditMacros : Command {
             editor->AddNewKey(kKeys[key], 0);
             editor->AddNewKey(kKeys[key], 1);
         } else {
-            const auto macro = KxAction::getMacroById(id(m));
+            const auto macro = KxAction::getMacroById(m.macroId(which));
             RC_ASSERT(macro);
             editor->selectMacro(macro.get());
             if (kind == Delay) {
@@ -844,8 +824,8 @@ struct MouseSettingButton : Command {
     void apply(Model& m) const override { m.pressed(dpi); }
     void run(const Model& m, Sut& sut) const override {
         Model after = m;
-        after.pressed(dpi);
-        sut.command(dpi ? QStringLiteral("press dpi") : QStringLiteral("press rate"));
+        apply(after);
+        sut.press(dpi);
         sut.waitForLibrary(after.stage, after.rate);
     }
     void show(std::ostream& os) const override {
@@ -861,19 +841,16 @@ struct ApplyWithPresses : Command {
     bool applicable(const Model& m) const override { return m.edits[size_t(m.slot)].has_value(); }
     void apply(Model& m) const override {
         written(m, m.slot, m.working(m.slot));
-        for (int i = 0; i < presses; ++i)
-            m.pressed(dpi);
+        m.pressed(dpi, presses);
     }
     void run(const Model& m, Sut& sut) const override {
         Model after = m;
         apply(after);
         {
             KxMouseLock turn;
-            QString why;
-            RC_ASSERT(turn.acquire(KxMouseLock::path(), {}, &why));
+            Sut::takeTurn(turn);
             sut.view->control(MainView::kApplyTag)->click();
-            for (int i = 0; i < presses; ++i)
-                sut.command(dpi ? QStringLiteral("press dpi") : QStringLiteral("press rate"));
+            sut.press(dpi, presses);
         }
         RC_ASSERT(sut.idle());
         sut.waitForLibrary(after.stage, after.rate);
@@ -890,20 +867,16 @@ struct RestartWithPresses : Command {
     bool dpi = *rc::gen::arbitrary<bool>();
     void apply(Model& m) const override {
         m.edits = {};
-        for (int i = 0; i < presses; ++i)
-            m.pressed(dpi);
+        m.pressed(dpi, presses);
     }
     void run(const Model& m, Sut& sut) const override {
         Model after = m;
         apply(after);
-        sut.view->control(MainView::kCancelTag)->click();
-        RC_ASSERT(KxTest::waitFor([&] { return sut.ended.has_value(); }, 30000));
-        sut.openWindowHoldingTheTurn([&] {
-            for (int i = 0; i < presses; ++i)
-                sut.command(dpi ? QStringLiteral("press dpi") : QStringLiteral("press rate"));
-        });
+        sut.end(MainView::kCancelTag);
+        sut.openWindow([&] { sut.press(dpi, presses); });
         sut.waitForLibrary(after.stage, after.rate);
     }
+    void restart(Model& m, Sut& sut) const override { restarted(m, sut, false); }
     void show(std::ostream& os) const override {
         os << "Cancel, start again with " << presses << (dpi ? " DPI" : " rate")
            << " presses during the read";
@@ -915,14 +888,11 @@ struct KxctlShowBesideApply : Command {
     bool applicable(const Model& m) const override { return m.edits[size_t(m.slot)].has_value(); }
     void apply(Model& m) const override { written(m, m.slot, m.working(m.slot)); }
     void run(const Model&, Sut& sut) const override {
-        QProcess* show = sut.startKxctl({QStringLiteral("show"), QStringLiteral("--all")});
+        QProcess* show = Sut::startKxctl({QStringLiteral("show"), QStringLiteral("--all")});
         RC_ASSERT(show->waitForStarted());
         sut.view->control(MainView::kApplyTag)->click();
         RC_ASSERT(sut.idle());
-        QString errors;
-        const int exit = Sut::finishKxctl(show, &errors);
-        if (exit != 0)
-            RC_FAIL("kxctl show ended with " + std::to_string(exit) + ": " + errors.toStdString());
+        Sut::finishKxctl(show);
     }
     void show(std::ostream& os) const override { os << "kxctl show --all beside Apply"; }
 };
@@ -935,39 +905,33 @@ struct KxctlRateWithTheWindowClosed : Command {
         m.rate = rate;
     }
     void run(const Model&, Sut& sut) const override {
-        sut.view->control(MainView::kCancelTag)->click();
-        RC_ASSERT(KxTest::waitFor([&] { return sut.ended.has_value(); }, 30000));
-        sut.closeWindow();
+        sut.end(MainView::kCancelTag);
+        sut.closeMainWindow();
         QDBusConnection::sessionBus().unregisterService(QStringLiteral("com.vlak.KxOption"));
-        QString errors;
-        const int exit = Sut::finishKxctl(
-            sut.startKxctl({QStringLiteral("rate"), QString::number(kPollingRatesHz[rate])}),
-            &errors);
+        Sut::finishKxctl(
+            Sut::startKxctl({QStringLiteral("rate"), QString::number(kPollingRatesHz[rate])}));
         QDBusConnection::sessionBus().registerService(QStringLiteral("com.vlak.KxOption"));
-        if (exit != 0)
-            RC_FAIL("kxctl rate ended with " + std::to_string(exit) + ": " + errors.toStdString());
     }
+    void restart(Model& m, Sut& sut) const override { restarted(m, sut); }
     void show(std::ostream& os) const override {
         os << "closed, kxctl rate " << kPollingRatesHz[rate] << ", start again";
     }
 };
 
-// Commands whose model needs what the window made (a new macro's id) take it here.
-struct Synced {
-    static void takeNewMacros(Model& m) {
-        for (const auto& macro : std::as_const(macroListArrs)) {
-            if (macro->isNoDisplay() || m.macros.count(macro->macroId()))
-                continue;
-            if (m.idsGiven.count(macro->macroId()))
-                RC_FAIL("macro id " + std::to_string(macro->macroId()) + " was given again");
-            std::vector<Step> steps;
-            for (const MacroKeyInfo& s : macro->keyInfoArr())
-                steps.push_back({s.keyCode(), s.keyFlag() == MacroKeyInfo::kFlagKeyUp, s.delay()});
-            m.macros[macro->macroId()] = steps;
-            m.idsGiven.insert(macro->macroId());
-        }
+// The macros the window made (a new macro's id and steps) taken into the model.
+void takeNewMacros(Model& m) {
+    for (const auto& macro : std::as_const(macroListArrs)) {
+        if (macro->isNoDisplay() || m.macros.count(macro->macroId()))
+            continue;
+        if (m.idsGiven.count(macro->macroId()))
+            RC_FAIL("macro id " + std::to_string(macro->macroId()) + " was given again");
+        std::vector<Step> steps;
+        for (const MacroKeyInfo& s : macro->keyInfoArr())
+            steps.push_back({s.keyCode(), s.keyFlag() == MacroKeyInfo::kFlagKeyUp, s.delay()});
+        m.macros[macro->macroId()] = steps;
+        m.idsGiven.insert(macro->macroId());
     }
-};
+}
 
 // The library the window starts with: macros of a few steps, none encoded like another.
 void makeLibrary() {
@@ -993,8 +957,10 @@ Model initialModel(Sut& sut) {
         m.defaultSettings[size_t(s)] = {int(preset.currSelectDPI), int(preset.poRate)};
     }
     m.mouse = sut.mouseRecords();
-    std::tie(m.stage, m.rate) = sut.mouseSettings();
-    Synced::takeNewMacros(m);
+    const auto settings = sut.mouseSettings();
+    m.stage = settings[0];
+    m.rate = settings[1];
+    takeNewMacros(m);
     return m;
 }
 
@@ -1023,15 +989,8 @@ RC_GTEST_PROP(WindowModel, WhatTheUserSetsIsWhatTheMouseAndTheFilesHold, ()) {
             continue;
         command->run(model, sut);
         command->apply(model);
-        Synced::takeNewMacros(model);
-        // A restart reads the mouse: the model takes the window's reading after its checks.
-        if (dynamic_cast<const Replug*>(command))
-            restarted(model, sut, true, true);
-        else if (dynamic_cast<const EndWindow*>(command) ||
-                 dynamic_cast<const KxctlRateWithTheWindowClosed*>(command))
-            restarted(model, sut);
-        else if (dynamic_cast<const RestartWithPresses*>(command))
-            restarted(model, sut, false);
+        takeNewMacros(model);
+        command->restart(model, sut);
         check(model, sut);
     }
 }
