@@ -13,6 +13,11 @@ namespace {
 
 QStringList captured;
 
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
 // The debug level is process-wide and only ever turned on, so the steps run in this order.
 TEST(HvLogger, DebugLinesOnlyWhenTurnedOnAndFileOnlyWhenAsked) {
     const QtMessageHandler previous =
@@ -35,11 +40,9 @@ TEST(HvLogger, DebugLinesOnlyWhenTurnedOnAndFileOnlyWhenAsked) {
     HV_DEBUG("not into the file");
     qInstallMessageHandler(previous);
 
-    QFile file(HvLogger::logFilePath());
-    EXPECT_TRUE(
-        file.fileName().startsWith(qEnvironmentVariable("XDG_STATE_HOME") + "/com.vlak.KxOption/"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray content = file.readAll();
+    const QString path = HvLogger::logFilePath();
+    EXPECT_TRUE(path.startsWith(qEnvironmentVariable("XDG_STATE_HOME") + "/com.vlak.KxOption/"));
+    const QByteArray content = contents(path);
     EXPECT_TRUE(content.contains("debug HvLoggerTest.cpp:"));
     EXPECT_TRUE(content.contains("warning HvLoggerTest.cpp:"));
     EXPECT_FALSE(content.contains("not into the file"));
@@ -64,9 +67,7 @@ TEST(HvLogger, AFullLogIsSetAsideWhenOpened) {
         HvAction::setLoggerHasFile(true);
         HV_WARNING("after the bound");
         HvAction::setLoggerHasFile(false);
-        QFile fresh(path);
-        ASSERT_TRUE(fresh.open(QIODevice::ReadOnly));
-        const QByteArray content = fresh.readAll();
+        const QByteArray content = contents(path);
         EXPECT_LT(content.size(), 1000) << "round " << round;
         EXPECT_TRUE(content.contains("after the bound"));
         EXPECT_EQ(QFile(path + ".1").size(), full.size()) << "one generation, replaced";
@@ -75,11 +76,8 @@ TEST(HvLogger, AFullLogIsSetAsideWhenOpened) {
     HvAction::setLoggerHasFile(true);
     HV_WARNING("appended");
     HvAction::setLoggerHasFile(false);
-    QFile kept(path);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    const QByteArray content = kept.readAll();
+    const QByteArray content = contents(path);
     EXPECT_TRUE(content.contains("after the bound") && content.contains("appended"));
-    kept.close();
 
     // A run that writes past the bound goes on in a new file.
     HvAction::setLoggerHasFile(true);
@@ -90,9 +88,7 @@ TEST(HvLogger, AFullLogIsSetAsideWhenOpened) {
     HvAction::setLoggerHasFile(false);
     EXPECT_LT(QFile(path).size(), HvLogger::kMaxFileBytes);
     EXPECT_LE(QFile(path + ".1").size(), HvLogger::kMaxFileBytes + 5000);
-    QFile last(path);
-    ASSERT_TRUE(last.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(last.readAll().contains("the last line"));
+    EXPECT_TRUE(contents(path).contains("the last line"));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "HvDeviceRequester/HvDeviceRequester.h"
+#include "KxProtocol.h"
 #include "TestUsbBackend.h"
 #include "Usb/UsbNotificationPort.h"
 #include "Virtual/VirtualUsbProtocol.h"
@@ -13,8 +14,7 @@ using testing::internal::CaptureStdout;
 using testing::internal::GetCapturedStdout;
 
 namespace {
-constexpr quint16 kVid = 0x04F2;
-constexpr quint16 kPid = 0x1106;
+using namespace KxProtocol;
 
 class HvDeviceRequesterTest : public testing::Test {
 protected:
@@ -36,15 +36,13 @@ protected:
         return requester.currDevDic().value(QStringLiteral("service")).toULongLong();
     }
 
-    IOUSBDevRequest featureWrite(uint8_t* report) {
-        IOUSBDevRequest request;
-        request.bmRequestType = 0x21;
-        request.bRequest = 0x09;
-        request.wValue = 0x0303;
-        request.wIndex = 1;
-        request.wLength = 16;
-        request.pData = report;
-        return request;
+    static IOUSBDevRequest featureWrite(uint8_t* report) {
+        return {UsbHid::kClassInterfaceOut,
+                UsbHid::kSetReport,
+                uint16_t(UsbHid::kReportTypeFeature << 8 | kReportWrite),
+                kControlInterface,
+                kReportLength,
+                report};
     }
 
     std::vector<std::pair<quint16, quint16>> presentAtStart;
@@ -55,16 +53,16 @@ protected:
 
 TEST_F(HvDeviceRequesterTest, SelectsTheFirstArrivedMouseAndFallsBackToTheNextOnRemoval) {
     // Devices of the mouse's maker, or with its product number from another maker, are not it.
-    presentAtStart = {{kVid, 0x0001}, {0x1234, kPid}, {kVid, kPid}};
-    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
+    presentAtStart = {{kVendorId, 0x0001}, {0x1234, kProductId}, {kVendorId, kProductId}};
+    ASSERT_TRUE(requester.listenDevWithVid(kVendorId, kProductId));
     ASSERT_TRUE(requester.isDevOn());
     EXPECT_TRUE(requester.isListenSelected());
     EXPECT_EQ(requester.deviceArray().size(), 3);
     const quint64 first = selectedService();
-    EXPECT_EQ(requester.currDevDic().value(QStringLiteral("VID")).toUInt(), kVid);
-    EXPECT_EQ(requester.currDevDic().value(QStringLiteral("PID")).toUInt(), kPid);
+    EXPECT_EQ(requester.currDevDic().value(QStringLiteral("VID")).toUInt(), kVendorId);
+    EXPECT_EQ(requester.currDevDic().value(QStringLiteral("PID")).toUInt(), kProductId);
 
-    const quint64 second = bus->plug(kVid, kPid);
+    const quint64 second = bus->plug(kVendorId, kProductId);
     EXPECT_EQ(selectedService(), first) << "a later mouse must not take over";
 
     const quint64 keyboard = bus->plug(0x046D, 0xC31C);
@@ -77,16 +75,14 @@ TEST_F(HvDeviceRequesterTest, SelectsTheFirstArrivedMouseAndFallsBackToTheNextOn
     EXPECT_FALSE(requester.isDevOn());
     EXPECT_TRUE(requester.currDevDic().isEmpty());
 
-    bus->plug(kVid, kPid);
+    bus->plug(kVendorId, kProductId);
     EXPECT_TRUE(requester.isDevOn()) << "plugging in again selects the new entry";
 }
 
 TEST_F(HvDeviceRequesterTest, EntriesCarryIdsNameHandleAndService) {
-    presentAtStart = {{kVid, kPid}};
-    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
+    presentAtStart = {{kVendorId, kProductId}};
+    ASSERT_TRUE(requester.listenDevWithVid(kVendorId, kProductId));
     const QVariantMap entry = requester.currDevDic();
-    EXPECT_EQ(entry.value(QStringLiteral("VID")).toInt(), 1266);
-    EXPECT_EQ(entry.value(QStringLiteral("PID")).toInt(), 4358);
     EXPECT_EQ(entry.value(QStringLiteral("name")).toString(), QStringLiteral("Test Device"));
     EXPECT_TRUE(entry.value(QStringLiteral("dev")).isValid());
     EXPECT_GT(entry.value(QStringLiteral("service")).toULongLong(), 0u);
@@ -103,17 +99,17 @@ public:
 
 TEST_F(HvDeviceRequesterTest, TellsTheEmulatedMouseByItsLocation) {
     EXPECT_FALSE(requester.isSelectedDeviceEmulated()) << "before listening nothing is selected";
-    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
+    ASSERT_TRUE(requester.listenDevWithVid(kVendorId, kProductId));
     EXPECT_FALSE(requester.isSelectedDeviceEmulated()) << "no mouse";
 
-    const quint64 usb = bus->plug(kVid, kPid);
+    const quint64 usb = bus->plug(kVendorId, kProductId);
     EXPECT_FALSE(requester.isSelectedDeviceEmulated()) << "a mouse on a USB port";
 
     auto virtualMouse = std::make_shared<TestUsbDevice>();
     virtualMouse->locationId = VirtualUsb::kLocationId;
-    const quint64 emulated = bus->plug(kVid, kPid, {.device = virtualMouse});
+    const quint64 emulated = bus->plug(kVendorId, kProductId, {.device = virtualMouse});
     const quint64 unlocated =
-        bus->plug(kVid, kPid, {.device = std::make_shared<UnlocatedDevice>()});
+        bus->plug(kVendorId, kProductId, {.device = std::make_shared<UnlocatedDevice>()});
     EXPECT_FALSE(requester.isSelectedDeviceEmulated()) << "the first mouse stays selected";
     for (const QVariantMap& entry : requester.deviceArray()) {
         const quint64 service = entry.value(QStringLiteral("service")).toULongLong();
@@ -134,12 +130,12 @@ TEST_F(HvDeviceRequesterTest, TellsTheEmulatedMouseByItsLocation) {
 }
 
 TEST_F(HvDeviceRequesterTest, DevicesWithoutNameOrHandleNeverEnterTheList) {
-    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
+    ASSERT_TRUE(requester.listenDevWithVid(kVendorId, kProductId));
     requester.setIsPrintMsg(true);
     CaptureStdout();
-    bus->plug(kVid, kPid, {.name = std::nullopt});
-    const quint64 broken = bus->plug(kVid, kPid, {.handleError = EACCES});
-    const quint64 mute = bus->plug(kVid, kPid, {.interfaceError = EIO});
+    bus->plug(kVendorId, kProductId, {.name = std::nullopt});
+    const quint64 broken = bus->plug(kVendorId, kProductId, {.handleError = EACCES});
+    const quint64 mute = bus->plug(kVendorId, kProductId, {.interfaceError = EIO});
     const std::string out = GetCapturedStdout();
 
     EXPECT_TRUE(requester.deviceArray().isEmpty());
@@ -155,11 +151,11 @@ TEST_F(HvDeviceRequesterTest, DevicesWithoutNameOrHandleNeverEnterTheList) {
 }
 
 TEST_F(HvDeviceRequesterTest, PrintsNothingUnlessAsked) {
-    presentAtStart = {{kVid, kPid}};
+    presentAtStart = {{kVendorId, kProductId}};
     CaptureStdout();
-    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
+    ASSERT_TRUE(requester.listenDevWithVid(kVendorId, kProductId));
     bus->unplug(selectedService());
-    uint8_t report[16] = {0x03};
+    uint8_t report[kReportLength] = {kReportWrite};
     auto request = featureWrite(report);
     EXPECT_FALSE(requester.sendDeviceRequest(&request));
     EXPECT_FALSE(requester.resetCurrDevice());
@@ -171,21 +167,21 @@ TEST_F(HvDeviceRequesterTest, RequestsReachTheSelectedDeviceAndReportFailures) {
     std::vector<uint8_t> seen;
     int answer = 0;
     device->onSetFeature = [&](int iface, uint8_t* report, size_t length, size_t* done) {
-        EXPECT_EQ(iface, 1);
+        EXPECT_EQ(iface, kControlInterface);
         seen.assign(report, report + length);
         *done = length;
         return answer;
     };
-    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
-    bus->plug(kVid, kPid, {.device = device});
+    ASSERT_TRUE(requester.listenDevWithVid(kVendorId, kProductId));
+    bus->plug(kVendorId, kProductId, {.device = device});
     requester.setIsPrintMsg(true);
 
-    uint8_t report[16] = {0x03, 0x05, 0x00, 0x01, 0xA0};
+    uint8_t report[kReportLength] = {kReportWrite, kAddrActiveProfile, 0, 1, 5 << 5};
     auto request = featureWrite(report);
     CaptureStdout();
     EXPECT_TRUE(requester.sendDeviceRequest(&request));
-    EXPECT_EQ(request.wLenDone, 16u);
-    EXPECT_EQ(seen, std::vector<uint8_t>(report, report + 16));
+    EXPECT_EQ(request.wLenDone, kReportLength);
+    EXPECT_EQ(seen, std::vector<uint8_t>(std::begin(report), std::end(report)));
 
     answer = EIO;
     EXPECT_FALSE(requester.sendDeviceRequest(&request));
@@ -194,8 +190,8 @@ TEST_F(HvDeviceRequesterTest, RequestsReachTheSelectedDeviceAndReportFailures) {
 
 TEST_F(HvDeviceRequesterTest, ResetStopsAtTheFirstFailingStep) {
     auto device = std::make_shared<TestUsbDevice>();
-    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
-    bus->plug(kVid, kPid, {.device = device});
+    ASSERT_TRUE(requester.listenDevWithVid(kVendorId, kProductId));
+    bus->plug(kVendorId, kProductId, {.device = device});
     requester.setIsPrintMsg(true);
 
     EXPECT_TRUE(requester.resetCurrDevice());
@@ -230,12 +226,12 @@ TEST_F(HvDeviceRequesterTest, ARequestInFlightSurvivesTheDeviceGoingAway) {
         release.get_future().wait();
         return ENODEV;
     };
-    ASSERT_TRUE(requester.listenDevWithVid(kVid, kPid));
-    const quint64 service = bus->plug(kVid, kPid, {.device = device});
+    ASSERT_TRUE(requester.listenDevWithVid(kVendorId, kProductId));
+    const quint64 service = bus->plug(kVendorId, kProductId, {.device = device});
     std::weak_ptr<TestUsbDevice> watch = device;
     device.reset();
 
-    uint8_t report[16] = {0x03};
+    uint8_t report[kReportLength] = {kReportWrite};
     auto request = featureWrite(report);
     std::future<bool> result =
         std::async(std::launch::async, [&] { return requester.sendDeviceRequest(&request); });
@@ -252,7 +248,7 @@ TEST_F(HvDeviceRequesterTest, FailingToListenIsReportedWithTheCode) {
     startResult = ENOSYS;
     requester.setIsPrintMsg(true);
     CaptureStdout();
-    EXPECT_FALSE(requester.listenDevWithVid(kVid, kPid));
+    EXPECT_FALSE(requester.listenDevWithVid(kVendorId, kProductId));
     EXPECT_EQ(GetCapturedStdout(), "listenForDevices(): IOMasterPort() returned 00000026\n");
     EXPECT_FALSE(requester.isDevOn());
 }

@@ -1,5 +1,6 @@
 #include "HvDaemon/HvUSBListen.h"
 #include "Drivers/DriverRegistry.h"
+#include "KxProtocol.h"
 #include "TestUsbBackend.h"
 #include "Usb/UsbNotificationPort.h"
 
@@ -17,8 +18,7 @@ using testing::internal::CaptureStdout;
 using testing::internal::GetCapturedStdout;
 
 namespace {
-constexpr quint16 kVid = 0x04F2;
-constexpr quint16 kPid = 0x1106;
+using namespace KxProtocol;
 const QString kDriverClass = QStringLiteral("TestReportHook");
 
 // Records what the listener asked of it, in order.
@@ -49,15 +49,15 @@ protected:
         UsbNotificationPort::setBackendFactory([this] {
             auto backend = std::make_unique<TestUsbBackend>();
             if (mousePresentAtStart)
-                mouse = backend->plug(kVid, kPid);
+                mouse = backend->plug(kVendorId, kProductId);
             bus = backend.get();
             std::vector<std::unique_ptr<UsbBackend>> backends;
             backends.push_back(std::move(backend));
             return backends;
         });
         listen.setSelDealMessage(handler);
-        listen.setVendorID(kVid);
-        listen.setProductID(kPid);
+        listen.setVendorID(kVendorId);
+        listen.setProductID(kProductId);
         listen.setDriverIdentify(kDriverClass);
         listen.setIsPrintMsg(false);
     }
@@ -68,7 +68,8 @@ protected:
     }
 
     // A report hook instance for a node of a device with these ids, at that USB location.
-    std::shared_ptr<DriverService> publishHook(quint16 vendor = kVid, quint16 product = kPid,
+    std::shared_ptr<DriverService> publishHook(quint16 vendor = kVendorId,
+                                               quint16 product = kProductId,
                                                uint32_t location = 0x01200000) {
         auto instance = std::make_shared<DriverService>(kDriverClass);
         instance->setProperty(QStringLiteral("idVendor"), vendor);
@@ -116,19 +117,19 @@ TEST_F(HvUSBListenTest, MousePresentAtStartArrivesTwiceAndBothHookInstancesRepor
     listenWhile([&] {
         EXPECT_EQ(handler->events, (Events{"arrived", "arrived", "init"}));
         sendReport(*pointer, {1, 0, 5, 0xFB, 0, 0, 0, 0});
-        sendReport(*buttons, {2, 1, 0, 0, 0, 0, 0, 0});
+        sendReport(*buttons, {kReportIdButtons, kKindDpi});
         instances[1]->messageClients(HvUSBListen::kReportMessage, nullptr, 0);
         buttons->messageClients(HvUSBListen::kReportMessage, nullptr, 4); // too short to be one
         buttons->messageClients(0xE0000010, nullptr, 0); // a notice that carries no report
 
         sendClosed(*pointer);
         sendClosed(*buttons); // the second instance of the same device: already handled
-        sendReport(*buttons, {2, 4, 0, 0, 0, 0, 0, 0});
+        sendReport(*buttons, {kReportIdButtons, kKindProfile});
     });
 
     ASSERT_EQ(handler->reports.size(), 2u);
     EXPECT_EQ(handler->reports[0][0], 1);
-    EXPECT_EQ(handler->reports[1], (std::array<uint8_t, 8>{2, 1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(handler->reports[1], (std::array<uint8_t, 8>{kReportIdButtons, kKindDpi}));
     EXPECT_EQ(handler->events, (Events{"arrived", "arrived", "init", "removed"}));
     EXPECT_EQ(pointer->clientCount(), 0u) << "removal ends every subscription of the device";
 }
@@ -136,22 +137,22 @@ TEST_F(HvUSBListenTest, MousePresentAtStartArrivesTwiceAndBothHookInstancesRepor
 TEST_F(HvUSBListenTest, HotPlugSubscribesHookInstancesThatComeUpAfterTheDevice) {
     listenWhile([&] {
         EXPECT_EQ(handler->events, (Events{"init"})) << "nothing before the mouse arrives";
-        mouse = bus->plug(kVid, kPid);
+        mouse = bus->plug(kVendorId, kProductId);
         bus->plug(0x046D, 0xC31C); // a keyboard: not ours
         EXPECT_EQ(handler->events, (Events{"init", "arrived"}));
 
         auto late = publishHook(); // the HID driver binds after the USB device appeared
-        sendReport(*late, {2, 2, 0, 0, 0, 0, 0, 0});
+        sendReport(*late, {kReportIdButtons, kKindRate});
         sendClosed(*late);
         EXPECT_EQ(handler->events.back(), "removed");
 
         // Plugged again: a new arrival, a new instance, reports flow again.
-        mouse = bus->plug(kVid, kPid);
+        mouse = bus->plug(kVendorId, kProductId);
         auto again = publishHook();
-        sendReport(*again, {2, 8, 0, 0, 0, 0, 0, 0});
+        sendReport(*again, {kReportIdButtons, kKindLock});
     });
     ASSERT_EQ(handler->reports.size(), 2u);
-    EXPECT_EQ(handler->reports[1][1], 8);
+    EXPECT_EQ(handler->reports[1][1], kKindLock);
     EXPECT_EQ(handler->events, (Events{"init", "arrived", "removed", "arrived"}));
 }
 
@@ -162,21 +163,21 @@ TEST_F(HvUSBListenTest, InstancesJoinOnlyTheDeviceTheyBelongTo) {
     listenWhile([&] {
         auto otherDevice = std::make_shared<TestUsbDevice>();
         otherDevice->locationId = kOtherLocation;
-        bus->plug(kVid, kPid);
-        const quint64 other = bus->plug(kVid, kPid, {.device = otherDevice});
+        bus->plug(kVendorId, kProductId);
+        const quint64 other = bus->plug(kVendorId, kProductId, {.device = otherDevice});
         // Both hooks come up after both devices, the first device's first.
-        auto own = publishHook(kVid, kPid, 0x01200000);
-        auto others = publishHook(kVid, kPid, kOtherLocation);
+        auto own = publishHook(kVendorId, kProductId, 0x01200000);
+        auto others = publishHook(kVendorId, kProductId, kOtherLocation);
         EXPECT_EQ(own->clientCount(), 1u);
         EXPECT_EQ(others->clientCount(), 1u);
-        sendReport(*own, {2, 1, 0, 0, 0, 0, 0, 0});
+        sendReport(*own, {kReportIdButtons, kKindDpi});
 
         sendClosed(*others);
         bus->unplug(other);
         EXPECT_EQ(others->clientCount(), 0u);
         EXPECT_EQ(own->clientCount(), 1u) << "the first mouse's subscription stays";
         // A hook of a device that is not there joins nothing.
-        EXPECT_EQ(publishHook(kVid, kPid, 0x03100000)->clientCount(), 0u);
+        EXPECT_EQ(publishHook(kVendorId, kProductId, 0x03100000)->clientCount(), 0u);
     });
     ASSERT_EQ(handler->reports.size(), 1u);
 }
@@ -200,9 +201,9 @@ TEST_F(HvUSBListenTest, RefusesIdsThatCannotNameADeviceAndSkipsDevicesWithoutHan
     EXPECT_NE(GetCapturedStdout().find("Can't create a USB matching dictionary\n"),
               std::string::npos);
 
-    listen.setVendorID(kVid);
+    listen.setVendorID(kVendorId);
     CaptureStdout();
-    listenWhile([&] { bus->plug(kVid, kPid, {.handleError = EACCES}); });
+    listenWhile([&] { bus->plug(kVendorId, kProductId, {.handleError = EACCES}); });
     EXPECT_NE(GetCapturedStdout().find("unable to create a plugin (0000000d)"), std::string::npos);
     EXPECT_EQ(handler->events, (Events{"init"}));
 }
