@@ -4,7 +4,9 @@
 #include "HvLogger.h"
 #include "KxAction.h"
 #include "KxDeviceQueue.h"
+#include "KxMessages.h"
 #include "KxMouseLock.h"
+#include "KxProtocol.h"
 #include "MarkerProgram.h"
 #include "NotificationServer.h"
 #include "Notifications/DistributedNotificationCenter.h"
@@ -17,7 +19,6 @@
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDir>
 #include <QFile>
@@ -28,7 +29,10 @@
 #include <climits>
 
 namespace {
-constexpr const char* kAppId = "com.vlak.KxOption";
+using namespace KxMessages;
+using namespace KxProtocol;
+using Key = VirtualMouseFirmware::Key;
+constexpr const char* kAppId = DealwithMessage::kApplicationId;
 
 // The configuration window's desktop entry must exist before GIO first looks.
 class DaemonHome : public PrivateHome {
@@ -45,6 +49,18 @@ public:
 };
 const auto* const kHome = testing::AddGlobalTestEnvironment(new DaemonHome);
 
+QString window() {
+    return PrivateHome::dir("home") + "/KxOption";
+}
+
+// A status posted to the window: its type and value1, value2, ...
+QVariantMap status(int type, std::initializer_list<int> values) {
+    QVariantMap map{{QStringLiteral("type"), type}};
+    for (const int value : values)
+        map.insert(QStringLiteral("value%1").arg(map.size()), value);
+    return map;
+}
+
 class DealwithMessageTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -59,7 +75,7 @@ protected:
         });
         KxAction::setPauseHookForTesting([](unsigned) {});
         observer = DistributedNotificationCenter::defaultCenter().addObserver(
-            QStringLiteral("KxDevStatus"),
+            QLatin1String(kDevStatus),
             [this](const Notification& n) { statuses.push_back(*n.userInfo); });
         handler = std::make_unique<DealwithMessage>();
         testing::internal::CaptureStdout();
@@ -73,24 +89,27 @@ protected:
         DistributedNotificationCenter::defaultCenter().removeObserver(observer);
         KxAction::setPauseHookForTesting({});
         UsbNotificationPort::setBackendFactory({});
-        if (ownsAppName)
-            QDBusConnection::sessionBus().unregisterService(kAppId);
+        windowEnds();
     }
 
-    // A report of the mouse, and the live read it starts done and told here.
-    void report(uint8_t id, uint8_t kind, uint8_t code = 0) {
-        const uint8_t bytes[8] = {id, kind, 0, code, 0, 0, 0, 0};
+    // A report of the mouse's buttons, and the live read it starts done and told here.
+    void report(uint8_t kind, uint8_t code = 0, uint8_t id = kReportIdButtons) {
+        const uint8_t bytes[kInputReportBytes] = {id, kind, 0, code};
         handler->dealWithMsg(bytes);
         ASSERT_TRUE(KxDeviceQueue::shared().waitUntilIdle(5000));
         QCoreApplication::processEvents();
     }
-    void press(VirtualMouseFirmware::Key key) {
+    void press(Key key) {
         ASSERT_TRUE(firmware->press(key).has_value());
-        report(2, static_cast<uint8_t>(key));
+        report(uint8_t(key));
     }
     void pretendWindowRuns() {
         ownsAppName = QDBusConnection::sessionBus().registerService(kAppId);
         ASSERT_TRUE(ownsAppName);
+    }
+    void windowEnds() {
+        if (std::exchange(ownsAppName, false))
+            QDBusConnection::sessionBus().unregisterService(kAppId);
     }
     // The status notifications posted so far, after the bus had time to bring them back.
     std::vector<QVariantMap> postedStatuses(size_t expected) {
@@ -98,17 +117,19 @@ protected:
         KxTest::spin(50);
         return statuses;
     }
-    ShowMsgView* getShowFrmViewForTest() { return handler->getShowFrmView(); }
     ShowMsgView* view() const {
         return handler->showMsgFrm()
                    ? static_cast<ShowMsgView*>(handler->showMsgFrm()->contentView())
                    : nullptr;
     }
+    bool shown() const { return handler->showMsgFrm() && handler->showMsgFrm()->isVisible(); }
+    QImage picture(const QString& tag) const { return view()->imageArr().value(tag); }
     void settingChange(int code, std::optional<QVariantMap> userInfo = std::nullopt) {
-        handler->apReportPro({QStringLiteral("KxSettingChange"), QString::number(code), userInfo});
+        handler->apReportPro({QLatin1String(kSettingChange), QString::number(code), userInfo});
     }
 
     std::shared_ptr<VirtualMouseFirmware> firmware = std::make_shared<VirtualMouseFirmware>();
+    const VirtualMouseFirmware::State& mouse = firmware->state();
     std::shared_ptr<std::vector<std::string>> requestLog =
         std::make_shared<std::vector<std::string>>();
     FirmwareUsbBackend* bus = nullptr;
@@ -118,69 +139,55 @@ protected:
     bool ownsAppName = false;
 };
 
-QVariantMap status(int type, std::initializer_list<std::pair<const char*, int>> values) {
-    QVariantMap map{{QStringLiteral("type"), type}};
-    for (const auto& [key, value] : values)
-        map.insert(QString::fromLatin1(key), value);
-    return map;
-}
-
 TEST_F(DealwithMessageTest, DpiAndRateButtonsShowAndReportTheMouseState) {
-    press(VirtualMouseFirmware::Key::Dpi);
-    const auto& state = firmware->state();
-    ASSERT_NE(view(), nullptr);
-    EXPECT_EQ(view()->dpiText(), QString::number(state.dpi * 100));
-    EXPECT_TRUE(handler->showMsgFrm()->isVisible());
-
-    press(VirtualMouseFirmware::Key::Rate);
-    const int rateIndex = state.rateCode == 0 ? 2 : state.rateCode == 1 ? 1 : 0;
-    EXPECT_EQ(view()->showImage(),
-              view()->imageArr().value(QStringLiteral("rate%1").arg(rateIndex)));
+    press(Key::Dpi);
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(view()->dpiText(), QString::number(mouse.dpi * 100));
+    const QVariantMap firstDpi = status(kStatusDpi, {mouse.stage, mouse.dpi, mouse.dpi});
+    press(Key::Rate);
+    const int rateIndex = kRates - 1 - mouse.rateCode;
+    EXPECT_EQ(view()->showImage(), picture(QStringLiteral("rate%1").arg(rateIndex)));
 
     // With the display off nothing is shown, but the window is still told.
     handler->setIsOsd(false);
     handler->showMsgFrm()->close();
-    press(VirtualMouseFirmware::Key::Dpi);
-    EXPECT_FALSE(handler->showMsgFrm()->isVisible());
-
-    const auto posted = postedStatuses(3);
-    ASSERT_EQ(posted.size(), 3u);
-    EXPECT_EQ(posted[1], status(3, {{"value1", rateIndex}}));
-    EXPECT_EQ(posted[2],
-              status(2, {{"value1", state.stage}, {"value2", state.dpi}, {"value3", state.dpi}}));
-    EXPECT_EQ(posted[0].value("type").toInt(), 2);
+    press(Key::Dpi);
+    EXPECT_FALSE(shown());
+    EXPECT_EQ(postedStatuses(3),
+              (std::vector{firstDpi, status(kStatusRate, {rateIndex}),
+                           status(kStatusDpi, {mouse.stage, mouse.dpi, mouse.dpi})}));
 }
 
 TEST_F(DealwithMessageTest, ProfileButtonGoesToTheRunningWindowOrToTheDisplay) {
-    press(VirtualMouseFirmware::Key::Profile);
-    const int profileIndex = firmware->state().profile - 1;
-    ASSERT_NE(view(), nullptr) << "the window is closed: the display shows the profile";
-    EXPECT_EQ(view()->showImage(),
-              view()->imageArr().value(QStringLiteral("P%1").arg(profileIndex + 1)));
-
+    // The window is closed: the display shows the profile the mouse reports, each of P1..P5.
+    for (int press = 0; press < kProfiles; ++press) {
+        this->press(Key::Profile);
+        ASSERT_TRUE(shown());
+        EXPECT_EQ(view()->showImage(), picture(QStringLiteral("P%1").arg(mouse.profile)));
+    }
     handler->showMsgFrm()->close();
     pretendWindowRuns();
-    press(VirtualMouseFirmware::Key::Profile);
-    EXPECT_FALSE(handler->showMsgFrm()->isVisible()) << "the window follows and asks itself";
-    const auto posted = postedStatuses(1);
-    ASSERT_EQ(posted.size(), 1u) << "nothing is posted while the window is closed";
-    EXPECT_EQ(posted[0], status(1, {{"value", firmware->state().profile - 1}}));
+    press(Key::Profile);
+    EXPECT_FALSE(shown()) << "the window follows and asks itself";
+    EXPECT_EQ(postedStatuses(1),
+              (std::vector{QVariantMap{{"type", kStatusProfile}, {"value", mouse.profile - 1}}}))
+        << "nothing is posted while the window is closed";
 }
 
 TEST_F(DealwithMessageTest, LockShowsLockOrUnlockAndOtherReportsDoNothing) {
-    press(VirtualMouseFirmware::Key::Lock);
-    ASSERT_NE(view(), nullptr);
-    EXPECT_EQ(view()->showImage(), view()->imageArr().value("lock"));
-    press(VirtualMouseFirmware::Key::Lock);
-    EXPECT_EQ(view()->showImage(), view()->imageArr().value("unlock"));
+    press(Key::Lock);
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(view()->showImage(), picture("lock"));
+    press(Key::Lock);
+    EXPECT_EQ(view()->showImage(), picture("unlock"));
 
     handler->showMsgFrm()->close();
     requestLog->clear();
-    report(1, 1);    // a pointer report
-    report(2, 3);    // an unlisted kind
-    report(2, 0, 0); // a launch report without a slot code
+    report(kKindDpi, 0, 1); // a pointer report
+    report(3);              // an unlisted kind
+    report(kKindLaunch);    // a launch report without a slot code
     EXPECT_TRUE(requestLog->empty()) << "nothing is read from the mouse";
-    EXPECT_FALSE(handler->showMsgFrm()->isVisible());
+    EXPECT_FALSE(shown());
     EXPECT_TRUE(postedStatuses(0).empty());
 }
 
@@ -188,44 +195,72 @@ TEST_F(DealwithMessageTest, LaunchReportsStartTheProgramBoundToTheirSlotOnly) {
     const QString first = writeMarkerProgram("first-slot-app");
     const QString middle = writeMarkerProgram("middle-slot-app");
     const QString last = writeMarkerProgram("last-slot-app");
+    const uint8_t profile3 = kFirstLaunchCode + 2 * kButtons, middleCode = profile3 + 3;
     {
         auto settings = UserPreferences::open();
-        settings->setValue(KxAction::launchPathKey(160), first);
-        settings->setValue(KxAction::launchPathKey(173), middle); // profile 3, button 4
-        settings->setValue(KxAction::launchPathKey(184), last);
-        settings->setValue(KxAction::launchPathKey(170), PrivateHome::dir("home") + "/gone");
-        settings->setValue(KxAction::launchPathKey(171), QString());
+        settings->setValue(KxAction::launchPathKey(kFirstLaunchCode), first);
+        settings->setValue(KxAction::launchPathKey(middleCode), middle); // profile 3, button 4
+        settings->setValue(KxAction::launchPathKey(kLastLaunchCode), last);
+        settings->setValue(KxAction::launchPathKey(profile3), PrivateHome::dir("home") + "/gone");
+        settings->setValue(KxAction::launchPathKey(profile3 + 1), QString());
     }
-    for (const uint8_t code : {159, 185, 170, 171})
-        report(2, 0, code); // outside the slots, a path that no longer exists, an empty path
+    // Outside the slots, a path that no longer exists, an empty path.
+    for (const int code : {kFirstLaunchCode - 1, kLastLaunchCode + 1, profile3 + 0, profile3 + 1})
+        report(kKindLaunch, uint8_t(code));
     KxTest::spin(200);
     EXPECT_FALSE(started(first) || started(middle) || started(last));
 
-    report(2, 0, 160);
-    report(2, 0, 184);
+    report(kKindLaunch, kFirstLaunchCode);
+    report(kKindLaunch, kLastLaunchCode);
     EXPECT_TRUE(KxTest::waitFor([&] { return started(first) && started(last); }));
     EXPECT_FALSE(started(middle)) << "only the code's own slot";
-    report(2, 0, 173);
+    report(kKindLaunch, middleCode);
     EXPECT_TRUE(KxTest::waitFor([&] { return started(middle); }));
 }
 
-TEST_F(DealwithMessageTest, DisplayMessagesFromTheWindow) {
-    // Kind 3 with different X and Y shows X.
-    settingChange(111, QVariantMap{{"value1", 3}, {"value2", 1}, {"value3", 57}, {"value4", 32}});
-    ASSERT_NE(view(), nullptr);
-    EXPECT_EQ(view()->dpiText(), QStringLiteral("5700"));
-
-    settingChange(111, QVariantMap{{"value1", 2}, {"value2", 0}});
-    EXPECT_TRUE(view()->showImage().isNull()) << "mode pictures do not exist: shown empty";
+// What the window asks the display to show is drawn within what the mouse can have: stages
+// 1..4, 100..5700 DPI, profiles 1..5, whatever the values say; no value overflows.
+TEST_F(DealwithMessageTest, DisplayMessagesFromTheWindowAreDrawnWithinWhatTheMouseCanHave) {
+    struct Case {
+        std::vector<int> values; // value1, value2, ...
+        QString picture;         // the table's, or the DPI stage's with dpi drawn on it
+        QString dpi;
+    };
+    const Case cases[] = {
+        {{kShowDpi, 1, 57, 32}, "dpi1", "5700"}, // X and Y differ: X is shown
+        {{kShowDpi, INT_MAX, INT_MAX}, "dpi3", "5700"},
+        {{kShowDpi, INT_MIN, -9}, "dpi0", "100"},
+        {{kShowMode, 0}, {}}, // mode pictures do not exist: shown empty
+        {{kShowProfile, 2}, "P3"},
+        {{kShowProfile, INT_MAX}, "P5"},
+        {{kShowProfile, INT_MIN}, "P1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.picture.toStdString());
+        QVariantMap values;
+        for (const int value : c.values)
+            values.insert(QStringLiteral("value%1").arg(values.size() + 1), value);
+        settingChange(kShowChange, values);
+        ASSERT_TRUE(shown());
+        const auto attributes = ShowMsgView::getStrAtt(Qt::white, ShowMsgView::kDpiFontSize);
+        EXPECT_EQ(view()->showImage(),
+                  c.dpi.isEmpty()
+                      ? picture(c.picture)
+                      : ShowMsgView::composeDpiImage(picture(c.picture), attributes, c.dpi));
+        EXPECT_EQ(view()->showImage().isNull(), c.picture.isEmpty());
+        if (!c.dpi.isEmpty())
+            EXPECT_EQ(view()->dpiText(), c.dpi);
+    }
 
     // Switched off: no window shows; switched on again: it does.
     handler->showMsgFrm()->close();
-    settingChange(110, QVariantMap{{"value1", false}});
-    settingChange(111, QVariantMap{{"value1", 1}, {"value2", 2}});
-    EXPECT_FALSE(handler->showMsgFrm()->isVisible());
-    settingChange(110, QVariantMap{{"value1", true}});
-    settingChange(111, QVariantMap{{"value1", 1}, {"value2", 2}});
-    EXPECT_EQ(view()->showImage(), view()->imageArr().value("P3"));
+    settingChange(kDisplaySwitch, QVariantMap{{"value1", false}});
+    settingChange(kShowChange, QVariantMap{{"value1", kShowProfile}, {"value2", 3}});
+    EXPECT_FALSE(shown());
+    settingChange(kDisplaySwitch, QVariantMap{{"value1", true}});
+    settingChange(kShowChange, QVariantMap{{"value1", kShowProfile}, {"value2", 3}});
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(view()->showImage(), picture("P4"));
 }
 
 // Where windows cannot be kept from the keyboard (Wayland), every change the display shows goes
@@ -234,29 +269,30 @@ TEST_F(DealwithMessageTest, OnWaylandTheDisplayIsANotificationAndNoWindow) {
     NotificationServer server;
     ASSERT_TRUE(server.start());
     handler->setDisplaysAsNotifications(true);
-    auto notified = [&](size_t count) {
-        return KxTest::waitFor([&] { return server.notified().size() >= count; });
+    const auto& notified = server.notified();
+    const auto notifiedCount = [&](size_t count) {
+        return KxTest::waitFor([&] { return notified.size() >= count; });
     };
-    press(VirtualMouseFirmware::Key::Dpi);
-    ASSERT_TRUE(notified(1));
-    const auto& state = firmware->state();
-    EXPECT_EQ(server.notified()[0].summary, QStringLiteral("%1 DPI").arg(state.dpi * 100));
-    EXPECT_EQ(server.notified()[0].body, QStringLiteral("Stage %1 of 4").arg(state.stage + 1));
-    EXPECT_FALSE(server.notified()[0].hints.contains("image-data")) << "the words, not a picture";
+    press(Key::Dpi);
+    ASSERT_TRUE(notifiedCount(1));
+    EXPECT_EQ(notified[0].summary, QStringLiteral("%1 DPI").arg(mouse.dpi * 100));
+    EXPECT_EQ(notified[0].body, QStringLiteral("Stage %1 of 4").arg(mouse.stage + 1));
+    EXPECT_FALSE(notified[0].hints.contains("image-data")) << "the words, not a picture";
+    EXPECT_EQ(notified[0].expireTimeout, ShowMsgView::kDisplayTicks * ShowMsgView::kTickIntervalMs);
 
-    press(VirtualMouseFirmware::Key::Lock);
-    ASSERT_TRUE(notified(2));
-    EXPECT_EQ(server.notified()[1].summary, firmware->state().locked ? "Locked" : "Unlocked");
-    settingChange(111, QVariantMap{{"value1", 4}, {"value2", 1}});
-    ASSERT_TRUE(notified(3));
-    EXPECT_EQ(server.notified()[2].summary, "500 Hz");
-    settingChange(111, QVariantMap{{"value1", 1}, {"value2", 1}});
-    ASSERT_TRUE(notified(4));
-    EXPECT_EQ(server.notified()[3].summary, "Profile 2");
-    EXPECT_EQ(server.notified()[3].replacesId, server.notified()[2].replacesId);
-    EXPECT_NE(server.notified()[3].replacesId, 0u);
+    press(Key::Lock);
+    ASSERT_TRUE(notifiedCount(2));
+    EXPECT_EQ(notified[1].summary, mouse.locked ? "Locked" : "Unlocked");
+    settingChange(kShowChange, QVariantMap{{"value1", kShowRate}, {"value2", 1}});
+    ASSERT_TRUE(notifiedCount(3));
+    EXPECT_EQ(notified[2].summary, "500 Hz");
+    settingChange(kShowChange, QVariantMap{{"value1", kShowProfile}, {"value2", 1}});
+    ASSERT_TRUE(notifiedCount(4));
+    EXPECT_EQ(notified[3].summary, "Profile 2");
+    EXPECT_EQ(notified[3].replacesId, notified[2].replacesId);
+    EXPECT_NE(notified[3].replacesId, 0u);
     // A display without picture withdraws the notification.
-    settingChange(111, QVariantMap{{"value1", 2}, {"value2", 0}});
+    settingChange(kShowChange, QVariantMap{{"value1", kShowMode}, {"value2", 0}});
     EXPECT_TRUE(KxTest::waitFor([&] { return !server.closed().empty(); }));
 
     EXPECT_EQ(handler->showMsgFrm(), nullptr);
@@ -265,14 +301,14 @@ TEST_F(DealwithMessageTest, OnWaylandTheDisplayIsANotificationAndNoWindow) {
         std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
     const auto posted = postedStatuses(1);
     ASSERT_FALSE(posted.empty()) << "the window is still told";
-    EXPECT_EQ(posted[0].value("type").toInt(), 2);
+    EXPECT_EQ(posted[0].value("type").toInt(), kStatusDpi);
 }
 
 TEST_F(DealwithMessageTest, DisplayOffFromTheStartMakesNoWindow) {
     UserPreferences::open()->setValue(QStringLiteral("OSDTag"), false);
     handler = std::make_unique<DealwithMessage>();
-    settingChange(111, QVariantMap{{"value1", 4}, {"value2", 1}});
-    press(VirtualMouseFirmware::Key::Dpi);
+    settingChange(kShowChange, QVariantMap{{"value1", kShowRate}, {"value2", 1}});
+    press(Key::Dpi);
     EXPECT_EQ(handler->showMsgFrm(), nullptr);
     UserPreferences::open()->remove(QStringLiteral("OSDTag"));
 }
@@ -281,20 +317,19 @@ TEST_F(DealwithMessageTest, MalformedMessagesReadAsZeroAndNeverCrash) {
     const QVariant junk[] = {QVariant(), QStringLiteral("abc"), QVariantList{1, 2}, QVariant(3.7),
                              QVariantMap{{"x", 1}}};
     for (const QVariant& object : junk) {
-        handler->apReportPro({QStringLiteral("KxSettingChange"), object, std::nullopt});
+        handler->apReportPro({QLatin1String(kSettingChange), object, std::nullopt});
         for (const QVariant& value : junk)
-            handler->apReportPro({QStringLiteral("KxSettingChange"), QStringLiteral("111"),
-                                  QVariantMap{{"value1", value}, {"value2", value}}});
+            settingChange(kShowChange, QVariantMap{{"value1", value}, {"value2", value}});
     }
-    handler->apReportPro({QStringLiteral("KxSettingChange"), QStringLiteral("111"), std::nullopt});
+    settingChange(kShowChange);
     ASSERT_NE(view(), nullptr) << "111 with unreadable values is kind 0: an empty display";
     EXPECT_TRUE(view()->showImage().isNull());
 
     // A signal of the wrong shape on the bus reaches the handler as no object and no values.
     QDBusMessage bad = QDBusMessage::createSignal(DistributedNotificationCenter::kPath,
                                                   DistributedNotificationCenter::kInterface,
-                                                  QStringLiteral("KxSettingChange"));
-    bad << 121 << QStringLiteral("value1");
+                                                  QLatin1String(kSettingChange));
+    bad << kRelaunch << QStringLiteral("value1");
     EXPECT_TRUE(QDBusConnection::sessionBus().send(bad));
     KxTest::spin(100);
 }
@@ -304,7 +339,7 @@ TEST_F(DealwithMessageTest, SavedSettingsReloadTheProfilesEvenWithoutMouse) {
     auto acceleration = [](const ProfieController& profiles) {
         return profiles.profileArr()[2]->profileData().acceler;
     };
-    // The window changes a profile and saves the set; the daemon only hears "101".
+    // The window changes a profile and saves the set; the daemon only hears that it saved.
     const uint32_t changed = acceleration(*library) + 7;
     {
         ProfieController window;
@@ -314,34 +349,24 @@ TEST_F(DealwithMessageTest, SavedSettingsReloadTheProfilesEvenWithoutMouse) {
         window.saveToSys();
     }
     handler->removeDevPro();
-    settingChange(101);
+    settingChange(kSettingsSaved);
     EXPECT_TRUE(KxTest::waitFor([&] { return acceleration(*library) == changed; }));
-}
-
-TEST_F(DealwithMessageTest, RelaunchStartsTheWindowHalfASecondLater) {
-    const QString window = PrivateHome::dir("home") + "/KxOption";
-    settingChange(121);
-    KxTest::spin(300);
-    EXPECT_FALSE(started(window)) << "not before the delay";
-    EXPECT_TRUE(KxTest::waitFor([&] { return started(window); }));
 }
 
 // The window that asks for its relaunch still owns its name while it ends (it waits up to 10 s for
 // a transfer still running): the new one is started as soon as the name is gone, not skipped.
 TEST_F(DealwithMessageTest, ARelaunchWaitsForTheOldWindowToEndThenStartsOneWindow) {
-    const QString window = PrivateHome::dir("home") + "/KxOption";
-    const int before = startCount(window);
+    const int before = startCount(window());
     pretendWindowRuns();
     for (int i = 0; i < 5; ++i)
-        settingChange(121);
+        settingChange(kRelaunch);
     KxTest::spin(1500);
-    EXPECT_EQ(startCount(window), before) << "not while the old window runs";
+    EXPECT_EQ(startCount(window()), before) << "not while the old window runs";
 
-    QDBusConnection::sessionBus().unregisterService(kAppId);
-    ownsAppName = false;
-    EXPECT_TRUE(KxTest::waitFor([&] { return startCount(window) == before + 1; }, 2000));
+    windowEnds();
+    EXPECT_TRUE(KxTest::waitFor([&] { return startCount(window()) == before + 1; }, 2000));
     KxTest::spin(800);
-    EXPECT_EQ(startCount(window), before + 1) << "one window for the burst";
+    EXPECT_EQ(startCount(window()), before + 1) << "one window for the burst";
 }
 
 // The wait is bounded: a window that does not end is not waited for for ever, and that is
@@ -354,45 +379,38 @@ TEST_F(DealwithMessageTest, ARelaunchGivesUpOnAWindowThatDoesNotEnd) {
             if (type == QtWarningMsg)
                 warnings << text;
         });
-    const QString window = PrivateHome::dir("home") + "/KxOption";
-    const int before = startCount(window);
+    const int before = startCount(window());
     handler->setOldWindowWaitMs(400);
     pretendWindowRuns();
-    settingChange(121);
+    settingChange(kRelaunch);
     const bool gaveUp = KxTest::waitFor(
         [] { return !warnings.filter(QStringLiteral("still runs after 0.4 s")).isEmpty(); }, 3000);
     qInstallMessageHandler(previous);
     ASSERT_TRUE(gaveUp) << warnings.join('\n').toStdString();
 
-    QDBusConnection::sessionBus().unregisterService(kAppId);
-    ownsAppName = false;
+    windowEnds();
     KxTest::spin(400);
-    EXPECT_EQ(startCount(window), before) << "given up";
-    settingChange(121);
-    EXPECT_TRUE(KxTest::waitFor([&] { return startCount(window) == before + 1; }));
-}
-
-bool shown(const DealwithMessage& handler) {
-    return handler.showMsgFrm() && handler.showMsgFrm()->isVisible();
+    EXPECT_EQ(startCount(window()), before) << "given up";
+    settingChange(kRelaunch);
+    EXPECT_TRUE(KxTest::waitFor([&] { return startCount(window()) == before + 1; }));
 }
 
 // A read that did not reach the mouse, or a value the mouse cannot have, is no news: nothing is
 // shown, nothing posted (a failed read used to show "0" and stage 1, or 1000 Hz).
 TEST_F(DealwithMessageTest, FailedOrImpossibleLiveReadsShowAndPostNothing) {
     bus->unplug(); // the cable is pulled between the button's report and the read
-    for (const uint8_t kind : {1, 2, 4, 8})
-        report(2, kind);
-    EXPECT_FALSE(shown(*handler));
+    for (const uint8_t kind : {kKindDpi, kKindRate, kKindProfile, kKindLock})
+        report(kind);
+    EXPECT_FALSE(shown());
 
     bus->plug();
     ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
     // The next stage's stored DPI is 0: the mouse would run it at a value it cannot have.
-    const int next = (firmware->state().stage + 1) % 4;
     const uint8_t zero = 0;
-    KxAction::sendWriteReport(uint16_t(8 + next), &zero, 1);
-    press(VirtualMouseFirmware::Key::Dpi);
-    ASSERT_EQ(firmware->state().dpi, 0);
-    EXPECT_FALSE(shown(*handler));
+    KxAction::sendWriteReport(uint16_t(kAddrStageDpi + (mouse.stage + 1) % kStages), &zero, 1);
+    press(Key::Dpi);
+    ASSERT_EQ(mouse.dpi, 0);
+    EXPECT_FALSE(shown());
     EXPECT_TRUE(postedStatuses(0).empty());
 }
 
@@ -405,64 +423,41 @@ TEST_F(DealwithMessageTest, PressesDuringAnotherProgramsTurnAreToldAsWhereTheMou
     QString why;
     ASSERT_FALSE(KxMouseLock::path().isEmpty());
     ASSERT_TRUE(otherProgram.acquire(KxMouseLock::path(), {}, &why)) << why.toStdString();
-    const uint8_t dpiReport[8] = {2, 1, 0, 0, 0, 0, 0, 0};
+    const uint8_t dpiReport[kInputReportBytes] = {kReportIdButtons, kKindDpi};
     for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(firmware->press(VirtualMouseFirmware::Key::Dpi).has_value());
+        ASSERT_TRUE(firmware->press(Key::Dpi).has_value());
         handler->dealWithMsg(dpiReport);
     }
     KxTest::spin(200);
-    EXPECT_FALSE(shown(*handler)) << "nothing read out of turn";
+    EXPECT_FALSE(shown()) << "nothing read out of turn";
     EXPECT_TRUE(statuses.empty());
     otherProgram.release();
     ASSERT_TRUE(KxDeviceQueue::shared().waitUntilIdle(5000));
-    const auto& state = firmware->state();
-    const QVariantMap ended =
-        status(2, {{"value1", state.stage}, {"value2", state.dpi}, {"value3", state.dpi}});
     const auto posted = postedStatuses(1);
     ASSERT_FALSE(posted.empty());
     EXPECT_LE(posted.size(), 2u) << "the waiting reads of the burst became one";
     for (const QVariantMap& each : posted)
-        EXPECT_EQ(each, ended);
-    ASSERT_TRUE(shown(*handler));
-    EXPECT_EQ(view()->dpiText(), QString::number(state.dpi * 100));
+        EXPECT_EQ(each, status(kStatusDpi, {mouse.stage, mouse.dpi, mouse.dpi}));
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(view()->dpiText(), QString::number(mouse.dpi * 100));
 
     handler->showMsgFrm()->hide();
     statuses.clear();
     ASSERT_TRUE(otherProgram.acquire(KxMouseLock::path(), {}, &why));
-    ASSERT_TRUE(firmware->press(VirtualMouseFirmware::Key::Rate).has_value());
-    const uint8_t rateReport[8] = {2, 2, 0, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(firmware->press(Key::Rate).has_value());
+    const uint8_t rateReport[kInputReportBytes] = {kReportIdButtons, kKindRate};
     handler->dealWithMsg(rateReport);
     KxTest::spin(DealwithMessage::kLiveReadShowMs + 200);
     otherProgram.release();
     ASSERT_TRUE(KxDeviceQueue::shared().waitUntilIdle(5000));
     ASSERT_EQ(postedStatuses(1).size(), 1u);
-    EXPECT_EQ(statuses[0].value("type").toInt(), 3);
-    EXPECT_FALSE(shown(*handler)) << "too late to show";
-}
-
-// What the window sends is drawn within what the mouse can have: stages 1..4, 100..5700 DPI,
-// profiles 1..5; no value overflows.
-TEST_F(DealwithMessageTest, DisplayValuesFromTheBusAreBounded) {
-    const auto stagePicture = [&](int stage, const QString& text) {
-        return ShowMsgView::composeDpiImage(
-            view()->imageArr().value(QStringLiteral("dpi%1").arg(stage)),
-            ShowMsgView::getStrAtt(Qt::white, ShowMsgView::kDpiFontSize), text);
-    };
-    settingChange(111, QVariantMap{{"value1", 3}, {"value2", INT_MAX}, {"value3", INT_MAX}});
-    ASSERT_NE(view(), nullptr);
-    EXPECT_EQ(view()->dpiText(), "5700");
-    EXPECT_EQ(view()->showImage(), stagePicture(3, "5700"));
-    settingChange(111, QVariantMap{{"value1", 3}, {"value2", INT_MIN}, {"value3", -9}});
-    EXPECT_EQ(view()->dpiText(), "100");
-    EXPECT_EQ(view()->showImage(), stagePicture(0, "100"));
-    settingChange(111, QVariantMap{{"value1", 1}, {"value2", INT_MAX}});
-    EXPECT_EQ(view()->showImage(), view()->imageArr().value("P5"));
-    settingChange(111, QVariantMap{{"value1", 1}, {"value2", INT_MIN}});
-    EXPECT_EQ(view()->showImage(), view()->imageArr().value("P1"));
+    EXPECT_EQ(statuses[0].value("type").toInt(), kStatusRate);
+    EXPECT_FALSE(shown()) << "too late to show";
 }
 
 // A burst of messages neither holds the event loop (each reload used to sleep 100 ms on it) nor
-// multiplies: reloads coalesce into one, and one window is started however often it is asked.
+// multiplies: reloads coalesce into one, and one window is started, half a second after it was
+// asked, however often it is asked.
 TEST_F(DealwithMessageTest, BurstsOfReloadsAndRelaunchesCoalesce) {
     static int reloads = 0;
     reloads = 0;
@@ -472,7 +467,7 @@ TEST_F(DealwithMessageTest, BurstsOfReloadsAndRelaunchesCoalesce) {
             reloads += text.contains(QStringLiteral("更新Setting"));
         });
     for (int i = 0; i < 100; ++i)
-        settingChange(101);
+        settingChange(kSettingsSaved);
     EXPECT_EQ(reloads, 0) << "handled later, on the event loop";
     EXPECT_TRUE(KxTest::waitFor([] { return reloads > 0; }));
     KxTest::spin(300);
@@ -480,24 +475,25 @@ TEST_F(DealwithMessageTest, BurstsOfReloadsAndRelaunchesCoalesce) {
     HvLogger::getLogger()->setDebugEnabled(false);
     EXPECT_EQ(reloads, 1);
 
-    const QString window = PrivateHome::dir("home") + "/KxOption";
     for (int i = 0; i < 10; ++i)
-        settingChange(121);
-    ASSERT_TRUE(KxTest::waitFor([&] { return started(window); }));
+        settingChange(kRelaunch);
+    KxTest::spin(300);
+    EXPECT_FALSE(started(window())) << "not before the delay";
+    ASSERT_TRUE(KxTest::waitFor([&] { return started(window()); }));
     KxTest::spin(800);
-    EXPECT_EQ(startCount(window), 1);
+    EXPECT_EQ(startCount(window()), 1);
     // The window was started but has not claimed its name yet: it is still starting.
-    settingChange(121);
+    settingChange(kRelaunch);
     KxTest::spin(800);
-    EXPECT_EQ(startCount(window), 1);
+    EXPECT_EQ(startCount(window()), 1);
 }
 
 // The handler's bus observer goes with it: a message arriving afterwards reaches nothing.
 TEST_F(DealwithMessageTest, AGoneHandlerHearsNoMoreMessages) {
     handler.reset();
     DistributedNotificationCenter::defaultCenter().post(
-        {QStringLiteral("KxSettingChange"), QStringLiteral("111"),
-         QVariantMap{{"value1", 1}, {"value2", 2}}});
+        {QLatin1String(kSettingChange), QString::number(kShowChange),
+         QVariantMap{{"value1", kShowProfile}, {"value2", 2}}});
     KxTest::spin(200);
 }
 } // namespace

@@ -115,17 +115,4 @@ TEST_F(NotificationDisplayTest, WithoutAServiceTheLogSaysSoOnceAndNothingIsShown
     EXPECT_EQ(warnings.size(), 1);
 }
 
-TEST(ShowMsgViewTexts, EveryPictureHasItsWords) {
-    for (const auto& [tag, file] : ShowMsgView::imageTable()) {
-        if (tag.startsWith("dpi"))
-            continue;
-        EXPECT_FALSE(ShowMsgView::textForTag(tag).isEmpty()) << tag.toStdString();
-    }
-    EXPECT_EQ(ShowMsgView::textForTag("rate0"), "125 Hz");
-    EXPECT_EQ(ShowMsgView::textForTag("rate2"), "1000 Hz");
-    EXPECT_EQ(ShowMsgView::textForTag("P5"), "Profile 5");
-    EXPECT_EQ(ShowMsgView::textForTag("normal"), QString());
-    EXPECT_EQ(ShowMsgView::dpiText(0, 35), QStringLiteral("3500 DPI \u00b7 stage 1 of 4"));
-}
-
 } // namespace

@@ -88,8 +88,16 @@ TEST_F(ShowMsgViewTest, NewShowRestartsCountdownAndLastTickClosesKeptWindow) {
     EXPECT_TRUE(KxTest::waitFor([&] { return !window.isVisible(); }, 10000));
 }
 
+// DPI is drawn in hundreds, within what the mouse can have. The view shows its window itself,
+// and only with a picture and its countdown: a request without one (a stage without a picture,
+// separate X and Y values) changes nothing; a stage without a picture used to leave an empty
+// window up for good.
 TEST_F(ShowMsgViewTest, DpiIsDrawnInHundredsAndRequestsWithoutPictureChangeNothing) {
-    view->showDpi(2, 57, 57);
+    window.close();
+    EXPECT_TRUE(view->showDpi(2, 16, 16));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(view->isStop());
+    EXPECT_TRUE(view->showDpi(2, 999, 999));
     EXPECT_EQ(view->dpiText(), QStringLiteral("5700"));
     const QImage plain = view->imageArr().value(QStringLiteral("dpi2"));
     EXPECT_FALSE(changedPixels(view->showImage(), plain).isNull());
@@ -100,14 +108,18 @@ TEST_F(ShowMsgViewTest, DpiIsDrawnInHundredsAndRequestsWithoutPictureChangeNothi
     OsdWords::drawInto(artwork, QStringLiteral("dpi2"));
     EXPECT_TRUE(changedPixels(plain, artwork).isNull());
     finishDisplay();
+    EXPECT_FALSE(window.isVisible());
 
     const qint64 shown = view->showImage().cacheKey();
-    view->showDpi(4, 16, 16);
-    view->showDpi(-1, 16, 16);
-    view->showDpi(0, 16, 17); // separate X and Y values have no pictures
+    const int refused[][3] = {{4, 16, 16}, {-1, 16, 16}, {7, 16, 16}, {0, 16, 17}};
+    for (const auto& [stage, x, y] : refused) {
+        SCOPED_TRACE(QStringLiteral("stage %1, %2 x %3").arg(stage).arg(x).arg(y).toStdString());
+        EXPECT_FALSE(view->showDpi(stage, x, y));
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_TRUE(view->isStop());
+    }
     EXPECT_EQ(view->showImage().cacheKey(), shown);
     EXPECT_EQ(view->dpiText(), QStringLiteral("5700"));
-    EXPECT_TRUE(view->isStop());
 }
 
 TEST_F(ShowMsgViewTest, TagsWithoutPictureShowTransparentView) {
@@ -165,47 +177,17 @@ TEST(ShowMsgViewComposition, TextStaysCentredInsideDpiArea) {
     }
 }
 
-TEST(ShowMsgViewPictures, EveryTablePictureLoadsInBothDensities) {
-    ShowMsgView view(ShowMsgView::viewFrame());
-    EXPECT_EQ(view.imageArr().size(), qsizetype(ShowMsgView::imageTable().size()));
-    for (const auto& [tag, fileName] : ShowMsgView::imageTable()) {
-        SCOPED_TRACE(fileName.toStdString());
-        EXPECT_TRUE(view.imageArr().contains(tag));
-        EXPECT_EQ(ShowMsgView::loadTableImage(fileName, 1).size(), ShowMsgView::kViewSize);
-        const QImage doubled = ShowMsgView::loadTableImage(fileName, 1.5);
-        EXPECT_EQ(doubled.size(), ShowMsgView::kViewSize * 2);
-        EXPECT_EQ(doubled.deviceIndependentSize().toSize(), ShowMsgView::kViewSize);
-    }
-}
-
 TEST(ShowMsgViewGeometry, WindowSitsCentredAboveTheScreenBottom) {
     EXPECT_EQ(ShowMsgView::windowGeometry(QRect(1920, 200, 1280, 800)), QRect(2253, 714, 613, 186));
     EXPECT_EQ(ShowMsgView::windowGeometry(QRect()), QRect(0, 0, 613, 186));
 }
 
-// The view shows its window itself, and only with a picture and its countdown: a stage without
-// a picture used to leave an empty window up for good.
-TEST_F(ShowMsgViewTest, TheWindowIsShownOnlyWithAPictureAndItsCountdown) {
-    window.close();
-    for (const int stage : {-1, 4, 7}) {
-        EXPECT_FALSE(view->showDpi(stage, 16, 16)) << stage;
-        EXPECT_FALSE(window.isVisible()) << stage;
-        EXPECT_TRUE(view->isStop()) << stage;
-    }
-    EXPECT_TRUE(view->showDpi(2, 16, 16));
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(view->isStop());
-    EXPECT_TRUE(view->showDpi(2, 999, 999));
-    EXPECT_EQ(view->dpiText(), "5700") << "drawn within what the mouse can have";
-    finishDisplay();
-    EXPECT_FALSE(window.isVisible());
-}
-
 } // namespace
 
-// The pictures' words are drawn over the artwork, in the language installed: every picture has
-// words, and another language's words are other pixels; a tag without a picture gets none.
-TEST(OsdWords, AreDrawnOverTheArtworkInTheLanguageInstalled) {
+// Every picture of the table loads in both densities, and has its words, drawn over the artwork
+// in the language installed: another language's words are other pixels; a tag without a picture
+// gets none.
+TEST(ShowMsgViewPictures, EveryTablePictureLoadsInBothDensitiesWithItsWords) {
     class Shouting : public QTranslator {
     public:
         QString translate(const char* context, const char* source, const char*,
@@ -216,14 +198,21 @@ TEST(OsdWords, AreDrawnOverTheArtworkInTheLanguageInstalled) {
         }
         bool isEmpty() const override { return false; }
     };
+    ShowMsgView view(ShowMsgView::viewFrame());
+    EXPECT_EQ(view.imageArr().size(), qsizetype(ShowMsgView::imageTable().size()));
     for (const auto& [tag, fileName] : ShowMsgView::imageTable()) {
-        SCOPED_TRACE(tag.toStdString());
+        SCOPED_TRACE(fileName.toStdString());
+        EXPECT_TRUE(view.imageArr().contains(tag));
+        EXPECT_NE(ShowMsgView::textForTag(tag).isEmpty(), !tag.startsWith("dpi"));
         const QImage artwork = ShowMsgView::loadTableImage(fileName, 1);
-        ASSERT_FALSE(artwork.isNull());
+        EXPECT_EQ(artwork.size(), ShowMsgView::kViewSize);
+        const QImage doubled = ShowMsgView::loadTableImage(fileName, 1.5);
+        EXPECT_EQ(doubled.size(), ShowMsgView::kViewSize * 2);
+        EXPECT_EQ(doubled.deviceIndependentSize().toSize(), ShowMsgView::kViewSize);
+
         QImage english = artwork;
         OsdWords::drawInto(english, tag);
-        const QRect words = changedPixels(artwork, english);
-        EXPECT_FALSE(words.isNull());
+        EXPECT_FALSE(changedPixels(artwork, english).isNull());
         Shouting other;
         QCoreApplication::installTranslator(&other);
         QImage translated = artwork;
@@ -235,4 +224,9 @@ TEST(OsdWords, AreDrawnOverTheArtworkInTheLanguageInstalled) {
     const QImage before = none;
     OsdWords::drawInto(none, QStringLiteral("no such tag"));
     EXPECT_TRUE(changedPixels(before, none).isNull());
+    EXPECT_EQ(ShowMsgView::textForTag("rate0"), "125 Hz");
+    EXPECT_EQ(ShowMsgView::textForTag("rate2"), "1000 Hz");
+    EXPECT_EQ(ShowMsgView::textForTag("P5"), "Profile 5");
+    EXPECT_EQ(ShowMsgView::textForTag("normal"), QString());
+    EXPECT_EQ(ShowMsgView::dpiText(0, 35), QStringLiteral("3500 DPI \u00b7 stage 1 of 4"));
 }
