@@ -15,7 +15,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <ctime>
+#include <chrono>
 #include <map>
 #include <thread>
 
@@ -24,8 +24,8 @@ namespace {
 struct Event {
     char kind; // '+' added, 'r' report, '-' removed
     quint64 nodeId;
-    HidNodeInfo info;
-    QByteArray report;
+    HidNodeInfo info = {};
+    QByteArray report = {};
 };
 
 class HidrawNodeSourceTest : public testing::Test {
@@ -35,18 +35,15 @@ protected:
         ASSERT_TRUE(umockdev_in_mock_environment()) << "run under umockdev-wrapper";
         source_.addMatch(0x04F2, 0x1106);
         QObject::connect(&source_, &HidNodeSource::nodeAdded, [this](const HidNodeInfo& info) {
-            events_.push_back({'+', info.nodeId, info, {}});
+            events_.push_back({'+', info.nodeId, info});
         });
         QObject::connect(&source_, &HidNodeSource::inputReport,
                          [this](quint64 id, const uint8_t* report, size_t length) {
-                             events_.push_back({'r',
-                                                id,
-                                                {},
-                                                QByteArray(reinterpret_cast<const char*>(report),
-                                                           qsizetype(length))});
+                             const auto* bytes = reinterpret_cast<const char*>(report);
+                             events_.push_back({'r', id, {}, QByteArray(bytes, qsizetype(length))});
                          });
         QObject::connect(&source_, &HidNodeSource::nodeRemoved, [this](quint64 id) {
-            events_.push_back({'-', id, {}, {}});
+            events_.push_back({'-', id});
         });
     }
     void TearDown() override { g_clear_object(&testbed_); }
@@ -75,19 +72,23 @@ protected:
         ASSERT_TRUE(umockdev_testbed_add_from_string(testbed_, text.c_str(), nullptr)) << text;
     }
     const std::string& devnode(const std::string& key) { return nodes_.at(key).second; }
-    const std::string& syspath(const std::string& key) { return nodes_.at(key).first; }
+    void uevent(const std::string& key, const char* action) {
+        umockdev_testbed_uevent(testbed_, nodes_.at(key).first.c_str(), action);
+    }
+    // The device's end of a node.
+    int deviceEnd(const std::string& key) {
+        return umockdev_testbed_get_dev_fd(testbed_, devnode(key).c_str());
+    }
 
     // What the device sends on a node, as one report.
     void send(const std::string& key, const QByteArray& report) {
-        const int fd = umockdev_testbed_get_dev_fd(testbed_, devnode(key).c_str());
-        ASSERT_EQ(::write(fd, report.constData(), report.size()), report.size());
+        ASSERT_EQ(::write(deviceEnd(key), report.constData(), report.size()), report.size());
     }
     // The device end goes away: the node's reader sees end of file. The descriptor number stays
     // taken (by /dev/null) for the testbed to close later.
     void hangUp(const std::string& key) {
-        const int fd = umockdev_testbed_get_dev_fd(testbed_, devnode(key).c_str());
         const int null = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-        ASSERT_GE(::dup2(null, fd), 0);
+        ASSERT_GE(::dup2(null, deviceEnd(key)), 0);
         ::close(null);
     }
 
@@ -99,6 +100,14 @@ protected:
     }
     bool waitFor(char kind, size_t count) {
         return KxTest::waitFor([&] { return of(kind).size() >= count; }, 3000);
+    }
+    // The bytes of the reports from index first on.
+    QByteArray received(size_t first = 0) const {
+        QByteArray bytes;
+        const auto reports = of('r');
+        for (size_t i = first; i < reports.size(); ++i)
+            bytes += reports[i].report;
+        return bytes;
     }
     quint64 idOf(const std::string& key) const {
         for (const Event& e : events_)
@@ -182,8 +191,8 @@ TEST_F(HidrawNodeSourceTest, ANodeThatVanishesIsRemovedExactlyOnce) {
     ASSERT_TRUE(waitFor('-', 1));
     EXPECT_EQ(of('-')[0].nodeId, idOf("1-1#1"));
     // Interface 0 the other way round: udev first, then its end.
-    umockdev_testbed_uevent(testbed_, syspath("1-1#0").c_str(), "remove");
-    umockdev_testbed_uevent(testbed_, syspath("1-1#1").c_str(), "remove");
+    uevent("1-1#0", "remove");
+    uevent("1-1#1", "remove");
     ASSERT_TRUE(waitFor('-', 2));
     hangUp("1-1#0");
     KxTest::spin(200);
@@ -208,7 +217,7 @@ TEST_F(HidrawNodeSourceTest, ANodeThatMayNotBeReadIsNamedInOneWarningAndNotAnnou
     {
         WithoutFileOverride unprivileged;
         ASSERT_EQ(source_.start(), 0);
-        umockdev_testbed_uevent(testbed_, syspath("1-1#1").c_str(), "add"); // seen again
+        uevent("1-1#1", "add"); // seen again
         KxTest::spin(200);
     }
     qInstallMessageHandler(previous);
@@ -224,30 +233,17 @@ TEST_F(HidrawNodeSourceTest, ANodeThatMayNotBeReadIsNamedInOneWarningAndNotAnnou
 TEST_F(HidrawNodeSourceTest, AStreamingNodeLosesNothingAndGoesOnceWhenUnpluggedMidStream) {
     addDevice("1-1", "04f2", "1106", {0}, {0});
     ASSERT_EQ(source_.start(), 0);
-    const int device = umockdev_testbed_get_dev_fd(testbed_, devnode("1-1#0").c_str());
-    const auto stream = [device](int count, QByteArray* sent) {
-        timespec next{};
-        clock_gettime(CLOCK_MONOTONIC, &next);
+    // 1000 reports a second, as a moving mouse sends them.
+    const auto stream = [device = deviceEnd("1-1#0")](int count, QByteArray* sent) {
+        auto next = std::chrono::steady_clock::now();
         for (int i = 0; i < count; ++i) {
-            next.tv_nsec += 1000000; // 1000 reports a second
-            if (next.tv_nsec >= 1000000000) {
-                next.tv_nsec -= 1000000000;
-                ++next.tv_sec;
-            }
-            clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr);
+            std::this_thread::sleep_until(next += std::chrono::milliseconds(1));
             const char report[8] = {1, 0, char(i), char(i >> 8), 0, 0, 0, 0};
             if (::write(device, report, sizeof report) != sizeof report)
                 return;
             sent->append(report, sizeof report);
         }
     };
-    const auto received = [this] {
-        QByteArray bytes;
-        for (const Event& e : of('r'))
-            bytes += e.report;
-        return bytes;
-    };
-
     QByteArray sent;
     std::thread first(stream, 300, &sent);
     const bool all = KxTest::waitFor([&] { return received().size() >= 300 * 8; }, 3000);
@@ -260,16 +256,13 @@ TEST_F(HidrawNodeSourceTest, AStreamingNodeLosesNothingAndGoesOnceWhenUnpluggedM
     QByteArray more;
     std::thread second(stream, 1000, &more);
     KxTest::spin(100);
-    umockdev_testbed_uevent(testbed_, syspath("1-1#0").c_str(), "remove");
+    uevent("1-1#0", "remove");
     hangUp("1-1#0");
     second.join();
     KxTest::spin(100);
     ASSERT_EQ(of('-').size(), 1u);
     EXPECT_EQ(of('-')[0].nodeId, idOf("1-1#0"));
-    QByteArray late;
-    const auto reports = of('r');
-    for (size_t i = before; i < reports.size(); ++i)
-        late += reports[i].report;
+    const QByteArray late = received(before);
     EXPECT_TRUE(more.startsWith(late)) << late.size() << " of " << more.size();
 }
 
