@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <condition_variable>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -19,54 +19,17 @@ namespace {
 
 using Outcome = KxDeviceQueue::Outcome;
 
-// A request the test holds on the worker until it opens the gate, so that the requests posted
-// meanwhile wait in the queue.
-class Gate {
-public:
-    void open() {
-        std::lock_guard lock(mutex_);
-        open_ = true;
-        changed_.notify_all();
-    }
-    void waitOpen() {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return open_; });
-    }
-    void markEntered() {
-        std::lock_guard lock(mutex_);
-        entered_ = true;
-        changed_.notify_all();
-    }
-    bool waitEntered() {
-        std::unique_lock lock(mutex_);
-        return changed_.wait_for(lock, std::chrono::seconds(5), [this] { return entered_; });
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    bool open_ = false;
-    bool entered_ = false;
-};
-
 class DeviceQueueTest : public ::testing::Test {
 protected:
-    // What ran on the worker, in order, and on which thread.
-    struct Log {
-        std::mutex mutex;
-        std::vector<QString> ran;
-        std::vector<std::thread::id> threads;
-    };
-
     KxDeviceQueue::Request request(const QString& name, const QString& key = {},
                                    bool reaches = true) {
         KxDeviceQueue::Request r;
         r.name = name;
         r.coalesceKey = key;
         r.body = [this, name, reaches] {
-            std::lock_guard lock(log.mutex);
-            log.ran.push_back(name);
-            log.threads.push_back(std::this_thread::get_id());
+            std::lock_guard lock(mutex);
+            ranNames.push_back(name);
+            threads.push_back(std::this_thread::get_id());
             return reaches;
         };
         r.receiver = &receiver;
@@ -77,27 +40,35 @@ protected:
         return r;
     }
 
-    // Holds the worker in a request until the gate opens.
-    void holdWorker(Gate& gate) {
+    // Holds the worker in a request until release(), so that the requests posted meanwhile wait
+    // in the queue.
+    void holdWorker() {
+        auto entered = std::make_shared<std::promise<void>>();
+        std::future<void> inside = entered->get_future();
         KxDeviceQueue::Request r;
         r.name = QStringLiteral("held");
-        r.body = [&gate] {
-            gate.markEntered();
-            gate.waitOpen();
+        r.body = [entered, opened = opened.get_future().share()] {
+            entered->set_value();
+            opened.wait();
             return true;
         };
         queue.post(std::move(r));
-        ASSERT_TRUE(gate.waitEntered());
+        ASSERT_EQ(inside.wait_for(std::chrono::seconds(5)), std::future_status::ready);
     }
+    void release() { opened.set_value(); }
 
     std::vector<QString> ran() {
-        std::lock_guard lock(log.mutex);
-        return log.ran;
+        std::lock_guard lock(mutex);
+        return ranNames;
     }
 
     KxDeviceQueue queue;
+    std::promise<void> opened; // gone before the queue: a worker still held is let go
     QObject receiver;
-    Log log;
+    // What ran on the worker, in order, and on which thread.
+    std::mutex mutex;
+    std::vector<QString> ranNames;
+    std::vector<std::thread::id> threads;
     std::vector<std::pair<QString, Outcome>> outcomes;
     std::vector<QThread*> doneThreads;
 };
@@ -108,7 +79,7 @@ TEST_F(DeviceQueueTest, RequestsRunInOrderOffTheCallersThreadAndReportOnIt) {
     queue.post(request("rate"));
     ASSERT_TRUE(queue.waitUntilIdle(5000));
     EXPECT_EQ(ran(), (std::vector<QString>{"profile", "dpi", "rate"}));
-    for (std::thread::id id : log.threads)
+    for (std::thread::id id : threads)
         EXPECT_NE(id, std::this_thread::get_id()) << "a request ran on the caller's thread";
     EXPECT_FALSE(queue.onWorker());
 
@@ -123,13 +94,14 @@ TEST_F(DeviceQueueTest, RequestsRunInOrderOffTheCallersThreadAndReportOnIt) {
 // A slider dragged over four stages while a write is on the wire: the last stage is sent once,
 // the steps between are told they were superseded.
 TEST_F(DeviceQueueTest, KeyedRequestsWaitingAtTheTailAreReplacedByTheLatest) {
-    Gate gate;
-    holdWorker(gate);
+    holdWorker();
     for (const char* stage : {"stage 1", "stage 2", "stage 3", "stage 4"})
         queue.post(request(stage, "dpi"));
     EXPECT_EQ(queue.busyCount(), 2); // the held request and one stage
-    gate.open();
+    EXPECT_FALSE(queue.waitUntilIdle(20)) << "a wait for idle ends after its time";
+    release();
     ASSERT_TRUE(queue.waitUntilIdle(5000));
+    EXPECT_EQ(queue.busyCount(), 0);
     EXPECT_EQ(ran(), (std::vector<QString>{"stage 4"}));
     ASSERT_TRUE(KxTest::waitFor([this] { return outcomes.size() == 4; }));
     EXPECT_EQ(outcomes.back(), std::make_pair(QString("stage 4"), Outcome::Reached));
@@ -140,14 +112,13 @@ TEST_F(DeviceQueueTest, KeyedRequestsWaitingAtTheTailAreReplacedByTheLatest) {
 // Coalescing never reorders: a keyed request behind another request is queued anew, and
 // requests of other keys or none are never replaced.
 TEST_F(DeviceQueueTest, OnlyTheLastQueuedRequestIsReplacedSoNothingOvertakes) {
-    Gate gate;
-    holdWorker(gate);
+    holdWorker();
     queue.post(request("rate 500", "rate"));
     queue.post(request("apply"));
     queue.post(request("rate 1000", "rate"));
     queue.post(request("wheel light", "light"));
     queue.post(request("rate 125", "rate"));
-    gate.open();
+    release();
     ASSERT_TRUE(queue.waitUntilIdle(5000));
     EXPECT_EQ(ran(),
               (std::vector<QString>{"rate 500", "apply", "rate 1000", "wheel light", "rate 125"}));
@@ -156,15 +127,14 @@ TEST_F(DeviceQueueTest, OnlyTheLastQueuedRequestIsReplacedSoNothingOvertakes) {
 // A stuck mouse and a user clicking on: the queue stays bounded and says so, while a transfer
 // the loading window waits for is still queued.
 TEST_F(DeviceQueueTest, AFullQueueRefusesLiveRequestsButNeverATransfer) {
-    Gate gate;
-    holdWorker(gate);
+    holdWorker();
     for (int i = 0; i < KxDeviceQueue::kCapacity; ++i)
         EXPECT_TRUE(queue.post(request(QStringLiteral("click %1").arg(i))));
     EXPECT_FALSE(queue.post(request("one too many")));
     KxDeviceQueue::Request transfer = request("apply");
     transfer.neverRefused = true;
     EXPECT_TRUE(queue.post(std::move(transfer)));
-    gate.open();
+    release();
     ASSERT_TRUE(queue.waitUntilIdle(10000));
     const std::vector<QString> done = ran();
     ASSERT_EQ(done.size(), size_t(KxDeviceQueue::kCapacity) + 1);
@@ -176,8 +146,7 @@ TEST_F(DeviceQueueTest, AFullQueueRefusesLiveRequestsButNeverATransfer) {
 
 // A view closed while its write is on the wire: the write finishes, nobody is called.
 TEST_F(DeviceQueueTest, AReceiverGoneBeforeTheEndHearsNothing) {
-    Gate gate;
-    holdWorker(gate);
+    holdWorker();
     auto view = std::make_unique<QObject>();
     std::atomic<bool> heard = false;
     KxDeviceQueue::Request r = request("ok");
@@ -185,21 +154,11 @@ TEST_F(DeviceQueueTest, AReceiverGoneBeforeTheEndHearsNothing) {
     r.done = [&heard](Outcome) { heard = true; };
     queue.post(std::move(r));
     view.reset();
-    gate.open();
+    release();
     ASSERT_TRUE(queue.waitUntilIdle(5000));
     QCoreApplication::sendPostedEvents(); // the outcome was posted before the queue went idle
     EXPECT_FALSE(heard);
     EXPECT_EQ(ran(), (std::vector<QString>{"ok"}));
-}
-
-TEST_F(DeviceQueueTest, WaitingForIdleEndsAfterItsTimeWhileARequestIsStuck) {
-    Gate gate;
-    holdWorker(gate);
-    EXPECT_FALSE(queue.waitUntilIdle(20));
-    EXPECT_EQ(queue.busyCount(), 1);
-    gate.open();
-    EXPECT_TRUE(queue.waitUntilIdle(5000));
-    EXPECT_EQ(queue.busyCount(), 0);
 }
 
 // The trace's view of the worker: each request that ran, with its outcome, and the pauses inside
@@ -223,8 +182,7 @@ TEST_F(DeviceQueueTest, ASpanSinkSeesWhatRanAndThePausesInsideIt) {
         std::lock_guard lock(mutex);
         pauses.emplace_back(startNs, endNs);
     });
-    Gate gate;
-    holdWorker(gate);
+    holdWorker();
     queue.post(request("stage 1", "dpi"));
     KxDeviceQueue::Request paused = request("stage 2", "dpi", false);
     paused.body = [] {
@@ -233,7 +191,7 @@ TEST_F(DeviceQueueTest, ASpanSinkSeesWhatRanAndThePausesInsideIt) {
         return false;
     };
     queue.post(std::move(paused));
-    gate.open();
+    release();
     ASSERT_TRUE(queue.waitUntilIdle(5000));
     KxDeviceQueue::setSpanSink({});
     KxAction::setPauseObserver({});

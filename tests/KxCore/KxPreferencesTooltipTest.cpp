@@ -5,6 +5,7 @@
 #include "TooltipManager.h"
 
 #include "PrivateHome.h"
+#include "Warnings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -74,18 +75,6 @@ protected:
         QDir(sysPath).removeRecursively();
         QDir().mkpath(sysPath);
         setLanguage("en_US.UTF-8");
-        warnings().clear();
-        previous_ = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext&, const QString& text) {
-                if (type == QtWarningMsg)
-                    warnings() << text;
-            });
-    }
-    void TearDown() override { qInstallMessageHandler(previous_); }
-
-    static QStringList& warnings() {
-        static QStringList lines;
-        return lines;
     }
     static void setLanguage(const char* locale) {
         for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
@@ -96,7 +85,7 @@ protected:
         writeFile(sysPath + "/Tooltip.xml", content);
     }
 
-    QtMessageHandler previous_ = nullptr;
+    Warnings warnings;
 };
 
 const QByteArray kTable = R"(<Tooltip>
@@ -126,7 +115,7 @@ TEST_F(Tooltips, ReadsTheFileAndDropsOneFinalPeriod) {
     EXPECT_EQ(manager.getTooltip("More"), "More.");
     EXPECT_EQ(manager.getTooltip("Load"), "  Load a macro.. ") << "white space is kept";
     EXPECT_FALSE(manager.getTooltip("Cancel"));
-    EXPECT_TRUE(warnings().isEmpty());
+    EXPECT_TRUE(warnings.lines().isEmpty()) << warnings.text();
 }
 
 TEST_F(Tooltips, DesktopLanguageFirstThenTheFilesFirstLanguage) {
@@ -196,12 +185,12 @@ TEST_F(Tooltips, BadFilesFallBackToTheBuiltInTableAndAreKept) {
     const QByteArray cut = kTable.left(kTable.size() / 2);
     for (const QByteArray& bad : {cut, QByteArray("<Tooltip><Language name=\"E\"/></Tooltip>")}) {
         writeTable(bad);
-        warnings().clear();
+        warnings.lines().clear();
         TooltipManager manager;
         ASSERT_TRUE(manager.engLan()) << bad.constData();
         EXPECT_EQ(manager.engLan()->name, "English");
         EXPECT_EQ(manager.getTooltip("Apply"), "Apply") << "the built-in text";
-        EXPECT_EQ(warnings().filter("built-in").size(), 1) << warnings().join('\n').toStdString();
+        EXPECT_EQ(warnings.lines().filter("built-in").size(), 1) << warnings.text();
         QFile file(sysPath + "/Tooltip.xml");
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), bad) << "the user's file is kept";
