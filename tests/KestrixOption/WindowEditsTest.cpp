@@ -5,6 +5,7 @@
 #include "DeviceProtocolTest.h"
 #include "EventLoopWait.h"
 #include "FeatureFault.h"
+#include "HvMessageBox.h"
 #include "HvNoTitleWindow.h"
 #include "HvNumberTextField.h"
 #include "HvTextField.h"
@@ -26,6 +27,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,7 +40,8 @@
 
 namespace {
 
-constexpr uint16_t kRecordBase = 16;
+const QString kTrue = QStringLiteral("/usr/bin/true");
+const QString kFalse = QStringLiteral("/usr/bin/false");
 
 class WindowEditsTest : public DeviceProtocolTest, protected MainWindowUnderTest {
 protected:
@@ -51,7 +54,7 @@ protected:
         KxAction::setPauseHookForTesting([](unsigned) {});
     }
     void TearDown() override {
-        closeWindow();
+        closeMainWindow();
         DeviceProtocolTest::TearDown();
     }
 
@@ -59,17 +62,21 @@ protected:
         openMainWindow();
         ASSERT_TRUE(idle()) << "the whole read ends";
     }
-    void closeWindow() { closeMainWindow(); }
-    void selectButton(int index) {
-        view->selBtnSetp()->items()[size_t(index - 1)]->click();
-        ASSERT_EQ(view->selBtnIndex(), index);
+    // A new start of the program: a library of its own, nothing of this run in memory.
+    void restart() {
+        closeMainWindow();
+        library = std::make_unique<ProfieController>();
+        sysProCon = library.get();
     }
-    void clickProfile(int profile) { view->control(MainView::kProfile1Tag + profile - 1)->click(); }
-    // Button 2 of profile 1 given a launcher, then the mouse's own switch to profile 2: the edit
-    // waits on profile 1.
-    void leaveAnEditOnProfileOne() {
-        selectButton(2);
-        ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    void plugBack() {
+        bus->plug();
+        ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
+    }
+    // The window opened, button 2 of profile 1 given a launcher, then the mouse's own switch to
+    // profile 2: the edit waits on profile 1.
+    void openWithAnEditLeftOnProfileOne() {
+        openWindow();
+        setLaunch(2, kTrue);
         pressMouseProfile();
         ASSERT_EQ(profiles()->selectIndex(), 2);
     }
@@ -77,24 +84,19 @@ protected:
     // leaves the same files); the next start has a library of its own.
     void endWithAnEditOfButtonThree() {
         openWindow();
-        selectButton(3);
-        ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+        setLaunch(3, kFalse);
         ASSERT_TRUE(KxDeviceQueue::shared().waitUntilIdle(5000));
         ASSERT_TRUE(QFileInfo::exists(
             QDir(sysPath).filePath(QStringLiteral("Unwritten/Default1.buttons"))));
-        closeWindow();
-        library = std::make_unique<ProfieController>();
-        sysProCon = library.get();
+        restart();
     }
-    void click(int tag) { view->control(tag)->click(); }
-    bool applyEnabled() const { return view->control(MainView::kApplyTag)->isEnabled(); }
-    // The mouse's own profile button, and the daemon's word of it to the window.
     // The in-process mouse, once what the window queued for it is done: the queue's worker
     // writes it, so the test looks at it or presses its buttons only then.
     const VirtualMouseFirmware& mouse() const {
         EXPECT_TRUE(idle());
         return *firmware;
     }
+    // The mouse's own profile button, and the daemon's word of it to the window.
     void pressMouseProfile() {
         ASSERT_TRUE(idle());
         firmware->press(VirtualMouseFirmware::Key::Profile);
@@ -106,42 +108,47 @@ protected:
         view->devReportPro(status);
         ASSERT_TRUE(KxTest::waitFor([&] { return profiles()->selectIndex() == profile; }));
     }
-    // Requests that wrote into a record (1-based profile and button).
-    int writesInto(int profile, int button) const {
-        const int start = kRecordBase + 410 * (profile - 1) + 82 * (button - 1);
+    // Whether the mouse's button runs the launcher of its own slot (0-based).
+    bool launches(int slot, int button) const {
+        const HeldRecord held = this->held(uint32_t(slot), uint32_t(button));
+        return !held.steps.empty() &&
+               held.steps[0].code == KxAction::getBtnAppLaunchIndex(slot, button);
+    }
+    // Requests that wrote into a record (0-based slot and button).
+    int writesInto(int slot, int button) const {
+        const int start = KxProtocol::recordAddress(slot, button);
         int writes = 0;
         for (const std::string& line : requests()) {
             if (line.rfind("SET 03", 0) != 0)
                 continue;
             const int address = std::stoi(line.substr(7, 2), nullptr, 16) |
                                 std::stoi(line.substr(10, 2), nullptr, 16) << 8;
-            writes += address >= start && address < start + 82;
+            writes += address >= start && address < start + KxProtocol::kRecordSize;
         }
         return writes;
     }
     static _BTN_INFO launcher(int slot, int button, const char* path) {
-        _BTN_INFO record{};
-        record.btnType = 3;
-        record.FuncID = record.FuncTableId = 15;
-        record.KeyBit[0] = KxAction::getBtnAppLaunchIndex(uint32_t(slot), uint32_t(button));
+        _BTN_INFO record = Buttons::launch(slot, button);
         std::strncpy(record.app_path, path, sizeof record.app_path - 1);
         return record;
     }
+    // The profile's default buttons, the given ones (by index) in their place.
+    std::array<_BTN_INFO, 5> defaultsWith(const std::map<int, _BTN_INFO>& others = {}) const {
+        std::array<_BTN_INFO, 5> buttons;
+        for (int b = 0; b < 5; ++b)
+            buttons[b] = others.contains(b) ? others.at(b) : library->getDefBtnInfoByIndex(b);
+        return buttons;
+    }
     // Writes the buttons of a slot as an earlier run of the window would have.
-    void writeToMouse(int slot, const _BTN_INFO (&buttons)[5]) {
+    void writeToMouse(int slot, const std::array<_BTN_INFO, 5>& buttons) {
         currSetProfile = {};
-        std::copy(std::begin(buttons), std::end(buttons), currSetProfile.btnInfo);
+        std::copy(buttons.begin(), buttons.end(), currSetProfile.btnInfo);
         currSetProfileID = uint32_t(slot);
         KxAction::setBtnInfoToDevice();
         KxAction::forgetKnownRecords();
     }
-    _Kx_PROFILE storedOnDiskProfile(int slot) const {
-        ProfieController reread;
-        return reread.profileArr()[slot]->profileData();
-    }
-    _BTN_INFO storedOnDisk(int slot, int button) const {
-        ProfieController reread;
-        return reread.profileArr()[slot]->profileData().btnInfo[button];
+    static _Kx_PROFILE onDisk(int slot) {
+        return ProfieController().profileArr()[slot]->profileData();
     }
 };
 
@@ -153,85 +160,78 @@ TEST_F(WindowEditsTest, ADroppedEditIsGoneAndNeverReachesTheMouse) {
     const QByteArray button2 = record(0, 1);
     selectButton(2);
     const QString before = caption();
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    ASSERT_TRUE(view->setLaunchPath(kTrue));
     clickProfile(3);
     EXPECT_EQ(popUps.seen, QStringList{"WarningNeedSave"});
     ASSERT_EQ(profiles()->selectIndex(), 3);
     clickProfile(1);
     EXPECT_EQ(popUps.seen.size(), 1) << "nothing left to ask about";
     EXPECT_EQ(caption(), before);
-    EXPECT_FALSE(applyEnabled());
+    EXPECT_FALSE(enabled(MainView::kApplyTag));
 
-    selectButton(5);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
-    click(MainView::kApplyTag);
-    ASSERT_TRUE(idle());
+    setLaunch(5, kFalse);
+    apply();
     EXPECT_EQ(record(0, 1), button2);
-    EXPECT_EQ(uint8_t(record(0, 4)[0]), KxAction::getBtnAppLaunchIndex(0, 4));
-    EXPECT_NE(storedOnDisk(0, 1).FuncID, 15u);
+    EXPECT_TRUE(launches(0, 4));
+    EXPECT_NE(onDisk(0).btnInfo[1].FuncID, KxFuncId::kLaunch);
 }
 
 // A switch made on the mouse never asks and never writes: the edits wait on their profile and
 // come back, with Apply, when the user does.
 TEST_F(WindowEditsTest, EditsLeftByTheMousesOwnSwitchWaitOnTheirProfile) {
-    openWindow();
     PopUps popUps;
     const QByteArray button2 = record(0, 1);
-    leaveAnEditOnProfileOne();
-    EXPECT_FALSE(applyEnabled()) << "profile 2 has nothing to write";
+    openWithAnEditLeftOnProfileOne();
+    EXPECT_FALSE(enabled(MainView::kApplyTag)) << "profile 2 has nothing to write";
     EXPECT_EQ(record(0, 1), button2);
 
     clickProfile(1);
     EXPECT_TRUE(popUps.seen.isEmpty()) << "profile 2 had no edits to drop";
     EXPECT_EQ(caption(), "true");
-    EXPECT_TRUE(applyEnabled());
+    EXPECT_TRUE(enabled(MainView::kApplyTag));
     EXPECT_EQ(record(0, 1), button2) << "still nothing written";
-    click(MainView::kApplyTag);
-    ASSERT_TRUE(idle());
-    EXPECT_EQ(uint8_t(record(0, 1)[0]), KxAction::getBtnAppLaunchIndex(0, 1));
-    EXPECT_FALSE(applyEnabled());
+    apply();
+    EXPECT_TRUE(launches(0, 1));
+    EXPECT_FALSE(enabled(MainView::kApplyTag));
 }
 
 // Edits the mouse's own switch left on another profile are not lost at the end: the close
 // question asks about them, and OK writes them with this profile's.
 TEST_F(WindowEditsTest, OkWritesTheEditsLeftOnOtherProfilesToo) {
-    openWindow();
     PopUps popUps;
-    leaveAnEditOnProfileOne();
+    openWithAnEditLeftOnProfileOne();
     popUps.answer({PopUps::Answer::Escape});
     click(MainView::kCloseTag);
     EXPECT_EQ(popUps.seen, QStringList{"WarningSaveOnClose"}) << "profile 1 has edits";
     EXPECT_FALSE(ended.has_value());
 
-    selectButton(4);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    setLaunch(4, kFalse);
     click(MainView::kOkTag);
-    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
-    EXPECT_EQ(uint8_t(record(1, 3)[0]), KxAction::getBtnAppLaunchIndex(1, 3));
-    EXPECT_EQ(uint8_t(record(0, 1)[0]), KxAction::getBtnAppLaunchIndex(0, 1));
-    EXPECT_EQ(storedOnDisk(0, 1).FuncID, 15u);
-    EXPECT_EQ(storedOnDisk(1, 3).FuncID, 15u);
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_TRUE(launches(1, 3));
+    EXPECT_TRUE(launches(0, 1));
+    EXPECT_EQ(onDisk(0).btnInfo[1].FuncID, KxFuncId::kLaunch);
+    EXPECT_EQ(onDisk(1).btnInfo[3].FuncID, KxFuncId::kLaunch);
 }
 
 // Edits left on another profile whose write failed are not stranded there: OK stays offered
 // while any profile has edits to write, and a second OK writes them.
 TEST_F(WindowEditsTest, EditsOfAnotherProfileWhoseWriteFailedKeepOkOffered) {
-    openWindow();
     PopUps popUps;
-    leaveAnEditOnProfileOne();
-    EXPECT_FALSE(applyEnabled()) << "Apply writes this profile, which has no edits";
-    EXPECT_TRUE(view->control(MainView::kOkTag)->isEnabled()) << "OK writes profile 1's";
+    openWithAnEditLeftOnProfileOne();
+    EXPECT_FALSE(enabled(MainView::kApplyTag)) << "Apply writes this profile, which has no edits";
+    EXPECT_TRUE(enabled(MainView::kOkTag)) << "OK writes profile 1's";
 
     ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
     click(MainView::kOkTag);
     ASSERT_TRUE(idle());
     EXPECT_FALSE(ended.has_value());
     EXPECT_TRUE(KxTest::waitFor([&] { return popUps.seen.contains("message"); }));
-    EXPECT_TRUE(view->control(MainView::kOkTag)->isEnabled()) << "still offered";
+    EXPECT_TRUE(enabled(MainView::kOkTag)) << "still offered";
 
     click(MainView::kOkTag);
-    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
-    EXPECT_EQ(uint8_t(record(0, 1)[0]), KxAction::getBtnAppLaunchIndex(0, 1));
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_TRUE(launches(0, 1));
 }
 
 // The chosen path is stored with the record, on Apply or OK; Cancel leaves nothing for the
@@ -239,23 +239,22 @@ TEST_F(WindowEditsTest, EditsOfAnotherProfileWhoseWriteFailedKeepOkOffered) {
 TEST_F(WindowEditsTest, ALauncherPathIsStoredOnlyWithItsRecord) {
     const QString key = KxAction::launchPathKey(KxAction::getBtnAppLaunchIndex(0, 3));
     openWindow();
-    selectButton(4);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
-    EXPECT_EQ(captionField()->toolTip(), "/usr/bin/true");
+    setLaunch(4, kTrue);
+    EXPECT_EQ(captionField()->toolTip(), kTrue);
     EXPECT_FALSE(UserPreferences::open()->contains(key)) << "not before it is written";
     click(MainView::kCancelTag);
     ASSERT_TRUE(ended);
     EXPECT_FALSE(UserPreferences::open()->contains(key)) << "cancelled";
-    closeWindow();
+    closeMainWindow();
 
     openWindow();
     selectButton(4);
     EXPECT_NE(caption(), "true");
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    ASSERT_TRUE(view->setLaunchPath(kTrue));
     click(MainView::kOkTag);
-    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
-    EXPECT_EQ(UserPreferences::open()->value(key).toString(), "/usr/bin/true");
-    EXPECT_EQ(QString::fromUtf8(storedOnDisk(0, 3).app_path), "/usr/bin/true");
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(UserPreferences::open()->value(key).toString(), kTrue);
+    EXPECT_EQ(QString::fromUtf8(onDisk(0).btnInfo[3].app_path), kTrue);
 }
 
 // Deleting a macro never hands its id to the next one, across restarts too; its buttons say
@@ -263,9 +262,7 @@ TEST_F(WindowEditsTest, ALauncherPathIsStoredOnlyWithItsRecord) {
 TEST_F(WindowEditsTest, ADeletedMacrosIdIsNeverGivenAgain) {
     const auto doomed = addMacro(6);
     ASSERT_TRUE(KxAction::saveMenuList());
-    writeToMouse(0, {library->getDefBtnInfoByIndex(0), library->getDefBtnInfoByIndex(1),
-                     macroButton(*doomed, 0, 0), library->getDefBtnInfoByIndex(3),
-                     library->getDefBtnInfoByIndex(4)});
+    writeToMouse(0, defaultsWith({{2, Buttons::macro(*doomed)}}));
     openWindow();
     selectButton(3);
     ASSERT_EQ(caption(), doomed->nameStr());
@@ -285,13 +282,11 @@ TEST_F(WindowEditsTest, ADeletedMacrosIdIsNeverGivenAgain) {
     view->displayBtnInfo();
     EXPECT_EQ(caption(), "Deleted macro") << "the button does not follow the new macro";
 
-    selectButton(5);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    setLaunch(5, kFalse);
     log->clear();
-    click(MainView::kApplyTag);
-    ASSERT_TRUE(idle());
+    apply();
     EXPECT_EQ(record(0, 2), held);
-    EXPECT_EQ(writesInto(1, 3), 0);
+    EXPECT_EQ(writesInto(0, 2), 0);
 }
 
 // Two macros that differ only in their delays are two macros to the mouse: a button holding the
@@ -306,26 +301,24 @@ TEST_F(WindowEditsTest, ApplyLeavesTheButtonsNobodyTouchedAsTheMouseHoldsThem) {
         step.setDelay(step.delay() + 300);
     macroListArrs.append(slow);
     ASSERT_TRUE(KxAction::saveMenuList());
-    writeToMouse(0, {library->getDefBtnInfoByIndex(0), library->getDefBtnInfoByIndex(1),
-                     macroButton(*slow, 2, 0), macroButton(*quick, 0, 0),
-                     library->getDefBtnInfoByIndex(4)});
+    writeToMouse(0, defaultsWith({{2, Buttons::macro(*slow, KxSetup::RunMode::Hold)},
+                                  {3, Buttons::macro(*quick)}}));
     const uint8_t unknownMode = 0xA7;
-    KxAction::sendWriteReport(uint16_t(kRecordBase + 82 * 3 + 80), &unknownMode, 1);
+    KxAction::sendWriteReport(KxProtocol::recordAddress(0, 3) + KxProtocol::kModeOffset,
+                              &unknownMode, 1);
     const QByteArray before[] = {record(0, 0), record(0, 1), record(0, 2), record(0, 3)};
 
     openWindow();
     selectButton(3);
     EXPECT_EQ(caption(), "Slow");
-    selectButton(5);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    setLaunch(5, kFalse);
     log->clear();
-    click(MainView::kApplyTag);
-    ASSERT_TRUE(idle());
+    apply();
     for (int button = 0; button < 4; ++button) {
         EXPECT_EQ(record(0, button), before[button]) << "button " << button + 1;
-        EXPECT_EQ(writesInto(1, button + 1), 0) << "button " << button + 1;
+        EXPECT_EQ(writesInto(0, button), 0) << "button " << button + 1;
     }
-    EXPECT_GT(writesInto(1, 5), 0);
+    EXPECT_GT(writesInto(0, 4), 0);
 }
 
 // The mouse goes away after the first of two changed buttons: the user is told which button did
@@ -333,16 +326,13 @@ TEST_F(WindowEditsTest, ApplyLeavesTheButtonsNobodyTouchedAsTheMouseHoldsThem) {
 TEST_F(WindowEditsTest, AWriteCutShortIsToldAndItsEditsStay) {
     openWindow();
     PopUps popUps;
-    selectButton(2);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
-    selectButton(4);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    setLaunch(2, kTrue);
+    setLaunch(4, kFalse);
     const QByteArray button4 = record(0, 3);
     // Button 2's record is two reports, read back with two prepared reads; the mouse leaves at
     // the next report.
     ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Unplug, FeatureFault::On::Write, 5}));
-    click(MainView::kApplyTag);
-    ASSERT_TRUE(idle());
+    apply();
     ASSERT_EQ(popUps.texts.size(), 1);
     // Unplugged, the mouse cannot be asked whether the report that failed took it along.
     EXPECT_TRUE(
@@ -351,35 +341,32 @@ TEST_F(WindowEditsTest, AWriteCutShortIsToldAndItsEditsStay) {
     EXPECT_FALSE(popUps.texts[0].contains("right button"));
     EXPECT_FALSE(popUps.texts[0].contains("back side button")) << "nothing to write there";
     EXPECT_TRUE(isNeedSave);
-    EXPECT_TRUE(applyEnabled());
+    EXPECT_TRUE(enabled(MainView::kApplyTag));
     EXPECT_EQ(caption(), "false") << "the edit is still shown";
     EXPECT_EQ(record(0, 3), button4);
-    EXPECT_EQ(storedOnDisk(0, 1).FuncID, 15u) << "what the mouse took is saved";
-    EXPECT_NE(storedOnDisk(0, 3).FuncID, 15u) << "what it did not take is not";
+    EXPECT_EQ(onDisk(0).btnInfo[1].FuncID, KxFuncId::kLaunch) << "what the mouse took is saved";
+    EXPECT_NE(onDisk(0).btnInfo[3].FuncID, KxFuncId::kLaunch) << "what it did not take is not";
 
     // Back again, Apply writes the rest.
-    bus->plug();
-    ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
-    click(MainView::kApplyTag);
-    ASSERT_TRUE(idle());
-    EXPECT_EQ(uint8_t(record(0, 3)[0]), KxAction::getBtnAppLaunchIndex(0, 3));
-    EXPECT_FALSE(applyEnabled());
-    EXPECT_EQ(storedOnDisk(0, 3).FuncID, 15u);
+    plugBack();
+    apply();
+    EXPECT_TRUE(launches(0, 3));
+    EXPECT_FALSE(enabled(MainView::kApplyTag));
+    EXPECT_EQ(onDisk(0).btnInfo[3].FuncID, KxFuncId::kLaunch);
 }
 
 // OK that fails keeps the window open with the edits, never closing as if it had written.
 TEST_F(WindowEditsTest, OkThatFailsKeepsTheWindowAndItsEdits) {
     openWindow();
     PopUps popUps;
-    selectButton(5);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    setLaunch(5, kTrue);
     // The mouse stalls the first report: nothing was written.
     ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Stall, FeatureFault::On::Write, 1}));
     click(MainView::kOkTag);
     ASSERT_TRUE(idle());
     EXPECT_FALSE(ended.has_value());
     EXPECT_EQ(popUps.seen, QStringList{"message"});
-    EXPECT_TRUE(applyEnabled());
+    EXPECT_TRUE(enabled(MainView::kApplyTag));
 }
 
 // A profile click the mouse did not take: the window goes back to the profile the mouse runs
@@ -409,52 +396,66 @@ TEST_F(WindowEditsTest, AProfileClickTheMouseDidNotTakeGoesBackToTheProfileItRun
 // unwritten edits with Apply, says so once, and Apply finishes the job.
 TEST_F(WindowEditsTest, EditsAWriteDidNotFinishComeBackAtTheNextStart) {
     openWindow();
-    selectButton(2);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
-    selectButton(3);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/false")));
+    setLaunch(2, kTrue);
+    setLaunch(3, kFalse);
     ASSERT_TRUE(bus->armFault({FeatureFault::Kind::Unplug, FeatureFault::On::Write, 3}));
     {
         PopUps popUps;
-        click(MainView::kApplyTag);
-        ASSERT_TRUE(idle());
+        apply();
     }
     // A new start: nothing of this run is left in memory.
-    closeWindow();
-    library = std::make_unique<ProfieController>();
-    sysProCon = library.get();
-    bus->plug();
-    ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
+    restart();
+    plugBack();
 
     PopUps popUps;
+    // While the message shows: the loading window is gone, the window shows what the selected
+    // button does, and the message is titled and described to assistive technology.
+    bool loadingUp = true;
+    QString captionMeanwhile, named, described;
+    QAccessible::Role role = QAccessible::NoRole;
+    popUps.whileShown = [&](const QString& name) {
+        if (name != "message")
+            return;
+        loadingUp = showLoadFrm && showLoadFrm->isVisible();
+        captionMeanwhile = caption();
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<HvMessageBox*>(top); box && box->isVisible()) {
+                const QAccessibleInterface* told = QAccessible::queryAccessibleInterface(box);
+                named = told->text(QAccessible::Name);
+                described = told->text(QAccessible::Description);
+                role = told->role();
+            }
+    };
     openWindow();
     EXPECT_EQ(popUps.texts.filter("The last changes to profile 1 did not reach the mouse").size(),
               1)
         << qPrintable(popUps.texts.join('|'));
-    EXPECT_TRUE(applyEnabled());
+    EXPECT_FALSE(loadingUp);
+    EXPECT_FALSE(captionMeanwhile.isEmpty());
+    EXPECT_EQ(named, "Changes not written");
+    EXPECT_TRUE(described.startsWith("The last changes to profile 1")) << qPrintable(described);
+    EXPECT_EQ(role, QAccessible::AlertMessage);
+    EXPECT_TRUE(enabled(MainView::kApplyTag));
     selectButton(2);
     EXPECT_EQ(caption(), "true");
     selectButton(3);
     EXPECT_EQ(caption(), "false");
-    click(MainView::kApplyTag);
-    ASSERT_TRUE(idle());
-    EXPECT_EQ(uint8_t(record(0, 2)[0]), KxAction::getBtnAppLaunchIndex(0, 2));
-    closeWindow();
-    library = std::make_unique<ProfieController>();
-    sysProCon = library.get();
+    apply();
+    EXPECT_TRUE(launches(0, 2));
+    restart();
 
     popUps.texts.clear();
+    popUps.whileShown = nullptr;
     openWindow();
     EXPECT_TRUE(popUps.texts.isEmpty()) << "nothing left to tell";
-    EXPECT_FALSE(applyEnabled());
+    EXPECT_FALSE(enabled(MainView::kApplyTag));
 }
 
 // Apply keeps the edits on disk before the first report of their write goes out (the journal
 // is written on the mouse's queue, ahead of the write), and drops them once the mouse holds them.
 TEST_F(WindowEditsTest, TheEditsAreKeptOnDiskBeforeTheirWriteStarts) {
     openWindow();
-    selectButton(2);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    setLaunch(2, kTrue);
     const QString journal = QDir(sysPath).filePath(
         QStringLiteral("Unwritten/Default%1.buttons").arg(library->currFWProfileIndex() + 1));
     std::atomic<int> journalAtFirstPause{-1};
@@ -462,12 +463,11 @@ TEST_F(WindowEditsTest, TheEditsAreKeptOnDiskBeforeTheirWriteStarts) {
         int unseen = -1;
         journalAtFirstPause.compare_exchange_strong(unseen, QFileInfo::exists(journal) ? 1 : 0);
     });
-    click(MainView::kApplyTag);
-    ASSERT_TRUE(idle());
+    apply();
     KxAction::setPauseHookForTesting([](unsigned) {});
     EXPECT_EQ(journalAtFirstPause.load(), 1);
     EXPECT_FALSE(QFileInfo::exists(journal)) << "the mouse holds the edits";
-    EXPECT_EQ(uint8_t(record(0, 1)[0]), KxAction::getBtnAppLaunchIndex(0, 1));
+    EXPECT_TRUE(launches(0, 1));
 }
 
 // Edits are kept on disk as they are made: a window that ends without asking (the mouse
@@ -481,10 +481,9 @@ TEST_F(WindowEditsTest, EditsAreKeptOnDiskAsTheyAreMadeAndOfferedAtTheNextStart)
     EXPECT_EQ(popUps.texts.filter("profile 1").size(), 1) << popUps.texts.join('|').toStdString();
     selectButton(3);
     EXPECT_EQ(caption(), "false");
-    EXPECT_TRUE(applyEnabled());
-    click(MainView::kApplyTag);
-    ASSERT_TRUE(idle());
-    EXPECT_EQ(uint8_t(record(0, 2)[0]), KxAction::getBtnAppLaunchIndex(0, 2));
+    EXPECT_TRUE(enabled(MainView::kApplyTag));
+    apply();
+    EXPECT_TRUE(launches(0, 2));
 }
 
 // A start whose read the mouse did not answer whole still offers the edits the last run
@@ -510,15 +509,14 @@ TEST_F(WindowEditsTest, EditsJournalledBeforeAStartReadThatFailedAreOfferedAndKe
         << qPrintable(popUps.texts.join('|'));
     selectButton(3);
     EXPECT_EQ(caption(), "false");
-    EXPECT_TRUE(applyEnabled());
+    EXPECT_TRUE(enabled(MainView::kApplyTag));
 
-    selectButton(4);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    setLaunch(4, kTrue);
     ASSERT_TRUE(KxDeviceQueue::shared().waitUntilIdle(5000));
     ProfieController reread;
     ASSERT_EQ(reread.restoreJournalledEdits(), QList<int>{0});
-    EXPECT_EQ((*reread.buttonEdits(0))[2].FuncID, 15u) << "the last run's edit";
-    EXPECT_EQ((*reread.buttonEdits(0))[3].FuncID, 15u) << "this run's";
+    EXPECT_EQ((*reread.buttonEdits(0))[2].FuncID, KxFuncId::kLaunch) << "the last run's edit";
+    EXPECT_EQ((*reread.buttonEdits(0))[3].FuncID, KxFuncId::kLaunch) << "this run's";
 }
 
 // A macro changed in the editor while the window shows profile 1 runs on profile 2 too: profile
@@ -527,14 +525,10 @@ TEST_F(WindowEditsTest, EditsJournalledBeforeAStartReadThatFailedAreOfferedAndKe
 TEST_F(WindowEditsTest, AMacroChangedInTheEditorIsWrittenToEveryProfileThatRunsIt) {
     const auto macro = addMacro(2, 4);
     ASSERT_TRUE(KxAction::saveMenuList());
-    _BTN_INFO buttons[5];
-    for (int b = 0; b < 5; ++b)
-        buttons[b] = library->getDefBtnInfoByIndex(b);
-    buttons[3] = macroButton(*macro, 0, 0);
-    writeToMouse(1, buttons);
+    writeToMouse(1, defaultsWith({{3, Buttons::macro(*macro)}}));
     openWindow();
     ASSERT_EQ(profiles()->selectIndex(), 1);
-    EXPECT_FALSE(view->control(MainView::kOkTag)->isEnabled());
+    EXPECT_FALSE(enabled(MainView::kOkTag));
 
     selectButton(3);
     click(MainView::kMacroTag);
@@ -554,13 +548,13 @@ TEST_F(WindowEditsTest, AMacroChangedInTheEditorIsWrittenToEveryProfileThatRunsI
     const QByteArray changed(reinterpret_cast<const char*>(bytes), qsizetype(length));
     ASSERT_NE(record(1, 3).left(changed.size()), changed);
 
-    EXPECT_FALSE(applyEnabled()) << "profile 1 runs no macro";
-    EXPECT_TRUE(view->control(MainView::kOkTag)->isEnabled());
+    EXPECT_FALSE(enabled(MainView::kApplyTag)) << "profile 1 runs no macro";
+    EXPECT_TRUE(enabled(MainView::kOkTag));
     EXPECT_TRUE(library->hasButtonEdits(1));
     PopUps popUps;
     popUps.answer({true}); // "Write the changes before closing?"
     click(MainView::kCloseTag);
-    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
+    ASSERT_TRUE(waitForEnd());
     EXPECT_EQ(popUps.seen, QStringList{"WarningSaveOnClose"});
     EXPECT_EQ(record(1, 3).left(changed.size()), changed);
 }
@@ -568,18 +562,16 @@ TEST_F(WindowEditsTest, AMacroChangedInTheEditorIsWrittenToEveryProfileThatRunsI
 // The program ended after the journal and one of two records: the next start shows the other,
 // and only that one, as not yet written.
 TEST_F(WindowEditsTest, AWriteTheProgramDidNotLiveToFinishIsOfferedAgain) {
-    _BTN_INFO buttons[5];
-    for (int b = 0; b < 5; ++b)
-        buttons[b] = library->getDefBtnInfoByIndex(b);
-    writeToMouse(0, buttons);
-    buttons[1] = launcher(0, 1, "/usr/bin/true");
-    buttons[2] = launcher(0, 2, "/usr/bin/false");
-    library->keepButtonEdits(0, buttons);
+    const auto defaults = defaultsWith();
+    writeToMouse(0, defaults);
+    _BTN_INFO edits[5];
+    std::copy(defaults.begin(), defaults.end(), edits);
+    edits[1] = launcher(0, 1, "/usr/bin/true");
+    edits[2] = launcher(0, 2, "/usr/bin/false");
+    library->keepButtonEdits(0, edits);
     ASSERT_TRUE(library->journalButtonEdits(0));
-    writeToMouse(
-        0, {buttons[0], buttons[1], library->getDefBtnInfoByIndex(2), buttons[3], buttons[4]});
-    library = std::make_unique<ProfieController>();
-    sysProCon = library.get();
+    writeToMouse(0, defaultsWith({{1, edits[1]}})); // the mouse took the first of the two
+    restart();
 
     PopUps popUps;
     openWindow();
@@ -587,13 +579,13 @@ TEST_F(WindowEditsTest, AWriteTheProgramDidNotLiveToFinishIsOfferedAgain) {
               1);
     selectButton(3);
     EXPECT_EQ(caption(), "false");
-    EXPECT_TRUE(applyEnabled());
-    EXPECT_NE(storedOnDisk(0, 2).FuncID, 15u) << "the file holds what the mouse holds";
+    EXPECT_TRUE(enabled(MainView::kApplyTag));
+    EXPECT_NE(onDisk(0).btnInfo[2].FuncID, KxFuncId::kLaunch)
+        << "the file holds what the mouse holds";
     log->clear();
-    click(MainView::kApplyTag);
-    ASSERT_TRUE(idle());
-    EXPECT_EQ(writesInto(1, 2), 0) << "the record the mouse took is not sent again";
-    EXPECT_EQ(uint8_t(record(0, 2)[0]), KxAction::getBtnAppLaunchIndex(0, 2));
+    apply();
+    EXPECT_EQ(writesInto(0, 1), 0) << "the record the mouse took is not sent again";
+    EXPECT_TRUE(launches(0, 2));
 }
 
 // A reset writes the profile's defaults; the settings block the mouse holds once reaches every
@@ -617,7 +609,7 @@ TEST_F(WindowEditsTest, AResetGivesEveryProfileTheSettingsTheMouseNowHolds) {
         EXPECT_EQ(data.xSensArr[1], defaults.xSensArr[1]) << "profile " << slot + 1;
         EXPECT_EQ(data.poRate, defaults.poRate) << "profile " << slot + 1;
     }
-    EXPECT_EQ(uint8_t(mouse().memory(9, 1)[0]), defaults.xSensArr[1]);
+    EXPECT_EQ(uint8_t(mouse().memory(KxProtocol::kAddrStageDpi + 1, 1)[0]), defaults.xSensArr[1]);
 }
 
 // A Reset whose settings stop half-way (the lights went across, the DPI did not): the window,
@@ -655,40 +647,19 @@ TEST_F(WindowEditsTest, AResetCutShortInItsSettingsTakesWhatTheMouseThenHolds) {
     EXPECT_EQ(selProfile.xSensArr[1], 33u);
     for (int slot = 0; slot < 5; ++slot) {
         EXPECT_EQ(library->profileArr()[slot]->profileData().islightOnArr[0], logo) << slot;
-        EXPECT_EQ(storedOnDiskProfile(slot).islightOnArr[0], logo) << "the files, " << slot;
-        EXPECT_EQ(storedOnDiskProfile(slot).xSensArr[1], 33u) << slot;
+        EXPECT_EQ(onDisk(slot).islightOnArr[0], logo) << "the files, " << slot;
+        EXPECT_EQ(onDisk(slot).xSensArr[1], 33u) << slot;
     }
 }
 
-// Closed from the desktop (Alt+F4, a task bar's Close): as the window's own Close, it asks about
-// unwritten edits; dismissed, the window stays with them; answered, it ends as asked.
-TEST_F(WindowEditsTest, ClosedFromTheDesktopItAsksAsItsOwnCloseDoes) {
+// The close question, however the window is closed: Ctrl+Q from anywhere in the window, or the
+// desktop's Close (Alt+F4, a task bar's) as the window's own Close. Escape in it goes back to the
+// edits; Cancel ends the window without them. F1 opens the help.
+TEST_F(WindowEditsTest, TheCloseQuestionByItsKeysAndFromTheDesktopAndTheHelpKey) {
     openWindow();
     PopUps popUps;
-    selectButton(2);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
-    popUps.answer({PopUps::Answer::Escape});
-    window->close();
-    ASSERT_TRUE(KxTest::waitFor([&] { return popUps.seen.contains("WarningSaveOnClose"); }));
-    KxTest::spin(50);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(ended.has_value());
-    EXPECT_TRUE(applyEnabled()) << "the edits stay";
-
-    popUps.answer({PopUps::Answer::Cancel}); // close without writing
-    window->close();
-    ASSERT_TRUE(KxTest::waitFor([&] { return ended.has_value(); }));
-    EXPECT_FALSE(*ended);
-    EXPECT_FALSE(library->hasButtonEdits(0)) << "dropped, as the question said";
-}
-
-// Escape in the close question goes back to the edits; Ctrl+Q asks it from anywhere in the
-// window, and F1 opens the help.
-TEST_F(WindowEditsTest, TheKeysOfTheWindowAndEscapeInTheCloseQuestion) {
-    openWindow();
-    PopUps popUps;
-    selectButton(2);
-    ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
+    const QByteArray button2 = record(0, 1);
+    setLaunch(2, kTrue);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     popUps.answer({PopUps::Answer::Escape});
@@ -696,7 +667,7 @@ TEST_F(WindowEditsTest, TheKeysOfTheWindowAndEscapeInTheCloseQuestion) {
     ASSERT_TRUE(KxTest::waitFor([&] { return !popUps.seen.isEmpty(); }));
     EXPECT_EQ(popUps.seen, QStringList{"WarningSaveOnClose"});
     EXPECT_FALSE(ended.has_value());
-    EXPECT_TRUE(applyEnabled());
+    EXPECT_TRUE(enabled(MainView::kApplyTag));
     EXPECT_EQ(caption(), "true");
 
     QAction* help = nullptr;
@@ -711,6 +682,22 @@ TEST_F(WindowEditsTest, TheKeysOfTheWindowAndEscapeInTheCloseQuestion) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window, Qt::Key_F1);
     EXPECT_EQ(opened.count(), 1);
+
+    popUps.answer({PopUps::Answer::Escape});
+    window->close();
+    ASSERT_TRUE(KxTest::waitFor([&] { return popUps.seen.size() == 2; }));
+    EXPECT_EQ(popUps.seen.last(), "WarningSaveOnClose");
+    KxTest::spin(50);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(ended.has_value());
+    EXPECT_TRUE(enabled(MainView::kApplyTag)) << "the edits stay";
+
+    popUps.answer({PopUps::Answer::Cancel}); // close without writing
+    window->close();
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_FALSE(*ended);
+    EXPECT_FALSE(library->hasButtonEdits(0)) << "dropped, as the question said";
+    EXPECT_EQ(record(0, 1), button2);
 }
 
 // The help page a user opens is the one in the window's language, beside the stylesheet the
