@@ -5,10 +5,7 @@
 #include "CreateMacroView.h"
 #include "DeviceProtocolTest.h"
 #include "EventLoopWait.h"
-#include "HvAction.h"
 #include "HvButton.h"
-#include "HvMessageBox.h"
-#include "HvModal.h"
 #include "HvNoTitleWindow.h"
 #include "HvNumberTextField.h"
 #include "HvTextField.h"
@@ -21,7 +18,6 @@
 #include "PopUps.h"
 #include "QtPrinters.h"
 #include "RigthMouseTBView.h"
-#include "TkeyView.h"
 #include "TooltipManager.h"
 #include "ViewControls.h"
 
@@ -32,8 +28,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -91,9 +85,7 @@ protected:
         sysTooltip = TooltipManager::shareTooltipManager();
         window =
             std::make_unique<HvNoTitleWindow>(QRect(QPoint(0, 0), MacroViewLayout::kView.size));
-        view = new MacroView;
-        window->setContentView(view);
-        window->show();
+        view = show(*window);
         view->setClockForTesting([this] { return clock; });
         // Every insert, delete, move, recording and delay edit below goes through the table.
         stepRules = std::make_unique<ModelRules>(stepModel());
@@ -104,6 +96,13 @@ protected:
         DeviceProtocolTest::TearDown();
     }
 
+    // A new editor in a window, as the main window opens it.
+    static MacroView* show(HvNoTitleWindow& in) {
+        auto* editor = new MacroView;
+        in.setContentView(editor);
+        in.show();
+        return editor;
+    }
     HvButton* button(int tag) const { return view->control(tag); }
     // The editor's controls by the names its layout gives them.
     RigthMouseTBView* table() const { return named<RigthMouseTBView>(view, "keytbView"); }
@@ -141,6 +140,37 @@ protected:
     void startRecording() {
         click(MacroView::kRecordTag);
         ASSERT_TRUE(view->isRecord());
+    }
+    // The first entry of the commands a step can insert that the test asks for.
+    static HvTreeNode* command(const std::function<bool(const MenuInfo&)>& wanted) {
+        for (const auto& node : macroInsertMenuNode->children())
+            if (wanted(*std::static_pointer_cast<MenuInfo>(node->nodeData())))
+                return node.get();
+        return nullptr;
+    }
+    // A file of the test's folder; as an export writes it, of an object, or of a macro of
+    // these steps.
+    QString filePath(const QString& name) const {
+        QDir().mkpath(home.filePath(QStringLiteral("files")));
+        return home.filePath(QStringLiteral("files/") + name);
+    }
+    QString writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    QString writeArchive(const QString& name, const QJsonObject& object) const {
+        return writeFile(name, QJsonDocument(QJsonObject{{"format", "com.vlak.KxOption.archive"},
+                                                         {"version", 1},
+                                                         {"object", object}})
+                                   .toJson());
+    }
+    QString writeMacro(const QString& name, const QJsonArray& steps) const {
+        return writeArchive(name, QJsonObject{{"keyInfoArr", steps}});
+    }
+    static QJsonObject step(int code, int flag, int delay = 0) {
+        return QJsonObject{{"keyCode", code}, {"keyFlag", flag}, {"delay", delay}};
     }
 
     std::unique_ptr<HvNoTitleWindow> window;
@@ -253,25 +283,24 @@ TEST_F(MacroEditorTest, DelayTypeChangesOnlyWhenConfiguredAndAWallClockJumpCanno
     HvButton* withDefault = button(MacroView::kInsertDefLayChkTag);
     QTest::mouseClick(without, Qt::LeftButton);
     EXPECT_TRUE(without->Checked());
-    const auto pressAndWait = [&](uint32_t evdev) {
-        key(evdev, true);
-        clock += 500;
-        key(evdev, false);
-        clock += 500;
+    // A recorded over again: A and B, each held 500 ms with 500 ms after it.
+    const auto recordAB = [&] {
+        macro->keyInfoArr().clear();
+        startRecording();
+        for (const uint32_t evdev : {kA, kB}) {
+            key(evdev, true);
+            clock += 500;
+            key(evdev, false);
+            clock += 500;
+        }
+        click(MacroView::kStopTag);
     };
-    startRecording();
-    pressAndWait(kA);
-    pressAndWait(kB);
-    click(MacroView::kStopTag);
+    recordAB();
     EXPECT_EQ(macro->keyInfoArr()[0].delay(), 500) << "checked but not configured: real delays";
 
     click(MacroView::kInsertDefDelayTag);
     EXPECT_EQ(MacroView::delayType, MacroView::kNoDelay);
-    macro->keyInfoArr().clear();
-    startRecording();
-    pressAndWait(kA);
-    pressAndWait(kB);
-    click(MacroView::kStopTag);
+    recordAB();
     for (const MacroKeyInfo& step : macro->keyInfoArr())
         EXPECT_EQ(step.delay(), 0);
 
@@ -284,36 +313,25 @@ TEST_F(MacroEditorTest, DelayTypeChangesOnlyWhenConfiguredAndAWallClockJumpCanno
     EXPECT_EQ(MacroView::defDelayTime, 300);
     EXPECT_EQ(defaultDelayField()->text(), "300");
     EXPECT_EQ(MacroView::delayType, MacroView::kDefaultDelay);
-    macro->keyInfoArr().clear();
-    startRecording();
-    pressAndWait(kA);
-    pressAndWait(kB);
-    click(MacroView::kStopTag);
+    recordAB();
     EXPECT_EQ(steps(*macro),
               (std::vector<Step>{{0, 0, 300}, {0, 1, 300}, {11, 0, 300}, {11, 1, 0}}));
 
-    // Real delays again, and the clock going back (as a wall clock can) gives 0, not a huge
-    // or negative pause.
+    // Real delays again: the clock going back (as a wall clock can) gives 0, not a huge or
+    // negative pause; a pause longer than a step holds is recorded as the longest it holds, as
+    // the table shows and the mouse plays it.
     QTest::mouseClick(withDefault, Qt::LeftButton);
     click(MacroView::kInsertDefDelayTag);
     EXPECT_EQ(MacroView::delayType, MacroView::kRealDelay);
-    macro->keyInfoArr().clear();
-    startRecording();
-    key(kA, true);
-    clock -= 60000;
-    key(kA, false);
-    click(MacroView::kStopTag);
-    EXPECT_EQ(macro->keyInfoArr()[0].delay(), 0);
-
-    // A pause longer than a step holds is recorded as the longest it holds, as the table shows
-    // and the mouse plays it.
-    macro->keyInfoArr().clear();
-    startRecording();
-    key(kA, true);
-    clock += 12000;
-    key(kA, false);
-    click(MacroView::kStopTag);
-    EXPECT_EQ(macro->keyInfoArr()[0].delay(), MacroView::kMaxDelay);
+    for (const auto& [pause, recorded] : {std::pair{-60000, 0}, {12000, MacroView::kMaxDelay}}) {
+        macro->keyInfoArr().clear();
+        startRecording();
+        key(kA, true);
+        clock += pause;
+        key(kA, false);
+        click(MacroView::kStopTag);
+        EXPECT_EQ(macro->keyInfoArr()[0].delay(), recorded) << pause;
+    }
 }
 
 TEST_F(MacroEditorTest, ClicksAnywhereButOnStopAreRecordedAsMouseSteps) {
@@ -370,7 +388,7 @@ TEST_F(MacroEditorTest, FortyStepsNeverEndingWithAKeyHeldAndAHundredMacros) {
     view->selectMacro(macro.get());
     EXPECT_FALSE(view->AddNewKey(11, 0));
     view->selectRow(0);
-    view->onMenulistSelected(view->macroComList(), macroInsertMenuNode->children().front().get());
+    view->onMenulistSelected(view->macroComList(), command([](const MenuInfo&) { return true; }));
     click(MacroView::kInsertComTag);
     EXPECT_EQ(macro->keyInfoArr().size(), 40);
     EXPECT_EQ(messages.texts.size(), 3);
@@ -390,14 +408,9 @@ TEST_F(MacroEditorTest, InsertingACommandWithNoRowSelectedPutsItFirstAndTheMeter
     EXPECT_EQ(view->selectedRow(), -1);
     click(MacroView::kInsertComTag);
     EXPECT_EQ(macro->keyInfoArr().size(), 2) << "no command chosen: nothing";
-    HvTreeNode* chord = nullptr;
-    for (const auto& node : macroInsertMenuNode->children()) {
-        const auto entry = std::static_pointer_cast<MenuInfo>(node->nodeData());
-        if (entry->type() != MenuInfo::kTypeHeading && entry->KeyBit2() != 255) {
-            chord = node.get();
-            break;
-        }
-    }
+    HvTreeNode* chord = command([](const MenuInfo& entry) {
+        return entry.type() != MenuInfo::kTypeHeading && entry.KeyBit2() != 255;
+    });
     ASSERT_TRUE(chord);
     const auto entry = std::static_pointer_cast<MenuInfo>(chord->nodeData());
     view->onMenulistSelected(view->macroComList(), chord);
@@ -445,10 +458,7 @@ TEST_F(MacroEditorTest, TheChoosersSayTheirEntryAndStopSaysItsKey) {
 // The limit is the mouse's 40 steps, not the table's rows: an inserted command takes as many
 // steps as its chord has presses and releases, and a recording counts them too.
 TEST_F(MacroEditorTest, InsertsAndRecordingsThatWouldPassFortyStepsOnTheMouseAreRefused) {
-    HvTreeNode* copy = nullptr;
-    for (const auto& node : macroInsertMenuNode->children())
-        if (std::static_pointer_cast<MenuInfo>(node->nodeData())->titleStr() == "Copy")
-            copy = node.get();
+    HvTreeNode* copy = command([](const MenuInfo& entry) { return entry.titleStr() == "Copy"; });
     ASSERT_TRUE(copy);
     const auto macro = newMacro("Copying", 38);
     PopUps messages;
@@ -570,15 +580,12 @@ TEST_F(MacroEditorTest, DelaysFromTheFieldTheButtonsAndTheTableAreKept) {
 TEST_F(MacroEditorTest, ExportedMacrosComeBackWithIdsOfTheirOwn) {
     const auto macro = newMacro("Dash", 6);
     macro->setLoopTime(3);
-    const QString folder = home.filePath(QStringLiteral("Documents"));
-    QDir().mkpath(folder);
-    ASSERT_TRUE(view->exportMacroTo(folder + "/dash")); // the extension is added
-    ASSERT_TRUE(QFile::exists(folder + "/dash.mac"));
-    ASSERT_TRUE(QFile::copy(folder + "/dash.mac", folder + "/dash copy.mac"));
+    ASSERT_TRUE(view->exportMacroTo(filePath("dash"))); // the extension is added
+    ASSERT_TRUE(QFile::copy(filePath("dash.mac"), filePath("dash copy.mac")));
 
-    ASSERT_TRUE(view->importMacroFrom(folder + "/dash.mac"));
+    ASSERT_TRUE(view->importMacroFrom(filePath("dash.mac")));
     const auto first = view->currMacroInfo();
-    ASSERT_TRUE(view->importMacroFrom(folder + "/dash copy.mac"));
+    ASSERT_TRUE(view->importMacroFrom(filePath("dash copy.mac")));
     const auto second = view->currMacroInfo();
     EXPECT_EQ(first->nameStr(), "dash");
     EXPECT_EQ(second->nameStr(), "dash copy");
@@ -591,54 +598,33 @@ TEST_F(MacroEditorTest, ExportedMacrosComeBackWithIdsOfTheirOwn) {
     EXPECT_EQ(button(MacroView::kMacroNameTag)->text(), "dash copy");
 
     PopUps messages;
-    EXPECT_FALSE(view->importMacroFrom(folder + "/dash.mac"));
+    EXPECT_FALSE(view->importMacroFrom(filePath("dash.mac")));
     EXPECT_EQ(messages.texts.back(), "A macro of this name already exists.");
-    EXPECT_FALSE(view->exportMacroTo(folder + "/no such folder/x.mac"));
+    EXPECT_FALSE(view->exportMacroTo(filePath("no such folder/x.mac")));
     EXPECT_TRUE(messages.texts.back().startsWith("The macro could not be saved"))
         << qPrintable(messages.texts.back());
 }
 
 TEST_F(MacroEditorTest, AFileThatIsNotAMacroThisEditorCanHoldIsRefusedWithAReason) {
-    const QString folder = home.filePath(QStringLiteral("bad"));
-    QDir().mkpath(folder);
-    const auto write = [&](const QString& name, const QByteArray& bytes) {
-        QFile file(folder + "/" + name);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    };
-    const auto archive = [](const QJsonObject& object) {
-        return QJsonDocument(QJsonObject{{"format", "com.vlak.KxOption.archive"},
-                                         {"version", 1},
-                                         {"object", object}})
-            .toJson();
-    };
-    QJsonArray tooMany;
-    for (int i = 0; i < 41; ++i)
-        tooMany.append(QJsonObject{{"keyCode", 0}, {"keyFlag", i % 2}, {"delay", 0}});
-    // 38 rows, but 41 steps on the mouse: the last is the command Copy, Ctrl and C pressed and
-    // released.
-    QJsonArray chordTooMany = tooMany;
-    while (chordTooMany.size() > 37)
-        chordTooMany.removeLast();
-    chordTooMany.append(QJsonObject{{"keyCode", 0x200}, {"keyFlag", 2}, {"delay", 0}});
-    const QString fifo = folder + "/pipe.mac";
+    // One step more than the mouse holds: 41 rows, or 38 whose last is the command Copy (Ctrl
+    // and C pressed and released).
+    QJsonArray tooMany, chordTooMany;
+    for (int i = 0; i <= KxProtocol::kMaxRecordSteps; ++i)
+        tooMany.append(step(0, i % 2));
+    for (int i = 0; i < 37; ++i)
+        chordTooMany.append(step(0, i % 2));
+    chordTooMany.append(step(0x200, 2));
+    const QString fifo = filePath(QStringLiteral("pipe.mac"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const std::pair<QString, const char*> files[] = {
-        {write("text.mac", "not json at all"), "is damaged"},
-        {write("foreign.mac", R"({"nameStr": "x", "keyInfoArr": []})"), "not an archive"},
-        {write("profile.mac", archive({{"colour", 3}})), "it is not a macro"},
-        {write("long.mac", archive({{"keyInfoArr", tooMany}})), "41 steps"},
-        {write("chord.mac", archive({{"keyInfoArr", chordTooMany}})), "41 steps on the mouse"},
-        {write("odd.mac",
-               archive({{"keyInfoArr",
-                         QJsonArray{QJsonObject{{"keyCode", 0}, {"keyFlag", 9}, {"delay", 0}}}}})),
-         "does not know"},
-        {write("neg.mac",
-               archive({{"keyInfoArr",
-                         QJsonArray{QJsonObject{{"keyCode", 0}, {"keyFlag", 0}, {"delay", -5}}}}})),
-         "does not know"},
-        {write(".mac", archive({{"keyInfoArr", QJsonArray{}}})), "has no name"},
+        {writeFile("text.mac", "not json at all"), "is damaged"},
+        {writeFile("foreign.mac", R"({"nameStr": "x", "keyInfoArr": []})"), "not an archive"},
+        {writeArchive("profile.mac", {{"colour", 3}}), "it is not a macro"},
+        {writeMacro("long.mac", tooMany), "41 steps"},
+        {writeMacro("chord.mac", chordTooMany), "41 steps on the mouse"},
+        {writeMacro("odd.mac", {step(0, 9)}), "does not know"},
+        {writeMacro("neg.mac", {step(0, 0, -5)}), "does not know"},
+        {writeMacro(".mac", {}), "has no name"},
         {fifo, "not a regular file"},
     };
     PopUps messages;
@@ -658,19 +644,11 @@ TEST_F(MacroEditorTest, AFileThatIsNotAMacroThisEditorCanHoldIsRefusedWithAReaso
 // play), in steps of 100 ms: delays beyond that in a file are brought within it on import, and
 // the user is told, as the table does with a typed delay.
 TEST_F(MacroEditorTest, ImportedDelaysAreBroughtWithinWhatAStepHoldsAndTheUserIsTold) {
-    const QString folder = home.filePath(QStringLiteral("delays"));
-    QDir().mkpath(folder);
     const auto write = [&](const QString& name, const QList<int>& delays) {
         QJsonArray keys;
         for (int i = 0; i < delays.size(); ++i)
-            keys.append(QJsonObject{{"keyCode", 0}, {"keyFlag", i % 2}, {"delay", delays[i]}});
-        QFile file(folder + "/" + name);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QJsonDocument(QJsonObject{{"format", "com.vlak.KxOption.archive"},
-                                             {"version", 1},
-                                             {"object", QJsonObject{{"keyInfoArr", keys}}}})
-                       .toJson());
-        return file.fileName();
+            keys.append(step(0, i % 2, delays[i]));
+        return writeMacro(name, keys);
     };
     PopUps messages;
     ASSERT_TRUE(view->importMacroFrom(write("slow.mac", {INT_MAX, 5000, 6300, 150, 0, 5100})));
@@ -720,10 +698,8 @@ TEST_F(MacroEditorTest, CancelPutsTheLibraryBackApplyAndOkWriteIt) {
     ASSERT_TRUE(KxAction::getMacroByName("Kept"));
     EXPECT_EQ(steps(*KxAction::getMacroByName("Kept")), before);
 
-    MacroView* reopened = new MacroView;
     HvNoTitleWindow second(QRect(QPoint(0, 0), MacroViewLayout::kView.size));
-    second.setContentView(reopened);
-    second.show();
+    MacroView* reopened = show(second);
     EXPECT_TRUE(reopened->addMacorByName("Saved"));
     QTest::mouseClick(reopened->control(MacroView::kOkTag), Qt::LeftButton);
     EXPECT_EQ(reopened->endTag(), 1);
@@ -733,11 +709,8 @@ TEST_F(MacroEditorTest, CancelPutsTheLibraryBackApplyAndOkWriteIt) {
     EXPECT_TRUE(KxAction::getMacroByName("Saved"));
 
     // Closed another way (the window manager): like Cancel.
-    MacroView* third = new MacroView;
     HvNoTitleWindow other(QRect(QPoint(0, 0), MacroViewLayout::kView.size));
-    other.setContentView(third);
-    other.show();
-    third->addMacorByName("Unsaved");
+    show(other)->addMacorByName("Unsaved");
     other.close();
     EXPECT_FALSE(KxAction::getMacroByName("Unsaved"));
 }
@@ -792,56 +765,6 @@ TEST_F(MacroEditorTest, TheNameDialogTakesOnlyANewNameAndTheEditorShowsTheNewMac
     typing = {{"Clicked", Qt::Key_unknown, &CreateMacroView::okBtn}};
     click(MacroView::kNewMacroTag);
     EXPECT_TRUE(KxAction::getMacroByName("Clicked"));
-}
-
-// A person records a macro, binds it to a button to run while the button is held, and applies:
-// the mouse holds it, and a program started afresh reads it back as that macro.
-TEST_F(MacroEditorTest, ARecordedMacroBoundToAButtonInHoldModeComesBackFromTheMouse) {
-    const auto macro = newMacro("Burst");
-    startRecording();
-    for (int i = 0; i < 4; ++i) {
-        key(kLeftShift, true);
-        clock += 120;
-        tap(kA);
-        clock += 340;
-        key(kLeftShift, false);
-        clock += 1000;
-        click(MacroView::kSaveMacroTag);
-    }
-    click(MacroView::kStopTag);
-    ASSERT_EQ(macro->keyInfoArr().size(), 24);
-    const auto recorded = steps(*macro);
-    click(MacroView::kOkTag);
-    ASSERT_EQ(view->endTag(), 1);
-
-    HvNoTitleWindow dialogWindow(QRect(0, 0, 300, 330));
-    auto* dialog = new TkeyView;
-    dialogWindow.setContentView(dialog);
-    dialogWindow.show();
-    dialog->setTmpBtnInfo(_BTN_INFO{});
-    dialog->setSelMacro(macro);
-    QTest::mouseClick(dialog->macroTypeSetp()->items()[TkeyView::kWhileHeld], Qt::LeftButton);
-    QTest::mouseClick(dialog->okBtn(), Qt::LeftButton);
-    const _BTN_INFO bound = dialog->tmpBtnInfo();
-    ASSERT_EQ(bound.KeyBit[0], uint32_t(TkeyView::kWhileHeld));
-
-    const _BTN_INFO read = writeAndReadBack(bound, 2, 3);
-    EXPECT_EQ(read.MacroID, uint32_t(macro->macroId()));
-    EXPECT_EQ(read.KeyBit[0], uint32_t(TkeyView::kWhileHeld));
-    EXPECT_EQ(uint8_t(record(2, 3)[80]), 161) << "repeat while held";
-
-    // Started afresh: the library from its file, the button from the mouse.
-    macroListArrs.clear();
-    KxAction::initMenuList();
-    currSetProfile = {};
-    KxAction::getBtnInfoFromDevice();
-    const _BTN_INFO again = currSetProfile.btnInfo[3];
-    const auto found = KxAction::getMacroById(int32_t(again.MacroID));
-    ASSERT_TRUE(found);
-    EXPECT_EQ(found->nameStr(), "Burst");
-    EXPECT_FALSE(found->isNoDisplay());
-    EXPECT_EQ(steps(*found), recorded) << "codes, kinds and pauses";
-    EXPECT_EQ(again.KeyBit[0], uint32_t(TkeyView::kWhileHeld));
 }
 
 } // namespace
