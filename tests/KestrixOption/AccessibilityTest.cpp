@@ -20,6 +20,7 @@
 #include <QTest>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -27,8 +28,7 @@ class AccessibilityTest : public DeviceProtocolTest {
 protected:
     void SetUp() override {
         DeviceProtocolTest::SetUp();
-        static const bool installed = (KxWidgets::install(), true);
-        (void)installed;
+        [[maybe_unused]] static const bool installed = (KxWidgets::install(), true);
         library->setCurrFWProfileIndex(0);
         library->refreshSelProfileFromData();
     }
@@ -89,15 +89,15 @@ TEST(AccessibleNames, HoldTheVisibleTextAndPopUpButtonsAreNamedByIt) {
         PopDialogView view(QRect(QPoint(0, 0), PopupLayout::kSize), KxLayout::text(popup.name),
                            popup.withCancel);
         view.addButtons(popup.okOrigin(), popup.cancelOrigin());
-        const QAccessibleInterface* ok = QAccessible::queryAccessibleInterface(view.okBtn());
-        EXPECT_EQ(ok->text(QAccessible::Name), "OK") << popup.name;
-        EXPECT_EQ(ok->text(QAccessible::Description), KxLayout::text(popup.okDoes)) << popup.name;
-        if (popup.withCancel) {
-            const QAccessibleInterface* cancel =
-                QAccessible::queryAccessibleInterface(view.cancelBtn());
-            EXPECT_EQ(cancel->text(QAccessible::Name), "Cancel") << popup.name;
-            EXPECT_EQ(cancel->text(QAccessible::Description), KxLayout::text(popup.cancelDoes))
-                << popup.name;
+        const std::tuple<HvButton*, const char*, std::string_view> buttons[] = {
+            {view.okBtn(), "OK", popup.okDoes}, {view.cancelBtn(), "Cancel", popup.cancelDoes}};
+        EXPECT_EQ(bool(view.cancelBtn()), popup.withCancel) << popup.name;
+        for (const auto& [button, name, does] : buttons) {
+            if (!button)
+                continue;
+            const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(button);
+            EXPECT_EQ(spoken->text(QAccessible::Name), name) << popup.name;
+            EXPECT_EQ(spoken->text(QAccessible::Description), KxLayout::text(does)) << popup.name;
         }
     }
 }

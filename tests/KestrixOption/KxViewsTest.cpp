@@ -30,8 +30,18 @@
 
 namespace {
 
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
+using KxLayout::text;
+
+// Runs `answer` on the pop-up once it is shown, from inside its modal run.
+void whenPopUpShown(const std::function<void(HvNoTitleWindow*, PopDialogView*)>& answer) {
+    QTimer::singleShot(0, [answer] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<HvNoTitleWindow*>(top);
+            auto* view = window ? qobject_cast<PopDialogView*>(window->contentView()) : nullptr;
+            if (view && window->isVisible())
+                answer(window, view);
+        }
+    });
 }
 
 // A view whose pictures the test paints: each state a colour, with one marked pixel per point.
@@ -94,9 +104,7 @@ TEST(KxViews, AButtonThatOutlivesItsViewHasNoStatePicturesInsteadOfACrash) {
 TEST(KxViews, PicturesAskedForAheadAreThoseDecodedAtOnceWhicheverThreadDecodedThem) {
     QStringList names;
     for (const KxLayout::View* view : KxLayout::kViews)
-        for (const KxLayout::State state :
-             {KxLayout::State::Normal, KxLayout::State::Over, KxLayout::State::Down,
-              KxLayout::State::Disable, KxLayout::State::Active})
+        for (const KxLayout::State state : KxLayout::kHeldStates)
             names << KxLayout::pictureName(text(view->name), state) + QStringLiteral(".png");
     names << QStringLiteral("NoSuchPicture.png");
     for (const qreal ratio : {1.0, 2.0})
@@ -193,25 +201,20 @@ TEST(KxViews, PopUpsHaveOkAloneUnlessCancelHasAPlaceAndAnswerByButtonOrKey) {
     const auto key = [](Qt::Key k) {
         return [k](PopDialogView* view) { QTest::keyClick(view, k); };
     };
+    constexpr QPoint at = PopupLayout::kCancelOrigin;
     const Case cases[] = {
         {QPoint(0, 0), false, click(PopDialogView::kOkTag), true},
-        {QPoint(198, 0), false, key(Qt::Key_Escape), true},
-        {QPoint(0, 144), false, click(PopDialogView::kOkTag), true},
-        {QPoint(198, 144), true, click(PopDialogView::kCancelTag), false},
-        {QPoint(198, 144), true, key(Qt::Key_Escape), false},
-        {QPoint(198, 144), true, key(Qt::Key_Return), true},
+        {QPoint(at.x(), 0), false, key(Qt::Key_Escape), true},
+        {QPoint(0, at.y()), false, click(PopDialogView::kOkTag), true},
+        {at, true, click(PopDialogView::kCancelTag), false},
+        {at, true, key(Qt::Key_Escape), false},
+        {at, true, key(Qt::Key_Return), true},
     };
     for (const Case& c : cases) {
         bool sawCancel = !c.hasCancel;
-        QTimer::singleShot(0, [&] {
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                auto* window = qobject_cast<HvNoTitleWindow*>(top);
-                auto* view = window ? qobject_cast<PopDialogView*>(window->contentView()) : nullptr;
-                if (!view || !window->isVisible())
-                    continue;
-                sawCancel = (view->cancelBtn() != nullptr);
-                c.answer(view);
-            }
+        whenPopUpShown([&](HvNoTitleWindow*, PopDialogView* view) {
+            sawCancel = (view->cancelBtn() != nullptr);
+            c.answer(view);
         });
         const bool result = KxAction::showPopView(
             QStringLiteral("WarningReset"), PopupLayout::kSize, PopupLayout::kOkOrigin, c.cancel);
@@ -226,24 +229,17 @@ TEST(KxViews, APopUpSaysItsTitleAndMessageAndWhatEachButtonDoes) {
     for (const PopupLayout::Popup& popup : PopupLayout::kPopups) {
         QString name, description;
         QStringList buttons;
-        QTimer::singleShot(0, [&] {
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                auto* window = qobject_cast<HvNoTitleWindow*>(top);
-                auto* view = window ? qobject_cast<PopDialogView*>(window->contentView()) : nullptr;
-                if (!view || !window->isVisible())
-                    continue;
-                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(window);
-                name = a->text(QAccessible::Name);
-                description = a->text(QAccessible::Description);
-                for (HvButton* button : {view->okBtn(), view->cancelBtn()})
-                    if (button)
-                        buttons << QAccessible::queryAccessibleInterface(button)->text(
-                                       QAccessible::Name) +
-                                       ": " +
-                                       QAccessible::queryAccessibleInterface(button)->text(
-                                           QAccessible::Description);
-                view->okBtn()->click();
+        whenPopUpShown([&](HvNoTitleWindow* window, PopDialogView* view) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(window);
+            name = a->text(QAccessible::Name);
+            description = a->text(QAccessible::Description);
+            for (HvButton* button : {view->okBtn(), view->cancelBtn()}) {
+                a = button ? QAccessible::queryAccessibleInterface(button) : nullptr;
+                if (a)
+                    buttons << a->text(QAccessible::Name) + ": " +
+                                   a->text(QAccessible::Description);
             }
+            view->okBtn()->click();
         });
         KxAction::showPopView(text(popup.name), PopupLayout::kSize, popup.okOrigin(),
                               popup.cancelOrigin());
@@ -316,7 +312,8 @@ TEST(KxViews, AViewIsWorkedWithTheKeyboardAlone) {
     }
     EXPECT_EQ(order, (std::vector<QString>{"selComBtn", "okBtn", "cancelBtn"}));
     QTest::keyClick(view->control("okBtn"), Qt::Key_Space);
-    EXPECT_EQ(view->tags, std::vector<int>{5201});
+    EXPECT_EQ(view->tags,
+              std::vector<int>{KxLayout::find(SingleKeyViewLayout::kView, "okBtn")->tag});
 }
 
 TEST(KxViews, TheMacroListFollowsEveryRebuildAndAnEmptyListShowsNothing) {

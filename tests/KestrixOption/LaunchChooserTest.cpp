@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -41,27 +42,29 @@ QString entryPath(const char* name) {
     return appsDir() + "org.example." + name + ".desktop";
 }
 
+void writeEntry(const QString& path, const QByteArray& name, const QByteArray& more = {}) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Desktop Entry]\nType=Application\nName=" + name + "\nExec=true\n" + more);
+}
+
 // GLib reads the data folders once: the entries are there before the first test, and the
 // system folder is a private empty one.
 class ChooserHome : public PrivateHome {
 public:
     void prepare() override {
-        QDir().mkpath(appsDir());
         QDir().mkpath(dir("system"));
         qputenv("XDG_DATA_DIRS", dir("system").toLocal8Bit());
-        const std::pair<const char*, const char*> entries[] = {
-            {"Calculator", "Icon=accessories-calculator\n"},
-            {"Calendar", "Icon=/no/such/icon.png\n"},
-            {"Terminal", ""},
-            {"TextEditor", "Icon=accessories-text-editor\n"},
-            {"Secret", "NoDisplay=true\n"},
+        const char* const entries[][3] = {
+            {"Calculator", "Calculator", "Icon=accessories-calculator\n"},
+            {"Calendar", "Calendar", "Icon=/no/such/icon.png\n"},
+            {"Terminal", "Terminal", ""},
+            {"TextEditor", "Text Editor", "Icon=accessories-text-editor\n"},
+            {"Secret", "Secret", "NoDisplay=true\n"},
         };
-        for (const auto& [name, more] : entries) {
-            QFile file(entryPath(name));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            const QByteArray shown = QByteArray(name) == "TextEditor" ? "Text Editor" : name;
-            file.write("[Desktop Entry]\nType=Application\nName=" + shown + "\nExec=true\n" + more);
-        }
+        for (const auto& [file, name, more] : entries)
+            writeEntry(entryPath(file), name, more);
     }
 };
 
@@ -127,11 +130,11 @@ std::optional<QString> chooseWith(std::function<void(LaunchChooserView&)> answer
     return chosen;
 }
 
-void writeEntry(const QString& path, const QByteArray& name) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Desktop Entry]\nType=Application\nName=" + name + "\nExec=true\n");
+// "Other file…" answered with these paths in turn; how many were asked for.
+std::shared_ptr<int> otherFiles(const QStringList& answers) {
+    auto asked = std::make_shared<int>(0);
+    LaunchChooserView::setFileDialogForTesting([=] { return answers.at((*asked)++); });
+    return asked;
 }
 
 class LaunchChooserTest : public testing::Test {
@@ -238,9 +241,8 @@ TEST_F(LaunchChooserTest, OtherFileTakesAnExistingFileAndNothingElse) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
 
-    QStringList answers{"", PrivateHome::dir("home") + "/missing", PrivateHome::dir("home"), tool};
-    int asked = 0;
-    LaunchChooserView::setFileDialogForTesting([&] { return answers.at(asked++); });
+    const auto asked =
+        otherFiles({"", PrivateHome::dir("home") + "/missing", PrivateHome::dir("home"), tool});
     const std::optional<QString> chosen = chooseWith([&](LaunchChooserView& view) {
         for (int i = 0; i < 3; ++i) {
             QTest::mouseClick(view.otherBtn(), Qt::LeftButton);
@@ -249,7 +251,7 @@ TEST_F(LaunchChooserTest, OtherFileTakesAnExistingFileAndNothingElse) {
         view.otherBtn()->setFocus();
         QTest::keyClick(view.otherBtn(), Qt::Key_Return); // Enter on the button is the button
     });
-    EXPECT_EQ(asked, 4);
+    EXPECT_EQ(*asked, 4);
     EXPECT_EQ(chosen, QFileInfo(tool).absoluteFilePath());
     EXPECT_FALSE(chosen->contains("..")) << "stored clean";
 }
@@ -274,9 +276,7 @@ TEST_F(LaunchChooserTest, OtherFileAsksBeforeTakingAnEntryFromOutsideTheApplicat
     QFile::remove(linkedIn);
     ASSERT_TRUE(QFile::link(outside, linkedIn));
 
-    QStringList answers{dotted, outside};
-    int asked = 0;
-    LaunchChooserView::setFileDialogForTesting([&] { return answers.at(asked++); });
+    otherFiles({dotted, outside});
     {
         PopUps boxes;
         boxes.answer({false, true});
@@ -292,18 +292,17 @@ TEST_F(LaunchChooserTest, OtherFileAsksBeforeTakingAnEntryFromOutsideTheApplicat
         EXPECT_TRUE(boxes.texts[0].contains("Calculator")) << "the name it gives itself";
     }
 
-    answers = {throughLink, entryPath("Calendar")};
-    asked = 0;
-    for (int i = 0; i < 2; ++i) {
+    const QStringList inside{throughLink, entryPath("Calendar")};
+    otherFiles(inside);
+    for (const QString& path : inside) {
         PopUps boxes;
         const std::optional<QString> chosen =
             chooseWith([&](LaunchChooserView& view) { view.otherBtn()->click(); });
-        EXPECT_EQ(chosen, QFileInfo(answers[i]).absoluteFilePath());
+        EXPECT_EQ(chosen, QFileInfo(path).absoluteFilePath());
         EXPECT_TRUE(boxes.texts.isEmpty()) << qPrintable(boxes.texts.join('\n'));
     }
 
-    answers = {linkedIn};
-    asked = 0;
+    otherFiles({linkedIn});
     PopUps boxes;
     boxes.answer({false});
     const std::optional<QString> chosen = chooseWith([&](LaunchChooserView& view) {
