@@ -1,6 +1,7 @@
 // The host code against the kernel's own USB, HID and udev code: kx-virtual-mouse serves the
 // mouse as a USB gadget on dummy_hcd, and usbhid, hidraw and the kernel's uevents carry every
 // request and report. Runs as root in the guest that kernel-test.sh boots.
+#include "Buttons.h"
 #include "EventLoopWait.h"
 #include "FlashStore.h"
 #include "HvDeviceRequester/HvDeviceRequester.h"
@@ -138,11 +139,9 @@ protected:
     void SetUp() override { startGadget(); }
     void TearDown() override {
         stopGadget();
-        for (QProcess* process : {&daemon}) {
-            if (process->state() == QProcess::NotRunning)
-                continue;
-            process->terminate();
-            process->waitForFinished(10000);
+        if (daemon.state() != QProcess::NotRunning) {
+            daemon.terminate();
+            daemon.waitForFinished(10000);
         }
     }
 
@@ -186,6 +185,16 @@ protected:
         QFile file(FlashStore::defaultPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(file.write(image), image.size());
+    }
+
+    // Starts the daemon, off screen, beside the gadget.
+    void startDaemon() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        daemon.setProcessEnvironment(environment);
+        daemon.setProcessChannelMode(QProcess::MergedChannels);
+        daemon.start(KX_DAEMON_PATH, {});
+        ASSERT_TRUE(daemon.waitForStarted());
     }
 
     static inline ProfieController* library = nullptr;
@@ -296,11 +305,7 @@ TEST_F(KernelTest, AWholeReadGivesTheFirmwaresMemory) {
 TEST_F(KernelTest, AProfileWriteLandsInTheFirmwaresMemory) {
     library->setCurrFWProfileIndex(3);
     selProfile = library->profileArr()[3]->profileData();
-    selProfile.btnInfo[2] = {};
-    selProfile.btnInfo[2].FuncTableId = 15;
-    selProfile.btnInfo[2].FuncID = 15;
-    selProfile.btnInfo[2].btnType = 3;
-    selProfile.btnInfo[2].KeyBit[0] = 177;
+    selProfile.btnInfo[2] = Buttons::launch(3, 2); // code 177
     selProfile.xSensArr[0] = 33;
     selProfile.currSelectDPI = 0;
     KxAction::applyFWData();
@@ -374,12 +379,7 @@ TEST_F(KernelTest, ADpiPressReachesTheBusThroughTheReportHookAndTheDaemon) {
                 return true;
         return false;
     };
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    daemon.setProcessEnvironment(environment);
-    daemon.setProcessChannelMode(QProcess::MergedChannels);
-    daemon.start(KX_DAEMON_PATH, {});
-    ASSERT_TRUE(daemon.waitForStarted());
+    ASSERT_NO_FATAL_FAILURE(startDaemon());
     ASSERT_TRUE(KxTest::waitFor([&] { return hasType(101); }, kArrivalMs))
         << "the daemon announces the mouse: " << daemon.readAll().toStdString();
 
@@ -423,12 +423,7 @@ TEST_F(KernelTest, TheDaemonNeverOpensThePointerSoMotionDoesNotWakeIt) {
         QStringLiteral("KxDevStatus"), [&](const Notification& n) {
             announced = announced || n.userInfoInt(QStringLiteral("type")) == 101;
         });
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    daemon.setProcessEnvironment(environment);
-    daemon.setProcessChannelMode(QProcess::MergedChannels);
-    daemon.start(KX_DAEMON_PATH, {});
-    ASSERT_TRUE(daemon.waitForStarted());
+    ASSERT_NO_FATAL_FAILURE(startDaemon());
     ASSERT_TRUE(KxTest::waitFor([&] { return announced; }, kArrivalMs))
         << daemon.readAll().toStdString();
     DistributedNotificationCenter::defaultCenter().removeObserver(observer);

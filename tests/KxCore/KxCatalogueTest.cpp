@@ -1,3 +1,4 @@
+#include "Buttons.h"
 #include "CatalogueFixture.h"
 
 #include "HvAction.h"
@@ -10,12 +11,8 @@ namespace {
 
 using KxCatalogueTest = CatalogueFixture;
 
-_BTN_INFO record(uint32_t table, std::initializer_list<uint32_t> keys) {
-    _BTN_INFO info{};
-    info.FuncTableId = table;
-    std::copy(keys.begin(), keys.end(), info.KeyBit);
-    return info;
-}
+using Buttons::single;
+using namespace KxFuncTable;
 
 QStringList titlesUnder(const QByteArray& xml, const char* element) {
     pugi::xml_document document;
@@ -58,15 +55,14 @@ TEST_F(KxCatalogueTest, ButtonRecordLookupComparesTableAndKeyBitsOnly) {
         const auto entry = KxAction::getSingleByBtnInfo(record);
         return entry ? entry->functionID() : -1;
     };
-    _BTN_INFO click = record(2, {153});
-    click.FuncID = 2; // what a read-back sets for every click
+    _BTN_INFO click = single(kKeys, {153}, kKeys); // the id a read-back gives every click
     click.btnType = 7;
     EXPECT_EQ(idOf(click), -1) << "menus not built yet";
     KxAction::initMenuList();
     EXPECT_EQ(idOf(click), 1);
     click.KeyBit[1] = 153;
     EXPECT_EQ(idOf(click), 4);
-    click.FuncTableId = 1;
+    click.FuncTableId = kFirmware;
     EXPECT_EQ(idOf(click), -1);
 }
 
@@ -159,9 +155,10 @@ TEST_F(KxCatalogueTest, TheShippedCatalogueHoldsTheFixedFunctionsAndEncodableCho
     EXPECT_TRUE(QFile::exists(inData("MenuInfo.xml"))) << "copied on first use";
     EXPECT_TRUE(macroListArrs.isEmpty());
     const std::pair<int, _BTN_INFO> fixed[] = {
-        {1, record(2, {153})},      {2, record(2, {152})},           {3, record(2, {151})},
-        {4, record(2, {153, 153})}, {8, record(2, {153, 153, 153})}, {5, record(1, {192})},
-        {7, record(1, {193})},      {255, record(255, {0})}};
+        {1, single(kKeys, {153})},           {2, single(kKeys, {152})},
+        {3, single(kKeys, {151})},           {4, single(kKeys, {153, 153})},
+        {8, single(kKeys, {153, 153, 153})}, {5, single(kFirmware, {192})},
+        {7, single(kFirmware, {193})},       {255, single(kDisabled, {0})}};
     for (const auto& [id, info] : fixed) {
         const auto entry = KxAction::getSingleByBtnInfo(info);
         EXPECT_TRUE(entry && entry->functionID() == id && KxAction::getSingleById(id) == entry)

@@ -52,6 +52,17 @@ TEST_F(KxMacroLibraryTest, DeviceStepCountExpandsInsertedChordsUpToTheFirst255) 
     EXPECT_EQ(count({{0x203, 2, 0}, {0x999, 2, 0}}), 0u);
 }
 
+// A button holds 40 steps: a macro of 41 on the mouse is refused with its reason, 40 taken.
+TEST_F(KxMacroLibraryTest, AMacroOfMoreStepsThanAButtonHoldsIsRefusedWithItsReason) {
+    QList<MacroKeyInfo> steps;
+    for (int i = 0; i < 40; ++i)
+        steps << MacroKeyInfo(4, i % 2, 0);
+    EXPECT_EQ(macro(1, "fits", steps)->unfitReason(), std::nullopt);
+    steps << MacroKeyInfo(4, 0, 0);
+    const QString reason = macro(2, "long", steps)->unfitReason().value_or(QString());
+    EXPECT_TRUE(reason.contains("41 steps") && reason.contains("40")) << reason.toStdString();
+}
+
 TEST_F(KxMacroLibraryTest, DamagedMacroElementsReadAsZeroAndNoName) {
     pugi::xml_document document;
     ASSERT_TRUE(document.load_string(R"(<Item MacroID=" 12abc"><LoopTime>x9</LoopTime>

@@ -7,8 +7,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include <condition_variable>
-#include <mutex>
+#include <future>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -38,6 +37,12 @@ protected:
     static QStringList fiveFiles() {
         return {"Default1.pro", "Default2.pro", "Default3.pro", "Default4.pro", "Default5.pro"};
     }
+    static QString inProfiles(const QString& name) { return QDir(profilesPath()).filePath(name); }
+    // A save's reply to the hook: on through the folder exchange, or without it.
+    static Reply onwards(Step step, bool exchange) {
+        return step == Step::StagingSynced && !exchange ? Reply::ContinueWithoutExchange
+                                                        : Reply::Continue;
+    }
 };
 
 const QStringList kDataFolder{"Profiles", "Profiles.lock"};
@@ -52,12 +57,11 @@ TEST_F(ProfileLibrary, AFirstRunHasFivePlaceholdersAndASaveWritesExactlyThem) {
     }
     EXPECT_TRUE(profileFiles().isEmpty()) << "nothing written before a save";
 
-    writeFile(QDir(profilesPath()).filePath("stray.txt"), "x");
+    writeFile(inProfiles("stray.txt"), "x");
     library.saveToSys();
     ASSERT_EQ(profileFiles(), fiveFiles());
     for (int n = 1; n <= 5; ++n) {
-        const QByteArray bytes =
-            readFile(QDir(profilesPath()).filePath(QStringLiteral("Default%1.pro").arg(n)));
+        const QByteArray bytes = readFile(inProfiles(QStringLiteral("Default%1.pro").arg(n)));
         ASSERT_EQ(bytes.size(), 1872);
         for (int slot = 0; slot < 5; ++slot)
             EXPECT_EQ(readLe(bytes, 1832 + 8 * slot, 8), uint64_t(slot));
@@ -69,7 +73,7 @@ TEST_F(ProfileLibrary, AFirstRunHasFivePlaceholdersAndASaveWritesExactlyThem) {
     library.addProfileByName(QStringLiteral("a/b"), nullptr);
     library.saveToSys();
     EXPECT_EQ(profileFiles(), fiveFiles() << "a_b.pro");
-    EXPECT_EQ(readLe(readFile(QDir(profilesPath()).filePath("Default1.pro")), 24, 8), 5u);
+    EXPECT_EQ(readLe(readFile(inProfiles("Default1.pro")), 24, 8), 5u);
 }
 
 TEST_F(ProfileLibrary, ASaveThatCannotWriteKeepsTheOldSet) {
@@ -92,12 +96,12 @@ TEST_F(ProfileLibrary, AFileWhoseNameIsInUseIsRefused) {
         ProfileValue value;
         value.setName(QString::fromLatin1(name));
         value.setProfileId(file[7] - '1');
-        ASSERT_TRUE(value.saveToPath(QDir(profilesPath()).filePath(QString::fromLatin1(file))));
+        ASSERT_TRUE(value.saveToPath(inProfiles(QString::fromLatin1(file))));
     }
     ProfieController library;
     EXPECT_EQ(names(library), QStringList({"Default1", "Default3", "Default4", "Default5"}));
     EXPECT_EQ(library.profileArr()[1]->profileId(), 2);
-    EXPECT_EQ(library.addByPath(QDir(profilesPath()).filePath("Default2.pro")), 2);
+    EXPECT_EQ(library.addByPath(inProfiles("Default2.pro")), 2);
     EXPECT_EQ(library.addByPath(path("missing.pro")), 1);
     EXPECT_EQ(library.getProfileCount(), 4);
 }
@@ -105,13 +109,13 @@ TEST_F(ProfileLibrary, AFileWhoseNameIsInUseIsRefused) {
 // Hands a library nothing it cannot read without blocking, and says once what is odd.
 TEST_F(ProfileLibrary, OnlyRegularFilesAreReadAndOddSizesAreNamedOnce) {
     QDir().mkpath(profilesPath());
-    const QString fifo = QDir(profilesPath()).filePath("Default2.pro");
+    const QString fifo = inProfiles("Default2.pro");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     ProfileValue named;
     named.setName(QStringLiteral("Short"));
     named.setProfileId(2);
     ASSERT_TRUE(named.saveToPath(path("full.pro")));
-    writeFile(QDir(profilesPath()).filePath("Default3.pro"), readFile(path("full.pro")).left(300));
+    writeFile(inProfiles("Default3.pro"), readFile(path("full.pro")).left(300));
 
     ProfieController library; // a FIFO would block an ordinary open for good
     EXPECT_EQ(names(library),
@@ -151,19 +155,17 @@ TEST_F(ProfileLibrary, AMissingFolderOrAFileInItsPlace) {
 // asks made while one waits take its place, and every asker hears the outcome on its thread.
 TEST_F(ProfileLibrary, BackgroundSavesWriteTheSetAskedForAndTellEveryAsker) {
     ProfieController library;
-    std::mutex mutex;
-    std::condition_variable changed;
-    bool held = false, released = false;
     // The first save waits in its first folder sync until the others are asked for.
-    library.setFolderSyncHookForTesting([&](const QString&, int fd) {
-        std::unique_lock lock(mutex);
-        if (!held) {
-            held = true;
-            changed.notify_all();
-            changed.wait(lock, [&] { return released; });
-        }
-        return ::fsync(fd);
-    });
+    std::promise<void> held, released;
+    bool first = true;
+    library.setFolderSyncHookForTesting(
+        [&, release = released.get_future().share()](const QString&, int fd) {
+            if (std::exchange(first, false)) {
+                held.set_value();
+                release.wait();
+            }
+            return ::fsync(fd);
+        });
     int setsStarted = 0;
     library.setSaveHookForTesting([&](Step step) {
         setsStarted += step == Step::StagingCreated;
@@ -175,20 +177,13 @@ TEST_F(ProfileLibrary, BackgroundSavesWriteTheSetAskedForAndTellEveryAsker) {
     const auto hear = [&](bool saved) { heard << saved; };
     markAll(library, 1);
     saver.save(library, &asker, hear);
-    {
-        std::unique_lock lock(mutex);
-        ASSERT_TRUE(changed.wait_for(lock, std::chrono::seconds(5), [&] { return held; }));
-    }
+    ASSERT_EQ(held.get_future().wait_for(std::chrono::seconds(5)), std::future_status::ready);
     for (uint32_t mark = 2; mark <= 4; ++mark) {
         markAll(library, mark);
         saver.save(library, &asker, hear);
     }
     markAll(library, 9); // after the last ask: stays in memory
-    {
-        std::lock_guard lock(mutex);
-        released = true;
-    }
-    changed.notify_all();
+    released.set_value();
     ASSERT_TRUE(saver.waitUntilIdle(10000));
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(heard, QList<bool>({true, true, true, true}));
@@ -263,14 +258,13 @@ protected:
         ProfieController library;
         markAll(library, 11);
         EXPECT_TRUE(library.saveToSys());
-        writeFile(QDir(profilesPath()).filePath("stray.txt"), "old");
+        writeFile(inProfiles("stray.txt"), "old");
         markAll(library, 22);
         library.setSaveHookForTesting([&](Step step) {
             steps << step;
             if (steps.size() - 1 == stopAt)
                 return Reply::Stop;
-            return step == Step::StagingSynced && !exchange ? Reply::ContinueWithoutExchange
-                                                            : Reply::Continue;
+            return onwards(step, exchange);
         });
         const bool saved = library.saveToSys();
         EXPECT_TRUE(saved || stopAt >= 0);
@@ -325,8 +319,7 @@ TEST_F(InterruptedSave, EveryFolderIsSyncedBeforeTheNextStepRelyingOnIt) {
         });
         library.setSaveHookForTesting([&](Step step) {
             events << QString::number(int(step));
-            return step == Step::StagingSynced && !exchange ? Reply::ContinueWithoutExchange
-                                                            : Reply::Continue;
+            return onwards(step, exchange);
         });
         ASSERT_TRUE(library.saveToSys());
         const auto at = [&](const QString& event, qsizetype from = 0) {

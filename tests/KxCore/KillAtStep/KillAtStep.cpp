@@ -3,7 +3,6 @@
 // just before step KX_KILL_AT, as a crash or a `kill -9` would. Every counted step is appended
 // to KX_STEP_LOG, if set, so the parent learns how many there are.
 #include <dlfcn.h>
-#include <fcntl.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -44,21 +43,13 @@ bool fdUnder(int fd) {
     return under(target);
 }
 
+// The log is outside the prefix, so its own writes are not steps.
 void step(const char* what, const char* detail) {
     const long n = ++steps;
     if (const char* log = getenv("KX_STEP_LOG")) {
-        using OpenFn = int (*)(const char*, int, ...);
-        using WriteFn = ssize_t (*)(int, const void*, size_t);
-        static const OpenFn realOpen = next<OpenFn>("open");
-        static const WriteFn realWrite = next<WriteFn>("write");
-        const int fd = realOpen(log, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
-        if (fd >= 0) {
-            char line[4200];
-            const int length = snprintf(line, sizeof line, "%ld %s %s\n", n, what, detail);
-            if (length > 0)
-                (void)realWrite(fd, line,
-                                size_t(length) < sizeof line ? size_t(length) : sizeof line - 1);
-            close(fd);
+        if (FILE* file = fopen(log, "ae")) {
+            fprintf(file, "%ld %s %s\n", n, what, detail);
+            fclose(file);
         }
     }
     if (const char* at = getenv("KX_KILL_AT"); at && atol(at) == n)
