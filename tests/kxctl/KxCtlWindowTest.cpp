@@ -3,6 +3,7 @@
 // window's "Import set-up…": the mouse's memory is the same byte for byte. This process is the
 // window, beside kx-virtual-mouse and kxctl, on a session bus of its own.
 #include "AppMenu.h"
+#include "Buttons.h"
 #include "KxAction.h"
 #include "KxCtlTestSupport.h"
 #include "KxGlobals.h"
@@ -26,12 +27,6 @@ namespace {
 
 const auto* const kHome = testing::AddGlobalTestEnvironment(new PrivateHome);
 constexpr int kTransferMs = 60000;
-
-_BTN_INFO function(const QString& name) {
-    const auto entry = KxNames::findFunction(name).found;
-    EXPECT_TRUE(entry) << qPrintable(name);
-    return entry ? KxNames::functionRecord(*entry) : _BTN_INFO{};
-}
 
 class KxCtlWindowTest : public testing::Test,
                         protected MainWindowUnderTest,
@@ -93,23 +88,15 @@ TEST_F(KxCtlWindowTest, ASetUpComesBackByteForByteAfterAFactoryReset) {
     // Set up through the window: buttons of two profiles with Apply, a launcher, the settings as
     // the performance view's OK stores them, and the mouse left on profile 3.
     openWindow();
-    selProfile.btnInfo[3] = function(QStringLiteral("F5"));
-    _BTN_INFO macro{};
-    macro.btnType = 2;
-    macro.FuncID = macro.FuncTableId = 6;
-    macro.MacroID = uint32_t(reload->macroId());
-    macro.KeyBit[0] = 1;
-    macro.KeyBit[1] = 3;
-    selProfile.btnInfo[1] = macro;
+    selProfile.btnInfo[3] = Buttons::function(QStringLiteral("F5"));
+    selProfile.btnInfo[1] = Buttons::macro(*reload, KxSetup::RunMode::Repeat, 3);
     selectButton(5);
     ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
     apply();
     profiles()->items()[2]->click();
     ASSERT_EQ(sysProCon->currFWProfileIndex(), 2);
-    selProfile.btnInfo[2] = function(QStringLiteral("Mute"));
-    macro.KeyBit[0] = 3;
-    macro.KeyBit[1] = 0;
-    selProfile.btnInfo[4] = macro;
+    selProfile.btnInfo[2] = Buttons::function(QStringLiteral("Mute"));
+    selProfile.btnInfo[4] = Buttons::macro(*reload, KxSetup::RunMode::Toggle);
     apply();
     selProfile.xSensArr[1] = selProfile.ySensArr[1] = 21;
     selProfile.currSelectDPI = 1;
@@ -125,7 +112,7 @@ TEST_F(KxCtlWindowTest, ASetUpComesBackByteForByteAfterAFactoryReset) {
               QStringLiteral("Export set-up…"));
     EXPECT_EQ(named<AppMenu>(view, "AppMenu")->importSetupAction()->text(),
               QStringLiteral("Import set-up…"));
-    const QString path = PrivateHome::dir("home") + QStringLiteral("/mine.kxsetup");
+    const QString path = home(QStringLiteral("mine.kxsetup"));
     ASSERT_TRUE(view->exportSetupTo(path));
     EXPECT_EQ(view->isModalSeron(), 1);
     ASSERT_TRUE(idle());
@@ -138,8 +125,7 @@ TEST_F(KxCtlWindowTest, ASetUpComesBackByteForByteAfterAFactoryReset) {
     // A factory mouse, set up by kxctl from the file.
     factoryReset();
     ASSERT_NE(dump(), before);
-    const Outcome run = kxctl({"import", path});
-    ASSERT_EQ(run.exit, 0) << qPrintable(run.err);
+    ok({"import", path});
     EXPECT_EQ(dump(), before);
 
     // And by the window's import, which shows what changes first.
@@ -172,11 +158,8 @@ TEST_F(KxCtlWindowTest, ASetUpComesBackByteForByteAfterAFactoryReset) {
 
 TEST_F(KxCtlWindowTest, TheWindowRefusesAFileItCannotTakeAndChangesNothing) {
     openWindow();
-    const QString path = PrivateHome::dir("home") + QStringLiteral("/bad.kxsetup");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(R"({"format": "com.vlak.KxOption.setup", "version": 9})");
-    file.close();
+    const QString path =
+        homeFile("bad.kxsetup", R"({"format": "com.vlak.KxOption.setup", "version": 9})");
     const QString before = dump();
     {
         PopUps popUps;
@@ -189,13 +172,9 @@ TEST_F(KxCtlWindowTest, TheWindowRefusesAFileItCannotTakeAndChangesNothing) {
     EXPECT_EQ(dump(), before);
 
     // Cancelled at its preview, a good file changes nothing either.
-    const QString good = PrivateHome::dir("home") + QStringLiteral("/good.kxsetup");
-    ASSERT_TRUE(view->exportSetupTo(good));
-    ASSERT_TRUE(idle());
-    KxSetup::Parsed parsed = KxSetup::readFile(good);
-    ASSERT_TRUE(parsed.file) << qPrintable(parsed.error.text());
-    parsed.file->profiles[0][3].function = QStringLiteral("F8");
-    ASSERT_TRUE(KxSetup::writeFile(*parsed.file, good));
+    const QString good = setupWith("good.kxsetup", [](KxSetup::File& file) {
+        file.profiles[0][3] = setupButton(QStringLiteral("F8"));
+    });
     {
         PopUps popUps;
         popUps.answer({false});
@@ -210,32 +189,24 @@ TEST_F(KxCtlWindowTest, AReadingKxctlAndTheWindowsTransfersTakeTurnsAtTheMouse) 
     // The mouse answers a read to whoever asked last: a kxctl reading beside the window's whole
     // read would take the window's answers, and the window kxctl's.
     openWindow();
-    const QString alone = PrivateHome::dir("home") + QStringLiteral("/alone.kxsetup");
+    const QString alone = home(QStringLiteral("alone.kxsetup"));
     ASSERT_TRUE(view->exportSetupTo(alone));
     ASSERT_TRUE(idle());
-    const Outcome shownAlone = kxctl({"--json", "show", "--all"});
-    ASSERT_EQ(shownAlone.exit, 0) << qPrintable(shownAlone.err);
-    // A count of the mouse's status.
-    const auto counted = [this](const char* what) {
-        const QRegularExpression line(QStringLiteral("^%1: (\\d+)$").arg(QLatin1String(what)),
-                                      QRegularExpression::MultilineOption);
-        return line.match(mouseCommand(QStringLiteral("status"))).captured(1).toInt();
-    };
-    const auto tooClose = [&] { return counted("requests closer than the pacing"); };
-    const int before = tooClose();
-    const int requestsBefore = counted("requests");
+    const Outcome shownAlone = ok({"--json", "show", "--all"});
+    const int before = status("requests closer than the pacing");
+    const int requestsBefore = status("requests");
 
     // The window starts once kxctl's first request reached the mouse.
     QProcess* reading = startKxctl({"--json", "show", "--all"});
     ASSERT_TRUE(reading->waitForStarted());
-    ASSERT_TRUE(KxTest::waitFor([&] { return counted("requests") > requestsBefore; }));
-    const QString beside = PrivateHome::dir("home") + QStringLiteral("/beside.kxsetup");
+    ASSERT_TRUE(KxTest::waitFor([&] { return status("requests") > requestsBefore; }));
+    const QString beside = home(QStringLiteral("beside.kxsetup"));
     ASSERT_TRUE(view->exportSetupTo(beside));
     ASSERT_TRUE(idle());
     const Outcome shown = finish(reading);
     ASSERT_EQ(shown.exit, 0) << qPrintable(shown.err);
 
-    EXPECT_EQ(tooClose(), before) << "the two met at the mouse";
+    EXPECT_EQ(status("requests closer than the pacing"), before) << "the two met at the mouse";
     const auto text = [](const QJsonValue& value) {
         return QString::fromUtf8(QJsonDocument(value.toArray()).toJson());
     };
@@ -258,35 +229,20 @@ TEST_F(KxCtlWindowTest, AReadingKxctlAndTheWindowsTransfersTakeTurnsAtTheMouse) 
 // left it, so the window knows the macro by its name and id (it used to make up a "NewMacro" for
 // the record, and its next save dropped the import's name).
 TEST_F(KxCtlWindowTest, AWindowStartedDuringAnImportKnowsTheMacrosItBrought) {
-    const QString exported = PrivateHome::dir("home") + QStringLiteral("/base.kxsetup");
-    ASSERT_EQ(kxctl({"export", exported}).exit, 0);
-    KxSetup::Parsed parsed = KxSetup::readFile(exported);
-    ASSERT_TRUE(parsed.file);
-    KxSetup::File file = *parsed.file;
-    KxSetup::Button& side = file.profiles[0][3];
-    side.kind = KxSetup::Button::Kind::Macro;
-    side.macro = QStringLiteral("Alpha");
-    side.mode = KxSetup::RunMode::Once;
-    KxSetup::Macro alpha;
-    alpha.name = QStringLiteral("Alpha");
-    // More than one key: no single function's record.
-    alpha.steps = {{KxSetup::MacroStep::Action::Press, 4, {}, {}, {}, 0, 50, {}},
-                   {KxSetup::MacroStep::Action::Press, 5, {}, {}, {}, 0, 50, {}},
-                   {KxSetup::MacroStep::Action::Release, 5, {}, {}, {}, 0, 50, {}},
-                   {KxSetup::MacroStep::Action::Release, 4, {}, {}, {}, 0, 0, {}}};
-    file.macros = {alpha};
-    const QString path = PrivateHome::dir("home") + QStringLiteral("/alpha.kxsetup");
-    ASSERT_TRUE(KxSetup::writeFile(file, path));
+    const QString path = setupWith("alpha.kxsetup", [](KxSetup::File& file) {
+        file.profiles[0][3] = macroButton(QStringLiteral("Alpha"));
+        // H held while I is tapped: more than one key, no single function's record.
+        KxSetup::Macro alpha = tapMacro(QStringLiteral("Alpha"), 4, 50);
+        alpha.steps.insert(1, 2, tapMacro({}, 5, 50).steps[0]);
+        alpha.steps[2].action = KxSetup::MacroStep::Action::Release;
+        file.macros = {alpha};
+    });
 
-    const auto requests = [this] {
-        const QRegularExpression line(QStringLiteral("^requests: (\\d+)$"),
-                                      QRegularExpression::MultilineOption);
-        return line.match(mouseCommand(QStringLiteral("status"))).captured(1).toInt();
-    };
-    const int before = requests();
+    const int before = status("requests");
     QProcess* importing = startKxctl({"import", path, "--profiles", "1"});
     ASSERT_TRUE(importing->waitForStarted());
-    ASSERT_TRUE(KxTest::waitFor([&] { return requests() > before; })) << "the import is at it";
+    ASSERT_TRUE(KxTest::waitFor([&] { return status("requests") > before; }))
+        << "the import is at it";
     openWindow();
     const Outcome imported = finish(importing);
     ASSERT_EQ(imported.exit, 0) << qPrintable(imported.err);
@@ -296,7 +252,7 @@ TEST_F(KxCtlWindowTest, AWindowStartedDuringAnImportKnowsTheMacrosItBrought) {
     ProfileValue* first = sysProCon->getProfileByFWProId(0);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->profileData().btnInfo[3].MacroID, uint32_t(known->macroId()));
-    EXPECT_EQ(first->profileData().btnInfo[3].btnType, 2u) << "a macro";
+    EXPECT_EQ(first->profileData().btnInfo[3].btnType, KxButtonType::kMacro);
     for (const auto& macro : macroListArrs)
         EXPECT_FALSE(macro && macro->nameStr().startsWith(QLatin1String("NewMacro")))
             << qPrintable(macro->nameStr());

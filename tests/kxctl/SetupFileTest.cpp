@@ -1,28 +1,19 @@
 // Set-up files on their own and against the shipped catalogue and a library: what is written
 // reads back the same, one change is one line, every version's fixture reads, and hostile files
 // are refused naming the field, before anything could change.
-#include "HvTreeNode.h"
 #include "KxAction.h"
 #include "KxCtlCommandLine.h"
+#include "KxCtlTestSupport.h"
 #include "KxGlobals.h"
 #include "KxNames.h"
+#include "KxProtocol.h"
 #include "KxSetupFile.h"
 #include "KxSetupMouse.h"
 #include "MacroInfo.h"
-#include "PrivateHome.h"
 #include "ProfieController.h"
 #include "TooltipManager.h"
 
 #include <QDir>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QRegularExpression>
-
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <sys/stat.h>
 
 namespace {
 
@@ -35,50 +26,32 @@ File richFile() {
     File file;
     file.program = QStringLiteral("test");
     file.activeProfile = 2;
-    file.settings = {{400, 1200, 2400, 5700}, 1, 500, true, false};
+    file.settings = {{400, 1200, 2400, kMaxDpi}, 1, 500, true, false};
     file.desktop = Desktop{3, 8, 6};
-    for (int p = 0; p < kProfiles; ++p)
-        for (int b = 0; b < kButtons; ++b) {
-            Button& button = file.profiles[size_t(p)][size_t(b)];
-            button.kind = Button::Kind::Function;
-            button.function = b == 0 ? QStringLiteral("Left Click") : QStringLiteral("F%1").arg(b);
-        }
-    Button& macro = file.profiles[1][3];
-    macro = Button{};
-    macro.kind = Button::Kind::Macro;
-    macro.macro = QStringLiteral("Reload «all»");
-    macro.mode = RunMode::Repeat;
-    macro.count = 3;
-    Button& launch = file.profiles[1][4];
-    launch = Button{};
-    launch.kind = Button::Kind::Launch;
-    launch.path = QStringLiteral("/usr/bin/true");
-    Button& entry = file.profiles[2][4];
-    entry = Button{};
-    entry.kind = Button::Kind::Launch;
-    entry.desktopEntry = QStringLiteral("org.example.Editor.desktop");
+    for (auto& profile : file.profiles)
+        for (int b = 0; b < kButtons; ++b)
+            profile[size_t(b)] =
+                setupButton(b == 0 ? QStringLiteral("Left Click") : QStringLiteral("F%1").arg(b));
+    file.profiles[1][3] = macroButton(QStringLiteral("Reload «all»"), RunMode::Repeat);
+    file.profiles[1][3].count = 3;
+    for (int p : {1, 2, 3})
+        file.profiles[size_t(p)][4] = setupButton({}, Button::Kind::Launch);
+    file.profiles[1][4].path = QStringLiteral("/usr/bin/true");
+    file.profiles[2][4].desktopEntry = QStringLiteral("org.example.Editor.desktop");
     // Sends profile 3's left button's code: launches what that code launches.
-    Button& borrowed = file.profiles[3][4];
-    borrowed = Button{};
-    borrowed.kind = Button::Kind::Launch;
-    borrowed.launchCode = 170;
-    Button& record = file.profiles[3][2];
-    record = Button{};
-    record.kind = Button::Kind::Record;
-    record.table = 2;
-    record.keys = {153, 152};
-    Button& device = file.profiles[4][2];
-    device = Button{};
-    device.kind = Button::Kind::Device;
-    device.table = 240;
-    device.function = QStringLiteral("Page UP(Win)");
+    file.profiles[3][4].launchCode = uint8_t(KxAction::getBtnAppLaunchIndex(2, 0));
+    Button& record = file.profiles[3][2] = setupButton({}, Button::Kind::Record);
+    record.table = KxFuncTable::kKeys;
+    record.keys = {KxProtocol::kCodeLeftClick, KxProtocol::kCodeRightClick};
+    file.profiles[4][2] = setupButton(QStringLiteral("Page UP(Win)"), Button::Kind::Device);
+    file.profiles[4][2].table = KxFuncTable::kPageUpWin;
     Macro reload;
     reload.name = QStringLiteral("Reload «all»");
     reload.loopTime = 2;
     reload.steps = {{MacroStep::Action::Press, 21, {}, {}, {}, 0, 100, {}},
                     {MacroStep::Action::Release, 21, {}, {}, {}, 0, 0, {}},
                     {MacroStep::Action::Insert, 0, {}, QStringLiteral("Copy"), 512, 0, 0, {}},
-                    {MacroStep::Action::MouseDown, 0, {}, {}, {}, 1, 6300, {}},
+                    {MacroStep::Action::MouseDown, 0, {}, {}, {}, 1, kMaxDelayMs, {}},
                     {MacroStep::Action::MouseUp, 0, {}, {}, {}, 1, 0, {}},
                     // A key read from the mouse with no desktop key of its own.
                     {MacroStep::Action::Press, 0, 185, {}, {}, 0, 0, {}},
@@ -87,43 +60,12 @@ File richFile() {
     return file;
 }
 
-QJsonObject json(const QByteArray& bytes) {
-    return QJsonDocument::fromJson(bytes).object();
-}
-
-QByteArray bytes(const QJsonObject& object) {
-    return QJsonDocument(object).toJson();
-}
-
-// The rich file's JSON changed by `edit`.
-QByteArray edited(const std::function<void(QJsonObject&)>& edit) {
-    QJsonObject top = json(serialize(richFile()));
-    edit(top);
-    return bytes(top);
-}
-
-// Replaces the value at a path of object keys and array indexes ("profiles/0/buttons/1/kind").
-void put(QJsonObject& top, const QString& path, const QJsonValue& value) {
-    const QStringList parts = path.split(QLatin1Char('/'));
-    std::function<QJsonValue(const QJsonValue&, int)> set = [&](const QJsonValue& at,
-                                                                int i) -> QJsonValue {
-        if (i == parts.size())
-            return value;
-        bool isIndex = false;
-        const int index = parts[i].toInt(&isIndex);
-        if (isIndex) {
-            QJsonArray array = at.toArray();
-            array[index] = set(array[index], i + 1);
-            return array;
-        }
-        QJsonObject object = at.toObject();
-        if (i + 1 == parts.size() && value.isUndefined())
-            object.remove(parts[i]);
-        else
-            object[parts[i]] = set(object[parts[i]], i + 1);
-        return object;
-    };
-    top = set(top, 0).toObject();
+// The rich file, with nothing installed here: its desktop entry is a path.
+File richFileHere() {
+    File file = richFile();
+    file.profiles[2][4].desktopEntry.clear();
+    file.profiles[2][4].path = QStringLiteral("/usr/bin/env");
+    return file;
 }
 
 class SetupFileTest : public testing::Test {
@@ -148,6 +90,12 @@ protected:
         KxAction::refreshMenuList();
         return macro;
     }
+    // A file as read from disk, resolved against the catalogue and the library.
+    static Resolved resolved(const File& file, unsigned profiles = 0x1F, bool shared = true) {
+        const Parsed parsed = parse(serialize(file));
+        EXPECT_TRUE(parsed.file) << qPrintable(parsed.error.text());
+        return parsed.file ? resolve(*parsed.file, profiles, shared) : Resolved{};
+    }
 };
 
 TEST_F(SetupFileTest, WhatIsWrittenReadsBackTheSame) {
@@ -155,7 +103,6 @@ TEST_F(SetupFileTest, WhatIsWrittenReadsBackTheSame) {
     const Parsed parsed = parse(serialize(file));
     ASSERT_TRUE(parsed.file) << qPrintable(parsed.error.text());
     EXPECT_EQ(*parsed.file, file);
-
     // Written again, byte for byte: nothing is lost or reordered on the way.
     EXPECT_EQ(serialize(*parsed.file), serialize(file));
 }
@@ -186,204 +133,134 @@ TEST_F(SetupFileTest, EveryVersionsFixtureReads) {
     const QStringList names = fixtures.entryList({QStringLiteral("setup-v*.kxsetup")});
     EXPECT_TRUE(names.contains(QStringLiteral("setup-v%1.kxsetup").arg(kVersion)));
     for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
         const Parsed parsed = readFile(fixtures.filePath(name));
-        ASSERT_TRUE(parsed.file) << qPrintable(name) << ": " << qPrintable(parsed.error.text());
+        ASSERT_TRUE(parsed.file) << qPrintable(parsed.error.text());
         const Resolved resolved = resolve(*parsed.file, 0x1F, true);
-        ASSERT_TRUE(resolved.target)
-            << qPrintable(name) << ": " << qPrintable(resolved.error.text());
+        ASSERT_TRUE(resolved.target) << qPrintable(resolved.error.text());
         // Version 1: a macro, a launcher and functions, as exported by kxctl 0.1.0.
         if (name == QLatin1String("setup-v1.kxsetup")) {
             EXPECT_EQ(parsed.file->activeProfile, 1);
             EXPECT_EQ(parsed.file->settings.dpi[1], 1800);
             const _BTN_INFO& macro = *resolved.target->buttons[0][3];
-            EXPECT_EQ(macro.FuncID, 6u);
-            EXPECT_EQ(macro.KeyBit[0], 1u); // repeat
+            EXPECT_EQ(macro.FuncID, KxFuncId::kMacro);
+            EXPECT_EQ(macro.KeyBit[0], uint32_t(RunMode::Repeat));
             EXPECT_EQ(macro.KeyBit[1], 3u);
-            EXPECT_EQ(KxNames::caption(*resolved.target->buttons[1][4]),
-                      QStringLiteral("launch /usr/bin/true"));
+            EXPECT_EQ(KxNames::caption(*resolved.target->buttons[1][4]), "launch /usr/bin/true");
         }
     }
 }
 
-struct Hostile {
-    const char* name;
-    QByteArray bytes;
-    const char* field;  // the field the message names; empty for the file as a whole
-    const char* reason; // a part of the reason
-};
-
+// Every file the reader refuses, with the field its message names (none for the file as a whole)
+// and a part of the reason.
 TEST_F(SetupFileTest, HostileFilesAreRefusedNamingTheField) {
     const QByteArray good = serialize(richFile());
-    QByteArray deep(200000, '[');
-    QByteArray padded = good;
-    padded.append(QByteArray(kMaxFileBytes, ' '));
-    const QList<Hostile> cases = {
-        {"not json", "this is not a set-up", "", "not a set-up"},
-        {"empty", "", "", "set-up"},
-        {"a list", "[1, 2, 3]", "", "holds no object"},
-        {"cut short", good.left(good.size() / 2), "", "ends early"},
-        {"cut in a string", good.left(good.indexOf("Reload") + 3), "", "ends early"},
-        {"too large", padded, "", "at most"},
-        {"deeply nested", deep, "", "not a set-up"},
-        {"other format", edited([](QJsonObject& o) { o["format"] = "com.example.other"; }),
-         "format", "not a set-up"},
-        {"no format", edited([](QJsonObject& o) { o.remove("format"); }), "format", "missing"},
-        {"future version", edited([](QJsonObject& o) { o["version"] = 2; }), "version",
-         "newer program"},
-        {"version as text", edited([](QJsonObject& o) { o["version"] = "1"; }), "version",
-         "whole number"},
-        {"unknown field",
-         edited([](QJsonObject& o) { put(o, "profiles/0/buttons/1/fucntion", "F5"); }),
-         "profiles[0].buttons[1].fucntion", "not a field"},
-        {"wrong type", edited([](QJsonObject& o) { put(o, "settings/pollingRate", "1000"); }),
-         "settings.pollingRate", "must be a number"},
-        {"rate the mouse lacks",
-         edited([](QJsonObject& o) { put(o, "settings/pollingRate", 250); }),
-         "settings.pollingRate", "125, 500 or 1000"},
-        {"dpi between steps", edited([](QJsonObject& o) { put(o, "settings/dpiStages/1", 150); }),
-         "settings.dpiStages[1]", "steps of 100"},
-        {"dpi too high", edited([](QJsonObject& o) { put(o, "settings/dpiStages/3", 6000); }),
-         "settings.dpiStages[3]", "100..5700"},
-        {"stage as fraction", edited([](QJsonObject& o) { put(o, "settings/activeStage", 1.5); }),
-         "settings.activeStage", "whole number"},
-        {"nested where a flag goes", edited([](QJsonObject& o) {
-             put(o, "settings/lights/logo", QJsonArray{QJsonArray{QJsonArray{QJsonObject{}}}});
-         }),
+    const QJsonObject rich = json(good);
+    const auto edited = [&rich](const QString& path, const QJsonValue& value) {
+        return QJsonDocument(with(rich, path, value)).toJson();
+    };
+    QJsonArray tooManySteps;
+    for (int i = 0; i < kMaxSteps + 1; ++i)
+        tooManySteps.append(QJsonObject{{"action", i % 2 ? "release" : "press"}, {"key", 4}});
+    const QJsonObject reload = rich["macros"][0].toObject();
+    const struct {
+        QByteArray bytes;
+        const char* field;
+        const char* reason;
+    } hostile[] = {
+        {"this is not a set-up", "", "not a set-up"},
+        {"", "", "set-up"},
+        {"[1, 2, 3]", "", "holds no object"},
+        {good.left(good.size() / 2), "", "ends early"},
+        {good.left(good.indexOf("Reload") + 3), "", "ends early"}, // cut in a string
+        {good + QByteArray(kMaxFileBytes, ' '), "", "at most"},
+        {QByteArray(200000, '['), "", "not a set-up"}, // deeply nested
+        {QByteArray(good).replace("\"kind\": \"function\",",
+                                  "\"kind\": \"macro\", \"kind\": \"function\","),
+         "profiles[0].buttons[0].kind", "is given twice"},
+        {edited("format", "com.example.other"), "format", "not a set-up"},
+        {edited("format", QJsonValue::Undefined), "format", "missing"},
+        {edited("version", kVersion + 1), "version", "newer program"},
+        {edited("version", "1"), "version", "whole number"},
+        {edited("profiles/0/buttons/1/fucntion", "F5"), "profiles[0].buttons[1].fucntion",
+         "not a field"},
+        {edited("settings/pollingRate", "1000"), "settings.pollingRate", "must be a number"},
+        {edited("settings/pollingRate", 250), "settings.pollingRate", "125, 500 or 1000"},
+        {edited("settings/dpiStages/1", 150), "settings.dpiStages[1]", "steps of 100"},
+        {edited("settings/dpiStages/3", kMaxDpi + kDpiStep), "settings.dpiStages[3]", "100..5700"},
+        {edited("settings/activeStage", 1.5), "settings.activeStage", "whole number"},
+        {edited("settings/lights/logo", QJsonArray{QJsonArray{QJsonArray{QJsonObject{}}}}),
          "settings.lights.logo", "true or false"},
-        {"four profiles", edited([](QJsonObject& o) {
-             QJsonArray p = o["profiles"].toArray();
-             p.removeLast();
-             o["profiles"] = p;
-         }),
-         "profiles", "holds 4 entries, not 5"},
-        {"a profile twice", edited([](QJsonObject& o) { put(o, "profiles/3/profile", 2); }),
-         "profiles[3].profile", "appears twice"},
-        {"a button twice",
-         edited([](QJsonObject& o) { put(o, "profiles/0/buttons/4/button", "left"); }),
-         "profiles[0].buttons[4].button", "appears twice"},
-        {"unknown kind",
-         edited([](QJsonObject& o) { put(o, "profiles/0/buttons/0/kind", "keys"); }),
-         "profiles[0].buttons[0].kind", "not one of"},
-        {"macro not in the file",
-         edited([](QJsonObject& o) { put(o, "profiles/1/buttons/3/macro", "Other"); }),
-         "profiles[1].buttons[3].macro", "no macro \"Other\""},
-        {"repeat without a count",
-         edited([](QJsonObject& o) { put(o, "profiles/1/buttons/3/count", 0); }),
-         "profiles[1].buttons[3].count", "needs a count"},
-        {"count beyond the dialog's",
-         edited([](QJsonObject& o) { put(o, "profiles/1/buttons/3/count", 10000); }),
-         "profiles[1].buttons[3].count", "0..9999"},
-        {"relative launch path",
-         edited([](QJsonObject& o) { put(o, "profiles/1/buttons/4/path", "bin/true"); }),
-         "profiles[1].buttons[4].path", "absolute"},
-        {"launch path too long", edited([](QJsonObject& o) {
-             put(o, "profiles/1/buttons/4/path", "/" + QString(300, QLatin1Char('x')));
-         }),
+        {edited("profiles/4", QJsonValue::Undefined), "profiles", "holds 4 entries, not 5"},
+        {edited("profiles/0/profile", 0), "profiles[0].profile", "0 is not within 1..5"},
+        {edited("profiles/4/profile", 6), "profiles[4].profile", "6 is not within 1..5"},
+        {edited("profiles/3/profile", 2), "profiles[3].profile", "appears twice"},
+        {edited("profiles/0/buttons/4/button", "left"), "profiles[0].buttons[4].button",
+         "appears twice"},
+        {edited("profiles/0/buttons/0/kind", "keys"), "profiles[0].buttons[0].kind", "not one of"},
+        {edited("profiles/1/buttons/3/macro", "Other"), "profiles[1].buttons[3].macro",
+         "no macro \"Other\""},
+        {edited("profiles/1/buttons/3/count", 0), "profiles[1].buttons[3].count", "needs a count"},
+        {edited("profiles/1/buttons/3/count", kMaxCount + 1), "profiles[1].buttons[3].count",
+         "0..9999"},
+        {edited("profiles/1/buttons/4/path", "bin/true"), "profiles[1].buttons[4].path",
+         "absolute"},
+        {edited("profiles/1/buttons/4/path", "/" + QString(kMaxPathBytes + 45, 'x')),
          "profiles[1].buttons[4].path", "255"},
-        {"launch with both",
-         edited([](QJsonObject& o) { put(o, "profiles/1/buttons/4/desktopEntry", "a.desktop"); }),
-         "profiles[1].buttons[4]", "not both"},
-        {"desktop entry with a path", edited([](QJsonObject& o) {
-             put(o, "profiles/2/buttons/4/desktopEntry", "../../etc/x.desktop");
-         }),
+        {edited("profiles/1/buttons/4/desktopEntry", "a.desktop"), "profiles[1].buttons[4]",
+         "not both"},
+        {edited("profiles/2/buttons/4/desktopEntry", "../../etc/x.desktop"),
          "profiles[2].buttons[4].desktopEntry", "application's id"},
-        {"huge name",
-         edited([](QJsonObject& o) { put(o, "macros/0/name", QString(500000, QLatin1Char('n'))); }),
-         "macros[0].name", "500000 characters"},
-        {"control characters in a name",
-         edited([](QJsonObject& o) { put(o, "macros/0/name", QStringLiteral("a\u0007b")); }),
-         "macros[0].name", "control characters"},
-        {"steps beyond a button", edited([](QJsonObject& o) {
-             QJsonArray steps;
-             for (int i = 0; i < 41; ++i)
-                 steps.append(QJsonObject{{"action", i % 2 ? "release" : "press"}, {"key", 4}});
-             put(o, "macros/0/steps", steps);
-         }),
-         "macros[0].steps", "41 entries"},
-        {"no steps", edited([](QJsonObject& o) { put(o, "macros/0/steps", QJsonArray{}); }),
-         "macros[0].steps", "0 entries"},
-        {"delay beyond a step",
-         edited([](QJsonObject& o) { put(o, "macros/0/steps/0/delayMs", 7000); }),
-         "macros[0].steps[0].delayMs", "0..6300"},
-        {"a device code beyond a byte",
-         edited([](QJsonObject& o) { put(o, "macros/0/steps/5/deviceCode", 256); }),
-         "macros[0].steps[5].deviceCode", "0..255"},
-        {"key beyond 16 bits",
-         edited([](QJsonObject& o) { put(o, "macros/0/steps/0/key", 70000); }),
-         "macros[0].steps[0].key", "0..65535"},
-        {"two macros of one name", edited([](QJsonObject& o) {
-             QJsonArray macros = o["macros"].toArray();
-             QJsonObject copy = macros[0].toObject();
-             copy["name"] = QStringLiteral("RELOAD «ALL»");
-             macros.append(copy);
-             o["macros"] = macros;
-         }),
+        {edited("macros/0/name", QString(500000, 'n')), "macros[0].name", "500000 characters"},
+        {edited("profiles/0/buttons/1/function", QString(kMaxFunctionNameLength + 1, 'x')),
+         "profiles[0].buttons[1].function", "129 characters long, at most 128"},
+        {edited("macros/0/name", "a\u0007b"), "macros[0].name", "control characters"},
+        {edited("macros/0/steps", tooManySteps), "macros[0].steps", "41 entries"},
+        {edited("macros/0/steps", QJsonArray{}), "macros[0].steps", "0 entries"},
+        {edited("macros/0/steps/0/delayMs", 7000), "macros[0].steps[0].delayMs", "0..6300"},
+        {edited("macros/0/steps/5/deviceCode", 256), "macros[0].steps[5].deviceCode", "0..255"},
+        {edited("macros/0/steps/0/key", 70000), "macros[0].steps[0].key", "0..65535"},
+        {edited("macros", QJsonArray{reload, with(reload, "name", "RELOAD «ALL»")}),
          "macros[1].name", "another macro"},
     };
-    for (const Hostile& hostile : cases) {
-        const Parsed parsed = parse(hostile.bytes);
-        EXPECT_FALSE(parsed.file) << hostile.name;
-        EXPECT_EQ(parsed.error.field, QLatin1String(hostile.field))
-            << hostile.name << ": " << qPrintable(parsed.error.text());
-        EXPECT_TRUE(parsed.error.reason.contains(QLatin1String(hostile.reason)))
-            << hostile.name << ": " << qPrintable(parsed.error.text());
+    for (const auto& c : hostile) {
+        SCOPED_TRACE(std::string(c.field) + ": " + c.reason);
+        const Parsed parsed = parse(c.bytes);
+        EXPECT_FALSE(parsed.file);
+        EXPECT_EQ(parsed.error.field, c.field) << qPrintable(parsed.error.text());
+        EXPECT_TRUE(says(parsed.error.reason, c.reason));
     }
-}
-
-TEST_F(SetupFileTest, AFileAtAPathIsReadOnlyAsARegularBoundedFile) {
-    const QString fifo = PrivateHome::dir("home") + QStringLiteral("/fifo.kxsetup");
-    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-    const Parsed parsed = readFile(fifo); // never waits for a writer
-    EXPECT_FALSE(parsed.file);
-    EXPECT_TRUE(parsed.error.text().contains(QLatin1String("regular file")))
-        << qPrintable(parsed.error.text());
-    EXPECT_FALSE(readFile(PrivateHome::dir("home") + QStringLiteral("/none.kxsetup")).file);
 }
 
 // Names the catalogue or this machine does not have are refused when a file is resolved, naming
 // the field, with the close names; the library's mark of ids stays.
 TEST_F(SetupFileTest, NamesThisMachineLacksAreRefusedNamingTheField) {
     const int32_t mark = macroIdHighWater;
-    struct Case {
-        const char* name;
+    const struct {
         std::function<void(File&)> edit;
         const char* field;
         const char* reason;
-    };
-    const QList<Case> cases = {
-        {"unknown function",
-         [](File& f) { f.profiles[0][1].function = QStringLiteral("Lft Click"); },
+    } cases[] = {
+        {[](File& f) { f.profiles[0][1].function = QStringLiteral("Lft Click"); },
          "profiles[0].buttons[1].function", "close: Left Click"},
-        {"unknown command", [](File& f) { f.macros[0].steps[2].function = QStringLiteral("Cpy"); },
+        {[](File& f) { f.macros[0].steps[2].function = QStringLiteral("Cpy"); },
          "macros[0].steps[2].function", "no command \"Cpy\"; close: Copy"},
-        {"application not installed",
-         [](File& f) {
-             f.profiles[2][4].desktopEntry = QStringLiteral("org.example.Gone.desktop");
-         },
+        {[](File& f) { f.profiles[2][4] = richFile().profiles[2][4]; },
          "profiles[2].buttons[4].desktopEntry", "not installed"},
-        {"chords beyond a button",
-         [](File& f) {
-             // "Redo" is three keys: six steps on the mouse each.
-             f.macros[0].steps.clear();
-             for (int i = 0; i < 7; ++i)
-                 f.macros[0].steps.append(
-                     {MacroStep::Action::Insert, 0, {}, QStringLiteral("redo"), {}, 0, 0, {}});
+        // "Redo" is three keys: six steps on the mouse each.
+        {[](File& f) {
+             f.macros[0].steps.fill({MacroStep::Action::Insert, 0, {}, "redo", {}, 0, 0, {}}, 7);
          },
          "macros[0].steps", "42 steps on the mouse"},
     };
-    for (const Case& c : cases) {
-        File file = richFile();
-        file.profiles[2][4].desktopEntry.clear(); // nothing is installed here
-        file.profiles[2][4].path = QStringLiteral("/usr/bin/env");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        File file = richFileHere();
         c.edit(file);
-        // Positions as a file read from disk has them.
-        const Parsed parsed = parse(serialize(file));
-        ASSERT_TRUE(parsed.file) << c.name << ": " << qPrintable(parsed.error.text());
-        const Resolved resolved = resolve(*parsed.file, 0x1F, true);
-        EXPECT_FALSE(resolved.target) << c.name;
-        EXPECT_EQ(resolved.error.field, QLatin1String(c.field)) << c.name;
-        EXPECT_TRUE(resolved.error.reason.contains(QLatin1String(c.reason)))
-            << c.name << ": " << qPrintable(resolved.error.reason);
+        const Resolved refused = resolved(file);
+        EXPECT_FALSE(refused.target);
+        EXPECT_EQ(refused.error.field, c.field);
+        EXPECT_TRUE(says(refused.error.reason, c.reason));
     }
     EXPECT_EQ(macroIdHighWater, mark);
 }
@@ -392,36 +269,25 @@ TEST_F(SetupFileTest, MacrosMergeByContent) {
     // The library's Fire has other steps than the file's; the file's Spray has Fire's steps.
     const auto fire =
         addLibraryMacro(QStringLiteral("Fire"), {MacroKeyInfo(4, 0, 100), MacroKeyInfo(4, 1, 0)});
-    File file = richFile();
+    File file = richFileHere();
     file.macros[0].name = QStringLiteral("fire");
     file.profiles[1][3].macro = QStringLiteral("FIRE");
-    Macro spray;
-    spray.name = QStringLiteral("Spray");
-    spray.steps = {{MacroStep::Action::Press, 4, {}, {}, {}, 0, 100, {}},
-                   {MacroStep::Action::Release, 4, {}, {}, {}, 0, 0, {}}};
-    file.macros.append(spray);
-    file.profiles[0][4].kind = Button::Kind::Macro;
-    file.profiles[0][4].macro = QStringLiteral("Spray");
-    file.profiles[0][4].mode = RunMode::Hold;
-    file.profiles[2][4].desktopEntry.clear(); // nothing is installed here
-    file.profiles[2][4].path = QStringLiteral("/usr/bin/env");
+    file.macros.append(tapMacro(QStringLiteral("Spray"), 4, 100));
+    file.profiles[0][4] = macroButton(QStringLiteral("Spray"), RunMode::Hold);
 
-    const Parsed parsed = parse(serialize(file));
-    ASSERT_TRUE(parsed.file) << qPrintable(parsed.error.text());
-    const Resolved resolved = resolve(*parsed.file, 0x1F, true);
+    const Resolved resolved = this->resolved(file);
     ASSERT_TRUE(resolved.target) << qPrintable(resolved.error.text());
     const Target& target = *resolved.target;
     // Spray is the library's Fire; the file's fire is new, under a name no macro has.
     EXPECT_EQ(target.buttons[0][4]->MacroID, uint32_t(fire->macroId()));
-    EXPECT_EQ(target.buttons[0][4]->KeyBit[0], 2u);
+    EXPECT_EQ(target.buttons[0][4]->KeyBit[0], uint32_t(RunMode::Hold));
     ASSERT_EQ(target.newMacros.size(), 1);
-    EXPECT_EQ(target.newMacros[0]->nameStr(), QStringLiteral("fire (2)"));
+    EXPECT_EQ(target.newMacros[0]->nameStr(), "fire (2)");
     EXPECT_EQ(target.buttons[1][3]->MacroID, uint32_t(target.newMacros[0]->macroId()));
     EXPECT_GT(target.newMacros[0]->macroId(), fire->macroId());
     // Two merges, and the 6300 ms step brought to the 5000 a step holds.
     EXPECT_EQ(target.macroNotes.size(), 3);
-    EXPECT_TRUE(target.macroNotes.join('\n').contains(QLatin1String("1 delay was changed")))
-        << qPrintable(target.macroNotes.join('\n'));
+    EXPECT_TRUE(says(target.macroNotes.join('\n'), "1 delay was changed"));
     // The library is as it was until the new macros are kept.
     EXPECT_FALSE(KxAction::getMacroByName(QStringLiteral("fire (2)")));
     {
@@ -431,7 +297,7 @@ TEST_F(SetupFileTest, MacrosMergeByContent) {
     EXPECT_FALSE(KxAction::getMacroByName(QStringLiteral("fire (2)")));
 
     // Only the profiles asked for: Spray's profile alone adds nothing.
-    const Resolved one = resolve(*parsed.file, 1u << 0, false);
+    const Resolved one = this->resolved(file, 1u << 0, false);
     ASSERT_TRUE(one.target);
     EXPECT_TRUE(one.target->newMacros.isEmpty());
     EXPECT_FALSE(one.target->settings);
@@ -441,23 +307,21 @@ TEST_F(SetupFileTest, MacrosMergeByContent) {
 TEST_F(SetupFileTest, AFullLibraryTakesNoNewMacro) {
     for (int i = macroListArrs.size(); i < KxAction::kMaxMacroCount; ++i)
         addLibraryMacro(QStringLiteral("M%1").arg(i), {MacroKeyInfo(i % 50, 0, 0)});
-    const Parsed parsed = parse(serialize(richFile()));
-    ASSERT_TRUE(parsed.file);
-    const Resolved resolved = resolve(*parsed.file, 0x1F, true);
-    EXPECT_FALSE(resolved.target);
-    EXPECT_EQ(resolved.error.field, QStringLiteral("macros"));
-    EXPECT_TRUE(resolved.error.reason.contains(QLatin1String("101 macros")));
+    const Resolved refused = resolved(richFile());
+    EXPECT_FALSE(refused.target);
+    EXPECT_EQ(refused.error.field, "macros");
+    EXPECT_TRUE(says(refused.error.reason, "101 macros"));
 }
 
 TEST_F(SetupFileTest, NamesMatchWholeAndRegardlessOfCase) {
     EXPECT_EQ(
         KxNames::functionName(*KxNames::findFunction(QStringLiteral("  left   CLICK ")).found),
-        QStringLiteral("Left Click"));
+        "Left Click");
     const auto partial = KxNames::findFunction(QStringLiteral("click"));
     EXPECT_FALSE(partial.found);
     EXPECT_FALSE(partial.ambiguous);
-    EXPECT_TRUE(partial.close.contains(QStringLiteral("Left Click")));
-    EXPECT_TRUE(partial.close.contains(QStringLiteral("Double Click")));
+    EXPECT_TRUE(partial.close.contains("Left Click"));
+    EXPECT_TRUE(partial.close.contains("Double Click"));
     // Headings of the menu are no functions.
     EXPECT_FALSE(KxNames::findFunction(QStringLiteral("Letter Keys")).found);
     addLibraryMacro(QStringLiteral("Fire"), {MacroKeyInfo(4, 0, 0)});
@@ -465,31 +329,39 @@ TEST_F(SetupFileTest, NamesMatchWholeAndRegardlessOfCase) {
     const auto twice = KxNames::findMacro(QStringLiteral("fire"));
     EXPECT_FALSE(twice.found);
     EXPECT_TRUE(twice.ambiguous);
-    EXPECT_EQ(twice.close, (QStringList{QStringLiteral("Fire"), QStringLiteral("FIRE")}));
-    EXPECT_EQ(KxNames::closeNames(QStringLiteral("Voluem Up"),
-                                  {QStringLiteral("Volume Up"), QStringLiteral("Mute")}),
-              QStringList{QStringLiteral("Volume Up")});
+    EXPECT_EQ(twice.close, (QStringList{"Fire", "FIRE"}));
+    EXPECT_EQ(KxNames::closeNames(QStringLiteral("Voluem Up"), {"Volume Up", "Mute"}),
+              QStringList{"Volume Up"});
 }
 
+// Command lines that cannot be read, each with a part of its usage error; and ones that can.
 TEST_F(SetupFileTest, CommandLinesThatCannotBeReadAreUsageErrors) {
-    using KxCtl::parse;
-    const auto ok = [](const QStringList& args) { return parse(args).invocation.has_value(); };
-    EXPECT_TRUE(
-        ok({"button", "--profile", "2", "side1", "macro", "Fire", "--mode", "repeat", "3"}));
-    EXPECT_TRUE(ok({"--json", "show", "--all"}));
-    EXPECT_TRUE(ok({"import", "x.kxsetup", "--profiles", "1,3", "--dry-run"}));
-    EXPECT_FALSE(ok({}));
-    EXPECT_FALSE(ok({"frobnicate"}));
-    EXPECT_FALSE(ok({"dpi", "2"}));
-    EXPECT_FALSE(ok({"show", "--profile", "2", "--all"}));
-    EXPECT_FALSE(ok({"show", "--dry-run"}));
-    EXPECT_FALSE(ok({"button", "1", "function", "F5", "--mode", "hold"}));
-    EXPECT_FALSE(ok({"button", "1", "macro", "Fire", "--mode", "repeat"}));
-    EXPECT_FALSE(ok({"import", "x", "--profiles", "one"}));
-    EXPECT_FALSE(ok({"macro", "rename", "a", "b"}));
-    const auto parsed = parse({"button", "left", "function", "--", "--odd name"});
+    for (const QStringList& readable :
+         {QStringList{"button", "--profile", "2", "side1", "macro", "Fire", "--mode", "repeat",
+                      "3"},
+          QStringList{"--json", "show", "--all"},
+          QStringList{"import", "x.kxsetup", "--profiles", "1,3", "--dry-run"}})
+        EXPECT_TRUE(KxCtl::parse(readable).invocation) << qPrintable(readable.join(' '));
+    const std::pair<QStringList, const char*> unreadable[] = {
+        {{}, "no command given"},
+        {{"frobnicate"}, "unknown command frobnicate"},
+        {{"dpi", "2"}, "dpi: too few arguments"},
+        {{"show", "--profile", "2", "--all"}, "--profile N or --all, not both"},
+        {{"show", "--dry-run"}, "show does not take --dry-run"},
+        {{"button", "1", "function", "F5", "--mode", "hold"}, "--mode goes with button B macro"},
+        {{"button", "1", "macro", "Fire", "--mode", "repeat"}, "--mode repeat takes a count"},
+        {{"import", "x", "--profiles", "one"}, "--profiles takes profile numbers"},
+        {{"macro", "rename", "a", "b"}, "macro takes list, show, import or export"},
+    };
+    for (const auto& [arguments, error] : unreadable) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const KxCtl::Parsed parsed = KxCtl::parse(arguments);
+        EXPECT_FALSE(parsed.invocation);
+        EXPECT_TRUE(says(parsed.error, error));
+    }
+    const auto parsed = KxCtl::parse({"button", "left", "function", "--", "--odd name"});
     ASSERT_TRUE(parsed.invocation);
-    EXPECT_EQ(parsed.invocation->words.last(), QStringLiteral("--odd name"));
+    EXPECT_EQ(parsed.invocation->words.last(), "--odd name");
 }
 
 } // namespace
