@@ -78,6 +78,9 @@ TEST_F(KxActionSettingsTest, LiveRegistersSwitchAtOnceAndReadBack) {
     EXPECT_EQ(value, 35);
     EXPECT_EQ(KxAction::getSettingFromDev_Rate(), 0) << "rate code 2 is 125 Hz, poRate 0";
     EXPECT_EQ(firmware->memory(6, 1).at(0), 0) << "live writes leave the stored block alone";
+    EXPECT_EQ(KxAction::getFWLockState(), 0);
+    firmware->press(VirtualMouseFirmware::Key::Lock);
+    EXPECT_EQ(KxAction::getFWLockState(), 1) << "the lock follows the switch";
 }
 
 // The mouse holds one DPI per stage: a read gives it to both axes, so that nothing older can
@@ -95,12 +98,6 @@ TEST_F(KxActionSettingsTest, ReadingTheBlockFillsTheTransferProfileWithOneDpiPer
     EXPECT_EQ(currSetProfile.poRate, 2u) << "rate code 0 is 1000 Hz";
     EXPECT_EQ(currSetProfile.ySensArr[0], 7u) << "the vertical DPI is the stage's one value";
     EXPECT_EQ(currSetProfile.ySensArr[3], 13u);
-}
-
-TEST_F(KxActionSettingsTest, LockStateFollowsTheSwitch) {
-    EXPECT_EQ(KxAction::getFWLockState(), 0);
-    firmware->press(VirtualMouseFirmware::Key::Lock);
-    EXPECT_EQ(KxAction::getFWLockState(), 1);
 }
 
 TEST_F(KxActionSettingsTest, AnAbsentMouseReadsAsZeros) {

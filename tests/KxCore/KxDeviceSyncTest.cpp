@@ -30,15 +30,17 @@ protected:
         DeviceProtocolTest::TearDown();
     }
 
-    // Gives slot s's fifth button launch code 160 + 5s + 4, and the mouse a settings block.
+    // Gives each slot's fifth button the launch of its own slot, and the mouse a settings block.
     void prepareMouse() {
-        for (uint32_t slot = 0; slot < 5; ++slot) {
-            const uint8_t launch[] = {uint8_t(160 + 5 * slot + 4), 0x40};
-            KxAction::sendWriteReport(uint16_t(16 + 410 * slot + 82 * 4), launch, 2);
-        }
+        for (uint32_t slot = 0; slot < 5; ++slot)
+            writeOneStep(slot, 4, uint8_t(KxAction::getBtnAppLaunchIndex(slot, 4)));
         const uint8_t block[] = {1, 0x22, 4, 12, 20, 35}; // 500 Hz, stage 2, logo only
-        KxAction::sendWriteReport(6, block, 6);
+        KxAction::sendWriteReport(KxProtocol::kAddrRate, block, 6);
         log->clear();
+    }
+    static void writeOneStep(uint32_t slot, uint32_t button, uint8_t code) {
+        const uint8_t step[] = {code, KxProtocol::kStepLast};
+        KxAction::sendWriteReport(KxProtocol::recordAddress(slot, button), step, 2);
     }
     QByteArray profileFiles() const {
         QByteArray all;
@@ -67,8 +69,10 @@ TEST_F(KxDeviceSyncTest, AFullReadGivesEveryProfileTheMouseSettingsAndItsOwnButt
     ASSERT_EQ(library->profileArr().size(), 5);
     for (uint32_t slot = 0; slot < 5; ++slot) {
         const _Kx_PROFILE p = library->profileArr()[slot]->profileData();
-        EXPECT_EQ(p.btnInfo[4].KeyBit[0], 160 + 5 * slot + 4) << "slot " << slot;
-        EXPECT_EQ(p.btnInfo[0].FuncID, 1u) << "left click from the factory records";
+        SCOPED_TRACE(testing::Message() << "slot " << slot);
+        EXPECT_EQ(p.btnInfo[4].btnType, KxButtonType::kLaunch);
+        EXPECT_EQ(p.btnInfo[4].KeyBit[0], 160 + 5 * slot + 4) << "up to 184, the last";
+        EXPECT_EQ(p.btnInfo[0].FuncID, KxFuncId::kLeftClick) << "from the factory records";
         EXPECT_EQ(p.currSelectDPI, 2u);
         EXPECT_EQ(p.islightOnArr[0], 1u);
         EXPECT_EQ(p.islightOnArr[1], 0u);
@@ -91,10 +95,9 @@ TEST_F(KxDeviceSyncTest, AMouseUnpluggedHalfwayLeavesTheProfilesAsTheyWere) {
     for (int after : {1, 2, 9, 30, 55}) {
         // The mouse changes (slot 0 now holds a macro the library does not know), then goes
         // away after `after` pauses of the next read.
-        const uint8_t other[] = {0, 0x40};
-        KxAction::sendWriteReport(16 + 410 * 2, other, 2);
+        writeOneStep(2, 0, KxProtocol::kCodeDisabled);
         const uint8_t unknownMacro[] = {uint8_t(4 + after), 0x01, 5, 0x41};
-        KxAction::sendWriteReport(16 + 82 * 2, unknownMacro, 4);
+        KxAction::sendWriteReport(KxProtocol::recordAddress(0, 2), unknownMacro, 4);
         int pauses = 0;
         KxAction::setPauseHookForTesting([&](unsigned) {
             if (++pauses == after)
@@ -112,24 +115,19 @@ TEST_F(KxDeviceSyncTest, AMouseUnpluggedHalfwayLeavesTheProfilesAsTheyWere) {
         // own, so a window waiting for the read is not kept waiting.
         EXPECT_LE(pauses, after + 2) << "the read stops when the mouse goes";
         bus->plug();
-        const uint8_t back[] = {uint8_t(160 + 10 + 4), 0x40};
-        KxAction::sendWriteReport(16 + 410 * 2, back, 2);
+        writeOneStep(2, 0, uint8_t(KxAction::getBtnAppLaunchIndex(2, 4)));
     }
 }
 
 TEST_F(KxDeviceSyncTest, ApplyingWritesTheEditedProfileIntoTheActiveSlot) {
     library->setCurrFWProfileIndex(3);
     selProfile = library->profileArr()[3]->profileData();
-    selProfile.btnInfo[2] = {};
-    selProfile.btnInfo[2].FuncTableId = 15;
-    selProfile.btnInfo[2].FuncID = 15;
-    selProfile.btnInfo[2].btnType = 3;
-    selProfile.btnInfo[2].KeyBit[0] = 177;
+    selProfile.btnInfo[2] = Buttons::launch(3, 2);
     selProfile.xSensArr[0] = 33;
     selProfile.currSelectDPI = 0;
     KxAction::applyFWData();
     EXPECT_EQ(record(3, 2).left(2), QByteArray("\xB1\x40", 2));
-    EXPECT_EQ(firmware->memory(8, 1).at(0), 33);
+    EXPECT_EQ(firmware->memory(KxProtocol::kAddrStageDpi, 1).at(0), 33);
     EXPECT_EQ(firmware->state().dpi, 33) << "the block was committed";
     EXPECT_EQ(hideCodes, std::vector<int>{0});
 }
