@@ -1,14 +1,21 @@
 #include "FirmwareTest.h"
+#include "FreshStart.h"
 #include "KxGlobals.h"
 
 using testing::ElementsAre;
 
 namespace {
 
-using KxActionSettingsTest = FirmwareTest;
+// The settings block and live registers against the emulated firmware, from a fresh start.
+class KxActionSettingsTest : public FirmwareTest {
+protected:
+    void SetUp() override {
+        freshStart();
+        FirmwareTest::SetUp();
+    }
+};
 
 TEST_F(KxActionSettingsTest, TheStoredBlockIsWrittenInOrderAndCommitted) {
-    currSetProfile = {};
     currSetProfile.currSelectDPI = 2;
     currSetProfile.islightOnArr[0] = 1; // logo
     currSetProfile.islightOnArr[1] = 0; // wheel
@@ -32,7 +39,6 @@ TEST_F(KxActionSettingsTest, TheStoredBlockIsWrittenInOrderAndCommitted) {
 }
 
 TEST_F(KxActionSettingsTest, VerticalDpiNeverReachesTheMouse) {
-    currSetProfile = {};
     KxAction::setSettingToDev();
     const auto before = *log;
     log->clear();
@@ -47,7 +53,6 @@ TEST_F(KxActionSettingsTest, LightsAloneWriteTheSettingsByteWithTheMousesStageAn
     firmware->press(VirtualMouseFirmware::Key::Dpi);
     firmware->press(VirtualMouseFirmware::Key::Dpi);
     log->clear();
-    currSetProfile = {};
     currSetProfile.currSelectDPI = 1;
     currSetProfile.islightOnArr[1] = 1;
     KxAction::setColorToDevice();
@@ -62,7 +67,6 @@ TEST_F(KxActionSettingsTest, LightsAloneWriteTheSettingsByteWithTheMousesStageAn
 TEST_F(KxActionSettingsTest, LiveRegistersSwitchAtOnceAndReadBack) {
     KxAction::setSettingToDev_Dpi(3, 35);
     KxAction::setSettingToDev_Rate(0);
-    selProfile = {};
     selProfile.islightOnArr[0] = 1;
     KxAction::setWhellColorToDevice();
     KxAction::setLogoColorToDevice();
@@ -87,8 +91,7 @@ TEST_F(KxActionSettingsTest, LiveRegistersSwitchAtOnceAndReadBack) {
 // pass for the mouse's value.
 TEST_F(KxActionSettingsTest, ReadingTheBlockFillsTheTransferProfileWithOneDpiPerStage) {
     const uint8_t settings[] = {0, 0x3B, 7, 9, 11, 13};
-    KxAction::sendWriteReport(6, settings, 6);
-    currSetProfile = {};
+    KxAction::sendWriteReport(KxProtocol::kAddrRate, settings, 6);
     currSetProfile.ySensArr[0] = 77;
     KxAction::getSettingFromDevice();
     EXPECT_EQ(currSetProfile.currSelectDPI, 11u) << "the low four bits, unclamped";
@@ -102,7 +105,6 @@ TEST_F(KxActionSettingsTest, ReadingTheBlockFillsTheTransferProfileWithOneDpiPer
 
 TEST_F(KxActionSettingsTest, AnAbsentMouseReadsAsZeros) {
     bus->unplug();
-    currSetProfile = {};
     currSetProfile.islightOnArr[0] = 1;
     currSetProfile.xSensArr[0] = 8;
     KxAction::getSettingFromDevice();
