@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HvButton.h"
 #include "HvMessageBox.h"
 #include "HvNoTitleWindow.h"
 #include "PopDialogView.h"

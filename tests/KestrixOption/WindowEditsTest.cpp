@@ -2,28 +2,18 @@
 // emulated firmware in this process: an edit reaches the mouse only with Apply, OK or a reset;
 // a dropped edit is gone; a button nobody touched keeps its bytes; a write that fails is told
 // and its edits stay; nothing on disk claims what the mouse lacks.
-#include "DeviceProtocolTest.h"
-#include "EventLoopWait.h"
-#include "FeatureFault.h"
 #include "HvMessageBox.h"
-#include "HvNoTitleWindow.h"
 #include "HvNumberTextField.h"
-#include "HvTextField.h"
-#include "KxAction.h"
 #include "KxDeviceQueue.h"
 #include "KxLanguage.h"
-#include "KxWidgetGlobals.h"
 #include "MacroView.h"
-#include "MainView.h"
-#include "MainWindowUnderTest.h"
 #include "Notifications/Notification.h"
 #include "PopUps.h"
 #include "Preferences/UserPreferences.h"
-#include "ProfileValue.h"
 #include "QtPrinters.h"
 #include "ScreenReader.h"
 #include "TabChain.h"
-#include "Usb/UsbNotificationPort.h"
+#include "WindowOverFirmware.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -35,43 +25,18 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <array>
 #include <atomic>
 #include <cstring>
+#include <map>
 
 namespace {
 
 const QString kTrue = QStringLiteral("/usr/bin/true");
 const QString kFalse = QStringLiteral("/usr/bin/false");
 
-class WindowEditsTest : public DeviceProtocolTest, protected MainWindowUnderTest {
+class WindowEditsTest : public WindowOverFirmwareTest {
 protected:
-    void SetUp() override {
-        DeviceProtocolTest::SetUp();
-        static const bool installed = (KxWidgets::install(), true);
-        (void)installed;
-        isNeedSave = false;
-        // The window reads the mouse on a worker: pauses are not slept.
-        KxAction::setPauseHookForTesting([](unsigned) {});
-    }
-    void TearDown() override {
-        closeMainWindow();
-        DeviceProtocolTest::TearDown();
-    }
-
-    void openWindow() {
-        openMainWindow();
-        ASSERT_TRUE(idle()) << "the whole read ends";
-    }
-    // A new start of the program: a library of its own, nothing of this run in memory.
-    void restart() {
-        closeMainWindow();
-        library = std::make_unique<ProfieController>();
-        sysProCon = library.get();
-    }
-    void plugBack() {
-        bus->plug();
-        ASSERT_TRUE(KxTest::waitFor([] { return KxAction::checkListenDev(); }));
-    }
     // The window opened, button 2 of profile 1 given a launcher, then the mouse's own switch to
     // profile 2: the edit waits on profile 1.
     void openWithAnEditLeftOnProfileOne() {
@@ -108,12 +73,6 @@ protected:
         view->devReportPro(status);
         ASSERT_TRUE(KxTest::waitFor([&] { return profiles()->selectIndex() == profile; }));
     }
-    // Whether the mouse's button runs the launcher of its own slot (0-based).
-    bool launches(int slot, int button) const {
-        const HeldRecord held = this->held(uint32_t(slot), uint32_t(button));
-        return !held.steps.empty() &&
-               held.steps[0].code == KxAction::getBtnAppLaunchIndex(slot, button);
-    }
     // Requests that wrote into a record (0-based slot and button).
     int writesInto(int slot, int button) const {
         const int start = KxProtocol::recordAddress(slot, button);
@@ -146,9 +105,6 @@ protected:
         currSetProfileID = uint32_t(slot);
         KxAction::setBtnInfoToDevice();
         KxAction::forgetKnownRecords();
-    }
-    static _Kx_PROFILE onDisk(int slot) {
-        return ProfieController().profileArr()[slot]->profileData();
     }
 };
 
@@ -492,17 +448,8 @@ TEST_F(WindowEditsTest, EditsAreKeptOnDiskAsTheyAreMadeAndOfferedAtTheNextStart)
 TEST_F(WindowEditsTest, EditsJournalledBeforeAStartReadThatFailedAreOfferedAndKept) {
     endWithAnEditOfButtonThree();
 
-    // The window listens on a bus of its own, made as it opens: the fault is armed there.
-    UsbNotificationPort::setBackendFactory([this] {
-        auto backend = std::make_unique<FirmwareUsbBackend>(firmware, log);
-        bus = backend.get();
-        EXPECT_TRUE(bus->armFault({FeatureFault::Kind::Short, FeatureFault::On::Read, 3}));
-        std::vector<std::unique_ptr<UsbBackend>> backends;
-        backends.push_back(std::move(backend));
-        return backends;
-    });
     PopUps popUps;
-    openWindow();
+    openWindow(FeatureFault{FeatureFault::Kind::Short, FeatureFault::On::Read, 3});
     EXPECT_EQ(popUps.texts.filter("did not answer while it was being read").size(), 1)
         << qPrintable(popUps.texts.join('|'));
     EXPECT_EQ(popUps.texts.filter("The last changes to profile 1").size(), 1)
