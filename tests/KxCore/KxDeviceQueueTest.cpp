@@ -27,7 +27,7 @@ protected:
         r.name = name;
         r.coalesceKey = key;
         r.body = [this, name, reaches] {
-            std::lock_guard lock(mutex);
+            std::lock_guard lock(ranMutex);
             ranNames.push_back(name);
             threads.push_back(std::this_thread::get_id());
             return reaches;
@@ -58,7 +58,7 @@ protected:
     void release() { opened.set_value(); }
 
     std::vector<QString> ran() {
-        std::lock_guard lock(mutex);
+        std::lock_guard lock(ranMutex);
         return ranNames;
     }
 
@@ -66,7 +66,7 @@ protected:
     std::promise<void> opened; // gone before the queue: a worker still held is let go
     QObject receiver;
     // What ran on the worker, in order, and on which thread.
-    std::mutex mutex;
+    std::mutex ranMutex;
     std::vector<QString> ranNames;
     std::vector<std::thread::id> threads;
     std::vector<std::pair<QString, Outcome>> outcomes;
