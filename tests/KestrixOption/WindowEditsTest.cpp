@@ -190,8 +190,9 @@ TEST_F(WindowEditsTest, EditsOfAnotherProfileWhoseWriteFailedKeepOkOffered) {
     EXPECT_TRUE(launches(0, 1));
 }
 
-// The chosen path is stored with the record, on Apply or OK; Cancel leaves nothing for the
-// daemon to start. The caption's tooltip says which file runs.
+// The chosen path is stored with the record, on Apply or OK (which writes, saves and ends the
+// window); Cancel leaves nothing for the daemon to start. The caption's tooltip says which file
+// runs.
 TEST_F(WindowEditsTest, ALauncherPathIsStoredOnlyWithItsRecord) {
     const QString key = KxAction::launchPathKey(KxAction::getBtnAppLaunchIndex(0, 3));
     openWindow();
@@ -209,6 +210,8 @@ TEST_F(WindowEditsTest, ALauncherPathIsStoredOnlyWithItsRecord) {
     ASSERT_TRUE(view->setLaunchPath(kTrue));
     click(MainView::kOkTag);
     ASSERT_TRUE(waitForEnd());
+    EXPECT_FALSE(*ended) << "closed, not started again";
+    EXPECT_TRUE(launches(0, 3)) << "written";
     EXPECT_EQ(UserPreferences::open()->value(key).toString(), kTrue);
     EXPECT_EQ(QString::fromUtf8(onDisk(0).btnInfo[3].app_path), kTrue);
 }
