@@ -1,6 +1,7 @@
 // The configuration window end to end: this process is KxOption (its main view in its window),
 // beside kx-virtual-mouse and KestrixDeamon as programs of their own on the test's session bus.
 #include "Buttons.h"
+#include "FreshStart.h"
 #include "HeldRecord.h"
 #include "HvNumberTextField.h"
 #include "HvProgressBar.h"
@@ -65,6 +66,7 @@ protected:
             GTEST_SKIP() << "no session bus (./kx test provides one)";
         static const bool installed = (KxWidgets::install(), true);
         (void)installed;
+        freshStart();
         isNeedSave = false;
         // Every test starts from a mouse as it leaves the factory.
         QFile::remove(PrivateHome::dir("state") + "/kx-virtual-mouse/flash.bin");
@@ -166,22 +168,6 @@ protected:
                                        [code](const auto& change) { return change.first == code; });
         return last == settingChanges.rend() ? QVariant() : last->second.value("value1");
     }
-    // Writes the buttons of a slot as the window would, before the window runs.
-    static void writeToMouse(int slot, const _BTN_INFO (&buttons)[5]) {
-        KxAction::setPauseHookForTesting([](unsigned) {});
-        currSetProfile = {};
-        std::copy(std::begin(buttons), std::end(buttons), currSetProfile.btnInfo);
-        currSetProfileID = uint32_t(slot);
-        KxAction::setBtnInfoToDevice();
-        KxAction::setPauseHookForTesting({});
-    }
-    // The catalogue and library as the window will load them, for records made by the test.
-    static void loadCatalogue() {
-        KxAction::getSysPath();
-        KxAction::initMenuList();
-        KxAction::startListenDev();
-        sysProCon = ProfieController::getShareProCon();
-    }
 
     QProcess mouse;
     QProcess daemon;
@@ -196,14 +182,24 @@ TEST_F(MainWindowTest, StartUpReadsTheMouseBehindTheLoadingWindowAndShowsItsProf
     startMouse();
     mouseCommand("press profile");
     mouseCommand("press profile"); // the mouse is on its third profile
-    loadCatalogue();
+    // The catalogue and library as the window will load them, for the records of the test.
+    KxAction::getSysPath();
+    KxAction::initMenuList();
+    KxAction::startListenDev();
+    sysProCon = ProfieController::getShareProCon();
     auto macro = KxAction::addMacorByName(QStringLiteral("Reload"));
     macro->keyInfoArr() << MacroKeyInfo(21, 0, 100) << MacroKeyInfo(21, 1, 100);
     ASSERT_TRUE(KxAction::saveMenuList());
     sysProCon->setLaunchPath(QStringLiteral("/usr/bin/gnome-calculator"), 2, 3);
-    writeToMouse(2, {Buttons::function("Left Click"), Buttons::function("Back"),
-                     Buttons::function("Mute"), Buttons::launch(2, 3),
-                     Buttons::macro(*macro, KxSetup::RunMode::Hold)});
+    // The third profile's buttons written as the window would, before the window runs.
+    const _BTN_INFO buttons[] = {Buttons::function("Left Click"), Buttons::function("Back"),
+                                 Buttons::function("Mute"), Buttons::launch(2, 3),
+                                 Buttons::macro(*macro, KxSetup::RunMode::Hold)};
+    KxAction::setPauseHookForTesting([](unsigned) {});
+    std::copy(std::begin(buttons), std::end(buttons), currSetProfile.btnInfo);
+    currSetProfileID = 2;
+    KxAction::setBtnInfoToDevice();
+    KxAction::setPauseHookForTesting({});
     startDaemon();
 
     openWindow();
