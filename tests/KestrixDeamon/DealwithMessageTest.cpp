@@ -1,6 +1,6 @@
 #include "DealwithMessage.h"
 #include "EventLoopWait.h"
-#include "FirmwareUsbBackend.h"
+#include "FirmwareTest.h"
 #include "HvLogger.h"
 #include "KxAction.h"
 #include "KxDeviceQueue.h"
@@ -14,7 +14,6 @@
 #include "PrivateHome.h"
 #include "ProfieController.h"
 #include "ShowMsgView.h"
-#include "Usb/UsbNotificationPort.h"
 #include "Widgets/HvNoTitleWindow.h"
 
 #include <QApplication>
@@ -61,19 +60,13 @@ QVariantMap status(int type, std::initializer_list<int> values) {
     return map;
 }
 
-class DealwithMessageTest : public testing::Test {
+// The daemon's handler with the emulated mouse in this process, and the statuses it posts.
+class DealwithMessageTest : public FirmwareTest {
 protected:
     void SetUp() override {
         if (!QDBusConnection::sessionBus().isConnected())
             GTEST_SKIP() << "no session bus (./kx test provides one)";
-        UsbNotificationPort::setBackendFactory([this] {
-            auto backend = std::make_unique<FirmwareUsbBackend>(firmware, requestLog);
-            bus = backend.get();
-            std::vector<std::unique_ptr<UsbBackend>> backends;
-            backends.push_back(std::move(backend));
-            return backends;
-        });
-        KxAction::setPauseHookForTesting([](unsigned) {});
+        FirmwareTest::SetUp();
         observer = DistributedNotificationCenter::defaultCenter().addObserver(
             QLatin1String(kDevStatus),
             [this](const Notification& n) { statuses.push_back(*n.userInfo); });
@@ -83,13 +76,13 @@ protected:
         testing::internal::GetCapturedStdout();
         ASSERT_TRUE(KxTest::waitFor([&] { return !statuses.empty(); }));
         statuses.clear();
+        log->clear();
     }
     void TearDown() override {
         handler.reset();
         DistributedNotificationCenter::defaultCenter().removeObserver(observer);
-        KxAction::setPauseHookForTesting({});
-        UsbNotificationPort::setBackendFactory({});
         windowEnds();
+        FirmwareTest::TearDown();
     }
 
     // A report of the mouse's buttons, and the live read it starts done and told here.
@@ -128,11 +121,7 @@ protected:
         handler->apReportPro({QLatin1String(kSettingChange), QString::number(code), userInfo});
     }
 
-    std::shared_ptr<VirtualMouseFirmware> firmware = std::make_shared<VirtualMouseFirmware>();
     const VirtualMouseFirmware::State& mouse = firmware->state();
-    std::shared_ptr<std::vector<std::string>> requestLog =
-        std::make_shared<std::vector<std::string>>();
-    FirmwareUsbBackend* bus = nullptr;
     std::unique_ptr<DealwithMessage> handler;
     DistributedNotificationCenter::Token observer = 0;
     std::vector<QVariantMap> statuses;
@@ -174,23 +163,16 @@ TEST_F(DealwithMessageTest, ProfileButtonGoesToTheRunningWindowOrToTheDisplay) {
         << "nothing is posted while the window is closed";
 }
 
-TEST_F(DealwithMessageTest, LockShowsLockOrUnlockAndOtherReportsDoNothing) {
+TEST_F(DealwithMessageTest, LockShowsLockOrUnlock) {
     press(Key::Lock);
     ASSERT_TRUE(shown());
     EXPECT_EQ(view()->showImage(), picture("lock"));
     press(Key::Lock);
     EXPECT_EQ(view()->showImage(), picture("unlock"));
-
-    handler->showMsgFrm()->close();
-    requestLog->clear();
-    report(kKindDpi, 0, 1); // a pointer report
-    report(3);              // an unlisted kind
-    report(kKindLaunch);    // a launch report without a slot code
-    EXPECT_TRUE(requestLog->empty()) << "nothing is read from the mouse";
-    EXPECT_FALSE(shown());
-    EXPECT_TRUE(postedStatuses(0).empty());
 }
 
+// Launch codes start the program bound to their slot only, the first and the last slot included;
+// other reports do nothing.
 TEST_F(DealwithMessageTest, LaunchReportsStartTheProgramBoundToTheirSlotOnly) {
     const QString first = writeMarkerProgram("first-slot-app");
     const QString middle = writeMarkerProgram("middle-slot-app");
@@ -204,10 +186,17 @@ TEST_F(DealwithMessageTest, LaunchReportsStartTheProgramBoundToTheirSlotOnly) {
         settings->setValue(KxAction::launchPathKey(profile3), PrivateHome::dir("home") + "/gone");
         settings->setValue(KxAction::launchPathKey(profile3 + 1), QString());
     }
-    // Outside the slots, a path that no longer exists, an empty path.
-    for (const int code : {kFirstLaunchCode - 1, kLastLaunchCode + 1, profile3 + 0, profile3 + 1})
+    // A pointer report, an unlisted kind, a launch report without a slot code or outside the
+    // slots, a path that no longer exists, an empty path: nothing is read, shown, told or started.
+    report(kKindDpi, 0, 1);
+    report(3);
+    for (const int code :
+         {0, kFirstLaunchCode - 1, kLastLaunchCode + 1, profile3 + 0, profile3 + 1})
         report(kKindLaunch, uint8_t(code));
     KxTest::spin(200);
+    EXPECT_TRUE(log->empty()) << "nothing is read from the mouse";
+    EXPECT_FALSE(shown());
+    EXPECT_TRUE(postedStatuses(0).empty());
     EXPECT_FALSE(started(first) || started(middle) || started(last));
 
     report(kKindLaunch, kFirstLaunchCode);
@@ -224,7 +213,7 @@ TEST_F(DealwithMessageTest, DisplayMessagesFromTheWindowAreDrawnWithinWhatTheMou
     struct Case {
         std::vector<int> values; // value1, value2, ...
         QString picture;         // the table's, or the DPI stage's with dpi drawn on it
-        QString dpi;
+        QString dpi = {};
     };
     const Case cases[] = {
         {{kShowDpi, 1, 57, 32}, "dpi1", "5700"}, // X and Y differ: X is shown
@@ -248,8 +237,9 @@ TEST_F(DealwithMessageTest, DisplayMessagesFromTheWindowAreDrawnWithinWhatTheMou
                       ? picture(c.picture)
                       : ShowMsgView::composeDpiImage(picture(c.picture), attributes, c.dpi));
         EXPECT_EQ(view()->showImage().isNull(), c.picture.isEmpty());
-        if (!c.dpi.isEmpty())
+        if (!c.dpi.isEmpty()) {
             EXPECT_EQ(view()->dpiText(), c.dpi);
+        }
     }
 
     // Switched off: no window shows; switched on again: it does.

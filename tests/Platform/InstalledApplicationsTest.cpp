@@ -70,46 +70,18 @@ public:
 
 const auto* const home = testing::AddGlobalTestEnvironment(new ApplicationsHome);
 
-// Sets an environment variable for one scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-        qputenv(name, value);
-    }
-    ~ScopedEnv() {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
-};
-
-class ScopedLocale {
-public:
-    explicit ScopedLocale(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~ScopedLocale() { QLocale::setDefault(old_); }
-
-private:
-    QLocale old_;
-};
-
-const InstalledApplication* find(const QList<InstalledApplication>& list, const QString& id) {
-    for (const InstalledApplication& application : list)
+std::optional<InstalledApplication> find(const QString& id) {
+    for (const InstalledApplication& application : InstalledApplications::list())
         if (application.id == id)
-            return &application;
-    return nullptr;
+            return application;
+    return std::nullopt;
 }
 
-// Each row: name, id, file under the private root, icon.
+// Each row: name, id, file under the private root, icon. (The tests that depend on the language
+// set it.)
 TEST(InstalledApplications, ListsTheMenusEntriesOnceInTheLocalesOrderRegardlessOfCase) {
-    const ScopedEnv english("LANGUAGE", "en");
-    const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
+    qputenv("LANGUAGE", "en");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QStringList rows;
     for (const InstalledApplication& application : InstalledApplications::list()) {
         // What the list shows is what a stored path reads back as.
@@ -136,23 +108,21 @@ TEST(InstalledApplications, ListsTheMenusEntriesOnceInTheLocalesOrderRegardlessO
 
 TEST(InstalledApplications, NamesFollowTheUsersLanguage) {
     const QString editor = userApps() + "org.example.Editor.desktop";
-    {
-        const ScopedEnv german("LANGUAGE", "de_DE:de");
-        const QList<InstalledApplication> list = InstalledApplications::list();
-        ASSERT_TRUE(find(list, "org.example.Editor.desktop"));
-        EXPECT_EQ(find(list, "org.example.Editor.desktop")->name, "Bearbeiter");
-        EXPECT_EQ(InstalledApplications::displayName(editor), "Bearbeiter");
-    }
-    const ScopedEnv french("LANGUAGE", "fr");
+    qputenv("LANGUAGE", "de_DE:de");
+    const auto listed = find("org.example.Editor.desktop");
+    ASSERT_TRUE(listed);
+    EXPECT_EQ(listed->name, "Bearbeiter");
+    EXPECT_EQ(InstalledApplications::displayName(editor), "Bearbeiter");
+    qputenv("LANGUAGE", "fr");
     EXPECT_EQ(InstalledApplications::displayName(editor), "Editor") << "no French name: the Name";
 }
 
 TEST(InstalledApplications, EntriesAddedOrRemovedLaterAreSeen) {
     const QString added = userApps() + "org.example.Added.desktop";
     writeFile(added, entry("Added"));
-    EXPECT_TRUE(find(InstalledApplications::list(), "org.example.Added.desktop"));
+    EXPECT_TRUE(find("org.example.Added.desktop"));
     ASSERT_TRUE(QFile::remove(added));
-    EXPECT_FALSE(find(InstalledApplications::list(), "org.example.Added.desktop"));
+    EXPECT_FALSE(find("org.example.Added.desktop"));
 }
 
 TEST(InstalledApplications, DisplayNameIsNoneForAnythingButAnApplicationsEntry) {

@@ -37,25 +37,6 @@ QString makeFifo(const QString& name) {
     return path;
 }
 
-// The warnings written while it lives.
-class Warnings {
-public:
-    Warnings() {
-        lines_ = &lines;
-        previous_ = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext&, const QString& text) {
-                if (type == QtWarningMsg)
-                    lines_->append(text);
-            });
-    }
-    ~Warnings() { qInstallMessageHandler(previous_); }
-    QStringList lines;
-
-private:
-    static inline QStringList* lines_ = nullptr;
-    QtMessageHandler previous_;
-};
-
 TEST(RegularFileTest, ReadsARegularFileAndRefusesEverythingElseWithoutBlocking) {
     writeFile(home("small"), "hello");
     QString why;
@@ -67,13 +48,11 @@ TEST(RegularFileTest, ReadsARegularFileAndRefusesEverythingElseWithoutBlocking) 
 
     QElapsedTimer clock;
     clock.start();
-    const QString fifo = makeFifo("fifo");
-    EXPECT_EQ(RegularFile::read(fifo, 1 << 20, &why), std::nullopt);
-    EXPECT_EQ(why, "is not a regular file");
-    EXPECT_EQ(RegularFile::read("/dev/zero", 1 << 20, &why), std::nullopt) << "endless bytes";
-    EXPECT_EQ(why, "is not a regular file");
-    EXPECT_EQ(RegularFile::read(PrivateHome::dir("home"), 1 << 20, &why), std::nullopt);
-    EXPECT_EQ(why, "is not a regular file");
+    // A FIFO, a device of endless bytes, a folder.
+    for (const QString& path : {makeFifo("fifo"), QStringLiteral("/dev/zero"), home("")}) {
+        EXPECT_EQ(RegularFile::read(path, 1 << 20, &why), std::nullopt) << qPrintable(path);
+        EXPECT_EQ(why, "is not a regular file");
+    }
     EXPECT_LT(clock.elapsed(), 1000);
 
     EXPECT_EQ(RegularFile::read(home("no-such-file"), 10, &why), std::nullopt);
@@ -100,19 +79,24 @@ TEST(WorkspaceTest, ADesktopEntryIsStartedOnlyFromARegularFileOfBoundedSize) {
     writeFile(home("large.desktop"),
               entry + "# padding\n" + QByteArray(Workspace::kMaxDesktopEntryBytes, '#'));
     const QString fifo = makeFifo("trap.desktop");
-    Warnings warnings;
+    static QStringList warnings;
+    const auto previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtWarningMsg)
+                warnings << text;
+        });
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(Workspace::openFile(fifo));
     EXPECT_FALSE(Workspace::openFile(home("large.desktop")));
     EXPECT_LT(clock.elapsed(), 1000);
     KxTest::spin(300);
+    qInstallMessageHandler(previous);
     EXPECT_FALSE(QFileInfo::exists(marker)) << "the large entry was not started";
-    ASSERT_EQ(warnings.lines.size(), 2) << warnings.lines.join('\n').toStdString();
-    EXPECT_EQ(warnings.lines[0],
-              QStringLiteral("cannot open %1: it is not a regular file").arg(fifo));
+    ASSERT_EQ(warnings.size(), 2) << warnings.join('\n').toStdString();
+    EXPECT_EQ(warnings[0], QStringLiteral("cannot open %1: it is not a regular file").arg(fifo));
     EXPECT_EQ(
-        warnings.lines[1],
+        warnings[1],
         QStringLiteral("cannot start %1: it is larger than 1 MiB").arg(home("large.desktop")));
 }
 
