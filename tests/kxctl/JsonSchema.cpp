@@ -1,9 +1,8 @@
-#include "JsonSchema.h"
-
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QRegularExpression>
+// The schema of docs/kxctl-json.md (the JSON block under "## The schema"), and a check of a value
+// against one of its definitions. It knows the parts of JSON Schema the page uses: type,
+// properties, required, additionalProperties, items, minItems, maxItems, enum, const, minimum,
+// maximum, oneOf and $ref to "#/definitions/<name>".
+#include "KxCtlTestSupport.h"
 
 #include <climits>
 #include <cmath>
@@ -18,44 +17,36 @@ QString typeOf(const QJsonValue& value) {
     return QLatin1String(value.isUndefined() ? "undefined" : kNames[value.type()]);
 }
 
-} // namespace
-
-JsonSchema JsonSchema::fromDocument(const QString& markdownPath, QString* why) {
-    JsonSchema schema;
-    QFile file(markdownPath);
-    const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";
-    const qsizetype section = text.indexOf(QLatin1String("## The schema"));
-    const auto block = QRegularExpression(QStringLiteral("```json\\n(.*?)\\n```"),
-                                          QRegularExpression::DotMatchesEverythingOption)
-                           .match(section < 0 ? QString() : text.mid(section));
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(block.captured(1).toUtf8(), &error);
-    if (block.hasMatch() && error.error == QJsonParseError::NoError)
-        schema.definitions_ = document.object().value("definitions").toObject();
-    if (!block.hasMatch())
-        *why = QStringLiteral("no JSON block under \"## The schema\" in %1").arg(markdownPath);
-    else if (error.error != QJsonParseError::NoError)
-        *why = QStringLiteral("the schema is not JSON: %1 at %2")
-                   .arg(error.errorString())
-                   .arg(error.offset);
-    else if (schema.definitions_.isEmpty())
-        *why = QStringLiteral("the schema has no definitions");
-    return schema;
+// The page's definitions; none, and a failure, when it has no schema that parses.
+const QJsonObject& definitions() {
+    static const QJsonObject definitions = [] {
+        QFile page(QStringLiteral(KX_JSON_DOC));
+        const QString text =
+            page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : "";
+        const qsizetype section = text.indexOf(QLatin1String("## The schema"));
+        const auto block = QRegularExpression(QStringLiteral("```json\\n(.*?)\\n```"),
+                                              QRegularExpression::DotMatchesEverythingOption)
+                               .match(section < 0 ? QString() : text.mid(section));
+        QJsonParseError error{};
+        const QJsonObject schema =
+            QJsonDocument::fromJson(block.captured(1).toUtf8(), &error).object();
+        EXPECT_TRUE(block.hasMatch()) << "no JSON block under \"## The schema\" in " KX_JSON_DOC;
+        EXPECT_EQ(error.error, QJsonParseError::NoError)
+            << "the schema is not JSON: " << qPrintable(error.errorString()) << " at "
+            << error.offset;
+        return schema.value("definitions").toObject();
+    }();
+    return definitions;
 }
 
-QStringList JsonSchema::check(const QJsonValue& value, const QString& definition) const {
-    QStringList problems;
-    check(value, {{"$ref", "#/definitions/" + definition}}, QStringLiteral("$"), problems);
-    return problems;
-}
-
-void JsonSchema::check(const QJsonValue& value, const QJsonObject& schema, const QString& path,
-                       QStringList& problems) const {
+// Adds the problems of a value against a schema, each "path: what".
+void check(const QJsonValue& value, const QJsonObject& schema, const QString& path,
+           QStringList& problems) {
     const auto fault = [&](const QString& what) { problems << path + QStringLiteral(": ") + what; };
     if (schema.contains("$ref")) {
         const QString ref = schema["$ref"].toString();
-        if (ref.startsWith("#/definitions/") && definitions_.contains(ref.section('/', -1)))
-            check(value, definitions_[ref.section('/', -1)].toObject(), path, problems);
+        if (ref.startsWith("#/definitions/") && definitions().contains(ref.section('/', -1)))
+            check(value, definitions()[ref.section('/', -1)].toObject(), path, problems);
         else
             fault("unknown reference " + ref);
         return;
@@ -115,4 +106,16 @@ void JsonSchema::check(const QJsonValue& value, const QJsonObject& schema, const
         else if (schema["additionalProperties"] == QJsonValue(false))
             fault(it.key() + " is not in the schema");
     }
+}
+
+} // namespace
+
+testing::AssertionResult fitsSchema(const QJsonValue& value, const QString& definition) {
+    QStringList problems;
+    check(value, {{"$ref", "#/definitions/" + definition}}, QStringLiteral("$"), problems);
+    if (problems.isEmpty())
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << qPrintable(definition) << ": " << qPrintable(problems.join('\n')) << "\n"
+           << QJsonDocument(value.toObject()).toJson().constData();
 }

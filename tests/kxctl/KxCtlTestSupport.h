@@ -1,7 +1,6 @@
 #pragma once
 
 #include "EventLoopWait.h"
-#include "JsonSchema.h"
 #include "KxSetupFile.h"
 #include "PrivateHome.h"
 
@@ -229,26 +228,10 @@ public:
         return path;
     }
 
-    static const JsonSchema& schema() {
-        static const JsonSchema schema = [] {
-            QString why;
-            JsonSchema s = JsonSchema::fromDocument(QStringLiteral(KX_JSON_DOC), &why);
-            EXPECT_TRUE(s.isValid()) << qPrintable(why);
-            return s;
-        }();
-        return schema;
-    }
-
 private:
     QProcess mouse_;
 };
 
-// Prints the problems of a value against a schema definition, for EXPECT.
-inline testing::AssertionResult fitsSchema(const QJsonValue& value, const QString& definition) {
-    const QStringList problems = KxCtlPrograms::schema().check(value, definition);
-    if (problems.isEmpty())
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << qPrintable(definition) << ": "
-                                       << qPrintable(problems.join(QStringLiteral("\n"))) << "\n"
-                                       << QJsonDocument(value.toObject()).toJson().constData();
-}
+// Whether a value fits a definition of docs/kxctl-json.md's schema (JsonSchema.cpp); the
+// problems are printed when it does not.
+testing::AssertionResult fitsSchema(const QJsonValue& value, const QString& definition);

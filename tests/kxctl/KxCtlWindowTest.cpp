@@ -44,7 +44,7 @@ protected:
 
     void openWindow() {
         // As the program: it owns its bus name while it runs.
-        QDBusConnection::sessionBus().registerService(QStringLiteral("com.vlak.KxOption"));
+        QDBusConnection::sessionBus().registerService("com.vlak.KxOption");
         ASSERT_TRUE(KxTest::waitFor([] { return !sysDeviceReq || KxAction::checkListenDev(); }));
         openMainWindow();
         ASSERT_TRUE(idle()) << "the whole read ends";
@@ -52,7 +52,7 @@ protected:
     void closeWindow() {
         if (window)
             closeMainWindow();
-        QDBusConnection::sessionBus().unregisterService(QStringLiteral("com.vlak.KxOption"));
+        QDBusConnection::sessionBus().unregisterService("com.vlak.KxOption");
         KxAction::waitForTransfers(kTransferMs);
     }
     // A factory-fresh mouse, found again by this process's requester.
@@ -88,14 +88,14 @@ TEST_F(KxCtlWindowTest, ASetUpComesBackByteForByteAfterAFactoryReset) {
     // Set up through the window: buttons of two profiles with Apply, a launcher, the settings as
     // the performance view's OK stores them, and the mouse left on profile 3.
     openWindow();
-    selProfile.btnInfo[3] = Buttons::function(QStringLiteral("F5"));
+    selProfile.btnInfo[3] = Buttons::function("F5");
     selProfile.btnInfo[1] = Buttons::macro(*reload, KxSetup::RunMode::Repeat, 3);
     selectButton(5);
     ASSERT_TRUE(view->setLaunchPath(QStringLiteral("/usr/bin/true")));
     apply();
     profiles()->items()[2]->click();
     ASSERT_EQ(sysProCon->currFWProfileIndex(), 2);
-    selProfile.btnInfo[2] = Buttons::function(QStringLiteral("Mute"));
+    selProfile.btnInfo[2] = Buttons::function("Mute");
     selProfile.btnInfo[4] = Buttons::macro(*reload, KxSetup::RunMode::Toggle);
     apply();
     selProfile.xSensArr[1] = selProfile.ySensArr[1] = 21;
@@ -112,7 +112,7 @@ TEST_F(KxCtlWindowTest, ASetUpComesBackByteForByteAfterAFactoryReset) {
               QStringLiteral("Export set-up…"));
     EXPECT_EQ(named<AppMenu>(view, "AppMenu")->importSetupAction()->text(),
               QStringLiteral("Import set-up…"));
-    const QString path = home(QStringLiteral("mine.kxsetup"));
+    const QString path = home("mine.kxsetup");
     ASSERT_TRUE(view->exportSetupTo(path));
     EXPECT_EQ(view->isModalSeron(), 1);
     ASSERT_TRUE(idle());
@@ -172,9 +172,8 @@ TEST_F(KxCtlWindowTest, TheWindowRefusesAFileItCannotTakeAndChangesNothing) {
     EXPECT_EQ(dump(), before);
 
     // Cancelled at its preview, a good file changes nothing either.
-    const QString good = setupWith("good.kxsetup", [](KxSetup::File& file) {
-        file.profiles[0][3] = setupButton(QStringLiteral("F8"));
-    });
+    const QString good = setupWith(
+        "good.kxsetup", [](KxSetup::File& file) { file.profiles[0][3] = setupButton("F8"); });
     {
         PopUps popUps;
         popUps.answer({false});
@@ -189,7 +188,7 @@ TEST_F(KxCtlWindowTest, AReadingKxctlAndTheWindowsTransfersTakeTurnsAtTheMouse) 
     // The mouse answers a read to whoever asked last: a kxctl reading beside the window's whole
     // read would take the window's answers, and the window kxctl's.
     openWindow();
-    const QString alone = home(QStringLiteral("alone.kxsetup"));
+    const QString alone = home("alone.kxsetup");
     ASSERT_TRUE(view->exportSetupTo(alone));
     ASSERT_TRUE(idle());
     const Outcome shownAlone = ok({"--json", "show", "--all"});
@@ -200,7 +199,7 @@ TEST_F(KxCtlWindowTest, AReadingKxctlAndTheWindowsTransfersTakeTurnsAtTheMouse) 
     QProcess* reading = startKxctl({"--json", "show", "--all"});
     ASSERT_TRUE(reading->waitForStarted());
     ASSERT_TRUE(KxTest::waitFor([&] { return status("requests") > requestsBefore; }));
-    const QString beside = home(QStringLiteral("beside.kxsetup"));
+    const QString beside = home("beside.kxsetup");
     ASSERT_TRUE(view->exportSetupTo(beside));
     ASSERT_TRUE(idle());
     const Outcome shown = finish(reading);
@@ -230,9 +229,9 @@ TEST_F(KxCtlWindowTest, AReadingKxctlAndTheWindowsTransfersTakeTurnsAtTheMouse) 
 // the record, and its next save dropped the import's name).
 TEST_F(KxCtlWindowTest, AWindowStartedDuringAnImportKnowsTheMacrosItBrought) {
     const QString path = setupWith("alpha.kxsetup", [](KxSetup::File& file) {
-        file.profiles[0][3] = macroButton(QStringLiteral("Alpha"));
+        file.profiles[0][3] = macroButton("Alpha");
         // H held while I is tapped: more than one key, no single function's record.
-        KxSetup::Macro alpha = tapMacro(QStringLiteral("Alpha"), 4, 50);
+        KxSetup::Macro alpha = tapMacro("Alpha", 4, 50);
         alpha.steps.insert(1, 2, tapMacro({}, 5, 50).steps[0]);
         alpha.steps[2].action = KxSetup::MacroStep::Action::Release;
         file.macros = {alpha};
@@ -247,7 +246,7 @@ TEST_F(KxCtlWindowTest, AWindowStartedDuringAnImportKnowsTheMacrosItBrought) {
     const Outcome imported = finish(importing);
     ASSERT_EQ(imported.exit, 0) << qPrintable(imported.err);
 
-    const auto known = KxAction::getMacroByName(QStringLiteral("Alpha"));
+    const auto known = KxAction::getMacroByName("Alpha");
     ASSERT_TRUE(known) << "the window does not know the imported macro";
     ProfileValue* first = sysProCon->getProfileByFWProId(0);
     ASSERT_TRUE(first);

@@ -32,7 +32,7 @@ File richFile() {
         for (int b = 0; b < kButtons; ++b)
             profile[size_t(b)] =
                 setupButton(b == 0 ? QStringLiteral("Left Click") : QStringLiteral("F%1").arg(b));
-    file.profiles[1][3] = macroButton(QStringLiteral("Reload «all»"), RunMode::Repeat);
+    file.profiles[1][3] = macroButton("Reload «all»", RunMode::Repeat);
     file.profiles[1][3].count = 3;
     for (int p : {1, 2, 3})
         file.profiles[size_t(p)][4] = setupButton({}, Button::Kind::Launch);
@@ -43,7 +43,7 @@ File richFile() {
     Button& record = file.profiles[3][2] = setupButton({}, Button::Kind::Record);
     record.table = KxFuncTable::kKeys;
     record.keys = {KxProtocol::kCodeLeftClick, KxProtocol::kCodeRightClick};
-    file.profiles[4][2] = setupButton(QStringLiteral("Page UP(Win)"), Button::Kind::Device);
+    file.profiles[4][2] = setupButton("Page UP(Win)", Button::Kind::Device);
     file.profiles[4][2].table = KxFuncTable::kPageUpWin;
     Macro reload;
     reload.name = QStringLiteral("Reload «all»");
@@ -267,13 +267,12 @@ TEST_F(SetupFileTest, NamesThisMachineLacksAreRefusedNamingTheField) {
 
 TEST_F(SetupFileTest, MacrosMergeByContent) {
     // The library's Fire has other steps than the file's; the file's Spray has Fire's steps.
-    const auto fire =
-        addLibraryMacro(QStringLiteral("Fire"), {MacroKeyInfo(4, 0, 100), MacroKeyInfo(4, 1, 0)});
+    const auto fire = addLibraryMacro("Fire", {MacroKeyInfo(4, 0, 100), MacroKeyInfo(4, 1, 0)});
     File file = richFileHere();
     file.macros[0].name = QStringLiteral("fire");
     file.profiles[1][3].macro = QStringLiteral("FIRE");
-    file.macros.append(tapMacro(QStringLiteral("Spray"), 4, 100));
-    file.profiles[0][4] = macroButton(QStringLiteral("Spray"), RunMode::Hold);
+    file.macros.append(tapMacro("Spray", 4, 100));
+    file.profiles[0][4] = macroButton("Spray", RunMode::Hold);
 
     const Resolved resolved = this->resolved(file);
     ASSERT_TRUE(resolved.target) << qPrintable(resolved.error.text());
@@ -289,12 +288,12 @@ TEST_F(SetupFileTest, MacrosMergeByContent) {
     EXPECT_EQ(target.macroNotes.size(), 3);
     EXPECT_TRUE(says(target.macroNotes.join('\n'), "1 delay was changed"));
     // The library is as it was until the new macros are kept.
-    EXPECT_FALSE(KxAction::getMacroByName(QStringLiteral("fire (2)")));
+    EXPECT_FALSE(KxAction::getMacroByName("fire (2)"));
     {
         NewMacros added(target);
-        EXPECT_TRUE(KxAction::getMacroByName(QStringLiteral("fire (2)")));
+        EXPECT_TRUE(KxAction::getMacroByName("fire (2)"));
     }
-    EXPECT_FALSE(KxAction::getMacroByName(QStringLiteral("fire (2)")));
+    EXPECT_FALSE(KxAction::getMacroByName("fire (2)"));
 
     // Only the profiles asked for: Spray's profile alone adds nothing.
     const Resolved one = this->resolved(file, 1u << 0, false);
@@ -314,24 +313,21 @@ TEST_F(SetupFileTest, AFullLibraryTakesNoNewMacro) {
 }
 
 TEST_F(SetupFileTest, NamesMatchWholeAndRegardlessOfCase) {
-    EXPECT_EQ(
-        KxNames::functionName(*KxNames::findFunction(QStringLiteral("  left   CLICK ")).found),
-        "Left Click");
-    const auto partial = KxNames::findFunction(QStringLiteral("click"));
+    EXPECT_EQ(KxNames::functionName(*KxNames::findFunction("  left   CLICK ").found), "Left Click");
+    const auto partial = KxNames::findFunction("click");
     EXPECT_FALSE(partial.found);
     EXPECT_FALSE(partial.ambiguous);
     EXPECT_TRUE(partial.close.contains("Left Click"));
     EXPECT_TRUE(partial.close.contains("Double Click"));
     // Headings of the menu are no functions.
-    EXPECT_FALSE(KxNames::findFunction(QStringLiteral("Letter Keys")).found);
-    addLibraryMacro(QStringLiteral("Fire"), {MacroKeyInfo(4, 0, 0)});
-    addLibraryMacro(QStringLiteral("FIRE"), {MacroKeyInfo(5, 0, 0)});
-    const auto twice = KxNames::findMacro(QStringLiteral("fire"));
+    EXPECT_FALSE(KxNames::findFunction("Letter Keys").found);
+    addLibraryMacro("Fire", {MacroKeyInfo(4, 0, 0)});
+    addLibraryMacro("FIRE", {MacroKeyInfo(5, 0, 0)});
+    const auto twice = KxNames::findMacro("fire");
     EXPECT_FALSE(twice.found);
     EXPECT_TRUE(twice.ambiguous);
     EXPECT_EQ(twice.close, (QStringList{"Fire", "FIRE"}));
-    EXPECT_EQ(KxNames::closeNames(QStringLiteral("Voluem Up"), {"Volume Up", "Mute"}),
-              QStringList{"Volume Up"});
+    EXPECT_EQ(KxNames::closeNames("Voluem Up", {"Volume Up", "Mute"}), QStringList{"Volume Up"});
 }
 
 // Command lines that cannot be read, each with a part of its usage error; and ones that can.

@@ -1,8 +1,10 @@
 // Set-ups between the emulated firmware (in this process, pauses recorded instead of slept), the
 // library and the profile files: read, captured, written back into a factory mouse byte for byte,
 // and writes that the mouse does not finish or does not hold afterwards.
+#include "Buttons.h"
 #include "DeviceProtocolTest.h"
 #include "KxNames.h"
+#include "KxProtocol.h"
 #include "KxSetupMouse.h"
 #include "KxWriteSession.h"
 #include "ProfileValue.h"
@@ -23,17 +25,8 @@ protected:
         KxAction::refreshMenuList();
     }
     static _BTN_INFO function(const QString& name) {
-        const auto entry = KxNames::findFunction(name).found;
-        EXPECT_TRUE(entry) << qPrintable(name);
-        return entry ? KxNames::functionRecord(*entry) : _BTN_INFO{};
-    }
-    static _BTN_INFO launcher(uint32_t slot, uint32_t button, const char* path) {
-        _BTN_INFO record{};
-        record.btnType = 3;
-        record.FuncID = record.FuncTableId = 15;
-        record.KeyBit[0] = KxAction::getBtnAppLaunchIndex(slot, button);
-        std::strncpy(record.app_path, path, sizeof record.app_path - 1);
-        return record;
+        EXPECT_TRUE(KxNames::findFunction(name).found) << qPrintable(name);
+        return Buttons::function(name);
     }
     // Writes a slot's five records as the window does.
     static void writeSlot(uint32_t slot, const std::array<_BTN_INFO, 5>& buttons) {
@@ -43,7 +36,10 @@ protected:
         ASSERT_TRUE(KxAction::setBtnInfoToDevice().complete());
     }
     // The memory a set-up covers: the stored block and every button record.
-    QByteArray setupMemory() const { return firmware->memory(5, 16 + 5 * 410 - 5); }
+    QByteArray setupMemory() const {
+        return firmware->memory(KxProtocol::kAddrActiveProfile,
+                                KxProtocol::recordAddress(5, 0) - KxProtocol::kAddrActiveProfile);
+    }
     MouseState readAll() {
         MouseState state;
         EXPECT_TRUE(readMouse(0x1F, true, true, &state));
@@ -65,8 +61,10 @@ TEST_F(SetupMouseTest, ASetUpReadAndCapturedWritesTheSameBytesIntoAFactoryMouse)
     library->setLaunchPath(QStringLiteral("/usr/bin/true"), 1, 4);
     writeSlot(0, {function("Left Click"), macroButton(*reload, 1, 3), function("Mute"),
                   function("F12"), macroButton(*reload, 3, 0)});
+    _BTN_INFO launcher = Buttons::launch(1, 4);
+    std::strncpy(launcher.app_path, "/usr/bin/true", sizeof launcher.app_path - 1);
     writeSlot(1, {function("Left Click"), function("Double Click"), macroButton(*reload, 2, 0),
-                  function("Disable"), launcher(1, 4, "/usr/bin/true")});
+                  function("Disable"), launcher});
     writeSlot(3, {function("Right Click"), function("Left Click"), macroButton(*stranger, 0, 1),
                   function("Forward"), function("Back")});
     // A two-click record the catalogue has no name for, as another program may leave it.
@@ -123,13 +121,12 @@ TEST_F(SetupMouseTest, ASetUpReadAndCapturedWritesTheSameBytesIntoAFactoryMouse)
 }
 
 TEST_F(SetupMouseTest, AWriteTheMouseStopsTakingStaysJournalledAndOffered) {
+    Target target;
+    for (size_t slot : {0, 1, 2})
+        target.buttons[slot][3] = function(QStringLiteral("F%1").arg(slot + 1));
+    target.settings = Settings{{900, 1600, 2400, 3200}, 0, 1000, true, true};
     const MouseState before = readAll();
     takeRead(*library, before);
-    Target target;
-    target.buttons[0][3] = function("F1");
-    target.buttons[1][3] = function("F2");
-    target.buttons[2][3] = function("F3");
-    target.settings = Settings{{900, 1600, 2400, 3200}, 0, 1000, true, true};
     KxWriteSession session(*library, target, before);
     ASSERT_TRUE(session.prepare());
 
@@ -151,7 +148,7 @@ TEST_F(SetupMouseTest, AWriteTheMouseStopsTakingStaysJournalledAndOffered) {
                                           "mouse."),
                            QStringLiteral("The settings (DPI stages, polling rate, lights) did "
                                           "not reach the mouse.")}));
-    EXPECT_EQ(firmware->memory(8, 1).at(0), 8); // the stored block as it was
+    EXPECT_EQ(firmware->memory(KxProtocol::kAddrStageDpi, 1).at(0), 8); // 800 DPI, as it was
 
     session.finish(KxWriteSession::Save::Wait, nullptr, {});
     EXPECT_TRUE(session.outcome().buttonsKept);
@@ -172,10 +169,10 @@ TEST_F(SetupMouseTest, AWriteTheMouseStopsTakingStaysJournalledAndOffered) {
 }
 
 TEST_F(SetupMouseTest, ARecordThatDoesNotReadBackIsNotTaken) {
-    const MouseState before = readAll();
-    takeRead(*library, before);
     Target target;
     target.buttons[0][4] = function("F4");
+    const MouseState before = readAll();
+    takeRead(*library, before);
     KxWriteSession session(*library, target, before);
     ASSERT_TRUE(session.prepare());
     // The write goes across; the read that checks it does not come back whole: the mouse may
@@ -240,8 +237,7 @@ TEST_F(SetupMouseTest, ThePlanNamesWhatChangesAndLeavesOutWhatTheMouseHolds) {
     Target target;
     target.buttons[0][0] = (*before.buttons[0])[0]; // held already
     target.buttons[0][3] = function("F5");
-    target.buttons[2][2] = _BTN_INFO{};
-    target.buttons[2][2]->FuncID = target.buttons[2][2]->FuncTableId = 240;
+    target.buttons[2][2] = Buttons::keptByMouse(KxFuncTable::kPageUpWin);
     target.settings = *before.settings;
     target.settings->rateHz = 500;
     target.activeProfile = 2;
