@@ -108,49 +108,6 @@ protected:
     }
 };
 
-// Give button 2 a launcher, click profile 3, OK, click profile 1: the launcher is gone, Apply
-// is off, and an Apply of another edit leaves button 2 as the mouse holds it.
-TEST_F(WindowEditsTest, ADroppedEditIsGoneAndNeverReachesTheMouse) {
-    openWindow();
-    PopUps popUps;
-    const QByteArray button2 = record(0, 1);
-    selectButton(2);
-    const QString before = caption();
-    ASSERT_TRUE(view->setLaunchPath(kTrue));
-    clickProfile(3);
-    EXPECT_EQ(popUps.seen, QStringList{"WarningNeedSave"});
-    ASSERT_EQ(profiles()->selectIndex(), 3);
-    clickProfile(1);
-    EXPECT_EQ(popUps.seen.size(), 1) << "nothing left to ask about";
-    EXPECT_EQ(caption(), before);
-    EXPECT_FALSE(enabled(MainView::kApplyTag));
-
-    setLaunch(5, kFalse);
-    apply();
-    EXPECT_EQ(record(0, 1), button2);
-    EXPECT_TRUE(launches(0, 4));
-    EXPECT_NE(onDisk(0).btnInfo[1].FuncID, KxFuncId::kLaunch);
-}
-
-// A switch made on the mouse never asks and never writes: the edits wait on their profile and
-// come back, with Apply, when the user does.
-TEST_F(WindowEditsTest, EditsLeftByTheMousesOwnSwitchWaitOnTheirProfile) {
-    PopUps popUps;
-    const QByteArray button2 = record(0, 1);
-    openWithAnEditLeftOnProfileOne();
-    EXPECT_FALSE(enabled(MainView::kApplyTag)) << "profile 2 has nothing to write";
-    EXPECT_EQ(record(0, 1), button2);
-
-    clickProfile(1);
-    EXPECT_TRUE(popUps.seen.isEmpty()) << "profile 2 had no edits to drop";
-    EXPECT_EQ(caption(), "true");
-    EXPECT_TRUE(enabled(MainView::kApplyTag));
-    EXPECT_EQ(record(0, 1), button2) << "still nothing written";
-    apply();
-    EXPECT_TRUE(launches(0, 1));
-    EXPECT_FALSE(enabled(MainView::kApplyTag));
-}
-
 // Edits the mouse's own switch left on another profile are not lost at the end: the close
 // question asks about them, and OK writes them with this profile's.
 TEST_F(WindowEditsTest, OkWritesTheEditsLeftOnOtherProfilesToo) {
