@@ -679,9 +679,13 @@ struct AssignDefault : Command {
     void show(std::ostream& os) const override { os << "default"; }
 };
 
-struct Apply : Command {
+// A step that writes the profile's edits, which it needs.
+struct WritesEdits : Command {
     bool applicable(const Model& m) const override { return m.edits[size_t(m.slot)].has_value(); }
     void apply(Model& m) const override { written(m, m.slot, m.working(m.slot)); }
+};
+
+struct Apply : WritesEdits {
     void run(const Model&, Sut& sut) const override {
         sut.view->control(MainView::kApplyTag)->click();
         RC_ASSERT(sut.idle());
@@ -835,12 +839,11 @@ struct MouseSettingButton : Command {
 
 // The mouse's own buttons pressed while Apply's write waits for the turn at the mouse (held by
 // the test, as another program would): the daemon's reads of them wait in the same turn.
-struct ApplyWithPresses : Command {
+struct ApplyWithPresses : WritesEdits {
     int presses = *rc::gen::inRange(1, 4);
     bool dpi = *rc::gen::arbitrary<bool>();
-    bool applicable(const Model& m) const override { return m.edits[size_t(m.slot)].has_value(); }
     void apply(Model& m) const override {
-        written(m, m.slot, m.working(m.slot));
+        WritesEdits::apply(m);
         m.pressed(dpi, presses);
     }
     void run(const Model& m, Sut& sut) const override {
@@ -884,9 +887,7 @@ struct RestartWithPresses : Command {
 };
 
 // kxctl reading the whole mouse beside the window's Apply: both answer truly.
-struct KxctlShowBesideApply : Command {
-    bool applicable(const Model& m) const override { return m.edits[size_t(m.slot)].has_value(); }
-    void apply(Model& m) const override { written(m, m.slot, m.working(m.slot)); }
+struct KxctlShowBesideApply : WritesEdits {
     void run(const Model&, Sut& sut) const override {
         QProcess* show = Sut::startKxctl({QStringLiteral("show"), QStringLiteral("--all")});
         RC_ASSERT(show->waitForStarted());
