@@ -69,19 +69,16 @@ protected:
     }
 
     // A macro file as the macro editor exports it (a tap of H unless its steps are given).
-    static QString macroFile(const QString& name,
-                             const QList<MacroKeyInfo>& steps = {MacroKeyInfo(4, 0, 0),
-                                                                 MacroKeyInfo(4, 1, 0)}) {
+    static QString macroFile(const QString& name, const QList<MacroKeyInfo>& steps = {}) {
         MacroInfo macro;
-        macro.setKeyInfoArr(steps);
+        macro.setKeyInfoArr(steps.isEmpty() ? QList{MacroKeyInfo(4, 0, 0), MacroKeyInfo(4, 1, 0)}
+                                            : steps);
         const QString path = home(name + QStringLiteral(".mac"));
         EXPECT_TRUE(HvAction::SaveObject(macro.toArchive(), path));
         return path;
     }
     // The macro file taken into the library by kxctl.
-    static void importMacro(const QString& name,
-                            const QList<MacroKeyInfo>& steps = {MacroKeyInfo(4, 0, 0),
-                                                                MacroKeyInfo(4, 1, 0)}) {
+    static void importMacro(const QString& name, const QList<MacroKeyInfo>& steps = {}) {
         ok({"macro", "import", macroFile(name, steps)});
     }
     // The library as kxctl left it on disk.
@@ -123,6 +120,7 @@ TEST_F(KxCtlProgramTest, SettingsReachTheMouseAndTheDaemonIsToldAsAfterApply) {
     // Each command, and the line of the mouse's dump that shows it taken.
     const std::pair<QStringList, const char*> taken[] = {
         {{"dpi", "4", "3500"}, "DPI stages: 800 1800 2400 3500"}, // the most a stage takes
+        {{"dpi", "3", "100"}, "DPI stages: 800 1800 100 3500"},   // the least
         {{"stage", "2"}, "stage: 2 (1800 DPI)"},
         {{"rate", "500"}, "rate: 500 Hz"},
         {{"light", "logo", "off"}, "logo light: off"},
@@ -138,14 +136,14 @@ TEST_F(KxCtlProgramTest, SettingsReachTheMouseAndTheDaemonIsToldAsAfterApply) {
     EXPECT_TRUE(says(run.err, "one set of DPI stages"));
     EXPECT_TRUE(fitsSchema(run.json(), "write"));
     EXPECT_EQ(run.json().value("changes").toArray().size(), 1);
-    EXPECT_TRUE(dumpShows("DPI stages: 900 1800 2400 3500"));
+    EXPECT_TRUE(dumpShows("DPI stages: 900 1800 100 3500"));
     // Again: the mouse holds it, nothing is written.
     EXPECT_EQ(ok({"--json", "dpi", "1", "900"}).json().value("written"), QJsonValue(false));
 
     // Every profile file holds the block the mouse holds.
     for (int n = 1; n <= 5; ++n)
         EXPECT_EQ(KxSetup::settingsOf(profileFile(n)),
-                  (KxSetup::Settings{{900, 1800, 2400, 3500}, 1, 500, false, true}))
+                  (KxSetup::Settings{{900, 1800, 100, 3500}, 1, 500, false, true}))
             << n;
     // The daemon reloads after each write and shows what the window would have shown.
     ASSERT_TRUE(KxTest::waitFor([&] {

@@ -3,16 +3,10 @@
 // and a mouse nobody has is no mouse.
 #include "FirmwareUsbBackend.h"
 #include "KxCtlCommandLine.h"
+#include "KxCtlTestSupport.h"
 #include "KxCtlTool.h"
-#include "PrivateHome.h"
 #include "Usb/UsbNotificationPort.h"
 #include "VirtualMouseFirmware.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
-#include <gtest/gtest.h>
 
 #include <array>
 
@@ -59,14 +53,12 @@ protected:
 
 TEST_F(KxCtlTwoMiceTest, AWriteNamesItsMouseAndAReadSaysWhichItUsed) {
     ASSERT_EQ(kxctl({"--json", "list"}), 0) << qPrintable(err);
-    const QJsonArray mice =
-        QJsonDocument::fromJson(out.toUtf8()).object().value(QStringLiteral("mice")).toArray();
+    const QJsonArray mice = json(out.toUtf8()).value("mice").toArray();
     ASSERT_EQ(mice.size(), 2) << qPrintable(out);
-    EXPECT_EQ(mice[1].toObject().value(QStringLiteral("index")).toInt(), 2);
+    EXPECT_EQ(mice[1]["index"], QJsonValue(2));
 
     EXPECT_EQ(kxctl({"rate", "500"}), 1);
-    EXPECT_TRUE(err.contains(QLatin1String("2 mice are attached: say which with --device")))
-        << qPrintable(err);
+    EXPECT_TRUE(says(err, "2 mice are attached: say which with --device"));
     EXPECT_EQ(rateOf(0), 1000);
     EXPECT_EQ(rateOf(1), 1000);
 
@@ -78,12 +70,12 @@ TEST_F(KxCtlTwoMiceTest, AWriteNamesItsMouseAndAReadSaysWhichItUsed) {
     EXPECT_EQ(rateOf(1), 500);
 
     EXPECT_EQ(kxctl({"--device", "3", "rate", "500"}), 3);
-    EXPECT_TRUE(err.contains(QLatin1String("no attached mouse is 3"))) << qPrintable(err);
+    EXPECT_TRUE(says(err, "no attached mouse is 3"));
     EXPECT_EQ(kxctl({"--device", "2", "show"}), 0) << qPrintable(err);
-    EXPECT_TRUE(out.contains(QLatin1String("Polling rate: 500 Hz"))) << qPrintable(out);
+    EXPECT_TRUE(says(out, "Polling rate: 500 Hz"));
     EXPECT_EQ(kxctl({"show"}), 0) << qPrintable(err);
-    EXPECT_TRUE(out.contains(QLatin1String("Polling rate: 125 Hz"))) << qPrintable(out);
-    EXPECT_TRUE(err.contains(QLatin1String("this is mouse 1"))) << qPrintable(err);
+    EXPECT_TRUE(says(out, "Polling rate: 125 Hz"));
+    EXPECT_TRUE(says(err, "this is mouse 1"));
 }
 
 } // namespace

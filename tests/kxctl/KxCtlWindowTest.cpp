@@ -108,17 +108,14 @@ TEST_F(KxCtlWindowTest, ASetUpComesBackByteForByteAfterAFactoryReset) {
     ASSERT_TRUE(sysProCon->saveToSys());
 
     // The application menu's items, and the export behind the loading window.
-    EXPECT_EQ(named<AppMenu>(view, "AppMenu")->exportSetupAction()->text(),
-              QStringLiteral("Export set-up…"));
-    EXPECT_EQ(named<AppMenu>(view, "AppMenu")->importSetupAction()->text(),
-              QStringLiteral("Import set-up…"));
+    EXPECT_EQ(named<AppMenu>(view, "AppMenu")->exportSetupAction()->text(), "Export set-up…");
+    EXPECT_EQ(named<AppMenu>(view, "AppMenu")->importSetupAction()->text(), "Import set-up…");
     const QString path = home("mine.kxsetup");
     ASSERT_TRUE(view->exportSetupTo(path));
     EXPECT_EQ(view->isModalSeron(), 1);
     ASSERT_TRUE(idle());
     const QString before = dump();
-    ASSERT_TRUE(before.contains(QLatin1String("active profile: 3\nstage: 2 (2100 DPI)")))
-        << qPrintable(before);
+    ASSERT_TRUE(before.contains("active profile: 3\nstage: 2 (2100 DPI)")) << qPrintable(before);
     ASSERT_NE(record(3, 3), factoryMiddle) << "profile 3's Apply reached the mouse";
     closeWindow();
 
@@ -144,16 +141,16 @@ TEST_F(KxCtlWindowTest, ASetUpComesBackByteForByteAfterAFactoryReset) {
         ASSERT_TRUE(idle());
         EXPECT_EQ(popUps.texts, QStringList{QStringLiteral("Importing mine.kxsetup changes the "
                                                            "mouse:")});
-        EXPECT_TRUE(previewed.contains(QStringLiteral("profile 1 front side button: Back → F5")))
+        EXPECT_TRUE(previewed.contains("profile 1 front side button: Back → F5"))
             << qPrintable(previewed.join('\n'));
-        EXPECT_TRUE(previewed.contains(QStringLiteral("active profile: 1 → 3")));
+        EXPECT_TRUE(previewed.contains("active profile: 1 → 3"));
     }
     EXPECT_EQ(dump(), before);
     // The window follows: profile 3 shown, nothing left to apply.
     EXPECT_EQ(profiles()->selectIndex(), 3);
     EXPECT_EQ(sysProCon->currFWProfileIndex(), 2);
     EXPECT_FALSE(isNeedSave);
-    EXPECT_EQ(KxNames::caption(selProfile.btnInfo[2]), QStringLiteral("Mute"));
+    EXPECT_EQ(KxNames::caption(selProfile.btnInfo[2]), "Mute");
 }
 
 TEST_F(KxCtlWindowTest, TheWindowRefusesAFileItCannotTakeAndChangesNothing) {
@@ -165,8 +162,8 @@ TEST_F(KxCtlWindowTest, TheWindowRefusesAFileItCannotTakeAndChangesNothing) {
         PopUps popUps;
         EXPECT_FALSE(view->importSetupFrom(path));
         EXPECT_EQ(popUps.texts.value(0),
-                  QStringLiteral("bad.kxsetup cannot be imported: version: version 9 was written "
-                                 "by a newer program; this one reads versions up to 1"));
+                  "bad.kxsetup cannot be imported: version: version 9 was written "
+                  "by a newer program; this one reads versions up to 1");
     }
     EXPECT_EQ(view->isModalSeron(), 0);
     EXPECT_EQ(dump(), before);
@@ -253,7 +250,7 @@ TEST_F(KxCtlWindowTest, AWindowStartedDuringAnImportKnowsTheMacrosItBrought) {
     EXPECT_EQ(first->profileData().btnInfo[3].MacroID, uint32_t(known->macroId()));
     EXPECT_EQ(first->profileData().btnInfo[3].btnType, KxButtonType::kMacro);
     for (const auto& macro : macroListArrs)
-        EXPECT_FALSE(macro && macro->nameStr().startsWith(QLatin1String("NewMacro")))
+        EXPECT_FALSE(macro && macro->nameStr().startsWith("NewMacro"))
             << qPrintable(macro->nameStr());
 }
 

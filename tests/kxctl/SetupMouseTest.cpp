@@ -85,7 +85,7 @@ TEST_F(SetupMouseTest, ASetUpReadAndCapturedWritesTheSameBytesIntoAFactoryMouse)
     EXPECT_EQ(file.activeProfile, 3);
     EXPECT_EQ(file.profiles[4][2].kind, Button::Kind::Record);
     EXPECT_EQ(file.profiles[4][2].keys, (QList<uint8_t>{0x99, 0x98}));
-    EXPECT_EQ(file.profiles[1][4].path, QStringLiteral("/usr/bin/true"));
+    EXPECT_EQ(file.profiles[1][4].path, "/usr/bin/true");
     EXPECT_EQ(file.macros.size(), 2); // the same macro once
     const Parsed parsed = parse(serialize(file));
     ASSERT_TRUE(parsed.file) << qPrintable(parsed.error.text());
