@@ -442,10 +442,8 @@ TEST_F(MacroEditorTest, TheChoosersSayTheirEntryAndStopSaysItsKey) {
     newMacro("RepB");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(macroName)->text(QAccessible::Name), "Macro");
     EXPECT_EQ(value(macroName), "RepB");
-    HvTreeNode* entry = nullptr;
-    for (const auto& node : macroInsertMenuNode->children())
-        if (node->nodeData()->type() != MenuInfo::kTypeHeading)
-            entry = node.get();
+    HvTreeNode* entry =
+        command([](const MenuInfo& e) { return e.type() != MenuInfo::kTypeHeading; });
     ASSERT_TRUE(entry);
     view->onMenulistSelected(view->macroComList(), entry);
     EXPECT_EQ(value(command), entry->nodeData()->titleStr());

@@ -1,7 +1,8 @@
 // What the user sets in the main window across profiles, dialogs and writes, against the
 // emulated firmware in this process: an edit reaches the mouse only with Apply, OK or a reset;
-// a dropped edit is gone; a button nobody touched keeps its bytes; a write that fails is told
-// and its edits stay; nothing on disk claims what the mouse lacks.
+// a button nobody touched keeps its bytes; a write that fails is told and its edits stay;
+// nothing on disk claims what the mouse lacks. (A dropped edit, and one the mouse's own switch
+// leaves: the window's model test, at every step.)
 #include "HvMessageBox.h"
 #include "HvNumberTextField.h"
 #include "KxDeviceQueue.h"
