@@ -435,10 +435,10 @@ TEST_F(MacroEditorTest, TheChoosersSayTheirEntryAndStopSaysItsKey) {
                    ? a->textInterface()->text(0, a->textInterface()->characterCount())
                    : QString();
     };
-    QWidget* command = button(MacroView::kComSelTag);
+    QWidget* chooser = button(MacroView::kComSelTag);
     QWidget* macroName = button(MacroView::kMacroNameTag);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(command)->text(QAccessible::Name), "Command");
-    EXPECT_EQ(value(command), "Commands");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(chooser)->text(QAccessible::Name), "Command");
+    EXPECT_EQ(value(chooser), "Commands");
     newMacro("RepB");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(macroName)->text(QAccessible::Name), "Macro");
     EXPECT_EQ(value(macroName), "RepB");
@@ -446,7 +446,7 @@ TEST_F(MacroEditorTest, TheChoosersSayTheirEntryAndStopSaysItsKey) {
         command([](const MenuInfo& e) { return e.type() != MenuInfo::kTypeHeading; });
     ASSERT_TRUE(entry);
     view->onMenulistSelected(view->macroComList(), entry);
-    EXPECT_EQ(value(command), entry->nodeData()->titleStr());
+    EXPECT_EQ(value(chooser), entry->nodeData()->titleStr());
 
     QAccessibleInterface* stop = QAccessible::queryAccessibleInterface(button(MacroView::kStopTag));
     EXPECT_EQ(stop->text(QAccessible::Name), "Stop recording");
