@@ -140,11 +140,13 @@ TEST_F(KxCtlProgramTest, SettingsReachTheMouseAndTheDaemonIsToldAsAfterApply) {
     // Again: the mouse holds it, nothing is written.
     EXPECT_EQ(ok({"--json", "dpi", "1", "900"}).json().value("written"), QJsonValue(false));
 
-    // Every profile file holds the block the mouse holds.
-    for (int n = 1; n <= 5; ++n)
+    // Every profile file holds the block the mouse holds (100 DPI as 1, not brought up from 0).
+    for (int n = 1; n <= 5; ++n) {
         EXPECT_EQ(KxSetup::settingsOf(profileFile(n)),
                   (KxSetup::Settings{{900, 1800, 100, 3500}, 1, 500, false, true}))
             << n;
+        EXPECT_EQ(profileFile(n).xSensArr[2], 1u) << n;
+    }
     // The daemon reloads after each write and shows what the window would have shown.
     ASSERT_TRUE(KxTest::waitFor([&] {
         const auto shown = [&](int kind) {

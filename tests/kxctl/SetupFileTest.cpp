@@ -174,7 +174,7 @@ TEST_F(SetupFileTest, HostileFilesAreRefusedNamingTheField) {
         {good.left(good.size() / 2), "", "ends early"},
         {good.left(good.indexOf("Reload") + 3), "", "ends early"}, // cut in a string
         {good + QByteArray(kMaxFileBytes, ' '), "", "at most"},
-        {QByteArray(200000, '['), "", "not a set-up"}, // deeply nested
+        {QByteArray(300000, '['), "", "not a set-up"}, // deeply nested
         {QByteArray(good).replace("\"kind\": \"function\",",
                                   "\"kind\": \"macro\", \"kind\": \"function\","),
          "profiles[0].buttons[0].kind", "is given twice"},
