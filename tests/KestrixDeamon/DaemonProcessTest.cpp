@@ -12,13 +12,12 @@
 #include "PrivateHome.h"
 #include "ProfieController.h"
 #include "ProfileValue.h"
+#include "Programs.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -38,65 +37,13 @@ protected:
     void SetUp() override {
         if (!QDBusConnection::sessionBus().isConnected())
             GTEST_SKIP() << "no session bus (./kx test provides one)";
-        observer = DistributedNotificationCenter::defaultCenter().addObserver(
-            QLatin1String(kDevStatus), [this](const Notification& n) {
-                statuses.push_back(n.userInfo.value_or(QVariantMap()));
-            });
-    }
-    void TearDown() override {
-        DistributedNotificationCenter::defaultCenter().removeObserver(observer);
-        for (QProcess* process : {&daemon, &mouse}) {
-            process->terminate();
-            process->waitForFinished(5000);
-        }
     }
 
-    void startMouse(bool plugged = true) {
-        mouse.start(KX_VIRTUAL_MOUSE_PATH,
-                    plugged ? QStringList{"serve"} : QStringList{"serve", "--unplugged"});
-        ASSERT_TRUE(mouse.waitForStarted());
-        ASSERT_TRUE(KxTest::waitFor([&] { return mouse.canReadLine(); }));
-    }
-    // Runs a command of the emulated mouse; its answer.
-    QString mouseCommand(const QString& line) {
-        QProcess client;
-        client.start(KX_VIRTUAL_MOUSE_PATH, line.split(' '));
-        EXPECT_TRUE(client.waitForFinished(10000));
-        EXPECT_EQ(client.exitCode(), 0) << client.readAllStandardError().toStdString();
-        return QString::fromLocal8Bit(client.readAllStandardOutput());
-    }
-    // Listening once it says so.
-    void
-    startDaemon(const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
-        daemon.setProcessEnvironment(environment);
-        daemon.start(KX_DAEMON_PATH, {});
-        ASSERT_TRUE(daemon.waitForStarted());
-        ASSERT_TRUE(daemonSays("Starting run loop.")) << errors.toStdString();
-    }
     // The mouse, the daemon, and the two announcements of the mouse it finds at its start.
     void startBoth() {
-        ASSERT_NO_FATAL_FAILURE(startMouse());
-        ASSERT_NO_FATAL_FAILURE(startDaemon());
-        ASSERT_TRUE(waitForStatuses(2));
-    }
-    // Whether the daemon writes the text, on its output or its errors, while it runs.
-    bool daemonSays(const QString& text) {
-        const auto said = [&] { return output.contains(text) || errors.contains(text); };
-        KxTest::waitFor([&] {
-            output += QString::fromLocal8Bit(daemon.readAllStandardOutput());
-            errors += QString::fromLocal8Bit(daemon.readAllStandardError());
-            return said() || daemon.state() != QProcess::Running;
-        });
-        return said() && daemon.state() == QProcess::Running;
-    }
-    std::vector<int> types() const {
-        std::vector<int> result;
-        for (const QVariantMap& status : statuses)
-            result.push_back(status.value("type").toInt());
-        return result;
-    }
-    bool waitForStatuses(size_t count) {
-        return KxTest::waitFor([&] { return statuses.size() >= count; });
+        ASSERT_TRUE(mouse.serve());
+        ASSERT_TRUE(daemon.serve()) << daemon.errors().toStdString();
+        ASSERT_TRUE(statuses.waitFor(2));
     }
 
     // The window's part in binding button 1 of profile 1 to the first launch slot: the mouse's
@@ -110,47 +57,46 @@ protected:
         KxAction::setPauseHookForTesting({});
     }
 
-    QProcess mouse;
-    QProcess daemon;
-    QString output, errors; // the daemon's
-    DistributedNotificationCenter::Token observer = 0;
-    std::vector<QVariantMap> statuses;
+    MouseProgram mouse;
+    DaemonProgram daemon;
+    DevStatuses statuses;
 };
 
 TEST_F(DaemonProcessTest, ArrivalsAndRemovalsOfTheMouse) {
     ASSERT_NO_FATAL_FAILURE(startBoth());
     KxTest::spin(300);
-    EXPECT_EQ(types(), (std::vector{kStatusArrived, kStatusArrived}))
+    EXPECT_EQ(statuses.types(), (std::vector{kStatusArrived, kStatusArrived}))
         << "present at start: announced twice";
-    EXPECT_EQ(statuses[0].value("value").toInt(), kStatusArrived);
+    EXPECT_EQ(statuses.heard[0].value("value").toInt(), kStatusArrived);
 
-    mouseCommand("unplug");
-    ASSERT_TRUE(waitForStatuses(3));
-    EXPECT_EQ(statuses[2], (QVariantMap{{"type", kStatusRemoved}, {"value", kStatusRemoved}}));
-    mouseCommand("plug");
-    ASSERT_TRUE(waitForStatuses(4));
+    mouse.command("unplug");
+    ASSERT_TRUE(statuses.waitFor(3));
+    EXPECT_EQ(statuses.heard[2],
+              (QVariantMap{{"type", kStatusRemoved}, {"value", kStatusRemoved}}));
+    mouse.command("plug");
+    ASSERT_TRUE(statuses.waitFor(4));
     KxTest::spin(300);
-    EXPECT_EQ(types(),
+    EXPECT_EQ(statuses.types(),
               (std::vector{kStatusArrived, kStatusArrived, kStatusRemoved, kStatusArrived}));
 }
 
 TEST_F(DaemonProcessTest, StartedWithoutTheMouseSaysNothingUntilItArrives) {
-    startMouse(false);
-    startDaemon();
+    ASSERT_TRUE(mouse.serve(false));
+    ASSERT_TRUE(daemon.serve());
     KxTest::spin(500);
-    EXPECT_TRUE(statuses.empty());
-    mouseCommand("plug");
-    ASSERT_TRUE(waitForStatuses(1));
+    EXPECT_TRUE(statuses.heard.empty());
+    mouse.command("plug");
+    ASSERT_TRUE(statuses.waitFor(1));
     KxTest::spin(300);
-    EXPECT_EQ(types(), std::vector{kStatusArrived});
+    EXPECT_EQ(statuses.types(), std::vector{kStatusArrived});
 }
 
 TEST_F(DaemonProcessTest, TheMousesOwnButtonsReachTheWindow) {
     ASSERT_NO_FATAL_FAILURE(startBoth());
     // The stage the mouse moved to, and its DPI, as it reports them itself.
-    const QString state = mouseCommand("press dpi");
-    ASSERT_TRUE(waitForStatuses(3));
-    const QVariantMap dpi = statuses[2];
+    const QString state = mouse.command("press dpi");
+    ASSERT_TRUE(statuses.waitFor(3));
+    const QVariantMap dpi = statuses.heard[2];
     EXPECT_EQ(dpi.value("type").toInt(), kStatusDpi);
     EXPECT_TRUE(state.contains(QStringLiteral("stage %1 (%2 DPI)")
                                    .arg(dpi.value("value1").toInt() + 1)
@@ -158,9 +104,9 @@ TEST_F(DaemonProcessTest, TheMousesOwnButtonsReachTheWindow) {
         << state.toStdString();
     EXPECT_EQ(dpi.value("value2"), dpi.value("value3"));
 
-    mouseCommand("press rate");
-    ASSERT_TRUE(waitForStatuses(4));
-    EXPECT_EQ(statuses[3].value("type").toInt(), kStatusRate);
+    mouse.command("press rate");
+    ASSERT_TRUE(statuses.waitFor(4));
+    EXPECT_EQ(statuses.heard[3].value("type").toInt(), kStatusRate);
 }
 
 // Another program reads the mouse in its turn while the mouse's lock button is pressed again and
@@ -198,11 +144,11 @@ TEST_F(DaemonProcessTest, TheDaemonsReadsOfThePressesWaitForAnotherProgramsTurn)
     });
     int presses = 0;
     for (; !done; ++presses)
-        mouseCommand("press lock");
+        mouse.command("press lock");
     window.join();
     EXPECT_GE(presses, 5) << "the presses came during the read";
     EXPECT_EQ(readInTurn, held) << "records read wrong";
-    const QString status = mouseCommand("status");
+    const QString status = mouse.command("status");
     EXPECT_TRUE(status.contains("reads another connection broke into: 0")) << status.toStdString();
 }
 
@@ -214,10 +160,10 @@ TEST_F(DaemonProcessTest, WithTheWindowClosedTheMousesOwnStageAndRateReachTheFil
     sysProCon = ProfieController::getShareProCon();
     ASSERT_TRUE(sysProCon->saveToSys());
     ASSERT_NO_FATAL_FAILURE(startBoth());
-    mouseCommand("press dpi");
-    mouseCommand("press dpi");
-    const QString state = mouseCommand("press rate");
-    const int hz = QRegularExpression(QStringLiteral("(\\d+) Hz")).match(state).captured(1).toInt();
+    mouse.command("press dpi");
+    mouse.command("press dpi");
+    const QString state = mouse.command("press rate");
+    const int hz = MouseDump::rateHz(state);
     ASSERT_GT(hz, 0) << state.toStdString();
     const QString folder = sysProCon->sysProPath();
     const auto filesHold = [&] {
@@ -241,21 +187,21 @@ TEST_F(DaemonProcessTest, WithTheWindowClosedTheMousesOwnStageAndRateReachTheFil
 TEST_F(DaemonProcessTest, ABoundButtonStartsItsProgramAndAFifoAtItsPathIsRefused) {
     const QString program = writeMarkerProgram("bound-app");
     UserPreferences::open()->setValue(KxAction::launchPathKey(kFirstLaunchCode), program);
-    ASSERT_NO_FATAL_FAILURE(startMouse());
+    ASSERT_TRUE(mouse.serve());
     bindButtonOneToTheFirstSlot();
-    startDaemon();
-    ASSERT_TRUE(waitForStatuses(2));
-    mouseCommand("press button 1");
+    ASSERT_TRUE(daemon.serve());
+    ASSERT_TRUE(statuses.waitFor(2));
+    mouse.command("press button 1");
     EXPECT_TRUE(KxTest::waitFor([&] { return started(program); }));
 
     const QString fifo = PrivateHome::dir("home") + "/trap.desktop";
     QFile::remove(fifo);
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     UserPreferences::open()->setValue(KxAction::launchPathKey(kFirstLaunchCode), fifo);
-    mouseCommand("press button 1");
-    mouseCommand("press dpi");
-    EXPECT_TRUE(waitForStatuses(3)) << "still serving after the launch";
-    EXPECT_TRUE(daemonSays(fifo + ": it is not a regular file")) << errors.toStdString();
+    mouse.command("press button 1");
+    mouse.command("press dpi");
+    EXPECT_TRUE(statuses.waitFor(3)) << "still serving after the launch";
+    EXPECT_TRUE(daemon.says(fifo + ": it is not a regular file")) << daemon.errors().toStdString();
     QFile::remove(fifo);
 }
 
@@ -263,11 +209,9 @@ TEST_F(DaemonProcessTest, SurvivesMalformedMessagesAndEndsCleanlyOnSignals) {
     ASSERT_NO_FATAL_FAILURE(startBoth());
 
     // A second copy says so and leaves the first one alone.
-    QProcess second;
-    second.start(KX_DAEMON_PATH, {});
-    ASSERT_TRUE(second.waitForFinished(10000));
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(second.readAllStandardError().contains("already running"));
+    const Program::Ran second = Program::run(KX_DAEMON_PATH, {}, 10000);
+    EXPECT_EQ(second.exit, 0);
+    EXPECT_TRUE(second.err.contains("already running"));
 
     const QVariantList malformed[] = {
         {},
@@ -285,14 +229,10 @@ TEST_F(DaemonProcessTest, SurvivesMalformedMessagesAndEndsCleanlyOnSignals) {
         message.setArguments(arguments);
         QDBusConnection::sessionBus().send(message);
     }
-    mouseCommand("press dpi");
-    ASSERT_TRUE(waitForStatuses(3)) << "still serving after every malformed message";
-    EXPECT_EQ(daemon.state(), QProcess::Running);
-
-    ::kill(static_cast<pid_t>(daemon.processId()), SIGTERM);
-    ASSERT_TRUE(daemon.waitForFinished(5000));
-    EXPECT_EQ(daemon.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(daemon.exitCode(), 0);
+    mouse.command("press dpi");
+    ASSERT_TRUE(statuses.waitFor(3)) << "still serving after every malformed message";
+    EXPECT_EQ(daemon.process.state(), QProcess::Running);
+    EXPECT_EQ(daemon.stop().exit, 0) << "ends cleanly on SIGTERM";
 }
 
 TEST_F(DaemonProcessTest, HelpAndVersionAnswerWithoutStarting) {
@@ -305,13 +245,9 @@ TEST_F(DaemonProcessTest, HelpAndVersionAnswerWithoutStarting) {
                  {"--no-such-option", 2, "--no-such-option"}}; // on its errors
     for (const auto& [option, exitCode, says] : cases) {
         SCOPED_TRACE(option);
-        QProcess asked;
-        asked.start(KX_DAEMON_PATH, {QString::fromLatin1(option)});
-        ASSERT_TRUE(asked.waitForFinished(10000));
-        EXPECT_EQ(asked.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(asked.exitCode(), exitCode);
-        EXPECT_TRUE((exitCode ? asked.readAllStandardError() : asked.readAllStandardOutput())
-                        .contains(says));
+        const Program::Ran asked = Program::run(KX_DAEMON_PATH, {QString::fromLatin1(option)});
+        EXPECT_EQ(asked.exit, exitCode);
+        EXPECT_TRUE((exitCode ? asked.err : asked.out).contains(QLatin1String(says)));
     }
 }
 
@@ -324,13 +260,13 @@ TEST_F(DaemonProcessTest, RunsOnWithoutADisplayAndReloadsOnHangUp) {
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":87")); // no server there
     environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("kx.debug=true"));
-    startMouse();
-    startDaemon(environment);
-    EXPECT_EQ(errors.count(QStringLiteral(":87")), 1) << errors.toStdString();
+    ASSERT_TRUE(mouse.serve());
+    ASSERT_TRUE(daemon.serve(environment));
+    EXPECT_EQ(daemon.errors().count(QStringLiteral(":87")), 1) << daemon.errors().toStdString();
 
-    ::kill(static_cast<pid_t>(daemon.processId()), SIGHUP);
-    EXPECT_TRUE(daemonSays(QStringLiteral("更新Setting"))) << errors.toStdString();
-    mouseCommand("press dpi");
-    EXPECT_TRUE(waitForStatuses(3)) << "still serving, without a display";
+    ::kill(static_cast<pid_t>(daemon.process.processId()), SIGHUP);
+    EXPECT_TRUE(daemon.says(QStringLiteral("更新Setting"))) << daemon.errors().toStdString();
+    mouse.command("press dpi");
+    EXPECT_TRUE(statuses.waitFor(3)) << "still serving, without a display";
 }
 } // namespace
