@@ -1,6 +1,7 @@
 #include "DesktopSession.h"
 
 #include "EventLoopWait.h"
+#include "Programs.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -18,7 +19,7 @@ namespace DesktopSession {
 namespace {
 
 std::unique_ptr<QProcess> xServer;
-std::unique_ptr<QProcess> weston;
+std::unique_ptr<Program> weston;
 std::unique_ptr<QTemporaryDir> westonDir;
 QString display;
 QString wayland;
@@ -69,22 +70,20 @@ bool startWeston(QRgb backgroundColour, QString* why) {
     }
     file.close();
     wayland = QStringLiteral("kx-weston-%1").arg(QCoreApplication::applicationPid());
-    weston = std::make_unique<QProcess>();
+    weston = std::make_unique<Program>(QStringLiteral("weston"));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), display);
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    weston->setProcessEnvironment(environment);
-    weston->setStandardOutputFile(log);
-    weston->setStandardErrorFile(log);
-    weston->start(QStringLiteral("weston"),
-                  QStringLiteral("--backend=x11-backend.so --use-pixman --socket=%1 --width=%2 "
-                                 "--height=%3 --config=%4 --idle-time=0")
-                      .arg(wayland)
-                      .arg(kOutput.width())
-                      .arg(kOutput.height())
-                      .arg(config)
-                      .split(' '));
-    if (!weston->waitForStarted(5000)) {
+    weston->process.setStandardOutputFile(log);
+    weston->logErrorsTo(log);
+    if (!weston->start(QStringLiteral("--backend=x11-backend.so --use-pixman --socket=%1 "
+                                      "--width=%2 --height=%3 --config=%4 --idle-time=0")
+                           .arg(wayland)
+                           .arg(kOutput.width())
+                           .arg(kOutput.height())
+                           .arg(config)
+                           .split(' '),
+                       environment)) {
         *why = QStringLiteral("weston cannot be started (package weston)");
         return false;
     }
@@ -92,24 +91,17 @@ bool startWeston(QRgb backgroundColour, QString* why) {
     const QString socket = qEnvironmentVariable("XDG_RUNTIME_DIR") + '/' + wayland;
     const bool ready = KxTest::waitFor(
         [&] {
-            return weston->state() == QProcess::Running && QFile::exists(socket) &&
+            return weston->process.state() == QProcess::Running && QFile::exists(socket) &&
                    grabScreen().pixel(kOutput.width() / 2, kOutput.height() / 2) ==
                        (backgroundColour | 0xff000000u);
         },
         20000);
-    if (!ready) {
-        QFile text(log);
-        text.open(QIODevice::ReadOnly);
-        *why = "weston did not come up:\n" + QString::fromLocal8Bit(text.readAll());
-    }
+    if (!ready)
+        *why = "weston did not come up:\n" + weston->errors();
     return ready;
 }
 
 void stopWeston() {
-    if (!weston)
-        return;
-    weston->terminate();
-    weston->waitForFinished(5000);
     weston.reset();
 }
 

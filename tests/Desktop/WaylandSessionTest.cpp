@@ -10,19 +10,15 @@
 #include "NotificationServer.h"
 #include "Notifications/DistributedNotificationCenter.h"
 #include "PrivateHome.h"
+#include "Programs.h"
 
 #include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 
 #include <gtest/gtest.h>
 
 #include <iostream>
-
-#include <csignal>
-#include <sys/prctl.h>
 
 extern QString desktopUnavailable;
 
@@ -45,75 +41,47 @@ protected:
         ASSERT_TRUE(DesktopSession::startWeston(kBackground, &why)) << why.toStdString();
     }
     void TearDown() override {
-        for (auto it = processes.rbegin(); it != processes.rend(); ++it) {
-            (*it)->terminate();
-            if (!(*it)->waitForFinished(5000))
-                (*it)->kill();
-        }
-        processes.clear();
+        while (!programs.empty())
+            programs.pop_back(); // ended in the reverse order of their starts
         DesktopSession::stopWeston();
     }
 
-    // A program that ends with the test, its standard error kept in a file; traced, its
+    // A program that ends with the test, its standard error kept in a log file; traced, its
     // Wayland traffic as well.
-    QProcess& start(const QString& program, const QStringList& arguments, const QString& logName,
-                    bool traced = true,
-                    QProcessEnvironment environment = DesktopSession::waylandEnvironment()) {
-        if (traced)
-            environment.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
-        auto& process = *processes.emplace_back(std::make_unique<QProcess>());
-        process.setProcessEnvironment(environment);
-        process.setStandardErrorFile(PrivateHome::dir("state") + '/' + logName + ".log");
-        process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        process.start(program, arguments);
-        EXPECT_TRUE(process.waitForStarted(5000)) << program.toStdString();
-        return process;
+    template <class P = Program, class... Path>
+    P& add(const QString& logName, Path... path) {
+        auto& program = *programs.emplace_back(std::make_unique<P>(path...));
+        program.logErrorsTo(PrivateHome::dir("state") + '/' + logName + ".log");
+        return static_cast<P&>(program);
     }
-    static QString readLog(const QString& name) {
-        QFile file(PrivateHome::dir("state") + '/' + name + ".log");
-        file.open(QIODevice::ReadOnly);
-        return QString::fromLocal8Bit(file.readAll());
+    static QProcessEnvironment traced(QProcessEnvironment environment) {
+        environment.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
+        return environment;
     }
-    // Whether a program's log shows the pattern within the time.
-    static bool logShows(const QString& name, const QString& pattern, int ms = 10000) {
-        const QRegularExpression expression(pattern);
-        return KxTest::waitFor([&] { return readLog(name).contains(expression); }, ms);
+    Program& start(const QString& program, const QString& logName) {
+        Program& started = add(logName, program);
+        EXPECT_TRUE(started.start({}, traced(DesktopSession::waylandEnvironment())))
+            << program.toStdString();
+        return started;
     }
 
-    void startMouse() {
-        QProcess& mouse = start(KX_VIRTUAL_MOUSE_PATH, {QStringLiteral("serve")}, "mouse", false,
-                                QProcessEnvironment::systemEnvironment());
-        ASSERT_TRUE(KxTest::waitFor([&] { return mouse.canReadLine(); }, 10000));
-    }
-    QString mouseCommand(const QString& line) {
-        QProcess client;
-        client.start(KX_VIRTUAL_MOUSE_PATH, line.split(' '));
-        EXPECT_TRUE(client.waitForFinished(10000));
-        EXPECT_EQ(client.exitCode(), 0) << client.readAllStandardError().toStdString();
-        return QString::fromLocal8Bit(client.readAllStandardOutput());
-    }
+    void startMouse() { ASSERT_TRUE(add<MouseProgram>("mouse").serve()); }
     // The daemon in the Wayland session, its protocol traffic logged.
-    void
+    DaemonProgram&
     startDaemon(const QProcessEnvironment& environment = DesktopSession::waylandEnvironment()) {
-        QProcess& daemon = start(KX_DAEMON_PATH, {}, "daemon", true, environment);
-        QString output;
-        ASSERT_TRUE(KxTest::waitFor(
-            [&] {
-                output += QString::fromLocal8Bit(daemon.readAllStandardOutput());
-                return output.contains("Starting run loop.") || daemon.state() != QProcess::Running;
-            },
-            10000));
-        ASSERT_EQ(daemon.state(), QProcess::Running) << readLog("daemon").right(3000).toStdString();
+        DaemonProgram& daemon = add<DaemonProgram>("daemon");
+        EXPECT_TRUE(daemon.serve(traced(environment))) << daemon.errors().right(3000).toStdString();
+        return daemon;
     }
     // The DPI button pressed on the mouse until the service has seen count notifications.
     bool pressDpiUntilNotified(const NotificationServer& server, size_t count) {
-        mouseCommand(QStringLiteral("press dpi"));
+        MouseProgram::command(QStringLiteral("press dpi"));
         return KxTest::waitFor([&] { return server.notified().size() >= count; }, 5000);
     }
 
     void theDaemonNeverTakesTheKeyboard(const QProcessEnvironment& daemonEnvironment);
 
-    std::vector<std::unique_ptr<QProcess>> processes;
+    std::vector<std::unique_ptr<Program>> programs;
 };
 
 void WaylandSessionTest::theDaemonNeverTakesTheKeyboard(const QProcessEnvironment& environment) {
@@ -121,19 +89,18 @@ void WaylandSessionTest::theDaemonNeverTakesTheKeyboard(const QProcessEnvironmen
     ASSERT_TRUE(server.start());
     startMouse();
     // The window the user is in: it has the keyboard.
-    start(QStringLiteral("weston-flower"), {}, "focused");
-    ASSERT_TRUE(logShows("focused", kKeyboardEnter.pattern()))
-        << readLog("focused").right(2000).toStdString();
+    Program& focused = start(QStringLiteral("weston-flower"), "focused");
+    ASSERT_TRUE(focused.says(kKeyboardEnter)) << focused.errors().right(2000).toStdString();
 
-    startDaemon(environment);
+    DaemonProgram& daemon = startDaemon(environment);
     for (int press = 0; press < 2; ++press)
         pressDpiUntilNotified(server, size_t(press) + 1);
     KxTest::spin(1000);
-    EXPECT_FALSE(readLog("daemon").contains(kKeyboardEnter))
+    EXPECT_FALSE(daemon.errors().contains(kKeyboardEnter))
         << "the daemon's surface took the keyboard";
-    EXPECT_FALSE(readLog("focused").contains(kKeyboardLeave))
+    EXPECT_FALSE(focused.errors().contains(kKeyboardLeave))
         << "the focused window lost the keyboard";
-    EXPECT_FALSE(readLog("daemon").contains(QStringLiteral("xdg_toplevel")))
+    EXPECT_FALSE(daemon.errors().contains(QStringLiteral("xdg_toplevel")))
         << "the daemon made a top-level window";
     EXPECT_EQ(server.notified().size(), 2u) << "each press is shown, as a notification";
 }
@@ -164,7 +131,7 @@ TEST_F(WaylandSessionTest, TheDaemonNotifiesAndReplacesOnABurst) {
     const auto matchesTheMouse = [&](const NotificationServer::Call& call) {
         const QRegularExpression dpiText(QStringLiteral(R"(^(\d+) DPI\nStage (\d) of 4$)"));
         const auto match = dpiText.match(call.summary + '\n' + call.body);
-        const QString state = mouseCommand(QStringLiteral("dump"));
+        const QString state = MouseProgram::command(QStringLiteral("dump"));
         EXPECT_TRUE(match.hasMatch()) << call.summary.toStdString();
         EXPECT_TRUE(state.contains(
             QStringLiteral("stage: %1 (%2 DPI)").arg(match.captured(2), match.captured(1))))
@@ -176,7 +143,7 @@ TEST_F(WaylandSessionTest, TheDaemonNotifiesAndReplacesOnABurst) {
     KxTest::spin(300);
     server.setHoldAnswers(true);
     for (int press = 0; press < 4; ++press)
-        mouseCommand(QStringLiteral("press dpi"));
+        MouseProgram::command(QStringLiteral("press dpi"));
     KxTest::spin(500);
     server.setHoldAnswers(false);
     server.answerHeld();
@@ -199,11 +166,11 @@ TEST_F(WaylandSessionTest, TheMainWindowIsDrawnAndMovesByItsStrip) {
         QLatin1String(KxMessages::kSettingChange), [&](const Notification& n) {
             read |= n.objectInt() == KxMessages::kSettingsSaved; // once the whole mouse was read
         });
-    QProcess& window = start(KX_OPTION_PATH, {}, "window");
+    Program& window = start(KX_OPTION_PATH, "window");
     const bool wasRead =
-        KxTest::waitFor([&] { return read || window.state() != QProcess::Running; }, 30000);
+        KxTest::waitFor([&] { return read || window.process.state() != QProcess::Running; }, 30000);
     DistributedNotificationCenter::defaultCenter().removeObserver(token);
-    ASSERT_TRUE(wasRead && read) << readLog("window").right(3000).toStdString();
+    ASSERT_TRUE(wasRead && read) << window.errors().right(3000).toStdString();
 
     // Drawn: a frame of the window's size on the background, with its pictures in it.
     QImage screen;
@@ -228,7 +195,7 @@ TEST_F(WaylandSessionTest, TheMainWindowIsDrawnAndMovesByItsStrip) {
     EXPECT_GT(colours.size(), 200) << "a frame without the window's pictures";
 
     // The loading window was a pop-up of the main window's surface, placed over it.
-    EXPECT_TRUE(logShows("window", R"(xdg_surface@\d+\.get_popup\()", 0))
+    EXPECT_TRUE(window.says(QRegularExpression(R"(xdg_surface@\d+\.get_popup\()"), 0))
         << "the loading window is not tied to the main window";
 
     // Dragged by its strip, the compositor moves it, towards the far corners of the output so
@@ -245,10 +212,11 @@ TEST_F(WaylandSessionTest, TheMainWindowIsDrawnAndMovesByItsStrip) {
     // never saw is tried again.
     bool dragged = false;
     for (int attempt = 0; attempt < 3 && !dragged; ++attempt)
-        dragged = DesktopSession::drag(
-            grip, grip + by, [] { return logShows("window", R"(xdg_toplevel@\d+\.move\()"); });
+        dragged = DesktopSession::drag(grip, grip + by, [&] {
+            return window.says(QRegularExpression(R"(xdg_toplevel@\d+\.move\()"));
+        });
     // The last lines of the window's traffic about the pointer and its pop-ups.
-    const QStringList pointerLines = readLog("window").split('\n').filter(
+    const QStringList pointerLines = window.errors().split('\n').filter(
         QRegularExpression(QStringLiteral("wl_pointer|popup|move")));
     const std::string pointerLog =
         pointerLines.mid(std::max<qsizetype>(0, pointerLines.size() - 40)).join('\n').toStdString();
@@ -276,12 +244,13 @@ TEST_F(WaylandSessionTest, TheMainWindowIsDrawnAndMovesByItsStrip) {
     const QString mainId =
         QRegularExpression(
             QStringLiteral(R"(xdg_surface@\d+\.get_toplevel\(new id xdg_toplevel@(\d+)\))"))
-            .match(readLog("window"))
+            .match(window.errors())
             .captured(1);
     ASSERT_FALSE(mainId.isEmpty());
     ASSERT_TRUE(DesktopSession::click(moved.topLeft() + QPoint(424 + 63, 392 + 23)));
-    EXPECT_TRUE(logShows(
-        "window", QStringLiteral(R"(xdg_toplevel@\d+\.set_parent\(xdg_toplevel@%1\))").arg(mainId),
+    EXPECT_TRUE(window.says(
+        QRegularExpression(
+            QStringLiteral(R"(xdg_toplevel@\d+\.set_parent\(xdg_toplevel@%1\))").arg(mainId)),
         5000))
         << "the performance view is not tied to the main window";
 }

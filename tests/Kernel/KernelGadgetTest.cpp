@@ -10,16 +10,15 @@
 #include "KxProtocol.h"
 #include "Linux/UdevPtr.h"
 #include "Linux/UniqueFd.h"
-#include "Notifications/DistributedNotificationCenter.h"
 #include "PrivateHome.h"
 #include "ProfieController.h"
+#include "Programs.h"
 #include "VirtualMouseFirmware.h"
 
 #include <QDBusConnection>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -70,18 +69,6 @@ std::map<int, std::string> mouseNodes() {
             nodes[std::stoi(number, nullptr, 16)] = node;
     }
     return nodes;
-}
-
-// Runs a command of the emulated mouse; its answer, or the error text.
-QString mouseCommand(const QString& line, int* exitCode = nullptr) {
-    QProcess client;
-    client.start(KX_VIRTUAL_MOUSE_PATH, line.split(QLatin1Char(' ')));
-    EXPECT_TRUE(client.waitForFinished(30000)) << line.toStdString();
-    if (exitCode)
-        *exitCode = client.exitCode();
-    else
-        EXPECT_EQ(client.exitCode(), 0) << client.readAllStandardError().toStdString();
-    return QString::fromLocal8Bit(client.readAllStandardOutput() + client.readAllStandardError());
 }
 
 // A feature report read straight through hidraw: what the kernel itself returns.
@@ -139,32 +126,22 @@ protected:
     void SetUp() override { startGadget(); }
     void TearDown() override {
         stopGadget();
-        if (daemon.state() != QProcess::NotRunning) {
-            daemon.terminate();
-            daemon.waitForFinished(10000);
-        }
+        daemon.stop(10000);
     }
 
     // Starts kx-virtual-mouse gadget and waits until the kernel has enumerated the mouse and the
     // requester has selected it.
     void startGadget() {
-        gadget.setProcessChannelMode(QProcess::MergedChannels);
-        gadget.start(KX_VIRTUAL_MOUSE_PATH, {QStringLiteral("gadget")});
-        ASSERT_TRUE(gadget.waitForStarted());
-        ASSERT_TRUE(waitForMouse(true)) << gadgetOutput().toStdString();
+        gadget.process.setProcessChannelMode(QProcess::MergedChannels);
+        ASSERT_TRUE(gadget.start({QStringLiteral("gadget")}));
+        ASSERT_TRUE(waitForMouse(true)) << gadget.output().toStdString();
     }
     // Ends the gadget (it saves the flash first) and waits until the mouse has gone.
     void stopGadget() {
-        if (gadget.state() == QProcess::NotRunning)
+        if (gadget.process.state() == QProcess::NotRunning)
             return;
-        gadget.terminate();
-        EXPECT_TRUE(gadget.waitForFinished(20000));
-        EXPECT_EQ(gadget.exitCode(), 0) << gadgetOutput().toStdString();
+        EXPECT_EQ(gadget.stop(20000).exit, 0) << gadget.output().toStdString();
         EXPECT_TRUE(waitForMouse(false));
-    }
-    QString gadgetOutput() {
-        output += QString::fromLocal8Bit(gadget.readAll());
-        return output;
     }
     bool waitForMouse(bool present) {
         return KxTest::waitFor(
@@ -191,16 +168,13 @@ protected:
     void startDaemon() {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        daemon.setProcessEnvironment(environment);
-        daemon.setProcessChannelMode(QProcess::MergedChannels);
-        daemon.start(KX_DAEMON_PATH, {});
-        ASSERT_TRUE(daemon.waitForStarted());
+        daemon.process.setProcessChannelMode(QProcess::MergedChannels);
+        ASSERT_TRUE(daemon.start({}, environment));
     }
 
     static inline ProfieController* library = nullptr;
-    QProcess gadget;
-    QString output;
-    QProcess daemon;
+    Program gadget{QStringLiteral(KX_VIRTUAL_MOUSE_PATH)};
+    DaemonProgram daemon;
 };
 
 // --- Finding the mouse -----------------------------------------------------------------------
@@ -221,7 +195,7 @@ TEST_F(KernelTest, UnplugAndPlugAreSeenByTheRequesterAndAnOpenNodeHearsTheUnplug
     const std::string node = mouseNodes().at(kControlInterface);
     const UniqueFd open(::open(node.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
     ASSERT_TRUE(open.isValid());
-    mouseCommand(QStringLiteral("unplug"));
+    MouseProgram::command(QStringLiteral("unplug"));
     ASSERT_TRUE(waitForMouse(false));
 
     pollfd state{open.get(), POLLIN, 0};
@@ -234,7 +208,7 @@ TEST_F(KernelTest, UnplugAndPlugAreSeenByTheRequesterAndAnOpenNodeHearsTheUnplug
     EXPECT_EQ(errno, ENODEV);
     EXPECT_FALSE(KxAction::readProfileByDevice());
 
-    mouseCommand(QStringLiteral("plug"));
+    MouseProgram::command(QStringLiteral("plug"));
     ASSERT_TRUE(waitForMouse(true));
     EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0));
 }
@@ -250,11 +224,9 @@ TEST_F(KernelTest, AResetThroughUsbfsAndReEnumerationLeaveTheMouseAnswering) {
 }
 
 TEST_F(KernelTest, ASecondGadgetIsRefusedAndLeavesTheFirstAlone) {
-    QProcess second;
-    second.start(KX_VIRTUAL_MOUSE_PATH, {QStringLiteral("gadget")});
-    ASSERT_TRUE(second.waitForFinished(30000));
-    EXPECT_EQ(second.exitCode(), 1);
-    EXPECT_TRUE(second.readAllStandardError().contains("exists already"));
+    const Program::Ran second = Program::run(KX_VIRTUAL_MOUSE_PATH, {QStringLiteral("gadget")});
+    EXPECT_EQ(second.exit, 1);
+    EXPECT_TRUE(second.err.contains("exists already"));
     EXPECT_EQ(mouseNodes().size(), 2u);
     EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0));
 }
@@ -342,15 +314,15 @@ TEST_F(KernelTest, TheMousesButtonsArriveOnItsNodesWithTheirReportIds) {
         const ssize_t n = ::read(fd, report, sizeof report);
         return n > 0 ? QByteArray(reinterpret_cast<const char*>(report), int(n)) : QByteArray();
     };
-    mouseCommand(QStringLiteral("press dpi"));
+    MouseProgram::command(QStringLiteral("press dpi"));
     EXPECT_EQ(next(events.get()), QByteArray("\x02\x01\0\0\0\0\0\0", 8));
-    mouseCommand(QStringLiteral("press button 1")); // a left click: press, then release
+    MouseProgram::command(QStringLiteral("press button 1")); // a left click: press, then release
     EXPECT_EQ(next(pointer.get()).left(2), QByteArray("\x01\x01", 2));
     EXPECT_EQ(next(pointer.get()).left(2), QByteArray("\x01\x00", 2));
 
     // A motion stream: pointer reports of 8 bytes, one unit of motion each. Under emulation a
     // late timer sends a burst, of which the gadget keeps the newest 32 as a busy endpoint would.
-    mouseCommand(QStringLiteral("stream-motion 200 1"));
+    MouseProgram::command(QStringLiteral("stream-motion 200 1"));
     int reports = 0;
     while (reports < 200) {
         const QByteArray report = next(pointer.get(), 2000);
@@ -364,29 +336,19 @@ TEST_F(KernelTest, TheMousesButtonsArriveOnItsNodesWithTheirReportIds) {
         ++reports;
     }
     EXPECT_GE(reports, 100);
-    EXPECT_TRUE(mouseCommand(QStringLiteral("dump")).contains(QStringLiteral("DPI")));
+    EXPECT_TRUE(MouseProgram::command(QStringLiteral("dump")).contains(QStringLiteral("DPI")));
 }
 
 TEST_F(KernelTest, ADpiPressReachesTheBusThroughTheReportHookAndTheDaemon) {
     ASSERT_TRUE(QDBusConnection::sessionBus().isConnected()) << "runs under dbus-run-session";
-    std::vector<QVariantMap> statuses;
-    const auto observer = DistributedNotificationCenter::defaultCenter().addObserver(
-        QStringLiteral("KxDevStatus"),
-        [&](const Notification& n) { statuses.push_back(n.userInfo.value_or(QVariantMap())); });
-    auto hasType = [&](int type) {
-        for (const QVariantMap& status : statuses)
-            if (status.value(QStringLiteral("type")).toInt() == type)
-                return true;
-        return false;
-    };
+    DevStatuses statuses;
     ASSERT_NO_FATAL_FAILURE(startDaemon());
-    ASSERT_TRUE(KxTest::waitFor([&] { return hasType(101); }, kArrivalMs))
-        << "the daemon announces the mouse: " << daemon.readAll().toStdString();
+    ASSERT_TRUE(statuses.waitForType(101, kArrivalMs))
+        << "the daemon announces the mouse: " << daemon.output().toStdString();
 
-    const QString state = mouseCommand(QStringLiteral("press dpi"));
-    ASSERT_TRUE(KxTest::waitFor([&] { return hasType(2); }, kArrivalMs))
-        << daemon.readAll().toStdString();
-    for (const QVariantMap& dpi : statuses) {
+    const QString state = MouseProgram::command(QStringLiteral("press dpi"));
+    ASSERT_TRUE(statuses.waitForType(2, kArrivalMs)) << daemon.output().toStdString();
+    for (const QVariantMap& dpi : statuses.heard) {
         if (dpi.value(QStringLiteral("type")).toInt() != 2)
             continue;
         EXPECT_TRUE(state.contains(QStringLiteral("stage %1 (%2 DPI)")
@@ -394,7 +356,6 @@ TEST_F(KernelTest, ADpiPressReachesTheBusThroughTheReportHookAndTheDaemon) {
                                        .arg(dpi.value(QStringLiteral("value2")).toInt() * 100)))
             << state.toStdString();
     }
-    DistributedNotificationCenter::defaultCenter().removeObserver(observer);
 }
 
 // Voluntary and involuntary context switches of every thread of a process.
@@ -418,19 +379,15 @@ long long contextSwitches(qint64 pid) {
 // idleness does.
 TEST_F(KernelTest, TheDaemonNeverOpensThePointerSoMotionDoesNotWakeIt) {
     ASSERT_TRUE(QDBusConnection::sessionBus().isConnected()) << "runs under dbus-run-session";
-    bool announced = false;
-    const auto observer = DistributedNotificationCenter::defaultCenter().addObserver(
-        QStringLiteral("KxDevStatus"), [&](const Notification& n) {
-            announced = announced || n.userInfoInt(QStringLiteral("type")) == 101;
-        });
-    ASSERT_NO_FATAL_FAILURE(startDaemon());
-    ASSERT_TRUE(KxTest::waitFor([&] { return announced; }, kArrivalMs))
-        << daemon.readAll().toStdString();
-    DistributedNotificationCenter::defaultCenter().removeObserver(observer);
+    {
+        DevStatuses statuses;
+        ASSERT_NO_FATAL_FAILURE(startDaemon());
+        ASSERT_TRUE(statuses.waitForType(101, kArrivalMs)) << daemon.output().toStdString();
+    }
 
     const auto nodes = mouseNodes();
     QStringList open;
-    const QDir fds(QStringLiteral("/proc/%1/fd").arg(daemon.processId()));
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(daemon.process.processId()));
     for (const QFileInfo& fd : fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot))
         open << fd.symLinkTarget();
     EXPECT_TRUE(open.contains(QString::fromStdString(nodes.at(kControlInterface))))
@@ -438,13 +395,13 @@ TEST_F(KernelTest, TheDaemonNeverOpensThePointerSoMotionDoesNotWakeIt) {
     EXPECT_FALSE(open.contains(QString::fromStdString(nodes.at(0))))
         << open.join(' ').toStdString();
 
-    const long long before = contextSwitches(daemon.processId());
+    const long long before = contextSwitches(daemon.process.processId());
     KxTest::spin(1000);
-    const long long idle = contextSwitches(daemon.processId()) - before;
-    mouseCommand(QStringLiteral("stream-motion 500 1"));
-    const long long streamStart = contextSwitches(daemon.processId());
+    const long long idle = contextSwitches(daemon.process.processId()) - before;
+    MouseProgram::command(QStringLiteral("stream-motion 500 1"));
+    const long long streamStart = contextSwitches(daemon.process.processId());
     KxTest::spin(1000);
-    const long long moving = contextSwitches(daemon.processId()) - streamStart;
+    const long long moving = contextSwitches(daemon.process.processId()) - streamStart;
     EXPECT_LE(moving, idle + 5) << "idle " << idle << ", during motion " << moving;
 }
 
@@ -453,29 +410,29 @@ TEST_F(KernelTest, TheDaemonNeverOpensThePointerSoMotionDoesNotWakeIt) {
 TEST_F(KernelTest, AShortReplyIsAFailedReadNeverData) {
     // The kernel returns the bytes that came and leaves the rest of the buffer as it was.
     const std::string node = mouseNodes().at(kControlInterface);
-    mouseCommand(QStringLiteral("fault short"));
+    MouseProgram::command(QStringLiteral("fault short"));
     const RawRead raw = rawRead(node, kRegLiveProfile, 2);
     ASSERT_EQ(raw.result, 4);
     EXPECT_EQ(raw.bytes[0], kReportRead);
     EXPECT_EQ(raw.bytes[4], kFill) << "not the mouse's byte: what the buffer held";
 
-    mouseCommand(QStringLiteral("fault short"));
+    MouseProgram::command(QStringLiteral("fault short"));
     uint8_t buffer[kReportLength];
     std::memset(buffer, kFill, sizeof buffer);
     EXPECT_FALSE(KxAction::readDeviceData(kRegLiveProfile, 2, buffer));
-    mouseCommand(QStringLiteral("fault short"));
+    MouseProgram::command(QStringLiteral("fault short"));
     EXPECT_EQ(KxAction::readProfileByDevice(), std::nullopt);
     EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0)) << "the next read works";
 }
 
 TEST_F(KernelTest, AStallFailsTheRequestAndTheNextOneWorks) {
     const std::string node = mouseNodes().at(kControlInterface);
-    mouseCommand(QStringLiteral("fault stall"));
+    MouseProgram::command(QStringLiteral("fault stall"));
     const RawRead raw = rawRead(node, kRegLiveProfile, 2);
     EXPECT_EQ(raw.result, -1);
     EXPECT_EQ(raw.error, EPIPE);
 
-    mouseCommand(QStringLiteral("fault stall"));
+    MouseProgram::command(QStringLiteral("fault stall"));
     EXPECT_EQ(KxAction::readProfileByDevice(), std::nullopt);
     EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0));
     EXPECT_TRUE(sysDeviceReq->isDevOn());
@@ -483,7 +440,7 @@ TEST_F(KernelTest, AStallFailsTheRequestAndTheNextOneWorks) {
 
 TEST_F(KernelTest, ASilentMouseEndsTheTransferAfterTheKernelsTimeout) {
     const std::string node = mouseNodes().at(kControlInterface);
-    mouseCommand(QStringLiteral("fault silent"));
+    MouseProgram::command(QStringLiteral("fault silent"));
     QElapsedTimer clock;
     clock.start();
     const RawRead raw = rawRead(node, kRegLiveProfile, 2);
@@ -492,7 +449,7 @@ TEST_F(KernelTest, ASilentMouseEndsTheTransferAfterTheKernelsTimeout) {
     EXPECT_GE(clock.elapsed(), 4500);
     EXPECT_LT(clock.elapsed(), 15000);
 
-    mouseCommand(QStringLiteral("fault silent"));
+    MouseProgram::command(QStringLiteral("fault silent"));
     clock.restart();
     EXPECT_EQ(KxAction::readProfileByDevice(), std::nullopt);
     EXPECT_GE(clock.elapsed(), 4500);
@@ -501,16 +458,16 @@ TEST_F(KernelTest, ASilentMouseEndsTheTransferAfterTheKernelsTimeout) {
 }
 
 TEST_F(KernelTest, AnUnplugDuringATransferFailsItAndTheMouseIsGone) {
-    mouseCommand(QStringLiteral("fault unplug"));
+    MouseProgram::command(QStringLiteral("fault unplug"));
     const RawRead raw = rawRead(mouseNodes().at(kControlInterface), kRegLiveProfile, 2);
     // dummy_hcd ends the control transfer of a device that goes with EPROTO.
     EXPECT_EQ(raw.result, -1);
     EXPECT_EQ(raw.error, EPROTO) << std::strerror(raw.error);
     ASSERT_TRUE(waitForMouse(false));
-    mouseCommand(QStringLiteral("plug"));
+    MouseProgram::command(QStringLiteral("plug"));
     ASSERT_TRUE(waitForMouse(true));
 
-    mouseCommand(QStringLiteral("fault unplug"));
+    MouseProgram::command(QStringLiteral("fault unplug"));
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(KxAction::readProfileByDevice(), std::nullopt);
@@ -518,7 +475,7 @@ TEST_F(KernelTest, AnUnplugDuringATransferFailsItAndTheMouseIsGone) {
     ASSERT_TRUE(waitForMouse(false));
     EXPECT_EQ(KxAction::readProfileByDevice(), std::nullopt);
 
-    mouseCommand(QStringLiteral("plug"));
+    MouseProgram::command(QStringLiteral("plug"));
     ASSERT_TRUE(waitForMouse(true));
     EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0));
 }
@@ -533,11 +490,11 @@ TEST_F(KernelTest, AFaultedWriteFailsAndLeavesTheMouseAsItWas) {
     ASSERT_EQ(before.result, int(kReportLength));
     const uint8_t held = before.bytes[4];
 
-    mouseCommand(QStringLiteral("fault --on write stall"));
+    MouseProgram::command(QStringLiteral("fault --on write stall"));
     EXPECT_EQ(rawWrite(node, kAddress, uint8_t(~held)), EPIPE);
     EXPECT_EQ(rawRead(node, kAddress, 1).bytes[4], held) << "nothing applied";
 
-    mouseCommand(QStringLiteral("fault --on write silent"));
+    MouseProgram::command(QStringLiteral("fault --on write silent"));
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(rawWrite(node, kAddress, uint8_t(~held)), ETIMEDOUT);
@@ -547,18 +504,18 @@ TEST_F(KernelTest, AFaultedWriteFailsAndLeavesTheMouseAsItWas) {
     EXPECT_EQ(after.bytes[4], held) << "nothing applied";
     EXPECT_EQ(rawWrite(node, kAddress, uint8_t(~held)), 0);
     EXPECT_EQ(rawRead(node, kAddress, 1).bytes[4], uint8_t(~held));
-    EXPECT_FALSE(gadgetOutput().contains(QStringLiteral("kx-virtual-mouse: ")))
-        << "no warnings: " << gadgetOutput().toStdString();
+    EXPECT_FALSE(gadget.output().contains(QStringLiteral("kx-virtual-mouse: ")))
+        << "no warnings: " << gadget.output().toStdString();
 }
 
 // The unplug of a transfer at its Nth request: a read of the profile is a prepare and a fetch,
 // so the second read ends at its prepare.
 TEST_F(KernelTest, AnUnplugAtTheNthRequestEndsTheTransferThere) {
-    mouseCommand(QStringLiteral("fault --at 3 --on any unplug"));
+    MouseProgram::command(QStringLiteral("fault --at 3 --on any unplug"));
     EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0));
     EXPECT_EQ(KxAction::readProfileByDevice(), std::nullopt);
     ASSERT_TRUE(waitForMouse(false));
-    mouseCommand(QStringLiteral("plug"));
+    MouseProgram::command(QStringLiteral("plug"));
     ASSERT_TRUE(waitForMouse(true));
     EXPECT_EQ(KxAction::readProfileByDevice(), std::optional<int>(0));
 }

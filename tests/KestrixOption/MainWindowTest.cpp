@@ -17,6 +17,7 @@
 #include "PopUps.h"
 #include "PrivateHome.h"
 #include "ProfieController.h"
+#include "Programs.h"
 #include "SingleKeyView.h"
 #include "TkeyView.h"
 
@@ -28,8 +29,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -68,7 +67,7 @@ protected:
         freshStart();
         isNeedSave = false;
         // Every test starts from a mouse as it leaves the factory.
-        QFile::remove(PrivateHome::dir("state") + "/kx-virtual-mouse/flash.bin");
+        QFile::remove(MouseProgram::flashPath());
         // The window never waits out the mouse's pauses: every one is the queue's worker's.
         KxAction::setPauseHookForTesting([this](unsigned microseconds) {
             if (!KxDeviceQueue::shared().onWorker())
@@ -87,38 +86,17 @@ protected:
         KxAction::setPauseHookForTesting({});
         EXPECT_EQ(pausesOffTheWorker.load(), 0) << "pauses made on the window's thread";
         DistributedNotificationCenter::defaultCenter().removeObserver(settingObserver);
-        for (QProcess* process : {&daemon, &mouse}) {
-            if (process->state() == QProcess::NotRunning)
-                continue;
-            process->terminate();
-            process->waitForFinished(5000);
-        }
     }
 
-    void startMouse(bool plugged = true) {
-        mouse.start(KX_VIRTUAL_MOUSE_PATH,
-                    plugged ? QStringList{"serve"} : QStringList{"serve", "--unplugged"});
-        ASSERT_TRUE(mouse.waitForStarted());
-        ASSERT_TRUE(KxTest::waitFor([&] { return mouse.canReadLine(); }));
-    }
     // What the mouse holds once the window's queued writes are done.
     QString mouseDump() {
         EXPECT_TRUE(KxAction::waitForTransfers(kTransferMs));
         QCoreApplication::sendPostedEvents();
-        return mouseCommand(QStringLiteral("dump"));
-    }
-    QString mouseCommand(const QString& line) {
-        QProcess client;
-        client.start(KX_VIRTUAL_MOUSE_PATH, line.split(' '));
-        EXPECT_TRUE(client.waitForFinished(10000));
-        return QString::fromLocal8Bit(client.readAllStandardOutput());
+        return mouse.dump();
     }
     // The bytes the mouse holds for a button (1-based profile and button).
     QByteArray mouseRecord(int profile, int button) {
-        const QRegularExpression line(
-            QStringLiteral("profile %1 button %2 @\\d+: ([0-9a-f ]+)").arg(profile).arg(button));
-        const auto match = line.match(mouseDump());
-        return match.hasMatch() ? QByteArray::fromHex(match.captured(1).toLatin1()) : QByteArray();
+        return MouseDump::record(mouseDump(), profile, button);
     }
     HeldRecord heldByMouse(int profile, int button) {
         return HeldRecord(mouseRecord(profile, button));
@@ -132,13 +110,7 @@ protected:
     void startDaemon() {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("kx.debug=true"));
-        daemon.setProcessEnvironment(environment);
-        daemon.start(KX_DAEMON_PATH, {});
-        ASSERT_TRUE(daemon.waitForStarted());
-        ASSERT_TRUE(KxTest::waitFor([&] {
-            daemonOutput += QString::fromLocal8Bit(daemon.readAllStandardOutput());
-            return daemonOutput.contains("Starting run loop.");
-        }));
+        ASSERT_TRUE(daemon.serve(environment)) << daemon.errors().toStdString();
     }
     // The window as the program makes it; by default the mouse's whole read is waited for.
     void openWindow(bool waitForRead = true) {
@@ -152,7 +124,7 @@ protected:
     }
     // The mouse, the daemon, and the window once it has read the mouse.
     void startAll() {
-        ASSERT_NO_FATAL_FAILURE(startMouse());
+        ASSERT_TRUE(mouse.serve());
         ASSERT_NO_FATAL_FAILURE(startDaemon());
         openWindow();
     }
@@ -168,9 +140,8 @@ protected:
         return last == settingChanges.rend() ? QVariant() : last->second.value("value1");
     }
 
-    QProcess mouse;
-    QProcess daemon;
-    QString daemonOutput;
+    MouseProgram mouse;
+    DaemonProgram daemon;
     bool loadingShownAtStart = false;
     DistributedNotificationCenter::Token settingObserver = 0;
     std::vector<std::pair<int, QVariantMap>> settingChanges;
@@ -178,9 +149,9 @@ protected:
 };
 
 TEST_F(MainWindowTest, StartUpReadsTheMouseBehindTheLoadingWindowAndShowsItsProfile) {
-    startMouse();
-    mouseCommand("press profile");
-    mouseCommand("press profile"); // the mouse is on its third profile
+    ASSERT_TRUE(mouse.serve());
+    mouse.command("press profile");
+    mouse.command("press profile"); // the mouse is on its third profile
     // The catalogue and library as the window will load them, for the records of the test.
     KxAction::getSysPath();
     KxAction::initMenuList();
@@ -242,7 +213,7 @@ TEST_F(MainWindowTest, TheMousesOwnSwitchAsksNothingAndIsFollowedOnceATransferIs
             ++switchesHeard;
             heardWhileTransferring += KxAction::transferRunning();
         });
-    mouseCommand("press profile");
+    mouse.command("press profile");
     // The daemon reads the profile the mouse switched to in its turn at the mouse, which the
     // window's transfer holds: the switch is told once the transfer is done, never during it.
     // It may be heard while the window still finishes the write (saving); the window then
@@ -475,10 +446,10 @@ TEST_P(MainWindowUnplugTest, TheWindowSaysSoAndClosesOrStartsAgainOncePluggedBac
     PopUps popUps;
     if (pluggedBack)
         popUps.whileShown = [&](const QString&) {
-            mouseCommand("plug");
+            mouse.command("plug");
             KxTest::waitFor([&] { return view->isDevOnTag(); });
         };
-    mouseCommand("unplug");
+    mouse.command("unplug");
     ASSERT_TRUE(waitForEnd());
     EXPECT_EQ(popUps.seen, QStringList{"WarningNoDevice"});
     EXPECT_EQ(*ended, pluggedBack);
@@ -499,7 +470,7 @@ TEST_P(MainWindowUnplugUnderADialogTest, TheWindowIsStartedAgainWithoutAsking) {
     click(GetParam());
     ASSERT_TRUE(view->dialogWindow());
     settingChanges.clear();
-    mouseCommand("unplug");
+    mouse.command("unplug");
     ASSERT_TRUE(waitForEnd());
     EXPECT_TRUE(*ended);
     EXPECT_TRUE(popUps.seen.isEmpty());
@@ -522,7 +493,7 @@ TEST_F(MainWindowTest, UnpluggedDuringApplyTheWriteEndsAndTheWindowStartsAgain) 
     setLaunch(2, QStringLiteral("/usr/bin/true"));
     setLaunch(4, QStringLiteral("/usr/bin/false"));
     // Button 2's record is two reports; the mouse goes at the third.
-    mouseCommand("fault --on write --at 3 unplug");
+    mouse.command("fault --on write --at 3 unplug");
     settingChanges.clear();
     QElapsedTimer clock;
     clock.start();
@@ -613,7 +584,7 @@ TEST_F(MainWindowTest, AMacroRecordedInTheEditorAndBoundInHoldModeIsThereAfterAR
 }
 
 TEST_F(MainWindowTest, WithoutAMouseAtStartTheWindowSaysSoAndCloses) {
-    startMouse(false);
+    ASSERT_TRUE(mouse.serve(false));
     startDaemon();
     PopUps popUps;
     openWindow(false);
@@ -648,17 +619,10 @@ TEST_F(MainWindowTest, TheDisplayItemSwitchesTheDaemonsDisplay) {
         ASSERT_TRUE(KxTest::waitFor([&] { return sent(kDisplay); }));
         EXPECT_EQ(lastValueSent(kDisplay), shown);
         const char* said = shown ? "The on-screen display shows" : "The on-screen display is off";
-        daemon.readAllStandardError();
-        mouseCommand("press dpi");
-        QString errors;
-        EXPECT_TRUE(KxTest::waitFor(
-            [&] {
-                errors += QString::fromLocal8Bit(daemon.readAllStandardError());
-                return errors.contains(QLatin1String(said));
-            },
-            kMouseFollowsMs))
-            << said;
-        EXPECT_FALSE(errors.contains(shown ? "display is off" : "display shows"));
+        daemon.forget();
+        mouse.command("press dpi");
+        EXPECT_TRUE(daemon.says(QLatin1String(said), kMouseFollowsMs)) << said;
+        EXPECT_FALSE(daemon.errors().contains(shown ? "display is off" : "display shows"));
     }
 }
 
@@ -693,7 +657,7 @@ TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate
         ASSERT_TRUE(perf);
         EXPECT_EQ(view->isModalSeron(), 1);
         // The mouse's own DPI button while the view is open: the view follows it.
-        mouseCommand("press dpi");
+        mouse.command("press dpi");
         followed =
             KxTest::waitFor([&] { return perf->dpiLevelPro()->value() == 1; }, kMouseFollowsMs);
         shownAfterPress = perf->dpiTxt()->text();
@@ -736,12 +700,11 @@ TEST_F(MainWindowTest, PerformanceFollowsTheMouseAndOkWritesStageThreeAndTheRate
 TEST_F(MainWindowTest, TheMousesOwnStageAndRateAreKeptByTheLibraryAndByLaterWrites) {
     startAll();
     ASSERT_TRUE(mouseDump().contains("stage: 1 (800 DPI)"));
-    mouseCommand("press dpi");
-    mouseCommand("press rate");
+    mouse.command("press dpi");
+    mouse.command("press rate");
     const QString pressed = mouseDump();
     ASSERT_TRUE(pressed.contains("stage: 2 (1600 DPI)")) << qPrintable(pressed);
-    const QRegularExpression rateLine(QStringLiteral("rate: (\\d+) Hz"));
-    const int hz = rateLine.match(pressed).captured(1).toInt();
+    const int hz = MouseDump::rateHz(pressed);
     const auto follows = [hz](const _Kx_PROFILE& profile) {
         return profile.currSelectDPI == 1 && profile.poRate < 3 &&
                kPollingRatesHz[profile.poRate] == hz;
@@ -783,7 +746,7 @@ TEST_F(MainWindowTest, UnpluggedWhileAViewRunsTheWindowIsStartedAgainWithoutAski
         auto* lighting = openedSubView<LightOptionView>(view);
         ASSERT_TRUE(lighting);
         // The mouse goes with the light's write: the write fails, and that is not told.
-        mouseCommand("fault --on write --at 1 unplug");
+        mouse.command("fault --on write --at 1 unplug");
         lighting->lightOnOffSetp()->items()[1]->click();
         EXPECT_TRUE(waitForEnd());
     });
@@ -796,30 +759,13 @@ TEST_F(MainWindowTest, UnpluggedWhileAViewRunsTheWindowIsStartedAgainWithoutAski
 
 // The program itself: one window per user; a second start raises it and ends.
 TEST_F(MainWindowTest, ASecondStartRaisesTheFirstAndEnds) {
-    startMouse();
+    ASSERT_TRUE(mouse.serve());
     startDaemon();
-    QProcess first;
-    first.setProcessChannelMode(QProcess::SeparateChannels);
-    first.start(KX_OPTION_PATH, {});
-    ASSERT_TRUE(first.waitForStarted());
-    QString firstErrors;
-    const auto firstSaid = [&](const char* text) {
-        return KxTest::waitFor(
-            [&] {
-                firstErrors += QString::fromLocal8Bit(first.readAllStandardError());
-                return firstErrors.contains(QLatin1String(text));
-            },
-            kTransferMs);
-    };
-    ASSERT_TRUE(firstSaid("Curr SelBtn Setp 1"));
-    QProcess second;
-    second.start(KX_OPTION_PATH, {});
-    ASSERT_TRUE(second.waitForFinished(10000));
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(firstSaid("Raised by a second start"));
-    first.terminate();
-    first.waitForFinished(5000);
+    Program first(QStringLiteral(KX_OPTION_PATH));
+    ASSERT_TRUE(first.start());
+    ASSERT_TRUE(first.says("Curr SelBtn Setp 1", kTransferMs));
+    EXPECT_EQ(Program::run(KX_OPTION_PATH, {}, 10000).exit, 0);
+    EXPECT_TRUE(first.says("Raised by a second start", kTransferMs));
 }
 
 } // namespace

@@ -35,10 +35,10 @@
 #include "MainView.h"
 #include "MainWindowUnderTest.h"
 #include "MenuInfo.h"
-#include "Notifications/DistributedNotificationCenter.h"
 #include "PopUps.h"
 #include "PrivateHome.h"
 #include "ProfieController.h"
+#include "Programs.h"
 #include "SingleKeyView.h"
 #include "TkeyRepeatView.h"
 #include "TkeyView.h"
@@ -46,8 +46,6 @@
 #include <QDBusConnection>
 #include <QDir>
 #include <QListWidget>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTest>
 
 #include <rapidcheck.h>
@@ -218,34 +216,21 @@ class Sut : public MainWindowUnderTest {
 public:
     Sut() {
         freshStart();
-        QFile::remove(PrivateHome::dir("state") + "/kx-virtual-mouse/flash.bin");
+        QFile::remove(MouseProgram::flashPath());
         QDir(PrivateHome::dir("data") + "/com.vlak.KxOption").removeRecursively();
         QFile::remove(PrivateHome::dir("config") + "/com.vlak.KxOption.conf");
-        mouse_.start(KX_VIRTUAL_MOUSE_PATH, {QStringLiteral("serve")});
-        RC_ASSERT(mouse_.waitForStarted());
-        RC_ASSERT(KxTest::waitFor([&] { return mouse_.canReadLine(); }));
-        daemon_.start(KX_DAEMON_PATH, {});
-        RC_ASSERT(daemon_.waitForStarted());
-        RC_ASSERT(KxTest::waitFor([&] {
-            daemonOutput_ += QString::fromLocal8Bit(daemon_.readAllStandardOutput());
-            return daemonOutput_.contains("Starting run loop.");
-        }));
-        devStatusObserver_ = DistributedNotificationCenter::defaultCenter().addObserver(
-            QStringLiteral("KxDevStatus"),
-            [this](const Notification& n) { ++devStatus_[n.userInfoInt(QStringLiteral("type"))]; });
+        RC_ASSERT(mouse_.serve());
+        RC_ASSERT(daemon_.serve());
         // The window's writes are not paced here: the emulated mouse takes them at any speed.
         KxAction::setPauseHookForTesting([](unsigned) {});
         QDBusConnection::sessionBus().registerService(QStringLiteral("com.vlak.KxOption"));
     }
     ~Sut() {
         closeMainWindow();
-        DistributedNotificationCenter::defaultCenter().removeObserver(devStatusObserver_);
         QDBusConnection::sessionBus().unregisterService(QStringLiteral("com.vlak.KxOption"));
         KxAction::setPauseHookForTesting({});
-        for (QProcess* process : {&daemon_, &mouse_}) {
-            process->terminate();
-            process->waitForFinished(5000);
-        }
+        daemon_.stop();
+        mouse_.stop();
         freshStart();
         library_.reset();
     }
@@ -277,29 +262,19 @@ public:
         RC_ASSERT(KxTest::waitFor([&] { return ended.has_value(); }, 30000));
     }
     // How many "KxDevStatus" of a type the daemon has sent.
-    int devStatusCount(int type) const { return devStatus_.value(type); }
-    QString command(const QString& line) {
-        QProcess client;
-        client.start(KX_VIRTUAL_MOUSE_PATH, line.split(' '));
-        client.waitForFinished(10000);
-        return QString::fromLocal8Bit(client.readAllStandardOutput());
-    }
+    int devStatusCount(int type) const { return statuses_.count(type); }
     // The mouse's own DPI or rate button.
     void press(bool dpi, int times = 1) {
         for (int i = 0; i < times; ++i)
-            command(dpi ? QStringLiteral("press dpi") : QStringLiteral("press rate"));
+            MouseProgram::command(dpi ? QStringLiteral("press dpi") : QStringLiteral("press rate"));
     }
     // The stage and the rate (as poRate) the mouse runs, then those its stored block holds, so
     // that they survive a replug (-1 without a block).
     std::array<int, 4> mouseSettings() {
-        static const QRegularExpression block(
-            QStringLiteral("stored block \\(5\\.\\.11\\): ([0-9a-f ]+)"));
-        static const QRegularExpression stageLine(QStringLiteral("stage: (\\d) \\("));
-        static const QRegularExpression rateLine(QStringLiteral("rate: (\\d+) Hz"));
-        const QString dump = command(QStringLiteral("dump"));
-        const QByteArray bytes = QByteArray::fromHex(block.match(dump).captured(1).toLatin1());
-        const int hz = rateLine.match(dump).captured(1).toInt();
-        const int stage = stageLine.match(dump).captured(1).toInt() - 1;
+        const QString dump = MouseProgram::dump();
+        const QByteArray bytes = MouseDump::storedBlock(dump);
+        const int hz = MouseDump::rateHz(dump);
+        const int stage = MouseDump::stage(dump) - 1;
         const int rate = int(std::find(std::begin(kPollingRatesHz), std::end(kPollingRatesHz), hz) -
                              std::begin(kPollingRatesHz));
         if (bytes.size() < 3)
@@ -311,10 +286,8 @@ public:
                 2 - byte(KxProtocol::kAddrRate)};
     }
     int brokenReads() {
-        static const QRegularExpression line(
-            QStringLiteral("^reads another connection broke into: (\\d+)$"),
-            QRegularExpression::MultilineOption);
-        return line.match(command(QStringLiteral("status"))).captured(1).toInt();
+        return MouseDump::count(MouseProgram::command(QStringLiteral("status")),
+                                QStringLiteral("reads another connection broke into"));
     }
     // Whether the library, its every profile and the working copy hold the stage and rate.
     static bool libraryHolds(int stage, int rate) {
@@ -332,45 +305,34 @@ public:
         RC_ASSERT(KxTest::waitFor([&] { return libraryHolds(stage, rate); }, 60000));
         RC_ASSERT(KxAction::waitForTransfers(30000));
     }
-    static QProcess* startKxctl(const QStringList& arguments) {
-        auto* process = new QProcess;
-        process->start(QStringLiteral(KX_CTL_PATH), arguments);
-        return process;
+    // kxctl started, and run to its end, which is a success.
+    static std::unique_ptr<Program> startKxctl(const QStringList& arguments) {
+        auto kxctl = std::make_unique<Program>(QStringLiteral(KX_CTL_PATH));
+        RC_ASSERT(kxctl->start(arguments));
+        return kxctl;
     }
-    // A kxctl run to its end, which is a success.
-    static void finishKxctl(QProcess* process) {
-        const std::unique_ptr<QProcess> owned(process);
-        if (process->state() != QProcess::NotRunning)
-            process->waitForFinished(120000);
-        if (process->state() != QProcess::NotRunning ||
-            process->exitStatus() != QProcess::NormalExit || process->exitCode() != 0)
-            RC_FAIL("kxctl " + process->arguments().join(' ').toStdString() + " ended with " +
-                    std::to_string(process->exitCode()) + ": " +
-                    QString::fromUtf8(process->readAllStandardError()).toStdString());
+    static void finishKxctl(std::unique_ptr<Program> kxctl) {
+        const Program::Ran ran = kxctl->finish(120000);
+        if (ran.exit != 0)
+            RC_FAIL("kxctl " + kxctl->process.arguments().join(' ').toStdString() + " ended with " +
+                    std::to_string(ran.exit) + ": " + ran.err.toStdString());
     }
 
     std::array<std::array<QByteArray, 5>, 5> mouseRecords() {
-        std::array<std::array<QByteArray, 5>, 5> out;
-        static const QRegularExpression line(
-            QStringLiteral("profile (\\d) button (\\d) @\\d+: ([0-9a-f ]+)"));
-        auto it = line.globalMatch(command(QStringLiteral("dump")));
-        while (it.hasNext()) {
-            const auto match = it.next();
-            out[size_t(match.captured(1).toInt() - 1)][size_t(match.captured(2).toInt() - 1)] =
-                meaningful(QByteArray::fromHex(match.captured(3).toLatin1()));
-        }
-        return out;
+        auto records = MouseDump::records(MouseProgram::dump());
+        for (auto& profile : records)
+            for (QByteArray& record : profile)
+                record = meaningful(record);
+        return records;
     }
 
     PopUps popUps;
 
 private:
-    QProcess mouse_;
-    QProcess daemon_;
-    QString daemonOutput_;
+    MouseProgram mouse_;
+    DaemonProgram daemon_;
     std::unique_ptr<ProfieController> library_;
-    DistributedNotificationCenter::Token devStatusObserver_ = 0;
-    QHash<int, int> devStatus_;
+    DevStatuses statuses_;
 };
 
 void check(const Model& m, Sut& sut) {
@@ -737,7 +699,7 @@ struct EndWindow : Command {
 struct MouseProfileButton : Command {
     void apply(Model& m) const override { m.slot = (m.slot + 1) % 5; }
     void run(const Model& m, Sut& sut) const override {
-        sut.command(QStringLiteral("press profile"));
+        MouseProgram::command(QStringLiteral("press profile"));
         RC_ASSERT(
             KxTest::waitFor([&] { return sut.profiles()->selectIndex() == (m.slot + 1) % 5 + 1; }));
     }
@@ -752,12 +714,12 @@ struct Replug : Command {
         // The daemon's word of each change is awaited: a window started later must not hear
         // one meant for the window before it.
         const int removed = sut.devStatusCount(KxMessages::kStatusRemoved);
-        sut.command(QStringLiteral("unplug"));
+        MouseProgram::command(QStringLiteral("unplug"));
         RC_ASSERT(KxTest::waitFor([&] { return sut.ended.has_value(); }));
         RC_ASSERT(KxTest::waitFor(
             [&] { return sut.devStatusCount(KxMessages::kStatusRemoved) > removed; }));
         const int arrived = sut.devStatusCount(KxMessages::kStatusArrived);
-        sut.command(QStringLiteral("plug"));
+        MouseProgram::command(QStringLiteral("plug"));
         RC_ASSERT(KxTest::waitFor(
             [&] { return sut.devStatusCount(KxMessages::kStatusArrived) > arrived; }));
     }
@@ -889,11 +851,10 @@ struct RestartWithPresses : Command {
 // kxctl reading the whole mouse beside the window's Apply: both answer truly.
 struct KxctlShowBesideApply : WritesEdits {
     void run(const Model&, Sut& sut) const override {
-        QProcess* show = Sut::startKxctl({QStringLiteral("show"), QStringLiteral("--all")});
-        RC_ASSERT(show->waitForStarted());
+        auto show = Sut::startKxctl({QStringLiteral("show"), QStringLiteral("--all")});
         sut.view->control(MainView::kApplyTag)->click();
         RC_ASSERT(sut.idle());
-        Sut::finishKxctl(show);
+        Sut::finishKxctl(std::move(show));
     }
     void show(std::ostream& os) const override { os << "kxctl show --all beside Apply"; }
 };
