@@ -1,5 +1,6 @@
 #include "HvAction.h"
 
+#include "CapturedLog.h"
 #include "PrivateHome.h"
 
 #include <QDir>
@@ -105,18 +106,11 @@ TEST(HvActionArchive, OnlyABoundedRegularFileIsReadAndTheRefusalSaysWhy) {
 
 // The warnings logged while a file is loaded.
 QStringList warningsLoading(const QString& path, bool* loaded = nullptr) {
-    static QStringList lines;
-    lines.clear();
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-            if (type == QtWarningMsg)
-                lines << text;
-        });
+    const CapturedLog log(CapturedLog::kWarnings);
     const bool ok = HvAction::loadXmlFromPath(path) != nullptr;
-    qInstallMessageHandler(previous);
     if (loaded)
         *loaded = ok;
-    return lines;
+    return log.lines();
 }
 
 // Why the bytes were refused: the one warning line loading them logged, if that is all it did.

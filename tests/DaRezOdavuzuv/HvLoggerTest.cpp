@@ -1,6 +1,8 @@
 #include "HvLogger.h"
 #include "HvAction.h"
 
+#include "CapturedLog.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,8 +13,6 @@
 
 namespace {
 
-QStringList captured;
-
 QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
@@ -20,25 +20,20 @@ QByteArray contents(const QString& path) {
 
 // The debug level is process-wide and only ever turned on, so the steps run in this order.
 TEST(HvLogger, DebugLinesOnlyWhenTurnedOnAndFileOnlyWhenAsked) {
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& m) {
-            if (QLatin1String(context.category) == QLatin1String("kx"))
-                captured << m;
-        });
+    const CapturedLog captured(CapturedLog::kAll, "kx");
     HV_DEBUG("quiet");
-    EXPECT_TRUE(captured.isEmpty()) << "ordinary use writes nothing";
+    EXPECT_TRUE(captured.lines().isEmpty()) << "ordinary use writes nothing";
 
     HvAction::setLoggerDebugLevel();
     const int line = __LINE__ + 1;
     HV_DEBUG("loud");
-    EXPECT_EQ(captured, QStringList{QStringLiteral("HvLoggerTest.cpp:%1 loud").arg(line)});
+    EXPECT_EQ(captured.lines(), QStringList{QStringLiteral("HvLoggerTest.cpp:%1 loud").arg(line)});
 
     HvAction::setLoggerHasFile(true);
     HV_DEBUG("into the file");
     HV_WARNING("a warning");
     HvAction::setLoggerHasFile(false);
     HV_DEBUG("not into the file");
-    qInstallMessageHandler(previous);
 
     const QString path = HvLogger::logFilePath();
     EXPECT_TRUE(path.startsWith(qEnvironmentVariable("XDG_STATE_HOME") + "/com.vlak.KxOption/"));

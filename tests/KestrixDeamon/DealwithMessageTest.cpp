@@ -1,4 +1,5 @@
 #include "DealwithMessage.h"
+#include "CapturedLog.h"
 #include "EventLoopWait.h"
 #include "FirmwareTest.h"
 #include "HvLogger.h"
@@ -362,21 +363,14 @@ TEST_F(DealwithMessageTest, ARelaunchWaitsForTheOldWindowToEndThenStartsOneWindo
 // The wait is bounded: a window that does not end is not waited for for ever, and that is
 // logged; a later request is served again.
 TEST_F(DealwithMessageTest, ARelaunchGivesUpOnAWindowThatDoesNotEnd) {
-    static QStringList warnings;
-    warnings.clear();
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-            if (type == QtWarningMsg)
-                warnings << text;
-        });
+    const CapturedLog warnings(CapturedLog::kWarnings);
     const int before = startCount(window());
     handler->setOldWindowWaitMs(400);
     pretendWindowRuns();
     settingChange(kRelaunch);
     const bool gaveUp = KxTest::waitFor(
-        [] { return !warnings.filter(QStringLiteral("still runs after 0.4 s")).isEmpty(); }, 3000);
-    qInstallMessageHandler(previous);
-    ASSERT_TRUE(gaveUp) << warnings.join('\n').toStdString();
+        [&] { return !warnings.filter(QStringLiteral("still runs after 0.4 s")).isEmpty(); }, 3000);
+    ASSERT_TRUE(gaveUp) << warnings.text();
 
     windowEnds();
     KxTest::spin(400);
@@ -449,21 +443,16 @@ TEST_F(DealwithMessageTest, PressesDuringAnotherProgramsTurnAreToldAsWhereTheMou
 // multiplies: reloads coalesce into one, and one window is started, half a second after it was
 // asked, however often it is asked.
 TEST_F(DealwithMessageTest, BurstsOfReloadsAndRelaunchesCoalesce) {
-    static int reloads = 0;
-    reloads = 0;
     HvLogger::getLogger()->setDebugEnabled(true);
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
-            reloads += text.contains(QStringLiteral("更新Setting"));
-        });
+    const CapturedLog log;
+    const auto reloads = [&] { return log.filter(QStringLiteral("更新Setting")).size(); };
     for (int i = 0; i < 100; ++i)
         settingChange(kSettingsSaved);
-    EXPECT_EQ(reloads, 0) << "handled later, on the event loop";
-    EXPECT_TRUE(KxTest::waitFor([] { return reloads > 0; }));
+    EXPECT_EQ(reloads(), 0) << "handled later, on the event loop";
+    EXPECT_TRUE(KxTest::waitFor([&] { return reloads() > 0; }));
     KxTest::spin(300);
-    qInstallMessageHandler(previous);
     HvLogger::getLogger()->setDebugEnabled(false);
-    EXPECT_EQ(reloads, 1);
+    EXPECT_EQ(reloads(), 1);
 
     for (int i = 0; i < 10; ++i)
         settingChange(kRelaunch);

@@ -2,6 +2,7 @@
 // notification replaced however fast the changes come, and a desktop without a service.
 #include "NotificationDisplay.h"
 
+#include "CapturedLog.h"
 #include "EventLoopWait.h"
 #include "NotificationServer.h"
 #include "ShowMsgView.h"
@@ -12,28 +13,19 @@
 
 namespace {
 
-QStringList warnings;
-
 class NotificationDisplayTest : public testing::Test {
 protected:
     void SetUp() override {
         if (!QDBusConnection::sessionBus().isConnected())
             GTEST_SKIP() << "no session bus (./kx test provides one)";
-        warnings.clear();
-        previousHandler = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-                if (type == QtWarningMsg && QLatin1String(context.category) == "kx")
-                    warnings << message;
-            });
     }
-    void TearDown() override { qInstallMessageHandler(previousHandler); }
 
     bool waitForCalls(const NotificationServer& server, size_t count) {
         return KxTest::waitFor([&] { return server.notified().size() >= count; });
     }
 
-    QtMessageHandler previousHandler = nullptr;
     NotificationDisplay display{QDBusConnection::sessionBus(), 3000};
+    const CapturedLog warnings{CapturedLog::kWarnings, "kx"}; // once the display is made
 };
 
 // Each change is its words, in the summary and the body, with the program's icon: no picture
@@ -69,7 +61,7 @@ TEST_F(NotificationDisplayTest, EachChangeCarriesItsWordsIconAndHints) {
     display.show(QStringLiteral("Locked"), {});
     ASSERT_TRUE(waitForCalls(server, 3));
     EXPECT_EQ(server.notified()[2].replacesId, 0u) << "the withdrawn one is not replaced";
-    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+    EXPECT_TRUE(warnings.lines().isEmpty()) << warnings.text();
 }
 
 // Presses faster than the service answers: each later change waits for the answer naming the id
@@ -100,9 +92,9 @@ TEST_F(NotificationDisplayTest, WithoutAServiceTheLogSaysSoOnceAndNothingIsShown
         display.show(QStringLiteral("Unlocked"), {});
     ASSERT_TRUE(KxTest::waitFor([&] { return display.serviceMissing(); }, 10000));
     KxTest::spin(200);
-    ASSERT_EQ(warnings.size(), 1) << warnings.join('\n').toStdString();
-    EXPECT_TRUE(warnings[0].contains("No notification service answers"))
-        << warnings[0].toStdString();
+    ASSERT_EQ(warnings.lines().size(), 1) << warnings.text();
+    EXPECT_TRUE(warnings.lines()[0].contains("No notification service answers"))
+        << warnings.lines()[0].toStdString();
     EXPECT_EQ(display.currentId(), 0u);
 
     NotificationServer server;
@@ -112,7 +104,7 @@ TEST_F(NotificationDisplayTest, WithoutAServiceTheLogSaysSoOnceAndNothingIsShown
     EXPECT_EQ(server.notified()[0].replacesId, 0u);
     EXPECT_EQ(server.notified()[0].summary, QStringLiteral("Locked"));
     EXPECT_TRUE(KxTest::waitFor([&] { return !display.serviceMissing(); }));
-    EXPECT_EQ(warnings.size(), 1);
+    EXPECT_EQ(warnings.lines().size(), 1);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Tests of the report hook. One instance: what its clients receive for reports of every length,
 // and what its debug log says. The loader against the emulated mouse: instances appear with the
 // mouse, carry its reports to subscribed clients, and close and leave the registry when it goes.
+#include "CapturedLog.h"
 #include "EmulatedMouse.h"
 #include "EventLoopWait.h"
 #include "HvLogger.h"
@@ -59,24 +60,9 @@ struct Client {
 };
 
 // Debug lines of the programs' logger while it lives, with the debug level as asked.
-class LogCapture {
-public:
-    explicit LogCapture(bool debug) {
-        HvLogger::getLogger()->setDebugEnabled(debug);
-        lines_ = &lines;
-        previous_ = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&,
-                                              const QString& text) { lines_->append(text); });
-    }
-    ~LogCapture() {
-        qInstallMessageHandler(previous_);
-        HvLogger::getLogger()->setDebugEnabled(false);
-        lines_ = nullptr;
-    }
-    QStringList lines;
-
-private:
-    static inline QStringList* lines_ = nullptr;
-    QtMessageHandler previous_;
+struct LogCapture : CapturedLog {
+    explicit LogCapture(bool debug) { HvLogger::getLogger()->setDebugEnabled(debug); }
+    ~LogCapture() { HvLogger::getLogger()->setDebugEnabled(false); }
 };
 
 std::shared_ptr<Driver> makeDriver() {
@@ -110,13 +96,13 @@ TEST(KestrixDriverTest, ReportsOfEveryLengthReachClientsAsTheFirstEightBytesOfAZ
     EXPECT_EQ(client.messages.back().argument, QByteArray(Driver::kReportMessageSize, '\0'));
 
     // The logged length is cut to a byte (260 = 0x104); the bytes are not.
-    ASSERT_EQ(log.lines.size(), std::size(lengths) + 1);
-    EXPECT_TRUE(log.lines[0].endsWith("Kestrix Mouse Report: 0 0 0 0 0 0 0 0 leng=0"))
-        << log.lines[0].toStdString();
-    EXPECT_TRUE(log.lines[1].endsWith("Kestrix Mouse Report: a0 0 0 0 0 0 0 0 leng=1"));
-    EXPECT_TRUE(log.lines[3].endsWith("Kestrix Mouse Report: a0 a1 a2 a3 a4 a5 a6 a7 leng=40"));
-    EXPECT_TRUE(log.lines[4].endsWith("Kestrix Mouse Report: a0 a1 a2 a3 a4 a5 a6 a7 leng=4"))
-        << log.lines[4].toStdString();
+    ASSERT_EQ(log.lines().size(), std::size(lengths) + 1);
+    EXPECT_TRUE(log.lines()[0].endsWith("Kestrix Mouse Report: 0 0 0 0 0 0 0 0 leng=0"))
+        << log.lines()[0].toStdString();
+    EXPECT_TRUE(log.lines()[1].endsWith("Kestrix Mouse Report: a0 0 0 0 0 0 0 0 leng=1"));
+    EXPECT_TRUE(log.lines()[3].endsWith("Kestrix Mouse Report: a0 a1 a2 a3 a4 a5 a6 a7 leng=40"));
+    EXPECT_TRUE(log.lines()[4].endsWith("Kestrix Mouse Report: a0 a1 a2 a3 a4 a5 a6 a7 leng=4"))
+        << log.lines()[4].toStdString();
 }
 
 TEST(KestrixDriverTest, SetPropertiesChangesNothingAndDebugLinesCostNothingWhenOff) {
@@ -127,14 +113,15 @@ TEST(KestrixDriverTest, SetPropertiesChangesNothingAndDebugLinesCostNothingWhenO
         LogCapture log(true);
         EXPECT_EQ(driver->setProperties({{"idVendor", 1}, {"idProduct", "x"}, {"other", 2}}), 0);
         EXPECT_EQ(driver->properties(), before);
-        ASSERT_EQ(log.lines.size(), 1);
-        EXPECT_TRUE(log.lines[0].endsWith("Kestrix properties  ")) << log.lines[0].toStdString();
+        ASSERT_EQ(log.lines().size(), 1);
+        EXPECT_TRUE(log.lines()[0].endsWith("Kestrix properties  "))
+            << log.lines()[0].toStdString();
     }
     LogCapture log(false); // and no client: nothing breaks
     const uint8_t report[8] = {2, 1};
     EXPECT_EQ(driver->handleReport(report, sizeof report), 0);
     EXPECT_EQ(driver->setProperties({}), 0);
-    EXPECT_TRUE(log.lines.isEmpty()) << log.lines.join('\n').toStdString();
+    EXPECT_TRUE(log.lines().isEmpty()) << log.text();
 }
 
 TEST(KestrixDriverTest, AClientMayUnsubscribeInsideItsCallbackAndTheOthersStillHear) {

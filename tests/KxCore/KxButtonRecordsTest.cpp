@@ -1,6 +1,6 @@
+#include "CapturedLog.h"
 #include "DeviceProtocolTest.h"
 #include "KxNames.h"
-#include "Warnings.h"
 
 using testing::ElementsAre;
 using Outcome = KxAction::ButtonWriteResult::Outcome;
@@ -81,7 +81,7 @@ TEST_F(KxButtonRecordsTest, AMacroThatDoesNotFitNeverLeavesAKeyPressed) {
     recorded->keyInfoArr().append(insertCopy);
     ASSERT_EQ(recorded->getMacroCount(), 42u);
     {
-        Warnings warnings;
+        CapturedLog warnings(CapturedLog::kWarnings);
         writeAndReadBack(Buttons::macro(*recorded), 1, 2);
         EXPECT_EQ(warnings.lines().filter(recorded->nameStr()).size(), 1) << warnings.text();
     }
@@ -117,7 +117,7 @@ TEST_F(KxButtonRecordsTest, AMacroThatDoesNotFitNeverLeavesAKeyPressed) {
     auto exact = addMacro(36);
     exact->keyInfoArr().append(insertCopy);
     {
-        Warnings warnings;
+        CapturedLog warnings(CapturedLog::kWarnings);
         writeAndReadBack(Buttons::macro(*exact), 3, 1);
         EXPECT_TRUE(warnings.lines().isEmpty()) << warnings.text();
     }

@@ -4,8 +4,8 @@
 #include "Preferences/UserPreferences.h"
 #include "TooltipManager.h"
 
+#include "CapturedLog.h"
 #include "PrivateHome.h"
-#include "Warnings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -85,7 +85,7 @@ protected:
         writeFile(sysPath + "/Tooltip.xml", content);
     }
 
-    Warnings warnings;
+    CapturedLog warnings{CapturedLog::kWarnings};
 };
 
 const QByteArray kTable = R"(<Tooltip>
@@ -185,7 +185,7 @@ TEST_F(Tooltips, BadFilesFallBackToTheBuiltInTableAndAreKept) {
     const QByteArray cut = kTable.left(kTable.size() / 2);
     for (const QByteArray& bad : {cut, QByteArray("<Tooltip><Language name=\"E\"/></Tooltip>")}) {
         writeTable(bad);
-        warnings.lines().clear();
+        warnings.clear();
         TooltipManager manager;
         ASSERT_TRUE(manager.engLan()) << bad.constData();
         EXPECT_EQ(manager.engLan()->name, "English");

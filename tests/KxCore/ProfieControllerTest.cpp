@@ -231,7 +231,7 @@ TEST_F(ProfileLibrary, AReloadGivesUpOnAHeldLockAndKeepsItsProfiles) {
     log().clear();
     library.refreshProfile();
     EXPECT_EQ(markOf(library), 22u) << "kept while the lock is held";
-    EXPECT_EQ(log().filter("Profiles.lock").size(), 1) << log().join('\n').toStdString();
+    EXPECT_EQ(log().filter("Profiles.lock").size(), 1) << log().text();
     library.refreshProfile(); // a second reload while the first one's waiter still waits
     EXPECT_EQ(markOf(library), 22u);
     ::close(holder);
@@ -353,8 +353,7 @@ TEST_F(InterruptedSave, ABackupAloneIsRestoredAndTheRemovalsAreLogged) {
     log().clear();
     library.refreshProfile(); // recovers as well
     EXPECT_EQ(markOf(library), 22u);
-    EXPECT_EQ(log().filter("Removed " + inData("Profiles.saving")).size(), 1)
-        << log().join('\n').toStdString();
+    EXPECT_EQ(log().filter("Removed " + inData("Profiles.saving")).size(), 1) << log().text();
 }
 
 // ---- Selection, slots and defaults ----

@@ -1,4 +1,5 @@
 #include "Notifications/DistributedNotificationCenter.h"
+#include "CapturedLog.h"
 #include "EventLoopWait.h"
 
 #include <QCoreApplication>
@@ -114,16 +115,12 @@ TEST_F(DistributedNotificationCenterTest, ForeignSignalsOfAnyShapeReadAsNothing)
 }
 
 TEST(DistributedNotificationCenterWithoutBus, SaysSoOnceAndCarriesOn) {
-    static QStringList lines;
-    lines.clear();
-    const auto previous = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext&, const QString& text) { lines << text; });
+    const CapturedLog log;
     DistributedNotificationCenter center(QDBusConnection(QStringLiteral("kx-no-bus")));
     EXPECT_FALSE(center.post({note(), 1, std::nullopt}));
     EXPECT_EQ(center.addObserver(note(), [](const Notification&) {}), 0u);
     EXPECT_FALSE(center.post({note(), 2, std::nullopt}));
-    qInstallMessageHandler(previous);
-    EXPECT_EQ(lines.size(), 1) << lines.join(u'\n').toStdString();
+    EXPECT_EQ(log.lines().size(), 1) << log.text();
 }
 
 } // namespace

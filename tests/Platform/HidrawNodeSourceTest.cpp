@@ -2,6 +2,7 @@
 // nodes that are pseudo-terminals whose other end (umockdev_testbed_get_dev_fd) plays the
 // device. A pseudo-terminal keeps no report boundaries, so reports are written one at a time;
 // hanging it up ends the node's reads as an unplugged device's end.
+#include "CapturedLog.h"
 #include "EventLoopWait.h"
 
 #include "Linux/HidrawNodeSource.h"
@@ -207,22 +208,16 @@ TEST_F(HidrawNodeSourceTest, ANodeThatMayNotBeReadIsNamedInOneWarningAndNotAnnou
     addDevice("1-1", "04f2", "1106", {1}, {1});
     ASSERT_EQ(::chmod(devnode("1-1#1").c_str(), 0), 0);
     source_.setAccessHint("install the rule");
-    static QStringList warnings;
-    warnings.clear();
-    const auto previous =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-            if (type == QtWarningMsg)
-                warnings << text;
-        });
+    const CapturedLog log(CapturedLog::kWarnings);
     {
         WithoutFileOverride unprivileged;
         ASSERT_EQ(source_.start(), 0);
         uevent("1-1#1", "add"); // seen again
         KxTest::spin(200);
     }
-    qInstallMessageHandler(previous);
+    const QStringList warnings = log.lines();
     EXPECT_TRUE(events_.empty());
-    ASSERT_EQ(warnings.size(), 1) << warnings.join('\n').toStdString();
+    ASSERT_EQ(warnings.size(), 1) << log.text();
     EXPECT_TRUE(warnings[0].contains(QString::fromStdString(devnode("1-1#1"))));
     EXPECT_TRUE(warnings[0].contains("04f2:1106"));
     EXPECT_TRUE(warnings[0].contains("install the rule"));

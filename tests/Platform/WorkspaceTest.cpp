@@ -3,6 +3,7 @@
 #include "Workspace/Workspace.h"
 #include "Workspace/RegularFile.h"
 
+#include "CapturedLog.h"
 #include "EventLoopWait.h"
 #include "PrivateHome.h"
 
@@ -79,21 +80,16 @@ TEST(WorkspaceTest, ADesktopEntryIsStartedOnlyFromARegularFileOfBoundedSize) {
     writeFile(home("large.desktop"),
               entry + "# padding\n" + QByteArray(Workspace::kMaxDesktopEntryBytes, '#'));
     const QString fifo = makeFifo("trap.desktop");
-    static QStringList warnings;
-    const auto previous =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-            if (type == QtWarningMsg)
-                warnings << text;
-        });
+    const CapturedLog log(CapturedLog::kWarnings);
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(Workspace::openFile(fifo));
     EXPECT_FALSE(Workspace::openFile(home("large.desktop")));
     EXPECT_LT(clock.elapsed(), 1000);
     KxTest::spin(300);
-    qInstallMessageHandler(previous);
+    const QStringList warnings = log.lines();
     EXPECT_FALSE(QFileInfo::exists(marker)) << "the large entry was not started";
-    ASSERT_EQ(warnings.size(), 2) << warnings.join('\n').toStdString();
+    ASSERT_EQ(warnings.size(), 2) << log.text();
     EXPECT_EQ(warnings[0], QStringLiteral("cannot open %1: it is not a regular file").arg(fifo));
     EXPECT_EQ(
         warnings[1],

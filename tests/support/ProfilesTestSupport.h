@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CapturedLog.h"
 #include "FreshStart.h"
 #include "KxGlobals.h"
 #include "ProfieController.h"
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 // HOME, the XDG folders and the data folder in a temporary directory of the test's own, the lines
 // the code under test logs, and the core's state as a program starts with it.
@@ -23,19 +26,14 @@ protected:
         sysPath = home.filePath(QStringLiteral("data"));
         QDir().mkpath(sysPath);
         freshStart();
-        log().clear();
-        previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext&, const QString& text) { log() << text; });
+        log_.emplace();
     }
     void TearDown() override {
-        qInstallMessageHandler(previous);
+        log_.reset();
         freshStart();
     }
 
-    static QStringList& log() {
-        static QStringList lines;
-        return lines;
-    }
+    CapturedLog& log() { return *log_; }
     QString path(const QString& name) const { return home.filePath(name); }
     static QString inData(const QString& name) { return QDir(sysPath).filePath(name); }
     static QString profilesPath() { return inData(QStringLiteral("Profiles")); }
@@ -87,5 +85,5 @@ protected:
     QTemporaryDir home;
 
 private:
-    QtMessageHandler previous = nullptr;
+    std::optional<CapturedLog> log_;
 };
