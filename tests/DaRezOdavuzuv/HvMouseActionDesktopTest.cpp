@@ -1,5 +1,6 @@
 #include "HvMouseAction.h"
 
+#include "DesktopMouseSchema.h"
 #include "PrivateHome.h"
 
 #include <QDir>
@@ -13,38 +14,21 @@
 
 namespace {
 
-// A compiled copy of the desktop's mouse schema (the keys we use), plus one whose keys do not
-// fit, seen by GSettings through GSETTINGS_SCHEMA_DIR with the in-memory backend.
-const char* const kSchemas = R"(<?xml version="1.0" encoding="UTF-8"?>
-<schemalist>
-  <schema id="org.gnome.desktop.peripherals.mouse" path="/org/gnome/desktop/peripherals/mouse/">
-    <key name="left-handed" type="b"><default>false</default></key>
-    <key name="speed" type="d"><default>0</default><range min="-1" max="1"/></key>
-    <key name="double-click" type="i"><default>400</default></key>
-  </schema>
-  <schema id="org.example.kx.unfit" path="/org/example/kx/unfit/">
-    <key name="speed" type="i"><default>0</default></key>
-  </schema>
-</schemalist>
-)";
-
+// The desktop's mouse schema, plus one whose keys do not fit, with the in-memory backend; no
+// installed schemas.
 bool schemasReady = false;
 
 class SchemaHome : public PrivateHome {
 public:
     void prepare() override {
-        const QString schemas = dir("data") + "/schemas";
         const QString noSystem = dir("data") + "/no-system-data";
-        QDir().mkpath(schemas);
         QDir().mkpath(noSystem);
-        QFile file(schemas + "/kx-test.gschema.xml");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(kSchemas);
-        file.close();
-        const int status = QProcess::execute("glib-compile-schemas", {schemas});
-        schemasReady = status == 0 && QFile::exists(schemas + "/gschemas.compiled");
-        qputenv("GSETTINGS_SCHEMA_DIR", schemas.toLocal8Bit());
-        qputenv("XDG_DATA_DIRS", noSystem.toLocal8Bit()); // no installed schemas
+        qputenv("XDG_DATA_DIRS", noSystem.toLocal8Bit());
+        schemasReady = installDesktopMouseSchema(dir("data") + "/schemas", R"(
+  <schema id="org.example.kx.unfit" path="/org/example/kx/unfit/">
+    <key name="speed" type="i"><default>0</default></key>
+  </schema>
+)");
     }
 };
 

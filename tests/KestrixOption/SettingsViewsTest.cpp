@@ -1,8 +1,10 @@
 // The performance and lighting views in windows of their own over the profile library, driven
 // by pointer and keyboard; what they send is checked in the emulated mouse's registers and
 // memory, the desktop speeds in a private GSettings.
+#include "DesktopMouseSchema.h"
 #include "DeviceProtocolTest.h"
 #include "EventLoopWait.h"
+#include "HeldWorker.h"
 #include "HvButton.h"
 #include "HvMessageBox.h"
 #include "HvModal.h"
@@ -32,33 +34,19 @@
 
 #include <array>
 #include <atomic>
-#include <future>
 #include <optional>
 
 #include <gio/gio.h>
 
 namespace {
 
-// The desktop's mouse schema (the keys used), compiled into a private folder before GSettings
-// is first used; the tests' in-memory backend then holds the values.
+// The desktop's mouse schema in a private folder of the program's, before GSettings is first used.
 class DesktopSchema : public testing::Environment {
 public:
     void SetUp() override {
-        const QString schemas = QDir::temp().filePath(
-            QStringLiteral("kx-settings-views-%1/schemas").arg(QCoreApplication::applicationPid()));
-        QDir().mkpath(schemas);
-        QFile file(schemas + "/kx-test.gschema.xml");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(R"(<schemalist>
-  <schema id="org.gnome.desktop.peripherals.mouse" path="/org/gnome/desktop/peripherals/mouse/">
-    <key name="speed" type="d"><default>0</default><range min="-1" max="1"/></key>
-    <key name="double-click" type="i"><default>400</default></key>
-  </schema>
-</schemalist>)");
-        file.close();
-        ready = QProcess::execute(QStringLiteral("glib-compile-schemas"), {schemas}) == 0;
-        qputenv("GSETTINGS_SCHEMA_DIR", schemas.toLocal8Bit());
-        qputenv("GSETTINGS_BACKEND", "memory");
+        ready = installDesktopMouseSchema(
+            QDir::temp().filePath(QStringLiteral("kx-settings-views-%1/schemas")
+                                      .arg(QCoreApplication::applicationPid())));
     }
     static inline bool ready = false;
 };
@@ -299,42 +287,6 @@ TEST_F(SettingsViewsTest, TheStageGoesToTheMouseAtOnceAndCancelPutsTheStoredOneB
     EXPECT_EQ(selProfile.currSelectDPI, 0u);
     EXPECT_EQ(stored().currSelectDPI, 0u);
 }
-
-// The queue's worker kept busy, as by a long write, until released; gone only once the worker
-// has let go of it.
-class HeldWorker {
-public:
-    HeldWorker() {
-        auto holding = std::make_shared<std::promise<void>>();
-        auto done = std::make_shared<std::promise<void>>();
-        std::future<void> held = holding->get_future();
-        done_ = done->get_future();
-        KxDeviceQueue::Request request;
-        request.name = QStringLiteral("held by the test");
-        request.body = [holding, done, released = release_.get_future().share()] {
-            holding->set_value();
-            released.wait();
-            done->set_value();
-            return true;
-        };
-        KxDeviceQueue::shared().post(std::move(request));
-        held.wait();
-    }
-    ~HeldWorker() {
-        release();
-        done_.wait();
-    }
-    void release() {
-        if (!released_)
-            release_.set_value();
-        released_ = true;
-    }
-
-private:
-    std::promise<void> release_;
-    std::future<void> done_;
-    bool released_ = false;
-};
 
 // The message boxes up, by their text, once a failure told has had the time to show.
 QStringList messagesShown() {

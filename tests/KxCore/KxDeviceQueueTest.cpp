@@ -1,5 +1,6 @@
 #include "KxDeviceQueue.h"
 #include "EventLoopWait.h"
+#include "HeldWorker.h"
 #include "KxAction.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <future>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -40,30 +40,12 @@ protected:
         return r;
     }
 
-    // Holds the worker in a request until release(), so that the requests posted meanwhile wait
-    // in the queue.
-    void holdWorker() {
-        auto entered = std::make_shared<std::promise<void>>();
-        std::future<void> inside = entered->get_future();
-        KxDeviceQueue::Request r;
-        r.name = QStringLiteral("held");
-        r.body = [entered, opened = opened.get_future().share()] {
-            entered->set_value();
-            opened.wait();
-            return true;
-        };
-        queue.post(std::move(r));
-        ASSERT_EQ(inside.wait_for(std::chrono::seconds(5)), std::future_status::ready);
-    }
-    void release() { opened.set_value(); }
-
     std::vector<QString> ran() {
         std::lock_guard lock(ranMutex);
         return ranNames;
     }
 
     KxDeviceQueue queue;
-    std::promise<void> opened; // gone before the queue: a worker still held is let go
     QObject receiver;
     // What ran on the worker, in order, and on which thread.
     std::mutex ranMutex;
@@ -94,12 +76,12 @@ TEST_F(DeviceQueueTest, RequestsRunInOrderOffTheCallersThreadAndReportOnIt) {
 // A slider dragged over four stages while a write is on the wire: the last stage is sent once,
 // the steps between are told they were superseded.
 TEST_F(DeviceQueueTest, KeyedRequestsWaitingAtTheTailAreReplacedByTheLatest) {
-    holdWorker();
+    HeldWorker held(queue);
     for (const char* stage : {"stage 1", "stage 2", "stage 3", "stage 4"})
         queue.post(request(stage, "dpi"));
     EXPECT_EQ(queue.busyCount(), 2); // the held request and one stage
     EXPECT_FALSE(queue.waitUntilIdle(20)) << "a wait for idle ends after its time";
-    release();
+    held.release();
     ASSERT_TRUE(queue.waitUntilIdle(5000));
     EXPECT_EQ(queue.busyCount(), 0);
     EXPECT_EQ(ran(), (std::vector<QString>{"stage 4"}));
@@ -112,13 +94,13 @@ TEST_F(DeviceQueueTest, KeyedRequestsWaitingAtTheTailAreReplacedByTheLatest) {
 // Coalescing never reorders: a keyed request behind another request is queued anew, and
 // requests of other keys or none are never replaced.
 TEST_F(DeviceQueueTest, OnlyTheLastQueuedRequestIsReplacedSoNothingOvertakes) {
-    holdWorker();
+    HeldWorker held(queue);
     queue.post(request("rate 500", "rate"));
     queue.post(request("apply"));
     queue.post(request("rate 1000", "rate"));
     queue.post(request("wheel light", "light"));
     queue.post(request("rate 125", "rate"));
-    release();
+    held.release();
     ASSERT_TRUE(queue.waitUntilIdle(5000));
     EXPECT_EQ(ran(),
               (std::vector<QString>{"rate 500", "apply", "rate 1000", "wheel light", "rate 125"}));
@@ -127,14 +109,14 @@ TEST_F(DeviceQueueTest, OnlyTheLastQueuedRequestIsReplacedSoNothingOvertakes) {
 // A stuck mouse and a user clicking on: the queue stays bounded and says so, while a transfer
 // the loading window waits for is still queued.
 TEST_F(DeviceQueueTest, AFullQueueRefusesLiveRequestsButNeverATransfer) {
-    holdWorker();
+    HeldWorker held(queue);
     for (int i = 0; i < KxDeviceQueue::kCapacity; ++i)
         EXPECT_TRUE(queue.post(request(QStringLiteral("click %1").arg(i))));
     EXPECT_FALSE(queue.post(request("one too many")));
     KxDeviceQueue::Request transfer = request("apply");
     transfer.neverRefused = true;
     EXPECT_TRUE(queue.post(std::move(transfer)));
-    release();
+    held.release();
     ASSERT_TRUE(queue.waitUntilIdle(10000));
     const std::vector<QString> done = ran();
     ASSERT_EQ(done.size(), size_t(KxDeviceQueue::kCapacity) + 1);
@@ -146,7 +128,7 @@ TEST_F(DeviceQueueTest, AFullQueueRefusesLiveRequestsButNeverATransfer) {
 
 // A view closed while its write is on the wire: the write finishes, nobody is called.
 TEST_F(DeviceQueueTest, AReceiverGoneBeforeTheEndHearsNothing) {
-    holdWorker();
+    HeldWorker held(queue);
     auto view = std::make_unique<QObject>();
     std::atomic<bool> heard = false;
     KxDeviceQueue::Request r = request("ok");
@@ -154,7 +136,7 @@ TEST_F(DeviceQueueTest, AReceiverGoneBeforeTheEndHearsNothing) {
     r.done = [&heard](Outcome) { heard = true; };
     queue.post(std::move(r));
     view.reset();
-    release();
+    held.release();
     ASSERT_TRUE(queue.waitUntilIdle(5000));
     QCoreApplication::sendPostedEvents(); // the outcome was posted before the queue went idle
     EXPECT_FALSE(heard);
@@ -182,7 +164,7 @@ TEST_F(DeviceQueueTest, ASpanSinkSeesWhatRanAndThePausesInsideIt) {
         std::lock_guard lock(mutex);
         pauses.emplace_back(startNs, endNs);
     });
-    holdWorker();
+    HeldWorker held(queue);
     queue.post(request("stage 1", "dpi"));
     KxDeviceQueue::Request paused = request("stage 2", "dpi", false);
     paused.body = [] {
@@ -191,7 +173,7 @@ TEST_F(DeviceQueueTest, ASpanSinkSeesWhatRanAndThePausesInsideIt) {
         return false;
     };
     queue.post(std::move(paused));
-    release();
+    held.release();
     ASSERT_TRUE(queue.waitUntilIdle(5000));
     KxDeviceQueue::setSpanSink({});
     KxAction::setPauseObserver({});
@@ -201,7 +183,7 @@ TEST_F(DeviceQueueTest, ASpanSinkSeesWhatRanAndThePausesInsideIt) {
 
     std::lock_guard lock(mutex);
     ASSERT_EQ(spans.size(), 2u);
-    EXPECT_EQ(spans[0].name, "held");
+    EXPECT_EQ(spans[0].name, HeldWorker::kName);
     EXPECT_EQ(spans[1].name, "stage 2");
     EXPECT_EQ(spans[1].outcome, Outcome::Failed);
     EXPECT_LE(spans[0].endNs, spans[1].startNs);
