@@ -11,6 +11,7 @@
 #include "HvSetpPanelObj.h"
 #include "HvTreeNode.h"
 #include "Notifications/NotificationCenter.h"
+#include "ShownWindows.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -609,11 +610,10 @@ TEST(HvMessageBox, AnswersByKeyAndShowsCancelOnlyForAQuestion) {
     for (const auto& [key, expected] :
          {std::pair(Qt::Key_Return, true), std::pair(Qt::Key_Escape, false)}) {
         QTimer::singleShot(0, [key = key] {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<HvMessageBox*>(top); box && box->isVisible()) {
-                    EXPECT_TRUE(box->cancelButton());
-                    QTest::keyClick(box, key);
-                }
+            for (HvMessageBox* box : shownMessageBoxes()) {
+                EXPECT_TRUE(box->cancelButton());
+                QTest::keyClick(box, key);
+            }
         });
         EXPECT_EQ(HvAction::ChooseInfoMessage(QStringLiteral("Clear all steps?")), expected);
     }

@@ -12,6 +12,7 @@
 #include "KxWidgetGlobals.h"
 #include "QtPrinters.h"
 #include "ScreenReader.h"
+#include "ShownWindows.h"
 #include "SingleKeyView.h"
 #include "TkeyRepeatView.h"
 #include "TkeyView.h"
@@ -72,15 +73,12 @@ public:
 
 private:
     void look() {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* window = qobject_cast<HvNoTitleWindow*>(top);
-            auto* view = window ? qobject_cast<TkeyRepeatView*>(window->contentView()) : nullptr;
-            if (!view || !window->isVisible() || view == answered_)
-                continue;
-            answered_ = view;
-            ++opened_;
-            answer_(*view);
-        }
+        auto* view = shownView<TkeyRepeatView>();
+        if (!view || view == answered_)
+            return;
+        answered_ = view;
+        ++opened_;
+        answer_(*view);
     }
     std::function<void(TkeyRepeatView&)> answer_;
     QTimer timer_;

@@ -16,6 +16,7 @@
 #include "QtPrinters.h"
 #include "RirImageView.h"
 #include "ShowLoadView.h"
+#include "ShownWindows.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -35,12 +36,9 @@ using KxLayout::text;
 // Runs `answer` on the pop-up once it is shown, from inside its modal run.
 void whenPopUpShown(const std::function<void(HvNoTitleWindow*, PopDialogView*)>& answer) {
     QTimer::singleShot(0, [answer] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* window = qobject_cast<HvNoTitleWindow*>(top);
-            auto* view = window ? qobject_cast<PopDialogView*>(window->contentView()) : nullptr;
-            if (view && window->isVisible())
-                answer(window, view);
-        }
+        HvNoTitleWindow* window = nullptr;
+        if (auto* view = shownView<PopDialogView>(&window))
+            answer(window, view);
     });
 }
 

@@ -8,6 +8,7 @@
 #include "LaunchChooserView.h"
 #include "PopUps.h"
 #include "PrivateHome.h"
+#include "ShownWindows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -103,18 +104,15 @@ public:
 
 private:
     void look() {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* window = qobject_cast<HvNoTitleWindow*>(top);
-            auto* view = window ? qobject_cast<LaunchChooserView*>(window->contentView()) : nullptr;
-            if (!view || !window->isVisible())
-                continue;
-            answered_ = true;
-            timer_.stop();
-            window_ = window;
-            watchdog_.start();
-            answer_(*view);
+        HvNoTitleWindow* window = nullptr;
+        auto* view = shownView<LaunchChooserView>(&window);
+        if (!view)
             return;
-        }
+        answered_ = true;
+        timer_.stop();
+        window_ = window;
+        watchdog_.start();
+        answer_(*view);
     }
     std::function<void(LaunchChooserView&)> answer_;
     QTimer timer_;

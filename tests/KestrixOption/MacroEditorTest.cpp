@@ -18,6 +18,7 @@
 #include "PopUps.h"
 #include "QtPrinters.h"
 #include "RigthMouseTBView.h"
+#include "ShownWindows.h"
 #include "TooltipManager.h"
 #include "ViewControls.h"
 
@@ -727,11 +728,8 @@ TEST_F(MacroEditorTest, TheNameDialogTakesOnlyANewNameAndTheEditorShowsTheNewMac
     QTimer answer;
     answer.setInterval(0);
     QObject::connect(&answer, &QTimer::timeout, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* window = qobject_cast<HvNoTitleWindow*>(top);
-            auto* dialog = window ? qobject_cast<CreateMacroView*>(window->contentView()) : nullptr;
-            if (!dialog || !window->isVisible() || typing.empty())
-                continue;
+        HvNoTitleWindow* window = nullptr;
+        if (auto* dialog = shownView<CreateMacroView>(&window); dialog && !typing.empty()) {
             EXPECT_EQ(window->focusWidget(), dialog->nameTxt());
             const Typed next = typing.front();
             typing.erase(typing.begin());

@@ -21,6 +21,7 @@
 #include "ProfileSaves.h"
 #include "QtPrinters.h"
 #include "ScreenReader.h"
+#include "ShownWindows.h"
 #include "ViewControls.h"
 
 #include <QAccessible>
@@ -292,18 +293,16 @@ TEST_F(SettingsViewsTest, TheStageGoesToTheMouseAtOnceAndCancelPutsTheStoredOneB
 QStringList messagesShown() {
     QTest::qWait(MouseWrites::kRemovalAnnouncedMs + 100);
     QStringList shown;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<HvMessageBox*>(top); box && box->isVisible())
-            shown << box->message();
+    for (HvMessageBox* box : shownMessageBoxes())
+        shown << box->message();
     return shown;
 }
 
 // The one message shown, which is then closed.
 void expectTold(const QString& message) {
     EXPECT_EQ(messagesShown(), QStringList{message});
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (qobject_cast<HvMessageBox*>(top))
-            top->close();
+    for (HvMessageBox* box : shownMessageBoxes())
+        box->close();
 }
 void expectNotTaken(const char* what) {
     expectTold(QStringLiteral("The mouse did not take %1. Is it still plugged in?").arg(what));

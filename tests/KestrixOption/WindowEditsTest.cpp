@@ -13,6 +13,7 @@
 #include "Preferences/UserPreferences.h"
 #include "QtPrinters.h"
 #include "ScreenReader.h"
+#include "ShownWindows.h"
 #include "TabChain.h"
 #include "WindowOverFirmware.h"
 
@@ -335,13 +336,12 @@ TEST_F(WindowEditsTest, EditsAWriteDidNotFinishComeBackAtTheNextStart) {
             return;
         loadingUp = showLoadFrm && showLoadFrm->isVisible();
         captionMeanwhile = caption();
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<HvMessageBox*>(top); box && box->isVisible()) {
-                const QAccessibleInterface* told = QAccessible::queryAccessibleInterface(box);
-                named = told->text(QAccessible::Name);
-                described = told->text(QAccessible::Description);
-                role = told->role();
-            }
+        for (HvMessageBox* box : shownMessageBoxes()) {
+            const QAccessibleInterface* told = QAccessible::queryAccessibleInterface(box);
+            named = told->text(QAccessible::Name);
+            described = told->text(QAccessible::Description);
+            role = told->role();
+        }
     };
     openWindow();
     EXPECT_EQ(popUps.texts.filter("The last changes to profile 1 did not reach the mouse").size(),

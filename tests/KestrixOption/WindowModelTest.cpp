@@ -39,6 +39,7 @@
 #include "PrivateHome.h"
 #include "ProfieController.h"
 #include "Programs.h"
+#include "ShownWindows.h"
 #include "SingleKeyView.h"
 #include "TkeyRepeatView.h"
 #include "TkeyView.h"
@@ -586,12 +587,7 @@ struct AssignMacro : Command {
         QTimer answer;
         answer.setInterval(0);
         QObject::connect(&answer, &QTimer::timeout, [&] {
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                auto* window = qobject_cast<HvNoTitleWindow*>(top);
-                auto* view =
-                    window ? qobject_cast<TkeyRepeatView*>(window->contentView()) : nullptr;
-                if (!view || !window->isVisible())
-                    continue;
+            if (auto* view = shownView<TkeyRepeatView>()) {
                 view->countTxt()->setText(QString::number(count));
                 QTest::keyClick(view->countTxt(), Qt::Key_Return);
             }
