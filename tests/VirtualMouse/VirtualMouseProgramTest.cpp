@@ -1,22 +1,16 @@
 #include "EmulatedMouse.h"
 #include "EventLoopWait.h"
 #include "PrivateRuntimeDir.h"
+#include "Programs.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Outcome {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
 
 class VirtualMouseProgramTest : public testing::Test {
 protected:
@@ -25,45 +19,23 @@ protected:
         env = dir.environment();
     }
 
-    void TearDown() override {
-        if (server.state() != QProcess::NotRunning) {
-            server.terminate();
-            server.waitForFinished(5000);
-        }
-    }
-
     QString socketPath() const { return dir.filePath("run/kx-virtual-mouse.sock"); }
 
     // Starts the server and waits for its first line, written once it listens.
     void startServer(const QStringList& arguments = {}) {
-        serverOutput.clear();
-        server.setProcessEnvironment(env);
-        server.start(KX_VIRTUAL_MOUSE_PATH, arguments);
-        ASSERT_TRUE(server.waitForStarted());
-        ASSERT_TRUE(KxTest::waitFor([&] {
-            serverOutput += QString::fromLocal8Bit(server.readAllStandardOutput());
-            return serverOutput.startsWith("serving on");
-        }));
+        server.forget();
+        ASSERT_TRUE(server.start(arguments, env));
+        ASSERT_TRUE(KxTest::waitFor([&] { return server.output().startsWith("serving on"); }));
     }
 
     // Runs the program with the words of a command line.
-    Outcome run(const QString& line) {
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.start(KX_VIRTUAL_MOUSE_PATH, line.split(' '));
-        Outcome result;
-        if (!process.waitForFinished(10000))
-            return result;
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-        result.err = QString::fromLocal8Bit(process.readAllStandardError());
-        return result;
+    Program::Ran run(const QString& line) {
+        return Program::run(KX_VIRTUAL_MOUSE_PATH, line.split(' '), 10000, env);
     }
 
     PrivateRuntimeDir dir;
     QProcessEnvironment env;
-    QProcess server;
-    QString serverOutput;
+    Program server{KX_VIRTUAL_MOUSE_PATH};
 };
 
 TEST_F(VirtualMouseProgramTest, NoServerExitsOneAndBadUsageTwo) {
@@ -78,8 +50,8 @@ TEST_F(VirtualMouseProgramTest, NoServerExitsOneAndBadUsageTwo) {
                                                  {"fault --at 0 stall", 2},
                                                  {"fault --at 2 --on write stall", 1}};
     for (const auto& [line, exitCode] : cases) {
-        const Outcome result = run(line);
-        EXPECT_EQ(result.exitCode, exitCode) << line;
+        const Program::Ran result = run(line);
+        EXPECT_EQ(result.exit, exitCode) << line;
         EXPECT_TRUE(result.err.contains(exitCode == 1 ? "not running" : "usage:"))
             << result.err.toStdString();
     }
@@ -88,23 +60,20 @@ TEST_F(VirtualMouseProgramTest, NoServerExitsOneAndBadUsageTwo) {
 TEST_F(VirtualMouseProgramTest, PressDpiShowsInTheDumpAndSurvivesARestart) {
     startServer();
     EXPECT_TRUE(run("dump").out.contains("stage: 1 (800 DPI)"));
-    const Outcome press = run("press dpi");
-    EXPECT_EQ(press.exitCode, 0) << press.err.toStdString();
-    const Outcome dump = run("dump");
-    EXPECT_EQ(dump.exitCode, 0);
+    const Program::Ran press = run("press dpi");
+    EXPECT_EQ(press.exit, 0) << press.err.toStdString();
+    const Program::Ran dump = run("dump");
+    EXPECT_EQ(dump.exit, 0);
     EXPECT_TRUE(dump.out.contains("stage: 2 (1600 DPI)")) << dump.out.toStdString();
     EXPECT_TRUE(dump.out.contains("DPI stages: 800 1600 2400 3200"));
     EXPECT_TRUE(dump.out.contains("profile 5 button 5 @1984: c1 40 00"));
 
-    server.terminate();
-    ASSERT_TRUE(server.waitForFinished(5000));
-    EXPECT_EQ(server.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(server.exitCode(), 0);
+    const Program::Ran stopped = server.stop();
+    EXPECT_EQ(stopped.exit, 0);
     EXPECT_FALSE(QFile::exists(socketPath()));
-    const QString output = serverOutput + QString::fromLocal8Bit(server.readAllStandardOutput());
-    EXPECT_TRUE(output.contains("press dpi: profile 1, stage 2 (1600 DPI)"))
-        << output.toStdString();
-    EXPECT_TRUE(output.endsWith("stopped\n"));
+    EXPECT_TRUE(stopped.out.contains("press dpi: profile 1, stage 2 (1600 DPI)"))
+        << stopped.out.toStdString();
+    EXPECT_TRUE(stopped.out.endsWith("stopped\n"));
 
     startServer();
     EXPECT_TRUE(run("dump").out.contains("stage: 2 (1600 DPI)"));
@@ -113,23 +82,23 @@ TEST_F(VirtualMouseProgramTest, PressDpiShowsInTheDumpAndSurvivesARestart) {
 TEST_F(VirtualMouseProgramTest, SecondServerExitsOneAndCommandsReportFailure) {
     startServer({"serve", "--unplugged"});
     EXPECT_EQ(QFile::permissions(socketPath()) & 0077, 0); // the owner's only
-    const Outcome second = run("serve");
-    EXPECT_EQ(second.exitCode, 1);
+    const Program::Ran second = run("serve");
+    EXPECT_EQ(second.exit, 1);
     EXPECT_TRUE(second.err.contains("already running on " + socketPath()));
 
-    const Outcome press = run("press lock");
-    EXPECT_EQ(press.exitCode, 1);
+    const Program::Ran press = run("press lock");
+    EXPECT_EQ(press.exit, 1);
     EXPECT_TRUE(press.err.contains("unplugged"));
-    EXPECT_EQ(run("plug").exitCode, 0);
-    const Outcome status = run("status");
+    EXPECT_EQ(run("plug").exit, 0);
+    const Program::Ran status = run("status");
     EXPECT_TRUE(status.out.contains("plugged: yes\ngeneration: 1\n")) << status.out.toStdString();
-    EXPECT_EQ(run("press button 4").exitCode, 0);
+    EXPECT_EQ(run("press button 4").exit, 0);
 
-    server.kill(); // no clean exit: the socket file stays behind
-    server.waitForFinished(5000);
+    server.process.kill(); // no clean exit: the socket file stays behind
+    server.process.waitForFinished(5000);
     ASSERT_TRUE(QFile::exists(socketPath()));
     startServer();
-    EXPECT_EQ(run("status").exitCode, 0);
+    EXPECT_EQ(run("status").exit, 0);
 }
 
 TEST_F(VirtualMouseProgramTest, BackendAnnouncesARunningServersMouseDuringStart) {

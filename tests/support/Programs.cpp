@@ -43,9 +43,10 @@ Program::Ran Program::stop(int ms) {
     return finish(ms);
 }
 
-Program::Ran Program::run(const QString& path, const QStringList& arguments, int ms) {
+Program::Ran Program::run(const QString& path, const QStringList& arguments, int ms,
+                          const QProcessEnvironment& environment) {
     Program program(path);
-    return program.start(arguments) ? program.finish(ms) : Ran{};
+    return program.start(arguments, environment) ? program.finish(ms) : Ran{};
 }
 
 bool Program::saidWhileRunning(const std::function<bool(const QString&)>& said, int ms) {

@@ -38,7 +38,9 @@ public:
     // Asked to end (SIGTERM), then as finish().
     Ran stop(int ms = 5000);
     // The program run to its end.
-    static Ran run(const QString& path, const QStringList& arguments = {}, int ms = 30000);
+    static Ran
+    run(const QString& path, const QStringList& arguments = {}, int ms = 30000,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
     // Whether it writes the text, or a match of the pattern, on its output or its errors within
     // the time, while it runs.
