@@ -7,6 +7,7 @@
 #include "HvLogger.h"
 #include "KestrixDriverLoader.h"
 #include "PrivateRuntimeDir.h"
+#include "Programs.h"
 
 #include "Linux/UniqueFd.h"
 #include "Virtual/VirtualHidNodeSource.h"
@@ -14,7 +15,6 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QProcess>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -274,12 +274,8 @@ TEST_F(KestrixDriverLoaderTest, InstancesFollowTheEmulatedMouseAndCarryItsReport
 }
 
 TEST_F(KestrixDriverLoaderTest, AMousePluggedBeforeStartIsPublishedWhenStartReturns) {
-    QProcess program;
-    program.setProgram(QStringLiteral(KX_VIRTUAL_MOUSE_PATH));
-    program.setArguments({QStringLiteral("serve")});
-    program.setStandardOutputFile(QProcess::nullDevice());
-    program.start();
-    ASSERT_TRUE(program.waitForStarted());
+    MouseProgram program;
+    ASSERT_TRUE(program.serve());
     ASSERT_TRUE(KxTest::waitFor([] { return QFileInfo::exists(VirtualUsb::socketPath()); }));
 
     {
@@ -292,8 +288,7 @@ TEST_F(KestrixDriverLoaderTest, AMousePluggedBeforeStartIsPublishedWhenStartRetu
         EXPECT_EQ(published(), 0u);
         EXPECT_EQ(listener.count(Driver::kServiceWasClosed), 2u);
     }
-    program.terminate();
-    EXPECT_TRUE(program.waitForFinished());
+    EXPECT_EQ(program.stop().exit, 0);
 }
 
 // A server that does not answer while start() waits for it (it runs on this thread) and then
