@@ -3,6 +3,7 @@
 #include "EventLoopWait.h"
 #include "KxSetupFile.h"
 #include "PrivateHome.h"
+#include "Programs.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -126,36 +126,17 @@ public:
         QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
     };
 
-    ~KxCtlPrograms() { stopMouse(); }
-
-    static QString flashPath() {
-        return PrivateHome::dir("state") + QStringLiteral("/kx-virtual-mouse/flash.bin");
-    }
+    static QString flashPath() { return MouseProgram::flashPath(); }
     // The emulated mouse as it leaves the factory (no flash kept), serving.
     void startFactoryMouse() {
         stopMouse();
         QFile::remove(flashPath());
         startMouse();
     }
-    void startMouse() {
-        mouse_.setProcessChannelMode(QProcess::SeparateChannels);
-        mouse_.start(QStringLiteral(KX_VIRTUAL_MOUSE_PATH), {QStringLiteral("serve")});
-        ASSERT_TRUE(mouse_.waitForStarted());
-        ASSERT_TRUE(KxTest::waitFor([&] { return mouse_.canReadLine(); }));
-    }
-    void stopMouse() {
-        if (mouse_.state() == QProcess::NotRunning)
-            return;
-        mouse_.terminate();
-        mouse_.waitForFinished(5000);
-    }
-    QString mouseCommand(const QString& line) {
-        QProcess client;
-        client.start(QStringLiteral(KX_VIRTUAL_MOUSE_PATH), line.split(QLatin1Char(' ')));
-        EXPECT_TRUE(client.waitForFinished(10000));
-        return QString::fromLocal8Bit(client.readAllStandardOutput());
-    }
-    QString dump() { return mouseCommand(QStringLiteral("dump")); }
+    void startMouse() { ASSERT_TRUE(mouse_.serve()); }
+    void stopMouse() { mouse_.stop(); }
+    static QString mouseCommand(const QString& line) { return MouseProgram::command(line); }
+    static QString dump() { return MouseProgram::dump(); }
     // Whether the dump has the line ("rate: 500 Hz"); the dump is printed when it has not.
     testing::AssertionResult dumpShows(const QString& line) {
         const QString now = dump();
@@ -165,17 +146,12 @@ public:
                << "no line \"" << qPrintable(line) << "\" in " << qPrintable(now);
     }
     // A count of the mouse's status ("requests", "requests closer than the pacing").
-    int status(const QString& what) {
-        const QRegularExpression line(QLatin1Char('^') + what + QStringLiteral(": (\\d+)$"),
-                                      QRegularExpression::MultilineOption);
-        return line.match(mouseCommand(QStringLiteral("status"))).captured(1).toInt();
+    static int status(const QString& what) {
+        return MouseDump::count(mouseCommand("status"), what);
     }
     // The 82 bytes the mouse holds for a button (1-based profile and button).
-    QByteArray record(int profile, int button) {
-        const QRegularExpression line(
-            QStringLiteral("profile %1 button %2 @\\d+: ([0-9a-f ]+)").arg(profile).arg(button));
-        const auto match = line.match(dump());
-        return match.hasMatch() ? QByteArray::fromHex(match.captured(1).toLatin1()) : QByteArray();
+    static QByteArray record(int profile, int button) {
+        return MouseDump::record(dump(), profile, button);
     }
 
     // kxctl started, prepared first as the test needs (its environment, its output).
@@ -229,7 +205,7 @@ public:
     }
 
 private:
-    QProcess mouse_;
+    MouseProgram mouse_;
 };
 
 // Whether a value fits a definition of docs/kxctl-json.md's schema (JsonSchema.cpp); the
