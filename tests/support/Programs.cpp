@@ -26,15 +26,14 @@ bool Program::start(const QStringList& arguments, const QProcessEnvironment& env
 }
 
 Program::Ran Program::finish(int ms) {
-    if (process.state() != QProcess::NotRunning && !process.waitForFinished(ms)) {
+    const bool ended = process.state() == QProcess::NotRunning || process.waitForFinished(ms);
+    if (!ended) {
         process.kill();
         process.waitForFinished(5000);
-        read();
-        return {-1, output_, errors_};
     }
     read();
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, output_,
-            errors_};
+    const bool clean = ended && process.exitStatus() == QProcess::NormalExit;
+    return {clean ? process.exitCode() : -1, output_, errors_};
 }
 
 Program::Ran Program::stop(int ms) {
@@ -49,23 +48,19 @@ Program::Ran Program::run(const QString& path, const QStringList& arguments, int
     return program.start(arguments, environment) ? program.finish(ms) : Ran{};
 }
 
-bool Program::saidWhileRunning(const std::function<bool(const QString&)>& said, int ms) {
-    const auto heard = [&] { return said(output_) || said(errors_); };
-    KxTest::waitFor(
-        [&] {
-            read();
-            return heard() || process.state() != QProcess::Running;
-        },
-        ms);
-    return heard() && process.state() == QProcess::Running;
-}
-
 bool Program::says(const QString& text, int ms) {
-    return saidWhileRunning([&](const QString& written) { return written.contains(text); }, ms);
+    return says(QRegularExpression(QRegularExpression::escape(text)), ms);
 }
 
 bool Program::says(const QRegularExpression& pattern, int ms) {
-    return saidWhileRunning([&](const QString& written) { return written.contains(pattern); }, ms);
+    const auto said = [&] { return output_.contains(pattern) || errors_.contains(pattern); };
+    KxTest::waitFor(
+        [&] {
+            read();
+            return said() || process.state() != QProcess::Running;
+        },
+        ms);
+    return said() && process.state() == QProcess::Running;
 }
 
 const QString& Program::output() {

@@ -10,7 +10,6 @@
 #include <QVariantMap>
 
 #include <array>
-#include <functional>
 #include <vector>
 
 // The programs as a user runs them, beside the test: each ends with the test (and with the
@@ -54,7 +53,6 @@ public:
     QProcess process;
 
 private:
-    bool saidWhileRunning(const std::function<bool(const QString&)>& said, int ms);
     void read();
 
     QString path_;
