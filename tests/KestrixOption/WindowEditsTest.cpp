@@ -1,8 +1,8 @@
 // What the user sets in the main window across profiles, dialogs and writes, against the
 // emulated firmware in this process: an edit reaches the mouse only with Apply, OK or a reset;
 // a button nobody touched keeps its bytes; a write that fails is told and its edits stay;
-// nothing on disk claims what the mouse lacks. (A dropped edit, and one the mouse's own switch
-// leaves: the window's model test, at every step.)
+// nothing on disk claims what the mouse lacks; an edit the user dropped is gone. (The edits the
+// mouse's own switch leaves: the window's model test, at every step.)
 #include "HvMessageBox.h"
 #include "HvNumberTextField.h"
 #include "KxDeviceQueue.h"
@@ -109,6 +109,30 @@ protected:
         KxAction::forgetKnownRecords();
     }
 };
+
+// Give button 2 a launcher, click profile 3, OK, click profile 1: the launcher is gone, Apply
+// is off, and an Apply of another edit leaves button 2 as the mouse holds it.
+TEST_F(WindowEditsTest, ADroppedEditIsGoneAndNeverReachesTheMouse) {
+    openWindow();
+    PopUps popUps;
+    const QByteArray button2 = record(0, 1);
+    selectButton(2);
+    const QString before = caption();
+    setLaunch(2, kTrue);
+    clickProfile(3);
+    EXPECT_EQ(popUps.seen, QStringList{"WarningNeedSave"});
+    ASSERT_EQ(profiles()->selectIndex(), 3);
+    clickProfile(1);
+    EXPECT_EQ(popUps.seen.size(), 1) << "nothing left to ask about";
+    EXPECT_EQ(caption(), before);
+    EXPECT_FALSE(enabled(MainView::kApplyTag));
+
+    setLaunch(5, kFalse);
+    apply();
+    EXPECT_EQ(record(0, 1), button2);
+    EXPECT_TRUE(launches(0, 4));
+    EXPECT_NE(onDisk(0).btnInfo[1].FuncID, KxFuncId::kLaunch);
+}
 
 // Edits the mouse's own switch left on another profile are not lost at the end: the close
 // question asks about them, and OK writes them with this profile's.
