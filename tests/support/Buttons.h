@@ -48,9 +48,8 @@ inline _BTN_INFO macro(const MacroInfo& macro, KxSetup::RunMode mode = KxSetup::
 
 // The launch slot of a profile's button, reported to the daemon when pressed.
 inline _BTN_INFO launch(uint32_t slot, uint32_t index) {
-    _BTN_INFO button = single(KxFuncTable::kLaunch, {KxAction::getBtnAppLaunchIndex(slot, index)},
-                              KxFuncId::kLaunch);
-    return button;
+    return single(KxFuncTable::kLaunch, {KxAction::getBtnAppLaunchIndex(slot, index)},
+                  KxFuncId::kLaunch);
 }
 
 // A button that does nothing.

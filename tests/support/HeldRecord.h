@@ -16,9 +16,6 @@ struct HeldRecord {
         uint8_t flags;
         bool released() const { return flags & KxProtocol::kStepRelease; }
         bool last() const { return flags & KxProtocol::kStepLast; }
-        int delayMs() const {
-            return (flags & KxProtocol::kStepDelayMask) * KxProtocol::kStepDelayUnitMs;
-        }
     };
 
     explicit HeldRecord(const QByteArray& bytes) {
