@@ -12,6 +12,7 @@ inline constexpr int kSettingsSaved = 101; // the profile files changed: reload 
 inline constexpr int kDisplaySwitch = 110; // value1: the on-screen display on or off
 inline constexpr int kShowChange = 111;    // value1: kind, value2.. its values (below)
 inline constexpr int kRelaunch = 121;      // start the window again, 0.5 s from now
+inline constexpr int kRulesChanged = 130;  // the application rules changed: read them again
 
 // Kinds of kShowChange.
 inline constexpr int kShowProfile = 1; // value2: profile index 0..4
@@ -26,5 +27,16 @@ inline constexpr int kStatusDpi = 2;     // value1: stage, value2 and value3: it
 inline constexpr int kStatusRate = 3;    // value1: rate index
 inline constexpr int kStatusRemoved = 100;
 inline constexpr int kStatusArrived = 101;
+
+// The daemon's answers about the application rules, on its own bus name:
+//   Availability() -> (b available, s desktop)
+//     whether this desktop tells which application is in front, and how ("x11", "wlroots",
+//     "kwin"), or why not ("gnome-wayland", "wayland", "no-display");
+//   FrontApplication() -> (s app, s name)
+//     the last application in front other than the configuration window: its id as a rule
+//     names it, and its name to show (empty when none is known yet).
+inline constexpr const char* kDaemonService = "com.vlak.KestrixDeamon";
+inline constexpr const char* kRulesPath = "/com/vlak/KestrixDeamon/ApplicationRules";
+inline constexpr const char* kRulesInterface = "com.vlak.KestrixDeamon.ApplicationRules";
 
 } // namespace KxMessages
