@@ -221,8 +221,7 @@ KxAppRules::Parsed KxAppRules::load() {
     const int size = settings->beginReadArray(kRulesKey);
     if (size > kMaxRules) {
         settings->endArray();
-        return fail(kRulesKey,
-                    tr("holds %1 rules; at most %2 are kept").arg(size).arg(kMaxRules));
+        return fail(kRulesKey, tr("holds %1 rules; at most %2 are kept").arg(size).arg(kMaxRules));
     }
     for (int i = 0; i < size; ++i) {
         settings->setArrayIndex(i);

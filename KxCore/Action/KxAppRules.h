@@ -9,6 +9,7 @@
 #include <optional>
 
 struct InstalledApplication;
+struct KxAppRulesParsed;
 
 // The user's rules that make the mouse's profile follow the application in front: "when <app>
 // is in front, use profile N", "otherwise profile M" (or leave the profile as it is), and one
@@ -72,14 +73,8 @@ public:
     // As set-up files and kxctl --json carry them:
     //   {"enabled": true, "otherwise": 3 | null, "rules": [{"app": "org.gimp.GIMP", "profile": 2}]}
     QJsonObject toJson() const;
-    struct Parsed {
-        std::optional<KxAppRules> rules;
-        QString field; // where the first error is ("appRules.rules[2].app"), when none
-        QString reason;
-        QString errorText() const {
-            return field.isEmpty() ? reason : field + QStringLiteral(": ") + reason;
-        }
-    };
+    // The rules, or where the first error is and why.
+    using Parsed = KxAppRulesParsed;
     // at: the section's name in the file, for the fields the errors name.
     static Parsed fromJson(const QJsonValue& value, const QString& at = QStringLiteral("appRules"));
 
@@ -88,4 +83,13 @@ public:
     static Parsed load();
     // Written to the preferences file; false with the reason in *why.
     bool save(QString* why = nullptr) const;
+};
+
+struct KxAppRulesParsed {
+    std::optional<KxAppRules> rules;
+    QString field; // where the first error is ("appRules.rules[2].app"), when none
+    QString reason;
+    QString errorText() const {
+        return field.isEmpty() ? reason : field + QStringLiteral(": ") + reason;
+    }
 };
