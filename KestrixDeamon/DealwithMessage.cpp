@@ -1,5 +1,8 @@
 #include "DealwithMessage.h"
 
+#include "AppProfileSwitcher.h"
+#include "AppRulesService.h"
+#include "Desktop/FrontApplicationSource.h"
 #include "HvAction.h"
 #include "HvLogger.h"
 #include "KxAction.h"
@@ -85,6 +88,8 @@ std::optional<QString> DealwithMessage::notifyDevStatusStr() {
 void DealwithMessage::andDevPro() {
     HvUSBDealwithObj::andDevPro();
     KxAction::startListenDev();
+    if (switcher_)
+        switcher_->mouseArrived();
 }
 
 void DealwithMessage::didEndInit() {
@@ -133,6 +138,10 @@ void DealwithMessage::apReportPro(const Notification& notification) {
             view->showWithImageTag(tag);
         break;
     }
+    case kRulesChanged:
+        if (switcher_)
+            switcher_->reloadRules();
+        break;
     case kRelaunch:
         HV_DEBUG(QStringLiteral("Domen  Relaunch"));
         // One window however often it is asked: not while a start is pending or under way.
@@ -143,6 +152,40 @@ void DealwithMessage::apReportPro(const Notification& notification) {
     default:
         break;
     }
+}
+
+void DealwithMessage::startApplicationRules(std::unique_ptr<FrontApplicationSource> source) {
+    front_ = std::move(source);
+    AppProfileSwitcher::Hooks hooks;
+    hooks.windowRuns = [this] { return checkApLaunch(); };
+    hooks.switched = [this](int profile, const QString& application) {
+        if (ShowMsgView* view = getShowFrmView())
+            view->showProfileFor(profile, application);
+    };
+    switcher_ = std::make_unique<AppProfileSwitcher>(sysProCon_, std::move(hooks));
+    AppRulesService::Answers answers;
+    answers.available = [this] { return front_ && front_->available(); };
+    answers.desktop = [this] {
+        return FrontApplicationSource::desktopName(
+            front_ ? front_->desktop() : FrontApplicationSource::Desktop::NoDisplay);
+    };
+    answers.frontApplication = [this] { return switcher_->lastApplication(); };
+    answers.frontApplicationName = [this] { return switcher_->lastApplicationName(); };
+    rulesService_ = std::make_unique<AppRulesService>(std::move(answers));
+    rulesService_->publish();
+    if (!front_)
+        return;
+    HV_DEBUG(QStringLiteral("The application in front: %1 (%2)")
+                 .arg(FrontApplicationSource::desktopName(front_->desktop()),
+                      front_->available() ? QStringLiteral("told") : QStringLiteral("not told")));
+    QObject::connect(front_.get(), &FrontApplicationSource::frontChanged, switcher_.get(),
+                     [this](const FrontApplication& front) { switcher_->frontChanged(front); });
+    QObject::connect(front_.get(), &FrontApplicationSource::lost, switcher_.get(), [] {
+        HV_WARNING(QStringLiteral("The desktop no longer tells the application in front"));
+    });
+    // The first answer may have come before the connection.
+    if (!front_->front().names().isEmpty())
+        switcher_->frontChanged(front_->front());
 }
 
 void DealwithMessage::refrshSetting() {

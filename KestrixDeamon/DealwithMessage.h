@@ -13,6 +13,9 @@
 #include <memory>
 #include <optional>
 
+class AppProfileSwitcher;
+class AppRulesService;
+class FrontApplicationSource;
 class HvNoTitleWindow;
 class NotificationDisplay;
 class ProfieController;
@@ -38,6 +41,12 @@ public:
     void dealWithMsg(const uint8_t* report) override;
     // SIGHUP: reload the profiles, as for a "KxSettingChange" 101.
     void reloadRequested() override;
+
+    // The profile follows the application in front, by the user's rules, as far as the source
+    // tells it (AppProfileSwitcher.h); the rules' answers go on the session bus. The display
+    // says "Profile 2 · GIMP" for each switch the rules make.
+    void startApplicationRules(std::unique_ptr<FrontApplicationSource> source);
+    AppProfileSwitcher* applicationRules() const { return switcher_.get(); }
 
     // One "KxSettingChange" notification. Nothing here waits on the event loop: a reload is
     // made kReloadDelayMs after the first request of a burst, covering the whole burst, and a
@@ -129,4 +138,7 @@ private:
     QTimer windowStarting_; // the window was started and has not yet claimed its bus name
     // Its bus name claimed and released: the window started, or ended.
     QDBusServiceWatcher windowWatcher_;
+    std::unique_ptr<FrontApplicationSource> front_;
+    std::unique_ptr<AppProfileSwitcher> switcher_;
+    std::unique_ptr<AppRulesService> rulesService_;
 };

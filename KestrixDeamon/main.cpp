@@ -2,6 +2,7 @@
 // buttons change on the on-screen display, tells the configuration window, and starts the
 // applications bound to buttons.
 #include "DealwithMessage.h"
+#include "Desktop/FrontApplicationSource.h"
 #include "HvDaemon/HvUSBListen.h"
 #include "HvLogger.h"
 #include "KestrixDriverLoader.h"
@@ -140,7 +141,9 @@ int main(int argc, char* argv[]) {
                      std::strerror(error));
 
     HvUSBListen* listen = HvUSBListen::shareUsbListen();
-    listen->setSelDealMessage(std::make_shared<DealwithMessage>());
+    auto handler = std::make_shared<DealwithMessage>();
+    handler->startApplicationRules(FrontApplicationSource::forSession());
+    listen->setSelDealMessage(handler);
     listen->setDriverIdentify(QStringLiteral("com_vlak_driver_KestrixDriver"));
     listen->setProductID(KxProtocol::kProductId);
     listen->setVendorID(KxProtocol::kVendorId);
