@@ -39,16 +39,6 @@ double mandatedPausesMs() {
     return total / 1000.0;
 }
 
-double residentMiB(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
-
 struct Run {
     double firstFrameMs = 0;
     double readMs = 0;
@@ -81,7 +71,7 @@ std::optional<Run> startOnce(const QString& program, QLatin1String shownLine, bo
         [&] { return run.firstFrameMs > 0 && (!readsTheMouse || run.readMs > 0); }, 60000);
     if (done) {
         KxTest::spin(200);
-        run.rssMiB = residentMiB(app.processId());
+        run.rssMiB = KxBench::residentMiB(app.processId());
     }
     app.terminate();
     app.waitForFinished(5000);

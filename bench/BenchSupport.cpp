@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QTimer>
 
 #include "KxAction.h"
@@ -44,6 +47,67 @@ QuietStdout::~QuietStdout() {
     std::fflush(stdout);
     if (saved_.isValid())
         dup2(saved_.get(), STDOUT_FILENO);
+}
+
+long long contextSwitches(qint64 pid) {
+    long long total = 0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile status(tasks.filePath(task + QStringLiteral("/status")));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("voluntary_ctxt_switches:") ||
+                line.startsWith("nonvoluntary_ctxt_switches:"))
+                total += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+        }
+    }
+    return total;
+}
+
+double residentMiB(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+double cpuSeconds(qint64 pid) {
+    double total = 0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile schedstat(tasks.filePath(task + QStringLiteral("/schedstat")));
+        if (schedstat.open(QIODevice::ReadOnly))
+            total += schedstat.readAll().split(' ').first().toDouble() / 1e9;
+    }
+    return total;
+}
+
+std::optional<QString> mouseCommand(const QString& line) {
+    QLocalSocket socket;
+    socket.connectToServer(VirtualUsb::socketPath());
+    if (!socket.waitForConnected(2000))
+        return std::nullopt;
+    socket.write(VirtualUsb::encodeFrame(VirtualUsb::FrameType::Command, line.toUtf8()));
+    socket.flush();
+    QByteArray received;
+    while (socket.waitForReadyRead(5000)) {
+        received += socket.readAll();
+        bool malformed = false;
+        if (const auto frame = VirtualUsb::takeFrame(received, &malformed)) {
+            if (frame->type != VirtualUsb::FrameType::Text ||
+                VirtualUsb::readLe<int32_t>(frame->payload, 0).value_or(-1) != 0)
+                return std::nullopt;
+            return QString::fromUtf8(frame->payload.mid(4));
+        }
+        if (malformed)
+            return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 bool listenToTheEmulatedMouse() {

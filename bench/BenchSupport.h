@@ -7,6 +7,7 @@
 #include "Linux/UniqueFd.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 // Helpers shared by the benchmarks: medians, printing "name: value" lines, and an emulated
@@ -28,6 +29,17 @@ public:
 private:
     UniqueFd saved_;
 };
+
+// What /proc tells of a running process: the context switches of all its threads (each a
+// wake-up), its resident memory, and the CPU time of all its threads (the scheduler's own
+// nanosecond count: tick-based times are too coarse for a fraction of a percent).
+long long contextSwitches(qint64 pid);
+double residentMiB(qint64 pid);
+double cpuSeconds(qint64 pid);
+
+// Sends one command line to the emulated mouse, as its command-line client does: its answer,
+// or none when it failed.
+std::optional<QString> mouseCommand(const QString& line);
 
 // Starts the device requester and waits for the emulated mouse; false (with a line on standard
 // error) when it does not appear.
