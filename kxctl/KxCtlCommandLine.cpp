@@ -35,6 +35,11 @@ constexpr CommandSpec kCommands[] = {
     {"macro export", Command::MacroExport, 2, 2, ""},
     {"export", Command::Export, 1, 1, ""},
     {"import", Command::Import, 1, 1, "profiles dry-run"},
+    {"rule list", Command::RuleList, 0, 0, ""},
+    {"rule add", Command::RuleAdd, 1, 2, "otherwise dry-run"},
+    {"rule remove", Command::RuleRemove, 0, 1, "otherwise dry-run"},
+    {"rule on", Command::RuleOn, 0, 0, "dry-run"},
+    {"rule off", Command::RuleOff, 0, 0, "dry-run"},
     {"__complete", Command::Complete, 1, 2, ""},
 };
 
@@ -110,6 +115,30 @@ constexpr CommandHelp kHelp[] = {
          "KxCtl", "kxctl import [--profiles 1,3] [--dry-run] FILE\n  Writes a set-up file into the "
                   "mouse, all of it or the profiles named\n  (- reads standard input); --dry-run "
                   "prints what would change.\n")},
+    {"rule", QT_TRANSLATE_NOOP(
+                 "KxCtl", "kxctl rule list|add|remove|on|off ...\n  The application rules: the "
+                          "profile follows the application in front.\n  kxctl help rule add, and "
+                          "so on.\n")},
+    {"rule list",
+     QT_TRANSLATE_NOOP(
+         "KxCtl",
+         "kxctl [--json] rule list\n  The application rules, whether they are on, and whether "
+         "this desktop tells\n  the application in front (asked of the running daemon).\n")},
+    {"rule add",
+     QT_TRANSLATE_NOOP(
+         "KxCtl",
+         "kxctl rule add [--dry-run] APP PROFILE\nkxctl rule add [--dry-run] --otherwise "
+         "PROFILE\n  Uses profile PROFILE (1..5) while APP is in front, or while no rule's "
+         "application\n  is. APP is an installed application's id (org.gimp.GIMP), its name, "
+         "or a\n  window class.\n")},
+    {"rule remove",
+     QT_TRANSLATE_NOOP("KxCtl", "kxctl rule remove [--dry-run] APP\nkxctl rule remove [--dry-run] "
+                                "--otherwise\n  Removes APP's rule, or the rule for every other "
+                                "application (the profile\n  then stays as it is).\n")},
+    {"rule on", QT_TRANSLATE_NOOP("KxCtl", "kxctl rule on|off [--dry-run]\n  Switches all "
+                                           "the application rules on or off.\n")},
+    {"rule off", QT_TRANSLATE_NOOP("KxCtl", "kxctl rule on|off [--dry-run]\n  Switches all "
+                                            "the application rules on or off.\n")},
 };
 
 bool allows(const CommandSpec& spec, const char* option) {
@@ -168,6 +197,11 @@ QString usage() {
         "  import FILE [--profiles 1,3] [--dry-run]\n"
         "                                 write a set-up file into the mouse (- for standard\n"
         "                                 input); --dry-run prints what would change\n"
+        "  rule list                      the application rules (no mouse needed)\n"
+        "  rule add APP PROFILE           use PROFILE (1..5) while APP is in front\n"
+        "  rule add --otherwise PROFILE   use PROFILE while no rule's application is\n"
+        "  rule remove APP | --otherwise  remove a rule\n"
+        "  rule on|off                    switch all the application rules\n"
         "\n"
         "Options:\n"
         "  --json       output as JSON (see the kxctl(1) manual)\n"
@@ -247,6 +281,9 @@ Parsed parse(const QStringList& arguments) {
         } else if (argument == QLatin1String("--all")) {
             invocation.all = true;
             optionsSeen << QStringLiteral("all");
+        } else if (argument == QLatin1String("--otherwise")) {
+            invocation.otherwise = true;
+            optionsSeen << QStringLiteral("otherwise");
         } else if (argument == QLatin1String("--dry-run")) {
             invocation.dryRun = true;
             optionsSeen << QStringLiteral("dry-run");
@@ -335,6 +372,8 @@ Parsed parse(const QStringList& arguments) {
         result.error =
             words.first() == QLatin1String("macro")
                 ? QCoreApplication::translate("KxCtl", "macro takes list, show, import or export")
+            : words.first() == QLatin1String("rule")
+                ? QCoreApplication::translate("KxCtl", "rule takes list, add, remove, on or off")
                 : QCoreApplication::translate("KxCtl", "unknown command %1").arg(words.first());
         return result;
     }
@@ -354,6 +393,19 @@ Parsed parse(const QStringList& arguments) {
                 ? QCoreApplication::translate("KxCtl", "%1: too few arguments").arg(invocation.name)
                 : QCoreApplication::translate("KxCtl", "%1: too many arguments")
                       .arg(invocation.name);
+        return result;
+    }
+    // rule add APP PROFILE | --otherwise PROFILE; rule remove APP | --otherwise.
+    if (spec->command == Command::RuleAdd &&
+        invocation.words.size() != (invocation.otherwise ? 1 : 2)) {
+        result.error = QCoreApplication::translate(
+            "KxCtl", "rule add takes APP PROFILE, or --otherwise PROFILE");
+        return result;
+    }
+    if (spec->command == Command::RuleRemove &&
+        invocation.words.size() != (invocation.otherwise ? 0 : 1)) {
+        result.error =
+            QCoreApplication::translate("KxCtl", "rule remove takes APP, or --otherwise");
         return result;
     }
     if (invocation.all && invocation.profile) {

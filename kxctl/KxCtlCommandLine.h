@@ -27,6 +27,11 @@ enum class Command {
     MacroExport,
     Export,
     Import,
+    RuleList,
+    RuleAdd,    // APP PROFILE, or --otherwise PROFILE
+    RuleRemove, // APP, or --otherwise
+    RuleOn,
+    RuleOff,
     Complete, // "__complete WHAT": names for the shell's completion
 };
 
@@ -39,6 +44,7 @@ struct Invocation {
     bool verbose = false;
     bool all = false;
     bool dryRun = false;
+    bool otherwise = false; // rule add|remove --otherwise: the rule for every other application
     // Numbers as typed; the commands check their ranges.
     std::optional<int> profile;           // --profile N
     std::optional<KxSetup::RunMode> mode; // --mode once|repeat N|hold|toggle

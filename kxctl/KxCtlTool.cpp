@@ -13,6 +13,7 @@
 #include "MenuInfo.h"
 #include "ProfieController.h"
 #include "TooltipManager.h"
+#include "Workspace/InstalledApplications.h"
 #include "Workspace/OutputTarget.h"
 
 #include <QCoreApplication>
@@ -289,7 +290,7 @@ bool Tool::lock() {
     return locked_;
 }
 
-std::optional<int> Tool::becomeWriter() {
+void Tool::noteWithoutBus() const {
     // Without a session bus (cron, some ssh sessions) an open window cannot be seen: the turn at
     // the mouse still keeps the transfers apart; the user is told what a window would show.
     if (!QDBusConnection::sessionBus().isConnected())
@@ -297,16 +298,25 @@ std::optional<int> Tool::becomeWriter() {
             "KxCtl", "there is no session bus, so an open configuration window cannot be "
                      "seen; if one is open, it shows the older values until it is opened "
                      "again"));
+}
+
+std::optional<int> Tool::refuseWhileWindowRuns() {
+    if (!windowRuns())
+        return std::nullopt;
+    if (!invocation_.wait)
+        return fail(kRefused, QCoreApplication::translate(
+                                  "KxCtl", "the configuration window (KxOption) is open and owns "
+                                           "the mouse's settings: close it first, or run "
+                                           "kxctl --wait to wait for it"));
+    waitForWindowToClose();
+    return std::nullopt;
+}
+
+std::optional<int> Tool::becomeWriter() {
+    noteWithoutBus();
     for (;;) {
-        if (windowRuns()) {
-            if (!invocation_.wait)
-                return fail(kRefused,
-                            QCoreApplication::translate(
-                                "KxCtl", "the configuration window (KxOption) is open and owns "
-                                         "the mouse's settings: close it first, or run "
-                                         "kxctl --wait to wait for it"));
-            waitForWindowToClose();
-        }
+        if (const auto refused = refuseWhileWindowRuns())
+            return refused;
         if (!lock())
             return kRefused;
         // The window may have opened while this waited for the lock.
@@ -325,6 +335,13 @@ int Tool::run() {
         return output(commandHelp(invocation_.words).value_or(usage()).toLocal8Bit());
     case Command::Version:
         return output(QStringLiteral("kxctl %1\n").arg(QStringLiteral(KX_VERSION)).toLocal8Bit());
+    case Command::RuleList:
+        return ruleList();
+    case Command::RuleAdd:
+    case Command::RuleRemove:
+    case Command::RuleOn:
+    case Command::RuleOff:
+        return ruleChange();
     default:
         break;
     }
@@ -734,6 +751,9 @@ int Tool::write(const Need& need, const Build& build) {
     const std::optional<KxSetup::Target> target = build(state, &refusal);
     if (!target)
         return fail(kRefused, refusal);
+    if (target->appRules && !KxSetup::readAppRules(&state, &refusal))
+        return fail(kRefused,
+                    QCoreApplication::translate("KxCtl", "%1; nothing was written").arg(refusal));
     if (const QList<int> lost = KxSetup::profilesLosingLeftClick(*target, state); !lost.isEmpty())
         return fail(kRefused, QCoreApplication::translate(
                                   "KxCtl", "profile %1 would have no button left doing the left "
@@ -963,6 +983,9 @@ int Tool::exportSetup() {
                                   "KxCtl", "the mouse did not answer; nothing was exported"));
     KxSetup::keepProfilesMacros(*sysProCon, state);
     state.desktop = KxSetup::desktopNow();
+    if (QString why; !KxSetup::readAppRules(&state, &why))
+        return fail(kRefused,
+                    QCoreApplication::translate("KxCtl", "%1; nothing was exported").arg(why));
     const KxSetup::File file =
         KxSetup::capture(state, QStringLiteral("kxctl %1").arg(QStringLiteral(KX_VERSION)));
     if (path == QLatin1String("-"))
@@ -1052,8 +1075,18 @@ int Tool::complete() {
     } else if (what == QLatin1String("buttons")) {
         for (int b = 0; b < KxSetup::kButtons; ++b)
             names << KxNames::buttonKey(b);
+    } else if (what == QLatin1String("apps")) {
+        // One a line: an id a newline would split is left out.
+        for (const InstalledApplication& entry : InstalledApplications::list())
+            if (!KxSetup::hasControlCharacters(entry.id))
+                names << KxAppRules::normalApp(entry.id);
+    } else if (what == QLatin1String("rules")) {
+        // Rules a hand edit broke offer nothing; the command itself says why.
+        for (const KxAppRule& rule : KxAppRules::load().rules.value_or(KxAppRules{}).rules)
+            names << rule.app;
     } else {
-        return fail(kUsage, QStringLiteral("__complete takes functions, macros or buttons"));
+        return fail(kUsage,
+                    QStringLiteral("__complete takes functions, macros, buttons, apps or rules"));
     }
     names.removeDuplicates();
     if (!names.isEmpty())

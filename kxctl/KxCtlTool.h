@@ -61,6 +61,10 @@ private:
     bool lock();
     // One writer: refuses (or waits) while the window runs, then takes the lock.
     std::optional<int> becomeWriter();
+    // Refuses (or, with --wait, waits) while the window runs; an exit status when refused.
+    std::optional<int> refuseWhileWindowRuns();
+    // Without a session bus an open window cannot be seen: the user is told.
+    void noteWithoutBus() const;
 
     int list();
     int show();
@@ -76,6 +80,9 @@ private:
     int macroExport();
     int exportSetup();
     int importSetup();
+    // The application rules (KxCtlToolRules.cpp): no mouse, no mouse lock.
+    int ruleList();
+    int ruleChange();
     int complete();
 
     // Reads, builds and plans; the write session does the rest (KxWriteSession.h).

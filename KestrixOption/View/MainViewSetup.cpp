@@ -67,9 +67,12 @@ bool MainView::exportSetupTo(const QString& path) {
             if (!read->whole) {
                 HvAction::showInfoMessage(QCoreApplication::translate(
                     "MainView", "The mouse did not answer: the set-up was not exported."));
+            } else if (QString why; !KxSetup::readAppRules(&read->state, &why)) {
+                HvAction::showInfoMessage(
+                    QCoreApplication::translate("MainView", "The set-up was not exported: %1.")
+                        .arg(why));
             } else {
                 read->state.desktop = KxSetup::desktopNow();
-                QString why;
                 const KxSetup::File file = KxSetup::capture(
                     read->state,
                     QStringLiteral("KxOption %1").arg(QCoreApplication::applicationVersion()));
@@ -119,6 +122,8 @@ bool MainView::importSetupFrom(const QString& path) {
     KxSetup::MouseState current = KxSetup::stateOfLibrary(*library, library->currFWProfileIndex());
     if (resolved.target->desktop)
         current.desktop = KxSetup::desktopNow();
+    if (QString why; resolved.target->appRules && !KxSetup::readAppRules(&current, &why))
+        return refuse(why);
     if (const QList<int> lost = KxSetup::profilesLosingLeftClick(*resolved.target, current);
         !lost.isEmpty())
         return refuse(QCoreApplication::translate(

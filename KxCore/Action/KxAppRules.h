@@ -9,7 +9,6 @@
 #include <optional>
 
 struct InstalledApplication;
-struct KxAppRulesParsed;
 
 // The user's rules that make the mouse's profile follow the application in front: "when <app>
 // is in front, use profile N", "otherwise profile M" (or leave the profile as it is), and one
@@ -73,8 +72,9 @@ public:
     // As set-up files and kxctl --json carry them:
     //   {"enabled": true, "otherwise": 3 | null, "rules": [{"app": "org.gimp.GIMP", "profile": 2}]}
     QJsonObject toJson() const;
-    // The rules, or where the first error is and why.
-    using Parsed = KxAppRulesParsed;
+    // Defined below, where KxAppRules is complete: an optional of it made inside the class would
+    // fix its copy and move as those of an incomplete type, deleted.
+    struct Parsed;
     // at: the section's name in the file, for the fields the errors name.
     static Parsed fromJson(const QJsonValue& value, const QString& at = QStringLiteral("appRules"));
 
@@ -85,7 +85,7 @@ public:
     bool save(QString* why = nullptr) const;
 };
 
-struct KxAppRulesParsed {
+struct KxAppRules::Parsed {
     std::optional<KxAppRules> rules;
     QString field; // where the first error is ("appRules.rules[2].app"), when none
     QString reason;

@@ -578,6 +578,14 @@ std::optional<File> readVersion1(const QJsonObject& top, Problems& problems) {
             file.macros.append(*macro);
         }
     }
+    if (const auto rules = fields.value(QStringLiteral("appRules"), false)) {
+        const KxAppRules::Parsed parsed =
+            KxAppRules::fromJson(*rules, fields.path(QStringLiteral("appRules")));
+        if (parsed.rules)
+            file.appRules = parsed.rules;
+        else
+            problems.fail(parsed.field, parsed.reason);
+    }
     if (!fields.done())
         return std::nullopt;
     // Every macro a button runs is in the file.
@@ -606,10 +614,10 @@ std::optional<File> readVersion1(const QJsonObject& top, Problems& problems) {
 constexpr const char* kKeyOrder[] = {
     // A file's or an output's head, then its body.
     "format", "version", "command", "ok", "exitCode", "error", "details", "program", "exported",
-    "activeProfile", "locked", "settings", "desktop", "profiles", "macros", "mice", "changes",
-    "written", "dryRun", "file",
+    "activeProfile", "locked", "settings", "desktop", "profiles", "macros", "appRules", "mice",
+    "changes", "written", "dryRun", "file",
     // A profile, a step, a button, a mouse, a change.
-    "profile", "active", "action", "button", "index", "kind", "name", "location", "selected",
+    "app", "profile", "active", "action", "button", "index", "kind", "name", "location", "selected",
     "what", "from", "to",
     // What a button does.
     "function", "functionId", "table", "keys", "macro", "mode", "count", "path", "desktopEntry",
@@ -618,7 +626,9 @@ constexpr const char* kKeyOrder[] = {
     "loopTime", "key", "keyName", "deviceCode", "delayMs", "steps", "deviceSteps", "delaysChanged",
     // The settings and the desktop.
     "dpiStages", "activeStage", "pollingRate", "lights", "logo", "wheel", "pointerSpeed",
-    "scrollSpeed", "doubleClickSpeed"};
+    "scrollSpeed", "doubleClickSpeed",
+    // The application rules.
+    "enabled", "otherwise", "rules", "installed", "daemon", "running", "answered", "available"};
 
 int keyRank(const QString& key) {
     const int index = indexOf(kKeyOrder, key);
@@ -1069,6 +1079,8 @@ QByteArray serialize(const File& file) {
     for (const Macro& macro : file.macros)
         macros.append(macroToJson(macro));
     top.insert(QStringLiteral("macros"), macros);
+    if (file.appRules)
+        top.insert(QStringLiteral("appRules"), file.appRules->toJson());
     return prettyJson(top);
 }
 

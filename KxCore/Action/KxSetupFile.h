@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KxAppRules.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
@@ -12,8 +14,8 @@
 // A whole set-up of the mouse as one file (".kxsetup"), to back up, keep with one's dotfiles or
 // give to someone: the five profiles' buttons as the mouse holds them, the macros those buttons
 // run (by content), the settings block the mouse keeps for all profiles, the active profile, and
-// the desktop's speeds. JSON, versioned, written one button or macro step per line so that a diff
-// reads well. docs/kxctl-json.md describes it field by field.
+// the desktop's speeds, and the user's application rules. JSON, versioned, written one button or
+// macro step per line so that a diff reads well. docs/kxctl-json.md describes it field by field.
 //
 // This is the file's own model: it knows nothing of the catalogue or the library. Reading checks
 // everything that can be checked without them (shape, kinds, ranges, sizes) and names the first
@@ -127,6 +129,10 @@ struct File {
     std::optional<Desktop> desktop;
     std::array<std::array<Button, kButtons>, kProfiles> profiles{};
     QList<Macro> macros;
+    // The application rules, replacing the user's on import; none leaves the user's as they are.
+    // Optional within version 1: a file without them reads as before, and a program older than
+    // them refuses a file holding them, naming the field, rather than dropping them unseen.
+    std::optional<KxAppRules> appRules;
 
     bool operator==(const File&) const = default;
 };

@@ -3,6 +3,7 @@
 #include "HvAction.h"
 #include "HvLogger.h"
 #include "HvMouseAction.h"
+#include "KxAppRulesUpdate.h"
 #include "KxGlobals.h"
 #include "KxNames.h"
 #include "KxRecords.h"
@@ -115,6 +116,21 @@ QString settingsText(const Settings& s, int part) {
         return s.wheelLight ? QCoreApplication::translate("KxSetupMouse", "on")
                             : QCoreApplication::translate("KxSetupMouse", "off");
     }
+}
+
+// Application rules in a few words: "3 rules, otherwise profile 2, switched off".
+QString rulesText(const KxAppRules& rules) {
+    QString text = rules.rules.size() == 1
+                       ? QCoreApplication::translate("KxSetupMouse", "1 rule")
+                       : QCoreApplication::translate("KxSetupMouse", "%n rules", nullptr,
+                                                     int(rules.rules.size()));
+    if (rules.otherwise)
+        text = QCoreApplication::translate("KxSetupMouse", "%1, otherwise profile %2")
+                   .arg(text)
+                   .arg(*rules.otherwise);
+    if (!rules.enabled)
+        text = QCoreApplication::translate("KxSetupMouse", "%1, switched off").arg(text);
+    return text;
 }
 
 QString settingsName(int part) {
@@ -244,6 +260,16 @@ Settings settingsOf(const _Kx_PROFILE& profile) {
 
 void putSettings(const Settings& settings, _Kx_PROFILE* profile) {
     blockOf(settings).putInto(*profile);
+}
+
+bool readAppRules(MouseState* state, QString* why) {
+    const KxAppRules::Parsed loaded = KxAppRules::load();
+    if (!loaded.rules) {
+        *why = KxAppRulesUpdate::brokenText(loaded);
+        return false;
+    }
+    state->appRules = loaded.rules;
+    return true;
 }
 
 Desktop desktopNow() {
@@ -378,6 +404,8 @@ File capture(const MouseState& state, const QString& program) {
     file.activeProfile = state.activeProfile.value_or(0);
     file.settings = state.settings.value_or(Settings{{800, 1600, 2400, 3200}, 0, 1000, true, true});
     file.desktop = state.desktop;
+    if (state.appRules && *state.appRules != KxAppRules{})
+        file.appRules = state.appRules;
     QHash<int32_t, QString> names; // macro id → its name in the file
     QSet<QString> taken;
     for (int p = 0; p < kProfiles; ++p) {
@@ -675,6 +703,7 @@ Resolved resolve(const File& file, unsigned profiles, bool shared) {
         target.settings = file.settings;
         target.activeProfile = file.activeProfile;
         target.desktop = file.desktop;
+        target.appRules = file.appRules;
     }
     // Ids last, so that a refused file leaves the library's mark of ids where it was; the
     // records of new macros take theirs now.
@@ -758,6 +787,8 @@ QString statusOf(const Change& change, const WriteResult& result, bool desktopAp
         return desktopApplied ? written : notWritten;
     case Change::Part::Library:
         return written; // the macros were kept before anything was sent
+    case Change::Part::AppRules:
+        return result.appRules.value_or(false) ? written : notWritten;
     }
     return notWritten;
 }
@@ -832,6 +863,18 @@ QList<Change> plan(const Target& target, const MouseState& current) {
                 changes.append({QCoreApplication::translate("KxSetupMouse", name),
                                 values.first ? QString::number(values.first) : QStringLiteral("?"),
                                 QString::number(values.second), Change::Part::Desktop});
+    }
+    if (target.appRules && current.appRules != target.appRules) {
+        const QString to = rulesText(*target.appRules);
+        changes.append(
+            {QCoreApplication::translate("KxSetupMouse", "application rules"), QString(),
+             current.appRules && *current.appRules != KxAppRules{}
+                 //: The application rules a set-up brings (%1: "3 rules, otherwise
+                 //: profile 2"), and the user's that they replace (%2).
+                 ? QCoreApplication::translate("KxSetupMouse", "%1, replacing yours (%2)")
+                       .arg(to, rulesText(*current.appRules))
+                 : to,
+             Change::Part::AppRules});
     }
     // Only macros that join the library change it, and delays brought to what a step holds.
     for (const QString& note : target.macroChanges)

@@ -22,13 +22,15 @@ class ProfieController;
 // took becomes the profiles' (ProfieControllerEdits.cpp).
 namespace KxSetup {
 
-// What the mouse holds, as far as it was read, and the desktop's speeds.
+// What the mouse holds, as far as it was read, the desktop's speeds and the user's application
+// rules.
 struct MouseState {
     std::array<std::optional<std::array<_BTN_INFO, kButtons>>, kProfiles> buttons;
     std::optional<Settings> settings;
     std::optional<int> activeProfile; // 0..4
     std::optional<int> lock;          // 1 locked
     std::optional<Desktop> desktop;
+    std::optional<KxAppRules> appRules;
 };
 
 // Reads the buttons of the slots in `slots` (bit s for slot s), then the settings block and the
@@ -55,6 +57,11 @@ void putSettings(const Settings& settings, _Kx_PROFILE* profile);
 int rateHzOf(uint32_t poRate);
 std::optional<uint32_t> poRateOf(int rateHz);
 
+// The user's application rules into the state, from the preferences. False, with a sentence
+// naming the key and how to mend it, when a hand edit broke them: they are neither exported
+// without a word nor replaced unseen.
+bool readAppRules(MouseState* state, QString* why);
+
 // The desktop's speeds now, and setting them (kept as the speeds to come back to); false when the
 // desktop did not take a value.
 Desktop desktopNow();
@@ -64,7 +71,9 @@ bool applyDesktop(const Desktop& desktop);
 Button describe(const _BTN_INFO& record, int slot, int button);
 Macro describe(const MacroInfo& macro, const QString& name);
 // The state (all five slots, the settings and the active profile) as a file; the macros the
-// buttons run go in by content, each once, under names unique in the file.
+// buttons run go in by content, each once, under names unique in the file. The application rules
+// go in when the user has made any (rules, an "otherwise", or the switch off): a file without
+// them leaves an importer's rules as they are and reads in programs older than the rules.
 File capture(const MouseState& state, const QString& program);
 
 // What a file asks of the mouse, the library and the desktop. Buttons not set are left as they
@@ -74,6 +83,8 @@ struct Target {
     std::optional<Settings> settings;
     std::optional<int> activeProfile;
     std::optional<Desktop> desktop;
+    // Replaces the user's rules once the mouse took the rest whole (KxWriteSession.h).
+    std::optional<KxAppRules> appRules;
     // Macros the library gains, with ids already given, and what became of each macro of the
     // file ("Fire: imported as Fire (2), the library's Fire differs").
     QList<std::shared_ptr<MacroInfo>> newMacros;
@@ -91,17 +102,17 @@ struct Resolved {
     Error error;
 };
 // The file's profiles in `profiles` (bit p for profile p) as records, and with `shared` its
-// settings block, active profile and desktop speeds. Names are looked up in the catalogue and
-// the library; a macro the library holds with the same steps is used, one of the same name but
-// other steps is taken under a new name. Refused, naming the field, for a name the catalogue
-// does not have, a macro the mouse cannot hold, an application not installed here, or a library
-// that would pass its 100 macros. Nothing is changed but the library's mark of macro ids.
+// settings block, active profile, desktop speeds and application rules. Names are looked up in the
+// catalogue and the library; a macro the library holds with the same steps is used, one of the same
+// name but other steps is taken under a new name. Refused, naming the field, for a name the
+// catalogue does not have, a macro the mouse cannot hold, an application not installed here, or a
+// library that would pass its 100 macros. Nothing is changed but the library's mark of macro ids.
 Resolved resolve(const File& file, unsigned profiles, bool shared);
 
 // One change the target makes: "profile 2 side1 button", "Left Click", "macro Fire, once".
 struct Change {
     // What the change is of, so that a write's result can tell whether it happened.
-    enum class Part : uint8_t { Button, Settings, ActiveProfile, Desktop, Library };
+    enum class Part : uint8_t { Button, Settings, ActiveProfile, Desktop, Library, AppRules };
 
     QString what;
     QString from;
@@ -151,6 +162,8 @@ struct WriteResult {
     bool settingsUnconfirmed = false;
     bool activeProfileUnconfirmed = false;
     bool stopped = false; // the mouse stopped answering
+    // The target's application rules were saved in the preferences (none: not asked).
+    std::optional<bool> appRules;
     bool complete() const;
     bool changedMouse() const;
 };

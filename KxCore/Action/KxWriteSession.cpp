@@ -2,6 +2,7 @@
 
 #include "HvLogger.h"
 #include "KxAction.h"
+#include "KxAppRulesUpdate.h"
 #include "KxGlobals.h"
 #include "KxMessages.h"
 #include "ProfieController.h"
@@ -89,6 +90,7 @@ void KxWriteSession::finish(Save save, QObject* receiver, Done done) {
                 "KxWriteSession", "The desktop did not take the pointer, scroll and "
                                   "double-click speeds.");
     }
+    takeAppRules();
     const auto saved = [this, save, receiver = QPointer<QObject>(receiver),
                         done = std::move(done)](bool isSaved) {
         outcome_.saved = isSaved;
@@ -112,6 +114,31 @@ void KxWriteSession::finish(Save save, QObject* receiver, Done done) {
     }
     // The application hears the save, so that the daemon is told also when the receiver is gone.
     ProfileSaver::shared().save(library_, QCoreApplication::instance(), saved);
+}
+
+void KxWriteSession::takeAppRules() {
+    if (!target_.appRules || current_.appRules == target_.appRules)
+        return;
+    // The rules go with the set-up they came in: a set-up the mouse did not take whole leaves the
+    // user's rules as they were, so that importing it again does the whole.
+    if (!outcome_.result.complete()) {
+        outcome_.result.appRules = false;
+        outcome_.problems << QCoreApplication::translate(
+            "KxWriteSession", "The application rules were not taken, as the mouse did not take "
+                              "the whole set-up.");
+        return;
+    }
+    const KxAppRulesUpdate::Outcome updated =
+        KxAppRulesUpdate::apply([this](KxAppRules& rules, QString*) {
+            rules = *target_.appRules;
+            return true;
+        });
+    outcome_.result.appRules = updated.ok;
+    if (!updated.ok)
+        //: %1: why ("the rules could not be written to …").
+        outcome_.problems << QCoreApplication::translate(
+                                 "KxWriteSession", "The application rules were not taken: %1.")
+                                 .arg(updated.why);
 }
 
 void KxWriteSession::tellDaemon() const {

@@ -19,9 +19,10 @@ class QObject;
 //      they cannot be), the records, the settings block and the active profile are written, and
 //      everything sent is read back;
 //   3. finish, on the library's thread again: what the mouse took becomes the library's (a block
-//      it took only in part as it holds it), the desktop's speeds are set, the profiles are
-//      saved, the daemon is told, and the outcome says per profile and button what was and was
-//      not written.
+//      it took only in part as it holds it), the desktop's speeds are set, the application rules
+//      a set-up brings replace the user's (only when the mouse took the rest whole), the profiles
+//      are saved, the daemon is told, and the outcome says per profile and button what was and
+//      was not written.
 // The window runs it on the process's device queue (post), kxctl on its own thread (run).
 class KxWriteSession {
 public:
@@ -83,6 +84,8 @@ public:
     const Outcome& outcome() const { return outcome_; }
 
 private:
+    // The target's application rules into the preferences (KxAppRulesUpdate.h).
+    void takeAppRules();
     void tellDaemon() const;
 
     ProfieController& library_;

@@ -21,6 +21,14 @@ unset DBUS_SESSION_BUS_ADDRESS
 archive='{"format": "com.vlak.KxOption.archive", "version": 1, "object": {"keyInfoArr": [{"keyCode": 4, "keyFlag": 0, "delay": 0}]}}'
 printf '%s' "$archive" >"$HOME/Fire Storm.mac"
 kxctl macro import "$HOME/Fire Storm.mac" >/dev/null || { echo "FAIL: macro import"; exit 1; }
+# Two installed applications, and rules for one of them and for a window class.
+mkdir -p "$XDG_DATA_HOME/applications"
+for app in Editor Viewer; do
+    printf '[Desktop Entry]\nType=Application\nName=Example %s\nExec=true\n' "$app" \
+        >"$XDG_DATA_HOME/applications/org.example.$app.desktop"
+done
+kxctl rule add org.example.editor 2 2>/dev/null >/dev/null || { echo "FAIL: rule add"; exit 1; }
+kxctl rule add Gimp-2.10 3 2>/dev/null >/dev/null || { echo "FAIL: rule add"; exit 1; }
 cd "$HOME" || exit 1
 mkdir -p sets
 touch mine.kxsetup notes.txt
@@ -72,7 +80,7 @@ expect "export|" kxctl --json exp
 expect "show|" kxctl --device 2 sh
 expect "show|" kxctl -V sh
 expect "macro|" kxctl help ma
-expect "button|dpi|export|help|import|light|list|macro|profile|rate|show|stage|" kxctl help ""
+expect "button|dpi|export|help|import|light|list|macro|profile|rate|rule|show|stage|" kxctl help ""
 expect "--device|--help|--json|--verbose|--version|--wait|-V|-h|" kxctl -
 expect "export|" kxctl -- exp
 expect "" kxctl -- --
@@ -86,11 +94,12 @@ expect "notes.txt|" kxctl --device no
 
 # Each command's own options: --dry-run on those that write, --mode after a macro.
 for writing in "profile 1" "dpi 1 800" "stage 1" "rate 125" "light logo on" "button 1 default" \
-    "macro import x.mac" "import x.kxsetup"; do
+    "macro import x.mac" "import x.kxsetup" "rule add x 1" "rule remove x" "rule on" "rule off"; do
     # shellcheck disable=SC2086
     expect "--dry-run|" kxctl $writing --dr
 done
-for reading in "list" "show" "export x.kxsetup" "macro list" "macro show X" "macro export X y.mac"; do
+for reading in "list" "show" "export x.kxsetup" "macro list" "macro show X" "macro export X y.mac" \
+    "rule list"; do
     # shellcheck disable=SC2086
     expect "" kxctl $reading --dr
 done
@@ -127,4 +136,16 @@ expect "-|--device|--dry-run|--help|--json|--profiles|--verbose|--version|--wait
 expect "Fire Storm.mac|sets|" kxctl macro import ""
 expect "Fire Storm.mac|sets|" kxctl macro export X ""
 expect "notes.txt|" kxctl button 1 launch no
+
+# Application rules: installed applications' ids to add (the one added keeps the id's own case),
+# the rules' applications to remove.
+expect "rule|" kxctl help ru
+expect "add|list|off|on|remove|" kxctl rule ""
+expect "org.example.Editor|org.example.Viewer|" kxctl rule add org.example.
+expect "1|2|3|4|5|" kxctl rule add org.example.Editor ""
+expect "1|2|3|4|5|" kxctl rule add --otherwise ""
+expect "" kxctl rule add --otherwise 2 ""
+expect "Gimp-2.10|org.example.Editor|" kxctl rule remove ""
+expect "" kxctl rule remove --otherwise ""
+expect "--otherwise|" kxctl rule add x 1 --ot
 exit $failed
