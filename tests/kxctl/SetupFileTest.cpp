@@ -136,6 +136,8 @@ TEST_F(SetupFileTest, EveryVersionsFixtureReads) {
         SCOPED_TRACE(name.toStdString());
         const Parsed parsed = readFile(fixtures.filePath(name));
         ASSERT_TRUE(parsed.file) << qPrintable(parsed.error.text());
+        // Files from before the rules leave the user's as they are.
+        EXPECT_FALSE(parsed.file->appRules);
         const Resolved resolved = resolve(*parsed.file, 0x1F, true);
         ASSERT_TRUE(resolved.target) << qPrintable(resolved.error.text());
         // Version 1: a macro, a launcher and functions, as exported by kxctl 0.1.0.
@@ -226,6 +228,132 @@ TEST_F(SetupFileTest, HostileFilesAreRefusedNamingTheField) {
     for (const auto& c : hostile) {
         SCOPED_TRACE(std::string(c.field) + ": " + c.reason);
         const Parsed parsed = parse(c.bytes);
+        EXPECT_FALSE(parsed.file);
+        EXPECT_EQ(parsed.error.field, c.field) << qPrintable(parsed.error.text());
+        EXPECT_TRUE(says(parsed.error.reason, c.reason));
+    }
+}
+
+// Rules as a user makes them: an id, a window class, a name beyond the Latin letters.
+KxAppRules someRules() {
+    KxAppRules rules;
+    rules.enabled = false;
+    rules.otherwise = 4;
+    rules.rules = {{QStringLiteral("org.gimp.GIMP"), 2},
+                   {QStringLiteral("Gimp-2.10"), 3},
+                   {QStringLiteral("com.例え.エディタ"), 5}};
+    return rules;
+}
+
+// A file with rules reads back with them, one without has none (and no section at all), and
+// only a whole import takes them.
+TEST_F(SetupFileTest, ApplicationRulesGoWithTheFileWhenItHasThem) {
+    File file = richFileHere();
+    file.appRules = someRules();
+    const QByteArray bytes = serialize(file);
+    const Parsed parsed = parse(bytes);
+    ASSERT_TRUE(parsed.file) << qPrintable(parsed.error.text());
+    EXPECT_EQ(parsed.file->appRules, someRules());
+    EXPECT_EQ(*parsed.file, file);
+    // One rule a line, its application first.
+    EXPECT_TRUE(says(QString::fromUtf8(bytes), "{\"app\": \"Gimp-2.10\", \"profile\": 3},\n"));
+
+    file.appRules.reset();
+    EXPECT_FALSE(serialize(file).contains("appRules"));
+    EXPECT_FALSE(parse(serialize(file)).file->appRules);
+    // No rules and the switch on is nothing to carry; an "otherwise" alone is.
+    file.appRules = KxAppRules{};
+    EXPECT_EQ(parse(serialize(file)).file->appRules, KxAppRules{});
+
+    file.appRules = someRules();
+    EXPECT_EQ(resolved(file).target->appRules, someRules());
+    EXPECT_FALSE(resolved(file, 0x1, false).target->appRules) << "--profiles leaves the rules";
+}
+
+TEST_F(SetupFileTest, AnExportCarriesTheRulesTheUserMade) {
+    MouseState state;
+    state.activeProfile = 0;
+    state.appRules = KxAppRules{};
+    EXPECT_FALSE(capture(state, "test").appRules);
+    KxAppRules otherwiseOnly;
+    otherwiseOnly.otherwise = 1;
+    KxAppRules switchedOff;
+    switchedOff.enabled = false;
+    for (const KxAppRules& made : {someRules(), otherwiseOnly, switchedOff}) {
+        state.appRules = made;
+        EXPECT_EQ(capture(state, "test").appRules, made);
+    }
+}
+
+// The plan says what becomes of the user's rules; rules equal to the user's are no change.
+TEST_F(SetupFileTest, ThePlanSaysWhatBecomesOfTheUsersRules) {
+    Target target;
+    target.appRules = someRules();
+    MouseState current;
+    current.appRules = KxAppRules{};
+    QList<Change> changes = plan(target, current);
+    ASSERT_EQ(changes.size(), 1);
+    EXPECT_EQ(changes[0].part, Change::Part::AppRules);
+    EXPECT_EQ(changes[0].text(), "application rules: 3 rules, otherwise profile 4, switched off");
+    current.appRules->rules = {{QStringLiteral("org.example.Mine"), 1}};
+    EXPECT_EQ(plan(target, current)[0].text(),
+              "application rules: 3 rules, otherwise profile 4, switched off, replacing yours (1 "
+              "rule)");
+    current.appRules = someRules();
+    EXPECT_TRUE(plan(target, current).isEmpty());
+
+    WriteResult result;
+    EXPECT_EQ(statusOf(changes[0], result, false), "notWritten");
+    result.appRules = true;
+    EXPECT_EQ(statusOf(changes[0], result, false), "written");
+}
+
+// Rules a file brings are read as strictly as the rest, the first fault named by its field.
+TEST_F(SetupFileTest, HostileApplicationRulesAreRefusedNamingTheField) {
+    File file = richFileHere();
+    file.appRules = someRules();
+    file.appRules->rules.append(KxAppRule{QStringLiteral("org.example.Fourth"), 1});
+    const QJsonObject good = json(serialize(file));
+    QJsonArray tooMany;
+    for (int i = 0; i <= KxAppRules::kMaxRules; ++i)
+        tooMany.append(QJsonObject{{"app", QStringLiteral("app%1").arg(i)}, {"profile", 1}});
+    const struct {
+        QString path;
+        QJsonValue value;
+        const char* field;
+        const char* reason;
+    } hostile[] = {
+        {"appRules/rules/3/profile", 0, "appRules.rules[3].profile", "not a profile"},
+        {"appRules/rules/3/profile", 9, "appRules.rules[3].profile", "not a profile"},
+        {"appRules/rules/0/profile", 6, "appRules.rules[0].profile", "not a profile"},
+        {"appRules/rules/0/profile", 2.5, "appRules.rules[0].profile", "not a profile"},
+        {"appRules/rules/0/profile", "2", "appRules.rules[0].profile", "not a profile"},
+        {"appRules/rules/0/profile", QJsonValue::Undefined, "appRules.rules[0].profile",
+         "not a profile"},
+        {"appRules/rules/1/app", QString(KxAppRules::kMaxAppLength + 1, 'x'),
+         "appRules.rules[1].app", "longer than 255"},
+        {"appRules/rules/1/app", QString(100000, 'x'), "appRules.rules[1].app", "longer than"},
+        {"appRules/rules/1/app", "Gimp\n2.10", "appRules.rules[1].app", "control characters"},
+        {"appRules/rules/1/app", "Gimp\u202e01.2", "appRules.rules[1].app", "control characters"},
+        {"appRules/rules/1/app", " .desktop", "appRules.rules[1].app", "names no application"},
+        {"appRules/rules/1/app", 42, "appRules.rules[1].app", "is not a name"},
+        // The same application twice, whatever its case and ".desktop".
+        {"appRules/rules/2/app", "ORG.gimp.gimp.desktop", "appRules.rules[2].app",
+         "\"ORG.gimp.gimp\" has a rule already"},
+        {"appRules/rules/1/mode", "once", "appRules.rules[1].mode", "not a field of a rule"},
+        {"appRules/rules/1", "Gimp-2.10", "appRules.rules[1]", "not an object"},
+        {"appRules/rules", tooMany, "appRules.rules", "holds 201 rules; at most 200"},
+        {"appRules/rules", QJsonObject{}, "appRules.rules", "not a list"},
+        {"appRules/otherwise", 0, "appRules.otherwise", "not a profile"},
+        {"appRules/otherwise", "3", "appRules.otherwise", "not a profile"},
+        {"appRules/enabled", "yes", "appRules.enabled", "true or false"},
+        {"appRules/switch", true, "appRules.switch", "not a field of the rules"},
+        {"appRules", QJsonArray{}, "appRules", "not an object"},
+        {"appRules", QJsonValue::Null, "appRules", "not an object"},
+    };
+    for (const auto& c : hostile) {
+        SCOPED_TRACE(c.path.toStdString() + ": " + c.reason);
+        const Parsed parsed = parse(QJsonDocument(with(good, c.path, c.value)).toJson());
         EXPECT_FALSE(parsed.file);
         EXPECT_EQ(parsed.error.field, c.field) << qPrintable(parsed.error.text());
         EXPECT_TRUE(says(parsed.error.reason, c.reason));
@@ -336,7 +464,10 @@ TEST_F(SetupFileTest, CommandLinesThatCannotBeReadAreUsageErrors) {
          {QStringList{"button", "--profile", "2", "side1", "macro", "Fire", "--mode", "repeat",
                       "3"},
           QStringList{"--json", "show", "--all"},
-          QStringList{"import", "x.kxsetup", "--profiles", "1,3", "--dry-run"}})
+          QStringList{"import", "x.kxsetup", "--profiles", "1,3", "--dry-run"},
+          QStringList{"rule", "add", "--otherwise", "3", "--dry-run"},
+          QStringList{"rule", "remove", "--otherwise"},
+          QStringList{"rule", "add", "--", "-x", "2"}})
         EXPECT_TRUE(KxCtl::parse(readable).invocation) << qPrintable(readable.join(' '));
     const std::pair<QStringList, const char*> unreadable[] = {
         {{}, "no command given"},
@@ -348,6 +479,15 @@ TEST_F(SetupFileTest, CommandLinesThatCannotBeReadAreUsageErrors) {
         {{"button", "1", "macro", "Fire", "--mode", "repeat"}, "--mode repeat takes a count"},
         {{"import", "x", "--profiles", "one"}, "--profiles takes profile numbers"},
         {{"macro", "rename", "a", "b"}, "macro takes list, show, import or export"},
+        {{"rule"}, "rule takes list, add, remove, on or off"},
+        {{"rule", "add", "org.gimp.GIMP"}, "rule add takes APP PROFILE, or --otherwise PROFILE"},
+        {{"rule", "add", "--otherwise", "org.gimp.GIMP", "2"}, "rule add takes APP PROFILE"},
+        {{"rule", "add", "--otherwise"}, "rule add: too few arguments"},
+        {{"rule", "remove"}, "rule remove takes APP, or --otherwise"},
+        {{"rule", "remove", "--otherwise", "org.gimp.GIMP"}, "rule remove takes APP, or"},
+        {{"rule", "on", "--otherwise"}, "rule on does not take --otherwise"},
+        {{"rule", "list", "--dry-run"}, "rule list does not take --dry-run"},
+        {{"import", "x", "--otherwise"}, "import does not take --otherwise"},
     };
     for (const auto& [arguments, error] : unreadable) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
