@@ -353,6 +353,73 @@
     </message>
 </context>
 <context>
+    <name>KxAppRules</name>
+    <message>
+        <source>names no application</source>
+        <translation>nennt keine Anwendung</translation>
+    </message>
+    <message>
+        <source>holds control characters</source>
+        <translation>enthält Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <translation>ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>is not a field of the rules</source>
+        <translation>ist kein Feld der Regeln</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>ist nicht true oder false</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>ist keine Liste</translation>
+    </message>
+    <message>
+        <source>holds %1 rules; at most %2 are kept</source>
+        <translation>enthält %1 Regeln; höchstens %2 werden behalten</translation>
+    </message>
+    <message>
+        <source>is not a field of a rule</source>
+        <translation>ist kein Feld einer Regel</translation>
+    </message>
+    <message>
+        <source>is not a name</source>
+        <translation>ist kein Name</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a rule already</source>
+        <translation>„%1“ hat bereits eine Regel</translation>
+    </message>
+    <message>
+        <source>is not a profile of the mouse (1 to 5, or 0 to leave it as it is)</source>
+        <translation>ist kein Profil der Maus (1 bis 5, oder 0, um es zu lassen, wie es ist)</translation>
+    </message>
+    <message>
+        <source>the rules could not be written to %1</source>
+        <translation>die Regeln konnten nicht in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>is not a profile of the mouse (1 to 5)</source>
+        <translation>ist kein Profil der Maus (1 bis 5)</translation>
+    </message>
+</context>
+<context>
+    <name>KxAppRulesUpdate</name>
+    <message>
+        <source>the application rules in the preferences cannot be read: %1. Correct it, or delete the [ApplicationRules] section of %2 to start again without rules</source>
+        <extracomment>%1: where and what is wrong (&quot;com.vlak.KxOption.conf [ApplicationRules] rules<byte value="x2"/>profile: is not a profile of the mouse (1 to 5)&quot;); %2: the preferences file.</extracomment>
+        <translation>die Anwendungsregeln in den Einstellungen können nicht gelesen werden: %1. Korrigieren Sie dies, oder löschen Sie den Abschnitt [ApplicationRules] in %2, um ohne Regeln neu zu beginnen</translation>
+    </message>
+</context>
+<context>
     <name>KxCtl</name>
     <message>
         <source>kxctl help [COMMAND]
@@ -505,103 +572,6 @@
   Schreibt eine Konfigurationsdatei in die Maus, vollständig oder nur die
   genannten Profile (- liest die Standardeingabe); --dry-run zeigt, was sich
   ändern würde.
-</translation>
-    </message>
-    <message>
-        <source>Usage: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
-The Kestrix mouse from a terminal: the same profiles, buttons, macros and settings
-as the configuration window, written through the same paced operations and read back.
-
-Commands:
-  list                           the attached mice
-  show [--profile N | --all]     settings and buttons as the mouse holds them
-  profile N                      make profile N (1..5) the active one
-  dpi [--profile N] STAGE VALUE  set the DPI of stage 1..4 (100..3500, steps of 100)
-  stage N                        make DPI stage N (1..4) the active one
-  rate 125|500|1000              set the polling rate in Hz
-  light logo|wheel on|off        switch a light
-  button [--profile N] B ACTION  set what button B (1..5, left, right, middle, side1,
-                                 side2) does; ACTION is one of
-      default                    the profile&apos;s built-in function for it
-      function NAME              a function of the catalogue (&quot;Left Click&quot;, &quot;F5&quot;)
-      macro NAME [--mode once|repeat N|hold|toggle]
-                                 a macro of the library, run once (default), N times,
-                                 while held, or until pressed again
-      launch PATH|APP-ID         an application: a file, or an installed
-                                 application&apos;s id (org.example.App.desktop)
-  macro list                     the macro library
-  macro show NAME                a macro&apos;s steps
-  macro import FILE.mac          add a macro file to the library, named by the file
-  macro export NAME FILE.mac     save a macro as a file
-  export FILE                    the whole set-up as a file (- for standard output)
-  import FILE [--profiles 1,3] [--dry-run]
-                                 write a set-up file into the mouse (- for standard
-                                 input); --dry-run prints what would change
-
-Options:
-  --json       output as JSON (see the kxctl(1) manual)
-  --wait       wait for the configuration window to close instead of refusing
-  --dry-run    with a command that writes: print what would change, write nothing
-  --device M   the mouse to use when more than one is attached: its number, location
-               or serial number, as kxctl list shows them
-  --verbose    the programs&apos; log lines on standard error
-  --help, -h   this help; after a command, that command&apos;s (also: kxctl help COMMAND)
-  --version, -V
-
-Names are matched whole and regardless of case. Exit status: 0 done, 1 refused or
-failed (with a message), 2 bad usage, 3 no mouse.
-</source>
-        <extracomment>kxctl&apos;s help. Commands, options and the words in capitals (N, NAME, FILE) are typed as they are; keep them, and keep the columns lined up.</extracomment>
-        <translation>Aufruf: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
-Die Kestrix-Maus im Terminal: dieselben Profile, Tasten, Makros und Einstellungen
-wie im Konfigurationsfenster, mit denselben getakteten Vorgängen geschrieben und
-zurückgelesen.
-
-Befehle:
-  list                           die angeschlossenen Mäuse
-  show [--profile N | --all]     Einstellungen und Tasten aus der Maus
-  profile N                      Profil N (1..5) zum aktiven machen
-  dpi [--profile N] STAGE VALUE  DPI für Stufe 1..4 setzen (100..3500, 100er-Schritte)
-  stage N                        DPI-Stufe N (1..4) zur aktiven machen
-  rate 125|500|1000              die Abfragerate in Hz setzen
-  light logo|wheel on|off        ein Licht ein- oder ausschalten
-  button [--profile N] B ACTION  festlegen, was Taste B (1..5, left, right, middle,
-                                 side1, side2) tut; ACTION ist eines von
-      default                    die eingebaute Funktion des Profils für diese Taste
-      function NAME              eine Funktion des Katalogs (&quot;Left Click&quot;, &quot;F5&quot;)
-      macro NAME [--mode once|repeat N|hold|toggle]
-                                 ein Makro der Bibliothek; es läuft einmal (Standard),
-                                 N-mal, solange gehalten oder bis erneut gedrückt
-      launch PATH|APP-ID         eine Anwendung: eine Datei oder die ID einer
-                                 installierten Anwendung (org.example.App.desktop)
-  macro list                     die Makrobibliothek
-  macro show NAME                die Schritte eines Makros
-  macro import FILE.mac          eine Makrodatei der Bibliothek hinzufügen, benannt
-                                 nach der Datei
-  macro export NAME FILE.mac     ein Makro als Datei speichern
-  export FILE                    die gesamte Konfiguration als Datei (- für die
-                                 Standardausgabe)
-  import FILE [--profiles 1,3] [--dry-run]
-                                 eine Konfigurationsdatei in die Maus schreiben
-                                 (- für die Standardeingabe); --dry-run zeigt, was
-                                 sich ändern würde
-
-Optionen:
-  --json       Ausgabe als JSON (siehe die Handbuchseite kxctl(1))
-  --wait       warten, bis das Konfigurationsfenster geschlossen ist, statt
-               abzulehnen
-  --dry-run    bei einem schreibenden Befehl: zeigen, was sich ändern würde, und
-               nichts schreiben
-  --device M   die zu verwendende Maus, wenn mehrere angeschlossen sind: ihre Nummer,
-               Position oder Seriennummer, wie kxctl list sie anzeigt
-  --verbose    die Protokollzeilen der Programme auf der Standardfehlerausgabe
-  --help, -h   diese Hilfe; nach einem Befehl die Hilfe zu diesem Befehl (auch:
-               kxctl help COMMAND)
-  --version, -V
-
-Namen werden vollständig und ohne Beachtung der Groß-/Kleinschreibung verglichen.
-Exit-Status: 0 erledigt, 1 abgelehnt oder fehlgeschlagen (mit Meldung), 2 falscher
-Aufruf, 3 keine Maus.
 </translation>
     </message>
     <message>
@@ -1024,6 +994,291 @@ Aufruf, 3 keine Maus.
     <message>
         <source>(kxctl --help tells how to use it)</source>
         <translation>(kxctl --help erklärt die Verwendung)</translation>
+    </message>
+    <message>
+        <source>kxctl rule list|add|remove|on|off ...
+  The application rules: the profile follows the application in front.
+  kxctl help rule add, and so on.
+</source>
+        <translation>kxctl rule list|add|remove|on|off ...
+  Die Anwendungsregeln: Das Profil folgt der Anwendung im Vordergrund.
+  kxctl help rule add und so weiter.
+</translation>
+    </message>
+    <message>
+        <source>kxctl [--json] rule list
+  The application rules, whether they are on, and whether this desktop tells
+  the application in front (asked of the running daemon).
+</source>
+        <translation>kxctl [--json] rule list
+  Die Anwendungsregeln, ob sie eingeschaltet sind und ob dieser Desktop die
+  Anwendung im Vordergrund mitteilt (beim laufenden Hintergrundprogramm erfragt).
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule add [--dry-run] APP PROFILE
+kxctl rule add [--dry-run] --otherwise PROFILE
+  Uses profile PROFILE (1..5) while APP is in front, or while no rule&apos;s application
+  is. APP is an installed application&apos;s id (org.gimp.GIMP), its name, or a
+  window class.
+</source>
+        <translation>kxctl rule add [--dry-run] APP PROFILE
+kxctl rule add [--dry-run] --otherwise PROFILE
+  Verwendet Profil PROFILE (1..5), solange APP im Vordergrund ist, oder solange
+  keine Anwendung einer Regel es ist. APP ist die ID einer installierten Anwendung
+  (org.gimp.GIMP), ihr Name oder eine Fensterklasse.
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule remove [--dry-run] APP
+kxctl rule remove [--dry-run] --otherwise
+  Removes APP&apos;s rule, or the rule for every other application (the profile
+  then stays as it is).
+</source>
+        <translation>kxctl rule remove [--dry-run] APP
+kxctl rule remove [--dry-run] --otherwise
+  Entfernt die Regel für APP oder die Regel für jede andere Anwendung (das
+  Profil bleibt dann, wie es ist).
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule on|off [--dry-run]
+  Switches all the application rules on or off.
+</source>
+        <translation>kxctl rule on|off [--dry-run]
+  Schaltet alle Anwendungsregeln ein oder aus.
+</translation>
+    </message>
+    <message>
+        <source>Usage: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
+The Kestrix mouse from a terminal: the same profiles, buttons, macros and settings
+as the configuration window, written through the same paced operations and read back.
+
+Commands:
+  list                           the attached mice
+  show [--profile N | --all]     settings and buttons as the mouse holds them
+  profile N                      make profile N (1..5) the active one
+  dpi [--profile N] STAGE VALUE  set the DPI of stage 1..4 (100..3500, steps of 100)
+  stage N                        make DPI stage N (1..4) the active one
+  rate 125|500|1000              set the polling rate in Hz
+  light logo|wheel on|off        switch a light
+  button [--profile N] B ACTION  set what button B (1..5, left, right, middle, side1,
+                                 side2) does; ACTION is one of
+      default                    the profile&apos;s built-in function for it
+      function NAME              a function of the catalogue (&quot;Left Click&quot;, &quot;F5&quot;)
+      macro NAME [--mode once|repeat N|hold|toggle]
+                                 a macro of the library, run once (default), N times,
+                                 while held, or until pressed again
+      launch PATH|APP-ID         an application: a file, or an installed
+                                 application&apos;s id (org.example.App.desktop)
+  macro list                     the macro library
+  macro show NAME                a macro&apos;s steps
+  macro import FILE.mac          add a macro file to the library, named by the file
+  macro export NAME FILE.mac     save a macro as a file
+  export FILE                    the whole set-up as a file (- for standard output)
+  import FILE [--profiles 1,3] [--dry-run]
+                                 write a set-up file into the mouse (- for standard
+                                 input); --dry-run prints what would change
+  rule list                      the application rules (no mouse needed)
+  rule add APP PROFILE           use PROFILE (1..5) while APP is in front
+  rule add --otherwise PROFILE   use PROFILE while no rule&apos;s application is
+  rule remove APP | --otherwise  remove a rule
+  rule on|off                    switch all the application rules
+
+Options:
+  --json       output as JSON (see the kxctl(1) manual)
+  --wait       wait for the configuration window to close instead of refusing
+  --dry-run    with a command that writes: print what would change, write nothing
+  --device M   the mouse to use when more than one is attached: its number, location
+               or serial number, as kxctl list shows them
+  --verbose    the programs&apos; log lines on standard error
+  --help, -h   this help; after a command, that command&apos;s (also: kxctl help COMMAND)
+  --version, -V
+
+Names are matched whole and regardless of case. Exit status: 0 done, 1 refused or
+failed (with a message), 2 bad usage, 3 no mouse.
+</source>
+        <extracomment>kxctl&apos;s help. Commands, options and the words in capitals (N, NAME, FILE) are typed as they are; keep them, and keep the columns lined up.</extracomment>
+        <translation>Aufruf: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
+Die Kestrix-Maus im Terminal: dieselben Profile, Tasten, Makros und Einstellungen
+wie im Konfigurationsfenster, mit denselben getakteten Vorgängen geschrieben und
+zurückgelesen.
+
+Befehle:
+  list                           die angeschlossenen Mäuse
+  show [--profile N | --all]     Einstellungen und Tasten aus der Maus
+  profile N                      Profil N (1..5) zum aktiven machen
+  dpi [--profile N] STAGE VALUE  DPI für Stufe 1..4 setzen (100..3500, 100er-Schritte)
+  stage N                        DPI-Stufe N (1..4) zur aktiven machen
+  rate 125|500|1000              die Abfragerate in Hz setzen
+  light logo|wheel on|off        ein Licht ein- oder ausschalten
+  button [--profile N] B ACTION  festlegen, was Taste B (1..5, left, right, middle,
+                                 side1, side2) tut; ACTION ist eines von
+      default                    die eingebaute Funktion des Profils für diese Taste
+      function NAME              eine Funktion des Katalogs (&quot;Left Click&quot;, &quot;F5&quot;)
+      macro NAME [--mode once|repeat N|hold|toggle]
+                                 ein Makro der Bibliothek; es läuft einmal (Standard),
+                                 N-mal, solange gehalten oder bis erneut gedrückt
+      launch PATH|APP-ID         eine Anwendung: eine Datei oder die ID einer
+                                 installierten Anwendung (org.example.App.desktop)
+  macro list                     die Makrobibliothek
+  macro show NAME                die Schritte eines Makros
+  macro import FILE.mac          eine Makrodatei der Bibliothek hinzufügen, benannt
+                                 nach der Datei
+  macro export NAME FILE.mac     ein Makro als Datei speichern
+  export FILE                    die gesamte Konfiguration als Datei (- für die
+                                 Standardausgabe)
+  import FILE [--profiles 1,3] [--dry-run]
+                                 eine Konfigurationsdatei in die Maus schreiben
+                                 (- für die Standardeingabe); --dry-run zeigt, was
+                                 sich ändern würde
+  rule list                      die Anwendungsregeln (keine Maus nötig)
+  rule add APP PROFILE           PROFILE (1..5), solange APP vorn ist
+  rule add --otherwise PROFILE   PROFILE, wenn keine Regel zutrifft
+  rule remove APP | --otherwise  eine Regel entfernen
+  rule on|off                    alle Anwendungsregeln schalten
+
+Optionen:
+  --json       Ausgabe als JSON (siehe die Handbuchseite kxctl(1))
+  --wait       warten, bis das Konfigurationsfenster geschlossen ist, statt
+               abzulehnen
+  --dry-run    bei einem schreibenden Befehl: zeigen, was sich ändern würde, und
+               nichts schreiben
+  --device M   die zu verwendende Maus, wenn mehrere angeschlossen sind: ihre Nummer,
+               Position oder Seriennummer, wie kxctl list sie anzeigt
+  --verbose    die Protokollzeilen der Programme auf der Standardfehlerausgabe
+  --help, -h   diese Hilfe; nach einem Befehl die Hilfe zu diesem Befehl (auch:
+               kxctl help COMMAND)
+  --version, -V
+
+Namen werden vollständig und ohne Beachtung der Groß-/Kleinschreibung verglichen.
+Exit-Status: 0 erledigt, 1 abgelehnt oder fehlgeschlagen (mit Meldung), 2 falscher
+Aufruf, 3 keine Maus.
+</translation>
+    </message>
+    <message>
+        <source>rule takes list, add, remove, on or off</source>
+        <translation>rule nimmt list, add, remove, on oder off</translation>
+    </message>
+    <message>
+        <source>rule add takes APP PROFILE, or --otherwise PROFILE</source>
+        <translation>rule add nimmt APP PROFILE oder --otherwise PROFILE</translation>
+    </message>
+    <message>
+        <source>rule remove takes APP, or --otherwise</source>
+        <translation>rule remove nimmt APP oder --otherwise</translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation>%1; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1; nothing was exported</source>
+        <translation>%1; nichts wurde exportiert</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An application of a rule: its name (%1) and its id (%2).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (not installed)</source>
+        <extracomment>An application of a rule that no installed application is (%1: its id or window class).</extracomment>
+        <translation>%1 (nicht installiert)</translation>
+    </message>
+    <message>
+        <source>profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>the profile stays as it is</source>
+        <translation>das Profil bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>application rules</source>
+        <translation>Anwendungsregeln</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>rule for %1</source>
+        <translation>Regel für %1</translation>
+    </message>
+    <message>
+        <source>no rule</source>
+        <translation>keine Regel</translation>
+    </message>
+    <message>
+        <source>every other application</source>
+        <translation>jede andere Anwendung</translation>
+    </message>
+    <message>
+        <source>Application rules: on</source>
+        <translation>Anwendungsregeln: ein</translation>
+    </message>
+    <message>
+        <source>Application rules: off (the profile follows no application)</source>
+        <translation>Anwendungsregeln: aus (das Profil folgt keiner Anwendung)</translation>
+    </message>
+    <message>
+        <source>  no rules (kxctl rule add APP PROFILE makes one)</source>
+        <translation>  keine Regeln (kxctl rule add APP PROFILE legt eine an)</translation>
+    </message>
+    <message>
+        <source>The daemon is not running: the rules apply once it runs.</source>
+        <translation>Das Hintergrundprogramm läuft nicht: Die Regeln gelten, sobald es läuft.</translation>
+    </message>
+    <message>
+        <source>The daemon did not answer whether this desktop tells which application is in front.</source>
+        <translation>Das Hintergrundprogramm hat nicht geantwortet, ob dieser Desktop mitteilt, welche Anwendung im Vordergrund ist.</translation>
+    </message>
+    <message>
+        <source>This desktop tells which application is in front (%1).</source>
+        <translation>Dieser Desktop teilt mit, welche Anwendung im Vordergrund ist (%1).</translation>
+    </message>
+    <message>
+        <source>This desktop does not tell which application is in front (%1): the rules do nothing here.</source>
+        <translation>Dieser Desktop teilt nicht mit, welche Anwendung im Vordergrund ist (%1): Die Regeln bewirken hier nichts.</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile of the mouse: it has profiles 1 to 5</source>
+        <translation>%1 ist kein Profil der Maus: Sie hat die Profile 1 bis 5</translation>
+    </message>
+    <message>
+        <source>the application &quot;%1&quot; %2</source>
+        <extracomment>%1: the application as typed; %2: why it cannot be (&quot;holds control characters&quot;).</extracomment>
+        <translation>die Anwendung „%1“ %2</translation>
+    </message>
+    <message>
+        <source>there are %1 rules, the most kept: remove one first</source>
+        <translation>es gibt %1 Regeln, die meisten, die behalten werden: Entfernen Sie zuerst eine</translation>
+    </message>
+    <message>
+        <source>%1 has no rule (kxctl rule list shows them)</source>
+        <translation>%1 hat keine Regel (kxctl rule list zeigt sie)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the installed application %2: the rule names it by that id</source>
+        <extracomment>%1: the application&apos;s name as typed; %2: its id.</extracomment>
+        <translation>„%1“ ist die installierte Anwendung %2: Die Regel nennt sie mit dieser ID</translation>
+    </message>
+    <message>
+        <source>no installed application has the id %1: the rule is kept for when one has, and applies meanwhile to windows of that class</source>
+        <translation>keine installierte Anwendung hat die ID %1: Die Regel bleibt für den Fall, dass eine sie hat, und gilt bis dahin für Fenster dieser Klasse</translation>
+    </message>
+    <message>
+        <source>no installed application has the id %1, and several are called so (%2): name one by its id; the rule is kept as typed</source>
+        <translation>keine installierte Anwendung hat die ID %1, und mehrere heißen so (%2): Nennen Sie eine mit ihrer ID; die Regel bleibt wie eingegeben</translation>
+    </message>
+    <message>
+        <source>Nothing to change: the rules say this already.</source>
+        <translation>Nichts zu ändern: Die Regeln sagen das bereits.</translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1785,34 @@ Aufruf, 3 keine Maus.
         <source>The mouse did not switch to profile %1.</source>
         <translation>Die Maus hat nicht zu Profil %1 gewechselt.</translation>
     </message>
+    <message>
+        <source>1 rule</source>
+        <translation>1 Regel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules</source>
+        <translation>
+            <numerusform>%n Regel</numerusform>
+            <numerusform>%n Regeln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, otherwise profile %2</source>
+        <translation>%1, sonst Profil %2</translation>
+    </message>
+    <message>
+        <source>%1, switched off</source>
+        <translation>%1, ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>application rules</source>
+        <translation>Anwendungsregeln</translation>
+    </message>
+    <message>
+        <source>%1, replacing yours (%2)</source>
+        <extracomment>The application rules a set-up brings (%1: &quot;3 rules, otherwise profile 2&quot;), and the user&apos;s that they replace (%2).</extracomment>
+        <translation>%1, ersetzt Ihre (%2)</translation>
+    </message>
 </context>
 <context>
     <name>KxWriteSession</name>
@@ -1548,6 +1831,15 @@ Aufruf, 3 keine Maus.
     <message>
         <source>The profiles could not be saved in %1.</source>
         <translation>Die Profile konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The application rules were not taken, as the mouse did not take the whole set-up.</source>
+        <translation>Die Anwendungsregeln wurden nicht übernommen, da die Maus nicht die ganze Konfiguration übernommen hat.</translation>
+    </message>
+    <message>
+        <source>The application rules were not taken: %1.</source>
+        <extracomment>%1: why (&quot;the rules could not be written to …&quot;).</extracomment>
+        <translation>Die Anwendungsregeln wurden nicht übernommen: %1.</translation>
     </message>
 </context>
 <context>
@@ -2542,6 +2834,10 @@ Trotzdem für diese Taste verwenden?</translation>
     <message>
         <source>Macro Function</source>
         <translation>Makrofunktion</translation>
+    </message>
+    <message>
+        <source>The set-up was not exported: %1.</source>
+        <translation>Die Konfiguration wurde nicht exportiert: %1.</translation>
     </message>
 </context>
 <context>

@@ -353,6 +353,73 @@
     </message>
 </context>
 <context>
+    <name>KxAppRules</name>
+    <message>
+        <source>names no application</source>
+        <translation>no nombra ninguna aplicación</translation>
+    </message>
+    <message>
+        <source>holds control characters</source>
+        <translation>contiene caracteres de control</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <translation>tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>no es un objeto</translation>
+    </message>
+    <message>
+        <source>is not a field of the rules</source>
+        <translation>no es un campo de las reglas</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>no es true ni false</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>no es una lista</translation>
+    </message>
+    <message>
+        <source>holds %1 rules; at most %2 are kept</source>
+        <translation>contiene %1 reglas; se guardan como máximo %2</translation>
+    </message>
+    <message>
+        <source>is not a field of a rule</source>
+        <translation>no es un campo de una regla</translation>
+    </message>
+    <message>
+        <source>is not a name</source>
+        <translation>no es un nombre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a rule already</source>
+        <translation>«%1» ya tiene una regla</translation>
+    </message>
+    <message>
+        <source>is not a profile of the mouse (1 to 5, or 0 to leave it as it is)</source>
+        <translation>no es un perfil del ratón (1 a 5, o 0 para dejarlo como está)</translation>
+    </message>
+    <message>
+        <source>the rules could not be written to %1</source>
+        <translation>no se pudieron escribir las reglas en %1</translation>
+    </message>
+    <message>
+        <source>is not a profile of the mouse (1 to 5)</source>
+        <translation>no es un perfil del ratón (1 a 5)</translation>
+    </message>
+</context>
+<context>
+    <name>KxAppRulesUpdate</name>
+    <message>
+        <source>the application rules in the preferences cannot be read: %1. Correct it, or delete the [ApplicationRules] section of %2 to start again without rules</source>
+        <extracomment>%1: where and what is wrong (&quot;com.vlak.KxOption.conf [ApplicationRules] rules<byte value="x2"/>profile: is not a profile of the mouse (1 to 5)&quot;); %2: the preferences file.</extracomment>
+        <translation>las reglas de aplicación de las preferencias no se pueden leer: %1. Corríjalo, o elimine la sección [ApplicationRules] de %2 para empezar de nuevo sin reglas</translation>
+    </message>
+</context>
+<context>
     <name>KxCtl</name>
     <message>
         <source>kxctl help [COMMAND]
@@ -502,99 +569,6 @@
         <translation>kxctl import [--profiles 1,3] [--dry-run] FILE
   Escribe en el ratón un archivo de configuración, entero o solo los perfiles
   indicados (- lee la entrada estándar); --dry-run muestra qué cambiaría.
-</translation>
-    </message>
-    <message>
-        <source>Usage: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
-The Kestrix mouse from a terminal: the same profiles, buttons, macros and settings
-as the configuration window, written through the same paced operations and read back.
-
-Commands:
-  list                           the attached mice
-  show [--profile N | --all]     settings and buttons as the mouse holds them
-  profile N                      make profile N (1..5) the active one
-  dpi [--profile N] STAGE VALUE  set the DPI of stage 1..4 (100..3500, steps of 100)
-  stage N                        make DPI stage N (1..4) the active one
-  rate 125|500|1000              set the polling rate in Hz
-  light logo|wheel on|off        switch a light
-  button [--profile N] B ACTION  set what button B (1..5, left, right, middle, side1,
-                                 side2) does; ACTION is one of
-      default                    the profile&apos;s built-in function for it
-      function NAME              a function of the catalogue (&quot;Left Click&quot;, &quot;F5&quot;)
-      macro NAME [--mode once|repeat N|hold|toggle]
-                                 a macro of the library, run once (default), N times,
-                                 while held, or until pressed again
-      launch PATH|APP-ID         an application: a file, or an installed
-                                 application&apos;s id (org.example.App.desktop)
-  macro list                     the macro library
-  macro show NAME                a macro&apos;s steps
-  macro import FILE.mac          add a macro file to the library, named by the file
-  macro export NAME FILE.mac     save a macro as a file
-  export FILE                    the whole set-up as a file (- for standard output)
-  import FILE [--profiles 1,3] [--dry-run]
-                                 write a set-up file into the mouse (- for standard
-                                 input); --dry-run prints what would change
-
-Options:
-  --json       output as JSON (see the kxctl(1) manual)
-  --wait       wait for the configuration window to close instead of refusing
-  --dry-run    with a command that writes: print what would change, write nothing
-  --device M   the mouse to use when more than one is attached: its number, location
-               or serial number, as kxctl list shows them
-  --verbose    the programs&apos; log lines on standard error
-  --help, -h   this help; after a command, that command&apos;s (also: kxctl help COMMAND)
-  --version, -V
-
-Names are matched whole and regardless of case. Exit status: 0 done, 1 refused or
-failed (with a message), 2 bad usage, 3 no mouse.
-</source>
-        <extracomment>kxctl&apos;s help. Commands, options and the words in capitals (N, NAME, FILE) are typed as they are; keep them, and keep the columns lined up.</extracomment>
-        <translation>Uso: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
-El ratón Kestrix desde un terminal: los mismos perfiles, botones, macros y ajustes
-que la ventana de configuración, escritos con las mismas operaciones espaciadas y
-leídos de nuevo para comprobarlos.
-
-Comandos:
-  list                           los ratones conectados
-  show [--profile N | --all]     los ajustes y botones tal como los guarda el ratón
-  profile N                      activa el perfil N (1..5)
-  dpi [--profile N] STAGE VALUE  fija los DPI del nivel 1..4 (100..3500, de 100 en 100)
-  stage N                        activa el nivel de DPI N (1..4)
-  rate 125|500|1000              fija la frecuencia de sondeo en Hz
-  light logo|wheel on|off        enciende o apaga una luz
-  button [--profile N] B ACTION  fija lo que hace el botón B (1..5, left, right, middle,
-                                 side1, side2); ACTION es una de estas:
-      default                    la función predeterminada del perfil para ese botón
-      function NAME              una función del catálogo (&quot;Left Click&quot;, &quot;F5&quot;)
-      macro NAME [--mode once|repeat N|hold|toggle]
-                                 una macro de la biblioteca, ejecutada una vez (por
-                                 defecto), N veces, mientras se mantiene pulsado o
-                                 hasta volver a pulsarlo
-      launch PATH|APP-ID         una aplicación: un archivo o el id de una aplicación
-                                 instalada (org.example.App.desktop)
-  macro list                     la biblioteca de macros
-  macro show NAME                los pasos de una macro
-  macro import FILE.mac          añade un archivo de macro a la biblioteca, con el
-                                 nombre del archivo
-  macro export NAME FILE.mac     guarda una macro como archivo
-  export FILE                    toda la configuración como archivo (- para la salida
-                                 estándar)
-  import FILE [--profiles 1,3] [--dry-run]
-                                 escribe en el ratón un archivo de configuración (- para
-                                 la entrada estándar); --dry-run muestra qué cambiaría
-
-Opciones:
-  --json       salida en JSON (véase el manual kxctl(1))
-  --wait       espera a que se cierre la ventana de configuración en vez de rehusar
-  --dry-run    con un comando que escribe: muestra qué cambiaría, no escribe nada
-  --device M   el ratón que se usa cuando hay más de uno conectado: su número,
-               ubicación o número de serie, tal como los muestra kxctl list
-  --verbose    las líneas de registro de los programas en la salida de error estándar
-  --help, -h   esta ayuda; tras un comando, la de ese comando (o kxctl help COMMAND)
-  --version, -V
-
-Los nombres se comparan completos y sin distinguir mayúsculas. Estado de salida:
-0 hecho, 1 rechazado o fallido (con un mensaje), 2 uso incorrecto, 3 sin ratón.
 </translation>
     </message>
     <message>
@@ -1017,6 +991,287 @@ Los nombres se comparan completos y sin distinguir mayúsculas. Estado de salida
     <message>
         <source>(kxctl --help tells how to use it)</source>
         <translation>(kxctl --help explica cómo usarlo)</translation>
+    </message>
+    <message>
+        <source>kxctl rule list|add|remove|on|off ...
+  The application rules: the profile follows the application in front.
+  kxctl help rule add, and so on.
+</source>
+        <translation>kxctl rule list|add|remove|on|off ...
+  Las reglas de aplicación: el perfil sigue a la aplicación en primer plano.
+  kxctl help rule add, etc.
+</translation>
+    </message>
+    <message>
+        <source>kxctl [--json] rule list
+  The application rules, whether they are on, and whether this desktop tells
+  the application in front (asked of the running daemon).
+</source>
+        <translation>kxctl [--json] rule list
+  Las reglas de aplicación, si están activadas y si este escritorio indica
+  la aplicación en primer plano (se pregunta al programa en segundo plano).
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule add [--dry-run] APP PROFILE
+kxctl rule add [--dry-run] --otherwise PROFILE
+  Uses profile PROFILE (1..5) while APP is in front, or while no rule&apos;s application
+  is. APP is an installed application&apos;s id (org.gimp.GIMP), its name, or a
+  window class.
+</source>
+        <translation>kxctl rule add [--dry-run] APP PROFILE
+kxctl rule add [--dry-run] --otherwise PROFILE
+  Usa el perfil PROFILE (1..5) mientras APP está en primer plano, o mientras
+  no lo está ninguna aplicación de una regla. APP es el identificador de una
+  aplicación instalada (org.gimp.GIMP), su nombre o una clase de ventana.
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule remove [--dry-run] APP
+kxctl rule remove [--dry-run] --otherwise
+  Removes APP&apos;s rule, or the rule for every other application (the profile
+  then stays as it is).
+</source>
+        <translation>kxctl rule remove [--dry-run] APP
+kxctl rule remove [--dry-run] --otherwise
+  Elimina la regla de APP, o la regla para cualquier otra aplicación (el
+  perfil queda entonces como está).
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule on|off [--dry-run]
+  Switches all the application rules on or off.
+</source>
+        <translation>kxctl rule on|off [--dry-run]
+  Activa o desactiva todas las reglas de aplicación.
+</translation>
+    </message>
+    <message>
+        <source>Usage: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
+The Kestrix mouse from a terminal: the same profiles, buttons, macros and settings
+as the configuration window, written through the same paced operations and read back.
+
+Commands:
+  list                           the attached mice
+  show [--profile N | --all]     settings and buttons as the mouse holds them
+  profile N                      make profile N (1..5) the active one
+  dpi [--profile N] STAGE VALUE  set the DPI of stage 1..4 (100..3500, steps of 100)
+  stage N                        make DPI stage N (1..4) the active one
+  rate 125|500|1000              set the polling rate in Hz
+  light logo|wheel on|off        switch a light
+  button [--profile N] B ACTION  set what button B (1..5, left, right, middle, side1,
+                                 side2) does; ACTION is one of
+      default                    the profile&apos;s built-in function for it
+      function NAME              a function of the catalogue (&quot;Left Click&quot;, &quot;F5&quot;)
+      macro NAME [--mode once|repeat N|hold|toggle]
+                                 a macro of the library, run once (default), N times,
+                                 while held, or until pressed again
+      launch PATH|APP-ID         an application: a file, or an installed
+                                 application&apos;s id (org.example.App.desktop)
+  macro list                     the macro library
+  macro show NAME                a macro&apos;s steps
+  macro import FILE.mac          add a macro file to the library, named by the file
+  macro export NAME FILE.mac     save a macro as a file
+  export FILE                    the whole set-up as a file (- for standard output)
+  import FILE [--profiles 1,3] [--dry-run]
+                                 write a set-up file into the mouse (- for standard
+                                 input); --dry-run prints what would change
+  rule list                      the application rules (no mouse needed)
+  rule add APP PROFILE           use PROFILE (1..5) while APP is in front
+  rule add --otherwise PROFILE   use PROFILE while no rule&apos;s application is
+  rule remove APP | --otherwise  remove a rule
+  rule on|off                    switch all the application rules
+
+Options:
+  --json       output as JSON (see the kxctl(1) manual)
+  --wait       wait for the configuration window to close instead of refusing
+  --dry-run    with a command that writes: print what would change, write nothing
+  --device M   the mouse to use when more than one is attached: its number, location
+               or serial number, as kxctl list shows them
+  --verbose    the programs&apos; log lines on standard error
+  --help, -h   this help; after a command, that command&apos;s (also: kxctl help COMMAND)
+  --version, -V
+
+Names are matched whole and regardless of case. Exit status: 0 done, 1 refused or
+failed (with a message), 2 bad usage, 3 no mouse.
+</source>
+        <extracomment>kxctl&apos;s help. Commands, options and the words in capitals (N, NAME, FILE) are typed as they are; keep them, and keep the columns lined up.</extracomment>
+        <translation>Uso: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
+El ratón Kestrix desde un terminal: los mismos perfiles, botones, macros y ajustes
+que la ventana de configuración, escritos con las mismas operaciones espaciadas y
+leídos de nuevo para comprobarlos.
+
+Comandos:
+  list                           los ratones conectados
+  show [--profile N | --all]     los ajustes y botones tal como los guarda el ratón
+  profile N                      activa el perfil N (1..5)
+  dpi [--profile N] STAGE VALUE  fija los DPI del nivel 1..4 (100..3500, de 100 en 100)
+  stage N                        activa el nivel de DPI N (1..4)
+  rate 125|500|1000              fija la frecuencia de sondeo en Hz
+  light logo|wheel on|off        enciende o apaga una luz
+  button [--profile N] B ACTION  fija lo que hace el botón B (1..5, left, right, middle,
+                                 side1, side2); ACTION es una de estas:
+      default                    la función predeterminada del perfil para ese botón
+      function NAME              una función del catálogo (&quot;Left Click&quot;, &quot;F5&quot;)
+      macro NAME [--mode once|repeat N|hold|toggle]
+                                 una macro de la biblioteca, ejecutada una vez (por
+                                 defecto), N veces, mientras se mantiene pulsado o
+                                 hasta volver a pulsarlo
+      launch PATH|APP-ID         una aplicación: un archivo o el id de una aplicación
+                                 instalada (org.example.App.desktop)
+  macro list                     la biblioteca de macros
+  macro show NAME                los pasos de una macro
+  macro import FILE.mac          añade un archivo de macro a la biblioteca, con el
+                                 nombre del archivo
+  macro export NAME FILE.mac     guarda una macro como archivo
+  export FILE                    toda la configuración como archivo (- para la salida
+                                 estándar)
+  import FILE [--profiles 1,3] [--dry-run]
+                                 escribe en el ratón un archivo de configuración (- para
+                                 la entrada estándar); --dry-run muestra qué cambiaría
+  rule list                      las reglas de aplicación (sin ratón)
+  rule add APP PROFILE           PROFILE (1..5) mientras APP está delante
+  rule add --otherwise PROFILE   PROFILE cuando no se aplica ninguna regla
+  rule remove APP | --otherwise  eliminar una regla
+  rule on|off                    activar o desactivar todas las reglas
+
+Opciones:
+  --json       salida en JSON (véase el manual kxctl(1))
+  --wait       espera a que se cierre la ventana de configuración en vez de rehusar
+  --dry-run    con un comando que escribe: muestra qué cambiaría, no escribe nada
+  --device M   el ratón que se usa cuando hay más de uno conectado: su número,
+               ubicación o número de serie, tal como los muestra kxctl list
+  --verbose    las líneas de registro de los programas en la salida de error estándar
+  --help, -h   esta ayuda; tras un comando, la de ese comando (o kxctl help COMMAND)
+  --version, -V
+
+Los nombres se comparan completos y sin distinguir mayúsculas. Estado de salida:
+0 hecho, 1 rechazado o fallido (con un mensaje), 2 uso incorrecto, 3 sin ratón.
+</translation>
+    </message>
+    <message>
+        <source>rule takes list, add, remove, on or off</source>
+        <translation>rule admite list, add, remove, on u off</translation>
+    </message>
+    <message>
+        <source>rule add takes APP PROFILE, or --otherwise PROFILE</source>
+        <translation>rule add admite APP PROFILE, o --otherwise PROFILE</translation>
+    </message>
+    <message>
+        <source>rule remove takes APP, or --otherwise</source>
+        <translation>rule remove admite APP, o --otherwise</translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation>%1; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>%1; nothing was exported</source>
+        <translation>%1; no se exportó nada</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An application of a rule: its name (%1) and its id (%2).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (not installed)</source>
+        <extracomment>An application of a rule that no installed application is (%1: its id or window class).</extracomment>
+        <translation>%1 (no instalada)</translation>
+    </message>
+    <message>
+        <source>profile %1</source>
+        <translation>perfil %1</translation>
+    </message>
+    <message>
+        <source>the profile stays as it is</source>
+        <translation>el perfil queda como está</translation>
+    </message>
+    <message>
+        <source>application rules</source>
+        <translation>reglas de aplicación</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activadas</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivadas</translation>
+    </message>
+    <message>
+        <source>rule for %1</source>
+        <translation>regla para %1</translation>
+    </message>
+    <message>
+        <source>no rule</source>
+        <translation>ninguna regla</translation>
+    </message>
+    <message>
+        <source>every other application</source>
+        <translation>cualquier otra aplicación</translation>
+    </message>
+    <message>
+        <source>Application rules: on</source>
+        <translation>Reglas de aplicación: activadas</translation>
+    </message>
+    <message>
+        <source>Application rules: off (the profile follows no application)</source>
+        <translation>Reglas de aplicación: desactivadas (el perfil no sigue a ninguna aplicación)</translation>
+    </message>
+    <message>
+        <source>  no rules (kxctl rule add APP PROFILE makes one)</source>
+        <translation>  ninguna regla (kxctl rule add APP PROFILE crea una)</translation>
+    </message>
+    <message>
+        <source>The daemon is not running: the rules apply once it runs.</source>
+        <translation>El programa en segundo plano no se está ejecutando: las reglas se aplican en cuanto se ejecute.</translation>
+    </message>
+    <message>
+        <source>The daemon did not answer whether this desktop tells which application is in front.</source>
+        <translation>El programa en segundo plano no respondió si este escritorio indica qué aplicación está en primer plano.</translation>
+    </message>
+    <message>
+        <source>This desktop tells which application is in front (%1).</source>
+        <translation>Este escritorio indica qué aplicación está en primer plano (%1).</translation>
+    </message>
+    <message>
+        <source>This desktop does not tell which application is in front (%1): the rules do nothing here.</source>
+        <translation>Este escritorio no indica qué aplicación está en primer plano (%1): las reglas no hacen nada aquí.</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile of the mouse: it has profiles 1 to 5</source>
+        <translation>%1 no es un perfil del ratón: tiene los perfiles 1 a 5</translation>
+    </message>
+    <message>
+        <source>the application &quot;%1&quot; %2</source>
+        <extracomment>%1: the application as typed; %2: why it cannot be (&quot;holds control characters&quot;).</extracomment>
+        <translation>la aplicación «%1» %2</translation>
+    </message>
+    <message>
+        <source>there are %1 rules, the most kept: remove one first</source>
+        <translation>hay %1 reglas, el máximo que se guarda: elimine una primero</translation>
+    </message>
+    <message>
+        <source>%1 has no rule (kxctl rule list shows them)</source>
+        <translation>%1 no tiene ninguna regla (kxctl rule list las muestra)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the installed application %2: the rule names it by that id</source>
+        <extracomment>%1: the application&apos;s name as typed; %2: its id.</extracomment>
+        <translation>«%1» es la aplicación instalada %2: la regla la nombra con ese identificador</translation>
+    </message>
+    <message>
+        <source>no installed application has the id %1: the rule is kept for when one has, and applies meanwhile to windows of that class</source>
+        <translation>ninguna aplicación instalada tiene el identificador %1: la regla se conserva para cuando alguna lo tenga y, mientras tanto, se aplica a las ventanas de esa clase</translation>
+    </message>
+    <message>
+        <source>no installed application has the id %1, and several are called so (%2): name one by its id; the rule is kept as typed</source>
+        <translation>ninguna aplicación instalada tiene el identificador %1, y varias se llaman así (%2): nombre una por su identificador; la regla se conserva tal como se escribió</translation>
+    </message>
+    <message>
+        <source>Nothing to change: the rules say this already.</source>
+        <translation>Nada que cambiar: las reglas ya lo dicen.</translation>
     </message>
 </context>
 <context>
@@ -1523,6 +1778,34 @@ Los nombres se comparan completos y sin distinguir mayúsculas. Estado de salida
         <source>The mouse did not switch to profile %1.</source>
         <translation>El ratón no cambió al perfil %1.</translation>
     </message>
+    <message>
+        <source>1 rule</source>
+        <translation>1 regla</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules</source>
+        <translation>
+            <numerusform>%n regla</numerusform>
+            <numerusform>%n reglas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, otherwise profile %2</source>
+        <translation>%1, si no perfil %2</translation>
+    </message>
+    <message>
+        <source>%1, switched off</source>
+        <translation>%1, desactivadas</translation>
+    </message>
+    <message>
+        <source>application rules</source>
+        <translation>reglas de aplicación</translation>
+    </message>
+    <message>
+        <source>%1, replacing yours (%2)</source>
+        <extracomment>The application rules a set-up brings (%1: &quot;3 rules, otherwise profile 2&quot;), and the user&apos;s that they replace (%2).</extracomment>
+        <translation>%1, en sustitución de las suyas (%2)</translation>
+    </message>
 </context>
 <context>
     <name>KxWriteSession</name>
@@ -1541,6 +1824,15 @@ Los nombres se comparan completos y sin distinguir mayúsculas. Estado de salida
     <message>
         <source>The profiles could not be saved in %1.</source>
         <translation>No se pudieron guardar los perfiles en %1.</translation>
+    </message>
+    <message>
+        <source>The application rules were not taken, as the mouse did not take the whole set-up.</source>
+        <translation>Las reglas de aplicación no se han adoptado, porque el ratón no aceptó toda la configuración.</translation>
+    </message>
+    <message>
+        <source>The application rules were not taken: %1.</source>
+        <extracomment>%1: why (&quot;the rules could not be written to …&quot;).</extracomment>
+        <translation>Las reglas de aplicación no se han adoptado: %1.</translation>
     </message>
 </context>
 <context>
@@ -2535,6 +2827,10 @@ Take it for this button anyway?</source>
     <message>
         <source>Macro Function</source>
         <translation>Función de macro</translation>
+    </message>
+    <message>
+        <source>The set-up was not exported: %1.</source>
+        <translation>La configuración no se exportó: %1.</translation>
     </message>
 </context>
 <context>

@@ -353,6 +353,73 @@
     </message>
 </context>
 <context>
+    <name>KxAppRules</name>
+    <message>
+        <source>names no application</source>
+        <translation>ne désigne aucune application</translation>
+    </message>
+    <message>
+        <source>holds control characters</source>
+        <translation>contient des caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <translation>dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>n&apos;est pas un objet</translation>
+    </message>
+    <message>
+        <source>is not a field of the rules</source>
+        <translation>n&apos;est pas un champ des règles</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>n&apos;est pas true ou false</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>n&apos;est pas une liste</translation>
+    </message>
+    <message>
+        <source>holds %1 rules; at most %2 are kept</source>
+        <translation>contient %1 règles ; au plus %2 sont conservées</translation>
+    </message>
+    <message>
+        <source>is not a field of a rule</source>
+        <translation>n&apos;est pas un champ d&apos;une règle</translation>
+    </message>
+    <message>
+        <source>is not a name</source>
+        <translation>n&apos;est pas un nom</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a rule already</source>
+        <translation>« %1 » a déjà une règle</translation>
+    </message>
+    <message>
+        <source>is not a profile of the mouse (1 to 5, or 0 to leave it as it is)</source>
+        <translation>n&apos;est pas un profil de la souris (1 à 5, ou 0 pour le laisser tel quel)</translation>
+    </message>
+    <message>
+        <source>the rules could not be written to %1</source>
+        <translation>les règles n&apos;ont pas pu être écrites dans %1</translation>
+    </message>
+    <message>
+        <source>is not a profile of the mouse (1 to 5)</source>
+        <translation>n&apos;est pas un profil de la souris (1 à 5)</translation>
+    </message>
+</context>
+<context>
+    <name>KxAppRulesUpdate</name>
+    <message>
+        <source>the application rules in the preferences cannot be read: %1. Correct it, or delete the [ApplicationRules] section of %2 to start again without rules</source>
+        <extracomment>%1: where and what is wrong (&quot;com.vlak.KxOption.conf [ApplicationRules] rules<byte value="x2"/>profile: is not a profile of the mouse (1 to 5)&quot;); %2: the preferences file.</extracomment>
+        <translation>les règles d&apos;application des préférences ne peuvent pas être lues : %1. Corrigez-le, ou supprimez la section [ApplicationRules] de %2 pour repartir sans règles</translation>
+    </message>
+</context>
+<context>
     <name>KxCtl</name>
     <message>
         <source>kxctl help [COMMAND]
@@ -505,103 +572,6 @@
   Écrit un fichier de configuration dans la souris, en entier ou seulement les
   profils indiqués (- lit l&apos;entrée standard)&#xa0;; --dry-run affiche ce qui
   changerait.
-</translation>
-    </message>
-    <message>
-        <source>Usage: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
-The Kestrix mouse from a terminal: the same profiles, buttons, macros and settings
-as the configuration window, written through the same paced operations and read back.
-
-Commands:
-  list                           the attached mice
-  show [--profile N | --all]     settings and buttons as the mouse holds them
-  profile N                      make profile N (1..5) the active one
-  dpi [--profile N] STAGE VALUE  set the DPI of stage 1..4 (100..3500, steps of 100)
-  stage N                        make DPI stage N (1..4) the active one
-  rate 125|500|1000              set the polling rate in Hz
-  light logo|wheel on|off        switch a light
-  button [--profile N] B ACTION  set what button B (1..5, left, right, middle, side1,
-                                 side2) does; ACTION is one of
-      default                    the profile&apos;s built-in function for it
-      function NAME              a function of the catalogue (&quot;Left Click&quot;, &quot;F5&quot;)
-      macro NAME [--mode once|repeat N|hold|toggle]
-                                 a macro of the library, run once (default), N times,
-                                 while held, or until pressed again
-      launch PATH|APP-ID         an application: a file, or an installed
-                                 application&apos;s id (org.example.App.desktop)
-  macro list                     the macro library
-  macro show NAME                a macro&apos;s steps
-  macro import FILE.mac          add a macro file to the library, named by the file
-  macro export NAME FILE.mac     save a macro as a file
-  export FILE                    the whole set-up as a file (- for standard output)
-  import FILE [--profiles 1,3] [--dry-run]
-                                 write a set-up file into the mouse (- for standard
-                                 input); --dry-run prints what would change
-
-Options:
-  --json       output as JSON (see the kxctl(1) manual)
-  --wait       wait for the configuration window to close instead of refusing
-  --dry-run    with a command that writes: print what would change, write nothing
-  --device M   the mouse to use when more than one is attached: its number, location
-               or serial number, as kxctl list shows them
-  --verbose    the programs&apos; log lines on standard error
-  --help, -h   this help; after a command, that command&apos;s (also: kxctl help COMMAND)
-  --version, -V
-
-Names are matched whole and regardless of case. Exit status: 0 done, 1 refused or
-failed (with a message), 2 bad usage, 3 no mouse.
-</source>
-        <extracomment>kxctl&apos;s help. Commands, options and the words in capitals (N, NAME, FILE) are typed as they are; keep them, and keep the columns lined up.</extracomment>
-        <translation>Utilisation&#xa0;: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
-La souris Kestrix depuis un terminal&#xa0;: les mêmes profils, boutons, macros et
-réglages que dans la fenêtre de configuration, écrits par les mêmes opérations
-cadencées, puis relus.
-
-Commandes&#xa0;:
-  list                           les souris branchées
-  show [--profile N | --all]     réglages et boutons tels que la souris les contient
-  profile N                      faire du profil N (1..5) le profil actif
-  dpi [--profile N] STAGE VALUE  régler le DPI du palier 1..4 (100..3500, pas de 100)
-  stage N                        faire du palier DPI N (1..4) le palier actif
-  rate 125|500|1000              régler le taux de rapport, en Hz
-  light logo|wheel on|off        allumer ou éteindre un éclairage
-  button [--profile N] B ACTION  définir ce que fait le bouton B (1..5, left, right,
-                                 middle, side1, side2)&#xa0;; ACTION est l&apos;une des actions
-      default                    la fonction d&apos;origine du profil pour ce bouton
-      function NAME              une fonction du catalogue (&quot;Left Click&quot;, &quot;F5&quot;)
-      macro NAME [--mode once|repeat N|hold|toggle]
-                                 une macro de la bibliothèque, exécutée une fois (par
-                                 défaut), N fois, tant que le bouton est maintenu ou
-                                 jusqu&apos;au prochain appui
-      launch PATH|APP-ID         une application&#xa0;: un fichier, ou l&apos;identifiant d&apos;une
-                                 application installée (org.example.App.desktop)
-  macro list                     la bibliothèque de macros
-  macro show NAME                les étapes d&apos;une macro
-  macro import FILE.mac          ajouter un fichier de macro à la bibliothèque, sous
-                                 le nom du fichier
-  macro export NAME FILE.mac     enregistrer une macro dans un fichier
-  export FILE                    toute la configuration dans un fichier (- pour la
-                                 sortie standard)
-  import FILE [--profiles 1,3] [--dry-run]
-                                 écrire un fichier de configuration dans la souris
-                                 (- pour l&apos;entrée standard)&#xa0;; --dry-run affiche ce
-                                 qui changerait
-
-Options&#xa0;:
-  --json       sortie au format JSON (voir le manuel kxctl(1))
-  --wait       attendre que la fenêtre de configuration se ferme au lieu de refuser
-  --dry-run    avec une commande d&apos;écriture&#xa0;: afficher ce qui changerait, sans écrire
-  --device M   la souris à utiliser quand plusieurs sont branchées&#xa0;: son numéro,
-               son emplacement ou son numéro de série, tels que kxctl list les
-               affiche
-  --verbose    les lignes de journal des programmes sur la sortie d&apos;erreur standard
-  --help, -h   cette aide&#xa0;; après une commande, l&apos;aide de cette commande (aussi&#xa0;:
-               kxctl help COMMAND)
-  --version, -V
-
-Les noms doivent correspondre en entier&#xa0;; la casse est ignorée. Code de sortie&#xa0;:
-0 terminé, 1 refusé ou échec (avec un message), 2 mauvaise utilisation, 3 aucune
-souris.
 </translation>
     </message>
     <message>
@@ -1024,6 +994,291 @@ souris.
     <message>
         <source>(kxctl --help tells how to use it)</source>
         <translation>(kxctl --help explique comment l&apos;utiliser)</translation>
+    </message>
+    <message>
+        <source>kxctl rule list|add|remove|on|off ...
+  The application rules: the profile follows the application in front.
+  kxctl help rule add, and so on.
+</source>
+        <translation>kxctl rule list|add|remove|on|off ...
+  Les règles d&apos;application : le profil suit l&apos;application au premier plan.
+  kxctl help rule add, et ainsi de suite.
+</translation>
+    </message>
+    <message>
+        <source>kxctl [--json] rule list
+  The application rules, whether they are on, and whether this desktop tells
+  the application in front (asked of the running daemon).
+</source>
+        <translation>kxctl [--json] rule list
+  Les règles d&apos;application, si elles sont activées, et si ce bureau indique
+  l&apos;application au premier plan (demandé au programme d&apos;arrière-plan en cours).
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule add [--dry-run] APP PROFILE
+kxctl rule add [--dry-run] --otherwise PROFILE
+  Uses profile PROFILE (1..5) while APP is in front, or while no rule&apos;s application
+  is. APP is an installed application&apos;s id (org.gimp.GIMP), its name, or a
+  window class.
+</source>
+        <translation>kxctl rule add [--dry-run] APP PROFILE
+kxctl rule add [--dry-run] --otherwise PROFILE
+  Utilise le profil PROFILE (1..5) tant que APP est au premier plan, ou tant
+  qu&apos;aucune application d&apos;une règle ne l&apos;est. APP est l&apos;identifiant d&apos;une
+  application installée (org.gimp.GIMP), son nom, ou une classe de fenêtre.
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule remove [--dry-run] APP
+kxctl rule remove [--dry-run] --otherwise
+  Removes APP&apos;s rule, or the rule for every other application (the profile
+  then stays as it is).
+</source>
+        <translation>kxctl rule remove [--dry-run] APP
+kxctl rule remove [--dry-run] --otherwise
+  Supprime la règle de APP, ou la règle pour toute autre application (le
+  profil reste alors tel quel).
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule on|off [--dry-run]
+  Switches all the application rules on or off.
+</source>
+        <translation>kxctl rule on|off [--dry-run]
+  Active ou désactive toutes les règles d&apos;application.
+</translation>
+    </message>
+    <message>
+        <source>Usage: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
+The Kestrix mouse from a terminal: the same profiles, buttons, macros and settings
+as the configuration window, written through the same paced operations and read back.
+
+Commands:
+  list                           the attached mice
+  show [--profile N | --all]     settings and buttons as the mouse holds them
+  profile N                      make profile N (1..5) the active one
+  dpi [--profile N] STAGE VALUE  set the DPI of stage 1..4 (100..3500, steps of 100)
+  stage N                        make DPI stage N (1..4) the active one
+  rate 125|500|1000              set the polling rate in Hz
+  light logo|wheel on|off        switch a light
+  button [--profile N] B ACTION  set what button B (1..5, left, right, middle, side1,
+                                 side2) does; ACTION is one of
+      default                    the profile&apos;s built-in function for it
+      function NAME              a function of the catalogue (&quot;Left Click&quot;, &quot;F5&quot;)
+      macro NAME [--mode once|repeat N|hold|toggle]
+                                 a macro of the library, run once (default), N times,
+                                 while held, or until pressed again
+      launch PATH|APP-ID         an application: a file, or an installed
+                                 application&apos;s id (org.example.App.desktop)
+  macro list                     the macro library
+  macro show NAME                a macro&apos;s steps
+  macro import FILE.mac          add a macro file to the library, named by the file
+  macro export NAME FILE.mac     save a macro as a file
+  export FILE                    the whole set-up as a file (- for standard output)
+  import FILE [--profiles 1,3] [--dry-run]
+                                 write a set-up file into the mouse (- for standard
+                                 input); --dry-run prints what would change
+  rule list                      the application rules (no mouse needed)
+  rule add APP PROFILE           use PROFILE (1..5) while APP is in front
+  rule add --otherwise PROFILE   use PROFILE while no rule&apos;s application is
+  rule remove APP | --otherwise  remove a rule
+  rule on|off                    switch all the application rules
+
+Options:
+  --json       output as JSON (see the kxctl(1) manual)
+  --wait       wait for the configuration window to close instead of refusing
+  --dry-run    with a command that writes: print what would change, write nothing
+  --device M   the mouse to use when more than one is attached: its number, location
+               or serial number, as kxctl list shows them
+  --verbose    the programs&apos; log lines on standard error
+  --help, -h   this help; after a command, that command&apos;s (also: kxctl help COMMAND)
+  --version, -V
+
+Names are matched whole and regardless of case. Exit status: 0 done, 1 refused or
+failed (with a message), 2 bad usage, 3 no mouse.
+</source>
+        <extracomment>kxctl&apos;s help. Commands, options and the words in capitals (N, NAME, FILE) are typed as they are; keep them, and keep the columns lined up.</extracomment>
+        <translation>Utilisation&#xa0;: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
+La souris Kestrix depuis un terminal&#xa0;: les mêmes profils, boutons, macros et
+réglages que dans la fenêtre de configuration, écrits par les mêmes opérations
+cadencées, puis relus.
+
+Commandes&#xa0;:
+  list                           les souris branchées
+  show [--profile N | --all]     réglages et boutons tels que la souris les contient
+  profile N                      faire du profil N (1..5) le profil actif
+  dpi [--profile N] STAGE VALUE  régler le DPI du palier 1..4 (100..3500, pas de 100)
+  stage N                        faire du palier DPI N (1..4) le palier actif
+  rate 125|500|1000              régler le taux de rapport, en Hz
+  light logo|wheel on|off        allumer ou éteindre un éclairage
+  button [--profile N] B ACTION  définir ce que fait le bouton B (1..5, left, right,
+                                 middle, side1, side2)&#xa0;; ACTION est l&apos;une des actions
+      default                    la fonction d&apos;origine du profil pour ce bouton
+      function NAME              une fonction du catalogue (&quot;Left Click&quot;, &quot;F5&quot;)
+      macro NAME [--mode once|repeat N|hold|toggle]
+                                 une macro de la bibliothèque, exécutée une fois (par
+                                 défaut), N fois, tant que le bouton est maintenu ou
+                                 jusqu&apos;au prochain appui
+      launch PATH|APP-ID         une application&#xa0;: un fichier, ou l&apos;identifiant d&apos;une
+                                 application installée (org.example.App.desktop)
+  macro list                     la bibliothèque de macros
+  macro show NAME                les étapes d&apos;une macro
+  macro import FILE.mac          ajouter un fichier de macro à la bibliothèque, sous
+                                 le nom du fichier
+  macro export NAME FILE.mac     enregistrer une macro dans un fichier
+  export FILE                    toute la configuration dans un fichier (- pour la
+                                 sortie standard)
+  import FILE [--profiles 1,3] [--dry-run]
+                                 écrire un fichier de configuration dans la souris
+                                 (- pour l&apos;entrée standard)&#xa0;; --dry-run affiche ce
+                                 qui changerait
+  rule list                      les règles d&apos;application (sans souris)
+  rule add APP PROFILE           PROFILE (1..5) tant que APP est devant
+  rule add --otherwise PROFILE   PROFILE quand aucune règle ne s&apos;applique
+  rule remove APP | --otherwise  supprimer une règle
+  rule on|off                    activer ou désactiver toutes les règles
+
+Options&#xa0;:
+  --json       sortie au format JSON (voir le manuel kxctl(1))
+  --wait       attendre que la fenêtre de configuration se ferme au lieu de refuser
+  --dry-run    avec une commande d&apos;écriture&#xa0;: afficher ce qui changerait, sans écrire
+  --device M   la souris à utiliser quand plusieurs sont branchées&#xa0;: son numéro,
+               son emplacement ou son numéro de série, tels que kxctl list les
+               affiche
+  --verbose    les lignes de journal des programmes sur la sortie d&apos;erreur standard
+  --help, -h   cette aide&#xa0;; après une commande, l&apos;aide de cette commande (aussi&#xa0;:
+               kxctl help COMMAND)
+  --version, -V
+
+Les noms doivent correspondre en entier&#xa0;; la casse est ignorée. Code de sortie&#xa0;:
+0 terminé, 1 refusé ou échec (avec un message), 2 mauvaise utilisation, 3 aucune
+souris.
+</translation>
+    </message>
+    <message>
+        <source>rule takes list, add, remove, on or off</source>
+        <translation>rule prend list, add, remove, on ou off</translation>
+    </message>
+    <message>
+        <source>rule add takes APP PROFILE, or --otherwise PROFILE</source>
+        <translation>rule add prend APP PROFILE, ou --otherwise PROFILE</translation>
+    </message>
+    <message>
+        <source>rule remove takes APP, or --otherwise</source>
+        <translation>rule remove prend APP, ou --otherwise</translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation>%1 ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>%1; nothing was exported</source>
+        <translation>%1 ; rien n&apos;a été exporté</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An application of a rule: its name (%1) and its id (%2).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (not installed)</source>
+        <extracomment>An application of a rule that no installed application is (%1: its id or window class).</extracomment>
+        <translation>%1 (non installée)</translation>
+    </message>
+    <message>
+        <source>profile %1</source>
+        <translation>profil %1</translation>
+    </message>
+    <message>
+        <source>the profile stays as it is</source>
+        <translation>le profil reste tel quel</translation>
+    </message>
+    <message>
+        <source>application rules</source>
+        <translation>règles d&apos;application</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activées</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivées</translation>
+    </message>
+    <message>
+        <source>rule for %1</source>
+        <translation>règle pour %1</translation>
+    </message>
+    <message>
+        <source>no rule</source>
+        <translation>aucune règle</translation>
+    </message>
+    <message>
+        <source>every other application</source>
+        <translation>toute autre application</translation>
+    </message>
+    <message>
+        <source>Application rules: on</source>
+        <translation>Règles d&apos;application : activées</translation>
+    </message>
+    <message>
+        <source>Application rules: off (the profile follows no application)</source>
+        <translation>Règles d&apos;application : désactivées (le profil ne suit aucune application)</translation>
+    </message>
+    <message>
+        <source>  no rules (kxctl rule add APP PROFILE makes one)</source>
+        <translation>  aucune règle (kxctl rule add APP PROFILE en crée une)</translation>
+    </message>
+    <message>
+        <source>The daemon is not running: the rules apply once it runs.</source>
+        <translation>Le programme d&apos;arrière-plan ne tourne pas : les règles s&apos;appliquent dès qu&apos;il tourne.</translation>
+    </message>
+    <message>
+        <source>The daemon did not answer whether this desktop tells which application is in front.</source>
+        <translation>Le programme d&apos;arrière-plan n&apos;a pas répondu si ce bureau indique quelle application est au premier plan.</translation>
+    </message>
+    <message>
+        <source>This desktop tells which application is in front (%1).</source>
+        <translation>Ce bureau indique quelle application est au premier plan (%1).</translation>
+    </message>
+    <message>
+        <source>This desktop does not tell which application is in front (%1): the rules do nothing here.</source>
+        <translation>Ce bureau n&apos;indique pas quelle application est au premier plan (%1) : les règles n&apos;ont ici aucun effet.</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile of the mouse: it has profiles 1 to 5</source>
+        <translation>%1 n&apos;est pas un profil de la souris : elle a les profils 1 à 5</translation>
+    </message>
+    <message>
+        <source>the application &quot;%1&quot; %2</source>
+        <extracomment>%1: the application as typed; %2: why it cannot be (&quot;holds control characters&quot;).</extracomment>
+        <translation>l&apos;application « %1 » %2</translation>
+    </message>
+    <message>
+        <source>there are %1 rules, the most kept: remove one first</source>
+        <translation>il y a %1 règles, le maximum conservé : supprimez-en une d&apos;abord</translation>
+    </message>
+    <message>
+        <source>%1 has no rule (kxctl rule list shows them)</source>
+        <translation>%1 n&apos;a pas de règle (kxctl rule list les affiche)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the installed application %2: the rule names it by that id</source>
+        <extracomment>%1: the application&apos;s name as typed; %2: its id.</extracomment>
+        <translation>« %1 » est l&apos;application installée %2 : la règle la désigne par cet identifiant</translation>
+    </message>
+    <message>
+        <source>no installed application has the id %1: the rule is kept for when one has, and applies meanwhile to windows of that class</source>
+        <translation>aucune application installée n&apos;a l&apos;identifiant %1 : la règle est gardée pour quand une l&apos;aura, et s&apos;applique d&apos;ici là aux fenêtres de cette classe</translation>
+    </message>
+    <message>
+        <source>no installed application has the id %1, and several are called so (%2): name one by its id; the rule is kept as typed</source>
+        <translation>aucune application installée n&apos;a l&apos;identifiant %1, et plusieurs portent ce nom (%2) : désignez-en une par son identifiant ; la règle est gardée telle que saisie</translation>
+    </message>
+    <message>
+        <source>Nothing to change: the rules say this already.</source>
+        <translation>Rien à changer : les règles le disent déjà.</translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1785,34 @@ souris.
         <source>The mouse did not switch to profile %1.</source>
         <translation>La souris n&apos;est pas passée au profil %1.</translation>
     </message>
+    <message>
+        <source>1 rule</source>
+        <translation>1 règle</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules</source>
+        <translation>
+            <numerusform>%n règle</numerusform>
+            <numerusform>%n règles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, otherwise profile %2</source>
+        <translation>%1, sinon profil %2</translation>
+    </message>
+    <message>
+        <source>%1, switched off</source>
+        <translation>%1, désactivées</translation>
+    </message>
+    <message>
+        <source>application rules</source>
+        <translation>règles d&apos;application</translation>
+    </message>
+    <message>
+        <source>%1, replacing yours (%2)</source>
+        <extracomment>The application rules a set-up brings (%1: &quot;3 rules, otherwise profile 2&quot;), and the user&apos;s that they replace (%2).</extracomment>
+        <translation>%1, remplaçant les vôtres (%2)</translation>
+    </message>
 </context>
 <context>
     <name>KxWriteSession</name>
@@ -1548,6 +1831,15 @@ souris.
     <message>
         <source>The profiles could not be saved in %1.</source>
         <translation>Impossible d&apos;enregistrer les profils dans %1.</translation>
+    </message>
+    <message>
+        <source>The application rules were not taken, as the mouse did not take the whole set-up.</source>
+        <translation>Les règles d&apos;application n&apos;ont pas été reprises, car la souris n&apos;a pas pris toute la configuration.</translation>
+    </message>
+    <message>
+        <source>The application rules were not taken: %1.</source>
+        <extracomment>%1: why (&quot;the rules could not be written to …&quot;).</extracomment>
+        <translation>Les règles d&apos;application n&apos;ont pas été reprises : %1.</translation>
     </message>
 </context>
 <context>
@@ -2542,6 +2834,10 @@ L&apos;utiliser quand même pour ce bouton&#xa0;?</translation>
     <message>
         <source>Macro Function</source>
         <translation>Fonction macro</translation>
+    </message>
+    <message>
+        <source>The set-up was not exported: %1.</source>
+        <translation>La configuration n&apos;a pas été exportée : %1.</translation>
     </message>
 </context>
 <context>

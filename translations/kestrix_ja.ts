@@ -353,6 +353,73 @@
     </message>
 </context>
 <context>
+    <name>KxAppRules</name>
+    <message>
+        <source>names no application</source>
+        <translation>アプリケーションを指定していません</translation>
+    </message>
+    <message>
+        <source>holds control characters</source>
+        <translation>制御文字を含んでいます</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <translation>%1 文字を超えています</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>オブジェクトではありません</translation>
+    </message>
+    <message>
+        <source>is not a field of the rules</source>
+        <translation>ルールのフィールドではありません</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>true でも false でもありません</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>リストではありません</translation>
+    </message>
+    <message>
+        <source>holds %1 rules; at most %2 are kept</source>
+        <translation>%1 件のルールがあります。保持できるのは最大 %2 件です</translation>
+    </message>
+    <message>
+        <source>is not a field of a rule</source>
+        <translation>ルールのフィールドではありません</translation>
+    </message>
+    <message>
+        <source>is not a name</source>
+        <translation>名前ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a rule already</source>
+        <translation>「%1」にはすでにルールがあります</translation>
+    </message>
+    <message>
+        <source>is not a profile of the mouse (1 to 5, or 0 to leave it as it is)</source>
+        <translation>マウスのプロファイルではありません（1 から 5、またはそのままにする場合は 0）</translation>
+    </message>
+    <message>
+        <source>the rules could not be written to %1</source>
+        <translation>ルールを %1 に書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>is not a profile of the mouse (1 to 5)</source>
+        <translation>マウスのプロファイルではありません（1 から 5）</translation>
+    </message>
+</context>
+<context>
+    <name>KxAppRulesUpdate</name>
+    <message>
+        <source>the application rules in the preferences cannot be read: %1. Correct it, or delete the [ApplicationRules] section of %2 to start again without rules</source>
+        <extracomment>%1: where and what is wrong (&quot;com.vlak.KxOption.conf [ApplicationRules] rules<byte value="x2"/>profile: is not a profile of the mouse (1 to 5)&quot;); %2: the preferences file.</extracomment>
+        <translation>設定のアプリケーションルールを読み取れません：%1。修正するか、%2 の [ApplicationRules] セクションを削除してルールなしでやり直してください</translation>
+    </message>
+</context>
+<context>
     <name>KxCtl</name>
     <message>
         <source>kxctl help [COMMAND]
@@ -505,98 +572,6 @@
         <translation>kxctl import [--profiles 1,3] [--dry-run] FILE
   設定ファイルを、全体または指定したプロファイルだけマウスに書き込みます
   (- で標準入力から読み込み)。--dry-run では変更内容を表示します。
-</translation>
-    </message>
-    <message>
-        <source>Usage: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
-The Kestrix mouse from a terminal: the same profiles, buttons, macros and settings
-as the configuration window, written through the same paced operations and read back.
-
-Commands:
-  list                           the attached mice
-  show [--profile N | --all]     settings and buttons as the mouse holds them
-  profile N                      make profile N (1..5) the active one
-  dpi [--profile N] STAGE VALUE  set the DPI of stage 1..4 (100..3500, steps of 100)
-  stage N                        make DPI stage N (1..4) the active one
-  rate 125|500|1000              set the polling rate in Hz
-  light logo|wheel on|off        switch a light
-  button [--profile N] B ACTION  set what button B (1..5, left, right, middle, side1,
-                                 side2) does; ACTION is one of
-      default                    the profile&apos;s built-in function for it
-      function NAME              a function of the catalogue (&quot;Left Click&quot;, &quot;F5&quot;)
-      macro NAME [--mode once|repeat N|hold|toggle]
-                                 a macro of the library, run once (default), N times,
-                                 while held, or until pressed again
-      launch PATH|APP-ID         an application: a file, or an installed
-                                 application&apos;s id (org.example.App.desktop)
-  macro list                     the macro library
-  macro show NAME                a macro&apos;s steps
-  macro import FILE.mac          add a macro file to the library, named by the file
-  macro export NAME FILE.mac     save a macro as a file
-  export FILE                    the whole set-up as a file (- for standard output)
-  import FILE [--profiles 1,3] [--dry-run]
-                                 write a set-up file into the mouse (- for standard
-                                 input); --dry-run prints what would change
-
-Options:
-  --json       output as JSON (see the kxctl(1) manual)
-  --wait       wait for the configuration window to close instead of refusing
-  --dry-run    with a command that writes: print what would change, write nothing
-  --device M   the mouse to use when more than one is attached: its number, location
-               or serial number, as kxctl list shows them
-  --verbose    the programs&apos; log lines on standard error
-  --help, -h   this help; after a command, that command&apos;s (also: kxctl help COMMAND)
-  --version, -V
-
-Names are matched whole and regardless of case. Exit status: 0 done, 1 refused or
-failed (with a message), 2 bad usage, 3 no mouse.
-</source>
-        <extracomment>kxctl&apos;s help. Commands, options and the words in capitals (N, NAME, FILE) are typed as they are; keep them, and keep the columns lined up.</extracomment>
-        <translation>使い方: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
-端末から Kestrix マウスを操作します。設定ウィンドウと同じプロファイル、ボタン、
-マクロ、設定を、同じ間隔を置いた操作で書き込み、読み戻して確認します。
-
-コマンド:
-  list                           接続されているマウス
-  show [--profile N | --all]     マウスが保持している設定とボタン
-  profile N                      プロファイル N (1..5) をアクティブにする
-  dpi [--profile N] STAGE VALUE  ステージ 1..4 の DPI を設定 (100..3500、100 刻み)
-  stage N                        DPI ステージ N (1..4) をアクティブにする
-  rate 125|500|1000              ポーリングレートを Hz 単位で設定
-  light logo|wheel on|off        ライトをオン/オフ
-  button [--profile N] B ACTION  ボタン B (1..5、left、right、middle、side1、
-                                 side2) の動作を設定。ACTION は次のいずれか
-      default                    そのボタンに対するプロファイル組み込みの機能
-      function NAME              カタログの機能 (&quot;Left Click&quot;、&quot;F5&quot;)
-      macro NAME [--mode once|repeat N|hold|toggle]
-                                 ライブラリのマクロ。1 回 (デフォルト)、N 回、
-                                 押している間、または再度押すまで実行
-      launch PATH|APP-ID         アプリケーション: ファイル、またはインストール
-                                 済みアプリケーションの ID
-                                 (org.example.App.desktop)
-  macro list                     マクロライブラリ
-  macro show NAME                マクロのステップ
-  macro import FILE.mac          マクロファイルをライブラリに追加 (名前は
-                                 ファイル名)
-  macro export NAME FILE.mac     マクロをファイルに保存
-  export FILE                    設定全体をファイルに書き出す (- で標準出力)
-  import FILE [--profiles 1,3] [--dry-run]
-                                 設定ファイルをマウスに書き込む (- で標準
-                                 入力)。--dry-run では変更内容を表示
-
-オプション:
-  --json       JSON で出力 (kxctl(1) のマニュアルを参照)
-  --wait       拒否せずに、設定ウィンドウが閉じるのを待つ
-  --dry-run    書き込むコマンドで使用: 変更内容を表示し、何も書き込まない
-  --device M   複数のマウスが接続されているときに使うマウス: kxctl list が
-               表示する番号、位置、またはシリアル番号
-  --verbose    プログラムのログを標準エラー出力に表示
-  --help, -h   このヘルプ。コマンドの後ではそのコマンドのヘルプ (kxctl help
-               COMMAND でも表示可能)
-  --version, -V
-
-名前は完全一致で、大文字と小文字を区別せずに照合します。終了ステータス:
-0 完了、1 拒否または失敗 (メッセージあり)、2 使い方の誤り、3 マウスなし。
 </translation>
     </message>
     <message>
@@ -1018,6 +993,286 @@ failed (with a message), 2 bad usage, 3 no mouse.
     <message>
         <source>(kxctl --help tells how to use it)</source>
         <translation>（使い方は kxctl --help で確認できます）</translation>
+    </message>
+    <message>
+        <source>kxctl rule list|add|remove|on|off ...
+  The application rules: the profile follows the application in front.
+  kxctl help rule add, and so on.
+</source>
+        <translation>kxctl rule list|add|remove|on|off ...
+  アプリケーションルール：プロファイルが前面のアプリケーションに従います。
+  kxctl help rule add などを参照してください。
+</translation>
+    </message>
+    <message>
+        <source>kxctl [--json] rule list
+  The application rules, whether they are on, and whether this desktop tells
+  the application in front (asked of the running daemon).
+</source>
+        <translation>kxctl [--json] rule list
+  アプリケーションルール、ルールがオンかどうか、このデスクトップが
+  前面のアプリケーションを伝えるかどうか（実行中のバックグラウンドプログラムに問い合わせ）。
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule add [--dry-run] APP PROFILE
+kxctl rule add [--dry-run] --otherwise PROFILE
+  Uses profile PROFILE (1..5) while APP is in front, or while no rule&apos;s application
+  is. APP is an installed application&apos;s id (org.gimp.GIMP), its name, or a
+  window class.
+</source>
+        <translation>kxctl rule add [--dry-run] APP PROFILE
+kxctl rule add [--dry-run] --otherwise PROFILE
+  APP が前面にある間、またはどのルールのアプリケーションも前面にない間、
+  プロファイル PROFILE（1..5）を使います。APP はインストール済みアプリケーションの
+  ID（org.gimp.GIMP）、その名前、またはウィンドウクラスです。
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule remove [--dry-run] APP
+kxctl rule remove [--dry-run] --otherwise
+  Removes APP&apos;s rule, or the rule for every other application (the profile
+  then stays as it is).
+</source>
+        <translation>kxctl rule remove [--dry-run] APP
+kxctl rule remove [--dry-run] --otherwise
+  APP のルール、またはその他すべてのアプリケーションのルールを削除します
+  （その場合プロファイルはそのままです）。
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule on|off [--dry-run]
+  Switches all the application rules on or off.
+</source>
+        <translation>kxctl rule on|off [--dry-run]
+  すべてのアプリケーションルールをオンまたはオフにします。
+</translation>
+    </message>
+    <message>
+        <source>Usage: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
+The Kestrix mouse from a terminal: the same profiles, buttons, macros and settings
+as the configuration window, written through the same paced operations and read back.
+
+Commands:
+  list                           the attached mice
+  show [--profile N | --all]     settings and buttons as the mouse holds them
+  profile N                      make profile N (1..5) the active one
+  dpi [--profile N] STAGE VALUE  set the DPI of stage 1..4 (100..3500, steps of 100)
+  stage N                        make DPI stage N (1..4) the active one
+  rate 125|500|1000              set the polling rate in Hz
+  light logo|wheel on|off        switch a light
+  button [--profile N] B ACTION  set what button B (1..5, left, right, middle, side1,
+                                 side2) does; ACTION is one of
+      default                    the profile&apos;s built-in function for it
+      function NAME              a function of the catalogue (&quot;Left Click&quot;, &quot;F5&quot;)
+      macro NAME [--mode once|repeat N|hold|toggle]
+                                 a macro of the library, run once (default), N times,
+                                 while held, or until pressed again
+      launch PATH|APP-ID         an application: a file, or an installed
+                                 application&apos;s id (org.example.App.desktop)
+  macro list                     the macro library
+  macro show NAME                a macro&apos;s steps
+  macro import FILE.mac          add a macro file to the library, named by the file
+  macro export NAME FILE.mac     save a macro as a file
+  export FILE                    the whole set-up as a file (- for standard output)
+  import FILE [--profiles 1,3] [--dry-run]
+                                 write a set-up file into the mouse (- for standard
+                                 input); --dry-run prints what would change
+  rule list                      the application rules (no mouse needed)
+  rule add APP PROFILE           use PROFILE (1..5) while APP is in front
+  rule add --otherwise PROFILE   use PROFILE while no rule&apos;s application is
+  rule remove APP | --otherwise  remove a rule
+  rule on|off                    switch all the application rules
+
+Options:
+  --json       output as JSON (see the kxctl(1) manual)
+  --wait       wait for the configuration window to close instead of refusing
+  --dry-run    with a command that writes: print what would change, write nothing
+  --device M   the mouse to use when more than one is attached: its number, location
+               or serial number, as kxctl list shows them
+  --verbose    the programs&apos; log lines on standard error
+  --help, -h   this help; after a command, that command&apos;s (also: kxctl help COMMAND)
+  --version, -V
+
+Names are matched whole and regardless of case. Exit status: 0 done, 1 refused or
+failed (with a message), 2 bad usage, 3 no mouse.
+</source>
+        <extracomment>kxctl&apos;s help. Commands, options and the words in capitals (N, NAME, FILE) are typed as they are; keep them, and keep the columns lined up.</extracomment>
+        <translation>使い方: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
+端末から Kestrix マウスを操作します。設定ウィンドウと同じプロファイル、ボタン、
+マクロ、設定を、同じ間隔を置いた操作で書き込み、読み戻して確認します。
+
+コマンド:
+  list                           接続されているマウス
+  show [--profile N | --all]     マウスが保持している設定とボタン
+  profile N                      プロファイル N (1..5) をアクティブにする
+  dpi [--profile N] STAGE VALUE  ステージ 1..4 の DPI を設定 (100..3500、100 刻み)
+  stage N                        DPI ステージ N (1..4) をアクティブにする
+  rate 125|500|1000              ポーリングレートを Hz 単位で設定
+  light logo|wheel on|off        ライトをオン/オフ
+  button [--profile N] B ACTION  ボタン B (1..5、left、right、middle、side1、
+                                 side2) の動作を設定。ACTION は次のいずれか
+      default                    そのボタンに対するプロファイル組み込みの機能
+      function NAME              カタログの機能 (&quot;Left Click&quot;、&quot;F5&quot;)
+      macro NAME [--mode once|repeat N|hold|toggle]
+                                 ライブラリのマクロ。1 回 (デフォルト)、N 回、
+                                 押している間、または再度押すまで実行
+      launch PATH|APP-ID         アプリケーション: ファイル、またはインストール
+                                 済みアプリケーションの ID
+                                 (org.example.App.desktop)
+  macro list                     マクロライブラリ
+  macro show NAME                マクロのステップ
+  macro import FILE.mac          マクロファイルをライブラリに追加 (名前は
+                                 ファイル名)
+  macro export NAME FILE.mac     マクロをファイルに保存
+  export FILE                    設定全体をファイルに書き出す (- で標準出力)
+  import FILE [--profiles 1,3] [--dry-run]
+                                 設定ファイルをマウスに書き込む (- で標準
+                                 入力)。--dry-run では変更内容を表示
+  rule list                      アプリケーションルール（マウス不要）
+  rule add APP PROFILE           APP が前面にある間 PROFILE（1..5）を使う
+  rule add --otherwise PROFILE   どのルールのアプリケーションも前面にない間 PROFILE を使う
+  rule remove APP | --otherwise  ルールを削除する
+  rule on|off                    すべてのアプリケーションルールをオン／オフにする
+
+オプション:
+  --json       JSON で出力 (kxctl(1) のマニュアルを参照)
+  --wait       拒否せずに、設定ウィンドウが閉じるのを待つ
+  --dry-run    書き込むコマンドで使用: 変更内容を表示し、何も書き込まない
+  --device M   複数のマウスが接続されているときに使うマウス: kxctl list が
+               表示する番号、位置、またはシリアル番号
+  --verbose    プログラムのログを標準エラー出力に表示
+  --help, -h   このヘルプ。コマンドの後ではそのコマンドのヘルプ (kxctl help
+               COMMAND でも表示可能)
+  --version, -V
+
+名前は完全一致で、大文字と小文字を区別せずに照合します。終了ステータス:
+0 完了、1 拒否または失敗 (メッセージあり)、2 使い方の誤り、3 マウスなし。
+</translation>
+    </message>
+    <message>
+        <source>rule takes list, add, remove, on or off</source>
+        <translation>rule には list、add、remove、on、off のいずれかを指定します</translation>
+    </message>
+    <message>
+        <source>rule add takes APP PROFILE, or --otherwise PROFILE</source>
+        <translation>rule add には APP PROFILE または --otherwise PROFILE を指定します</translation>
+    </message>
+    <message>
+        <source>rule remove takes APP, or --otherwise</source>
+        <translation>rule remove には APP または --otherwise を指定します</translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation>%1。何も書き込まれていません</translation>
+    </message>
+    <message>
+        <source>%1; nothing was exported</source>
+        <translation>%1。何もエクスポートされていません</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An application of a rule: its name (%1) and its id (%2).</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 (not installed)</source>
+        <extracomment>An application of a rule that no installed application is (%1: its id or window class).</extracomment>
+        <translation>%1（未インストール）</translation>
+    </message>
+    <message>
+        <source>profile %1</source>
+        <translation>プロファイル %1</translation>
+    </message>
+    <message>
+        <source>the profile stays as it is</source>
+        <translation>プロファイルはそのまま</translation>
+    </message>
+    <message>
+        <source>application rules</source>
+        <translation>アプリケーションルール</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>rule for %1</source>
+        <translation>%1 のルール</translation>
+    </message>
+    <message>
+        <source>no rule</source>
+        <translation>ルールなし</translation>
+    </message>
+    <message>
+        <source>every other application</source>
+        <translation>その他のすべてのアプリケーション</translation>
+    </message>
+    <message>
+        <source>Application rules: on</source>
+        <translation>アプリケーションルール：オン</translation>
+    </message>
+    <message>
+        <source>Application rules: off (the profile follows no application)</source>
+        <translation>アプリケーションルール：オフ（プロファイルはどのアプリケーションにも従いません）</translation>
+    </message>
+    <message>
+        <source>  no rules (kxctl rule add APP PROFILE makes one)</source>
+        <translation>  ルールはありません（kxctl rule add APP PROFILE で作成します）</translation>
+    </message>
+    <message>
+        <source>The daemon is not running: the rules apply once it runs.</source>
+        <translation>バックグラウンドプログラムは実行されていません。実行されるとルールが適用されます。</translation>
+    </message>
+    <message>
+        <source>The daemon did not answer whether this desktop tells which application is in front.</source>
+        <translation>バックグラウンドプログラムは、このデスクトップが前面のアプリケーションを伝えるかどうかに応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>This desktop tells which application is in front (%1).</source>
+        <translation>このデスクトップは前面のアプリケーションを伝えます（%1）。</translation>
+    </message>
+    <message>
+        <source>This desktop does not tell which application is in front (%1): the rules do nothing here.</source>
+        <translation>このデスクトップは前面のアプリケーションを伝えません（%1）。ここではルールは機能しません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile of the mouse: it has profiles 1 to 5</source>
+        <translation>%1 はマウスのプロファイルではありません。プロファイルは 1 から 5 です</translation>
+    </message>
+    <message>
+        <source>the application &quot;%1&quot; %2</source>
+        <extracomment>%1: the application as typed; %2: why it cannot be (&quot;holds control characters&quot;).</extracomment>
+        <translation>アプリケーション「%1」は%2</translation>
+    </message>
+    <message>
+        <source>there are %1 rules, the most kept: remove one first</source>
+        <translation>ルールは %1 件あり、保持できる上限です。先に 1 件削除してください</translation>
+    </message>
+    <message>
+        <source>%1 has no rule (kxctl rule list shows them)</source>
+        <translation>%1 にはルールがありません（kxctl rule list で表示されます）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the installed application %2: the rule names it by that id</source>
+        <extracomment>%1: the application&apos;s name as typed; %2: its id.</extracomment>
+        <translation>「%1」はインストール済みのアプリケーション %2 です。ルールはその ID で指定します</translation>
+    </message>
+    <message>
+        <source>no installed application has the id %1: the rule is kept for when one has, and applies meanwhile to windows of that class</source>
+        <translation>ID が %1 のインストール済みアプリケーションはありません。ルールはその ID のアプリケーションが現れるときのために保持され、それまではそのクラスのウィンドウに適用されます</translation>
+    </message>
+    <message>
+        <source>no installed application has the id %1, and several are called so (%2): name one by its id; the rule is kept as typed</source>
+        <translation>ID が %1 のインストール済みアプリケーションはなく、その名前のものが複数あります（%2）。ID で指定してください。ルールは入力どおりに保持されます</translation>
+    </message>
+    <message>
+        <source>Nothing to change: the rules say this already.</source>
+        <translation>変更はありません。ルールはすでにそうなっています。</translation>
     </message>
 </context>
 <context>
@@ -1522,6 +1777,33 @@ failed (with a message), 2 bad usage, 3 no mouse.
         <source>The mouse did not switch to profile %1.</source>
         <translation>マウスがプロファイル %1 に切り替わりませんでした。</translation>
     </message>
+    <message>
+        <source>1 rule</source>
+        <translation>1 件のルール</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules</source>
+        <translation>
+            <numerusform>%n 件のルール</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, otherwise profile %2</source>
+        <translation>%1、それ以外はプロファイル %2</translation>
+    </message>
+    <message>
+        <source>%1, switched off</source>
+        <translation>%1、オフ</translation>
+    </message>
+    <message>
+        <source>application rules</source>
+        <translation>アプリケーションルール</translation>
+    </message>
+    <message>
+        <source>%1, replacing yours (%2)</source>
+        <extracomment>The application rules a set-up brings (%1: &quot;3 rules, otherwise profile 2&quot;), and the user&apos;s that they replace (%2).</extracomment>
+        <translation>%1、あなたのルール（%2）を置き換えます</translation>
+    </message>
 </context>
 <context>
     <name>KxWriteSession</name>
@@ -1540,6 +1822,15 @@ failed (with a message), 2 bad usage, 3 no mouse.
     <message>
         <source>The profiles could not be saved in %1.</source>
         <translation>プロファイルを %1 に保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The application rules were not taken, as the mouse did not take the whole set-up.</source>
+        <translation>マウスが設定全体を受け取らなかったため、アプリケーションルールは取り込まれませんでした。</translation>
+    </message>
+    <message>
+        <source>The application rules were not taken: %1.</source>
+        <extracomment>%1: why (&quot;the rules could not be written to …&quot;).</extracomment>
+        <translation>アプリケーションルールは取り込まれませんでした：%1。</translation>
     </message>
 </context>
 <context>
@@ -2533,6 +2824,10 @@ Take it for this button anyway?</source>
     <message>
         <source>Macro Function</source>
         <translation>マクロ機能</translation>
+    </message>
+    <message>
+        <source>The set-up was not exported: %1.</source>
+        <translation>設定はエクスポートされませんでした：%1。</translation>
     </message>
 </context>
 <context>

@@ -353,6 +353,73 @@
     </message>
 </context>
 <context>
+    <name>KxAppRules</name>
+    <message>
+        <source>names no application</source>
+        <translation>未指明任何应用程序</translation>
+    </message>
+    <message>
+        <source>holds control characters</source>
+        <translation>包含控制字符</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <translation>超过 %1 个字符</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>不是对象</translation>
+    </message>
+    <message>
+        <source>is not a field of the rules</source>
+        <translation>不是规则的字段</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>不是 true 或 false</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>不是列表</translation>
+    </message>
+    <message>
+        <source>holds %1 rules; at most %2 are kept</source>
+        <translation>包含 %1 条规则；最多保留 %2 条</translation>
+    </message>
+    <message>
+        <source>is not a field of a rule</source>
+        <translation>不是规则的字段</translation>
+    </message>
+    <message>
+        <source>is not a name</source>
+        <translation>不是名称</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a rule already</source>
+        <translation>“%1”已有规则</translation>
+    </message>
+    <message>
+        <source>is not a profile of the mouse (1 to 5, or 0 to leave it as it is)</source>
+        <translation>不是鼠标的配置文件（1 到 5，或 0 表示保持不变）</translation>
+    </message>
+    <message>
+        <source>the rules could not be written to %1</source>
+        <translation>无法将规则写入 %1</translation>
+    </message>
+    <message>
+        <source>is not a profile of the mouse (1 to 5)</source>
+        <translation>不是鼠标的配置文件（1 到 5）</translation>
+    </message>
+</context>
+<context>
+    <name>KxAppRulesUpdate</name>
+    <message>
+        <source>the application rules in the preferences cannot be read: %1. Correct it, or delete the [ApplicationRules] section of %2 to start again without rules</source>
+        <extracomment>%1: where and what is wrong (&quot;com.vlak.KxOption.conf [ApplicationRules] rules<byte value="x2"/>profile: is not a profile of the mouse (1 to 5)&quot;); %2: the preferences file.</extracomment>
+        <translation>无法读取首选项中的应用程序规则：%1。请更正，或删除 %2 中的 [ApplicationRules] 部分以在没有规则的情况下重新开始</translation>
+    </message>
+</context>
+<context>
     <name>KxCtl</name>
     <message>
         <source>kxctl help [COMMAND]
@@ -502,96 +569,6 @@
         <translation>kxctl import [--profiles 1,3] [--dry-run] FILE
   将设置文件写入鼠标，可以写入全部内容，也可以只写入指定的配置文件
   （- 表示从标准输入读取）；--dry-run 显示将会进行的更改。
-</translation>
-    </message>
-    <message>
-        <source>Usage: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
-The Kestrix mouse from a terminal: the same profiles, buttons, macros and settings
-as the configuration window, written through the same paced operations and read back.
-
-Commands:
-  list                           the attached mice
-  show [--profile N | --all]     settings and buttons as the mouse holds them
-  profile N                      make profile N (1..5) the active one
-  dpi [--profile N] STAGE VALUE  set the DPI of stage 1..4 (100..3500, steps of 100)
-  stage N                        make DPI stage N (1..4) the active one
-  rate 125|500|1000              set the polling rate in Hz
-  light logo|wheel on|off        switch a light
-  button [--profile N] B ACTION  set what button B (1..5, left, right, middle, side1,
-                                 side2) does; ACTION is one of
-      default                    the profile&apos;s built-in function for it
-      function NAME              a function of the catalogue (&quot;Left Click&quot;, &quot;F5&quot;)
-      macro NAME [--mode once|repeat N|hold|toggle]
-                                 a macro of the library, run once (default), N times,
-                                 while held, or until pressed again
-      launch PATH|APP-ID         an application: a file, or an installed
-                                 application&apos;s id (org.example.App.desktop)
-  macro list                     the macro library
-  macro show NAME                a macro&apos;s steps
-  macro import FILE.mac          add a macro file to the library, named by the file
-  macro export NAME FILE.mac     save a macro as a file
-  export FILE                    the whole set-up as a file (- for standard output)
-  import FILE [--profiles 1,3] [--dry-run]
-                                 write a set-up file into the mouse (- for standard
-                                 input); --dry-run prints what would change
-
-Options:
-  --json       output as JSON (see the kxctl(1) manual)
-  --wait       wait for the configuration window to close instead of refusing
-  --dry-run    with a command that writes: print what would change, write nothing
-  --device M   the mouse to use when more than one is attached: its number, location
-               or serial number, as kxctl list shows them
-  --verbose    the programs&apos; log lines on standard error
-  --help, -h   this help; after a command, that command&apos;s (also: kxctl help COMMAND)
-  --version, -V
-
-Names are matched whole and regardless of case. Exit status: 0 done, 1 refused or
-failed (with a message), 2 bad usage, 3 no mouse.
-</source>
-        <extracomment>kxctl&apos;s help. Commands, options and the words in capitals (N, NAME, FILE) are typed as they are; keep them, and keep the columns lined up.</extracomment>
-        <translation>用法：kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
-在终端中设置 Kestrix 鼠标：配置文件、按键、宏和设置均与配置窗口相同，
-以相同的分步操作写入，并回读核对。
-
-命令：
-  list                           已连接的鼠标
-  show [--profile N | --all]     鼠标中保存的设置和按键
-  profile N                      将配置文件 N（1..5）设为当前配置文件
-  dpi [--profile N] STAGE VALUE  设置档位 1..4 的 DPI（100..3500，步长 100）
-  stage N                        将 DPI 档位 N（1..4）设为当前档位
-  rate 125|500|1000              设置回报率（单位为 Hz）
-  light logo|wheel on|off        打开或关闭一个灯
-  button [--profile N] B ACTION  设置按键 B（1..5、left、right、middle、side1、
-                                 side2）的功能；ACTION 为以下之一：
-      default                    配置文件中该按键的内置功能
-      function NAME              功能目录中的功能（&quot;Left Click&quot;、&quot;F5&quot;）
-      macro NAME [--mode once|repeat N|hold|toggle]
-                                 宏库中的宏：运行一次（默认）、运行 N 次、
-                                 按住时重复，或重复直到再次按下
-      launch PATH|APP-ID         应用程序：一个文件，或已安装应用程序的 ID
-                                 （org.example.App.desktop）
-  macro list                     宏库
-  macro show NAME                宏的步骤
-  macro import FILE.mac          将宏文件添加到宏库，以文件名作为宏名称
-  macro export NAME FILE.mac     将宏保存为文件
-  export FILE                    将全部设置导出为文件（- 表示标准输出）
-  import FILE [--profiles 1,3] [--dry-run]
-                                 将设置文件写入鼠标（- 表示标准输入）；
-                                 --dry-run 显示将会进行的更改
-
-选项：
-  --json       以 JSON 格式输出（参见 kxctl(1) 手册）
-  --wait       等待配置窗口关闭，而不是拒绝执行
-  --dry-run    用于会写入的命令：显示将会进行的更改，但不写入
-  --device M   连接了多个鼠标时要使用的鼠标：编号、位置或序列号，
-               与 kxctl list 的显示一致
-  --verbose    在标准错误输出上显示程序的日志
-  --help, -h   显示此帮助；放在命令之后则显示该命令的帮助
-               （也可使用 kxctl help COMMAND）
-  --version, -V
-
-名称须完整匹配，不区分大小写。退出状态：0 完成，1 被拒绝或失败（附带消息），
-2 用法错误，3 未找到鼠标。
 </translation>
     </message>
     <message>
@@ -1013,6 +990,284 @@ failed (with a message), 2 bad usage, 3 no mouse.
     <message>
         <source>(kxctl --help tells how to use it)</source>
         <translation>（用法请参见 kxctl --help）</translation>
+    </message>
+    <message>
+        <source>kxctl rule list|add|remove|on|off ...
+  The application rules: the profile follows the application in front.
+  kxctl help rule add, and so on.
+</source>
+        <translation>kxctl rule list|add|remove|on|off ...
+  应用程序规则：配置文件跟随前台的应用程序。
+  kxctl help rule add，依此类推。
+</translation>
+    </message>
+    <message>
+        <source>kxctl [--json] rule list
+  The application rules, whether they are on, and whether this desktop tells
+  the application in front (asked of the running daemon).
+</source>
+        <translation>kxctl [--json] rule list
+  应用程序规则、规则是否开启，以及此桌面能否告知
+  前台的应用程序（询问正在运行的后台程序）。
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule add [--dry-run] APP PROFILE
+kxctl rule add [--dry-run] --otherwise PROFILE
+  Uses profile PROFILE (1..5) while APP is in front, or while no rule&apos;s application
+  is. APP is an installed application&apos;s id (org.gimp.GIMP), its name, or a
+  window class.
+</source>
+        <translation>kxctl rule add [--dry-run] APP PROFILE
+kxctl rule add [--dry-run] --otherwise PROFILE
+  当 APP 在前台时使用配置文件 PROFILE（1..5），或在没有任何规则的应用程序
+  在前台时使用。APP 是已安装应用程序的 ID（org.gimp.GIMP）、其名称或
+  窗口类。
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule remove [--dry-run] APP
+kxctl rule remove [--dry-run] --otherwise
+  Removes APP&apos;s rule, or the rule for every other application (the profile
+  then stays as it is).
+</source>
+        <translation>kxctl rule remove [--dry-run] APP
+kxctl rule remove [--dry-run] --otherwise
+  删除 APP 的规则，或针对其他所有应用程序的规则（此后配置文件
+  保持不变）。
+</translation>
+    </message>
+    <message>
+        <source>kxctl rule on|off [--dry-run]
+  Switches all the application rules on or off.
+</source>
+        <translation>kxctl rule on|off [--dry-run]
+  开启或关闭所有应用程序规则。
+</translation>
+    </message>
+    <message>
+        <source>Usage: kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
+The Kestrix mouse from a terminal: the same profiles, buttons, macros and settings
+as the configuration window, written through the same paced operations and read back.
+
+Commands:
+  list                           the attached mice
+  show [--profile N | --all]     settings and buttons as the mouse holds them
+  profile N                      make profile N (1..5) the active one
+  dpi [--profile N] STAGE VALUE  set the DPI of stage 1..4 (100..3500, steps of 100)
+  stage N                        make DPI stage N (1..4) the active one
+  rate 125|500|1000              set the polling rate in Hz
+  light logo|wheel on|off        switch a light
+  button [--profile N] B ACTION  set what button B (1..5, left, right, middle, side1,
+                                 side2) does; ACTION is one of
+      default                    the profile&apos;s built-in function for it
+      function NAME              a function of the catalogue (&quot;Left Click&quot;, &quot;F5&quot;)
+      macro NAME [--mode once|repeat N|hold|toggle]
+                                 a macro of the library, run once (default), N times,
+                                 while held, or until pressed again
+      launch PATH|APP-ID         an application: a file, or an installed
+                                 application&apos;s id (org.example.App.desktop)
+  macro list                     the macro library
+  macro show NAME                a macro&apos;s steps
+  macro import FILE.mac          add a macro file to the library, named by the file
+  macro export NAME FILE.mac     save a macro as a file
+  export FILE                    the whole set-up as a file (- for standard output)
+  import FILE [--profiles 1,3] [--dry-run]
+                                 write a set-up file into the mouse (- for standard
+                                 input); --dry-run prints what would change
+  rule list                      the application rules (no mouse needed)
+  rule add APP PROFILE           use PROFILE (1..5) while APP is in front
+  rule add --otherwise PROFILE   use PROFILE while no rule&apos;s application is
+  rule remove APP | --otherwise  remove a rule
+  rule on|off                    switch all the application rules
+
+Options:
+  --json       output as JSON (see the kxctl(1) manual)
+  --wait       wait for the configuration window to close instead of refusing
+  --dry-run    with a command that writes: print what would change, write nothing
+  --device M   the mouse to use when more than one is attached: its number, location
+               or serial number, as kxctl list shows them
+  --verbose    the programs&apos; log lines on standard error
+  --help, -h   this help; after a command, that command&apos;s (also: kxctl help COMMAND)
+  --version, -V
+
+Names are matched whole and regardless of case. Exit status: 0 done, 1 refused or
+failed (with a message), 2 bad usage, 3 no mouse.
+</source>
+        <extracomment>kxctl&apos;s help. Commands, options and the words in capitals (N, NAME, FILE) are typed as they are; keep them, and keep the columns lined up.</extracomment>
+        <translation>用法：kxctl [--json] [--wait] [--verbose] [--device M] COMMAND ...
+在终端中设置 Kestrix 鼠标：配置文件、按键、宏和设置均与配置窗口相同，
+以相同的分步操作写入，并回读核对。
+
+命令：
+  list                           已连接的鼠标
+  show [--profile N | --all]     鼠标中保存的设置和按键
+  profile N                      将配置文件 N（1..5）设为当前配置文件
+  dpi [--profile N] STAGE VALUE  设置档位 1..4 的 DPI（100..3500，步长 100）
+  stage N                        将 DPI 档位 N（1..4）设为当前档位
+  rate 125|500|1000              设置回报率（单位为 Hz）
+  light logo|wheel on|off        打开或关闭一个灯
+  button [--profile N] B ACTION  设置按键 B（1..5、left、right、middle、side1、
+                                 side2）的功能；ACTION 为以下之一：
+      default                    配置文件中该按键的内置功能
+      function NAME              功能目录中的功能（&quot;Left Click&quot;、&quot;F5&quot;）
+      macro NAME [--mode once|repeat N|hold|toggle]
+                                 宏库中的宏：运行一次（默认）、运行 N 次、
+                                 按住时重复，或重复直到再次按下
+      launch PATH|APP-ID         应用程序：一个文件，或已安装应用程序的 ID
+                                 （org.example.App.desktop）
+  macro list                     宏库
+  macro show NAME                宏的步骤
+  macro import FILE.mac          将宏文件添加到宏库，以文件名作为宏名称
+  macro export NAME FILE.mac     将宏保存为文件
+  export FILE                    将全部设置导出为文件（- 表示标准输出）
+  import FILE [--profiles 1,3] [--dry-run]
+                                 将设置文件写入鼠标（- 表示标准输入）；
+                                 --dry-run 显示将会进行的更改
+  rule list                      应用程序规则（无需鼠标）
+  rule add APP PROFILE           APP 在前台时使用 PROFILE（1..5）
+  rule add --otherwise PROFILE   没有规则的应用程序在前台时使用 PROFILE
+  rule remove APP | --otherwise  删除一条规则
+  rule on|off                    开启或关闭所有应用程序规则
+
+选项：
+  --json       以 JSON 格式输出（参见 kxctl(1) 手册）
+  --wait       等待配置窗口关闭，而不是拒绝执行
+  --dry-run    用于会写入的命令：显示将会进行的更改，但不写入
+  --device M   连接了多个鼠标时要使用的鼠标：编号、位置或序列号，
+               与 kxctl list 的显示一致
+  --verbose    在标准错误输出上显示程序的日志
+  --help, -h   显示此帮助；放在命令之后则显示该命令的帮助
+               （也可使用 kxctl help COMMAND）
+  --version, -V
+
+名称须完整匹配，不区分大小写。退出状态：0 完成，1 被拒绝或失败（附带消息），
+2 用法错误，3 未找到鼠标。
+</translation>
+    </message>
+    <message>
+        <source>rule takes list, add, remove, on or off</source>
+        <translation>rule 接受 list、add、remove、on 或 off</translation>
+    </message>
+    <message>
+        <source>rule add takes APP PROFILE, or --otherwise PROFILE</source>
+        <translation>rule add 接受 APP PROFILE 或 --otherwise PROFILE</translation>
+    </message>
+    <message>
+        <source>rule remove takes APP, or --otherwise</source>
+        <translation>rule remove 接受 APP 或 --otherwise</translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation>%1；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>%1; nothing was exported</source>
+        <translation>%1；未导出任何内容</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An application of a rule: its name (%1) and its id (%2).</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 (not installed)</source>
+        <extracomment>An application of a rule that no installed application is (%1: its id or window class).</extracomment>
+        <translation>%1（未安装）</translation>
+    </message>
+    <message>
+        <source>profile %1</source>
+        <translation>配置文件 %1</translation>
+    </message>
+    <message>
+        <source>the profile stays as it is</source>
+        <translation>配置文件保持不变</translation>
+    </message>
+    <message>
+        <source>application rules</source>
+        <translation>应用程序规则</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>rule for %1</source>
+        <translation>%1 的规则</translation>
+    </message>
+    <message>
+        <source>no rule</source>
+        <translation>无规则</translation>
+    </message>
+    <message>
+        <source>every other application</source>
+        <translation>其他所有应用程序</translation>
+    </message>
+    <message>
+        <source>Application rules: on</source>
+        <translation>应用程序规则：开</translation>
+    </message>
+    <message>
+        <source>Application rules: off (the profile follows no application)</source>
+        <translation>应用程序规则：关（配置文件不跟随任何应用程序）</translation>
+    </message>
+    <message>
+        <source>  no rules (kxctl rule add APP PROFILE makes one)</source>
+        <translation>  没有规则（kxctl rule add APP PROFILE 可创建一条）</translation>
+    </message>
+    <message>
+        <source>The daemon is not running: the rules apply once it runs.</source>
+        <translation>后台程序未运行：规则在它运行后生效。</translation>
+    </message>
+    <message>
+        <source>The daemon did not answer whether this desktop tells which application is in front.</source>
+        <translation>后台程序未回答此桌面能否告知哪个应用程序在前台。</translation>
+    </message>
+    <message>
+        <source>This desktop tells which application is in front (%1).</source>
+        <translation>此桌面会告知哪个应用程序在前台（%1）。</translation>
+    </message>
+    <message>
+        <source>This desktop does not tell which application is in front (%1): the rules do nothing here.</source>
+        <translation>此桌面不会告知哪个应用程序在前台（%1）：规则在此不起作用。</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile of the mouse: it has profiles 1 to 5</source>
+        <translation>%1 不是鼠标的配置文件：鼠标有配置文件 1 到 5</translation>
+    </message>
+    <message>
+        <source>the application &quot;%1&quot; %2</source>
+        <extracomment>%1: the application as typed; %2: why it cannot be (&quot;holds control characters&quot;).</extracomment>
+        <translation>应用程序“%1”%2</translation>
+    </message>
+    <message>
+        <source>there are %1 rules, the most kept: remove one first</source>
+        <translation>已有 %1 条规则，这是保留的上限：请先删除一条</translation>
+    </message>
+    <message>
+        <source>%1 has no rule (kxctl rule list shows them)</source>
+        <translation>%1 没有规则（kxctl rule list 会列出规则）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the installed application %2: the rule names it by that id</source>
+        <extracomment>%1: the application&apos;s name as typed; %2: its id.</extracomment>
+        <translation>“%1”是已安装的应用程序 %2：规则以该 ID 指代它</translation>
+    </message>
+    <message>
+        <source>no installed application has the id %1: the rule is kept for when one has, and applies meanwhile to windows of that class</source>
+        <translation>没有已安装的应用程序使用 ID %1：规则会保留，待有应用程序使用该 ID 时生效，在此之前适用于该类的窗口</translation>
+    </message>
+    <message>
+        <source>no installed application has the id %1, and several are called so (%2): name one by its id; the rule is kept as typed</source>
+        <translation>没有已安装的应用程序使用 ID %1，且有多个应用程序叫这个名字（%2）：请用 ID 指定其中一个；规则按输入保留</translation>
+    </message>
+    <message>
+        <source>Nothing to change: the rules say this already.</source>
+        <translation>无需更改：规则已经如此。</translation>
     </message>
 </context>
 <context>
@@ -1517,6 +1772,33 @@ failed (with a message), 2 bad usage, 3 no mouse.
         <source>The mouse did not switch to profile %1.</source>
         <translation>鼠标未切换到配置文件 %1。</translation>
     </message>
+    <message>
+        <source>1 rule</source>
+        <translation>1 条规则</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules</source>
+        <translation>
+            <numerusform>%n 条规则</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, otherwise profile %2</source>
+        <translation>%1，其他情况下使用配置文件 %2</translation>
+    </message>
+    <message>
+        <source>%1, switched off</source>
+        <translation>%1，已关闭</translation>
+    </message>
+    <message>
+        <source>application rules</source>
+        <translation>应用程序规则</translation>
+    </message>
+    <message>
+        <source>%1, replacing yours (%2)</source>
+        <extracomment>The application rules a set-up brings (%1: &quot;3 rules, otherwise profile 2&quot;), and the user&apos;s that they replace (%2).</extracomment>
+        <translation>%1，替换您的（%2）</translation>
+    </message>
 </context>
 <context>
     <name>KxWriteSession</name>
@@ -1535,6 +1817,15 @@ failed (with a message), 2 bad usage, 3 no mouse.
     <message>
         <source>The profiles could not be saved in %1.</source>
         <translation>无法将配置文件保存到 %1。</translation>
+    </message>
+    <message>
+        <source>The application rules were not taken, as the mouse did not take the whole set-up.</source>
+        <translation>未采用应用程序规则，因为鼠标没有接受整个设置。</translation>
+    </message>
+    <message>
+        <source>The application rules were not taken: %1.</source>
+        <extracomment>%1: why (&quot;the rules could not be written to …&quot;).</extracomment>
+        <translation>未采用应用程序规则：%1。</translation>
     </message>
 </context>
 <context>
@@ -2528,6 +2819,10 @@ Take it for this button anyway?</source>
     <message>
         <source>Macro Function</source>
         <translation>宏功能</translation>
+    </message>
+    <message>
+        <source>The set-up was not exported: %1.</source>
+        <translation>未导出设置：%1。</translation>
     </message>
 </context>
 <context>

@@ -26,7 +26,8 @@ QString tr(const char* text) {
 }
 
 QString profileRange() {
-    return tr("is not a profile of the mouse (1 to 5)");
+    // Spelt out: a free function gives lupdate no context for tr().
+    return QCoreApplication::translate("KxAppRules", "is not a profile of the mouse (1 to 5)");
 }
 
 // A whole JSON number 1..5.
