@@ -5,6 +5,7 @@
 #include "AppMenu.h"
 #include "Buttons.h"
 #include "KxAction.h"
+#include "KxAppRules.h"
 #include "KxCtlTestSupport.h"
 #include "KxGlobals.h"
 #include "KxNames.h"
@@ -151,6 +152,47 @@ TEST_F(KxCtlWindowTest, ASetUpComesBackByteForByteAfterAFactoryReset) {
     EXPECT_EQ(sysProCon->currFWProfileIndex(), 2);
     EXPECT_FALSE(isNeedSave);
     EXPECT_EQ(KxNames::caption(selProfile.btnInfo[2]), "Mute");
+}
+
+// The window's export carries the user's rules; its import says what becomes of them and takes
+// them with a write that has nothing else to write.
+TEST_F(KxCtlWindowTest, TheWindowsSetUpsCarryTheApplicationRules) {
+    KxAppRules mine;
+    mine.rules = {{QStringLiteral("org.example.Mine"), 2}};
+    ASSERT_TRUE(mine.save());
+    openWindow();
+    const QString exported = home("rules.kxsetup");
+    ASSERT_TRUE(view->exportSetupTo(exported));
+    ASSERT_TRUE(idle());
+    KxSetup::Parsed parsed = KxSetup::readFile(exported);
+    ASSERT_TRUE(parsed.file) << qPrintable(parsed.error.text());
+    EXPECT_EQ(parsed.file->appRules, mine);
+
+    KxAppRules theirs;
+    theirs.otherwise = 5;
+    theirs.rules = {{QStringLiteral("org.example.A"), 1},
+                    {QStringLiteral("org.example.B"), 3},
+                    {QStringLiteral("Gimp-2.10"), 4}};
+    parsed.file->appRules = theirs;
+    ASSERT_TRUE(KxSetup::writeFile(*parsed.file, exported));
+    const QString before = dump();
+    {
+        PopUps popUps;
+        QStringList previewed;
+        popUps.whileShown = [&](const QString&) {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* preview = qobject_cast<SetupPreviewView*>(top))
+                    for (int i = 0; i < preview->changeList()->count(); ++i)
+                        previewed << preview->changeList()->item(i)->text();
+        };
+        ASSERT_TRUE(view->importSetupFrom(exported));
+        ASSERT_TRUE(idle());
+        EXPECT_EQ(previewed, QStringList{"application rules: 3 rules, otherwise profile 5, "
+                                         "replacing yours (1 rule)"});
+        EXPECT_EQ(popUps.texts.size(), 1) << qPrintable(popUps.texts.join('\n'));
+    }
+    EXPECT_EQ(KxAppRules::load().rules, theirs);
+    EXPECT_EQ(dump(), before);
 }
 
 TEST_F(KxCtlWindowTest, TheWindowRefusesAFileItCannotTakeAndChangesNothing) {
