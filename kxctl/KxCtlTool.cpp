@@ -973,19 +973,21 @@ int Tool::macroExport() {
 
 int Tool::exportSetup() {
     const QString path = invocation_.words[0];
+    // The user's rules go with the set-up: rules a hand edit broke stop it before the mouse is
+    // read.
+    KxSetup::MouseState state;
+    if (QString why; !KxSetup::readAppRules(&state, &why))
+        return fail(kRefused,
+                    QCoreApplication::translate("KxCtl", "%1; nothing was exported").arg(why));
     if (!lock())
         return kRefused;
     if (const auto failed = chooseMouse(false))
         return *failed;
-    KxSetup::MouseState state;
     if (!KxSetup::readMouse(0x1F, true, true, &state))
         return fail(kRefused, QCoreApplication::translate(
                                   "KxCtl", "the mouse did not answer; nothing was exported"));
     KxSetup::keepProfilesMacros(*sysProCon, state);
     state.desktop = KxSetup::desktopNow();
-    if (QString why; !KxSetup::readAppRules(&state, &why))
-        return fail(kRefused,
-                    QCoreApplication::translate("KxCtl", "%1; nothing was exported").arg(why));
     const KxSetup::File file =
         KxSetup::capture(state, QStringLiteral("kxctl %1").arg(QStringLiteral(KX_VERSION)));
     if (path == QLatin1String("-"))

@@ -2,7 +2,6 @@
 // mouse or its lock; a change follows the one-writer rule and goes through KxAppRulesUpdate.
 #include "KxCtlTool.h"
 
-#include "KxAction.h"
 #include "KxAppRulesUpdate.h"
 #include "KxMessages.h"
 #include "Workspace/InstalledApplications.h"
@@ -255,7 +254,6 @@ int Tool::ruleChange() {
         if (const auto refused = refuseWhileWindowRuns())
             return *refused;
     }
-    KxAction::getSysPath();
     const KxAppRulesUpdate::Outcome outcome = KxAppRulesUpdate::apply(
         [&](KxAppRules& rules, QString* refusal) {
             switch (command) {

@@ -57,6 +57,13 @@ bool MainView::exportSetupTo(const QString& path) {
         bool whole = false;
     };
     auto read = std::make_shared<Read>();
+    // The user's rules go with the set-up: rules a hand edit broke stop it before the mouse is
+    // read.
+    if (QString why; !KxSetup::readAppRules(&read->state, &why)) {
+        HvAction::showInfoMessage(
+            QCoreApplication::translate("MainView", "The set-up was not exported: %1.").arg(why));
+        return false;
+    }
     state_.begin(WindowEditState::Activity::Exporting);
     KxAction::startTransfer(
         QCoreApplication::translate("MainView", "Set-up export"),
@@ -67,15 +74,12 @@ bool MainView::exportSetupTo(const QString& path) {
             if (!read->whole) {
                 HvAction::showInfoMessage(QCoreApplication::translate(
                     "MainView", "The mouse did not answer: the set-up was not exported."));
-            } else if (QString why; !KxSetup::readAppRules(&read->state, &why)) {
-                HvAction::showInfoMessage(
-                    QCoreApplication::translate("MainView", "The set-up was not exported: %1.")
-                        .arg(why));
             } else {
                 read->state.desktop = KxSetup::desktopNow();
                 const KxSetup::File file = KxSetup::capture(
                     read->state,
                     QStringLiteral("KxOption %1").arg(QCoreApplication::applicationVersion()));
+                QString why;
                 if (!KxSetup::writeFile(file, path, &why))
                     HvAction::showInfoMessage(
                         QCoreApplication::translate("MainView",

@@ -16,6 +16,7 @@
 #include "MainWindowUnderTest.h"
 #include "MenuInfo.h"
 #include "PopUps.h"
+#include "Preferences/UserPreferences.h"
 #include "ProfieController.h"
 #include "ProfileValue.h"
 #include "SetupPreviewView.h"
@@ -193,6 +194,16 @@ TEST_F(KxCtlWindowTest, TheWindowsSetUpsCarryTheApplicationRules) {
     }
     EXPECT_EQ(KxAppRules::load().rules, theirs);
     EXPECT_EQ(dump(), before);
+
+    // Rules a hand edit broke are not left out of an export unsaid: it does not start.
+    UserPreferences::open()->setValue("ApplicationRules/rules/1/profile", "nine");
+    {
+        PopUps popUps;
+        EXPECT_FALSE(view->exportSetupTo(home("broken.kxsetup")));
+        EXPECT_TRUE(says(popUps.texts.value(0), "[ApplicationRules] rules\\1\\profile"));
+    }
+    EXPECT_EQ(view->isModalSeron(), 0);
+    EXPECT_FALSE(QFileInfo::exists(home("broken.kxsetup")));
 }
 
 TEST_F(KxCtlWindowTest, TheWindowRefusesAFileItCannotTakeAndChangesNothing) {
