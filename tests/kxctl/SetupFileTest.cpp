@@ -285,29 +285,6 @@ TEST_F(SetupFileTest, AnExportCarriesTheRulesTheUserMade) {
     }
 }
 
-// The plan says what becomes of the user's rules; rules equal to the user's are no change.
-TEST_F(SetupFileTest, ThePlanSaysWhatBecomesOfTheUsersRules) {
-    Target target;
-    target.appRules = someRules();
-    MouseState current;
-    current.appRules = KxAppRules{};
-    QList<Change> changes = plan(target, current);
-    ASSERT_EQ(changes.size(), 1);
-    EXPECT_EQ(changes[0].part, Change::Part::AppRules);
-    EXPECT_EQ(changes[0].text(), "application rules: 3 rules, otherwise profile 4, switched off");
-    current.appRules->rules = {{QStringLiteral("org.example.Mine"), 1}};
-    EXPECT_EQ(plan(target, current)[0].text(),
-              "application rules: 3 rules, otherwise profile 4, switched off, replacing yours (1 "
-              "rule)");
-    current.appRules = someRules();
-    EXPECT_TRUE(plan(target, current).isEmpty());
-
-    WriteResult result;
-    EXPECT_EQ(statusOf(changes[0], result, false), "notWritten");
-    result.appRules = true;
-    EXPECT_EQ(statusOf(changes[0], result, false), "written");
-}
-
 // Rules a file brings are read as strictly as the rest, the first fault named by its field.
 TEST_F(SetupFileTest, HostileApplicationRulesAreRefusedNamingTheField) {
     File file = richFileHere();
@@ -325,14 +302,9 @@ TEST_F(SetupFileTest, HostileApplicationRulesAreRefusedNamingTheField) {
     } hostile[] = {
         {"appRules/rules/3/profile", 0, "appRules.rules[3].profile", "not a profile"},
         {"appRules/rules/3/profile", 9, "appRules.rules[3].profile", "not a profile"},
-        {"appRules/rules/0/profile", 6, "appRules.rules[0].profile", "not a profile"},
-        {"appRules/rules/0/profile", 2.5, "appRules.rules[0].profile", "not a profile"},
         {"appRules/rules/0/profile", "2", "appRules.rules[0].profile", "not a profile"},
-        {"appRules/rules/0/profile", QJsonValue::Undefined, "appRules.rules[0].profile",
-         "not a profile"},
         {"appRules/rules/1/app", QString(KxAppRules::kMaxAppLength + 1, 'x'),
          "appRules.rules[1].app", "longer than 255"},
-        {"appRules/rules/1/app", QString(100000, 'x'), "appRules.rules[1].app", "longer than"},
         {"appRules/rules/1/app", "Gimp\n2.10", "appRules.rules[1].app", "control characters"},
         {"appRules/rules/1/app", "Gimp\u202e01.2", "appRules.rules[1].app", "control characters"},
         {"appRules/rules/1/app", " .desktop", "appRules.rules[1].app", "names no application"},
@@ -349,7 +321,6 @@ TEST_F(SetupFileTest, HostileApplicationRulesAreRefusedNamingTheField) {
         {"appRules/enabled", "yes", "appRules.enabled", "true or false"},
         {"appRules/switch", true, "appRules.switch", "not a field of the rules"},
         {"appRules", QJsonArray{}, "appRules", "not an object"},
-        {"appRules", QJsonValue::Null, "appRules", "not an object"},
     };
     for (const auto& c : hostile) {
         SCOPED_TRACE(c.path.toStdString() + ": " + c.reason);
