@@ -117,6 +117,7 @@ QString changeLine(const QJsonObject& change) {
 // The daemon's word on whether this desktop tells the application in front. A daemon that is
 // not running is not started for the question.
 struct DaemonAnswer {
+    bool bus = false; // a session bus to ask on
     bool running = false;
     bool answered = false;
     bool available = false;
@@ -126,7 +127,8 @@ struct DaemonAnswer {
 DaemonAnswer askDaemon() {
     DaemonAnswer answer;
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    answer.bus = bus.isConnected();
+    if (!answer.bus)
         return answer;
     const QDBusReply<bool> registered =
         bus.interface()->isServiceRegistered(QLatin1String(KxMessages::kDaemonService));
@@ -193,7 +195,10 @@ int Tool::ruleList() {
     const DaemonAnswer daemon = askDaemon();
     QJsonObject daemonJson{{QStringLiteral("running"), daemon.running},
                            {QStringLiteral("answered"), daemon.answered}};
-    if (!daemon.running) {
+    if (!daemon.bus) {
+        lines << QCoreApplication::translate(
+            "KxCtl", "There is no session bus: whether the daemon runs cannot be seen.");
+    } else if (!daemon.running) {
         lines << QCoreApplication::translate(
             "KxCtl", "The daemon is not running: the rules apply once it runs.");
     } else if (!daemon.answered) {

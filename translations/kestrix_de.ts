@@ -1280,6 +1280,10 @@ Aufruf, 3 keine Maus.
         <source>Nothing to change: the rules say this already.</source>
         <translation>Nichts zu ändern: Die Regeln sagen das bereits.</translation>
     </message>
+    <message>
+        <source>There is no session bus: whether the daemon runs cannot be seen.</source>
+        <translation>Es gibt keinen Sitzungsbus: Ob das Hintergrundprogramm läuft, ist nicht zu erkennen.</translation>
+    </message>
 </context>
 <context>
     <name>KxMouseLock</name>

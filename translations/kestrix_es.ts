@@ -1273,6 +1273,10 @@ Los nombres se comparan completos y sin distinguir mayúsculas. Estado de salida
         <source>Nothing to change: the rules say this already.</source>
         <translation>Nada que cambiar: las reglas ya lo dicen.</translation>
     </message>
+    <message>
+        <source>There is no session bus: whether the daemon runs cannot be seen.</source>
+        <translation>No hay bus de sesión: no se puede ver si el programa en segundo plano se está ejecutando.</translation>
+    </message>
 </context>
 <context>
     <name>KxMouseLock</name>

@@ -1280,6 +1280,10 @@ souris.
         <source>Nothing to change: the rules say this already.</source>
         <translation>Rien à changer : les règles le disent déjà.</translation>
     </message>
+    <message>
+        <source>There is no session bus: whether the daemon runs cannot be seen.</source>
+        <translation>Il n&apos;y a pas de bus de session : impossible de voir si le programme d&apos;arrière-plan tourne.</translation>
+    </message>
 </context>
 <context>
     <name>KxMouseLock</name>

@@ -1274,6 +1274,10 @@ failed (with a message), 2 bad usage, 3 no mouse.
         <source>Nothing to change: the rules say this already.</source>
         <translation>変更はありません。ルールはすでにそうなっています。</translation>
     </message>
+    <message>
+        <source>There is no session bus: whether the daemon runs cannot be seen.</source>
+        <translation>セッションバスがありません。バックグラウンドプログラムが実行中かどうかを確認できません。</translation>
+    </message>
 </context>
 <context>
     <name>KxMouseLock</name>

@@ -1269,6 +1269,10 @@ failed (with a message), 2 bad usage, 3 no mouse.
         <source>Nothing to change: the rules say this already.</source>
         <translation>无需更改：规则已经如此。</translation>
     </message>
+    <message>
+        <source>There is no session bus: whether the daemon runs cannot be seen.</source>
+        <translation>没有会话总线：无法看出后台程序是否在运行。</translation>
+    </message>
 </context>
 <context>
     <name>KxMouseLock</name>
