@@ -5,6 +5,7 @@
 #include "Desktop/X11FrontApplicationSource.h"
 
 #include <QDBusConnection>
+#include <QDir>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcFrontSource, "kx.desktop")
@@ -36,7 +37,11 @@ FrontApplicationSource::forEnvironment(const QProcessEnvironment& environment, Q
                qPrintable(desktopName(desktop)));
         return std::unique_ptr<FrontApplicationSource>(new FrontApplicationSource(desktop, parent));
     };
-    const QString wayland = environment.value(QStringLiteral("WAYLAND_DISPLAY"));
+    QString wayland = environment.value(QStringLiteral("WAYLAND_DISPLAY"));
+    // A socket's name is in that environment's runtime folder, not necessarily this process's.
+    const QString runtime = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
+    if (!wayland.isEmpty() && !QDir::isAbsolutePath(wayland) && !runtime.isEmpty())
+        wayland = QDir(runtime).filePath(wayland);
     if (!wayland.isEmpty()) {
         WlrFrontApplicationSource::Connected wlr =
             WlrFrontApplicationSource::connect(wayland, parent);
