@@ -1,5 +1,6 @@
 #include "WindowText.h"
 
+#include <QList>
 #include <QStringDecoder>
 
 #include <algorithm>
