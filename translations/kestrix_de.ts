@@ -106,6 +106,237 @@
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>Application rules…</source>
+        <translation>Anwendungsregeln…</translation>
+    </message>
+</context>
+<context>
+    <name>AppRulesView</name>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>not installed</source>
+        <translation>nicht installiert</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <extracomment>the name a screen reader says for addBtn</extracomment>
+        <translation>Eine Regel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Installed application…</source>
+        <translation>Installierte Anwendung…</translation>
+    </message>
+    <message>
+        <source>The application in front before this window</source>
+        <translation>Die Anwendung, die vor diesem Fenster im Vordergrund war</translation>
+    </message>
+    <message>
+        <source>Asking the background program about this desktop…</source>
+        <translation>Das Hintergrundprogramm wird zu diesem Desktop befragt…</translation>
+    </message>
+    <message>
+        <source>The background program is not running, so the rules do not act now. They are kept for when it runs.</source>
+        <translation>Das Hintergrundprogramm läuft nicht, daher wirken die Regeln jetzt nicht. Sie bleiben erhalten, bis es läuft.</translation>
+    </message>
+    <message>
+        <source>This desktop tells which application is in front: the rules act once they are saved.</source>
+        <translation>Dieser Desktop meldet, welche Anwendung im Vordergrund ist: Die Regeln wirken, sobald sie gespeichert sind.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop: GNOME on Wayland does not tell other programs which window is in front.</source>
+        <translation>Anwendungsregeln sind auf diesem Desktop nicht verfügbar: GNOME unter Wayland teilt anderen Programmen nicht mit, welches Fenster im Vordergrund ist.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop: its Wayland compositor does not tell other programs which window is in front.</source>
+        <translation>Anwendungsregeln sind auf diesem Desktop nicht verfügbar: Sein Wayland-Compositor teilt anderen Programmen nicht mit, welches Fenster im Vordergrund ist.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available: the background program has no display to watch.</source>
+        <translation>Anwendungsregeln sind nicht verfügbar: Das Hintergrundprogramm hat keine Anzeige, die es beobachten kann.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop (%1).</source>
+        <translation>Anwendungsregeln sind auf diesem Desktop nicht verfügbar (%1).</translation>
+    </message>
+    <message>
+        <source>The rules in the preferences could not be read:
+%1</source>
+        <translation>Die Regeln in den Einstellungen konnten nicht gelesen werden:
+%1</translation>
+    </message>
+    <message>
+        <source>%1, profile %2</source>
+        <translation>%1, Profil %2</translation>
+    </message>
+    <message>
+        <source>%1, not installed, profile %2</source>
+        <translation>%1, nicht installiert, Profil %2</translation>
+    </message>
+    <message>
+        <source>There are %1 rules already, as many as are kept.</source>
+        <translation>Es gibt bereits %1 Regeln, so viele wie gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be a rule&apos;s application: it %2.</source>
+        <translation>„%1“ kann nicht die Anwendung einer Regel sein: Der Name %2.</translation>
+    </message>
+    <message>
+        <source>The background program is not running, so it cannot tell which application was in front.</source>
+        <translation>Das Hintergrundprogramm läuft nicht und kann daher nicht sagen, welche Anwendung im Vordergrund war.</translation>
+    </message>
+    <message>
+        <source>The background program does not know yet which application was in front. Bring that application to the front, then come back and add it.</source>
+        <translation>Das Hintergrundprogramm weiß noch nicht, welche Anwendung im Vordergrund war. Holen Sie diese Anwendung in den Vordergrund, kommen Sie dann zurück und fügen Sie sie hinzu.</translation>
+    </message>
+    <message>
+        <source>The background program named an application that cannot be a rule&apos;s: its name %1.</source>
+        <translation>Das Hintergrundprogramm nannte eine Anwendung, die keine Regel haben kann: Ihr Name %1.</translation>
+    </message>
+    <message>
+        <source>The application rules in the preferences could not be read:
+%1
+Start over with no rules? The broken ones are replaced only when you press OK.</source>
+        <translation>Die Anwendungsregeln in den Einstellungen konnten nicht gelesen werden:
+%1
+Ohne Regeln neu beginnen? Die fehlerhaften werden erst ersetzt, wenn Sie OK drücken.</translation>
+    </message>
+    <message>
+        <source>The rules were not saved: %1. They stay here as you set them; OK tries again.</source>
+        <translation>Die Regeln wurden nicht gespeichert: %1. Sie bleiben hier, wie Sie sie eingestellt haben; OK versucht es erneut.</translation>
+    </message>
+    <message>
+        <source>Makes the mouse&apos;s profile follow the application in front, by rules of the user&apos;s.</source>
+        <extracomment>the window&apos;s description, spoken</extracomment>
+        <translation>Lässt das Profil der Maus nach eigenen Regeln der Anwendung im Vordergrund folgen.</translation>
+    </message>
+    <message>
+        <source>APPLICATION RULES</source>
+        <extracomment>the window&apos;s title, 400 points wide</extracomment>
+        <translation>ANWENDUNGSREGELN</translation>
+    </message>
+    <message>
+        <source>RULES</source>
+        <extracomment>a caption over controls, 340 points wide</extracomment>
+        <translation>REGELN</translation>
+    </message>
+    <message>
+        <source>PROFILE OF THE SELECTED APPLICATION</source>
+        <extracomment>a caption over controls, 340 points wide</extracomment>
+        <translation>PROFIL DER GEWÄHLTEN ANWENDUNG</translation>
+    </message>
+    <message>
+        <source>ANY OTHER APPLICATION IN FRONT</source>
+        <extracomment>a caption over controls, 400 points wide</extracomment>
+        <translation>JEDE ANDERE ANWENDUNG IM VORDERGRUND</translation>
+    </message>
+    <message>
+        <source>Switch profiles by the application in front</source>
+        <extracomment>the label of the control enabledChk, 492 points wide (English uses 247)</extracomment>
+        <translation>Profil nach der Anwendung im Vordergrund wechseln</translation>
+    </message>
+    <message>
+        <source>On this desktop</source>
+        <extracomment>the name a screen reader says for availabilityLbl</extracomment>
+        <translation>Auf diesem Desktop</translation>
+    </message>
+    <message>
+        <source>ADD…</source>
+        <extracomment>the label of the control addBtn, 96 points wide (English uses 40)</extracomment>
+        <translation>HINZUFÜGEN…</translation>
+    </message>
+    <message>
+        <source>Chooses an installed application, or the one in front before this window</source>
+        <extracomment>what a screen reader says addBtn does</extracomment>
+        <translation>Wählt eine installierte Anwendung oder die, die vor diesem Fenster im Vordergrund war</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <extracomment>the name a screen reader says for ruleList</extracomment>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Each application and its profile; keys 1 to 5 set the profile, Delete removes the rule</source>
+        <extracomment>what a screen reader says ruleList does</extracomment>
+        <translation>Jede Anwendung und ihr Profil; die Tasten 1 bis 5 setzen das Profil, Entf entfernt die Regel</translation>
+    </message>
+    <message>
+        <source>Profile 1</source>
+        <extracomment>the name a screen reader says for ruleProfile1Btn</extracomment>
+        <translation>Profil 1</translation>
+    </message>
+    <message>
+        <source>Profile of the selected application</source>
+        <extracomment>the name of a group of choices, spoken</extracomment>
+        <translation>Profil der gewählten Anwendung</translation>
+    </message>
+    <message>
+        <source>Profile 2</source>
+        <extracomment>the name a screen reader says for ruleProfile2Btn</extracomment>
+        <translation>Profil 2</translation>
+    </message>
+    <message>
+        <source>Profile 3</source>
+        <extracomment>the name a screen reader says for ruleProfile3Btn</extracomment>
+        <translation>Profil 3</translation>
+    </message>
+    <message>
+        <source>Profile 4</source>
+        <extracomment>the name a screen reader says for ruleProfile4Btn</extracomment>
+        <translation>Profil 4</translation>
+    </message>
+    <message>
+        <source>Profile 5</source>
+        <extracomment>the name a screen reader says for ruleProfile5Btn</extracomment>
+        <translation>Profil 5</translation>
+    </message>
+    <message>
+        <source>REMOVE</source>
+        <extracomment>the label of the control removeBtn, 96 points wide (English uses 56)</extracomment>
+        <translation>ENTFERNEN</translation>
+    </message>
+    <message>
+        <source>Remove the selected rule</source>
+        <extracomment>the name a screen reader says for removeBtn</extracomment>
+        <translation>Die gewählte Regel entfernen</translation>
+    </message>
+    <message>
+        <source>UNCHANGED</source>
+        <extracomment>the label of the control otherwiseKeepBtn, 140 points wide (English uses 84)</extracomment>
+        <translation>UNVERÄNDERT</translation>
+    </message>
+    <message>
+        <source>Profile unchanged</source>
+        <extracomment>the name a screen reader says for otherwiseKeepBtn</extracomment>
+        <translation>Profil unverändert</translation>
+    </message>
+    <message>
+        <source>Otherwise</source>
+        <extracomment>the name of a group of choices, spoken</extracomment>
+        <translation>Sonst</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>the label of the control okBtn, 92 points wide (English uses 19)</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <extracomment>the label of the control cancelBtn, 92 points wide (English uses 52)</extracomment>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>the name a screen reader says for cancelBtn</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>No rules yet: “Add…” makes one.</source>
+        <translation>Noch keine Regeln: „Hinzufügen…“ legt eine an.</translation>
+    </message>
 </context>
 <context>
     <name>CreateMacro</name>
@@ -350,6 +581,61 @@
     <message>
         <source>Loading</source>
         <translation>Wird geladen</translation>
+    </message>
+</context>
+<context>
+    <name>KxAppRules</name>
+    <message>
+        <source>names no application</source>
+        <translation>nennt keine Anwendung</translation>
+    </message>
+    <message>
+        <source>holds control characters</source>
+        <translation>enthält Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <translation>ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>is not a field of the rules</source>
+        <translation>ist kein Feld der Regeln</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>ist weder true noch false</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>ist keine Liste</translation>
+    </message>
+    <message>
+        <source>holds %1 rules; at most %2 are kept</source>
+        <translation>enthält %1 Regeln; höchstens %2 werden gespeichert</translation>
+    </message>
+    <message>
+        <source>is not a field of a rule</source>
+        <translation>ist kein Feld einer Regel</translation>
+    </message>
+    <message>
+        <source>is not a name</source>
+        <translation>ist kein Name</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a rule already</source>
+        <translation>„%1“ hat bereits eine Regel</translation>
+    </message>
+    <message>
+        <source>is not a profile of the mouse (1 to 5, or 0 to leave it as it is)</source>
+        <translation>ist kein Profil der Maus (1 bis 5, oder 0, um es unverändert zu lassen)</translation>
+    </message>
+    <message>
+        <source>the rules could not be written to %1</source>
+        <translation>die Regeln konnten nicht in %1 geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -2482,7 +2768,7 @@ Trotzdem für diese Taste verwenden?</translation>
     </message>
     <message>
         <source>PERFORMANCE</source>
-        <extracomment>the label of the control settingBtn, 126 points wide (English uses 92)</extracomment>
+        <extracomment>the label of the control settingBtn, 92 points wide (English uses 83)</extracomment>
         <translation>LEISTUNG</translation>
     </message>
     <message>
@@ -2492,7 +2778,7 @@ Trotzdem für diese Taste verwenden?</translation>
     </message>
     <message>
         <source>LIGHTING</source>
-        <extracomment>the label of the control lightOptionBtn, 126 points wide (English uses 58)</extracomment>
+        <extracomment>the label of the control lightOptionBtn, 92 points wide (English uses 58)</extracomment>
         <translation>BELEUCHTUNG</translation>
     </message>
     <message>
@@ -2502,7 +2788,7 @@ Trotzdem für diese Taste verwenden?</translation>
     </message>
     <message>
         <source>MACRO EDITOR</source>
-        <extracomment>the label of the control macroBtn, 126 points wide (English uses 94)</extracomment>
+        <extracomment>the label of the control macroBtn, 92 points wide (English uses 76)</extracomment>
         <translation>MAKRO-EDITOR</translation>
     </message>
     <message>
@@ -2542,6 +2828,25 @@ Trotzdem für diese Taste verwenden?</translation>
     <message>
         <source>Macro Function</source>
         <translation>Makrofunktion</translation>
+    </message>
+    <message>
+        <source>Application rules</source>
+        <translation>Anwendungsregeln</translation>
+    </message>
+    <message>
+        <source>APP RULES</source>
+        <extracomment>the label of the control appRulesBtn, 92 points wide (English uses 67)</extracomment>
+        <translation>APP-REGELN</translation>
+    </message>
+    <message>
+        <source>App rules</source>
+        <extracomment>the name a screen reader says for appRulesBtn</extracomment>
+        <translation>App-Regeln</translation>
+    </message>
+    <message>
+        <source>The profile follows the application in front</source>
+        <extracomment>what a screen reader says appRulesBtn does</extracomment>
+        <translation>Das Profil folgt der Anwendung im Vordergrund</translation>
     </message>
 </context>
 <context>

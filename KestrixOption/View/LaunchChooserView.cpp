@@ -202,6 +202,10 @@ void LaunchChooserView::refreshData() {
     setApplications(InstalledApplications::list());
 }
 
+QIcon LaunchChooserView::applicationIcon(const QString& iconName) {
+    return iconOf(iconName, genericIcon());
+}
+
 void LaunchChooserView::setApplications(const QList<InstalledApplication>& applications) {
     const QIcon generic = genericIcon();
     appList_->clear();

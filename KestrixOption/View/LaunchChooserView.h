@@ -3,6 +3,7 @@
 #include "RirImageView.h"
 #include "Workspace/InstalledApplications.h"
 
+#include <QIcon>
 #include <QList>
 #include <QString>
 
@@ -42,6 +43,10 @@ public:
     // An empty function brings the dialog back.
     using FileDialog = std::function<QString()>;
     static void setFileDialogForTesting(FileDialog dialog);
+
+    // An application's icon by its entry's icon name (a theme name or a file); a plain window
+    // where the theme has none.
+    static QIcon applicationIcon(const QString& iconName);
 
     // Replaces the rows (the installed applications when made), keeping what is typed.
     void setApplications(const QList<InstalledApplication>& applications);
