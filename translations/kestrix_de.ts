@@ -309,11 +309,6 @@ Ohne Regeln neu beginnen? Die fehlerhaften werden erst ersetzt, wenn Sie OK drü
         <translation>UNVERÄNDERT</translation>
     </message>
     <message>
-        <source>Profile unchanged</source>
-        <extracomment>the name a screen reader says for otherwiseKeepBtn</extracomment>
-        <translation>Profil unverändert</translation>
-    </message>
-    <message>
         <source>Otherwise</source>
         <extracomment>the name of a group of choices, spoken</extracomment>
         <translation>Sonst</translation>
@@ -336,6 +331,36 @@ Ohne Regeln neu beginnen? Die fehlerhaften werden erst ersetzt, wenn Sie OK drü
     <message>
         <source>No rules yet: “Add…” makes one.</source>
         <translation>Noch keine Regeln: „Hinzufügen…“ legt eine an.</translation>
+    </message>
+    <message>
+        <source>Otherwise unchanged</source>
+        <extracomment>the name a screen reader says for otherwiseKeepBtn</extracomment>
+        <translation>Sonst unverändert</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 1</source>
+        <extracomment>the name a screen reader says for otherwise1Btn</extracomment>
+        <translation>Sonst Profil 1</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 2</source>
+        <extracomment>the name a screen reader says for otherwise2Btn</extracomment>
+        <translation>Sonst Profil 2</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 3</source>
+        <extracomment>the name a screen reader says for otherwise3Btn</extracomment>
+        <translation>Sonst Profil 3</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 4</source>
+        <extracomment>the name a screen reader says for otherwise4Btn</extracomment>
+        <translation>Sonst Profil 4</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 5</source>
+        <extracomment>the name a screen reader says for otherwise5Btn</extracomment>
+        <translation>Sonst Profil 5</translation>
     </message>
 </context>
 <context>
@@ -2768,7 +2793,7 @@ Trotzdem für diese Taste verwenden?</translation>
     </message>
     <message>
         <source>PERFORMANCE</source>
-        <extracomment>the label of the control settingBtn, 92 points wide (English uses 83)</extracomment>
+        <extracomment>the label of the control settingBtn, 126 points wide (English uses 92)</extracomment>
         <translation>LEISTUNG</translation>
     </message>
     <message>
@@ -2778,7 +2803,7 @@ Trotzdem für diese Taste verwenden?</translation>
     </message>
     <message>
         <source>LIGHTING</source>
-        <extracomment>the label of the control lightOptionBtn, 92 points wide (English uses 58)</extracomment>
+        <extracomment>the label of the control lightOptionBtn, 126 points wide (English uses 58)</extracomment>
         <translation>BELEUCHTUNG</translation>
     </message>
     <message>
@@ -2788,7 +2813,7 @@ Trotzdem für diese Taste verwenden?</translation>
     </message>
     <message>
         <source>MACRO EDITOR</source>
-        <extracomment>the label of the control macroBtn, 92 points wide (English uses 76)</extracomment>
+        <extracomment>the label of the control macroBtn, 126 points wide (English uses 94)</extracomment>
         <translation>MAKRO-EDITOR</translation>
     </message>
     <message>
@@ -2835,7 +2860,7 @@ Trotzdem für diese Taste verwenden?</translation>
     </message>
     <message>
         <source>APP RULES</source>
-        <extracomment>the label of the control appRulesBtn, 92 points wide (English uses 67)</extracomment>
+        <extracomment>the label of the control appRulesBtn, 146 points wide (English uses 74)</extracomment>
         <translation>APP-REGELN</translation>
     </message>
     <message>

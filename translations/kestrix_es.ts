@@ -309,11 +309,6 @@ Start over with no rules? The broken ones are replaced only when you press OK.</
         <translation>SIN CAMBIO</translation>
     </message>
     <message>
-        <source>Profile unchanged</source>
-        <extracomment>the name a screen reader says for otherwiseKeepBtn</extracomment>
-        <translation>Perfil sin cambio</translation>
-    </message>
-    <message>
         <source>Otherwise</source>
         <extracomment>the name of a group of choices, spoken</extracomment>
         <translation>Si no</translation>
@@ -336,6 +331,36 @@ Start over with no rules? The broken ones are replaced only when you press OK.</
     <message>
         <source>No rules yet: “Add…” makes one.</source>
         <translation>Aún no hay reglas: «Añadir…» crea una.</translation>
+    </message>
+    <message>
+        <source>Otherwise unchanged</source>
+        <extracomment>the name a screen reader says for otherwiseKeepBtn</extracomment>
+        <translation>Si no, sin cambio</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 1</source>
+        <extracomment>the name a screen reader says for otherwise1Btn</extracomment>
+        <translation>Si no, perfil 1</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 2</source>
+        <extracomment>the name a screen reader says for otherwise2Btn</extracomment>
+        <translation>Si no, perfil 2</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 3</source>
+        <extracomment>the name a screen reader says for otherwise3Btn</extracomment>
+        <translation>Si no, perfil 3</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 4</source>
+        <extracomment>the name a screen reader says for otherwise4Btn</extracomment>
+        <translation>Si no, perfil 4</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 5</source>
+        <extracomment>the name a screen reader says for otherwise5Btn</extracomment>
+        <translation>Si no, perfil 5</translation>
     </message>
 </context>
 <context>
@@ -2761,7 +2786,7 @@ Take it for this button anyway?</source>
     </message>
     <message>
         <source>PERFORMANCE</source>
-        <extracomment>the label of the control settingBtn, 92 points wide (English uses 83)</extracomment>
+        <extracomment>the label of the control settingBtn, 126 points wide (English uses 92)</extracomment>
         <translation>RENDIMIENTO</translation>
     </message>
     <message>
@@ -2771,7 +2796,7 @@ Take it for this button anyway?</source>
     </message>
     <message>
         <source>LIGHTING</source>
-        <extracomment>the label of the control lightOptionBtn, 92 points wide (English uses 58)</extracomment>
+        <extracomment>the label of the control lightOptionBtn, 126 points wide (English uses 58)</extracomment>
         <translation>ILUMINACIÓN</translation>
     </message>
     <message>
@@ -2781,7 +2806,7 @@ Take it for this button anyway?</source>
     </message>
     <message>
         <source>MACRO EDITOR</source>
-        <extracomment>the label of the control macroBtn, 92 points wide (English uses 76)</extracomment>
+        <extracomment>the label of the control macroBtn, 126 points wide (English uses 94)</extracomment>
         <translation>MACROS</translation>
     </message>
     <message>
@@ -2828,7 +2853,7 @@ Take it for this button anyway?</source>
     </message>
     <message>
         <source>APP RULES</source>
-        <extracomment>the label of the control appRulesBtn, 92 points wide (English uses 67)</extracomment>
+        <extracomment>the label of the control appRulesBtn, 146 points wide (English uses 74)</extracomment>
         <translation>REGLAS DE APP</translation>
     </message>
     <message>

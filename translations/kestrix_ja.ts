@@ -309,11 +309,6 @@ Start over with no rules? The broken ones are replaced only when you press OK.</
         <translation>変更しない</translation>
     </message>
     <message>
-        <source>Profile unchanged</source>
-        <extracomment>the name a screen reader says for otherwiseKeepBtn</extracomment>
-        <translation>プロファイルを変更しない</translation>
-    </message>
-    <message>
         <source>Otherwise</source>
         <extracomment>the name of a group of choices, spoken</extracomment>
         <translation>それ以外</translation>
@@ -336,6 +331,36 @@ Start over with no rules? The broken ones are replaced only when you press OK.</
     <message>
         <source>No rules yet: “Add…” makes one.</source>
         <translation>まだルールはありません。「追加…」で作成します。</translation>
+    </message>
+    <message>
+        <source>Otherwise unchanged</source>
+        <extracomment>the name a screen reader says for otherwiseKeepBtn</extracomment>
+        <translation>それ以外は変更しない</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 1</source>
+        <extracomment>the name a screen reader says for otherwise1Btn</extracomment>
+        <translation>それ以外はプロファイル 1</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 2</source>
+        <extracomment>the name a screen reader says for otherwise2Btn</extracomment>
+        <translation>それ以外はプロファイル 2</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 3</source>
+        <extracomment>the name a screen reader says for otherwise3Btn</extracomment>
+        <translation>それ以外はプロファイル 3</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 4</source>
+        <extracomment>the name a screen reader says for otherwise4Btn</extracomment>
+        <translation>それ以外はプロファイル 4</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 5</source>
+        <extracomment>the name a screen reader says for otherwise5Btn</extracomment>
+        <translation>それ以外はプロファイル 5</translation>
     </message>
 </context>
 <context>
@@ -2759,7 +2784,7 @@ Take it for this button anyway?</source>
     </message>
     <message>
         <source>PERFORMANCE</source>
-        <extracomment>the label of the control settingBtn, 92 points wide (English uses 83)</extracomment>
+        <extracomment>the label of the control settingBtn, 126 points wide (English uses 92)</extracomment>
         <translation>パフォーマンス</translation>
     </message>
     <message>
@@ -2769,7 +2794,7 @@ Take it for this button anyway?</source>
     </message>
     <message>
         <source>LIGHTING</source>
-        <extracomment>the label of the control lightOptionBtn, 92 points wide (English uses 58)</extracomment>
+        <extracomment>the label of the control lightOptionBtn, 126 points wide (English uses 58)</extracomment>
         <translation>ライティング</translation>
     </message>
     <message>
@@ -2779,7 +2804,7 @@ Take it for this button anyway?</source>
     </message>
     <message>
         <source>MACRO EDITOR</source>
-        <extracomment>the label of the control macroBtn, 92 points wide (English uses 76)</extracomment>
+        <extracomment>the label of the control macroBtn, 126 points wide (English uses 94)</extracomment>
         <translation>マクロエディター</translation>
     </message>
     <message>
@@ -2826,7 +2851,7 @@ Take it for this button anyway?</source>
     </message>
     <message>
         <source>APP RULES</source>
-        <extracomment>the label of the control appRulesBtn, 92 points wide (English uses 67)</extracomment>
+        <extracomment>the label of the control appRulesBtn, 146 points wide (English uses 74)</extracomment>
         <translation>アプリルール</translation>
     </message>
     <message>

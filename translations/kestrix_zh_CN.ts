@@ -309,11 +309,6 @@ Start over with no rules? The broken ones are replaced only when you press OK.</
         <translation>不变</translation>
     </message>
     <message>
-        <source>Profile unchanged</source>
-        <extracomment>the name a screen reader says for otherwiseKeepBtn</extracomment>
-        <translation>配置文件不变</translation>
-    </message>
-    <message>
         <source>Otherwise</source>
         <extracomment>the name of a group of choices, spoken</extracomment>
         <translation>否则</translation>
@@ -336,6 +331,36 @@ Start over with no rules? The broken ones are replaced only when you press OK.</
     <message>
         <source>No rules yet: “Add…” makes one.</source>
         <translation>还没有规则：“添加…”可创建一条。</translation>
+    </message>
+    <message>
+        <source>Otherwise unchanged</source>
+        <extracomment>the name a screen reader says for otherwiseKeepBtn</extracomment>
+        <translation>否则不变</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 1</source>
+        <extracomment>the name a screen reader says for otherwise1Btn</extracomment>
+        <translation>否则配置文件 1</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 2</source>
+        <extracomment>the name a screen reader says for otherwise2Btn</extracomment>
+        <translation>否则配置文件 2</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 3</source>
+        <extracomment>the name a screen reader says for otherwise3Btn</extracomment>
+        <translation>否则配置文件 3</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 4</source>
+        <extracomment>the name a screen reader says for otherwise4Btn</extracomment>
+        <translation>否则配置文件 4</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 5</source>
+        <extracomment>the name a screen reader says for otherwise5Btn</extracomment>
+        <translation>否则配置文件 5</translation>
     </message>
 </context>
 <context>
@@ -2754,7 +2779,7 @@ Take it for this button anyway?</source>
     </message>
     <message>
         <source>PERFORMANCE</source>
-        <extracomment>the label of the control settingBtn, 92 points wide (English uses 83)</extracomment>
+        <extracomment>the label of the control settingBtn, 126 points wide (English uses 92)</extracomment>
         <translation>性能</translation>
     </message>
     <message>
@@ -2764,7 +2789,7 @@ Take it for this button anyway?</source>
     </message>
     <message>
         <source>LIGHTING</source>
-        <extracomment>the label of the control lightOptionBtn, 92 points wide (English uses 58)</extracomment>
+        <extracomment>the label of the control lightOptionBtn, 126 points wide (English uses 58)</extracomment>
         <translation>灯光</translation>
     </message>
     <message>
@@ -2774,7 +2799,7 @@ Take it for this button anyway?</source>
     </message>
     <message>
         <source>MACRO EDITOR</source>
-        <extracomment>the label of the control macroBtn, 92 points wide (English uses 76)</extracomment>
+        <extracomment>the label of the control macroBtn, 126 points wide (English uses 94)</extracomment>
         <translation>宏编辑器</translation>
     </message>
     <message>
@@ -2821,7 +2846,7 @@ Take it for this button anyway?</source>
     </message>
     <message>
         <source>APP RULES</source>
-        <extracomment>the label of the control appRulesBtn, 92 points wide (English uses 67)</extracomment>
+        <extracomment>the label of the control appRulesBtn, 146 points wide (English uses 74)</extracomment>
         <translation>应用规则</translation>
     </message>
     <message>
