@@ -74,6 +74,49 @@
     </message>
 </context>
 <context>
+    <name>AppChooserView</name>
+    <message>
+        <source>Chooses the application whose coming to the front switches the mouse&apos;s profile.</source>
+        <extracomment>the window&apos;s description, spoken</extracomment>
+        <translation>Wählt die Anwendung, deren Wechsel in den Vordergrund das Profil der Maus umschaltet.</translation>
+    </message>
+    <message>
+        <source>APPLICATION FOR A RULE</source>
+        <extracomment>the window&apos;s title, 380 points wide</extracomment>
+        <translation>ANWENDUNG FÜR EINE REGEL</translation>
+    </message>
+    <message>
+        <source>INSTALLED APPLICATIONS</source>
+        <extracomment>a caption over controls, 372 points wide</extracomment>
+        <translation>INSTALLIERTE ANWENDUNGEN</translation>
+    </message>
+    <message>
+        <source>Filter the applications</source>
+        <extracomment>the name a screen reader says for filterTxt</extracomment>
+        <translation>Anwendungen filtern</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <extracomment>the name a screen reader says for appList</extracomment>
+        <translation>Anwendungen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>the label of the control okBtn, 92 points wide (English uses 19)</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <extracomment>the label of the control cancelBtn, 92 points wide (English uses 52)</extracomment>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>the name a screen reader says for cancelBtn</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <source>Kestrix Mouse</source>
@@ -1944,6 +1987,10 @@ Trotzdem für diese Taste verwenden?</translation>
         <source>Cancel</source>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Application for a rule</source>
+        <translation>Anwendung für eine Regel</translation>
     </message>
 </context>
 <context>

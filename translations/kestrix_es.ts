@@ -74,6 +74,49 @@
     </message>
 </context>
 <context>
+    <name>AppChooserView</name>
+    <message>
+        <source>Chooses the application whose coming to the front switches the mouse&apos;s profile.</source>
+        <extracomment>the window&apos;s description, spoken</extracomment>
+        <translation>Elige la aplicación cuya llegada al primer plano cambia el perfil del ratón.</translation>
+    </message>
+    <message>
+        <source>APPLICATION FOR A RULE</source>
+        <extracomment>the window&apos;s title, 380 points wide</extracomment>
+        <translation>APLICACIÓN PARA UNA REGLA</translation>
+    </message>
+    <message>
+        <source>INSTALLED APPLICATIONS</source>
+        <extracomment>a caption over controls, 372 points wide</extracomment>
+        <translation>APLICACIONES INSTALADAS</translation>
+    </message>
+    <message>
+        <source>Filter the applications</source>
+        <extracomment>the name a screen reader says for filterTxt</extracomment>
+        <translation>Filtrar las aplicaciones</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <extracomment>the name a screen reader says for appList</extracomment>
+        <translation>Aplicaciones</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>the label of the control okBtn, 92 points wide (English uses 19)</extracomment>
+        <translation>ACEPTAR</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <extracomment>the label of the control cancelBtn, 92 points wide (English uses 52)</extracomment>
+        <translation>CANCELAR</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>the name a screen reader says for cancelBtn</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <source>Kestrix Mouse</source>
@@ -1937,6 +1980,10 @@ Take it for this button anyway?</source>
         <source>Cancel</source>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Application for a rule</source>
+        <translation>Aplicación para una regla</translation>
     </message>
 </context>
 <context>

@@ -505,6 +505,13 @@ void shootLaunchChooser(std::vector<Shot>& shots) {
     shots.push_back({QStringLiteral("LaunchChooserView_Filtered"), grab(&window)});
     view->filterTxt()->setText(QStringLiteral("xyz"));
     shots.push_back({QStringLiteral("LaunchChooserView_NoMatch"), grab(&window)});
+    {
+        HvNoTitleWindow ruleWindow(QRect(QPoint(0, 0), AppChooserLayout::kView.size));
+        auto* ruleChooser = new LaunchChooserView(LaunchChooserView::Purpose::RuleApplication);
+        ruleWindow.setContentView(ruleChooser);
+        ruleChooser->setApplications(list);
+        shots.push_back({QStringLiteral("AppChooserView_Dialog"), grab(&ruleWindow)});
+    }
     shootAppRules(shots, list);
     QIcon::setThemeName(theme);
     QIcon::setThemeSearchPaths(themePaths);

@@ -342,11 +342,13 @@ void AppRulesView::addRule(const QString& app) {
     ruleList_->setFocus(Qt::OtherFocusReason);
 }
 
-// The rule names the application by its desktop id; a file that is no installed entry by its
-// name (an entry elsewhere without ".desktop", a program as its window is usually classed).
+// The rule names the application by its desktop id; an entry gone from the installed ones
+// meanwhile by its file's name.
 void AppRulesView::addInstalledApplication() {
     const std::optional<QString> chosen =
-        chooserForTesting() ? chooserForTesting()() : LaunchChooserView::choose(this);
+        chooserForTesting()
+            ? chooserForTesting()()
+            : LaunchChooserView::choose(this, LaunchChooserView::Purpose::RuleApplication);
     if (!chosen)
         return;
     QString app;

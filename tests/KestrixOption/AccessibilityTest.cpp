@@ -56,6 +56,8 @@ TEST_F(AccessibilityTest, EveryViewsTabOrderIsTheOneItsLayoutStates) {
         {PerformanceLayout::kView, [] { return new PerformanceView; }},
         {LightOptionViewLayout::kView, [] { return new LightOptionView; }},
         {AppRulesLayout::kView, [] { return new AppRulesView; }},
+        {AppChooserLayout::kView,
+         [] { return new LaunchChooserView(LaunchChooserView::Purpose::RuleApplication); }},
     };
     for (const Case& c : cases) {
         HvNoTitleWindow window(QRect(QPoint(0, 0), c.layout.size));
