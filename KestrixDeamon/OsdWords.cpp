@@ -58,11 +58,13 @@ void draw(QPainter& painter, const Word& word) {
     const qreal width = QFontMetricsF(font).horizontalAdvance(word.text);
     if (width > look.room)
         font.setStretch(std::max(66, int(100 * look.room / width)));
-    const qreal drawn = QFontMetricsF(font).horizontalAdvance(word.text);
+    // Still too long at its narrowest (a name the user's desktop gives): cut with an ellipsis.
+    const QString text = QFontMetricsF(font).elidedText(word.text, Qt::ElideRight, look.room);
+    const qreal drawn = QFontMetricsF(font).horizontalAdvance(text);
     const qreal x = word.style == Style::State ? look.x - drawn / 2 : look.x;
     painter.setFont(font);
     painter.setPen(look.colour);
-    painter.drawText(QPointF(x, look.baseline), word.text);
+    painter.drawText(QPointF(x, look.baseline), text);
 }
 
 std::vector<Word> wordsOf(const QString& tag) {
@@ -102,8 +104,12 @@ std::vector<Word> wordsOf(const QString& tag) {
 
 } // namespace
 
-void drawInto(QImage& picture, const QString& tag) {
-    const std::vector<Word> words = wordsOf(tag);
+void drawInto(QImage& picture, const QString& tag, const QString& detail) {
+    std::vector<Word> words = wordsOf(tag);
+    if (!detail.isEmpty())
+        for (Word& word : words)
+            if (word.style == Style::Detail)
+                word.text = detail;
     if (words.empty() || picture.isNull())
         return;
     if (picture.format() != QImage::Format_ARGB32_Premultiplied) {

@@ -11,7 +11,8 @@ class QImage;
 namespace OsdWords {
 
 // Draws the words of the picture of a display tag ("dpi0".."dpi3", "rate0".."rate2",
-// "P1".."P5", "lock", "unlock") into it; nothing for another tag.
-void drawInto(QImage& picture, const QString& tag);
+// "P1".."P5", "lock", "unlock") into it; nothing for another tag. A detail, where given, takes
+// the place of the line under the title (the application a profile was chosen for).
+void drawInto(QImage& picture, const QString& tag, const QString& detail = QString());
 
 } // namespace OsdWords

@@ -142,6 +142,24 @@ void ShowMsgView::showWithImageTag(const QString& tag) {
     body_.clear();
     showImagePro();
 }
+void ShowMsgView::showProfileFor(int profile, const QString& application) {
+    loadImagesForScreen();
+    profile = std::clamp(profile, 0, KxProtocol::kProfiles - 1);
+    const QString tag = QStringLiteral("P%1").arg(profile + 1);
+    QImage image;
+    for (const auto& [tableTag, fileName] : imageTable())
+        if (tableTag == tag)
+            image = loadTableImage(fileName, imageRatio_);
+    OsdWords::drawInto(image, tag, application);
+    showImage_ = image;
+    //: The display after the application in front chose the profile: "Profile 2 · GIMP".
+    showText_ = image.isNull()
+                    ? QString()
+                    : tr("Profile %1 · %2").arg(QString::number(profile + 1), application);
+    summary_ = showText_;
+    body_.clear();
+    showImagePro();
+}
 
 bool ShowMsgView::showDpi(int stage, int x, int y) {
     loadImagesForScreen();

@@ -78,6 +78,9 @@ public:
     // Shows the table's picture for the tag; an empty tag, or a tag without a picture, shows an
     // empty (transparent) view. Then showImagePro().
     void showWithImageTag(const QString& tag);
+    // Shows the profile's picture (profile 0..4) with the application it was chosen for under its
+    // title; the words "Profile 2 · GIMP" for a screen reader and a notification.
+    void showProfileFor(int profile, const QString& application);
     // Shows the stage picture of stage (0..3) with the value x (in units of 100 DPI, kept within
     // what the mouse can have, KxProtocol::kMinDpiValue..kMaxDpiValue) drawn into its DPI area.
     // Pictures exist for equal x and y only; otherwise, or for a stage without a picture, nothing

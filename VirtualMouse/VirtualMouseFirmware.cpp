@@ -119,6 +119,7 @@ void VirtualMouseFirmware::powerOn() {
     readAddress_ = 0;
     readCount_ = 0;
     commit();
+    hostProfileSwitches_ = 0;
 }
 
 uint16_t VirtualMouseFirmware::recordAddress(int profileIndex, int buttonIndex) {
@@ -147,8 +148,10 @@ void VirtualMouseFirmware::storeByte(uint16_t address, uint8_t value) {
 // number outside 1..5, rate code above 2, stage above 3) leave that part as it is.
 void VirtualMouseFirmware::commit() {
     const int profile = uint8_t(memory_[kStoredProfile]) >> 5;
-    if (profile >= 1 && profile <= kProfiles)
+    if (profile >= 1 && profile <= kProfiles && profile != state_.profile) {
         state_.profile = profile;
+        ++hostProfileSwitches_;
+    }
     const int rate = uint8_t(memory_[kStoredRate]);
     if (rate < 3)
         state_.rateCode = rate;

@@ -113,6 +113,8 @@ public:
     static uint16_t recordAddress(int profileIndex, int buttonIndex);
     QByteArray record(int profileIndex, int buttonIndex) const;
     const State& state() const { return state_; }
+    // How often a host's commit moved the mouse to another profile (since power-on).
+    int hostProfileSwitches() const { return hostProfileSwitches_; }
 
     // The mouse's own buttons. DPI, rate and profile change the live state and the stored block
     // and report on interface 1; while locked they do nothing and send nothing. Lock toggles.
@@ -141,5 +143,6 @@ private:
     // The prepared read; a count outside 1..12 clears it and a GET then returns no data.
     uint16_t readAddress_ = 0;
     int readCount_ = 0;
+    int hostProfileSwitches_ = 0;
     std::function<void()> flashChanged_;
 };

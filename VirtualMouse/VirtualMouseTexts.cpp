@@ -33,13 +33,15 @@ QString VirtualMouseServer::dumpText() const {
 QString VirtualMouseServer::statusText() const {
     QString text = QStringLiteral("plugged: %1\ngeneration: %2\nsubscribers: %3\nrequests: %4\n"
                                   "requests closer than the pacing: %5\n"
-                                  "reads another connection broke into: %6\n")
+                                  "reads another connection broke into: %6\n"
+                                  "profile switches by the host: %7\n")
                        .arg(plugged_ ? "yes" : "no")
                        .arg(generation_)
                        .arg(subscriberCount())
                        .arg(pacing_.requests())
                        .arg(pacing_.tooClose())
-                       .arg(readTurns_.broken());
+                       .arg(readTurns_.broken())
+                       .arg(firmware_.hostProfileSwitches());
     text += motionTimer_.isActive()
                 ? QStringLiteral("motion stream: %1 Hz, %2 of %3 reports sent\n")
                       .arg(motionHz_)

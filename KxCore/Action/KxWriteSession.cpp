@@ -101,6 +101,11 @@ void KxWriteSession::finish(Save save, QObject* receiver, Done done) {
         if (done && (receiver || save == Save::Wait))
             done(outcome_);
     };
+    if (save == Save::None) {
+        if (done && receiver)
+            done(outcome_);
+        return;
+    }
     if (save == Save::Wait) {
         saved(library_.saveToSys());
         return;

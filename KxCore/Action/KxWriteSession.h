@@ -28,6 +28,10 @@ public:
     enum class Save {
         Wait,       // saved on the calling thread before the outcome (kxctl, the window's OK)
         Background, // saved on the saver's thread; the outcome follows the save
+        // Nothing saved, nobody told: the daemon's switch of the active profile, which the
+        // library does not keep. Saving there would put back files another program saved
+        // since the daemon last read them.
+        None,
     };
     struct Outcome {
         KxSetup::WriteResult result;

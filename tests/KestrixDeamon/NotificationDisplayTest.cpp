@@ -64,6 +64,18 @@ TEST_F(NotificationDisplayTest, EachChangeCarriesItsWordsIconAndHints) {
     EXPECT_TRUE(warnings.lines().isEmpty()) << warnings.text();
 }
 
+// On Wayland the profile an application chose is one line: "Profile 2 · GIMP".
+TEST_F(NotificationDisplayTest, AProfileChosenForAnApplicationIsOneSummary) {
+    NotificationServer server;
+    ASSERT_TRUE(server.start());
+    ShowMsgView view(ShowMsgView::viewFrame());
+    view.setNotificationDisplay(&display);
+    view.showProfileFor(1, QStringLiteral("GIMP"));
+    ASSERT_TRUE(waitForCalls(server, 1));
+    EXPECT_EQ(server.notified()[0].summary, QStringLiteral("Profile 2 · GIMP"));
+    EXPECT_EQ(server.notified()[0].body, QString());
+}
+
 // Presses faster than the service answers: each later change waits for the answer naming the id
 // to replace, and only the newest is sent, so the desktop never holds two.
 TEST_F(NotificationDisplayTest, ABurstReplacesOneNotificationAndEndsOnTheNewest) {

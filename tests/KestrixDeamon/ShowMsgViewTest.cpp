@@ -154,6 +154,36 @@ TEST_F(ShowMsgViewTest, PictureReplacesEverythingCentredInTheView) {
     EXPECT_EQ(qAlpha(painted.pixel(painted.width() - 1, painted.height() - 1)), 0);
 }
 
+// A profile the application in front chose: its picture with the application's name in place
+// of the detail line, only there, a name too long for its room kept inside it, and the words a
+// screen reader hears.
+TEST_F(ShowMsgViewTest, AProfileChosenForAnApplicationNamesItUnderTheTitle) {
+    view->showWithImageTag(QStringLiteral("P2"));
+    const QImage plain = view->showImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    view->showProfileFor(1, QStringLiteral("GIMP"));
+    EXPECT_EQ(view->showText(), QStringLiteral("Profile 2 · GIMP"));
+    EXPECT_EQ(window.accessibleName(), QStringLiteral("Profile 2 · GIMP"));
+    const QImage named = view->showImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_EQ(named.size(), plain.size());
+    const int ratio = named.devicePixelRatio() > 1 ? 2 : 1;
+    // The detail line's room (x 367..599, baseline 72), and nothing else, changes.
+    const QRect changed = changedPixels(plain, named);
+    ASSERT_FALSE(changed.isNull());
+    EXPECT_TRUE(QRect(360 * ratio, 55 * ratio, 245 * ratio, 25 * ratio).contains(changed))
+        << changed.x() << "," << changed.y() << " " << changed.width() << "x" << changed.height();
+
+    // A desktop's name of any length stays in the room; a name with a placeholder stays text.
+    view->showProfileFor(4, QString(300, QChar(0x5B57)) + QStringLiteral(" %1"));
+    EXPECT_TRUE(view->showText().endsWith(QStringLiteral(" %1")));
+    EXPECT_TRUE(view->showText().startsWith(QStringLiteral("Profile 5 · ")));
+    view->showWithImageTag(QStringLiteral("P5"));
+    const QImage five = view->showImage();
+    view->showProfileFor(4, QString(300, QChar(0x5B57)));
+    const QRect longChanged = changedPixels(five, view->showImage());
+    EXPECT_LE(longChanged.right(), 605 * ratio);
+    finishDisplay();
+}
+
 // The DPI text never paints over the artwork around its area and is centred in it, also for
 // values too wide for the full font size and on high-density pictures.
 TEST(ShowMsgViewComposition, TextStaysCentredInsideDpiArea) {
