@@ -74,6 +74,49 @@
     </message>
 </context>
 <context>
+    <name>AppChooserView</name>
+    <message>
+        <source>Chooses the application whose coming to the front switches the mouse&apos;s profile.</source>
+        <extracomment>the window&apos;s description, spoken</extracomment>
+        <translation>Wählt die Anwendung, deren Wechsel in den Vordergrund das Profil der Maus umschaltet.</translation>
+    </message>
+    <message>
+        <source>APPLICATION FOR A RULE</source>
+        <extracomment>the window&apos;s title, 380 points wide</extracomment>
+        <translation>ANWENDUNG FÜR EINE REGEL</translation>
+    </message>
+    <message>
+        <source>INSTALLED APPLICATIONS</source>
+        <extracomment>a caption over controls, 372 points wide</extracomment>
+        <translation>INSTALLIERTE ANWENDUNGEN</translation>
+    </message>
+    <message>
+        <source>Filter the applications</source>
+        <extracomment>the name a screen reader says for filterTxt</extracomment>
+        <translation>Anwendungen filtern</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <extracomment>the name a screen reader says for appList</extracomment>
+        <translation>Anwendungen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>the label of the control okBtn, 92 points wide (English uses 19)</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <extracomment>the label of the control cancelBtn, 92 points wide (English uses 52)</extracomment>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>the name a screen reader says for cancelBtn</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <source>Kestrix Mouse</source>
@@ -105,6 +148,262 @@
     <message>
         <source>Quit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Application rules…</source>
+        <translation>Anwendungsregeln…</translation>
+    </message>
+</context>
+<context>
+    <name>AppRulesView</name>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>not installed</source>
+        <translation>nicht installiert</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <extracomment>the name a screen reader says for addBtn</extracomment>
+        <translation>Eine Regel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Installed application…</source>
+        <translation>Installierte Anwendung…</translation>
+    </message>
+    <message>
+        <source>The application in front before this window</source>
+        <translation>Die Anwendung, die vor diesem Fenster im Vordergrund war</translation>
+    </message>
+    <message>
+        <source>Asking the background program about this desktop…</source>
+        <translation>Das Hintergrundprogramm wird zu diesem Desktop befragt…</translation>
+    </message>
+    <message>
+        <source>The background program is not running, so the rules do not act now. They are kept for when it runs.</source>
+        <translation>Das Hintergrundprogramm läuft nicht, daher wirken die Regeln jetzt nicht. Sie bleiben erhalten, bis es läuft.</translation>
+    </message>
+    <message>
+        <source>This desktop tells which application is in front: the rules act once they are saved.</source>
+        <translation>Dieser Desktop meldet, welche Anwendung im Vordergrund ist: Die Regeln wirken, sobald sie gespeichert sind.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop: GNOME on Wayland does not tell other programs which window is in front.</source>
+        <translation>Anwendungsregeln sind auf diesem Desktop nicht verfügbar: GNOME unter Wayland teilt anderen Programmen nicht mit, welches Fenster im Vordergrund ist.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop: its Wayland compositor does not tell other programs which window is in front.</source>
+        <translation>Anwendungsregeln sind auf diesem Desktop nicht verfügbar: Sein Wayland-Compositor teilt anderen Programmen nicht mit, welches Fenster im Vordergrund ist.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available: the background program has no display to watch.</source>
+        <translation>Anwendungsregeln sind nicht verfügbar: Das Hintergrundprogramm hat keine Anzeige, die es beobachten kann.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop (%1).</source>
+        <translation>Anwendungsregeln sind auf diesem Desktop nicht verfügbar (%1).</translation>
+    </message>
+    <message>
+        <source>The rules in the preferences could not be read:
+%1</source>
+        <translation>Die Regeln in den Einstellungen konnten nicht gelesen werden:
+%1</translation>
+    </message>
+    <message>
+        <source>%1, profile %2</source>
+        <translation>%1, Profil %2</translation>
+    </message>
+    <message>
+        <source>%1, not installed, profile %2</source>
+        <translation>%1, nicht installiert, Profil %2</translation>
+    </message>
+    <message>
+        <source>There are %1 rules already, as many as are kept.</source>
+        <translation>Es gibt bereits %1 Regeln, so viele wie gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be a rule&apos;s application: it %2.</source>
+        <translation>„%1“ kann nicht die Anwendung einer Regel sein: Der Name %2.</translation>
+    </message>
+    <message>
+        <source>The background program is not running, so it cannot tell which application was in front.</source>
+        <translation>Das Hintergrundprogramm läuft nicht und kann daher nicht sagen, welche Anwendung im Vordergrund war.</translation>
+    </message>
+    <message>
+        <source>The background program does not know yet which application was in front. Bring that application to the front, then come back and add it.</source>
+        <translation>Das Hintergrundprogramm weiß noch nicht, welche Anwendung im Vordergrund war. Holen Sie diese Anwendung in den Vordergrund, kommen Sie dann zurück und fügen Sie sie hinzu.</translation>
+    </message>
+    <message>
+        <source>The background program named an application that cannot be a rule&apos;s: its name %1.</source>
+        <translation>Das Hintergrundprogramm nannte eine Anwendung, die keine Regel haben kann: Ihr Name %1.</translation>
+    </message>
+    <message>
+        <source>The application rules in the preferences could not be read:
+%1
+Start over with no rules? The broken ones are replaced only when you press OK.</source>
+        <translation>Die Anwendungsregeln in den Einstellungen konnten nicht gelesen werden:
+%1
+Ohne Regeln neu beginnen? Die fehlerhaften werden erst ersetzt, wenn Sie OK drücken.</translation>
+    </message>
+    <message>
+        <source>The rules were not saved: %1. They stay here as you set them; OK tries again.</source>
+        <translation>Die Regeln wurden nicht gespeichert: %1. Sie bleiben hier, wie Sie sie eingestellt haben; OK versucht es erneut.</translation>
+    </message>
+    <message>
+        <source>Makes the mouse&apos;s profile follow the application in front, by rules of the user&apos;s.</source>
+        <extracomment>the window&apos;s description, spoken</extracomment>
+        <translation>Lässt das Profil der Maus nach eigenen Regeln der Anwendung im Vordergrund folgen.</translation>
+    </message>
+    <message>
+        <source>APPLICATION RULES</source>
+        <extracomment>the window&apos;s title, 400 points wide</extracomment>
+        <translation>ANWENDUNGSREGELN</translation>
+    </message>
+    <message>
+        <source>RULES</source>
+        <extracomment>a caption over controls, 340 points wide</extracomment>
+        <translation>REGELN</translation>
+    </message>
+    <message>
+        <source>PROFILE OF THE SELECTED APPLICATION</source>
+        <extracomment>a caption over controls, 340 points wide</extracomment>
+        <translation>PROFIL DER GEWÄHLTEN ANWENDUNG</translation>
+    </message>
+    <message>
+        <source>ANY OTHER APPLICATION IN FRONT</source>
+        <extracomment>a caption over controls, 400 points wide</extracomment>
+        <translation>JEDE ANDERE ANWENDUNG IM VORDERGRUND</translation>
+    </message>
+    <message>
+        <source>Switch profiles by the application in front</source>
+        <extracomment>the label of the control enabledChk, 492 points wide (English uses 247)</extracomment>
+        <translation>Profil nach der Anwendung im Vordergrund wechseln</translation>
+    </message>
+    <message>
+        <source>On this desktop</source>
+        <extracomment>the name a screen reader says for availabilityLbl</extracomment>
+        <translation>Auf diesem Desktop</translation>
+    </message>
+    <message>
+        <source>ADD…</source>
+        <extracomment>the label of the control addBtn, 96 points wide (English uses 40)</extracomment>
+        <translation>HINZUFÜGEN…</translation>
+    </message>
+    <message>
+        <source>Chooses an installed application, or the one in front before this window</source>
+        <extracomment>what a screen reader says addBtn does</extracomment>
+        <translation>Wählt eine installierte Anwendung oder die, die vor diesem Fenster im Vordergrund war</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <extracomment>the name a screen reader says for ruleList</extracomment>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Each application and its profile; keys 1 to 5 set the profile, Delete removes the rule</source>
+        <extracomment>what a screen reader says ruleList does</extracomment>
+        <translation>Jede Anwendung und ihr Profil; die Tasten 1 bis 5 setzen das Profil, Entf entfernt die Regel</translation>
+    </message>
+    <message>
+        <source>Profile 1</source>
+        <extracomment>the name a screen reader says for ruleProfile1Btn</extracomment>
+        <translation>Profil 1</translation>
+    </message>
+    <message>
+        <source>Profile of the selected application</source>
+        <extracomment>the name of a group of choices, spoken</extracomment>
+        <translation>Profil der gewählten Anwendung</translation>
+    </message>
+    <message>
+        <source>Profile 2</source>
+        <extracomment>the name a screen reader says for ruleProfile2Btn</extracomment>
+        <translation>Profil 2</translation>
+    </message>
+    <message>
+        <source>Profile 3</source>
+        <extracomment>the name a screen reader says for ruleProfile3Btn</extracomment>
+        <translation>Profil 3</translation>
+    </message>
+    <message>
+        <source>Profile 4</source>
+        <extracomment>the name a screen reader says for ruleProfile4Btn</extracomment>
+        <translation>Profil 4</translation>
+    </message>
+    <message>
+        <source>Profile 5</source>
+        <extracomment>the name a screen reader says for ruleProfile5Btn</extracomment>
+        <translation>Profil 5</translation>
+    </message>
+    <message>
+        <source>REMOVE</source>
+        <extracomment>the label of the control removeBtn, 96 points wide (English uses 56)</extracomment>
+        <translation>ENTFERNEN</translation>
+    </message>
+    <message>
+        <source>Remove the selected rule</source>
+        <extracomment>the name a screen reader says for removeBtn</extracomment>
+        <translation>Die gewählte Regel entfernen</translation>
+    </message>
+    <message>
+        <source>UNCHANGED</source>
+        <extracomment>the label of the control otherwiseKeepBtn, 140 points wide (English uses 84)</extracomment>
+        <translation>UNVERÄNDERT</translation>
+    </message>
+    <message>
+        <source>Otherwise</source>
+        <extracomment>the name of a group of choices, spoken</extracomment>
+        <translation>Sonst</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>the label of the control okBtn, 92 points wide (English uses 19)</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <extracomment>the label of the control cancelBtn, 92 points wide (English uses 52)</extracomment>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>the name a screen reader says for cancelBtn</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>No rules yet: “Add…” makes one.</source>
+        <translation>Noch keine Regeln: „Hinzufügen…“ legt eine an.</translation>
+    </message>
+    <message>
+        <source>Otherwise unchanged</source>
+        <extracomment>the name a screen reader says for otherwiseKeepBtn</extracomment>
+        <translation>Sonst unverändert</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 1</source>
+        <extracomment>the name a screen reader says for otherwise1Btn</extracomment>
+        <translation>Sonst Profil 1</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 2</source>
+        <extracomment>the name a screen reader says for otherwise2Btn</extracomment>
+        <translation>Sonst Profil 2</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 3</source>
+        <extracomment>the name a screen reader says for otherwise3Btn</extracomment>
+        <translation>Sonst Profil 3</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 4</source>
+        <extracomment>the name a screen reader says for otherwise4Btn</extracomment>
+        <translation>Sonst Profil 4</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 5</source>
+        <extracomment>the name a screen reader says for otherwise5Btn</extracomment>
+        <translation>Sonst Profil 5</translation>
     </message>
 </context>
 <context>
@@ -1929,6 +2228,10 @@ Trotzdem für diese Taste verwenden?</translation>
         <source>Cancel</source>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Application for a rule</source>
+        <translation>Anwendung für eine Regel</translation>
     </message>
 </context>
 <context>

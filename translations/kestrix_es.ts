@@ -74,6 +74,49 @@
     </message>
 </context>
 <context>
+    <name>AppChooserView</name>
+    <message>
+        <source>Chooses the application whose coming to the front switches the mouse&apos;s profile.</source>
+        <extracomment>the window&apos;s description, spoken</extracomment>
+        <translation>Elige la aplicación cuya llegada al primer plano cambia el perfil del ratón.</translation>
+    </message>
+    <message>
+        <source>APPLICATION FOR A RULE</source>
+        <extracomment>the window&apos;s title, 380 points wide</extracomment>
+        <translation>APLICACIÓN PARA UNA REGLA</translation>
+    </message>
+    <message>
+        <source>INSTALLED APPLICATIONS</source>
+        <extracomment>a caption over controls, 372 points wide</extracomment>
+        <translation>APLICACIONES INSTALADAS</translation>
+    </message>
+    <message>
+        <source>Filter the applications</source>
+        <extracomment>the name a screen reader says for filterTxt</extracomment>
+        <translation>Filtrar las aplicaciones</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <extracomment>the name a screen reader says for appList</extracomment>
+        <translation>Aplicaciones</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>the label of the control okBtn, 92 points wide (English uses 19)</extracomment>
+        <translation>ACEPTAR</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <extracomment>the label of the control cancelBtn, 92 points wide (English uses 52)</extracomment>
+        <translation>CANCELAR</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>the name a screen reader says for cancelBtn</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <source>Kestrix Mouse</source>
@@ -105,6 +148,262 @@
     <message>
         <source>Quit</source>
         <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Application rules…</source>
+        <translation>Reglas de aplicación…</translation>
+    </message>
+</context>
+<context>
+    <name>AppRulesView</name>
+    <message>
+        <source>Profile %1</source>
+        <translation>Perfil %1</translation>
+    </message>
+    <message>
+        <source>not installed</source>
+        <translation>no instalada</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <extracomment>the name a screen reader says for addBtn</extracomment>
+        <translation>Añadir una regla</translation>
+    </message>
+    <message>
+        <source>Installed application…</source>
+        <translation>Aplicación instalada…</translation>
+    </message>
+    <message>
+        <source>The application in front before this window</source>
+        <translation>La aplicación en primer plano antes de esta ventana</translation>
+    </message>
+    <message>
+        <source>Asking the background program about this desktop…</source>
+        <translation>Consultando al programa en segundo plano sobre este escritorio…</translation>
+    </message>
+    <message>
+        <source>The background program is not running, so the rules do not act now. They are kept for when it runs.</source>
+        <translation>El programa en segundo plano no se está ejecutando, así que las reglas no actúan ahora. Se guardan para cuando se ejecute.</translation>
+    </message>
+    <message>
+        <source>This desktop tells which application is in front: the rules act once they are saved.</source>
+        <translation>Este escritorio indica qué aplicación está en primer plano: las reglas actúan en cuanto se guardan.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop: GNOME on Wayland does not tell other programs which window is in front.</source>
+        <translation>Las reglas de aplicación no están disponibles en este escritorio: GNOME en Wayland no indica a otros programas qué ventana está en primer plano.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop: its Wayland compositor does not tell other programs which window is in front.</source>
+        <translation>Las reglas de aplicación no están disponibles en este escritorio: su compositor Wayland no indica a otros programas qué ventana está en primer plano.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available: the background program has no display to watch.</source>
+        <translation>Las reglas de aplicación no están disponibles: el programa en segundo plano no tiene ninguna pantalla que observar.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop (%1).</source>
+        <translation>Las reglas de aplicación no están disponibles en este escritorio (%1).</translation>
+    </message>
+    <message>
+        <source>The rules in the preferences could not be read:
+%1</source>
+        <translation>No se pudieron leer las reglas de las preferencias:
+%1</translation>
+    </message>
+    <message>
+        <source>%1, profile %2</source>
+        <translation>%1, perfil %2</translation>
+    </message>
+    <message>
+        <source>%1, not installed, profile %2</source>
+        <translation>%1, no instalada, perfil %2</translation>
+    </message>
+    <message>
+        <source>There are %1 rules already, as many as are kept.</source>
+        <translation>Ya hay %1 reglas, tantas como se guardan.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be a rule&apos;s application: it %2.</source>
+        <translation>«%1» no puede ser la aplicación de una regla: su nombre %2.</translation>
+    </message>
+    <message>
+        <source>The background program is not running, so it cannot tell which application was in front.</source>
+        <translation>El programa en segundo plano no se está ejecutando, así que no puede decir qué aplicación estaba en primer plano.</translation>
+    </message>
+    <message>
+        <source>The background program does not know yet which application was in front. Bring that application to the front, then come back and add it.</source>
+        <translation>El programa en segundo plano aún no sabe qué aplicación estaba en primer plano. Lleve esa aplicación al primer plano y vuelva para añadirla.</translation>
+    </message>
+    <message>
+        <source>The background program named an application that cannot be a rule&apos;s: its name %1.</source>
+        <translation>El programa en segundo plano nombró una aplicación que no puede tener una regla: su nombre %1.</translation>
+    </message>
+    <message>
+        <source>The application rules in the preferences could not be read:
+%1
+Start over with no rules? The broken ones are replaced only when you press OK.</source>
+        <translation>No se pudieron leer las reglas de aplicación de las preferencias:
+%1
+¿Empezar de nuevo sin reglas? Las dañadas solo se reemplazan cuando pulse Aceptar.</translation>
+    </message>
+    <message>
+        <source>The rules were not saved: %1. They stay here as you set them; OK tries again.</source>
+        <translation>Las reglas no se guardaron: %1. Se quedan aquí tal como las dejó; Aceptar lo intenta de nuevo.</translation>
+    </message>
+    <message>
+        <source>Makes the mouse&apos;s profile follow the application in front, by rules of the user&apos;s.</source>
+        <extracomment>the window&apos;s description, spoken</extracomment>
+        <translation>Hace que el perfil del ratón siga a la aplicación en primer plano, según sus reglas.</translation>
+    </message>
+    <message>
+        <source>APPLICATION RULES</source>
+        <extracomment>the window&apos;s title, 400 points wide</extracomment>
+        <translation>REGLAS DE APLICACIÓN</translation>
+    </message>
+    <message>
+        <source>RULES</source>
+        <extracomment>a caption over controls, 340 points wide</extracomment>
+        <translation>REGLAS</translation>
+    </message>
+    <message>
+        <source>PROFILE OF THE SELECTED APPLICATION</source>
+        <extracomment>a caption over controls, 340 points wide</extracomment>
+        <translation>PERFIL DE LA APLICACIÓN ELEGIDA</translation>
+    </message>
+    <message>
+        <source>ANY OTHER APPLICATION IN FRONT</source>
+        <extracomment>a caption over controls, 400 points wide</extracomment>
+        <translation>CUALQUIER OTRA APLICACIÓN EN PRIMER PLANO</translation>
+    </message>
+    <message>
+        <source>Switch profiles by the application in front</source>
+        <extracomment>the label of the control enabledChk, 492 points wide (English uses 247)</extracomment>
+        <translation>Cambiar de perfil según la aplicación en primer plano</translation>
+    </message>
+    <message>
+        <source>On this desktop</source>
+        <extracomment>the name a screen reader says for availabilityLbl</extracomment>
+        <translation>En este escritorio</translation>
+    </message>
+    <message>
+        <source>ADD…</source>
+        <extracomment>the label of the control addBtn, 96 points wide (English uses 40)</extracomment>
+        <translation>AÑADIR…</translation>
+    </message>
+    <message>
+        <source>Chooses an installed application, or the one in front before this window</source>
+        <extracomment>what a screen reader says addBtn does</extracomment>
+        <translation>Elige una aplicación instalada, o la que estaba en primer plano antes de esta ventana</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <extracomment>the name a screen reader says for ruleList</extracomment>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>Each application and its profile; keys 1 to 5 set the profile, Delete removes the rule</source>
+        <extracomment>what a screen reader says ruleList does</extracomment>
+        <translation>Cada aplicación y su perfil; las teclas 1 a 5 fijan el perfil, Supr quita la regla</translation>
+    </message>
+    <message>
+        <source>Profile 1</source>
+        <extracomment>the name a screen reader says for ruleProfile1Btn</extracomment>
+        <translation>Perfil 1</translation>
+    </message>
+    <message>
+        <source>Profile of the selected application</source>
+        <extracomment>the name of a group of choices, spoken</extracomment>
+        <translation>Perfil de la aplicación elegida</translation>
+    </message>
+    <message>
+        <source>Profile 2</source>
+        <extracomment>the name a screen reader says for ruleProfile2Btn</extracomment>
+        <translation>Perfil 2</translation>
+    </message>
+    <message>
+        <source>Profile 3</source>
+        <extracomment>the name a screen reader says for ruleProfile3Btn</extracomment>
+        <translation>Perfil 3</translation>
+    </message>
+    <message>
+        <source>Profile 4</source>
+        <extracomment>the name a screen reader says for ruleProfile4Btn</extracomment>
+        <translation>Perfil 4</translation>
+    </message>
+    <message>
+        <source>Profile 5</source>
+        <extracomment>the name a screen reader says for ruleProfile5Btn</extracomment>
+        <translation>Perfil 5</translation>
+    </message>
+    <message>
+        <source>REMOVE</source>
+        <extracomment>the label of the control removeBtn, 96 points wide (English uses 56)</extracomment>
+        <translation>QUITAR</translation>
+    </message>
+    <message>
+        <source>Remove the selected rule</source>
+        <extracomment>the name a screen reader says for removeBtn</extracomment>
+        <translation>Quitar la regla elegida</translation>
+    </message>
+    <message>
+        <source>UNCHANGED</source>
+        <extracomment>the label of the control otherwiseKeepBtn, 140 points wide (English uses 84)</extracomment>
+        <translation>SIN CAMBIO</translation>
+    </message>
+    <message>
+        <source>Otherwise</source>
+        <extracomment>the name of a group of choices, spoken</extracomment>
+        <translation>Si no</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>the label of the control okBtn, 92 points wide (English uses 19)</extracomment>
+        <translation>ACEPTAR</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <extracomment>the label of the control cancelBtn, 92 points wide (English uses 52)</extracomment>
+        <translation>CANCELAR</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>the name a screen reader says for cancelBtn</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>No rules yet: “Add…” makes one.</source>
+        <translation>Aún no hay reglas: «Añadir…» crea una.</translation>
+    </message>
+    <message>
+        <source>Otherwise unchanged</source>
+        <extracomment>the name a screen reader says for otherwiseKeepBtn</extracomment>
+        <translation>Si no, sin cambio</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 1</source>
+        <extracomment>the name a screen reader says for otherwise1Btn</extracomment>
+        <translation>Si no, perfil 1</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 2</source>
+        <extracomment>the name a screen reader says for otherwise2Btn</extracomment>
+        <translation>Si no, perfil 2</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 3</source>
+        <extracomment>the name a screen reader says for otherwise3Btn</extracomment>
+        <translation>Si no, perfil 3</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 4</source>
+        <extracomment>the name a screen reader says for otherwise4Btn</extracomment>
+        <translation>Si no, perfil 4</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 5</source>
+        <extracomment>the name a screen reader says for otherwise5Btn</extracomment>
+        <translation>Si no, perfil 5</translation>
     </message>
 </context>
 <context>
@@ -1922,6 +2221,10 @@ Take it for this button anyway?</source>
         <source>Cancel</source>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Application for a rule</source>
+        <translation>Aplicación para una regla</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,49 @@
     </message>
 </context>
 <context>
+    <name>AppChooserView</name>
+    <message>
+        <source>Chooses the application whose coming to the front switches the mouse&apos;s profile.</source>
+        <extracomment>the window&apos;s description, spoken</extracomment>
+        <translation>Choisit l’application dont l’arrivée au premier plan change le profil de la souris.</translation>
+    </message>
+    <message>
+        <source>APPLICATION FOR A RULE</source>
+        <extracomment>the window&apos;s title, 380 points wide</extracomment>
+        <translation>APPLICATION D’UNE RÈGLE</translation>
+    </message>
+    <message>
+        <source>INSTALLED APPLICATIONS</source>
+        <extracomment>a caption over controls, 372 points wide</extracomment>
+        <translation>APPLICATIONS INSTALLÉES</translation>
+    </message>
+    <message>
+        <source>Filter the applications</source>
+        <extracomment>the name a screen reader says for filterTxt</extracomment>
+        <translation>Filtrer les applications</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <extracomment>the name a screen reader says for appList</extracomment>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>the label of the control okBtn, 92 points wide (English uses 19)</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <extracomment>the label of the control cancelBtn, 92 points wide (English uses 52)</extracomment>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>the name a screen reader says for cancelBtn</extracomment>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <source>Kestrix Mouse</source>
@@ -105,6 +148,262 @@
     <message>
         <source>Quit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Application rules…</source>
+        <translation>Règles d’application…</translation>
+    </message>
+</context>
+<context>
+    <name>AppRulesView</name>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>not installed</source>
+        <translation>non installée</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <extracomment>the name a screen reader says for addBtn</extracomment>
+        <translation>Ajouter une règle</translation>
+    </message>
+    <message>
+        <source>Installed application…</source>
+        <translation>Application installée…</translation>
+    </message>
+    <message>
+        <source>The application in front before this window</source>
+        <translation>L’application au premier plan avant cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Asking the background program about this desktop…</source>
+        <translation>Interrogation du programme d’arrière-plan sur ce bureau…</translation>
+    </message>
+    <message>
+        <source>The background program is not running, so the rules do not act now. They are kept for when it runs.</source>
+        <translation>Le programme d’arrière-plan ne tourne pas : les règles n’agissent pas maintenant. Elles sont gardées pour quand il tournera.</translation>
+    </message>
+    <message>
+        <source>This desktop tells which application is in front: the rules act once they are saved.</source>
+        <translation>Ce bureau indique quelle application est au premier plan : les règles agissent dès qu’elles sont enregistrées.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop: GNOME on Wayland does not tell other programs which window is in front.</source>
+        <translation>Les règles d’application ne sont pas disponibles sur ce bureau : GNOME sous Wayland n’indique pas aux autres programmes quelle fenêtre est au premier plan.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop: its Wayland compositor does not tell other programs which window is in front.</source>
+        <translation>Les règles d’application ne sont pas disponibles sur ce bureau : son compositeur Wayland n’indique pas aux autres programmes quelle fenêtre est au premier plan.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available: the background program has no display to watch.</source>
+        <translation>Les règles d’application ne sont pas disponibles : le programme d’arrière-plan n’a aucun affichage à observer.</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop (%1).</source>
+        <translation>Les règles d’application ne sont pas disponibles sur ce bureau (%1).</translation>
+    </message>
+    <message>
+        <source>The rules in the preferences could not be read:
+%1</source>
+        <translation>Les règles des préférences n’ont pas pu être lues :
+%1</translation>
+    </message>
+    <message>
+        <source>%1, profile %2</source>
+        <translation>%1, profil %2</translation>
+    </message>
+    <message>
+        <source>%1, not installed, profile %2</source>
+        <translation>%1, non installée, profil %2</translation>
+    </message>
+    <message>
+        <source>There are %1 rules already, as many as are kept.</source>
+        <translation>Il y a déjà %1 règles, autant qu’il en est gardé.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be a rule&apos;s application: it %2.</source>
+        <translation>« %1 » ne peut pas être l’application d’une règle : son nom %2.</translation>
+    </message>
+    <message>
+        <source>The background program is not running, so it cannot tell which application was in front.</source>
+        <translation>Le programme d’arrière-plan ne tourne pas : il ne peut pas dire quelle application était au premier plan.</translation>
+    </message>
+    <message>
+        <source>The background program does not know yet which application was in front. Bring that application to the front, then come back and add it.</source>
+        <translation>Le programme d’arrière-plan ne sait pas encore quelle application était au premier plan. Amenez cette application au premier plan, puis revenez l’ajouter.</translation>
+    </message>
+    <message>
+        <source>The background program named an application that cannot be a rule&apos;s: its name %1.</source>
+        <translation>Le programme d’arrière-plan a nommé une application qui ne peut pas avoir de règle : son nom %1.</translation>
+    </message>
+    <message>
+        <source>The application rules in the preferences could not be read:
+%1
+Start over with no rules? The broken ones are replaced only when you press OK.</source>
+        <translation>Les règles d’application des préférences n’ont pas pu être lues :
+%1
+Recommencer sans aucune règle ? Les règles abîmées ne sont remplacées que lorsque vous appuyez sur OK.</translation>
+    </message>
+    <message>
+        <source>The rules were not saved: %1. They stay here as you set them; OK tries again.</source>
+        <translation>Les règles n’ont pas été enregistrées : %1. Elles restent ici telles que vous les avez réglées ; OK réessaie.</translation>
+    </message>
+    <message>
+        <source>Makes the mouse&apos;s profile follow the application in front, by rules of the user&apos;s.</source>
+        <extracomment>the window&apos;s description, spoken</extracomment>
+        <translation>Fait suivre au profil de la souris l’application au premier plan, selon vos règles.</translation>
+    </message>
+    <message>
+        <source>APPLICATION RULES</source>
+        <extracomment>the window&apos;s title, 400 points wide</extracomment>
+        <translation>RÈGLES D’APPLICATION</translation>
+    </message>
+    <message>
+        <source>RULES</source>
+        <extracomment>a caption over controls, 340 points wide</extracomment>
+        <translation>RÈGLES</translation>
+    </message>
+    <message>
+        <source>PROFILE OF THE SELECTED APPLICATION</source>
+        <extracomment>a caption over controls, 340 points wide</extracomment>
+        <translation>PROFIL DE L’APPLICATION CHOISIE</translation>
+    </message>
+    <message>
+        <source>ANY OTHER APPLICATION IN FRONT</source>
+        <extracomment>a caption over controls, 400 points wide</extracomment>
+        <translation>TOUTE AUTRE APPLICATION AU PREMIER PLAN</translation>
+    </message>
+    <message>
+        <source>Switch profiles by the application in front</source>
+        <extracomment>the label of the control enabledChk, 492 points wide (English uses 247)</extracomment>
+        <translation>Changer de profil selon l’application au premier plan</translation>
+    </message>
+    <message>
+        <source>On this desktop</source>
+        <extracomment>the name a screen reader says for availabilityLbl</extracomment>
+        <translation>Sur ce bureau</translation>
+    </message>
+    <message>
+        <source>ADD…</source>
+        <extracomment>the label of the control addBtn, 96 points wide (English uses 40)</extracomment>
+        <translation>AJOUTER…</translation>
+    </message>
+    <message>
+        <source>Chooses an installed application, or the one in front before this window</source>
+        <extracomment>what a screen reader says addBtn does</extracomment>
+        <translation>Choisit une application installée, ou celle qui était au premier plan avant cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <extracomment>the name a screen reader says for ruleList</extracomment>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>Each application and its profile; keys 1 to 5 set the profile, Delete removes the rule</source>
+        <extracomment>what a screen reader says ruleList does</extracomment>
+        <translation>Chaque application et son profil ; les touches 1 à 5 choisissent le profil, Suppr retire la règle</translation>
+    </message>
+    <message>
+        <source>Profile 1</source>
+        <extracomment>the name a screen reader says for ruleProfile1Btn</extracomment>
+        <translation>Profil 1</translation>
+    </message>
+    <message>
+        <source>Profile of the selected application</source>
+        <extracomment>the name of a group of choices, spoken</extracomment>
+        <translation>Profil de l’application choisie</translation>
+    </message>
+    <message>
+        <source>Profile 2</source>
+        <extracomment>the name a screen reader says for ruleProfile2Btn</extracomment>
+        <translation>Profil 2</translation>
+    </message>
+    <message>
+        <source>Profile 3</source>
+        <extracomment>the name a screen reader says for ruleProfile3Btn</extracomment>
+        <translation>Profil 3</translation>
+    </message>
+    <message>
+        <source>Profile 4</source>
+        <extracomment>the name a screen reader says for ruleProfile4Btn</extracomment>
+        <translation>Profil 4</translation>
+    </message>
+    <message>
+        <source>Profile 5</source>
+        <extracomment>the name a screen reader says for ruleProfile5Btn</extracomment>
+        <translation>Profil 5</translation>
+    </message>
+    <message>
+        <source>REMOVE</source>
+        <extracomment>the label of the control removeBtn, 96 points wide (English uses 56)</extracomment>
+        <translation>RETIRER</translation>
+    </message>
+    <message>
+        <source>Remove the selected rule</source>
+        <extracomment>the name a screen reader says for removeBtn</extracomment>
+        <translation>Retirer la règle choisie</translation>
+    </message>
+    <message>
+        <source>UNCHANGED</source>
+        <extracomment>the label of the control otherwiseKeepBtn, 140 points wide (English uses 84)</extracomment>
+        <translation>INCHANGÉ</translation>
+    </message>
+    <message>
+        <source>Otherwise</source>
+        <extracomment>the name of a group of choices, spoken</extracomment>
+        <translation>Sinon</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>the label of the control okBtn, 92 points wide (English uses 19)</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <extracomment>the label of the control cancelBtn, 92 points wide (English uses 52)</extracomment>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>the name a screen reader says for cancelBtn</extracomment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>No rules yet: “Add…” makes one.</source>
+        <translation>Aucune règle pour l’instant : « Ajouter… » en crée une.</translation>
+    </message>
+    <message>
+        <source>Otherwise unchanged</source>
+        <extracomment>the name a screen reader says for otherwiseKeepBtn</extracomment>
+        <translation>Sinon inchangé</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 1</source>
+        <extracomment>the name a screen reader says for otherwise1Btn</extracomment>
+        <translation>Sinon profil 1</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 2</source>
+        <extracomment>the name a screen reader says for otherwise2Btn</extracomment>
+        <translation>Sinon profil 2</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 3</source>
+        <extracomment>the name a screen reader says for otherwise3Btn</extracomment>
+        <translation>Sinon profil 3</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 4</source>
+        <extracomment>the name a screen reader says for otherwise4Btn</extracomment>
+        <translation>Sinon profil 4</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 5</source>
+        <extracomment>the name a screen reader says for otherwise5Btn</extracomment>
+        <translation>Sinon profil 5</translation>
     </message>
 </context>
 <context>
@@ -1929,6 +2228,10 @@ L&apos;utiliser quand même pour ce bouton&#xa0;?</translation>
         <source>Cancel</source>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Application for a rule</source>
+        <translation>Application d’une règle</translation>
     </message>
 </context>
 <context>

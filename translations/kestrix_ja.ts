@@ -74,6 +74,49 @@
     </message>
 </context>
 <context>
+    <name>AppChooserView</name>
+    <message>
+        <source>Chooses the application whose coming to the front switches the mouse&apos;s profile.</source>
+        <extracomment>the window&apos;s description, spoken</extracomment>
+        <translation>前面に来るとマウスのプロファイルが切り替わるアプリケーションを選びます。</translation>
+    </message>
+    <message>
+        <source>APPLICATION FOR A RULE</source>
+        <extracomment>the window&apos;s title, 380 points wide</extracomment>
+        <translation>ルールのアプリケーション</translation>
+    </message>
+    <message>
+        <source>INSTALLED APPLICATIONS</source>
+        <extracomment>a caption over controls, 372 points wide</extracomment>
+        <translation>インストール済みアプリケーション</translation>
+    </message>
+    <message>
+        <source>Filter the applications</source>
+        <extracomment>the name a screen reader says for filterTxt</extracomment>
+        <translation>アプリケーションを絞り込み</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <extracomment>the name a screen reader says for appList</extracomment>
+        <translation>アプリケーション</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>the label of the control okBtn, 92 points wide (English uses 19)</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <extracomment>the label of the control cancelBtn, 92 points wide (English uses 52)</extracomment>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>the name a screen reader says for cancelBtn</extracomment>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <source>Kestrix Mouse</source>
@@ -105,6 +148,262 @@
     <message>
         <source>Quit</source>
         <translation>終了</translation>
+    </message>
+    <message>
+        <source>Application rules…</source>
+        <translation>アプリケーションルール…</translation>
+    </message>
+</context>
+<context>
+    <name>AppRulesView</name>
+    <message>
+        <source>Profile %1</source>
+        <translation>プロファイル %1</translation>
+    </message>
+    <message>
+        <source>not installed</source>
+        <translation>未インストール</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <extracomment>the name a screen reader says for addBtn</extracomment>
+        <translation>ルールを追加</translation>
+    </message>
+    <message>
+        <source>Installed application…</source>
+        <translation>インストール済みのアプリケーション…</translation>
+    </message>
+    <message>
+        <source>The application in front before this window</source>
+        <translation>このウィンドウの前に前面にあったアプリケーション</translation>
+    </message>
+    <message>
+        <source>Asking the background program about this desktop…</source>
+        <translation>このデスクトップについてバックグラウンドプログラムに問い合わせています…</translation>
+    </message>
+    <message>
+        <source>The background program is not running, so the rules do not act now. They are kept for when it runs.</source>
+        <translation>バックグラウンドプログラムが動作していないため、ルールは現在働きません。動作したときのために保持されます。</translation>
+    </message>
+    <message>
+        <source>This desktop tells which application is in front: the rules act once they are saved.</source>
+        <translation>このデスクトップは前面のアプリケーションを知らせます。ルールは保存すると働きます。</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop: GNOME on Wayland does not tell other programs which window is in front.</source>
+        <translation>このデスクトップではアプリケーションルールを使えません。Wayland 上の GNOME は、どのウィンドウが前面にあるかを他のプログラムに知らせません。</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop: its Wayland compositor does not tell other programs which window is in front.</source>
+        <translation>このデスクトップではアプリケーションルールを使えません。その Wayland コンポジターは、どのウィンドウが前面にあるかを他のプログラムに知らせません。</translation>
+    </message>
+    <message>
+        <source>Application rules are not available: the background program has no display to watch.</source>
+        <translation>アプリケーションルールを使えません。バックグラウンドプログラムには監視するディスプレイがありません。</translation>
+    </message>
+    <message>
+        <source>Application rules are not available on this desktop (%1).</source>
+        <translation>このデスクトップではアプリケーションルールを使えません（%1）。</translation>
+    </message>
+    <message>
+        <source>The rules in the preferences could not be read:
+%1</source>
+        <translation>設定のルールを読み込めませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>%1, profile %2</source>
+        <translation>%1、プロファイル %2</translation>
+    </message>
+    <message>
+        <source>%1, not installed, profile %2</source>
+        <translation>%1、未インストール、プロファイル %2</translation>
+    </message>
+    <message>
+        <source>There are %1 rules already, as many as are kept.</source>
+        <translation>すでに %1 個のルールがあり、保持できる上限です。</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be a rule&apos;s application: it %2.</source>
+        <translation>「%1」はルールのアプリケーションにできません: 名前が%2。</translation>
+    </message>
+    <message>
+        <source>The background program is not running, so it cannot tell which application was in front.</source>
+        <translation>バックグラウンドプログラムが動作していないため、どのアプリケーションが前面にあったかわかりません。</translation>
+    </message>
+    <message>
+        <source>The background program does not know yet which application was in front. Bring that application to the front, then come back and add it.</source>
+        <translation>バックグラウンドプログラムは、どのアプリケーションが前面にあったかをまだ知りません。そのアプリケーションを前面に出してから、戻って追加してください。</translation>
+    </message>
+    <message>
+        <source>The background program named an application that cannot be a rule&apos;s: its name %1.</source>
+        <translation>バックグラウンドプログラムが示したアプリケーションはルールにできません: 名前が%1。</translation>
+    </message>
+    <message>
+        <source>The application rules in the preferences could not be read:
+%1
+Start over with no rules? The broken ones are replaced only when you press OK.</source>
+        <translation>設定のアプリケーションルールを読み込めませんでした:
+%1
+ルールなしでやり直しますか？ 壊れたルールは OK を押したときにだけ置き換えられます。</translation>
+    </message>
+    <message>
+        <source>The rules were not saved: %1. They stay here as you set them; OK tries again.</source>
+        <translation>ルールは保存されませんでした: %1。設定した内容はここに残ります。OK でもう一度試します。</translation>
+    </message>
+    <message>
+        <source>Makes the mouse&apos;s profile follow the application in front, by rules of the user&apos;s.</source>
+        <extracomment>the window&apos;s description, spoken</extracomment>
+        <translation>ユーザーのルールに従い、マウスのプロファイルを前面のアプリケーションに合わせます。</translation>
+    </message>
+    <message>
+        <source>APPLICATION RULES</source>
+        <extracomment>the window&apos;s title, 400 points wide</extracomment>
+        <translation>アプリケーションルール</translation>
+    </message>
+    <message>
+        <source>RULES</source>
+        <extracomment>a caption over controls, 340 points wide</extracomment>
+        <translation>ルール</translation>
+    </message>
+    <message>
+        <source>PROFILE OF THE SELECTED APPLICATION</source>
+        <extracomment>a caption over controls, 340 points wide</extracomment>
+        <translation>選択したアプリケーションのプロファイル</translation>
+    </message>
+    <message>
+        <source>ANY OTHER APPLICATION IN FRONT</source>
+        <extracomment>a caption over controls, 400 points wide</extracomment>
+        <translation>前面にあるその他のアプリケーション</translation>
+    </message>
+    <message>
+        <source>Switch profiles by the application in front</source>
+        <extracomment>the label of the control enabledChk, 492 points wide (English uses 247)</extracomment>
+        <translation>前面のアプリケーションでプロファイルを切り替える</translation>
+    </message>
+    <message>
+        <source>On this desktop</source>
+        <extracomment>the name a screen reader says for availabilityLbl</extracomment>
+        <translation>このデスクトップでは</translation>
+    </message>
+    <message>
+        <source>ADD…</source>
+        <extracomment>the label of the control addBtn, 96 points wide (English uses 40)</extracomment>
+        <translation>追加…</translation>
+    </message>
+    <message>
+        <source>Chooses an installed application, or the one in front before this window</source>
+        <extracomment>what a screen reader says addBtn does</extracomment>
+        <translation>インストール済みのアプリケーション、またはこのウィンドウの前に前面にあったものを選びます</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <extracomment>the name a screen reader says for ruleList</extracomment>
+        <translation>ルール</translation>
+    </message>
+    <message>
+        <source>Each application and its profile; keys 1 to 5 set the profile, Delete removes the rule</source>
+        <extracomment>what a screen reader says ruleList does</extracomment>
+        <translation>各アプリケーションとそのプロファイル。1～5 キーでプロファイルを設定し、Delete でルールを削除します</translation>
+    </message>
+    <message>
+        <source>Profile 1</source>
+        <extracomment>the name a screen reader says for ruleProfile1Btn</extracomment>
+        <translation>プロファイル 1</translation>
+    </message>
+    <message>
+        <source>Profile of the selected application</source>
+        <extracomment>the name of a group of choices, spoken</extracomment>
+        <translation>選択したアプリケーションのプロファイル</translation>
+    </message>
+    <message>
+        <source>Profile 2</source>
+        <extracomment>the name a screen reader says for ruleProfile2Btn</extracomment>
+        <translation>プロファイル 2</translation>
+    </message>
+    <message>
+        <source>Profile 3</source>
+        <extracomment>the name a screen reader says for ruleProfile3Btn</extracomment>
+        <translation>プロファイル 3</translation>
+    </message>
+    <message>
+        <source>Profile 4</source>
+        <extracomment>the name a screen reader says for ruleProfile4Btn</extracomment>
+        <translation>プロファイル 4</translation>
+    </message>
+    <message>
+        <source>Profile 5</source>
+        <extracomment>the name a screen reader says for ruleProfile5Btn</extracomment>
+        <translation>プロファイル 5</translation>
+    </message>
+    <message>
+        <source>REMOVE</source>
+        <extracomment>the label of the control removeBtn, 96 points wide (English uses 56)</extracomment>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove the selected rule</source>
+        <extracomment>the name a screen reader says for removeBtn</extracomment>
+        <translation>選択したルールを削除</translation>
+    </message>
+    <message>
+        <source>UNCHANGED</source>
+        <extracomment>the label of the control otherwiseKeepBtn, 140 points wide (English uses 84)</extracomment>
+        <translation>変更しない</translation>
+    </message>
+    <message>
+        <source>Otherwise</source>
+        <extracomment>the name of a group of choices, spoken</extracomment>
+        <translation>それ以外</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>the label of the control okBtn, 92 points wide (English uses 19)</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <extracomment>the label of the control cancelBtn, 92 points wide (English uses 52)</extracomment>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>the name a screen reader says for cancelBtn</extracomment>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>No rules yet: “Add…” makes one.</source>
+        <translation>まだルールはありません。「追加…」で作成します。</translation>
+    </message>
+    <message>
+        <source>Otherwise unchanged</source>
+        <extracomment>the name a screen reader says for otherwiseKeepBtn</extracomment>
+        <translation>それ以外は変更しない</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 1</source>
+        <extracomment>the name a screen reader says for otherwise1Btn</extracomment>
+        <translation>それ以外はプロファイル 1</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 2</source>
+        <extracomment>the name a screen reader says for otherwise2Btn</extracomment>
+        <translation>それ以外はプロファイル 2</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 3</source>
+        <extracomment>the name a screen reader says for otherwise3Btn</extracomment>
+        <translation>それ以外はプロファイル 3</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 4</source>
+        <extracomment>the name a screen reader says for otherwise4Btn</extracomment>
+        <translation>それ以外はプロファイル 4</translation>
+    </message>
+    <message>
+        <source>Otherwise profile 5</source>
+        <extracomment>the name a screen reader says for otherwise5Btn</extracomment>
+        <translation>それ以外はプロファイル 5</translation>
     </message>
 </context>
 <context>
@@ -1920,6 +2219,10 @@ Take it for this button anyway?</source>
         <source>Cancel</source>
         <extracomment>the name a screen reader says for cancelBtn</extracomment>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Application for a rule</source>
+        <translation>ルールのアプリケーション</translation>
     </message>
 </context>
 <context>

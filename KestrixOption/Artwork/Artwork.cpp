@@ -355,6 +355,13 @@ bool glyph(QPainter& painter, const QRectF& sq, const QString& name, const QColo
         painter.drawLine(at(0.5, 0.62), at(0.74, 0.36));
         painter.setBrush(colour);
         painter.drawEllipse(QRectF(at(0.45, 0.57), at(0.55, 0.67)));
+    } else if (name == QLatin1String("rules")) {
+        // An application's window, and an arrow from it to the profile it brings.
+        painter.drawRoundedRect(QRectF(at(0.06, 0.08), at(0.66, 0.56)), w * 0.06, w * 0.06);
+        painter.drawLine(at(0.06, 0.2), at(0.66, 0.2));
+        painter.drawPolyline(QPolygonF{at(0.3, 0.6), at(0.3, 0.8), at(0.6, 0.8)});
+        painter.drawPolyline(QPolygonF{at(0.52, 0.72), at(0.6, 0.8), at(0.52, 0.88)});
+        painter.drawRoundedRect(QRectF(at(0.7, 0.66), at(0.94, 0.94)), w * 0.04, w * 0.04);
     } else if (name == QLatin1String("warning")) {
         QPainterPath triangle;
         triangle.moveTo(at(0.5, 0.08));

@@ -69,7 +69,7 @@ void table(QPainter& painter, const QRectF& rect);
 
 // A glyph of a few strokes in a square ("close", "menu", "help", "home", "reset", "plus", "minus",
 // "record", "stop", "up", "down", "mouse", "key", "macro", "launch", "light", "gauge",
-// "warning"); false for an unknown name.
+// "rules", "warning"); false for an unknown name.
 bool glyph(QPainter& painter, const QRectF& square, const QString& name, const QColor& colour);
 
 // The mouse seen from above, filling a frame: the shell, and the regions of its buttons.

@@ -13,6 +13,7 @@
 // windows in a language of the catalogues ("de", "zh-Hans"), or in "pseudo", a made-up one
 // whose every translated text is marked and 40 % longer (PseudoLanguage.h). words.txt lists
 // every text shown ("shown<TAB>where<TAB>text") and each one that does not fit its place ("cut").
+#include "AppRulesView.h"
 #include "CreateMacroView.h"
 #include "HvButton.h"
 #include "HvMenuData.h"
@@ -419,9 +420,43 @@ void shootMacroEditor(std::vector<Shot>& shots) {
     macroInsertMenuNode.reset();
 }
 
-// The application chooser over applications of its own (not the machine's), as it opens and
-// with a filter typed.
-void shootLaunchChooser(std::vector<Shot>& shots) {
+// The application rules over the sample applications: rules enough to scroll, one for an
+// application not installed, on a desktop that tells the application in front; then none, on
+// GNOME on Wayland; then none, with no background program.
+void shootAppRules(std::vector<Shot>& shots, const QList<InstalledApplication>& installed) {
+    HvNoTitleWindow window(QRect(QPoint(0, 0), AppRulesLayout::kView.size));
+    auto* view = new AppRulesView;
+    window.setContentView(view);
+    view->setInstalledApplications(installed);
+    view->showAvailability(AppRulesDaemon::Availability{true, QStringLiteral("x11")});
+    const std::pair<const char*, int> rules[] = {
+        {"org.example.WebBrowser", 1},
+        {"org.example.Terminal", 2},
+        {"org.example.TextEditor", 2},
+        {"org.example.Games", 4},
+        {"com.example.SpaceShooter", 5},
+        {"org.example.ImageViewer", 3},
+        {"org.example.Spreadsheetoftheofficesuite,withanamemuchtoolongforitsrow", 3},
+        {"org.example.Calculator", 1},
+        {"org.example.Files", 1},
+    };
+    for (const auto& [app, profile] : rules) {
+        view->addRule(QLatin1String(app));
+        view->ruleProfileSetp()->setSelectIndex(profile);
+    }
+    view->otherwiseSetp()->setSelectIndex(2);
+    view->ruleList()->setCurrentRow(4);
+    shots.push_back({QStringLiteral("AppRulesView_Dialog"), grab(&window)});
+    while (view->ruleList()->count() > 0)
+        view->removeBtn()->click();
+    view->showAvailability(AppRulesDaemon::Availability{false, QStringLiteral("gnome-wayland")});
+    shots.push_back({QStringLiteral("AppRulesView_GnomeWayland"), grab(&window)});
+    view->showAvailability(std::nullopt);
+    shots.push_back({QStringLiteral("AppRulesView_NotRunning"), grab(&window)});
+}
+
+// Applications of the screenshots' own (not the machine's), as the desktop lists them.
+QList<InstalledApplication> sampleApplications() {
     const std::pair<const char*, const char*> applications[] = {
         {"Calculator", "accessories-calculator"},
         {"Calendar", "x-office-calendar"},
@@ -445,6 +480,12 @@ void shootLaunchChooser(std::vector<Shot>& shots) {
         list.append({id, QLatin1String(name), QStringLiteral("/usr/share/applications/") + id,
                      QLatin1String(icon)});
     }
+    return list;
+}
+
+// The application chooser over the sample applications, as it opens and with a filter typed.
+void shootLaunchChooser(std::vector<Shot>& shots) {
+    const QList<InstalledApplication> list = sampleApplications();
     // Their icons from a theme of the machine's, where the platform offers none.
     const QString theme = QIcon::themeName();
     const QStringList themePaths = QIcon::themeSearchPaths();
@@ -464,6 +505,14 @@ void shootLaunchChooser(std::vector<Shot>& shots) {
     shots.push_back({QStringLiteral("LaunchChooserView_Filtered"), grab(&window)});
     view->filterTxt()->setText(QStringLiteral("xyz"));
     shots.push_back({QStringLiteral("LaunchChooserView_NoMatch"), grab(&window)});
+    {
+        HvNoTitleWindow ruleWindow(QRect(QPoint(0, 0), AppChooserLayout::kView.size));
+        auto* ruleChooser = new LaunchChooserView(LaunchChooserView::Purpose::RuleApplication);
+        ruleWindow.setContentView(ruleChooser);
+        ruleChooser->setApplications(list);
+        shots.push_back({QStringLiteral("AppChooserView_Dialog"), grab(&ruleWindow)});
+    }
+    shootAppRules(shots, list);
     QIcon::setThemeName(theme);
     QIcon::setThemeSearchPaths(themePaths);
 }
@@ -589,8 +638,8 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
     return true;
 }
 
-// The performance and lighting views as the main window runs them (modally: each is shot and
-// cancelled from inside its run).
+// The performance, lighting and application rules views as the main window runs them (modally: each
+// is shot and cancelled from inside its run).
 void shootSubViews(MainView* view, std::vector<Shot>& shots) {
     QTimer::singleShot(0, [&] {
         HvNoTitleWindow* sub = view->subViewWindow();
@@ -616,6 +665,15 @@ void shootSubViews(MainView* view, std::vector<Shot>& shots) {
         lights->cancelBtn()->click();
     });
     view->control(MainView::kLightOptionTag)->click();
+    QTimer::singleShot(0, [&] {
+        HvNoTitleWindow* sub = view->subViewWindow();
+        auto* rules = sub ? qobject_cast<AppRulesView*>(sub->contentView()) : nullptr;
+        if (!rules)
+            return;
+        shots.push_back({QStringLiteral("AppRulesView_FromMainView"), grab(sub)});
+        rules->cancelBtn()->click();
+    });
+    view->control(MainView::kAppRulesTag)->click();
 }
 
 // The main window as it runs, beside an emulated mouse of its own: a button of each kind of

@@ -25,6 +25,9 @@ AppMenu::AppMenu(MainView* view) : QMenu(view) {
         view->refreshOsdMenu();
         osd_->setText(view->osdMenuTitle());
     });
+    // As the main view's button: nothing happens while the window is busy.
+    appRules_ = addAction(QCoreApplication::translate("AppMenu", "Application rules…"), view,
+                          [view] { view->buttonAction(view->control(MainView::kAppRulesTag)); });
     addSeparator();
     exportSetup_ = addAction(QCoreApplication::translate("AppMenu", "Export set-up…"), view,
                              &MainView::exportSetupAsked);

@@ -1,5 +1,6 @@
 #include "LaunchChooserView.h"
 
+#include "AppChooserLayout.h"
 #include "DialogKeys.h"
 #include "HvAction.h"
 #include "HvButton.h"
@@ -123,9 +124,19 @@ bool acceptEntryFromElsewhere(const QFileInfo& file) {
 
 } // namespace
 
-LaunchChooserView::LaunchChooserView(QWidget* parent)
-    : RirImageView(QRect(QPoint(0, 0), LaunchChooserLayout::kView.size), parent) {
-    setImageByName(QStringLiteral("LaunchChooserView_Normal.png"));
+namespace {
+
+const KxLayout::View& layoutFor(LaunchChooserView::Purpose purpose) {
+    return purpose == LaunchChooserView::Purpose::Launch ? LaunchChooserLayout::kView
+                                                         : AppChooserLayout::kView;
+}
+
+} // namespace
+
+LaunchChooserView::LaunchChooserView(Purpose purpose, QWidget* parent)
+    : RirImageView(QRect(QPoint(0, 0), layoutFor(purpose).size), parent),
+      layout_(layoutFor(purpose)) {
+    setImageByName(KxLayout::text(layout_.name) + QStringLiteral("_Normal.png"));
     init();
     setDialogButtons({{kOkTag, [this] { ok(); }}, {kCancelTag, [this] { end(0); }}});
     new DialogKeys(
@@ -142,7 +153,7 @@ void LaunchChooserView::setFileDialogForTesting(FileDialog dialog) {
 }
 
 void LaunchChooserView::initControls() {
-    const KxControls controls(LaunchChooserLayout::kView, this,
+    const KxControls controls(layout_, this,
                               {{"appList", [this] { return appList_ = new QListWidget; }}});
     filterTxt_ = controls.get<HvTextField>("filterTxt");
     filterTxt_->setBordered(false); // the picture has the field's edge
@@ -200,6 +211,10 @@ void LaunchChooserView::initControls() {
 
 void LaunchChooserView::refreshData() {
     setApplications(InstalledApplications::list());
+}
+
+QIcon LaunchChooserView::applicationIcon(const QString& iconName) {
+    return iconOf(iconName, genericIcon());
 }
 
 void LaunchChooserView::setApplications(const QList<InstalledApplication>& applications) {
@@ -280,7 +295,7 @@ void LaunchChooserView::buttonAction(QObject* sender) {
 
 void LaunchChooserView::ok() {
     // Enter on the focused "Other file…" means that button.
-    if (window()->focusWidget() == otherBtn_) {
+    if (otherBtn_ && window()->focusWidget() == otherBtn_) {
         chooseOtherFile();
         return;
     }
@@ -318,14 +333,18 @@ void LaunchChooserView::end(int code) {
     HvModal::stopModal(window(), code);
 }
 
-std::optional<QString> LaunchChooserView::choose(QWidget* over) {
+std::optional<QString> LaunchChooserView::choose(QWidget* over, Purpose purpose) {
     const QPointer<QWidget> owner = over ? over->window() : nullptr;
-    HvNoTitleWindow window(QRect(QPoint(0, 0), LaunchChooserLayout::kView.size));
+    const KxLayout::View& layout = layoutFor(purpose);
+    HvNoTitleWindow window(QRect(QPoint(0, 0), layout.size));
     window.setIsCanDrag(true);
-    window.setDragHeight(LaunchChooserLayout::kView.dragHeight);
-    window.setWindowTitle(QCoreApplication::translate("LaunchChooserView", "Application launcher"));
+    window.setDragHeight(layout.dragHeight);
+    window.setWindowTitle(
+        purpose == Purpose::Launch
+            ? QCoreApplication::translate("LaunchChooserView", "Application launcher")
+            : QCoreApplication::translate("LaunchChooserView", "Application for a rule"));
     window.setAccessibleRole(QAccessible::Dialog);
-    auto* view = new LaunchChooserView;
+    auto* view = new LaunchChooserView(purpose);
     window.setContentView(view);
     if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen()) {
         QRect frame = window.geometry();

@@ -3,6 +3,7 @@
 #include "RirImageView.h"
 #include "Workspace/InstalledApplications.h"
 
+#include <QIcon>
 #include <QList>
 #include <QString>
 
@@ -32,16 +33,25 @@ public:
     // The row's desktop file, in its item.
     static constexpr int kPathRole = Qt::UserRole;
 
-    explicit LaunchChooserView(QWidget* parent = nullptr);
+    // What the choice is for: a mouse button's launcher (the installed applications and any
+    // other file), or an application rule (the installed applications alone).
+    enum class Purpose { Launch, RuleApplication };
+
+    explicit LaunchChooserView(Purpose purpose = Purpose::Launch, QWidget* parent = nullptr);
 
     // Runs the chooser modally in a borderless window centred on the screen, above over's window
     // when given; the chosen desktop file or file, none when cancelled.
-    static std::optional<QString> choose(QWidget* over = nullptr);
+    static std::optional<QString> choose(QWidget* over = nullptr,
+                                         Purpose purpose = Purpose::Launch);
 
     // Answers "Other file…" in place of the file dialog: the path it returns, empty for none.
     // An empty function brings the dialog back.
     using FileDialog = std::function<QString()>;
     static void setFileDialogForTesting(FileDialog dialog);
+
+    // An application's icon by its entry's icon name (a theme name or a file); a plain window
+    // where the theme has none.
+    static QIcon applicationIcon(const QString& iconName);
 
     // Replaces the rows (the installed applications when made), keeping what is typed.
     void setApplications(const QList<InstalledApplication>& applications);
@@ -51,6 +61,7 @@ public:
 
     QListWidget* appList() const { return appList_; }
     HvTextField* filterTxt() const { return filterTxt_; }
+    // None for a rule's application.
     HvButton* otherBtn() const { return otherBtn_; }
     HvButton* okBtn() const { return okBtn_; }
     HvButton* cancelBtn() const { return cancelBtn_; }
@@ -69,6 +80,7 @@ private:
     void chooseOtherFile();
     void end(int code);
 
+    const KxLayout::View& layout_;
     HvTextField* filterTxt_ = nullptr;
     QListWidget* appList_ = nullptr;
     QLabel* emptyLbl_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "CreateMacroLayout.h"
 #include "CreateMacroView.h"
+#include "DocumentsFolder.h"
 #include "HvAction.h"
 #include "HvLogger.h"
 #include "HvModal.h"
@@ -33,12 +34,6 @@ const QString kMacroExtension = QStringLiteral("mac");
 
 int shownMacroCount() {
     return macroNode ? int(macroNode->numberOfChildren()) : 0;
-}
-
-QString documentsFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QDir().mkpath(folder);
-    return folder;
 }
 
 // Why a macro from a file cannot be held, or none when it can.

@@ -66,6 +66,7 @@ public:
         kLeft1Tag = 124,
         kLeft2Tag = 125,
         kMenuTag = 126,
+        kAppRulesTag = 127,
     };
     // The two function dialogs' windows are moved by this strip; the main window by its own.
     static constexpr int kDialogDragHeight = 40;
@@ -116,6 +117,8 @@ public:
     // The performance and lighting views, each run fully modal over the saved working copy.
     void showSettingView();
     void showLightOptionView();
+    // The application rules, run fully modal like them; the mouse is not written.
+    void showAppRulesView();
     // The launcher's assignment for a chosen path; false (and a message) when it cannot be
     // stored.
     bool setLaunchPath(const QString& path);
@@ -231,7 +234,7 @@ private:
     void terminate(bool relaunch);
     _BTN_INFO& selectedRecord();
 
-    std::array<HvButton*, 27> controls_{}; // by tag - kReDefTag
+    std::array<HvButton*, 28> controls_{}; // by tag - kReDefTag
     HvSetpPanelObj* profileStep_ = nullptr;
     HvSetpPanelObj* selBtnSetp_ = nullptr;
     HvAnnouncer* announcer_ = nullptr; // profile switches the window did not make

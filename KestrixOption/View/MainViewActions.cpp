@@ -2,6 +2,7 @@
 #include "MainView.h"
 
 #include "AppMenu.h"
+#include "AppRulesView.h"
 #include "HvAction.h"
 #include "HvLogger.h"
 #include "HvModal.h"
@@ -73,6 +74,9 @@ void MainView::buttonAction(QObject* sender) {
         break;
     case kSettingTag:
         showSettingView();
+        break;
+    case kAppRulesTag:
+        showAppRulesView();
         break;
     case kApplyTag:
         apply();
@@ -230,6 +234,12 @@ void MainView::showLightOptionView() {
     KxAction::profileLibrary()->saveSelProfileToData();
     auto* view = new LightOptionView;
     view->setObjectName(QStringLiteral(QT_TRANSLATE_NOOP("MainView", "Lighting")));
+    runSubView(view);
+}
+
+void MainView::showAppRulesView() {
+    auto* view = new AppRulesView;
+    view->setObjectName(QStringLiteral(QT_TRANSLATE_NOOP("MainView", "Application rules")));
     runSubView(view);
 }
 

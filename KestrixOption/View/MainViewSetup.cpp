@@ -3,6 +3,7 @@
 // loading window.
 #include "MainView.h"
 
+#include "DocumentsFolder.h"
 #include "HvAction.h"
 #include "HvLogger.h"
 #include "KxAction.h"
@@ -23,12 +24,6 @@ namespace {
 
 const QString kFilter = QCoreApplication::translate("MainView", "Kestrix set-ups (*.%1)")
                             .arg(QLatin1String(KxSetup::kExtension));
-
-QString documentsFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QDir().mkpath(folder);
-    return folder;
-}
 
 } // namespace
 

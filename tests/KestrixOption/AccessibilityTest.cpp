@@ -1,5 +1,6 @@
 // What assistive technology is told of every view, in this process: the Tab order each view's
 // layout states.
+#include "AppRulesView.h"
 #include "CreateMacroView.h"
 #include "DeviceProtocolTest.h"
 #include "HvNoTitleWindow.h"
@@ -54,6 +55,9 @@ TEST_F(AccessibilityTest, EveryViewsTabOrderIsTheOneItsLayoutStates) {
         {MacroViewLayout::kView, [] { return new MacroView; }},
         {PerformanceLayout::kView, [] { return new PerformanceView; }},
         {LightOptionViewLayout::kView, [] { return new LightOptionView; }},
+        {AppRulesLayout::kView, [] { return new AppRulesView; }},
+        {AppChooserLayout::kView,
+         [] { return new LaunchChooserView(LaunchChooserView::Purpose::RuleApplication); }},
     };
     for (const Case& c : cases) {
         HvNoTitleWindow window(QRect(QPoint(0, 0), c.layout.size));

@@ -680,7 +680,7 @@ TEST_F(WindowEditsTest, TheMainWindowsTabOrderIsTheOneItsLayoutStates) {
     openWindow();
     const auto stated = TabChain::stated(view, MainViewLayout::kView);
     // Every control of the window, each radio group once (its checked item), and the caption.
-    EXPECT_EQ(stated.size(), 18u);
+    EXPECT_EQ(stated.size(), 19u);
     const auto built = TabChain::built(view, MainViewLayout::kView);
     EXPECT_EQ(QStringList(built.begin(), built.end()).join(" → ").toStdString(),
               QStringList(stated.begin(), stated.end()).join(" → ").toStdString());

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "AboutViewLayout.h"
+#include "AppChooserLayout.h"
+#include "AppRulesLayout.h"
 #include "CreateMacroLayout.h"
 #include "LaunchChooserLayout.h"
 #include "LightOptionViewLayout.h"
@@ -18,6 +20,6 @@ inline constexpr const View* kViews[] = {
     &MainViewLayout::kView,      &PerformanceLayout::kView,    &LightOptionViewLayout::kView,
     &MacroViewLayout::kView,     &CreateMacroLayout::kView,    &SingleKeyViewLayout::kView,
     &TKeyViewLayout::kView,      &TKeyRepeatViewLayout::kView, &AboutViewLayout::kView,
-    &LaunchChooserLayout::kView,
+    &LaunchChooserLayout::kView, &AppRulesLayout::kView,       &AppChooserLayout::kView,
 };
 } // namespace KxLayout

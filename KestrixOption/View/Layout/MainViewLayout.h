@@ -85,6 +85,15 @@ inline constexpr Control kControls[] = {
      .group = "Profile",
      .spoken = "Profile 5",
      .tooltip = "Switch to profile 5 page."},
+    // Beside them: the profile following the application in front, by the user's rules.
+    {.name = "appRulesBtn",
+     .tag = 127,
+     .kind = Kind::Button,
+     .frame = QRect(690, 86, 146, 32),
+     .label = "APP RULES",
+     .icon = "rules",
+     .spoken = "App rules",
+     .description = "The profile follows the application in front"},
     // The mouse: its five buttons, in the order of the profile's records.
     {.name = "leftClickBtn",
      .tag = 121,

@@ -12,7 +12,7 @@ import pyatspi
 def tab_order(profile, button):
     return [
         "Application menu", "Reset profile", "Website", "Help", "Close",
-        profile, button, "Function of the selected button",
+        profile, "App rules", button, "Function of the selected button",
         "Default", "Single key", "Macro", "Launch",
         "Performance", "Lighting", "Macro editor",
         "Apply", "OK", "Cancel",
