@@ -3146,6 +3146,25 @@ Trotzdem für diese Taste verwenden?</translation>
         <source>The set-up was not exported: %1.</source>
         <translation>Die Konfiguration wurde nicht exportiert: %1.</translation>
     </message>
+    <message>
+        <source>Application rules</source>
+        <translation>Anwendungsregeln</translation>
+    </message>
+    <message>
+        <source>APP RULES</source>
+        <extracomment>the label of the control appRulesBtn, 146 points wide (English uses 74)</extracomment>
+        <translation>APP-REGELN</translation>
+    </message>
+    <message>
+        <source>App rules</source>
+        <extracomment>the name a screen reader says for appRulesBtn</extracomment>
+        <translation>App-Regeln</translation>
+    </message>
+    <message>
+        <source>The profile follows the application in front</source>
+        <extracomment>what a screen reader says appRulesBtn does</extracomment>
+        <translation>Das Profil folgt der Anwendung im Vordergrund</translation>
+    </message>
 </context>
 <context>
     <name>MouseWrites</name>
@@ -3640,6 +3659,11 @@ Trotzdem für diese Taste verwenden?</translation>
         <source>Stage %1 of %2</source>
         <extracomment>A notification after a DPI change: its body, below the summary (&quot;1600 DPI&quot;).</extracomment>
         <translation>Stufe %1 von %2</translation>
+    </message>
+    <message>
+        <source>Profile %1 · %2</source>
+        <extracomment>The display after the application in front chose the profile: &quot;Profile 2 · GIMP&quot;.</extracomment>
+        <translation>Profil %1 · %2</translation>
     </message>
 </context>
 <context>

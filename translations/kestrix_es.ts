@@ -3139,6 +3139,25 @@ Take it for this button anyway?</source>
         <source>The set-up was not exported: %1.</source>
         <translation>La configuración no se exportó: %1.</translation>
     </message>
+    <message>
+        <source>Application rules</source>
+        <translation>Reglas de aplicación</translation>
+    </message>
+    <message>
+        <source>APP RULES</source>
+        <extracomment>the label of the control appRulesBtn, 146 points wide (English uses 74)</extracomment>
+        <translation>REGLAS DE APP</translation>
+    </message>
+    <message>
+        <source>App rules</source>
+        <extracomment>the name a screen reader says for appRulesBtn</extracomment>
+        <translation>Reglas de app</translation>
+    </message>
+    <message>
+        <source>The profile follows the application in front</source>
+        <extracomment>what a screen reader says appRulesBtn does</extracomment>
+        <translation>El perfil sigue a la aplicación en primer plano</translation>
+    </message>
 </context>
 <context>
     <name>MouseWrites</name>
@@ -3633,6 +3652,11 @@ Take it for this button anyway?</source>
         <source>Stage %1 of %2</source>
         <extracomment>A notification after a DPI change: its body, below the summary (&quot;1600 DPI&quot;).</extracomment>
         <translation>Nivel %1 de %2</translation>
+    </message>
+    <message>
+        <source>Profile %1 · %2</source>
+        <extracomment>The display after the application in front chose the profile: &quot;Profile 2 · GIMP&quot;.</extracomment>
+        <translation>Perfil %1 · %2</translation>
     </message>
 </context>
 <context>

@@ -3146,6 +3146,25 @@ L&apos;utiliser quand même pour ce bouton&#xa0;?</translation>
         <source>The set-up was not exported: %1.</source>
         <translation>La configuration n&apos;a pas été exportée : %1.</translation>
     </message>
+    <message>
+        <source>Application rules</source>
+        <translation>Règles d’application</translation>
+    </message>
+    <message>
+        <source>APP RULES</source>
+        <extracomment>the label of the control appRulesBtn, 146 points wide (English uses 74)</extracomment>
+        <translation>RÈGLES D’APP</translation>
+    </message>
+    <message>
+        <source>App rules</source>
+        <extracomment>the name a screen reader says for appRulesBtn</extracomment>
+        <translation>Règles d’app</translation>
+    </message>
+    <message>
+        <source>The profile follows the application in front</source>
+        <extracomment>what a screen reader says appRulesBtn does</extracomment>
+        <translation>Le profil suit l’application au premier plan</translation>
+    </message>
 </context>
 <context>
     <name>MouseWrites</name>
@@ -3640,6 +3659,11 @@ L&apos;utiliser quand même pour ce bouton&#xa0;?</translation>
         <source>Stage %1 of %2</source>
         <extracomment>A notification after a DPI change: its body, below the summary (&quot;1600 DPI&quot;).</extracomment>
         <translation>Palier %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Profile %1 · %2</source>
+        <extracomment>The display after the application in front chose the profile: &quot;Profile 2 · GIMP&quot;.</extracomment>
+        <translation>Profil %1 · %2</translation>
     </message>
 </context>
 <context>

@@ -3136,6 +3136,25 @@ Take it for this button anyway?</source>
         <source>The set-up was not exported: %1.</source>
         <translation>設定はエクスポートされませんでした：%1。</translation>
     </message>
+    <message>
+        <source>Application rules</source>
+        <translation>アプリケーションルール</translation>
+    </message>
+    <message>
+        <source>APP RULES</source>
+        <extracomment>the label of the control appRulesBtn, 146 points wide (English uses 74)</extracomment>
+        <translation>アプリルール</translation>
+    </message>
+    <message>
+        <source>App rules</source>
+        <extracomment>the name a screen reader says for appRulesBtn</extracomment>
+        <translation>アプリルール</translation>
+    </message>
+    <message>
+        <source>The profile follows the application in front</source>
+        <extracomment>what a screen reader says appRulesBtn does</extracomment>
+        <translation>プロファイルが前面のアプリケーションに合わせて切り替わります</translation>
+    </message>
 </context>
 <context>
     <name>MouseWrites</name>
@@ -3630,6 +3649,11 @@ Take it for this button anyway?</source>
         <source>Stage %1 of %2</source>
         <extracomment>A notification after a DPI change: its body, below the summary (&quot;1600 DPI&quot;).</extracomment>
         <translation>ステージ %1 / %2</translation>
+    </message>
+    <message>
+        <source>Profile %1 · %2</source>
+        <extracomment>The display after the application in front chose the profile: &quot;Profile 2 · GIMP&quot;.</extracomment>
+        <translation>プロファイル %1 · %2</translation>
     </message>
 </context>
 <context>

@@ -3131,6 +3131,25 @@ Take it for this button anyway?</source>
         <source>The set-up was not exported: %1.</source>
         <translation>未导出设置：%1。</translation>
     </message>
+    <message>
+        <source>Application rules</source>
+        <translation>应用程序规则</translation>
+    </message>
+    <message>
+        <source>APP RULES</source>
+        <extracomment>the label of the control appRulesBtn, 146 points wide (English uses 74)</extracomment>
+        <translation>应用规则</translation>
+    </message>
+    <message>
+        <source>App rules</source>
+        <extracomment>the name a screen reader says for appRulesBtn</extracomment>
+        <translation>应用规则</translation>
+    </message>
+    <message>
+        <source>The profile follows the application in front</source>
+        <extracomment>what a screen reader says appRulesBtn does</extracomment>
+        <translation>配置文件跟随前台应用程序</translation>
+    </message>
 </context>
 <context>
     <name>MouseWrites</name>
@@ -3625,6 +3644,11 @@ Take it for this button anyway?</source>
         <source>Stage %1 of %2</source>
         <extracomment>A notification after a DPI change: its body, below the summary (&quot;1600 DPI&quot;).</extracomment>
         <translation>第 %1 档（共 %2 档）</translation>
+    </message>
+    <message>
+        <source>Profile %1 · %2</source>
+        <extracomment>The display after the application in front chose the profile: &quot;Profile 2 · GIMP&quot;.</extracomment>
+        <translation>配置文件 %1 · %2</translation>
     </message>
 </context>
 <context>
