@@ -189,8 +189,12 @@ TEST(AppRulesPreferences, AHandBrokenSectionIsRefusedWithTheKeyNamed) {
         {QByteArray("rules\\size=1\nrules\\1\\app=gi\amp\nrules\\1\\profile=1\n"), "rules\\1\\app"},
         {"rules\\size=100000\n", "rules"},
     };
+    // Each file of another size: QSettings takes a file of the same size and time as the one it
+    // read last for that one.
+    QByteArray padding;
     for (const Case& c : cases) {
-        writePreferences("[General]\nOSDTag=true\n\n[ApplicationRules]\n" + c.section);
+        padding += ';';
+        writePreferences(padding + "\n[General]\nOSDTag=true\n\n[ApplicationRules]\n" + c.section);
         const auto parsed = KxAppRules::load();
         EXPECT_FALSE(parsed.rules) << c.section.toStdString();
         EXPECT_TRUE(parsed.field.endsWith(QStringLiteral("[ApplicationRules] ") + c.key))
