@@ -67,7 +67,8 @@ FrontApplicationSource::forEnvironment(const QProcessEnvironment& environment, Q
         QString why;
         if (auto source = X11FrontApplicationSource::connect(x11, &why, parent))
             return source;
-        qCWarning(lcFrontSource, "%s", qPrintable(why));
+        // A display that cannot be opened is the program's to tell, once; here it only means
+        // that nothing tells the application in front, which the line below says.
     }
     return cannotTell(Desktop::NoDisplay);
 }
