@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QLoggingCategory>
 
-Q_LOGGING_CATEGORY(lcFrontSource, "kx.desktop")
+Q_LOGGING_CATEGORY(lcFrontSource, "kx.desktop", QtInfoMsg)
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QLoggingCategory>
 
-Q_LOGGING_CATEGORY(lcKWinFront, "kx.desktop.kwin")
+Q_LOGGING_CATEGORY(lcKWinFront, "kx.desktop.kwin", QtInfoMsg)
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <cstring>
 #include <poll.h>
 
-Q_LOGGING_CATEGORY(lcWlrFront, "kx.desktop.wlroots")
+Q_LOGGING_CATEGORY(lcWlrFront, "kx.desktop.wlroots", QtInfoMsg)
 
 // What the compositor said of one toplevel: the batch being received, and what its last "done"
 // made true.

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-Q_LOGGING_CATEGORY(lcX11Front, "kx.desktop.x11")
+Q_LOGGING_CATEGORY(lcX11Front, "kx.desktop.x11", QtInfoMsg)
 
 namespace {
 
