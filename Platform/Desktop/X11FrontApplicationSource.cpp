@@ -40,17 +40,24 @@ std::optional<std::array<xcb_atom_t, 5>> internAtoms(xcb_connection_t* c) {
     return complete ? std::optional(atoms) : std::nullopt;
 }
 
-// A property's bytes when it is 8-bit text; none when it is absent, of another format, or the
-// window is gone (*gone then set).
-std::optional<QByteArray> textProperty(xcb_connection_t* c, xcb_get_property_cookie_t cookie,
-                                       bool* gone) {
+// A property's reply; none when it is absent or the window is gone (*gone then set).
+XcbReply<xcb_get_property_reply_t> propertyReply(xcb_connection_t* c,
+                                                 xcb_get_property_cookie_t cookie, bool* gone) {
     xcb_generic_error_t* error = nullptr;
     XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, cookie, &error));
     if (error) {
         *gone |= error->error_code == XCB_WINDOW;
         std::free(error);
-        return std::nullopt;
+        return nullptr;
     }
+    return reply;
+}
+
+// A property's bytes when it is 8-bit text; none when it is absent, of another format, or the
+// window is gone (*gone then set).
+std::optional<QByteArray> textProperty(xcb_connection_t* c, xcb_get_property_cookie_t cookie,
+                                       bool* gone) {
+    const auto reply = propertyReply(c, cookie, gone);
     if (!reply || reply->format != 8 || reply->type == XCB_ATOM_NONE)
         return std::nullopt;
     const int length = xcb_get_property_value_length(reply.get());
@@ -59,13 +66,7 @@ std::optional<QByteArray> textProperty(xcb_connection_t* c, xcb_get_property_coo
 
 std::optional<uint32_t> cardinalProperty(xcb_connection_t* c, xcb_get_property_cookie_t cookie,
                                          bool* gone) {
-    xcb_generic_error_t* error = nullptr;
-    XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, cookie, &error));
-    if (error) {
-        *gone |= error->error_code == XCB_WINDOW;
-        std::free(error);
-        return std::nullopt;
-    }
+    const auto reply = propertyReply(c, cookie, gone);
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4)
         return std::nullopt;
     return *static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
