@@ -51,6 +51,15 @@ protected:
         openMainWindow();
         ASSERT_TRUE(idle()) << "the whole read ends";
     }
+    // While the pop-ups are answered, what the import's preview lists goes into previewed.
+    static void readPreviewInto(PopUps& popUps, QStringList& previewed) {
+        popUps.whileShown = [&previewed](const QString&) {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* preview = qobject_cast<SetupPreviewView*>(top))
+                    for (int i = 0; i < preview->changeList()->count(); ++i)
+                        previewed << preview->changeList()->item(i)->text();
+        };
+    }
     void closeWindow() {
         if (window)
             closeMainWindow();
@@ -133,12 +142,7 @@ TEST_F(KxCtlWindowTest, ASetUpComesBackByteForByteAfterAFactoryReset) {
     {
         PopUps popUps;
         QStringList previewed;
-        popUps.whileShown = [&](const QString&) {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* preview = qobject_cast<SetupPreviewView*>(top))
-                    for (int i = 0; i < preview->changeList()->count(); ++i)
-                        previewed << preview->changeList()->item(i)->text();
-        };
+        readPreviewInto(popUps, previewed);
         ASSERT_TRUE(view->importSetupFrom(path));
         ASSERT_TRUE(idle());
         EXPECT_EQ(popUps.texts, QStringList{QStringLiteral("Importing mine.kxsetup changes the "
@@ -180,12 +184,7 @@ TEST_F(KxCtlWindowTest, TheWindowsSetUpsCarryTheApplicationRules) {
     {
         PopUps popUps;
         QStringList previewed;
-        popUps.whileShown = [&](const QString&) {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* preview = qobject_cast<SetupPreviewView*>(top))
-                    for (int i = 0; i < preview->changeList()->count(); ++i)
-                        previewed << preview->changeList()->item(i)->text();
-        };
+        readPreviewInto(popUps, previewed);
         ASSERT_TRUE(view->importSetupFrom(exported));
         ASSERT_TRUE(idle());
         EXPECT_EQ(previewed, QStringList{"application rules: 3 rules, otherwise profile 5, "
