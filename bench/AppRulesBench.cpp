@@ -5,11 +5,11 @@
 #include "BenchSupport.h"
 #include "DesktopSessions.h"
 #include "KxAppRules.h"
+#include "Programs.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QThread>
 
 #include <cstdio>
@@ -21,20 +21,12 @@ constexpr int kBursts = 5;
 constexpr int kIdleSeconds = 10;
 
 int activeProfile() {
-    const auto dump = KxBench::mouseCommand(QStringLiteral("dump"));
-    const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("^active profile: (\\d)$"),
-                           QRegularExpression::MultilineOption)
-            .match(dump.value_or(QString()));
-    return match.hasMatch() ? match.captured(1).toInt() : 0;
+    return MouseDump::activeProfile(MouseProgram::dump());
 }
 
 int hostSwitches() {
-    const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("^profile switches by the host: (\\d+)$"),
-                           QRegularExpression::MultilineOption)
-            .match(KxBench::mouseCommand(QStringLiteral("status")).value_or(QString()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
+    return MouseDump::count(MouseProgram::command(QStringLiteral("status")),
+                            QStringLiteral("profile switches by the host"));
 }
 } // namespace
 

@@ -15,7 +15,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -27,11 +26,7 @@ using namespace KxMessages;
 const auto* const kHome = testing::AddGlobalTestEnvironment(new PrivateHome);
 
 int activeProfile() {
-    const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("^active profile: (\\d)$"),
-                           QRegularExpression::MultilineOption)
-            .match(MouseProgram::dump());
-    return match.hasMatch() ? match.captured(1).toInt() : 0;
+    return MouseDump::activeProfile(MouseProgram::dump());
 }
 
 int hostSwitches() {

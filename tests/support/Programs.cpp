@@ -122,6 +122,10 @@ int stage(const QString& dump) {
     return captured(dump, QStringLiteral("^stage: (\\d) \\(")).toInt();
 }
 
+int activeProfile(const QString& dump) {
+    return captured(dump, QStringLiteral("^active profile: (\\d)$")).toInt();
+}
+
 int rateHz(const QString& dump) {
     return captured(dump, QStringLiteral("(\\d+) Hz")).toInt();
 }

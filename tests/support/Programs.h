@@ -76,11 +76,13 @@ public:
     static QString dump() { return command(QStringLiteral("dump")); }
 };
 
-// What the mouse's dump says: the stage (1 to 4) and the rate it runs, its stored block
-// (addresses 5 to 11), the record of a button (profile and button from 1), all 25 records; and a
-// count of its status ("reads another connection broke into"). 0 or empty where it says nothing.
+// What the mouse's dump says: the stage (1 to 4), the active profile (1 to 5) and the rate it runs,
+// its stored block (addresses 5 to 11), the record of a button (profile and button from 1), all 25
+// records; and a count of its status ("reads another connection broke into"). 0 or empty where it
+// says nothing.
 namespace MouseDump {
 int stage(const QString& dump);
+int activeProfile(const QString& dump);
 int rateHz(const QString& dump);
 QByteArray storedBlock(const QString& dump);
 QByteArray record(const QString& dump, int profile, int button);
