@@ -12,11 +12,11 @@
 #include <QProcess>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 constexpr int kSettleMs = 300; // the daemon's wait for the focus to come to rest
-constexpr int kSwitches = 40;
 constexpr int kBursts = 5;
 constexpr int kIdleSeconds = 10;
 
@@ -32,6 +32,8 @@ int hostSwitches() {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    // kx-bench-app-rules [SWITCHES]: more switches make it a soak of the daemon's memory.
+    const int switches = argc > 1 ? std::max(2, QString::fromLocal8Bit(argv[1]).toInt()) : 40;
     X11Session x11;
     if (!x11.start()) {
         std::fprintf(stderr, "kx-bench-app-rules: no X session: %s\n", qPrintable(x11.why()));
@@ -68,7 +70,10 @@ int main(int argc, char* argv[]) {
     const int switchesBefore = hostSwitches();
     KxTest::waitFor([] { return false; }, 500);
     const double rssBefore = KxBench::residentMiB(pid);
-    for (int i = 0; i < kSwitches; ++i) {
+    double rssHalfway = rssBefore;
+    for (int i = 0; i < switches; ++i) {
+        if (i == switches / 2)
+            rssHalfway = KxBench::residentMiB(pid);
         const bool toAlpha = i % 2 == 0;
         QElapsedTimer clock;
         clock.start();
@@ -80,11 +85,14 @@ int main(int argc, char* argv[]) {
     KxBench::report("app_rules_focus_to_profile_beyond_settle_ms", KxBench::median(latencies),
                     "ms");
     KxBench::report("app_rules_writes_per_switch",
-                    double(hostSwitches() - switchesBefore) / kSwitches);
+                    double(hostSwitches() - switchesBefore) / switches);
+    // Flat once the first displays and transfers have loaded what they load once.
+    KxBench::report("app_rules_rss_growth_second_half_of_switches_kib",
+                    (KxBench::residentMiB(pid) - rssHalfway) * 1024, "KiB");
 
-    // Alt+Tab: ten focus changes within the settling wait, ending on the other application.
+    // Alt+Tab: nine focus changes within the settling wait, ending on the other application.
     const int burstBefore = hostSwitches();
-    bool onAlpha = kSwitches % 2 == 1; // where the switches above ended
+    bool onAlpha = switches % 2 == 1; // where the switches above ended
     for (int burst = 0; burst < kBursts; ++burst) {
         for (int i = 0; i < 9; ++i)
             x11.activate((i % 2 == 0) != onAlpha ? alpha : beta);
