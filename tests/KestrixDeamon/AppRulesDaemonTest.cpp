@@ -123,6 +123,10 @@ protected:
         ASSERT_EQ(activeProfile(), 5);
         ASSERT_TRUE(desktop.open(QStringLiteral("beta-2")));
         staysFor(5, 3);
+        // The configuration window coming and going is no other application either.
+        ASSERT_TRUE(desktop.open(QStringLiteral("kxoption")));
+        ASSERT_TRUE(desktop.focus(QStringLiteral("beta")));
+        staysFor(5, 3);
         ASSERT_TRUE(desktop.focus(QStringLiteral("alpha")));
         ASSERT_TRUE(profileBecomes(2));
         EXPECT_EQ(hostSwitches(), 4);
