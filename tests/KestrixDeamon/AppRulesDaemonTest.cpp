@@ -15,6 +15,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -154,6 +155,11 @@ protected:
         ASSERT_TRUE(desktop.focus(QStringLiteral("alpha")));
         staysFor(3, 5);
         EXPECT_EQ(daemon.process.state(), QProcess::Running);
+        // The switches saved nothing: the profile files are another program's to write, and
+        // a save from the daemon's copy could undo theirs.
+        EXPECT_TRUE(QDir(PrivateHome::dir("data") + QStringLiteral("/com.vlak.KxOption/Profiles"))
+                        .entryList(QDir::Files)
+                        .isEmpty());
     }
 
     MouseProgram mouse;
