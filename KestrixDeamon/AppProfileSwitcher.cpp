@@ -63,8 +63,14 @@ AppProfileSwitcher::Application AppProfileSwitcher::applicationOf(const FrontApp
     Application application;
     application.names = front.names();
     application.id = application.names.value(0);
-    application.name = application.id;
     return application;
+}
+
+QString AppProfileSwitcher::shownName(const QString& app) {
+    if (app.isEmpty())
+        return app;
+    const auto installed = KxAppRules::installedApplication(app, InstalledApplications::list());
+    return installed && !installed->name.isEmpty() ? installed->name : app;
 }
 
 void AppProfileSwitcher::frontChanged(const FrontApplication& front) {
@@ -107,10 +113,8 @@ void AppProfileSwitcher::apply() {
         HV_DEBUG(QStringLiteral("%1 is in front; no rule applies").arg(settled_.id));
         return;
     }
-    QString shown = decision.rule >= 0 ? rules_.rules[decision.rule].app : settled_.id;
-    const auto installed = KxAppRules::installedApplication(shown, InstalledApplications::list());
-    if (installed && !installed->name.isEmpty())
-        shown = installed->name;
+    const QString shown =
+        shownName(decision.rule >= 0 ? rules_.rules[decision.rule].app : settled_.id);
     HV_DEBUG(QStringLiteral("%1 is in front: profile %2").arg(settled_.id).arg(*decision.profile));
     switchTo(*decision.profile - 1, shown);
 }

@@ -45,7 +45,7 @@ public:
     // The last application in front other than this program's own windows: the id a rule
     // would name and the name to show; empty before the first.
     QString lastApplication() const { return lastOther_.id; }
-    QString lastApplicationName() const { return lastOther_.name; }
+    QString lastApplicationName() const { return shownName(lastOther_.id); }
 
     // The applications whose windows never count as a change: the configuration window and the
     // daemon's own display.
@@ -55,10 +55,11 @@ private:
     struct Application {
         QStringList names; // as FrontApplication::names()
         QString id;        // the best name: what a rule would be made for
-        QString name;      // shown: the installed entry's name, else the id
         bool operator==(const Application& other) const;
     };
     static Application applicationOf(const FrontApplication& front);
+    // An application as a person reads it: its installed entry's name, else as named.
+    static QString shownName(const QString& app);
     void settled();
     // The rules' profile for the settled application, if any, read and written.
     void apply();

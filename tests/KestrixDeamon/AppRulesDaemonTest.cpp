@@ -16,6 +16,7 @@
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -96,17 +97,24 @@ protected:
         return {reply.arguments()[0].toBool(), reply.arguments()[1].toString()};
     }
 
-    static QString frontApplication() {
+    // The last application in front: its id and the name a person reads.
+    static std::pair<QString, QString> frontApplication() {
         QDBusMessage call = QDBusMessage::createMethodCall(
             QLatin1String(kDaemonService), QLatin1String(kRulesPath),
             QLatin1String(kRulesInterface), QStringLiteral("FrontApplication"));
         const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
-        return reply.arguments().value(0).toString();
+        return {reply.arguments().value(0).toString(), reply.arguments().value(1).toString()};
     }
 
     // The sequence a user makes, the same on every desktop that tells.
     void followsTheApplicationInFront(const Desktop& desktop) {
         ASSERT_TRUE(rules().save());
+        const QString entries = PrivateHome::dir("data") + QStringLiteral("/applications");
+        ASSERT_TRUE(QDir().mkpath(entries));
+        QFile entry(entries + QStringLiteral("/Alpha.desktop"));
+        ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+        entry.write("[Desktop Entry]\nType=Application\nName=Alpha Editor\nExec=true\n");
+        entry.close();
         ASSERT_TRUE(desktop.open(QStringLiteral("alpha"))) << desktop.why().toStdString();
         // In front when the daemon starts.
         ASSERT_TRUE(desktop.open(QStringLiteral("beta"))) << desktop.why().toStdString();
@@ -143,7 +151,9 @@ protected:
         ASSERT_TRUE(desktop.focus(QStringLiteral("alpha")));
         ASSERT_TRUE(profileBecomes(2));
         EXPECT_EQ(hostSwitches(), 4);
-        EXPECT_EQ(frontApplication().toLower(), QStringLiteral("alpha"));
+        // Alpha is installed here: its entry's name is what a person reads.
+        EXPECT_EQ(frontApplication(),
+                  std::make_pair(QStringLiteral("Alpha"), QStringLiteral("Alpha Editor")));
 
         // The window open: the rules pause.
         QDBusConnection bus = QDBusConnection::sessionBus();
@@ -255,7 +265,7 @@ TEST_F(AppRulesDaemonTest, WestonAndGnomeOnWaylandAreToldAsNotAvailable) {
                   std::make_pair(false, QLatin1String(currentDesktop) == QLatin1String("GNOME")
                                             ? QStringLiteral("gnome-wayland")
                                             : QStringLiteral("wayland")));
-        EXPECT_EQ(frontApplication(), QString());
+        EXPECT_EQ(frontApplication(), std::make_pair(QString(), QString()));
         staysFor(1, 0, 500);
         EXPECT_EQ(daemon.stop().exit, 0);
     }
