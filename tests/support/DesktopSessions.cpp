@@ -15,9 +15,28 @@
 #include <cstring>
 
 #include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
+
+// Whether something listens on the Unix socket at the path.
+bool acceptsConnections(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    if (name.size() >= qsizetype(sizeof(address.sun_path)))
+        return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const bool connected =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return connected;
+}
 
 constexpr int kStartMs = 20000;
 
@@ -276,7 +295,9 @@ bool WaylandSession::startCompositor(const QString& program, const QStringList& 
                     .filter(QRegularExpression(QStringLiteral("^wayland-\\d+$")));
             if (!sockets.isEmpty())
                 waylandDisplay_ = runtime.filePath(sockets.first());
-            return !sockets.isEmpty() || compositor_->state() == QProcess::NotRunning;
+            // The socket's file comes before the compositor listens on it.
+            return (!sockets.isEmpty() && acceptsConnections(waylandDisplay_)) ||
+                   compositor_->state() == QProcess::NotRunning;
         },
         kStartMs);
     if (!listening || waylandDisplay_.isEmpty()) {
