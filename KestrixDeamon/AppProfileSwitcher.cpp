@@ -88,15 +88,14 @@ void AppProfileSwitcher::frontChanged(const FrontApplication& front) {
 }
 
 void AppProfileSwitcher::settled() {
-    if (hasSettled_ && pending_ == settled_)
+    if (pending_ == settled_)
         return; // the same application: a manual switch stands
-    hasSettled_ = true;
     settled_ = pending_;
     apply();
 }
 
 void AppProfileSwitcher::mouseArrived() {
-    if (hasSettled_)
+    if (!settled_.names.isEmpty()) // an application has settled
         apply();
 }
 

@@ -73,6 +73,5 @@ private:
     Application pending_;   // in front, not yet settled
     Application settled_;   // the last one that settled (and acted, or had nothing to do)
     Application lastOther_; // the last one in front
-    bool hasSettled_ = false;
-    QObject transfers_; // receives the turns' outcomes; gone with the switcher
+    QObject transfers_;     // receives the turns' outcomes; gone with the switcher
 };

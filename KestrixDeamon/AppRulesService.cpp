@@ -1,12 +1,15 @@
 #include "AppRulesService.h"
 
+#include "AppProfileSwitcher.h"
+#include "Desktop/FrontApplicationSource.h"
 #include "HvLogger.h"
 #include "KxMessages.h"
 
 #include <QDBusConnection>
 
-AppRulesService::AppRulesService(Answers answers, QObject* parent)
-    : QObject(parent), answers_(std::move(answers)) {}
+AppRulesService::AppRulesService(const AppProfileSwitcher& switcher,
+                                 const FrontApplicationSource* source, QObject* parent)
+    : QObject(parent), switcher_(switcher), source_(source) {}
 
 bool AppRulesService::publish() {
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -18,11 +21,12 @@ bool AppRulesService::publish() {
 }
 
 bool AppRulesService::Availability(QString& desktop) {
-    desktop = answers_.desktop();
-    return answers_.available();
+    desktop = FrontApplicationSource::desktopName(
+        source_ ? source_->desktop() : FrontApplicationSource::Desktop::NoDisplay);
+    return source_ && source_->available();
 }
 
 QString AppRulesService::FrontApplication(QString& name) {
-    name = answers_.frontApplicationName();
-    return answers_.frontApplication();
+    name = switcher_.lastApplicationName();
+    return switcher_.lastApplication();
 }

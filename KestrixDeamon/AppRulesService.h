@@ -3,7 +3,8 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
+class AppProfileSwitcher;
+class FrontApplicationSource;
 
 // The daemon's answers to the window and kxctl about the application rules, on the session bus
 // at KxMessages::kRulesPath (interface KxMessages::kRulesInterface).
@@ -12,13 +13,9 @@ class AppRulesService : public QObject {
     Q_CLASSINFO("D-Bus Interface", "com.vlak.KestrixDeamon.ApplicationRules")
 
 public:
-    struct Answers {
-        std::function<bool()> available;
-        std::function<QString()> desktop; // "x11", "wlroots", "kwin", or why not
-        std::function<QString()> frontApplication;
-        std::function<QString()> frontApplicationName;
-    };
-    explicit AppRulesService(Answers answers, QObject* parent = nullptr);
+    // source: none where nothing tells the application in front.
+    AppRulesService(const AppProfileSwitcher& switcher, const FrontApplicationSource* source,
+                    QObject* parent = nullptr);
     // Registers the object on the session bus; false (logged) when it cannot be.
     bool publish();
 
@@ -29,5 +26,6 @@ public Q_SLOTS:
     QString FrontApplication(QString& name);
 
 private:
-    Answers answers_;
+    const AppProfileSwitcher& switcher_;
+    const FrontApplicationSource* source_;
 };

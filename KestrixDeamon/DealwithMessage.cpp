@@ -163,15 +163,7 @@ void DealwithMessage::startApplicationRules(std::unique_ptr<FrontApplicationSour
             view->showProfileFor(profile, application);
     };
     switcher_ = std::make_unique<AppProfileSwitcher>(sysProCon_, std::move(hooks));
-    AppRulesService::Answers answers;
-    answers.available = [this] { return front_ && front_->available(); };
-    answers.desktop = [this] {
-        return FrontApplicationSource::desktopName(
-            front_ ? front_->desktop() : FrontApplicationSource::Desktop::NoDisplay);
-    };
-    answers.frontApplication = [this] { return switcher_->lastApplication(); };
-    answers.frontApplicationName = [this] { return switcher_->lastApplicationName(); };
-    rulesService_ = std::make_unique<AppRulesService>(std::move(answers));
+    rulesService_ = std::make_unique<AppRulesService>(*switcher_, front_.get());
     rulesService_->publish();
     if (!front_)
         return;
