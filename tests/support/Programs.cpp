@@ -80,7 +80,11 @@ void Program::forget() {
 }
 
 void Program::read() {
+    if (!process.isOpen()) // never started: nothing to read
+        return;
     output_ += QString::fromLocal8Bit(process.readAllStandardOutput());
+    if (process.processChannelMode() == QProcess::MergedChannels)
+        return;
     if (log_.isEmpty()) {
         errors_ += QString::fromLocal8Bit(process.readAllStandardError());
         return;
