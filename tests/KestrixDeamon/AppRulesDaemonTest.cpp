@@ -1,8 +1,9 @@
 // The mouse's profile follows the application in front: the daemon and kx-virtual-mouse as
 // programs of their own, a real desktop of the test's own (Xvfb with openbox, sway headless,
-// weston headless) whose focus the test moves as a user does, this process standing in for the
-// configuration window where one is needed. What counts is what the mouse did: its active
-// profile and how often a host switched it.
+// KWin virtual, weston headless) whose focus the test moves as a user does, this process standing
+// in for the configuration window where one is needed. What counts is what the mouse did: its
+// active profile and how often a host switched it.
+#include "Desktop/KWinFrontApplicationSource.h"
 #include "DesktopSessions.h"
 #include "EventLoopWait.h"
 #include "KxAction.h"
@@ -240,6 +241,41 @@ TEST_F(AppRulesDaemonTest, SwayFollowsTheActivatedToplevelsAppId) {
     desktop.environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("sway"));
     ASSERT_NO_FATAL_FAILURE(followsTheApplicationInFront(desktop));
     EXPECT_EQ(availability(), std::make_pair(true, QStringLiteral("wlroots")));
+}
+
+// KDE Plasma: KWin tells the daemon's script each activation, by the window's desktop file name
+// (its app_id); the script goes when the daemon does.
+TEST_F(AppRulesDaemonTest, KWinFollowsTheActivatedWindowsDesktopFileName) {
+    if (threadSanitizerBuild())
+        GTEST_SKIP() << "a Wayland client under ThreadSanitizer (see threadSanitizerBuild)";
+    KWinSession kwin;
+    if (!kwin.start())
+        GTEST_SKIP() << kwin.why().toStdString();
+    Desktop desktop;
+    const auto appId = [](const QString& app) {
+        const QString base = app.section(QLatin1Char('-'), 0, 0);
+        return base == QLatin1String("beta") ? QStringLiteral("org.example.Beta")
+                                             : base.left(1).toUpper() + base.mid(1);
+    };
+    // Each window by its app_id and its title, the app's name: a second window of beta is
+    // another client of the same app_id.
+    desktop.open = [&](const QString& app) {
+        return kwin.openClient(appId(app), app) && kwin.focus(appId(app), app);
+    };
+    desktop.focus = [&](const QString& app) { return kwin.focus(appId(app), app); };
+    desktop.why = [&] { return kwin.why(); };
+    desktop.environment = QProcessEnvironment::systemEnvironment();
+    desktop.environment.remove(QStringLiteral("DISPLAY"));
+    desktop.environment.insert(QStringLiteral("WAYLAND_DISPLAY"), kwin.waylandDisplay());
+    desktop.environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("KDE"));
+    ASSERT_NO_FATAL_FAILURE(followsTheApplicationInFront(desktop));
+    EXPECT_EQ(availability(), std::make_pair(true, QStringLiteral("kwin")));
+
+    const QString script = QLatin1String(KWinFrontApplicationSource::kPluginName);
+    EXPECT_TRUE(kwin.scriptLoaded(script));
+    EXPECT_EQ(daemon.stop().exit, 0);
+    EXPECT_TRUE(KxTest::waitFor([&] { return !kwin.scriptLoaded(script); }))
+        << "the daemon's script outlived it";
 }
 
 // Compositors that do not tell: the daemon runs and says so; nothing is switched.

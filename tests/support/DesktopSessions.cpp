@@ -2,6 +2,10 @@
 
 #include "EventLoopWait.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -422,6 +426,189 @@ bool SwaySession::closeClient(const QString& appId) {
 
 bool SwaySession::focus(const QString& appId) {
     return !swaymsg({QStringLiteral("[app_id=\"%1\"] focus").arg(appId)}).isEmpty();
+}
+
+// --- KWinSession --------------------------------------------------------------------------------
+
+namespace {
+
+constexpr const char* kKWinService = "org.kde.KWin";
+constexpr const char* kRepliesPath = "/KxTestKWin";
+constexpr const char* kRepliesInterface = "com.vlak.KxTest.KWin";
+
+QDBusMessage kwinScriptingCall(const char* method, const QVariantList& arguments = {}) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QLatin1String(kKWinService), QStringLiteral("/Scripting"),
+        QStringLiteral("org.kde.kwin.Scripting"), QLatin1String(method));
+    call.setArguments(arguments);
+    return call;
+}
+
+QDBusMessage callKWin(const QDBusMessage& call) {
+    return QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
+}
+
+} // namespace
+
+// The focus scripts' calls back: which script ran, and whether it found its window.
+class KWinSession::Replies : public QDBusVirtualObject {
+public:
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        if (message.member() != QLatin1String("Focused") || message.arguments().size() != 2)
+            return false;
+        ran = message.arguments()[0].toString().toInt();
+        found = message.arguments()[1].toString() == QLatin1String("yes");
+        connection.send(message.createReply());
+        return true;
+    }
+
+    int ran = 0;
+    bool found = false;
+};
+
+KWinSession::KWinSession() : replies_(std::make_unique<Replies>()) {}
+
+KWinSession::~KWinSession() {
+    for (auto& client : clients_)
+        stopProcess(client);
+    QDBusConnection::sessionBus().unregisterObject(QLatin1String(kRepliesPath));
+}
+
+bool KWinSession::start() {
+    const QString installed = QStandardPaths::findExecutable(QStringLiteral("kwin_wayland"));
+    if (installed.isEmpty()) {
+        why_ = QStringLiteral("KWin is not installed (package kwin-wayland)");
+        return false;
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() ||
+        !bus.registerVirtualObject(QLatin1String(kRepliesPath), replies_.get())) {
+        why_ = QStringLiteral("no session bus for KWin");
+        return false;
+    }
+    if (bus.interface()->isServiceRegistered(QLatin1String(kKWinService))) {
+        why_ = QStringLiteral("a KWin is already on the session bus");
+        return false;
+    }
+    // A copy: the installed program carries a file capability (CAP_SYS_RESOURCE) that a
+    // container's bounding set refuses at exec; a copy runs without it.
+    const QString program = dir_.filePath(QStringLiteral("kwin_wayland"));
+    if (!QFile::copy(installed, program) ||
+        !QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner)) {
+        why_ = QStringLiteral("cannot copy %1").arg(installed);
+        return false;
+    }
+    QProcessEnvironment environment = bareEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir_);
+    environment.insert(QStringLiteral("HOME"), dir_.path());
+    // Its configuration and caches apart from the test's private home.
+    for (const char* name :
+         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        environment.insert(QLatin1String(name), dir_.filePath(QLatin1String(name)));
+    environment.insert(QStringLiteral("KWIN_COMPOSE"), QStringLiteral("Q"));
+    if (!startCompositor(program,
+                         {QStringLiteral("--virtual"), QStringLiteral("--no-lockscreen"),
+                          QStringLiteral("--no-global-shortcuts"), QStringLiteral("--socket"),
+                          QStringLiteral("wayland-1"), QStringLiteral("--width"),
+                          QStringLiteral("1024"), QStringLiteral("--height"),
+                          QStringLiteral("768")},
+                         environment))
+        return false;
+    // Its scripting interface answers once KWin has set up its workspace.
+    if (!KxTest::waitFor(
+            [&] {
+                return callKWin(kwinScriptingCall("isScriptLoaded", {QStringLiteral("none")}))
+                               .type() == QDBusMessage::ReplyMessage ||
+                       compositor_->state() == QProcess::NotRunning;
+            },
+            kStartMs) ||
+        compositor_->state() == QProcess::NotRunning) {
+        why_ = QStringLiteral("KWin's scripting did not answer: ") + errorsOf(*compositor_);
+        return false;
+    }
+    return true;
+}
+
+bool KWinSession::runFocusScript(const QString& appId, const QString& title, bool* found) {
+    const int token = ++scripts_;
+    const QString name = QStringLiteral("kx-test-focus-%1").arg(token);
+    // Plasma 5 names them clients, Plasma 6 windows.
+    const QString text = QStringLiteral(R"JS(var found = "no";
+var windows = workspace.windowList !== undefined ? workspace.windowList() : workspace.clientList();
+for (var i = 0; i < windows.length; ++i) {
+    var w = windows[i];
+    if (String(w.desktopFileName) === "%1" && String(w.caption) === "%2") {
+        if (workspace.activeWindow !== undefined)
+            workspace.activeWindow = w;
+        else
+            workspace.activeClient = w;
+        found = "yes";
+        break;
+    }
+}
+callDBus("%3", "%4", "%5", "Focused", "%6", found);
+)JS")
+                             .arg(appId, title, QDBusConnection::sessionBus().baseService(),
+                                  QLatin1String(kRepliesPath), QLatin1String(kRepliesInterface),
+                                  QString::number(token));
+    const QString path = dir_.filePath(name + QStringLiteral(".js"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0) {
+        why_ = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    file.close();
+    const QDBusMessage loaded = callKWin(kwinScriptingCall("loadScript", {path, name}));
+    if (loaded.type() != QDBusMessage::ReplyMessage || loaded.arguments().value(0).toInt() < 0) {
+        why_ = QStringLiteral("KWin did not load %1: %2").arg(name, loaded.errorMessage());
+        return false;
+    }
+    callKWin(kwinScriptingCall("start"));
+    const bool ran = KxTest::waitFor([&] { return replies_->ran == token; }, 10000);
+    callKWin(kwinScriptingCall("unloadScript", {name}));
+    if (!ran) {
+        why_ = QStringLiteral("KWin did not run %1: %2").arg(name, errorsOf(*compositor_));
+        return false;
+    }
+    *found = replies_->found;
+    return true;
+}
+
+bool KWinSession::openClient(const QString& appId, const QString& title) {
+    QProcessEnvironment environment = this->environment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    auto client = startProcess(QStringLiteral(KX_TEST_WAYLAND_WINDOW_PATH), {appId, title},
+                               environment, &why_);
+    if (!client)
+        return false;
+    QProcess* process = client.get();
+    clients_.push_back(std::move(client));
+    bool listed = false;
+    KxTest::waitFor(
+        [&] {
+            bool found = false;
+            listed = runFocusScript(appId, title, &found) && found;
+            return listed || process->state() == QProcess::NotRunning;
+        },
+        kStartMs);
+    if (!listed)
+        why_ = QStringLiteral("the window %1 did not appear: %2").arg(appId, errorsOf(*process));
+    return listed;
+}
+
+bool KWinSession::focus(const QString& appId, const QString& title) {
+    bool found = false;
+    if (!runFocusScript(appId, title, &found))
+        return false;
+    if (!found)
+        why_ = QStringLiteral("KWin lists no window %1 \"%2\"").arg(appId, title);
+    return found;
+}
+
+bool KWinSession::scriptLoaded(const QString& pluginName) {
+    const QDBusMessage reply = callKWin(kwinScriptingCall("isScriptLoaded", {pluginName}));
+    return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();
 }
 
 // --- WestonSession -----------------------------------------------------------------------------

@@ -13,7 +13,7 @@ struct xcb_connection_t;
 
 // Real desktops for the tests, each private to the test and ended with it (its destructor stops
 // every process it started; they also end if the test's process dies): an X server with a
-// window manager, and two Wayland compositors, headless. Each start() says whether it came up;
+// window manager, and three Wayland compositors, headless. Each start() says whether it came up;
 // why() says why not (a missing package, a compositor that refuses to run).
 
 // Xvfb with openbox, which keeps the root's _NET_ACTIVE_WINDOW; windows made by the test
@@ -113,6 +113,32 @@ private:
 
     QString ipcSocket_;
     std::vector<std::pair<QString, std::unique_ptr<QProcess>>> clients_;
+};
+
+// KWin, KDE Plasma's compositor: its virtual backend with QPainter compositing, no Xwayland, on
+// the test's session bus (each case has a bus of its own). Its focus is moved by KWin scripts,
+// the way Plasma's own window switcher moves it.
+class KWinSession : public WaylandSession {
+public:
+    KWinSession();
+    ~KWinSession() override;
+
+    bool start();
+    // A Qt window whose app_id is appId, with the title; true once KWin lists it.
+    bool openClient(const QString& appId, const QString& title);
+    // Activates the window of that app_id and title; true once KWin has.
+    bool focus(const QString& appId, const QString& title);
+    // Whether KWin holds a script of that name.
+    bool scriptLoaded(const QString& pluginName);
+
+private:
+    class Replies;
+    // Runs a script that activates the window, if it is listed; true once it ran, *found set.
+    bool runFocusScript(const QString& appId, const QString& title, bool* found);
+
+    std::unique_ptr<Replies> replies_;
+    std::vector<std::unique_ptr<QProcess>> clients_;
+    int scripts_ = 0;
 };
 
 // weston, headless: a Wayland compositor without the wlroots protocols.
