@@ -44,6 +44,23 @@ KxAppRules rules(std::optional<int> otherwise = {}) {
     return result;
 }
 
+// A Wayland client's app_id for each of the sequence's applications (a second window of an
+// application is named after it: "beta-2").
+QString appId(const QString& app) {
+    const QString base = app.section(QLatin1Char('-'), 0, 0);
+    return base == QLatin1String("beta") ? QStringLiteral("org.example.Beta")
+                                         : base.left(1).toUpper() + base.mid(1);
+}
+
+// The daemon's environment in a Wayland session of that display and desktop.
+QProcessEnvironment waylandEnvironment(const QString& display, const QString& currentDesktop) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), display);
+    environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), currentDesktop);
+    return environment;
+}
+
 // A desktop whose focus the test moves: opens an application's window (which comes to the
 // front) and brings one to the front.
 struct Desktop {
@@ -222,23 +239,13 @@ TEST_F(AppRulesDaemonTest, SwayFollowsTheActivatedToplevelsAppId) {
     if (!sway.start())
         GTEST_SKIP() << sway.why().toStdString();
     Desktop desktop;
-    const auto appId = [](const QString& app) {
-        const QString base = app.section(QLatin1Char('-'), 0, 0);
-        return base == QLatin1String("beta") ? QStringLiteral("org.example.Beta")
-                                             : base.left(1).toUpper() + base.mid(1);
-    };
-    std::map<QString, QString> ids;
     desktop.open = [&](const QString& app) {
         // A second window of beta is another client of the same app_id.
-        ids[app] = appId(app);
         return sway.openClient(appId(app), app) && sway.focus(appId(app));
     };
-    desktop.focus = [&](const QString& app) { return sway.focus(ids.at(app)); };
+    desktop.focus = [&](const QString& app) { return sway.focus(appId(app)); };
     desktop.why = [&] { return sway.why(); };
-    desktop.environment = QProcessEnvironment::systemEnvironment();
-    desktop.environment.remove(QStringLiteral("DISPLAY"));
-    desktop.environment.insert(QStringLiteral("WAYLAND_DISPLAY"), sway.waylandDisplay());
-    desktop.environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("sway"));
+    desktop.environment = waylandEnvironment(sway.waylandDisplay(), QStringLiteral("sway"));
     ASSERT_NO_FATAL_FAILURE(followsTheApplicationInFront(desktop));
     EXPECT_EQ(availability(), std::make_pair(true, QStringLiteral("wlroots")));
 }
@@ -252,11 +259,6 @@ TEST_F(AppRulesDaemonTest, KWinFollowsTheActivatedWindowsDesktopFileName) {
     if (!kwin.start())
         GTEST_SKIP() << kwin.why().toStdString();
     Desktop desktop;
-    const auto appId = [](const QString& app) {
-        const QString base = app.section(QLatin1Char('-'), 0, 0);
-        return base == QLatin1String("beta") ? QStringLiteral("org.example.Beta")
-                                             : base.left(1).toUpper() + base.mid(1);
-    };
     // Each window by its app_id and its title, the app's name: a second window of beta is
     // another client of the same app_id.
     desktop.open = [&](const QString& app) {
@@ -264,10 +266,7 @@ TEST_F(AppRulesDaemonTest, KWinFollowsTheActivatedWindowsDesktopFileName) {
     };
     desktop.focus = [&](const QString& app) { return kwin.focus(appId(app), app); };
     desktop.why = [&] { return kwin.why(); };
-    desktop.environment = QProcessEnvironment::systemEnvironment();
-    desktop.environment.remove(QStringLiteral("DISPLAY"));
-    desktop.environment.insert(QStringLiteral("WAYLAND_DISPLAY"), kwin.waylandDisplay());
-    desktop.environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("KDE"));
+    desktop.environment = waylandEnvironment(kwin.waylandDisplay(), QStringLiteral("KDE"));
     ASSERT_NO_FATAL_FAILURE(followsTheApplicationInFront(desktop));
     EXPECT_EQ(availability(), std::make_pair(true, QStringLiteral("kwin")));
 
@@ -288,10 +287,8 @@ TEST_F(AppRulesDaemonTest, WestonAndGnomeOnWaylandAreToldAsNotAvailable) {
     ASSERT_TRUE(rules(3).save());
     for (const char* currentDesktop : {"weston", "GNOME"}) {
         SCOPED_TRACE(currentDesktop);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), weston.waylandDisplay());
-        environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QLatin1String(currentDesktop));
+        const QProcessEnvironment environment =
+            waylandEnvironment(weston.waylandDisplay(), QLatin1String(currentDesktop));
         if (!mouse.process.processId()) {
             ASSERT_TRUE(mouse.serve());
         }
