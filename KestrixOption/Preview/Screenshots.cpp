@@ -638,8 +638,8 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
     return true;
 }
 
-// The performance, lighting and application rules views as the main window runs them (modally: each
-// is shot and cancelled from inside its run).
+// The performance, lighting and application rules views as the main window runs them
+// (modally: each is shot and cancelled from inside its run).
 void shootSubViews(MainView* view, std::vector<Shot>& shots) {
     QTimer::singleShot(0, [&] {
         HvNoTitleWindow* sub = view->subViewWindow();

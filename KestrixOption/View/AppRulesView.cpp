@@ -4,9 +4,8 @@
 #include "DialogKeys.h"
 #include "HvAction.h"
 #include "HvButton.h"
-#include "KxAction.h"
+#include "KxAppRulesUpdate.h"
 #include "KxControls.h"
-#include "KxMessages.h"
 #include "KxTextLook.h"
 #include "LaunchChooserView.h"
 
@@ -471,14 +470,13 @@ bool AppRulesView::eventFilter(QObject* watched, QEvent* event) {
 void AppRulesView::ok() {
     if (!brokenReason_.isEmpty())
         return;
-    QString why;
-    if (!rules_.save(&why)) {
+    const KxAppRulesUpdate::Outcome saved = KxAppRulesUpdate::replace(rules_);
+    if (!saved.ok) {
         HvAction::showInfoMessage(
             tr("The rules were not saved: %1. They stay here as you set them; OK tries again.")
-                .arg(why));
+                .arg(saved.why));
         return;
     }
-    KxAction::sendMessageToDaemon(KxMessages::kRulesChanged);
     endWindowRun(1);
 }
 

@@ -25,7 +25,8 @@ class QMenu;
 // tells it; a line says whether this desktop lets the rules act at all.
 //
 // The rules are read from the preferences when the view is made and edited in a copy. OK writes
-// them (atomically) and tells the background program, ending the run with 1; when the write
+// them by the one change path of the rules (KxAppRulesUpdate: under their lock, atomically, the
+// background program told), ending the run with 1; when the write
 // fails the user is told why and the view stays open. Cancel (Escape, the window closed) ends
 // the run with 0 and writes nothing. Rules a hand edit broke are not read as none: the view says
 // what is wrong and offers to start over with no rules, which replace them only with OK.

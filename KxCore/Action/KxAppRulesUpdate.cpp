@@ -26,21 +26,36 @@ QString KxAppRulesUpdate::brokenText(const KxAppRules::Parsed& parsed) {
 }
 
 KxAppRulesUpdate::Outcome KxAppRulesUpdate::apply(const Change& change, bool dryRun) {
+    return update(change, dryRun, false);
+}
+
+KxAppRulesUpdate::Outcome KxAppRulesUpdate::replace(const KxAppRules& rules) {
+    return update(
+        [&rules](KxAppRules& stored, QString*) {
+            stored = rules;
+            return true;
+        },
+        false, true);
+}
+
+KxAppRulesUpdate::Outcome KxAppRulesUpdate::update(const Change& change, bool dryRun,
+                                                   bool overBroken) {
     Outcome outcome;
     // A dry run reads what a writer left whole: QSettings replaces the file atomically.
     KxMouseLock lock;
     if (!dryRun && !lock.acquire(lockPath(), {}, &outcome.why))
         return outcome;
     const KxAppRules::Parsed loaded = KxAppRules::load();
-    if (!loaded.rules) {
+    if (!loaded.rules && !overBroken) {
         outcome.why = brokenText(loaded);
         return outcome;
     }
-    outcome.before = outcome.after = *loaded.rules;
+    outcome.before = outcome.after = loaded.rules.value_or(KxAppRules());
     if (!change(outcome.after, &outcome.why))
         return outcome;
     outcome.ok = true;
-    if (dryRun || outcome.after == outcome.before)
+    // Broken rules are written over even by rules equal to none.
+    if (dryRun || (loaded.rules && outcome.after == outcome.before))
         return outcome;
     if (!outcome.after.save(&outcome.why)) {
         outcome.ok = false;
